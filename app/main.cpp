@@ -1,0 +1,12 @@
+// The program tarvelon. It runs in its game folder (the working folder) with tarvelon.ini beside it.
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarvelon"));
+    // The title screen is not there yet: the program starts and ends without a window.
+    std::puts("Tarvelon: a tela de título ainda não existe; nada a mostrar.");
+    return 0;
+}

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "core/basics/cp1252.h"
+#include "core/basics/datetime.h"
+#include "core/basics/random.h"
+#include "core/basics/rounding.h"
+#include "core/basics/short_string.h"
+#include "core/hooks.h"
+
+using namespace tarvelon;
+
+TEST(Random, FollowsTheGeneratorFormulaExactly)
+{
+    RandSeed = 0;
+    // seed 1: 0 * 0x08088405 + 1 = 1 -> (1 * 100) >> 32 = 0
+    EXPECT_EQ(Random(100), 0);
+    EXPECT_EQ(RandSeed, 1u);
+    // seed 2: 1 * 0x08088405 + 1 = 0x08088406 = 134775814 -> 134775814 * 100 >> 32 = 3
+    EXPECT_EQ(Random(100), 3);
+    EXPECT_EQ(RandSeed, 0x08088406u);
+    // seed 3: 0x08088406 * 0x08088405 + 1 mod 2^32
+    const std::uint32_t expected = static_cast<std::uint32_t>(0x08088406ull * 0x08088405ull + 1);
+    const int r = Random(1000);
+    EXPECT_EQ(RandSeed, expected);
+    EXPECT_EQ(r, static_cast<int>((static_cast<std::uint64_t>(expected) * 1000) >> 32));
+}
+
+TEST(Random, StaysInRangeAndAdvancesEvenForEmptyRanges)
+{
+    RandSeed = 12345;
+    for (int i = 0; i < 10000; ++i) {
+        const int v = Random(7);
+        ASSERT_GE(v, 0);
+        ASSERT_LT(v, 7);
+    }
+    const std::uint32_t before = RandSeed;
+    EXPECT_EQ(Random(0), 0);
+    EXPECT_NE(RandSeed, before);
+}
+
+TEST(Random, DeterministicClockSeedsRepeatably)
+{
+    InstallDeterministicClock(42);
+    Randomize();
+    const std::uint32_t first = RandSeed;
+    InstallDeterministicClock(42);
+    Randomize();
+    EXPECT_EQ(RandSeed, first);
+    Randomize();
+    EXPECT_NE(RandSeed, first);
+}
+
+TEST(Rounding, TiesGoToEven)
+{
+    EXPECT_EQ(Round(0.5), 0);
+    EXPECT_EQ(Round(1.5), 2);
+    EXPECT_EQ(Round(2.5), 2);
+    EXPECT_EQ(Round(-2.5), -2);
+    EXPECT_EQ(Round(2.6), 3);
+    EXPECT_EQ(Trunc(-2.6), -2);
+}
+
+TEST(Dates, BrazilianTextsAndWeekdays)
+{
+    EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);
+    EXPECT_EQ(EncodeDate(2000, 1, 1), 36526.0);
+    EXPECT_EQ(DateToStr(EncodeDate(2010, 6, 11)), "11/06/2010");
+    EXPECT_EQ(DayOfWeek(EncodeDate(2026, 12, 7)), 2);  // a Monday
+    EXPECT_EQ(DayOfWeek(0), 7);                         // a Saturday
+    TDateTime d = 0;
+    ASSERT_TRUE(TryStrToDate("29/02/2008", d));
+    EXPECT_EQ(DecodeDate(d).month, 2);
+    EXPECT_FALSE(TryStrToDate("29/02/2009", d));
+    EXPECT_FALSE(TryStrToDate("abc", d));
+}
+
+TEST(ShortStrings, Cp1252InsideUtf8Outside)
+{
+    ShortString<10> s;
+    s.set("São João");
+    EXPECT_EQ(s.length, 8);
+    EXPECT_EQ(static_cast<unsigned char>(s.bytes[1]), 0xE3);  // ã in CP1252
+    EXPECT_EQ(s.str(), "São João");
+
+    s.set("Uma frase longa demais");
+    EXPECT_EQ(s.size(), 10u);
+    EXPECT_EQ(s.str(), "Uma frase ");
+
+    EXPECT_EQ(Cp1252ToUtf8("\x80"), "€");
+    EXPECT_EQ(Utf8ToCp1252("€ ☃"), "\x80 ?");
+    EXPECT_EQ(Utf8Length("ação"), 4u);
+}
+
+TEST(ShortStrings, OversizedLengthByteIsClampedToTheField)
+{
+    ShortString<4> s;
+    std::memcpy(s.bytes, "abcd", 4);
+    s.length = 200;
+    EXPECT_EQ(s.size(), 4u);
+    EXPECT_EQ(s.str(), "abcd");
+}
