@@ -227,6 +227,8 @@ bool IsClubFileTakenIntoGame(const TClubHeader& header)
     return header.formatValue == kDatabaseFormatValue && header.playable != 0;
 }
 
+int ClubLevelInGame(const TClubHeader& header) { return header.level > 25 ? 9 : header.level; }
+
 void ApplySquadSlotLoadFixups(TClubSquad& squad, int slot)
 {
     if (slot < 0 || slot >= kClubSquadSlots) {

@@ -80,6 +80,9 @@ void StampNationalSquadForSave(TNationalSquad& squad);
 // A club file is taken into a game only when saved by the editor in this format and playable.
 bool IsClubFileTakenIntoGame(const TClubHeader& header);
 
+// The club's level in a game: a stored level above 25 reads as 9.
+int ClubLevelInGame(const TClubHeader& header);
+
 // The new game's fix-ups of one squad slot as it is read (slot index 0..24): a trait above 13
 // becomes 0 (both traits); then an outfield player's trait 0 becomes 4 + Random(8), each trait
 // drawn by itself (first trait first); a side other than 0 or 1 becomes 0.

@@ -235,6 +235,17 @@ TEST(ClubFile, SavingStampsPlayableAndFormat)
     EXPECT_FALSE(IsClubFileTakenIntoGame(club.header));
 }
 
+TEST(ClubFile, StoredLevelsAboveTwentyFiveReadAsNine)
+{
+    TClubHeader header{};
+    header.level = 25;
+    EXPECT_EQ(ClubLevelInGame(header), 25);
+    header.level = 26;
+    EXPECT_EQ(ClubLevelInGame(header), 9);
+    header.level = 255;
+    EXPECT_EQ(ClubLevelInGame(header), 9);
+}
+
 TEST(ClubFile, LoadFixupsGiveTheExactTraits)
 {
     ClubFile club = MakeClub(0, 0);

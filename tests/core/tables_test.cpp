@@ -72,6 +72,26 @@ TEST(Tables, ResetEmptiesEveryTableAndKeepsElementZero)
     EXPECT_EQ(OtherSubjectTable, std::vector<int>{0});
 }
 
+TEST(Tables, ALoadedPlayerTableGetsItsElementZeroBack)
+{
+    // A saved game whose player block was empty.
+    Players.clear();
+    EnsurePlayerElementZero();
+    ASSERT_EQ(Players.size(), 1u);
+    EXPECT_EQ(Players[0].Club, -1);
+
+    // One whose element 0 claimed a club: it stays as stored but belongs to nobody.
+    Players.assign(3, TPlayer{});
+    Players[0].Club = 4;
+    Players[0].Strength = 50;
+    Players[1].Club = 4;
+    EnsurePlayerElementZero();
+    EXPECT_EQ(Players[0].Club, -1);
+    EXPECT_EQ(Players[0].Strength, 50);
+    EXPECT_EQ(Players[1].Club, 4);
+    EXPECT_EQ(Players.size(), 3u);
+}
+
 TEST(Tables, TheHiringTableAnswersToBothNames)
 {
     ResetGameTables();
