@@ -12,6 +12,8 @@
 #include <string_view>
 
 #include "core/records/club_file.h"
+#include "core/vocab/countries.h"
+#include "core/vocab/players.h"
 
 namespace tarvelon {
 
@@ -33,10 +35,10 @@ struct ClubFile {
 inline constexpr std::size_t kClubFileSize = 4 + sizeof(TClubHeader) + 4 + sizeof(TClubSquad);
 inline constexpr std::size_t kNationalSquadFileSize = 4 + sizeof(TNationalSquad);
 
-inline constexpr int kLastCountryId = 201;  // the country ids of the database files: 0..201
-inline constexpr int kLastStateIndex = 26;
-inline constexpr int kLastPosition = 4;
-inline constexpr int kLastTrait = 13;
+inline constexpr int kLastCountryId = CustomCountry - 1;  // the country ids of the database files: 0..201
+inline constexpr int kLastStateIndex = StateCount - 1;
+inline constexpr int kLastPosition = PositionCount - 1;
+inline constexpr int kLastTrait = TraitCount - 1;
 
 // "teams/" + name + ".tcf" and "teams/selecoes/" + id + ".nsx", as written.
 std::string ClubFilePath(std::string_view name);

@@ -6,13 +6,9 @@
 
 namespace tarvelon {
 
-// The path of the file `name` inside the folder `dir`, matched without regard to case (ASCII and
-// the accented Latin letters); `name` may hold sub-folders ("selecoes/29.nsx"), and `dir` itself is
-// also matched that way when it does not exist as written. The exact spelling wins when it exists.
-// Empty when nothing matches.
+// The path of the file `name` inside the folder `dir` as it is on disk, every folder and the name
+// matched without regard to case (core/basics/find_file.h); `name` may hold sub-folders
+// ("selecoes/29.nsx"). Empty when nothing matches.
 std::string FindFileNoCase(std::string_view dir, std::string_view name);
-
-// A file name folded for comparison without regard to case (UTF-8 in, UTF-8 out).
-std::string FoldFileNameCase(std::string_view name);
 
 }  // namespace tarvelon
