@@ -1,5 +1,7 @@
 #include "core/history/history_records.h"
 
+#include "core/tables.h"
+
 namespace tarvelon {
 
 std::vector<TPlacing> Placings;
@@ -11,5 +13,21 @@ std::vector<TGoalTally> AllTimeGoalTallies;
 std::vector<TPlayerSeasonStats> PlayerSeasonStats;
 std::vector<TCoachSeason> CoachSeasons;
 std::vector<TPastMatch> PastMatches;
+
+namespace {
+
+const GameTableReset historyReset([] {
+    Placings.clear();
+    CoachHonours.clear();
+    ClubPlacings.clear();
+    Scorers.clear();
+    GoalTallies.clear();
+    AllTimeGoalTallies.clear();
+    PlayerSeasonStats.clear();
+    CoachSeasons.clear();
+    PastMatches.clear();
+});
+
+}  // namespace
 
 }  // namespace tarvelon
