@@ -5,24 +5,14 @@
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
+#include "tests/core/season_test_setup.h"
 
 namespace tarvelon {
 namespace {
 
 void SetUpSeason(int season, int leagueFormat)
 {
-    ResetGameState();
-    ResetGameTables();
-    Game.Season = season;
-    Game.LeagueFormat = leagueFormat;
-    Game.nationalCupOn = 1;
-    Game.StateChampionshipsOn = 1;
-    Game.firstContinentalPairOn = 1;
-    Game.secondContinentalPairOn = 1;
-    Game.worldCupOn = 1;
-    Game.copaAmericaOn = 1;
-    Game.eurocopaOn = 1;
-    BuildCalendar();
+    SetUpSeasonGame(season, leagueFormat);
 }
 
 std::map<int, int> DaysPerKind()
