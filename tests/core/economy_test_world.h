@@ -19,15 +19,12 @@ struct LeagueSpec {
     int divisions;
 };
 
-// Positions of the 25 players of a squad: 3 goalkeepers, 5 full backs, 5 centre backs,
-// 7 midfielders, 5 forwards.
+// Positions of the 25 squad places, mixed so that a shorter squad keeps every position: 3
+// goalkeepers, 5 full backs, 5 centre backs, 7 midfielders, 5 forwards in all 25.
 inline int SquadPosition(int slot)
 {
-    if (slot < 3) return 0;
-    if (slot < 8) return 1;
-    if (slot < 13) return 2;
-    if (slot < 20) return 3;
-    return 4;
+    static constexpr int kPositions[25] = {0, 1, 2, 3, 4, 3, 1, 2, 4, 3, 0, 1, 2, 3, 4, 3, 1, 2, 4, 3, 0, 3, 1, 2, 4};
+    return kPositions[slot % 25];
 }
 
 inline int AddPlayer(int club, int slot)
@@ -40,7 +37,7 @@ inline int AddPlayer(int club, int slot)
     p.Strength = 30 + Clubs[club].Level + Random(30);
     p.Age = 18 + Random(17);
     p.Star = slot % 11 == 5 ? 1 : 0;
-    p.LineupStatus = slot % 2;
+    p.LineupStatus = slot < 11 ? 1 : 0;
     p.Trait1 = p.Position == 0 ? 0 : 4 + slot % 10;
     p.Energy = 100;
     p.Morale = 2;
@@ -100,7 +97,8 @@ inline void FinishClubs()
 
 // Every league: `divisions` divisions of 20 (format 2) or 10 (format 4) clubs, plus two regional
 // clubs; levels fall with the division. Coaches: one per club and two free ones per league.
-inline void Build(const std::vector<LeagueSpec>& leagues, int format = 4, std::uint32_t seed = 12345)
+// With `mixedSquads` club c has 20 + c % 6 players instead of 25.
+inline void Build(const std::vector<LeagueSpec>& leagues, int format = 4, std::uint32_t seed = 12345, bool mixedSquads = false)
 {
     ResetGameState();
     ResetGameTables();
@@ -152,7 +150,8 @@ inline void Build(const std::vector<LeagueSpec>& leagues, int format = 4, std::u
     }
     Game.LeagueClubCount = static_cast<int>(Clubs.size());
     for (int club = 0; club < Game.LeagueClubCount; ++club) {
-        for (int slot = 0; slot < 25; ++slot)
+        const int squad = mixedSquads ? 20 + club % 6 : 25;
+        for (int slot = 0; slot < squad; ++slot)
             AddPlayer(club, slot);
     }
     FinishClubs();
