@@ -27,6 +27,19 @@ inline int SquadPosition(int slot)
     return kPositions[slot % 25];
 }
 
+// A well-spread seed for run number `n` of a seeded loop (plain small seeds make the first draws of
+// the game's generator all small).
+inline std::uint32_t MixedSeed(std::uint32_t n)
+{
+    std::uint32_t x = n * 0x9E3779B9u + 1;
+    x ^= x >> 16;
+    x *= 0x85EBCA6Bu;
+    x ^= x >> 13;
+    x *= 0xC2B2AE35u;
+    x ^= x >> 16;
+    return x;
+}
+
 inline int AddPlayer(int club, int slot)
 {
     TPlayer p{};
