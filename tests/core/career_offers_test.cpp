@@ -8,6 +8,7 @@
 #include "core/career/job_offer_walks.h"
 #include "core/career/job_offers.h"
 #include "core/hooks.h"
+#include "core/season/competitions.h"
 #include "core/tables.h"
 #include "tests/core/economy_test_world.h"
 
@@ -19,7 +20,7 @@ using testworld::MakeHuman;
 
 int LeagueOf(int club)
 {
-    return Clubs[club].Country == 104 ? 0 : Clubs[club].Country == 29 ? 1 : 2;
+    return FindLeagueByCountry(Clubs[club].Country);
 }
 
 // Division and final place of a club in its league; {0, 0} when it is in none.
@@ -175,6 +176,39 @@ TEST_F(CareerOffersTest, SeasonEndOffersStartAtTheTopWhenNoMeritRuleApplies)
     }
     EXPECT_GT(offered, 80);  // Random(100) > 10
     EXPECT_LT(offered, 100);
+}
+
+TEST_F(CareerOffersTest, SeasonEndOffersOfTheStateCountryReachIntoItsOwnLeague)
+{
+    Build({{29, 4}, {104, 1}}, 2);
+    Game.StateChampionshipsOn = 1;
+    const int club = 0;  // champion of the Brazilian first division
+    Clubs[club].boardConfidence = 99;
+    Clubs[club].Place[1] = 1;
+    for (int c = 60; c < 80; c += 3)
+        Clubs[c].stateGroup = 1;  // a few fourth-division clubs play a state group
+    int fromOwnLeague = 0;
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+        RandSeed = testworld::MixedSeed(seed);
+        PickJobOffersAfterSeason(club);
+        for (int offered : Offers()) {
+            if (LeagueOf(offered) == LeagueOf(club)) {
+                ++fromOwnLeague;
+                const auto [division, place] = StandingOf(offered);
+                EXPECT_TRUE(division == 1 || division == 4);
+                if (division == 4) {
+                    EXPECT_NE(Clubs[offered].stateGroup, 0);
+                    EXPECT_GE(place, 4);
+                    EXPECT_LE(place, 14);
+                } else {
+                    EXPECT_GE(place, 2);
+                }
+            } else {
+                EXPECT_EQ(StandingOf(offered).first, 1);
+            }
+        }
+    }
+    EXPECT_GT(fromOwnLeague, 60);
 }
 
 TEST_F(CareerOffersTest, SeasonEndOffersNeedAGoodSeason)
