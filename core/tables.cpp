@@ -37,6 +37,14 @@ TPlayer NoPlayerRecord()
     return none;
 }
 
+void EnsurePlayerElementZero()
+{
+    if (Players.empty()) {
+        Players.push_back(NoPlayerRecord());
+    }
+    Players[0].Club = -1;
+}
+
 void RegisterGameTableReset(std::function<void()> reset) { RegisteredResets().push_back(std::move(reset)); }
 
 void ResetGameTables()

@@ -28,7 +28,8 @@ extern std::vector<TCoach> Coaches;
 extern std::vector<TNationalTeam> NationalTeams;
 extern std::vector<TClubFinance> ClubFinances;   // parallel to Clubs
 // The reference ticket prices by division level 0..4 (five rows of four sectors), copied from
-// DefaultTicketPrices at new game. A fixed table: its rows always exist.
+// DefaultTicketPrices at new game. A fixed table: its rows always exist (a saved game stores the
+// five rows after a count field of 4).
 extern std::array<TTicketPriceRow, kTicketPriceRows> TicketPrices;
 extern std::vector<TTransfer> Transfers;
 extern std::vector<TLoan> Loans;
@@ -42,6 +43,10 @@ extern std::vector<TStateResult> StateResults;
 
 // The empty player at element 0 of Players: club -1.
 TPlayer NoPlayerRecord();
+
+// After Players was replaced (a loaded game): element 0 exists again when the file had none, and it
+// belongs to no club whatever the file said, so that player index 0 always reads as nobody.
+void EnsurePlayerElementZero();
 
 // Empties every table of the game for a new or a loaded game: the tables above, and every table
 // registered by other subjects. Players keeps its element 0; TicketPrices is zeroed. `Game` is not

@@ -7,16 +7,17 @@
 // all-time and honour arrays cover kinds 1..6 only, kind k at [k - 1].
 #include <cstdint>
 
+#include "core/basics/color.h"
 #include "core/basics/currency.h"
 #include "core/basics/short_string.h"
 #include "core/records/record_layout.h"
+#include "core/vocab/players.h"
 
 namespace tarvelon {
 
 inline constexpr int kCompetitionKinds = 10;   // kinds 0..9
 inline constexpr int kClubCompetitionKinds = 6; // kinds 1..6 of the club competitions
 inline constexpr int kStadiumSectors = 4;      // G, A, C, Cm
-inline constexpr int kPositions = 5;           // goalkeeper, full back, centre back, midfielder, forward
 
 // The three all-time figures kept per competition kind 1..6.
 enum AllTimeFigure { kAllTimePoints = 0, kAllTimeGoalsFor = 1, kAllTimeGoalsAgainst = 2 };
@@ -36,7 +37,7 @@ struct TClub {
     std::int32_t nationalTeamGroupPlace{}; // place 1..4 of a national team in its tournament group
     std::int32_t LineupIndex{};         // today's line-up in Lineups
     std::int32_t squadSize{};
-    std::int32_t playersPerPosition[kPositions]{};
+    std::int32_t playersPerPosition[PositionCount]{};
     std::int32_t Division{};            // 1..4; 0 outside the national divisions
     std::int32_t stateGroup{};          // group in the state championship
     std::int32_t firstContinentalGroup{};
@@ -47,8 +48,8 @@ struct TClub {
     std::int32_t AvailablePlayers{};    // players available for today's competition kind
     std::int32_t Captain{};             // player index
     std::int32_t SetPieceTaker{};       // player index
-    std::int32_t BackColor{};           // colour of the club's name: red + green*256 + blue*65536
-    std::int32_t TextColor{};
+    TColor BackColor{};                 // colours of the club's name
+    TColor TextColor{};
     // Standings per competition kind; draws = Played - Won - Lost.
     std::int32_t Points[kCompetitionKinds]{};
     std::int32_t Played[kCompetitionKinds]{};

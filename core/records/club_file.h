@@ -7,6 +7,7 @@
 // element [p - 1] of each parallel array.
 #include <cstdint>
 
+#include "core/basics/color.h"
 #include "core/basics/short_string.h"
 #include "core/records/record_layout.h"
 
@@ -32,8 +33,8 @@ struct TClubHeader {
     ShortString<25> crestName;           // empty when none was chosen
     ShortString<25> coachName;
     std::uint8_t reserved165[3]{};
-    std::int32_t backColor{};
-    std::int32_t textColor{};
+    TColor backColor{};
+    TColor textColor{};
     std::uint8_t state{};                // 0..26
     std::uint8_t reserved177[3]{};
 };
@@ -64,8 +65,8 @@ struct TNationalSquad {
     std::int32_t level{};
     std::uint8_t playable{};             // >= 2 goalkeepers and >= 16 outfield players (set on save)
     std::uint8_t reserved77[3]{};
-    std::int32_t textColor{};
-    std::int32_t backColor{};
+    TColor textColor{};
+    TColor backColor{};
     std::int32_t playerCount{};          // at most 28
     ShortString<35> names[kNationalSquadSlots];
     std::int32_t age[kNationalSquadSlots]{};

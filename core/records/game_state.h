@@ -10,6 +10,7 @@
 // Club indexes point into `Clubs`, coach indexes into `Coaches`; -1 means none.
 #include <cstdint>
 
+#include "core/basics/color.h"
 #include "core/basics/short_string.h"
 #include "core/records/record_layout.h"
 
@@ -62,7 +63,7 @@ struct TGameState {
     std::uint8_t KeepLineup{};
     std::uint8_t reserved203[1]{};
     std::int32_t contractNotices{};    // 0 all, 1 only at the end, 2 three weeks before, 3 none
-    std::int32_t listColours[5]{};     // colours "cor0".."cor4" (red + green*256 + blue*65536)
+    TColor listColours[5]{};           // colours "cor0".."cor4"
     std::uint8_t reserved228[4]{};
     std::int32_t continentalMatchDisplay[4]{}; // 0 show matches, 1 results only; stored only
     std::uint8_t autoContractExtension{};

@@ -165,3 +165,12 @@ TEST(RecordLayout, DefaultTicketPricesByDivision)
     EXPECT_EQ(DefaultTicketPrices[1].sectors[3], 80);
     EXPECT_EQ(DefaultTicketPrices[4].sectors[3], 30);
 }
+
+TEST(RecordLayout, ClearingAShortStringEmptiesItsBytes)
+{
+    ShortString<5> text;
+    text.set("abcde");
+    text.clear();
+    EXPECT_TRUE(text.empty());
+    EXPECT_EQ(text.bytes[4], 0);
+}

@@ -262,6 +262,14 @@ TEST(ScreenChoices, NationalCupLeagueToShow)
     EXPECT_EQ(PickNationalCupLeagueToShow(), -1);
 }
 
+TCupTie Tie(int first, int second)
+{
+    TCupTie tie;
+    tie.firstTeam = first;
+    tie.secondTeam = second;
+    return tie;
+}
+
 struct Opponent {
     int club = -7, side = -7, key = -7;
 };
@@ -324,14 +332,14 @@ TEST(NextOpponent, NationalTeamGroupsAndKnockouts)
     EXPECT_EQ(o.side, 1);
 
     Game.TournamentStage = 5;  // quarter-finals: ties 9..12
-    NationalCupTies[3] = TCupTie{20, 21};
-    NationalCupTies[10] = TCupTie{22, 20};
+    NationalCupTies[3] = Tie(20, 21);
+    NationalCupTies[10] = Tie(22, 20);
     o = NextOpponent(20);
     EXPECT_EQ(o.club, 22);
     EXPECT_EQ(o.side, 0);
     EXPECT_EQ(o.key, 10);
     Game.DayKind = kKindEurocopa;  // stage 5 of the smaller tournaments: ties 5..6
-    NationalCupTies[5] = TCupTie{20, 23};
+    NationalCupTies[5] = Tie(20, 23);
     o = NextOpponent(20);
     EXPECT_EQ(o.club, 23);
     EXPECT_EQ(o.side, 1);
@@ -345,7 +353,7 @@ TEST(NextOpponent, ClubWorldCupAndOtherKinds)
     FreshGame();
     Game.DayKind = kKindClubWorldCup;
     Game.ClubWorldCupStage = 3;
-    ClubWorldCupTies[6] = TCupTie{11, 12};
+    ClubWorldCupTies[6] = Tie(11, 12);
     Opponent o = NextOpponent(12);
     EXPECT_EQ(o.club, 11);
     EXPECT_EQ(o.side, 0);
