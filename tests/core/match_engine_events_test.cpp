@@ -4,6 +4,7 @@
 #include "core/match/match_events_codes.h"
 #include "core/match/player_match_stats.h"
 #include "core/season/calendar.h"
+#include "core/season/fixtures.h"
 #include "tests/core/match_engine_fixture.h"
 
 namespace tarvelon::testing {
@@ -209,6 +210,32 @@ TEST_F(MatchEventsList, EventTextsAndTheEventTrace)
     Matches[1].tick = 21;
     RecordMatchEvent(1, scorer, 1, meFreeKickGoal, -1);
     EXPECT_EQ(EventTraceText, " (gol falta) " + a + " 10<br>");  // round(10.5) to even
+}
+
+}  // namespace
+}  // namespace tarvelon::testing
+
+namespace tarvelon::testing {
+namespace {
+
+TEST(FixtureScores, ScoreOfTodaysKindRoundAndClubs)
+{
+    ResetTestGame(71);
+    TFixture f{};
+    f.home = 4;
+    f.away = 9;
+    f.kind = 1;
+    f.round = 3;
+    f.homeGoals = 2;
+    f.awayGoals = 1;
+    Fixtures.push_back(f);
+    FixtureScore s = FindFixtureScore(3, 9, 4);
+    EXPECT_EQ(s.homeGoals, 2);
+    EXPECT_EQ(s.awayGoals, 1);
+    EXPECT_EQ(FindFixtureScore(3, 4, 9).homeGoals, -1);  // the other way round is another fixture
+    EXPECT_EQ(FindFixtureScore(2, 9, 4).awayGoals, -1);
+    Game.DayKind = 2;
+    EXPECT_EQ(FindFixtureScore(3, 9, 4).homeGoals, -1);
 }
 
 }  // namespace

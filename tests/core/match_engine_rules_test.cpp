@@ -246,6 +246,31 @@ TEST(MatchStepRules, FirstStepDrawsTheSideAndKicksOffFromItsZoneFive)
     EXPECT_EQ(M.possession[0] + M.possession[1], 1);
 }
 
+TEST(MatchStepRules, TraceOfPlaysNamesOldAndNewBallStateAndThePlay)
+{
+    ResetTestGame(6);
+    AddClubWithSquad("A", 60);
+    AddClubWithSquad("B", 60);
+    KickOffPairs();
+    DebugTrace = true;
+    const char* words[10] = {"", "perdeu bola<br>", "passou a bola<br>", "chute fora<br>", "chute certo<br>",
+                             "sofreu falta<br>", "sofreu penalty<br>", "escanteio<br>", "tiro meta<br>", "errou passe<br>"};
+    int traced = 0;
+    for (int i = 0; i < 200; ++i) {
+        PlayTraceText.clear();
+        Matches[1].tick = 1 + 4 * i + 1;  // never a substitution tick
+        PlayResult r = ResolvePlay(7, 2, -1, Matches[1].lineup[0], Matches[1].lineup[1], 1);
+        if (r.event >= 1 && r.event <= 9) {
+            traced += 1;
+            EXPECT_EQ(PlayTraceText, "bc:2(7)>bc:" + std::to_string(r.side) + " (" + std::to_string(r.zone) + ") - " +
+                                         words[r.event]);
+        } else {
+            EXPECT_EQ(PlayTraceText, "");
+        }
+    }
+    EXPECT_GT(traced, 100);
+}
+
 TEST(Referees, MatchesTakeTheTwelveRefereesOfTheDayInTurn)
 {
     ResetTestGame(9);
