@@ -2,16 +2,13 @@
 
 #include "core/history/history_records.h"
 #include "core/matchday/matchday_globals.h"
+#include "core/season/competition_kind.h"
 #include "core/tables.h"
 #include "core/season/competitions.h"
 
 namespace tarvelon {
 
 namespace {
-
-constexpr int kStateChampionship = 3;
-constexpr int kFirstContinentalCup = 4;
-constexpr int kSecondContinentalCup = 6;
 
 bool IsNationalTeamEntry(int club)
 {
@@ -41,7 +38,7 @@ void AddRankingPoints(int coach, int amount)
     if (coach < 0 || coach >= static_cast<int>(Coaches.size()))
         return;
     Coaches[coach].nationalRankingPoints += amount;
-    if (Game.DayKind != kStateChampionship)
+    if (Game.DayKind != kKindStateChampionship)
         Coaches[coach].worldRankingPoints += amount;
 }
 
@@ -67,7 +64,7 @@ void AddCoachHonour(int kind, int club, int coach, int division, int place, int 
     honour.coach = coach;
     honour.division = division;
     honour.place = place;
-    honour.region = (kind == kFirstContinentalCup || kind == kSecondContinentalCup) ? CurrentLeague : region;
+    honour.region = (kind == kKindFirstContinentalCup || kind == kKindSecondContinentalCup) ? CurrentLeague : region;
     CoachHonours.push_back(honour);
 }
 

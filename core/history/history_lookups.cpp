@@ -2,14 +2,13 @@
 
 #include "core/history/history_records.h"
 #include "core/match/match_records.h"
+#include "core/season/competition_kind.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"
 
 namespace tarvelon {
 
 namespace {
-
-constexpr int kLeague = 1;
 
 // The competition of a lookup by kind, region and division (state keys are not asked for here).
 int CompetitionOf(int kind, int region, int division)
@@ -21,7 +20,7 @@ int CompetitionOf(int kind, int region, int division)
 
 int FindLatestLeagueChampion(int country)
 {
-    const int competition = FindCompetition(kLeague, country, 1, -1, -1);
+    const int competition = FindCompetition(kKindNationalLeague, country, 1, -1, -1);
     for (auto it = Placings.rbegin(); it != Placings.rend(); ++it)
         if (it->competition == competition && it->place == 1)
             return it->club;

@@ -3,6 +3,7 @@
 #include "core/basics/currency.h"
 #include "core/history/history_appenders.h"
 #include "core/history/history_records.h"
+#include "core/season/competition_kind.h"
 #include "core/tables.h"
 #include "core/season/competitions.h"
 #include "core/sort/record_sort.h"
@@ -12,9 +13,6 @@ namespace tarvelon {
 std::vector<TTopScorerRow> TopScorerList;
 
 namespace {
-
-constexpr int kLeague = 1;
-constexpr int kNationalCup = 2;
 
 int FirstAllTimeGoals(int player)
 {
@@ -56,10 +54,10 @@ void AwardTopScorer(int kind, int region, int division, int keyA, int keyB)
                 CompareTopScorerRows);
     const TTopScorerRow best = TopScorerList.front();
     AddTopScorer(competition, best.club, best.player, best.goals);
-    if (kind == kLeague) {
+    if (kind == kKindNationalLeague) {
         PayPrize(best.club, 1500000);
         Players[best.player].Star = 1;
-    } else if (kind == kNationalCup) {
+    } else if (kind == kKindNationalCup) {
         PayPrize(best.club, 1000000);
     }
 }

@@ -154,6 +154,8 @@ int DefaultPitchSlotOfPosition(int position)
 
 float ComputeMatchRating(int playerIndex, int matchIndex, int club, int slot)
 {
+    if (playerIndex <= 0 || playerIndex >= static_cast<int>(Players.size()))
+        return 0.0f;
     const TPlayer& player = Players[playerIndex];
     const jogos& match = Matches[matchIndex];
     const int ownIndex = match.club[0] == club ? 0 : 1;

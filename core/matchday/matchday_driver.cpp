@@ -7,6 +7,7 @@
 #include "core/matchday/matchday_globals.h"
 #include "core/matchday/result_effects.h"
 #include "core/season/calendar.h"
+#include "core/season/competition_kind.h"
 #include "core/tables.h"
 
 namespace tarvelon {
@@ -18,27 +19,28 @@ constexpr int kLastFullTick = kFirstAddedTimeTick - 1;
 int ArchiveRoundOfToday(int kind)
 {
     switch (kind) {
-    case 1:
+    case kKindNationalLeague:
         if (Game.LeagueTurn != 2)
             return Game.LeagueRound;
-        return Game.LeagueRound + (Game.LeagueFormat == 4 ? 9 : 19);
-    case 2: return Game.nationalCupRound;
-    case 3: return Game.StateStage + (Game.StateTurn == 2 ? 5 : 0);
-    case 4: return Game.FirstContinentalStage + (Game.FirstContinentalTurn == 2 ? 3 : 0);
-    case 5: return 1;
-    case 6: return Game.SecondContinentalStage + (Game.SecondContinentalTurn == 2 ? 3 : 0);
-    case 7:
-    case 8:
-    case 9: return Game.TournamentStage;
+        return Game.LeagueRound + (Game.LeagueFormat == kDivisionsOf10 ? 9 : 19);
+    case kKindNationalCup: return Game.nationalCupRound;
+    case kKindStateChampionship: return Game.StateStage + (Game.StateTurn == 2 ? 5 : 0);
+    case kKindFirstContinentalCup: return Game.FirstContinentalStage + (Game.FirstContinentalTurn == 2 ? 3 : 0);
+    case kKindClubWorldCup: return 1;
+    case kKindSecondContinentalCup: return Game.SecondContinentalStage + (Game.SecondContinentalTurn == 2 ? 3 : 0);
+    case kKindWorldCup:
+    case kKindCopaAmerica:
+    case kKindEurocopa: return Game.TournamentStage;
     default: return 0;
     }
 }
 
 int ArchiveRegionOfToday(int kind)
 {
-    if (kind == 3)
+    if (kind == kKindStateChampionship)
         return CurrentState;
-    if (kind == 1 || kind == 2 || kind == 4 || kind == 6)
+    if (kind == kKindNationalLeague || kind == kKindNationalCup || kind == kKindFirstContinentalCup ||
+        kind == kKindSecondContinentalCup)
         return CurrentLeague;
     return 0;
 }

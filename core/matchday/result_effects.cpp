@@ -4,13 +4,12 @@
 #include "core/matchday/supporters_mood.h"
 #include "core/matchday/table_place.h"
 #include "core/season/competitions.h"
+#include "core/season/fixtures.h"
+#include "core/season/competition_kind.h"
 
 namespace tarvelon {
 
 namespace {
-
-constexpr int kLeague = 1;
-constexpr int kStateChampionship = 3;
 
 // The stronger club is blamed for dropped points, the weaker one praised for taken ones.
 int LevelChange(int outcome, int levelDifference)
@@ -27,9 +26,9 @@ bool HumanInDebt(const TClub& club) { return club.IsHuman != 0 && club.cash < 0;
 int LeagueDrawChange(const TClub& club, int place, int format, int resultCode)
 {
     int change = HumanInDebt(club) ? -10 : 0;
-    if (format == kLeagueFormatTen)
+    if (format == kDivisionsOf10)
         return change + ChangeByPlace(place, {{1, 2, 5}, {3, 4, 4}, {7, 8, -3}, {9, 10, -5}});
-    if (format != kLeagueFormatTwenty)
+    if (format != kDivisionsOf20)
         return change;
     if (resultCode == 1)
         return change + ChangeByPlace(place, {{1, 1, 2}, {2, 2, 1}, {10, 16, -2}, {17, 20, -5}});
@@ -39,9 +38,9 @@ int LeagueDrawChange(const TClub& club, int place, int format, int resultCode)
 int LeagueWinChange(const TClub& club, int place, int format)
 {
     int change = HumanInDebt(club) ? -9 : 0;
-    if (format == kLeagueFormatTen)
+    if (format == kDivisionsOf10)
         return change + ChangeByPlace(place, {{1, 2, 7}, {3, 4, 5}, {5, 6, 3}, {7, 8, 1}});
-    if (format == kLeagueFormatTwenty)
+    if (format == kDivisionsOf20)
         return change + ChangeByPlace(place, {{1, 2, 5}, {3, 6, 3}, {7, 10, 1}});
     return change;
 }
@@ -52,22 +51,22 @@ int LeagueLossChange(const TClub& club, int place, int format, int resultCode)
     if (club.Level > 20)
         change -= 2;
     if (resultCode == 1) {
-        if (format == kLeagueFormatTwenty)
+        if (format == kDivisionsOf20)
             return change + ChangeByPlace(place, {{1, 3, -1}, {4, 8, -2}, {9, 10, -3}, {11, 16, -5}, {17, 20, -7}});
-        if (format == kLeagueFormatTen)
+        if (format == kDivisionsOf10)
             return change + ChangeByPlace(place, {{1, 2, -1}, {3, 4, -2}, {5, 8, -5}, {9, 10, -7}});
         return change;
     }
-    if (format == kLeagueFormatTwenty)
+    if (format == kDivisionsOf20)
         return change + ChangeByPlace(place, {{4, 8, -1}, {9, 10, -2}, {11, 16, -4}, {17, 20, -7}});
-    if (format == kLeagueFormatTen)
+    if (format == kDivisionsOf10)
         return change + ChangeByPlace(place, {{3, 4, -1}, {5, 8, -5}, {9, 10, -7}});
     return change;
 }
 
 int LeagueChange(const TClub& club, int outcome, int resultCode)
 {
-    const int place = TablePlace(club, kLeague);
+    const int place = TablePlace(club, kKindNationalLeague);
     const int format = Game.LeagueFormat;
     if (outcome == moDraw)
         return LeagueDrawChange(club, place, format, resultCode);
@@ -78,7 +77,7 @@ int LeagueChange(const TClub& club, int outcome, int resultCode)
 
 int StateChange(const TClub& club, int outcome)
 {
-    const int place = TablePlace(club, kStateChampionship);
+    const int place = TablePlace(club, kKindStateChampionship);
     int change = HumanInDebt(club) ? -10 : 0;
     if (outcome == moDraw)
         return change + (place <= 2 && place >= 1 ? 3 : place >= 5 ? -2 : 0);
@@ -114,12 +113,18 @@ void AdjustClubMorale(int kind, int clubIndex, int outcome, int goalMargin, int 
     if (FindLeagueByCountry(club.Country) == -1)
         return;
     int change = LevelChange(outcome, levelDifference);
-    if (kind == kLeague)
+    if (kind == kKindNationalLeague)
         change += LeagueChange(club, outcome, resultCode);
-    else if (kind == kStateChampionship)
+    else if (kind == kKindStateChampionship)
         change += StateChange(club, outcome);
     club.boardConfidence += change;
     UpdateSupportersMood(kind, clubIndex, outcome);
+}
+
+bool ClubCountryHasNationalCup(int club)
+{
+    const int league = FindLeagueByCountry(Clubs[club].Country);
+    return league >= 0 && FindFixture(league, kKindNationalCup, 1) >= 0;
 }
 
 }  // namespace tarvelon

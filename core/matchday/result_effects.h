@@ -11,4 +11,7 @@ void UpdateMoraleAfterResult(int kind, int homeClub, int awayClub, int homeGoals
 // levelDifference = the club's level minus the other club's level. Ends with UpdateSupportersMood.
 void AdjustClubMorale(int kind, int club, int outcome, int goalMargin, int levelDifference, int resultCode);
 
+// True when the club's country has a played league whose national cup has a round-1 fixture.
+bool ClubCountryHasNationalCup(int club);
+
 }  // namespace tarvelon

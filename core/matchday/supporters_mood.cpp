@@ -5,18 +5,16 @@
 #include "core/matchday/place_bands.h"
 #include "core/matchday/result_effects.h"
 #include "core/matchday/table_place.h"
+#include "core/season/competition_kind.h"
 
 namespace tarvelon {
 
 namespace {
 
-constexpr int kLeague = 1;
-constexpr int kStateChampionship = 3;
-
 int LeagueMoodChange(int place, int format, int result)
 {
-    const bool ten = format == kLeagueFormatTen;
-    if (!ten && format != kLeagueFormatTwenty)
+    const bool ten = format == kDivisionsOf10;
+    if (!ten && format != kDivisionsOf20)
         return 0;
     if (result == moDraw)
         return ten ? ChangeByPlace(place, {{1, 2, 2}, {5, 8, -5}, {9, 10, -7}})
@@ -42,10 +40,10 @@ void UpdateSupportersMood(int kind, int clubIndex, int result)
 {
     (void)kind;  // the day decides, not the match: only league and state days move the mood
     TClub& club = Clubs[clubIndex];
-    if (Game.DayKind == kLeague)
-        club.SupportersMood += LeagueMoodChange(TablePlace(club, kLeague), Game.LeagueFormat, result);
-    else if (Game.DayKind == kStateChampionship)
-        club.SupportersMood += StateMoodChange(TablePlace(club, kStateChampionship), result);
+    if (Game.DayKind == kKindNationalLeague)
+        club.SupportersMood += LeagueMoodChange(TablePlace(club, kKindNationalLeague), Game.LeagueFormat, result);
+    else if (Game.DayKind == kKindStateChampionship)
+        club.SupportersMood += StateMoodChange(TablePlace(club, kKindStateChampionship), result);
 
     if (club.SupportersMood < 40)
         club.boardConfidence -= club.Level < 21 ? 8 : 5;

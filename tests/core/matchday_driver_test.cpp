@@ -242,3 +242,46 @@ TEST(MatchdayDriver, SeededMatchdayIsPinned)
 {
     EXPECT_EQ(PlaySeededMatchday(2024, 20), 13973270846336012113ull);
 }
+
+TEST(MatchdayDriver, ArchiveRoundAndRegionOfEachKindOfDay)
+{
+    BuildWorld(2, 1);
+    CurrentLeague = 2;
+    CurrentState = 14;
+    Game.LeagueRound = 7;
+    Game.LeagueTurn = 2;
+    Game.LeagueFormat = 2;
+    Game.nationalCupRound = 5;
+    Game.StateStage = 3;
+    Game.StateTurn = 2;
+    Game.FirstContinentalStage = 2;
+    Game.FirstContinentalTurn = 1;
+    Game.SecondContinentalStage = 3;
+    Game.SecondContinentalTurn = 2;
+    Game.TournamentStage = 6;
+    const struct { int kind, round, region; } days[] = {{0, 0, 0}, {1, 7 + 19, 2}, {2, 5, 2}, {3, 3 + 5, 14}, {4, 2, 2},
+                                                     {5, 1, 0}, {6, 3 + 3, 2}, {7, 6, 0}, {8, 6, 0}, {9, 6, 0}};
+    for (const auto& day : days) {
+        Game.DayKind = day.kind;
+        const MatchdayRecord record = MatchdayRecordOfToday();
+        EXPECT_EQ(record.kind, day.kind);
+        EXPECT_EQ(record.round, day.round) << day.kind;
+        EXPECT_EQ(record.region, day.region) << day.kind;
+        EXPECT_EQ(record.turn, 2);
+        EXPECT_EQ(record.date, Calendar[1].date);
+    }
+    Game.LeagueTurn = 1;
+    Game.DayKind = 1;
+    EXPECT_EQ(MatchdayRecordOfToday().round, 7);
+}
+
+TEST(MatchdayDriver, ADayWithoutMatchesArchivesNothing)
+{
+    BuildWorld(2, 3);
+    PrepareLineups();
+    PlayWholeMatchday({}, MatchdayRecordOfToday());
+    EXPECT_EQ(MatchCount, 0);
+    EXPECT_TRUE(MatchReports.empty());
+    EXPECT_TRUE(Appearances.empty());
+    EXPECT_TRUE(Lineups.empty());
+}

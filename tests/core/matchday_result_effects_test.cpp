@@ -2,6 +2,7 @@
 
 #include "core/matchday/result_effects.h"
 #include "core/matchday/supporters_mood.h"
+#include "core/season/fixtures.h"
 #include "core/tables.h"
 
 using namespace tarvelon;
@@ -168,4 +169,21 @@ TEST_F(ResultEffectsTest, ALowMoodCostsConfidenceOnAnyDayAndBothAreClamped)
     UpdateSupportersMood(1, 3, moLoss);
     EXPECT_EQ(club(3).SupportersMood, 0);
     EXPECT_EQ(club(3).boardConfidence, 42);
+}
+
+TEST_F(ResultEffectsTest, NationalCupOfTheClubsCountry)
+{
+    Fixtures.clear();
+    EXPECT_FALSE(ClubCountryHasNationalCup(0));
+    TFixture tie{};
+    tie.kind = 2;
+    tie.round = 2;
+    tie.region = 0;
+    Fixtures.push_back(tie);
+    EXPECT_FALSE(ClubCountryHasNationalCup(0));  // no round-1 fixture
+    tie.round = 1;
+    Fixtures.push_back(tie);
+    EXPECT_TRUE(ClubCountryHasNationalCup(0));
+    club(1).Country = 5;  // no league of his country
+    EXPECT_FALSE(ClubCountryHasNationalCup(1));
 }
