@@ -196,10 +196,10 @@ float ComputeMatchRating(int playerIndex, int matchIndex, int club, int slot)
 
 void RecordStarterRatings(int report, int matchIndex)
 {
+    // The starters are the elevens copied at kick-off: a starter's place may hold his substitute by now.
+    const jogos& match = Matches[matchIndex];
     for (int side = 0; side < 2; ++side) {
-        // Read through the index each time: the rating does not touch Matches, but stay safe.
         for (int place = 0; place < 11; ++place) {
-            const jogos& match = Matches[matchIndex];
             const int player = match.startingEleven[side][place];
             if (player <= 0)
                 continue;

@@ -1,5 +1,6 @@
 #include "core/matchday/referee_table.h"
 
+#include <array>
 #include <string>
 
 namespace tarvelon {
@@ -9,7 +10,7 @@ namespace {
 constexpr int N = kRefereePoolNational;
 constexpr int I = kRefereePoolInternational;
 
-const RefereeProfile kProfiles[kRefereeCount] = {
+const std::array<RefereeProfile, kRefereeCount> kProfiles = {{
     {"Adalberto Quintela", 3, 3, N},
     {"Benedito Sarmento", 3, 3, N},
     {"Cláudio Vasconcelos Leme", 3, 4, N},
@@ -52,13 +53,13 @@ const RefereeProfile kProfiles[kRefereeCount] = {
     {"Saturnino Veloso", 4, 5, I},
     {"Teodoro Calixto Ramos", 4, 5, I},
     {"Valfredo Nunes Brandão", 4, 2, I},
-};
+}};
 
 }  // namespace
 
 const RefereeProfile& RefereeProfileOf(int number)
 {
-    return kProfiles[number - 1];
+    return kProfiles.at(number - 1);
 }
 
 void FillReferees()

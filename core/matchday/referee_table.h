@@ -13,7 +13,7 @@ struct RefereeProfile {
     int pool;       // kRefereePoolNational or kRefereePoolInternational
 };
 
-// Referee number 1..42.
+// Referee number 1..42 (any other number is a fault of the caller and throws).
 const RefereeProfile& RefereeProfileOf(int number);
 
 // Fills Referees[1..42] and their names from the profiles above; done once at start-up.
