@@ -268,6 +268,33 @@ TEST_F(Incidents, PenaltyDialogOnlyWhenAHumanClubPlaysAndItsTakerMustBeOnThePitc
     EXPECT_TRUE(MatchEvents[event].code == mePenaltyGoal || MatchEvents[event].code == mePenaltyMissed);
 }
 
+TEST_F(Incidents, WithBothClubsHumanTheKickingSidesDialogIsShown)
+{
+    Clubs[home].IsHuman = 1;
+    Clubs[away].IsHuman = 1;
+    SilentMatchday = false;
+    std::vector<bool> kicks;
+    Hooks().penaltyDialog = [&](int kicking, int, bool humanKicks) {
+        kicks.push_back(humanKicks);
+        return PenaltyDialogAnswer{1, Lineups[Clubs[kicking].LineupIndex].starters[0]};
+    };
+    jogos& M = Matches[1];
+    M.ballZone = MirrorZone(11, 2);
+    M.sideInPossession = 2;
+    M.nextPlay = meAfterInjury;
+    int event = MatchStep(1);
+    ASSERT_EQ(kicks.size(), 1u);
+    EXPECT_TRUE(kicks[0]);
+    EXPECT_EQ(MatchEvents[event].club, away);
+    EXPECT_EQ(M.ballZone, KickOffZone(1));
+    SilentMatchday = true;  // a silent matchday asks nobody
+    M.ballZone = MirrorZone(11, 2);
+    M.sideInPossession = 2;
+    M.nextPlay = meAfterInjury;
+    MatchStep(1);
+    EXPECT_EQ(kicks.size(), 1u);
+}
+
 TEST_F(Incidents, FoulOutsideTheBoxOrWithoutACardGivesNoPenalty)
 {
     jogos& M = Matches[1];

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/draws/cup_tie.h"
+#include "core/draws/state_championship.h"
 #include "core/match/computer_lineups.h"
 #include "core/season/calendar.h"
 #include "core/vocab/tactics_board.h"
@@ -270,6 +271,41 @@ TEST_F(ComputerLineups, MatchdayPreparationBuildsComputerClubsOnlyAfterTheHumanL
     PrepareMatchdayLineups();
     EXPECT_EQ(LineupCount, 2);
     EXPECT_EQ(Clubs[third].PlayingStyle, 2);
+}
+
+TEST_F(ComputerLineups, FriendliesOfTodayAndPlayedStateTiersGetTheirLineups)
+{
+    int guest = AddClubWithSquad("Visitante", 60);
+    int other = AddClubWithSquad("Outro", 60);
+    Game.DayKind = 0;
+    TFriendly today{};
+    today.home = club;
+    today.away = guest;
+    today.date = TodayDate();
+    TFriendly played = today;
+    played.home = other;
+    played.done = 1;
+    Friendlies = {today, played};
+    PrepareMatchdayLineups();
+    EXPECT_EQ(LineupCount, 2);
+    EXPECT_EQ(Clubs[other].LineupIndex, -1);
+
+    ClearMatchdayTables();
+    Game.DayKind = 3;
+    for (TStateChampionship& state : StateChampionships)
+        state = TStateChampionship{};
+    TStateChampionship& state = StateChampionships[25];
+    for (auto& tier : state.groups)
+        std::fill(std::begin(tier), std::end(tier), -1);
+    state.active = 1;
+    state.groupCount = 1;
+    state.groups[0][0] = guest;
+    state.groups[0][3] = club;
+    state.groups[1][0] = other;  // the reserve tier plays no match
+    PrepareMatchdayLineups();
+    EXPECT_EQ(LineupCount, 2);
+    EXPECT_EQ(Clubs[guest].LineupIndex, 0);
+    EXPECT_EQ(Clubs[club].LineupIndex, 1);
 }
 
 }  // namespace
