@@ -8,6 +8,7 @@
 #include "core/matchday/result_effects.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
+#include "core/season/fixtures.h"
 #include "core/tables.h"
 
 namespace tarvelon {
@@ -15,6 +16,9 @@ namespace tarvelon {
 namespace {
 
 constexpr int kLastFullTick = kFirstAddedTimeTick - 1;
+
+// The fixture of each match of the day, by match index (entry 0 unused).
+std::vector<int> MatchFixtures;
 
 int ArchiveRoundOfToday(int kind)
 {
@@ -117,10 +121,35 @@ MatchdayRecord MatchdayRecordOfToday()
 void BeginMatchday(const std::vector<MatchdayFixture>& fixtures)
 {
     ResetMatchday(static_cast<int>(fixtures.size()));
+    MatchFixtures.assign(MatchCount + 1, -1);
     for (int m = 1; m <= MatchCount; ++m) {
         const MatchdayFixture& fixture = fixtures[m - 1];
         KickOffMatch(m, fixture.competition, fixture.homeClub, fixture.awayClub);
+        MatchFixtures[m] = fixture.fixture;
     }
+}
+
+int FixtureOfMatch(int m)
+{
+    return m >= 1 && m < static_cast<int>(MatchFixtures.size()) ? MatchFixtures[m] : -1;
+}
+
+void RecordFixtureResult(int fixture, int m)
+{
+    if (fixture < 0 || fixture >= static_cast<int>(Fixtures.size()))
+        return;
+    TFixture& f = Fixtures[fixture];
+    const jogos& match = Matches[m];
+    f.homeGoals = match.goals[0];
+    f.awayGoals = match.goals[1];
+    if (match.shootout) {
+        f.homeShootout = match.shootoutGoals[0];
+        f.awayShootout = match.shootoutGoals[1];
+    }
+    f.played = 1;
+    f.gate = match.gate;
+    f.attendance = match.sectorAttendance[0] + match.sectorAttendance[1] + match.sectorAttendance[2] +
+                   match.sectorAttendance[3];
 }
 
 bool MatchPlaysAtTick(int m, int tick)
@@ -144,6 +173,7 @@ void PlayMatchdayTick(int tick, std::vector<int>* eventOfMatch)
 void FinishMatchday(const MatchdayRecord& record)
 {
     for (int m = 1; m <= MatchCount; ++m) {
+        RecordFixtureResult(FixtureOfMatch(m), m);
         if (record.bookResult)
             record.bookResult(m);
         const jogos& match = Matches[m];
@@ -152,6 +182,7 @@ void FinishMatchday(const MatchdayRecord& record)
     for (int m = 1; m <= MatchCount; ++m)
         ArchiveMatch(m, record);
     ClearMatchdayTables();
+    MatchFixtures.clear();
 }
 
 void PlayWholeMatchday(const std::vector<MatchdayFixture>& fixtures, const MatchdayRecord& record)

@@ -12,12 +12,14 @@ namespace tarvelon {
 inline constexpr int kFirstAddedTimeTick = 183;  // from here only matches still short of their end tick run
 inline constexpr int kLastMatchdayTick = 190;
 
-// One match to play: its competition index (for the players' statistics) and the two clubs. Both clubs'
-// current line-ups must be built before the matchday begins.
+// One match to play: its competition index (for the players' statistics), the two clubs and the
+// season's fixture it plays (-1 for a match without one). Both clubs' current line-ups must be built
+// before the matchday begins.
 struct MatchdayFixture {
     int competition = 0;
     int homeClub = -1;
     int awayClub = -1;
+    int fixture = -1;
 };
 
 // What the archive stores of the day, and the caller's own result step.
@@ -27,8 +29,8 @@ struct MatchdayRecord {
     int turn = 1;
     int region = 0;     // CurrentState / CurrentLeague / 0
     TDateTime date = 0;
-    // Called for each match, in match order, before the board's reaction: the place where the
-    // competition code books the result (fixture score, standings). May be empty.
+    // Called for each match, in match order, after its fixture has its result and before the board's
+    // reaction: the place where the competition code books the rest (standings, money). May be empty.
     std::function<void(int match)> bookResult;
 };
 
@@ -46,7 +48,14 @@ bool MatchPlaysAtTick(int m, int tick);
 // per match index, the index in MatchEvents of the event its step recorded, or -1.
 void PlayMatchdayTick(int tick, std::vector<int>* eventOfMatch = nullptr);
 
-// After tick 190: books each result (record.bookResult), moves the boards' confidence and the supporters'
+// The season's fixture that match m of the day plays, or -1.
+int FixtureOfMatch(int m);
+
+// Writes the match's result into its fixture: the goals, the shoot-out goals when there was a
+// shoot-out, the played flag, the gate and the attendance (the sum of the four sectors).
+void RecordFixtureResult(int fixture, int m);
+
+// After tick 190: writes each fixture's result, books the rest (record.bookResult), moves the boards' confidence and the supporters'
 // mood, archives each match with its events and appearance ratings, then empties MatchEvents,
 // BookedPlayers and Lineups.
 void FinishMatchday(const MatchdayRecord& record);

@@ -6,6 +6,7 @@
 #include "core/match/match_events_codes.h"
 #include "core/matchday/appearance_records.h"
 #include "core/matchday/matchday_globals.h"
+#include "core/season/fixtures.h"
 #include "matchday_world.h"
 
 using namespace tarvelon;
@@ -284,4 +285,43 @@ TEST(MatchdayDriver, ADayWithoutMatchesArchivesNothing)
     EXPECT_TRUE(MatchReports.empty());
     EXPECT_TRUE(Appearances.empty());
     EXPECT_TRUE(Lineups.empty());
+}
+
+TEST(MatchdayDriver, PlayedFixturesGetTheirResults)
+{
+    BuildWorld(6, 8);
+    PrepareLineups();
+    Fixtures.assign(5, TFixture{});
+    std::vector<MatchdayFixture> fixtures = PairedFixtures();
+    fixtures[0].fixture = 4;
+    fixtures[1].fixture = -1;  // a match without a fixture of the season
+    fixtures[2].fixture = 1;
+    BeginMatchday(fixtures);
+    EXPECT_EQ(FixtureOfMatch(1), 4);
+    EXPECT_EQ(FixtureOfMatch(2), -1);
+    EXPECT_EQ(FixtureOfMatch(9), -1);
+    for (int tick = 1; tick <= kLastMatchdayTick; ++tick)
+        PlayMatchdayTick(tick);
+    Matches[1].gate = 12345;
+    Matches[1].sectorAttendance[0] = 100;
+    Matches[1].sectorAttendance[3] = 23;
+    Matches[3].shootout = 1;
+    Matches[3].shootoutGoals[0] = 4;
+    Matches[3].shootoutGoals[1] = 5;
+    const std::vector<jogos> played(Matches.begin(), Matches.end());
+    FinishMatchday(MatchdayRecordOfToday());
+
+    const TFixture& first = Fixtures[4];
+    EXPECT_EQ(first.homeGoals, played[1].goals[0]);
+    EXPECT_EQ(first.awayGoals, played[1].goals[1]);
+    EXPECT_EQ(first.played, 1);
+    EXPECT_EQ(first.gate, 12345);
+    EXPECT_EQ(first.attendance, 123);
+    EXPECT_EQ(first.homeShootout + first.awayShootout, 0);
+    EXPECT_EQ(Fixtures[1].homeShootout, 4);
+    EXPECT_EQ(Fixtures[1].awayShootout, 5);
+    EXPECT_EQ(Fixtures[1].played, 1);
+    for (int f : {0, 2, 3})
+        EXPECT_EQ(Fixtures[f].played, 0) << f;
+    EXPECT_EQ(FixtureOfMatch(1), -1);  // the day is over
 }
