@@ -169,6 +169,21 @@ Carry BeforeTheDay()
 }
 
 // Cards, bans and injuries of the day stay on the players after the matchday is cleared.
+// A booking lasts one matchday: a second yellow of the day sends off, a yellow of an earlier day does not.
+void CheckBookingsOfTheDay(const std::vector<TMatchEventEntry>& events)
+{
+    std::set<int> booked;
+    for (const TMatchEventEntry& e : events) {
+        if (e.code != meCard)
+            continue;
+        if (e.second == ckYellow) {
+            EXPECT_TRUE(booked.insert(e.player).second) << "player " << e.player << " booked twice in a day";
+        } else if (e.second == ckSecondYellow) {
+            EXPECT_TRUE(booked.count(e.player)) << "second yellow without a first one today: " << e.player;
+        }
+    }
+}
+
 void CheckCarriedIntoNextDay(const Carry& carry, const std::vector<TMatchEventEntry>& events)
 {
     std::map<int, int> yellows;
@@ -227,6 +242,7 @@ TEST(MatchdayInvariants, HundredsOfSeededMatchdays)
                 CheckPlayedMatch(m, benches[m]);
             CheckNobodyInTwoPlaces();
             const std::vector<TMatchEventEntry> events = MatchEvents;
+            CheckBookingsOfTheDay(events);
             for (const TMatchEventEntry& e : events) {
                 goals += IsGoalOf(e);
                 cards += e.code == meCard;
