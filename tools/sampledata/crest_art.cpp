@@ -9,22 +9,21 @@ namespace tarvelon::sampledata {
 
 namespace {
 
-// The shield: straight sides down to the middle, then curving in to a point at the bottom.
-// `scale` shrinks it about its centre (the inner edge of the border).
-bool InShield(double u, double v, double scale)
+// The shield: straight sides down to the middle, then curving in to a point at the bottom. The
+// half-width at height v (or -1 outside its top and bottom); `scale` shrinks the shield about its
+// centre (the inner edge of the border).
+double ShieldHalfWidth(double v, double scale)
 {
-    u = 0.5 + (u - 0.5) / scale;
     v = 0.5 + (v - 0.5) / scale;
     constexpr double kTop = 0.03, kWaist = 0.5, kBottom = 0.97, kHalfWidth = 0.45;
     if (v < kTop || v > kBottom) {
-        return false;
+        return -1.0;
     }
-    double half = kHalfWidth;
-    if (v > kWaist) {
-        const double t = (v - kWaist) / (kBottom - kWaist);
-        half *= std::sqrt(1.0 - t * t) * (1.0 - 0.3 * t);
+    if (v <= kWaist) {
+        return kHalfWidth * scale;
     }
-    return std::abs(u - 0.5) <= half;
+    const double t = (v - kWaist) / (kBottom - kWaist);
+    return kHalfWidth * std::sqrt(1.0 - t * t) * (1.0 - 0.3 * t) * scale;
 }
 
 // Whether the pattern paints the point in the second colour.
@@ -57,28 +56,36 @@ Image DrawCrest(const CrestDesign& design, int width, int height)
     const Rgba border = Brightness(design.backColor) < 60 ? text : Darker(back, 0.45);
     constexpr double kDiscU = 0.5, kDiscV = 0.45, kDiscRadius = 0.21, kRing = 0.035;
     constexpr double kGlyphW = 0.2, kGlyphH = 0.24;
+    // The samples come row by row: the shield's width is worked out once per row.
+    double rowV = -1.0, outerHalf = -1.0, innerHalf = -1.0;
     const auto shade = [&](double u, double v) -> Rgba {
-        if (!InShield(u, v, 1.0)) {
+        if (v != rowV) {
+            rowV = v;
+            outerHalf = ShieldHalfWidth(v, 1.0);
+            innerHalf = ShieldHalfWidth(v, 0.88);
+        }
+        const double fromMiddle = std::abs(u - 0.5);
+        if (fromMiddle > outerHalf) {
             return {0, 0, 0, 0};
         }
-        if (!InShield(u, v, 0.88)) {
+        if (fromMiddle > innerHalf) {
             return border;
         }
         // The disc in the middle, measured in the picture's proportions.
         const double du = (u - kDiscU) * width / height;
         const double dv = v - kDiscV;
-        const double r = std::sqrt(du * du + dv * dv);
-        if (r < kDiscRadius - kRing) {
+        const double r2 = du * du + dv * dv;
+        if (r2 < (kDiscRadius - kRing) * (kDiscRadius - kRing)) {
             const int column = static_cast<int>(std::floor((u - (kDiscU - kGlyphW / 2)) / kGlyphW * kGlyphWidth));
             const int row = static_cast<int>(std::floor((v - (kDiscV - kGlyphH / 2)) / kGlyphH * kGlyphHeight));
             return GlyphPixel(design.initial, column, row) ? text : back;
         }
-        if (r < kDiscRadius) {
+        if (r2 < kDiscRadius * kDiscRadius) {
             return text;
         }
         return PatternMark(design.pattern, u, v) ? text : back;
     };
-    return Render(width, height, width < 32 ? 4 : 3, shade);
+    return Render(width, height, width < 32 ? 4 : 2, shade);
 }
 
 }  // namespace tarvelon::sampledata
