@@ -283,7 +283,7 @@ TEST_F(SampleDatabase, BrazilFillsEveryStateChampionshipAndTheRegionalDivision)
     for (const int fallback : {25, 18, 10}) {
         EXPECT_GE(byState[static_cast<std::size_t>(fallback)].size(), 24u) << StateCodes[static_cast<std::size_t>(fallback)];
     }
-    // Every state has league clubs of its own among the 80 best? Not needed; but the big ones do.
+    // São Paulo, the strongest state, holds a good share of the 80 clubs of the four divisions.
     const std::vector<const Club*> brazil = ClubsOf(CountryBrazil);
     const std::set<const Club*> league(brazil.begin(), brazil.begin() + 80);
     int leagueInSaoPaulo = 0;

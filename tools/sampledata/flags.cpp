@@ -134,7 +134,7 @@ bool Covers(const Emblem& e, double u, double v, double aspect)
     case Shape::Diamond: return std::abs(u - e.a) / e.b + std::abs(v - 0.5) / e.c <= 1.0;
     case Shape::NordicCross: return std::abs(u - e.a) * aspect <= e.b / 2 || std::abs(v - 0.5) <= e.b / 2;
     case Shape::Cross: {
-        const bool inArms = std::abs(u - 0.5) * aspect <= e.c / 2 * aspect && std::abs(v - 0.5) <= e.c / 2;
+        const bool inArms = std::abs(u - 0.5) <= e.c / 2 && std::abs(v - 0.5) <= e.c / 2;
         return inArms && (std::abs(u - e.a) * aspect <= e.b / 2 || std::abs(v - 0.5) <= e.b / 2);
     }
     case Shape::Saltire: {
