@@ -17,4 +17,9 @@ extern std::vector<std::string> CustomChampionshipFiles;
 // the clubs' squads from these files and then empties the list.
 extern std::vector<std::string> ClubFileNames;
 
+// Lists the club files ("*.tcf", any case) of `folder` into the catalogue, in name order: each readable
+// file's header, its file-name field set to the name found, and that name. A missing folder or an
+// unreadable file adds nothing.
+void ListClubFilesForNewGame(const std::string& folder = "teams");
+
 }  // namespace tarvelon

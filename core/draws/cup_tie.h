@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "core/basics/short_string.h"
+#include "core/records/record_layout.h"
 
 namespace tarvelon {
 
@@ -20,13 +21,13 @@ struct TCupTie {
 };
 #pragma pack(pop)
 
-static_assert(sizeof(TCupTie) == 48);
-static_assert(offsetof(TCupTie, firstTeam) == 0);
-static_assert(offsetof(TCupTie, secondTeam) == 4);
-static_assert(offsetof(TCupTie, results) == 8);
-static_assert(offsetof(TCupTie, winner) == 24);
-static_assert(offsetof(TCupTie, scoreText) == 28);
-static_assert(offsetof(TCupTie, padding) == 46);
+TARVELON_RECORD_SIZE(TCupTie, 48);
+TARVELON_FIELD_AT(TCupTie, firstTeam, 0);
+TARVELON_FIELD_AT(TCupTie, secondTeam, 4);
+TARVELON_FIELD_AT(TCupTie, results, 8);
+TARVELON_FIELD_AT(TCupTie, winner, 24);
+TARVELON_FIELD_AT(TCupTie, scoreText, 28);
+TARVELON_FIELD_AT(TCupTie, padding, 46);
 
 // A fixed bracket of N ties, numbered 1..N as the game counts them. `ties` is the raw image that is
 // saved; indexing with a tie number outside 1..N throws instead of touching a neighbour.
@@ -38,6 +39,8 @@ struct TCupTieTable {
     TCupTie& operator[](int tie) { return ties.at(static_cast<std::size_t>(tie - 1)); }
     const TCupTie& operator[](int tie) const { return ties.at(static_cast<std::size_t>(tie - 1)); }
 };
+
+static_assert(sizeof(TCupTieTable<16>) == 16 * 48, "a bracket is saved as its raw ties");
 
 // Ties 1..16 of the running national-team tournament (World Cup: 1-8 last sixteen, 9-12 quarter-finals,
 // 13-14 semi-finals, 15 final, 16 third place; Copa América and Eurocopa use 1..8).

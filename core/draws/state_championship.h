@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "core/records/record_layout.h"
+
 namespace tarvelon {
 
 constexpr int kStateCount = 27;
@@ -26,15 +28,15 @@ struct TStateChampionship {
 };
 #pragma pack(pop)
 
-static_assert(sizeof(TStateChampionship) == 152);
-static_assert(offsetof(TStateChampionship, groups) == 0);
-static_assert(offsetof(TStateChampionship, groupCount) == 120);
-static_assert(offsetof(TStateChampionship, finalGoals) == 124);
-static_assert(offsetof(TStateChampionship, finalists) == 140);
-static_assert(offsetof(TStateChampionship, humanClubPresent) == 148);
-static_assert(offsetof(TStateChampionship, active) == 149);
-static_assert(offsetof(TStateChampionship, roundDone) == 150);
-static_assert(offsetof(TStateChampionship, padding) == 151);
+TARVELON_RECORD_SIZE(TStateChampionship, 152);
+TARVELON_FIELD_AT(TStateChampionship, groups, 0);
+TARVELON_FIELD_AT(TStateChampionship, groupCount, 120);
+TARVELON_FIELD_AT(TStateChampionship, finalGoals, 124);
+TARVELON_FIELD_AT(TStateChampionship, finalists, 140);
+TARVELON_FIELD_AT(TStateChampionship, humanClubPresent, 148);
+TARVELON_FIELD_AT(TStateChampionship, active, 149);
+TARVELON_FIELD_AT(TStateChampionship, roundDone, 150);
+TARVELON_FIELD_AT(TStateChampionship, padding, 151);
 
 // Indexed by state 0..26 (the state index of a Brazilian club).
 extern std::array<TStateChampionship, kStateCount> StateChampionships;

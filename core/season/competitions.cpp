@@ -364,14 +364,14 @@ int PickNationalCupLeagueToShow()
 
 void FindNextOpponent(int club, int& opponent, int& side, int& matchKey)
 {
+    // No club (-1) would otherwise meet the undrawn sides of the brackets and cancelled friendlies.
+    if (!IsClubIndex(club)) return;
     switch (Game.DayKind) {
     case kKindWorldCup:
-        if (IsClubIndex(club)) FindTournamentOpponent({{1, 8}, {9, 12}, {13, 14}, {15, 16}}, club, opponent, side, matchKey);
+        FindTournamentOpponent({{1, 8}, {9, 12}, {13, 14}, {15, 16}}, club, opponent, side, matchKey);
         break;
     case kKindCopaAmerica:
-    case kKindEurocopa:
-        if (IsClubIndex(club)) FindTournamentOpponent({{1, 4}, {5, 6}, {7, 8}}, club, opponent, side, matchKey);
-        break;
+    case kKindEurocopa: FindTournamentOpponent({{1, 4}, {5, 6}, {7, 8}}, club, opponent, side, matchKey); break;
     case kKindClubWorldCup: {
         const int stage = Game.ClubWorldCupStage;
         if (stage >= 1 && stage <= 3)

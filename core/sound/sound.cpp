@@ -4,6 +4,7 @@
 
 #include "core/basics/find_file.h"
 #include "core/hooks.h"
+#include "core/records/game_state.h"
 
 namespace tarvelon {
 
@@ -18,8 +19,6 @@ const std::array<GameSound, 7> GameSounds = {{
 }};
 
 namespace {
-
-bool soundEnabled = true;
 
 // Sends a command to the sound device, if there is one; an error is looked up and dropped.
 void SendSoundCommand(const std::string& command)
@@ -56,16 +55,6 @@ std::string TrimControlsAndBlanks(const std::string& text)
 
 }  // namespace
 
-void SetSoundEnabled(bool enabled)
-{
-    soundEnabled = enabled;
-}
-
-bool SoundEnabled()
-{
-    return soundEnabled;
-}
-
 void OpenSound(const std::string& file, const std::string& alias)
 {
     SendSoundCommand("open " + file + " type waveaudio alias " + alias);
@@ -80,7 +69,7 @@ void OpenGameSounds()
 
 void PlaySound(const std::string& alias)
 {
-    if (soundEnabled)
+    if (Game.SoundOption != 0)
         SendSoundCommand("play " + alias + " from 0");
 }
 

@@ -20,11 +20,6 @@ struct GameSound {
 // "expulsao" a sending-off.
 extern const std::array<GameSound, 7> GameSounds;
 
-// The sound option of the game state: nothing is played while it is off.
-// (Until the game state carries it, the new-game reader and the options screen set it here.)
-void SetSoundEnabled(bool enabled);
-bool SoundEnabled();
-
 // Opens one wave file under an alias.
 void OpenSound(const std::string& file, const std::string& alias);
 
@@ -32,7 +27,7 @@ void OpenSound(const std::string& file, const std::string& alias);
 void OpenGameSounds();
 
 // Plays the sound of an alias from its beginning (restarting it if it is still playing), unless
-// the sound option is off. Does not wait for it to end.
+// the game's sound option is off. Does not wait for it to end.
 void PlaySound(const std::string& alias);
 
 // The text of a sound error, at most 127 characters, trimmed. The game looks it up and drops it.

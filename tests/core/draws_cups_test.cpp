@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <stdexcept>
 
 #include "core/draws/national_cup.h"
 #include "core/hooks.h"
@@ -286,6 +287,9 @@ TEST(DrawsClubWorldCup, SixEntrantsFillTheBracket)
     EXPECT_EQ(semiFinalists, (std::set<int>{southAmerica, europe}));
     for (int club : entrants)
         EXPECT_TRUE(Clubs[club].clubWorldCupEntry);
+    // Ties are numbered 1..6: a number outside the bracket is refused, never read next door.
+    EXPECT_THROW(ClubWorldCupTies[7], std::out_of_range);
+    EXPECT_THROW(ClubWorldCupTies[0], std::out_of_range);
 }
 
 TEST(DrawsClubWorldCup, AMissingChampionStopsTheDraw)

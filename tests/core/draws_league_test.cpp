@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <map>
+
+#include "core/persist/club_file.h"
 
 #include "tests/core/draws_world.h"
 
@@ -124,6 +128,56 @@ TEST(DrawsLeague, TheSameSeedDealsTheSameLeagues)
     ResetWorld();
     BuildLeagues();
     EXPECT_NE(DrawSnapshot(), first);
+}
+
+}  // namespace
+}  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+using namespace drawtest;
+
+// A club file as the editor saves it: one goalkeeper and eleven outfield players.
+ClubFile MakeClubFile(int country, int level, const std::string& name)
+{
+    ClubFile file{};
+    file.header = MakeHeader(country, level, 25, name);
+    for (int p = 0; p < 12; ++p) {
+        file.squad.names[p].set("Jogador " + std::to_string(p));
+        file.squad.position[p] = p == 0 ? 0 : 3;
+    }
+    StampClubFileForSave(file);
+    return file;
+}
+
+TEST(DrawsLeague, ClubFilesOfAFolderFillTheCatalogue)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tarvelon_draws_teams";
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    ASSERT_EQ(WriteClubFile((folder / "Alfa.TCF").string(), MakeClubFile(kBrazil, 20, "Alfa")), DatabaseFileError::None);
+    ASSERT_EQ(WriteClubFile((folder / "beta.tcf").string(), MakeClubFile(kBrazil, 10, "Beta")), DatabaseFileError::None);
+    ClubFile empty = MakeClubFile(kBrazil, 25, "Vazio");
+    for (auto& name : empty.squad.names)
+        name.clear();
+    StampClubFileForSave(empty);  // no players: not playable
+    ASSERT_EQ(WriteClubFile((folder / "vazio.tcf").string(), empty), DatabaseFileError::None);
+    std::ofstream(folder / "curto.tcf") << "x";  // too short: refused
+    std::ofstream(folder / "leia.txt") << "not a club file";
+
+    RandSeed = 8;
+    ResetWorld();
+    ListClubFilesForNewGame(folder.string());
+    ASSERT_EQ(CustomChampionshipFiles, (std::vector<std::string>{"Alfa.TCF", "beta.tcf", "vazio.tcf"}));
+    EXPECT_EQ(CustomChampionshipClubs[1].fileName.str(), "beta.tcf");
+
+    AddCountryClubs(AddLeague(kBrazil), kBrazil);
+    ASSERT_EQ(Clubs.size(), 2u);
+    EXPECT_EQ(ClubFileNames, (std::vector<std::string>{"Alfa.TCF", "beta.tcf"}));
+    EXPECT_EQ(Leagues[0].divisions[0][0], 0);  // Alfa, the higher level, heads the only division
+    EXPECT_EQ(Leagues[0].divisions[0][1], 1);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

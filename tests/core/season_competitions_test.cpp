@@ -358,6 +358,8 @@ TEST(NextOpponent, ClubWorldCupAndOtherKinds)
     EXPECT_EQ(o.club, 11);
     EXPECT_EQ(o.side, 0);
     EXPECT_EQ(o.key, 6);
+    Game.ClubWorldCupStage = 1;  // ties 1 and 2 not yet drawn: no club is their -1
+    EXPECT_EQ(NextOpponent(-1).club, -7);
     Game.DayKind = kKindNationalLeague;
     EXPECT_EQ(NextOpponent(12).club, -7);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/hooks.h"
+#include "core/records/game_state.h"
 #include "core/sound/sound.h"
 
 using namespace tarvelon;
@@ -24,7 +25,7 @@ protected:
     void SetUp() override
     {
         saved_ = Hooks();
-        SetSoundEnabled(true);
+        Game.SoundOption = 1;
         Hooks().sendSoundCommand = [this](const std::string& command) -> std::uint32_t {
             commands.push_back(command);
             if (command.rfind("open ", 0) == 0) {
@@ -45,7 +46,7 @@ protected:
     void TearDown() override
     {
         Hooks() = saved_;
-        SetSoundEnabled(true);
+        Game.SoundOption = 1;
     }
 
     std::vector<std::string> commands;
@@ -149,12 +150,11 @@ TEST_F(SoundTest, SoundFileNamesAreFoundWithoutRegardToCase)
 TEST_F(SoundTest, WithTheSoundOptionOffNothingIsSent)
 {
     OpenSound("sons/gol1.wav", "gol");
-    SetSoundEnabled(false);
-    EXPECT_FALSE(SoundEnabled());
+    Game.SoundOption = 0;
     PlaySound("gol");
     PlaySound("fimjogo");
     EXPECT_EQ(commands.size(), 1u);
-    SetSoundEnabled(true);
+    Game.SoundOption = 1;
     PlaySound("gol");
     EXPECT_EQ(commands.back(), "play gol from 0");
 }
