@@ -6,12 +6,13 @@
 #include "core/basics/random.h"
 #include "core/draws/club_catalogue.h"
 #include "core/draws/state_championship.h"
+#include "core/economy/squad_rules.h"
+#include "core/economy/transfers.h"
 #include "core/hooks.h"
 #include "core/match/computer_lineups.h"
 #include "core/newgame/builder_tables.h"
 #include "core/newgame/extra_clubs.h"
 #include "core/newgame/national_squads.h"
-#include "core/newgame/squad_economy.h"
 #include "core/newgame/squads.h"
 #include "core/persist/club_file.h"
 #include "core/persist/file_paths.h"
@@ -194,12 +195,12 @@ void SettleSquadsAndWages()
     const int clubs = static_cast<int>(Clubs.size());
     const int paying = std::min(Game.LeagueClubCount + Game.ExtraClubCount, clubs);
     for (int club = 0; club < paying; ++club)
-        NewGameRecalcClubWageBill(club);
+        RecalcClubWageBill(club);
     for (int club = 0; club < clubs; ++club)
-        NewGameRecountSquad(club);
+        RecountSquad(club);
     for (int club = 0; club < std::min(Game.LeagueClubCount, clubs); ++club)
         if (Clubs[club].squadSize > 15)
-            NewGameListSurplusPlayers(club);
+            ListSurplusPlayers(club);
 }
 
 bool AnyNationalTournamentOn()
@@ -246,15 +247,6 @@ void CreateCoaches()
         coach.active = 1;
         Clubs[club].coach = club;
     }
-}
-
-int CountClubsOfCountry(int country)
-{
-    int count = 0;
-    for (const TClub& club : Clubs)
-        if (club.Country == country)
-            ++count;
-    return count;
 }
 
 void BuildNewGameTables()

@@ -29,7 +29,4 @@ void InitClubsFromHeaders();
 // file's coach becomes a free coach in one of the six spare records after the clubs.
 void CreateCoaches();
 
-// Number of `Clubs` entries of the country.
-int CountClubsOfCountry(int country);
-
 }  // namespace tarvelon

@@ -1,13 +1,10 @@
 #pragma once
-// Globals of the running game that the new-game builder starts and the hub reads: the job offers
-// of a human coach, the autosave counter and the flag that the season's first hub visit is pending.
-// Not saved with a game.
-#include <array>
+// Globals of the running game that the new-game builder starts and the hub reads: the autosave
+// counter and the flag that the season's first hub visit is pending. Not saved with a game.
 #include <cstdint>
 
 namespace tarvelon {
 
-extern std::array<std::int32_t, 4> JobOffers;  // club indexes, -1 empty
 extern std::int32_t AutosaveCounter;
 extern std::int32_t SeasonStartPending;
 

@@ -4,9 +4,9 @@
 #include <array>
 
 #include "core/basics/random.h"
+#include "core/economy/player_value.h"
 #include "core/match/computer_lineups.h"
 #include "core/newgame/builder_tables.h"
-#include "core/newgame/squad_economy.h"
 #include "core/persist/club_file.h"
 #include "core/tables.h"
 
@@ -96,8 +96,8 @@ void InitSquadStrengths(int club)
         if (player.Star)
             strength += Random(5) + 7;
         player.Strength = std::min(strength, kMaxStrength);
-        player.Value = CurrencyFromUnits(NewGamePlayerValue(p));
-        player.wage = CurrencyFromUnits(NewGamePlayerWage(p));
+        player.Value = CurrencyFromUnits(ComputePlayerValue(p));
+        player.wage = CurrencyFromUnits(ComputePlayerWage(p));
     }
 }
 

@@ -5,6 +5,8 @@
 #include "core/draws/national_cup.h"
 #include "core/draws/national_tournaments.h"
 #include "core/draws/state_championship.h"
+#include "core/career/career_state.h"
+#include "core/economy/player_value.h"
 #include "core/history/history_records.h"
 #include "core/mail/mail.h"
 #include "core/match/computer_lineups.h"
@@ -15,7 +17,6 @@
 #include "core/newgame/club_tables.h"
 #include "core/newgame/read_options.h"
 #include "core/newgame/session_globals.h"
-#include "core/newgame/squad_economy.h"
 #include "core/season/calendar.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"
@@ -55,7 +56,7 @@ void EmptyWorkingTables()
     NewGameClubHeaders.clear();
     NewGameClubSquads.clear();
     ClubFileNames.clear();
-    JobOffers.fill(-1);
+    ClearJobOffers();
     Players[0].Club = -1;
 }
 
@@ -87,7 +88,7 @@ void GoToFirstMatchDay()
 void SignStartingContracts()
 {
     for (int player = 0; player < static_cast<int>(Players.size()); ++player)
-        NewGameSetContractWeeks(Random(30) + 10, player);
+        SetContractWeeks(Random(30) + 10, player);
 }
 
 void SendWelcomeMails()

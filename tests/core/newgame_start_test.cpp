@@ -103,7 +103,21 @@ void ExpectSquadsConsistent()
         EXPECT_LE(Players[p].Strength, 100);
     }
     const int clubsWithAccounts = Game.LeagueClubCount + Game.ExtraClubCount;
+    std::vector<std::int64_t> wageBills(Clubs.size(), 0);
+    for (std::size_t p = 1; p < Players.size(); ++p) {
+        const TPlayer& player = Players[p];
+        if (player.Club >= clubsWithAccounts)
+            continue;
+        EXPECT_GE(player.wage, CurrencyFromUnits(500));
+        EXPECT_GT(player.Value, 0);
+        EXPECT_EQ(player.wage % kCurrencyScale, 0);
+        // Only the computer clubs put their surplus reserves on the market.
+        if (Clubs[player.Club].IsHuman)
+            EXPECT_EQ(player.ListedForSale, 0);
+        wageBills[static_cast<std::size_t>(player.Club)] += CurrencyUnits(player.wage);
+    }
     for (int c = 0; c < clubsWithAccounts; ++c) {
+        EXPECT_EQ(ClubFinances[c].weeklyWageBill, wageBills[static_cast<std::size_t>(c)]);
         EXPECT_EQ(Clubs[c].squadSize, counted[static_cast<std::size_t>(c)]) << Clubs[c].name.str();
         EXPECT_EQ(counted[static_cast<std::size_t>(c)], 22) << Clubs[c].name.str();
         EXPECT_EQ(Clubs[c].coach, c);
@@ -135,7 +149,8 @@ void ExpectStartingContracts()
 {
     const TDateTime today = TodayDate();
     ASSERT_GT(today, 0);
-    for (const TPlayer& player : Players) {
+    for (std::size_t p = 1; p < Players.size(); ++p) {
+        const TPlayer& player = Players[p];
         const double weeks = (player.ContractEnd - today) / 7.0;
         EXPECT_EQ(weeks, std::floor(weeks));
         EXPECT_GE(weeks, 10);
