@@ -262,9 +262,77 @@ TEST_F(NewGameTest, BrazilWithStatesCupAndContinentalCups)
     EXPECT_EQ(states, 5);
     EXPECT_EQ(StateChampionships[Clubs[Game.HumanClubs[0]].State].humanClubPresent, 1);
 
+    // The national cups' first ties are drawn between real clubs.
+    int firstTies = 0;
+    for (const TFixture& f : Fixtures)
+        if (f.kind == 2 && f.round == 1) {
+            ++firstTies;
+            EXPECT_TRUE(IsClub(f.home) && IsClub(f.away));
+        }
+    EXPECT_GT(firstTies, 0);
+
     ExpectSquadsConsistent();
     ExpectFixturesName({1, 3});
     ExpectStartingContracts();
+}
+
+TEST_F(NewGameTest, ARegionalClubCanBeChosenAndPlaysItsStateChampionship)
+{
+    // Brazil's 60 best clubs fill three divisions of 20; every other Brazilian club plays in a
+    // state group and is offered in the regional division.
+    NewGameChoices choices = OneCoach({29}, testdb::ClubFileBase(29, 100) + ".tcf");
+    choices.leagueFormat = kLeagueFormatDivisionsOf20;
+    choices.stateChampionships = true;
+    ASSERT_EQ(StartNewGame(choices), FirstScreen::Hub);
+    const int human = Game.HumanClubs[0];
+    ASSERT_TRUE(IsClub(human));
+    EXPECT_EQ(Clubs[human].Division, 0);
+    EXPECT_EQ(Clubs[human].StateEntry, 1);
+    EXPECT_EQ(StateChampionships[Clubs[human].State].humanClubPresent, 1);
+    for (int slot = 0; slot < 20; ++slot)
+        EXPECT_EQ(Leagues[0].divisions[3][slot], -1);
+    // A regional club starts with the cash of division 0 and the state championships on.
+    EXPECT_EQ(CurrencyUnits(Clubs[human].cash), 2500000);
+}
+
+TEST_F(NewGameTest, TheCoachScreensOfferTheDivisionsTheyShow)
+{
+    // Divisions of 20 in a custom championship are offered on the radio-button screen, which shows
+    // three divisions; the drop-down screen of a real league shows all four.
+    NewGameChoices custom = OneCoach({11, 104, 195}, "");
+    custom.customChampionship = true;
+    custom.leagueFormat = kLeagueFormatDivisionsOf20;
+    BeginNewGameSetup();
+    ListNewGameClubFiles();
+    ASSERT_TRUE(SetUpCustomChampionship(custom));
+    PrepareHumanCoachSetup();
+    ASSERT_EQ(Leagues[0].divisionCount, 4);
+    EXPECT_TRUE(IsClubOfferedToHumanCoach(Leagues[0].divisions[2][19]));
+    EXPECT_FALSE(IsClubOfferedToHumanCoach(Leagues[0].divisions[3][0]));
+    EXPECT_FALSE(ChooseHumanClub(1, Leagues[0].divisions[3][0], "Zé"));
+
+    NewGameChoices real = OneCoach({29, 11, 104}, "");
+    real.leagueFormat = kLeagueFormatDivisionsOf20;
+    BeginNewGameSetup();
+    ListNewGameClubFiles();
+    ASSERT_TRUE(SetUpPlayedLeagues(real));
+    PrepareHumanCoachSetup();
+    const int brazil = FindLeagueByCountry(29);
+    ASSERT_EQ(Leagues[brazil].divisionCount, 4);
+    EXPECT_EQ(Game.RegionalFourthDivision, 0);  // no state championships, no regional division
+    const int fourth = Leagues[brazil].divisions[3][0];
+    EXPECT_TRUE(IsClubOfferedToHumanCoach(fourth));
+    EXPECT_TRUE(ChooseHumanClub(1, fourth, "Zé"));
+    EXPECT_FALSE(ChooseHumanClub(2, fourth, "Outro"));
+    EXPECT_EQ(Leagues[brazil].humanPresent, 1);
+    EXPECT_EQ(HumanCoachNames[0].str(), "Zé");
+    // A club that no division holds (Brazil has 140 clubs) is not offered.
+    int outside = -1;
+    for (int c = 0; c < Game.LeagueClubCount && outside < 0; ++c)
+        if (Clubs[c].Division == 0)
+            outside = c;
+    ASSERT_GE(outside, 0);
+    EXPECT_FALSE(IsClubOfferedToHumanCoach(outside));
 }
 
 TEST_F(NewGameTest, NoHumanClubInTheStatesOpensTheMatchdayOfSaoPaulo)
