@@ -1,5 +1,6 @@
 #include "core/newgame/club_tables.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 

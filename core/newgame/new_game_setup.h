@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "core/newgame/start_game.h"
+#include "core/season/calendar.h"
 
 namespace tarvelon {
 
-// League formats of the game state.
-inline constexpr int kLeagueFormatDivisionsOf20 = 2;
-inline constexpr int kLeagueFormatDivisionsOf10 = 4;
+// League formats of the game state (the calendar's kDivisionsOf20 and kDivisionsOf10).
+inline constexpr int kLeagueFormatDivisionsOf20 = kDivisionsOf20;
+inline constexpr int kLeagueFormatDivisionsOf10 = kDivisionsOf10;
 
 // Countries need this many playable current club files to be offered as a league.
 inline constexpr int kClubFilesForALeague = 22;

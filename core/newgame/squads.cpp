@@ -8,6 +8,7 @@
 #include "core/match/computer_lineups.h"
 #include "core/newgame/builder_tables.h"
 #include "core/persist/club_file.h"
+#include "core/season/calendar.h"
 #include "core/tables.h"
 
 namespace tarvelon {
@@ -64,8 +65,6 @@ int StrengthBaseOfLevel(int level)
 
 int StrengthBaseOfDivision(int leagueFormat, int division)
 {
-    constexpr int kDivisionsOf20 = 2;
-    constexpr int kDivisionsOf10 = 4;
     if (leagueFormat == kDivisionsOf10)
         return division == 1 ? 20 : division == 2 ? 15 : division == 3 ? 10 : 0;
     if (leagueFormat == kDivisionsOf20)
@@ -83,7 +82,7 @@ void InitSquadStrengths(int club)
     int base = 0;
     if (club >= Game.LeagueClubCount - 1)
         base = StrengthBaseOfLevel(c.Level);
-    else if (Game.LeagueFormat == 2 || Game.LeagueFormat == 4)
+    else if (Game.LeagueFormat == kDivisionsOf20 || Game.LeagueFormat == kDivisionsOf10)
         base = StrengthBaseOfDivision(Game.LeagueFormat, c.Division) + c.Level;
 
     for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
