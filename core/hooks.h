@@ -41,6 +41,11 @@ struct CoreHooks {
     // The injury-substitution dialog: returns the bench player chosen to replace the injured
     // player of `club` in match `match`, or -1 for none.
     std::function<int(int club, int injuredPlayer, int match)> injurySubstitutionDialog;
+
+    // The save-name dialog, asked when a game without a name is saved: lists the saved games and
+    // returns the name the player chose with ".nsx" added, or "" when the player cancelled.
+    // Empty: no dialog, the game is not saved.
+    std::function<std::string()> askSaveName;
 };
 
 // The one set of hooks of the program, with safe defaults: a real clock, no sound, no messages,
