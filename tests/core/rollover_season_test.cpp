@@ -100,7 +100,9 @@ TEST_F(SeasonRollover, EveryClubIsInOneDivisionAndCountsStay)
             }
         EXPECT_EQ(seen.size(), static_cast<std::size_t>(league.divisionCount * 20));
         for (int club = 0; club < Game.LeagueClubCount; ++club)
-            if (Clubs[club].Country == league.country && !seen.count(club)) EXPECT_EQ(Clubs[club].Division, 0);
+            if (Clubs[club].Country == league.country && !seen.count(club)) {
+                EXPECT_EQ(Clubs[club].Division, 0);
+            }
     }
 }
 
