@@ -20,10 +20,6 @@
 
 namespace tarvelon {
 
-namespace {
-
-}  // namespace
-
 int GoalStandsUpTo(int goalsBefore, int tick)
 {
     if (tick < 92) {

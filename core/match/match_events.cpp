@@ -5,6 +5,8 @@
 #include "core/match/match_events_codes.h"
 #include "core/match/match_flags.h"
 #include "core/match/player_match_stats.h"
+#include "core/records/game_state.h"
+#include "core/season/fixtures.h"
 
 namespace tarvelon {
 
@@ -181,6 +183,14 @@ void PutPlayerInLineupSlot(int club, int player, int place)
     int bench = BenchPlaceOf(*L, player);
     if (bench > 0)
         L->bench[bench - 1] = 0;
+}
+
+FixtureScore FindFixtureScore(int round, int secondClub, int firstClub)
+{
+    for (const TFixture& f : Fixtures)
+        if (f.kind == Game.DayKind && f.round == round && f.home == firstClub && f.away == secondClub)
+            return FixtureScore{f.homeGoals, f.awayGoals};
+    return {};
 }
 
 }  // namespace tarvelon

@@ -39,4 +39,13 @@ PlayerCardCounts CountPlayerCards(int player);
 // Puts a player into starter place 1..11 of the club's current line-up and counts his game.
 void PutPlayerInLineupSlot(int club, int player, int place);
 
+struct FixtureScore {
+    int homeGoals = -1;
+    int awayGoals = -1;
+};
+
+// The goals of the fixture of today's competition kind with that round, first (home) club and
+// second (away) club; (-1, -1) when there is none.
+FixtureScore FindFixtureScore(int round, int secondClub, int firstClub);
+
 }  // namespace tarvelon

@@ -176,7 +176,6 @@ void BringOn(int lineup, int off, int on)
         L->starters[place - 1] = on;
     player->OnPitch = 1;
     player->PlayedThisRound = 1;
-    player->CameOn = 1;
 }
 
 }  // namespace tarvelon

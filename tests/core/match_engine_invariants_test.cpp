@@ -53,12 +53,36 @@ void ExpectLineupSound(int lineup)
     EXPECT_LE(L.keeper, 100);
 }
 
-// Plays one seeded matchday of 10 clubs and checks every step; adds to the totals.
-void PlaySeededMatchday(std::uint32_t seed, Totals& totals)
+// Human coaches who answer the dialogs at random, sometimes with nobody or with a player who
+// cannot take part: the engine must still record only real players.
+int DialogsAsked = 0;
+
+void InstallCarelessHumanDialogs()
+{
+    SilentMatchday = false;
+    Hooks().injurySubstitutionDialog = [](int club, int injured, int match) {
+        DialogsAsked += 1;
+        const TLineup& L = Lineups[Clubs[club].LineupIndex];
+        int pick = Random(9);
+        return pick < 7 ? L.bench[pick] : (pick == 7 ? -1 : injured);
+    };
+    Hooks().penaltyDialog = [](int kicking, int, bool) {
+        DialogsAsked += 1;
+        const TLineup& L = Lineups[Clubs[kicking].LineupIndex];
+        int pick = Random(13);
+        return PenaltyDialogAnswer{1 + Random(2), pick < 11 ? L.starters[pick] : (pick == 11 ? -1 : L.bench[0])};
+    };
+}
+
+// Plays one seeded matchday of 10 clubs and checks every step; adds to the totals. With humans,
+// clubs 0, 3, 6 and 9 are human-run and the matchday is played with its dialogs.
+void PlaySeededMatchday(std::uint32_t seed, Totals& totals, bool humans = false)
 {
     ResetTestGame(seed);
     for (int c = 0; c < 10; ++c)
-        AddClubWithSquad("Clube " + std::to_string(c), 40 + 5 * c);
+        AddClubWithSquad("Clube " + std::to_string(c), 40 + 5 * c, humans && c % 3 == 0);
+    if (humans)
+        InstallCarelessHumanDialogs();
     KickOffPairs();
 
     std::set<int> sentOff;
@@ -84,6 +108,13 @@ void PlaySeededMatchday(std::uint32_t seed, Totals& totals)
         }
         for (int p : sentOff)
             EXPECT_FALSE(Players[p].OnPitch);
+        if (recorded >= 0) {
+            const TMatchEventEntry& e = MatchEvents[recorded];
+            EXPECT_GT(e.player, 0);
+            EXPECT_TRUE(e.club == M.club[0] || e.club == M.club[1]);
+            if (e.code == mePenaltyGoal || e.code == mePenaltyMissed || e.code == meGoal)
+                EXPECT_EQ(Players[e.player].Club, e.club);
+        }
     });
 
     for (int m = 1; m <= MatchCount; ++m) {
@@ -136,6 +167,16 @@ protected:
     }
 };
 Totals MatchEngineInvariants::totals;
+
+TEST(MatchEngineWithHumans, CarelessDialogAnswersNeverBreakTheMatch)
+{
+    Totals humans;
+    for (std::uint32_t seed = 1; seed <= 120; ++seed)
+        PlaySeededMatchday(seed * 104729u, humans, true);
+    EXPECT_EQ(humans.matches, 600);
+    EXPECT_GT(DialogsAsked, 3);
+    EXPECT_GT(humans.goals, 0);
+}
 
 TEST_F(MatchEngineInvariants, HundredsOfMatchesArePlayedToTheirEnd)
 {

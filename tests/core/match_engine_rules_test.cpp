@@ -175,6 +175,49 @@ TEST_F(OpenPlay, InTheBoxAShotFollowsMostWonDuelsAndFoulsAreRare)
     EXPECT_NEAR(shots / double(plays), 0.98 * 0.70 * 0.85, 0.02);
 }
 
+// A play in side 1's zone 11 drawn by hand, draw by draw: foul chance 2, duel loss 30 (moved by the
+// ratings, reseeded), shot chance 85, keeper save 92 of 100 (reseeded), corner below 51.
+ZoneMove BoxPlayByHand(int attack, int defence, int keeper)
+{
+    if (2 > Random(100))
+        return {11, 1, meFoul};
+    Randomize();
+    bool duelLost = AdjustByRating(30, attack, defence, 0.3) >= Random(100) + 1;
+    if (duelLost)
+        return 2 <= Random(100) ? ZoneMove{11, 2, meLostBall} : ZoneMove{11, 1, meFoul};
+    if (85 <= Random(100))
+        return {-1, -1, -1};  // a pass: its target is drawn further, not followed here
+    Randomize();
+    bool saved = AdjustByRating(92, attack, keeper, 0.2) >= Random(100) + 1;
+    if (!saved)
+        return {11, 2, meGoal};
+    return Random(100) < 51 ? ZoneMove{Random(100) < 51 ? 12 : 10, 1, meCorner} : ZoneMove{GoalKickZone(2), 2, meShotWide};
+}
+
+TEST_F(OpenPlay, AKnownPlayInTheBoxIsResolvedDrawByDraw)
+{
+    SetZones(L1, 70, 40, 60);
+    SetZones(L2, 40, 55, 30);
+    int checked = 0;
+    for (std::uint32_t seed = 1; seed <= 400; ++seed) {
+        RandSeed = seed * 2654435761u;
+        InstallDeterministicClock(seed);
+        ZoneMove expected = BoxPlayByHand(70, 55, 30);
+        RandSeed = seed * 2654435761u;
+        InstallDeterministicClock(seed);
+        ZoneMove move = PlayZoneMove(11, 1, -1, L1, L2, 1);
+        if (expected.code == -1) {
+            EXPECT_TRUE(move.code == mePass || move.code == meBadPass);
+            continue;
+        }
+        checked += 1;
+        EXPECT_EQ(move.code, expected.code) << seed;
+        EXPECT_EQ(move.zone, expected.zone) << seed;
+        EXPECT_EQ(move.side, expected.side) << seed;
+    }
+    EXPECT_GT(checked, 300);
+}
+
 TEST(MatchStepRules, GoalDamperLetsFewerGoalsStandTheMoreASideHas)
 {
     EXPECT_EQ(GoalStandsUpTo(0, 10), 99);
@@ -244,6 +287,31 @@ TEST(MatchStepRules, FirstStepDrawsTheSideAndKicksOffFromItsZoneFive)
     MatchStep(1);
     EXPECT_EQ(M.tick, 1);
     EXPECT_EQ(M.possession[0] + M.possession[1], 1);
+}
+
+TEST(MatchStepRules, TraceOfPlaysNamesOldAndNewBallStateAndThePlay)
+{
+    ResetTestGame(6);
+    AddClubWithSquad("A", 60);
+    AddClubWithSquad("B", 60);
+    KickOffPairs();
+    DebugTrace = true;
+    const char* words[10] = {"", "perdeu bola<br>", "passou a bola<br>", "chute fora<br>", "chute certo<br>",
+                             "sofreu falta<br>", "sofreu penalty<br>", "escanteio<br>", "tiro meta<br>", "errou passe<br>"};
+    int traced = 0;
+    for (int i = 0; i < 200; ++i) {
+        PlayTraceText.clear();
+        Matches[1].tick = 1 + 4 * i + 1;  // never a substitution tick
+        PlayResult r = ResolvePlay(7, 2, -1, Matches[1].lineup[0], Matches[1].lineup[1], 1);
+        if (r.event >= 1 && r.event <= 9) {
+            traced += 1;
+            EXPECT_EQ(PlayTraceText, "bc:2(7)>bc:" + std::to_string(r.side) + " (" + std::to_string(r.zone) + ") - " +
+                                         words[r.event]);
+        } else {
+            EXPECT_EQ(PlayTraceText, "");
+        }
+    }
+    EXPECT_GT(traced, 100);
 }
 
 TEST(Referees, MatchesTakeTheTwelveRefereesOfTheDayInTurn)
