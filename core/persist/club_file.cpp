@@ -79,10 +79,10 @@ void CountSquad(const Squad& squad, int& goalkeepers, int& outfield)
         if (IsFreeSlot(squad.names[slot])) {
             continue;
         }
-        const auto position = squad.position[slot];
-        if (position == 0) {
+        // Position 0 is the goalkeeper; every other value counts as an outfield player.
+        if (squad.position[slot] == 0) {
             ++goalkeepers;
-        } else if (position >= 1 && position <= kLastPosition) {
+        } else {
             ++outfield;
         }
     }
@@ -225,6 +225,15 @@ void StampNationalSquadForSave(TNationalSquad& squad)
 bool IsClubFileTakenIntoGame(const TClubHeader& header)
 {
     return header.formatValue == kDatabaseFormatValue && header.playable != 0;
+}
+
+bool IsNationalSquadTakenIntoGame(const TNationalSquad& squad) { return squad.formatValue == kDatabaseFormatValue; }
+
+bool IsClubListedInEditor(const TClubHeader& header) { return header.formatValue == kDatabaseFormatValue; }
+
+bool IsNationalSquadListedInEditor(const TNationalSquad& squad)
+{
+    return !squad.coach.empty() && squad.formatValue == kDatabaseFormatValue;
 }
 
 int ClubLevelInGame(const TClubHeader& header) { return header.level > 25 ? 9 : header.level; }

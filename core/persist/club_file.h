@@ -71,7 +71,8 @@ inline constexpr std::string_view kFreeSlotName = "nome\xF8";
 bool IsFreeSlot(const ShortString<35>& name);
 
 // Playable: a club squad with at least 1 goalkeeper and 11 outfield players; a national squad with
-// at least 2 goalkeepers and 16 outfield players (free slots do not count).
+// at least 2 goalkeepers and 16 outfield players (free slots do not count; a used slot of any
+// position other than 0 counts as an outfield player).
 bool IsClubSquadPlayable(const TClubSquad& squad);
 bool IsNationalSquadPlayable(const TNationalSquad& squad);
 
@@ -81,6 +82,15 @@ void StampNationalSquadForSave(TNationalSquad& squad);
 
 // A club file is taken into a game only when saved by the editor in this format and playable.
 bool IsClubFileTakenIntoGame(const TClubHeader& header);
+
+// A national squad is taken into a game when saved by the editor in this format (its playable byte
+// is not looked at).
+bool IsNationalSquadTakenIntoGame(const TNationalSquad& squad);
+
+// The editor lists a club saved in this format, and a national team saved in this format whose coach
+// name is not empty.
+bool IsClubListedInEditor(const TClubHeader& header);
+bool IsNationalSquadListedInEditor(const TNationalSquad& squad);
 
 // The club's level in a game: a stored level above 25 reads as 9.
 int ClubLevelInGame(const TClubHeader& header);

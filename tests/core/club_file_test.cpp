@@ -235,6 +235,41 @@ TEST(ClubFile, SavingStampsPlayableAndFormat)
     EXPECT_FALSE(IsClubFileTakenIntoGame(club.header));
 }
 
+TEST(ClubFile, EveryPositionButZeroCountsAsOutfield)
+{
+    // An in-memory slot holding a position the game does not know still counts as an outfield
+    // player when the flag is stamped (the readers refuse such a file anyway).
+    ClubFile club = MakeClub(1, 11);
+    club.squad.position[11] = 7;
+    EXPECT_TRUE(IsClubSquadPlayable(club.squad));
+    TNationalSquad squad = MakeNationalSquad(2, 16);
+    squad.position[17] = -3;
+    EXPECT_TRUE(IsNationalSquadPlayable(squad));
+    squad.position[17] = 0;  // a third goalkeeper leaves 15 outfield players
+    EXPECT_FALSE(IsNationalSquadPlayable(squad));
+}
+
+TEST(ClubFile, NationalSquadTakenByFormatAndListedWithACoach)
+{
+    TNationalSquad squad = MakeNationalSquad(1, 5);  // not playable: the new game takes it all the same
+    EXPECT_FALSE(IsNationalSquadTakenIntoGame(squad));
+    StampNationalSquadForSave(squad);
+    EXPECT_EQ(squad.playable, 0);
+    EXPECT_TRUE(IsNationalSquadTakenIntoGame(squad));
+    EXPECT_TRUE(IsNationalSquadListedInEditor(squad));
+    squad.coach.clear();
+    EXPECT_FALSE(IsNationalSquadListedInEditor(squad));
+    EXPECT_TRUE(IsNationalSquadTakenIntoGame(squad));
+    squad.formatValue = 11;
+    EXPECT_FALSE(IsNationalSquadTakenIntoGame(squad));
+
+    ClubFile club = MakeClub(0, 3);  // the editor lists an unplayable club saved in this format
+    EXPECT_FALSE(IsClubListedInEditor(club.header));
+    StampClubFileForSave(club);
+    EXPECT_TRUE(IsClubListedInEditor(club.header));
+    EXPECT_FALSE(IsClubFileTakenIntoGame(club.header));
+}
+
 TEST(ClubFile, StoredLevelsAboveTwentyFiveReadAsNine)
 {
     TClubHeader header{};
