@@ -1,9 +1,9 @@
 #pragma once
 // What the season rollover needs from the player economy and the coach career: player value and
-// wage, the wage bill, youth replacements, surplus lists and a coach's dismissal. Those modules
-// install their operations here; hiring goes through the draws' hook (Draws().hireCoach), which the
-// coach career installs as well. Until an operation is installed the rollover leaves that part of
-// the game as it is (values and wages kept, no youth replacement, no coach moved).
+// wage, the wage bill, youth replacements, surplus lists and a coach's dismissal. The game's own
+// operations are installed from the start; tests put stand-ins in their place. Hiring goes through
+// the draws' hook (Draws().hireCoach), which the coach career installs. An operation left empty
+// leaves that part of the game as it is (values and wages kept, no youth replacement, no coach moved).
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -25,6 +25,10 @@ struct RolloverServices {
     std::function<void(int club, int coach)> dismissCoach;
 };
 
+// The set the game plays with: the economy's and the coach career's operations.
+RolloverServices GameRolloverServices();
+
+// The set the rollover uses now (initially GameRolloverServices()).
 RolloverServices& Rollover();
 
 }  // namespace tarvelon

@@ -103,9 +103,10 @@ inline void InstallStandInServices(ServiceLog& log)
     };
 }
 
+// Back to the game's own operations (hiring left to whoever installs it).
 inline void RemoveServices()
 {
-    Rollover() = RolloverServices{};
+    Rollover() = GameRolloverServices();
     Draws() = DrawServices{};
 }
 
