@@ -200,7 +200,7 @@ FirstScreen StartNewGame()
         SetupWorldCup();
     DrawReferees();
     AutosaveCounter = 0;
-    SeasonStartPending = 1;
+    SeasonStartPending = true;
     SendWelcomeMails();
     return ChooseFirstScreen();
 }
