@@ -289,17 +289,23 @@ FirstScreen RunNewGameBuilder()
     return screen;
 }
 
+bool SetUpNewGameBeforeCoaches(const NewGameChoices& choices)
+{
+    BeginNewGameSetup();
+    ListNewGameClubFiles();
+    const bool set = choices.customChampionship ? SetUpCustomChampionship(choices) : SetUpPlayedLeagues(choices);
+    if (set)
+        PrepareHumanCoachSetup();
+    return set;
+}
+
 FirstScreen StartNewGame(const NewGameChoices& choices)
 {
     const int coaches = static_cast<int>(choices.humanCoaches.size());
     if (coaches < 1 || coaches > kHumanSlots)
         return FirstScreen::None;
-    BeginNewGameSetup();
-    ListNewGameClubFiles();
-    const bool set = choices.customChampionship ? SetUpCustomChampionship(choices) : SetUpPlayedLeagues(choices);
-    if (!set)
+    if (!SetUpNewGameBeforeCoaches(choices))
         return FirstScreen::None;
-    PrepareHumanCoachSetup();
     for (int k = 0; k < coaches; ++k) {
         const HumanCoachChoice& coach = choices.humanCoaches[k];
         if (!ChooseHumanClub(k + 1, FindLeagueClubByFile(coach.clubFile), coach.name))

@@ -86,6 +86,10 @@ int FindLeagueClubByFile(const std::string& clubFile);
 // The builder screen: its opening work, then StartNewGame, then the club-file lists emptied.
 FirstScreen RunNewGameBuilder();
 
+// The steps up to the coach screens: a new set-up, the club files listed, the leagues (or the custom
+// championship) set up and the coach screens prepared. False when the choices are refused.
+bool SetUpNewGameBeforeCoaches(const NewGameChoices& choices);
+
 // Every step above with the given choices; FirstScreen::None when the choices are refused.
 FirstScreen StartNewGame(const NewGameChoices& choices);
 

@@ -1,5 +1,5 @@
 #pragma once
-// A fictional database of club and national-squad files for new-game tests and the benchmark,
+// A small fictional database of club and national-squad files for the new-game tests,
 // written with the game's own file writers into a game folder of its own. Deterministic: it draws
 // from a generator of its own, never from the game's.
 #include <cstdint>
@@ -127,17 +127,6 @@ inline void WriteDatabase(const std::filesystem::path& folder, const DatabaseSpe
                                MakeNationalSquad(country, g));
 }
 
-// The countries of the national-team tournaments' draws need national squads; these cover them.
-inline std::vector<int> ManyNationalTeams()
-{
-    std::vector<int> ids;
-    for (int id = 1; id <= 201; id += 3)
-        ids.push_back(id);
-    for (int id : {29, 11, 195, 150, 42, 46, 60, 131, 151, 26, 198, 104, 65, 3, 72, 97, 154, 85})
-        ids.push_back(id);
-    return ids;
-}
-
 // Brazil with 140 clubs over five states, Argentina and Italy with 44 clubs, Colômbia with 24, and a
 // few clubs of several countries of the extra-club list.
 inline DatabaseSpec SmallWorld()
@@ -150,24 +139,6 @@ inline DatabaseSpec SmallWorld()
     for (int country : {195, 150, 65, 3, 97, 157})
         spec.countries.push_back({country, 6 + country % 9, 20, {}});
     spec.nationalTeams = {29, 11, 104, 195, 150, 65, 3, 97, 131};
-    return spec;
-}
-
-// Every country of the extra-club list with 16 clubs, large leagues of Brazil, England, Italy,
-// Spain and Argentina, and national squads for 85 countries.
-inline DatabaseSpec FullWorld()
-{
-    DatabaseSpec spec;
-    spec.countries.push_back({29, 160, 25, {25, 18, 10, 22, 7, 15, 4, 16}});
-    spec.countries.push_back({97, 92, 25, {}});
-    spec.countries.push_back({104, 82, 25, {}});
-    spec.countries.push_back({65, 82, 25, {}});
-    spec.countries.push_back({11, 62, 24, {}});
-    for (int country : {195, 150, 46, 42, 60, 26, 151, 198, 131, 3, 72, 154, 162, 107, 192, 159, 21, 160, 171, 78,
-                        9, 51, 38, 68, 14, 57, 129, 1, 190, 43, 49, 143, 141, 62, 193, 85, 15, 52, 31, 88, 179,
-                        76, 142, 180, 27, 152, 54, 157})
-        spec.countries.push_back({country, 16, 21, {}});
-    spec.nationalTeams = ManyNationalTeams();
     return spec;
 }
 
