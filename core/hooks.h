@@ -41,6 +41,14 @@ struct CoreHooks {
     // The injury-substitution dialog: returns the bench player chosen to replace the injured
     // player of `club` in match `match`, or -1 for none.
     std::function<int(int club, int injuredPlayer, int match)> injurySubstitutionDialog;
+
+    // The coach career's screens (empty: nothing is shown; the rules carry on by themselves).
+    // The dismissal screen of a human coach: club, fired coach, replacement (-1 none), before the change.
+    std::function<void(int club, int firedCoach, int replacement)> showCoachDismissal;
+    // The notice of a computer club's coach change; it reads CoachChangeClub, FiredCoach and the rest.
+    std::function<void()> showCoachChange;
+    // The job-offer screen for Game.CurrentHumanCoach and JobOffers; it takes one with AcceptJobOffer.
+    std::function<void()> showJobOffers;
 };
 
 // The one set of hooks of the program, with safe defaults: a real clock, no sound, no messages,

@@ -1,0 +1,108 @@
+#include "core/economy/squad_rules.h"
+
+#include <utility>
+#include <vector>
+
+#include "core/basics/random.h"
+#include "core/basics/rounding.h"
+#include "core/match/computer_lineups.h"
+#include "core/economy/table_access.h"
+#include "core/season/calendar.h"
+
+namespace tarvelon {
+
+namespace {
+
+// Players a club keeps of each position before it lists one.
+constexpr int kSurplusLimit[PositionCount] = {2, 3, 3, 5, 3};
+
+// The club's players who are not out on loan, in index order, then shuffled.
+std::vector<int> ShuffledSurplusCandidates(int club)
+{
+    std::vector<int> candidates;
+    ForEachPlayerOfClub(club, [&](int index, const TPlayer& p) {
+        if (p.loanStatus < 2)
+            candidates.push_back(index);
+    });
+    const int n = static_cast<int>(candidates.size());
+    for (int i = 0; i < n; ++i)
+        std::swap(candidates[i], candidates[Random(n)]);
+    return candidates;
+}
+
+void ListOneSurplusPlayer(const std::vector<int>& candidates, int position)
+{
+    for (int index : candidates) {
+        TPlayer& p = Players[index];
+        if (p.Position != position || p.Star || p.LineupStatus == 1)
+            continue;
+        p.ListedForSale = 1;
+        p.AskingPrice = p.Value;
+        if (position != 0) {
+            const int needed = position == 3 ? 40 : 30;
+            if (Random(100) > needed && p.Strength < 40)
+                p.loanStatus = 1;
+        }
+        return;
+    }
+}
+
+}  // namespace
+
+void RecalcClubWageBill(int club)
+{
+    if (club < 0 || club >= static_cast<int>(ClubFinances.size()))
+        return;
+    std::int64_t bill = 0;
+    ForEachPlayerOfClub(club, [&](int, const TPlayer& p) {
+        bill += Round(static_cast<double>(p.wage) / kCurrencyScale);
+    });
+    ClubFinances[club].weeklyWageBill = static_cast<std::int32_t>(bill);
+}
+
+void RecountSquad(int club)
+{
+    if (!IsClubIndex(club))
+        return;
+    TClub& c = Clubs[club];
+    c.squadSize = 0;
+    for (int& count : c.playersPerPosition)
+        count = 0;
+    ForEachPlayerOfClub(club, [&](int, const TPlayer& p) {
+        ++c.squadSize;
+        if (p.Position >= 0 && p.Position < PositionCount)
+            ++c.playersPerPosition[p.Position];
+    });
+    CountAvailablePlayers(0, club);
+}
+
+void ListSurplusPlayers(int club)
+{
+    if (!IsClubIndex(club) || Clubs[club].IsHuman)
+        return;
+    const std::vector<int> candidates = ShuffledSurplusCandidates(club);
+    for (int position = 0; position < PositionCount; ++position) {
+        if (Clubs[club].playersPerPosition[position] > kSurplusLimit[position])
+            ListOneSurplusPlayer(candidates, position);
+    }
+}
+
+bool CanFormNationalSquad(int country)
+{
+    const int clubLimit = LeagueAndExtraClubCount();
+    const TDateTime today = TodayDate();
+    int goalkeepers = 0;
+    int others = 0;
+    for (int i = 1; i < static_cast<int>(Players.size()); ++i) {
+        const TPlayer& p = Players[i];
+        if (p.nationality != country || p.Club >= clubLimit || p.InjuredUntil > today)
+            continue;
+        if (p.Position == 0)
+            ++goalkeepers;
+        else
+            ++others;
+    }
+    return goalkeepers >= 2 && others >= 20;
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,22 @@
+#pragma once
+// A club's squad figures and wage bill, the reserves a computer club puts on the market, and
+// whether a country can field a national squad.
+namespace tarvelon {
+
+// Rewrites the club's weekly wage bill (season accounts) as the sum of its players' wages in
+// whole units, each rounded.
+void RecalcClubWageBill(int club);
+
+// Rewrites squad size and players per position of the club, then its players available today.
+void RecountSquad(int club);
+
+// A computer-run club lists at most one reserve per position where it has more than it needs
+// (goalkeepers > 2, full backs > 3, centre backs > 3, midfielders > 5, forwards > 3); a weak one
+// may also be offered for loan. A human club is left alone.
+void ListSurplusPlayers(int club);
+
+// At least 2 goalkeepers and 20 other fit players of that nationality among the league and extra
+// clubs' players and the free players.
+bool CanFormNationalSquad(int country);
+
+}  // namespace tarvelon

@@ -1,0 +1,52 @@
+#pragma once
+// Bounds checks of the player and club tables, shared by the economy and career rules, so that an
+// index that points nowhere (a free player's club -1, a stale index) is refused, never read.
+#include "core/tables.h"
+
+namespace tarvelon {
+
+// Players are numbered from 1; element 0 holds no player.
+inline bool IsPlayerIndex(int player)
+{
+    return player >= 1 && player < static_cast<int>(Players.size());
+}
+
+inline bool IsClubIndex(int club)
+{
+    return club >= 0 && club < static_cast<int>(Clubs.size());
+}
+
+inline bool IsCoachIndex(int coach)
+{
+    return coach >= 0 && coach < static_cast<int>(Coaches.size());
+}
+
+// The club of the player when he has one in the table; nullptr for a free player or a bad index.
+inline TClub* ClubOfPlayer(const TPlayer& player)
+{
+    return IsClubIndex(player.Club) ? &Clubs[player.Club] : nullptr;
+}
+
+// Clubs of the played leagues and the continental guests: 0 .. this - 1.
+inline int LeagueAndExtraClubCount()
+{
+    return Game.LeagueClubCount + Game.ExtraClubCount;
+}
+
+// Calls f(index, player) for every player 1 .. last of the club, in index order.
+template <typename F>
+void ForEachPlayerOfClub(int club, F&& f)
+{
+    for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
+        if (Players[p].Club == club)
+            f(p, Players[p]);
+    }
+}
+
+// A 32-bit season account moved by a whole-unit amount; it wraps as the stored field would.
+inline void AddToAccount(std::int32_t& account, std::int64_t amount)
+{
+    account = static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::int64_t>(account) + amount));
+}
+
+}  // namespace tarvelon
