@@ -49,6 +49,11 @@ struct CoreHooks {
     std::function<void()> showCoachChange;
     // The job-offer screen for Game.CurrentHumanCoach and JobOffers; it takes one with AcceptJobOffer.
     std::function<void()> showJobOffers;
+
+    // The save-name dialog, asked when a game without a name is saved: lists the saved games and
+    // returns the name the player chose with ".nsx" added, or "" when the player cancelled.
+    // Empty: no dialog, the game is not saved.
+    std::function<std::string()> askSaveName;
 };
 
 // The one set of hooks of the program, with safe defaults: a real clock, no sound, no messages,

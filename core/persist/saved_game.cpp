@@ -1,0 +1,127 @@
+#include "core/persist/saved_game.h"
+
+#include <memory>
+
+#include "core/basics/cp1252.h"
+#include "core/hooks.h"
+#include "core/persist/file_io.h"
+#include "core/persist/saved_game_image.h"
+#include "core/season/calendar.h"
+#include "core/tables.h"
+
+namespace tarvelon {
+
+int AutosaveCounter = 0;
+bool SeasonStartPending = false;
+
+namespace {
+
+constexpr int kNationalTournamentKinds = 7;  // day kinds 7..9 are national-team tournaments
+
+bool EndsWith(std::string_view text, std::string_view suffix)
+{
+    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+// No folder parts: a saved game always lies directly in the save folder.
+bool StaysInSaveFolder(std::string_view name)
+{
+    return name.find('/') == std::string_view::npos && name.find('\\') == std::string_view::npos &&
+           name.find("..") == std::string_view::npos;
+}
+
+void ShowMessage(const std::string& text)
+{
+    if (Hooks().showMessage) Hooks().showMessage(text);
+}
+
+bool IsClub(int club) { return club >= 0 && static_cast<std::size_t>(club) < Clubs.size(); }
+
+std::string ClubName(int club) { return IsClub(club) ? Clubs[static_cast<std::size_t>(club)].name.str() : ""; }
+
+std::string CoachNameOfClub(int club)
+{
+    if (!IsClub(club)) return "";
+    const int coach = Clubs[static_cast<std::size_t>(club)].coach;
+    if (coach < 0 || static_cast<std::size_t>(coach) >= Coaches.size()) return "";
+    return Coaches[static_cast<std::size_t>(coach)].name.str();
+}
+
+// The texts the load screen shows for this save (each cut to 25 characters by the record).
+void WritePreviewTexts()
+{
+    const int club = Game.CurrentHumanClub;
+    Game.previewCoach.set(CoachNameOfClub(club));
+    if (Game.DayKind >= kNationalTournamentKinds)
+        Game.previewClub.set(ClubName(Game.coachedNationalTeam) + " (" + ClubName(club) + ")");
+    else
+        Game.previewClub.set(ClubName(club));
+}
+
+// The game's save name, asking the player for one when it has none usable. Empty: do not save.
+std::string EnsureSaveName()
+{
+    if (IsValidSaveName(Game.saveName.str())) return Game.saveName.str();
+    const std::string chosen = Hooks().askSaveName ? Hooks().askSaveName() : std::string();
+    if (!IsValidSaveName(chosen)) return "";
+    Game.saveName.set(chosen);
+    return Game.saveName.str();  // as stored, so the file name and the record agree
+}
+
+}  // namespace
+
+bool IsValidSaveName(std::string_view name)
+{
+    if (!EndsWith(name, kSaveExtension) || !StaysInSaveFolder(name)) return false;
+    const std::size_t stem = Utf8Length(name.substr(0, name.size() - std::string_view(kSaveExtension).size()));
+    return stem >= 1 && stem <= static_cast<std::size_t>(kMaxSaveNameStem);
+}
+
+std::string SavePath(std::string_view name) { return std::string(kSaveFolder) + "/" + std::string(name); }
+
+SaveOutcome SaveGame()
+{
+    const std::string name = EnsureSaveName();
+    if (name.empty()) return SaveOutcome::kNoName;
+    WritePreviewTexts();
+    if (!WriteFileReplacing(SavePath(name), WriteSavedGameImage())) {
+        ShowMessage(kSaveFailedMessage);
+        return SaveOutcome::kWriteFailed;
+    }
+    return SaveOutcome::kSaved;
+}
+
+LoadOutcome LoadGame(const std::string& selectedSave)
+{
+    if (selectedSave.empty()) return LoadOutcome::kNothing;
+    std::string bytes;
+    if (!StaysInSaveFolder(selectedSave) || !ReadFileBytes(SavePath(selectedSave), bytes)) {
+        ShowMessage(kLoadFailedMessage);
+        return LoadOutcome::kFailed;
+    }
+    auto image = std::make_unique<SavedGameImage>();
+    if (ReadSavedGameImage(bytes, *image) != SavedGameCheck::kValid) {
+        ShowMessage(kInvalidSaveMessage);
+        return LoadOutcome::kFailed;
+    }
+    bytes.clear();
+    InstallSavedGameImage(*image);
+    // A name the game could not save under again is dropped: the next save asks for one.
+    if (IsValidSaveName(selectedSave)) Game.saveName.set(selectedSave);
+    else Game.saveName.clear();
+    AutosaveCounter = 0;
+    SeasonStartPending = true;
+    BuildCalendar();
+    return Game.DayKind >= kNationalTournamentKinds ? LoadOutcome::kOpenNationalHub : LoadOutcome::kOpenHub;
+}
+
+PreviewOutcome ReadSavePreview(const std::string& name, TGameState& preview)
+{
+    std::string bytes;
+    if (name.empty() || !StaysInSaveFolder(name) || !ReadFileBytes(SavePath(name), bytes, kSavedGameHeaderBytes))
+        return PreviewOutcome::kUnreadable;
+    return ReadSavedGameHeader(bytes, preview) == SavedGameCheck::kValid ? PreviewOutcome::kValid
+                                                                          : PreviewOutcome::kInvalid;
+}
+
+}  // namespace tarvelon

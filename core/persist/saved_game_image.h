@@ -1,0 +1,38 @@
+#pragma once
+// The byte image of a saved game: int32 1, the 5352-byte game state, then the 34 table blocks
+// (core/persist/saved_game_blocks.h). Reading checks the whole image into a staging copy first, so a
+// refused file changes nothing; only a checked image is moved into the live tables.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/persist/saved_game_blocks.h"
+
+namespace tarvelon {
+
+// The leading int32 of every saved game.
+inline constexpr std::int32_t kSavedGameLead = 1;
+// The lead and the game state: what the load screen's preview reads.
+inline constexpr std::size_t kSavedGameHeaderBytes = 4 + sizeof(TGameState);
+
+enum class SavedGameCheck {
+    kValid,
+    kWrongVersion,  // a whole header whose version is not 10
+    kCorrupt,       // short, truncated, a count that runs past the end, or bytes left over
+};
+
+// The live game as a saved-game file holds it.
+std::string WriteSavedGameImage();
+
+// Reads the lead and the game state (the preview); the rest of the file is not looked at.
+SavedGameCheck ReadSavedGameHeader(std::string_view bytes, TGameState& game);
+
+// Reads and checks a whole file into `image`; `image` is only meaningful when the result is kValid.
+SavedGameCheck ReadSavedGameImage(std::string_view bytes, SavedGameImage& image);
+
+// Replaces `Game` and every saved table with a checked image (the image is left emptied).
+// Player element 0 exists afterwards and belongs to no club.
+void InstallSavedGameImage(SavedGameImage& image);
+
+}  // namespace tarvelon

@@ -1,0 +1,281 @@
+// Saved games: the file's layout, save / load / save giving the same bytes, the calendar rebuilt on
+// load, refused files that change nothing, the save name's rules and the load screen's preview.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+#include "core/hooks.h"
+#include "core/persist/file_io.h"
+#include "core/persist/saved_game.h"
+#include "core/persist/saved_game_image.h"
+#include "core/season/calendar.h"
+#include "tests/core/saved_game_world.h"
+
+using namespace tarvelon;
+using namespace tarvelon::savetest;
+
+namespace {
+
+std::string ReadAll(const std::string& path)
+{
+    std::string bytes;
+    EXPECT_TRUE(ReadFileBytes(path, bytes));
+    return bytes;
+}
+
+void WriteAll(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::int32_t Int32At(const std::string& bytes, std::size_t offset)
+{
+    std::int32_t value = 0;
+    std::memcpy(&value, bytes.data() + offset, 4);
+    return value;
+}
+
+class SavedGameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        BuildSaveWorld(60, 8, 1234);
+        Hooks().showMessage = [this](const std::string& text) { messages.push_back(text); };
+        Hooks().askSaveName = [this] { ++asked; return answer; };
+    }
+    void TearDown() override
+    {
+        Hooks().showMessage = [](const std::string&) {};
+        Hooks().askSaveName = nullptr;
+    }
+
+    ScratchFolder folder{"saved-game"};
+    std::vector<std::string> messages;
+    std::string answer = "partida.nsx";
+    int asked = 0;
+};
+
+}  // namespace
+
+TEST_F(SavedGameTest, FileLayoutLeadVersionAndTheTicketPriceBlock)
+{
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    const std::string file = ReadAll("sav/partida.nsx");
+    EXPECT_EQ(Int32At(file, 0), 1);
+    EXPECT_EQ(Int32At(file, 8), 10);  // version, offset 4 of the game state
+    std::size_t at = 4 + 5352;
+    EXPECT_EQ(Int32At(file, at), static_cast<std::int32_t>(Players.size()));
+    at += 4 + Players.size() * 264;
+    EXPECT_EQ(Int32At(file, at), static_cast<std::int32_t>(Clubs.size()));
+    at += 4 + Clubs.size() * 664;
+    at += 4 + NationalTeams.size() * 48;
+    at += 4 + Coaches.size() * 128;
+    EXPECT_EQ(Int32At(file, at), 4);  // count field 4 ...
+    EXPECT_EQ(std::memcmp(file.data() + at + 4, TicketPrices.data(), 80), 0);  // ... then five rows
+    at += 4 + 80;
+    EXPECT_EQ(Int32At(file, at), static_cast<std::int32_t>(ClubFinances.size()));
+}
+
+TEST_F(SavedGameTest, FixedBlocksAreReadWhateverTheirCountFieldSays)
+{
+    std::string image = WriteSavedGameImage();
+    const std::size_t ticketBlock = 4 + 5352 + 4 * 4 + Players.size() * 264 + Clubs.size() * 664 +
+                                    NationalTeams.size() * 48 + Coaches.size() * 128;
+    const std::int32_t odd = 99;
+    std::memcpy(image.data() + ticketBlock, &odd, 4);
+    SavedGameImage loaded;
+    ASSERT_EQ(ReadSavedGameImage(image, loaded), SavedGameCheck::kValid);
+    EXPECT_EQ(std::memcmp(loaded.ticketPrices.data(), TicketPrices.data(), 80), 0);
+}
+
+TEST_F(SavedGameTest, SaveLoadSaveGivesTheSameBytesAndEveryTableBack)
+{
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    const std::string first = ReadAll("sav/partida.nsx");
+    const std::string tables = WriteSavedGameImage();
+
+    BuildSaveWorld(5, 3, 99);  // another game in memory
+    ASSERT_EQ(LoadGame("partida.nsx"), LoadOutcome::kOpenHub);
+    EXPECT_EQ(WriteSavedGameImage(), tables);
+    EXPECT_EQ(Game.saveName.str(), "partida.nsx");
+
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    EXPECT_EQ(ReadAll("sav/partida.nsx"), first);
+    EXPECT_EQ(asked, 1);  // the loaded game kept its name
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SavedGameTest, LoadRebuildsTheCalendarAndStartsTheSeasonFlags)
+{
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    BuildCalendar();
+    const auto expected = Calendar;
+    Calendar = {};
+    AutosaveCounter = 5;
+    SeasonStartPending = false;
+    ASSERT_EQ(LoadGame("partida.nsx"), LoadOutcome::kOpenHub);
+    for (int day = 1; day <= kCalendarDays; ++day) {
+        EXPECT_EQ(Calendar[day].ordinal, expected[day].ordinal);
+        EXPECT_EQ(Calendar[day].date, expected[day].date);
+        EXPECT_EQ(Calendar[day].dayKind, expected[day].dayKind);
+    }
+    EXPECT_EQ(Calendar[1].ordinal, 1);
+    EXPECT_EQ(AutosaveCounter, 0);
+    EXPECT_TRUE(SeasonStartPending);
+}
+
+TEST_F(SavedGameTest, NationalTournamentDayOpensTheNationalTeamHub)
+{
+    Game.DayKind = 8;
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    EXPECT_EQ(LoadGame("partida.nsx"), LoadOutcome::kOpenNationalHub);
+    Game.DayKind = 7;
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    EXPECT_EQ(LoadGame("partida.nsx"), LoadOutcome::kOpenNationalHub);
+    Game.DayKind = 6;
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    EXPECT_EQ(LoadGame("partida.nsx"), LoadOutcome::kOpenHub);
+}
+
+TEST_F(SavedGameTest, RefusedFilesShowTheirMessageAndChangeNothing)
+{
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    const std::string good = ReadAll("sav/partida.nsx");
+    std::string otherVersion = good;
+    const std::int32_t nine = 9;
+    std::memcpy(otherVersion.data() + 8, &nine, 4);
+    WriteAll("sav/versao.nsx", otherVersion);
+    WriteAll("sav/curto.nsx", good.substr(0, good.size() - 1));
+    WriteAll("sav/cabecalho.nsx", good.substr(0, 100));
+    WriteAll("sav/sobra.nsx", good + "x");
+    WriteAll("sav/vazio.nsx", "");
+
+    BuildSaveWorld(30, 5, 7);
+    BuildCalendar();
+    AutosaveCounter = 2;
+    const std::string before = GameSnapshot();
+    for (const char* name : {"versao.nsx", "curto.nsx", "cabecalho.nsx", "sobra.nsx", "vazio.nsx"}) {
+        messages.clear();
+        EXPECT_EQ(LoadGame(name), LoadOutcome::kFailed) << name;
+        EXPECT_EQ(messages, std::vector<std::string>{"Este arquivo não é válido ou está corrompido"}) << name;
+        EXPECT_EQ(GameSnapshot(), before) << name;
+    }
+    messages.clear();
+    EXPECT_EQ(LoadGame("nao_existe.nsx"), LoadOutcome::kFailed);
+    EXPECT_EQ(LoadGame("../sav/partida.nsx"), LoadOutcome::kFailed);
+    EXPECT_EQ(messages, (std::vector<std::string>{"Erro ao carregar o arquivo", "Erro ao carregar o arquivo"}));
+    EXPECT_EQ(GameSnapshot(), before);
+    EXPECT_EQ(AutosaveCounter, 2);
+    EXPECT_EQ(LoadGame(""), LoadOutcome::kNothing);
+}
+
+TEST_F(SavedGameTest, LoadedGameWithoutPlayersStillHasTheEmptyElementZero)
+{
+    Players.clear();
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    Players.assign(3, TPlayer{});
+    ASSERT_EQ(LoadGame("partida.nsx"), LoadOutcome::kOpenHub);
+    ASSERT_EQ(Players.size(), 1u);
+    EXPECT_EQ(Players[0].Club, -1);
+}
+
+TEST_F(SavedGameTest, NoNameOrCancelledDialogWritesNothing)
+{
+    answer = "";
+    EXPECT_EQ(SaveGame(), SaveOutcome::kNoName);
+    Hooks().askSaveName = nullptr;
+    EXPECT_EQ(SaveGame(), SaveOutcome::kNoName);
+    EXPECT_TRUE(std::filesystem::is_empty("sav"));
+    EXPECT_TRUE(Game.saveName.empty());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(SavedGameTest, SaveNamesStayInTheSaveFolderAndFitTheRecord)
+{
+    const std::string stem46(46, 'a');
+    EXPECT_TRUE(IsValidSaveName(stem46 + ".nsx"));
+    EXPECT_TRUE(IsValidSaveName(std::string(23, 'a') + "çãéíóúâêôàüñÇÃÉÍÓÚÂÊÔÀÜ.nsx"));
+    EXPECT_TRUE(IsValidSaveName("a.nsx"));
+    EXPECT_FALSE(IsValidSaveName(stem46 + "a.nsx"));
+    EXPECT_FALSE(IsValidSaveName(".nsx"));
+    EXPECT_FALSE(IsValidSaveName("partida"));
+    EXPECT_FALSE(IsValidSaveName("partida.sav"));
+    EXPECT_FALSE(IsValidSaveName("../partida.nsx"));
+    EXPECT_FALSE(IsValidSaveName("a..b.nsx"));
+    EXPECT_FALSE(IsValidSaveName("pasta/partida.nsx"));
+    EXPECT_FALSE(IsValidSaveName("pasta\\partida.nsx"));
+
+    answer = "../fora.nsx";
+    EXPECT_EQ(SaveGame(), SaveOutcome::kNoName);
+    EXPECT_FALSE(std::filesystem::exists("fora.nsx"));
+    answer = stem46 + ".nsx";
+    EXPECT_EQ(SaveGame(), SaveOutcome::kSaved);
+    EXPECT_TRUE(std::filesystem::exists("sav/" + answer));
+    EXPECT_EQ(Game.saveName.str(), answer);
+}
+
+TEST_F(SavedGameTest, AnAccentedNameIsStoredAndWrittenAlike)
+{
+    answer = "Campeão de 2012.nsx";
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    EXPECT_EQ(Game.saveName.str(), answer);
+    EXPECT_TRUE(std::filesystem::exists("sav/" + answer));
+    EXPECT_EQ(LoadGame(answer), LoadOutcome::kOpenHub);
+}
+
+TEST(SavedGameFolder, MissingSaveFolderIsReportedAndNotCreated)
+{
+    BuildSaveWorld(10, 4, 5);
+    ScratchFolder folder("no-sav", false);
+    std::vector<std::string> messages;
+    Hooks().showMessage = [&](const std::string& text) { messages.push_back(text); };
+    Game.saveName.set("partida.nsx");
+    EXPECT_EQ(SaveGame(), SaveOutcome::kWriteFailed);
+    EXPECT_EQ(messages, std::vector<std::string>{
+                            "Erro ao salvar, verifique se você tem permisão para salvar ou se não existe a pasta sav"});
+    EXPECT_FALSE(std::filesystem::exists("sav"));
+    Hooks().showMessage = [](const std::string&) {};
+}
+
+TEST_F(SavedGameTest, FailedWriteLeavesTheLastGoodSaveWhole)
+{
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    const std::string good = ReadAll("sav/partida.nsx");
+    std::filesystem::create_directory("sav/partida.nsx.tmp");  // the temporary file cannot be made
+    Players[1].Age = 99;
+    EXPECT_EQ(SaveGame(), SaveOutcome::kWriteFailed);
+    EXPECT_EQ(ReadAll("sav/partida.nsx"), good);
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+TEST_F(SavedGameTest, PreviewTextsOfClubAndNationalTeamDays)
+{
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    TGameState preview{};
+    ASSERT_EQ(ReadSavePreview("partida.nsx", preview), PreviewOutcome::kValid);
+    EXPECT_EQ(preview.previewCoach.str(), "Técnico Teste");
+    EXPECT_EQ(preview.previewClub.str(), "Clube Atlético Tarvelon");
+
+    Game.DayKind = 9;
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    ASSERT_EQ(ReadSavePreview("partida.nsx", preview), PreviewOutcome::kValid);
+    EXPECT_EQ(preview.previewClub.str(), "Seleção (Clube Atlético T");  // cut to 25 characters
+}
+
+TEST_F(SavedGameTest, PreviewReadsOnlyTheHeaderAndRefusesOtherVersions)
+{
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    std::string good = ReadAll("sav/partida.nsx");
+    WriteAll("sav/so_cabecalho.nsx", good.substr(0, kSavedGameHeaderBytes));
+    TGameState preview{};
+    EXPECT_EQ(ReadSavePreview("so_cabecalho.nsx", preview), PreviewOutcome::kValid);
+    WriteAll("sav/curto.nsx", good.substr(0, kSavedGameHeaderBytes - 1));
+    EXPECT_EQ(ReadSavePreview("curto.nsx", preview), PreviewOutcome::kInvalid);
+    const std::int32_t eleven = 11;
+    std::memcpy(good.data() + 8, &eleven, 4);
+    WriteAll("sav/versao.nsx", good);
+    EXPECT_EQ(ReadSavePreview("versao.nsx", preview), PreviewOutcome::kInvalid);
+    EXPECT_EQ(ReadSavePreview("nenhum.nsx", preview), PreviewOutcome::kUnreadable);
+}

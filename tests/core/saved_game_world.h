@@ -1,0 +1,101 @@
+#pragma once
+// A game made in code for the saved-game tests and benchmark: every saved table filled with
+// records of seeded random bytes (reserved bytes included), a game state of version 10 whose
+// current club and coach have names, and a scratch working folder holding "sav/".
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/persist/saved_game_image.h"
+#include "core/season/calendar.h"
+#include "core/tables.h"
+
+namespace tarvelon::savetest {
+
+template <typename Record>
+void FillRandom(Record* records, std::size_t count, std::mt19937& rng)
+{
+    auto* bytes = reinterpret_cast<unsigned char*>(records);
+    for (std::size_t i = 0; i < count * sizeof(Record); ++i) bytes[i] = static_cast<unsigned char>(rng());
+}
+
+template <typename Record>
+void FillTable(std::vector<Record>& table, std::size_t count, std::mt19937& rng)
+{
+    table.resize(count);
+    FillRandom(table.data(), count, rng);
+}
+
+template <typename Record, std::size_t N>
+void FillTable(std::array<Record, N>& table, std::size_t, std::mt19937& rng)
+{
+    FillRandom(table.data(), N, rng);
+}
+
+// Every saved table gets records of random bytes: `players` players, `clubs` clubs, and a few of
+// everything else. The game state is sane: version 10, a named current club with a named coach.
+inline void BuildSaveWorld(std::size_t players, std::size_t clubs, unsigned seed)
+{
+    std::mt19937 rng(seed);
+    ResetGameState();
+    ResetGameTables();
+    SavedGameImage sizes;  // only its member list is used, to reach every live table
+    std::size_t block = 0;
+    VisitSavedBlocks(sizes, [&](int, auto&, auto& live) {
+        ++block;
+        FillTable(live, 3 + block % 7, rng);
+    });
+    FillTable(Players, players, rng);
+    FillTable(Clubs, clubs, rng);
+    FillTable(ClubFinances, clubs, rng);
+    EnsurePlayerElementZero();
+    Game.saveVersion = kSaveVersion;
+    Game.Season = 3;
+    Game.LeagueFormat = 2;
+    Game.DayIndex = 40;
+    Game.DayKind = 1;
+    Game.CurrentHumanClub = 1;
+    Game.coachedNationalTeam = 2;
+    Clubs[1].name.set("Clube Atlético Tarvelon");
+    Clubs[1].coach = 0;
+    Clubs[2].name.set("Seleção");
+    Coaches[0].name.set("Técnico Teste");
+}
+
+// The game in memory as bytes: the saved image, plus what a load sets beside it.
+inline std::string GameSnapshot()
+{
+    std::string bytes = WriteSavedGameImage();
+    for (const TCalendarEntry& day : Calendar)  // field by field: the entry has padding
+        bytes += std::to_string(day.ordinal) + " " + std::to_string(day.date) + " " + std::to_string(day.dayKind) + ";";
+    return bytes;
+}
+
+// Runs a test inside a fresh scratch folder (with or without "sav/") and leaves it afterwards.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const std::string& tag, bool withSaveFolder = true)
+        : previous_(std::filesystem::current_path()),
+          folder_(std::filesystem::temp_directory_path() /
+                  ("tarvelon-" + tag + "-" + std::to_string(std::random_device{}())))
+    {
+        std::filesystem::create_directories(folder_);
+        if (withSaveFolder) std::filesystem::create_directory(folder_ / "sav");
+        std::filesystem::current_path(folder_);
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::current_path(previous_, ignored);
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path folder_;
+};
+
+}  // namespace tarvelon::savetest
