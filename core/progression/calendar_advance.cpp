@@ -106,12 +106,8 @@ void RevalueAtMidSeason()
     Game.MidSeasonRevalued = 1;
 }
 
-struct TransferCounts {
-    int anyLeague;
-    int stateLeague;
-};
+}  // namespace
 
-// By the league format and the day reached; each Random(3) drawn on its own, A's first.
 TransferCounts AiTransferCounts()
 {
     const int d = Game.DayIndex;
@@ -137,6 +133,8 @@ TransferCounts AiTransferCounts()
     }
     return counts;
 }
+
+namespace {
 
 void RepeatAiTransfers(int country, int times)
 {

@@ -41,6 +41,15 @@ bool NeedsNationalCallUp();
 // Some human club has fewer than 25 players.
 bool AnyHumanSquadShort();
 
+// How many computer transfers follow a league round: in random leagues and in the league of the
+// state championships' country, by the league format and the day reached (each Random(3) drawn on
+// its own, the first count's first), three more each from the sixth season on.
+struct TransferCounts {
+    int anyLeague;
+    int stateLeague;
+};
+TransferCounts AiTransferCounts();
+
 // The exits (each also what AdvanceCalendar does at its end).
 CalendarExit ReturnToHub();
 CalendarExit OpenNextMatchday();

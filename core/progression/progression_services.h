@@ -25,7 +25,8 @@ struct ProgressionServices {
     std::function<void()> prepareTournamentSquads;
 
     // Screens: the national-team call-up of human national team `team` (1..6), and the state
-    // champions' table (it only shows what the rules have already decided).
+    // champions' table: it only shows StateChampionRows, which the rules have already decided, and
+    // its "Continuar >>" only closes it (the dismissals that button stands for follow in core).
     std::function<void(int team)> showNationalCallUp;
     std::function<void()> showStateChampions;
 };
