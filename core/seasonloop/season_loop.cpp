@@ -1,0 +1,157 @@
+#include "core/seasonloop/season_loop.h"
+
+#include "core/draws/draw_services.h"
+#include "core/history/history_lookups.h"
+#include "core/match/computer_lineups.h"
+#include "core/match/match_flags.h"
+#include "core/matchday/matchday_driver.h"
+#include "core/matchday_rules/end_of_matchday.h"
+#include "core/matchday_rules/matchday_setup.h"
+#include "core/matchday_rules/shootout.h"
+#include "core/matchday_rules/standings.h"
+#include "core/persist/saved_game.h"
+#include "core/progression/calendar_advance.h"
+#include "core/progression/day_progression.h"
+#include "core/progression/knockout_ties.h"
+#include "core/progression/progression_services.h"
+#include "core/records/game_state.h"
+#include "core/season/competition_kind.h"
+#include "core/seasonloop/season_turn.h"
+#include "core/tables.h"
+
+namespace tarvelon {
+
+namespace {
+
+// Today's computer line-ups are built (the matchday would open at once).
+bool LineupsReady = false;
+
+void PlayAllTicks()
+{
+    for (int tick = 1; tick <= kLastMatchdayTick; ++tick)
+        PlayMatchdayTick(tick);
+}
+
+// The matchday screen's own day: set up by the kind of the day, played tick by tick and booked.
+void PlayShownMatchday()
+{
+    SilentMatchday = false;
+    SetupMatchdayOfToday();
+    PlayAllTicks();
+    EndOfMatchday(ResolveKnockoutStage);
+}
+
+// A league or state of the day that is not shown: played at once without display.
+void PlaySilentMatchday()
+{
+    ClearMatchday();
+    SilentMatchday = true;
+    if (Game.DayKind == kKindStateChampionship)
+        SimulateStateMatchdaySilent(ResolveKnockoutStage);
+    else
+        SimulateMatchdayInstant(Game.DayKind, ResolveKnockoutStage);
+}
+
+// The rest of the day after its first matchday: every further league or state, until the results.
+void PlayRestOfDay()
+{
+    for (NextMatchday next = ProgressAfterMatchday(); next != NextMatchday::Results; next = ProgressAfterMatchday()) {
+        if (next == NextMatchday::PlayShown) {
+            ClearMatchday();
+            PlayShownMatchday();
+        } else {
+            PlaySilentMatchday();
+        }
+    }
+}
+
+// What the results screen ranks when it opens.
+void CloseTablesForResults()
+{
+    if (Game.DayKind == kKindNationalLeague)
+        CloseLeagueTables();
+    else if (Game.DayKind == kKindWorldCup)
+        CloseWorldCupGroups();
+}
+
+bool IsNationalTeamDay() { return Game.DayKind >= kKindWorldCup; }
+
+}  // namespace
+
+void InstallSeasonLoopServices()
+{
+    ProgressionServices& services = Progression();
+    services.playShootout = PlayShootout;
+    services.playBracketShootout = PlayShootoutInDialogs;
+    services.closeStateGroups = CloseStateGroups;
+    services.closeContinentalGroups = CloseContinentalGroups;
+    services.closeNationalCupGroups = CloseNationalCupGroups;
+    services.prepareTournamentSquads = PrepareTournamentSquads;
+    // The club world cup and the continental qualifiers ask the history for last champions.
+    Draws().findChampion = FindChampion;
+}
+
+void BeginSeasonLoop(bool lineupsReady) { LineupsReady = lineupsReady; }
+
+void BuildHumanLineupsAutomatically()
+{
+    if (IsNationalTeamDay()) {
+        for (int i = 0; i < Game.HumanNationCount && i < 6; ++i)
+            if (Game.HumanNations[i] > 0) {
+                BuildCpuLineup(Game.HumanNations[i]);
+                ChooseCpuTactics(Game.HumanNations[i]);
+            }
+        return;
+    }
+    for (int i = 0; i < Game.HumanClubCount && i < 6; ++i)
+        if (Game.HumanClubs[i] >= 0) {
+            BuildCpuLineup(Game.HumanClubs[i]);
+            ChooseCpuTactics(Game.HumanClubs[i]);
+        }
+}
+
+DayOutcome PlayDay(const std::function<void()>& atResults)
+{
+    // A hub would have opened: its "play" sets up the day as the advance does without one.
+    if (!LineupsReady)
+        OpenNextMatchday();
+    SeasonStartPending = false;
+    BuildHumanLineupsAutomatically();
+    PlayShownMatchday();
+    PlayRestOfDay();
+    CloseTablesForResults();
+    if (atResults)
+        atResults();
+    const CalendarExit exit = AdvanceCalendar();
+    LineupsReady = exit == CalendarExit::NextMatchday;
+    return exit == CalendarExit::SeasonEnd ? DayOutcome::SeasonOver : DayOutcome::Played;
+}
+
+int PlaySeasonDays(const SeasonWatch& watch)
+{
+    int days = 0;
+    for (DayOutcome outcome = DayOutcome::Played; outcome == DayOutcome::Played;) {
+        outcome = PlayDay(watch.atResults);
+        ++days;
+        if (watch.afterDay)
+            watch.afterDay();
+    }
+    if (watch.atSeasonEnd)
+        watch.atSeasonEnd();
+    return days;
+}
+
+void TurnToNewSeason()
+{
+    BeginSeasonSummary();
+    LineupsReady = StartNewSeason() == SeasonStartScreen::Matchday;
+}
+
+int PlaySeason(const SeasonWatch& watch)
+{
+    const int days = PlaySeasonDays(watch);
+    TurnToNewSeason();
+    return days;
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,49 @@
+#pragma once
+// Whole seasons without a window: each calendar day is played as the matchday screen, the results
+// screen's "Continuar >>" and the end-of-season summary would play it, with every question to a
+// human coach answered by the game's own choice (automatic line-ups, no dialogs).
+#include <functional>
+
+namespace tarvelon {
+
+// Fills the progression's seams with the day rules' shoot-outs, group close-outs and computer
+// national squads, and the draws' question for past champions with the history's answer (the
+// program installs the same at start-up). Screens stay empty.
+void InstallSeasonLoopServices();
+
+// Where the loop stands: whether today's computer line-ups are built already (the new game or the
+// calendar advance opened the matchday at once) or still to build (a hub would have opened).
+void BeginSeasonLoop(bool lineupsReady);
+
+// Builds the line-ups of the human clubs and the human national teams by the computer's rules,
+// as a coach who leaves the choice to his assistant would.
+void BuildHumanLineupsAutomatically();
+
+enum class DayOutcome {
+    Played,      // a day was played and the calendar moved on to the next one
+    SeasonOver,  // the season's last day was played: the end-of-season summary comes next
+};
+
+// One calendar day: the matchday set up by its kind, line-ups built, played and booked league by
+// league (or state by state), the competitions moved on, the results screen's close-outs, and the
+// calendar advance with its updates between rounds (market, sackings, offers). `atResults` runs
+// where the results screen would open: every match of the day booked, the calendar not yet moved.
+DayOutcome PlayDay(const std::function<void()>& atResults = {});
+
+// What a caller may look at while seasons are played (each may be empty).
+struct SeasonWatch {
+    std::function<void()> atResults;       // each day's results, before the calendar advance
+    std::function<void()> afterDay;        // after each day's calendar advance
+    std::function<void()> atSeasonEnd;     // after the last day, before the rollover
+};
+
+// Days until the season's last one; returns the number of days played.
+int PlaySeasonDays(const SeasonWatch& watch = {});
+
+// The end-of-season summary and its "Continuar >>": the rollover and the new season's first day.
+void TurnToNewSeason();
+
+// A whole season and the turn into the next one.
+int PlaySeason(const SeasonWatch& watch = {});
+
+}  // namespace tarvelon

@@ -1,0 +1,246 @@
+// Whole seasons headless from the sample database with every competition on: three seasons played
+// day by day with the invariants checked after every matchday and every season, the same seed
+// giving the same game, a human club served by the automatic answers, and the command's saved
+// games (a load saved again is the same file; a file that cannot be loaded ends the run).
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "core/basics/random.h"
+#include "core/hooks.h"
+#include "core/newgame/new_game_setup.h"
+#include "core/records/game_state.h"
+#include "core/season/competitions.h"
+#include "core/seasonloop/season_loop.h"
+#include "core/settings/settings.h"
+#include "core/tables.h"
+#include "tests/core/newgame_database.h"
+#include "tests/tools/sim_checks.h"
+#include "tools/sampledata/sample_database.h"
+#include "tools/sim/sim_report.h"
+#include "tools/sim/sim_run.h"
+
+using namespace tarvelon;
+using namespace tarvelon::simcheck;
+
+namespace {
+
+constexpr int kSeasons = 3;
+constexpr std::uint64_t kSeed = 20260;
+
+// Brazil (with its state championships), Argentina and Spain in divisions of ten: every kind of
+// competition is played, the continental cups with guests of the other countries.
+sim::SimOptions EveryCompetition()
+{
+    sim::SimOptions options;
+    options.leagues = {29, 11, 65};
+    options.divisionSize = 10;
+    options.seed = kSeed;
+    return options;
+}
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class SimSeasons : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        folder_ = new testdb::GameFolder();
+        sampledata::WriteSampleDatabase(folder_->path(), 3);
+        SetProgramFolder(folder_->path());
+    }
+    static void TearDownTestSuite()
+    {
+        delete folder_;
+        SetProgramFolder({});
+    }
+    void SetUp() override
+    {
+        std::filesystem::current_path(folder_->path());
+        Hooks().showMessage = [this](const std::string& text) { messages_.push_back(text); };
+    }
+    void TearDown() override { Hooks().showMessage = [](const std::string&) {}; }
+
+    static void StartEveryCompetition()
+    {
+        sim::SeedSimRun(kSeed);
+        InstallSeasonLoopServices();
+        std::string message;
+        ASSERT_TRUE(sim::StartSimGame(EveryCompetition(), message)) << message;
+    }
+
+    static testdb::GameFolder* folder_;
+    static std::string digestOfThreeSeasons_;
+    std::vector<std::string> messages_;
+};
+
+testdb::GameFolder* SimSeasons::folder_ = nullptr;
+std::string SimSeasons::digestOfThreeSeasons_;
+
+TEST_F(SimSeasons, ThreeSeasonsKeepEveryInvariant)
+{
+    StartEveryCompetition();
+    ASSERT_EQ(Game.firstContinentalPairOn, 1);
+    ASSERT_EQ(Game.StateChampionshipsOn, 1);
+    ASSERT_EQ(Game.HumanClubCount, 0);
+
+    Ledger ledger = TakeLedger();
+    std::set<int> charged;
+    SeasonWatch watch;
+    watch.atResults = [&charged] {
+        ExpectTodaysElevensInTheirClubs();
+        ExpectStandingsAddUp();
+        charged = ClubsChargedInterest(Game.DayKind, Calendar[static_cast<std::size_t>(Game.DayIndex)].date);
+    };
+    watch.afterDay = [&] {
+        ExpectStandingsAddUp();
+        ExpectPeopleWhereTheyBelong();
+        const Ledger now = TakeLedger();
+        ExpectLedgerBalanced(ledger, now, charged);
+        ledger = now;
+    };
+    std::vector<int> competitionsWithChampions;
+    watch.atSeasonEnd = [] {
+        ExpectSeasonFixturesPlayedOnce();
+        ExpectOneChampionEach(Game.Season);
+    };
+    for (int season = 1; season <= kSeasons; ++season) {
+        ASSERT_EQ(Game.Season, season);
+        const int days = PlaySeasonDays(watch);
+        EXPECT_GT(days, 40);
+        ASSERT_FALSE(HasFailure()) << "season " << season;
+        TurnToNewSeason();
+        ExpectStandingsAddUp();
+        ExpectPeopleWhereTheyBelong();
+        ledger = TakeLedger();  // the new season's accounts start afresh
+    }
+    EXPECT_EQ(Game.Season, kSeasons + 1);
+    // Every kind of competition has crowned someone over the three seasons.
+    std::set<int> kindsWon;
+    for (const TPlacing& placing : Placings)
+        if (placing.place == 1 && placing.competition > 0 && placing.competition < static_cast<int>(Competitions.size()))
+            kindsWon.insert(Competitions[static_cast<std::size_t>(placing.competition)].kind);
+    EXPECT_EQ(kindsWon, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_TRUE(messages_.empty()) << messages_.front();
+    digestOfThreeSeasons_ = sim::GameDigest();
+}
+
+TEST_F(SimSeasons, SameSeedSameGame)
+{
+    if (digestOfThreeSeasons_.empty())
+        GTEST_SKIP() << "needs the three seasons of the invariants test";
+    StartEveryCompetition();
+    for (int season = 1; season <= kSeasons; ++season)
+        PlaySeason();
+    EXPECT_EQ(sim::GameDigest(), digestOfThreeSeasons_);
+}
+
+TEST_F(SimSeasons, HumanClubIsServedByTheAutomaticAnswers)
+{
+    sim::SeedSimRun(kSeed + 1);
+    InstallSeasonLoopServices();
+    BeginNewGameSetup();
+    ListNewGameClubFiles();
+    NewGameChoices choices;
+    choices.countries = {29, 11, 65};
+    choices.stateChampionships = true;
+    ASSERT_TRUE(SetUpNewGameBeforeCoaches(choices));
+    const int club = Leagues[static_cast<std::size_t>(FindLeagueByCountry(29))].divisions[0][0];
+    ASSERT_TRUE(ChooseHumanClub(1, club, "Treinador"));
+    const FirstScreen first = RunNewGameBuilder();
+    ASSERT_NE(first, FirstScreen::None);
+    BeginSeasonLoop(first == FirstScreen::Matchday);
+    const int coach = Game.CurrentHumanCoach;
+
+    int humanMatches = 0;
+    SeasonWatch watch;
+    watch.atResults = [&] {
+        const TDateTime today = Calendar[static_cast<std::size_t>(Game.DayIndex)].date;
+        for (const TMatchReport& report : MatchReports)
+            if (report.date == today && (report.club[0] == club || report.club[1] == club))
+                ++humanMatches;
+    };
+    watch.afterDay = [&] {
+        ExpectPeopleWhereTheyBelong();
+        ASSERT_EQ(Game.CurrentHumanCoach, coach);  // the job-offer walks give him back
+    };
+    watch.atSeasonEnd = [] { ExpectSeasonFixturesPlayedOnce(); };
+    PlaySeason(watch);
+    PlaySeasonDays(watch);
+    EXPECT_GT(humanMatches, 40);  // his club played its league, cup and state matches
+    EXPECT_EQ(Game.CurrentHumanCoach, coach);
+}
+
+TEST_F(SimSeasons, LoadedGameSavedAgainIsTheSameFile)
+{
+    const std::filesystem::path first = folder_->path() / "first.nsx";
+    const std::filesystem::path second = folder_->path() / "second.nsx";
+    sim::SimOptions options = EveryCompetition();
+    options.dataFolder = folder_->path().string();
+    options.seasons = 0;
+    options.saveFile = first.string();
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(sim::RunSim(options, out, err), 0) << err.str();
+    const std::string digest = out.str();
+    ASSERT_EQ(digest.rfind("digest: ", 0), 0u);
+
+    sim::SimOptions again;
+    again.dataFolder = options.dataFolder;
+    again.loadFile = first.string();
+    again.seasons = 0;
+    again.saveFile = second.string();
+    std::ostringstream out2;
+    ASSERT_EQ(sim::RunSim(again, out2, err), 0) << err.str();
+    EXPECT_EQ(out2.str(), digest);
+    const std::string bytes = ReadFile(first);
+    EXPECT_GT(bytes.size(), 1000u);
+    EXPECT_EQ(ReadFile(second), bytes);
+}
+
+TEST_F(SimSeasons, FileThatCannotBeLoadedEndsTheRunWithTheGamesMessage)
+{
+    const std::filesystem::path broken = folder_->path() / "broken.nsx";
+    std::ofstream(broken, std::ios::binary) << "not a saved game";
+    sim::SimOptions options;
+    options.dataFolder = folder_->path().string();
+    options.loadFile = broken.string();
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_NE(sim::RunSim(options, out, err), 0);
+    EXPECT_EQ(err.str(), "Este arquivo não é válido ou está corrompido\n");
+    EXPECT_EQ(out.str(), "");
+
+    options.loadFile = (folder_->path() / "missing.nsx").string();
+    std::ostringstream err2;
+    EXPECT_NE(sim::RunSim(options, out, err2), 0);
+    EXPECT_EQ(err2.str(), "Erro ao carregar o arquivo\n");
+}
+
+TEST(SimOptions, CommandLine)
+{
+    std::string error;
+    auto options = sim::ParseSimOptions({"--data", "d", "--seed", "9", "--seasons", "3", "--no-eurocopa", "--leagues", "29,11"}, error);
+    ASSERT_TRUE(options) << error;
+    EXPECT_EQ(options->dataFolder, "d");
+    EXPECT_EQ(options->seed, 9u);
+    EXPECT_EQ(options->seasons, 3);
+    EXPECT_FALSE(options->eurocopa);
+    EXPECT_TRUE(options->copaAmerica);
+    EXPECT_EQ(options->leagues, (std::vector<int>{29, 11}));
+    EXPECT_FALSE(sim::ParseSimOptions({"--seed", "9"}, error));              // no game folder
+    EXPECT_FALSE(sim::ParseSimOptions({"--data", "d", "--seasons"}, error));  // missing value
+    EXPECT_FALSE(sim::ParseSimOptions({"--data", "d", "--division-size", "12"}, error));
+    EXPECT_FALSE(sim::ParseSimOptions({"--data", "d", "--leagues", "29,x"}, error));
+    EXPECT_TRUE(sim::ParseSimOptions({"--load", "a.nsx", "--seasons", "0", "--save", "b.nsx"}, error));
+}
+
+}  // namespace
