@@ -4,15 +4,13 @@
 
 #include "core/basics/cp1252.h"
 #include "core/hooks.h"
+#include "core/newgame/session_globals.h"
 #include "core/persist/file_io.h"
 #include "core/persist/saved_game_image.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
 
 namespace tarvelon {
-
-int AutosaveCounter = 0;
-bool SeasonStartPending = false;
 
 namespace {
 
@@ -110,7 +108,7 @@ LoadOutcome LoadGame(const std::string& selectedSave)
     if (IsValidSaveName(selectedSave)) Game.saveName.set(selectedSave);
     else Game.saveName.clear();
     AutosaveCounter = 0;
-    SeasonStartPending = true;
+    SeasonStartPending = 1;
     BuildCalendar();
     return Game.DayKind >= kNationalTournamentKinds ? LoadOutcome::kOpenNationalHub : LoadOutcome::kOpenHub;
 }

@@ -8,6 +8,7 @@
 
 #include "core/hooks.h"
 #include "core/persist/file_io.h"
+#include "core/newgame/session_globals.h"
 #include "core/persist/saved_game.h"
 #include "core/persist/saved_game_image.h"
 #include "core/season/calendar.h"
@@ -114,7 +115,7 @@ TEST_F(SavedGameTest, LoadRebuildsTheCalendarAndStartsTheSeasonFlags)
     const auto expected = Calendar;
     Calendar = {};
     AutosaveCounter = 5;
-    SeasonStartPending = false;
+    SeasonStartPending = 0;
     ASSERT_EQ(LoadGame("partida.nsx"), LoadOutcome::kOpenHub);
     for (int day = 1; day <= kCalendarDays; ++day) {
         EXPECT_EQ(Calendar[day].ordinal, expected[day].ordinal);
