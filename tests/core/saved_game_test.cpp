@@ -164,9 +164,11 @@ TEST_F(SavedGameTest, RefusedFilesShowTheirMessageAndChangeNothing)
         EXPECT_EQ(GameSnapshot(), before) << name;
     }
     messages.clear();
+    std::filesystem::create_directory("sav/pasta.nsx");
     EXPECT_EQ(LoadGame("nao_existe.nsx"), LoadOutcome::kFailed);
     EXPECT_EQ(LoadGame("../sav/partida.nsx"), LoadOutcome::kFailed);
-    EXPECT_EQ(messages, (std::vector<std::string>{"Erro ao carregar o arquivo", "Erro ao carregar o arquivo"}));
+    EXPECT_EQ(LoadGame("pasta.nsx"), LoadOutcome::kFailed);
+    EXPECT_EQ(messages, std::vector<std::string>(3, "Erro ao carregar o arquivo"));
     EXPECT_EQ(GameSnapshot(), before);
     EXPECT_EQ(AutosaveCounter, 2);
     EXPECT_EQ(LoadGame(""), LoadOutcome::kNothing);
