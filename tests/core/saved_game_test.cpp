@@ -209,6 +209,8 @@ TEST_F(SavedGameTest, SaveNamesStayInTheSaveFolderAndFitTheRecord)
     EXPECT_FALSE(IsValidSaveName("a..b.nsx"));
     EXPECT_FALSE(IsValidSaveName("pasta/partida.nsx"));
     EXPECT_FALSE(IsValidSaveName("pasta\\partida.nsx"));
+    EXPECT_FALSE(IsValidSaveName(std::string("parti\0da.nsx", 12)));
+    EXPECT_FALSE(IsValidSaveName("parti\nda.nsx"));
 
     answer = "../fora.nsx";
     EXPECT_EQ(SaveGame(), SaveOutcome::kNoName);
