@@ -201,6 +201,37 @@ TEST_F(SeasonRollover, NextSeasonsCalendarFixturesAndDrawsAreBuilt)
     EXPECT_TRUE(tournamentDrawn);  // the national-team tournament of 2011
 }
 
+TEST_F(SeasonRollover, StepsRunInTheirOrder)
+{
+    // Values and wages are renewed before the wage bills, before the ageing and its youths, before
+    // the surplus lists; the season number moves on after them and the money comes last.
+    std::vector<std::string> steps;
+    const auto note = [&steps](const std::string& step) {
+        if (steps.empty() || steps.back() != step) steps.push_back(step);
+    };
+    const int veteran = 1;
+    const int ageBefore = Players[veteran].Age;
+    int ageSeenByValue = -1;
+    RolloverServices& s = Rollover();
+    s.computePlayerValue = [&](int p) {
+        note("value");
+        if (p == veteran) ageSeenByValue = Players[p].Age;
+        return std::int64_t{1000};
+    };
+    s.computePlayerWage = [&](int) { note("value"); return std::int64_t{600}; };
+    s.recalcClubWageBill = [&](int) { note("wage bill"); };
+    const auto youth = s.createYouthReplacement;
+    s.createYouthReplacement = [&, youth](int p, const std::string& name, int position) {
+        note(Game.Season == 1 ? "youth" : "youth after the new season");
+        youth(p, name, position);
+    };
+    s.listSurplusPlayers = [&](int) { note(Game.Season == 1 ? "surplus" : "surplus after the new season"); };
+    RollOverSeasonOne();
+    EXPECT_EQ(steps, (std::vector<std::string>{"value", "wage bill", "youth", "surplus"}));
+    EXPECT_EQ(ageSeenByValue, ageBefore);
+    EXPECT_EQ(Players[veteran].Age, ageBefore + 1);
+}
+
 TEST_F(SeasonRollover, QualifiersAreTakenFromTheSeasonThatHasJustEnded)
 {
     std::set<int> seasonsAsked;
