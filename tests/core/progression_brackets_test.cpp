@@ -152,32 +152,39 @@ TEST_F(WorldCupTest, WatchedShootoutGoesToTheDialogs)
     EXPECT_TRUE(PendingShootouts.empty());
 }
 
-TEST(CopaAmericaRun, QuarterFinalsToChampion)
+TEST(ContinentalTournamentRun, QuarterFinalsToChampionOfCopaAmericaAndEurocopa)
 {
-    BuildClubs(8, 0);
-    RandSeed = 99;
-    ClearCupTieTeams(NationalCupTies);
-    for (int t = 1; t <= 4; ++t) {
-        NationalCupTies[t].firstTeam = 2 * (t - 1);
-        NationalCupTies[t].secondTeam = 2 * (t - 1) + 1;
+    for (const int kind : {kKindCopaAmerica, kKindEurocopa}) {
+        BuildClubs(8, 0);
+        RandSeed = 99 + kind;
+        ClearCupTieTeams(NationalCupTies);
+        for (int t = 1; t <= 4; ++t) {
+            NationalCupTies[t].firstTeam = 2 * (t - 1);
+            NationalCupTies[t].secondTeam = 2 * (t - 1) + 1;
+        }
+        Game.DayKind = kind;
+        Game.TournamentStage = 4;
+        const int firstTies[3] = {1, 5, 7};
+        const int counts[3] = {4, 2, 2};
+        for (int day = 0; day < 3; ++day) {
+            PlayRound(NationalCupTies, firstTies[day], counts[day]);
+            ProgressAfterMatchday();
+            CheckShootoutsWonByOneKick();
+        }
+        EXPECT_EQ(Game.TournamentStage, 7);
+        EXPECT_EQ(NationalCupTies[5].firstTeam, NationalCupTies[1].winner);
+        EXPECT_EQ(NationalCupTies[5].secondTeam, NationalCupTies[3].winner);
+        EXPECT_EQ(NationalCupTies[6].firstTeam, NationalCupTies[2].winner);
+        EXPECT_EQ(Game.copaAmericaEditions, kind == kKindCopaAmerica ? 1 : 0);
+        EXPECT_EQ(Game.eurocopaEditions, kind == kKindEurocopa ? 1 : 0);
+        EXPECT_EQ(Game.worldCupEditions, 0);
+        ASSERT_EQ(Placings.size(), 4u);
+        EXPECT_EQ(Placings[0].club, NationalCupTies[7].winner);
+        EXPECT_EQ(Placings[0].competition, kind == kKindCopaAmerica ? 7 : 8);
+        EXPECT_EQ(Placings[3].club, NationalCupTies[8].winner == NationalCupTies[8].firstTeam
+                                        ? NationalCupTies[8].secondTeam
+                                        : NationalCupTies[8].firstTeam);
     }
-    Game.DayKind = kKindCopaAmerica;
-    Game.TournamentStage = 4;
-    const int firstTies[3] = {1, 5, 7};
-    const int counts[3] = {4, 2, 2};
-    for (int day = 0; day < 3; ++day) {
-        PlayRound(NationalCupTies, firstTies[day], counts[day]);
-        ProgressAfterMatchday();
-    }
-    EXPECT_EQ(Game.TournamentStage, 7);
-    EXPECT_EQ(NationalCupTies[5].firstTeam, NationalCupTies[1].winner);
-    EXPECT_EQ(NationalCupTies[5].secondTeam, NationalCupTies[3].winner);
-    EXPECT_EQ(NationalCupTies[6].firstTeam, NationalCupTies[2].winner);
-    EXPECT_EQ(Game.copaAmericaEditions, 1);
-    EXPECT_EQ(Game.worldCupEditions, 0);
-    ASSERT_EQ(Placings.size(), 4u);
-    EXPECT_EQ(Placings[0].club, NationalCupTies[7].winner);
-    EXPECT_EQ(Placings[0].competition, 7);  // the Copa América's competition
 }
 
 TEST(ClubWorldCupRun, SixClubsToChampionWithPrizesInTheAccounts)
