@@ -1,0 +1,153 @@
+// A whole league season played without a window: each day's matches set up and booked by the day's
+// rules, the progression after every matchday, and the calendar advance from one day to the next,
+// until the season ends.
+#include <gtest/gtest.h>
+
+#include "core/draws/national_cup.h"
+#include "core/history/history_records.h"
+#include "core/match/match_flags.h"
+#include "core/matchday/matchday_globals.h"
+#include "core/matchday_rules/end_of_matchday.h"
+#include "core/progression/calendar_advance.h"
+#include "core/progression/day_progression.h"
+#include "core/progression/knockout_ties.h"
+#include "core/progression/progression_services.h"
+#include "core/rollover/season_rollover.h"
+#include "core/season/competitions.h"
+#include "core/season/fixtures.h"
+#include "tests/core/matchday_world.h"
+
+namespace tarvelon {
+namespace {
+
+constexpr int kClubs = 20;
+
+// One league of two divisions of ten, with or without its national cup of sixteen clubs.
+void BuildLeagueSeason(std::uint32_t seed, bool withCup)
+{
+    testworld::BuildWorld(kClubs, seed);
+    Progression() = ProgressionServices{};
+    Game.LeagueFormat = kDivisionsOf10;
+    Game.DayIndex = 0;
+    Game.DayKind = -1;
+    Game.nationalCupOn = withCup;
+    for (int slot = 0; slot < 6; ++slot)  // no human coach, club or national team
+        Game.HumanClubs[slot] = Game.HumanCoachSlots[slot] = Game.HumanNations[slot] = -1;
+    BuildCalendar();
+    TLeague& league = Leagues[0];
+    league.divisionCount = 2;
+    league.clubCount = kClubs;
+    for (int c = 0; c < kClubs; ++c) {
+        league.divisions[c / 10][c % 10] = c;
+        Clubs[c].Division = 1 + c / 10;
+        Clubs[c].Place[kKindNationalLeague] = 0;
+    }
+    Competitions.assign(1, TCompetition{});
+    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 1});
+    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 2});
+    Competitions.push_back(TCompetition{kKindNationalCup, testworld::kCountry, -1});
+    Fixtures.clear();
+    BuildCompetitionFixtures(kKindNationalLeague, 0);
+    if (withCup) {
+        BuildCompetitionFixtures(kKindNationalCup, 0);
+        DrawNationalCup(0);
+    }
+    Game.NationalCupStage = 1;
+    Game.NationalCupLeg = 1;
+    Game.nationalCupRound = 1;
+    SeasonMatchesOver = false;
+}
+
+// Plays every league of the day, as the matchday screen and the progression hand it on.
+void PlayDay()
+{
+    SilentMatchday = true;
+    SimulateMatchdayInstant(Game.DayKind, ResolveKnockoutStage);
+    for (NextMatchday next = ProgressAfterMatchday(); next != NextMatchday::Results; next = ProgressAfterMatchday()) {
+        ClearMatchday();
+        SimulateMatchdayInstant(Game.DayKind, ResolveKnockoutStage);
+    }
+}
+
+TEST(HeadlessSeason, LeagueSeasonPlayedDayByDayToTheSeasonEnd)
+{
+    BuildLeagueSeason(8080, false);
+    int leagueDays = 0;
+    for (int d = 1; d <= kCalendarDays; ++d)
+        leagueDays += Calendar[d].dayKind == kKindNationalLeague ? 1 : 0;
+    ASSERT_EQ(leagueDays, 18);
+
+    CalendarExit exit = AdvanceCalendar();
+    int days = 0;
+    while (exit == CalendarExit::NextMatchday && days < 40) {
+        ASSERT_EQ(Game.DayKind, kKindNationalLeague);
+        PlayDay();
+        ++days;
+        for (const TClub& club : Clubs) {
+            ASSERT_GE(club.boardConfidence, 0);
+            ASSERT_LE(club.boardConfidence, 100);
+        }
+        exit = AdvanceCalendar();
+    }
+    EXPECT_EQ(exit, CalendarExit::SeasonEnd);
+    EXPECT_EQ(days, 18);
+    EXPECT_TRUE(SeasonMatchesOver);
+    EXPECT_EQ(Game.LeagueTurn, 2);
+    for (const TFixture& f : Fixtures)
+        EXPECT_EQ(f.played, 1);
+    for (int c = 0; c < kClubs; ++c) {
+        EXPECT_EQ(Clubs[c].Played[kKindNationalLeague], 18) << c;
+        EXPECT_EQ(Clubs[c].Won[kKindNationalLeague] + Clubs[c].Lost[kKindNationalLeague] <= 18, true);
+    }
+    int goalsFor = 0;
+    int goalsAgainst = 0;
+    for (const TClub& club : Clubs) {
+        goalsFor += club.GoalsFor[kKindNationalLeague];
+        goalsAgainst += club.GoalsAgainst[kKindNationalLeague];
+    }
+    EXPECT_EQ(goalsFor, goalsAgainst);
+    EXPECT_EQ(MatchReports.size(), 180u);
+}
+
+}  // namespace
+}  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+TEST(HeadlessSeason, LeagueAndNationalCupToTheirChampions)
+{
+    BuildLeagueSeason(9090, true);
+    int cupDays = 0;
+    for (int d = 1; d <= kCalendarDays; ++d)
+        cupDays += Calendar[d].dayKind == kKindNationalCup ? 1 : 0;
+    ASSERT_EQ(cupDays, 10);
+    CalendarExit exit = AdvanceCalendar();
+    int days = 0;
+    while (exit == CalendarExit::NextMatchday && days < 60) {
+        PlayDay();
+        ++days;
+        exit = AdvanceCalendar();
+    }
+    EXPECT_EQ(exit, CalendarExit::SeasonEnd);
+    EXPECT_EQ(days, 28);
+    EXPECT_TRUE(SeasonMatchesOver);
+    // The cup: stage 1 is skipped (a cup of sixteen), stages 2 to 5 played to one champion.
+    EXPECT_EQ(Game.NationalCupStage, 6);
+    EXPECT_EQ(Game.nationalCupRound, 11);
+    int champions = 0;
+    for (const TClubPlacing& p : ClubPlacings)
+        champions += p.kind == kKindNationalCup && p.place == 1 ? 1 : 0;
+    EXPECT_EQ(champions, 1);
+    for (const TFixture& f : Fixtures) {
+        EXPECT_EQ(f.played, 1) << f.kind << " " << f.round;
+        EXPECT_GE(f.home, 0);
+    }
+    int entries = 0;
+    for (const TClub& club : Clubs)
+        entries += club.nationalCupEntry;
+    EXPECT_EQ(entries, 0);
+}
+
+}  // namespace
+}  // namespace tarvelon
