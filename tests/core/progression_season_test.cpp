@@ -8,6 +8,7 @@
 #include "core/match/match_flags.h"
 #include "core/matchday/matchday_globals.h"
 #include "core/matchday_rules/end_of_matchday.h"
+#include "core/matchday_rules/standings.h"
 #include "core/progression/calendar_advance.h"
 #include "core/progression/day_progression.h"
 #include "core/progression/knockout_ties.h"
@@ -58,7 +59,8 @@ void BuildLeagueSeason(std::uint32_t seed, bool withCup)
     SeasonMatchesOver = false;
 }
 
-// Plays every league of the day, as the matchday screen and the progression hand it on.
+// Plays every league of the day, as the matchday screen and the progression hand it on; then what
+// the results screen does when it opens on a league day.
 void PlayDay()
 {
     SilentMatchday = true;
@@ -67,6 +69,16 @@ void PlayDay()
         ClearMatchday();
         SimulateMatchdayInstant(Game.DayKind, ResolveKnockoutStage);
     }
+    if (Game.DayKind == kKindNationalLeague)
+        CloseLeagueTables();
+}
+
+int CountChampions(int kind)
+{
+    int champions = 0;
+    for (const TClubPlacing& p : ClubPlacings)
+        champions += p.kind == kind && p.place == 1 ? 1 : 0;
+    return champions;
 }
 
 TEST(HeadlessSeason, LeagueSeasonPlayedDayByDayToTheSeasonEnd)
@@ -107,6 +119,7 @@ TEST(HeadlessSeason, LeagueSeasonPlayedDayByDayToTheSeasonEnd)
     }
     EXPECT_EQ(goalsFor, goalsAgainst);
     EXPECT_EQ(MatchReports.size(), 180u);
+    EXPECT_EQ(CountChampions(kKindNationalLeague), 2);  // one per division, recorded once
 }
 
 }  // namespace
@@ -135,10 +148,8 @@ TEST(HeadlessSeason, LeagueAndNationalCupToTheirChampions)
     // The cup: stage 1 is skipped (a cup of sixteen), stages 2 to 5 played to one champion.
     EXPECT_EQ(Game.NationalCupStage, 6);
     EXPECT_EQ(Game.nationalCupRound, 11);
-    int champions = 0;
-    for (const TClubPlacing& p : ClubPlacings)
-        champions += p.kind == kKindNationalCup && p.place == 1 ? 1 : 0;
-    EXPECT_EQ(champions, 1);
+    EXPECT_EQ(CountChampions(kKindNationalCup), 1);
+    EXPECT_EQ(CountChampions(kKindNationalLeague), 2);
     for (const TFixture& f : Fixtures) {
         EXPECT_EQ(f.played, 1) << f.kind << " " << f.round;
         EXPECT_GE(f.home, 0);
