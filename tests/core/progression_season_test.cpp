@@ -4,15 +4,18 @@
 #include <gtest/gtest.h>
 
 #include "core/draws/national_cup.h"
+#include "core/draws/state_championship.h"
 #include "core/history/history_records.h"
 #include "core/match/match_flags.h"
 #include "core/matchday/matchday_globals.h"
 #include "core/matchday_rules/end_of_matchday.h"
+#include "core/matchday_rules/matchday_state.h"
 #include "core/matchday_rules/standings.h"
 #include "core/progression/calendar_advance.h"
 #include "core/progression/day_progression.h"
 #include "core/progression/knockout_ties.h"
 #include "core/progression/progression_services.h"
+#include "core/progression/state_finals.h"
 #include "core/rollover/season_rollover.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"
@@ -61,13 +64,22 @@ void BuildLeagueSeason(std::uint32_t seed, bool withCup)
 
 // Plays every league of the day, as the matchday screen and the progression hand it on; then what
 // the results screen does when it opens on a league day.
+void PlayOne()
+{
+    if (Game.DayKind == kKindStateChampionship)
+        SimulateStateMatchdaySilent(ResolveKnockoutStage);
+    else
+        SimulateMatchdayInstant(Game.DayKind, ResolveKnockoutStage);
+}
+
 void PlayDay()
 {
     SilentMatchday = true;
-    SimulateMatchdayInstant(Game.DayKind, ResolveKnockoutStage);
+    MatchdayDayIndex = Game.DayIndex;
+    PlayOne();
     for (NextMatchday next = ProgressAfterMatchday(); next != NextMatchday::Results; next = ProgressAfterMatchday()) {
         ClearMatchday();
-        SimulateMatchdayInstant(Game.DayKind, ResolveKnockoutStage);
+        PlayOne();
     }
     if (Game.DayKind == kKindNationalLeague)
         CloseLeagueTables();
@@ -158,6 +170,82 @@ TEST(HeadlessSeason, LeagueAndNationalCupToTheirChampions)
     for (const TClub& club : Clubs)
         entries += club.nationalCupEntry;
     EXPECT_EQ(entries, 0);
+}
+
+}  // namespace
+}  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+// 36 Brazilian clubs: two divisions of ten and sixteen regional clubs; São Paulo's 24 clubs play
+// four tiers, Minas Gerais' 12 two.
+TEST(HeadlessSeason, StateChampionshipsToTheirFinalsDecidedOnce)
+{
+    testworld::BuildWorld(36, 6060);
+    Progression() = ProgressionServices{};
+    Progression().closeStateGroups = CloseStateGroups;
+    Game.LeagueFormat = kDivisionsOf10;
+    Game.DayIndex = 0;
+    Game.DayKind = -1;
+    Game.StateChampionshipsOn = 1;
+    Game.StateTurn = 1;
+    Game.StateStage = 1;
+    for (int slot = 0; slot < 6; ++slot)
+        Game.HumanClubs[slot] = Game.HumanCoachSlots[slot] = Game.HumanNations[slot] = -1;
+    BuildCalendar();
+    TLeague& league = Leagues[0];
+    league.divisionCount = 2;
+    league.clubCount = 36;
+    for (int c = 0; c < 36; ++c) {
+        Clubs[c].Division = c < 20 ? 1 + c / 10 : 0;
+        Clubs[c].State = c % 3 == 0 ? 10 : 25;
+        if (c < 20)
+            league.divisions[c / 10][c % 10] = c;
+    }
+    DrawStateChampionships();
+    ASSERT_TRUE(StateChampionships[25].active);
+    ASSERT_EQ(StateChampionships[25].groupCount, 4);
+    ASSERT_EQ(StateChampionships[10].groupCount, 2);
+    Competitions.assign(1, TCompetition{});
+    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 1});
+    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 2});
+    for (int state : {10, 25})
+        for (int tier = 1; tier <= StateChampionships[state].groupCount; ++tier)
+            Competitions.push_back(TCompetition{kKindStateChampionship, state, tier});
+    Fixtures.clear();
+    BuildCompetitionFixtures(kKindNationalLeague, 0);
+    for (int state : {10, 25})
+        BuildCompetitionFixtures(kKindStateChampionship, state);
+    SeasonMatchesOver = false;
+
+    int stateDays = 0;
+    int shown = 0;
+    Progression().showStateChampions = [&shown] { ++shown; };
+    CalendarExit exit = AdvanceCalendar();
+    while (exit == CalendarExit::NextMatchday && stateDays + 18 < 60) {
+        stateDays += Game.DayKind == kKindStateChampionship ? 1 : 0;
+        PlayDay();
+        exit = AdvanceCalendar();
+    }
+    EXPECT_EQ(exit, CalendarExit::SeasonEnd);
+    EXPECT_EQ(stateDays, 12);
+    EXPECT_EQ(Game.StateStage, 8);
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(Game.stateFinalsSeason, Game.Season);
+    ASSERT_EQ(StateChampionRows.size(), 2u);
+    int stateChampions = 0;
+    for (const TClub& club : Clubs)
+        stateChampions += club.stateTitles;
+    EXPECT_EQ(stateChampions, 2);
+    for (const TFixture& f : Fixtures)
+        EXPECT_EQ(f.played, 1) << f.kind << " " << f.round;
+    // Asked again (the screen opened a second time), nothing is decided or paid twice.
+    EXPECT_FALSE(DecideStateFinals());
+    stateChampions = 0;
+    for (const TClub& club : Clubs)
+        stateChampions += club.stateTitles;
+    EXPECT_EQ(stateChampions, 2);
 }
 
 }  // namespace
