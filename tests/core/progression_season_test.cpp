@@ -4,14 +4,17 @@
 #include <gtest/gtest.h>
 
 #include "core/draws/national_cup.h"
+#include "core/draws/cup_tie.h"
 #include "core/draws/state_championship.h"
 #include "core/history/history_records.h"
 #include "core/match/match_flags.h"
 #include "core/matchday/matchday_globals.h"
 #include "core/matchday_rules/end_of_matchday.h"
+#include "core/matchday_rules/matchday_setup.h"
 #include "core/matchday_rules/matchday_state.h"
 #include "core/matchday_rules/standings.h"
 #include "core/progression/calendar_advance.h"
+#include "core/progression/cup_prizes.h"
 #include "core/progression/day_progression.h"
 #include "core/progression/knockout_ties.h"
 #include "core/progression/progression_services.h"
@@ -66,10 +69,18 @@ void BuildLeagueSeason(std::uint32_t seed, bool withCup)
 // the results screen does when it opens on a league day.
 void PlayOne()
 {
-    if (Game.DayKind == kKindStateChampionship)
+    const int kind = Game.DayKind;
+    if (kind == kKindStateChampionship) {
         SimulateStateMatchdaySilent(ResolveKnockoutStage);
-    else
-        SimulateMatchdayInstant(Game.DayKind, ResolveKnockoutStage);
+    } else if (kind == kKindNationalLeague || kind == kKindNationalCup || kind == kKindFirstContinentalCup ||
+               kind == kKindSecondContinentalCup) {
+        SimulateMatchdayInstant(kind, ResolveKnockoutStage);
+    } else {
+        SetupMatchdayOfToday();  // the matchday screen's set-up, played to its last tick
+        for (int tick = 1; tick <= kLastMatchdayTick; ++tick)
+            PlayMatchdayTick(tick);
+        EndOfMatchday(ResolveKnockoutStage);
+    }
 }
 
 void PlayDay()
@@ -83,6 +94,8 @@ void PlayDay()
     }
     if (Game.DayKind == kKindNationalLeague)
         CloseLeagueTables();
+    else if (Game.DayKind == kKindWorldCup)
+        CloseWorldCupGroups();
 }
 
 int CountChampions(int kind)
@@ -246,6 +259,77 @@ TEST(HeadlessSeason, StateChampionshipsToTheirFinalsDecidedOnce)
     for (const TClub& club : Clubs)
         stateChampions += club.stateTitles;
     EXPECT_EQ(stateChampions, 2);
+}
+
+}  // namespace
+}  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+// 32 national teams in eight groups: three group days, then the last sixteen to the final.
+TEST(HeadlessSeason, WorldCupFromTheGroupsToItsChampion)
+{
+    testworld::BuildWorld(32, 7070);
+    Progression() = ProgressionServices{};
+    Game.LeagueFormat = kDivisionsOf10;
+    Game.LeagueClubCount = 0;  // the 32 entries are national teams
+    Game.DayIndex = 0;
+    Game.DayKind = -1;
+    Game.worldCupOn = 1;
+    Game.TournamentStage = 1;
+    Game.TournamentHost = 1;
+    for (int slot = 0; slot < 6; ++slot)
+        Game.HumanClubs[slot] = Game.HumanCoachSlots[slot] = Game.HumanNations[slot] = -1;
+    BuildCalendar();
+    Competitions.assign(1, TCompetition{});
+    Competitions.push_back(TCompetition{kKindWorldCup, -1, -1});
+    Fixtures.clear();
+    ClearCupTieTeams(NationalCupTies);
+    for (int c = 0; c < 32; ++c) {
+        Clubs[c].Country = 100 + c;
+        Clubs[c].Division = 0;
+        Clubs[c].NationalTeamCupEntry = 1;
+        Clubs[c].NationalTeamGroup = 1 + c / 4;
+        Game.NationalGroups[c / 4][c % 4] = c;
+    }
+    TournamentJustEnded = false;
+
+    int days = 0;
+    CalendarExit exit = AdvanceCalendar();
+    while (exit == CalendarExit::NextMatchday && days < 60) {
+        if (Game.DayKind == kKindWorldCup)
+            ++days;
+        PlayDay();
+        if (TournamentJustEnded)
+            break;
+        exit = AdvanceCalendar();
+    }
+    EXPECT_EQ(days, 7);
+    EXPECT_EQ(Game.TournamentStage, 8);
+    EXPECT_EQ(Game.tournamentOver, 1);
+    EXPECT_EQ(Game.worldCupEditions, 1);
+    for (int t = 1; t <= 16; ++t) {
+        const TCupTie& tie = NationalCupTies[t];
+        EXPECT_TRUE(tie.winner >= 0 && (tie.winner == tie.firstTeam || tie.winner == tie.secondTeam)) << t;
+    }
+    int placings = 0;
+    for (const TPlacing& p : Placings)
+        placings += p.competition == 1 ? 1 : 0;
+    EXPECT_EQ(placings, 4);
+    EXPECT_EQ(Placings.front().club, NationalCupTies[15].winner);
+    // Four teams were still in for the last day: the finalists and the third-place teams.
+    int stillIn = 0;
+    for (int c = 0; c < 32; ++c)
+        stillIn += Clubs[c].NationalTeamCupEntry;
+    EXPECT_EQ(stillIn, 4);
+    int goals = 0;
+    for (const TMatchReport& r : MatchReports)
+        goals += r.goals[0] + r.goals[1];
+    EXPECT_EQ(MatchReports.size(), 64u);  // 48 group matches and 16 ties
+    EXPECT_GT(goals, 64);
+    AdvanceCalendar();
+    EXPECT_FALSE(TournamentJustEnded);
 }
 
 }  // namespace
