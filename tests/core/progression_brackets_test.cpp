@@ -233,3 +233,25 @@ TEST(ClubWorldCupRun, SixClubsToChampionWithPrizesInTheAccounts)
 
 }  // namespace
 }  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+TEST(BracketEdges, UndrawnTiesGetNoWinnerAndNoShootout)
+{
+    progtest::BuildClubs(4, 4);
+    ClearCupTieTeams(ClubWorldCupTies);
+    Game.DayKind = kKindClubWorldCup;
+    Game.ClubWorldCupStage = 2;
+    SetDayMatches({});
+    const std::uint32_t seed = RandSeed = 77;
+    ClubWorldCupAfterMatchday();
+    EXPECT_EQ(ClubWorldCupTies[3].winner, -1);
+    EXPECT_EQ(ClubWorldCupTies[4].winner, -1);
+    EXPECT_EQ(RandSeed, seed);  // no shoot-out drawn
+    EXPECT_EQ(Game.ClubWorldCupStage, 3);
+    EXPECT_TRUE(ClubPlacings.empty());
+}
+
+}  // namespace
+}  // namespace tarvelon

@@ -334,3 +334,72 @@ TEST(HeadlessSeason, WorldCupFromTheGroupsToItsChampion)
 
 }  // namespace
 }  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+// The South American edition of the first continental cup with 32 league clubs: six group days,
+// the groups closed into the last sixteen, then two legs a stage to the champion.
+TEST(HeadlessSeason, ContinentalCupFromTheGroupsToItsChampion)
+{
+    testworld::BuildWorld(32, 5050);
+    Progression() = ProgressionServices{};
+    Progression().closeContinentalGroups = CloseContinentalGroups;
+    Game.LeagueFormat = kDivisionsOf10;
+    Game.DayIndex = 0;
+    Game.DayKind = -1;
+    Game.Season = 2;  // the continental cups are played from the second season
+    Game.firstContinentalPairOn = 1;
+    Game.ClubWorldCupStage = 2;  // no club world cup draw in this world
+    Game.FirstContinentalTurn = 1;
+    Game.FirstContinentalStage = 1;
+    Game.FirstContinentalLeg = 1;
+    for (int slot = 0; slot < 6; ++slot)
+        Game.HumanClubs[slot] = Game.HumanCoachSlots[slot] = Game.HumanNations[slot] = -1;
+    BuildCalendar();
+    for (auto& table : Game.ContinentalGroups)
+        for (auto& group : table)
+            for (auto& place : group)
+                place = -1;
+    const int table = ContinentalGroupTable(kKindFirstContinentalCup, 1);
+    for (int c = 0; c < 32; ++c) {
+        Clubs[c].Division = 0;
+        Clubs[c].FirstContinentalEntry = 1;
+        Clubs[c].firstContinentalGroup = 1 + c / 4;
+        Game.ContinentalGroups[table][c / 4][c % 4] = c;
+    }
+    Competitions.assign(1, TCompetition{});
+    Competitions.push_back(TCompetition{kKindFirstContinentalCup, -1, kConfSouthAmerica});
+    Fixtures.clear();
+    BuildCompetitionFixtures(kKindFirstContinentalCup, 0);
+
+    int days = 0;
+    CalendarExit exit = AdvanceCalendar();
+    while (exit == CalendarExit::NextMatchday && days < 40) {
+        if (Game.DayKind == kKindFirstContinentalCup)
+            ++days;
+        PlayDay();
+        exit = AdvanceCalendar();
+    }
+    EXPECT_EQ(days, 14);
+    EXPECT_EQ(Game.FirstContinentalStage, 8);
+    EXPECT_EQ(CountChampions(kKindFirstContinentalCup), 1);
+    int entries = 0;
+    for (const TClub& club : Clubs)
+        entries += club.FirstContinentalEntry;
+    EXPECT_EQ(entries, 0);
+    for (const TFixture& f : Fixtures)
+        if (f.kind == kKindFirstContinentalCup && f.region == 1)
+            EXPECT_EQ(f.played, 1) << f.round;
+    // The money of the cup: gates to the home clubs, prizes to the finalists; nothing else moved.
+    long long prizes = 0;
+    for (std::size_t c = 0; c < Clubs.size(); ++c) {
+        const TClubFinance& money = ClubFinances[c];
+        EXPECT_EQ(Clubs[c].cash, CurrencyFromUnits(static_cast<long long>(money.prizes) + money.ticketIncome)) << c;
+        prizes += money.prizes;
+    }
+    EXPECT_GE(prizes, 8000000);  // 5,000,000 and 3,000,000 (and the top scorer's club's prize, if any)
+}
+
+}  // namespace
+}  // namespace tarvelon
