@@ -1,10 +1,10 @@
-// A whole league season played without a window: each day's matches set up and booked by the day's
-// rules, the progression after every matchday, and the calendar advance from one day to the next,
-// until the season ends.
+// Whole seasons played without a window: each day's matches set up and booked by the day's rules,
+// the progression after every matchday, what the results screen does when it opens, and the
+// calendar advance from one day to the next, until the season (or the competition) ends.
 #include <gtest/gtest.h>
 
-#include "core/draws/national_cup.h"
 #include "core/draws/cup_tie.h"
+#include "core/draws/national_cup.h"
 #include "core/draws/state_championship.h"
 #include "core/history/history_records.h"
 #include "core/match/match_flags.h"
@@ -27,46 +27,42 @@
 namespace tarvelon {
 namespace {
 
-constexpr int kClubs = 20;
-
-// One league of two divisions of ten, with or without its national cup of sixteen clubs.
-void BuildLeagueSeason(std::uint32_t seed, bool withCup)
+// `clubs` clubs with full squads, no human side, the day before the season's first day, no
+// competition built yet (the calendar is built by each test after its switches).
+void StartHeadlessWorld(int clubs, std::uint32_t seed, int season = 1)
 {
-    testworld::BuildWorld(kClubs, seed);
+    testworld::BuildWorld(clubs, seed);
     Progression() = ProgressionServices{};
+    Game.Season = season;
     Game.LeagueFormat = kDivisionsOf10;
     Game.DayIndex = 0;
     Game.DayKind = -1;
-    Game.nationalCupOn = withCup;
-    for (int slot = 0; slot < 6; ++slot)  // no human coach, club or national team
+    for (int slot = 0; slot < 6; ++slot)
         Game.HumanClubs[slot] = Game.HumanCoachSlots[slot] = Game.HumanNations[slot] = -1;
-    BuildCalendar();
-    TLeague& league = Leagues[0];
-    league.divisionCount = 2;
-    league.clubCount = kClubs;
-    for (int c = 0; c < kClubs; ++c) {
-        league.divisions[c / 10][c % 10] = c;
-        Clubs[c].Division = 1 + c / 10;
-        Clubs[c].Place[kKindNationalLeague] = 0;
-    }
     Competitions.assign(1, TCompetition{});
-    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 1});
-    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 2});
-    Competitions.push_back(TCompetition{kKindNationalCup, testworld::kCountry, -1});
     Fixtures.clear();
-    BuildCompetitionFixtures(kKindNationalLeague, 0);
-    if (withCup) {
-        BuildCompetitionFixtures(kKindNationalCup, 0);
-        DrawNationalCup(0);
-    }
-    Game.NationalCupStage = 1;
-    Game.NationalCupLeg = 1;
-    Game.nationalCupRound = 1;
     SeasonMatchesOver = false;
+    TournamentJustEnded = false;
 }
 
-// Plays every league of the day, as the matchday screen and the progression hand it on; then what
-// the results screen does when it opens on a league day.
+// Clubs 0..19 in two divisions of ten of the one league.
+void DealLeagueDivisions(int leagueClubs)
+{
+    TLeague& league = Leagues[0];
+    league.divisionCount = 2;
+    league.clubCount = leagueClubs;
+    for (int c = 0; c < static_cast<int>(Clubs.size()); ++c) {
+        Clubs[c].Division = c < 20 ? 1 + c / 10 : 0;
+        Clubs[c].Place[kKindNationalLeague] = 0;
+        if (c < 20)
+            league.divisions[c / 10][c % 10] = c;
+    }
+    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 1});
+    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 2});
+    BuildCompetitionFixtures(kKindNationalLeague, 0);
+}
+
+// One matchday of the current league or state: the day's rules set it up, play it and book it.
 void PlayOne()
 {
     const int kind = Game.DayKind;
@@ -83,6 +79,8 @@ void PlayOne()
     }
 }
 
+// Every league or state of the day as the progression hands them on, then the results screen's
+// close-out of the league and World Cup tables.
 void PlayDay()
 {
     SilentMatchday = true;
@@ -98,6 +96,33 @@ void PlayDay()
         CloseWorldCupGroups();
 }
 
+struct SeasonRun {
+    CalendarExit exit = CalendarExit::Hub;
+    int daysOfKind = 0;
+    int days = 0;
+};
+
+// Day after day until the calendar leaves the run of computer matchdays (the season's end), or a
+// national-team tournament has just ended when asked to stop there; boards stay within bounds.
+SeasonRun PlaySeason(int kind, bool stopAtTournamentEnd = false)
+{
+    SeasonRun run;
+    run.exit = AdvanceCalendar();
+    while (run.exit == CalendarExit::NextMatchday && run.days < kCalendarDays) {
+        run.daysOfKind += Game.DayKind == kind ? 1 : 0;
+        ++run.days;
+        PlayDay();
+        for (const TClub& club : Clubs) {
+            EXPECT_GE(club.boardConfidence, 0);
+            EXPECT_LE(club.boardConfidence, 100);
+        }
+        if (stopAtTournamentEnd && TournamentJustEnded)
+            break;
+        run.exit = AdvanceCalendar();
+    }
+    return run;
+}
+
 int CountChampions(int kind)
 {
     int champions = 0;
@@ -106,39 +131,37 @@ int CountChampions(int kind)
     return champions;
 }
 
+int CountEntries(std::uint8_t TClub::*flag)
+{
+    int entries = 0;
+    for (const TClub& club : Clubs)
+        entries += club.*flag;
+    return entries;
+}
+
+void ExpectEveryFixturePlayed(int kind)
+{
+    for (const TFixture& f : Fixtures)
+        if (f.kind == kind)
+            EXPECT_EQ(f.played, 1) << f.kind << " " << f.round << " " << f.region;
+}
+
 TEST(HeadlessSeason, LeagueSeasonPlayedDayByDayToTheSeasonEnd)
 {
-    BuildLeagueSeason(8080, false);
-    int leagueDays = 0;
-    for (int d = 1; d <= kCalendarDays; ++d)
-        leagueDays += Calendar[d].dayKind == kKindNationalLeague ? 1 : 0;
-    ASSERT_EQ(leagueDays, 18);
-
-    CalendarExit exit = AdvanceCalendar();
-    int days = 0;
-    while (exit == CalendarExit::NextMatchday && days < 40) {
-        ASSERT_EQ(Game.DayKind, kKindNationalLeague);
-        PlayDay();
-        ++days;
-        for (const TClub& club : Clubs) {
-            ASSERT_GE(club.boardConfidence, 0);
-            ASSERT_LE(club.boardConfidence, 100);
-        }
-        exit = AdvanceCalendar();
-    }
-    EXPECT_EQ(exit, CalendarExit::SeasonEnd);
-    EXPECT_EQ(days, 18);
+    StartHeadlessWorld(20, 8080);
+    BuildCalendar();
+    DealLeagueDivisions(20);
+    const SeasonRun run = PlaySeason(kKindNationalLeague);
+    EXPECT_EQ(run.exit, CalendarExit::SeasonEnd);
+    EXPECT_EQ(run.daysOfKind, 18);
+    EXPECT_EQ(run.days, 18);
     EXPECT_TRUE(SeasonMatchesOver);
     EXPECT_EQ(Game.LeagueTurn, 2);
-    for (const TFixture& f : Fixtures)
-        EXPECT_EQ(f.played, 1);
-    for (int c = 0; c < kClubs; ++c) {
-        EXPECT_EQ(Clubs[c].Played[kKindNationalLeague], 18) << c;
-        EXPECT_EQ(Clubs[c].Won[kKindNationalLeague] + Clubs[c].Lost[kKindNationalLeague] <= 18, true);
-    }
+    ExpectEveryFixturePlayed(kKindNationalLeague);
     int goalsFor = 0;
     int goalsAgainst = 0;
     for (const TClub& club : Clubs) {
+        EXPECT_EQ(club.Played[kKindNationalLeague], 18);
         goalsFor += club.GoalsFor[kKindNationalLeague];
         goalsAgainst += club.GoalsAgainst[kKindNationalLeague];
     }
@@ -147,144 +170,87 @@ TEST(HeadlessSeason, LeagueSeasonPlayedDayByDayToTheSeasonEnd)
     EXPECT_EQ(CountChampions(kKindNationalLeague), 2);  // one per division, recorded once
 }
 
-}  // namespace
-}  // namespace tarvelon
-
-namespace tarvelon {
-namespace {
-
 TEST(HeadlessSeason, LeagueAndNationalCupToTheirChampions)
 {
-    BuildLeagueSeason(9090, true);
-    int cupDays = 0;
-    for (int d = 1; d <= kCalendarDays; ++d)
-        cupDays += Calendar[d].dayKind == kKindNationalCup ? 1 : 0;
-    ASSERT_EQ(cupDays, 10);
-    CalendarExit exit = AdvanceCalendar();
-    int days = 0;
-    while (exit == CalendarExit::NextMatchday && days < 60) {
-        PlayDay();
-        ++days;
-        exit = AdvanceCalendar();
-    }
-    EXPECT_EQ(exit, CalendarExit::SeasonEnd);
-    EXPECT_EQ(days, 28);
+    StartHeadlessWorld(20, 9090);
+    Game.nationalCupOn = 1;
+    BuildCalendar();
+    DealLeagueDivisions(20);
+    Competitions.push_back(TCompetition{kKindNationalCup, testworld::kCountry, -1});
+    BuildCompetitionFixtures(kKindNationalCup, 0);
+    DrawNationalCup(0);
+    Game.NationalCupStage = 1;
+    Game.NationalCupLeg = 1;
+    Game.nationalCupRound = 1;
+    const SeasonRun run = PlaySeason(kKindNationalCup);
+    EXPECT_EQ(run.exit, CalendarExit::SeasonEnd);
+    EXPECT_EQ(run.daysOfKind, 10);
+    EXPECT_EQ(run.days, 28);
     EXPECT_TRUE(SeasonMatchesOver);
-    // The cup: stage 1 is skipped (a cup of sixteen), stages 2 to 5 played to one champion.
+    // A cup of sixteen: stage 1 passes without matches, stages 2 to 5 are played to one champion.
     EXPECT_EQ(Game.NationalCupStage, 6);
     EXPECT_EQ(Game.nationalCupRound, 11);
     EXPECT_EQ(CountChampions(kKindNationalCup), 1);
     EXPECT_EQ(CountChampions(kKindNationalLeague), 2);
-    for (const TFixture& f : Fixtures) {
-        EXPECT_EQ(f.played, 1) << f.kind << " " << f.round;
-        EXPECT_GE(f.home, 0);
-    }
-    int entries = 0;
-    for (const TClub& club : Clubs)
-        entries += club.nationalCupEntry;
-    EXPECT_EQ(entries, 0);
+    ExpectEveryFixturePlayed(kKindNationalCup);
+    ExpectEveryFixturePlayed(kKindNationalLeague);
+    EXPECT_EQ(CountEntries(&TClub::nationalCupEntry), 0);
 }
-
-}  // namespace
-}  // namespace tarvelon
-
-namespace tarvelon {
-namespace {
 
 // 36 Brazilian clubs: two divisions of ten and sixteen regional clubs; São Paulo's 24 clubs play
 // four tiers, Minas Gerais' 12 two.
 TEST(HeadlessSeason, StateChampionshipsToTheirFinalsDecidedOnce)
 {
-    testworld::BuildWorld(36, 6060);
-    Progression() = ProgressionServices{};
+    StartHeadlessWorld(36, 6060);
     Progression().closeStateGroups = CloseStateGroups;
-    Game.LeagueFormat = kDivisionsOf10;
-    Game.DayIndex = 0;
-    Game.DayKind = -1;
+    int shown = 0;
+    Progression().showStateChampions = [&shown] { ++shown; };
     Game.StateChampionshipsOn = 1;
     Game.StateTurn = 1;
     Game.StateStage = 1;
-    for (int slot = 0; slot < 6; ++slot)
-        Game.HumanClubs[slot] = Game.HumanCoachSlots[slot] = Game.HumanNations[slot] = -1;
     BuildCalendar();
-    TLeague& league = Leagues[0];
-    league.divisionCount = 2;
-    league.clubCount = 36;
-    for (int c = 0; c < 36; ++c) {
-        Clubs[c].Division = c < 20 ? 1 + c / 10 : 0;
+    for (int c = 0; c < 36; ++c)
         Clubs[c].State = c % 3 == 0 ? 10 : 25;
-        if (c < 20)
-            league.divisions[c / 10][c % 10] = c;
-    }
+    DealLeagueDivisions(36);
     DrawStateChampionships();
-    ASSERT_TRUE(StateChampionships[25].active);
     ASSERT_EQ(StateChampionships[25].groupCount, 4);
     ASSERT_EQ(StateChampionships[10].groupCount, 2);
-    Competitions.assign(1, TCompetition{});
-    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 1});
-    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 2});
-    for (int state : {10, 25})
+    for (int state : {10, 25}) {
         for (int tier = 1; tier <= StateChampionships[state].groupCount; ++tier)
             Competitions.push_back(TCompetition{kKindStateChampionship, state, tier});
-    Fixtures.clear();
-    BuildCompetitionFixtures(kKindNationalLeague, 0);
-    for (int state : {10, 25})
         BuildCompetitionFixtures(kKindStateChampionship, state);
-    SeasonMatchesOver = false;
-
-    int stateDays = 0;
-    int shown = 0;
-    Progression().showStateChampions = [&shown] { ++shown; };
-    CalendarExit exit = AdvanceCalendar();
-    while (exit == CalendarExit::NextMatchday && stateDays + 18 < 60) {
-        stateDays += Game.DayKind == kKindStateChampionship ? 1 : 0;
-        PlayDay();
-        exit = AdvanceCalendar();
     }
-    EXPECT_EQ(exit, CalendarExit::SeasonEnd);
-    EXPECT_EQ(stateDays, 12);
+
+    const SeasonRun run = PlaySeason(kKindStateChampionship);
+    EXPECT_EQ(run.exit, CalendarExit::SeasonEnd);
+    EXPECT_EQ(run.daysOfKind, 12);  // ten group days and the two legs of the finals
     EXPECT_EQ(Game.StateStage, 8);
     EXPECT_EQ(shown, 1);
     EXPECT_EQ(Game.stateFinalsSeason, Game.Season);
     ASSERT_EQ(StateChampionRows.size(), 2u);
-    int stateChampions = 0;
-    for (const TClub& club : Clubs)
-        stateChampions += club.stateTitles;
-    EXPECT_EQ(stateChampions, 2);
-    for (const TFixture& f : Fixtures)
-        EXPECT_EQ(f.played, 1) << f.kind << " " << f.round;
+    ExpectEveryFixturePlayed(kKindStateChampionship);
+    auto titles = [] {
+        int n = 0;
+        for (const TClub& club : Clubs)
+            n += club.stateTitles;
+        return n;
+    };
+    EXPECT_EQ(titles(), 2);
     // Asked again (the screen opened a second time), nothing is decided or paid twice.
     EXPECT_FALSE(DecideStateFinals());
-    stateChampions = 0;
-    for (const TClub& club : Clubs)
-        stateChampions += club.stateTitles;
-    EXPECT_EQ(stateChampions, 2);
+    EXPECT_EQ(titles(), 2);
 }
-
-}  // namespace
-}  // namespace tarvelon
-
-namespace tarvelon {
-namespace {
 
 // 32 national teams in eight groups: three group days, then the last sixteen to the final.
 TEST(HeadlessSeason, WorldCupFromTheGroupsToItsChampion)
 {
-    testworld::BuildWorld(32, 7070);
-    Progression() = ProgressionServices{};
-    Game.LeagueFormat = kDivisionsOf10;
+    StartHeadlessWorld(32, 7070);
     Game.LeagueClubCount = 0;  // the 32 entries are national teams
-    Game.DayIndex = 0;
-    Game.DayKind = -1;
     Game.worldCupOn = 1;
     Game.TournamentStage = 1;
     Game.TournamentHost = 1;
-    for (int slot = 0; slot < 6; ++slot)
-        Game.HumanClubs[slot] = Game.HumanCoachSlots[slot] = Game.HumanNations[slot] = -1;
     BuildCalendar();
-    Competitions.assign(1, TCompetition{});
     Competitions.push_back(TCompetition{kKindWorldCup, -1, -1});
-    Fixtures.clear();
     ClearCupTieTeams(NationalCupTies);
     for (int c = 0; c < 32; ++c) {
         Clubs[c].Country = 100 + c;
@@ -293,19 +259,9 @@ TEST(HeadlessSeason, WorldCupFromTheGroupsToItsChampion)
         Clubs[c].NationalTeamGroup = 1 + c / 4;
         Game.NationalGroups[c / 4][c % 4] = c;
     }
-    TournamentJustEnded = false;
 
-    int days = 0;
-    CalendarExit exit = AdvanceCalendar();
-    while (exit == CalendarExit::NextMatchday && days < 60) {
-        if (Game.DayKind == kKindWorldCup)
-            ++days;
-        PlayDay();
-        if (TournamentJustEnded)
-            break;
-        exit = AdvanceCalendar();
-    }
-    EXPECT_EQ(days, 7);
+    const SeasonRun run = PlaySeason(kKindWorldCup, true);
+    EXPECT_EQ(run.daysOfKind, 7);
     EXPECT_EQ(Game.TournamentStage, 8);
     EXPECT_EQ(Game.tournamentOver, 1);
     EXPECT_EQ(Game.worldCupEditions, 1);
@@ -318,11 +274,8 @@ TEST(HeadlessSeason, WorldCupFromTheGroupsToItsChampion)
         placings += p.competition == 1 ? 1 : 0;
     EXPECT_EQ(placings, 4);
     EXPECT_EQ(Placings.front().club, NationalCupTies[15].winner);
-    // Four teams were still in for the last day: the finalists and the third-place teams.
-    int stillIn = 0;
-    for (int c = 0; c < 32; ++c)
-        stillIn += Clubs[c].NationalTeamCupEntry;
-    EXPECT_EQ(stillIn, 4);
+    // The finalists and the third-place teams were still in for the last day.
+    EXPECT_EQ(CountEntries(&TClub::NationalTeamCupEntry), 4);
     int goals = 0;
     for (const TMatchReport& r : MatchReports)
         goals += r.goals[0] + r.goals[1];
@@ -332,30 +285,17 @@ TEST(HeadlessSeason, WorldCupFromTheGroupsToItsChampion)
     EXPECT_FALSE(TournamentJustEnded);
 }
 
-}  // namespace
-}  // namespace tarvelon
-
-namespace tarvelon {
-namespace {
-
-// The South American edition of the first continental cup with 32 league clubs: six group days,
-// the groups closed into the last sixteen, then two legs a stage to the champion.
+// The South American edition of the first continental cup with 32 clubs: six group days, the groups
+// closed into the last sixteen, then two legs a stage to the champion.
 TEST(HeadlessSeason, ContinentalCupFromTheGroupsToItsChampion)
 {
-    testworld::BuildWorld(32, 5050);
-    Progression() = ProgressionServices{};
+    StartHeadlessWorld(32, 5050, 2);  // the continental cups are played from the second season
     Progression().closeContinentalGroups = CloseContinentalGroups;
-    Game.LeagueFormat = kDivisionsOf10;
-    Game.DayIndex = 0;
-    Game.DayKind = -1;
-    Game.Season = 2;  // the continental cups are played from the second season
     Game.firstContinentalPairOn = 1;
     Game.ClubWorldCupStage = 2;  // no club world cup draw in this world
     Game.FirstContinentalTurn = 1;
     Game.FirstContinentalStage = 1;
     Game.FirstContinentalLeg = 1;
-    for (int slot = 0; slot < 6; ++slot)
-        Game.HumanClubs[slot] = Game.HumanCoachSlots[slot] = Game.HumanNations[slot] = -1;
     BuildCalendar();
     for (auto& table : Game.ContinentalGroups)
         for (auto& group : table)
@@ -368,26 +308,14 @@ TEST(HeadlessSeason, ContinentalCupFromTheGroupsToItsChampion)
         Clubs[c].firstContinentalGroup = 1 + c / 4;
         Game.ContinentalGroups[table][c / 4][c % 4] = c;
     }
-    Competitions.assign(1, TCompetition{});
     Competitions.push_back(TCompetition{kKindFirstContinentalCup, -1, kConfSouthAmerica});
-    Fixtures.clear();
     BuildCompetitionFixtures(kKindFirstContinentalCup, 0);
 
-    int days = 0;
-    CalendarExit exit = AdvanceCalendar();
-    while (exit == CalendarExit::NextMatchday && days < 40) {
-        if (Game.DayKind == kKindFirstContinentalCup)
-            ++days;
-        PlayDay();
-        exit = AdvanceCalendar();
-    }
-    EXPECT_EQ(days, 14);
+    const SeasonRun run = PlaySeason(kKindFirstContinentalCup);
+    EXPECT_EQ(run.daysOfKind, 14);
     EXPECT_EQ(Game.FirstContinentalStage, 8);
     EXPECT_EQ(CountChampions(kKindFirstContinentalCup), 1);
-    int entries = 0;
-    for (const TClub& club : Clubs)
-        entries += club.FirstContinentalEntry;
-    EXPECT_EQ(entries, 0);
+    EXPECT_EQ(CountEntries(&TClub::FirstContinentalEntry), 0);
     for (const TFixture& f : Fixtures)
         if (f.kind == kKindFirstContinentalCup && f.region == 1)
             EXPECT_EQ(f.played, 1) << f.round;
