@@ -233,7 +233,15 @@ TEST_F(Shootout, ABracketShootOutNamesTheWinnerAndEliminatesTheLoserBeforeTheSem
     ShootoutTie = 9;
     ShootoutClubA = 2;
     ShootoutClubB = 3;
+    TMatchReport archived{};  // the day was archived before the bracket's shoot-outs
+    archived.club[0] = 2;
+    archived.club[1] = 3;
+    archived.kind = kKindWorldCup;
+    archived.date = TodayDate();
+    MatchReports.push_back(archived);
     FinishShootout(1, 5, 4);
+    EXPECT_EQ(MatchReports.back().shootout, 1);
+    EXPECT_EQ(MatchReports.back().shootoutGoals[0], 5);
     EXPECT_EQ(NationalCupTies[9].winner, 2);
     EXPECT_EQ(NationalCupTies[9].scoreText.str(), "1x1;P:5x4");
     EXPECT_EQ(Clubs[3].NationalTeamCupEntry, 0);
