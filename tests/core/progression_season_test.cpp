@@ -9,6 +9,7 @@
 #include "core/history/history_records.h"
 #include "core/match/match_flags.h"
 #include "core/matchday/matchday_globals.h"
+#include "core/matchday_rules/day_rules_services.h"
 #include "core/matchday_rules/end_of_matchday.h"
 #include "core/matchday_rules/matchday_setup.h"
 #include "core/matchday_rules/matchday_state.h"
@@ -33,6 +34,7 @@ void StartHeadlessWorld(int clubs, std::uint32_t seed, int season = 1)
 {
     testworld::BuildWorld(clubs, seed);
     Progression() = ProgressionServices{};
+    InstallDayRulesServices();  // the real shoot-outs, group close-outs and national squads
     Game.Season = season;
     Game.LeagueFormat = kDivisionsOf10;
     Game.DayIndex = 0;
@@ -202,7 +204,6 @@ TEST(HeadlessSeason, LeagueAndNationalCupToTheirChampions)
 TEST(HeadlessSeason, StateChampionshipsToTheirFinalsDecidedOnce)
 {
     StartHeadlessWorld(36, 6060);
-    Progression().closeStateGroups = CloseStateGroups;
     int shown = 0;
     Progression().showStateChampions = [&shown] { ++shown; };
     Game.StateChampionshipsOn = 1;
@@ -290,7 +291,6 @@ TEST(HeadlessSeason, WorldCupFromTheGroupsToItsChampion)
 TEST(HeadlessSeason, ContinentalCupFromTheGroupsToItsChampion)
 {
     StartHeadlessWorld(32, 5050, 2);  // the continental cups are played from the second season
-    Progression().closeContinentalGroups = CloseContinentalGroups;
     Game.firstContinentalPairOn = 1;
     Game.ClubWorldCupStage = 2;  // no club world cup draw in this world
     Game.FirstContinentalTurn = 1;
