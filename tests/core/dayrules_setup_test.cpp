@@ -29,7 +29,9 @@ TEST_F(Setup, TheNationalCupHeadingNamesTheStageAndTheLeg)
     Game.NationalCupStage = 2;
     Game.NationalCupLeg = 2;
     AddFixtureToday(0, 1, kKindNationalCup, 0);
+    MatchdayDayIndex = 1;
     SetupLeagueCupMatchday(kKindNationalCup);
+    EXPECT_EQ(MatchdayDayIndex, 4);
     EXPECT_EQ(MatchdayRoundText, " - Oitavas de Final - 2º jogo");
     EXPECT_EQ(MatchdayHeading, "Copa " + CountryPhrase(29) + " - Oitavas de Final - 2º jogo");
     // a league nobody watches keeps the texts of the last shown one
