@@ -75,11 +75,21 @@ TEST_F(WorldCupTest, LastSixteenToChampionWithRecords)
 {
     const int firstTies[4] = {1, 9, 13, 15};
     const int counts[4] = {8, 4, 2, 2};
+    int shootouts = 0;
     for (int day = 0; day < 4; ++day) {
         PlayRound(NationalCupTies, firstTies[day], counts[day], day == 1);
         EXPECT_EQ(ProgressAfterMatchday(), NextMatchday::Results);
         EXPECT_EQ(Game.TournamentStage, 5 + day);
         CheckShootoutsWonByOneKick();
+        int levelTies = 0;
+        for (int t = firstTies[day]; t < firstTies[day] + counts[day]; ++t)
+            levelTies += NationalCupTies[t].results[0] == NationalCupTies[t].results[1] ? 1 : 0;
+        // The shoot-outs come after the day was archived: its reports show them all the same.
+        int reportedShootouts = 0;
+        for (std::size_t r = MatchReports.size() - counts[day]; r < MatchReports.size(); ++r)
+            reportedShootouts += MatchReports[r].shootout;
+        EXPECT_EQ(reportedShootouts, levelTies);
+        shootouts += levelTies;
         for (int t = firstTies[day]; t < firstTies[day] + counts[day]; ++t) {
             const TCupTie& tie = NationalCupTies[t];
             EXPECT_TRUE(tie.winner == tie.firstTeam || tie.winner == tie.secondTeam) << t;
@@ -89,6 +99,7 @@ TEST_F(WorldCupTest, LastSixteenToChampionWithRecords)
                 EXPECT_NE(text.find(";P:"), std::string::npos) << text;
         }
     }
+    EXPECT_GT(shootouts, 0);
     // The bracket: quarter-final 9 pairs the winners of ties 1 and 2, 10 of 5 and 6; the third
     // place the two semi-final losers.
     EXPECT_EQ(NationalCupTies[9].firstTeam, NationalCupTies[1].winner);
