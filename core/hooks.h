@@ -54,6 +54,11 @@ struct CoreHooks {
     // returns the name the player chose with ".nsx" added, or "" when the player cancelled.
     // Empty: no dialog, the game is not saved.
     std::function<std::string()> askSaveName;
+    // The penalty shoot-out dialogs of a level knockout tie between ShootoutClubA and ShootoutClubB:
+    // with humanTakers the takers dialog comes first (a human club orders its takers), then the
+    // kick-by-kick display; it ends with FinishShootout, which sets ShootoutResult. Empty: the
+    // shoot-out is kicked out at once by the same rules, with the computer's order of takers.
+    std::function<void(bool humanTakers)> shootoutDialog;
 };
 
 // The one set of hooks of the program, with safe defaults: a real clock, no sound, no messages,

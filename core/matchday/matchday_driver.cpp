@@ -177,11 +177,19 @@ void FinishMatchday(const MatchdayRecord& record)
         if (record.bookResult)
             record.bookResult(m);
         const jogos& match = Matches[m];
-        UpdateMoraleAfterResult(record.kind, match.club[0], match.club[1], match.goals[0], match.goals[1], 0);
+        if (record.updateMorale)
+            UpdateMoraleAfterResult(record.kind, match.club[0], match.club[1], match.goals[0], match.goals[1], 0);
     }
+    if (record.afterResults)
+        record.afterResults();
     for (int m = 1; m <= MatchCount; ++m)
         ArchiveMatch(m, record);
-    ClearMatchdayTables();
+    if (record.keepLineups) {
+        MatchEvents.clear();
+        BookedPlayers.clear();
+    } else {
+        ClearMatchdayTables();
+    }
     MatchFixtures.clear();
 }
 

@@ -32,6 +32,15 @@ struct MatchdayRecord {
     // Called for each match, in match order, after its fixture has its result and before the board's
     // reaction: the place where the competition code books the rest (standings, money). May be empty.
     std::function<void(int match)> bookResult;
+    // Called once after every match of the day is booked and before the archive (the knockout ties
+    // decided on a second leg: their shoot-outs belong in the archived matches). May be empty.
+    std::function<void()> afterResults;
+    // The board's and the supporters' reaction to each result right after it. The competitions'
+    // end of matchday leaves it to the table close-outs, which react after ranking the tables.
+    bool updateMorale = true;
+    // The day's line-ups serve every league played on a league day one after another, so the end
+    // of a league's matchday keeps them; the calendar advance empties them.
+    bool keepLineups = false;
 };
 
 // The record of today's matchday as the game state says: kind of the day, its round or stage for the
@@ -56,8 +65,8 @@ int FixtureOfMatch(int m);
 void RecordFixtureResult(int fixture, int m);
 
 // After tick 190: writes each fixture's result, books the rest (record.bookResult), moves the boards' confidence and the supporters'
-// mood, archives each match with its events and appearance ratings, then empties MatchEvents,
-// BookedPlayers and Lineups.
+// mood (record.updateMorale), runs record.afterResults, archives each match with its events and
+// appearance ratings, then empties MatchEvents, BookedPlayers and (unless record.keepLineups) Lineups.
 void FinishMatchday(const MatchdayRecord& record);
 
 // Begin, ticks 1..190, finish.

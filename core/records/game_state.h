@@ -90,7 +90,9 @@ struct TGameState {
     std::uint8_t reserved342[2]{};
     std::int32_t StateTurn{};          // 1 or 2
     std::int32_t StateStage{};         // round within the turn; 6 last group day, 7 and 8 the final
-    std::uint8_t reserved352[4]{};
+    // Season whose state finals, state prizes and regional fourth division draw are done (0: none
+    // yet). Kept in what older saves hold as reserved zero bytes, so they load as "not done".
+    std::int32_t stateFinalsSeason{};
     std::int32_t FirstContinentalTurn{};
     std::int32_t FirstContinentalStage{}; // round within the turn in the groups, then the stage
     std::int32_t FirstContinentalLeg{};
@@ -196,7 +198,7 @@ TARVELON_FIELD_AT(TGameState, copaAmericaOn, 341);
 TARVELON_FIELD_AT(TGameState, reserved342, 342);
 TARVELON_FIELD_AT(TGameState, StateTurn, 344);
 TARVELON_FIELD_AT(TGameState, StateStage, 348);
-TARVELON_FIELD_AT(TGameState, reserved352, 352);
+TARVELON_FIELD_AT(TGameState, stateFinalsSeason, 352);
 TARVELON_FIELD_AT(TGameState, FirstContinentalTurn, 356);
 TARVELON_FIELD_AT(TGameState, FirstContinentalStage, 360);
 TARVELON_FIELD_AT(TGameState, FirstContinentalLeg, 364);

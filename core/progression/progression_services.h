@@ -1,0 +1,36 @@
+#pragma once
+// What the progression and the calendar advance need from the day's own rules (shoot-outs, the
+// close-out of group tables, the computer national squads) and from the screens they open. Those
+// modules install their operations here at start-up; tests install their own. An operation left
+// empty is skipped, except the shoot-outs, which fall back to the quick random shoot-out of two
+// computer sides.
+#include <functional>
+
+namespace tarvelon {
+
+struct ProgressionServices {
+    // Shoot-out after the return leg `fixture` of a level two-leg tie (national cup, continental
+    // cups): 1 when the fixture's home club won it, 2 when its away club did. The shoot-out score
+    // goes into the day's match and the fixture.
+    std::function<int(int fixture)> playShootout;
+    // Shoot-out of a bracket tie (club world cup, national-team tournaments) shown in the dialogs,
+    // club A kicking first: 1 when A won, 2 when B did.
+    std::function<int(int tie, int clubA, int clubB)> playBracketShootout;
+
+    // The close-out of the group tables after a day (the calendar advance calls them).
+    std::function<void()> closeStateGroups;
+    std::function<void(int kind)> closeContinentalGroups;
+    std::function<void(int kind)> closeNationalCupGroups;
+    // The computer national teams' squads on the first day of a national-team tournament.
+    std::function<void()> prepareTournamentSquads;
+
+    // Screens: the national-team call-up of human national team `team` (1..6), and the state
+    // champions' table: it only shows StateChampionRows, which the rules have already decided, and
+    // its "Continuar >>" only closes it (the dismissals that button stands for follow in core).
+    std::function<void(int team)> showNationalCallUp;
+    std::function<void()> showStateChampions;
+};
+
+ProgressionServices& Progression();
+
+}  // namespace tarvelon
