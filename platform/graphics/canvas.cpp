@@ -1,0 +1,455 @@
+#include "platform/graphics/canvas.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygon>
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
+#include "platform/graphics/graphic.h"
+#include "platform/graphics/qt_convert.h"
+#include "platform/graphics/raster_ops.h"
+#include "platform/graphics/text_line.h"
+
+namespace tarvelon {
+
+namespace {
+
+// On and off runs of the dashed 1-pixel pens.
+std::vector<int> DashRuns(TPenStyle style)
+{
+    switch (style) {
+    case psDash: return {18, 6};
+    case psDot: return {3, 3};
+    case psDashDot: return {9, 6, 3, 6};
+    case psDashDotDot: return {9, 3, 3, 3, 3, 3};
+    default: return {};
+    }
+}
+
+bool DashOn(const std::vector<int>& runs, int phase)
+{
+    if (runs.empty())
+        return true;
+    int period = 0;
+    for (int run : runs)
+        period += run;
+    int position = phase % period;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (position < runs[i])
+            return i % 2 == 0;
+        position -= runs[i];
+    }
+    return true;
+}
+
+QPolygon ToQPolygon(const std::vector<TPoint>& points)
+{
+    QPolygon polygon;
+    for (const TPoint& point : points)
+        polygon << ToQPoint(point);
+    return polygon;
+}
+
+}  // namespace
+
+TCanvas::TCanvas()
+{
+    Brush.OnChange = [this] { BrushChanged(); };
+    Font.OnChange = [this] { FontChanged(); };
+    BrushChanged();
+    FontChanged();
+}
+
+TCanvas::TCanvas(QImage* target) : TCanvas() { target_ = target; }
+
+TCanvas::~TCanvas() = default;
+
+void TCanvas::SetTarget(QImage* target) { target_ = target; }
+
+void TCanvas::BrushChanged()
+{
+    bkMode_ = Brush.Style() == bsClear ? TRANSPARENT : OPAQUE;
+    bkColor_ = Brush.Color();
+}
+
+void TCanvas::FontChanged()
+{
+    textColor_ = Font.Color();
+    qtFontValid_ = false;
+}
+
+const QFont& TCanvas::QtFont() const
+{
+    if (!qtFontValid_) {
+        qtFont_ = Font.ToQFont();
+        qtFontValid_ = true;
+    }
+    return qtFont_;
+}
+
+// ---- clipping
+
+TRect TCanvas::ClipRect() const
+{
+    TRect box;
+    if (clipped_)
+        box = clip_.BoundingBox();
+    else if (target_)
+        box = Rect(0, 0, target_->width(), target_->height());
+    OffsetRect(box, -origin_.X, -origin_.Y);
+    return box;
+}
+
+void TCanvas::SetClipRegion(const TRegion& imageRegion)
+{
+    clip_ = imageRegion;
+    clipped_ = true;
+}
+
+void TCanvas::SetClipRect(const TRect& rect)
+{
+    TRect moved = rect;
+    OffsetRect(moved, origin_.X, origin_.Y);
+    SetClipRegion(TRegion::FromRect(moved));
+}
+
+void TCanvas::IntersectClipRect(const TRect& rect) { IntersectClipRegion(TRegion::FromRect(rect)); }
+
+void TCanvas::IntersectClipRegion(const TRegion& region)
+{
+    TRegion moved = region;
+    moved.Offset(origin_.X, origin_.Y);
+    if (!clipped_)
+        SetClipRegion(moved);
+    else
+        clip_.Combine(clip_, moved, RGN_AND);
+}
+
+void TCanvas::ResetClip()
+{
+    clip_ = TRegion();
+    clipped_ = false;
+}
+
+bool TCanvas::CanPaint(int x, int y) const
+{
+    if (!target_ || x < 0 || y < 0 || x >= target_->width() || y >= target_->height())
+        return false;
+    return !clipped_ || clip_.Contains(x, y);
+}
+
+template <typename Body>
+void TCanvas::Paint(Body draw)
+{
+    {
+        QPainter painter;
+        if (!BeginPainter(painter))
+            return;
+        draw(painter);
+    }
+    Drawn();
+}
+
+bool TCanvas::BeginPainter(QPainter& painter) const
+{
+    if (!target_ || target_->isNull())
+        return false;
+    if (!painter.begin(target_))
+        return false;
+    if (clipped_)
+        painter.setClipRegion(clip_.ToQRegion());
+    painter.translate(origin_.X, origin_.Y);
+    return true;
+}
+
+// ---- pixels and lines
+
+TColor TCanvas::Pixel(int x, int y) const
+{
+    x += origin_.X;
+    y += origin_.Y;
+    if (!target_ || x < 0 || y < 0 || x >= target_->width() || y >= target_->height())
+        return clNone;
+    const QRgb rgb = target_->pixel(x, y);
+    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+void TCanvas::SetPixel(int x, int y, TColor color)
+{
+    x += origin_.X;
+    y += origin_.Y;
+    if (CanPaint(x, y))
+        target_->setPixel(x, y, ToQColor(color).rgb());
+    Drawn();
+}
+
+void TCanvas::PlotPenPixel(int x, int y)
+{
+    x += origin_.X;
+    y += origin_.Y;
+    if (!CanPaint(x, y))
+        return;
+    const QRgb pen = ToQColor(Pen.Color()).rgb();
+    target_->setPixel(x, y, ApplyPenMode(Pen.Mode(), pen, target_->pixel(x, y)));
+}
+
+void TCanvas::DrawPenLine(TPoint from, TPoint to)
+{
+    if (Pen.Style() == psClear || Pen.Mode() == pmNop || !target_)
+        return;
+    if (Pen.Width() > 1) {
+        QPainter painter;
+        if (!BeginPainter(painter))
+            return;
+        QColor color = ToQColor(Pen.Color());
+        SetPainterPenMode(painter, Pen.Mode(), color);
+        painter.setPen(QPen(color, Pen.Width(), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawLine(ToQPoint(from), ToQPoint(to));
+        return;
+    }
+    // Bresenham, without the end point; dashes continue from line to line.
+    const std::vector<int> runs = DashRuns(Pen.Style());
+    int x = from.X, y = from.Y;
+    const int dx = std::abs(to.X - x), dy = -std::abs(to.Y - y);
+    const int sx = x < to.X ? 1 : -1, sy = y < to.Y ? 1 : -1;
+    int error = dx + dy;
+    while (x != to.X || y != to.Y) {
+        if (DashOn(runs, penDashPhase_))
+            PlotPenPixel(x, y);
+        ++penDashPhase_;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+}
+
+void TCanvas::MoveTo(int x, int y)
+{
+    PenPos = {x, y};
+    penDashPhase_ = 0;
+}
+
+void TCanvas::LineTo(int x, int y)
+{
+    DrawPenLine(PenPos, {x, y});
+    PenPos = {x, y};
+    Drawn();
+}
+
+void TCanvas::Polyline(const std::vector<TPoint>& points)
+{
+    penDashPhase_ = 0;
+    for (std::size_t i = 1; i < points.size(); ++i)
+        DrawPenLine(points[i - 1], points[i]);
+    Drawn();
+}
+
+// ---- filled shapes
+
+void TCanvas::FillRect(const TRect& rect)
+{
+    if (Brush.Style() == bsClear || IsRectEmpty(rect))
+        return;
+    Paint([&](QPainter& painter) {
+        ApplyTextBackground(painter, bkMode_, bkColor_);
+        painter.fillRect(ToQRect(rect), ToQBrush(Brush));
+    });
+}
+
+void TCanvas::FrameRect(const TRect& rect)
+{
+    if (Brush.Style() == bsClear || IsRectEmpty(rect))
+        return;
+    Paint([&](QPainter& painter) {
+        const QBrush brush = ToQBrush(Brush);
+        const int w = rect.Width(), h = rect.Height();
+        painter.fillRect(QRect(rect.Left, rect.Top, w, 1), brush);
+        painter.fillRect(QRect(rect.Left, rect.Bottom - 1, w, 1), brush);
+        painter.fillRect(QRect(rect.Left, rect.Top, 1, h), brush);
+        painter.fillRect(QRect(rect.Right - 1, rect.Top, 1, h), brush);
+    });
+}
+
+void TCanvas::FillInterior(const std::vector<TPoint>& points)
+{
+    if (Brush.Style() == bsClear || points.size() < 3)
+        return;
+    Paint([&](QPainter& painter) {
+        ApplyTextBackground(painter, bkMode_, bkColor_);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(ToQBrush(Brush));
+        painter.drawPolygon(ToQPolygon(points));
+    });
+}
+
+void TCanvas::StrokeClosed(const std::vector<TPoint>& points)
+{
+    if (points.empty())
+        return;
+    std::vector<TPoint> closed = points;
+    closed.push_back(points.front());
+    Polyline(closed);
+}
+
+void TCanvas::Rectangle(int left, int top, int right, int bottom)
+{
+    if (right <= left || bottom <= top)
+        return;
+    const bool outlined = Pen.Style() != psClear;
+    if (Brush.Style() != bsClear) {
+        TRect inside = Rect(left, top, right, bottom);
+        if (outlined)
+            InflateRect(inside, -Pen.Width(), -Pen.Width());
+        FillRect(inside);
+    }
+    if (outlined)
+        StrokeClosed({{left, top}, {right - 1, top}, {right - 1, bottom - 1}, {left, bottom - 1}});
+}
+
+void TCanvas::Polygon(const std::vector<TPoint>& points)
+{
+    FillInterior(points);
+    StrokeClosed(points);
+}
+
+namespace {
+
+QRect OutlineRect(int left, int top, int right, int bottom)
+{
+    return QRect(left, top, std::max(0, right - left - 1), std::max(0, bottom - top - 1));
+}
+
+}  // namespace
+
+void TCanvas::SetShapePainter(QPainter& painter) const
+{
+    ApplyTextBackground(painter, bkMode_, bkColor_);
+    painter.setBrush(Brush.Style() == bsClear ? QBrush(Qt::NoBrush) : ToQBrush(Brush));
+    QColor color = ToQColor(Pen.Color());
+    if (Pen.Style() == psClear || !SetPainterPenMode(painter, Pen.Mode(), color))
+        painter.setPen(Qt::NoPen);
+    else
+        painter.setPen(ToQPen(Pen, color));
+}
+
+void TCanvas::RoundRect(int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
+{
+    if (right <= left || bottom <= top)
+        return;
+    Paint([&](QPainter& painter) {
+        SetShapePainter(painter);
+        painter.drawRoundedRect(OutlineRect(left, top, right, bottom), cornerWidth / 2.0, cornerHeight / 2.0);
+    });
+}
+
+void TCanvas::Ellipse(int left, int top, int right, int bottom)
+{
+    if (right <= left || bottom <= top)
+        return;
+    Paint([&](QPainter& painter) {
+        SetShapePainter(painter);
+        painter.drawEllipse(OutlineRect(left, top, right, bottom));
+    });
+}
+
+void TCanvas::InvertRect(const TRect& rect)
+{
+    if (IsRectEmpty(rect))
+        return;
+    Paint([&](QPainter& painter) {
+        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
+        painter.fillRect(ToQRect(rect), Qt::white);
+    });
+}
+
+void TCanvas::DrawFocusRect(const TRect& rect)
+{
+    if (IsRectEmpty(rect) || !target_)
+        return;
+    // Every other pixel of the border, inverted; the pattern is fixed to the image so that two
+    // calls on the same rectangle cancel.
+    auto invert = [this](int x, int y) {
+        x += origin_.X;
+        y += origin_.Y;
+        if ((x + y) % 2 == 0 && CanPaint(x, y))
+            target_->setPixel(x, y, ApplyPenMode(pmNot, 0, target_->pixel(x, y)));
+    };
+    for (int x = rect.Left; x < rect.Right; ++x) {
+        invert(x, rect.Top);
+        if (rect.Bottom - 1 > rect.Top)
+            invert(x, rect.Bottom - 1);
+    }
+    for (int y = rect.Top + 1; y < rect.Bottom - 1; ++y) {
+        invert(rect.Left, y);
+        if (rect.Right - 1 > rect.Left)
+            invert(rect.Right - 1, y);
+    }
+    Drawn();
+}
+
+// ---- text
+
+TSize TCanvas::TextExtent(const std::string& text) const
+{
+    const QFontMetrics metrics(QtFont());
+    return {metrics.horizontalAdvance(QString::fromStdString(text)), metrics.height()};
+}
+
+void TCanvas::TextOut(int x, int y, const std::string& text)
+{
+    const QString line = QString::fromStdString(text);
+    Paint([&](QPainter& painter) { DrawTextLine(painter, *this, {x, y}, line); });
+    PenPos = {x + TextWidth(text), y};
+}
+
+void TCanvas::TextRect(const TRect& rect, int x, int y, const std::string& text)
+{
+    Paint([&](QPainter& painter) {
+        painter.setClipRect(ToQRect(rect), Qt::IntersectClip);
+        if (bkMode_ == OPAQUE)
+            painter.fillRect(ToQRect(rect), ToQColor(bkColor_));
+        DrawTextLine(painter, *this, {x, y}, QString::fromStdString(text), -1, false);
+    });
+}
+
+// ---- pictures
+
+void TCanvas::Draw(int x, int y, const TGraphic& graphic)
+{
+    if (graphic.Empty())
+        return;
+    Paint([&](QPainter& painter) { painter.drawImage(x, y, graphic.RenderImage()); });
+}
+
+void TCanvas::StretchDraw(const TRect& rect, const TGraphic& graphic)
+{
+    if (graphic.Empty() || IsRectEmpty(rect))
+        return;
+    Paint([&](QPainter& painter) { painter.drawImage(ToQRect(rect), graphic.RenderImage()); });
+}
+
+void TCanvas::CopyRect(const TRect& dest, const TCanvas& sourceCanvas, const TRect& source)
+{
+    const QImage* from = sourceCanvas.Target();
+    if (!from || from->isNull() || IsRectEmpty(dest) || IsRectEmpty(source))
+        return;
+    TRect sourceInImage = source;
+    OffsetRect(sourceInImage, sourceCanvas.Origin().X, sourceCanvas.Origin().Y);
+    const QImage piece = from->copy(ToQRect(sourceInImage));
+    Paint([&](QPainter& painter) {
+        painter.setCompositionMode(CopyModeComposition(CopyMode));
+        painter.drawImage(ToQRect(dest), piece);
+    });
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,48 @@
+#include "platform/graphics/font_faces.h"
+
+#include <QFontDatabase>
+#include <QString>
+#include <array>
+#include <utility>
+
+namespace tarvelon {
+
+namespace {
+
+constexpr const char* kSans = "Liberation Sans";
+
+constexpr std::array<std::pair<const char*, const char*>, 12> kFaceMap = {{
+    {"Arial", kSans},
+    {"Arial Black", "DejaVu Sans"},
+    {"Times New Roman", "Liberation Serif"},
+    {"Courier New", "Liberation Mono"},
+    {"Courier", "Liberation Mono"},
+    {"Tahoma", "DejaVu Sans"},
+    {"Verdana", "DejaVu Sans"},
+    {"Segoe UI", "DejaVu Sans"},
+    {"Symbol", "DejaVu Sans"},
+    {"MS Sans Serif", kSans},
+    {"Microsoft Sans Serif", kSans},
+    {"MS Shell Dlg", kSans},
+}};
+
+}  // namespace
+
+std::string ResolveFontFamily(const std::string& faceName)
+{
+    const QString face = QString::fromStdString(faceName);
+    for (const auto& [name, family] : kFaceMap) {
+        if (face.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return family;
+    }
+    if (!face.isEmpty() && QFontDatabase::hasFamily(face))
+        return faceName;
+    return kSans;
+}
+
+bool IsBlackFace(const std::string& faceName)
+{
+    return QString::fromStdString(faceName).compare(QLatin1String("Arial Black"), Qt::CaseInsensitive) == 0;
+}
+
+}  // namespace tarvelon
