@@ -364,12 +364,18 @@ void TCanvas::Ellipse(int left, int top, int right, int bottom)
 
 void TCanvas::InvertRect(const TRect& rect)
 {
-    if (IsRectEmpty(rect))
+    if (IsRectEmpty(rect) || !target_)
         return;
-    Paint([&](QPainter& painter) {
-        painter.setCompositionMode(QPainter::RasterOp_NotDestination);
-        painter.fillRect(ToQRect(rect), Qt::white);
-    });
+    for (int y = rect.Top; y < rect.Bottom; ++y)
+        for (int x = rect.Left; x < rect.Right; ++x)
+            InvertPixel(x + origin_.X, y + origin_.Y);
+    Drawn();
+}
+
+void TCanvas::InvertPixel(int x, int y)
+{
+    if (CanPaint(x, y))
+        target_->setPixel(x, y, ApplyPenMode(pmNot, 0, target_->pixel(x, y)));
 }
 
 void TCanvas::DrawFocusRect(const TRect& rect)
@@ -381,8 +387,8 @@ void TCanvas::DrawFocusRect(const TRect& rect)
     auto invert = [this](int x, int y) {
         x += origin_.X;
         y += origin_.Y;
-        if ((x + y) % 2 == 0 && CanPaint(x, y))
-            target_->setPixel(x, y, ApplyPenMode(pmNot, 0, target_->pixel(x, y)));
+        if ((x + y) % 2 == 0)
+            InvertPixel(x, y);
     };
     for (int x = rect.Left; x < rect.Right; ++x) {
         invert(x, rect.Top);
