@@ -14,6 +14,7 @@
 #include "platform/forms/window_events.h"
 #include "platform/forms/window_widget.h"
 #include "platform/graphics/canvas.h"
+#include "platform/graphics/system_metrics.h"
 
 namespace tarvelon {
 namespace {
@@ -42,6 +43,11 @@ TScrollCode ScrollCodeOfAction(int action, bool& known)
     case QAbstractSlider::SliderMove: return SB_THUMBTRACK;
     default: known = false; return SB_ENDSCROLL;
     }
+}
+
+int WindowScrollBarSize()
+{
+    return GetSystemMetrics(SM_CXVSCROLL);
 }
 
 // The last position a window bar can take, as the platform counts it: a full page still shows.
@@ -143,7 +149,6 @@ void TWinControl::CreateWnd()
         QObject::connect(bar, &QAbstractSlider::actionTriggered, bar,
                          [this, kind](int action) { OnScrollBarAction(kind, action); });
         QObject::connect(bar, &QAbstractSlider::sliderReleased, bar, [this, kind] {
-            Bar(kind).info.nPos = Bar(kind).trackPos;
             ScrollMessage(kind, SB_THUMBPOSITION, Bar(kind).trackPos);
             ScrollMessage(kind, SB_ENDSCROLL, Bar(kind).trackPos);
             SyncScrollBar(kind);
@@ -404,12 +409,12 @@ void TWinControl::ClientSizeChanged(int oldWidth, int oldHeight)
 
 int TWinControl::ClientWidth() const
 {
-    return std::max(0, Width() - (vbar_.visible ? kWindowScrollBarSize : 0));
+    return std::max(0, Width() - (vbar_.visible ? WindowScrollBarSize() : 0));
 }
 
 int TWinControl::ClientHeight() const
 {
-    return std::max(0, Height() - (hbar_.visible ? kWindowScrollBarSize : 0));
+    return std::max(0, Height() - (hbar_.visible ? WindowScrollBarSize() : 0));
 }
 
 TPoint TWinControl::ClientOrigin() const
@@ -860,7 +865,7 @@ void TWinControl::LayoutScrollBars()
         return;
     const int w = Width();
     const int h = Height();
-    const int size = kWindowScrollBarSize;
+    const int size = WindowScrollBarSize();
     if (hbar_.bar)
         hbar_.bar->setGeometry(0, h - size, w - (vbar_.visible ? size : 0), size);
     if (vbar_.bar)

@@ -58,9 +58,6 @@ struct TScrollInfo {
 // The keys a control wants for itself instead of the form's navigation (the dialog code).
 enum : unsigned { DLGC_WANTARROWS = 0x1, DLGC_WANTTAB = 0x2, DLGC_WANTALLKEYS = 0x4, DLGC_WANTCHARS = 0x80 };
 
-// Width of a vertical window scroll bar, height of a horizontal one.
-inline constexpr int kWindowScrollBarSize = 17;
-
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* owner);
@@ -147,7 +144,8 @@ public:
     // Layered windows: the picture, with its alpha, becomes the window's (its size included).
     void UpdateLayered(const QImage& image);
 
-    // Window scroll bars.
+    // Window scroll bars (as wide as the system metric SM_CXVSCROLL; they take their room from the
+    // client area).
     void SetScrollInfo(TScrollBarKind kind, const TScrollInfo& info, bool redraw = true);
     bool GetScrollInfo(TScrollBarKind kind, TScrollInfo& info) const;
     int GetScrollPos(TScrollBarKind kind) const;

@@ -287,7 +287,8 @@ TEST(ApplicationTest, ProcessMessagesRunsWaitingPaints)
     int paints = 0;
     form.OnPaint = [&](TObject*) { ++paints; };
     form.Show();
-    Pump();
+    ASSERT_TRUE(PumpUntil([&] { return paints > 0; }));  // the window is on the screen
+    Pump(20);
     const int before = paints;
     form.Invalidate();
     Application->ProcessMessages();
