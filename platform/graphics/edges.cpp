@@ -77,9 +77,9 @@ TRect EdgeOn(QPainter& painter, const TRect& rect, unsigned edge, unsigned flags
 
 enum class Direction { Up, Down, Left, Right };
 
-void DrawArrow(QPainter& painter, const TRect& box, Direction direction, const QColor& color)
+// An arrow of `size` rows (its base 2 * size - 1 pixels) centred in `box`.
+void DrawArrow(QPainter& painter, const TRect& box, int size, Direction direction, const QColor& color)
 {
-    const int size = std::max(2, (std::min(box.Width(), box.Height()) - 2) / 3);  // arrow height
     const int cx = box.Left + box.Width() / 2, cy = box.Top + box.Height() / 2;
     QPolygon triangle;
     switch (direction) {
@@ -104,6 +104,9 @@ void DrawArrow(QPainter& painter, const TRect& box, Direction direction, const Q
     painter.setBrush(color);
     painter.drawPolygon(triangle);
 }
+
+// Arrow rows for a button: 4 on a 17-pixel scroll button.
+int ArrowSize(const TRect& button) { return std::max(2, std::min(button.Width(), button.Height()) / 4); }
 
 // Draws a glyph in its colour, or as the classic engraved grey when inactive.
 template <typename Glyph>
@@ -271,7 +274,7 @@ bool DrawFrameControl(TCanvas& canvas, TRect& rect, unsigned kind, unsigned stat
             TRect box = inside;
             if (state & DFCS_PUSHED)
                 OffsetRect(box, 1, 1);
-            DrawArrow(painter, box, ScrollDirection(which), color);
+            DrawArrow(painter, box, ArrowSize(rect), ScrollDirection(which), color);
         });
         break;
     case DFC_CAPTION:
@@ -279,7 +282,7 @@ bool DrawFrameControl(TCanvas& canvas, TRect& rect, unsigned kind, unsigned stat
         DrawGlyph(painter, state, [&](const QColor& color) { DrawCaptionGlyph(painter, inside, which, color); });
         break;
     case DFC_MENU:
-        DrawGlyph(painter, state, [&](const QColor& color) { DrawArrow(painter, rect, Direction::Right, color); });
+        DrawGlyph(painter, state, [&](const QColor& color) { DrawArrow(painter, rect, ArrowSize(rect), Direction::Right, color); });
         break;
     default: return false;
     }

@@ -28,16 +28,35 @@ constexpr std::array<std::pair<const char*, const char*>, 12> kFaceMap = {{
 
 }  // namespace
 
-std::string ResolveFontFamily(const std::string& faceName)
+namespace {
+
+const char* MappedFamily(const QString& face)
 {
-    const QString face = QString::fromStdString(faceName);
     for (const auto& [name, family] : kFaceMap) {
         if (face.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
             return family;
     }
-    if (!face.isEmpty() && QFontDatabase::hasFamily(face))
+    return nullptr;
+}
+
+bool Installed(const QString& face) { return !face.isEmpty() && QFontDatabase::hasFamily(face); }
+
+}  // namespace
+
+std::string ResolveFontFamily(const std::string& faceName)
+{
+    const QString face = QString::fromStdString(faceName);
+    if (const char* family = MappedFamily(face))
+        return family;
+    if (Installed(face))
         return faceName;
     return kSans;
+}
+
+bool IsKnownFace(const std::string& faceName)
+{
+    const QString face = QString::fromStdString(faceName);
+    return MappedFamily(face) != nullptr || Installed(face);
 }
 
 bool IsBlackFace(const std::string& faceName)

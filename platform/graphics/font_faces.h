@@ -10,6 +10,9 @@ namespace tarvelon {
 // without regard to case.
 std::string ResolveFontFamily(const std::string& faceName);
 
+// True for the faces the game names and for installed faces.
+bool IsKnownFace(const std::string& faceName);
+
 // True for the faces drawn heavier than bold (Arial Black).
 bool IsBlackFace(const std::string& faceName);
 

@@ -110,13 +110,7 @@ bool ScrollBarPart(const ThemeTarget& target, int part, int state)
         return true;
     }
     case SBP_THUMBBTNHORZ:
-    case SBP_THUMBBTNVERT: {
-        auto option = target.Make<QStyleOptionSlider>(StateFlags(state) |
-                                                      (part == SBP_THUMBBTNHORZ ? QStyle::State_Horizontal : QStyle::State_None));
-        option.orientation = part == SBP_THUMBBTNHORZ ? Qt::Horizontal : Qt::Vertical;
-        target.Control(QStyle::CE_ScrollBarSlider, option);
-        return true;
-    }
+    case SBP_THUMBBTNVERT: target.ButtonPanel(state); return true;
     case SBP_LOWERTRACKHORZ:
     case SBP_UPPERTRACKHORZ:
     case SBP_LOWERTRACKVERT:
@@ -227,12 +221,14 @@ bool ListViewPart(const ThemeTarget& target, int part, int state)
         target.Primitive(QStyle::PE_Frame, option);
         return true;
     }
-    QStyle::State flags = StateFlags(state == LISS_DISABLED ? TS_DISABLED : state == LISS_HOT ? TS_HOT : TS_NORMAL);
-    if (state == LISS_SELECTED || state == LISS_SELECTEDNOTFOCUS)
-        flags |= QStyle::State_Selected;
-    if (state == LISS_SELECTED)
-        flags |= QStyle::State_Active;
-    target.Primitive(QStyle::PE_PanelItemViewItem, target.Make<QStyleOptionViewItem>(flags));
+    // Items: the selection colours of the game's scheme.
+    const QColor highlight = ToQColor(clHighlight);
+    switch (state) {
+    case LISS_SELECTED: target.painter.fillRect(target.rect, highlight); break;
+    case LISS_SELECTEDNOTFOCUS: target.painter.fillRect(target.rect, ToQColor(clBtnFace)); break;
+    case LISS_HOT: target.painter.fillRect(target.rect, QColor(highlight.red(), highlight.green(), highlight.blue(), 48)); break;
+    default: break;
+    }
     return true;
 }
 
