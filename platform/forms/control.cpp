@@ -217,8 +217,14 @@ void TControl::Repaint()
 
 void TControl::BringToFront()
 {
-    if (parent_)
+    if (parent_) {
         parent_->MoveControlInZOrder(this, true);
+        return;
+    }
+    // A window of its own comes over the other windows.
+    auto* window = dynamic_cast<TWinControl*>(this);
+    if (window && window->HandleAllocated())
+        window->Widget()->raise();
 }
 
 void TControl::SendToBack()

@@ -140,6 +140,11 @@ TModalResult TForm::ShowModal()
     ExistingWidget()->setWindowModality(Qt::ApplicationModal);
     try {
         Show();
+        // A modal form takes the keyboard even when it shows itself without activation.
+        if (QWidget* widget = ExistingWidget(); widget && noActivate_) {
+            widget->activateWindow();
+            FocusFirstControl();
+        }
         RunModalLoop();
     } catch (...) {
         modal_ = false;

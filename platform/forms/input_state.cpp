@@ -6,6 +6,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/drag_drop.h"
 #include "platform/forms/win_control.h"
+#include "platform/forms/window_events.h"
 
 namespace tarvelon {
 namespace {
@@ -86,6 +87,7 @@ void ForgetControl(TControl* control)
     if (mouseControl == control)
         mouseControl = nullptr;
     DragManager().Forget(control);
+    TWindowEvents::Forget(control);
     if (Application)
         Application->ForgetControl(control);
 }

@@ -380,6 +380,12 @@ void TWinControl::SetBounds(int left, int top, int width, int height)
     }
 }
 
+void TWinControl::Loaded()
+{
+    TControl::Loaded();
+    Realign();
+}
+
 void TWinControl::WindowMovedOrResized(const QRect& geometry)
 {
     if (settingGeometry_)
@@ -722,6 +728,8 @@ void TWinControl::ScrollBy(int dx, int dy)
 {
     ScrollWindow(dx, dy);
     for (TControl* child : controls_) {
+        if (auto* window = dynamic_cast<TWinControl*>(child); window && window->IsPopupWindow())
+            continue;  // floats at its own screen place
         child->StoreBounds(child->Left() + dx, child->Top() + dy, child->Width(), child->Height());
         if (auto* window = dynamic_cast<TWinControl*>(child))
             window->ApplyGeometry();

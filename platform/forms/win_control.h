@@ -55,6 +55,10 @@ struct TScrollInfo {
     int nTrackPos = 0;
 };
 
+// What a point of a window is (the hit test): the client area, or the caption by which the user
+// drags a top-level window.
+enum THitTest { HTCLIENT = 1, HTCAPTION = 2 };
+
 // The keys a control wants for itself instead of the form's navigation (the dialog code).
 enum : unsigned { DLGC_WANTARROWS = 0x1, DLGC_WANTTAB = 0x2, DLGC_WANTALLKEYS = 0x4, DLGC_WANTCHARS = 0x80 };
 
@@ -90,6 +94,8 @@ public:
     void Realign();
 
     void SetBounds(int left, int top, int width, int height) override;
+    // After loading, the aligned children are laid out.
+    void Loaded() override;
     int ClientWidth() const override;
     int ClientHeight() const override;
     TPoint ClientOrigin() const override;
@@ -165,6 +171,9 @@ public:
     void HandleWindowGeometry(const QRect& geometry) { WindowMovedOrResized(geometry); }
     // Called for popup windows when the application is activated or deactivated.
     virtual void ApplicationActivated(bool active) {}
+    // A top-level window whose hit test answers HTCAPTION at a point is dragged by the left button
+    // pressed there (no mouse events reach the control then).
+    virtual THitTest HitTest(int x, int y) const { return HTCLIENT; }
 
 protected:
     virtual void CreateParams(TCreateParams& params) {}

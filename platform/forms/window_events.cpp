@@ -24,7 +24,49 @@ namespace tarvelon {
 namespace {
 
 bool lastMouseEventWasPress = false;
+
+// A top-level window dragged by its caption area: the window and where the mouse took it.
+struct WindowDrag {
+    TWinControl* window = nullptr;
+    QPoint grip;  // mouse position minus the window's position
+} windowDrag;
+
+bool DragWindow(TWinControl* control, QWidget* widget, QMouseEvent* event)
+{
+    const QPoint global = event->globalPosition().toPoint();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const QPoint local = event->position().toPoint();
+        if (event->button() != Qt::LeftButton || !widget->isWindow() || control->HitTest(local.x(), local.y()) != HTCAPTION)
+            return false;
+        windowDrag.window = control;
+        windowDrag.grip = global - QPoint(control->Left(), control->Top());
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (windowDrag.window != control)
+            return false;
+        control->SetBounds(global.x() - windowDrag.grip.x(), global.y() - windowDrag.grip.y(), control->Width(),
+                           control->Height());
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (windowDrag.window != control)
+            return false;
+        windowDrag.window = nullptr;
+        return true;
+    default:
+        return false;
+    }
+}
 bool forwardingKey = false;
+
+// While a press is dispatched the window system already holds the mouse for the pressed window.
+struct PressScope {
+    PressScope() { SetInMousePress(true); }
+    ~PressScope() { SetInMousePress(false); }
+    PressScope(const PressScope&) = delete;
+    PressScope& operator=(const PressScope&) = delete;
+};
 
 bool ButtonOf(Qt::MouseButton qtButton, TMouseButton& button)
 {
@@ -61,10 +103,10 @@ TControl* ControlUnder(TWinControl* control, QWidget* widget, QPoint local, QPoi
     return TWindowEvents::FindControlAt(ToPoint(global));
 }
 
+// The cursor of the control under the mouse; a graphic control without one of its own shows its
+// window's. Wrapped Qt widgets keep their own shapes unless the control sets one.
 void ApplyMouseCursor(QWidget* widget, TControl* under, TWinControl* control, TPoint point, bool own)
 {
-    if (!under || under == nullptr)
-        return;
     TCursor cursor = under->HandleCursorAt(point.X, point.Y);
     if (cursor == crDefault && under != control)
         cursor = control->HandleCursorAt(point.X + under->Left(), point.Y + under->Top());
@@ -82,6 +124,8 @@ bool HandleMouse(TWinControl* control, QWidget* widget, QMouseEvent* event, bool
     const bool wasPress = lastMouseEventWasPress;
     lastMouseEventWasPress = event->type() == QEvent::MouseButtonPress;
 
+    if (DragWindow(control, widget, event))
+        return true;
     if (event->type() == QEvent::MouseMove && DragManager().MouseMove(ToPoint(global)))
         return true;
     if (event->type() == QEvent::MouseButtonRelease && DragManager().MouseUp(ToPoint(global)))
@@ -89,6 +133,11 @@ bool HandleMouse(TWinControl* control, QWidget* widget, QMouseEvent* event, bool
 
     TControl* under = ControlUnder(control, widget, local, global);
     TControl* target = GetCaptureControl();
+    if (target && !target->Showing()) {
+        // A control hidden while it held the mouse gives it up.
+        SetCaptureControl(nullptr);
+        target = nullptr;
+    }
     if (!target) {
         TControl* child = control->ControlAtPos(ToPoint(local));
         target = child ? child : control;
@@ -100,19 +149,21 @@ bool HandleMouse(TWinControl* control, QWidget* widget, QMouseEvent* event, bool
         if (!ButtonOf(event->button(), button))
             return own;
         Application->CancelHint();
-        SetInMousePress(true);
-        target->HandleMouseDown(button, shift, point.X, point.Y, false);
-        SetInMousePress(false);
+        {
+            const PressScope scope;
+            target->HandleMouseDown(button, shift, point.X, point.Y, false);
+        }
         break;
     case QEvent::MouseButtonDblClick:
         if (!ButtonOf(event->button(), button))
             return own;
-        SetInMousePress(true);
-        if (wasPress)
-            target->HandleDoubleClickAfterPress(button);
-        else
-            target->HandleMouseDown(button, shift, point.X, point.Y, true);
-        SetInMousePress(false);
+        {
+            const PressScope scope;
+            if (wasPress)
+                target->HandleDoubleClickAfterPress(button);
+            else
+                target->HandleMouseDown(button, shift, point.X, point.Y, true);
+        }
         break;
     case QEvent::MouseButtonRelease:
         if (!ButtonOf(event->button(), button))
@@ -313,6 +364,12 @@ void TWindowEvents::Paint(TWinControl* control, QWidget* widget, QPaintEvent* ev
         painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (const QRect& rect : event->region())
         painter.drawImage(rect, image, rect);
+}
+
+void TWindowEvents::Forget(TControl* control)
+{
+    if (windowDrag.window == control)
+        windowDrag.window = nullptr;
 }
 
 TControl* TWindowEvents::FindControlAt(TPoint screenPoint)

@@ -21,6 +21,8 @@ public:
     static void Paint(TWinControl* control, QWidget* widget, QPaintEvent* event);
     // The control (windowed or graphic) under a screen point, or null.
     static TControl* FindControlAt(TPoint screenPoint);
+    // A control being freed is no longer the window dragged by its caption.
+    static void Forget(TControl* control);
 };
 
 }  // namespace tarvelon

@@ -257,6 +257,32 @@ TEST(FormTest, CaptionIsTheWindowTitle)
     EXPECT_EQ(form.Widget()->windowTitle(), QString::fromUtf8("Transferências"));
 }
 
+TEST(FormTest, WindowIsDraggedByItsCaptionAreaOnly)
+{
+    struct TCaptionForm : TForm {
+        using TForm::TForm;
+        THitTest HitTest(int x, int y) const override { return y < 20 ? HTCAPTION : HTCLIENT; }
+    };
+    TCaptionForm form(nullptr);
+    form.SetBorderStyle(bsNone);
+    form.SetBounds(100, 100, 200, 100);
+    form.Show();
+    int downs = 0;
+    form.OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) { ++downs; };
+    QWidget* widget = form.Widget();
+    test::SendMouse(widget, QEvent::MouseButtonPress, QPoint(10, 5), Qt::LeftButton, Qt::LeftButton);
+    test::MoveMouse(widget, QPoint(40, 25), Qt::LeftButton);
+    test::SendMouse(widget, QEvent::MouseButtonRelease, QPoint(10, 5), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(form.Left(), 130);
+    EXPECT_EQ(form.Top(), 120);
+    EXPECT_EQ(downs, 0);
+    test::SendMouse(widget, QEvent::MouseButtonPress, QPoint(10, 50), Qt::LeftButton, Qt::LeftButton);
+    test::MoveMouse(widget, QPoint(40, 70), Qt::LeftButton);
+    test::SendMouse(widget, QEvent::MouseButtonRelease, QPoint(40, 70), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(form.Left(), 130);
+    EXPECT_EQ(downs, 1);
+}
+
 TEST(ApplicationTest, ExceptionInAHandlerIsShownAndTheProgramGoesOn)
 {
     std::string shown;

@@ -9,6 +9,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/graphic_control.h"
 #include "platform/forms/input_state.h"
+#include "platform/forms/screen.h"
 #include "tests/platform/forms_test_support.h"
 
 namespace tarvelon {
@@ -231,6 +232,43 @@ TEST_F(MouseTest, DisabledGraphicControlLetsTheParentHaveTheMouse)
     SendMouse(window, QEvent::MouseButtonPress, QPoint(155, 15), Qt::LeftButton, Qt::LeftButton);
     SendMouse(window, QEvent::MouseButtonRelease, QPoint(155, 15), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(Take(), (Lines{"F down L 155,15 L", "F click", "F up L 155,15"}));
+}
+
+TEST_F(MouseTest, CursorFollowsTheControlUnderTheMouse)
+{
+    g->SetCursor(crHandPoint);
+    a->SetCursor(crCross);
+    MoveMouse(form->Widget(), QPoint(155, 15));
+    EXPECT_EQ(form->Widget()->cursor().shape(), Qt::PointingHandCursor);
+    MoveMouse(form->Widget(), QPoint(250, 150));
+    EXPECT_EQ(form->Widget()->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(a->Widget()->cursor().shape(), Qt::CrossCursor);
+}
+
+TEST_F(MouseTest, HiddenControlGivesUpTheCapture)
+{
+    a->SetMouseCapture(true);
+    a->Hide();
+    MoveMouse(b->Widget(), QPoint(5, 5));
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    const Lines lines = Take();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "B move 5,5 ");
+}
+
+TEST(ScreenCursorTest, CursorTableHoldsTheProgramsOwnCursors)
+{
+    EXPECT_EQ(Screen->CursorShape(crHandPoint).shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(Screen->CursorShape(4003).shape(), Qt::ArrowCursor);  // unknown: the arrow
+    EXPECT_FALSE(Screen->HasCursor(4003));
+    Screen->SetCursors(4003, QCursor(Qt::SizeAllCursor));
+    EXPECT_TRUE(Screen->HasCursor(4003));
+    EXPECT_EQ(Screen->CursorShape(4003).shape(), Qt::SizeAllCursor);
+    Screen->SetCursor(crHourGlass);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    Screen->SetCursor(crDefault);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace
