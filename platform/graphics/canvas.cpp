@@ -76,16 +76,15 @@ void TCanvas::BrushChanged()
     bkColor_ = Brush.Color();
 }
 
-void TCanvas::FontChanged()
-{
-    textColor_ = Font.Color();
-    qtFontValid_ = false;
-}
+void TCanvas::FontChanged() { textColor_ = Font.Color(); }
 
 const QFont& TCanvas::QtFont() const
 {
-    if (!qtFontValid_) {
+    // Controls assign their font before every paint; the Qt font is made again only when the
+    // font really differs.
+    if (!qtFontValid_ || !qtFontSource_.SameAs(Font)) {
         qtFont_ = Font.ToQFont();
+        qtFontSource_.Assign(Font);
         qtFontValid_ = true;
     }
     return qtFont_;

@@ -145,6 +145,7 @@ private:
     TColor textColor_ = clWindowText;
     int penDashPhase_ = 0;
     mutable QFont qtFont_;
+    mutable TFont qtFontSource_;  // the font qtFont_ was made of
     mutable bool qtFontValid_ = false;
 };
 

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/blit.h"
 #include "platform/graphics/edges.h"
 #include "platform/graphics/font_faces.h"
 #include "platform/graphics/image_list.h"
@@ -289,6 +290,37 @@ TEST(ImageLists, StripsMasksAndDisabledLook)
     EXPECT_EQ(list.Count(), 2);
     list.SetSize(24, 18);
     EXPECT_EQ(list.Count(), 0);
+}
+
+}  // namespace
+}  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+TEST(Blits, RasterOperationsAndMulDiv)
+{
+    QImage from(4, 4, QImage::Format_RGB32), to(8, 8, QImage::Format_RGB32);
+    from.fill(qRgb(255, 255, 255));
+    to.fill(qRgb(0, 0, 255));
+    TCanvas source(&from), dest(&to);
+    ASSERT_TRUE(BitBlt(dest, 0, 0, 4, 4, source, 0, 0, SRCINVERT));
+    EXPECT_EQ(dest.Pixel(1, 1), RGB(255, 255, 0));
+    EXPECT_EQ(dest.Pixel(5, 5), clBlue);
+    ASSERT_TRUE(BitBlt(dest, 0, 0, 4, 4, source, 0, 0, SRCINVERT));
+    EXPECT_EQ(dest.Pixel(1, 1), clBlue);
+    ASSERT_TRUE(StretchBlt(dest, 0, 0, 8, 8, source, 0, 0, 4, 4, SRCCOPY));
+    EXPECT_EQ(dest.Pixel(7, 7), clWhite);
+    ASSERT_TRUE(BitBlt(dest, 2, 2, 2, 2, source, 0, 0, BLACKNESS));
+    EXPECT_EQ(dest.Pixel(3, 3), clBlack);
+    EXPECT_EQ(dest.Brush.Color(), clWhite);
+    EXPECT_FALSE(BitBlt(dest, 0, 0, 1, 1, source, 0, 0, 0x12345678));
+
+    EXPECT_EQ(MulDiv(8, 96, 72), 11);
+    EXPECT_EQ(MulDiv(-8, 96, 72), -11);
+    EXPECT_EQ(MulDiv(3, 1, 2), 2);
+    EXPECT_EQ(MulDiv(-3, 1, 2), -2);
+    EXPECT_EQ(MulDiv(5, 5, 0), -1);
 }
 
 }  // namespace
