@@ -242,6 +242,7 @@ private:
     bool parentShowHint_ = true;
     TCursor cursor_ = crDefault;
     bool clicked_ = false;
+    int wheelAccumulator_ = 0;
     TDragMode dragMode_ = dmManual;
     TCursor dragCursor_ = crDrag;
 };

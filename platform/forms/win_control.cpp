@@ -142,7 +142,10 @@ void TWinControl::CreateWnd()
         widget->setWindowFlags(widget->windowFlags() | Qt::FramelessWindowHint);
         backing_ = QImage();
     }
+    // The window's own scroll bars belong to the layer's own windows; wrapped Qt widgets have theirs.
     for (TScrollBarKind kind : {sbHorizontal, sbVertical}) {
+        if (!dynamic_cast<TWindowWidget*>(widget))
+            break;
         auto* bar = new QScrollBar(kind == sbHorizontal ? Qt::Horizontal : Qt::Vertical, widget);
         bar->hide();
         bar->setFocusPolicy(Qt::NoFocus);
@@ -176,7 +179,14 @@ void TWinControl::DestroyWnd()
     widget->removeEventFilter(TWindowEvents::Filter());
     if (auto* own = dynamic_cast<TWindowWidget*>(widget))
         own->Detach();
-    delete widget;
+    for (WindowScrollBar* bar : {&hbar_, &vbar_}) {
+        if (bar->bar)
+            QObject::disconnect(bar->bar, nullptr, nullptr, nullptr);
+        bar->bar = nullptr;
+    }
+    // The widget may be delivering the event that led here: it goes once that is over.
+    widget->hide();
+    widget->deleteLater();
 }
 
 void TWinControl::ApplyWindowState()
