@@ -186,16 +186,6 @@ void TCanvas::SetPixel(int x, int y, TColor color)
     Drawn();
 }
 
-void TCanvas::PlotPenPixel(int x, int y)
-{
-    x += origin_.X;
-    y += origin_.Y;
-    if (!CanPaint(x, y))
-        return;
-    const QRgb pen = ToQColor(Pen.Color()).rgb();
-    target_->setPixel(x, y, ApplyPenMode(Pen.Mode(), pen, target_->pixel(x, y)));
-}
-
 void TCanvas::DrawPenLine(TPoint from, TPoint to)
 {
     if (Pen.Style() == psClear || Pen.Mode() == pmNop || !target_)
@@ -212,13 +202,32 @@ void TCanvas::DrawPenLine(TPoint from, TPoint to)
     }
     // Bresenham, without the end point; dashes continue from line to line.
     const std::vector<int> runs = DashRuns(Pen.Style());
+    const QRgb pen = ToQColor(Pen.Color()).rgb();
+    const TPenMode mode = Pen.Mode();
+    const QImage::Format format = target_->format();
+    const bool direct = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                        format == QImage::Format_ARGB32_Premultiplied;
+    uchar* const bits = direct ? target_->bits() : nullptr;
+    const qsizetype stride = target_->bytesPerLine();
+    auto plot = [&](int px, int py) {
+        px += origin_.X;
+        py += origin_.Y;
+        if (!CanPaint(px, py))
+            return;
+        if (direct) {
+            QRgb& pixel = reinterpret_cast<QRgb*>(bits + py * stride)[px];
+            pixel = ApplyPenMode(mode, pen, pixel);
+        } else {
+            target_->setPixel(px, py, ApplyPenMode(mode, pen, target_->pixel(px, py)));
+        }
+    };
     int x = from.X, y = from.Y;
     const int dx = std::abs(to.X - x), dy = -std::abs(to.Y - y);
     const int sx = x < to.X ? 1 : -1, sy = y < to.Y ? 1 : -1;
     int error = dx + dy;
     while (x != to.X || y != to.Y) {
         if (DashOn(runs, penDashPhase_))
-            PlotPenPixel(x, y);
+            plot(x, y);
         ++penDashPhase_;
         const int twice = 2 * error;
         if (twice >= dy) {

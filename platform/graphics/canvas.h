@@ -131,7 +131,6 @@ private:
     void BrushChanged();
     void FontChanged();
     void DrawPenLine(TPoint from, TPoint to);
-    void PlotPenPixel(int x, int y);
     void InvertPixel(int imageX, int imageY);
     void FillInterior(const std::vector<TPoint>& points);
     void StrokeClosed(const std::vector<TPoint>& points);

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QPen>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/graphics/gdiplus_path.h"
@@ -27,6 +28,8 @@ struct TGradientColors {
     std::vector<ARGB> presetColors;     // SetInterpolationColors: these colours ...
     std::vector<float> presetPositions; // ... at these positions
     QColor At(double t) const;
+    // The colour at t between `from` (in place of start) and end, by the blend factors.
+    QColor Between(ARGB from, double t) const;
     QGradientStops Stops() const;
 };
 
@@ -111,15 +114,23 @@ class TGPPathGradientBrush : public TGPBrush {
 public:
     explicit TGPPathGradientBrush(const TGPGraphicsPath& path);
 
-    void SetCenterPoint(TGPPointF point) { center_ = QPointF(point.X, point.Y); }
+    void SetCenterPoint(TGPPointF point);
     TGPPointF CenterPoint() const;
-    void SetCenterColor(ARGB color) { colors_.end = color; }
+    void SetCenterColor(ARGB color)
+    {
+        colors_.end = color;
+        ramp_.clear();
+    }
     // One colour for the whole outline, or one per point of the path (the last one repeating).
     void SetSurroundColors(const std::vector<ARGB>& colors);
     // Positions here run from 0 at the outline to 1 at the centre.
     void SetInterpolationColors(const std::vector<ARGB>& colors, const std::vector<float>& positions);
     void SetBlend(const std::vector<float>& factors, const std::vector<float>& positions);
-    void SetGammaCorrection(bool on) { colors_.gammaCorrection = on; }
+    void SetGammaCorrection(bool on)
+    {
+        colors_.gammaCorrection = on;
+        ramp_.clear();
+    }
     void SetWrapMode(TGPWrapMode mode) { wrap_ = mode; }
 
     // The colour at a point (transparent outside the path).
@@ -128,8 +139,28 @@ public:
     QBrush ToQBrush() const override;
 
 private:
+    // Where rays from the centre leave the outline, by angle (filled on first use).
+    struct Rim {
+        double distance = -1;  // -1: the ray never leaves the outline
+        int edge = 0;
+        double along = 0;      // position on that edge, 0 to 1
+    };
+    const std::vector<Rim>& Rims() const;
+    struct Placement {
+        double position;  // 0 on the outline, 1 at the centre
+        const Rim* rim;   // where the ray through the point leaves the outline (none at the centre)
+    };
+    std::optional<Placement> Place(QPointF point) const;  // nothing outside the path
+    QColor ColorOf(const Placement& placement) const;
+    QRgb PixelAt(QPointF point) const;                    // premultiplied
+    // Premultiplied colours from the outline (0) to the centre (last), for one surround colour.
+    const std::vector<QRgb>& Ramp() const;
+    Rim Exit(QPointF direction) const;
+
     QPolygonF outline_;
     QPointF center_;
+    mutable std::vector<Rim> rims_;
+    mutable std::vector<QRgb> ramp_;
     std::vector<ARGB> surround_;
     TGradientColors colors_;  // start: outline, end: centre
     TGPWrapMode wrap_ = WrapModeClamp;
