@@ -303,6 +303,44 @@ void TControl::HandleMouseUp(TMouseButton button, TShiftState shift, int x, int 
             Click();
     }
     MouseUp(button, shift, x, y);
+    if (button == mbRight) {
+        bool handled = false;
+        DoContextPopup(Point(x, y), handled);
+    }
+}
+
+void TControl::SetPopupMenu(TComponent* menu)
+{
+    if (popupMenu_ == menu)
+        return;
+    if (popupMenu_)
+        popupMenu_->RemoveFreeNotification(this);
+    popupMenu_ = menu;
+    if (menu)
+        menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == popupMenu_)
+        popupMenu_ = nullptr;
+}
+
+void TControl::DoContextPopup(TPoint mousePos, bool& handled)
+{
+    if (OnContextPopup)
+        OnContextPopup(this, mousePos, handled);
+    if (handled)
+        return;
+    for (TControl* control = this; control; control = control->parent_) {
+        if (control->popupMenu_) {
+            handled = true;
+            if (ShowPopupMenu)
+                ShowPopupMenu(control->popupMenu_, this, ClientToScreen(mousePos));
+            return;
+        }
+    }
 }
 
 bool TControl::HandleMouseWheel(TShiftState shift, int wheelDelta, TPoint screenPos)
