@@ -128,6 +128,15 @@ void TCanvas::IntersectClipRegion(const TRegion& region)
         clip_.Combine(clip_, moved, RGN_AND);
 }
 
+void TCanvas::ExcludeClipRect(const TRect& rect)
+{
+    TRect moved = rect;
+    OffsetRect(moved, origin_.X, origin_.Y);
+    if (!clipped_)
+        SetClipRegion(TRegion::FromRect(target_ ? Rect(0, 0, target_->width(), target_->height()) : TRect{}));
+    clip_.Combine(clip_, TRegion::FromRect(moved), RGN_DIFF);
+}
+
 void TCanvas::ResetClip()
 {
     clip_ = TRegion();
@@ -309,10 +318,35 @@ void TCanvas::StrokeClosed(const std::vector<TPoint>& points)
     Polyline(closed);
 }
 
+void TCanvas::WideFrame(const TRect& outer, int width)
+{
+    Paint([&](QPainter& painter) {
+        QColor color = ToQColor(Pen.Color());
+        if (!SetPainterPenMode(painter, Pen.Mode(), color))
+            return;
+        const QRect box = ToQRect(outer);
+        const QRegion frame = QRegion(box) - QRegion(box.adjusted(width, width, -width, -width));
+        for (const QRect& band : frame)
+            painter.fillRect(band, color);
+    });
+}
+
 void TCanvas::Rectangle(int left, int top, int right, int bottom)
 {
     if (right <= left || bottom <= top)
         return;
+    const int width = Pen.Width();
+    if (Pen.Style() != psClear && width > 1) {
+        // A wide pen: centred on the outline, or all inside it with psInsideFrame.
+        const TRect outer = Pen.Style() == psInsideFrame
+                                ? Rect(left, top, right, bottom)
+                                : Rect(left - (width - 1) / 2, top - (width - 1) / 2, right + width / 2, bottom + width / 2);
+        TRect inside = outer;
+        InflateRect(inside, -width, -width);
+        FillRect(inside);
+        WideFrame(outer, width);
+        return;
+    }
     const bool outlined = Pen.Style() != psClear;
     if (Brush.Style() != bsClear) {
         TRect inside = Rect(left, top, right, bottom);

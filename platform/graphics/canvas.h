@@ -61,6 +61,8 @@ public:
     // Intersects the clip with a rectangle or region in canvas coordinates (moved by the origin).
     void IntersectClipRect(const TRect& rect);
     void IntersectClipRegion(const TRegion& region);
+    // Removes a rectangle (canvas coordinates) from the clip.
+    void ExcludeClipRect(const TRect& rect);
     // Replaces the clip by a rectangle in canvas coordinates.
     void SetClipRect(const TRect& rect);
     void ResetClip();
@@ -134,6 +136,7 @@ private:
     void InvertPixel(int imageX, int imageY);
     void FillInterior(const std::vector<TPoint>& points);
     void StrokeClosed(const std::vector<TPoint>& points);
+    void WideFrame(const TRect& outer, int width);
 
     QImage* target_ = nullptr;
     TPoint origin_;

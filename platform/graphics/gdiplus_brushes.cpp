@@ -114,7 +114,7 @@ QPointF DiamondDirection(double angle)
 
 // ---- gradient colours
 
-QColor TGradientColors::At(double t) const
+QColor TGPGradientColors::At(double t) const
 {
     t = std::clamp(t, 0.0, 1.0);
     if (presetColors.size() >= 2 && presetPositions.size() >= presetColors.size()) {
@@ -129,13 +129,13 @@ QColor TGradientColors::At(double t) const
     return Between(start, t);
 }
 
-QColor TGradientColors::Between(ARGB from, double t) const
+QColor TGPGradientColors::Between(ARGB from, double t) const
 {
     const double factor = blendFactors.empty() ? t : Interpolate(blendPositions, blendFactors, t);
     return MixColors(from, end, factor, gammaCorrection);
 }
 
-QGradientStops TGradientColors::Stops() const
+QGradientStops TGPGradientColors::Stops() const
 {
     std::set<double> positions;
     for (int i = 0; i <= 64; ++i)

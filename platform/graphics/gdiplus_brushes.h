@@ -19,7 +19,7 @@ namespace tarvelon {
 class TGPImage;
 
 // The colours along a gradient, from 0 (start) to 1 (end).
-struct TGradientColors {
+struct TGPGradientColors {
     ARGB start = 0;
     ARGB end = 0;
     bool gammaCorrection = false;
@@ -95,13 +95,13 @@ public:
     void SetBlend(const std::vector<float>& factors, const std::vector<float>& positions);
     void SetInterpolationColors(const std::vector<ARGB>& colors, const std::vector<float>& positions);
     void SetWrapMode(TGPWrapMode mode) { wrap_ = mode; }
-    const TGradientColors& Colors() const { return colors_; }
+    const TGPGradientColors& Colors() const { return colors_; }
     QBrush ToQBrush() const override;
 
 private:
     void SpanRectangle(const TGPRectF& rect, double dx, double dy, bool scaled);
 
-    TGradientColors colors_;
+    TGPGradientColors colors_;
     QPointF start_;
     QPointF end_;
     QTransform transform_;  // from the gradient's own space to the drawing's
@@ -162,7 +162,7 @@ private:
     mutable std::vector<Rim> rims_;
     mutable std::vector<QRgb> ramp_;
     std::vector<ARGB> surround_;
-    TGradientColors colors_;  // start: outline, end: centre
+    TGPGradientColors colors_;  // start: outline, end: centre
     TGPWrapMode wrap_ = WrapModeClamp;
 };
 

@@ -214,6 +214,28 @@ TEST_F(GdiplusFixture, ClipLimitsEveryFill)
     EXPECT_EQ(At(61, 1), 0xFFFFFFu);
 }
 
+TEST_F(GdiplusFixture, DrawingOnACanvasFollowsItsOriginAndClip)
+{
+    canvas.SetOrigin({50, 20});
+    canvas.SetClipRegion(TRegion::FromRect(Rect(50, 20, 60, 30)));  // image coordinates
+    int changes = 0;
+    canvas.OnChange = [&] { ++changes; };
+    TGPGraphics graphics(canvas);
+    graphics.FillRectangle(TGPSolidBrush(kRed), 0, 0, 20, 20);
+    EXPECT_EQ(At(50, 20), 0xFF0000u);
+    EXPECT_EQ(At(59, 29), 0xFF0000u);
+    EXPECT_EQ(At(60, 25), 0xFFFFFFu);
+    EXPECT_EQ(At(5, 5), 0xFFFFFFu);
+    EXPECT_EQ(changes, 1);
+    // Classic drawing and anti-aliased drawing take turns freely.
+    canvas.ResetClip();
+    canvas.Brush.SetColor(clBlue);
+    canvas.FillRect(Rect(0, 0, 2, 2));
+    graphics.FillRectangle(TGPSolidBrush(kRed), 1, 0, 1, 1);
+    EXPECT_EQ(At(50, 20), 0x0000FFu);
+    EXPECT_EQ(At(51, 20), 0xFF0000u);
+}
+
 TEST_F(GdiplusFixture, StringsMeasureAndPlaceByTheirFormat)
 {
     TGPGraphics graphics(canvas);

@@ -83,6 +83,34 @@ TEST_F(ShapesFixture, RegionsCombineAndClip)
     EXPECT_EQ(canvas.ClipRect(), Rect(0, 0, 60, 40));
 }
 
+TEST_F(ShapesFixture, ExcludedRectanglesHalftoneAndWidePens)
+{
+    canvas.ExcludeClipRect(Rect(10, 10, 20, 20));
+    canvas.Brush.SetPattern(HalftonePattern(clBtnHighlight, clScrollBar));
+    canvas.FillRect(Rect(0, 0, 30, 30));
+    EXPECT_EQ(At(15, 15), clWhite);  // excluded
+    EXPECT_EQ(At(2, 2), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(At(3, 2), ColorToRGB(clScrollBar));
+    EXPECT_EQ(At(3, 3), ColorToRGB(clBtnHighlight));
+    canvas.ResetClip();
+    canvas.Brush.SetPattern(QImage());
+    canvas.Brush.SetColor(clYellow);
+
+    canvas.Pen.SetWidth(3);
+    canvas.Pen.SetStyle(psInsideFrame);
+    canvas.Rectangle(35, 5, 55, 25);
+    EXPECT_EQ(At(35, 10), clBlack);
+    EXPECT_EQ(At(37, 10), clBlack);
+    EXPECT_EQ(At(38, 10), clYellow);
+    EXPECT_EQ(At(54, 24), clBlack);
+    EXPECT_EQ(At(55, 24), clWhite);
+    EXPECT_EQ(At(34, 10), clWhite);
+    canvas.Pen.SetStyle(psSolid);
+    canvas.Rectangle(35, 30, 55, 38);
+    EXPECT_EQ(At(34, 34), clBlack);  // a solid wide pen is centred on the outline
+    EXPECT_EQ(At(33, 34), clWhite);
+}
+
 TEST_F(ShapesFixture, OriginMovesDrawingButNotTheImageClip)
 {
     canvas.SetOrigin({20, 10});
