@@ -276,6 +276,16 @@ TEST_F(MouseTest, RightClickPopsUpTheMenuOfTheControlOrOfItsParent)
     TControl::ShowPopupMenu = nullptr;
 }
 
+TEST_F(MouseTest, CursorPositionAndTheControlUnderAPoint)
+{
+    MoveMouse(a->Widget(), QPoint(5, 7));
+    EXPECT_EQ(GetCursorPos(), a->ClientToScreen(Point(5, 7)));
+    EXPECT_EQ(FindControlAtPos(g->ClientToScreen(Point(1, 1))), g);
+    EXPECT_EQ(FindControlAtPos(b->ClientToScreen(Point(1, 1))), b);
+    EXPECT_EQ(FindControlAtPos(form->ClientToScreen(Point(250, 150))), form);
+    EXPECT_EQ(FindControlAtPos(Point(-5000, -5000)), nullptr);
+}
+
 TEST(ScreenCursorTest, CursorTableHoldsTheProgramsOwnCursors)
 {
     EXPECT_EQ(Screen->CursorShape(crHandPoint).shape(), Qt::PointingHandCursor);
