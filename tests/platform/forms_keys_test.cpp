@@ -173,6 +173,15 @@ TEST_F(KeysTest, FocusMovesFireExitThenEnter)
     EXPECT_EQ(Take(), (Lines{"2 down 9", "2 exit", "1 enter", "2 up 9"}));  // the release was sent to 2
 }
 
+TEST_F(KeysTest, PostedTabMovesOnOnceTheEventsAreHandled)
+{
+    second->SetFocus();
+    form->PostKeyDown(VK_TAB);
+    EXPECT_TRUE(second->Focused());
+    Pump();
+    EXPECT_TRUE(first->Focused());
+}
+
 TEST_F(KeysTest, ControlThatWantsTabKeepsIt)
 {
     auto* eater = new TTabEater(form);
