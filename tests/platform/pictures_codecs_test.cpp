@@ -31,17 +31,34 @@ void AppendPng(png_structp png, png_bytep data, png_size_t length)
     out->insert(out->end(), data, data + length);
 }
 
-TBytes MakePng(bool alpha, bool interlaced = false)
+// A PNG of the given colour type and depth from raw rows, with an optional palette and tRNS.
+TBytes MakeRawPng(int colorType, int depth, const std::vector<std::vector<png_byte>>& rows, int width,
+                  const std::vector<png_color>& palette = {}, const std::vector<png_byte>& transparency = {},
+                  bool interlaced = false)
 {
     TBytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, AppendPng, nullptr);
-    png_set_IHDR(png, info, kWidth, kHeight, 8, alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
+    png_set_IHDR(png, info, width, static_cast<png_uint_32>(rows.size()), depth, colorType,
                  interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (!palette.empty())
+        png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
+    if (!transparency.empty())
+        png_set_tRNS(png, info, transparency.data(), static_cast<int>(transparency.size()), nullptr);
     png_write_info(png, info);
-    std::vector<std::vector<png_byte>> rows(kHeight);
     std::vector<png_bytep> pointers;
+    for (const auto& row : rows)
+        pointers.push_back(const_cast<png_bytep>(row.data()));
+    png_write_image(png, pointers.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+TBytes MakePng(bool alpha, bool interlaced = false)
+{
+    std::vector<std::vector<png_byte>> rows(kHeight);
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
             const QRgb c = SampleColor(x, y);
@@ -49,12 +66,8 @@ TBytes MakePng(bool alpha, bool interlaced = false)
             if (alpha)
                 rows[y].push_back(x == 0 ? 0 : 255);
         }
-        pointers.push_back(rows[y].data());
     }
-    png_write_image(png, pointers.data());
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return out;
+    return MakeRawPng(alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, 8, rows, kWidth, {}, {}, interlaced);
 }
 
 TBytes MakeJpeg(int width, int height)
@@ -301,28 +314,6 @@ TEST(PictureCodecs, DamagedPicturesAreEmptyNotFatal)
     EXPECT_TRUE(DecodeBmp(huge).isNull());
     EXPECT_TRUE(DecodeImage(TBytes{1, 2, 3}).isNull());
     EXPECT_TRUE(DecodeImage(TBytes{}).isNull());
-}
-
-// A PNG of the given colour type and depth from raw rows, with an optional palette and tRNS.
-TBytes MakeRawPng(int colorType, int depth, const std::vector<std::vector<png_byte>>& rows, int width,
-                  const std::vector<png_color>& palette = {}, const std::vector<png_byte>& transparency = {})
-{
-    TBytes out;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_set_write_fn(png, &out, AppendPng, nullptr);
-    png_set_IHDR(png, info, width, static_cast<png_uint_32>(rows.size()), depth, colorType, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    if (!palette.empty())
-        png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
-    if (!transparency.empty())
-        png_set_tRNS(png, info, transparency.data(), static_cast<int>(transparency.size()), nullptr);
-    png_write_info(png, info);
-    for (const auto& row : rows)
-        png_write_row(png, row.data());
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return out;
 }
 
 TEST(PictureCodecs, PngColourTypes)
