@@ -41,7 +41,7 @@ QImage DecodeImage(TByteView data)
 
 QImage AllocateDecodedImage(long long width, long long height, bool alpha)
 {
-    if (width <= 0 || height <= 0 || width > kMaxImageSide || height > kMaxImageSide)
+    if (width <= 0 || height <= 0 || width > kMaxImageSide || height > kMaxImageSide || width * height > kMaxImagePixels)
         return QImage();
     QImage image(static_cast<int>(width), static_cast<int>(height), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())

@@ -312,6 +312,8 @@ TEST(PictureCodecs, DamagedPicturesAreEmptyNotFatal)
     huge[20] = 0xFF;
     huge[21] = 0x7F;
     EXPECT_TRUE(DecodeBmp(huge).isNull());
+    EXPECT_TRUE(AllocateDecodedImage(kMaxImageSide, kMaxImageSide, true).isNull());
+    EXPECT_FALSE(AllocateDecodedImage(kMaxImageSide, 16, true).isNull());
     EXPECT_TRUE(DecodeImage(TBytes{1, 2, 3}).isNull());
     EXPECT_TRUE(DecodeImage(TBytes{}).isNull());
 }
