@@ -1,7 +1,6 @@
 #include "platform/graphics/image_codecs.h"
 
-#include <fstream>
-#include <iterator>
+#include <QFile>
 
 namespace tarvelon {
 
@@ -52,10 +51,12 @@ QImage AllocateDecodedImage(long long width, long long height, bool alpha)
 
 TBytes ReadFileBytes(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    // Through Qt, so that pictures embedded in the program (":/...") load like files.
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    return TBytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    const QByteArray content = file.readAll();
+    return TBytes(content.begin(), content.end());
 }
 
 }  // namespace tarvelon

@@ -39,7 +39,8 @@ QImage DecodeImage(TByteView data);
 // A BMP file of `image`: 24 bits bottom-up, or 32 bits when the image has an alpha channel.
 TBytes EncodeBmp(const QImage& image);
 
-// The whole content of a file (empty when it cannot be read).
+// The whole content of a file, or of a resource embedded in the program (":/..."); empty when it
+// cannot be read.
 TBytes ReadFileBytes(const std::string& path);
 
 // Largest width or height, and number of pixels, a decoder accepts; larger pictures are treated as
