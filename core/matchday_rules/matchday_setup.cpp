@@ -34,9 +34,11 @@ int CompetitionOfFixture(int kind, int home)
     return FindCompetition(kind, club.Country, club.Division, club.State, club.stateGroup);
 }
 
-// Kicks every match off through the driver and lists those with a human club.
+// Kicks every match off through the driver and lists those with a human club. The day being played
+// is today, whichever way the set-up was reached (the close-outs look up its fixtures by it).
 void StartMatches(const std::vector<MatchdayFixture>& fixtures)
 {
+    MatchdayDayIndex = Game.DayIndex;
     BeginMatchday(fixtures);
     for (int m = 1; m <= MatchCount; ++m)
         NoteHumanMatch(m, Matches[m].club[0], Matches[m].club[1]);

@@ -8,6 +8,7 @@
 #include "core/match/match_flags.h"
 #include "core/match/match_records.h"
 #include "core/matchday/matchday_globals.h"
+#include "core/progression/day_matches.h"
 #include "core/season/competition_kind.h"
 #include "core/season/fixtures.h"
 #include "core/tables.h"
@@ -32,19 +33,6 @@ constexpr int kScoreTextLength = 17;
 
 bool IsClub(int club) { return club >= 0 && club < static_cast<int>(Clubs.size()); }
 bool IsHumanClub(int club) { return IsClub(club) && Clubs[club].IsHuman != 0; }
-
-// Writes a shoot-out score of clubs A and B into the day's match of the two, whichever is at home.
-void MarkMatch(int clubA, int clubB, int goalsA, int goalsB)
-{
-    const int m = FindMatchOfClubs(clubA, clubB);
-    if (m == 0)
-        return;  // no match of the day between them: nothing to mark
-    jogos& match = Matches[m];
-    const bool aAtHome = match.club[0] == clubA;
-    match.shootout = 1;
-    match.shootoutGoals[0] = aAtHome ? goalsA : goalsB;
-    match.shootoutGoals[1] = aAtHome ? goalsB : goalsA;
-}
 
 void MarkFixture(int fixture, int goalsHome, int goalsAway)
 {
@@ -123,13 +111,7 @@ bool LeagueHasHumanClub(int league)
 
 }  // namespace
 
-int FindMatchOfClubs(int clubA, int clubB)
-{
-    for (int m = 1; m <= MatchCount && m < static_cast<int>(Matches.size()); ++m)
-        if (Matches[m].club[0] == clubA || Matches[m].club[0] == clubB)
-            return m;
-    return 0;
-}
+int FindMatchOfClubs(int clubA, int clubB) { return FindDayMatchOfClubs(clubA, clubB); }
 
 std::vector<int> ShootoutCandidates(int club)
 {
@@ -224,7 +206,7 @@ void FinishShootout(int winnerSide, int goalsA, int goalsB)
     ShootoutResult = winnerSide;
     const int winner = winnerSide == 1 ? ShootoutClubA : ShootoutClubB;
     const int loser = winnerSide == 1 ? ShootoutClubB : ShootoutClubA;
-    MarkMatch(ShootoutClubA, ShootoutClubB, goalsA, goalsB);
+    RecordDayShootout(ShootoutClubA, ShootoutClubB, goalsA, goalsB);
     switch (Game.DayKind) {
     case kKindNationalCup:
     case kKindFirstContinentalCup:
@@ -262,7 +244,7 @@ int PlayShootout(int fixture)
     const int y = Random(8) + 1;
     const int goalsHome = y <= x ? x : y - 1;
     const int goalsAway = y <= x ? x - 1 : y;
-    MarkMatch(home, away, goalsHome, goalsAway);
+    RecordDayShootout(home, away, goalsHome, goalsAway);
     MarkFixture(fixture, goalsHome, goalsAway);
     ShootoutResult = y <= x ? 1 : 2;
     return ShootoutResult;

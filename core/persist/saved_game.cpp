@@ -1,18 +1,17 @@
 #include "core/persist/saved_game.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "core/basics/cp1252.h"
 #include "core/hooks.h"
+#include "core/newgame/session_globals.h"
 #include "core/persist/file_io.h"
 #include "core/persist/saved_game_image.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
 
 namespace tarvelon {
-
-int AutosaveCounter = 0;
-bool SeasonStartPending = false;
 
 namespace {
 
@@ -23,10 +22,12 @@ bool EndsWith(std::string_view text, std::string_view suffix)
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
-// No folder parts: a saved game always lies directly in the save folder.
+// No folder parts and no control characters (a NUL would cut the path short): a saved game always
+// lies directly in the save folder, under the name the player sees.
 bool StaysInSaveFolder(std::string_view name)
 {
-    return name.find('/') == std::string_view::npos && name.find('\\') == std::string_view::npos &&
+    const bool control = std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return !control && name.find('/') == std::string_view::npos && name.find('\\') == std::string_view::npos &&
            name.find("..") == std::string_view::npos;
 }
 
@@ -110,7 +111,7 @@ LoadOutcome LoadGame(const std::string& selectedSave)
     if (IsValidSaveName(selectedSave)) Game.saveName.set(selectedSave);
     else Game.saveName.clear();
     AutosaveCounter = 0;
-    SeasonStartPending = true;
+    SeasonStartPending = 1;
     BuildCalendar();
     return Game.DayKind >= kNationalTournamentKinds ? LoadOutcome::kOpenNationalHub : LoadOutcome::kOpenHub;
 }

@@ -18,12 +18,8 @@ inline constexpr char kSaveFailedMessage[] =
 inline constexpr char kLoadFailedMessage[] = "Erro ao carregar o arquivo";
 inline constexpr char kInvalidSaveMessage[] = "Este arquivo não é válido ou está corrompido";
 
-// Hub visits since the last automatic save; a loaded game starts again from 0.
-extern int AutosaveCounter;
-// Set by a load: the hub's first showing starts the season without the post-round events, then clears it.
-extern bool SeasonStartPending;
-
-// A name the game may save under: 1 to 46 characters and ".nsx", no folder separators, no "..".
+// A name the game may save under: 1 to 46 characters and ".nsx", no folder separators, no "..",
+// no control characters.
 bool IsValidSaveName(std::string_view name);
 
 // The path of a saved game inside the save folder.

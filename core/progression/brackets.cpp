@@ -133,6 +133,8 @@ void DecideRound(const Bracket& bracket, int stage)
     const int first = bracket.firstTieOfStage(stage);
     for (int i = 0; first > 0 && i < bracket.tiesOfStage(stage); ++i) {
         const TCupTie& t = TieOf(bracket, first + i);
+        if (t.firstTeam < 0 || t.secondTeam < 0)
+            continue;  // a tie never drawn has no match and no winner
         if (t.results[kGoals1] > t.results[kGoals2])
             SetTieWinner(bracket, first + i, 1);
         else if (t.results[kGoals2] > t.results[kGoals1])

@@ -54,8 +54,10 @@ void NextLeagueRound()
     }
 }
 
+// Every cup day counts a round (the archive's round of the day), then the leg or the stage moves.
 void NextNationalCupLeg()
 {
+    ++Game.nationalCupRound;
     if (Game.NationalCupLeg == 1) {
         Game.NationalCupLeg = 2;
     } else {

@@ -1,5 +1,6 @@
 #include "core/progression/national_invitations.h"
 
+#include "core/season/competition_kind.h"
 #include "core/tables.h"
 
 namespace tarvelon {
@@ -12,6 +13,23 @@ constexpr int kHumanNationPlaces = 6;
 bool IsOfferEntry(int club) { return club >= 1 && club < static_cast<int>(Clubs.size()); }
 
 }  // namespace
+
+int InvitationTier(int kind, int club)
+{
+    if (club < 0 || club >= static_cast<int>(Clubs.size()))
+        return 2;
+    const TClub& c = Clubs[club];
+    const int place = c.Place[kKindNationalLeague];
+    switch (kind) {
+    case kKindWorldCup:
+        if (Game.Season < 2)
+            return c.Division == 1 && place < 4 ? 1 : 2;
+        return c.Division == 1 || place < 5 ? 1 : 2;
+    case kKindCopaAmerica: return c.Division < 3 || Game.HumanClubCount > 4 ? 1 : 2;
+    case kKindEurocopa: return c.Division == 1 || c.Division == 2 ? 1 : 2;
+    default: return 2;
+    }
+}
 
 std::array<InvitationOffer, 8> InvitationOffers(int tier)
 {

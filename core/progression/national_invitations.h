@@ -11,6 +11,10 @@ struct InvitationOffer {
     bool enabled = false;  // false when another human coach already leads that team
 };
 
+// The tier of national teams that invite the coach of `club` to tournament `kind` (7 World Cup,
+// 8 Copa América, 9 Eurocopa): 1 for the coaches of the stronger clubs, else 2.
+int InvitationTier(int kind, int club);
+
 // The offers of tier 1..4 (anything else: all empty). A slot whose entry is below 1 or past the end
 // of Clubs is empty.
 std::array<InvitationOffer, 8> InvitationOffers(int tier);

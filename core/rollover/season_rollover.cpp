@@ -20,6 +20,7 @@
 
 namespace tarvelon {
 
+std::int32_t SummarySeason = 0;
 bool SeasonMatchesOver = false;
 
 namespace {
@@ -119,7 +120,7 @@ void ClearMatchArchive()
     ReportEvents.clear();
 }
 
-void NewSeasonRollover(int seasonJustEnded)
+void NewSeasonRollover()
 {
     Game.MidSeasonRevalued = 0;
     ResetClubSeasonStart();
@@ -142,7 +143,7 @@ void NewSeasonRollover(int seasonJustEnded)
     for (TCoach& coach : Coaches) coach.nationalTeamCoach = 0;
     DrawNewYearTournament();
     BuildCalendar();
-    BuildNewSeasonCompetitions(seasonJustEnded);
+    BuildNewSeasonCompetitions(SummarySeason);
     PayNewSeasonMoney();
 }
 

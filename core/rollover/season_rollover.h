@@ -3,7 +3,13 @@
 // matchday: accounts and tables reset, promotion and relegation, ageing and retirements, the new
 // year's national-team tournament, calendar, fixtures and draws, and the new season's money.
 
+#include <cstdint>
+
 namespace tarvelon {
+
+// The number of the season that has just ended: the end-of-season screen sets it when it is created,
+// before it runs the rollover, which takes the continental qualifiers from that season.
+extern std::int32_t SummarySeason;
 
 // Set by the matchday code when the season's last matches are played; cleared by the rollover.
 extern bool SeasonMatchesOver;
@@ -12,8 +18,7 @@ extern bool SeasonMatchesOver;
 // them always go together, so no event is left pointing at a report that is gone or another one.
 void ClearMatchArchive();
 
-// The whole rollover. `seasonJustEnded` is the number of the season that has just ended, kept by the
-// end-of-season screen before the call; the continental qualifiers are taken from it.
-void NewSeasonRollover(int seasonJustEnded);
+// The whole rollover (SummarySeason must be set first).
+void NewSeasonRollover();
 
 }  // namespace tarvelon

@@ -42,12 +42,29 @@ class Matchday : public ::testing::Test {
 protected:
     void SetUp() override { BuildDayWorld(40, 20100103); }
 
+    // Sets up, plays and books a day; the money booked is the day's gates less the wages paid.
     void PlayDay(const std::function<void()>& setup)
     {
         testworld::PrepareLineups();
         setup();
         PlayAllTicks();
+        std::int64_t takings = 0;
+        for (int m = 1; m <= MatchCount; ++m) {
+            const int gate = Matches[m].gate;
+            takings += Game.DayKind == kKindNationalCup ? 2 * (gate / 2) : Game.DayKind >= kKindWorldCup ? 0 : gate;
+        }
+        const Currency cash = TotalCash();
+        const std::int64_t wages = WagesPaid();
         EndOfMatchday();
+        EXPECT_EQ(TotalCash() - cash, CurrencyFromUnits(takings - (WagesPaid() - wages)));
+    }
+
+    static std::int64_t WagesPaid()
+    {
+        std::int64_t total = 0;
+        for (const TClubFinance& finance : ClubFinances)
+            total += finance.wagesPaid;
+        return total;
     }
 };
 

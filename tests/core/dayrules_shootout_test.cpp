@@ -8,7 +8,9 @@
 #include "core/draws/cup_tie.h"
 #include "core/hooks.h"
 #include "core/match/match_day.h"
+#include "core/matchday_rules/day_rules_services.h"
 #include "core/matchday_rules/shootout.h"
+#include "core/progression/progression_services.h"
 #include "tests/core/dayrules_world.h"
 
 namespace tarvelon {
@@ -231,7 +233,15 @@ TEST_F(Shootout, ABracketShootOutNamesTheWinnerAndEliminatesTheLoserBeforeTheSem
     ShootoutTie = 9;
     ShootoutClubA = 2;
     ShootoutClubB = 3;
+    TMatchReport archived{};  // the day was archived before the bracket's shoot-outs
+    archived.club[0] = 2;
+    archived.club[1] = 3;
+    archived.kind = kKindWorldCup;
+    archived.date = TodayDate();
+    MatchReports.push_back(archived);
     FinishShootout(1, 5, 4);
+    EXPECT_EQ(MatchReports.back().shootout, 1);
+    EXPECT_EQ(MatchReports.back().shootoutGoals[0], 5);
     EXPECT_EQ(NationalCupTies[9].winner, 2);
     EXPECT_EQ(NationalCupTies[9].scoreText.str(), "1x1;P:5x4");
     EXPECT_EQ(Clubs[3].NationalTeamCupEntry, 0);
@@ -249,6 +259,26 @@ TEST_F(Shootout, ABracketShootOutNamesTheWinnerAndEliminatesTheLoserBeforeTheSem
     EXPECT_EQ(PlayShootoutInDialogs(3, 2, 3), ShootoutResult);
     EXPECT_EQ(ClubWorldCupTies[3].winner, ShootoutResult == 1 ? 2 : 3);
     EXPECT_EQ(ShootoutResult == 1 ? Clubs[3].clubWorldCupEntry : Clubs[2].clubWorldCupEntry, 0);
+}
+
+TEST_F(Shootout, TheProgressionReachesTheDaysRulesThroughItsServices)
+{
+    InstallDayRulesServices();
+    RandSeed = 31;
+    const int expected = PlayShootout(fixture_);
+    const TFixture played = Fixtures[fixture_];
+    RandSeed = 31;
+    EXPECT_EQ(Progression().playShootout(fixture_), expected);
+    EXPECT_EQ(Fixtures[fixture_].homeShootout, played.homeShootout);
+    ASSERT_TRUE(Progression().closeStateGroups);
+    ASSERT_TRUE(Progression().closeContinentalGroups);
+    ASSERT_TRUE(Progression().closeNationalCupGroups);
+    ASSERT_TRUE(Progression().prepareTournamentSquads);
+    Game.DayKind = kKindClubWorldCup;
+    ClubWorldCupTies[1].winner = -1;
+    const int winner = Progression().playBracketShootout(1, 2, 3);
+    EXPECT_EQ(ClubWorldCupTies[1].winner, winner == 1 ? 2 : 3);
+    Progression() = ProgressionServices{};
 }
 
 }  // namespace

@@ -75,11 +75,21 @@ TEST_F(WorldCupTest, LastSixteenToChampionWithRecords)
 {
     const int firstTies[4] = {1, 9, 13, 15};
     const int counts[4] = {8, 4, 2, 2};
+    int shootouts = 0;
     for (int day = 0; day < 4; ++day) {
         PlayRound(NationalCupTies, firstTies[day], counts[day], day == 1);
         EXPECT_EQ(ProgressAfterMatchday(), NextMatchday::Results);
         EXPECT_EQ(Game.TournamentStage, 5 + day);
         CheckShootoutsWonByOneKick();
+        int levelTies = 0;
+        for (int t = firstTies[day]; t < firstTies[day] + counts[day]; ++t)
+            levelTies += NationalCupTies[t].results[0] == NationalCupTies[t].results[1] ? 1 : 0;
+        // The shoot-outs come after the day was archived: its reports show them all the same.
+        int reportedShootouts = 0;
+        for (std::size_t r = MatchReports.size() - counts[day]; r < MatchReports.size(); ++r)
+            reportedShootouts += MatchReports[r].shootout;
+        EXPECT_EQ(reportedShootouts, levelTies);
+        shootouts += levelTies;
         for (int t = firstTies[day]; t < firstTies[day] + counts[day]; ++t) {
             const TCupTie& tie = NationalCupTies[t];
             EXPECT_TRUE(tie.winner == tie.firstTeam || tie.winner == tie.secondTeam) << t;
@@ -89,6 +99,7 @@ TEST_F(WorldCupTest, LastSixteenToChampionWithRecords)
                 EXPECT_NE(text.find(";P:"), std::string::npos) << text;
         }
     }
+    EXPECT_GT(shootouts, 0);
     // The bracket: quarter-final 9 pairs the winners of ties 1 and 2, 10 of 5 and 6; the third
     // place the two semi-final losers.
     EXPECT_EQ(NationalCupTies[9].firstTeam, NationalCupTies[1].winner);
@@ -152,32 +163,39 @@ TEST_F(WorldCupTest, WatchedShootoutGoesToTheDialogs)
     EXPECT_TRUE(PendingShootouts.empty());
 }
 
-TEST(CopaAmericaRun, QuarterFinalsToChampion)
+TEST(ContinentalTournamentRun, QuarterFinalsToChampionOfCopaAmericaAndEurocopa)
 {
-    BuildClubs(8, 0);
-    RandSeed = 99;
-    ClearCupTieTeams(NationalCupTies);
-    for (int t = 1; t <= 4; ++t) {
-        NationalCupTies[t].firstTeam = 2 * (t - 1);
-        NationalCupTies[t].secondTeam = 2 * (t - 1) + 1;
+    for (const int kind : {kKindCopaAmerica, kKindEurocopa}) {
+        BuildClubs(8, 0);
+        RandSeed = 99 + kind;
+        ClearCupTieTeams(NationalCupTies);
+        for (int t = 1; t <= 4; ++t) {
+            NationalCupTies[t].firstTeam = 2 * (t - 1);
+            NationalCupTies[t].secondTeam = 2 * (t - 1) + 1;
+        }
+        Game.DayKind = kind;
+        Game.TournamentStage = 4;
+        const int firstTies[3] = {1, 5, 7};
+        const int counts[3] = {4, 2, 2};
+        for (int day = 0; day < 3; ++day) {
+            PlayRound(NationalCupTies, firstTies[day], counts[day]);
+            ProgressAfterMatchday();
+            CheckShootoutsWonByOneKick();
+        }
+        EXPECT_EQ(Game.TournamentStage, 7);
+        EXPECT_EQ(NationalCupTies[5].firstTeam, NationalCupTies[1].winner);
+        EXPECT_EQ(NationalCupTies[5].secondTeam, NationalCupTies[3].winner);
+        EXPECT_EQ(NationalCupTies[6].firstTeam, NationalCupTies[2].winner);
+        EXPECT_EQ(Game.copaAmericaEditions, kind == kKindCopaAmerica ? 1 : 0);
+        EXPECT_EQ(Game.eurocopaEditions, kind == kKindEurocopa ? 1 : 0);
+        EXPECT_EQ(Game.worldCupEditions, 0);
+        ASSERT_EQ(Placings.size(), 4u);
+        EXPECT_EQ(Placings[0].club, NationalCupTies[7].winner);
+        EXPECT_EQ(Placings[0].competition, kind == kKindCopaAmerica ? 7 : 8);
+        EXPECT_EQ(Placings[3].club, NationalCupTies[8].winner == NationalCupTies[8].firstTeam
+                                        ? NationalCupTies[8].secondTeam
+                                        : NationalCupTies[8].firstTeam);
     }
-    Game.DayKind = kKindCopaAmerica;
-    Game.TournamentStage = 4;
-    const int firstTies[3] = {1, 5, 7};
-    const int counts[3] = {4, 2, 2};
-    for (int day = 0; day < 3; ++day) {
-        PlayRound(NationalCupTies, firstTies[day], counts[day]);
-        ProgressAfterMatchday();
-    }
-    EXPECT_EQ(Game.TournamentStage, 7);
-    EXPECT_EQ(NationalCupTies[5].firstTeam, NationalCupTies[1].winner);
-    EXPECT_EQ(NationalCupTies[5].secondTeam, NationalCupTies[3].winner);
-    EXPECT_EQ(NationalCupTies[6].firstTeam, NationalCupTies[2].winner);
-    EXPECT_EQ(Game.copaAmericaEditions, 1);
-    EXPECT_EQ(Game.worldCupEditions, 0);
-    ASSERT_EQ(Placings.size(), 4u);
-    EXPECT_EQ(Placings[0].club, NationalCupTies[7].winner);
-    EXPECT_EQ(Placings[0].competition, 7);  // the Copa América's competition
 }
 
 TEST(ClubWorldCupRun, SixClubsToChampionWithPrizesInTheAccounts)
@@ -222,6 +240,28 @@ TEST(ClubWorldCupRun, SixClubsToChampionWithPrizesInTheAccounts)
     EXPECT_EQ(Clubs[runnerUp].cash, runnerUp < 2 ? CurrencyFromUnits(3000000) : 0);
     ASSERT_EQ(CoachHonours.size(), 2u);
     EXPECT_EQ(CoachHonours[0].club, champion);
+}
+
+}  // namespace
+}  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+TEST(BracketEdges, UndrawnTiesGetNoWinnerAndNoShootout)
+{
+    progtest::BuildClubs(4, 4);
+    ClearCupTieTeams(ClubWorldCupTies);
+    Game.DayKind = kKindClubWorldCup;
+    Game.ClubWorldCupStage = 2;
+    SetDayMatches({});
+    const std::uint32_t seed = RandSeed = 77;
+    ClubWorldCupAfterMatchday();
+    EXPECT_EQ(ClubWorldCupTies[3].winner, -1);
+    EXPECT_EQ(ClubWorldCupTies[4].winner, -1);
+    EXPECT_EQ(RandSeed, seed);  // no shoot-out drawn
+    EXPECT_EQ(Game.ClubWorldCupStage, 3);
+    EXPECT_TRUE(ClubPlacings.empty());
 }
 
 }  // namespace

@@ -96,6 +96,7 @@ TEST_F(CalendarAdvanceTest, ContinentalDaysStartWithTheFirstEdition)
 TEST_F(CalendarAdvanceTest, MidSeasonRevaluationOnceAtTheSecondTurn)
 {
     SeasonWithClubs(2, 2);
+    Clubs[0].Level = Clubs[1].Level = 15;
     for (int i = 0; i < 3; ++i) {
         TPlayer p{};
         p.Club = i < 2 ? i : -1;  // the third is free
@@ -109,6 +110,7 @@ TEST_F(CalendarAdvanceTest, MidSeasonRevaluationOnceAtTheSecondTurn)
     AdvanceCalendar();
     EXPECT_EQ(Game.MidSeasonRevalued, 1);
     EXPECT_EQ(Players[1].Value, CurrencyFromUnits(ComputePlayerValue(1)));
+    EXPECT_GT(Players[1].Value, 0);
     EXPECT_EQ(Players[3].Value, 0);
     Players[1].Value = 1;
     AdvanceCalendar();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/progression/national_invitations.h"
+#include "core/season/competition_kind.h"
 #include "tests/core/progression_world.h"
 
 namespace tarvelon {
@@ -55,6 +56,32 @@ TEST_F(InvitationsTest, AcceptingMakesTheCoachTheTeamsHumanCoach)
     // Six human national teams at the most.
     Game.HumanNationCount = 6;
     EXPECT_FALSE(AcceptInvitation(5));
+}
+
+TEST_F(InvitationsTest, TierByDivisionPlaceSeasonAndTournament)
+{
+    TClub& club = Clubs[0];
+    club.Division = 1;
+    club.Place[kKindNationalLeague] = 4;
+    Game.Season = 1;
+    EXPECT_EQ(InvitationTier(kKindWorldCup, 0), 2);  // the first seasons want a top-three club
+    club.Place[kKindNationalLeague] = 3;
+    EXPECT_EQ(InvitationTier(kKindWorldCup, 0), 1);
+    Game.Season = 2;
+    club.Division = 2;
+    club.Place[kKindNationalLeague] = 4;
+    EXPECT_EQ(InvitationTier(kKindWorldCup, 0), 1);  // later: division 1 or a top-four place
+    club.Place[kKindNationalLeague] = 5;
+    EXPECT_EQ(InvitationTier(kKindWorldCup, 0), 2);
+
+    EXPECT_EQ(InvitationTier(kKindCopaAmerica, 0), 1);
+    EXPECT_EQ(InvitationTier(kKindEurocopa, 0), 1);
+    club.Division = 3;
+    EXPECT_EQ(InvitationTier(kKindCopaAmerica, 0), 2);
+    EXPECT_EQ(InvitationTier(kKindEurocopa, 0), 2);
+    Game.HumanClubCount = 5;
+    EXPECT_EQ(InvitationTier(kKindCopaAmerica, 0), 1);
+    EXPECT_EQ(InvitationTier(kKindEurocopa, 0), 2);
 }
 
 }  // namespace

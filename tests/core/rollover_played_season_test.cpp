@@ -175,7 +175,8 @@ TEST(PlayedSeason, SavedHalfwayAndRolledOverWithTheGamesOwnRules)
     const std::size_t playersBefore = Players.size();
     SeasonMatchesOver = true;
 
-    NewSeasonRollover(1);
+    SummarySeason = 1;
+    NewSeasonRollover();
 
     const TLeague& league = Leagues[0];
     const auto in = [](const std::int32_t* row, int club) { return std::find(row, row + 10, club) != row + 10; };

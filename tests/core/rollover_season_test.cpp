@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 
 #include "core/basics/random.h"
 #include "core/draws/national_cup.h"
@@ -74,6 +75,13 @@ protected:
     ServiceLog log;
 };
 
+// The end-of-season screen's part: the season that has just ended, then the rollover.
+void RollOverSeasonOne()
+{
+    SummarySeason = 1;
+    NewSeasonRollover();
+}
+
 int CountFixtures(int kind)
 {
     return static_cast<int>(std::count_if(Fixtures.begin(), Fixtures.end(), [kind](const TFixture& f) { return f.kind == kind; }));
@@ -85,7 +93,7 @@ TEST_F(SeasonRollover, EveryClubIsInOneDivisionAndCountsStay)
 {
     std::vector<int> clubsBefore;
     for (const TLeague& league : Leagues) clubsBefore.push_back(league.divisionCount);
-    NewSeasonRollover(1);
+    RollOverSeasonOne();
     for (std::size_t l = 0; l < Leagues.size(); ++l) {
         const TLeague& league = Leagues[l];
         EXPECT_EQ(league.divisionCount, clubsBefore[l]);
@@ -108,7 +116,7 @@ TEST_F(SeasonRollover, EveryClubIsInOneDivisionAndCountsStay)
 
 TEST_F(SeasonRollover, SeasonTablesAccountsAndStandingsStartAfresh)
 {
-    NewSeasonRollover(1);
+    RollOverSeasonOne();
     EXPECT_EQ(Game.Season, 2);
     EXPECT_TRUE(MatchReports.empty());
     EXPECT_TRUE(ReportEvents.empty());  // emptied with the reports they point into
@@ -153,7 +161,7 @@ TEST_F(SeasonRollover, PlayersAgeComputerClubsRetireesAreReplacedAndServicesRun)
         ages.push_back(Players[p].Age);
         if (p > 0 && Players[p].Club == 0) humanSquad.push_back(static_cast<int>(p));
     }
-    NewSeasonRollover(1);
+    RollOverSeasonOne();
     int retired = 0;
     for (std::size_t p = 1; p < before; ++p) {
         EXPECT_EQ(Players[p].Age, ages[p] + 1);
@@ -170,7 +178,7 @@ TEST_F(SeasonRollover, PlayersAgeComputerClubsRetireesAreReplacedAndServicesRun)
 
 TEST_F(SeasonRollover, NextSeasonsCalendarFixturesAndDrawsAreBuilt)
 {
-    NewSeasonRollover(1);
+    RollOverSeasonOne();
     EXPECT_EQ(DecodeDate(Calendar[1].date).year, 2011);  // season 2
     int leagueMatches = 0;
     for (const TLeague& league : Leagues) leagueMatches += league.divisionCount * 20 * 19;
@@ -193,9 +201,51 @@ TEST_F(SeasonRollover, NextSeasonsCalendarFixturesAndDrawsAreBuilt)
     EXPECT_TRUE(tournamentDrawn);  // the national-team tournament of 2011
 }
 
+TEST_F(SeasonRollover, StepsRunInTheirOrder)
+{
+    // Values and wages are renewed before the wage bills, before the ageing and its youths, before
+    // the surplus lists; the season number moves on after them and the money comes last.
+    std::vector<std::string> steps;
+    const auto note = [&steps](const std::string& step) {
+        if (steps.empty() || steps.back() != step) steps.push_back(step);
+    };
+    const int veteran = 1;
+    const int ageBefore = Players[veteran].Age;
+    int ageSeenByValue = -1;
+    RolloverServices& s = Rollover();
+    s.computePlayerValue = [&](int p) {
+        note("value");
+        if (p == veteran) ageSeenByValue = Players[p].Age;
+        return std::int64_t{1000};
+    };
+    s.computePlayerWage = [&](int) { note("value"); return std::int64_t{600}; };
+    s.recalcClubWageBill = [&](int) { note("wage bill"); };
+    const auto youth = s.createYouthReplacement;
+    s.createYouthReplacement = [&, youth](int p, const std::string& name, int position) {
+        note(Game.Season == 1 ? "youth" : "youth after the new season");
+        youth(p, name, position);
+    };
+    s.listSurplusPlayers = [&](int) { note(Game.Season == 1 ? "surplus" : "surplus after the new season"); };
+    RollOverSeasonOne();
+    EXPECT_EQ(steps, (std::vector<std::string>{"value", "wage bill", "youth", "surplus"}));
+    EXPECT_EQ(ageSeenByValue, ageBefore);
+    EXPECT_EQ(Players[veteran].Age, ageBefore + 1);
+}
+
+TEST_F(SeasonRollover, QualifiersAreTakenFromTheSeasonThatHasJustEnded)
+{
+    std::set<int> seasonsAsked;
+    Draws().findChampion = [&](int, int, int season) {
+        seasonsAsked.insert(season);
+        return -1;
+    };
+    RollOverSeasonOne();
+    EXPECT_EQ(seasonsAsked, std::set<int>{1});
+}
+
 TEST_F(SeasonRollover, NewSeasonMoneyIsPaidLast)
 {
-    NewSeasonRollover(1);
+    RollOverSeasonOne();
     EXPECT_EQ(Clubs[0].cash, CurrencyFromUnits(100 + (Clubs[0].Division == 1   ? 3'000'000
                                                       : Clubs[0].Division == 2 ? 1'500'000
                                                       : Clubs[0].Division == 3 ? 1'000'000
@@ -216,11 +266,11 @@ TEST_F(SeasonRollover, NewSeasonMoneyIsPaidLast)
 TEST_F(SeasonRollover, SameSeedSameNewSeason)
 {
     RandSeed = 9;
-    NewSeasonRollover(1);
+    RollOverSeasonOne();
     const std::string first = DrawSnapshot();
     BuildSeasonOneWorld();
     RandSeed = 9;
-    NewSeasonRollover(1);
+    RollOverSeasonOne();
     EXPECT_EQ(DrawSnapshot(), first);
 }
 
@@ -230,7 +280,7 @@ TEST(SeasonRolloverWithoutLeagues, NoLeagueMeansNoFixturesAndMoneyAtOnce)
     AppendGuestClubs(60, 3);
     Game.nationalCupOn = 1;
     Game.firstContinentalPairOn = 1;
-    NewSeasonRollover(1);
+    RollOverSeasonOne();
     EXPECT_TRUE(Fixtures.empty());
     for (int club = 0; club < 3; ++club) {
         EXPECT_GE(CurrencyUnits(Clubs[club].cash), 200'000);

@@ -9,6 +9,7 @@
 #include <random>
 
 #include "core/hooks.h"
+#include "core/newgame/session_globals.h"
 #include "core/persist/saved_game.h"
 #include "core/persist/saved_game_image.h"
 #include "tests/core/saved_game_world.h"
@@ -122,7 +123,7 @@ TEST(SavedGameFuzz, DamagedFilesAreRefusedWholeAndNeverCrash)
         const std::string damaged = mutator.next();
         WriteAll("sav/dano.nsx", damaged);
         AutosaveCounter = 3;
-        SeasonStartPending = false;
+        SeasonStartPending = 0;
         messages.clear();
         if (LoadGame("dano.nsx") == LoadOutcome::kFailed) {
             ++refused;

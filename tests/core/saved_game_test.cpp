@@ -8,6 +8,7 @@
 
 #include "core/hooks.h"
 #include "core/persist/file_io.h"
+#include "core/newgame/session_globals.h"
 #include "core/persist/saved_game.h"
 #include "core/persist/saved_game_image.h"
 #include "core/season/calendar.h"
@@ -114,7 +115,7 @@ TEST_F(SavedGameTest, LoadRebuildsTheCalendarAndStartsTheSeasonFlags)
     const auto expected = Calendar;
     Calendar = {};
     AutosaveCounter = 5;
-    SeasonStartPending = false;
+    SeasonStartPending = 0;
     ASSERT_EQ(LoadGame("partida.nsx"), LoadOutcome::kOpenHub);
     for (int day = 1; day <= kCalendarDays; ++day) {
         EXPECT_EQ(Calendar[day].ordinal, expected[day].ordinal);
@@ -163,9 +164,11 @@ TEST_F(SavedGameTest, RefusedFilesShowTheirMessageAndChangeNothing)
         EXPECT_EQ(GameSnapshot(), before) << name;
     }
     messages.clear();
+    std::filesystem::create_directory("sav/pasta.nsx");
     EXPECT_EQ(LoadGame("nao_existe.nsx"), LoadOutcome::kFailed);
     EXPECT_EQ(LoadGame("../sav/partida.nsx"), LoadOutcome::kFailed);
-    EXPECT_EQ(messages, (std::vector<std::string>{"Erro ao carregar o arquivo", "Erro ao carregar o arquivo"}));
+    EXPECT_EQ(LoadGame("pasta.nsx"), LoadOutcome::kFailed);
+    EXPECT_EQ(messages, std::vector<std::string>(3, "Erro ao carregar o arquivo"));
     EXPECT_EQ(GameSnapshot(), before);
     EXPECT_EQ(AutosaveCounter, 2);
     EXPECT_EQ(LoadGame(""), LoadOutcome::kNothing);
@@ -206,6 +209,8 @@ TEST_F(SavedGameTest, SaveNamesStayInTheSaveFolderAndFitTheRecord)
     EXPECT_FALSE(IsValidSaveName("a..b.nsx"));
     EXPECT_FALSE(IsValidSaveName("pasta/partida.nsx"));
     EXPECT_FALSE(IsValidSaveName("pasta\\partida.nsx"));
+    EXPECT_FALSE(IsValidSaveName(std::string("parti\0da.nsx", 12)));
+    EXPECT_FALSE(IsValidSaveName("parti\nda.nsx"));
 
     answer = "../fora.nsx";
     EXPECT_EQ(SaveGame(), SaveOutcome::kNoName);

@@ -1,0 +1,385 @@
+#include "platform/forms/window_events.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include <exception>
+
+#include "platform/forms/application.h"
+#include "platform/forms/drag_drop.h"
+#include "platform/forms/form.h"
+#include "platform/forms/input_state.h"
+#include "platform/forms/keys.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/win_control.h"
+#include "platform/forms/window_widget.h"
+
+namespace tarvelon {
+namespace {
+
+bool lastMouseEventWasPress = false;
+
+// A top-level window dragged by its caption area: the window and where the mouse took it.
+struct WindowDrag {
+    TWinControl* window = nullptr;
+    QPoint grip;  // mouse position minus the window's position
+} windowDrag;
+
+bool DragWindow(TWinControl* control, QWidget* widget, QMouseEvent* event)
+{
+    const QPoint global = event->globalPosition().toPoint();
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const QPoint local = event->position().toPoint();
+        if (event->button() != Qt::LeftButton || !widget->isWindow() || control->HitTest(local.x(), local.y()) != HTCAPTION)
+            return false;
+        windowDrag.window = control;
+        windowDrag.grip = global - QPoint(control->Left(), control->Top());
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (windowDrag.window != control)
+            return false;
+        control->SetBounds(global.x() - windowDrag.grip.x(), global.y() - windowDrag.grip.y(), control->Width(),
+                           control->Height());
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (windowDrag.window != control)
+            return false;
+        windowDrag.window = nullptr;
+        return true;
+    default:
+        return false;
+    }
+}
+bool forwardingKey = false;
+
+// While a press is dispatched the window system already holds the mouse for the pressed window.
+struct PressScope {
+    PressScope() { SetInMousePress(true); }
+    ~PressScope() { SetInMousePress(false); }
+    PressScope(const PressScope&) = delete;
+    PressScope& operator=(const PressScope&) = delete;
+};
+
+bool ButtonOf(Qt::MouseButton qtButton, TMouseButton& button)
+{
+    switch (qtButton) {
+    case Qt::LeftButton: button = mbLeft; return true;
+    case Qt::RightButton: button = mbRight; return true;
+    case Qt::MiddleButton: button = mbMiddle; return true;
+    default: return false;
+    }
+}
+
+TPoint ToPoint(QPoint point)
+{
+    return Point(point.x(), point.y());
+}
+
+// The control of a widget of this layer, or of the nearest such widget above it.
+TWinControl* ControlOfWidget(QWidget* widget)
+{
+    for (; widget; widget = widget->parentWidget()) {
+        if (TWinControl* control = TWinControl::FromWidget(widget))
+            return control;
+    }
+    return nullptr;
+}
+
+// The control under the mouse, the capture ignored: a graphic child of the window or the window.
+TControl* ControlUnder(TWinControl* control, QWidget* widget, QPoint local, QPoint global)
+{
+    if (widget->rect().contains(local)) {
+        TControl* child = control->ControlAtPos(ToPoint(local));
+        return child ? child : control;
+    }
+    return TWindowEvents::FindControlAt(ToPoint(global));
+}
+
+// The cursor of the control under the mouse; a graphic control without one of its own shows its
+// window's. Wrapped Qt widgets keep their own shapes unless the control sets one.
+void ApplyMouseCursor(QWidget* widget, TControl* under, TWinControl* control, TPoint point, bool own)
+{
+    TCursor cursor = under->HandleCursorAt(point.X, point.Y);
+    if (cursor == crDefault && under != control)
+        cursor = control->HandleCursorAt(point.X + under->Left(), point.Y + under->Top());
+    if (!own && cursor == crDefault)
+        return;
+    widget->setCursor(Screen->CursorShape(cursor == crDefault ? crArrow : cursor));
+}
+
+bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bool own)
+{
+    const QPoint global = event->globalPosition().toPoint();
+    // A sub-widget's events count in the coordinates of the control's own widget.
+    QWidget* widget = control->Widget();
+    const QPoint local = receiver == widget ? event->position().toPoint() : widget->mapFromGlobal(global);
+    const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
+    SetLastMousePos(ToPoint(global));
+    const bool wasPress = lastMouseEventWasPress;
+    lastMouseEventWasPress = event->type() == QEvent::MouseButtonPress;
+
+    if (DragWindow(control, receiver, event))
+        return true;
+    if (event->type() == QEvent::MouseMove && DragManager().MouseMove(ToPoint(global)))
+        return true;
+    if (event->type() == QEvent::MouseButtonRelease && DragManager().MouseUp(ToPoint(global)))
+        return true;
+
+    TControl* under = ControlUnder(control, widget, local, global);
+    TControl* target = GetCaptureControl();
+    if (target && !target->Showing()) {
+        // A control hidden while it held the mouse gives it up.
+        SetCaptureControl(nullptr);
+        target = nullptr;
+    }
+    if (!target) {
+        TControl* child = control->ControlAtPos(ToPoint(local));
+        target = child ? child : control;
+    }
+    const TPoint point = target->ScreenToClient(ToPoint(global));
+    TMouseButton button = mbLeft;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        if (!ButtonOf(event->button(), button))
+            return own;
+        Application->CancelHint();
+        {
+            const PressScope scope;
+            target->HandleMouseDown(button, shift, point.X, point.Y, false);
+        }
+        break;
+    case QEvent::MouseButtonDblClick:
+        if (!ButtonOf(event->button(), button))
+            return own;
+        {
+            const PressScope scope;
+            if (wasPress)
+                target->HandleDoubleClickAfterPress(button);
+            else
+                target->HandleMouseDown(button, shift, point.X, point.Y, true);
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        if (!ButtonOf(event->button(), button))
+            return own;
+        target->HandleMouseUp(button, shift, point.X, point.Y);
+        break;
+    default:
+        SetMouseControl(under);
+        if (under && under->Parent() == control)
+            ApplyMouseCursor(widget, under, control, under->ScreenToClient(ToPoint(global)), own);
+        else if (under == control)
+            ApplyMouseCursor(widget, control, control, ToPoint(local), own);
+        Application->HintMouseMove(under, ToPoint(global));
+        target->HandleMouseMove(shift, point.X, point.Y);
+        break;
+    }
+    return own;
+}
+
+bool HandleWheel(TWinControl* control, QWheelEvent* event, bool own)
+{
+    const QPoint angle = event->angleDelta();
+    const int delta = angle.y() != 0 ? angle.y() : angle.x();
+    if (delta == 0)
+        return own;
+    const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
+    const bool handled = control->HandleMouseWheel(shift, delta, ToPoint(event->globalPosition().toPoint()));
+    return handled || own;
+}
+
+unsigned DialogMaskOf(unsigned short key)
+{
+    switch (key) {
+    case VK_TAB: return DLGC_WANTTAB;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN: return DLGC_WANTARROWS;
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_CANCEL: return DLGC_WANTALLKEYS;
+    default: return 0;
+    }
+}
+
+bool HandleKeyDown(TWinControl* control, QWidget* widget, QKeyEvent* event, bool own)
+{
+    TShiftState shift = ShiftStateOf(event->modifiers());
+    if (event->key() == Qt::Key_Backtab)
+        shift |= ssShift;
+    unsigned short key = VirtualKeyOfQtKey(event->key(), event->modifiers() & Qt::KeypadModifier);
+    if (key == VK_ESCAPE && DragManager().Cancel())
+        return true;
+    if (key != 0) {
+        if (control->DoKeyDown(key, shift))
+            return true;
+        if (const unsigned mask = DialogMaskOf(key); mask != 0) {
+            const unsigned wanted = control->DialogCode();
+            TForm* form = control->ParentForm();
+            if (!(wanted & mask) && !(wanted & DLGC_WANTALLKEYS) && form && form->DialogKey(key, shift))
+                return true;
+        }
+        if (key == VK_F4 && (shift & ssAlt) && !(shift & ssCtrl)) {
+            if (TForm* form = control->ParentForm())
+                form->Close();
+            return true;
+        }
+    }
+    const QString text = event->text();
+    if (text.isEmpty() || (shift & ssAlt))
+        return own;
+    const char32_t typed = text.toUcs4().value(0);
+    char32_t character = typed;
+    if (control->DoKeyPress(character))
+        return true;
+    if (character != typed && !own) {
+        // A handler changed the character: the widget gets the new one instead.
+        const QString changed = QString::fromUcs4(&character, 1);
+        QKeyEvent replacement(QEvent::KeyPress, event->key(), event->modifiers(), changed);
+        forwardingKey = true;
+        QApplication::sendEvent(widget, &replacement);
+        forwardingKey = false;
+        return true;
+    }
+    return own;
+}
+
+bool HandleKeyUp(TWinControl* control, QKeyEvent* event, bool own)
+{
+    unsigned short key = VirtualKeyOfQtKey(event->key(), event->modifiers() & Qt::KeypadModifier);
+    if (key != 0 && control->DoKeyUp(key, ShiftStateOf(event->modifiers())))
+        return true;
+    return own;
+}
+
+bool IsWindowFocusReason(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+bool Dispatch(TWinControl* control, QWidget* widget, QEvent* event)
+{
+    const bool own = dynamic_cast<TWindowWidget*>(widget) != nullptr;
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+        return HandleMouse(control, widget, static_cast<QMouseEvent*>(event), own);
+    case QEvent::Wheel:
+        return HandleWheel(control, static_cast<QWheelEvent*>(event), own);
+    case QEvent::KeyPress:
+        if (forwardingKey)
+            return false;
+        return HandleKeyDown(control, widget, static_cast<QKeyEvent*>(event), own);
+    case QEvent::KeyRelease:
+        return HandleKeyUp(control, static_cast<QKeyEvent*>(event), own);
+    case QEvent::FocusIn:
+        if (!IsWindowFocusReason(static_cast<QFocusEvent*>(event)->reason()))
+            control->HandleFocusIn();
+        return false;
+    case QEvent::FocusOut:
+        if (!IsWindowFocusReason(static_cast<QFocusEvent*>(event)->reason()))
+            control->HandleFocusOut();
+        return false;
+    case QEvent::Enter: {
+        const QPoint local = static_cast<QEnterEvent*>(event)->position().toPoint();
+        TControl* child = control->ControlAtPos(ToPoint(local));
+        SetMouseControl(child ? child : control);
+        return false;
+    }
+    case QEvent::Leave:
+        if (TControl* under = MouseControl(); under == control || (under && under->Parent() == control))
+            SetMouseControl(nullptr);
+        Application->HintMouseMove(nullptr, Point(0, 0));
+        return false;
+    case QEvent::Move:
+    case QEvent::Resize:
+        if (widget->isWindow() && widget == control->Widget())
+            control->HandleWindowGeometry(QRect(widget->pos(), widget->size()));
+        return false;
+    case QEvent::Close:
+        if (auto* form = dynamic_cast<TForm*>(control); form && widget == form->Widget()) {
+            event->ignore();
+            form->SystemCloseRequest();
+            return true;
+        }
+        return false;
+    case QEvent::WindowActivate:
+    case QEvent::WindowDeactivate:
+        if (auto* form = dynamic_cast<TForm*>(control))
+            form->ActivationChanged(event->type() == QEvent::WindowActivate);
+        return false;
+    default:
+        return false;
+    }
+}
+
+class WindowEventFilter : public QObject {
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        TWinControl* control = widget ? TWinControl::FromWidget(widget) : nullptr;
+        if (!control)
+            return false;
+        try {
+            return Dispatch(control, widget, event);
+        } catch (const std::exception& error) {
+            Application->HandleException(control, error);
+            return true;
+        }
+    }
+};
+
+}  // namespace
+
+QObject* TWindowEvents::Filter()
+{
+    static WindowEventFilter* filter = new WindowEventFilter;
+    return filter;
+}
+
+void TWindowEvents::Paint(TWinControl* control, QWidget* widget, QPaintEvent* event)
+{
+    try {
+        control->PaintInvalid();
+    } catch (const std::exception& error) {
+        Application->HandleException(control, error);
+    }
+    const QImage& image = control->BackingImage();
+    QPainter painter(widget);
+    if (control->CurrentCreateParams().layered)
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& rect : event->region())
+        painter.drawImage(rect, image, rect);
+}
+
+void TWindowEvents::Forget(TControl* control)
+{
+    if (windowDrag.window == control)
+        windowDrag.window = nullptr;
+}
+
+TControl* TWindowEvents::FindControlAt(TPoint screenPoint)
+{
+    const QPoint global(screenPoint.X, screenPoint.Y);
+    QWidget* widget = QApplication::widgetAt(global);
+    TWinControl* control = ControlOfWidget(widget);
+    if (!control)
+        return nullptr;
+    const TPoint local = control->ScreenToClient(screenPoint);
+    TControl* child = control->ControlAtPos(local);
+    return child ? child : control;
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,79 @@
+#pragma once
+// Helpers of the form library's tests: real Qt events sent to the real widgets, and a pump.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTest>
+#include <QWheelEvent>
+#include <QWidget>
+
+#include "platform/forms/win_control.h"
+
+namespace tarvelon::test {
+
+// Handles events for `ms` milliseconds (at least once).
+inline void Pump(int ms = 0)
+{
+    QElapsedTimer clock;
+    clock.start();
+    do {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    } while (clock.elapsed() < ms);
+}
+
+// Pumps until `done` holds or `ms` pass; returns done().
+template <typename Done>
+bool PumpUntil(Done done, int ms = 3000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+    return done();
+}
+
+inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint local, Qt::MouseButton button,
+                      Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const QPointF global = widget->mapToGlobal(QPointF(local));
+    QMouseEvent event(type, QPointF(local), global, button, buttons, modifiers);
+    QApplication::sendEvent(widget, &event);
+}
+
+inline void MoveMouse(QWidget* widget, QPoint local, Qt::MouseButtons buttons = Qt::NoButton,
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    SendMouse(widget, QEvent::MouseMove, local, Qt::NoButton, buttons, modifiers);
+}
+
+inline void SendWheel(QWidget* widget, QPoint local, int delta, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const QPointF global = widget->mapToGlobal(QPointF(local));
+    QWheelEvent event(QPointF(local), global, QPoint(), QPoint(0, delta), Qt::NoButton, modifiers, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(widget, &event);
+}
+
+inline void SendKey(QWidget* widget, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                    const QString& text = QString())
+{
+    QKeyEvent event(type, key, modifiers, text);
+    QApplication::sendEvent(widget, &event);
+}
+
+inline void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
+                     const QString& text = QString())
+{
+    SendKey(widget, QEvent::KeyPress, key, modifiers, text);
+    SendKey(widget, QEvent::KeyRelease, key, modifiers, text);
+}
+
+// The colour of a pixel of a grabbed widget, as 0xRRGGBB.
+inline unsigned GrabbedPixel(QWidget* widget, int x, int y)
+{
+    const QImage image = widget->grab().toImage();
+    return image.pixel(x, y) & 0xFFFFFFu;
+}
+
+}  // namespace tarvelon::test
