@@ -200,7 +200,7 @@ FirstScreen StartNewGame()
         SetupWorldCup();
     DrawReferees();
     AutosaveCounter = 0;
-    SeasonStartPending = true;
+    SeasonStartPending = 1;
     SendWelcomeMails();
     return ChooseFirstScreen();
 }

@@ -5,15 +5,14 @@
 #include "core/match/computer_lineups.h"
 #include "core/match/match_flags.h"
 #include "core/matchday/matchday_driver.h"
+#include "core/matchday_rules/day_rules_services.h"
 #include "core/matchday_rules/end_of_matchday.h"
 #include "core/matchday_rules/matchday_setup.h"
-#include "core/matchday_rules/shootout.h"
 #include "core/matchday_rules/standings.h"
-#include "core/persist/saved_game.h"
+#include "core/newgame/session_globals.h"
 #include "core/progression/calendar_advance.h"
 #include "core/progression/day_progression.h"
 #include "core/progression/knockout_ties.h"
-#include "core/progression/progression_services.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
 #include "core/seasonloop/season_turn.h"
@@ -80,13 +79,7 @@ bool IsNationalTeamDay() { return Game.DayKind >= kKindWorldCup; }
 
 void InstallSeasonLoopServices()
 {
-    ProgressionServices& services = Progression();
-    services.playShootout = PlayShootout;
-    services.playBracketShootout = PlayShootoutInDialogs;
-    services.closeStateGroups = CloseStateGroups;
-    services.closeContinentalGroups = CloseContinentalGroups;
-    services.closeNationalCupGroups = CloseNationalCupGroups;
-    services.prepareTournamentSquads = PrepareTournamentSquads;
+    InstallDayRulesServices();
     // The club world cup and the continental qualifiers ask the history for last champions.
     Draws().findChampion = FindChampion;
 }

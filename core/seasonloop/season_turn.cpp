@@ -9,7 +9,7 @@
 #include "core/match/match_records.h"
 #include "core/match/referees.h"
 #include "core/matchday/matchday_globals.h"
-#include "core/persist/saved_game.h"
+#include "core/newgame/session_globals.h"
 #include "core/records/game_state.h"
 #include "core/rollover/season_rollover.h"
 #include "core/season/calendar.h"
@@ -20,7 +20,6 @@
 
 namespace tarvelon {
 
-int SummarySeason = 0;
 int SummaryLeague = 0;
 
 namespace {
@@ -81,7 +80,7 @@ void BeginSeasonSummary()
     SummarySeason = Game.Season;
     SummaryLeague = Leagues.size() > 1 ? SummaryReferenceLeague() : 0;
     Game.coachedNationalTeam = 0;
-    NewSeasonRollover(SummarySeason);
+    NewSeasonRollover();
 }
 
 int FindCompetitionPlacing(int region, int place, int season, int kind)

@@ -7,9 +7,8 @@
 
 namespace tarvelon {
 
-// The number of the season that has just ended (set before the rollover, which reads it) and the
-// league whose divisions the summary lists.
-extern int SummarySeason;
+// The league whose divisions the summary lists. (The number of the season that has just ended is
+// the rollover's SummarySeason, set before the rollover runs.)
 extern int SummaryLeague;
 
 // The league the summary lists first: the current human club's league, else the league of

@@ -11,7 +11,7 @@
 #include "core/history/history_records.h"
 #include "core/match/match_records.h"
 #include "core/matchday/matchday_globals.h"
-#include "core/persist/saved_game.h"
+#include "core/newgame/session_globals.h"
 #include "core/season/competitions.h"
 #include "core/seasonloop/season_turn.h"
 #include "tests/core/matchday_world.h"
