@@ -2,10 +2,14 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "core/settings/settings.h"
+
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarvelon"));
+    // The settings file lies beside the program file.
+    tarvelon::SetProgramFolder(QApplication::applicationDirPath().toStdString());
     // The title screen is not there yet: the program starts and ends without a window.
     std::puts("Tarvelon: a tela de título ainda não existe; nada a mostrar.");
     return 0;

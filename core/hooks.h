@@ -8,6 +8,12 @@
 
 namespace tarvelon {
 
+// What the penalty dialog reports: outcome 1 scored, 2 missed; the player who took the kick.
+struct PenaltyDialogAnswer {
+    int outcome = 2;
+    int taker = -1;
+};
+
 struct CoreHooks {
     // The high-resolution clock read to seed the random generator (and by the match engine before each
     // chance test). The program reads the real clock; tests install a deterministic one.
@@ -26,6 +32,15 @@ struct CoreHooks {
     // Width and height of the screen in pixels.
     std::function<int()> screenWidth;
     std::function<int()> screenHeight;
+
+    // The match engine's questions to the human coach during a match (never asked on a silent
+    // matchday or when no human club takes part; empty: the engine decides by itself).
+    // The penalty dialog: the kicking club, the defending club and whether the human club kicks
+    // (with both clubs human-run, the kicking side's dialog is the one shown).
+    std::function<PenaltyDialogAnswer(int kickingClub, int defendingClub, bool humanKicks)> penaltyDialog;
+    // The injury-substitution dialog: returns the bench player chosen to replace the injured
+    // player of `club` in match `match`, or -1 for none.
+    std::function<int(int club, int injuredPlayer, int match)> injurySubstitutionDialog;
 };
 
 // The one set of hooks of the program, with safe defaults: a real clock, no sound, no messages,

@@ -39,7 +39,9 @@ struct ShortString {
     {
         const std::size_t n = std::min(cp1252.size(), N);
         std::memset(bytes, 0, N);
-        std::memcpy(bytes, cp1252.data(), n);
+        if (n > 0) {  // an empty view may carry a null pointer, which memcpy must not get
+            std::memcpy(bytes, cp1252.data(), n);
+        }
         length = static_cast<std::uint8_t>(n);
     }
 

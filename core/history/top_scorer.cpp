@@ -1,0 +1,65 @@
+#include "core/history/top_scorer.h"
+
+#include "core/basics/currency.h"
+#include "core/history/history_appenders.h"
+#include "core/history/history_records.h"
+#include "core/season/competition_kind.h"
+#include "core/tables.h"
+#include "core/season/competitions.h"
+#include "core/sort/record_sort.h"
+
+namespace tarvelon {
+
+std::vector<TTopScorerRow> TopScorerList;
+
+namespace {
+
+int FirstAllTimeGoals(int player)
+{
+    for (const TGoalTally& tally : AllTimeGoalTallies)
+        if (tally.player == player)
+            return tally.goals;
+    return 0;
+}
+
+void PayPrize(int club, std::int64_t units)
+{
+    Clubs[club].cash += CurrencyFromUnits(units);
+    ClubFinances[club].prizes += static_cast<std::int32_t>(units);
+}
+
+}  // namespace
+
+int CompareTopScorerRows(const void* a, const void* b)
+{
+    const auto& first = *static_cast<const TTopScorerRow*>(a);
+    const auto& second = *static_cast<const TTopScorerRow*>(b);
+    if (first.goals != second.goals)
+        return first.goals > second.goals ? -1 : 1;
+    if (first.secondTally != second.secondTally)
+        return first.secondTally < second.secondTally ? -1 : 1;
+    return 0;
+}
+
+void AwardTopScorer(int kind, int region, int division, int keyA, int keyB)
+{
+    const int competition = FindCompetition(kind, region, division, keyA, keyB);
+    TopScorerList.clear();
+    for (const TGoalTally& tally : GoalTallies)
+        if (tally.competition == competition)
+            TopScorerList.push_back({tally.player, tally.goals, FirstAllTimeGoals(tally.player), tally.club});
+    if (TopScorerList.empty())
+        return;
+    SortRecords(TopScorerList.data(), static_cast<int>(sizeof(TTopScorerRow)), 0, static_cast<int>(TopScorerList.size()) - 1,
+                CompareTopScorerRows);
+    const TTopScorerRow best = TopScorerList.front();
+    AddTopScorer(competition, best.club, best.player, best.goals);
+    if (kind == kKindNationalLeague) {
+        PayPrize(best.club, 1500000);
+        Players[best.player].Star = 1;
+    } else if (kind == kKindNationalCup) {
+        PayPrize(best.club, 1000000);
+    }
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,31 @@
+#pragma once
+// Safe access to line-ups and their players for the match engine: empty starter places (0 or below),
+// empty bench places (-1 or 0) and indexes outside the tables are skipped, never followed.
+#include "core/match/match_records.h"
+#include "core/tables.h"
+
+namespace tarvelon {
+
+// The line-up at an index of Lineups, or nullptr.
+TLineup* LineupAt(int lineup);
+
+// The player record of an index, or nullptr for 0, negative or unknown indexes.
+TPlayer* PlayerAt(int player);
+
+// The player of starter place k (1..11), or nullptr when the place is empty.
+TPlayer* StarterPlayer(const TLineup& L, int k);
+
+// Starter place (1..11) that holds the player, or 0.
+int StarterPlaceOf(const TLineup& L, int player);
+
+// Bench place (1..7) that holds the player, or 0.
+int BenchPlaceOf(const TLineup& L, int player);
+
+inline bool PlayerOnPitch(const TPlayer& p) { return p.OnPitch != 0; }
+bool PlayerOnPitch(int player);
+
+// The club record of an index, or nullptr.
+TClub* ClubAt(int club);
+bool IsHumanClub(int club);
+
+}  // namespace tarvelon

@@ -1,0 +1,23 @@
+#pragma once
+// A team's strength as the match engine sees it: an attack and a defence rating for each of the 12
+// zones of its own numbering and one keeper rating, computed from its starters, their pitch slots,
+// strength, energy and position, with cuts for unbalanced formations.
+#include <string>
+
+namespace tarvelon {
+
+// Recomputes and stores the zone ratings and the keeper rating of line-up `lineup` (index into Lineups).
+void ComputeLineupRatings(int lineup);
+
+// The formation as "defence-midfield-attack" counts of starters 1..10 (for example "4-4-2").
+std::string FormatFormation(int lineup);
+
+// The position group (0..4) a pitch slot (1..25) counts as, its side code and its role code.
+int SlotPosition(int slot);
+int SlotSideCode(int slot);
+int SlotRoleCode(int slot);
+
+// True for a pitch slot of the tactics board (1..25).
+inline bool IsPitchSlot(int slot) { return slot >= 1 && slot <= 25; }
+
+}  // namespace tarvelon

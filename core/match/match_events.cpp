@@ -1,0 +1,196 @@
+#include "core/match/match_events.h"
+
+#include "core/basics/rounding.h"
+#include "core/match/lineup_access.h"
+#include "core/match/match_events_codes.h"
+#include "core/match/match_flags.h"
+#include "core/match/player_match_stats.h"
+#include "core/records/game_state.h"
+#include "core/season/fixtures.h"
+
+namespace tarvelon {
+
+namespace {
+
+std::string PlayerName(int player)
+{
+    const TPlayer* p = PlayerAt(player);
+    return p ? p->Name.str() : std::string();
+}
+
+bool IsOwnGoal(const jogos& m, int side, int player, int code)
+{
+    const TPlayer* p = PlayerAt(player);
+    return code == meGoal && p != nullptr && p->Club != m.club[side - 1];
+}
+
+// The codes whose second field names a player (not a card kind or a penalty outcome).
+bool SecondIsPlayer(int code)
+{
+    return code == meInjury || code == meSubstitution || code == meInjurySubstitution;
+}
+
+void CountStatOfEvent(const jogos& m, int side, int player, int code, int second)
+{
+    int club = m.club[side - 1];
+    switch (code) {
+    case meGoal:
+        if (!IsOwnGoal(m, side, player, code))
+            RecordPlayerStat(player, club, m.competition, "gol");
+        break;
+    case meFreeKickGoal:
+    case mePenaltyGoal:
+        RecordPlayerStat(player, club, m.competition, "gol");
+        break;
+    case meCard:
+        RecordPlayerStat(player, club, m.competition, second == ckYellow ? "ca" : "cv");
+        break;
+    case meInjury:
+        RecordPlayerStat(player, club, m.competition, "ct");
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+std::string MatchEventText(int player, int code, int second, bool ownGoal)
+{
+    std::string text;
+    switch (code) {
+    case meGoal: text = ownGoal ? "(gol contra) " : "(gol) "; break;
+    case meFreeKickGoal: text = "(gol falta) "; break;
+    case mePenaltyGoal: text = "(gol penalty) "; break;
+    case mePenaltyMissed: text = "(perdeu penalty) "; break;
+    case meCard:
+        text = second == ckYellow ? "(C.A.) " : (second == ckRed ? "(C.V.) " : "(C.A + C.V.) ");
+        break;
+    case meInjury: text = "(contusão) "; break;
+    default: break;
+    }
+    if (!text.empty())
+        text += PlayerName(player);
+    if (code == meInjury)
+        text += "<br>";
+    if ((code == meInjury || code == meSubstitution) && second > 0)
+        text += "(subst.) " + PlayerName(player) + " <> " + PlayerName(second);
+    return text;
+}
+
+int RecordMatchEvent(int side, int player, int match, int code, int second)
+{
+    const jogos& m = Matches[match];
+    CountStatOfEvent(m, side, player, code, second);
+    if (DebugTrace) {
+        std::string text = MatchEventText(player, code, second, IsOwnGoal(m, side, player, code));
+        EventTraceText += " " + text + " " + std::to_string(Round(m.tick / 2.0)) + "<br>";
+    }
+    int index = AddMatchEvent(side, player, match, code, second);
+    if (code == meInjury && second > 0)
+        index = AddMatchEvent(side, player, match, meInjurySubstitution, second);
+    return index;
+}
+
+int AddMatchEvent(int side, int player, int match, int code, int second)
+{
+    const jogos& m = Matches[match];
+    int club = m.club[side - 1];
+    if (IsOwnGoal(m, side, player, code))
+        code = meOwnGoal;
+    if ((code == meSubstitution || code == meInjurySubstitution) && second > 0)
+        RecordPlayerStat(second, club, m.competition, "j");
+    MatchEvents.push_back(TMatchEventEntry{code, club, player, second, m.tick, match});
+    return static_cast<int>(MatchEvents.size()) - 1;
+}
+
+bool PlayerScoredToday(int player)
+{
+    for (const TMatchEventEntry& e : MatchEvents)
+        if (e.player == player && (e.code == meGoal || e.code == meFreeKickGoal || e.code == mePenaltyGoal))
+            return true;
+    return false;
+}
+
+PlayerMatchCounts CountPlayerMatchEvents(int player)
+{
+    PlayerMatchCounts c;
+    int cameOnTick = -1;
+    bool takenOff = false;
+    for (const TMatchEventEntry& e : MatchEvents) {
+        bool isPlayer = e.player == player;
+        bool isSecond = SecondIsPlayer(e.code) && e.second == player;
+        if (!isPlayer && !isSecond)
+            continue;
+        switch (e.code) {
+        case meGoal:
+        case meFreeKickGoal:
+        case mePenaltyGoal: c.goals += 1; break;
+        case meOwnGoal: c.ownGoals += 1; break;
+        case mePenaltyMissed: c.missedPenalties += 1; break;
+        case meCard:
+            if (e.second == ckYellow)
+                c.yellowCards += 1;
+            else
+                c.otherCards += 1;
+            break;
+        case meSubstitution:
+            if (isSecond) {
+                cameOnTick = e.tick;
+                c.ticksOnPitch = 182 - e.tick;
+            } else if (cameOnTick >= 0) {
+                c.ticksOnPitch = e.tick - cameOnTick;
+            } else if (!takenOff) {
+                c.ticksOnPitch = e.tick;
+                takenOff = true;
+            }
+            break;
+        default: break;
+        }
+    }
+    return c;
+}
+
+PlayerCardCounts CountPlayerCards(int player)
+{
+    PlayerCardCounts c;
+    for (const TMatchEventEntry& e : MatchEvents) {
+        if (e.player != player)
+            continue;
+        if (e.code == meCard && e.second == ckYellow)
+            c.yellow += 1;
+        else if (e.code == meCard && e.second == ckRed)
+            c.red += 1;
+        else if (e.code == meCard && e.second == ckSecondYellow)
+            c.secondYellowRed += 1;
+        else if (e.code == meInjury)
+            c.injuries += 1;
+    }
+    return c;
+}
+
+void PutPlayerInLineupSlot(int club, int player, int place)
+{
+    TPlayer* p = PlayerAt(player);
+    const TClub* c = ClubAt(club);
+    TLineup* L = c ? LineupAt(c->LineupIndex) : nullptr;
+    if (place < 1 || place > 11 || p == nullptr || L == nullptr)
+        return;
+    RecordPlayerStat(player, p->Club, -1, "j");
+    p->OnPitch = 1;
+    p->PlayedThisRound = 1;
+    L->starters[place - 1] = player;
+    int bench = BenchPlaceOf(*L, player);
+    if (bench > 0)
+        L->bench[bench - 1] = 0;
+}
+
+FixtureScore FindFixtureScore(int round, int secondClub, int firstClub)
+{
+    for (const TFixture& f : Fixtures)
+        if (f.kind == Game.DayKind && f.round == round && f.home == firstClub && f.away == secondClub)
+            return FixtureScore{f.homeGoals, f.awayGoals};
+    return {};
+}
+
+}  // namespace tarvelon

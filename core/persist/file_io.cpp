@@ -1,0 +1,53 @@
+#include "core/persist/file_io.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+namespace tarvelon {
+
+namespace fs = std::filesystem;
+
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    bytes.clear();
+    char buffer[65536];
+    while (bytes.size() < maxBytes && in) {
+        const std::size_t want = std::min<std::size_t>(sizeof(buffer), maxBytes - bytes.size());
+        in.read(buffer, static_cast<std::streamsize>(want));
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+    }
+    return !in.bad();
+}
+
+bool WriteFileReplacing(const std::string& path, std::string_view bytes)
+{
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            return false;
+        }
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::error_code ignored;
+            fs::remove(temporary, ignored);
+            return false;
+        }
+    }
+    std::error_code error;
+    fs::rename(temporary, path, error);
+    if (error) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,14 @@
+#pragma once
+// Data files are looked up without regard to the case of their names: the database was made on a
+// system that ignores case. Paths use "/" separators.
+#include <string>
+#include <string_view>
+
+namespace tarvelon {
+
+// The path of the file `name` inside the folder `dir` as it is on disk, every folder and the name
+// matched without regard to case (core/basics/find_file.h); `name` may hold sub-folders
+// ("selecoes/29.nsx"). Empty when nothing matches.
+std::string FindFileNoCase(std::string_view dir, std::string_view name);
+
+}  // namespace tarvelon

@@ -1,0 +1,72 @@
+#include "core/tables.h"
+
+namespace tarvelon {
+
+std::vector<TClub> Clubs;
+std::vector<TPlayer> Players(1, NoPlayerRecord());
+std::vector<TLeague> Leagues;
+std::vector<TCoach> Coaches;
+std::vector<TNationalTeam> NationalTeams;
+std::vector<TClubFinance> ClubFinances;
+std::array<TTicketPriceRow, kTicketPriceRows> TicketPrices{};
+std::vector<TTransfer> Transfers;
+std::vector<TLoan> Loans;
+std::vector<TMailMessage> MailMessages;
+std::vector<TStadiumWork> StadiumWorks;
+std::vector<TTacticsPreset> TacticsPresets;
+std::vector<TCoachHiring> CoachHirings;
+std::vector<TCoachHiring>& CoachHires = CoachHirings;
+std::vector<TCallUp> CallUps;
+std::vector<TStateResult> StateResults;
+
+namespace {
+
+// Built on first use, so registrations from static objects of other files find it ready.
+std::vector<std::function<void()>>& RegisteredResets()
+{
+    static std::vector<std::function<void()>> resets;
+    return resets;
+}
+
+}  // namespace
+
+TPlayer NoPlayerRecord()
+{
+    TPlayer none{};
+    none.Club = -1;
+    return none;
+}
+
+void EnsurePlayerElementZero()
+{
+    if (Players.empty()) {
+        Players.push_back(NoPlayerRecord());
+    }
+    Players[0].Club = -1;
+}
+
+void RegisterGameTableReset(std::function<void()> reset) { RegisteredResets().push_back(std::move(reset)); }
+
+void ResetGameTables()
+{
+    Clubs.clear();
+    Players.assign(1, NoPlayerRecord());
+    Leagues.clear();
+    Coaches.clear();
+    NationalTeams.clear();
+    ClubFinances.clear();
+    TicketPrices = {};
+    Transfers.clear();
+    Loans.clear();
+    MailMessages.clear();
+    StadiumWorks.clear();
+    TacticsPresets.clear();
+    CoachHirings.clear();
+    CallUps.clear();
+    StateResults.clear();
+    for (const auto& reset : RegisteredResets()) {
+        reset();
+    }
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+#include "core/format/images.h"
+#include "core/records/game_state.h"
+#include "core/tables.h"
+
+namespace tarvelon {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A game folder of its own in the temporary directory, entered for the test and left afterwards.
+class GameFolder : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous_ = fs::current_path();
+        folder_ = fs::temp_directory_path() / ("tarvelon_images_" + std::to_string(::getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_ / "teams" / "escudos");
+        fs::create_directories(folder_ / "teams" / "selecoes");
+        fs::create_directories(folder_ / "teams" / "miniescudos");
+        fs::current_path(folder_);
+        ResetGameState();
+        ResetGameTables();
+        Game.LeagueClubCount = 3;
+        Game.ExtraClubCount = 1;
+        Clubs.resize(6);
+        const char* crests[] = {"gremio", "Santos", "bahia", "porto", "brasil", "nada"};
+        for (std::size_t i = 0; i < Clubs.size(); ++i) Clubs[i].crestName.set(crests[i]);
+    }
+
+    void TearDown() override
+    {
+        fs::current_path(previous_);
+        fs::remove_all(folder_);
+    }
+
+    static void Touch(const fs::path& file) { std::ofstream(file) << "x"; }
+
+    fs::path previous_;
+    fs::path folder_;
+};
+
+TEST_F(GameFolder, CrestsInTheirOrderOfExtensions)
+{
+    Touch("teams/escudos/gremio.bmp");
+    Touch("teams/escudos/gremio.png");
+    Touch("teams/escudos/SANTOS.Gif");   // the database ignores case
+    Touch("teams/escudos/porto.gif");    // club 3 is an extra club: still a club crest
+    Touch("teams/selecoes/brasil.bmp");  // club 4 is a national team's entry
+    Touch("teams/escudos/brasil.png");
+    EXPECT_EQ(CrestPath(0), "teams/escudos/gremio.png");
+    EXPECT_EQ(CrestPath(1), "teams/escudos/SANTOS.Gif");
+    EXPECT_EQ(CrestPath(2), "");
+    EXPECT_EQ(CrestPath(3), "teams/escudos/porto.gif");
+    EXPECT_EQ(CrestPath(4), "teams/selecoes/brasil.bmp");
+    EXPECT_EQ(CrestPath(5), "");
+    EXPECT_EQ(CrestPath(6), "");
+    EXPECT_EQ(CrestPath(-1), "");
+}
+
+TEST_F(GameFolder, MiniCrests)
+{
+    Touch("teams/miniescudos/Mini_Bahia.BMP");
+    Touch("teams/miniescudos/mini_gremio.png");
+    EXPECT_EQ(MiniCrestPath(2), "teams/miniescudos/Mini_Bahia.BMP");
+    EXPECT_EQ(MiniCrestPath(0), "");
+    EXPECT_EQ(MiniCrestPath(9), "");
+}
+
+TEST(StatusImage, IndexPerStyle)
+{
+    ResetGameTables();
+    Players.resize(3);
+    Players[2].ShirtNumber = 7;
+    EXPECT_EQ(FormatStatusImageIndex(2, 0), "65");
+    EXPECT_EQ(FormatStatusImageIndex(2, 1), "7");
+    EXPECT_EQ(FormatStatusImageIndex(2, 2), "36");
+    EXPECT_EQ(FormatStatusImageIndex(2, 3), "87");
+    EXPECT_EQ(FormatStatusImageIndex(2, 4), "88");
+    EXPECT_EQ(FormatStatusImageIndex(2, 5), "");
+    EXPECT_EQ(FormatStatusImageIndex(0, 0), "58");  // no player: status 0
+}
+
+}  // namespace
+}  // namespace tarvelon

@@ -1,0 +1,29 @@
+#pragma once
+// Every club of the sample database, built in memory before anything is written.
+#include <string>
+#include <vector>
+
+#include "core/persist/club_file.h"
+#include "tools/sampledata/sample_random.h"
+
+namespace tarvelon::sampledata {
+
+struct SampleClub {
+    ClubFile file;
+    int placeInCountry = 0;  // 0 = the country's best club
+    int crestPattern = 0;    // the design drawn on its crest
+    char initial = 'A';      // the first letter of its town, on its crest
+};
+
+std::vector<SampleClub> MakeSampleClubs(const SampleRandom& random);
+
+// A file name made of the name's letters: accents dropped, lower case, "_" for spaces, at most 25.
+std::string FileNameOf(const std::string& utf8Name);
+
+// The club colours: a background colour and a text colour that stands out on it.
+std::pair<int, int> DrawClubColours(SampleRandom& random);
+
+// Relative brightness 0..255 of a colour (0x00BBGGRR).
+int Brightness(int color);
+
+}  // namespace tarvelon::sampledata
