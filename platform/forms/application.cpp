@@ -79,7 +79,7 @@ void TApplication::ConnectToQt()
         return;
     connected_ = true;
     QObject::connect(qApp, &QGuiApplication::applicationStateChanged, qApp,
-                     [this](Qt::ApplicationState state) { ApplicationStateChanged(state == Qt::ApplicationActive); });
+                     [this](Qt::ApplicationState state) { ActivationChanged(state == Qt::ApplicationActive); });
     hintTimer_ = new QTimer;
     hintTimer_->setSingleShot(true);
     QObject::connect(hintTimer_, &QTimer::timeout, hintTimer_, [this] { HintTimerFired(); });
@@ -88,7 +88,7 @@ void TApplication::ConnectToQt()
     QObject::connect(hideTimer_, &QTimer::timeout, hideTimer_, [this] { HideHintWindow(); });
 }
 
-void TApplication::ApplicationStateChanged(bool active)
+void TApplication::ActivationChanged(bool active)
 {
     if (active == active_)
         return;

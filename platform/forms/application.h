@@ -83,6 +83,10 @@ public:
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeactivate;
 
+    // From the desktop (Qt's application state): the program's windows were activated or deactivated.
+    // Popup windows hear it (ApplicationActivated), then OnActivate / OnDeactivate fires.
+    void ActivationChanged(bool active);
+
     // From the windows of this layer.
     void HintMouseMove(TControl* control, TPoint screenPos);
     void ForgetControl(TControl* control);
@@ -91,7 +95,6 @@ public:
 private:
     void HintTimerFired();
     void HideHintWindow();
-    void ApplicationStateChanged(bool active);
 
     bool terminated_ = false;
     TForm* mainForm_ = nullptr;

@@ -5,7 +5,6 @@
 #include "platform/forms/drag_drop.h"
 #include "platform/forms/form.h"
 #include "platform/forms/input_state.h"
-#include "platform/forms/mul_div.h"
 #include "platform/forms/win_control.h"
 
 namespace tarvelon {
@@ -304,6 +303,44 @@ void TControl::HandleMouseUp(TMouseButton button, TShiftState shift, int x, int 
             Click();
     }
     MouseUp(button, shift, x, y);
+    if (button == mbRight) {
+        bool handled = false;
+        DoContextPopup(Point(x, y), handled);
+    }
+}
+
+void TControl::SetPopupMenu(TComponent* menu)
+{
+    if (popupMenu_ == menu)
+        return;
+    if (popupMenu_)
+        popupMenu_->RemoveFreeNotification(this);
+    popupMenu_ = menu;
+    if (menu)
+        menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == popupMenu_)
+        popupMenu_ = nullptr;
+}
+
+void TControl::DoContextPopup(TPoint mousePos, bool& handled)
+{
+    if (OnContextPopup)
+        OnContextPopup(this, mousePos, handled);
+    if (handled)
+        return;
+    for (TControl* control = this; control; control = control->parent_) {
+        if (control->popupMenu_) {
+            handled = true;
+            if (ShowPopupMenu)
+                ShowPopupMenu(control->popupMenu_, this, ClientToScreen(mousePos));
+            return;
+        }
+    }
 }
 
 bool TControl::HandleMouseWheel(TShiftState shift, int wheelDelta, TPoint screenPos)
@@ -365,15 +402,14 @@ bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos)
     if (handled)
         return true;
     // One Down or Up per whole notch; parts of a notch wait for the rest.
-    static int accumulator = 0;
-    accumulator += wheelDelta;
-    while (std::abs(accumulator) >= kWheelDelta && !handled) {
-        const bool down = accumulator < 0;
-        accumulator += down ? kWheelDelta : -kWheelDelta;
+    wheelAccumulator_ += wheelDelta;
+    while (std::abs(wheelAccumulator_) >= kWheelDelta && !handled) {
+        const bool down = wheelAccumulator_ < 0;
+        wheelAccumulator_ += down ? kWheelDelta : -kWheelDelta;
         handled = down ? DoMouseWheelDown(shift, mousePos) : DoMouseWheelUp(shift, mousePos);
     }
     if (handled)
-        accumulator = 0;
+        wheelAccumulator_ = 0;
     return handled;
 }
 
@@ -472,7 +508,7 @@ void TControl::Resize()
 
 void TControl::ChangeScale(int m, int d)
 {
-    if (m == d)
+    if (m == d || d == 0)
         return;
     SetBounds(MulDiv(left_, m, d), MulDiv(top_, m, d), MulDiv(left_ + width_, m, d) - MulDiv(left_, m, d),
               MulDiv(top_ + height_, m, d) - MulDiv(top_, m, d));

@@ -123,6 +123,12 @@ public:
     bool MouseCapture() const;
     void SetMouseCapture(bool capture);
 
+    // The popup menu shown by a right click (a TPopupMenu of the menus; a control without one shows
+    // its parent's). The menus install ShowPopupMenu, which pops a menu up at a screen point.
+    TComponent* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TComponent* menu);
+    static inline std::function<void(TComponent* menu, TControl* control, TPoint screenPos)> ShowPopupMenu;
+
     // Drag and drop of the form library.
     TDragMode DragMode() const { return dragMode_; }
     void SetDragMode(TDragMode mode) { dragMode_ = mode; }
@@ -150,6 +156,7 @@ public:
     TDragDropEvent OnDragDrop;
     TStartDragEvent OnStartDrag;
     TEndDragEvent OnEndDrag;
+    TContextPopupEvent OnContextPopup;
 
     // Entry points of the platform's input dispatch (what the window messages do): they run the
     // capture and click rules and call the virtual methods below.
@@ -191,6 +198,9 @@ protected:
     virtual void DragDrop(TObject* source, int x, int y);
     virtual void DoStartDrag(TObject*& dragObject);
     virtual void DoEndDrag(TObject* target, int x, int y);
+    // After a right click: OnContextPopup, then the popup menu of this control or of a parent.
+    virtual void DoContextPopup(TPoint mousePos, bool& handled);
+    void Notification(TComponent* component, TOperation operation) override;
 
     // Notifications, after the change.
     virtual void FontChanged();
@@ -242,8 +252,10 @@ private:
     bool parentShowHint_ = true;
     TCursor cursor_ = crDefault;
     bool clicked_ = false;
+    int wheelAccumulator_ = 0;
     TDragMode dragMode_ = dmManual;
     TCursor dragCursor_ = crDrag;
+    TComponent* popupMenu_ = nullptr;
 };
 
 }  // namespace tarvelon

@@ -22,7 +22,7 @@ void TDragManager::Begin(TControl* source, bool immediate, int threshold)
     if (active_ || !source)
         return;
     source_ = source;
-    start_ = mousePos_;
+    start_ = GetCursorPos();
     threshold_ = threshold < 0 ? 5 : threshold;
     if (immediate)
         Start();
@@ -42,12 +42,11 @@ void TDragManager::Start()
     if (source_ != source)
         return;  // the start handler ended it
     SetCaptureControl(source_);
-    DragTo(mousePos_);
+    DragTo(GetCursorPos());
 }
 
 bool TDragManager::MouseMove(TPoint screenPos)
 {
-    mousePos_ = screenPos;
     if (pending_) {
         if (std::abs(screenPos.X - start_.X) > threshold_ || std::abs(screenPos.Y - start_.Y) > threshold_)
             Start();
@@ -61,7 +60,6 @@ bool TDragManager::MouseMove(TPoint screenPos)
 
 bool TDragManager::MouseUp(TPoint screenPos)
 {
-    mousePos_ = screenPos;
     if (pending_) {
         Reset();
         return false;
@@ -103,7 +101,7 @@ void TDragManager::Finish(bool drop)
     TControl* source = source_;
     TControl* target = drop && accepted_ ? target_ : nullptr;
     TObject* sourceObject = SourceObject();
-    const TPoint pos = mousePos_;
+    const TPoint pos = GetCursorPos();
     Reset();
     if (target) {
         const TPoint point = target->ScreenToClient(pos);

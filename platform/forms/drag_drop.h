@@ -26,8 +26,6 @@ public:
     TControl* Target() const { return target_; }
     bool Accepted() const { return accepted_; }
     void Forget(TControl* control);
-    // Where the mouse was last seen (screen), kept by the window events.
-    void SetMousePos(TPoint screenPos) { mousePos_ = screenPos; }
 
 private:
     void Start();
@@ -45,7 +43,6 @@ private:
     bool cursorOverridden_ = false;
     int threshold_ = 5;
     TPoint start_;
-    TPoint mousePos_;
 };
 
 TDragManager& DragManager();

@@ -10,7 +10,6 @@
 #include <stdexcept>
 
 #include "platform/forms/application.h"
-#include "platform/forms/mul_div.h"
 #include "platform/forms/input_state.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/screen.h"

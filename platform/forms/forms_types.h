@@ -89,5 +89,7 @@ using TDragOverEvent =
 using TDragDropEvent = std::function<void(TObject* sender, TObject* source, int x, int y)>;
 using TStartDragEvent = std::function<void(TObject* sender, TObject*& dragObject)>;
 using TEndDragEvent = std::function<void(TObject* sender, TObject* target, int x, int y)>;
+// mousePos in the control's client coordinates; a handler that sets handled shows no menu.
+using TContextPopupEvent = std::function<void(TObject* sender, TPoint mousePos, bool& handled)>;
 
 }  // namespace tarvelon

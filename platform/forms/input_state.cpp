@@ -1,5 +1,6 @@
 #include "platform/forms/input_state.h"
 
+#include <QCursor>
 #include <QPointer>
 #include <QWidget>
 
@@ -15,6 +16,8 @@ TControl* captureControl = nullptr;
 TControl* mouseControl = nullptr;
 QPointer<QWidget> grabbedWidget;
 bool inMousePress = false;
+bool mouseSeen = false;
+TPoint lastMousePos;
 
 void ReleaseGrab()
 {
@@ -33,6 +36,25 @@ QWidget* WindowOf(TControl* control)
 }
 
 }  // namespace
+
+TPoint GetCursorPos()
+{
+    if (mouseSeen)
+        return lastMousePos;
+    const QPoint pos = QCursor::pos();
+    return Point(pos.x(), pos.y());
+}
+
+void SetLastMousePos(TPoint screenPos)
+{
+    mouseSeen = true;
+    lastMousePos = screenPos;
+}
+
+TControl* FindControlAtPos(TPoint screenPos)
+{
+    return TWindowEvents::FindControlAt(screenPos);
+}
 
 TControl* GetCaptureControl()
 {

@@ -1,9 +1,18 @@
 #pragma once
 // Who gets the mouse: the capture control (every mouse event goes to it while set) and the control
 // under the mouse (which hears MouseEnter and MouseLeave as the mouse moves on).
+#include "platform/graphics/geometry.h"
+
 namespace tarvelon {
 
 class TControl;
+
+// Where the mouse is on the screen: the last position a window of the program saw (the system's
+// cursor position before any).
+TPoint GetCursorPos();
+void SetLastMousePos(TPoint screenPos);
+// The control (windowed or graphic) under a screen point, or null outside the program's windows.
+TControl* FindControlAtPos(TPoint screenPos);
 
 TControl* GetCaptureControl();
 // A windowed or graphic control, or null to release. A capture taken outside a mouse press also

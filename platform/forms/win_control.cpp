@@ -1,6 +1,8 @@
 #include "platform/forms/win_control.h"
 
+#include <QApplication>
 #include <QHash>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QWidget>
@@ -10,6 +12,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
 #include "platform/forms/graphic_control.h"
+#include "platform/forms/keys.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/window_events.h"
 #include "platform/forms/window_widget.h"
@@ -142,7 +145,10 @@ void TWinControl::CreateWnd()
         widget->setWindowFlags(widget->windowFlags() | Qt::FramelessWindowHint);
         backing_ = QImage();
     }
+    // The window's own scroll bars belong to the layer's own windows; wrapped Qt widgets have theirs.
     for (TScrollBarKind kind : {sbHorizontal, sbVertical}) {
+        if (!dynamic_cast<TWindowWidget*>(widget))
+            break;
         auto* bar = new QScrollBar(kind == sbHorizontal ? Qt::Horizontal : Qt::Vertical, widget);
         bar->hide();
         bar->setFocusPolicy(Qt::NoFocus);
@@ -176,7 +182,14 @@ void TWinControl::DestroyWnd()
     widget->removeEventFilter(TWindowEvents::Filter());
     if (auto* own = dynamic_cast<TWindowWidget*>(widget))
         own->Detach();
-    delete widget;
+    for (WindowScrollBar* bar : {&hbar_, &vbar_}) {
+        if (bar->bar)
+            QObject::disconnect(bar->bar, nullptr, nullptr, nullptr);
+        bar->bar = nullptr;
+    }
+    // The widget may be delivering the event that led here: it goes once that is over.
+    widget->hide();
+    widget->deleteLater();
 }
 
 void TWinControl::ApplyWindowState()
@@ -757,6 +770,33 @@ void TWinControl::UpdateLayered(const QImage& image)
     backing_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     invalid_ = TRegion();
     ScheduleScreenUpdate();
+}
+
+void TWinControl::DrawParentBackground(const TRect& rect)
+{
+    TWinControl* parent = Parent();
+    if (!parent || IsPopupWindow())
+        return;
+    const QImage& under = parent->BackingImage();
+    QImage& image = BackingImage();
+    QPainter painter(&image);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (canvas_ && canvas_->IsClipped())
+        painter.setClipRegion(canvas_->ClipRegion().ToQRegion());
+    const QRect target = ToQRect(rect);
+    painter.drawImage(target, under, target.translated(Left(), Top()));
+}
+
+void TWinControl::PostKeyDown(unsigned short key, TShiftState shift)
+{
+    Qt::KeyboardModifiers modifiers;
+    if (shift & ssShift)
+        modifiers |= Qt::ShiftModifier;
+    if (shift & ssCtrl)
+        modifiers |= Qt::ControlModifier;
+    if (shift & ssAlt)
+        modifiers |= Qt::AltModifier;
+    QApplication::postEvent(Widget(), new QKeyEvent(QEvent::KeyPress, QtKeyOfVirtualKey(key), modifiers));
 }
 
 // ---- window scroll bars ----

@@ -126,6 +126,9 @@ public:
     bool DoKeyDown(unsigned short& key, TShiftState shift);
     bool DoKeyUp(unsigned short& key, TShiftState shift);
     bool DoKeyPress(char32_t& key);
+    // Posts a key press to this window, handled once the events waiting now are (as the platform's
+    // posted key message: the grid hands Tab on to its parent this way).
+    void PostKeyDown(unsigned short key, TShiftState shift = 0);
     // Tab, arrows, Enter and Escape that no control took: the form's navigation and the buttons'
     // Default / Cancel. True when handled. The base offers the key to every child.
     virtual bool DialogKey(unsigned short key, TShiftState shift);
@@ -149,6 +152,9 @@ public:
     void SetWindowRgn(const TRegion* region);
     // Layered windows: the picture, with its alpha, becomes the window's (its size included).
     void UpdateLayered(const QImage& image);
+    // Copies what the parent's picture shows under `rect` (client coordinates) into this window's
+    // picture, clipped as the canvas is: how a control drawn as transparent lets its parent show.
+    void DrawParentBackground(const TRect& rect);
 
     // Window scroll bars (as wide as the system metric SM_CXVSCROLL; they take their room from the
     // client area).

@@ -120,7 +120,7 @@ bool HandleMouse(TWinControl* control, QWidget* widget, QMouseEvent* event, bool
     const QPoint local = event->position().toPoint();
     const QPoint global = event->globalPosition().toPoint();
     const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
-    DragManager().SetMousePos(ToPoint(global));
+    SetLastMousePos(ToPoint(global));
     const bool wasPress = lastMouseEventWasPress;
     lastMouseEventWasPress = event->type() == QEvent::MouseButtonPress;
 

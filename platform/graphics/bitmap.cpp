@@ -161,7 +161,7 @@ QImage TBitmap::RenderImage() const
         pixels.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
     if (Transparent())
         return KeyOutColor(pixels, TransparentColor());
-    return pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return pixels.hasAlphaChannel() ? pixels.convertToFormat(QImage::Format_ARGB32_Premultiplied) : pixels;
 }
 
 QImage KeyOutColor(const QImage& image, TColor key)

@@ -76,16 +76,15 @@ void TCanvas::BrushChanged()
     bkColor_ = Brush.Color();
 }
 
-void TCanvas::FontChanged()
-{
-    textColor_ = Font.Color();
-    qtFontValid_ = false;
-}
+void TCanvas::FontChanged() { textColor_ = Font.Color(); }
 
 const QFont& TCanvas::QtFont() const
 {
-    if (!qtFontValid_) {
+    // Controls assign their font before every paint; the Qt font is made again only when the
+    // font really differs.
+    if (!qtFontValid_ || !qtFontSource_.SameAs(Font)) {
         qtFont_ = Font.ToQFont();
+        qtFontSource_.Assign(Font);
         qtFontValid_ = true;
     }
     return qtFont_;
@@ -127,6 +126,15 @@ void TCanvas::IntersectClipRegion(const TRegion& region)
         SetClipRegion(moved);
     else
         clip_.Combine(clip_, moved, RGN_AND);
+}
+
+void TCanvas::ExcludeClipRect(const TRect& rect)
+{
+    TRect moved = rect;
+    OffsetRect(moved, origin_.X, origin_.Y);
+    if (!clipped_)
+        SetClipRegion(TRegion::FromRect(target_ ? Rect(0, 0, target_->width(), target_->height()) : TRect{}));
+    clip_.Combine(clip_, TRegion::FromRect(moved), RGN_DIFF);
 }
 
 void TCanvas::ResetClip()
@@ -187,16 +195,6 @@ void TCanvas::SetPixel(int x, int y, TColor color)
     Drawn();
 }
 
-void TCanvas::PlotPenPixel(int x, int y)
-{
-    x += origin_.X;
-    y += origin_.Y;
-    if (!CanPaint(x, y))
-        return;
-    const QRgb pen = ToQColor(Pen.Color()).rgb();
-    target_->setPixel(x, y, ApplyPenMode(Pen.Mode(), pen, target_->pixel(x, y)));
-}
-
 void TCanvas::DrawPenLine(TPoint from, TPoint to)
 {
     if (Pen.Style() == psClear || Pen.Mode() == pmNop || !target_)
@@ -213,13 +211,32 @@ void TCanvas::DrawPenLine(TPoint from, TPoint to)
     }
     // Bresenham, without the end point; dashes continue from line to line.
     const std::vector<int> runs = DashRuns(Pen.Style());
+    const QRgb pen = ToQColor(Pen.Color()).rgb();
+    const TPenMode mode = Pen.Mode();
+    const QImage::Format format = target_->format();
+    const bool direct = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ||
+                        format == QImage::Format_ARGB32_Premultiplied;
+    uchar* const bits = direct ? target_->bits() : nullptr;
+    const qsizetype stride = target_->bytesPerLine();
+    auto plot = [&](int px, int py) {
+        px += origin_.X;
+        py += origin_.Y;
+        if (!CanPaint(px, py))
+            return;
+        if (direct) {
+            QRgb& pixel = reinterpret_cast<QRgb*>(bits + py * stride)[px];
+            pixel = ApplyPenMode(mode, pen, pixel);
+        } else {
+            target_->setPixel(px, py, ApplyPenMode(mode, pen, target_->pixel(px, py)));
+        }
+    };
     int x = from.X, y = from.Y;
     const int dx = std::abs(to.X - x), dy = -std::abs(to.Y - y);
     const int sx = x < to.X ? 1 : -1, sy = y < to.Y ? 1 : -1;
     int error = dx + dy;
     while (x != to.X || y != to.Y) {
         if (DashOn(runs, penDashPhase_))
-            PlotPenPixel(x, y);
+            plot(x, y);
         ++penDashPhase_;
         const int twice = 2 * error;
         if (twice >= dy) {
@@ -301,10 +318,35 @@ void TCanvas::StrokeClosed(const std::vector<TPoint>& points)
     Polyline(closed);
 }
 
+void TCanvas::WideFrame(const TRect& outer, int width)
+{
+    Paint([&](QPainter& painter) {
+        QColor color = ToQColor(Pen.Color());
+        if (!SetPainterPenMode(painter, Pen.Mode(), color))
+            return;
+        const QRect box = ToQRect(outer);
+        const QRegion frame = QRegion(box) - QRegion(box.adjusted(width, width, -width, -width));
+        for (const QRect& band : frame)
+            painter.fillRect(band, color);
+    });
+}
+
 void TCanvas::Rectangle(int left, int top, int right, int bottom)
 {
     if (right <= left || bottom <= top)
         return;
+    const int width = Pen.Width();
+    if (Pen.Style() != psClear && width > 1) {
+        // A wide pen: centred on the outline, or all inside it with psInsideFrame.
+        const TRect outer = Pen.Style() == psInsideFrame
+                                ? Rect(left, top, right, bottom)
+                                : Rect(left - (width - 1) / 2, top - (width - 1) / 2, right + width / 2, bottom + width / 2);
+        TRect inside = outer;
+        InflateRect(inside, -width, -width);
+        FillRect(inside);
+        WideFrame(outer, width);
+        return;
+    }
     const bool outlined = Pen.Style() != psClear;
     if (Brush.Style() != bsClear) {
         TRect inside = Rect(left, top, right, bottom);

@@ -61,6 +61,8 @@ public:
     // Intersects the clip with a rectangle or region in canvas coordinates (moved by the origin).
     void IntersectClipRect(const TRect& rect);
     void IntersectClipRegion(const TRegion& region);
+    // Removes a rectangle (canvas coordinates) from the clip.
+    void ExcludeClipRect(const TRect& rect);
     // Replaces the clip by a rectangle in canvas coordinates.
     void SetClipRect(const TRect& rect);
     void ResetClip();
@@ -131,10 +133,10 @@ private:
     void BrushChanged();
     void FontChanged();
     void DrawPenLine(TPoint from, TPoint to);
-    void PlotPenPixel(int x, int y);
     void InvertPixel(int imageX, int imageY);
     void FillInterior(const std::vector<TPoint>& points);
     void StrokeClosed(const std::vector<TPoint>& points);
+    void WideFrame(const TRect& outer, int width);
 
     QImage* target_ = nullptr;
     TPoint origin_;
@@ -145,6 +147,7 @@ private:
     TColor textColor_ = clWindowText;
     int penDashPhase_ = 0;
     mutable QFont qtFont_;
+    mutable TFont qtFontSource_;  // the font qtFont_ was made of
     mutable bool qtFontValid_ = false;
 };
 

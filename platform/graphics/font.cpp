@@ -5,18 +5,11 @@
 #include <algorithm>
 
 #include "platform/graphics/font_faces.h"
+#include "platform/graphics/geometry.h"
 
 namespace tarvelon {
 
 namespace {
-
-// a * b / c rounded half away from zero.
-int MulDiv(int a, int b, int c)
-{
-    const long long product = static_cast<long long>(a) * b;
-    const long long half = c / 2;
-    return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
-}
 
 // Pixel size of the characters (em height) for a cell height that includes the internal leading.
 int EmOfCellHeight(QFont font, int cellHeight)

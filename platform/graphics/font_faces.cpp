@@ -1,6 +1,8 @@
 #include "platform/graphics/font_faces.h"
 
 #include <QFontDatabase>
+#include <QHash>
+#include <QMutex>
 #include <QString>
 #include <array>
 #include <utility>
@@ -39,7 +41,21 @@ const char* MappedFamily(const QString& face)
     return nullptr;
 }
 
-bool Installed(const QString& face) { return !face.isEmpty() && QFontDatabase::hasFamily(face); }
+// Asked of the font database once per name.
+bool Installed(const QString& face)
+{
+    static QHash<QString, bool> known;
+    static QMutex guard;
+    if (face.isEmpty())
+        return false;
+    QMutexLocker lock(&guard);
+    const auto found = known.constFind(face);
+    if (found != known.constEnd())
+        return *found;
+    const bool installed = QFontDatabase::hasFamily(face);
+    known.insert(face, installed);
+    return installed;
+}
 
 }  // namespace
 

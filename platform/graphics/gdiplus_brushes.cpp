@@ -5,6 +5,7 @@
 #include <QRadialGradient>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <set>
 
 #include "platform/graphics/gdiplus_image.h"
@@ -16,6 +17,8 @@ namespace {
 
 constexpr double kGamma = 2.2;
 constexpr double kPi = 3.14159265358979323846;
+constexpr int kRimSteps = 2048;  // angles of the path gradient's outline table
+constexpr int kRampSteps = 1024; // colours of its ramp
 
 double Mix(double a, double b, double f) { return a + (b - a) * f; }
 
@@ -86,11 +89,32 @@ QPointF PolygonCentroid(const QPolygonF& polygon)
 
 double Cross(QPointF a, QPointF b) { return a.x() * b.y() - a.y() * b.x(); }
 
+// A stand-in for the angle of (x, y), cheaper than atan2 and growing with it: 0 to 4 around the
+// circle, 1 per quarter.
+double DiamondAngle(double x, double y)
+{
+    if (y >= 0)
+        return x >= 0 ? y / (x + y) : 1 - x / (-x + y);
+    return x < 0 ? 2 - y / (-x - y) : 3 + x / (x - y);
+}
+
+// A direction of the given diamond angle.
+QPointF DiamondDirection(double angle)
+{
+    if (angle < 1)
+        return QPointF(1 - angle, angle);
+    if (angle < 2)
+        return QPointF(1 - angle, 2 - angle);
+    if (angle < 3)
+        return QPointF(angle - 3, 2 - angle);
+    return QPointF(angle - 3, angle - 4);
+}
+
 }  // namespace
 
 // ---- gradient colours
 
-QColor TGradientColors::At(double t) const
+QColor TGPGradientColors::At(double t) const
 {
     t = std::clamp(t, 0.0, 1.0);
     if (presetColors.size() >= 2 && presetPositions.size() >= presetColors.size()) {
@@ -102,11 +126,16 @@ QColor TGradientColors::At(double t) const
             }
         }
     }
-    const double factor = blendFactors.empty() ? t : Interpolate(blendPositions, blendFactors, t);
-    return MixColors(start, end, factor, gammaCorrection);
+    return Between(start, t);
 }
 
-QGradientStops TGradientColors::Stops() const
+QColor TGPGradientColors::Between(ARGB from, double t) const
+{
+    const double factor = blendFactors.empty() ? t : Interpolate(blendPositions, blendFactors, t);
+    return MixColors(from, end, factor, gammaCorrection);
+}
+
+QGradientStops TGPGradientColors::Stops() const
 {
     std::set<double> positions;
     for (int i = 0; i <= 64; ++i)
@@ -263,6 +292,7 @@ TGPPointF TGPPathGradientBrush::CenterPoint() const
 
 void TGPPathGradientBrush::SetSurroundColors(const std::vector<ARGB>& colors)
 {
+    ramp_.clear();
     surround_ = colors;
     if (!colors.empty())
         colors_.start = colors.front();
@@ -270,51 +300,114 @@ void TGPPathGradientBrush::SetSurroundColors(const std::vector<ARGB>& colors)
 
 void TGPPathGradientBrush::SetInterpolationColors(const std::vector<ARGB>& colors, const std::vector<float>& positions)
 {
+    ramp_.clear();
     colors_.presetColors = colors;
     colors_.presetPositions = positions;
 }
 
 void TGPPathGradientBrush::SetBlend(const std::vector<float>& factors, const std::vector<float>& positions)
 {
+    ramp_.clear();
     colors_.blendFactors = factors;
     colors_.blendPositions = positions;
     colors_.presetColors.clear();
 }
 
-QColor TGPPathGradientBrush::ColorAt(QPointF point) const
+void TGPPathGradientBrush::SetCenterPoint(TGPPointF point)
 {
-    const QPointF ray = point - center_;
-    if (std::abs(ray.x()) < 1e-9 && std::abs(ray.y()) < 1e-9)
-        return colors_.At(1.0);
-    // Where the ray from the centre through the point leaves the outline.
-    double nearest = 1e300, along = 0;
-    int edge = -1;
+    center_ = QPointF(point.X, point.Y);
+    rims_.clear();
+}
+
+TGPPathGradientBrush::Rim TGPPathGradientBrush::Exit(QPointF direction) const
+{
+    Rim rim;
     for (int i = 0; i < outline_.size(); ++i) {
         const QPointF a = outline_[i], b = outline_[(i + 1) % outline_.size()];
         const QPointF side = b - a;
-        const double denominator = Cross(ray, side);
+        const double denominator = Cross(direction, side);
         if (std::abs(denominator) < 1e-12)
             continue;
         const double s = Cross(a - center_, side) / denominator;
-        const double u = Cross(a - center_, ray) / denominator;
-        if (s > 1e-9 && u >= -1e-9 && u <= 1 + 1e-9 && s < nearest) {
-            nearest = s;
-            along = u;
-            edge = i;
+        const double u = Cross(a - center_, direction) / denominator;
+        if (s > 1e-9 && u >= -1e-9 && u <= 1 + 1e-9 && (rim.distance < 0 || s < rim.distance))
+            rim = Rim{s, i, std::clamp(u, 0.0, 1.0)};
+    }
+    return rim;
+}
+
+const std::vector<TGPPathGradientBrush::Rim>& TGPPathGradientBrush::Rims() const
+{
+    if (rims_.empty()) {
+        rims_.resize(kRimSteps + 1);
+        for (int k = 0; k <= kRimSteps; ++k) {
+            const QPointF direction = DiamondDirection(4.0 * (k % kRimSteps) / kRimSteps);
+            Rim rim = Exit(direction);
+            if (rim.distance > 0)
+                rim.distance *= std::hypot(direction.x(), direction.y());
+            rims_[static_cast<std::size_t>(k)] = rim;
         }
     }
-    if (edge < 0 || nearest < 1.0 - 1e-9)
-        return QColor(0, 0, 0, 0);  // outside the path
-    const double position = 1.0 - 1.0 / nearest;  // 0 on the outline, 1 at the centre
-    if (surround_.size() <= 1 || !colors_.presetColors.empty())
-        return colors_.At(position);
+    return rims_;
+}
+
+std::optional<TGPPathGradientBrush::Placement> TGPPathGradientBrush::Place(QPointF point) const
+{
+    const QPointF ray = point - center_;
+    const double length = std::sqrt(ray.x() * ray.x() + ray.y() * ray.y());
+    if (length < 1e-9)
+        return Placement{1.0, nullptr};
+    // The outline's distance in this direction, between the two nearest angles of the table.
+    const double step = DiamondAngle(ray.x(), ray.y()) / 4.0 * kRimSteps;
+    const int low = std::min(static_cast<int>(step), kRimSteps - 1);
+    const Rim& first = Rims()[static_cast<std::size_t>(low)];
+    const Rim& second = Rims()[static_cast<std::size_t>(low + 1)];
+    if (first.distance < 0 || second.distance < 0)
+        return std::nullopt;
+    const double distance = Mix(first.distance, second.distance, step - low);
+    // Outside the path nothing is painted; the table's corners may fall a pixel short.
+    if (length > distance + 1.5)
+        return std::nullopt;
+    return Placement{1.0 - std::min(1.0, length / distance), (step - low < 0.5) ? &first : &second};
+}
+
+QColor TGPPathGradientBrush::ColorOf(const Placement& placement) const
+{
+    if (surround_.size() <= 1 || !colors_.presetColors.empty() || !placement.rim)
+        return colors_.At(placement.position);
     auto vertexColor = [&](int index) {
         return surround_[std::min<std::size_t>(static_cast<std::size_t>(index), surround_.size() - 1)];
     };
-    const QColor rim = MixColors(vertexColor(edge), vertexColor((edge + 1) % outline_.size()), along, colors_.gammaCorrection);
-    TGradientColors local = colors_;
-    local.start = rim.rgba();
-    return local.At(position);
+    const Rim& rim = *placement.rim;
+    const QColor edge = MixColors(vertexColor(rim.edge), vertexColor((rim.edge + 1) % outline_.size()), rim.along,
+                                  colors_.gammaCorrection);
+    return colors_.Between(edge.rgba(), placement.position);
+}
+
+QColor TGPPathGradientBrush::ColorAt(QPointF point) const
+{
+    const std::optional<Placement> placement = Place(point);
+    return placement ? ColorOf(*placement) : QColor(0, 0, 0, 0);
+}
+
+QRgb TGPPathGradientBrush::PixelAt(QPointF point) const
+{
+    const std::optional<Placement> placement = Place(point);
+    if (!placement)
+        return 0;
+    if (surround_.size() <= 1 || !colors_.presetColors.empty())
+        return Ramp()[static_cast<std::size_t>(std::lround(placement->position * kRampSteps))];
+    return qPremultiply(ColorOf(*placement).rgba());
+}
+
+const std::vector<QRgb>& TGPPathGradientBrush::Ramp() const
+{
+    if (ramp_.empty()) {
+        ramp_.resize(kRampSteps + 1);
+        for (int i = 0; i <= kRampSteps; ++i)
+            ramp_[static_cast<std::size_t>(i)] = qPremultiply(colors_.At(static_cast<double>(i) / kRampSteps).rgba());
+    }
+    return ramp_;
 }
 
 void TGPPathGradientBrush::Fill(QPainter& painter, const QPainterPath& path) const
@@ -331,7 +424,7 @@ void TGPPathGradientBrush::Fill(QPainter& painter, const QPainterPath& path) con
     for (int y = 0; y < area.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(colors.scanLine(y));
         for (int x = 0; x < area.width(); ++x)
-            line[x] = qPremultiply(ColorAt(toBrush.map(QPointF(area.x() + x + 0.5, area.y() + y + 0.5))).rgba());
+            line[x] = PixelAt(toBrush.map(QPointF(area.x() + x + 0.5, area.y() + y + 0.5)));
     }
     QBrush brush(colors);
     brush.setTransform(QTransform::fromTranslate(area.x(), area.y()));

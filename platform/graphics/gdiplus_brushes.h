@@ -8,6 +8,7 @@
 #include <QPainterPath>
 #include <QPen>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/graphics/gdiplus_path.h"
@@ -18,7 +19,7 @@ namespace tarvelon {
 class TGPImage;
 
 // The colours along a gradient, from 0 (start) to 1 (end).
-struct TGradientColors {
+struct TGPGradientColors {
     ARGB start = 0;
     ARGB end = 0;
     bool gammaCorrection = false;
@@ -27,6 +28,8 @@ struct TGradientColors {
     std::vector<ARGB> presetColors;     // SetInterpolationColors: these colours ...
     std::vector<float> presetPositions; // ... at these positions
     QColor At(double t) const;
+    // The colour at t between `from` (in place of start) and end, by the blend factors.
+    QColor Between(ARGB from, double t) const;
     QGradientStops Stops() const;
 };
 
@@ -92,13 +95,13 @@ public:
     void SetBlend(const std::vector<float>& factors, const std::vector<float>& positions);
     void SetInterpolationColors(const std::vector<ARGB>& colors, const std::vector<float>& positions);
     void SetWrapMode(TGPWrapMode mode) { wrap_ = mode; }
-    const TGradientColors& Colors() const { return colors_; }
+    const TGPGradientColors& Colors() const { return colors_; }
     QBrush ToQBrush() const override;
 
 private:
     void SpanRectangle(const TGPRectF& rect, double dx, double dy, bool scaled);
 
-    TGradientColors colors_;
+    TGPGradientColors colors_;
     QPointF start_;
     QPointF end_;
     QTransform transform_;  // from the gradient's own space to the drawing's
@@ -111,15 +114,23 @@ class TGPPathGradientBrush : public TGPBrush {
 public:
     explicit TGPPathGradientBrush(const TGPGraphicsPath& path);
 
-    void SetCenterPoint(TGPPointF point) { center_ = QPointF(point.X, point.Y); }
+    void SetCenterPoint(TGPPointF point);
     TGPPointF CenterPoint() const;
-    void SetCenterColor(ARGB color) { colors_.end = color; }
+    void SetCenterColor(ARGB color)
+    {
+        colors_.end = color;
+        ramp_.clear();
+    }
     // One colour for the whole outline, or one per point of the path (the last one repeating).
     void SetSurroundColors(const std::vector<ARGB>& colors);
     // Positions here run from 0 at the outline to 1 at the centre.
     void SetInterpolationColors(const std::vector<ARGB>& colors, const std::vector<float>& positions);
     void SetBlend(const std::vector<float>& factors, const std::vector<float>& positions);
-    void SetGammaCorrection(bool on) { colors_.gammaCorrection = on; }
+    void SetGammaCorrection(bool on)
+    {
+        colors_.gammaCorrection = on;
+        ramp_.clear();
+    }
     void SetWrapMode(TGPWrapMode mode) { wrap_ = mode; }
 
     // The colour at a point (transparent outside the path).
@@ -128,10 +139,30 @@ public:
     QBrush ToQBrush() const override;
 
 private:
+    // Where rays from the centre leave the outline, by angle (filled on first use).
+    struct Rim {
+        double distance = -1;  // -1: the ray never leaves the outline
+        int edge = 0;
+        double along = 0;      // position on that edge, 0 to 1
+    };
+    const std::vector<Rim>& Rims() const;
+    struct Placement {
+        double position;  // 0 on the outline, 1 at the centre
+        const Rim* rim;   // where the ray through the point leaves the outline (none at the centre)
+    };
+    std::optional<Placement> Place(QPointF point) const;  // nothing outside the path
+    QColor ColorOf(const Placement& placement) const;
+    QRgb PixelAt(QPointF point) const;                    // premultiplied
+    // Premultiplied colours from the outline (0) to the centre (last), for one surround colour.
+    const std::vector<QRgb>& Ramp() const;
+    Rim Exit(QPointF direction) const;
+
     QPolygonF outline_;
     QPointF center_;
+    mutable std::vector<Rim> rims_;
+    mutable std::vector<QRgb> ramp_;
     std::vector<ARGB> surround_;
-    TGradientColors colors_;  // start: outline, end: centre
+    TGPGradientColors colors_;  // start: outline, end: centre
     TGPWrapMode wrap_ = WrapModeClamp;
 };
 

@@ -3,6 +3,7 @@
 #include <QPoint>
 #include <QRect>
 #include <algorithm>
+#include <cstdlib>
 
 namespace tarvelon {
 
@@ -55,6 +56,15 @@ bool UnionRect(TRect& result, const TRect& a, const TRect& b)
 }
 
 bool EqualRect(const TRect& a, const TRect& b) { return a == b; }
+
+int MulDiv(int a, int b, int c)
+{
+    if (c == 0)
+        return -1;
+    const long long product = static_cast<long long>(a) * b;
+    const long long magnitude = (std::llabs(product) + std::llabs(static_cast<long long>(c)) / 2) / std::llabs(static_cast<long long>(c));
+    return static_cast<int>((product < 0) != (c < 0) ? -magnitude : magnitude);
+}
 
 QRect ToQRect(const TRect& rect) { return QRect(rect.Left, rect.Top, rect.Width(), rect.Height()); }
 

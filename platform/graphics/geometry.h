@@ -47,6 +47,9 @@ bool IntersectRect(TRect& result, const TRect& a, const TRect& b);
 bool UnionRect(TRect& result, const TRect& a, const TRect& b);
 bool EqualRect(const TRect& a, const TRect& b);
 
+// a * b / c rounded half away from zero (-1 when c is 0), as layouts scale sizes.
+int MulDiv(int a, int b, int c);
+
 QRect ToQRect(const TRect& rect);
 TRect FromQRect(const QRect& rect);
 QPoint ToQPoint(TPoint point);

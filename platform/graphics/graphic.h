@@ -18,7 +18,8 @@ public:
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool transparent);
 
-    // The picture as drawn: 32-bit premultiplied, with alpha 0 where it is transparent.
+    // The picture as drawn, with alpha 0 where it is transparent (an opaque picture may come in
+    // its own format; the image shares its pixels where it can, so this is cheap to call).
     virtual QImage RenderImage() const = 0;
 
     std::function<void()> OnChange;

@@ -1,5 +1,7 @@
 #pragma once
 // The pen (lines and outlines) and the brush (fills) of a canvas or a shape.
+#include <QImage>
+
 #include "platform/graphics/color.h"
 #include "platform/graphics/graphics_object.h"
 
@@ -40,11 +42,18 @@ public:
     void SetColor(TColor color);
     TBrushStyle Style() const { return style_; }
     void SetStyle(TBrushStyle style);
+    // A pattern laid from the image's corner in place of the colour (a null image: none).
+    const QImage& Pattern() const { return pattern_; }
+    void SetPattern(const QImage& pattern);
     void Assign(const TBrush& source);
 
 private:
     TColor color_ = clWhite;
     TBrushStyle style_ = bsSolid;
+    QImage pattern_;
 };
+
+// An 8 x 8 checker of two colours, the classic halftone pattern (as under scroll bar tracks).
+QImage HalftonePattern(TColor first, TColor second);
 
 }  // namespace tarvelon

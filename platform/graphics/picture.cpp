@@ -4,7 +4,14 @@ namespace tarvelon {
 
 TImageGraphic::TImageGraphic(QImage image, TImageFormat format) : image_(std::move(image)), format_(format) {}
 
-QImage TImageGraphic::RenderImage() const { return image_.convertToFormat(QImage::Format_ARGB32_Premultiplied); }
+QImage TImageGraphic::RenderImage() const
+{
+    if (!image_.hasAlphaChannel())
+        return image_;
+    if (rendered_.isNull())
+        rendered_ = image_.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    return rendered_;
+}
 
 std::unique_ptr<TGraphic> DecodeGraphic(TByteView data)
 {

@@ -23,6 +23,7 @@ public:
 private:
     QImage image_;
     TImageFormat format_;
+    mutable QImage rendered_;  // premultiplied, made on first use
 };
 
 class TPicture {

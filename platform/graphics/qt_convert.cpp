@@ -4,6 +4,8 @@ namespace tarvelon {
 
 QBrush ToQBrush(const TBrush& brush)
 {
+    if (!brush.Pattern().isNull() && brush.Style() != bsClear)
+        return QBrush(brush.Pattern());
     const QColor color = ToQColor(brush.Color());
     switch (brush.Style()) {
     case bsSolid: return QBrush(color);

@@ -3,6 +3,8 @@
 // returned; closing the main form ends the program; placement, scaling and the form events.
 #include <gtest/gtest.h>
 
+#include <QCloseEvent>
+
 #include <stdexcept>
 
 #include "platform/forms/application.h"
@@ -155,6 +157,22 @@ TEST(CloseTest, ClosingTheMainFormEndsTheProgram)
     Application->SetMainForm(nullptr);
 }
 
+TEST(CloseTest, WindowCloseButtonAsksTheFormFirst)
+{
+    TForm form(nullptr);
+    bool allow = false;
+    form.OnCloseQuery = [&](TObject*, bool& canClose) { canClose = allow; };
+    form.Show();
+    QCloseEvent refused;
+    QApplication::sendEvent(form.Widget(), &refused);
+    EXPECT_TRUE(form.Visible());
+    EXPECT_TRUE(form.Widget()->isVisible());
+    allow = true;
+    QCloseEvent accepted;
+    QApplication::sendEvent(form.Widget(), &accepted);
+    EXPECT_FALSE(form.Visible());
+}
+
 TEST(CloseTest, HiddenFormCloseHidesIt)
 {
     TForm form(nullptr);
@@ -305,6 +323,29 @@ TEST(ApplicationTest, ExceptionInAHandlerIsShownAndTheProgramGoesOn)
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 2; }));
     EXPECT_EQ(shown, "tick");
     Application->OnException = nullptr;
+}
+
+TEST(ApplicationTest, RunShowsTheMainFormAndReturnsOnTerminate)
+{
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    EXPECT_EQ(Application->MainForm(), main);
+    EXPECT_EQ(main->Owner(), Application);
+    auto* timer = new TTimer(main);
+    timer->SetInterval(5);
+    int ticks = 0;
+    bool shownWhileRunning = false;
+    timer->OnTimer = [&](TObject*) {
+        shownWhileRunning = main->Visible();
+        if (++ticks == 2)
+            Application->Terminate();
+    };
+    Application->Run();
+    EXPECT_EQ(ticks, 2);
+    EXPECT_TRUE(shownWhileRunning);
+    Application->ResetTerminated();
+    Application->SetMainForm(nullptr);
+    Free(main);
 }
 
 TEST(ApplicationTest, ProcessMessagesRunsWaitingPaints)

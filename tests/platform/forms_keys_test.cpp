@@ -162,6 +162,26 @@ TEST_F(KeysTest, TabWalksTheTabOrderAndSkipsControlsWithoutTabStop)
     EXPECT_EQ(form->ActiveControl(), first);
 }
 
+TEST_F(KeysTest, FocusMovesFireExitThenEnter)
+{
+    second->SetFocus();
+    first->OnEnter = [this](TObject*) { log.push_back("1 enter"); };
+    first->OnExit = [this](TObject*) { log.push_back("1 exit"); };
+    second->OnEnter = [this](TObject*) { log.push_back("2 enter"); };
+    second->OnExit = [this](TObject*) { log.push_back("2 exit"); };
+    PressKey(second->Widget(), Qt::Key_Tab);
+    EXPECT_EQ(Take(), (Lines{"2 down 9", "2 exit", "1 enter", "2 up 9"}));  // the release was sent to 2
+}
+
+TEST_F(KeysTest, PostedTabMovesOnOnceTheEventsAreHandled)
+{
+    second->SetFocus();
+    form->PostKeyDown(VK_TAB);
+    EXPECT_TRUE(second->Focused());
+    Pump();
+    EXPECT_TRUE(first->Focused());
+}
+
 TEST_F(KeysTest, ControlThatWantsTabKeepsIt)
 {
     auto* eater = new TTabEater(form);

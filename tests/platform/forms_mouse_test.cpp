@@ -256,6 +256,36 @@ TEST_F(MouseTest, HiddenControlGivesUpTheCapture)
     EXPECT_EQ(lines.back(), "B move 5,5 ");
 }
 
+TEST_F(MouseTest, RightClickPopsUpTheMenuOfTheControlOrOfItsParent)
+{
+    auto* menu = new TComponent(form);
+    form->SetPopupMenu(menu);
+    std::vector<std::string> shown;
+    TControl::ShowPopupMenu = [&](TComponent* shownMenu, TControl* control, TPoint at) {
+        shown.push_back(std::string(shownMenu == menu ? "menu" : "?") + (control == a ? " on A " : " ") +
+                        std::to_string(at.X) + "," + std::to_string(at.Y));
+    };
+    QTest::mouseClick(a->Widget(), Qt::RightButton, Qt::NoModifier, QPoint(4, 6));
+    const TPoint screen = a->ClientToScreen(Point(4, 6));
+    EXPECT_EQ(shown, (Lines{"menu on A " + std::to_string(screen.X) + "," + std::to_string(screen.Y)}));
+    a->OnContextPopup = [](TObject*, TPoint, bool& handled) { handled = true; };
+    QTest::mouseClick(a->Widget(), Qt::RightButton, Qt::NoModifier, QPoint(4, 6));
+    EXPECT_EQ(shown.size(), 1u);
+    Free(menu);
+    EXPECT_EQ(form->PopupMenu(), nullptr);
+    TControl::ShowPopupMenu = nullptr;
+}
+
+TEST_F(MouseTest, CursorPositionAndTheControlUnderAPoint)
+{
+    MoveMouse(a->Widget(), QPoint(5, 7));
+    EXPECT_EQ(GetCursorPos(), a->ClientToScreen(Point(5, 7)));
+    EXPECT_EQ(FindControlAtPos(g->ClientToScreen(Point(1, 1))), g);
+    EXPECT_EQ(FindControlAtPos(b->ClientToScreen(Point(1, 1))), b);
+    EXPECT_EQ(FindControlAtPos(form->ClientToScreen(Point(250, 150))), form);
+    EXPECT_EQ(FindControlAtPos(Point(-5000, -5000)), nullptr);
+}
+
 TEST(ScreenCursorTest, CursorTableHoldsTheProgramsOwnCursors)
 {
     EXPECT_EQ(Screen->CursorShape(crHandPoint).shape(), Qt::PointingHandCursor);

@@ -179,6 +179,26 @@ TEST_F(PaintTest, GraphicControlDrawsOnItsParentsPictureAtItsPlace)
     EXPECT_TRUE(form->InvalidRegion() == TRegion::FromRect(box->BoundsRect()));
 }
 
+TEST_F(PaintTest, TransparentControlCopiesItsParentsPictureUnderIt)
+{
+    struct TSeeThrough : TCustomControl {
+        using TCustomControl::TCustomControl;
+        void Paint() override { DrawParentBackground(ClientRect()); }
+    };
+    form->OnPaint = [this](TObject*) {
+        form->Canvas().Brush.SetColor(clLime);
+        form->Canvas().FillRect(Rect(150, 20, 160, 30));
+    };
+    auto* glass = new TSeeThrough(form);
+    glass->SetParent(form);
+    glass->SetBounds(140, 10, 40, 40);
+    form->Invalidate();
+    form->Update();
+    glass->Update();
+    EXPECT_EQ(PixelOf(glass->BackingImage(), 15, 15), kGreen);   // the parent's square at (150, 20)
+    EXPECT_EQ(PixelOf(glass->BackingImage(), 2, 2), 0xFFFFFFu);  // the parent's white
+}
+
 TEST_F(PaintTest, ResizingKeepsThePictureAndInvalidatesTheWholeWindow)
 {
     probe->SetBounds(20, 20, 150, 90);

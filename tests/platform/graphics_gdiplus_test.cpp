@@ -214,6 +214,28 @@ TEST_F(GdiplusFixture, ClipLimitsEveryFill)
     EXPECT_EQ(At(61, 1), 0xFFFFFFu);
 }
 
+TEST_F(GdiplusFixture, DrawingOnACanvasFollowsItsOriginAndClip)
+{
+    canvas.SetOrigin({50, 20});
+    canvas.SetClipRegion(TRegion::FromRect(Rect(50, 20, 60, 30)));  // image coordinates
+    int changes = 0;
+    canvas.OnChange = [&] { ++changes; };
+    TGPGraphics graphics(canvas);
+    graphics.FillRectangle(TGPSolidBrush(kRed), 0, 0, 20, 20);
+    EXPECT_EQ(At(50, 20), 0xFF0000u);
+    EXPECT_EQ(At(59, 29), 0xFF0000u);
+    EXPECT_EQ(At(60, 25), 0xFFFFFFu);
+    EXPECT_EQ(At(5, 5), 0xFFFFFFu);
+    EXPECT_EQ(changes, 1);
+    // Classic drawing and anti-aliased drawing take turns freely.
+    canvas.ResetClip();
+    canvas.Brush.SetColor(clBlue);
+    canvas.FillRect(Rect(0, 0, 2, 2));
+    graphics.FillRectangle(TGPSolidBrush(kRed), 1, 0, 1, 1);
+    EXPECT_EQ(At(50, 20), 0x0000FFu);
+    EXPECT_EQ(At(51, 20), 0xFF0000u);
+}
+
 TEST_F(GdiplusFixture, StringsMeasureAndPlaceByTheirFormat)
 {
     TGPGraphics graphics(canvas);
@@ -262,6 +284,113 @@ TEST_F(GdiplusFixture, StringsMeasureAndPlaceByTheirFormat)
     graphics.MeasureString("&Sair", font, {0, 0, 0, 0}, centred, &withMark);
     graphics.MeasureString("Sair", font, {0, 0, 0, 0}, centred, &without);
     EXPECT_FLOAT_EQ(withMark.Width, without.Width);
+}
+
+TEST(GdiplusPaths, FiguresJoinAndClose)
+{
+    TGPGraphicsPath path;
+    path.AddLine(0, 0, 10, 0);
+    path.AddLine(10, 10, 0, 10);  // joined to the first line's end
+    path.CloseFigure();
+    EXPECT_TRUE(path.IsVisible(5, 5));
+    EXPECT_FALSE(path.IsVisible(15, 5));
+    EXPECT_FLOAT_EQ(path.GetBounds().Width, 10);
+    // An arc starts where its angle says, clockwise from the x axis.
+    TGPGraphicsPath arc;
+    arc.AddArc(0, 0, 20, 20, 90, 90);  // from the bottom to the left
+    EXPECT_NEAR(arc.LastPoint().X, 0, 0.01);
+    EXPECT_NEAR(arc.LastPoint().Y, 10, 0.01);
+    TGPGraphicsPath start;
+    start.AddArc(0, 0, 20, 20, 90, 0);
+    EXPECT_NEAR(start.ToQPainterPath().elementAt(0).x, 10, 0.01);
+    EXPECT_NEAR(start.ToQPainterPath().elementAt(0).y, 20, 0.01);
+    // Closed figures of their own do not join the open one.
+    TGPGraphicsPath two;
+    two.AddLine(0, 0, 5, 0);
+    two.AddEllipse(20, 20, 10, 10);
+    two.AddLine(50, 50, 60, 50);
+    EXPECT_FALSE(two.IsVisible(10, 10));
+    EXPECT_TRUE(two.IsVisible(25, 25));
+    // Winding fills the middle of a doubly wound star; alternate leaves it empty.
+    const std::vector<TGPPointF> star = {{20, 0}, {30, 40}, {0, 15}, {40, 15}, {10, 40}};
+    TGPGraphicsPath alternate(FillModeAlternate), winding(FillModeWinding);
+    alternate.AddPolygon(star);
+    winding.AddPolygon(star);
+    EXPECT_FALSE(alternate.IsVisible(20, 20));
+    EXPECT_TRUE(winding.IsVisible(20, 20));
+}
+
+TEST(GdiplusPaths, RegionsCombine)
+{
+    TGPRegion region(TGPRectF{0, 0, 10, 10});
+    region.Union(TGPRegion(TGPRectF{20, 0, 10, 10}));
+    EXPECT_TRUE(region.IsVisible(25, 5));
+    region.Exclude(TGPRegion(TGPRectF{0, 0, 5, 10}));
+    EXPECT_FALSE(region.IsVisible(2, 5));
+    EXPECT_TRUE(region.IsVisible(7, 5));
+    region.Xor(TGPRegion(TGPRectF{5, 0, 20, 10}));
+    EXPECT_FALSE(region.IsVisible(7, 5));
+    EXPECT_TRUE(region.IsVisible(15, 5));
+    EXPECT_TRUE(region.IsVisible(27, 5));
+    TGPRegion everything;
+    EXPECT_TRUE(everything.IsInfinite());
+    EXPECT_TRUE(everything.IsVisible(-5000, 5000));
+    everything.MakeEmpty();
+    EXPECT_FALSE(everything.IsVisible(0, 0));
+}
+
+TEST_F(GdiplusFixture, MoreGradientShapes)
+{
+    TGPGraphics graphics(canvas);
+    // Backward diagonal: colour 1 at the top-right corner.
+    graphics.FillRectangle(TGPLinearGradientBrush({0, 0, 100, 40}, kRed, kBlue, LinearGradientModeBackwardDiagonal), 0, 0, 100, 40);
+    EXPECT_GT(qRed(At(99, 0)), 240);
+    EXPECT_GT(qBlue(At(0, 39)), 240);
+    EXPECT_NEAR(qRed(At(0, 0)), 128, 12);
+    // 45 degrees not scaled: perpendicular bands at 45 degrees, colour 1 at the top-left corner.
+    image.fill(Qt::white);
+    graphics.FillRectangle(TGPLinearGradientBrush({0, 0, 100, 40}, kRed, kBlue, 45.0f, false), 0, 0, 100, 40);
+    EXPECT_GT(qRed(At(0, 0)), 240);
+    EXPECT_GT(qBlue(At(99, 39)), 240);
+    EXPECT_NEAR(qRed(At(30, 10)), qRed(At(10, 30)), 6);  // same band
+    // Path gradient with one colour per corner of a square.
+    image.fill(Qt::white);
+    TGPGraphicsPath square;
+    square.AddPolygon({{0, 0}, {60, 0}, {60, 60}, {0, 60}});
+    TGPPathGradientBrush corners(square);
+    corners.SetCenterColor(kWhite);
+    corners.SetSurroundColors({kRed, kRed, kBlue, kBlue});
+    graphics.FillPath(corners, square);
+    EXPECT_GT(qRed(At(30, 1)), 200);   // the top edge runs red to red
+    EXPECT_LT(qBlue(At(30, 1)), 40);
+    EXPECT_GT(qBlue(At(30, 58)), 200);  // the bottom one blue to blue
+    EXPECT_GT(qGreen(At(30, 30)), 230); // white in the middle
+}
+
+TEST_F(GdiplusFixture, ColourMatrixAndWideCaps)
+{
+    TGPBitmap picture(2, 1);
+    picture.SetPixel(0, 0, MakeARGB(255, 200, 100, 50));
+    picture.SetPixel(1, 0, MakeARGB(255, 10, 20, 30));
+    TGPImageAttributes swap;
+    TColorMatrix matrix{};
+    matrix[0][2] = 1;  // red into blue
+    matrix[2][0] = 1;  // blue into red
+    matrix[1][1] = 1;
+    matrix[3][3] = 1;
+    swap.SetColorMatrix(matrix);
+    const QImage swapped = swap.Apply(picture.Pixels());
+    EXPECT_EQ(swapped.pixel(0, 0), qRgb(50, 100, 200));
+
+    TGPGraphics graphics(canvas);
+    TGPPen round(MakeARGB(255, 0, 0, 0), 8);
+    round.SetLineCap(LineCapRound, LineCapRound, LineCapFlat);
+    graphics.DrawLine(round, 20, 20, 60, 20);
+    EXPECT_EQ(At(17, 20), 0x000000u);  // the round cap reaches past the end
+    TGPPen flat(MakeARGB(255, 0, 0, 0), 8);
+    graphics.DrawLine(flat, 20, 50, 60, 50);
+    EXPECT_EQ(At(17, 50), 0xFFFFFFu);
+    EXPECT_EQ(At(21, 50), 0x000000u);
 }
 
 TEST(GdiplusImages, DecodedFilesReportFormatAndSize)

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/blit.h"
 #include "platform/graphics/edges.h"
 #include "platform/graphics/font_faces.h"
 #include "platform/graphics/image_list.h"
@@ -80,6 +81,34 @@ TEST_F(ShapesFixture, RegionsCombineAndClip)
     EXPECT_EQ(At(6, 6), clRed);
     canvas.ResetClip();
     EXPECT_EQ(canvas.ClipRect(), Rect(0, 0, 60, 40));
+}
+
+TEST_F(ShapesFixture, ExcludedRectanglesHalftoneAndWidePens)
+{
+    canvas.ExcludeClipRect(Rect(10, 10, 20, 20));
+    canvas.Brush.SetPattern(HalftonePattern(clBtnHighlight, clScrollBar));
+    canvas.FillRect(Rect(0, 0, 30, 30));
+    EXPECT_EQ(At(15, 15), clWhite);  // excluded
+    EXPECT_EQ(At(2, 2), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(At(3, 2), ColorToRGB(clScrollBar));
+    EXPECT_EQ(At(3, 3), ColorToRGB(clBtnHighlight));
+    canvas.ResetClip();
+    canvas.Brush.SetPattern(QImage());
+    canvas.Brush.SetColor(clYellow);
+
+    canvas.Pen.SetWidth(3);
+    canvas.Pen.SetStyle(psInsideFrame);
+    canvas.Rectangle(35, 5, 55, 25);
+    EXPECT_EQ(At(35, 10), clBlack);
+    EXPECT_EQ(At(37, 10), clBlack);
+    EXPECT_EQ(At(38, 10), clYellow);
+    EXPECT_EQ(At(54, 24), clBlack);
+    EXPECT_EQ(At(55, 24), clWhite);
+    EXPECT_EQ(At(34, 10), clWhite);
+    canvas.Pen.SetStyle(psSolid);
+    canvas.Rectangle(35, 30, 55, 38);
+    EXPECT_EQ(At(34, 34), clBlack);  // a solid wide pen is centred on the outline
+    EXPECT_EQ(At(33, 34), clWhite);
 }
 
 TEST_F(ShapesFixture, OriginMovesDrawingButNotTheImageClip)
@@ -289,6 +318,37 @@ TEST(ImageLists, StripsMasksAndDisabledLook)
     EXPECT_EQ(list.Count(), 2);
     list.SetSize(24, 18);
     EXPECT_EQ(list.Count(), 0);
+}
+
+}  // namespace
+}  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+TEST(Blits, RasterOperationsAndMulDiv)
+{
+    QImage from(4, 4, QImage::Format_RGB32), to(8, 8, QImage::Format_RGB32);
+    from.fill(qRgb(255, 255, 255));
+    to.fill(qRgb(0, 0, 255));
+    TCanvas source(&from), dest(&to);
+    ASSERT_TRUE(BitBlt(dest, 0, 0, 4, 4, source, 0, 0, SRCINVERT));
+    EXPECT_EQ(dest.Pixel(1, 1), RGB(255, 255, 0));
+    EXPECT_EQ(dest.Pixel(5, 5), clBlue);
+    ASSERT_TRUE(BitBlt(dest, 0, 0, 4, 4, source, 0, 0, SRCINVERT));
+    EXPECT_EQ(dest.Pixel(1, 1), clBlue);
+    ASSERT_TRUE(StretchBlt(dest, 0, 0, 8, 8, source, 0, 0, 4, 4, SRCCOPY));
+    EXPECT_EQ(dest.Pixel(7, 7), clWhite);
+    ASSERT_TRUE(BitBlt(dest, 2, 2, 2, 2, source, 0, 0, BLACKNESS));
+    EXPECT_EQ(dest.Pixel(3, 3), clBlack);
+    EXPECT_EQ(dest.Brush.Color(), clWhite);
+    EXPECT_FALSE(BitBlt(dest, 0, 0, 1, 1, source, 0, 0, 0x12345678));
+
+    EXPECT_EQ(MulDiv(8, 96, 72), 11);
+    EXPECT_EQ(MulDiv(-8, 96, 72), -11);
+    EXPECT_EQ(MulDiv(3, 1, 2), 2);
+    EXPECT_EQ(MulDiv(-3, 1, 2), -2);
+    EXPECT_EQ(MulDiv(5, 5, 0), -1);
 }
 
 }  // namespace

@@ -147,6 +147,29 @@ TEST_F(TextFixture, EllipsisShortensWhatIsDrawn)
     EXPECT_GT(Ink().Right, 70);
 }
 
+TEST_F(TextFixture, TabsMarginsEmptyTextAndBrokenWords)
+{
+    const int line = canvas.TextHeight("x");
+    EXPECT_EQ(Measure("", DT_SINGLELINE).Height(), line);
+    EXPECT_EQ(Measure("", DT_SINGLELINE).Width(), 0);
+    // A tab reaches the next stop of 8 average characters.
+    const int stop = 8 * GetTextMetrics(canvas).tmAveCharWidth;
+    EXPECT_GE(Measure("a\tb", DT_SINGLELINE | DT_EXPANDTABS).Width(), stop + canvas.TextWidth("b"));
+    EXPECT_LT(Measure("a\tb", DT_SINGLELINE | DT_EXPANDTABS).Width(), stop + canvas.TextWidth("b") + canvas.TextWidth(" ") + 1);
+    // Margins move the text in from both sides.
+    TDrawTextParams params;
+    params.iLeftMargin = 7;
+    params.iRightMargin = 5;
+    TRect rect = Rect(10, 10, 10, 10);
+    DrawTextEx(canvas, "Gol", rect, DT_SINGLELINE | DT_CALCRECT, &params);
+    EXPECT_EQ(rect.Width(), canvas.TextWidth("Gol") + 12);
+    EXPECT_EQ(params.uiLengthDrawn, 3);
+    // With the edit-control flag a word wider than the box is broken between characters.
+    const TRect broken = Measure("Pneumoultramicroscopico", DT_WORDBREAK | DT_EDITCONTROL, 30);
+    EXPECT_GT(broken.Height(), 2 * line);
+    EXPECT_LE(broken.Width(), 30);
+}
+
 TEST_F(TextFixture, FitCountAndExtents)
 {
     int fit = 0;

@@ -31,17 +31,34 @@ void AppendPng(png_structp png, png_bytep data, png_size_t length)
     out->insert(out->end(), data, data + length);
 }
 
-TBytes MakePng(bool alpha, bool interlaced = false)
+// A PNG of the given colour type and depth from raw rows, with an optional palette and tRNS.
+TBytes MakeRawPng(int colorType, int depth, const std::vector<std::vector<png_byte>>& rows, int width,
+                  const std::vector<png_color>& palette = {}, const std::vector<png_byte>& transparency = {},
+                  bool interlaced = false)
 {
     TBytes out;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     png_set_write_fn(png, &out, AppendPng, nullptr);
-    png_set_IHDR(png, info, kWidth, kHeight, 8, alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
+    png_set_IHDR(png, info, width, static_cast<png_uint_32>(rows.size()), depth, colorType,
                  interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    if (!palette.empty())
+        png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
+    if (!transparency.empty())
+        png_set_tRNS(png, info, transparency.data(), static_cast<int>(transparency.size()), nullptr);
     png_write_info(png, info);
-    std::vector<std::vector<png_byte>> rows(kHeight);
     std::vector<png_bytep> pointers;
+    for (const auto& row : rows)
+        pointers.push_back(const_cast<png_bytep>(row.data()));
+    png_write_image(png, pointers.data());
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return out;
+}
+
+TBytes MakePng(bool alpha, bool interlaced = false)
+{
+    std::vector<std::vector<png_byte>> rows(kHeight);
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
             const QRgb c = SampleColor(x, y);
@@ -49,12 +66,8 @@ TBytes MakePng(bool alpha, bool interlaced = false)
             if (alpha)
                 rows[y].push_back(x == 0 ? 0 : 255);
         }
-        pointers.push_back(rows[y].data());
     }
-    png_write_image(png, pointers.data());
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return out;
+    return MakeRawPng(alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, 8, rows, kWidth, {}, {}, interlaced);
 }
 
 TBytes MakeJpeg(int width, int height)
@@ -301,6 +314,145 @@ TEST(PictureCodecs, DamagedPicturesAreEmptyNotFatal)
     EXPECT_TRUE(DecodeBmp(huge).isNull());
     EXPECT_TRUE(DecodeImage(TBytes{1, 2, 3}).isNull());
     EXPECT_TRUE(DecodeImage(TBytes{}).isNull());
+}
+
+TEST(PictureCodecs, PngColourTypes)
+{
+    const QImage grey = DecodePng(MakeRawPng(PNG_COLOR_TYPE_GRAY, 8, {{0, 128, 255}}, 3));
+    ASSERT_EQ(grey.size(), QSize(3, 1));
+    EXPECT_EQ(grey.pixel(1, 0), qRgb(128, 128, 128));
+    const QImage palette = DecodePng(MakeRawPng(PNG_COLOR_TYPE_PALETTE, 8, {{0, 1, 1}}, 3,
+                                                {{255, 0, 0}, {0, 0, 255}}, {0}));
+    ASSERT_FALSE(palette.isNull());
+    EXPECT_EQ(qAlpha(palette.pixel(0, 0)), 0);
+    EXPECT_EQ(palette.pixel(2, 0), qRgb(0, 0, 255));
+    const QImage deep = DecodePng(MakeRawPng(PNG_COLOR_TYPE_RGB, 16, {{0xFF, 0xFF, 0, 0, 0x80, 0}}, 1));
+    ASSERT_FALSE(deep.isNull());
+    EXPECT_EQ(deep.pixel(0, 0), qRgb(255, 0, 128));
+    const QImage bits = DecodePng(MakeRawPng(PNG_COLOR_TYPE_GRAY, 1, {{0xA0}}, 3));
+    ASSERT_FALSE(bits.isNull());
+    EXPECT_EQ(bits.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(bits.pixel(1, 0), qRgb(0, 0, 0));
+}
+
+TEST(PictureCodecs, CmykJpegComesOutInRgb)
+{
+    jpeg_compress_struct encoder;
+    jpeg_error_mgr errors;
+    encoder.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&encoder);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&encoder, &buffer, &size);
+    encoder.image_width = 8;
+    encoder.image_height = 8;
+    encoder.input_components = 4;
+    encoder.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&encoder);
+    jpeg_set_quality(&encoder, 100, TRUE);
+    jpeg_start_compress(&encoder, TRUE);
+    std::vector<JSAMPLE> row(8 * 4);
+    for (int x = 0; x < 8; ++x) {  // stored inverted: 255 is no ink; this is magenta
+        row[x * 4] = 255;
+        row[x * 4 + 1] = 0;
+        row[x * 4 + 2] = 255;
+        row[x * 4 + 3] = 255;
+    }
+    while (encoder.next_scanline < encoder.image_height) {
+        JSAMPROW pointer = row.data();
+        jpeg_write_scanlines(&encoder, &pointer, 1);
+    }
+    jpeg_finish_compress(&encoder);
+    const TBytes bytes(buffer, buffer + size);
+    jpeg_destroy_compress(&encoder);
+    std::free(buffer);
+    const QImage image = DecodeJpeg(bytes);
+    ASSERT_EQ(image.size(), QSize(8, 8));
+    EXPECT_GT(qRed(image.pixel(4, 4)), 240);
+    EXPECT_LT(qGreen(image.pixel(4, 4)), 15);
+    EXPECT_GT(qBlue(image.pixel(4, 4)), 240);
+}
+
+// A BMP of any header and body, for the rarer layouts.
+TBytes BmpFile(const TBytes& info, const TBytes& palette, const TBytes& pixels)
+{
+    TBytes out{'B', 'M'};
+    const unsigned offset = 14 + static_cast<unsigned>(info.size() + palette.size());
+    PutU32(out, offset + static_cast<unsigned>(pixels.size()));
+    PutU32(out, 0);
+    PutU32(out, offset);
+    out.insert(out.end(), info.begin(), info.end());
+    out.insert(out.end(), palette.begin(), palette.end());
+    out.insert(out.end(), pixels.begin(), pixels.end());
+    return out;
+}
+
+TBytes InfoHeader(int width, int height, int bits, unsigned compression, const std::vector<unsigned>& masks = {})
+{
+    TBytes info;
+    PutU32(info, 40);
+    PutU32(info, static_cast<unsigned>(width));
+    PutU32(info, static_cast<unsigned>(height));
+    PutU16(info, 1);
+    PutU16(info, static_cast<unsigned>(bits));
+    PutU32(info, compression);
+    for (int i = 0; i < 5; ++i)
+        PutU32(info, 0);
+    for (unsigned mask : masks)
+        PutU32(info, mask);
+    return info;
+}
+
+TEST(PictureCodecs, RarerBmpLayouts)
+{
+    // 1 bit, two rows bottom-up: the top row is 10100000.
+    const TBytes mono = BmpFile(InfoHeader(3, 2, 1, 0), {0, 0, 0, 0, 255, 255, 255, 0},
+                                {0x40, 0, 0, 0, 0xA0, 0, 0, 0});
+    QImage image = DecodeBmp(mono);
+    ASSERT_EQ(image.size(), QSize(3, 2));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(1, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(1, 1), qRgb(255, 255, 255));
+
+    // 16 bits 5-6-5 with bit fields: pure green.
+    image = DecodeBmp(BmpFile(InfoHeader(2, 1, 16, 3, {0xF800, 0x07E0, 0x001F}), {}, {0xE0, 0x07, 0x1F, 0x00}));
+    ASSERT_EQ(image.size(), QSize(2, 1));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(1, 0), qRgb(0, 0, 255));
+
+    // 16 bits without fields: 5-5-5.
+    image = DecodeBmp(BmpFile(InfoHeader(1, 1, 16, 0), {}, {0x00, 0x7C, 0, 0}));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 0, 0));
+
+    // The old 12-byte header with 3-byte palette entries (green, blue).
+    TBytes core;
+    PutU32(core, 12);
+    PutU16(core, 2);
+    PutU16(core, 1);
+    PutU16(core, 1);
+    PutU16(core, 1);
+    image = DecodeBmp(BmpFile(core, {0, 255, 0, 255, 0, 0}, {0x40, 0, 0, 0}));
+    ASSERT_EQ(image.size(), QSize(2, 1));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(1, 0), qRgb(0, 0, 255));
+
+    // RLE8: a run, a move, literals; untouched pixels take palette entry 0.
+    TBytes palette;
+    for (QRgb c : {qRgb(0, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0)})
+        palette.insert(palette.end(), {std::uint8_t(qBlue(c)), std::uint8_t(qGreen(c)), std::uint8_t(qRed(c)), 0});
+    palette.resize(256 * 4);
+    const TBytes rle = {3, 1, 0, 0, 0, 2, 1, 0, 0, 3, 2, 1, 2, 0, 0, 1};  // row 0: 1 1 1; move; row 1: . 2 1 2
+    image = DecodeBmp(BmpFile(InfoHeader(4, 2, 8, 1), palette, rle));
+    ASSERT_EQ(image.size(), QSize(4, 2));
+    EXPECT_EQ(image.pixel(0, 1), qRgb(255, 0, 0));  // file row 0 is the bottom row
+    EXPECT_EQ(image.pixel(3, 1), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
+    EXPECT_EQ(image.pixel(1, 0), qRgb(0, 255, 0));
+    EXPECT_EQ(image.pixel(2, 0), qRgb(255, 0, 0));
+    // An RLE stream without its end mark is damaged.
+    EXPECT_TRUE(DecodeBmp(BmpFile(InfoHeader(4, 2, 8, 1), palette, {3, 1, 0, 0})).isNull());
+    // A palette that runs past the data.
+    EXPECT_TRUE(DecodeBmp(BmpFile(InfoHeader(4, 2, 8, 0), {0, 0}, {})).isNull());
 }
 
 TEST(PictureCodecs, PictureLoadsEveryFormatAndEmptiesOnDamage)

@@ -19,6 +19,12 @@ class TDropDown : public TCustomControl {
 public:
     using TCustomControl::TCustomControl;
     int clicks = 0;
+    // Closes when the program loses the activation, as a drop-down does.
+    void ApplicationActivated(bool active) override
+    {
+        if (!active)
+            Hide();
+    }
 
 protected:
     void CreateParams(TCreateParams& params) override
@@ -95,6 +101,23 @@ TEST_F(PopupTest, DropDownOpensBelowItsEditorWithoutTakingTheFocus)
     EXPECT_EQ(test::GrabbedPixel(window, 5, 5), 0xFFFF00u);
     // Its client origin is where it stands on the screen.
     EXPECT_EQ(dropDown->ClientOrigin(), below);
+}
+
+TEST_F(PopupTest, DropDownHearsThatTheProgramLostTheActivation)
+{
+    auto* dropDown = new TDropDown(form);
+    dropDown->SetParent(form);
+    dropDown->SetBounds(0, 0, 50, 50);
+    dropDown->Show();
+    int deactivations = 0;
+    Application->OnDeactivate = [&](TObject*) { ++deactivations; };
+    Application->ActivationChanged(false);
+    EXPECT_FALSE(dropDown->Visible());
+    EXPECT_EQ(deactivations, 1);
+    Application->ActivationChanged(false);  // no change, no news
+    EXPECT_EQ(deactivations, 1);
+    Application->ActivationChanged(true);
+    Application->OnDeactivate = nullptr;
 }
 
 TEST_F(PopupTest, HintShowsAfterThePauseWithTheShortHintAndGoesWhenTheMouseLeaves)
