@@ -24,7 +24,6 @@ const Names kAlignments = {{"taLeftJustify", taLeftJustify}, {"taRightJustify", 
 const Names kBorderStyles = {{"bsNone", 0}, {"bsSingle", 1}};
 // Tables at namespace scope live as long as the setters that use them.
 const Names kBevelCuts = {{"bvNone", bvNone}, {"bvLowered", bvLowered}, {"bvRaised", bvRaised}, {"bvSpace", bvSpace}};
-const Names kOrientations = {{"trHorizontal", trHorizontal}, {"trVertical", trVertical}};
 
 TModalResult ModalResultValue(V value)
 {
@@ -324,33 +323,24 @@ void RegisterLists()
 
 void RegisterRanges()
 {
-    RegisterProperty<TProgressBar>("Min", [](TProgressBar& c, V v) { c.SetMin(DfmInt(v)); });
-    RegisterProperty<TProgressBar>("Max", [](TProgressBar& c, V v) { c.SetMax(DfmInt(v)); });
-    RegisterProperty<TProgressBar>("Position", [](TProgressBar& c, V v) { c.SetPosition(DfmInt(v)); });
+    RegisterProperty<TRangeControl>("Min", [](TRangeControl& c, V v) { c.SetMin(DfmInt(v)); });
+    RegisterProperty<TRangeControl>("Max", [](TRangeControl& c, V v) { c.SetMax(DfmInt(v)); });
+    RegisterProperty<TRangeControl>("Position", [](TRangeControl& c, V v) { c.SetPosition(DfmInt(v)); });
+    RegisterProperty<TRangeControl>("Orientation", [](TRangeControl& c, V v) {
+        c.SetOrientation(DfmEnum<TTrackBarOrientation>(v, {{"trHorizontal", trHorizontal}, {"trVertical", trVertical},
+                                                           {"pbHorizontal", trHorizontal}, {"pbVertical", trVertical}}));
+    });
+    RegisterEvent<TRangeControl>("OnChange", &TRangeControl::OnChange);
     RegisterProperty<TProgressBar>("Step", [](TProgressBar& c, V v) { c.SetStep(DfmInt(v)); });
     RegisterProperty<TProgressBar>("Smooth", [](TProgressBar&, V v) { DfmBool(v); });  // Qt's bar is always smooth
-    RegisterProperty<TProgressBar>("Orientation", [](TProgressBar& c, V v) {
-        c.SetOrientation(DfmEnum<TTrackBarOrientation>(v, {{"pbHorizontal", trHorizontal}, {"pbVertical", trVertical}}));
-    });
-
-    RegisterProperty<TTrackBar>("Min", [](TTrackBar& c, V v) { c.SetMin(DfmInt(v)); });
-    RegisterProperty<TTrackBar>("Max", [](TTrackBar& c, V v) { c.SetMax(DfmInt(v)); });
-    RegisterProperty<TTrackBar>("Position", [](TTrackBar& c, V v) { c.SetPosition(DfmInt(v)); });
     RegisterProperty<TTrackBar>("Frequency", [](TTrackBar& c, V v) { c.SetFrequency(DfmInt(v)); });
     RegisterProperty<TTrackBar>("PageSize", [](TTrackBar& c, V v) { c.SetPageSize(DfmInt(v)); });
-    RegisterProperty<TTrackBar>("Orientation", [](TTrackBar& c, V v) { c.SetOrientation(DfmEnum<TTrackBarOrientation>(v, kOrientations)); });
-    RegisterEvent<TTrackBar>("OnChange", &TTrackBar::OnChange);
-
     RegisterProperty<TScrollBar>("Kind", [](TScrollBar& c, V v) {
         c.SetKind(DfmEnum<TScrollBarKind>(v, {{"sbHorizontal", sbHorizontal}, {"sbVertical", sbVertical}}));
     });
-    RegisterProperty<TScrollBar>("Min", [](TScrollBar& c, V v) { c.SetMin(DfmInt(v)); });
-    RegisterProperty<TScrollBar>("Max", [](TScrollBar& c, V v) { c.SetMax(DfmInt(v)); });
-    RegisterProperty<TScrollBar>("Position", [](TScrollBar& c, V v) { c.SetPosition(DfmInt(v)); });
     RegisterProperty<TScrollBar>("SmallChange", [](TScrollBar& c, V v) { c.SetSmallChange(DfmInt(v)); });
     RegisterProperty<TScrollBar>("LargeChange", [](TScrollBar& c, V v) { c.SetLargeChange(DfmInt(v)); });
     RegisterProperty<TScrollBar>("PageSize", [](TScrollBar& c, V v) { c.SetPageSize(DfmInt(v)); });
-    RegisterEvent<TScrollBar>("OnChange", &TScrollBar::OnChange);
     RegisterEvent<TScrollBar>("OnScroll", &TScrollBar::OnScroll);
 }
 

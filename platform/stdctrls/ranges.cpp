@@ -9,9 +9,55 @@
 
 namespace tarvelon {
 
+// ---- TRangeControl
+
+TRangeControl::TRangeControl(TComponent* owner, int max) : TQtWinControl(owner), max_(max)
+{
+}
+
+void TRangeControl::Resync()
+{
+    if (ExistingWidget())
+        SyncWidget();
+}
+
+void TRangeControl::SetMin(int value)
+{
+    min_ = value;
+    if (!Loading())
+        SetPosition(position_);
+    Resync();
+}
+
+void TRangeControl::SetMax(int value)
+{
+    max_ = value;
+    if (!Loading())
+        SetPosition(position_);
+    Resync();
+}
+
+void TRangeControl::SetPosition(int position)
+{
+    if (!Loading())
+        position = std::clamp(position, min_, std::max(min_, max_));
+    if (position == position_)
+        return;
+    position_ = position;
+    Resync();
+    if (!Loading() && OnChange)
+        OnChange(this);
+}
+
+void TRangeControl::SetOrientation(TTrackBarOrientation orientation)
+{
+    orientation_ = orientation;
+    Resync();
+}
+
 // ---- TProgressBar
 
-TProgressBar::TProgressBar(TComponent* owner) : TQtWinControl(owner)
+TProgressBar::TProgressBar(TComponent* owner) : TRangeControl(owner, 100)
 {
     SetBounds(0, 0, 150, 17);
 }
@@ -27,35 +73,9 @@ void TProgressBar::SyncWidget()
 {
     TQtWinControl::SyncWidget();
     auto* bar = qobject_cast<QProgressBar*>(ExistingWidget());
-    bar->setOrientation(orientation_ == trHorizontal ? Qt::Horizontal : Qt::Vertical);
-    bar->setRange(min_, std::max(min_, max_));
-    bar->setValue(position_);
-}
-
-void TProgressBar::SetMin(int value)
-{
-    min_ = value;
-    SetPosition(position_);
-}
-
-void TProgressBar::SetMax(int value)
-{
-    max_ = value;
-    SetPosition(position_);
-}
-
-void TProgressBar::SetPosition(int position)
-{
-    position_ = std::clamp(position, min_, std::max(min_, max_));
-    if (ExistingWidget())
-        SyncWidget();
-}
-
-void TProgressBar::SetOrientation(TTrackBarOrientation orientation)
-{
-    orientation_ = orientation;
-    if (ExistingWidget())
-        SyncWidget();
+    bar->setOrientation(QtOrientation());
+    bar->setRange(Min(), std::max(Min(), Max()));
+    bar->setValue(Position());
 }
 
 // ---- TGauge
@@ -169,7 +189,7 @@ void TGauge::Paint()
 
 // ---- TTrackBar
 
-TTrackBar::TTrackBar(TComponent* owner) : TQtWinControl(owner)
+TTrackBar::TTrackBar(TComponent* owner) : TRangeControl(owner, 10)
 {
     SetTabStop(true);
     SetBounds(0, 0, 150, 45);
@@ -188,68 +208,28 @@ void TTrackBar::SyncWidget()
     TQtWinControl::SyncWidget();
     auto* slider = qobject_cast<QSlider*>(ExistingWidget());
     const QSignalBlocker blocker(slider);
-    slider->setOrientation(orientation_ == trHorizontal ? Qt::Horizontal : Qt::Vertical);
-    slider->setRange(min_, std::max(min_, max_));
+    slider->setOrientation(QtOrientation());
+    slider->setRange(Min(), std::max(Min(), Max()));
     slider->setTickInterval(std::max(1, frequency_));
     slider->setPageStep(std::max(1, pageSize_));
-    slider->setValue(position_);
-}
-
-void TTrackBar::SetMin(int value)
-{
-    min_ = value;
-    if (!Loading())
-        SetPosition(position_);
-    if (ExistingWidget())
-        SyncWidget();
-}
-
-void TTrackBar::SetMax(int value)
-{
-    max_ = value;
-    if (!Loading())
-        SetPosition(position_);
-    if (ExistingWidget())
-        SyncWidget();
-}
-
-void TTrackBar::SetPosition(int position)
-{
-    if (!Loading())
-        position = std::clamp(position, min_, std::max(min_, max_));
-    if (position == position_)
-        return;
-    position_ = position;
-    if (ExistingWidget())
-        SyncWidget();
-    if (!Loading() && OnChange)
-        OnChange(this);
+    slider->setValue(Position());
 }
 
 void TTrackBar::SetFrequency(int frequency)
 {
     frequency_ = frequency;
-    if (ExistingWidget())
-        SyncWidget();
+    Resync();
 }
 
 void TTrackBar::SetPageSize(int size)
 {
     pageSize_ = size;
-    if (ExistingWidget())
-        SyncWidget();
-}
-
-void TTrackBar::SetOrientation(TTrackBarOrientation orientation)
-{
-    orientation_ = orientation;
-    if (ExistingWidget())
-        SyncWidget();
+    Resync();
 }
 
 // ---- TScrollBar
 
-TScrollBar::TScrollBar(TComponent* owner) : TQtWinControl(owner)
+TScrollBar::TScrollBar(TComponent* owner) : TRangeControl(owner, 100)
 {
     SetBounds(0, 0, 121, 17);
 }
@@ -266,89 +246,52 @@ void TScrollBar::SyncWidget()
     TQtWinControl::SyncWidget();
     auto* bar = qobject_cast<QScrollBar*>(ExistingWidget());
     const QSignalBlocker blocker(bar);
-    bar->setOrientation(kind_ == sbHorizontal ? Qt::Horizontal : Qt::Vertical);
-    bar->setRange(min_, std::max(min_, max_ - std::max(0, pageSize_ - 1)));
+    bar->setOrientation(QtOrientation());
+    bar->setRange(Min(), std::max(Min(), Max() - std::max(0, pageSize_ - 1)));
     bar->setSingleStep(smallChange_);
     bar->setPageStep(std::max(1, pageSize_ > 0 ? pageSize_ : largeChange_));
-    bar->setValue(position_);
+    bar->setValue(Position());
 }
 
 void TScrollBar::UserAction(int action)
 {
     auto* bar = qobject_cast<QScrollBar*>(ExistingWidget());
-    int position = position_;
+    int position = Position();
     TScrollCode code = SB_ENDSCROLL;
     switch (action) {
     case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; position += smallChange_; break;
     case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; position -= smallChange_; break;
     case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; position += largeChange_; break;
     case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; position -= largeChange_; break;
-    case QAbstractSlider::SliderToMinimum: code = SB_TOP; position = min_; break;
-    case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; position = max_; break;
+    case QAbstractSlider::SliderToMinimum: code = SB_TOP; position = Min(); break;
+    case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; position = Max(); break;
     case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; position = bar->sliderPosition(); break;
     default: return;
     }
-    position = std::clamp(position, min_, std::max(min_, max_));
+    position = std::clamp(position, Min(), std::max(Min(), Max()));
     if (OnScroll)
         OnScroll(this, code, position);
     SetPosition(position);
     // Qt moves its slider itself after the action: ours is where SetPosition put it.
-    bar->setSliderPosition(position_);
-}
-
-void TScrollBar::SetKind(TScrollBarKind kind)
-{
-    kind_ = kind;
-    if (ExistingWidget())
-        SyncWidget();
-}
-
-void TScrollBar::SetMin(int value)
-{
-    min_ = value;
-    if (ExistingWidget())
-        SyncWidget();
-}
-
-void TScrollBar::SetMax(int value)
-{
-    max_ = value;
-    if (ExistingWidget())
-        SyncWidget();
-}
-
-void TScrollBar::SetPosition(int position)
-{
-    if (!Loading())
-        position = std::clamp(position, min_, std::max(min_, max_));
-    if (position == position_)
-        return;
-    position_ = position;
-    if (ExistingWidget())
-        SyncWidget();
-    if (!Loading() && OnChange)
-        OnChange(this);
+    bar->setSliderPosition(Position());
 }
 
 void TScrollBar::SetSmallChange(int change)
 {
     smallChange_ = change;
-    if (ExistingWidget())
-        SyncWidget();
+    Resync();
 }
 
 void TScrollBar::SetLargeChange(int change)
 {
     largeChange_ = change;
-    if (ExistingWidget())
-        SyncWidget();
+    Resync();
 }
 
 void TScrollBar::SetPageSize(int size)
 {
     pageSize_ = size;
-    if (ExistingWidget())
-        SyncWidget();
+    Resync();
 }
 
 }  // namespace tarvelon

@@ -12,10 +12,12 @@ namespace tarvelon {
 
 enum TTrackBarOrientation { trHorizontal, trVertical };
 
-class TProgressBar : public TQtWinControl {
+// A Qt widget over a range Min..Max with a Position in it. A position set while the description is
+// read is taken as written; afterwards it is kept in range and a change fires OnChange.
+class TRangeControl : public TQtWinControl {
 public:
-    explicit TProgressBar(TComponent* owner);
-    std::string ClassName() const override { return "TProgressBar"; }
+    TRangeControl(TComponent* owner, int max);
+    std::string ClassName() const override { return "TRangeControl"; }
 
     int Min() const { return min_; }
     void SetMin(int value);
@@ -23,24 +25,40 @@ public:
     void SetMax(int value);
     int Position() const { return position_; }
     void SetPosition(int position);
-    int Step() const { return step_; }
-    void SetStep(int step) { step_ = step; }
-    void StepIt() { SetPosition(position_ + step_); }
-    void StepBy(int delta) { SetPosition(position_ + delta); }
     TTrackBarOrientation Orientation() const { return orientation_; }
     void SetOrientation(TTrackBarOrientation orientation);
+
+    TNotifyEvent OnChange;
+
+protected:
+    bool UsesColorAsBase() const override { return false; }
+    // Gives the widget the control's state again, when it exists.
+    void Resync();
+    Qt::Orientation QtOrientation() const { return orientation_ == trHorizontal ? Qt::Horizontal : Qt::Vertical; }
+
+private:
+    int min_ = 0;
+    int max_;
+    int position_ = 0;
+    TTrackBarOrientation orientation_ = trHorizontal;
+};
+
+class TProgressBar : public TRangeControl {
+public:
+    explicit TProgressBar(TComponent* owner);
+    std::string ClassName() const override { return "TProgressBar"; }
+
+    int Step() const { return step_; }
+    void SetStep(int step) { step_ = step; }
+    void StepIt() { SetPosition(Position() + step_); }
+    void StepBy(int delta) { SetPosition(Position() + delta); }
 
 protected:
     QWidget* CreateWidget(QWidget* parentWidget) override;
     void SyncWidget() override;
-    bool UsesColorAsBase() const override { return false; }
 
 private:
-    int min_ = 0;
-    int max_ = 100;
-    int position_ = 0;
     int step_ = 10;
-    TTrackBarOrientation orientation_ = trHorizontal;
 };
 
 enum TGaugeKind { gkText, gkHorizontalBar, gkVerticalBar, gkPie, gkNeedle };
@@ -84,54 +102,34 @@ private:
     bool border_ = true;
 };
 
-class TTrackBar : public TQtWinControl {
+// Its position changes by the user's keys and mouse, or in code.
+class TTrackBar : public TRangeControl {
 public:
     explicit TTrackBar(TComponent* owner);
     std::string ClassName() const override { return "TTrackBar"; }
 
-    int Min() const { return min_; }
-    void SetMin(int value);
-    int Max() const { return max_; }
-    void SetMax(int value);
-    int Position() const { return position_; }
-    // Kept in range; fires OnChange when it changes (by the user or in code).
-    void SetPosition(int position);
     int Frequency() const { return frequency_; }
     void SetFrequency(int frequency);
     int PageSize() const { return pageSize_; }
     void SetPageSize(int size);
-    TTrackBarOrientation Orientation() const { return orientation_; }
-    void SetOrientation(TTrackBarOrientation orientation);
-
-    TNotifyEvent OnChange;
 
 protected:
     QWidget* CreateWidget(QWidget* parentWidget) override;
     void SyncWidget() override;
-    bool UsesColorAsBase() const override { return false; }
 
 private:
-    int min_ = 0;
-    int max_ = 10;
-    int position_ = 0;
     int frequency_ = 1;
     int pageSize_ = 2;
-    TTrackBarOrientation orientation_ = trHorizontal;
 };
 
-class TScrollBar : public TQtWinControl {
+// Kind is the orientation: sbHorizontal or sbVertical.
+class TScrollBar : public TRangeControl {
 public:
     explicit TScrollBar(TComponent* owner);
     std::string ClassName() const override { return "TScrollBar"; }
 
-    TScrollBarKind Kind() const { return kind_; }
-    void SetKind(TScrollBarKind kind);
-    int Min() const { return min_; }
-    void SetMin(int value);
-    int Max() const { return max_; }
-    void SetMax(int value);
-    int Position() const { return position_; }
-    void SetPosition(int position);
+    TScrollBarKind Kind() const { return Orientation() == trHorizontal ? sbHorizontal : sbVertical; }
+    void SetKind(TScrollBarKind kind) { SetOrientation(kind == sbHorizontal ? trHorizontal : trVertical); }
     int SmallChange() const { return smallChange_; }
     void SetSmallChange(int change);
     int LargeChange() const { return largeChange_; }
@@ -139,20 +137,14 @@ public:
     int PageSize() const { return pageSize_; }
     void SetPageSize(int size);
 
-    TNotifyEvent OnChange;
     TScrollMessageEvent OnScroll;
 
 protected:
     QWidget* CreateWidget(QWidget* parentWidget) override;
     void SyncWidget() override;
-    bool UsesColorAsBase() const override { return false; }
 
 private:
     void UserAction(int action);
-    TScrollBarKind kind_ = sbHorizontal;
-    int min_ = 0;
-    int max_ = 100;
-    int position_ = 0;
     int smallChange_ = 1;
     int largeChange_ = 1;
     int pageSize_ = 0;

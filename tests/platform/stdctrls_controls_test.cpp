@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSlider>
 
 #include "platform/forms/form.h"
@@ -174,6 +175,55 @@ TEST_F(ControlsTest, TrackBarReportsItsPositionFromKeysAndCode)
     EXPECT_EQ(track->Position(), 42);
     EXPECT_EQ(positions, (std::vector<int>{26, 42}));
     EXPECT_EQ(qobject_cast<QSlider*>(track->Widget())->value(), 42);
+}
+
+TEST_F(ControlsTest, ScrollBarSpinEditProgressBarAndMemoKeepTheirValues)
+{
+    auto* bar = Add<TScrollBar>(10, 10, 17, 100);
+    bar->SetKind(sbVertical);
+    bar->SetMax(10);
+    bar->SetSmallChange(2);
+    std::vector<TScrollCode> codes;
+    bar->OnScroll = [&](TObject*, TScrollCode code, int& position) {
+        codes.push_back(code);
+        if (position > 7)
+            position = 7;  // a handler may hold the position back
+    };
+    auto* spin = Add<TSpinEdit>(40, 10, 80, 22);
+    spin->SetMinValue(1);
+    spin->SetMaxValue(5);
+    int spinChanges = 0;
+    spin->OnChange = [&](TObject*) { ++spinChanges; };
+    spin->SetValue(9);
+    auto* progress = Add<TProgressBar>(40, 40, 100, 16);
+    progress->SetMax(45);
+    progress->SetStep(20);
+    auto* memo = Add<TMemo>(150, 10, 200, 80);
+    int memoChanges = 0;
+    memo->OnChange = [&](TObject*) { ++memoChanges; };
+    ShowForm();
+    bar->SetFocus();
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(bar->Widget(), Qt::Key_Down);
+    EXPECT_EQ(bar->Position(), 7);
+    EXPECT_EQ(codes.front(), SB_LINEDOWN);
+    EXPECT_EQ(spin->Value(), 5);
+    EXPECT_EQ(spin->Text(), "5");
+    EXPECT_EQ(spinChanges, 1);
+    progress->StepIt();
+    progress->StepIt();
+    progress->StepIt();
+    EXPECT_EQ(progress->Position(), 45);
+    memo->Lines().Add("Primeira linha");
+    memo->Lines().Add("Segunda");
+    EXPECT_EQ(memo->Text(), "Primeira linha\r\nSegunda\r\n");
+    memo->SetFocus();
+    QTest::keyClick(memo->Widget(), Qt::Key_End, Qt::ControlModifier);
+    QTest::keyClick(memo->Widget(), Qt::Key_Return);
+    QTest::keyClicks(memo->Widget(), "fim");
+    EXPECT_EQ(memo->Lines().Count(), 3);
+    EXPECT_EQ(memo->Lines().Strings(2), "fim");
+    EXPECT_GE(memoChanges, 4);
 }
 
 TEST_F(ControlsTest, NotebookShowsOnePageAtATime)
