@@ -1,4 +1,6 @@
 // The standard controls: their classes for the descriptions, their properties and events.
+#include <QFile>
+
 #include "platform/dfm/form_reader.h"
 #include "platform/dfm/property_table.h"
 #include "platform/dfm/reader_context.h"
@@ -60,6 +62,24 @@ bool LoadPictureBytes(TPicture& picture, V value)
     return true;
 }
 
+// The bytes of a picture embedded in the program (":/img/...") or of a file.
+QByteArray PictureFileBytes(V value)
+{
+    QFile file(ToQString(DfmString(value)));
+    if (!file.open(QIODevice::ReadOnly))
+        throw TDfmValueError("the picture " + value.text + " cannot be read");
+    return file.readAll();
+}
+
+template <typename Target>
+void LoadPictureFile(Target& target, V value)
+{
+    const QByteArray bytes = PictureFileBytes(value);
+    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+    if (!target.LoadFromBytes(TByteView(data, static_cast<std::size_t>(bytes.size()))))
+        throw TDfmValueError("the file " + value.text + " is not a picture");
+}
+
 void RegisterClasses()
 {
     RegisterComponentClass<TLabel>("TLabel");
@@ -112,10 +132,7 @@ void RegisterGraphicControls()
     RegisterProperty<TImage>("AutoSize", [](TImage& c, V v) { c.SetAutoSize(DfmBool(v)); });
     RegisterProperty<TImage>("Picture.Data", [](TImage& c, V v) { LoadPictureBytes(c.Picture(), v); });
     // A picture embedded in the program (":/img/...") or a file.
-    RegisterProperty<TImage>("Picture.FileName", [](TImage& c, V v) {
-        if (!c.Picture().LoadFromFile(DfmString(v)))
-            throw TDfmValueError("the picture " + v.text + " cannot be read");
-    });
+    RegisterProperty<TImage>("Picture.FileName", [](TImage& c, V v) { LoadPictureFile(c.Picture(), v); });
 
     RegisterProperty<TShape>("Shape", [](TShape& c, V v) {
         c.SetShape(DfmEnum<TShapeType>(v, {{"stRectangle", stRectangle}, {"stSquare", stSquare}, {"stRoundRect", stRoundRect},
@@ -191,10 +208,7 @@ void RegisterButtons()
         if (!c.Glyph().LoadFromBytes(TByteView(bytes.data(), bytes.size())))
             throw TDfmValueError("the glyph data is not a picture");
     });
-    RegisterProperty<TBitBtn>("Glyph.FileName", [](TBitBtn& c, V v) {
-        if (!c.Glyph().LoadFromFile(DfmString(v)))
-            throw TDfmValueError("the glyph " + v.text + " cannot be read");
-    });
+    RegisterProperty<TBitBtn>("Glyph.FileName", [](TBitBtn& c, V v) { LoadPictureFile(c.Glyph(), v); });
     RegisterProperty<TCheckBox>("Checked", [](TCheckBox& c, V v) { c.SetChecked(DfmBool(v)); });
     RegisterProperty<TCheckBox>("AllowGrayed", [](TCheckBox& c, V v) { c.SetAllowGrayed(DfmBool(v)); });
     RegisterProperty<TCheckBox>("State", [](TCheckBox& c, V v) {

@@ -298,7 +298,7 @@ TMenuItem* FindShortCut(TMenuItem& parent, TShortCut shortCut)
         TMenuItem* item = parent.Items(i);
         if (!item->Visible() || !item->Enabled())
             continue;
-        if (item->GetShortCut() == shortCut)
+        if (item->GetShortCut() != 0 && item->GetShortCut() == shortCut)
             return item;
         if (TMenuItem* found = FindShortCut(*item, shortCut))
             return found;
@@ -310,7 +310,7 @@ TMenuItem* FindShortCut(TMenuItem& parent, TShortCut shortCut)
 
 bool TMenu::IsShortCut(unsigned short key, TShiftState shift)
 {
-    if (!items_)
+    if (!items_ || key == 0)
         return false;
     TMenuItem* item = FindShortCut(*items_, ShortCut(key, shift));
     if (!item)

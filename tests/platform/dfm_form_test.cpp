@@ -4,6 +4,10 @@
 // line instead of failing.
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
 #include "platform/dfm/stored_form.h"
 #include "platform/forms/timer.h"
 #include "platform/stdctrls/buttons.h"
@@ -218,6 +222,35 @@ TEST_F(ReaderTest, InheritedObjectsChangeComponentsThatExist)
     auto* button = form->FindChild<TButton>("bt1");
     EXPECT_EQ(button->Caption(), "Dois");
     EXPECT_EQ(button->Left(), 5);
+}
+
+TEST_F(ReaderTest, PicturesComeFromBinaryDataOrFromAFile)
+{
+    QTemporaryDir dir;
+    QImage red(4, 3, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    const QString path = dir.filePath(QStringLiteral("escudo.png"));
+    ASSERT_TRUE(red.save(path));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string hex = file.readAll().toHex().toStdString();
+    const TReadResult& result = Read(
+        "object Form99: TForm99\n"
+        "  object Image1: TImage\n"
+        "    Picture.FileName = '" + path.toStdString() + "'\n"
+        "  end\n"
+        "  object Image2: TImage\n"
+        "    Picture.Data = {" + hex + "}\n"
+        "  end\n"
+        "  object Image3: TImage\n"
+        "    Picture.FileName = 'nenhum.png'\n"
+        "  end\n"
+        "end\n");
+    ASSERT_EQ(result.errors.size(), 1u) << result.Message();
+    EXPECT_EQ(result.errors[0].line, 9);
+    EXPECT_EQ(form->FindChild<TImage>("Image1")->Picture().Width(), 4);
+    EXPECT_EQ(form->FindChild<TImage>("Image2")->Picture().Height(), 3);
+    EXPECT_TRUE(form->FindChild<TImage>("Image3")->Picture().Empty());
 }
 
 TEST_F(ReaderTest, TheEmbeddedDescriptionIsFoundByTheFormsClass)
