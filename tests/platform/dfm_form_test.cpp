@@ -253,6 +253,36 @@ TEST_F(ReaderTest, PicturesComeFromBinaryDataOrFromAFile)
     EXPECT_TRUE(form->FindChild<TImage>("Image3")->Picture().Empty());
 }
 
+TEST_F(ReaderTest, NotebookPagesWithoutNamesHoldTheirControls)
+{
+    const TReadResult& result = Read(
+        "object Form99: TForm99\n"
+        "  object Notebook1: TNotebook\n"
+        "    Width = 300\n"
+        "    Height = 200\n"
+        "    PageIndex = 1\n"
+        "    object TPage\n"
+        "      Caption = 'Default'\n"
+        "      object Label2: TLabel\n"
+        "        Caption = 'Faça aqui sua oferta'\n"
+        "      end\n"
+        "    end\n"
+        "    object TPage\n"
+        "      Caption = 'resultado'\n"
+        "      object Label16: TLabel\n"
+        "      end\n"
+        "    end\n"
+        "  end\n"
+        "end\n");
+    ASSERT_TRUE(result.Ok()) << result.Message();
+    auto* book = form->FindChild<TNotebook>("Notebook1");
+    ASSERT_EQ(book->PageCount(), 2);
+    EXPECT_EQ(book->ActivePage(), "resultado");
+    EXPECT_EQ(form->FindChild<TLabel>("Label2")->Parent(), book->Page(0));
+    EXPECT_FALSE(book->Page(0)->Visible());
+    EXPECT_TRUE(book->Page(1)->Visible());
+}
+
 TEST_F(ReaderTest, TheEmbeddedDescriptionIsFoundByTheFormsClass)
 {
     std::string text;

@@ -84,6 +84,20 @@ TEST_F(ControlsTest, EditSelectionReadOnlyPasswordAndMargins)
     EXPECT_TRUE(line->text().isEmpty());
 }
 
+TEST_F(ControlsTest, AKeyPressHandlerFiltersWhatIsTyped)
+{
+    auto* edit = Add<TEdit>(10, 10, 100, 22);
+    // Only digits, as the bid and wage fields take.
+    edit->OnKeyPress = [](TObject*, char32_t& key) {
+        if (key < U'0' || key > U'9')
+            key = 0;
+    };
+    ShowForm();
+    edit->SetFocus();
+    QTest::keyClicks(edit->Widget(), "1a2-3");
+    EXPECT_EQ(edit->Text(), "123");
+}
+
 TEST_F(ControlsTest, CheckBoxesAndRadioButtonsReportClicksOnce)
 {
     auto* box = Add<TCheckBox>(10, 10, 100, 17);
