@@ -19,10 +19,14 @@ TCanvas& TGraphicControl::Canvas()
         canvas_ = std::make_unique<TCanvas>();
         canvas_->Font.Assign(Font());
     }
-    if (!painting_) {
-        // Outside Paint: straight onto the parent's picture, shown on the next screen update.
-        TWinControl* parent = Parent();
-        canvas_->SetTarget(parent ? &parent->BackingImage() : nullptr);
+    TWinControl* parent = Parent();
+    QImage* target = parent ? &parent->BackingImage() : nullptr;
+    const bool moved = canvas_->Target() != target || !(canvas_->Origin() == Point(Left(), Top()));
+    if (!painting_ && (!boundOutsidePaint_ || moved)) {
+        // Outside Paint: straight onto the parent's picture at this control's place, shown on the
+        // next screen update. A clip set since stays until the control moves or paints.
+        boundOutsidePaint_ = true;
+        canvas_->SetTarget(target);
         canvas_->SetOrigin(Point(Left(), Top()));
         canvas_->ResetClip();
         canvas_->IntersectClipRect(ClientRect());
@@ -47,6 +51,7 @@ void TGraphicControl::PaintOnParent(QImage* parentImage, const TRegion& clip)
         {
             control->canvas_->ResetClip();
             control->painting_ = false;
+            control->boundOutsidePaint_ = false;
         }
     } endPaint{this};
     Paint();

@@ -33,6 +33,7 @@ protected:
 private:
     std::unique_ptr<TCanvas> canvas_;
     bool painting_ = false;
+    bool boundOutsidePaint_ = false;
 };
 
 }  // namespace tarvelon

@@ -281,10 +281,6 @@ bool Dispatch(TWinControl* control, QWidget* widget, QEvent* event)
         return HandleKeyDown(control, widget, static_cast<QKeyEvent*>(event), own);
     case QEvent::KeyRelease:
         return HandleKeyUp(control, static_cast<QKeyEvent*>(event), own);
-    case QEvent::ShortcutOverride:
-        // Keys reach the focused control before any shortcut of Qt's.
-        event->accept();
-        return false;
     case QEvent::FocusIn:
         if (!IsWindowFocusReason(static_cast<QFocusEvent*>(event)->reason()))
             control->HandleFocusIn();

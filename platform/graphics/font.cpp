@@ -30,7 +30,7 @@ int FontSizeOfHeight(int height) { return -MulDiv(height, 72, kScreenDpi); }
 
 TFont::TFont() = default;
 
-TFont::TFont(const TFont& other) : TGraphicsObject() { Assign(other); }
+TFont::TFont(const TFont& other) : TGraphicsObject(other) { Assign(other); }
 
 TFont& TFont::operator=(const TFont& other)
 {

@@ -155,6 +155,16 @@ TStringLayout LayoutString(const std::string& text, const TGPFont& font, const T
     }
     lines.resize(shown);
 
+    // Blanks at the end of a line take no room unless the format says to measure them.
+    if ((format.Flags() & StringFormatFlagsMeasureTrailingSpaces) == 0) {
+        for (TTextLine& line : lines) {
+            int end = line.text.size();
+            while (end > 0 && line.text[end - 1] == u' ')
+                --end;
+            line.width = measure(line.text.left(end));
+        }
+    }
+
     const double total = layout.lineHeight * static_cast<double>(shown);
     double y = Place(format.LineAlignment(), box.Y, box.Height, total, 0);
     double left = 1e300, widest = 0;

@@ -7,6 +7,11 @@ namespace tarvelon {
 
 class TGraphicsObject {
 public:
+    TGraphicsObject() = default;
+    // A copy has no listener of its own, and an assignment keeps the listener it had.
+    TGraphicsObject(const TGraphicsObject&) {}
+    TGraphicsObject& operator=(const TGraphicsObject&) { return *this; }
+
     std::function<void()> OnChange;
 
 protected:

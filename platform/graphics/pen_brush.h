@@ -19,6 +19,15 @@ enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBD
 
 class TPen : public TGraphicsObject {
 public:
+    TPen() = default;
+    TPen(const TPen& other) : TGraphicsObject(other) { Assign(other); }
+    // Copies the properties and reports one change (the listener stays).
+    TPen& operator=(const TPen& other)
+    {
+        if (this != &other)
+            Assign(other);
+        return *this;
+    }
     TColor Color() const { return color_; }
     void SetColor(TColor color);
     int Width() const { return width_; }
@@ -38,6 +47,15 @@ private:
 
 class TBrush : public TGraphicsObject {
 public:
+    TBrush() = default;
+    TBrush(const TBrush& other) : TGraphicsObject(other) { Assign(other); }
+    // Copies the properties and reports one change (the listener stays).
+    TBrush& operator=(const TBrush& other)
+    {
+        if (this != &other)
+            Assign(other);
+        return *this;
+    }
     TColor Color() const { return color_; }
     void SetColor(TColor color);
     TBrushStyle Style() const { return style_; }

@@ -173,6 +173,12 @@ TEST_F(PaintTest, GraphicControlDrawsOnItsParentsPictureAtItsPlace)
     // Its canvas outside Paint draws at its place too.
     box->Canvas().SetPixel(0, 0, clRed);
     EXPECT_EQ(PixelOf(form->BackingImage(), 200, 20), kRed);
+    // A clip set on its canvas holds for the next drawing calls.
+    box->Canvas().SetClipRect(Rect(0, 0, 5, 5));
+    box->Canvas().Brush.SetColor(clBlue);
+    box->Canvas().FillRect(box->ClientRect());
+    EXPECT_EQ(PixelOf(form->BackingImage(), 202, 22), kBlue);
+    EXPECT_EQ(PixelOf(form->BackingImage(), 210, 30), kGreen);
     // Invalidating it invalidates its rectangle of the parent.
     form->Update();
     box->Invalidate();

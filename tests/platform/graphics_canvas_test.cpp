@@ -87,6 +87,34 @@ TEST_F(CanvasFixture, WidePenXorTwiceRestores)
     EXPECT_EQ(image, before);
 }
 
+TEST_F(CanvasFixture, AssigningPenBrushOrFontKeepsTheCanvasListening)
+{
+    TBrush clear;
+    clear.SetStyle(bsClear);
+    canvas.Brush = clear;  // the canvas still hears of it: text becomes transparent
+    EXPECT_EQ(canvas.BkMode(), TRANSPARENT);
+    TBrush solid;
+    solid.SetColor(clYellow);
+    canvas.Brush = solid;
+    EXPECT_EQ(canvas.BkMode(), OPAQUE);
+    EXPECT_EQ(canvas.BkColor(), clYellow);
+    TFont red;
+    red.SetColor(clRed);
+    canvas.Font = red;
+    EXPECT_EQ(canvas.TextColor(), clRed);
+    int penChanges = 0;
+    canvas.Pen.OnChange = [&] { ++penChanges; };
+    TPen wide;
+    wide.SetWidth(4);
+    canvas.Pen = wide;
+    EXPECT_EQ(canvas.Pen.Width(), 4);
+    EXPECT_EQ(penChanges, 1);
+    const TPen copy = canvas.Pen;  // a copy does not call the canvas's listener
+    TPen other = copy;
+    other.SetColor(clRed);
+    EXPECT_EQ(penChanges, 1);
+}
+
 TEST_F(CanvasFixture, FocusRectTwiceRestores)
 {
     const QImage before = image.copy();

@@ -249,6 +249,13 @@ TEST_F(GdiplusFixture, StringsMeasureAndPlaceByTheirFormat)
     EXPECT_GT(longBox.Width, shortBox.Width);
     EXPECT_NEAR(shortBox.Height, longBox.Height, 0.01);
 
+    // Trailing blanks count only when the format asks for them.
+    TGPRectF blank, counted;
+    graphics.MeasureString("Gol ", font, {0, 0, 0, 0}, format, &blank);
+    EXPECT_FLOAT_EQ(blank.Width, shortBox.Width);
+    graphics.MeasureString("Gol ", font, {0, 0, 0, 0}, TGPStringFormat(StringFormatFlagsMeasureTrailingSpaces), &counted);
+    EXPECT_GT(counted.Width, shortBox.Width);
+
     int lines = 0;
     graphics.MeasureString("O time venceu o campeonato", font, {0, 0, 70, 200}, format, &trailing, nullptr, &lines);
     EXPECT_GE(lines, 3);

@@ -190,6 +190,20 @@ TEST_F(ShapesFixture, BitmapRowsAndFormats)
     EXPECT_TRUE(copy.Empty());
 }
 
+TEST_F(ShapesFixture, AlphaOfThirtyTwoBitBitmapsCountsOnlyWhenDefined)
+{
+    TBitmap bitmap(2, 1, pf32bit);
+    std::uint8_t* row = bitmap.ScanLine(0);
+    const std::uint8_t pixels[8] = {0, 0, 255, 0, 0, 0, 255, 255};  // red, alpha 0 then 255
+    std::copy(pixels, pixels + 8, row);
+    canvas.Draw(0, 0, bitmap);
+    EXPECT_EQ(At(0, 0), clRed);  // afIgnored: drawn opaque
+    bitmap.SetAlphaFormat(afDefined);
+    canvas.Draw(0, 1, bitmap);
+    EXPECT_EQ(At(0, 1), clWhite);
+    EXPECT_EQ(At(1, 1), clRed);
+}
+
 TEST_F(ShapesFixture, EdgesUseTheSystemColoursAndAdjust)
 {
     TRect rect = Rect(2, 2, 22, 12);
