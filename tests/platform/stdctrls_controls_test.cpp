@@ -3,6 +3,7 @@
 // and what the drawn ones paint.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -238,6 +239,54 @@ TEST_F(ControlsTest, ScrollBarSpinEditProgressBarAndMemoKeepTheirValues)
     EXPECT_EQ(memo->Lines().Count(), 3);
     EXPECT_EQ(memo->Lines().Strings(2), "fim");
     EXPECT_GE(memoChanges, 4);
+}
+
+TEST_F(ControlsTest, ScrollBoxMovesItsChildrenWithItsBar)
+{
+    auto* box = Add<TScrollBox>(10, 10, 200, 100);
+    auto* panel = Add<TPanel>(0, 0, 180, 400, box);
+    ShowForm();
+    box->SetVertRange(panel->Height() + 2);
+    EXPECT_TRUE(box->ScrollBarVisible(sbVertical));
+    box->PerformScroll(sbVertical, SB_PAGEDOWN);
+    EXPECT_EQ(box->VertPosition(), box->ClientHeight());
+    EXPECT_EQ(panel->Top(), -box->ClientHeight());
+    box->SetVertPosition(10000);  // held at the end of the range
+    EXPECT_EQ(box->VertPosition(), 402 - box->ClientHeight());
+    EXPECT_EQ(panel->Top() + panel->Height() + 2, box->ClientHeight());
+    test::SendWheel(box->Widget(), QPoint(50, 50), 120);
+    EXPECT_EQ(box->VertPosition(), 402 - box->ClientHeight() - 24);
+    box->SetVertRange(50);  // everything fits: back to the top
+    EXPECT_EQ(box->VertPosition(), 0);
+    EXPECT_EQ(panel->Top(), 0);
+}
+
+TEST_F(ControlsTest, AnEditableComboReportsTypingAndChoices)
+{
+    auto* combo = Add<TComboBox>(10, 10, 150, 22);
+    combo->Items().Assign({"6 meses", "1 ano", "2 anos"});
+    std::vector<std::string> changes;
+    combo->OnChange = [&](TObject* sender) { changes.push_back(static_cast<TComboBox*>(sender)->Text()); };
+    combo->SetItemIndex(0);
+    EXPECT_EQ(combo->Text(), "6 meses");
+    EXPECT_TRUE(changes.empty());
+    ShowForm();
+    auto* widget = qobject_cast<QComboBox*>(combo->Widget());
+    ASSERT_NE(widget->lineEdit(), nullptr);
+    widget->lineEdit()->selectAll();
+    QTest::keyClicks(widget->lineEdit(), "1 ano");
+    EXPECT_EQ(combo->Text(), "1 ano");
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(changes.back(), "1 ano");
+    combo->SetText("3 anos");  // code: no event; no item of that text
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    EXPECT_EQ(widget->currentText(), QStringLiteral("3 anos"));
+    combo->SetStyle(csDropDownList);
+    combo->SetItemIndex(2);
+    combo->SetFocus();
+    QTest::keyClick(combo->Widget(), Qt::Key_Up);
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(changes.back(), "1 ano");
 }
 
 TEST_F(ControlsTest, NotebookShowsOnePageAtATime)
