@@ -106,8 +106,10 @@ void TQtWinControl::ApplyColors()
 
 void TQtWinControl::ForwardInput(QWidget* inner)
 {
-    if (inner->findChild<InnerInputFilter*>(QString(), Qt::FindDirectChildrenOnly))
-        return;  // already forwarded
+    static const char* const kForwarded = "tarvelonInputForwarded";
+    if (inner->property(kForwarded).toBool())
+        return;
+    inner->setProperty(kForwarded, true);
     inner->setMouseTracking(true);
     inner->installEventFilter(new InnerInputFilter(inner));
 }
