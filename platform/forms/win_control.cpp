@@ -97,6 +97,18 @@ void TWinControl::ForEachWindow(const std::function<void(TWinControl*)>& action)
     }
 }
 
+void TWinControl::AdoptSubWidget(QWidget* subWidget)
+{
+    if (!subWidget || WidgetControls().contains(subWidget))
+        return;
+    subWidgets_.emplace_back(subWidget);
+    WidgetControls().insert(subWidget, this);
+    subWidget->installEventFilter(TWindowEvents::Filter());
+    subWidget->setMouseTracking(true);
+    // A sub-widget freed by its owner leaves the map at once.
+    QObject::connect(subWidget, &QObject::destroyed, [subWidget] { WidgetControls().remove(subWidget); });
+}
+
 void TWinControl::HandleNeeded()
 {
     if (widget_.isNull() && !Destroying())
@@ -174,6 +186,13 @@ void TWinControl::DestroyWnd()
         if (auto* window = dynamic_cast<TWinControl*>(child))
             window->DestroyWnd();
     }
+    for (const QPointer<QWidget>& sub : subWidgets_) {
+        if (sub) {
+            WidgetControls().remove(sub.data());
+            sub->removeEventFilter(TWindowEvents::Filter());
+        }
+    }
+    subWidgets_.clear();
     if (widget_.isNull())
         return;
     QWidget* widget = widget_.data();

@@ -19,7 +19,6 @@
 #include "platform/forms/control.h"
 #include "platform/graphics/region.h"
 
-
 namespace tarvelon {
 
 class TCanvas;
@@ -78,6 +77,9 @@ public:
     static TWinControl* FromWidget(const QWidget* widget);
     // Every control that has a window now.
     static void ForEachWindow(const std::function<void(TWinControl*)>& action);
+    // A Qt widget inside this control's widget (the editor of a combo box) whose input goes through
+    // this control's events as well. Forgotten with the window.
+    void AdoptSubWidget(QWidget* subWidget);
     // Whether the window is (or will be made) a popup of its own.
     bool IsPopupWindow();
 
@@ -247,6 +249,7 @@ private:
     const WindowScrollBar& Bar(TScrollBarKind kind) const { return kind == sbHorizontal ? hbar_ : vbar_; }
 
     QPointer<QWidget> widget_;
+    std::vector<QPointer<QWidget>> subWidgets_;
     TCreateParams params_;
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;

@@ -115,16 +115,18 @@ void ApplyMouseCursor(QWidget* widget, TControl* under, TWinControl* control, TP
     widget->setCursor(Screen->CursorShape(cursor == crDefault ? crArrow : cursor));
 }
 
-bool HandleMouse(TWinControl* control, QWidget* widget, QMouseEvent* event, bool own)
+bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bool own)
 {
-    const QPoint local = event->position().toPoint();
     const QPoint global = event->globalPosition().toPoint();
+    // A sub-widget's events count in the coordinates of the control's own widget.
+    QWidget* widget = control->Widget();
+    const QPoint local = receiver == widget ? event->position().toPoint() : widget->mapFromGlobal(global);
     const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
     SetLastMousePos(ToPoint(global));
     const bool wasPress = lastMouseEventWasPress;
     lastMouseEventWasPress = event->type() == QEvent::MouseButtonPress;
 
-    if (DragWindow(control, widget, event))
+    if (DragWindow(control, receiver, event))
         return true;
     if (event->type() == QEvent::MouseMove && DragManager().MouseMove(ToPoint(global)))
         return true;
@@ -302,11 +304,11 @@ bool Dispatch(TWinControl* control, QWidget* widget, QEvent* event)
         return false;
     case QEvent::Move:
     case QEvent::Resize:
-        if (widget->isWindow())
+        if (widget->isWindow() && widget == control->Widget())
             control->HandleWindowGeometry(QRect(widget->pos(), widget->size()));
         return false;
     case QEvent::Close:
-        if (auto* form = dynamic_cast<TForm*>(control)) {
+        if (auto* form = dynamic_cast<TForm*>(control); form && widget == form->Widget()) {
             event->ignore();
             form->SystemCloseRequest();
             return true;

@@ -365,8 +365,9 @@ std::optional<TGPPathGradientBrush::Placement> TGPPathGradientBrush::Place(QPoin
     if (first.distance < 0 || second.distance < 0)
         return std::nullopt;
     const double distance = Mix(first.distance, second.distance, step - low);
-    // Outside the path nothing is painted; the table's corners may fall a pixel short.
-    if (length > distance + 1.5)
+    // Outside the path nothing is painted; where the table falls short (at corners), the outline
+    // itself decides.
+    if (length > distance && (length > distance + 1.5 || !outline_.containsPoint(point, Qt::OddEvenFill)))
         return std::nullopt;
     return Placement{1.0 - std::min(1.0, length / distance), (step - low < 0.5) ? &first : &second};
 }

@@ -1,7 +1,6 @@
 #include "platform/graphics/image_codecs.h"
 
-#include <fstream>
-#include <iterator>
+#include <QFile>
 
 namespace tarvelon {
 
@@ -41,7 +40,7 @@ QImage DecodeImage(TByteView data)
 
 QImage AllocateDecodedImage(long long width, long long height, bool alpha)
 {
-    if (width <= 0 || height <= 0 || width > kMaxImageSide || height > kMaxImageSide)
+    if (width <= 0 || height <= 0 || width > kMaxImageSide || height > kMaxImageSide || width * height > kMaxImagePixels)
         return QImage();
     QImage image(static_cast<int>(width), static_cast<int>(height), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())
@@ -52,10 +51,12 @@ QImage AllocateDecodedImage(long long width, long long height, bool alpha)
 
 TBytes ReadFileBytes(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    // Through Qt, so that pictures embedded in the program (":/...") load like files.
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly))
         return {};
-    return TBytes(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    const QByteArray content = file.readAll();
+    return TBytes(content.begin(), content.end());
 }
 
 }  // namespace tarvelon

@@ -39,11 +39,14 @@ QImage DecodeImage(TByteView data);
 // A BMP file of `image`: 24 bits bottom-up, or 32 bits when the image has an alpha channel.
 TBytes EncodeBmp(const QImage& image);
 
-// The whole content of a file (empty when it cannot be read).
+// The whole content of a file, or of a resource embedded in the program (":/..."); empty when it
+// cannot be read.
 TBytes ReadFileBytes(const std::string& path);
 
-// Largest width or height a decoder accepts; larger pictures are treated as damaged.
+// Largest width or height, and number of pixels, a decoder accepts; larger pictures are treated as
+// damaged (a flipped byte in a header must not make the game ask for gigabytes).
 inline constexpr int kMaxImageSide = 16384;
+inline constexpr long long kMaxImagePixels = 1LL << 25;
 
 // Image of the given size for a decoder, or a null image when the size is not acceptable.
 QImage AllocateDecodedImage(long long width, long long height, bool alpha);

@@ -73,6 +73,28 @@ protected:
     QWidget* CreateWidget(QWidget* parentWidget) override { return new QLineEdit(parentWidget); }
 };
 
+// A frame around a line edit, as a combo box holds its editor: the editor's input counts as the
+// control's.
+class TFramedEditProbe : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+    QLineEdit* edit = nullptr;
+
+protected:
+    QWidget* CreateWidget(QWidget* parentWidget) override
+    {
+        auto* frame = new QWidget(parentWidget);
+        edit = new QLineEdit(frame);
+        edit->setGeometry(20, 2, 100, 20);
+        return frame;
+    }
+    void CreateWnd() override
+    {
+        TWinControl::CreateWnd();
+        AdoptSubWidget(edit);
+    }
+};
+
 class KeysTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -246,6 +268,27 @@ TEST_F(KeysTest, WrappedQtWidgetGetsTheKeysTheHandlersLeaveOrChange)
     edit->SetFocus();
     QTest::keyClicks(edit->Edit(), "ab7c");
     EXPECT_EQ(edit->Edit()->text(), "ABC");
+}
+
+TEST_F(KeysTest, AdoptedSubWidgetRunsTheControlsEvents)
+{
+    auto* framed = new TFramedEditProbe(form);
+    framed->SetParent(form);
+    framed->SetBounds(10, 120, 150, 24);
+    framed->OnKeyPress = [](TObject*, char32_t& key) {
+        if (key == U'q')
+            key = 0;
+    };
+    std::string where;
+    framed->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int x, int y) {
+        where = std::to_string(x) + "," + std::to_string(y);
+    };
+    framed->Widget();
+    QTest::mouseClick(framed->edit, Qt::LeftButton, Qt::NoModifier, QPoint(5, 3));
+    EXPECT_EQ(where, "25,5");  // the editor stands at (20, 2) in the control
+    framed->edit->setFocus();
+    QTest::keyClicks(framed->edit, "aqb");
+    EXPECT_EQ(framed->edit->text(), "ab");
 }
 
 }  // namespace

@@ -116,6 +116,14 @@ TEST_F(GdiplusFixture, PathGradientFromCentreToOutline)
     EXPECT_GT(qBlue(At(12, 30)), 200);
     EXPECT_EQ(At(11, 11), 0xFFFFFFu);  // outside the ellipse
 
+    // Filling more than the brush's path paints nothing beyond the path, right up to its edge.
+    image.fill(Qt::white);
+    graphics.FillRectangle(brush, 0, 0, 120, 80);
+    EXPECT_EQ(At(8, 30), 0xFFFFFFu);
+    EXPECT_EQ(At(40, 8), 0xFFFFFFu);
+    EXPECT_EQ(At(16, 14), 0xFFFFFFu);  // off the ellipse near its corner box
+    EXPECT_GT(qBlue(At(12, 30)), 200);
+
     // The shadow's look: transparent at the outline, solid inside.
     image.fill(Qt::white);
     TGPGraphicsPath box;

@@ -312,6 +312,8 @@ TEST(PictureCodecs, DamagedPicturesAreEmptyNotFatal)
     huge[20] = 0xFF;
     huge[21] = 0x7F;
     EXPECT_TRUE(DecodeBmp(huge).isNull());
+    EXPECT_TRUE(AllocateDecodedImage(kMaxImageSide, kMaxImageSide, true).isNull());
+    EXPECT_FALSE(AllocateDecodedImage(kMaxImageSide, 16, true).isNull());
     EXPECT_TRUE(DecodeImage(TBytes{1, 2, 3}).isNull());
     EXPECT_TRUE(DecodeImage(TBytes{}).isNull());
 }
@@ -473,7 +475,20 @@ TEST(PictureCodecs, PictureLoadsEveryFormatAndEmptiesOnDamage)
     EXPECT_TRUE(picture.Empty());
     EXPECT_EQ(picture.Width(), 0);
     EXPECT_FALSE(picture.LoadFromFile("/nonexistent/escudo.png"));
-    EXPECT_EQ(changes, 5);
+    EXPECT_FALSE(picture.LoadFromFile(":/nonexistent/escudo.png"));
+    EXPECT_EQ(changes, 6);
+    // Files on disk load too.
+    const std::string path = ::testing::TempDir() + "/escudo_teste.png";
+    {
+        const TBytes png = MakePng(true);
+        std::FILE* file = std::fopen(path.c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(png.data(), 1, png.size(), file);
+        std::fclose(file);
+    }
+    EXPECT_TRUE(picture.LoadFromFile(path));
+    EXPECT_EQ(picture.Height(), kHeight);
+    std::remove(path.c_str());
     // A decoded picture becomes a bitmap with its pixels.
     picture.LoadFromBytes(MakePng(false));
     EXPECT_EQ(picture.Bitmap().Width(), kWidth);
