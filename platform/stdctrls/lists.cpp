@@ -205,7 +205,6 @@ void TComboBox::SyncWidget()
             edit->setMaxLength(maxLength_ > 0 ? maxLength_ : 32767);
             QObject::disconnect(edit, &QLineEdit::textEdited, nullptr, nullptr);
             QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString& text) { UserTyped(text); });
-            ForwardInput(edit);
         }
     }
     syncing_ = false;

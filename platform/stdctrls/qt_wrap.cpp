@@ -1,53 +1,8 @@
 #include "platform/stdctrls/qt_wrap.h"
 
-#include <QMouseEvent>
 #include <QPalette>
 
-#include "platform/forms/window_events.h"
-
 namespace tarvelon {
-namespace {
-
-// Re-sends an inner widget's mouse event, in the control's coordinates, through the layer's window
-// input; the inner widget keeps the event unless a drag took it.
-class InnerInputFilter : public QObject {
-public:
-    explicit InnerInputFilter(QObject* parent) : QObject(parent) {}
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::MouseMove: {
-            auto* mouse = static_cast<QMouseEvent*>(event);
-            QWidget* outer = OuterWindow(static_cast<QWidget*>(watched));
-            if (!outer)
-                return false;
-            const QPointF local = outer->mapFromGlobal(mouse->globalPosition());
-            QMouseEvent copy(mouse->type(), local, mouse->globalPosition(), mouse->button(), mouse->buttons(),
-                             mouse->modifiers());
-            return TWindowEvents::Filter()->eventFilter(outer, &copy);
-        }
-        default:
-            return false;
-        }
-    }
-
-private:
-    // The nearest widget above that belongs to a control.
-    static QWidget* OuterWindow(QWidget* inner)
-    {
-        for (QWidget* widget = inner->parentWidget(); widget; widget = widget->parentWidget()) {
-            if (TWinControl::FromWidget(widget))
-                return widget;
-        }
-        return nullptr;
-    }
-};
-
-}  // namespace
 
 TQtWinControl::TQtWinControl(TComponent* owner) : TWinControl(owner)
 {
@@ -106,12 +61,7 @@ void TQtWinControl::ApplyColors()
 
 void TQtWinControl::ForwardInput(QWidget* inner)
 {
-    static const char* const kForwarded = "tarvelonInputForwarded";
-    if (inner->property(kForwarded).toBool())
-        return;
-    inner->setProperty(kForwarded, true);
-    inner->setMouseTracking(true);
-    inner->installEventFilter(new InnerInputFilter(inner));
+    AdoptSubWidget(inner);
 }
 
 }  // namespace tarvelon

@@ -1,7 +1,7 @@
 #pragma once
 // What the standard controls that wrap a Qt widget share: the control's font and colours given
-// to the widget, and the mouse input of an inner widget (an item view's viewport) brought to the
-// control, so its mouse events, clicks, capture and drag and drop behave as on any other control.
+// to the widget, and the input of an inner widget (an item view's viewport) brought to the control, so its mouse events, keys, clicks, capture and drag and drop behave as on
+// any other control.
 #include <QWidget>
 
 #include "platform/forms/win_control.h"
@@ -27,7 +27,9 @@ protected:
     virtual bool UsesColorAsBase() const { return true; }
     void ApplyFont();
     void ApplyColors();
-    // The mouse input of an inner widget goes through this control's window.
+    // The input of an inner widget that never has the focus (an item view's viewport) counts as
+    // this control's. (An inner editor that has the focus is not adopted: the keys it leaves would
+    // reach the control's events a second time on their way to the outer widget.)
     void ForwardInput(QWidget* inner);
 };
 
