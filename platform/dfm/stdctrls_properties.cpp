@@ -1,6 +1,4 @@
 // The standard controls: their classes for the descriptions, their properties and events.
-#include <QFile>
-
 #include "platform/dfm/form_reader.h"
 #include "platform/dfm/property_table.h"
 #include "platform/dfm/reader_context.h"
@@ -62,22 +60,12 @@ bool LoadPictureBytes(TPicture& picture, V value)
     return true;
 }
 
-// The bytes of a picture embedded in the program (":/img/...") or of a file.
-QByteArray PictureFileBytes(V value)
-{
-    QFile file(ToQString(DfmString(value)));
-    if (!file.open(QIODevice::ReadOnly))
-        throw TDfmValueError("the picture " + value.text + " cannot be read");
-    return file.readAll();
-}
-
+// A picture embedded in the program (":/img/...") or a file.
 template <typename Target>
 void LoadPictureFile(Target& target, V value)
 {
-    const QByteArray bytes = PictureFileBytes(value);
-    const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-    if (!target.LoadFromBytes(TByteView(data, static_cast<std::size_t>(bytes.size()))))
-        throw TDfmValueError("the file " + value.text + " is not a picture");
+    if (!target.LoadFromFile(DfmString(value)))
+        throw TDfmValueError("the picture " + value.text + " cannot be read");
 }
 
 void RegisterClasses()
