@@ -33,6 +33,9 @@ struct TGPGradientColors {
     QGradientStops Stops() const;
 };
 
+// The colour f of the way from `from` to `to` (alpha straight; colour in linear light with gamma).
+QColor MixARGB(ARGB from, ARGB to, double f, bool gamma);
+
 class TGPBrush {
 public:
     virtual ~TGPBrush() = default;

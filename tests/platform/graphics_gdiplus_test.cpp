@@ -299,6 +299,14 @@ TEST_F(GdiplusFixture, StringsMeasureAndPlaceByTheirFormat)
     graphics.MeasureString("&Sair", font, {0, 0, 0, 0}, centred, &withMark);
     graphics.MeasureString("Sair", font, {0, 0, 0, 0}, centred, &without);
     EXPECT_FLOAT_EQ(withMark.Width, without.Width);
+    TGPStringFormat literal;  // no prefix processing: the "&" is drawn
+    TGPRectF ampersand;
+    graphics.MeasureString("&Sair", font, {0, 0, 0, 0}, literal, &ampersand);
+    EXPECT_GT(ampersand.Width, without.Width);
+    // The typographic format has no margin around the text.
+    TGPRectF tight;
+    graphics.MeasureString("Sair", font, {0, 0, 0, 0}, TGPStringFormat::GenericTypographic(), &tight);
+    EXPECT_NEAR(without.Width - tight.Width, 2 * font.SizeInPixels() / 6, 0.5);
 }
 
 TEST(GdiplusPaths, FiguresJoinAndClose)
