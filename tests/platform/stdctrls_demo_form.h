@@ -141,7 +141,7 @@ public:
         }
         combopais->SetImages(ImageList1);  // the images came after the description was read
         escudo->Picture().SetGraphic(std::make_unique<TImageGraphic>(DrawCrest(), TImageFormat::Png));
-        const char* players[][3] = {{"G", "Rogério", "88"}, {"Z", "Lúcio", "84"}, {"M", "Kaká", "91"}, {"A", "Ronaldo", "95"}};
+        const char* players[][3] = {{"G", "Tarcísio Vilela", "88"}, {"Z", "Anselmo Prado", "84"}, {"M", "Jurandir Mota", "91"}, {"A", "Evaristo Lins", "95"}};
         ListView1->Items().BeginUpdate();
         for (std::size_t i = 0; i < std::size(players); ++i) {
             TListItem* item = ListView1->Items().Add();

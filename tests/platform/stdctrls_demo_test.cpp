@@ -130,11 +130,11 @@ TEST_F(DemoTest, ClickingARowOfTheListViewSelectsThatPlayer)
     const QRect row = tree->visualItemRect(tree->topLevelItem(2));
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
     ASSERT_EQ(form->selectedPlayers.size(), 1u);
-    EXPECT_EQ(form->selectedPlayers[0], "Kaká");
+    EXPECT_EQ(form->selectedPlayers[0], "Jurandir Mota");
     EXPECT_EQ(form->ListView1->ItemIndex(), 2);
     EXPECT_EQ(form->ListView1->Selected()->SubItems().Strings(2), "2");
     form->ListView1->SetItemIndex(0);  // code selects too
-    EXPECT_EQ(form->selectedPlayers.back(), "Rogério");
+    EXPECT_EQ(form->selectedPlayers.back(), "Tarcísio Vilela");
 }
 
 TEST_F(DemoTest, TheListViewsPopupMenuOpensOnARightClickAndRunsTheChosenItem)
