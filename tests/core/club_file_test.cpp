@@ -413,21 +413,21 @@ TEST(ClubFile, FilesAreFoundWithoutRegardToCase)
     TempDir dir;
     WorkingFolder inside(dir.path());
     WriteRaw("Teams/Selecoes/29.NSX", "x");
-    WriteRaw("Teams/Flamengo.TCF", "x");
+    WriteRaw("Teams/Tarvela.TCF", "x");
     WriteRaw("Teams/Sao Paulo.tcf", "x");
 
-    EXPECT_EQ(FindClubFile("flamengo"), "Teams/Flamengo.TCF");
+    EXPECT_EQ(FindClubFile("tarvela"), "Teams/Tarvela.TCF");
     EXPECT_EQ(FindClubFile("SAO PAULO"), "Teams/Sao Paulo.tcf");
     EXPECT_EQ(FindNationalSquadFile(29), "Teams/Selecoes/29.NSX");
     EXPECT_EQ(FindClubFile("Vasco"), "");
     EXPECT_EQ(FindNationalSquadFile(3), "");
     EXPECT_EQ(FindFileNoCase("teams", "selecoes/29.nsx"), "Teams/Selecoes/29.NSX");
-    EXPECT_EQ(FindFileNoCase("", "TEAMS/flamengo.tcf"), "Teams/Flamengo.TCF");
-    EXPECT_EQ(FindFileNoCase("nowhere", "flamengo.tcf"), "");
+    EXPECT_EQ(FindFileNoCase("", "TEAMS/tarvela.tcf"), "Teams/Tarvela.TCF");
+    EXPECT_EQ(FindFileNoCase("nowhere", "tarvela.tcf"), "");
     // The exact spelling is taken as it stands.
-    EXPECT_EQ(FindFileNoCase("Teams", "Flamengo.TCF"), "Teams/Flamengo.TCF");
+    EXPECT_EQ(FindFileNoCase("Teams", "Tarvela.TCF"), "Teams/Tarvela.TCF");
 
-    EXPECT_EQ(ClubFilePath("Flamengo"), "teams/Flamengo.tcf");
+    EXPECT_EQ(ClubFilePath("Tarvela"), "teams/Tarvela.tcf");
     EXPECT_EQ(NationalSquadFilePath(29), "teams/selecoes/29.nsx");
 }
 

@@ -31,7 +31,7 @@ protected:
         Game.LeagueClubCount = 3;
         Game.ExtraClubCount = 1;
         Clubs.resize(6);
-        const char* crests[] = {"gremio", "Santos", "bahia", "porto", "brasil", "nada"};
+        const char* crests[] = {"tarvela", "Serrano", "baiuca", "portela", "brasil", "nada"};
         for (std::size_t i = 0; i < Clubs.size(); ++i) Clubs[i].crestName.set(crests[i]);
     }
 
@@ -49,16 +49,16 @@ protected:
 
 TEST_F(GameFolder, CrestsInTheirOrderOfExtensions)
 {
-    Touch("teams/escudos/gremio.bmp");
-    Touch("teams/escudos/gremio.png");
-    Touch("teams/escudos/SANTOS.Gif");   // the database ignores case
-    Touch("teams/escudos/porto.gif");    // club 3 is an extra club: still a club crest
+    Touch("teams/escudos/tarvela.bmp");
+    Touch("teams/escudos/tarvela.png");
+    Touch("teams/escudos/SERRANO.Gif");   // the database ignores case
+    Touch("teams/escudos/portela.gif");    // club 3 is an extra club: still a club crest
     Touch("teams/selecoes/brasil.bmp");  // club 4 is a national team's entry
     Touch("teams/escudos/brasil.png");
-    EXPECT_EQ(CrestPath(0), "teams/escudos/gremio.png");
-    EXPECT_EQ(CrestPath(1), "teams/escudos/SANTOS.Gif");
+    EXPECT_EQ(CrestPath(0), "teams/escudos/tarvela.png");
+    EXPECT_EQ(CrestPath(1), "teams/escudos/SERRANO.Gif");
     EXPECT_EQ(CrestPath(2), "");
-    EXPECT_EQ(CrestPath(3), "teams/escudos/porto.gif");
+    EXPECT_EQ(CrestPath(3), "teams/escudos/portela.gif");
     EXPECT_EQ(CrestPath(4), "teams/selecoes/brasil.bmp");
     EXPECT_EQ(CrestPath(5), "");
     EXPECT_EQ(CrestPath(6), "");
@@ -67,9 +67,9 @@ TEST_F(GameFolder, CrestsInTheirOrderOfExtensions)
 
 TEST_F(GameFolder, MiniCrests)
 {
-    Touch("teams/miniescudos/Mini_Bahia.BMP");
-    Touch("teams/miniescudos/mini_gremio.png");
-    EXPECT_EQ(MiniCrestPath(2), "teams/miniescudos/Mini_Bahia.BMP");
+    Touch("teams/miniescudos/Mini_Baiuca.BMP");
+    Touch("teams/miniescudos/mini_tarvela.png");
+    EXPECT_EQ(MiniCrestPath(2), "teams/miniescudos/Mini_Baiuca.BMP");
     EXPECT_EQ(MiniCrestPath(0), "");
     EXPECT_EQ(MiniCrestPath(9), "");
 }

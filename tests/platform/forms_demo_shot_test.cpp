@@ -172,9 +172,9 @@ TForm* BuildDemoForm()
     list->SetParent(form);
     list->SetBounds(16, 88, 280, 200);
     list->Font().SetColor(clBlack);
-    list->rows = {"Atlético Serrano", "Botafogo do Vale", "Cruzeiro do Norte", "Esporte Clube Lagoa",
-                  "Flamengo da Serra", "Grêmio Litorâneo", "Internacional Sul", "Juventude Paulista",
-                  "Náutico Central", "Palmeiras do Oeste", "Santos Praiano", "São Jorge FC", "Vitória Baiana"};
+    list->rows = {"Atlético Serrano", "Bravense do Vale", "Cerrado do Norte", "Esporte Clube Lagoa",
+                  "Faróis da Serra", "Garças Litorâneo", "Ipê Sul", "Jacarandá Paulista",
+                  "Náutico Central", "Pitangueiras do Oeste", "Tarvela Praiano", "São Jorge FC", "Vereda Baiana"};
     list->UpdateBar();
 
     const char* captions[] = {"Jogar >>", "Salvar", "Sair"};

@@ -90,7 +90,7 @@ TEST(SampleNames, EveryRegionWritesCp1252NamesWithinTheirFields)
 
 TEST(SampleNames, FileNamesAreFoldedSlugs)
 {
-    EXPECT_EQ(FileNameOf("Grêmio São Çaetano"), "gremio_sao_caetano");
+    EXPECT_EQ(FileNameOf("Ipêmar São Çaetano"), "ipemar_sao_caetano");
     EXPECT_EQ(FileNameOf("SV Grünbrück 1904"), "sv_grunbruck_1904");
     EXPECT_EQ(FileNameOf("  AS  Pol. Lago  "), "as_pol_lago");
     EXPECT_EQ(FileNameOf("Associação Atlética Itaquaratinga"), "associacao_atletica_itaqu");
