@@ -75,6 +75,10 @@ struct TLinePass {
     bool pictureHit = false;
 };
 
+// Turns the canvas font by `angle` degrees (escapement and orientation in tenths); gives the
+// orientation it had, which </R> puts back.
+int SelectRotatedFont(TCanvas& canvas, int angle);
+
 class THTMLEngine {
 public:
     THTMLEngine(TCanvas& canvas, const TRect& rect, const THTMLDrawParams& params, THTMLDrawResult& result);
@@ -87,7 +91,7 @@ private:
     int AlignedStart(int width) const;
 
     // html_draw_line.cpp: one line, its runs.
-    void BuildLine(std::string& text, TLinePass& pass);
+    void HTMLDrawGDICore(std::string& text, TLinePass& pass);
     void TakeRun(std::string& text, TLinePass& pass);
     void PaintRun(const std::string& run, const TLinePass& pass);
     void DrawZigzag(int left, int right, int bottom);

@@ -105,7 +105,7 @@ bool THTMLEngine::Run(std::string text)
         measure.lineStart = rect_.Left;
         measure.top = measure.bottom = y;
         std::string measured = text;
-        BuildLine(measured, measure);
+        HTMLDrawGDICore(measured, measure);
 
         // A line without text or picture (between two <BR>) is one text height high.
         const int lineHeight = (measure.height > 0 ? measure.height : textHeight) + params_.LineSpacing;
@@ -123,7 +123,7 @@ bool THTMLEngine::Run(std::string text)
             paint.lineStart = x;
             paint.top = y;
             paint.bottom = lineBottom;
-            BuildLine(text, paint);
+            HTMLDrawGDICore(text, paint);
             const int textBottom = lineBottom - metrics_.textOffset;
             if ((paint.anchorHit && params_.Y > textBottom - textHeight && params_.Y < textBottom) || paint.pictureHit)
                 hit = true;

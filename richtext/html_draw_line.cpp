@@ -25,7 +25,7 @@ std::size_t RunLength(const std::string& text, bool wordWrap)
 
 }  // namespace
 
-void THTMLEngine::BuildLine(std::string& text, TLinePass& pass)
+void THTMLEngine::HTMLDrawGDICore(std::string& text, TLinePass& pass)
 {
     pass.workBottom = pass.bottom - metrics_.subExtra;
     pass.x = pass.lineStart;

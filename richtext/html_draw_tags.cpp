@@ -26,6 +26,13 @@ bool HasValue(const std::string& tag, const char* attribute, std::string& value,
 
 }  // namespace
 
+int SelectRotatedFont(TCanvas& canvas, int angle)
+{
+    const int previous = canvas.Font.Orientation();
+    canvas.Font.SetOrientation(angle * 10);
+    return previous;
+}
+
 void THTMLEngine::SetStyle(TFontStyle style, bool on)
 {
     TFontStyles styles = canvas_.Font.Style();
@@ -132,9 +139,8 @@ void THTMLEngine::ApplyTag(const std::string& tag, bool complete, markup::TTagKi
         break;
     case THTMLTag::Rotate:
         if (on) {
-            state_.rotations.push_back(canvas_.Font.Orientation());
-            if (markup::LetterValue(tag, 'a', 2, value))
-                canvas_.Font.SetOrientation(markup::ValueNumber(value) * 10);
+            state_.rotations.push_back(
+                SelectRotatedFont(canvas_, markup::LetterValue(tag, 'a', 2, value) ? markup::ValueNumber(value) : 0));
         } else if (!state_.rotations.empty()) {
             canvas_.Font.SetOrientation(state_.rotations.back());
             state_.rotations.pop_back();

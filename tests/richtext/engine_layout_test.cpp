@@ -107,6 +107,31 @@ TEST_F(EngineLayout, SuperscriptAndSubscriptAddAQuarterOfTheTextHeight)
     EXPECT_EQ(Height("a<SUP>2</SUP><BR>b"), h + h / 4 + h);
 }
 
+TEST_F(EngineLayout, SuperscriptStandsAboveTheBaselineAndSubscriptBelow)
+{
+    const int h = Height("a");
+    auto inkRows = [this](const std::string& text, int fromX) {
+        TSheet probe;
+        probe.Draw(text);
+        const int split = fromX;
+        TRect ink{0, 400, 0, 0};
+        for (int y = 0; y < 200; ++y)
+            for (int x = split; x < 400; ++x)
+                if (probe.At(x, y) != clWhite) {
+                    ink.Top = std::min(ink.Top, y);
+                    ink.Bottom = std::max(ink.Bottom, y + 1);
+                }
+        return ink;
+    };
+    const int a = sheet.canvas.TextWidth("x");
+    const TRect normal = inkRows("xx", a);
+    const TRect raised = inkRows("x<SUP>x</SUP>", a);
+    const TRect lowered = inkRows("x<SUB>x</SUB>", a);
+    // The whole line moves down by the extra; the raised run sits that much higher than the rest.
+    EXPECT_EQ(raised.Bottom, normal.Bottom);
+    EXPECT_EQ(lowered.Bottom, normal.Bottom + h / 4);
+}
+
 TEST_F(EngineLayout, SizeOnlyCoversLinesBeyondTheRectangle)
 {
     const std::string text = "1<BR>2<BR>3<BR>4<BR>5<BR>6<BR>7<BR>8";
