@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/graphics/image_list.h"
+#include "richtext/html_draw_engine.h"
 #include "tests/richtext/engine_support.h"
 
 namespace tarvelon {
@@ -260,6 +261,40 @@ TEST(EnginePaint, NoDrawAndTextBelowTheRectangleDrawNothing)
     const int h = cut.canvas.TextHeight("gh");
     cut.Draw("um<BR>dois<BR>tres", TRect{0, 0, 200, h + h / 2});
     EXPECT_EQ(cut.CountNot(TRect{0, 2 * h, 400, 200}, clWhite), 0);
+}
+
+TEST(EnginePaint, GradientBandsRoundTheirColoursAndPlaces)
+{
+    TSheet sheet(20, 10);
+    DrawGradientGDI(sheet.canvas, clBlack, clWhite, true, TRect{0, 0, 8, 4}, 4);
+    const int expected[8] = {0, 0, 64, 64, 128, 128, 191, 191};
+    for (int x = 0; x < 8; ++x)
+        EXPECT_EQ(sheet.At(x, 1), RGB(expected[x], expected[x], expected[x])) << x;
+    EXPECT_EQ(sheet.At(8, 1), clWhite);
+    DrawGradientGDI(sheet.canvas, clBlack, clWhite, false, TRect{10, 0, 14, 8}, 0, clRed);
+    EXPECT_EQ(sheet.At(10, 0), clRed);
+    EXPECT_EQ(sheet.At(13, 7), clRed);
+    EXPECT_EQ(sheet.At(11, 3), clBlack);  // one step: the start colour all over
+    EXPECT_EQ(sheet.At(14, 3), clWhite);
+}
+
+TEST(EnginePaint, RotatedFontIsTurnedAndGivenBack)
+{
+    TSheet sheet;
+    EXPECT_EQ(htmldraw::SelectRotatedFont(sheet.canvas, 45), 0);
+    EXPECT_EQ(sheet.canvas.Font.Orientation(), 450);
+    EXPECT_EQ(htmldraw::SelectRotatedFont(sheet.canvas, 90), 450);
+    sheet.canvas.Font.SetOrientation(0);
+    // Text after </R> stands upright again: as wide as without the turned run.
+    THTMLDrawParams params;
+    params.SizeOnly = true;
+    EXPECT_EQ(sheet.Draw("<R a=\"90\">x</R>abc", params).MeasuredWidth,
+              sheet.Draw("xabc", params).MeasuredWidth);
+    TSheet upright;
+    upright.Draw("<R a=\"90\"></R>abc", TRect{0, 0, 400, 200});
+    TSheet plain;
+    plain.Draw("abc", TRect{0, 0, 400, 200});
+    EXPECT_EQ(upright.Inked(), plain.Inked());
 }
 
 TEST(EnginePaint, OffsetMovesThisAndLaterLinesRight)
