@@ -136,4 +136,14 @@ TImageHeaderSize ReadImageHeaderSize(const std::string& fileName);
 // Rounds to the nearest whole number, halves to the even neighbour.
 int RoundEven(double value);
 
+// Stores a property's new value; true when it differed (the setter then notifies or repaints).
+template <typename T>
+bool StoreChanged(T& field, const T& value)
+{
+    if (field == value)
+        return false;
+    field = value;
+    return true;
+}
+
 }  // namespace tarvelon

@@ -146,18 +146,25 @@ void TGDIPFill::Changed()
         OnChange(nullptr);
 }
 
+void TGDIPFill::AssignPicture(TDcGDIPPicture& held, const TDcGDIPPicture& picture)
+{
+    if (&picture != &held) {
+        // One notice for the whole copy, not one more from the picture's own change.
+        BeginUpdate();
+        held.Assign(&picture);
+        EndUpdate();
+    }
+    Changed();
+}
+
 void TGDIPFill::SetBackGroundPicture(const TDcGDIPPicture& picture)
 {
-    if (&picture != backGroundPicture_.get())
-        backGroundPicture_->Assign(&picture);
-    Changed();
+    AssignPicture(*backGroundPicture_, picture);
 }
 
 void TGDIPFill::SetPicture(const TDcGDIPPicture& picture)
 {
-    if (&picture != picture_.get())
-        picture_->Assign(&picture);
-    Changed();
+    AssignPicture(*picture_, picture);
 }
 
 void TGDIPFill::Assign(const TGDIPFill& s)

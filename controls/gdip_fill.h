@@ -141,12 +141,11 @@ private:
     template <typename T>
     void Store(T& field, T value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
+        if (StoreChanged(field, value))
+            Changed();
     }
     void Changed();
+    void AssignPicture(TDcGDIPPicture& held, const TDcGDIPPicture& picture);
     void PaintPart(TGPGraphics& graphics, const TGPRectF& rect, const PartColors& colors, bool mirror);
     void PaintRadial(TGPGraphics& graphics, const TGPRectF& rect, const PartColors& colors, TFillRoundingType rounding,
                      bool upper);
@@ -250,10 +249,8 @@ private:
     template <typename T>
     void Store(T& field, T value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Changed();
+        if (StoreChanged(field, value))
+            Changed();
     }
     void Changed();
     void DrawValue(TGPGraphics& graphics, const TRect& rect, double minimum, double maximum, double value);

@@ -230,7 +230,7 @@ void TGradButton::Click()
 bool TGradButton::DialogKey(unsigned short key, TShiftState shift)
 {
     const bool plain = !(shift & (ssShift | ssCtrl | ssAlt));
-    if (((key == VK_RETURN && focused_) || (key == VK_ESCAPE && cancel_)) && plain && CanFocus()) {
+    if (((key == VK_RETURN && Focused()) || (key == VK_ESCAPE && cancel_)) && plain && CanFocus()) {
         Click();
         return true;
     }
@@ -334,14 +334,12 @@ void TGradButton::MouseLeave()
 
 void TGradButton::DoEnter()
 {
-    focused_ = true;
     Repaint();
     TCustomControl::DoEnter();
 }
 
 void TGradButton::DoExit()
 {
-    focused_ = false;
     SetState(0);
     TCustomControl::DoExit();
 }
@@ -483,7 +481,7 @@ void TGradButton::Paint()
         canvas.LineTo(w - 2, h - 2);
         canvas.LineTo(1, h - 2);
     }
-    if (focused_) {
+    if (Focused()) {
         canvas.Pen.SetColor(colors_[gcFocusRect]);
         canvas.Rectangle(3, 3, w - 3, h - 3);
     }

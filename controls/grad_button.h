@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 
+#include "controls/dc_smooth_gdip.h"
 #include "platform/forms/custom_control.h"
 #include "platform/graphics/bitmap.h"
 
@@ -122,10 +123,8 @@ private:
     template <typename T>
     void StoreAndInvalidate(T& field, T value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        if (StoreChanged(field, value))
+            Invalidate();
     }
     void SetState(int state);
     // The button's own keys: Space and Enter down, Space up. True when the event is swallowed.
@@ -147,7 +146,6 @@ private:
     TModalResult modalResult_ = mrNone;
     int state_ = 0;
     bool held_ = false;
-    bool focused_ = false;
     std::unique_ptr<QObject> keyFilter_;
 };
 

@@ -8,7 +8,9 @@
 #include <memory>
 #include <string>
 
+#include "controls/dc_smooth_gdip.h"
 #include "platform/forms/graphic_control.h"
+#include "platform/stdctrls/containers.h"  // TBevelCut
 #include "platform/graphics/bitmap.h"
 
 namespace tarvelon {
@@ -40,10 +42,7 @@ private:
     template <typename T>
     void Store(T& field, T value)
     {
-        if (field == value)
-            return;
-        field = value;
-        if (OnChange)
+        if (StoreChanged(field, value) && OnChange)
             OnChange();
     }
 
@@ -68,8 +67,6 @@ TChannelFactors CylinderColorFactors(TColor color, const TPCColorStyle& style);
 
 class TProgressCyl : public TGraphicControl {
 public:
-    enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
-
     explicit TProgressCyl(TComponent* owner);
     ~TProgressCyl() override;
     std::string ClassName() const override { return "TProgressCyl"; }
@@ -164,10 +161,8 @@ private:
     template <typename T>
     void StoreAndRepaint(T& field, T value)
     {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
+        if (StoreChanged(field, value))
+            Invalidate();
     }
 
     int min_ = 0;
