@@ -479,7 +479,8 @@ void TDcCustomGlowButton::RepeatTimerTick()
 
 void TDcCustomGlowButton::MouseEnter()
 {
-    if (mouseInControl_)
+    // No hover effects while the form is being read.
+    if (mouseInControl_ || Loading())
         return;
     TCustomControl::MouseEnter();
     hot_ = true;

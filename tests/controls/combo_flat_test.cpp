@@ -237,3 +237,40 @@ TEST_F(FlatComboTest, AttachedLabelStandsBesideAndFollowsVisibility)
 
 }  // namespace
 }  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+TEST_F(FlatComboTest, LongListScrollsToKeepTheHighlightInView)
+{
+    std::vector<std::string> names;
+    for (int i = 0; i < 20; ++i)
+        names.push_back("Jogador " + std::to_string(i + 1));
+    combo->Items().Assign(names);
+    combo->SetItemIndex(0);
+    combo->SetFocus();
+    test::Pump();
+    Key(Qt::Key_F4);
+    TDcComboList* list = combo->List();
+    EXPECT_EQ(list->VisibleCount(), 8);
+    EXPECT_EQ(list->Height(), 8 * list->ItemHeight() + 2);
+    EXPECT_TRUE(list->ScrollBarVisible(sbVertical));
+    for (int i = 0; i < 10; ++i)
+        Key(Qt::Key_Down);
+    EXPECT_EQ(list->HotIndex(), 10);
+    EXPECT_EQ(list->TopIndex(), 3);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(combo->Text(), "Jogador 11");
+    EXPECT_EQ(changes, std::vector<int>{10});
+}
+
+TEST_F(FlatComboTest, DisabledWithoutItsBorderGetsTheThinBlueFrame)
+{
+    combo->SetDisabledBorder(false);
+    combo->SetEnabled(false);
+    EXPECT_EQ(BackingPixel(combo, 0, 5), Rgb(0xB99D7F));
+    EXPECT_EQ(BackingPixel(combo, 75, 20), Rgb(0xB99D7F));
+}
+
+}  // namespace
+}  // namespace tarvelon

@@ -2,6 +2,8 @@
 // while held, the keyboard's click, toggle groups, and what it paints in each state.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+
 #include "tests/controls/glow_support.h"
 
 namespace tarvelon {
@@ -326,6 +328,56 @@ TEST_F(GlowButtonTest, AutoSizeFitsTheCaption)
     EXPECT_LT(button->Width(), 100);
     EXPECT_GT(button->Width(), 40);
     EXPECT_LT(button->Height(), 41);
+}
+
+}  // namespace
+}  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+TBytes RedSquarePng(int side)
+{
+    QImage image(side, side, QImage::Format_ARGB32);
+    image.fill(QColor(255, 0, 0));
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return TBytes(data.begin(), data.end());
+}
+
+TEST_F(GlowButtonTest, PictureStandsLeftOfTheCaptionAsOneCentredGroup)
+{
+    button->Picture().LoadFromStream(RedSquarePng(16));
+    button->SetWidth(160);
+    button->Update();
+    const QImage& image = button->BackingImage();
+    int left = 1000, right = -1, top = 1000, bottom = -1, textLeft = 1000, textRight = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c(image.pixel(x, y));
+            if (c.red() > 240 && c.green() < 20 && c.blue() < 20) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = std::max(bottom, y);
+            } else if (c.red() < 120 && c.green() < 120 && c.blue() < 120) {
+                textLeft = std::min(textLeft, x), textRight = std::max(textRight, x);
+            }
+        }
+    EXPECT_EQ(right - left + 1, 16);
+    EXPECT_EQ(top, (41 - 16) / 2);
+    EXPECT_EQ(bottom, top + 15);
+    EXPECT_LT(right, textLeft);
+    // Picture and caption together sit about the middle.
+    EXPECT_NEAR((left + textRight) / 2, 80, 8);
+}
+
+TEST(GlowCaption, BackslashNBreaksTheLineUnlessThePictureSizeIsForced)
+{
+    EXPECT_EQ(GlowCaptionLines("Voltar\\nao jogo", false), "Voltar\r\nao jogo");
+    EXPECT_EQ(GlowCaptionLines("Voltar\\Nao jogo", false), "Voltar\r\nao jogo");
+    EXPECT_EQ(GlowCaptionLines("Voltar\\nao jogo", true), "Voltar ao jogo");
+    EXPECT_EQ(GlowCaptionLines("a\\b", false), "a\\b");
 }
 
 }  // namespace
