@@ -1,0 +1,7 @@
+#pragma once
+// Makes the drawn controls known to the form reader by their class names.
+namespace tarvelon {
+
+void RegisterDrawnControls();
+
+}  // namespace tarvelon
