@@ -1,6 +1,9 @@
 // The drawn controls' classes and stored properties, by the names the stored form descriptions use.
 #include "controls/controls_registration.h"
 
+#include "controls/dc_combo.h"
+#include "controls/dc_glow_button.h"
+#include "controls/dc_smooth_label.h"
 #include "controls/dc_smooth_progress_bar.h"
 #include "controls/gdip_picture_container.h"
 #include "controls/grad_button.h"
@@ -147,6 +150,9 @@ void RegisterDrawnControls()
     RegisterGradientProperties();
     RegisterSmoothProgressBarProperties();
     RegisterProgressCylProperties();
+    RegisterDcGlowButton();
+    RegisterDcComboBox();
+    RegisterDcSmoothLabel();
 }
 
 }  // namespace tarvelon
