@@ -1,0 +1,107 @@
+// Menus: short cuts as numbers and texts, radio and auto-check items, OnPopup adjusting the items
+// before they show, sub-menus, and items that leave their menu when freed.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+
+#include "platform/forms/keys.h"
+#include "platform/stdctrls/menus.h"
+#include "tests/platform/forms_test_support.h"
+
+namespace tarvelon {
+namespace {
+
+TEST(MenuTest, ShortCutsReadAndWriteAsTexts)
+{
+    EXPECT_EQ(ShortCut(VK_F2, 0), 113);
+    EXPECT_EQ(TextToShortCut("F2"), 113);
+    EXPECT_EQ(TextToShortCut("Ctrl+F"), scCtrl | 'F');
+    EXPECT_EQ(TextToShortCut("shift+ctrl+Del"), scShift | scCtrl | VK_DELETE);
+    EXPECT_EQ(TextToShortCut("Hyper+F"), 0);
+    EXPECT_EQ(ShortCutToText(ShortCut(VK_F4, ssAlt)), "Alt+F4");
+    EXPECT_EQ(ShortCutToText(scCtrl | 'F'), "Ctrl+F");
+}
+
+TEST(MenuTest, RadioItemsOfAGroupExcludeEachOtherAndAutoCheckToggles)
+{
+    TPopupMenu menu(nullptr);
+    auto* speed1 = new TMenuItem(&menu);
+    auto* speed2 = new TMenuItem(&menu);
+    auto* sound = new TMenuItem(&menu);
+    for (TMenuItem* item : {speed1, speed2, sound})
+        menu.Items().Add(item);
+    speed1->SetRadioItem(true);
+    speed2->SetRadioItem(true);
+    speed1->SetChecked(true);
+    speed2->SetChecked(true);
+    EXPECT_FALSE(speed1->Checked());
+    sound->SetAutoCheck(true);
+    int clicks = 0;
+    sound->OnClick = [&](TObject*) { ++clicks; };
+    sound->Click();
+    EXPECT_TRUE(sound->Checked());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(menu.IsShortCut(0, 0));  // items without a short cut are not chosen by no key
+    Free(speed2);
+    EXPECT_EQ(menu.Items().Count(), 2);
+    EXPECT_EQ(menu.Items().IndexOf(sound), 1);
+}
+
+TEST(MenuTest, OnPopupAdjustsTheItemsBeforeTheyShow)
+{
+    TPopupMenu menu(nullptr);
+    auto* copa = new TMenuItem(&menu);
+    copa->SetCaption("Copa do Brasil");
+    auto* lib = new TMenuItem(&menu);
+    lib->SetCaption("Libertadores");
+    auto* rankings = new TMenuItem(&menu);
+    rankings->SetCaption("Rankings");
+    auto* clubs = new TMenuItem(&menu);
+    clubs->SetCaption("Ranking de clubes");
+    clubs->SetShortCut(TextToShortCut("Ctrl+R"));
+    rankings->Add(clubs);
+    for (TMenuItem* item : {copa, lib, rankings})
+        menu.Items().Add(item);
+    menu.OnPopup = [&](TObject*) {
+        copa->SetVisible(false);
+        lib->SetEnabled(false);
+    };
+    menu.Popup(100, 120);
+    QMenu* shown = menu.ShownMenu();
+    ASSERT_NE(shown, nullptr);
+    ASSERT_EQ(shown->actions().size(), 2);
+    EXPECT_EQ(shown->actions()[0]->text(), QStringLiteral("Libertadores"));
+    EXPECT_FALSE(shown->actions()[0]->isEnabled());
+    QMenu* sub = shown->actions()[1]->menu();
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->actions()[0]->text(), QStringLiteral("Ranking de clubes\tCtrl+R"));
+    int chosen = 0;
+    clubs->OnClick = [&](TObject*) { ++chosen; };
+    sub->actions()[0]->trigger();
+    EXPECT_EQ(chosen, 1);
+    EXPECT_TRUE(menu.IsShortCut('R', ssCtrl));
+    EXPECT_EQ(chosen, 2);
+    EXPECT_EQ(menu.Items().Find("ranking de clubes"), clubs);
+    shown->close();
+    test::Pump(10);
+}
+
+TEST(MenuTest, AMainMenuBecomesAMenuBar)
+{
+    TMainMenu menu(nullptr);
+    auto* game = new TMenuItem(&menu);
+    game->SetCaption("&Jogo");
+    auto* save = new TMenuItem(&menu);
+    save->SetCaption("Salvar");
+    game->Add(save);
+    menu.Items().Add(game);
+    QWidget window;
+    QMenuBar* bar = menu.BuildMenuBar(&window);
+    ASSERT_EQ(bar->actions().size(), 1);
+    EXPECT_EQ(bar->actions()[0]->text(), QStringLiteral("&Jogo"));
+    EXPECT_EQ(bar->actions()[0]->menu()->actions()[0]->text(), QStringLiteral("Salvar"));
+}
+
+}  // namespace
+}  // namespace tarvelon
