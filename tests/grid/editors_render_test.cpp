@@ -9,6 +9,7 @@
 #include "grid/dg_date_picker.h"
 #include "grid/dg_number_edit.h"
 #include "platform/forms/form.h"
+#include "platform/graphics/themes.h"
 #include "tests/platform/forms_test_support.h"
 
 namespace tarvelon {
@@ -21,8 +22,10 @@ TColor PixelOf(const QImage& image, int x, int y)
     return FromQColor(image.pixelColor(x, y));
 }
 
-TEST(EditorsRenderTest, TheEditorsAndTheirDropDowns)
+// Renders the sample form with its drop-downs open into `path`; probes as the player would look.
+void RenderSample(const char* path, bool themed)
 {
+    SetThemed(themed);
     TForm* form = new TForm(nullptr);
     form->SetBounds(40, 40, 460, 330);
     form->SetColor(clBtnFace);
@@ -76,7 +79,7 @@ TEST(EditorsRenderTest, TheEditorsAndTheirDropDowns)
         for (TWinControl* popup : {static_cast<TWinControl*>(&combo->List()), static_cast<TWinControl*>(&date->Calendar())})
             painter.drawImage(popup->Left() - origin.x(), popup->Top() - origin.y(), popup->Widget()->grab().toImage());
     }
-    shot.save("/tmp/grid_editors.png");
+    shot.save(path);
 
     const QImage listStyle = list->Widget()->grab().toImage();
     EXPECT_EQ(PixelOf(listStyle, 20, 4), ColorToRGB(clHighlight));
@@ -86,7 +89,59 @@ TEST(EditorsRenderTest, TheEditorsAndTheirDropDowns)
     EXPECT_EQ(PixelOf(comboImage, 0, 30), clBlack);  // the frame
     const QImage calendar = date->Calendar().Widget()->grab().toImage();
     // 18 March 2026 is a Wednesday in the third row of a month that begins on a Sunday.
-    EXPECT_EQ(PixelOf(calendar, 15 + 17 * 3 + 1, 38 + 15 * 2 + 1), RGB(251, 230, 148));
+    EXPECT_EQ(PixelOf(calendar, 15 + 17 * 3 + 1, 38 + 15 * 2 + 1), themed ? RGB(251, 230, 148) : ColorToRGB(clSilver));
+    Free(form);
+    SetThemed(true);
+}
+
+TEST(EditorsRenderTest, TheEditorsAndTheirDropDowns)
+{
+    RenderSample("/tmp/grid_editors.png", true);
+}
+
+TEST(EditorsRenderTest, TheClassicLookWithoutVisualStyles)
+{
+    RenderSample("/tmp/grid_editors_classic.png", false);
+}
+
+// Leftmost column of a row that holds text pixels (dark on the list's white).
+int TextStart(const QImage& image, int top, int bottom)
+{
+    for (int x = 2; x < image.width(); ++x) {
+        for (int y = top; y < bottom; ++y) {
+            if (qGray(image.pixel(x, y)) < 100)
+                return x;
+        }
+    }
+    return -1;
+}
+
+TEST(EditorsRenderTest, AnIndentListMovesEachValueByItsLevel)
+{
+    TForm* form = new TForm(nullptr);
+    form->SetBounds(40, 40, 300, 200);
+    auto* combo = new TDgComboBox(form);
+    combo->SetParent(form);
+    combo->SetBounds(10, 10, 160, 21);
+    combo->Items().Add("0=Brasil");
+    combo->Items().Add("2=Brasil");
+    form->Show();
+    Pump(10);
+    int starts[2][2] = {};
+    for (TItemsDisplayMode mode : {dmValueList, dmIndentList}) {
+        combo->SetDisplayMode(mode);
+        combo->DropDown();
+        combo->List().SetHoverIndex(-1);
+        combo->List().Update();
+        const QImage image = combo->List().Widget()->grab().toImage();
+        for (int row = 0; row < 2; ++row)
+            starts[mode == dmIndentList][row] = TextStart(image, 2 + 16 * row, 2 + 16 * row + 16);
+        combo->SetDropped(false);
+    }
+    EXPECT_GT(starts[0][0], 0);
+    EXPECT_EQ(starts[0][1], starts[0][0]);
+    EXPECT_EQ(starts[1][0], starts[0][0]);
+    EXPECT_EQ(starts[1][1], starts[0][1] + 20);
     Free(form);
 }
 

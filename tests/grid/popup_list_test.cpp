@@ -3,6 +3,8 @@
 // when the program loses the activation; its bar repeats while an arrow is held.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "grid/dg_combo_box.h"
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
@@ -257,6 +259,46 @@ TEST_F(PopupListTest, TheHoverFollowsTheMouseAndScrollsWithWholeItems)
     EXPECT_EQ(list.HoverIndex(), 20);
     list.SetItemIndex(5);
     EXPECT_EQ(list.TopIndex(), 5);
+}
+
+TEST_F(PopupListTest, TheThumbFollowsTheMouseAndTheTrackPagesByTen)
+{
+    FillItems(40);
+    combo->DropDown();
+    TDgPopupList& list = combo->List();
+    ReleaseOnList(QPoint(5, -5));
+    TDgVertScrollBar& bar = list.VertScrollBar();
+    EXPECT_EQ(bar.LargeChange(), 10);
+    // The thumb is as long as the share of the items that shows.
+    EXPECT_EQ(bar.PageSize(), static_cast<int>(std::nearbyint(bar.TrackLength() * (8.0 / 40))));
+    QWidget* widget = list.Widget();
+    const TRect thumb = bar.ThumbRect();
+    const QPoint grip(thumb.Left + 3, thumb.Top + 2);
+    test::MoveMouse(widget, grip);
+    EXPECT_TRUE(bar.ThumbState() & dsHot);
+    test::SendMouse(widget, QEvent::MouseButtonPress, grip, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_TRUE(bar.ThumbState() & dsPressed);
+    const int y = bar.Top() + bar.GetButtonSize() + bar.TrackLength() / 2;
+    test::MoveMouse(widget, QPoint(grip.x(), y), Qt::LeftButton);
+    EXPECT_EQ(bar.Position(), bar.PositionAt(y));
+    EXPECT_NEAR(bar.Position(), bar.Max() / 2, 1);
+    test::SendMouse(widget, QEvent::MouseButtonRelease, QPoint(grip.x(), y), Qt::LeftButton, Qt::NoButton);
+    EXPECT_FALSE(bar.ThumbState() & dsPressed);
+    const int before = bar.Position();
+    const TRect below = bar.ThumbRect();
+    const QPoint track(below.Left + 3, below.Bottom + 2);
+    test::SendMouse(widget, QEvent::MouseButtonPress, track, Qt::LeftButton, Qt::LeftButton);
+    test::SendMouse(widget, QEvent::MouseButtonRelease, track, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(bar.Position(), std::min(before + 10, bar.Max()));
+    EXPECT_TRUE(combo->Dropped());
+}
+
+TEST_F(PopupListTest, ADropDownLeftOfTheWorkAreaIsMovedRight)
+{
+    const TRect work = Screen->MonitorWorkAreaRect(Rect(0, 0, 10, 10));
+    combo->DropDown();
+    combo->List().Popup(work.Left - 50, work.Top + 5);
+    EXPECT_EQ(combo->List().Left(), work.Left);
 }
 
 TEST(ItemDisplayTextTest, NamesValuesAndWholeLines)
