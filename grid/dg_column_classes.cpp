@@ -3,6 +3,8 @@
 
 #include "core/basics/cp1252.h"
 #include "grid/dg_column_painters.h"
+#include "grid/dg_combo_box.h"
+#include "grid/dg_date_picker.h"
 #include "grid/dg_edit.h"
 #include "grid/dg_number_edit.h"
 #include "platform/forms/class_registry.h"
@@ -113,6 +115,14 @@ void TDgTextColumn::PrepareEditor()
     }
 }
 
+void TDgPopupColumn::EditorCreated()
+{
+    if (auto* popup = dynamic_cast<TDgPopupEdit*>(Editor())) {
+        popup->OnCloseUp = [this](TObject*) { DoCloseUp(); };
+        popup->OnSelect = [this](TObject*) { DoSelect(); };
+    }
+}
+
 void TDgPopupColumn::DoCloseUp()
 {
     if (OnCloseUp)
@@ -133,10 +143,47 @@ void TDgStringsColumn::SetImages(TCustomImageList* value) { Store(this, images_,
 void TDgStringsColumn::SetListWidth(int value) { Store(this, listWidth_, value); }
 TDisplayFactory TDgStringsColumn::GetDisplayClass() const { return DisplayOf<TStringsColumnDisplay>(); }
 
-void TDgComboBoxColumn::SetDataMode(std::uint8_t value) { Store(this, dataMode_, value); }
+void TDgStringsColumn::PrepareEditor()
+{
+    TDgPopupColumn::PrepareEditor();
+    auto* combo = dynamic_cast<TDgComboBox*>(Editor());
+    if (!combo)
+        return;
+    combo->SetDropDownCount(dropDownCount_);
+    combo->SetImages(images_);
+    combo->Items().Assign(items_.ToVector());
+    combo->SetListWidth(listWidth_);
+    combo->SetPreviewBorder(false);
+    combo->SetShowPreview(displayMode_ != dmTextOnly);
+}
+
+void TDgComboBoxColumn::PrepareEditor()
+{
+    TDgStringsColumn::PrepareEditor();
+    auto* combo = dynamic_cast<TDgComboBox*>(Editor());
+    if (!combo)
+        return;
+    bool list = style_ == cbsDropDownList;
+    combo->SetStyle(list ? dsDropDownList : dsDropDown);  // a list only: read-only, with the arrow
+    combo->SetCursor(list ? crArrow : crDefault);
+    combo->SetDisplayMode(dataMode_);
+}
+
+void TDgComboBoxColumn::AfterEditorPrepared()
+{
+    auto* combo = dynamic_cast<TDgComboBox*>(Editor());
+    if (!combo || style_ != cbsDropDownList)
+        return;
+    for (int i = 0; i < combo->Items().Count(); ++i)
+        if (combo->Items()[i] == combo->Text()) {
+            combo->SetItemIndex(i);
+            return;
+        }
+}
+
+void TDgComboBoxColumn::SetDataMode(TItemsDisplayMode value) { Store(this, dataMode_, value); }
 void TDgComboBoxColumn::SetStyle(TCompoBoxStyle value) { Store(this, style_, value); }
-// The combo box editor joins when the editors offer it; until then the text editor serves.
-TEditorFactory TDgComboBoxColumn::GetEditorClass() const { return EditorOf<TDgEdit>(); }
+TEditorFactory TDgComboBoxColumn::GetEditorClass() const { return EditorOf<TDgComboBox>(); }
 
 bool TDgComboBoxColumn::IsEditKey(char32_t key) const
 {
@@ -162,10 +209,21 @@ void TDgDateColumn::SetEmptyCaption(const std::string& value) { Store(this, empt
 void TDgDateColumn::SetFormatMask(const std::string& value) { Store(this, formatMask_, value); }
 void TDgDateColumn::SetHideWhenEmpty(bool value) { Store(this, hideWhenEmpty_, value); }
 void TDgDateColumn::SetShowNoneButton(bool value) { Store(this, showNoneButton_, value); }
-void TDgDateColumn::SetStartDay(std::uint8_t value) { Store(this, startDay_, value); }
+void TDgDateColumn::SetStartDay(TStartDayOfWeek value) { Store(this, startDay_, value); }
 TDisplayFactory TDgDateColumn::GetDisplayClass() const { return DisplayOf<TDateColumnDisplay>(); }
-// The date picker joins when the editors offer it; until then the text editor serves.
-TEditorFactory TDgDateColumn::GetEditorClass() const { return EditorOf<TDgEdit>(); }
+TEditorFactory TDgDateColumn::GetEditorClass() const { return EditorOf<TDgDatePicker>(); }
+
+void TDgDateColumn::PrepareEditor()
+{
+    TDgPopupColumn::PrepareEditor();
+    auto* picker = dynamic_cast<TDgDatePicker*>(Editor());
+    if (!picker)
+        return;
+    picker->SetShowNoneButton(showNoneButton_);
+    picker->SetStyle(dsDropDown);  // typed dates are allowed
+    picker->SetCursor(crDefault);
+    picker->SetStartDay(startDay_);
+}
 
 std::string TDgDateColumn::GetDrawText(const TCellInfo& info) const
 {

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "grid/dg_columns.h"
+#include "grid/dg_date_popup.h"   // TStartDayOfWeek
 #include "grid/dg_number_edit.h"  // TDgNumberEditOptions
+#include "grid/dg_popup_control.h"  // TItemsDisplayMode
 #include "grid/dg_sysutils.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/strings.h"
@@ -55,6 +57,10 @@ public:
     std::function<void(TObject*)> OnSelect;
     virtual void DoCloseUp();
     virtual void DoSelect();
+
+protected:
+    // The drop-down editor's close-up and select events become the column's.
+    void EditorCreated() override;
 };
 
 class TDgStringsColumn : public TDgPopupColumn {
@@ -74,6 +80,7 @@ public:
     void SetListWidth(int value);
 
     TDisplayFactory GetDisplayClass() const override;
+    void PrepareEditor() override;
 
 private:
     TDisplayMode displayMode_ = dmTextOnly;
@@ -90,17 +97,18 @@ public:
     explicit TDgComboBoxColumn(TComponent* owner) : TDgStringsColumn(owner) {}
     std::string ClassName() const override { return "TDgComboBoxColumn"; }
 
-    // TItemsDisplayMode of the combo box editor: 0 default, 1 name list, 2 value list, 3 indent list.
-    std::uint8_t DataMode() const { return dataMode_; }
-    void SetDataMode(std::uint8_t value);
+    TItemsDisplayMode DataMode() const { return dataMode_; }
+    void SetDataMode(TItemsDisplayMode value);
     TCompoBoxStyle Style() const { return style_; }
     void SetStyle(TCompoBoxStyle value);
 
     TEditorFactory GetEditorClass() const override;
     bool IsEditKey(char32_t key) const override;
+    void PrepareEditor() override;
+    void AfterEditorPrepared() override;
 
 private:
-    std::uint8_t dataMode_ = 0;
+    TItemsDisplayMode dataMode_ = dmDefault;
     TCompoBoxStyle style_ = cbsDropDown;
 };
 
@@ -119,21 +127,21 @@ public:
     void SetHideWhenEmpty(bool value);
     bool ShowNoneButton() const { return showNoneButton_; }
     void SetShowNoneButton(bool value);
-    // TStartDayOfWeek: 0 automatic, 1 Monday, 2 Sunday.
-    std::uint8_t StartDay() const { return startDay_; }
-    void SetStartDay(std::uint8_t value);
+    TStartDayOfWeek StartDay() const { return startDay_; }
+    void SetStartDay(TStartDayOfWeek value);
 
     TDisplayFactory GetDisplayClass() const override;
     TEditorFactory GetEditorClass() const override;
     std::string GetDrawText(const TCellInfo& info) const override;
     bool IsEditKey(char32_t key) const override;
+    void PrepareEditor() override;
 
 private:
     char dateSeparator_ = '/';
     std::string emptyCaption_, formatMask_;
     bool hideWhenEmpty_ = false;
     bool showNoneButton_ = true;
-    std::uint8_t startDay_ = 2;
+    TStartDayOfWeek startDay_ = dwSunday;
 };
 
 class TDgCustomNumberColumn : public TDgCustomColumn {

@@ -35,6 +35,15 @@ void TDgCustomColumn::CreateElements()
         display_.reset(makeDisplay(this));
     if (TPlayFactory makePlay = GetPlayClass())
         play_.reset(makePlay(this));
+    if (editor_)
+        EditorCreated();
+}
+
+void TDgCustomColumn::Loaded()
+{
+    TComponent::Loaded();
+    if (columns_)
+        columns_->PlaceLoaded(this);
 }
 
 TDisplayFactory TDgCustomColumn::GetDisplayClass() const

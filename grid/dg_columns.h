@@ -177,6 +177,9 @@ public:
     ~TDgCustomColumn() override;
     std::string ClassName() const override { return "TDgCustomColumn"; }
 
+    // After its stored properties: the column takes its place in the display order by Position.
+    void Loaded() override;
+
     // Finishes construction: creates the editor, painter and mouse element of the kind. The form
     // reader and code call it once, right after the constructor (the kind's classes are virtual).
     void CreateElements();
@@ -282,6 +285,10 @@ public:
     // Reports a change of this column to the grid (see TDgColumnsHost::ColumnChanged).
     void Changed(int kind, int param = -1);
     void RedrawRegion(int region);
+
+protected:
+    // Runs once the kind's editor exists (CreateElements).
+    virtual void EditorCreated() {}
 
 private:
     friend class TDgColumns;

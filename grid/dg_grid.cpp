@@ -20,6 +20,7 @@ TDataGrid::TDataGrid(TComponent* owner) : TDgCustomGrid(owner)
 
 TDataGrid::~TDataGrid()
 {
+    SetDestroying();  // the bases' teardown must not reach the storage any more
     store_->OnCellChange = nullptr;
     store_->ClearRows();
 }

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "grid/dg_column_classes.h"
+#include "grid/dg_combo_box.h"
+#include "grid/dg_date_picker.h"
 
 namespace tarvelon {
 namespace {
@@ -277,6 +279,45 @@ TEST(ColumnKinds, EditKeys)
     int x = 0;
     TDgTreeColumn(&g.owner).TextOffset(2, x);
     EXPECT_EQ(x, 54);
+}
+
+TEST(ColumnKinds, EditorsAreSetUpFromTheColumn)
+{
+    Grid g;
+    auto* combo = g.Add<TDgComboBoxColumn>("pos");
+    combo->Items().Add("Goleiro");
+    combo->Items().Add("Zagueiro");
+    combo->SetStyle(cbsDropDownList);
+    combo->SetMaxLength(12);
+    auto* editor = dynamic_cast<TDgComboBox*>(combo->Editor());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_FALSE(editor->Visible());
+    combo->PrepareEditor();
+    EXPECT_EQ(editor->Items().Count(), 2);
+    EXPECT_EQ(editor->Style(), dsDropDownList);
+    EXPECT_EQ(editor->MaxLength(), 12);
+    int closed = 0;
+    combo->OnCloseUp = [&closed](TObject*) { ++closed; };
+    ASSERT_TRUE(editor->OnCloseUp);
+    editor->OnCloseUp(editor);
+    EXPECT_EQ(closed, 1);
+
+    auto* date = g.Add<TDgDateColumn>("dia");
+    date->SetShowNoneButton(false);
+    ASSERT_NE(dynamic_cast<TDgDatePicker*>(date->Editor()), nullptr);
+    date->PrepareEditor();
+    EXPECT_EQ(dynamic_cast<TDgDatePicker*>(date->Editor())->Style(), dsDropDown);
+
+    auto* number = g.Add<TDgNumberColumn>("gols");
+    number->SetPrecision(2);
+    number->SetMax(99);
+    number->PrepareEditor();
+    number->AfterEditorPrepared();
+    auto* spin = dynamic_cast<TDgSpinEdit*>(number->Editor());
+    ASSERT_NE(spin, nullptr);
+    EXPECT_EQ(spin->Max(), 99);
+    EXPECT_EQ(spin->Precision(), 2);
+    EXPECT_EQ(g.Add<TDgProgressColumn>("p")->Editor(), nullptr);
 }
 
 }  // namespace
