@@ -1,6 +1,8 @@
 // Text conversions of numbers, booleans, dates and GUIDs, as the class library writes and reads them.
 #include "grid/dg_sysutils.h"
 
+#include "core/basics/str_to_int.h"
+
 #include <QDate>
 #include <QUuid>
 #include <cctype>
@@ -9,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <vector>
 #include <algorithm>
 
@@ -59,46 +62,13 @@ bool SameTextAscii(const std::string& a, const std::string& b)
 
 std::string IntToStr(std::int64_t value) { return std::to_string(value); }
 
-// Leading blanks, an optional sign, then decimal digits or '$'/"0x" and hexadecimal digits, nothing after.
+// The game's one text-to-integer rule (blanks, sign, decimal or "$"/"0x" hexadecimal).
 bool TryStrToInt32(const std::string& text, std::int32_t& value)
 {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    int base = 10;
-    if (i < text.size() && text[i] == '$') {
-        base = 16;
-        ++i;
-    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
-        base = 16;
-        i += 2;
-    }
-    if (i >= text.size())
-        return false;
-    std::int64_t magnitude = 0;
-    for (; i < text.size(); ++i) {
-        int digit;
-        char c = LowerAscii(text[i]);
-        if (IsDigit(c))
-            digit = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else
-            return false;
-        magnitude = magnitude * base + digit;
-        if (magnitude > std::int64_t{1} << 32)
-            return false;
-    }
-    std::int64_t result = negative ? -magnitude : magnitude;
-    if (base == 16 && result > std::numeric_limits<std::int32_t>::max() && result <= 0xFFFFFFFFLL)
-        result -= std::int64_t{1} << 32;  // hexadecimal texts may write the bit pattern
-    if (result < std::numeric_limits<std::int32_t>::min() || result > std::numeric_limits<std::int32_t>::max())
-        return false;
-    value = static_cast<std::int32_t>(result);
-    return true;
+    std::optional<std::int32_t> number = TryStrToInt(text);
+    if (number)
+        value = *number;
+    return number.has_value();
 }
 
 std::int32_t StrToInt(const std::string& text)

@@ -299,6 +299,19 @@ TEST(CellSort, EqualKeysExchangeRowsInAFixedPatternAndDrawOncePerPartition)
     EXPECT_EQ(RandSeed, SeedAfterDraws(77, 3));
 }
 
+TEST(CellSort, ThreeRowsDrawTwicePerSortWhateverThePivots)
+{
+    for (std::uint32_t seed : {1u, 2u, 3u, 4000000000u}) {
+        Store s({ckInteger}, 3);
+        for (int r = 0; r < 3; ++r)
+            s.Cell(0, r)->SetAsInteger(3 - r);
+        RandSeed = seed;
+        s.cells.Sort(0, stNumeric, skAscending, false);
+        EXPECT_EQ(s.ColumnTexts(0), (std::vector<std::string>{"1", "2", "3"}));
+        EXPECT_EQ(RandSeed, SeedAfterDraws(seed, 2)) << seed;
+    }
+}
+
 TEST(CellSort, ExactOrdersByType)
 {
     Store s({ckText, ckInteger}, 5);
