@@ -126,9 +126,10 @@ void TDgCustomGrid::CreateWnd()
     TDgCustomGridControl::CreateWnd();
     arrowTop_->SetKind(2);
     arrowBottom_->SetKind(1);
-    HorzScrollBar().SetSmallChange(10);
-    HorzScrollBar().SetLargeChange(5);
-    VertScrollBar().SetSmallChange(10);
+    // The bars' step values in their field order (large, then small); a vertical line stays one row.
+    HorzScrollBar().SetLargeChange(10);
+    HorzScrollBar().SetSmallChange(5);
+    VertScrollBar().SetLargeChange(10);
     UpdateHorzScrollBar();
     UpdateVertScrollBar();
 }

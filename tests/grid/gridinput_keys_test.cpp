@@ -49,6 +49,23 @@ TEST_F(GridKeysTest, DownAndUpMoveTheSelectionAndScrollItIntoView)
     EXPECT_EQ(Pixel(grid->ColumnScreenLeft(name) + name->Width() - 6, RowMiddle(1)), Rgb(clHighlight));
 }
 
+TEST_F(GridKeysTest, DownPastTheBottomScrollsByOneRow)
+{
+    ClickCell(name, 0);
+    int page = grid->VisibleRowCount();
+    for (int i = 0; i < page - 1; ++i)
+        Key(Qt::Key_Down);
+    EXPECT_EQ(grid->TopRow(), 0);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(grid->SelectedRow(), page);
+    EXPECT_EQ(grid->TopRow(), 1);
+    Key(Qt::Key_Down);
+    EXPECT_EQ(grid->TopRow(), 2);
+    SendWheel(W(), QPoint(50, 50), -120);
+    Pump();
+    EXPECT_EQ(grid->TopRow(), 3);
+}
+
 TEST_F(GridKeysTest, DownOnTheLastRowStays)
 {
     grid->SetSelectedRow(grid->RowCount() - 1);
