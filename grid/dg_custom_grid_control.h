@@ -417,6 +417,8 @@ private:
     void HookEditor(TDgCustomEdit* editor);
     void EditorKeyDown(unsigned short& key, TShiftState shift);
     void EditorKeyPress(char32_t& key);
+    // Whether the edited column's kind keeps the Enter key for its editor.
+    bool KeepsEnter() const;
     void EditorKeyUp(unsigned short& key, TShiftState shift);
     bool BeginInputEdit(TDgCustomColumn* column);
     void PlaceCaret(TDgCustomColumn* column);

@@ -100,7 +100,7 @@ void TDgCustomGridControl::EditorKeyDown(unsigned short& key, TShiftState shift)
     if (key == VK_TAB) {
         ApplyEditing();
         EndEditing();
-    } else if (key == VK_RETURN && !ctrl && Editing()) {
+    } else if (key == VK_RETURN && !ctrl && Editing() && !KeepsEnter()) {
         ApplyEditing();
         EndEditing();
         SetFocus();
@@ -122,6 +122,14 @@ void TDgCustomGridControl::EditorKeyDown(unsigned short& key, TShiftState shift)
         }
     }
     PassEditorKeyDown(key, shift);
+}
+
+bool TDgCustomGridControl::KeepsEnter() const
+{
+    // A multi-line text takes Enter as a line break, and an open drop-down takes it as its choice.
+    if (inplaceEdit_ != nullptr && inplaceEdit_->Dropped())
+        return true;
+    return editCol_ >= 0 && editCol_ < columns_->Count() && columns_->Items(editCol_)->IsMultiLine();
 }
 
 void TDgCustomGridControl::EditorKeyPress(char32_t& key)

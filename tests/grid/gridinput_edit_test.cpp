@@ -50,6 +50,17 @@ TEST_F(GridEditTest, AClickStartsTheEditOverTheCellAndEnterCommitsIt)
     EXPECT_TRUE(grid->Focused());
 }
 
+TEST_F(GridEditTest, AMultiLineColumnKeepsEnterForItsEditor)
+{
+    name->SetMultiLine(true);
+    ClickCell(name, 3);
+    ASSERT_TRUE(grid->Editing());
+    Editor()->SetFocus();
+    PressKey(EditorWidget(), Qt::Key_Return);
+    Pump();
+    EXPECT_TRUE(grid->Editing());
+}
+
 TEST_F(GridEditTest, EscapeEndsTheEditWithoutChangingTheCell)
 {
     int exits = 0;

@@ -82,6 +82,15 @@ TEST_F(PainterTest, HalfABarIsHalfTheInnerWidth)
     EXPECT_EQ(Pixel(half + 1, inner.Top + 2), Rgb(clWindow));
 }
 
+TEST_F(PainterTest, AZeroMaximumDrawsAnEmptyFrame)
+{
+    progress->SetMax(0);
+    SetForm(5, "30");
+    TRect inner = Inner(5);
+    EXPECT_EQ(Pixel(inner.Left + 1, inner.Top + 2), Rgb(clWindow));
+    EXPECT_EQ(Pixel(inner.Left - 2, inner.Top + 2), Rgb(RGB(0x80, 0x80, 0x80)));
+}
+
 TEST_F(PainterTest, BoxesAreNeverDrawnInPart)
 {
     progress->SetProgressStyle(TProgressStyle::psBoxes);
