@@ -1,0 +1,113 @@
+// Rows and columns sized by the mouse: a row edge dragged in the indicator, a column fitted to its
+// rows by a double click on its edge, a row moved by dragging, and the hints under the mouse.
+#include "tests/grid/gridcontrol_support.h"
+
+#include "platform/forms/hint_window.h"
+
+namespace tarvelon {
+namespace {
+
+using namespace test;
+
+class GridRowsTest : public GridFixture {};
+
+TEST_F(GridRowsTest, DraggingARowEdgeResizesItButNeverBelowEightPixels)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goIndicator, goRowResizing});
+    std::vector<int> heights;
+    grid->OnChangeRowHeight = [&](TObject*, int index, int height) { heights.push_back(height); };
+    int bottom = grid->RowTop(1) + grid->GetRowHeight(1);
+    EXPECT_EQ(grid->RowEdgeAtPos(5, bottom - 1), 1);
+    SendMouse(W(), QEvent::MouseButtonPress, QPoint(5, bottom - 1), Qt::LeftButton, Qt::LeftButton);
+    MoveMouse(W(), QPoint(5, bottom + 9), Qt::LeftButton);
+    SendMouse(W(), QEvent::MouseButtonRelease, QPoint(5, bottom + 9), Qt::LeftButton, Qt::NoButton);
+    Pump();
+    // The new height is the line's y less the row's top.
+    EXPECT_EQ(grid->GetRowHeight(1), 27);
+    EXPECT_EQ(grid->RowTop(2), grid->RowTop(1) + 27);
+    ASSERT_FALSE(heights.empty());
+    EXPECT_EQ(heights.back(), 27);
+    bottom = grid->RowTop(1) + 27;
+    SendMouse(W(), QEvent::MouseButtonPress, QPoint(5, bottom - 1), Qt::LeftButton, Qt::LeftButton);
+    MoveMouse(W(), QPoint(5, grid->RowTop(1) - 30), Qt::LeftButton);
+    SendMouse(W(), QEvent::MouseButtonRelease, QPoint(5, grid->RowTop(1) - 30), Qt::LeftButton, Qt::NoButton);
+    Pump();
+    EXPECT_EQ(grid->GetRowHeight(1), 8);
+}
+
+TEST_F(GridRowsTest, ADoubleClickOnAColumnEdgeFitsTheColumnToItsLongestCell)
+{
+    name->SetWidth(60);
+    int edge = grid->ColumnScreenLeft(name) + name->Width();
+    MoveMouse(W(), QPoint(edge, 9));
+    ASSERT_EQ(grid->EdgeColumn(), name);
+    SendMouse(W(), QEvent::MouseButtonDblClick, QPoint(edge, 9), Qt::LeftButton, Qt::LeftButton);
+    SendMouse(W(), QEvent::MouseButtonRelease, QPoint(edge, 9), Qt::LeftButton, Qt::NoButton);
+    Pump();
+    TCanvas& canvas = grid->Canvas();
+    canvas.Font.Assign(name->Font());
+    int longest = canvas.TextWidth("Ferroviário Campo Alto");
+    EXPECT_GE(name->Width(), longest + 5);
+    EXPECT_LE(name->Width(), longest + 12);
+    // The progress column's kind does not fit itself.
+    int progressEdge = grid->ColumnScreenLeft(progress) + progress->Width();
+    MoveMouse(W(), QPoint(progressEdge, 9));
+    SendMouse(W(), QEvent::MouseButtonDblClick, QPoint(progressEdge, 9), Qt::LeftButton, Qt::LeftButton);
+    SendMouse(W(), QEvent::MouseButtonRelease, QPoint(progressEdge, 9), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(progress->Width(), 100);
+}
+
+TEST_F(GridRowsTest, ARowDraggedBelowAnotherMovesThere)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goRowMoving});
+    std::vector<std::pair<int, int>> moved;
+    grid->OnAfterRowMove = [&](TObject*, int from, int to) { moved.push_back({from, to}); };
+    QPoint from(ColumnMiddle(name), RowMiddle(1));
+    SendMouse(W(), QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    QPoint to(ColumnMiddle(name), grid->RowTop(4) + 3);
+    MoveMouse(W(), to, Qt::LeftButton);
+    EXPECT_TRUE(grid->InputState() & isRowMoving);
+    SendMouse(W(), QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+    Pump();
+    ASSERT_EQ(moved.size(), 1u);
+    EXPECT_EQ(moved[0], std::make_pair(1, 3));
+    EXPECT_EQ(NameAt(3), "Serra Azul FC");
+    EXPECT_EQ(NameAt(1), "Porto Manso");
+    EXPECT_EQ(grid->SelectedRow(), 3);
+}
+
+TEST_F(GridRowsTest, ATextThatDoesNotFitShowsItselfAsAHint)
+{
+    name->SetWidth(100);
+    form->SetFocus();
+    Pump(10);
+    MoveMouse(W(), QPoint(ColumnMiddle(name), RowMiddle(8)));
+    Pump();
+    EXPECT_EQ(grid->HintKind(), hkTextFit);
+    ASSERT_NE(grid->HintWindow(), nullptr);
+    EXPECT_TRUE(grid->HintWindow()->Visible());
+    EXPECT_EQ(grid->HintWindow()->Caption(), "Ferroviário Campo Alto");
+    // A short name fits: no hint.
+    MoveMouse(W(), QPoint(ColumnMiddle(name), RowMiddle(2)));
+    Pump();
+    EXPECT_EQ(grid->HintKind(), hkNone);
+    EXPECT_FALSE(grid->HintWindow()->Visible());
+}
+
+TEST_F(GridRowsTest, AHeaderHintShowsBelowTheHeader)
+{
+    points->Header().SetHint("Pontos ganhos");
+    MoveMouse(W(), QPoint(ColumnMiddle(points), 9));
+    Pump();
+    EXPECT_EQ(grid->HintKind(), hkHeader);
+    ASSERT_NE(grid->HintWindow(), nullptr);
+    QPoint below = grid->Widget()->mapToGlobal(QPoint(grid->ColumnScreenLeft(points), 18 + 2));
+    EXPECT_EQ(grid->HintWindow()->Left(), below.x());
+    EXPECT_EQ(grid->HintWindow()->Top(), below.y());
+    MoveMouse(W(), QPoint(ColumnMiddle(name), 9));
+    Pump();
+    EXPECT_EQ(grid->HintKind(), hkNone);
+}
+
+}  // namespace
+}  // namespace tarvelon
