@@ -1,5 +1,7 @@
 #include "core/tables.h"
 
+#include "core/club_rosters.h"
+
 namespace tarvelon {
 
 std::vector<TClub> Clubs;
@@ -43,6 +45,7 @@ void EnsurePlayerElementZero()
         Players.push_back(NoPlayerRecord());
     }
     Players[0].Club = -1;
+    PlayerClubsChanged();
 }
 
 void RegisterGameTableReset(std::function<void()> reset) { RegisteredResets().push_back(std::move(reset)); }
@@ -64,6 +67,7 @@ void ResetGameTables()
     CoachHirings.clear();
     CallUps.clear();
     StateResults.clear();
+    PlayerClubsChanged();
     for (const auto& reset : RegisteredResets()) {
         reset();
     }

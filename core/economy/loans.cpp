@@ -1,6 +1,7 @@
 #include "core/economy/loans.h"
 
 #include "core/basics/rounding.h"
+#include "core/club_rosters.h"
 #include "core/economy/table_access.h"
 #include "core/economy/transfers.h"
 #include "core/mail/mail.h"
@@ -77,6 +78,7 @@ void BuyLoanedPlayer(int player)
     // sale moves it once to the holder's.
     MoveWageBetweenBills(p, holder, owner);
     p.Club = owner;
+    PlayerClubsChanged();
     TransferPlayer(player, holder, static_cast<std::int32_t>(Round(static_cast<double>(p.Value) / kCurrencyScale)));
     p.loanStatus = 0;
     CloseLoan(loan);

@@ -1,6 +1,7 @@
 #pragma once
 // Bounds checks of the player and club tables, shared by the economy and career rules, so that an
 // index that points nowhere (a free player's club -1, a stale index) is refused, never read.
+#include "core/club_rosters.h"
 #include "core/tables.h"
 
 namespace tarvelon {
@@ -33,14 +34,13 @@ inline int LeagueAndExtraClubCount()
     return Game.LeagueClubCount + Game.ExtraClubCount;
 }
 
-// Calls f(index, player) for every player 1 .. last of the club, in index order.
+// Calls f(index, player) for every player 1 .. last of the club, in index order. f must not move
+// players to other clubs.
 template <typename F>
 void ForEachPlayerOfClub(int club, F&& f)
 {
-    for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
-        if (Players[p].Club == club)
-            f(p, Players[p]);
-    }
+    for (int p : PlayersOfClub(club))
+        f(p, Players[p]);
 }
 
 // A 32-bit season account moved by a whole-unit amount; it wraps as the stored field would.

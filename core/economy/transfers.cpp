@@ -2,6 +2,7 @@
 
 #include "core/basics/random.h"
 #include "core/basics/rounding.h"
+#include "core/club_rosters.h"
 #include "core/economy/loans.h"
 #include "core/economy/player_value.h"
 #include "core/match/computer_lineups.h"
@@ -138,6 +139,7 @@ void TransferPlayer(int player, int buyer, std::int32_t fee)
     TPlayer& p = Players[player];
     const int seller = p.Club;
     p.Club = buyer;
+    PlayerClubsChanged();
     p.ShirtNumber = 0;
     p.loanStatus = 0;
 
@@ -157,6 +159,7 @@ void LoanPlayer(int player, int club, TDateTime endDate)
     TPlayer& p = Players[player];
     const int from = p.Club;
     p.Club = club;
+    PlayerClubsChanged();
     p.ShirtNumber = 0;
     p.ContractEnd = endDate;
     p.loanStatus = 2;

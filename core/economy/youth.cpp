@@ -1,6 +1,7 @@
 #include "core/economy/youth.h"
 
 #include "core/basics/random.h"
+#include "core/club_rosters.h"
 #include "core/economy/loans.h"
 #include "core/economy/player_value.h"
 #include "core/economy/table_access.h"
@@ -121,6 +122,7 @@ void CreateYouthReplacement(int player, const std::string& name, int position)
     const int club = Players[player].Club;
     Players.push_back(Players[player]);
     Players[player].Club = -1;
+    PlayerClubsChanged();
     const int youth = static_cast<int>(Players.size()) - 1;
     TPlayer& p = Players[youth];
     p.loanStatus = 0;

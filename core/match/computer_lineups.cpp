@@ -4,6 +4,7 @@
 
 #include "core/basics/random.h"
 #include "core/basics/rounding.h"
+#include "core/club_rosters.h"
 #include "core/match/lineup_access.h"
 #include "core/match/lineup_ratings.h"
 #include "core/match/match_events.h"
@@ -80,9 +81,9 @@ std::vector<PositionTry> TriesForSlot(const SlotWish& w, int slot)
 void CollectCandidates(int club)
 {
     LineupCandidates.clear();
-    for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
+    for (int p : PlayersOfClub(club)) {
         TPlayer& player = Players[p];
-        if (player.Club != club || !IsAvailableToday(p))
+        if (!IsAvailableToday(p))
             continue;
         player.Role = ChooseTacticalRole(p);
         player.OnPitch = 0;

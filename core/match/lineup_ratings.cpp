@@ -49,13 +49,12 @@ void AddStarter(Ratings& r, const TPlayer& player, int slot)
 {
     if (!PlayerOnPitch(player))
         return;  // a player who left the pitch no longer counts, in goal or outfield
+    // Out of his position a player gives 70% of his strength, in each zone his slot covers.
+    const int value = SlotPosition(slot) == player.Position ? player.Strength : Scaled(player.Strength, 0.7);
+    const int share = static_cast<int>(Round(player.Energy / 100.0 * value));
     for (int z : PitchSlotZones[slot]) {
         if (z < 1)
             continue;
-        int value = player.Strength;
-        if (SlotPosition(slot) != player.Position)
-            value = Scaled(player.Strength, 0.7);
-        int share = static_cast<int>(Round(player.Energy / 100.0 * value));
         r.attack[z] += share;
         r.defence[z] += share;
         r.slotCount[slot] += 1;

@@ -4,6 +4,7 @@
 
 #include "core/basics/random.h"
 #include "core/history/history_records.h"
+#include "core/history/season_lines.h"
 #include "core/mail/mail.h"
 #include "core/match/lineup_access.h"
 #include "core/match/match_events.h"
@@ -19,11 +20,10 @@ constexpr int kMailInjury = 3;
 
 void AddGoalTo(std::vector<TGoalTally>& tallies, int player, int competition, int club)
 {
-    for (TGoalTally& t : tallies) {
-        if (t.player == player && t.competition == competition) {
-            t.goals += 1;
-            return;
-        }
+    const int found = FindGoalTally(tallies, player, competition);
+    if (found >= 0) {
+        tallies[found].goals += 1;
+        return;
     }
     tallies.push_back(TGoalTally{player, 1, competition, club});
 }
@@ -31,12 +31,8 @@ void AddGoalTo(std::vector<TGoalTally>& tallies, int player, int competition, in
 void CountSeasonLine(int player, int club, const std::string& tag)
 {
     int season = Game.Season;
-    TPlayerSeasonStats* line = nullptr;
-    for (TPlayerSeasonStats& s : PlayerSeasonStats)
-        if (s.player == player && s.season == season && s.club == club) {
-            line = &s;
-            break;
-        }
+    const int found = FindSeasonLine(player, season, club);
+    TPlayerSeasonStats* line = found >= 0 ? &PlayerSeasonStats[found] : nullptr;
     if (line == nullptr) {
         PlayerSeasonStats.push_back(TPlayerSeasonStats{player, 0, 0, 0, 1, 0, season, club});
         line = &PlayerSeasonStats.back();

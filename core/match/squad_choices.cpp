@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "core/basics/random.h"
+#include "core/club_rosters.h"
 #include "core/match/computer_lineups.h"
 #include "core/match/lineup_access.h"
 #include "core/match/match_day.h"
@@ -44,8 +45,8 @@ int ForwardRole(int t1)
 template <typename Accept>
 int FirstRegular(int club, Accept accept)
 {
-    for (int p = 1; p < static_cast<int>(Players.size()); ++p)
-        if (Players[p].Club == club && Players[p].LineupStatus == 1 && accept(Players[p]))
+    for (int p : PlayersOfClub(club))
+        if (Players[p].LineupStatus == 1 && accept(Players[p]))
             return p;
     return -1;
 }
@@ -104,8 +105,8 @@ void CountAvailablePlayers(int spare, int club)
     if (c == nullptr)
         return;
     c->AvailablePlayers = 0;
-    for (int p = 1; p < static_cast<int>(Players.size()); ++p)
-        if (Players[p].Club == club && IsAvailableToday(p))
+    for (int p : PlayersOfClub(club))
+        if (IsAvailableToday(p))
             c->AvailablePlayers += 1;
 }
 
@@ -128,9 +129,8 @@ void ChooseCaptain(int club)
     if (c == nullptr)
         return;
     int captain = FirstRegular(club, [](const TPlayer&) { return true; });
-    for (int p = 1; captain <= 0 && p < static_cast<int>(Players.size()); ++p)
-        if (Players[p].Club == club)
-            captain = p;  // a club without regulars: its first player leads it
+    if (captain <= 0 && !PlayersOfClub(club).empty())
+        captain = PlayersOfClub(club).front();  // a club without regulars: its first player leads it
     if (captain > 0)
         c->Captain = captain;
 }

@@ -6,6 +6,7 @@
 
 #include "core/basics/random.h"
 #include "core/basics/rounding.h"
+#include "core/club_rosters.h"
 #include "core/history/history_appenders.h"
 #include "core/history/history_records.h"
 #include "core/mail/mail.h"
@@ -283,11 +284,7 @@ void RecoverMatchPlayers(int m)
 {
     const int home = Matches[m].club[0];
     const int away = Matches[m].club[1];
-    for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
-        const int club = Players[p].Club;
-        if (club >= 0 && (club == home || club == away))
-            PostMatchRecovery(p);
-    }
+    ForEachPlayerOfClubs(home, away, PostMatchRecovery);
 }
 
 void PostMatchRecovery(int p)

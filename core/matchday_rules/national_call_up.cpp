@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "core/basics/random.h"
+#include "core/club_rosters.h"
 #include "core/economy/squad_rules.h"
 #include "core/matchday_rules/standings.h"
 #include "core/season/competition_kind.h"
@@ -60,6 +61,7 @@ void CallUpCpuNationalSquad(int country, int entry)
         CallUps.push_back(TCallUp{p, Players[p].Club});
         Players[p].Club = entry;
     }
+    PlayerClubsChanged();
 }
 
 void PrepareTournamentSquads()

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/club_rosters.h"
 #include "core/draws/national_tournaments.h"
 #include "core/match/computer_lineups.h"
 #include "core/newgame/builder_tables.h"
@@ -90,6 +91,7 @@ void AppendNationalPlayer(const TNationalSquad& squad, int slot, int club)
     player.Club = club;
     player.Energy = 100;
     Players.push_back(player);
+    PlayerClubsChanged();
     const int index = static_cast<int>(Players.size()) - 1;
     Players[index].Role = ChooseTacticalRole(index);
     Players[index].Strength = ComputeNationalPlayerStrength(index, squad.level);

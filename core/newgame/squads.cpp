@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/basics/random.h"
+#include "core/club_rosters.h"
 #include "core/economy/player_value.h"
 #include "core/match/computer_lineups.h"
 #include "core/newgame/builder_tables.h"
@@ -54,6 +55,7 @@ void LoadClubSquads()
             Players[index].Role = ChooseTacticalRole(index);
         }
     }
+    PlayerClubsChanged();
 }
 
 int StrengthBaseOfLevel(int level)
@@ -85,10 +87,8 @@ void InitSquadStrengths(int club)
     else if (Game.LeagueFormat == kDivisionsOf20 || Game.LeagueFormat == kDivisionsOf10)
         base = StrengthBaseOfDivision(Game.LeagueFormat, c.Division) + c.Level;
 
-    for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
+    for (int p : PlayersOfClub(club)) {
         TPlayer& player = Players[p];
-        if (player.Club != club)
-            continue;
         int strength = Random(6) + base;
         if (player.LineupStatus == 1)
             strength += Random(2) + 8;

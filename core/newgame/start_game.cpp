@@ -1,6 +1,7 @@
 #include "core/newgame/start_game.h"
 
 #include "core/basics/random.h"
+#include "core/club_rosters.h"
 #include "core/draws/club_catalogue.h"
 #include "core/draws/national_cup.h"
 #include "core/draws/national_tournaments.h"
@@ -58,6 +59,7 @@ void EmptyWorkingTables()
     ClubFileNames.clear();
     ClearJobOffers();
     Players[0].Club = -1;
+    PlayerClubsChanged();
 }
 
 bool StatePlayed(int state) { return StateChampionships[state].active != 0; }

@@ -5,6 +5,8 @@
 #include <type_traits>
 #include <utility>
 
+#include "core/history/season_lines.h"
+
 namespace tarvelon {
 
 static_assert(std::endian::native == std::endian::little, "saved games are little-endian raw images");
@@ -152,6 +154,7 @@ void InstallSavedGameImage(SavedGameImage& image)
     Game = image.game;
     VisitSavedBlocks(image, BlockInstaller{});
     EnsurePlayerElementZero();
+    HistoryTablesChanged();
 }
 
 }  // namespace tarvelon

@@ -6,6 +6,7 @@
 #include "core/basics/random.h"
 #include "core/career/coach_sacking.h"
 #include "core/career/job_offer_walks.h"
+#include "core/club_rosters.h"
 #include "core/draws/club_world_cup.h"
 #include "core/draws/state_championship.h"
 #include "core/economy/ai_market.h"
@@ -252,6 +253,7 @@ void EndTournamentCallUps()
     for (const TCallUp& callUp : CallUps)
         if (callUp.player >= 0 && callUp.player < static_cast<int>(Players.size()))
             Players[callUp.player].Club = callUp.club;
+    PlayerClubsChanged();
     CallUps.clear();
     for (const int nation : Game.HumanNations) {
         if (nation <= 0 || !IsClubEntry(nation))

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 #include "core/basics/cp1252.h"
 #include "core/basics/datetime.h"
 #include "core/basics/random.h"
@@ -58,6 +61,28 @@ TEST(Rounding, TiesGoToEven)
     EXPECT_EQ(Round(-2.5), -2);
     EXPECT_EQ(Round(2.6), 3);
     EXPECT_EQ(Trunc(-2.6), -2);
+}
+
+TEST(Rounding, EqualsNearbyintOverTheWholeRange)
+{
+    // Halves, near-halves, the edge of the quick path (2^51) and beyond it, both signs.
+    const double edge = 2251799813685248.0;
+    std::vector<double> values = {0.0, -0.0, 0.49999999999999994, 4503599627370495.5, edge - 0.5, edge,
+                                  edge + 1, 1e18, std::nextafter(edge, 0.0), std::nan("")};
+    for (int i = -2000; i <= 2000; ++i) {
+        values.push_back(i / 2.0);
+        values.push_back(i * 0.7);
+        values.push_back(std::nextafter(i / 2.0, 1e9));
+        values.push_back(std::nextafter(i / 2.0, -1e9));
+        values.push_back(i * 1.0e12 + 0.5);
+    }
+    for (double v : {1.0, -1.0})
+        for (double x : std::vector<double>(values))
+            values.push_back(v * x);
+    for (double x : values) {
+        const std::int64_t expected = std::isnan(x) ? 0 : static_cast<std::int64_t>(std::nearbyint(x));
+        ASSERT_EQ(Round(x), expected) << std::hexfloat << x;
+    }
 }
 
 TEST(Dates, BrazilianTextsAndWeekdays)

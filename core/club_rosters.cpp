@@ -1,0 +1,88 @@
+#include "core/club_rosters.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/tables.h"
+
+namespace tarvelon {
+
+namespace {
+
+// Lists are kept for clubs -1 (the free players) .. kIndexedClubLimit - 1; other club numbers (only
+// a damaged record holds one) are answered by a walk over the table.
+constexpr int kIndexedClubLimit = 1 << 16;
+
+bool IsIndexed(int club) { return club >= -1 && club < kIndexedClubLimit; }
+
+struct ClubRosters {
+    std::vector<std::vector<int>> byClub;  // element club + 1
+    std::size_t playerCount = 0;  // Players.size() when the lists were built
+    bool valid = false;
+};
+
+ClubRosters& Rosters()
+{
+    static ClubRosters rosters;
+    return rosters;
+}
+
+void Rebuild(ClubRosters& r)
+{
+    for (std::vector<int>& list : r.byClub)
+        list.clear();
+    for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
+        const int club = Players[p].Club;
+        if (!IsIndexed(club))
+            continue;
+        if (club + 1 >= static_cast<int>(r.byClub.size()))
+            r.byClub.resize(club + 2);
+        r.byClub[club + 1].push_back(p);
+    }
+    r.playerCount = Players.size();
+    r.valid = true;
+}
+
+std::vector<int> WalkForClub(int club)
+{
+    std::vector<int> found;
+    for (int p = 1; p < static_cast<int>(Players.size()); ++p)
+        if (Players[p].Club == club)
+            found.push_back(p);
+    return found;
+}
+
+[[maybe_unused]] void CheckAgainstWalk(int club, const std::vector<int>& list)
+{
+    if (list == WalkForClub(club))
+        return;
+    std::fprintf(stderr, "club roster of %d is out of date: a change of TPlayer::Club was not reported\n", club);
+    std::abort();
+}
+
+}  // namespace
+
+const std::vector<int>& PlayersOfClub(int club)
+{
+    static const std::vector<int> none;
+    if (!IsIndexed(club)) {
+        // Two results in turn, so that ForEachPlayerOfClubs can hold both of its clubs.
+        static std::vector<int> walked[2];
+        static int last = 0;
+        last ^= 1;
+        walked[last] = WalkForClub(club);
+        return walked[last];
+    }
+    ClubRosters& r = Rosters();
+    if (!r.valid || r.playerCount != Players.size())
+        Rebuild(r);
+    const std::vector<int>& list = club + 1 < static_cast<int>(r.byClub.size()) ? r.byClub[club + 1] : none;
+#ifdef TARVELON_CHECK_INDEXES
+    CheckAgainstWalk(club, list);
+#endif
+    return list;
+}
+
+void PlayerClubsChanged() { Rosters().valid = false; }
+
+}  // namespace tarvelon

@@ -1,0 +1,24 @@
+#pragma once
+// Finding history records without walking their whole tables: a player's season line (his games,
+// goals and cards for one club in one season) and his goal tallies (of the season and of all
+// seasons, by competition). See FirstRecordLookup.
+//
+// These tables only grow during a game; code that replaces them (a loaded game) calls
+// HistoryTablesChanged(). Builds with TARVELON_CHECK_INDEXES compare every lookup with a walk.
+#include <vector>
+
+#include "core/history/history_records.h"
+
+namespace tarvelon {
+
+// The index in PlayerSeasonStats of the first line of (player, season, club), or -1.
+int FindSeasonLine(int player, int season, int club);
+
+// The index in `tallies` (GoalTallies or AllTimeGoalTallies) of the first tally of (player,
+// competition), or -1.
+int FindGoalTally(const std::vector<TGoalTally>& tallies, int player, int competition);
+
+// Forgets the lookups after the tables above were replaced.
+void HistoryTablesChanged();
+
+}  // namespace tarvelon
