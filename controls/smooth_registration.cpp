@@ -1,6 +1,7 @@
 // The smooth panel and message dialog as the stored form descriptions name them and their settings.
 #include "controls/smooth_registration.h"
 
+#include "controls/dc_smooth_message_dialog.h"
 #include "controls/dc_smooth_panel.h"
 #include "platform/dfm/dfm_values.h"
 #include "platform/dfm/property_table.h"
@@ -85,6 +86,25 @@ void RegisterSmoothPanelAndDialog()
     RegisterComponentClass<TDcSmoothPanel>("TDcSmoothPanel");
     RegisterPanelCaption();
     RegisterPanelFill();
+    RegisterComponentClass<TDcSmoothMessageDialog>("TDcSmoothMessageDialog");
+    using D = TDcSmoothMessageDialog;
+    RegisterProperty<D>("Caption", [](D& d, V v) { d.Caption = DfmString(v); });
+    RegisterProperty<D>("CaptionHeight", [](D& d, V v) { d.CaptionHeight = DfmInt(v); });
+    RegisterProperty<D>("Margin", [](D& d, V v) { d.Margin = DfmInt(v); });
+    RegisterProperty<D>("ButtonSpacing", [](D& d, V v) { d.ButtonSpacing = DfmInt(v); });
+    RegisterProperty<D>("Modal", [](D& d, V v) { d.Modal = DfmBool(v); });
+    RegisterProperty<D>("AutoClose", [](D& d, V v) { d.AutoClose = DfmBool(v); });
+    RegisterProperty<D>("EnableKeyEvents", [](D& d, V v) { d.EnableKeyEvents = DfmBool(v); });
+    RegisterProperty<D>("DefaultButton", [](D& d, V v) { d.DefaultButton = DfmInt(v); });
+    RegisterProperty<D>("Position", [](D& d, V v) {
+        d.Position = DfmEnum<TPosition>(v, {{"poDesigned", poDesigned}, {"poOwnerFormCenter", poOwnerFormCenter}});
+    });
+    RegisterProperty<D>("HTMLText.Text", [](D& d, V v) { d.HTMLText().SetText(DfmString(v)); });
+    RegisterProperty<D>("Fill.Color", [](D& d, V v) { d.Fill().SetColor(DfmColor(v)); });
+    RegisterProperty<D>("Fill.ColorTo", [](D& d, V v) { d.Fill().SetColorTo(DfmColor(v)); });
+    RegisterProperty<D>("Fill.Opacity", [](D& d, V v) { d.Fill().SetOpacity(DfmInt(v)); });
+    RegisterProperty<D>("Fill.Rounding", [](D& d, V v) { d.Fill().SetRounding(DfmInt(v)); });
+    RegisterProperty<D>("Version", [](D&, V) {});
 }
 
 }  // namespace tarvelon
