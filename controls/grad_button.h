@@ -19,7 +19,6 @@ enum TColorScheme {
     csNeoDesert, csNeoSky, csNeoGrass, csNeoSilver, csNeoRose, csNeoSun, csDesert, csGrass, csSky, csSun, csRose,
     csSilver, csCustom
 };
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 // Indexes of the 25 colours: the six of a state are face, gradient end, dark edge, light edge,
 // border, caption.
@@ -32,6 +31,9 @@ inline constexpr int kGradButtonColorCount = 25;
 
 class TGradButton : public TCustomControl {
 public:
+    // Where the glyph goes (the glossy button has a layout type of its own, ordered otherwise).
+    enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+
     explicit TGradButton(TComponent* owner);
     ~TGradButton() override;
     std::string ClassName() const override { return "TGradButton"; }

@@ -128,7 +128,7 @@ TEST(ControlsSheet, RendersEveryDrawnControl)
     glyph.Canvas().Ellipse(1, 1, 15, 15);
     buttons[7]->SetGlyph(glyph);
     buttons[8]->SetGlyph(glyph);
-    buttons[8]->SetLayout(blGlyphRight);
+    buttons[8]->SetLayout(TGradButton::blGlyphRight);
 
     auto* smooth = new TDcSmoothProgressBar(form);
     smooth->SetParent(form);

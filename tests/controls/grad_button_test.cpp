@@ -307,6 +307,16 @@ TEST_F(GradButtonTest, GlyphSitsBesideTheCaptionAndMovesWhenPressed)
     probe.Canvas().Font.Assign(button->Font());
     const int tw = probe.Canvas().TextWidth("OK");
     EXPECT_EQ(leftmostRed, (75 - tw) / 2 - 8 - 3);
+    // On the right: left of the glyph at tx + tw - gw div 2 + spacing div 2 + spacing mod 2.
+    button->SetLayout(TGradButton::blGlyphRight);
+    image = Picture();
+    int rightmostRed = -1;
+    for (int x = 74; x >= 0; --x)
+        if (test::Rgb(image, x, 12) == 0xFF0000u) {
+            rightmostRed = x;
+            break;
+        }
+    EXPECT_EQ(rightmostRed, (75 - tw) / 2 + tw - 8 + 3 + 15);
 }
 
 }  // namespace

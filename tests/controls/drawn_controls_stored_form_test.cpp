@@ -1,0 +1,93 @@
+// The drawn controls read from a stored form description: classes by name, their properties and
+// a button's click bound to the form's handler.
+#include <gtest/gtest.h>
+
+#include "controls/controls_registration.h"
+#include "controls/dc_smooth_progress_bar.h"
+#include "controls/grad_button.h"
+#include "controls/gradient.h"
+#include "controls/progress_cyl.h"
+#include "platform/dfm/form_reader.h"
+#include "platform/dfm/handler_table.h"
+#include "platform/forms/form.h"
+
+namespace tarvelon {
+namespace {
+
+TEST(DrawnControlsStoredForm, ClassesAndPropertiesAreRead)
+{
+    RegisterDrawnControls();
+    const std::string text = R"(object FormTeste: TForm
+  ClientWidth = 400
+  ClientHeight = 300
+  object Gradient1: TGradient
+    Left = 0
+    Top = 0
+    Width = 400
+    Height = 300
+    Style = gsRadialBL
+    ColorBegin = clBlue
+    ColorEnd = clBlack
+    Reverse = True
+  end
+  object GradButton1: TGradButton
+    Left = 300
+    Top = 260
+    Caption = 'Continuar >>'
+    ColorScheme = csNeoSky
+    Layout = blGlyphTop
+    ModalResult = 1
+    Default = True
+    OnClick = GradButton1Click
+  end
+  object bar1: TDcSmoothProgressBar
+    Left = 10
+    Top = 10
+    Maximum = 100
+    GlowAnimation = False
+    ProgressAnimation = False
+    Position = 35
+  end
+  object gp1: TProgressCyl
+    Left = 10
+    Top = 40
+    Height = 22
+    Text = '%'
+    FontEffect = feShadowBottomRight
+    BevelInner = bvLowered
+    Position = 60
+  end
+end
+)";
+    TForm form(nullptr);
+    int clicks = 0;
+    THandlerTable handlers;
+    handlers.Bind("GradButton1Click", [&](TObject*) { ++clicks; });
+    const TReadResult result = ReadComponentFromText(&form, text, "teste.dfm", handlers);
+    ASSERT_TRUE(result.Ok()) << result.Message();
+    auto* gradient = dynamic_cast<TGradient*>(form.FindComponent("Gradient1"));
+    ASSERT_NE(gradient, nullptr);
+    EXPECT_EQ(gradient->Style(), gsRadialBL);
+    EXPECT_EQ(gradient->ColorBegin(), clBlue);
+    EXPECT_TRUE(gradient->Reverse());
+    auto* button = dynamic_cast<TGradButton*>(form.FindComponent("GradButton1"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->ColorScheme(), csNeoSky);
+    EXPECT_EQ(button->ColorFace(), 0xFFEEDD);
+    EXPECT_EQ(button->Layout(), TGradButton::blGlyphTop);
+    EXPECT_EQ(button->ModalResult(), mrOk);
+    EXPECT_TRUE(button->Default());
+    button->Click();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(form.ModalResult(), mrOk);
+    auto* bar = dynamic_cast<TDcSmoothProgressBar*>(form.FindComponent("bar1"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->Position(), 35);
+    auto* cylinder = dynamic_cast<TProgressCyl*>(form.FindComponent("gp1"));
+    ASSERT_NE(cylinder, nullptr);
+    EXPECT_EQ(cylinder->Position(), 60);
+    EXPECT_EQ(cylinder->BevelInner(), bvLowered);
+}
+
+}  // namespace
+}  // namespace tarvelon
