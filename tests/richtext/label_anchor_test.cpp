@@ -99,6 +99,22 @@ TEST_F(LabelAnchorTest, LeavingTheLabelForgetsTheHoveredAnchor)
     EXPECT_EQ(label->HoveredAnchor(), -1);
 }
 
+TEST_F(LabelAnchorTest, InHoverModeTheAnchorUnderTheMouseTakesTheHoverColours)
+{
+    label->SetHover(true);
+    label->SetHoverColor(clYellow);
+    auto yellow = [this] {
+        const QImage image = test::Picture(panel);
+        return test::CountPixels(image, QRect(label->Left(), label->Top(), label->Width(), label->Height()),
+                                 [](unsigned c) { return c == 0xFFFF00u; });
+    };
+    EXPECT_EQ(yellow(), 0);
+    MoveMouse(panel->Widget(), At(10, 6));
+    EXPECT_GT(yellow(), 20);
+    MoveMouse(panel->Widget(), QPoint(380, 180));  // off the label
+    EXPECT_EQ(yellow(), 0);
+}
+
 TEST_F(LabelAnchorTest, TheHintShowsTheLinkOrThePlainText)
 {
     label->SetAnchorHint(true);
