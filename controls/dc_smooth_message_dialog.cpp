@@ -318,20 +318,10 @@ void TDcSmoothMessageDialog::DrawDialog(QImage& target)
         }
     }
     if (b.text.Height != 0) {
-        const TRect textRect{RoundEven(b.text.X), RoundEven(b.text.Y), RoundEven(b.text.X + b.text.Width),
-                             RoundEven(b.text.Y + b.text.Height)};
         THTMLDrawGDIPParams params = TextParams();
-        params.MeasureOnly = true;
-        THTMLDrawGDIPResult measured;
-        HTMLDrawGDIP(graphics, htmlText_->Font(), htmlText_->Text(), textRect, params, measured);
-        const TGPPointF at = Place(htmlText_->Location, measured.TextWidth, measured.TextHeight, b.text,
-                                   htmlText_->Left, htmlText_->Top);
-        params.MeasureOnly = false;
         params.X = params.Y = -1;
         THTMLDrawGDIPResult drawn;
-        HTMLDrawGDIP(graphics, htmlText_->Font(), htmlText_->Text(),
-                     TRect{int(at.X), int(at.Y), int(at.X) + measured.TextWidth, int(at.Y) + measured.TextHeight},
-                     params, drawn);
+        HTMLDrawGDIP(graphics, htmlText_->Font(), htmlText_->Text(), PlacedTextRect(graphics, b.text), params, drawn);
     }
     if (ProgressVisible) {
         const TGPPointF at = Place(ProgressPosition, ProgressWidth, ProgressHeight, b.progress, ProgressLeft, ProgressTop);
@@ -344,26 +334,29 @@ std::string TDcSmoothMessageDialog::AnchorAt(int x, int y)
 {
     if (htmlText_->Text().empty() || !form_)
         return {};
-    const TBands b = Bands();
     QImage scratch(1, 1, QImage::Format_ARGB32);
     TGPGraphics graphics(scratch);
-    const TRect textRect{RoundEven(b.text.X), RoundEven(b.text.Y), RoundEven(b.text.X + b.text.Width),
-                         RoundEven(b.text.Y + b.text.Height)};
     THTMLDrawGDIPParams params = TextParams();
-    params.MeasureOnly = true;
-    THTMLDrawGDIPResult measured;
-    HTMLDrawGDIP(graphics, htmlText_->Font(), htmlText_->Text(), textRect, params, measured);
-    const TGPPointF at = Place(htmlText_->Location, measured.TextWidth, measured.TextHeight, b.text, htmlText_->Left,
-                               htmlText_->Top);
-    params.MeasureOnly = false;
     params.HitTestOnly = true;
     params.X = x;
     params.Y = y;
     THTMLDrawGDIPResult result;
-    HTMLDrawGDIP(graphics, htmlText_->Font(), htmlText_->Text(),
-                 TRect{int(at.X), int(at.Y), int(at.X) + measured.TextWidth, int(at.Y) + measured.TextHeight}, params,
+    HTMLDrawGDIP(graphics, htmlText_->Font(), htmlText_->Text(), PlacedTextRect(graphics, Bands().text), params,
                  result);
     return result.AnchorUnderPoint;
+}
+
+TRect TDcSmoothMessageDialog::PlacedTextRect(TGPGraphics& graphics, const TGPRectF& band) const
+{
+    const TRect bandRect{RoundEven(band.X), RoundEven(band.Y), RoundEven(band.X + band.Width),
+                         RoundEven(band.Y + band.Height)};
+    THTMLDrawGDIPParams params = TextParams();
+    params.MeasureOnly = true;
+    THTMLDrawGDIPResult measured;
+    HTMLDrawGDIP(graphics, htmlText_->Font(), htmlText_->Text(), bandRect, params, measured);
+    const TGPPointF at =
+        Place(htmlText_->Location, measured.TextWidth, measured.TextHeight, band, htmlText_->Left, htmlText_->Top);
+    return TRect{int(at.X), int(at.Y), int(at.X) + measured.TextWidth, int(at.Y) + measured.TextHeight};
 }
 
 void TDcSmoothMessageDialog::Changed()

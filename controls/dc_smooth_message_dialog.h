@@ -85,9 +85,10 @@ public:
     // The off-screen picture last pushed to the window.
     const QImage& Picture() const { return picture_; }
     void RefreshLayered();
+    // The caption band and the margin above it drag the window.
+    THitTest HitTest(int x, int y) const override;
 
 protected:
-    THitTest HitTest(int x, int y) const override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -175,6 +176,8 @@ private:
     };
     TBands Bands() const;
     THTMLDrawGDIPParams TextParams() const;
+    // The text measured in its band and placed there by its location.
+    TRect PlacedTextRect(TGPGraphics& graphics, const TGPRectF& band) const;
     void BuildDialog();
     void Notification(TComponent* component, TOperation operation) override;
 

@@ -6,6 +6,8 @@
 #include <QTimer>
 
 #include "controls/dc_smooth_message_dialog.h"
+#include "controls/smooth_registration.h"
+#include "platform/forms/class_registry.h"
 #include "tests/controls/controls_test_support.h"
 
 namespace tarvelon {
@@ -186,5 +188,50 @@ TEST(SmoothSample, RendersASheet)
     }
     sheet.save("/tmp/controls_smooth.png");
 }
+}  // namespace
+}  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+TEST_F(SmoothDialogTest, DraggedByItsCaptionBandOnly)
+{
+    dialog->Caption = "Aviso";
+    Open("Contrato renovado");
+    TDcSmoothMessageDialogForm* form = dialog->DialogForm();
+    EXPECT_EQ(form->HitTest(40, 5), HTCAPTION);
+    EXPECT_EQ(form->HitTest(40, 20 + 29), HTCAPTION);
+    EXPECT_EQ(form->HitTest(40, 20 + 31), HTCLIENT);
+    const TGPRectF ok = dialog->Buttons(0).Rect;
+    EXPECT_EQ(form->HitTest(int(ok.X + 2), int(ok.Y + 2)), HTCLIENT);
+}
+
+TEST_F(SmoothDialogTest, TabMovesTheDefaultButtonAndLinksAreClicked)
+{
+    dialog->AddButton("Sim", mrYes);
+    std::string clicked;
+    dialog->OnAnchorClick = [&](TObject*, const std::string& anchor) { clicked = anchor; };
+    dialog->HTMLText().Location = hlTopLeft;
+    Open("<A href=\"ficha\">Ver ficha</A>");
+    test::PressKey(W(), Qt::Key_Tab);
+    EXPECT_EQ(dialog->DefaultButton, 1);
+    // The text starts 5 pixels inside the margin, in the band below the (absent) caption.
+    const QPoint onLink(20 + 5 + 12, 20 + 6);
+    EXPECT_EQ(dialog->AnchorAt(onLink.x(), onLink.y()), "ficha");
+    SendMouse(W(), QEvent::MouseButtonPress, onLink, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(W(), QEvent::MouseButtonRelease, onLink, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(clicked, "ficha");
+    EXPECT_EQ(closedWith, -1);
+}
+
+TEST(SmoothRegistration, ClassesAreKnownByName)
+{
+    RegisterSmoothPanelAndDialog();
+    TComponent* panel = CreateComponent("TDcSmoothPanel", nullptr);
+    EXPECT_NE(dynamic_cast<TDcSmoothPanel*>(panel), nullptr);
+    Free(panel);
+    EXPECT_TRUE(IsClassRegistered("TDcSmoothMessageDialog"));
+}
+
 }  // namespace
 }  // namespace tarvelon
