@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include "controls/gdip_picture_container.h"
 #include "controls/html_draw_gdip.h"
 #include "tests/controls/controls_test_support.h"
 
@@ -157,6 +158,35 @@ TEST_F(GdipTextTest, PicturesWithoutAContainerTakeNoRoomAndBrokenTagsEndTheText)
     EXPECT_EQ(Measure("ab<IMG SRC=\"i_gol\">cd").TextWidth, Measure("abcd").TextWidth);
     EXPECT_EQ(Measure("ab<FONT size=\"3\"").PlainText, "ab");
     EXPECT_EQ(Measure("ab<").PlainText, "ab");
+}
+
+TEST_F(GdipTextTest, ContainerPicturesTakeTheirSizeOrTheGivenOne)
+{
+    TGDIPPictureContainer container(nullptr);
+    TPictureItem& item = container.Items().Add();
+    item.SetName("i_gol");
+    item.Picture().LoadFromStream(test::PngBytes(16, 16, 0x00FF00));
+    THTMLDrawGDIPParams params;
+    params.PictureContainer = &container;
+    const int plain = Measure("ab").TextWidth;
+    params.MeasureOnly = true;
+    THTMLDrawGDIPResult result;
+    {
+        TGPGraphics graphics(image);
+        HTMLDrawGDIP(graphics, font, "ab<IMG SRC=\"I_GOL\">", TRect{0, 0, 300, 120}, params, result);
+    }
+    EXPECT_EQ(result.TextWidth, plain + 16);
+    {
+        TGPGraphics graphics(image);
+        HTMLDrawGDIP(graphics, font, "<IMG SRC=\"i_gol\" WIDTH=\"30\" HEIGHT=\"40\">", TRect{0, 0, 300, 120}, params,
+                     result);
+    }
+    EXPECT_EQ(result.TextHeight, 40 + 2);
+    params.MeasureOnly = false;
+    Draw("<IMG SRC=\"i_gol\">", params);
+    // Drawn at the line's left (one pixel in) and top.
+    EXPECT_PIXEL(image, 8, 8, 0x00FF00, 3);
+    EXPECT_PIXEL(image, 30, 8, 0xFFFFFF, 3);
 }
 
 TEST_F(GdipTextTest, DrawingDropsLinesBelowTheRectangle)
