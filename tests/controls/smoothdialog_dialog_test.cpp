@@ -1,0 +1,237 @@
+// The smooth message dialog: its measured size, the button layout, the layered picture's alpha,
+// keys and mouse on real events, modal and modeless closing.
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QTimer>
+
+#include "controls/dc_smooth_message_dialog.h"
+#include "controls/smooth_registration.h"
+#include "platform/forms/class_registry.h"
+#include "tests/controls/controls_test_support.h"
+
+namespace tarvelon {
+namespace {
+
+using test::SendMouse;
+
+class SmoothDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        owner = new TForm(nullptr);
+        owner->SetBounds(50, 50, 600, 400);
+        owner->Show();
+        dialog = new TDcSmoothMessageDialog(owner);
+        dialog->Margin = 20;
+        dialog->Fill().SetGradientType(gtSolid);
+        dialog->Fill().SetColor(0xFF0000);  // blue
+        dialog->Fill().SetShadowColor(clNone);
+        dialog->Fill().SetBorderColor(clNone);
+        dialog->Fill().SetRounding(0);
+        dialog->ButtonAreaFill().SetGradientType(gtNone);
+        dialog->Modal = false;
+        dialog->AddButton("Ok", mrOk);
+        dialog->OnCanClose = [this](TObject*, bool&, TModalResult result) { closedWith = result; };
+    }
+    void TearDown() override { Free(owner); }
+    void Open(const std::string& text)
+    {
+        dialog->HTMLText().SetText(text);
+        EXPECT_TRUE(dialog->Execute());
+        test::Pump();
+    }
+    QWidget* W() { return dialog->DialogForm()->Widget(); }
+    TForm* owner = nullptr;
+    TDcSmoothMessageDialog* dialog = nullptr;
+    TModalResult closedWith = -1;
+};
+
+TEST_F(SmoothDialogTest, OneButtonOneLineSize)
+{
+    Open("Contrato renovado");
+    TDcSmoothMessageDialogForm* form = dialog->DialogForm();
+    ASSERT_NE(form, nullptr);
+    QImage scratch(1, 1, QImage::Format_ARGB32);
+    TGPGraphics graphics(scratch);
+    THTMLDrawGDIPParams params;
+    params.MeasureOnly = true;
+    THTMLDrawGDIPResult text;
+    HTMLDrawGDIP(graphics, dialog->HTMLText().Font(), "Contrato renovado", TRect{0, 0, 10000, 10000}, params, text);
+    EXPECT_EQ(form->ClientWidth(), std::max(80, text.TextWidth + 20) + 40);
+    const int cellHeight = form->ClientHeight() - (text.TextHeight + 20) - 60;
+    EXPECT_GE(cellHeight, 25);
+    // The cell is 75 wide, the button 70 wide and 5 lower than its cell.
+    EXPECT_FLOAT_EQ(dialog->Buttons(0).Rect.Width, 70);
+    EXPECT_NEAR(dialog->Buttons(0).Rect.Height, float(cellHeight - 5), 0.5);
+}
+
+TEST_F(SmoothDialogTest, LayeredPictureIsTransparentInTheMarginAndFilledInside)
+{
+    Open("Contrato renovado");
+    const QImage& picture = dialog->DialogForm()->Picture();
+    EXPECT_EQ(qAlpha(picture.pixel(5, 5)), 0);
+    EXPECT_EQ(qAlpha(picture.pixel(25, 25)), 255);
+    EXPECT_PIXEL(picture, 25, 25, 0x0000FF, 3);
+}
+
+TEST_F(SmoothDialogTest, ArrowsWrapAndEscapeCancels)
+{
+    dialog->AddButton("Não", mrNo);
+    dialog->AddButton("Sim", mrYes);
+    Open("Aceitar a proposta?");
+    test::PressKey(W(), Qt::Key_Left);
+    EXPECT_EQ(dialog->DefaultButton, 2);
+    test::PressKey(W(), Qt::Key_Right);
+    EXPECT_EQ(dialog->DefaultButton, 0);
+    test::PressKey(W(), Qt::Key_Escape);
+    EXPECT_EQ(closedWith, mrCancel);
+    EXPECT_EQ(dialog->DialogForm(), nullptr);
+}
+
+TEST_F(SmoothDialogTest, SpaceReleasesTheDefaultButton)
+{
+    dialog->AddButton("Sim", mrYes);
+    Open("Aceitar a proposta?");
+    test::PressKey(W(), Qt::Key_Right);
+    test::PressKey(W(), Qt::Key_Space);
+    EXPECT_EQ(closedWith, mrYes);
+}
+
+TEST_F(SmoothDialogTest, PressAndReleaseOverAnotherButtonClosesNothing)
+{
+    dialog->AddButton("Sim", mrYes);
+    Open("Aceitar a proposta?");
+    const TGPRectF a = dialog->Buttons(0).Rect;
+    const TGPRectF b = dialog->Buttons(1).Rect;
+    const QPoint onA(int(a.X + a.Width / 2), int(a.Y + a.Height / 2));
+    const QPoint onB(int(b.X + b.Width / 2), int(b.Y + b.Height / 2));
+    SendMouse(W(), QEvent::MouseButtonPress, onA, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_TRUE(dialog->Buttons(0).Pressed);
+    SendMouse(W(), QEvent::MouseButtonRelease, onB, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(closedWith, -1);
+    EXPECT_FALSE(dialog->Buttons(0).Pressed);
+    SendMouse(W(), QEvent::MouseButtonPress, onB, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(W(), QEvent::MouseButtonRelease, onB, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(closedWith, mrYes);
+}
+
+TEST_F(SmoothDialogTest, ModalExecuteIsTrueForYesAndFalseForNo)
+{
+    dialog->Modal = true;
+    dialog->Buttons(0).ButtonResult = mrYes;
+    QTimer::singleShot(50, [this] { test::PressKey(W(), Qt::Key_Return); });
+    EXPECT_TRUE(dialog->Execute());
+    dialog->Buttons(0).ButtonResult = mrNo;
+    QTimer::singleShot(50, [this] { test::PressKey(W(), Qt::Key_Return); });
+    EXPECT_FALSE(dialog->Execute());
+    QTimer::singleShot(50, [this] { test::PressKey(W(), Qt::Key_Escape); });
+    EXPECT_FALSE(dialog->Execute());
+    EXPECT_EQ(dialog->DialogForm(), nullptr);
+}
+
+TEST_F(SmoothDialogTest, ProgressAtItsMaximumClosesTheDialog)
+{
+    dialog->ProgressVisible = true;
+    Open("Carregando...");
+    dialog->SetProgressValue(50);
+    EXPECT_EQ(closedWith, -1);
+    dialog->SetProgressValue(100);
+    EXPECT_EQ(closedWith, mrOk);
+}
+
+}  // namespace
+}  // namespace tarvelon
+
+// A sample sheet of the panel and the dialog for the eye: /tmp/controls_smooth.png.
+#include "controls/dc_smooth_panel.h"
+namespace tarvelon {
+namespace {
+TEST(SmoothSample, RendersASheet)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 640, 300);
+    form.SetColor(clWhite);
+    auto* panel = new TDcSmoothPanel(&form);
+    panel->SetParent(&form);
+    panel->SetBounds(10, 10, 300, 200);
+    panel->Fill().SetColor(TColor(0x804020));
+    panel->Fill().SetColorTo(TColor(0xF0C080));
+    panel->Fill().SetRounding(10);
+    panel->Fill().SetShadowOffset(6);
+    panel->Caption().SetText("Próximo jogo");
+    panel->Caption().SetHTMLFont(TFont());
+    panel->Caption().SetHTMLText("<FONT size=\"10\" face=\"Arial\"><B>Atlético Serrano</B> x <FONT color=\"#FF0000\">Vila Nova do Sul</FONT><BR><SHAD>Estádio Cerro Azul</SHAD><BR><A href=\"ver\">Ver detalhes</A> <U>sub</U> <E>erro</E></FONT>");
+    form.Show();
+    test::Pump();
+    panel->Repaint();
+    QImage sheet(640, 300, QImage::Format_ARGB32);
+    sheet.fill(Qt::white);
+    {
+        QPainter painter(&sheet);
+        painter.drawImage(10, 10, panel->BackingImage());
+        TDcSmoothMessageDialog dialog(&form);
+        dialog.Margin = 20;
+        dialog.Modal = false;
+        dialog.Caption = "Aviso";
+        dialog.Fill().SetColor(TColor(0x404040));
+        dialog.Fill().SetColorTo(TColor(0x202020));
+        dialog.Fill().SetOpacity(200);
+        dialog.Fill().SetRounding(8);
+        dialog.HTMLText().Font().SetColor(clWhite);
+        dialog.AddButton("Ok", mrOk);
+        dialog.AddButton("Cancelar", mrCancel);
+        dialog.HTMLText().SetText("O contrato de <B>Ruan Quelhas</B> termina<BR>no fim da temporada.");
+        dialog.Execute();
+        painter.drawImage(330, 10, dialog.DialogForm()->Picture());
+        dialog.CloseDialog(mrOk);
+    }
+    sheet.save("/tmp/controls_smooth.png");
+}
+}  // namespace
+}  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+TEST_F(SmoothDialogTest, DraggedByItsCaptionBandOnly)
+{
+    dialog->Caption = "Aviso";
+    Open("Contrato renovado");
+    TDcSmoothMessageDialogForm* form = dialog->DialogForm();
+    EXPECT_EQ(form->HitTest(40, 5), HTCAPTION);
+    EXPECT_EQ(form->HitTest(40, 20 + 29), HTCAPTION);
+    EXPECT_EQ(form->HitTest(40, 20 + 31), HTCLIENT);
+    const TGPRectF ok = dialog->Buttons(0).Rect;
+    EXPECT_EQ(form->HitTest(int(ok.X + 2), int(ok.Y + 2)), HTCLIENT);
+}
+
+TEST_F(SmoothDialogTest, TabMovesTheDefaultButtonAndLinksAreClicked)
+{
+    dialog->AddButton("Sim", mrYes);
+    std::string clicked;
+    dialog->OnAnchorClick = [&](TObject*, const std::string& anchor) { clicked = anchor; };
+    dialog->HTMLText().Location = hlTopLeft;
+    Open("<A href=\"ficha\">Ver ficha</A>");
+    test::PressKey(W(), Qt::Key_Tab);
+    EXPECT_EQ(dialog->DefaultButton, 1);
+    // The text starts 5 pixels inside the margin, in the band below the (absent) caption.
+    const QPoint onLink(20 + 5 + 12, 20 + 6);
+    EXPECT_EQ(dialog->AnchorAt(onLink.x(), onLink.y()), "ficha");
+    SendMouse(W(), QEvent::MouseButtonPress, onLink, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(W(), QEvent::MouseButtonRelease, onLink, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(clicked, "ficha");
+    EXPECT_EQ(closedWith, -1);
+}
+
+TEST(SmoothRegistration, ClassesAreKnownByName)
+{
+    RegisterSmoothPanelAndDialog();
+    TComponent* panel = CreateComponent("TDcSmoothPanel", nullptr);
+    EXPECT_NE(dynamic_cast<TDcSmoothPanel*>(panel), nullptr);
+    Free(panel);
+    EXPECT_TRUE(IsClassRegistered("TDcSmoothMessageDialog"));
+}
+
+}  // namespace
+}  // namespace tarvelon
