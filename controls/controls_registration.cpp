@@ -8,6 +8,7 @@
 #include "controls/gdip_picture_container.h"
 #include "controls/grad_button.h"
 #include "controls/gradient.h"
+#include "controls/smooth_registration.h"
 #include "controls/progress_cyl.h"
 #include "platform/dfm/property_table.h"
 #include "platform/forms/class_registry.h"
@@ -153,6 +154,7 @@ void RegisterDrawnControls()
     RegisterDcGlowButton();
     RegisterDcComboBox();
     RegisterDcSmoothLabel();
+    RegisterSmoothPanelAndDialog();
 }
 
 }  // namespace tarvelon
