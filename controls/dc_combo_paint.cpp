@@ -11,24 +11,6 @@ namespace {
 
 constexpr TColor kDisabledFrame = 0xB99D7F;
 
-// Restores the canvas's clip when it goes.
-class TClipKeeper {
-public:
-    explicit TClipKeeper(TCanvas& canvas) : canvas_(canvas), clipped_(canvas.IsClipped()), region_(canvas.ClipRegion()) {}
-    ~TClipKeeper()
-    {
-        if (clipped_)
-            canvas_.SetClipRegion(region_);
-        else
-            canvas_.ResetClip();
-    }
-
-private:
-    TCanvas& canvas_;
-    bool clipped_;
-    TRegion region_;
-};
-
 void Frame(TCanvas& canvas, const TRect& rect, TColor color)
 {
     canvas.Brush.SetStyle(bsSolid);

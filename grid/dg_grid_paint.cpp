@@ -16,28 +16,6 @@ namespace tarvelon {
 
 namespace {
 
-// Keeps the canvas clip of the paint and gives it back when the cell is done.
-class TClipKeeper {
-public:
-    explicit TClipKeeper(TCanvas& canvas)
-        : canvas_(canvas), clipped_(canvas.IsClipped()), region_(canvas.ClipRegion())
-    {
-    }
-    ~TClipKeeper() { Restore(); }
-    void Restore()
-    {
-        if (clipped_)
-            canvas_.SetClipRegion(region_);
-        else
-            canvas_.ResetClip();
-    }
-
-private:
-    TCanvas& canvas_;
-    bool clipped_;
-    TRegion region_;
-};
-
 TColor Darker(TColor color, int amount)
 {
     TColor c = ColorToRGB(color);

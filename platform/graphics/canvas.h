@@ -151,4 +151,30 @@ private:
     mutable bool qtFontValid_ = false;
 };
 
+// Keeps a canvas's clip as it is now and gives it back when it goes (or on Restore), so a painter can
+// clip freely inside one cell or part.
+class TClipKeeper {
+public:
+    explicit TClipKeeper(TCanvas& canvas)
+        : canvas_(canvas), clipped_(canvas.IsClipped()), region_(canvas.ClipRegion())
+    {
+    }
+    ~TClipKeeper() { Restore(); }
+    TClipKeeper(const TClipKeeper&) = delete;
+    TClipKeeper& operator=(const TClipKeeper&) = delete;
+
+    void Restore()
+    {
+        if (clipped_)
+            canvas_.SetClipRegion(region_);
+        else
+            canvas_.ResetClip();
+    }
+
+private:
+    TCanvas& canvas_;
+    bool clipped_;
+    TRegion region_;
+};
+
 }  // namespace tarvelon
