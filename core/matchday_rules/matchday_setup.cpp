@@ -28,10 +28,12 @@ constexpr int kSubstitutionsInFriendlies = 5;
 
 bool IsClub(int club) { return club >= 0 && club < static_cast<int>(Clubs.size()); }
 
+// A state match counts for its state's championship at the home club's tier (the group is the
+// tier, the state the key), as the close-outs, the top scorers and the history look it up.
 int CompetitionOfFixture(int kind, int home)
 {
     const TClub& club = Clubs[home];
-    return FindCompetition(kind, club.Country, club.Division, club.State, club.stateGroup);
+    return FindCompetition(kind, club.Country, club.Division, club.stateGroup, club.State);
 }
 
 // Kicks every match off through the driver and lists those with a human club. The day being played

@@ -7,6 +7,8 @@
 #include "core/matchday_rules/end_of_matchday.h"
 #include "core/matchday_rules/matchday_setup.h"
 #include "core/matchday_rules/matchday_state.h"
+#include "core/season/competitions.h"
+#include "core/season/competition_kind.h"
 #include "tests/core/dayrules_world.h"
 
 namespace tarvelon {
@@ -107,6 +109,35 @@ TEST_F(Setup, AStateNobodyWatchesIsPlayedSilentlyToTheEnd)
     EXPECT_EQ(MatchReports[0].region, 18);
     EXPECT_TRUE(MatchEvents.empty());
     ExpectTableAddsUp(kKindStateChampionship);
+}
+
+// Goals of a state match must be tallied under that state's championship and tier, the entry its
+// top scorer and champion are looked up by; states 1 and 18 with tiers 1 and 2 tell the keys apart.
+TEST_F(Setup, AStateMatchCountsForItsStateAndTier)
+{
+    Competitions = {TCompetition{}, {kKindStateChampionship, 1, 1}, {kKindStateChampionship, 2, 1},
+                    {kKindStateChampionship, 18, 1}, {kKindStateChampionship, 18, 2}};
+    TStateChampionship& state = StateChampionships[18];
+    state.active = 1;
+    state.groupCount = 2;
+    for (int p = 0; p < 6; ++p) {
+        state.groups[0][p] = 1 + p;
+        state.groups[1][p] = 7 + p;
+    }
+    for (int club = 1; club <= 12; ++club) {
+        Clubs[club].State = 18;
+        Clubs[club].stateGroup = club <= 6 ? 1 : 2;
+    }
+    CurrentState = 18;
+    SetToday(3, kKindStateChampionship);
+    Game.StateStage = 1;
+    AddFixtureToday(1, 2, kKindStateChampionship, 18);
+    AddFixtureToday(7, 8, kKindStateChampionship, 18);
+    SetupStateMatchday();
+    ASSERT_EQ(MatchCount, 2);
+    EXPECT_EQ(Matches[1].competition, 3);
+    EXPECT_EQ(Matches[2].competition, 4);
+    EXPECT_EQ(Matches[1].competition, FindCompetition(kKindStateChampionship, -1, -1, 1, 18));
 }
 
 TEST_F(Setup, ADayWithNothingToPlayBuildsNoMatch)
