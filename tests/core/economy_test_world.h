@@ -14,7 +14,7 @@
 
 namespace tarvelon::testworld {
 
-struct LeagueSpec {
+struct LeagueLayout {
     int country;
     int divisions;
 };
@@ -111,7 +111,7 @@ inline void FinishClubs()
 // Every league: `divisions` divisions of 20 (format 2) or 10 (format 4) clubs, plus two regional
 // clubs; levels fall with the division. Coaches: one per club and two free ones per league.
 // With `mixedSquads` club c has 20 + c % 6 players instead of 25.
-inline void Build(const std::vector<LeagueSpec>& leagues, int format = 4, std::uint32_t seed = 12345, bool mixedSquads = false)
+inline void Build(const std::vector<LeagueLayout>& leagues, int format = 4, std::uint32_t seed = 12345, bool mixedSquads = false)
 {
     ResetGameState();
     ResetGameTables();
@@ -136,7 +136,7 @@ inline void Build(const std::vector<LeagueSpec>& leagues, int format = 4, std::u
         TicketPrices[row] = DefaultTicketPrices[row];
 
     const int size = format == 2 ? 20 : 10;
-    for (const LeagueSpec& spec : leagues) {
+    for (const LeagueLayout& layout : leagues) {
         TLeague league{};
         for (int d = 0; d < kDivisions; ++d) {
             for (int s = 0; s < kClubsPerDivision; ++s) {
@@ -144,22 +144,22 @@ inline void Build(const std::vector<LeagueSpec>& leagues, int format = 4, std::u
                 league.finalOrder[d][s] = -1;
             }
         }
-        league.country = spec.country;
-        league.divisionCount = spec.divisions;
-        for (int d = 1; d <= spec.divisions; ++d) {
+        league.country = layout.country;
+        league.divisionCount = layout.divisions;
+        for (int d = 1; d <= layout.divisions; ++d) {
             for (int s = 0; s < size; ++s) {
-                const int club = AddClub(spec.country, d, 22 - 4 * d + (s < 3 ? 2 : 0));
+                const int club = AddClub(layout.country, d, 22 - 4 * d + (s < 3 ? 2 : 0));
                 league.divisions[d - 1][s] = club;
                 league.finalOrder[d - 1][s] = club;
                 Clubs[club].Place[1] = s + 1;
             }
         }
-        AddClub(spec.country, 0, 5);
-        AddClub(spec.country, 0, 4);
-        league.clubCount = spec.divisions * size + 2;
+        AddClub(layout.country, 0, 5);
+        AddClub(layout.country, 0, 4);
+        league.clubCount = layout.divisions * size + 2;
         Leagues.push_back(league);
-        AddFreeCoach(spec.country, 1);
-        AddFreeCoach(spec.country, 2);
+        AddFreeCoach(layout.country, 1);
+        AddFreeCoach(layout.country, 2);
     }
     Game.LeagueClubCount = static_cast<int>(Clubs.size());
     for (int club = 0; club < Game.LeagueClubCount; ++club) {

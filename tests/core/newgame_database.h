@@ -20,7 +20,7 @@ struct CountryClubs {
     std::vector<int> states;       // Brazilian clubs are spread over these states in turn
 };
 
-struct DatabaseSpec {
+struct DatabaseLayout {
     std::vector<CountryClubs> countries;
     std::vector<int> nationalTeams;  // country ids with a national-squad file
 };
@@ -110,11 +110,11 @@ inline TNationalSquad MakeNationalSquad(int country, Generator& g)
 }
 
 // Writes the database into `folder`/teams and `folder`/teams/selecoes.
-inline void WriteDatabase(const std::filesystem::path& folder, const DatabaseSpec& spec, std::uint32_t seed = 7)
+inline void WriteDatabase(const std::filesystem::path& folder, const DatabaseLayout& layout, std::uint32_t seed = 7)
 {
     Generator g(seed);
     std::filesystem::create_directories(folder / "teams" / "selecoes");
-    for (const CountryClubs& c : spec.countries) {
+    for (const CountryClubs& c : layout.countries) {
         for (int n = 0; n < c.clubs; ++n) {
             const int level = std::max(1, c.topLevel - n * c.topLevel / std::max(1, c.clubs));
             const int state = c.states.empty() ? 0 : c.states[static_cast<std::size_t>(n) % c.states.size()];
@@ -122,24 +122,24 @@ inline void WriteDatabase(const std::filesystem::path& folder, const DatabaseSpe
             WriteClubFile((folder / "teams" / (ClubFileBase(c.country, n) + ".tcf")).string(), file);
         }
     }
-    for (int country : spec.nationalTeams)
+    for (int country : layout.nationalTeams)
         WriteNationalSquadFile((folder / "teams" / "selecoes" / (std::to_string(country) + ".nsx")).string(),
                                MakeNationalSquad(country, g));
 }
 
 // Brazil with 140 clubs over five states, Argentina and Italy with 44 clubs, Colômbia with 24, and a
 // few clubs of several countries of the extra-club list.
-inline DatabaseSpec SmallWorld()
+inline DatabaseLayout SmallWorld()
 {
-    DatabaseSpec spec;
-    spec.countries.push_back({29, 140, 25, {25, 18, 10, 22, 7}});
-    spec.countries.push_back({11, 44, 23, {}});
-    spec.countries.push_back({104, 44, 24, {}});
-    spec.countries.push_back({46, 24, 21, {}});
+    DatabaseLayout layout;
+    layout.countries.push_back({29, 140, 25, {25, 18, 10, 22, 7}});
+    layout.countries.push_back({11, 44, 23, {}});
+    layout.countries.push_back({104, 44, 24, {}});
+    layout.countries.push_back({46, 24, 21, {}});
     for (int country : {195, 150, 65, 3, 97, 157})
-        spec.countries.push_back({country, 6 + country % 9, 20, {}});
-    spec.nationalTeams = {29, 11, 104, 195, 150, 65, 3, 97, 131};
-    return spec;
+        layout.countries.push_back({country, 6 + country % 9, 20, {}});
+    layout.nationalTeams = {29, 11, 104, 195, 150, 65, 3, 97, 131};
+    return layout;
 }
 
 // A game folder of its own in the temporary directory, entered while the object lives.
