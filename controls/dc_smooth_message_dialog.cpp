@@ -444,6 +444,9 @@ TDcSmoothMessageDialogForm::TDcSmoothMessageDialogForm(TComponent* owner, TDcSmo
 
 void TDcSmoothMessageDialogForm::RefreshLayered()
 {
+    // Every refresh brings the message above all other windows, where it stays.
+    SetFormStyle(fsStayOnTop);
+    BringToFront();
     picture_ = QImage(std::max(1, ClientWidth()), std::max(1, ClientHeight()), QImage::Format_ARGB32);
     dialog_->DrawDialog(picture_);
     UpdateLayered(picture_);

@@ -143,6 +143,13 @@ TEST_F(SmoothDialogTest, AButtonWhoseCloseIsRefusedComesUpAgain)
     EXPECT_EQ(dialog->DialogForm(), nullptr);
 }
 
+TEST_F(SmoothDialogTest, TheRefreshedWindowStaysOnTop)
+{
+    Open("Contrato renovado");
+    EXPECT_EQ(dialog->DialogForm()->FormStyle(), fsStayOnTop);
+    EXPECT_TRUE(W()->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
 TEST_F(SmoothDialogTest, ModalExecuteIsTrueForYesAndFalseForNo)
 {
     dialog->Modal = true;
