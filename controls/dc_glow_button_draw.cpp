@@ -6,6 +6,7 @@
 #include "controls/dc_glow_button_colors.h"
 #include "controls/dc_smooth_gdip.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/font_faces.h"
 #include "platform/graphics/text_draw.h"
 
 namespace tarvelon {
@@ -83,6 +84,19 @@ bool DrawBmpOnCanvas(TCanvas& canvas, const TRect& rect, const TEncodedPicture& 
 }
 
 // ---- Text
+
+// The caption goes through GDI+ only with smoothing asked for and an outline face that the screen
+// has; any other font takes the classic text output.
+bool UsesGdiPlusText(TCanvas& canvas, const TFont& font, TAntiAlias antiAlias)
+{
+    if (antiAlias == aaNone || !IsKnownFace(font.Name()))
+        return false;
+    const TFont saved = canvas.Font;
+    canvas.Font.Assign(font);
+    const bool scalable = GetTextMetrics(canvas).scalable;
+    canvas.Font.Assign(saved);
+    return scalable;
+}
 
 struct TTextPlan {
     TGPRectF box;       // where the caption is drawn
@@ -484,7 +498,7 @@ TSize DrawGlowButton(TCanvas& canvas, const TRect& client, const TGlowButtonDraw
     const std::string caption = in.showCaption ? GlowCaptionLines(in.caption, forced) : std::string();
     const std::string notes = JoinNotes(in.notes);
     const int L = content.Left, T = content.Top, W = content.Width(), H = content.Height();
-    const bool gdiPath = in.antiAlias == aaNone;
+    const bool gdiPath = !UsesGdiPlusText(canvas, font, in.antiAlias);
 
     TTextPlan plan;
     plan.box = in.measureOnly ? TGPRectF{static_cast<float>(L), static_cast<float>(T), 4096, 4096}

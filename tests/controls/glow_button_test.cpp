@@ -372,6 +372,37 @@ TEST_F(GlowButtonTest, PictureStandsLeftOfTheCaptionAsOneCentredGroup)
     EXPECT_NEAR((left + textRight) / 2, 80, 8);
 }
 
+// Leftmost column of the red picture in the button's image (-1 when none shows).
+int PictureLeft(const QImage& image)
+{
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor c(image.pixel(x, y));
+            if (c.red() > 240 && c.green() < 20 && c.blue() < 20)
+                return x;
+        }
+    return -1;
+}
+
+TEST_F(GlowButtonTest, CaptionsOfFacesTheScreenLacksTakeTheClassicTextOutput)
+{
+    // The two text outputs place a picture left of the caption differently: GDI+ from the caption
+    // centred beside it, the classic output from the caption's width alone.
+    button->Appearance().SetSystemFont(false);
+    button->Picture().LoadFromStream(RedSquarePng(16));
+    button->SetWidth(160);
+    button->Update();
+    const int smoothLeft = PictureLeft(button->BackingImage());
+    button->SetAntiAlias(aaNone);
+    button->Update();
+    const int classicLeft = PictureLeft(button->BackingImage());
+    ASSERT_NE(smoothLeft, classicLeft);
+    button->SetAntiAlias(aaClearType);
+    button->Font().SetName("Fonte Inexistente");
+    button->Update();
+    EXPECT_EQ(PictureLeft(button->BackingImage()), classicLeft);
+}
+
 TEST(GlowCaption, BackslashNBreaksTheLineUnlessThePictureSizeIsForced)
 {
     EXPECT_EQ(GlowCaptionLines("Voltar\\nao jogo", false), "Voltar\r\nao jogo");
