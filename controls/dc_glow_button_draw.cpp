@@ -141,7 +141,9 @@ void PlaceByLayout(TButtonLayout layout, int L, int T, int W, int H, int gw, int
     case blGlyphLeftAdjusted:
         box.X = static_cast<float>(L + 2 + gw);
         box.Width = static_cast<float>(W - 2 - gw);
-        if (!gdiPath)
+        // The classic output centres blGlyphLeft's glyph with the caption itself (see the caller);
+        // the adjusted layout's near-aligned caption puts the glyph at the left edge either way.
+        if (!gdiPath || layout == blGlyphLeftAdjusted)
             plan.glyphX = std::max(2, RoundEven(text.X - gw / 2));
         plan.glyphY = glyphYCentred;
         break;

@@ -403,6 +403,18 @@ TEST_F(GlowButtonTest, CaptionsOfFacesTheScreenLacksTakeTheClassicTextOutput)
     EXPECT_EQ(PictureLeft(button->BackingImage()), classicLeft);
 }
 
+TEST_F(GlowButtonTest, LeftAdjustedPictureStandsAtTheLeftEdgeWithEitherTextOutput)
+{
+    button->Picture().LoadFromStream(RedSquarePng(16));
+    button->SetWidth(160);
+    button->SetLayout(blGlyphLeftAdjusted);
+    for (TAntiAlias antiAlias : {aaClearType, aaNone}) {
+        button->SetAntiAlias(antiAlias);
+        button->Update();
+        EXPECT_EQ(PictureLeft(button->BackingImage()), 2) << antiAlias;
+    }
+}
+
 TEST(GlowCaption, BackslashNBreaksTheLineUnlessThePictureSizeIsForced)
 {
     EXPECT_EQ(GlowCaptionLines("Voltar\\nao jogo", false), "Voltar\r\nao jogo");
