@@ -120,6 +120,24 @@ TGPStringFormat CaptionFormat(const TGlowButtonDrawInput& in, TButtonLayout layo
     return format;
 }
 
+// The rows the classic output gives the caption in `box`: it centres or bottoms one line itself;
+// wrapped lines are measured first and placed the same way.
+struct TCaptionRows {
+    int top = 0;
+    int height = 0;
+};
+
+TCaptionRows ClassicCaptionRows(TCanvas& canvas, const std::string& caption, const TRect& box, unsigned flags)
+{
+    TRect measured = box;
+    const int height = DrawText(canvas, caption, measured, flags | DT_CALCRECT);
+    if (flags & DT_BOTTOM)
+        return {box.Bottom - height, height};
+    if (flags & DT_VCENTER)
+        return {box.Top + (box.Height() - height) / 2, height};
+    return {box.Top, height};
+}
+
 std::string JoinNotes(const std::vector<std::string>& notes)
 {
     std::string text;
@@ -544,9 +562,18 @@ TSize DrawGlowButton(TCanvas& canvas, const TRect& client, const TGlowButtonDraw
             default: flags |= DT_CENTER | DT_VCENTER; break;
             }
             canvas.Brush.SetStyle(bsClear);
+            const TCaptionRows rows = ClassicCaptionRows(canvas, caption, box, flags);
             TRect drawBox = box;
+            if (in.wordWrap)
+                drawBox.Top = rows.top;
             DrawText(canvas, caption, drawBox, flags);
             captionBottom = (RoundEven(plan.measured.Height) + box.Height()) / 2;
+            if (!notes.empty()) {
+                // The notes follow the caption, one line each (wrapped with the caption's rule).
+                canvas.Font.Assign(notesFont);
+                TRect notesBox = Rect(box.Left, rows.top + rows.height, box.Right, box.Bottom);
+                DrawText(canvas, notes, notesBox, flags & (DT_WORDBREAK | DT_CENTER | DT_RIGHT));
+            }
         } else {
             graphics.SetTextRenderingHint(in.antiAlias == aaClearType ? TextRenderingHintClearTypeGridFit
                                                                       : TextRenderingHintAntiAliasGridFit);

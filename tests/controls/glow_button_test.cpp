@@ -415,6 +415,38 @@ TEST_F(GlowButtonTest, LeftAdjustedPictureStandsAtTheLeftEdgeWithEitherTextOutpu
     }
 }
 
+// First and last rows holding caption ink (dark pixels), {-1, -1} when none.
+std::pair<int, int> InkRows(const QImage& image)
+{
+    int top = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c(image.pixel(x, y));
+            if (c.red() < 0x80 && c.green() < 0x80 && c.blue() < 0x80) {
+                top = top < 0 ? y : top;
+                bottom = y;
+                break;
+            }
+        }
+    return {top, bottom};
+}
+
+TEST_F(GlowButtonTest, ClassicTextOutputCentresAWrappedCaptionAndDrawsTheNotesBelowIt)
+{
+    button->SetAntiAlias(aaNone);
+    button->SetBounds(20, 20, 160, 80);
+    button->Update();
+    const auto [top, bottom] = InkRows(button->BackingImage());
+    ASSERT_GE(top, 0);
+    EXPECT_NEAR((top + bottom) / 2, 40, 4);
+
+    button->SetNotes({"Escalação pronta"});
+    button->Update();
+    const auto [notesTop, notesBottom] = InkRows(button->BackingImage());
+    EXPECT_EQ(notesTop, top);
+    EXPECT_GT(notesBottom, bottom + 6);
+}
+
 TEST(GlowCaption, BackslashNBreaksTheLineUnlessThePictureSizeIsForced)
 {
     EXPECT_EQ(GlowCaptionLines("Voltar\\nao jogo", false), "Voltar\r\nao jogo");
