@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 
+#include "controls/grad_button.h"
 #include "tests/controls/glow_support.h"
 
 namespace tarvelon {
@@ -262,6 +263,25 @@ TEST_F(GlowButtonTest, EnterGoesToTheFocusedGlossyButtonOnly)
     test::PressKey(W(), Qt::Key_Return, Qt::NoModifier, "\r");
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(otherClicks, 0);
+}
+
+TEST_F(GlowButtonTest, AltAndTheCaptionsAcceleratorClicks)
+{
+    button->SetCaption("&Jogar >>");
+    auto* other = new TGradButton(form);
+    other->SetParent(form);
+    other->SetBounds(150, 20, 75, 25);
+    other->SetCaption("Sair");
+    other->SetFocus();
+    test::Pump();
+    test::SendKey(other->Widget(), QEvent::KeyPress, Qt::Key_J, Qt::AltModifier, "j");
+    EXPECT_EQ(clicks, 1);
+    // Without Alt the letter is not the glossy button's.
+    test::PressKey(other->Widget(), Qt::Key_J, Qt::NoModifier, "j");
+    EXPECT_EQ(clicks, 1);
+    button->SetEnabled(false);
+    test::SendKey(other->Widget(), QEvent::KeyPress, Qt::Key_J, Qt::AltModifier, "j");
+    EXPECT_EQ(clicks, 1);
 }
 
 TEST_F(GlowButtonTest, GroupedButtonsReleaseEachOther)
