@@ -685,6 +685,11 @@ bool TDcCustomGlowButton::DialogKey(unsigned short key, TShiftState shift)
     return TCustomControl::DialogKey(key, shift);
 }
 
+bool IsLocaleInfoExAvailable()
+{
+    return false;
+}
+
 bool TDcCustomGlowButton::DialogChar(char32_t character, bool altHeld)
 {
     if (!altHeld || !IsAccelerator(character, Caption()) || !CanFocus())

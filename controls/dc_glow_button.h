@@ -284,6 +284,11 @@ public:
     std::string ClassName() const override { return "TDcGlowButton"; }
 };
 
+// Whether the system offers the locale services of the systems whose interface face is "Segoe UI"
+// (what a button asking for the system font looks for). They come with a module of those systems
+// that this platform never loads, so the answer is no and such buttons take "Tahoma".
+bool IsLocaleInfoExAvailable();
+
 // Registers TDcGlowButton and its stored properties for the form descriptions.
 void RegisterDcGlowButton();
 

@@ -341,6 +341,21 @@ TEST_F(GlowButtonTest, DrawEventReportsTheState)
     EXPECT_NE(std::find(states.begin(), states.end(), 1), states.end());
 }
 
+TEST_F(GlowButtonTest, AButtonAskingForTheSystemFontTakesTahomaAtItsOwnSizeAndStyle)
+{
+    // The classic text output leaves the caption's font on the canvas the draw event receives.
+    button->SetAntiAlias(aaNone);
+    TFont drawn;
+    button->OnDrawButton = [&drawn](TObject*, TCanvas& canvas, TRect, int) { drawn.Assign(canvas.Font); };
+    button->Repaint();
+    EXPECT_EQ(drawn.Name(), "Tahoma");
+    EXPECT_EQ(drawn.Size(), button->Font().Size());
+    EXPECT_TRUE(drawn.Style().Contains(fsBold));
+    button->Appearance().SetSystemFont(false);
+    button->Repaint();
+    EXPECT_EQ(drawn.Name(), "Arial");
+}
+
 TEST_F(GlowButtonTest, AutoSizeFitsTheCaption)
 {
     button->SetAutoSize(true);
