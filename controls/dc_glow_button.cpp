@@ -26,6 +26,7 @@ TDcCustomGlowButton::TDcCustomGlowButton(TComponent* owner)
     notesFont_->SetSize(8);
     notesFont_->OnChange = [this] { Changed(); };
     notes_.OnChange = [this] { Changed(); };
+    InstallAcceleratorFilter();
 }
 
 TDcCustomGlowButton::~TDcCustomGlowButton()
@@ -682,6 +683,22 @@ bool TDcCustomGlowButton::DialogKey(unsigned short key, TShiftState shift)
         return true;
     }
     return TCustomControl::DialogKey(key, shift);
+}
+
+bool IsLocaleInfoExAvailable()
+{
+    return false;
+}
+
+bool TDcCustomGlowButton::DialogChar(char32_t character, bool altHeld)
+{
+    if (!altHeld || !IsAccelerator(character, Caption()) || !CanFocus())
+        return false;
+    if (dropDownMenu_)
+        DoDropDown();
+    else
+        Click();
+    return true;
 }
 
 void TDcCustomGlowButton::KeyboardClick()

@@ -10,6 +10,7 @@
 #include "controls/dc_glow_button_appearance.h"
 #include "controls/dc_glow_button_draw.h"
 #include "controls/dc_hint_info.h"
+#include "controls/dialog_char.h"
 #include "controls/gdi_picture.h"
 #include "platform/forms/custom_control.h"
 #include "platform/forms/form.h"
@@ -36,7 +37,7 @@ using TGlowButtonDrawEvent = std::function<void(TObject* sender, TCanvas& canvas
 inline constexpr int kGlowFadeInterval = 30;
 inline constexpr int kGlowFadeStep = 20;
 
-class TDcCustomGlowButton : public TCustomControl {
+class TDcCustomGlowButton : public TCustomControl, public TDialogCharControl {
 public:
     explicit TDcCustomGlowButton(TComponent* owner);
     ~TDcCustomGlowButton() override;
@@ -147,6 +148,8 @@ public:
     // Clicks the button (ModalResult to the form first, then OnClick).
     void Click() override;
     bool DialogKey(unsigned short key, TShiftState shift) override;
+    // Alt + the caption's accelerator: opens the drop-down menu when there is one, else clicks.
+    bool DialogChar(char32_t character, bool altHeld) override;
 
     // Run-time state, readable for whoever draws or tests the button.
     unsigned char ButtonState() const { return buttonState_; }
@@ -280,6 +283,11 @@ public:
     explicit TDcGlowButton(TComponent* owner) : TDcCustomGlowButton(owner) {}
     std::string ClassName() const override { return "TDcGlowButton"; }
 };
+
+// Whether the system offers the locale services of the systems whose interface face is "Segoe UI"
+// (what a button asking for the system font looks for). They come with a module of those systems
+// that this platform never loads, so the answer is no and such buttons take "Tahoma".
+bool IsLocaleInfoExAvailable();
 
 // Registers TDcGlowButton and its stored properties for the form descriptions.
 void RegisterDcGlowButton();

@@ -6,6 +6,7 @@
 #include "controls/dc_glow_button_colors.h"
 #include "controls/dc_smooth_gdip.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/font_faces.h"
 #include "platform/graphics/text_draw.h"
 
 namespace tarvelon {
@@ -84,6 +85,19 @@ bool DrawBmpOnCanvas(TCanvas& canvas, const TRect& rect, const TEncodedPicture& 
 
 // ---- Text
 
+// The caption goes through GDI+ only with smoothing asked for and an outline face that the screen
+// has; any other font takes the classic text output.
+bool UsesGdiPlusText(TCanvas& canvas, const TFont& font, TAntiAlias antiAlias)
+{
+    if (antiAlias == aaNone || !IsKnownFace(font.Name()))
+        return false;
+    const TFont saved = canvas.Font;
+    canvas.Font.Assign(font);
+    const bool scalable = GetTextMetrics(canvas).scalable;
+    canvas.Font.Assign(saved);
+    return scalable;
+}
+
 struct TTextPlan {
     TGPRectF box;       // where the caption is drawn
     TGPRectF measured;  // what it covers
@@ -104,6 +118,24 @@ TGPStringFormat CaptionFormat(const TGlowButtonDrawInput& in, TButtonLayout layo
     format.SetHotkeyPrefix(HotkeyPrefixShow);
     format.SetTrimming(in.trimming);
     return format;
+}
+
+// The rows the classic output gives the caption in `box`: it centres or bottoms one line itself;
+// wrapped lines are measured first and placed the same way.
+struct TCaptionRows {
+    int top = 0;
+    int height = 0;
+};
+
+TCaptionRows ClassicCaptionRows(TCanvas& canvas, const std::string& caption, const TRect& box, unsigned flags)
+{
+    TRect measured = box;
+    const int height = DrawText(canvas, caption, measured, flags | DT_CALCRECT);
+    if (flags & DT_BOTTOM)
+        return {box.Bottom - height, height};
+    if (flags & DT_VCENTER)
+        return {box.Top + (box.Height() - height) / 2, height};
+    return {box.Top, height};
 }
 
 std::string JoinNotes(const std::vector<std::string>& notes)
@@ -127,7 +159,9 @@ void PlaceByLayout(TButtonLayout layout, int L, int T, int W, int H, int gw, int
     case blGlyphLeftAdjusted:
         box.X = static_cast<float>(L + 2 + gw);
         box.Width = static_cast<float>(W - 2 - gw);
-        if (!gdiPath)
+        // The classic output centres blGlyphLeft's glyph with the caption itself (see the caller);
+        // the adjusted layout's near-aligned caption puts the glyph at the left edge either way.
+        if (!gdiPath || layout == blGlyphLeftAdjusted)
             plan.glyphX = std::max(2, RoundEven(text.X - gw / 2));
         plan.glyphY = glyphYCentred;
         break;
@@ -484,7 +518,7 @@ TSize DrawGlowButton(TCanvas& canvas, const TRect& client, const TGlowButtonDraw
     const std::string caption = in.showCaption ? GlowCaptionLines(in.caption, forced) : std::string();
     const std::string notes = JoinNotes(in.notes);
     const int L = content.Left, T = content.Top, W = content.Width(), H = content.Height();
-    const bool gdiPath = in.antiAlias == aaNone;
+    const bool gdiPath = !UsesGdiPlusText(canvas, font, in.antiAlias);
 
     TTextPlan plan;
     plan.box = in.measureOnly ? TGPRectF{static_cast<float>(L), static_cast<float>(T), 4096, 4096}
@@ -528,9 +562,18 @@ TSize DrawGlowButton(TCanvas& canvas, const TRect& client, const TGlowButtonDraw
             default: flags |= DT_CENTER | DT_VCENTER; break;
             }
             canvas.Brush.SetStyle(bsClear);
+            const TCaptionRows rows = ClassicCaptionRows(canvas, caption, box, flags);
             TRect drawBox = box;
+            if (in.wordWrap)
+                drawBox.Top = rows.top;
             DrawText(canvas, caption, drawBox, flags);
             captionBottom = (RoundEven(plan.measured.Height) + box.Height()) / 2;
+            if (!notes.empty()) {
+                // The notes follow the caption, one line each (wrapped with the caption's rule).
+                canvas.Font.Assign(notesFont);
+                TRect notesBox = Rect(box.Left, rows.top + rows.height, box.Right, box.Bottom);
+                DrawText(canvas, notes, notesBox, flags & (DT_WORDBREAK | DT_CENTER | DT_RIGHT));
+            }
         } else {
             graphics.SetTextRenderingHint(in.antiAlias == aaClearType ? TextRenderingHintClearTypeGridFit
                                                                       : TextRenderingHintAntiAliasGridFit);

@@ -73,9 +73,6 @@ TRegion CornerPixels(TButtonPosition position, int width, int height)
     return region;
 }
 
-// Newer systems' interface face, used when a button asks for the system font.
-constexpr const char* kSystemFontName = "Segoe UI";
-
 }  // namespace
 
 void TDcCustomGlowButton::PaintParentInto(const TRegion& clip)
@@ -184,7 +181,7 @@ void TDcCustomGlowButton::Paint()
     TFont font;
     font.Assign(Font());
     if (!ParentFont() && a.SystemFont())
-        font.SetName(kSystemFontName);
+        font.SetName(IsLocaleInfoExAvailable() ? "Segoe UI" : "Tahoma");
     in.font = &font;
     in.skipFace = transparent_ && !mouseInControl_ && !hotFocus && buttonState_ != glowDown;
     if (autoSize_ && sizeState_ < bsLarge) {

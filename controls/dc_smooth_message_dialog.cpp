@@ -444,6 +444,9 @@ TDcSmoothMessageDialogForm::TDcSmoothMessageDialogForm(TComponent* owner, TDcSmo
 
 void TDcSmoothMessageDialogForm::RefreshLayered()
 {
+    // Every refresh brings the message above all other windows, where it stays.
+    SetFormStyle(fsStayOnTop);
+    BringToFront();
     picture_ = QImage(std::max(1, ClientWidth()), std::max(1, ClientHeight()), QImage::Format_ARGB32);
     dialog_->DrawDialog(picture_);
     UpdateLayered(picture_);
@@ -495,13 +498,11 @@ void TDcSmoothMessageDialogForm::MouseUp(TMouseButton button, TShiftState shift,
     TForm::MouseUp(button, shift, x, y);
     TDcSmoothMessageDialogButton* pressed = down_;
     down_ = nullptr;
-    TDcSmoothMessageDialog* dialog = dialog_;
-    for (int i = 0; i < dialog->ButtonCount(); ++i)
-        dialog->Buttons(i).Pressed = dialog->Buttons(i).Hovered = false;
-    if (pressed && pressed->Contains(x, y)) {
-        dialog->CloseDialog(pressed->ButtonResult);
-        return;
-    }
+    if (pressed && pressed->Contains(x, y))
+        dialog_->CloseDialog(pressed->ButtonResult);
+    // Also when the close was refused: the button comes up again.
+    for (int i = 0; i < dialog_->ButtonCount(); ++i)
+        dialog_->Buttons(i).Pressed = dialog_->Buttons(i).Hovered = false;
     RefreshLayered();
 }
 

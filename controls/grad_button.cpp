@@ -1,7 +1,6 @@
 // The game's gradient push button.
 #include "controls/grad_button.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QObject>
 #include <QWidget>
@@ -47,81 +46,6 @@ constexpr TColor kSchemeColors[kGradButtonColorCount][12] = {
     {0x4080FF, 0xFFA953, 0x24B95C, 0xADADAD, 0x5E5EFF, 0x00BBBB, 0x4080FF, 0x00A421, 0xDC9B14, 0x008CF4, 0x5E5EFF, 0x8A8A8A},
 };
 
-// The forms' windows that receive an Alt+letter: the form offers it to its gradient buttons.
-class TAcceleratorFilter : public QObject {
-public:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-};
-
-bool OfferDialogChar(TWinControl* parent, char32_t character)
-{
-    for (int i = 0; i < parent->ControlCount(); ++i) {
-        auto* window = dynamic_cast<TWinControl*>(parent->Controls(i));
-        if (!window)
-            continue;
-        if (auto* button = dynamic_cast<TGradButton*>(window); button && button->DialogChar(character))
-            return true;
-        if (OfferDialogChar(window, character))
-            return true;
-    }
-    return false;
-}
-
-TWinControl* ControlOfWidget(QObject* object)
-{
-    for (auto* widget = qobject_cast<QWidget*>(object); widget; widget = widget->parentWidget()) {
-        if (TWinControl* control = TWinControl::FromWidget(widget))
-            return control;
-    }
-    return nullptr;
-}
-
-TWinControl* FormOf(TWinControl* control)
-{
-    if (TForm* form = control->ParentForm())
-        return form;
-    return dynamic_cast<TForm*>(control);
-}
-
-char32_t TypedCharacter(const QKeyEvent* key)
-{
-    if (!key->text().isEmpty())
-        return key->text().toUcs4().value(0);
-    if (key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z)
-        return char32_t('a' + (key->key() - Qt::Key_A));
-    if (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9)
-        return char32_t('0' + (key->key() - Qt::Key_0));
-    return 0;
-}
-
-bool TAcceleratorFilter::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (!(key->modifiers() & Qt::AltModifier) || (key->modifiers() & Qt::ControlModifier))
-        return false;
-    const char32_t character = TypedCharacter(key);
-    TWinControl* control = character ? ControlOfWidget(watched) : nullptr;
-    TWinControl* form = control ? FormOf(control) : nullptr;
-    return form && OfferDialogChar(form, character);
-}
-
-void InstallAcceleratorFilter()
-{
-    static TAcceleratorFilter* filter = nullptr;
-    if (filter || !qApp)
-        return;
-    filter = new TAcceleratorFilter;
-    filter->setParent(qApp);
-    qApp->installEventFilter(filter);
-}
-
-char32_t UpperAscii(char32_t c)
-{
-    return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
-}
-
 // Linear from `from` (row 0) to `to` (row `rows`), each channel rounded.
 TColor RowColor(TColor from, TColor to, int row, int rows)
 {
@@ -134,21 +58,6 @@ TColor RowColor(TColor from, TColor to, int row, int rows)
 }
 
 }  // namespace
-
-char32_t CaptionAccelerator(const std::string& caption)
-{
-    const QString text = QString::fromStdString(caption);
-    for (int i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&')
-            continue;
-        if (text[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return text.mid(i + 1).toUcs4().value(0);
-    }
-    return 0;
-}
 
 // Sends the button's own keys to it before the form library sees them: the button keeps its key
 // messages from its OnKeyDown / OnKeyUp and from the form's key preview.
@@ -241,10 +150,9 @@ bool TGradButton::DialogKey(unsigned short key, TShiftState shift)
     return TCustomControl::DialogKey(key, shift);
 }
 
-bool TGradButton::DialogChar(char32_t character)
+bool TGradButton::DialogChar(char32_t character, bool)
 {
-    const char32_t accelerator = CaptionAccelerator(Caption());
-    if (accelerator == 0 || UpperAscii(accelerator) != UpperAscii(character) || !Enabled() || !Visible())
+    if (!IsAccelerator(character, Caption()) || !Enabled() || !Visible())
         return false;
     Click();
     return true;
@@ -293,7 +201,7 @@ bool TGradButton::HandleKeyEvent(bool press, int qtKey, int modifiers, bool auto
         char32_t character = typed.toUcs4().value(0);
         if (!DoKeyPress(character) && character != 0 && character > 32) {
             if (TWinControl* form = ParentForm())
-                OfferDialogChar(form, character);
+                OfferDialogChar(form, character, false);
         }
     }
     return true;

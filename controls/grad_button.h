@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "controls/dc_smooth_gdip.h"
+#include "controls/dialog_char.h"
 #include "platform/forms/custom_control.h"
 #include "platform/graphics/bitmap.h"
 
@@ -29,7 +30,7 @@ enum TGradButtonColor {
 };
 inline constexpr int kGradButtonColorCount = 25;
 
-class TGradButton : public TCustomControl {
+class TGradButton : public TCustomControl, public TDialogCharControl {
 public:
     // Where the glyph goes (the glossy button has a layout type of its own, ordered otherwise).
     enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
@@ -102,8 +103,9 @@ public:
     // Copies ModalResult to the form, shows the normal state, then fires OnClick.
     void Click() override;
     bool DialogKey(unsigned short key, TShiftState shift) override;
-    // A character typed as an accelerator: true when it is this button's and the button clicked.
-    bool DialogChar(char32_t character);
+    // A character typed as an accelerator (with or without Alt): true when it is this button's
+    // and the button clicked.
+    bool DialogChar(char32_t character, bool altHeld) override;
 
 protected:
     void Paint() override;
@@ -150,8 +152,5 @@ private:
     bool held_ = false;
     std::unique_ptr<QObject> keyFilter_;
 };
-
-// The accelerator of a caption ("&Sair" -> 'S'), or 0 when it has none.
-char32_t CaptionAccelerator(const std::string& caption);
 
 }  // namespace tarvelon

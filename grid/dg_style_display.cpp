@@ -88,11 +88,10 @@ void TStyleDisplay::DrawCaption(TDgCustomColumn*, const std::string& text, TRect
     if (vertical) {
         DrawVerticalText(C(), rect, text);
     } else {
+        // A multi-line caption breaks at its own line breaks only, never between words.
         unsigned flags = DT_END_ELLIPSIS | DT_NOPREFIX | DT_VCENTER | DT_EXTERNALLEADING;
         if (!multiLine)
             flags |= DT_SINGLELINE;
-        else
-            flags |= DT_WORDBREAK;
         if (RightToLeft)
             flags |= DT_RTLREADING;
         (void)alignment;
@@ -124,6 +123,14 @@ std::string FooterText(TColumnFooter& footer)
     return FormatDateTime(footer.FormatMask(), date);
 }
 
+// The width of the widest line of a caption that breaks at its own line breaks.
+int MultiLineTextWidth(TCanvas& canvas, const std::string& text)
+{
+    TRect measured = Rect(0, 0, 0, 0);
+    DrawText(canvas, PlatformText(text), measured, DT_CALCRECT | DT_NOPREFIX | DT_EXTERNALLEADING);
+    return measured.Width();
+}
+
 }  // namespace
 
 void TStyleDisplay::DrawPartContent(TDgCustomColumn* column, const TRect& rect, bool header)
@@ -140,7 +147,7 @@ void TStyleDisplay::DrawPartContent(TDgCustomColumn* column, const TRect& rect, 
         if (vertical)
             w = WideTextHeight(C(), text);
         else if (multiLine)
-            w = WideTextWidth(C(), text);
+            w = MultiLineTextWidth(C(), text);
         else
             w = WideTextWidth(C(), text);
         w += 2;

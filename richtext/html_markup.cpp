@@ -183,9 +183,7 @@ TColor ValueColor(const std::string& value)
 
 bool AttributeValue(std::string_view tag, std::string_view attribute, std::string& value, std::size_t from)
 {
-    std::size_t at = FindNoCase(tag, attribute, from);
-    while (at != std::string::npos && at + attribute.size() < tag.size() && IsLetter(tag[at + attribute.size()]))
-        at = FindNoCase(tag, attribute, at + 1);
+    const std::size_t at = FindNoCase(tag, attribute, from);
     if (at == std::string::npos)
         return false;
     return QuotedValueFrom(tag, at + attribute.size(), value);

@@ -38,8 +38,8 @@ int ValueNumber(std::string_view value);
 TColor ValueColor(const std::string& value);
 
 // The text between the first two double quotes after `attribute` in `tag` (searched from `from`,
-// ignoring case; an attribute name followed by more letters is another attribute, so BGCOLOR is
-// not found inside BGCOLORTO). False when the attribute or its quoted value is missing.
+// ignoring case). The name is found wherever it stands, also inside a longer name: BGCOLOR is found
+// in BGCOLORTO when that comes first. False when the attribute or its quoted value is missing.
 bool AttributeValue(std::string_view tag, std::string_view attribute, std::string& value, std::size_t from = 0);
 // The text between the first two double quotes from `at` on.
 bool QuotedValueFrom(std::string_view tag, std::size_t at, std::string& value);

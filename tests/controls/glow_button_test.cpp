@@ -4,6 +4,7 @@
 
 #include <QBuffer>
 
+#include "controls/grad_button.h"
 #include "tests/controls/glow_support.h"
 
 namespace tarvelon {
@@ -264,6 +265,25 @@ TEST_F(GlowButtonTest, EnterGoesToTheFocusedGlossyButtonOnly)
     EXPECT_EQ(otherClicks, 0);
 }
 
+TEST_F(GlowButtonTest, AltAndTheCaptionsAcceleratorClicks)
+{
+    button->SetCaption("&Jogar >>");
+    auto* other = new TGradButton(form);
+    other->SetParent(form);
+    other->SetBounds(150, 20, 75, 25);
+    other->SetCaption("Sair");
+    other->SetFocus();
+    test::Pump();
+    test::SendKey(other->Widget(), QEvent::KeyPress, Qt::Key_J, Qt::AltModifier, "j");
+    EXPECT_EQ(clicks, 1);
+    // Without Alt the letter is not the glossy button's.
+    test::PressKey(other->Widget(), Qt::Key_J, Qt::NoModifier, "j");
+    EXPECT_EQ(clicks, 1);
+    button->SetEnabled(false);
+    test::SendKey(other->Widget(), QEvent::KeyPress, Qt::Key_J, Qt::AltModifier, "j");
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(GlowButtonTest, GroupedButtonsReleaseEachOther)
 {
     auto* other = new TDcGlowButton(form);
@@ -321,6 +341,21 @@ TEST_F(GlowButtonTest, DrawEventReportsTheState)
     EXPECT_NE(std::find(states.begin(), states.end(), 1), states.end());
 }
 
+TEST_F(GlowButtonTest, AButtonAskingForTheSystemFontTakesTahomaAtItsOwnSizeAndStyle)
+{
+    // The classic text output leaves the caption's font on the canvas the draw event receives.
+    button->SetAntiAlias(aaNone);
+    TFont drawn;
+    button->OnDrawButton = [&drawn](TObject*, TCanvas& canvas, TRect, int) { drawn.Assign(canvas.Font); };
+    button->Repaint();
+    EXPECT_EQ(drawn.Name(), "Tahoma");
+    EXPECT_EQ(drawn.Size(), button->Font().Size());
+    EXPECT_TRUE(drawn.Style().Contains(fsBold));
+    button->Appearance().SetSystemFont(false);
+    button->Repaint();
+    EXPECT_EQ(drawn.Name(), "Arial");
+}
+
 TEST_F(GlowButtonTest, AutoSizeFitsTheCaption)
 {
     button->SetAutoSize(true);
@@ -370,6 +405,81 @@ TEST_F(GlowButtonTest, PictureStandsLeftOfTheCaptionAsOneCentredGroup)
     EXPECT_LT(right, textLeft);
     // Picture and caption together sit about the middle.
     EXPECT_NEAR((left + textRight) / 2, 80, 8);
+}
+
+// Leftmost column of the red picture in the button's image (-1 when none shows).
+int PictureLeft(const QImage& image)
+{
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y) {
+            const QColor c(image.pixel(x, y));
+            if (c.red() > 240 && c.green() < 20 && c.blue() < 20)
+                return x;
+        }
+    return -1;
+}
+
+TEST_F(GlowButtonTest, CaptionsOfFacesTheScreenLacksTakeTheClassicTextOutput)
+{
+    // The two text outputs place a picture left of the caption differently: GDI+ from the caption
+    // centred beside it, the classic output from the caption's width alone.
+    button->Appearance().SetSystemFont(false);
+    button->Picture().LoadFromStream(RedSquarePng(16));
+    button->SetWidth(160);
+    button->Update();
+    const int smoothLeft = PictureLeft(button->BackingImage());
+    button->SetAntiAlias(aaNone);
+    button->Update();
+    const int classicLeft = PictureLeft(button->BackingImage());
+    ASSERT_NE(smoothLeft, classicLeft);
+    button->SetAntiAlias(aaClearType);
+    button->Font().SetName("Fonte Inexistente");
+    button->Update();
+    EXPECT_EQ(PictureLeft(button->BackingImage()), classicLeft);
+}
+
+TEST_F(GlowButtonTest, LeftAdjustedPictureStandsAtTheLeftEdgeWithEitherTextOutput)
+{
+    button->Picture().LoadFromStream(RedSquarePng(16));
+    button->SetWidth(160);
+    button->SetLayout(blGlyphLeftAdjusted);
+    for (TAntiAlias antiAlias : {aaClearType, aaNone}) {
+        button->SetAntiAlias(antiAlias);
+        button->Update();
+        EXPECT_EQ(PictureLeft(button->BackingImage()), 2) << antiAlias;
+    }
+}
+
+// First and last rows holding caption ink (dark pixels), {-1, -1} when none.
+std::pair<int, int> InkRows(const QImage& image)
+{
+    int top = -1, bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c(image.pixel(x, y));
+            if (c.red() < 0x80 && c.green() < 0x80 && c.blue() < 0x80) {
+                top = top < 0 ? y : top;
+                bottom = y;
+                break;
+            }
+        }
+    return {top, bottom};
+}
+
+TEST_F(GlowButtonTest, ClassicTextOutputCentresAWrappedCaptionAndDrawsTheNotesBelowIt)
+{
+    button->SetAntiAlias(aaNone);
+    button->SetBounds(20, 20, 160, 80);
+    button->Update();
+    const auto [top, bottom] = InkRows(button->BackingImage());
+    ASSERT_GE(top, 0);
+    EXPECT_NEAR((top + bottom) / 2, 40, 4);
+
+    button->SetNotes({"Escalação pronta"});
+    button->Update();
+    const auto [notesTop, notesBottom] = InkRows(button->BackingImage());
+    EXPECT_EQ(notesTop, top);
+    EXPECT_GT(notesBottom, bottom + 6);
 }
 
 TEST(GlowCaption, BackslashNBreaksTheLineUnlessThePictureSizeIsForced)

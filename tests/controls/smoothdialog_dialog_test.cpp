@@ -116,6 +116,40 @@ TEST_F(SmoothDialogTest, PressAndReleaseOverAnotherButtonClosesNothing)
     EXPECT_EQ(closedWith, mrYes);
 }
 
+TEST_F(SmoothDialogTest, AButtonWhoseCloseIsRefusedComesUpAgain)
+{
+    dialog->Buttons(0).Color = 0x00FF00;      // green
+    dialog->Buttons(0).ColorDown = 0x0000FF;  // red
+    dialog->Buttons(0).HoverColor = 0x00FF00;
+    bool refuse = true;
+    dialog->OnCanClose = [&](TObject*, bool& canClose, TModalResult result) {
+        closedWith = result;
+        canClose = !refuse;
+    };
+    Open("Aceitar a proposta?");
+    const TGPRectF ok = dialog->Buttons(0).Rect;
+    // A spot of the face clear of the caption.
+    const QPoint face(int(ok.X + 6), int(ok.Y + ok.Height / 2));
+    SendMouse(W(), QEvent::MouseButtonPress, face, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_PIXEL(dialog->DialogForm()->Picture(), face.x(), face.y(), 0xFF0000, 60);
+    SendMouse(W(), QEvent::MouseButtonRelease, face, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(closedWith, mrOk);
+    ASSERT_NE(dialog->DialogForm(), nullptr);
+    EXPECT_FALSE(dialog->Buttons(0).Pressed);
+    EXPECT_PIXEL(dialog->DialogForm()->Picture(), face.x(), face.y(), 0x00FF00, 60);
+    refuse = false;
+    SendMouse(W(), QEvent::MouseButtonPress, face, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(W(), QEvent::MouseButtonRelease, face, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(dialog->DialogForm(), nullptr);
+}
+
+TEST_F(SmoothDialogTest, TheRefreshedWindowStaysOnTop)
+{
+    Open("Contrato renovado");
+    EXPECT_EQ(dialog->DialogForm()->FormStyle(), fsStayOnTop);
+    EXPECT_TRUE(W()->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
 TEST_F(SmoothDialogTest, ModalExecuteIsTrueForYesAndFalseForNo)
 {
     dialog->Modal = true;

@@ -131,6 +131,40 @@ TEST_F(LooksTest, ARightAlignedSortedCaptionLeavesRoomForTheArrow)
     EXPECT_GT(sortedEnd, 150 - 31 - 6);
 }
 
+TEST_F(LooksTest, AMultiLineCaptionIsPlacedByItsWidestLineAndBreaksOnlyAtItsLineBreaks)
+{
+    image = QImage(200, 40, QImage::Format_RGB32);
+    canvas.SetTarget(&image);
+    TStyleDisplay plain(grid);
+    plain.Canvas = &canvas;
+    plain.ShowSortArrow = false;
+    auto drawOnWhite = [&](int width) {
+        canvas.Brush.SetColor(clWhite);
+        canvas.FillRect(Rect(0, 0, 200, 40));
+        plain.DrawHeader(progress, Rect(0, 0, width, 36));
+    };
+    progress->Header().SetMultiLine(true);
+
+    // Right-aligned: the widest line ends at the right edge less the 2 pixels of the text width.
+    progress->Header().SetAlignment(taRightJustify);
+    progress->Header().SetCaption("Marcados\r\nGols");
+    drawOnWhite(150);
+    EXPECT_GT(RightmostDark(150), 150 - 2 - 6);
+
+    // Too long for its column, a caption without a line break stays on one line.
+    progress->Header().SetAlignment(taLeftJustify);
+    progress->Header().SetCaption("Gols marcados");
+    drawOnWhite(50);
+    canvas.Font.Assign(progress->Font());
+    const int lineHeight = canvas.TextHeight("Gg");
+    int secondLineInk = 0;
+    for (int y = lineHeight + 1; y < 36; ++y)
+        for (int x = 0; x < 50; ++x)
+            secondLineInk += (At(x, y) & 0xFF) < 0x80 ? 1 : 0;
+    EXPECT_GT(RightmostDark(50), 0);
+    EXPECT_EQ(secondLineInk, 0);
+}
+
 TEST_F(LooksTest, VistaDrawsItsOwnArrowAtTheTopOfASortedHeader)
 {
     points->Header().SetCaption("");

@@ -148,6 +148,15 @@ TEST(EnginePaint, BackgroundsOfFontParagraphBodyAndHighlight)
     EXPECT_EQ(paragraph.At(199, 2 * h + 1), clWhite);
     EXPECT_EQ(paragraph.At(250, 1), clWhite);
 
+    // BGCOLOR is found inside BGCOLORTO: alone, or written first, BGCOLORTO gives both colours.
+    for (const char* text : {"<P bgcolorto=\"#00FF00\">linha</P>", "<P bgcolorto=\"#00FF00\" bgcolor=\"#FF0000\">linha</P>"}) {
+        TSheet band;
+        band.Draw(text, TRect{0, 0, 200, 200});
+        EXPECT_EQ(band.At(0, 1), clLime) << text;
+        EXPECT_EQ(band.At(199, 1), clLime) << text;
+        EXPECT_EQ(band.CountColor(TRect{0, 0, 200, 200}, clRed), 0) << text;
+    }
+
     TSheet body;
     body.Draw("<BODY bgcolor=\"#0000FF\">texto", TRect{10, 10, 100, 50});
     EXPECT_EQ(body.At(8, 20), clBlue);  // two pixels left of the rectangle

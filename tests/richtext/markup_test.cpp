@@ -60,8 +60,12 @@ TEST(MarkupAttributes, QuotedValuesAfterTheName)
     EXPECT_EQ(value, "8");
     EXPECT_TRUE(markup::AttributeValue("<font face=\"Arial Black\">", "FACE", value));
     EXPECT_EQ(value, "Arial Black");
-    // BGCOLOR is not found inside BGCOLORTO.
+    // A name is found wherever it stands first, also inside a longer name.
     EXPECT_TRUE(markup::AttributeValue("<P BGCOLORTO=\"#000000\" BGCOLOR=\"#FFFFFF\">", "BGCOLOR", value));
+    EXPECT_EQ(value, "#000000");
+    EXPECT_TRUE(markup::AttributeValue("<P BGCOLORTO=\"#00FF00\">", "BGCOLOR", value));
+    EXPECT_EQ(value, "#00FF00");
+    EXPECT_TRUE(markup::AttributeValue("<P BGCOLOR=\"#FFFFFF\" BGCOLORTO=\"#000000\">", "BGCOLOR", value));
     EXPECT_EQ(value, "#FFFFFF");
     // COLOR needs a blank before it, so BGCOLOR alone gives no font colour.
     EXPECT_FALSE(markup::AttributeValue("<FONT BGCOLOR=\"#FFFFFF\">", " COLOR", value));
