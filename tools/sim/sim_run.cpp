@@ -1,7 +1,6 @@
 #include "tools/sim/sim_run.h"
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 
 #include "core/hooks.h"
@@ -108,15 +107,13 @@ bool SaveSimGame(const std::string& path) { return WriteFileReplacing(path, Writ
 
 int RunSim(const SimOptions& options, std::ostream& out, std::ostream& err)
 {
-    // The message hook writes to `err` only while the run lasts.
+    // The run's hooks last only while the run does.
     struct HookGuard {
-        std::function<void(const std::string&)> saved = Hooks().showMessage;
-        ~HookGuard() { Hooks().showMessage = saved; }
+        CoreHooks saved = Hooks();
+        ~HookGuard() { Hooks() = saved; }
     } guard;
     const std::string loadFile = Absolute(options.loadFile);
     const std::string saveFile = Absolute(options.saveFile);
-    // The game's message boxes go to the error stream as they come.
-    Hooks().showMessage = [&err](const std::string& text) { err << text << "\n"; };
     if (!options.dataFolder.empty()) {
         std::error_code failed;
         std::filesystem::current_path(options.dataFolder, failed);
@@ -126,8 +123,9 @@ int RunSim(const SimOptions& options, std::ostream& out, std::ostream& err)
         }
         SetProgramFolder(std::filesystem::current_path());
     }
-    InstallRuleServices();
-    SeedRepeatableRun(options.seed);
+    StartRules({options.seed});
+    // The game's message boxes go to the error stream as they come.
+    Hooks().showMessage = [&err](const std::string& text) { err << text << "\n"; };
     std::string message;
     const bool started = loadFile.empty() ? StartSimGame(options, message) : LoadSimGame(loadFile, message);
     if (!started) {
