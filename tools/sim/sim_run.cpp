@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "core/hooks.h"
-#include "core/newgame/new_game_setup.h"
+#include "core/newgame/command_line_choices.h"
 #include "core/persist/file_io.h"
 #include "core/newgame/session_globals.h"
 #include "core/persist/saved_game.h"
@@ -14,36 +14,11 @@
 #include "core/seasonloop/season_loop.h"
 #include "core/services/rule_services.h"
 #include "core/settings/settings.h"
-#include "core/tables.h"
-#include "core/vocab/countries.h"
 #include "tools/sim/sim_report.h"
 
 namespace tarvelon::sim {
 
 namespace {
-
-bool Contains(const std::vector<int>& values, int value)
-{
-    for (int v : values)
-        if (v == value)
-            return true;
-    return false;
-}
-
-NewGameChoices ChoicesOf(const SimOptions& options)
-{
-    NewGameChoices choices;
-    choices.countries = options.leagues.empty() ? OfferedLeagueCountries() : options.leagues;
-    choices.leagueFormat = options.divisionSize == 10 ? kLeagueFormatDivisionsOf10 : kLeagueFormatDivisionsOf20;
-    choices.nationalCup = options.nationalCup;
-    choices.stateChampionships = options.stateChampionships && Contains(choices.countries, CountryBrazil);
-    choices.firstContinentalPair = options.firstContinentalPair;
-    choices.secondContinentalPair = options.firstContinentalPair && options.secondContinentalPair;
-    choices.worldCup = options.worldCup;
-    choices.copaAmerica = options.copaAmerica;
-    choices.eurocopa = options.eurocopa;
-    return choices;
-}
 
 std::string Absolute(const std::string& path)
 {
@@ -54,28 +29,7 @@ std::string Absolute(const std::string& path)
 
 bool StartSimGame(const SimOptions& options, std::string& message)
 {
-    BeginNewGameSetup();
-    ListNewGameClubFiles();
-    const NewGameChoices choices = ChoicesOf(options);
-    if (choices.countries.empty()) {
-        message = "no league can be played from this database";
-        return false;
-    }
-    if (!SetUpNewGameBeforeCoaches(choices))
-        return false;
-    // The set-up screens count at least one coach; a headless game may have none.
-    Game.HumanClubCount = static_cast<int>(options.humanClubFiles.size());
-    for (std::size_t k = 0; k < options.humanClubFiles.size(); ++k) {
-        const int slot = static_cast<int>(k) + 1;
-        const int club = FindLeagueClubByFile(options.humanClubFiles[k]);
-        if (club < 0) {
-            message = "no played club has the file " + options.humanClubFiles[k];
-            return false;
-        }
-        if (!ChooseHumanClub(slot, club, "Técnico " + std::to_string(slot)))
-            return false;
-    }
-    const FirstScreen first = RunNewGameBuilder();
+    const FirstScreen first = StartCommandLineGame(options, message);
     if (first == FirstScreen::None)
         return false;
     BeginSeasonLoop(first == FirstScreen::Matchday);
