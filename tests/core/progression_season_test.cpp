@@ -7,6 +7,7 @@
 #include "core/draws/national_cup.h"
 #include "core/draws/state_championship.h"
 #include "core/history/history_records.h"
+#include "core/hooks.h"
 #include "core/match/match_flags.h"
 #include "core/matchday/matchday_globals.h"
 #include "core/matchday_rules/day_rules_services.h"
@@ -23,6 +24,7 @@
 #include "core/rollover/season_rollover.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"
+#include "core/services/rule_services.h"
 #include "tests/core/matchday_world.h"
 
 namespace tarvelon {
@@ -34,7 +36,8 @@ void StartHeadlessWorld(int clubs, std::uint32_t seed, int season = 1)
 {
     testworld::BuildWorld(clubs, seed);
     Progression() = ProgressionServices{};
-    InstallDayRulesServices();  // the real shoot-outs, group close-outs and national squads
+    Hooks().showStateChampions = nullptr;
+    InstallRuleServices();  // the real shoot-outs, group close-outs and national squads
     Game.Season = season;
     Game.LeagueFormat = kDivisionsOf10;
     Game.DayIndex = 0;
@@ -205,7 +208,7 @@ TEST(HeadlessSeason, StateChampionshipsToTheirFinalsDecidedOnce)
 {
     StartHeadlessWorld(36, 6060);
     int shown = 0;
-    Progression().showStateChampions = [&shown] { ++shown; };
+    Hooks().showStateChampions = [&shown] { ++shown; };
     Game.StateChampionshipsOn = 1;
     Game.StateTurn = 1;
     Game.StateStage = 1;

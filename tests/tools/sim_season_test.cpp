@@ -16,6 +16,7 @@
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
 #include "core/seasonloop/season_loop.h"
+#include "core/services/rule_services.h"
 #include "core/settings/settings.h"
 #include "core/tables.h"
 #include "tests/core/newgame_database.h"
@@ -65,14 +66,19 @@ protected:
     void SetUp() override
     {
         std::filesystem::current_path(folder_->path());
+        CollectMessages();
+    }
+    // The game's message boxes, kept for the test to look at.
+    void CollectMessages()
+    {
         Hooks().showMessage = [this](const std::string& text) { messages_.push_back(text); };
     }
     void TearDown() override { Hooks().showMessage = [](const std::string&) {}; }
 
-    static void StartEveryCompetition()
+    void StartEveryCompetition()
     {
-        sim::SeedSimRun(kSeed);
-        InstallSeasonLoopServices();
+        StartRules({kSeed});
+        CollectMessages();
         std::string message;
         ASSERT_TRUE(sim::StartSimGame(EveryCompetition(), message)) << message;
     }
@@ -145,8 +151,8 @@ TEST_F(SimSeasons, SameSeedSameGame)
 
 TEST_F(SimSeasons, HumanClubIsServedByTheAutomaticAnswers)
 {
-    sim::SeedSimRun(kSeed + 1);
-    InstallSeasonLoopServices();
+    StartRules({kSeed + 1});
+    CollectMessages();
     BeginNewGameSetup();
     ListNewGameClubFiles();
     NewGameChoices choices;
