@@ -6,6 +6,7 @@
 #include "core/hooks.h"
 #include "core/newgame/start_game.h"
 #include "core/seasonloop/season_loop.h"
+#include "core/services/rule_services.h"
 #include "core/settings/settings.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
@@ -13,7 +14,6 @@
 #include "screens/common/game_form.h"
 #include "screens/screens_registration.h"
 #include "tools/sampledata/sample_database.h"
-#include "tools/sim/sim_run.h"
 
 namespace tarvelon::gallery {
 
@@ -61,8 +61,8 @@ bool PrepareGalleryGame(const GalleryGameOptions& options, std::string& message)
     InstallGalleryHooks();
     RegisterGameScreens();
     LoadBackgroundBitmap();
-    sim::SeedSimRun(options.seed);
-    InstallSeasonLoopServices();
+    SeedRepeatableRun(options.seed);
+    InstallRuleServices();
     const FirstScreen first = StartQuickNewGame();
     if (first == FirstScreen::None) {
         message = "no game can be started from this database";
