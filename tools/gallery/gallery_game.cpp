@@ -1,5 +1,7 @@
 #include "tools/gallery/gallery_game.h"
 
+#include <QString>
+#include <QtGlobal>
 #include <exception>
 #include <iostream>
 
@@ -52,7 +54,22 @@ bool EnterGameFolder(const GalleryGameOptions& options, std::string& message)
     return true;
 }
 
+// The offscreen platform's notes about window features it lacks say nothing about the screens.
+void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (text.startsWith(QStringLiteral("This plugin does not support")))
+        return;
+    std::cerr << qPrintable(qFormatLogMessage(type, context, text)) << "\n";
+}
+
 }  // namespace
+
+void UseHeadlessDisplay()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(DropPlatformNotes);
+}
 
 bool PrepareGalleryGame(const GalleryGameOptions& options, std::string& message)
 {
