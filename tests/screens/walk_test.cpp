@@ -12,6 +12,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "platform/graphics/bitmap.h"
+#include "screens/common/game_flow.h"
 #include "screens/common/game_form.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_probe.h"
@@ -156,6 +157,20 @@ TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
     test::Pump();
     EXPECT_GT(Game.DayIndex, firstDay + 4);
     EXPECT_TRUE(seen.count("TForm13") || seen.count("TForm46")) << ::testing::PrintToString(seen);
+}
+
+TEST_F(WalkTest, TheStandInsMovesCarryTheGameIntoTheNextSeason)
+{
+    const int season = Game.Season;
+    int days = 0;
+    for (CalendarExit exit = CalendarExit::Hub; exit != CalendarExit::SeasonEnd && days < 400; ++days)
+        exit = PlayMatchdayFromHub();
+    ASSERT_LT(days, 400);
+    const int lastDay = Game.DayIndex;
+    ContinueIntoNewSeason();
+    EXPECT_EQ(Game.Season, season + 1);
+    EXPECT_LT(Game.DayIndex, lastDay);
+    EXPECT_NE(PlayMatchdayFromHub(), CalendarExit::SeasonEnd);
 }
 
 }  // namespace
