@@ -38,7 +38,8 @@ void KeepWhatIsMissing(TScreenEntry& entry, const TScreenEntry& previous)
         entry.subject = previous.subject;
     if (!entry.create)
         entry.create = previous.create;
-    if (!entry.built)
+    // A built screen taking over its stub is shown as the stub was.
+    if (entry.built && !previous.built)
         entry.modal = previous.modal;
     entry.area = previous.area;
 }

@@ -15,7 +15,8 @@
 //                                    SubjectNone);
 //   }
 //
-// The stub's caption, area and default subject stay unless the built screen gives its own. The
+// The stub's caption, area, way of showing (modal or not) and subject stay unless the built screen
+// gives its own. The
 // gallery, the walk test and the benchmarks open every entry; the navigator opens screens by name.
 #include <functional>
 #include <string>
@@ -45,7 +46,8 @@ struct TScreenEntry {
     TScreenSubject subject;   // empty: the screen needs none
 };
 
-// Adds an entry or replaces the one of the same form class (keeping what the new one leaves empty).
+// Adds an entry or replaces the one of the same form class (keeping what the new one leaves empty,
+// the area, and a stub's way of showing when a built screen takes its place).
 void RegisterScreen(TScreenEntry entry);
 
 // A built screen: `T` has a constructor T(TComponent* owner).

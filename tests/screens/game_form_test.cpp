@@ -157,8 +157,12 @@ TEST_F(GameFormTest, ABuiltScreenTakesOverItsStubAndKeepsWhatItLeavesOpen)
     EXPECT_EQ(built->shows, shows);
     EXPECT_EQ(built->description, "TForm36");
     EXPECT_EQ(built->area, TScreenArea::Competitions);
-    RegisterGameScreens();  // the stub back for the other tests
+    EXPECT_TRUE(built->modal);
+    RegisterBuiltScreen<TTestForm>("TForm13", "screens/club/hub_screen.cpp");
+    EXPECT_FALSE(FindScreen("TForm13")->modal);  // the hub stays a main screen
+    RegisterGameScreens();  // the stubs back for the other tests
     EXPECT_FALSE(FindScreen("TForm36")->built);
+    EXPECT_FALSE(FindScreen("TForm13")->built);
 }
 
 TEST_F(GameFormTest, TheStubKeepsTheGameMovingOnlyWithContinuar)
