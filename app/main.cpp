@@ -1,20 +1,31 @@
 // The program tarvelon. It runs in its game folder (the working folder) with tarvelon.ini beside it.
+// Its command line (app/launch_options.h) opens a new or saved game, or one form of it, at once.
 #include <QApplication>
-#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
 
+#include "app/launch_options.h"
+#include "app/launcher.h"
 #include "app/startup.h"
-#include "core/settings/settings.h"
 #include "platform/audio/mci_player.h"
+#include "platform/audio/wave_device.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QApplication app(argc, argv);  // takes Qt's own options off the line
     QApplication::setApplicationName(QStringLiteral("Tarvelon"));
-    tarvelon::StartApplication();
-    const tarvelon::TProgramServices services = tarvelon::InstallCoreHooks(tarvelon::CreateQtWaveDevice());
-    // The settings file lies beside the program file.
-    tarvelon::SetProgramFolder(QApplication::applicationDirPath().toStdString());
-    // The title screen is not there yet: the program starts and ends without a window.
-    std::puts("Tarvelon: a tela de título ainda não existe; nada a mostrar.");
-    return 0;
+    std::string error;
+    const auto options = tarvelon::ParseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc), error);
+    if (!options) {
+        std::cerr << "tarvelon: " << error << "\n" << tarvelon::LaunchUsage();
+        return 2;
+    }
+    tarvelon::ProgramStart start;
+    start.soundDevice = tarvelon::CreateQtWaveDevice();
+    start.seed = options->seed;
+    start.programFolder = QApplication::applicationDirPath().toStdString();
+    const tarvelon::TProgramServices services = tarvelon::StartProgram(std::move(start));
+    const std::optional<int> ended = tarvelon::Launch(*options, std::cout, std::cerr);
+    return ended ? *ended : QApplication::exec();
 }

@@ -38,8 +38,7 @@ void PlaySecondSeason(benchmark::State& state, sim::SimOptions options)
     SetProgramFolder(SampleFolder());
     for (auto _ : state) {
         state.PauseTiming();
-        InstallRuleServices();
-        SeedRepeatableRun(options.seed);
+        StartRules({options.seed});
         std::string message;
         if (!sim::StartSimGame(options, message)) {
             state.SkipWithError(message.c_str());

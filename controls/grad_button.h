@@ -151,7 +151,8 @@ private:
     std::unique_ptr<QObject> keyFilter_;
 };
 
-// The accelerator of a caption ("&Sair" -> 'S'), or 0 when it has none.
-char32_t GradCaptionAccelerator(const std::string& caption);
+// The accelerator of the button's caption ("&Sair" -> 'S'), or 0 when it has none (the rich-text
+// buttons have their own rule, CaptionAccelerator).
+char32_t GradButtonAccelerator(const std::string& caption);
 
 }  // namespace tarvelon

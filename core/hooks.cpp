@@ -10,9 +10,7 @@ namespace {
 CoreHooks MakeDefaultHooks()
 {
     CoreHooks h;
-    h.highResolutionClock = [] {
-        return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    };
+    h.highResolutionClock = RealHighResolutionClock;
     h.showMessage = [](const std::string&) {};
     h.screenWidth = [] { return 800; };
     h.screenHeight = [] { return 600; };
@@ -20,6 +18,11 @@ CoreHooks MakeDefaultHooks()
 }
 
 }  // namespace
+
+std::uint64_t RealHighResolutionClock()
+{
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
 
 CoreHooks& Hooks()
 {

@@ -1,14 +1,21 @@
 #pragma once
-// What the rules need from outside: questions to the player, the screen, the clock and sound output.
-// The program fills these at start-up; tests and the headless tools fill them with fakes.
-// Core never includes a window-system header: this is its only door to the rest of the program.
+// Core's one door to the rest of the program: the questions the rules ask the player (the match
+// dialogs, the coach career's and the calendar's screens, the save name), the screen, the clock,
+// message boxes and sound output. Every hook is filled at start-up by InstallAutomaticAnswers
+// (core/services/automatic_answers.h) with the rules' own answer, the one a headless game plays
+// with; the program's start-up then puts the platform's message box, screen size and sound in
+// their place, and each screen replaces the hook of its own question once it exists. Tests put
+// fakes in. A hook left empty is skipped as its comment says (the answer is then the automatic one).
+// Core never includes a window-system header.
 #include <cstdint>
 #include <functional>
 #include <string>
 
 namespace tarvelon {
 
-// What the penalty dialog reports: outcome 1 scored, 2 missed; the player who took the kick.
+// What the penalty dialog reports: outcome 1 scored, 2 missed, or kPenaltyLeftToEngine when the
+// engine plays the kick by its own rules as on a matchday nobody watches; the player who took it.
+inline constexpr int kPenaltyLeftToEngine = 0;
 struct PenaltyDialogAnswer {
     int outcome = 2;
     int taker = -1;
@@ -59,11 +66,20 @@ struct CoreHooks {
     // kick-by-kick display; it ends with FinishShootout, which sets ShootoutResult. Empty: the
     // shoot-out is kicked out at once by the same rules, with the computer's order of takers.
     std::function<void(bool humanTakers)> shootoutDialog;
+
+    // The calendar's screens (empty: nothing is shown). The national-team call-up of human national
+    // team `team` (1..6, also in CallUpTeam), and the state champions' table, which only shows
+    // StateChampionRows as the rules have decided them (its "Continuar >>" only closes it).
+    std::function<void(int team)> showNationalCallUp;
+    std::function<void()> showStateChampions;
 };
 
-// The one set of hooks of the program, with safe defaults: a real clock, no sound, no messages,
-// an 800 x 600 screen.
+// The one set of hooks of the program. Before any installer runs: a real clock, no sound, no
+// messages, an 800 x 600 screen, every question empty.
 CoreHooks& Hooks();
+
+// The real high-resolution clock, as the program reads it.
+std::uint64_t RealHighResolutionClock();
 
 // A deterministic clock for tests and headless runs: it advances by varying steps drawn from a
 // generator of its own, seeded with `seed`, as a real clock advances between two reads.

@@ -69,6 +69,8 @@ PlayerPair TakePenalty(int attackingClub, int defendingClub, int attackingLineup
     PenaltyOutcome = 2;
     PenaltyTaker = -1;
     PenaltyDialogAnswer answer = Hooks().penaltyDialog(attackingClub, defendingClub, IsHumanClub(attackingClub));
+    if (answer.outcome == kPenaltyLeftToEngine)
+        return SetPieceOutcome(attackingLineup, keeperRating, -1);
     PenaltyOutcome = answer.outcome;
     PenaltyTaker = answer.taker;
     if (!IsOnPitchStarter(attackingLineup, PenaltyTaker))

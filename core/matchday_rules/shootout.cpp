@@ -70,20 +70,17 @@ void FinishClubWorldCupTie(int winner, int loser)
         Clubs[loser].clubWorldCupEntry = 0;
 }
 
-// The dialogs when the program shows them; else the same kicks at once with the computer's takers.
+bool ShootoutDecided() { return ShootoutResult == 1 || ShootoutResult == 2; }
+
+// The dialogs when the program shows them; a shoot-out they leave undecided is kicked out at once.
 int RunShootoutDialogs(bool humanTakers)
 {
     ShootoutResult = -1;
     if (Hooks().shootoutDialog)
         Hooks().shootoutDialog(humanTakers);
-    if (ShootoutResult == 1 || ShootoutResult == 2)
-        return ShootoutResult;
-    ShootoutTakersA = ComputerShootoutTakers(ShootoutClubA);
-    ShootoutTakersB = ComputerShootoutTakers(ShootoutClubB);
-    ShootoutKicks kicks(ShootoutTakersA, ShootoutTakersB);
-    const int winner = KickOutShootout(kicks);
-    FinishShootout(winner, kicks.goals(0), kicks.goals(1));
-    return winner;
+    if (!ShootoutDecided())
+        KickOutShootoutAtOnce();
+    return ShootoutResult;
 }
 
 // Calls `take` for each starter of the club's line-up in pitch slot `slot` who is still on the pitch.
@@ -189,6 +186,15 @@ bool ShootoutKicks::KickB()
         winner_ = a > b ? 1 : 2;
     }
     return scored;
+}
+
+void KickOutShootoutAtOnce()
+{
+    ShootoutTakersA = ComputerShootoutTakers(ShootoutClubA);
+    ShootoutTakersB = ComputerShootoutTakers(ShootoutClubB);
+    ShootoutKicks kicks(ShootoutTakersA, ShootoutTakersB);
+    const int winner = KickOutShootout(kicks);
+    FinishShootout(winner, kicks.goals(0), kicks.goals(1));
 }
 
 int KickOutShootout(ShootoutKicks& kicks)

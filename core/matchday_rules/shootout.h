@@ -63,6 +63,10 @@ private:
 // Kicks until a side has won; returns 1 (A) or 2 (B).
 int KickOutShootout(ShootoutKicks& kicks);
 
+// The shoot-out between ShootoutClubA and ShootoutClubB kicked out at once by the same rules as in
+// the dialogs, each side with the computer's takers, and finished (FinishShootout).
+void KickOutShootoutAtOnce();
+
 // The outcome of the shoot-out between ShootoutClubA and ShootoutClubB: ShootoutResult, the day's
 // match of the two clubs (flag and goals), the fixture ShootoutTie on club-cup days, the bracket tie
 // ShootoutTie and the loser's entry flag on tournament and club world cup days (Game.DayKind).

@@ -13,6 +13,7 @@
 #include "core/economy/loans.h"
 #include "core/economy/player_value.h"
 #include "core/economy/squad_rules.h"
+#include "core/hooks.h"
 #include "core/match/computer_lineups.h"
 #include "core/match/match_day.h"
 #include "core/match/referees.h"
@@ -173,8 +174,8 @@ CalendarExit AfterLeagueRound()
 void ShowStateChampions()
 {
     DecideStateFinals();
-    if (Progression().showStateChampions)
-        Progression().showStateChampions();
+    if (Hooks().showStateChampions)
+        Hooks().showStateChampions();
     DismissCoachesWithoutDivision();
 }
 
@@ -216,8 +217,8 @@ void OfferNationalCallUps()
         if (!NationCanFormSquad(team))
             continue;
         CallUpTeam = team;
-        if (Progression().showNationalCallUp)
-            Progression().showNationalCallUp(team);
+        if (Hooks().showNationalCallUp)
+            Hooks().showNationalCallUp(team);
     }
 }
 

@@ -1,9 +1,9 @@
 #pragma once
-// What the progression and the calendar advance need from the day's own rules (shoot-outs, the
-// close-out of group tables, the computer national squads) and from the screens they open. Those
-// modules install their operations here at start-up; tests install their own. An operation left
-// empty is skipped, except the shoot-outs, which fall back to the quick random shoot-out of two
-// computer sides.
+// What the progression and the calendar advance need from the day's own rules, which sit above
+// them (shoot-outs, the close-out of group tables, the computer national squads). InstallRuleServices
+// installs them at start-up; tests install their own. The screens the advance opens are core's
+// hooks (core/hooks.h). An operation left empty is skipped, except the shoot-outs, which fall back
+// to the quick random shoot-out of two computer sides.
 #include <functional>
 
 namespace tarvelon {
@@ -23,12 +23,6 @@ struct ProgressionServices {
     std::function<void(int kind)> closeNationalCupGroups;
     // The computer national teams' squads on the first day of a national-team tournament.
     std::function<void()> prepareTournamentSquads;
-
-    // Screens: the national-team call-up of human national team `team` (1..6), and the state
-    // champions' table: it only shows StateChampionRows, which the rules have already decided, and
-    // its "Continuar >>" only closes it (the dismissals that button stands for follow in core).
-    std::function<void(int team)> showNationalCallUp;
-    std::function<void()> showStateChampions;
 };
 
 ProgressionServices& Progression();

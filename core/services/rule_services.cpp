@@ -7,6 +7,7 @@
 #include "core/hooks.h"
 #include "core/matchday_rules/day_rules_services.h"
 #include "core/rollover/rollover_services.h"
+#include "core/services/automatic_answers.h"
 
 namespace tarvelon {
 
@@ -24,6 +25,14 @@ void SeedRepeatableRun(std::uint64_t seed)
 {
     InstallDeterministicClock(seed);
     RandSeed = static_cast<std::uint32_t>(seed ^ (seed >> 32));
+}
+
+void StartRules(const RulesStart& start)
+{
+    InstallRuleServices();
+    InstallAutomaticAnswers();
+    if (start.seed)
+        SeedRepeatableRun(*start.seed);
 }
 
 }  // namespace tarvelon

@@ -2,6 +2,7 @@
 // The rules' own start-up: the services one part of the rules offers another, installed the same
 // way by the program, tarvelon-sim, the benchmarks and the tests, and the seeding of a repeatable run.
 #include <cstdint>
+#include <optional>
 
 namespace tarvelon {
 
@@ -14,5 +15,16 @@ void InstallRuleServices();
 // A run that repeats exactly: the deterministic clock (Hooks().highResolutionClock) and the random
 // generator, both derived from `seed`.
 void SeedRepeatableRun(std::uint64_t seed);
+
+// How the rules start: with a seed, the run repeats exactly.
+struct RulesStart {
+    std::optional<std::uint64_t> seed;
+};
+
+// The one start-up of the rules, shared by the program, tarvelon-sim, the benchmarks and the tests:
+// InstallRuleServices, InstallAutomaticAnswers (every hook answered by the rules) and, with a seed,
+// SeedRepeatableRun. Callers replace single hooks afterwards (the program its platform services and
+// screens, tarvelon-sim its message stream).
+void StartRules(const RulesStart& start = {});
 
 }  // namespace tarvelon

@@ -9,11 +9,15 @@
 #include <fstream>
 
 #include "app/startup.h"
+#include "core/basics/random.h"
+#include "core/draws/draw_services.h"
 #include "core/hooks.h"
+#include "core/progression/progression_services.h"
 #include "core/records/game_state.h"
 #include "core/sound/sound.h"
 #include "platform/audio/mci_player.h"
 #include "platform/forms/application.h"
+#include "platform/forms/class_registry.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/message_box.h"
 
@@ -65,7 +69,7 @@ protected:
 TEST_F(StartupTest, TheGamesSoundsReachTheDevice)
 {
     std::vector<std::string> calls;
-    const TProgramServices services = InstallCoreHooks(std::make_unique<RecordingDevice>(&calls, true));
+    const TProgramServices services = InstallPlatformHooks(std::make_unique<RecordingDevice>(&calls, true));
     OpenGameSounds();
     Game.SoundOption = 1;
     PlaySound("gol");
@@ -78,7 +82,7 @@ TEST_F(StartupTest, TheGamesSoundsReachTheDevice)
 TEST_F(StartupTest, WithoutASoundOutputTheGameGoesOnSilently)
 {
     std::vector<std::string> calls;
-    const TProgramServices services = InstallCoreHooks(std::make_unique<RecordingDevice>(&calls, false));
+    const TProgramServices services = InstallPlatformHooks(std::make_unique<RecordingDevice>(&calls, false));
     OpenGameSounds();
     Game.SoundOption = 1;
     PlaySound("gol");
@@ -88,7 +92,7 @@ TEST_F(StartupTest, WithoutASoundOutputTheGameGoesOnSilently)
 TEST_F(StartupTest, MessagesAndTheScreenComeFromThePlatform)
 {
     std::vector<std::string> calls;
-    const TProgramServices services = InstallCoreHooks(std::make_unique<RecordingDevice>(&calls, true));
+    const TProgramServices services = InstallPlatformHooks(std::make_unique<RecordingDevice>(&calls, true));
     std::string shown;
     SetMessageBoxAnswerer([&](const TMessageBoxRequest& request) {
         shown = request.text;
@@ -101,6 +105,71 @@ TEST_F(StartupTest, MessagesAndTheScreenComeFromThePlatform)
     const std::uint64_t first = Hooks().highResolutionClock();
     const std::uint64_t second = Hooks().highResolutionClock();
     EXPECT_GE(second, first);
+}
+
+// Each hook of core, by name, and whether it is filled.
+std::vector<std::pair<std::string, bool>> FilledHooks(const CoreHooks& h)
+{
+    return {{"highResolutionClock", bool(h.highResolutionClock)},
+            {"sendSoundCommand", bool(h.sendSoundCommand)},
+            {"soundErrorText", bool(h.soundErrorText)},
+            {"showMessage", bool(h.showMessage)},
+            {"screenWidth", bool(h.screenWidth)},
+            {"screenHeight", bool(h.screenHeight)},
+            {"penaltyDialog", bool(h.penaltyDialog)},
+            {"injurySubstitutionDialog", bool(h.injurySubstitutionDialog)},
+            {"showCoachDismissal", bool(h.showCoachDismissal)},
+            {"showCoachChange", bool(h.showCoachChange)},
+            {"showJobOffers", bool(h.showJobOffers)},
+            {"askSaveName", bool(h.askSaveName)},
+            {"shootoutDialog", bool(h.shootoutDialog)},
+            {"showNationalCallUp", bool(h.showNationalCallUp)},
+            {"showStateChampions", bool(h.showStateChampions)}};
+}
+
+TEST_F(StartupTest, TheOneStartUpFillsEveryHookRegistersThePacksAndInstallsTheRules)
+{
+    Hooks() = CoreHooks{};
+    std::vector<std::string> calls;
+    ProgramStart start;
+    start.soundDevice = std::make_unique<RecordingDevice>(&calls, true);
+    start.programFolder = dir.path().toStdString();
+    const TProgramServices services = StartProgram(std::move(start));
+    for (const auto& [name, filled] : FilledHooks(Hooks()))
+        EXPECT_TRUE(filled) << name;
+    for (const char* cls : {"TRichLabel", "THTMLCheckBox", "TPictureContainer", "TGradButton", "TDcGlowButton", "TDataGrid"})
+        EXPECT_TRUE(IsClassRegistered(cls)) << cls;
+    EXPECT_TRUE(Progression().playShootout && Progression().closeStateGroups && Progression().prepareTournamentSquads);
+    EXPECT_TRUE(Draws().findChampion && Draws().hireCoach);
+    // The platform answers over the automatic ones; the questions keep the rules' answers.
+    std::string shown;
+    SetMessageBoxAnswerer([&](const TMessageBoxRequest& request) {
+        shown = request.text;
+        return mrOk;
+    });
+    Hooks().showMessage("Selecione pelo menos uma liga");
+    EXPECT_EQ(shown, "Selecione pelo menos uma liga");
+    EXPECT_EQ(Hooks().screenWidth(), Screen->Width());
+    EXPECT_EQ(Hooks().askSaveName(), "");
+    EXPECT_EQ(Hooks().penaltyDialog(1, 2, true).outcome, kPenaltyLeftToEngine);
+    EXPECT_EQ(Hooks().injurySubstitutionDialog(1, 2, 3), -1);
+}
+
+TEST_F(StartupTest, ASeedMakesTheStartRepeatable)
+{
+    const auto startWithSeed = [this](std::uint64_t seed) {
+        ProgramStart start;
+        start.seed = seed;
+        start.programFolder = dir.path().toStdString();
+        const TProgramServices services = StartProgram(std::move(start));
+        const std::uint64_t first = Hooks().highResolutionClock();
+        const std::uint64_t second = Hooks().highResolutionClock();
+        EXPECT_LT(first, second);
+        return std::vector<std::uint64_t>{RandSeed, first, second, static_cast<std::uint64_t>(Random(1000))};
+    };
+    const auto once = startWithSeed(77);
+    EXPECT_EQ(startWithSeed(77), once);
+    EXPECT_NE(startWithSeed(78), once);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "core/matchday_rules/day_rules_services.h"
 #include "core/matchday_rules/shootout.h"
 #include "core/progression/progression_services.h"
+#include "core/services/automatic_answers.h"
 #include "tests/core/dayrules_world.h"
 
 namespace tarvelon {
@@ -173,6 +174,21 @@ TEST_F(Shootout, AHumanClubsTieOpensTheTakersDialog)
     const TFixture& f = Fixtures[fixture_];
     EXPECT_EQ(winner, f.homeShootout > f.awayShootout ? 1 : 2);
     EXPECT_NE(f.homeShootout, f.awayShootout);
+}
+
+TEST_F(Shootout, TheAutomaticAnswerKicksItOutAsTheGameWithoutDialogs)
+{
+    Clubs[3].IsHuman = 1;
+    RandSeed = 8;
+    const int unasked = PlayShootout(fixture_);
+    const TFixture withoutDialog = Fixtures[fixture_];
+    const std::uint32_t seedAfter = RandSeed;
+    Hooks().shootoutDialog = AutomaticAnswers().shootoutDialog;
+    RandSeed = 8;
+    EXPECT_EQ(PlayShootout(fixture_), unasked);
+    EXPECT_EQ(Fixtures[fixture_].homeShootout, withoutDialog.homeShootout);
+    EXPECT_EQ(Fixtures[fixture_].awayShootout, withoutDialog.awayShootout);
+    EXPECT_EQ(RandSeed, seedAfter);
 }
 
 TEST_F(Shootout, WatchingTheLeaguesShootOutsShowsTheDisplayOnly)

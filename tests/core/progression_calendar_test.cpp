@@ -5,6 +5,7 @@
 
 #include "core/basics/random.h"
 #include "core/economy/player_value.h"
+#include "core/hooks.h"
 #include "core/matchday/matchday_globals.h"
 #include "core/progression/calendar_advance.h"
 #include "core/progression/cup_prizes.h"
@@ -43,6 +44,7 @@ protected:
     {
         SetUpSeasonGame(1, kDivisionsOf20);
         Progression() = ProgressionServices{};
+        Hooks().showNationalCallUp = nullptr;
         Game.ClubWorldCupStage = 2;  // no club world cup to draw in this empty world
         Game.DayIndex = 1;
         Game.DayKind = Calendar[1].dayKind;
@@ -197,7 +199,7 @@ TEST_F(CalendarAdvanceTest, NationalCallUpOfferedOncePerTournament)
 {
     Game.DayKind = kKindWorldCup;
     std::vector<int> shown;
-    Progression().showNationalCallUp = [&shown](int team) { shown.push_back(team); };
+    Hooks().showNationalCallUp = [&shown](int team) { shown.push_back(team); };
     // No human national team: nothing to offer, but the offer is spent.
     EXPECT_EQ(ReturnToHub(), CalendarExit::NationalHub);
     EXPECT_TRUE(shown.empty());

@@ -7,6 +7,7 @@
 #include "core/draws/national_cup.h"
 #include "core/draws/state_championship.h"
 #include "core/history/history_records.h"
+#include "core/hooks.h"
 #include "core/match/match_flags.h"
 #include "core/matchday/matchday_globals.h"
 #include "core/matchday_rules/day_rules_services.h"
@@ -35,6 +36,7 @@ void StartHeadlessWorld(int clubs, std::uint32_t seed, int season = 1)
 {
     testworld::BuildWorld(clubs, seed);
     Progression() = ProgressionServices{};
+    Hooks().showStateChampions = nullptr;
     InstallRuleServices();  // the real shoot-outs, group close-outs and national squads
     Game.Season = season;
     Game.LeagueFormat = kDivisionsOf10;
@@ -206,7 +208,7 @@ TEST(HeadlessSeason, StateChampionshipsToTheirFinalsDecidedOnce)
 {
     StartHeadlessWorld(36, 6060);
     int shown = 0;
-    Progression().showStateChampions = [&shown] { ++shown; };
+    Hooks().showStateChampions = [&shown] { ++shown; };
     Game.StateChampionshipsOn = 1;
     Game.StateTurn = 1;
     Game.StateStage = 1;

@@ -66,14 +66,19 @@ protected:
     void SetUp() override
     {
         std::filesystem::current_path(folder_->path());
+        CollectMessages();
+    }
+    // The game's message boxes, kept for the test to look at.
+    void CollectMessages()
+    {
         Hooks().showMessage = [this](const std::string& text) { messages_.push_back(text); };
     }
     void TearDown() override { Hooks().showMessage = [](const std::string&) {}; }
 
-    static void StartEveryCompetition()
+    void StartEveryCompetition()
     {
-        InstallRuleServices();
-        SeedRepeatableRun(kSeed);
+        StartRules({kSeed});
+        CollectMessages();
         std::string message;
         ASSERT_TRUE(sim::StartSimGame(EveryCompetition(), message)) << message;
     }
@@ -146,8 +151,8 @@ TEST_F(SimSeasons, SameSeedSameGame)
 
 TEST_F(SimSeasons, HumanClubIsServedByTheAutomaticAnswers)
 {
-    InstallRuleServices();
-    SeedRepeatableRun(kSeed + 1);
+    StartRules({kSeed + 1});
+    CollectMessages();
     BeginNewGameSetup();
     ListNewGameClubFiles();
     NewGameChoices choices;

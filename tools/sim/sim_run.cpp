@@ -1,11 +1,10 @@
 #include "tools/sim/sim_run.h"
 
 #include <filesystem>
-#include <functional>
 #include <memory>
 
 #include "core/hooks.h"
-#include "core/newgame/new_game_setup.h"
+#include "core/newgame/command_line_choices.h"
 #include "core/persist/file_io.h"
 #include "core/newgame/session_globals.h"
 #include "core/persist/saved_game.h"
@@ -15,36 +14,11 @@
 #include "core/seasonloop/season_loop.h"
 #include "core/services/rule_services.h"
 #include "core/settings/settings.h"
-#include "core/tables.h"
-#include "core/vocab/countries.h"
 #include "tools/sim/sim_report.h"
 
 namespace tarvelon::sim {
 
 namespace {
-
-bool Contains(const std::vector<int>& values, int value)
-{
-    for (int v : values)
-        if (v == value)
-            return true;
-    return false;
-}
-
-NewGameChoices ChoicesOf(const SimOptions& options)
-{
-    NewGameChoices choices;
-    choices.countries = options.leagues.empty() ? OfferedLeagueCountries() : options.leagues;
-    choices.leagueFormat = options.divisionSize == 10 ? kLeagueFormatDivisionsOf10 : kLeagueFormatDivisionsOf20;
-    choices.nationalCup = options.nationalCup;
-    choices.stateChampionships = options.stateChampionships && Contains(choices.countries, CountryBrazil);
-    choices.firstContinentalPair = options.firstContinentalPair;
-    choices.secondContinentalPair = options.firstContinentalPair && options.secondContinentalPair;
-    choices.worldCup = options.worldCup;
-    choices.copaAmerica = options.copaAmerica;
-    choices.eurocopa = options.eurocopa;
-    return choices;
-}
 
 std::string Absolute(const std::string& path)
 {
@@ -55,28 +29,7 @@ std::string Absolute(const std::string& path)
 
 bool StartSimGame(const SimOptions& options, std::string& message)
 {
-    BeginNewGameSetup();
-    ListNewGameClubFiles();
-    const NewGameChoices choices = ChoicesOf(options);
-    if (choices.countries.empty()) {
-        message = "no league can be played from this database";
-        return false;
-    }
-    if (!SetUpNewGameBeforeCoaches(choices))
-        return false;
-    // The set-up screens count at least one coach; a headless game may have none.
-    Game.HumanClubCount = static_cast<int>(options.humanClubFiles.size());
-    for (std::size_t k = 0; k < options.humanClubFiles.size(); ++k) {
-        const int slot = static_cast<int>(k) + 1;
-        const int club = FindLeagueClubByFile(options.humanClubFiles[k]);
-        if (club < 0) {
-            message = "no played club has the file " + options.humanClubFiles[k];
-            return false;
-        }
-        if (!ChooseHumanClub(slot, club, "Técnico " + std::to_string(slot)))
-            return false;
-    }
-    const FirstScreen first = RunNewGameBuilder();
+    const FirstScreen first = StartCommandLineGame(options, message);
     if (first == FirstScreen::None)
         return false;
     BeginSeasonLoop(first == FirstScreen::Matchday);
@@ -108,15 +61,13 @@ bool SaveSimGame(const std::string& path) { return WriteFileReplacing(path, Writ
 
 int RunSim(const SimOptions& options, std::ostream& out, std::ostream& err)
 {
-    // The message hook writes to `err` only while the run lasts.
+    // The run's hooks last only while the run does.
     struct HookGuard {
-        std::function<void(const std::string&)> saved = Hooks().showMessage;
-        ~HookGuard() { Hooks().showMessage = saved; }
+        CoreHooks saved = Hooks();
+        ~HookGuard() { Hooks() = saved; }
     } guard;
     const std::string loadFile = Absolute(options.loadFile);
     const std::string saveFile = Absolute(options.saveFile);
-    // The game's message boxes go to the error stream as they come.
-    Hooks().showMessage = [&err](const std::string& text) { err << text << "\n"; };
     if (!options.dataFolder.empty()) {
         std::error_code failed;
         std::filesystem::current_path(options.dataFolder, failed);
@@ -126,8 +77,9 @@ int RunSim(const SimOptions& options, std::ostream& out, std::ostream& err)
         }
         SetProgramFolder(std::filesystem::current_path());
     }
-    InstallRuleServices();
-    SeedRepeatableRun(options.seed);
+    StartRules({options.seed});
+    // The game's message boxes go to the error stream as they come.
+    Hooks().showMessage = [&err](const std::string& text) { err << text << "\n"; };
     std::string message;
     const bool started = loadFile.empty() ? StartSimGame(options, message) : LoadSimGame(loadFile, message);
     if (!started) {
