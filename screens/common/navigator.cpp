@@ -17,13 +17,13 @@ std::string& LastOpened()
     return name;
 }
 
-void OpenNow(const std::string& formClass)
+void OpenNow(const std::string& formClass, bool withSubject)
 {
     const TScreenEntry* entry = FindScreen(formClass);
     if (!entry)
         return;
     LastOpened() = formClass;
-    TGameForm* form = CreateScreen(formClass, Application);
+    TGameForm* form = CreateScreen(*entry, Application, withSubject);
     if (!form)
         return;
     if (entry->modal)
@@ -73,11 +73,11 @@ std::string ScreenOfSeasonStart(SeasonStartScreen start)
     return start == SeasonStartScreen::Matchday ? "TForm46" : "TForm13";
 }
 
-void OpenScreen(const std::string& formClass)
+void OpenScreen(const std::string& formClass, bool withSubject)
 {
     if (formClass.empty())
         return;
-    RunQueued([formClass] { OpenNow(formClass); });
+    RunQueued([formClass, withSubject] { OpenNow(formClass, withSubject); });
 }
 
 void OpenMatchReport(int report, int side)

@@ -18,8 +18,9 @@ std::string FirstScreenOfNewGame(FirstScreen first);
 std::string ScreenAfterLoad(LoadOutcome outcome);
 std::string ScreenOfSeasonStart(SeasonStartScreen start);
 
-// Opens a registered screen from a queued call: modally when its entry says so, else shown.
-void OpenScreen(const std::string& formClass);
+// Opens a registered screen from a queued call: modally when its entry says so, else shown. With
+// `withSubject` its sensible subject on the running game is set first (a developer's launcher).
+void OpenScreen(const std::string& formClass, bool withSubject = false);
 
 // The match report of an archived match (`MatchReportIndex`), on the side `side` (1 home, 2 away).
 void OpenMatchReport(int report, int side = 1);

@@ -5,12 +5,12 @@
 #include <exception>
 #include <iostream>
 
+#include "app/startup.h"
 #include "core/hooks.h"
 #include "core/newgame/start_game.h"
 #include "core/seasonloop/season_loop.h"
 #include "core/services/rule_services.h"
 #include "core/settings/settings.h"
-#include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "screens/common/game_flow.h"
 #include "screens/common/game_form.h"
@@ -21,11 +21,12 @@ namespace tarvelon::gallery {
 
 namespace {
 
-// What the program's start-up gives the screens, without sound: messages on the error stream and
-// the screen's size.
-void InstallGalleryHooks()
+// The program's start-up without sound and without message boxes: the rules started with their
+// automatic answers and the seed, messages on the error stream, the screen's real size.
+void StartGalleryProgram(std::uint64_t seed)
 {
-    Application->ConnectToQt();
+    StartApplication();
+    StartRules(RulesStart{seed});
     CoreHooks& hooks = Hooks();
     hooks.showMessage = [](const std::string& text) { std::cerr << text << "\n"; };
     hooks.screenWidth = [] { return Screen->Width(); };
@@ -75,11 +76,9 @@ bool PrepareGalleryGame(const GalleryGameOptions& options, std::string& message)
 {
     if (!EnterGameFolder(options, message))
         return false;
-    InstallGalleryHooks();
+    StartGalleryProgram(options.seed);
     RegisterGameScreens();
     LoadBackgroundBitmap();
-    SeedRepeatableRun(options.seed);
-    InstallRuleServices();
     const FirstScreen first = StartQuickNewGame();
     if (first == FirstScreen::None) {
         message = "no game can be started from this database";
