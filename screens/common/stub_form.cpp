@@ -21,6 +21,11 @@ TStubForm::TStubForm(TComponent* owner, const std::string& formClass, const std:
     SetCaption(shows);
     if (lbtitulo)
         lbtitulo->SetCaption(shows);
+    // The second background is the dark pitch green: light text reads on it.
+    if (style.background == TBackground::Builder)
+        for (TLabel* label : {lbtitulo, lbaviso})
+            if (label)
+                label->Font().SetColor(clWhite);
 }
 
 void TStubForm::btcontinuarClick(TObject*)
