@@ -9,7 +9,4 @@ namespace tarvelon {
 // has handed control back to the loop.
 void RunQueued(std::function<void()> work);
 
-// Runs every queued call waiting now (tests and the gallery, which drive the loop themselves).
-void RunQueuedCalls();
-
 }  // namespace tarvelon
