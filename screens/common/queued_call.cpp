@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <exception>
+
+#include "platform/forms/application.h"
 
 namespace tarvelon {
 
@@ -10,7 +13,16 @@ namespace tarvelon {
 void RunQueued(std::function<void()> work)
 {
     QMetaObject::invokeMethod(
-        QCoreApplication::instance(), [work = std::move(work)] { work(); }, Qt::QueuedConnection);
+        QCoreApplication::instance(),
+        [work = std::move(work)] {
+            // An exception must not cross the event loop: it goes to the application's handler.
+            try {
+                work();
+            } catch (const std::exception& error) {
+                Application->HandleException(Application, error);
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace tarvelon
