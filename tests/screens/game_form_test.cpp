@@ -16,6 +16,7 @@
 #include "screens/common/form_references.h"
 #include "screens/common/game_form.h"
 #include "screens/common/grid_helpers.h"
+#include "screens/common/queued_call.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/stub_form.h"
 #include "screens/screens_registration.h"
@@ -183,6 +184,20 @@ TEST_F(GameFormTest, TheStubKeepsTheGameMovingOnlyWithContinuar)
     test::Pump();
     EXPECT_EQ(moves, 1);
     EXPECT_FALSE(Form67);
+}
+
+TEST(QueuedCallTest, RunsAfterTheCurrentEventAndHandsAnExceptionToTheApplication)
+{
+    std::string caught;
+    Application->OnException = [&caught](TObject*, const std::exception& error) { caught = error.what(); };
+    bool ran = false;
+    RunQueued([&ran] { ran = true; });
+    RunQueued([] { throw std::runtime_error("falhou"); });
+    EXPECT_FALSE(ran);
+    test::Pump();
+    EXPECT_TRUE(ran);
+    EXPECT_EQ(caught, "falhou");
+    Application->OnException = nullptr;
 }
 
 TEST(GridHelpersTest, RowColoursAlternateAndHeadingsStandOut)
