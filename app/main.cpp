@@ -7,6 +7,7 @@
 
 #include "app/launch_options.h"
 #include "app/launcher.h"
+#include "app/screen_layer.h"
 #include "app/startup.h"
 #include "platform/audio/mci_player.h"
 #include "platform/audio/wave_device.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv)
     start.seed = options->seed;
     start.programFolder = QApplication::applicationDirPath().toStdString();
     const tarvelon::TProgramServices services = tarvelon::StartProgram(std::move(start));
+    tarvelon::InstallScreenLayer();
     const std::optional<int> ended = tarvelon::Launch(*options, std::cout, std::cerr);
     return ended ? *ended : QApplication::exec();
 }

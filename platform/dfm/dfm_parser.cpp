@@ -421,7 +421,8 @@ std::string TDfmValue::Describe() const
 
 std::string TDfmError::Text() const
 {
-    return file + ", line " + std::to_string(line) + ": " + message;
+    // A problem found by the form's code (a child looked up in vain) has no line.
+    return file + (line > 0 ? ", line " + std::to_string(line) : std::string()) + ": " + message;
 }
 
 bool ParseDfm(const std::string& text, const std::string& fileName, TDfmObject& root, TDfmError& error)

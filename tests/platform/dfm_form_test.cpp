@@ -183,6 +183,19 @@ TEST_F(ReaderTest, WrongDescriptionsAreReportedWithFileAndLineAndTheRestIsRead)
     EXPECT_EQ(form->FindComponent("Inside"), nullptr);
 }
 
+TEST_F(ReaderTest, AChildTheCodeLooksUpInVainIsAProblem)
+{
+    Read("object Form99: TForm99\n  object Label1: TLabel\n  end\nend\n");
+    EXPECT_TRUE(form->ReadProblems().Ok());
+    EXPECT_NE(form->FindChild<TLabel>("Label1"), nullptr);
+    EXPECT_EQ(form->FindChild<TLabel>("Label7"), nullptr);
+    EXPECT_EQ(form->FindChild<TEdit>("Label1"), nullptr);
+    ASSERT_EQ(form->ReadProblems().errors.size(), 2u);
+    EXPECT_NE(form->ReadProblems().errors[0].message.find("\"Label7\""), std::string::npos);
+    EXPECT_NE(form->ReadProblems().errors[1].message.find("not of the class"), std::string::npos);
+    EXPECT_EQ(form->ReadProblems().errors[0].Text().rfind("TForm99.dfm: the code looks up", 0), 0u);
+}
+
 TEST_F(ReaderTest, ProblemsAreShownInAMessageBox)
 {
     std::string shown;

@@ -1,0 +1,42 @@
+#include "app/screen_layer.h"
+
+#include "app/screen_seam.h"
+#include "screens/common/game_form.h"
+#include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
+#include "screens/screens_registration.h"
+
+namespace tarvelon {
+
+namespace {
+
+void ShowFirstScreen(const GameOpening& opening)
+{
+    switch (opening.from) {
+    case GameOpening::From::Title: OpenScreen("TForm1"); break;
+    case GameOpening::From::NewGame: OpenFirstScreenOfNewGame(opening.firstScreen); break;
+    case GameOpening::From::SavedGame: OpenAfterLoad(opening.loadOutcome); break;
+    }
+}
+
+bool OpenFormByName(const std::string& formClass)
+{
+    if (!FindScreen(formClass))
+        return false;
+    OpenScreen(formClass, true);
+    return true;
+}
+
+}  // namespace
+
+void InstallScreenLayer()
+{
+    RegisterGameScreens();
+    if (!BackgroundBitmap)
+        LoadBackgroundBitmap();
+    ScreenSeam& seam = ScreenLayer();
+    seam.showFirstScreen = ShowFirstScreen;
+    seam.openFormByName = OpenFormByName;
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,8 @@
+#pragma once
+// The screens layer takes over the program's seam (app/screen_seam.h): every screen registered, the
+// shared background loaded, and the first screen of the opening shown through the navigator.
+namespace tarvelon {
+
+void InstallScreenLayer();
+
+}  // namespace tarvelon
