@@ -105,6 +105,11 @@ void BuildHumanLineupsAutomatically()
 
 DayOutcome PlayDay(const std::function<void()>& atResults)
 {
+    return PlayDayToNextScreen(atResults) == CalendarExit::SeasonEnd ? DayOutcome::SeasonOver : DayOutcome::Played;
+}
+
+CalendarExit PlayDayToNextScreen(const std::function<void()>& atResults)
+{
     // A hub would have opened: its "play" sets up the day as the advance does without one.
     if (!LineupsReady)
         OpenNextMatchday();
@@ -117,7 +122,7 @@ DayOutcome PlayDay(const std::function<void()>& atResults)
         atResults();
     const CalendarExit exit = AdvanceCalendar();
     LineupsReady = exit == CalendarExit::NextMatchday;
-    return exit == CalendarExit::SeasonEnd ? DayOutcome::SeasonOver : DayOutcome::Played;
+    return exit;
 }
 
 int PlaySeasonDays(const SeasonWatch& watch)

@@ -4,6 +4,8 @@
 // human coach answered by the game's own choice (automatic line-ups, no dialogs).
 #include <functional>
 
+#include "core/progression/calendar_advance.h"
+
 namespace tarvelon {
 
 // Fills the progression's seams with the day rules' shoot-outs, group close-outs and computer
@@ -29,6 +31,10 @@ enum class DayOutcome {
 // calendar advance with its updates between rounds (market, sackings, offers). `atResults` runs
 // where the results screen would open: every match of the day booked, the calendar not yet moved.
 DayOutcome PlayDay(const std::function<void()>& atResults = {});
+
+// The same day, answering with the screen the calendar advance opens next (the hub's play button
+// when the coach leaves every line-up to his assistant).
+CalendarExit PlayDayToNextScreen(const std::function<void()>& atResults = {});
 
 // What a caller may look at while seasons are played (each may be empty).
 struct SeasonWatch {

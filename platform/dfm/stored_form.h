@@ -10,7 +10,9 @@
 //   }
 //
 // A description with problems still gives a usable form; the problems are kept in ReadProblems()
-// and shown in a message box once the form is shown (ShowReadProblems).
+// and shown in a message box once the form is shown (ShowReadProblems). A child that the code looks
+// up with FindChild and the description does not have (or has of another class) is a problem too,
+// and so is a handler the description names that the form did not bind (the reader reports it).
 #include "platform/dfm/form_reader.h"
 #include "platform/forms/form.h"
 
@@ -34,19 +36,25 @@ public:
     const TReadResult& ReadDescriptionText(const std::string& text, const std::string& fileName);
     const TReadResult& ReadProblems() const { return problems_; }
 
-    // The owned component of that name and class, or null.
+    // The owned component of that name and class, or null (then noted among the problems).
     template <typename T>
     T* FindChild(const std::string& name) const
     {
-        return dynamic_cast<T*>(FindComponent(name));
+        T* child = dynamic_cast<T*>(FindComponent(name));
+        if (!child)
+            NoteMissingChild(name);
+        return child;
     }
 
     // Shows the problems of the description in a message box (nothing when there were none).
     void ShowReadProblems() const;
 
 private:
+    void NoteMissingChild(const std::string& name) const;
+
     THandlerTable handlers_;
-    TReadResult problems_;
+    std::string descriptionFile_;
+    mutable TReadResult problems_;
 };
 
 }  // namespace tarvelon

@@ -1,0 +1,147 @@
+#include "screens/common/game_form.h"
+
+#include "core/format/screen_size.h"
+#include "core/hooks.h"
+#include "core/persist/file_paths.h"
+#include "platform/forms/keys.h"
+#include "platform/forms/screen.h"
+#include "platform/graphics/bitmap.h"
+#include "screens/common/form_references.h"
+
+namespace tarvelon {
+
+namespace {
+
+constexpr int kDesignScreenWidth = 800;
+
+std::unique_ptr<TBitmap> LoadGamePicture(const char* name)
+{
+    const std::string path = FindFileNoCase(".", name);
+    if (path.empty())
+        return nullptr;
+    auto picture = std::make_unique<TBitmap>();
+    if (!picture->LoadFromFile(path) || picture->Width() <= 0 || picture->Height() <= 0)
+        return nullptr;
+    return picture;
+}
+
+std::unique_ptr<TBitmap>& TitleBackgroundStore()
+{
+    static std::unique_ptr<TBitmap> picture;
+    return picture;
+}
+
+// "img/f02.bmp", read the first time a screen needs it.
+const TBitmap* BuilderBackground()
+{
+    static std::unique_ptr<TBitmap> picture = LoadGamePicture("img/f02.bmp");
+    return picture.get();
+}
+
+}  // namespace
+
+TBitmap* BackgroundBitmap = nullptr;
+
+bool LoadBackgroundBitmap()
+{
+    TitleBackgroundStore() = LoadGamePicture("img/f01.jpg");
+    BackgroundBitmap = TitleBackgroundStore().get();
+    return BackgroundBitmap != nullptr;
+}
+
+void TileBackground(TCanvas& canvas, const TBitmap& picture, int width, int height)
+{
+    for (int y = 0; y < height; y += picture.Height())
+        for (int x = 0; x < width; x += picture.Width())
+            canvas.Draw(x, y, picture);
+}
+
+TGameForm::TGameForm(TComponent* owner, std::string formClass, TGameFormStyle style)
+    : TStoredForm(owner), formClass_(std::move(formClass)), style_(style)
+{
+    SetPosition(style_.fillsWindow ? poDesigned : poScreenCenter);
+    if (TFormRef<TGameForm>* reference = FormReferenceOf(formClass_))
+        *reference = this;
+}
+
+TGameForm::~TGameForm() = default;
+
+const TReadResult& TGameForm::ReadDescription(const std::string& description)
+{
+    const TReadResult& result = TStoredForm::ReadDescription(description.empty() ? formClass_ : description);
+    ApplyStyle();
+    return result;
+}
+
+void TGameForm::ApplyStyle()
+{
+    if (style_.swallowAltF4 || style_.closeOnEscape)
+        SetKeyPreview(true);
+    if (style_.fillsWindow) {
+        SetPosition(poDesigned);
+        SetBoundsRect(Screen->WorkAreaRect());
+    }
+    if (style_.scaleToScreen)
+        FitToScreen();
+}
+
+bool TGameForm::FitToScreen()
+{
+    const int width = Hooks().screenWidth ? Hooks().screenWidth() : kDesignScreenWidth;
+    if (width != kDesignScreenWidth && IsNarrowScreen())
+        ScaleBy(width, kDesignScreenWidth);
+    else if (IsWideScreen())
+        ScaleBy(133, 100);
+    else
+        return false;
+    scaled_ = true;
+    return true;
+}
+
+const TBitmap* TGameForm::BackgroundPicture() const
+{
+    switch (style_.background) {
+    case TBackground::Title: return BackgroundBitmap;
+    case TBackground::Builder: return BuilderBackground();
+    case TBackground::None: break;
+    }
+    return nullptr;
+}
+
+void TGameForm::Paint()
+{
+    if (const TBitmap* picture = BackgroundPicture())
+        TileBackground(Canvas(), *picture, ClientWidth(), ClientHeight());
+    TStoredForm::Paint();
+}
+
+void TGameForm::KeyDown(unsigned short& key, TShiftState shift)
+{
+    if (style_.swallowAltF4 && key == VK_F4 && (shift & ssAlt)) {
+        key = 0;
+        return;
+    }
+    TStoredForm::KeyDown(key, shift);
+    if (style_.closeOnEscape && key == VK_ESCAPE) {
+        key = 0;
+        Close();
+    }
+}
+
+void TGameForm::DoClose(TCloseAction& action)
+{
+    action = caFree;
+    TStoredForm::DoClose(action);
+}
+
+THourglass::THourglass() : previous_(Screen->Cursor())
+{
+    Screen->SetCursor(crHourGlass);
+}
+
+THourglass::~THourglass()
+{
+    Screen->SetCursor(previous_);
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,101 @@
+#pragma once
+// TGameForm: what every screen of the game shares, written once.
+//
+// - Its layout comes from its stored description, resources/forms/<FormClass>.dfm (TStoredForm);
+//   ClassName() is the form class ("TForm13"), and the form fills its global reference
+//   (form_references.h) while it lives.
+// - Painting tiles the game's background picture over the form, row by row from the top left:
+//   BackgroundBitmap ("img/f01.jpg", loaded at start-up), or "img/f02.bmp" for the screens that use
+//   the second background (the new-game builder, the load-game screen, the national-team hub and
+//   the editor's loading screen), or nothing.
+// - It centres itself on the screen when shown (a description may say otherwise) and frees itself
+//   when closed (a handler of OnClose may still choose another action).
+// - Alt+F4 is swallowed by the dialogs that must be answered with their buttons; Escape closes the
+//   screens that handle keys so; the screen-size rule scales the screens that ask for it.
+//
+// A screen derives from it, binds its handlers and reads its description:
+//
+//   TForm36::TForm36(TComponent* owner) : TGameForm(owner, "TForm36", {.closeOnEscape = true})
+//   {
+//       BindHandler("FormShow", [this](TObject*) { ... });
+//       ReadDescription();
+//       grid1 = FindChild<TDataGrid>("grid1");   // a missing child is a reported problem
+//   }
+//
+// and registers itself in the screen registry (screen_registry.h).
+#include <memory>
+#include <string>
+
+#include "platform/dfm/stored_form.h"
+#include "platform/forms/cursors.h"
+
+namespace tarvelon {
+
+class TBitmap;
+
+enum class TBackground {
+    Title,    // BackgroundBitmap, the shared picture of "img/f01.jpg"
+    Builder,  // "img/f02.bmp"
+    None,     // the form's own colour
+};
+
+struct TGameFormStyle {
+    TBackground background = TBackground::Title;
+    bool swallowAltF4 = false;   // a dialog answered only with its buttons
+    bool closeOnEscape = false;  // Escape closes the screen
+    bool scaleToScreen = false;  // the screen-size rule at creation (FitToScreen)
+    bool fillsWindow = false;    // aligned to the whole work area instead of centred
+};
+
+class TGameForm : public TStoredForm {
+public:
+    TGameForm(TComponent* owner, std::string formClass, TGameFormStyle style = {});
+    ~TGameForm() override;
+    std::string ClassName() const override { return formClass_; }
+    const std::string& FormClass() const { return formClass_; }
+    const TGameFormStyle& Style() const { return style_; }
+
+    // Reads resources/forms/<FormClass>.dfm (or the description named), then applies the style
+    // (key preview, scaling).
+    const TReadResult& ReadDescription(const std::string& description = {});
+
+    // The screen-size rule: when the screen's width is not 800 and the screen is narrower than
+    // 1.34 : 1 the form is scaled by width / 800, else when it is wider than 1.34 : 1 by 133 / 100.
+    // True when it scaled.
+    bool FitToScreen();
+    bool Scaled() const { return scaled_; }
+
+protected:
+    void Paint() override;
+    void KeyDown(unsigned short& key, TShiftState shift) override;
+    void DoClose(TCloseAction& action) override;
+
+private:
+    void ApplyStyle();
+    const TBitmap* BackgroundPicture() const;
+
+    std::string formClass_;
+    TGameFormStyle style_;
+    bool scaled_ = false;
+};
+
+// The shared background picture of the screens ("img/f01.jpg"); null when that file is missing.
+extern TBitmap* BackgroundBitmap;
+// Loads BackgroundBitmap from the game folder (the title screen's start-up); false when missing.
+bool LoadBackgroundBitmap();
+// Tiles a picture over a canvas area, row by row from its top left.
+void TileBackground(TCanvas& canvas, const TBitmap& picture, int width, int height);
+
+// The hourglass over every window while it lives (long work: building a screen, a new game).
+class THourglass {
+public:
+    THourglass();
+    ~THourglass();
+    THourglass(const THourglass&) = delete;
+    THourglass& operator=(const THourglass&) = delete;
+
+private:
+    TCursor previous_;
+};
+
+}  // namespace tarvelon

@@ -1,0 +1,32 @@
+#pragma once
+// The navigator: the one place where core's outcomes and the menus become screens. Every change of
+// screen is a queued call (queued_call.h) that runs at the top of the event loop, never inside the
+// handler of the form that is closing. Screens are created through the registry, so a stub stands
+// in for every screen not built yet.
+#include <string>
+
+#include "core/newgame/start_game.h"
+#include "core/persist/saved_game.h"
+#include "core/progression/calendar_advance.h"
+#include "core/seasonloop/season_turn.h"
+
+namespace tarvelon {
+
+// The form class each outcome opens ("" for none).
+std::string ScreenAfterCalendar(CalendarExit exit);
+std::string FirstScreenOfNewGame(FirstScreen first);
+std::string ScreenAfterLoad(LoadOutcome outcome);
+std::string ScreenOfSeasonStart(SeasonStartScreen start);
+
+// Opens a registered screen from a queued call: modally when its entry says so, else shown.
+void OpenScreen(const std::string& formClass);
+
+void OpenAfterCalendar(CalendarExit exit);
+void OpenFirstScreenOfNewGame(FirstScreen first);
+void OpenAfterLoad(LoadOutcome outcome);
+void OpenSeasonStart(SeasonStartScreen start);
+
+// What the navigator opened last (tests and the launcher follow the game with it).
+const std::string& LastOpenedScreen();
+
+}  // namespace tarvelon

@@ -1,0 +1,64 @@
+#include "screens/common/subjects.h"
+
+#include "core/club_rosters.h"
+#include "core/match/match_records.h"
+#include "core/records/game_state.h"
+#include "core/tables.h"
+
+namespace tarvelon {
+
+int MarketClub = -1;
+int DealPlayer = 0;
+int OfferingClub = -1;
+int LoanRequestPlayer = -1;
+int LoanRequestClub = -1;
+int RecordClub = -1;
+int FixtureListClub = -1;
+std::array<int, 2> HeadToHeadClubs = {-1, -1};
+int TrophyCabinetClub = -1;
+int SelectedRecord = -1;
+int TransferListMode = 1;
+int BracketCompetition = 4;
+int MatchReportIndex = -1;
+int ReportMode = 1;
+
+namespace {
+
+bool IsClub(int club) { return club >= 0 && club < static_cast<int>(Clubs.size()); }
+
+}  // namespace
+
+int SubjectClub()
+{
+    for (int i = 0; i < Game.HumanClubCount && i < 6; ++i)
+        if (IsClub(Game.HumanClubs[i]))
+            return Game.HumanClubs[i];
+    for (int club = 0; club < static_cast<int>(Clubs.size()); ++club)
+        if (!PlayersOfClub(club).empty())
+            return club;
+    return Clubs.empty() ? -1 : 0;
+}
+
+int SubjectPlayer()
+{
+    const int club = SubjectClub();
+    if (!IsClub(club) || PlayersOfClub(club).empty())
+        return Players.size() > 1 ? 1 : 0;
+    return PlayersOfClub(club).front();
+}
+
+int SubjectOtherClub()
+{
+    const int first = SubjectClub();
+    for (int club = 0; club < static_cast<int>(Clubs.size()); ++club)
+        if (club != first && !PlayersOfClub(club).empty())
+            return club;
+    return first;
+}
+
+int SubjectMatchReport()
+{
+    return MatchReports.empty() ? -1 : 0;
+}
+
+}  // namespace tarvelon
