@@ -152,6 +152,6 @@ private:
 };
 
 // The accelerator of a caption ("&Sair" -> 'S'), or 0 when it has none.
-char32_t CaptionAccelerator(const std::string& caption);
+char32_t GradCaptionAccelerator(const std::string& caption);
 
 }  // namespace tarvelon

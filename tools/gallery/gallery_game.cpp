@@ -1,0 +1,77 @@
+#include "tools/gallery/gallery_game.h"
+
+#include <exception>
+#include <iostream>
+
+#include "core/hooks.h"
+#include "core/newgame/start_game.h"
+#include "core/seasonloop/season_loop.h"
+#include "core/settings/settings.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "screens/common/game_flow.h"
+#include "screens/common/game_form.h"
+#include "screens/screens_registration.h"
+#include "tools/sampledata/sample_database.h"
+#include "tools/sim/sim_run.h"
+
+namespace tarvelon::gallery {
+
+namespace {
+
+// What the program's start-up gives the screens, without sound: messages on the error stream and
+// the screen's size.
+void InstallGalleryHooks()
+{
+    Application->ConnectToQt();
+    CoreHooks& hooks = Hooks();
+    hooks.showMessage = [](const std::string& text) { std::cerr << text << "\n"; };
+    hooks.screenWidth = [] { return Screen->Width(); };
+    hooks.screenHeight = [] { return Screen->Height(); };
+}
+
+bool EnterGameFolder(const GalleryGameOptions& options, std::string& message)
+{
+    std::filesystem::path folder = options.dataFolder;
+    if (folder.empty()) {
+        folder = options.scratchFolder;
+        try {
+            sampledata::WriteSampleDatabase(folder, options.seed);
+        } catch (const std::exception& error) {
+            message = std::string("cannot write the sample database: ") + error.what();
+            return false;
+        }
+    }
+    std::error_code failed;
+    std::filesystem::current_path(folder, failed);
+    if (failed) {
+        message = "cannot enter " + folder.string();
+        return false;
+    }
+    SetProgramFolder(std::filesystem::current_path());
+    return true;
+}
+
+}  // namespace
+
+bool PrepareGalleryGame(const GalleryGameOptions& options, std::string& message)
+{
+    if (!EnterGameFolder(options, message))
+        return false;
+    InstallGalleryHooks();
+    RegisterGameScreens();
+    LoadBackgroundBitmap();
+    sim::SeedSimRun(options.seed);
+    InstallSeasonLoopServices();
+    const FirstScreen first = StartQuickNewGame();
+    if (first == FirstScreen::None) {
+        message = "no game can be started from this database";
+        return false;
+    }
+    AfterGameStarted(first);
+    for (int day = 0; day < options.daysPlayed; ++day)
+        PlayDay();
+    return true;
+}
+
+}  // namespace tarvelon::gallery
