@@ -36,7 +36,7 @@ struct MenuLabelPlace {
 // Labels 1..3 stand on the picture's plates of entries 1..3.
 constexpr MenuLabelPlace kMenuLabelPlaces[3] = {{100, 160}, {88, 195}, {88, 233}};
 constexpr int kCreditTag = 5;
-const char* const kCreditText = "<P align=\"center\">Tarvelon<BR>um jogo de técnico de futebol</P>";
+const char* const kCreditText = "<P align=\"center\">Tarvelon, versão 0.1<BR>© 2026 Equipe Tarvelon</P>";
 
 int TagOf(TObject* sender)
 {

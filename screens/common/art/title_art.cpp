@@ -170,7 +170,7 @@ void PaintMenuPlate(QPainter& p, const TRect& spot)
     p.drawRoundedRect(r, 8, 8);
     p.setPen(QPen(QColor(255, 255, 255, 60), 1));
     p.drawLine(QPointF(r.left() + 8, r.top() + 2.5), QPointF(r.right() - 8, r.top() + 2.5));
-    PaintBall(p, QPointF(r.left() + 17, r.center().y()), (r.height() - 10) / 2, 12);
+    PaintBall(p, QPointF(r.left() + 17, r.center().y()), 9.5, 12);
 }
 
 void PaintQuit(QPainter& p)
