@@ -1,10 +1,6 @@
 // The title screen (TForm1).
 #include "screens/competitions/title_screen.h"
 
-#include <filesystem>
-
-#include <QUrl>
-
 #include "core/basics/random.h"
 #include "core/mail/mail_texts.h"
 #include "core/matchday/referee_table.h"
@@ -14,13 +10,13 @@
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "platform/graphics/picture.h"
-#include "platform/stdctrls/browser.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "richtext/html_label.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/art/cursor_art.h"
 #include "screens/common/art/title_art.h"
+#include "screens/common/game_page.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 
@@ -36,7 +32,7 @@ struct MenuLabelPlace {
 // Labels 1..3 stand on the picture's plates of entries 1..3.
 constexpr MenuLabelPlace kMenuLabelPlaces[3] = {{100, 160}, {88, 195}, {88, 233}};
 constexpr int kCreditTag = 5;
-const char* const kCreditText = "<P align=\"center\">Tarvelon, versão 0.1<BR>© 2026 Equipe Tarvelon</P>";
+const char* const kCreditText = "<P align=\"center\">Tarvelon 0.1<BR>Equipe Tarvelon</P>";
 
 int TagOf(TObject* sender)
 {
@@ -50,12 +46,6 @@ const std::string& MenuCaption(int tag)
 {
     static const std::string captions[] = {"", "Novo Jogo", "Carregar Jogo", "Editor Equipes"};
     return captions[tag >= 1 && tag <= 3 ? tag : 0];
-}
-
-std::string GamePageUrl()
-{
-    const std::filesystem::path page = std::filesystem::absolute("tarvelon.html");
-    return QUrl::fromLocalFile(QString::fromStdString(page.string())).toString().toStdString();
 }
 
 TForm1::TForm1(TComponent* owner) : TGameForm(owner, "TForm1", {.background = TBackground::None})
@@ -190,7 +180,7 @@ void TForm1::RunMenuEntry(int entry)
     case art::hsLoadGame: OpenModalScreen("TForm21"); break;
     case art::hsEditor: OpenModalScreen("TForm2"); break;
     case art::hsQuit: Application->Terminate(); break;
-    case art::hsWebPage: OpenUrl(GamePageUrl()); break;
+    case art::hsWebPage: OpenGamePage(); break;
     default: break;
     }
 }

@@ -53,9 +53,6 @@ private:
 // The menu's captions by label tag 1..3: "Novo Jogo", "Carregar Jogo", "Editor Equipes".
 const std::string& MenuCaption(int tag);
 
-// The address of the game's page: the page "tarvelon.html" of the game folder, as a file link.
-std::string GamePageUrl();
-
 // The program's first screen: creates the title screen (the main form) and shows it. The program
 // calls it once, after its start-up, and then runs the event loop.
 TForm1* ShowTitleScreen();

@@ -22,6 +22,7 @@
 #include "richtext/html_label.h"
 #include "screens/common/art/cursor_art.h"
 #include "screens/common/form_references.h"
+#include "screens/common/game_page.h"
 #include "screens/common/game_form.h"
 #include "screens/common/screen_registry.h"
 #include "screens/competitions/title_screen.h"
