@@ -143,23 +143,76 @@ const FlagDesign kStateFlags[kStateFlagCount] = {
     {false, {White}, {{Shape::Saltire, Blue, 0.0, 0.2}, {Shape::Saltire, Yellow, 0.0, 0.08}, Disc(Yellow, 0.5, 0.5, 0.1)}},  // TO
 };
 
-// A country without a drawn flag gets two stripes of its own.
-FlagDesign FallbackFlag(int country)
+bool operator==(const Emblem& x, const Emblem& y)
 {
-    const int colors[] = {Red, Blue, Green, Yellow, White, Black, Sky, Orange};
-    return {country % 2 == 0, {colors[country % 8], colors[(country / 8 + 1 + country) % 8]}, {}};
+    return x.shape == y.shape && x.color == y.color && x.a == y.a && x.b == y.b && x.c == y.c;
+}
+
+bool operator==(const FlagDesign& x, const FlagDesign& y)
+{
+    return x.vertical == y.vertical && x.stripes == y.stripes && x.emblems == y.emblems;
+}
+
+// The k-th flag of the plain designs: two different colours as two stripes or as a band between
+// two stripes, across or upright, some with a disc in a third colour.
+FlagDesign PlainDesign(int k)
+{
+    constexpr int kColors[] = {Red, Blue, Green, Yellow, White, Black, Sky, Orange};
+    const int pair = (k * 23) % 56;  // 23 is prime to 56: every pair of colours once
+    const int variant = (k / 56) % 4;
+    const int first = pair / 7;
+    const int second = pair % 7 < first ? pair % 7 : pair % 7 + 1;
+    int third = (first + 4) % 8;
+    while (third == first || third == second) {
+        third = (third + 1) % 8;
+    }
+    const int a = kColors[first], b = kColors[second];
+    switch (variant) {
+    case 0: return {false, {a, b}, {}};
+    case 1: return {true, {a, b, a}, {}};
+    case 2: return {true, {a, b}, {Disc(kColors[third], 0.5, 0.5, 0.18)}};
+    default: return {false, {a, b, a}, {Disc(kColors[third], 0.5, 0.5, 0.18)}};
+    }
+}
+
+// A country without a drawn flag gets the next plain design that no other flag has.
+const std::vector<FlagDesign>& PlainFlags()
+{
+    static const std::vector<FlagDesign> flags = [] {
+        std::vector<FlagDesign> table(kCountryFlagCount);
+        std::vector<FlagDesign> taken;
+        for (const auto& [country, design] : kCountryFlags) {
+            taken.push_back(design);
+        }
+        for (const auto& [country, design] : kExtraFlags) {
+            taken.push_back(design);
+        }
+        int k = 0;
+        for (int country = 0; country < kCountryFlagCount; ++country) {
+            if (kCountryFlags.count(country) != 0 || kExtraFlags.count(country) != 0) {
+                continue;
+            }
+            FlagDesign design = PlainDesign(k++);
+            while (std::find(taken.begin(), taken.end(), design) != taken.end()) {
+                design = PlainDesign(k++);
+            }
+            taken.push_back(design);
+            table[static_cast<std::size_t>(country)] = design;
+        }
+        return table;
+    }();
+    return flags;
 }
 
 const FlagDesign& CountryDesignOf(int country)
 {
-    static std::map<int, FlagDesign> fallbacks;
     for (const auto* table : {&kCountryFlags, &kExtraFlags}) {
         const auto found = table->find(country);
         if (found != table->end()) {
             return found->second;
         }
     }
-    return fallbacks.emplace(country, FallbackFlag(country)).first->second;
+    return PlainFlags()[static_cast<std::size_t>(std::clamp(country, 0, kCountryFlagCount - 1))];
 }
 
 // Whether the emblem covers the point; u across, v down, `aspect` = width / height.
