@@ -8,6 +8,7 @@
 #include <string>
 
 #include "core/seasonloop/season_loop.h"
+#include "core/services/rule_services.h"
 #include "core/settings/settings.h"
 #include "tools/sampledata/sample_database.h"
 #include "tools/sim/sim_run.h"
@@ -37,8 +38,8 @@ void PlaySecondSeason(benchmark::State& state, sim::SimOptions options)
     SetProgramFolder(SampleFolder());
     for (auto _ : state) {
         state.PauseTiming();
-        sim::SeedSimRun(options.seed);
-        InstallSeasonLoopServices();
+        InstallRuleServices();
+        SeedRepeatableRun(options.seed);
         std::string message;
         if (!sim::StartSimGame(options, message)) {
             state.SkipWithError(message.c_str());

@@ -1,7 +1,6 @@
 #include "core/career/coach_hiring.h"
 
 #include "core/basics/random.h"
-#include "core/draws/draw_services.h"
 #include "core/draws/state_championship.h"
 #include "core/economy/player_value.h"
 #include "core/economy/table_access.h"
@@ -92,12 +91,6 @@ int DivisionRememberedBy(const TCoach& coach, const TClub& club)
         return 4;
     return club.Division;
 }
-
-// The draws of the season hire coaches for state clubs through this.
-const bool hiringInstalled = [] {
-    Draws().hireCoach = HireCoach;
-    return true;
-}();
 
 }  // namespace
 

@@ -1,11 +1,8 @@
 #include "core/seasonloop/season_loop.h"
 
-#include "core/draws/draw_services.h"
-#include "core/history/history_lookups.h"
 #include "core/match/computer_lineups.h"
 #include "core/match/match_flags.h"
 #include "core/matchday/matchday_driver.h"
-#include "core/matchday_rules/day_rules_services.h"
 #include "core/matchday_rules/end_of_matchday.h"
 #include "core/matchday_rules/matchday_setup.h"
 #include "core/matchday_rules/standings.h"
@@ -76,13 +73,6 @@ void CloseTablesForResults()
 bool IsNationalTeamDay() { return Game.DayKind >= kKindWorldCup; }
 
 }  // namespace
-
-void InstallSeasonLoopServices()
-{
-    InstallDayRulesServices();
-    // The club world cup and the continental qualifiers ask the history for last champions.
-    Draws().findChampion = FindChampion;
-}
 
 void BeginSeasonLoop(bool lineupsReady) { LineupsReady = lineupsReady; }
 

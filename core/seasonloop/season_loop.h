@@ -8,10 +8,7 @@
 
 namespace tarvelon {
 
-// Fills the progression's seams with the day rules' shoot-outs, group close-outs and computer
-// national squads, and the draws' question for past champions with the history's answer (the
-// program installs the same at start-up). Screens stay empty.
-void InstallSeasonLoopServices();
+// The rules' services come from InstallRuleServices (core/services/rule_services.h), as at start-up.
 
 // Where the loop stands: whether today's computer line-ups are built already (the new game or the
 // calendar advance opened the matchday at once) or still to build (a hub would have opened).

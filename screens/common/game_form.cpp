@@ -73,6 +73,13 @@ const TReadResult& TGameForm::ReadDescription(const std::string& description)
     return result;
 }
 
+const TReadResult& TGameForm::ReadDescriptionText(const std::string& text, const std::string& fileName)
+{
+    const TReadResult& result = TStoredForm::ReadDescriptionText(text, fileName);
+    ApplyStyle();
+    return result;
+}
+
 void TGameForm::ApplyStyle()
 {
     if (style_.swallowAltF4 || style_.closeOnEscape)

@@ -58,6 +58,8 @@ public:
     // Reads resources/forms/<FormClass>.dfm (or the description named), then applies the style
     // (key preview, scaling).
     const TReadResult& ReadDescription(const std::string& description = {});
+    // The same from a description given as text (tests, tools).
+    const TReadResult& ReadDescriptionText(const std::string& text, const std::string& fileName);
 
     // The screen-size rule: when the screen's width is not 800 and the screen is narrower than
     // 1.34 : 1 the form is scaled by width / 800, else when it is wider than 1.34 : 1 by 133 / 100.

@@ -5,6 +5,7 @@
 #include "screens/common/game_form.h"
 #include "screens/common/queued_call.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
 
 namespace tarvelon {
 
@@ -77,6 +78,13 @@ void OpenScreen(const std::string& formClass)
     if (formClass.empty())
         return;
     RunQueued([formClass] { OpenNow(formClass); });
+}
+
+void OpenMatchReport(int report, int side)
+{
+    MatchReportIndex = report;
+    ReportMode = side;
+    OpenScreen("TForm52");
 }
 
 void OpenAfterCalendar(CalendarExit exit) { OpenScreen(ScreenAfterCalendar(exit)); }

@@ -21,6 +21,9 @@ std::string ScreenOfSeasonStart(SeasonStartScreen start);
 // Opens a registered screen from a queued call: modally when its entry says so, else shown.
 void OpenScreen(const std::string& formClass);
 
+// The match report of an archived match (`MatchReportIndex`), on the side `side` (1 home, 2 away).
+void OpenMatchReport(int report, int side = 1);
+
 void OpenAfterCalendar(CalendarExit exit);
 void OpenFirstScreenOfNewGame(FirstScreen first);
 void OpenAfterLoad(LoadOutcome outcome);

@@ -18,7 +18,7 @@ TGameForm* OpenAndPaint(const TScreenEntry& entry, TScreenProbe& probe)
 {
     QElapsedTimer clock;
     clock.start();
-    TGameForm* form = CreateScreen(entry.formClass, Application, true);
+    TGameForm* form = CreateScreen(entry, Application, true);
     if (!form) {
         probe.problems.push_back("the screen could not be created");
         return nullptr;

@@ -86,11 +86,16 @@ std::vector<const TScreenEntry*> RegisteredScreens()
 TGameForm* CreateScreen(const std::string& formClass, TComponent* owner, bool withSubject)
 {
     const TScreenEntry* entry = FindScreen(formClass);
-    if (!entry || !entry->create)
+    return entry ? CreateScreen(*entry, owner, withSubject) : nullptr;
+}
+
+TGameForm* CreateScreen(const TScreenEntry& entry, TComponent* owner, bool withSubject)
+{
+    if (!entry.create)
         return nullptr;
-    if (withSubject && entry->subject)
-        entry->subject();
-    TGameForm* form = entry->create(owner);
+    if (withSubject && entry.subject)
+        entry.subject();
+    TGameForm* form = entry.create(owner);
     form->AfterConstruction();
     return form;
 }

@@ -69,6 +69,7 @@ std::vector<const TScreenEntry*> RegisteredScreens();
 
 // Sets the subject (when asked) and creates the form, OnCreate included; null for an unknown class.
 TGameForm* CreateScreen(const std::string& formClass, TComponent* owner, bool withSubject = false);
+TGameForm* CreateScreen(const TScreenEntry& entry, TComponent* owner, bool withSubject = false);
 
 // Forgets every entry (tests).
 void ClearScreenRegistry();

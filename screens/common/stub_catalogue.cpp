@@ -87,7 +87,7 @@ const StubRow kStubs[] = {
     {"TForm59", A::Club, "Proposta de empréstimo", true, Subject::LoanRequest, Move::None, kAnswered},
     {"TForm24", A::Club, "Renovação de contratos", true, Subject::None, Move::None, kPlain},
     {"TForm25", A::Club, "Pedido salarial do jogador", true, Subject::None, Move::None, kAnswered},
-    {"TForm23", A::Club, "Venda de jogador em leilão", true, Subject::Auction, Move::BackToHub, kAnswered},
+    {"TForm23", A::Club, "Venda de jogador em leilão", false, Subject::Auction, Move::BackToHub, kAnswered},
     {"TForm58", A::Club, "Últimas transferências", true, Subject::TransferList, Move::None, kPlain},
     {"TForm28", A::Club, "Empréstimo bancário", true, Subject::None, Move::None, kPlain},
     {"TForm22", A::Club, "Finanças do clube", true, Subject::None, Move::None, kPlain},

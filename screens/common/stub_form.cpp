@@ -2,6 +2,7 @@
 
 #include "controls/grad_button.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "screens/common/form_references.h"
 #include "screens/common/queued_call.h"
 
 namespace tarvelon {
@@ -31,7 +32,11 @@ void TStubForm::btcontinuarClick(TObject*)
 
 void TStubForm::btfecharClick(TObject*)
 {
+    // A main screen of the game (not a dialog) leaves the player on the title screen.
+    const bool mainScreen = !Modal() && !(Form1 == this);
     Close();
+    if (mainScreen && Form1)
+        Form1->Show();
 }
 
 }  // namespace tarvelon

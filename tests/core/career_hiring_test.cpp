@@ -10,6 +10,7 @@
 #include "core/mail/mail.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
+#include "core/services/rule_services.h"
 #include "tests/core/economy_test_world.h"
 
 namespace tarvelon {
@@ -162,6 +163,7 @@ TEST_F(CareerHiringTest, AHumanLeavingTheSecondOfTwoDivisionsOfTenWantsTheFourth
 
 TEST_F(CareerHiringTest, StateDrawsHireThroughTheCareer)
 {
+    InstallRuleServices();
     ASSERT_TRUE(static_cast<bool>(Draws().hireCoach));
     Clubs[3].coach = -1;
     const int coach = FreeCoach(104, 1);

@@ -23,6 +23,7 @@
 #include "core/rollover/season_rollover.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"
+#include "core/services/rule_services.h"
 #include "tests/core/matchday_world.h"
 
 namespace tarvelon {
@@ -34,7 +35,7 @@ void StartHeadlessWorld(int clubs, std::uint32_t seed, int season = 1)
 {
     testworld::BuildWorld(clubs, seed);
     Progression() = ProgressionServices{};
-    InstallDayRulesServices();  // the real shoot-outs, group close-outs and national squads
+    InstallRuleServices();  // the real shoot-outs, group close-outs and national squads
     Game.Season = season;
     Game.LeagueFormat = kDivisionsOf10;
     Game.DayIndex = 0;

@@ -15,6 +15,7 @@
 #include "core/persist/saved_game_image.h"
 #include "core/rollover/season_rollover.h"
 #include "core/settings/settings.h"
+#include "core/services/rule_services.h"
 #include "tests/core/newgame_database.h"
 
 using namespace tarvelon;
@@ -35,6 +36,7 @@ protected:
         std::filesystem::create_directory(folder.path() / "sav");
         SetProgramFolder(folder.path());
         Hooks().showMessage = [this](const std::string& text) { messages.push_back(text); };
+        InstallRuleServices();
         RandSeed = 8128;
         NewGameChoices choices;
         choices.countries = {29, 11};

@@ -16,6 +16,7 @@
 #include "core/rollover/season_rollover.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"
+#include "core/services/rule_services.h"
 #include "tests/core/matchday_world.h"
 #include "tests/core/saved_game_world.h"
 
@@ -47,8 +48,7 @@ void BuildLeague()
     Game.LeagueClubCount = kLeagueClubs + kRegionalClubs;
     Game.DayIndex = 1;
     TicketPrices = DefaultTicketPrices;
-    Draws().hireCoach = HireCoach;
-    Rollover() = GameRolloverServices();
+    InstallRuleServices();
     TLeague& league = Leagues[0];
     for (auto& row : league.divisions) std::fill(std::begin(row), std::end(row), -1);
     for (auto& row : league.finalOrder) std::fill(std::begin(row), std::end(row), -1);

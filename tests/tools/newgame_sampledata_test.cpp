@@ -19,6 +19,7 @@
 #include "core/season/competitions.h"
 #include "core/settings/settings.h"
 #include "core/tables.h"
+#include "core/services/rule_services.h"
 #include "tests/core/newgame_checks.h"
 #include "tests/core/newgame_database.h"
 #include "tools/sampledata/sample_database.h"
@@ -45,6 +46,7 @@ protected:
     void SetUp() override
     {
         Hooks().showMessage = [this](const std::string& text) { messages_.push_back(text); };
+        InstallRuleServices();
         RandSeed = 1958;
     }
     void TearDown() override { Hooks().showMessage = [](const std::string&) {}; }

@@ -16,6 +16,7 @@
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
 #include "core/seasonloop/season_loop.h"
+#include "core/services/rule_services.h"
 #include "core/settings/settings.h"
 #include "core/tables.h"
 #include "tests/core/newgame_database.h"
@@ -71,8 +72,8 @@ protected:
 
     static void StartEveryCompetition()
     {
-        sim::SeedSimRun(kSeed);
-        InstallSeasonLoopServices();
+        InstallRuleServices();
+        SeedRepeatableRun(kSeed);
         std::string message;
         ASSERT_TRUE(sim::StartSimGame(EveryCompetition(), message)) << message;
     }
@@ -145,8 +146,8 @@ TEST_F(SimSeasons, SameSeedSameGame)
 
 TEST_F(SimSeasons, HumanClubIsServedByTheAutomaticAnswers)
 {
-    sim::SeedSimRun(kSeed + 1);
-    InstallSeasonLoopServices();
+    InstallRuleServices();
+    SeedRepeatableRun(kSeed + 1);
     BeginNewGameSetup();
     ListNewGameClubFiles();
     NewGameChoices choices;

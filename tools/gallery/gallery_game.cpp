@@ -1,11 +1,14 @@
 #include "tools/gallery/gallery_game.h"
 
+#include <QString>
+#include <QtGlobal>
 #include <exception>
 #include <iostream>
 
 #include "core/hooks.h"
 #include "core/newgame/start_game.h"
 #include "core/seasonloop/season_loop.h"
+#include "core/services/rule_services.h"
 #include "core/settings/settings.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
@@ -13,7 +16,6 @@
 #include "screens/common/game_form.h"
 #include "screens/screens_registration.h"
 #include "tools/sampledata/sample_database.h"
-#include "tools/sim/sim_run.h"
 
 namespace tarvelon::gallery {
 
@@ -52,7 +54,22 @@ bool EnterGameFolder(const GalleryGameOptions& options, std::string& message)
     return true;
 }
 
+// The offscreen platform's notes about window features it lacks say nothing about the screens.
+void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (text.startsWith(QStringLiteral("This plugin does not support")))
+        return;
+    std::cerr << qPrintable(qFormatLogMessage(type, context, text)) << "\n";
+}
+
 }  // namespace
+
+void UseHeadlessDisplay()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(DropPlatformNotes);
+}
 
 bool PrepareGalleryGame(const GalleryGameOptions& options, std::string& message)
 {
@@ -61,8 +78,8 @@ bool PrepareGalleryGame(const GalleryGameOptions& options, std::string& message)
     InstallGalleryHooks();
     RegisterGameScreens();
     LoadBackgroundBitmap();
-    sim::SeedSimRun(options.seed);
-    InstallSeasonLoopServices();
+    SeedRepeatableRun(options.seed);
+    InstallRuleServices();
     const FirstScreen first = StartQuickNewGame();
     if (first == FirstScreen::None) {
         message = "no game can be started from this database";

@@ -15,6 +15,10 @@ struct GalleryGameOptions {
     int daysPlayed = 4;
 };
 
+// Called before the application object: the offscreen platform unless another one is asked for,
+// and its notes about window features it lacks kept off the error stream.
+void UseHeadlessDisplay();
+
 // Enters the game folder and builds the game; false with a message when it cannot. The screens'
 // classes and every registered screen are made known first.
 bool PrepareGalleryGame(const GalleryGameOptions& options, std::string& message);

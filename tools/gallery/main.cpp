@@ -47,21 +47,11 @@ bool WriteScreen(const tarvelon::TScreenProbe& probe, const std::filesystem::pat
     return !probe.picture.isNull() && probe.picture.save(QString::fromStdString(file.string()), "PNG");
 }
 
-// The offscreen platform's notes about window features it lacks say nothing about the screens.
-void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    if (text.startsWith(QStringLiteral("This plugin does not support")))
-        return;
-    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, text)));
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(DropPlatformNotes);
+    tarvelon::gallery::UseHeadlessDisplay();
     QApplication app(argc, argv);
     GalleryArgs args;
     if (!ParseArgs(argc, argv, args)) {

@@ -4,7 +4,6 @@
 #include <functional>
 #include <memory>
 
-#include "core/basics/random.h"
 #include "core/hooks.h"
 #include "core/newgame/new_game_setup.h"
 #include "core/persist/file_io.h"
@@ -14,6 +13,7 @@
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 #include "core/seasonloop/season_loop.h"
+#include "core/services/rule_services.h"
 #include "core/settings/settings.h"
 #include "core/tables.h"
 #include "core/vocab/countries.h"
@@ -52,12 +52,6 @@ std::string Absolute(const std::string& path)
 }
 
 }  // namespace
-
-void SeedSimRun(std::uint64_t seed)
-{
-    InstallDeterministicClock(seed);
-    RandSeed = static_cast<std::uint32_t>(seed ^ (seed >> 32));
-}
 
 bool StartSimGame(const SimOptions& options, std::string& message)
 {
@@ -132,8 +126,8 @@ int RunSim(const SimOptions& options, std::ostream& out, std::ostream& err)
         }
         SetProgramFolder(std::filesystem::current_path());
     }
-    SeedSimRun(options.seed);
-    InstallSeasonLoopServices();
+    InstallRuleServices();
+    SeedRepeatableRun(options.seed);
     std::string message;
     const bool started = loadFile.empty() ? StartSimGame(options, message) : LoadSimGame(loadFile, message);
     if (!started) {

@@ -9,9 +9,6 @@
 
 namespace tarvelon::sim {
 
-// The run repeats exactly: the deterministic clock and the random generator seeded from `seed`.
-void SeedSimRun(std::uint64_t seed);
-
 // A new game from the database in the current folder with the options' choices; false with the
 // game's messages in `message` when it cannot start. The season loop is ready to play its first day.
 bool StartSimGame(const SimOptions& options, std::string& message);

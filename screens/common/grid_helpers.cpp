@@ -1,0 +1,78 @@
+#include "screens/common/grid_helpers.h"
+
+#include <map>
+
+#include "core/format/images.h"
+#include "core/vocab/players.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/stdctrls/image_list_component.h"
+
+namespace tarvelon {
+
+namespace {
+
+constexpr int kMiniCrestSize = 18;
+
+// The crests already in one image list, owned by the list so that it ends with it.
+class TMiniCrestCache : public TComponent {
+public:
+    explicit TMiniCrestCache(TComponent* owner) : TComponent(owner) { SetName(kName); }
+    std::string ClassName() const override { return "TMiniCrestCache"; }
+    static constexpr const char* kName = "MiniCrestCache";
+    std::map<int, int> indexOfClub;
+};
+
+TMiniCrestCache& CacheOf(TCustomImageList& list)
+{
+    if (auto* cache = dynamic_cast<TMiniCrestCache*>(list.FindComponent(TMiniCrestCache::kName)))
+        return *cache;
+    return *new TMiniCrestCache(&list);
+}
+
+int AppendMiniCrest(TCustomImageList& list, int club)
+{
+    const std::string path = MiniCrestPath(club);
+    if (path.empty())
+        return -1;
+    TBitmap crest;
+    if (!crest.LoadFromFile(path) || crest.Width() != kMiniCrestSize || crest.Height() != kMiniCrestSize)
+        return -1;
+    return list.AddImage(crest.Image());
+}
+
+}  // namespace
+
+TColor AlternateRowColor(int rowNumber)
+{
+    return rowNumber % 2 != 0 ? kOddRowColor : kEvenRowColor;
+}
+
+bool IsHeadingRow(const std::string& firstCell)
+{
+    return firstCell.empty();
+}
+
+TColor GridRowColor(int rowNumber, const std::string& firstCell)
+{
+    return IsHeadingRow(firstCell) ? kHeadingRowColor : AlternateRowColor(rowNumber);
+}
+
+TColor PositionColor(int position)
+{
+    if (position < 0 || position >= PositionCount)
+        return clWhite;
+    return static_cast<TColor>(PositionColors[static_cast<std::size_t>(position)]);
+}
+
+int MiniCrestIndex(TCustomImageList& list, int club)
+{
+    TMiniCrestCache& cache = CacheOf(list);
+    const auto found = cache.indexOfClub.find(club);
+    if (found != cache.indexOfClub.end())
+        return found->second;
+    const int index = AppendMiniCrest(list, club);
+    cache.indexOfClub[club] = index;
+    return index;
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,162 @@
+// The walk over every registered screen on a seeded sample game: each one opens offscreen with its
+// subject, lays out, paints and closes without a problem; a broken form fails the walk; and a game
+// moves on from screen to screen through the stand-ins.
+#include <QTemporaryDir>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <set>
+
+#include "controls/grad_button.h"
+#include "core/records/game_state.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/graphics/bitmap.h"
+#include "screens/common/game_form.h"
+#include "screens/common/navigator.h"
+#include "screens/common/screen_probe.h"
+#include "screens/common/screen_registry.h"
+#include "screens/common/stub_form.h"
+#include "tests/platform/forms_test_support.h"
+#include "tools/gallery/gallery_game.h"
+
+namespace tarvelon {
+namespace {
+
+class WalkTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        savedFolder_ = std::filesystem::current_path();
+        folder_ = std::make_unique<QTemporaryDir>();
+        gallery::GalleryGameOptions options;
+        options.scratchFolder = folder_->path().toStdString();
+        options.seed = 3;
+        std::string message;
+        ready_ = gallery::PrepareGalleryGame(options, message);
+        ASSERT_TRUE(ready_) << message;
+    }
+    static void TearDownTestSuite()
+    {
+        std::filesystem::current_path(savedFolder_);
+        folder_.reset();
+    }
+    void SetUp() override { ASSERT_TRUE(ready_); }
+
+    static inline std::unique_ptr<QTemporaryDir> folder_;
+    static inline std::filesystem::path savedFolder_;
+    static inline bool ready_ = false;
+};
+
+TEST_F(WalkTest, EveryRegisteredScreenOpensPaintsAndClosesWithoutAProblem)
+{
+    const auto screens = RegisteredScreens();
+    EXPECT_GE(screens.size(), 83u);
+    ASSERT_NE(BackgroundBitmap, nullptr);
+    for (const TScreenEntry* entry : screens) {
+        const TScreenProbe probe = ProbeScreen(*entry);
+        EXPECT_TRUE(probe.Ok()) << entry->formClass << ":\n" << ::testing::PrintToString(probe.problems);
+        EXPECT_FALSE(probe.picture.isNull()) << entry->formClass;
+        EXPECT_EQ(Screen->FormCount(), 0) << entry->formClass << " left a form behind";
+    }
+}
+
+TEST_F(WalkTest, AStubShowsTheTiledBackgroundAndItsButtons)
+{
+    const TScreenProbe probe = ProbeScreen(*FindScreen("TForm14"));
+    ASSERT_TRUE(probe.Ok());
+    const QImage tile = BackgroundBitmap->Image();
+    const int x = tile.width() + 3;
+    const int y = 5;
+    EXPECT_EQ(probe.picture.pixel(x, y) & 0xFFFFFF, tile.pixel(3, 5) & 0xFFFFFF);
+    EXPECT_EQ(probe.picture.width(), 560);
+}
+
+// A form whose description names a handler the code did not bind, and whose code looks up a child
+// the description does not have.
+const char* const kBrokenForm = R"(object Form90: TForm90
+  ClientWidth = 300
+  ClientHeight = 100
+  object btsair: TButton
+    Left = 10
+    Top = 10
+    Caption = 'Sair'
+    OnClick = btsairClick
+  end
+end
+)";
+
+class TBrokenForm : public TGameForm {
+public:
+    TBrokenForm(TComponent* owner, bool bound) : TGameForm(owner, "TForm90")
+    {
+        if (bound)
+            BindHandler("btsairClick", [](TObject*) {});
+        ReadDescriptionText(kBrokenForm, "TForm90.dfm");
+        FindChild<TComponent>("btsair");
+        if (!bound)
+            FindChild<TComponent>("labnome");
+    }
+};
+
+TEST_F(WalkTest, TheWalkFailsOnAnUnboundHandlerAndAMissingChild)
+{
+    TScreenEntry broken;
+    broken.formClass = "TForm90";
+    broken.create = [](TComponent* owner) -> TGameForm* { return new TBrokenForm(owner, false); };
+    const TScreenProbe probe = ProbeScreen(broken);
+    ASSERT_EQ(probe.problems.size(), 2u) << ::testing::PrintToString(probe.problems);
+    EXPECT_NE(probe.problems[0].find("btsairClick"), std::string::npos) << probe.problems[0];
+    EXPECT_NE(probe.problems[1].find("labnome"), std::string::npos) << probe.problems[1];
+
+    TScreenEntry mended = broken;
+    mended.create = [](TComponent* owner) -> TGameForm* { return new TBrokenForm(owner, true); };
+    EXPECT_TRUE(ProbeScreen(mended).Ok());
+}
+
+TEST_F(WalkTest, EveryOutcomeOfTheGameOpensARegisteredScreen)
+{
+    for (CalendarExit exit : {CalendarExit::SeasonEnd, CalendarExit::Hub, CalendarExit::Auction,
+                              CalendarExit::NationalHub, CalendarExit::NextMatchday})
+        EXPECT_NE(FindScreen(ScreenAfterCalendar(exit)), nullptr);
+    for (FirstScreen first : {FirstScreen::Hub, FirstScreen::Matchday, FirstScreen::NationalTeamHub})
+        EXPECT_NE(FindScreen(FirstScreenOfNewGame(first)), nullptr);
+    EXPECT_EQ(FirstScreenOfNewGame(FirstScreen::None), "");
+    for (LoadOutcome outcome : {LoadOutcome::kOpenHub, LoadOutcome::kOpenNationalHub})
+        EXPECT_NE(FindScreen(ScreenAfterLoad(outcome)), nullptr);
+    EXPECT_EQ(ScreenAfterLoad(LoadOutcome::kFailed), "");
+    for (SeasonStartScreen start : {SeasonStartScreen::Hub, SeasonStartScreen::Matchday})
+        EXPECT_NE(FindScreen(ScreenOfSeasonStart(start)), nullptr);
+}
+
+// The one stand-in on screen (null while none is).
+TStubForm* OpenStub()
+{
+    TStubForm* open = nullptr;
+    for (int i = 0; i < Screen->FormCount(); ++i)
+        if (auto* stub = dynamic_cast<TStubForm*>(Screen->Forms(i)); stub && stub->Visible())
+            open = stub;
+    return open;
+}
+
+TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
+{
+    const int firstDay = Game.DayIndex;
+    OpenScreen("TForm13");
+    std::set<std::string> seen;
+    for (int step = 0; step < 8; ++step) {
+        ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr; })) << "no screen after step " << step;
+        EXPECT_EQ(Screen->FormCount(), 1) << "two screens at once";
+        TStubForm* stub = OpenStub();
+        seen.insert(stub->FormClass());
+        QTest::mouseClick(stub->btcontinuar->Widget(), Qt::LeftButton);
+    }
+    ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr; }));
+    OpenStub()->Close();
+    test::Pump();
+    EXPECT_GT(Game.DayIndex, firstDay + 4);
+    EXPECT_TRUE(seen.count("TForm13") || seen.count("TForm46")) << ::testing::PrintToString(seen);
+}
+
+}  // namespace
+}  // namespace tarvelon
