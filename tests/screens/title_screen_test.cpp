@@ -194,9 +194,9 @@ TEST_F(TitleScreenTest, LoadAndEditorOpenTheirScreensModally)
         });
     };
     closeWhenOpen();
-    Click(60, 200);  // load
+    Click(60, 200);  // the load entry's hot spot, left of its label
     closeWhenOpen();
-    Click(200, 240);  // editor
+    Click(200, 240);  // on the label "Editor Equipes"
     EXPECT_EQ(seen, (std::vector<std::string>{"TForm21 modal", "TForm2 modal"}));
 }
 
