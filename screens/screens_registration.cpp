@@ -6,6 +6,7 @@
 #include "richtext/html_controls_registration.h"
 #include "richtext/picture_store.h"
 #include "screens/common/stub_catalogue.h"
+#include "screens/competitions/competition_screens.h"
 
 namespace tarvelon {
 
@@ -26,8 +27,8 @@ void RegisterGameScreens()
 {
     RegisterComponentClasses();
     RegisterStubScreens();
-    // Built screens register themselves here, each area after the stubs, e.g.
-    // RegisterCompetitionScreens();
+    // Built screens register themselves here, each area after the stubs.
+    RegisterCompetitionScreens();
 }
 
 }  // namespace tarvelon

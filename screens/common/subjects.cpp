@@ -21,6 +21,7 @@ int TransferListMode = 1;
 int BracketCompetition = 4;
 int MatchReportIndex = -1;
 int ReportMode = 1;
+int AuctionPriceMargin = 0;
 
 namespace {
 

@@ -8,7 +8,6 @@
 #include <jpeglib.h>
 #include <png.h>
 
-#include "core/basics/color.h"
 
 namespace tarvelon::sampledata {
 
@@ -39,12 +38,6 @@ std::uint8_t Over(std::uint8_t top, std::uint8_t bottom, std::uint8_t alpha)
 }
 
 }  // namespace
-
-Rgba FromColor(int color)
-{
-    return {static_cast<std::uint8_t>(RedOf(color)), static_cast<std::uint8_t>(GreenOf(color)),
-            static_cast<std::uint8_t>(BlueOf(color)), 255};
-}
 
 std::string EncodePng(const Image& image, bool withAlpha)
 {

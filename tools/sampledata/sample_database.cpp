@@ -68,7 +68,7 @@ void WriteNationalTeam(int country, const std::vector<SampleClub>& clubs, const 
     const std::string file = NationalSquadFilePath(country);
     out.Check(WriteNationalSquadFile(out.PathOf(file), squad), file);
     out.Write("teams/selecoes/" + squad.symbolName.str() + ".png",
-              EncodePng(DrawFlag(country, kFlagWidth, kFlagHeight), false));
+              EncodePng(DrawCountryFlag(country, kFlagWidth, kFlagHeight), false));
 }
 
 }  // namespace

@@ -1,0 +1,98 @@
+#include "screens/common/art/art_kit.h"
+
+#include <functional>
+#include <map>
+#include <mutex>
+
+#include <QPainter>
+
+#include "platform/graphics/image_list.h"
+#include "screens/common/art/flag_art.h"
+#include "screens/common/art/title_art.h"
+
+namespace tarvelon::art {
+
+namespace {
+
+struct NamedPicture {
+    const char* name;
+    QImage (*draw)();
+};
+
+// The table of the kit's pictures.
+const NamedPicture kPictures[] = {
+    {"tinicio", DrawTitlePicture},
+};
+
+QImage WithEdge(QImage image)
+{
+    QPainter p(&image);
+    p.setPen(QColor(70, 70, 70));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(0, 0, image.width() - 1, image.height() - 1);
+    return image;
+}
+
+}  // namespace
+
+const QImage& Picture(const std::string& name)
+{
+    static std::mutex guard;
+    static std::map<std::string, QImage> drawn;
+    static const QImage none;
+    const std::lock_guard<std::mutex> lock(guard);
+    if (const auto found = drawn.find(name); found != drawn.end())
+        return found->second;
+    for (const NamedPicture& picture : kPictures) {
+        if (name == picture.name)
+            return drawn.emplace(name, picture.draw()).first->second;
+    }
+    return none;
+}
+
+std::vector<std::string> PictureNames()
+{
+    std::vector<std::string> names;
+    for (const NamedPicture& picture : kPictures)
+        names.emplace_back(picture.name);
+    return names;
+}
+
+QImage ToQImage(const Image& image)
+{
+    QImage out(image.width, image.height, QImage::Format_ARGB32);
+    for (int y = 0; y < image.height; ++y) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < image.width; ++x) {
+            const Rgba& p = image.at(x, y);
+            line[x] = qRgba(p.r, p.g, p.b, p.a);
+        }
+    }
+    return out.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage CountryFlagIcon(int country)
+{
+    return WithEdge(ToQImage(DrawCountryFlag(country, kListFlagWidth, kListFlagHeight)));
+}
+
+QImage StateFlagIcon(int state)
+{
+    return WithEdge(ToQImage(DrawStateFlag(state, kListFlagWidth, kListFlagHeight)));
+}
+
+void FillCountryFlags(TImageList& list)
+{
+    list.SetSize(kListFlagWidth, kListFlagHeight);
+    for (int country = 0; country < kCountryFlagCount; ++country)
+        list.AddImage(CountryFlagIcon(country));
+}
+
+void FillStateFlags(TImageList& list)
+{
+    list.SetSize(kListFlagWidth, kListFlagHeight);
+    for (int state = 0; state < kStateFlagCount; ++state)
+        list.AddImage(StateFlagIcon(state));
+}
+
+}  // namespace tarvelon::art

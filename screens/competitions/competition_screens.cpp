@@ -1,0 +1,13 @@
+#include "screens/competitions/competition_screens.h"
+
+#include "screens/common/screen_registry.h"
+#include "screens/competitions/title_screen.h"
+
+namespace tarvelon {
+
+void RegisterCompetitionScreens()
+{
+    RegisterBuiltScreen<TForm1>("TForm1", "screens/competitions/title_screen.cpp");
+}
+
+}  // namespace tarvelon
