@@ -4,6 +4,7 @@
 #include "screens/common/game_form.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
+#include "screens/competitions/title_screen.h"
 #include "screens/screens_registration.h"
 
 namespace tarvelon {
@@ -13,7 +14,7 @@ namespace {
 void ShowFirstScreen(const GameOpening& opening)
 {
     switch (opening.from) {
-    case GameOpening::From::Title: OpenScreen("TForm1"); break;
+    case GameOpening::From::Title: ShowTitleScreen(); break;
     case GameOpening::From::NewGame: OpenFirstScreenOfNewGame(opening.firstScreen); break;
     case GameOpening::From::SavedGame: OpenAfterLoad(opening.loadOutcome); break;
     }
@@ -34,6 +35,8 @@ void InstallScreenLayer()
     RegisterGameScreens();
     if (!BackgroundBitmap)
         LoadBackgroundBitmap();
+    // The title screen is the main form, created before any game is built, as the game starts.
+    CreateTitleScreen();
     ScreenSeam& seam = ScreenLayer();
     seam.showFirstScreen = ShowFirstScreen;
     seam.openFormByName = OpenFormByName;

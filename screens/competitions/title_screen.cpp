@@ -16,6 +16,7 @@
 #include "screens/common/art/art_kit.h"
 #include "screens/common/art/cursor_art.h"
 #include "screens/common/art/title_art.h"
+#include "screens/common/form_references.h"
 #include "screens/common/game_page.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
@@ -228,10 +229,18 @@ void TForm1::RichLabel1MouseLeave(TObject* sender)
         label->SetHTMLText(MenuCaption(TagOf(sender)));
 }
 
-TForm1* ShowTitleScreen()
+TForm1* CreateTitleScreen()
 {
+    if (auto* existing = Form1.As<TForm1>())
+        return existing;
     TForm1* title = nullptr;
     Application->CreateForm(title);
+    return title;
+}
+
+TForm1* ShowTitleScreen()
+{
+    TForm1* title = CreateTitleScreen();
     title->Show();
     return title;
 }

@@ -53,8 +53,10 @@ private:
 // The menu's captions by label tag 1..3: "Novo Jogo", "Carregar Jogo", "Editor Equipes".
 const std::string& MenuCaption(int tag);
 
-// The program's first screen: creates the title screen (the main form) and shows it. The program
-// calls it once, after its start-up, and then runs the event loop.
+// The program's main form: creates the title screen once (hidden), before any game is built, as its
+// start-up work comes first; later calls return the same form.
+TForm1* CreateTitleScreen();
+// Creates the title screen when needed and shows it.
 TForm1* ShowTitleScreen();
 
 }  // namespace tarvelon
