@@ -1,7 +1,7 @@
 #pragma once
 // TForm: a top-level window of the game: Show, ShowModal with its own nested event loop that ends
-// when ModalResult is set, Close with OnCloseQuery and OnClose (caFree frees the form only after
-// the handler that closed it has returned), key preview, and the form events.
+// when ModalResult is set, Close with OnCloseQuery and OnClose (caFree frees the form only once no
+// handler of it and no modal loop it runs is on the stack any more), key preview, and the form events.
 //
 // A form's Left and Top are the position of its window; its Width and Height are those of its
 // client area (the window frame of the desktop lies outside them).
@@ -47,7 +47,9 @@ public:
     // form ends the application.
     void Close();
     bool CloseQuery();
-    // Frees the form once the event handler running now has returned.
+    // Frees the form once none of its handlers and none of the modal loops it runs is on the stack
+    // (a form closed from inside a dialog that one of its own handlers opened lives until that
+    // handler has returned).
     void Release();
 
     TModalResult ModalResult() const { return modalResult_; }
@@ -138,6 +140,20 @@ private:
     TWindowState windowState_ = wsNormal;
     bool layered_ = false;
     bool noActivate_ = false;
+};
+
+// Marks the forms that a handler serves as busy while it runs: Release frees none of them before
+// the last such scope has ended. The window events, the timers and ShowModal hold one; the forms
+// are those among the component's owners and (for a control) its parents.
+class TFormHandlerScope {
+public:
+    explicit TFormHandlerScope(TComponent* component);
+    ~TFormHandlerScope();
+    TFormHandlerScope(const TFormHandlerScope&) = delete;
+    TFormHandlerScope& operator=(const TFormHandlerScope&) = delete;
+
+private:
+    std::vector<TForm*> forms_;
 };
 
 // Creates a form and runs its OnCreate: `auto* form = CreateForm<TForm13>(Application);`

@@ -332,6 +332,7 @@ public:
         TWinControl* control = widget ? TWinControl::FromWidget(widget) : nullptr;
         if (!control)
             return false;
+        const TFormHandlerScope busy(control);
         try {
             return Dispatch(control, widget, event);
         } catch (const std::exception& error) {
@@ -351,6 +352,7 @@ QObject* TWindowEvents::Filter()
 
 void TWindowEvents::Paint(TWinControl* control, QWidget* widget, QPaintEvent* event)
 {
+    const TFormHandlerScope busy(control);
     try {
         control->PaintInvalid();
     } catch (const std::exception& error) {

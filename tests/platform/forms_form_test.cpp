@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -144,6 +145,38 @@ TEST(CloseTest, ModalFormFreedOnCloseIsFreedAfterShowModalReturns)
     EXPECT_FALSE(freed);
     EXPECT_EQ(dialog->ModalResult(), mrNo);  // readable until the next events are handled
     EXPECT_TRUE(PumpUntil([&] { return freed; }));
+}
+
+TEST(CloseTest, FormClosedFromADialogThatItsHandlerOpenedLivesUntilThatHandlerReturns)
+{
+    // The hub's button opens a modal dialog whose own button closes the hub (caFree).
+    bool hubFreed = false;
+    auto* hub = new TForm(nullptr);
+    new TSentinel(hub, hubFreed);
+    hub->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+    hub->Show();
+    auto* play = new TCustomControl(hub);
+    play->SetParent(hub);
+    play->SetBounds(0, 0, 50, 20);
+    auto* dialog = CreateForm<TForm>(nullptr);
+    auto* ok = new TCustomControl(dialog);
+    ok->SetParent(dialog);
+    ok->SetBounds(0, 0, 50, 20);
+    ok->OnClick = [&](TObject*) {
+        hub->Close();
+        dialog->SetModalResult(mrOk);
+    };
+    bool aliveAfterDialog = false;
+    play->OnClick = [&](TObject*) {
+        QTimer::singleShot(0, [&] { QTest::mouseClick(ok->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); });
+        EXPECT_EQ(dialog->ShowModal(), mrOk);
+        Pump(20);  // events handled after the dialog, still inside this handler
+        aliveAfterDialog = !hubFreed && play->Width() == 50;
+    };
+    QTest::mouseClick(play->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_TRUE(aliveAfterDialog);
+    EXPECT_TRUE(PumpUntil([&] { return hubFreed; }));
+    Free(dialog);
 }
 
 TEST(CloseTest, ClosingTheMainFormEndsTheProgram)
