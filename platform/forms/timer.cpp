@@ -59,6 +59,8 @@ void TTimer::Timer()
 
 void TTimer::Fire()
 {
+    if (Application->Pausing())
+        return;  // the game stands still during a pause: the tick is skipped
     bool freed = false;
     {
         const TFormHandlerScope busy(this);
