@@ -60,6 +60,17 @@ void AddUnique(std::vector<TForm*>& forms, TForm* form)
         forms.push_back(form);
 }
 
+// A visible stay-on-top form other than `except`: a modal form opened over it must float as well.
+bool StayOnTopFormShowing(const TForm* except)
+{
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        const TForm* form = Screen->Forms(i);
+        if (form != except && form->FormStyle() == fsStayOnTop && form->Visible())
+            return true;
+    }
+    return false;
+}
+
 bool IsSizeable(TFormBorderStyle style)
 {
     return style == bsSizeable || style == bsSizeToolWin;
@@ -173,6 +184,7 @@ TModalResult TForm::ShowModal()
     modalResult_ = mrNone;
     HandleNeeded();
     ExistingWidget()->setWindowModality(Qt::ApplicationModal);
+    SetStayOnTopHint(formStyle_ == fsStayOnTop || StayOnTopFormShowing(this));
     try {
         Show();
         // A modal form takes the keyboard even when it shows itself without activation.
@@ -189,11 +201,19 @@ TModalResult TForm::ShowModal()
     SetVisible(false);
     if (QWidget* widget = ExistingWidget())
         widget->setWindowModality(Qt::NonModal);
+    SetStayOnTopHint(formStyle_ == fsStayOnTop);
     if (previousWindow)
         previousWindow->activateWindow();
     if (previousFocus)
         previousFocus->setFocus(Qt::OtherFocusReason);
     return modalResult_;
+}
+
+void TForm::SetStayOnTopHint(bool onTop)
+{
+    QWidget* widget = ExistingWidget();
+    if (widget && widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
+        widget->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
 }
 
 void TForm::RunModalLoop()
@@ -501,6 +521,7 @@ void TForm::VisibleChanged()
     if (Visible()) {
         AfterConstruction();
         HandleNeeded();
+        FillWorkAreaWhenAligned();
         PlaceOnFirstShow();
         DoShow();
         QWidget* widget = ExistingWidget();
@@ -517,6 +538,14 @@ void TForm::VisibleChanged()
         if (QWidget* widget = ExistingWidget())
             widget->hide();
     }
+}
+
+void TForm::FillWorkAreaWhenAligned()
+{
+    if (Align() != alClient || Parent())
+        return;
+    const TRect area = Screen->WorkAreaRect();
+    SetBounds(area.Left, area.Top, area.Width(), area.Height());
 }
 
 void TForm::PlaceOnFirstShow()

@@ -38,9 +38,11 @@ public:
     // Fires OnDestroy while the form is still whole (Free and Release run it).
     void BeforeDestruction() override;
 
+    // A top-level form with Align = alClient fills the screen's work area when it shows.
     void Show();
     // Shows the form modally: the other forms take no input until ModalResult is set (by a button,
-    // Close, or code) and the form has agreed to close. Returns ModalResult.
+    // Close, or code) and the form has agreed to close. Returns ModalResult. Opened while a
+    // stay-on-top form shows, it stays on top as well until it closes.
     TModalResult ShowModal();
     // Asks OnCloseQuery, then OnClose decides: hide (caHide), free once the handler has returned
     // (caFree), or stay (caNone). A modal form ends its loop with mrCancel instead. Closing the main
@@ -123,6 +125,9 @@ private:
     bool CloseModal();
     void RunModalLoop();
     void PlaceOnFirstShow();
+    // A top-level form aligned alClient fills the screen's work area.
+    void FillWorkAreaWhenAligned();
+    void SetStayOnTopHint(bool onTop);
     void FocusFirstControl();
     void ApplyFixedSize();
 

@@ -264,6 +264,56 @@ TEST(FormTest, OwnerFormCenterPlacesADialogOverItsOwner)
     EXPECT_EQ(dialog->Top(), 100 + 125);
 }
 
+TEST(FormTest, MainAndOwnerFormCenterUseTheScreenWhileThatFormIsHidden)
+{
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    main->SetBounds(10, 10, 400, 300);
+    main->Show();
+    main->Hide();
+    const TRect area = Screen->WorkAreaRect();
+    for (TPosition position : {poMainFormCenter, poOwnerFormCenter}) {
+        auto* dialog = new TForm(main);
+        dialog->SetBounds(0, 0, 100, 50);
+        dialog->SetPosition(position);
+        auto* closer = new TTimer(dialog);
+        closer->SetInterval(5);
+        closer->OnTimer = [dialog](TObject*) { dialog->SetModalResult(mrOk); };
+        dialog->ShowModal();
+        EXPECT_EQ(dialog->Left(), area.Left + (area.Width() - 100) / 2) << position;
+        EXPECT_EQ(dialog->Top(), area.Top + (area.Height() - 50) / 2) << position;
+    }
+    Free(main);
+}
+
+TEST(FormTest, TopLevelFormAlignedToClientFillsTheWorkArea)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    form.SetAlign(alClient);
+    form.Show();
+    EXPECT_EQ(form.BoundsRect(), Screen->WorkAreaRect());
+    EXPECT_EQ(form.Widget()->size(), QSize(form.Width(), form.Height()));
+}
+
+TEST(FormTest, ModalFormOpenedFromAStayOnTopFormFloatsAboveItWhileModal)
+{
+    TForm top(nullptr);
+    top.SetFormStyle(fsStayOnTop);
+    top.Show();
+    TForm dialog(nullptr);
+    bool onTopWhileModal = false;
+    auto* closer = new TTimer(&dialog);
+    closer->SetInterval(5);
+    closer->OnTimer = [&](TObject*) {
+        onTopWhileModal = dialog.Widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint) && dialog.Visible();
+        dialog.SetModalResult(mrOk);
+    };
+    dialog.ShowModal();
+    EXPECT_TRUE(onTopWhileModal);
+    EXPECT_FALSE(dialog.Widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
 TEST(FormTest, ScaleByScalesControlsFontsAndTheForm)
 {
     TForm form(nullptr);
