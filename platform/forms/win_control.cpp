@@ -568,12 +568,20 @@ void TWinControl::HandleFocusIn()
 {
     if (TForm* form = ParentForm(); form && form != this)
         form->SetActiveControl(this);
+    entered_ = true;
     DoEnter();
 }
 
 void TWinControl::HandleFocusOut()
 {
+    entered_ = false;
     DoExit();
+}
+
+void TWinControl::HandleWindowFocusIn()
+{
+    if (!entered_)
+        HandleFocusIn();
 }
 
 void TWinControl::KeyDown(unsigned short& key, TShiftState shift)

@@ -176,6 +176,9 @@ public:
     // From the window system: the focus came or went; a top-level window was moved or resized.
     void HandleFocusIn();
     void HandleFocusOut();
+    // The focus came with the activation of the window: DoEnter runs unless the control was
+    // already entered before its window lost the activation.
+    void HandleWindowFocusIn();
     void HandleWindowGeometry(const QRect& geometry) { WindowMovedOrResized(geometry); }
     // Called for popup windows when the application is activated or deactivated.
     virtual void ApplicationActivated(bool active) {}
@@ -254,6 +257,7 @@ private:
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
     bool tabStop_ = false;
+    bool entered_ = false;
     QImage backing_;
     std::unique_ptr<TCanvas> canvas_;
     TRegion invalid_;

@@ -284,10 +284,13 @@ bool Dispatch(TWinControl* control, QWidget* widget, QEvent* event)
     case QEvent::KeyRelease:
         return HandleKeyUp(control, static_cast<QKeyEvent*>(event), own);
     case QEvent::FocusIn:
-        if (!IsWindowFocusReason(static_cast<QFocusEvent*>(event)->reason()))
+        if (IsWindowFocusReason(static_cast<QFocusEvent*>(event)->reason()))
+            control->HandleWindowFocusIn();
+        else
             control->HandleFocusIn();
         return false;
     case QEvent::FocusOut:
+        // A control keeps being entered while its window is not the active one.
         if (!IsWindowFocusReason(static_cast<QFocusEvent*>(event)->reason()))
             control->HandleFocusOut();
         return false;
