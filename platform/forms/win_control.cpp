@@ -109,6 +109,22 @@ void TWinControl::AdoptSubWidget(QWidget* subWidget)
     QObject::connect(subWidget, &QObject::destroyed, [subWidget] { WidgetControls().remove(subWidget); });
 }
 
+void TWinControl::ListenToInnerEditors()
+{
+    if (!widget_)
+        return;
+    for (QWidget* inner : widget_->findChildren<QWidget*>()) {
+        if (inner->focusProxy() == widget_)
+            inner->installEventFilter(TWindowEvents::Filter());
+    }
+}
+
+TWinControl* TWinControl::FromInnerEditor(const QWidget* editor)
+{
+    const QWidget* outer = editor ? editor->focusProxy() : nullptr;
+    return outer && outer->isAncestorOf(editor) ? FromWidget(outer) : nullptr;
+}
+
 void TWinControl::HandleNeeded()
 {
     if (widget_.isNull() && !Destroying())

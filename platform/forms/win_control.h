@@ -80,6 +80,13 @@ public:
     // A Qt widget inside this control's widget (the editor of a combo box) whose input goes through
     // this control's events as well. Forgotten with the window.
     void AdoptSubWidget(QWidget* subWidget);
+    // The inner editors of a Qt widget (a spin box's or an editable combo box's line edit, whose
+    // focus goes to the outer widget): keys sent into them go through this control's key events
+    // (the form's key preview included) before the editor takes them, as keys sent to the outer
+    // widget do. Called again when the editor changes.
+    void ListenToInnerEditors();
+    // The control whose widget an inner editor belongs to (null for any other widget).
+    static TWinControl* FromInnerEditor(const QWidget* editor);
     // Whether the window is (or will be made) a popup of its own.
     bool IsPopupWindow();
 

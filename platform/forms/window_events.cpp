@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <exception>
+#include <memory>
 
 #include "platform/forms/application.h"
 #include "platform/forms/drag_drop.h"
@@ -255,10 +256,31 @@ bool HandleKeyDown(TWinControl* control, QWidget* widget, QKeyEvent* event, bool
 
 bool HandleKeyUp(TWinControl* control, QKeyEvent* event, bool own)
 {
+    if (forwardingKey)
+        return false;
     unsigned short key = VirtualKeyOfQtKey(event->key(), event->modifiers() & Qt::KeypadModifier);
     if (key != 0 && control->DoKeyUp(key, ShiftStateOf(event->modifiers())))
         return true;
     return own;
+}
+
+// A key sent into the inner editor of a control: the control's key events see it first; then the editor gets it, and what the editor leaves goes on to the outer widget without
+// meeting the control's events a second time.
+bool HandleEditorKey(TWinControl* control, QWidget* editor, QEvent* event)
+{
+    if (forwardingKey)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool consumed = event->type() == QEvent::KeyPress ? HandleKeyDown(control, editor, key, false)
+                                                            : HandleKeyUp(control, key, false);
+    if (consumed)
+        return true;
+    const std::unique_ptr<QEvent> copy(event->clone());
+    forwardingKey = true;
+    QApplication::sendEvent(editor, copy.get());
+    forwardingKey = false;
+    event->accept();
+    return true;
 }
 
 bool IsWindowFocusReason(Qt::FocusReason reason)
@@ -333,11 +355,23 @@ public:
     {
         auto* widget = qobject_cast<QWidget*>(watched);
         TWinControl* control = widget ? TWinControl::FromWidget(widget) : nullptr;
+        if (!control && widget && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+            if (TWinControl* outer = TWinControl::FromInnerEditor(widget))
+                return Guarded(outer, [&] { return HandleEditorKey(outer, widget, event); });
+        }
         if (!control)
             return false;
+        return Guarded(control, [&] { return Dispatch(control, widget, event); });
+    }
+
+private:
+    // Runs a dispatch for the control's forms, showing what it throws.
+    template <typename Dispatcher>
+    static bool Guarded(TWinControl* control, Dispatcher dispatch)
+    {
         const TFormHandlerScope busy(control);
         try {
-            return Dispatch(control, widget, event);
+            return dispatch();
         } catch (const std::exception& error) {
             Application->HandleException(control, error);
             return true;
