@@ -313,6 +313,9 @@ void RegisterLists()
         c.SetViewStyle(DfmEnum<TViewStyle>(v, {{"vsIcon", vsIcon}, {"vsSmallIcon", vsSmallIcon}, {"vsList", vsList}, {"vsReport", vsReport}}));
     });
     RegisterProperty<TListView>("RowSelect", [](TListView& c, V v) { c.SetRowSelect(DfmBool(v)); });
+    RegisterProperty<TListView>("BorderStyle", [](TListView& c, V v) {
+        c.SetBorderStyle(DfmEnumValue(v, kBorderStyles) == 1 ? bsSingle : bsNone);
+    });
     RegisterProperty<TListView>("GridLines", [](TListView& c, V v) { c.SetGridLines(DfmBool(v)); });
     RegisterProperty<TListView>("ShowColumnHeaders", [](TListView& c, V v) { c.SetShowColumnHeaders(DfmBool(v)); });
     RegisterProperty<TListView>("ReadOnly", [](TListView& c, V v) { c.SetReadOnly(DfmBool(v)); });

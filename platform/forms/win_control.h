@@ -36,6 +36,11 @@ struct TCreateParams {
     bool layered = false;
 };
 
+// The frame a window draws around its client area, inside its bounds (the classic platform's
+// WS_BORDER, and WS_EX_CLIENTEDGE with Ctl3D): the client area and the window's scroll bars lie
+// inside it. weSingle is a 1 px line of clWindowFrame; weSunken the 2 px sunken edge.
+enum TWindowEdge { weNone, weSingle, weSunken };
+
 // Scroll bar state as the platform's SetScrollInfo / GetScrollInfo carry it.
 enum : unsigned {
     SIF_RANGE = 0x1,
@@ -165,6 +170,13 @@ public:
     // picture, clipped as the canvas is: how a control drawn as transparent lets its parent show.
     void DrawParentBackground(const TRect& rect);
 
+    // The non-client frame (weNone unless the control sets one: grids and list views with
+    // BorderStyle = bsSingle have the sunken edge) and its width on each side.
+    TWindowEdge WindowEdge() const { return edge_; }
+    int EdgeWidth() const;
+    // Copies part of the picture (client coordinates) to the screen again, without a Paint.
+    void RefreshScreen(const TRect& rect);
+
     // Window scroll bars (as wide as the system metric SM_CXVSCROLL; they take their room from the
     // client area).
     void SetScrollInfo(TScrollBarKind kind, const TScrollInfo& info, bool redraw = true);
@@ -195,6 +207,8 @@ public:
 
 protected:
     virtual void CreateParams(TCreateParams& params) {}
+    // Gives the window its non-client frame: the client area shrinks (or grows) by it at once.
+    void SetWindowEdge(TWindowEdge edge);
     // The widget of this control; the base makes the layer's own custom-drawn window.
     virtual QWidget* CreateWidget(QWidget* parentWidget);
     // Creates the window and the windows of the children; a descendant extends it.
@@ -245,6 +259,9 @@ private:
 
     void ApplyWindowState();
     void ApplyGeometry();
+    void ApplyEdgeToWidget();
+    // A client point or region of this window in its widget's coordinates.
+    QRegion ToWidget(const QRegion& region) const;
     void SyncScrollBar(TScrollBarKind kind);
     void LayoutScrollBars();
     void OnScrollBarAction(TScrollBarKind kind, int action);
@@ -265,6 +282,7 @@ private:
     std::vector<TWinControl*> tabList_;
     bool tabStop_ = false;
     bool entered_ = false;
+    TWindowEdge edge_ = weNone;
     QImage backing_;
     std::unique_ptr<TCanvas> canvas_;
     TRegion invalid_;

@@ -97,7 +97,7 @@ TWinControl* ControlOfWidget(QWidget* widget)
 // The control under the mouse, the capture ignored: a graphic child of the window or the window.
 TControl* ControlUnder(TWinControl* control, QWidget* widget, QPoint local, QPoint global)
 {
-    if (widget->rect().contains(local)) {
+    if (ToQRect(control->ClientRect()).contains(local)) {
         TControl* child = control->ControlAtPos(ToPoint(local));
         return child ? child : control;
     }
@@ -116,12 +116,20 @@ void ApplyMouseCursor(QWidget* widget, TControl* under, TWinControl* control, TP
     widget->setCursor(Screen->CursorShape(cursor == crDefault ? crArrow : cursor));
 }
 
+// A point of a control's widget in client coordinates (inside its non-client edge).
+QPoint ToClient(TWinControl* control, QPoint widgetPoint)
+{
+    const int edge = control->EdgeWidth();
+    return widgetPoint - QPoint(edge, edge);
+}
+
 bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bool own)
 {
     const QPoint global = event->globalPosition().toPoint();
     // A sub-widget's events count in the coordinates of the control's own widget.
     QWidget* widget = control->Widget();
-    const QPoint local = receiver == widget ? event->position().toPoint() : widget->mapFromGlobal(global);
+    const QPoint local =
+        ToClient(control, receiver == widget ? event->position().toPoint() : widget->mapFromGlobal(global));
     const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
     SetLastMousePos(ToPoint(global));
     const bool wasPress = lastMouseEventWasPress;
@@ -317,7 +325,7 @@ bool Dispatch(TWinControl* control, QWidget* widget, QEvent* event)
             control->HandleFocusOut();
         return false;
     case QEvent::Enter: {
-        const QPoint local = static_cast<QEnterEvent*>(event)->position().toPoint();
+        const QPoint local = ToClient(control, static_cast<QEnterEvent*>(event)->position().toPoint());
         TControl* child = control->ControlAtPos(ToPoint(local));
         SetMouseControl(child ? child : control);
         return false;
@@ -379,6 +387,27 @@ private:
     }
 };
 
+// The non-client frame, as the classic platform draws it: a black line, or the sunken edge (dark
+// shadow inside the shadow at the top and left, light inside the highlight at the bottom and right).
+void PaintEdge(QPainter& painter, QRect bounds, TWindowEdge edge)
+{
+    if (edge == weNone)
+        return;
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const auto frame = [&painter](QRect rect, TColor topLeft, TColor bottomRight) {
+        painter.fillRect(rect.left(), rect.top(), rect.width() - 1, 1, ToQColor(topLeft));
+        painter.fillRect(rect.left(), rect.top(), 1, rect.height() - 1, ToQColor(topLeft));
+        painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, ToQColor(bottomRight));
+        painter.fillRect(rect.right(), rect.top(), 1, rect.height(), ToQColor(bottomRight));
+    };
+    if (edge == weSingle) {
+        frame(bounds, clWindowFrame, clWindowFrame);
+        return;
+    }
+    frame(bounds, clBtnShadow, clBtnHighlight);
+    frame(bounds.adjusted(1, 1, -1, -1), cl3DDkShadow, cl3DLight);
+}
+
 }  // namespace
 
 QObject* TWindowEvents::Filter()
@@ -399,8 +428,10 @@ void TWindowEvents::Paint(TWinControl* control, QWidget* widget, QPaintEvent* ev
     QPainter painter(widget);
     if (control->CurrentCreateParams().layered)
         painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const int edge = control->EdgeWidth();
     for (const QRect& rect : event->region())
-        painter.drawImage(rect, image, rect);
+        painter.drawImage(rect, image, rect.translated(-edge, -edge));
+    PaintEdge(painter, widget->rect(), control->WindowEdge());
 }
 
 void TWindowEvents::Forget(TControl* control)
