@@ -95,7 +95,7 @@ TWinControl* ControlOfWidget(QWidget* widget)
 }
 
 // The control under the mouse, the capture ignored: a graphic child of the window or the window.
-TControl* ControlUnder(TWinControl* control, QWidget* widget, QPoint local, QPoint global)
+TControl* ControlUnder(TWinControl* control, QPoint local, QPoint global)
 {
     if (ToQRect(control->ClientRect()).contains(local)) {
         TControl* child = control->ControlAtPos(ToPoint(local));
@@ -142,7 +142,7 @@ bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bo
     if (event->type() == QEvent::MouseButtonRelease && DragManager().MouseUp(ToPoint(global)))
         return true;
 
-    TControl* under = ControlUnder(control, widget, local, global);
+    TControl* under = ControlUnder(control, local, global);
     TControl* target = GetCaptureControl();
     if (target && !target->Showing()) {
         // A control hidden while it held the mouse gives it up.
@@ -272,8 +272,9 @@ bool HandleKeyUp(TWinControl* control, QKeyEvent* event, bool own)
     return own;
 }
 
-// A key sent into the inner editor of a control: the control's key events see it first; then the editor gets it, and what the editor leaves goes on to the outer widget without
-// meeting the control's events a second time.
+// A key sent into the inner editor of a control: the control's key events see it first; then the
+// editor gets it, and what the editor leaves goes on to the outer widget without meeting the
+// control's events a second time.
 bool HandleEditorKey(TWinControl* control, QWidget* editor, QEvent* event)
 {
     if (forwardingKey)
