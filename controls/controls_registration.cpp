@@ -144,6 +144,8 @@ void RegisterDrawnControls()
     registered = true;
     RegisterComponentClass<TGDIPPictureContainer>("TGDIPPictureContainer");
     RegisterComponentClass<TGradButton>("TGradButton");
+    // Some screens' descriptions name the gradient push button by its other class name.
+    RegisterComponentClass<TGradButton>("CHButton");
     RegisterComponentClass<TGradient>("TGradient");
     RegisterComponentClass<TDcSmoothProgressBar>("TDcSmoothProgressBar");
     RegisterComponentClass<TProgressCyl>("TProgressCyl");

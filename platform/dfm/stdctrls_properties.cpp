@@ -4,6 +4,7 @@
 #include "platform/dfm/reader_context.h"
 #include "platform/forms/class_registry.h"
 #include "platform/forms/text_utils.h"
+#include "platform/graphics/image_codecs.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/dialogs.h"
@@ -312,6 +313,9 @@ void RegisterLists()
         c.SetViewStyle(DfmEnum<TViewStyle>(v, {{"vsIcon", vsIcon}, {"vsSmallIcon", vsSmallIcon}, {"vsList", vsList}, {"vsReport", vsReport}}));
     });
     RegisterProperty<TListView>("RowSelect", [](TListView& c, V v) { c.SetRowSelect(DfmBool(v)); });
+    RegisterProperty<TListView>("BorderStyle", [](TListView& c, V v) {
+        c.SetBorderStyle(DfmEnumValue(v, kBorderStyles) == 1 ? bsSingle : bsNone);
+    });
     RegisterProperty<TListView>("GridLines", [](TListView& c, V v) { c.SetGridLines(DfmBool(v)); });
     RegisterProperty<TListView>("ShowColumnHeaders", [](TListView& c, V v) { c.SetShowColumnHeaders(DfmBool(v)); });
     RegisterProperty<TListView>("ReadOnly", [](TListView& c, V v) { c.SetReadOnly(DfmBool(v)); });
@@ -392,6 +396,13 @@ void RegisterOthers()
 {
     RegisterProperty<TCustomImageList>("Width", [](TCustomImageList& c, V v) { c.SetWidth(DfmInt(v)); });
     RegisterProperty<TCustomImageList>("Height", [](TCustomImageList& c, V v) { c.SetHeight(DfmInt(v)); });
+    // The images side by side in one picture (Width and Height come before it: they clear the list).
+    RegisterProperty<TCustomImageList>("Bitmap", [](TCustomImageList& c, V v) {
+        const std::vector<unsigned char> bytes = DfmBytes(v);
+        c.Clear();
+        if (c.AddStrip(DecodeImage(TByteView(bytes.data(), bytes.size()))) < 0)
+            throw TDfmValueError("the image list's bitmap is not a picture");
+    });
     RegisterProperty<TColorDialog>("Color", [](TColorDialog& c, V v) { c.SetColor(DfmColor(v)); });
 }
 

@@ -14,6 +14,49 @@
 
 namespace tarvelon {
 
+namespace {
+
+bool IsUserInput(const QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TabletPress:
+    case QEvent::TabletRelease:
+    case QEvent::TabletMove:
+        return true;
+    case QEvent::Close:
+        return event->spontaneous();
+    default:
+        return false;
+    }
+}
+
+// Installed on the application during a pause: the user's input goes nowhere.
+class InputSwallower : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override { return IsUserInput(event); }
+};
+
+InputSwallower& PauseFilter()
+{
+    static InputSwallower* filter = new InputSwallower;
+    return *filter;
+}
+
+}  // namespace
+
 TApplication* Application = new TApplication(nullptr);
 
 TApplication::TApplication(TComponent* owner) : TComponent(owner)
@@ -35,6 +78,39 @@ void TApplication::ProcessMessages()
 void TApplication::HandleMessage()
 {
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+}
+
+void TApplication::Queue(std::function<void()> call)
+{
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [this, call = std::move(call)] {
+            try {
+                call();
+            } catch (const std::exception& error) {
+                HandleException(this, error);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void TApplication::PauseRepaintingOnly(int milliseconds)
+{
+    if (milliseconds <= 0)
+        return;
+    if (pauseDepth_++ == 0)
+        QCoreApplication::instance()->installEventFilter(&PauseFilter());
+    struct EndPause {
+        TApplication* application;
+        ~EndPause()
+        {
+            if (--application->pauseDepth_ == 0)
+                QCoreApplication::instance()->removeEventFilter(&PauseFilter());
+        }
+    } endPause{this};
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 void TApplication::Run()

@@ -32,6 +32,14 @@ public:
     void ProcessMessages();
     // Waits for events and handles them once.
     void HandleMessage();
+    // Runs `call` once the event being handled now (and every event waiting before it) is over,
+    // from the loop running then: how a screen is changed from outside the handler of the form
+    // that closes. An exception it throws goes to HandleException.
+    void Queue(std::function<void()> call);
+    // A pause of the game: for `milliseconds` the windows repaint, but the user's input (mouse,
+    // keys, the windows' close buttons) is dropped and the game's timers do not tick.
+    void PauseRepaintingOnly(int milliseconds);
+    bool Pausing() const { return pauseDepth_ > 0; }
     // Shows the main form and runs the event loop until Terminate.
     void Run();
     // Ends Run and every modal loop (they end with mrCancel).
@@ -97,6 +105,7 @@ private:
     void HideHintWindow();
 
     bool terminated_ = false;
+    int pauseDepth_ = 0;
     TForm* mainForm_ = nullptr;
     bool showHint_ = true;
     bool active_ = true;

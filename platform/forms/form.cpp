@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <algorithm>
+#include <map>
 #include <set>
 #include <stdexcept>
 
@@ -25,6 +27,49 @@ std::set<TForm*>& PendingRelease()
     return forms;
 }
 
+// How many handler scopes hold each form now (forms with none are absent).
+std::map<const TForm*, int>& BusyForms()
+{
+    static std::map<const TForm*, int> forms;
+    return forms;
+}
+
+bool IsBusy(const TForm* form)
+{
+    return BusyForms().count(form) != 0;
+}
+
+// Frees a released form from the top of the event loop, unless a handler of it runs again by then
+// (its last scope queues the free anew).
+void QueueFree(TForm* form)
+{
+    QMetaObject::invokeMethod(
+        qApp,
+        [form] {
+            if (PendingRelease().count(form) != 0 && !IsBusy(form)) {
+                PendingRelease().erase(form);
+                Free(form);
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+void AddUnique(std::vector<TForm*>& forms, TForm* form)
+{
+    if (form && std::find(forms.begin(), forms.end(), form) == forms.end())
+        forms.push_back(form);
+}
+
+// A visible stay-on-top form other than `except`: a modal form opened over it must float as well.
+bool StayOnTopFormShowing(const TForm* except)
+{
+    for (int i = 0; i < Screen->FormCount(); ++i) {
+        const TForm* form = Screen->Forms(i);
+        if (form != except && form->FormStyle() == fsStayOnTop && form->Visible())
+            return true;
+    }
+    return false;
+}
 
 bool IsSizeable(TFormBorderStyle style)
 {
@@ -69,6 +114,7 @@ TForm::TForm(TComponent* owner) : TWinControl(owner)
 TForm::~TForm()
 {
     PendingRelease().erase(this);
+    BusyForms().erase(this);
     if (Screen)
         Screen->RemoveForm(this);
     if (Application && Application->MainForm() == this)
@@ -133,10 +179,12 @@ TModalResult TForm::ShowModal()
     SetCaptureControl(nullptr);
     QPointer<QWidget> previousFocus = QApplication::focusWidget();
     QPointer<QWidget> previousWindow = QApplication::activeWindow();
+    const TFormHandlerScope busy(this);
     modal_ = true;
     modalResult_ = mrNone;
     HandleNeeded();
     ExistingWidget()->setWindowModality(Qt::ApplicationModal);
+    SetStayOnTopHint(formStyle_ == fsStayOnTop || StayOnTopFormShowing(this));
     try {
         Show();
         // A modal form takes the keyboard even when it shows itself without activation.
@@ -153,11 +201,19 @@ TModalResult TForm::ShowModal()
     SetVisible(false);
     if (QWidget* widget = ExistingWidget())
         widget->setWindowModality(Qt::NonModal);
+    SetStayOnTopHint(formStyle_ == fsStayOnTop);
     if (previousWindow)
         previousWindow->activateWindow();
     if (previousFocus)
         previousFocus->setFocus(Qt::OtherFocusReason);
     return modalResult_;
+}
+
+void TForm::SetStayOnTopHint(bool onTop)
+{
+    QWidget* widget = ExistingWidget();
+    if (widget && widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
+        widget->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
 }
 
 void TForm::RunModalLoop()
@@ -228,14 +284,34 @@ void TForm::Release()
         return;
     if (Visible() && !modal_)
         Hide();
-    TForm* form = this;
-    QMetaObject::invokeMethod(
-        qApp,
-        [form] {
-            if (PendingRelease().erase(form) != 0)
-                Free(form);
-        },
-        Qt::QueuedConnection);
+    if (!IsBusy(this))
+        QueueFree(this);
+}
+
+TFormHandlerScope::TFormHandlerScope(TComponent* component)
+{
+    for (TComponent* owner = component; owner; owner = owner->Owner())
+        AddUnique(forms_, dynamic_cast<TForm*>(owner));
+    if (auto* control = dynamic_cast<TControl*>(component)) {
+        for (TControl* parent = control->Parent(); parent; parent = parent->Parent())
+            AddUnique(forms_, dynamic_cast<TForm*>(parent));
+    }
+    for (TForm* form : forms_)
+        ++BusyForms()[form];
+}
+
+TFormHandlerScope::~TFormHandlerScope()
+{
+    for (TForm* form : forms_) {
+        auto found = BusyForms().find(form);
+        if (found == BusyForms().end())
+            continue;  // freed outright meanwhile
+        if (--found->second > 0)
+            continue;
+        BusyForms().erase(found);
+        if (PendingRelease().count(form) != 0)
+            QueueFree(form);
+    }
 }
 
 void TForm::SetActiveControl(TWinControl* control)
@@ -445,6 +521,7 @@ void TForm::VisibleChanged()
     if (Visible()) {
         AfterConstruction();
         HandleNeeded();
+        FillWorkAreaWhenAligned();
         PlaceOnFirstShow();
         DoShow();
         QWidget* widget = ExistingWidget();
@@ -461,6 +538,14 @@ void TForm::VisibleChanged()
         if (QWidget* widget = ExistingWidget())
             widget->hide();
     }
+}
+
+void TForm::FillWorkAreaWhenAligned()
+{
+    if (Align() != alClient || Parent())
+        return;
+    const TRect area = Screen->WorkAreaRect();
+    SetBounds(area.Left, area.Top, area.Width(), area.Height());
 }
 
 void TForm::PlaceOnFirstShow()

@@ -1,7 +1,7 @@
 #pragma once
 // TForm: a top-level window of the game: Show, ShowModal with its own nested event loop that ends
-// when ModalResult is set, Close with OnCloseQuery and OnClose (caFree frees the form only after
-// the handler that closed it has returned), key preview, and the form events.
+// when ModalResult is set, Close with OnCloseQuery and OnClose (caFree frees the form only once no
+// handler of it and no modal loop it runs is on the stack any more), key preview, and the form events.
 //
 // A form's Left and Top are the position of its window; its Width and Height are those of its
 // client area (the window frame of the desktop lies outside them).
@@ -38,16 +38,20 @@ public:
     // Fires OnDestroy while the form is still whole (Free and Release run it).
     void BeforeDestruction() override;
 
+    // A top-level form with Align = alClient fills the screen's work area when it shows.
     void Show();
     // Shows the form modally: the other forms take no input until ModalResult is set (by a button,
-    // Close, or code) and the form has agreed to close. Returns ModalResult.
+    // Close, or code) and the form has agreed to close. Returns ModalResult. Opened while a
+    // stay-on-top form shows, it stays on top as well until it closes.
     TModalResult ShowModal();
     // Asks OnCloseQuery, then OnClose decides: hide (caHide), free once the handler has returned
     // (caFree), or stay (caNone). A modal form ends its loop with mrCancel instead. Closing the main
     // form ends the application.
     void Close();
     bool CloseQuery();
-    // Frees the form once the event handler running now has returned.
+    // Frees the form once none of its handlers and none of the modal loops it runs is on the stack
+    // (a form closed from inside a dialog that one of its own handlers opened lives until that
+    // handler has returned).
     void Release();
 
     TModalResult ModalResult() const { return modalResult_; }
@@ -121,6 +125,9 @@ private:
     bool CloseModal();
     void RunModalLoop();
     void PlaceOnFirstShow();
+    // A top-level form aligned alClient fills the screen's work area.
+    void FillWorkAreaWhenAligned();
+    void SetStayOnTopHint(bool onTop);
     void FocusFirstControl();
     void ApplyFixedSize();
 
@@ -138,6 +145,20 @@ private:
     TWindowState windowState_ = wsNormal;
     bool layered_ = false;
     bool noActivate_ = false;
+};
+
+// Marks the forms that a handler serves as busy while it runs: Release frees none of them before
+// the last such scope has ended. The window events, the timers and ShowModal hold one; the forms
+// are those among the component's owners and (for a control) its parents.
+class TFormHandlerScope {
+public:
+    explicit TFormHandlerScope(TComponent* component);
+    ~TFormHandlerScope();
+    TFormHandlerScope(const TFormHandlerScope&) = delete;
+    TFormHandlerScope& operator=(const TFormHandlerScope&) = delete;
+
+private:
+    std::vector<TForm*> forms_;
 };
 
 // Creates a form and runs its OnCreate: `auto* form = CreateForm<TForm13>(Application);`

@@ -32,7 +32,7 @@ TCanvas& TGraphicControl::Canvas()
         canvas_->IntersectClipRect(ClientRect());
         canvas_->OnChange = [this] {
             if (Parent() && !Parent()->Painting() && Parent()->HandleAllocated())
-                Parent()->Widget()->update(Left(), Top(), Width(), Height());
+                Parent()->RefreshScreen(BoundsRect());
         };
     }
     return *canvas_;

@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "platform/forms/application.h"
+#include "platform/forms/form.h"
 
 namespace tarvelon {
 
@@ -16,7 +17,15 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner)
 
 TTimer::~TTimer()
 {
-    delete timer_;
+    if (!freedWhileFiring_) {
+        delete timer_;
+        return;
+    }
+    // Freed by its own handler: the Qt timer is still delivering that tick.
+    *freedWhileFiring_ = true;
+    QObject::disconnect(timer_, nullptr, nullptr, nullptr);
+    timer_->stop();
+    timer_->deleteLater();
 }
 
 void TTimer::SetInterval(int milliseconds)
@@ -43,8 +52,34 @@ void TTimer::Loaded()
 
 void TTimer::Timer()
 {
-    if (OnTimer)
-        OnTimer(this);
+    // A copy: the handler stays whole even when it frees the timer (and with it OnTimer).
+    if (const TNotifyEvent handler = OnTimer)
+        handler(this);
+}
+
+void TTimer::Fire()
+{
+    if (Application->Pausing())
+        return;  // the game stands still during a pause: the tick is skipped
+    bool freed = false;
+    {
+        const TFormHandlerScope busy(this);
+        firing_ = true;
+        freedWhileFiring_ = &freed;
+        try {
+            Timer();
+        } catch (const std::exception& error) {
+            Application->HandleException(freed ? nullptr : this, error);
+        }
+    }
+    if (freed)
+        return;
+    firing_ = false;
+    freedWhileFiring_ = nullptr;
+    if (restartAfterHandler_) {
+        restartAfterHandler_ = false;
+        UpdateTimer();
+    }
 }
 
 void TTimer::UpdateTimer()
@@ -53,15 +88,14 @@ void TTimer::UpdateTimer()
         return;
     if (!timer_) {
         timer_ = new QTimer;
-        QObject::connect(timer_, &QTimer::timeout, timer_, [this] {
-            try {
-                Timer();
-            } catch (const std::exception& error) {
-                Application->HandleException(this, error);
-            }
-        });
+        QObject::connect(timer_, &QTimer::timeout, timer_, [this] { Fire(); });
     }
     timer_->stop();
+    if (firing_) {
+        // Qt never nests a tick of the running timer, but one started anew could tick at once.
+        restartAfterHandler_ = true;
+        return;
+    }
     if (enabled_ && interval_ > 0 && !Loading())
         timer_->start(interval_);
 }

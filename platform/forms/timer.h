@@ -1,6 +1,8 @@
 #pragma once
 // TTimer: calls OnTimer every Interval milliseconds while Enabled, also while a modal form runs its
-// own loop. A handler that runs long does not pile up ticks.
+// own loop. A handler that runs long does not pile up ticks, and a tick never nests inside the
+// timer's own handler: one that enables the timer again (itself, or from a dialog it shows) starts
+// the count only once it has returned. A handler may free its own timer.
 #include "platform/forms/component.h"
 
 class QTimer;
@@ -29,10 +31,14 @@ protected:
 
 private:
     void UpdateTimer();
+    void Fire();
 
     int interval_ = 1000;
     bool enabled_ = true;
     QTimer* timer_ = nullptr;
+    bool firing_ = false;
+    bool restartAfterHandler_ = false;
+    bool* freedWhileFiring_ = nullptr;  // told by the destructor when the handler frees the timer
 };
 
 }  // namespace tarvelon

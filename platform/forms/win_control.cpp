@@ -1,6 +1,7 @@
 #include "platform/forms/win_control.h"
 
 #include <QApplication>
+#include <QFrame>
 #include <QHash>
 #include <QKeyEvent>
 #include <QPainter>
@@ -109,6 +110,22 @@ void TWinControl::AdoptSubWidget(QWidget* subWidget)
     QObject::connect(subWidget, &QObject::destroyed, [subWidget] { WidgetControls().remove(subWidget); });
 }
 
+void TWinControl::ListenToInnerEditors()
+{
+    if (!widget_)
+        return;
+    for (QWidget* inner : widget_->findChildren<QWidget*>()) {
+        if (inner->focusProxy() == widget_)
+            inner->installEventFilter(TWindowEvents::Filter());
+    }
+}
+
+TWinControl* TWinControl::FromInnerEditor(const QWidget* editor)
+{
+    const QWidget* outer = editor ? editor->focusProxy() : nullptr;
+    return outer && outer->isAncestorOf(editor) ? FromWidget(outer) : nullptr;
+}
+
 void TWinControl::HandleNeeded()
 {
     if (widget_.isNull() && !Destroying())
@@ -215,6 +232,8 @@ void TWinControl::ApplyWindowState()
 {
     QWidget* widget = widget_.data();
     ApplyGeometry();
+    if (edge_ != weNone)
+        ApplyEdgeToWidget();
     LayoutScrollBars();
     SyncScrollBar(sbHorizontal);
     SyncScrollBar(sbVertical);
@@ -237,7 +256,8 @@ void TWinControl::ApplyGeometry()
         widget->move(Left(), Top());
         widget->resize(std::max(1, Width()), std::max(1, Height()));
     } else {
-        widget->setGeometry(Left(), Top(), Width(), Height());
+        const int parentEdge = Parent() && !params_.popup ? Parent()->EdgeWidth() : 0;
+        widget->setGeometry(Left() + parentEdge, Top() + parentEdge, Width(), Height());
     }
     settingGeometry_ = false;
 }
@@ -447,23 +467,73 @@ void TWinControl::ClientSizeChanged(int oldWidth, int oldHeight)
 
 int TWinControl::ClientWidth() const
 {
-    return std::max(0, Width() - (vbar_.visible ? WindowScrollBarSize() : 0));
+    return std::max(0, Width() - 2 * EdgeWidth() - (vbar_.visible ? WindowScrollBarSize() : 0));
 }
 
 int TWinControl::ClientHeight() const
 {
-    return std::max(0, Height() - (hbar_.visible ? WindowScrollBarSize() : 0));
+    return std::max(0, Height() - 2 * EdgeWidth() - (hbar_.visible ? WindowScrollBarSize() : 0));
 }
 
 TPoint TWinControl::ClientOrigin() const
 {
+    const int edge = EdgeWidth();
     if (widget_) {
-        const QPoint origin = widget_->mapToGlobal(QPoint(0, 0));
+        const QPoint origin = widget_->mapToGlobal(QPoint(edge, edge));
         return Point(origin.x(), origin.y());
     }
-    if (params_.popup)
-        return Point(Left(), Top());
-    return TControl::ClientOrigin();
+    const TPoint origin = params_.popup ? Point(Left(), Top()) : TControl::ClientOrigin();
+    return Point(origin.X + edge, origin.Y + edge);
+}
+
+int TWinControl::EdgeWidth() const
+{
+    switch (edge_) {
+    case weSingle: return 1;
+    case weSunken: return 2;
+    default: return 0;
+    }
+}
+
+void TWinControl::SetWindowEdge(TWindowEdge edge)
+{
+    if (edge_ == edge)
+        return;
+    const int oldClientWidth = ClientWidth();
+    const int oldClientHeight = ClientHeight();
+    edge_ = edge;
+    if (widget_) {
+        ApplyEdgeToWidget();
+        LayoutScrollBars();
+        for (TControl* child : controls_) {
+            if (auto* window = dynamic_cast<TWinControl*>(child))
+                window->ApplyGeometry();
+        }
+        widget_->update();
+    }
+    ClientSizeChanged(oldClientWidth, oldClientHeight);
+    Resize();
+}
+
+void TWinControl::ApplyEdgeToWidget()
+{
+    // A wrapped Qt widget with a frame of its own shows the edge with it.
+    auto* frame = qobject_cast<QFrame*>(widget_.data());
+    if (!frame)
+        return;
+    frame->setFrameStyle(edge_ == weNone ? QFrame::NoFrame : QFrame::Panel | (edge_ == weSunken ? QFrame::Sunken : QFrame::Plain));
+    frame->setLineWidth(EdgeWidth());
+}
+
+QRegion TWinControl::ToWidget(const QRegion& region) const
+{
+    const int edge = EdgeWidth();
+    return region.translated(edge, edge);
+}
+
+void TWinControl::RefreshScreen(const TRect& rect)
+{
+    PushToScreen(QRegion(ToQRect(rect)));
 }
 
 bool TWinControl::Showing() const
@@ -568,12 +638,20 @@ void TWinControl::HandleFocusIn()
 {
     if (TForm* form = ParentForm(); form && form != this)
         form->SetActiveControl(this);
+    entered_ = true;
     DoEnter();
 }
 
 void TWinControl::HandleFocusOut()
 {
+    entered_ = false;
     DoExit();
+}
+
+void TWinControl::HandleWindowFocusIn()
+{
+    if (!entered_)
+        HandleFocusIn();
 }
 
 void TWinControl::KeyDown(unsigned short& key, TShiftState shift)
@@ -652,7 +730,7 @@ void TWinControl::InvalidateRect(const TRect& rect)
         return;
     invalid_.Combine(invalid_, TRegion::FromRect(FromQRect(clipped)), RGN_OR);
     if (widget_)
-        widget_->update(clipped);
+        widget_->update(ToWidget(clipped));
 }
 
 void TWinControl::InvalidateRegion(const TRegion& region)
@@ -668,7 +746,7 @@ void TWinControl::Update()
     // Painted into the picture now; the screen copy follows at once when the window can show it.
     const QRegion painted = invalid_.ToQRegion();
     PaintInvalid();
-    widget_->repaint(painted);
+    widget_->repaint(ToWidget(painted));
 }
 
 void TWinControl::PaintInvalid()
@@ -728,7 +806,7 @@ void TWinControl::ScheduleScreenUpdate()
 void TWinControl::PushToScreen(const QRegion& region)
 {
     if (widget_)
-        widget_->update(region);
+        widget_->update(ToWidget(region));
 }
 
 void TWinControl::ScrollWindow(int dx, int dy, const TRect* scrollRect, const TRect* clipRect)
@@ -930,13 +1008,15 @@ void TWinControl::LayoutScrollBars()
 {
     if (!widget_)
         return;
-    const int w = Width();
-    const int h = Height();
+    // Inside the edge, beside the client area.
+    const int edge = EdgeWidth();
+    const int w = Width() - 2 * edge;
+    const int h = Height() - 2 * edge;
     const int size = WindowScrollBarSize();
     if (hbar_.bar)
-        hbar_.bar->setGeometry(0, h - size, w - (vbar_.visible ? size : 0), size);
+        hbar_.bar->setGeometry(edge, edge + h - size, w - (vbar_.visible ? size : 0), size);
     if (vbar_.bar)
-        vbar_.bar->setGeometry(w - size, 0, size, h - (hbar_.visible ? size : 0));
+        vbar_.bar->setGeometry(edge + w - size, edge, size, h - (hbar_.visible ? size : 0));
 }
 
 void TWinControl::OnScrollBarAction(TScrollBarKind kind, int action)

@@ -36,6 +36,11 @@ struct TCreateParams {
     bool layered = false;
 };
 
+// The frame a window draws around its client area, inside its bounds (the classic platform's
+// WS_BORDER, and WS_EX_CLIENTEDGE with Ctl3D): the client area and the window's scroll bars lie
+// inside it. weSingle is a 1 px line of clWindowFrame; weSunken the 2 px sunken edge.
+enum TWindowEdge { weNone, weSingle, weSunken };
+
 // Scroll bar state as the platform's SetScrollInfo / GetScrollInfo carry it.
 enum : unsigned {
     SIF_RANGE = 0x1,
@@ -80,6 +85,13 @@ public:
     // A Qt widget inside this control's widget (the editor of a combo box) whose input goes through
     // this control's events as well. Forgotten with the window.
     void AdoptSubWidget(QWidget* subWidget);
+    // The inner editors of a Qt widget (a spin box's or an editable combo box's line edit, whose
+    // focus goes to the outer widget): keys sent into them go through this control's key events
+    // (the form's key preview included) before the editor takes them, as keys sent to the outer
+    // widget do. Called again when the editor changes.
+    void ListenToInnerEditors();
+    // The control whose widget an inner editor belongs to (null for any other widget).
+    static TWinControl* FromInnerEditor(const QWidget* editor);
     // Whether the window is (or will be made) a popup of its own.
     bool IsPopupWindow();
 
@@ -158,6 +170,13 @@ public:
     // picture, clipped as the canvas is: how a control drawn as transparent lets its parent show.
     void DrawParentBackground(const TRect& rect);
 
+    // The non-client frame (weNone unless the control sets one: grids and list views with
+    // BorderStyle = bsSingle have the sunken edge) and its width on each side.
+    TWindowEdge WindowEdge() const { return edge_; }
+    int EdgeWidth() const;
+    // Copies part of the picture (client coordinates) to the screen again, without a Paint.
+    void RefreshScreen(const TRect& rect);
+
     // Window scroll bars (as wide as the system metric SM_CXVSCROLL; they take their room from the
     // client area).
     void SetScrollInfo(TScrollBarKind kind, const TScrollInfo& info, bool redraw = true);
@@ -176,6 +195,9 @@ public:
     // From the window system: the focus came or went; a top-level window was moved or resized.
     void HandleFocusIn();
     void HandleFocusOut();
+    // The focus came with the activation of the window: DoEnter runs unless the control was
+    // already entered before its window lost the activation.
+    void HandleWindowFocusIn();
     void HandleWindowGeometry(const QRect& geometry) { WindowMovedOrResized(geometry); }
     // Called for popup windows when the application is activated or deactivated.
     virtual void ApplicationActivated(bool active) {}
@@ -185,6 +207,8 @@ public:
 
 protected:
     virtual void CreateParams(TCreateParams& params) {}
+    // Gives the window its non-client frame: the client area shrinks (or grows) by it at once.
+    void SetWindowEdge(TWindowEdge edge);
     // The widget of this control; the base makes the layer's own custom-drawn window.
     virtual QWidget* CreateWidget(QWidget* parentWidget);
     // Creates the window and the windows of the children; a descendant extends it.
@@ -235,6 +259,9 @@ private:
 
     void ApplyWindowState();
     void ApplyGeometry();
+    void ApplyEdgeToWidget();
+    // A client point or region of this window in its widget's coordinates.
+    QRegion ToWidget(const QRegion& region) const;
     void SyncScrollBar(TScrollBarKind kind);
     void LayoutScrollBars();
     void OnScrollBarAction(TScrollBarKind kind, int action);
@@ -254,6 +281,8 @@ private:
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
     bool tabStop_ = false;
+    bool entered_ = false;
+    TWindowEdge edge_ = weNone;
     QImage backing_;
     std::unique_ptr<TCanvas> canvas_;
     TRegion invalid_;

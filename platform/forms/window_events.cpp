@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include <exception>
+#include <memory>
 
 #include "platform/forms/application.h"
 #include "platform/forms/drag_drop.h"
@@ -94,9 +95,9 @@ TWinControl* ControlOfWidget(QWidget* widget)
 }
 
 // The control under the mouse, the capture ignored: a graphic child of the window or the window.
-TControl* ControlUnder(TWinControl* control, QWidget* widget, QPoint local, QPoint global)
+TControl* ControlUnder(TWinControl* control, QPoint local, QPoint global)
 {
-    if (widget->rect().contains(local)) {
+    if (ToQRect(control->ClientRect()).contains(local)) {
         TControl* child = control->ControlAtPos(ToPoint(local));
         return child ? child : control;
     }
@@ -115,12 +116,20 @@ void ApplyMouseCursor(QWidget* widget, TControl* under, TWinControl* control, TP
     widget->setCursor(Screen->CursorShape(cursor == crDefault ? crArrow : cursor));
 }
 
+// A point of a control's widget in client coordinates (inside its non-client edge).
+QPoint ToClient(TWinControl* control, QPoint widgetPoint)
+{
+    const int edge = control->EdgeWidth();
+    return widgetPoint - QPoint(edge, edge);
+}
+
 bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bool own)
 {
     const QPoint global = event->globalPosition().toPoint();
     // A sub-widget's events count in the coordinates of the control's own widget.
     QWidget* widget = control->Widget();
-    const QPoint local = receiver == widget ? event->position().toPoint() : widget->mapFromGlobal(global);
+    const QPoint local =
+        ToClient(control, receiver == widget ? event->position().toPoint() : widget->mapFromGlobal(global));
     const TShiftState shift = ShiftStateOf(event->modifiers(), event->buttons());
     SetLastMousePos(ToPoint(global));
     const bool wasPress = lastMouseEventWasPress;
@@ -133,7 +142,7 @@ bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bo
     if (event->type() == QEvent::MouseButtonRelease && DragManager().MouseUp(ToPoint(global)))
         return true;
 
-    TControl* under = ControlUnder(control, widget, local, global);
+    TControl* under = ControlUnder(control, local, global);
     TControl* target = GetCaptureControl();
     if (target && !target->Showing()) {
         // A control hidden while it held the mouse gives it up.
@@ -255,10 +264,32 @@ bool HandleKeyDown(TWinControl* control, QWidget* widget, QKeyEvent* event, bool
 
 bool HandleKeyUp(TWinControl* control, QKeyEvent* event, bool own)
 {
+    if (forwardingKey)
+        return false;
     unsigned short key = VirtualKeyOfQtKey(event->key(), event->modifiers() & Qt::KeypadModifier);
     if (key != 0 && control->DoKeyUp(key, ShiftStateOf(event->modifiers())))
         return true;
     return own;
+}
+
+// A key sent into the inner editor of a control: the control's key events see it first; then the
+// editor gets it, and what the editor leaves goes on to the outer widget without meeting the
+// control's events a second time.
+bool HandleEditorKey(TWinControl* control, QWidget* editor, QEvent* event)
+{
+    if (forwardingKey)
+        return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool consumed = event->type() == QEvent::KeyPress ? HandleKeyDown(control, editor, key, false)
+                                                            : HandleKeyUp(control, key, false);
+    if (consumed)
+        return true;
+    const std::unique_ptr<QEvent> copy(event->clone());
+    forwardingKey = true;
+    QApplication::sendEvent(editor, copy.get());
+    forwardingKey = false;
+    event->accept();
+    return true;
 }
 
 bool IsWindowFocusReason(Qt::FocusReason reason)
@@ -284,15 +315,18 @@ bool Dispatch(TWinControl* control, QWidget* widget, QEvent* event)
     case QEvent::KeyRelease:
         return HandleKeyUp(control, static_cast<QKeyEvent*>(event), own);
     case QEvent::FocusIn:
-        if (!IsWindowFocusReason(static_cast<QFocusEvent*>(event)->reason()))
+        if (IsWindowFocusReason(static_cast<QFocusEvent*>(event)->reason()))
+            control->HandleWindowFocusIn();
+        else
             control->HandleFocusIn();
         return false;
     case QEvent::FocusOut:
+        // A control keeps being entered while its window is not the active one.
         if (!IsWindowFocusReason(static_cast<QFocusEvent*>(event)->reason()))
             control->HandleFocusOut();
         return false;
     case QEvent::Enter: {
-        const QPoint local = static_cast<QEnterEvent*>(event)->position().toPoint();
+        const QPoint local = ToClient(control, static_cast<QEnterEvent*>(event)->position().toPoint());
         TControl* child = control->ControlAtPos(ToPoint(local));
         SetMouseControl(child ? child : control);
         return false;
@@ -330,16 +364,50 @@ public:
     {
         auto* widget = qobject_cast<QWidget*>(watched);
         TWinControl* control = widget ? TWinControl::FromWidget(widget) : nullptr;
+        if (!control && widget && (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)) {
+            if (TWinControl* outer = TWinControl::FromInnerEditor(widget))
+                return Guarded(outer, [&] { return HandleEditorKey(outer, widget, event); });
+        }
         if (!control)
             return false;
+        return Guarded(control, [&] { return Dispatch(control, widget, event); });
+    }
+
+private:
+    // Runs a dispatch for the control's forms, showing what it throws.
+    template <typename Dispatcher>
+    static bool Guarded(TWinControl* control, Dispatcher dispatch)
+    {
+        const TFormHandlerScope busy(control);
         try {
-            return Dispatch(control, widget, event);
+            return dispatch();
         } catch (const std::exception& error) {
             Application->HandleException(control, error);
             return true;
         }
     }
 };
+
+// The non-client frame, as the classic platform draws it: a black line, or the sunken edge (dark
+// shadow inside the shadow at the top and left, light inside the highlight at the bottom and right).
+void PaintEdge(QPainter& painter, QRect bounds, TWindowEdge edge)
+{
+    if (edge == weNone)
+        return;
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    const auto frame = [&painter](QRect rect, TColor topLeft, TColor bottomRight) {
+        painter.fillRect(rect.left(), rect.top(), rect.width() - 1, 1, ToQColor(topLeft));
+        painter.fillRect(rect.left(), rect.top(), 1, rect.height() - 1, ToQColor(topLeft));
+        painter.fillRect(rect.left(), rect.bottom(), rect.width(), 1, ToQColor(bottomRight));
+        painter.fillRect(rect.right(), rect.top(), 1, rect.height(), ToQColor(bottomRight));
+    };
+    if (edge == weSingle) {
+        frame(bounds, clWindowFrame, clWindowFrame);
+        return;
+    }
+    frame(bounds, clBtnShadow, clBtnHighlight);
+    frame(bounds.adjusted(1, 1, -1, -1), cl3DDkShadow, cl3DLight);
+}
 
 }  // namespace
 
@@ -351,6 +419,7 @@ QObject* TWindowEvents::Filter()
 
 void TWindowEvents::Paint(TWinControl* control, QWidget* widget, QPaintEvent* event)
 {
+    const TFormHandlerScope busy(control);
     try {
         control->PaintInvalid();
     } catch (const std::exception& error) {
@@ -360,8 +429,10 @@ void TWindowEvents::Paint(TWinControl* control, QWidget* widget, QPaintEvent* ev
     QPainter painter(widget);
     if (control->CurrentCreateParams().layered)
         painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const int edge = control->EdgeWidth();
     for (const QRect& rect : event->region())
-        painter.drawImage(rect, image, rect);
+        painter.drawImage(rect, image, rect.translated(-edge, -edge));
+    PaintEdge(painter, widget->rect(), control->WindowEdge());
 }
 
 void TWindowEvents::Forget(TControl* control)

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "platform/graphics/image_codecs.h"
+
 namespace tarvelon {
 
 TImageList::TImageList(int width, int height) : width_(std::max(1, width)), height_(std::max(1, height)) {}
@@ -76,6 +78,21 @@ int TImageList::AddImage(const QImage& image)
     images_.push_back(Cell(image.convertToFormat(QImage::Format_ARGB32_Premultiplied), 0));
     Changed();
     return Count() - 1;
+}
+
+int TImageList::AddStrip(const QImage& strip)
+{
+    if (strip.isNull())
+        return -1;
+    if (strip.hasAlphaChannel())
+        return AddCells(strip.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    return AddCells(KeyOutColor(strip, FromQColor(QColor(strip.pixel(0, strip.height() - 1)))));
+}
+
+int TImageList::AddFromFile(const std::string& path)
+{
+    const TBytes bytes = ReadFileBytes(path);
+    return AddStrip(DecodeImage(bytes));
 }
 
 void TImageList::Replace(int index, const QImage& image)

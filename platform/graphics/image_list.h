@@ -1,6 +1,7 @@
 #pragma once
 // TImageList: pictures of one size, drawn by index (with their transparency; greyed when disabled).
 #include <functional>
+#include <string>
 #include <vector>
 
 #include <QImage>
@@ -29,6 +30,13 @@ public:
     int AddMasked(const TBitmap& image, TColor maskColor);
     // One picture with its own transparency, placed in the top-left corner of an image.
     int AddImage(const QImage& image);
+    // A picture holding Width-wide images side by side (the Bitmap of a stored description, a
+    // picture embedded in the program): its alpha makes the transparency; without alpha its
+    // bottom-left pixel's colour is transparent. Returns the index of the first image, or -1.
+    int AddStrip(const QImage& strip);
+    // As AddStrip, from a picture file or an embedded resource (":/img/icones.png"); -1 when it
+    // cannot be read.
+    int AddFromFile(const std::string& path);
     void Replace(int index, const QImage& image);
     void Delete(int index);
     void Clear();

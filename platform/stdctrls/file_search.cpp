@@ -120,4 +120,48 @@ void FindClose(TSearchRec& rec)
     rec.next = 0;
 }
 
+namespace {
+
+bool IsFile(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(std::filesystem::path(path), error);
+}
+
+TFileLookup& InstalledLookup()
+{
+    static TFileLookup lookup;
+    return lookup;
+}
+
+}  // namespace
+
+void SetFileLookup(TFileLookup lookup)
+{
+    InstalledLookup() = std::move(lookup);
+}
+
+std::optional<std::string> FindOnDisk(const std::string& path)
+{
+    if (InstalledLookup())
+        return InstalledLookup()(path);
+    std::error_code error;
+    if (std::filesystem::exists(std::filesystem::path(path), error))
+        return path;
+    return std::nullopt;
+}
+
+bool FileExists(const std::string& path)
+{
+    const std::optional<std::string> found = FindOnDisk(path);
+    return found && IsFile(*found);
+}
+
+bool DeleteFile(const std::string& path)
+{
+    const std::optional<std::string> found = FindOnDisk(path);
+    std::error_code error;
+    return found && IsFile(*found) && std::filesystem::remove(std::filesystem::path(*found), error);
+}
+
 }  // namespace tarvelon

@@ -3,6 +3,8 @@
 // without regard to case, sorted by name the same way on every system. FindFirst / FindNext walk
 // the same sorted list.
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,5 +42,18 @@ std::vector<std::string> FindFileNames(const std::string& folder, const std::str
 int FindFirst(const std::string& path, int attr, TSearchRec& rec);
 int FindNext(TSearchRec& rec);
 void FindClose(TSearchRec& rec);
+
+// How a path is found on disk: the start-up routine installs the game's lookup, which ignores the
+// case of names (the data was made on a system that does); until then a path is taken as written.
+// The lookup answers the path as it is on disk, or nothing.
+using TFileLookup = std::function<std::optional<std::string>(const std::string& path)>;
+void SetFileLookup(TFileLookup lookup);
+// The path as the lookup finds it on disk (nothing when there is no such file or folder).
+std::optional<std::string> FindOnDisk(const std::string& path);
+// Whether a file (not a folder) of that name exists, whatever the case of its name.
+bool FileExists(const std::string& path);
+// Deletes the file of that name, whatever the case of its name; false when there is none or it
+// cannot be deleted.
+bool DeleteFile(const std::string& path);
 
 }  // namespace tarvelon

@@ -181,6 +181,7 @@ TListView::TListView(TComponent* owner) : TQtWinControl(owner), columns_(this), 
     clickEvents_ = true;
     SetTabStop(true);
     SetBounds(0, 0, 250, 150);
+    SetWindowEdge(weSunken);
 }
 
 TListView::~TListView()
@@ -424,7 +425,7 @@ TListItem* TListView::GetItemAt(int x, int y) const
     QTreeWidget* tree = Tree();
     if (!tree)
         return nullptr;
-    const QPoint inViewport = tree->viewport()->mapFrom(tree, QPoint(x, y));
+    const QPoint inViewport = tree->viewport()->mapFrom(tree, QPoint(x + EdgeWidth(), y + EdgeWidth()));
     QTreeWidgetItem* line = tree->itemAt(inViewport);
     return line ? items_.Item(tree->indexOfTopLevelItem(line)) : nullptr;
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/forms/form.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/qt_wrap.h"
@@ -125,6 +126,9 @@ public:
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
     bool HideSelection() const { return hideSelection_; }
     void SetHideSelection(bool hide) { hideSelection_ = hide; }
+    // bsSingle (the default) gives the list the sunken edge around its client area.
+    TFormBorderStyle BorderStyle() const { return WindowEdge() == weNone ? bsNone : bsSingle; }
+    void SetBorderStyle(TFormBorderStyle style) { SetWindowEdge(style == bsSingle ? weSunken : weNone); }
     TCustomImageList* SmallImages() const { return smallImages_; }
     void SetSmallImages(TCustomImageList* images);
     // The row at a client point, or null.

@@ -206,6 +206,7 @@ void TComboBox::SyncWidget()
             QObject::disconnect(edit, &QLineEdit::textEdited, nullptr, nullptr);
             QObject::connect(edit, &QLineEdit::textEdited, edit, [this](const QString& text) { UserTyped(text); });
         }
+        ListenToInnerEditors();
     }
     syncing_ = false;
 }

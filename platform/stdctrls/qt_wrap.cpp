@@ -12,6 +12,7 @@ void TQtWinControl::CreateWnd()
 {
     TWinControl::CreateWnd();
     SyncWidget();
+    ListenToInnerEditors();
 }
 
 void TQtWinControl::SyncWidget()

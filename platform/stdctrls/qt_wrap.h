@@ -29,7 +29,8 @@ protected:
     void ApplyColors();
     // The input of an inner widget that never has the focus (an item view's viewport) counts as
     // this control's. (An inner editor that has the focus is not adopted: the keys it leaves would
-    // reach the control's events a second time on their way to the outer widget.)
+    // reach the control's events a second time on their way to the outer widget. Its keys come
+    // through ListenToInnerEditors instead, once.)
     void ForwardInput(QWidget* inner);
 };
 

@@ -89,5 +89,32 @@ end
     EXPECT_EQ(cylinder->BevelInner(), bvLowered);
 }
 
+TEST(DrawnControlsStoredForm, CHButtonIsTheGradientPushButton)
+{
+    RegisterDrawnControls();
+    const std::string text = R"(object FormTeste: TForm
+  object CHButton1: CHButton
+    Left = 20
+    Top = 20
+    Caption = 'Oferecer'
+    ColorScheme = csNeoGrass
+    OnClick = CHButton1Click
+  end
+end
+)";
+    TForm form(nullptr);
+    int clicks = 0;
+    THandlerTable handlers;
+    handlers.Bind("CHButton1Click", [&](TObject*) { ++clicks; });
+    const TReadResult result = ReadComponentFromText(&form, text, "teste.dfm", handlers);
+    ASSERT_TRUE(result.Ok()) << result.Message();
+    auto* button = dynamic_cast<TGradButton*>(form.FindComponent("CHButton1"));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->Caption(), "Oferecer");
+    EXPECT_EQ(button->ColorScheme(), csNeoGrass);
+    button->Click();
+    EXPECT_EQ(clicks, 1);
+}
+
 }  // namespace
 }  // namespace tarvelon

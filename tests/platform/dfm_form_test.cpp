@@ -4,6 +4,7 @@
 // line instead of failing.
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/menus.h"
 #include "platform/stdctrls/message_box.h"
 
@@ -264,6 +266,53 @@ TEST_F(ReaderTest, PicturesComeFromBinaryDataOrFromAFile)
     EXPECT_EQ(form->FindChild<TImage>("Image1")->Picture().Width(), 4);
     EXPECT_EQ(form->FindChild<TImage>("Image2")->Picture().Height(), 3);
     EXPECT_TRUE(form->FindChild<TImage>("Image3")->Picture().Empty());
+}
+
+TEST_F(ReaderTest, ImageListHoldsThePicturesOfItsBitmapAndOfEmbeddedResources)
+{
+    // Two 4 x 4 images side by side: red, then blue with a transparent corner.
+    QImage strip(8, 4, QImage::Format_ARGB32);
+    strip.fill(Qt::red);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 4; x < 8; ++x)
+            strip.setPixel(x, y, x == 7 && y == 3 ? 0 : qRgb(0, 0, 255));
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && strip.save(&buffer, "PNG"));
+    const TReadResult& result = Read(
+        "object Form99: TForm99\n"
+        "  object ImageList1: TImageList\n"
+        "    Width = 4\n"
+        "    Height = 4\n"
+        "    Bitmap = {" + png.toHex().toStdString() + "}\n"
+        "  end\n"
+        "  object ImageList2: TImageList\n"
+        "    Bitmap = {00010203}\n"
+        "  end\n"
+        "end\n");
+    ASSERT_EQ(result.errors.size(), 1u) << result.Message();
+    EXPECT_EQ(result.errors[0].line, 8);
+    auto* list = dynamic_cast<TCustomImageList*>(form->FindComponent("ImageList1"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->Count(), 2);
+    EXPECT_EQ(list->Image(0).pixel(1, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(list->Image(1).pixel(1, 1), qRgb(0, 0, 255));
+    EXPECT_EQ(qAlpha(list->Image(1).pixel(3, 3)), 0);
+
+    // A picture embedded in the program (Qt's own style pictures are): 16 x 16 cells.
+    list->SetSize(16, 16);
+    EXPECT_EQ(list->AddFromFile(":/qt-project.org/styles/commonstyle/images/standardbutton-apply-16.png"), 0);
+    EXPECT_EQ(list->Count(), 1);
+    EXPECT_EQ(list->AddFromFile(":/nenhum.png"), -1);
+    // Without alpha, the bottom-left pixel's colour is transparent.
+    QImage opaque(4, 4, QImage::Format_RGB32);
+    opaque.fill(Qt::green);
+    opaque.setPixel(0, 3, qRgb(255, 0, 255));
+    opaque.setPixel(2, 2, qRgb(255, 0, 255));
+    list->SetSize(4, 4);
+    EXPECT_EQ(list->AddStrip(opaque), 0);
+    EXPECT_EQ(qAlpha(list->Image(0).pixel(2, 2)), 0);
+    EXPECT_EQ(list->Image(0).pixel(1, 1), qRgb(0, 255, 0));
 }
 
 TEST_F(ReaderTest, NotebookPagesWithoutNamesHoldTheirControls)

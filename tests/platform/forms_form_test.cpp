@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -146,6 +147,38 @@ TEST(CloseTest, ModalFormFreedOnCloseIsFreedAfterShowModalReturns)
     EXPECT_TRUE(PumpUntil([&] { return freed; }));
 }
 
+TEST(CloseTest, FormClosedFromADialogThatItsHandlerOpenedLivesUntilThatHandlerReturns)
+{
+    // The hub's button opens a modal dialog whose own button closes the hub (caFree).
+    bool hubFreed = false;
+    auto* hub = new TForm(nullptr);
+    new TSentinel(hub, hubFreed);
+    hub->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+    hub->Show();
+    auto* play = new TCustomControl(hub);
+    play->SetParent(hub);
+    play->SetBounds(0, 0, 50, 20);
+    auto* dialog = CreateForm<TForm>(nullptr);
+    auto* ok = new TCustomControl(dialog);
+    ok->SetParent(dialog);
+    ok->SetBounds(0, 0, 50, 20);
+    ok->OnClick = [&](TObject*) {
+        hub->Close();
+        dialog->SetModalResult(mrOk);
+    };
+    bool aliveAfterDialog = false;
+    play->OnClick = [&](TObject*) {
+        QTimer::singleShot(0, [&] { QTest::mouseClick(ok->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); });
+        EXPECT_EQ(dialog->ShowModal(), mrOk);
+        Pump(20);  // events handled after the dialog, still inside this handler
+        aliveAfterDialog = !hubFreed && play->Width() == 50;
+    };
+    QTest::mouseClick(play->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_TRUE(aliveAfterDialog);
+    EXPECT_TRUE(PumpUntil([&] { return hubFreed; }));
+    Free(dialog);
+}
+
 TEST(CloseTest, ClosingTheMainFormEndsTheProgram)
 {
     TForm main(nullptr);
@@ -229,6 +262,56 @@ TEST(FormTest, OwnerFormCenterPlacesADialogOverItsOwner)
     dialog->Show();
     EXPECT_EQ(dialog->Left(), 100 + 150);
     EXPECT_EQ(dialog->Top(), 100 + 125);
+}
+
+TEST(FormTest, MainAndOwnerFormCenterUseTheScreenWhileThatFormIsHidden)
+{
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    main->SetBounds(10, 10, 400, 300);
+    main->Show();
+    main->Hide();
+    const TRect area = Screen->WorkAreaRect();
+    for (TPosition position : {poMainFormCenter, poOwnerFormCenter}) {
+        auto* dialog = new TForm(main);
+        dialog->SetBounds(0, 0, 100, 50);
+        dialog->SetPosition(position);
+        auto* closer = new TTimer(dialog);
+        closer->SetInterval(5);
+        closer->OnTimer = [dialog](TObject*) { dialog->SetModalResult(mrOk); };
+        dialog->ShowModal();
+        EXPECT_EQ(dialog->Left(), area.Left + (area.Width() - 100) / 2) << position;
+        EXPECT_EQ(dialog->Top(), area.Top + (area.Height() - 50) / 2) << position;
+    }
+    Free(main);
+}
+
+TEST(FormTest, TopLevelFormAlignedToClientFillsTheWorkArea)
+{
+    TForm form(nullptr);
+    form.SetBounds(0, 0, 200, 100);
+    form.SetAlign(alClient);
+    form.Show();
+    EXPECT_EQ(form.BoundsRect(), Screen->WorkAreaRect());
+    EXPECT_EQ(form.Widget()->size(), QSize(form.Width(), form.Height()));
+}
+
+TEST(FormTest, ModalFormOpenedFromAStayOnTopFormFloatsAboveItWhileModal)
+{
+    TForm top(nullptr);
+    top.SetFormStyle(fsStayOnTop);
+    top.Show();
+    TForm dialog(nullptr);
+    bool onTopWhileModal = false;
+    auto* closer = new TTimer(&dialog);
+    closer->SetInterval(5);
+    closer->OnTimer = [&](TObject*) {
+        onTopWhileModal = dialog.Widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint) && dialog.Visible();
+        dialog.SetModalResult(mrOk);
+    };
+    dialog.ShowModal();
+    EXPECT_TRUE(onTopWhileModal);
+    EXPECT_FALSE(dialog.Widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 TEST(FormTest, ScaleByScalesControlsFontsAndTheForm)

@@ -195,6 +195,31 @@ TEST_F(KeysTest, FocusMovesFireExitThenEnter)
     EXPECT_EQ(Take(), (Lines{"2 down 9", "2 exit", "1 enter", "2 up 9"}));  // the release was sent to 2
 }
 
+TEST(FocusTest, FocusThatComesWithTheWindowsActivationEntersTheControlOnce)
+{
+    TForm form(nullptr);
+    auto* edit = new TCustomControl(&form);
+    edit->SetParent(&form);
+    edit->SetBounds(10, 10, 50, 20);
+    edit->SetTabStop(true);
+    int enters = 0;
+    int exits = 0;
+    edit->OnEnter = [&](TObject*) { ++enters; };
+    edit->OnExit = [&](TObject*) { ++exits; };
+    form.Show();
+    ASSERT_TRUE(test::PumpUntil([&] { return edit->Focused(); }));
+    EXPECT_EQ(enters, 1);
+    // Another window takes the activation and gives it back: the control was never left.
+    TForm other(nullptr);
+    other.Show();
+    ASSERT_TRUE(test::PumpUntil([&] { return other.Active(); }));
+    other.Hide();
+    form.Show();
+    ASSERT_TRUE(test::PumpUntil([&] { return edit->Focused(); }));
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(exits, 0);
+}
+
 TEST_F(KeysTest, PostedTabMovesOnOnceTheEventsAreHandled)
 {
     second->SetFocus();

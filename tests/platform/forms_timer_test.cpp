@@ -1,8 +1,14 @@
 // TTimer ticks at its interval while enabled, stops when disabled, restarts on a new interval, and
-// waits while a stored form description is being read.
+// waits while a stored form description is being read; its handler may free it, and a tick never
+// nests inside its own handler.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+
+#include <algorithm>
+#include <memory>
+
+#include "platform/forms/form.h"
 
 #include "platform/forms/timer.h"
 #include "tests/platform/forms_test_support.h"
@@ -77,6 +83,59 @@ TEST(TimerTest, WaitsWhileLoading)
     EXPECT_EQ(ticks, 0);
     timer.Loaded();
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 1; }));
+}
+
+TEST(TimerTest, HandlerThatFreesItsTimerRunsToItsEndWhole)
+{
+    // Sets a flag when the handler's captured state goes away.
+    struct Probe {
+        explicit Probe(bool& gone) : gone_(gone) {}
+        ~Probe() { gone_ = true; }
+        bool& gone_;
+    };
+    bool captureGone = false;
+    bool wholeAfterFree = false;
+    auto* timer = new TTimer(nullptr);
+    timer->SetInterval(5);
+    auto probe = std::make_shared<Probe>(captureGone);
+    timer->OnTimer = [probe, &captureGone, &wholeAfterFree](TObject* sender) {
+        Free(sender);
+        wholeAfterFree = !captureGone;
+    };
+    probe.reset();
+    ASSERT_TRUE(PumpUntil([&] { return captureGone; }));
+    EXPECT_TRUE(wholeAfterFree);
+    Pump(30);
+}
+
+TEST(TimerTest, EnabledAgainFromADialogOfItsHandlerItTicksOnlyAfterTheHandlerReturned)
+{
+    // The match clock at 1 ms stops, shows a dialog, and the dialog starts it again.
+    TTimer clock(nullptr);
+    clock.SetInterval(1);
+    int depth = 0;
+    int deepest = 0;
+    int ticks = 0;
+    clock.OnTimer = [&](TObject*) {
+        deepest = std::max(deepest, ++depth);
+        if (++ticks == 1) {
+            clock.SetEnabled(false);
+            TForm dialog(nullptr);
+            dialog.OnShow = [&](TObject*) { clock.SetEnabled(true); };
+            auto* closer = new TTimer(&dialog);
+            closer->SetInterval(40);
+            closer->OnTimer = [&](TObject*) { dialog.SetModalResult(mrOk); };
+            dialog.ShowModal();
+            // Started anew by itself too: still no tick before this handler ends.
+            clock.SetInterval(2);
+            Pump(20);
+        } else if (ticks == 2) {
+            Pump(20);  // a nested loop of the handler, the timer left running
+        }
+        --depth;
+    };
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 4; }));
+    EXPECT_EQ(deepest, 1);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QSlider>
 
 #include "platform/forms/form.h"
+#include "platform/forms/keys.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/edits.h"
@@ -54,6 +55,7 @@ protected:
 TEST_F(ControlsTest, EditSelectionReadOnlyPasswordAndMargins)
 {
     auto* edit = Add<TEdit>(10, 10, 200, 22);
+    edit->SetAutoSelect(false);  // the focus it gets when the form shows would select everything
     edit->SetText("Corinthians");
     edit->SetSelStart(2);
     edit->SetSelLength(4);  // before the window exists
@@ -287,6 +289,37 @@ TEST_F(ControlsTest, AnEditableComboReportsTypingAndChoices)
     QTest::keyClick(combo->Widget(), Qt::Key_Up);
     EXPECT_EQ(combo->ItemIndex(), 1);
     EXPECT_EQ(changes.back(), "1 ano");
+}
+
+TEST_F(ControlsTest, KeysTypedIntoTheEditorOfASpinEditOrComboReachTheFormsKeyPreviewOnce)
+{
+    auto* spin = Add<TSpinEdit>(10, 10, 100, 22);
+    spin->SetMaxValue(99);
+    spin->SetValue(5);
+    auto* combo = Add<TComboBox>(10, 50, 150, 22);
+    form->SetKeyPreview(true);
+    std::vector<unsigned short> previewed;
+    form->OnKeyDown = [&](TObject*, unsigned short& key, TShiftState) {
+        previewed.push_back(key);
+        if (key == VK_F2)
+            key = 0;  // the form swallows it
+    };
+    ShowForm();
+
+    spin->SetFocus();
+    auto* spinEditor = spin->Widget()->findChild<QLineEdit*>();
+    ASSERT_NE(spinEditor, nullptr);
+    test::PressKey(spinEditor, Qt::Key_Up);
+    EXPECT_EQ(previewed, (std::vector<unsigned short>{VK_UP}));
+    EXPECT_EQ(spin->Value(), 6);  // the spin box still steps
+
+    combo->SetFocus();
+    QLineEdit* comboEditor = qobject_cast<QComboBox*>(combo->Widget())->lineEdit();
+    ASSERT_NE(comboEditor, nullptr);
+    test::PressKey(comboEditor, Qt::Key_A, Qt::NoModifier, "a");
+    test::PressKey(comboEditor, Qt::Key_F2);
+    EXPECT_EQ(previewed, (std::vector<unsigned short>{VK_UP, 'A', VK_F2}));
+    EXPECT_EQ(combo->Text(), "a");
 }
 
 TEST_F(ControlsTest, NotebookShowsOnePageAtATime)

@@ -1,11 +1,12 @@
 // File search: wildcards without regard to case, sorted the same way everywhere, folders only when
-// asked, FindFirst / FindNext over the same list.
+// asked, FindFirst / FindNext over the same list; FileExists and DeleteFile through the installed lookup.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
 
+#include "platform/forms/text_utils.h"
 #include "platform/stdctrls/file_search.h"
 
 namespace tarvelon {
@@ -55,6 +56,34 @@ TEST(FileSearchTest, MatchingFilesComeSortedWithoutRegardToCase)
     FindClose(rec);
     EXPECT_EQ(walked, FindFileNames(root.string(), "*.tcf"));
     EXPECT_NE(FindFirst((root / "*.nsx").string(), faAnyFile, rec), 0);
+}
+
+TEST(FileLookupTest, ExistsAndDeleteFindTheFileThroughTheInstalledLookup)
+{
+    QTemporaryDir dir;
+    const std::filesystem::path root = dir.path().toStdString();
+    std::filesystem::create_directories(root / "Sav");
+    Touch(root / "Sav" / "Jogo1.NSX");
+    const std::string asWritten = (root / "sav" / "jogo1.nsx").string();
+    EXPECT_FALSE(FileExists(asWritten));  // taken as written until a lookup is installed
+    // A lookup that ignores case below the folder, as the game's does.
+    SetFileLookup([&](const std::string& path) -> std::optional<std::string> {
+        const std::filesystem::path wanted(path);
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+            const std::filesystem::path relative = std::filesystem::relative(entry.path(), root);
+            if (SameText((root / relative).string(), wanted.string()))
+                return entry.path().string();
+        }
+        return std::nullopt;
+    });
+    EXPECT_TRUE(FileExists(asWritten));
+    EXPECT_FALSE(FileExists((root / "SAV").string()));  // a folder is no file
+    EXPECT_FALSE(FileExists((root / "sav" / "jogo2.nsx").string()));
+    EXPECT_FALSE(DeleteFile((root / "sav").string()));
+    EXPECT_TRUE(DeleteFile(asWritten));
+    EXPECT_FALSE(std::filesystem::exists(root / "Sav" / "Jogo1.NSX"));
+    EXPECT_FALSE(DeleteFile(asWritten));
+    SetFileLookup(nullptr);
 }
 
 }  // namespace
