@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "controls/controls_registration.h"
+#include "core/basics/find_file.h"
 #include "core/hooks.h"
 #include "core/services/rule_services.h"
 #include "core/settings/settings.h"
@@ -10,6 +11,7 @@
 #include "platform/audio/wave_device.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
+#include "platform/stdctrls/file_search.h"
 #include "platform/stdctrls/message_box.h"
 #include "richtext/html_controls_registration.h"
 #include "richtext/picture_store.h"
@@ -55,6 +57,11 @@ TProgramServices InstallPlatformHooks(std::unique_ptr<TWaveDevice> device)
     hooks.showMessage = [](const std::string& text) { ShowMessage(text); };
     hooks.screenWidth = [] { return Screen->Width(); };
     hooks.screenHeight = [] { return Screen->Height(); };
+    // The database was made where names ignore case: the platform's file checks find files so too.
+    SetFileLookup([](const std::string& path) -> std::optional<std::string> {
+        const auto found = FindFileIgnoringCase(path);
+        return found ? std::optional<std::string>(found->string()) : std::nullopt;
+    });
     return services;
 }
 

@@ -19,6 +19,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/class_registry.h"
 #include "platform/forms/screen.h"
+#include "platform/stdctrls/file_search.h"
 #include "platform/stdctrls/message_box.h"
 
 namespace tarvelon {
@@ -105,6 +106,21 @@ TEST_F(StartupTest, MessagesAndTheScreenComeFromThePlatform)
     const std::uint64_t first = Hooks().highResolutionClock();
     const std::uint64_t second = Hooks().highResolutionClock();
     EXPECT_GE(second, first);
+}
+
+TEST_F(StartupTest, ThePlatformsFileChecksIgnoreTheCaseOfNamesAsTheDatabaseDoes)
+{
+    QTemporaryDir folder;
+    const std::string path = folder.path().toStdString() + "/Teams";
+    std::filesystem::create_directory(path);
+    std::ofstream(path + "/Flamengo.TCF") << "x";
+    std::vector<std::string> calls;
+    const TProgramServices services = InstallPlatformHooks(std::make_unique<RecordingDevice>(&calls, true));
+    const std::string asked = folder.path().toStdString() + "/teams/flamengo.tcf";
+    EXPECT_TRUE(FileExists(asked));
+    EXPECT_TRUE(DeleteFile(asked));
+    EXPECT_FALSE(std::filesystem::exists(path + "/Flamengo.TCF"));
+    EXPECT_FALSE(FileExists(asked));
 }
 
 // Each hook of core, by name, and whether it is filled.
