@@ -34,6 +34,7 @@ TDgCustomGridControl::TDgCustomGridControl(TComponent* owner) : TDgScrollControl
     for (auto& display : displays_)
         display->Canvas = &Canvas();
     SetTabStop(true);
+    SetWindowEdge(weSunken);  // bsSingle: the sunken edge of a windowed control
     RecomputeGridLines();
 }
 
@@ -59,6 +60,7 @@ void TDgCustomGridControl::SetBorderStyle(TFormBorderStyle value)
     if (borderStyle_ == value)
         return;
     borderStyle_ = value;
+    SetWindowEdge(value == bsSingle ? weSunken : weNone);
     Invalidate();
 }
 

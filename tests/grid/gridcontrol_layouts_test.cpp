@@ -36,6 +36,26 @@ TEST_F(GridLayoutsTest, TheInputLineSitsBelowTheHeaderAndAddsARowOnEnter)
     EXPECT_EQ(name->InputValue(), "");
 }
 
+TEST_F(GridLayoutsTest, ASingleBorderIsASunkenEdgeAroundTheClientArea)
+{
+    const int plainWidth = grid->ClientWidth();
+    const int plainHeight = grid->ClientHeight();
+    grid->SetBorderStyle(bsSingle);
+    Pump();
+    EXPECT_EQ(grid->EdgeWidth(), 2);
+    EXPECT_EQ(grid->ClientWidth(), plainWidth - 4);
+    EXPECT_EQ(grid->ClientHeight(), plainHeight - 4);
+    // A click in the header's middle, moved by the edge, still sorts the column it is over.
+    int headerClicks = -1;
+    grid->OnHeaderClick = [&](TObject*, int column) { headerClicks = column; };
+    Click(QPoint(ColumnMiddle(points) + 2, 9 + 2));
+    Pump();
+    EXPECT_EQ(headerClicks, points->Index());
+    grid->SetBorderStyle(bsNone);
+    EXPECT_EQ(grid->EdgeWidth(), 0);
+    EXPECT_EQ(grid->ClientWidth(), plainWidth);
+}
+
 TEST_F(GridLayoutsTest, TheFooterShowsTheColumnsFormulaValue)
 {
     grid->SetOptions(grid->Options() + TGridOptions{goFooter});

@@ -59,6 +59,9 @@ protected:
         grid->SetName("ClubsGrid");
         grid->SetParent(form);
         grid->SetBounds(10, 10, 420, 230);
+        // The input tests send the mouse in client coordinates: no edge around the client area
+        // (the edge has a test of its own).
+        grid->SetBorderStyle(bsNone);
         grid->SetOptions(TGridOptions{goHeader, goSelectFullRow});
         grid->SetRowSize(18);
         name = AddColumn<TDgTextColumn>("name", "Clube", 150);
