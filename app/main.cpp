@@ -11,6 +11,7 @@
 #include "app/startup.h"
 #include "platform/audio/mci_player.h"
 #include "platform/audio/wave_device.h"
+#include "platform/forms/application.h"
 
 int main(int argc, char** argv)
 {
@@ -29,5 +30,11 @@ int main(int argc, char** argv)
     const tarvelon::TProgramServices services = tarvelon::StartProgram(std::move(start));
     tarvelon::InstallScreenLayer();
     const std::optional<int> ended = tarvelon::Launch(*options, std::cout, std::cerr);
-    return ended ? *ended : QApplication::exec();
+    if (ended)
+        return *ended;
+    // The screens have shown the first window (the title, or the game asked for); the run ends
+    // when the title screen closes or the player quits.
+    tarvelon::Application->ShowMainForm = false;
+    tarvelon::Application->Run();
+    return 0;
 }

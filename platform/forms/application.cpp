@@ -118,7 +118,7 @@ void TApplication::Run()
     ConnectToQt();
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         app->setQuitOnLastWindowClosed(false);
-    if (mainForm_)
+    if (mainForm_ && ShowMainForm)
         mainForm_->Show();
     while (!terminated_)
         HandleMessage();

@@ -40,8 +40,10 @@ public:
     // keys, the windows' close buttons) is dropped and the game's timers do not tick.
     void PauseRepaintingOnly(int milliseconds);
     bool Pausing() const { return pauseDepth_ > 0; }
-    // Shows the main form and runs the event loop until Terminate.
+    // Shows the main form (when ShowMainForm) and runs the event loop until Terminate.
     void Run();
+    // False when the program has already shown its first window itself (a game opened at once).
+    bool ShowMainForm = true;
     // Ends Run and every modal loop (they end with mrCancel).
     void Terminate();
     bool Terminated() const { return terminated_; }

@@ -87,3 +87,31 @@ TEST(PauseTest, RepaintsForItsTimeWhileInputAndTimersWait)
 
 }  // namespace
 }  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+// A program that opens a game at once has shown its own first window: the run leaves the main
+// form hidden, and closing the main form ends the run.
+TEST(RunTest, TheMainFormStaysHiddenWhenTheProgramShowedItsOwnFirstWindowAndClosingItEndsTheRun)
+{
+    TForm* main = new TForm(nullptr);
+    TForm* previousMain = Application->MainForm();
+    Application->SetMainForm(main);
+    Application->ShowMainForm = false;
+    bool mainShownDuringRun = true;
+    Application->Queue([&] {
+        mainShownDuringRun = main->Visible();
+        main->Close();
+    });
+    Application->Run();
+    EXPECT_FALSE(mainShownDuringRun);
+    EXPECT_TRUE(Application->Terminated());
+    Application->ResetTerminated();
+    Application->ShowMainForm = true;
+    Application->SetMainForm(previousMain);
+    delete main;
+}
+
+}  // namespace
+}  // namespace tarvelon
