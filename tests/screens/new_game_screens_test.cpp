@@ -1,0 +1,299 @@
+// A new game from the title screen by real clicks and keys: the mode chooser, the coach set-up
+// screens (lists of divisions of 20, radio buttons of divisions of 10), the builder and the game's
+// first screen; and the game the screens build equals the headless new game of the same choices.
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/startup.h"
+#include "controls/grad_button.h"
+#include "core/basics/random.h"
+#include "core/draws/club_catalogue.h"
+#include "core/hooks.h"
+#include "core/newgame/builder_tables.h"
+#include "core/newgame/new_game_setup.h"
+#include "core/persist/saved_game_image.h"
+#include "core/records/game_state.h"
+#include "core/services/rule_services.h"
+#include "core/settings/settings.h"
+#include "core/tables.h"
+#include "grid/dg_grid.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/lists.h"
+#include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
+#include "screens/common/tick_list.h"
+#include "screens/competitions/coach_setup_lists.h"
+#include "screens/competitions/coach_setup_radios.h"
+#include "screens/competitions/game_mode_chooser.h"
+#include "screens/competitions/title_screen.h"
+#include "screens/screens_registration.h"
+#include "tests/core/newgame_database.h"
+#include "tests/platform/forms_test_support.h"
+
+namespace tarvelon {
+namespace {
+
+constexpr std::uint64_t kSeed = 11;
+
+class NewGameScreensTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        StartApplication();
+        RegisterGameScreens();
+    }
+
+    void SetUp() override
+    {
+        folder_ = std::make_unique<testdb::GameFolder>();
+        testdb::WriteDatabase(folder_->path(), testdb::SmallWorld());
+        SetProgramFolder(folder_->path());
+        StartRules(RulesStart{kSeed});
+        Hooks().showMessage = [this](const std::string& text) { messages_.push_back(text); };
+        title_ = CreateTitleScreen();
+        title_->Show();
+        test::Pump();
+    }
+
+    void TearDown() override
+    {
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            delete Screen->Forms(i);
+        test::Pump();
+        folder_.reset();
+    }
+
+    template <typename T>
+    static T* Open(const std::string& formClass)
+    {
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            if (Screen->Forms(i)->ClassName() == formClass && Screen->Forms(i)->Visible())
+                return dynamic_cast<T*>(Screen->Forms(i));
+        return nullptr;
+    }
+
+    static bool IsOpen(const std::string& formClass) { return Open<TForm>(formClass) != nullptr; }
+
+    static void ClickAt(QWidget* widget, QPoint at)
+    {
+        test::SendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        test::SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        test::Pump();
+    }
+
+    static void Click(TWinControl* control)
+    {
+        ASSERT_NE(control, nullptr);
+        ClickAt(control->Widget(), QPoint(control->Width() / 2, control->Height() / 2));
+    }
+
+    // On the box of a check box or radio button.
+    static void ClickBox(TWinControl* control)
+    {
+        ASSERT_NE(control, nullptr);
+        ClickAt(control->Widget(), QPoint(7, control->Height() / 2));
+    }
+
+    // The arrow key moves a closed list to its next entry, as the player does it.
+    static void NextEntry(TWinControl* list, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            test::PressKey(list->Widget(), Qt::Key_Down);
+        test::Pump();
+    }
+
+    static void Type(TEdit* edit, const QString& text)
+    {
+        QTest::keyClicks(edit->Widget(), text);
+        test::Pump();
+    }
+
+    TForm9* OpenChooser()
+    {
+        ClickAt(title_->Widget(), QPoint(51, 154));  // "Novo Jogo"
+        return Open<TForm9>("TForm9");
+    }
+
+    static void TickCountry(TForm9& chooser, int country)
+    {
+        TTickList& list = chooser.Countries();
+        for (int row = 0; row < list.RowCount(); ++row)
+            if (list.Id(row) == country)
+                ClickAt(chooser.list1->Widget(), QPoint(37, chooser.list1->RowTop(row) + 10));
+    }
+
+    // A seeded start for what follows, the same for the screens and the headless game.
+    static void Reseed()
+    {
+        RandSeed = 12345;
+        InstallDeterministicClock(kSeed);
+    }
+
+    std::unique_ptr<testdb::GameFolder> folder_;
+    std::vector<std::string> messages_;
+    TForm1* title_ = nullptr;
+};
+
+std::size_t FirstDifference(const std::string& a, const std::string& b)
+{
+    std::size_t i = 0;
+    while (i < a.size() && i < b.size() && a[i] == b[i])
+        ++i;
+    return i;
+}
+
+TEST_F(NewGameScreensTest, OneCoachOnDivisionsOf20FromTheTitleToTheHubEqualsTheHeadlessGame)
+{
+    TForm9* chooser = OpenChooser();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_FALSE(title_->Visible());
+    // Countries with at least 22 playable club files; Colômbia's 24 make it, the small ones do not.
+    std::vector<int> offered;
+    for (int row = 0; row < chooser->Countries().RowCount(); ++row)
+        offered.push_back(chooser->Countries().Id(row));
+    EXPECT_EQ(offered, (std::vector<int>{11, 29, 46, 104}));
+    EXPECT_TRUE(chooser->ckestadual->Visible());
+    EXPECT_EQ(chooser->ckcopa->Caption(), "Jogar Copa do Brasil");
+
+    TickCountry(*chooser, 29);
+    EXPECT_EQ(chooser->Countries().TickedIds(), std::vector<int>{29});
+    NextEntry(chooser->ComboBox1);
+    EXPECT_EQ(chooser->ComboBox1->ItemIndex(), 1);
+    Reseed();
+    Click(chooser->GradButton2);
+    EXPECT_FALSE(IsOpen("TForm9"));
+
+    auto* setup = Open<TForm56>("TForm56");
+    ASSERT_NE(setup, nullptr);
+    EXPECT_FALSE(setup->Label10->Visible());  // one coach: no "Time 1"
+    EXPECT_EQ(setup->Button1->Caption(), "Iniciar jogo");
+    EXPECT_FALSE(setup->Button1->Enabled());
+    EXPECT_EQ(setup->combod[0]->Items()[0], "1ª divisão");
+    EXPECT_FALSE(setup->combod[4]->Visible());
+
+    Type(setup->Edit1, "   ");
+    NextEntry(setup->combod[1]);
+    EXPECT_FALSE(setup->Button1->Enabled());  // a name of blanks is no name
+    setup->Edit1->SetText("");
+    Type(setup->Edit1, "Ana Souza");
+    EXPECT_TRUE(setup->Button1->Enabled());
+    NextEntry(setup->combod[0], 2);  // picking in one list puts the others back on their heading
+    EXPECT_EQ(setup->combod[1]->ItemIndex(), 0);
+    const int club = setup->ListClubs(0)[1];
+    const std::string clubFile = ClubFileNames[static_cast<std::size_t>(club)];
+
+    Click(setup->Button1);  // the builder runs modally inside this click
+    const std::string fromScreens = WriteSavedGameImage();
+    ASSERT_TRUE(test::PumpUntil([] { return IsOpen("TForm13"); }));
+    EXPECT_EQ(LastOpenedScreen(), "TForm13");
+    for (const char* gone : {"TForm9", "TForm56", "TForm12"})
+        EXPECT_FALSE(IsOpen(gone)) << gone;
+    EXPECT_EQ(Game.HumanClubs[0], club);
+    EXPECT_EQ(Game.CurrentHumanClub, club);
+    EXPECT_EQ(Coaches[static_cast<std::size_t>(club)].name.str(), "Ana Souza");
+    EXPECT_EQ(Game.LeagueFormat, kLeagueFormatDivisionsOf20);
+    EXPECT_EQ(Screen->Cursor(), crDefault);
+
+    NewGameChoices choices;
+    choices.countries = {29};
+    choices.leagueFormat = kLeagueFormatDivisionsOf20;
+    choices.humanCoaches = {{"Ana Souza", clubFile}};
+    Reseed();
+    ASSERT_NE(StartNewGame(choices), FirstScreen::None);
+    const std::string headless = WriteSavedGameImage();
+    EXPECT_EQ(fromScreens.size(), headless.size());
+    EXPECT_TRUE(fromScreens == headless) << "first difference at byte " << FirstDifference(fromScreens, headless);
+}
+
+TEST_F(NewGameScreensTest, TwoCoachesOnDivisionsOf10TakeTurnsAndCannotShareAClub)
+{
+    TForm9* chooser = OpenChooser();
+    ASSERT_NE(chooser, nullptr);
+    TickCountry(*chooser, 11);
+    NextEntry(chooser->ComboBox2);  // two human coaches
+    Click(chooser->GradButton2);
+
+    auto* setup = Open<TForm11>("TForm11");
+    ASSERT_NE(setup, nullptr);
+    EXPECT_TRUE(setup->Label10->Visible());
+    EXPECT_EQ(setup->Label10->Caption(), "Time 1");
+    EXPECT_EQ(setup->Button1->Caption(), "Escolher time 2");
+    // Argentina's 44 clubs: four divisions of 10 buttons, nothing after them.
+    EXPECT_TRUE(setup->timeradio[39]->Visible());
+    EXPECT_FALSE(setup->timeradio[40]->Visible());
+
+    Type(setup->Edit1, "Ana");
+    ClickBox(setup->timeradio[0]);
+    EXPECT_TRUE(setup->Button1->Enabled());
+    const int first = setup->ButtonClub(0);
+    Click(setup->Button1);
+    EXPECT_EQ(setup->Label10->Caption(), "Time 2");
+    EXPECT_EQ(setup->Button1->Caption(), "Iniciar jogo");
+    EXPECT_EQ(setup->Edit1->Text(), "");
+    EXPECT_FALSE(setup->Button1->Enabled());
+    EXPECT_FALSE(setup->timeradio[0]->Enabled());
+
+    Type(setup->Edit1, "Bruno");
+    ClickBox(setup->timeradio[0]);  // taken: nothing is chosen
+    EXPECT_FALSE(setup->Button1->Enabled());
+    ClickBox(setup->timeradio[12]);
+    const int second = setup->ButtonClub(12);
+    Click(setup->Button1);
+    ASSERT_TRUE(test::PumpUntil([] { return IsOpen("TForm13"); }));
+    EXPECT_FALSE(IsOpen("TForm11"));
+    EXPECT_EQ(Game.HumanClubs[0], first);
+    EXPECT_EQ(Game.HumanClubs[1], second);
+    EXPECT_EQ(Game.HumanClubs[2], -1);
+    EXPECT_EQ(Coaches[static_cast<std::size_t>(first)].name.str(), "Ana");
+    EXPECT_EQ(Coaches[static_cast<std::size_t>(second)].name.str(), "Bruno");
+    EXPECT_TRUE(Clubs[static_cast<std::size_t>(second)].IsHuman);
+}
+
+TEST_F(NewGameScreensTest, TheChooserAsksForALeagueCouplesTheCupsAndStartsAgainFromEmpty)
+{
+    TForm9* chooser = OpenChooser();
+    ASSERT_NE(chooser, nullptr);
+    const std::size_t listed = CustomChampionshipClubs.size();
+    Click(chooser->GradButton2);
+    EXPECT_EQ(messages_, std::vector<std::string>{"Selecione pelo menos uma liga"});
+    EXPECT_TRUE(IsOpen("TForm9"));
+
+    ClickBox(chooser->ckinter1);  // no first continental cup, no second either
+    EXPECT_FALSE(chooser->ckinter1->Checked());
+    EXPECT_FALSE(chooser->ckinter2->Checked());
+    ClickBox(chooser->ckinter2);  // the second brings the first back
+    EXPECT_TRUE(chooser->ckinter1->Checked());
+    EXPECT_TRUE(chooser->ckinter2->Checked());
+
+    ClickBox(chooser->rd2);  // the custom mode leaves the leagues alone
+    EXPECT_FALSE(chooser->list1->Enabled());
+    EXPECT_FALSE(chooser->ckcopa->Enabled());
+    ClickBox(chooser->rd1);
+    EXPECT_TRUE(chooser->list1->Enabled());
+
+    Click(chooser->GradButton3);  // "Sel. todas"
+    EXPECT_EQ(chooser->Countries().TickedRows(), chooser->Countries().RowCount());
+
+    Click(chooser->GradButton1);  // "<< Voltar ao início"
+    test::Pump();
+    EXPECT_FALSE(IsOpen("TForm9"));
+    EXPECT_TRUE(title_->Visible());
+    EXPECT_TRUE(CustomChampionshipClubs.empty());
+
+    TForm9* again = OpenChooser();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(CustomChampionshipClubs.size(), listed);  // each club file once
+    EXPECT_EQ(again->Countries().TickedRows(), 0);
+}
+
+}  // namespace
+}  // namespace tarvelon
