@@ -1,8 +1,10 @@
 #include "core/views/new_game_views.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "core/newgame/new_game_setup.h"
+#include "core/persist/saved_game.h"
 #include "core/season/competitions.h"
 #include "core/tables.h"
 #include "core/vocab/countries.h"
@@ -41,6 +43,23 @@ std::string NextCompetitionText(const TGameState& state)
     case 9: return "Eurocopa";
     default: return "";
     }
+}
+
+// Each preview reads into a record of its own, so a short file never shows the last file's data.
+SavePreviewTexts PreviewSavedGame(const std::string& name)
+{
+    SavePreviewTexts texts;
+    auto preview = std::make_unique<TGameState>();
+    if (ReadSavePreview(name, *preview) != PreviewOutcome::kValid) {
+        texts.nextCompetition = kInvalidPreviewText;
+        return texts;
+    }
+    texts.valid = true;
+    texts.coach = preview->previewCoach.str();
+    texts.club = preview->previewClub.str();
+    texts.year = std::to_string(SeasonYear(preview->Season));
+    texts.nextCompetition = NextCompetitionText(*preview);
+    return texts;
 }
 
 namespace {

@@ -26,6 +26,18 @@ int SeasonYear(int season);
 // with the round and turn for the national league; "" for an unknown kind.
 std::string NextCompetitionText(const TGameState& state);
 
+// The load screen's preview of a saved game, read from its header alone. A file that is short,
+// unreadable or of another version previews as "arquivo inválido" with every other text empty.
+struct SavePreviewTexts {
+    bool valid = false;
+    std::string coach;
+    std::string club;
+    std::string year;
+    std::string nextCompetition;  // "arquivo inválido" when not valid
+};
+inline constexpr const char* kInvalidPreviewText = "arquivo inválido";
+SavePreviewTexts PreviewSavedGame(const std::string& name);
+
 // The clubs the coach set-up offers in division `division` (1..4) of league `league`, in the order
 // of the division's slots, and the same sorted by name for the division lists.
 std::vector<int> DivisionClubs(int league, int division);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <string>
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "core/basics/random.h"
@@ -12,6 +14,7 @@
 #include "core/newgame/builder_tables.h"
 #include "core/newgame/new_game_setup.h"
 #include "core/persist/club_file.h"
+#include "core/persist/saved_game.h"
 #include "core/tables.h"
 #include "core/views/new_game_views.h"
 #include "tests/core/newgame_database.h"
@@ -112,6 +115,29 @@ TEST(NewGameViews, AStrayStateByteOutsideBrazilDoesNotDropTheClub)
     BeginNewGameSetup();
     ListNewGameClubFiles();
     EXPECT_EQ(CountryClubCounts[11], 45);  // the 44 of the small world and the stray one
+}
+
+}  // namespace
+
+namespace {
+
+TEST(NewGameViews, ASaveIsDeletedOnlyInsideTheSaveFolderAndAMissingOnePreviewsAsInvalid)
+{
+    testdb::GameFolder folder;
+    std::filesystem::create_directories("sav");
+    std::ofstream("sav/old.nsx") << "x";
+    std::ofstream("outside.nsx") << "x";
+    EXPECT_FALSE(DeleteSavedGame("../outside.nsx"));
+    EXPECT_FALSE(DeleteSavedGame(""));
+    EXPECT_TRUE(std::filesystem::exists("outside.nsx"));
+    EXPECT_TRUE(DeleteSavedGame("old.nsx"));
+    EXPECT_FALSE(std::filesystem::exists("sav/old.nsx"));
+    EXPECT_FALSE(DeleteSavedGame("old.nsx"));
+
+    const SavePreviewTexts missing = PreviewSavedGame("old.nsx");
+    EXPECT_FALSE(missing.valid);
+    EXPECT_EQ(missing.coach, "");
+    EXPECT_EQ(missing.nextCompetition, "arquivo inválido");
 }
 
 }  // namespace
