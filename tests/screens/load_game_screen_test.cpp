@@ -33,42 +33,19 @@
 #include "screens/competitions/load_game_screen.h"
 #include "screens/competitions/title_screen.h"
 #include "screens/screens_registration.h"
-#include "tests/core/newgame_database.h"
-#include "tests/platform/forms_test_support.h"
+#include "tests/screens/game_folder_fixture.h"
 
 namespace tarvelon {
 namespace {
 
-class LoadGameScreenTest : public ::testing::Test {
+class LoadGameScreenTest : public test::GameFolderScreensTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        StartApplication();
-        RegisterGameScreens();
-    }
-
     void SetUp() override
     {
-        folder_ = std::make_unique<testdb::GameFolder>();
-        testdb::WriteDatabase(folder_->path(), testdb::SmallWorld());
+        seed_ = 5;
+        GameFolderScreensTest::SetUp();
         std::filesystem::create_directories(folder_->path() / "sav");
-        SetProgramFolder(folder_->path());
-        StartRules(RulesStart{5});
-        Hooks().showMessage = [this](const std::string& text) { messages_.push_back(text); };
-        SetMessageBoxAnswerer([this](const TMessageBoxRequest& request) {
-            questions_.push_back(request.text);
-            return answer_;
-        });
         SaveAGame();
-    }
-
-    void TearDown() override
-    {
-        for (int i = Screen->FormCount() - 1; i >= 0; --i)
-            delete Screen->Forms(i);
-        test::Pump();
-        SetMessageBoxAnswerer({});
-        folder_.reset();
     }
 
     // A game of the Brazilian league saved as "alpha.nsx" in its third season, before round 12 of
@@ -118,13 +95,6 @@ protected:
         return rows;
     }
 
-    static void ClickAt(QWidget* widget, QPoint at)
-    {
-        test::SendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-        test::SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-        test::Pump();
-    }
-
     static void ClickRow(TForm21& screen, const std::string& file)
     {
         const int row = RowOf(screen, file);
@@ -132,23 +102,6 @@ protected:
         ClickAt(screen.grid1->Widget(), QPoint(60, screen.grid1->RowTop(row) + 10));
     }
 
-    static void Click(TWinControl* control)
-    {
-        ClickAt(control->Widget(), QPoint(control->Width() / 2, control->Height() / 2));
-    }
-
-    static bool IsOpen(const std::string& formClass)
-    {
-        for (int i = 0; i < Screen->FormCount(); ++i)
-            if (Screen->Forms(i)->ClassName() == formClass && Screen->Forms(i)->Visible())
-                return true;
-        return false;
-    }
-
-    std::unique_ptr<testdb::GameFolder> folder_;
-    std::vector<std::string> messages_;
-    std::vector<std::string> questions_;
-    TModalResult answer_ = mrYes;
     std::string saved_;
 };
 

@@ -36,78 +36,20 @@
 #include "screens/competitions/game_mode_chooser.h"
 #include "screens/competitions/title_screen.h"
 #include "screens/screens_registration.h"
-#include "tests/core/newgame_database.h"
-#include "tests/platform/forms_test_support.h"
+#include "tests/screens/game_folder_fixture.h"
 
 namespace tarvelon {
 namespace {
 
 constexpr std::uint64_t kSeed = 11;
 
-class NewGameScreensTest : public ::testing::Test {
+class NewGameScreensTest : public test::GameFolderScreensTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        StartApplication();
-        RegisterGameScreens();
-    }
-
     void SetUp() override
     {
-        folder_ = std::make_unique<testdb::GameFolder>();
-        testdb::WriteDatabase(folder_->path(), testdb::SmallWorld());
-        SetProgramFolder(folder_->path());
-        StartRules(RulesStart{kSeed});
-        Hooks().showMessage = [this](const std::string& text) { messages_.push_back(text); };
+        GameFolderScreensTest::SetUp();
         title_ = CreateTitleScreen();
         title_->Show();
-        test::Pump();
-    }
-
-    void TearDown() override
-    {
-        for (int i = Screen->FormCount() - 1; i >= 0; --i)
-            delete Screen->Forms(i);
-        test::Pump();
-        folder_.reset();
-    }
-
-    template <typename T>
-    static T* Open(const std::string& formClass)
-    {
-        for (int i = Screen->FormCount() - 1; i >= 0; --i)
-            if (Screen->Forms(i)->ClassName() == formClass && Screen->Forms(i)->Visible())
-                return dynamic_cast<T*>(Screen->Forms(i));
-        return nullptr;
-    }
-
-    static bool IsOpen(const std::string& formClass) { return Open<TForm>(formClass) != nullptr; }
-
-    static void ClickAt(QWidget* widget, QPoint at)
-    {
-        test::SendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-        test::SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-        test::Pump();
-    }
-
-    static void Click(TWinControl* control)
-    {
-        ASSERT_NE(control, nullptr);
-        ClickAt(control->Widget(), QPoint(control->Width() / 2, control->Height() / 2));
-    }
-
-    // On the box of a check box or radio button.
-    static void ClickBox(TWinControl* control)
-    {
-        ASSERT_NE(control, nullptr);
-        ClickAt(control->Widget(), QPoint(7, control->Height() / 2));
-    }
-
-    // The arrow key moves a closed list to its next entry, as the player does it.
-    static void NextEntry(TWinControl* list, int times = 1)
-    {
-        for (int i = 0; i < times; ++i)
-            test::PressKey(list->Widget(), Qt::Key_Down);
         test::Pump();
     }
 
@@ -138,8 +80,6 @@ protected:
         InstallDeterministicClock(kSeed);
     }
 
-    std::unique_ptr<testdb::GameFolder> folder_;
-    std::vector<std::string> messages_;
     TForm1* title_ = nullptr;
 };
 
