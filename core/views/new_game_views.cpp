@@ -24,6 +24,10 @@ ChooserCaptions ChooserCaptionsFor(int country)
     return captions;
 }
 
+bool CustomChampionshipCanStart(int clubs) { return clubs >= kClubsForACustomChampionship; }
+
+bool CustomChampionshipOverLimit(int clubs) { return clubs > kCustomChampionshipClubLimit; }
+
 int SeasonYear(int season) { return 2009 + season; }
 
 std::string NextCompetitionText(const TGameState& state)

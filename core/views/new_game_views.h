@@ -26,6 +26,11 @@ int SeasonYear(int season);
 // with the round and turn for the national league; "" for an unknown kind.
 std::string NextCompetitionText(const TGameState& state);
 
+// The custom championship's club counts: it starts with at least 42 clubs, and above 1000 some of
+// the chosen clubs are left out.
+bool CustomChampionshipCanStart(int clubs);
+bool CustomChampionshipOverLimit(int clubs);
+
 // The load screen's preview of a saved game, read from its header alone. A file that is short,
 // unreadable or of another version previews as "arquivo inválido" with every other text empty.
 struct SavePreviewTexts {

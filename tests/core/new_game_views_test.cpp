@@ -141,3 +141,15 @@ TEST(NewGameViews, ASaveIsDeletedOnlyInsideTheSaveFolderAndAMissingOnePreviewsAs
 }
 
 }  // namespace
+
+namespace {
+
+TEST(NewGameViews, TheCustomChampionshipsClubCounts)
+{
+    EXPECT_FALSE(CustomChampionshipCanStart(41));
+    EXPECT_TRUE(CustomChampionshipCanStart(42));
+    EXPECT_FALSE(CustomChampionshipOverLimit(1000));
+    EXPECT_TRUE(CustomChampionshipOverLimit(1001));
+}
+
+}  // namespace

@@ -33,6 +33,7 @@
 #include "screens/common/tick_list.h"
 #include "screens/competitions/coach_setup_lists.h"
 #include "screens/competitions/coach_setup_radios.h"
+#include "screens/competitions/custom_championship.h"
 #include "screens/competitions/game_mode_chooser.h"
 #include "screens/competitions/title_screen.h"
 #include "screens/screens_registration.h"
@@ -233,6 +234,80 @@ TEST_F(NewGameScreensTest, TheChooserAsksForALeagueCouplesTheCupsAndStartsAgainF
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(CustomChampionshipClubs.size(), listed);  // each club file once
     EXPECT_EQ(again->Countries().TickedRows(), 0);
+}
+
+TEST_F(NewGameScreensTest, ACustomChampionshipOfTickedCountriesBecomesANewGame)
+{
+    TForm9* chooser = OpenChooser();
+    ASSERT_NE(chooser, nullptr);
+    ClickBox(chooser->rd2);
+    Click(chooser->GradButton2);
+    auto* custom = Open<TForm39>("TForm39");
+    ASSERT_NE(custom, nullptr);
+    EXPECT_FALSE(chooser->Visible());  // hidden behind, until the custom championship goes on
+    // Every country with a playable club file, the small ones too.
+    EXPECT_EQ(custom->Label4->Caption(), "10");
+    EXPECT_FALSE(custom->bt1->Enabled());
+
+    auto tick = [custom](int country) {
+        TTickList& list = custom->Countries();
+        for (int row = 0; row < list.RowCount(); ++row)
+            if (list.Id(row) == country)
+                ClickAt(custom->list1->Widget(), QPoint(37, custom->list1->RowTop(row) + 10));
+    };
+    tick(46);   // Colômbia, 24 clubs
+    tick(195);  // Uruguai, 12
+    EXPECT_EQ(custom->Label5->Caption(), "2");
+    EXPECT_EQ(custom->Label7->Caption(), "36");
+    EXPECT_FALSE(custom->bt1->Enabled());
+    tick(65);  // Espanha, 8: 44 clubs are enough
+    EXPECT_EQ(custom->Label7->Caption(), "44");
+    EXPECT_TRUE(custom->bt1->Enabled());
+    tick(65);  // and unticking takes them back
+    EXPECT_EQ(custom->Label5->Caption(), "2");
+    EXPECT_EQ(custom->Label7->Caption(), "36");
+    EXPECT_FALSE(custom->bt1->Enabled());
+    tick(65);
+    EXPECT_FALSE(custom->Label9->Visible());
+    ClickBox(custom->ckcopaper);
+    Click(custom->bt1);
+    EXPECT_FALSE(IsOpen("TForm39"));
+    test::Pump();
+    EXPECT_EQ(Open("TForm9"), nullptr);
+    for (int i = 0; i < Screen->FormCount(); ++i)
+        EXPECT_NE(Screen->Forms(i)->ClassName(), "TForm9") << "the hidden chooser is freed";
+
+    auto* setup = Open<TForm11>("TForm11");
+    ASSERT_NE(setup, nullptr);
+    EXPECT_FALSE(setup->Combo1->Visible());
+    EXPECT_EQ(Game.playedCountry, 202);
+    ASSERT_EQ(Leagues.size(), 1u);
+    EXPECT_EQ(Game.cupName.str(), "Copa Internacional");
+    EXPECT_EQ(Game.nationalCupOn, 1);
+    EXPECT_EQ(Game.worldCupOn + Game.StateChampionshipsOn + Game.firstContinentalPairOn, 0);
+    Type(setup->Edit1, "Carla");
+    ClickBox(setup->timeradio[3]);
+    const int club = setup->ButtonClub(3);
+    Click(setup->Button1);
+    ASSERT_TRUE(test::PumpUntil([] { return IsOpen("TForm13"); }));
+    EXPECT_EQ(Game.HumanClubs[0], club);
+    EXPECT_EQ(Clubs[static_cast<std::size_t>(club)].Country, 202);
+    EXPECT_EQ(Game.ExtraClubCount, 0);
+    EXPECT_TRUE(CustomChampionshipClubs.empty());
+}
+
+TEST_F(NewGameScreensTest, GoingBackFromTheCustomChampionshipShowsTheTitle)
+{
+    TForm9* chooser = OpenChooser();
+    ASSERT_NE(chooser, nullptr);
+    ClickBox(chooser->rd2);
+    Click(chooser->GradButton2);
+    auto* custom = Open<TForm39>("TForm39");
+    ASSERT_NE(custom, nullptr);
+    Click(custom->GradButton1);
+    test::Pump();
+    EXPECT_TRUE(title_->Visible());
+    EXPECT_EQ(Screen->FormCount(), 1);  // the title alone
 }
 
 }  // namespace
