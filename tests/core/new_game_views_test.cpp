@@ -80,7 +80,9 @@ TEST(NewGameViews, DivisionListsAreSortedByNameAndTheBuilderReportsItsProgress)
     EXPECT_TRUE(DivisionClubs(3, 1).empty());
     EXPECT_TRUE(RegionalClubsByName().empty());  // no state championships
 
-    ASSERT_TRUE(ChooseHumanClub(1, byName[0], "Ana"));
+    // A name longer than 25 characters is cut after 25 characters, not 25 bytes of UTF-8.
+    ASSERT_TRUE(ChooseHumanClub(1, byName[0], "Ana Conceição Magalhães Figueiredo"));
+    EXPECT_EQ(HumanCoachNames[0].str(), "Ana Conceição Magalhães F");
     std::vector<int> reported;
     int steps = 0;
     Hooks().newGameProgress = [&reported](int percent) { reported.push_back(percent); };

@@ -66,12 +66,12 @@ protected:
         return Open<TForm9>("TForm9");
     }
 
-    static void TickCountry(TForm9& chooser, int country)
+    // A click on the tick box of a country's row.
+    static void TickCountry(TTickList& list, int country)
     {
-        TTickList& list = chooser.Countries();
         for (int row = 0; row < list.RowCount(); ++row)
             if (list.Id(row) == country)
-                ClickAt(chooser.list1->Widget(), QPoint(37, chooser.list1->RowTop(row) + 10));
+                ClickAt(list.Grid().Widget(), QPoint(37, list.Grid().RowTop(row) + 10));
     }
 
     // A seeded start for what follows, the same for the screens and the headless game.
@@ -105,7 +105,7 @@ TEST_F(NewGameScreensTest, OneCoachOnDivisionsOf20FromTheTitleToTheHubEqualsTheH
     EXPECT_TRUE(chooser->ckestadual->Visible());
     EXPECT_EQ(chooser->ckcopa->Caption(), "Jogar Copa do Brasil");
 
-    TickCountry(*chooser, 29);
+    TickCountry(chooser->Countries(), 29);
     EXPECT_EQ(chooser->Countries().TickedIds(), std::vector<int>{29});
     NextEntry(chooser->ComboBox1);
     EXPECT_EQ(chooser->ComboBox1->ItemIndex(), 1);
@@ -159,7 +159,7 @@ TEST_F(NewGameScreensTest, TwoCoachesOnDivisionsOf10TakeTurnsAndCannotShareAClub
 {
     TForm9* chooser = OpenChooser();
     ASSERT_NE(chooser, nullptr);
-    TickCountry(*chooser, 11);
+    TickCountry(chooser->Countries(), 11);
     NextEntry(chooser->ComboBox2);  // two human coaches
     Click(chooser->GradButton2);
 
@@ -249,12 +249,7 @@ TEST_F(NewGameScreensTest, ACustomChampionshipOfTickedCountriesBecomesANewGame)
     EXPECT_EQ(custom->Label4->Caption(), "10");
     EXPECT_FALSE(custom->bt1->Enabled());
 
-    auto tick = [custom](int country) {
-        TTickList& list = custom->Countries();
-        for (int row = 0; row < list.RowCount(); ++row)
-            if (list.Id(row) == country)
-                ClickAt(custom->list1->Widget(), QPoint(37, custom->list1->RowTop(row) + 10));
-    };
+    auto tick = [custom](int country) { TickCountry(custom->Countries(), country); };
     tick(46);   // Colômbia, 24 clubs
     tick(195);  // Uruguai, 12
     EXPECT_EQ(custom->Label5->Caption(), "2");
@@ -294,6 +289,35 @@ TEST_F(NewGameScreensTest, ACustomChampionshipOfTickedCountriesBecomesANewGame)
     EXPECT_EQ(Clubs[static_cast<std::size_t>(club)].Country, 202);
     EXPECT_EQ(Game.ExtraClubCount, 0);
     EXPECT_TRUE(CustomChampionshipClubs.empty());
+}
+
+// Brazil in four divisions of 20 with the state championships: the regional division's clubs, by
+// name, in place of the fourth division.
+TEST_F(NewGameScreensTest, TheBrazilianFourthDivisionOf20GivesWayToTheRegionalDivision)
+{
+    TForm9* chooser = OpenChooser();
+    ASSERT_NE(chooser, nullptr);
+    TickCountry(chooser->Countries(), 29);
+    NextEntry(chooser->ComboBox1);
+    ClickBox(chooser->ckestadual);
+    ASSERT_TRUE(chooser->ckestadual->Checked());
+    Click(chooser->GradButton2);
+    auto* setup = Open<TForm56>("TForm56");
+    ASSERT_NE(setup, nullptr);
+    ASSERT_EQ(Leagues[0].divisionCount, 4);
+    EXPECT_EQ(Game.RegionalFourthDivision, 1);
+    EXPECT_FALSE(setup->combod[3]->Visible());
+    ASSERT_TRUE(setup->combod[4]->Visible());
+    EXPECT_EQ(setup->combod[4]->Items()[0], "Divisão regional");
+    const std::vector<int>& regional = setup->ListClubs(4);
+    ASSERT_FALSE(regional.empty());
+    EXPECT_EQ(setup->combod[4]->Items().Count(), static_cast<int>(regional.size()) + 1);
+    for (std::size_t i = 0; i < regional.size(); ++i) {
+        EXPECT_EQ(Clubs[static_cast<std::size_t>(regional[i])].Division, 0);
+        if (i > 0)
+            EXPECT_LE(Clubs[static_cast<std::size_t>(regional[i - 1])].name.raw(),
+                      Clubs[static_cast<std::size_t>(regional[i])].name.raw());
+    }
 }
 
 TEST_F(NewGameScreensTest, GoingBackFromTheCustomChampionshipShowsTheTitle)
