@@ -28,6 +28,7 @@
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
+#include "platform/stdctrls/ranges.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/tick_list.h"
@@ -35,6 +36,7 @@
 #include "screens/competitions/coach_setup_radios.h"
 #include "screens/competitions/custom_championship.h"
 #include "screens/competitions/game_mode_chooser.h"
+#include "screens/competitions/new_game_builder.h"
 #include "screens/competitions/title_screen.h"
 #include "screens/screens_registration.h"
 #include "tests/screens/game_folder_fixture.h"
@@ -289,6 +291,62 @@ TEST_F(NewGameScreensTest, ACustomChampionshipOfTickedCountriesBecomesANewGame)
     EXPECT_EQ(Clubs[static_cast<std::size_t>(club)].Country, 202);
     EXPECT_EQ(Game.ExtraClubCount, 0);
     EXPECT_TRUE(CustomChampionshipClubs.empty());
+}
+
+TEST_F(NewGameScreensTest, ACoachPickingAClubAlreadyTakenIsToldSoAndChoosesAgain)
+{
+    TForm9* chooser = OpenChooser();
+    ASSERT_NE(chooser, nullptr);
+    TickCountry(chooser->Countries(), 104);
+    NextEntry(chooser->ComboBox1);
+    NextEntry(chooser->ComboBox2, 5);  // six coaches
+    Click(chooser->GradButton2);
+    auto* setup = Open<TForm56>("TForm56");
+    ASSERT_NE(setup, nullptr);
+    EXPECT_EQ(Game.HumanClubCount, 6);
+    for (int slot = 1; slot <= 6; ++slot) {
+        EXPECT_EQ(setup->Label10->Caption(), "Time " + std::to_string(slot));
+        EXPECT_EQ(setup->Button1->Caption(), slot < 6 ? "Escolher time " + std::to_string(slot + 1) : "Iniciar jogo");
+        Type(setup->Edit1, QString("Treinador %1").arg(slot));
+        if (slot == 2) {  // the first club again: its entry reads "[Treinador 1]" and is refused
+            NextEntry(setup->combod[0]);
+            EXPECT_EQ(setup->combod[0]->Items()[1], "[Treinador 1]");
+            Click(setup->Button1);
+            EXPECT_EQ(messages_, std::vector<std::string>{"Este time já é de um treinador humano"});
+            EXPECT_EQ(setup->CoachSlot(), 2);
+        }
+        NextEntry(setup->combod[0], slot == 2 ? 1 : slot);  // entry k for coach k
+        if (slot == 6)
+            break;
+        Click(setup->Button1);
+    }
+    const int lastClub = setup->ListClubs(0)[5];
+    Click(setup->Button1);
+    ASSERT_TRUE(test::PumpUntil([] { return IsOpen("TForm13"); }));
+    for (int slot = 0; slot < 6; ++slot) {
+        const int club = Game.HumanClubs[slot];
+        ASSERT_GE(club, 0) << slot;
+        EXPECT_EQ(Coaches[static_cast<std::size_t>(club)].name.str(), "Treinador " + std::to_string(slot + 1));
+    }
+    EXPECT_EQ(Game.HumanClubs[5], lastClub);
+    EXPECT_EQ(Game.CurrentHumanClub, lastClub);
+}
+
+// The builder shows its progress and the game's first screen follows it.
+TEST_F(NewGameScreensTest, TheBuilderReportsItsProgressOnItsBar)
+{
+    NewGameChoices choices;
+    choices.countries = {11};
+    choices.humanCoaches = {{"Ana", "c11_0.tcf"}};
+    ASSERT_TRUE(SetUpNewGameBeforeCoaches(choices));
+    ASSERT_TRUE(ChooseHumanClub(1, FindLeagueClubByFile("c11_0.tcf"), "Ana"));
+    auto* builder = dynamic_cast<TForm12*>(CreateScreen("TForm12", Application));
+    ASSERT_NE(builder, nullptr);
+    builder->ShowModal();  // its timer builds the game, then it closes itself
+    EXPECT_EQ(builder->Reported(), (std::vector<int>{10, 20, 30, 40, 60, 70, 80, 100}));
+    EXPECT_EQ(builder->progress->Position(), 100);
+    ASSERT_TRUE(test::PumpUntil([] { return IsOpen("TForm13"); }));
+    EXPECT_FALSE(Hooks().newGameProgress);  // the bar's hooks go with the build
 }
 
 // Brazil in four divisions of 20 with the state championships: the regional division's clubs, by
