@@ -46,7 +46,7 @@ void TForm11::CreateButtons()
         button->SetName("timeradio" + std::to_string(i + 1));
         button->SetParent(this);
         button->Font().SetName("Arial");
-        button->Font().SetHeight(-11);
+        button->Font().SetHeight(-ScaledLength(11));
         button->Font().SetColor(clWhite);
         button->SetTag(i);
         button->OnClick = [this](TObject* sender) { timeradioClick(sender); };
@@ -57,23 +57,25 @@ void TForm11::CreateButtons()
 // Divisions side by side, each a green panel with its clubs one under the other.
 void TForm11::LayOutDivisions(int divisions, int perDivision)
 {
+    const auto place = [this](TControl& control, int left, int top, int width, int height) {
+        control.SetBounds(ScaledLength(left), ScaledLength(top), ScaledLength(width), ScaledLength(height));
+    };
     for (int k = 0; k < 4; ++k) {
         const bool shown = k < divisions;
         const int left = kColumnLeft + k * (kColumnWidth + kColumnGap);
         TShape* panel = panels[static_cast<std::size_t>(k)];
-        panel->SetBounds(left, kPanelTop, kColumnWidth, perDivision * kRowHeight + 8);
+        place(*panel, left, kPanelTop, kColumnWidth, perDivision * kRowHeight + 8);
         panel->SetVisible(shown);
         if (TLabel* heading = headings[static_cast<std::size_t>(k)]) {
-            heading->SetLeft(left);
+            heading->SetLeft(ScaledLength(left));
             heading->SetVisible(shown);
         }
     }
     for (int i = 0; i < kButtons; ++i) {
         const int k = i / perDivision;
         const int row = i % perDivision;
-        timeradio[static_cast<std::size_t>(i)]->SetBounds(kColumnLeft + k * (kColumnWidth + kColumnGap) + 6,
-                                                          kPanelTop + 4 + row * kRowHeight, kColumnWidth - 12,
-                                                          kRowHeight);
+        place(*timeradio[static_cast<std::size_t>(i)], kColumnLeft + k * (kColumnWidth + kColumnGap) + 6,
+              kPanelTop + 4 + row * kRowHeight, kColumnWidth - 12, kRowHeight);
     }
 }
 

@@ -47,6 +47,8 @@ protected:
             delete Screen->Forms(i);
         Pump();
         SetMessageBoxAnswerer({});
+        Hooks().screenWidth = [] { return 800; };  // the design screen again for the next test
+        Hooks().screenHeight = [] { return 600; };
         folder_.reset();
     }
 

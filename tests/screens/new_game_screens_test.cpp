@@ -349,6 +349,36 @@ TEST_F(NewGameScreensTest, TheBuilderReportsItsProgressOnItsBar)
     EXPECT_FALSE(Hooks().newGameProgress);  // the bar's hooks go with the build
 }
 
+// On a screen of 1024 x 768 the set-up is scaled by 1024 / 800, the clubs placed at run time too.
+TEST_F(NewGameScreensTest, OnALargerScreenTheClubButtonsScaleWithTheirPanels)
+{
+    Hooks().screenWidth = [] { return 1024; };
+    Hooks().screenHeight = [] { return 768; };
+    TForm9* chooser = OpenChooser();
+    ASSERT_NE(chooser, nullptr);
+    TickCountry(chooser->Countries(), 11);
+    Click(chooser->GradButton2);
+    auto* setup = Open<TForm11>("TForm11");
+    ASSERT_NE(setup, nullptr);
+    EXPECT_EQ(setup->ClientWidth(), 1024);
+    for (int k = 0; k < 4; ++k) {
+        const TShape& panel = *setup->panels[static_cast<std::size_t>(k)];
+        EXPECT_EQ(panel.Left(), setup->headings[static_cast<std::size_t>(k)]->Left()) << k;
+        EXPECT_EQ(panel.Width(), 243) << k;  // 190 design pixels
+        for (int row = 0; row < 10; ++row) {
+            const TControl& button = *setup->timeradio[static_cast<std::size_t>(k * 10 + row)];
+            EXPECT_GE(button.Left(), panel.Left());
+            EXPECT_LE(button.Left() + button.Width(), panel.Left() + panel.Width());
+            EXPECT_GE(button.Top(), panel.Top());
+            EXPECT_LE(button.Top() + button.Height(), panel.Top() + panel.Height());
+        }
+    }
+    EXPECT_GT(setup->panels[0]->Top(), setup->headings[0]->Top() + setup->headings[0]->Height() - 1);
+    Type(setup->Edit1, "Ana");
+    ClickBox(setup->timeradio[25]);
+    EXPECT_TRUE(setup->Button1->Enabled());
+}
+
 // Brazil in four divisions of 20 with the state championships: the regional division's clubs, by
 // name, in place of the fourth division.
 TEST_F(NewGameScreensTest, TheBrazilianFourthDivisionOf20GivesWayToTheRegionalDivision)
