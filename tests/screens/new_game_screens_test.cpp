@@ -349,6 +349,33 @@ TEST_F(NewGameScreensTest, TheBuilderReportsItsProgressOnItsBar)
     EXPECT_FALSE(Hooks().newGameProgress);  // the bar's hooks go with the build
 }
 
+// With the state championships first and no human club in them, the day is played at once: the
+// matchday screen is the game's first.
+TEST_F(NewGameScreensTest, WithoutAHumanClubOnTheFirstDayTheMatchdayOpensFirst)
+{
+    TForm9* chooser = OpenChooser();
+    ASSERT_NE(chooser, nullptr);
+    TickCountry(chooser->Countries(), 11);
+    TickCountry(chooser->Countries(), 29);
+    ClickBox(chooser->ckestadual);
+    Click(chooser->GradButton2);
+    auto* setup = Open<TForm11>("TForm11");
+    ASSERT_NE(setup, nullptr);
+    EXPECT_EQ(setup->Combo1->Items()[setup->Combo1->ItemIndex()], "Brasil");
+    test::PressKey(setup->Combo1->Widget(), Qt::Key_Up);  // Argentina
+    test::Pump();
+    ASSERT_EQ(setup->ShownLeague(), 0);
+    Type(setup->Edit1, "Ana");
+    ClickBox(setup->timeradio[0]);
+    const int club = setup->ButtonClub(0);
+    EXPECT_EQ(Clubs[static_cast<std::size_t>(club)].Country, 11);
+    Click(setup->Button1);
+    ASSERT_TRUE(test::PumpUntil([] { return IsOpen("TForm46"); }));
+    EXPECT_EQ(LastOpenedScreen(), "TForm46");
+    EXPECT_FALSE(IsOpen("TForm13"));
+    EXPECT_EQ(Game.DayKind, 3);
+}
+
 // On a screen of 1024 x 768 the set-up is scaled by 1024 / 800, the clubs placed at run time too.
 TEST_F(NewGameScreensTest, OnALargerScreenTheClubButtonsScaleWithTheirPanels)
 {
