@@ -46,4 +46,16 @@ void InstallDeterministicClock(std::uint64_t seed)
     };
 }
 
+void ReportNewGameProgress(int percent)
+{
+    if (Hooks().newGameProgress)
+        Hooks().newGameProgress(percent);
+}
+
+void ReportNewGameStep()
+{
+    if (Hooks().newGameStep)
+        Hooks().newGameStep();
+}
+
 }  // namespace tarvelon

@@ -72,7 +72,16 @@ struct CoreHooks {
     // StateChampionRows as the rules have decided them (its "Continuar >>" only closes it).
     std::function<void(int team)> showNationalCallUp;
     std::function<void()> showStateChampions;
+
+    // The new-game builder's progress, 10 to 100 at its fixed steps (the builder screen's bar), and
+    // a pause after each club's squad is read so that the screen stays alive. Empty: no report.
+    std::function<void(int percent)> newGameProgress;
+    std::function<void()> newGameStep;
 };
+
+// Reports the builder's progress and its steps through the hooks above when they are filled.
+void ReportNewGameProgress(int percent);
+void ReportNewGameStep();
 
 // The one set of hooks of the program. Before any installer runs: a real clock, no sound, no
 // messages, an 800 x 600 screen, every question empty.

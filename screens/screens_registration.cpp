@@ -5,6 +5,7 @@
 #include "grid/dg_grid_registration.h"
 #include "richtext/html_controls_registration.h"
 #include "richtext/picture_store.h"
+#include "screens/club/club_screens.h"
 #include "screens/common/stub_catalogue.h"
 #include "screens/competitions/competition_screens.h"
 
@@ -28,6 +29,7 @@ void RegisterGameScreens()
     RegisterComponentClasses();
     RegisterStubScreens();
     // Built screens register themselves here, each area after the stubs.
+    RegisterClubScreens();
     RegisterCompetitionScreens();
 }
 

@@ -265,11 +265,13 @@ void BuildNewGameTables()
     NewGameClubSquads.assign(static_cast<std::size_t>(clubCount), TClubSquad{});
     ClubFinances.assign(static_cast<std::size_t>(clubCount), TClubFinance{});
     ReadClubFilesForBuild();
+    ReportNewGameProgress(20);
 
     InitClubsFromHeaders();
     CreateCoaches();
     LoadClubSquads();
     ChooseSquadFigures(clubCount);
+    ReportNewGameProgress(30);
     CountLeagueClubs();
     SettleSquadsAndWages();
     if (AnyNationalTournamentOn())

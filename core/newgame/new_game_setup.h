@@ -19,6 +19,8 @@ inline constexpr int kLeagueFormatDivisionsOf10 = kDivisionsOf10;
 inline constexpr int kClubFilesForALeague = 22;
 // A custom championship needs this many clubs of the ticked countries.
 inline constexpr int kClubsForACustomChampionship = 42;
+// The custom championship holds at most this many clubs; the rest of the chosen ones are left out.
+inline constexpr int kCustomChampionshipClubLimit = 1000;
 
 inline constexpr const char* kNoLeagueSelectedText = "Selecione pelo menos uma liga";
 inline constexpr const char* kClubAlreadyHumanText = "Este time já é de um treinador humano";

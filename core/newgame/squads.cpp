@@ -6,6 +6,7 @@
 #include "core/basics/random.h"
 #include "core/club_rosters.h"
 #include "core/economy/player_value.h"
+#include "core/hooks.h"
 #include "core/match/computer_lineups.h"
 #include "core/newgame/builder_tables.h"
 #include "core/persist/club_file.h"
@@ -54,6 +55,7 @@ void LoadClubSquads()
             const int index = static_cast<int>(Players.size()) - 1;
             Players[index].Role = ChooseTacticalRole(index);
         }
+        ReportNewGameStep();
     }
     PlayerClubsChanged();
 }

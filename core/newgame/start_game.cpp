@@ -8,6 +8,7 @@
 #include "core/draws/state_championship.h"
 #include "core/career/career_state.h"
 #include "core/economy/player_value.h"
+#include "core/hooks.h"
 #include "core/history/history_records.h"
 #include "core/mail/mail.h"
 #include "core/match/computer_lineups.h"
@@ -183,16 +184,21 @@ FirstScreen ChooseFirstScreen()
 
 FirstScreen StartNewGame()
 {
+    ReportNewGameProgress(10);
     BuildNewGameTables();
+    ReportNewGameProgress(40);
     ReadOptions();
     SetStartingCounters();
     PastMatches.clear();
     MatchReports.clear();
     Game.DayKind = Game.StateChampionshipsOn ? kKindStateChampionship : kKindNationalLeague;
+    ReportNewGameProgress(60);
     EmptyWorkingTables();
     BuildCalendar();
+    ReportNewGameProgress(70);
     BuildSeasonFixtures();
     BuildCompetitionList();
+    ReportNewGameProgress(80);
     if (Game.nationalCupOn)
         for (int league = 0; league < static_cast<int>(Leagues.size()); ++league)
             DrawNationalCup(league);
@@ -204,6 +210,7 @@ FirstScreen StartNewGame()
     AutosaveCounter = 0;
     SeasonStartPending = 1;
     SendWelcomeMails();
+    ReportNewGameProgress(100);
     return ChooseFirstScreen();
 }
 

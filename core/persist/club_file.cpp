@@ -5,6 +5,7 @@
 #include "core/basics/random.h"
 #include "core/persist/file_io.h"
 #include "core/persist/file_paths.h"
+#include "core/vocab/countries.h"
 
 namespace tarvelon {
 
@@ -118,6 +119,9 @@ DatabaseFileError ParseClubFile(std::string_view bytes, ClubFile& file)
     }
     CopyRecord(bytes, 4, file.header);
     CopyRecord(bytes, 4 + sizeof(TClubHeader) + 4, file.squad);
+    // The state byte means something only for Brazilian clubs: elsewhere any value reads as state 0.
+    if (file.header.country != CountryBrazil && file.header.state > kLastStateIndex)
+        file.header.state = 0;
     return ClubValuesUsable(file) ? DatabaseFileError::None : DatabaseFileError::BadValue;
 }
 

@@ -1,6 +1,7 @@
 #include "core/persist/saved_game.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 
 #include "core/basics/cp1252.h"
@@ -123,6 +124,14 @@ PreviewOutcome ReadSavePreview(const std::string& name, TGameState& preview)
         return PreviewOutcome::kUnreadable;
     return ReadSavedGameHeader(bytes, preview) == SavedGameCheck::kValid ? PreviewOutcome::kValid
                                                                           : PreviewOutcome::kInvalid;
+}
+
+bool DeleteSavedGame(const std::string& name)
+{
+    if (name.empty() || !StaysInSaveFolder(name))
+        return false;
+    std::error_code failed;
+    return std::filesystem::remove(SavePath(name), failed) && !failed;
 }
 
 }  // namespace tarvelon

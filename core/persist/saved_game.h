@@ -53,4 +53,8 @@ enum class PreviewOutcome { kValid, kInvalid, kUnreadable };
 // (its preview coach and club texts); kInvalid for a short header or another version.
 PreviewOutcome ReadSavePreview(const std::string& name, TGameState& preview);
 
+// Deletes the saved game `name` from the save folder; false when the name leaves the folder or the
+// file could not be removed.
+bool DeleteSavedGame(const std::string& name);
+
 }  // namespace tarvelon

@@ -42,7 +42,16 @@ std::int32_t ReadOption(const char* key, std::int32_t fallback, Mapping mapping)
     return n ? mapping(*n) : fallback;
 }
 
-std::int32_t AsIs(std::int32_t n) { return n; }
+// The lists' item numbers: a number outside the list reads as the first item.
+std::int32_t ItemOf4(std::int32_t n) { return n >= 0 && n <= 3 ? n : 0; }
+std::int32_t ItemOf2(std::int32_t n) { return n == 1 ? 1 : 0; }
+
+// A list colour is a plain RGB value or one of the system colours.
+bool IsListColor(TColor color)
+{
+    const auto bits = static_cast<std::uint32_t>(color);
+    return bits <= 0x00FFFFFFu || (bits & 0xFFFFFF00u) == 0xFF000000u;
+}
 std::int32_t OffOnlyForZero(std::int32_t n) { return n == 0 ? 0 : 1; }
 std::int32_t OnOnlyForOne(std::int32_t n) { return n == 1 ? 1 : 0; }
 
@@ -56,7 +65,7 @@ std::optional<std::array<TColor, 5>> ReadListColors()
     std::array<TColor, 5> colors{};
     for (int k = 0; k < 5; ++k) {
         const std::optional<TColor> color = TextToColor(ReadSetting(OptionsSection, "cor" + std::to_string(k)));
-        if (!color)
+        if (!color || !IsListColor(*color))
             return std::nullopt;
         colors[k] = *color;
     }
@@ -78,13 +87,11 @@ GameOptions ReadGameOptions()
     o.colouredPlayerLists = ReadSwitch("opcornalista", 0, OnOnlyForOne);
     o.boldHomeEvents = ReadSwitch("opnegrito", 0, OnOnlyForOne);
     o.keepLineup = ReadSwitch("opescalacao", 0, OffOnlyForZero);
-    o.autosave = ReadOption("opsalvar", 0, AsIs);
-    o.contractNotices = ReadOption("opemails", 0, AsIs);
+    o.autosave = ReadOption("opsalvar", 0, ItemOf4);
+    o.contractNotices = ReadOption("opemails", 0, ItemOf4);
     const char* displayKeys[] = {"opver41", "opver42", "opver61", "opver62"};
     for (int k = 0; k < 4; ++k)
-        o.continentalMatchDisplay[k] = ReadOption(displayKeys[k], 0, AsIs);
-    if (o.autosave > 3)
-        o.autosave = 0;
+        o.continentalMatchDisplay[k] = ReadOption(displayKeys[k], 0, ItemOf2);
     if (const auto colors = ReadListColors())
         o.listColors = *colors;
     return o;

@@ -4,6 +4,7 @@
 #include "core/hooks.h"
 #include "core/persist/file_paths.h"
 #include "platform/forms/keys.h"
+#include "platform/graphics/geometry.h"
 #include "platform/forms/screen.h"
 #include "platform/graphics/bitmap.h"
 #include "screens/common/form_references.h"
@@ -95,15 +96,21 @@ void TGameForm::ApplyStyle()
 bool TGameForm::FitToScreen()
 {
     const int width = Hooks().screenWidth ? Hooks().screenWidth() : kDesignScreenWidth;
-    if (width != kDesignScreenWidth && IsNarrowScreen())
-        ScaleBy(width, kDesignScreenWidth);
-    else if (IsWideScreen())
-        ScaleBy(133, 100);
-    else
+    if (width != kDesignScreenWidth && IsNarrowScreen()) {
+        scaleBy_ = width;
+        scaleOf_ = kDesignScreenWidth;
+    } else if (IsWideScreen()) {
+        scaleBy_ = 133;
+        scaleOf_ = 100;
+    } else {
         return false;
+    }
+    ScaleBy(scaleBy_, scaleOf_);
     scaled_ = true;
     return true;
 }
+
+int TGameForm::ScaledLength(int designLength) const { return MulDiv(designLength, scaleBy_, scaleOf_); }
 
 const TBitmap* TGameForm::BackgroundPicture() const
 {

@@ -66,6 +66,9 @@ public:
     // True when it scaled.
     bool FitToScreen();
     bool Scaled() const { return scaled_; }
+    // A length of the design (800 x 600) as the screen-size rule scaled this form: controls a screen
+    // places at run time are placed with it.
+    int ScaledLength(int designLength) const;
 
 protected:
     void Paint() override;
@@ -79,6 +82,8 @@ private:
     std::string formClass_;
     TGameFormStyle style_;
     bool scaled_ = false;
+    int scaleBy_ = 1;  // the rule's ratio scaleBy_ / scaleOf_
+    int scaleOf_ = 1;
 };
 
 // The shared background picture of the screens ("img/f01.jpg"); null when that file is missing.

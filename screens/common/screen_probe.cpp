@@ -3,9 +3,13 @@
 #include <QElapsedTimer>
 #include <QWidget>
 #include <exception>
+#include <memory>
 
+#include "core/persist/saved_game_image.h"
+#include "core/season/calendar.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
+#include "screens/common/game_flow.h"
 #include "screens/common/game_form.h"
 #include "screens/common/screen_registry.h"
 
@@ -42,6 +46,28 @@ void CloseAndFree(TGameForm* form, TScreenProbe& probe)
         probe.problems.push_back("the screen was not freed when it closed");
 }
 
+// The running game, kept aside while a screen that starts a new set-up is looked at.
+class TGameKeptAside {
+public:
+    explicit TGameKeptAside(bool keep) : image_(keep ? WriteSavedGameImage() : std::string()) {}
+    ~TGameKeptAside()
+    {
+        if (image_.empty())
+            return;
+        auto image = std::make_unique<SavedGameImage>();
+        if (ReadSavedGameImage(image_, *image) != SavedGameCheck::kValid)
+            return;
+        InstallSavedGameImage(*image);
+        BuildCalendar();
+        AfterGameLoaded();
+    }
+    TGameKeptAside(const TGameKeptAside&) = delete;
+    TGameKeptAside& operator=(const TGameKeptAside&) = delete;
+
+private:
+    std::string image_;
+};
+
 }  // namespace
 
 TScreenProbe ProbeScreen(const TScreenEntry& entry)
@@ -49,6 +75,7 @@ TScreenProbe ProbeScreen(const TScreenEntry& entry)
     TScreenProbe probe;
     probe.formClass = entry.formClass;
     probe.built = entry.built;
+    const TGameKeptAside keep(entry.replacesGame);
     try {
         if (TGameForm* form = OpenAndPaint(entry, probe))
             CloseAndFree(form, probe);

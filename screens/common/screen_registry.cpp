@@ -67,6 +67,13 @@ void RegisterScreen(TScreenEntry entry)
     slot = std::make_unique<TScreenEntry>(std::move(entry));
 }
 
+void MarkScreenReplacesGame(const std::string& formClass)
+{
+    const auto found = Entries().find(formClass);
+    if (found != Entries().end())
+        found->second->replacesGame = true;
+}
+
 const TScreenEntry* FindScreen(const std::string& formClass)
 {
     const auto found = Entries().find(formClass);

@@ -42,6 +42,7 @@ struct TScreenEntry {
     std::string file;         // the source file of the screen
     bool built = false;       // false: a stub keeps its place
     bool modal = true;        // how its opener shows it
+    bool replacesGame = false;  // its creation starts a new set-up: a probe keeps the game aside
     TScreenFactory create;
     TScreenSubject subject;   // empty: the screen needs none
 };
@@ -63,6 +64,9 @@ void RegisterBuiltScreen(const std::string& formClass, const std::string& file, 
     entry.subject = std::move(subject);
     RegisterScreen(std::move(entry));
 }
+
+// Marks a registered screen whose creation empties the running game (the new-game screens).
+void MarkScreenReplacesGame(const std::string& formClass);
 
 // Null when the class is not registered.
 const TScreenEntry* FindScreen(const std::string& formClass);

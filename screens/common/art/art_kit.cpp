@@ -8,6 +8,7 @@
 
 #include "platform/graphics/image_list.h"
 #include "screens/common/art/flag_art.h"
+#include "screens/common/art/list_art.h"
 #include "screens/common/art/title_art.h"
 
 namespace tarvelon::art {
@@ -22,6 +23,9 @@ struct NamedPicture {
 // The table of the kit's pictures.
 const NamedPicture kPictures[] = {
     {"tinicio", DrawTitlePicture},
+    {"tick0", DrawEmptyTick},
+    {"tick1", DrawTick},
+    {"paleta", DrawPalette},
 };
 
 QImage WithEdge(QImage image)
