@@ -3,6 +3,7 @@
 #include "controls/controls_registration.h"
 #include "grid/dg_grid_control_registration.h"
 #include "grid/dg_grid_registration.h"
+#include "editor/editor_screens.h"
 #include "richtext/html_controls_registration.h"
 #include "richtext/picture_store.h"
 #include "screens/common/stub_catalogue.h"
@@ -29,6 +30,7 @@ void RegisterGameScreens()
     RegisterStubScreens();
     // Built screens register themselves here, each area after the stubs.
     RegisterCompetitionScreens();
+    RegisterEditorScreens();
 }
 
 }  // namespace tarvelon
