@@ -1,8 +1,34 @@
 // The team editor's screens, registered over their stubs.
 #include "editor/editor_screens.h"
 
+#include "editor/editor_main_window.h"
+#include "editor/loading_screen.h"
+#include "editor/model/editor_tables.h"
+#include "editor/model/editor_teams.h"
+#include "screens/common/screen_registry.h"
+
 namespace tarvelon {
 
-void RegisterEditorScreens() {}
+namespace {
+
+// What the loading screen leaves behind: the tables of the game folder, the first club shown.
+void LoadedEditor()
+{
+    LoadEditorTables();
+    EditorNationalView = false;
+    const std::vector<ClubListRow> clubs = ClubListRows();
+    EditorCurrentClub = clubs.empty() ? 0 : clubs.front().id;
+    const std::vector<NationListRow> nations = NationListRows();
+    EditorCurrentNation = nations.empty() ? 0 : nations.front().id;
+    EditorSelectedSlot = 1;
+}
+
+}  // namespace
+
+void RegisterEditorScreens()
+{
+    RegisterBuiltScreen<TForm2>("TForm2", "editor/loading_screen.cpp");
+    RegisterBuiltScreen<TForm3>("TForm3", "editor/editor_main_window.cpp", LoadedEditor);
+}
 
 }  // namespace tarvelon

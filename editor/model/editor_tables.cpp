@@ -25,6 +25,7 @@ int EditorClubFileCount = 0;
 bool NationalDialogEditMode = false;
 std::string ChosenImageName;
 int LastAddedNationality = 0;
+int EditorSelectedSlot = 0;
 
 namespace {
 
@@ -36,7 +37,8 @@ std::vector<std::string> ListFiles(const std::string& folder, const std::string&
     std::vector<std::string> paths;
     std::error_code error;
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (!it->is_regular_file(error))
+        // Every entry but a folder is offered: one that cannot be read is named after loading.
+        if (it->is_directory(error))
             continue;
         const std::string name = it->path().filename().string();
         if (EndsWithNoCase(name, extension))
@@ -177,6 +179,7 @@ void ClearEditorTables()
     NationalDialogEditMode = false;
     ChosenImageName.clear();
     LastAddedNationality = 0;
+    EditorSelectedSlot = 0;
 }
 
 }  // namespace tarvelon

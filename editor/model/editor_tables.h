@@ -33,6 +33,8 @@ extern bool NationalDialogEditMode;
 extern std::string ChosenImageName;
 // The nationality of the last club player added during this run (0: none yet).
 extern int LastAddedNationality;
+// The squad slot (1-based) a player dialog or the transfer dialog works on; 0 for none.
+extern int EditorSelectedSlot;
 
 // The club files of "teams/" (extension ".tcf" in any case), sorted by name.
 std::vector<std::string> ListClubFiles();
