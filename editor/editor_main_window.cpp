@@ -190,10 +190,11 @@ void TForm3::FormCreate(TObject*)
         if (column == ColumnIndex(Grid1, "paisjog"))
             hint = CountryName(CellInt(Grid1, "paisjog", row));
     };
-    // A press on a row selects it and may start dragging the player onto "Seleções".
-    Grid1->OnMouseDown = [this](TObject*, TMouseButton button, TShiftState, int, int) {
-        if (button == mbLeft && Grid1->RowCount() > 0)
-            Grid1->BeginDrag(false);
+    // Pulling a selected row with the left button held drags the player (onto "Seleções"); a
+    // click or a double click on a row stays a click.
+    Grid1->OnMouseMove = [this](TObject*, TShiftState shift, int, int) {
+        if ((shift & ssLeft) != 0 && !Grid1->Dragging() && SelectedSquadRow() >= 0)
+            Grid1->BeginDrag(true);
     };
     EditorNationalView = false;
     FillTeamGrids();

@@ -1,10 +1,12 @@
 // The team editor's screens, registered over their stubs.
 #include "editor/editor_screens.h"
 
+#include "editor/club_dialogs.h"
 #include "editor/editor_main_window.h"
 #include "editor/loading_screen.h"
 #include "editor/model/editor_tables.h"
 #include "editor/model/editor_teams.h"
+#include "editor/player_dialogs.h"
 #include "screens/common/screen_registry.h"
 
 namespace tarvelon {
@@ -29,6 +31,10 @@ void RegisterEditorScreens()
 {
     RegisterBuiltScreen<TForm2>("TForm2", "editor/loading_screen.cpp");
     RegisterBuiltScreen<TForm3>("TForm3", "editor/editor_main_window.cpp", LoadedEditor);
+    RegisterBuiltScreen<TForm7>("TForm7", "editor/club_dialogs.cpp", LoadedEditor);
+    RegisterBuiltScreen<TForm4>("TForm4", "editor/club_dialogs.cpp", LoadedEditor);
+    RegisterBuiltScreen<TForm5>("TForm5", "editor/player_dialogs.cpp", LoadedEditor);
+    RegisterBuiltScreen<TForm6>("TForm6", "editor/player_dialogs.cpp", LoadedEditor);
 }
 
 }  // namespace tarvelon

@@ -8,6 +8,7 @@
 #include "core/persist/club_file.h"
 #include "core/persist/file_paths.h"
 #include "core/sort/record_sort.h"
+#include "core/vocab/countries.h"
 #include "editor/model/editor_tables.h"
 #include "editor/model/editor_text.h"
 
@@ -182,6 +183,16 @@ void EditEditorNation(int country, const NationFields& fields)
     squad.level = fields.level;
     squad.backColor = fields.backColor;
     squad.textColor = fields.textColor;
+}
+
+int CountryForKey(char key)
+{
+    const std::string prefix = key == 'M' ? "Ma" : std::string(1, key);
+    for (int country = 0; country < kEditorCountryCount; ++country) {
+        if (std::string_view(CountryNames[static_cast<std::size_t>(country)]).starts_with(prefix))
+            return country;
+    }
+    return -1;
 }
 
 std::vector<std::string> ListPictureFiles(const std::string& folder)

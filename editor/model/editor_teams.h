@@ -78,6 +78,10 @@ void AddEditorNation(int country, const NationFields& fields);
 // Coach, level and colours of an existing team.
 void EditEditorNation(int country, const NationFields& fields);
 
+// The country lists' type-ahead: "M" picks the first country beginning "Ma", any other key the
+// first country beginning with its character; -1 when none does.
+int CountryForKey(char key);
+
 // Pictures.
 inline constexpr const char* kCrestFolder = "teams/escudos";
 inline constexpr const char* kSymbolFolder = "teams/selecoes";

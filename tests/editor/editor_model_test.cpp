@@ -9,6 +9,7 @@
 
 #include "core/persist/club_file.h"
 #include "core/persist/file_io.h"
+#include "core/vocab/countries.h"
 #include "editor/model/editor_players.h"
 #include "editor/model/editor_tables.h"
 #include "editor/model/editor_teams.h"
@@ -266,6 +267,10 @@ TEST_F(EditorModelTest, NewClubChecksInOrderSafeFileNamesAndTheClubListOrder)
     EXPECT_EQ(rows[1].id, 2);
     EXPECT_EQ(rows[2].id, 1);
     EXPECT_EQ(rows[3].id, 0);
+
+    EXPECT_EQ(std::string(CountryNames[CountryForKey('M')]), "Macau");
+    EXPECT_EQ(std::string(CountryNames[CountryForKey('B')]).front(), 'B');
+    EXPECT_EQ(CountryForKey('#'), -1);
 
     ClubChanges changes;
     const int club = AddEditorClub(NewClub("Clube X", "X", "clube_x"));
