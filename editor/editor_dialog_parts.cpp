@@ -4,11 +4,13 @@
 #include "core/vocab/countries.h"
 #include "editor/model/editor_tables.h"
 #include "editor/model/editor_teams.h"
+#include "grid/dg_grid.h"
 #include "platform/stdctrls/dialogs.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/art/art_kit.h"
+#include "screens/common/grid_helpers.h"
 
 namespace tarvelon {
 
@@ -61,6 +63,18 @@ void CountryComboKey(TComboBox& combo, unsigned short key)
         return;
     if (const int country = CountryForKey(static_cast<char>(key)); country >= 0)
         combo.SetItemIndex(country);
+}
+
+}  // namespace tarvelon
+
+namespace tarvelon {
+
+void ColourAlternateRows(TDataGrid& grid)
+{
+    grid.OnCellColoring = [](TObject*, int, int row, TColor& cellColor, TColor&, TCellState state) {
+        if (!state.Contains(csSelected))
+            cellColor = AlternateRowColor(row + 1);
+    };
 }
 
 }  // namespace tarvelon

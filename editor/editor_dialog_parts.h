@@ -7,6 +7,7 @@ namespace tarvelon {
 
 class TComboBox;
 class TComboBoxEx;
+class TDataGrid;
 class TCustomImageList;
 class TShape;
 
@@ -20,6 +21,8 @@ void FillNumberCombo(TComboBox& combo, int first, int last);
 bool ChooseShapeColour(TShape& shape);
 TColor ShapeColour(TShape& shape);
 void SetShapeColour(TShape& shape, TColor color);
+// Rows that are not selected alternate the game's light yellow and white.
+void ColourAlternateRows(TDataGrid& grid);
 // The type-ahead of the country lists: a letter key selects the first country it names.
 void CountryComboKey(TComboBox& combo, unsigned short key);
 

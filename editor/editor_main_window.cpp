@@ -4,6 +4,7 @@
 #include "controls/grad_button.h"
 #include "core/vocab/countries.h"
 #include "core/vocab/players.h"
+#include "editor/editor_dialog_parts.h"
 #include "editor/editor_icons.h"
 #include "editor/model/editor_players.h"
 #include "editor/model/editor_tables.h"
@@ -17,7 +18,6 @@
 #include "platform/stdctrls/message_box.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/form_references.h"
-#include "screens/common/grid_helpers.h"
 
 namespace tarvelon {
 
@@ -46,14 +46,6 @@ int ColumnIndex(TDataGrid* grid, const std::string& name)
 {
     const TDgCustomColumn* column = grid->ColumnByName(name);
     return column ? column->Index() : -1;
-}
-
-void ColourAlternateRows(TDataGrid* grid)
-{
-    grid->OnCellColoring = [grid](TObject*, int, int row, TColor& cellColor, TColor&, TCellState state) {
-        if (!state.Contains(csSelected))
-            cellColor = AlternateRowColor(row + 1);
-    };
 }
 
 void ShowWriteFailure(const std::string& what)
@@ -156,7 +148,7 @@ void TForm3::FormCreate(TObject*)
             ShowEditorIcon(*control, icon);
     }
     for (TDataGrid* grid : {gridtimes, gridselecoes, Grid1})
-        ColourAlternateRows(grid);
+        ColourAlternateRows(*grid);
     gridtimes->OnCellFormating = [](TObject* sender, int, int row, TColor& textColor, TFontStyles&, TCellState state) {
         const int club = CellInt(static_cast<TDataGrid*>(sender), "id", row);
         if (!state.Contains(csSelected) && IsEditorClub(club))

@@ -6,6 +6,9 @@
 #include "editor/loading_screen.h"
 #include "editor/model/editor_tables.h"
 #include "editor/model/editor_teams.h"
+#include "editor/national_dialog.h"
+#include "editor/picture_picker.h"
+#include "editor/transfer_dialog.h"
 #include "editor/player_dialogs.h"
 #include "screens/common/screen_registry.h"
 
@@ -35,6 +38,9 @@ void RegisterEditorScreens()
     RegisterBuiltScreen<TForm4>("TForm4", "editor/club_dialogs.cpp", LoadedEditor);
     RegisterBuiltScreen<TForm5>("TForm5", "editor/player_dialogs.cpp", LoadedEditor);
     RegisterBuiltScreen<TForm6>("TForm6", "editor/player_dialogs.cpp", LoadedEditor);
+    RegisterBuiltScreen<TForm73>("TForm73", "editor/national_dialog.cpp", LoadedEditor);
+    RegisterBuiltScreen<TForm79>("TForm79", "editor/transfer_dialog.cpp", LoadedEditor);
+    RegisterBuiltScreen<Tform43>("Tform43", "editor/picture_picker.cpp", LoadedEditor);
 }
 
 }  // namespace tarvelon

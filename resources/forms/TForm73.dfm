@@ -12,7 +12,6 @@ object Form73: TForm73
   Position = poScreenCenter
   OnCreate = FormCreate
   OnClose = FormClose
-  OnKeyDown = FormKeyDown
   object Label12: TLabel
     Left = 12
     Top = 10

@@ -27,29 +27,6 @@ namespace {
 
 class EditorDialogsTest : public EditorScreensTest {
 protected:
-    // Runs `act` on the modal form of `formClass` once it is open (from inside its modal loop).
-    void WhenOpen(const std::string& formClass, std::function<void(TGameForm*)> act)
-    {
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [this, formClass, act, poll] {
-            TForm* top = Screen->FormCount() > 0 ? Screen->Forms(Screen->FormCount() - 1) : nullptr;
-            if (top && top->ClassName() == formClass && top->Visible()) {
-                seen_.push_back(formClass);
-                act(static_cast<TGameForm*>(top));
-                return;
-            }
-            QTimer::singleShot(10, *poll);
-        };
-        QTimer::singleShot(10, *poll);
-    }
-
-    static void Type(TWinControl* control, const QString& text)
-    {
-        control->SetFocus();
-        QTest::keyClicks(control->Widget(), text);
-        Pump();
-    }
-
     static void SelectAllAndErase(TEdit* edit)
     {
         edit->SetFocus();
@@ -57,8 +34,6 @@ protected:
         QTest::keyClick(edit->Widget(), Qt::Key_Backspace);
         Pump();
     }
-
-    std::vector<std::string> seen_;
 };
 
 TEST_F(EditorDialogsTest, EditingAPlayerWritesHisNameAndTraitsAndDigitsStayInTheName)

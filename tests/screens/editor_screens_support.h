@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -115,12 +117,36 @@ protected:
         return std::stoi(grid->GetCellTextByName(column, row));
     }
 
+    // Runs `act` on the form of `formClass` once it is open (from inside its modal loop).
+    void WhenOpen(const std::string& formClass, std::function<void(TGameForm*)> act)
+    {
+        auto poll = std::make_shared<std::function<void()>>();
+        *poll = [this, formClass, act, poll] {
+            TForm* top = Screen->FormCount() > 0 ? Screen->Forms(Screen->FormCount() - 1) : nullptr;
+            if (top && top->ClassName() == formClass && top->Visible()) {
+                seen_.push_back(formClass);
+                act(static_cast<TGameForm*>(top));
+                return;
+            }
+            QTimer::singleShot(10, *poll);
+        };
+        QTimer::singleShot(10, *poll);
+    }
+
+    static void Type(TWinControl* control, const QString& text)
+    {
+        control->SetFocus();
+        QTest::keyClicks(control->Widget(), text);
+        Pump();
+    }
+
     static inline std::unique_ptr<QTemporaryDir> master_;
     static inline sampledata::SampleDatabaseReport report_;
     QTemporaryDir folder_;
     std::filesystem::path previous_;
     std::vector<std::string> messages_;
     TModalResult answer_ = mrOk;
+    std::vector<std::string> seen_;  // the forms WhenOpen acted on
 };
 
 }  // namespace tarvelon::test
