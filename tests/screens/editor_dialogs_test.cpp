@@ -17,6 +17,7 @@
 #include "editor/model/editor_teams.h"
 #include "editor/player_dialogs.h"
 #include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/dialogs.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -171,6 +172,13 @@ TEST_F(EditorDialogsTest, ANewClubIsCheckedWrittenMadePlayableAndOfferedByTheNex
     EXPECT_EQ(file.header.playable, 0);
     EXPECT_EQ(editor->Grid1->RowCount(), 0);
     EXPECT_EQ(editor->Label13->Caption(), "Total:0 jogadores");
+    // No crest chosen: the grey shield of "nullescudo.gif" in the middle of the crest image.
+    ASSERT_FALSE(editor->Image1->Picture().Empty());
+    const QImage panel = editor->Panel1->Widget()->grab().toImage();
+    const QColor shield = panel.pixelColor(editor->Image1->Left() + editor->Image1->Width() / 2,
+                                           editor->Image1->Top() + editor->Image1->Height() / 2);
+    EXPECT_NEAR(shield.red(), 153, 30);
+    EXPECT_EQ(shield.red(), shield.blue());
 
     // One goalkeeper and eleven outfield players make it playable on the next save (F2).
     AddClubPlayer(club, {"Goleiro", 0, 0, 1, 0, 25, false, 29});
