@@ -151,7 +151,7 @@ object Form3: TForm3
     end
     object selnome: TDgTextColumn
       Position = 2
-      Width = 200
+      Width = 190
       Header.Caption = 'Sele'#231#227'o Nacional'
     end
     object selnivel: TDgNumberColumn

@@ -138,6 +138,22 @@ TEST_F(EditorMainWindowTest, DeletingAClubRemovesItsFileAfterTheQuestion)
     // F2 writes the shown club, never the deleted one again.
     PressKey(editor->Widget(), Qt::Key_F2);
     EXPECT_FALSE(std::filesystem::exists(path));
+
+    // A write that fails is reported and leaves the old file whole.
+    const int shown = EditorCurrentClub;
+    const std::string shownPath = EditorClubPaths[shown];
+    const ClubFile before = ReadBack(shown);
+    std::filesystem::create_directory("teams/bloqueado.tcf");
+    EditorClubPaths[shown] = "teams/bloqueado.tcf";
+    EditorClubSquads[shown].age[0] = 40;
+    messages_.clear();
+    PressKey(editor->Widget(), Qt::Key_F2);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0], std::string(kFileWriteErrorText) + " teams/bloqueado.tcf");
+    EXPECT_TRUE(std::filesystem::is_directory("teams/bloqueado.tcf"));
+    ClubFile after;
+    ASSERT_EQ(ReadClubFile(shownPath, after), DatabaseFileError::None);
+    EXPECT_EQ(SerializeClubFile(after), SerializeClubFile(before));
 }
 
 TEST_F(EditorMainWindowTest, APlayerDraggedOntoTheNationalButtonJoinsHisNationalSquadOnce)

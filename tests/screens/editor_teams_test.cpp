@@ -93,6 +93,27 @@ TEST_F(EditorTeamsTest, ANationalTeamIsAddedEditedAndGetsAPlayer)
     ASSERT_EQ(ReadNationalSquadFile(NationalSquadFilePath(country), squad), DatabaseFileError::None);
     EXPECT_EQ(squad.coach.str(), "Tecnico Novo Filho");
 
+    // Its symbol picked from the national folder while editing it is written at once.
+    const std::vector<std::string> symbols = ListPictureFiles(kSymbolFolder);
+    ASSERT_GT(symbols.size(), 1u);
+    WhenOpen("TForm73", [this](TGameForm* form) {
+        auto* dialog = static_cast<TForm73*>(form);
+        WhenOpen("Tform43", [](TGameForm* picker) {
+            ClickCell(static_cast<Tform43*>(picker)->list1, "arquivo", 1);
+            Press(static_cast<Tform43*>(picker)->BitBtn1);
+        });
+        SendMouse(dialog->Widget(), QEvent::MouseButtonPress, QPoint(dialog->image1->Left() + 10, dialog->image1->Top() + 10),
+                  Qt::LeftButton, Qt::LeftButton);
+        SendMouse(dialog->Widget(), QEvent::MouseButtonRelease,
+                  QPoint(dialog->image1->Left() + 10, dialog->image1->Top() + 10), Qt::LeftButton, Qt::NoButton);
+        Pump();
+        EXPECT_FALSE(dialog->image1->Picture().Empty());
+        Press(dialog->FindChild<TControl>("BitBtn2"));
+    });
+    Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image6")->Left() + 10, 20));
+    ASSERT_EQ(ReadNationalSquadFile(NationalSquadFilePath(country), squad), DatabaseFileError::None);
+    EXPECT_EQ(squad.symbolName.str(), PictureBaseName(symbols[1]));
+
     // A player added to the national squad carries no nationality choice.
     WhenOpen("TForm5", [](TGameForm* form) {
         auto* dialog = static_cast<TForm5*>(form);
