@@ -15,6 +15,7 @@
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
+#include "platform/stdctrls/menus.h"
 #include "platform/stdctrls/message_box.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/form_references.h"
@@ -166,7 +167,8 @@ void TForm3::FormCreate(TObject*)
     };
     gridtimes->OnCellDblClick = [this](TObject*, int, int) { OpenTeamDialog(true); };
     gridselecoes->OnCellDblClick = [this](TObject*, int, int) { OpenTeamDialog(true); };
-    gridtimes->OnSortColumn = [this](TObject*, int column, bool) {
+    // After the grid's own sort by the flag or country column, the game's order replaces it.
+    gridtimes->OnAfterSort = [this](TObject*, int column) {
         if (column == ColumnIndex(gridtimes, "paisimg") || column == ColumnIndex(gridtimes, "paisnome"))
             sortbypaisnivel();
     };
@@ -255,6 +257,9 @@ void TForm3::SetView(bool national)
         Label12->Hide();
         Image3->Hide();
     }
+    // Only a club's player can be moved to another club.
+    if (auto* transfer = FindChild<TMenuItem>("N6"))
+        transfer->SetVisible(!national);
     if (changed)
         SelectFirstRow(national ? gridselecoes : gridtimes);
 }

@@ -61,6 +61,15 @@ TEST_F(EditorMainWindowTest, TheLoaderReadsEveryFileNamesABrokenOneAndOpensTheMa
     EXPECT_FALSE(EditorNationalView);
     EXPECT_EQ(EditorCurrentClub, CellInt(editor->gridtimes, "id", 0));
 
+    // A click on the country heading orders the clubs by country, then level (higher first), then name.
+    const TRect heading = editor->gridtimes->GetCellRect(editor->gridtimes->ColumnByName("paisnome")->Index(), 0);
+    Click(editor->gridtimes->Widget(), QPoint((heading.Left + heading.Right) / 2, 8));
+    for (int row = 1; row < editor->gridtimes->RowCount(); ++row) {
+        const TClubHeader& a = EditorClubHeaders[CellInt(editor->gridtimes, "id", row - 1)];
+        const TClubHeader& b = EditorClubHeaders[CellInt(editor->gridtimes, "id", row)];
+        ASSERT_TRUE(a.country < b.country || (a.country == b.country && a.level >= b.level)) << row;
+    }
+
     // Back to the title screen.
     Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image9")->Left() + 10, 20));
     EXPECT_TRUE(PumpUntil([] { return !Form3; }));
