@@ -3,6 +3,7 @@
 #include "controls/controls_registration.h"
 #include "grid/dg_grid_control_registration.h"
 #include "grid/dg_grid_registration.h"
+#include "editor/editor_screens.h"
 #include "richtext/html_controls_registration.h"
 #include "richtext/picture_store.h"
 #include "screens/club/club_screens.h"
@@ -31,6 +32,7 @@ void RegisterGameScreens()
     // Built screens register themselves here, each area after the stubs.
     RegisterClubScreens();
     RegisterCompetitionScreens();
+    RegisterEditorScreens();
 }
 
 }  // namespace tarvelon

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include <jpeglib.h>
+#include <gif_lib.h>
 #include <png.h>
 
 
@@ -144,6 +145,60 @@ std::string EncodeJpeg(const Image& image, int quality)
     std::string out(reinterpret_cast<const char*>(buffer), size);
     jpeg_destroy_compress(&cinfo);
     std::free(buffer);
+    return out;
+}
+
+namespace {
+
+constexpr int kCubeLevels = 6;
+constexpr GifPixelType kTransparentIndex = 0;
+
+int CubeLevel(std::uint8_t value) { return (value * (kCubeLevels - 1) + 127) / 255; }
+
+GifPixelType CubeIndex(const Rgba& p)
+{
+    if (p.a < 128)
+        return kTransparentIndex;
+    return static_cast<GifPixelType>(1 + CubeLevel(p.r) * 36 + CubeLevel(p.g) * 6 + CubeLevel(p.b));
+}
+
+int AppendGifBytes(GifFileType* gif, const GifByteType* data, int length)
+{
+    static_cast<std::string*>(gif->UserData)->append(reinterpret_cast<const char*>(data), static_cast<std::size_t>(length));
+    return length;
+}
+
+}  // namespace
+
+std::string EncodeGif(const Image& image)
+{
+    std::string out;
+    int error = 0;
+    GifFileType* gif = EGifOpen(&out, AppendGifBytes, &error);
+    if (!gif)
+        throw std::runtime_error("GIF encoder unavailable");
+    GifColorType colors[256] = {};
+    for (int i = 0; i < kCubeLevels * kCubeLevels * kCubeLevels; ++i) {
+        colors[1 + i] = {static_cast<GifByteType>(i / 36 * 51), static_cast<GifByteType>(i / 6 % 6 * 51),
+                         static_cast<GifByteType>(i % 6 * 51)};
+    }
+    ColorMapObject* map = GifMakeMapObject(256, colors);
+    EGifSetGifVersion(gif, true);
+    EGifPutScreenDesc(gif, image.width, image.height, 8, kTransparentIndex, map);
+    GraphicsControlBlock control{};
+    control.TransparentColor = kTransparentIndex;
+    GifByteType extension[4];
+    const std::size_t length = EGifGCBToExtension(&control, extension);
+    EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension);
+    EGifPutImageDesc(gif, 0, 0, image.width, image.height, false, nullptr);
+    std::vector<GifPixelType> line(static_cast<std::size_t>(image.width));
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x)
+            line[static_cast<std::size_t>(x)] = CubeIndex(image.at(x, y));
+        EGifPutLine(gif, line.data(), image.width);
+    }
+    EGifCloseFile(gif, &error);
+    GifFreeMapObject(map);
     return out;
 }
 

@@ -17,6 +17,10 @@ std::string EncodePng(const Image& image, bool withAlpha);
 // Windows bitmap, 24 bits per pixel, bottom-up rows; transparent parts laid on `background`.
 std::string EncodeBmp(const Image& image, Rgba background);
 
+// GIF of 256 colours (a 6 x 6 x 6 cube); pixels more than half transparent become the transparent
+// colour.
+std::string EncodeGif(const Image& image);
+
 // Baseline JPEG of the colour channels.
 std::string EncodeJpeg(const Image& image, int quality);
 

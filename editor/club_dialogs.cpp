@@ -1,0 +1,216 @@
+// The editor's club dialogs (TForm7, TForm4).
+#include "editor/club_dialogs.h"
+
+#include "core/persist/club_file.h"
+#include "core/vocab/countries.h"
+#include "editor/editor_dialog_parts.h"
+#include "editor/editor_main_window.h"
+#include "editor/model/editor_tables.h"
+#include "platform/forms/application.h"
+#include "platform/forms/keys.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/image_list_component.h"
+#include "platform/stdctrls/lists.h"
+#include "platform/stdctrls/message_box.h"
+#include "screens/common/screen_registry.h"
+
+namespace tarvelon {
+
+namespace {
+
+constexpr int kDefaultLevel = 10;
+
+}  // namespace
+
+TClubDialog::TClubDialog(TComponent* owner, const std::string& formClass, const std::string& stadiumEdit)
+    : TGameForm(owner, formClass, {.background = TBackground::None}), stadiumEditName_(stadiumEdit)
+{
+    BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
+    BindHandler("FormShow", [this](TObject*) { ShowStateForCountry(); });
+    BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {
+        if (key == VK_RETURN) {
+            key = 0;
+            Confirm();
+        } else if (key == VK_ESCAPE) {
+            key = 0;
+            Close();
+        }
+    });
+    BindHandler("combo1Change", [this](TObject*) { ShowStateForCountry(); });
+    BindHandler("combo1KeyDown", [this](TObject*, unsigned short& key, TShiftState) { CountryComboKey(*combo1, key); });
+    BindHandler("Shape1MouseDown", [this](TObject*, TMouseButton, TShiftState, int, int) {
+        if (ChooseShapeColour(*Shape1))
+            ColourChosen();
+    });
+    BindHandler("Shape2MouseDown", [this](TObject*, TMouseButton, TShiftState, int, int) {
+        if (ChooseShapeColour(*Shape2))
+            ColourChosen();
+    });
+    BindHandler("BitBtn1Click", [this](TObject*) { Confirm(); });
+    BindHandler("BitBtn2Click", [this](TObject*) { Close(); });
+}
+
+void TClubDialog::ReadControls()
+{
+    Edit1 = FindChild<TEdit>("Edit1");
+    Edit2 = FindChild<TEdit>("Edit2");
+    Edit3 = FindChild<TEdit>("Edit3");
+    stadiumEdit = FindChild<TEdit>(stadiumEditName_);
+    ComboBox1 = FindChild<TComboBox>("ComboBox1");
+    combo1 = FindChild<TComboBoxEx>("combo1");
+    estadocombo = FindChild<TComboBoxEx>("estadocombo");
+    Shape1 = FindChild<TShape>("Shape1");
+    Shape2 = FindChild<TShape>("Shape2");
+    FillNumberCombo(*ComboBox1, 0, 25);
+    FillCountryCombo(*combo1, *FindChild<TCustomImageList>("bandeiras"));
+    FillStateCombo(*estadocombo, *FindChild<TCustomImageList>("estados"));
+}
+
+void TClubDialog::ShowStateForCountry()
+{
+    const bool brazil = combo1->ItemIndex() == CountryBrazil;
+    estadocombo->SetVisible(brazil);
+    if (auto* label = FindChild<TLabel>("Label7"))
+        label->SetVisible(brazil);
+}
+
+// ---- TForm7: a new club ----------------------------------------------------------------------
+
+TForm7::TForm7(TComponent* owner) : TClubDialog(owner, "TForm7", "Edit5")
+{
+    BindHandler("FormCreate", [this](TObject*) {
+        ChosenImageName.clear();
+        ComboBox1->SetItemIndex(kDefaultLevel);
+        combo1->SetItemIndex(CountryBrazil);
+        estadocombo->SetItemIndex(0);
+        SetShapeColour(*Shape1, clWhite);
+        SetShapeColour(*Shape2, clBlack);
+    });
+    BindHandler("Image1MouseDown", [this](TObject*, TMouseButton, TShiftState, int, int) {
+        EditorPickerForCurrent = false;
+        if (TGameForm* picker = CreateScreen("Tform43", Application))
+            picker->ShowModal();
+        ShowChosenCrest();
+    });
+    ReadDescription();
+    ReadControls();
+    Edit4 = FindChild<TEdit>("Edit4");
+    Image1 = FindChild<TImage>("Image1");
+}
+
+void TForm7::ShowChosenCrest()
+{
+    const std::string path = ResolvePicture(kCrestFolder, ChosenImageName);
+    if (path.empty() || !Image1->Picture().LoadFromFile(path))
+        return;
+    for (const char* name : {"Bevel1", "Label12"})
+        if (auto* control = FindChild<TControl>(name))
+            control->Hide();
+}
+
+NewClubFields TForm7::Fields() const
+{
+    NewClubFields fields;
+    fields.fullName = Edit1->Text();
+    fields.shortName = Edit2->Text();
+    fields.coach = Edit3->Text();
+    fields.stadium = stadiumEdit->Text();
+    fields.fileName = Edit4->Text();
+    fields.level = ComboBox1->ItemIndex();
+    fields.country = combo1->ItemIndex();
+    fields.state = std::max(0, estadocombo->ItemIndex());
+    fields.backColor = Shape1->Brush().Color();
+    fields.textColor = Shape2->Brush().Color();
+    fields.crest = ChosenImageName;
+    return fields;
+}
+
+void TForm7::Confirm()
+{
+    const NewClubFields fields = Fields();
+    if (const std::string problem = NewClubProblem(fields); !problem.empty()) {
+        MessageBox(problem, Caption(), MB_OK | MB_ICONERROR);
+        return;
+    }
+    const int club = AddEditorClub(fields);
+    if (auto* editor = Form3.As<TForm3>()) {
+        editor->timesalvar(club);
+        editor->InsertClubRow(club);
+    } else {
+        SaveEditorClub(club);
+    }
+    Close();
+}
+
+// ---- TForm4: the shown club ------------------------------------------------------------------
+
+TForm4::TForm4(TComponent* owner) : TClubDialog(owner, "TForm4", "Edit4")
+{
+    BindHandler("FormCreate", [this](TObject*) { LoadClub(); });
+    BindHandler("EditChange", [this](TObject*) { RecordChange(); });
+    ReadDescription();
+    ReadControls();
+    // Every change of the country also records it, besides showing the state list.
+    combo1->OnChange = [this](TObject*) {
+        ShowStateForCountry();
+        RecordChange();
+    };
+}
+
+void TForm4::LoadClub()
+{
+    if (!IsEditorClub(EditorCurrentClub))
+        return;
+    loading_ = true;
+    const TClubHeader& header = EditorClubHeaders[static_cast<std::size_t>(EditorCurrentClub)];
+    Edit1->SetText(header.fullName.str());
+    Edit2->SetText(header.shortName.str());
+    Edit3->SetText(header.coachName.str());
+    stadiumEdit->SetText(header.stadium.str());
+    ComboBox1->SetItemIndex(header.level <= 25 ? header.level : -1);
+    combo1->SetItemIndex(header.country);
+    estadocombo->SetItemIndex(header.state < StateCount ? header.state : 0);
+    SetShapeColour(*Shape1, header.backColor);
+    SetShapeColour(*Shape2, header.textColor);
+    loading_ = false;
+    changes_ = {};
+}
+
+// Which field changed does not matter: the record keeps every field's value as the controls hold it
+// once anything changed, and empty texts are never applied.
+void TForm4::RecordChange()
+{
+    if (loading_)
+        return;
+    changes_.fullName = Edit1->Text();
+    changes_.shortName = Edit2->Text();
+    changes_.coach = Edit3->Text();
+    changes_.stadium = stadiumEdit->Text();
+    if (ComboBox1->ItemIndex() >= 0)
+        changes_.level = ComboBox1->ItemIndex();
+    if (combo1->ItemIndex() >= 0)
+        changes_.country = combo1->ItemIndex();
+    if (estadocombo->ItemIndex() >= 0)
+        changes_.state = estadocombo->ItemIndex();
+    changes_.backColor = Shape1->Brush().Color();
+    changes_.textColor = Shape2->Brush().Color();
+}
+
+void TForm4::ColourChosen() { RecordChange(); }
+
+void TForm4::Confirm()
+{
+    if (changes_.Any()) {
+        ApplyClubChanges(EditorCurrentClub, changes_);
+        if (auto* editor = Form3.As<TForm3>()) {
+            editor->timesalvar(EditorCurrentClub);
+            editor->RefreshCurrentTeam();
+        } else {
+            SaveEditorClub(EditorCurrentClub);
+        }
+    }
+    Close();
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,255 @@
+// The team editor's rules for clubs, national teams and their pictures.
+#include "editor/model/editor_teams.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "core/persist/club_file.h"
+#include "core/persist/file_paths.h"
+#include "core/sort/record_sort.h"
+#include "core/vocab/countries.h"
+#include "editor/model/editor_tables.h"
+#include "editor/model/editor_text.h"
+
+namespace tarvelon {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kPictureExtensions[] = {".png", ".gif", ".bmp"};
+
+bool IsPictureFile(const std::string& name)
+{
+    return std::any_of(std::begin(kPictureExtensions), std::end(kPictureExtensions),
+                       [&name](const char* extension) { return EndsWithNoCase(name, extension); });
+}
+
+TClubHeader& Header(int club) { return EditorClubHeaders[static_cast<std::size_t>(club)]; }
+
+}  // namespace
+
+ClubListRow ClubListRowOf(int club)
+{
+    const TClubHeader& header = Header(club);
+    return {club, header.shortName.str(), header.country, header.level, header.playable != 0};
+}
+
+std::vector<ClubListRow> ClubListRows()
+{
+    std::vector<ClubListRow> rows;
+    for (int club = 0; club < static_cast<int>(EditorClubHeaders.size()); ++club) {
+        if (IsClubListedInEditor(Header(club)) && !EditorClubDeleted[static_cast<std::size_t>(club)])
+            rows.push_back(ClubListRowOf(club));
+    }
+    return rows;
+}
+
+std::vector<NationListRow> NationListRows()
+{
+    std::vector<NationListRow> rows;
+    for (int country = 0; country < kEditorCountryCount; ++country) {
+        if (IsNationPresent(country))
+            rows.push_back({country, EditorNationalSquads[static_cast<std::size_t>(country)].level});
+    }
+    return rows;
+}
+
+void SortClubRowsByCountryAndLevel(std::vector<ClubListRow>& rows)
+{
+    // The game's one sort over record indexes (the names stay in the rows).
+    std::vector<int> order(rows.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = static_cast<int>(i);
+    if (order.size() > 1) {
+        SortRecords(order.data(), 0, static_cast<int>(order.size()) - 1, [&rows](int a, int b) {
+            const ClubListRow& x = rows[static_cast<std::size_t>(a)];
+            const ClubListRow& y = rows[static_cast<std::size_t>(b)];
+            if (x.country != y.country)
+                return x.country < y.country ? -1 : 1;
+            if (x.level != y.level)
+                return x.level > y.level ? -1 : 1;
+            return x.name.compare(y.name) < 0 ? -1 : (x.name == y.name ? 0 : 1);
+        });
+    }
+    std::vector<ClubListRow> sorted;
+    for (int i : order)
+        sorted.push_back(rows[static_cast<std::size_t>(i)]);
+    rows = std::move(sorted);
+}
+
+bool IsValidClubFileName(const std::string& name)
+{
+    if (name.empty() || name.size() > static_cast<std::size_t>(kMaxNewClubFileName))
+        return false;
+    return std::all_of(name.begin(), name.end(),
+                       [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_'; });
+}
+
+std::string NewClubProblem(const NewClubFields& fields)
+{
+    if (fields.fullName.empty())
+        return "Nome completo não informado";
+    if (fields.shortName.empty())
+        return "Nome abreviado não informado";
+    if (fields.coach.empty())
+        return "Técnico não informado";
+    if (fields.stadium.empty())
+        return "Estádio não informado";
+    if (fields.fileName.empty())
+        return "Nome arquivo não informado";
+    // The name becomes a file of "teams": nothing that could leave the folder or clash by case.
+    if (!IsValidClubFileName(fields.fileName))
+        return "Nome de arquivo inválido: use só letras minúsculas, números e _ (até 21)";
+    if (!FindClubFile(fields.fileName).empty())
+        return "Arquivo já existe, escolha outro nome";
+    return "";
+}
+
+int AddEditorClub(const NewClubFields& fields)
+{
+    TClubHeader header;
+    header.fileName.set(fields.fileName);
+    header.shortName.set(fields.shortName);
+    header.fullName.set(fields.fullName);
+    header.coachName.set(fields.coach);
+    header.stadium.set(fields.stadium);
+    header.formatValue = kDatabaseFormatValue;
+    header.country = static_cast<std::uint8_t>(fields.country);
+    header.level = static_cast<std::uint8_t>(fields.level);
+    header.backColor = fields.backColor;
+    header.textColor = fields.textColor;
+    header.state = static_cast<std::uint8_t>(fields.state);
+    header.crestName.set(fields.crest);
+    TClubSquad squad;
+    for (auto& name : squad.names)
+        name.setRaw(kFreeSlotName);
+    EditorClubHeaders.push_back(header);
+    EditorClubSquads.push_back(squad);
+    EditorClubPaths.push_back(ClubFilePath(fields.fileName));
+    EditorClubDeleted.push_back(false);
+    EditorCurrentClub = static_cast<int>(EditorClubHeaders.size()) - 1;
+    return EditorCurrentClub;
+}
+
+bool ClubChanges::Any() const
+{
+    return fullName || shortName || coach || stadium || level || country || state || backColor || textColor;
+}
+
+void ApplyClubChanges(int club, const ClubChanges& changes)
+{
+    if (!IsEditorClub(club))
+        return;
+    TClubHeader& header = Header(club);
+    auto applyText = [](auto& field, const std::optional<std::string>& text) {
+        if (text && !text->empty())
+            field.set(*text);
+    };
+    applyText(header.fullName, changes.fullName);
+    applyText(header.shortName, changes.shortName);
+    applyText(header.coachName, changes.coach);
+    applyText(header.stadium, changes.stadium);
+    if (changes.level)
+        header.level = static_cast<std::uint8_t>(*changes.level);
+    if (changes.country)
+        header.country = static_cast<std::uint8_t>(*changes.country);
+    if (changes.backColor)
+        header.backColor = *changes.backColor;
+    if (changes.textColor)
+        header.textColor = *changes.textColor;
+    if (changes.state)
+        header.state = static_cast<std::uint8_t>(*changes.state);
+}
+
+void AddEditorNation(int country, const NationFields& fields)
+{
+    if (!IsEditorNation(country))
+        return;
+    TNationalSquad& squad = EditorNationalSquads[static_cast<std::size_t>(country)];
+    squad.country = country;
+    squad.playerCount = 0;
+    squad.symbolName.set(fields.symbol);
+    EditEditorNation(country, fields);
+}
+
+void EditEditorNation(int country, const NationFields& fields)
+{
+    if (!IsEditorNation(country))
+        return;
+    TNationalSquad& squad = EditorNationalSquads[static_cast<std::size_t>(country)];
+    squad.coach.set(fields.coach);
+    squad.level = fields.level;
+    squad.backColor = fields.backColor;
+    squad.textColor = fields.textColor;
+}
+
+int CountryForKey(char key)
+{
+    const std::string prefix = key == 'M' ? "Ma" : std::string(1, key);
+    for (int country = 0; country < kEditorCountryCount; ++country) {
+        if (std::string_view(CountryNames[static_cast<std::size_t>(country)]).starts_with(prefix))
+            return country;
+    }
+    return -1;
+}
+
+std::vector<std::string> ListPictureFiles(const std::string& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (it->is_regular_file(error) && IsPictureFile(name))
+            names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    return names;
+}
+
+std::string PictureBaseName(const std::string& fileName)
+{
+    for (const char* extension : kPictureExtensions) {
+        if (EndsWithNoCase(fileName, extension))
+            return StripExtensionNoCase(fileName, extension);
+    }
+    return fileName;
+}
+
+std::string ResolvePicture(const std::string& folder, const std::string& baseName)
+{
+    if (baseName.empty())
+        return "";
+    for (const char* extension : kPictureExtensions) {
+        std::string path = FindFileNoCase(folder, baseName + extension);
+        if (!path.empty())
+            return path;
+    }
+    return "";
+}
+
+namespace {
+
+std::string PictureOrNoCrest(const std::string& folder, const std::string& baseName)
+{
+    std::string path = ResolvePicture(folder, baseName);
+    return path.empty() ? FindFileNoCase(kCrestFolder, kNoCrestName) : path;
+}
+
+}  // namespace
+
+std::string ClubCrestPath(int club)
+{
+    return IsEditorClub(club) ? PictureOrNoCrest(kCrestFolder, Header(club).crestName.str()) : "";
+}
+
+std::string NationSymbolPath(int country)
+{
+    if (!IsEditorNation(country))
+        return "";
+    return PictureOrNoCrest(kSymbolFolder, EditorNationalSquads[static_cast<std::size_t>(country)].symbolName.str());
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,202 @@
+// The editor's player dialogs (TForm5, TForm6).
+#include "editor/player_dialogs.h"
+
+#include "editor/editor_dialog_parts.h"
+#include "editor/editor_main_window.h"
+#include "editor/model/editor_tables.h"
+#include "platform/forms/keys.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/image_list_component.h"
+#include "platform/stdctrls/lists.h"
+#include "platform/stdctrls/message_box.h"
+#include "platform/stdctrls/ranges.h"
+
+namespace tarvelon {
+
+namespace {
+
+constexpr int kDefaultNationality = 29;
+
+void SelectIfItem(TComboBox* combo, int item)
+{
+    if (item >= 0 && item < combo->Items().Count())
+        combo->SetItemIndex(item);
+}
+
+}  // namespace
+
+TPlayerDialog::TPlayerDialog(TComponent* owner, const std::string& formClass)
+    : TGameForm(owner, formClass, {.background = TBackground::None})
+{
+    BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
+    BindHandler("FormKeyDown",
+                [this](TObject* sender, unsigned short& key, TShiftState shift) { FormKeyDown(sender, key, shift); });
+    BindHandler("ComboBox1Change", [this](TObject*) { BuildTraitLists(ComboBox1->ItemIndex()); });
+    BindHandler("TrackBar1Change", [this](TObject*) { Label5->SetCaption(std::to_string(TrackBar1->Position())); });
+    BindHandler("combo1KeyDown", [this](TObject*, unsigned short& key, TShiftState) { CountryComboKey(*combo1, key); });
+    BindHandler("ConfirmClick", [this](TObject*) { Confirm(); });
+    BindHandler("CancelClick", [this](TObject*) { Close(); });
+}
+
+void TPlayerDialog::ReadControls()
+{
+    Edit1 = FindChild<TEdit>("Edit1");
+    ComboBox1 = FindChild<TComboBox>("ComboBox1");
+    combo1 = FindChild<TComboBoxEx>("combo1");
+    TrackBar1 = FindChild<TTrackBar>("TrackBar1");
+    Label5 = FindChild<TLabel>("Label5");
+    CheckBox1 = FindChild<TCheckBox>("CheckBox1");
+    ComboBox2 = FindChild<TComboBox>("ComboBox2");
+    ComboBox3 = FindChild<TComboBox>("ComboBox3");
+    ComboBox4 = FindChild<TComboBox>("ComboBox4");
+    FillCountryCombo(*combo1, *FindChild<TCustomImageList>("bandeiras"));
+    // A national team's players carry the team's country.
+    combo1->SetVisible(!EditorNationalView);
+    if (auto* label = FindChild<TLabel>("Label3"))
+        label->SetVisible(!EditorNationalView);
+}
+
+void TPlayerDialog::BuildTraitLists(int position)
+{
+    ComboBox2->Clear();
+    ComboBox3->Clear();
+    for (const std::string& item : TraitChoices(position, true))
+        ComboBox2->Items().Add(item);
+    for (const std::string& item : TraitChoices(position, false))
+        ComboBox3->Items().Add(item);
+    ComboBox2->SetItemIndex(0);
+    ComboBox3->SetItemIndex(0);
+}
+
+PlayerFields TPlayerDialog::Fields() const
+{
+    PlayerFields fields;
+    fields.name = Edit1->Text();
+    fields.position = ComboBox1->ItemIndex();
+    fields.trait1 = TraitCode(fields.position, ComboBox2->ItemIndex());
+    fields.trait2 = TraitCode(fields.position, ComboBox3->ItemIndex());
+    fields.side = ComboBox4->ItemIndex();
+    fields.age = TrackBar1->Position();
+    fields.star = CheckBox1->Checked();
+    fields.nationality = EditorNationalView ? EditorCurrentNation : combo1->ItemIndex();
+    return fields;
+}
+
+void TPlayerDialog::ShowFields(const PlayerFields& fields)
+{
+    Edit1->SetText(fields.name);
+    ComboBox1->SetItemIndex(fields.position);
+    BuildTraitLists(fields.position);
+    ComboBox2->SetItemIndex(TraitItem(fields.position, fields.trait1));
+    ComboBox3->SetItemIndex(TraitItem(fields.position, fields.trait2));
+    ComboBox4->SetItemIndex(fields.side == 1 ? 1 : 0);
+    TrackBar1->SetPosition(fields.age);
+    Label5->SetCaption(std::to_string(TrackBar1->Position()));
+    CheckBox1->SetChecked(fields.star);
+    combo1->SetItemIndex(fields.nationality);
+}
+
+void TPlayerDialog::Confirm()
+{
+    const PlayerFields fields = Fields();
+    if (nameRequired_ && fields.name.empty()) {
+        MessageBox(kBlankPlayerNameText, Caption(), MB_OK | MB_ICONERROR);
+        return;
+    }
+    if (!PlayerFieldsValid(fields, false)) {
+        MessageBox(kNoTraitText, Caption(), MB_OK | MB_ICONERROR);
+        return;
+    }
+    Store(fields);
+    Close();
+}
+
+void TPlayerDialog::FormKeyDown(TObject*, unsigned short& key, TShiftState)
+{
+    if (key == VK_RETURN) {
+        key = 0;
+        Confirm();
+    } else if (key == VK_ESCAPE && FormClass() == "TForm6") {
+        key = 0;
+        Close();
+    } else if (key >= VK_F1 && key <= VK_F10) {
+        SelectIfItem(ComboBox2, key - VK_F1);
+        key = 0;
+    } else if (key >= '0' && key <= '9' && ActiveControl() != Edit1) {
+        // Digits typed into the name stay in the name.
+        SelectIfItem(ComboBox3, key - '0');
+        key = 0;
+    }
+}
+
+TForm5::TForm5(TComponent* owner) : TPlayerDialog(owner, "TForm5")
+{
+    nameRequired_ = true;
+    BindHandler("FormCreate", [this](TObject*) {
+        PlayerFields fields;
+        fields.name.clear();
+        fields.nationality = LastAddedNationality < 1 ? kDefaultNationality : LastAddedNationality;
+        ShowFields(fields);
+    });
+    ReadDescription();
+    ReadControls();
+}
+
+void TForm5::Store(const PlayerFields& fields)
+{
+    auto* editor = Form3.As<TForm3>();
+    if (EditorNationalView) {
+        if (AddNationalPlayer(EditorCurrentNation, fields) == 0)
+            return;
+        if (editor) {
+            editor->selecaosalvar(EditorCurrentNation);
+            editor->listjogselecao(EditorCurrentNation);
+        } else {
+            SaveEditorNation(EditorCurrentNation);
+        }
+        return;
+    }
+    if (AddClubPlayer(EditorCurrentClub, fields) == 0)
+        return;
+    if (editor) {
+        editor->listtime(EditorCurrentClub);
+        editor->timesalvar(EditorCurrentClub);
+    } else {
+        SaveEditorClub(EditorCurrentClub);
+    }
+}
+
+TForm6::TForm6(TComponent* owner) : TPlayerDialog(owner, "TForm6")
+{
+    BindHandler("FormCreate", [this](TObject*) {
+        slot_ = EditorSelectedSlot;
+        ShowFields(EditorNationalView ? NationalPlayerFields(EditorCurrentNation, slot_)
+                                      : ClubPlayerFields(EditorCurrentClub, slot_));
+    });
+    ReadDescription();
+    ReadControls();
+}
+
+void TForm6::Store(const PlayerFields& fields)
+{
+    auto* editor = Form3.As<TForm3>();
+    if (EditorNationalView) {
+        EditNationalPlayer(EditorCurrentNation, slot_, fields);
+        if (editor)
+            editor->selecaosalvar(EditorCurrentNation);
+        else
+            SaveEditorNation(EditorCurrentNation);
+    } else {
+        EditClubPlayer(EditorCurrentClub, slot_, fields);
+        if (editor)
+            editor->timesalvar(EditorCurrentClub);
+        else
+            SaveEditorClub(EditorCurrentClub);
+    }
+    if (editor)
+        editor->RefreshCurrentTeam();
+}
+
+}  // namespace tarvelon
