@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "core/basics/cp1252.h"
@@ -83,6 +84,22 @@ TEST(Rounding, EqualsNearbyintOverTheWholeRange)
         const std::int64_t expected = std::isnan(x) ? 0 : static_cast<std::int64_t>(std::nearbyint(x));
         ASSERT_EQ(Round(x), expected) << std::hexfloat << x;
     }
+}
+
+TEST(Rounding, RealsBeyondTheIntegersTakeTheNearerEnd)
+{
+    constexpr auto kMax64 = std::numeric_limits<std::int64_t>::max();
+    constexpr auto kMin64 = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(Round(1E300), kMax64);
+    EXPECT_EQ(Round(-1E300), kMin64);
+    EXPECT_EQ(Round(9223372036854775808.0), kMax64);
+    EXPECT_EQ(Round(-9223372036854775808.0), kMin64);
+    EXPECT_EQ(Round(std::numeric_limits<double>::infinity()), kMax64);
+    EXPECT_EQ(Trunc(-1E300), kMin64);
+    EXPECT_EQ(RoundToInt32(1E300), 2147483647);
+    EXPECT_EQ(RoundToInt32(-2147483648.4), -2147483647 - 1);
+    EXPECT_EQ(RoundToInt32(-3e9), -2147483647 - 1);
+    EXPECT_EQ(RoundToInt32(2147483646.5), 2147483646);
 }
 
 TEST(Dates, BrazilianTextsAndWeekdays)
