@@ -109,6 +109,9 @@ TEST(Dates, BrazilianTextsAndWeekdays)
     EXPECT_EQ(DateToStr(EncodeDate(2010, 6, 11)), "11/06/2010");
     EXPECT_EQ(DayOfWeek(EncodeDate(2026, 12, 7)), 2);  // a Monday
     EXPECT_EQ(DayOfWeek(0), 7);                         // a Saturday
+    EXPECT_EQ(DateToStr(1E300), "31/12/9999");          // beyond the calendar: its last day
+    EXPECT_EQ(DateToStr(-1E300), "01/01/0001");
+    EXPECT_EQ(DayOfWeek(1E300), DayOfWeek(EncodeDate(9999, 12, 31)));
     TDateTime d = 0;
     ASSERT_TRUE(TryStrToDate("29/02/2008", d));
     EXPECT_EQ(DecodeDate(d).month, 2);
