@@ -21,7 +21,8 @@ int ReadFromMemory(GifFileType* gif, GifByteType* out, int count)
     auto* source = static_cast<GifSource*>(gif->UserData);
     const std::size_t available = std::min<std::size_t>(static_cast<std::size_t>(std::max(count, 0)),
                                                         source->data.size() - source->position);
-    std::memcpy(out, source->data.data() + source->position, available);
+    if (available > 0)
+        std::memcpy(out, source->data.data() + source->position, available);
     source->position += available;
     return static_cast<int>(available);
 }
