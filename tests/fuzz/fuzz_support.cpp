@@ -57,9 +57,10 @@ void EnsureApplication()
 
 const std::string& ScratchFolder()
 {
-    static const std::string folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tarvelon-fuzz-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
+    // Kept to the end of the program: the removal at exit still needs the name.
+    static const std::string* const folder = [] {
+        auto* pattern = new std::string((std::filesystem::temp_directory_path() / "tarvelon-fuzz-XXXXXX").string());
+        if (!mkdtemp(pattern->data()))
             Abort("a scratch folder can be made");
         std::atexit([] {
             std::error_code ignored;
@@ -67,7 +68,7 @@ const std::string& ScratchFolder()
         });
         return pattern;
     }();
-    return folder;
+    return *folder;
 }
 
 std::string_view InputReader::Take(std::size_t count)

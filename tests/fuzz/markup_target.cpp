@@ -41,7 +41,7 @@ void DrawWithCaptionEngine(const std::string& text, std::uint8_t options)
     params.Y = 8;
     THTMLDrawParams sizing = params;
     sizing.SizeOnly = true;
-    const TRect rect{2, 2, 298, 198};
+    const TRect rect{2, 2, 298, 100000};  // tall: painting lays out every line, as measuring does
     THTMLDrawResult size, painted;
     HTMLDrawGDI(canvas, text, rect, sizing, size);
     HTMLDrawGDI(canvas, text, rect, params, painted);
