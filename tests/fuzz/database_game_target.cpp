@@ -1,9 +1,8 @@
 // A new game from a database with one changed file, played a few days: input = kind (even: the file
 // of a Brazilian club, odd: Brazil's national squad) + the file's new bytes. Whatever the file holds,
 // the game either refuses it with its message or starts and plays.
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "core/persist/club_file.h"
 #include "core/vocab/countries.h"
@@ -13,20 +12,6 @@
 namespace {
 
 using namespace tarvelon;
-
-std::string FileBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream whole;
-    whole << in.rdbuf();
-    return whole.str();
-}
-
-void WriteBytes(const std::string& path, std::string_view bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // The first club file of Brazil in the database (by name, as the folder lists them).
 std::string BrazilianClubFile()
@@ -47,11 +32,11 @@ std::string BrazilianClubFile()
 // Puts the bytes in place of a file for as long as it lives, then the file's own bytes back.
 class ChangedFile {
 public:
-    ChangedFile(std::string path, std::string_view bytes) : path_(std::move(path)), old_(FileBytes(path_))
+    ChangedFile(std::string path, std::string_view bytes) : path_(std::move(path)), old_(fuzz::FileBytes(path_))
     {
-        WriteBytes(path_, bytes);
+        fuzz::WriteFileBytes(path_, bytes);
     }
-    ~ChangedFile() { WriteBytes(path_, old_); }
+    ~ChangedFile() { fuzz::WriteFileBytes(path_, old_); }
 
 private:
     std::string path_;

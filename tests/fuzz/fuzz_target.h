@@ -40,6 +40,10 @@ void EnsureApplication();
 // A folder of its own for this run of the program, made once and removed at exit.
 const std::string& ScratchFolder();
 
+// A whole file's bytes (empty when it cannot be read), and a file made of the bytes.
+std::string FileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, std::string_view bytes);
+
 // Reads the input from its front: fixed-size numbers, then the rest as text or bytes.
 class InputReader {
 public:

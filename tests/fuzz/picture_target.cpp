@@ -3,9 +3,6 @@
 // their encoded picture. A decoder gives a picture within the size limits or nothing; the limits are
 // applied before the decoder allocates (the fuzzing program's malloc limit catches a decoder that asks
 // first).
-#include <filesystem>
-#include <fstream>
-
 #include "controls/dc_smooth_gdip.h"
 #include "platform/graphics/image_codecs.h"
 #include "tests/fuzz/fuzz_target.h"
@@ -25,10 +22,7 @@ void ReadHeaderSize(const TBytes& bytes, std::uint8_t which)
 {
     static const char* const kExtensions[] = {".jpg", ".png", ".bmp", ".tiff", ".gif"};
     const std::string path = fuzz::ScratchFolder() + "/picture" + kExtensions[which % std::size(kExtensions)];
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
+    fuzz::WriteFileBytes(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
     ReadImageHeaderSize(path);
 }
 

@@ -8,7 +8,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "tests/fuzz/fuzz_target.h"
 
@@ -24,12 +23,6 @@ std::string currentInput;
 void ReportBrokenPromise(const char* promise)
 {
     ADD_FAILURE() << currentInput << ": broken promise: " << promise;
-}
-
-std::vector<std::uint8_t> FileBytes(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::vector<fs::path> FilesIn(const fs::path& folder)
@@ -50,8 +43,8 @@ std::size_t ReplayFolder(TargetFunction target, const fs::path& folder)
     const std::vector<fs::path> files = FilesIn(folder);
     for (const fs::path& file : files) {
         currentInput = file.string();
-        const std::vector<std::uint8_t> bytes = FileBytes(file);
-        target(bytes.data(), bytes.size());
+        const std::string bytes = FileBytes(file);
+        target(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
     }
     SetBrokenPromiseReport(nullptr);
     return files.size();

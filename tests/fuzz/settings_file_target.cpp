@@ -2,7 +2,6 @@
 // 0xFFFF for never) + the file. Reading never crashes; a failed read never lets a write replace the
 // file, and a whole read lets a write change one line and keep every other.
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
@@ -13,14 +12,6 @@
 namespace {
 
 using namespace tarvelon;
-
-std::string FileText(const std::filesystem::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream whole;
-    whole << in.rdbuf();
-    return whole.str();
-}
 
 std::size_t LineCount(const std::string& text)
 {
@@ -39,13 +30,10 @@ TARVELON_FUZZ_TARGET(settings_file)
     const std::uint16_t failAt = input.Word();
     const std::string text(input.Rest());
     const std::filesystem::path path = std::filesystem::path(fuzz::ScratchFolder()) / "tarvelon.ini";
-    {
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        out << text;
-    }
+    fuzz::WriteFileBytes(path, text);
     const bool fails = failAt != 0xFFFF && failAt < text.size();
     const SettingsFile file(path, [&](const std::filesystem::path& p) {
-        return std::make_unique<testing::FailingStream>(FileText(p), fails ? failAt : std::string::npos);
+        return std::make_unique<testing::FailingStream>(fuzz::FileBytes(p), fails ? failAt : std::string::npos);
     });
     file.ReadString("opcoes", "opsom", "nofound");
     file.ReadString("", "", "");
@@ -55,7 +43,7 @@ TARVELON_FUZZ_TARGET(settings_file)
     } catch (const std::runtime_error&) {
         written = false;
     }
-    const std::string after = FileText(path);
+    const std::string after = fuzz::FileBytes(path);
     if (fails) {
         fuzz::Expect(!written, "a read error part-way refuses the next write");
         fuzz::Expect(after == text, "a refused write leaves the file as it was");
