@@ -25,7 +25,9 @@ void RegisterEveryControlPack()
     RegisterDrawnControls();
 }
 
-constexpr std::size_t kParserStack = 512 * 1024;
+// Enough for the hundred levels the parser allows in a sanitized build; far too little for the
+// thousands of levels of the kept inputs.
+constexpr std::size_t kParserStack = 1024 * 1024;
 
 void* ParseAlone(void* text)
 {
