@@ -36,68 +36,61 @@ struct GifCloser {
 };
 using GifHandle = std::unique_ptr<GifFileType, GifCloser>;
 
-// Walks the file's blocks as giflib will (image descriptors, extensions and their data sub-blocks)
-// and tells whether every frame's size is acceptable. giflib allocates a frame's pixels as soon as it
-// has read its descriptor, so a damaged size must be refused before giflib reads the file. A file
-// that ends early passes: giflib refuses it on its own, having allocated nothing too large.
-class GifFrameSizes {
-public:
-    explicit GifFrameSizes(TByteView data) : data_(data) {}
-
-    bool Acceptable()
-    {
-        constexpr std::size_t kScreenEnd = 13;  // signature and logical screen descriptor
-        if (data_.size() < kScreenEnd)
-            return true;
-        at_ = kScreenEnd;
-        SkipColorTable(data_[10]);
-        while (at_ < data_.size()) {
-            const std::uint8_t block = data_[at_++];
-            if (block == 0x2C) {
-                if (at_ + 9 > data_.size())
-                    return true;
-                const int left = Word(at_), top = Word(at_ + 2), width = Word(at_ + 4), height = Word(at_ + 6);
-                // An empty frame allocates nothing (and is refused when drawn).
-                if (width > 0 && height > 0 &&
-                    (!IsAcceptableImageSize(width, height) || !IsAcceptableImageSize(left + width, top + height)))
-                    return false;
-                const std::uint8_t flags = data_[at_ + 8];
-                at_ += 9;
-                SkipColorTable(flags);
-                ++at_;  // the LZW code size
-                SkipSubBlocks();
-            } else if (block == 0x21) {
-                ++at_;  // the extension's label
-                SkipSubBlocks();
-            } else {
-                return true;  // the trailer, or something giflib refuses
-            }
-        }
+// A frame's size as its descriptor gives it; an empty frame allocates nothing (and draws nothing).
+bool AcceptableFrame(const GifImageDesc& frame)
+{
+    if (frame.Width <= 0 || frame.Height <= 0)
         return true;
-    }
+    return IsAcceptableImageSize(frame.Width, frame.Height) &&
+           IsAcceptableImageSize(frame.Left + frame.Width, frame.Top + frame.Height);
+}
 
-private:
-    int Word(std::size_t at) const { return data_[at] | (data_[at + 1] << 8); }
-    void SkipColorTable(std::uint8_t flags)
-    {
-        if (flags & 0x80)
-            at_ += 3u << ((flags & 7) + 1);
+// DGifSlurp allocates a frame's pixels as soon as it has read the frame's descriptor. So a first pass
+// reads the records with giflib's own readers, in DGifSlurp's order, measuring every frame and
+// skipping its pixel data undecoded. A file that giflib cannot read passes: the slurp fails on it too,
+// having allocated only for the frames before.
+bool FrameSizesAcceptable(TByteView data)
+{
+    GifSource source{data, 0};
+    int error = 0;
+    const GifHandle gif(DGifOpen(&source, ReadFromMemory, &error));
+    if (!gif)
+        return true;
+    for (;;) {
+        GifRecordType type = UNDEFINED_RECORD_TYPE;
+        if (DGifGetRecordType(gif.get(), &type) == GIF_ERROR)
+            return true;
+        GifByteType* block = nullptr;
+        if (type == IMAGE_DESC_RECORD_TYPE) {
+            if (DGifGetImageDesc(gif.get()) == GIF_ERROR)
+                return true;
+            if (!AcceptableFrame(gif->Image))
+                return false;
+            int codeSize = 0;
+            if (DGifGetCode(gif.get(), &codeSize, &block) == GIF_ERROR)
+                return true;
+            while (block)
+                if (DGifGetCodeNext(gif.get(), &block) == GIF_ERROR)
+                    return true;
+        } else if (type == EXTENSION_RECORD_TYPE) {
+            int code = 0;
+            if (DGifGetExtension(gif.get(), &code, &block) == GIF_ERROR)
+                return true;
+            // As DGifSlurp does: one more block is read after the first, even after an empty first.
+            do {
+                if (DGifGetExtensionNext(gif.get(), &block) == GIF_ERROR)
+                    return true;
+            } while (block);
+        } else if (type == TERMINATE_RECORD_TYPE) {
+            return true;
+        }
     }
-    void SkipSubBlocks()
-    {
-        while (at_ < data_.size() && data_[at_] != 0)
-            at_ += 1u + data_[at_];
-        ++at_;
-    }
-
-    TByteView data_;
-    std::size_t at_ = 0;
-};
+}
 
 // The whole file read, or null when it is not a complete GIF or a frame's size is not acceptable.
 GifHandle Slurp(TByteView data, GifSource& source)
 {
-    if (!GifFrameSizes(data).Acceptable())
+    if (!FrameSizesAcceptable(data))
         return nullptr;
     source = GifSource{data, 0};
     int error = 0;

@@ -334,6 +334,11 @@ TEST(PictureCodecs, SizesBeyondTheLimitsAreRefusedBeforeDecoding)
     EXPECT_EQ(CountGifFrames(gif), -1);
     gif[27] = 0;  // 6 x 0: an empty frame allocates nothing and reads as a frame that draws nothing
     EXPECT_TRUE(DecodeGif(gif).isNull());
+    // giflib reads one more block after an extension's empty first block: the frame after it is
+    // measured where giflib will find it.
+    const TBytes afterEmptyExtension = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x21, 0x0B, 0, 0,
+                                        0x2C, 0, 0, 0, 0, 0x01, 0xF3, 0x00, 0x3B, 0, 2, 2, 0x44, 1, 0, 0x3B};
+    EXPECT_EQ(CountGifFrames(afterEmptyExtension), -1);
 
     TBytes jpeg = MakeJpeg(12, 8);
     const auto frame = std::search(jpeg.begin(), jpeg.end(), std::begin({0xFF, 0xC0}), std::end({0xFF, 0xC0}));
