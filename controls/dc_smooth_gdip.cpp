@@ -6,14 +6,12 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/basics/rounding.h"
 #include "platform/graphics/color.h"
 
 namespace tarvelon {
 
-int RoundEven(double value)
-{
-    return static_cast<int>(std::nearbyint(value));
-}
+int RoundEven(double value) { return RoundToInt32(value); }
 
 ARGB ColorToARGB(TColor color)
 {

@@ -133,7 +133,7 @@ struct TImageHeaderSize {
 };
 TImageHeaderSize ReadImageHeaderSize(const std::string& fileName);
 
-// Rounds to the nearest whole number, halves to the even neighbour.
+// Rounds to the nearest whole number, halves to the even neighbour; beyond the integers the nearer end.
 int RoundEven(double value);
 
 // Stores a property's new value; true when it differed (the setter then notifies or repaints).

@@ -7,8 +7,6 @@ namespace tarvelon {
 
 namespace {
 
-std::int32_t RoundToInt(double value) { return static_cast<std::int32_t>(Round(value)); }
-
 // ASCII lower case, as the boolean cell compares its text with "true".
 std::string LowerAscii(std::string text)
 {
@@ -119,7 +117,7 @@ void TIntegerCell::SetAsDateTime(TDateTime value)
 
 void TIntegerCell::SetAsFloat(double value)
 {
-    value_ = RoundToInt(value);
+    value_ = RoundToInt32(value);
     TCell::SetAsFloat(value);
 }
 
@@ -143,7 +141,7 @@ void TIntegerCell::Clear()
 
 // ---- TFloatCell ----
 
-std::int32_t TFloatCell::AsInteger() const { return RoundToInt(value_); }
+std::int32_t TFloatCell::AsInteger() const { return RoundToInt32(value_); }
 
 void TFloatCell::SetAsBoolean(bool value)
 {

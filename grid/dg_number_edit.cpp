@@ -374,7 +374,7 @@ void TDgSpinEdit::PlaceChildren()
 
 int TDgSpinEdit::GetAsInteger()
 {
-    return static_cast<int>(Round(Value()));
+    return RoundToInt32(Value());
 }
 
 void TDgSpinEdit::Spin(TDgSpinPart button)

@@ -166,7 +166,7 @@ int ValueNumber(std::string_view value)
         const int digit = base == 16 ? HexDigitAnyCase(value[at]) : (IsDigit(value[at]) ? value[at] - '0' : -1);
         if (digit < 0)
             break;
-        number = std::min<long long>(number * base + digit, 0x7FFFFFFF);
+        number = std::min<long long>(number * base + digit, kMaxValueNumber);
     }
     if (digits == 0)
         return 0;

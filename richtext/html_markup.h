@@ -29,9 +29,13 @@ std::string LowerAscii(std::string_view text);
 // Position of `pattern` in `text` from `from` on, ignoring ASCII case; npos when absent.
 std::size_t FindNoCase(std::string_view text, std::string_view pattern, std::size_t from = 0);
 
+// The largest size a markup number takes (pixels, points, degrees, picture indexes): the captions
+// add and multiply these numbers, and no caption needs more than a 16-bit coordinate.
+inline constexpr int kMaxValueNumber = 32767;
+
 // A number of a value: leading blanks, an optional sign, then decimal digits up to the first other
 // character; "$", "x", "X" or "0x" in front read hexadecimal. No digits read 0; a negative number
-// followed by other characters loses its sign.
+// followed by other characters loses its sign. Numbers beyond +-kMaxValueNumber read as that bound.
 int ValueNumber(std::string_view value);
 
 // A colour value: "#RRGGBB" or a colour name.

@@ -1,5 +1,6 @@
 #include "core/basics/datetime.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -34,6 +35,17 @@ DateParts CivilFromDays(long long z)
 
 const long long kEpochOffset = DaysFromCivil(1899, 12, 30);
 
+// The whole days of a date, held within the years 1 to 9999: beyond them there is no calendar
+// date, and a real such as 1E300 has no integer to convert to.
+long long WholeDays(TDateTime date)
+{
+    constexpr double kFirstDay = -693593.0;  // 01/01/0001
+    constexpr double kLastDay = 2958465.0;   // 31/12/9999
+    if (std::isnan(date))
+        return 0;
+    return static_cast<long long>(std::clamp(std::floor(date), kFirstDay, kLastDay));
+}
+
 }  // namespace
 
 bool IsLeapYear(int year)
@@ -58,13 +70,13 @@ DateParts DecodeDate(TDateTime date)
 {
     if (!std::isfinite(date))
         return DateParts{};
-    return CivilFromDays(static_cast<long long>(std::floor(date)) + kEpochOffset);
+    return CivilFromDays(WholeDays(date) + kEpochOffset);
 }
 
 int DayOfWeek(TDateTime date)
 {
     // 30/12/1899 was a Saturday (7).
-    long long days = static_cast<long long>(std::floor(date));
+    const long long days = WholeDays(date);
     long long r = ((days % 7) + 7 + 6) % 7;  // 0 = Sunday
     return static_cast<int>(r) + 1;
 }

@@ -13,6 +13,7 @@ struct DateParts {
 };
 
 TDateTime EncodeDate(int year, int month, int day);
+// A date before the year 1 or after 9999 reads as the first or the last day of that range.
 DateParts DecodeDate(TDateTime date);
 
 // 1 = Sunday .. 7 = Saturday.

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/history/season_lines.h"
+#include "core/persist/saved_game_ranges.h"
 
 namespace tarvelon {
 
@@ -146,7 +147,8 @@ SavedGameCheck ReadSavedGameImage(std::string_view bytes, SavedGameImage& image)
     if (header != SavedGameCheck::kValid) return header;
     VisitSavedBlocks(image, BlockReader{in});
     // Bytes after the last block mean the counts do not describe this file.
-    return in.ok() && in.atEnd() ? SavedGameCheck::kValid : SavedGameCheck::kCorrupt;
+    if (!in.ok() || !in.atEnd()) return SavedGameCheck::kCorrupt;
+    return SavedTalliesInRange(image) ? SavedGameCheck::kValid : SavedGameCheck::kCorrupt;
 }
 
 void InstallSavedGameImage(SavedGameImage& image)

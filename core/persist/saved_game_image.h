@@ -19,7 +19,8 @@ inline constexpr std::size_t kSavedGameHeaderBytes = 4 + sizeof(TGameState);
 enum class SavedGameCheck {
     kValid,
     kWrongVersion,  // a whole header whose version is not 10
-    kCorrupt,       // short, truncated, a count that runs past the end, or bytes left over
+    kCorrupt,       // short, truncated, a count that runs past the end, bytes left over, or a tally
+                    // beyond any game (saved_game_ranges.h)
 };
 
 // The live game as a saved-game file holds it.

@@ -32,16 +32,38 @@ struct SettingsText {
     bool crlf = false;
 };
 
-std::optional<SettingsText> LoadText(const std::filesystem::path& path)
+std::unique_ptr<std::istream> OpenFromDisk(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    auto in = std::make_unique<std::ifstream>(path, std::ios::binary);
+    if (!*in)
+        return nullptr;
+    return in;
+}
+
+// The whole content, or nothing when reading stopped on an error before the end. The error must not
+// pass for the end of the file: a stream copy (`out << in.rdbuf()`) would swallow it.
+std::optional<std::string> ReadWhole(std::istream& in)
+{
+    std::string content;
+    char chunk[4096];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+        content.append(chunk, static_cast<std::size_t>(in.gcount()));
+    if (in.bad())
+        return std::nullopt;
+    return content;
+}
+
+std::optional<SettingsText> LoadText(const std::filesystem::path& path, const SettingsStreamOpener& opener)
+{
+    const std::unique_ptr<std::istream> in = opener ? opener(path) : OpenFromDisk(path);
     if (!in)
         return std::nullopt;
-    std::stringstream buffer;
-    buffer << in.rdbuf();
+    const std::optional<std::string> content = ReadWhole(*in);
+    if (!content)
+        return std::nullopt;
     SettingsText text;
     std::string line;
-    std::istringstream lines(buffer.str());
+    std::istringstream lines(*content);
     while (std::getline(lines, line)) {
         if (!line.empty() && line.back() == '\r') {
             line.pop_back();
@@ -150,12 +172,15 @@ void ReplaceFile(const std::filesystem::path& path, const SettingsText& text)
 
 }  // namespace
 
-SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
+SettingsFile::SettingsFile(std::filesystem::path path, SettingsStreamOpener opener)
+    : path_(std::move(path)), opener_(std::move(opener))
+{
+}
 
 std::string SettingsFile::ReadString(const std::string& section, const std::string& key,
                                      const std::string& fallback) const
 {
-    const std::optional<SettingsText> text = LoadText(path_);
+    const std::optional<SettingsText> text = LoadText(path_, opener_);
     if (!text)
         return fallback;
     const KeyPlace place = Locate(*text, section, key);
@@ -168,9 +193,9 @@ void SettingsFile::WriteString(const std::string& section, const std::string& ke
 {
     SettingsText text;
     if (std::filesystem::exists(path_)) {
-        std::optional<SettingsText> old = LoadText(path_);
+        std::optional<SettingsText> old = LoadText(path_, opener_);
         if (!old)
-            WriteFailed(path_);  // never replace a file that could not be read
+            WriteFailed(path_);  // never replace a file that could not be read whole
         text = std::move(*old);
     }
     const KeyPlace place = Locate(text, section, key);

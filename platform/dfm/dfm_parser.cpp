@@ -12,6 +12,11 @@ struct SyntaxError : std::runtime_error {
     int line;
 };
 
+// Objects inside objects and lists or collections inside values, counted together. The game's
+// descriptions nest a few levels; a damaged one must not run the reader (and the tree's destructor)
+// out of stack.
+constexpr int kMaxNesting = 100;
+
 void AppendUtf8(std::string& out, unsigned code)
 {
     if (code < 0x80) {
@@ -70,6 +75,22 @@ private:
     char Peek(std::size_t ahead = 0) const { return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0'; }
     [[noreturn]] void Fail(const std::string& message) const { throw SyntaxError(line_, message); }
 
+    // One level deeper for as long as it lives.
+    class Nesting {
+    public:
+        explicit Nesting(Parser& parser) : parser_(parser)
+        {
+            if (++parser_.depth_ > kMaxNesting)
+                parser_.Fail("objects and values nest deeper than " + std::to_string(kMaxNesting) + " levels");
+        }
+        ~Nesting() { --parser_.depth_; }
+        Nesting(const Nesting&) = delete;
+        Nesting& operator=(const Nesting&) = delete;
+
+    private:
+        Parser& parser_;
+    };
+
     void SkipBlanks()
     {
         while (!AtEnd()) {
@@ -119,6 +140,7 @@ private:
 
     TDfmObject ReadObject()
     {
+        const Nesting level(*this);
         TDfmObject object;
         SkipBlanks();
         object.line = line_;
@@ -171,6 +193,7 @@ private:
 
     TDfmValue ReadValue()
     {
+        const Nesting level(*this);
         SkipBlanks();
         TDfmValue value;
         value.line = line_;
@@ -392,6 +415,7 @@ private:
     const std::string& text_;
     std::size_t pos_ = 0;
     int line_ = 1;
+    int depth_ = 0;
 };
 
 }  // namespace

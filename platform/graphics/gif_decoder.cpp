@@ -21,7 +21,8 @@ int ReadFromMemory(GifFileType* gif, GifByteType* out, int count)
     auto* source = static_cast<GifSource*>(gif->UserData);
     const std::size_t available = std::min<std::size_t>(static_cast<std::size_t>(std::max(count, 0)),
                                                         source->data.size() - source->position);
-    std::memcpy(out, source->data.data() + source->position, available);
+    if (available > 0)
+        std::memcpy(out, source->data.data() + source->position, available);
     source->position += available;
     return static_cast<int>(available);
 }
@@ -35,9 +36,62 @@ struct GifCloser {
 };
 using GifHandle = std::unique_ptr<GifFileType, GifCloser>;
 
-// The whole file read, or null when it is not a complete GIF.
+// A frame's size as its descriptor gives it; an empty frame allocates nothing (and draws nothing).
+bool AcceptableFrame(const GifImageDesc& frame)
+{
+    if (frame.Width <= 0 || frame.Height <= 0)
+        return true;
+    return IsAcceptableImageSize(frame.Width, frame.Height) &&
+           IsAcceptableImageSize(frame.Left + frame.Width, frame.Top + frame.Height);
+}
+
+// DGifSlurp allocates a frame's pixels as soon as it has read the frame's descriptor. So a first pass
+// reads the records with giflib's own readers, in DGifSlurp's order, measuring every frame and
+// skipping its pixel data undecoded. A file that giflib cannot read passes: the slurp fails on it too,
+// having allocated only for the frames before.
+bool FrameSizesAcceptable(TByteView data)
+{
+    GifSource source{data, 0};
+    int error = 0;
+    const GifHandle gif(DGifOpen(&source, ReadFromMemory, &error));
+    if (!gif)
+        return true;
+    for (;;) {
+        GifRecordType type = UNDEFINED_RECORD_TYPE;
+        if (DGifGetRecordType(gif.get(), &type) == GIF_ERROR)
+            return true;
+        GifByteType* block = nullptr;
+        if (type == IMAGE_DESC_RECORD_TYPE) {
+            if (DGifGetImageDesc(gif.get()) == GIF_ERROR)
+                return true;
+            if (!AcceptableFrame(gif->Image))
+                return false;
+            int codeSize = 0;
+            if (DGifGetCode(gif.get(), &codeSize, &block) == GIF_ERROR)
+                return true;
+            while (block)
+                if (DGifGetCodeNext(gif.get(), &block) == GIF_ERROR)
+                    return true;
+        } else if (type == EXTENSION_RECORD_TYPE) {
+            int code = 0;
+            if (DGifGetExtension(gif.get(), &code, &block) == GIF_ERROR)
+                return true;
+            // As DGifSlurp does: one more block is read after the first, even after an empty first.
+            do {
+                if (DGifGetExtensionNext(gif.get(), &block) == GIF_ERROR)
+                    return true;
+            } while (block);
+        } else if (type == TERMINATE_RECORD_TYPE) {
+            return true;
+        }
+    }
+}
+
+// The whole file read, or null when it is not a complete GIF or a frame's size is not acceptable.
 GifHandle Slurp(TByteView data, GifSource& source)
 {
+    if (!FrameSizesAcceptable(data))
+        return nullptr;
     source = GifSource{data, 0};
     int error = 0;
     GifHandle gif(DGifOpen(&source, ReadFromMemory, &error));

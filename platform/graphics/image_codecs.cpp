@@ -38,9 +38,15 @@ QImage DecodeImage(TByteView data)
     return QImage();
 }
 
+bool IsAcceptableImageSize(long long width, long long height)
+{
+    return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
+           width * height <= kMaxImagePixels;
+}
+
 QImage AllocateDecodedImage(long long width, long long height, bool alpha)
 {
-    if (width <= 0 || height <= 0 || width > kMaxImageSide || height > kMaxImageSide || width * height > kMaxImagePixels)
+    if (!IsAcceptableImageSize(width, height))
         return QImage();
     QImage image(static_cast<int>(width), static_cast<int>(height), alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     if (image.isNull())

@@ -48,6 +48,9 @@ TBytes ReadFileBytes(const std::string& path);
 inline constexpr int kMaxImageSide = 16384;
 inline constexpr long long kMaxImagePixels = 1LL << 25;
 
+// Whether a decoder takes a picture of that size; each decoder asks before its library allocates.
+bool IsAcceptableImageSize(long long width, long long height);
+
 // Image of the given size for a decoder, or a null image when the size is not acceptable.
 QImage AllocateDecodedImage(long long width, long long height, bool alpha);
 

@@ -67,6 +67,9 @@ QImage DecodeJpeg(TByteView data)
     jpeg_create_decompress(&decoder);
     jpeg_mem_src(&decoder, data.data(), static_cast<unsigned long>(data.size()));
     jpeg_read_header(&decoder, TRUE);
+    // Before the decoder allocates: a progressive picture asks for whole-picture buffers at once.
+    if (!IsAcceptableImageSize(decoder.image_width, decoder.image_height))
+        FailDecoding(reinterpret_cast<j_common_ptr>(&decoder));
     const bool cmyk = decoder.jpeg_color_space == JCS_CMYK || decoder.jpeg_color_space == JCS_YCCK;
     decoder.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
     jpeg_start_decompress(&decoder);

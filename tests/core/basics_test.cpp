@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "core/basics/cp1252.h"
@@ -85,6 +86,22 @@ TEST(Rounding, EqualsNearbyintOverTheWholeRange)
     }
 }
 
+TEST(Rounding, RealsBeyondTheIntegersTakeTheNearerEnd)
+{
+    constexpr auto kMax64 = std::numeric_limits<std::int64_t>::max();
+    constexpr auto kMin64 = std::numeric_limits<std::int64_t>::min();
+    EXPECT_EQ(Round(1E300), kMax64);
+    EXPECT_EQ(Round(-1E300), kMin64);
+    EXPECT_EQ(Round(9223372036854775808.0), kMax64);
+    EXPECT_EQ(Round(-9223372036854775808.0), kMin64);
+    EXPECT_EQ(Round(std::numeric_limits<double>::infinity()), kMax64);
+    EXPECT_EQ(Trunc(-1E300), kMin64);
+    EXPECT_EQ(RoundToInt32(1E300), 2147483647);
+    EXPECT_EQ(RoundToInt32(-2147483648.4), -2147483647 - 1);
+    EXPECT_EQ(RoundToInt32(-3e9), -2147483647 - 1);
+    EXPECT_EQ(RoundToInt32(2147483646.5), 2147483646);
+}
+
 TEST(Dates, BrazilianTextsAndWeekdays)
 {
     EXPECT_EQ(EncodeDate(1899, 12, 30), 0.0);
@@ -92,6 +109,9 @@ TEST(Dates, BrazilianTextsAndWeekdays)
     EXPECT_EQ(DateToStr(EncodeDate(2010, 6, 11)), "11/06/2010");
     EXPECT_EQ(DayOfWeek(EncodeDate(2026, 12, 7)), 2);  // a Monday
     EXPECT_EQ(DayOfWeek(0), 7);                         // a Saturday
+    EXPECT_EQ(DateToStr(1E300), "31/12/9999");          // beyond the calendar: its last day
+    EXPECT_EQ(DateToStr(-1E300), "01/01/0001");
+    EXPECT_EQ(DayOfWeek(1E300), DayOfWeek(EncodeDate(9999, 12, 31)));
     TDateTime d = 0;
     ASSERT_TRUE(TryStrToDate("29/02/2008", d));
     EXPECT_EQ(DecodeDate(d).month, 2);

@@ -11,6 +11,7 @@
 #include "core/newgame/session_globals.h"
 #include "core/persist/saved_game.h"
 #include "core/persist/saved_game_image.h"
+#include "core/persist/saved_game_ranges.h"
 #include "core/season/calendar.h"
 #include "tests/core/saved_game_world.h"
 
@@ -172,6 +173,34 @@ TEST_F(SavedGameTest, RefusedFilesShowTheirMessageAndChangeNothing)
     EXPECT_EQ(GameSnapshot(), before);
     EXPECT_EQ(AutosaveCounter, 2);
     EXPECT_EQ(LoadGame(""), LoadOutcome::kNothing);
+}
+
+TEST_F(SavedGameTest, TalliesNoGameCanReachAreRefusedWithTheMessage)
+{
+    // Goals for and against near the 32-bit limits would overflow the standings' rules when played.
+    Clubs[3].GoalsFor[3] = 0x7FFFFFF0;
+    Clubs[3].GoalsAgainst[3] = -0x7FFFFFF0;
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    Clubs[3].GoalsFor[3] = kMaxSavedTally;
+    Clubs[3].GoalsAgainst[3] = -kMaxSavedTally;
+    Players[5].careerGoals = kMaxSavedTally + 1;
+    answer = "gols.nsx";
+    Game.saveName.clear();
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    Players[5].careerGoals = 10;
+    answer = "limite.nsx";
+    Game.saveName.clear();
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+
+    const std::string before = GameSnapshot();
+    for (const char* name : {"partida.nsx", "gols.nsx"}) {
+        messages.clear();
+        EXPECT_EQ(LoadGame(name), LoadOutcome::kFailed) << name;
+        EXPECT_EQ(messages, std::vector<std::string>{"Este arquivo não é válido ou está corrompido"}) << name;
+        EXPECT_EQ(GameSnapshot(), before) << name;
+    }
+    EXPECT_NE(LoadGame("limite.nsx"), LoadOutcome::kFailed);  // the limits themselves are taken
+    EXPECT_EQ(Clubs[3].GoalsFor[3], kMaxSavedTally);
 }
 
 TEST_F(SavedGameTest, LoadedGameWithoutPlayersStillHasTheEmptyElementZero)

@@ -2,12 +2,14 @@
 // A game made in code for the saved-game tests and benchmark: every saved table filled with
 // records of seeded random bytes (reserved bytes included), a game state of version 10 whose
 // current club and coach have names, and a scratch working folder holding "sav/".
+#include <cstring>
 #include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "core/persist/saved_game_image.h"
+#include "core/persist/saved_game_ranges.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
 
@@ -33,6 +35,21 @@ void FillTable(std::array<Record, N>& table, std::size_t, std::mt19937& rng)
     FillRandom(table.data(), N, rng);
 }
 
+// Random words brought within the tallies' range (every 4-byte word of the records, tallies among
+// them), so that the loader takes the world: it refuses tallies no game can reach.
+template <typename Record>
+void KeepWordsWithinTallies(std::vector<Record>& table)
+{
+    static_assert(sizeof(Record) % 4 == 0);
+    auto* bytes = reinterpret_cast<unsigned char*>(table.data());
+    for (std::size_t at = 0; at < table.size() * sizeof(Record); at += 4) {
+        std::int32_t word;
+        std::memcpy(&word, bytes + at, 4);
+        word %= kMaxSavedTally;
+        std::memcpy(bytes + at, &word, 4);
+    }
+}
+
 // Every saved table gets records of random bytes: `players` players, `clubs` clubs, and a few of
 // everything else. The game state is sane: version 10, a named current club with a named coach.
 inline void BuildSaveWorld(std::size_t players, std::size_t clubs, unsigned seed)
@@ -49,6 +66,11 @@ inline void BuildSaveWorld(std::size_t players, std::size_t clubs, unsigned seed
     FillTable(Players, players, rng);
     FillTable(Clubs, clubs, rng);
     FillTable(ClubFinances, clubs, rng);
+    KeepWordsWithinTallies(Players);
+    KeepWordsWithinTallies(Clubs);
+    KeepWordsWithinTallies(PlayerSeasonStats);
+    KeepWordsWithinTallies(GoalTallies);
+    KeepWordsWithinTallies(AllTimeGoalTallies);
     EnsurePlayerElementZero();
     Game.saveVersion = kSaveVersion;
     Game.Season = 3;

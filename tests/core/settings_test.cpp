@@ -13,6 +13,7 @@
 #include "core/settings/game_options.h"
 #include "core/settings/settings.h"
 #include "core/settings/settings_file.h"
+#include "tests/support/failing_stream.h"
 
 using namespace tarvelon;
 namespace fs = std::filesystem;
@@ -159,6 +160,28 @@ TEST_F(ProgramFolderTest, AFailedWriteLeavesTheOldFileWhole)
     SetProgramFolder(folder_ / "nao-existe");
     EXPECT_THROW(WriteSetting("opcoes", "opsom", "0"), std::runtime_error);
     EXPECT_EQ(ReadSetting("opcoes", "opsom"), "nofound");
+}
+
+TEST_F(ProgramFolderTest, AReadErrorPartWayRefusesTheNextWrite)
+{
+    // 1,005 lines of which a failing disk gives the first 188 before its error.
+    std::string old = "[opcoes]\n";
+    for (int i = 1; i < 1005; ++i)
+        old += "chave" + std::to_string(i) + "=" + std::to_string(i) + "\n";
+    WriteIni(old);
+    std::size_t failAt = 0;
+    for (int line = 0; line < 188; ++line)
+        failAt = old.find('\n', failAt) + 1;
+    const SettingsFile file(ini(), [&](const fs::path& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream whole;
+        whole << in.rdbuf();
+        return std::make_unique<tarvelon::testing::FailingStream>(whole.str(), failAt);
+    });
+    EXPECT_THROW(file.WriteString("opcoes", "opsom", "0"), std::runtime_error);
+    EXPECT_EQ(IniText(), old);
+    EXPECT_EQ(file.ReadString("opcoes", "chave1", "nofound"), "nofound");  // what was read is not the file
+    EXPECT_EQ(SettingsFile(ini()).ReadString("opcoes", "chave1004", "nofound"), "1004");
 }
 
 TEST_F(ProgramFolderTest, TheFileClassReadsWithAnyFallback)

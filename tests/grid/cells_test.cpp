@@ -82,6 +82,17 @@ TEST(CellConversions, StringCell)
     EXPECT_EQ(c->AsString(), "");
 }
 
+TEST(CellConversions, AFloatBeyondTheIntegersReadsAsTheNearerEnd)
+{
+    Store s({ckFloat, ckInteger}, 1);
+    s.Cell(0, 0)->SetAsString("1E300");
+    EXPECT_EQ(s.Cell(0, 0)->AsInteger(), 2147483647);
+    s.Cell(0, 0)->SetAsString("-1E300");
+    EXPECT_EQ(s.Cell(0, 0)->AsInteger(), -2147483647 - 1);
+    s.Cell(1, 0)->SetAsFloat(5e9);
+    EXPECT_EQ(s.Cell(1, 0)->AsInteger(), 2147483647);
+}
+
 TEST(CellConversions, IntegerCellRoundsTiesToEvenAndDropsDates)
 {
     Store s({ckInteger}, 1);

@@ -147,5 +147,30 @@ TEST(DfmParser, SyntaxErrorsGiveTheFileAndLine)
     EXPECT_EQ(ParseError("").line, 1);
 }
 
+TEST(DfmParser, NestingDeeperThanTheLimitIsAProblemOfItsLine)
+{
+    // 200,000 opening brackets on line 2, and 20,000 objects each on its own line.
+    TDfmError error = ParseError("object F: TForm\n  L = " + std::string(200000, '(') + "\nend\n");
+    EXPECT_EQ(error.file, "broken.dfm");
+    EXPECT_EQ(error.line, 2);
+    EXPECT_NE(error.message.find("nest deeper than 100"), std::string::npos) << error.message;
+
+    std::string objects;
+    for (int i = 0; i < 20000; ++i)
+        objects += "object P" + std::to_string(i) + ": TPanel\n";
+    error = ParseError(objects);
+    EXPECT_EQ(error.line, 101);
+    EXPECT_NE(error.message.find("nest deeper"), std::string::npos);
+
+    // A hundred levels are still read.
+    std::string deep = "object F: TForm\n  L = " + std::string(98, '(') + std::string(98, ')') + "\n";
+    for (int i = 0; i < 98; ++i)
+        deep += "object P" + std::to_string(i) + ": TPanel\n";
+    deep += "end\n";
+    for (int i = 0; i < 98; ++i)
+        deep += "end\n";
+    Parse(deep);
+}
+
 }  // namespace
 }  // namespace tarvelon

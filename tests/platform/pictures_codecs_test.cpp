@@ -3,6 +3,7 @@
 // bytes flipped) never crash; a cut-short file always reads as empty.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -316,6 +317,40 @@ TEST(PictureCodecs, DamagedPicturesAreEmptyNotFatal)
     EXPECT_FALSE(AllocateDecodedImage(kMaxImageSide, 16, true).isNull());
     EXPECT_TRUE(DecodeImage(TBytes{1, 2, 3}).isNull());
     EXPECT_TRUE(DecodeImage(TBytes{}).isNull());
+}
+
+TEST(PictureCodecs, SizesBeyondTheLimitsAreRefusedBeforeDecoding)
+{
+    // A 35-byte GIF whose one frame claims 65535 x 32768 pixels (giflib would ask for 2 GB), and a
+    // progressive JPEG that claims 16384 x 65500 (libjpeg would ask for 1 GB of coefficients). The
+    // replay test runs them again under a cap on single allocations.
+    TBytes gif = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF,
+                  0x2C, 0, 0, 0, 0, 0xFF, 0xFF, 0x00, 0x80, 0, 2, 2, 0x4C, 1, 0, 0x3B};
+    ASSERT_EQ(gif.size(), 35u);
+    EXPECT_TRUE(DecodeGif(gif).isNull());
+    EXPECT_EQ(CountGifFrames(gif), -1);
+    gif[24] = 6;  // 6 x 32768: still too many rows
+    gif[25] = 0;
+    EXPECT_EQ(CountGifFrames(gif), -1);
+    gif[27] = 0;  // 6 x 0: an empty frame allocates nothing and reads as a frame that draws nothing
+    EXPECT_TRUE(DecodeGif(gif).isNull());
+    // giflib reads one more block after an extension's empty first block: the frame after it is
+    // measured where giflib will find it.
+    const TBytes afterEmptyExtension = {'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0, 0, 0, 0x21, 0x0B, 0, 0,
+                                        0x2C, 0, 0, 0, 0, 0x01, 0xF3, 0x00, 0x3B, 0, 2, 2, 0x44, 1, 0, 0x3B};
+    EXPECT_EQ(CountGifFrames(afterEmptyExtension), -1);
+
+    TBytes jpeg = MakeJpeg(12, 8);
+    const auto frame = std::search(jpeg.begin(), jpeg.end(), std::begin({0xFF, 0xC0}), std::end({0xFF, 0xC0}));
+    ASSERT_NE(frame, jpeg.end());
+    frame[1] = 0xC2;  // progressive
+    frame[5] = 0xFF;  // 65500 rows
+    frame[6] = 0xDC;
+    frame[7] = 0x40;  // 16384 columns
+    frame[8] = 0x00;
+    EXPECT_TRUE(DecodeJpeg(jpeg).isNull());
+    EXPECT_FALSE(IsAcceptableImageSize(16384, 65500));
+    EXPECT_TRUE(IsAcceptableImageSize(16384, 2048));
 }
 
 TEST(PictureCodecs, PngColourTypes)

@@ -48,6 +48,11 @@ TEST(MarkupNumbers, LeadingDigitsSignsAndHex)
     EXPECT_EQ(markup::ValueNumber("$1F"), 31);
     EXPECT_EQ(markup::ValueNumber("x10"), 16);
     EXPECT_EQ(markup::ValueNumber("0x0a"), 10);
+    // Ten digits read as the bound, before any arithmetic on them.
+    EXPECT_EQ(markup::ValueNumber("2147483647"), markup::kMaxValueNumber);
+    EXPECT_EQ(markup::ValueNumber("-99999999999999999999"), -markup::kMaxValueNumber);
+    EXPECT_EQ(markup::ValueNumber("$FFFFFFFF"), 32767);
+    EXPECT_EQ(markup::ValueNumber("32767"), 32767);
     EXPECT_EQ(markup::ValueNumber("abc"), 0);
     EXPECT_EQ(markup::ValueNumber(""), 0);
     EXPECT_GT(markup::ValueNumber("99999999999999"), 0);

@@ -43,6 +43,11 @@ bool LoadSimGame(const std::string& path, std::string& message)
         message = kLoadFailedMessage;
         return false;
     }
+    return LoadSimGameBytes(bytes, message);
+}
+
+bool LoadSimGameBytes(std::string_view bytes, std::string& message)
+{
     auto image = std::make_unique<SavedGameImage>();
     if (ReadSavedGameImage(bytes, *image) != SavedGameCheck::kValid) {
         message = kInvalidSaveMessage;

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "tools/sim/sim_options.h"
 
@@ -16,6 +17,8 @@ bool StartSimGame(const SimOptions& options, std::string& message);
 // The saved game at `path` (any folder) replaces the game in memory; false with the game's message
 // when the file cannot be read or is not a valid saved game (the game is then left as it was).
 bool LoadSimGame(const std::string& path, std::string& message);
+// The same for the bytes of a saved game.
+bool LoadSimGameBytes(std::string_view bytes, std::string& message);
 
 // The game written as a saved game at `path`; false when it cannot be written.
 bool SaveSimGame(const std::string& path);

@@ -1,0 +1,16 @@
+#pragma once
+// The ranges of the tallies a saved game holds (standings, all-time records, honours, players'
+// careers, cards, season lines, goal tallies). The rules add a day's goals, points and cards to them;
+// a file holding a tally no game can reach (goals near the 32-bit limits) would make that addition
+// overflow, so the loader refuses it as damaged.
+#include "core/persist/saved_game_blocks.h"
+
+namespace tarvelon {
+
+// Far above anything a game of any length reaches, and far enough below 2^31 that a day's additions,
+// and a difference or sum of two tallies, stay in range.
+inline constexpr std::int32_t kMaxSavedTally = 100'000'000;
+
+bool SavedTalliesInRange(const SavedGameImage& image);
+
+}  // namespace tarvelon

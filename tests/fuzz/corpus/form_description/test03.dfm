@@ -1,0 +1,4 @@
+object Form99: TForm99
+  object X: TNoSuchThing
+  end
+end

@@ -1,0 +1,3 @@
+object Form99: TForm99
+  Caption = 'x
+end

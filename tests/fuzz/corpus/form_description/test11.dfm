@@ -1,0 +1,3 @@
+object F: TForm
+  Caption = 'open
+end

@@ -1,0 +1,4 @@
+object F: TForm
+  Left = 10
+  object L: TLabel
+  end

@@ -1,0 +1,3 @@
+object F: TForm
+  Left 10
+end

@@ -1,0 +1,3 @@
+object F: TForm
+  Data = {0A1}
+end

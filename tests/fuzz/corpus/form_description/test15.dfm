@@ -1,0 +1,3 @@
+object F: TForm
+  S = [a, ]
+end

@@ -1,0 +1,3 @@
+object F: TForm
+  N = 12x
+end

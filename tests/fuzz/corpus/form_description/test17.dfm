@@ -1,0 +1,4 @@
+object F: TForm
+end
+object G: TForm
+end
