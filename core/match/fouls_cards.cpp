@@ -81,6 +81,7 @@ void SendOff(int lineup, int player)
     if (L == nullptr || StarterPlaceOf(*L, player) == 0)
         return;
     PlayerAt(player)->OnPitch = 0;
+    LineupRatingInputsChanged();
     ComputeLineupRatings(lineup);
 }
 
@@ -144,6 +145,7 @@ void ApplyFatigue(int club, int tick)
             player->Energy += 1;
         player->Energy = std::clamp<int>(player->Energy, 1, 100);
     }
+    LineupRatingInputsChanged();
 }
 
 PlayerPair InjuryCheck(int lineup, int zone, int match)

@@ -9,6 +9,16 @@ namespace tarvelon {
 // Recomputes and stores the zone ratings and the keeper rating of line-up `lineup` (index into Lineups).
 void ComputeLineupRatings(int lineup);
 
+// The same ratings after a play, recomputed only when their inputs may have changed since they were
+// last computed: a starter or his pitch slot is not what it was, or a change of a player was reported
+// with LineupRatingInputsChanged(). The engine asks after every play, the inputs change a few times
+// a match. Builds with TARVELON_CHECK_INDEXES compare the kept ratings with a fresh computation.
+void RefreshLineupRatings(int lineup);
+
+// Reported by whoever changes what the ratings are made of in a player (energy, strength, position,
+// being on the pitch) or a line-up; every line-up is then recomputed on its next refresh.
+void LineupRatingInputsChanged();
+
 // The formation as "defence-midfield-attack" counts of starters 1..10 (for example "4-4-2").
 std::string FormatFormation(int lineup);
 

@@ -2,6 +2,7 @@
 
 #include "core/basics/rounding.h"
 #include "core/match/lineup_access.h"
+#include "core/match/lineup_ratings.h"
 #include "core/match/match_events_codes.h"
 #include "core/match/match_flags.h"
 #include "core/match/player_match_stats.h"
@@ -180,6 +181,7 @@ void PutPlayerInLineupSlot(int club, int player, int place)
     p->OnPitch = 1;
     p->PlayedThisRound = 1;
     L->starters[place - 1] = player;
+    LineupRatingInputsChanged();
     int bench = BenchPlaceOf(*L, player);
     if (bench > 0)
         L->bench[bench - 1] = 0;

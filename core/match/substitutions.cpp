@@ -93,6 +93,7 @@ void ApplyPlacement(TLineup& L, int on, Placement placement)
         if (place != 11)
             L.starters[place - 1] = 0;
     }
+    LineupRatingInputsChanged();
 }
 
 }  // namespace
@@ -176,6 +177,7 @@ void BringOn(int lineup, int off, int on)
         L->starters[place - 1] = on;
     player->OnPitch = 1;
     player->PlayedThisRound = 1;
+    LineupRatingInputsChanged();
 }
 
 }  // namespace tarvelon
