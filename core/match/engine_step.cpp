@@ -213,7 +213,8 @@ void KickOffMatch(int m, int competition, int homeClub, int awayClub)
         }
     }
     // The players rested, recovered or were picked since the line-ups' ratings were last computed.
-    LineupRatingInputsChanged();
+    LineupRatingInputsChanged(M.lineup[0]);
+    LineupRatingInputsChanged(M.lineup[1]);
     M.referee = RefereeOfMatch(m);
     M.kickoffDraw = Random(3);
     M.endTick = Random(4);

@@ -81,7 +81,6 @@ void SendOff(int lineup, int player)
     if (L == nullptr || StarterPlaceOf(*L, player) == 0)
         return;
     PlayerAt(player)->OnPitch = 0;
-    LineupRatingInputsChanged();
     ComputeLineupRatings(lineup);
 }
 
@@ -145,7 +144,7 @@ void ApplyFatigue(int club, int tick)
             player->Energy += 1;
         player->Energy = std::clamp<int>(player->Energy, 1, 100);
     }
-    LineupRatingInputsChanged();
+    LineupRatingInputsChanged(c->LineupIndex);
 }
 
 PlayerPair InjuryCheck(int lineup, int zone, int match)

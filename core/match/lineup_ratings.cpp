@@ -157,14 +157,14 @@ bool StoredRatingsAre(const TLineup& L, const Ratings& r)
 #endif
 
 // What a line-up's stored ratings were computed from, besides the players' own numbers: the
-// starters and their slots as they were, and the count of reported changes at the time.
+// starters and their slots as they were, and the count of changes of any players at the time.
 struct ComputedFrom {
-    std::uint64_t changes = 0;  // 0: never computed
+    std::uint64_t changes = 0;  // 0: never computed, or a change of its players was reported since
     std::int32_t starters[11] = {};
     std::int32_t pitchSlots[11] = {};
 };
 
-std::uint64_t reportedChanges = 1;
+std::uint64_t changesOfAnyPlayers = 1;
 
 std::vector<ComputedFrom>& ComputedLineups()
 {
@@ -182,12 +182,12 @@ ComputedFrom& ComputedFromOf(int lineup)
 
 bool StillComputedFrom(const ComputedFrom& from, const TLineup& L)
 {
-    return from.changes == reportedChanges && std::equal(L.starters, L.starters + 11, from.starters) &&
+    return from.changes == changesOfAnyPlayers && std::equal(L.starters, L.starters + 11, from.starters) &&
            std::equal(L.pitchSlots, L.pitchSlots + 11, from.pitchSlots);
 }
 
 // A new game or a loaded one brings other line-ups and players.
-const GameTableReset forgetComputed([] { LineupRatingInputsChanged(); });
+const GameTableReset forgetComputed([] { AllLineupRatingInputsChanged(); });
 
 }  // namespace
 
@@ -198,7 +198,7 @@ void ComputeLineupRatings(int lineup)
         return;
     StoreRatings(*L, RatingsOf(GatherInputs(*L)));
     ComputedFrom& from = ComputedFromOf(lineup);
-    from.changes = reportedChanges;
+    from.changes = changesOfAnyPlayers;
     std::copy(L->starters, L->starters + 11, from.starters);
     std::copy(L->pitchSlots, L->pitchSlots + 11, from.pitchSlots);
 }
@@ -220,7 +220,13 @@ void RefreshLineupRatings(int lineup)
 #endif
 }
 
-void LineupRatingInputsChanged() { ++reportedChanges; }
+void LineupRatingInputsChanged(int lineup)
+{
+    if (LineupAt(lineup) != nullptr)
+        ComputedFromOf(lineup).changes = 0;
+}
+
+void AllLineupRatingInputsChanged() { ++changesOfAnyPlayers; }
 
 std::string FormatFormation(int lineup)
 {

@@ -10,14 +10,17 @@ namespace tarvelon {
 void ComputeLineupRatings(int lineup);
 
 // The same ratings after a play, recomputed only when their inputs may have changed since they were
-// last computed: a starter or his pitch slot is not what it was, or a change of a player was reported
-// with LineupRatingInputsChanged(). The engine asks after every play, the inputs change a few times
-// a match. Builds with TARVELON_CHECK_INDEXES compare the kept ratings with a fresh computation.
+// last computed: a starter or his pitch slot is not what it was, or a change of one of its players
+// was reported. The engine asks after every play, the inputs change a few times a match. Builds
+// with TARVELON_CHECK_INDEXES compare the kept ratings with a fresh computation.
 void RefreshLineupRatings(int lineup);
 
-// Reported by whoever changes what the ratings are made of in a player (energy, strength, position,
-// being on the pitch) or a line-up; every line-up is then recomputed on its next refresh.
-void LineupRatingInputsChanged();
+// Reported by whoever changes what the ratings are made of in a player on the pitch (energy,
+// strength, position, being on the pitch at all): for the players of one line-up, or for any
+// players at all (every line-up is then recomputed on its next refresh). A player off the pitch
+// counts nowhere, so changes to him need no report until he is on it again.
+void LineupRatingInputsChanged(int lineup);
+void AllLineupRatingInputsChanged();
 
 // The formation as "defence-midfield-attack" counts of starters 1..10 (for example "4-4-2").
 std::string FormatFormation(int lineup);

@@ -230,7 +230,7 @@ void PutPlayerInLineupSlot(int club, int player, int place)
     p->OnPitch = 1;
     p->PlayedThisRound = 1;
     L->starters[place - 1] = player;
-    LineupRatingInputsChanged();
+    LineupRatingInputsChanged(c->LineupIndex);
     int bench = BenchPlaceOf(*L, player);
     if (bench > 0)
         L->bench[bench - 1] = 0;

@@ -78,7 +78,8 @@ void Injure(int player, TPlayer& p)
         p.Strength += 2;
     else if (p.Trait2 == kTraitStamina)
         p.Strength += 1;
-    LineupRatingInputsChanged();
+    if (PlayerOnPitch(p))
+        AllLineupRatingInputsChanged();
     if (p.Trait1 == kTraitStamina && weeks > 1)
         weeks -= 1;
     if (Random(300) == 1)

@@ -93,7 +93,6 @@ void ApplyPlacement(TLineup& L, int on, Placement placement)
         if (place != 11)
             L.starters[place - 1] = 0;
     }
-    LineupRatingInputsChanged();
 }
 
 }  // namespace
@@ -177,7 +176,7 @@ void BringOn(int lineup, int off, int on)
         L->starters[place - 1] = on;
     player->OnPitch = 1;
     player->PlayedThisRound = 1;
-    LineupRatingInputsChanged();
+    LineupRatingInputsChanged(lineup);
 }
 
 }  // namespace tarvelon

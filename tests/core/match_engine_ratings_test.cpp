@@ -161,12 +161,18 @@ TEST_F(LineupRatings, RefreshSeesChangedStartersSlotsAndReportedPlayers)
     EXPECT_EQ(lineup().attack[4], 0);
     EXPECT_EQ(lineup().attack[7], 80);
 
-    PlaceStarter(L, 3, AddTestPlayer(3, 60), 15);  // another midfielder in his place
+    const int midfielder = AddTestPlayer(3, 60);
+    PlaceStarter(L, 3, midfielder, 15);  // another midfielder in his place
     RefreshLineupRatings(L);
     EXPECT_EQ(lineup().attack[7], 60);
 
+    Players[midfielder].Strength = 70;
+    AllLineupRatingInputsChanged();
+    RefreshLineupRatings(L);
+    EXPECT_EQ(lineup().attack[7], 70);
+
     Players[back].Energy = 50;
-    LineupRatingInputsChanged();
+    LineupRatingInputsChanged(L);
     RefreshLineupRatings(L);
     EXPECT_EQ(lineup().defence[1], 75);  // zone 2: 25 + 50
 }
