@@ -166,24 +166,28 @@ struct ComputedFrom {
 
 std::uint64_t changesOfAnyPlayers = 1;
 
-std::vector<ComputedFrom>& ComputedLineups()
-{
-    static std::vector<ComputedFrom> computed;
-    return computed;
-}
+std::vector<ComputedFrom> computedLineups;  // by line-up index
 
 ComputedFrom& ComputedFromOf(int lineup)
 {
-    std::vector<ComputedFrom>& all = ComputedLineups();
-    if (all.size() <= static_cast<std::size_t>(lineup))
-        all.resize(static_cast<std::size_t>(lineup) + 1);
-    return all[static_cast<std::size_t>(lineup)];
+    if (computedLineups.size() <= static_cast<std::size_t>(lineup))
+        computedLineups.resize(static_cast<std::size_t>(lineup) + 1);
+    return computedLineups[static_cast<std::size_t>(lineup)];
+}
+
+// Eleven numbers compared without a branch each: this runs twice after every play.
+bool SameEleven(const std::int32_t* a, const std::int32_t* b)
+{
+    std::int32_t differ = 0;
+    for (int k = 0; k < 11; ++k)
+        differ |= a[k] ^ b[k];
+    return differ == 0;
 }
 
 bool StillComputedFrom(const ComputedFrom& from, const TLineup& L)
 {
-    return from.changes == changesOfAnyPlayers && std::equal(L.starters, L.starters + 11, from.starters) &&
-           std::equal(L.pitchSlots, L.pitchSlots + 11, from.pitchSlots);
+    return from.changes == changesOfAnyPlayers && SameEleven(L.starters, from.starters) &&
+           SameEleven(L.pitchSlots, from.pitchSlots);
 }
 
 // A new game or a loaded one brings other line-ups and players.
