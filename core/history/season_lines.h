@@ -18,6 +18,9 @@ int FindSeasonLine(int player, int season, int club);
 // competition), or -1.
 int FindGoalTally(const std::vector<TGoalTally>& tallies, int player, int competition);
 
+// The index in AllTimeGoalTallies of the player's first tally, whatever its competition, or -1.
+int FindFirstAllTimeTally(int player);
+
 // The index in CoachSeasons of the first row of (coach, club, season), or -1.
 int FindCoachSeasonRow(int coach, int club, int season);
 

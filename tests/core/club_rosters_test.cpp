@@ -176,6 +176,8 @@ void GrowAndCompareWithWalks(std::vector<Record>& table, int seasons, int asks, 
     }
 }
 
+std::array<int, 3> KeyOfTallyPlayer(const TGoalTally& t) { return {t.player, 0, 0}; }
+
 std::array<int, 3> KeyOfLine(const TPlayerSeasonStats& s) { return {s.player, s.season, s.club}; }
 
 int WalkForLine(int player, int season, int club) { return FirstByWalk(PlayerSeasonStats, KeyOfLine, {player, season, club}); }
@@ -224,12 +226,15 @@ TEST(SeasonLines, GoalTalliesFoundAsAWalkFindsThem)
         const int competition = Random(12);
         const int found = FindGoalTally(tallies, player, competition);
         ASSERT_EQ(found, walk(tallies, player, competition));
+        ASSERT_EQ(FindFirstAllTimeTally(player), FirstByWalk(AllTimeGoalTallies, KeyOfTallyPlayer, {player, 0, 0}));
         if (found < 0)
             tallies.push_back(TGoalTally{player, 1, competition, Random(9)});
         else
             tallies[found].goals += 1;
         if (i == 1500)
             GoalTallies.clear();  // a new season's tallies
+        if (i == 2200)
+            AllTimeGoalTallies.clear();  // as the season's turn does
     }
     // Another table of tallies is walked.
     std::vector<TGoalTally> other = {{4, 1, 2, 0}, {4, 1, 3, 0}};
