@@ -4,6 +4,8 @@
 // strength, energy and position, with cuts for unbalanced formations.
 #include <string>
 
+#include "core/vocab/tactics_board.h"
+
 namespace tarvelon {
 
 // Recomputes and stores the zone ratings and the keeper rating of line-up `lineup` (index into Lineups).
@@ -25,12 +27,13 @@ void AllLineupRatingInputsChanged();
 // The formation as "defence-midfield-attack" counts of starters 1..10 (for example "4-4-2").
 std::string FormatFormation(int lineup);
 
-// The position group (0..4) a pitch slot (1..25) counts as, its side code and its role code.
-int SlotPosition(int slot);
-int SlotSideCode(int slot);
-int SlotRoleCode(int slot);
-
 // True for a pitch slot of the tactics board (1..25).
 inline bool IsPitchSlot(int slot) { return slot >= 1 && slot <= 25; }
+
+// The position group (0..4) a pitch slot (1..25) counts as, its side code and its role code; -1
+// for anything else. Inline: the ratings ask for every starter.
+inline int SlotPosition(int slot) { return IsPitchSlot(slot) ? PitchSlotRoles[slot].position : -1; }
+inline int SlotSideCode(int slot) { return IsPitchSlot(slot) ? PitchSlotRoles[slot].side : -1; }
+inline int SlotRoleCode(int slot) { return IsPitchSlot(slot) ? PitchSlotRoles[slot].role : -1; }
 
 }  // namespace tarvelon
