@@ -212,7 +212,8 @@ void RefreshLineupRatings(int lineup)
     const TLineup* L = LineupAt(lineup);
     if (L == nullptr)
         return;
-    if (!StillComputedFrom(ComputedFromOf(lineup), *L)) {
+    const bool known = static_cast<std::size_t>(lineup) < computedLineups.size();
+    if (!known || !StillComputedFrom(computedLineups[static_cast<std::size_t>(lineup)], *L)) {
         ComputeLineupRatings(lineup);
         return;
     }
