@@ -3,39 +3,22 @@
 // the national-team tournaments, from the first day to the new season's first day.
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
+#include "bench/sample_folder.h"
 #include "core/seasonloop/season_loop.h"
 #include "core/services/rule_services.h"
-#include "core/settings/settings.h"
-#include "tools/sampledata/sample_database.h"
 #include "tools/sim/sim_run.h"
 
 namespace {
 
 using namespace tarvelon;
 
-// The sample database, written once for all the benchmarks of the run.
-const std::filesystem::path& SampleFolder()
-{
-    static const std::filesystem::path folder = [] {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tarvelon-season-bench-XXXXXX").string();
-        const std::filesystem::path made = mkdtemp(pattern.data());
-        sampledata::WriteSampleDatabase(made, 1);
-        std::atexit([] { std::filesystem::remove_all(SampleFolder()); });
-        return made;
-    }();
-    return folder;
-}
-
 // The second season (the first with the continental cups and the club world cup) of a new game
 // made with `options`; the first season is played outside the timing.
 void PlaySecondSeason(benchmark::State& state, sim::SimOptions options)
 {
-    std::filesystem::current_path(SampleFolder());
-    SetProgramFolder(SampleFolder());
+    bench::EnterSampleFolder();
     for (auto _ : state) {
         state.PauseTiming();
         StartRules({options.seed});

@@ -1,6 +1,7 @@
 #include "core/history/history_appenders.h"
 
 #include "core/history/history_records.h"
+#include "core/history/season_lines.h"
 #include "core/matchday/matchday_globals.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
@@ -27,10 +28,8 @@ int PlacingCoach(int kind, int club)
 
 TCoachSeason* FindCoachSeason(int coach, int club, int season)
 {
-    for (TCoachSeason& line : CoachSeasons)
-        if (line.coach == coach && line.club == club && line.season == season)
-            return &line;
-    return nullptr;
+    const int row = FindCoachSeasonRow(coach, club, season);
+    return row >= 0 ? &CoachSeasons[static_cast<std::size_t>(row)] : nullptr;
 }
 
 void AddRankingPoints(int coach, int amount)

@@ -9,9 +9,13 @@ namespace {
 
 RecordKey KeyOfSeasonLine(const TPlayerSeasonStats& s) { return {s.player, s.season, s.club}; }
 RecordKey KeyOfGoalTally(const TGoalTally& t) { return {t.player, t.competition, 0}; }
+RecordKey KeyOfCoachSeason(const TCoachSeason& s) { return {s.coach, s.club, s.season}; }
+RecordKey KeyOfTallyPlayer(const TGoalTally& t) { return {t.player, 0, 0}; }
 
 using SeasonLineLookup = FirstRecordLookup<TPlayerSeasonStats, KeyOfSeasonLine>;
 using GoalTallyLookup = FirstRecordLookup<TGoalTally, KeyOfGoalTally>;
+using CoachSeasonLookup = FirstRecordLookup<TCoachSeason, KeyOfCoachSeason>;
+using PlayerTallyLookup = FirstRecordLookup<TGoalTally, KeyOfTallyPlayer>;
 
 SeasonLineLookup& SeasonLines()
 {
@@ -24,6 +28,18 @@ GoalTallyLookup& TalliesOf(const std::vector<TGoalTally>& tallies)
     static GoalTallyLookup season(GoalTallies);
     static GoalTallyLookup allTime(AllTimeGoalTallies);
     return &tallies == &AllTimeGoalTallies ? allTime : season;
+}
+
+CoachSeasonLookup& CoachSeasonRows()
+{
+    static CoachSeasonLookup lookup(CoachSeasons);
+    return lookup;
+}
+
+PlayerTallyLookup& FirstTallies()
+{
+    static PlayerTallyLookup lookup(AllTimeGoalTallies);
+    return lookup;
 }
 
 const GameTableReset lookupReset([] { HistoryTablesChanged(); });
@@ -43,9 +59,15 @@ int FindGoalTally(const std::vector<TGoalTally>& tallies, int player, int compet
     return TalliesOf(tallies).Find({player, competition, 0});
 }
 
+int FindCoachSeasonRow(int coach, int club, int season) { return CoachSeasonRows().Find({coach, club, season}); }
+
+int FindFirstAllTimeTally(int player) { return FirstTallies().Find({player, 0, 0}); }
+
 void HistoryTablesChanged()
 {
     SeasonLines().Forget();
+    CoachSeasonRows().Forget();
+    FirstTallies().Forget();
     TalliesOf(GoalTallies).Forget();
     TalliesOf(AllTimeGoalTallies).Forget();
 }

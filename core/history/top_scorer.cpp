@@ -3,6 +3,7 @@
 #include "core/basics/currency.h"
 #include "core/history/history_appenders.h"
 #include "core/history/history_records.h"
+#include "core/history/season_lines.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
 #include "core/season/competitions.h"
@@ -16,10 +17,8 @@ namespace {
 
 int FirstAllTimeGoals(int player)
 {
-    for (const TGoalTally& tally : AllTimeGoalTallies)
-        if (tally.player == player)
-            return tally.goals;
-    return 0;
+    const int first = FindFirstAllTimeTally(player);
+    return first >= 0 ? AllTimeGoalTallies[static_cast<std::size_t>(first)].goals : 0;
 }
 
 void PayPrize(int club, std::int64_t units)

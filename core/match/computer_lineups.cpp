@@ -94,6 +94,7 @@ void CollectCandidates(int club)
         LineupCandidates.push_back(
             TLineupCandidate{p, key, player.Energy, 0, player.Side, player.Role, player.Position});
     }
+    AllLineupRatingInputsChanged();
     if (!LineupCandidates.empty())
         SortRecords(LineupCandidates.data(), static_cast<int>(sizeof(TLineupCandidate)), 0,
                     static_cast<int>(LineupCandidates.size()) - 1, CompareLineupCandidates);

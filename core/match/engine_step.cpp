@@ -214,6 +214,9 @@ void KickOffMatch(int m, int competition, int homeClub, int awayClub)
             std::copy(L->pitchSlots, L->pitchSlots + 11, M.startingSlots[s]);
         }
     }
+    // The players rested, recovered or were picked since the line-ups' ratings were last computed.
+    LineupRatingInputsChanged(M.lineup[0]);
+    LineupRatingInputsChanged(M.lineup[1]);
     M.referee = RefereeOfMatch(m);
     M.kickoffDraw = Random(3);
     M.endTick = Random(4);
@@ -234,8 +237,8 @@ int MatchStep(int m)
     } catch (const std::exception&) {
         // a failure inside a play ends the play silently; the ratings are still brought up to date
     }
-    ComputeLineupRatings(M.lineup[0]);
-    ComputeLineupRatings(M.lineup[1]);
+    RefreshLineupRatings(M.lineup[0]);
+    RefreshLineupRatings(M.lineup[1]);
     return recorded;
 }
 

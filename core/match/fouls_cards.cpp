@@ -144,6 +144,7 @@ void ApplyFatigue(int club, int tick)
             player->Energy += 1;
         player->Energy = std::clamp<int>(player->Energy, 1, 100);
     }
+    LineupRatingInputsChanged(c->LineupIndex);
 }
 
 PlayerPair InjuryCheck(int lineup, int zone, int match)

@@ -2,27 +2,6 @@
 
 namespace tarvelon {
 
-TLineup* LineupAt(int lineup)
-{
-    if (lineup < 0 || lineup >= static_cast<int>(Lineups.size()))
-        return nullptr;
-    return &Lineups[lineup];
-}
-
-TPlayer* PlayerAt(int player)
-{
-    if (player <= 0 || player >= static_cast<int>(Players.size()))
-        return nullptr;
-    return &Players[player];
-}
-
-TPlayer* StarterPlayer(const TLineup& L, int k)
-{
-    if (k < 1 || k > 11)
-        return nullptr;
-    return PlayerAt(L.starters[k - 1]);
-}
-
 int StarterPlaceOf(const TLineup& L, int player)
 {
     if (player <= 0)

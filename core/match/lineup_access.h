@@ -6,14 +6,31 @@
 
 namespace tarvelon {
 
+// The engine reaches these for every play: they are inline.
+
 // The line-up at an index of Lineups, or nullptr.
-TLineup* LineupAt(int lineup);
+inline TLineup* LineupAt(int lineup)
+{
+    if (lineup < 0 || lineup >= static_cast<int>(Lineups.size()))
+        return nullptr;
+    return &Lineups[static_cast<std::size_t>(lineup)];
+}
 
 // The player record of an index, or nullptr for 0, negative or unknown indexes.
-TPlayer* PlayerAt(int player);
+inline TPlayer* PlayerAt(int player)
+{
+    if (player <= 0 || player >= static_cast<int>(Players.size()))
+        return nullptr;
+    return &Players[static_cast<std::size_t>(player)];
+}
 
 // The player of starter place k (1..11), or nullptr when the place is empty.
-TPlayer* StarterPlayer(const TLineup& L, int k);
+inline TPlayer* StarterPlayer(const TLineup& L, int k)
+{
+    if (k < 1 || k > 11)
+        return nullptr;
+    return PlayerAt(L.starters[k - 1]);
+}
 
 // Starter place (1..11) that holds the player, or 0.
 int StarterPlaceOf(const TLineup& L, int player);

@@ -1,7 +1,12 @@
 #include "core/match/match_events.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "core/basics/rounding.h"
+#include "core/match/events_by_player.h"
 #include "core/match/lineup_access.h"
+#include "core/match/lineup_ratings.h"
 #include "core/match/match_events_codes.h"
 #include "core/match/match_flags.h"
 #include "core/match/player_match_stats.h"
@@ -22,12 +27,6 @@ bool IsOwnGoal(const jogos& m, int side, int player, int code)
 {
     const TPlayer* p = PlayerAt(player);
     return code == meGoal && p != nullptr && p->Club != m.club[side - 1];
-}
-
-// The codes whose second field names a player (not a card kind or a penalty outcome).
-bool SecondIsPlayer(int code)
-{
-    return code == meInjury || code == meSubstitution || code == meInjurySubstitution;
 }
 
 void CountStatOfEvent(const jogos& m, int side, int player, int code, int second)
@@ -112,16 +111,20 @@ bool PlayerScoredToday(int player)
     return false;
 }
 
-PlayerMatchCounts CountPlayerMatchEvents(int player)
+namespace {
+
+// The counts of a player over the events `forEachEvent` hands over (every event that may name him).
+template <typename ForEachEvent>
+PlayerMatchCounts MatchCountsOf(int player, ForEachEvent&& forEachEvent)
 {
     PlayerMatchCounts c;
     int cameOnTick = -1;
     bool takenOff = false;
-    for (const TMatchEventEntry& e : MatchEvents) {
+    forEachEvent([&](const TMatchEventEntry& e) {
         bool isPlayer = e.player == player;
         bool isSecond = SecondIsPlayer(e.code) && e.second == player;
         if (!isPlayer && !isSecond)
-            continue;
+            return;
         switch (e.code) {
         case meGoal:
         case meFreeKickGoal:
@@ -147,16 +150,17 @@ PlayerMatchCounts CountPlayerMatchEvents(int player)
             break;
         default: break;
         }
-    }
+    });
     return c;
 }
 
-PlayerCardCounts CountPlayerCards(int player)
+template <typename ForEachEvent>
+PlayerCardCounts CardCountsOf(int player, ForEachEvent&& forEachEvent)
 {
     PlayerCardCounts c;
-    for (const TMatchEventEntry& e : MatchEvents) {
+    forEachEvent([&](const TMatchEventEntry& e) {
         if (e.player != player)
-            continue;
+            return;
         if (e.code == meCard && e.second == ckYellow)
             c.yellow += 1;
         else if (e.code == meCard && e.second == ckRed)
@@ -165,8 +169,54 @@ PlayerCardCounts CountPlayerCards(int player)
             c.secondYellowRed += 1;
         else if (e.code == meInjury)
             c.injuries += 1;
-    }
+    });
     return c;
+}
+
+// The events that may name the player: through the index while one lives.
+auto EventsNaming(int player)
+{
+    return [player](auto&& f) { ForEachEventNaming(player, f); };
+}
+
+#ifdef TARVELON_CHECK_INDEXES
+// Every event of the day, as a check of the index.
+void EveryEvent(auto&& f)
+{
+    for (const TMatchEventEntry& e : MatchEvents)
+        f(e);
+}
+
+[[noreturn]] void IndexOutOfDate()
+{
+    std::fprintf(stderr, "a player's events by the index differ from a walk: MatchEvents changed under it\n");
+    std::abort();
+}
+#endif
+
+// countOver(events) counted over the player's events, found through the index while one lives;
+// checked builds count again over every event and stop at a difference.
+template <typename CountOver>
+auto CountThroughIndex(int player, CountOver&& countOver)
+{
+    const auto counts = countOver(EventsNaming(player));
+#ifdef TARVELON_CHECK_INDEXES
+    if (!(counts == countOver([](auto&& f) { EveryEvent(f); })))
+        IndexOutOfDate();
+#endif
+    return counts;
+}
+
+}  // namespace
+
+PlayerMatchCounts CountPlayerMatchEvents(int player)
+{
+    return CountThroughIndex(player, [player](auto&& events) { return MatchCountsOf(player, events); });
+}
+
+PlayerCardCounts CountPlayerCards(int player)
+{
+    return CountThroughIndex(player, [player](auto&& events) { return CardCountsOf(player, events); });
 }
 
 void PutPlayerInLineupSlot(int club, int player, int place)
@@ -180,6 +230,7 @@ void PutPlayerInLineupSlot(int club, int player, int place)
     p->OnPitch = 1;
     p->PlayedThisRound = 1;
     L->starters[place - 1] = player;
+    LineupRatingInputsChanged(c->LineupIndex);
     int bench = BenchPlaceOf(*L, player);
     if (bench > 0)
         L->bench[bench - 1] = 0;

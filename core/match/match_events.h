@@ -24,6 +24,8 @@ struct PlayerMatchCounts {
     int yellowCards = 0;
     int otherCards = 0;
     int ticksOnPitch = 182;
+
+    bool operator==(const PlayerMatchCounts&) const = default;
 };
 PlayerMatchCounts CountPlayerMatchEvents(int player);
 
@@ -33,6 +35,8 @@ struct PlayerCardCounts {
     int secondYellowRed = 0;
     int injuries = 0;
     int spare = 0;
+
+    bool operator==(const PlayerCardCounts&) const = default;
 };
 PlayerCardCounts CountPlayerCards(int player);
 

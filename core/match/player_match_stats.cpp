@@ -7,6 +7,7 @@
 #include "core/history/season_lines.h"
 #include "core/mail/mail.h"
 #include "core/match/lineup_access.h"
+#include "core/match/lineup_ratings.h"
 #include "core/match/match_events.h"
 #include "core/match/match_day.h"
 
@@ -77,6 +78,8 @@ void Injure(int player, TPlayer& p)
         p.Strength += 2;
     else if (p.Trait2 == kTraitStamina)
         p.Strength += 1;
+    if (PlayerOnPitch(p))
+        AllLineupRatingInputsChanged();
     if (p.Trait1 == kTraitStamina && weeks > 1)
         weeks -= 1;
     if (Random(300) == 1)

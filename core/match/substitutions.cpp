@@ -176,6 +176,7 @@ void BringOn(int lineup, int off, int on)
         L->starters[place - 1] = on;
     player->OnPitch = 1;
     player->PlayedThisRound = 1;
+    LineupRatingInputsChanged(lineup);
 }
 
 }  // namespace tarvelon

@@ -1,6 +1,7 @@
 #include "core/matchday/matchday_driver.h"
 
 #include "core/match/engine_step.h"
+#include "core/match/events_by_player.h"
 #include "core/match/match_day.h"
 #include "core/match/match_records.h"
 #include "core/matchday/match_ratings.h"
@@ -182,8 +183,12 @@ void FinishMatchday(const MatchdayRecord& record)
     }
     if (record.afterResults)
         record.afterResults();
-    for (int m = 1; m <= MatchCount; ++m)
-        ArchiveMatch(m, record);
+    {
+        // The ratings of every player who played count his events of the day through an index.
+        const MatchEventsByPlayer eventsByPlayer;
+        for (int m = 1; m <= MatchCount; ++m)
+            ArchiveMatch(m, record);
+    }
     if (record.keepLineups) {
         MatchEvents.clear();
         BookedPlayers.clear();

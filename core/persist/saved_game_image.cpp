@@ -43,6 +43,23 @@ struct BlockWriter {
     }
 };
 
+// Counts the bytes the writer will append, so the image is allocated once.
+struct BlockSizer {
+    std::size_t& bytes;
+
+    template <typename Record, typename Staging>
+    void operator()(int, const Staging&, const std::vector<Record>& live)
+    {
+        bytes += sizeof(std::int32_t) + live.size() * sizeof(Record);
+    }
+
+    template <typename Record, std::size_t N, typename Staging>
+    void operator()(int, const Staging&, const std::array<Record, N>&)
+    {
+        bytes += sizeof(std::int32_t) + N * sizeof(Record);
+    }
+};
+
 // Reads from the front of the bytes; every length is checked against the bytes left, so no count,
 // however large or negative, reads past the end or allocates more than the file holds.
 class ByteReader {
@@ -126,10 +143,13 @@ SavedGameCheck ReadHeader(ByteReader& in, TGameState& game)
 
 std::string WriteSavedGameImage()
 {
+    SavedGameImage unused;  // the writer and the sizer read the live tables only
+    std::size_t bytes = kSavedGameHeaderBytes;
+    VisitSavedBlocks(unused, BlockSizer{bytes});
     std::string out;
+    out.reserve(bytes);
     AppendInt32(out, kSavedGameLead);
     AppendRaw(out, &Game, 1);
-    SavedGameImage unused;  // the writer reads the live tables only
     VisitSavedBlocks(unused, BlockWriter{out});
     return out;
 }

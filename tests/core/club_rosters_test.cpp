@@ -4,6 +4,8 @@
 // national call-ups and their end) and through a history that grows, changes season and is replaced.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <functional>
 #include <vector>
 
@@ -143,34 +145,51 @@ TEST(ClubRosters, TwoClubsAreVisitedInIndexOrderEachPlayerOnce)
     EXPECT_TRUE(visited.empty());
 }
 
-int WalkForLine(int player, int season, int club)
+// The first row of `table` whose key (person, season, club) is `key`, by a walk.
+template <typename Record, typename KeyOf>
+int FirstByWalk(const std::vector<Record>& table, KeyOf keyOf, const std::array<int, 3>& key)
 {
-    for (std::size_t i = 0; i < PlayerSeasonStats.size(); ++i) {
-        const TPlayerSeasonStats& s = PlayerSeasonStats[i];
-        if (s.player == player && s.season == season && s.club == club)
+    for (std::size_t i = 0; i < table.size(); ++i)
+        if (keyOf(table[i]) == key)
             return static_cast<int>(i);
-    }
     return -1;
 }
+
+// Grows a history table season by season as the games do: a person's row of a club asked for and
+// added when missing, an older season asked now and then. `find(person, season, club)` must answer
+// as a walk does every time.
+template <typename Record, typename KeyOf, typename Find, typename DrawPerson, typename MakeRow>
+void GrowAndCompareWithWalks(std::vector<Record>& table, int seasons, int asks, int clubs, KeyOf keyOf, Find find,
+                             DrawPerson drawPerson, MakeRow makeRow)
+{
+    for (int season = 1; season <= seasons; ++season) {
+        for (int i = 0; i < asks; ++i) {
+            const int person = drawPerson();
+            const int club = Random(clubs);
+            const int found = find(person, season, club);
+            ASSERT_EQ(found, FirstByWalk(table, keyOf, {person, season, club}));
+            if (found < 0)
+                table.push_back(makeRow(person, season, club));
+            const int old = 1 + Random(season);
+            ASSERT_EQ(find(person, old, club), FirstByWalk(table, keyOf, {person, old, club}));
+        }
+    }
+}
+
+std::array<int, 3> KeyOfTallyPlayer(const TGoalTally& t) { return {t.player, 0, 0}; }
+
+std::array<int, 3> KeyOfLine(const TPlayerSeasonStats& s) { return {s.player, s.season, s.club}; }
+
+int WalkForLine(int player, int season, int club) { return FirstByWalk(PlayerSeasonStats, KeyOfLine, {player, season, club}); }
 
 TEST(SeasonLines, LookupEqualsAWalkAsTheHistoryGrowsAndChanges)
 {
     ResetGameTables();
     RandSeed = 4242;
-    // Three seasons of lines, a player's line found again or added, as a season's games do.
-    for (int season = 1; season <= 3; ++season) {
-        for (int i = 0; i < 400; ++i) {
-            const int player = 1 + Random(60);
-            const int club = Random(5);
-            const int found = FindSeasonLine(player, season, club);
-            ASSERT_EQ(found, WalkForLine(player, season, club));
-            if (found < 0)
-                PlayerSeasonStats.push_back(TPlayerSeasonStats{player, 0, 0, 0, 1, 0, season, club});
-            // An older season asked now and then: its first lines are found too.
-            const int old = 1 + Random(season);
-            ASSERT_EQ(FindSeasonLine(player, old, club), WalkForLine(player, old, club));
-        }
-    }
+    GrowAndCompareWithWalks(PlayerSeasonStats, 3, 400, 5, KeyOfLine, FindSeasonLine, [] { return 1 + Random(60); },
+                            [](int player, int season, int club) {
+                                return TPlayerSeasonStats{player, 0, 0, 0, 1, 0, season, club};
+                            });
     // A duplicate line later in the table: the first one is the line.
     PlayerSeasonStats.push_back(PlayerSeasonStats[5]);
     const TPlayerSeasonStats& dup = PlayerSeasonStats.back();
@@ -207,17 +226,39 @@ TEST(SeasonLines, GoalTalliesFoundAsAWalkFindsThem)
         const int competition = Random(12);
         const int found = FindGoalTally(tallies, player, competition);
         ASSERT_EQ(found, walk(tallies, player, competition));
+        ASSERT_EQ(FindFirstAllTimeTally(player), FirstByWalk(AllTimeGoalTallies, KeyOfTallyPlayer, {player, 0, 0}));
         if (found < 0)
             tallies.push_back(TGoalTally{player, 1, competition, Random(9)});
         else
             tallies[found].goals += 1;
         if (i == 1500)
             GoalTallies.clear();  // a new season's tallies
+        if (i == 2200)
+            AllTimeGoalTallies.clear();  // as the season's turn does
     }
     // Another table of tallies is walked.
     std::vector<TGoalTally> other = {{4, 1, 2, 0}, {4, 1, 3, 0}};
     EXPECT_EQ(FindGoalTally(other, 4, 3), 1);
     EXPECT_EQ(FindGoalTally(other, 5, 3), -1);
+}
+
+// A coach's rows grow a season at a time, some with no coach (-1) or a national team's coach
+// number; each is found as a walk finds it, in the tenth season as in the first.
+TEST(SeasonLines, CoachSeasonRowsFoundAsAWalkFindsThem)
+{
+    ResetGameTables();
+    RandSeed = 909;
+    const auto keyOf = [](const TCoachSeason& s) { return std::array<int, 3>{s.coach, s.season, s.club}; };
+    const auto find = [](int coach, int season, int club) { return FindCoachSeasonRow(coach, club, season); };
+    const auto drawCoach = [] { return Random(10) == 0 ? -1 : (Random(10) == 0 ? 5000 + Random(3) : Random(80)); };
+    GrowAndCompareWithWalks(CoachSeasons, 10, 300, 40, keyOf, find, drawCoach, [](int coach, int season, int club) {
+        return TCoachSeason{coach, 1, 0, 0, 0, 0, club, season};
+    });
+    std::vector<TCoachSeason> loaded(CoachSeasons.rbegin(), CoachSeasons.rend());
+    CoachSeasons = loaded;
+    HistoryTablesChanged();
+    for (const TCoachSeason& s : loaded)
+        ASSERT_EQ(FindCoachSeasonRow(s.coach, s.club, s.season), FirstByWalk(CoachSeasons, keyOf, {s.coach, s.season, s.club}));
 }
 
 }  // namespace

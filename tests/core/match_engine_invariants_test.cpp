@@ -53,6 +53,18 @@ void ExpectLineupSound(int lineup)
     EXPECT_LE(L.keeper, 100);
 }
 
+// The ratings the engine kept after a play are those a fresh computation gives: every change of
+// their inputs (fatigue, substitutions, cards, injuries, the human's answers) was seen.
+void ExpectRatingsUpToDate(int lineup, int tick)
+{
+    const TLineup kept = Lineups[lineup];
+    ComputeLineupRatings(lineup);
+    const TLineup& fresh = Lineups[lineup];
+    ASSERT_TRUE(std::equal(kept.attack, kept.attack + 12, fresh.attack)) << "line-up " << lineup << " tick " << tick;
+    ASSERT_TRUE(std::equal(kept.defence, kept.defence + 12, fresh.defence)) << "line-up " << lineup << " tick " << tick;
+    ASSERT_EQ(kept.keeper, fresh.keeper) << "line-up " << lineup << " tick " << tick;
+}
+
 // Human coaches who answer the dialogs at random, sometimes with nobody or with a player who
 // cannot take part: the engine must still record only real players.
 int DialogsAsked = 0;
@@ -98,6 +110,8 @@ void PlaySeededMatchday(std::uint32_t seed, Totals& totals, bool humans = false)
         }
         EXPECT_GE(M.ballZone, 1);
         EXPECT_LE(M.ballZone, 12);
+        ExpectRatingsUpToDate(M.lineup[0], M.tick);
+        ExpectRatingsUpToDate(M.lineup[1], M.tick);
         for (; checkedEvents < MatchEvents.size(); ++checkedEvents) {
             const TMatchEventEntry& e = MatchEvents[checkedEvents];
             EXPECT_EQ(sentOff.count(e.player), 0u) << "a sent-off player acted again, code " << e.code;

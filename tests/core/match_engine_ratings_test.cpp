@@ -144,6 +144,39 @@ TEST_F(LineupRatings, CrowdedAttackAndMidfieldAreCut)
     EXPECT_EQ(lineup().attack[4], 150);
 }
 
+// After a play the engine refreshes the ratings: a changed starter or slot is seen on its own, a
+// changed player once it is reported; nothing changed, nothing is recomputed.
+TEST_F(LineupRatings, RefreshSeesChangedStartersSlotsAndReportedPlayers)
+{
+    const int back = AddTestPlayer(2, 50);
+    PlaceStarter(L, 1, back, 4);
+    PlaceStarter(L, 2, AddTestPlayer(2, 50), 7);
+    PlaceStarter(L, 3, AddTestPlayer(3, 80), 12);
+    ComputeLineupRatings(L);
+    RefreshLineupRatings(L);
+    EXPECT_EQ(lineup().attack[4], 80);
+
+    Lineups[L].pitchSlots[2] = 15;  // the midfielder moves from zone 5 to zone 8
+    RefreshLineupRatings(L);
+    EXPECT_EQ(lineup().attack[4], 0);
+    EXPECT_EQ(lineup().attack[7], 80);
+
+    const int midfielder = AddTestPlayer(3, 60);
+    PlaceStarter(L, 3, midfielder, 15);  // another midfielder in his place
+    RefreshLineupRatings(L);
+    EXPECT_EQ(lineup().attack[7], 60);
+
+    Players[midfielder].Strength = 70;
+    AllLineupRatingInputsChanged();
+    RefreshLineupRatings(L);
+    EXPECT_EQ(lineup().attack[7], 70);
+
+    Players[back].Energy = 50;
+    LineupRatingInputsChanged(L);
+    RefreshLineupRatings(L);
+    EXPECT_EQ(lineup().defence[1], 75);  // zone 2: 25 + 50
+}
+
 TEST_F(LineupRatings, FormationTextCountsDefenceMidfieldAndAttack)
 {
     for (int formation = 1; formation <= FormationCount; ++formation) {

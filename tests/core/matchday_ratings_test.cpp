@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "core/basics/random.h"
+#include "core/match/events_by_player.h"
+#include "core/match/match_events.h"
 #include "core/match/match_records.h"
 #include "core/matchday/match_ratings.h"
 #include "core/tables.h"
@@ -202,4 +206,48 @@ TEST_F(RatingsTest, StarterAndSubstituteAppearances)
     EXPECT_EQ(SubAppearances[1].cardGrade, 0);
     // Player 22 left at tick 120: his rating counts 120 ticks, never below zero.
     EXPECT_GE(SubAppearances[1].rating, 0.0f);
+}
+
+// The end of a matchday counts every player's events through an index of the day's events by
+// player: the counts are those of a walk, events added meanwhile are seen, and once the index is
+// gone a list refilled to the same length is read as it is.
+TEST_F(RatingsTest, EventsCountedThroughTheIndexAreThoseOfAWalk)
+{
+    Event(4, kHome, 5, -1, 40);
+    Event(8, kAway, 5, -1, 45);    // own goal
+    Event(13, kHome, 6, 1, 50);
+    Event(13, kHome, 6, 3, 70);    // second yellow and red
+    Event(18, kAway, 21, 35, 80);  // injury, 35 comes on
+    Event(20, kAway, 21, 35, 80);
+    Event(19, kHome, 7, 8, 100);   // 8 comes on ...
+    Event(19, kHome, 8, 9, 150);   // ... and goes off again
+    Event(16, kAway, 35, -1, 160);
+    Event(19, kAway, 22, 22, 170); // a substitution naming one player twice
+    auto countsOfEveryone = [] {
+        std::vector<std::pair<PlayerMatchCounts, PlayerCardCounts>> counts;
+        for (int p = 0; p < 40; ++p)
+            counts.emplace_back(CountPlayerMatchEvents(p), CountPlayerCards(p));
+        return counts;
+    };
+    const auto walked = countsOfEveryone();
+    EXPECT_EQ(walked[8].first.ticksOnPitch, 50);
+    EXPECT_EQ(walked[6].first.otherCards, 1);
+    EXPECT_EQ(walked[6].second.secondYellowRed, 1);
+    EXPECT_EQ(walked[35].first.missedPenalties, 1);
+    EXPECT_EQ(walked[35].first.ticksOnPitch, 182);
+    {
+        const MatchEventsByPlayer index;
+        EXPECT_EQ(countsOfEveryone(), walked);
+        Event(4, kHome, 9, -1, 175);
+        {
+            const MatchEventsByPlayer inner;  // leaves the index to the outer one
+        }
+        EXPECT_EQ(CountPlayerMatchEvents(9).goals, 1);
+        EXPECT_EQ(CountPlayerMatchEvents(5).goals, 1);
+    }
+    MatchEvents.clear();
+    for (int i = 0; i < 11; ++i)
+        Event(4, kHome, 10, -1, 10 + i);
+    EXPECT_EQ(CountPlayerMatchEvents(10).goals, 11);
+    EXPECT_EQ(CountPlayerMatchEvents(5).goals, 0);
 }

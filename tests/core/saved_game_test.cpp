@@ -313,3 +313,22 @@ TEST_F(SavedGameTest, PreviewReadsOnlyTheHeaderAndRefusesOtherVersions)
     EXPECT_EQ(ReadSavePreview("versao.nsx", preview), PreviewOutcome::kInvalid);
     EXPECT_EQ(ReadSavePreview("nenhum.nsx", preview), PreviewOutcome::kUnreadable);
 }
+
+// Whole-file reads: a file of many read steps comes back whole, the limit cuts it, an empty file
+// is no bytes, and what is not a readable file is refused.
+TEST(FileBytes, WholeFilesTheLimitAndWhatIsNoFile)
+{
+    ScratchFolder folder("file-bytes");
+    std::string big(200000, '\0');
+    for (std::size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<char>(i * 7 + i / 256);
+    WriteAll("big.bin", big);
+    EXPECT_EQ(ReadAll("big.bin"), big);
+    std::string bytes = "left over";
+    ASSERT_TRUE(ReadFileBytes("big.bin", bytes, 70000));
+    EXPECT_EQ(bytes, big.substr(0, 70000));
+    WriteAll("empty.bin", "");
+    EXPECT_EQ(ReadAll("empty.bin"), "");
+    EXPECT_FALSE(ReadFileBytes("missing.bin", bytes));
+    EXPECT_FALSE(ReadFileBytes("sav", bytes));  // a folder
+}

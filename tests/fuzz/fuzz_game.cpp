@@ -3,6 +3,7 @@
 
 #include <filesystem>
 
+#include "core/services/rule_services.h"
 #include "core/hooks.h"
 #include "core/seasonloop/season_loop.h"
 #include "core/settings/settings.h"
@@ -21,7 +22,7 @@ const std::string& EnterSampleGameFolder()
         std::filesystem::current_path(path);
         SetProgramFolder(path);
         Hooks().showMessage = [](const std::string&) {};
-        InstallSeasonLoopServices();
+        InstallRuleServices();
         return path.string();
     }();
     return folder;
@@ -33,7 +34,7 @@ bool StartSampleGame()
     sim::SimOptions options;
     options.leagues = {CountryBrazil};
     options.divisionSize = 10;
-    sim::SeedSimRun(options.seed);
+    SeedRepeatableRun(options.seed);
     std::string message;
     return sim::StartSimGame(options, message);
 }

@@ -6,6 +6,7 @@
 // A save the loader takes must play without undefined behaviour.
 #include <memory>
 
+#include "core/services/rule_services.h"
 #include "core/persist/saved_game_image.h"
 #include "core/seasonloop/season_loop.h"
 #include "tests/fuzz/fuzz_game.h"
@@ -74,6 +75,6 @@ TARVELON_FUZZ_TARGET(saved_game_play)
     std::string message;
     if (!sim::LoadSimGameBytes(bytes, message))
         return;
-    sim::SeedSimRun(1);
+    SeedRepeatableRun(1);
     PlayDay();
 }

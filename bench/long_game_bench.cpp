@@ -1,0 +1,146 @@
+// A long game from the sample database with every league and competition on (the command's own
+// game): ten seasons one after another, each timed on its own, so a season that costs more as the
+// history piles up shows; and the game of nine seasons saved and loaded beside a plain write and
+// read of the same bytes, so the cost of the save format shows apart from the disk's.
+#include <benchmark/benchmark.h>
+
+#include <time.h>
+
+#include <fstream>
+#include <string>
+
+#include "bench/sample_folder.h"
+#include "core/services/rule_services.h"
+#include "core/persist/saved_game.h"
+#include "core/persist/saved_game_image.h"
+#include "core/records/game_state.h"
+#include "core/seasonloop/season_loop.h"
+#include "tools/sim/sim_run.h"
+
+namespace {
+
+using namespace tarvelon;
+
+constexpr char kNineSeasonSave[] = "nove-temporadas.nsx";
+constexpr char kRawCopy[] = "sav/copia-crua.bin";
+
+// The CPU time of this thread in seconds: the rules run on one thread, and on a shared machine
+// its CPU time is steadier than the wall clock.
+double ThreadSeconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+bool StartSampleGame(benchmark::State& state)
+{
+    bench::EnterSampleFolder();
+    SeedRepeatableRun(1);
+    InstallRuleServices();
+    std::string message;
+    if (sim::StartSimGame(sim::SimOptions{}, message))
+        return true;
+    state.SkipWithError(message.c_str());
+    return false;
+}
+
+// Ten seasons from a new game; the counters season1 .. season10 are each season's seconds and
+// growth is season 10 over season 2 (the first season has no continental cups yet).
+void BM_TenSeasonsInARow(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (!StartSampleGame(state))
+            return;
+        state.ResumeTiming();
+        double seconds[11] = {};
+        for (int season = 1; season <= 10; ++season) {
+            const double start = ThreadSeconds();
+            benchmark::DoNotOptimize(PlaySeason());
+            seconds[season] = ThreadSeconds() - start;
+            state.counters["season" + std::to_string(season)] = seconds[season];
+        }
+        state.counters["growth"] = seconds[10] / seconds[2];
+    }
+}
+BENCHMARK(BM_TenSeasonsInARow)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The game after nine seasons, played once for all the save and load benchmarks of the run and
+// saved in the sample folder; the bytes of its saved game.
+const std::string& NineSeasonGame(benchmark::State& state)
+{
+    static const std::string bytes = [&state] {
+        if (!StartSampleGame(state))
+            return std::string();
+        for (int season = 1; season <= 9; ++season)
+            PlaySeason();
+        Game.saveName.set(kNineSeasonSave);
+        if (SaveGame() != SaveOutcome::kSaved)
+            return std::string();
+        return WriteSavedGameImage();
+    }();
+    if (bytes.empty())
+        state.SkipWithError("the nine-season game could not be played or saved");
+    return bytes;
+}
+
+void CountBytes(benchmark::State& state, const std::string& bytes)
+{
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));
+    state.counters["MB"] = static_cast<double>(bytes.size()) / 1e6;
+}
+
+void BM_SaveNineSeasonGame(benchmark::State& state)
+{
+    const std::string& bytes = NineSeasonGame(state);
+    for (auto _ : state)
+        if (SaveGame() != SaveOutcome::kSaved)
+            state.SkipWithError("the save failed");
+    CountBytes(state, bytes);
+}
+BENCHMARK(BM_SaveNineSeasonGame)->Unit(benchmark::kMillisecond);
+
+void BM_LoadNineSeasonGame(benchmark::State& state)
+{
+    const std::string& bytes = NineSeasonGame(state);
+    for (auto _ : state)
+        if (LoadGame(kNineSeasonSave) == LoadOutcome::kFailed)
+            state.SkipWithError("the load failed");
+    CountBytes(state, bytes);
+}
+BENCHMARK(BM_LoadNineSeasonGame)->Unit(benchmark::kMillisecond);
+
+// The same bytes written and read back as plainly as the library allows: what the disk and the
+// system cost, without the save format.
+void BM_RawWriteNineSeasonBytes(benchmark::State& state)
+{
+    const std::string& bytes = NineSeasonGame(state);
+    for (auto _ : state) {
+        std::ofstream out(kRawCopy, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out)
+            state.SkipWithError("the raw write failed");
+    }
+    CountBytes(state, bytes);
+}
+BENCHMARK(BM_RawWriteNineSeasonBytes)->Unit(benchmark::kMillisecond);
+
+void BM_RawReadNineSeasonBytes(benchmark::State& state)
+{
+    const std::string& bytes = NineSeasonGame(state);
+    std::ofstream(kRawCopy, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    for (auto _ : state) {
+        std::ifstream in(kRawCopy, std::ios::binary);
+        std::string read(bytes.size(), '\0');
+        in.read(read.data(), static_cast<std::streamsize>(read.size()));
+        if (in.gcount() != static_cast<std::streamsize>(bytes.size()))
+            state.SkipWithError("the raw read fell short");
+        benchmark::DoNotOptimize(read.data());
+    }
+    CountBytes(state, bytes);
+}
+BENCHMARK(BM_RawReadNineSeasonBytes)->Unit(benchmark::kMillisecond);
+
+}  // namespace
