@@ -5,8 +5,10 @@
 #include "grid/dg_grid_registration.h"
 #include "richtext/html_controls_registration.h"
 #include "richtext/picture_store.h"
+#include "screens/club/club_screens.h"
 #include "screens/common/stub_catalogue.h"
 #include "screens/competitions/competition_screens.h"
+#include "screens/matchday/lineup_screens.h"
 
 namespace tarvelon {
 
@@ -29,6 +31,8 @@ void RegisterGameScreens()
     RegisterStubScreens();
     // Built screens register themselves here, each area after the stubs.
     RegisterCompetitionScreens();
+    RegisterClubScreens();
+    RegisterLineupScreens();
 }
 
 }  // namespace tarvelon

@@ -8,6 +8,8 @@
 
 #include "platform/graphics/image_list.h"
 #include "screens/common/art/flag_art.h"
+#include "screens/common/art/hub_art.h"
+#include "screens/common/art/pitch_art.h"
 #include "screens/common/art/title_art.h"
 
 namespace tarvelon::art {
@@ -22,6 +24,16 @@ struct NamedPicture {
 // The table of the kit's pictures.
 const NamedPicture kPictures[] = {
     {"tinicio", DrawTitlePicture},
+    {"campogrande", DrawPitch},
+    {"campoalpha", DrawPitchOverlay},
+    {"camisa0", [] { return DrawShirt(0); }},
+    {"camisa1", [] { return DrawShirt(1); }},
+    {"camisa2", [] { return DrawShirt(2); }},
+    {"camisa3", [] { return DrawShirt(3); }},
+    {"nova_barra", DrawHubTopBar},
+    {"icone_confronto", DrawHeadToHeadIcon},
+    {"icone_arbitro", DrawRefereeIcon},
+    {"icone_carreira", DrawCareerIcon},
 };
 
 QImage WithEdge(QImage image)
