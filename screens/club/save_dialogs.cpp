@@ -16,6 +16,14 @@ namespace tarvelon {
 
 namespace {
 
+// Ends the dialog with its answer: a modal form returns it from ShowModal, a shown one closes.
+void Answer(TForm& form, TModalResult result)
+{
+    form.SetModalResult(result);
+    if (!form.Modal())
+        form.Close();
+}
+
 constexpr char kNameRefused[] = "Este nome não pode ser usado: escolha outro.";
 
 // The name the last dialog chose (the dialog frees itself when it closes).
@@ -65,22 +73,15 @@ void TForm40::Choose()
 {
     chosen_ = SaveNameFromTyped(Edit1->Text());
     LastChosenName = chosen_;
-    SetModalResult(mrOk);
-    Close();
+    Answer(*this, mrOk);
 }
 
 TForm41::TForm41(TComponent* owner) : TGameForm(owner, "TForm41", {.background = TBackground::None, .swallowAltF4 = true})
 {
     BindHandler("FormShow", [](TObject*) {});
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
-    BindHandler("BitBtn1Click", [this](TObject*) {
-        SetModalResult(mrYes);
-        Close();
-    });
-    BindHandler("BitBtn2Click", [this](TObject*) {
-        SetModalResult(mrNo);
-        Close();
-    });
+    BindHandler("BitBtn1Click", [this](TObject*) { Answer(*this, mrYes); });
+    BindHandler("BitBtn2Click", [this](TObject*) { Answer(*this, mrNo); });
     ReadDescription();
     Label1 = FindChild<TLabel>("Label1");
     BitBtn1 = FindChild<TBitBtn>("BitBtn1");

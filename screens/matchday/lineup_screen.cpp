@@ -127,6 +127,8 @@ void TForm87::FormCreate()
 {
     loading_ = true;
     LineupConfirmed = false;
+    if (info1 && info1->ButtonCount() == 0)
+        info1->AddButton("Ok", mrOk);
     ShowPicture(Image1, "campogrande");
     ShowPicture(Image3, "campoalpha");
     if (ImageList2) art::FillConditionImages(*ImageList2);
@@ -400,8 +402,10 @@ void TForm87::bt_irprojogoClick()
     if (!CommitLineup(Club(), board_, NationalTeamMatch))
         return;
     LineupConfirmed = true;
-    SetModalResult(mrOk);
-    Close();
+    if (Modal())
+        SetModalResult(mrOk);
+    else
+        Close();
 }
 
 }  // namespace tarvelon
