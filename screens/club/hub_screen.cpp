@@ -230,7 +230,8 @@ void TForm13::FormCreate()
     PostRoundPending = true;
     if (Timer1)
         Timer1->SetEnabled(true);
-    if (!someonePlays)
+    // Human clubs in the game, none of them playing today: the matchday opens at once.
+    if (!someonePlays && Game.HumanClubCount > 0)
         RunQueued([this] { KickOff(); });
 }
 
