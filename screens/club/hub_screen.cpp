@@ -349,7 +349,10 @@ void TForm13::RefreshHubHeader()
         Gradient1->SetColorEnd(ShiftedColor(bg));
     }
     if (gridview1) {
-        gridview1->SetSelectionColor(fg != clWhite ? fg : bg);
+        // The selected row in the club's colours, its text in the other one.
+        const bool whiteText = fg == clWhite;
+        gridview1->SetSelectionColor(whiteText ? bg : fg);
+        gridview1->SetHighlightedTextColor(whiteText ? fg : bg);
     }
     const int coach = club->coach;
     const std::string coachName =

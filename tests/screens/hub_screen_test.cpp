@@ -14,6 +14,7 @@
 #include "controls/dc_smooth_label.h"
 #include "controls/dc_smooth_message_dialog.h"
 #include "controls/grad_button.h"
+#include "controls/gradient.h"
 #include "core/career/career_state.h"
 #include "core/career/coach_sacking.h"
 #include "core/format/money_format.h"
@@ -73,10 +74,14 @@ TStubForm* OpenStub()
     return nullptr;
 }
 
+// Closes every form, also those that queued changes of screen still open.
 void CloseEveryForm()
 {
-    for (int i = Screen->FormCount() - 1; i >= 0; --i)
-        Screen->Forms(i)->Close();
+    for (int round = 0; round < 3; ++round) {
+        test::Pump(50);
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            Screen->Forms(i)->Close();
+    }
     test::Pump(50);
 }
 
@@ -207,6 +212,35 @@ TEST_F(HubScreenTest, TwoCoachesTakeTheirTurnsAndTheMatchdayPlaysTheLineupsTheyM
                 }
         EXPECT_TRUE(found) << "no report of club " << clubs[t];
     }
+}
+
+TEST_F(HubScreenTest, WithNoHumanClubPlayingTodayTheMatchdayOpensAtOnce)
+{
+    Game.DayKind = 0;  // a day of friendlies, and none booked for the human clubs
+    OpenFirstScreenOfNewGame(first_);
+    ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr; }));
+    EXPECT_EQ(OpenStub()->FormClass(), "TForm46");
+    EXPECT_EQ(test::OpenHub(), nullptr);
+    EXPECT_EQ(Screen->FormCount(), 1);
+}
+
+TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
+{
+    const int club = Game.HumanClubs[0];
+    Clubs[club].BackColor = 0x00203040;  // dark: red 0x40, green 0x30, blue 0x20
+    Clubs[club].TextColor = clWhite;
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    // The header's gradient begins with the background colour and runs lighter.
+    const QImage picture = hub->Widget()->grab().toImage();
+    const QColor top = picture.pixelColor(300, hub->Gradient1->Top() + 1);
+    EXPECT_NEAR(top.red(), 0x40, 12);
+    EXPECT_NEAR(top.green(), 0x30, 12);
+    EXPECT_NEAR(top.blue(), 0x20, 12);
+    const QColor bottom = picture.pixelColor(300, hub->Gradient1->Top() + hub->Gradient1->Height() - 2);
+    EXPECT_GT(bottom.blue(), top.blue() + 25);
+    EXPECT_EQ(hub->gridview1->SelectionColor(), 0x00203040);
+    EXPECT_EQ(hub->gridview1->HighlightedTextColor(), clWhite);
 }
 
 TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer)
