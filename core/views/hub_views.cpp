@@ -1,5 +1,7 @@
 #include "core/views/hub_views.h"
 
+#include <algorithm>
+
 #include "core/basics/datetime.h"
 #include "core/format/money_format.h"
 #include "core/format/names.h"
@@ -7,6 +9,8 @@
 #include "core/history/history_records.h"
 #include "core/mail/mail.h"
 #include "core/match/lineup_access.h"
+#include "core/match/match_records.h"
+#include "core/match/referees.h"
 #include "core/match/match_day.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
@@ -155,6 +159,30 @@ std::string ContractText(const TPlayer& p)
 }  // namespace
 
 std::string Shadowed(const std::string& text) { return "<shad>" + text + "</shad>"; }
+
+int RefereeOfClubsMatchToday(int club, int turn)
+{
+    const TClub* c = ClubAt(club);
+    if (c == nullptr)
+        return 0;
+    const int kind = Game.DayKind;
+    const bool listedByFixture = kind == 1 || kind == 2 || kind == 3 || kind == 4 || kind == 6;
+    const int f = listedByFixture ? FindClubFixtureOnDate(club, TodayDate()) : -1;
+    if (f < 0 || Fixtures[static_cast<std::size_t>(f)].kind != kind) {
+        constexpr int kBrazil = 29;
+        const int pool = c->Country == kBrazil ? 0 : 6;  // six national referees, then six international
+        return Game.MatchReferees[pool + std::clamp(turn, 1, 6) - 1];
+    }
+    const TFixture& own = Fixtures[static_cast<std::size_t>(f)];
+    int match = 1;
+    for (int i = 0; i < f; ++i) {
+        const TFixture& other = Fixtures[static_cast<std::size_t>(i)];
+        if (other.kind == kind && other.region == own.region && other.date == own.date && other.played == 0 &&
+            ClubAt(other.home) != nullptr && ClubAt(other.away) != nullptr)
+            ++match;
+    }
+    return match < kMatchSlots ? RefereeOfMatch(match) : 0;
+}
 
 std::string DivisionText(int club)
 {

@@ -61,6 +61,12 @@ int SeasonGoalsOfPlayer(int player);
 std::string PlayerCardName(int player, bool tall);
 std::string PlayerCardText(int player, bool tall);
 
+// The referee the club's match today will have: on league, cup, state and continental days the
+// match takes its place in the day's list of that competition and region in fixture order, and
+// the day's referees are dealt to the matches in turn; on other days the referee of the turn's
+// slot in the pool of the club's country. 0 when there is none.
+int RefereeOfClubsMatchToday(int club, int turn);
+
 // The header's division line: "2ª divisão - 5º colocado" (or "3ª divisão estadual" on state days).
 std::string DivisionText(int club);
 

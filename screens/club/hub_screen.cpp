@@ -51,10 +51,6 @@ bool PostRoundPending = false;
 
 namespace {
 
-constexpr int kBrazil = 29;
-constexpr int kNationalReferees = 0;       // the day's referees: six of the national pool first
-constexpr int kInternationalReferees = 6;  // then six of the international pool
-
 // What each spot of the top bar opens (the menus behind some spots open their first screen).
 const char* const kBarScreens[art::kHubBarSpotCount] = {"TForm32", "TForm18", "TForm22", "TForm36", "TForm8", "TForm14",
                                                        "TForm27", "TForm47", "TForm29", "TForm20", "TForm71"};
@@ -389,12 +385,10 @@ void TForm13::ShowNextMatch()
 
 void TForm13::ShowReferee()
 {
-    const TClub* club = CurrentClub();
-    if (club == nullptr || icon_arbitro == nullptr)
+    if (icon_arbitro == nullptr)
         return;
-    const int pool = club->Country == kBrazil ? kNationalReferees : kInternationalReferees;
-    const int turn = std::clamp(CurrentHumanTurn, 1, 6);
-    const int referee = Game.MatchReferees[pool + turn - 1];
+    // The referee the match will have, not only one of the day's pool.
+    const int referee = RefereeOfClubsMatchToday(Game.CurrentHumanClub, CurrentHumanTurn);
     if (referee <= 0 || referee > kRefereeCount)
         return;
     icon_arbitro->SetHint("Árbitro: " + RefereeName(referee));

@@ -61,6 +61,27 @@ TEST_F(HubViewsTest, TheNextMatchTextFollowsTheCompetitionOfTheDay)
     EXPECT_EQ(NextMatchOf(0).opponent, -1);
 }
 
+TEST_F(HubViewsTest, TheRefereeIsTheOneTheClubsMatchWillHave)
+{
+    for (int r = 0; r < 12; ++r)
+        Game.MatchReferees[r] = 20 + r;
+    Game.DayKind = 1;
+    // Today's league list of region 0: a played match and another league's match do not count.
+    Fixtures.clear();
+    AppendFixture(1, 2, 1, 1, 0, 1, -1, TodayDate());
+    AppendFixture(4, 5, 1, 1, 1, 1, -1, TodayDate());  // another league
+    AppendFixture(6, 7, 1, 1, 0, 1, -1, TodayDate());
+    Fixtures.back().played = 1;
+    AppendFixture(8, 9, 1, 1, 0, 1, -1, TodayDate());
+    AppendFixture(3, 0, 1, 1, 0, 1, -1, TodayDate());
+    EXPECT_EQ(RefereeOfClubsMatchToday(0, 1), 22);  // the third match of the list
+    EXPECT_EQ(RefereeOfClubsMatchToday(1, 1), 20);
+    EXPECT_EQ(RefereeOfClubsMatchToday(4, 1), 20);
+    // A club world cup day: the turn's slot of the pool of the club's country.
+    Game.DayKind = 5;
+    EXPECT_EQ(RefereeOfClubsMatchToday(0, 2), 21);
+}
+
 TEST_F(HubViewsTest, TheHeadToHeadPanelWithoutMeetings)
 {
     const HeadToHeadView view = HeadToHeadOf(0, 3);
