@@ -1,6 +1,7 @@
 #include "app/screen_layer.h"
 
 #include "app/screen_seam.h"
+#include "screens/club/club_screens.h"
 #include "screens/common/game_form.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
@@ -33,6 +34,8 @@ bool OpenFormByName(const std::string& formClass)
 void InstallScreenLayer()
 {
     RegisterGameScreens();
+    // The screens that answer core's questions take their hooks.
+    InstallClubScreenHooks();
     if (!BackgroundBitmap)
         LoadBackgroundBitmap();
     // The title screen is the main form, created before any game is built, as the game starts.

@@ -9,6 +9,7 @@
 #include "screens/club/club_screens.h"
 #include "screens/common/stub_catalogue.h"
 #include "screens/competitions/competition_screens.h"
+#include "screens/matchday/lineup_screens.h"
 
 namespace tarvelon {
 
@@ -33,6 +34,7 @@ void RegisterGameScreens()
     RegisterClubScreens();
     RegisterCompetitionScreens();
     RegisterEditorScreens();
+    RegisterLineupScreens();
 }
 
 }  // namespace tarvelon

@@ -6,6 +6,7 @@
 namespace tarvelon {
 
 int CoachChangeClub = -1;
+bool CoachResigned = false;
 int FiredCoach = -1;
 int ReplacementCoach = -1;
 int ReplacementCoachOldClub = -1;

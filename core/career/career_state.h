@@ -11,6 +11,8 @@ extern int CoachChangeClub;         // the club whose coach is being replaced
 extern int FiredCoach;
 extern int ReplacementCoach;
 extern int ReplacementCoachOldClub; // the club that lost the replacement coach; -1 none
+// The dismissal notice that comes next follows the coach's own resignation (cleared by the notice).
+extern bool CoachResigned;
 
 // Four club indexes offered to the current human coach; -1 = empty.
 extern std::array<int, 4> JobOffers;

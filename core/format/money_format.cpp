@@ -1,5 +1,6 @@
 #include "core/format/money_format.h"
 
+#include <cstdint>
 #include <cstdlib>
 
 namespace tarvelon {
@@ -63,6 +64,22 @@ std::string FormatMoneyWords(std::int32_t amount)
     const std::string emptyThousands = "000 mil";
     if (text.size() >= emptyThousands.size() &&
         text.compare(text.size() - emptyThousands.size(), emptyThousands.size(), emptyThousands) == 0)
+        text.erase(text.size() - emptyThousands.size());
+    return text;
+}
+
+std::string FormatMoneyWords64(std::int64_t amount)
+{
+    if (amount >= INT32_MIN && amount <= INT32_MAX)
+        return FormatMoneyWords(static_cast<std::int32_t>(amount));
+    const std::string s = std::to_string(amount);
+    if (amount < 0)
+        return s;  // as the 32-bit texts write every large debt
+    const std::size_t n = s.size();
+    std::string text = s.substr(0, n - 9) + (amount < 2000000000 ? " bilhão " : " bilhões ") + s.substr(n - 9, 3) +
+                       " milhões " + s.substr(n - 6, 3) + " mil";
+    const std::string emptyThousands = "000 mil";
+    if (text.compare(text.size() - emptyThousands.size(), emptyThousands.size(), emptyThousands) == 0)
         text.erase(text.size() - emptyThousands.size());
     return text;
 }

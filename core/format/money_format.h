@@ -9,6 +9,8 @@ namespace tarvelon {
 // "1 milhão 500 mil", "25 milhões 300 mil", "0 mil"; 1..999 and -999..-1 as the plain number.
 // Amounts are cut to the thousand, never rounded.
 std::string FormatMoneyWords(std::int32_t amount);
+// The same for amounts that may pass 32 bits (cash, account sums): billions keep every digit.
+std::string FormatMoneyWords64(std::int64_t amount);
 
 // "1 234 k" for 1,234,567; below 10,000, negatives and from 1,000,000,000 the plain number.
 std::string FormatMoneyShort(std::int32_t amount);

@@ -21,6 +21,8 @@ namespace {
 
 // Today's computer line-ups are built (the matchday would open at once).
 bool LineupsReady = false;
+// Today's human line-ups were set by their coaches.
+bool CoachesLineups = false;
 
 void PlayAllTicks()
 {
@@ -74,7 +76,13 @@ bool IsNationalTeamDay() { return Game.DayKind >= kKindWorldCup; }
 
 }  // namespace
 
-void BeginSeasonLoop(bool lineupsReady) { LineupsReady = lineupsReady; }
+void BeginSeasonLoop(bool lineupsReady)
+{
+    LineupsReady = lineupsReady;
+    CoachesLineups = false;
+}
+
+void UseCoachesLineups() { CoachesLineups = true; }
 
 void BuildHumanLineupsAutomatically()
 {
@@ -104,7 +112,9 @@ CalendarExit PlayDayToNextScreen(const std::function<void()>& atResults)
     if (!LineupsReady)
         OpenNextMatchday();
     SeasonStartPending = false;
-    BuildHumanLineupsAutomatically();
+    if (!CoachesLineups)
+        BuildHumanLineupsAutomatically();
+    CoachesLineups = false;
     PlayShownMatchday();
     PlayRestOfDay();
     CloseTablesForResults();

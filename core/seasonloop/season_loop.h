@@ -14,6 +14,10 @@ namespace tarvelon {
 // calendar advance opened the matchday at once) or still to build (a hub would have opened).
 void BeginSeasonLoop(bool lineupsReady);
 
+// The human coaches set today's line-ups themselves (the hub's turns): the next day played keeps
+// them instead of choosing for them. BeginSeasonLoop forgets it.
+void UseCoachesLineups();
+
 // Builds the line-ups of the human clubs and the human national teams by the computer's rules,
 // as a coach who leaves the choice to his assistant would.
 void BuildHumanLineupsAutomatically();

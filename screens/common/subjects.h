@@ -22,7 +22,7 @@ extern int TransferListMode;             // recent transfers: 1 players, 2 coach
 extern int BracketCompetition;           // the continental bracket shown: competition kind 4 or 6
 extern int MatchReportIndex;             // the entry of MatchReports the match report shows
 extern int ReportMode;                   // the side shown in the match report: 1 home, 2 away
-extern int AuctionPriceMargin;           // the auction's price margin: 0 at start-up, set by the hub
+extern int AuctionPriceMargin;           // the auction's price margin in percent: 0 at start-up, set by the hub
 
 // Sensible subjects on a running game, for the gallery, the walk test and a developer's launcher:
 // the human club (else the first club of the first league), one of its players, a club that is

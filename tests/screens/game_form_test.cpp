@@ -159,11 +159,11 @@ TEST_F(GameFormTest, ABuiltScreenTakesOverItsStubAndKeepsWhatItLeavesOpen)
     EXPECT_EQ(built->description, "TForm36");
     EXPECT_EQ(built->area, TScreenArea::Competitions);
     EXPECT_TRUE(built->modal);
-    RegisterBuiltScreen<TTestForm>("TForm13", "screens/club/hub_screen.cpp");
-    EXPECT_FALSE(FindScreen("TForm13")->modal);  // the hub stays a main screen
+    EXPECT_TRUE(FindScreen("TForm13")->built);
+    EXPECT_FALSE(FindScreen("TForm13")->modal);  // the built hub kept its stand-in's way: a main screen
     RegisterGameScreens();  // the stubs back for the other tests
     EXPECT_FALSE(FindScreen("TForm36")->built);
-    EXPECT_FALSE(FindScreen("TForm13")->built);
+    EXPECT_TRUE(FindScreen("TForm13")->built);  // the hub is built: it takes its place again
 }
 
 TEST_F(GameFormTest, TheStubKeepsTheGameMovingOnlyWithContinuar)

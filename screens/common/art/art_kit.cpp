@@ -9,6 +9,8 @@
 #include "platform/graphics/image_list.h"
 #include "screens/common/art/flag_art.h"
 #include "screens/common/art/list_art.h"
+#include "screens/common/art/hub_art.h"
+#include "screens/common/art/pitch_art.h"
 #include "screens/common/art/title_art.h"
 
 namespace tarvelon::art {
@@ -26,6 +28,16 @@ const NamedPicture kPictures[] = {
     {"tick0", DrawEmptyTick},
     {"tick1", DrawTick},
     {"paleta", DrawPalette},
+    {"campogrande", DrawPitch},
+    {"campoalpha", DrawPitchOverlay},
+    {"camisa0", [] { return DrawShirt(0); }},
+    {"camisa1", [] { return DrawShirt(1); }},
+    {"camisa2", [] { return DrawShirt(2); }},
+    {"camisa3", [] { return DrawShirt(3); }},
+    {"nova_barra", DrawHubTopBar},
+    {"icone_confronto", DrawHeadToHeadIcon},
+    {"icone_arbitro", DrawRefereeIcon},
+    {"icone_carreira", DrawCareerIcon},
 };
 
 QImage WithEdge(QImage image)

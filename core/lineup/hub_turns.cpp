@@ -1,0 +1,94 @@
+#include "core/lineup/hub_turns.h"
+
+#include "core/match/lineup_access.h"
+#include "core/matchday/matchday_globals.h"
+#include "core/matchday/result_effects.h"
+#include "core/progression/calendar_advance.h"
+#include "core/records/game_state.h"
+#include "core/season/calendar.h"
+#include "core/seasonloop/season_loop.h"
+
+namespace tarvelon {
+
+int CurrentHumanTurn = 1;
+
+namespace {
+
+constexpr int kHumanSlots = 6;
+
+int SlotClub(int turn)
+{
+    return turn >= 1 && turn <= kHumanSlots ? Game.HumanClubs[turn - 1] : -1;
+}
+
+int UsedSlots() { return Game.HumanClubCount < kHumanSlots ? Game.HumanClubCount : kHumanSlots; }
+
+void ServeTurn(int turn)
+{
+    CurrentHumanTurn = turn;
+    const int club = SlotClub(turn);
+    Game.CurrentHumanClub = club;
+    if (const TClub* c = ClubAt(club)) {
+        Game.CurrentHumanCoach = c->coach;
+        if (Game.DayKind == 3)
+            CurrentState = c->State;
+    }
+}
+
+bool NationalCupPlays(const TClub& c, int club)
+{
+    if (Game.NationalCupStage == 1)
+        return c.nationalCupEntry != 0 && ClubCountryHasNationalCup(club);
+    return Game.NationalCupStage > 1 && c.nationalCupEntry != 0;
+}
+
+}  // namespace
+
+bool ClubPlaysToday(int kind, int club)
+{
+    const TClub* c = ClubAt(club);
+    if (c == nullptr)
+        return false;
+    switch (kind) {
+    case 0: return ClubHasFriendlyOnDate(Game.DayIndex, club);
+    case 1: return true;
+    case 2: return NationalCupPlays(*c, club);
+    case 3: return c->StateEntry != 0;
+    case 4: return c->FirstContinentalEntry != 0;
+    case 5: return c->clubWorldCupEntry != 0;
+    case 6: return c->SecondContinentalEntry != 0;
+    default: return false;
+    }
+}
+
+bool ChooseFirstHumanTurn()
+{
+    for (int turn = 1; turn <= UsedSlots(); ++turn)
+        if (ClubPlaysToday(Game.DayKind, SlotClub(turn))) {
+            ServeTurn(turn);
+            return true;
+        }
+    return false;
+}
+
+bool NextHumanTurn()
+{
+    while (CurrentHumanTurn < UsedSlots()) {
+        const int turn = CurrentHumanTurn + 1;
+        CurrentHumanTurn = turn;
+        if (ClubPlaysToday(Game.DayKind, SlotClub(turn))) {
+            ServeTurn(turn);
+            return true;
+        }
+    }
+    return false;
+}
+
+void KickOffMatchday()
+{
+    OpenNextMatchday();
+    BeginSeasonLoop(true);
+    UseCoachesLineups();
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,76 @@
+#include "core/lineup/lineup_commit.h"
+
+#include "core/mail/mail.h"
+#include "core/match/computer_lineups.h"
+#include "core/match/lineup_access.h"
+#include "core/match/lineup_ratings.h"
+#include "core/match/match_events.h"
+#include "core/matchday/matchday_globals.h"
+#include "core/tables.h"
+
+namespace tarvelon {
+
+namespace {
+
+int AppendLineup(int club)
+{
+    Lineups.push_back(TLineup{});
+    const int index = static_cast<int>(Lineups.size()) - 1;
+    Clubs[static_cast<std::size_t>(club)].LineupIndex = index;
+    return index;
+}
+
+void ClearMatchFlags(const LineupBoard& board)
+{
+    for (int player : board.rowPlayers)
+        if (TPlayer* p = PlayerAt(player)) {
+            p->OnPitch = 0;
+            p->LineupStatus = 0;
+            p->BlockedThisRound = 0;
+        }
+}
+
+// A tired starter loses his good mood, and his coach hears about him.
+void WarnIfTired(int club, int player)
+{
+    TPlayer* p = PlayerAt(player);
+    if (p == nullptr || p->Energy >= kTiredEnergy || p->Trait1 == kStaminaTrait)
+        return;
+    p->Morale = 1;
+    p->TiredWarning = 1;
+    SendMail(club, mkPlayerMessage, 6, 0, 0, player);
+}
+
+}  // namespace
+
+bool CommitLineup(int club, const LineupBoard& board, bool nationalTeamMode)
+{
+    if (ClubAt(club) == nullptr || !StartersComplete(board))
+        return false;
+    ClearMatchFlags(board);
+    const int index = AppendLineup(club);
+    for (int shirt = 1; shirt <= kStarterShirts; ++shirt) {
+        const ShirtSlot& s = board.shirts[static_cast<std::size_t>(shirt)];
+        const int place = shirt == 1 ? kStarterShirts : shirt - 1;
+        Lineups[static_cast<std::size_t>(index)].pitchSlots[place - 1] = s.pitchSlot;
+        PutPlayerInLineupSlot(club, s.player, place);
+        if (!nationalTeamMode)
+            WarnIfTired(club, s.player);
+    }
+    int benchPlace = 0;
+    for (int shirt = kStarterShirts + 1; shirt <= kShirtCount; ++shirt) {
+        if (!board.HasPlayer(shirt))
+            continue;
+        const int player = board.shirts[static_cast<std::size_t>(shirt)].player;
+        Lineups[static_cast<std::size_t>(index)].bench[benchPlace++] = player;
+        TPlayer* p = PlayerAt(player);
+        p->OnPitch = 0;
+        p->LineupStatus = 2;
+    }
+    CountAvailablePlayers(0, club);
+    ComputeLineupRatings(index);
+    CurrentLeague = 0;
+    return true;
+}
+
+}  // namespace tarvelon

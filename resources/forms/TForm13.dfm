@@ -1,0 +1,509 @@
+object Form13: TForm13
+  Left = 0
+  Top = 0
+  BorderStyle = bsSingle
+  Caption = 'Tarvelon'
+  ClientWidth = 800
+  ClientHeight = 600
+  Color = clBlack
+  KeyPreview = True
+  Position = poScreenCenter
+  Font.Name = 'Arial'
+  Font.Height = -11
+  Font.Color = clWhite
+  OnCreate = FormCreate
+  OnShow = FormShow
+  OnClose = FormClose
+  OnPaint = FormPaint
+  OnKeyDown = FormKeyDown
+  object Gradient1: TGradient
+    Left = 0
+    Top = 66
+    Width = 800
+    Height = 82
+    Style = gsLinearV
+  end
+  object nova_barra: TImage
+    Left = 0
+    Top = 0
+    Width = 800
+    Height = 66
+    ShowHint = True
+    OnMouseDown = nova_barraMouseDown
+    OnMouseMove = nova_barraMouseMove
+  end
+  object escudo: TImage
+    Left = 10
+    Top = 72
+    Width = 72
+    Height = 72
+    Center = True
+    Proportional = True
+    Stretch = True
+    Transparent = True
+  end
+  object nometime_shad: TDcSmoothLabel
+    Left = 92
+    Top = 70
+    Width = 420
+    Height = 38
+    Transparent = True
+  end
+  object nometime: TDcSmoothLabel
+    Left = 90
+    Top = 68
+    Width = 420
+    Height = 38
+    Transparent = True
+  end
+  object lb_tec: TRichLabel
+    Left = 92
+    Top = 106
+    Width = 300
+    Height = 18
+    Font.Name = 'Arial'
+    Font.Height = -13
+    OnClick = lb_tecClick
+  end
+  object lb_infot: TRichLabel
+    Left = 92
+    Top = 125
+    Width = 300
+    Height = 18
+    Font.Name = 'Arial'
+    Font.Height = -12
+  end
+  object lab_data: TRichLabel
+    Left = 400
+    Top = 106
+    Width = 120
+    Height = 18
+    Font.Name = 'Arial'
+    Font.Height = -12
+  end
+  object labmoney: TRichLabel
+    Left = 536
+    Top = 72
+    Width = 216
+    Height = 20
+    Font.Name = 'Arial'
+    Font.Height = -15
+    Font.Style = [fsBold]
+    Hint = 'Finanças do clube'
+    ShowHint = True
+    OnClick = labmoneyClick
+  end
+  object label32: TRichLabel
+    Left = 536
+    Top = 94
+    Width = 216
+    Height = 18
+    Font.Name = 'Arial'
+    Font.Height = -12
+    OnClick = label32Click
+  end
+  object imgmoral: TImage
+    Left = 764
+    Top = 72
+    Width = 24
+    Height = 24
+    Hint = 'Ânimo do elenco'
+    ShowHint = True
+    Transparent = True
+  end
+  object lb_cd: TRichLabel
+    Left = 536
+    Top = 114
+    Width = 70
+    Height = 16
+    Font.Name = 'Arial'
+    Font.Height = -11
+  end
+  object bar1: TDcSmoothProgressBar
+    Left = 610
+    Top = 114
+    Width = 178
+    Height = 14
+    Hint = 'Confiança da diretoria'
+    ShowHint = True
+  end
+  object lb_ct: TRichLabel
+    Left = 536
+    Top = 131
+    Width = 70
+    Height = 16
+    Font.Name = 'Arial'
+    Font.Height = -11
+  end
+  object bar2: TDcSmoothProgressBar
+    Left = 610
+    Top = 131
+    Width = 178
+    Height = 14
+    Hint = 'Confiança da torcida'
+    ShowHint = True
+  end
+  object Label12: TLabel
+    Left = 10
+    Top = 152
+    Caption = 'Elenco'
+    Font.Name = 'Arial'
+    Font.Height = -13
+    Font.Style = [fsBold]
+    Transparent = True
+  end
+  object gridview1: TDataGrid
+    Left = 8
+    Top = 170
+    Width = 522
+    Height = 352
+    Options = [goHeader, goSelectFullRow, goDisableColumnMoving]
+    GridLinesStyle = lsVerticalOnly
+    HeaderSize = 20
+    RowSize = 20
+    SelectionColor = clNavy
+    Font.Name = 'Arial'
+    Font.Height = -11
+    Font.Color = clBlack
+    OnSelectCell = gridview1SelectCell
+    OnCellColoring = gridview1CellColoring
+    OnCellFormating = gridview1CellFormating
+    OnHeaderClick = gridview1HeaderClick
+    OnDblClick = gridview1DblClick
+    object id: TDgNumberColumn
+      Position = 0
+      Visible = False
+    end
+    object status: TDgImageColumn
+      Position = 1
+      Width = 28
+      Options = [coCanClick, coCanSort]
+    end
+    object posicaojog: TDgTextColumn
+      Header.Caption = 'P'
+      Position = 2
+      Width = 20
+      Alignment = taCenter
+      Options = [coCanClick]
+    end
+    object condicao: TDgImageColumn
+      Position = 3
+      Width = 20
+      Options = [coCanClick, coCanSort]
+    end
+    object nome: TDgTextColumn
+      Header.Caption = 'Nome'
+      Position = 4
+      Width = 110
+      Options = [coCanClick, coCanSort]
+    end
+    object funcaojog: TDgTextColumn
+      Header.Caption = 'Lado'
+      Position = 5
+      Width = 32
+      Alignment = taCenter
+      Options = [coCanClick, coCanSort]
+    end
+    object forca: TDgNumberColumn
+      Header.Caption = 'F'
+      Position = 6
+      Width = 26
+      Options = [coCanClick, coCanSort]
+    end
+    object energia: TDgProgressColumn
+      Header.Caption = 'Energia'
+      Position = 7
+      Width = 46
+      Options = [coCanClick, coCanSort]
+    end
+    object salario: TDgTextColumn
+      Header.Caption = 'Salário'
+      Position = 8
+      Width = 58
+      Alignment = taRightJustify
+      Options = [coCanClick]
+    end
+    object passe: TDgTextColumn
+      Header.Caption = 'Passe'
+      Position = 9
+      Width = 54
+      Alignment = taRightJustify
+      Options = [coCanClick]
+    end
+    object gols: TDgNumberColumn
+      Header.Caption = 'G'
+      Position = 10
+      Width = 22
+      Options = [coCanClick, coCanSort]
+    end
+    object habilidades: TDgTextColumn
+      Header.Caption = 'Car.'
+      Position = 11
+      Width = 38
+      Options = [coCanClick, coCanSort]
+    end
+    object idade: TDgNumberColumn
+      Header.Caption = 'I'
+      Position = 12
+      Width = 22
+      Options = [coCanClick, coCanSort]
+    end
+    object moral: TDgImageColumn
+      Header.Caption = 'M'
+      Position = 13
+      Width = 22
+      Options = [coCanClick, coCanSort]
+    end
+    object passet: TDgNumberColumn
+      Position = 14
+      Visible = False
+    end
+    object salariot: TDgNumberColumn
+      Position = 15
+      Visible = False
+    end
+    object colstatus: TDgTextColumn
+      Position = 16
+      Visible = False
+    end
+  end
+  object lb_total: TRichLabel
+    Left = 10
+    Top = 526
+    Width = 200
+    Height = 18
+    Font.Name = 'Arial'
+    Font.Height = -12
+  end
+  object btvender: TGradButton
+    Left = 8
+    Top = 552
+    Width = 70
+    Height = 30
+    Caption = 'vender'
+    ColorScheme = csNeoSilver
+    OnClick = btvenderClick
+  end
+  object btalterasal: TGradButton
+    Left = 82
+    Top = 552
+    Width = 70
+    Height = 30
+    Caption = 'contrato'
+    ColorScheme = csNeoSilver
+    OnClick = btalterasalClick
+  end
+  object btaposenta: TGradButton
+    Left = 156
+    Top = 552
+    Width = 76
+    Height = 30
+    Caption = 'aposentar'
+    ColorScheme = csNeoSilver
+    OnClick = btaposentaClick
+  end
+  object Button4: TGradButton
+    Left = 236
+    Top = 552
+    Width = 150
+    Height = 30
+    Caption = 'Retirar da lista de venda'
+    ColorScheme = csNeoSilver
+    Visible = False
+    OnClick = Button4Click
+  end
+  object btjogar: TDcGlowButton
+    Left = 392
+    Top = 546
+    Width = 138
+    Height = 40
+    Caption = 'Escalar Time'
+    Font.Name = 'Arial'
+    Font.Height = -15
+    Font.Style = [fsBold]
+    Font.Color = clNavy
+    OnClick = btjogarClick
+  end
+  object Label23: TLabel
+    Left = 538
+    Top = 152
+    Caption = 'Próximo jogo'
+    Font.Name = 'Arial'
+    Font.Height = -13
+    Font.Style = [fsBold]
+    Transparent = True
+  end
+  object esc1: TImage
+    Left = 538
+    Top = 172
+    Width = 56
+    Height = 56
+    Center = True
+    Proportional = True
+    Stretch = True
+    Transparent = True
+  end
+  object lb_infonext: TRichLabel
+    Left = 600
+    Top = 170
+    Width = 192
+    Height = 58
+    Font.Name = 'Arial'
+    Font.Height = -12
+  end
+  object Image13: TImage
+    Left = 600
+    Top = 232
+    Width = 24
+    Height = 24
+    Hint = 'Histórico de confrontos'
+    ShowHint = True
+    OnClick = Image13Click
+  end
+  object icon_arbitro: TImage
+    Left = 630
+    Top = 232
+    Width = 24
+    Height = 24
+    ShowHint = True
+    OnClick = icon_arbitroClick
+  end
+  object pinfo_panel: TPanel
+    Left = 536
+    Top = 264
+    Width = 256
+    Height = 322
+    BevelOuter = bvNone
+    Color = clBlack
+    object lb_infojogn: TRichLabel
+      Left = 8
+      Top = 6
+      Width = 240
+      Height = 20
+      Font.Name = 'Arial'
+      Font.Height = -13
+    end
+    object Image1: TImage
+      Left = 226
+      Top = 28
+      Width = 20
+      Height = 14
+    end
+    object lb_infojog: TRichLabel
+      Left = 8
+      Top = 46
+      Width = 240
+      Height = 240
+      Font.Name = 'Arial'
+      Font.Height = -12
+    end
+    object Image4: TImage
+      Left = 8
+      Top = 290
+      Width = 24
+      Height = 24
+      Hint = 'Carreira do jogador'
+      ShowHint = True
+      OnClick = Image4Click
+    end
+  end
+  object p_conf: TPanel
+    Left = 536
+    Top = 264
+    Width = 256
+    Height = 322
+    BevelOuter = bvNone
+    Color = clBlack
+    Visible = False
+    object pimg: TImage
+      Left = 8
+      Top = 6
+      Width = 40
+      Height = 40
+      Center = True
+      Proportional = True
+      Stretch = True
+    end
+    object lb_conft1: TRichLabel
+      Left = 54
+      Top = 6
+      Width = 196
+      Height = 18
+      Font.Name = 'Arial'
+      Font.Height = -12
+      OnClick = lb_conftClick
+    end
+    object pimg2: TImage
+      Left = 8
+      Top = 50
+      Width = 40
+      Height = 40
+      Center = True
+      Proportional = True
+      Stretch = True
+    end
+    object lb_conft2: TRichLabel
+      Left = 54
+      Top = 50
+      Width = 196
+      Height = 18
+      Font.Name = 'Arial'
+      Font.Height = -12
+      OnClick = lb_conftClick
+    end
+    object lb_conf1: TRichLabel
+      Left = 8
+      Top = 98
+      Width = 244
+      Height = 18
+      Font.Name = 'Arial'
+      Font.Height = -12
+    end
+    object lb_conf2: TRichLabel
+      Left = 8
+      Top = 120
+      Width = 244
+      Height = 60
+      Font.Name = 'Arial'
+      Font.Height = -11
+    end
+    object lb_conf3: TRichLabel
+      Left = 8
+      Top = 186
+      Width = 244
+      Height = 80
+      Font.Name = 'Arial'
+      Font.Height = -11
+      OnClick = lb_conf3Click
+    end
+    object lb_conf4: TRichLabel
+      Left = 8
+      Top = 270
+      Width = 244
+      Height = 40
+      Font.Name = 'Arial'
+      Font.Height = -11
+    end
+  end
+  object Timer1: TTimer
+    Enabled = False
+    Interval = 500
+    OnTimer = Timer1Timer
+  end
+  object ImageList1: TImageList
+    Width = 16
+    Height = 16
+  end
+  object ImageList2: TImageList
+    Width = 16
+    Height = 16
+  end
+  object ImageList3: TImageList
+    Width = 24
+    Height = 24
+  end
+  object ImageList5: TImageList
+    Width = 24
+    Height = 18
+  end
+end

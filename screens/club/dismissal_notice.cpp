@@ -1,0 +1,74 @@
+// The dismissal notice (TForm31).
+#include "screens/club/dismissal_notice.h"
+
+#include "controls/grad_button.h"
+#include "core/career/career_state.h"
+#include "core/format/images.h"
+#include "core/tables.h"
+#include "core/views/dismissal_text.h"
+#include "platform/forms/application.h"
+#include "platform/forms/keys.h"
+#include "platform/graphics/picture.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "screens/common/screen_registry.h"
+
+namespace tarvelon {
+
+DismissalNoticeSubject DismissalNotice;
+
+namespace {
+
+std::string CoachName(int coach)
+{
+    return coach >= 0 && coach < static_cast<int>(Coaches.size()) ? Coaches[static_cast<std::size_t>(coach)].name.str()
+                                                                   : "";
+}
+
+}  // namespace
+
+TForm31::TForm31(TComponent* owner) : TGameForm(owner, "TForm31", {.swallowAltF4 = true, .closeOnEscape = true})
+{
+    BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
+    BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
+    BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {
+        if (key == VK_RETURN) {
+            key = 0;
+            Close();
+        }
+    });
+    BindHandler("GradButton2Click", [this](TObject*) { Close(); });
+    ReadDescription();
+    escudo = FindChild<TImage>("escudo");
+    Label1 = FindChild<TLabel>("Label1");
+    Label2 = FindChild<TLabel>("Label2");
+    Label3 = FindChild<TLabel>("Label3");
+    Label4 = FindChild<TLabel>("Label4");
+    Label5 = FindChild<TLabel>("Label5");
+    GradButton2 = FindChild<TGradButton>("GradButton2");
+}
+
+void TForm31::FormCreate()
+{
+    const DismissalNoticeSubject& notice = DismissalNotice;
+    if (escudo) {
+        const std::string crest = CrestPath(notice.club);
+        if (!crest.empty())
+            escudo->Picture().LoadFromFile(crest);
+    }
+    if (Label3) Label3->SetCaption(CoachName(notice.firedCoach));
+    if (Label4) Label4->SetCaption(DismissalMessage(notice.club, notice.firedCoach, CoachResigned));
+    CoachResigned = false;
+    if (Label5 && notice.replacement >= 0)
+        Label5->SetCaption("Para seu lugar foi contratado " + CoachName(notice.replacement));
+}
+
+void ShowCoachDismissalOnScreen(int club, int firedCoach, int replacement)
+{
+    if (replacement < 0)
+        return;
+    DismissalNotice = {club, firedCoach, replacement};
+    if (TGameForm* notice = CreateScreen("TForm31", Application))
+        notice->ShowModal();
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,703 @@
+// The hub between matchdays (TForm13).
+#include "screens/club/hub_screen.h"
+
+#include <algorithm>
+
+#include "controls/dc_glow_button.h"
+#include "controls/dc_smooth_label.h"
+#include "controls/dc_smooth_progress_bar.h"
+#include "controls/grad_button.h"
+#include "controls/gradient.h"
+#include "core/basics/datetime.h"
+#include "core/basics/random.h"
+#include "core/economy/loans.h"
+#include "core/format/images.h"
+#include "core/format/money_format.h"
+#include "core/format/screen_size.h"
+#include "core/lineup/hub_turns.h"
+#include "core/match/lineup_access.h"
+#include "core/match/match_records.h"
+#include "core/match/computer_lineups.h"
+#include "core/newgame/session_globals.h"
+#include "core/persist/saved_game.h"
+#include "core/records/game_state.h"
+#include "core/season/calendar.h"
+#include "core/vocab/tactics_board.h"
+#include "core/views/hub_views.h"
+#include "grid/dg_column_classes.h"
+#include "grid/dg_grid.h"
+#include "platform/forms/keys.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/timer.h"
+#include "platform/graphics/picture.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/image_list_component.h"
+#include "richtext/html_label.h"
+#include "screens/common/art/art_kit.h"
+#include "screens/common/art/hub_art.h"
+#include "screens/common/art/squad_icons.h"
+#include "screens/common/form_references.h"
+#include "screens/common/grid_helpers.h"
+#include "screens/common/navigator.h"
+#include "screens/common/queued_call.h"
+#include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
+#include "screens/competitions/title_screen.h"
+#include "screens/matchday/lineup_screen.h"
+
+namespace tarvelon {
+
+bool PostRoundPending = false;
+
+namespace {
+
+// What each spot of the top bar opens (the menus behind some spots open their first screen).
+const char* const kBarScreens[art::kHubBarSpotCount] = {"TForm32", "TForm18", "TForm22", "TForm36", "TForm8", "TForm14",
+                                                       "TForm27", "TForm47", "TForm29", "TForm20", "TForm71"};
+
+TClub* CurrentClub() { return ClubAt(Game.CurrentHumanClub); }
+
+void ShowPictureFile(TImage* image, const std::string& path)
+{
+    if (image == nullptr)
+        return;
+    if (path.empty() || !image->Picture().LoadFromFile(path))
+        image->Picture().Clear();
+}
+
+void ShowPicture(TImage* image, const QImage& picture)
+{
+    if (image != nullptr && !picture.isNull())
+        image->Picture().SetGraphic(std::make_unique<TImageGraphic>(picture, TImageFormat::Png));
+}
+
+std::string Num(int value) { return std::to_string(value); }
+
+int Byte(TColor c, int shift) { return (c >> shift) & 0xFF; }
+
+bool AnyByteBelow(TColor c, int limit)
+{
+    return Byte(c, 0) < limit || Byte(c, 8) < limit || Byte(c, 16) < limit;
+}
+
+TColor ShiftedColor(TColor bg)
+{
+    const int mean = (Byte(bg, 0) + Byte(bg, 8) + Byte(bg, 16)) / 3;
+    const int dr = mean <= 127 ? 35 : -35;
+    const int db = mean <= 127 ? 55 : -65;
+    auto clamp = [](int v) { return std::clamp(v, 0, 255); };
+    return RGB(clamp(Byte(bg, 0) + dr), clamp(Byte(bg, 8) + dr), clamp(Byte(bg, 16) + db));
+}
+
+void SetCellHint(TDataGrid& grid, const char* column, int row, const std::string& hint)
+{
+    if (TDgCustomColumn* c = grid.ColumnByName(column))
+        grid.GetCell(c->Index(), row)->SetHint(hint);
+}
+
+}  // namespace
+
+TForm13::TForm13(TComponent* owner) : TGameForm(owner, "TForm13", {.swallowAltF4 = true})
+{
+    BindHandlers();
+    ReadDescription();
+    FindChildren();
+}
+
+void TForm13::BindHandlers()
+{
+    BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
+    BindHandler("FormShow", [this](TObject*) { FormShow(); });
+    BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
+    BindHandler("FormPaint", [](TObject*) {});
+    BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState shift) { FormKeyDown(key, shift); });
+    BindHandler("Timer1Timer", [this](TObject*) { Timer1Timer(); });
+    BindHandler("btjogarClick", [this](TObject*) { btjogarClick(); });
+    BindHandler("btvenderClick", [this](TObject*) { OpenWithPlayer("TForm44"); });
+    BindHandler("btalterasalClick", [this](TObject*) { OpenWithPlayer("TForm24"); });
+    BindHandler("btaposentaClick", [this](TObject*) { OpenWithPlayer("TForm48"); });
+    BindHandler("Button4Click", [](TObject*) {});  // taking a player off the list is one of the player actions
+    BindHandler("gridview1SelectCell", [this](TObject*, int, int row) { gridview1SelectCell(row); });
+    BindHandler("gridview1CellColoring",
+                [this](TObject*, int col, int row, TColor& cell, TColor&, TCellState state) {
+                    gridview1CellColoring(col, row, cell, state.Contains(csSelected));
+                });
+    BindHandler("gridview1CellFormating", [this](TObject*, int col, int row, TColor& text, TFontStyles&,
+                                                 TCellState state) {
+        gridview1CellFormating(col, row, text, state.Contains(csSelected));
+    });
+    BindHandler("gridview1HeaderClick", [this](TObject*, int col) { gridview1HeaderClick(col); });
+    BindHandler("gridview1DblClick", [this](TObject*) { OpenWithPlayer("TForm16"); });
+    BindHandler("Image4Click", [this](TObject*) { OpenWithPlayer("TForm16"); });
+    BindHandler("Image13Click", [this](TObject*) { ShowHeadToHead(opponent_); });
+    BindHandler("icon_arbitroClick", [](TObject*) { OpenScreen("TForm80"); });
+    BindHandler("lb_tecClick", [](TObject*) { OpenScreen("TForm47"); });
+    BindHandler("labmoneyClick", [](TObject*) { OpenScreen("TForm22"); });
+    BindHandler("label32Click", [](TObject*) { OpenScreen("TForm62"); });
+    BindHandler("lb_conftClick", [](TObject* sender) {
+        if (auto* label = dynamic_cast<TComponent*>(sender)) {
+            RecordClub = static_cast<int>(label->Tag());
+            OpenScreen("TForm55");
+        }
+    });
+    BindHandler("lb_conf3Click", [this](TObject*) {
+        HeadToHeadClubs = {Game.CurrentHumanClub, opponent_};
+        OpenScreen("TForm15");
+    });
+    BindHandler("nova_barraMouseDown", [this](TObject*, TMouseButton, TShiftState, int x, int y) {
+        OpenBarSpot(BarSpotAt(x, y));
+    });
+    BindHandler("nova_barraMouseMove", [this](TObject*, TShiftState, int x, int y) {
+        const int spot = BarSpotAt(x, y);
+        nova_barra->SetCursor(spot >= 0 ? crHandPoint : crDefault);
+        nova_barra->SetHint(spot >= 0 ? art::kHubBarSpots[static_cast<std::size_t>(spot)].hint : "");
+    });
+}
+
+void TForm13::FindChildren()
+{
+    nova_barra = FindChild<TImage>("nova_barra");
+    Gradient1 = FindChild<TGradient>("Gradient1");
+    escudo = FindChild<TImage>("escudo");
+    nometime = FindChild<TDcSmoothLabel>("nometime");
+    nometime_shad = FindChild<TDcSmoothLabel>("nometime_shad");
+    lb_tec = FindChild<TRichLabel>("lb_tec");
+    lb_infot = FindChild<TRichLabel>("lb_infot");
+    lab_data = FindChild<TRichLabel>("lab_data");
+    labmoney = FindChild<TRichLabel>("labmoney");
+    label32 = FindChild<TRichLabel>("label32");
+    imgmoral = FindChild<TImage>("imgmoral");
+    lb_cd = FindChild<TRichLabel>("lb_cd");
+    lb_ct = FindChild<TRichLabel>("lb_ct");
+    bar1 = FindChild<TDcSmoothProgressBar>("bar1");
+    bar2 = FindChild<TDcSmoothProgressBar>("bar2");
+    Label12 = FindChild<TLabel>("Label12");
+    Label23 = FindChild<TLabel>("Label23");
+    gridview1 = FindChild<TDataGrid>("gridview1");
+    lb_total = FindChild<TRichLabel>("lb_total");
+    btvender = FindChild<TGradButton>("btvender");
+    btalterasal = FindChild<TGradButton>("btalterasal");
+    btaposenta = FindChild<TGradButton>("btaposenta");
+    Button4 = FindChild<TGradButton>("Button4");
+    btjogar = FindChild<TDcGlowButton>("btjogar");
+    esc1 = FindChild<TImage>("esc1");
+    lb_infonext = FindChild<TRichLabel>("lb_infonext");
+    Image13 = FindChild<TImage>("Image13");
+    icon_arbitro = FindChild<TImage>("icon_arbitro");
+    pinfo_panel = FindChild<TWinControl>("pinfo_panel");
+    lb_infojogn = FindChild<TRichLabel>("lb_infojogn");
+    lb_infojog = FindChild<TRichLabel>("lb_infojog");
+    Image1 = FindChild<TImage>("Image1");
+    Image4 = FindChild<TImage>("Image4");
+    p_conf = FindChild<TWinControl>("p_conf");
+    pimg = FindChild<TImage>("pimg");
+    pimg2 = FindChild<TImage>("pimg2");
+    lb_conft1 = FindChild<TRichLabel>("lb_conft1");
+    lb_conft2 = FindChild<TRichLabel>("lb_conft2");
+    lb_conf1 = FindChild<TRichLabel>("lb_conf1");
+    lb_conf2 = FindChild<TRichLabel>("lb_conf2");
+    lb_conf3 = FindChild<TRichLabel>("lb_conf3");
+    lb_conf4 = FindChild<TRichLabel>("lb_conf4");
+    Timer1 = FindChild<TTimer>("Timer1");
+    ImageList1 = FindChild<TCustomImageList>("ImageList1");
+    ImageList2 = FindChild<TCustomImageList>("ImageList2");
+    ImageList3 = FindChild<TCustomImageList>("ImageList3");
+    ImageList5 = FindChild<TCustomImageList>("ImageList5");
+}
+
+void TForm13::FormCreate()
+{
+    const int draw = Random(10);
+    AuctionPriceMargin = draw <= 3 ? -10 : draw <= 7 ? 0 : 5;
+    ReturnExpiredLoans(TodayDate());
+    FitToScreen();
+    FillImageLists();
+    StyleLabels();
+    ShowPicture(nova_barra, art::Picture("nova_barra"));
+    ShowPicture(Image13, art::Picture("icone_confronto"));
+    ShowPicture(Image4, art::Picture("icone_carreira"));
+    if (label32)
+        label32->SetHTMLText("<SHAD>Sem mensagens</SHAD>");
+    const bool someonePlays = ChooseFirstHumanTurn();
+    if (!someonePlays)
+        CurrentHumanTurn = 1;
+    RefreshHub();
+    Autosave(true);
+    PostRoundPending = true;
+    if (Timer1)
+        Timer1->SetEnabled(true);
+    // Human clubs in the game, none of them playing today: the matchday opens at once.
+    if (!someonePlays && Game.HumanClubCount > 0)
+        RunQueued([this] { KickOff(); });
+}
+
+void TForm13::FillImageLists()
+{
+    if (ImageList1) art::FillMoraleImages(*ImageList1);
+    if (ImageList2) art::FillConditionImages(*ImageList2);
+    if (ImageList3) art::FillMoodImages(*ImageList3);
+    if (ImageList5) art::FillShirtStatusImages(*ImageList5);
+    if (!gridview1)
+        return;
+    auto images = [this](const char* column, TCustomImageList* list) {
+        if (auto* c = dynamic_cast<TDgImageColumn*>(gridview1->ColumnByName(column)))
+            c->SetImages(list);
+    };
+    images("status", ImageList5);
+    images("condicao", ImageList2);
+    images("moral", ImageList1);
+}
+
+void TForm13::StyleLabels()
+{
+    for (TRichLabel* label : {lb_tec, lb_infot, lab_data, labmoney, label32, lb_cd, lb_ct, lb_total, lb_infonext,
+                              lb_infojogn, lb_infojog, lb_conft1, lb_conft2, lb_conf1, lb_conf2, lb_conf3, lb_conf4}) {
+        if (!label)
+            continue;
+        label->SetTransparent(true);
+        label->SetShadowColor(clBlack);
+        label->SetShadowOffset(1);
+    }
+    for (TRichLabel* link : {lb_tec, labmoney, label32, lb_conft1, lb_conft2, lb_conf3})
+        if (link)
+            link->SetCursor(crHandPoint);
+    for (TImage* link : {Image13, icon_arbitro, Image4})
+        if (link)
+            link->SetCursor(crHandPoint);
+    if (lb_cd) lb_cd->SetHTMLText(Shadowed("Diretoria"));
+    if (lb_ct) lb_ct->SetHTMLText(Shadowed("Torcida"));
+}
+
+void TForm13::FormShow()
+{
+    if (nometime) {
+        nometime->Hide();
+        nometime->Show();
+    }
+}
+
+void TForm13::RefreshHub()
+{
+    TClub* club = CurrentClub();
+    if (club == nullptr)
+        return;
+    Game.CurrentHumanCoach = club->coach;
+    CountAvailablePlayers(0, Game.CurrentHumanClub);
+    RefreshRosterGrid();
+    RefreshHubHeader();
+    ShowNextMatch();
+    ShowReferee();
+}
+
+void TForm13::RefreshHubHeader()
+{
+    TClub* club = CurrentClub();
+    if (club == nullptr)
+        return;
+    const TColor bg = club->BackColor;
+    const TColor fg = club->TextColor;
+    if (auto* energy = dynamic_cast<TDgProgressColumn*>(gridview1 ? gridview1->ColumnByName("energia") : nullptr)) {
+        const TColor bar = AnyByteBelow(bg, 231) ? bg : fg;
+        energy->SetProgressColor(bar);
+        energy->SetHighValueColor(bar);
+    }
+    const int shadow = AnyByteBelow(fg, 80) && Byte(fg, 0) < 80 && Byte(fg, 8) < 80 && Byte(fg, 16) < 80 ? 0 : 1;
+    for (TRichLabel* label : {lb_infojog, lb_tec, lb_infot, lb_cd, lb_ct, lb_infojogn, lb_infonext, lb_conf1, lb_conf2,
+                              lb_conf3, lb_conf4, lb_conft1, lb_conft2})
+        if (label)
+            label->SetShadowOffset(shadow);
+    for (TDcSmoothProgressBar* bar : {bar1, bar2}) {
+        if (!bar) continue;
+        bar->Appearance().ProgressFill().SetColor(bg);
+        bar->Appearance().ProgressFill().SetColorTo(bg);
+        bar->Appearance().ProgressFont().SetColor(fg);
+    }
+    const std::string name = club->name.str();
+    if (nometime) {
+        nometime->Caption().SetText(name);
+        nometime->Caption().Font().SetName("Arial Black");
+        nometime->Caption().Font().SetSize(20);
+        nometime->Caption().SetColorStart(bg);
+        nometime->Caption().SetColorEnd(fg);
+    }
+    if (nometime_shad) {
+        nometime_shad->Caption().SetText(name);
+        nometime_shad->Caption().Font().SetName("Arial Black");
+        nometime_shad->Caption().Font().SetSize(20);
+        nometime_shad->Caption().SetColorStart(clBlack);
+        nometime_shad->Caption().SetColorEnd(clBlack);
+    }
+    if (bar1) bar1->SetPosition(std::max(0, club->boardConfidence));
+    if (bar2) bar2->SetPosition(std::max(0, club->SupportersMood));
+    Font().SetColor(fg);
+    for (TRichLabel* label : {lb_infonext, lb_infojog, lb_infojogn, lb_cd, lb_ct, lb_tec, lb_infot, lb_conf1, lb_conf2,
+                              lb_conf3, lb_conf4, lb_conft1, lb_conft2, label32, lb_total, lab_data, labmoney})
+        if (label)
+            label->Font().SetColor(fg);
+    for (TLabel* label : {Label12, Label23})
+        if (label)
+            label->Font().SetColor(fg);
+    SetColor(bg);
+    if (pinfo_panel) pinfo_panel->SetColor(bg);
+    if (p_conf) p_conf->SetColor(bg);
+    if (Gradient1) {
+        Gradient1->SetColorBegin(bg);
+        Gradient1->SetColorEnd(ShiftedColor(bg));
+    }
+    if (gridview1) {
+        // The selected row in the club's colours, its text in the other one.
+        const bool whiteText = fg == clWhite;
+        gridview1->SetSelectionColor(whiteText ? bg : fg);
+        gridview1->SetHighlightedTextColor(whiteText ? fg : bg);
+    }
+    const int coach = club->coach;
+    const std::string coachName =
+        coach >= 0 && coach < static_cast<int>(Coaches.size()) ? Coaches[static_cast<std::size_t>(coach)].name.str() : "";
+    if (lb_tec) lb_tec->SetHTMLText("<shad><b>Téc:</b><u>" + coachName + "</u></shad>");
+    if (lab_data) lab_data->SetHTMLText(Shadowed(DateToStr(TodayDate())));
+    if (lb_infot) lb_infot->SetHTMLText(Shadowed(DivisionText(Game.CurrentHumanClub)));
+    if (labmoney) labmoney->SetHTMLText(Shadowed(FormatMoneyWords64(CurrencyUnits(club->cash))));
+    ShowPictureFile(escudo, CrestPath(Game.CurrentHumanClub));
+    if (imgmoral && ImageList3 && club->squadMood >= 1 && club->squadMood <= 3)
+        ShowPicture(imgmoral, ImageList3->Image(club->squadMood - 1));
+    const int unread = CountUnreadNews(Game.CurrentHumanClub);
+    if (label32 && unread == 1)
+        label32->SetHTMLText(Shadowed("1 notícia não lida"));
+    else if (label32 && unread > 1)
+        label32->SetHTMLText(Shadowed(Num(unread) + " notícias não lidas"));
+}
+
+void TForm13::ShowNextMatch()
+{
+    const NextMatchView next = NextMatchOf(Game.CurrentHumanClub);
+    opponent_ = next.opponent;
+    if (lb_infonext) {
+        lb_infonext->SetTag(next.opponent);
+        lb_infonext->SetHTMLText(next.html);
+        lb_infonext->SetCursor(next.opponentIsGuest || next.opponent < 0 ? crDefault : crHandPoint);
+    }
+    ShowPictureFile(esc1, next.opponent >= 0 ? CrestPath(next.opponent) : "");
+    ShowPictureFile(pimg, CrestPath(Game.CurrentHumanClub));
+    ShowPictureFile(pimg2, next.opponent >= 0 ? CrestPath(next.opponent) : "");
+    if (Image13)
+        Image13->SetVisible(next.opponent >= 0);
+}
+
+void TForm13::ShowReferee()
+{
+    if (icon_arbitro == nullptr)
+        return;
+    // The referee the match will have, not only one of the day's pool.
+    const int referee = RefereeOfClubsMatchToday(Game.CurrentHumanClub, CurrentHumanTurn);
+    if (referee <= 0 || referee > kRefereeCount)
+        return;
+    icon_arbitro->SetHint("Árbitro: " + RefereeName(referee));
+    icon_arbitro->SetTag(referee);
+    ShowPicture(icon_arbitro, art::Picture("icone_arbitro"));
+}
+
+void TForm13::ShowHeadToHead(int opponent)
+{
+    if (opponent < 0 || !p_conf)
+        return;
+    const HeadToHeadView view = HeadToHeadOf(Game.CurrentHumanClub, opponent);
+    if (pinfo_panel) pinfo_panel->Hide();
+    p_conf->Show();
+    p_conf->BringToFront();
+    lb_conft1->SetHTMLText(view.ownTitle);
+    lb_conft1->SetTag(Game.CurrentHumanClub);
+    lb_conft2->SetHTMLText(view.opponentTitle);
+    lb_conft2->SetTag(opponent);
+    lb_conf3->SetTag(opponent);
+    lb_conf1->SetHTMLText(view.summary);
+    lb_conf2->SetHTMLText(view.lines);
+    lb_conf3->SetHTMLText(view.lastGame);
+    lb_conf4->SetHTMLText(view.seasons);
+}
+
+void TForm13::RefreshRosterGrid()
+{
+    if (!gridview1)
+        return;
+    gridview1->BeginUpdate();
+    gridview1->ClearRows();
+    for (int player : SquadInListOrder(Game.CurrentHumanClub))
+        FillRosterRow(player);
+    gridview1->EndUpdate();
+    if (lb_total)
+        lb_total->SetHTMLText(Shadowed(Num(gridview1->RowCount()) + " jogadores"));
+    if (gridview1->RowCount() > 0)
+        gridview1->SetSelectedRow(0);
+}
+
+void TForm13::FillRosterRow(int player)
+{
+    const RosterRowView view = RosterRowOf(player);
+    const TPlayer* p = PlayerAt(player);
+    gridview1->AddRow();
+    const int row = gridview1->RowCount() - 1;
+    auto set = [this, row](const char* column, const std::string& text) { gridview1->SetCellTextByName(column, row, text); };
+    set("id", Num(player));
+    set("colstatus", view.colstatus);
+    set("posicaojog", view.position);
+    set("nome", view.name);
+    set("funcaojog", view.side);
+    set("forca", Num(view.strength));
+    set("energia", Num(view.energy));
+    set("salario", view.wageText);
+    set("salariot", std::to_string(view.wage));
+    SetCellHint(*gridview1, "salario", row, view.wageHint);
+    set("passe", view.priceText);
+    SetCellHint(*gridview1, "passe", row, view.priceHint);
+    set("passet", std::to_string(view.price));
+    set("gols", Num(view.goals));
+    set("habilidades", view.traits);
+    SetCellHint(*gridview1, "habilidades", row, view.traitsHint);
+    set("idade", Num(view.age));
+    set("moral", Num(view.moraleImage));
+    set("condicao", view.condition ? Num(view.condition) : "");
+    set("status", Num(p ? std::clamp(p->ShirtNumber, 0, 28) : 0));
+}
+
+int TForm13::SelectedPlayer()
+{
+    if (!gridview1 || gridview1->SelectedRow() < 0 || gridview1->SelectedRow() >= gridview1->RowCount())
+        return 0;
+    return std::atoi(gridview1->GetCellTextByName("id", gridview1->SelectedRow()).c_str());
+}
+
+void TForm13::gridview1SelectCell(int row)
+{
+    if (!gridview1 || row < 0 || row >= gridview1->RowCount())
+        return;
+    ShowPlayerCard(std::atoi(gridview1->GetCellTextByName("id", row).c_str()));
+    UpdatePlayerActions();
+}
+
+void TForm13::ShowPlayerCard(int player)
+{
+    const TPlayer* p = PlayerAt(player);
+    if (p == nullptr)
+        return;
+    const bool tall = ClientHeight() > 600;  // a form scaled up for a larger screen
+    if (p_conf) p_conf->Hide();
+    if (pinfo_panel) pinfo_panel->Show();
+    if (Image1 && Form1) {
+        if (auto* title = dynamic_cast<TForm1*>(Form1.Get()); title && title->ImageList1)
+            ShowPicture(Image1, title->ImageList1->Image(p->nationality));
+        Image1->Show();
+    }
+    if (lb_infojogn) lb_infojogn->SetHTMLText(PlayerCardName(player, tall));
+    if (lb_infojog) lb_infojog->SetHTMLText(PlayerCardText(player, tall));
+}
+
+void TForm13::UpdatePlayerActions()
+{
+    const TPlayer* p = PlayerAt(SelectedPlayer());
+    const TClub* c = CurrentClub();
+    if (p == nullptr || c == nullptr)
+        return;
+    const bool onLoan = p->loanStatus == 2;
+    if (Button4) Button4->SetVisible(p->ListedForSale != 0);
+    bool sell = c->squadSize >= 12 && c->AvailablePlayers >= 11 && !onLoan;
+    if (p->Position == 0 && p->ContractEnd <= TodayDate())
+        sell = sell && c->playersPerPosition[0] > 1;
+    if (btvender) btvender->SetEnabled(sell);
+    if (btalterasal) btalterasal->SetEnabled(!onLoan);
+    if (btaposenta) btaposenta->SetEnabled(!onLoan && p->Age >= 32);
+}
+
+bool TForm13::ColumnIs(int col, const char* name) const
+{
+    const TDgCustomColumn* c = gridview1 ? gridview1->ColumnByName(name) : nullptr;
+    return c != nullptr && c->Index() == col;
+}
+
+void TForm13::gridview1CellColoring(int, int row, TColor& cellColor, bool selected)
+{
+    if (selected)
+        return;
+    if (Game.colouredPlayerLists) {
+        const TPlayer* p = PlayerAt(std::atoi(gridview1->GetCellTextByName("id", row).c_str()));
+        if (p != nullptr && p->Position >= 0 && p->Position < 5)
+            cellColor = Game.listColours[p->Position];
+        return;
+    }
+    cellColor = AlternateRowColor(row + 1);
+}
+
+void TForm13::gridview1CellFormating(int col, int row, TColor& textColor, bool selected)
+{
+    const TPlayer* p = PlayerAt(std::atoi(gridview1->GetCellTextByName("id", row).c_str()));
+    if (p == nullptr)
+        return;
+    const bool onLoan = p->loanStatus == 2;
+    if (ColumnIs(col, "idade") && !selected)
+        textColor = p->Age >= 32 ? clRed : clBlue;
+    else if (ColumnIs(col, "passe") && (p->ListedForSale || onLoan))
+        textColor = p->ListedForSale ? clMaroon : clGreen;
+    else if (ColumnIs(col, "nome") && (onLoan || p->loanStatus == 1))
+        textColor = onLoan ? clGreen : clNavy;
+    else if (ColumnIs(col, "salario") && !selected) {
+        const RosterRowView view = RosterRowOf(p == nullptr ? 0 : static_cast<int>(p - Players.data()));
+        if (p->ListedForSale)
+            textColor = clMaroon;
+        else if (view.contractDays < 8)
+            textColor = clRed;
+        else if (view.contractDays <= 20)
+            textColor = 53970;
+    }
+}
+
+void TForm13::gridview1HeaderClick(int col)
+{
+    if (ColumnIs(col, "posicaojog")) {
+        RefreshRosterGrid();
+        return;
+    }
+    const char* hidden = ColumnIs(col, "salario") ? "salariot" : ColumnIs(col, "passe") ? "passet" : nullptr;
+    if (hidden == nullptr)
+        return;
+    descending_ = lastMoneyColumn_ == col ? !descending_ : true;
+    lastMoneyColumn_ = col;
+    gridview1->SortColumn(gridview1->ColumnByName(hidden), !descending_);
+}
+
+int TForm13::BarSpotAt(int x, int y) const
+{
+    if (!nova_barra || nova_barra->Width() <= 0)
+        return -1;
+    // The bar is drawn at the form's scale: its spots are found in the picture's own pixels.
+    const int bx = x * art::kHubBarWidth / nova_barra->Width();
+    const int by = y * art::kHubBarHeight / std::max(1, nova_barra->Height());
+    for (int spot = 0; spot < art::kHubBarSpotCount; ++spot) {
+        const art::HubBarSpot& s = art::kHubBarSpots[static_cast<std::size_t>(spot)];
+        if (bx >= s.left && bx <= s.right && by >= s.top && by <= s.bottom)
+            return spot;
+    }
+    return -1;
+}
+
+void TForm13::OpenBarSpot(int spot)
+{
+    if (spot < 0 || spot >= art::kHubBarSpotCount)
+        return;
+    const std::string screen = kBarScreens[spot];
+    if (screen == "TForm18")
+        FixtureListClub = Game.CurrentHumanClub;
+    if (screen == "TForm14")
+        MarketClub = Game.CurrentHumanClub;
+    OpenScreen(screen);
+}
+
+void TForm13::FormKeyDown(unsigned short& key, TShiftState shift)
+{
+    const bool ctrl = (shift & ssCtrl) != 0;
+    std::string screen;
+    switch (key) {
+    case VK_F2: SaveGame(); key = 0; return;
+    case VK_F3: screen = "TForm32"; break;
+    case VK_F4: FixtureListClub = Game.CurrentHumanClub; screen = "TForm18"; break;
+    case VK_F5: screen = "TForm36"; break;
+    case VK_F6: screen = "TForm8"; break;
+    case VK_F7: screen = "TForm62"; break;
+    case VK_F8: MarketClub = Game.CurrentHumanClub; screen = "TForm14"; break;
+    case VK_F9: screen = "TForm81"; break;
+    case 'J': if (ctrl) { FixtureListClub = Game.CurrentHumanClub; screen = "TForm18"; } break;
+    case 'T': if (ctrl) screen = "TForm63"; break;
+    case 'F': if (ctrl) screen = "TForm22"; break;
+    default: break;
+    }
+    if (!screen.empty()) {
+        key = 0;
+        OpenScreen(screen);
+    }
+}
+
+void TForm13::OpenWithPlayer(const std::string& formClass)
+{
+    const int player = SelectedPlayer();
+    if (player <= 0)
+        return;
+    SelectedRecord = player;
+    OpenScreen(formClass);
+}
+
+void TForm13::Autosave(bool atCreation)
+{
+    if (atCreation) {
+        if (SeasonStartPending)
+            return;
+        AutosaveCounter += 1;
+        if (!((Game.autosave == 1 && AutosaveCounter == 3) || Game.autosave == 2))
+            return;
+    } else if (Game.autosave != 1 && Game.autosave != 2) {
+        return;
+    }
+    SaveGame();
+    AutosaveCounter = 0;
+}
+
+void TForm13::Timer1Timer()
+{
+    if (Timer1)
+        Timer1->SetEnabled(false);
+    RunPostRoundEvents();
+}
+
+// The offers, notices and invitations that follow a round open here, one by one, once per turn.
+void TForm13::RunPostRoundEvents()
+{
+    if (!PostRoundPending)
+        return;
+    PostRoundPending = false;
+    SeasonStartPending = false;
+}
+
+void TForm13::btjogarClick()
+{
+    if (lineupOpen_)
+        return;
+    // A player dealt with after the round cannot be sold from under the line-up.
+    if (Timer1)
+        Timer1->SetEnabled(false);
+    RunPostRoundEvents();
+    Autosave(false);
+    if (!ClubPlaysToday(Game.DayKind, Game.CurrentHumanClub)) {
+        KickOff();
+        return;
+    }
+    NationalTeamMatch = 0;
+    LineupConfirmed = false;
+    TGameForm* lineup = CreateScreen("TForm87", this);
+    if (lineup == nullptr)
+        return;
+    lineupOpen_ = true;
+    lineup->ShowModal();
+    lineupOpen_ = false;
+    if (LineupConfirmed) {
+        LineupConfirmed = false;
+        NextHumanCoachOrKickOff();
+    }
+}
+
+void TForm13::NextHumanCoachOrKickOff()
+{
+    if (NextHumanTurn()) {
+        RefreshHub();
+        PostRoundPending = true;
+        RunPostRoundEvents();
+        return;
+    }
+    KickOff();
+}
+
+void TForm13::KickOff()
+{
+    THourglass hourglass;
+    KickOffMatchday();
+    OpenScreen("TForm46");
+    Close();
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,127 @@
+#pragma once
+// The hub between matchdays (TForm13): one human club at a time, its header, squad, player card,
+// next match with the head-to-head record, money and news; the top bar and keys that open the
+// club's screens; saving; and "Escalar Time", which leads through the line-up screen of every human
+// coach who plays today to the matchday.
+#include <string>
+
+#include "screens/common/game_form.h"
+
+namespace tarvelon {
+
+class TDataGrid;
+class TDcGlowButton;
+class TDcSmoothLabel;
+class TDcSmoothProgressBar;
+class TGradButton;
+class TGradient;
+class TCustomImageList;
+class TImage;
+class TLabel;
+class TWinControl;
+class TRichLabel;
+class TTimer;
+
+// The post-round events of the turn have not run yet (set when the hub is created, consumed by the
+// first tick of its timer or by the play button, whichever comes first).
+extern bool PostRoundPending;
+
+class TForm13 : public TGameForm {
+public:
+    explicit TForm13(TComponent* owner);
+
+    void RefreshHub();
+    void RefreshHubHeader();
+    void RefreshRosterGrid();
+    void ShowPlayerCard(int player);
+    void ShowHeadToHead(int opponent);
+    // After a coach confirmed his line-up: the next human coach who plays today, or the matchday.
+    void NextHumanCoachOrKickOff();
+
+    // The player of the selected roster row (0 none).
+    int SelectedPlayer();
+    // The click spot 0..10 of the top bar at a point of the bar as it is drawn now, -1 for none.
+    int BarSpotAt(int x, int y) const;
+    // What a click on spot 0..10 opens.
+    void OpenBarSpot(int spot);
+
+    TImage* nova_barra = nullptr;
+    TGradient* Gradient1 = nullptr;
+    TImage* escudo = nullptr;
+    TDcSmoothLabel* nometime = nullptr;
+    TDcSmoothLabel* nometime_shad = nullptr;
+    TRichLabel* lb_tec = nullptr;
+    TRichLabel* lb_infot = nullptr;
+    TRichLabel* lab_data = nullptr;
+    TRichLabel* labmoney = nullptr;
+    TRichLabel* label32 = nullptr;
+    TImage* imgmoral = nullptr;
+    TRichLabel* lb_cd = nullptr;
+    TRichLabel* lb_ct = nullptr;
+    TDcSmoothProgressBar* bar1 = nullptr;
+    TDcSmoothProgressBar* bar2 = nullptr;
+    TLabel* Label12 = nullptr;
+    TLabel* Label23 = nullptr;
+    TDataGrid* gridview1 = nullptr;
+    TRichLabel* lb_total = nullptr;
+    TGradButton* btvender = nullptr;
+    TGradButton* btalterasal = nullptr;
+    TGradButton* btaposenta = nullptr;
+    TGradButton* Button4 = nullptr;
+    TDcGlowButton* btjogar = nullptr;
+    TImage* esc1 = nullptr;
+    TRichLabel* lb_infonext = nullptr;
+    TImage* Image13 = nullptr;
+    TImage* icon_arbitro = nullptr;
+    TWinControl* pinfo_panel = nullptr;
+    TRichLabel* lb_infojogn = nullptr;
+    TRichLabel* lb_infojog = nullptr;
+    TImage* Image1 = nullptr;
+    TImage* Image4 = nullptr;
+    TWinControl* p_conf = nullptr;
+    TImage* pimg = nullptr;
+    TImage* pimg2 = nullptr;
+    TRichLabel* lb_conft1 = nullptr;
+    TRichLabel* lb_conft2 = nullptr;
+    TRichLabel* lb_conf1 = nullptr;
+    TRichLabel* lb_conf2 = nullptr;
+    TRichLabel* lb_conf3 = nullptr;
+    TRichLabel* lb_conf4 = nullptr;
+    TTimer* Timer1 = nullptr;
+    TCustomImageList* ImageList1 = nullptr;
+    TCustomImageList* ImageList2 = nullptr;
+    TCustomImageList* ImageList3 = nullptr;
+    TCustomImageList* ImageList5 = nullptr;
+
+private:
+    void BindHandlers();
+    void FindChildren();
+    void FormCreate();
+    void FormShow();
+    void FormKeyDown(unsigned short& key, TShiftState shift);
+    void Timer1Timer();
+    void btjogarClick();
+    void gridview1SelectCell(int row);
+    void gridview1CellColoring(int col, int row, TColor& cellColor, bool selected);
+    void gridview1CellFormating(int col, int row, TColor& textColor, bool selected);
+    void gridview1HeaderClick(int col);
+
+    void StyleLabels();
+    void FillImageLists();
+    void Autosave(bool atCreation);
+    void RunPostRoundEvents();
+    void ShowNextMatch();
+    void ShowReferee();
+    void FillRosterRow(int player);
+    void UpdatePlayerActions();
+    void OpenWithPlayer(const std::string& formClass);
+    void KickOff();
+    bool ColumnIs(int col, const char* name) const;
+
+    int opponent_ = -1;
+    bool descending_ = true;  // the next money sort's direction
+    int lastMoneyColumn_ = -1;
+    bool lineupOpen_ = false;
+};
+
+}  // namespace tarvelon

@@ -1,0 +1,29 @@
+#pragma once
+// The hub's top bar "nova_barra" (800 x 66): a dark band with the eleven click spots of the hub's
+// menus and screens, each drawn as a glossy tile with its short name.
+#include <array>
+
+#include <QImage>
+
+namespace tarvelon::art {
+
+inline constexpr int kHubBarWidth = 800;
+inline constexpr int kHubBarHeight = 66;
+
+struct HubBarSpot {
+    int left, right, top, bottom;  // inclusive pixel ranges on the bar
+    const char* hint;
+    const char* label;
+};
+
+inline constexpr int kHubBarSpotCount = 11;
+extern const std::array<HubBarSpot, kHubBarSpotCount> kHubBarSpots;
+
+QImage DrawHubTopBar();
+
+// 24 x 24 icons of the hub: the head-to-head record, the referee of the match, a player's career.
+QImage DrawHeadToHeadIcon();
+QImage DrawRefereeIcon();
+QImage DrawCareerIcon();
+
+}  // namespace tarvelon::art

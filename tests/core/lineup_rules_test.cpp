@@ -1,0 +1,275 @@
+// The line-up a human coach sets: the board's moves, the automatic selection with its fallbacks,
+// stored line-ups, "Jogar >>" and the hub's turns of several human coaches.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "core/club_rosters.h"
+#include "core/lineup/auto_lineup.h"
+#include "core/lineup/hub_turns.h"
+#include "core/lineup/lineup_board.h"
+#include "core/lineup/lineup_commit.h"
+#include "core/lineup/stored_lineups.h"
+#include "core/match/match_records.h"
+#include "core/vocab/tactics_board.h"
+#include "tests/core/economy_test_world.h"
+
+namespace tarvelon {
+namespace {
+
+class LineupRulesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        testworld::Build({{29, 1}});
+        club_ = 0;
+        testworld::MakeHuman(club_);
+        // A squad whose order is known: strength grows with the squad place, every player fit.
+        int place = 0;
+        for (int player : PlayersOfClub(club_)) {
+            TPlayer& p = Players[player];
+            p.Strength = 40 + place;
+            p.Energy = 90;
+            p.Side = place % 2;
+            p.Role = 0;
+            p.Trait1 = 4;
+            p.InjuredUntil = 0;
+            p.ContractEnd = TodayDate() + 300;
+            squad_.push_back(player);
+            ++place;
+        }
+        Lineups.clear();
+        LineupCount = 0;
+    }
+
+    std::vector<int> PlayersAt(int position) const
+    {
+        std::vector<int> found;
+        for (int player : squad_)
+            if (Players[player].Position == position)
+                found.push_back(player);
+        return found;
+    }
+
+    int Strongest(int position) const
+    {
+        int best = -1;
+        for (int player : PlayersAt(position))
+            if (best < 0 || Players[player].Strength > Players[best].Strength)
+                best = player;
+        return best;
+    }
+
+    int club_ = 0;
+    std::vector<int> squad_;
+};
+
+TEST_F(LineupRulesTest, TheAutomaticSelectionFillsElevenAndABenchOnceEachAndStoresIt)
+{
+    LineupBoard board = NewLineupBoard(club_, false);
+    AutoSelectLineup(board, 4, club_);
+    std::set<int> seen;
+    for (int shirt = 1; shirt <= kShirtCount; ++shirt) {
+        ASSERT_TRUE(board.HasPlayer(shirt)) << shirt;
+        EXPECT_TRUE(seen.insert(board.shirts[shirt].player).second) << "twice: shirt " << shirt;
+        EXPECT_EQ(board.rowCodes[board.Row(board.shirts[shirt].player)], CodeOfShirt(shirt));
+    }
+    EXPECT_EQ(board.shirts[1].player, Strongest(0));
+    EXPECT_EQ(board.shirts[1].pitchSlot, 1);
+    EXPECT_EQ(Players[board.shirts[12].player].Position, 0);  // the bench begins with a goalkeeper
+    for (int shirt = 2; shirt <= kStarterShirts; ++shirt)
+        EXPECT_EQ(board.shirts[shirt].pitchSlot, FormationSlots[4][shirt]);
+    ASSERT_EQ(TacticsPresets.size(), 1u);
+    EXPECT_EQ(TacticsPresets[0].club, club_);
+    EXPECT_EQ(TacticsPresets[0].players[0], board.shirts[1].player);
+    EXPECT_EQ(TacticsPresets[0].pitchSlots[3], FormationSlots[4][4]);
+}
+
+TEST_F(LineupRulesTest, WithoutAnAvailableGoalkeeperShirtOneStaysEmptyAndTheBenchClosesUp)
+{
+    for (int keeper : PlayersAt(0))
+        Players[keeper].InjuredUntil = TodayDate() + 10;
+    LineupBoard board = NewLineupBoard(club_, false);
+    for (int keeper : PlayersAt(0))
+        EXPECT_EQ(board.rowCodes[board.Row(keeper)], kCodeUnavailable);
+    AutoSelectLineup(board, 4, club_);
+    EXPECT_FALSE(board.HasPlayer(1));
+    EXPECT_EQ(Players[board.shirts[12].player].Position, 1);  // the first bench pick lands on shirt 12
+    EXPECT_FALSE(StartersComplete(board));
+    EXPECT_FALSE(CommitLineup(club_, board, false));
+    EXPECT_TRUE(Lineups.empty());
+}
+
+TEST_F(LineupRulesTest, ACentreBackOfTheOtherSideComesBeforeAnyMidfielder)
+{
+    // 3-5-2 asks a left-sided centre-back on slot 6: none is left-sided.
+    for (int back : PlayersAt(2))
+        Players[back].Side = 0;
+    LineupBoard board = NewLineupBoard(club_, false);
+    std::vector<AutoCandidate> candidates = CollectAutoCandidates(board);
+    const SlotRole wish = PitchSlotRoles[6];
+    ASSERT_EQ(wish.side, 1);
+    const int pick = PickForSlot(board, candidates, wish.position, wish.side, wish.role, 6);
+    EXPECT_EQ(pick, Strongest(2));
+    EXPECT_EQ(board.rowCodes[board.Row(pick)], kCodeStarter);
+    // A bench place takes by position alone and marks the row as a substitute.
+    const int keeper = PickForSlot(board, candidates, 0, -1, 12, -1);
+    EXPECT_EQ(keeper, Strongest(0));
+    EXPECT_EQ(board.rowCodes[board.Row(keeper)], kCodeSubstitute);
+    // Forward slots ask role 1: with no forward of that role a midfielder of role 1 is taken.
+    for (int m : PlayersAt(3))
+        Players[m].Role = 1;
+    LineupBoard again = NewLineupBoard(club_, false);
+    std::vector<AutoCandidate> fresh = CollectAutoCandidates(again);
+    EXPECT_EQ(Players[PickForSlot(again, fresh, 4, -1, -1, 20)].Position, 4);  // level 3 of pass 1
+}
+
+TEST_F(LineupRulesTest, DropsSwapsAndPitchMovesKeepOnePlayerPerShirtAndOneShirtPerSlot)
+{
+    LineupBoard board = NewLineupBoard(club_, false);
+    PlaceFormation(board, 4);
+    const int row = 3;
+    const int player = board.rowPlayers[row];
+    ASSERT_TRUE(DropCandidateOnShirt(board, row, 5));
+    EXPECT_EQ(board.rowCodes[row], kCodeStarter);
+    ASSERT_TRUE(DropCandidateOnShirt(board, row, 14));  // from shirt 5 to the bench
+    EXPECT_FALSE(board.HasPlayer(5));
+    EXPECT_EQ(FindShirtOfPlayer(board, player), 14);
+    EXPECT_EQ(board.rowCodes[row], kCodeSubstitute);
+    // A second player dropped on shirt 14 sends the first back to the list.
+    ASSERT_TRUE(DropCandidateOnShirt(board, 4, 14));
+    EXPECT_EQ(board.rowCodes[row], kCodeFree);
+    // Unavailable players are refused.
+    board.rowCodes[6] = kCodeBlocked;
+    EXPECT_FALSE(DropCandidateOnShirt(board, 6, 3));
+    EXPECT_FALSE(board.HasPlayer(3));
+    // Swapping a bench shirt with an empty starter shirt.
+    SwapShirts(board, 14, 3);
+    EXPECT_EQ(board.shirts[3].player, board.rowPlayers[4]);
+    EXPECT_FALSE(board.HasPlayer(14));
+    EXPECT_EQ(board.rowCodes[4], kCodeStarter);
+    // Shirt 2 moved onto shirt 3's slot: shirt 3 takes shirt 2's old slot.
+    const int slot2 = board.shirts[2].pitchSlot;
+    const int slot3 = board.shirts[3].pitchSlot;
+    EXPECT_TRUE(MoveShirtToPitchSlot(board, 2, slot3));
+    EXPECT_EQ(board.shirts[2].pitchSlot, slot3);
+    EXPECT_EQ(board.shirts[3].pitchSlot, slot2);
+    EXPECT_FALSE(MoveShirtToPitchSlot(board, 1, 5));   // the goalkeeper stays in goal
+    EXPECT_FALSE(MoveShirtToPitchSlot(board, 12, 5));  // the bench is not on the pitch
+    EXPECT_FALSE(MoveShirtToPitchSlot(board, 4, 1));   // nobody takes the goalkeeper's place
+}
+
+TEST_F(LineupRulesTest, PitchSlotsAreFoundByTheirSquaresAndPositionsJudged)
+{
+    EXPECT_EQ(PitchSlotAt(PitchSlotX[1] + 1, PitchSlotY[1] + 1), 1);
+    EXPECT_EQ(PitchSlotAt(PitchSlotX[20] + 41, PitchSlotY[20] + 41) > 0, true);
+    EXPECT_EQ(PitchSlotAt(-50, -50), 0);
+    // Where two squares overlap the lower slot number wins.
+    for (int a = 1; a <= PitchSlotCount; ++a)
+        for (int b = a + 1; b <= PitchSlotCount; ++b)
+            if (std::abs(PitchSlotX[a] - PitchSlotX[b]) < 42 && std::abs(PitchSlotY[a] - PitchSlotY[b]) < 42) {
+                const int x = std::max(PitchSlotX[a], PitchSlotX[b]);
+                const int y = std::max(PitchSlotY[a], PitchSlotY[b]);
+                EXPECT_EQ(PitchSlotAt(x, y), a);
+            }
+    const int midfielder = PlayersAt(3).front();
+    const int fullBack = PlayersAt(1).front();
+    EXPECT_FALSE(PlaysOutOfPosition(midfielder, 10));
+    EXPECT_FALSE(PlaysOutOfPosition(midfielder, 17));
+    EXPECT_FALSE(PlaysOutOfPosition(midfielder, 12));
+    EXPECT_TRUE(PlaysOutOfPosition(fullBack, 12));
+    EXPECT_FALSE(PlaysOutOfPosition(fullBack, 2));
+}
+
+TEST_F(LineupRulesTest, AStoredLineupComesBackWithoutPlayersWhoLeftOrCannotPlay)
+{
+    LineupBoard board = NewLineupBoard(club_, false);
+    AutoSelectLineup(board, 9, club_);
+    const int sold = board.shirts[5].player;
+    const int injured = board.shirts[13].player;
+    Players[sold].Club = 3;
+    Players[injured].InjuredUntil = TodayDate() + 7;
+    PlayerClubsChanged();
+    TacticsPresets[0].players[16] = -1;      // empty places as older saves hold them
+    TacticsPresets[0].players[17] = 999999;  // beyond the player table
+    LineupBoard reopened = NewLineupBoard(club_, false);
+    PlaceFormation(reopened, 4);
+    ASSERT_TRUE(LoadLineup(club_, reopened));
+    EXPECT_FALSE(reopened.HasPlayer(5));
+    EXPECT_FALSE(reopened.HasPlayer(13));
+    EXPECT_FALSE(reopened.HasPlayer(17));
+    EXPECT_FALSE(reopened.HasPlayer(18));
+    EXPECT_EQ(TacticsPresets[0].players[4], 0);
+    EXPECT_EQ(reopened.shirts[1].player, board.shirts[1].player);
+    for (int shirt = 1; shirt <= kStarterShirts; ++shirt)
+        EXPECT_EQ(reopened.shirts[shirt].pitchSlot, FormationSlots[9][shirt]);
+    EXPECT_EQ(reopened.rowCodes[reopened.Row(board.shirts[2].player)], kCodeStarter);
+    EXPECT_EQ(reopened.Row(sold), -1);
+    EXPECT_FALSE(LoadLineup(club_ + 1, reopened));
+}
+
+TEST_F(LineupRulesTest, JogarBuildsTheClubsLineupAndWarnsAboutTiredStarters)
+{
+    LineupBoard board = NewLineupBoard(club_, false);
+    AutoSelectLineup(board, 4, club_);
+    const int tired = board.shirts[7].player;
+    Players[tired].Energy = 10;
+    const std::size_t mails = MailMessages.size();
+    ASSERT_TRUE(CommitLineup(club_, board, false));
+    ASSERT_EQ(Lineups.size(), 1u);
+    const TLineup& L = Lineups[Clubs[club_].LineupIndex];
+    EXPECT_EQ(L.starters[10], board.shirts[1].player);
+    EXPECT_EQ(L.pitchSlots[10], 1);
+    for (int shirt = 2; shirt <= kStarterShirts; ++shirt) {
+        EXPECT_EQ(L.starters[shirt - 2], board.shirts[shirt].player);
+        EXPECT_EQ(L.pitchSlots[shirt - 2], board.shirts[shirt].pitchSlot);
+        EXPECT_EQ(Players[board.shirts[shirt].player].OnPitch, 1);
+    }
+    for (int shirt = 12; shirt <= kShirtCount; ++shirt) {
+        EXPECT_EQ(L.bench[shirt - 12], board.shirts[shirt].player);
+        EXPECT_EQ(Players[board.shirts[shirt].player].LineupStatus, 2);
+    }
+    EXPECT_GT(L.keeper, 0);
+    EXPECT_EQ(Players[tired].Morale, 1);
+    EXPECT_EQ(Players[tired].TiredWarning, 1);
+    ASSERT_EQ(MailMessages.size(), mails + 1);
+    EXPECT_EQ(MailMessages.back().player, tired);  // the mail names the tired player
+    EXPECT_EQ(MailMessages.back().recipientClub, club_);
+}
+
+TEST_F(LineupRulesTest, TheHubServesOnlyUsedSlotsWhoseClubsPlayToday)
+{
+    testworld::MakeHuman(4);
+    testworld::MakeHuman(7);
+    Game.DayKind = 2;
+    Game.NationalCupStage = 2;
+    for (int club : {0, 4, 7})
+        Clubs[club].nationalCupEntry = 0;
+    Clubs[4].nationalCupEntry = 1;
+    ASSERT_TRUE(ChooseFirstHumanTurn());
+    EXPECT_EQ(CurrentHumanTurn, 2);
+    EXPECT_EQ(Game.CurrentHumanClub, 4);
+    EXPECT_EQ(Game.CurrentHumanCoach, Clubs[4].coach);
+    EXPECT_FALSE(NextHumanTurn());  // the third does not play: the matchday follows
+
+    Game.DayKind = 1;
+    ASSERT_TRUE(ChooseFirstHumanTurn());
+    EXPECT_EQ(Game.CurrentHumanClub, 0);
+    ASSERT_TRUE(NextHumanTurn());
+    EXPECT_EQ(Game.CurrentHumanClub, 4);
+    ASSERT_TRUE(NextHumanTurn());
+    EXPECT_EQ(Game.CurrentHumanClub, 7);
+    EXPECT_FALSE(NextHumanTurn());
+
+    // An unused first slot is never served, on a league day neither.
+    Game.HumanClubs[0] = -1;
+    ASSERT_TRUE(ChooseFirstHumanTurn());
+    EXPECT_EQ(CurrentHumanTurn, 2);
+    Game.HumanClubCount = 0;
+    EXPECT_FALSE(ChooseFirstHumanTurn());
+    EXPECT_FALSE(ClubPlaysToday(1, -1));
+    EXPECT_FALSE(ClubPlaysToday(7, 4));
+}
+
+}  // namespace
+}  // namespace tarvelon

@@ -1,0 +1,56 @@
+#pragma once
+// Driving the hub as a coach does: "Escalar Time", a formation picked on the line-up screen with
+// the keyboard (its automatic selection), and "Jogar >>".
+#include <QTest>
+#include <QTimer>
+
+#include "controls/dc_combo.h"
+#include "controls/dc_glow_button.h"
+#include "platform/forms/screen.h"
+#include "screens/club/hub_screen.h"
+#include "screens/common/form_references.h"
+#include "screens/matchday/lineup_screen.h"
+#include "tests/platform/forms_test_support.h"
+
+namespace tarvelon::test {
+
+// The built hub on screen (null while none is).
+inline TForm13* OpenHub()
+{
+    for (int i = 0; i < Screen->FormCount(); ++i)
+        if (auto* hub = dynamic_cast<TForm13*>(Screen->Forms(i)); hub && hub->Visible())
+            return hub;
+    return nullptr;
+}
+
+inline TForm87* OpenLineup() { return dynamic_cast<TForm87*>(Form87.Get()); }
+
+// On the open line-up screen: `downs` presses of the down key on the formation box (each runs
+// the automatic selection), then a click on "Jogar >>".
+inline void PickFormationAndPlay(TForm87& lineup, int downs)
+{
+    lineup.combtat->SetFocus();
+    for (int i = 0; i < downs; ++i)
+        QTest::keyClick(lineup.combtat->Widget(), Qt::Key_Down);
+    QTest::mouseClick(lineup.bt_irprojogo->Widget(), Qt::LeftButton);
+}
+
+// Runs `onLineup` on the line-up screen once it is open (from inside its modal loop).
+template <typename F>
+void WhenLineupOpens(F onLineup)
+{
+    QTimer::singleShot(0, [onLineup] {
+        if (!PumpUntil([] { return OpenLineup() != nullptr && OpenLineup()->Visible(); }))
+            return;
+        onLineup(*OpenLineup());
+    });
+}
+
+// One coach's turn: "Escalar Time", formation item downs - 1, "Jogar >>".
+inline void PlayTurnFromHub(TForm13& hub, int downs = 4)
+{
+    WhenLineupOpens([downs](TForm87& lineup) { PickFormationAndPlay(lineup, downs); });
+    QTest::mouseClick(hub.btjogar->Widget(), Qt::LeftButton);
+}
+
+}  // namespace tarvelon::test

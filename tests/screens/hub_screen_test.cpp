@@ -1,0 +1,556 @@
+// The hub, the line-up screen and the save and dismissal dialogs on a seeded sample game with two
+// human coaches, driven by real clicks, drags and keys: turns of the coaches, the line-up the
+// match engine plays, the roster grid and card, the keys, saving, stored line-ups.
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+
+#include "controls/dc_combo.h"
+#include "controls/dc_glow_button.h"
+#include "controls/dc_smooth_label.h"
+#include "controls/dc_smooth_message_dialog.h"
+#include "controls/grad_button.h"
+#include "controls/gradient.h"
+#include "core/career/career_state.h"
+#include "core/career/coach_sacking.h"
+#include "core/format/money_format.h"
+#include "core/lineup/hub_turns.h"
+#include "core/match/match_records.h"
+#include "core/newgame/session_globals.h"
+#include "core/vocab/tactics_board.h"
+#include "grid/dg_grid.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/message_box.h"
+#include "richtext/html_label.h"
+#include "screens/club/club_screens.h"
+#include "screens/common/art/hub_art.h"
+#include "screens/club/dismissal_notice.h"
+#include "screens/club/save_dialogs.h"
+#include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
+#include "screens/common/stub_form.h"
+#include "screens/common/subjects.h"
+#include "screens/matchday/pitch_board.h"
+#include "tests/screens/hub_driving.h"
+#include "tests/screens/hub_game.h"
+
+namespace tarvelon {
+namespace {
+
+using test::HubGame;
+
+// The whole mini-HTML text of a rich label.
+std::string Html(const TRichLabel* label)
+{
+    std::string text;
+    for (const std::string& line : label->HTMLText())
+        text += line;
+    return text;
+}
+
+// The visible form of a class (the newest one), null when none is shown.
+template <typename T>
+T* Shown()
+{
+    for (int i = Screen->FormCount() - 1; i >= 0; --i)
+        if (auto* form = dynamic_cast<T*>(Screen->Forms(i)); form && form->Visible())
+            return form;
+    return nullptr;
+}
+
+TStubForm* OpenStub()
+{
+    for (int i = 0; i < Screen->FormCount(); ++i)
+        if (auto* stub = dynamic_cast<TStubForm*>(Screen->Forms(i)); stub && stub->Visible())
+            return stub;
+    return nullptr;
+}
+
+// Closes every form, also those that queued changes of screen still open.
+void CloseEveryForm()
+{
+    for (int round = 0; round < 3; ++round) {
+        test::Pump(50);
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            Screen->Forms(i)->Close();
+    }
+    test::Pump(50);
+}
+
+class HubScreenTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        std::string message;
+        ready_ = HubGame::Prepare(message);
+        ASSERT_TRUE(ready_) << message;
+        InstallClubScreenHooks();
+    }
+    static void TearDownTestSuite() { HubGame::Leave(); }
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(ready_);
+        first_ = HubGame::StartTwoCoachGame();
+        ASSERT_EQ(first_, FirstScreen::Hub);
+        Game.autosave = 0;  // "Não salvar": the tests of saving set their own option
+        AutosaveCounter = 0;
+    }
+    void TearDown() override { CloseEveryForm(); }
+
+    TForm13* OpenTheHub()
+    {
+        OpenFirstScreenOfNewGame(first_);
+        EXPECT_TRUE(test::PumpUntil([] { return test::OpenHub() != nullptr; }));
+        test::Pump(20);
+        return test::OpenHub();
+    }
+
+    TForm87* OpenLineupScreen()
+    {
+        auto* lineup = dynamic_cast<TForm87*>(CreateScreen("TForm87", Application));
+        lineup->Show();
+        test::Pump(20);
+        return lineup;
+    }
+
+    static QPoint RowPoint(TDataGrid* grid, int row) { return QPoint(60, grid->RowTop(row) + 10); }
+
+    // A drag of the mouse from a point of one widget to a point of another, as the window system
+    // sends it: press, moves to the pressed widget, release over the target.
+    static void Drag(QWidget* from, QPoint start, QWidget* to, QPoint end)
+    {
+        QTest::mousePress(from, Qt::LeftButton, Qt::NoModifier, start);
+        const QPoint target = from->mapFromGlobal(to->mapToGlobal(end));
+        test::MoveMouse(from, target + QPoint(2, 2), Qt::LeftButton);
+        test::MoveMouse(from, target, Qt::LeftButton);
+        test::SendMouse(from, QEvent::MouseButtonRelease, target, Qt::LeftButton, Qt::NoButton);
+        test::Pump(10);
+    }
+
+    static QPoint ShirtCentre(TForm87& lineup, int shirt)
+    {
+        const TImage* image = lineup.PitchBoard().Shirt(shirt);
+        return QPoint(image->Left() + image->Width() / 2, image->Top() + image->Height() / 2);
+    }
+
+    static inline bool ready_ = false;
+    FirstScreen first_ = FirstScreen::None;
+};
+
+std::multiset<int> Eleven(const LineupBoard& board)
+{
+    std::multiset<int> players;
+    for (int shirt = 1; shirt <= kStarterShirts; ++shirt)
+        players.insert(board.shirts[static_cast<std::size_t>(shirt)].player);
+    return players;
+}
+
+TEST_F(HubScreenTest, TwoCoachesTakeTheirTurnsAndTheMatchdayPlaysTheLineupsTheyMade)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int clubs[2] = {Game.HumanClubs[0], Game.HumanClubs[1]};
+    ASSERT_TRUE(ClubPlaysToday(Game.DayKind, clubs[0]) && ClubPlaysToday(Game.DayKind, clubs[1]));
+    EXPECT_EQ(Game.CurrentHumanClub, clubs[0]);
+    EXPECT_EQ(hub->nometime->Caption().Text(), Clubs[clubs[0]].name.str());
+    EXPECT_NE(Html(hub->labmoney).find(FormatMoneyWords64(CurrencyUnits(Clubs[clubs[0]].cash))), std::string::npos);
+    EXPECT_EQ(hub->gridview1->RowCount(), static_cast<int>(SquadInListOrder(clubs[0]).size()));
+
+    LineupBoard boards[2];
+    for (int turn = 0; turn < 2; ++turn) {
+        const int downs = turn == 0 ? 4 : 9;  // "4-4-2", then "3-5-2"
+        test::WhenLineupOpens([&boards, turn, downs](TForm87& lineup) {
+            lineup.combtat->SetFocus();
+            for (int i = 0; i < downs; ++i)
+                QTest::keyClick(lineup.combtat->Widget(), Qt::Key_Down);
+            boards[turn] = lineup.Board();
+            QTest::mouseClick(lineup.bt_irprojogo->Widget(), Qt::LeftButton);
+        });
+        QTest::mouseClick(hub->btjogar->Widget(), Qt::LeftButton);
+        if (turn == 0) {
+            // The hub stays and serves the second coach.
+            ASSERT_EQ(test::OpenHub(), hub);
+            EXPECT_EQ(Game.CurrentHumanClub, clubs[1]);
+            EXPECT_EQ(CurrentHumanTurn, 2);
+            EXPECT_EQ(hub->nometime->Caption().Text(), Clubs[clubs[1]].name.str());
+        }
+    }
+    // The last coach's "Jogar >>" opens the matchday and closes the hub.
+    ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr; }));
+    EXPECT_EQ(OpenStub()->FormClass(), "TForm46");
+    EXPECT_EQ(test::OpenHub(), nullptr);
+    for (int t = 0; t < 2; ++t) {
+        ASSERT_TRUE(StartersComplete(boards[t]));
+        const TLineup& L = Lineups[static_cast<std::size_t>(Clubs[clubs[t]].LineupIndex)];
+        EXPECT_EQ(L.starters[10], boards[t].shirts[1].player);
+        for (int shirt = 2; shirt <= kStarterShirts; ++shirt) {
+            EXPECT_EQ(L.starters[shirt - 2], boards[t].shirts[shirt].player);
+            EXPECT_EQ(L.pitchSlots[shirt - 2], FormationSlots[t == 0 ? 4 : 9][shirt]);
+        }
+    }
+    // The match engine plays those elevens: the archived reports hold them.
+    const std::size_t reportsBefore = MatchReports.size();
+    QTest::mouseClick(OpenStub()->btcontinuar->Widget(), Qt::LeftButton);
+    ASSERT_TRUE(test::PumpUntil([reportsBefore] { return MatchReports.size() > reportsBefore; }));
+    for (int t = 0; t < 2; ++t) {
+        bool found = false;
+        for (std::size_t r = reportsBefore; r < MatchReports.size(); ++r)
+            for (int side = 0; side < 2; ++side)
+                if (MatchReports[r].club[side] == clubs[t]) {
+                    found = true;
+                    std::multiset<int> played(MatchReports[r].startingEleven[side], MatchReports[r].startingEleven[side] + 11);
+                    EXPECT_EQ(played, Eleven(boards[t])) << "club " << clubs[t];
+                }
+        EXPECT_TRUE(found) << "no report of club " << clubs[t];
+    }
+}
+
+TEST_F(HubScreenTest, WithNoHumanClubPlayingTodayTheMatchdayOpensAtOnce)
+{
+    Game.DayKind = 0;  // a day of friendlies, and none booked for the human clubs
+    OpenFirstScreenOfNewGame(first_);
+    ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr; }));
+    EXPECT_EQ(OpenStub()->FormClass(), "TForm46");
+    EXPECT_EQ(test::OpenHub(), nullptr);
+    EXPECT_EQ(Screen->FormCount(), 1);
+}
+
+TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
+{
+    const int club = Game.HumanClubs[0];
+    Clubs[club].BackColor = 0x00203040;  // dark: red 0x40, green 0x30, blue 0x20
+    Clubs[club].TextColor = clWhite;
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    // The header's gradient begins with the background colour and runs lighter.
+    const QImage picture = hub->Widget()->grab().toImage();
+    const QColor top = picture.pixelColor(300, hub->Gradient1->Top() + 1);
+    EXPECT_NEAR(top.red(), 0x40, 12);
+    EXPECT_NEAR(top.green(), 0x30, 12);
+    EXPECT_NEAR(top.blue(), 0x20, 12);
+    const QColor bottom = picture.pixelColor(300, hub->Gradient1->Top() + hub->Gradient1->Height() - 2);
+    EXPECT_GT(bottom.blue(), top.blue() + 25);
+    EXPECT_EQ(hub->gridview1->SelectionColor(), 0x00203040);
+    EXPECT_EQ(hub->gridview1->HighlightedTextColor(), clWhite);
+}
+
+TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    TDataGrid* grid = hub->gridview1;
+    ASSERT_GT(grid->RowCount(), 11);
+    // Rows alternate $ECFFFF and white; an odd row away from the selection.
+    const QImage picture = grid->Widget()->grab().toImage();
+    const QColor odd = picture.pixelColor(grid->ColumnByName("nome")->Index() >= 0 ? 100 : 100, grid->RowTop(2) + 3);
+    EXPECT_EQ(odd.rgb() & 0xFFFFFF, 0xFFFFECu);  // TColor $00ECFFFF is red FF, green FF, blue EC
+    const QColor even = picture.pixelColor(100, grid->RowTop(3) + 3);
+    EXPECT_EQ(even.rgb() & 0xFFFFFF, 0xFFFFFFu);
+
+    // A click on a row shows that player's card.
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier, RowPoint(grid, 5));
+    const int player = hub->SelectedPlayer();
+    ASSERT_GT(player, 0);
+    EXPECT_NE(Html(hub->lb_infojogn).find(Players[player].Name.str()), std::string::npos);
+    EXPECT_TRUE(hub->pinfo_panel->Visible());
+
+    // "Salário" sorts by the wage, dearest first, then the other way; "P" gives back the squad order.
+    auto wages = [grid] {
+        std::vector<long long> w;
+        for (int row = 0; row < grid->RowCount(); ++row)
+            w.push_back(std::stoll(grid->GetCellTextByName("salariot", row)));
+        return w;
+    };
+    const int wageColumn = grid->ColumnByName("salario")->Index();
+    hub->gridview1->OnHeaderClick(grid, wageColumn);
+    std::vector<long long> sorted = wages();
+    EXPECT_TRUE(std::is_sorted(sorted.rbegin(), sorted.rend()));
+    hub->gridview1->OnHeaderClick(grid, wageColumn);
+    sorted = wages();
+    EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end()));
+    hub->gridview1->OnHeaderClick(grid, grid->ColumnByName("posicaojog")->Index());
+    EXPECT_EQ(grid->GetCellTextByName("posicaojog", 0), "G");
+
+    // The head-to-head icon puts the record in the card's place.
+    QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(hub->Image13->Left() + 10, hub->Image13->Top() + 10));
+    EXPECT_TRUE(hub->p_conf->Visible());
+    EXPECT_FALSE(hub->pinfo_panel->Visible());
+    EXPECT_NE(Html(hub->lb_conf1).find("Histórico de Confrontos"), std::string::npos);
+}
+
+TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    auto closeStubSoon = [] {
+        QTimer::singleShot(50, [] {
+            if (TStubForm* stub = OpenStub())
+                stub->Close();
+        });
+    };
+    MarketClub = 1;
+    closeStubSoon();
+    QTest::keyClick(hub->Widget(), Qt::Key_F8);
+    test::Pump(150);
+    EXPECT_EQ(LastOpenedScreen(), "TForm14");
+    EXPECT_EQ(MarketClub, Game.CurrentHumanClub);  // the market opens on the coach's own club
+
+    closeStubSoon();
+    QTest::keyClick(hub->Widget(), Qt::Key_J, Qt::ControlModifier);
+    test::Pump(150);
+    EXPECT_EQ(LastOpenedScreen(), "TForm18");
+    EXPECT_EQ(FixtureListClub, Game.CurrentHumanClub);
+
+    // The top bar's "Estádio" spot, clicked where the bar draws it.
+    const art::HubBarSpot& stadium = art::kHubBarSpots[4];
+    closeStubSoon();
+    QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint((stadium.left + stadium.right) / 2, (stadium.top + stadium.bottom) / 2));
+    test::Pump(150);
+    EXPECT_EQ(LastOpenedScreen(), "TForm8");
+    EXPECT_EQ(hub->BarSpotAt(5, 5), -1);
+    // A bar drawn at another size finds its spots at the same places of the picture.
+    hub->nova_barra->SetWidth(art::kHubBarWidth * 2);
+    hub->nova_barra->SetHeight(art::kHubBarHeight * 2);
+    EXPECT_EQ(hub->BarSpotAt(stadium.left * 2 + 4, stadium.top * 2 + 4), 4);
+}
+
+TEST_F(HubScreenTest, F2AsksForANameOnceAndConfirmsBeforeOverwritingAnExistingSave)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    std::filesystem::remove("sav/rodada.nsx");
+    Game.saveName.set("");
+    auto typeAndSave = [](const std::string& name) {
+        auto* dialog = Shown<TForm40>();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(dialog->bt1->Enabled());
+        QTest::keyClicks(dialog->Edit1->Widget(), QString::fromStdString(name));
+        EXPECT_TRUE(dialog->bt1->Enabled());
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+    };
+    QTimer::singleShot(100, [&] { typeAndSave("rodada"); });
+    QTest::keyClick(hub->Widget(), Qt::Key_F2);
+    EXPECT_EQ(Game.saveName.str(), "rodada.nsx");
+    EXPECT_TRUE(std::filesystem::exists("sav/rodada.nsx"));
+
+    // Another game without a name, saved under the same name: "Não" keeps the name dialog open,
+    // "Sim" overwrites.
+    Game.saveName.set("");
+    std::vector<std::string> seen;
+    QTimer::singleShot(100, [&] {
+        typeAndSave("rodada");
+        // (the confirmation opened inside the click above has been answered below)
+    });
+    int confirmations = 0;
+    QTimer* answer = new QTimer;
+    answer->setInterval(30);
+    QObject::connect(answer, &QTimer::timeout, [&] {
+        auto* confirm = Shown<TForm41>();
+        if (!confirm)
+            return;
+        seen.push_back(confirm->Label1->Caption());
+        ++confirmations;
+        if (confirmations == 1) {
+            QTest::mouseClick(confirm->BitBtn2->Widget(), Qt::LeftButton);  // "Não"
+            QTimer::singleShot(50, [] {
+                if (auto* dialog = Shown<TForm40>())
+                    QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+            });
+        } else {
+            QTest::mouseClick(confirm->BitBtn1->Widget(), Qt::LeftButton);  // "Sim"
+        }
+    });
+    answer->start();
+    QTest::keyClick(hub->Widget(), Qt::Key_F2);
+    answer->stop();
+    delete answer;
+    EXPECT_EQ(confirmations, 2);
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen[0], "O arquivo já existe, sobrescreve-lo?");
+    EXPECT_EQ(Game.saveName.str(), "rodada.nsx");
+
+    // With a name, F2 saves at once.
+    std::filesystem::remove("sav/rodada.nsx");
+    QTest::keyClick(hub->Widget(), Qt::Key_F2);
+    EXPECT_TRUE(std::filesystem::exists("sav/rodada.nsx"));
+}
+
+TEST_F(HubScreenTest, AutosaveEveryThirdHubOrEveryHubAsTheOptionsSay)
+{
+    Game.saveName.set("auto.nsx");
+    std::filesystem::remove("sav/auto.nsx");
+    Game.autosave = 1;  // "A cada 3 jogos"
+    SeasonStartPending = 0;
+    for (int visit = 1; visit <= 3; ++visit) {
+        ASSERT_NE(OpenTheHub(), nullptr);
+        EXPECT_EQ(std::filesystem::exists("sav/auto.nsx"), visit == 3) << "visit " << visit;
+        CloseEveryForm();
+    }
+    EXPECT_EQ(AutosaveCounter, 0);
+    std::filesystem::remove("sav/auto.nsx");
+    Game.autosave = 2;  // "A cada jogo"
+    ASSERT_NE(OpenTheHub(), nullptr);
+    EXPECT_TRUE(std::filesystem::exists("sav/auto.nsx"));
+    CloseEveryForm();
+    std::filesystem::remove("sav/auto.nsx");
+    Game.autosave = 0;  // "Não salvar"
+    ASSERT_NE(OpenTheHub(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists("sav/auto.nsx"));
+}
+
+TEST_F(HubScreenTest, ANameThatWouldLeaveTheSaveFolderIsRefused)
+{
+    std::vector<std::string> messages;
+    SetMessageBoxAnswerer([&messages](const TMessageBoxRequest& request) {
+        messages.push_back(request.text);
+        return mrOk;
+    });
+    QTimer::singleShot(100, [] {
+        auto* dialog = Shown<TForm40>();
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClicks(dialog->Edit1->Widget(), "../fora");
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+        ASSERT_EQ(Shown<TForm40>(), dialog);  // refused: the dialog waits for another name
+        for (int i = 0; i < 7; ++i)
+            QTest::keyClick(dialog->Edit1->Widget(), Qt::Key_Backspace);
+        QTest::keyClicks(dialog->Edit1->Widget(), "dentro");
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+    });
+    const std::string chosen = AskSaveNameOnScreen();
+    SetMessageBoxAnswerer({});
+    EXPECT_EQ(chosen, "dentro.nsx");
+    ASSERT_EQ(messages.size(), 1u);
+}
+
+TEST_F(HubScreenTest, DragsPutPlayersOnShirtsSwapShirtsAndMoveThemOnThePitch)
+{
+    Game.CurrentHumanClub = Game.HumanClubs[0];
+    Game.KeepLineup = 0;
+    const std::vector<int> squad = SquadInListOrder(Game.CurrentHumanClub);
+    const int injured = squad[3];  // a row the grid shows without scrolling
+    Players[injured].InjuredUntil = TodayDate() + 20;
+    TForm87* lineup = OpenLineupScreen();
+    TDataGrid* grid = lineup->gridview1;
+    QWidget* pitch = lineup->Panel1->Widget();
+    ASSERT_EQ(grid->RowCount(), static_cast<int>(squad.size()));
+
+    // The first row (a goalkeeper) dragged onto shirt 1.
+    const int keeper = lineup->Board().rowPlayers[0];
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier, RowPoint(grid, 0));
+    Drag(grid->Widget(), RowPoint(grid, 0), pitch, ShirtCentre(*lineup, 1));
+    EXPECT_EQ(lineup->Board().shirts[1].player, keeper);
+    EXPECT_EQ(grid->GetCellTextByName("colstatus", 0), "1");
+    EXPECT_EQ(lineup->PitchBoard().ShirtPicture(1), "camisa2");
+    const QColor shirt = lineup->Widget()->grab().toImage().pixelColor(ShirtCentre(*lineup, 1) + QPoint(-8, 0));
+    EXPECT_GT(shirt.red(), 150);  // the goalkeeper's yellow shirt
+    EXPECT_GT(shirt.green(), 110);
+    EXPECT_LT(shirt.blue(), 90);
+
+    // The injured player's row is refused.
+    const int injuredRow = lineup->Board().Row(injured);
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier, RowPoint(grid, injuredRow));
+    Drag(grid->Widget(), RowPoint(grid, injuredRow), pitch, ShirtCentre(*lineup, 5));
+    EXPECT_FALSE(lineup->Board().HasPlayer(5));
+    EXPECT_EQ(grid->GetCellTextByName("colstatus", injuredRow), "3");
+
+    // Shirt 1 dragged onto bench shirt 12: the goalkeeper moves to the bench.
+    Drag(pitch, ShirtCentre(*lineup, 1), pitch, ShirtCentre(*lineup, 12));
+    EXPECT_FALSE(lineup->Board().HasPlayer(1));
+    EXPECT_EQ(lineup->Board().shirts[12].player, keeper);
+    EXPECT_EQ(grid->GetCellTextByName("colstatus", 0), "2");
+    EXPECT_EQ(lineup->PitchBoard().ShirtPicture(12), "camisa3");
+
+    // An automatic "4-4-2", then shirt 2 moved to the free slot 20 of the pitch.
+    lineup->combtat->SetFocus();
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Down);
+    ASSERT_TRUE(StartersComplete(lineup->Board()));
+    const TPoint centre20 = lineup->PitchSlotCentre(20);
+    const QPoint slot20(centre20.X, centre20.Y);
+    Drag(pitch, ShirtCentre(*lineup, 2), pitch, slot20);
+    EXPECT_EQ(lineup->Board().shirts[2].pitchSlot, 20);
+    EXPECT_EQ(lineup->PitchBoard().Shirt(2)->Left(), lineup->PitchBoard().Scaled(PitchSlotX[20]));
+    lineup->Close();
+}
+
+TEST_F(HubScreenTest, TacticsCaptainAndAStoredLineupComeBackWhenTheScreenOpensAgain)
+{
+    Game.CurrentHumanClub = Game.HumanClubs[0];
+    Game.KeepLineup = 0;
+    TForm87* lineup = OpenLineupScreen();
+    // "Jogar >>" with empty shirts: the message, the screen stays, nothing is built.
+    const std::size_t lineups = Lineups.size();
+    QTimer::singleShot(150, [lineup] {
+        if (auto* form = lineup->info1->DialogForm())
+            QTest::keyClick(form->Widget(), Qt::Key_Return);
+    });
+    QTest::mouseClick(lineup->bt_irprojogo->Widget(), Qt::LeftButton);
+    EXPECT_EQ(Lineups.size(), lineups);
+    EXPECT_FALSE(LineupConfirmed);
+    EXPECT_TRUE(lineup->Visible());
+
+    lineup->comboej->SetFocus();
+    QTest::keyClick(lineup->comboej->Widget(), Qt::Key_End);
+    EXPECT_EQ(Clubs[Game.CurrentHumanClub].PlayingStyle, 2);
+    lineup->combo1->SetFocus();
+    QTest::keyClick(lineup->combo1->Widget(), Qt::Key_Home);
+    QTest::keyClick(lineup->combo1->Widget(), Qt::Key_Down);
+    EXPECT_EQ(Clubs[Game.CurrentHumanClub].Captain, lineup->ComboPlayer(1));
+    EXPECT_EQ(lineup->combo1->ItemIndex(), 1);
+
+    QTest::mouseClick(lineup->ckescalacao->Widget(), Qt::LeftButton);
+    EXPECT_EQ(Game.KeepLineup, 1);
+    lineup->combtat->SetFocus();
+    for (int i = 0; i < 9; ++i)
+        QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Down);
+    const LineupBoard chosen = lineup->Board();
+    QTest::mouseClick(lineup->bt_voltar->Widget(), Qt::LeftButton);
+    test::Pump(20);
+
+    TForm87* again = OpenLineupScreen();
+    EXPECT_TRUE(again->ckescalacao->Checked());
+    for (int shirt = 1; shirt <= kShirtCount; ++shirt)
+        EXPECT_EQ(again->Board().shirts[shirt].player, chosen.shirts[shirt].player) << shirt;
+    EXPECT_EQ(again->Board().shirts[3].pitchSlot, FormationSlots[9][3]);
+    EXPECT_EQ(again->combo1->ItemIndex(), 1);  // the captain shown by who he is
+    again->Close();
+    Game.KeepLineup = 0;
+}
+
+TEST_F(HubScreenTest, TheDismissalNoticeNamesTheReplacementWhoTakesTheClub)
+{
+    const int club = Game.HumanClubs[0];
+    const int fired = Clubs[club].coach;
+    Clubs[club].SupportersMood = 10;
+    std::string message;
+    std::string replacement;
+    QTimer::singleShot(100, [&] {
+        auto* notice = Shown<TForm31>();
+        ASSERT_NE(notice, nullptr);
+        message = notice->Label4->Caption();
+        replacement = notice->Label5->Caption();
+        QTest::keyClick(notice->Widget(), Qt::Key_Return);
+    });
+    CoachChangeClub = club;
+    DismissHumanCoach();
+    ResetCoachChange();
+    EXPECT_EQ(message, Coaches[fired].name.str() + ", " + Clubs[club].name.str() +
+                           " resolveu lhe demitir,porque a pressão da torcida foi grande pois seus resultados não "
+                           "estavam sendo bons.");
+    ASSERT_NE(Clubs[club].coach, fired);
+    EXPECT_EQ(replacement, "Para seu lugar foi contratado " + Coaches[Clubs[club].coach].name.str());
+}
+
+}  // namespace
+}  // namespace tarvelon
