@@ -12,8 +12,6 @@ namespace tarvelon {
 
 std::vector<TTopScorerRow> TopScorerList;
 
-namespace {
-
 int FirstAllTimeGoals(int player)
 {
     for (const TGoalTally& tally : AllTimeGoalTallies)
@@ -21,6 +19,8 @@ int FirstAllTimeGoals(int player)
             return tally.goals;
     return 0;
 }
+
+namespace {
 
 void PayPrize(int club, std::int64_t units)
 {
