@@ -1,6 +1,7 @@
 #include "screens/competitions/competition_screens.h"
 
 #include "screens/common/screen_registry.h"
+#include "screens/competitions/round_fixtures_screen.h"
 #include "screens/competitions/title_screen.h"
 
 namespace tarvelon {
@@ -8,6 +9,7 @@ namespace tarvelon {
 void RegisterCompetitionScreens()
 {
     RegisterBuiltScreen<TForm1>("TForm1", "screens/competitions/title_screen.cpp");
+    RegisterBuiltScreen<TForm63>("TForm63", "screens/competitions/round_fixtures_screen.cpp");
 }
 
 }  // namespace tarvelon
