@@ -3,12 +3,14 @@
 #include "screens/common/screen_registry.h"
 #include "screens/competitions/round_fixtures_screen.h"
 #include "screens/competitions/title_screen.h"
+#include "screens/competitions/top_scorers_screen.h"
 
 namespace tarvelon {
 
 void RegisterCompetitionScreens()
 {
     RegisterBuiltScreen<TForm1>("TForm1", "screens/competitions/title_screen.cpp");
+    RegisterBuiltScreen<TForm20>("TForm20", "screens/competitions/top_scorers_screen.cpp");
     RegisterBuiltScreen<TForm63>("TForm63", "screens/competitions/round_fixtures_screen.cpp");
 }
 

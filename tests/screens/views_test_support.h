@@ -42,10 +42,18 @@ protected:
         return form;
     }
 
+    // A click on a control (a windowed one, or a graphic one through its parent's window).
     static void Click(TControl* control, QPoint at = QPoint(-1, -1))
     {
         QWidget* widget = WidgetOf(control);
-        const QPoint p = at.x() < 0 ? widget->rect().center() : at;
+        QPoint p = at;
+        if (!widget) {
+            widget = WidgetOf(control->Parent());
+            const QPoint origin(control->Left(), control->Top());
+            p = origin + (at.x() < 0 ? QPoint(control->Width() / 2, control->Height() / 2) : at);
+        } else if (at.x() < 0) {
+            p = widget->rect().center();
+        }
         test::SendMouse(widget, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
         test::SendMouse(widget, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
         test::Pump();
