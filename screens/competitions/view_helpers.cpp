@@ -11,7 +11,9 @@
 #include "core/tables.h"
 #include "core/vocab/countries.h"
 #include "grid/dg_column_classes.h"
+#include "core/format/images.h"
 #include "grid/dg_grid.h"
+#include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/art/art_kit.h"
@@ -127,6 +129,13 @@ void HighlightButton(const std::vector<TGradButton*>& group, TGradButton* presse
     for (TGradButton* button : group)
         if (button)
             button->SetColorScheme(button == pressed ? scheme : csNeoSilver);
+}
+
+void ShowCrest(TImage& image, int club)
+{
+    const std::string path = club >= 0 && club < static_cast<int>(Clubs.size()) ? CrestPath(club) : "";
+    if (!path.empty())
+        image.Picture().LoadFromFile(path);
 }
 
 int HumanCountry()

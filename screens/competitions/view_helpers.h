@@ -13,6 +13,7 @@ class TComboBoxEx;
 class TCustomImageList;
 class TDataGrid;
 class TGameForm;
+class TImage;
 
 // Fills `list` with the flags (index = country id, or state index) once per list.
 void EnsureCountryFlags(TCustomImageList& list);
@@ -42,6 +43,9 @@ void OpenReportOfFixture(int fixture);
 
 // The pressed button of a group shows scheme `pressed`, the others scheme 3.
 void HighlightButton(const std::vector<TGradButton*>& group, TGradButton* pressed, TColorScheme scheme);
+
+// The club's crest in the picture, when it has one.
+void ShowCrest(TImage& image, int club);
 
 // The human club's country, or Brazil when there is no human club.
 int HumanCountry();
