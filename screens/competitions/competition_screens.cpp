@@ -2,6 +2,7 @@
 
 #include "screens/common/screen_registry.h"
 #include "screens/competitions/club_fixtures_screen.h"
+#include "screens/competitions/player_career_screen.h"
 #include "screens/competitions/round_fixtures_screen.h"
 #include "screens/competitions/title_screen.h"
 #include "screens/competitions/top_scorers_screen.h"
@@ -11,6 +12,7 @@ namespace tarvelon {
 void RegisterCompetitionScreens()
 {
     RegisterBuiltScreen<TForm1>("TForm1", "screens/competitions/title_screen.cpp");
+    RegisterBuiltScreen<TForm16>("TForm16", "screens/competitions/player_career_screen.cpp");
     RegisterBuiltScreen<TForm18>("TForm18", "screens/competitions/club_fixtures_screen.cpp");
     RegisterBuiltScreen<TForm20>("TForm20", "screens/competitions/top_scorers_screen.cpp");
     RegisterBuiltScreen<TForm63>("TForm63", "screens/competitions/round_fixtures_screen.cpp");

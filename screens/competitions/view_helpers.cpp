@@ -77,7 +77,7 @@ void FillStateChooser(TComboBoxEx& combo, TCustomImageList& flags, const std::ve
 void ColourRowsAlternately(TDataGrid& grid, bool headings)
 {
     grid.OnCellColoring = [&grid, headings](TObject*, int, int row, TColor& cellColor, TColor&, TCellState state) {
-        if (state.Contains(csSelected))
+        if (state.Contains(csSelected) || row >= grid.RowCount())
             return;
         cellColor = headings ? GridRowColor(row + 1, grid.GetCellText(0, row)) : AlternateRowColor(row + 1);
     };
