@@ -1,6 +1,7 @@
 #include "screens/common/subjects.h"
 
 #include "core/club_rosters.h"
+#include "core/history/history_records.h"
 #include "core/match/match_records.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
@@ -60,6 +61,18 @@ int SubjectOtherClub()
 int SubjectMatchReport()
 {
     return MatchReports.empty() ? -1 : 0;
+}
+
+int SubjectRivalClub()
+{
+    const int club = SubjectClub();
+    for (const TPastMatch& m : PastMatches) {
+        if (m.homeClub == club && m.awayClub != club)
+            return m.awayClub;
+        if (m.awayClub == club && m.homeClub != club)
+            return m.homeClub;
+    }
+    return SubjectOtherClub();
 }
 
 }  // namespace tarvelon

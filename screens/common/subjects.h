@@ -31,5 +31,8 @@ int SubjectClub();
 int SubjectPlayer();
 int SubjectOtherClub();
 int SubjectMatchReport();
+// A club that has met SubjectClub() in the past results (the first in table order), else
+// SubjectOtherClub().
+int SubjectRivalClub();
 
 }  // namespace tarvelon

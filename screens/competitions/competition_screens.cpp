@@ -1,7 +1,9 @@
 #include "screens/competitions/competition_screens.h"
 
 #include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
 #include "screens/competitions/club_fixtures_screen.h"
+#include "screens/competitions/head_to_head_screen.h"
 #include "screens/competitions/player_career_screen.h"
 #include "screens/competitions/round_fixtures_screen.h"
 #include "screens/competitions/title_screen.h"
@@ -12,6 +14,9 @@ namespace tarvelon {
 void RegisterCompetitionScreens()
 {
     RegisterBuiltScreen<TForm1>("TForm1", "screens/competitions/title_screen.cpp");
+    RegisterBuiltScreen<TForm15>("TForm15", "screens/competitions/head_to_head_screen.cpp", [] {
+        HeadToHeadClubs = {SubjectClub(), SubjectRivalClub()};
+    });
     RegisterBuiltScreen<TForm16>("TForm16", "screens/competitions/player_career_screen.cpp");
     RegisterBuiltScreen<TForm18>("TForm18", "screens/competitions/club_fixtures_screen.cpp");
     RegisterBuiltScreen<TForm20>("TForm20", "screens/competitions/top_scorers_screen.cpp");
