@@ -2,6 +2,7 @@
 
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
+#include "screens/competitions/champions_history_screen.h"
 #include "screens/competitions/club_fixtures_screen.h"
 #include "screens/competitions/club_record_screen.h"
 #include "screens/competitions/head_to_head_screen.h"
@@ -21,6 +22,7 @@ void RegisterCompetitionScreens()
     RegisterBuiltScreen<TForm16>("TForm16", "screens/competitions/player_career_screen.cpp");
     RegisterBuiltScreen<TForm18>("TForm18", "screens/competitions/club_fixtures_screen.cpp");
     RegisterBuiltScreen<TForm20>("TForm20", "screens/competitions/top_scorers_screen.cpp");
+    RegisterBuiltScreen<TForm29>("TForm29", "screens/competitions/champions_history_screen.cpp");
     RegisterBuiltScreen<TForm55>("TForm55", "screens/competitions/club_record_screen.cpp");
     RegisterBuiltScreen<TForm63>("TForm63", "screens/competitions/round_fixtures_screen.cpp");
 }
