@@ -10,6 +10,7 @@
 #include "screens/competitions/round_fixtures_screen.h"
 #include "screens/competitions/title_screen.h"
 #include "screens/competitions/top_scorers_screen.h"
+#include "screens/competitions/trophy_gallery_screen.h"
 
 namespace tarvelon {
 
@@ -21,6 +22,7 @@ void RegisterCompetitionScreens()
     });
     RegisterBuiltScreen<TForm16>("TForm16", "screens/competitions/player_career_screen.cpp");
     RegisterBuiltScreen<TForm18>("TForm18", "screens/competitions/club_fixtures_screen.cpp");
+    RegisterBuiltScreen<TForm19>("TForm19", "screens/competitions/trophy_gallery_screen.cpp");
     RegisterBuiltScreen<TForm20>("TForm20", "screens/competitions/top_scorers_screen.cpp");
     RegisterBuiltScreen<TForm29>("TForm29", "screens/competitions/champions_history_screen.cpp");
     RegisterBuiltScreen<TForm55>("TForm55", "screens/competitions/club_record_screen.cpp");

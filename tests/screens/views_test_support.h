@@ -117,6 +117,11 @@ protected:
         test::Pump(30);
     }
 
+    static TControl* Child(TComponent* form, const std::string& name)
+    {
+        return dynamic_cast<TControl*>(form->FindComponent(name));
+    }
+
     static QWidget* WidgetOf(TControl* control)
     {
         auto* win = dynamic_cast<TWinControl*>(control);
