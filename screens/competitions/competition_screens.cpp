@@ -5,6 +5,7 @@
 #include "screens/competitions/champions_history_screen.h"
 #include "screens/competitions/club_fixtures_screen.h"
 #include "screens/competitions/club_record_screen.h"
+#include "screens/competitions/clubs_ranking_screen.h"
 #include "screens/competitions/coach_ranking_screen.h"
 #include "screens/competitions/head_to_head_screen.h"
 #include "screens/competitions/player_career_screen.h"
@@ -28,6 +29,7 @@ void RegisterCompetitionScreens()
     RegisterBuiltScreen<TForm29>("TForm29", "screens/competitions/champions_history_screen.cpp");
     RegisterBuiltScreen<TForm47>("TForm47", "screens/competitions/coach_ranking_screen.cpp");
     RegisterBuiltScreen<TForm55>("TForm55", "screens/competitions/club_record_screen.cpp");
+    RegisterBuiltScreen<TForm71>("TForm71", "screens/competitions/clubs_ranking_screen.cpp");
     RegisterBuiltScreen<TForm63>("TForm63", "screens/competitions/round_fixtures_screen.cpp");
 }
 
