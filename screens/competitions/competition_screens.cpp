@@ -12,6 +12,7 @@
 #include "screens/competitions/round_fixtures_screen.h"
 #include "screens/competitions/title_screen.h"
 #include "screens/competitions/top_scorers_screen.h"
+#include "screens/competitions/trophy_cabinet_screen.h"
 #include "screens/competitions/trophy_gallery_screen.h"
 
 namespace tarvelon {
@@ -30,6 +31,7 @@ void RegisterCompetitionScreens()
     RegisterBuiltScreen<TForm47>("TForm47", "screens/competitions/coach_ranking_screen.cpp");
     RegisterBuiltScreen<TForm55>("TForm55", "screens/competitions/club_record_screen.cpp");
     RegisterBuiltScreen<TForm71>("TForm71", "screens/competitions/clubs_ranking_screen.cpp");
+    RegisterBuiltScreen<TForm74>("TForm74", "screens/competitions/trophy_cabinet_screen.cpp");
     RegisterBuiltScreen<TForm63>("TForm63", "screens/competitions/round_fixtures_screen.cpp");
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "core/views/club_record.h"
+#include "core/views/trophy_cabinet.h"
 #include "tests/core/views_world.h"
 
 using namespace tarvelon;
@@ -88,6 +89,31 @@ TEST_F(ViewsRecord, TheTitlesLineCountsEachKindAndLowerDivisionsApart)
     Clubs[0].stateTitles = 3;
     EXPECT_EQ(ClubTitlesLine(0), "Nacional:1; 2ª divisão:1; Copa:1; Libertadores:1; Estadual:3; ");
     EXPECT_EQ(ClubTitlesLine(2), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ViewsRecord, TheCabinetShowsFirstDivisionAndCupTitlesInItsOrder)
+{
+    ClubPlacings = {{0, 1, 1, 1, 1}, {0, 2, 1, 1, 1}, {0, 3, 1, 1, 2}, {0, 1, 3, 1, 0}, {1, 1, 1, 1, 2}};
+    Clubs[0].stateTitles = 1;
+    const auto shelf = CabinetTrophies(0);
+    ASSERT_EQ(shelf.size(), 2u);
+    EXPECT_EQ(shelf[0].picture, "tr_nacbra");
+    EXPECT_EQ(shelf[0].caption, "Brasileiro");
+    EXPECT_EQ(shelf[0].count, 2);
+    EXPECT_EQ(shelf[1].picture, "tr_estadual");
+    EXPECT_EQ(shelf[1].count, 1);  // the club's own state-title count
+    EXPECT_TRUE(CabinetTrophies(1).empty());  // only a second-division title
+    Clubs[2].Country = 65;
+    ClubPlacings.push_back({2, 1, 4, 1, 0});
+    ClubPlacings.push_back({2, 1, 2, 1, 0});
+    const auto spain = CabinetTrophies(2);
+    ASSERT_EQ(spain.size(), 2u);
+    EXPECT_EQ(spain[0].caption, "Liga Campeões");
+    EXPECT_EQ(spain[1].picture, "tr_copaesp");
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/graphics/image_list.h"
 #include "screens/common/art/flag_art.h"
 #include "screens/common/art/title_art.h"
+#include "screens/common/art/trophy_art.h"
 
 namespace tarvelon::art {
 
@@ -22,6 +23,22 @@ struct NamedPicture {
 // The table of the kit's pictures.
 const NamedPicture kPictures[] = {
     {"tinicio", DrawTitlePicture},
+    {"tr_mundial", DrawTrophyPicture<0>},
+    {"tr_lib", DrawTrophyPicture<1>},
+    {"tr_cl", DrawTrophyPicture<2>},
+    {"tr_sul", DrawTrophyPicture<3>},
+    {"tr_uefa", DrawTrophyPicture<4>},
+    {"tr_nacbra", DrawTrophyPicture<5>},
+    {"tr_naceng", DrawTrophyPicture<6>},
+    {"tr_nacita", DrawTrophyPicture<7>},
+    {"tr_nacesp", DrawTrophyPicture<8>},
+    {"tr_nacgen", DrawTrophyPicture<9>},
+    {"tr_copabra", DrawTrophyPicture<10>},
+    {"tr_copaeng", DrawTrophyPicture<11>},
+    {"tr_copaita", DrawTrophyPicture<12>},
+    {"tr_copaesp", DrawTrophyPicture<13>},
+    {"tr_copagen", DrawTrophyPicture<14>},
+    {"tr_estadual", DrawTrophyPicture<15>},
 };
 
 QImage WithEdge(QImage image)
