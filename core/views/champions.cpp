@@ -1,6 +1,7 @@
 // The champions of one competition, as the champions history screen lists them.
 #include "core/views/champions.h"
 
+#include "core/basics/cp1252.h"
 #include "core/history/history_lookups.h"
 #include "core/history/history_records.h"
 #include "core/season/competitions.h"
@@ -16,18 +17,6 @@ constexpr int kNationalCoach = 50000;  // coach values from here on name a natio
 bool ValidClub(int club) { return club >= 0 && club < static_cast<int>(Clubs.size()); }
 
 std::string ClubName(int club) { return ValidClub(club) ? Clubs[club].name.str() : std::string(); }
-
-// Cuts by characters, never inside one.
-std::string Cut(const std::string& text, std::size_t count)
-{
-    std::size_t bytes = 0;
-    for (std::size_t chars = 0; bytes < text.size() && chars < count; ++chars) {
-        ++bytes;
-        while (bytes < text.size() && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80)
-            ++bytes;
-    }
-    return text.substr(0, bytes);
-}
 
 std::string CoachName(int coach)
 {
@@ -68,7 +57,7 @@ void DescribeScorer(int competition, int season, ChampionRow& row)
         row.scorer = name + " - " + goals;
         return;
     }
-    row.scorer = Cut(Cut(Cut(name + " (", 22) + ClubName(s.club), 47) + ") - ", 51) + goals;
+    row.scorer = Utf8Left(Utf8Left(Utf8Left(name + " (", 22) + ClubName(s.club), 47) + ") - ", 51) + goals;
 }
 
 }  // namespace

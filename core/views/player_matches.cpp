@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <set>
 
+#include "core/basics/cp1252.h"
 #include "core/basics/datetime.h"
 #include "core/history/career_text.h"
 #include "core/match/match_records.h"
@@ -21,18 +22,6 @@ constexpr std::size_t kHomeNameCut = 26;
 std::string ClubName(int club)
 {
     return club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : std::string();
-}
-
-// Cuts by characters, never inside one.
-std::string CutCharacters(const std::string& text, std::size_t count)
-{
-    std::size_t bytes = 0;
-    for (std::size_t chars = 0; bytes < text.size() && chars < count; ++chars) {
-        ++bytes;
-        while (bytes < text.size() && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80)
-            ++bytes;
-    }
-    return text.substr(0, bytes);
 }
 
 std::string GeneralFloat(float value)
@@ -52,7 +41,7 @@ PlayerMatchRow MakeRow(int report, const std::string& rating)
     const TMatchReport& r = MatchReports[report];
     row.when = r.date;
     row.date = DateToStr(r.date);
-    row.match = CutCharacters(ClubName(r.club[0]) + " ", kHomeNameCut) + std::to_string(r.goals[0]) + " x " +
+    row.match = Utf8Left(ClubName(r.club[0]) + " ", kHomeNameCut) + std::to_string(r.goals[0]) + " x " +
                 std::to_string(r.goals[1]) + " " + ClubName(r.club[1]);
     return row;
 }

@@ -5,6 +5,7 @@
 #include <map>
 #include <tuple>
 
+#include "core/basics/cp1252.h"
 #include "core/format/names.h"
 #include "core/history/history_records.h"
 #include "core/records/game_state.h"
@@ -32,18 +33,6 @@ auto RankKey(const CoachRankingRow& r)
 std::string Part(const std::string& label, int count)
 {
     return count > 0 ? label + std::to_string(count) + "\r\n" : "";
-}
-
-// Cuts by characters, never inside one.
-std::string Cut(const std::string& text, std::size_t count)
-{
-    std::size_t bytes = 0;
-    for (std::size_t chars = 0; bytes < text.size() && chars < count; ++chars) {
-        ++bytes;
-        while (bytes < text.size() && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80)
-            ++bytes;
-    }
-    return text.substr(0, bytes);
 }
 
 bool InRanking(int club, int country, bool international)
@@ -129,7 +118,7 @@ std::string CoachTitlesText(int coach)
 std::string CoachNameHeading(int coach)
 {
     const std::string name = coach >= 0 && coach < static_cast<int>(Coaches.size()) ? Coaches[coach].name.str() : "";
-    return Cut(Cut("<B><FONT color=\"#D9D900\"><SHAD>" + name, 56) + "</SHAD></FONT></B>", 74);
+    return Utf8Left(Utf8Left("<B><FONT color=\"#D9D900\"><SHAD>" + name, 56) + "</SHAD></FONT></B>", 74);
 }
 
 std::string CoachPointsHeading(int points)
