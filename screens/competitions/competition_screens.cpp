@@ -25,13 +25,15 @@ void RegisterCompetitionScreens()
     });
     RegisterBuiltScreen<TForm16>("TForm16", "screens/competitions/player_career_screen.cpp");
     RegisterBuiltScreen<TForm18>("TForm18", "screens/competitions/club_fixtures_screen.cpp");
-    RegisterBuiltScreen<TForm19>("TForm19", "screens/competitions/trophy_gallery_screen.cpp");
+    RegisterBuiltScreen<TForm19>("TForm19", "screens/competitions/trophy_gallery_screen.cpp",
+                                 [] { SelectedRecord = SubjectChampionCoach(); });
     RegisterBuiltScreen<TForm20>("TForm20", "screens/competitions/top_scorers_screen.cpp");
     RegisterBuiltScreen<TForm29>("TForm29", "screens/competitions/champions_history_screen.cpp");
     RegisterBuiltScreen<TForm47>("TForm47", "screens/competitions/coach_ranking_screen.cpp");
     RegisterBuiltScreen<TForm55>("TForm55", "screens/competitions/club_record_screen.cpp");
     RegisterBuiltScreen<TForm71>("TForm71", "screens/competitions/clubs_ranking_screen.cpp");
-    RegisterBuiltScreen<TForm74>("TForm74", "screens/competitions/trophy_cabinet_screen.cpp");
+    RegisterBuiltScreen<TForm74>("TForm74", "screens/competitions/trophy_cabinet_screen.cpp",
+                                 [] { TrophyCabinetClub = SubjectChampionClub(); });
     RegisterBuiltScreen<TForm63>("TForm63", "screens/competitions/round_fixtures_screen.cpp");
 }
 
