@@ -3,7 +3,10 @@
 // (mouse and keys), the grid holds what the fixtures table holds, headings are drawn on their
 // colour, and a played match opens its report while headings and unplayed matches open nothing.
 #include "controls/grad_button.h"
+#include "core/draws/state_championship.h"
 #include "core/history/history_lookups.h"
+#include "core/matchday/matchday_globals.h"
+#include "core/records/game_state.h"
 #include "core/views/round_fixtures.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
@@ -90,6 +93,37 @@ TEST_F(RoundFixturesScreenTest, HeadingsHaveTheirColourAndOnlyAPlayedMatchOpensI
     WaitForClosed(seen);
     EXPECT_EQ(*seen, std::vector<std::string>{"TForm52"});
     EXPECT_EQ(LastOpenedScreen(), "TForm52");
+}
+
+}  // namespace
+}  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+// With state championships on and no state of the day (-1), the state view opens on a state in
+// play, never on state -1; the chooser moves to another state.
+TEST_F(RoundFixturesScreenTest, TheStateViewNeverOpensOnAnInvalidState)
+{
+    Game.StateChampionshipsOn = 1;
+    for (int state : {10, 18, 25}) {
+        StateChampionships[state].active = 1;
+        StateChampionships[state].humanClubPresent = 0;
+        StateChampionships[state].groupCount = 1;
+    }
+    CurrentState = -1;
+    auto* form = Open<TForm63>("TForm63");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->ShownFixtureState, 10);
+    EXPECT_EQ(form->FixtureStateComboStates, (std::vector<int>{10, 18, 25}));
+    Click(form->btestadual);
+    EXPECT_EQ(form->ShownFixtureKind, 3);
+    EXPECT_TRUE(form->combo1->Visible());
+    EXPECT_EQ(form->c1->Items().Count(), 10);
+    PressKey(form->combo1, Qt::Key_Down);
+    EXPECT_EQ(form->ShownFixtureState, 18);
+    EXPECT_EQ(form->c1->ItemIndex(), 0);
+    Game.StateChampionshipsOn = 0;
 }
 
 }  // namespace
