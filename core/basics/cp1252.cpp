@@ -106,4 +106,15 @@ std::size_t Utf8Length(std::string_view utf8)
     return n;
 }
 
+std::string Utf8Left(std::string_view utf8, std::size_t count)
+{
+    std::size_t bytes = 0;
+    for (std::size_t chars = 0; bytes < utf8.size() && chars < count; ++chars) {
+        ++bytes;
+        while (bytes < utf8.size() && (static_cast<unsigned char>(utf8[bytes]) & 0xC0) == 0x80)
+            ++bytes;
+    }
+    return std::string(utf8.substr(0, bytes));
+}
+
 }  // namespace tarvelon

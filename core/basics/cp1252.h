@@ -13,4 +13,7 @@ std::string Utf8ToCp1252(std::string_view utf8);
 // Number of characters (code points) of a UTF-8 text.
 std::size_t Utf8Length(std::string_view utf8);
 
+// The first `count` characters of a UTF-8 text (never a part of one).
+std::string Utf8Left(std::string_view utf8, std::size_t count);
+
 }  // namespace tarvelon

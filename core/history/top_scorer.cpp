@@ -13,13 +13,13 @@ namespace tarvelon {
 
 std::vector<TTopScorerRow> TopScorerList;
 
-namespace {
-
 int FirstAllTimeGoals(int player)
 {
     const int first = FindFirstAllTimeTally(player);
     return first >= 0 ? AllTimeGoalTallies[static_cast<std::size_t>(first)].goals : 0;
 }
+
+namespace {
 
 void PayPrize(int club, std::int64_t units)
 {

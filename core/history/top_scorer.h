@@ -16,6 +16,9 @@ struct TTopScorerRow {
 
 extern std::vector<TTopScorerRow> TopScorerList;
 
+// The goals of the player's first all-time tally (of any competition): the tie-break of the award.
+int FirstAllTimeGoals(int player);
+
 // More goals first; equal goals by the lower second tally.
 int CompareTopScorerRows(const void* a, const void* b);
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "core/basics/cp1252.h"
 #include "core/basics/find_file.h"
 #include "core/hooks.h"
 #include "core/records/game_state.h"
@@ -28,18 +29,6 @@ void SendSoundCommand(const std::string& command)
         return;
     if (const std::uint32_t code = send(command))
         GetMciErrorText(code);
-}
-
-// The first `count` characters of a UTF-8 text.
-std::string FirstCharacters(const std::string& text, std::size_t count)
-{
-    std::size_t bytes = 0;
-    for (std::size_t chars = 0; bytes < text.size() && chars < count; ++chars) {
-        ++bytes;
-        while (bytes < text.size() && (static_cast<unsigned char>(text[bytes]) & 0xC0) == 0x80)
-            ++bytes;
-    }
-    return text.substr(0, bytes);
 }
 
 std::string TrimControlsAndBlanks(const std::string& text)
@@ -78,7 +67,7 @@ std::string GetMciErrorText(std::uint32_t code)
     const auto& errorText = Hooks().soundErrorText;
     if (!errorText)
         return {};
-    return TrimControlsAndBlanks(FirstCharacters(errorText(code), 127));
+    return TrimControlsAndBlanks(Utf8Left(errorText(code), 127));
 }
 
 }  // namespace tarvelon

@@ -1,6 +1,7 @@
 #include "screens/common/subjects.h"
 
 #include "core/club_rosters.h"
+#include "core/history/history_records.h"
 #include "core/match/match_records.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
@@ -60,6 +61,47 @@ int SubjectOtherClub()
 int SubjectMatchReport()
 {
     return MatchReports.empty() ? -1 : 0;
+}
+
+int SubjectRivalClub()
+{
+    const int club = SubjectClub();
+    for (const TPastMatch& m : PastMatches) {
+        if (m.homeClub == club && m.awayClub != club)
+            return m.awayClub;
+        if (m.awayClub == club && m.homeClub != club)
+            return m.homeClub;
+    }
+    return SubjectOtherClub();
+}
+
+namespace {
+
+// The latest place-1 record won by a club (not a national team), or null.
+const TPlacing* LatestClubTitle()
+{
+    const int clubs = Game.LeagueClubCount + Game.ExtraClubCount;
+    for (auto p = Placings.rbegin(); p != Placings.rend(); ++p)
+        if (p->place == 1 && p->club >= 0 && p->club < clubs && IsClub(p->club))
+            return &*p;
+    return nullptr;
+}
+
+}  // namespace
+
+int SubjectChampionClub()
+{
+    const TPlacing* title = LatestClubTitle();
+    return title ? title->club : SubjectClub();
+}
+
+int SubjectChampionCoach()
+{
+    const TPlacing* title = LatestClubTitle();
+    if (title && title->coach >= 0 && title->coach < static_cast<int>(Coaches.size()))
+        return title->coach;
+    const int club = SubjectClub();
+    return IsClub(club) ? Clubs[club].coach : -1;
 }
 
 }  // namespace tarvelon

@@ -31,5 +31,12 @@ int SubjectClub();
 int SubjectPlayer();
 int SubjectOtherClub();
 int SubjectMatchReport();
+// A club that has met SubjectClub() in the past results (the first in table order), else
+// SubjectOtherClub().
+int SubjectRivalClub();
+// The club and the coach of the latest title a club won (Placings), else SubjectClub() and its
+// coach: the trophy views have something to show once a season has been played.
+int SubjectChampionClub();
+int SubjectChampionCoach();
 
 }  // namespace tarvelon

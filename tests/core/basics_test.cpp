@@ -134,6 +134,8 @@ TEST(ShortStrings, Cp1252InsideUtf8Outside)
     EXPECT_EQ(Cp1252ToUtf8("\x80"), "€");
     EXPECT_EQ(Utf8ToCp1252("€ ☃"), "\x80 ?");
     EXPECT_EQ(Utf8Length("ação"), 4u);
+    EXPECT_EQ(Utf8Left("ação", 2), "aç");
+    EXPECT_EQ(Utf8Left("ação", 9), "ação");
 }
 
 TEST(ShortStrings, OversizedLengthByteIsClampedToTheField)

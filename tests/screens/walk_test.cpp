@@ -20,34 +20,15 @@
 #include "screens/common/stub_form.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/hub_driving.h"
+#include "tests/screens/gallery_game_suite.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
 namespace {
 
-class WalkTest : public ::testing::Test {
+class WalkTest : public test::GalleryGameSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        savedFolder_ = std::filesystem::current_path();
-        folder_ = std::make_unique<QTemporaryDir>();
-        gallery::GalleryGameOptions options;
-        options.scratchFolder = folder_->path().toStdString();
-        options.seed = 3;
-        std::string message;
-        ready_ = gallery::PrepareGalleryGame(options, message);
-        ASSERT_TRUE(ready_) << message;
-    }
-    static void TearDownTestSuite()
-    {
-        std::filesystem::current_path(savedFolder_);
-        folder_.reset();
-    }
-    void SetUp() override { ASSERT_TRUE(ready_); }
-
-    static inline std::unique_ptr<QTemporaryDir> folder_;
-    static inline std::filesystem::path savedFolder_;
-    static inline bool ready_ = false;
+    static void SetUpTestSuite() { PrepareGame(3, 4); }
 };
 
 TEST_F(WalkTest, EveryRegisteredScreenOpensPaintsAndClosesWithoutAProblem)

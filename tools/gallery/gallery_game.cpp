@@ -85,6 +85,8 @@ bool PrepareGalleryGame(const GalleryGameOptions& options, std::string& message)
         return false;
     }
     AfterGameStarted(first);
+    for (int season = 0; season < options.seasonsPlayed; ++season)
+        PlaySeason();
     for (int day = 0; day < options.daysPlayed; ++day)
         PlayDay();
     return true;

@@ -12,6 +12,7 @@ struct GalleryGameOptions {
     std::filesystem::path dataFolder;  // empty: the sample database is written into `scratchFolder`
     std::filesystem::path scratchFolder;
     std::uint64_t seed = 1;
+    int seasonsPlayed = 0;  // whole seasons played before the days below
     int daysPlayed = 4;
 };
 

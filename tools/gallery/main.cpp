@@ -1,5 +1,6 @@
-// tarvelon-gallery OUTDIR [--data DIR] [--seed N]: makes a seeded game from the sample database
-// (written first into a scratch folder when no DIR is given), opens every registered screen with a
+// tarvelon-gallery OUTDIR [--data DIR] [--seed N] [--seasons K]: makes a seeded game from the sample
+// database (written first into a scratch folder when no DIR is given), plays K whole seasons first
+// when asked (so that the history views have a history to show), opens every registered screen with a
 // sensible subject and writes OUTDIR/<FormClass>.png, printing "<FormClass> built|stub <ms>" for
 // each (milliseconds to create, lay out and paint). Exits 1 when a screen fails, 2 on bad options.
 #include <QApplication>
@@ -18,18 +19,22 @@ struct GalleryArgs {
     std::filesystem::path outFolder;
     std::filesystem::path dataFolder;
     std::uint64_t seed = 1;
+    int seasons = 0;
 };
 
 bool ParseArgs(int argc, char** argv, GalleryArgs& args)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if ((arg == "--data" || arg == "--seed") && i + 1 < argc) {
+        if ((arg == "--data" || arg == "--seed" || arg == "--seasons") && i + 1 < argc) {
             const std::string value = argv[++i];
+            const bool digits = value.find_first_not_of("0123456789") == std::string::npos;
             if (arg == "--data")
                 args.dataFolder = std::filesystem::absolute(value);
-            else if (value.find_first_not_of("0123456789") == std::string::npos)
+            else if (digits && arg == "--seed")
                 args.seed = std::stoull(value);
+            else if (digits && arg == "--seasons" && !value.empty() && value.size() <= 2)
+                args.seasons = std::stoi(value);
             else
                 return false;
         } else if (args.outFolder.empty() && !arg.empty() && arg[0] != '-') {
@@ -55,7 +60,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     GalleryArgs args;
     if (!ParseArgs(argc, argv, args)) {
-        std::fprintf(stderr, "usage: tarvelon-gallery OUTDIR [--data DIR] [--seed N]\n");
+        std::fprintf(stderr, "usage: tarvelon-gallery OUTDIR [--data DIR] [--seed N] [--seasons K]\n");
         return 2;
     }
     std::error_code failed;
@@ -65,6 +70,7 @@ int main(int argc, char** argv)
     options.dataFolder = args.dataFolder;
     options.scratchFolder = scratch.path().toStdString();
     options.seed = args.seed;
+    options.seasonsPlayed = args.seasons;
     std::string message;
     if (!tarvelon::gallery::PrepareGalleryGame(options, message)) {
         std::fprintf(stderr, "tarvelon-gallery: %s\n", message.c_str());

@@ -12,6 +12,7 @@
 #include "screens/common/art/hub_art.h"
 #include "screens/common/art/pitch_art.h"
 #include "screens/common/art/title_art.h"
+#include "screens/common/art/trophy_art.h"
 
 namespace tarvelon::art {
 
@@ -38,6 +39,22 @@ const NamedPicture kPictures[] = {
     {"icone_confronto", DrawHeadToHeadIcon},
     {"icone_arbitro", DrawRefereeIcon},
     {"icone_carreira", DrawCareerIcon},
+    {"tr_mundial", DrawTrophyPicture<0>},
+    {"tr_lib", DrawTrophyPicture<1>},
+    {"tr_cl", DrawTrophyPicture<2>},
+    {"tr_sul", DrawTrophyPicture<3>},
+    {"tr_uefa", DrawTrophyPicture<4>},
+    {"tr_nacbra", DrawTrophyPicture<5>},
+    {"tr_naceng", DrawTrophyPicture<6>},
+    {"tr_nacita", DrawTrophyPicture<7>},
+    {"tr_nacesp", DrawTrophyPicture<8>},
+    {"tr_nacgen", DrawTrophyPicture<9>},
+    {"tr_copabra", DrawTrophyPicture<10>},
+    {"tr_copaeng", DrawTrophyPicture<11>},
+    {"tr_copaita", DrawTrophyPicture<12>},
+    {"tr_copaesp", DrawTrophyPicture<13>},
+    {"tr_copagen", DrawTrophyPicture<14>},
+    {"tr_estadual", DrawTrophyPicture<15>},
 };
 
 QImage WithEdge(QImage image)

@@ -1,0 +1,40 @@
+#pragma once
+// A test suite on the gallery's seeded game: made once for the suite in a temporary folder (the
+// sample database written there first), the working folder given back at the end.
+#include <QTemporaryDir>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+
+#include "tools/gallery/gallery_game.h"
+
+namespace tarvelon::test {
+
+class GalleryGameSuite : public ::testing::Test {
+protected:
+    static void PrepareGame(int seed, int daysPlayed)
+    {
+        savedFolder_ = std::filesystem::current_path();
+        folder_ = std::make_unique<QTemporaryDir>();
+        gallery::GalleryGameOptions options;
+        options.scratchFolder = folder_->path().toStdString();
+        options.seed = seed;
+        options.daysPlayed = daysPlayed;
+        std::string message;
+        ready_ = gallery::PrepareGalleryGame(options, message);
+        ASSERT_TRUE(ready_) << message;
+    }
+    static void TearDownTestSuite()
+    {
+        std::filesystem::current_path(savedFolder_);
+        folder_.reset();
+    }
+    void SetUp() override { ASSERT_TRUE(ready_); }
+
+    static inline std::unique_ptr<QTemporaryDir> folder_;
+    static inline std::filesystem::path savedFolder_;
+    static inline bool ready_ = false;
+};
+
+}  // namespace tarvelon::test

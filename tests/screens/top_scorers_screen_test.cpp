@@ -1,0 +1,88 @@
+// The top scorers (TForm20) on a seeded game with some matchdays played: the season list of the
+// first division holds the season's goal tallies in the award's order with the games played, the
+// chooser's keys switch to the best of all time (100 rows, then all of them from the link), and a
+// double click on a player opens his career.
+#include "core/history/history_records.h"
+#include "core/tables.h"
+#include "core/views/scorer_rows.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/lists.h"
+#include "screens/common/subjects.h"
+#include "screens/competitions/top_scorers_screen.h"
+#include "tests/screens/views_test_support.h"
+
+namespace tarvelon {
+namespace {
+
+using viewstest::ViewsScreenTest;
+
+class TopScorersScreenTest : public ViewsScreenTest {};
+
+void ExpectRows(TForm20* form, const std::vector<ScorerRow>& rows, std::size_t count)
+{
+    ASSERT_EQ(form->t1->RowCount(), static_cast<int>(count));
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string row = std::to_string(i);
+        EXPECT_EQ(form->t1->GetCellTextByName("colid", row), std::to_string(rows[i].player));
+        EXPECT_EQ(form->t1->GetCellTextByName("coljogador", row), Players[rows[i].player].Name.str());
+        EXPECT_EQ(form->t1->GetCellTextByName("colgols", row), std::to_string(rows[i].goals));
+    }
+}
+
+TEST_F(TopScorersScreenTest, TheFirstDivisionListsTheSeasonsTalliesInTheAwardsOrderWithGamesPlayed)
+{
+    auto* form = Open<TForm20>("TForm20");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->combo1->Items().Strings(form->combo1->ItemIndex()), "Nacional - 1ª divisão");
+    const int competition = ScorerCompetition(1, form->ChosenLeague, 1);
+    const auto rows = SeasonScorerRows(competition);
+    ASSERT_FALSE(rows.empty()) << "goals were scored in the first matchdays";
+    ExpectRows(form, rows, rows.size());
+    int tallies = 0;
+    for (const TGoalTally& t : GoalTallies)
+        tallies += t.competition == competition;
+    EXPECT_EQ(form->t1->RowCount(), tallies);
+    for (int i = 0; i + 1 < form->t1->RowCount(); ++i)
+        EXPECT_GE(std::stoi(form->t1->GetCellTextByName("colgols", std::to_string(i))),
+                  std::stoi(form->t1->GetCellTextByName("colgols", std::to_string(i + 1))));
+    // Games played this season: never fewer than a scorer's goals can need, never the tie-break.
+    const int games = std::stoi(form->t1->GetCellTextByName("coljogos", "0"));
+    EXPECT_GE(games, 1);
+    EXPECT_LE(games, 8);
+}
+
+TEST_F(TopScorersScreenTest, TheLastItemShowsTheBestOfAllTimeAndTheLinkShowsThemAll)
+{
+    auto* form = Open<TForm20>("TForm20");
+    ASSERT_NE(form, nullptr);
+    PressKey(form->combo1, Qt::Key_End);
+    EXPECT_EQ(form->combo1->Items().Strings(form->combo1->ItemIndex()), "Melhores de Sempre");
+    EXPECT_TRUE(form->t1->ColumnByName("colgolst")->Visible());
+    EXPECT_FALSE(form->t1->ColumnByName("colgols")->Visible());
+    const auto rows = AllTimeScorerRows();
+    ASSERT_GT(rows.size(), 100u) << "the sample players bring their careers";
+    ExpectRows(form, rows, 100);
+    EXPECT_TRUE(form->Label1->Visible());
+    Click(form->Label1);  // "clique aqui"
+    ExpectRows(form, rows, rows.size());
+    EXPECT_FALSE(form->Label1->Visible());
+    EXPECT_FALSE(form->Label4->Visible());
+    PressKey(form->combo1, Qt::Key_Home);
+    EXPECT_TRUE(form->t1->ColumnByName("colgols")->Visible());
+}
+
+TEST_F(TopScorersScreenTest, ADoubleClickOnAPlayerOpensHisCareer)
+{
+    auto* form = Open<TForm20>("TForm20");
+    ASSERT_NE(form, nullptr);
+    ASSERT_GT(form->t1->RowCount(), 1);
+    const int player = std::stoi(form->t1->GetCellTextByName("colid", "1"));
+    auto seen = CloseWhatOpens(Screen->FormCount());
+    DoubleClickRow(form->t1, 1);
+    WaitForClosed(seen);
+    EXPECT_EQ(*seen, std::vector<std::string>{"TForm16"});
+    EXPECT_EQ(SelectedRecord, player);
+}
+
+}  // namespace
+}  // namespace tarvelon

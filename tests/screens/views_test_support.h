@@ -1,0 +1,134 @@
+#pragma once
+// What the tests of the season and history views share: the gallery's seeded game (some matchdays
+// played), opening a screen with real events, clicks, double clicks and keys on its controls, and
+// closing a modal screen that a click opened.
+#include <QPointer>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "grid/dg_grid.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/win_control.h"
+#include "screens/common/screen_registry.h"
+#include "tests/platform/forms_test_support.h"
+#include "tests/screens/gallery_game_suite.h"
+
+namespace tarvelon::viewstest {
+
+class ViewsScreenTest : public test::GalleryGameSuite {
+protected:
+    static void SetUpTestSuite() { PrepareGame(5, 8); }
+    void TearDown() override
+    {
+        while (Screen->FormCount() > 0) {
+            Screen->Forms(Screen->FormCount() - 1)->Close();
+            test::Pump();
+        }
+    }
+
+    template <typename T>
+    T* Open(const std::string& formClass)
+    {
+        auto* form = dynamic_cast<T*>(CreateScreen(formClass, Application));
+        EXPECT_NE(form, nullptr);
+        if (form) {
+            form->Show();
+            test::Pump();
+        }
+        return form;
+    }
+
+    // A click on a control (a windowed one, or a graphic one through its parent's window).
+    static void Click(TControl* control, QPoint at = QPoint(-1, -1))
+    {
+        QWidget* widget = WidgetOf(control);
+        QPoint p = at;
+        if (!widget) {
+            widget = WidgetOf(control->Parent());
+            const QPoint origin(control->Left(), control->Top());
+            p = origin + (at.x() < 0 ? QPoint(control->Width() / 2, control->Height() / 2) : at);
+        } else if (at.x() < 0) {
+            p = widget->rect().center();
+        }
+        test::SendMouse(widget, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+        test::SendMouse(widget, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+        test::Pump();
+    }
+
+    // A click on a grid row (in its first visible column).
+    static void ClickRow(TDataGrid* grid, int row, int x = 60) { Click(grid, QPoint(x, grid->RowTop(row) + 5)); }
+
+    static void DoubleClickRow(TDataGrid* grid, int row, int x = 60)
+    {
+        QWidget* widget = WidgetOf(grid);
+        const QPoint p(x, grid->RowTop(row) + 5);
+        test::SendMouse(widget, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+        test::SendMouse(widget, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+        test::SendMouse(widget, QEvent::MouseButtonDblClick, p, Qt::LeftButton, Qt::LeftButton);
+        test::SendMouse(widget, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+        test::Pump();
+    }
+
+    static void PressKey(TControl* control, int key)
+    {
+        test::PressKey(WidgetOf(control), key);
+        test::Pump();
+    }
+
+    // Arms a timer that notes and closes the top screen once another opened (for about a second);
+    // returns what it saw.
+    static std::shared_ptr<std::vector<std::string>> CloseWhatOpens(int formsBefore)
+    {
+        auto seen = std::make_shared<std::vector<std::string>>();
+        if (watcher_) {  // only the latest watch closes what opens
+            watcher_->stop();
+            watcher_->deleteLater();
+        }
+        auto* timer = new QTimer;
+        watcher_ = timer;
+        timer->setInterval(20);
+        auto ticks = std::make_shared<int>(0);
+        QObject::connect(timer, &QTimer::timeout, timer, [seen, timer, formsBefore, ticks] {
+            if (Screen->FormCount() <= formsBefore) {
+                if (++*ticks > 50) {  // nothing opened: stop watching
+                    timer->stop();
+                    timer->deleteLater();
+                }
+                return;
+            }
+            TForm* top = Screen->Forms(Screen->FormCount() - 1);
+            seen->push_back(top->ClassName());
+            top->Close();
+            timer->stop();
+            timer->deleteLater();
+        });
+        timer->start();
+        return seen;
+    }
+
+    // Pumps until the screen opened and was closed again by CloseWhatOpens.
+    static void WaitForClosed(const std::shared_ptr<std::vector<std::string>>& seen, int ms = 1500)
+    {
+        test::PumpUntil([&seen] { return !seen->empty(); }, ms);
+        test::Pump(30);
+    }
+
+    static TControl* Child(TComponent* form, const std::string& name)
+    {
+        return dynamic_cast<TControl*>(form->FindComponent(name));
+    }
+
+    static QWidget* WidgetOf(TControl* control)
+    {
+        auto* win = dynamic_cast<TWinControl*>(control);
+        return win ? win->Widget() : nullptr;
+    }
+
+    static inline QPointer<QTimer> watcher_;
+};
+
+}  // namespace tarvelon::viewstest
