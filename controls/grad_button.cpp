@@ -135,7 +135,7 @@ TColor RowColor(TColor from, TColor to, int row, int rows)
 
 }  // namespace
 
-char32_t CaptionAccelerator(const std::string& caption)
+char32_t GradCaptionAccelerator(const std::string& caption)
 {
     const QString text = QString::fromStdString(caption);
     for (int i = 0; i + 1 < text.size(); ++i) {
@@ -243,7 +243,7 @@ bool TGradButton::DialogKey(unsigned short key, TShiftState shift)
 
 bool TGradButton::DialogChar(char32_t character)
 {
-    const char32_t accelerator = CaptionAccelerator(Caption());
+    const char32_t accelerator = GradCaptionAccelerator(Caption());
     if (accelerator == 0 || UpperAscii(accelerator) != UpperAscii(character) || !Enabled() || !Visible())
         return false;
     Click();

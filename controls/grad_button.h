@@ -151,7 +151,8 @@ private:
     std::unique_ptr<QObject> keyFilter_;
 };
 
-// The accelerator of a caption ("&Sair" -> 'S'), or 0 when it has none.
-char32_t CaptionAccelerator(const std::string& caption);
+// The accelerator of a drawn button's caption ("&Sair" -> 'S'), or 0 when it has none. (The rich-text
+// buttons have their own, CaptionAccelerator, which also turns mnemonics off for " & ".)
+char32_t GradCaptionAccelerator(const std::string& caption);
 
 }  // namespace tarvelon

@@ -258,8 +258,8 @@ TEST_F(GradButtonTest, AcceleratorAndModalResult)
     button->SetEnabled(false);
     SendKey(other->Widget(), QEvent::KeyPress, Qt::Key_J, Qt::AltModifier, "j");
     EXPECT_EQ(clicks, 2);
-    EXPECT_EQ(CaptionAccelerator("A&&B&c"), U'c');
-    EXPECT_EQ(CaptionAccelerator("Sair"), 0u);
+    EXPECT_EQ(GradCaptionAccelerator("A&&B&c"), U'c');
+    EXPECT_EQ(GradCaptionAccelerator("Sair"), 0u);
 
     other->SetModalResult(mrOk);
     PressKey(other->Widget(), Qt::Key_Space, Qt::NoModifier, " ");
