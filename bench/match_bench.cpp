@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/match/match_day.h"
-#include "core/matchday/appearance_records.h"
+#include "core/records/appearance_records.h"
 #include "core/matchday/matchday_driver.h"
 #include "tests/core/matchday_world.h"
 

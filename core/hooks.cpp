@@ -3,6 +3,8 @@
 #include <chrono>
 #include <memory>
 
+#include "core/basics/random.h"
+
 namespace tarvelon {
 
 namespace {
@@ -41,6 +43,11 @@ void InstallDeterministicClock(std::uint64_t seed)
         *now += 1 + ((x * 0x2545F4914F6CDD1Dull) >> 52);
         return *now;
     };
+}
+
+void Randomize()
+{
+    RandSeed = static_cast<std::uint32_t>(Hooks().highResolutionClock());
 }
 
 }  // namespace tarvelon

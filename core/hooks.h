@@ -69,4 +69,7 @@ CoreHooks& Hooks();
 // generator of its own, seeded with `seed`, as a real clock advances between two reads.
 void InstallDeterministicClock(std::uint64_t seed);
 
+// Seeds the game's random generator (RandSeed of core/basics/random.h) from the high-resolution clock.
+void Randomize();
+
 }  // namespace tarvelon

@@ -2,9 +2,9 @@
 
 #include "core/match/engine_step.h"
 #include "core/match/match_day.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/matchday/match_ratings.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/matchday/result_effects.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"

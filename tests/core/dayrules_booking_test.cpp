@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/basics/random.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/match/match_day.h"
 #include "core/matchday/result_effects.h"
 #include "core/matchday_rules/end_of_matchday.h"

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/state_championship.h"
 #include "core/matchday_rules/end_of_matchday.h"
 #include "core/matchday_rules/matchday_setup.h"

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/basics/random.h"
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/hooks.h"
 #include "core/match/match_day.h"
 #include "core/matchday_rules/day_rules_services.h"

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/state_championship.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/matchday_rules/matchday_state.h"
 #include "core/matchday_rules/standings.h"
 #include "core/rollover/season_rollover.h"

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/match/match_flags.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/matchday/matchday_driver.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/records/game_records.h"
 #include "core/season/calendar.h"
 #include "core/season/fixtures.h"

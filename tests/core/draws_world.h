@@ -11,7 +11,7 @@
 #include "core/draws/club_catalogue.h"
 #include "core/draws/continental_cups.h"
 #include "core/draws/club_world_cup.h"
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/draw_services.h"
 #include "core/draws/league_setup.h"
 #include "core/draws/qualifiers.h"

@@ -13,7 +13,7 @@
 #include "core/match/lineup_ratings.h"
 #include "core/match/match_day.h"
 #include "core/match/match_flags.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
 

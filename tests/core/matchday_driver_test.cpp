@@ -4,8 +4,8 @@
 #include <set>
 
 #include "core/match/match_events_codes.h"
-#include "core/matchday/appearance_records.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/appearance_records.h"
+#include "core/records/matchday_globals.h"
 #include "core/season/fixtures.h"
 #include "matchday_world.h"
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/basics/random.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/matchday/match_ratings.h"
 #include "core/tables.h"
 

@@ -9,7 +9,7 @@
 #include "core/basics/random.h"
 #include "core/hooks.h"
 #include "core/match/computer_lineups.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/match/referees.h"
 #include "core/matchday/matchday_driver.h"
 #include "core/matchday/referee_table.h"

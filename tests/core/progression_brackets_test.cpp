@@ -5,8 +5,8 @@
 
 #include <set>
 
-#include "core/draws/cup_tie.h"
-#include "core/history/history_records.h"
+#include "core/records/cup_tie.h"
+#include "core/records/history_records.h"
 #include "core/progression/brackets.h"
 #include "core/progression/cup_prizes.h"
 #include "core/progression/day_progression.h"

@@ -3,9 +3,9 @@
 // stages until one champion is left; boards stay within bounds and every prize is in the accounts.
 #include <gtest/gtest.h>
 
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/matchday/matchday_driver.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/progression/day_progression.h"
 #include "core/progression/knockout_ties.h"
 #include "core/progression/progression_services.h"

@@ -3,12 +3,12 @@
 // calendar advance from one day to the next, until the season (or the competition) ends.
 #include <gtest/gtest.h>
 
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/national_cup.h"
 #include "core/draws/state_championship.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/match/match_flags.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/matchday_rules/day_rules_services.h"
 #include "core/matchday_rules/end_of_matchday.h"
 #include "core/matchday_rules/matchday_setup.h"

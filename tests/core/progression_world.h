@@ -8,9 +8,9 @@
 
 #include "core/basics/currency.h"
 #include "core/basics/random.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/match/match_day.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/progression/progression_services.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"

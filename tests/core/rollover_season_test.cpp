@@ -8,9 +8,9 @@
 
 #include "core/basics/random.h"
 #include "core/draws/national_cup.h"
-#include "core/history/history_records.h"
-#include "core/match/match_records.h"
-#include "core/matchday/appearance_records.h"
+#include "core/records/history_records.h"
+#include "core/records/match_records.h"
+#include "core/records/appearance_records.h"
 #include "core/rollover/season_rollover.h"
 #include "tests/core/draws_world.h"
 #include "tests/core/rollover_world.h"

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "core/draws/state_championship.h"
-#include "core/history/history_records.h"
-#include "core/match/match_records.h"
+#include "core/records/history_records.h"
+#include "core/records/match_records.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"

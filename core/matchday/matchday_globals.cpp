@@ -1,8 +1,0 @@
-#include "core/matchday/matchday_globals.h"
-
-namespace tarvelon {
-
-int CurrentLeague = 0;
-int CurrentState = 0;
-
-}  // namespace tarvelon
