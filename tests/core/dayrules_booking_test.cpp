@@ -145,7 +145,7 @@ TEST_F(Booking, GatesAndLoanInterest)
 TEST_F(Booking, AllTimeTalliesAndTheBench)
 {
     SetToday(5, kKindStateChampionship);
-    testworld::PrepareLineups();
+    matchdaytest::PrepareLineups();
     Score(2, 2);
     Matches[1].lineup[0] = Clubs[0].LineupIndex;
     Matches[1].lineup[1] = Clubs[1].LineupIndex;

@@ -104,7 +104,7 @@ protected:
     void SetUp() override
     {
         BuildDayWorld(20, 5);
-        testworld::PrepareLineups();
+        matchdaytest::PrepareLineups();
         Hooks().shootoutDialog = nullptr;
         fixture_ = AppendFixture(2, 3, 2, kKindNationalCup, 0, 2, -1, TodayDate());
         ResetMatchday(1);

@@ -40,7 +40,7 @@ inline void BuildStadium(int c)
 // `clubCount` clubs (a multiple of ten), divisions of ten, coach i runs club i.
 inline void BuildDayWorld(int clubCount, std::uint32_t seed)
 {
-    testworld::BuildWorld(clubCount, seed);
+    matchdaytest::BuildWorld(clubCount, seed);
     TicketPrices = DefaultTicketPrices;
     Game.LeagueFormat = kDivisionsOf10;
     Game.TickIntervalHuman = 800;

@@ -10,7 +10,7 @@
 #include "matchday_world.h"
 
 using namespace tarvelon;
-using namespace tarvelon::testworld;
+using namespace tarvelon::matchdaytest;
 
 namespace {
 

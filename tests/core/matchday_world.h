@@ -16,7 +16,7 @@
 #include "core/season/calendar.h"
 #include "core/tables.h"
 
-namespace tarvelon::testworld {
+namespace tarvelon::matchdaytest {
 
 inline constexpr int kCountry = 29;
 inline constexpr int kKind = 1;  // league days
@@ -118,4 +118,4 @@ struct Digest {
     }
 };
 
-}  // namespace tarvelon::testworld
+}  // namespace tarvelon::matchdaytest

@@ -32,7 +32,7 @@ namespace {
 // competition built yet (the calendar is built by each test after its switches).
 void StartHeadlessWorld(int clubs, std::uint32_t seed, int season = 1)
 {
-    testworld::BuildWorld(clubs, seed);
+    matchdaytest::BuildWorld(clubs, seed);
     Progression() = ProgressionServices{};
     InstallDayRulesServices();  // the real shoot-outs, group close-outs and national squads
     Game.Season = season;
@@ -59,8 +59,8 @@ void DealLeagueDivisions(int leagueClubs)
         if (c < 20)
             league.divisions[c / 10][c % 10] = c;
     }
-    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 1});
-    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 2});
+    Competitions.push_back(TCompetition{kKindNationalLeague, matchdaytest::kCountry, 1});
+    Competitions.push_back(TCompetition{kKindNationalLeague, matchdaytest::kCountry, 2});
     BuildCompetitionFixtures(kKindNationalLeague, 0);
 }
 
@@ -178,7 +178,7 @@ TEST(HeadlessSeason, LeagueAndNationalCupToTheirChampions)
     Game.nationalCupOn = 1;
     BuildCalendar();
     DealLeagueDivisions(20);
-    Competitions.push_back(TCompetition{kKindNationalCup, testworld::kCountry, -1});
+    Competitions.push_back(TCompetition{kKindNationalCup, matchdaytest::kCountry, -1});
     BuildCompetitionFixtures(kKindNationalCup, 0);
     DrawNationalCup(0);
     Game.NationalCupStage = 1;

@@ -26,7 +26,7 @@ class SeasonTurn : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        testworld::BuildWorld(kClubs, 4711);
+        matchdaytest::BuildWorld(kClubs, 4711);
         Game.HumanClubCount = 0;
         for (int& club : Game.HumanClubs) club = -1;
         Game.CurrentHumanClub = -1;
