@@ -144,8 +144,9 @@ int CountEntries(std::uint8_t TClub::*flag)
 void ExpectEveryFixturePlayed(int kind)
 {
     for (const TFixture& f : Fixtures)
-        if (f.kind == kind)
+        if (f.kind == kind) {
             EXPECT_EQ(f.played, 1) << f.kind << " " << f.round << " " << f.region;
+        }
 }
 
 TEST(HeadlessSeason, LeagueSeasonPlayedDayByDayToTheSeasonEnd)
@@ -317,8 +318,9 @@ TEST(HeadlessSeason, ContinentalCupFromTheGroupsToItsChampion)
     EXPECT_EQ(CountChampions(kKindFirstContinentalCup), 1);
     EXPECT_EQ(CountEntries(&TClub::FirstContinentalEntry), 0);
     for (const TFixture& f : Fixtures)
-        if (f.kind == kKindFirstContinentalCup && f.region == 1)
+        if (f.kind == kKindFirstContinentalCup && f.region == 1) {
             EXPECT_EQ(f.played, 1) << f.round;
+        }
     // The money of the cup: gates to the home clubs, prizes to the finalists; nothing else moved.
     long long prizes = 0;
     for (std::size_t c = 0; c < Clubs.size(); ++c) {

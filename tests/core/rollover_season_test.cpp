@@ -1,6 +1,6 @@
 // A whole season rollover on a synthetic world (Brazil with four divisions of 20 and the state
 // championships, Argentina with two, guest clubs and national teams), every competition on: the
-// invariants of the new season and the Part's order of resets, draws and payments.
+// invariants of the new season and the rollover's own order of resets, draws and payments.
 #include <gtest/gtest.h>
 
 #include <map>

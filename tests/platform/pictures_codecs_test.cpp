@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include <QTemporaryDir>
 #include <gif_lib.h>
 #include <jpeglib.h>
 #include <png.h>
@@ -478,7 +479,8 @@ TEST(PictureCodecs, PictureLoadsEveryFormatAndEmptiesOnDamage)
     EXPECT_FALSE(picture.LoadFromFile(":/nonexistent/escudo.png"));
     EXPECT_EQ(changes, 6);
     // Files on disk load too.
-    const std::string path = ::testing::TempDir() + "/escudo_teste.png";
+    const QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("escudo_teste.png")).toStdString();
     {
         const TBytes png = MakePng(true);
         std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -488,7 +490,6 @@ TEST(PictureCodecs, PictureLoadsEveryFormatAndEmptiesOnDamage)
     }
     EXPECT_TRUE(picture.LoadFromFile(path));
     EXPECT_EQ(picture.Height(), kHeight);
-    std::remove(path.c_str());
     // A decoded picture becomes a bitmap with its pixels.
     picture.LoadFromBytes(MakePng(false));
     EXPECT_EQ(picture.Bitmap().Width(), kWidth);

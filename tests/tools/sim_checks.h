@@ -86,9 +86,10 @@ inline void ExpectTodaysElevensInTheirClubs()
             continue;
         for (int side = 0; side < 2; ++side)
             for (int player : report.startingEleven[side])
-                if (player > 0)
+                if (player > 0) {
                     ASSERT_EQ(Players[static_cast<std::size_t>(player)].Club, report.club[side])
                         << "player " << player << " kind " << report.kind;
+                }
     }
 }
 
@@ -188,8 +189,9 @@ inline void ExpectOneChampionEach(int season)
         EXPECT_LE(count, 1) << "competition " << c << " kind " << kind;
         const bool always = kind == kKindNationalLeague || kind == kKindNationalCup;
         const bool fromSecond = kind == kKindFirstContinentalCup || kind == kKindSecondContinentalCup || kind == kKindClubWorldCup;
-        if (always || (fromSecond && season >= 2))
+        if (always || (fromSecond && season >= 2)) {
             EXPECT_EQ(count, 1) << "competition " << c << " kind " << kind;
+        }
     }
 }
 
