@@ -50,15 +50,12 @@ inline void BuildDayWorld(int clubCount, std::uint32_t seed)
     TLeague& league = Leagues[0];
     league.divisionCount = clubCount / kDivisionSize;
     league.clubCount = clubCount;
-    Coaches.assign(clubCount, TCoach{});
     for (int c = 0; c < clubCount; ++c) {
         TClub& club = Clubs[c];
         club.Division = 1 + c / kDivisionSize;
         club.State = c % 3 == 0 ? 25 : 18;
         club.stateGroup = 1 + (c / 6) % 4;
-        club.coach = c;
-        Coaches[c].club = c;
-        Coaches[c].name.set("Técnico " + std::to_string(c));
+        club.coach = testbuild::AppendCoachOf(c);
         league.divisions[club.Division - 1][c % kDivisionSize] = c;
         BuildStadium(c);
         ClubFinances[c].weeklyWageBill = 1000 + 10 * c;
@@ -87,13 +84,7 @@ inline void PlayAllTicks()
         PlayMatchdayTick(tick);
 }
 
-inline Currency TotalCash()
-{
-    Currency total = 0;
-    for (const TClub& club : Clubs)
-        total += club.cash;
-    return total;
-}
+using testbuild::TotalCash;
 
 // The standings of kind `kind` add up: points are three a win and one a draw, and the goals scored
 // in the table are the goals conceded in it.
