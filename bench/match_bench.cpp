@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/match/match_day.h"
-#include "core/matchday/appearance_records.h"
+#include "core/records/appearance_records.h"
 #include "core/matchday/matchday_driver.h"
 #include "tests/core/matchday_world.h"
 
@@ -42,9 +42,9 @@ void PlayTicks()
 
 void BenchMatchday(benchmark::State& state, int clubs)
 {
-    testworld::BuildWorld(clubs, 31337);
-    testworld::PrepareLineups();
-    const std::vector<MatchdayFixture> fixtures = testworld::PairedFixtures();
+    matchdaytest::BuildWorld(clubs, 31337);
+    matchdaytest::PrepareLineups();
+    const std::vector<MatchdayFixture> fixtures = matchdaytest::PairedFixtures();
     const Snapshot snapshot = Snapshot::Take();
     for (auto _ : state) {
         state.PauseTiming();
@@ -64,9 +64,9 @@ void BM_MatchdayOfTenMatches(benchmark::State& state) { BenchMatchday(state, 20)
 // The whole day with its end: results, archive and ratings.
 void BM_MatchdayOfTenMatchesWithArchive(benchmark::State& state)
 {
-    testworld::BuildWorld(20, 4242);
-    testworld::PrepareLineups();
-    const std::vector<MatchdayFixture> fixtures = testworld::PairedFixtures();
+    matchdaytest::BuildWorld(20, 4242);
+    matchdaytest::PrepareLineups();
+    const std::vector<MatchdayFixture> fixtures = matchdaytest::PairedFixtures();
     const Snapshot snapshot = Snapshot::Take();
     const std::vector<TClub> clubs = Clubs;
     for (auto _ : state) {

@@ -3,6 +3,8 @@
 #include <chrono>
 #include <memory>
 
+#include "core/basics/random.h"
+
 namespace tarvelon {
 
 namespace {
@@ -56,6 +58,11 @@ void ReportNewGameStep()
 {
     if (Hooks().newGameStep)
         Hooks().newGameStep();
+}
+
+void Randomize()
+{
+    RandSeed = static_cast<std::uint32_t>(Hooks().highResolutionClock());
 }
 
 }  // namespace tarvelon

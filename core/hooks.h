@@ -94,4 +94,7 @@ std::uint64_t RealHighResolutionClock();
 // generator of its own, seeded with `seed`, as a real clock advances between two reads.
 void InstallDeterministicClock(std::uint64_t seed);
 
+// Seeds the game's random generator (RandSeed of core/basics/random.h) from the high-resolution clock.
+void Randomize();
+
 }  // namespace tarvelon

@@ -21,17 +21,6 @@ std::vector<TCoachHiring>& CoachHires = CoachHirings;
 std::vector<TCallUp> CallUps;
 std::vector<TStateResult> StateResults;
 
-namespace {
-
-// Built on first use, so registrations from static objects of other files find it ready.
-std::vector<std::function<void()>>& RegisteredResets()
-{
-    static std::vector<std::function<void()>> resets;
-    return resets;
-}
-
-}  // namespace
-
 TPlayer NoPlayerRecord()
 {
     TPlayer none{};
@@ -47,8 +36,6 @@ void EnsurePlayerElementZero()
     Players[0].Club = -1;
     PlayerClubsChanged();
 }
-
-void RegisterGameTableReset(std::function<void()> reset) { RegisteredResets().push_back(std::move(reset)); }
 
 void ResetGameTables()
 {
@@ -68,9 +55,7 @@ void ResetGameTables()
     CallUps.clear();
     StateResults.clear();
     PlayerClubsChanged();
-    for (const auto& reset : RegisteredResets()) {
-        reset();
-    }
+    RunRegisteredTableResets();
 }
 
 }  // namespace tarvelon

@@ -17,6 +17,7 @@
 #include "core/records/game_records.h"
 #include "core/records/game_state.h"
 #include "core/records/player.h"
+#include "core/records/table_reset.h"
 
 namespace tarvelon {
 
@@ -52,14 +53,5 @@ void EnsurePlayerElementZero();
 // registered by other subjects. Players keeps its element 0; TicketPrices is zeroed. `Game` is not
 // touched (the new-game screens fill it before the tables are built; see ResetGameState).
 void ResetGameTables();
-
-// Adds a routine that ResetGameTables runs to empty a table defined elsewhere. A subject that owns
-// tables registers once, for example from a static object in the source file that defines them:
-//   static const GameTableReset registration([] { Matches.assign(1, jogos{}); });
-void RegisterGameTableReset(std::function<void()> reset);
-
-struct GameTableReset {
-    explicit GameTableReset(std::function<void()> reset) { RegisterGameTableReset(std::move(reset)); }
-};
 
 }  // namespace tarvelon

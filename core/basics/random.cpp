@@ -1,7 +1,5 @@
 #include "core/basics/random.h"
 
-#include "core/hooks.h"
-
 namespace tarvelon {
 
 std::uint32_t RandSeed = 0;
@@ -23,11 +21,6 @@ double RandomReal()
 {
     Advance();
     return static_cast<double>(RandSeed) / 4294967296.0;
-}
-
-void Randomize()
-{
-    RandSeed = static_cast<std::uint32_t>(Hooks().highResolutionClock());
 }
 
 }  // namespace tarvelon

@@ -16,7 +16,6 @@ std::int32_t Random(std::int32_t n);
 // Advances the generator and returns a real in [0, 1).
 double RandomReal();
 
-// Seeds the generator from the high-resolution clock (see core/hooks.h).
-void Randomize();
+// Randomize(), which seeds the generator from the high-resolution clock, is in core/hooks.h.
 
 }  // namespace tarvelon

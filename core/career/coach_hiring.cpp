@@ -2,6 +2,8 @@
 
 #include "core/basics/random.h"
 #include "core/draws/state_championship.h"
+#include "core/draws/draw_services.h"
+#include "core/records/state_championship.h"
 #include "core/economy/player_value.h"
 #include "core/economy/table_access.h"
 #include "core/mail/mail.h"

@@ -4,7 +4,7 @@
 
 #include "core/basics/random.h"
 #include "core/career/career_state.h"
-#include "core/draws/state_championship.h"
+#include "core/records/state_championship.h"
 #include "core/economy/table_access.h"
 #include "core/season/competitions.h"
 

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "core/basics/random.h"
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/draw_candidates.h"
 #include "core/draws/draw_services.h"
 #include "core/draws/qualifiers.h"

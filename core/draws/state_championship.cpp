@@ -11,16 +11,7 @@
 
 namespace tarvelon {
 
-std::array<TStateChampionship, kStateCount> StateChampionships{};
-
 namespace {
-
-void ClearState(TStateChampionship& state);
-
-const GameTableReset resetStates([] {
-    for (TStateChampionship& state : StateChampionships)
-        ClearState(state);
-});
 
 constexpr int kStateKind = 3;  // the state championship's competition kind
 constexpr int kFourthDivisionClubs = 32;
@@ -38,14 +29,6 @@ int StateOfClub(int club)
 int DrawnTierCount(const TStateChampionship& state)
 {
     return state.groupCount >= 1 ? state.groupCount + 1 : 0;
-}
-
-void ClearState(TStateChampionship& state)
-{
-    state = TStateChampionship{};
-    for (auto& tier : state.groups)
-        for (std::int32_t& place : tier)
-            place = -1;
 }
 
 void ShuffleTiers(TStateChampionship& state)
@@ -157,7 +140,7 @@ int StateTierCountFor(int clubs)
 void DrawStateChampionships()
 {
     for (TStateChampionship& state : StateChampionships)
-        ClearState(state);
+        ClearStateChampionship(state);
 
     // The state championships are Brazilian: without the Brazilian league there are none, whatever
     // Brazilian guest clubs the continental cups brought in.

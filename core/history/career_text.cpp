@@ -4,7 +4,7 @@
 #include <array>
 #include <vector>
 
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/tables.h"
 
 namespace tarvelon {

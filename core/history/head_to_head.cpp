@@ -1,6 +1,6 @@
 #include "core/history/head_to_head.h"
 
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 
 namespace tarvelon {
 

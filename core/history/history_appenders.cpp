@@ -1,8 +1,8 @@
 #include "core/history/history_appenders.h"
 
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/history/season_lines.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
 #include "core/season/competitions.h"

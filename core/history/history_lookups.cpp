@@ -1,7 +1,7 @@
 #include "core/history/history_lookups.h"
 
-#include "core/history/history_records.h"
-#include "core/match/match_records.h"
+#include "core/records/history_records.h"
+#include "core/records/match_records.h"
 #include "core/season/competition_kind.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"

@@ -7,7 +7,7 @@
 // HistoryTablesChanged(). Builds with TARVELON_CHECK_INDEXES compare every lookup with a walk.
 #include <vector>
 
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 
 namespace tarvelon {
 

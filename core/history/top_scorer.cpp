@@ -2,7 +2,7 @@
 
 #include "core/basics/currency.h"
 #include "core/history/history_appenders.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/history/season_lines.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"

@@ -1,7 +1,7 @@
 #include "core/lineup/hub_turns.h"
 
 #include "core/match/lineup_access.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/matchday/result_effects.h"
 #include "core/progression/calendar_advance.h"
 #include "core/records/game_state.h"

@@ -5,7 +5,7 @@
 #include "core/match/lineup_access.h"
 #include "core/match/lineup_ratings.h"
 #include "core/match/match_events.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/tables.h"
 
 namespace tarvelon {

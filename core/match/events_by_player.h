@@ -9,7 +9,7 @@
 #include <span>
 
 #include "core/match/match_events_codes.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 
 namespace tarvelon {
 

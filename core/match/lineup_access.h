@@ -1,7 +1,7 @@
 #pragma once
 // Safe access to line-ups and their players for the match engine: empty starter places (0 or below),
 // empty bench places (-1 or 0) and indexes outside the tables are skipped, never followed.
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/tables.h"
 
 namespace tarvelon {

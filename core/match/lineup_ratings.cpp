@@ -9,7 +9,7 @@
 
 #include "core/basics/rounding.h"
 #include "core/match/lineup_access.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/match/pitch_tables.h"
 #include "core/tables.h"
 

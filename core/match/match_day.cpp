@@ -1,6 +1,6 @@
 #include "core/match/match_day.h"
 
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
 

@@ -1,9 +1,9 @@
-#include "core/draws/cup_tie.h"
-#include "core/draws/state_championship.h"
+#include "core/records/cup_tie.h"
+#include "core/records/state_championship.h"
 #include "core/match/computer_lineups.h"
 #include "core/match/lineup_access.h"
 #include "core/match/match_day.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 

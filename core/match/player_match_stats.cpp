@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/basics/random.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/history/season_lines.h"
 #include "core/mail/mail.h"
 #include "core/match/lineup_access.h"

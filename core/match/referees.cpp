@@ -3,7 +3,7 @@
 #include <array>
 
 #include "core/basics/random.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/records/game_state.h"
 #include "core/sort/record_sort.h"
 

@@ -2,6 +2,7 @@
 
 #include "core/basics/random.h"
 #include "core/basics/rounding.h"
+#include "core/hooks.h"
 #include "core/match/lineup_access.h"
 #include "core/match/match_events_codes.h"
 #include "core/match/pitch_tables.h"

@@ -4,7 +4,7 @@
 #include "core/basics/rounding.h"
 #include "core/match/match_events.h"
 #include "core/match/match_events_codes.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/tables.h"
 #include "core/vocab/tactics_board.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // Match ratings and appearance records of archived matches.
-#include "core/matchday/appearance_records.h"
+#include "core/records/appearance_records.h"
 
 namespace tarvelon {
 

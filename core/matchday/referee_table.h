@@ -2,7 +2,7 @@
 // The game's 42 referees: 25 of the national pool, then 17 of the international pool.
 // Their names are the game's own fictional persons.
 
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 
 namespace tarvelon {
 

@@ -6,7 +6,7 @@
 
 #include "core/basics/random.h"
 #include "core/basics/rounding.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"

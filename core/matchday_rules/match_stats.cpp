@@ -1,7 +1,7 @@
 #include "core/matchday_rules/match_stats.h"
 
 #include "core/basics/rounding.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/tables.h"
 
 namespace tarvelon {

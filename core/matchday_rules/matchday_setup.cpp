@@ -2,13 +2,13 @@
 
 #include <vector>
 
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/state_championship.h"
 #include "core/format/names.h"
 #include "core/match/match_flags.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/matchday/matchday_driver.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/matchday_rules/attendance.h"
 #include "core/matchday_rules/matchday_state.h"
 #include "core/matchday_rules/tournament_venues.h"

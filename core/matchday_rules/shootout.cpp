@@ -3,11 +3,11 @@
 #include <string>
 
 #include "core/basics/random.h"
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/hooks.h"
 #include "core/match/match_flags.h"
-#include "core/match/match_records.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/match_records.h"
+#include "core/records/matchday_globals.h"
 #include "core/progression/day_matches.h"
 #include "core/season/competition_kind.h"
 #include "core/season/fixtures.h"

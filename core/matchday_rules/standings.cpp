@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/state_championship.h"
 #include "core/history/history_appenders.h"
 #include "core/history/top_scorer.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/matchday/result_effects.h"
 #include "core/matchday_rules/matchday_state.h"
 #include "core/rollover/season_rollover.h"

@@ -7,7 +7,7 @@
 #include "core/draws/league_setup.h"
 #include "core/draws/state_championship.h"
 #include "core/hooks.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/newgame/builder_tables.h"
 #include "core/persist/club_file.h"
 #include "core/season/competitions.h"

@@ -6,7 +6,7 @@
 
 #include "core/basics/cp1252.h"
 #include "core/hooks.h"
-#include "core/newgame/session_globals.h"
+#include "core/records/session_globals.h"
 #include "core/persist/file_io.h"
 #include "core/persist/saved_game_image.h"
 #include "core/season/calendar.h"

@@ -5,11 +5,11 @@
 #include <array>
 #include <vector>
 
-#include "core/draws/cup_tie.h"
-#include "core/draws/state_championship.h"
-#include "core/history/history_records.h"
-#include "core/match/match_records.h"
-#include "core/matchday/appearance_records.h"
+#include "core/records/cup_tie.h"
+#include "core/records/state_championship.h"
+#include "core/records/history_records.h"
+#include "core/records/match_records.h"
+#include "core/records/appearance_records.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 #include "core/season/competitions.h"

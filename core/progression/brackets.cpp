@@ -3,9 +3,9 @@
 #include <string>
 
 #include "core/basics/random.h"
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/history/history_appenders.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/progression/club_money.h"
 #include "core/progression/cup_prizes.h"
 #include "core/progression/day_matches.h"

@@ -17,7 +17,7 @@
 #include "core/match/computer_lineups.h"
 #include "core/match/match_day.h"
 #include "core/match/referees.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/progression/club_money.h"
 #include "core/progression/cup_prizes.h"
 #include "core/progression/day_progression.h"

@@ -1,6 +1,6 @@
 #include "core/progression/cup_prizes.h"
 
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/history/history_appenders.h"
 #include "core/history/top_scorer.h"
 #include "core/progression/club_money.h"

@@ -1,6 +1,6 @@
 #include "core/progression/day_matches.h"
 
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
 

@@ -1,8 +1,8 @@
 #include "core/progression/day_progression.h"
 
 #include "core/draws/state_championship.h"
-#include "core/match/match_records.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/match_records.h"
+#include "core/records/matchday_globals.h"
 #include "core/progression/brackets.h"
 #include "core/progression/player_development.h"
 #include "core/rollover/season_rollover.h"

@@ -4,7 +4,7 @@
 
 #include "core/basics/random.h"
 #include "core/history/history_appenders.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/progression/club_money.h"
 #include "core/progression/cup_prizes.h"
 #include "core/progression/day_matches.h"

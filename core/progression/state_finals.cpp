@@ -6,7 +6,7 @@
 #include "core/draws/state_championship.h"
 #include "core/history/history_appenders.h"
 #include "core/history/history_lookups.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/history/top_scorer.h"
 #include "core/progression/club_money.h"
 #include "core/season/competition_kind.h"

@@ -2,14 +2,14 @@
 
 #include <algorithm>
 
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/national_cup.h"
 #include "core/draws/national_tournaments.h"
 #include "core/draws/qualifiers.h"
 #include "core/draws/state_championship.h"
-#include "core/history/history_records.h"
-#include "core/match/match_records.h"
-#include "core/matchday/appearance_records.h"
+#include "core/records/history_records.h"
+#include "core/records/match_records.h"
+#include "core/records/appearance_records.h"
 #include "core/rollover/club_range.h"
 #include "core/rollover/divisions.h"
 #include "core/rollover/player_ageing.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/draws/cup_tie.h"
-#include "core/draws/state_championship.h"
+#include "core/records/cup_tie.h"
+#include "core/records/state_championship.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 #include "core/season/fixtures.h"

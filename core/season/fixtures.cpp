@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/draws/state_championship.h"
+#include "core/records/state_championship.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"

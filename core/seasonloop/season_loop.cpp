@@ -6,7 +6,7 @@
 #include "core/matchday_rules/end_of_matchday.h"
 #include "core/matchday_rules/matchday_setup.h"
 #include "core/matchday_rules/standings.h"
-#include "core/newgame/session_globals.h"
+#include "core/records/session_globals.h"
 #include "core/progression/calendar_advance.h"
 #include "core/progression/day_progression.h"
 #include "core/progression/knockout_ties.h"

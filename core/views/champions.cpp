@@ -3,7 +3,7 @@
 
 #include "core/basics/cp1252.h"
 #include "core/history/history_lookups.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/season/competitions.h"
 #include "core/tables.h"
 

@@ -6,7 +6,7 @@
 
 #include "core/format/names.h"
 #include "core/history/history_lookups.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
 #include "core/tables.h"

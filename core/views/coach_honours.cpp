@@ -2,7 +2,7 @@
 #include "core/views/coach_honours.h"
 
 #include "core/format/names.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/season/competitions.h"
 #include "core/tables.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "core/history/head_to_head.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/tables.h"
 #include "core/views/competition_labels.h"
 

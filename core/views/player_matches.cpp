@@ -8,8 +8,8 @@
 #include "core/basics/cp1252.h"
 #include "core/basics/datetime.h"
 #include "core/history/career_text.h"
-#include "core/match/match_records.h"
-#include "core/matchday/appearance_records.h"
+#include "core/records/match_records.h"
+#include "core/records/appearance_records.h"
 #include "core/tables.h"
 #include "core/vocab/players.h"
 

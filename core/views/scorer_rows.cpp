@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/history/season_lines.h"
 #include "core/history/top_scorer.h"
 #include "core/records/game_state.h"

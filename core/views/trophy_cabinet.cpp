@@ -4,7 +4,7 @@
 #include <array>
 
 #include "core/format/names.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/season/competitions.h"
 #include "core/tables.h"
 #include "core/vocab/countries.h"

@@ -1,8 +1,8 @@
 #include "screens/common/subjects.h"
 
 #include "core/club_rosters.h"
-#include "core/history/history_records.h"
-#include "core/match/match_records.h"
+#include "core/records/history_records.h"
+#include "core/records/match_records.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
 

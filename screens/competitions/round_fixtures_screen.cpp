@@ -3,7 +3,7 @@
 
 #include "controls/grad_button.h"
 #include "core/draws/state_championship.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
 #include "core/tables.h"

@@ -2,6 +2,7 @@
 #include "screens/competitions/title_screen.h"
 
 #include "core/basics/random.h"
+#include "core/hooks.h"
 #include "core/mail/mail_texts.h"
 #include "core/matchday/referee_table.h"
 #include "core/progression/calendar_advance.h"

@@ -1,4 +1,5 @@
-// Renders a sample sheet of the drawn controls to /tmp/controls_sheet.png, for looking at them.
+// Renders a sample sheet of the drawn controls (kept as controls_sheet.png, see sample_picture.h) and
+// probes each control at a known place.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -10,6 +11,7 @@
 #include "controls/progress_cyl.h"
 #include "platform/forms/form.h"
 #include "tests/controls/controls_test_support.h"
+#include "tests/support/sample_picture.h"
 
 namespace tarvelon {
 namespace {
@@ -179,9 +181,28 @@ TEST(ControlsSheet, RendersEveryDrawnControl)
     form->Repaint();
     const QImage sheet = form->Widget()->grab().toImage();
     test::SendMouse(buttons[3]->Widget(), QEvent::MouseButtonRelease, QPoint(20, 10), Qt::LeftButton, Qt::NoButton);
-    ASSERT_TRUE(sheet.save("/tmp/controls_sheet.png"));
+    ASSERT_TRUE(tarvelon::testing::KeepSamplePicture(sheet, "controls_sheet.png"));
     EXPECT_EQ(sheet.width(), 640);
-    sheet.copy(0, 66, 640, 140).scaled(1280, 280).save("/tmp/controls_sheet_zoom.png");
+    tarvelon::testing::KeepSamplePicture(sheet.copy(0, 66, 640, 140).scaled(1280, 280), "controls_sheet_zoom.png");
+    // Each control at a known place: the smooth bar green up to 64 % and grey after it; the cylinders
+    // green up to 42 %, blue up to 77 %, and the upright one red from the bottom up to 60 %; the first
+    // gradient sample blue at its left edge and black at its right.
+    const auto leads = [&](int x, int y, int channel) {
+        const QRgb p = sheet.pixel(x, y);
+        const int c[3] = {qRed(p), qGreen(p), qBlue(p)};
+        return c[channel] > c[(channel + 1) % 3] + 40 && c[channel] > c[(channel + 2) % 3] + 40;
+    };
+    constexpr int kRed = 0, kGreen = 1, kBlue = 2;
+    EXPECT_TRUE(leads(60, 152, kGreen));
+    EXPECT_FALSE(leads(260, 152, kGreen));
+    EXPECT_GT(qRed(sheet.pixel(260, 152)), 0xB0);
+    EXPECT_TRUE(leads(340, 151, kGreen));
+    EXPECT_FALSE(leads(490, 151, kGreen));
+    EXPECT_TRUE(leads(340, 181, kBlue));
+    EXPECT_TRUE(leads(553, 210, kRed));
+    EXPECT_FALSE(leads(553, 90, kRed));
+    EXPECT_TRUE(leads(10, 263, kBlue));
+    EXPECT_LT(qBlue(sheet.pixel(102, 263)), 0x40);
     // The line-up screen's background: yellow in the bottom-right corner, grey far from it.
     EXPECT_PIXEL(sheet, 637, 397, 0xFFFF00u, 12);
     EXPECT_PIXEL(sheet, 1, 301, 0x808080u, 12);

@@ -1,5 +1,6 @@
 // The glossy button, the flat combo and the smooth label read from a stored form description as
-// the game's screens store them, and a sample sheet of their looks (/tmp/controls_glossy.png).
+// the game's screens store them, and a sample sheet of their looks (controls_glossy.png, see
+// tests/support/sample_picture.h).
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -10,6 +11,7 @@
 #include "controls/dc_smooth_label.h"
 #include "platform/dfm/stored_form.h"
 #include "tests/controls/glow_support.h"
+#include "tests/support/sample_picture.h"
 
 namespace tarvelon {
 namespace {
@@ -191,7 +193,7 @@ TEST_F(StoredFormTest, SampleSheetOfTheLooks)
     Stamp(painter, combo, combo->Left(), combo->Top());
     Stamp(painter, plain, plain->Left(), plain->Top());
     painter.end();
-    EXPECT_TRUE(sheet.save("/tmp/controls_glossy.png"));
+    EXPECT_TRUE(tarvelon::testing::KeepSamplePicture(sheet, "controls_glossy.png"));
     test::SendMouse(buttons[7]->Widget(), QEvent::MouseButtonRelease, QPoint(20, 20), Qt::LeftButton, Qt::NoButton);
 }
 

@@ -5,6 +5,7 @@
 #include "controls/dc_glow_button.h"
 #include "controls/dc_glow_button_colors.h"
 #include "platform/forms/form.h"
+#include "tests/controls/controls_test_support.h"
 #include "tests/platform/forms_test_support.h"
 
 namespace tarvelon::test {
@@ -20,16 +21,6 @@ inline unsigned BackingPixel(TWinControl* control, int x, int y)
 inline unsigned Rgb(TColor color)
 {
     return static_cast<unsigned>(GetRValue(color) << 16 | GetGValue(color) << 8 | GetBValue(color));
-}
-
-inline bool Near(unsigned a, unsigned b, int tolerance)
-{
-    for (int shift : {0, 8, 16}) {
-        const int ca = static_cast<int>(a >> shift & 0xFF), cb = static_cast<int>(b >> shift & 0xFF);
-        if (std::abs(ca - cb) > tolerance)
-            return false;
-    }
-    return true;
 }
 
 }  // namespace tarvelon::test

@@ -9,6 +9,7 @@
 #include "controls/smooth_registration.h"
 #include "platform/forms/class_registry.h"
 #include "tests/controls/controls_test_support.h"
+#include "tests/support/sample_picture.h"
 
 namespace tarvelon {
 namespace {
@@ -177,7 +178,7 @@ TEST_F(SmoothDialogTest, ProgressAtItsMaximumClosesTheDialog)
 }  // namespace
 }  // namespace tarvelon
 
-// A sample sheet of the panel and the dialog for the eye: /tmp/controls_smooth.png.
+// A sample sheet of the panel and the dialog (kept as controls_smooth.png, see sample_picture.h).
 #include "controls/dc_smooth_panel.h"
 namespace tarvelon {
 namespace {
@@ -220,7 +221,29 @@ TEST(SmoothSample, RendersASheet)
         painter.drawImage(330, 10, dialog.DialogForm()->Picture());
         dialog.CloseDialog(mrOk);
     }
-    sheet.save("/tmp/controls_smooth.png");
+    EXPECT_TRUE(tarvelon::testing::KeepSamplePicture(sheet, "controls_smooth.png"));
+
+    // The panel's fill runs from dark blue at the top to light blue at the bottom, with its shadow on
+    // the right; the red part of the caption is drawn; the dialog is dark on the white sheet.
+    const auto brightness = [&](int x, int y) {
+        const QRgb p = sheet.pixel(x, y);
+        return qRed(p) + qGreen(p) + qBlue(p);
+    };
+    const auto count = [&](QRect area, auto&& test) {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                n += test(sheet.pixel(x, y)) ? 1 : 0;
+        return n;
+    };
+    const QRgb top = sheet.pixel(150, 40);
+    EXPECT_GT(qBlue(top), qRed(top) + 40);
+    EXPECT_LT(brightness(150, 40) + 150, brightness(150, 195));
+    EXPECT_LT(brightness(307, 100), 3 * 0xF0);  // the shadow, in the six pixels right of the body
+    EXPECT_EQ(brightness(313, 100), 3 * 0xFF);  // nothing beyond the panel
+    EXPECT_GT(count(QRect(10, 10, 300, 200), [](QRgb p) { return qRed(p) > 0xC0 && qGreen(p) < 0x60 && qBlue(p) < 0x60; }), 30);
+    EXPECT_GT(count(QRect(330, 10, 300, 200), [](QRgb p) { return qRed(p) < 0x80 && qGreen(p) < 0x80 && qBlue(p) < 0x80; }), 5000);
+    EXPECT_EQ(brightness(600, 280), 3 * 0xFF);
 }
 }  // namespace
 }  // namespace tarvelon

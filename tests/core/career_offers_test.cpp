@@ -346,8 +346,9 @@ TEST_F(CareerOffersTest, TakingAnOfferSwapsTheCoaches)
     EXPECT_EQ(MailMessages.back().recipientClub, 30);
     EXPECT_TRUE(Offers().empty());
     for (const TPlayer& p : Players) {
-        if (p.Club == 30)
+        if (p.Club == 30) {
             EXPECT_EQ(p.Morale, 3);
+        }
     }
     // A jobless coach simply takes over; an empty offer is refused.
     const int jobless = JoblessCoach(104, 1);

@@ -131,12 +131,14 @@ void ExpectLoansConsistent(TDateTime today)
         EXPECT_NE(p.Club, loan.ownerClub);
         EXPECT_GE(p.Club, 0);
         // Due loans went back, unless the owner had no room.
-        if (loan.endDate <= today)
+        if (loan.endDate <= today) {
             EXPECT_GE(Clubs[loan.ownerClub].squadSize, 28);
+        }
     }
     for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
-        if (Players[p].Club >= 0 && Players[p].loanStatus == 2)
+        if (Players[p].Club >= 0 && Players[p].loanStatus == 2) {
             EXPECT_TRUE(loaned.count(p)) << "player " << p << " on loan without a loan";
+        }
     }
 }
 
@@ -153,8 +155,9 @@ void ExpectCoachesConsistent()
         EXPECT_EQ(Clubs[c].IsHuman != 0, Coaches[coach].human != 0) << "club " << c;
     }
     for (int k = 0; k < static_cast<int>(Coaches.size()); ++k) {
-        if (Coaches[k].club >= 0)
+        if (Coaches[k].club >= 0) {
             EXPECT_EQ(Clubs[Coaches[k].club].coach, k);
+        }
     }
     int human = 0;
     for (const TClub& club : Clubs)

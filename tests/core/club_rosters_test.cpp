@@ -15,7 +15,7 @@
 #include "core/economy/loans.h"
 #include "core/economy/transfers.h"
 #include "core/economy/youth.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/history/season_lines.h"
 #include "core/matchday_rules/standings.h"
 #include "core/progression/calendar_advance.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/basics/random.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/match/match_day.h"
 #include "core/matchday/result_effects.h"
 #include "core/matchday_rules/end_of_matchday.h"
@@ -145,7 +145,7 @@ TEST_F(Booking, GatesAndLoanInterest)
 TEST_F(Booking, AllTimeTalliesAndTheBench)
 {
     SetToday(5, kKindStateChampionship);
-    testworld::PrepareLineups();
+    matchdaytest::PrepareLineups();
     Score(2, 2);
     Matches[1].lineup[0] = Clubs[0].LineupIndex;
     Matches[1].lineup[1] = Clubs[1].LineupIndex;

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/state_championship.h"
 #include "core/matchday_rules/end_of_matchday.h"
 #include "core/matchday_rules/matchday_setup.h"
@@ -45,7 +45,7 @@ protected:
     // Sets up, plays and books a day; the money booked is the day's gates less the wages paid.
     void PlayDay(const std::function<void()>& setup)
     {
-        testworld::PrepareLineups();
+        matchdaytest::PrepareLineups();
         setup();
         PlayAllTicks();
         std::int64_t takings = 0;
@@ -143,7 +143,7 @@ TEST_F(Matchday, ALeagueDayOfTwoLeaguesKeepsTheSecondLeaguesLineups)
         AddFixtureToday(c, c + 1, kKindNationalLeague, 0);
     for (int c = 20; c < 30; c += 2)
         AddFixtureToday(c, c + 1, kKindNationalLeague, 1);
-    testworld::PrepareLineups();
+    matchdaytest::PrepareLineups();
     for (int league = 0; league < 2; ++league) {
         CurrentLeague = league;
         ClearMatchday();
@@ -167,7 +167,7 @@ TEST_F(Matchday, ANationalCupSecondLegSplitsTheGateAndDecidesTheTiesBeforeTheArc
         AddFixtureToday(c, c + 1, kKindNationalCup, 0);
     int resolved = 0;
     std::size_t reportsWhenResolved = 99;
-    testworld::PrepareLineups();
+    matchdaytest::PrepareLineups();
     SetupLeagueCupMatchday(kKindNationalCup);
     ExpectCrowdsWithinStadiums();
     std::vector<int> gates;
@@ -262,7 +262,7 @@ TEST_F(Matchday, TheClubWorldCupHasNoCrowdAndSkipsATieStillToBeDrawn)
     ClubWorldCupTies[3].secondTeam = 1;
     ClubWorldCupTies[4].firstTeam = 2;
     ClubWorldCupTies[4].secondTeam = -1;
-    testworld::PrepareLineups();
+    matchdaytest::PrepareLineups();
     SetupClubWorldCupMatchday();
     ASSERT_EQ(MatchCount, 1);
     EXPECT_EQ(MatchdayHeading, "Mundial Interclubes - Semi-final");

@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         BuildDayWorld(20, 11);
-        testworld::PrepareLineups();
+        matchdaytest::PrepareLineups();
     }
 };
 

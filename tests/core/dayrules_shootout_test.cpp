@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "core/basics/random.h"
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/hooks.h"
 #include "core/match/match_day.h"
 #include "core/matchday_rules/day_rules_services.h"
@@ -105,7 +105,7 @@ protected:
     void SetUp() override
     {
         BuildDayWorld(20, 5);
-        testworld::PrepareLineups();
+        matchdaytest::PrepareLineups();
         Hooks().shootoutDialog = nullptr;
         fixture_ = AppendFixture(2, 3, 2, kKindNationalCup, 0, 2, -1, TodayDate());
         ResetMatchday(1);

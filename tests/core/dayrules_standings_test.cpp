@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/state_championship.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/matchday_rules/matchday_state.h"
 #include "core/matchday_rules/standings.h"
 #include "core/rollover/season_rollover.h"
@@ -262,8 +262,9 @@ TEST_F(Standings, AComputerNationalTeamCallsUpItsStrongestByPositionQuotas)
     // nobody left at his club is stronger than a called-up player of his position
     for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
         const TPlayer& player = Players[p];
-        if (player.nationality == country && player.Club >= 0 && player.Club < 30)
+        if (player.nationality == country && player.Club >= 0 && player.Club < 30) {
             EXPECT_LE(player.Strength, weakestCalled[player.Position]);
+        }
     }
     EXPECT_EQ(Players[entryPlayer].Club, -1);
     EXPECT_EQ(CallUps.front().player, entryPlayer);

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/match/match_flags.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/matchday/matchday_driver.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/records/game_records.h"
 #include "core/season/calendar.h"
 #include "core/season/fixtures.h"
@@ -40,7 +40,7 @@ inline void BuildStadium(int c)
 // `clubCount` clubs (a multiple of ten), divisions of ten, coach i runs club i.
 inline void BuildDayWorld(int clubCount, std::uint32_t seed)
 {
-    testworld::BuildWorld(clubCount, seed);
+    matchdaytest::BuildWorld(clubCount, seed);
     TicketPrices = DefaultTicketPrices;
     Game.LeagueFormat = kDivisionsOf10;
     Game.TickIntervalHuman = 800;
@@ -50,15 +50,12 @@ inline void BuildDayWorld(int clubCount, std::uint32_t seed)
     TLeague& league = Leagues[0];
     league.divisionCount = clubCount / kDivisionSize;
     league.clubCount = clubCount;
-    Coaches.assign(clubCount, TCoach{});
     for (int c = 0; c < clubCount; ++c) {
         TClub& club = Clubs[c];
         club.Division = 1 + c / kDivisionSize;
         club.State = c % 3 == 0 ? 25 : 18;
         club.stateGroup = 1 + (c / 6) % 4;
-        club.coach = c;
-        Coaches[c].club = c;
-        Coaches[c].name.set("Técnico " + std::to_string(c));
+        club.coach = testbuild::AppendCoachOf(c);
         league.divisions[club.Division - 1][c % kDivisionSize] = c;
         BuildStadium(c);
         ClubFinances[c].weeklyWageBill = 1000 + 10 * c;
@@ -87,13 +84,7 @@ inline void PlayAllTicks()
         PlayMatchdayTick(tick);
 }
 
-inline Currency TotalCash()
-{
-    Currency total = 0;
-    for (const TClub& club : Clubs)
-        total += club.cash;
-    return total;
-}
+using testbuild::TotalCash;
 
 // The standings of kind `kind` add up: points are three a win and one a draw, and the goals scored
 // in the table are the goals conceded in it.

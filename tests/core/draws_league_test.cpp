@@ -7,6 +7,7 @@
 #include "core/persist/club_file.h"
 
 #include "tests/core/draws_world.h"
+#include "tests/core/newgame_database.h"
 
 namespace tarvelon {
 namespace {
@@ -90,8 +91,9 @@ TEST(DrawsLeague, DivisionsAreDealtByLevel)
         }
         // No regional club is above the last club of the lowest division.
         for (int club = 0; club < static_cast<int>(Clubs.size()); ++club)
-            if (Clubs[club].Country == league.country && Clubs[club].Division == 0)
+            if (Clubs[club].Country == league.country && Clubs[club].Division == 0) {
                 EXPECT_LE(Clubs[club].Level, previous);
+            }
     }
 }
 
@@ -153,9 +155,8 @@ ClubFile MakeClubFile(int country, int level, const std::string& name)
 
 TEST(DrawsLeague, ClubFilesOfAFolderFillTheCatalogue)
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "tarvelon_draws_teams";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const testdb::GameFolder scratch;  // a folder of this test's own, removed at the end
+    const std::filesystem::path folder = scratch.path();
     ASSERT_EQ(WriteClubFile((folder / "Alfa.TCF").string(), MakeClubFile(kBrazil, 20, "Alfa")), DatabaseFileError::None);
     ASSERT_EQ(WriteClubFile((folder / "beta.tcf").string(), MakeClubFile(kBrazil, 10, "Beta")), DatabaseFileError::None);
     ClubFile empty = MakeClubFile(kBrazil, 25, "Vazio");
@@ -177,7 +178,6 @@ TEST(DrawsLeague, ClubFilesOfAFolderFillTheCatalogue)
     EXPECT_EQ(ClubFileNames, (std::vector<std::string>{"Alfa.TCF", "beta.tcf"}));
     EXPECT_EQ(Leagues[0].divisions[0][0], 0);  // Alfa, the higher level, heads the only division
     EXPECT_EQ(Leagues[0].divisions[0][1], 1);
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -108,8 +108,9 @@ TEST(DrawsState, HigherTiersHoldTheStrongerClubs)
                 if (club >= 0)
                     weakestAbove = std::min(weakestAbove, Clubs[club].Level);
             for (int club : state.groups[t])
-                if (club >= 0)
+                if (club >= 0) {
                     EXPECT_LE(Clubs[club].Level, weakestAbove);
+                }
         }
     }
 }

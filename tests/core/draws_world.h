@@ -11,7 +11,7 @@
 #include "core/draws/club_catalogue.h"
 #include "core/draws/continental_cups.h"
 #include "core/draws/club_world_cup.h"
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/draw_services.h"
 #include "core/draws/league_setup.h"
 #include "core/draws/qualifiers.h"
@@ -20,6 +20,7 @@
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"
 #include "core/tables.h"
+#include "tests/core/test_world.h"
 
 namespace tarvelon::drawtest {
 
@@ -103,15 +104,11 @@ inline void AppendNationalTeam(int country, int level)
 // Empties every table and the game state; divisions of 20 unless told otherwise.
 inline void ResetWorld(int season = 1, int leagueFormat = 2)
 {
-    ResetGameState();
-    ResetGameTables();
-    Fixtures.clear();
+    testbuild::StartEmptyGame(season, leagueFormat);
     CustomChampionshipClubs.clear();
     CustomChampionshipFiles.clear();
     ClubFileNames.clear();
     Draws() = DrawServices{};
-    Game.LeagueFormat = leagueFormat;
-    Game.Season = season;
 }
 
 // Brazil and Argentina as played leagues, from a catalogue that also holds files a game never

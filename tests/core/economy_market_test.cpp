@@ -48,10 +48,12 @@ TEST_F(EconomyMarketTest, ComputerTransferFollowsTheRules)
         EXPECT_LE(buyer.playersPerPosition[p.Position], MaxPlayersPerPosition[p.Position]);
         EXPECT_EQ(t.fee, (p.Value + 5000) / 10000);
         EXPECT_EQ(testworld::TotalCash(), cash);  // computer sellers keep the whole fee
-        if (ConfederationOfCountry(seller.Country) == kConfEurope)
+        if (ConfederationOfCountry(seller.Country) == kConfEurope) {
             EXPECT_TRUE(ConfederationOfCountry(buyer.Country) == kConfEurope || buyer.Country == p.nationality);
-        if (seed % 2 == 0)
+        }
+        if (seed % 2 == 0) {
             EXPECT_EQ(seller.Country, 29);
+        }
     }
     EXPECT_GT(made, 10);
 }

@@ -11,6 +11,7 @@
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
+#include "tests/core/test_world.h"
 
 namespace tarvelon::testworld {
 
@@ -42,20 +43,15 @@ inline std::uint32_t MixedSeed(std::uint32_t n)
 
 inline int AddPlayer(int club, int slot)
 {
-    TPlayer p{};
-    p.Name.set("Jogador " + std::to_string(Players.size()));
-    p.Club = club;
+    TPlayer p = testbuild::NumberedPlayer(club, SquadPosition(slot));
     p.nationality = Clubs[club].Country;
-    p.Position = SquadPosition(slot);
     p.Strength = 30 + Clubs[club].Level + Random(30);
     p.Age = 18 + Random(17);
     p.Star = slot % 11 == 5 ? 1 : 0;
     p.LineupStatus = slot < 11 ? 1 : 0;
     p.Trait1 = p.Position == 0 ? 0 : 4 + slot % 10;
     p.Energy = 100;
-    p.Morale = 2;
-    Players.push_back(p);
-    const int index = static_cast<int>(Players.size()) - 1;
+    const int index = testbuild::AppendPlayer(p);
     Players[index].Value = CurrencyFromUnits(ComputePlayerValue(index));
     Players[index].wage = CurrencyFromUnits(ComputePlayerWage(index));
     Players[index].AskingPrice = Players[index].Value;
@@ -65,27 +61,19 @@ inline int AddPlayer(int club, int slot)
 
 inline int AddClub(int country, int division, int level)
 {
-    TClub club{};
-    club.name.set("Clube " + std::to_string(Clubs.size()));
-    club.Country = country;
-    club.Division = division;
-    club.Level = level;
+    const int index = testbuild::AppendClub(country, division, level);
+    TClub& club = Clubs[index];
     club.cash = CurrencyFromUnits(5'000'000);
     club.boardConfidence = 100;
     club.SupportersMood = 100;
-    Clubs.push_back(club);
-    ClubFinances.push_back(TClubFinance{});
-    const int index = static_cast<int>(Clubs.size()) - 1;
 
-    TCoach coach{};
-    coach.name.set("Técnico " + std::to_string(index));
-    coach.club = index;
+    const int coachIndex = testbuild::AppendCoachOf(index);
+    TCoach& coach = Coaches[coachIndex];
     coach.lastClub = -1;
     coach.division = division;
     coach.country = country;
     coach.active = 1;
-    Coaches.push_back(coach);
-    Clubs[index].coach = static_cast<int>(Coaches.size()) - 1;
+    club.coach = coachIndex;
     return index;
 }
 
@@ -113,14 +101,11 @@ inline void FinishClubs()
 // With `mixedSquads` club c has 20 + c % 6 players instead of 25.
 inline void Build(const std::vector<LeagueLayout>& leagues, int format = 4, std::uint32_t seed = 12345, bool mixedSquads = false)
 {
-    ResetGameState();
-    ResetGameTables();
+    testbuild::StartEmptyGame(1, format);
     ResetCoachChange();
     ClearJobOffers();
     RandSeed = seed;
     Game.saveVersion = kSaveVersion;
-    Game.Season = 1;
-    Game.LeagueFormat = format;
     Game.LeagueRound = 1;
     Game.LeagueTurn = 1;
     Game.DayKind = 1;
@@ -137,15 +122,7 @@ inline void Build(const std::vector<LeagueLayout>& leagues, int format = 4, std:
 
     const int size = format == 2 ? 20 : 10;
     for (const LeagueLayout& layout : leagues) {
-        TLeague league{};
-        for (int d = 0; d < kDivisions; ++d) {
-            for (int s = 0; s < kClubsPerDivision; ++s) {
-                league.divisions[d][s] = -1;
-                league.finalOrder[d][s] = -1;
-            }
-        }
-        league.country = layout.country;
-        league.divisionCount = layout.divisions;
+        TLeague league = testbuild::EmptyLeague(layout.country, layout.divisions);
         for (int d = 1; d <= layout.divisions; ++d) {
             for (int s = 0; s < size; ++s) {
                 const int club = AddClub(layout.country, d, 22 - 4 * d + (s < 3 ? 2 : 0));

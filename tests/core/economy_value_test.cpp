@@ -186,8 +186,9 @@ TEST_F(EconomyValueTest, SurplusListingKeepsTheLimitsAndLeavesHumanClubsAlone)
         EXPECT_FALSE(player.Star);
         EXPECT_NE(player.LineupStatus, 1);
         EXPECT_EQ(player.AskingPrice, player.Value);
-        if (player.loanStatus == 1)
+        if (player.loanStatus == 1) {
             EXPECT_LT(player.Strength, 40);
+        }
     }
     for (int position = 0; position < 5; ++position)
         EXPECT_EQ(listed[position], 1) << position;

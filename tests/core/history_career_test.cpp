@@ -2,7 +2,7 @@
 
 #include "core/history/career_text.h"
 #include "core/history/head_to_head.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/tables.h"
 
 using namespace tarvelon;

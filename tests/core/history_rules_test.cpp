@@ -2,10 +2,10 @@
 
 #include "core/history/history_appenders.h"
 #include "core/history/history_lookups.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/history/top_scorer.h"
-#include "core/match/match_records.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/match_records.h"
+#include "core/records/matchday_globals.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"
 #include "core/tables.h"

@@ -10,7 +10,7 @@
 #include "core/lineup/lineup_board.h"
 #include "core/lineup/lineup_commit.h"
 #include "core/lineup/stored_lineups.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/vocab/tactics_board.h"
 #include "tests/core/economy_test_world.h"
 

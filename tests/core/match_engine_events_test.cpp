@@ -1,5 +1,5 @@
 // The matchday event list and what each event adds to the players' records.
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/match/match_events.h"
 #include "core/match/match_events_codes.h"
 #include "core/match/player_match_stats.h"

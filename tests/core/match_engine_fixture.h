@@ -13,9 +13,10 @@
 #include "core/match/lineup_ratings.h"
 #include "core/match/match_day.h"
 #include "core/match/match_flags.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
+#include "tests/core/test_world.h"
 
 namespace tarvelon::testing {
 
@@ -28,15 +29,11 @@ inline int SquadPosition(int i)
 
 inline TPlayer MakePlayer(int club, int position, int strength, int age, int side)
 {
-    TPlayer p{};
-    p.Name.set("Jogador " + std::to_string(Players.size()));
-    p.Club = club;
-    p.Position = position;
+    TPlayer p = testbuild::NumberedPlayer(club, position);
     p.Strength = strength;
     p.Age = age;
     p.Side = side;
     p.Energy = 100;
-    p.Morale = 2;
     p.Trait1 = 4 + static_cast<int>(Players.size() % 10);
     p.Trait2 = 4 + static_cast<int>((Players.size() * 7) % 10);
     return p;
@@ -44,8 +41,7 @@ inline TPlayer MakePlayer(int club, int position, int strength, int age, int sid
 
 inline int AddPlayer(const TPlayer& p)
 {
-    Players.push_back(p);
-    return static_cast<int>(Players.size()) - 1;
+    return testbuild::AppendPlayer(p);
 }
 
 inline int AddClub(const std::string& name, bool human = false)
@@ -88,11 +84,9 @@ inline void FillTestReferees()
 // A fresh game: no clubs, no players, league day, season 1; deterministic clock and generator.
 inline void ResetTestGame(std::uint32_t seed)
 {
-    ResetGameTables();
-    Game = TGameState{};
+    testbuild::StartEmptyGame(1, 0);
     Game.DayKind = 1;
     Game.DayIndex = 1;
-    Game.Season = 1;
     SilentMatchday = true;
     DebugTrace = false;
     PlayTraceText.clear();

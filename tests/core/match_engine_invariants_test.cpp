@@ -39,11 +39,13 @@ void ExpectLineupSound(int lineup)
     const TLineup& L = Lineups[lineup];
     std::set<int> seen;
     for (int k = 0; k < 11; ++k)
-        if (L.starters[k] > 0)
+        if (L.starters[k] > 0) {
             EXPECT_TRUE(seen.insert(L.starters[k]).second) << "player twice in line-up " << lineup;
+        }
     for (int b = 0; b < 7; ++b)
-        if (L.bench[b] > 0)
+        if (L.bench[b] > 0) {
             EXPECT_TRUE(seen.insert(L.bench[b]).second) << "bench player also elsewhere, line-up " << lineup;
+        }
     for (int z = 0; z < 12; ++z) {
         EXPECT_GE(L.attack[z], 0);
         EXPECT_GE(L.defence[z], 0);
@@ -115,8 +117,9 @@ void PlaySeededMatchday(std::uint32_t seed, Totals& totals, bool humans = false)
         for (; checkedEvents < MatchEvents.size(); ++checkedEvents) {
             const TMatchEventEntry& e = MatchEvents[checkedEvents];
             EXPECT_EQ(sentOff.count(e.player), 0u) << "a sent-off player acted again, code " << e.code;
-            if (e.code == meSubstitution || e.code == meInjurySubstitution)
+            if (e.code == meSubstitution || e.code == meInjurySubstitution) {
                 EXPECT_EQ(sentOff.count(e.second), 0u) << "a sent-off player came back";
+            }
             if (e.code == meCard && e.second != ckYellow)
                 sentOff.insert(e.player);
         }
@@ -126,8 +129,9 @@ void PlaySeededMatchday(std::uint32_t seed, Totals& totals, bool humans = false)
             const TMatchEventEntry& e = MatchEvents[recorded];
             EXPECT_GT(e.player, 0);
             EXPECT_TRUE(e.club == M.club[0] || e.club == M.club[1]);
-            if (e.code == mePenaltyGoal || e.code == mePenaltyMissed || e.code == meGoal)
+            if (e.code == mePenaltyGoal || e.code == mePenaltyMissed || e.code == meGoal) {
                 EXPECT_EQ(Players[e.player].Club, e.club);
+            }
         }
     });
 

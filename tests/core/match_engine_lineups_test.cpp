@@ -3,7 +3,7 @@
 #include <map>
 #include <set>
 
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/state_championship.h"
 #include "core/match/computer_lineups.h"
 #include "core/season/calendar.h"

@@ -334,8 +334,9 @@ TEST(Referees, DayDrawTakesTheBestSixOfEachPool)
         ASSERT_GE(r, 1);
         ASSERT_LE(r, kRefereeCount);
         EXPECT_EQ(Referees[r].pool, e < 6 ? kRefereePoolNational : kRefereePoolInternational);
-        if (e % 6 != 0)
+        if (e % 6 != 0) {
             EXPECT_LE(Referees[r].technique, Referees[Game.MatchReferees[e - 1]].technique);
+        }
     }
     // Each pool has referees of technique 5, so all twelve of the day have it.
     for (int e = 0; e < 12; ++e)

@@ -4,13 +4,13 @@
 #include <set>
 
 #include "core/match/match_events_codes.h"
-#include "core/matchday/appearance_records.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/appearance_records.h"
+#include "core/records/matchday_globals.h"
 #include "core/season/fixtures.h"
 #include "matchday_world.h"
 
 using namespace tarvelon;
-using namespace tarvelon::testworld;
+using namespace tarvelon::matchdaytest;
 
 namespace {
 

@@ -7,11 +7,11 @@
 
 #include "core/match/match_day.h"
 #include "core/match/match_events_codes.h"
-#include "core/matchday/appearance_records.h"
+#include "core/records/appearance_records.h"
 #include "matchday_world.h"
 
 using namespace tarvelon;
-using namespace tarvelon::testworld;
+using namespace tarvelon::matchdaytest;
 
 namespace {
 

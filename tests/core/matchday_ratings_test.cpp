@@ -7,7 +7,7 @@
 #include "core/basics/random.h"
 #include "core/match/events_by_player.h"
 #include "core/match/match_events.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/matchday/match_ratings.h"
 #include "core/tables.h"
 

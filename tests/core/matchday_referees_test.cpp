@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/matchday/referee_table.h"
 
 using namespace tarvelon;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/match/substitutions.h"
 #include "core/tables.h"
 

@@ -9,14 +9,15 @@
 #include "core/basics/random.h"
 #include "core/hooks.h"
 #include "core/match/computer_lineups.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/match/referees.h"
 #include "core/matchday/matchday_driver.h"
 #include "core/matchday/referee_table.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
+#include "tests/core/test_world.h"
 
-namespace tarvelon::testworld {
+namespace tarvelon::matchdaytest {
 
 inline constexpr int kCountry = 29;
 inline constexpr int kKind = 1;  // league days
@@ -31,17 +32,13 @@ inline int SquadPosition(int i)
 
 inline void AddPlayer(int club, int position)
 {
-    TPlayer p{};
-    p.Name.set("Jogador " + std::to_string(Players.size()));
-    p.Club = club;
-    p.Position = position;
+    TPlayer p = testbuild::NumberedPlayer(club, position);
     p.Strength = 35 + Random(60);
     p.Age = 18 + Random(18);
     p.Side = Random(2);
     p.Trait1 = 4 + Random(8);
     p.Trait2 = 4 + Random(8);
     p.Energy = 70 + Random(31);
-    p.Morale = 2;
     p.LineupStatus = 1;
     p.Star = Random(10) == 0;
     Players.push_back(p);
@@ -52,12 +49,9 @@ inline void BuildWorld(int clubCount, std::uint32_t seed)
 {
     RandSeed = seed;
     InstallDeterministicClock(seed);
-    ResetGameTables();
-    Game = TGameState{};
-    Game.Season = 1;
+    testbuild::StartEmptyGame(1, 4);
     Game.DayKind = kKind;
     Game.DayIndex = 1;
-    Game.LeagueFormat = 4;
     Game.LeagueRound = 1;
     Game.LeagueTurn = 1;
     Game.LeagueClubCount = clubCount;
@@ -65,17 +59,11 @@ inline void BuildWorld(int clubCount, std::uint32_t seed)
         Calendar[d] = TCalendarEntry{d, EncodeDate(2010, 1, 3) + 7 * (d - 1), kKind};
     Leagues.assign(1, TLeague{});
     Leagues[0].country = kCountry;
-    Clubs.assign(clubCount, TClub{});
-    ClubFinances.assign(clubCount, TClubFinance{});
     for (int c = 0; c < clubCount; ++c) {
-        TClub& club = Clubs[c];
-        club.name.set("Clube " + std::to_string(c));
-        club.Country = kCountry;
+        TClub& club = Clubs[testbuild::AppendClub(kCountry, 1, 1 + c % 25)];
         club.coach = -1;
         club.boardConfidence = 70;
         club.SupportersMood = 80;
-        club.Division = 1;
-        club.Level = 1 + c % 25;
         club.Place[kKind] = 1 + c % 10;
         for (int i = 0; i < kSquad; ++i)
             AddPlayer(c, SquadPosition(i));
@@ -118,4 +106,4 @@ struct Digest {
     }
 };
 
-}  // namespace tarvelon::testworld
+}  // namespace tarvelon::matchdaytest

@@ -70,15 +70,17 @@ inline void ExpectSquadsConsistent(int squadOfEveryClub = -1)
         EXPECT_GT(player.Value, 0);
         EXPECT_EQ(player.wage % kCurrencyScale, 0);
         // Only the computer clubs put their surplus reserves on the market.
-        if (Clubs[player.Club].IsHuman)
+        if (Clubs[player.Club].IsHuman) {
             EXPECT_EQ(player.ListedForSale, 0);
+        }
         wageBills[static_cast<std::size_t>(player.Club)] += CurrencyUnits(player.wage);
     }
     for (int c = 0; c < clubsWithAccounts; ++c) {
         EXPECT_EQ(ClubFinances[c].weeklyWageBill, wageBills[static_cast<std::size_t>(c)]);
         EXPECT_EQ(Clubs[c].squadSize, counted[static_cast<std::size_t>(c)]) << Clubs[c].name.str();
-        if (squadOfEveryClub >= 0)
+        if (squadOfEveryClub >= 0) {
             EXPECT_EQ(counted[static_cast<std::size_t>(c)], squadOfEveryClub) << Clubs[c].name.str();
+        }
         EXPECT_EQ(Clubs[c].coach, c);
         EXPECT_EQ(Coaches[c].club, c);
         EXPECT_EQ(Clubs[c].boardConfidence, 100);

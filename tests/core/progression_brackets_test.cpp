@@ -5,8 +5,8 @@
 
 #include <set>
 
-#include "core/draws/cup_tie.h"
-#include "core/history/history_records.h"
+#include "core/records/cup_tie.h"
+#include "core/records/history_records.h"
 #include "core/progression/brackets.h"
 #include "core/progression/cup_prizes.h"
 #include "core/progression/day_progression.h"
@@ -45,11 +45,13 @@ void PlayRound(const TCupTieTable<N>& ties, int firstTie, int count, bool swapHo
 void CheckShootoutsWonByOneKick()
 {
     for (int m = 1; m <= MatchCount; ++m)
-        if (Matches[m].shootout)
+        if (Matches[m].shootout) {
             EXPECT_EQ(std::abs(Matches[m].shootoutGoals[0] - Matches[m].shootoutGoals[1]), 1);
+        }
     for (const TMatchReport& r : MatchReports)
-        if (r.shootout)
+        if (r.shootout) {
             EXPECT_EQ(std::abs(r.shootoutGoals[0] - r.shootoutGoals[1]), 1);
+        }
 }
 
 class WorldCupTest : public ::testing::Test {
@@ -95,8 +97,9 @@ TEST_F(WorldCupTest, LastSixteenToChampionWithRecords)
             EXPECT_TRUE(tie.winner == tie.firstTeam || tie.winner == tie.secondTeam) << t;
             const std::string text = tie.scoreText.str();
             EXPECT_EQ(text.rfind(std::to_string(tie.results[0]) + "x" + std::to_string(tie.results[1]), 0), 0u) << text;
-            if (tie.results[0] == tie.results[1])
+            if (tie.results[0] == tie.results[1]) {
                 EXPECT_NE(text.find(";P:"), std::string::npos) << text;
+            }
         }
     }
     EXPECT_GT(shootouts, 0);

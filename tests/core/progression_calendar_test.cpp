@@ -6,7 +6,7 @@
 #include "core/basics/random.h"
 #include "core/economy/player_value.h"
 #include "core/hooks.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/progression/calendar_advance.h"
 #include "core/progression/cup_prizes.h"
 #include "core/progression/progression_services.h"

@@ -3,9 +3,9 @@
 // stages until one champion is left; boards stay within bounds and every prize is in the accounts.
 #include <gtest/gtest.h>
 
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/matchday/matchday_driver.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/progression/day_progression.h"
 #include "core/progression/knockout_ties.h"
 #include "core/progression/progression_services.h"
@@ -31,10 +31,10 @@ std::vector<MatchdayFixture> LegOfToday()
 
 TEST(CupMatchdays, SixteenClubsPlayTheNationalCupToOneChampion)
 {
-    testworld::BuildWorld(kClubs, 31337);
+    matchdaytest::BuildWorld(kClubs, 31337);
     Progression() = ProgressionServices{};
     Competitions.assign(1, TCompetition{});
-    Competitions.push_back(TCompetition{kKindNationalCup, testworld::kCountry, -1});
+    Competitions.push_back(TCompetition{kKindNationalCup, matchdaytest::kCountry, -1});
     Fixtures.clear();
     for (int t = 0; t < 8; ++t) {
         AppendFixture(2 * t, 2 * t + 1, 2, kKindNationalCup, 0, 1, -1, TodayDate());
@@ -53,7 +53,7 @@ TEST(CupMatchdays, SixteenClubsPlayTheNationalCupToOneChampion)
 
     int days = 0;
     while (Game.NationalCupStage <= 5 && days < 12) {
-        testworld::PrepareLineups();
+        matchdaytest::PrepareLineups();
         MatchdayRecord record = MatchdayRecordOfToday();
         CurrentLeague = 0;
         const std::vector<MatchdayFixture> today = LegOfToday();

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/draws/state_championship.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/progression/day_progression.h"
 #include "core/rollover/season_rollover.h"
 #include "tests/core/progression_world.h"

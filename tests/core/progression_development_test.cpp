@@ -168,7 +168,7 @@ TEST_F(DevelopmentTest, PassCoversLeagueClubsOnLeagueAndStateDaysOnly)
 
 TEST_F(DevelopmentTest, SeededSeasonOfRoundsMovesEachPlayerAtMostOnePointPerRound)
 {
-    testworld::BuildWorld(20, 4242);
+    matchdaytest::BuildWorld(20, 4242);
     Game.DayKind = kKindNationalLeague;
     Game.LeagueFormat = kDivisionsOf20;
     for (int round = 0; round < 38; ++round) {
@@ -184,7 +184,7 @@ TEST_F(DevelopmentTest, SeededSeasonOfRoundsMovesEachPlayerAtMostOnePointPerRoun
         }
     }
     // Pinned: the same seed gives the same squads after a season of rounds.
-    testworld::Digest digest;
+    matchdaytest::Digest digest;
     for (const TPlayer& p : Players) {
         digest.add(p.Strength);
         digest.add(static_cast<std::int64_t>(p.DevelopmentAccumulator * 1e6f));

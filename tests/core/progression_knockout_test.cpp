@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "core/history/history_records.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/history_records.h"
+#include "core/records/matchday_globals.h"
 #include "core/progression/cup_prizes.h"
 #include "core/progression/day_progression.h"
 #include "core/progression/knockout_ties.h"

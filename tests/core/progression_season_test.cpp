@@ -3,13 +3,13 @@
 // calendar advance from one day to the next, until the season (or the competition) ends.
 #include <gtest/gtest.h>
 
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/national_cup.h"
 #include "core/draws/state_championship.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/hooks.h"
 #include "core/match/match_flags.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/matchday_rules/day_rules_services.h"
 #include "core/matchday_rules/end_of_matchday.h"
 #include "core/matchday_rules/matchday_setup.h"
@@ -34,7 +34,7 @@ namespace {
 // competition built yet (the calendar is built by each test after its switches).
 void StartHeadlessWorld(int clubs, std::uint32_t seed, int season = 1)
 {
-    testworld::BuildWorld(clubs, seed);
+    matchdaytest::BuildWorld(clubs, seed);
     Progression() = ProgressionServices{};
     Hooks().showStateChampions = nullptr;
     InstallRuleServices();  // the real shoot-outs, group close-outs and national squads
@@ -62,8 +62,8 @@ void DealLeagueDivisions(int leagueClubs)
         if (c < 20)
             league.divisions[c / 10][c % 10] = c;
     }
-    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 1});
-    Competitions.push_back(TCompetition{kKindNationalLeague, testworld::kCountry, 2});
+    Competitions.push_back(TCompetition{kKindNationalLeague, matchdaytest::kCountry, 1});
+    Competitions.push_back(TCompetition{kKindNationalLeague, matchdaytest::kCountry, 2});
     BuildCompetitionFixtures(kKindNationalLeague, 0);
 }
 
@@ -147,8 +147,9 @@ int CountEntries(std::uint8_t TClub::*flag)
 void ExpectEveryFixturePlayed(int kind)
 {
     for (const TFixture& f : Fixtures)
-        if (f.kind == kind)
+        if (f.kind == kind) {
             EXPECT_EQ(f.played, 1) << f.kind << " " << f.round << " " << f.region;
+        }
 }
 
 TEST(HeadlessSeason, LeagueSeasonPlayedDayByDayToTheSeasonEnd)
@@ -181,7 +182,7 @@ TEST(HeadlessSeason, LeagueAndNationalCupToTheirChampions)
     Game.nationalCupOn = 1;
     BuildCalendar();
     DealLeagueDivisions(20);
-    Competitions.push_back(TCompetition{kKindNationalCup, testworld::kCountry, -1});
+    Competitions.push_back(TCompetition{kKindNationalCup, matchdaytest::kCountry, -1});
     BuildCompetitionFixtures(kKindNationalCup, 0);
     DrawNationalCup(0);
     Game.NationalCupStage = 1;
@@ -320,8 +321,9 @@ TEST(HeadlessSeason, ContinentalCupFromTheGroupsToItsChampion)
     EXPECT_EQ(CountChampions(kKindFirstContinentalCup), 1);
     EXPECT_EQ(CountEntries(&TClub::FirstContinentalEntry), 0);
     for (const TFixture& f : Fixtures)
-        if (f.kind == kKindFirstContinentalCup && f.region == 1)
+        if (f.kind == kKindFirstContinentalCup && f.region == 1) {
             EXPECT_EQ(f.played, 1) << f.round;
+        }
     // The money of the cup: gates to the home clubs, prizes to the finalists; nothing else moved.
     long long prizes = 0;
     for (std::size_t c = 0; c < Clubs.size(); ++c) {

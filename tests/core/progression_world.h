@@ -8,15 +8,16 @@
 
 #include "core/basics/currency.h"
 #include "core/basics/random.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/match/match_day.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "core/progression/progression_services.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"
 #include "core/tables.h"
+#include "tests/core/test_world.h"
 
 namespace tarvelon::progtest {
 
@@ -28,31 +29,19 @@ inline constexpr TDateTime kToday = 40000;
 // `guestCountry`. Club i is coached by coach i. Today is calendar day 10.
 inline void BuildClubs(int count, int leagueClubs, int leagueCountry = kBrazil, int guestCountry = kSpain)
 {
-    ResetGameState();
-    ResetGameTables();
-    Fixtures.clear();
+    testbuild::StartEmptyGame(1, kDivisionsOf20);
     Progression() = ProgressionServices{};
-    Game.Season = 1;
-    Game.LeagueFormat = kDivisionsOf20;
     Game.LeagueClubCount = leagueClubs;
     Game.DayIndex = 10;
     for (int d = 1; d <= kCalendarDays; ++d)
         Calendar[d] = TCalendarEntry{d, kToday + d - 10, kNoMatchDay};
     Leagues.assign(1, TLeague{});
     Leagues[0].country = leagueCountry;
-    Clubs.assign(count, TClub{});
-    ClubFinances.assign(count, TClubFinance{});
-    Coaches.assign(count, TCoach{});
     for (int c = 0; c < count; ++c) {
-        TClub& club = Clubs[c];
-        club.name.set("Clube " + std::to_string(c));
-        club.Country = c < leagueClubs ? leagueCountry : guestCountry;
-        club.coach = c;
+        TClub& club = Clubs[testbuild::AppendClub(c < leagueClubs ? leagueCountry : guestCountry, c < leagueClubs ? 1 : 0, 0)];
+        club.coach = testbuild::AppendCoachOf(c);
         club.boardConfidence = 50;
         club.SupportersMood = 50;
-        club.Division = c < leagueClubs ? 1 : 0;
-        Coaches[c].name.set("Técnico " + std::to_string(c));
-        Coaches[c].club = c;
     }
     Competitions.assign(1, TCompetition{});
     for (const TCompetition& c : {TCompetition{kKindNationalCup, leagueCountry, -1}, TCompetition{kKindFirstContinentalCup, -1, kConfSouthAmerica},

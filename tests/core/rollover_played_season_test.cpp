@@ -43,7 +43,7 @@ void AddNamedCoach(int club)
 // few veterans; the season's calendar and league fixtures built.
 void BuildLeague()
 {
-    testworld::BuildWorld(kLeagueClubs + kRegionalClubs, 2026);
+    matchdaytest::BuildWorld(kLeagueClubs + kRegionalClubs, 2026);
     Game.saveVersion = kSaveVersion;
     Game.LeagueClubCount = kLeagueClubs + kRegionalClubs;
     Game.DayIndex = 1;
@@ -61,7 +61,7 @@ void BuildLeague()
         if (division > 0) league.divisions[division - 1][club % 10] = club;
         AddNamedCoach(club);
         for (int age : {36, 40, 49}) {
-            testworld::AddPlayer(club, 3);
+            matchdaytest::AddPlayer(club, 3);
             Players.back().Age = age;
         }
     }
@@ -103,7 +103,7 @@ void PlayLeagueDay(int day)
     }
     if (today.empty()) return;
     DrawReferees();
-    testworld::PrepareLineups();
+    matchdaytest::PrepareLineups();
     MatchdayRecord record = MatchdayRecordOfToday();
     record.bookResult = BookLeagueResult;
     PlayWholeMatchday(today, record);

@@ -1,6 +1,6 @@
 // A whole season rollover on a synthetic world (Brazil with four divisions of 20 and the state
 // championships, Argentina with two, guest clubs and national teams), every competition on: the
-// invariants of the new season and the Part's order of resets, draws and payments.
+// invariants of the new season and the rollover's own order of resets, draws and payments.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,9 +8,9 @@
 
 #include "core/basics/random.h"
 #include "core/draws/national_cup.h"
-#include "core/history/history_records.h"
-#include "core/match/match_records.h"
-#include "core/matchday/appearance_records.h"
+#include "core/records/history_records.h"
+#include "core/records/match_records.h"
+#include "core/records/appearance_records.h"
 #include "core/rollover/season_rollover.h"
 #include "tests/core/draws_world.h"
 #include "tests/core/rollover_world.h"

@@ -11,39 +11,26 @@
 #include "core/season/calendar.h"
 #include "core/season/fixtures.h"
 #include "core/tables.h"
+#include "tests/core/test_world.h"
 
 namespace tarvelon::rollovertest {
 
 inline int AddClub(int country, int division, int level)
 {
-    TClub club{};
-    club.name.set("Clube " + std::to_string(Clubs.size()));
-    club.Country = country;
-    club.Division = division;
-    club.Level = level;
-    club.boardConfidence = 50;
-    club.SupportersMood = 50;
-    club.coach = static_cast<int>(Coaches.size());
-    Clubs.push_back(club);
-    ClubFinances.push_back(TClubFinance{});
-    TCoach coach{};
-    coach.name.set("Técnico " + std::to_string(Clubs.size() - 1));
-    coach.club = static_cast<int>(Clubs.size()) - 1;
-    coach.active = 1;
-    Coaches.push_back(coach);
+    const int index = testbuild::AppendClub(country, division, level);
+    Clubs[index].boardConfidence = 50;
+    Clubs[index].SupportersMood = 50;
+    Clubs[index].coach = testbuild::AppendCoachOf(index);
+    Coaches.back().active = 1;
     ++Game.LeagueClubCount;
-    return static_cast<int>(Clubs.size()) - 1;
+    return index;
 }
 
 // A league of `divisions` divisions of `size` clubs (final order = club order within a division),
 // followed by `regionalLevels.size()` regional clubs of the same country with those levels.
 inline int AddLeague(int country, int divisions, int size, const std::vector<int>& regionalLevels)
 {
-    TLeague league{};
-    for (auto& row : league.divisions) std::fill(std::begin(row), std::end(row), -1);
-    for (auto& row : league.finalOrder) std::fill(std::begin(row), std::end(row), -1);
-    league.country = country;
-    league.divisionCount = divisions;
+    TLeague league = testbuild::EmptyLeague(country, divisions);
     for (int d = 1; d <= divisions; ++d)
         for (int p = 0; p < size; ++p) {
             const int club = AddClub(country, d, 10);
@@ -58,14 +45,10 @@ inline int AddLeague(int country, int divisions, int size, const std::vector<int
 
 inline void AddPlayer(int club, int age, int position = 3)
 {
-    TPlayer player{};
-    player.Name.set("Jogador " + std::to_string(Players.size()));
-    player.Club = club;
+    TPlayer player = testbuild::NumberedPlayer(club, position);
     player.Age = age;
-    player.Position = position;
     player.Strength = 50;
-    player.Morale = 2;
-    Players.push_back(player);
+    testbuild::AppendPlayer(player);
 }
 
 // What the stand-in services did.
@@ -113,12 +96,8 @@ inline void RemoveServices()
 // An empty game of divisions of 20 (format 2) or of 10 (format 4), season 1, calendar built.
 inline void ResetRolloverGame(int leagueFormat)
 {
-    ResetGameState();
-    ResetGameTables();
-    Fixtures.clear();
+    testbuild::StartEmptyGame(1, leagueFormat);
     Game.saveVersion = kSaveVersion;
-    Game.Season = 1;
-    Game.LeagueFormat = leagueFormat;
     TicketPrices = DefaultTicketPrices;
     BuildCalendar();
 }

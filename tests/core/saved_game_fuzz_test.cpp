@@ -9,7 +9,7 @@
 #include <random>
 
 #include "core/hooks.h"
-#include "core/newgame/session_globals.h"
+#include "core/records/session_globals.h"
 #include "core/persist/saved_game.h"
 #include "core/persist/saved_game_image.h"
 #include "tests/core/saved_game_world.h"

@@ -8,7 +8,7 @@
 
 #include "core/hooks.h"
 #include "core/persist/file_io.h"
-#include "core/newgame/session_globals.h"
+#include "core/records/session_globals.h"
 #include "core/persist/saved_game.h"
 #include "core/persist/saved_game_image.h"
 #include "core/persist/saved_game_ranges.h"

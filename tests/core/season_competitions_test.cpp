@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 #include "core/draws/state_championship.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"

@@ -4,15 +4,13 @@
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
+#include "tests/core/test_world.h"
 
 namespace tarvelon {
 
 inline void SetUpSeasonGame(int season, int leagueFormat)
 {
-    ResetGameState();
-    ResetGameTables();
-    Game.Season = season;
-    Game.LeagueFormat = leagueFormat;
+    testbuild::StartEmptyGame(season, leagueFormat);
     Game.nationalCupOn = 1;
     Game.StateChampionshipsOn = 1;
     Game.firstContinentalPairOn = 1;

@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "core/draws/state_championship.h"
-#include "core/history/history_records.h"
-#include "core/match/match_records.h"
-#include "core/matchday/matchday_globals.h"
-#include "core/newgame/session_globals.h"
+#include "core/records/history_records.h"
+#include "core/records/match_records.h"
+#include "core/records/matchday_globals.h"
+#include "core/records/session_globals.h"
 #include "core/season/competitions.h"
 #include "core/seasonloop/season_turn.h"
 #include "tests/core/matchday_world.h"
@@ -26,7 +26,7 @@ class SeasonTurn : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        testworld::BuildWorld(kClubs, 4711);
+        matchdaytest::BuildWorld(kClubs, 4711);
         Game.HumanClubCount = 0;
         for (int& club : Game.HumanClubs) club = -1;
         Game.CurrentHumanClub = -1;

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "core/draws/state_championship.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/history/season_lines.h"
-#include "core/match/match_records.h"
-#include "core/matchday/appearance_records.h"
+#include "core/records/match_records.h"
+#include "core/records/appearance_records.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"

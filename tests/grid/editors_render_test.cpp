@@ -1,4 +1,4 @@
-// A sample of the editors as the player sees them (written to /tmp/grid_editors.png), with probes
+// A sample of the editors as the player sees them (kept as grid_editors.png, see sample_picture.h), with probes
 // at known places: the list style's highlighted text area, the drop-down arrow, the open list's
 // highlighted row and the calendar's chosen day.
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include "platform/forms/form.h"
 #include "platform/graphics/themes.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/support/sample_picture.h"
 
 namespace tarvelon {
 namespace {
@@ -79,7 +80,7 @@ void RenderSample(const char* path, bool themed)
         for (TWinControl* popup : {static_cast<TWinControl*>(&combo->List()), static_cast<TWinControl*>(&date->Calendar())})
             painter.drawImage(popup->Left() - origin.x(), popup->Top() - origin.y(), popup->Widget()->grab().toImage());
     }
-    shot.save(path);
+    EXPECT_TRUE(tarvelon::testing::KeepSamplePicture(shot, path));
 
     const QImage listStyle = list->Widget()->grab().toImage();
     EXPECT_EQ(PixelOf(listStyle, 20, 4), ColorToRGB(clHighlight));
@@ -96,12 +97,12 @@ void RenderSample(const char* path, bool themed)
 
 TEST(EditorsRenderTest, TheEditorsAndTheirDropDowns)
 {
-    RenderSample("/tmp/grid_editors.png", true);
+    RenderSample("grid_editors.png", true);
 }
 
 TEST(EditorsRenderTest, TheClassicLookWithoutVisualStyles)
 {
-    RenderSample("/tmp/grid_editors_classic.png", false);
+    RenderSample("grid_editors_classic.png", false);
 }
 
 // Leftmost column of a row that holds text pixels (dark on the list's white).

@@ -3,6 +3,7 @@
 #include "tests/grid/gridcontrol_support.h"
 
 #include "platform/graphics/themes.h"
+#include "tests/support/sample_picture.h"
 
 namespace tarvelon {
 namespace {
@@ -28,7 +29,7 @@ TEST_F(GridPaintTest, SampleTableIsRenderedForViewing)
     grid->Invalidate();
     Pump(10);
     grid->Update();
-    ASSERT_TRUE(grid->BackingImage().save("/tmp/grid_sample.png"));
+    ASSERT_TRUE(tarvelon::testing::KeepSamplePicture(grid->BackingImage(), "grid_sample.png"));
     // Every part at once, in the classic look: indicator, input line, grid lines, footer.
     SetThemed(false);
     grid->SetOptions(grid->Options() + TGridOptions{goIndicator, goInput, goGrid, goFooter});
@@ -38,7 +39,7 @@ TEST_F(GridPaintTest, SampleTableIsRenderedForViewing)
     grid->Invalidate();
     Pump(10);
     grid->Update();
-    ASSERT_TRUE(grid->BackingImage().save("/tmp/grid_sample_parts.png"));
+    ASSERT_TRUE(tarvelon::testing::KeepSamplePicture(grid->BackingImage(), "grid_sample_parts.png"));
     SetThemed(true);
 }
 

@@ -213,8 +213,9 @@ TEST(DemoFormTest, ShowsItsControlsAndSavesAPictureWhenAsked)
     EXPECT_EQ(shot.pixel(200, 305) & 0xFFFFFF, 0x183C20u);       // the form's own colour
     EXPECT_TRUE(list->ScrollBarVisible(sbVertical));
 
-    if (const QByteArray path = qgetenv("TARVELON_DEMO_SHOT"); !path.isEmpty())
+    if (const QByteArray path = qgetenv("TARVELON_DEMO_SHOT"); !path.isEmpty()) {
         EXPECT_TRUE(shot.save(QString::fromLocal8Bit(path)));
+    }
     Free(form);
 }
 

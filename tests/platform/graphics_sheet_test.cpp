@@ -1,4 +1,4 @@
-// Draws a sheet of every kind of primitive into /tmp/graphics_sheet.png, for a person to look at,
+// Draws a sheet of every kind of primitive (kept as graphics_sheet.png, see sample_picture.h),
 // and checks that each kind left ink where it was drawn.
 #include <gtest/gtest.h>
 
@@ -10,6 +10,7 @@
 #include "platform/graphics/image_list.h"
 #include "platform/graphics/text_draw.h"
 #include "platform/graphics/themes.h"
+#include "tests/support/sample_picture.h"
 
 namespace tarvelon {
 namespace {
@@ -273,7 +274,7 @@ TEST(GraphicsSheet, EveryPrimitiveDrawsAndTheSheetIsSaved)
     // The clip kept the ellipse's corners white.
     EXPECT_EQ(sheet.pixel(601, 21) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(sheet.pixel(640, 40) & 0xFFFFFF, 0x0000FFu);
-    EXPECT_TRUE(sheet.save("/tmp/graphics_sheet.png"));
+    EXPECT_TRUE(tarvelon::testing::KeepSamplePicture(sheet, "graphics_sheet.png"));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include <QTemporaryDir>
 #include <gif_lib.h>
 #include <jpeglib.h>
 #include <png.h>
@@ -341,7 +342,8 @@ TEST(PictureCodecs, SizesBeyondTheLimitsAreRefusedBeforeDecoding)
     EXPECT_EQ(CountGifFrames(afterEmptyExtension), -1);
 
     TBytes jpeg = MakeJpeg(12, 8);
-    const auto frame = std::search(jpeg.begin(), jpeg.end(), std::begin({0xFF, 0xC0}), std::end({0xFF, 0xC0}));
+    const unsigned char startOfFrame[] = {0xFF, 0xC0};
+    const auto frame = std::search(jpeg.begin(), jpeg.end(), std::begin(startOfFrame), std::end(startOfFrame));
     ASSERT_NE(frame, jpeg.end());
     frame[1] = 0xC2;  // progressive
     frame[5] = 0xFF;  // 65500 rows
@@ -513,7 +515,8 @@ TEST(PictureCodecs, PictureLoadsEveryFormatAndEmptiesOnDamage)
     EXPECT_FALSE(picture.LoadFromFile(":/nonexistent/escudo.png"));
     EXPECT_EQ(changes, 6);
     // Files on disk load too.
-    const std::string path = ::testing::TempDir() + "/escudo_teste.png";
+    const QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("escudo_teste.png")).toStdString();
     {
         const TBytes png = MakePng(true);
         std::FILE* file = std::fopen(path.c_str(), "wb");
@@ -523,7 +526,6 @@ TEST(PictureCodecs, PictureLoadsEveryFormatAndEmptiesOnDamage)
     }
     EXPECT_TRUE(picture.LoadFromFile(path));
     EXPECT_EQ(picture.Height(), kHeight);
-    std::remove(path.c_str());
     // A decoded picture becomes a bitmap with its pixels.
     picture.LoadFromBytes(MakePng(false));
     EXPECT_EQ(picture.Bitmap().Width(), kWidth);

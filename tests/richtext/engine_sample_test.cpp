@@ -1,9 +1,10 @@
 // A page of rich texts as the game's screens write them, drawn for a person to look at
-// (/tmp/richtext_engine.png), with a few sanity probes.
+// (kept as richtext_engine.png, see tests/support/sample_picture.h), with a few sanity probes.
 #include <gtest/gtest.h>
 
 #include "platform/graphics/image_list.h"
 #include "tests/richtext/engine_support.h"
+#include "tests/support/sample_picture.h"
 
 namespace tarvelon {
 namespace {
@@ -61,7 +62,7 @@ TEST(EngineSample, PageOfGameTexts)
     sheet.Draw("<B>Um texto comprido demais para a coluna estreita</B>", TRect{350, 8, 470, 40}, ellipsis);
     sheet.Draw("<BODY bgcolor=\"#FFFFFF\" bgcolorto=\"#3060C0\"><FONT color=\"clblack\">corpo em degradê</FONT>",
                TRect{350, 60, 590, 100}, params);
-    ASSERT_TRUE(sheet.image.save("/tmp/richtext_engine.png"));
+    ASSERT_TRUE(tarvelon::testing::KeepSamplePicture(sheet.image, "richtext_engine.png"));
     EXPECT_GT(sheet.CountNot(TRect{10, 8, 330, 30}, RGB(0, 90, 40)), 50);
 }
 

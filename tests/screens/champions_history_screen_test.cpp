@@ -2,7 +2,7 @@
 // national league's champions newest first with their own runners-up, the chooser moving to the
 // national cup by keys, and an empty list for a competition without a champion.
 #include "controls/dc_smooth_panel.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
 #include "core/tables.h"

@@ -1,7 +1,7 @@
 // A club's record (TForm55) on a seeded game with some matchdays played and two more seasons of
 // history added: the seasons newest first as the tables hold them, summary rows drawn on their
 // colour, and the titles line.
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
 #include "core/views/club_record.h"

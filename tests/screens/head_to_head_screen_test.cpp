@@ -2,7 +2,7 @@
 // pair of its subject with every past game and the sums from each side; the same club twice does
 // nothing, another pair chosen with keys and shown by the button or Enter replaces it.
 #include "controls/grad_button.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/tables.h"
 #include "core/views/meetings.h"
 #include "platform/stdctrls/graphic_controls.h"

@@ -6,7 +6,7 @@
 #include "controls/dc_smooth_panel.h"
 #include "controls/grad_button.h"
 #include "core/history/career_text.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/persist/saved_game.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"

@@ -19,8 +19,8 @@
 #include "core/career/coach_sacking.h"
 #include "core/format/money_format.h"
 #include "core/lineup/hub_turns.h"
-#include "core/match/match_records.h"
-#include "core/newgame/session_globals.h"
+#include "core/records/match_records.h"
+#include "core/records/session_globals.h"
 #include "core/vocab/tactics_board.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
@@ -292,10 +292,16 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
 {
     TForm13* hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
-    auto closeStubSoon = [] {
-        QTimer::singleShot(50, [] {
-            if (TStubForm* stub = OpenStub())
-                stub->Close();
+    // Closes the screen the key or spot opened (built or a stand-in) once its modal loop runs.
+    auto closeStubSoon = [hub] {
+        QTimer::singleShot(50, [hub] {
+            for (int i = Screen->FormCount() - 1; i >= 0; --i) {
+                TForm* form = Screen->Forms(i);
+                if (form != hub && form->Visible() && form->ClassName() != "TForm1") {
+                    form->Close();
+                    return;
+                }
+            }
         });
     };
     MarketClub = 1;

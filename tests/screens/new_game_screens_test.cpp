@@ -329,7 +329,8 @@ TEST_F(NewGameScreensTest, ACoachPickingAClubAlreadyTakenIsToldSoAndChoosesAgain
         EXPECT_EQ(Coaches[static_cast<std::size_t>(club)].name.str(), "Treinador " + std::to_string(slot + 1));
     }
     EXPECT_EQ(Game.HumanClubs[5], lastClub);
-    EXPECT_EQ(Game.CurrentHumanClub, lastClub);
+    // The hub serves the coaches in the order of their slots: the first coach's turn comes first.
+    EXPECT_EQ(Game.CurrentHumanClub, Game.HumanClubs[0]);
 }
 
 // The builder shows its progress and the game's first screen follows it.

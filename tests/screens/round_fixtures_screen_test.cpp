@@ -5,7 +5,7 @@
 #include "controls/grad_button.h"
 #include "core/draws/state_championship.h"
 #include "core/history/history_lookups.h"
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 #include "core/records/game_state.h"
 #include "core/views/round_fixtures.h"
 #include "platform/stdctrls/graphic_controls.h"

@@ -13,7 +13,7 @@
 
 #include "core/mail/mail_texts.h"
 #include "core/progression/calendar_advance.h"
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/browser.h"

@@ -2,7 +2,7 @@
 // first division holds the season's goal tallies in the award's order with the games played, the
 // chooser's keys switch to the best of all time (100 rows, then all of them from the link), and a
 // double click on a player opens his career.
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/tables.h"
 #include "core/views/scorer_rows.h"
 #include "platform/stdctrls/graphic_controls.h"

@@ -1,7 +1,7 @@
 // A club's trophy cabinet (TForm74) on a seeded game: a club without titles shows the empty cabinet;
 // a Brazilian club with league and state titles shows their trophies left to right with captions
 // and counts, the trophy pictures drawn where they stand.
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/tables.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/common/subjects.h"

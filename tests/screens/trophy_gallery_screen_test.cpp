@@ -2,7 +2,7 @@
 // under their competitions in the order they were won, a title with a former club showing that
 // club, heading rows drawn on their colour, and no coach left selected once it closes.
 #include "core/format/names.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/season/competitions.h"
 #include "core/tables.h"
 #include "platform/stdctrls/graphic_controls.h"

@@ -3,11 +3,15 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "tests/support/tests_of_file.h"
+
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    if (!tarvelon::testing::SelectTestsOfFile(argc, argv))
+        return 1;
     return RUN_ALL_TESTS();
 }

@@ -98,8 +98,9 @@ TEST_F(SampleNewGame, BrazilWithEveryCompetition)
             continue;
         const int quota = std::min(ExtraClubQuota(p), report_->clubsPerCountry.count(country) ? report_->clubsPerCountry.at(country) : 0);
         expectedExtras += quota;
-        if (p <= 44)
+        if (p <= 44) {
             EXPECT_EQ(Game.ExtraClubCounts[p - 1], quota) << "position " << p;
+        }
     }
     EXPECT_EQ(Game.ExtraClubCount, expectedExtras);
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "core/draws/state_championship.h"
-#include "core/history/history_records.h"
-#include "core/match/match_records.h"
+#include "core/records/history_records.h"
+#include "core/records/match_records.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
@@ -86,9 +86,10 @@ inline void ExpectTodaysElevensInTheirClubs()
             continue;
         for (int side = 0; side < 2; ++side)
             for (int player : report.startingEleven[side])
-                if (player > 0)
+                if (player > 0) {
                     ASSERT_EQ(Players[static_cast<std::size_t>(player)].Club, report.club[side])
                         << "player " << player << " kind " << report.kind;
+                }
     }
 }
 
@@ -188,8 +189,9 @@ inline void ExpectOneChampionEach(int season)
         EXPECT_LE(count, 1) << "competition " << c << " kind " << kind;
         const bool always = kind == kKindNationalLeague || kind == kKindNationalCup;
         const bool fromSecond = kind == kKindFirstContinentalCup || kind == kKindSecondContinentalCup || kind == kKindClubWorldCup;
-        if (always || (fromSecond && season >= 2))
+        if (always || (fromSecond && season >= 2)) {
             EXPECT_EQ(count, 1) << "competition " << c << " kind " << kind;
+        }
     }
 }
 

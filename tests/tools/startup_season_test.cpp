@@ -15,7 +15,7 @@
 #include "core/draws/club_catalogue.h"
 #include "core/hooks.h"
 #include "core/newgame/command_line_choices.h"
-#include "core/newgame/session_globals.h"
+#include "core/records/session_globals.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
 #include "core/seasonloop/season_loop.h"

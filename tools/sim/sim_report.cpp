@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "core/draws/state_championship.h"
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 #include "core/persist/saved_game_image.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"

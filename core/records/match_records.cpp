@@ -1,4 +1,4 @@
-#include "core/match/match_records.h"
+#include "core/records/match_records.h"
 
 namespace tarvelon {
 

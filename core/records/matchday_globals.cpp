@@ -1,4 +1,4 @@
-#include "core/matchday/matchday_globals.h"
+#include "core/records/matchday_globals.h"
 
 namespace tarvelon {
 

@@ -1,4 +1,4 @@
-#include "core/newgame/session_globals.h"
+#include "core/records/session_globals.h"
 
 namespace tarvelon {
 

@@ -1,6 +1,6 @@
-#include "core/draws/cup_tie.h"
+#include "core/records/cup_tie.h"
 
-#include "core/tables.h"
+#include "core/records/table_reset.h"
 
 namespace tarvelon {
 

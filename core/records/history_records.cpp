@@ -1,6 +1,6 @@
-#include "core/history/history_records.h"
+#include "core/records/history_records.h"
 
-#include "core/tables.h"
+#include "core/records/table_reset.h"
 
 namespace tarvelon {
 

@@ -1,6 +1,6 @@
-#include "core/matchday/appearance_records.h"
+#include "core/records/appearance_records.h"
 
-#include "core/tables.h"
+#include "core/records/table_reset.h"
 
 namespace tarvelon {
 
