@@ -7,6 +7,7 @@
 #include "richtext/picture_store.h"
 #include "screens/common/stub_catalogue.h"
 #include "screens/competitions/competition_screens.h"
+#include "screens/matchday/matchday_screens.h"
 
 namespace tarvelon {
 
@@ -29,6 +30,7 @@ void RegisterGameScreens()
     RegisterStubScreens();
     // Built screens register themselves here, each area after the stubs.
     RegisterCompetitionScreens();
+    RegisterMatchdayScreens();
 }
 
 }  // namespace tarvelon

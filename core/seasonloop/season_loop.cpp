@@ -34,18 +34,7 @@ void PlayShownMatchday()
     SilentMatchday = false;
     SetupMatchdayOfToday();
     PlayAllTicks();
-    EndOfMatchday(ResolveKnockoutStage);
-}
-
-// A league or state of the day that is not shown: played at once without display.
-void PlaySilentMatchday()
-{
-    ClearMatchday();
-    SilentMatchday = true;
-    if (Game.DayKind == kKindStateChampionship)
-        SimulateStateMatchdaySilent(ResolveKnockoutStage);
-    else
-        SimulateMatchdayInstant(Game.DayKind, ResolveKnockoutStage);
+    EndShownMatchday();
 }
 
 // The rest of the day after its first matchday: every further league or state, until the results.
@@ -61,7 +50,34 @@ void PlayRestOfDay()
     }
 }
 
-// What the results screen ranks when it opens.
+bool IsNationalTeamDay() { return Game.DayKind >= kKindWorldCup; }
+
+}  // namespace
+
+void BeginSeasonLoop(bool lineupsReady) { LineupsReady = lineupsReady; }
+
+void PrepareTodaysMatchday()
+{
+    // A hub would have opened: its "play" sets up the day as the advance does without one.
+    if (!LineupsReady)
+        OpenNextMatchday();
+    LineupsReady = true;
+    SeasonStartPending = false;
+    BuildHumanLineupsAutomatically();
+}
+
+void PlaySilentMatchday()
+{
+    ClearMatchday();
+    SilentMatchday = true;
+    if (Game.DayKind == kKindStateChampionship)
+        SimulateStateMatchdaySilent(ResolveKnockoutStage);
+    else
+        SimulateMatchdayInstant(Game.DayKind, ResolveKnockoutStage);
+}
+
+void EndShownMatchday() { EndOfMatchday(ResolveKnockoutStage); }
+
 void CloseTablesForResults()
 {
     if (Game.DayKind == kKindNationalLeague)
@@ -69,12 +85,6 @@ void CloseTablesForResults()
     else if (Game.DayKind == kKindWorldCup)
         CloseWorldCupGroups();
 }
-
-bool IsNationalTeamDay() { return Game.DayKind >= kKindWorldCup; }
-
-}  // namespace
-
-void BeginSeasonLoop(bool lineupsReady) { LineupsReady = lineupsReady; }
 
 void BuildHumanLineupsAutomatically()
 {
@@ -100,11 +110,7 @@ DayOutcome PlayDay(const std::function<void()>& atResults)
 
 CalendarExit PlayDayToNextScreen(const std::function<void()>& atResults)
 {
-    // A hub would have opened: its "play" sets up the day as the advance does without one.
-    if (!LineupsReady)
-        OpenNextMatchday();
-    SeasonStartPending = false;
-    BuildHumanLineupsAutomatically();
+    PrepareTodaysMatchday();
     PlayShownMatchday();
     PlayRestOfDay();
     CloseTablesForResults();

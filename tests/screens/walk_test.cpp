@@ -142,21 +142,24 @@ TStubForm* OpenStub()
 
 TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
 {
+    // The built matchday and results screens pass by themselves in instant play.
     const int firstDay = Game.DayIndex;
+    Game.InstantPlay = 1;
     OpenScreen("TForm13");
     std::set<std::string> seen;
     for (int step = 0; step < 8; ++step) {
-        ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr; })) << "no screen after step " << step;
+        ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr; }, 120000)) << "no screen after step " << step;
         EXPECT_EQ(Screen->FormCount(), 1) << "two screens at once";
         TStubForm* stub = OpenStub();
         seen.insert(stub->FormClass());
         QTest::mouseClick(stub->btcontinuar->Widget(), Qt::LeftButton);
     }
-    ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr; }));
+    ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr; }, 120000));
     OpenStub()->Close();
     test::Pump();
+    Game.InstantPlay = 0;
     EXPECT_GT(Game.DayIndex, firstDay + 4);
-    EXPECT_TRUE(seen.count("TForm13") || seen.count("TForm46")) << ::testing::PrintToString(seen);
+    EXPECT_TRUE(seen.count("TForm13")) << ::testing::PrintToString(seen);
 }
 
 TEST_F(WalkTest, TheStandInsMovesCarryTheGameIntoTheNextSeason)

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "platform/graphics/image_list.h"
+#include "screens/common/art/event_icon_art.h"
 #include "screens/common/art/flag_art.h"
 #include "screens/common/art/title_art.h"
 
@@ -22,6 +23,13 @@ struct NamedPicture {
 // The table of the kit's pictures.
 const NamedPicture kPictures[] = {
     {"tinicio", DrawTitlePicture},
+    {"i_gol", DrawGoalIcon},
+    {"i_golv", DrawMissIcon},
+    {"i_ca", DrawYellowCardIcon},
+    {"i_cv", DrawRedCardIcon},
+    {"i_cacv", DrawSecondYellowIcon},
+    {"i_ct", DrawInjuryIcon},
+    {"i_sub", DrawSubstitutionIcon},
 };
 
 QImage WithEdge(QImage image)
