@@ -5,6 +5,7 @@
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/competitions/title_screen.h"
+#include "screens/matchday/matchday_screens.h"
 #include "screens/screens_registration.h"
 
 namespace tarvelon {
@@ -33,6 +34,7 @@ bool OpenFormByName(const std::string& formClass)
 void InstallScreenLayer()
 {
     RegisterGameScreens();
+    InstallMatchdayDialogs();
     if (!BackgroundBitmap)
         LoadBackgroundBitmap();
     // The title screen is the main form, created before any game is built, as the game starts.

@@ -1,9 +1,6 @@
 // The live matchday (TForm46): panels and rows, the match clock and the events shown live.
 #include "screens/matchday/matchday_screen.h"
 
-#include <QImage>
-
-#include "core/format/images.h"
 #include "core/match/engine_step.h"
 #include "core/match/match_flags.h"
 #include "core/match/match_records.h"
@@ -23,15 +20,14 @@
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/timer.h"
-#include "platform/graphics/picture.h"
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/ranges.h"
-#include "screens/common/art/art_kit.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/matchday/event_label.h"
+#include "screens/matchday/matchday_pictures.h"
 
 namespace tarvelon {
 
@@ -44,27 +40,6 @@ constexpr int kHalfTimeTick = 92;
 constexpr int kAddedTimeTick = 182;
 
 bool IsClubDay() { return Game.DayKind < kKindWorldCup; }
-
-void ShowPicture(TImage* image, const std::string& name)
-{
-    if (!image)
-        return;
-    const QImage& picture = art::Picture(name);
-    if (picture.isNull()) {
-        image->Picture().Clear();
-        return;
-    }
-    image->Picture().SetGraphic(std::make_unique<TImageGraphic>(picture, TImageFormat::Png));
-}
-
-void LoadCrest(TImage* image, int club)
-{
-    if (!image)
-        return;
-    const std::string path = club >= 0 ? MiniCrestPath(club) : std::string();
-    if (path.empty() || !image->Picture().LoadFromFile(path))
-        image->Picture().Clear();
-}
 
 TLabel* RowLabel(TPanel* panel, const std::string& name, int m, int left, int top, int width, int height)
 {
@@ -285,8 +260,8 @@ void TForm46::FillRows()
         if (m < static_cast<int>(MatchVenues.size()))
             row.est->SetCaption(MatchVenues[m]);
         if (IsClubDay()) {
-            LoadCrest(row.esc1, match.club[0]);
-            LoadCrest(row.esc2, match.club[1]);
+            ShowClubCrest(row.esc1, match.club[0], true);
+            ShowClubCrest(row.esc2, match.club[1], true);
         }
         if (match.attendance > 0)
             row.labpub->SetCaption(std::to_string(match.attendance));
@@ -426,7 +401,7 @@ void TForm46::ShowMatchEvent(int e)
         row.labp2->SetCaption(std::to_string(match.goals[1]));
         SetEventText(row.labeven_n, MatchEventRichText(event, Game.BoldHomeEvents && side == 1));
         row.imgeven->Picture().Clear();
-        ShowPicture(row.imgeven, ViewOfMatchEvent(event).icon);
+        ShowArtPicture(row.imgeven, ViewOfMatchEvent(event).icon);
     }
     Application->ProcessMessages();
     if (!SilentMatchday && IsHumanSendingOff(event)) {

@@ -2,4 +2,6 @@
 // The matchday's screens register over their stand-ins.
 namespace tarvelon {
 void RegisterMatchdayScreens();
+// Core's questions during a match answered by the matchday's dialogs (penalties, injuries).
+void InstallMatchdayDialogs();
 }

@@ -10,10 +10,14 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <set>
+#include <tuple>
 #include <string>
 
 #include "controls/grad_button.h"
+#include "core/hooks.h"
 #include "core/match/match_records.h"
+#include "core/services/rule_services.h"
 #include "core/matchday/appearance_records.h"
 #include "core/matchday_rules/matchday_state.h"
 #include "core/records/game_state.h"
@@ -254,6 +258,66 @@ TEST_F(MatchdayScreenTest, TheResultsListTheDayAndAClickShowsAReport)
     const int after = Game.DayIndex;
     test::Pump();
     EXPECT_EQ(Game.DayIndex, after);
+}
+
+}  // namespace
+}  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+// A dialog that takes its time inside a tick (as the penalty and injury dialogs do, pumping
+// messages) sees no other tick meanwhile, and the day is booked once: every match of the day is
+// archived once.
+TEST_F(MatchdayScreenTest, DialogsInsideATickRunNoOtherTickAndTheDayIsBookedOnce)
+{
+    NewSeededGame(1);
+    int asked = 0;
+    int nested = 0;
+    const auto slowDialog = [&] {
+        ++asked;
+        TForm46* screen = Matchday();
+        const int tick = screen ? screen->MatchTick() : -1;
+        test::Pump(15);
+        if (screen && Matchday() == screen && screen->MatchTick() != tick)
+            ++nested;
+    };
+    Hooks().penaltyDialog = [&](int, int, bool) {
+        slowDialog();
+        return PenaltyDialogAnswer{kPenaltyLeftToEngine, -1};
+    };
+    Hooks().injurySubstitutionDialog = [&](int, int, int) {
+        slowDialog();
+        return -1;
+    };
+    // Once today's line-ups are built, every club is taken as run by a coach: the engine asks
+    // about every penalty and injury of the day.
+    Game.InstantPlay = 0;
+    OpenTodaysMatchday();
+    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+    TForm46* screen = Matchday();
+    screen->ralt1->SetEnabled(false);
+    std::vector<std::uint8_t> wasHuman;
+    for (TClub& club : Clubs) {
+        wasHuman.push_back(club.IsHuman);
+        club.IsHuman = 1;
+    }
+    const std::size_t before = MatchReports.size();
+    Game.InstantPlay = 1;
+    screen->ralt1->SetInterval(1);
+    screen->ralt1->SetEnabled(true);
+    ASSERT_TRUE(test::PumpUntil([] { return Results() != nullptr; }, 120000));
+    Results()->Timer1->SetEnabled(false);
+    for (std::size_t c = 0; c < Clubs.size(); ++c)
+        Clubs[c].IsHuman = wasHuman[c];
+    std::set<std::tuple<int, int, double>> seen;
+    for (std::size_t r = before; r < MatchReports.size(); ++r)
+        EXPECT_TRUE(seen.insert({MatchReports[r].club[0], MatchReports[r].club[1], MatchReports[r].date}).second)
+            << "a match archived twice";
+    EXPECT_GT(MatchReports.size(), before);
+    StartRules(RulesStart{11});
+    EXPECT_GT(asked, 0);
+    EXPECT_EQ(nested, 0);
 }
 
 }  // namespace

@@ -1,0 +1,32 @@
+#include "screens/matchday/matchday_pictures.h"
+
+#include <QImage>
+
+#include "core/format/images.h"
+#include "platform/graphics/picture.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "screens/common/art/art_kit.h"
+
+namespace tarvelon {
+
+void ShowArtPicture(TImage* image, const std::string& name)
+{
+    if (!image)
+        return;
+    const QImage& picture = art::Picture(name);
+    if (picture.isNull())
+        image->Picture().Clear();
+    else
+        image->Picture().SetGraphic(std::make_unique<TImageGraphic>(picture, TImageFormat::Png));
+}
+
+void ShowClubCrest(TImage* image, int club, bool mini)
+{
+    if (!image)
+        return;
+    const std::string path = club >= 0 ? (mini ? MiniCrestPath(club) : CrestPath(club)) : std::string();
+    if (path.empty() || !image->Picture().LoadFromFile(path))
+        image->Picture().Clear();
+}
+
+}  // namespace tarvelon
