@@ -2,11 +2,13 @@
 
 #include "core/match/lineup_access.h"
 #include "core/match/match_flags.h"
+#include "core/matchday_rules/shootout.h"
 #include "core/records/game_state.h"
 #include "screens/common/screen_registry.h"
 #include "screens/matchday/injury_dialog.h"
 #include "screens/matchday/matchday_screen.h"
 #include "screens/matchday/penalty_dialogs.h"
+#include "screens/matchday/shootout_dialogs.h"
 #include "screens/matchday/results_screen.h"
 
 namespace tarvelon {
@@ -32,6 +34,15 @@ void InjurySubject()
     ActiveMatch = 0;
 }
 
+// The human club against the first other club, level after their tie.
+void ShootoutSubject()
+{
+    ShootoutClubA = Game.CurrentHumanClub;
+    ShootoutClubB = ShootoutClubA == 0 ? 1 : 0;
+    ShootoutUserTakers = 1;
+    ShootoutResult = -1;
+}
+
 }  // namespace
 
 void RegisterMatchdayScreens()
@@ -42,12 +53,15 @@ void RegisterMatchdayScreens()
     RegisterBuiltScreen<TForm34>("TForm34", "screens/matchday/penalty_dialogs.cpp", [] { PenaltySubject(true); });
     RegisterBuiltScreen<TForm54>("TForm54", "screens/matchday/penalty_dialogs.cpp", [] { PenaltySubject(false); });
     RegisterBuiltScreen<TForm53>("TForm53", "screens/matchday/injury_dialog.cpp", InjurySubject);
+    RegisterBuiltScreen<TForm37>("TForm37", "screens/matchday/shootout_dialogs.cpp", ShootoutSubject);
+    RegisterBuiltScreen<TForm38>("TForm38", "screens/matchday/shootout_dialogs.cpp", ShootoutSubject);
 }
 
 void InstallMatchdayDialogs()
 {
     InstallPenaltyDialogs();
     InstallInjuryDialog();
+    InstallShootoutDialogs();
 }
 
 }  // namespace tarvelon

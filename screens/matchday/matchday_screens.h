@@ -2,6 +2,7 @@
 // The matchday's screens register over their stand-ins.
 namespace tarvelon {
 void RegisterMatchdayScreens();
-// Core's questions during a match answered by the matchday's dialogs (penalties, injuries).
+// Core's questions during a matchday answered by the matchday's dialogs (penalties, injuries,
+// shoot-outs).
 void InstallMatchdayDialogs();
 }

@@ -13,7 +13,9 @@
 #include <string>
 
 #include "controls/grad_button.h"
+#include "core/basics/random.h"
 #include "core/hooks.h"
+#include "core/matchday_rules/shootout.h"
 #include "core/match/computer_lineups.h"
 #include "core/match/injury_choice.h"
 #include "core/match/lineup_access.h"
@@ -32,6 +34,7 @@
 #include "screens/matchday/matchday_screen.h"
 #include "screens/matchday/matchday_screens.h"
 #include "screens/matchday/penalty_dialogs.h"
+#include "screens/matchday/shootout_dialogs.h"
 #include "tests/platform/forms_test_support.h"
 #include "tools/gallery/gallery_game.h"
 
@@ -155,6 +158,56 @@ TEST_F(MatchDialogsTest, AnInjuryAsksForTheSubstituteAmongTheOfferedOnes)
         QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
     });
     EXPECT_EQ(Hooks().injurySubstitutionDialog(human_, injured, match_), choice.candidates[1]);
+}
+
+// The human coach orders his takers (one by hand, the rest automatically), then the kicks are
+// shown one by one until a side has won; the outcome is booked.
+TEST_F(MatchDialogsTest, AShootOutAsksForTheTakersThenShowsTheKicks)
+{
+    ShootoutClubA = human_;
+    ShootoutClubB = other_;
+    ShootoutTie = -1;
+    int first = -1;
+    int listed = 0;
+    bool nextWasOff = false;
+    QTimer::singleShot(50, [&] {
+        TForm37* takers = OpenForm<TForm37>();
+        ASSERT_NE(takers, nullptr);
+        EXPECT_EQ(takers->OrderingClub(), human_);
+        listed = takers->l1->Items().Count();
+        ASSERT_GT(listed, 2);
+        first = std::stoi(takers->l1->Items()[2]->SubItems()[3]);
+        ClickRow(takers->l1, 2);
+        QTest::mouseClick(takers->GradButton2->Widget(), Qt::LeftButton);
+        EXPECT_EQ(takers->l2->Items().Count(), 1);
+        nextWasOff = !takers->btp->Enabled();
+        QTest::mouseClick(takers->bt1->Widget(), Qt::LeftButton);
+        EXPECT_EQ(takers->l1->Items().Count(), 0);
+        EXPECT_EQ(takers->l2->Items().Count(), listed);
+        QTest::mouseClick(takers->btp->Widget(), Qt::LeftButton);
+    });
+    Hooks().shootoutDialog(true);
+    EXPECT_TRUE(nextWasOff) << "\"Próximo >>\" waits until every player is placed";
+    EXPECT_EQ(ShootoutTakersA[0], first);
+    EXPECT_TRUE(ShootoutResult == 1 || ShootoutResult == 2);
+    EXPECT_EQ(OpenForm<TForm37>(), nullptr);
+    EXPECT_EQ(OpenForm<TForm38>(), nullptr);
+}
+
+// Two computer clubs' shoot-out shown kick by kick ends as the one kicked out at once.
+TEST_F(MatchDialogsTest, AShownComputerShootOutEndsAsTheOneKickedOutAtOnce)
+{
+    Clubs[human_].IsHuman = 0;
+    ShootoutClubA = human_;
+    ShootoutClubB = other_;
+    ShootoutTie = -1;
+    RandSeed = 4242;
+    Hooks().shootoutDialog(false);
+    const int shown = ShootoutResult;
+    RandSeed = 4242;
+    KickOutShootoutAtOnce();
+    Clubs[human_].IsHuman = 1;
+    EXPECT_EQ(shown, ShootoutResult);
 }
 
 }  // namespace
