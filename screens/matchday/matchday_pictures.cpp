@@ -1,10 +1,12 @@
 #include "screens/matchday/matchday_pictures.h"
 
+#include <QBuffer>
 #include <QImage>
 
 #include "core/format/images.h"
 #include "platform/graphics/picture.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "richtext/picture_store.h"
 #include "screens/common/art/art_kit.h"
 
 namespace tarvelon {
@@ -18,6 +20,21 @@ void ShowArtPicture(TImage* image, const std::string& name)
         image->Picture().Clear();
     else
         image->Picture().SetGraphic(std::make_unique<TImageGraphic>(picture, TImageFormat::Png));
+}
+
+TPictureContainer* NewEventIconContainer(TComponent* owner)
+{
+    auto* container = new TPictureContainer(owner);
+    for (const char* name : {"i_gol", "i_golv", "i_ca", "i_cv", "i_cacv", "i_ct", "i_sub"}) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        art::Picture(name).save(&buffer, "PNG");
+        PictureContainer::TPictureItem& item = container->Items().Add();
+        item.Name = name;
+        item.Picture().LoadFromStream(TByteView(reinterpret_cast<const std::uint8_t*>(png.constData()), static_cast<std::size_t>(png.size())));
+    }
+    return container;
 }
 
 void ShowClubCrest(TImage* image, int club, bool mini)

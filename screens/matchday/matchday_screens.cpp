@@ -6,6 +6,7 @@
 #include "core/records/game_state.h"
 #include "screens/common/screen_registry.h"
 #include "screens/matchday/injury_dialog.h"
+#include "screens/matchday/match_report_screen.h"
 #include "screens/matchday/matchday_screen.h"
 #include "screens/matchday/penalty_dialogs.h"
 #include "screens/matchday/shootout_dialogs.h"
@@ -53,6 +54,7 @@ void RegisterMatchdayScreens()
     RegisterBuiltScreen<TForm34>("TForm34", "screens/matchday/penalty_dialogs.cpp", [] { PenaltySubject(true); });
     RegisterBuiltScreen<TForm54>("TForm54", "screens/matchday/penalty_dialogs.cpp", [] { PenaltySubject(false); });
     RegisterBuiltScreen<TForm53>("TForm53", "screens/matchday/injury_dialog.cpp", InjurySubject);
+    RegisterBuiltScreen<TForm52>("TForm52", "screens/matchday/match_report_screen.cpp");
     RegisterBuiltScreen<TForm37>("TForm37", "screens/matchday/shootout_dialogs.cpp", ShootoutSubject);
     RegisterBuiltScreen<TForm38>("TForm38", "screens/matchday/shootout_dialogs.cpp", ShootoutSubject);
 }

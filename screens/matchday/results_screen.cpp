@@ -80,6 +80,11 @@ TForm67::TForm67(TComponent* owner)
             label->SetTransparent(true);
     if (grid1) {
         grid1->OnSelectCell = [this](TObject*, int, int) { ShowSelectedRow(); };
+        // The selected match's full report.
+        grid1->OnDblClick = [this](TObject*) {
+            if (shownReport_ >= 0)
+                OpenMatchReport(shownReport_, 1);
+        };
         grid1->OnCellColoring = [this](TObject*, int, int row, TColor& cell, TColor&, TCellState) {
             cell = GridRowColor(row + 1, ReportTextOfRow(row) == "-1" ? "" : "x");
         };

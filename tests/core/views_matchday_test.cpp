@@ -214,3 +214,49 @@ TEST_F(MatchdayViews, TheLiveLayoutFollowsTheKindAndStage)
 
 }  // namespace
 }  // namespace tarvelon
+
+#include "core/views/match_report_view.h"
+
+namespace tarvelon {
+namespace {
+
+TEST_F(MatchdayViews, TheReportShowsFormationEventsAndStatistics)
+{
+    TMatchReport report{};
+    report.club[0] = 0;
+    report.club[1] = 1;
+    const int slots[11] = {2, 3, 4, 5, 10, 11, 12, 13, 18, 19, 1};
+    for (int k = 0; k < 11; ++k)
+        report.startingSlots[0][k] = slots[k];
+    MatchReports.push_back(report);
+    EXPECT_EQ(FormatReportFormation(0, 1), "4-4-2");
+    EXPECT_EQ(FormatReportFormation(0, 2), "0-0-0");
+
+    ReportEvents.clear();
+    ReportEvents.push_back({meOwnGoal, 1, 2, -1, 30, 0});  // credited to the away club
+    ReportEvents.push_back({meGoal, 0, 1, -1, 100, 0});
+    EXPECT_EQ(ReportEventLine(0, 0, 0, 1),
+              "<P align=\"right\"><FONT color=\"#DFDF00\"  size=\"8\" face=\"Arial\"><B><shad>0x1 - Bené - 15' - 1º (contra) "
+              "</shad><IMG src=\"i_golv\"></b></font></p>");
+    std::string html = ReportEventsHtml(0);
+    EXPECT_NE(html.find("1x1 - Aldo - 4' - 2º"), std::string::npos) << html;
+    EXPECT_EQ(html.find("..."), std::string::npos);
+    for (int i = 0; i < 13; ++i)
+        ReportEvents.push_back({meCard, 0, 3, ckYellow, 10 + i, 0});
+    html = ReportEventsHtml(0);
+    EXPECT_NE(html.find("..."), std::string::npos) << "15 events: 14 lines, then ...";
+    int lines = 0;
+    for (std::size_t at = html.find("<P align"); at != std::string::npos; at = html.find("<P align", at + 1))
+        ++lines;
+    EXPECT_EQ(lines, kReportEventLines);
+    ReportEvents.clear();
+
+    // Neither side had the ball: 50 % each.
+    EXPECT_EQ(ReportStatsHtml(0).substr(0, 14), "<shad>50%<IND ");
+    MatchReports[0].stats[0][rsPossession] = 30;
+    MatchReports[0].stats[1][rsPossession] = 10;
+    EXPECT_EQ(ReportStatsHtml(0).substr(0, 14), "<shad>75%<IND ");
+}
+
+}  // namespace
+}  // namespace tarvelon

@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstring>
 #include <filesystem>
@@ -32,6 +33,8 @@
 #include "platform/stdctrls/ranges.h"
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
+#include "screens/common/subjects.h"
+#include "screens/matchday/match_report_screen.h"
 #include "screens/matchday/matchday_screen.h"
 #include "screens/matchday/results_screen.h"
 #include "tests/platform/forms_test_support.h"
@@ -251,6 +254,18 @@ TEST_F(MatchdayScreenTest, TheResultsListTheDayAndAClickShowsAReport)
     EXPECT_EQ(grid->SelectedRow(), last);
     EXPECT_EQ(results->ShownReport(), expected);
     EXPECT_EQ(results->Label30->Caption(), Clubs[MatchReports[expected].club[0]].name.str());
+    // A double click opens the selected match's report.
+    bool reportOpened = false;
+    QTimer::singleShot(200, [&] {
+        for (int i = 0; i < Screen->FormCount(); ++i)
+            if (auto* report = dynamic_cast<TForm52*>(Screen->Forms(i))) {
+                reportOpened = MatchReportIndex == expected;
+                report->Close();
+            }
+    });
+    QTest::mouseDClick(grid->Widget(), Qt::LeftButton, {}, QPoint(cell.Left + 5, cell.Top + 5));
+    test::PumpUntil([&] { return reportOpened; }, 3000);
+    EXPECT_TRUE(reportOpened);
     // Enter moves the calendar on once.
     const int day = Game.DayIndex;
     test::PressKey(results->Widget(), Qt::Key_Return);
