@@ -30,10 +30,10 @@ std::string Suffix(int code)
 
 bool CountsAsGoal(int code) { return code == meGoal || code == meFreeKickGoal || code == meOwnGoal || code == mePenaltyGoal; }
 
-std::string LineOf(const TMatchReport& r, const TMatchEventEntry& e, int homeGoals, int awayGoals)
+std::string LineOf(int homeClub, const TMatchEventEntry& e, int homeGoals, int awayGoals)
 {
     const MatchEventView view = ViewOfMatchEvent(e);
-    const bool home = e.club == r.club[0];
+    const bool home = e.club == homeClub;
     const std::string picture = "<IMG src=\"" + view.icon + "\">";
     const std::string when = std::to_string(view.minute) + "'" + " - " + (e.tick <= 92 ? "1º" : "2º");
     std::string text;
@@ -71,30 +71,45 @@ std::string ReportEventLine(int report, int eventIndex, int homeGoals, int awayG
 {
     if (!IsReport(report) || eventIndex < 0 || eventIndex >= static_cast<int>(ReportEvents.size()))
         return "";
-    return LineOf(MatchReports[report], ReportEvents[eventIndex], homeGoals, awayGoals);
+    return LineOf(MatchReports[report].club[0], ReportEvents[eventIndex], homeGoals, awayGoals);
 }
+
+namespace {
+
+// The events of one match in order: goals counted as they pass, `limit` lines, then "...".
+std::string EventsHtml(const std::vector<TMatchEventEntry>& events, int match, int homeClub, int limit)
+{
+    int goals[2] = {0, 0};
+    int lines = 0;
+    std::string html;
+    for (const TMatchEventEntry& e : events) {
+        if (e.match != match || !IsShownEventCode(e.code))
+            continue;
+        if (CountsAsGoal(e.code))
+            ++goals[e.club == homeClub ? 0 : 1];
+        ++lines;
+        if (lines <= limit)
+            html += LineOf(homeClub, e, goals[0], goals[1]);
+        else if (lines == limit + 1)
+            html += "<FONT color=\"#DFDF00\">...</font>";
+    }
+    return html;
+}
+
+}  // namespace
 
 std::string ReportEventsHtml(int report)
 {
     if (!IsReport(report))
         return "";
-    const TMatchReport& r = MatchReports[report];
-    int goals[2] = {0, 0};
-    int lines = 0;
-    std::string html;
-    for (int i = 0; i < static_cast<int>(ReportEvents.size()); ++i) {
-        const TMatchEventEntry& e = ReportEvents[i];
-        if (e.match != report)
-            continue;
-        if (CountsAsGoal(e.code))
-            ++goals[e.club == r.club[0] ? 0 : 1];
-        ++lines;
-        if (lines <= kReportEventLines)
-            html += LineOf(r, e, goals[0], goals[1]);
-        else if (lines == kReportEventLines + 1)
-            html += "<FONT color=\"#DFDF00\">...</font>";
-    }
-    return html;
+    return EventsHtml(ReportEvents, report, MatchReports[report].club[0], kReportEventLines);
+}
+
+std::string LiveMatchEventsHtml(int m)
+{
+    if (m < 1 || m >= static_cast<int>(Matches.size()))
+        return "";
+    return EventsHtml(MatchEvents, m, Matches[m].club[0], kLiveEventLines);
 }
 
 std::string ReportStatsHtml(int report)

@@ -20,6 +20,11 @@ std::string ReportEventLine(int report, int eventIndex, int homeGoals, int awayG
 // The events panel's text: the first 14 events of the report, then "..." when there are more.
 std::string ReportEventsHtml(int report);
 
+// The events of match m of the matchday being played, as the in-match screen lists them: at most
+// 16 lines of the report's kind, then "...".
+inline constexpr int kLiveEventLines = 16;
+std::string LiveMatchEventsHtml(int m);
+
 // The statistics box: possession (50/50 when neither side had the ball), shots, balls won, bad
 // passes and fouls, home value, label, away value.
 std::string ReportStatsHtml(int report);

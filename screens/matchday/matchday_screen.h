@@ -51,6 +51,7 @@ public:
 
     int MatchTick() const { return matchTick_; }
     int MatchHalf() const { return matchHalf_; }
+    bool HalfTimeBreak() const { return halfTimeBreak_ == 1; }
     int ShownDivision() const { return shownDivision_; }
     // How many shown matchdays this screen has played (a league day shows one per shown league).
     int DaysShown() const { return daysShown_; }

@@ -5,6 +5,8 @@
 #include "core/matchday_rules/shootout.h"
 #include "core/records/game_state.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
+#include "screens/matchday/in_match_screen.h"
 #include "screens/matchday/injury_dialog.h"
 #include "screens/matchday/match_report_screen.h"
 #include "screens/matchday/matchday_screen.h"
@@ -44,6 +46,13 @@ void ShootoutSubject()
     ShootoutResult = -1;
 }
 
+// The first match of the day, on the side of a human club when one plays it.
+void InMatchSubject()
+{
+    ActiveMatch = 1;
+    ReportMode = 1;
+}
+
 }  // namespace
 
 void RegisterMatchdayScreens()
@@ -54,6 +63,7 @@ void RegisterMatchdayScreens()
     RegisterBuiltScreen<TForm34>("TForm34", "screens/matchday/penalty_dialogs.cpp", [] { PenaltySubject(true); });
     RegisterBuiltScreen<TForm54>("TForm54", "screens/matchday/penalty_dialogs.cpp", [] { PenaltySubject(false); });
     RegisterBuiltScreen<TForm53>("TForm53", "screens/matchday/injury_dialog.cpp", InjurySubject);
+    RegisterBuiltScreen<TForm88>("TForm88", "screens/matchday/in_match_screen.cpp", InMatchSubject);
     RegisterBuiltScreen<TForm52>("TForm52", "screens/matchday/match_report_screen.cpp");
     RegisterBuiltScreen<TForm37>("TForm37", "screens/matchday/shootout_dialogs.cpp", ShootoutSubject);
     RegisterBuiltScreen<TForm38>("TForm38", "screens/matchday/shootout_dialogs.cpp", ShootoutSubject);

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "core/basics/random.h"
+#include "core/match/in_match_changes.h"
 #include "core/match/injury_choice.h"
+#include "core/vocab/tactics_board.h"
 #include "core/match/match_records.h"
 #include "core/match/penalty_kick.h"
 #include "core/tables.h"
@@ -112,6 +114,38 @@ TEST_F(PenaltyAndInjury, TheSubstitutesOfferedForAnInjury)
     EXPECT_TRUE(InjurySubstituteChoice(0, 5).candidates.empty());
     CloseSubstitutionsOfSide(1, 0);
     EXPECT_EQ(Matches[1].subsLeft[0], 0);
+}
+
+TEST_F(PenaltyAndInjury, InMatchChangesKeepTheLimitAndTheShownPossession)
+{
+    Matches[1].lineup[0] = 0;
+    Matches[1].subsLeft[0] = 1;
+    MatchEvents.clear();
+    int event = -1;
+    EXPECT_EQ(MakeSubstitution(1, 1, 4, 2, &event), SubstitutionResult::Made);
+    EXPECT_EQ(Lineups[0].starters[3], 13);
+    EXPECT_EQ(Lineups[0].bench[1], -1);
+    EXPECT_FALSE(Players[4].OnPitch);
+    EXPECT_TRUE(Players[13].OnPitch);
+    EXPECT_TRUE(Players[13].CameOn);
+    EXPECT_EQ(event, 0);
+    EXPECT_EQ(MatchEvents[0].code, 19);
+    EXPECT_EQ(MakeSubstitution(1, 1, 5, 3), SubstitutionResult::LimitReached);
+    Matches[1].subsLeft[0] = 2;
+    EXPECT_EQ(MakeSubstitution(1, 1, 5, 2), SubstitutionResult::Invalid) << "a used bench place stays empty";
+    EXPECT_TRUE(SwapStarters(1, 1, 1, 2));
+    EXPECT_EQ(Lineups[0].starters[0], 2);
+    EXPECT_EQ(PitchSlotAtPoint(PitchSlotX[7] + 41, PitchSlotY[7]), 7);
+    EXPECT_EQ(PitchSlotAtPoint(PitchSlotX[7] + 42, PitchSlotY[7] + 42), 0);
+    MatchEvents.clear();
+
+    EXPECT_EQ(ShownPossessionShare(1), 50) << "no possession at all";
+    Matches[1].possession[0] = 60;
+    Matches[1].possession[1] = 40;
+    EXPECT_EQ(ShownPossessionShare(1), 60);
+    Matches[1].goals[0] = 0;
+    Matches[1].goals[1] = 1;  // the home side is behind: 54 against 40
+    EXPECT_EQ(ShownPossessionShare(1), 57);
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "core/match/computer_lineups.h"
 #include "core/match/injury_choice.h"
 #include "core/match/lineup_access.h"
+#include "core/match/match_records.h"
 #include "core/match/match_flags.h"
 #include "core/match/penalty_kick.h"
 #include "core/matchday_rules/matchday_state.h"
@@ -30,6 +31,9 @@
 #include "platform/stdctrls/list_view.h"
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
+#include "screens/matchday/in_match_screen.h"
 #include "screens/matchday/injury_dialog.h"
 #include "screens/matchday/matchday_screen.h"
 #include "screens/matchday/matchday_screens.h"
@@ -88,6 +92,9 @@ protected:
         Matches[1].club[0] = human_;
         Matches[1].club[1] = other_;
         Matches[1].subsLeft[0] = Matches[1].subsLeft[1] = 3;
+        Matches[1].lineup[0] = Clubs[human_].LineupIndex;
+        Matches[1].lineup[1] = Clubs[other_].LineupIndex;
+        MatchCount = 1;
     }
     static void TearDownTestSuite()
     {
@@ -208,6 +215,49 @@ TEST_F(MatchDialogsTest, AShownComputerShootOutEndsAsTheOneKickedOutAtOnce)
     KickOutShootoutAtOnce();
     Clubs[human_].IsHuman = 1;
     EXPECT_EQ(shown, ShootoutResult);
+}
+
+// The coach substitutes within his limit, is told when it is reached, and looks at the opponent
+// without being able to change it.
+TEST_F(MatchDialogsTest, TheInMatchScreenSubstitutesWithinTheLimit)
+{
+    ActiveMatch = match_;
+    ReportMode = 1;
+    Matches[match_].subsLeft[0] = 1;
+    auto* form = dynamic_cast<TForm88*>(CreateScreen("TForm88", nullptr));
+    ASSERT_NE(form, nullptr);
+    form->Show();
+    test::Pump();
+    ASSERT_GT(form->l_campo->Items().Count(), 0);
+    const int bench = form->l_reservas->Items().Count();
+    ASSERT_GT(bench, 1);
+    const int place = form->StarterPlaceOfRow(0);
+    const int incoming = std::stoi(form->l_reservas->Items()[0]->SubItems()[3]);
+    const std::size_t events = MatchEvents.size();
+    ClickRow(form->l_campo, 0);
+    ClickRow(form->l_reservas, 0);
+    QTest::mouseClick(form->bt_substituir->Widget(), Qt::LeftButton);
+    EXPECT_EQ(Matches[match_].subsLeft[0], 0);
+    ASSERT_EQ(MatchEvents.size(), events + 1);
+    EXPECT_EQ(MatchEvents.back().code, 19);
+    EXPECT_EQ(MatchEvents.back().second, incoming);
+    EXPECT_EQ(LineupAt(Clubs[human_].LineupIndex)->starters[place - 1], incoming);
+    EXPECT_EQ(form->l_reservas->Items().Count(), bench - 1);
+    EXPECT_FALSE(form->lbaviso->Visible());
+
+    ClickRow(form->l_campo, 1);
+    ClickRow(form->l_reservas, 0);
+    QTest::mouseClick(form->bt_substituir->Widget(), Qt::LeftButton);
+    EXPECT_TRUE(form->lbaviso->Visible()) << "the limit is told";
+    EXPECT_EQ(form->lbaviso->Caption(), "Já foram realizadas o número limite de substituições.");
+    EXPECT_EQ(MatchEvents.size(), events + 1);
+
+    QTest::mouseClick(form->nometime2->Parent()->Widget(), Qt::LeftButton, {},
+                      QPoint(form->nometime2->Left() + 5, form->nometime2->Top() + 5));
+    EXPECT_EQ(form->ShownSide(), 2);
+    EXPECT_FALSE(form->bt_substituir->Visible()) << "the computer's side is not managed";
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
 }
 
 }  // namespace

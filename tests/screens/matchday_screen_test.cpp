@@ -38,6 +38,7 @@
 #include "screens/matchday/matchday_screen.h"
 #include "screens/matchday/results_screen.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/screens/in_match_answerer.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -120,6 +121,7 @@ protected:
     static inline std::unique_ptr<QTemporaryDir> folder_;
     static inline std::filesystem::path savedFolder_;
     static inline bool dataWritten_ = false;
+    test::InMatchAnswerer answerer_;
 };
 
 TEST_F(MatchdayScreenTest, ADayPlayedOnScreenBooksWhatTheHeadlessDayBooks)

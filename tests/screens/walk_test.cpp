@@ -19,6 +19,7 @@
 #include "screens/common/screen_registry.h"
 #include "screens/common/stub_form.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/screens/in_match_answerer.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -145,6 +146,7 @@ TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
     // The built matchday and results screens pass by themselves in instant play.
     const int firstDay = Game.DayIndex;
     Game.InstantPlay = 1;
+    test::InMatchAnswerer answerer;
     OpenScreen("TForm13");
     std::set<std::string> seen;
     for (int step = 0; step < 8; ++step) {
