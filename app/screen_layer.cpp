@@ -6,6 +6,7 @@
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/competitions/title_screen.h"
+#include "screens/matchday/matchday_screens.h"
 #include "screens/screens_registration.h"
 
 namespace tarvelon {
@@ -36,6 +37,7 @@ void InstallScreenLayer()
     RegisterGameScreens();
     // The screens that answer core's questions take their hooks.
     InstallClubScreenHooks();
+    InstallMatchdayDialogs();
     if (!BackgroundBitmap)
         LoadBackgroundBitmap();
     // The title screen is the main form, created before any game is built, as the game starts.

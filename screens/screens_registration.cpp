@@ -10,6 +10,7 @@
 #include "screens/common/stub_catalogue.h"
 #include "screens/competitions/competition_screens.h"
 #include "screens/matchday/lineup_screens.h"
+#include "screens/matchday/matchday_screens.h"
 
 namespace tarvelon {
 
@@ -35,6 +36,7 @@ void RegisterGameScreens()
     RegisterCompetitionScreens();
     RegisterEditorScreens();
     RegisterLineupScreens();
+    RegisterMatchdayScreens();
 }
 
 }  // namespace tarvelon

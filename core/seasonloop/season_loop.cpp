@@ -36,18 +36,7 @@ void PlayShownMatchday()
     SilentMatchday = false;
     SetupMatchdayOfToday();
     PlayAllTicks();
-    EndOfMatchday(ResolveKnockoutStage);
-}
-
-// A league or state of the day that is not shown: played at once without display.
-void PlaySilentMatchday()
-{
-    ClearMatchday();
-    SilentMatchday = true;
-    if (Game.DayKind == kKindStateChampionship)
-        SimulateStateMatchdaySilent(ResolveKnockoutStage);
-    else
-        SimulateMatchdayInstant(Game.DayKind, ResolveKnockoutStage);
+    EndShownMatchday();
 }
 
 // The rest of the day after its first matchday: every further league or state, until the results.
@@ -63,15 +52,6 @@ void PlayRestOfDay()
     }
 }
 
-// What the results screen ranks when it opens.
-void CloseTablesForResults()
-{
-    if (Game.DayKind == kKindNationalLeague)
-        CloseLeagueTables();
-    else if (Game.DayKind == kKindWorldCup)
-        CloseWorldCupGroups();
-}
-
 bool IsNationalTeamDay() { return Game.DayKind >= kKindWorldCup; }
 
 }  // namespace
@@ -83,6 +63,39 @@ void BeginSeasonLoop(bool lineupsReady)
 }
 
 void UseCoachesLineups() { CoachesLineups = true; }
+
+void PrepareTodaysMatchday()
+{
+    // A hub would have opened: its "play" sets up the day as the advance does without one.
+    if (!LineupsReady)
+        OpenNextMatchday();
+    LineupsReady = true;
+    SeasonStartPending = false;
+    // The coaches' own line-ups stand when the hub kicked off; else they are chosen as the computer's.
+    if (!CoachesLineups)
+        BuildHumanLineupsAutomatically();
+    CoachesLineups = false;
+}
+
+void PlaySilentMatchday()
+{
+    ClearMatchday();
+    SilentMatchday = true;
+    if (Game.DayKind == kKindStateChampionship)
+        SimulateStateMatchdaySilent(ResolveKnockoutStage);
+    else
+        SimulateMatchdayInstant(Game.DayKind, ResolveKnockoutStage);
+}
+
+void EndShownMatchday() { EndOfMatchday(ResolveKnockoutStage); }
+
+void CloseTablesForResults()
+{
+    if (Game.DayKind == kKindNationalLeague)
+        CloseLeagueTables();
+    else if (Game.DayKind == kKindWorldCup)
+        CloseWorldCupGroups();
+}
 
 void BuildHumanLineupsAutomatically()
 {
@@ -108,13 +121,7 @@ DayOutcome PlayDay(const std::function<void()>& atResults)
 
 CalendarExit PlayDayToNextScreen(const std::function<void()>& atResults)
 {
-    // A hub would have opened: its "play" sets up the day as the advance does without one.
-    if (!LineupsReady)
-        OpenNextMatchday();
-    SeasonStartPending = false;
-    if (!CoachesLineups)
-        BuildHumanLineupsAutomatically();
-    CoachesLineups = false;
+    PrepareTodaysMatchday();
     PlayShownMatchday();
     PlayRestOfDay();
     CloseTablesForResults();

@@ -22,6 +22,16 @@ void UseCoachesLineups();
 // as a coach who leaves the choice to his assistant would.
 void BuildHumanLineupsAutomatically();
 
+// The matchday screen plays the day in the same steps as PlayDay, with its clock in between:
+// today's line-ups ready (the computer's, and the human sides' chosen by the assistant) ...
+void PrepareTodaysMatchday();
+// ... a shown matchday booked after its last tick (its knockout ties decided) ...
+void EndShownMatchday();
+// ... a league or state of the day that is not shown, played at once ...
+void PlaySilentMatchday();
+// ... and, once ProgressAfterMatchday says Results, what the results screen ranks when it opens.
+void CloseTablesForResults();
+
 enum class DayOutcome {
     Played,      // a day was played and the calendar moved on to the next one
     SeasonOver,  // the season's last day was played: the end-of-season summary comes next

@@ -87,6 +87,8 @@ void OpenMatchReport(int report, int side)
     OpenScreen("TForm52");
 }
 
+void OpenTodaysMatchday() { OpenScreen("TForm46"); }
+
 void OpenAfterCalendar(CalendarExit exit) { OpenScreen(ScreenAfterCalendar(exit)); }
 
 void OpenFirstScreenOfNewGame(FirstScreen first)

@@ -25,6 +25,10 @@ void OpenScreen(const std::string& formClass, bool withSubject = false);
 // The match report of an archived match (`MatchReportIndex`), on the side `side` (1 home, 2 away).
 void OpenMatchReport(int report, int side = 1);
 
+// The hub's play: today's matchday on the live matchday screen (which prepares the day, plays it,
+// shows the results and moves the calendar on).
+void OpenTodaysMatchday();
+
 void OpenAfterCalendar(CalendarExit exit);
 void OpenFirstScreenOfNewGame(FirstScreen first);
 void OpenAfterLoad(LoadOutcome outcome);

@@ -193,7 +193,7 @@ std::function<void()> MoveOf(Move move)
 {
     switch (move) {
     case Move::None: return {};
-    case Move::PlayDay: return [] { OpenAfterCalendar(PlayMatchdayFromHub()); };
+    case Move::PlayDay: return [] { OpenTodaysMatchday(); };
     case Move::Results: return [] { OpenAfterCalendar(ContinueFromResults()); };
     case Move::NewSeason: return [] { OpenSeasonStart(ContinueIntoNewSeason()); };
     case Move::BackToHub: return [] { OpenScreen("TForm13"); };

@@ -40,6 +40,7 @@
 #include "screens/common/subjects.h"
 #include "screens/matchday/pitch_board.h"
 #include "tests/screens/hub_driving.h"
+#include "tests/screens/in_match_answerer.h"
 #include "tests/screens/hub_game.h"
 
 namespace tarvelon {
@@ -63,14 +64,6 @@ T* Shown()
     for (int i = Screen->FormCount() - 1; i >= 0; --i)
         if (auto* form = dynamic_cast<T*>(Screen->Forms(i)); form && form->Visible())
             return form;
-    return nullptr;
-}
-
-TStubForm* OpenStub()
-{
-    for (int i = 0; i < Screen->FormCount(); ++i)
-        if (auto* stub = dynamic_cast<TStubForm*>(Screen->Forms(i)); stub && stub->Visible())
-            return stub;
     return nullptr;
 }
 
@@ -156,8 +149,12 @@ std::multiset<int> Eleven(const LineupBoard& board)
 
 TEST_F(HubScreenTest, TwoCoachesTakeTheirTurnsAndTheMatchdayPlaysTheLineupsTheyMade)
 {
+    // The matchday screen plays the day at once and passes its in-match screens.
+    Game.InstantPlay = 1;
+    test::InMatchAnswerer answerer;
     TForm13* hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
+    const std::size_t reportsBefore = MatchReports.size();
     const int clubs[2] = {Game.HumanClubs[0], Game.HumanClubs[1]};
     ASSERT_TRUE(ClubPlaysToday(Game.DayKind, clubs[0]) && ClubPlaysToday(Game.DayKind, clubs[1]));
     EXPECT_EQ(Game.CurrentHumanClub, clubs[0]);
@@ -185,8 +182,7 @@ TEST_F(HubScreenTest, TwoCoachesTakeTheirTurnsAndTheMatchdayPlaysTheLineupsTheyM
         }
     }
     // The last coach's "Jogar >>" opens the matchday and closes the hub.
-    ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr; }));
-    EXPECT_EQ(OpenStub()->FormClass(), "TForm46");
+    ASSERT_TRUE(test::PumpUntil([] { return Shown<TGameForm>() && Shown<TGameForm>()->FormClass() == "TForm46"; }));
     EXPECT_EQ(test::OpenHub(), nullptr);
     for (int t = 0; t < 2; ++t) {
         ASSERT_TRUE(StartersComplete(boards[t]));
@@ -197,10 +193,10 @@ TEST_F(HubScreenTest, TwoCoachesTakeTheirTurnsAndTheMatchdayPlaysTheLineupsTheyM
             EXPECT_EQ(L.pitchSlots[shirt - 2], FormationSlots[t == 0 ? 4 : 9][shirt]);
         }
     }
-    // The match engine plays those elevens: the archived reports hold them.
-    const std::size_t reportsBefore = MatchReports.size();
-    QTest::mouseClick(OpenStub()->btcontinuar->Widget(), Qt::LeftButton);
-    ASSERT_TRUE(test::PumpUntil([reportsBefore] { return MatchReports.size() > reportsBefore; }));
+    // The match engine plays those elevens on the matchday screen: the archived reports hold them.
+    // The day is over when its results are on screen.
+    ASSERT_TRUE(test::PumpUntil([] { return Shown<TGameForm>() && Shown<TGameForm>()->FormClass() == "TForm67"; }, 120000));
+    Game.InstantPlay = 0;
     for (int t = 0; t < 2; ++t) {
         bool found = false;
         for (std::size_t r = reportsBefore; r < MatchReports.size(); ++r)
@@ -218,8 +214,7 @@ TEST_F(HubScreenTest, WithNoHumanClubPlayingTodayTheMatchdayOpensAtOnce)
 {
     Game.DayKind = 0;  // a day of friendlies, and none booked for the human clubs
     OpenFirstScreenOfNewGame(first_);
-    ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr; }));
-    EXPECT_EQ(OpenStub()->FormClass(), "TForm46");
+    ASSERT_TRUE(test::PumpUntil([] { return Shown<TGameForm>() && Shown<TGameForm>()->FormClass() == "TForm46"; }));
     EXPECT_EQ(test::OpenHub(), nullptr);
     EXPECT_EQ(Screen->FormCount(), 1);
 }

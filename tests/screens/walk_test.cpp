@@ -19,8 +19,9 @@
 #include "screens/common/screen_registry.h"
 #include "screens/common/stub_form.h"
 #include "tests/platform/forms_test_support.h"
-#include "tests/screens/hub_driving.h"
 #include "tests/screens/gallery_game_suite.h"
+#include "tests/screens/hub_driving.h"
+#include "tests/screens/in_match_answerer.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -124,11 +125,14 @@ TStubForm* OpenStub()
 
 TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
 {
+    // The built matchday and results screens pass by themselves in instant play.
     const int firstDay = Game.DayIndex;
+    Game.InstantPlay = 1;
+    test::InMatchAnswerer answerer;
     OpenScreen("TForm13");
     std::set<std::string> seen;
     for (int step = 0; step < 8; ++step) {
-        ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr || test::OpenHub() != nullptr; }))
+        ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr || test::OpenHub() != nullptr; }, 120000))
             << "no screen after step " << step;
         EXPECT_EQ(Screen->FormCount(), 1) << "two screens at once";
         if (TForm13* hub = test::OpenHub()) {
@@ -140,14 +144,15 @@ TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
         seen.insert(stub->FormClass());
         QTest::mouseClick(stub->btcontinuar->Widget(), Qt::LeftButton);
     }
-    ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr || test::OpenHub() != nullptr; }));
+    ASSERT_TRUE(test::PumpUntil([] { return OpenStub() != nullptr || test::OpenHub() != nullptr; }, 120000));
     if (OpenStub())
         OpenStub()->Close();
     else
         test::OpenHub()->Close();
     test::Pump();
+    Game.InstantPlay = 0;
     EXPECT_GT(Game.DayIndex, firstDay + 4);
-    EXPECT_TRUE(seen.count("TForm13") || seen.count("TForm46")) << ::testing::PrintToString(seen);
+    EXPECT_TRUE(seen.count("TForm13")) << ::testing::PrintToString(seen);
 }
 
 TEST_F(WalkTest, TheStandInsMovesCarryTheGameIntoTheNextSeason)

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "platform/graphics/image_list.h"
+#include "screens/common/art/event_icon_art.h"
 #include "screens/common/art/flag_art.h"
 #include "screens/common/art/list_art.h"
 #include "screens/common/art/hub_art.h"
@@ -55,6 +56,13 @@ const NamedPicture kPictures[] = {
     {"tr_copaesp", DrawTrophyPicture<13>},
     {"tr_copagen", DrawTrophyPicture<14>},
     {"tr_estadual", DrawTrophyPicture<15>},
+    {"i_gol", DrawGoalIcon},
+    {"i_golv", DrawMissIcon},
+    {"i_ca", DrawYellowCardIcon},
+    {"i_cv", DrawRedCardIcon},
+    {"i_cacv", DrawSecondYellowIcon},
+    {"i_ct", DrawInjuryIcon},
+    {"i_sub", DrawSubstitutionIcon},
 };
 
 QImage WithEdge(QImage image)

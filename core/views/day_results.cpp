@@ -1,0 +1,175 @@
+#include "core/views/day_results.h"
+
+#include <algorithm>
+
+#include <cstdio>
+
+#include "core/records/match_records.h"
+#include "core/records/appearance_records.h"
+#include "core/matchday_rules/shootout.h"
+#include "core/records/game_state.h"
+#include "core/season/calendar.h"
+#include "core/season/competition_kind.h"
+#include "core/tables.h"
+
+namespace tarvelon {
+
+namespace {
+
+bool IsReportOf(const ResultsDay& day, const TMatchReport& report)
+{
+    return report.date == day.date && report.kind == day.kind;
+}
+
+bool HasHumanClub(const TMatchReport& report)
+{
+    for (int club : report.club)
+        if (club >= 0 && club < static_cast<int>(Clubs.size()) && Clubs[club].IsHuman)
+            return true;
+    return false;
+}
+
+std::vector<std::string> Numbered(const std::string& prefix, int count, bool letters, const std::string& suffix = "")
+{
+    std::vector<std::string> names;
+    for (int i = 1; i <= count; ++i)
+        names.push_back(prefix + (letters ? std::string(1, static_cast<char>('A' + i - 1)) : std::to_string(i)) + suffix);
+    return names;
+}
+
+std::vector<std::string> Divisions(int count) { return Numbered("", count, false, "ª divisão"); }
+
+}  // namespace
+
+ResultsDay TodaysResultsDay()
+{
+    const int day = Game.DayIndex;
+    return {day >= 1 && day <= kCalendarDays ? Calendar[day].date : 0.0, Game.DayKind};
+}
+
+ResultsDay LastArchivedResultsDay()
+{
+    if (MatchReports.empty())
+        return TodaysResultsDay();
+    return {MatchReports.back().date, MatchReports.back().kind};
+}
+
+std::vector<int> DayResultRegions(const ResultsDay& day)
+{
+    std::vector<int> regions;
+    for (const TMatchReport& report : MatchReports)
+        if (IsReportOf(day, report) && std::find(regions.begin(), regions.end(), report.region) == regions.end())
+            regions.push_back(report.region);
+    return regions;
+}
+
+int FirstShownRegion(const ResultsDay& day)
+{
+    for (const TMatchReport& report : MatchReports)
+        if (IsReportOf(day, report) && HasHumanClub(report))
+            return report.region;
+    const std::vector<int> regions = DayResultRegions(day);
+    return regions.empty() ? 0 : regions.front();
+}
+
+std::vector<int> DayReportsOfRegion(const ResultsDay& day, int region)
+{
+    std::vector<int> reports;
+    for (int i = 0; i < static_cast<int>(MatchReports.size()); ++i)
+        if (IsReportOf(day, MatchReports[i]) && MatchReports[i].region == region)
+            reports.push_back(i);
+    return reports;
+}
+
+DayBlocks BlocksOfDay(int kind)
+{
+    switch (kind) {
+    case kKindNationalLeague:
+        return Game.LeagueFormat == kDivisionsOf20 ? DayBlocks{10, Divisions(4)} : DayBlocks{5, Divisions(4)};
+    case kKindFirstContinentalCup:
+        return Game.FirstContinentalStage <= 3 ? DayBlocks{2, Numbered("Grupo ", 8, false)} : DayBlocks{};
+    case kKindSecondContinentalCup:
+        return Game.SecondContinentalStage <= 3 ? DayBlocks{2, Numbered("Grupo ", 8, false)} : DayBlocks{};
+    case kKindWorldCup:
+        return Game.TournamentStage <= 4 ? DayBlocks{2, Numbered("Grupo ", 8, true)} : DayBlocks{};
+    case kKindCopaAmerica:
+        return Game.TournamentStage <= 4 ? DayBlocks{2, Numbered("Grupo ", 3, true)} : DayBlocks{};
+    case kKindEurocopa:
+        return Game.TournamentStage <= 4 ? DayBlocks{2, Numbered("Grupo ", 4, true)} : DayBlocks{};
+    case kKindStateChampionship:
+        return Game.StateStage <= 6 ? DayBlocks{3, Divisions(4)} : DayBlocks{};
+    default: return {};
+    }
+}
+
+std::vector<DayResultRow> DayResultRows(const ResultsDay& day, int region)
+{
+    const std::vector<int> reports = DayReportsOfRegion(day, region);
+    const DayBlocks blocks = BlocksOfDay(day.kind);
+    std::vector<DayResultRow> rows;
+    for (int i = 0; i < static_cast<int>(reports.size()); ++i) {
+        if (blocks.matchesPerBlock > 0 && i % blocks.matchesPerBlock == 0) {
+            const int block = i / blocks.matchesPerBlock;
+            if (block < static_cast<int>(blocks.headings.size()))
+                rows.push_back({-1, blocks.headings[block]});
+        }
+        rows.push_back({reports[i], {}});
+    }
+    return rows;
+}
+
+std::string ShootoutText(int report)
+{
+    if (report < 0 || report >= static_cast<int>(MatchReports.size()) || !MatchReports[report].shootout)
+        return "";
+    const TMatchReport& r = MatchReports[report];
+    return "(P:" + std::to_string(r.shootoutGoals[0]) + "x" + std::to_string(r.shootoutGoals[1]) + ")";
+}
+
+}  // namespace tarvelon
+
+namespace tarvelon {
+
+std::vector<ReportLineupLine> ReportLineup(int report, int side)
+{
+    std::vector<ReportLineupLine> starters;
+    if (report < 0 || report >= static_cast<int>(MatchReports.size()) || side < 0 || side > 1)
+        return starters;
+    const int club = MatchReports[report].club[side];
+    for (const TAppearance& a : Appearances) {
+        if (a.report != report || a.club != club || starters.size() >= 11)
+            continue;
+        ReportLineupLine line;
+        line.player = a.player;
+        line.pitchSlot = a.pitchSlot;
+        line.rating = a.rating;
+        line.injured = a.injuries > 0;
+        for (int current = a.player; line.substitutes.size() < 3;) {
+            const auto next = std::find_if(SubAppearances.begin(), SubAppearances.end(), [&](const TSubAppearance& s) {
+                return s.report == report && s.club == club && s.player == current;
+            });
+            if (next == SubAppearances.end() || next->second <= 0)
+                break;
+            line.substitutes.push_back({next->second, next->tick});
+            current = next->second;
+        }
+        starters.push_back(line);
+    }
+    std::vector<ReportLineupLine> listed;
+    for (int slot : PitchSlotListOrder)
+        for (const ReportLineupLine& line : starters)
+            if (line.pitchSlot == slot)
+                listed.push_back(line);
+    return listed;
+}
+
+std::string RatingText(float rating)
+{
+    if (rating == 0)
+        return "s/n";
+    char text[16];
+    std::snprintf(text, sizeof text, "%g", static_cast<double>(rating));
+    return text;
+}
+
+}  // namespace tarvelon

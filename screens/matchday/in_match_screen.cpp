@@ -1,0 +1,316 @@
+// The in-match management screen (TForm88).
+#include "screens/matchday/in_match_screen.h"
+
+#include "controls/grad_button.h"
+#include "core/format/money_format.h"
+#include "core/match/engine_step.h"
+#include "core/match/in_match_changes.h"
+#include "core/match/lineup_access.h"
+#include "core/match/lineup_ratings.h"
+#include "core/match/match_flags.h"
+#include "core/records/game_state.h"
+#include "core/season/competition_kind.h"
+#include "core/vocab/tactics_board.h"
+#include "core/views/match_report_view.h"
+#include "platform/forms/keys.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/list_view.h"
+#include "platform/stdctrls/lists.h"
+#include "richtext/html_label.h"
+#include "screens/common/form_references.h"
+#include "screens/common/subjects.h"
+#include "screens/matchday/matchday_pictures.h"
+#include "screens/matchday/matchday_screen.h"
+#include "screens/matchday/player_rows.h"
+
+namespace tarvelon {
+
+namespace {
+
+constexpr int kIdColumn = 4;
+const char* const kLimitMessage = "Já foram realizadas o número limite de substituições.";
+
+std::string White(const std::string& text) { return "<FONT color=\"#FFFFFF\"><shad>" + text + "</shad></font>"; }
+
+std::string CoachLine(int club)
+{
+    const TClub* c = ClubAt(club);
+    if (!c || c->coach < 0 || c->coach >= static_cast<int>(Coaches.size()))
+        return "";
+    return "Tec: " + Coaches[c->coach].name.str();
+}
+
+}  // namespace
+
+TForm88::TForm88(TComponent* owner) : TGameForm(owner, "TForm88", {.swallowAltF4 = true})
+{
+    BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
+    BindHandler("FormKeyDown",
+                [this](TObject* sender, unsigned short& key, TShiftState shift) { FormKeyDown(sender, key, shift); });
+    BindHandler("nometime1Click", [this](TObject* sender) { nometime1Click(sender); });
+    BindHandler("nometime2Click", [this](TObject* sender) { nometime2Click(sender); });
+    BindHandler("RichLabel1Click", [this](TObject* sender) { RichLabel1Click(sender); });
+    BindHandler("comboejChange", [this](TObject* sender) { comboejChange(sender); });
+    BindHandler("combomarcChange", [this](TObject* sender) { combomarcChange(sender); });
+    BindHandler("combo_cataqChange", [this](TObject* sender) { combo_cataqChange(sender); });
+    BindHandler("bt_substituirClick", [this](TObject* sender) { bt_substituirClick(sender); });
+    BindHandler("bt_trocarClick", [this](TObject* sender) { bt_trocarClick(sender); });
+    BindHandler("bt_irprojogoClick", [this](TObject* sender) { bt_irprojogoClick(sender); });
+    ReadDescription();
+    bck1 = FindChild<TShape>("bck1");
+    bck2 = FindChild<TShape>("bck2");
+    sh1 = FindChild<TShape>("sh1");
+    sh2 = FindChild<TShape>("sh2");
+    esc1 = FindChild<TImage>("esc1");
+    esc2 = FindChild<TImage>("esc2");
+    nometime1 = FindChild<TLabel>("nometime1");
+    nometime2 = FindChild<TLabel>("nometime2");
+    lbtec1 = FindChild<TLabel>("lbtec1");
+    lbtec2 = FindChild<TLabel>("lbtec2");
+    lbplacar = FindChild<TLabel>("lbplacar");
+    lbtempo = FindChild<TLabel>("lbtempo");
+    lb_estadio = FindChild<TLabel>("lb_estadio");
+    lb_pub = FindChild<TLabel>("lb_pub");
+    lb_renda = FindChild<TLabel>("lb_renda");
+    lb_jogo1 = FindChild<TLabel>("lb_jogo1");
+    lbaviso = FindChild<TLabel>("lbaviso");
+    info1 = FindChild<TRichLabel>("info1");
+    l_campo = FindChild<TListView>("l_campo");
+    l_reservas = FindChild<TListView>("l_reservas");
+    bt_substituir = FindChild<TGradButton>("bt_substituir");
+    bt_trocar = FindChild<TGradButton>("bt_trocar");
+    comboej = FindChild<TComboBox>("comboej");
+    combomarc = FindChild<TComboBox>("combomarc");
+    combo_cataq = FindChild<TComboBox>("combo_cataq");
+    lb_tat1 = FindChild<TRichLabel>("lb_tat1");
+    lb_tat2 = FindChild<TRichLabel>("lb_tat2");
+    lb_tat3 = FindChild<TRichLabel>("lb_tat3");
+    RichLabel1 = FindChild<TRichLabel>("RichLabel1");
+    events = FindChild<TRichLabel>("events");
+    dlg_st = FindChild<TRichLabel>("dlg_st");
+    bt_irprojogo = FindChild<TGradButton>("bt_irprojogo");
+}
+
+bool TForm88::SideIsManaged() const
+{
+    const TClub* club = ClubAt(Club());
+    return club && club->IsHuman;
+}
+
+int TForm88::Club() const
+{
+    const int m = ActiveMatch;
+    return m >= 1 && m < static_cast<int>(Matches.size()) && side_ >= 1 ? Matches[m].club[side_ - 1] : -1;
+}
+
+void TForm88::FormCreate(TObject*)
+{
+    if (ActiveMatch < 1 || ActiveMatch >= static_cast<int>(Matches.size()))
+        return;
+    icons_ = NewEventIconContainer(this);
+    for (TRichLabel* label : {info1, lb_tat1, lb_tat2, lb_tat3, RichLabel1, events, dlg_st})
+        label->SetTransparent(true);
+    events->SetPictureContainer(icons_);
+    RichLabel1->SetHTMLText("<FONT color=\"#FFFFFF\"><u>Estatísticas</u></font>");
+    ShowHeader();
+    ShowSide(ReportMode == 2 ? 2 : 1);
+    ShowMatchEvents();
+}
+
+void TForm88::ShowHeader()
+{
+    const jogos& match = Matches[ActiveMatch];
+    const auto name = [](int club) { const TClub* c = ClubAt(club); return c ? c->name.str() : std::string(); };
+    nometime1->SetCaption(name(match.club[0]));
+    nometime2->SetCaption(name(match.club[1]));
+    lbtec1->SetCaption(CoachLine(match.club[0]));
+    lbtec2->SetCaption(CoachLine(match.club[1]));
+    ShowClubCrest(esc1, match.club[0], false);
+    ShowClubCrest(esc2, match.club[1], false);
+    lbplacar->SetCaption(std::to_string(match.goals[0]) + " x " + std::to_string(match.goals[1]));
+    const TForm46* day = Form46.As<TForm46>();
+    if (day && day->HalfTimeBreak())
+        lbtempo->SetCaption("I");
+    else
+        lbtempo->SetCaption(std::to_string(MatchMinuteOfTick(match.tick)) + "' " + (match.tick > 92 ? "2º" : "1º"));
+    if (ActiveMatch < static_cast<int>(MatchVenues.size()))
+        lb_estadio->SetCaption(MatchVenues[ActiveMatch]);
+    if (Game.DayKind < kKindWorldCup && Game.DayKind != kKindClubWorldCup) {
+        lb_pub->SetCaption(FormatThousands(match.attendance) + " pagantes");
+        lb_pub->SetHint("(G:" + std::to_string(match.sectorAttendance[0]) + " A:" + std::to_string(match.sectorAttendance[1])
+                        + " Cd:" + std::to_string(match.sectorAttendance[2]) + " Cm:" + std::to_string(match.sectorAttendance[3]) + ")");
+        lb_renda->SetCaption("$" + FormatThousands(match.gate));
+    }
+}
+
+void TForm88::ShowSide(int side)
+{
+    side_ = side;
+    ReportMode = side;
+    swapFrom_ = 0;
+    sh1->SetVisible(side == 1);
+    sh2->SetVisible(side == 2);
+    const int club = Club();
+    const TLineup* L = LineupAt(Matches[ActiveMatch].lineup[side - 1]);
+    l_campo->Clear();
+    l_reservas->Clear();
+    if (L) {
+        for (int place = 1; place <= 11; ++place) {
+            const int player = L->starters[place - 1];
+            const TPlayer* p = PlayerAt(player);
+            if (!p || !PlayerOnPitch(*p))
+                continue;
+            const int slot = L->pitchSlots[place - 1];
+            if (TListItem* row = AddPlayerRow(*l_campo, slot >= 1 && slot <= PitchSlotCount ? PitchSlotLetters[slot] : "", player))
+                row->SetData(reinterpret_cast<void*>(static_cast<std::intptr_t>(place)));
+        }
+        for (int place = 1; place <= 7; ++place) {
+            const int player = L->bench[place - 1];
+            const TPlayer* p = PlayerAt(player);
+            if (!p || PlayerOnPitch(*p))
+                continue;
+            if (TListItem* row = AddPlayerRow(*l_reservas, PositionLetterOf(player), player))
+                row->SetData(reinterpret_cast<void*>(static_cast<std::intptr_t>(place)));
+        }
+    }
+    const bool managed = SideIsManaged();
+    for (TControl* control : {static_cast<TControl*>(comboej), static_cast<TControl*>(combomarc),
+                              static_cast<TControl*>(combo_cataq), static_cast<TControl*>(bt_substituir),
+                              static_cast<TControl*>(bt_trocar)})
+        control->SetVisible(managed);
+    for (TControl* control : {static_cast<TControl*>(lb_tat1), static_cast<TControl*>(lb_tat2), static_cast<TControl*>(lb_tat3)})
+        control->SetVisible(!managed);
+    if (const TClub* c = ClubAt(club)) {
+        if (managed) {
+            comboej->SetItemIndex(c->PlayingStyle);
+            combomarc->SetItemIndex(c->Pressing);
+            combo_cataq->SetItemIndex(c->AttackFocus);
+        } else {
+            lb_tat1->SetHTMLText(White(TacticNames[static_cast<std::size_t>(std::clamp(c->PlayingStyle, 0, 2))]));
+            lb_tat2->SetHTMLText(White(TacticNames[static_cast<std::size_t>(3 + std::clamp(c->AttackFocus, 0, 1))]));
+            lb_tat3->SetHTMLText(White(TacticNames[static_cast<std::size_t>(6 + std::clamp(c->Pressing, 0, 2))]));
+        }
+        info1->SetHTMLText(White("<b>" + c->name.str() + " " + FormatFormation(Matches[ActiveMatch].lineup[side - 1]) + "</b>"));
+    }
+    lbaviso->SetVisible(false);
+    bt_trocar->SetCaption("Trocar posições");
+}
+
+int TForm88::StarterPlaceOfRow(int row) const
+{
+    TListItem* item = row >= 0 && row < l_campo->Items().Count() ? l_campo->Items()[row] : nullptr;
+    return item ? static_cast<int>(reinterpret_cast<std::intptr_t>(item->Data())) : 0;
+}
+
+int TForm88::BenchPlaceOfRow(int row) const
+{
+    TListItem* item = row >= 0 && row < l_reservas->Items().Count() ? l_reservas->Items()[row] : nullptr;
+    return item ? static_cast<int>(reinterpret_cast<std::intptr_t>(item->Data())) : 0;
+}
+
+void TForm88::ShowMatchEvents() { events->SetHTMLText(LiveMatchEventsHtml(ActiveMatch)); }
+
+void TForm88::ShowStats()
+{
+    const jogos& m = Matches[ActiveMatch];
+    const int home = ShownPossessionShare(ActiveMatch);
+    const auto line = [](const std::string& a, const std::string& label, const std::string& b) {
+        return "<shad>" + a + label + b + "</shad><BR>";
+    };
+    const auto both = [&line](const std::int32_t (&values)[2], const std::string& label) {
+        return line(std::to_string(values[0]), label, std::to_string(values[1]));
+    };
+    dlg_st->SetHTMLText("<FONT color=\"#FFFFFF\">"
+                        + line(std::to_string(home) + "%", "<IND x=\"40\">Posse de Bola<IND x=\"150\">", std::to_string(100 - home) + "%")
+                        + both(m.shots, "<IND x=\"45\">Finalizações<IND x=\"150\">")
+                        + both(m.ballsWon, "<IND x=\"40\">Roubadas bola<IND x=\"150\">")
+                        + both(m.badPasses, "<IND x=\"40\">Passes errados<IND x=\"150\">")
+                        + both(m.fouls, "<IND x=\"40\">Faltas cometidas<IND x=\"150\">") + "</font>");
+}
+
+void TForm88::RichLabel1Click(TObject*)
+{
+    ShowStats();
+    const bool open = !dlg_st->Visible();
+    dlg_st->SetVisible(open);
+    events->SetVisible(!open);
+}
+
+void TForm88::nometime1Click(TObject*)
+{
+    if (side_ != 1)
+        ShowSide(1);
+}
+
+void TForm88::nometime2Click(TObject*)
+{
+    if (side_ != 2)
+        ShowSide(2);
+}
+
+void TForm88::comboejChange(TObject*)
+{
+    if (TClub* c = ClubAt(Club()); c && SideIsManaged() && comboej->ItemIndex() >= 0)
+        c->PlayingStyle = comboej->ItemIndex();
+}
+
+void TForm88::combomarcChange(TObject*)
+{
+    if (TClub* c = ClubAt(Club()); c && SideIsManaged() && combomarc->ItemIndex() >= 0)
+        c->Pressing = combomarc->ItemIndex();
+}
+
+void TForm88::combo_cataqChange(TObject*)
+{
+    if (TClub* c = ClubAt(Club()); c && SideIsManaged() && combo_cataq->ItemIndex() >= 0)
+        c->AttackFocus = combo_cataq->ItemIndex();
+}
+
+void TForm88::bt_substituirClick(TObject*)
+{
+    if (!SideIsManaged())
+        return;
+    const int starter = StarterPlaceOfRow(l_campo->ItemIndex());
+    const int bench = BenchPlaceOfRow(l_reservas->ItemIndex());
+    if (starter <= 0 || bench <= 0)
+        return;
+    int event = -1;
+    const SubstitutionResult result = MakeSubstitution(ActiveMatch, side_, starter, bench, &event);
+    if (result == SubstitutionResult::LimitReached) {
+        lbaviso->SetCaption(kLimitMessage);
+        lbaviso->SetVisible(true);
+        return;
+    }
+    if (result != SubstitutionResult::Made)
+        return;
+    if (TForm46* day = Form46.As<TForm46>(); day && event >= 0)
+        day->ShowMatchEvent(event);
+    ShowSide(side_);
+    ShowMatchEvents();
+}
+
+void TForm88::bt_trocarClick(TObject*)
+{
+    if (!SideIsManaged())
+        return;
+    const int place = StarterPlaceOfRow(l_campo->ItemIndex());
+    if (place <= 0)
+        return;
+    if (swapFrom_ == 0) {
+        swapFrom_ = place;
+        bt_trocar->SetCaption("Trocar com...");
+        return;
+    }
+    SwapStarters(ActiveMatch, side_, swapFrom_, place);
+    ShowSide(side_);
+}
+
+void TForm88::FormKeyDown(TObject*, unsigned short& key, TShiftState)
+{
+    if (key == VK_RETURN || key == VK_SPACE || key == VK_ESCAPE)
+        Close();
+}
+
+void TForm88::bt_irprojogoClick(TObject*) { Close(); }
+
+}  // namespace tarvelon

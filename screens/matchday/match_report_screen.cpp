@@ -1,0 +1,153 @@
+// The match report (TForm52).
+#include "screens/matchday/match_report_screen.h"
+
+#include "controls/grad_button.h"
+#include "core/format/money_format.h"
+#include "core/records/match_records.h"
+#include "core/records/game_state.h"
+#include "core/season/competition_kind.h"
+#include "core/tables.h"
+#include "core/vocab/tactics_board.h"
+#include "core/views/match_report_view.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "richtext/html_label.h"
+#include "screens/common/subjects.h"
+#include "screens/matchday/matchday_pictures.h"
+#include "screens/matchday/report_pitch.h"
+
+namespace tarvelon {
+
+namespace {
+
+std::string Shadowed(const std::string& text) { return "<shad>" + text + "</shad>"; }
+std::string Olive(const std::string& text) { return "<SHAD><FONT color=\"#C1C100\">" + text + "</font></shad>"; }
+
+std::string TacticName(int index)
+{
+    return index >= 0 && index < static_cast<int>(TacticNames.size()) ? TacticNames[static_cast<std::size_t>(index)] : "";
+}
+
+}  // namespace
+
+TForm52::TForm52(TComponent* owner) : TGameForm(owner, "TForm52", {.closeOnEscape = true})
+{
+    BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
+    BindHandler("nometime1Click", [this](TObject* sender) { nometime1Click(sender); });
+    BindHandler("nometime2Click", [this](TObject* sender) { nometime2Click(sender); });
+    BindHandler("RichLabel1Click", [this](TObject* sender) { RichLabel1Click(sender); });
+    BindHandler("btokClick", [this](TObject* sender) { btokClick(sender); });
+    BindHandler("bt_irprojogoClick", [this](TObject* sender) { bt_irprojogoClick(sender); });
+    ReadDescription();
+    info1 = FindChild<TRichLabel>("info1");
+    sh1 = FindChild<TShape>("sh1");
+    sh2 = FindChild<TShape>("sh2");
+    bck1 = FindChild<TShape>("bck1");
+    bck2 = FindChild<TShape>("bck2");
+    esc1 = FindChild<TImage>("esc1");
+    esc2 = FindChild<TImage>("esc2");
+    nometime1 = FindChild<TLabel>("nometime1");
+    nometime2 = FindChild<TLabel>("nometime2");
+    p1 = FindChild<TRichLabel>("p1");
+    p2 = FindChild<TRichLabel>("p2");
+    lb_estadio = FindChild<TRichLabel>("lb_estadio");
+    lb_renda = FindChild<TRichLabel>("lb_renda");
+    lb_pub = FindChild<TRichLabel>("lb_pub");
+    RichLabel1 = FindChild<TRichLabel>("RichLabel1");
+    teste = FindChild<TRichLabel>("teste");
+    lb_tat1 = FindChild<TRichLabel>("lb_tat1");
+    lb_tat2 = FindChild<TRichLabel>("lb_tat2");
+    lb_tat3 = FindChild<TRichLabel>("lb_tat3");
+    dlg_fundo = FindChild<TShape>("dlg_fundo");
+    dlg_st = FindChild<TRichLabel>("dlg_st");
+    btok = FindChild<TGradButton>("btok");
+    bt_irprojogo = FindChild<TGradButton>("bt_irprojogo");
+    pitch = new TReportPitch(this);
+    pitch->SetName("pitch");
+    pitch->SetParent(this);
+    pitch->SetBounds(10, 34, 390, 526);
+}
+
+void TForm52::FormCreate(TObject*)
+{
+    report_ = MatchReportIndex;
+    if (report_ < 0 || report_ >= static_cast<int>(MatchReports.size()))
+        return;
+    const TMatchReport& r = MatchReports[report_];
+    icons_ = NewEventIconContainer(this);
+    for (TRichLabel* label : {info1, p1, p2, lb_estadio, lb_renda, lb_pub, RichLabel1, teste, lb_tat1, lb_tat2, lb_tat3, dlg_st})
+        if (label)
+            label->SetTransparent(true);
+    teste->SetPictureContainer(icons_);
+    const auto clubName = [](int club) { return club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : std::string(); };
+    nometime1->SetCaption(clubName(r.club[0]));
+    nometime2->SetCaption(clubName(r.club[1]));
+    ShowClubCrest(esc1, r.club[0], false);
+    ShowClubCrest(esc2, r.club[1], false);
+    teste->SetHTMLText(ReportEventsHtml(report_));
+    p1->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"16\"><b>" + Shadowed(std::to_string(r.goals[0])) + "</b></font>");
+    p2->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"16\"><b>" + Shadowed(std::to_string(r.goals[1])) + "</b></font>");
+    const bool homeKnown = r.club[0] >= 0 && r.club[0] < static_cast<int>(Clubs.size());
+    lb_estadio->SetHTMLText(Olive(homeKnown ? Clubs[r.club[0]].Stadium.str() : std::string()));
+    if (Game.DayKind < kKindWorldCup && Game.DayKind != kKindClubWorldCup) {
+        lb_pub->SetHTMLText(Olive(FormatThousands(r.attendance) + " pagantes"));
+        lb_pub->SetHint("(G:" + FormatThousands(r.sectorAttendance[0]) + " A:" + FormatThousands(r.sectorAttendance[1])
+                        + " Cd:" + FormatThousands(r.sectorAttendance[2]) + " Cm:" + FormatThousands(r.sectorAttendance[3]) + ")");
+    }
+    lb_renda->SetHTMLText(Olive("$" + FormatThousands(r.gate)));
+    RichLabel1->SetHTMLText("<FONT color=\"#FFFFFF\"><u>Estatísticas</u></font>");
+    dlg_st->SetHTMLText("<FONT color=\"#FFFFFF\">" + ReportStatsHtml(report_) + "</font>");
+    side_ = 0;
+    SelectSide(ReportMode == 2 ? 2 : 1);
+}
+
+void TForm52::SelectSide(int side)
+{
+    if (side == side_)
+        return;
+    side_ = side;
+    ReportMode = side;
+    sh1->SetVisible(side == 1);
+    sh2->SetVisible(side == 2);
+    for (TControl* control : {static_cast<TControl*>(nometime1), static_cast<TControl*>(bck1), static_cast<TControl*>(esc1)})
+        control->SetCursor(side == 1 ? crDefault : crHandPoint);
+    for (TControl* control : {static_cast<TControl*>(nometime2), static_cast<TControl*>(bck2), static_cast<TControl*>(esc2)})
+        control->SetCursor(side == 2 ? crDefault : crHandPoint);
+    ShowLineups(side);
+    Invalidate();
+}
+
+void TForm52::ShowLineups(int side)
+{
+    if (report_ < 0)
+        return;
+    const TMatchReport& r = MatchReports[report_];
+    pitch->ShowEleven(report_, side);
+    const int club = r.club[side - 1];
+    const std::string name = club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : std::string();
+    info1->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"10\"><b>" + Shadowed("<P align=\"center\">Formação inicial:" + name + " "
+                                                                            + FormatReportFormation(report_, side) + "</p>")
+                       + "</b></font>");
+    const auto tactic = [](int index) { return "<FONT color=\"#FFFFFF\">" + Shadowed(TacticName(index)) + "</font>"; };
+    lb_tat1->SetHTMLText(tactic(r.playingStyle[side - 1]));
+    lb_tat2->SetHTMLText(tactic(6 + r.marking[side - 1]));
+    lb_tat3->SetHTMLText(tactic(3 + r.attackSide[side - 1]));
+}
+
+void TForm52::nometime1Click(TObject*) { SelectSide(1); }
+void TForm52::nometime2Click(TObject*) { SelectSide(2); }
+
+void TForm52::RichLabel1Click(TObject*)
+{
+    for (TControl* control : {static_cast<TControl*>(dlg_fundo), static_cast<TControl*>(dlg_st), static_cast<TControl*>(btok)})
+        control->SetVisible(true);
+}
+
+void TForm52::btokClick(TObject*)
+{
+    for (TControl* control : {static_cast<TControl*>(dlg_fundo), static_cast<TControl*>(dlg_st), static_cast<TControl*>(btok)})
+        control->SetVisible(false);
+}
+
+void TForm52::bt_irprojogoClick(TObject*) { Close(); }
+
+}  // namespace tarvelon

@@ -1,0 +1,49 @@
+#include "screens/matchday/matchday_pictures.h"
+
+#include <QBuffer>
+#include <QImage>
+
+#include "core/format/images.h"
+#include "platform/graphics/picture.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "richtext/picture_store.h"
+#include "screens/common/art/art_kit.h"
+
+namespace tarvelon {
+
+void ShowArtPicture(TImage* image, const std::string& name)
+{
+    if (!image)
+        return;
+    const QImage& picture = art::Picture(name);
+    if (picture.isNull())
+        image->Picture().Clear();
+    else
+        image->Picture().SetGraphic(std::make_unique<TImageGraphic>(picture, TImageFormat::Png));
+}
+
+TPictureContainer* NewEventIconContainer(TComponent* owner)
+{
+    auto* container = new TPictureContainer(owner);
+    for (const char* name : {"i_gol", "i_golv", "i_ca", "i_cv", "i_cacv", "i_ct", "i_sub"}) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        art::Picture(name).save(&buffer, "PNG");
+        PictureContainer::TPictureItem& item = container->Items().Add();
+        item.Name = name;
+        item.Picture().LoadFromStream(TByteView(reinterpret_cast<const std::uint8_t*>(png.constData()), static_cast<std::size_t>(png.size())));
+    }
+    return container;
+}
+
+void ShowClubCrest(TImage* image, int club, bool mini)
+{
+    if (!image)
+        return;
+    const std::string path = club >= 0 ? (mini ? MiniCrestPath(club) : CrestPath(club)) : std::string();
+    if (path.empty() || !image->Picture().LoadFromFile(path))
+        image->Picture().Clear();
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,223 @@
+// The results of the matchday (TForm67).
+#include "screens/matchday/results_screen.h"
+
+#include "controls/grad_button.h"
+#include "core/match/engine_step.h"
+#include "core/match/match_events_codes.h"
+#include "core/records/match_records.h"
+#include "core/matchday_rules/match_stats.h"
+#include "core/matchday_rules/matchday_state.h"
+#include "core/records/game_state.h"
+#include "core/tables.h"
+#include "core/vocab/tactics_board.h"
+#include "core/views/day_results.h"
+#include "core/views/match_event_view.h"
+#include "grid/dg_grid.h"
+#include "platform/forms/keys.h"
+#include "platform/forms/timer.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "richtext/html_label.h"
+#include "screens/common/game_flow.h"
+#include "screens/common/grid_helpers.h"
+#include "screens/common/navigator.h"
+
+namespace tarvelon {
+
+namespace {
+
+std::string ClubName(int club)
+{
+    return club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : std::string();
+}
+
+std::string PlayerName(int player)
+{
+    return player > 0 && player < static_cast<int>(Players.size()) ? Players[player].Name.str() : std::string();
+}
+
+std::string HalfText(int tick) { return tick > 92 ? "/2º " : "/1º "; }
+
+std::string LineupHtml(int report, int side)
+{
+    std::string html;
+    for (const ReportLineupLine& line : ReportLineup(report, side)) {
+        const std::string letter = line.pitchSlot >= 1 && line.pitchSlot <= PitchSlotCount ? PitchSlotLetters[line.pitchSlot] : "";
+        html += "<FONT  size=\"8\" color=\"clnavy\"><b>" + letter + "</b><IND x=\"12\"> - " + PlayerName(line.player)
+                + (line.injured ? " (ct)" : "") + "<IND x=\"158\"><b>" + RatingText(line.rating) + "</b></font><br>";
+        for (const ReportLineupLine::Substitute& sub : line.substitutes)
+            html += "<FONT  size=\"7\" color=\"clgray\"><IND x=\"12\">&gt; " + std::to_string(MatchMinuteOfTick(sub.tick))
+                    + HalfText(sub.tick) + PlayerName(sub.player) + "<IND x=\"158\">s/n</font><br>";
+    }
+    return html;
+}
+
+}  // namespace
+
+TForm67::TForm67(TComponent* owner)
+    : TGameForm(owner, "TForm67", {.background = TBackground::Title, .swallowAltF4 = true})
+{
+    BindHandler("FormClose", [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); });
+    BindHandler("FormKeyDown",
+                [this](TObject* sender, unsigned short& key, TShiftState shift) { FormKeyDown(sender, key, shift); });
+    BindHandler("bt3Click", [this](TObject* sender) { bt3Click(sender); });
+    ReadDescription();
+    lcamp = FindChild<TLabel>("lcamp");
+    grid1 = FindChild<TDataGrid>("grid1");
+    Label30 = FindChild<TLabel>("Label30");
+    Label31 = FindChild<TLabel>("Label31");
+    Label5 = FindChild<TLabel>("Label5");
+    Label1 = FindChild<TLabel>("Label1");
+    Label70 = FindChild<TLabel>("Label70");
+    Label8 = FindChild<TLabel>("Label8");
+    escalacao1 = FindChild<TRichLabel>("escalacao1");
+    escalacao2 = FindChild<TRichLabel>("escalacao2");
+    l_gols = FindChild<TRichLabel>("l_gols");
+    card1 = FindChild<TRichLabel>("card1");
+    card2 = FindChild<TRichLabel>("card2");
+    bt3 = FindChild<TGradButton>("bt3");
+    for (TRichLabel* label : {escalacao1, escalacao2, l_gols, card1, card2})
+        if (label)
+            label->SetTransparent(true);
+    if (grid1) {
+        grid1->OnSelectCell = [this](TObject*, int, int) { ShowSelectedRow(); };
+        // The selected match's full report.
+        grid1->OnDblClick = [this](TObject*) {
+            if (shownReport_ >= 0)
+                OpenMatchReport(shownReport_, 1);
+        };
+        grid1->OnCellColoring = [this](TObject*, int, int row, TColor& cell, TColor&, TCellState) {
+            cell = GridRowColor(row + 1, ReportTextOfRow(row) == "-1" ? "" : "x");
+        };
+    }
+    Timer1 = new TTimer(this);
+    Timer1->SetName("Timer1");
+    Timer1->SetEnabled(Game.InstantPlay != 0);
+    Timer1->OnTimer = [this](TObject*) {
+        Timer1->SetEnabled(false);
+        Continue();
+    };
+    if (lcamp)
+        lcamp->SetCaption(MatchdayHeading.empty() ? "Resultados da rodada" : MatchdayHeading);
+    day_ = showLastArchivedDay ? LastArchivedResultsDay() : TodaysResultsDay();
+    shownRegion_ = FirstShownRegion(day_);
+    FillResultsGrid();
+}
+
+void TForm67::FormClose(TObject*, TCloseAction& action)
+{
+    Timer1->SetEnabled(false);
+    action = caFree;
+}
+
+void TForm67::FillResultsGrid()
+{
+    if (!grid1)
+        return;
+    grid1->BeginUpdate();
+    grid1->ClearRows();
+    int firstMatchRow = -1;
+    for (const DayResultRow& row : DayResultRows(day_, shownRegion_)) {
+        grid1->AddRow(1);
+        const int r = grid1->RowCount() - 1;
+        grid1->SetCellTextByName("colreport", r, std::to_string(row.report));
+        if (row.report < 0) {
+            grid1->SetCellTextByName("colcasa", r, row.heading);
+            continue;
+        }
+        const TMatchReport& report = MatchReports[row.report];
+        grid1->SetCellTextByName("colcasa", r, ClubName(report.club[0]));
+        grid1->SetCellTextByName("colplacar", r, std::to_string(report.goals[0]) + " x " + std::to_string(report.goals[1]));
+        grid1->SetCellTextByName("colfora", r, ClubName(report.club[1]));
+        if (firstMatchRow < 0)
+            firstMatchRow = r;
+    }
+    grid1->EndUpdate();
+    if (firstMatchRow >= 0) {
+        grid1->SetSelectedRow(firstMatchRow);
+        ShowSelectedRow();
+    }
+}
+
+std::string TForm67::ReportTextOfRow(int row) const
+{
+    if (!grid1 || row < 0 || row >= grid1->RowCount())
+        return "";
+    return grid1->GetCellText(grid1->ColumnByName("colreport")->Index(), row);
+}
+
+void TForm67::ShowSelectedRow()
+{
+    const int row = grid1->SelectedRow();
+    if (row < 0 || row >= grid1->RowCount())
+        return;
+    const std::string text = ReportTextOfRow(row);
+    if (text.empty() || text == "-1")
+        return;
+    ShowMatchReport(std::stoi(text));
+}
+
+void TForm67::ShowMatchReport(int report)
+{
+    if (report < 0 || report >= static_cast<int>(MatchReports.size()))
+        return;
+    shownReport_ = report;
+    const TMatchReport& r = MatchReports[report];
+    Label30->SetCaption(ClubName(r.club[0]));
+    Label31->SetCaption(ClubName(r.club[1]));
+    Label5->SetCaption(std::to_string(r.goals[0]) + " x " + std::to_string(r.goals[1]));
+    Label1->SetCaption(ShootoutText(report));
+    const int home = PossessionShare(r.stats[0][rsPossession], r.stats[1][rsPossession]);
+    Label70->SetCaption("Posse de bola: " + std::to_string(home) + "% x " + std::to_string(100 - home) + "%");
+    Label8->SetCaption(r.kind < 7 && r.kind != 5 && r.attendance > 0 ? std::to_string(r.attendance) + " pagantes" : "");
+    escalacao1->SetHTMLText(LineupHtml(report, 0));
+    escalacao2->SetHTMLText(LineupHtml(report, 1));
+    FillGoalsAndCards(report);
+}
+
+void TForm67::FillGoalsAndCards(int report)
+{
+    const TMatchReport& r = MatchReports[report];
+    int counts[2] = {0, 0};
+    std::string goals;
+    std::string cards[2] = {"<br>", "<br>"};
+    for (const TMatchEventEntry& e : ReportEvents) {
+        if (e.match != report)
+            continue;
+        const int side = e.club == r.club[0] ? 0 : 1;
+        const MatchEventView view = ViewOfMatchEvent(e);
+        if (IsGoalEventCode(e.code)) {
+            ++counts[side];
+            const char* suffix = e.code == meFreeKickGoal ? "(F)" : e.code == mePenaltyGoal ? "(P)" : e.code == meOwnGoal ? "(C)" : "";
+            goals += std::string("<P align=\"") + (side == 0 ? "left" : "right") + "\">" + std::to_string(counts[0]) + "x"
+                     + std::to_string(counts[1]) + " " + PlayerName(e.player) + " " + std::to_string(view.minute)
+                     + HalfText(e.tick) + suffix + "</p>";
+        } else if (e.code == meCard) {
+            const char* kind = e.second == ckYellow ? "[A] " : e.second == ckRed ? "[V] " : "[AV] ";
+            cards[side] += std::string(kind) + PlayerName(e.player) + " " + std::to_string(view.minute) + (e.tick > 92 ? "/2º" : "/1º") + "<br>";
+        }
+    }
+    l_gols->SetHTMLText("<FONT size=\"8\" face=\"Arial\" color=\"clnavy\">" + goals + "</font>");
+    card1->SetHTMLText("<FONT color=\"clnavy\">" + cards[0] + "</font>");
+    card2->SetHTMLText("<FONT color=\"clnavy\">" + cards[1] + "</font>");
+}
+
+void TForm67::Continue()
+{
+    if (continued_)
+        return;
+    continued_ = true;
+    Timer1->SetEnabled(false);
+    const CalendarExit exit = ContinueFromResults();
+    Close();
+    OpenAfterCalendar(exit);
+}
+
+void TForm67::bt3Click(TObject*) { Continue(); }
+
+void TForm67::FormKeyDown(TObject*, unsigned short& key, TShiftState)
+{
+    if (key == VK_RETURN)
+        Continue();
+}
+
+}  // namespace tarvelon

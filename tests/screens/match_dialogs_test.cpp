@@ -1,0 +1,264 @@
+// The match engine's questions to the human coach answered by the dialogs, driven with the mouse:
+// the penalty for him (he picks the taker and kicks), the penalty against him (narrated by itself)
+// and the injury (he picks the substitute among the offered ones).
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "controls/grad_button.h"
+#include "core/basics/random.h"
+#include "core/hooks.h"
+#include "core/matchday_rules/shootout.h"
+#include "core/match/computer_lineups.h"
+#include "core/match/injury_choice.h"
+#include "core/match/lineup_access.h"
+#include "core/records/match_records.h"
+#include "core/match/match_flags.h"
+#include "core/match/penalty_kick.h"
+#include "core/matchday_rules/matchday_state.h"
+#include "core/records/game_state.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/timer.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/list_view.h"
+#include "screens/common/form_references.h"
+#include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
+#include "screens/matchday/in_match_screen.h"
+#include "screens/matchday/injury_dialog.h"
+#include "screens/matchday/matchday_screen.h"
+#include "screens/matchday/matchday_screens.h"
+#include "screens/matchday/penalty_dialogs.h"
+#include "screens/matchday/shootout_dialogs.h"
+#include "tests/platform/forms_test_support.h"
+#include "tools/gallery/gallery_game.h"
+
+namespace tarvelon {
+namespace {
+
+template <typename T>
+T* OpenForm()
+{
+    for (int i = 0; i < Screen->FormCount(); ++i)
+        if (auto* form = dynamic_cast<T*>(Screen->Forms(i)); form && form->Visible())
+            return form;
+    return nullptr;
+}
+
+void ClickRow(TListView* list, int row)
+{
+    auto* tree = qobject_cast<QTreeWidget*>(list->Widget());
+    ASSERT_NE(tree, nullptr);
+    const QRect rect = tree->visualItemRect(tree->topLevelItem(row));
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+class MatchDialogsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        savedFolder_ = std::filesystem::current_path();
+        folder_ = std::make_unique<QTemporaryDir>();
+        gallery::GalleryGameOptions options;
+        options.scratchFolder = folder_->path().toStdString();
+        options.seed = 7;
+        options.daysPlayed = 1;
+        std::string message;
+        ASSERT_TRUE(gallery::PrepareGalleryGame(options, message)) << message;
+        InstallMatchdayDialogs();
+        // A match of the human club at kick-off: both line-ups built, their starters on the pitch.
+        human_ = Game.CurrentHumanClub;
+        other_ = human_ == 0 ? 1 : 0;
+        for (int club : {human_, other_}) {
+            BuildCpuLineup(club);
+            ChooseCpuTactics(club);
+            const TLineup* lineup = LineupAt(Clubs[club].LineupIndex);
+            ASSERT_NE(lineup, nullptr);
+            for (int player : lineup->starters)
+                if (TPlayer* p = PlayerAt(player))
+                    p->OnPitch = 1;
+        }
+        match_ = 1;
+        Matches.assign(kMatchSlots, jogos{});
+        Matches[1].club[0] = human_;
+        Matches[1].club[1] = other_;
+        Matches[1].subsLeft[0] = Matches[1].subsLeft[1] = 3;
+        Matches[1].lineup[0] = Clubs[human_].LineupIndex;
+        Matches[1].lineup[1] = Clubs[other_].LineupIndex;
+        MatchCount = 1;
+    }
+    static void TearDownTestSuite()
+    {
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            delete Screen->Forms(i);
+        std::filesystem::current_path(savedFolder_);
+        folder_.reset();
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> folder_;
+    static inline std::filesystem::path savedFolder_;
+    static inline int match_ = 0;
+    static inline int human_ = -1;
+    static inline int other_ = -1;
+};
+
+TEST_F(MatchDialogsTest, AHumanPenaltyIsKickedByTheTakerHeChose)
+{
+    int chosen = -1;
+    bool buttonWasOff = false;
+    QTimer::singleShot(50, [&] {
+        TForm34* dialog = OpenForm<TForm34>();
+        ASSERT_NE(dialog, nullptr);
+        if (dialog->ListView1->Items().Count() < 2) {
+            ADD_FAILURE() << "no takers listed";
+            dialog->Close();
+            return;
+        }
+        buttonWasOff = !dialog->bt1->Enabled();
+        ClickRow(dialog->ListView1, 1);
+        chosen = std::stoi(dialog->ListView1->Items()[1]->SubItems()[3]);
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+    });
+    const PenaltyDialogAnswer answer = Hooks().penaltyDialog(human_, other_, true);
+    EXPECT_TRUE(buttonWasOff) << "\"Bater\" waits for a taker";
+    EXPECT_EQ(answer.taker, chosen);
+    EXPECT_TRUE(answer.outcome == 1 || answer.outcome == 2);
+    EXPECT_EQ(OpenForm<TForm34>(), nullptr);
+}
+
+TEST_F(MatchDialogsTest, APenaltyAgainstHimIsNarratedByItself)
+{
+    const int taker = PenaltyTakerOf(other_);
+    ASSERT_GT(taker, 0);
+    PenaltyClubA = other_;
+    PenaltyClubB = human_;
+    const PenaltyDialogAnswer answer = Hooks().penaltyDialog(other_, human_, false);
+    EXPECT_EQ(answer.taker, taker);
+    EXPECT_TRUE(answer.outcome == 1 || answer.outcome == 2);
+}
+
+TEST_F(MatchDialogsTest, AnInjuryAsksForTheSubstituteAmongTheOfferedOnes)
+{
+    const TLineup* lineup = LineupAt(Clubs[human_].LineupIndex);
+    ASSERT_NE(lineup, nullptr);
+    const int injured = lineup->starters[5];
+    const InjuryChoice choice = InjurySubstituteChoice(human_, injured);
+    ASSERT_GT(choice.candidates.size(), 1u);
+    QTimer::singleShot(50, [&] {
+        TForm53* dialog = OpenForm<TForm53>();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->ListView1->Items().Count(), static_cast<int>(choice.candidates.size()));
+        // Keys are swallowed; the button waits for a choice.
+        test::PressKey(dialog->Widget(), Qt::Key_Escape);
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+        EXPECT_EQ(OpenForm<TForm53>(), dialog);
+        ClickRow(dialog->ListView1, 1);
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+    });
+    EXPECT_EQ(Hooks().injurySubstitutionDialog(human_, injured, match_), choice.candidates[1]);
+}
+
+// The human coach orders his takers (one by hand, the rest automatically), then the kicks are
+// shown one by one until a side has won; the outcome is booked.
+TEST_F(MatchDialogsTest, AShootOutAsksForTheTakersThenShowsTheKicks)
+{
+    ShootoutClubA = human_;
+    ShootoutClubB = other_;
+    ShootoutTie = -1;
+    int first = -1;
+    int listed = 0;
+    bool nextWasOff = false;
+    QTimer::singleShot(50, [&] {
+        TForm37* takers = OpenForm<TForm37>();
+        ASSERT_NE(takers, nullptr);
+        EXPECT_EQ(takers->OrderingClub(), human_);
+        listed = takers->l1->Items().Count();
+        ASSERT_GT(listed, 2);
+        first = std::stoi(takers->l1->Items()[2]->SubItems()[3]);
+        ClickRow(takers->l1, 2);
+        QTest::mouseClick(takers->GradButton2->Widget(), Qt::LeftButton);
+        EXPECT_EQ(takers->l2->Items().Count(), 1);
+        nextWasOff = !takers->btp->Enabled();
+        QTest::mouseClick(takers->bt1->Widget(), Qt::LeftButton);
+        EXPECT_EQ(takers->l1->Items().Count(), 0);
+        EXPECT_EQ(takers->l2->Items().Count(), listed);
+        QTest::mouseClick(takers->btp->Widget(), Qt::LeftButton);
+    });
+    Hooks().shootoutDialog(true);
+    EXPECT_TRUE(nextWasOff) << "\"Próximo >>\" waits until every player is placed";
+    EXPECT_EQ(ShootoutTakersA[0], first);
+    EXPECT_TRUE(ShootoutResult == 1 || ShootoutResult == 2);
+    EXPECT_EQ(OpenForm<TForm37>(), nullptr);
+    EXPECT_EQ(OpenForm<TForm38>(), nullptr);
+}
+
+// Two computer clubs' shoot-out shown kick by kick ends as the one kicked out at once.
+TEST_F(MatchDialogsTest, AShownComputerShootOutEndsAsTheOneKickedOutAtOnce)
+{
+    Clubs[human_].IsHuman = 0;
+    ShootoutClubA = human_;
+    ShootoutClubB = other_;
+    ShootoutTie = -1;
+    RandSeed = 4242;
+    Hooks().shootoutDialog(false);
+    const int shown = ShootoutResult;
+    RandSeed = 4242;
+    KickOutShootoutAtOnce();
+    Clubs[human_].IsHuman = 1;
+    EXPECT_EQ(shown, ShootoutResult);
+}
+
+// The coach substitutes within his limit, is told when it is reached, and looks at the opponent
+// without being able to change it.
+TEST_F(MatchDialogsTest, TheInMatchScreenSubstitutesWithinTheLimit)
+{
+    ActiveMatch = match_;
+    ReportMode = 1;
+    Matches[match_].subsLeft[0] = 1;
+    auto* form = dynamic_cast<TForm88*>(CreateScreen("TForm88", nullptr));
+    ASSERT_NE(form, nullptr);
+    form->Show();
+    test::Pump();
+    ASSERT_GT(form->l_campo->Items().Count(), 0);
+    const int bench = form->l_reservas->Items().Count();
+    ASSERT_GT(bench, 1);
+    const int place = form->StarterPlaceOfRow(0);
+    const int incoming = std::stoi(form->l_reservas->Items()[0]->SubItems()[3]);
+    const std::size_t events = MatchEvents.size();
+    ClickRow(form->l_campo, 0);
+    ClickRow(form->l_reservas, 0);
+    QTest::mouseClick(form->bt_substituir->Widget(), Qt::LeftButton);
+    EXPECT_EQ(Matches[match_].subsLeft[0], 0);
+    ASSERT_EQ(MatchEvents.size(), events + 1);
+    EXPECT_EQ(MatchEvents.back().code, 19);
+    EXPECT_EQ(MatchEvents.back().second, incoming);
+    EXPECT_EQ(LineupAt(Clubs[human_].LineupIndex)->starters[place - 1], incoming);
+    EXPECT_EQ(form->l_reservas->Items().Count(), bench - 1);
+    EXPECT_FALSE(form->lbaviso->Visible());
+
+    ClickRow(form->l_campo, 1);
+    ClickRow(form->l_reservas, 0);
+    QTest::mouseClick(form->bt_substituir->Widget(), Qt::LeftButton);
+    EXPECT_TRUE(form->lbaviso->Visible()) << "the limit is told";
+    EXPECT_EQ(form->lbaviso->Caption(), "Já foram realizadas o número limite de substituições.");
+    EXPECT_EQ(MatchEvents.size(), events + 1);
+
+    QTest::mouseClick(form->nometime2->Parent()->Widget(), Qt::LeftButton, {},
+                      QPoint(form->nometime2->Left() + 5, form->nometime2->Top() + 5));
+    EXPECT_EQ(form->ShownSide(), 2);
+    EXPECT_FALSE(form->bt_substituir->Visible()) << "the computer's side is not managed";
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+}
+
+}  // namespace
+}  // namespace tarvelon

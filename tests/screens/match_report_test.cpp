@@ -1,0 +1,100 @@
+// The match report driven with the mouse on a seeded game: both sides' elevens on the pitch, the
+// statistics box, the link from the results screen, and "Fechar >>".
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "controls/grad_button.h"
+#include "core/records/match_records.h"
+#include "core/tables.h"
+#include "core/vocab/tactics_board.h"
+#include "platform/forms/screen.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "richtext/html_label.h"
+#include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
+#include "screens/matchday/match_report_screen.h"
+#include "screens/matchday/report_pitch.h"
+#include "tests/platform/forms_test_support.h"
+#include "tools/gallery/gallery_game.h"
+
+namespace tarvelon {
+namespace {
+
+class MatchReportTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        savedFolder_ = std::filesystem::current_path();
+        folder_ = std::make_unique<QTemporaryDir>();
+        gallery::GalleryGameOptions options;
+        options.scratchFolder = folder_->path().toStdString();
+        options.seed = 9;
+        options.daysPlayed = 2;
+        std::string message;
+        ASSERT_TRUE(gallery::PrepareGalleryGame(options, message)) << message;
+    }
+    static void TearDownTestSuite()
+    {
+        std::filesystem::current_path(savedFolder_);
+        folder_.reset();
+    }
+    void TearDown() override
+    {
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            delete Screen->Forms(i);
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> folder_;
+    static inline std::filesystem::path savedFolder_;
+};
+
+TEST_F(MatchReportTest, EachSideShowsItsElevenAndTheStatisticsOpenOnRequest)
+{
+    ASSERT_FALSE(MatchReports.empty());
+    const int report = static_cast<int>(MatchReports.size()) - 1;
+    MatchReportIndex = report;
+    ReportMode = 1;
+    auto* form = dynamic_cast<TForm52*>(CreateScreen("TForm52", nullptr));
+    ASSERT_NE(form, nullptr);
+    form->Show();
+    test::Pump();
+    const TMatchReport& r = MatchReports[report];
+    EXPECT_EQ(form->nometime1->Caption(), Clubs[r.club[0]].name.str());
+    EXPECT_EQ(form->ShownSide(), 1);
+    const int keeperSlot = r.startingSlots[0][10];
+    ASSERT_GT(keeperSlot, 0);
+    EXPECT_EQ(form->pitch->PlayerAtSlot(keeperSlot), r.startingEleven[0][10]);
+    // The pitch is drawn green beside its shirts.
+    const QImage picture = form->Widget()->grab().toImage();
+    const QColor grass = picture.pixelColor(form->pitch->Left() + 12, form->pitch->Top() + 200);
+    EXPECT_GT(grass.green(), grass.red() + 40);
+
+    QTest::mouseClick(form->nometime2->Parent()->Widget(), Qt::LeftButton, {},
+                      QPoint(form->nometime2->Left() + 5, form->nometime2->Top() + 5));
+    test::Pump();
+    EXPECT_EQ(form->ShownSide(), 2);
+    EXPECT_EQ(ReportMode, 2);
+    EXPECT_EQ(form->pitch->PlayerAtSlot(r.startingSlots[1][10]), r.startingEleven[1][10]);
+    EXPECT_TRUE(form->sh2->Visible());
+    EXPECT_FALSE(form->sh1->Visible());
+
+    EXPECT_FALSE(form->dlg_st->Visible());
+    QTest::mouseClick(form->Widget(), Qt::LeftButton, {}, QPoint(form->RichLabel1->Left() + 10, form->RichLabel1->Top() + 6));
+    test::Pump();
+    EXPECT_TRUE(form->dlg_st->Visible());
+    QTest::mouseClick(form->btok->Widget(), Qt::LeftButton);
+    EXPECT_FALSE(form->dlg_st->Visible());
+
+    QTest::mouseClick(form->bt_irprojogo->Widget(), Qt::LeftButton);
+    EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
+}
+
+}  // namespace
+}  // namespace tarvelon

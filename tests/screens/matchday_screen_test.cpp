@@ -1,0 +1,341 @@
+// The live matchday and the results screen on a seeded sample game: a whole day played through the
+// screens books exactly what the headless day books; the clock's labels and speed keys; the rows
+// and their events; the results listed and a report shown on a click; "Continuar >>" moving on.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <cstring>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <set>
+#include <tuple>
+#include <string>
+
+#include "controls/grad_button.h"
+#include "core/hooks.h"
+#include "core/records/match_records.h"
+#include "core/services/rule_services.h"
+#include "core/records/appearance_records.h"
+#include "core/matchday_rules/matchday_state.h"
+#include "core/records/game_state.h"
+#include "core/season/fixtures.h"
+#include "core/seasonloop/season_loop.h"
+#include "core/tables.h"
+#include "grid/dg_grid.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/timer.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/ranges.h"
+#include "screens/common/form_references.h"
+#include "screens/common/navigator.h"
+#include "screens/common/subjects.h"
+#include "screens/matchday/match_report_screen.h"
+#include "screens/matchday/matchday_screen.h"
+#include "screens/matchday/results_screen.h"
+#include "tests/platform/forms_test_support.h"
+#include "tests/screens/in_match_answerer.h"
+#include "tools/gallery/gallery_game.h"
+
+namespace tarvelon {
+namespace {
+
+template <typename T>
+void Mix(std::uint64_t& hash, const std::vector<T>& table)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(table.data());
+    for (std::size_t i = 0; i < table.size() * sizeof(T); ++i)
+        hash = (hash ^ bytes[i]) * 1099511628211ull;
+    hash = (hash ^ table.size()) * 1099511628211ull;
+}
+
+// Everything a day books: results, standings and careers, money, the archive and the calendar.
+std::uint64_t TablesFingerprint()
+{
+    std::uint64_t hash = 1469598103934665603ull;
+    Mix(hash, Clubs);
+    Mix(hash, Players);
+    Mix(hash, Coaches);
+    Mix(hash, Leagues);
+    Mix(hash, ClubFinances);
+    Mix(hash, Fixtures);
+    Mix(hash, MatchReports);
+    Mix(hash, ReportEvents);
+    Mix(hash, Appearances);
+    Mix(hash, SubAppearances);
+    Mix(hash, MailMessages);
+    Mix(hash, Transfers);
+    Mix(hash, std::vector<TGameState>{Game});
+    return hash;
+}
+
+class MatchdayScreenTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        savedFolder_ = std::filesystem::current_path();
+        folder_ = std::make_unique<QTemporaryDir>();
+    }
+    static void TearDownTestSuite()
+    {
+        std::filesystem::current_path(savedFolder_);
+        folder_.reset();
+    }
+    void TearDown() override
+    {
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            delete Screen->Forms(i);
+        test::Pump();
+    }
+
+    // The same seeded game every time: the sample database is written once and reused.
+    static void NewSeededGame(int daysPlayed = 2)
+    {
+        gallery::GalleryGameOptions options;
+        if (dataWritten_)
+            options.dataFolder = folder_->path().toStdString();
+        else
+            options.scratchFolder = folder_->path().toStdString();
+        options.seed = 11;
+        options.daysPlayed = daysPlayed;
+        std::string message;
+        ASSERT_TRUE(gallery::PrepareGalleryGame(options, message)) << message;
+        dataWritten_ = true;
+    }
+
+    static TForm46* Matchday() { return Form46.As<TForm46>(); }
+    static TForm67* Results() { return Form67.As<TForm67>(); }
+
+    // Opens today's matchday from the navigator, as the hub's play does, and waits for the results.
+    static TForm67* PlayTodayOnScreen()
+    {
+        OpenTodaysMatchday();
+        EXPECT_TRUE(test::PumpUntil([] { return Results() != nullptr; }, 120000));
+        return Results();
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> folder_;
+    static inline std::filesystem::path savedFolder_;
+    static inline bool dataWritten_ = false;
+    test::InMatchAnswerer answerer_;
+};
+
+TEST_F(MatchdayScreenTest, ADayPlayedOnScreenBooksWhatTheHeadlessDayBooks)
+{
+    NewSeededGame();
+    Game.InstantPlay = 1;
+    const int day = Game.DayIndex;
+    const CalendarExit headlessExit = PlayDayToNextScreen();
+    const std::uint64_t headless = TablesFingerprint();
+    ASSERT_GT(Game.DayIndex, day);
+
+    NewSeededGame();
+    Game.InstantPlay = 1;
+    ASSERT_EQ(Game.DayIndex, day);
+    TForm67* results = PlayTodayOnScreen();
+    ASSERT_NE(results, nullptr);
+    results->Timer1->SetEnabled(false);
+    EXPECT_GT(Matchday() == nullptr ? 1 : 0, 0) << "the matchday screen closes when the results open";
+    QTest::mouseClick(results->bt3->Widget(), Qt::LeftButton);
+    EXPECT_EQ(TablesFingerprint(), headless);
+    EXPECT_EQ(Game.DayIndex > day, true);
+    test::Pump();
+    EXPECT_EQ(LastOpenedScreen(), ScreenAfterCalendar(headlessExit));
+}
+
+TEST_F(MatchdayScreenTest, TheClockShowsMinutesHalfTimeAddedTimeAndTheEnd)
+{
+    NewSeededGame(1);
+    Game.InstantPlay = 0;
+    Game.HalfTimeScreen = 0;
+    OpenTodaysMatchday();
+    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+    TForm46* screen = Matchday();
+    screen->ralt1->SetEnabled(false);
+    EXPECT_FALSE(screen->Label1->Visible());
+    EXPECT_EQ(screen->labtempo->Caption(), "1º tempo");
+    ASSERT_GT(MatchCount, 0);
+    EXPECT_EQ(screen->rows[1].labt1->Caption(), " " + Clubs[Matches[1].club[0]].name.str());
+    EXPECT_EQ(screen->rows[1].labt1->Color(), Clubs[Matches[1].club[0]].BackColor);
+
+    screen->MatchdayTick();
+    EXPECT_TRUE(screen->Label1->Visible());
+    EXPECT_EQ(screen->Label1->Caption(), "1'");
+    EXPECT_TRUE(screen->ralt1->Enabled()) << "each tick but the last enables the clock again";
+    screen->ralt1->SetEnabled(false);
+    while (screen->MatchTick() < 46)
+        screen->MatchdayTick();
+    EXPECT_EQ(screen->Label1->Caption(), "23'");
+    EXPECT_EQ(screen->g1->Progress(), 23);
+    while (screen->MatchTick() < 92)
+        screen->MatchdayTick();
+    EXPECT_EQ(screen->Label1->Caption(), "Intervalo");
+    EXPECT_EQ(screen->labtempo->Caption(), "2º tempo");
+    EXPECT_EQ(screen->g1->Progress(), 0);
+    screen->MatchdayTick();
+    screen->MatchdayTick();
+    EXPECT_EQ(screen->Label1->Caption(), "1'");
+    while (screen->MatchTick() < 182)
+        screen->MatchdayTick();
+    EXPECT_EQ(screen->Label1->Caption(), "Acréscimos");
+    EXPECT_EQ(screen->g1->Progress(), 45);
+    // Every shown score is the match's score.
+    for (int m = 1; m <= MatchCount && m <= kMaxMatchdayRows; ++m) {
+        if (!screen->rows[m].labp1)
+            continue;
+        EXPECT_EQ(screen->rows[m].labp1->Caption(), std::to_string(Matches[m].goals[0])) << m;
+        EXPECT_EQ(screen->rows[m].labp2->Caption(), std::to_string(Matches[m].goals[1])) << m;
+    }
+    // Tick 190 books the day: the results follow, or the day's next shown league starts here.
+    const int shown = screen->DaysShown();
+    while (screen->MatchTick() != 0)
+        screen->MatchdayTick();
+    EXPECT_EQ(screen->Label1->Caption(), "Fim de Jogo");
+    test::Pump();
+    EXPECT_TRUE(Results() != nullptr || screen->DaysShown() == shown + 1);
+}
+
+TEST_F(MatchdayScreenTest, TheSpeedKeysSetTheHumanSpeedAndTheClock)
+{
+    NewSeededGame(1);
+    Game.InstantPlay = 0;
+    OpenTodaysMatchday();
+    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+    TForm46* screen = Matchday();
+    screen->ralt1->SetEnabled(false);
+    const std::pair<int, int> keys[] = {{Qt::Key_F1, 4000}, {Qt::Key_F2, 2500}, {Qt::Key_F3, 800},
+                                        {Qt::Key_F4, 600}, {Qt::Key_F5, 100}};
+    for (const auto& [key, interval] : keys) {
+        test::PressKey(screen->Widget(), key);
+        EXPECT_EQ(Game.TickIntervalHuman, interval);
+        EXPECT_EQ(screen->ralt1->Interval(), interval);
+    }
+    // Alt+F4 leaves the screen open.
+    test::PressKey(screen->Widget(), Qt::Key_F4, Qt::AltModifier);
+    test::Pump();
+    EXPECT_EQ(Matchday(), screen);
+}
+
+TEST_F(MatchdayScreenTest, TheResultsListTheDayAndAClickShowsAReport)
+{
+    NewSeededGame(1);
+    Game.InstantPlay = 1;
+    TForm67* results = PlayTodayOnScreen();
+    ASSERT_NE(results, nullptr);
+    results->Timer1->SetEnabled(false);
+    TDataGrid* grid = results->grid1;
+    ASSERT_GT(grid->RowCount(), 1);
+    int matches = 0;
+    const int reportColumn = grid->ColumnByName("colreport")->Index();
+    for (int r = 0; r < grid->RowCount(); ++r) {
+        const int report = std::stoi(grid->GetCellText(reportColumn, r));
+        if (report < 0)
+            continue;
+        ++matches;
+        const TMatchReport& match = MatchReports[report];
+        EXPECT_EQ(grid->GetCellText(grid->ColumnByName("colplacar")->Index(), r),
+                  std::to_string(match.goals[0]) + " x " + std::to_string(match.goals[1]));
+    }
+    EXPECT_GT(matches, 0);
+    // The first match is shown at once; a click on the last row in sight shows that one.
+    EXPECT_GE(results->ShownReport(), 0);
+    const int casa = grid->ColumnByName("colcasa")->Index();
+    int last = 0;
+    for (int r = 1; r < grid->RowCount() && grid->GetCellRect(casa, r).Bottom < grid->Height(); ++r)
+        if (grid->GetCellText(reportColumn, r) != "-1")
+            last = r;
+    ASSERT_GT(last, 1);
+    const TRect cell = grid->GetCellRect(casa, last);
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, QPoint(cell.Left + 5, cell.Top + 5));
+    test::Pump();
+    const int expected = std::stoi(grid->GetCellText(reportColumn, last));
+    EXPECT_EQ(grid->SelectedRow(), last);
+    EXPECT_EQ(results->ShownReport(), expected);
+    EXPECT_EQ(results->Label30->Caption(), Clubs[MatchReports[expected].club[0]].name.str());
+    // A double click opens the selected match's report.
+    bool reportOpened = false;
+    QTimer::singleShot(200, [&] {
+        for (int i = 0; i < Screen->FormCount(); ++i)
+            if (auto* report = dynamic_cast<TForm52*>(Screen->Forms(i))) {
+                reportOpened = MatchReportIndex == expected;
+                report->Close();
+            }
+    });
+    QTest::mouseDClick(grid->Widget(), Qt::LeftButton, {}, QPoint(cell.Left + 5, cell.Top + 5));
+    test::PumpUntil([&] { return reportOpened; }, 3000);
+    EXPECT_TRUE(reportOpened);
+    // Enter moves the calendar on once.
+    const int day = Game.DayIndex;
+    test::PressKey(results->Widget(), Qt::Key_Return);
+    EXPECT_GT(Game.DayIndex, day);
+    const int after = Game.DayIndex;
+    test::Pump();
+    EXPECT_EQ(Game.DayIndex, after);
+}
+
+}  // namespace
+}  // namespace tarvelon
+
+namespace tarvelon {
+namespace {
+
+// A dialog that takes its time inside a tick (as the penalty and injury dialogs do, pumping
+// messages) sees no other tick meanwhile, and the day is booked once: every match of the day is
+// archived once.
+TEST_F(MatchdayScreenTest, DialogsInsideATickRunNoOtherTickAndTheDayIsBookedOnce)
+{
+    NewSeededGame(1);
+    int asked = 0;
+    int nested = 0;
+    const auto slowDialog = [&] {
+        ++asked;
+        TForm46* screen = Matchday();
+        const int tick = screen ? screen->MatchTick() : -1;
+        test::Pump(15);
+        if (screen && Matchday() == screen && screen->MatchTick() != tick)
+            ++nested;
+    };
+    Hooks().penaltyDialog = [&](int, int, bool) {
+        slowDialog();
+        return PenaltyDialogAnswer{kPenaltyLeftToEngine, -1};
+    };
+    Hooks().injurySubstitutionDialog = [&](int, int, int) {
+        slowDialog();
+        return -1;
+    };
+    // Once today's line-ups are built, every club is taken as run by a coach: the engine asks
+    // about every penalty and injury of the day.
+    Game.InstantPlay = 0;
+    OpenTodaysMatchday();
+    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+    TForm46* screen = Matchday();
+    screen->ralt1->SetEnabled(false);
+    std::vector<std::uint8_t> wasHuman;
+    for (TClub& club : Clubs) {
+        wasHuman.push_back(club.IsHuman);
+        club.IsHuman = 1;
+    }
+    const std::size_t before = MatchReports.size();
+    Game.InstantPlay = 1;
+    screen->ralt1->SetInterval(1);
+    screen->ralt1->SetEnabled(true);
+    ASSERT_TRUE(test::PumpUntil([] { return Results() != nullptr; }, 120000));
+    Results()->Timer1->SetEnabled(false);
+    for (std::size_t c = 0; c < Clubs.size(); ++c)
+        Clubs[c].IsHuman = wasHuman[c];
+    std::set<std::tuple<int, int, double>> seen;
+    for (std::size_t r = before; r < MatchReports.size(); ++r)
+        EXPECT_TRUE(seen.insert({MatchReports[r].club[0], MatchReports[r].club[1], MatchReports[r].date}).second)
+            << "a match archived twice";
+    EXPECT_GT(MatchReports.size(), before);
+    StartRules(RulesStart{11});
+    EXPECT_GT(asked, 0);
+    EXPECT_EQ(nested, 0);
+}
+
+}  // namespace
+}  // namespace tarvelon
