@@ -6,6 +6,8 @@
 
 #include "platform/forms/forms_types.h"
 #include "platform/graphics/canvas.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_draw_gdi.h"
 
 namespace tarvelon {
@@ -14,11 +16,9 @@ class TObject;
 
 // The look of the box.
 enum TButtonType { btClassic, btDrusk, btFlat, btVelmar, btWinXP, btTheme };
-// Vertical place of the box.
-enum TTextLayout { tlTop, tlCenter, tlBottom };
-// Box on the left (caption right of it) or on the right.
-enum TLeftRight { taLeftJustify, taRightJustify };
-enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
+// The vertical place of the box is the platform's TTextLayout, the state its TCheckBoxState.
+// Box on the left (caption right of it, taLeftJustify) or on the right (taRightJustify).
+using TLeftRight = TAlignment;
 
 using TAnchorClick = std::function<void(TObject* sender, const std::string& anchor)>;
 

@@ -12,6 +12,8 @@
 #include "platform/forms/custom_control.h"
 #include "platform/forms/form.h"
 #include "platform/forms/keys.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_check_box.h"
 #include "richtext/html_controls_registration.h"
 #include "richtext/html_links.h"
@@ -68,6 +70,22 @@ protected:
     int clicks = 0;
     std::vector<int> radioClicks;
 };
+
+// A screen lays the rich-text boxes beside the platform's labels and check boxes: they share the
+// platform's state and layout types, so one source uses both.
+TEST_F(CheckRadioInputTest, RichTextAndPlatformBoxesShareTheirStateAndLayoutTypes)
+{
+    auto* plain = new TCheckBox(form);
+    plain->SetParent(form);
+    plain->SetBounds(10, 70, 160, 20);
+    auto* label = new TLabel(form);
+    label->SetParent(form);
+    label->SetLayout(tlCenter);
+    box->SetState(cbChecked);
+    plain->SetState(box->State());
+    EXPECT_EQ(plain->State(), cbChecked);
+    EXPECT_EQ(label->Layout(), tlCenter);
+}
 
 TEST_F(CheckRadioInputTest, TheFirstClickOnlyFocusesAndEachLaterClickTogglesWithOneClickEvent)
 {
