@@ -40,6 +40,7 @@
 #include "screens/matchday/penalty_dialogs.h"
 #include "screens/matchday/shootout_dialogs.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/screens/gallery_game_suite.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -62,18 +63,13 @@ void ClickRow(TListView* list, int row)
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
-class MatchDialogsTest : public ::testing::Test {
+class MatchDialogsTest : public test::GalleryGameSuite {
 protected:
     static void SetUpTestSuite()
     {
-        savedFolder_ = std::filesystem::current_path();
-        folder_ = std::make_unique<QTemporaryDir>();
-        gallery::GalleryGameOptions options;
-        options.scratchFolder = folder_->path().toStdString();
-        options.seed = 7;
-        options.daysPlayed = 1;
-        std::string message;
-        ASSERT_TRUE(gallery::PrepareGalleryGame(options, message)) << message;
+        PrepareGame(7, 1);
+        if (!ready_)
+            return;
         InstallMatchdayDialogs();
         // A match of the human club at kick-off: both line-ups built, their starters on the pitch.
         human_ = Game.CurrentHumanClub;
@@ -100,12 +96,9 @@ protected:
     {
         for (int i = Screen->FormCount() - 1; i >= 0; --i)
             delete Screen->Forms(i);
-        std::filesystem::current_path(savedFolder_);
-        folder_.reset();
+        GalleryGameSuite::TearDownTestSuite();
     }
 
-    static inline std::unique_ptr<QTemporaryDir> folder_;
-    static inline std::filesystem::path savedFolder_;
     static inline int match_ = 0;
     static inline int human_ = -1;
     static inline int other_ = -1;

@@ -22,37 +22,20 @@
 #include "screens/matchday/match_report_screen.h"
 #include "screens/matchday/report_pitch.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/screens/gallery_game_suite.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
 namespace {
 
-class MatchReportTest : public ::testing::Test {
+class MatchReportTest : public test::GalleryGameSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        savedFolder_ = std::filesystem::current_path();
-        folder_ = std::make_unique<QTemporaryDir>();
-        gallery::GalleryGameOptions options;
-        options.scratchFolder = folder_->path().toStdString();
-        options.seed = 9;
-        options.daysPlayed = 2;
-        std::string message;
-        ASSERT_TRUE(gallery::PrepareGalleryGame(options, message)) << message;
-    }
-    static void TearDownTestSuite()
-    {
-        std::filesystem::current_path(savedFolder_);
-        folder_.reset();
-    }
+    static void SetUpTestSuite() { PrepareGame(9, 2); }
     void TearDown() override
     {
         for (int i = Screen->FormCount() - 1; i >= 0; --i)
             delete Screen->Forms(i);
     }
-
-    static inline std::unique_ptr<QTemporaryDir> folder_;
-    static inline std::filesystem::path savedFolder_;
 };
 
 TEST_F(MatchReportTest, EachSideShowsItsElevenAndTheStatisticsOpenOnRequest)
