@@ -24,6 +24,7 @@ namespace tarvelon {
 
 namespace {
 
+constexpr int kNoImage = 0;  // a blank, so that every position letter stands in the same place
 constexpr int kStarImage = 1;
 constexpr int kStarCondition = 12;  // the star alone among the squad lists' condition icons
 
@@ -103,7 +104,7 @@ void TForm30::ShowOfferSquad(int offer)
     for (const JobOfferSquadRow& player : JobOfferSquad(club)) {
         TListItem* row = ljog->Items().Add();
         row->SetCaption(player.position);
-        row->SetImageIndex(player.star ? kStarImage : -1);
+        row->SetImageIndex(player.star ? kStarImage : kNoImage);
         row->SubItems().Add(player.name);
         row->SubItems().Add(std::to_string(player.strength));
         row->SubItems().Add(player.energy);

@@ -5,16 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
 
 #include "controls/grad_button.h"
 #include "core/club_rosters.h"
 #include "core/mail/inbox.h"
 #include "core/mail/mail.h"
 #include "core/mail/mail_texts.h"
-#include "core/newgame/new_game_setup.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
 #include "grid/dg_grid.h"
@@ -26,64 +22,13 @@
 #include "screens/club/inbox_screen.h"
 #include "screens/club/retirement_dialog.h"
 #include "screens/club/squad_dialogs.h"
-#include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
-#include "tests/screens/game_folder_fixture.h"
-#include "tests/screens/hub_driving.h"
+#include "tests/screens/club_dialogs_fixture.h"
 
 namespace tarvelon {
 namespace {
 
-class ClubAffairsScreensTest : public test::GameFolderScreensTest {
-protected:
-    void SetUp() override
-    {
-        GameFolderScreensTest::SetUp();
-        FillMailTexts();
-        NewGameChoices choices;
-        choices.countries = {29, 11};
-        choices.humanCoaches = {{"Ana", "c29_0.tcf"}};
-        const FirstScreen first = StartNewGame(choices);
-        ASSERT_EQ(first, FirstScreen::Hub);
-        Game.autosave = 0;
-        OpenFirstScreenOfNewGame(first);
-        ASSERT_TRUE(test::PumpUntil([] { return test::OpenHub() != nullptr; }));
-        test::Pump(20);
-        hub_ = test::OpenHub();
-        club_ = Game.CurrentHumanClub;
-    }
-
-    // Opens the dialog by its class name through the navigator, runs `act` on it once it is on
-    // screen (inside its modal loop) and returns when it has closed.
-    template <typename T>
-    bool Drive(const std::string& formClass, const std::function<void(T&)>& act)
-    {
-        bool acted = false;
-        std::function<void()> poll = [&] {
-            if (T* form = Open<T>(formClass)) {
-                acted = true;
-                act(*form);
-                return;
-            }
-            QTimer::singleShot(10, poll);
-        };
-        QTimer::singleShot(10, poll);
-        OpenScreen(formClass);
-        return test::PumpUntil([&] { return acted && !IsOpen(formClass); }, 5000);
-    }
-
-    static void ClickGraphic(TForm& form, TControl& control)
-    {
-        ClickAt(form.Widget(), QPoint(control.Left() + control.Width() / 2, control.Top() + control.Height() / 2));
-    }
-
-    static void ClickRow(TDataGrid& grid, int row) { ClickAt(grid.Widget(), QPoint(120, grid.RowTop(row) + 10)); }
-
-    int Squad(int slot) const { return PlayersOfClub(club_)[static_cast<std::size_t>(slot)]; }
-
-    TForm13* hub_ = nullptr;
-    int club_ = -1;
-};
+using ClubAffairsScreensTest = test::ClubDialogsTest;
 
 TEST_F(ClubAffairsScreensTest, AShirtNumberHeldByATeamMateIsTakenFromHim)
 {
