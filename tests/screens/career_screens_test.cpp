@@ -113,6 +113,16 @@ TEST_F(CareerScreensTest, RejectingTheOffersClearsThemAndNobodyMoves)
     ASSERT_TRUE(DriveOpenedBy<TForm30>("TForm30", [&](TForm30& offers) {
         test::PressKey(offers.Widget(), Qt::Key_F4, Qt::AltModifier);  // answered only by its buttons
         EXPECT_TRUE(offers.Visible());
+        bool standingsShown = false;
+        QTimer::singleShot(50, [&] {
+            if (TForm* standings = Open("TForm36")) {
+                standingsShown = standings->Modal();
+                standings->Close();
+            }
+        });
+        Click(offers.bt2);  // "Classificação": the standings, modal, and back to the offers
+        EXPECT_TRUE(standingsShown);
+        EXPECT_TRUE(offers.Visible());
         Click(offers.GradButton1);
     }, ShowJobOffersOnScreen));
     EXPECT_EQ(Coaches[coach].club, club_);
