@@ -1,13 +1,20 @@
 #include "screens/club/club_screens.h"
 
+#include "core/career/career_state.h"
 #include "core/hooks.h"
 #include "core/tables.h"
 #include "screens/club/about_box.h"
+#include "screens/club/coach_change_notice.h"
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/hub_screen.h"
+#include "screens/club/inbox_screen.h"
+#include "screens/club/job_offers_screen.h"
 #include "screens/club/list_colours_screen.h"
 #include "screens/club/options_screen.h"
+#include "screens/club/resignation_dialog.h"
+#include "screens/club/retirement_dialog.h"
 #include "screens/club/save_dialogs.h"
+#include "screens/club/squad_dialogs.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 
@@ -27,12 +34,30 @@ void RegisterClubScreens()
     });
     RegisterBuiltScreen<TForm40>("TForm40", "screens/club/save_dialogs.cpp");
     RegisterBuiltScreen<TForm41>("TForm41", "screens/club/save_dialogs.cpp");
+    RegisterBuiltScreen<TForm30>("TForm30", "screens/club/job_offers_screen.cpp",
+                                 [] { JobOffers = {SubjectOtherClub(), SubjectRivalClub(), -1, -1}; });
+    RegisterBuiltScreen<TForm65>("TForm65", "screens/club/resignation_dialog.cpp");
+    RegisterBuiltScreen<TForm57>("TForm57", "screens/club/coach_change_notice.cpp", [] {
+        const int club = SubjectOtherClub();
+        const int rival = SubjectRivalClub();
+        CoachChangeClub = club;
+        FiredCoach = club >= 0 ? Clubs[static_cast<std::size_t>(club)].coach : -1;
+        ReplacementCoach = rival >= 0 ? Clubs[static_cast<std::size_t>(rival)].coach : -1;
+        ReplacementCoachOldClub = rival;
+    });
+    RegisterBuiltScreen<TForm62>("TForm62", "screens/club/inbox_screen.cpp");
+    RegisterBuiltScreen<TForm48>("TForm48", "screens/club/retirement_dialog.cpp", [] { RetiringPlayer = SubjectPlayer(); });
+    RegisterBuiltScreen<TForm72>("TForm72", "screens/club/squad_dialogs.cpp", [] { DeadPlayer = SubjectPlayer(); });
+    RegisterBuiltScreen<TForm82>("TForm82", "screens/club/squad_dialogs.cpp", [] { ShirtNumberPlayer = SubjectPlayer(); });
+    RegisterBuiltScreen<TForm86>("TForm86", "screens/club/squad_dialogs.cpp");
 }
 
 void InstallClubScreenHooks()
 {
     Hooks().askSaveName = AskSaveNameOnScreen;
     Hooks().showCoachDismissal = ShowCoachDismissalOnScreen;
+    Hooks().showCoachChange = ShowCoachChangeOnScreen;
+    Hooks().showJobOffers = ShowJobOffersOnScreen;
 }
 
 }  // namespace tarvelon
