@@ -4,6 +4,7 @@
 #include "core/tables.h"
 #include "screens/club/about_box.h"
 #include "screens/club/dismissal_notice.h"
+#include "screens/club/friendly_screens.h"
 #include "screens/club/hub_screen.h"
 #include "screens/club/list_colours_screen.h"
 #include "screens/club/options_screen.h"
@@ -27,6 +28,10 @@ void RegisterClubScreens()
     });
     RegisterBuiltScreen<TForm40>("TForm40", "screens/club/save_dialogs.cpp");
     RegisterBuiltScreen<TForm41>("TForm41", "screens/club/save_dialogs.cpp");
+    RegisterBuiltScreen<TForm85>("TForm85", "screens/club/friendly_screens.cpp");
+    RegisterBuiltScreen<TForm81>("TForm81", "screens/club/friendly_screens.cpp");
+    RegisterBuiltScreen<TForm84>("TForm84", "screens/club/friendly_screens.cpp",
+                                 [] { PendingFriendly = {SubjectOtherClub(), 50000, false}; });
 }
 
 void InstallClubScreenHooks()

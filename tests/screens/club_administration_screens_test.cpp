@@ -1,0 +1,267 @@
+// The club's administration screens driven by real clicks and keys on the gallery's seeded game:
+// friendlies booked (fee paid under "Diversos", a human opponent free, a short purse refused) and
+// played on their day, the pre-season question, human coaches added and removed, and a national
+// squad called up that goes back to its clubs after the tournament.
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "controls/grad_button.h"
+#include "core/career/human_coaches.h"
+#include "core/club_rosters.h"
+#include "core/format/money_format.h"
+#include "core/progression/calendar_advance.h"
+#include "core/records/game_state.h"
+#include "core/season/calendar.h"
+#include "core/season/fixtures.h"
+#include "core/season/friendly_booking.h"
+#include "core/tables.h"
+#include "core/vocab/countries.h"
+#include "grid/dg_grid.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/win_control.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/list_view.h"
+#include "platform/stdctrls/lists.h"
+#include "platform/stdctrls/message_box.h"
+#include "screens/club/friendly_screens.h"
+#include "screens/common/game_flow.h"
+#include "screens/common/screen_registry.h"
+#include "tests/platform/forms_test_support.h"
+#include "tests/screens/gallery_game_suite.h"
+
+namespace tarvelon {
+namespace {
+
+class ClubAdministrationScreensTest : public test::GalleryGameSuite {
+protected:
+    static void SetUpTestSuite() { PrepareGame(5, 0); }
+    void SetUp() override
+    {
+        GalleryGameSuite::SetUp();
+        SetMessageBoxAnswerer([this](const TMessageBoxRequest& request) {
+            messages_.push_back(request.text);
+            return mrOk;
+        });
+    }
+    void TearDown() override
+    {
+        SetMessageBoxAnswerer({});
+        while (Screen->FormCount() > 0) {
+            Screen->Forms(Screen->FormCount() - 1)->Close();
+            test::Pump();
+        }
+    }
+
+    template <typename T>
+    static T* Show(const std::string& formClass)
+    {
+        auto* form = dynamic_cast<T*>(CreateScreen(formClass, Application));
+        if (form) {
+            form->Show();
+            test::Pump();
+        }
+        return form;
+    }
+
+    static void Click(TWinControl* control, QPoint at = QPoint(-1, -1))
+    {
+        ASSERT_NE(control, nullptr);
+        QWidget* widget = control->Widget();
+        const QPoint p = at.x() < 0 ? widget->rect().center() : at;
+        test::SendMouse(widget, QEvent::MouseButtonPress, p, Qt::LeftButton, Qt::LeftButton);
+        test::SendMouse(widget, QEvent::MouseButtonRelease, p, Qt::LeftButton, Qt::NoButton);
+        test::Pump();
+    }
+
+    static void ClickRow(TDataGrid* grid, int row) { Click(grid, QPoint(80, grid->RowTop(row) + 5)); }
+
+    // The arrow keys move a closed list to the entry wanted, as the player does it.
+    static void ChooseEntry(TComboBox* combo, int index)
+    {
+        while (combo->ItemIndex() < index) test::PressKey(combo->Widget(), Qt::Key_Down);
+        while (combo->ItemIndex() > index) test::PressKey(combo->Widget(), Qt::Key_Up);
+        test::Pump();
+    }
+
+    // Runs `act` on the top form once it is `formClass` (from inside its modal loop).
+    static void WhenOpen(const std::string& formClass, std::function<void(TForm*)> act)
+    {
+        auto poll = std::make_shared<std::function<void()>>();
+        *poll = [formClass, act, poll] {
+            TForm* top = Screen->FormCount() > 0 ? Screen->Forms(Screen->FormCount() - 1) : nullptr;
+            if (top && top->ClassName() == formClass && top->Visible()) {
+                act(top);
+                return;
+            }
+            QTimer::singleShot(10, *poll);
+        };
+        QTimer::singleShot(10, *poll);
+    }
+
+    static int HumanClub() { return Game.HumanClubs[0]; }
+
+    // A computer club of the human club's country and division `division`.
+    static int ComputerClub(int division, int other = -1)
+    {
+        for (int c = 0; c < Game.LeagueClubCount; ++c)
+            if (c != HumanClub() && c != other && !Clubs[c].IsHuman && Clubs[c].Country == Clubs[HumanClub()].Country &&
+                Clubs[c].Division == division)
+                return c;
+        return -1;
+    }
+
+    static int EntryOf(TForm81* form, int club)
+    {
+        for (int i = 0; i < form->ComboBox1->Items().Count(); ++i)
+            if (form->ComboBox1->Items()[i] == Clubs[club].name.str())
+                return i;
+        return -1;
+    }
+
+    std::vector<std::string> messages_;
+};
+
+TEST_F(ClubAdministrationScreensTest, AFriendlyIsBookedPaidUnderSundriesAndPlayedOnItsDay)
+{
+    const int club = HumanClub();
+    const int opponent = ComputerClub(2);
+    ASSERT_GE(opponent, 0);
+    Game.CurrentHumanClub = club;
+    Clubs[club].cash = CurrencyFromUnits(1000000);
+    const int sundriesBefore = ClubFinances[club].miscellaneous;
+    auto* form = Show<TForm81>("TForm81");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(test::GrabbedPixel(form->Widget(), 4, 4), 0x306A30u);  // the green heading
+    EXPECT_EQ(form->Label6->Caption(), "(" + Clubs[club].name.str() + ")");
+    EXPECT_FALSE(form->ComboBox1->Enabled());
+    EXPECT_FALSE(form->bt1->Enabled());
+    const int datesBefore = form->combo1->Items().Count();
+    ASSERT_GT(datesBefore, 0);
+
+    ChooseEntry(form->combo1, 0);
+    const std::string date = form->combo1->Items()[0];
+    EXPECT_TRUE(form->ComboBox1->Enabled());
+    ChooseEntry(form->ComboBox1, EntryOf(form, opponent));
+    EXPECT_TRUE(form->bt1->Enabled());
+    ChooseEntry(form->combo3, 1);  // "Em casa"
+    std::string asked;
+    WhenOpen("TForm84", [&asked](TForm* confirmation) {
+        auto* dialog = static_cast<TForm84*>(confirmation);
+        asked = dialog->Label2->Caption();
+        EXPECT_TRUE(dialog->Label3->Visible());
+        Click(dialog->GradButton1);  // "Sim"
+    });
+    Click(form->bt1);
+    EXPECT_EQ(asked, "O clube " + Clubs[opponent].name.str() + " quer uma cota de " + FormatMoneyWords(100000));
+    EXPECT_EQ(form->Label4->Caption(), "amistoso marcado");
+    EXPECT_TRUE(form->Label4->Visible());
+    EXPECT_EQ(Clubs[club].cash, CurrencyFromUnits(900000));
+    EXPECT_EQ(ClubFinances[club].miscellaneous, sundriesBefore + 100000);
+    ASSERT_FALSE(Friendlies.empty());
+    const TFriendly booked = Friendlies.back();
+    EXPECT_EQ(booked.home, club);
+    EXPECT_EQ(booked.away, opponent);
+    EXPECT_EQ(DateToStr(booked.date), date);
+    EXPECT_EQ(form->combo1->Items().Count(), datesBefore - 1);  // the date is taken
+    EXPECT_FALSE(form->bt1->Enabled());
+    EXPECT_FALSE(form->ComboBox1->Enabled());
+    form->Close();
+    test::Pump();
+
+    // The calendar reaches the friendly's day and plays it.
+    for (int days = 0; days < 60 && TodayDate() <= booked.date; ++days)
+        PlayMatchdayFromHub();
+    bool played = false;
+    for (const TFixture& f : Fixtures)
+        if (f.kind == kKindFriendlies && f.home == club && f.away == opponent && f.date == booked.date)
+            played = f.played != 0;
+    EXPECT_TRUE(played);
+}
+
+TEST_F(ClubAdministrationScreensTest, AHumanOpponentPlaysForNothingAndAShortPurseIsRefused)
+{
+    const int club = HumanClub();
+    const int human = ComputerClub(1);
+    const int rich = ComputerClub(1, human);
+    ASSERT_GE(rich, 0);
+    Game.CurrentHumanClub = club;
+    Clubs[club].cash = 0;
+    Clubs[human].IsHuman = 1;
+    const std::size_t friendliesBefore = Friendlies.size();
+    auto* form = Show<TForm81>("TForm81");
+    ChooseEntry(form->combo1, 0);
+    ChooseEntry(form->ComboBox1, EntryOf(form, human));
+    bool shown = false;
+    WhenOpen("TForm84", [&shown](TForm* confirmation) {
+        auto* dialog = static_cast<TForm84*>(confirmation);
+        shown = true;
+        EXPECT_EQ(dialog->Label2->Caption(),
+                  "Este será um amistoso entre dois times humanos, clique em sim para que seja marcado.");
+        EXPECT_FALSE(dialog->Label3->Visible());
+        Click(dialog->GradButton1);
+    });
+    Click(form->bt1);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(form->Label4->Caption(), "amistoso marcado");
+    EXPECT_EQ(Friendlies.size(), friendliesBefore + 1);
+    EXPECT_EQ(Clubs[club].cash, 0);
+    Clubs[human].IsHuman = 0;
+
+    ChooseEntry(form->combo1, 0);
+    ChooseEntry(form->ComboBox1, EntryOf(form, rich));
+    Click(form->bt1);  // no confirmation: the money is short
+    EXPECT_EQ(form->Label4->Caption(), "dinheiro insuficiente para a cota de " + FormatMoneyWords(50000));
+    EXPECT_EQ(Friendlies.size(), friendliesBefore + 1);
+
+    Clubs[club].cash = CurrencyFromUnits(50000);  // exactly the fee: asked, and refused with "Não"
+    WhenOpen("TForm84", [](TForm* confirmation) { Click(static_cast<TForm84*>(confirmation)->GradButton2); });
+    Click(form->bt1);
+    EXPECT_EQ(form->Label4->Caption(), "amistoso rejeitado");
+    EXPECT_EQ(Clubs[club].cash, CurrencyFromUnits(50000));
+}
+
+TEST_F(ClubAdministrationScreensTest, PreseasonFriendliesAreAskedThenBookedBeforeTheFirstLeagueDay)
+{
+    int firstLeagueDay = 0;
+    for (int day = kCalendarDays; day >= 1; --day)
+        if (Calendar[day].dayKind == kKindNationalLeague || Calendar[day].dayKind == kKindStateChampionship)
+            firstLeagueDay = day;
+    ASSERT_GT(firstLeagueDay, 0);
+    std::vector<std::string> titles;
+    std::vector<std::string> lastDates;
+    WhenOpen("TForm85", [&](TForm* question) {
+        WhenOpen("TForm81", [&](TForm* booking) {
+            auto* form = static_cast<TForm81*>(booking);
+            titles.push_back(form->Label1->Caption());
+            for (int i = 0; i < form->combo1->Items().Count(); ++i)
+                lastDates.push_back(form->combo1->Items()[i]);
+            EXPECT_NE(form->Label7->Caption().find(" se inicia em "), std::string::npos);
+            test::PressKey(form->Widget(), Qt::Key_Escape);
+        });
+        Click(static_cast<TForm85*>(question)->GradButton1);  // "Sim"
+    });
+    OfferPreseasonFriendliesOnScreen();
+    ASSERT_EQ(titles.size(), 1u);
+    EXPECT_EQ(titles[0], "Marcar amistosos pré-temporada");
+    for (const std::string& date : lastDates) {
+        TDateTime when = 0;
+        ASSERT_TRUE(TryStrToDate(date, when));
+        EXPECT_LE(when, Calendar[firstLeagueDay].date);
+    }
+    EXPECT_FALSE(WantsPreseasonFriendlies);
+
+    WhenOpen("TForm85", [](TForm* question) { Click(static_cast<TForm85*>(question)->GradButton2); });
+    OfferPreseasonFriendliesOnScreen();  // "Não": no booking screen
+    test::Pump();
+    EXPECT_EQ(Screen->FormCount(), 0);
+}
+
+}  // namespace
+}  // namespace tarvelon
