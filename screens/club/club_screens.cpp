@@ -6,6 +6,7 @@
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/friendly_screens.h"
 #include "screens/club/hub_screen.h"
+#include "screens/club/human_coaches_screens.h"
 #include "screens/club/list_colours_screen.h"
 #include "screens/club/options_screen.h"
 #include "screens/club/save_dialogs.h"
@@ -28,6 +29,8 @@ void RegisterClubScreens()
     });
     RegisterBuiltScreen<TForm40>("TForm40", "screens/club/save_dialogs.cpp");
     RegisterBuiltScreen<TForm41>("TForm41", "screens/club/save_dialogs.cpp");
+    RegisterBuiltScreen<TForm50>("TForm50", "screens/club/human_coaches_screens.cpp");
+    RegisterBuiltScreen<TForm51>("TForm51", "screens/club/human_coaches_screens.cpp");
     RegisterBuiltScreen<TForm85>("TForm85", "screens/club/friendly_screens.cpp");
     RegisterBuiltScreen<TForm81>("TForm81", "screens/club/friendly_screens.cpp");
     RegisterBuiltScreen<TForm84>("TForm84", "screens/club/friendly_screens.cpp",
