@@ -2,7 +2,9 @@
 
 #include "core/hooks.h"
 #include "core/tables.h"
+#include "core/vocab/countries.h"
 #include "screens/club/about_box.h"
+#include "screens/club/call_up_screen.h"
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/friendly_screens.h"
 #include "screens/club/hub_screen.h"
@@ -31,6 +33,12 @@ void RegisterClubScreens()
     RegisterBuiltScreen<TForm41>("TForm41", "screens/club/save_dialogs.cpp");
     RegisterBuiltScreen<TForm50>("TForm50", "screens/club/human_coaches_screens.cpp");
     RegisterBuiltScreen<TForm51>("TForm51", "screens/club/human_coaches_screens.cpp");
+    RegisterBuiltScreen<TForm77>("TForm77", "screens/club/call_up_screen.cpp", [] {
+        CallUpNationEntry = NationalTeams.empty() ? -1 : NationalTeams.front().clubEntry;
+        for (const TNationalTeam& team : NationalTeams)
+            if (team.country == CountryBrazil)
+                CallUpNationEntry = team.clubEntry;
+    });
     RegisterBuiltScreen<TForm85>("TForm85", "screens/club/friendly_screens.cpp");
     RegisterBuiltScreen<TForm81>("TForm81", "screens/club/friendly_screens.cpp");
     RegisterBuiltScreen<TForm84>("TForm84", "screens/club/friendly_screens.cpp",
@@ -41,6 +49,7 @@ void InstallClubScreenHooks()
 {
     Hooks().askSaveName = AskSaveNameOnScreen;
     Hooks().showCoachDismissal = ShowCoachDismissalOnScreen;
+    Hooks().showNationalCallUp = ShowNationalCallUpOnScreen;
 }
 
 }  // namespace tarvelon
