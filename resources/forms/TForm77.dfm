@@ -177,6 +177,7 @@ object Form77: TForm77
     Options = [goHeader, goSelectFullRow, goDisableColumnMoving]
     RowSize = 18
     SelectionColor = clGreen
+    ShowHint = True
     OnSelectCell = gfindSelectCell
     object colimg: TDgImageColumn
       Position = 0

@@ -2,6 +2,7 @@
 #include "screens/club/call_up_screen.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "controls/grad_button.h"
@@ -21,6 +22,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
+#include "screens/club/hub_refresh.h"
 #include "screens/common/art/squad_icons.h"
 #include "screens/common/screen_registry.h"
 #include "screens/competitions/view_helpers.h"
@@ -68,10 +70,11 @@ int CalledUpEntry()
 
 int ItemOf(const TComboBox* combo, int fallback) { return combo && combo->ItemIndex() >= 0 ? combo->ItemIndex() : fallback; }
 
-std::string TraitPair(const TPlayer& p)
+// The two traits joined by "/", from one of the trait tables.
+std::string TraitPair(const TPlayer& p, const std::array<const char*, TraitCount>& names)
 {
-    auto abbreviation = [](int trait) { return trait >= 0 && trait < TraitCount ? TraitAbbreviations[trait] : ""; };
-    return std::string(abbreviation(p.Trait1)) + "/" + abbreviation(p.Trait2);
+    auto name = [&names](int trait) { return trait >= 0 && trait < TraitCount ? names[trait] : ""; };
+    return std::string(name(p.Trait1)) + "/" + name(p.Trait2);
 }
 
 }  // namespace
@@ -172,7 +175,9 @@ void TForm77::AddPlayerRow(TDataGrid& grid, int player, bool withClub)
     if (withClub) {
         const TClub* club = ClubOfPlayer(p);
         grid.SetCellTextByName("colclube", row, club ? club->name.str() : "");
-        grid.SetCellTextByName("colhabilidade", row, TraitPair(p));
+        grid.SetCellTextByName("colhabilidade", row, TraitPair(p, TraitAbbreviations));
+        if (TDgCustomColumn* traits = grid.ColumnByName("colhabilidade"))
+            grid.GetCell(traits->Index(), row)->SetHint(TraitPair(p, TraitNames));
     }
 }
 
@@ -242,6 +247,7 @@ void TForm77::bt2Click()
     if (!squad_.Complete() || !IsClubIndex(entry_))
         return;
     CommitNationalCallUp(entry_, squad_.Players());
+    RefreshOpenHub();
     Close();
 }
 

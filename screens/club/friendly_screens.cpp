@@ -13,8 +13,7 @@
 #include "platform/forms/application.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
-#include "screens/club/hub_screen.h"
-#include "screens/common/form_references.h"
+#include "screens/club/hub_refresh.h"
 #include "screens/common/screen_registry.h"
 
 namespace tarvelon {
@@ -28,12 +27,6 @@ constexpr int kAtHome = 1;  // combo3: "Fora", "Em casa"
 bool IsHumanRun(int club)
 {
     return club >= 0 && club < static_cast<int>(Clubs.size()) && Clubs[club].IsHuman != 0;
-}
-
-void RefreshHubCash()
-{
-    if (auto* hub = Form13.As<TForm13>())
-        hub->RefreshHub();
 }
 
 }  // namespace
@@ -143,7 +136,7 @@ void TForm81::bt1Click()
         return;
     }
     BookFriendly(club_, opponent, day, atHome, fee);
-    RefreshHubCash();
+    RefreshOpenHub();
     ShowResult("amistoso marcado");
     if (bt1) bt1->SetEnabled(false);
     if (ComboBox1) {

@@ -21,6 +21,8 @@
 #include "core/season/friendly_booking.h"
 #include "core/tables.h"
 #include "core/vocab/countries.h"
+#include "core/vocab/players.h"
+#include "richtext/html_label.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
@@ -32,11 +34,13 @@
 #include "platform/stdctrls/message_box.h"
 #include "screens/club/call_up_screen.h"
 #include "screens/club/friendly_screens.h"
+#include "screens/club/hub_screen.h"
 #include "screens/club/human_coaches_screens.h"
 #include "screens/common/game_flow.h"
 #include "screens/common/screen_registry.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/gallery_game_suite.h"
+#include "tests/tools/sim_checks.h"
 
 namespace tarvelon {
 namespace {
@@ -137,7 +141,12 @@ TEST_F(ClubAdministrationScreensTest, AFriendlyIsBookedPaidUnderSundriesAndPlaye
     ASSERT_GE(opponent, 0);
     Game.CurrentHumanClub = club;
     Clubs[club].cash = CurrencyFromUnits(1000000);
+    Game.autosave = 0;
+    auto* hub = Show<TForm13>("TForm13");  // the hub below shows the new cash
+    ASSERT_NE(hub, nullptr);
+    Game.CurrentHumanClub = club;
     const int sundriesBefore = ClubFinances[club].miscellaneous;
+    const simcheck::Ledger before = simcheck::TakeLedger();
     auto* form = Show<TForm81>("TForm81");
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(test::GrabbedPixel(form->Widget(), 4, 4), 0x306A30u);  // the green heading
@@ -166,6 +175,11 @@ TEST_F(ClubAdministrationScreensTest, AFriendlyIsBookedPaidUnderSundriesAndPlaye
     EXPECT_TRUE(form->Label4->Visible());
     EXPECT_EQ(Clubs[club].cash, CurrencyFromUnits(900000));
     EXPECT_EQ(ClubFinances[club].miscellaneous, sundriesBefore + 100000);
+    simcheck::ExpectLedgerBalanced(before, simcheck::TakeLedger(), {});
+    std::string money;
+    for (const std::string& line : hub->labmoney->HTMLText())
+        money += line;
+    EXPECT_NE(money.find(FormatMoneyWords64(900000)), std::string::npos) << money;
     ASSERT_FALSE(Friendlies.empty());
     const TFriendly booked = Friendlies.back();
     EXPECT_EQ(booked.home, club);
@@ -175,6 +189,7 @@ TEST_F(ClubAdministrationScreensTest, AFriendlyIsBookedPaidUnderSundriesAndPlaye
     EXPECT_FALSE(form->bt1->Enabled());
     EXPECT_FALSE(form->ComboBox1->Enabled());
     form->Close();
+    hub->Close();
     test::Pump();
 
     // The calendar reaches the friendly's day and plays it.
@@ -362,6 +377,10 @@ TEST_F(ClubAdministrationScreensTest, ANationalSquadIsCalledUpAndGoesBackToItsCl
         EXPECT_EQ(Players[player].Position, 0);
         EXPECT_LT(Players[player].Club, Game.LeagueClubCount + Game.ExtraClubCount);
     }
+    // The traits' names are the hint of their abbreviations.
+    const std::string traits = form->gfind->GetCell(form->gfind->ColumnByName("colhabilidade")->Index(), 0)->Hint();
+    const TPlayer& first = Players[std::stoi(form->gfind->GetCellTextByName("colid", 0))];
+    EXPECT_EQ(traits, std::string(TraitNames[first.Trait1]) + "/" + TraitNames[first.Trait2]);
     for (int row = 0; row < 3; ++row) {
         ClickRow(form->gfind, row);
         EXPECT_TRUE(form->GradButton1->Enabled());
