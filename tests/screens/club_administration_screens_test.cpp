@@ -244,42 +244,6 @@ TEST_F(ClubAdministrationScreensTest, AHumanOpponentPlaysForNothingAndAShortPurs
     EXPECT_EQ(Clubs[club].cash, CurrencyFromUnits(50000));
 }
 
-TEST_F(ClubAdministrationScreensTest, PreseasonFriendliesAreAskedThenBookedBeforeTheFirstLeagueDay)
-{
-    int firstLeagueDay = 0;
-    for (int day = kCalendarDays; day >= 1; --day)
-        if (Calendar[day].dayKind == kKindNationalLeague || Calendar[day].dayKind == kKindStateChampionship)
-            firstLeagueDay = day;
-    ASSERT_GT(firstLeagueDay, 0);
-    std::vector<std::string> titles;
-    std::vector<std::string> lastDates;
-    WhenOpen("TForm85", [&](TForm* question) {
-        WhenOpen("TForm81", [&](TForm* booking) {
-            auto* form = static_cast<TForm81*>(booking);
-            titles.push_back(form->Label1->Caption());
-            for (int i = 0; i < form->combo1->Items().Count(); ++i)
-                lastDates.push_back(form->combo1->Items()[i]);
-            EXPECT_NE(form->Label7->Caption().find(" se inicia em "), std::string::npos);
-            test::PressKey(form->Widget(), Qt::Key_Escape);
-        });
-        Click(static_cast<TForm85*>(question)->GradButton1);  // "Sim"
-    });
-    OfferPreseasonFriendliesOnScreen();
-    ASSERT_EQ(titles.size(), 1u);
-    EXPECT_EQ(titles[0], "Marcar amistosos pré-temporada");
-    for (const std::string& date : lastDates) {
-        TDateTime when = 0;
-        ASSERT_TRUE(TryStrToDate(date, when));
-        EXPECT_LE(when, Calendar[firstLeagueDay].date);
-    }
-    EXPECT_FALSE(WantsPreseasonFriendlies);
-
-    WhenOpen("TForm85", [](TForm* question) { Click(static_cast<TForm85*>(question)->GradButton2); });
-    OfferPreseasonFriendliesOnScreen();  // "Não": no booking screen
-    test::Pump();
-    EXPECT_EQ(Screen->FormCount(), 0);
-}
-
 TEST_F(ClubAdministrationScreensTest, HumanCoachesAreAddedAndRemovedDuringTheGame)
 {
     auto* form = Show<TForm50>("TForm50");
@@ -435,6 +399,75 @@ TEST_F(ClubAdministrationScreensTest, ANationalSquadIsCalledUpAndGoesBackToItsCl
     for (std::size_t i = 0; i < called.size(); ++i)
         EXPECT_EQ(Players[called[i]].Club, homes[i]);
     EXPECT_EQ(PlayersOfClub(entry), ownSquad);
+}
+
+// Last: it plays the season to its end.
+TEST_F(ClubAdministrationScreensTest, TheNewSeasonAsksForPreseasonFriendliesAndTheOneBookedIsPlayed)
+{
+    const int club = HumanClub();
+    for (int days = 0; days < 400 && PlayMatchdayFromHub() != CalendarExit::SeasonEnd; ++days) {
+    }
+    // The coach's results with the automatic line-ups may have cost him the job: he is back.
+    Game.HumanClubCount = 1;
+    Game.HumanClubs[0] = club;
+    Clubs[club].IsHuman = 1;
+    Clubs[club].cash = CurrencyFromUnits(1000000);
+    std::string title;
+    std::vector<TDateTime> offered;
+    int firstLeagueDay = 0;
+    WhenOpen("TForm85", [&](TForm* question) {
+        WhenOpen("TForm81", [&](TForm* booking) {
+            auto* form = static_cast<TForm81*>(booking);
+            title = form->Label1->Caption();
+            for (int day = kCalendarDays; day >= 1; --day)
+                if (Calendar[day].dayKind == kKindNationalLeague || Calendar[day].dayKind == kKindStateChampionship)
+                    firstLeagueDay = day;
+            EXPECT_NE(form->Label7->Caption().find(" se inicia em " + DateToStr(Calendar[firstLeagueDay].date)),
+                      std::string::npos);
+            for (int i = 0; i < form->combo1->Items().Count(); ++i) {
+                TDateTime when = 0;
+                EXPECT_TRUE(TryStrToDate(form->combo1->Items()[i], when));
+                offered.push_back(when);
+            }
+            if (offered.empty())
+                return booking->Close();
+            ChooseEntry(form->combo1, 0);
+            ChooseEntry(form->ComboBox1, EntryOf(form, ComputerClub(1)));
+            WhenOpen("TForm84", [](TForm* confirmation) { Click(static_cast<TForm84*>(confirmation)->GradButton1); });
+            Click(form->bt1);
+            EXPECT_EQ(form->Label4->Caption(), "amistoso marcado");
+            test::PressKey(form->Widget(), Qt::Key_Escape);
+        });
+        Click(static_cast<TForm85*>(question)->GradButton1);  // "Sim"
+    });
+    OfferPreseasonFriendlies = OfferPreseasonFriendliesOnScreen;
+    ContinueIntoNewSeason();
+    OfferPreseasonFriendlies = {};
+    test::Pump();
+    EXPECT_EQ(title, "Marcar amistosos pré-temporada");
+    ASSERT_FALSE(offered.empty());
+    for (TDateTime when : offered)
+        EXPECT_LE(when, Calendar[firstLeagueDay].date);
+    EXPECT_FALSE(WantsPreseasonFriendlies);
+    ASSERT_EQ(Friendlies.size(), 1u);
+    const TFriendly booked = Friendlies[0];
+    EXPECT_EQ(booked.away, club);
+    EXPECT_EQ(booked.date, offered[0]);
+
+    // The new season's calendar stops on the friendly's day and plays it.
+    for (int days = 0; days < 30 && TodayDate() <= booked.date; ++days)
+        PlayMatchdayFromHub();
+    EXPECT_EQ(Friendlies[0].done, 1);
+    bool played = false;
+    for (const TFixture& f : Fixtures)
+        if (f.kind == kKindFriendlies && f.away == club && f.date == booked.date)
+            played = f.played != 0;
+    EXPECT_TRUE(played);
+
+    WhenOpen("TForm85", [](TForm* question) { Click(static_cast<TForm85*>(question)->GradButton2); });
+    OfferPreseasonFriendliesOnScreen();  // "Não": no booking screen
+    test::Pump();
+    EXPECT_EQ(Screen->FormCount(), 0);
 }
 
 }  // namespace
