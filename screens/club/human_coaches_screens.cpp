@@ -75,10 +75,11 @@ void TForm50::bt1Click()
     TListItem* item = list1 ? list1->Selected() : nullptr;
     if (!item)
         return;
-    if (RemoveHumanCoach(CoachOfRow(item)) == RemoveCoachResult::StillHasClub) {
+    const RemoveCoachResult result = RemoveHumanCoach(CoachOfRow(item));
+    if (result == RemoveCoachResult::StillHasClub)
         MessageBox("Para remover um técnico antes é necessário demiti-lo do time.", "", MB_OK | MB_ICONINFORMATION);
+    if (result != RemoveCoachResult::Removed)
         return;
-    }
     list1->Items().Delete(item->Index());
     UpdateAddButton();
 }

@@ -231,8 +231,20 @@ TEST_F(ClubAdministrationScreensTest, AHumanOpponentPlaysForNothingAndAShortPurs
     EXPECT_EQ(Clubs[club].cash, 0);
     Clubs[human].IsHuman = 0;
 
+    // An opponent with a friendly of his own on that date is refused at once.
     ChooseEntry(form->combo1, 0);
+    TDateTime date = 0;
+    ASSERT_TRUE(TryStrToDate(form->combo1->Items()[0], date));
+    TFriendly busy;
+    busy.home = rich;
+    busy.away = human;
+    busy.date = date;
+    Friendlies.push_back(busy);
     ChooseEntry(form->ComboBox1, EntryOf(form, rich));
+    Click(form->bt1);
+    EXPECT_EQ(form->Label4->Caption(), Clubs[rich].name.str() + " já tem amistoso nesta data");
+    Friendlies.pop_back();
+
     Click(form->bt1);  // no confirmation: the money is short
     EXPECT_EQ(form->Label4->Caption(), "dinheiro insuficiente para a cota de " + FormatMoneyWords(50000));
     EXPECT_EQ(Friendlies.size(), friendliesBefore + 1);
