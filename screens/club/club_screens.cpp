@@ -3,10 +3,14 @@
 #include "core/career/career_state.h"
 #include "core/hooks.h"
 #include "core/tables.h"
+#include "core/vocab/countries.h"
 #include "screens/club/about_box.h"
+#include "screens/club/call_up_screen.h"
 #include "screens/club/coach_change_notice.h"
 #include "screens/club/dismissal_notice.h"
+#include "screens/club/friendly_screens.h"
 #include "screens/club/hub_screen.h"
+#include "screens/club/human_coaches_screens.h"
 #include "screens/club/inbox_screen.h"
 #include "screens/club/job_offers_screen.h"
 #include "screens/club/list_colours_screen.h"
@@ -50,6 +54,18 @@ void RegisterClubScreens()
     RegisterBuiltScreen<TForm72>("TForm72", "screens/club/squad_dialogs.cpp", [] { DeadPlayer = SubjectPlayer(); });
     RegisterBuiltScreen<TForm82>("TForm82", "screens/club/squad_dialogs.cpp", [] { ShirtNumberPlayer = SubjectPlayer(); });
     RegisterBuiltScreen<TForm86>("TForm86", "screens/club/squad_dialogs.cpp");
+    RegisterBuiltScreen<TForm50>("TForm50", "screens/club/human_coaches_screens.cpp");
+    RegisterBuiltScreen<TForm51>("TForm51", "screens/club/human_coaches_screens.cpp");
+    RegisterBuiltScreen<TForm77>("TForm77", "screens/club/call_up_screen.cpp", [] {
+        CallUpNationEntry = NationalTeams.empty() ? -1 : NationalTeams.front().clubEntry;
+        for (const TNationalTeam& team : NationalTeams)
+            if (team.country == CountryBrazil)
+                CallUpNationEntry = team.clubEntry;
+    });
+    RegisterBuiltScreen<TForm85>("TForm85", "screens/club/friendly_screens.cpp");
+    RegisterBuiltScreen<TForm81>("TForm81", "screens/club/friendly_screens.cpp");
+    RegisterBuiltScreen<TForm84>("TForm84", "screens/club/friendly_screens.cpp",
+                                 [] { PendingFriendly = {SubjectOtherClub(), 50000, false}; });
 }
 
 void InstallClubScreenHooks()
@@ -58,6 +74,7 @@ void InstallClubScreenHooks()
     Hooks().showCoachDismissal = ShowCoachDismissalOnScreen;
     Hooks().showCoachChange = ShowCoachChangeOnScreen;
     Hooks().showJobOffers = ShowJobOffersOnScreen;
+    Hooks().showNationalCallUp = ShowNationalCallUpOnScreen;
 }
 
 }  // namespace tarvelon

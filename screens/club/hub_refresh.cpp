@@ -11,6 +11,12 @@ namespace tarvelon {
 
 TForm13* OpenHubForm() { return Form13.As<TForm13>(); }
 
+void RefreshOpenHub()
+{
+    if (TForm13* hub = OpenHubForm())
+        hub->RefreshHub();
+}
+
 void RefreshHubRosterAt(int player)
 {
     TForm13* hub = OpenHubForm();
