@@ -16,6 +16,7 @@
 #include "screens/competitions/head_to_head_screen.h"
 #include "screens/competitions/player_career_screen.h"
 #include "screens/competitions/round_fixtures_screen.h"
+#include "screens/competitions/standings_screen.h"
 #include "screens/competitions/title_screen.h"
 #include "screens/competitions/top_scorers_screen.h"
 #include "screens/competitions/trophy_cabinet_screen.h"
@@ -50,6 +51,7 @@ void RegisterCompetitionScreens()
     RegisterBuiltScreen<TForm74>("TForm74", "screens/competitions/trophy_cabinet_screen.cpp",
                                  [] { TrophyCabinetClub = SubjectChampionClub(); });
     RegisterBuiltScreen<TForm63>("TForm63", "screens/competitions/round_fixtures_screen.cpp");
+    RegisterBuiltScreen<TForm36>("TForm36", "screens/competitions/standings_screen.cpp");
 }
 
 }  // namespace tarvelon
