@@ -5,6 +5,7 @@
 #include "screens/common/game_form.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
+#include "screens/competitions/competition_screens.h"
 #include "screens/competitions/title_screen.h"
 #include "screens/matchday/matchday_screens.h"
 #include "screens/screens_registration.h"
@@ -38,6 +39,7 @@ void InstallScreenLayer()
     // The screens that answer core's questions take their hooks.
     InstallClubScreenHooks();
     InstallMatchdayDialogs();
+    InstallCompetitionScreenHooks();
     if (!BackgroundBitmap)
         LoadBackgroundBitmap();
     // The title screen is the main form, created before any game is built, as the game starts.
