@@ -26,13 +26,14 @@ int QuickHumanClub()
 
 }  // namespace
 
-FirstScreen StartQuickNewGame()
+FirstScreen StartQuickNewGame(bool stateChampionships)
 {
     BeginNewGameSetup();
     ListNewGameClubFiles();
     NewGameChoices choices;
     choices.countries = OfferedLeagueCountries();
     choices.leagueFormat = kLeagueFormatDivisionsOf20;
+    choices.stateChampionships = stateChampionships;
     if (choices.countries.empty() || !SetUpNewGameBeforeCoaches(choices))
         return FirstScreen::None;
     const int club = QuickHumanClub();
@@ -57,7 +58,12 @@ CalendarExit ContinueFromResults()
 SeasonStartScreen ContinueIntoNewSeason()
 {
     BeginSeasonSummary();
-    const SeasonStartScreen next = StartNewSeason();
+    return StartSeasonFromSummary({});
+}
+
+SeasonStartScreen StartSeasonFromSummary(const std::function<void()>& offerPreseasonFriendlies)
+{
+    const SeasonStartScreen next = StartNewSeason(offerPreseasonFriendlies);
     BeginSeasonLoop(next == SeasonStartScreen::Matchday);
     return next;
 }

@@ -23,6 +23,7 @@ int BracketCompetition = 4;
 int MatchReportIndex = -1;
 int ReportMode = 1;
 int AuctionPriceMargin = 0;
+bool WantsPreseasonFriendlies = false;
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include "screens/competitions/head_to_head_screen.h"
 #include "screens/competitions/player_career_screen.h"
 #include "screens/competitions/round_fixtures_screen.h"
+#include "screens/competitions/season_summary_screen.h"
 #include "screens/competitions/standings_screen.h"
 #include "screens/competitions/state_champions_screen.h"
 #include "screens/competitions/title_screen.h"
@@ -55,6 +56,9 @@ void RegisterCompetitionScreens()
     RegisterBuiltScreen<TForm63>("TForm63", "screens/competitions/round_fixtures_screen.cpp");
     RegisterBuiltScreen<TForm36>("TForm36", "screens/competitions/standings_screen.cpp");
     RegisterBuiltScreen<TForm66>("TForm66", "screens/competitions/state_champions_screen.cpp");
+    RegisterBuiltScreen<TForm26>("TForm26", "screens/competitions/season_summary_screen.cpp");
+    // Its creation rolls the season over: a probe keeps the game aside.
+    MarkScreenReplacesGame("TForm26");
 }
 
 void InstallCompetitionScreenHooks() { Hooks().showStateChampions = ShowStateChampionsOnScreen; }
