@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/history/history_appenders.h"
+#include "core/records/matchday_globals.h"
 #include "core/history/season_lines.h"
 #include "core/prizes/prize_tables.h"
 #include "core/records/state_championship.h"
@@ -187,6 +188,26 @@ TEST(SeasonSummaryView, PrizeTextsAreThePrizesPaid)
     EXPECT_EQ(PrizeText(1500000), " ($1 milhão 500 mil)");
     EXPECT_EQ(CupFinalPrize(4, true).champion, 7000000);
     EXPECT_EQ(StateChampionshipPrizesText(), "Prêmios: Campeão: 1 milhão; Vice-campeão: 500 mil; Time do artilheiro: 500 mil.");
+}
+
+TEST(SeasonSummaryView, TheEuropeanCupsChampionWithHisCoachAndPrize)
+{
+    constexpr int kSpain = 65;
+    StartEmptyGame(3, kDivisionsOf20);
+    Game.firstContinentalPairOn = 1;
+    const int champion = AppendClub(kSpain, 1, 1);
+    const int coach = testbuild::AppendCoachOf(champion);
+    Clubs[champion].coach = coach;
+    Competitions = {TCompetition{}, {4, -1, kConfSouthAmerica}, {4, -1, kConfEurope}, {5, -1, -1}};
+    HistoryTablesChanged();
+    CurrentLeague = 2;  // the European edition is being played
+    AddCompetitionPlacing(4, champion, kSpain, -1, -1, -1, 1);
+    AddCoachHonour(4, champion, coach, -1, 1, kSpain);
+    const std::vector<SummaryRow> rows = SeasonChampionRows(3);
+    ASSERT_EQ(rows.size(), 4u);  // three headings and the European champion
+    EXPECT_EQ(rows[2].text, "Liga Campeões");
+    EXPECT_EQ(rows[3].club, champion);
+    EXPECT_EQ(rows[3].text, "Clube 0 - Téc.:Técnico 0 ($7 milhões)");
 }
 
 }  // namespace
