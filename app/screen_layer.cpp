@@ -7,6 +7,7 @@
 #include "screens/common/game_form.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
+#include "screens/competitions/competition_screens.h"
 #include "screens/competitions/title_screen.h"
 #include "screens/matchday/matchday_screens.h"
 #include "screens/screens_registration.h"
@@ -41,6 +42,7 @@ void InstallScreenLayer()
     InstallClubScreenHooks();
     InstallMatchdayDialogs();
     OfferPreseasonFriendlies = OfferPreseasonFriendliesOnScreen;
+    InstallCompetitionScreenHooks();
     if (!BackgroundBitmap)
         LoadBackgroundBitmap();
     // The title screen is the main form, created before any game is built, as the game starts.

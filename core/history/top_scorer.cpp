@@ -4,6 +4,7 @@
 #include "core/history/history_appenders.h"
 #include "core/records/history_records.h"
 #include "core/history/season_lines.h"
+#include "core/prizes/prize_tables.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
 #include "core/season/competitions.h"
@@ -53,12 +54,11 @@ void AwardTopScorer(int kind, int region, int division, int keyA, int keyB)
                 CompareTopScorerRows);
     const TTopScorerRow best = TopScorerList.front();
     AddTopScorer(competition, best.club, best.player, best.goals);
-    if (kind == kKindNationalLeague) {
-        PayPrize(best.club, 1500000);
+    // The state championships pay their top scorers' clubs with the finals.
+    if (kind == kKindNationalLeague || kind == kKindNationalCup)
+        PayPrize(best.club, TopScorerPrize(kind));
+    if (kind == kKindNationalLeague)
         Players[best.player].Star = 1;
-    } else if (kind == kKindNationalCup) {
-        PayPrize(best.club, 1000000);
-    }
 }
 
 }  // namespace tarvelon

@@ -9,6 +9,7 @@
 #include "core/records/matchday_globals.h"
 #include "core/matchday/result_effects.h"
 #include "core/matchday_rules/matchday_state.h"
+#include "core/prizes/prize_tables.h"
 #include "core/rollover/season_rollover.h"
 #include "core/season/calendar.h"
 #include "core/season/fixtures.h"
@@ -33,23 +34,6 @@ void AddPrize(int club, std::int64_t units)
     if (club < static_cast<int>(ClubFinances.size()))
         ClubFinances[club].prizes = static_cast<std::int32_t>(
             std::clamp<std::int64_t>(ClubFinances[club].prizes + units, INT32_MIN, INT32_MAX));
-}
-
-// Division prizes of the national league: champion and runner-up, whole units.
-struct DivisionPrize {
-    std::int64_t champion;
-    std::int64_t runnerUp;
-};
-
-DivisionPrize PrizeOfDivision(int division)
-{
-    switch (division) {
-    case 1: return {Game.LeagueFormat == kDivisionsOf20 ? 7000000 : 5000000, 3500000};
-    case 2: return {2500000, 2000000};
-    case 3: return {1500000, 1000000};
-    case 4: return {750000, 500000};
-    default: return {0, 0};
-    }
 }
 
 void CountChampionTitle(int champion, int division)
@@ -79,7 +63,7 @@ void CloseSeasonOfDivision(const TLeague& league, int division, const std::vecto
     }
     for (int place = 1; place <= static_cast<int>(ranked.size()); ++place)
         AddClubPlacing(ranked[place - 1], place, 1, division);
-    const DivisionPrize prize = PrizeOfDivision(division);
+    const PrizePair prize = DivisionPrize(division, Game.LeagueFormat == kDivisionsOf20);
     if (IsClub(At(ranked, 1))) {
         AddPrize(At(ranked, 1), prize.champion);
         CountChampionTitle(At(ranked, 1), division);
@@ -95,17 +79,6 @@ void CloseSeasonOfDivision(const TLeague& league, int division, const std::vecto
 }
 
 // The rows of the clubs (entries below 0 left out) in table order.
-std::vector<TStandingRow> SortedRows(const std::vector<int>& clubs, int kind)
-{
-    std::vector<TStandingRow> rows;
-    for (int club : clubs)
-        if (IsClub(club))
-            rows.push_back(StandingRowOf(club, kind));
-    if (!rows.empty())
-        SortRecords(rows.data(), 0, static_cast<int>(rows.size()) - 1, CompareStandingRows);
-    return rows;
-}
-
 std::vector<int> GroupClubs(const std::int32_t* members, int count)
 {
     return std::vector<int>(members, members + count);
@@ -205,6 +178,17 @@ void CloseStateGroup(int state, int group, const std::vector<int>& ranked, const
 
 }  // namespace
 
+std::vector<TStandingRow> RankedStandingRows(const std::vector<int>& clubs, int kind)
+{
+    std::vector<TStandingRow> rows;
+    for (int club : clubs)
+        if (IsClub(club))
+            rows.push_back(StandingRowOf(club, kind));
+    if (!rows.empty())
+        SortRecords(rows.data(), 0, static_cast<int>(rows.size()) - 1, CompareStandingRows);
+    return rows;
+}
+
 int CompareStandingRows(const TStandingRow& a, const TStandingRow& b)
 {
     if (int c = ThreeWay(a.points, b.points))
@@ -234,7 +218,7 @@ TStandingRow StandingRowOf(int club, int kind)
 
 std::vector<int> RankTable(const std::vector<int>& clubs, int kind)
 {
-    const std::vector<TStandingRow> rows = SortedRows(clubs, kind);
+    const std::vector<TStandingRow> rows = RankedStandingRows(clubs, kind);
     std::vector<int> ranked;
     for (int place = 1; place <= static_cast<int>(rows.size()); ++place) {
         Clubs[rows[place - 1].club].Place[kind] = place;
@@ -296,7 +280,7 @@ void CloseNationalCupGroups(int kind)
         std::vector<int> thirds;
         for (const auto& group : ranked)
             thirds.push_back(At(group, 3));
-        const std::vector<TStandingRow> rows = SortedRows(thirds, kind);
+        const std::vector<TStandingRow> rows = RankedStandingRows(thirds, kind);
         for (int i = 0; i < 2 && i < static_cast<int>(rows.size()); ++i) {
             QualifierSlots[6 + i] = rows[i].club;
             Clubs[rows[i].club].NationalTeamCupEntry = 1;

@@ -29,6 +29,10 @@ int CompareStandingRows(const TStandingRow& a, const TStandingRow& b);
 // The row of a club from its counters of competition kind `kind`.
 TStandingRow StandingRowOf(int club, int kind);
 
+// The rows of the clubs (entries that are no club are left out) by their kind-`kind` counters, best
+// first.
+std::vector<TStandingRow> RankedStandingRows(const std::vector<int>& clubs, int kind);
+
 // Ranks the clubs (entries below 0 are left out) by their kind-`kind` counters, writes each club's
 // place 1, 2, ... into its Place of that kind and returns the clubs in table order.
 std::vector<int> RankTable(const std::vector<int>& clubs, int kind);

@@ -3,6 +3,7 @@
 #include "core/records/cup_tie.h"
 #include "core/history/history_appenders.h"
 #include "core/history/top_scorer.h"
+#include "core/prizes/prize_tables.h"
 #include "core/progression/club_money.h"
 #include "core/season/competition_kind.h"
 #include "core/season/competitions.h"
@@ -58,20 +59,9 @@ void AddHonourPoints(int club, int kind, int points)
         Clubs[club].honourPoints[kind - 1] += points;
 }
 
-struct CupPrize {
-    long long champion;
-    long long runnerUp;
-};
-
-CupPrize CupFinalPrize(int kind, int champion)
+PrizePair FinalPrizeOf(int kind, int champion)
 {
-    const bool european = ConfederationOfCountry(Clubs[champion].Country) == kConfEurope;
-    switch (kind) {
-    case kKindNationalCup: return {4000000, 2000000};
-    case kKindFirstContinentalCup: return european ? CupPrize{7000000, 4000000} : CupPrize{5000000, 3000000};
-    case kKindSecondContinentalCup: return {3000000, 1500000};
-    default: return {0, 0};
-    }
+    return CupFinalPrize(kind, ConfederationOfCountry(Clubs[champion].Country) == kConfEurope);
 }
 
 int CupFinalRankingPoints(int kind)
@@ -84,7 +74,7 @@ int CupFinalRankingPoints(int kind)
     }
 }
 
-CupPrize CupFinalHonourPoints(int kind)
+PrizePair CupFinalHonourPoints(int kind)
 {
     switch (kind) {
     case kKindNationalCup: return {10, 7};
@@ -174,7 +164,7 @@ void AwardCupFinal(int champion, int finalFixture)
 
     AddTitleToCoach(CoachOf(champion), champion, kind);
 
-    const CupPrize prize = CupFinalPrize(kind, champion);
+    const PrizePair prize = FinalPrizeOf(kind, champion);
     const bool leagueClubsOnly = kind != kKindNationalCup;
     if (!leagueClubsOnly || IsLeagueClub(champion))
         PayClubPrize(champion, prize.champion);
@@ -183,7 +173,7 @@ void AwardCupFinal(int champion, int finalFixture)
 
     AddRankingPoints(CoachOf(champion), champion, CupFinalRankingPoints(kind));
 
-    const CupPrize honour = CupFinalHonourPoints(kind);
+    const PrizePair honour = CupFinalHonourPoints(kind);
     AddHonourPoints(champion, kind, static_cast<int>(honour.champion));
     AddHonourPoints(runnerUp, kind, static_cast<int>(honour.runnerUp));
 }
@@ -199,9 +189,9 @@ void FinishClubWorldCup()
     AddHonourPoints(podium.places[2], kKindClubWorldCup, 10);
     // Booked in the season's prizes as every other prize, so that the accounts show the money.
     if (IsLeagueClub(champion))
-        PayClubPrize(champion, 5000000);
+        PayClubPrize(champion, CupFinalPrize(kKindClubWorldCup, false).champion);
     if (IsLeagueClub(runnerUp))
-        PayClubPrize(runnerUp, 3000000);
+        PayClubPrize(runnerUp, CupFinalPrize(kKindClubWorldCup, false).runnerUp);
     const int coach = CoachOf(champion);
     if (IsCoach(coach))
         ++Coaches[coach].titles[kKindClubWorldCup - 1];

@@ -8,6 +8,7 @@
 #include "core/history/history_lookups.h"
 #include "core/records/history_records.h"
 #include "core/history/top_scorer.h"
+#include "core/prizes/prize_tables.h"
 #include "core/progression/club_money.h"
 #include "core/season/competition_kind.h"
 #include "core/season/competitions.h"
@@ -25,9 +26,6 @@ namespace {
 constexpr int kStateFinalTier = 1;
 constexpr int kFourthDivisionClubs = 20;
 constexpr int kScorerNameLength = 51;
-constexpr int kStateChampionPrize = 1000000;
-constexpr int kStateRunnerUpPrize = 500000;
-constexpr int kStateTopScorerPrize = 500000;
 
 bool InPlay(int state) { return StateChampionships[state].active; }
 
@@ -107,10 +105,10 @@ void DecideOneState(int state)
     StateChampionRows.push_back(row);
 
     RecordClubsAndCoach(champion, runnerUp);
-    PayClubPrize(champion, kStateChampionPrize);
-    PayClubPrize(runnerUp, kStateRunnerUpPrize);
+    PayClubPrize(champion, StateChampionshipPrize().champion);
+    PayClubPrize(runnerUp, StateChampionshipPrize().runnerUp);
     if (scorer >= 0)
-        PayClubPrize(Scorers[scorer].club, kStateTopScorerPrize);
+        PayClubPrize(Scorers[scorer].club, TopScorerPrize(kKindStateChampionship));
 }
 
 // The candidates of one pass: human clubs first, then points and goals for descending.

@@ -8,7 +8,7 @@
 #include "core/format/money_format.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
-#include "core/season/friendly_booking.h"
+#include "core/economy/friendly_booking.h"
 #include "core/tables.h"
 #include "platform/forms/application.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -194,6 +194,8 @@ void OfferPreseasonFriendliesOnScreen()
         question->ShowModal();
     if (WantsPreseasonFriendlies) {
         for (int slot = 0; slot < std::min(Game.HumanClubCount, 6); ++slot) {
+            if (Game.HumanClubs[slot] < 0)
+                continue;
             Game.CurrentHumanClub = Game.HumanClubs[slot];
             if (TGameForm* booking = CreateScreen("TForm81", Application))
                 booking->ShowModal();

@@ -1,7 +1,7 @@
 #pragma once
 // Friendlies of the human club: the pre-season question (TForm85), the booking screen (TForm81) and
 // the fee confirmation (TForm84). The dates, fees and the booking itself are core's
-// (core/season/friendly_booking.h).
+// (core/economy/friendly_booking.h).
 #include <string>
 #include <utility>
 #include <vector>

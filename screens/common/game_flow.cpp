@@ -28,13 +28,14 @@ int QuickHumanClub()
 
 }  // namespace
 
-FirstScreen StartQuickNewGame()
+FirstScreen StartQuickNewGame(bool stateChampionships)
 {
     BeginNewGameSetup();
     ListNewGameClubFiles();
     NewGameChoices choices;
     choices.countries = OfferedLeagueCountries();
     choices.leagueFormat = kLeagueFormatDivisionsOf20;
+    choices.stateChampionships = stateChampionships;
     if (choices.countries.empty() || !SetUpNewGameBeforeCoaches(choices))
         return FirstScreen::None;
     const int club = QuickHumanClub();
@@ -59,7 +60,12 @@ CalendarExit ContinueFromResults()
 SeasonStartScreen ContinueIntoNewSeason()
 {
     BeginSeasonSummary();
-    const SeasonStartScreen next = StartNewSeason(OfferPreseasonFriendlies);
+    return StartSeasonFromSummary(OfferPreseasonFriendlies);
+}
+
+SeasonStartScreen StartSeasonFromSummary(const std::function<void()>& offerPreseasonFriendlies)
+{
+    const SeasonStartScreen next = StartNewSeason(offerPreseasonFriendlies);
     BeginSeasonLoop(next == SeasonStartScreen::Matchday);
     return next;
 }

@@ -14,8 +14,8 @@ namespace tarvelon {
 
 // A new game (the navigator's OpenFirstScreenOfNewGame takes it on) of every league the database offers, with one human coach on the first club offered
 // to him in the Brazilian league (else in the first league); FirstScreen::None when the database
-// cannot start one.
-FirstScreen StartQuickNewGame();
+// cannot start one. With `stateChampionships` the Brazilian states play theirs.
+FirstScreen StartQuickNewGame(bool stateChampionships = false);
 
 // The hub's play: line-ups chosen automatically for the human sides, the day played, the results
 // booked and the calendar moved on.
@@ -30,6 +30,9 @@ extern std::function<void()> OfferPreseasonFriendlies;
 
 // The end-of-season summary: the rollover (when it opens) and its "Continuar >>".
 SeasonStartScreen ContinueIntoNewSeason();
+// The summary's "Continuar >>" alone, after the rollover: the new season started, the friendlies
+// offered through `offerPreseasonFriendlies`.
+SeasonStartScreen StartSeasonFromSummary(const std::function<void()>& offerPreseasonFriendlies);
 
 // What the screens opened after a new game or a load must know of the day's line-ups.
 void AfterGameStarted(FirstScreen first);

@@ -1,5 +1,6 @@
 #include "screens/competitions/competition_screens.h"
 
+#include "core/hooks.h"
 #include "screens/common/screen_registry.h"
 #include "screens/competitions/coach_setup_lists.h"
 #include "screens/competitions/coach_setup_radios.h"
@@ -16,6 +17,9 @@
 #include "screens/competitions/head_to_head_screen.h"
 #include "screens/competitions/player_career_screen.h"
 #include "screens/competitions/round_fixtures_screen.h"
+#include "screens/competitions/season_summary_screen.h"
+#include "screens/competitions/standings_screen.h"
+#include "screens/competitions/state_champions_screen.h"
 #include "screens/competitions/title_screen.h"
 #include "screens/competitions/top_scorers_screen.h"
 #include "screens/competitions/trophy_cabinet_screen.h"
@@ -50,6 +54,13 @@ void RegisterCompetitionScreens()
     RegisterBuiltScreen<TForm74>("TForm74", "screens/competitions/trophy_cabinet_screen.cpp",
                                  [] { TrophyCabinetClub = SubjectChampionClub(); });
     RegisterBuiltScreen<TForm63>("TForm63", "screens/competitions/round_fixtures_screen.cpp");
+    RegisterBuiltScreen<TForm36>("TForm36", "screens/competitions/standings_screen.cpp");
+    RegisterBuiltScreen<TForm66>("TForm66", "screens/competitions/state_champions_screen.cpp");
+    RegisterBuiltScreen<TForm26>("TForm26", "screens/competitions/season_summary_screen.cpp");
+    // Its creation rolls the season over: a probe keeps the game aside.
+    MarkScreenReplacesGame("TForm26");
 }
+
+void InstallCompetitionScreenHooks() { Hooks().showStateChampions = ShowStateChampionsOnScreen; }
 
 }  // namespace tarvelon

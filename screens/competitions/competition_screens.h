@@ -4,4 +4,7 @@ namespace tarvelon {
 
 void RegisterCompetitionScreens();
 
+// The screens that answer core's questions of this area take their hooks (the state champions).
+void InstallCompetitionScreenHooks();
+
 }  // namespace tarvelon

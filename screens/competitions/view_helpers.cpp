@@ -8,6 +8,7 @@
 #include "core/history/history_lookups.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
+#include "core/views/standings_view.h"
 #include "core/tables.h"
 #include "core/vocab/countries.h"
 #include "grid/dg_column_classes.h"
@@ -56,14 +57,7 @@ int FillLeagueChooser(TComboBoxEx& combo, TCustomImageList& flags, int country)
     return chosen;
 }
 
-std::vector<int> ActiveStates()
-{
-    std::vector<int> states;
-    for (int state = 0; state < kStateCount; ++state)
-        if (StateChampionships[state].active)
-            states.push_back(state);
-    return states;
-}
+std::vector<int> ActiveStates() { return ActiveStateChampionships(); }
 
 void FillStateChooser(TComboBoxEx& combo, TCustomImageList& flags, const std::vector<int>& states, bool demonyms)
 {

@@ -13,6 +13,7 @@
 #include "core/views/day_results.h"
 #include "core/views/match_event_view.h"
 #include "grid/dg_grid.h"
+#include "platform/forms/application.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/timer.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -20,6 +21,7 @@
 #include "screens/common/game_flow.h"
 #include "screens/common/grid_helpers.h"
 #include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
@@ -59,6 +61,7 @@ TForm67::TForm67(TComponent* owner)
     BindHandler("FormClose", [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); });
     BindHandler("FormKeyDown",
                 [this](TObject* sender, unsigned short& key, TShiftState shift) { FormKeyDown(sender, key, shift); });
+    BindHandler("bt2Click", [this](TObject* sender) { bt2Click(sender); });
     BindHandler("bt3Click", [this](TObject* sender) { bt3Click(sender); });
     ReadDescription();
     lcamp = FindChild<TLabel>("lcamp");
@@ -74,7 +77,10 @@ TForm67::TForm67(TComponent* owner)
     l_gols = FindChild<TRichLabel>("l_gols");
     card1 = FindChild<TRichLabel>("card1");
     card2 = FindChild<TRichLabel>("card2");
+    bt2 = FindChild<TGradButton>("bt2");
     bt3 = FindChild<TGradButton>("bt3");
+    // Friendlies, the national cup and the club world cup have no table to show.
+    bt2->SetVisible(Game.DayKind != 0 && Game.DayKind != 2 && Game.DayKind != 5);
     for (TRichLabel* label : {escalacao1, escalacao2, l_gols, card1, card2})
         if (label)
             label->SetTransparent(true);
@@ -210,6 +216,15 @@ void TForm67::Continue()
     const CalendarExit exit = ContinueFromResults();
     Close();
     OpenAfterCalendar(exit);
+}
+
+// The tables after the day: the standings, or the national-team tournament's table.
+void TForm67::bt2Click(TObject*)
+{
+    THourglass busy;
+    if (TGameForm* standings = CreateScreen(Game.DayKind < 7 ? "TForm36" : "TForm78", Application))
+        standings->ShowModal();
+    bt2->SetColorScheme(csNeoSilver);
 }
 
 void TForm67::bt3Click(TObject*) { Continue(); }

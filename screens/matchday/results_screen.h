@@ -33,6 +33,7 @@ public:
     TRichLabel* l_gols = nullptr;
     TRichLabel* card1 = nullptr;
     TRichLabel* card2 = nullptr;
+    TGradButton* bt2 = nullptr;
     TGradButton* bt3 = nullptr;
     TTimer* Timer1 = nullptr;  // instant play: continues by itself
 
@@ -49,6 +50,7 @@ public:
 private:
     void FormClose(TObject* sender, TCloseAction& action);
     void FormKeyDown(TObject* sender, unsigned short& key, TShiftState shift);
+    void bt2Click(TObject* sender);
     void bt3Click(TObject* sender);
     void ShowSelectedRow();
     std::string ReportTextOfRow(int row) const;

@@ -8,7 +8,7 @@
 #include "core/progression/calendar_advance.h"
 #include "core/season/calendar.h"
 #include "core/season/fixtures.h"
-#include "core/season/friendly_booking.h"
+#include "core/economy/friendly_booking.h"
 #include "core/tables.h"
 #include "core/views/call_up_search.h"
 #include "tests/core/test_world.h"

@@ -18,7 +18,7 @@
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 #include "core/season/fixtures.h"
-#include "core/season/friendly_booking.h"
+#include "core/economy/friendly_booking.h"
 #include "core/tables.h"
 #include "core/vocab/countries.h"
 #include "core/vocab/players.h"

@@ -148,21 +148,21 @@ TEST_F(GameFormTest, TheScreenSizeRuleScalesNarrowAndWideScreens)
 
 TEST_F(GameFormTest, ABuiltScreenTakesOverItsStubAndKeepsWhatItLeavesOpen)
 {
-    const TScreenEntry* stub = FindScreen("TForm36");
+    const TScreenEntry* stub = FindScreen("TForm35");
     ASSERT_NE(stub, nullptr);
     EXPECT_FALSE(stub->built);
     const std::string shows = stub->shows;
-    RegisterBuiltScreen<TTestForm>("TForm36", "screens/competitions/standings_screen.cpp");
-    const TScreenEntry* built = FindScreen("TForm36");
+    RegisterBuiltScreen<TTestForm>("TForm35", "screens/competitions/national_cup_bracket.cpp");
+    const TScreenEntry* built = FindScreen("TForm35");
     EXPECT_TRUE(built->built);
     EXPECT_EQ(built->shows, shows);
-    EXPECT_EQ(built->description, "TForm36");
+    EXPECT_EQ(built->description, "TForm35");
     EXPECT_EQ(built->area, TScreenArea::Competitions);
     EXPECT_TRUE(built->modal);
     EXPECT_TRUE(FindScreen("TForm13")->built);
     EXPECT_FALSE(FindScreen("TForm13")->modal);  // the built hub kept its stand-in's way: a main screen
     RegisterGameScreens();  // the stubs back for the other tests
-    EXPECT_FALSE(FindScreen("TForm36")->built);
+    EXPECT_FALSE(FindScreen("TForm35")->built);
     EXPECT_TRUE(FindScreen("TForm13")->built);  // the hub is built: it takes its place again
 }
 

@@ -39,39 +39,13 @@
 #include "screens/matchday/results_screen.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/in_match_answerer.h"
+#include "tests/screens/tables_fingerprint.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
 namespace {
 
-template <typename T>
-void Mix(std::uint64_t& hash, const std::vector<T>& table)
-{
-    const auto* bytes = reinterpret_cast<const unsigned char*>(table.data());
-    for (std::size_t i = 0; i < table.size() * sizeof(T); ++i)
-        hash = (hash ^ bytes[i]) * 1099511628211ull;
-    hash = (hash ^ table.size()) * 1099511628211ull;
-}
-
-// Everything a day books: results, standings and careers, money, the archive and the calendar.
-std::uint64_t TablesFingerprint()
-{
-    std::uint64_t hash = 1469598103934665603ull;
-    Mix(hash, Clubs);
-    Mix(hash, Players);
-    Mix(hash, Coaches);
-    Mix(hash, Leagues);
-    Mix(hash, ClubFinances);
-    Mix(hash, Fixtures);
-    Mix(hash, MatchReports);
-    Mix(hash, ReportEvents);
-    Mix(hash, Appearances);
-    Mix(hash, SubAppearances);
-    Mix(hash, MailMessages);
-    Mix(hash, Transfers);
-    Mix(hash, std::vector<TGameState>{Game});
-    return hash;
-}
+using test::TablesFingerprint;
 
 class MatchdayScreenTest : public ::testing::Test {
 protected:

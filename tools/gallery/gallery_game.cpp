@@ -79,7 +79,7 @@ bool PrepareGalleryGame(const GalleryGameOptions& options, std::string& message)
     StartGalleryProgram(options.seed);
     RegisterGameScreens();
     LoadBackgroundBitmap();
-    const FirstScreen first = StartQuickNewGame();
+    const FirstScreen first = StartQuickNewGame(options.stateChampionships);
     if (first == FirstScreen::None) {
         message = "no game can be started from this database";
         return false;

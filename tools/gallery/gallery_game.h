@@ -14,6 +14,7 @@ struct GalleryGameOptions {
     std::uint64_t seed = 1;
     int seasonsPlayed = 0;  // whole seasons played before the days below
     int daysPlayed = 4;
+    bool stateChampionships = false;  // the Brazilian states play their championships
 };
 
 // Called before the application object: the offscreen platform unless another one is asked for,

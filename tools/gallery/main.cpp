@@ -1,6 +1,7 @@
-// tarvelon-gallery OUTDIR [--data DIR] [--seed N] [--seasons K]: makes a seeded game from the sample
+// tarvelon-gallery OUTDIR [--data DIR] [--seed N] [--seasons K] [--states]: makes a seeded game from the sample
 // database (written first into a scratch folder when no DIR is given), plays K whole seasons first
-// when asked (so that the history views have a history to show), opens every registered screen with a
+// when asked (so that the history views have a history to show), with the Brazilian state
+// championships on --states, opens every registered screen with a
 // sensible subject and writes OUTDIR/<FormClass>.png, printing "<FormClass> built|stub <ms>" for
 // each (milliseconds to create, lay out and paint). Exits 1 when a screen fails, 2 on bad options.
 #include <QApplication>
@@ -20,6 +21,7 @@ struct GalleryArgs {
     std::filesystem::path dataFolder;
     std::uint64_t seed = 1;
     int seasons = 0;
+    bool states = false;
 };
 
 bool ParseArgs(int argc, char** argv, GalleryArgs& args)
@@ -37,6 +39,8 @@ bool ParseArgs(int argc, char** argv, GalleryArgs& args)
                 args.seasons = std::stoi(value);
             else
                 return false;
+        } else if (arg == "--states") {
+            args.states = true;
         } else if (args.outFolder.empty() && !arg.empty() && arg[0] != '-') {
             args.outFolder = std::filesystem::absolute(arg);
         } else {
@@ -60,7 +64,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     GalleryArgs args;
     if (!ParseArgs(argc, argv, args)) {
-        std::fprintf(stderr, "usage: tarvelon-gallery OUTDIR [--data DIR] [--seed N] [--seasons K]\n");
+        std::fprintf(stderr, "usage: tarvelon-gallery OUTDIR [--data DIR] [--seed N] [--seasons K] [--states]\n");
         return 2;
     }
     std::error_code failed;
@@ -71,6 +75,7 @@ int main(int argc, char** argv)
     options.scratchFolder = scratch.path().toStdString();
     options.seed = args.seed;
     options.seasonsPlayed = args.seasons;
+    options.stateChampionships = args.states;
     std::string message;
     if (!tarvelon::gallery::PrepareGalleryGame(options, message)) {
         std::fprintf(stderr, "tarvelon-gallery: %s\n", message.c_str());

@@ -12,6 +12,7 @@
 #include "screens/common/art/list_art.h"
 #include "screens/common/art/hub_art.h"
 #include "screens/common/art/pitch_art.h"
+#include "screens/common/art/summary_icon_art.h"
 #include "screens/common/art/title_art.h"
 #include "screens/common/art/trophy_art.h"
 
@@ -65,6 +66,9 @@ const NamedPicture kPictures[] = {
     {"i_cacv", DrawSecondYellowIcon},
     {"i_ct", DrawInjuryIcon},
     {"i_sub", DrawSubstitutionIcon},
+    {"ic_ouro", DrawGoldCupIcon},
+    {"ic_prata", DrawSilverCupIcon},
+    {"ic_chuteira", DrawGoldenBootIcon},
 };
 
 QImage WithEdge(QImage image)

@@ -1,4 +1,4 @@
-#include "core/season/friendly_booking.h"
+#include "core/economy/friendly_booking.h"
 
 #include <algorithm>
 
