@@ -7,6 +7,7 @@
 #include "screens/club/hub_screen.h"
 #include "screens/club/list_colours_screen.h"
 #include "screens/club/options_screen.h"
+#include "screens/club/player_search_screen.h"
 #include "screens/club/recent_transfers_screen.h"
 #include "screens/club/save_dialogs.h"
 #include "screens/common/screen_registry.h"
@@ -28,6 +29,7 @@ void RegisterClubScreens()
     });
     RegisterBuiltScreen<TForm40>("TForm40", "screens/club/save_dialogs.cpp");
     RegisterBuiltScreen<TForm41>("TForm41", "screens/club/save_dialogs.cpp");
+    RegisterBuiltScreen<TForm27>("TForm27", "screens/club/player_search_screen.cpp");
     RegisterBuiltScreen<TForm58>("TForm58", "screens/club/recent_transfers_screen.cpp");
 }
 
