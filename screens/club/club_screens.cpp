@@ -3,6 +3,7 @@
 #include "core/hooks.h"
 #include "core/tables.h"
 #include "screens/club/about_box.h"
+#include "screens/club/auction_screen.h"
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/hub_screen.h"
 #include "screens/club/list_colours_screen.h"
@@ -29,6 +30,10 @@ void RegisterClubScreens()
     });
     RegisterBuiltScreen<TForm40>("TForm40", "screens/club/save_dialogs.cpp");
     RegisterBuiltScreen<TForm41>("TForm41", "screens/club/save_dialogs.cpp");
+    RegisterBuiltScreen<TForm23>("TForm23", "screens/club/auction_screen.cpp", [] {
+        AuctionRound = 1;
+        AuctionPlayer = -1;
+    });
     RegisterBuiltScreen<TForm27>("TForm27", "screens/club/player_search_screen.cpp");
     RegisterBuiltScreen<TForm58>("TForm58", "screens/club/recent_transfers_screen.cpp");
 }
