@@ -50,6 +50,15 @@ void ShowClubCrest(TImage& image, int club)
     ShowCrest(image, club);
 }
 
+// A human club's squad or cash changed: the hub shows it again when it is open.
+void RefreshHubIfOpen()
+{
+    if (auto* hub = Form13.As<TForm13>())
+        hub->RefreshHub();
+}
+
+bool IsHumanClub(int club) { return club >= 0 && club < static_cast<int>(Clubs.size()) && Clubs[club].IsHuman; }
+
 // The contract renewal dialogs that an own player's auction leaves behind it.
 void CloseRenewalDialogs()
 {
@@ -185,6 +194,8 @@ void TForm23::ShowOutcome(const AuctionOutcome& outcome)
     }
     Label16->SetCaption("Vendido ao " + ClubName(outcome.buyer) + " por " + Money(outcome.price));
     ShowCrest(*escudo2, outcome.buyer);
+    if (IsHumanClub(outcome.buyer) || IsHumanClub(auction_.seller))
+        RefreshHubIfOpen();
 }
 
 void TForm23::ResetAuction()
@@ -198,8 +209,7 @@ void TForm23::EndAuctionSeries()
 {
     if (AuctionFromSaleScreen == 1) {
         AuctionFromSaleScreen = 0;
-        if (auto* hub = Form13.As<TForm13>())
-            hub->RefreshHub();
+        RefreshHubIfOpen();
         Close();
         CloseRenewalDialogs();
         return;
