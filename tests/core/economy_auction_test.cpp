@@ -255,6 +255,38 @@ TEST_F(AuctionTest, RaiseBandsIncludeTheirUpperBounds)
     }
 }
 
+TEST_F(AuctionTest, ManySeriesKeepSquadsWithinTheLimitAndBuyersSolvent)
+{
+    for (TClub& c : Clubs)
+        c.cash = CurrencyFromUnits(Random(40'000'000));
+    const std::size_t players = Players.size();
+    int sold = 0;
+    for (std::uint32_t seed = 1; seed <= 300; ++seed) {
+        RandSeed = testworld::MixedSeed(seed);
+        for (TClub& c : Clubs)  // today's availability, as the matchdays leave it
+            c.AvailablePlayers = 14 + Random(10);
+        AuctionRound = 1;
+        AuctionPlayer = -1;
+        AuctionState a;
+        if (!StartNextAuction(a))
+            continue;
+        const AuctionOutcome out = RunAuctionRound(a, 0);
+        if (!out.sold)
+            continue;
+        ++sold;
+        EXPECT_EQ(Players[a.player].Club, out.buyer);
+        EXPECT_GE(Clubs[out.buyer].cash, 0) << "seed " << seed;
+        EXPECT_LE(Clubs[out.buyer].squadSize, kFullSquad);
+        EXPECT_GT(out.price, 0);
+    }
+    EXPECT_GT(sold, 50);
+    EXPECT_EQ(Players.size(), players);
+    int squads = 0;
+    for (const TClub& c : Clubs)
+        squads += c.squadSize;
+    EXPECT_EQ(squads, static_cast<int>(players) - 1);
+}
+
 TEST_F(AuctionTest, TheSeriesCountsItsAuctionsDown)
 {
     AuctionRound = 2;
