@@ -143,8 +143,7 @@ bool HumanBidWins(const AuctionState& auction)
 bool PricedAboveMargin(const AuctionState& auction, int marginPercent)
 {
     const double margin = (marginPercent == 0 ? 12 : marginPercent) / 100.0;
-    return CurrencyToDouble(CurrencyFromUnits(auction.price)) >
-           CurrencyToDouble(Players[auction.player].Value) * (1.0 + margin);
+    return static_cast<double>(auction.price) > CurrencyToDouble(Players[auction.player].Value) * (1.0 + margin);
 }
 
 }  // namespace

@@ -110,7 +110,10 @@ void TForm23::StartNextAuction()
 {
     Notebook1->SetPageIndex(0);
     if (!tarvelon::StartNextAuction(auction_)) {
-        OpenHubFromAuction();
+        if (auction_.ownPlayer)
+            Close();  // the player is no longer there to sell: back to the screen that opened it
+        else
+            OpenHubFromAuction();
         return;
     }
     l1->SetCaption(ClubName(auction_.seller) + " está leiloando o jogador:");
@@ -249,6 +252,8 @@ void TForm23::FormClose()
 
 void OpenOwnPlayerAuction(int player, int startPrice)
 {
+    if (player < 1 || player >= static_cast<int>(Players.size()) || Players[player].Club < 0)
+        return;
     AuctionPlayer = player;
     AuctionStartPrice = startPrice;
     OwnPlayerAuction = 1;
