@@ -5,7 +5,7 @@
 // auction or ends the series (on the hub).
 #include <string>
 
-#include "core/economy/auction.h"
+#include "core/progression/auction.h"
 #include "screens/common/game_form.h"
 
 namespace tarvelon {

@@ -7,7 +7,7 @@
 
 #include "controls/grad_button.h"
 #include "core/club_rosters.h"
-#include "core/economy/auction.h"
+#include "core/progression/auction.h"
 #include "core/progression/calendar_advance.h"
 #include "core/tables.h"
 #include "platform/forms/timer.h"

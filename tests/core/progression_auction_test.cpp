@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "core/basics/random.h"
-#include "core/economy/auction.h"
+#include "core/progression/auction.h"
 #include "core/economy/squad_rules.h"
 #include "core/economy/transfers.h"
 #include "core/progression/calendar_advance.h"

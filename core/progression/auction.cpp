@@ -1,4 +1,4 @@
-#include "core/economy/auction.h"
+#include "core/progression/auction.h"
 
 #include <algorithm>
 #include <cstdlib>
