@@ -287,15 +287,5 @@ TEST_F(AuctionTest, ManySeriesKeepSquadsWithinTheLimitAndBuyersSolvent)
     EXPECT_EQ(squads, static_cast<int>(players) - 1);
 }
 
-TEST_F(AuctionTest, TheSeriesCountsItsAuctionsDown)
-{
-    AuctionRound = 2;
-    AuctionState a;
-    AuctionPlayer = 5;
-    EXPECT_FALSE(AuctionSeriesEnds(a));
-    EXPECT_EQ(AuctionPlayer, -1);
-    EXPECT_TRUE(AuctionSeriesEnds(a));
-}
-
 }  // namespace
 }  // namespace tarvelon
