@@ -5,6 +5,7 @@
 #include "core/tables.h"
 #include "core/vocab/countries.h"
 #include "screens/club/about_box.h"
+#include "screens/club/auction_screen.h"
 #include "screens/club/call_up_screen.h"
 #include "screens/club/coach_change_notice.h"
 #include "screens/club/dismissal_notice.h"
@@ -15,6 +16,8 @@
 #include "screens/club/job_offers_screen.h"
 #include "screens/club/list_colours_screen.h"
 #include "screens/club/options_screen.h"
+#include "screens/club/player_search_screen.h"
+#include "screens/club/recent_transfers_screen.h"
 #include "screens/club/resignation_dialog.h"
 #include "screens/club/retirement_dialog.h"
 #include "screens/club/save_dialogs.h"
@@ -66,6 +69,12 @@ void RegisterClubScreens()
     RegisterBuiltScreen<TForm81>("TForm81", "screens/club/friendly_screens.cpp");
     RegisterBuiltScreen<TForm84>("TForm84", "screens/club/friendly_screens.cpp",
                                  [] { PendingFriendly = {SubjectOtherClub(), 50000, false}; });
+    RegisterBuiltScreen<TForm23>("TForm23", "screens/club/auction_screen.cpp", [] {
+        AuctionRound = 1;
+        AuctionPlayer = -1;
+    });
+    RegisterBuiltScreen<TForm27>("TForm27", "screens/club/player_search_screen.cpp");
+    RegisterBuiltScreen<TForm58>("TForm58", "screens/club/recent_transfers_screen.cpp");
 }
 
 void InstallClubScreenHooks()

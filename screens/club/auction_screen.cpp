@@ -1,0 +1,265 @@
+// The player auction (TForm23).
+#include "screens/club/auction_screen.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+#include "controls/grad_button.h"
+#include "core/format/money_format.h"
+#include "core/progression/calendar_advance.h"
+#include "core/tables.h"
+#include "core/views/hub_views.h"
+#include "core/views/player_search.h"
+#include "core/vocab/countries.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/graphics/picture.h"
+#include "platform/forms/timer.h"
+#include "platform/stdctrls/containers.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "screens/club/hub_screen.h"
+#include "screens/common/art/art_kit.h"
+#include "screens/common/form_references.h"
+#include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
+#include "screens/competitions/view_helpers.h"
+
+namespace tarvelon {
+
+namespace {
+
+std::string Money(std::int64_t units) { return "$" + FormatMoneyWords64(units); }
+
+std::string ClubName(int club)
+{
+    return club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : "";
+}
+
+std::string CoachName(int club)
+{
+    const int coach = club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].coach : -1;
+    return coach >= 0 && coach < static_cast<int>(Coaches.size()) ? Coaches[coach].name.str() : "";
+}
+
+void ShowClubCrest(TImage& image, int club)
+{
+    image.Picture().Clear();
+    ShowCrest(image, club);
+}
+
+// A human club's squad or cash changed: the hub shows it again when it is open.
+void RefreshHubIfOpen()
+{
+    if (auto* hub = Form13.As<TForm13>())
+        hub->RefreshHub();
+}
+
+bool IsHumanClub(int club) { return club >= 0 && club < static_cast<int>(Clubs.size()) && Clubs[club].IsHuman; }
+
+// The contract renewal dialogs that an own player's auction leaves behind it.
+void CloseRenewalDialogs()
+{
+    for (int i = Screen->FormCount() - 1; i >= 0; --i) {
+        TForm* form = Screen->Forms(i);
+        if (form->ClassName() == "TForm24" || form->ClassName() == "TForm25")
+            form->Close();
+    }
+}
+
+}  // namespace
+
+TForm23::TForm23(TComponent* owner) : TGameForm(owner, "TForm23", {.swallowAltF4 = true})
+{
+    BindHandler("FormCreate", [this](TObject*) {
+        auction_.lastBuyer = -1;
+        StartNextAuction();
+    });
+    BindHandler("FormClose", [this](TObject*, TCloseAction&) { FormClose(); });
+    BindHandler("Edit1Change", [this](TObject*) { Edit1Change(); });
+    BindHandler("CHButton1Click", [this](TObject*) { Offer(); });
+    BindHandler("Timer1Timer", [this](TObject*) {
+        Timer1->SetEnabled(false);
+        EndAuctionSeries();
+    });
+    BindHandler("Timer2Timer", [this](TObject*) {
+        Timer2->SetEnabled(false);
+        ResetAuction();
+    });
+    ReadDescription();
+    for (auto [label, name] : {std::pair{&l1, "l1"}, {&jlnome, "jlnome"}, {&jlpos, "jlpos"}, {&jlforca, "jlforca"},
+                               {&Label6, "Label6"}, {&jlage, "jlage"}, {&jlsalario, "jlsalario"}, {&jlj, "jlj"},
+                               {&jlg, "jlg"}, {&jlca, "jlca"}, {&jlenergia, "jlenergia"}, {&jlpais, "jlpais"},
+                               {&jlstatus, "jlstatus"}, {&jlpasse, "jlpasse"}, {&Label15, "Label15"},
+                               {&Label18, "Label18"}, {&Label7, "Label7"}, {&Label17, "Label17"},
+                               {&Label16, "Label16"}})
+        *label = FindChild<TLabel>(name);
+    Image1 = FindChild<TImage>("Image1");
+    escudo = FindChild<TImage>("escudo");
+    escudo2 = FindChild<TImage>("escudo2");
+    Notebook1 = FindChild<TNotebook>("Notebook1");
+    Edit1 = FindChild<TEdit>("Edit1");
+    CHButton1 = FindChild<TGradButton>("CHButton1");
+    Timer1 = FindChild<TTimer>("Timer1");
+    Timer2 = FindChild<TTimer>("Timer2");
+}
+
+void TForm23::StartNextAuction()
+{
+    Notebook1->SetPageIndex(0);
+    if (!tarvelon::StartNextAuction(auction_)) {
+        if (auction_.ownPlayer)
+            Close();  // the player is no longer there to sell: back to the screen that opened it
+        else
+            OpenHubFromAuction();
+        return;
+    }
+    l1->SetCaption(ClubName(auction_.seller) + " está leiloando o jogador:");
+    ShowClubCrest(*escudo, auction_.seller);
+    FillCard();
+    jlpasse->SetCaption(Money(auction_.price));
+    if (OfferAuctionToHumanFrom(auction_, 0))
+        ShowTurn();
+    else
+        RunRound();
+}
+
+void TForm23::FillCard()
+{
+    const int player = auction_.player;
+    const TPlayer& p = Players[player];
+    jlnome->SetCaption(p.Name.str());
+    jlpos->SetCaption(RosterRowOf(player).position);
+    jlforca->SetCaption(std::to_string(p.Strength));
+    Label6->SetCaption("Principal característica: " + SearchRowOf(player).traitsHint);
+    jlage->SetCaption(std::to_string(p.Age));
+    jlsalario->SetCaption("$" + FormatMoney(static_cast<std::int32_t>(CurrencyUnits(p.wage))));
+    jlj->SetCaption("0");
+    jlg->SetCaption("0");
+    jlca->SetCaption(std::to_string(p.YellowCards[std::clamp(Game.DayKind, 0, kCompetitionKinds - 1)]));
+    jlenergia->SetCaption(std::to_string(p.Energy) + "%");
+    const bool known = p.nationality >= 0 && p.nationality < static_cast<int>(CountryNames.size());
+    jlpais->SetCaption(known ? CountryNames[p.nationality] : "");
+    Image1->Picture().Clear();
+    if (known)
+        Image1->Picture().SetGraphic(std::make_unique<TImageGraphic>(art::CountryFlagIcon(p.nationality), TImageFormat::Png));
+    const std::string status = AuctionStatusText(player);
+    jlstatus->SetCaption(status);
+    jlstatus->SetVisible(!status.empty());
+}
+
+void TForm23::ShowTurn()
+{
+    Edit1->SetText("");
+    Label15->SetCaption(CoachName(auction_.turnClub) + " (" + ClubName(auction_.turnClub) + ")" +
+                        " - Dinheiro em caixa: " + Money(CurrencyUnits(Clubs[auction_.turnClub].cash)));
+}
+
+void TForm23::Offer()
+{
+    if (Notebook1->PageIndex() != 0 || auction_.turnClub < 0)
+        return;
+    Label7->SetVisible(false);
+    Label17->SetVisible(false);
+    const BidResult result = PlaceHumanBid(auction_, Edit1->Text());
+    switch (result.answer) {
+    case BidAnswer::NotANumber: return;
+    case BidAnswer::AboveCash: Label7->SetVisible(true); return;
+    case BidAnswer::NegativeCash: Label17->SetVisible(true); break;
+    case BidAnswer::Placed: break;
+    }
+    Label18->SetCaption("");
+    if (result.roundDue)
+        RunRound();
+    else
+        ShowTurn();
+}
+
+void TForm23::RunRound()
+{
+    const AuctionOutcome outcome = RunAuctionRound(auction_, AuctionPriceMargin);
+    ShowOutcome(outcome);
+    if (AuctionSeriesEnds(auction_))
+        Timer1->SetEnabled(true);
+    else
+        Timer2->SetEnabled(true);
+}
+
+void TForm23::ShowOutcome(const AuctionOutcome& outcome)
+{
+    Notebook1->SetActivePage("resultado");
+    escudo2->Picture().Clear();
+    if (!outcome.sold) {
+        Label16->SetCaption("Não houve compradores");
+        return;
+    }
+    Label16->SetCaption("Vendido ao " + ClubName(outcome.buyer) + " por " + Money(outcome.price));
+    ShowCrest(*escudo2, outcome.buyer);
+    if (IsHumanClub(outcome.buyer) || IsHumanClub(auction_.seller))
+        RefreshHubIfOpen();
+}
+
+void TForm23::ResetAuction()
+{
+    Edit1->SetText("");
+    escudo2->Picture().Clear();
+    StartNextAuction();
+}
+
+void TForm23::EndAuctionSeries()
+{
+    if (AuctionFromSaleScreen == 1) {
+        AuctionFromSaleScreen = 0;
+        RefreshHubIfOpen();
+        Close();
+        CloseRenewalDialogs();
+        return;
+    }
+    OpenHubFromAuction();
+}
+
+void TForm23::OpenHubFromAuction()
+{
+    OpenScreen("TForm13");
+    Close();
+}
+
+void TForm23::Edit1Change()
+{
+    const std::string text = Edit1->Text();
+    if (text.empty()) {
+        Label18->SetCaption("");
+        return;
+    }
+    char* end = nullptr;
+    const long long thousands = std::strtoll(text.c_str(), &end, 10);
+    if (*end == '\0')
+        Label18->SetCaption(Money(thousands * 1000));
+}
+
+void TForm23::FormClose()
+{
+    Timer1->SetEnabled(false);
+    Timer2->SetEnabled(false);
+    AuctionPlayer = -1;
+    OwnPlayerAuction = 0;
+    AuctionStartPrice = 0;
+    auction_.humanBid = 0;
+    auction_.humanBidder = -1;
+}
+
+void OpenOwnPlayerAuction(int player, int startPrice)
+{
+    if (player < 1 || player >= static_cast<int>(Players.size()) || Players[player].Club < 0)
+        return;
+    AuctionPlayer = player;
+    AuctionStartPrice = startPrice;
+    OwnPlayerAuction = 1;
+    AuctionFromSaleScreen = 1;
+    if (TGameForm* form = CreateScreen("TForm23", Application))
+        form->ShowModal();
+}
+
+}  // namespace tarvelon

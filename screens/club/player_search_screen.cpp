@@ -1,0 +1,203 @@
+// The player search (TForm27).
+#include "screens/club/player_search_screen.h"
+
+#include "controls/grad_button.h"
+#include "core/tables.h"
+#include "core/views/player_search.h"
+#include "core/vocab/countries.h"
+#include "core/vocab/players.h"
+#include "grid/dg_column_classes.h"
+#include "grid/dg_grid.h"
+#include "platform/forms/application.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/image_list_component.h"
+#include "platform/stdctrls/lists.h"
+#include "screens/common/art/art_kit.h"
+#include "screens/common/art/list_art.h"
+#include "screens/common/art/squad_icons.h"
+#include "screens/common/navigator.h"
+#include "screens/common/subjects.h"
+#include "screens/competitions/view_helpers.h"
+
+namespace tarvelon {
+
+namespace {
+
+// The images of the star and for-sale columns: 0 none, 1 star, 2 listed, 3 not listed.
+constexpr int kStarConditionImage = 12;
+
+// The item chosen, or `any` when nothing is.
+int ChosenOr(const TComboBox& combo, int any) { return combo.ItemIndex() >= 0 ? combo.ItemIndex() : any; }
+
+void SetCellHint(TDataGrid& grid, const char* column, int row, const std::string& hint)
+{
+    if (TDgCustomColumn* c = grid.ColumnByName(column))
+        grid.GetCell(c->Index(), row)->SetHint(hint);
+}
+
+}  // namespace
+
+TForm27::TForm27(TComponent* owner) : TGameForm(owner, "TForm27", {.closeOnEscape = true})
+{
+    BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
+    BindHandler("button2Click", [this](TObject*) { Search(); });
+    BindHandler("bt3Click", [this](TObject*) { Close(); });
+    BindHandler("gfindHeaderClick", [this](TObject*, int col) { gfindHeaderClick(col); });
+    BindHandler("gfindDblClick", [this](TObject*, int, int row) { gfindDblClick(row); });
+    ReadDescription();
+    ckpais = FindChild<TCheckBox>("ckpais");
+    combopais = FindChild<TComboBoxEx>("combopais");
+    c1 = FindChild<TComboBox>("c1");
+    c2 = FindChild<TComboBox>("c2");
+    c3 = FindChild<TComboBox>("c3");
+    c4 = FindChild<TComboBox>("c4");
+    c5 = FindChild<TComboBox>("c5");
+    c6 = FindChild<TComboBox>("c6");
+    c7 = FindChild<TComboBoxEx>("c7");
+    Edit1 = FindChild<TEdit>("Edit1");
+    ckavenda = FindChild<TCheckBox>("ckavenda");
+    ckemp = FindChild<TCheckBox>("ckemp");
+    ckestrela = FindChild<TCheckBox>("ckestrela");
+    button2 = FindChild<TGradButton>("button2");
+    Label9 = FindChild<TLabel>("Label9");
+    gfind = FindChild<TDataGrid>("gfind");
+    flags = FindChild<TCustomImageList>("flags");
+    ImageList1 = FindChild<TCustomImageList>("ImageList1");
+}
+
+void TForm27::FormCreate()
+{
+    ColourRowsAlternately(*gfind, false);
+    FillMarkImages();
+    FillChoosers();
+    if (Game.playedCountry == kCustomChampionshipCountry) {
+        ckpais->SetVisible(false);
+        combopais->SetVisible(false);
+        ckestrela->SetLeft(ckpais->Left());
+        ckestrela->SetTop(ckpais->Top());
+    } else {
+        FillLeagueChooser(*combopais, *flags, 29);
+    }
+}
+
+void TForm27::FillChoosers()
+{
+    c2->SetItemIndex(kAnyPosition);
+    c1->SetItemIndex(0);
+    c3->SetItemIndex(kAnyAge);
+    c4->SetItemIndex(kAnyValue);
+    for (TComboBox* traits : {c5, c6}) {
+        traits->Items().Clear();
+        for (const char* name : TraitNames)
+            traits->Items().Add(name);
+        traits->Items().Add("Qualquer");
+        traits->SetItemIndex(kAnyTrait);
+    }
+    EnsureCountryFlags(*flags);
+    c7->SetImages(flags);
+    c7->Items().Clear();
+    for (int country = 0; country < kAnyNationality; ++country)
+        c7->AddItem(CountryNames[country], country);
+    c7->AddItem("Qualquer", -1);
+    c7->SetItemIndex(kAnyNationality);
+}
+
+void TForm27::FillMarkImages()
+{
+    ImageList1->Clear();
+    ImageList1->SetSize(16, 16);
+    TCustomImageList conditions(nullptr);
+    art::FillConditionImages(conditions);
+    QImage blank(16, 16, QImage::Format_ARGB32_Premultiplied);
+    blank.fill(Qt::transparent);
+    ImageList1->AddImage(blank);
+    ImageList1->AddImage(conditions.Image(kStarConditionImage).scaled(16, 16));
+    ImageList1->AddImage(art::Picture("tick1"));
+    ImageList1->AddImage(art::Picture("tick0"));
+    for (const char* column : {"colimg", "colavenda"})
+        if (auto* c = dynamic_cast<TDgImageColumn*>(gfind->ColumnByName(column)))
+            c->SetImages(ImageList1);
+    if (auto* c = dynamic_cast<TDgImageColumn*>(gfind->ColumnByName("colpais")))
+        c->SetImages(flags);
+}
+
+PlayerSearchFilters TForm27::Filters() const
+{
+    PlayerSearchFilters f;
+    f.clubCountry = SearchClubCountry(ckpais->Checked(), combopais->ItemIndex());
+    f.position = ChosenOr(*c2, kAnyPosition);
+    f.strengthBand = ChosenOr(*c1, kAnyStrength);
+    f.ageBand = ChosenOr(*c3, kAnyAge);
+    f.valueBand = ChosenOr(*c4, kAnyValue);
+    f.namePrefix = Edit1->Text();
+    f.trait1 = ChosenOr(*c5, kAnyTrait);
+    f.trait2 = ChosenOr(*c6, kAnyTrait);
+    f.nationality = ChosenOr(*c7, kAnyNationality);
+    f.forSaleOnly = ckavenda->Checked();
+    f.loanOnly = ckemp->Checked();
+    f.starOnly = ckestrela->Checked();
+    return f;
+}
+
+void TForm27::Search()
+{
+    THourglass hourglass;
+    Label9->SetCaption("Procurando ...");
+    gfind->ClearRows();
+    Application->ProcessMessages();
+    const std::vector<int> found = SearchPlayers(Filters());
+    gfind->BeginUpdate();
+    for (int player : found)
+        AddFoundRow(player);
+    gfind->EndUpdate();
+    Label9->SetCaption(SearchCountText(found.size()));
+}
+
+void TForm27::AddFoundRow(int player)
+{
+    const SearchRowView v = SearchRowOf(player);
+    const int row = gfind->AddRow();
+    auto set = [this, row](const char* column, const std::string& text) { gfind->SetCellTextByName(column, row, text); };
+    set("colpais", std::to_string(v.nationality));
+    SetCellHint(*gfind, "colpais", row,
+                v.nationality >= 0 && v.nationality < static_cast<int>(CountryNames.size()) ? CountryNames[v.nationality] : "");
+    set("colimg", std::to_string(v.starImage));
+    set("colnome", v.name);
+    set("colclube", v.club);
+    set("colposicao", v.position);
+    set("collado", v.side);
+    set("colforca", std::to_string(v.strength));
+    set("colidade", std::to_string(v.age));
+    set("colsalario", v.wage);
+    set("colpasse", v.value);
+    set("colhabilidade", v.traits);
+    SetCellHint(*gfind, "colhabilidade", row, v.traitsHint);
+    set("colavenda", std::to_string(v.forSaleImage));
+    set("colid", std::to_string(v.player));
+    set("colvalortmp", std::to_string(v.valueUnits));
+}
+
+// The "Passe" header sorts by the value itself, the other way round on each click.
+void TForm27::gfindHeaderClick(int col)
+{
+    TDgCustomColumn* passe = gfind->ColumnByName("colpasse");
+    if (!passe || passe->Index() != col)
+        return;
+    ascending_ = !ascending_;
+    gfind->SortColumn(gfind->ColumnByName("colvalortmp"), ascending_);
+}
+
+void TForm27::gfindDblClick(int row)
+{
+    if (gfind->RowCount() == 0 || row < 0)
+        return;
+    const int player = CellInt(*gfind, "colid", row, 0);
+    if (player < 1 || player >= static_cast<int>(Players.size()))
+        return;
+    MarketClub = Players[player].Club;
+    OpenScreen("TForm14");
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,148 @@
+// The player search (TForm27) on the gallery's seeded game: the filters set with the keyboard and
+// the mouse, a value equal to a band's bound found, the count line, the "Passe" header sorting by
+// the value both ways, alternating rows, and a double click opening the market on the player's
+// club.
+#include <QTest>
+
+#include "core/format/money_format.h"
+#include "core/tables.h"
+#include "core/views/player_search.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/lists.h"
+#include "controls/grad_button.h"
+#include "screens/club/player_search_screen.h"
+#include "screens/common/navigator.h"
+#include "screens/common/subjects.h"
+#include "tests/screens/views_test_support.h"
+
+namespace tarvelon {
+namespace {
+
+using viewstest::ViewsScreenTest;
+
+class PlayerSearchScreenTest : public ViewsScreenTest {
+protected:
+    void SetUp() override
+    {
+        ViewsScreenTest::SetUp();
+        player_ = SubjectPlayer();
+        saved_ = Players[player_];
+    }
+    void TearDown() override
+    {
+        ViewsScreenTest::TearDown();
+        Players[player_] = saved_;
+    }
+    // The rows' player indexes.
+    static std::vector<int> FoundPlayers(TForm27& form)
+    {
+        std::vector<int> found;
+        for (int row = 0; row < form.gfind->RowCount(); ++row)
+            found.push_back(std::atoi(form.gfind->GetCellTextByName("colid", row).c_str()));
+        return found;
+    }
+    static void ClickHeader(TDataGrid* grid, const char* column)
+    {
+        TDgCustomColumn* c = grid->ColumnByName(column);
+        Click(grid, QPoint(c->Left() + c->Width() / 2, 8));
+    }
+    int player_ = 0;
+    TPlayer saved_{};
+};
+
+TEST_F(PlayerSearchScreenTest, FindsAPlayerWorthExactlyABandsBoundByTheFiltersChosen)
+{
+    TPlayer& p = Players[player_];
+    p.Value = CurrencyFromUnits(500'000);
+    p.Name.set("Zequinha Bandeira");
+    auto* form = Open<TForm27>("TForm27");
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->ckpais->Checked());
+    EXPECT_EQ(form->c7->Items().Count(), 203);
+    EXPECT_EQ(form->c7->ItemIndex(), kAnyNationality);
+    EXPECT_EQ(form->c5->Items().Strings(kAnyTrait), "Qualquer");
+    EXPECT_EQ(form->c1->ItemIndex(), 0);
+
+    // The player's league, any strength, the band "101 mil => 500 mil", his name in small letters.
+    const int league = [&] {
+        for (int l = 0; l < static_cast<int>(Leagues.size()); ++l)
+            if (Leagues[l].country == Clubs[p.Club].Country)
+                return l;
+        return 0;
+    }();
+    form->combopais->SetItemIndex(league);
+    form->c1->SetFocus();
+    PressKey(form->c1, Qt::Key_End);  // "Qualquer"
+    form->c4->SetFocus();
+    PressKey(form->c4, Qt::Key_Home);
+    PressKey(form->c4, Qt::Key_Down);  // "101 mil => 500 mil"
+    EXPECT_EQ(form->c4->ItemIndex(), 1);
+    form->Edit1->SetFocus();
+    QTest::keyClicks(WidgetOf(form->Edit1), "zequinha b");
+    Click(form->button2);
+    EXPECT_EQ(FoundPlayers(*form), std::vector<int>{player_});
+    EXPECT_EQ(form->Label9->Caption(), "1 jogadores encontrados");
+    EXPECT_EQ(form->gfind->GetCellTextByName("colpasse", 0), FormatMoney(500000));
+    EXPECT_EQ(form->gfind->GetCellTextByName("colclube", 0), Clubs[p.Club].name.str());
+
+    // The next band starts at 500,000 too; the one after it does not hold him.
+    PressKey(form->c4, Qt::Key_Down);
+    Click(form->button2);
+    EXPECT_EQ(FoundPlayers(*form), std::vector<int>{player_});
+    PressKey(form->c4, Qt::Key_Down);
+    Click(form->button2);
+    EXPECT_TRUE(FoundPlayers(*form).empty());
+    EXPECT_EQ(form->Label9->Caption(), "Nenhum jogador encontrado");
+
+    // Listed for sale only: he is not.
+    form->c4->SetItemIndex(kAnyValue);
+    Click(form->ckavenda);
+    EXPECT_TRUE(form->ckavenda->Checked());
+    Click(form->button2);
+    EXPECT_TRUE(FoundPlayers(*form).empty());
+}
+
+TEST_F(PlayerSearchScreenTest, ThePasseHeaderSortsByValueAndADoubleClickOpensTheMarket)
+{
+    auto* form = Open<TForm27>("TForm27");
+    ASSERT_NE(form, nullptr);
+    form->c1->SetItemIndex(kAnyStrength);
+    Click(form->button2);
+    const std::vector<int> found = FoundPlayers(*form);
+    ASSERT_GT(found.size(), 20u);
+    EXPECT_EQ(found, SearchPlayers(form->Filters()));
+
+    const auto values = [&] {
+        std::vector<long long> v;
+        for (int row = 0; row < form->gfind->RowCount(); ++row)
+            v.push_back(std::atoll(form->gfind->GetCellTextByName("colvalortmp", row).c_str()));
+        return v;
+    };
+    ClickHeader(form->gfind, "colpasse");
+    auto once = values();
+    EXPECT_TRUE(std::is_sorted(once.begin(), once.end()));
+    ClickHeader(form->gfind, "colpasse");
+    auto twice = values();
+    EXPECT_TRUE(std::is_sorted(twice.rbegin(), twice.rend()));
+    EXPECT_GT(twice.front(), twice.back());
+
+    form->gfind->SetSelectedRow(-1);
+    form->Repaint();
+    test::Pump();
+    const int x = form->gfind->ColumnByName("colclube")->Left() + 60;
+    EXPECT_EQ(test::GrabbedPixel(WidgetOf(form->gfind), x, form->gfind->RowTop(0) + 3), 0xFFFFECu);
+    EXPECT_EQ(test::GrabbedPixel(WidgetOf(form->gfind), x, form->gfind->RowTop(1) + 3), 0xFFFFFFu);
+
+    const int player = std::atoi(form->gfind->GetCellTextByName("colid", 2).c_str());
+    const auto seen = CloseWhatOpens(Screen->FormCount());
+    DoubleClickRow(form->gfind, 2, x);
+    WaitForClosed(seen);
+    ASSERT_FALSE(seen->empty());
+    EXPECT_EQ(seen->front(), "TForm14");
+    EXPECT_EQ(MarketClub, Players[player].Club);
+}
+
+}  // namespace
+}  // namespace tarvelon
