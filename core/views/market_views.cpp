@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/basics/rounding.h"
 #include "core/draws/league_setup.h"
 #include "core/economy/table_access.h"
 #include "core/format/money_format.h"
@@ -134,8 +135,7 @@ std::string MarketCardHeader(int player)
     if (!IsPlayerIndex(player))
         return "";
     const TPlayer& p = Players[player];
-    return "<SHAD><FONT color=\"#FFFF00\" size=\"10\"><B>" + PositionLetter(p) + " - " + p.Name.str() +
-           "</B></FONT></SHAD><BR>";
+    return "<FONT color=\"#FFFF00\" size=\"10\"><B>" + PositionLetter(p) + " - " + p.Name.str() + "</B></FONT><BR>";
 }
 
 std::string MarketCardText(int player)
@@ -144,7 +144,7 @@ std::string MarketCardText(int player)
         return "";
     const TPlayer& p = Players[player];
     const int kind = TodayKind();
-    std::string text = MarketCardHeader(player) + "<SHAD>";
+    std::string text = MarketCardHeader(player);
     text += Indented("Força: " + std::to_string(p.Strength), "Idade: " + std::to_string(p.Age));
     text += Indented("Valor Passe: " + Money(p.Value), "Salário: " + Money(p.wage));
     text += "Jogos: " + std::to_string(p.careerGames) + "  Gols: " + std::to_string(p.careerGoals) +
@@ -153,7 +153,19 @@ std::string MarketCardText(int player)
     text += p.ListedForSale ? "Disponível para venda<BR>" : "Não disponível para venda<BR>";
     if (p.loanStatus == 2)
         text += "Emprestado até " + DateToStr(p.ContractEnd) + "<BR>";
-    return text + AvailabilityLine(p, kind) + "</SHAD>";
+    return text + AvailabilityLine(p, kind);
+}
+
+std::string WageDemandText(int player, int factor)
+{
+    if (!IsPlayerIndex(player))
+        return "";
+    const TPlayer& p = Players[player];
+    const std::int64_t wage = Round(static_cast<double>(p.wage) / kCurrencyScale) * factor;
+    return "Para jogar no seu clube " + p.Name.str() + " quer um aumento de salário de " + std::to_string(factor) +
+           " vezes, passando seu salário para $" +
+           FormatMoney(static_cast<std::int32_t>(std::clamp<std::int64_t>(wage, INT32_MIN, INT32_MAX))) +
+           ". Deseja aceitar?";
 }
 
 bool SellerCanSparePlayer(int player)

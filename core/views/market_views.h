@@ -27,6 +27,9 @@ int MarketStatusIcon(int player);
 std::string MarketCardHeader(int player);
 std::string MarketCardText(int player);
 
+// "Para jogar no seu clube ... quer um aumento de salário de f vezes, passando seu salário para $...".
+std::string WageDemandText(int player, int factor);
+
 // The card's own check of "Comprar": the seller can spare the player (11 available players, not his
 // only goalkeeper) on top of the purchase rules.
 bool SellerCanSparePlayer(int player);

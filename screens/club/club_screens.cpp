@@ -1,13 +1,16 @@
 #include "screens/club/club_screens.h"
 
+#include "core/economy/market_deals.h"
 #include "core/hooks.h"
 #include "core/tables.h"
 #include "screens/club/about_box.h"
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/hub_screen.h"
 #include "screens/club/list_colours_screen.h"
+#include "screens/club/market_dialogs.h"
 #include "screens/club/options_screen.h"
 #include "screens/club/save_dialogs.h"
+#include "screens/club/transfer_market_screen.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 
@@ -27,6 +30,10 @@ void RegisterClubScreens()
     });
     RegisterBuiltScreen<TForm40>("TForm40", "screens/club/save_dialogs.cpp");
     RegisterBuiltScreen<TForm41>("TForm41", "screens/club/save_dialogs.cpp");
+    RegisterBuiltScreen<TForm14>("TForm14", "screens/club/transfer_market_screen.cpp");
+    RegisterBuiltScreen<TForm60>("TForm60", "screens/club/market_dialogs.cpp", [] { StartSampleDeal(false); });
+    RegisterBuiltScreen<TForm61>("TForm61", "screens/club/market_dialogs.cpp", [] { StartSampleDeal(true); });
+    RegisterBuiltScreen<TForm49>("TForm49", "screens/club/market_dialogs.cpp", [] { StartSampleDeal(false); });
 }
 
 void InstallClubScreenHooks()

@@ -19,6 +19,7 @@ std::array<int, 2> HeadToHeadClubs = {-1, -1};
 int TrophyCabinetClub = -1;
 int SelectedRecord = -1;
 int TransferListMode = 1;
+int TransferListClub = -1;
 int BracketCompetition = 4;
 int MatchReportIndex = -1;
 int ReportMode = 1;

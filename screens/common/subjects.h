@@ -18,7 +18,8 @@ extern int FixtureListClub;              // the club whose fixture list is shown
 extern std::array<int, 2> HeadToHeadClubs;  // the two clubs compared (-1: all)
 extern int TrophyCabinetClub;            // the club whose trophies are shown
 extern int SelectedRecord;               // a player or coach (career, ranking page), -1 none
-extern int TransferListMode;             // recent transfers: 1 players, 2 coaches
+extern int TransferListMode;             // recent transfers: 1 players, 2 coaches, 3 one club's players
+extern int TransferListClub;             // the club of the recent transfers' mode 3
 extern int BracketCompetition;           // the continental bracket shown: competition kind 4 or 6
 extern int MatchReportIndex;             // the entry of MatchReports the match report shows
 extern int ReportMode;                   // the side shown in the match report: 1 home, 2 away
