@@ -9,6 +9,7 @@
 #include "screens/club/list_colours_screen.h"
 #include "screens/club/market_dialogs.h"
 #include "screens/club/options_screen.h"
+#include "screens/club/player_sale_screen.h"
 #include "screens/club/save_dialogs.h"
 #include "screens/club/transfer_market_screen.h"
 #include "screens/common/screen_registry.h"
@@ -34,6 +35,7 @@ void RegisterClubScreens()
     RegisterBuiltScreen<TForm60>("TForm60", "screens/club/market_dialogs.cpp", [] { StartSampleDeal(false); });
     RegisterBuiltScreen<TForm61>("TForm61", "screens/club/market_dialogs.cpp", [] { StartSampleDeal(true); });
     RegisterBuiltScreen<TForm49>("TForm49", "screens/club/market_dialogs.cpp", [] { StartSampleDeal(false); });
+    RegisterBuiltScreen<TForm44>("TForm44", "screens/club/player_sale_screen.cpp", [] { SelectedRecord = SubjectPlayer(); });
 }
 
 void InstallClubScreenHooks()
