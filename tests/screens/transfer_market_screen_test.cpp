@@ -385,5 +385,74 @@ TEST_F(TransferMarketTest, LoanWithinTheLimitOfTwo)
     EXPECT_EQ(market->Label27->GetDisplayText(), "Você pode ter no máximo 2 jogadores emprestados no seu time.");
 }
 
+// Market moves made through the screen, club after club: purchases, bids and loans keep the money
+// among the clubs, every squad's count, every wage bill's agreement with its players' wages, and
+// the human club's limits.
+TEST_F(TransferMarketTest, MovesThroughTheScreenKeepMoneySquadsWageBillsAndLimits)
+{
+    MakeRoom(8);
+    const auto wageGap = [](int club) {
+        std::int64_t sum = 0;
+        for (int p : PlayersOfClub(club))
+            sum += (Players[p].wage + 5000) / 10000;
+        return static_cast<std::int64_t>(ClubFinances[club].weeklyWageBill) - sum;
+    };
+    const auto totalCash = [] {
+        Currency total = 0;
+        for (const TClub& club : Clubs)
+            total += club.cash;
+        return total;
+    };
+    std::vector<std::int64_t> gaps;
+    for (int c = 0; c < static_cast<int>(Clubs.size()); ++c)
+        gaps.push_back(wageGap(c));
+    const Currency money = totalCash();
+    const int squadBefore = Clubs[human_].squadSize;
+    int moves = 0;
+    for (int k = 5; k < 9; ++k) {
+        const int seller = SellerAtOrBelowHuman(k);
+        if (seller < 0)
+            break;
+        const std::vector<int> squad = PlayersOfClub(seller);
+        ListPlayerForSale(squad[1], 300'000);
+        Players[squad[2]].loanStatus = 1;
+        auto* market = OpenMarket(seller);
+        SelectRow(*market, squad[1]);
+        Click(market->bt1);
+        SelectRow(*market, squad[2]);
+        Click(market->bt4);
+        SelectRow(*market, squad[3]);
+        if (!market->bt2->Enabled()) {  // the squad is full
+            EXPECT_EQ(Clubs[human_].squadSize, kSquadLimit);
+            EXPECT_FALSE(market->bt1->Enabled());
+            market->Close();
+            test::Pump();
+            continue;
+        }
+        WhenOpens<TForm60>([&](TForm60& bid) {
+            bid.Edit1->SetFocus();
+            QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(bid.Edit1->Widget(), std::to_string(CurrencyUnits(Players[squad[3]].Value) * 3 / 1000 + 1).c_str());
+            Click(bid.bt1);
+        });
+        Click(market->bt2);
+        test::PumpUntil([] { return OpenForm<TForm60>() == nullptr; });
+        market->Close();
+        test::Pump();
+        moves += (Players[squad[1]].Club == human_) + (Players[squad[2]].Club == human_) + (Players[squad[3]].Club == human_);
+        ASSERT_LE(Clubs[human_].squadSize, kSquadLimit);
+        ASSERT_LE(CountLoanedInPlayers(human_), kLoanedInLimit);
+        ASSERT_GE(Clubs[human_].cash, 0);
+    }
+    EXPECT_GE(moves, 7) << "purchases, two loans and bids went through up to the squad limit";
+    EXPECT_EQ(Clubs[human_].squadSize, squadBefore + moves);
+    EXPECT_EQ(CountLoanedInPlayers(human_), kLoanedInLimit);
+    EXPECT_EQ(totalCash(), money) << "money only changes hands";
+    for (int c = 0; c < Game.LeagueClubCount + Game.ExtraClubCount; ++c) {
+        EXPECT_EQ(Clubs[c].squadSize, static_cast<int>(PlayersOfClub(c).size())) << "club " << c;
+        EXPECT_EQ(wageGap(c), gaps[static_cast<std::size_t>(c)]) << "club " << c;
+    }
+}
+
 }  // namespace
 }  // namespace tarvelon
