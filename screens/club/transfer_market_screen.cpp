@@ -433,8 +433,10 @@ void TForm14::bt1Click()
         AfterClubChanged(player);
     } else if (outcome == PurchaseOutcome::WageDemand) {
         OpenOver("TForm61");
-        if (Players[player].Club == HumanClub())
+        if (Players[player].Club == HumanClub()) {
+            ListTeamPlayers();
             AfterClubChanged(player);
+        }
     } else {
         bt1->SetEnabled(false);
     }

@@ -170,6 +170,22 @@ TEST_F(TransferMarketTest, TreeListsTheLeaguesAndAClubClickShowsItsSquadInPositi
     EXPECT_NE(market->infojt->Caption().HTMLText().find(Players[std::stoi(market->joglist->GetCellTextByName("id", 0))]
                                                             .Name.str()),
               std::string::npos);
+
+    // Unselected rows alternate $00ECFFFF and white.
+    market->Repaint();
+    test::Pump();
+    QWidget* grid = WidgetOf(market->joglist);
+    EXPECT_EQ(test::GrabbedPixel(grid, 226, market->joglist->RowTop(2) + 2), 0xFFFFECu);
+    EXPECT_EQ(test::GrabbedPixel(grid, 226, market->joglist->RowTop(1) + 2), 0xFFFFFFu);
+
+    Click(market->Image13);  // the career table instead of the details
+    EXPECT_TRUE(market->Image4->Visible());
+    EXPECT_FALSE(market->Image13->Visible());
+    EXPECT_EQ(market->infojt->Caption().HTMLText().find("Força:"), std::string::npos);
+    Click(market->Image4);
+    EXPECT_NE(market->infojt->Caption().HTMLText().find("Força:"), std::string::npos);
+    PressKey(market, Qt::Key_Return);  // Enter closes the market
+    EXPECT_EQ(OpenForm<TForm14>(), nullptr);
 }
 
 TEST_F(TransferMarketTest, ComprarFollowsTheAskingPriceAndTheCashAlsoWhenPressed)
@@ -327,6 +343,7 @@ TEST_F(TransferMarketTest, TopEuropeanPlayersWageDemandIsAcceptedWithEscapeAndTh
     EXPECT_EQ(Players[player].Club, human_);
     EXPECT_EQ((Players[player].wage + 5000) / 10000, wage * Deal.WageDemandFactor);
     EXPECT_EQ(hub->gridview1->RowCount(), hubRows + 1) << "the hub shows the new player";
+    EXPECT_EQ(RowOf(*market->joglist, player), -1) << "the market's squad is refilled";
 }
 
 TEST_F(TransferMarketTest, HumanSellerAnswersTheBidHimself)
