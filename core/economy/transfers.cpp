@@ -18,16 +18,6 @@ std::uint8_t& FullFeeSale = WaiveSaleShare;
 
 namespace {
 
-// Share of the fee that a human seller pays out, by days left on the player's contract.
-double SaleShareRate(std::int64_t daysLeft)
-{
-    if (daysLeft < 31) return 0.12;
-    if (daysLeft <= 60) return 0.15;
-    if (daysLeft <= 90) return 0.20;
-    if (daysLeft <= 180) return 0.22;
-    if (daysLeft <= 360) return 0.25;
-    return 0.30;
-}
 
 // The share withheld from a human seller; 0 when there is none.
 std::int64_t SellerShare(const TPlayer& p, int seller, std::int32_t fee)
@@ -36,7 +26,7 @@ std::int64_t SellerShare(const TPlayer& p, int seller, std::int32_t fee)
     if (WaiveSaleShare || !IsClubIndex(seller) || !Clubs[seller].IsHuman || p.ContractEnd < today)
         return 0;
     const std::int64_t daysLeft = Round(p.ContractEnd - today);
-    return Round(fee * SaleShareRate(daysLeft));
+    return Round(fee * (SaleSharePercent(daysLeft) / 100.0));
 }
 
 TClubFinance* FinanceOf(int club)
@@ -121,6 +111,16 @@ void DressingRoomReaction(int player, int buyer)
 }
 
 }  // namespace
+
+int SaleSharePercent(std::int64_t daysLeft)
+{
+    if (daysLeft < 31) return 12;
+    if (daysLeft <= 60) return 15;
+    if (daysLeft <= 90) return 20;
+    if (daysLeft <= 180) return 22;
+    if (daysLeft <= 360) return 25;
+    return 30;
+}
 
 void MoveWageBetweenBills(const TPlayer& p, int from, int to)
 {

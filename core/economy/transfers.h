@@ -24,6 +24,9 @@ inline constexpr std::array<int, 5> MaxPlayersPerPosition{3, 4, 4, 8, 5};
 // buyer index; a player without a club is signed with no seller to pay.
 void TransferPlayer(int player, int buyer, std::int32_t fee);
 
+// The share of the fee a human seller pays out, in percent, by days left on the player's contract.
+int SaleSharePercent(std::int64_t daysLeft);
+
 // Moves the player to the club on loan until `endDate`; no money moves.
 void LoanPlayer(int player, int club, TDateTime endDate);
 

@@ -1,6 +1,7 @@
 #include "screens/club/club_screens.h"
 
 #include "core/career/career_state.h"
+#include "core/economy/market_deals.h"
 #include "core/hooks.h"
 #include "core/tables.h"
 #include "core/vocab/countries.h"
@@ -15,13 +16,16 @@
 #include "screens/club/inbox_screen.h"
 #include "screens/club/job_offers_screen.h"
 #include "screens/club/list_colours_screen.h"
+#include "screens/club/market_dialogs.h"
 #include "screens/club/options_screen.h"
+#include "screens/club/player_sale_screen.h"
 #include "screens/club/player_search_screen.h"
 #include "screens/club/recent_transfers_screen.h"
 #include "screens/club/resignation_dialog.h"
 #include "screens/club/retirement_dialog.h"
 #include "screens/club/save_dialogs.h"
 #include "screens/club/squad_dialogs.h"
+#include "screens/club/transfer_market_screen.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 
@@ -75,6 +79,11 @@ void RegisterClubScreens()
     });
     RegisterBuiltScreen<TForm27>("TForm27", "screens/club/player_search_screen.cpp");
     RegisterBuiltScreen<TForm58>("TForm58", "screens/club/recent_transfers_screen.cpp");
+    RegisterBuiltScreen<TForm14>("TForm14", "screens/club/transfer_market_screen.cpp");
+    RegisterBuiltScreen<TForm60>("TForm60", "screens/club/market_dialogs.cpp", [] { StartSampleDeal(false); });
+    RegisterBuiltScreen<TForm61>("TForm61", "screens/club/market_dialogs.cpp", [] { StartSampleDeal(true); });
+    RegisterBuiltScreen<TForm49>("TForm49", "screens/club/market_dialogs.cpp", [] { StartSampleDeal(false); });
+    RegisterBuiltScreen<TForm44>("TForm44", "screens/club/player_sale_screen.cpp", [] { SelectedRecord = SubjectPlayer(); });
 }
 
 void InstallClubScreenHooks()

@@ -49,7 +49,15 @@ TEST_F(WalkTest, EveryRegisteredScreenOpensPaintsAndClosesWithoutAProblem)
 
 TEST_F(WalkTest, AStubShowsTheTiledBackgroundAndItsButtons)
 {
-    const TScreenProbe probe = ProbeScreen(*FindScreen("TForm14"));
+    // Any screen still a stub on the first background (the stubs are taken over one by one).
+    const TScreenEntry* stub = nullptr;
+    for (const TScreenEntry* entry : RegisteredScreens())
+        if (!entry->built && stub == nullptr && entry->formClass != "TForm2" && entry->formClass != "TForm12" &&
+            entry->formClass != "TForm21" && entry->formClass != "TForm75")
+            stub = entry;
+    if (stub == nullptr)
+        GTEST_SKIP() << "every screen is built";
+    const TScreenProbe probe = ProbeScreen(*stub);
     ASSERT_TRUE(probe.Ok());
     const QImage tile = BackgroundBitmap->Image();
     const int x = tile.width() + 3;

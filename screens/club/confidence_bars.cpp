@@ -1,0 +1,25 @@
+#include "screens/club/confidence_bars.h"
+
+#include <algorithm>
+
+#include "controls/progress_cyl.h"
+#include "platform/dfm/stored_form.h"
+
+namespace tarvelon {
+
+TProgressCyl* FindConfidenceBar(TStoredForm& form, const char* name) { return form.FindChild<TProgressCyl>(name); }
+
+void PrepareConfidenceBar(TProgressCyl& bar)
+{
+    bar.SetMin(0);
+    bar.SetMax(100);
+    bar.SetText("");
+}
+
+void ShowConfidence(TProgressCyl& bar, int figure, TColor fore)
+{
+    bar.SetForeColor(fore);
+    bar.SetPosition(std::clamp(figure, 0, 100));
+}
+
+}  // namespace tarvelon

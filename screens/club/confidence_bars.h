@@ -1,0 +1,19 @@
+#pragma once
+// The cylinder bars of the market's club header (board and supporters' confidence, 0..100). Kept
+// apart because the cylinder's bevel names and the rich-text label's cannot meet in one file.
+#include "platform/graphics/color.h"
+
+namespace tarvelon {
+
+class TProgressCyl;
+class TStoredForm;
+
+// The form's bar of that name (a missing one is a reported problem of the form).
+TProgressCyl* FindConfidenceBar(TStoredForm& form, const char* name);
+
+// 0..100 with no text of its own.
+void PrepareConfidenceBar(TProgressCyl& bar);
+// A negative figure shows as 0.
+void ShowConfidence(TProgressCyl& bar, int figure, TColor fore);
+
+}  // namespace tarvelon

@@ -1,0 +1,234 @@
+// The market's deal dialogs (TForm60, TForm61, TForm49).
+#include "screens/club/market_dialogs.h"
+
+#include <cstdlib>
+
+#include "controls/grad_button.h"
+#include "core/economy/market_deals.h"
+#include "core/economy/table_access.h"
+#include "core/format/images.h"
+#include "core/format/money_format.h"
+#include "core/records/game_state.h"
+#include "core/tables.h"
+#include "core/views/market_views.h"
+#include "platform/forms/keys.h"
+#include "platform/graphics/picture.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "richtext/html_label.h"
+#include "screens/club/hub_screen.h"
+#include "screens/common/form_references.h"
+#include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
+
+namespace tarvelon {
+
+namespace {
+
+constexpr TColor kUnaffordableColor = 255;
+
+void BindCommon(TGameForm& form)
+{
+    form.BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
+    form.BindHandler("FormPaint", [](TObject*) {});
+    form.BindHandler("FormShow", [](TObject*) {});
+}
+
+void StyleRichLabel(TRichLabel* label) { label->SetTransparent(true); }
+
+}  // namespace
+
+bool ParseWholeNumber(const std::string& text, long long& number)
+{
+    if (text.empty())
+        return false;
+    char* end = nullptr;
+    number = std::strtoll(text.c_str(), &end, 10);
+    return end != nullptr && *end == '\0';
+}
+
+void ShowModalOver(TComponent* owner, const std::string& formClass)
+{
+    if (TGameForm* form = CreateScreen(formClass, owner))
+        form->ShowModal();
+}
+
+void RefreshHubAfterDeal()
+{
+    if (auto* hub = Form13.As<TForm13>())
+        hub->RefreshHub();
+}
+
+void StartSampleDeal(bool wageDemand)
+{
+    MarketClub = SubjectOtherClub();
+    const auto& squad = PlayersOfClub(MarketClub);
+    StartBid(Deal, squad.empty() ? 0 : squad.front(), MarketClub);
+    Deal.WageDemandPending = wageDemand;
+    Deal.WageDemandFactor = wageDemand ? 3 : 1;
+}
+
+// ---- TForm60 ----
+
+TForm60::TForm60(TComponent* owner) : TGameForm(owner, "TForm60", {.closeOnEscape = true})
+{
+    BindCommon(*this);
+    BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
+    BindHandler("Edit1Change", [this](TObject*) { Edit1Change(); });
+    BindHandler("bt1Click", [this](TObject*) { bt1Click(); });
+    BindHandler("bt2Click", [this](TObject*) { Close(); });
+    ReadDescription();
+    Label1 = FindChild<TLabel>("Label1");
+    Label5 = FindChild<TLabel>("Label5");
+    Label6 = FindChild<TLabel>("Label6");
+    Edit1 = FindChild<TEdit>("Edit1");
+    bt1 = FindChild<TGradButton>("bt1");
+    bt2 = FindChild<TGradButton>("bt2");
+}
+
+void TForm60::FormCreate()
+{
+    Deal.DirectPurchase = false;
+    if (!IsPlayerIndex(Deal.DealPlayer))
+        return;
+    const TPlayer& p = Players[Deal.DealPlayer];
+    const std::int64_t value = CurrencyUnits(p.Value);
+    Label1->SetCaption(p.Name.str());
+    Label5->SetCaption("Valor do passe: " + FormatMoneyWords64(value));
+    Edit1->SetText(std::to_string(std::min<std::int64_t>(value / 1000, 999'999)));
+    // The unchanged field bids the exact value.
+    Deal.BidPrice = static_cast<std::int32_t>(value);
+    Edit1Change();
+    Deal.BidPrice = static_cast<std::int32_t>(value);
+}
+
+void TForm60::Edit1Change()
+{
+    if (Label6 == nullptr || bt1 == nullptr)
+        return;
+    long long number = 0;
+    if (!ParseWholeNumber(Edit1->Text(), number) || number < 1) {
+        if (Edit1->Text().empty())
+            Label6->SetCaption("");
+        bt1->SetEnabled(false);
+        return;
+    }
+    const std::int64_t price = number * 1000;
+    Label6->SetCaption(FormatMoneyWords64(price));
+    Deal.BidPrice = static_cast<std::int32_t>(price);
+    const bool affordable = CanOfferBid(Game.CurrentHumanClub, price);
+    bt1->SetEnabled(affordable);
+    Label6->Font().SetColor(affordable ? clBlack : kUnaffordableColor);
+}
+
+void TForm60::bt1Click()
+{
+    const int buyer = Game.CurrentHumanClub;
+    if (!CanOfferBid(buyer, Deal.BidPrice))
+        return;
+    Deal.DealMessage = "Sua proposta não foi aceita";
+    Deal.WageDemandPending = false;
+    Deal.WageDemandFactor = 1;
+    Deal.ReplacementPending = false;
+    Deal.ReplacementPosition = 0;
+    Deal.BidAccepted = false;
+    const bool humanSeller = IsClubIndex(Deal.seller) && Clubs[Deal.seller].IsHuman;
+    if (humanSeller) {
+        ShowModalOver(this, "TForm49");
+        if (!Deal.BidAccepted) {
+            Close();
+            return;
+        }
+    } else {
+        EvaluateBid(Deal, buyer);
+    }
+    Close();
+    if (!Deal.BidAccepted || !CompleteDeal(Deal, buyer))
+        ShowModalOver(Owner(), "TForm61");
+}
+
+// ---- TForm61 ----
+
+TForm61::TForm61(TComponent* owner) : TGameForm(owner, "TForm61", {.swallowAltF4 = true})
+{
+    BindCommon(*this);
+    BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
+    BindHandler("bt2Click", [this](TObject*) { bt2Click(); });
+    BindHandler("btconfClick", [this](TObject*) { Close(); });
+    BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {
+        if (key == VK_ESCAPE) {
+            key = 0;
+            bt2Click();
+        }
+    });
+    ReadDescription();
+    Label1 = FindChild<TRichLabel>("Label1");
+    bt2 = FindChild<TGradButton>("bt2");
+    btconf = FindChild<TGradButton>("btconf");
+}
+
+void TForm61::FormCreate()
+{
+    StyleRichLabel(Label1);
+    if (Deal.WageDemandPending) {
+        Label1->SetHTMLText(WageDemandText(Deal.DealPlayer, Deal.WageDemandFactor));
+        bt2->SetCaption("Aceitar");
+        btconf->SetCaption("Recusar");
+        btconf->Show();
+    } else {
+        Label1->SetHTMLText(Deal.DealMessage.empty() ? "Sua proposta não foi aceita" : Deal.DealMessage);
+        bt2->SetCaption("OK");
+        btconf->Hide();
+    }
+}
+
+void TForm61::bt2Click()
+{
+    if (Deal.WageDemandPending)
+        CompleteDeal(Deal, Game.CurrentHumanClub);
+    Close();
+}
+
+// ---- TForm49 ----
+
+TForm49::TForm49(TComponent* owner) : TGameForm(owner, "TForm49", {.swallowAltF4 = true})
+{
+    BindCommon(*this);
+    BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
+    BindHandler("FormKeyDown", [](TObject*, unsigned short&, TShiftState) {});
+    BindHandler("bt1Click", [this](TObject*) {
+        Deal.BidAccepted = true;
+        Close();
+    });
+    BindHandler("bt2Click", [this](TObject*) {
+        Deal.BidAccepted = false;
+        Close();
+    });
+    ReadDescription();
+    escudo = FindChild<TImage>("escudo");
+    Label2 = FindChild<TLabel>("Label2");
+    Label3 = FindChild<TRichLabel>("Label3");
+    Label5 = FindChild<TRichLabel>("Label5");
+    bt1 = FindChild<TGradButton>("bt1");
+    bt2 = FindChild<TGradButton>("bt2");
+}
+
+void TForm49::FormCreate()
+{
+    StyleRichLabel(Label3);
+    StyleRichLabel(Label5);
+    Deal.BidAccepted = false;
+    const int seller = Deal.seller;
+    if (!IsClubIndex(seller) || !IsPlayerIndex(Deal.DealPlayer))
+        return;
+    const std::string crest = CrestPath(seller);
+    if (crest.empty() || !escudo->Picture().LoadFromFile(crest))
+        escudo->Picture().Clear();
+    const int coach = Clubs[seller].coach;
+    Label2->SetCaption(IsCoachIndex(coach) ? Coaches[coach].name.str() : "");
+    const std::string buyer = IsClubIndex(Game.CurrentHumanClub) ? Clubs[Game.CurrentHumanClub].name.str() : "";
+    Label3->SetHTMLText(buyer + " está querendo comprar o jogador: <B>" + Players[Deal.DealPlayer].Name.str() + "</B>");
+    Label5->SetHTMLText(FormatMoneyWords64(Deal.BidPrice));
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,148 @@
+// The sale of one of the human club's players (TForm44).
+#include "screens/club/player_sale_screen.h"
+
+#include "controls/grad_button.h"
+#include "core/economy/player_sale.h"
+#include "core/economy/table_access.h"
+#include "core/format/money_format.h"
+#include "core/progression/auction.h"
+#include "core/progression/calendar_advance.h"
+#include "core/tables.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "screens/club/auction_screen.h"
+#include "screens/club/market_dialogs.h"
+#include "screens/common/navigator.h"
+#include "screens/common/subjects.h"
+
+namespace tarvelon {
+
+namespace {
+
+constexpr int kHeightWithoutFine = 280;
+
+// The price typed, in thousands; 0 for an empty or bad field.
+long long TypedThousands(const TEdit& edit)
+{
+    long long n = 0;
+    return ParseWholeNumber(edit.Text(), n) ? n : 0;
+}
+
+}  // namespace
+
+TForm44::TForm44(TComponent* owner) : TGameForm(owner, "TForm44", {.closeOnEscape = true})
+{
+    BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
+    BindHandler("FormShow", [](TObject*) {});
+    BindHandler("FormPaint", [](TObject*) {});
+    BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
+    BindHandler("ck1Click", [this](TObject*) { ChooseWay(); });
+    BindHandler("Edit1Change", [this](TObject*) { PriceChanged(*Edit1, *Label6); });
+    BindHandler("Edit2Change", [this](TObject*) { PriceChanged(*Edit2, *Label10); });
+    BindHandler("bt1Click", [this](TObject*) { bt1Click(); });
+    BindHandler("GradButton1Click", [this](TObject*) {
+        OwnPlayerAuction = 0;
+        Close();
+    });
+    ReadDescription();
+    Label3 = FindChild<TLabel>("Label3");
+    ck1 = FindChild<TRadioButton>("ck1");
+    ck2 = FindChild<TRadioButton>("ck2");
+    Edit1 = FindChild<TEdit>("Edit1");
+    Edit2 = FindChild<TEdit>("Edit2");
+    Label6 = FindChild<TLabel>("Label6");
+    Label10 = FindChild<TLabel>("Label10");
+    Label11 = FindChild<TLabel>("Label11");
+    Label12 = FindChild<TLabel>("Label12");
+    Label13 = FindChild<TLabel>("Label13");
+    bt1 = FindChild<TGradButton>("bt1");
+    GradButton1 = FindChild<TGradButton>("GradButton1");
+}
+
+void TForm44::FormCreate()
+{
+    player_ = IsPlayerIndex(SelectedRecord) ? SelectedRecord : 0;
+    if (player_ == 0) {
+        bt1->SetEnabled(false);
+        return;
+    }
+    const TPlayer& p = Players[player_];
+    Label3->SetCaption(p.Name.str());
+    const std::string value = std::to_string(ThousandsOf(p.Value));
+    Edit1->SetText(value);
+    Edit2->SetText(value);
+    if (p.ListedForSale) {
+        ck2->SetChecked(true);
+        Edit2->SetText(std::to_string(ThousandsOf(p.AskingPrice)));
+    }
+    ChooseWay();
+    ShowFineBand();
+}
+
+void TForm44::ShowFineBand()
+{
+    const std::string band = RescissionFineBand(player_);
+    if (band.empty()) {
+        for (TLabel* label : {Label11, Label12, Label13})
+            label->Hide();
+        SetClientHeight(kHeightWithoutFine);
+        return;
+    }
+    Label13->SetCaption(band);
+}
+
+void TForm44::ChooseWay()
+{
+    const bool auction = ck1->Checked();
+    Edit1->SetEnabled(auction);
+    Edit2->SetEnabled(!auction);
+    bt1->SetCaption(auction ? "Iniciar Leilão" : "Colocar à venda");
+}
+
+void TForm44::PriceChanged(TEdit& edit, TLabel& words)
+{
+    if (resetting_) {
+        words.SetCaption(FormatMoneyWords64(TypedThousands(edit) * 1000));
+        return;
+    }
+    if (edit.Text().empty()) {
+        words.SetCaption("");
+        bt1->SetEnabled(false);
+        return;
+    }
+    const long long n = TypedThousands(edit);
+    if (n < 1) {
+        // A bad or too small price becomes 1,000 thousands; the button waits for the next edit.
+        resetting_ = true;
+        edit.SetText("1000");
+        resetting_ = false;
+        bt1->SetEnabled(false);
+        return;
+    }
+    bt1->SetEnabled(true);
+    words.SetCaption(FormatMoneyWords64(n * 1000));
+}
+
+void TForm44::bt1Click()
+{
+    if (player_ == 0)
+        return;
+    if (ck1->Checked()) {
+        if (Edit1->Text().empty())
+            Edit1->SetText("100");
+        // Modal, so that neither the player nor the hub can change while he is auctioned.
+        const int player = player_;
+        const auto startPrice = static_cast<std::int32_t>(TypedThousands(*Edit1) * 1000);
+        Close();
+        OpenOwnPlayerAuction(player, startPrice);
+        return;
+    }
+    if (Edit2->Text().empty())
+        Edit2->SetText("100");
+    ListPlayerForSale(player_, TypedThousands(*Edit2) * 1000);
+    RefreshHubAfterDeal();
+    Close();
+}
+
+}  // namespace tarvelon

@@ -1,0 +1,141 @@
+// The sale of a player of the human club (TForm44) on a seeded game, driven by clicks and keys:
+// the fine band by the contract's days left, a bad price put back to 1000 with the button off
+// until the next edit, the listing at a fixed price, and the auction request.
+#include <QTest>
+#include <QTimer>
+
+#include "controls/grad_button.h"
+#include "core/economy/player_sale.h"
+#include "core/format/money_format.h"
+#include "core/progression/auction.h"
+#include "core/progression/calendar_advance.h"
+#include "core/records/game_state.h"
+#include "core/season/calendar.h"
+#include "core/tables.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "screens/club/player_sale_screen.h"
+#include "screens/common/subjects.h"
+#include "tests/screens/views_test_support.h"
+
+namespace tarvelon {
+namespace {
+
+using viewstest::ViewsScreenTest;
+
+class PlayerSaleTest : public ViewsScreenTest {
+protected:
+    TForm44* OpenSale(int player)
+    {
+        SelectedRecord = player;
+        return Open<TForm44>("TForm44");
+    }
+
+    static void Type(TEdit& edit, const char* text)
+    {
+        edit.SetFocus();
+        QTest::keyClick(edit.Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit.Widget(), Qt::Key_Delete);
+        QTest::keyClicks(edit.Widget(), text);
+        test::Pump();
+    }
+};
+
+TEST_F(PlayerSaleTest, FineBandFollowsTheContractAndExpiredContractsShowNone)
+{
+    const int player = SubjectPlayer();
+    TPlayer& p = Players[player];
+    const TDateTime contract = p.ContractEnd;
+    p.ContractEnd = TodayDate() + 30;
+    auto* sale = OpenSale(player);
+    EXPECT_EQ(sale->Label3->Caption(), p.Name.str());
+    EXPECT_EQ(sale->Edit1->Text(), std::to_string(ThousandsOf(p.Value)));
+    EXPECT_TRUE(sale->Label13->Visible());
+    EXPECT_EQ(sale->Label13->Caption(), "12% do valor total");
+    const int fullHeight = sale->ClientHeight();
+    sale->Close();
+    test::Pump();
+
+    p.ContractEnd = TodayDate() - 1;
+    sale = OpenSale(player);
+    EXPECT_FALSE(sale->Label11->Visible());
+    EXPECT_FALSE(sale->Label13->Visible());
+    EXPECT_LT(sale->ClientHeight(), fullHeight);
+    EXPECT_GT(sale->ClientHeight(), sale->bt1->Top() + sale->bt1->Height()) << "the buttons stay on the form";
+    p.ContractEnd = contract;
+}
+
+TEST_F(PlayerSaleTest, BadPriceBecomesAThousandAndListingSetsTheAskingPrice)
+{
+    const int player = SubjectPlayer();
+    Players[player].ListedForSale = 0;
+    auto* sale = OpenSale(player);
+    ASSERT_TRUE(sale->ck1->Checked());
+    EXPECT_EQ(sale->bt1->Caption(), "Iniciar Leilão");
+    Type(*sale->Edit1, "0");
+    EXPECT_EQ(sale->Edit1->Text(), "1000");
+    EXPECT_FALSE(sale->bt1->Enabled()) << "off until the next edit";
+    EXPECT_EQ(sale->Label6->Caption(), FormatMoneyWords64(1'000'000));
+    Type(*sale->Edit1, "5");
+    EXPECT_TRUE(sale->bt1->Enabled());
+
+    Click(sale->ck2);
+    EXPECT_EQ(sale->bt1->Caption(), "Colocar à venda");
+    EXPECT_FALSE(sale->Edit1->Enabled());
+    EXPECT_TRUE(sale->Edit2->Enabled());
+    Type(*sale->Edit2, "750");
+    EXPECT_EQ(sale->Label10->Caption(), FormatMoneyWords64(750'000));
+    Click(sale->bt1);
+    test::Pump();
+    EXPECT_EQ(Players[player].ListedForSale, 1);
+    EXPECT_EQ(Players[player].AskingPrice, CurrencyFromUnits(750'000));
+
+    // Listed already: the fixed price is offered first, at his asking price.
+    sale = OpenSale(player);
+    EXPECT_TRUE(sale->ck2->Checked());
+    EXPECT_EQ(sale->Edit2->Text(), "750");
+    EXPECT_EQ(sale->bt1->Caption(), "Colocar à venda");
+    Click(sale->GradButton1);
+    Players[player].ListedForSale = 0;
+}
+
+TEST_F(PlayerSaleTest, AuctionRequestOpensTheOwnPlayersAuctionModally)
+{
+    const int player = SubjectPlayer();
+    Players[player].ListedForSale = 0;
+    auto* sale = OpenSale(player);
+    Type(*sale->Edit1, "321");
+    // What the auction holds while it is up; it is closed from here, and the click returns after it.
+    struct Opened {
+        std::string form;
+        bool modal = false;
+        int player = -1;
+        std::int32_t price = 0;
+        int own = 0;
+    } opened;
+    QTimer watcher;
+    watcher.setInterval(20);
+    QObject::connect(&watcher, &QTimer::timeout, [&opened, &watcher] {
+        TForm* top = Screen->Forms(Screen->FormCount() - 1);
+        if (top->ClassName() != "TForm23")
+            return;
+        opened = {top->ClassName(), top->Widget()->isModal(), AuctionPlayer, AuctionStartPrice, OwnPlayerAuction};
+        watcher.stop();
+        top->Close();
+    });
+    watcher.start();
+    Click(sale->bt1);
+    test::Pump(30);
+    EXPECT_EQ(opened.form, "TForm23");
+    EXPECT_TRUE(opened.modal);
+    EXPECT_EQ(opened.player, player);
+    EXPECT_EQ(opened.price, 321'000);
+    EXPECT_EQ(opened.own, 1);
+    OwnPlayerAuction = 0;
+    AuctionFromSaleScreen = 0;
+    AuctionPlayer = -1;
+}
+
+}  // namespace
+}  // namespace tarvelon
