@@ -3,6 +3,7 @@
 #include "core/hooks.h"
 #include "core/tables.h"
 #include "screens/club/about_box.h"
+#include "screens/club/bank_loan_screen.h"
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/hub_screen.h"
 #include "screens/club/list_colours_screen.h"
@@ -25,6 +26,7 @@ void RegisterClubScreens()
         DismissalNotice = {club, club >= 0 ? Clubs[static_cast<std::size_t>(club)].coach : -1,
                            other >= 0 ? Clubs[static_cast<std::size_t>(other)].coach : -1};
     });
+    RegisterBuiltScreen<TForm28>("TForm28", "screens/club/bank_loan_screen.cpp");
     RegisterBuiltScreen<TForm40>("TForm40", "screens/club/save_dialogs.cpp");
     RegisterBuiltScreen<TForm41>("TForm41", "screens/club/save_dialogs.cpp");
 }

