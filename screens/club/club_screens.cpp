@@ -4,6 +4,7 @@
 #include "core/tables.h"
 #include "screens/club/about_box.h"
 #include "screens/club/bank_loan_screen.h"
+#include "screens/club/club_accounts_screen.h"
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/hub_screen.h"
 #include "screens/club/list_colours_screen.h"
@@ -27,6 +28,7 @@ void RegisterClubScreens()
                            other >= 0 ? Clubs[static_cast<std::size_t>(other)].coach : -1};
     });
     RegisterBuiltScreen<TForm28>("TForm28", "screens/club/bank_loan_screen.cpp");
+    RegisterBuiltScreen<TForm22>("TForm22", "screens/club/club_accounts_screen.cpp");
     RegisterBuiltScreen<TForm40>("TForm40", "screens/club/save_dialogs.cpp");
     RegisterBuiltScreen<TForm41>("TForm41", "screens/club/save_dialogs.cpp");
 }
