@@ -10,6 +10,7 @@
 #include "screens/club/list_colours_screen.h"
 #include "screens/club/options_screen.h"
 #include "screens/club/save_dialogs.h"
+#include "screens/club/stadium_screen.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 
@@ -29,6 +30,8 @@ void RegisterClubScreens()
     });
     RegisterBuiltScreen<TForm28>("TForm28", "screens/club/bank_loan_screen.cpp");
     RegisterBuiltScreen<TForm22>("TForm22", "screens/club/club_accounts_screen.cpp");
+    RegisterBuiltScreen<TForm8>("TForm8", "screens/club/stadium_screen.cpp");
+    RegisterBuiltScreen<TForm10>("TForm10", "screens/club/stadium_screen.cpp");
     RegisterBuiltScreen<TForm40>("TForm40", "screens/club/save_dialogs.cpp");
     RegisterBuiltScreen<TForm41>("TForm41", "screens/club/save_dialogs.cpp");
 }

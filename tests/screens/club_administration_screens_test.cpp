@@ -18,6 +18,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/club/bank_loan_screen.h"
 #include "screens/club/club_accounts_screen.h"
+#include "screens/club/stadium_screen.h"
 #include "screens/common/subjects.h"
 #include "tests/screens/views_test_support.h"
 
@@ -68,6 +69,14 @@ protected:
                     return true;
             }
         return false;
+    }
+
+    static TForm10* ShownExpansion()
+    {
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            if (auto* form = dynamic_cast<TForm10*>(Screen->Forms(i)); form && form->Visible())
+                return form;
+        return nullptr;
     }
 
     TClub& Club() const { return Clubs[club_]; }
@@ -155,6 +164,99 @@ TEST_F(ClubAdministrationScreens, TheAccountsShowTheSeasonAsBookedWithLargeSumsW
     accounts = Open<TForm22>("TForm22");
     for (TLabel* line : {accounts->l1, accounts->l6, accounts->Label16, accounts->Label17, accounts->Label19, accounts->Label26})
         EXPECT_EQ(line->Caption(), "$0");
+}
+
+TEST_F(ClubAdministrationScreens, TicketPricesStepOnTheSpinnersWithinTheirRange)
+{
+    Club().SectorPrices[0] = 1;
+    Club().SectorPrices[2] = 20;
+    Club().SectorPrices[3] = 100;
+    auto* stadium = Open<TForm8>("TForm8");
+    ASSERT_NE(stadium, nullptr);
+    EXPECT_EQ(stadium->label18->Caption(), "$1");
+    EXPECT_EQ(stadium->label14->Caption(), FormatMoney(Club().SectorSeats[0]));
+    EXPECT_FALSE(stadium->Label2->Visible());
+    EXPECT_TRUE(stadium->bt1->Visible());
+
+    ClickArrow(stadium->upg, false);  // the general sector is never free
+    EXPECT_EQ(Club().SectorPrices[0], 1);
+    ClickArrow(stadium->upg, true);
+    ClickArrow(stadium->upg, true);
+    EXPECT_EQ(Club().SectorPrices[0], 3);
+    EXPECT_EQ(stadium->label18->Caption(), "$3");
+    ClickArrow(stadium->upc, false);
+    EXPECT_EQ(Club().SectorPrices[2], 19);
+    EXPECT_EQ(stadium->label17->Caption(), "$19");
+    ClickArrow(stadium->upcm, true);
+    EXPECT_EQ(Club().SectorPrices[3], 100);
+    EXPECT_EQ(stadium->Label33->Caption(), "$100");
+}
+
+TEST_F(ClubAdministrationScreens, TheExpansionBuiltIsTheOneQuotedPaidAndCompletedOnItsDay)
+{
+    Club().Division = 4;
+    Club().SectorSeats[0] = 10000;
+    Club().cash = CurrencyFromUnits(100000);
+    startCash_ = Club().cash;
+    auto* stadium = Open<TForm8>("TForm8");
+    ASSERT_NE(stadium, nullptr);
+    EXPECT_FALSE(HasReddishText(stadium, stadium->Label2));
+    const std::int64_t cost = 500 * 75 + kExpansionProjectCost;
+    ExpansionQuote started;
+    bool sawWithdrawnQuote = false;
+    const auto quoteAndBuild = [&](TForm10* works) {
+        EXPECT_EQ(works->Labelmg->Caption(), "(máximo + " + FormatMoney(MaxSectorSeats(Game.Season)[0] - 10000) + ")");
+        Click(works->GradButton1);  // nothing asked: no quote, no message
+        EXPECT_EQ(works->Label1->Caption(), "");
+        EXPECT_FALSE(works->btconstruir->Visible());
+
+        Type(works->Editg, "500");
+        Type(works->Editc, "x");  // not a number: no seats there
+        Click(works->GradButton1);
+        EXPECT_TRUE(works->btconstruir->Visible());
+        EXPECT_EQ(works->Label1->Caption(), "Custo total da obra, incluindo o custo do projeto inicial: $" +
+                                                FormatMoney64(cost) + "\r\nData prevista para o fim da obra:" +
+                                                DateToStr(TodayDate() + 4));
+        Type(works->Editg, "0");  // 5000 asked now: the quote no longer holds
+        sawWithdrawnQuote = !works->btconstruir->Visible();
+        QTest::keyClick(works->Editg->Widget(), Qt::Key_Backspace);
+        Click(works->GradButton1);
+        ASSERT_TRUE(works->btconstruir->Visible());
+        started = works->Quote();
+        Click(works->btconstruir);  // 100,000 in cash is not enough
+        EXPECT_EQ(works->Label1->Caption(), "Dinheiro insuficiente para esta obra.");
+        EXPECT_TRUE(StadiumWorks.empty());
+        Club().cash = CurrencyFromUnits(cost);  // exactly enough
+        startCash_ = Club().cash;
+        Click(works->btconstruir);
+    };
+    QTimer::singleShot(0, [&] {
+        ASSERT_TRUE(test::PumpUntil([] { return ShownExpansion() != nullptr; }));
+        quoteAndBuild(ShownExpansion());
+        if (TForm10* left = ShownExpansion())  // a failed step leaves it open
+            left->Close();
+    });
+    Click(stadium->bt1);
+    test::Pump();
+    EXPECT_TRUE(sawWithdrawnQuote);
+    EXPECT_EQ(ShownExpansion(), nullptr);
+    ASSERT_EQ(StadiumWorks.size(), 1u);
+    const TStadiumWork& work = StadiumWorks[0];
+    EXPECT_EQ(work.seatsAdded[0], 500);
+    EXPECT_EQ(work.seatsAdded[2], 0);
+    EXPECT_EQ(work.endDate, started.endDate);
+    EXPECT_EQ(Accounts().stadium, cost);
+    EXPECT_EQ(Club().cash, 0);
+    ExpectBooked();
+    EXPECT_TRUE(stadium->Label2->Visible());
+    EXPECT_EQ(stadium->Label2->Caption(), WorkInProgressText(work.endDate));
+    EXPECT_FALSE(stadium->bt1->Visible());
+    EXPECT_TRUE(HasReddishText(stadium, stadium->Label2));
+
+    // The hub completes the works when the calendar reaches their end.
+    EXPECT_FALSE(CompleteStadiumWorks(club_, work.endDate - 1));
+    EXPECT_TRUE(CompleteStadiumWorks(club_, work.endDate));
+    EXPECT_EQ(Club().SectorSeats[0], 10500);
 }
 
 }  // namespace
