@@ -6,7 +6,6 @@ object Form10: TForm10
   ClientWidth = 560
   ClientHeight = 330
   Color = clWhite
-  KeyPreview = True
   Position = poScreenCenter
   Font.Name = 'Arial'
   Font.Height = -12

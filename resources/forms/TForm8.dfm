@@ -6,7 +6,6 @@ object Form8: TForm8
   ClientWidth = 540
   ClientHeight = 310
   Color = clWhite
-  KeyPreview = True
   Position = poScreenCenter
   Font.Name = 'Arial'
   Font.Height = -12

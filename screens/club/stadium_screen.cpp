@@ -39,7 +39,7 @@ std::string WorkInProgressText(TDateTime endDate)
 
 // ---- TForm8: stadium and ticket prices ----
 
-TForm8::TForm8(TComponent* owner) : TGameForm(owner, "TForm8", {.closeOnEscape = true})
+TForm8::TForm8(TComponent* owner) : TGameForm(owner, "TForm8")
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("upgClick", [this](TObject*, TUDBtnType b) { StepPrice(0, b); });
@@ -120,7 +120,7 @@ void TForm8::StepPrice(int sector, TUDBtnType button)
 
 // ---- TForm10: stadium expansion ----
 
-TForm10::TForm10(TComponent* owner) : TGameForm(owner, "TForm10", {.closeOnEscape = true})
+TForm10::TForm10(TComponent* owner) : TGameForm(owner, "TForm10")
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("GradButton1Click", [this](TObject*) { AskQuote(); });

@@ -1,5 +1,5 @@
 // The club's administration on screen, on the gallery's seeded game, driven with real clicks and
-// keys: the bank moves the cash and the loan (never below zero) and the hub's money follows; the
+// keys: the bank moves the cash and the loan (never below zero) and the open hub shows the new cash; the
 // accounts show the season as booked, large sums whole; the stadium's ticket prices step within
 // their range; an expansion is quoted, a changed edit withdraws the quote, and the works started
 // are the quoted ones, paid and booked, completed on their day. Cash and accounts agree throughout.
@@ -16,8 +16,10 @@
 #include "core/tables.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "richtext/html_label.h"
 #include "screens/club/bank_loan_screen.h"
 #include "screens/club/club_accounts_screen.h"
+#include "screens/club/hub_screen.h"
 #include "screens/club/stadium_screen.h"
 #include "screens/common/subjects.h"
 #include "tests/screens/views_test_support.h"
@@ -69,6 +71,18 @@ protected:
                     return true;
             }
         return false;
+    }
+
+    // The words of the hub's cash label, without its shadow tags.
+    static std::string HubMoney(const TForm13* hub)
+    {
+        std::string text;
+        for (const std::string& line : hub->labmoney->HTMLText())
+            text += line;
+        for (const std::string tag : {"<shad>", "</shad>"})
+            if (const std::size_t at = text.find(tag); at != std::string::npos)
+                text.erase(at, tag.size());
+        return text;
     }
 
     static TForm10* ShownExpansion()
@@ -126,6 +140,18 @@ TEST_F(ClubAdministrationScreens, TheBankLendsUpToTheCapAndTakesBackWhatIsOwed)
 
     PressKey(bank, Qt::Key_Escape);
     EXPECT_EQ(Screen->FormCount(), 0);
+}
+
+TEST_F(ClubAdministrationScreens, TheHubShowsTheCashTheBankMoved)
+{
+    auto* hub = Open<TForm13>("TForm13");
+    ASSERT_NE(hub, nullptr);
+    auto* bank = Open<TForm28>("TForm28");
+    ASSERT_NE(bank, nullptr);
+    Click(bank->bt1);
+    EXPECT_EQ(HubMoney(hub), FormatMoneyWords64(2500000));
+    Click(bank->bt2);
+    EXPECT_EQ(HubMoney(hub), FormatMoneyWords64(2000000));
 }
 
 TEST_F(ClubAdministrationScreens, TheAccountsShowTheSeasonAsBookedWithLargeSumsWhole)
