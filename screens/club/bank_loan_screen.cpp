@@ -6,7 +6,7 @@
 #include "core/format/money_format.h"
 #include "core/records/game_state.h"
 #include "platform/stdctrls/graphic_controls.h"
-#include "screens/club/hub_money.h"
+#include "screens/club/hub_refresh.h"
 
 namespace tarvelon {
 
@@ -41,14 +41,14 @@ void TForm28::ShowLoan()
 void TForm28::Borrow()
 {
     if (BorrowFromBank(club_))
-        RefreshHubMoney();
+        RefreshOpenHub();
     ShowLoan();
 }
 
 void TForm28::Repay()
 {
     if (RepayBank(club_))
-        RefreshHubMoney();
+        RefreshOpenHub();
     ShowLoan();
 }
 

@@ -7,7 +7,7 @@
 #include "core/season/calendar.h"
 #include "core/tables.h"
 #include "platform/stdctrls/graphic_controls.h"
-#include "screens/club/hub_money.h"
+#include "screens/club/hub_refresh.h"
 #include "screens/common/screen_registry.h"
 
 namespace tarvelon {
@@ -190,7 +190,7 @@ void TForm10::StartWorks()
     if (quote_.outcome != QuoteOutcome::Quoted)
         return;
     if (StartExpansion(club_, quote_)) {
-        RefreshHubMoney();
+        RefreshOpenHub();
         Close();
         return;
     }

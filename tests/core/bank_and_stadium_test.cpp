@@ -11,7 +11,7 @@
 namespace tarvelon {
 namespace {
 
-class ClubAdministration : public ::testing::Test {
+class BankAndStadium : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -33,7 +33,7 @@ protected:
     int club_ = -1;
 };
 
-TEST_F(ClubAdministration, BorrowingStopsAtTheDivisionsCap)
+TEST_F(BankAndStadium, BorrowingStopsAtTheDivisionsCap)
 {
     for (int step = 1; step <= 10; ++step)
         ASSERT_TRUE(BorrowFromBank(club_)) << step;
@@ -54,7 +54,7 @@ TEST_F(ClubAdministration, BorrowingStopsAtTheDivisionsCap)
     }
 }
 
-TEST_F(ClubAdministration, ALoanAboveANewCapCanOnlyBeRepaid)
+TEST_F(BankAndStadium, ALoanAboveANewCapCanOnlyBeRepaid)
 {
     for (int step = 0; step < 6; ++step)
         BorrowFromBank(club_);
@@ -64,7 +64,7 @@ TEST_F(ClubAdministration, ALoanAboveANewCapCanOnlyBeRepaid)
     EXPECT_EQ(Loan(), 2500000);
 }
 
-TEST_F(ClubAdministration, RepayingNeverTakesMoreThanIsOwed)
+TEST_F(BankAndStadium, RepayingNeverTakesMoreThanIsOwed)
 {
     Club().cash = CurrencyFromUnits(100000);
     ASSERT_TRUE(BorrowFromBank(club_));
@@ -79,7 +79,7 @@ TEST_F(ClubAdministration, RepayingNeverTakesMoreThanIsOwed)
     EXPECT_EQ(WeeklyLoanInterest(0), 0);
 }
 
-TEST_F(ClubAdministration, BorrowAndRepayKeepCashAndAccountsTogether)
+TEST_F(BankAndStadium, BorrowAndRepayKeepCashAndAccountsTogether)
 {
     BorrowFromBank(club_);
     BorrowFromBank(club_);
@@ -88,7 +88,7 @@ TEST_F(ClubAdministration, BorrowAndRepayKeepCashAndAccountsTogether)
     EXPECT_EQ(Loan(), 500000);
 }
 
-TEST_F(ClubAdministration, TicketPricesStepWithinTheirRange)
+TEST_F(BankAndStadium, TicketPricesStepWithinTheirRange)
 {
     Club().SectorPrices[0] = 1;
     Club().SectorPrices[1] = 0;
@@ -104,7 +104,7 @@ TEST_F(ClubAdministration, TicketPricesStepWithinTheirRange)
     EXPECT_FALSE(StepTicketPrice(-1, 0, +1));
 }
 
-TEST_F(ClubAdministration, SeatsAskedAreWholeNumbersAboveZero)
+TEST_F(BankAndStadium, SeatsAskedAreWholeNumbersAboveZero)
 {
     EXPECT_EQ(SeatsAsked("1500"), 1500);
     EXPECT_EQ(SeatsAsked(" 20"), 20);
@@ -115,7 +115,7 @@ TEST_F(ClubAdministration, SeatsAskedAreWholeNumbersAboveZero)
     EXPECT_EQ(SeatsAsked("0"), 0);
 }
 
-TEST_F(ClubAdministration, SeatPricesFollowTheNewTotalAndTheDivision)
+TEST_F(BankAndStadium, SeatPricesFollowTheNewTotalAndTheDivision)
 {
     EXPECT_EQ(SeatPrice(0, 9999), 50);
     EXPECT_EQ(SeatPrice(0, 10000), 75);
@@ -134,7 +134,7 @@ TEST_F(ClubAdministration, SeatPricesFollowTheNewTotalAndTheDivision)
     EXPECT_EQ(SectorExpansionCost(1, 0, 0, 1), 0);
 }
 
-TEST_F(ClubAdministration, TheQuoteChecksTheSeasonsLimitsAndTakesItsDays)
+TEST_F(BankAndStadium, TheQuoteChecksTheSeasonsLimitsAndTakesItsDays)
 {
     Club().Division = 4;
     Club().SectorSeats[0] = 10000;
@@ -156,7 +156,7 @@ TEST_F(ClubAdministration, TheQuoteChecksTheSeasonsLimitsAndTakesItsDays)
     EXPECT_EQ(ExpansionDays(3500), 7);
 }
 
-TEST_F(ClubAdministration, WorksArePaidBookedAndCompletedOnTheirDay)
+TEST_F(BankAndStadium, WorksArePaidBookedAndCompletedOnTheirDay)
 {
     Club().Division = 4;
     Club().SectorSeats[1] = 20000;

@@ -46,7 +46,7 @@ std::int64_t GateAtPrices(const TMatchReport& report, const TClub& home)
     return gate;
 }
 
-TEST(ClubAdministrationSim, MovesBetweenMatchdaysBalanceInTheLedger)
+TEST(BankAndStadiumSim, MovesBetweenMatchdaysBalanceInTheLedger)
 {
     testdb::GameFolder folder;
     sampledata::WriteSampleDatabase(folder.path(), 3);

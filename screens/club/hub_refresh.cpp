@@ -1,14 +1,14 @@
-#include "screens/club/hub_money.h"
+#include "screens/club/hub_refresh.h"
 
 #include "screens/club/hub_screen.h"
 #include "screens/common/form_references.h"
 
 namespace tarvelon {
 
-void RefreshHubMoney()
+void RefreshOpenHub()
 {
     if (auto* hub = Form13.As<TForm13>())
-        hub->RefreshHubHeader();
+        hub->RefreshHub();
 }
 
 }  // namespace tarvelon

@@ -29,7 +29,7 @@ namespace {
 
 using viewstest::ViewsScreenTest;
 
-class ClubAdministrationScreens : public ViewsScreenTest {
+class BankAccountsStadiumScreens : public ViewsScreenTest {
 protected:
     void SetUp() override
     {
@@ -100,7 +100,7 @@ protected:
     Currency startCash_ = 0;
 };
 
-TEST_F(ClubAdministrationScreens, TheBankLendsUpToTheCapAndTakesBackWhatIsOwed)
+TEST_F(BankAccountsStadiumScreens, TheBankLendsUpToTheCapAndTakesBackWhatIsOwed)
 {
     Club().Division = 2;  // a cap of 3,000,000: six steps
     auto* bank = Open<TForm28>("TForm28");
@@ -142,7 +142,7 @@ TEST_F(ClubAdministrationScreens, TheBankLendsUpToTheCapAndTakesBackWhatIsOwed)
     EXPECT_EQ(Screen->FormCount(), 0);
 }
 
-TEST_F(ClubAdministrationScreens, TheHubShowsTheCashTheBankMoved)
+TEST_F(BankAccountsStadiumScreens, TheHubShowsTheCashTheBankMoved)
 {
     auto* hub = Open<TForm13>("TForm13");
     ASSERT_NE(hub, nullptr);
@@ -154,7 +154,7 @@ TEST_F(ClubAdministrationScreens, TheHubShowsTheCashTheBankMoved)
     EXPECT_EQ(HubMoney(hub), FormatMoneyWords64(2000000));
 }
 
-TEST_F(ClubAdministrationScreens, TheAccountsShowTheSeasonAsBookedWithLargeSumsWhole)
+TEST_F(BankAccountsStadiumScreens, TheAccountsShowTheSeasonAsBookedWithLargeSumsWhole)
 {
     TClubFinance& f = Accounts();
     f.ticketIncome = 2000000000;
@@ -192,7 +192,7 @@ TEST_F(ClubAdministrationScreens, TheAccountsShowTheSeasonAsBookedWithLargeSumsW
         EXPECT_EQ(line->Caption(), "$0");
 }
 
-TEST_F(ClubAdministrationScreens, TicketPricesStepOnTheSpinnersWithinTheirRange)
+TEST_F(BankAccountsStadiumScreens, TicketPricesStepOnTheSpinnersWithinTheirRange)
 {
     Club().SectorPrices[0] = 1;
     Club().SectorPrices[2] = 20;
@@ -218,7 +218,7 @@ TEST_F(ClubAdministrationScreens, TicketPricesStepOnTheSpinnersWithinTheirRange)
     EXPECT_EQ(stadium->Label33->Caption(), "$100");
 }
 
-TEST_F(ClubAdministrationScreens, TheExpansionBuiltIsTheOneQuotedPaidAndCompletedOnItsDay)
+TEST_F(BankAccountsStadiumScreens, TheExpansionBuiltIsTheOneQuotedPaidAndCompletedOnItsDay)
 {
     Club().Division = 4;
     Club().SectorSeats[0] = 10000;
