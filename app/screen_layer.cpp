@@ -2,6 +2,8 @@
 
 #include "app/screen_seam.h"
 #include "screens/club/club_screens.h"
+#include "screens/club/friendly_screens.h"
+#include "screens/common/game_flow.h"
 #include "screens/common/game_form.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
@@ -38,6 +40,7 @@ void InstallScreenLayer()
     // The screens that answer core's questions take their hooks.
     InstallClubScreenHooks();
     InstallMatchdayDialogs();
+    OfferPreseasonFriendlies = OfferPreseasonFriendliesOnScreen;
     if (!BackgroundBitmap)
         LoadBackgroundBitmap();
     // The title screen is the main form, created before any game is built, as the game starts.

@@ -53,17 +53,19 @@ bool PlacedSixthOrLower(const TClub& club)
 
 }  // namespace
 
-void DismissHumanCoach()
+bool DismissHumanCoach()
 {
     const int club = CoachChangeClub;
     if (!IsClubIndex(club))
-        return;
+        return false;
     const int fired = Clubs[club].coach;
     const int replacement = FindReplacementCoach();
     if (Hooks().showCoachDismissal)
         Hooks().showCoachDismissal(club, fired, replacement);
-    if (replacement >= 0)
-        HandOver(club, fired, replacement);
+    if (replacement < 0)
+        return false;
+    HandOver(club, fired, replacement);
+    return true;
 }
 
 void SackFailingCoaches()

@@ -9,7 +9,8 @@ namespace tarvelon {
 void SackFailingCoaches();
 
 // The dismissal of the human coach of CoachChangeClub: a replacement is found (or made up), the
-// dismissal screen is shown, and the replacement takes over.
-void DismissHumanCoach();
+// dismissal screen is shown, and the replacement takes over. False when nobody could take his place
+// (nothing changed then).
+bool DismissHumanCoach();
 
 }  // namespace tarvelon

@@ -4,6 +4,7 @@
 #include "core/basics/random.h"
 #include "core/club_rosters.h"
 #include "core/economy/squad_rules.h"
+#include "core/matchday_rules/national_call_up.h"
 #include "core/matchday_rules/standings.h"
 #include "core/season/competition_kind.h"
 #include "core/sort/record_sort.h"
@@ -51,6 +52,11 @@ void CallUpCpuNationalSquad(int country, int entry)
         counts[position] += 1;
         called.push_back(row.club);
     }
+    CommitNationalCallUp(entry, called);
+}
+
+void CommitNationalCallUp(int entry, const std::vector<int>& called)
+{
     for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
         if (Players[p].Club != entry)
             continue;
@@ -58,6 +64,8 @@ void CallUpCpuNationalSquad(int country, int entry)
         Players[p].Club = -1;
     }
     for (int p : called) {
+        if (p < 1 || p >= static_cast<int>(Players.size()))
+            continue;
         CallUps.push_back(TCallUp{p, Players[p].Club});
         Players[p].Club = entry;
     }

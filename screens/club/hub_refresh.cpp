@@ -1,14 +1,38 @@
+// The club dialogs' requests to the hub.
 #include "screens/club/hub_refresh.h"
 
+#include <string>
+
+#include "grid/dg_grid.h"
 #include "screens/club/hub_screen.h"
 #include "screens/common/form_references.h"
 
 namespace tarvelon {
 
+TForm13* OpenHubForm() { return Form13.As<TForm13>(); }
+
 void RefreshOpenHub()
 {
-    if (auto* hub = Form13.As<TForm13>())
+    if (TForm13* hub = OpenHubForm())
         hub->RefreshHub();
+}
+
+void RefreshHubRosterAt(int player)
+{
+    TForm13* hub = OpenHubForm();
+    if (hub == nullptr)
+        return;
+    hub->RefreshRosterGrid();
+    TDataGrid* grid = hub->gridview1;
+    if (grid == nullptr)
+        return;
+    const std::string id = std::to_string(player);
+    for (int row = 0; row < grid->RowCount(); ++row)
+        if (grid->GetCellTextByName("id", row) == id) {
+            grid->SetSelectedRow(row);
+            break;
+        }
+    hub->ShowPlayerCard(player);
 }
 
 }  // namespace tarvelon

@@ -8,6 +8,8 @@
 
 namespace tarvelon {
 
+std::function<void()> OfferPreseasonFriendlies;
+
 namespace {
 
 int QuickHumanClub()
@@ -57,7 +59,7 @@ CalendarExit ContinueFromResults()
 SeasonStartScreen ContinueIntoNewSeason()
 {
     BeginSeasonSummary();
-    const SeasonStartScreen next = StartNewSeason();
+    const SeasonStartScreen next = StartNewSeason(OfferPreseasonFriendlies);
     BeginSeasonLoop(next == SeasonStartScreen::Matchday);
     return next;
 }

@@ -3,6 +3,8 @@
 // a whole matchday played from the hub with automatic line-ups, the results' "Continuar >>", and
 // the end-of-season summary's "Continuar >>". Each answers with core's outcome; the navigator turns
 // it into the next screen.
+#include <functional>
+
 #include "core/newgame/start_game.h"
 #include "core/persist/saved_game.h"
 #include "core/progression/calendar_advance.h"
@@ -21,6 +23,10 @@ CalendarExit PlayMatchdayFromHub();
 
 // The results screen's "Continuar >>": the calendar advance.
 CalendarExit ContinueFromResults();
+
+// The pre-season friendlies the new season offers the human clubs (the club screens install it;
+// empty: none are offered).
+extern std::function<void()> OfferPreseasonFriendlies;
 
 // The end-of-season summary: the rollover (when it opens) and its "Continuar >>".
 SeasonStartScreen ContinueIntoNewSeason();

@@ -30,6 +30,8 @@ const NamedPicture kPictures[] = {
     {"tick0", DrawEmptyTick},
     {"tick1", DrawTick},
     {"paleta", DrawPalette},
+    {"carta0", DrawSealedLetter},
+    {"carta1", DrawOpenLetter},
     {"campogrande", DrawPitch},
     {"campoalpha", DrawPitchOverlay},
     {"camisa0", [] { return DrawShirt(0); }},

@@ -62,4 +62,49 @@ QImage DrawPalette()
     return image;
 }
 
+QImage DrawSealedLetter()
+{
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(120, 90, 20), 1.0));
+    p.setBrush(QColor(255, 214, 90));
+    p.drawRect(QRectF(1.5, 3.5, 13, 9));
+    QPainterPath flap;
+    flap.moveTo(1.5, 3.5);
+    flap.lineTo(8.0, 9.0);
+    flap.lineTo(14.5, 3.5);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(flap);
+    return image;
+}
+
+QImage DrawOpenLetter()
+{
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(110, 110, 110), 1.0));
+    p.setBrush(QColor(235, 235, 235));
+    QPainterPath body;
+    body.moveTo(1.5, 7.0);
+    body.lineTo(8.0, 2.0);
+    body.lineTo(14.5, 7.0);
+    body.lineTo(14.5, 14.5);
+    body.lineTo(1.5, 14.5);
+    body.closeSubpath();
+    p.drawPath(body);
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(4.0, 4.5, 8, 6));
+    QPainterPath fold;
+    fold.moveTo(1.5, 7.0);
+    fold.lineTo(8.0, 11.5);
+    fold.lineTo(14.5, 7.0);
+    p.setBrush(QColor(235, 235, 235));
+    p.drawPath(fold);
+    return image;
+}
+
 }  // namespace tarvelon::art

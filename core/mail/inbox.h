@@ -1,0 +1,40 @@
+#pragma once
+// The inbox of a human club as its coach reads it: the messages newest first with their subject
+// lines and senders, a message's text, reading and answering, and the unread count.
+#include <string>
+#include <vector>
+
+namespace tarvelon {
+
+struct TMailMessage;
+
+// One message of the list.
+struct InboxRow {
+    int message = 0;  // index in MailMessages
+    bool read = false;
+    std::string subject;
+    std::string sender;
+    std::string date;  // dd/mm/yyyy
+};
+
+// The club's messages, the last sent first. Messages of other clubs never appear.
+std::vector<InboxRow> InboxOf(int club);
+
+// The subject line: the subject's text with the names of the players or the club it is about.
+std::string MailSubjectLine(const TMailMessage& mail);
+// "Diretoria", "Torcida", "Jogador: <name>", "Imprensa", "Dep. Médico".
+std::string MailSenderName(const TMailMessage& mail);
+// The message's text (a sale's message ends with the fee in words).
+std::string MailBodyText(const TMailMessage& mail);
+
+// The coach opens the message: it is read from now on.
+void ReadMail(int message);
+// The coach answers the message's question: it waits for an answer no more.
+void AnswerMail(int message);
+
+// Messages of the club not read yet.
+int CountUnreadMail(int club);
+// The hub's news line for that many unread messages, shadowed.
+std::string UnreadNewsText(int unread);
+
+}  // namespace tarvelon

@@ -1,0 +1,70 @@
+#pragma once
+// The national-team coach's call-up (TForm77): players of the country searched at the league clubs,
+// moved into the call-up list (3 goalkeepers and 20 outfield players at most) and, with "Continuar
+// >>", into the national team through core (CommitNationalCallUp).
+#include "core/views/call_up_search.h"
+#include "screens/common/game_form.h"
+
+namespace tarvelon {
+
+class TCheckBox;
+class TComboBox;
+class TDataGrid;
+class TEdit;
+class TGradButton;
+class TImage;
+class TCustomImageList;
+class TLabel;
+
+// The national team's club entry called up when no human national team is (CallUpTeam): the
+// gallery's and the tests' subject.
+extern int CallUpNationEntry;
+
+class TForm77 : public TGameForm {
+public:
+    explicit TForm77(TComponent* owner);
+
+    TComboBox* c1 = nullptr;
+    TComboBox* c2 = nullptr;
+    TComboBox* c3 = nullptr;
+    TComboBox* c4 = nullptr;
+    TComboBox* c5 = nullptr;
+    TComboBox* c6 = nullptr;
+    TEdit* Edit1 = nullptr;
+    TCheckBox* ckestrela = nullptr;
+    TGradButton* GradButton1 = nullptr;
+    TGradButton* GradButton2 = nullptr;
+    TGradButton* GradButton3 = nullptr;
+    TGradButton* bt2 = nullptr;
+    TDataGrid* gfind = nullptr;
+    TDataGrid* gsel = nullptr;
+    TLabel* Label9 = nullptr;
+    TLabel* Label10 = nullptr;
+    TLabel* Label15 = nullptr;
+    TLabel* Label16 = nullptr;
+    TImage* escudo = nullptr;
+    TCustomImageList* ImageList1 = nullptr;
+
+    const CallUpSquad& Squad() const { return squad_; }
+
+private:
+    void FormCreate();
+    void FillFilters();
+    CallUpFilter ChosenFilter() const;
+    void GradButton3Click();
+    void gfindSelectCell(int row);
+    void GradButton1Click();
+    void gselSelectCell(int row);
+    void GradButton2Click();
+    void bt2Click();
+    void ShowCounters();
+    void AddPlayerRow(TDataGrid& grid, int player, bool withClub);
+
+    int entry_ = -1;
+    CallUpSquad squad_;
+};
+
+// The showNationalCallUp hook: the call-up of human national team `team` (1..6), modal.
+void ShowNationalCallUpOnScreen(int team);
+
+}  // namespace tarvelon

@@ -1,0 +1,65 @@
+// The coach-changes notice (TForm57).
+#include "screens/club/coach_change_notice.h"
+
+#include "controls/grad_button.h"
+#include "core/career/career_state.h"
+#include "core/format/images.h"
+#include "core/records/game_state.h"
+#include "core/views/dismissal_text.h"
+#include "platform/forms/application.h"
+#include "platform/forms/keys.h"
+#include "platform/forms/timer.h"
+#include "platform/graphics/picture.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "screens/common/screen_registry.h"
+
+namespace tarvelon {
+
+TForm57::TForm57(TComponent* owner) : TGameForm(owner, "TForm57", {.swallowAltF4 = true, .closeOnEscape = true})
+{
+    BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
+    // In instant play the notice does not wait for the coach: it closes itself after a second.
+    BindHandler("FormShow", [this](TObject*) {
+        if (Game.InstantPlay)
+            Timer1->SetEnabled(true);
+    });
+    BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {
+        if (key == VK_RETURN) {
+            key = 0;
+            Close();
+        }
+    });
+    BindHandler("GradButton2Click", [this](TObject*) { Close(); });
+    BindHandler("Timer1Timer", [this](TObject*) {
+        Timer1->SetEnabled(false);
+        Close();
+    });
+    ReadDescription();
+    escudo = FindChild<TImage>("escudo");
+    Label2 = FindChild<TLabel>("Label2");
+    Label3 = FindChild<TLabel>("Label3");
+    Label4 = FindChild<TLabel>("Label4");
+    Label5 = FindChild<TLabel>("Label5");
+    GradButton2 = FindChild<TGradButton>("GradButton2");
+    Timer1 = FindChild<TTimer>("Timer1");
+}
+
+void TForm57::FormCreate()
+{
+    const std::string crest = CrestPath(CoachChangeClub);
+    if (!crest.empty())
+        escudo->Picture().LoadFromFile(crest);
+    const CoachChangeNoticeText text = CoachChangeNotice();
+    Label2->SetCaption(text.title);
+    Label3->SetCaption(text.coaches);
+    Label4->SetCaption(text.reason);
+    Label5->SetCaption(text.outcome);
+}
+
+void ShowCoachChangeOnScreen()
+{
+    if (TGameForm* notice = CreateScreen("TForm57", Application))
+        notice->ShowModal();
+}
+
+}  // namespace tarvelon

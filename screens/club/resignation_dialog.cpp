@@ -1,0 +1,40 @@
+// The confirmation of a resignation (TForm65).
+#include "screens/club/resignation_dialog.h"
+
+#include "controls/grad_button.h"
+#include "core/career/resignation.h"
+#include "core/lineup/hub_turns.h"
+#include "screens/club/hub_refresh.h"
+#include "screens/club/hub_screen.h"
+#include "screens/common/queued_call.h"
+#include "screens/common/subjects.h"
+
+namespace tarvelon {
+
+TForm65::TForm65(TComponent* owner) : TGameForm(owner, "TForm65", {.closeOnEscape = true})
+{
+    BindHandler("GradButton2Click", [this](TObject*) {
+        ResignationConfirmed = true;
+        Close();
+        RunQueued(CarryOutResignation);
+    });
+    BindHandler("GradButton1Click", [this](TObject*) { Close(); });
+    ReadDescription();
+    GradButton2 = FindChild<TGradButton>("GradButton2");
+    GradButton1 = FindChild<TGradButton>("GradButton1");
+}
+
+void CarryOutResignation()
+{
+    if (!ResignationConfirmed)
+        return;
+    ResignationConfirmed = false;
+    if (!ResignCurrentHumanCoach())
+        return;
+    if (TForm13* hub = OpenHubForm()) {
+        CurrentHumanTurn -= 1;
+        hub->NextHumanCoachOrKickOff();
+    }
+}
+
+}  // namespace tarvelon

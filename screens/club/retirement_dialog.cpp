@@ -1,0 +1,53 @@
+// The retirement of a player (TForm48).
+#include "screens/club/retirement_dialog.h"
+
+#include "controls/grad_button.h"
+#include "core/economy/table_access.h"
+#include "core/squad/retirement.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/lists.h"
+#include "screens/club/hub_refresh.h"
+#include "screens/club/hub_screen.h"
+#include "screens/common/subjects.h"
+
+namespace tarvelon {
+
+TForm48::TForm48(TComponent* owner) : TGameForm(owner, "TForm48", {.closeOnEscape = true})
+{
+    BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
+    BindHandler("GradButton1Click", [this](TObject*) { GradButton1Click(); });
+    BindHandler("CHButton1Click", [this](TObject*) { Close(); });
+    ReadDescription();
+    Label2 = FindChild<TLabel>("Label2");
+    Edit1 = FindChild<TEdit>("Edit1");
+    combopos = FindChild<TComboBox>("combopos");
+    GradButton1 = FindChild<TGradButton>("GradButton1");
+    CHButton1 = FindChild<TGradButton>("CHButton1");
+}
+
+void TForm48::FormCreate()
+{
+    if (!IsPlayerIndex(RetiringPlayer))
+        return;
+    const TPlayer& p = Players[RetiringPlayer];
+    Label2->SetCaption(p.Name.str());
+    Edit1->SetText(p.Name.str());
+    combopos->SetItemIndex(p.Position);
+}
+
+void TForm48::GradButton1Click()
+{
+    if (Edit1->Text().empty())
+        return;
+    const int junior = RetireAndPromoteJunior(RetiringPlayer, Edit1->Text(), combopos->ItemIndex());
+    if (junior == 0)
+        return;
+    RetiringPlayer = junior;
+    RefreshHubRosterAt(junior);
+    if (TForm13* hub = OpenHubForm(); hub && hub->btaposenta)
+        hub->btaposenta->SetEnabled(false);
+    Close();
+}
+
+}  // namespace tarvelon

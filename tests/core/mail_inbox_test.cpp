@@ -1,0 +1,87 @@
+// The inbox as a coach reads it: his club's messages newest first, subject lines and senders that
+// name the players and clubs the rules wrote into each message, reading, answering, unread news.
+#include <gtest/gtest.h>
+
+#include "core/club_rosters.h"
+#include "core/format/money_format.h"
+#include "core/mail/inbox.h"
+#include "core/mail/mail.h"
+#include "core/mail/mail_texts.h"
+#include "tests/core/economy_test_world.h"
+
+namespace tarvelon {
+namespace {
+
+using testworld::Build;
+using testworld::MakeHuman;
+
+class MailInboxTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Build({{29, 1}}, 4);
+        FillMailTexts();
+        MakeHuman(club_);
+        player_ = PlayersOfClub(club_)[2];
+        mate_ = PlayersOfClub(club_)[5];
+    }
+
+    int club_ = 1;
+    int other_ = 6;
+    int player_ = 0;
+    int mate_ = 0;
+};
+
+TEST_F(MailInboxTest, TheClubsMessagesNewestFirstNamingTheirPlayersAndClubs)
+{
+    SendMail(club_, mkWelcome, 1, 0, 0, 0);
+    SendMail(other_, mkInjury, 2, 0, 0, PlayersOfClub(other_)[0]);  // another club's
+    SendMail(club_, mkInjury, 2, 0, 0, player_);
+    SendMail(club_, mkPlayerSold, 0, 1'500'000, other_, player_);
+    SendMail(club_, mkPlayerMessage, 4, 0, mate_, player_);  // a fight between two team-mates
+
+    const std::vector<InboxRow> rows = InboxOf(club_);
+    ASSERT_EQ(rows.size(), 4u);
+    const std::string name = Players[player_].Name.str();
+    EXPECT_EQ(rows[0].subject, "Briga entre " + name + " e " + Players[mate_].Name.str());
+    EXPECT_EQ(rows[0].sender, "Jogador: " + name);
+    EXPECT_EQ(rows[1].subject, name + " vendido ao " + Clubs[other_].name.str());
+    EXPECT_EQ(rows[1].sender, "Diretoria");
+    EXPECT_EQ(rows[2].subject, name + " contundido");
+    EXPECT_EQ(rows[2].sender, "Dep. Médico");
+    EXPECT_EQ(rows[3].subject, "Bem vindo ao " + Clubs[club_].name.str());
+    EXPECT_EQ(rows[3].message, 0);
+    for (const InboxRow& row : rows) {
+        EXPECT_FALSE(row.read);
+        EXPECT_EQ(row.date.size(), 10u);
+    }
+    const TMailMessage& sale = MailMessages[static_cast<std::size_t>(rows[1].message)];
+    EXPECT_EQ(MailBodyText(sale), MailTexts[69] + FormatMoneyWords(1'500'000));
+    EXPECT_EQ(MailBodyText(MailMessages[0]), MailTexts[1]);
+}
+
+TEST_F(MailInboxTest, ReadingAndAnsweringStayAndTheUnreadNewsFollow)
+{
+    SendMail(club_, mkSentOff, 3, 0, 0, player_);  // asks whether to fine him
+    SendMail(club_, mkWelcome, 1, 0, 0, 0);
+    SendMail(other_, mkWelcome, 1, 0, 0, 0);
+    EXPECT_EQ(CountUnreadMail(club_), 2);
+    EXPECT_EQ(UnreadNewsText(2), "<shad>2 notícias não lidas</shad>");
+
+    ASSERT_EQ(MailMessages[0].answerPending, 1);
+    ReadMail(0);
+    EXPECT_EQ(CountUnreadMail(club_), 1);
+    EXPECT_EQ(UnreadNewsText(1), "<shad>1 notícia não lida</shad>");
+    EXPECT_TRUE(InboxOf(club_)[1].read);
+    AnswerMail(0);
+    EXPECT_EQ(MailMessages[0].answerPending, 0);
+
+    ReadMail(1);
+    ReadMail(99);  // no such message: nothing
+    EXPECT_EQ(CountUnreadMail(club_), 0);
+    EXPECT_EQ(UnreadNewsText(0), "<shad>Sem novas notícias</shad>");
+    EXPECT_EQ(CountUnreadMail(other_), 1);
+}
+
+}  // namespace
+}  // namespace tarvelon
