@@ -154,6 +154,20 @@ TEST_F(BankAccountsStadiumScreens, TheHubShowsTheCashTheBankMoved)
     EXPECT_EQ(HubMoney(hub), FormatMoneyWords64(2000000));
 }
 
+TEST_F(BankAccountsStadiumScreens, TheHubOpensTheStadiumOnF6AndTheAccountsFromItsMoney)
+{
+    auto* hub = Open<TForm13>("TForm13");
+    ASSERT_NE(hub, nullptr);
+    auto seen = CloseWhatOpens(Screen->FormCount());
+    PressKey(hub, Qt::Key_F6);
+    WaitForClosed(seen);
+    EXPECT_EQ(*seen, std::vector<std::string>{"TForm8"});
+    seen = CloseWhatOpens(Screen->FormCount());
+    Click(hub->labmoney);
+    WaitForClosed(seen);
+    EXPECT_EQ(*seen, std::vector<std::string>{"TForm22"});
+}
+
 TEST_F(BankAccountsStadiumScreens, TheAccountsShowTheSeasonAsBookedWithLargeSumsWhole)
 {
     TClubFinance& f = Accounts();
