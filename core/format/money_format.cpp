@@ -106,6 +106,11 @@ std::string FormatMoney(std::int32_t amount)
     return GroupDigits(amount);
 }
 
+std::string FormatMoney64(std::int64_t amount)
+{
+    return GroupDigits(amount);
+}
+
 int GetZero()
 {
     return 0;

@@ -22,6 +22,8 @@ std::string FormatThousands(std::int32_t value);
 // The amount as by the mask "# ### ### ##0": every value grouped by three with blanks, no
 // leading blanks, at least one digit.
 std::string FormatMoney(std::int32_t amount);
+// The same for amounts that may pass 32 bits (cash, account sums).
+std::string FormatMoney64(std::int64_t amount);
 
 // The auction screen shows a plain 0 through this.
 int GetZero();

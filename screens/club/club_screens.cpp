@@ -7,7 +7,9 @@
 #include "core/vocab/countries.h"
 #include "screens/club/about_box.h"
 #include "screens/club/auction_screen.h"
+#include "screens/club/bank_loan_screen.h"
 #include "screens/club/call_up_screen.h"
+#include "screens/club/club_accounts_screen.h"
 #include "screens/club/coach_change_notice.h"
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/friendly_screens.h"
@@ -25,6 +27,7 @@
 #include "screens/club/retirement_dialog.h"
 #include "screens/club/save_dialogs.h"
 #include "screens/club/squad_dialogs.h"
+#include "screens/club/stadium_screen.h"
 #include "screens/club/transfer_market_screen.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
@@ -43,6 +46,10 @@ void RegisterClubScreens()
         DismissalNotice = {club, club >= 0 ? Clubs[static_cast<std::size_t>(club)].coach : -1,
                            other >= 0 ? Clubs[static_cast<std::size_t>(other)].coach : -1};
     });
+    RegisterBuiltScreen<TForm28>("TForm28", "screens/club/bank_loan_screen.cpp");
+    RegisterBuiltScreen<TForm22>("TForm22", "screens/club/club_accounts_screen.cpp");
+    RegisterBuiltScreen<TForm8>("TForm8", "screens/club/stadium_screen.cpp");
+    RegisterBuiltScreen<TForm10>("TForm10", "screens/club/stadium_screen.cpp");
     RegisterBuiltScreen<TForm40>("TForm40", "screens/club/save_dialogs.cpp");
     RegisterBuiltScreen<TForm41>("TForm41", "screens/club/save_dialogs.cpp");
     RegisterBuiltScreen<TForm30>("TForm30", "screens/club/job_offers_screen.cpp",
