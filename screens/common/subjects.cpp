@@ -23,6 +23,8 @@ int BracketCompetition = 4;
 int MatchReportIndex = -1;
 int ReportMode = 1;
 int AuctionPriceMargin = 0;
+int InvitationCompetition = 7;
+int InvitationOfferTier = 1;
 
 namespace {
 

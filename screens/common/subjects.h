@@ -23,6 +23,8 @@ extern int BracketCompetition;           // the continental bracket shown: compe
 extern int MatchReportIndex;             // the entry of MatchReports the match report shows
 extern int ReportMode;                   // the side shown in the match report: 1 home, 2 away
 extern int AuctionPriceMargin;           // the auction's price margin in percent: 0 at start-up, set by the hub
+extern int InvitationCompetition;        // the tournament of a national-team invitation: 7, 8 or 9
+extern int InvitationOfferTier;          // its row of offers 1..4 (core's InvitationTier chooses it)
 
 // Sensible subjects on a running game, for the gallery, the walk test and a developer's launcher:
 // the human club (else the first club of the first league), one of its players, a club that is

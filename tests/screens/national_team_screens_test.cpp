@@ -1,0 +1,200 @@
+// The national-team screens on a seeded game made into a World Cup day: the invitation taken with
+// the mouse (a team led by another human coach disabled, empty offers hidden, "OK" only after a
+// choice), the national-team hub serving two human nations in turn and going on without itself when
+// no human nation is still in, and the tournament table's group order, group choice and a played
+// score that opens its report.
+#include "controls/dc_glow_button.h"
+#include "controls/grad_button.h"
+#include "core/lineup/lineup_board.h"
+#include "core/records/game_state.h"
+#include "core/records/match_records.h"
+#include "core/tables.h"
+#include "grid/dg_grid.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "screens/common/form_references.h"
+#include "screens/common/subjects.h"
+#include "screens/competitions/national_hub_screen.h"
+#include "screens/competitions/national_invitations_screen.h"
+#include "screens/competitions/tournament_table_screen.h"
+#include "tests/screens/views_test_support.h"
+
+namespace tarvelon {
+namespace {
+
+using viewstest::ViewsScreenTest;
+
+constexpr int kFirstNation = 10;
+
+class NationalTeamScreensTest : public ViewsScreenTest {
+protected:
+    void SetUp() override
+    {
+        ViewsScreenTest::SetUp();
+        Game.DayKind = 7;
+        Game.TournamentStage = 1;
+        Game.TournamentHost = 1;
+        Game.HumanNationCount = 0;
+        for (int g = 0; g < 8; ++g)
+            for (int p = 0; p < 4; ++p) {
+                const int club = kFirstNation + 4 * g + p;
+                Game.NationalGroups[g][p] = club;
+                Clubs[club].NationalTeamGroup = g + 1;
+                Clubs[club].NationalTeamCupEntry = 1;
+                Clubs[club].IsHuman = 0;
+            }
+    }
+};
+
+TEST_F(NationalTeamScreensTest, AnInvitationIsTakenWithTheMouseOnlyAmongTheTeamsFreeToLead)
+{
+    const int coach = Game.CurrentHumanCoach;
+    ASSERT_GE(coach, 0);
+    for (int slot = 0; slot < 8; ++slot)
+        Game.tournamentRows[0][slot] = slot < 6 ? kFirstNation + slot : 0;
+    Clubs[kFirstNation + 1].IsHuman = 1;  // led by another human coach
+    InvitationCompetition = 9;
+    InvitationOfferTier = 1;
+    auto* form = Open<TForm76>("TForm76");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->Label1->Caption(), "Escolha da seleção para treinar na Eurocopa");
+    EXPECT_EQ(form->radios[0]->Caption(), Clubs[kFirstNation].name.str());
+    EXPECT_FALSE(form->radios[1]->Enabled());
+    EXPECT_FALSE(form->radios[6]->Visible());
+    EXPECT_FALSE(form->images[7]->Visible());
+    EXPECT_FALSE(form->btfechar->Enabled());
+    Click(form->radios[1]);  // disabled: nothing chosen
+    EXPECT_FALSE(form->btfechar->Enabled());
+    Click(form->radios[2]);
+    EXPECT_EQ(form->SelectedOffer, 3);
+    EXPECT_TRUE(form->btfechar->Enabled());
+    const int open = Screen->FormCount();
+    Click(form->btfechar);
+    test::Pump();
+    EXPECT_EQ(Screen->FormCount(), open - 1);
+    EXPECT_EQ(Game.HumanNationCount, 1);
+    EXPECT_EQ(Game.HumanNations[0], kFirstNation + 2);
+    EXPECT_EQ(Clubs[kFirstNation + 2].coach, coach);
+    EXPECT_TRUE(Clubs[kFirstNation + 2].IsHuman);
+}
+
+TEST_F(NationalTeamScreensTest, WithNoOfferFreeTheInvitationCanStillBeLeft)
+{
+    for (int slot = 0; slot < 8; ++slot)
+        Game.tournamentRows[1][slot] = slot < 2 ? kFirstNation + slot : -1;
+    Clubs[kFirstNation].IsHuman = Clubs[kFirstNation + 1].IsHuman = 1;
+    InvitationOfferTier = 2;
+    auto* form = Open<TForm76>("TForm76");
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->btfechar->Enabled());
+    const int open = Screen->FormCount();
+    Click(form->btfechar);
+    test::Pump();
+    EXPECT_EQ(Screen->FormCount(), open - 1);
+    EXPECT_EQ(Game.HumanNationCount, 0);
+}
+
+TEST_F(NationalTeamScreensTest, TheHubServesTheHumanNationsStillInOneAfterTheOther)
+{
+    Game.HumanNationCount = 3;
+    Game.HumanNations[0] = kFirstNation + 5;  // out of the tournament: skipped
+    Game.HumanNations[1] = kFirstNation;
+    Game.HumanNations[2] = kFirstNation + 6;
+    Clubs[kFirstNation + 5].NationalTeamCupEntry = 0;
+    for (int player : SquadInListOrder(1))
+        Players[player].Club = kFirstNation;  // a squad to show
+    auto* hub = Open<TForm75>("TForm75");
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(hub->NationalHubSlot, 2);
+    EXPECT_EQ(Game.coachedNationalTeam, kFirstNation);
+    EXPECT_EQ(hub->Label1->Caption(), Clubs[kFirstNation].name.str());
+    EXPECT_EQ(hub->Label22->Caption(), "Grupo A - 1ª rodada");
+    EXPECT_EQ(hub->gridview1->RowCount(), static_cast<int>(SquadInListOrder(kFirstNation).size()));
+    EXPECT_GT(hub->gridview1->RowCount(), 0);
+    EXPECT_EQ(hub->Label6->Caption(), "Copa do Mundo");
+
+    // "Escalar Time" opens the line-up screen for the served team; left without "Jogar >>" the
+    // same team stays served.
+    const auto seen = CloseWhatOpens(Screen->FormCount());
+    Click(hub->btjogar);
+    WaitForClosed(seen);
+    ASSERT_FALSE(seen->empty());
+    EXPECT_EQ(seen->front(), "TForm87");
+    EXPECT_EQ(Game.CurrentHumanClub, kFirstNation);
+    EXPECT_EQ(hub->NationalHubSlot, 2);
+
+    // The line-up confirmed: the next human nation still in takes the hub.
+    hub->NextHumanNationOrKickOff();
+    EXPECT_EQ(hub->NationalHubSlot, 3);
+    EXPECT_EQ(hub->Label1->Caption(), Clubs[kFirstNation + 6].name.str());
+    EXPECT_EQ(hub->Label22->Caption(), "Grupo B - 1ª rodada");
+
+    // The table opens from "Tabela jogos".
+    const auto table = CloseWhatOpens(Screen->FormCount());
+    Click(hub->Label4);
+    WaitForClosed(table);
+    ASSERT_FALSE(table->empty());
+    EXPECT_EQ(table->front(), "TForm78");
+}
+
+void ArchiveGroupMatch(int home, int away, int homeGoals, int awayGoals)
+{
+    TMatchReport report{};
+    report.club[0] = home;
+    report.club[1] = away;
+    report.goals[0] = homeGoals;
+    report.goals[1] = awayGoals;
+    report.kind = 7;
+    report.round = 1;
+    MatchReports.push_back(report);
+}
+
+TEST_F(NationalTeamScreensTest, TheTableShowsAGroupInTheRulesOrderAndAPlayedScoreOpensItsReport)
+{
+    const int a = kFirstNation + 4, b = a + 1, c = a + 2, d = a + 3;  // group B
+    for (int club : {a, b, c, d})
+        Clubs[club].Played[7] = Clubs[club].Won[7] = Clubs[club].Points[7] = Clubs[club].Lost[7] = 0;
+    Clubs[b].Points[7] = 3;
+    Clubs[b].Played[7] = Clubs[b].Won[7] = 1;
+    Clubs[b].GoalsFor[7] = 2;
+    Clubs[a].Played[7] = Clubs[a].Lost[7] = 1;
+    Clubs[a].GoalsAgainst[7] = 2;
+    ArchiveGroupMatch(b, a, 2, 0);  // matchday 1 pairs the first and second teams: a at b
+    auto* form = Open<TForm78>("TForm78");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->ShownGroup, 1);
+    EXPECT_TRUE(form->groups[7]->Visible());  // the World Cup's eight groups
+    Click(form->groups[1]);
+    EXPECT_EQ(form->ShownGroup, 2);
+    EXPECT_EQ(form->labgrupo->Caption(), "Grupo B");
+    EXPECT_EQ(form->standings[0].name->Caption(), Clubs[b].name.str());
+    EXPECT_EQ(form->standings[0].place->Caption(), "1º");
+    EXPECT_EQ(form->standings[0].numbers[0]->Caption(), "3");
+    EXPECT_EQ(form->standings[3].name->Caption(), Clubs[a].name.str());
+    // The first match, a against b, read from a's side.
+    EXPECT_EQ(form->matchTeams[0]->Caption(), Clubs[a].name.str());
+    EXPECT_EQ(form->matchScores[0]->Caption(), "0x2");
+    EXPECT_EQ(form->matchScores[1]->Caption(), "x");
+    EXPECT_FALSE(form->matchVenues[0]->Caption().empty());
+    // Before the knockout stage the bracket keeps its places.
+    EXPECT_EQ(form->tieTeams[0][0]->Caption(), "1º grupo A ");
+
+    const auto seen = CloseWhatOpens(Screen->FormCount());
+    Click(form->matchScores[0]);
+    WaitForClosed(seen);
+    ASSERT_FALSE(seen->empty());
+    EXPECT_EQ(seen->front(), "TForm52");
+    EXPECT_EQ(MatchReportIndex, static_cast<int>(MatchReports.size()) - 1);
+
+    const auto none = CloseWhatOpens(Screen->FormCount());
+    Click(form->matchScores[1]);  // not played: nothing opens
+    WaitForClosed(none, 400);
+    EXPECT_TRUE(none->empty());
+    const int open = Screen->FormCount();
+    PressKey(form, Qt::Key_Return);  // Enter closes
+    test::Pump();
+    EXPECT_EQ(Screen->FormCount(), open - 1);
+}
+
+}  // namespace
+}  // namespace tarvelon
