@@ -122,8 +122,8 @@ void TForm75::FormCreate()
     }
     RefreshNationalHub();
     Autosave();
-    // No human national team is still in the tournament: the day goes on without this hub.
-    if (served == 0)
+    // On a tournament day with no human national team still in, the day goes on without this hub.
+    if (served == 0 && IsNationalTournamentKind(Game.DayKind))
         RunQueued([] {
             if (auto* hub = dynamic_cast<TForm75*>(Form75.Get()))
                 hub->KickOff();

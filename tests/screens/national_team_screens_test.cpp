@@ -13,6 +13,7 @@
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/common/form_references.h"
+#include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
 #include "screens/competitions/national_hub_screen.h"
 #include "screens/competitions/national_invitations_screen.h"
@@ -135,6 +136,18 @@ TEST_F(NationalTeamScreensTest, TheHubServesTheHumanNationsStillInOneAfterTheOth
     WaitForClosed(table);
     ASSERT_FALSE(table->empty());
     EXPECT_EQ(table->front(), "TForm78");
+}
+
+TEST_F(NationalTeamScreensTest, WithNoHumanNationStillInTheDayGoesOnToTheMatchday)
+{
+    Game.HumanNationCount = 1;
+    Game.HumanNations[0] = kFirstNation + 3;
+    Clubs[kFirstNation + 3].NationalTeamCupEntry = 0;
+    auto* hub = Open<TForm75>("TForm75");
+    ASSERT_NE(hub, nullptr);
+    test::PumpUntil([] { return Form75.Get() == nullptr && LastOpenedScreen() == "TForm46"; }, 3000);
+    EXPECT_EQ(Form75.Get(), nullptr);
+    EXPECT_EQ(LastOpenedScreen(), "TForm46");
 }
 
 void ArchiveGroupMatch(int home, int away, int homeGoals, int awayGoals)
