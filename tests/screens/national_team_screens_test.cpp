@@ -64,9 +64,9 @@ TEST_F(NationalTeamScreensTest, AnInvitationIsTakenWithTheMouseOnlyAmongTheTeams
     EXPECT_FALSE(form->radios[6]->Visible());
     EXPECT_FALSE(form->images[7]->Visible());
     EXPECT_FALSE(form->btfechar->Enabled());
-    Click(form->radios[1]);  // disabled: nothing chosen
+    Click(form->radios[1], QPoint(8, 10));  // disabled: nothing chosen
     EXPECT_FALSE(form->btfechar->Enabled());
-    Click(form->radios[2]);
+    Click(form->radios[2], QPoint(8, 10));
     EXPECT_EQ(form->SelectedOffer, 3);
     EXPECT_TRUE(form->btfechar->Enabled());
     const int open = Screen->FormCount();
