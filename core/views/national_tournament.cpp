@@ -8,6 +8,7 @@
 #include "core/records/cup_tie.h"
 #include "core/records/game_state.h"
 #include "core/records/match_records.h"
+#include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
 #include "core/season/pairing.h"
 #include "core/tables.h"
@@ -62,6 +63,16 @@ constexpr bool kInFirstCity[6] = {true, false, false, true, true, false};
 bool IsNationalTournamentKind(int kind)
 {
     return kind == kKindWorldCup || kind == kKindCopaAmerica || kind == kKindEurocopa;
+}
+
+int ShownTournamentKind()
+{
+    if (IsNationalTournamentKind(Game.DayKind))
+        return Game.DayKind;
+    for (int day = 1; day <= kCalendarDays; ++day)
+        if (IsNationalTournamentKind(Calendar[static_cast<std::size_t>(day)].dayKind))
+            return Calendar[static_cast<std::size_t>(day)].dayKind;
+    return kKindWorldCup;
 }
 
 int TournamentGroupCount(int kind)

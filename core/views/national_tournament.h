@@ -9,6 +9,9 @@
 namespace tarvelon {
 
 bool IsNationalTournamentKind(int kind);
+// The tournament a table shows: the day's when it is a tournament day, else the one the season's
+// calendar holds, else the World Cup.
+int ShownTournamentKind();
 // Groups played: World Cup 8, Copa América 3, Eurocopa 4; 0 for other kinds.
 int TournamentGroupCount(int kind);
 

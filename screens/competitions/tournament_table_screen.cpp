@@ -117,7 +117,8 @@ TForm78::TForm78(TComponent* owner) : TGameForm(owner, "TForm78", {.closeOnEscap
 
 void TForm78::FormCreate()
 {
-    const int kind = IsNationalTournamentKind(Game.DayKind) ? Game.DayKind : kKindWorldCup;
+    const int kind = ShownTournamentKind();
+    ShownKind = kind;
     if (kind != kKindWorldCup)
         PlaceContinentalCaptions(kind);
     for (int g = TournamentGroupCount(kind); g < 8; ++g)
@@ -194,7 +195,7 @@ void TForm78::ChooseGroup(int group)
 void TForm78::FillTournamentGroup(int group)
 {
     ShownGroup = group;
-    const int kind = Game.DayKind;
+    const int kind = ShownKind;
     const std::vector<GroupTableRow> rows = TournamentGroupRows(kind, group);
     for (std::size_t r = 0; r < standings.size(); ++r) {
         StandingsRow& shown = standings[r];

@@ -38,6 +38,7 @@ public:
     std::array<TLabel*, 16> tieNumbers{};   // num<t>
     TImage* Image1 = nullptr;
 
+    int ShownKind = 7;   // the tournament shown (7, 8 or 9)
     int ShownGroup = 1;
     void FillTournamentGroup(int group);
     void ChooseGroup(int group);

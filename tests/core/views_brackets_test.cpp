@@ -6,6 +6,7 @@
 #include "core/basics/datetime.h"
 #include "core/matchday_rules/standings.h"
 #include "core/records/cup_tie.h"
+#include "core/season/calendar.h"
 #include "core/views/cup_brackets.h"
 #include "core/views/national_tournament.h"
 #include "tests/core/views_world.h"
@@ -183,6 +184,18 @@ TEST_F(ViewsBrackets, HostTablesAreReadThroughTheGamesHostRowAndChecked)
     EXPECT_EQ(TournamentPositionVenue(8, 9), "");
     Game.TournamentHost = 0;
     EXPECT_EQ(TournamentHostCountry(9), -1);
+}
+
+TEST_F(ViewsBrackets, TheTableShowsTheDaysTournamentElseTheOneTheSeasonHolds)
+{
+    for (TCalendarEntry& day : Calendar)
+        day.dayKind = 1;
+    Game.DayKind = 8;
+    EXPECT_EQ(ShownTournamentKind(), 8);
+    Game.DayKind = 1;
+    EXPECT_EQ(ShownTournamentKind(), 7);
+    Calendar[80].dayKind = 9;
+    EXPECT_EQ(ShownTournamentKind(), 9);
 }
 
 TEST_F(ViewsBrackets, TheStageTextNamesTheGroupRoundOrTheFinalThatTheTeamPlays)
