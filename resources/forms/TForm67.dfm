@@ -158,6 +158,15 @@ object Form67: TForm67
     Width = 180
     Height = 70
   end
+  object bt2: TGradButton
+    Left = 460
+    Top = 550
+    Width = 150
+    Height = 32
+    Caption = 'Classificação'
+    ColorScheme = csNeoSilver
+    OnClick = bt2Click
+  end
   object bt3: TGradButton
     Left = 620
     Top = 550

@@ -60,6 +60,8 @@ TForm67::TForm67(TComponent* owner)
     BindHandler("FormKeyDown",
                 [this](TObject* sender, unsigned short& key, TShiftState shift) { FormKeyDown(sender, key, shift); });
     BindHandler("bt3Click", [this](TObject* sender) { bt3Click(sender); });
+    // The standings, or the national-team tournament's table on its days.
+    BindHandler("bt2Click", [](TObject*) { OpenScreen(Game.DayKind >= 7 ? "TForm78" : "TForm36"); });
     ReadDescription();
     lcamp = FindChild<TLabel>("lcamp");
     grid1 = FindChild<TDataGrid>("grid1");

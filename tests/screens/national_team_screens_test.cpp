@@ -150,6 +150,24 @@ TEST_F(NationalTeamScreensTest, WithNoHumanNationStillInTheDayGoesOnToTheMatchda
     EXPECT_EQ(LastOpenedScreen(), "TForm46");
 }
 
+TEST_F(NationalTeamScreensTest, TheResultsOpenTheTournamentTableOnItsDaysAndTheStandingsOnOthers)
+{
+    Game.InstantPlay = 0;
+    auto* results = Open<TGameForm>("TForm67");
+    ASSERT_NE(results, nullptr);
+    auto seen = CloseWhatOpens(Screen->FormCount());
+    Click(Child(results, "bt2"));
+    WaitForClosed(seen);
+    ASSERT_FALSE(seen->empty());
+    EXPECT_EQ(seen->front(), "TForm78");
+    Game.DayKind = 1;
+    seen = CloseWhatOpens(Screen->FormCount());
+    Click(Child(results, "bt2"));
+    WaitForClosed(seen);
+    ASSERT_FALSE(seen->empty());
+    EXPECT_EQ(seen->front(), "TForm36");
+}
+
 void ArchiveGroupMatch(int home, int away, int homeGoals, int awayGoals)
 {
     TMatchReport report{};
