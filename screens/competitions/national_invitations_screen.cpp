@@ -3,12 +3,15 @@
 #include <QImage>
 
 #include "controls/grad_button.h"
+#include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
 #include "platform/graphics/picture.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/common/art/art_kit.h"
+#include "platform/forms/application.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 
 namespace tarvelon {
@@ -70,6 +73,24 @@ void TForm76::btfecharClick()
     if (SelectedOffer >= 1 && SelectedOffer <= 8 && AcceptInvitation(offers_[SelectedOffer - 1].club))
         accepted_ = offers_[SelectedOffer - 1].club;
     Close();
+}
+
+int OfferNationalTeamInvitation(int kind)
+{
+    InvitationCompetition = kind;
+    InvitationOfferTier = InvitationTier(kind, Game.CurrentHumanClub);
+    bool anyFree = false;
+    for (const InvitationOffer& offer : InvitationOffers(InvitationOfferTier))
+        anyFree = anyFree || offer.enabled;
+    if (!anyFree)
+        return -1;
+    auto* dialog = dynamic_cast<TForm76*>(CreateScreen("TForm76", Application));
+    if (dialog == nullptr)
+        return -1;
+    const int before = Game.HumanNationCount;
+    dialog->ShowModal();
+    // The dialog has freed itself; its choice is in the game tables.
+    return Game.HumanNationCount > before ? Game.HumanNations[Game.HumanNationCount - 1] : -1;
 }
 
 }  // namespace tarvelon

@@ -38,4 +38,9 @@ private:
     int accepted_ = -1;
 };
 
+// The invitation of the current human coach to tournament `kind` (7, 8 or 9), as the hub's
+// post-round dispatch makes it: the subjects set (the tier from the coach's club), then the dialog
+// modally, only when an offer of that tier is free to lead. The national team taken, or -1.
+int OfferNationalTeamInvitation(int kind);
+
 }  // namespace tarvelon

@@ -6,6 +6,7 @@
 #include "controls/dc_glow_button.h"
 #include "controls/grad_button.h"
 #include "core/lineup/lineup_board.h"
+#include "core/progression/national_invitations.h"
 #include "core/records/game_state.h"
 #include "core/records/match_records.h"
 #include "core/tables.h"
@@ -93,6 +94,27 @@ TEST_F(NationalTeamScreensTest, WithNoOfferFreeTheInvitationCanStillBeLeft)
     test::Pump();
     EXPECT_EQ(Screen->FormCount(), open - 1);
     EXPECT_EQ(Game.HumanNationCount, 0);
+}
+
+TEST_F(NationalTeamScreensTest, TheDispatchOpensAnInvitationOnlyWithAnOfferFreeToLead)
+{
+    const int tier = InvitationTier(7, Game.CurrentHumanClub);
+    for (int slot = 0; slot < 8; ++slot)
+        Game.tournamentRows[tier - 1][slot] = -1;
+    EXPECT_EQ(OfferNationalTeamInvitation(7), -1);  // nothing offered: no dialog
+    Game.tournamentRows[tier - 1][3] = kFirstNation + 7;
+    // The dialog opens modally; the coach takes the one offer with the mouse.
+    QTimer::singleShot(0, [] {
+        test::PumpUntil([] { return Screen->FormCount() > 0 && Screen->Forms(Screen->FormCount() - 1)->Visible(); });
+        auto* dialog = dynamic_cast<TForm76*>(Screen->Forms(Screen->FormCount() - 1));
+        if (dialog == nullptr)
+            return;
+        Click(dialog->radios[3], QPoint(8, 10));
+        Click(dialog->btfechar);
+    });
+    EXPECT_EQ(OfferNationalTeamInvitation(7), kFirstNation + 7);
+    EXPECT_EQ(InvitationCompetition, 7);
+    EXPECT_EQ(InvitationOfferTier, tier);
 }
 
 TEST_F(NationalTeamScreensTest, TheHubServesTheHumanNationsStillInOneAfterTheOther)
