@@ -3,6 +3,8 @@
 // choice), the national-team hub serving two human nations in turn and going on without itself when
 // no human nation is still in, and the tournament table's group order, group choice and a played
 // score that opens its report.
+#include <QMenu>
+
 #include "controls/dc_glow_button.h"
 #include "controls/grad_button.h"
 #include "core/lineup/lineup_board.h"
@@ -13,6 +15,8 @@
 #include "grid/dg_grid.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/menus.h"
+#include "screens/club/club_screens.h"
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
@@ -158,6 +162,41 @@ TEST_F(NationalTeamScreensTest, TheHubServesTheHumanNationsStillInOneAfterTheOth
     WaitForClosed(table);
     ASSERT_FALSE(table->empty());
     EXPECT_EQ(table->front(), "TForm78");
+}
+
+TEST_F(NationalTeamScreensTest, TheHubsOptionsMenuAndKeysOpenTheOptionsAndSave)
+{
+    Game.HumanNationCount = 1;
+    Game.HumanNations[0] = kFirstNation;
+    auto* hub = Open<TForm75>("TForm75");
+    ASSERT_NE(hub, nullptr);
+    // "Opções" pops up the menu; its entry "Opções" opens the options.
+    Click(hub->Label13);
+    ASSERT_NE(hub->PopupMenu2->ShownMenu(), nullptr);
+    QStringList entries;
+    for (QAction* action : hub->PopupMenu2->ShownMenu()->actions())
+        entries << action->text();
+    EXPECT_EQ(entries, (QStringList{"Salvar jogo", "Opções", "Sair do jogo"}));
+    hub->PopupMenu2->ShownMenu()->close();
+    test::Pump();
+    auto seen = CloseWhatOpens(Screen->FormCount());
+    hub->FindChild<TMenuItem>("opcoes")->Click();
+    WaitForClosed(seen);
+    ASSERT_FALSE(seen->empty());
+    EXPECT_EQ(seen->front(), "TForm32");
+    // F3: the options; F2: a game without a name asks for one first.
+    seen = CloseWhatOpens(Screen->FormCount());
+    PressKey(hub, Qt::Key_F3);
+    WaitForClosed(seen);
+    ASSERT_FALSE(seen->empty());
+    EXPECT_EQ(seen->front(), "TForm32");
+    InstallClubScreenHooks();
+    Game.saveName.set("");
+    seen = CloseWhatOpens(Screen->FormCount());
+    PressKey(hub, Qt::Key_F2);
+    WaitForClosed(seen);
+    ASSERT_FALSE(seen->empty());
+    EXPECT_EQ(seen->front(), "TForm40");
 }
 
 TEST_F(NationalTeamScreensTest, WithNoHumanNationStillInTheDayGoesOnToTheMatchday)
