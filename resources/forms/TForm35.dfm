@@ -24,7 +24,7 @@ object Form35: TForm35
   object j1t1: TLabel
     Left = 24
     Top = 66
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -35,7 +35,7 @@ object Form35: TForm35
   object j1t2: TLabel
     Left = 24
     Top = 80
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -44,9 +44,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl1: TLabel
-    Left = 130
+    Left = 126
     Top = 73
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -56,9 +56,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln1: TShape
-    Left = 197
+    Left = 211
     Top = 80
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -66,7 +66,7 @@ object Form35: TForm35
   object j2t1: TLabel
     Left = 24
     Top = 98
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -77,7 +77,7 @@ object Form35: TForm35
   object j2t2: TLabel
     Left = 24
     Top = 112
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -86,9 +86,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl2: TLabel
-    Left = 130
+    Left = 126
     Top = 105
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -98,9 +98,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln2: TShape
-    Left = 197
+    Left = 211
     Top = 112
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -108,7 +108,7 @@ object Form35: TForm35
   object j3t1: TLabel
     Left = 24
     Top = 130
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -119,7 +119,7 @@ object Form35: TForm35
   object j3t2: TLabel
     Left = 24
     Top = 144
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -128,9 +128,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl3: TLabel
-    Left = 130
+    Left = 126
     Top = 137
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -140,9 +140,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln3: TShape
-    Left = 197
+    Left = 211
     Top = 144
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -150,7 +150,7 @@ object Form35: TForm35
   object j4t1: TLabel
     Left = 24
     Top = 162
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -161,7 +161,7 @@ object Form35: TForm35
   object j4t2: TLabel
     Left = 24
     Top = 176
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -170,9 +170,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl4: TLabel
-    Left = 130
+    Left = 126
     Top = 169
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -182,9 +182,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln4: TShape
-    Left = 197
+    Left = 211
     Top = 176
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -192,7 +192,7 @@ object Form35: TForm35
   object j5t1: TLabel
     Left = 24
     Top = 194
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -203,7 +203,7 @@ object Form35: TForm35
   object j5t2: TLabel
     Left = 24
     Top = 208
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -212,9 +212,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl5: TLabel
-    Left = 130
+    Left = 126
     Top = 201
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -224,9 +224,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln5: TShape
-    Left = 197
+    Left = 211
     Top = 208
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -234,7 +234,7 @@ object Form35: TForm35
   object j6t1: TLabel
     Left = 24
     Top = 226
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -245,7 +245,7 @@ object Form35: TForm35
   object j6t2: TLabel
     Left = 24
     Top = 240
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -254,9 +254,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl6: TLabel
-    Left = 130
+    Left = 126
     Top = 233
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -266,9 +266,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln6: TShape
-    Left = 197
+    Left = 211
     Top = 240
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -276,7 +276,7 @@ object Form35: TForm35
   object j7t1: TLabel
     Left = 24
     Top = 258
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -287,7 +287,7 @@ object Form35: TForm35
   object j7t2: TLabel
     Left = 24
     Top = 272
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -296,9 +296,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl7: TLabel
-    Left = 130
+    Left = 126
     Top = 265
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -308,9 +308,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln7: TShape
-    Left = 197
+    Left = 211
     Top = 272
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -318,7 +318,7 @@ object Form35: TForm35
   object j8t1: TLabel
     Left = 24
     Top = 290
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -329,7 +329,7 @@ object Form35: TForm35
   object j8t2: TLabel
     Left = 24
     Top = 304
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -338,9 +338,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl8: TLabel
-    Left = 130
+    Left = 126
     Top = 297
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -350,9 +350,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln8: TShape
-    Left = 197
+    Left = 211
     Top = 304
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -360,7 +360,7 @@ object Form35: TForm35
   object j9t1: TLabel
     Left = 24
     Top = 322
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -371,7 +371,7 @@ object Form35: TForm35
   object j9t2: TLabel
     Left = 24
     Top = 336
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -380,9 +380,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl9: TLabel
-    Left = 130
+    Left = 126
     Top = 329
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -392,9 +392,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln9: TShape
-    Left = 197
+    Left = 211
     Top = 336
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -402,7 +402,7 @@ object Form35: TForm35
   object j10t1: TLabel
     Left = 24
     Top = 354
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -413,7 +413,7 @@ object Form35: TForm35
   object j10t2: TLabel
     Left = 24
     Top = 368
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -422,9 +422,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl10: TLabel
-    Left = 130
+    Left = 126
     Top = 361
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -434,9 +434,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln10: TShape
-    Left = 197
+    Left = 211
     Top = 368
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -444,7 +444,7 @@ object Form35: TForm35
   object j11t1: TLabel
     Left = 24
     Top = 386
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -455,7 +455,7 @@ object Form35: TForm35
   object j11t2: TLabel
     Left = 24
     Top = 400
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -464,9 +464,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl11: TLabel
-    Left = 130
+    Left = 126
     Top = 393
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -476,9 +476,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln11: TShape
-    Left = 197
+    Left = 211
     Top = 400
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -486,7 +486,7 @@ object Form35: TForm35
   object j12t1: TLabel
     Left = 24
     Top = 418
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -497,7 +497,7 @@ object Form35: TForm35
   object j12t2: TLabel
     Left = 24
     Top = 432
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -506,9 +506,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl12: TLabel
-    Left = 130
+    Left = 126
     Top = 425
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -518,9 +518,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln12: TShape
-    Left = 197
+    Left = 211
     Top = 432
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -528,7 +528,7 @@ object Form35: TForm35
   object j13t1: TLabel
     Left = 24
     Top = 450
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -539,7 +539,7 @@ object Form35: TForm35
   object j13t2: TLabel
     Left = 24
     Top = 464
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -548,9 +548,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl13: TLabel
-    Left = 130
+    Left = 126
     Top = 457
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -560,9 +560,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln13: TShape
-    Left = 197
+    Left = 211
     Top = 464
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -570,7 +570,7 @@ object Form35: TForm35
   object j14t1: TLabel
     Left = 24
     Top = 482
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -581,7 +581,7 @@ object Form35: TForm35
   object j14t2: TLabel
     Left = 24
     Top = 496
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -590,9 +590,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl14: TLabel
-    Left = 130
+    Left = 126
     Top = 489
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -602,9 +602,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln14: TShape
-    Left = 197
+    Left = 211
     Top = 496
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -612,7 +612,7 @@ object Form35: TForm35
   object j15t1: TLabel
     Left = 24
     Top = 514
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -623,7 +623,7 @@ object Form35: TForm35
   object j15t2: TLabel
     Left = 24
     Top = 528
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -632,9 +632,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl15: TLabel
-    Left = 130
+    Left = 126
     Top = 521
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -644,9 +644,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln15: TShape
-    Left = 197
+    Left = 211
     Top = 528
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -654,7 +654,7 @@ object Form35: TForm35
   object j16t1: TLabel
     Left = 24
     Top = 546
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -665,7 +665,7 @@ object Form35: TForm35
   object j16t2: TLabel
     Left = 24
     Top = 560
-    Width = 104
+    Width = 100
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -674,9 +674,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl16: TLabel
-    Left = 130
+    Left = 126
     Top = 553
-    Width = 66
+    Width = 84
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -686,9 +686,9 @@ object Form35: TForm35
     Layout = tlCenter
   end
   object ln16: TShape
-    Left = 197
+    Left = 211
     Top = 560
-    Width = 12
+    Width = 2
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
