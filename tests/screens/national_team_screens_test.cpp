@@ -12,6 +12,7 @@
 #include "core/records/game_state.h"
 #include "core/records/match_records.h"
 #include "core/tables.h"
+#include "core/views/national_tournament.h"
 #include "grid/dg_grid.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -227,6 +228,25 @@ TEST_F(NationalTeamScreensTest, TheResultsOpenTheTournamentTableOnItsDaysAndTheS
     WaitForClosed(seen);
     ASSERT_FALSE(seen->empty());
     EXPECT_EQ(seen->front(), "TForm36");
+}
+
+TEST_F(NationalTeamScreensTest, ACopaAmericaTableHasThreeGroupsAndPlacesForTheBestThirds)
+{
+    Game.DayKind = 8;
+    auto* form = Open<TForm78>("TForm78");
+    ASSERT_NE(form, nullptr);
+    EXPECT_TRUE(form->groups[2]->Visible());
+    EXPECT_FALSE(form->groups[3]->Visible());
+    EXPECT_FALSE(form->tieTeams[0][0]->Visible());  // no last sixteen
+    EXPECT_TRUE(form->Image1->Visible());
+    EXPECT_EQ(form->tieTeams[8][0]->Caption(), "1º Grupo A ");
+    EXPECT_EQ(form->tieTeams[9][1]->Caption(), " 2º melhor 3º col.");
+    EXPECT_EQ(form->tieTeams[11][0]->Caption(), "1º melhor 3º col. ");
+    EXPECT_EQ(form->tieNumbers[8]->Caption(), "1");
+    EXPECT_EQ(form->tieTeams[15][0]->Caption(), "Perdedor jogo 5 ");
+    EXPECT_EQ(form->tieVenues[8]->Caption(), TournamentHostCity(8, 1));
+    Click(form->groups[3]);  // hidden: nothing changes
+    EXPECT_EQ(form->ShownGroup, 1);
 }
 
 void ArchiveGroupMatch(int home, int away, int homeGoals, int awayGoals)
