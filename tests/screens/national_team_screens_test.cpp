@@ -140,6 +140,15 @@ TEST_F(NationalTeamScreensTest, TheHubServesTheHumanNationsStillInOneAfterTheOth
     EXPECT_EQ(hub->gridview1->RowCount(), static_cast<int>(SquadInListOrder(kFirstNation).size()));
     EXPECT_GT(hub->gridview1->RowCount(), 0);
     EXPECT_EQ(hub->Label6->Caption(), "Copa do Mundo");
+    // The shirt mark of an available player toggles with a click on it.
+    int row = 0;
+    while (row + 1 < hub->gridview1->RowCount() && hub->gridview1->GetCellTextByName("status", std::to_string(row)) != "10")
+        ++row;
+    ASSERT_EQ(hub->gridview1->GetCellTextByName("status", std::to_string(row)), "10");
+    ClickRow(hub->gridview1, row, 14);
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("status", std::to_string(row)), "9");
+    ClickRow(hub->gridview1, row, 14);
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("status", std::to_string(row)), "10");
 
     // "Escalar Time" opens the line-up screen for the served team; left without "Jogar >>" the
     // same team stays served.
