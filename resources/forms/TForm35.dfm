@@ -54,6 +54,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln1: TShape
     Left = 211
@@ -96,6 +97,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln2: TShape
     Left = 211
@@ -138,6 +140,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln3: TShape
     Left = 211
@@ -180,6 +183,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln4: TShape
     Left = 211
@@ -222,6 +226,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln5: TShape
     Left = 211
@@ -264,6 +269,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln6: TShape
     Left = 211
@@ -306,6 +312,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln7: TShape
     Left = 211
@@ -348,6 +355,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln8: TShape
     Left = 211
@@ -390,6 +398,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln9: TShape
     Left = 211
@@ -432,6 +441,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln10: TShape
     Left = 211
@@ -474,6 +484,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln11: TShape
     Left = 211
@@ -516,6 +527,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln12: TShape
     Left = 211
@@ -558,6 +570,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln13: TShape
     Left = 211
@@ -600,6 +613,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln14: TShape
     Left = 211
@@ -642,6 +656,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln15: TShape
     Left = 211
@@ -684,6 +699,7 @@ object Form35: TForm35
     Font.Style = [fsBold]
     Font.Color = clNavy
     Layout = tlCenter
+    Transparent = True
   end
   object ln16: TShape
     Left = 211
@@ -727,6 +743,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln17: TShape
     Left = 335
@@ -770,6 +787,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln18: TShape
     Left = 335
@@ -813,6 +831,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln19: TShape
     Left = 335
@@ -856,6 +875,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln20: TShape
     Left = 335
@@ -899,6 +919,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln21: TShape
     Left = 335
@@ -942,6 +963,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln22: TShape
     Left = 335
@@ -985,6 +1007,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln23: TShape
     Left = 335
@@ -1028,6 +1051,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln24: TShape
     Left = 335
@@ -1071,6 +1095,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln25: TShape
     Left = 477
@@ -1114,6 +1139,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln26: TShape
     Left = 477
@@ -1157,6 +1183,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln27: TShape
     Left = 477
@@ -1200,6 +1227,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln28: TShape
     Left = 477
@@ -1243,6 +1271,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln29: TShape
     Left = 619
@@ -1286,6 +1315,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln30: TShape
     Left = 619
@@ -1329,6 +1359,7 @@ object Form35: TForm35
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object img1: TImage
     Left = 4

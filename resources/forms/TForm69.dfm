@@ -44,21 +44,23 @@ object Form69: TForm69
     Color = clSilver
   end
   object pl1: TLabel
-    Left = 176
-    Top = 83
-    Width = 0
-    Height = 14
+    Left = 24
+    Top = 104
+    Width = 150
+    Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
     Font.Height = -10
     Font.Style = [fsBold]
     Font.Color = clNavy
+    Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln1: TShape
-    Left = 177
+    Left = 175
     Top = 90
-    Width = 32
+    Width = 34
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -86,21 +88,23 @@ object Form69: TForm69
     Color = clSilver
   end
   object pl2: TLabel
-    Left = 176
-    Top = 147
-    Width = 0
-    Height = 14
+    Left = 24
+    Top = 168
+    Width = 150
+    Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
     Font.Height = -10
     Font.Style = [fsBold]
     Font.Color = clNavy
+    Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln2: TShape
-    Left = 177
+    Left = 175
     Top = 154
-    Width = 32
+    Width = 34
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -128,21 +132,23 @@ object Form69: TForm69
     Color = clSilver
   end
   object pl3: TLabel
-    Left = 176
-    Top = 211
-    Width = 0
-    Height = 14
+    Left = 24
+    Top = 232
+    Width = 150
+    Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
     Font.Height = -10
     Font.Style = [fsBold]
     Font.Color = clNavy
+    Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln3: TShape
-    Left = 177
+    Left = 175
     Top = 218
-    Width = 32
+    Width = 34
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -170,21 +176,23 @@ object Form69: TForm69
     Color = clSilver
   end
   object pl4: TLabel
-    Left = 176
-    Top = 275
-    Width = 0
-    Height = 14
+    Left = 24
+    Top = 296
+    Width = 150
+    Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
     Font.Height = -10
     Font.Style = [fsBold]
     Font.Color = clNavy
+    Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln4: TShape
-    Left = 177
+    Left = 175
     Top = 282
-    Width = 32
+    Width = 34
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -212,21 +220,23 @@ object Form69: TForm69
     Color = clSilver
   end
   object pl5: TLabel
-    Left = 176
-    Top = 339
-    Width = 0
-    Height = 14
+    Left = 24
+    Top = 360
+    Width = 150
+    Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
     Font.Height = -10
     Font.Style = [fsBold]
     Font.Color = clNavy
+    Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln5: TShape
-    Left = 177
+    Left = 175
     Top = 346
-    Width = 32
+    Width = 34
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -254,21 +264,23 @@ object Form69: TForm69
     Color = clSilver
   end
   object pl6: TLabel
-    Left = 176
-    Top = 403
-    Width = 0
-    Height = 14
+    Left = 24
+    Top = 424
+    Width = 150
+    Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
     Font.Height = -10
     Font.Style = [fsBold]
     Font.Color = clNavy
+    Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln6: TShape
-    Left = 177
+    Left = 175
     Top = 410
-    Width = 32
+    Width = 34
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -296,21 +308,23 @@ object Form69: TForm69
     Color = clSilver
   end
   object pl7: TLabel
-    Left = 176
-    Top = 467
-    Width = 0
-    Height = 14
+    Left = 24
+    Top = 488
+    Width = 150
+    Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
     Font.Height = -10
     Font.Style = [fsBold]
     Font.Color = clNavy
+    Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln7: TShape
-    Left = 177
+    Left = 175
     Top = 474
-    Width = 32
+    Width = 34
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -338,21 +352,23 @@ object Form69: TForm69
     Color = clSilver
   end
   object pl8: TLabel
-    Left = 176
-    Top = 531
-    Width = 0
-    Height = 14
+    Left = 24
+    Top = 552
+    Width = 150
+    Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
     Font.Height = -10
     Font.Style = [fsBold]
     Font.Color = clNavy
+    Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln8: TShape
-    Left = 177
+    Left = 175
     Top = 538
-    Width = 32
+    Width = 34
     Height = 1
     Brush.Color = clWhite
     Pen.Color = clWhite
@@ -391,6 +407,7 @@ object Form69: TForm69
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln9: TShape
     Left = 365
@@ -434,6 +451,7 @@ object Form69: TForm69
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln10: TShape
     Left = 365
@@ -477,6 +495,7 @@ object Form69: TForm69
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln11: TShape
     Left = 365
@@ -520,6 +539,7 @@ object Form69: TForm69
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln12: TShape
     Left = 365
@@ -563,6 +583,7 @@ object Form69: TForm69
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln13: TShape
     Left = 555
@@ -606,6 +627,7 @@ object Form69: TForm69
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object ln14: TShape
     Left = 555
@@ -649,6 +671,7 @@ object Form69: TForm69
     Font.Color = clNavy
     Alignment = taCenter
     Layout = tlCenter
+    Transparent = True
   end
   object img1: TImage
     Left = 4
