@@ -136,6 +136,9 @@ void TForm78::FormCreate()
 
 void TForm78::PlaceContinentalCaptions(int kind)
 {
+    const QImage artwork = art::Picture(kind == kKindCopaAmerica ? "tr_lib" : "tr_cl");
+    if (!artwork.isNull())
+        Image1->Picture().SetGraphic(std::make_unique<TImageGraphic>(artwork, TImageFormat::Png));
     Image1->SetVisible(true);
     for (int t = 0; t < 8; ++t)
         for (TControl* c : {static_cast<TControl*>(tieTeams[t][0]), static_cast<TControl*>(tieTeams[t][1]),
@@ -156,6 +159,23 @@ void TForm78::PlaceContinentalCaptions(int kind)
     }
     for (int position = 9; position <= 16; ++position)
         tieVenues[position - 1]->SetCaption(TournamentPositionVenue(kind, position));
+    RaiseLaterRounds();
+}
+
+// Without a last sixteen the later rounds move up into its place.
+void TForm78::RaiseLaterRounds()
+{
+    auto* first = FindChild<TLabel>("hr1");
+    auto* second = FindChild<TLabel>("hr2");
+    const int rise = second->Top() - first->Top();
+    std::vector<TControl*> moved;
+    for (const char* heading : {"hr2", "hr3", "hr4", "hr5"})
+        moved.push_back(FindChild<TLabel>(heading));
+    for (int t = 8; t < 16; ++t)
+        moved.insert(moved.end(), {tieTeams[t][0], tieTeams[t][1], tieFlags[t][0], tieFlags[t][1], tieScores[t],
+                                   tieVenues[t], tieNumbers[t]});
+    for (TControl* control : moved)
+        control->SetTop(control->Top() - rise);
 }
 
 void TForm78::BuildStandingsTable()

@@ -47,6 +47,7 @@ private:
     void FormCreate();
     void BuildStandingsTable();
     void PlaceContinentalCaptions(int kind);
+    void RaiseLaterRounds();
     void FillKnockoutRounds(int kind);
     void ShowScore(TLabel* label, const std::string& score, int report);
     void ScoreClick(TObject* sender);

@@ -252,6 +252,7 @@ TEST_F(NationalTeamScreensTest, ACopaAmericaTableHasThreeGroupsAndPlacesForTheBe
     EXPECT_EQ(form->tieTeams[9][1]->Caption(), " 2º melhor 3º col.");
     EXPECT_EQ(form->tieTeams[11][0]->Caption(), "1º melhor 3º col. ");
     EXPECT_EQ(form->tieNumbers[8]->Caption(), "1");
+    EXPECT_EQ(form->tieTeams[8][0]->Top(), form->tieTeams[0][0]->Top());  // moved up into the empty place
     EXPECT_EQ(form->tieTeams[15][0]->Caption(), "Perdedor jogo 5 ");
     EXPECT_EQ(form->tieVenues[8]->Caption(), TournamentHostCity(8, 1));
     Click(form->groups[3]);  // hidden: nothing changes
