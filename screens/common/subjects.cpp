@@ -28,6 +28,8 @@ int RetiringPlayer = 0;
 int ShirtNumberPlayer = 0;
 int DeadPlayer = 0;
 bool ResignationConfirmed = false;
+int InvitationCompetition = 7;
+int InvitationOfferTier = 1;
 
 namespace {
 

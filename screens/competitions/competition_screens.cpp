@@ -7,6 +7,9 @@
 #include "screens/competitions/custom_championship.h"
 #include "screens/competitions/game_mode_chooser.h"
 #include "screens/competitions/load_game_screen.h"
+#include "screens/competitions/national_cup_bracket_screen.h"
+#include "screens/competitions/national_hub_screen.h"
+#include "screens/competitions/national_invitations_screen.h"
 #include "screens/competitions/new_game_builder.h"
 #include "screens/common/subjects.h"
 #include "screens/competitions/champions_history_screen.h"
@@ -14,6 +17,7 @@
 #include "screens/competitions/club_record_screen.h"
 #include "screens/competitions/clubs_ranking_screen.h"
 #include "screens/competitions/coach_ranking_screen.h"
+#include "screens/competitions/continental_bracket_screen.h"
 #include "screens/competitions/head_to_head_screen.h"
 #include "screens/competitions/player_career_screen.h"
 #include "screens/competitions/round_fixtures_screen.h"
@@ -22,6 +26,7 @@
 #include "screens/competitions/state_champions_screen.h"
 #include "screens/competitions/title_screen.h"
 #include "screens/competitions/top_scorers_screen.h"
+#include "screens/competitions/tournament_table_screen.h"
 #include "screens/competitions/trophy_cabinet_screen.h"
 #include "screens/competitions/trophy_gallery_screen.h"
 
@@ -59,6 +64,14 @@ void RegisterCompetitionScreens()
     RegisterBuiltScreen<TForm26>("TForm26", "screens/competitions/season_summary_screen.cpp");
     // Its creation rolls the season over: a probe keeps the game aside.
     MarkScreenReplacesGame("TForm26");
+    RegisterBuiltScreen<TForm35>("TForm35", "screens/competitions/national_cup_bracket_screen.cpp");
+    RegisterBuiltScreen<TForm69>("TForm69", "screens/competitions/continental_bracket_screen.cpp");
+    RegisterBuiltScreen<TForm75>("TForm75", "screens/competitions/national_hub_screen.cpp");
+    RegisterBuiltScreen<TForm78>("TForm78", "screens/competitions/tournament_table_screen.cpp");
+    RegisterBuiltScreen<TForm76>("TForm76", "screens/competitions/national_invitations_screen.cpp", [] {
+        InvitationCompetition = 7;
+        InvitationOfferTier = 1;
+    });
 }
 
 void InstallCompetitionScreenHooks() { Hooks().showStateChampions = ShowStateChampionsOnScreen; }

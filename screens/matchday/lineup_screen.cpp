@@ -193,7 +193,7 @@ void TForm87::FillCandidateRow(int player)
     set("lado", view.side);
     set("passe", view.priceText);
     set("passet", std::to_string(view.price));
-    set("gols", NationalTeamMatch ? "" : Num(view.goals));
+    set("gols", NationalTeamMatch ? "0" : Num(view.goals));  // a number column: hidden, never empty
     set("habilidades", view.traits);
     set("idade", Num(view.age));
     set("moral", Num(view.moraleImage));
