@@ -3,6 +3,8 @@
 #include "core/hooks.h"
 #include "core/tables.h"
 #include "screens/club/about_box.h"
+#include "screens/club/contract_renewal_screen.h"
+#include "screens/club/incoming_offers.h"
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/hub_screen.h"
 #include "screens/club/list_colours_screen.h"
@@ -26,6 +28,18 @@ void RegisterClubScreens()
                            other >= 0 ? Clubs[static_cast<std::size_t>(other)].coach : -1};
     });
     RegisterBuiltScreen<TForm40>("TForm40", "screens/club/save_dialogs.cpp");
+    RegisterBuiltScreen<TForm68>("TForm68", "screens/club/incoming_offers.cpp", [] {
+        DealPlayer = SubjectPlayer();
+        OfferingClub = SubjectOtherClub();
+    });
+    RegisterBuiltScreen<TForm59>("TForm59", "screens/club/incoming_offers.cpp", [] {
+        LoanRequestPlayer = SubjectPlayer();
+        LoanRequestClub = SubjectOtherClub();
+    });
+    RegisterBuiltScreen<TForm24>("TForm24", "screens/club/contract_renewal_screen.cpp",
+                                 [] { SelectedRecord = SubjectPlayer(); });
+    RegisterBuiltScreen<TForm25>("TForm25", "screens/club/contract_renewal_screen.cpp",
+                                 [] { RenewalDemandAmount = 12500; });
     RegisterBuiltScreen<TForm41>("TForm41", "screens/club/save_dialogs.cpp");
 }
 
