@@ -23,6 +23,10 @@ extern int BracketCompetition;           // the continental bracket shown: compe
 extern int MatchReportIndex;             // the entry of MatchReports the match report shows
 extern int ReportMode;                   // the side shown in the match report: 1 home, 2 away
 extern int AuctionPriceMargin;           // the auction's price margin in percent: 0 at start-up, set by the hub
+extern int RetiringPlayer;               // the player who retires (after it: the junior promoted)
+extern int ShirtNumberPlayer;            // the player whose shirt number is chosen
+extern int DeadPlayer;                   // the player whose death is announced (0 none)
+extern bool ResignationConfirmed;        // the coach confirmed that he resigns
 
 // Sensible subjects on a running game, for the gallery, the walk test and a developer's launcher:
 // the human club (else the first club of the first league), one of its players, a club that is
