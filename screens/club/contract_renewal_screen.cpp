@@ -13,9 +13,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "platform/stdctrls/message_box.h"
-#include "screens/club/hub_screen.h"
 #include "screens/club/incoming_offers.h"
-#include "screens/common/form_references.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 
@@ -132,10 +130,7 @@ void TForm24::ApplyRenewal(std::int64_t weeklyWage)
 {
     const int length = combom ? std::max(0, combom->ItemIndex()) : 0;
     ApplyContractRenewal(RenewalPlayer, weeklyWage, length);
-    if (auto* hub = Form13.As<TForm13>()) {
-        hub->RefreshRosterGrid();
-        hub->RefreshHubHeader();
-    }
+    RefreshHubAfterDeal();
     Close();
 }
 
