@@ -31,6 +31,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "platform/stdctrls/menus.h"
+#include "platform/stdctrls/message_box.h"
 #include "richtext/html_label.h"
 #include "screens/club/club_screens.h"
 #include "screens/club/contract_renewal_screen.h"
@@ -285,6 +286,46 @@ TEST_F(BetweenRoundsScreensTest, AContractIsRenewedAgainstTheWageDemand)
     EXPECT_EQ(CurrencyUnits(Players[player].wage), demand);
     EXPECT_DOUBLE_EQ(Players[player].ContractEnd, TodayDate() + 48 * 7);
     EXPECT_EQ(hub->gridview1->GetCellTextByName("salariot", RowOf(*hub, player)), std::to_string(demand));
+}
+
+TEST_F(BetweenRoundsScreensTest, AnOfferAboveTheLimitIsToldAndOneEqualToTheDemandSignsAtOnce)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int player = PlayersOfClub(Game.CurrentHumanClub)[6];
+    const std::int64_t demand = RenewalDemand(player, 0);
+    std::vector<std::string> messages;
+    SetMessageBoxAnswerer([&messages](const TMessageBoxRequest& request) {
+        messages.push_back(request.text);
+        return mrOk;
+    });
+    SelectedRecord = player;
+    auto* renewal = dynamic_cast<TForm24*>(CreateScreen("TForm24", hub));
+    ASSERT_NE(renewal, nullptr);
+    renewal->Show();
+    test::Pump(20);
+    EXPECT_NE(renewal->Label7->Caption().find("Contrato termina em: "), std::string::npos);
+    auto type = [renewal](const std::string& text) {
+        renewal->Edit1->SetFocus();
+        renewal->Edit1->SelectAll();
+        QTest::keyClicks(renewal->Edit1->Widget(), QString::fromStdString(text));
+    };
+    type("abc");
+    EXPECT_FALSE(renewal->CHButton1->Enabled());
+    type(std::to_string(std::max<std::int64_t>(100001, 5 * demand + 1)));
+    Click(renewal->CHButton1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], OfferLimitMessage(demand));
+    EXPECT_TRUE(renewal->Visible());
+    const Currency wage = Players[player].wage;
+    EXPECT_EQ(Players[player].wage, wage);
+    type(std::to_string(demand));
+    Click(renewal->CHButton1);  // the demand itself: signed without the player's minimum
+    test::Pump(50);
+    SetMessageBoxAnswerer({});
+    EXPECT_EQ(ShownForm("TForm25"), nullptr);
+    EXPECT_EQ(CurrencyUnits(Players[player].wage), demand);
+    EXPECT_DOUBLE_EQ(Players[player].ContractEnd, TodayDate() + 24 * 7);
 }
 
 TEST_F(BetweenRoundsScreensTest, TopBarMenusAndTheSquadMenuOpenTheirScreensAndActOnThePlayer)
