@@ -170,6 +170,7 @@ object Form13: TForm13
     OnCellFormating = gridview1CellFormating
     OnHeaderClick = gridview1HeaderClick
     OnDblClick = gridview1DblClick
+    PopupMenu = PopupMenu1
     object id: TDgNumberColumn
       Position = 0
       Visible = False
@@ -350,6 +351,7 @@ object Form13: TForm13
     Height = 58
     Font.Name = 'Arial'
     Font.Height = -12
+    OnClick = opponentLabelClick
   end
   object Image13: TImage
     Left = 600
@@ -382,6 +384,7 @@ object Form13: TForm13
       Height = 20
       Font.Name = 'Arial'
       Font.Height = -13
+      OnClick = opponentLabelClick
     end
     object Image1: TImage
       Left = 226
@@ -396,6 +399,7 @@ object Form13: TForm13
       Height = 240
       Font.Name = 'Arial'
       Font.Height = -12
+      OnClick = opponentLabelClick
     end
     object Image4: TImage
       Left = 8
@@ -458,6 +462,7 @@ object Form13: TForm13
       Height = 18
       Font.Name = 'Arial'
       Font.Height = -12
+      OnClick = opponentLabelClick
     end
     object lb_conf2: TRichLabel
       Left = 8
@@ -466,6 +471,7 @@ object Form13: TForm13
       Height = 60
       Font.Name = 'Arial'
       Font.Height = -11
+      OnClick = opponentLabelClick
     end
     object lb_conf3: TRichLabel
       Left = 8
@@ -483,6 +489,163 @@ object Form13: TForm13
       Height = 40
       Font.Name = 'Arial'
       Font.Height = -11
+      OnClick = opponentLabelClick
+    end
+  end
+  object Image10: TImage
+    Left = 222
+    Top = 527
+    Width = 16
+    Height = 16
+    Cursor = crHandPoint
+    Hint = 'Cores do time'
+    ShowHint = True
+    Stretch = True
+    Transparent = True
+    OnClick = lb_coresClick
+  end
+  object lb_cores: TRichLabel
+    Left = 242
+    Top = 527
+    Width = 120
+    Height = 18
+    Cursor = crHandPoint
+    Font.Name = 'Arial'
+    Font.Height = -12
+    OnClick = lb_coresClick
+  end
+  object PopupMenu1: TPopupMenu
+    OnPopup = PopupMenu1Popup
+    object Alterarsalrio1: TMenuItem
+      Caption = 'Propor contrato'
+      OnClick = hubMenuClick
+    end
+    object Venderjogador1: TMenuItem
+      Caption = 'Vender jogador'
+      OnClick = hubMenuClick
+    end
+    object Aposentarjogador1: TMenuItem
+      Caption = 'Aposentar jogador'
+      OnClick = hubMenuClick
+    end
+    object Escolhernmero1: TMenuItem
+      Caption = 'Escolher número'
+      OnClick = hubMenuClick
+    end
+    object HistricoJogos1: TMenuItem
+      Caption = 'Histórico do Jogador'
+      OnClick = hubMenuClick
+    end
+    object CancelarEmprstimo1: TMenuItem
+      Caption = 'Cancelar Empréstimo'
+      OnClick = hubMenuClick
+    end
+    object Comprarjogador1: TMenuItem
+      Caption = 'Comprar jogador'
+      OnClick = hubMenuClick
+    end
+    object Disponibilizarparaemprstimo1: TMenuItem
+      Caption = 'Pôr para empréstimo'
+      OnClick = hubMenuClick
+    end
+    object Retirardoemprstimo1: TMenuItem
+      Caption = 'Não pôr para empréstimo'
+      OnClick = hubMenuClick
+    end
+  end
+  object PopupMenu2: TPopupMenu
+    object Salvar: TMenuItem
+      Caption = 'Salvar jogo'
+      ShortCut = 'F2'
+      OnClick = hubMenuClick
+    end
+    object opcoes: TMenuItem
+      Caption = 'Opções'
+      ShortCut = 'F3'
+      OnClick = hubMenuClick
+    end
+    object Sedemitir1: TMenuItem
+      Caption = 'Se demitir'
+      OnClick = hubMenuClick
+    end
+    object Sairdojogo1: TMenuItem
+      Caption = 'Sair do jogo'
+      OnClick = hubMenuClick
+    end
+    object Sobreojogo1: TMenuItem
+      Caption = 'Sobre o jogo'
+      OnClick = hubMenuClick
+    end
+  end
+  object PopupMenu3: TPopupMenu
+    OnPopup = PopupMenu3Popup
+    object MenuItem3: TMenuItem
+      Caption = 'Ranking de Técnicos'
+      OnClick = hubMenuClick
+    end
+    object MenuItem5: TMenuItem
+      Caption = 'Adicionar/Remover ténicos'
+      OnClick = hubMenuClick
+    end
+    object ltimascontrataesdetcnicos1: TMenuItem
+      Caption = 'Últimas contratações de técnicos'
+      OnClick = hubMenuClick
+    end
+  end
+  object PopupMenu4: TPopupMenu
+    object Rankingdeclubes1: TMenuItem
+      Caption = 'Ranking de clubes'
+      OnClick = hubMenuClick
+    end
+    object RansfernciasJogadores1: TMenuItem
+      Caption = 'Transferências de Jogadores'
+      OnClick = hubMenuClick
+    end
+    object Histricocompletodejogos1: TMenuItem
+      Caption = 'Histórico completo de confrontos'
+      OnClick = hubMenuClick
+    end
+    object Estatsticasgerais1: TMenuItem
+      Caption = 'Estatísticas gerais'
+      Visible = False
+      OnClick = hubMenuClick
+    end
+  end
+  object PopupMenu6: TPopupMenu
+    object Finanas1: TMenuItem
+      Caption = 'Finanças do Time'
+      ShortCut = 'Ctrl+F'
+      OnClick = hubMenuClick
+    end
+    object Emprstimobancrio1: TMenuItem
+      Caption = 'Empréstimo bancário'
+      OnClick = hubMenuClick
+    end
+  end
+  object PopupMenu7: TPopupMenu
+    OnPopup = PopupMenu7Popup
+    object mn_seutime: TMenuItem
+      Caption = 'Jogos do seu time'
+      ShortCut = 'F4'
+      OnClick = hubMenuClick
+    end
+    object MenuItem7: TMenuItem
+      Caption = 'Tabela de jogos'
+      ShortCut = 'Ctrl+T'
+      OnClick = hubMenuClick
+    end
+    object mn_copa: TMenuItem
+      Caption = 'Tabela Copa'
+      OnClick = hubMenuClick
+    end
+    object mn_lib: TMenuItem
+      Caption = '2ª fase - Competições internacionais'
+      OnClick = hubMenuClick
+    end
+    object JogosAmistosos1: TMenuItem
+      Caption = 'Jogos Amistosos'
+      ShortCut = 'F9'
+      OnClick = hubMenuClick
     end
   end
   object Timer1: TTimer

@@ -11,11 +11,13 @@
 #include "screens/club/call_up_screen.h"
 #include "screens/club/club_accounts_screen.h"
 #include "screens/club/coach_change_notice.h"
+#include "screens/club/contract_renewal_screen.h"
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/friendly_screens.h"
 #include "screens/club/hub_screen.h"
 #include "screens/club/human_coaches_screens.h"
 #include "screens/club/inbox_screen.h"
+#include "screens/club/incoming_offers.h"
 #include "screens/club/job_offers_screen.h"
 #include "screens/club/list_colours_screen.h"
 #include "screens/club/market_dialogs.h"
@@ -51,6 +53,18 @@ void RegisterClubScreens()
     RegisterBuiltScreen<TForm8>("TForm8", "screens/club/stadium_screen.cpp");
     RegisterBuiltScreen<TForm10>("TForm10", "screens/club/stadium_screen.cpp");
     RegisterBuiltScreen<TForm40>("TForm40", "screens/club/save_dialogs.cpp");
+    RegisterBuiltScreen<TForm68>("TForm68", "screens/club/incoming_offers.cpp", [] {
+        DealPlayer = SubjectPlayer();
+        OfferingClub = SubjectOtherClub();
+    });
+    RegisterBuiltScreen<TForm59>("TForm59", "screens/club/incoming_offers.cpp", [] {
+        LoanRequestPlayer = SubjectPlayer();
+        LoanRequestClub = SubjectOtherClub();
+    });
+    RegisterBuiltScreen<TForm24>("TForm24", "screens/club/contract_renewal_screen.cpp",
+                                 [] { SelectedRecord = SubjectPlayer(); });
+    RegisterBuiltScreen<TForm25>("TForm25", "screens/club/contract_renewal_screen.cpp",
+                                 [] { RenewalDemandAmount = 12500; });
     RegisterBuiltScreen<TForm41>("TForm41", "screens/club/save_dialogs.cpp");
     RegisterBuiltScreen<TForm30>("TForm30", "screens/club/job_offers_screen.cpp",
                                  [] { JobOffers = {SubjectOtherClub(), SubjectRivalClub(), -1, -1}; });

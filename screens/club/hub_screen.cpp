@@ -10,6 +10,7 @@
 #include "controls/gradient.h"
 #include "core/basics/datetime.h"
 #include "core/basics/random.h"
+#include "core/economy/between_rounds.h"
 #include "core/economy/loans.h"
 #include "core/format/images.h"
 #include "core/format/money_format.h"
@@ -32,6 +33,7 @@
 #include "platform/graphics/picture.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
+#include "platform/stdctrls/menus.h"
 #include "richtext/html_label.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/art/hub_art.h"
@@ -113,10 +115,9 @@ void TForm13::BindHandlers()
     BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState shift) { FormKeyDown(key, shift); });
     BindHandler("Timer1Timer", [this](TObject*) { Timer1Timer(); });
     BindHandler("btjogarClick", [this](TObject*) { btjogarClick(); });
-    BindHandler("btvenderClick", [this](TObject*) { OpenWithPlayer("TForm44"); });
+    BindHandler("btvenderClick", [this](TObject*) { SellSelectedPlayer(); });
     BindHandler("btalterasalClick", [this](TObject*) { OpenWithPlayer("TForm24"); });
-    BindHandler("btaposentaClick", [this](TObject*) { OpenWithPlayer("TForm48"); });
-    BindHandler("Button4Click", [](TObject*) {});  // taking a player off the list is one of the player actions
+    BindHandler("btaposentaClick", [this](TObject*) { OpenMenuEntry("Aposentarjogador1"); });
     BindHandler("gridview1SelectCell", [this](TObject*, int, int row) { gridview1SelectCell(row); });
     BindHandler("gridview1CellColoring",
                 [this](TObject*, int col, int row, TColor& cell, TColor&, TCellState state) {
@@ -131,7 +132,11 @@ void TForm13::BindHandlers()
     BindHandler("Image4Click", [this](TObject*) { OpenWithPlayer("TForm16"); });
     BindHandler("Image13Click", [this](TObject*) { ShowHeadToHead(opponent_); });
     BindHandler("icon_arbitroClick", [](TObject*) { OpenScreen("TForm80"); });
-    BindHandler("lb_tecClick", [](TObject*) { OpenScreen("TForm47"); });
+    BindHandler("lb_tecClick", [](TObject*) {
+        const TClub* club = ClubAt(Game.CurrentHumanClub);
+        SelectedRecord = club != nullptr ? club->coach : -1;
+        OpenScreen("TForm47");
+    });
     BindHandler("labmoneyClick", [](TObject*) { OpenScreen("TForm22"); });
     BindHandler("label32Click", [](TObject*) { OpenScreen("TForm62"); });
     BindHandler("lb_conftClick", [](TObject* sender) {
@@ -147,6 +152,7 @@ void TForm13::BindHandlers()
     BindHandler("nova_barraMouseDown", [this](TObject*, TMouseButton, TShiftState, int x, int y) {
         OpenBarSpot(BarSpotAt(x, y));
     });
+    BindMenuHandlers();
     BindHandler("nova_barraMouseMove", [this](TObject*, TShiftState, int x, int y) {
         const int spot = BarSpotAt(x, y);
         nova_barra->SetCursor(spot >= 0 ? crHandPoint : crDefault);
@@ -203,6 +209,9 @@ void TForm13::FindChildren()
     ImageList2 = FindChild<TCustomImageList>("ImageList2");
     ImageList3 = FindChild<TCustomImageList>("ImageList3");
     ImageList5 = FindChild<TCustomImageList>("ImageList5");
+    Image10 = FindChild<TImage>("Image10");
+    lb_cores = FindChild<TRichLabel>("lb_cores");
+    PopupMenu1 = FindChild<TPopupMenu>("PopupMenu1");
 }
 
 void TForm13::FormCreate()
@@ -216,6 +225,9 @@ void TForm13::FormCreate()
     ShowPicture(nova_barra, art::Picture("nova_barra"));
     ShowPicture(Image13, art::Picture("icone_confronto"));
     ShowPicture(Image4, art::Picture("icone_carreira"));
+    ShowPicture(Image10, art::Picture("paleta"));
+    if (lb_cores)
+        lb_cores->SetHTMLText("<shad><u>Cores do time</u></shad>");
     if (label32)
         label32->SetHTMLText("<SHAD>Sem mensagens</SHAD>");
     const bool someonePlays = ChooseFirstHumanTurn();
@@ -250,7 +262,7 @@ void TForm13::FillImageLists()
 
 void TForm13::StyleLabels()
 {
-    for (TRichLabel* label : {lb_tec, lb_infot, lab_data, labmoney, label32, lb_cd, lb_ct, lb_total, lb_infonext,
+    for (TRichLabel* label : {lb_tec, lb_infot, lab_data, labmoney, label32, lb_cd, lb_ct, lb_total, lb_cores, lb_infonext,
                               lb_infojogn, lb_infojog, lb_conft1, lb_conft2, lb_conf1, lb_conf2, lb_conf3, lb_conf4}) {
         if (!label)
             continue;
@@ -282,8 +294,10 @@ void TForm13::RefreshHub()
     if (club == nullptr)
         return;
     Game.CurrentHumanCoach = club->coach;
+    RunBetweenRoundUpdates();
     CountAvailablePlayers(0, Game.CurrentHumanClub);
     RefreshRosterGrid();
+    ContractWarnings(Game.CurrentHumanClub);
     RefreshHubHeader();
     ShowNextMatch();
     ShowReferee();
@@ -331,7 +345,7 @@ void TForm13::RefreshHubHeader()
     if (bar2) bar2->SetPosition(std::max(0, club->SupportersMood));
     Font().SetColor(fg);
     for (TRichLabel* label : {lb_infonext, lb_infojog, lb_infojogn, lb_cd, lb_ct, lb_tec, lb_infot, lb_conf1, lb_conf2,
-                              lb_conf3, lb_conf4, lb_conft1, lb_conft2, label32, lb_total, lab_data, labmoney})
+                              lb_conf3, lb_conf4, lb_conft1, lb_conft2, label32, lb_total, lb_cores, lab_data, labmoney})
         if (label)
             label->Font().SetColor(fg);
     for (TLabel* label : {Label12, Label23})
@@ -582,6 +596,8 @@ void TForm13::OpenBarSpot(int spot)
 {
     if (spot < 0 || spot >= art::kHubBarSpotCount)
         return;
+    if (PopupBarMenu(spot))
+        return;
     const std::string screen = kBarScreens[spot];
     if (screen == "TForm18")
         FixtureListClub = Game.CurrentHumanClub;
@@ -651,7 +667,7 @@ void TForm13::RunPostRoundEvents()
     if (!PostRoundPending)
         return;
     PostRoundPending = false;
-    SeasonStartPending = false;
+    DispatchPostRoundEvents();
 }
 
 void TForm13::btjogarClick()

@@ -18,6 +18,8 @@ class TGradient;
 class TCustomImageList;
 class TImage;
 class TLabel;
+class TMenuItem;
+class TPopupMenu;
 class TWinControl;
 class TRichLabel;
 class TTimer;
@@ -42,8 +44,14 @@ public:
     int SelectedPlayer();
     // The click spot 0..10 of the top bar at a point of the bar as it is drawn now, -1 for none.
     int BarSpotAt(int x, int y) const;
-    // What a click on spot 0..10 opens.
+    // What a click on spot 0..10 opens (a menu for the spots that have one).
     void OpenBarSpot(int spot);
+    // The menu of a top-bar spot (null for the spots that open a screen at once).
+    TPopupMenu* BarMenuOfSpot(int spot);
+    // Runs a menu entry of the hub as choosing it does, by the entry's name ("Salvar", "mn_copa", ...).
+    void OpenMenuEntry(const std::string& entry);
+    // The offers, notices and invitations that follow the round, for the current human club.
+    void DispatchPostRoundEvents();
 
     TImage* nova_barra = nullptr;
     TGradient* Gradient1 = nullptr;
@@ -92,6 +100,9 @@ public:
     TCustomImageList* ImageList2 = nullptr;
     TCustomImageList* ImageList3 = nullptr;
     TCustomImageList* ImageList5 = nullptr;
+    TImage* Image10 = nullptr;
+    TRichLabel* lb_cores = nullptr;
+    TPopupMenu* PopupMenu1 = nullptr;
 
 private:
     void BindHandlers();
@@ -115,6 +126,22 @@ private:
     void FillRosterRow(int player);
     void UpdatePlayerActions();
     void OpenWithPlayer(const std::string& formClass);
+    TModalResult ShowScreenModally(const std::string& formClass);
+
+    // Menus and player actions (hub_menus.cpp).
+    void BindMenuHandlers();
+    bool PopupBarMenu(int spot);
+    void PopupMenu1Popup();
+    void PopupMenu7Popup();
+    void SellSelectedPlayer();
+    void Button4Click();
+    void Resign();
+
+    // Between rounds (hub_post_round.cpp).
+    void RunBetweenRoundUpdates();
+    void OfferPurchase(int club);
+    void OfferLoanRequest(int club);
+    void AnnounceDeath(int club);
     void KickOff();
     bool ColumnIs(int col, const char* name) const;
 

@@ -53,12 +53,6 @@ void ShowModalOver(TComponent* owner, const std::string& formClass)
         form->ShowModal();
 }
 
-void RefreshHubAfterDeal()
-{
-    if (auto* hub = Form13.As<TForm13>())
-        hub->RefreshHub();
-}
-
 void StartSampleDeal(bool wageDemand)
 {
     MarketClub = SubjectOtherClub();

@@ -25,8 +25,6 @@ bool ParseWholeNumber(const std::string& text, long long& number);
 // player of SubjectOtherClub() at his value, with a wage demand of 3 when asked.
 void StartSampleDeal(bool wageDemand);
 
-// The hub, when it lives, shows the human club again after a deal or a sale changed it.
-void RefreshHubAfterDeal();
 
 // "Fazer proposta pelo jogador": a price for the player in thousands; "Propor compra" asks the
 // seller (a human seller answers in TForm49) and, refused, shows TForm61.

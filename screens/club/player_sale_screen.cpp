@@ -12,6 +12,7 @@
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/club/auction_screen.h"
+#include "screens/club/hub_refresh.h"
 #include "screens/club/market_dialogs.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
@@ -141,7 +142,7 @@ void TForm44::bt1Click()
     if (Edit2->Text().empty())
         Edit2->SetText("100");
     ListPlayerForSale(player_, TypedThousands(*Edit2) * 1000);
-    RefreshHubAfterDeal();
+    RefreshOpenHub();
     Close();
 }
 

@@ -25,6 +25,7 @@
 #include "platform/stdctrls/image_list_component.h"
 #include "richtext/html_label.h"
 #include "screens/club/confidence_bars.h"
+#include "screens/club/hub_refresh.h"
 #include "screens/club/market_dialogs.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/art/market_art.h"
@@ -441,7 +442,7 @@ void TForm14::bt1Click()
         bt1->SetEnabled(false);
     }
     ShowCash();
-    RefreshHubAfterDeal();
+    RefreshOpenHub();
 }
 
 void TForm14::bt2Click()
@@ -480,7 +481,7 @@ void TForm14::bt4Click()
     joglist->DeleteRow(joglist->SelectedRow());
     bt1->SetEnabled(false);
     bt4->SetEnabled(false);
-    RefreshHubAfterDeal();
+    RefreshOpenHub();
     ShowCash();
 }
 
@@ -490,7 +491,7 @@ void TForm14::AfterClubChanged(int player)
     (void)player;
     ShowCash();
     ShowMessage("Jogador comprado com sucesso.");
-    RefreshHubAfterDeal();
+    RefreshOpenHub();
 }
 
 }  // namespace tarvelon

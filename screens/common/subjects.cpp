@@ -28,7 +28,6 @@ int RetiringPlayer = 0;
 int ShirtNumberPlayer = 0;
 int DeadPlayer = 0;
 bool ResignationConfirmed = false;
-int InvitationCompetition = 7;
 int InvitationOfferTier = 1;
 
 namespace {

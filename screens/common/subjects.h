@@ -28,7 +28,6 @@ extern int RetiringPlayer;               // the player who retires (after it: th
 extern int ShirtNumberPlayer;            // the player whose shirt number is chosen
 extern int DeadPlayer;                   // the player whose death is announced (0 none)
 extern bool ResignationConfirmed;        // the coach confirmed that he resigns
-extern int InvitationCompetition;        // the tournament of a national-team invitation: 7, 8 or 9
 extern int InvitationOfferTier;          // its row of offers 1..4 (core's InvitationTier chooses it)
 
 // Sensible subjects on a running game, for the gallery, the walk test and a developer's launcher:

@@ -1,6 +1,7 @@
 #include "screens/competitions/competition_screens.h"
 
 #include "core/hooks.h"
+#include "core/progression/post_round_invitations.h"
 #include "screens/common/screen_registry.h"
 #include "screens/competitions/coach_setup_lists.h"
 #include "screens/competitions/coach_setup_radios.h"

@@ -3,14 +3,15 @@
 #include <QImage>
 
 #include "controls/grad_button.h"
+#include "core/progression/post_round_invitations.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
+#include "platform/forms/application.h"
 #include "platform/graphics/picture.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/common/art/art_kit.h"
-#include "platform/forms/application.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 

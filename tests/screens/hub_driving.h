@@ -49,6 +49,8 @@ void WhenLineupOpens(F onLineup)
 // One coach's turn: "Escalar Time", formation item downs - 1, "Jogar >>".
 inline void PlayTurnFromHub(TForm13& hub, int downs = 4)
 {
+    // The round's offers and notices come first (answered by the test), then the line-up.
+    PumpUntil([] { return !PostRoundPending; });
     WhenLineupOpens([downs](TForm87& lineup) { PickFormationAndPlay(lineup, downs); });
     QTest::mouseClick(hub.btjogar->Widget(), Qt::LeftButton);
 }

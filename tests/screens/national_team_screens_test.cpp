@@ -10,6 +10,7 @@
 #include "core/club_rosters.h"
 #include "core/lineup/lineup_board.h"
 #include "core/progression/national_invitations.h"
+#include "core/progression/post_round_invitations.h"
 #include "core/records/game_state.h"
 #include "core/records/match_records.h"
 #include "core/tables.h"

@@ -10,6 +10,7 @@
 #include "controls/grad_button.h"
 
 #include "core/lineup/hub_turns.h"
+#include "core/progression/post_round_invitations.h"
 #include "core/records/game_state.h"
 #include "core/records/match_records.h"
 #include "core/records/session_globals.h"
