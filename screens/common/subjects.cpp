@@ -30,6 +30,7 @@ int DeadPlayer = 0;
 bool ResignationConfirmed = false;
 int InvitationCompetition = 7;
 int InvitationOfferTier = 1;
+int ShownReferee = 0;
 
 namespace {
 

@@ -30,6 +30,7 @@ extern int DeadPlayer;                   // the player whose death is announced 
 extern bool ResignationConfirmed;        // the coach confirmed that he resigns
 extern int InvitationCompetition;        // the tournament of a national-team invitation: 7, 8 or 9
 extern int InvitationOfferTier;          // its row of offers 1..4 (core's InvitationTier chooses it)
+extern int ShownReferee;                 // the referee on the referee card, 1..42
 
 // Sensible subjects on a running game, for the gallery, the walk test and a developer's launcher:
 // the human club (else the first club of the first league), one of its players, a club that is
