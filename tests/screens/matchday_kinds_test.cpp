@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "controls/grad_button.h"
+#include "core/records/appearance_records.h"
 #include "core/records/game_state.h"
 #include "grid/dg_grid.h"
 #include "core/records/match_records.h"
@@ -23,6 +24,9 @@
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
 #include "core/seasonloop/season_loop.h"
+#include "core/tables.h"
+#include "core/views/day_results.h"
+#include "richtext/html_label.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/common/form_references.h"
@@ -140,6 +144,28 @@ protected:
         EXPECT_GT(matches, 0);
     }
 
+    // Every substitute of the day's matches is listed in his side's line-up with his own rating.
+    static void ExpectSubstitutesWithTheirOwnRatings(TForm67* results)
+    {
+        const int firstReport = static_cast<int>(MatchReports.size()) - MatchCount;
+        int checked = 0;
+        for (const TSubAppearance& sub : SubAppearances) {
+            if (sub.report < firstReport || sub.second <= 0)
+                continue;
+            results->ShowMatchReport(sub.report);
+            const TMatchReport& report = MatchReports[sub.report];
+            const TRichLabel* lineup = sub.club == report.club[0] ? results->escalacao1 : results->escalacao2;
+            std::string html;
+            for (const std::string& line : lineup->HTMLText())
+                html += line;
+            EXPECT_NE(html.find(Players[sub.second].Name.str() + "<IND x=\"158\">" + RatingText(sub.rating)),
+                      std::string::npos)
+                << Players[sub.second].Name.str();
+            ++checked;
+        }
+        EXPECT_GT(checked, 0) << "a substitution in the day";
+    }
+
     // "Continuar >>" clicked: the calendar moves on.
     static void Continue(TForm67* results)
     {
@@ -171,6 +197,7 @@ TEST_F(MatchdayKindsTest, ANationalCupDayPlaysLiveAndBooksWhatTheHeadlessDayBook
     EXPECT_EQ(static_cast<int>(live.headings.size()), live.daysShown) << "each shown league under its own heading";
     EXPECT_GT(live.maxRows, 0);
     ExpectResultsOfKind(live.results, kKindNationalCup);
+    ExpectSubstitutesWithTheirOwnRatings(live.results);
     Continue(live.results);
     EXPECT_EQ(test::TablesFingerprint(), headless);
     EXPECT_GT(Game.DayIndex, day);
