@@ -47,6 +47,7 @@ struct LiveDay {
     std::set<std::string> headings;  // one per shown league, state or stage
     int daysShown = 0;
     int maxRows = 0;                 // the most match rows filled at once
+    int venuesUnderCrests = 0;       // rows whose venue label reaches under the home crest
     TForm67* results = nullptr;
 };
 
@@ -115,8 +116,11 @@ protected:
                     live.headings.insert(screen->lcamp->Caption());
                     live.daysShown = std::max(live.daysShown, screen->DaysShown());
                     int rows = 0;
-                    for (const TMatchRow& row : screen->rows)
+                    for (const TMatchRow& row : screen->rows) {
                         rows += row.labt1 != nullptr ? 1 : 0;
+                        if (row.est && row.esc1 && row.est->Left() + row.est->Width() > row.esc1->Left())
+                            ++live.venuesUnderCrests;
+                    }
                     live.maxRows = std::max(live.maxRows, rows);
                 }
                 return Results() != nullptr;
@@ -235,6 +239,7 @@ TEST_F(MatchdayKindsTest, AContinentalDayOfTheSecondSeasonPlaysLive)
     ASSERT_NE(live.results, nullptr);
     EXPECT_GE(live.daysShown, 1);
     EXPECT_GT(live.maxRows, 0);
+    EXPECT_EQ(live.venuesUnderCrests, 0) << "a long venue name is cut before the crest";
     ExpectResultsOfKind(live.results, kKindFirstContinentalCup);
     Continue(live.results);
     EXPECT_GT(Game.DayIndex, day);
