@@ -231,7 +231,8 @@ void RecordSubstituteRatings(int report, int matchIndex)
         appearance.player = event.player;
         appearance.second = event.second;
         appearance.tick = event.tick;
-        appearance.rating = ComputeMatchRating(event.player, matchIndex, event.club, -1);
+        // The substitute's own rating, judged on the time he played.
+        appearance.rating = ComputeMatchRating(event.second, matchIndex, event.club, -1);
         appearance.report = report;
         appearance.club = event.club;
         appearance.cardGrade = CardGradeOf(cards);

@@ -37,7 +37,7 @@ struct TSubAppearance {
     std::int32_t player;  // the player taken off
     std::int32_t second;  // the player brought on
     std::int32_t tick;
-    float rating;         // of the player taken off
+    float rating;         // of the player brought on
     std::int32_t report;
     std::int32_t club;
     std::int32_t cardGrade;

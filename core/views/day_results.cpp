@@ -150,7 +150,7 @@ std::vector<ReportLineupLine> ReportLineup(int report, int side)
             });
             if (next == SubAppearances.end() || next->second <= 0)
                 break;
-            line.substitutes.push_back({next->second, next->tick});
+            line.substitutes.push_back({next->second, next->tick, next->rating});
             current = next->second;
         }
         starters.push_back(line);

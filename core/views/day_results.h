@@ -61,6 +61,7 @@ struct ReportLineupLine {
     struct Substitute {
         int player = 0;
         int tick = 0;
+        float rating = 0;  // his own
     };
     std::vector<Substitute> substitutes;  // at most 3
 };

@@ -29,6 +29,7 @@ int ShirtNumberPlayer = 0;
 int DeadPlayer = 0;
 bool ResignationConfirmed = false;
 int InvitationOfferTier = 1;
+int ShownReferee = 0;
 
 namespace {
 

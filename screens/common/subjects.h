@@ -29,6 +29,7 @@ extern int ShirtNumberPlayer;            // the player whose shirt number is cho
 extern int DeadPlayer;                   // the player whose death is announced (0 none)
 extern bool ResignationConfirmed;        // the coach confirmed that he resigns
 extern int InvitationOfferTier;          // its row of offers 1..4 (core's InvitationTier chooses it)
+extern int ShownReferee;                 // the referee on the referee card, 1..42
 
 // Sensible subjects on a running game, for the gallery, the walk test and a developer's launcher:
 // the human club (else the first club of the first league), one of its players, a club that is

@@ -223,7 +223,8 @@ void TForm46::BuildMatchdayPanels()
 void TForm46::CreateRow(TPanel* panel, int m, int top)
 {
     TMatchRow& row = rows[m];
-    row.est = RowLabel(panel, "est", m, 8, top, 118, 16);
+    // The venue stops short of the home crest at 120: a long name is cut, not covered.
+    row.est = RowLabel(panel, "est", m, 8, top, 110, 16);
     row.est->Font().SetColor(kVenueColor);
     row.labt1 = RowLabel(panel, "labt1", m, 138, top, 105, 16);
     row.labp1 = RowLabel(panel, "labp1", m, 252, top, 14, 18);

@@ -2,6 +2,9 @@
 
 #include "core/match/lineup_access.h"
 #include "core/match/match_flags.h"
+#include "core/match/referees.h"
+#include "core/matchday/referee_table.h"
+#include "core/records/match_records.h"
 #include "core/matchday_rules/shootout.h"
 #include "core/records/game_state.h"
 #include "screens/common/screen_registry.h"
@@ -11,6 +14,7 @@
 #include "screens/matchday/match_report_screen.h"
 #include "screens/matchday/matchday_screen.h"
 #include "screens/matchday/penalty_dialogs.h"
+#include "screens/matchday/referee_card.h"
 #include "screens/matchday/shootout_dialogs.h"
 #include "screens/matchday/results_screen.h"
 
@@ -46,6 +50,16 @@ void ShootoutSubject()
     ShootoutResult = -1;
 }
 
+// The referee of the day's first match, else the first of the table. The table is filled when the
+// title screen opens; a game started without it (the gallery) fills it here.
+void RefereeSubject()
+{
+    if (RefereeNames.empty())
+        FillReferees();
+    const int referee = RefereeOfMatch(1);
+    ShownReferee = referee >= 1 && referee <= kRefereeCount ? referee : 1;
+}
+
 // The first match of the day, on the side of a human club when one plays it.
 void InMatchSubject()
 {
@@ -67,6 +81,7 @@ void RegisterMatchdayScreens()
     RegisterBuiltScreen<TForm52>("TForm52", "screens/matchday/match_report_screen.cpp");
     RegisterBuiltScreen<TForm37>("TForm37", "screens/matchday/shootout_dialogs.cpp", ShootoutSubject);
     RegisterBuiltScreen<TForm38>("TForm38", "screens/matchday/shootout_dialogs.cpp", ShootoutSubject);
+    RegisterBuiltScreen<TForm80>("TForm80", "screens/matchday/referee_card.cpp", RefereeSubject);
 }
 
 void InstallMatchdayDialogs()

@@ -1,4 +1,4 @@
-// The pitch board shared by the line-up, match report and in-match screens.
+// The pitch board shared by the line-up screen and the match report.
 #include "screens/matchday/pitch_board.h"
 
 #include <memory>

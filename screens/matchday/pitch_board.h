@@ -1,6 +1,6 @@
 #pragma once
-// The pitch board: the drawn team sheet of the line-up screen (editable), the match report and the
-// in-match screen. Eighteen shirts on a pitch panel (1 the goalkeeper, 2..11 the outfield starters,
+// The pitch board: the drawn team sheet of the line-up screen (editable) and of the match report.
+// Eighteen shirts on a pitch panel (1 the goalkeeper, 2..11 the outfield starters,
 // 12..18 the bench column beside the pitch), each with its name label (name and position letter,
 // yellow when the player stands out of position), number label and energy label; the line-up
 // screen also shows a position label beside each bench shirt. The board draws at the panel's scale:

@@ -48,7 +48,7 @@ std::string LineupHtml(int report, int side)
                 + (line.injured ? " (ct)" : "") + "<IND x=\"158\"><b>" + RatingText(line.rating) + "</b></font><br>";
         for (const ReportLineupLine::Substitute& sub : line.substitutes)
             html += "<FONT  size=\"7\" color=\"clgray\"><IND x=\"12\">&gt; " + std::to_string(MatchMinuteOfTick(sub.tick))
-                    + HalfText(sub.tick) + PlayerName(sub.player) + "<IND x=\"158\">s/n</font><br>";
+                    + HalfText(sub.tick) + PlayerName(sub.player) + "<IND x=\"158\">" + RatingText(sub.rating) + "</font><br>";
     }
     return html;
 }

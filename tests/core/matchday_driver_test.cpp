@@ -241,7 +241,7 @@ TEST(MatchdayDriver, SameSeedSameMatchday)
 // with it: check the new matchday by the invariants, then pin the new figure.
 TEST(MatchdayDriver, SeededMatchdayIsPinned)
 {
-    EXPECT_EQ(PlaySeededMatchday(2024, 20), 13973270846336012113ull);
+    EXPECT_EQ(PlaySeededMatchday(2024, 20), 7969585303354703413ull);
 }
 
 TEST(MatchdayDriver, ArchiveRoundAndRegionOfEachKindOfDay)

@@ -204,8 +204,29 @@ TEST_F(RatingsTest, StarterAndSubstituteAppearances)
     EXPECT_EQ(SubAppearances[1].player, 22);
     EXPECT_EQ(SubAppearances[1].second, 36);
     EXPECT_EQ(SubAppearances[1].cardGrade, 0);
-    // Player 22 left at tick 120: his rating counts 120 ticks, never below zero.
     EXPECT_GE(SubAppearances[1].rating, 0.0f);
+}
+
+// A substitution's record carries the rating of the player who came on: one brought on for the
+// last minutes without scoring has none ("s/n"), whatever the player he replaced earned.
+TEST_F(RatingsTest, ASubstitutionRecordsTheRatingOfThePlayerBroughtOn)
+{
+    Score(2, 10, 0, 6);
+    Event(19, kHome, 6, 15, 170);  // 15 comes on for 6 at tick 170
+    ASSERT_GT(ComputeMatchRating(6, 1, kHome, -1), 0.0f);
+    RecordSubstituteRatings(5, 1);
+    ASSERT_EQ(SubAppearances.size(), 1u);
+    EXPECT_EQ(SubAppearances[0].second, 15);
+    EXPECT_EQ(SubAppearances[0].rating, 0.0f);
+
+    SubAppearances.clear();
+    MatchEvents.clear();
+    Event(19, kHome, 7, 16, 100);  // 82 ticks for 16, who scores
+    Event(4, kHome, 16, -1, 150);
+    RecordSubstituteRatings(5, 1);
+    ASSERT_EQ(SubAppearances.size(), 1u);
+    EXPECT_EQ(SubAppearances[0].rating, ComputeMatchRating(16, 1, kHome, -1));
+    EXPECT_GT(SubAppearances[0].rating, 0.0f);
 }
 
 // The end of a matchday counts every player's events through an index of the day's events by

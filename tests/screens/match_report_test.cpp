@@ -20,7 +20,11 @@
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/matchday/match_report_screen.h"
+#include "screens/matchday/pitch_board.h"
 #include "screens/matchday/report_pitch.h"
+#include "core/vocab/tactics_board.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "richtext/html_label.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/gallery_game_suite.h"
 #include "tools/gallery/gallery_game.h"
@@ -58,6 +62,24 @@ TEST_F(MatchReportTest, EachSideShowsItsElevenAndTheStatisticsOpenOnRequest)
     const QImage picture = form->Widget()->grab().toImage();
     const QColor grass = picture.pixelColor(form->pitch->Left() + 12, form->pitch->Top() + 200);
     EXPECT_GT(grass.green(), grass.red() + 40);
+    // The eleven on the pitch board: the goalkeeper in his own shirt with his name and place letter,
+    // the bench column empty, no shirt numbers or energy.
+    const TPitchBoard* board = form->pitch->Board();
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->ShirtPicture(1), "camisa2");
+    EXPECT_EQ(board->ShirtPicture(2), "camisa1");
+    std::string keeperHtml;
+    for (const std::string& line : board->NameLabel(1)->HTMLText())
+        keeperHtml += line;
+    EXPECT_NE(keeperHtml.find(board->DisplayName(r.startingEleven[0][10])), std::string::npos);
+    EXPECT_NE(keeperHtml.find(std::string("<BR><shad>") + PitchSlotLetters[keeperSlot]), std::string::npos);
+    EXPECT_EQ(board->NumberLabel(1)->Caption(), "");
+    EXPECT_EQ(board->EnergyLabel(1)->Caption(), "");
+    for (int shirt = 12; shirt <= TPitchBoard::kShirts; ++shirt)
+        EXPECT_FALSE(board->Shirt(shirt)->Visible());
+    const TPoint keeper = form->pitch->ShirtCentre(keeperSlot);
+    const QColor keeperShirt = picture.pixelColor(form->pitch->Left() + keeper.X, form->pitch->Top() + keeper.Y);
+    EXPECT_GT(keeperShirt.red(), keeperShirt.blue() + 60) << "the goalkeeper's yellow shirt";
 
     QTest::mouseClick(form->nometime2->Parent()->Widget(), Qt::LeftButton, {},
                       QPoint(form->nometime2->Left() + 5, form->nometime2->Top() + 5));

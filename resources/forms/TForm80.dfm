@@ -1,0 +1,96 @@
+object Form80: TForm80
+  Left = 0
+  Top = 0
+  BorderStyle = bsDialog
+  Caption = 'Árbitro'
+  ClientWidth = 320
+  ClientHeight = 132
+  Color = clWhite
+  Position = poScreenCenter
+  Font.Name = 'Arial'
+  Font.Height = -12
+  Font.Color = clBlack
+  OnCreate = FormCreate
+  object Label1: TLabel
+    Left = 16
+    Top = 14
+    Width = 288
+    Height = 24
+    AutoSize = False
+    Font.Name = 'Arial'
+    Font.Height = -19
+    Font.Style = [fsBold]
+    Font.Color = clNavy
+    Transparent = True
+  end
+  object Label2: TLabel
+    Left = 16
+    Top = 56
+    Caption = 'Técnica:'
+    Font.Name = 'Arial'
+    Font.Height = -13
+    Font.Style = [fsBold]
+    Font.Color = clBlack
+    Transparent = True
+  end
+  object Label4: TLabel
+    Left = 84
+    Top = 56
+    Width = 20
+    Height = 16
+    AutoSize = False
+    Alignment = taRightJustify
+    Font.Name = 'Arial'
+    Font.Height = -13
+    Font.Style = [fsBold]
+    Font.Color = 128
+    Transparent = True
+  end
+  object gp1: TProgressCyl
+    Left = 116
+    Top = 53
+    Width = 188
+    Height = 22
+    Max = 5
+    Step = 1
+    StopAtMax = True
+    ShowText = False
+    ForeColor = clRed
+    BackColor = clGreen
+  end
+  object Label3: TLabel
+    Left = 16
+    Top = 92
+    Caption = 'Rigor:'
+    Font.Name = 'Arial'
+    Font.Height = -13
+    Font.Style = [fsBold]
+    Font.Color = clBlack
+    Transparent = True
+  end
+  object Label5: TLabel
+    Left = 84
+    Top = 92
+    Width = 20
+    Height = 16
+    AutoSize = False
+    Alignment = taRightJustify
+    Font.Name = 'Arial'
+    Font.Height = -13
+    Font.Style = [fsBold]
+    Font.Color = 128
+    Transparent = True
+  end
+  object gp2: TProgressCyl
+    Left = 116
+    Top = 89
+    Width = 188
+    Height = 22
+    Max = 5
+    Step = 1
+    StopAtMax = True
+    ShowText = False
+    ForeColor = clRed
+    BackColor = clGreen
+  end
+end

@@ -1,0 +1,263 @@
+// Every kind of matchday played live on the matchday screen of a seeded game, in instant play,
+// through to the results: a national cup day, the state championships' day (one screen per state
+// shown), a continental day and a national-team day. Each day is reached by playing the days
+// before it without a window, as the headless season does.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "controls/grad_button.h"
+#include "core/records/appearance_records.h"
+#include "core/records/game_state.h"
+#include "grid/dg_grid.h"
+#include "core/records/match_records.h"
+#include "core/records/state_championship.h"
+#include "core/season/calendar.h"
+#include "core/season/competition_kind.h"
+#include "core/seasonloop/season_loop.h"
+#include "core/tables.h"
+#include "core/views/day_results.h"
+#include "richtext/html_label.h"
+#include "platform/forms/screen.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "screens/common/form_references.h"
+#include "screens/common/navigator.h"
+#include "screens/matchday/matchday_screen.h"
+#include "screens/matchday/results_screen.h"
+#include "platform/forms/timer.h"
+#include "tests/platform/forms_test_support.h"
+#include "tests/screens/in_match_answerer.h"
+#include "tests/screens/tables_fingerprint.h"
+#include "tools/gallery/gallery_game.h"
+
+namespace tarvelon {
+namespace {
+
+// What the matchday screen showed while a day was played on it, and the results it reached.
+struct LiveDay {
+    std::set<std::string> headings;  // one per shown league, state or stage
+    int daysShown = 0;
+    int maxRows = 0;                 // the most match rows filled at once
+    int venuesUnderCrests = 0;       // rows whose venue label reaches under the home crest
+    TForm67* results = nullptr;
+};
+
+class MatchdayKindsTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        savedFolder_ = std::filesystem::current_path();
+        folder_ = std::make_unique<QTemporaryDir>();
+    }
+    static void TearDownTestSuite()
+    {
+        std::filesystem::current_path(savedFolder_);
+        folder_.reset();
+    }
+    void TearDown() override
+    {
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            delete Screen->Forms(i);
+        test::Pump();
+    }
+
+    static void NewSeededGame(bool stateChampionships, int seasonsPlayed = 0)
+    {
+        gallery::GalleryGameOptions options;
+        if (dataWritten_)
+            options.dataFolder = folder_->path().toStdString();
+        else
+            options.scratchFolder = folder_->path().toStdString();
+        options.seed = 11;
+        options.daysPlayed = 0;
+        options.seasonsPlayed = seasonsPlayed;
+        options.stateChampionships = stateChampionships;
+        std::string message;
+        ASSERT_TRUE(gallery::PrepareGalleryGame(options, message)) << message;
+        dataWritten_ = true;
+    }
+
+    static int TodaysKind() { return Calendar[Game.DayIndex].dayKind; }
+
+    // Plays the days before the next day of this kind without a window; false when the season
+    // ends first.
+    static bool PlayHeadlessUntil(int kind)
+    {
+        while (TodaysKind() != kind) {
+            if (Game.DayIndex >= kCalendarDays)
+                return false;
+            PlayDayToNextScreen();
+        }
+        return true;
+    }
+
+    static TForm46* Matchday() { return Form46.As<TForm46>(); }
+    static TForm67* Results() { return Form67.As<TForm67>(); }
+
+    // Today played in instant play from the navigator, as the hub's play does, watched until the
+    // results open.
+    static LiveDay PlayTodayLive()
+    {
+        Game.InstantPlay = 1;
+        LiveDay live;
+        OpenTodaysMatchday();
+        test::PumpUntil(
+            [&] {
+                if (TForm46* screen = Matchday()) {
+                    live.headings.insert(screen->lcamp->Caption());
+                    live.daysShown = std::max(live.daysShown, screen->DaysShown());
+                    int rows = 0;
+                    for (const TMatchRow& row : screen->rows) {
+                        rows += row.labt1 != nullptr ? 1 : 0;
+                        if (row.est && row.esc1 && row.est->Left() + row.est->Width() > row.esc1->Left())
+                            ++live.venuesUnderCrests;
+                    }
+                    live.maxRows = std::max(live.maxRows, rows);
+                }
+                return Results() != nullptr;
+            },
+            60000);
+        live.results = Results();
+        if (live.results)
+            live.results->Timer1->SetEnabled(false);
+        return live;
+    }
+
+    // The results list the day's matches, every one of today's kind.
+    static void ExpectResultsOfKind(TForm67* results, int kind)
+    {
+        TDataGrid* grid = results->grid1;
+        const int reportColumn = grid->ColumnByName("colreport")->Index();
+        int matches = 0;
+        for (int r = 0; r < grid->RowCount(); ++r) {
+            const int report = std::stoi(grid->GetCellText(reportColumn, r));
+            if (report < 0)
+                continue;
+            ++matches;
+            EXPECT_EQ(MatchReports[report].kind, kind) << "row " << r;
+        }
+        EXPECT_GT(matches, 0);
+    }
+
+    // Every substitute of the day's matches is listed in his side's line-up with his own rating.
+    static void ExpectSubstitutesWithTheirOwnRatings(TForm67* results)
+    {
+        const int firstReport = static_cast<int>(MatchReports.size()) - MatchCount;
+        int checked = 0;
+        for (const TSubAppearance& sub : SubAppearances) {
+            if (sub.report < firstReport || sub.second <= 0)
+                continue;
+            results->ShowMatchReport(sub.report);
+            const TMatchReport& report = MatchReports[sub.report];
+            const TRichLabel* lineup = sub.club == report.club[0] ? results->escalacao1 : results->escalacao2;
+            std::string html;
+            for (const std::string& line : lineup->HTMLText())
+                html += line;
+            EXPECT_NE(html.find(Players[sub.second].Name.str() + "<IND x=\"158\">" + RatingText(sub.rating)),
+                      std::string::npos)
+                << Players[sub.second].Name.str();
+            ++checked;
+        }
+        EXPECT_GT(checked, 0) << "a substitution in the day";
+    }
+
+    // "Continuar >>" clicked: the calendar moves on.
+    static void Continue(TForm67* results)
+    {
+        QTest::mouseClick(results->bt3->Widget(), Qt::LeftButton);
+        test::Pump();
+    }
+
+    static inline std::unique_ptr<QTemporaryDir> folder_;
+    static inline std::filesystem::path savedFolder_;
+    static inline bool dataWritten_ = false;
+    test::InMatchAnswerer answerer_;
+};
+
+TEST_F(MatchdayKindsTest, ANationalCupDayPlaysLiveAndBooksWhatTheHeadlessDayBooks)
+{
+    NewSeededGame(false);
+    ASSERT_TRUE(PlayHeadlessUntil(kKindNationalCup));
+    const int day = Game.DayIndex;
+    Game.InstantPlay = 1;
+    PlayDayToNextScreen();
+    const std::uint64_t headless = test::TablesFingerprint();
+
+    NewSeededGame(false);
+    ASSERT_TRUE(PlayHeadlessUntil(kKindNationalCup));
+    ASSERT_EQ(Game.DayIndex, day);
+    const LiveDay live = PlayTodayLive();
+    ASSERT_NE(live.results, nullptr);
+    EXPECT_GE(live.daysShown, 1);
+    EXPECT_EQ(static_cast<int>(live.headings.size()), live.daysShown) << "each shown league under its own heading";
+    EXPECT_GT(live.maxRows, 0);
+    ExpectResultsOfKind(live.results, kKindNationalCup);
+    ExpectSubstitutesWithTheirOwnRatings(live.results);
+    Continue(live.results);
+    EXPECT_EQ(test::TablesFingerprint(), headless);
+    EXPECT_GT(Game.DayIndex, day);
+}
+
+TEST_F(MatchdayKindsTest, TheStateChampionshipsDayShowsOneScreenPerState)
+{
+    NewSeededGame(true);
+    ASSERT_TRUE(PlayHeadlessUntil(kKindStateChampionship));
+    const int day = Game.DayIndex;
+    // A state is shown when a human club plays in it: a second one, as a second coach's club would.
+    int marked = 0;
+    for (TStateChampionship& state : StateChampionships)
+        if (state.active && !state.humanClubPresent && marked == 0) {
+            state.humanClubPresent = 1;
+            ++marked;
+        }
+    ASSERT_EQ(marked, 1);
+    const LiveDay live = PlayTodayLive();
+    ASSERT_NE(live.results, nullptr);
+    EXPECT_GT(live.daysShown, 1) << "each state plays on a screen of its own";
+    EXPECT_EQ(static_cast<int>(live.headings.size()), live.daysShown) << "each state under its own heading";
+    ExpectResultsOfKind(live.results, kKindStateChampionship);
+    Continue(live.results);
+    EXPECT_GT(Game.DayIndex, day);
+}
+
+TEST_F(MatchdayKindsTest, AContinentalDayOfTheSecondSeasonPlaysLive)
+{
+    NewSeededGame(false, 1);
+    ASSERT_EQ(Game.Season, 2);
+    ASSERT_TRUE(PlayHeadlessUntil(kKindFirstContinentalCup));
+    const int day = Game.DayIndex;
+    const LiveDay live = PlayTodayLive();
+    ASSERT_NE(live.results, nullptr);
+    EXPECT_GE(live.daysShown, 1);
+    EXPECT_GT(live.maxRows, 0);
+    EXPECT_EQ(live.venuesUnderCrests, 0) << "a long venue name is cut before the crest";
+    ExpectResultsOfKind(live.results, kKindFirstContinentalCup);
+    Continue(live.results);
+    EXPECT_GT(Game.DayIndex, day);
+}
+
+TEST_F(MatchdayKindsTest, AWorldCupDayPlaysLive)
+{
+    NewSeededGame(false);
+    ASSERT_TRUE(PlayHeadlessUntil(kKindWorldCup));
+    const int day = Game.DayIndex;
+    const LiveDay live = PlayTodayLive();
+    ASSERT_NE(live.results, nullptr);
+    EXPECT_EQ(live.daysShown, 1);
+    EXPECT_GT(live.maxRows, 0);
+    ExpectResultsOfKind(live.results, kKindWorldCup);
+    Continue(live.results);
+    EXPECT_GT(Game.DayIndex, day);
+}
+
+}  // namespace
+}  // namespace tarvelon
