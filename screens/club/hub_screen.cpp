@@ -131,7 +131,11 @@ void TForm13::BindHandlers()
     BindHandler("gridview1DblClick", [this](TObject*) { OpenWithPlayer("TForm16"); });
     BindHandler("Image4Click", [this](TObject*) { OpenWithPlayer("TForm16"); });
     BindHandler("Image13Click", [this](TObject*) { ShowHeadToHead(opponent_); });
-    BindHandler("icon_arbitroClick", [](TObject*) { OpenScreen("TForm80"); });
+    BindHandler("icon_arbitroClick", [this](TObject*) {
+        ShownReferee = static_cast<int>(icon_arbitro->Tag());
+        if (ShownReferee > 0)
+            OpenScreen("TForm80");
+    });
     BindHandler("lb_tecClick", [](TObject*) {
         const TClub* club = ClubAt(Game.CurrentHumanClub);
         SelectedRecord = club != nullptr ? club->coach : -1;

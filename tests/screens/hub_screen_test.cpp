@@ -320,6 +320,17 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     test::Pump(150);
     EXPECT_EQ(LastOpenedScreen(), "TForm8");
     EXPECT_EQ(hub->BarSpotAt(5, 5), -1);
+
+    // The referee's icon opens the card of the referee it names.
+    hub->icon_arbitro->SetTag(3);
+    hub->icon_arbitro->SetVisible(true);
+    closeStubSoon();
+    QTest::mouseClick(hub->icon_arbitro->Parent()->Widget(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(hub->icon_arbitro->Left() + hub->icon_arbitro->Width() / 2,
+                             hub->icon_arbitro->Top() + hub->icon_arbitro->Height() / 2));
+    test::Pump(150);
+    EXPECT_EQ(LastOpenedScreen(), "TForm80");
+    EXPECT_EQ(ShownReferee, 3);
     // A bar drawn at another size finds its spots at the same places of the picture.
     hub->nova_barra->SetWidth(art::kHubBarWidth * 2);
     hub->nova_barra->SetHeight(art::kHubBarHeight * 2);
