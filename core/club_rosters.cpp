@@ -17,6 +17,7 @@ bool IsIndexed(int club) { return club >= -1 && club < kIndexedClubLimit; }
 
 struct ClubRosters {
     std::vector<std::vector<int>> byClub;  // element club + 1
+    std::vector<int> withAClub;
     std::size_t playerCount = 0;  // Players.size() when the lists were built
     bool valid = false;
 };
@@ -31,8 +32,11 @@ void Rebuild(ClubRosters& r)
 {
     for (std::vector<int>& list : r.byClub)
         list.clear();
+    r.withAClub.clear();
     for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
         const int club = Players[p].Club;
+        if (club >= 0)
+            r.withAClub.push_back(p);
         if (!IsIndexed(club))
             continue;
         if (club + 1 >= static_cast<int>(r.byClub.size()))
@@ -81,6 +85,24 @@ const std::vector<int>& PlayersOfClub(int club)
     CheckAgainstWalk(club, list);
 #endif
     return list;
+}
+
+const std::vector<int>& PlayersWithAClub()
+{
+    ClubRosters& r = Rosters();
+    if (!r.valid || r.playerCount != Players.size())
+        Rebuild(r);
+#ifdef TARVELON_CHECK_INDEXES
+    std::vector<int> walked;
+    for (int p = 1; p < static_cast<int>(Players.size()); ++p)
+        if (Players[p].Club >= 0)
+            walked.push_back(p);
+    if (walked != r.withAClub) {
+        std::fprintf(stderr, "the players with a club are out of date: a change of TPlayer::Club was not reported\n");
+        std::abort();
+    }
+#endif
+    return r.withAClub;
 }
 
 void PlayerClubsChanged() { Rosters().valid = false; }

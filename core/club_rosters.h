@@ -15,6 +15,11 @@ namespace tarvelon {
 // stays valid until the next PlayerClubsChanged(): code walking it must not move players itself.
 const std::vector<int>& PlayersOfClub(int club);
 
+// The indexes of every player with a club (Club 0 or above), ascending: the daily passes over the
+// players leave out the free and the retired ones, who pile up season after season. Valid as long
+// as PlayersOfClub's lists.
+const std::vector<int>& PlayersWithAClub();
+
 // Marks the lists out of date after TPlayer::Club changed somewhere (or Players was replaced).
 void PlayerClubsChanged();
 

@@ -15,22 +15,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <unordered_map>
 #include <vector>
 
+#include "core/history/record_key_table.h"
+
 namespace tarvelon {
-
-using RecordKey = std::array<std::int32_t, 3>;
-
-struct RecordKeyHash {
-    std::size_t operator()(const RecordKey& key) const
-    {
-        std::uint64_t h = static_cast<std::uint32_t>(key[0]);
-        h = h * 0x9E3779B97F4A7C15ull + static_cast<std::uint32_t>(key[1]);
-        h = h * 0x9E3779B97F4A7C15ull + static_cast<std::uint32_t>(key[2]);
-        return static_cast<std::size_t>(h ^ (h >> 29));
-    }
-};
 
 template <typename Record, RecordKey (*KeyOf)(const Record&)>
 class FirstRecordLookup {
@@ -52,7 +41,7 @@ public:
 
     void Forget()
     {
-        first_.clear();
+        first_.Clear();
         seen_ = 0;
         recent_.clear();
     }
@@ -96,22 +85,21 @@ private:
     int FindInFullMap(const RecordKey& key)
     {
         TakeNewRecords();
-        const auto it = first_.find(key);
-        if (it == first_.end())
+        const int found = first_.Find(key);
+        if (found < 0)
             return -1;
-        if (KeyOf(table_[static_cast<std::size_t>(it->second)]) == key)
-            return it->second;
+        if (KeyOf(table_[static_cast<std::size_t>(found)]) == key)
+            return found;
         Forget();  // the table was reordered under the map
         TakeNewRecords();
-        const auto again = first_.find(key);
-        return again == first_.end() ? -1 : again->second;
+        return first_.Find(key);
     }
 
     // A record not yet seen is its key's first unless the key is known already.
     void TakeNewRecords()
     {
         for (; seen_ < table_.size(); ++seen_)
-            first_.try_emplace(KeyOf(table_[seen_]), static_cast<int>(seen_));
+            first_.TryEmplace(KeyOf(table_[seen_]), static_cast<int>(seen_));
     }
 
     int FindByWalk(const RecordKey& key) const
@@ -123,7 +111,7 @@ private:
     }
 
     const std::vector<Record>& table_;
-    std::unordered_map<RecordKey, int, RecordKeyHash> first_;
+    RecordKeyTable first_;
     std::size_t seen_ = 0;  // records taken into the map
     static constexpr std::size_t kMaxRecentSlots = 1u << 22;  // a key field beyond it goes to the map
     std::vector<int> recent_;  // by the key's first field: the index last found, or -1

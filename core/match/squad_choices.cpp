@@ -76,10 +76,8 @@ void ChooseCpuTactics(int club)
 void ServeSuspensions()
 {
     int kind = TodayKind();
-    for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
+    for (int p : PlayersWithAClub()) {
         TPlayer& player = Players[p];
-        if (player.Club < 0)
-            continue;
         if (player.Bans[kind] > 0)
             player.Bans[kind] -= 1;
         if (player.YellowCards[kind] > 2)
@@ -89,10 +87,8 @@ void ServeSuspensions()
 
 void ClampPlayerAttributes()
 {
-    for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
+    for (int p : PlayersWithAClub()) {
         TPlayer& player = Players[p];
-        if (player.Club < 0)
-            continue;
         player.BlockedThisRound = 0;
         player.Strength = std::clamp<int>(player.Strength, 1, 100);
         player.Age = std::clamp<int>(player.Age, 16, 70);

@@ -43,10 +43,20 @@ void LookAtEveryClub()
         PlayersOfClub(c);
 }
 
+std::vector<int> WalkOfPlayersWithAClub()
+{
+    std::vector<int> found;
+    for (int p = 1; p < static_cast<int>(Players.size()); ++p)
+        if (Players[p].Club >= 0)
+            found.push_back(p);
+    return found;
+}
+
 void ExpectEveryClubAsWalked(const char* after)
 {
     for (int c = -1; c < static_cast<int>(Clubs.size()); ++c)
         ASSERT_EQ(PlayersOfClub(c), WalkOfClub(c)) << "club " << c << " after " << after;
+    ASSERT_EQ(PlayersWithAClub(), WalkOfPlayersWithAClub()) << "after " << after;
 }
 
 void LendSomeone()
