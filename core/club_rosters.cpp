@@ -1,5 +1,6 @@
 #include "core/club_rosters.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -64,6 +65,40 @@ std::vector<int> WalkForClub(int club)
     std::abort();
 }
 
+bool RemoveFromList(std::vector<int>& list, int player)
+{
+    const auto at = std::lower_bound(list.begin(), list.end(), player);
+    if (at == list.end() || *at != player)
+        return false;
+    list.erase(at);
+    return true;
+}
+
+bool InsertInList(std::vector<int>& list, int player)
+{
+    const auto at = std::lower_bound(list.begin(), list.end(), player);
+    if (at != list.end() && *at == player)
+        return false;
+    list.insert(at, player);
+    return true;
+}
+
+// Moves the player between his lists; false when the lists turn out not to hold what they should.
+bool MendLists(ClubRosters& r, int player, int from, int to)
+{
+    if (static_cast<std::size_t>(from + 1) >= r.byClub.size() || !RemoveFromList(r.byClub[from + 1], player))
+        return false;
+    if (static_cast<std::size_t>(to + 1) >= r.byClub.size())
+        r.byClub.resize(static_cast<std::size_t>(to) + 2);
+    if (!InsertInList(r.byClub[to + 1], player))
+        return false;
+    if (from >= 0 && to < 0)
+        return RemoveFromList(r.withAClub, player);
+    if (from < 0 && to >= 0)
+        return InsertInList(r.withAClub, player);
+    return true;
+}
+
 }  // namespace
 
 const std::vector<int>& PlayersOfClub(int club)
@@ -106,5 +141,21 @@ const std::vector<int>& PlayersWithAClub()
 }
 
 void PlayerClubsChanged() { Rosters().valid = false; }
+
+void PlayerClubChanged(int player, int from)
+{
+    ClubRosters& r = Rosters();
+    if (!r.valid || r.playerCount != Players.size())
+        return;  // the next lookup builds the lists anyway
+    if (player < 1 || player >= static_cast<int>(Players.size())) {
+        r.valid = false;
+        return;
+    }
+    const int to = Players[player].Club;
+    if (from == to)
+        return;
+    if (!IsIndexed(from) || !IsIndexed(to) || !MendLists(r, player, from, to))
+        r.valid = false;
+}
 
 }  // namespace tarvelon

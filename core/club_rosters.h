@@ -23,6 +23,11 @@ const std::vector<int>& PlayersWithAClub();
 // Marks the lists out of date after TPlayer::Club changed somewhere (or Players was replaced).
 void PlayerClubsChanged();
 
+// After one player's Club changed from `from`: his lists are mended in place (a transfer or a loan
+// then costs no walk over every player, whose table grows season after season); anything unusual
+// marks the lists out of date as PlayerClubsChanged() does.
+void PlayerClubChanged(int player, int from);
+
 // Calls f(index) for every player of club `a` or club `b`, in ascending index order, each player
 // once (a == b is one club). A club below 0 stands for nobody here: the free players are left out.
 template <typename F>

@@ -73,25 +73,44 @@ void ChooseCpuTactics(int club)
     c->AttackFocus = r < 70 ? 0 : 1;
 }
 
+namespace {
+
+void ServeSuspensionOf(TPlayer& player, int kind)
+{
+    if (player.Bans[kind] > 0)
+        player.Bans[kind] -= 1;
+    if (player.YellowCards[kind] > 2)
+        player.YellowCards[kind] = 0;
+}
+
+void ClampAttributesOf(TPlayer& player)
+{
+    player.BlockedThisRound = 0;
+    player.Strength = std::clamp<int>(player.Strength, 1, 100);
+    player.Age = std::clamp<int>(player.Age, 16, 70);
+}
+
+}  // namespace
+
 void ServeSuspensions()
 {
-    int kind = TodayKind();
-    for (int p : PlayersWithAClub()) {
-        TPlayer& player = Players[p];
-        if (player.Bans[kind] > 0)
-            player.Bans[kind] -= 1;
-        if (player.YellowCards[kind] > 2)
-            player.YellowCards[kind] = 0;
-    }
+    const int kind = TodayKind();
+    for (int p : PlayersWithAClub())
+        ServeSuspensionOf(Players[p], kind);
 }
 
 void ClampPlayerAttributes()
 {
+    for (int p : PlayersWithAClub())
+        ClampAttributesOf(Players[p]);
+}
+
+void ClampAttributesAndServeSuspensions()
+{
+    const int kind = TodayKind();
     for (int p : PlayersWithAClub()) {
-        TPlayer& player = Players[p];
-        player.BlockedThisRound = 0;
-        player.Strength = std::clamp<int>(player.Strength, 1, 100);
-        player.Age = std::clamp<int>(player.Age, 16, 70);
+        ClampAttributesOf(Players[p]);
+        ServeSuspensionOf(Players[p], kind);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "core/progression/player_development.h"
 
+#include "core/club_rosters.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
@@ -173,7 +174,8 @@ void PlayerDevelopmentPass()
 {
     if (Game.DayKind != kKindNationalLeague && Game.DayKind != kKindStateChampionship)
         return;
-    for (int player = 1; player < static_cast<int>(Players.size()); ++player) {
+    // Only players with a club develop: the free and retired ones, who pile up, are not visited.
+    for (int player : PlayersWithAClub()) {
         if (!DevelopsToday(player))
             continue;
         if (Players[player].Age < kDeclineAge)

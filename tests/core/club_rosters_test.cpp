@@ -132,6 +132,24 @@ TEST(ClubRosters, FollowANewTableAndDamagedClubNumbers)
     ExpectEveryClubAsWalked("damaged club numbers");
 }
 
+TEST(ClubRosters, MendedAfterOneMoveAndMadeAgainWhenAMoveIsToldWrong)
+{
+    testworld::Build({{29, 1}}, 4, 101);
+    LookAtEveryClub();
+    const int mover = PlayersOfClub(1).front();
+    const auto move = [mover](int to, int toldFrom, const char* what) {
+        Players[mover].Club = to;
+        PlayerClubChanged(mover, toldFrom);
+        ExpectEveryClubAsWalked(what);
+    };
+    move(2, 1, "a transfer");
+    move(-1, 2, "a release");
+    move(3, -1, "a signing");
+    move(1, 2, "a move told with the wrong club");
+    move(70000, 1, "a damaged club number");
+    move(1, 70000, "a repaired club number");
+}
+
 TEST(ClubRosters, TwoClubsAreVisitedInIndexOrderEachPlayerOnce)
 {
     testworld::Build({{29, 1}}, 4, 5);
