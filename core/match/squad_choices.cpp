@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "core/basics/prefetch.h"
 #include "core/basics/random.h"
 #include "core/club_rosters.h"
 #include "core/match/computer_lineups.h"
@@ -108,10 +109,10 @@ void ClampPlayerAttributes()
 void ClampAttributesAndServeSuspensions()
 {
     const int kind = TodayKind();
-    for (int p : PlayersWithAClub()) {
+    ForEachIndexedRecord(PlayersWithAClub(), Players, [kind](int p) {
         ClampAttributesOf(Players[p]);
         ServeSuspensionOf(Players[p], kind);
-    }
+    });
 }
 
 void CountAvailablePlayers(int spare, int club)

@@ -1,5 +1,6 @@
 #include "core/progression/player_development.h"
 
+#include "core/basics/prefetch.h"
 #include "core/club_rosters.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
@@ -175,14 +176,14 @@ void PlayerDevelopmentPass()
     if (Game.DayKind != kKindNationalLeague && Game.DayKind != kKindStateChampionship)
         return;
     // Only players with a club develop: the free and retired ones, who pile up, are not visited.
-    for (int player : PlayersWithAClub()) {
+    ForEachIndexedRecord(PlayersWithAClub(), Players, [](int player) {
         if (!DevelopsToday(player))
-            continue;
+            return;
         if (Players[player].Age < kDeclineAge)
             PlayerGrowthStep(player);
         else
             PlayerDeclineStep(player);
-    }
+    });
 }
 
 }  // namespace tarvelon
