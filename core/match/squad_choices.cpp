@@ -121,9 +121,11 @@ void CountAvailablePlayers(int spare, int club)
     if (c == nullptr)
         return;
     c->AvailablePlayers = 0;
-    for (int p : PlayersOfClub(club))
+    // The first look at the club's players before a line-up: their records are asked for ahead.
+    ForEachIndexedRecord(PlayersOfClub(club), Players, [c](int p) {
         if (IsAvailableToday(p))
             c->AvailablePlayers += 1;
+    });
 }
 
 int ChooseTacticalRole(int player)
