@@ -1,5 +1,6 @@
 #include "core/club_rosters.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -17,6 +18,7 @@ bool IsIndexed(int club) { return club >= -1 && club < kIndexedClubLimit; }
 
 struct ClubRosters {
     std::vector<std::vector<int>> byClub;  // element club + 1
+    std::vector<int> withAClub;
     std::size_t playerCount = 0;  // Players.size() when the lists were built
     bool valid = false;
 };
@@ -31,8 +33,11 @@ void Rebuild(ClubRosters& r)
 {
     for (std::vector<int>& list : r.byClub)
         list.clear();
+    r.withAClub.clear();
     for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
         const int club = Players[p].Club;
+        if (club >= 0)
+            r.withAClub.push_back(p);
         if (!IsIndexed(club))
             continue;
         if (club + 1 >= static_cast<int>(r.byClub.size()))
@@ -60,6 +65,40 @@ std::vector<int> WalkForClub(int club)
     std::abort();
 }
 
+bool RemoveFromList(std::vector<int>& list, int player)
+{
+    const auto at = std::lower_bound(list.begin(), list.end(), player);
+    if (at == list.end() || *at != player)
+        return false;
+    list.erase(at);
+    return true;
+}
+
+bool InsertInList(std::vector<int>& list, int player)
+{
+    const auto at = std::lower_bound(list.begin(), list.end(), player);
+    if (at != list.end() && *at == player)
+        return false;
+    list.insert(at, player);
+    return true;
+}
+
+// Moves the player between his lists; false when the lists turn out not to hold what they should.
+bool MendLists(ClubRosters& r, int player, int from, int to)
+{
+    if (static_cast<std::size_t>(from + 1) >= r.byClub.size() || !RemoveFromList(r.byClub[from + 1], player))
+        return false;
+    if (static_cast<std::size_t>(to + 1) >= r.byClub.size())
+        r.byClub.resize(static_cast<std::size_t>(to) + 2);
+    if (!InsertInList(r.byClub[to + 1], player))
+        return false;
+    if (from >= 0 && to < 0)
+        return RemoveFromList(r.withAClub, player);
+    if (from < 0 && to >= 0)
+        return InsertInList(r.withAClub, player);
+    return true;
+}
+
 }  // namespace
 
 const std::vector<int>& PlayersOfClub(int club)
@@ -83,6 +122,40 @@ const std::vector<int>& PlayersOfClub(int club)
     return list;
 }
 
+const std::vector<int>& PlayersWithAClub()
+{
+    ClubRosters& r = Rosters();
+    if (!r.valid || r.playerCount != Players.size())
+        Rebuild(r);
+#ifdef TARVELON_CHECK_INDEXES
+    std::vector<int> walked;
+    for (int p = 1; p < static_cast<int>(Players.size()); ++p)
+        if (Players[p].Club >= 0)
+            walked.push_back(p);
+    if (walked != r.withAClub) {
+        std::fprintf(stderr, "the players with a club are out of date: a change of TPlayer::Club was not reported\n");
+        std::abort();
+    }
+#endif
+    return r.withAClub;
+}
+
 void PlayerClubsChanged() { Rosters().valid = false; }
+
+void PlayerClubChanged(int player, int from)
+{
+    ClubRosters& r = Rosters();
+    if (!r.valid || r.playerCount != Players.size())
+        return;  // the next lookup builds the lists anyway
+    if (player < 1 || player >= static_cast<int>(Players.size())) {
+        r.valid = false;
+        return;
+    }
+    const int to = Players[player].Club;
+    if (from == to)
+        return;
+    if (!IsIndexed(from) || !IsIndexed(to) || !MendLists(r, player, from, to))
+        r.valid = false;
+}
 
 }  // namespace tarvelon

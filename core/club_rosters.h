@@ -15,8 +15,18 @@ namespace tarvelon {
 // stays valid until the next PlayerClubsChanged(): code walking it must not move players itself.
 const std::vector<int>& PlayersOfClub(int club);
 
+// The indexes of every player with a club (Club 0 or above), ascending: the daily passes over the
+// players leave out the free and the retired ones, who pile up season after season. Valid as long
+// as PlayersOfClub's lists.
+const std::vector<int>& PlayersWithAClub();
+
 // Marks the lists out of date after TPlayer::Club changed somewhere (or Players was replaced).
 void PlayerClubsChanged();
+
+// After one player's Club changed from `from`: his lists are mended in place (a transfer or a loan
+// then costs no walk over every player, whose table grows season after season); anything unusual
+// marks the lists out of date as PlayerClubsChanged() does.
+void PlayerClubChanged(int player, int from);
 
 // Calls f(index) for every player of club `a` or club `b`, in ascending index order, each player
 // once (a == b is one club). A club below 0 stands for nobody here: the free players are left out.

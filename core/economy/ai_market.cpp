@@ -4,6 +4,7 @@
 
 #include "core/basics/random.h"
 #include "core/basics/rounding.h"
+#include "core/club_rosters.h"
 #include "core/economy/table_access.h"
 #include "core/economy/transfers.h"
 #include "core/season/competitions.h"
@@ -84,8 +85,9 @@ int DrawPlayerToSell(int seller)
         const int position = Random(5);
         if (Clubs[seller].playersPerPosition[position] < 4)
             continue;
-        for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
-            if (Players[p].Club == seller && Players[p].Position == position && Players[p].loanStatus < 2)
+        // The seller's roster holds his players in table order: the first found is a walk's first.
+        for (int p : PlayersOfClub(seller)) {
+            if (Players[p].Position == position && Players[p].loanStatus < 2)
                 return p;
         }
     }

@@ -78,7 +78,7 @@ void BuyLoanedPlayer(int player)
     // sale moves it once to the holder's.
     MoveWageBetweenBills(p, holder, owner);
     p.Club = owner;
-    PlayerClubsChanged();
+    PlayerClubChanged(player, holder);
     TransferPlayer(player, holder, static_cast<std::int32_t>(Round(static_cast<double>(p.Value) / kCurrencyScale)));
     p.loanStatus = 0;
     CloseLoan(loan);

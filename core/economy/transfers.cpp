@@ -139,7 +139,7 @@ void TransferPlayer(int player, int buyer, std::int32_t fee)
     TPlayer& p = Players[player];
     const int seller = p.Club;
     p.Club = buyer;
-    PlayerClubsChanged();
+    PlayerClubChanged(player, seller);
     p.ShirtNumber = 0;
     p.loanStatus = 0;
 
@@ -159,7 +159,7 @@ void LoanPlayer(int player, int club, TDateTime endDate)
     TPlayer& p = Players[player];
     const int from = p.Club;
     p.Club = club;
-    PlayerClubsChanged();
+    PlayerClubChanged(player, from);
     p.ShirtNumber = 0;
     p.ContractEnd = endDate;
     p.loanStatus = 2;

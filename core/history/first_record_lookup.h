@@ -7,26 +7,19 @@
 // A table that shrank, or a found record that no longer has its key (the table was reordered),
 // makes the map again from the table. Code that replaces the table with other contents of the same
 // size or more (a loaded game) calls Forget().
+//
+// In front of the map sits the index last found for each first key field (a player, a coach): the
+// season's lookups ask for the same few keys again and again, and the map, holding every season's
+// keys, misses the processor's caches more with every season played.
 #include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <unordered_map>
 #include <vector>
 
+#include "core/history/record_key_table.h"
+
 namespace tarvelon {
-
-using RecordKey = std::array<std::int32_t, 3>;
-
-struct RecordKeyHash {
-    std::size_t operator()(const RecordKey& key) const
-    {
-        std::uint64_t h = static_cast<std::uint32_t>(key[0]);
-        h = h * 0x9E3779B97F4A7C15ull + static_cast<std::uint32_t>(key[1]);
-        h = h * 0x9E3779B97F4A7C15ull + static_cast<std::uint32_t>(key[2]);
-        return static_cast<std::size_t>(h ^ (h >> 29));
-    }
-};
 
 template <typename Record, RecordKey (*KeyOf)(const Record&)>
 class FirstRecordLookup {
@@ -48,8 +41,9 @@ public:
 
     void Forget()
     {
-        first_.clear();
+        first_.Clear();
         seen_ = 0;
+        recent_.clear();
     }
 
 private:
@@ -57,23 +51,55 @@ private:
     {
         if (table_.size() < seen_)
             Forget();
-        TakeNewRecords();
-        const auto it = first_.find(key);
-        if (it == first_.end())
+        const int recent = RecentFor(key);
+        if (recent >= 0)
+            return recent;
+        const int found = FindInFullMap(key);
+        RememberRecent(key, found);
+        return found;
+    }
+
+    // The index last found for the key's first field, if its record (still) has the whole key. Like
+    // the map, it stays the first record of its key while records are only appended.
+    int RecentFor(const RecordKey& key) const
+    {
+        const auto slot = static_cast<std::size_t>(static_cast<std::uint32_t>(key[0]));
+        if (slot >= recent_.size())
             return -1;
-        if (KeyOf(table_[static_cast<std::size_t>(it->second)]) == key)
-            return it->second;
+        const int index = recent_[slot];
+        if (index < 0 || static_cast<std::size_t>(index) >= table_.size())
+            return -1;
+        return KeyOf(table_[static_cast<std::size_t>(index)]) == key ? index : -1;
+    }
+
+    void RememberRecent(const RecordKey& key, int found)
+    {
+        const auto slot = static_cast<std::size_t>(static_cast<std::uint32_t>(key[0]));
+        if (found < 0 || slot >= kMaxRecentSlots)
+            return;
+        if (slot >= recent_.size())
+            recent_.resize(slot + 1, -1);
+        recent_[slot] = found;
+    }
+
+    int FindInFullMap(const RecordKey& key)
+    {
+        TakeNewRecords();
+        const int found = first_.Find(key);
+        if (found < 0)
+            return -1;
+        if (KeyOf(table_[static_cast<std::size_t>(found)]) == key)
+            return found;
         Forget();  // the table was reordered under the map
         TakeNewRecords();
-        const auto again = first_.find(key);
-        return again == first_.end() ? -1 : again->second;
+        return first_.Find(key);
     }
 
     // A record not yet seen is its key's first unless the key is known already.
     void TakeNewRecords()
     {
         for (; seen_ < table_.size(); ++seen_)
-            first_.try_emplace(KeyOf(table_[seen_]), static_cast<int>(seen_));
+            first_.TryEmplace(KeyOf(table_[seen_]), static_cast<int>(seen_));
     }
 
     int FindByWalk(const RecordKey& key) const
@@ -85,8 +111,10 @@ private:
     }
 
     const std::vector<Record>& table_;
-    std::unordered_map<RecordKey, int, RecordKeyHash> first_;
+    RecordKeyTable first_;
     std::size_t seen_ = 0;  // records taken into the map
+    static constexpr std::size_t kMaxRecentSlots = 1u << 22;  // a key field beyond it goes to the map
+    std::vector<int> recent_;  // by the key's first field: the index last found, or -1
 };
 
 }  // namespace tarvelon

@@ -1,5 +1,7 @@
 #include "core/match/computer_lineups.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <vector>
 
 #include "core/basics/random.h"
@@ -38,13 +40,41 @@ bool Fits(const TLineupCandidate& c, int position, int side, int role)
            (role == kAny || c.role == role);
 }
 
+// The candidates of each position in the candidates' order (positions 0..4; any other position is
+// looked for among all): a try scans only its position's players, and a lineup makes many tries.
+constexpr int kPositionLists = 5;
+std::vector<int> CandidatesOfPosition[kPositionLists];
+
+void ListCandidatesByPosition()
+{
+    for (std::vector<int>& list : CandidatesOfPosition)
+        list.clear();
+    for (std::size_t i = 0; i < LineupCandidates.size(); ++i) {
+        const int position = LineupCandidates[i].position;
+        if (position >= 0 && position < kPositionLists)
+            CandidatesOfPosition[position].push_back(static_cast<int>(i));
+    }
+}
+
+int Take(TLineupCandidate& c)
+{
+    c.taken = 1;
+    return c.player;
+}
+
 int TakeFirst(int position, int side, int role)
 {
-    for (TLineupCandidate& c : LineupCandidates) {
-        if (Fits(c, position, side, role)) {
-            c.taken = 1;
-            return c.player;
+    if (position >= 0 && position < kPositionLists) {
+        for (int i : CandidatesOfPosition[position]) {
+            TLineupCandidate& c = LineupCandidates[static_cast<std::size_t>(i)];
+            if (Fits(c, position, side, role))
+                return Take(c);
         }
+        return -1;
+    }
+    for (TLineupCandidate& c : LineupCandidates) {
+        if (Fits(c, position, side, role))
+            return Take(c);
     }
     return -1;
 }
@@ -61,7 +91,20 @@ int RunTry(const PositionTry& t, int side)
     return player;
 }
 
-std::vector<PositionTry> TriesForSlot(const SlotWish& w, int slot)
+// At most three tries a slot, kept off the heap: every place of every line-up asks for them.
+struct PositionTries {
+    PositionTries(std::initializer_list<PositionTry> list) : count(static_cast<int>(list.size()))
+    {
+        std::copy(list.begin(), list.end(), items);
+    }
+    const PositionTry* begin() const { return items; }
+    const PositionTry* end() const { return items + count; }
+
+    PositionTry items[3]{};
+    int count;
+};
+
+PositionTries TriesForSlot(const SlotWish& w, int slot)
 {
     if (slot >= 18)
         return {{w.position, 1, false}, {3, 1, false}};
@@ -98,6 +141,7 @@ void CollectCandidates(int club)
     if (!LineupCandidates.empty())
         SortRecords(LineupCandidates.data(), static_cast<int>(sizeof(TLineupCandidate)), 0,
                     static_cast<int>(LineupCandidates.size()) - 1, CompareLineupCandidates);
+    ListCandidatesByPosition();
 }
 
 // Place 1 of a formation is the goalkeeper (starter 11); places 2..11 are starters 1..10.

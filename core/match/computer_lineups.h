@@ -39,6 +39,8 @@ int FormationOfDraw(int r);
 
 void ServeSuspensions();
 void ClampPlayerAttributes();
+// Both of the above in one pass over the players (each player's record is read once a matchday).
+void ClampAttributesAndServeSuspensions();
 void CountAvailablePlayers(int spare, int club);
 bool IsAvailableToday(int player);
 int ChooseTacticalRole(int player);

@@ -97,8 +97,7 @@ void PrepareMatchdayLineups()
     case 9: PrepareGroups(Game.NationalGroups, 4); break;
     default: break;
     }
-    ClampPlayerAttributes();
-    ServeSuspensions();
+    ClampAttributesAndServeSuspensions();
 }
 
 }  // namespace tarvelon

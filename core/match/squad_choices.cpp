@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "core/basics/prefetch.h"
 #include "core/basics/random.h"
 #include "core/club_rosters.h"
 #include "core/match/computer_lineups.h"
@@ -73,30 +74,45 @@ void ChooseCpuTactics(int club)
     c->AttackFocus = r < 70 ? 0 : 1;
 }
 
+namespace {
+
+void ServeSuspensionOf(TPlayer& player, int kind)
+{
+    if (player.Bans[kind] > 0)
+        player.Bans[kind] -= 1;
+    if (player.YellowCards[kind] > 2)
+        player.YellowCards[kind] = 0;
+}
+
+void ClampAttributesOf(TPlayer& player)
+{
+    player.BlockedThisRound = 0;
+    player.Strength = std::clamp<int>(player.Strength, 1, 100);
+    player.Age = std::clamp<int>(player.Age, 16, 70);
+}
+
+}  // namespace
+
 void ServeSuspensions()
 {
-    int kind = TodayKind();
-    for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
-        TPlayer& player = Players[p];
-        if (player.Club < 0)
-            continue;
-        if (player.Bans[kind] > 0)
-            player.Bans[kind] -= 1;
-        if (player.YellowCards[kind] > 2)
-            player.YellowCards[kind] = 0;
-    }
+    const int kind = TodayKind();
+    for (int p : PlayersWithAClub())
+        ServeSuspensionOf(Players[p], kind);
 }
 
 void ClampPlayerAttributes()
 {
-    for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
-        TPlayer& player = Players[p];
-        if (player.Club < 0)
-            continue;
-        player.BlockedThisRound = 0;
-        player.Strength = std::clamp<int>(player.Strength, 1, 100);
-        player.Age = std::clamp<int>(player.Age, 16, 70);
-    }
+    for (int p : PlayersWithAClub())
+        ClampAttributesOf(Players[p]);
+}
+
+void ClampAttributesAndServeSuspensions()
+{
+    const int kind = TodayKind();
+    ForEachIndexedRecord(PlayersWithAClub(), Players, [kind](int p) {
+        ClampAttributesOf(Players[p]);
+        ServeSuspensionOf(Players[p], kind);
+    });
 }
 
 void CountAvailablePlayers(int spare, int club)
@@ -105,9 +121,11 @@ void CountAvailablePlayers(int spare, int club)
     if (c == nullptr)
         return;
     c->AvailablePlayers = 0;
-    for (int p : PlayersOfClub(club))
+    // The first look at the club's players before a line-up: their records are asked for ahead.
+    ForEachIndexedRecord(PlayersOfClub(club), Players, [c](int p) {
         if (IsAvailableToday(p))
             c->AvailablePlayers += 1;
+    });
 }
 
 int ChooseTacticalRole(int player)

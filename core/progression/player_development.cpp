@@ -1,5 +1,7 @@
 #include "core/progression/player_development.h"
 
+#include "core/basics/prefetch.h"
+#include "core/club_rosters.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
@@ -173,14 +175,15 @@ void PlayerDevelopmentPass()
 {
     if (Game.DayKind != kKindNationalLeague && Game.DayKind != kKindStateChampionship)
         return;
-    for (int player = 1; player < static_cast<int>(Players.size()); ++player) {
+    // Only players with a club develop: the free and retired ones, who pile up, are not visited.
+    ForEachIndexedRecord(PlayersWithAClub(), Players, [](int player) {
         if (!DevelopsToday(player))
-            continue;
+            return;
         if (Players[player].Age < kDeclineAge)
             PlayerGrowthStep(player);
         else
             PlayerDeclineStep(player);
-    }
+    });
 }
 
 }  // namespace tarvelon

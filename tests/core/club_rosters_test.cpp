@@ -43,10 +43,20 @@ void LookAtEveryClub()
         PlayersOfClub(c);
 }
 
+std::vector<int> WalkOfPlayersWithAClub()
+{
+    std::vector<int> found;
+    for (int p = 1; p < static_cast<int>(Players.size()); ++p)
+        if (Players[p].Club >= 0)
+            found.push_back(p);
+    return found;
+}
+
 void ExpectEveryClubAsWalked(const char* after)
 {
     for (int c = -1; c < static_cast<int>(Clubs.size()); ++c)
         ASSERT_EQ(PlayersOfClub(c), WalkOfClub(c)) << "club " << c << " after " << after;
+    ASSERT_EQ(PlayersWithAClub(), WalkOfPlayersWithAClub()) << "after " << after;
 }
 
 void LendSomeone()
@@ -120,6 +130,24 @@ TEST(ClubRosters, FollowANewTableAndDamagedClubNumbers)
     EXPECT_EQ(PlayersOfClub(70000), std::vector<int>{3});
     EXPECT_EQ(PlayersOfClub(-5), std::vector<int>{4});
     ExpectEveryClubAsWalked("damaged club numbers");
+}
+
+TEST(ClubRosters, MendedAfterOneMoveAndMadeAgainWhenAMoveIsToldWrong)
+{
+    testworld::Build({{29, 1}}, 4, 101);
+    LookAtEveryClub();
+    const int mover = PlayersOfClub(1).front();
+    const auto move = [mover](int to, int toldFrom, const char* what) {
+        Players[mover].Club = to;
+        PlayerClubChanged(mover, toldFrom);
+        ExpectEveryClubAsWalked(what);
+    };
+    move(2, 1, "a transfer");
+    move(-1, 2, "a release");
+    move(3, -1, "a signing");
+    move(1, 2, "a move told with the wrong club");
+    move(70000, 1, "a damaged club number");
+    move(1, 70000, "a repaired club number");
 }
 
 TEST(ClubRosters, TwoClubsAreVisitedInIndexOrderEachPlayerOnce)

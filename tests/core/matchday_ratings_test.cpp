@@ -271,4 +271,14 @@ TEST_F(RatingsTest, EventsCountedThroughTheIndexAreThoseOfAWalk)
         Event(4, kHome, 10, -1, 10 + i);
     EXPECT_EQ(CountPlayerMatchEvents(10).goals, 11);
     EXPECT_EQ(CountPlayerMatchEvents(5).goals, 0);
+    {
+        // The next day's index knows nothing of the first one's players; a damaged player number is
+        // counted by a walk.
+        const MatchEventsByPlayer nextDay;
+        Event(4, kHome, 1 << 30, -1, 30);
+        EXPECT_EQ(CountPlayerMatchEvents(10).goals, 11);
+        EXPECT_EQ(CountPlayerMatchEvents(5).goals, 0);
+        EXPECT_EQ(CountPlayerMatchEvents(9).goals, 0);
+        EXPECT_EQ(CountPlayerMatchEvents(1 << 30).goals, 1);
+    }
 }
