@@ -6,11 +6,13 @@
 
 #include "core/records/match_records.h"
 #include "core/records/appearance_records.h"
+#include "core/matchday_rules/matchday_state.h"
 #include "core/matchday_rules/shootout.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
+#include "core/vocab/countries.h"
 
 namespace tarvelon {
 
@@ -170,6 +172,13 @@ std::string RatingText(float rating)
     char text[16];
     std::snprintf(text, sizeof text, "%g", static_cast<double>(rating));
     return text;
+}
+
+std::string StateResultsHeading(int state)
+{
+    if (state < 0 || state >= StateCount)
+        return MatchdayHeading;
+    return std::string("Campeonato ") + StateDemonyms[static_cast<std::size_t>(state)] + MatchdayRoundText;
 }
 
 }  // namespace tarvelon

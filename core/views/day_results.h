@@ -44,6 +44,10 @@ DayBlocks BlocksOfDay(int kind);
 // The rows of the region: each block's heading before its first match, as long as matches remain.
 std::vector<DayResultRow> DayResultRows(const ResultsDay& day, int region);
 
+// The heading of the results of a state-championship day shown for `state`: the live screen's
+// heading names the last state played, which may not be the one listed.
+std::string StateResultsHeading(int state);
+
 // "P - Q" of a shoot-out, or "" when the match had none.
 std::string ShootoutText(int report);
 

@@ -8,6 +8,7 @@
 #include "core/matchday_rules/match_stats.h"
 #include "core/matchday_rules/matchday_state.h"
 #include "core/records/game_state.h"
+#include "core/season/competition_kind.h"
 #include "core/tables.h"
 #include "core/vocab/tactics_board.h"
 #include "core/views/day_results.h"
@@ -106,6 +107,8 @@ TForm67::TForm67(TComponent* owner)
         lcamp->SetCaption(MatchdayHeading.empty() ? "Resultados da rodada" : MatchdayHeading);
     day_ = showLastArchivedDay ? LastArchivedResultsDay() : TodaysResultsDay();
     shownRegion_ = FirstShownRegion(day_);
+    if (lcamp && day_.kind == kKindStateChampionship)
+        lcamp->SetCaption(StateResultsHeading(shownRegion_));
     FillResultsGrid();
 }
 

@@ -26,6 +26,7 @@
 #include "core/seasonloop/season_loop.h"
 #include "core/tables.h"
 #include "core/views/day_results.h"
+#include "core/vocab/countries.h"
 #include "richtext/html_label.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -225,6 +226,15 @@ TEST_F(MatchdayKindsTest, TheStateChampionshipsDayShowsOneScreenPerState)
     EXPECT_GT(live.daysShown, 1) << "each state plays on a screen of its own";
     EXPECT_EQ(static_cast<int>(live.headings.size()), live.daysShown) << "each state under its own heading";
     ExpectResultsOfKind(live.results, kKindStateChampionship);
+    // The results are headed by the state whose matches they list, not by the last state played.
+    int firstReport = -1;
+    for (int row = 0; row < live.results->grid1->RowCount() && firstReport < 0; ++row)
+        firstReport = std::stoi(live.results->grid1->GetCellTextByName("colreport", row));
+    ASSERT_GE(firstReport, 0);
+    const int listedState = MatchReports[static_cast<std::size_t>(firstReport)].region;
+    const std::string heading = live.results->lcamp->Caption();
+    EXPECT_NE(heading.find(std::string("Campeonato ") + StateDemonyms[static_cast<std::size_t>(listedState)]),
+              std::string::npos) << heading;
     Continue(live.results);
     EXPECT_GT(Game.DayIndex, day);
 }
