@@ -578,6 +578,39 @@ TEST_F(HubScreenTest, DragsPutPlayersOnShirtsSwapShirtsAndMoveThemOnThePitch)
     lineup->Close();
 }
 
+TEST_F(HubScreenTest, ADraggedShirtShowsTheArrowCarryingItsKindOfShirt)
+{
+    Game.CurrentHumanClub = Game.HumanClubs[0];
+    TForm87* lineup = OpenLineupScreen();
+    QWidget* pitch = lineup->Panel1->Widget();
+    // The colour of the carried shirt's chest in the cursor shown while the mouse moves with it.
+    auto carried = [&](int shirt) {
+        const QPoint start = ShirtCentre(*lineup, shirt);
+        QTest::mousePress(pitch, Qt::LeftButton, Qt::NoModifier, start);
+        test::MoveMouse(pitch, start + QPoint(4, 4), Qt::LeftButton);  // over its own shirt, which takes drops
+        test::MoveMouse(pitch, start + QPoint(2, 2), Qt::LeftButton);
+        const QCursor* cursor = QApplication::overrideCursor();
+        const QColor chest = cursor ? cursor->pixmap().toImage().pixelColor(21, 24) : QColor();
+        test::SendMouse(pitch, QEvent::MouseButtonRelease, start, Qt::LeftButton, Qt::NoButton);
+        test::Pump(10);
+        return chest;
+    };
+    auto drawn = [](const char* name) { return art::DrawCursor(name).image.pixelColor(21, 24); };
+    const std::pair<int, const char*> shirts[] = {{1, "cursor2"}, {5, "cursor1"}, {14, "cursor3"}};
+    for (const auto& [shirt, name] : shirts) {
+        const QColor seen = carried(shirt);
+        const QColor expected = drawn(name);
+        EXPECT_GT(seen.alpha(), 200) << "shirt " << shirt;
+        EXPECT_NEAR(seen.red(), expected.red(), 12) << "shirt " << shirt;
+        EXPECT_NEAR(seen.green(), expected.green(), 12) << "shirt " << shirt;
+        EXPECT_NEAR(seen.blue(), expected.blue(), 12) << "shirt " << shirt;
+    }
+    // The three kinds of shirt are told apart.
+    EXPECT_NE(drawn("cursor1").rgb(), drawn("cursor2").rgb());
+    EXPECT_NE(drawn("cursor1").rgb(), drawn("cursor3").rgb());
+    lineup->Close();
+}
+
 TEST_F(HubScreenTest, TacticsCaptainAndAStoredLineupComeBackWhenTheScreenOpensAgain)
 {
     Game.CurrentHumanClub = Game.HumanClubs[0];
