@@ -29,6 +29,7 @@ object Form13: TForm13
     Width = 800
     Height = 66
     ShowHint = True
+    Stretch = True
     OnMouseDown = nova_barraMouseDown
     OnMouseMove = nova_barraMouseMove
   end

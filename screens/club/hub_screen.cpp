@@ -2,6 +2,7 @@
 #include "screens/club/hub_screen.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "controls/dc_glow_button.h"
 #include "controls/dc_smooth_label.h"
@@ -15,6 +16,7 @@
 #include "core/format/images.h"
 #include "core/format/money_format.h"
 #include "core/format/screen_size.h"
+#include "core/hooks.h"
 #include "core/lineup/hub_turns.h"
 #include "core/match/lineup_access.h"
 #include "core/records/match_records.h"
@@ -36,6 +38,7 @@
 #include "platform/stdctrls/menus.h"
 #include "richtext/html_label.h"
 #include "screens/common/art/art_kit.h"
+#include "screens/common/art/cursor_art.h"
 #include "screens/common/art/hub_art.h"
 #include "screens/common/art/squad_icons.h"
 #include "screens/common/form_references.h"
@@ -71,6 +74,24 @@ void ShowPicture(TImage* image, const QImage& picture)
 {
     if (image != nullptr && !picture.isNull())
         image->Picture().SetGraphic(std::make_unique<TImageGraphic>(picture, TImageFormat::Png));
+}
+
+// The grid and its font grow with the form on a larger screen while its columns keep their widths:
+// the name, goals, energy and traits columns take the room (none of them narrower than its laid-out
+// width grown with the form, so that the grown font still fits).
+struct RosterColumnWidths {
+    int nome, gols, energia, habilidades;
+};
+
+std::optional<RosterColumnWidths> RosterColumnsForScreen()
+{
+    constexpr int designWidth = 800;
+    const int width = Hooks().screenWidth ? Hooks().screenWidth() : designWidth;
+    if (IsNarrowScreen() && width > 1024)
+        return RosterColumnWidths{120, 30, 110, 60};
+    if ((IsNarrowScreen() && width > designWidth) || IsWideScreen())
+        return RosterColumnWidths{100, 30, 80, 55};
+    return std::nullopt;
 }
 
 std::string Num(int value) { return std::to_string(value); }
@@ -224,6 +245,7 @@ void TForm13::FormCreate()
     AuctionPriceMargin = draw <= 3 ? -10 : draw <= 7 ? 0 : 5;
     ReturnExpiredLoans(TodayDate());
     FitToScreen();
+    WidenRosterColumns();
     FillImageLists();
     StyleLabels();
     ShowPicture(nova_barra, art::Picture("nova_barra"));
@@ -245,6 +267,23 @@ void TForm13::FormCreate()
     // Human clubs in the game, none of them playing today: the matchday opens at once.
     if (!someonePlays && Game.HumanClubCount > 0)
         RunQueued([this] { KickOff(); });
+}
+
+void TForm13::WidenRosterColumns()
+{
+    if (!gridview1)
+        return;
+    const std::optional<RosterColumnWidths> widths = RosterColumnsForScreen();
+    if (!widths)
+        return;
+    auto widen = [this](const char* column, int width) {
+        if (TDgCustomColumn* c = gridview1->ColumnByName(column))
+            c->SetWidth(std::max(ScaledLength(c->Width()), width));
+    };
+    widen("nome", widths->nome);
+    widen("gols", widths->gols);
+    widen("energia", widths->energia);
+    widen("habilidades", widths->habilidades);
 }
 
 void TForm13::FillImageLists()
@@ -274,9 +313,10 @@ void TForm13::StyleLabels()
         label->SetShadowColor(clBlack);
         label->SetShadowOffset(1);
     }
-    for (TRichLabel* link : {lb_tec, labmoney, label32, lb_conft1, lb_conft2, lb_conf3})
+    Screen->SetCursors(kHubLinkCursor, art::LoadCursorResource("cursor5"));
+    for (TRichLabel* link : {lb_conf3, lb_conft1, lb_conft2, lb_tec, lb_cores, label32, labmoney})
         if (link)
-            link->SetCursor(crHandPoint);
+            link->SetCursor(kHubLinkCursor);
     for (TImage* link : {Image13, icon_arbitro, Image4})
         if (link)
             link->SetCursor(crHandPoint);

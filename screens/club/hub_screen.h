@@ -28,6 +28,9 @@ class TTimer;
 // first tick of its timer or by the play button, whichever comes first).
 extern bool PostRoundPending;
 
+// The cursor id the hub gives the arrow with a ball ("cursor5") that its text links show.
+inline constexpr TCursor kHubLinkCursor = 10;
+
 class TForm13 : public TGameForm {
 public:
     explicit TForm13(TComponent* owner);
@@ -119,6 +122,7 @@ private:
 
     void StyleLabels();
     void FillImageLists();
+    void WidenRosterColumns();
     void Autosave(bool atCreation);
     void RunPostRoundEvents();
     void ShowNextMatch();

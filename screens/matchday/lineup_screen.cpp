@@ -279,7 +279,9 @@ void TForm87::CreateBoardHandlers()
     for (int shirt = 1; shirt <= kShirtCount; ++shirt) {
         for (TControl* c : std::initializer_list<TControl*>{pitch_->Shirt(shirt), pitch_->NumberLabel(shirt),
                                                             pitch_->EnergyLabel(shirt)}) {
-            c->SetDragCursor(shirt == 1 ? crUpArrow : shirt <= kStarterShirts ? crDrag : crMultiDrag);
+            c->SetDragCursor(shirt == 1                ? kGoalkeeperDragCursor
+                             : shirt <= kStarterShirts ? kStarterDragCursor
+                                                       : kSubstituteDragCursor);
             c->OnMouseDown = [this](TObject* sender, TMouseButton button, TShiftState, int, int) {
                 if (button == mbLeft)
                     ShirtMouseDown(sender);
@@ -308,7 +310,7 @@ void TForm87::ShirtMouseDown(TObject* sender)
 void TForm87::gridview1MouseDown()
 {
     if (gridview1 && gridview1->SelectedRow() >= 0) {
-        gridview1->SetDragCursor(crDrag);
+        gridview1->SetDragCursor(kStarterDragCursor);
         gridview1->BeginDrag(true);
     }
 }

@@ -2,16 +2,19 @@
 #include "screens/matchday/pitch_board.h"
 
 #include <memory>
+#include <utility>
 
 #include "core/lineup/lineup_board.h"
 #include "core/match/lineup_access.h"
 #include "core/vocab/players.h"
 #include "core/vocab/tactics_board.h"
+#include "platform/forms/screen.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/graphics/picture.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_label.h"
 #include "screens/common/art/art_kit.h"
+#include "screens/common/art/cursor_art.h"
 #include "screens/common/art/pitch_art.h"
 
 namespace tarvelon {
@@ -53,8 +56,23 @@ const char* FilledShirtPicture(int shirt)
     return shirt == 1 ? "camisa2" : shirt > kStarterShirts ? "camisa3" : "camisa1";
 }
 
+namespace {
+
+void InstallBoardCursors()
+{
+    const std::pair<TCursor, const char*> cursors[] = {{kEmptyShirtCursor, "cursor0"},
+                                                       {kStarterDragCursor, "cursor1"},
+                                                       {kGoalkeeperDragCursor, "cursor2"},
+                                                       {kSubstituteDragCursor, "cursor3"}};
+    for (const auto& [id, name] : cursors)
+        Screen->SetCursors(id, art::LoadCursorResource(name));
+}
+
+}  // namespace
+
 TPitchBoard::TPitchBoard(TWinControl* panel, bool withPositions) : panel_(panel)
 {
+    InstallBoardCursors();
     for (int shirt = 1; shirt <= kShirts; ++shirt)
         CreateShirt(shirt, withPositions);
 }

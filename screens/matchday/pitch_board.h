@@ -8,7 +8,15 @@
 #include <array>
 #include <string>
 
+#include "platform/forms/cursors.h"
+
 namespace tarvelon {
+
+// The board's cursors in the screen's cursor table: a dragged shirt shows the arrow carrying it.
+inline constexpr TCursor kStarterDragCursor = 1;
+inline constexpr TCursor kGoalkeeperDragCursor = 2;
+inline constexpr TCursor kSubstituteDragCursor = 3;
+inline constexpr TCursor kEmptyShirtCursor = 4;
 
 class TControl;
 class TImage;
@@ -21,7 +29,8 @@ class TPitchBoard {
 public:
     static constexpr int kShirts = 18;
 
-    // Creates the controls on `panel` (owned by it); `withPositions` adds the bench position labels.
+    // Creates the controls on `panel` (owned by it) and puts the board's cursors into the screen's
+    // cursor table; `withPositions` adds the bench position labels.
     TPitchBoard(TWinControl* panel, bool withPositions);
 
     void PlaceShirt(int shirt, int pitchSlot);

@@ -18,6 +18,7 @@
 #include "core/career/career_state.h"
 #include "core/career/coach_sacking.h"
 #include "core/format/money_format.h"
+#include "core/hooks.h"
 #include "core/lineup/hub_turns.h"
 #include "core/records/match_records.h"
 #include "core/records/session_globals.h"
@@ -31,6 +32,7 @@
 #include "platform/stdctrls/message_box.h"
 #include "richtext/html_label.h"
 #include "screens/club/club_screens.h"
+#include "screens/common/art/cursor_art.h"
 #include "screens/common/art/hub_art.h"
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/save_dialogs.h"
@@ -236,6 +238,15 @@ TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
     EXPECT_GT(bottom.blue(), top.blue() + 25);
     EXPECT_EQ(hub->gridview1->SelectionColor(), 0x00203040);
     EXPECT_EQ(hub->gridview1->HighlightedTextColor(), clWhite);
+
+    // The text links show the game's arrow with a ball: white arrow at the top left, ball below right.
+    for (TRichLabel* link : {hub->labmoney, hub->label32, hub->lb_tec, hub->lb_cores})
+        EXPECT_EQ(link->Cursor(), kHubLinkCursor);
+    const QImage arrow = Screen->CursorShape(kHubLinkCursor).pixmap().toImage();
+    ASSERT_EQ(arrow.width(), art::kCursorSize);
+    EXPECT_GT(qAlpha(arrow.pixel(3, 8)), 200);
+    EXPECT_GT(qAlpha(arrow.pixel(22, 22)), 200);
+    EXPECT_EQ(qAlpha(arrow.pixel(28, 3)), 0);
 }
 
 TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer)
@@ -335,6 +346,77 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     hub->nova_barra->SetWidth(art::kHubBarWidth * 2);
     hub->nova_barra->SetHeight(art::kHubBarHeight * 2);
     EXPECT_EQ(hub->BarSpotAt(stadium.left * 2 + 4, stadium.top * 2 + 4), 4);
+}
+
+// The player's screen at another size while it lives.
+class ScreenSizeForTest {
+public:
+    ScreenSizeForTest(int width, int height) : width_(Hooks().screenWidth), height_(Hooks().screenHeight)
+    {
+        Hooks().screenWidth = [width] { return width; };
+        Hooks().screenHeight = [height] { return height; };
+    }
+    ~ScreenSizeForTest()
+    {
+        Hooks().screenWidth = width_;
+        Hooks().screenHeight = height_;
+    }
+
+private:
+    decltype(Hooks().screenWidth) width_;
+    decltype(Hooks().screenHeight) height_;
+};
+
+TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterColumnsWiden)
+{
+    auto width = [](TForm13* hub, const char* column) { return hub->gridview1->ColumnByName(column)->Width(); };
+    {
+        const ScreenSizeForTest screen(1024, 768);
+        TForm13* hub = OpenTheHub();
+        ASSERT_NE(hub, nullptr);
+        EXPECT_EQ(hub->nova_barra->Width(), 1024);
+        // The bar's picture fills the scaled bar: its last column of pixels at the bar's right end.
+        const QImage bar = art::DrawHubTopBar();
+        const QImage shown = hub->Widget()->grab().toImage();
+        const QColor drawn = bar.pixelColor(art::kHubBarWidth - 3, art::kHubBarHeight / 2);
+        const QColor seen = shown.pixelColor(1024 - 4, hub->nova_barra->Height() / 2);
+        EXPECT_NEAR(seen.red(), drawn.red(), 24);
+        EXPECT_NEAR(seen.green(), drawn.green(), 24);
+        EXPECT_NEAR(seen.blue(), drawn.blue(), 24);
+        // A spot is clicked where the stretched bar shows it.
+        const art::HubBarSpot& stadium = art::kHubBarSpots[4];
+        QTimer::singleShot(50, [hub] {
+            for (int i = Screen->FormCount() - 1; i >= 0; --i)
+                if (TForm* form = Screen->Forms(i); form != hub && form->Visible() && form->ClassName() != "TForm1")
+                    return form->Close();
+        });
+        QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint((stadium.left + stadium.right) / 2 * 1024 / 800,
+                                 (stadium.top + stadium.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight));
+        test::Pump(150);
+        EXPECT_EQ(LastOpenedScreen(), "TForm8");
+        EXPECT_EQ(width(hub, "gols"), 30);
+        EXPECT_EQ(width(hub, "energia"), 80);
+        EXPECT_EQ(width(hub, "habilidades"), 55);
+        EXPECT_GE(width(hub, "nome"), 140);  // the names in the grown font
+        CloseEveryForm();
+    }
+    {
+        SetUp();
+        const ScreenSizeForTest screen(1280, 1024);
+        TForm13* hub = OpenTheHub();
+        ASSERT_NE(hub, nullptr);
+        EXPECT_GE(width(hub, "nome"), 170);
+        EXPECT_GE(width(hub, "gols"), 30);
+        EXPECT_EQ(width(hub, "energia"), 110);
+        EXPECT_GE(width(hub, "habilidades"), 60);
+        // Every column still inside the grid.
+        int right = 0;
+        for (const char* column : {"status", "posicaojog", "condicao", "nome", "funcaojog", "forca", "energia",
+                                   "salario", "passe", "gols", "habilidades", "idade", "moral"})
+            right += width(hub, column);
+        EXPECT_LT(right, hub->gridview1->Width() - 16);
+    }
 }
 
 TEST_F(HubScreenTest, F2AsksForANameOnceAndConfirmsBeforeOverwritingAnExistingSave)
@@ -493,6 +575,39 @@ TEST_F(HubScreenTest, DragsPutPlayersOnShirtsSwapShirtsAndMoveThemOnThePitch)
     Drag(pitch, ShirtCentre(*lineup, 2), pitch, slot20);
     EXPECT_EQ(lineup->Board().shirts[2].pitchSlot, 20);
     EXPECT_EQ(lineup->PitchBoard().Shirt(2)->Left(), lineup->PitchBoard().Scaled(PitchSlotX[20]));
+    lineup->Close();
+}
+
+TEST_F(HubScreenTest, ADraggedShirtShowsTheArrowCarryingItsKindOfShirt)
+{
+    Game.CurrentHumanClub = Game.HumanClubs[0];
+    TForm87* lineup = OpenLineupScreen();
+    QWidget* pitch = lineup->Panel1->Widget();
+    // The colour of the carried shirt's chest in the cursor shown while the mouse moves with it.
+    auto carried = [&](int shirt) {
+        const QPoint start = ShirtCentre(*lineup, shirt);
+        QTest::mousePress(pitch, Qt::LeftButton, Qt::NoModifier, start);
+        test::MoveMouse(pitch, start + QPoint(4, 4), Qt::LeftButton);  // over its own shirt, which takes drops
+        test::MoveMouse(pitch, start + QPoint(2, 2), Qt::LeftButton);
+        const QCursor* cursor = QApplication::overrideCursor();
+        const QColor chest = cursor ? cursor->pixmap().toImage().pixelColor(21, 24) : QColor();
+        test::SendMouse(pitch, QEvent::MouseButtonRelease, start, Qt::LeftButton, Qt::NoButton);
+        test::Pump(10);
+        return chest;
+    };
+    auto drawn = [](const char* name) { return art::DrawCursor(name).image.pixelColor(21, 24); };
+    const std::pair<int, const char*> shirts[] = {{1, "cursor2"}, {5, "cursor1"}, {14, "cursor3"}};
+    for (const auto& [shirt, name] : shirts) {
+        const QColor seen = carried(shirt);
+        const QColor expected = drawn(name);
+        EXPECT_GT(seen.alpha(), 200) << "shirt " << shirt;
+        EXPECT_NEAR(seen.red(), expected.red(), 12) << "shirt " << shirt;
+        EXPECT_NEAR(seen.green(), expected.green(), 12) << "shirt " << shirt;
+        EXPECT_NEAR(seen.blue(), expected.blue(), 12) << "shirt " << shirt;
+    }
+    // The three kinds of shirt are told apart.
+    EXPECT_NE(drawn("cursor1").rgb(), drawn("cursor2").rgb());
+    EXPECT_NE(drawn("cursor1").rgb(), drawn("cursor3").rgb());
     lineup->Close();
 }
 

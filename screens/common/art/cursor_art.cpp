@@ -7,6 +7,7 @@
 
 #include "platform/forms/screen.h"
 #include "screens/common/art/ball_art.h"
+#include "screens/common/art/pitch_art.h"
 
 namespace tarvelon::art {
 
@@ -78,12 +79,9 @@ CursorArt Hourglass()
     return {image, QPoint(16, 16)};
 }
 
-// The arrow with a small ball at its tail.
-CursorArt BallArrow()
+// The white arrow pointing at the top left corner.
+void PaintArrow(QPainter& p)
 {
-    QImage image = BlankCursor();
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, true);
     QPolygonF arrow;
     arrow << QPointF(1, 1) << QPointF(1, 17) << QPointF(5, 13) << QPointF(8, 20) << QPointF(11, 19)
           << QPointF(8, 12) << QPointF(13.5, 12);
@@ -91,7 +89,28 @@ CursorArt BallArrow()
     path.addPolygon(arrow);
     path.closeSubpath();
     Outline(p, path, QColor(255, 255, 255));
+}
+
+// The arrow with a small ball at its tail.
+CursorArt BallArrow()
+{
+    QImage image = BlankCursor();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    PaintArrow(p);
     PaintBall(p, QPointF(22, 22), 8, 0);
+    return {image, QPoint(1, 1)};
+}
+
+// The arrow carrying a shirt of the team sheet (kind 0 empty .. 3 substitute) while it is dragged.
+CursorArt ShirtArrow(int kind)
+{
+    QImage image = BlankCursor();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    p.drawImage(QRectF(10, 10, 22, 22), DrawShirt(kind));
+    PaintArrow(p);
     return {image, QPoint(1, 1)};
 }
 
@@ -105,6 +124,8 @@ CursorArt DrawCursor(const std::string& name)
         return Hourglass();
     if (name == "cursor5")
         return BallArrow();
+    if (name.size() == 7 && name.starts_with("cursor") && name[6] >= '0' && name[6] <= '3')
+        return ShirtArrow(name[6] - '0');
     return {};
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 // The game's cursors, drawn at 32 x 32: the hand that points at menu entries, the hourglass of long
-// work, and "cursor5", the arrow with a ball that the title menu's labels show (cursor id 20).
+// work, "cursor5", the arrow with a ball that the title menu's labels show (cursor id 20), and
+// "cursor0" .. "cursor3", the arrow carrying a team-sheet shirt (empty, starter, goalkeeper,
+// substitute) while a shirt is dragged.
 #include <string>
 
 #include <QCursor>
@@ -17,7 +19,7 @@ struct CursorArt {
     QPoint hotSpot;
 };
 
-// "handpoint", "hourglass" or "cursor5"; a null image for another name.
+// "handpoint", "hourglass", "cursor0" .. "cursor3" or "cursor5"; a null image for another name.
 CursorArt DrawCursor(const std::string& name);
 
 // The cursor of that name (the arrow for an unknown name).
