@@ -104,6 +104,21 @@ private:
     QTimer timer_;
 };
 
+// The game as it stands, to be put back (the generator's state with it).
+struct TGameSnapshot {
+    TGameSnapshot() : image(WriteSavedGameImage()), seed(RandSeed) {}
+    void Restore() const
+    {
+        auto saved = std::make_unique<SavedGameImage>();
+        ASSERT_EQ(ReadSavedGameImage(image, *saved), SavedGameCheck::kValid);
+        InstallSavedGameImage(*saved);
+        BuildCalendar();
+        RandSeed = seed;
+    }
+    std::string image;
+    decltype(RandSeed) seed;
+};
+
 class SeasonTurnScreensTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
@@ -157,9 +172,30 @@ protected:
         return Shown<TForm26>();
     }
 
+    // The friendlies prompt needs a coach still in his job at the season's end: his board keeps faith.
+    static void KeepBoardsFaith()
+    {
+        for (TClub& club : Clubs)
+            if (club.IsHuman)
+                club.boardConfidence = std::max(club.boardConfidence, 50);
+    }
+
+    // The seeded game at its first season's end, the boards keeping faith: played once for the
+    // suite (by the three seasons on screen when they ran first) and put back for each case.
+    static void RestoreFirstSeasonEnd()
+    {
+        NewGame();
+        if (!firstSeasonEnd_) {
+            PlayToSeasonEnd(KeepBoardsFaith);
+            firstSeasonEnd_ = std::make_unique<TGameSnapshot>();
+        }
+        firstSeasonEnd_->Restore();
+    }
+
     static inline std::unique_ptr<QTemporaryDir> folder_;
     static inline std::filesystem::path savedFolder_;
     static inline bool written_ = false;
+    static inline std::unique_ptr<TGameSnapshot> firstSeasonEnd_;
 };
 
 void ExpectGridHolds(TDataGrid& grid, const std::vector<SummaryRow>& rows, const char* icon, const char* text)
@@ -209,21 +245,6 @@ void ExpectStandingsShowTheGame(TForm36& form)
     }
 }
 
-// The game as it stands, to be put back (the generator's state with it).
-struct TGameSnapshot {
-    TGameSnapshot() : image(WriteSavedGameImage()), seed(RandSeed) {}
-    void Restore() const
-    {
-        auto saved = std::make_unique<SavedGameImage>();
-        ASSERT_EQ(ReadSavedGameImage(image, *saved), SavedGameCheck::kValid);
-        InstallSavedGameImage(*saved);
-        BuildCalendar();
-        RandSeed = seed;
-    }
-    std::string image;
-    decltype(RandSeed) seed;
-};
-
 TEST_F(SeasonTurnScreensTest, ThreeSeasonsOnScreenEndAndStartAsTheHeadlessSeasons)
 {
     NewGame();
@@ -237,7 +258,9 @@ TEST_F(SeasonTurnScreensTest, ThreeSeasonsOnScreenEndAndStartAsTheHeadlessSeason
     };
     for (int season = 0; season < kSeasons; ++season) {
         bool lookedAtStandings = false;
-        PlayToSeasonEnd([&lookedAtStandings] {
+        PlayToSeasonEnd([&lookedAtStandings, season] {
+            if (season == 0)
+                KeepBoardsFaith();
             if (lookedAtStandings || Game.DayKind != 1)
                 return;
             auto* standings = dynamic_cast<TForm36*>(CreateScreen("TForm36", Application));
@@ -251,6 +274,8 @@ TEST_F(SeasonTurnScreensTest, ThreeSeasonsOnScreenEndAndStartAsTheHeadlessSeason
         EXPECT_TRUE(lookedAtStandings);
         EXPECT_EQ(championsShown, season + 1);
         const TGameSnapshot seasonEnd;
+        if (season == 0 && !firstSeasonEnd_)
+            firstSeasonEnd_ = std::make_unique<TGameSnapshot>(seasonEnd);
 
         // On screen: the summary, answered by Enter.
         TForm26* summary = OpenSummary();
@@ -279,13 +304,7 @@ TEST_F(SeasonTurnScreensTest, ThreeSeasonsOnScreenEndAndStartAsTheHeadlessSeason
 
 TEST_F(SeasonTurnScreensTest, ContinuarStartsTheNewSeasonOnceAndCrestsJoinTheListOnce)
 {
-    NewGame(false);
-    // The friendlies prompt needs a coach still in his job at the end: his board keeps faith.
-    PlayToSeasonEnd([] {
-        for (TClub& club : Clubs)
-            if (club.IsHuman)
-                club.boardConfidence = std::max(club.boardConfidence, 50);
-    });
+    RestoreFirstSeasonEnd();
     ASSERT_GT(Game.HumanClubCount, 0);
     TForm26* summary = OpenSummary();
     ASSERT_NE(summary, nullptr);
