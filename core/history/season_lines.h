@@ -4,7 +4,7 @@
 // seasons, by competition) and a coach's season row. See FirstRecordLookup.
 //
 // These tables only grow during a game; code that replaces them (a loaded game) calls
-// HistoryTablesChanged(). Builds with TARVELON_CHECK_INDEXES compare every lookup with a walk.
+// HistoryTablesChanged(). Builds with TARVELON_CHECK_INDEXES compare one lookup in eight with a walk.
 #include <vector>
 
 #include "core/records/history_records.h"
