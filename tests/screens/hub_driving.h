@@ -14,6 +14,27 @@
 
 namespace tarvelon::test {
 
+// The visible form of a class (the newest one), null when none is shown.
+template <typename T>
+T* Shown()
+{
+    for (int i = Screen->FormCount() - 1; i >= 0; --i)
+        if (auto* form = dynamic_cast<T*>(Screen->Forms(i)); form && form->Visible())
+            return form;
+    return nullptr;
+}
+
+// Closes every form, also those that queued changes of screen still open.
+inline void CloseEveryForm()
+{
+    for (int round = 0; round < 3; ++round) {
+        Pump(50);
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            Screen->Forms(i)->Close();
+    }
+    Pump(50);
+}
+
 // The built hub on screen (null while none is).
 inline TForm13* OpenHub()
 {

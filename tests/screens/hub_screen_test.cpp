@@ -48,6 +48,9 @@
 namespace tarvelon {
 namespace {
 
+using test::Shown;
+using test::CloseEveryForm;
+
 using test::HubGame;
 
 // The whole mini-HTML text of a rich label.
@@ -57,27 +60,6 @@ std::string Html(const TRichLabel* label)
     for (const std::string& line : label->HTMLText())
         text += line;
     return text;
-}
-
-// The visible form of a class (the newest one), null when none is shown.
-template <typename T>
-T* Shown()
-{
-    for (int i = Screen->FormCount() - 1; i >= 0; --i)
-        if (auto* form = dynamic_cast<T*>(Screen->Forms(i)); form && form->Visible())
-            return form;
-    return nullptr;
-}
-
-// Closes every form, also those that queued changes of screen still open.
-void CloseEveryForm()
-{
-    for (int round = 0; round < 3; ++round) {
-        test::Pump(50);
-        for (int i = Screen->FormCount() - 1; i >= 0; --i)
-            Screen->Forms(i)->Close();
-    }
-    test::Pump(50);
 }
 
 class HubScreenTest : public ::testing::Test {

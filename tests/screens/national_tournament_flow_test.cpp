@@ -33,26 +33,10 @@
 namespace tarvelon {
 namespace {
 
+using test::Shown;
+using test::CloseEveryForm;
+
 using test::HubGame;
-
-template <typename T>
-T* Shown()
-{
-    for (int i = Screen->FormCount() - 1; i >= 0; --i)
-        if (auto* form = dynamic_cast<T*>(Screen->Forms(i)); form && form->Visible())
-            return form;
-    return nullptr;
-}
-
-void CloseEveryForm()
-{
-    for (int round = 0; round < 3; ++round) {
-        test::Pump(50);
-        for (int i = Screen->FormCount() - 1; i >= 0; --i)
-            Screen->Forms(i)->Close();
-    }
-    test::Pump(50);
-}
 
 class NationalTournamentFlowTest : public ::testing::Test {
 protected:

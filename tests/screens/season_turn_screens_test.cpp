@@ -44,6 +44,7 @@
 #include "screens/competitions/standings_screen.h"
 #include "screens/competitions/state_champions_screen.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/screens/hub_driving.h"
 #include "tests/screens/standings_checks.h"
 #include "tests/screens/tables_fingerprint.h"
 #include "tools/gallery/gallery_game.h"
@@ -52,18 +53,10 @@ namespace tarvelon {
 namespace {
 
 using test::ExpectTableShows;
+using test::Shown;
 
 constexpr std::uint64_t kSeed = 17;
 constexpr int kSeasons = 3;
-
-template <typename T>
-T* Shown()
-{
-    for (int i = Screen->FormCount() - 1; i >= 0; --i)
-        if (auto* form = dynamic_cast<T*>(Screen->Forms(i)); form && form->Visible())
-            return form;
-    return nullptr;
-}
 
 // Answers the screens that open while a season is played: Enter on the state champions, and every
 // other dialog (friendlies, notices, offers) closed as a coach who wants nothing of them. It notes
