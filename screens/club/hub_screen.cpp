@@ -416,8 +416,13 @@ void TForm13::RefreshHubHeader()
     if (lb_infot) lb_infot->SetHTMLText(Shadowed(DivisionText(Game.CurrentHumanClub)));
     if (labmoney) labmoney->SetHTMLText(Shadowed(FormatMoneyWords64(CurrencyUnits(club->cash))));
     ShowPictureFile(escudo, CrestPath(Game.CurrentHumanClub));
-    if (imgmoral && ImageList3 && club->squadMood >= 1 && club->squadMood <= 3)
+    if (imgmoral && ImageList3 && club->squadMood >= 1 && club->squadMood <= 3) {
+        static constexpr const char* kMoodHints[] = {"Moral do time: Ruim", "Moral do time: Boa",
+                                                     "Moral do time: Excelente"};
         ShowPicture(imgmoral, ImageList3->Image(club->squadMood - 1));
+        imgmoral->SetHint(kMoodHints[club->squadMood - 1]);
+        imgmoral->SetShowHint(true);
+    }
     const int unread = CountUnreadNews(Game.CurrentHumanClub);
     if (label32 && unread == 1)
         label32->SetHTMLText(Shadowed("1 notícia não lida"));

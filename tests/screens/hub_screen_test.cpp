@@ -32,18 +32,19 @@
 #include "platform/stdctrls/message_box.h"
 #include "richtext/html_label.h"
 #include "screens/club/club_screens.h"
+#include "screens/club/dismissal_notice.h"
+#include "screens/club/hub_refresh.h"
+#include "screens/club/save_dialogs.h"
 #include "screens/common/art/cursor_art.h"
 #include "screens/common/art/hub_art.h"
-#include "screens/club/dismissal_notice.h"
-#include "screens/club/save_dialogs.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/stub_form.h"
 #include "screens/common/subjects.h"
 #include "screens/matchday/pitch_board.h"
 #include "tests/screens/hub_driving.h"
-#include "tests/screens/in_match_answerer.h"
 #include "tests/screens/hub_game.h"
+#include "tests/screens/in_match_answerer.h"
 
 namespace tarvelon {
 namespace {
@@ -229,6 +230,20 @@ TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
     EXPECT_GT(qAlpha(arrow.pixel(3, 8)), 200);
     EXPECT_GT(qAlpha(arrow.pixel(22, 22)), 200);
     EXPECT_EQ(qAlpha(arrow.pixel(28, 3)), 0);
+}
+
+TEST_F(HubScreenTest, TheMoodPictureNamesTheSquadsMoodInItsHint)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int club = Game.HumanClubs[0];
+    for (const auto& [mood, hint] : {std::pair{1, "Moral do time: Ruim"}, std::pair{2, "Moral do time: Boa"},
+                                     std::pair{3, "Moral do time: Excelente"}}) {
+        Clubs[club].squadMood = static_cast<decltype(Clubs[club].squadMood)>(mood);
+        RefreshOpenHub();
+        EXPECT_EQ(hub->imgmoral->Hint(), hint);
+        EXPECT_TRUE(hub->imgmoral->ShowHint());
+    }
 }
 
 TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer)

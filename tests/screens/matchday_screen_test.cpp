@@ -168,7 +168,7 @@ TEST_F(MatchdayScreenTest, TheClockShowsMinutesHalfTimeAddedTimeAndTheEnd)
     const int shown = screen->DaysShown();
     while (screen->MatchTick() != 0)
         screen->MatchdayTick();
-    EXPECT_EQ(screen->Label1->Caption(), "Fim de Jogo");
+    EXPECT_EQ(screen->Label1->Caption(), "Fim de jogo");
     test::Pump();
     EXPECT_TRUE(Results() != nullptr || screen->DaysShown() == shown + 1);
 }
