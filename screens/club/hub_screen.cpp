@@ -235,6 +235,8 @@ void TForm13::FindChildren()
     ImageList3 = FindChild<TCustomImageList>("ImageList3");
     ImageList5 = FindChild<TCustomImageList>("ImageList5");
     Image10 = FindChild<TImage>("Image10");
+    Image9 = FindChild<TImage>("Image9");
+    imgj = FindChild<TImage>("imgj");
     lb_cores = FindChild<TRichLabel>("lb_cores");
     PopupMenu1 = FindChild<TPopupMenu>("PopupMenu1");
 }
@@ -252,6 +254,8 @@ void TForm13::FormCreate()
     ShowPicture(Image13, art::Picture("icone_confronto"));
     ShowPicture(Image4, art::Picture("icone_carreira"));
     ShowPicture(Image10, art::Picture("paleta"));
+    ShowPicture(Image9, art::Picture("moedas"));
+    ShowPicture(imgj, art::Picture("carta0"));
     if (lb_cores)
         lb_cores->SetHTMLText("<shad><u>Cores do time</u></shad>");
     if (label32)

@@ -339,6 +339,17 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     test::Pump(150);
     EXPECT_EQ(LastOpenedScreen(), "TForm80");
     EXPECT_EQ(ShownReferee, 3);
+    // The money's and the mail's icons open the accounts and the inbox, like their labels.
+    for (const auto& [icon, screen] : {std::pair{hub->Image9, "TForm22"}, std::pair{hub->imgj, "TForm62"}}) {
+        ASSERT_NE(icon, nullptr);
+        EXPECT_FALSE(icon->Picture().Empty());
+        closeStubSoon();
+        QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(icon->Left() + icon->Width() / 2, icon->Top() + icon->Height() / 2));
+        test::Pump(150);
+        EXPECT_EQ(LastOpenedScreen(), screen);
+    }
+    EXPECT_EQ(hub->imgj->Hint(), "Abrir caixa de emails (F7)");
     // A bar drawn at another size finds its spots at the same places of the picture.
     hub->nova_barra->SetWidth(art::kHubBarWidth * 2);
     hub->nova_barra->SetHeight(art::kHubBarHeight * 2);
