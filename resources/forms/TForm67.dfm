@@ -47,6 +47,42 @@ object Form67: TForm67
       Width = 140
     end
   end
+  object combo1: TDcComboBox
+    Left = 16
+    Top = 548
+    Width = 240
+    Height = 22
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Color = clBlack
+    Style = csDropDownList
+    Visible = False
+    OnChange = combo1Change
+  end
+  object combopais: TDcComboBox
+    Left = 16
+    Top = 548
+    Width = 240
+    Height = 22
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Color = clBlack
+    Style = csDropDownList
+    Visible = False
+    OnChange = combopaisChange
+  end
+  object Combolib: TDcComboBox
+    Left = 16
+    Top = 548
+    Width = 240
+    Height = 22
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Color = clBlack
+    Style = csDropDownList
+    Visible = False
+    OnChange = CombolibChange
+  end
   object Label30: TLabel
     Left = 392
     Top = 40
