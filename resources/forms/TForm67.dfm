@@ -31,21 +31,33 @@ object Form67: TForm67
       Position = 0
       Visible = False
     end
+    object colescudo1: TDgImageColumn
+      Position = 1
+      Width = 24
+    end
     object colcasa: TDgTextColumn
       Header.Caption = 'Mandante'
-      Position = 1
-      Width = 140
+      Position = 2
+      Width = 118
     end
     object colplacar: TDgTextColumn
       Header.Caption = 'Placar'
-      Position = 2
-      Width = 56
+      Position = 3
+      Width = 44
     end
     object colfora: TDgTextColumn
       Header.Caption = 'Visitante'
-      Position = 3
-      Width = 140
+      Position = 4
+      Width = 118
     end
+    object colescudo2: TDgImageColumn
+      Position = 5
+      Width = 24
+    end
+  end
+  object ImageList1: TImageList
+    Width = 18
+    Height = 18
   end
   object combo1: TDcComboBox
     Left = 16

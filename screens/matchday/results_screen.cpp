@@ -1,6 +1,8 @@
 // The results of the matchday (TForm67).
 #include "screens/matchday/results_screen.h"
 
+#include <algorithm>
+
 #include "controls/dc_combo.h"
 #include "controls/grad_button.h"
 #include "core/match/engine_step.h"
@@ -19,11 +21,13 @@
 #include "platform/forms/keys.h"
 #include "platform/forms/timer.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/image_list_component.h"
 #include "richtext/html_label.h"
 #include "screens/common/game_flow.h"
 #include "screens/common/grid_helpers.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
+#include "screens/competitions/view_helpers.h"
 #include "screens/matchday/matchday_pictures.h"
 
 namespace tarvelon {
@@ -72,6 +76,11 @@ TForm67::TForm67(TComponent* owner)
     ReadDescription();
     lcamp = FindChild<TLabel>("lcamp");
     grid1 = FindChild<TDataGrid>("grid1");
+    ImageList1 = FindChild<TCustomImageList>("ImageList1");
+    if (grid1 && ImageList1) {
+        UseCrestColumn(*grid1, "colescudo1", *ImageList1);
+        UseCrestColumn(*grid1, "colescudo2", *ImageList1);
+    }
     Label30 = FindChild<TLabel>("Label30");
     Label31 = FindChild<TLabel>("Label31");
     Label5 = FindChild<TLabel>("Label5");
@@ -174,6 +183,8 @@ void TForm67::FillResultsGrid()
         grid1->AddRow(1);
         const int r = grid1->RowCount() - 1;
         grid1->SetCellTextByName("colreport", r, std::to_string(row.report));
+        grid1->SetCellTextByName("colescudo1", r, "0");
+        grid1->SetCellTextByName("colescudo2", r, "0");
         if (row.report < 0) {
             grid1->SetCellTextByName("colcasa", r, row.heading);
             continue;
@@ -182,6 +193,8 @@ void TForm67::FillResultsGrid()
         grid1->SetCellTextByName("colcasa", r, ClubName(report.club[0]));
         grid1->SetCellTextByName("colplacar", r, std::to_string(report.goals[0]) + " x " + std::to_string(report.goals[1]));
         grid1->SetCellTextByName("colfora", r, ClubName(report.club[1]));
+        grid1->SetCellTextByName("colescudo1", r, CrestCell(report.club[0]));
+        grid1->SetCellTextByName("colescudo2", r, CrestCell(report.club[1]));
         if (firstMatchRow < 0)
             firstMatchRow = r;
     }
@@ -204,6 +217,12 @@ void TForm67::ClearMatchReport()
     for (TRichLabel* label : {escalacao1, escalacao2, l_gols, card1, card2})
         if (label)
             label->SetHTMLText("");
+}
+
+// The image of a club's mini crest in the grid (the blank image when it has none).
+std::string TForm67::CrestCell(int club) const
+{
+    return std::to_string(ImageList1 ? std::max(MiniCrestIndex(*ImageList1, club), 0) : 0);
 }
 
 std::string TForm67::ReportTextOfRow(int row) const

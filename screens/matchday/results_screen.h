@@ -10,6 +10,7 @@
 
 namespace tarvelon {
 
+class TCustomImageList;
 class TDataGrid;
 class TDcComboBox;
 class TGradButton;
@@ -39,6 +40,7 @@ public:
     TDcComboBox* combo1 = nullptr;     // the state, on state-championship days
     TDcComboBox* combopais = nullptr;  // the league, on league and national cup days
     TDcComboBox* Combolib = nullptr;   // the continental edition, on continental days
+    TCustomImageList* ImageList1 = nullptr;  // the mini crests of the grid
     TTimer* Timer1 = nullptr;  // instant play: continues by itself
 
     // The gallery and the launcher look back at the last day played instead of today.
@@ -64,6 +66,7 @@ private:
     void ChooserChanged(TDcComboBox* box);
     void ShowRegion(int region);
     std::string ReportTextOfRow(int row) const;
+    std::string CrestCell(int club) const;
     void FillGoalsAndCards(int report);
 
     ResultsDay day_;
