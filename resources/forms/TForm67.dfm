@@ -31,21 +31,69 @@ object Form67: TForm67
       Position = 0
       Visible = False
     end
+    object colescudo1: TDgImageColumn
+      Position = 1
+      Width = 24
+    end
     object colcasa: TDgTextColumn
       Header.Caption = 'Mandante'
-      Position = 1
-      Width = 140
+      Position = 2
+      Width = 118
     end
     object colplacar: TDgTextColumn
       Header.Caption = 'Placar'
-      Position = 2
-      Width = 56
+      Position = 3
+      Width = 44
     end
     object colfora: TDgTextColumn
       Header.Caption = 'Visitante'
-      Position = 3
-      Width = 140
+      Position = 4
+      Width = 118
     end
+    object colescudo2: TDgImageColumn
+      Position = 5
+      Width = 24
+    end
+  end
+  object ImageList1: TImageList
+    Width = 18
+    Height = 18
+  end
+  object combo1: TDcComboBox
+    Left = 16
+    Top = 548
+    Width = 240
+    Height = 22
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Color = clBlack
+    Style = csDropDownList
+    Visible = False
+    OnChange = combo1Change
+  end
+  object combopais: TDcComboBox
+    Left = 16
+    Top = 548
+    Width = 240
+    Height = 22
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Color = clBlack
+    Style = csDropDownList
+    Visible = False
+    OnChange = combopaisChange
+  end
+  object Combolib: TDcComboBox
+    Left = 16
+    Top = 548
+    Width = 240
+    Height = 22
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Color = clBlack
+    Style = csDropDownList
+    Visible = False
+    OnChange = CombolibChange
   end
   object Label30: TLabel
     Left = 392

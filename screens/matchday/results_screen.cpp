@@ -1,6 +1,9 @@
 // The results of the matchday (TForm67).
 #include "screens/matchday/results_screen.h"
 
+#include <algorithm>
+
+#include "controls/dc_combo.h"
 #include "controls/grad_button.h"
 #include "core/match/engine_step.h"
 #include "core/match/match_events_codes.h"
@@ -18,11 +21,14 @@
 #include "platform/forms/keys.h"
 #include "platform/forms/timer.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/image_list_component.h"
 #include "richtext/html_label.h"
 #include "screens/common/game_flow.h"
 #include "screens/common/grid_helpers.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
+#include "screens/competitions/view_helpers.h"
+#include "screens/matchday/matchday_pictures.h"
 
 namespace tarvelon {
 
@@ -46,9 +52,9 @@ std::string LineupHtml(int report, int side)
     for (const ReportLineupLine& line : ReportLineup(report, side)) {
         const std::string letter = line.pitchSlot >= 1 && line.pitchSlot <= PitchSlotCount ? PitchSlotLetters[line.pitchSlot] : "";
         html += "<FONT  size=\"8\" color=\"clnavy\"><b>" + letter + "</b><IND x=\"12\"> - " + PlayerName(line.player)
-                + (line.injured ? " (ct)" : "") + "<IND x=\"158\"><b>" + RatingText(line.rating) + "</b></font><br>";
+                + (line.injured ? " <img src=\"i_ct\">" : "") + "<IND x=\"158\"><b>" + RatingText(line.rating) + "</b></font><br>";
         for (const ReportLineupLine::Substitute& sub : line.substitutes)
-            html += "<FONT  size=\"7\" color=\"clgray\"><IND x=\"12\">&gt; " + std::to_string(MatchMinuteOfTick(sub.tick))
+            html += "<FONT  size=\"7\" color=\"clgray\"><IND x=\"12\"><IMG src=\"i_sub\"> " + std::to_string(MatchMinuteOfTick(sub.tick))
                     + HalfText(sub.tick) + PlayerName(sub.player) + "<IND x=\"158\">" + RatingText(sub.rating) + "</font><br>";
     }
     return html;
@@ -64,9 +70,17 @@ TForm67::TForm67(TComponent* owner)
                 [this](TObject* sender, unsigned short& key, TShiftState shift) { FormKeyDown(sender, key, shift); });
     BindHandler("bt2Click", [this](TObject* sender) { bt2Click(sender); });
     BindHandler("bt3Click", [this](TObject* sender) { bt3Click(sender); });
+    BindHandler("combo1Change", [this](TObject*) { ChooserChanged(combo1); });
+    BindHandler("combopaisChange", [this](TObject*) { ChooserChanged(combopais); });
+    BindHandler("CombolibChange", [this](TObject*) { ChooserChanged(Combolib); });
     ReadDescription();
     lcamp = FindChild<TLabel>("lcamp");
     grid1 = FindChild<TDataGrid>("grid1");
+    ImageList1 = FindChild<TCustomImageList>("ImageList1");
+    if (grid1 && ImageList1) {
+        UseCrestColumn(*grid1, "colescudo1", *ImageList1);
+        UseCrestColumn(*grid1, "colescudo2", *ImageList1);
+    }
     Label30 = FindChild<TLabel>("Label30");
     Label31 = FindChild<TLabel>("Label31");
     Label5 = FindChild<TLabel>("Label5");
@@ -80,11 +94,15 @@ TForm67::TForm67(TComponent* owner)
     card2 = FindChild<TRichLabel>("card2");
     bt2 = FindChild<TGradButton>("bt2");
     bt3 = FindChild<TGradButton>("bt3");
-    // Friendlies, the national cup and the club world cup have no table to show.
-    bt2->SetVisible(Game.DayKind != 0 && Game.DayKind != 2 && Game.DayKind != 5);
+    combo1 = FindChild<TDcComboBox>("combo1");
+    combopais = FindChild<TDcComboBox>("combopais");
+    Combolib = FindChild<TDcComboBox>("Combolib");
+    TPictureContainer* icons = NewEventIconContainer(this);
     for (TRichLabel* label : {escalacao1, escalacao2, l_gols, card1, card2})
-        if (label)
+        if (label) {
             label->SetTransparent(true);
+            label->SetPictureContainer(icons);
+        }
     if (grid1) {
         grid1->OnSelectCell = [this](TObject*, int, int) { ShowSelectedRow(); };
         // The selected match's full report.
@@ -103,12 +121,48 @@ TForm67::TForm67(TComponent* owner)
         Timer1->SetEnabled(false);
         Continue();
     };
-    if (lcamp)
-        lcamp->SetCaption(MatchdayHeading.empty() ? "Resultados da rodada" : MatchdayHeading);
     day_ = showLastArchivedDay ? LastArchivedResultsDay() : TodaysResultsDay();
-    shownRegion_ = FirstShownRegion(day_);
-    if (lcamp && day_.kind == kKindStateChampionship)
-        lcamp->SetCaption(StateResultsHeading(shownRegion_));
+    // Friendlies, the national cup and the club world cup have no table to show.
+    bt2->SetVisible(day_.kind != kKindFriendlies && day_.kind != kKindNationalCup && day_.kind != kKindClubWorldCup);
+    ShowChooser();
+    ShowRegion(FirstShownRegion(day_));
+}
+
+// The box of the day's competitions, on days that play more than one the player may look at.
+void TForm67::ShowChooser()
+{
+    chooser_ = ResultsChooserOf(day_, FirstShownRegion(day_));
+    switch (chooser_.kind) {
+    case ResultsChooserKind::State: chooserBox_ = combo1; break;
+    case ResultsChooserKind::League: chooserBox_ = combopais; break;
+    case ResultsChooserKind::Continental: chooserBox_ = Combolib; break;
+    case ResultsChooserKind::None: chooserBox_ = nullptr; break;
+    }
+    for (TDcComboBox* box : {combo1, combopais, Combolib})
+        if (box)
+            box->SetVisible(box == chooserBox_);
+    if (!chooserBox_)
+        return;
+    chooserBox_->Items().Clear();
+    for (const std::string& caption : chooser_.captions)
+        chooserBox_->Items().Add(caption);
+    chooserBox_->SetItemIndex(chooser_.selected);
+}
+
+void TForm67::ChooserChanged(TDcComboBox* box)
+{
+    const int item = box ? box->ItemIndex() : -1;
+    if (box == chooserBox_ && item >= 0 && item < static_cast<int>(chooser_.regions.size()))
+        ShowRegion(chooser_.regions[static_cast<std::size_t>(item)]);
+}
+
+void TForm67::ShowRegion(int region)
+{
+    shownRegion_ = region;
+    if (lcamp) {
+        const std::string heading = ResultsHeading(day_, region);
+        lcamp->SetCaption(heading.empty() ? "Resultados da rodada" : heading);
+    }
     FillResultsGrid();
 }
 
@@ -129,6 +183,8 @@ void TForm67::FillResultsGrid()
         grid1->AddRow(1);
         const int r = grid1->RowCount() - 1;
         grid1->SetCellTextByName("colreport", r, std::to_string(row.report));
+        grid1->SetCellTextByName("colescudo1", r, "0");
+        grid1->SetCellTextByName("colescudo2", r, "0");
         if (row.report < 0) {
             grid1->SetCellTextByName("colcasa", r, row.heading);
             continue;
@@ -137,6 +193,8 @@ void TForm67::FillResultsGrid()
         grid1->SetCellTextByName("colcasa", r, ClubName(report.club[0]));
         grid1->SetCellTextByName("colplacar", r, std::to_string(report.goals[0]) + " x " + std::to_string(report.goals[1]));
         grid1->SetCellTextByName("colfora", r, ClubName(report.club[1]));
+        grid1->SetCellTextByName("colescudo1", r, CrestCell(report.club[0]));
+        grid1->SetCellTextByName("colescudo2", r, CrestCell(report.club[1]));
         if (firstMatchRow < 0)
             firstMatchRow = r;
     }
@@ -144,7 +202,27 @@ void TForm67::FillResultsGrid()
     if (firstMatchRow >= 0) {
         grid1->SetSelectedRow(firstMatchRow);
         ShowSelectedRow();
+    } else {
+        ClearMatchReport();
     }
+}
+
+// A competition with no match today shows no report beside its empty list.
+void TForm67::ClearMatchReport()
+{
+    shownReport_ = -1;
+    for (TLabel* label : {Label30, Label31, Label5, Label1, Label70, Label8})
+        if (label)
+            label->SetCaption("");
+    for (TRichLabel* label : {escalacao1, escalacao2, l_gols, card1, card2})
+        if (label)
+            label->SetHTMLText("");
+}
+
+// The image of a club's mini crest in the grid (the blank image when it has none).
+std::string TForm67::CrestCell(int club) const
+{
+    return std::to_string(ImageList1 ? std::max(MiniCrestIndex(*ImageList1, club), 0) : 0);
 }
 
 std::string TForm67::ReportTextOfRow(int row) const
@@ -201,7 +279,7 @@ void TForm67::FillGoalsAndCards(int report)
                      + std::to_string(counts[1]) + " " + PlayerName(e.player) + " " + std::to_string(view.minute)
                      + HalfText(e.tick) + suffix + "</p>";
         } else if (e.code == meCard) {
-            const char* kind = e.second == ckYellow ? "[A] " : e.second == ckRed ? "[V] " : "[AV] ";
+            const char* kind = e.second == ckYellow ? "<IMG src=\"i_ca\"> " : e.second == ckRed ? "<IMG src=\"i_cv\"> " : "<IMG src=\"i_cacv\"> ";
             cards[side] += std::string(kind) + PlayerName(e.player) + " " + std::to_string(view.minute) + (e.tick > 92 ? "/2º" : "/1º") + "<br>";
         }
     }
