@@ -13,8 +13,6 @@ namespace tarvelon {
 
 namespace {
 
-constexpr int kSlotSquare = 42;
-
 bool IsMatch(int m) { return m >= 1 && m < static_cast<int>(Matches.size()); }
 
 int LineupOfSide(int m, int side)
@@ -74,15 +72,6 @@ bool MoveStarterToSlot(int m, int side, int place, int slot)
     L->pitchSlots[place - 1] = slot;
     ComputeLineupRatings(lineup);
     return true;
-}
-
-int PitchSlotAtPoint(int x, int y)
-{
-    for (int slot = 1; slot <= PitchSlotCount; ++slot)
-        if (x >= PitchSlotX[slot] && x < PitchSlotX[slot] + kSlotSquare && y >= PitchSlotY[slot]
-            && y < PitchSlotY[slot] + kSlotSquare)
-            return slot;
-    return 0;
 }
 
 int ShownPossessionShare(int m)

@@ -22,10 +22,6 @@ bool SwapStarters(int m, int side, int placeA, int placeB);
 // The starter of place `place` plays at pitch slot `slot` (1..25) from now on.
 bool MoveStarterToSlot(int m, int side, int place, int slot);
 
-// The pitch slot (1..25) whose 42 x 42 square at the board's slot pixel holds the point, the
-// lowest such slot; 0 for none.
-int PitchSlotAtPoint(int x, int y);
-
 // The home side's possession in per cent as the in-match screen shows it: the side behind in goals
 // counts 90 %, a counter-attacking side 70 %, each rounded; with no possession at all 50 %.
 int ShownPossessionShare(int m);

@@ -164,6 +164,7 @@ TEST_F(LineupRulesTest, PitchSlotsAreFoundByTheirSquaresAndPositionsJudged)
     EXPECT_EQ(PitchSlotAt(PitchSlotX[1] + 1, PitchSlotY[1] + 1), 1);
     EXPECT_EQ(PitchSlotAt(PitchSlotX[20] + 41, PitchSlotY[20] + 41) > 0, true);
     EXPECT_EQ(PitchSlotAt(-50, -50), 0);
+    EXPECT_EQ(PitchSlotAt(PitchSlotX[7] + 41, PitchSlotY[7]), 7);
     // Where two squares overlap the lower slot number wins.
     for (int a = 1; a <= PitchSlotCount; ++a)
         for (int b = a + 1; b <= PitchSlotCount; ++b)

@@ -269,8 +269,9 @@ TEST_F(MatchdayKindsTest, ANationalCupDayPlaysLiveAndBooksWhatTheHeadlessDayBook
     EXPECT_GT(live.maxRows, 0);
     ExpectResultsOfKind(live.results, kKindNationalCup);
     ExpectSubstitutesWithTheirOwnRatings(live.results);
-    if (DayResultRegions(TodaysResultsDay()).size() > 1)
+    if (DayResultRegions(TodaysResultsDay()).size() > 1) {
         EXPECT_GT(ExpectTheBoxListsEveryCompetition(live.results), 0);
+    }
     Continue(live.results);
     EXPECT_EQ(test::TablesFingerprint(), headless);
     EXPECT_GT(Game.DayIndex, day);
@@ -328,8 +329,9 @@ TEST_F(MatchdayKindsTest, AContinentalDayOfTheSecondSeasonPlaysLive)
     ASSERT_EQ(live.results->Combolib->Items().Count(), 2);
     EXPECT_EQ(live.results->Combolib->Items().Strings(0), "Libertadores");
     EXPECT_EQ(live.results->Combolib->Items().Strings(1), "Liga Campeões");
-    if (DayResultRegions(TodaysResultsDay()).size() > 1)
+    if (DayResultRegions(TodaysResultsDay()).size() > 1) {
         EXPECT_EQ(ExpectTheBoxListsEveryCompetition(live.results), 1);
+    }
     Continue(live.results);
     EXPECT_GT(Game.DayIndex, day);
 }

@@ -387,8 +387,9 @@ TEST_F(SeasonTurnScreensTest, TheStandingsStatePageAndItsChooser)
     const int before = form->ShownState;
     test::PressKey(form->combobox1->Widget(), Qt::Key_Down);
     test::Pump();
-    if (form->StateComboStates.size() >= 2 && form->StateComboStates.front() == before)
+    if (form->StateComboStates.size() >= 2 && form->StateComboStates.front() == before) {
         EXPECT_NE(form->ShownState, before);
+    }
     expectGroups();
     QTest::mouseClick(form->Button1->Widget(), Qt::LeftButton);
     test::Pump();
