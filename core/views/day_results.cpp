@@ -12,6 +12,8 @@
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
+#include "core/format/names.h"
+#include "core/views/match_report_view.h"
 #include "core/vocab/countries.h"
 
 namespace tarvelon {
@@ -120,6 +122,15 @@ std::vector<DayResultRow> DayResultRows(const ResultsDay& day, int region)
     return rows;
 }
 
+std::string ResultsVenue(int report)
+{
+    if (report < 0 || report >= static_cast<int>(MatchReports.size()))
+        return "";
+    return MatchReports[report].kind == kKindClubWorldCup ? "Japão" : ReportHomeStadium(report);
+}
+
+bool KindHasPayingCrowd(int kind) { return kind < kKindWorldCup && kind != kKindClubWorldCup; }
+
 std::string ShootoutText(int report)
 {
     if (report < 0 || report >= static_cast<int>(MatchReports.size()) || !MatchReports[report].shootout)
@@ -179,6 +190,33 @@ std::string StateResultsHeading(int state)
     if (state < 0 || state >= StateCount)
         return MatchdayHeading;
     return std::string("Campeonato ") + StateDemonyms[static_cast<std::size_t>(state)] + MatchdayRoundText;
+}
+
+namespace {
+
+std::string ContinentalCupName(int kind, int edition)
+{
+    if (kind == kKindFirstContinentalCup)
+        return edition == 1 ? "Taça libertadores" : "Liga dos Campeões";
+    return edition == 1 ? "Copa Sul-Americana" : "Liga Europa da UEFA";
+}
+
+}  // namespace
+
+std::string ResultsHeading(int kind, int region)
+{
+    const bool league = region >= 0 && region < static_cast<int>(Leagues.size());
+    switch (kind) {
+    case kKindNationalLeague:
+        return league ? "Campeonato " + NationalityName(Leagues[region].country) + MatchdayRoundText : MatchdayHeading;
+    case kKindNationalCup:
+        return league ? "Copa " + CountryPhrase(Leagues[region].country) + MatchdayRoundText : MatchdayHeading;
+    case kKindStateChampionship: return StateResultsHeading(region);
+    case kKindFirstContinentalCup:
+    case kKindSecondContinentalCup:
+        return region == 1 || region == 2 ? ContinentalCupName(kind, region) + MatchdayRoundText : MatchdayHeading;
+    default: return MatchdayHeading;
+    }
 }
 
 }  // namespace tarvelon

@@ -48,7 +48,22 @@ std::vector<DayResultRow> DayResultRows(const ResultsDay& day, int region);
 // heading names the last state played, which may not be the one listed.
 std::string StateResultsHeading(int state);
 
-// "P - Q" of a shoot-out, or "" when the match had none.
+// The heading of a day's results of that kind shown for `region` (the league on league and
+// national cup days, the edition 1 or 2 on continental days, the state on state-championship days),
+// followed by the round the live screen played: "Campeonato " + the league's nationality, "Copa " +
+// its country phrase, "Taça libertadores" / "Liga dos Campeões", "Copa Sul-Americana" / "Liga
+// Europa da UEFA", the state's championship. Other kinds, or a region out of range, keep the
+// live screen's heading.
+std::string ResultsHeading(int kind, int region);
+
+// Where a listed match was played: the home club's stadium, "Japão" for the club world cup.
+std::string ResultsVenue(int report);
+
+// Whether a match of that kind had a paying crowd: not the club world cup nor the national-team
+// tournaments.
+bool KindHasPayingCrowd(int kind);
+
+// "(P:4x3)" of a shoot-out, or "" when the match had none.
 std::string ShootoutText(int report);
 
 }  // namespace tarvelon

@@ -5,7 +5,6 @@
 #include "core/match/engine_step.h"
 #include "core/match/match_events_codes.h"
 #include "core/records/match_records.h"
-#include "core/matchday_rules/match_stats.h"
 #include "core/matchday_rules/matchday_state.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
@@ -13,16 +12,20 @@
 #include "core/vocab/tactics_board.h"
 #include "core/views/day_results.h"
 #include "core/views/match_event_view.h"
+#include "core/views/match_report_view.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/timer.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/image_list_component.h"
 #include "richtext/html_label.h"
 #include "screens/common/game_flow.h"
 #include "screens/common/grid_helpers.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
+#include "screens/competitions/view_helpers.h"
+#include "screens/matchday/matchday_pictures.h"
 
 namespace tarvelon {
 
@@ -40,15 +43,30 @@ std::string PlayerName(int player)
 
 std::string HalfText(int tick) { return tick > 92 ? "/2º " : "/1º "; }
 
+// A grid cell's mini crest: its picture in the list, or the blank first one.
+std::string CrestCell(TCustomImageList& list, int club)
+{
+    const int index = MiniCrestIndex(list, club);
+    return std::to_string(index >= 0 ? index : 0);
+}
+
+std::string JoinedLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
+
 std::string LineupHtml(int report, int side)
 {
     std::string html;
     for (const ReportLineupLine& line : ReportLineup(report, side)) {
         const std::string letter = line.pitchSlot >= 1 && line.pitchSlot <= PitchSlotCount ? PitchSlotLetters[line.pitchSlot] : "";
         html += "<FONT  size=\"8\" color=\"clnavy\"><b>" + letter + "</b><IND x=\"12\"> - " + PlayerName(line.player)
-                + (line.injured ? " (ct)" : "") + "<IND x=\"158\"><b>" + RatingText(line.rating) + "</b></font><br>";
+                + (line.injured ? " <img src=\"i_ct\">" : "") + "<IND x=\"158\"><b>" + RatingText(line.rating) + "</b></font><br>";
         for (const ReportLineupLine::Substitute& sub : line.substitutes)
-            html += "<FONT  size=\"7\" color=\"clgray\"><IND x=\"12\">&gt; " + std::to_string(MatchMinuteOfTick(sub.tick))
+            html += "<FONT  size=\"7\" color=\"clgray\"><IND x=\"12\"><IMG src=\"i_sub\"> " + std::to_string(MatchMinuteOfTick(sub.tick))
                     + HalfText(sub.tick) + PlayerName(sub.player) + "<IND x=\"158\">" + RatingText(sub.rating) + "</font><br>";
     }
     return html;
@@ -73,6 +91,15 @@ TForm67::TForm67(TComponent* owner)
     Label1 = FindChild<TLabel>("Label1");
     Label70 = FindChild<TLabel>("Label70");
     Label8 = FindChild<TLabel>("Label8");
+    Label26 = FindChild<TLabel>("Label26");
+    escudo = FindChild<TImage>("escudo");
+    escudo2 = FindChild<TImage>("escudo2");
+    lbstat1 = FindChild<TLabel>("lbstat1");
+    lbstatnomes = FindChild<TLabel>("lbstatnomes");
+    lbstat2 = FindChild<TLabel>("lbstat2");
+    lbtat1 = FindChild<TLabel>("lbtat1");
+    lbtat2 = FindChild<TLabel>("lbtat2");
+    ImageList1 = FindChild<TCustomImageList>("ImageList1");
     escalacao1 = FindChild<TRichLabel>("escalacao1");
     escalacao2 = FindChild<TRichLabel>("escalacao2");
     l_gols = FindChild<TRichLabel>("l_gols");
@@ -82,18 +109,25 @@ TForm67::TForm67(TComponent* owner)
     bt3 = FindChild<TGradButton>("bt3");
     // Friendlies, the national cup and the club world cup have no table to show.
     bt2->SetVisible(Game.DayKind != 0 && Game.DayKind != 2 && Game.DayKind != 5);
-    for (TRichLabel* label : {escalacao1, escalacao2, l_gols, card1, card2})
-        if (label)
-            label->SetTransparent(true);
+    TPictureContainer* icons = NewEventIconContainer(this);
+    for (TRichLabel* label : {escalacao1, escalacao2, l_gols, card1, card2}) {
+        label->SetTransparent(true);
+        label->SetPictureContainer(icons);
+    }
+    // The crowd's sectors show when the pointer rests on it.
+    Label8->SetShowHint(true);
     if (grid1) {
+        UseCrestColumn(*grid1, "colescudo1", *ImageList1);
+        UseCrestColumn(*grid1, "colescudo2", *ImageList1);
         grid1->OnSelectCell = [this](TObject*, int, int) { ShowSelectedRow(); };
         // The selected match's full report.
         grid1->OnDblClick = [this](TObject*) {
             if (shownReport_ >= 0)
                 OpenMatchReport(shownReport_, 1);
         };
-        grid1->OnCellColoring = [this](TObject*, int, int row, TColor& cell, TColor&, TCellState) {
-            cell = GridRowColor(row + 1, ReportTextOfRow(row) == "-1" ? "" : "x");
+        grid1->OnCellColoring = [this](TObject*, int, int row, TColor& cell, TColor&, TCellState state) {
+            if (!state.Contains(csSelected))
+                cell = GridRowColor(row + 1, ReportTextOfRow(row) == "-1" ? "" : "x");
         };
     }
     Timer1 = new TTimer(this);
@@ -103,13 +137,8 @@ TForm67::TForm67(TComponent* owner)
         Timer1->SetEnabled(false);
         Continue();
     };
-    if (lcamp)
-        lcamp->SetCaption(MatchdayHeading.empty() ? "Resultados da rodada" : MatchdayHeading);
     day_ = showLastArchivedDay ? LastArchivedResultsDay() : TodaysResultsDay();
-    shownRegion_ = FirstShownRegion(day_);
-    if (lcamp && day_.kind == kKindStateChampionship)
-        lcamp->SetCaption(StateResultsHeading(shownRegion_));
-    FillResultsGrid();
+    ShowRegion(FirstShownRegion(day_));
 }
 
 void TForm67::FormClose(TObject*, TCloseAction& action)
@@ -118,10 +147,16 @@ void TForm67::FormClose(TObject*, TCloseAction& action)
     action = caFree;
 }
 
+void TForm67::ShowRegion(int region)
+{
+    shownRegion_ = region;
+    FillResultsGrid();
+}
+
 void TForm67::FillResultsGrid()
 {
-    if (!grid1)
-        return;
+    const std::string heading = ResultsHeading(day_.kind, shownRegion_);
+    lcamp->SetCaption(heading.empty() ? "Resultados da rodada" : heading);
     grid1->BeginUpdate();
     grid1->ClearRows();
     int firstMatchRow = -1;
@@ -130,10 +165,14 @@ void TForm67::FillResultsGrid()
         const int r = grid1->RowCount() - 1;
         grid1->SetCellTextByName("colreport", r, std::to_string(row.report));
         if (row.report < 0) {
+            grid1->SetCellTextByName("colescudo1", r, "1");
             grid1->SetCellTextByName("colcasa", r, row.heading);
+            grid1->SetCellTextByName("colescudo2", r, "1");
             continue;
         }
         const TMatchReport& report = MatchReports[row.report];
+        grid1->SetCellTextByName("colescudo1", r, CrestCell(*ImageList1, report.club[0]));
+        grid1->SetCellTextByName("colescudo2", r, CrestCell(*ImageList1, report.club[1]));
         grid1->SetCellTextByName("colcasa", r, ClubName(report.club[0]));
         grid1->SetCellTextByName("colplacar", r, std::to_string(report.goals[0]) + " x " + std::to_string(report.goals[1]));
         grid1->SetCellTextByName("colfora", r, ClubName(report.club[1]));
@@ -171,16 +210,46 @@ void TForm67::ShowMatchReport(int report)
         return;
     shownReport_ = report;
     const TMatchReport& r = MatchReports[report];
+    ShowClubCrest(escudo, r.club[0], false);
+    ShowClubCrest(escudo2, r.club[1], false);
     Label30->SetCaption(ClubName(r.club[0]));
     Label31->SetCaption(ClubName(r.club[1]));
     Label5->SetCaption(std::to_string(r.goals[0]) + " x " + std::to_string(r.goals[1]));
     Label1->SetCaption(ShootoutText(report));
-    const int home = PossessionShare(r.stats[0][rsPossession], r.stats[1][rsPossession]);
-    Label70->SetCaption("Posse de bola: " + std::to_string(home) + "% x " + std::to_string(100 - home) + "%");
-    Label8->SetCaption(r.kind < 7 && r.kind != 5 && r.attendance > 0 ? std::to_string(r.attendance) + " pagantes" : "");
+    ShowVenueAndCrowd(report);
+    ShowStatsAndTactics(report);
     escalacao1->SetHTMLText(LineupHtml(report, 0));
     escalacao2->SetHTMLText(LineupHtml(report, 1));
     FillGoalsAndCards(report);
+}
+
+void TForm67::ShowVenueAndCrowd(int report)
+{
+    Label70->SetCaption(ResultsVenue(report));
+    const bool crowd = KindHasPayingCrowd(MatchReports[report].kind);
+    const CrowdTexts texts = ReportCrowdTexts(report);
+    Label8->SetVisible(crowd);
+    Label26->SetVisible(crowd);
+    Label8->SetCaption(texts.attendance);
+    Label8->SetHint(texts.sectors);
+    Label26->SetCaption(texts.gate);
+}
+
+void TForm67::ShowStatsAndTactics(int report)
+{
+    std::vector<std::string> home, labels, away;
+    for (const ReportStatLine& line : ReportStatLines(report)) {
+        home.push_back(line.home);
+        labels.push_back(line.label);
+        away.push_back(line.away);
+    }
+    lbstat1->SetCaption(JoinedLines(home));
+    lbstatnomes->SetCaption(JoinedLines(labels));
+    lbstat2->SetCaption(JoinedLines(away));
+    for (int side : {1, 2}) {
+        const ReportTactics tactics = ReportSideTactics(report, side);
+        (side == 1 ? lbtat1 : lbtat2)->SetCaption(JoinedLines({tactics.style, tactics.attackFocus, tactics.marking}));
+    }
 }
 
 void TForm67::FillGoalsAndCards(int report)
@@ -201,8 +270,8 @@ void TForm67::FillGoalsAndCards(int report)
                      + std::to_string(counts[1]) + " " + PlayerName(e.player) + " " + std::to_string(view.minute)
                      + HalfText(e.tick) + suffix + "</p>";
         } else if (e.code == meCard) {
-            const char* kind = e.second == ckYellow ? "[A] " : e.second == ckRed ? "[V] " : "[AV] ";
-            cards[side] += std::string(kind) + PlayerName(e.player) + " " + std::to_string(view.minute) + (e.tick > 92 ? "/2º" : "/1º") + "<br>";
+            const char* icon = e.second == ckYellow ? "i_ca" : e.second == ckRed ? "i_cv" : "i_cacv";
+            cards[side] += std::string("<IMG src=\"") + icon + "\">" + PlayerName(e.player) + " " + std::to_string(view.minute) + (e.tick > 92 ? "/2º" : "/1º") + "<br>";
         }
     }
     l_gols->SetHTMLText("<FONT size=\"8\" face=\"Arial\" color=\"clnavy\">" + goals + "</font>");

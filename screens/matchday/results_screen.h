@@ -1,7 +1,7 @@
 #pragma once
 // The results of the matchday just played (TForm67): every archived match of the day in one
-// region, with the report of the selected one (line-ups with ratings and substitutes, goals,
-// cards, venue and crowd); "Continuar >>" (or Enter, or by itself in instant play) moves the
+// region with both crests, and the report of the selected one (crests, venue, crowd and gate,
+// statistics, both sides' tactics, line-ups with ratings and substitutes, goals and cards); "Continuar >>" (or Enter, or by itself in instant play) moves the
 // calendar on to the next screen the rules choose.
 #include <string>
 
@@ -10,8 +10,10 @@
 
 namespace tarvelon {
 
+class TCustomImageList;
 class TDataGrid;
 class TGradButton;
+class TImage;
 class TLabel;
 class TRichLabel;
 class TTimer;
@@ -27,7 +29,17 @@ public:
     TLabel* Label5 = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label70 = nullptr;
-    TLabel* Label8 = nullptr;
+    TLabel* Label8 = nullptr;   // the crowd, its sectors in the hint
+    TLabel* Label26 = nullptr;  // the gate
+    TImage* escudo = nullptr;
+    TImage* escudo2 = nullptr;
+    // The statistics in three columns: home values, what they count, away values.
+    TLabel* lbstat1 = nullptr;
+    TLabel* lbstatnomes = nullptr;
+    TLabel* lbstat2 = nullptr;
+    // Each side's playing style, attack focus and marking.
+    TLabel* lbtat1 = nullptr;
+    TLabel* lbtat2 = nullptr;
     TRichLabel* escalacao1 = nullptr;
     TRichLabel* escalacao2 = nullptr;
     TRichLabel* l_gols = nullptr;
@@ -36,12 +48,15 @@ public:
     TGradButton* bt2 = nullptr;
     TGradButton* bt3 = nullptr;
     TTimer* Timer1 = nullptr;  // instant play: continues by itself
+    TCustomImageList* ImageList1 = nullptr;  // the grid's mini crests
 
     // The gallery and the launcher look back at the last day played instead of today.
     static inline bool showLastArchivedDay = false;
 
     int ShownRegion() const { return shownRegion_; }
     int ShownReport() const { return shownReport_; }
+    // Lists the day's matches of another region (league, edition or state) under its heading.
+    void ShowRegion(int region);
     void FillResultsGrid();
     void ShowMatchReport(int report);
     // "Continuar >>": the calendar advance, once.
@@ -55,6 +70,8 @@ private:
     void ShowSelectedRow();
     std::string ReportTextOfRow(int row) const;
     void FillGoalsAndCards(int report);
+    void ShowVenueAndCrowd(int report);
+    void ShowStatsAndTactics(int report);
 
     ResultsDay day_;
     int shownRegion_ = 0;
