@@ -44,7 +44,7 @@ object Form67: TForm67
     object colcasa: TDgTextColumn
       Header.Caption = 'Mandante'
       Position = 2
-      Width = 130
+      Width = 126
       Alignment = taRightJustify
     end
     object colplacar: TDgTextColumn
@@ -57,7 +57,7 @@ object Form67: TForm67
     object colfora: TDgTextColumn
       Header.Caption = 'Visitante'
       Position = 4
-      Width = 130
+      Width = 126
     end
     object colescudo2: TDgImageColumn
       Position = 5

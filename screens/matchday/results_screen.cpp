@@ -119,7 +119,7 @@ TForm67::TForm67(TComponent* owner)
     if (grid1) {
         UseCrestColumn(*grid1, "colescudo1", *ImageList1);
         UseCrestColumn(*grid1, "colescudo2", *ImageList1);
-        grid1->OnSelectCell = [this](TObject*, int, int) { ShowSelectedRow(); };
+        grid1->OnSelectCell = [this](TObject*, int, int row) { ShowRow(row); };
         // The selected match's full report.
         grid1->OnDblClick = [this](TObject*) {
             if (shownReport_ >= 0)
@@ -182,7 +182,7 @@ void TForm67::FillResultsGrid()
     grid1->EndUpdate();
     if (firstMatchRow >= 0) {
         grid1->SetSelectedRow(firstMatchRow);
-        ShowSelectedRow();
+        ShowRow(firstMatchRow);
     }
 }
 
@@ -193,9 +193,9 @@ std::string TForm67::ReportTextOfRow(int row) const
     return grid1->GetCellText(grid1->ColumnByName("colreport")->Index(), row);
 }
 
-void TForm67::ShowSelectedRow()
+// The row just chosen by a click or the arrow keys; a heading row shows nothing new.
+void TForm67::ShowRow(int row)
 {
-    const int row = grid1->SelectedRow();
     if (row < 0 || row >= grid1->RowCount())
         return;
     const std::string text = ReportTextOfRow(row);

@@ -67,7 +67,7 @@ private:
     void FormKeyDown(TObject* sender, unsigned short& key, TShiftState shift);
     void bt2Click(TObject* sender);
     void bt3Click(TObject* sender);
-    void ShowSelectedRow();
+    void ShowRow(int row);
     std::string ReportTextOfRow(int row) const;
     void FillGoalsAndCards(int report);
     void ShowVenueAndCrowd(int report);
