@@ -265,19 +265,19 @@ object Form67: TForm67
   end
   object card1: TRichLabel
     Left = 384
-    Top = 490
+    Top = 492
     Width = 200
-    Height = 50
+    Height = 56
   end
   object card2: TRichLabel
     Left = 590
-    Top = 490
+    Top = 492
     Width = 200
-    Height = 50
+    Height = 56
   end
   object bt2: TGradButton
     Left = 400
-    Top = 550
+    Top = 556
     Width = 200
     Height = 32
     Caption = 'Classificação após a rodada'
@@ -286,7 +286,7 @@ object Form67: TForm67
   end
   object bt3: TGradButton
     Left = 620
-    Top = 550
+    Top = 556
     Width = 150
     Height = 32
     Caption = 'Continuar >>'

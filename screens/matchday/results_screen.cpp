@@ -257,7 +257,7 @@ void TForm67::FillGoalsAndCards(int report)
     const TMatchReport& r = MatchReports[report];
     int counts[2] = {0, 0};
     std::string goals;
-    std::string cards[2] = {"<br>", "<br>"};
+    std::string cards[2];
     for (const TMatchEventEntry& e : ReportEvents) {
         if (e.match != report)
             continue;

@@ -142,15 +142,20 @@ TEST_F(ResultsScreenTest, ClickingAMatchRowShowsItsCrestsVenueCrowdStatisticsAnd
         const QColor shown = screen.pixelColor(image->Left() + image->Width() / 2, image->Top() + image->Height() / 2);
         EXPECT_TRUE(Near(shown, MiddleOf(path, image->Width()))) << Clubs[club].name.str() << " " << shown.name().toStdString();
     }
-    // Nothing of the report reaches over the grid or under the buttons.
-    for (TControl* control : std::vector<TControl*>{form->escudo, form->Label70, form->lbstat1, form->lbtat1, form->escalacao1,
-                                                     form->l_gols, form->card1, form->escudo2, form->lbstat2, form->card2}) {
-        EXPECT_GE(control->Left(), form->grid1->Left() + form->grid1->Width()) << control->Name();
-        EXPECT_LE(control->Left() + control->Width(), form->ClientWidth()) << control->Name();
-        EXPECT_LE(control->Top() + control->Height(), form->bt3->Top()) << control->Name();
+    // The report's parts lie beside the grid, above the buttons, and none over another.
+    const std::vector<TControl*> parts = {form->escudo, form->Label30, form->Label5, form->Label1, form->Label31,
+                                          form->escudo2, form->Label70, form->Label8, form->Label26, form->lbstat1,
+                                          form->lbstatnomes, form->lbstat2, form->lbtat1, form->lbtat2, form->escalacao1,
+                                          form->escalacao2, form->l_gols, form->card1, form->card2};
+    const auto bounds = [](TControl* c) { return QRect(c->Left(), c->Top(), c->Width(), c->Height()); };
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        EXPECT_GE(parts[i]->Left(), form->grid1->Left() + form->grid1->Width()) << parts[i]->Name();
+        EXPECT_LE(parts[i]->Left() + parts[i]->Width(), form->ClientWidth()) << parts[i]->Name();
+        EXPECT_LE(parts[i]->Top() + parts[i]->Height(), form->bt3->Top()) << parts[i]->Name();
+        for (std::size_t j = i + 1; j < parts.size(); ++j)
+            EXPECT_FALSE(bounds(parts[i]).intersects(bounds(parts[j]))) << parts[i]->Name() << " / " << parts[j]->Name();
     }
 
-    // The Down key moves to the next row and shows its match.
     ASSERT_GE(ReportOfRow(form, row + 1), 0);
     PressKey(form->grid1, Qt::Key_Down);
     EXPECT_EQ(form->ShownReport(), ReportOfRow(form, row + 1));
