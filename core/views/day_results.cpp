@@ -13,6 +13,7 @@
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
 #include "core/format/names.h"
+#include "core/records/state_championship.h"
 #include "core/views/match_report_view.h"
 #include "core/vocab/countries.h"
 
@@ -185,6 +186,75 @@ std::string RatingText(float rating)
     return text;
 }
 
+namespace {
+
+const char* ContinentalCaption(int kind, int edition)
+{
+    if (kind == kKindFirstContinentalCup)
+        return edition == 1 ? "Libertadores" : "Liga Campeões";
+    return edition == 1 ? "Sul-Americana" : "Liga Europa da UEFA";
+}
+
+const char* ContinentalHeading(int kind, int edition)
+{
+    if (kind == kKindFirstContinentalCup)
+        return edition == 1 ? "Taça libertadores" : "Liga dos Campeões";
+    return edition == 1 ? "Copa Sul-Americana" : "Liga Europa da UEFA";
+}
+
+int LeagueCountry(int league)
+{
+    return league >= 0 && league < static_cast<int>(Leagues.size()) ? Leagues[league].country : -1;
+}
+
+void AddChoice(ResultsChooser& chooser, const std::string& caption, int region)
+{
+    chooser.captions.push_back(caption);
+    chooser.regions.push_back(region);
+}
+
+}  // namespace
+
+ResultsChooser ResultsChooserOf(const ResultsDay& day, int shownRegion)
+{
+    ResultsChooser chooser;
+    if (day.kind == kKindFirstContinentalCup || day.kind == kKindSecondContinentalCup) {
+        chooser.kind = ResultsChooserKind::Continental;
+        for (int edition : {1, 2})
+            AddChoice(chooser, ContinentalCaption(day.kind, edition), edition);
+    } else if ((day.kind == kKindNationalLeague || day.kind == kKindNationalCup) && Leagues.size() >= 2) {
+        chooser.kind = ResultsChooserKind::League;
+        for (int league = 0; league < static_cast<int>(Leagues.size()); ++league) {
+            const int country = LeagueCountry(league);
+            AddChoice(chooser, country >= 0 && country < static_cast<int>(CountryNames.size()) ? CountryNames[country] : "", league);
+        }
+    } else if (day.kind == kKindStateChampionship) {
+        chooser.kind = ResultsChooserKind::State;
+        for (int state = 0; state < StateCount && state < static_cast<int>(StateChampionships.size()); ++state)
+            if (StateChampionships[state].active != 0)
+                AddChoice(chooser, StateDemonyms[static_cast<std::size_t>(state)], state);
+    }
+    const auto shown = std::find(chooser.regions.begin(), chooser.regions.end(), shownRegion);
+    if (shown != chooser.regions.end())
+        chooser.selected = static_cast<int>(shown - chooser.regions.begin());
+    else if (!chooser.regions.empty())
+        chooser.selected = 0;
+    return chooser;
+}
+
+std::string ResultsHeading(const ResultsDay& day, int region)
+{
+    switch (day.kind) {
+    case kKindNationalLeague: return "Campeonato " + NationalityName(LeagueCountry(region)) + MatchdayRoundText;
+    case kKindNationalCup: return "Copa " + CountryPhrase(LeagueCountry(region)) + MatchdayRoundText;
+    case kKindFirstContinentalCup:
+    case kKindSecondContinentalCup:
+        return (region == 1 || region == 2 ? ContinentalHeading(day.kind, region) : "") + MatchdayRoundText;
+    case kKindStateChampionship: return StateResultsHeading(region);
+    default: return MatchdayHeading;
+    }
+}
+
 std::string StateResultsHeading(int state)
 {
     if (state < 0 || state >= StateCount)
@@ -192,31 +262,5 @@ std::string StateResultsHeading(int state)
     return std::string("Campeonato ") + StateDemonyms[static_cast<std::size_t>(state)] + MatchdayRoundText;
 }
 
-namespace {
-
-std::string ContinentalCupName(int kind, int edition)
-{
-    if (kind == kKindFirstContinentalCup)
-        return edition == 1 ? "Taça libertadores" : "Liga dos Campeões";
-    return edition == 1 ? "Copa Sul-Americana" : "Liga Europa da UEFA";
-}
-
-}  // namespace
-
-std::string ResultsHeading(int kind, int region)
-{
-    const bool league = region >= 0 && region < static_cast<int>(Leagues.size());
-    switch (kind) {
-    case kKindNationalLeague:
-        return league ? "Campeonato " + NationalityName(Leagues[region].country) + MatchdayRoundText : MatchdayHeading;
-    case kKindNationalCup:
-        return league ? "Copa " + CountryPhrase(Leagues[region].country) + MatchdayRoundText : MatchdayHeading;
-    case kKindStateChampionship: return StateResultsHeading(region);
-    case kKindFirstContinentalCup:
-    case kKindSecondContinentalCup:
-        return region == 1 || region == 2 ? ContinentalCupName(kind, region) + MatchdayRoundText : MatchdayHeading;
-    default: return MatchdayHeading;
-    }
-}
-
 }  // namespace tarvelon
+

@@ -44,17 +44,26 @@ DayBlocks BlocksOfDay(int kind);
 // The rows of the region: each block's heading before its first match, as long as matches remain.
 std::vector<DayResultRow> DayResultRows(const ResultsDay& day, int region);
 
+// The box that lets the player pick which of the day's competitions the results list: the league
+// (its country) on league and national cup days with two leagues or more, the continental edition
+// on continental days, the state on state-championship days; none on other days.
+enum class ResultsChooserKind { None, League, Continental, State };
+struct ResultsChooser {
+    ResultsChooserKind kind = ResultsChooserKind::None;
+    std::vector<std::string> captions;  // the items as the box shows them
+    std::vector<int> regions;           // the region each item lists
+    int selected = -1;                  // the item of the region shown first
+};
+ResultsChooser ResultsChooserOf(const ResultsDay& day, int shownRegion);
+
+// The heading above the results of `region`: the league's championship or cup, the continental
+// cup of the edition, the state's championship, each with the round; other days keep the live
+// screen's heading.
+std::string ResultsHeading(const ResultsDay& day, int region);
+
 // The heading of the results of a state-championship day shown for `state`: the live screen's
 // heading names the last state played, which may not be the one listed.
 std::string StateResultsHeading(int state);
-
-// The heading of a day's results of that kind shown for `region` (the league on league and
-// national cup days, the edition 1 or 2 on continental days, the state on state-championship days),
-// followed by the round the live screen played: "Campeonato " + the league's nationality, "Copa " +
-// its country phrase, "Taça libertadores" / "Liga dos Campeões", "Copa Sul-Americana" / "Liga
-// Europa da UEFA", the state's championship. Other kinds, or a region out of range, keep the
-// live screen's heading.
-std::string ResultsHeading(int kind, int region);
 
 // Where a listed match was played: the home club's stadium, "Japão" for the club world cup.
 std::string ResultsVenue(int report);

@@ -101,6 +101,30 @@ object Form13: TForm13
     Height = 18
     Font.Name = 'Arial'
     Font.Height = -12
+    Hint = 'Abrir caixa de emails (F7)'
+    ShowHint = True
+    OnClick = label32Click
+  end
+  object Image9: TImage
+    Left = 516
+    Top = 74
+    Width = 16
+    Height = 16
+    Cursor = crHandPoint
+    Hint = 'Finanças do clube'
+    ShowHint = True
+    Transparent = True
+    OnClick = labmoneyClick
+  end
+  object imgj: TImage
+    Left = 516
+    Top = 95
+    Width = 16
+    Height = 16
+    Cursor = crHandPoint
+    Hint = 'Abrir caixa de emails (F7)'
+    ShowHint = True
+    Transparent = True
     OnClick = label32Click
   end
   object imgmoral: TImage

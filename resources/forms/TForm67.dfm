@@ -64,6 +64,46 @@ object Form67: TForm67
       Width = 22
     end
   end
+  object ImageList1: TImageList
+    Width = 18
+    Height = 18
+  end
+  object combo1: TDcComboBox
+    Left = 16
+    Top = 548
+    Width = 240
+    Height = 22
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Color = clBlack
+    Style = csDropDownList
+    Visible = False
+    OnChange = combo1Change
+  end
+  object combopais: TDcComboBox
+    Left = 16
+    Top = 548
+    Width = 240
+    Height = 22
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Color = clBlack
+    Style = csDropDownList
+    Visible = False
+    OnChange = combopaisChange
+  end
+  object Combolib: TDcComboBox
+    Left = 16
+    Top = 548
+    Width = 240
+    Height = 22
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Color = clBlack
+    Style = csDropDownList
+    Visible = False
+    OnChange = CombolibChange
+  end
   object escudo: TImage
     Left = 384
     Top = 36
@@ -292,9 +332,5 @@ object Form67: TForm67
     Caption = 'Continuar >>'
     ColorScheme = csNeoSky
     OnClick = bt3Click
-  end
-  object ImageList1: TImageList
-    Width = 18
-    Height = 18
   end
 end

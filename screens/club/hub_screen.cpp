@@ -235,6 +235,8 @@ void TForm13::FindChildren()
     ImageList3 = FindChild<TCustomImageList>("ImageList3");
     ImageList5 = FindChild<TCustomImageList>("ImageList5");
     Image10 = FindChild<TImage>("Image10");
+    Image9 = FindChild<TImage>("Image9");
+    imgj = FindChild<TImage>("imgj");
     lb_cores = FindChild<TRichLabel>("lb_cores");
     PopupMenu1 = FindChild<TPopupMenu>("PopupMenu1");
 }
@@ -252,6 +254,8 @@ void TForm13::FormCreate()
     ShowPicture(Image13, art::Picture("icone_confronto"));
     ShowPicture(Image4, art::Picture("icone_carreira"));
     ShowPicture(Image10, art::Picture("paleta"));
+    ShowPicture(Image9, art::Picture("moedas"));
+    ShowPicture(imgj, art::Picture("carta0"));
     if (lb_cores)
         lb_cores->SetHTMLText("<shad><u>Cores do time</u></shad>");
     if (label32)
@@ -416,8 +420,13 @@ void TForm13::RefreshHubHeader()
     if (lb_infot) lb_infot->SetHTMLText(Shadowed(DivisionText(Game.CurrentHumanClub)));
     if (labmoney) labmoney->SetHTMLText(Shadowed(FormatMoneyWords64(CurrencyUnits(club->cash))));
     ShowPictureFile(escudo, CrestPath(Game.CurrentHumanClub));
-    if (imgmoral && ImageList3 && club->squadMood >= 1 && club->squadMood <= 3)
+    if (imgmoral && ImageList3 && club->squadMood >= 1 && club->squadMood <= 3) {
+        static constexpr const char* kMoodHints[] = {"Moral do time: Ruim", "Moral do time: Boa",
+                                                     "Moral do time: Excelente"};
         ShowPicture(imgmoral, ImageList3->Image(club->squadMood - 1));
+        imgmoral->SetHint(kMoodHints[club->squadMood - 1]);
+        imgmoral->SetShowHint(true);
+    }
     const int unread = CountUnreadNews(Game.CurrentHumanClub);
     if (label32 && unread == 1)
         label32->SetHTMLText(Shadowed("1 notícia não lida"));

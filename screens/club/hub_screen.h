@@ -104,6 +104,8 @@ public:
     TCustomImageList* ImageList3 = nullptr;
     TCustomImageList* ImageList5 = nullptr;
     TImage* Image10 = nullptr;
+    TImage* Image9 = nullptr;  // the money's icon: the club's accounts
+    TImage* imgj = nullptr;    // the mail's icon: the inbox
     TRichLabel* lb_cores = nullptr;
     TPopupMenu* PopupMenu1 = nullptr;
 

@@ -1,7 +1,10 @@
 // The in-match management screen (TForm88).
 #include "screens/matchday/in_match_screen.h"
 
+#include <algorithm>
+
 #include "controls/grad_button.h"
+#include "core/lineup/lineup_board.h"
 #include "core/match/engine_step.h"
 #include "core/match/in_match_changes.h"
 #include "core/match/lineup_access.h"
@@ -10,26 +13,34 @@
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
 #include "core/vocab/tactics_board.h"
+#include "core/views/in_match_view.h"
 #include "core/views/match_report_view.h"
 #include "platform/forms/keys.h"
+#include "platform/graphics/picture.h"
 #include "platform/stdctrls/graphic_controls.h"
-#include "platform/stdctrls/list_view.h"
 #include "platform/stdctrls/lists.h"
 #include "richtext/html_label.h"
+#include "screens/common/art/art_kit.h"
 #include "screens/common/form_references.h"
 #include "screens/common/subjects.h"
 #include "screens/matchday/matchday_pictures.h"
 #include "screens/matchday/matchday_screen.h"
-#include "screens/matchday/player_rows.h"
+#include "screens/matchday/pitch_board.h"
 
 namespace tarvelon {
 
 namespace {
 
-constexpr int kIdColumn = 4;
+constexpr int kBenchPlaces = 7;
 const char* const kLimitMessage = "Já foram realizadas o número limite de substituições.";
 
 std::string White(const std::string& text) { return "<FONT color=\"#FFFFFF\"><shad>" + text + "</shad></font>"; }
+
+void ShowPicture(TImage* image, const char* name)
+{
+    if (image)
+        image->Picture().SetGraphic(std::make_unique<TImageGraphic>(art::Picture(name), TImageFormat::Png));
+}
 
 std::string CoachLine(int club)
 {
@@ -52,8 +63,11 @@ TForm88::TForm88(TComponent* owner) : TGameForm(owner, "TForm88", {.swallowAltF4
     BindHandler("comboejChange", [this](TObject* sender) { comboejChange(sender); });
     BindHandler("combomarcChange", [this](TObject* sender) { combomarcChange(sender); });
     BindHandler("combo_cataqChange", [this](TObject* sender) { combo_cataqChange(sender); });
-    BindHandler("bt_substituirClick", [this](TObject* sender) { bt_substituirClick(sender); });
-    BindHandler("bt_trocarClick", [this](TObject* sender) { bt_trocarClick(sender); });
+    BindHandler("Image1DragOver", [this](TObject*, TObject* source, int, int, TDragState, bool& accept) {
+        const int place = pitch_ ? PlaceOfShirt(pitch_->ShirtOf(source)) : 0;
+        accept = SideIsManaged() && place >= 1 && place <= 10;
+    });
+    BindHandler("Image1DragDrop", [this](TObject*, TObject* source, int x, int y) { PitchDrop(source, x, y); });
     BindHandler("bt_irprojogoClick", [this](TObject* sender) { bt_irprojogoClick(sender); });
     ReadDescription();
     bck1 = FindChild<TShape>("bck1");
@@ -74,10 +88,9 @@ TForm88::TForm88(TComponent* owner) : TGameForm(owner, "TForm88", {.swallowAltF4
     lb_jogo1 = FindChild<TLabel>("lb_jogo1");
     lbaviso = FindChild<TLabel>("lbaviso");
     info1 = FindChild<TRichLabel>("info1");
-    l_campo = FindChild<TListView>("l_campo");
-    l_reservas = FindChild<TListView>("l_reservas");
-    bt_substituir = FindChild<TGradButton>("bt_substituir");
-    bt_trocar = FindChild<TGradButton>("bt_trocar");
+    Panel1 = FindChild<TWinControl>("Panel1");
+    Image1 = FindChild<TImage>("Image1");
+    Image3 = FindChild<TImage>("Image3");
     comboej = FindChild<TComboBox>("comboej");
     combomarc = FindChild<TComboBox>("combomarc");
     combo_cataq = FindChild<TComboBox>("combo_cataq");
@@ -89,6 +102,8 @@ TForm88::TForm88(TComponent* owner) : TGameForm(owner, "TForm88", {.swallowAltF4
     dlg_st = FindChild<TRichLabel>("dlg_st");
     bt_irprojogo = FindChild<TGradButton>("bt_irprojogo");
 }
+
+TForm88::~TForm88() = default;
 
 bool TForm88::SideIsManaged() const
 {
@@ -111,6 +126,7 @@ void TForm88::FormCreate(TObject*)
         label->SetTransparent(true);
     events->SetPictureContainer(icons_);
     RichLabel1->SetHTMLText("<FONT color=\"#FFFFFF\"><u>Estatísticas</u></font>");
+    CreateBoard();
     ShowHeader();
     ShowSide(ReportMode == 2 ? 2 : 1);
     ShowMatchEvents();
@@ -144,40 +160,50 @@ void TForm88::ShowHeader()
     }
 }
 
+void TForm88::CreateBoard()
+{
+    if (!Panel1)
+        return;
+    ShowPicture(Image1, "campogrande");
+    ShowPicture(Image3, "campoalpha");
+    pitch_ = std::make_unique<TPitchBoard>(Panel1, false);
+    TBoardDragging dragging;
+    dragging.draggable = [this](int) { return SideIsManaged(); };
+    dragging.started = [this](int shirt) {
+        const int place = PlaceOfShirt(shirt);
+        if (Image3 && place >= 1 && place <= 10)
+            Image3->Show();
+    };
+    dragging.ended = [this] {
+        if (Image3)
+            Image3->Hide();
+    };
+    dragging.dropped = [this](int shirt, TObject* source) {
+        if (pitch_)
+            PlaceDrop(PlaceOfShirt(shirt), PlaceOfShirt(pitch_->ShirtOf(source)));
+    };
+    pitch_->EnableDragging(std::move(dragging));
+}
+
 void TForm88::ShowSide(int side)
 {
     side_ = side;
     ReportMode = side;
-    swapFrom_ = 0;
     sh1->SetVisible(side == 1);
     sh2->SetVisible(side == 2);
     const int club = Club();
     const TLineup* L = LineupAt(Matches[ActiveMatch].lineup[side - 1]);
-    l_campo->Clear();
-    l_reservas->Clear();
-    if (L) {
-        for (int place = 1; place <= 11; ++place) {
-            const int player = L->starters[place - 1];
-            const TPlayer* p = PlayerAt(player);
-            if (!p || !PlayerOnPitch(*p))
-                continue;
-            const int slot = L->pitchSlots[place - 1];
-            if (TListItem* row = AddPlayerRow(*l_campo, slot >= 1 && slot <= PitchSlotCount ? PitchSlotLetters[slot] : "", player))
-                row->SetData(reinterpret_cast<void*>(static_cast<std::intptr_t>(place)));
-        }
-        for (int place = 1; place <= 7; ++place) {
-            const int player = L->bench[place - 1];
-            const TPlayer* p = PlayerAt(player);
-            if (!p || PlayerOnPitch(*p))
-                continue;
-            if (TListItem* row = AddPlayerRow(*l_reservas, PositionLetterOf(player), player))
-                row->SetData(reinterpret_cast<void*>(static_cast<std::intptr_t>(place)));
-        }
+    for (int place = 1; place <= kStarterShirts + kBenchPlaces && pitch_; ++place) {
+        const bool starter = place <= kStarterShirts;
+        const int player = !L ? 0 : starter ? L->starters[place - 1] : L->bench[place - kStarterShirts - 1];
+        const TPlayer* p = PlayerAt(player);
+        // A starter sent off or replaced leaves the pitch; a substitute who came on leaves the bench.
+        const bool shown = p && PlayerOnPitch(*p) == starter;
+        ShowPlace(place, shown ? player : 0, starter && L ? L->pitchSlots[place - 1] : 0);
     }
     const bool managed = SideIsManaged();
     for (TControl* control : {static_cast<TControl*>(comboej), static_cast<TControl*>(combomarc),
-                              static_cast<TControl*>(combo_cataq), static_cast<TControl*>(bt_substituir),
-                              static_cast<TControl*>(bt_trocar)})
+                              static_cast<TControl*>(combo_cataq)})
         control->SetVisible(managed);
     for (TControl* control : {static_cast<TControl*>(lb_tat1), static_cast<TControl*>(lb_tat2), static_cast<TControl*>(lb_tat3)})
         control->SetVisible(!managed);
@@ -194,19 +220,23 @@ void TForm88::ShowSide(int side)
         info1->SetHTMLText(White("<b>" + c->name.str() + " " + FormatFormation(Matches[ActiveMatch].lineup[side - 1]) + "</b>"));
     }
     lbaviso->SetVisible(false);
-    bt_trocar->SetCaption("Trocar posições");
 }
 
-int TForm88::StarterPlaceOfRow(int row) const
+// One place of the board: its player's shirt and labels, or nothing when the place holds nobody
+// on the pitch (starters) or nobody still to come on (bench).
+void TForm88::ShowPlace(int place, int player, int pitchSlot)
 {
-    TListItem* item = row >= 0 && row < l_campo->Items().Count() ? l_campo->Items()[row] : nullptr;
-    return item ? static_cast<int>(reinterpret_cast<std::intptr_t>(item->Data())) : 0;
-}
-
-int TForm88::BenchPlaceOfRow(int row) const
-{
-    TListItem* item = row >= 0 && row < l_reservas->Items().Count() ? l_reservas->Items()[row] : nullptr;
-    return item ? static_cast<int>(reinterpret_cast<std::intptr_t>(item->Data())) : 0;
+    const int shirt = ShirtOfPlace(place);
+    if (player <= 0) {
+        pitch_->ClearShirt(shirt);
+        pitch_->SetShirtVisible(shirt, false);
+        return;
+    }
+    pitch_->PlaceShirt(shirt, place <= kStarterShirts ? pitchSlot : 0);
+    pitch_->ShowShirtPlayer(shirt, player, pitchSlot);
+    pitch_->SetShirtVisible(shirt, true);
+    pitch_->Shirt(shirt)->SetHint(InMatchShirtHint(player, place > kStarterShirts));
+    pitch_->Shirt(shirt)->SetShowHint(true);
 }
 
 void TForm88::ShowMatchEvents() { events->SetHTMLText(LiveMatchEventsHtml(ActiveMatch)); }
@@ -267,16 +297,27 @@ void TForm88::combo_cataqChange(TObject*)
         c->AttackFocus = combo_cataq->ItemIndex();
 }
 
-void TForm88::bt_substituirClick(TObject*)
+// A shirt dropped on another: two starters swap places, a starter and a substitute make a
+// substitution, two substitutes change nothing.
+void TForm88::PlaceDrop(int targetPlace, int sourcePlace)
 {
-    if (!SideIsManaged())
+    if (!SideIsManaged() || targetPlace <= 0 || sourcePlace <= 0 || targetPlace == sourcePlace)
         return;
-    const int starter = StarterPlaceOfRow(l_campo->ItemIndex());
-    const int bench = BenchPlaceOfRow(l_reservas->ItemIndex());
-    if (starter <= 0 || bench <= 0)
+    const bool targetStarts = targetPlace <= kStarterShirts;
+    const bool sourceStarts = sourcePlace <= kStarterShirts;
+    if (targetStarts && sourceStarts) {
+        if (SwapStarters(ActiveMatch, side_, sourcePlace, targetPlace))
+            ShowSide(side_);
         return;
+    }
+    if (targetStarts != sourceStarts)
+        Substitute(std::min(targetPlace, sourcePlace), std::max(targetPlace, sourcePlace) - kStarterShirts);
+}
+
+void TForm88::Substitute(int starterPlace, int benchPlace)
+{
     int event = -1;
-    const SubstitutionResult result = MakeSubstitution(ActiveMatch, side_, starter, bench, &event);
+    const SubstitutionResult result = MakeSubstitution(ActiveMatch, side_, starterPlace, benchPlace, &event);
     if (result == SubstitutionResult::LimitReached) {
         lbaviso->SetCaption(kLimitMessage);
         lbaviso->SetVisible(true);
@@ -290,20 +331,15 @@ void TForm88::bt_substituirClick(TObject*)
     ShowMatchEvents();
 }
 
-void TForm88::bt_trocarClick(TObject*)
+// An outfield starter dropped on the pitch plays at the place under the drop point from now on.
+void TForm88::PitchDrop(TObject* source, int x, int y)
 {
-    if (!SideIsManaged())
+    if (!pitch_ || !SideIsManaged())
         return;
-    const int place = StarterPlaceOfRow(l_campo->ItemIndex());
-    if (place <= 0)
-        return;
-    if (swapFrom_ == 0) {
-        swapFrom_ = place;
-        bt_trocar->SetCaption("Trocar com...");
-        return;
-    }
-    SwapStarters(ActiveMatch, side_, swapFrom_, place);
-    ShowSide(side_);
+    const int place = PlaceOfShirt(pitch_->ShirtOf(source));
+    const int slot = PitchSlotAt(pitch_->DesignX(x), pitch_->DesignY(y));
+    if (place >= 1 && place <= 10 && slot > 0 && MoveStarterToSlot(ActiveMatch, side_, place, slot))
+        ShowSide(side_);
 }
 
 void TForm88::FormKeyDown(TObject*, unsigned short& key, TShiftState)

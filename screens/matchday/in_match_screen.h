@@ -1,9 +1,13 @@
 #pragma once
 // The human coach's management of a running match (TForm88, ActiveMatch, side ReportMode): score,
 // time, stadium and crowd, both coaches, the match's events and statistics, his players on the
-// pitch and on the bench (substitutions within the limit, two starters swapping places) and his
-// three tactics. The opponent's side can be looked at, not changed. The matchday clock stays off
-// while it is open; the matchday screen runs it again when it closes.
+// pitch and on the bench, on the pitch board: a substitute dragged onto a starter (or a starter
+// onto a substitute) comes on within the match's limit, two starters dragged onto each other swap
+// places, an outfield starter dragged onto the pitch plays at that place; and his three tactics.
+// The opponent's side can be looked at, not changed. The matchday clock stays off while it is
+// open; the matchday screen runs it again when it closes.
+#include <memory>
+
 #include "screens/common/game_form.h"
 
 namespace tarvelon {
@@ -12,14 +16,16 @@ class TComboBox;
 class TGradButton;
 class TImage;
 class TLabel;
-class TListView;
 class TPictureContainer;
+class TPitchBoard;
 class TRichLabel;
 class TShape;
+class TWinControl;
 
 class TForm88 : public TGameForm {
 public:
     explicit TForm88(TComponent* owner);
+    ~TForm88() override;
 
     TShape* bck1 = nullptr;
     TShape* bck2 = nullptr;
@@ -39,10 +45,9 @@ public:
     TLabel* lb_jogo1 = nullptr;
     TLabel* lbaviso = nullptr;
     TRichLabel* info1 = nullptr;
-    TListView* l_campo = nullptr;
-    TListView* l_reservas = nullptr;
-    TGradButton* bt_substituir = nullptr;
-    TGradButton* bt_trocar = nullptr;
+    TWinControl* Panel1 = nullptr;
+    TImage* Image1 = nullptr;
+    TImage* Image3 = nullptr;
     TComboBox* comboej = nullptr;
     TComboBox* combomarc = nullptr;
     TComboBox* combo_cataq = nullptr;
@@ -55,9 +60,11 @@ public:
     TGradButton* bt_irprojogo = nullptr;
 
     int ShownSide() const { return side_; }
-    // The starter place (1..11) of a row of l_campo, the bench place (1..7) of a row of l_reservas.
-    int StarterPlaceOfRow(int row) const;
-    int BenchPlaceOfRow(int row) const;
+    TPitchBoard& PitchBoard() { return *pitch_; }
+    // The board's shirt of a player place (1..10 outfield starters, 11 the goalkeeper, 12..18 the
+    // bench): the board wears the goalkeeper on shirt 1 and the outfield starters on 2..11.
+    static int ShirtOfPlace(int place) { return place == 11 ? 1 : place <= 10 ? place + 1 : place; }
+    static int PlaceOfShirt(int shirt) { return shirt == 1 ? 11 : shirt <= 11 ? shirt - 1 : shirt; }
 
 private:
     void FormCreate(TObject* sender);
@@ -68,9 +75,12 @@ private:
     void comboejChange(TObject* sender);
     void combomarcChange(TObject* sender);
     void combo_cataqChange(TObject* sender);
-    void bt_substituirClick(TObject* sender);
-    void bt_trocarClick(TObject* sender);
     void bt_irprojogoClick(TObject* sender);
+    void PlaceDrop(int targetPlace, int sourcePlace);
+    void PitchDrop(TObject* source, int x, int y);
+    void Substitute(int starterPlace, int benchPlace);
+    void CreateBoard();
+    void ShowPlace(int place, int player, int pitchSlot);
 
     void ShowHeader();
     void ShowSide(int side);
@@ -80,8 +90,8 @@ private:
     int Club() const;
 
     int side_ = 0;
-    int swapFrom_ = 0;  // the starter place chosen first for a swap, 0 for none
     TPictureContainer* icons_ = nullptr;
+    std::unique_ptr<TPitchBoard> pitch_;
 };
 
 }  // namespace tarvelon

@@ -276,35 +276,17 @@ int TForm87::ComboPlayer(int item) const
 
 void TForm87::CreateBoardHandlers()
 {
-    for (int shirt = 1; shirt <= kShirtCount; ++shirt) {
-        for (TControl* c : std::initializer_list<TControl*>{pitch_->Shirt(shirt), pitch_->NumberLabel(shirt),
-                                                            pitch_->EnergyLabel(shirt)}) {
-            c->SetDragCursor(shirt == 1                ? kGoalkeeperDragCursor
-                             : shirt <= kStarterShirts ? kStarterDragCursor
-                                                       : kSubstituteDragCursor);
-            c->OnMouseDown = [this](TObject* sender, TMouseButton button, TShiftState, int, int) {
-                if (button == mbLeft)
-                    ShirtMouseDown(sender);
-            };
-            c->OnStartDrag = [this](TObject* sender, TObject*&) {
-                const int s = pitch_->ShirtOf(sender);
-                if (Image3 && s >= 2 && s <= kStarterShirts)
-                    Image3->Show();
-            };
-            c->OnEndDrag = [this](TObject*, TObject*, int, int) {
-                if (Image3)
-                    Image3->Hide();
-            };
-            c->OnDragOver = [](TObject*, TObject*, int, int, TDragState, bool& accept) { accept = true; };
-            c->OnDragDrop = [this](TObject* sender, TObject* source, int, int) { ShirtDrop(sender, source); };
-        }
-    }
-}
-
-void TForm87::ShirtMouseDown(TObject* sender)
-{
-    if (auto* control = dynamic_cast<TControl*>(sender))
-        control->BeginDrag(true);
+    TBoardDragging dragging;
+    dragging.started = [this](int shirt) {
+        if (Image3 && shirt >= 2 && shirt <= kStarterShirts)
+            Image3->Show();
+    };
+    dragging.ended = [this] {
+        if (Image3)
+            Image3->Hide();
+    };
+    dragging.dropped = [this](int shirt, TObject* source) { ShirtDrop(shirt, source); };
+    pitch_->EnableDragging(std::move(dragging));
 }
 
 void TForm87::gridview1MouseDown()
@@ -315,9 +297,8 @@ void TForm87::gridview1MouseDown()
     }
 }
 
-void TForm87::ShirtDrop(TObject* target, TObject* source)
+void TForm87::ShirtDrop(int shirt, TObject* source)
 {
-    const int shirt = pitch_->ShirtOf(target);
     if (shirt <= 0)
         return;
     if (source == gridview1) {

@@ -70,8 +70,7 @@ private:
     void SyncRows();
     void PaintBoard();
     void CreateBoardHandlers();
-    void ShirtMouseDown(TObject* sender);
-    void ShirtDrop(TObject* target, TObject* source);
+    void ShirtDrop(int shirt, TObject* source);
     void PitchDrop(TObject* source, int x, int y);
     void gridview1MouseDown();
     void combtatClick();

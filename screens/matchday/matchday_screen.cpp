@@ -456,6 +456,8 @@ void TForm46::FormKeyDown(TObject*, unsigned short& key, TShiftState)
 // again or played at once, until the results.
 void TForm46::EndOfShownMatchday()
 {
+    // The clock's last word is the day's end, written as the day is booked.
+    Label1->SetCaption("Fim de jogo");
     PlaySound("fimjogo");
     EndShownMatchday();
     for (NextMatchday next = ProgressAfterMatchday(); next != NextMatchday::Results; next = ProgressAfterMatchday()) {

@@ -247,6 +247,36 @@ void TPitchBoard::SetShirtVisible(int shirt, bool visible)
     names_[i]->SetVisible(visible);
 }
 
+void TPitchBoard::EnableDragging(TBoardDragging dragging)
+{
+    dragging_ = std::move(dragging);
+    for (int shirt = 1; shirt <= kShirts; ++shirt) {
+        const std::size_t i = Index(shirt);
+        for (TControl* c : std::initializer_list<TControl*>{shirts_[i], numbers_[i], energies_[i]}) {
+            c->SetDragCursor(shirt == 1                ? kGoalkeeperDragCursor
+                             : shirt <= kStarterShirts ? kStarterDragCursor
+                                                       : kSubstituteDragCursor);
+            c->OnMouseDown = [this, c, shirt](TObject*, TMouseButton button, TShiftState, int, int) {
+                if (button == mbLeft && (!dragging_.draggable || dragging_.draggable(shirt)))
+                    c->BeginDrag(true);
+            };
+            c->OnStartDrag = [this, shirt](TObject*, TObject*&) {
+                if (dragging_.started)
+                    dragging_.started(shirt);
+            };
+            c->OnEndDrag = [this](TObject*, TObject*, int, int) {
+                if (dragging_.ended)
+                    dragging_.ended();
+            };
+            c->OnDragOver = [](TObject*, TObject*, int, int, TDragState, bool& accept) { accept = true; };
+            c->OnDragDrop = [this, shirt](TObject*, TObject* source, int, int) {
+                if (dragging_.dropped)
+                    dragging_.dropped(shirt, source);
+            };
+        }
+    }
+}
+
 int TPitchBoard::ShirtOf(const TObject* control) const
 {
     for (int shirt = 1; shirt <= kShirts; ++shirt) {

@@ -6,6 +6,7 @@
 // screen also shows a position label beside each bench shirt. The board draws at the panel's scale:
 // every pixel offset is the design offset times panel width / 465.
 #include <array>
+#include <functional>
 #include <string>
 
 #include "platform/forms/cursors.h"
@@ -25,6 +26,16 @@ class TObject;
 class TRichLabel;
 class TWinControl;
 
+// What an editable board does with drags of its shirts: `started` and `ended` around each drag of
+// a shirt, `dropped` when something (a shirt, or another source such as a squad list) lands on the
+// shirt `target`. `draggable` says whether a shirt may be picked up now (all when empty).
+struct TBoardDragging {
+    std::function<bool(int shirt)> draggable;
+    std::function<void(int shirt)> started;
+    std::function<void()> ended;
+    std::function<void(int target, TObject* source)> dropped;
+};
+
 class TPitchBoard {
 public:
     static constexpr int kShirts = 18;
@@ -38,6 +49,9 @@ public:
     void ShowShirtName(int shirt, int player, int pitchSlot);
     void ClearShirt(int shirt);
     void SetShirtVisible(int shirt, bool visible);
+    // Every shirt, number and energy label starts a drag on a left press, carrying the arrow of its
+    // kind of shirt, and takes drops.
+    void EnableDragging(TBoardDragging dragging);
 
     // The shirt 1..18 a control of the board belongs to (shirt image, number, energy or name
     // label), 0 for any other control.
@@ -70,6 +84,7 @@ private:
     std::array<TLabel*, kShirts> energies_{};
     std::array<TLabel*, kShirts> positions_{};
     std::array<std::string, kShirts> pictures_{};
+    TBoardDragging dragging_;
 };
 
 // The board's shirt pictures by kind: "camisa2" for the goalkeeper, "camisa3" for the bench,

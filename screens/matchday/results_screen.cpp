@@ -1,6 +1,9 @@
 // The results of the matchday (TForm67).
 #include "screens/matchday/results_screen.h"
 
+#include <algorithm>
+
+#include "controls/dc_combo.h"
 #include "controls/grad_button.h"
 #include "core/match/engine_step.h"
 #include "core/match/match_events_codes.h"
@@ -43,13 +46,6 @@ std::string PlayerName(int player)
 
 std::string HalfText(int tick) { return tick > 92 ? "/2º " : "/1º "; }
 
-// A grid cell's mini crest: its picture in the list, or the blank first one.
-std::string CrestCell(TCustomImageList& list, int club)
-{
-    const int index = MiniCrestIndex(list, club);
-    return std::to_string(index >= 0 ? index : 0);
-}
-
 std::string JoinedLines(const std::vector<std::string>& lines)
 {
     std::string text;
@@ -82,9 +78,17 @@ TForm67::TForm67(TComponent* owner)
                 [this](TObject* sender, unsigned short& key, TShiftState shift) { FormKeyDown(sender, key, shift); });
     BindHandler("bt2Click", [this](TObject* sender) { bt2Click(sender); });
     BindHandler("bt3Click", [this](TObject* sender) { bt3Click(sender); });
+    BindHandler("combo1Change", [this](TObject*) { ChooserChanged(combo1); });
+    BindHandler("combopaisChange", [this](TObject*) { ChooserChanged(combopais); });
+    BindHandler("CombolibChange", [this](TObject*) { ChooserChanged(Combolib); });
     ReadDescription();
     lcamp = FindChild<TLabel>("lcamp");
     grid1 = FindChild<TDataGrid>("grid1");
+    ImageList1 = FindChild<TCustomImageList>("ImageList1");
+    if (grid1 && ImageList1) {
+        UseCrestColumn(*grid1, "colescudo1", *ImageList1);
+        UseCrestColumn(*grid1, "colescudo2", *ImageList1);
+    }
     Label30 = FindChild<TLabel>("Label30");
     Label31 = FindChild<TLabel>("Label31");
     Label5 = FindChild<TLabel>("Label5");
@@ -99,7 +103,6 @@ TForm67::TForm67(TComponent* owner)
     lbstat2 = FindChild<TLabel>("lbstat2");
     lbtat1 = FindChild<TLabel>("lbtat1");
     lbtat2 = FindChild<TLabel>("lbtat2");
-    ImageList1 = FindChild<TCustomImageList>("ImageList1");
     escalacao1 = FindChild<TRichLabel>("escalacao1");
     escalacao2 = FindChild<TRichLabel>("escalacao2");
     l_gols = FindChild<TRichLabel>("l_gols");
@@ -107,8 +110,9 @@ TForm67::TForm67(TComponent* owner)
     card2 = FindChild<TRichLabel>("card2");
     bt2 = FindChild<TGradButton>("bt2");
     bt3 = FindChild<TGradButton>("bt3");
-    // Friendlies, the national cup and the club world cup have no table to show.
-    bt2->SetVisible(Game.DayKind != 0 && Game.DayKind != 2 && Game.DayKind != 5);
+    combo1 = FindChild<TDcComboBox>("combo1");
+    combopais = FindChild<TDcComboBox>("combopais");
+    Combolib = FindChild<TDcComboBox>("Combolib");
     TPictureContainer* icons = NewEventIconContainer(this);
     for (TRichLabel* label : {escalacao1, escalacao2, l_gols, card1, card2}) {
         label->SetTransparent(true);
@@ -117,8 +121,6 @@ TForm67::TForm67(TComponent* owner)
     // The crowd's sectors show when the pointer rests on it.
     Label8->SetShowHint(true);
     if (grid1) {
-        UseCrestColumn(*grid1, "colescudo1", *ImageList1);
-        UseCrestColumn(*grid1, "colescudo2", *ImageList1);
         grid1->OnSelectCell = [this](TObject*, int, int row) { ShowRow(row); };
         // The selected match's full report.
         grid1->OnDblClick = [this](TObject*) {
@@ -138,7 +140,48 @@ TForm67::TForm67(TComponent* owner)
         Continue();
     };
     day_ = showLastArchivedDay ? LastArchivedResultsDay() : TodaysResultsDay();
+    // Friendlies, the national cup and the club world cup have no table to show.
+    bt2->SetVisible(day_.kind != kKindFriendlies && day_.kind != kKindNationalCup && day_.kind != kKindClubWorldCup);
+    ShowChooser();
     ShowRegion(FirstShownRegion(day_));
+}
+
+// The box of the day's competitions, on days that play more than one the player may look at.
+void TForm67::ShowChooser()
+{
+    chooser_ = ResultsChooserOf(day_, FirstShownRegion(day_));
+    switch (chooser_.kind) {
+    case ResultsChooserKind::State: chooserBox_ = combo1; break;
+    case ResultsChooserKind::League: chooserBox_ = combopais; break;
+    case ResultsChooserKind::Continental: chooserBox_ = Combolib; break;
+    case ResultsChooserKind::None: chooserBox_ = nullptr; break;
+    }
+    for (TDcComboBox* box : {combo1, combopais, Combolib})
+        if (box)
+            box->SetVisible(box == chooserBox_);
+    if (!chooserBox_)
+        return;
+    chooserBox_->Items().Clear();
+    for (const std::string& caption : chooser_.captions)
+        chooserBox_->Items().Add(caption);
+    chooserBox_->SetItemIndex(chooser_.selected);
+}
+
+void TForm67::ChooserChanged(TDcComboBox* box)
+{
+    const int item = box ? box->ItemIndex() : -1;
+    if (box == chooserBox_ && item >= 0 && item < static_cast<int>(chooser_.regions.size()))
+        ShowRegion(chooser_.regions[static_cast<std::size_t>(item)]);
+}
+
+void TForm67::ShowRegion(int region)
+{
+    shownRegion_ = region;
+    if (lcamp) {
+        const std::string heading = ResultsHeading(day_, region);
+        lcamp->SetCaption(heading.empty() ? "Resultados da rodada" : heading);
+    }
+    FillResultsGrid();
 }
 
 void TForm67::FormClose(TObject*, TCloseAction& action)
@@ -147,16 +190,8 @@ void TForm67::FormClose(TObject*, TCloseAction& action)
     action = caFree;
 }
 
-void TForm67::ShowRegion(int region)
-{
-    shownRegion_ = region;
-    FillResultsGrid();
-}
-
 void TForm67::FillResultsGrid()
 {
-    const std::string heading = ResultsHeading(day_.kind, shownRegion_);
-    lcamp->SetCaption(heading.empty() ? "Resultados da rodada" : heading);
     grid1->BeginUpdate();
     grid1->ClearRows();
     int firstMatchRow = -1;
@@ -164,18 +199,18 @@ void TForm67::FillResultsGrid()
         grid1->AddRow(1);
         const int r = grid1->RowCount() - 1;
         grid1->SetCellTextByName("colreport", r, std::to_string(row.report));
+        grid1->SetCellTextByName("colescudo1", r, "0");
+        grid1->SetCellTextByName("colescudo2", r, "0");
         if (row.report < 0) {
-            grid1->SetCellTextByName("colescudo1", r, "1");
             grid1->SetCellTextByName("colcasa", r, row.heading);
-            grid1->SetCellTextByName("colescudo2", r, "1");
             continue;
         }
         const TMatchReport& report = MatchReports[row.report];
-        grid1->SetCellTextByName("colescudo1", r, CrestCell(*ImageList1, report.club[0]));
-        grid1->SetCellTextByName("colescudo2", r, CrestCell(*ImageList1, report.club[1]));
         grid1->SetCellTextByName("colcasa", r, ClubName(report.club[0]));
         grid1->SetCellTextByName("colplacar", r, std::to_string(report.goals[0]) + " x " + std::to_string(report.goals[1]));
         grid1->SetCellTextByName("colfora", r, ClubName(report.club[1]));
+        grid1->SetCellTextByName("colescudo1", r, CrestCell(report.club[0]));
+        grid1->SetCellTextByName("colescudo2", r, CrestCell(report.club[1]));
         if (firstMatchRow < 0)
             firstMatchRow = r;
     }
@@ -183,7 +218,27 @@ void TForm67::FillResultsGrid()
     if (firstMatchRow >= 0) {
         grid1->SetSelectedRow(firstMatchRow);
         ShowRow(firstMatchRow);
+    } else {
+        ClearMatchReport();
     }
+}
+
+// A competition with no match today shows no report beside its empty list.
+void TForm67::ClearMatchReport()
+{
+    shownReport_ = -1;
+    for (TLabel* label : {Label30, Label31, Label5, Label1, Label70, Label8, Label26, lbstat1, lbstatnomes, lbstat2, lbtat1, lbtat2})
+        label->SetCaption("");
+    for (TRichLabel* label : {escalacao1, escalacao2, l_gols, card1, card2})
+        label->SetHTMLText("");
+    ShowClubCrest(escudo, -1, false);
+    ShowClubCrest(escudo2, -1, false);
+}
+
+// The image of a club's mini crest in the grid (the blank image when it has none).
+std::string TForm67::CrestCell(int club) const
+{
+    return std::to_string(ImageList1 ? std::max(MiniCrestIndex(*ImageList1, club), 0) : 0);
 }
 
 std::string TForm67::ReportTextOfRow(int row) const

@@ -1,8 +1,9 @@
 #pragma once
-// The results of the matchday just played (TForm67): every archived match of the day in one
-// region with both crests, and the report of the selected one (crests, venue, crowd and gate,
-// statistics, both sides' tactics, line-ups with ratings and substitutes, goals and cards); "Continuar >>" (or Enter, or by itself in instant play) moves the
-// calendar on to the next screen the rules choose.
+// The results of the matchday just played (TForm67): the archived matches of the day with both
+// crests, one region at a time (the league, continental edition or state picked in a box), and the
+// report of the selected one (crests, venue, crowd and gate, statistics, both sides' tactics,
+// line-ups with ratings and substitutes, goals and cards); "Continuar >>" (or Enter, or by itself
+// in instant play) moves the calendar on to the next screen the rules choose.
 #include <string>
 
 #include "core/views/day_results.h"
@@ -12,6 +13,7 @@ namespace tarvelon {
 
 class TCustomImageList;
 class TDataGrid;
+class TDcComboBox;
 class TGradButton;
 class TImage;
 class TLabel;
@@ -47,16 +49,19 @@ public:
     TRichLabel* card2 = nullptr;
     TGradButton* bt2 = nullptr;
     TGradButton* bt3 = nullptr;
+    TDcComboBox* combo1 = nullptr;     // the state, on state-championship days
+    TDcComboBox* combopais = nullptr;  // the league, on league and national cup days
+    TDcComboBox* Combolib = nullptr;   // the continental edition, on continental days
+    TCustomImageList* ImageList1 = nullptr;  // the mini crests of the grid
     TTimer* Timer1 = nullptr;  // instant play: continues by itself
-    TCustomImageList* ImageList1 = nullptr;  // the grid's mini crests
 
     // The gallery and the launcher look back at the last day played instead of today.
     static inline bool showLastArchivedDay = false;
 
     int ShownRegion() const { return shownRegion_; }
+    // The box offered today (nullptr when the day has a single competition to list).
+    TDcComboBox* Chooser() const { return chooserBox_; }
     int ShownReport() const { return shownReport_; }
-    // Lists the day's matches of another region (league, edition or state) under its heading.
-    void ShowRegion(int region);
     void FillResultsGrid();
     void ShowMatchReport(int report);
     // "Continuar >>": the calendar advance, once.
@@ -68,12 +73,19 @@ private:
     void bt2Click(TObject* sender);
     void bt3Click(TObject* sender);
     void ShowRow(int row);
+    void ShowChooser();
+    void ClearMatchReport();
+    void ChooserChanged(TDcComboBox* box);
+    void ShowRegion(int region);
     std::string ReportTextOfRow(int row) const;
+    std::string CrestCell(int club) const;
     void FillGoalsAndCards(int report);
     void ShowVenueAndCrowd(int report);
     void ShowStatsAndTactics(int report);
 
     ResultsDay day_;
+    ResultsChooser chooser_;
+    TDcComboBox* chooserBox_ = nullptr;
     int shownRegion_ = 0;
     int shownReport_ = -1;
     bool continued_ = false;

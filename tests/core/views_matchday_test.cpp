@@ -6,13 +6,16 @@
 #include "core/match/match_events_codes.h"
 #include "core/records/match_records.h"
 #include "core/records/appearance_records.h"
+#include "core/matchday_rules/matchday_state.h"
 #include "core/records/game_state.h"
+#include "core/records/state_championship.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
 #include "core/views/day_results.h"
 #include "core/views/match_event_view.h"
 #include "core/views/matchday_layout.h"
+#include "core/vocab/countries.h"
 
 namespace tarvelon {
 namespace {
@@ -145,6 +148,51 @@ TEST_F(MatchdayViews, ResultRowsPutEachHeadingWhereItsBlockStartsAndNoneBeyondTh
     EXPECT_EQ(ShootoutText(0), "");
 }
 
+// The results screen's box: leagues by country only when two or more are played, both editions on
+// continental days, the active states on state days; the first item shown is the region listed.
+TEST_F(MatchdayViews, TheResultsBoxOffersEachCompetitionOfTheDayWithItsHeading)
+{
+    const std::vector<TLeague> savedLeagues = Leagues;
+    const auto savedStates = StateChampionships;
+    MatchdayRoundText = " - 1º turno - 3ª rodada";
+    Leagues.assign(1, TLeague{});
+    Leagues[0].country = kStateCountry;
+    EXPECT_EQ(ResultsChooserOf({45000, kKindNationalLeague}, 0).kind, ResultsChooserKind::None) << "one league: no box";
+    Leagues.assign(3, TLeague{});
+    Leagues[0].country = kStateCountry;
+    Leagues[1].country = 1;
+    Leagues[2].country = 2;
+    const ResultsChooser leagues = ResultsChooserOf({45000, kKindNationalCup}, 2);
+    EXPECT_EQ(leagues.kind, ResultsChooserKind::League);
+    EXPECT_EQ(leagues.captions, (std::vector<std::string>{CountryNames[kStateCountry], CountryNames[1], CountryNames[2]}));
+    EXPECT_EQ(leagues.regions, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(leagues.selected, 2);
+    EXPECT_EQ(ResultsHeading({45000, kKindNationalLeague}, 0), "Campeonato Brasileiro - 1º turno - 3ª rodada");
+    EXPECT_EQ(ResultsHeading({45000, kKindNationalCup}, 0), "Copa do Brasil - 1º turno - 3ª rodada");
+
+    const ResultsChooser second = ResultsChooserOf({45000, kKindSecondContinentalCup}, 2);
+    EXPECT_EQ(second.captions, (std::vector<std::string>{"Sul-Americana", "Liga Europa da UEFA"}));
+    EXPECT_EQ(second.regions, (std::vector<int>{1, 2}));
+    EXPECT_EQ(second.selected, 1);
+    EXPECT_EQ(ResultsChooserOf({45000, kKindFirstContinentalCup}, 0).captions,
+              (std::vector<std::string>{"Libertadores", "Liga Campeões"}));
+    EXPECT_EQ(ResultsChooserOf({45000, kKindFirstContinentalCup}, 0).selected, 0) << "no region shown: the first";
+    EXPECT_EQ(ResultsHeading({45000, kKindFirstContinentalCup}, 2), "Liga dos Campeões - 1º turno - 3ª rodada");
+
+    for (TStateChampionship& state : StateChampionships)
+        state.active = 0;
+    StateChampionships[10].active = 1;
+    StateChampionships[25].active = 1;
+    const ResultsChooser states = ResultsChooserOf({45000, kKindStateChampionship}, 25);
+    EXPECT_EQ(states.captions, (std::vector<std::string>{StateDemonyms[10], StateDemonyms[25]}));
+    EXPECT_EQ(states.selected, 1);
+    EXPECT_EQ(ResultsHeading({45000, kKindStateChampionship}, 10), std::string("Campeonato ") + StateDemonyms[10] + MatchdayRoundText);
+    EXPECT_EQ(ResultsChooserOf({45000, kKindWorldCup}, 0).kind, ResultsChooserKind::None);
+    Leagues = savedLeagues;
+    StateChampionships = savedStates;
+    MatchdayRoundText.clear();
+}
+
 TEST_F(MatchdayViews, AReportLineupListsStartersByPitchOrderWithTheirSubstitutes)
 {
     TMatchReport report{};
@@ -216,7 +264,6 @@ TEST_F(MatchdayViews, TheLiveLayoutFollowsTheKindAndStage)
 }  // namespace tarvelon
 
 #include "core/views/match_report_view.h"
-#include "core/matchday_rules/matchday_state.h"
 
 namespace tarvelon {
 namespace {
@@ -259,24 +306,16 @@ TEST_F(MatchdayViews, TheReportShowsFormationEventsAndStatistics)
     EXPECT_EQ(ReportStatsHtml(0).substr(0, 14), "<shad>75%<IND ");
 }
 
-TEST_F(MatchdayViews, TheResultsHeadingNamesTheShownLeagueEditionOrState)
+TEST_F(MatchdayViews, TheResultsHeadingNamesEachContinentalEditionAndKeepsTheLiveOneOnOtherDays)
 {
-    MatchdayHeading = "Campeonato Alemão - 1º turno - 3ª rodada";
-    MatchdayRoundText = " - 1º turno - 3ª rodada";
-    Leagues.assign(2, TLeague{});
-    Leagues[0].country = 3;
-    Leagues[1].country = 29;
-    EXPECT_EQ(ResultsHeading(kKindNationalLeague, 1), "Campeonato Brasileiro - 1º turno - 3ª rodada");
-    EXPECT_EQ(ResultsHeading(kKindNationalLeague, 2), MatchdayHeading) << "no such league";
+    MatchdayHeading = "Copa do Mundo - Grupo A";
     MatchdayRoundText = " - Oitavas de Final - 1º jogo";
-    EXPECT_EQ(ResultsHeading(kKindNationalCup, 0), "Copa da Alemanha - Oitavas de Final - 1º jogo");
-    EXPECT_EQ(ResultsHeading(kKindFirstContinentalCup, 1), "Taça libertadores - Oitavas de Final - 1º jogo");
-    EXPECT_EQ(ResultsHeading(kKindFirstContinentalCup, 2), "Liga dos Campeões - Oitavas de Final - 1º jogo");
-    EXPECT_EQ(ResultsHeading(kKindSecondContinentalCup, 1), "Copa Sul-Americana - Oitavas de Final - 1º jogo");
-    EXPECT_EQ(ResultsHeading(kKindSecondContinentalCup, 2), "Liga Europa da UEFA - Oitavas de Final - 1º jogo");
-    EXPECT_EQ(ResultsHeading(kKindStateChampionship, 25), "Campeonato Paulista - Oitavas de Final - 1º jogo");
-    EXPECT_EQ(ResultsHeading(kKindWorldCup, 0), MatchdayHeading);
-    Leagues.clear();
+    EXPECT_EQ(ResultsHeading({45000, kKindFirstContinentalCup}, 1), "Taça libertadores - Oitavas de Final - 1º jogo");
+    EXPECT_EQ(ResultsHeading({45000, kKindSecondContinentalCup}, 1), "Copa Sul-Americana - Oitavas de Final - 1º jogo");
+    EXPECT_EQ(ResultsHeading({45000, kKindSecondContinentalCup}, 2), "Liga Europa da UEFA - Oitavas de Final - 1º jogo");
+    EXPECT_EQ(ResultsHeading({45000, kKindWorldCup}, 0), MatchdayHeading);
+    MatchdayHeading.clear();
+    MatchdayRoundText.clear();
 }
 
 TEST_F(MatchdayViews, AReportGivesItsVenueCrowdStatisticsAndTactics)

@@ -32,18 +32,19 @@
 #include "platform/stdctrls/message_box.h"
 #include "richtext/html_label.h"
 #include "screens/club/club_screens.h"
+#include "screens/club/dismissal_notice.h"
+#include "screens/club/hub_refresh.h"
+#include "screens/club/save_dialogs.h"
 #include "screens/common/art/cursor_art.h"
 #include "screens/common/art/hub_art.h"
-#include "screens/club/dismissal_notice.h"
-#include "screens/club/save_dialogs.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/stub_form.h"
 #include "screens/common/subjects.h"
 #include "screens/matchday/pitch_board.h"
 #include "tests/screens/hub_driving.h"
-#include "tests/screens/in_match_answerer.h"
 #include "tests/screens/hub_game.h"
+#include "tests/screens/in_match_answerer.h"
 
 namespace tarvelon {
 namespace {
@@ -231,6 +232,20 @@ TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
     EXPECT_EQ(qAlpha(arrow.pixel(28, 3)), 0);
 }
 
+TEST_F(HubScreenTest, TheMoodPictureNamesTheSquadsMoodInItsHint)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int club = Game.HumanClubs[0];
+    for (const auto& [mood, hint] : {std::pair{1, "Moral do time: Ruim"}, std::pair{2, "Moral do time: Boa"},
+                                     std::pair{3, "Moral do time: Excelente"}}) {
+        Clubs[club].squadMood = static_cast<decltype(Clubs[club].squadMood)>(mood);
+        RefreshOpenHub();
+        EXPECT_EQ(hub->imgmoral->Hint(), hint);
+        EXPECT_TRUE(hub->imgmoral->ShowHint());
+    }
+}
+
 TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer)
 {
     TForm13* hub = OpenTheHub();
@@ -324,6 +339,17 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     test::Pump(150);
     EXPECT_EQ(LastOpenedScreen(), "TForm80");
     EXPECT_EQ(ShownReferee, 3);
+    // The money's and the mail's icons open the accounts and the inbox, like their labels.
+    for (const auto& [icon, screen] : {std::pair{hub->Image9, "TForm22"}, std::pair{hub->imgj, "TForm62"}}) {
+        ASSERT_NE(icon, nullptr);
+        EXPECT_FALSE(icon->Picture().Empty());
+        closeStubSoon();
+        QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(icon->Left() + icon->Width() / 2, icon->Top() + icon->Height() / 2));
+        test::Pump(150);
+        EXPECT_EQ(LastOpenedScreen(), screen);
+    }
+    EXPECT_EQ(hub->imgj->Hint(), "Abrir caixa de emails (F7)");
     // A bar drawn at another size finds its spots at the same places of the picture.
     hub->nova_barra->SetWidth(art::kHubBarWidth * 2);
     hub->nova_barra->SetHeight(art::kHubBarHeight * 2);

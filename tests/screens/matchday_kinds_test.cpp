@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "controls/dc_combo.h"
 #include "controls/grad_button.h"
 #include "core/records/appearance_records.h"
 #include "core/records/game_state.h"
@@ -171,6 +172,71 @@ protected:
         EXPECT_GT(checked, 0) << "a substitution in the day";
     }
 
+    // The box clicked open and its item `item` clicked when the open list shows it; false (the
+    // list closed again) when it would have to be scrolled to.
+    static bool PickItem(TDcComboBox* box, int item)
+    {
+        QTest::mouseClick(box->Widget(), Qt::LeftButton, {}, QPoint(20, 10));
+        EXPECT_TRUE(box->DroppedDown());
+        TDcComboList* list = box->List();
+        if (!box->DroppedDown() || !list)
+            return false;
+        const int shown = item - list->TopIndex();
+        if (shown < 0 || shown >= list->VisibleCount()) {
+            QTest::mouseClick(box->Widget(), Qt::LeftButton, {}, QPoint(20, 10));
+            return false;
+        }
+        const int row = list->ItemHeight();
+        const QPoint at(30, 1 + shown * row + row / 2);
+        test::MoveMouse(list->Widget(), at);
+        QTest::mouseClick(list->Widget(), Qt::LeftButton, {}, at);
+        test::Pump();
+        return true;
+    }
+
+    // The match reports the results grid lists now, in order.
+    static std::vector<int> ListedReports(TForm67* results)
+    {
+        std::vector<int> reports;
+        for (int row = 0; row < results->grid1->RowCount(); ++row)
+            if (const int report = std::stoi(results->grid1->GetCellTextByName("colreport", row)); report >= 0)
+                reports.push_back(report);
+        return reports;
+    }
+
+    // Every competition with matches today is an item of the day's box; picking the items with the
+    // mouse (those the open list shows without scrolling) lists each one's matches under its heading.
+    // Returns how many items were picked.
+    static int ExpectTheBoxListsEveryCompetition(TForm67* results)
+    {
+        TDcComboBox* box = results->Chooser();
+        if (box == nullptr || !box->Visible()) {
+            ADD_FAILURE() << "no box of the day's competitions";
+            return 0;
+        }
+        const ResultsDay day = TodaysResultsDay();
+        const ResultsChooser chooser = ResultsChooserOf(day, results->ShownRegion());
+        for (int region : DayResultRegions(day))
+            EXPECT_NE(std::find(chooser.regions.begin(), chooser.regions.end(), region), chooser.regions.end())
+                << "region " << region;
+        EXPECT_EQ(box->Items().Count(), static_cast<int>(chooser.captions.size()));
+        EXPECT_EQ(DayReportsOfRegion(day, results->ShownRegion()), ListedReports(results));
+        int picked = 0;
+        for (int item = 0; item < box->Items().Count(); ++item) {
+            const int region = chooser.regions[static_cast<std::size_t>(item)];
+            const std::vector<int> reports = DayReportsOfRegion(day, region);
+            if (item == box->ItemIndex() || reports.empty() || !PickItem(box, item))
+                continue;
+            EXPECT_EQ(box->ItemIndex(), item);
+            EXPECT_EQ(results->ShownRegion(), region);
+            EXPECT_EQ(ListedReports(results), reports) << box->Items().Strings(item);
+            EXPECT_EQ(results->ShownReport(), reports.front()) << "the first match's report beside them";
+            EXPECT_EQ(results->lcamp->Caption(), ResultsHeading(day, region));
+            ++picked;
+        }
+        return picked;
+    }
+
     // "Continuar >>" clicked: the calendar moves on.
     static void Continue(TForm67* results)
     {
@@ -203,6 +269,8 @@ TEST_F(MatchdayKindsTest, ANationalCupDayPlaysLiveAndBooksWhatTheHeadlessDayBook
     EXPECT_GT(live.maxRows, 0);
     ExpectResultsOfKind(live.results, kKindNationalCup);
     ExpectSubstitutesWithTheirOwnRatings(live.results);
+    if (DayResultRegions(TodaysResultsDay()).size() > 1)
+        EXPECT_GT(ExpectTheBoxListsEveryCompetition(live.results), 0);
     Continue(live.results);
     EXPECT_EQ(test::TablesFingerprint(), headless);
     EXPECT_GT(Game.DayIndex, day);
@@ -235,6 +303,11 @@ TEST_F(MatchdayKindsTest, TheStateChampionshipsDayShowsOneScreenPerState)
     const std::string heading = live.results->lcamp->Caption();
     EXPECT_NE(heading.find(std::string("Campeonato ") + StateDemonyms[static_cast<std::size_t>(listedState)]),
               std::string::npos) << heading;
+    // The box names the states by their championships' adjective; every played state can be looked at.
+    ASSERT_EQ(live.results->Chooser(), live.results->combo1);
+    EXPECT_EQ(live.results->combo1->Text(), StateDemonyms[static_cast<std::size_t>(listedState)]);
+    EXPECT_FALSE(live.results->combopais->Visible());
+    EXPECT_GT(ExpectTheBoxListsEveryCompetition(live.results), 0);
     Continue(live.results);
     EXPECT_GT(Game.DayIndex, day);
 }
@@ -251,6 +324,12 @@ TEST_F(MatchdayKindsTest, AContinentalDayOfTheSecondSeasonPlaysLive)
     EXPECT_GT(live.maxRows, 0);
     EXPECT_EQ(live.venuesUnderCrests, 0) << "a long venue name is cut before the crest";
     ExpectResultsOfKind(live.results, kKindFirstContinentalCup);
+    ASSERT_EQ(live.results->Chooser(), live.results->Combolib);
+    ASSERT_EQ(live.results->Combolib->Items().Count(), 2);
+    EXPECT_EQ(live.results->Combolib->Items().Strings(0), "Libertadores");
+    EXPECT_EQ(live.results->Combolib->Items().Strings(1), "Liga Campeões");
+    if (DayResultRegions(TodaysResultsDay()).size() > 1)
+        EXPECT_EQ(ExpectTheBoxListsEveryCompetition(live.results), 1);
     Continue(live.results);
     EXPECT_GT(Game.DayIndex, day);
 }
@@ -265,6 +344,7 @@ TEST_F(MatchdayKindsTest, AWorldCupDayPlaysLive)
     EXPECT_EQ(live.daysShown, 1);
     EXPECT_GT(live.maxRows, 0);
     ExpectResultsOfKind(live.results, kKindWorldCup);
+    EXPECT_EQ(live.results->Chooser(), nullptr) << "one tournament, no box";
     Continue(live.results);
     EXPECT_GT(Game.DayIndex, day);
 }

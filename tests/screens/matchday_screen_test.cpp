@@ -3,6 +3,7 @@
 // and their events; the results listed and a report shown on a click; "Continuar >>" moving on.
 #include <gtest/gtest.h>
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -168,7 +169,7 @@ TEST_F(MatchdayScreenTest, TheClockShowsMinutesHalfTimeAddedTimeAndTheEnd)
     const int shown = screen->DaysShown();
     while (screen->MatchTick() != 0)
         screen->MatchdayTick();
-    EXPECT_EQ(screen->Label1->Caption(), "Fim de Jogo");
+    EXPECT_EQ(screen->Label1->Caption(), "Fim de jogo");
     test::Pump();
     EXPECT_TRUE(Results() != nullptr || screen->DaysShown() == shown + 1);
 }
@@ -223,6 +224,16 @@ TEST_F(MatchdayScreenTest, TheResultsListTheDayAndAClickShowsAReport)
         if (grid->GetCellText(reportColumn, r) != "-1")
             last = r;
     ASSERT_GT(last, 1);
+    // A match row shows the home club's mini crest: coloured pixels in its cell, not the row's pale colour.
+    const int crest = grid->ColumnByName("colescudo1")->Index();
+    EXPECT_GT(std::stoi(grid->GetCellText(crest, last)), 0);
+    const TRect crestCell = grid->GetCellRect(crest, last);
+    const QImage shot = grid->Widget()->grab().toImage();
+    int coloured = 0;
+    for (int y = crestCell.Top; y < crestCell.Bottom; ++y)
+        for (int x = crestCell.Left; x < crestCell.Right; ++x)
+            coloured += shot.pixelColor(x, y).saturation() > 80 ? 1 : 0;
+    EXPECT_GT(coloured, 20);
     const TRect cell = grid->GetCellRect(casa, last);
     QTest::mouseClick(grid->Widget(), Qt::LeftButton, {}, QPoint(cell.Left + 5, cell.Top + 5));
     test::Pump();

@@ -43,6 +43,7 @@ const NamedPicture kPictures[] = {
     {"icone_confronto", DrawHeadToHeadIcon},
     {"icone_arbitro", DrawRefereeIcon},
     {"icone_carreira", DrawCareerIcon},
+    {"moedas", DrawCoinsIcon},
     {"tr_mundial", DrawTrophyPicture<0>},
     {"tr_lib", DrawTrophyPicture<1>},
     {"tr_cl", DrawTrophyPicture<2>},

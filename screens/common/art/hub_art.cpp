@@ -110,4 +110,21 @@ QImage DrawCareerIcon()
     return image;
 }
 
+QImage DrawCoinsIcon()
+{
+    QImage image(16, 16, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(130, 90, 10), 1.0));
+    for (int coin = 0; coin < 3; ++coin) {  // bottom coin first, each one a little higher
+        const double top = 10.5 - 3.0 * coin;
+        p.setBrush(QColor(200, 150, 30));
+        p.drawRect(QRectF(2.5, top + 1.5, 11, 2));
+        p.setBrush(QColor(250, 205, 60));
+        p.drawEllipse(QRectF(2.5, top - 0.5, 11, 4));
+    }
+    return image;
+}
+
 }  // namespace tarvelon::art

@@ -26,4 +26,7 @@ QImage DrawHeadToHeadIcon();
 QImage DrawRefereeIcon();
 QImage DrawCareerIcon();
 
+// 16 x 16: a stack of gold coins, the club's money.
+QImage DrawCoinsIcon();
+
 }  // namespace tarvelon::art
