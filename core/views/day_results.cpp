@@ -14,6 +14,7 @@
 #include "core/tables.h"
 #include "core/format/names.h"
 #include "core/records/state_championship.h"
+#include "core/views/match_report_view.h"
 #include "core/vocab/countries.h"
 
 namespace tarvelon {
@@ -121,6 +122,15 @@ std::vector<DayResultRow> DayResultRows(const ResultsDay& day, int region)
     }
     return rows;
 }
+
+std::string ResultsVenue(int report)
+{
+    if (report < 0 || report >= static_cast<int>(MatchReports.size()))
+        return "";
+    return MatchReports[report].kind == kKindClubWorldCup ? "Japão" : ReportHomeStadium(report);
+}
+
+bool KindHasPayingCrowd(int kind) { return kind < kKindWorldCup && kind != kKindClubWorldCup; }
 
 std::string ShootoutText(int report)
 {
@@ -253,3 +263,4 @@ std::string StateResultsHeading(int state)
 }
 
 }  // namespace tarvelon
+

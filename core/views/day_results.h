@@ -65,7 +65,14 @@ std::string ResultsHeading(const ResultsDay& day, int region);
 // heading names the last state played, which may not be the one listed.
 std::string StateResultsHeading(int state);
 
-// "P - Q" of a shoot-out, or "" when the match had none.
+// Where a listed match was played: the home club's stadium, "Japão" for the club world cup.
+std::string ResultsVenue(int report);
+
+// Whether a match of that kind had a paying crowd: not the club world cup nor the national-team
+// tournaments.
+bool KindHasPayingCrowd(int kind);
+
+// "(P:4x3)" of a shoot-out, or "" when the match had none.
 std::string ShootoutText(int report);
 
 }  // namespace tarvelon

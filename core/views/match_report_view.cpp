@@ -1,10 +1,14 @@
 #include "core/views/match_report_view.h"
 
+#include <algorithm>
+
+#include "core/format/money_format.h"
 #include "core/match/match_events_codes.h"
 #include "core/records/match_records.h"
 #include "core/matchday_rules/match_stats.h"
 #include "core/tables.h"
 #include "core/views/match_event_view.h"
+#include "core/vocab/tactics_board.h"
 
 namespace tarvelon {
 
@@ -112,22 +116,73 @@ std::string LiveMatchEventsHtml(int m)
     return EventsHtml(MatchEvents, m, Matches[m].club[0], kLiveEventLines);
 }
 
+std::vector<ReportStatLine> ReportStatLines(int report)
+{
+    if (!IsReport(report))
+        return {};
+    const TMatchReport& r = MatchReports[report];
+    const int home = PossessionShare(r.stats[0][rsPossession], r.stats[1][rsPossession]);
+    const auto both = [&r](int stat, const char* label) {
+        return ReportStatLine{std::to_string(r.stats[0][stat]), label, std::to_string(r.stats[1][stat])};
+    };
+    return {{std::to_string(home) + "%", "Posse de Bola", std::to_string(100 - home) + "%"},
+            both(rsShots, "Finalizações"),
+            both(rsBallsWon, "Roubadas bola"),
+            both(rsBadPasses, "Passes errados"),
+            both(rsFouls, "Faltas cometidas")};
+}
+
 std::string ReportStatsHtml(int report)
+{
+    std::string html;
+    for (const ReportStatLine& line : ReportStatLines(report)) {
+        // The box's labels stand at 40, "Finalizações" a little further in.
+        const char* indent = line.label == "Finalizações" ? "<IND x=\"45\">" : "<IND x=\"40\">";
+        html += "<shad>" + line.home + indent + line.label + "<IND x=\"150\">" + line.away + "</shad><BR>";
+    }
+    return html;
+}
+
+namespace {
+
+std::string TacticName(std::size_t index) { return index < TacticNames.size() ? TacticNames[index] : ""; }
+
+}  // namespace
+
+ReportTactics ReportSideTactics(int report, int side)
+{
+    if (!IsReport(report) || (side != 1 && side != 2))
+        return {};
+    const TMatchReport& r = MatchReports[report];
+    const int s = side - 1;
+    return {TacticName(static_cast<std::size_t>(std::clamp(r.playingStyle[s], 0, 2))),
+            TacticName(static_cast<std::size_t>(3 + std::clamp(r.attackSide[s], 0, 1))),
+            TacticName(static_cast<std::size_t>(6 + std::clamp(r.marking[s], 0, 2)))};
+}
+
+CrowdTexts CrowdTextsOf(int attendance, const std::array<int, 4>& sectors, int gate)
+{
+    return {FormatThousands(attendance) + " pagantes",
+            "(G:" + FormatThousands(sectors[0]) + " A:" + FormatThousands(sectors[1]) + " Cd:" + FormatThousands(sectors[2])
+                + " Cm:" + FormatThousands(sectors[3]) + ")",
+            "$" + FormatThousands(gate)};
+}
+
+CrowdTexts ReportCrowdTexts(int report)
+{
+    if (!IsReport(report))
+        return {};
+    const TMatchReport& r = MatchReports[report];
+    return CrowdTextsOf(r.attendance, {r.sectorAttendance[0], r.sectorAttendance[1], r.sectorAttendance[2], r.sectorAttendance[3]},
+                        r.gate);
+}
+
+std::string ReportHomeStadium(int report)
 {
     if (!IsReport(report))
         return "";
-    const TMatchReport& r = MatchReports[report];
-    const int home = PossessionShare(r.stats[0][rsPossession], r.stats[1][rsPossession]);
-    const auto line = [](const std::string& a, const std::string& label, const std::string& b) {
-        return "<shad>" + a + label + b + "</shad><BR>";
-    };
-    const auto both = [&r](int stat, const std::string& label) {
-        return "<shad>" + std::to_string(r.stats[0][stat]) + label + std::to_string(r.stats[1][stat]) + "</shad><BR>";
-    };
-    return line(std::to_string(home) + "%", "<IND x=\"40\">Posse de Bola<IND x=\"150\">", std::to_string(100 - home) + "%")
-           + both(rsShots, "<IND x=\"45\">Finalizações<IND x=\"150\">") + both(rsBallsWon, "<IND x=\"40\">Roubadas bola<IND x=\"150\">")
-           + both(rsBadPasses, "<IND x=\"40\">Passes errados<IND x=\"150\">")
-           + both(rsFouls, "<IND x=\"40\">Faltas cometidas<IND x=\"150\">");
+    const int club = MatchReports[report].club[0];
+    return club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].Stadium.str() : std::string();
 }
 
 }  // namespace tarvelon

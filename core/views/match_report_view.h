@@ -1,6 +1,7 @@
 #pragma once
 // What the match report shows of an archived match: the formation of a side's starting eleven,
 // the events as mini-HTML lines (at most 14, then "..."), and the statistics box.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -25,8 +26,41 @@ std::string ReportEventsHtml(int report);
 inline constexpr int kLiveEventLines = 16;
 std::string LiveMatchEventsHtml(int m);
 
-// The statistics box: possession (50/50 when neither side had the ball), shots, balls won, bad
-// passes and fouls, home value, label, away value.
+// One line of a match's statistics: the home value, what it counts, the away value.
+struct ReportStatLine {
+    std::string home;
+    std::string label;
+    std::string away;
+};
+// Possession ("47%" and "53%", 50/50 when neither side had the ball), then shots
+// ("Finalizações"), balls won ("Roubadas bola"), bad passes ("Passes errados") and fouls
+// ("Faltas cometidas"); none for an unknown report.
+std::vector<ReportStatLine> ReportStatLines(int report);
+
+// The statistics box: the lines above, home value, label, away value.
 std::string ReportStatsHtml(int report);
+
+// A side's (1 home, 2 away) tactics as the report names them: playing style ("Jogo equilibrado",
+// "Ataque total", "Contra-ataque"), attack focus ("Pelo meio", "Pelas laterais") and marking
+// ("Leve", "Pesada", "Muito Pesada"); empty texts for an unknown report or side.
+struct ReportTactics {
+    std::string style;
+    std::string attackFocus;
+    std::string marking;
+};
+ReportTactics ReportSideTactics(int report, int side);
+
+// The crowd of a match: "26 380 pagantes", the sectors' hint "(G:… A:… Cd:… Cm:…)" and the gate
+// "$1 234 567".
+struct CrowdTexts {
+    std::string attendance;
+    std::string sectors;
+    std::string gate;
+};
+CrowdTexts CrowdTextsOf(int attendance, const std::array<int, 4>& sectors, int gate);
+CrowdTexts ReportCrowdTexts(int report);
+
+// The home club's stadium; empty when the club is unknown.
+std::string ReportHomeStadium(int report);
 
 }  // namespace tarvelon

@@ -23,36 +23,45 @@ object Form67: TForm67
     Transparent = True
   end
   object grid1: TDataGrid
-    Left = 16
+    Left = 10
     Top = 36
-    Width = 360
-    Height = 500
+    Width = 364
+    Height = 504
+    AppearanceOptions = [aoHideFocus]
+    GridLinesStyle = lsVerticalOnly
+    HeaderSize = 20
+    Options = [goHeader, goSelectFullRow, goDisableColumnMoving]
+    RowSize = 20
+    SelectionColor = clGreen
     object colreport: TDgNumberColumn
       Position = 0
       Visible = False
     end
     object colescudo1: TDgImageColumn
       Position = 1
-      Width = 24
+      Width = 22
     end
     object colcasa: TDgTextColumn
       Header.Caption = 'Mandante'
       Position = 2
-      Width = 118
+      Width = 126
+      Alignment = taRightJustify
     end
     object colplacar: TDgTextColumn
       Header.Caption = 'Placar'
       Position = 3
-      Width = 44
+      Width = 46
+      Alignment = taCenter
+      Font.Style = [fsBold]
     end
     object colfora: TDgTextColumn
       Header.Caption = 'Visitante'
       Position = 4
-      Width = 118
+      Width = 126
     end
     object colescudo2: TDgImageColumn
       Position = 5
-      Width = 24
+      Width = 22
     end
   end
   object ImageList1: TImageList
@@ -95,24 +104,34 @@ object Form67: TForm67
     Visible = False
     OnChange = CombolibChange
   end
+  object escudo: TImage
+    Left = 384
+    Top = 36
+    Width = 36
+    Height = 36
+    Stretch = True
+    Proportional = True
+    Center = True
+  end
   object Label30: TLabel
-    Left = 392
-    Top = 40
-    Width = 150
-    Height = 18
+    Left = 422
+    Top = 36
+    Width = 140
+    Height = 30
     AutoSize = False
     Alignment = taCenter
+    WordWrap = True
     Caption = ''
     Font.Name = 'Arial'
-    Font.Height = -13
+    Font.Height = -12
     Font.Style = [fsBold]
     Font.Color = clNavy
     Transparent = True
   end
   object Label5: TLabel
-    Left = 546
-    Top = 38
-    Width = 56
+    Left = 562
+    Top = 36
+    Width = 52
     Height = 20
     AutoSize = False
     Alignment = taCenter
@@ -123,24 +142,10 @@ object Form67: TForm67
     Font.Color = clNavy
     Transparent = True
   end
-  object Label31: TLabel
-    Left = 606
-    Top = 40
-    Width = 150
-    Height = 18
-    AutoSize = False
-    Alignment = taCenter
-    Caption = ''
-    Font.Name = 'Arial'
-    Font.Height = -13
-    Font.Style = [fsBold]
-    Font.Color = clNavy
-    Transparent = True
-  end
   object Label1: TLabel
-    Left = 546
-    Top = 60
-    Width = 56
+    Left = 562
+    Top = 58
+    Width = 52
     Height = 14
     AutoSize = False
     Alignment = taCenter
@@ -150,10 +155,34 @@ object Form67: TForm67
     Font.Color = clNavy
     Transparent = True
   end
+  object Label31: TLabel
+    Left = 614
+    Top = 36
+    Width = 140
+    Height = 30
+    AutoSize = False
+    Alignment = taCenter
+    WordWrap = True
+    Caption = ''
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Style = [fsBold]
+    Font.Color = clNavy
+    Transparent = True
+  end
+  object escudo2: TImage
+    Left = 754
+    Top = 36
+    Width = 36
+    Height = 36
+    Stretch = True
+    Proportional = True
+    Center = True
+  end
   object Label70: TLabel
-    Left = 392
-    Top = 78
-    Width = 364
+    Left = 384
+    Top = 76
+    Width = 406
     Height = 14
     AutoSize = False
     Alignment = taCenter
@@ -164,10 +193,50 @@ object Form67: TForm67
     Transparent = True
   end
   object Label8: TLabel
-    Left = 392
-    Top = 94
-    Width = 364
+    Left = 384
+    Top = 92
+    Width = 200
     Height = 14
+    AutoSize = False
+    Alignment = taRightJustify
+    Caption = ''
+    Font.Name = 'Arial'
+    Font.Height = -11
+    Font.Color = clBlack
+    Transparent = True
+  end
+  object Label26: TLabel
+    Left = 596
+    Top = 92
+    Width = 194
+    Height = 14
+    AutoSize = False
+    Alignment = taLeftJustify
+    Caption = ''
+    Font.Name = 'Arial'
+    Font.Height = -11
+    Font.Color = clBlack
+    Transparent = True
+  end
+  object lbstat1: TLabel
+    Left = 384
+    Top = 112
+    Width = 120
+    Height = 70
+    AutoSize = False
+    Alignment = taCenter
+    Caption = ''
+    Font.Name = 'Arial'
+    Font.Height = -11
+    Font.Style = [fsBold]
+    Font.Color = clNavy
+    Transparent = True
+  end
+  object lbstatnomes: TLabel
+    Left = 504
+    Top = 112
+    Width = 166
+    Height = 70
     AutoSize = False
     Alignment = taCenter
     Caption = ''
@@ -176,39 +245,79 @@ object Form67: TForm67
     Font.Color = clBlack
     Transparent = True
   end
+  object lbstat2: TLabel
+    Left = 670
+    Top = 112
+    Width = 120
+    Height = 70
+    AutoSize = False
+    Alignment = taCenter
+    Caption = ''
+    Font.Name = 'Arial'
+    Font.Height = -11
+    Font.Style = [fsBold]
+    Font.Color = clNavy
+    Transparent = True
+  end
+  object lbtat1: TLabel
+    Left = 384
+    Top = 184
+    Width = 170
+    Height = 42
+    AutoSize = False
+    Alignment = taCenter
+    Caption = ''
+    Font.Name = 'Arial'
+    Font.Height = -11
+    Font.Color = clGreen
+    Transparent = True
+  end
+  object lbtat2: TLabel
+    Left = 620
+    Top = 184
+    Width = 170
+    Height = 42
+    AutoSize = False
+    Alignment = taCenter
+    Caption = ''
+    Font.Name = 'Arial'
+    Font.Height = -11
+    Font.Color = clGreen
+    Transparent = True
+  end
   object escalacao1: TRichLabel
-    Left = 392
-    Top = 116
-    Width = 180
-    Height = 250
+    Left = 384
+    Top = 228
+    Width = 200
+    Height = 184
   end
   object escalacao2: TRichLabel
-    Left = 580
-    Top = 116
-    Width = 180
-    Height = 250
+    Left = 590
+    Top = 228
+    Width = 200
+    Height = 184
   end
   object l_gols: TRichLabel
-    Left = 392
-    Top = 372
-    Width = 368
-    Height = 90
+    Left = 384
+    Top = 414
+    Width = 406
+    Height = 76
   end
   object card1: TRichLabel
-    Left = 392
-    Top = 466
-    Width = 180
-    Height = 70
+    Left = 384
+    Top = 492
+    Width = 200
+    Height = 56
   end
   object card2: TRichLabel
-    Left = 580
-    Top = 466
-    Width = 180
-    Height = 70
+    Left = 590
+    Top = 492
+    Width = 200
+    Height = 56
   end
   object bt2: TGradButton
     Left = 400
-    Top = 550
+    Top = 556
     Width = 200
     Height = 32
     Caption = 'Classificação após a rodada'
@@ -217,7 +326,7 @@ object Form67: TForm67
   end
   object bt3: TGradButton
     Left = 620
-    Top = 550
+    Top = 556
     Width = 150
     Height = 32
     Caption = 'Continuar >>'

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "controls/grad_button.h"
-#include "core/format/money_format.h"
 #include "core/lineup/lineup_board.h"
 #include "core/match/engine_step.h"
 #include "core/match/in_match_changes.h"
@@ -152,10 +151,12 @@ void TForm88::ShowHeader()
     if (ActiveMatch < static_cast<int>(MatchVenues.size()))
         lb_estadio->SetCaption(MatchVenues[ActiveMatch]);
     if (Game.DayKind < kKindWorldCup && Game.DayKind != kKindClubWorldCup) {
-        lb_pub->SetCaption(FormatThousands(match.attendance) + " pagantes");
-        lb_pub->SetHint("(G:" + std::to_string(match.sectorAttendance[0]) + " A:" + std::to_string(match.sectorAttendance[1])
-                        + " Cd:" + std::to_string(match.sectorAttendance[2]) + " Cm:" + std::to_string(match.sectorAttendance[3]) + ")");
-        lb_renda->SetCaption("$" + FormatThousands(match.gate));
+        const CrowdTexts crowd = CrowdTextsOf(match.attendance, {match.sectorAttendance[0], match.sectorAttendance[1],
+                                                                 match.sectorAttendance[2], match.sectorAttendance[3]},
+                                              match.gate);
+        lb_pub->SetCaption(crowd.attendance);
+        lb_pub->SetHint(crowd.sectors);
+        lb_renda->SetCaption(crowd.gate);
     }
 }
 

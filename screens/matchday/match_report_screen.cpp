@@ -2,12 +2,10 @@
 #include "screens/matchday/match_report_screen.h"
 
 #include "controls/grad_button.h"
-#include "core/format/money_format.h"
 #include "core/records/match_records.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
-#include "core/vocab/tactics_board.h"
 #include "core/views/match_report_view.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_label.h"
@@ -21,11 +19,6 @@ namespace {
 
 std::string Shadowed(const std::string& text) { return "<shad>" + text + "</shad>"; }
 std::string Olive(const std::string& text) { return "<SHAD><FONT color=\"#C1C100\">" + text + "</font></shad>"; }
-
-std::string TacticName(int index)
-{
-    return index >= 0 && index < static_cast<int>(TacticNames.size()) ? TacticNames[static_cast<std::size_t>(index)] : "";
-}
 
 }  // namespace
 
@@ -86,14 +79,13 @@ void TForm52::FormCreate(TObject*)
     teste->SetHTMLText(ReportEventsHtml(report_));
     p1->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"16\"><b>" + Shadowed(std::to_string(r.goals[0])) + "</b></font>");
     p2->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"16\"><b>" + Shadowed(std::to_string(r.goals[1])) + "</b></font>");
-    const bool homeKnown = r.club[0] >= 0 && r.club[0] < static_cast<int>(Clubs.size());
-    lb_estadio->SetHTMLText(Olive(homeKnown ? Clubs[r.club[0]].Stadium.str() : std::string()));
+    lb_estadio->SetHTMLText(Olive(ReportHomeStadium(report_)));
+    const CrowdTexts crowd = ReportCrowdTexts(report_);
     if (Game.DayKind < kKindWorldCup && Game.DayKind != kKindClubWorldCup) {
-        lb_pub->SetHTMLText(Olive(FormatThousands(r.attendance) + " pagantes"));
-        lb_pub->SetHint("(G:" + FormatThousands(r.sectorAttendance[0]) + " A:" + FormatThousands(r.sectorAttendance[1])
-                        + " Cd:" + FormatThousands(r.sectorAttendance[2]) + " Cm:" + FormatThousands(r.sectorAttendance[3]) + ")");
+        lb_pub->SetHTMLText(Olive(crowd.attendance));
+        lb_pub->SetHint(crowd.sectors);
     }
-    lb_renda->SetHTMLText(Olive("$" + FormatThousands(r.gate)));
+    lb_renda->SetHTMLText(Olive(crowd.gate));
     RichLabel1->SetHTMLText("<FONT color=\"#FFFFFF\"><u>Estatísticas</u></font>");
     dlg_st->SetHTMLText("<FONT color=\"#FFFFFF\">" + ReportStatsHtml(report_) + "</font>");
     side_ = 0;
@@ -127,10 +119,11 @@ void TForm52::ShowLineups(int side)
     info1->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"10\"><b>" + Shadowed("<P align=\"center\">Formação inicial:" + name + " "
                                                                             + FormatReportFormation(report_, side) + "</p>")
                        + "</b></font>");
-    const auto tactic = [](int index) { return "<FONT color=\"#FFFFFF\">" + Shadowed(TacticName(index)) + "</font>"; };
-    lb_tat1->SetHTMLText(tactic(r.playingStyle[side - 1]));
-    lb_tat2->SetHTMLText(tactic(6 + r.marking[side - 1]));
-    lb_tat3->SetHTMLText(tactic(3 + r.attackSide[side - 1]));
+    const auto white = [](const std::string& text) { return "<FONT color=\"#FFFFFF\">" + Shadowed(text) + "</font>"; };
+    const ReportTactics tactics = ReportSideTactics(report_, side);
+    lb_tat1->SetHTMLText(white(tactics.style));
+    lb_tat2->SetHTMLText(white(tactics.marking));
+    lb_tat3->SetHTMLText(white(tactics.attackFocus));
 }
 
 void TForm52::nometime1Click(TObject*) { SelectSide(1); }

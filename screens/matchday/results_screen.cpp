@@ -8,7 +8,6 @@
 #include "core/match/engine_step.h"
 #include "core/match/match_events_codes.h"
 #include "core/records/match_records.h"
-#include "core/matchday_rules/match_stats.h"
 #include "core/matchday_rules/matchday_state.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
@@ -16,6 +15,7 @@
 #include "core/vocab/tactics_board.h"
 #include "core/views/day_results.h"
 #include "core/views/match_event_view.h"
+#include "core/views/match_report_view.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"
@@ -45,6 +45,14 @@ std::string PlayerName(int player)
 }
 
 std::string HalfText(int tick) { return tick > 92 ? "/2º " : "/1º "; }
+
+std::string JoinedLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
+}
 
 std::string LineupHtml(int report, int side)
 {
@@ -87,6 +95,14 @@ TForm67::TForm67(TComponent* owner)
     Label1 = FindChild<TLabel>("Label1");
     Label70 = FindChild<TLabel>("Label70");
     Label8 = FindChild<TLabel>("Label8");
+    Label26 = FindChild<TLabel>("Label26");
+    escudo = FindChild<TImage>("escudo");
+    escudo2 = FindChild<TImage>("escudo2");
+    lbstat1 = FindChild<TLabel>("lbstat1");
+    lbstatnomes = FindChild<TLabel>("lbstatnomes");
+    lbstat2 = FindChild<TLabel>("lbstat2");
+    lbtat1 = FindChild<TLabel>("lbtat1");
+    lbtat2 = FindChild<TLabel>("lbtat2");
     escalacao1 = FindChild<TRichLabel>("escalacao1");
     escalacao2 = FindChild<TRichLabel>("escalacao2");
     l_gols = FindChild<TRichLabel>("l_gols");
@@ -98,20 +114,22 @@ TForm67::TForm67(TComponent* owner)
     combopais = FindChild<TDcComboBox>("combopais");
     Combolib = FindChild<TDcComboBox>("Combolib");
     TPictureContainer* icons = NewEventIconContainer(this);
-    for (TRichLabel* label : {escalacao1, escalacao2, l_gols, card1, card2})
-        if (label) {
-            label->SetTransparent(true);
-            label->SetPictureContainer(icons);
-        }
+    for (TRichLabel* label : {escalacao1, escalacao2, l_gols, card1, card2}) {
+        label->SetTransparent(true);
+        label->SetPictureContainer(icons);
+    }
+    // The crowd's sectors show when the pointer rests on it.
+    Label8->SetShowHint(true);
     if (grid1) {
-        grid1->OnSelectCell = [this](TObject*, int, int) { ShowSelectedRow(); };
+        grid1->OnSelectCell = [this](TObject*, int, int row) { ShowRow(row); };
         // The selected match's full report.
         grid1->OnDblClick = [this](TObject*) {
             if (shownReport_ >= 0)
                 OpenMatchReport(shownReport_, 1);
         };
-        grid1->OnCellColoring = [this](TObject*, int, int row, TColor& cell, TColor&, TCellState) {
-            cell = GridRowColor(row + 1, ReportTextOfRow(row) == "-1" ? "" : "x");
+        grid1->OnCellColoring = [this](TObject*, int, int row, TColor& cell, TColor&, TCellState state) {
+            if (!state.Contains(csSelected))
+                cell = GridRowColor(row + 1, ReportTextOfRow(row) == "-1" ? "" : "x");
         };
     }
     Timer1 = new TTimer(this);
@@ -174,8 +192,6 @@ void TForm67::FormClose(TObject*, TCloseAction& action)
 
 void TForm67::FillResultsGrid()
 {
-    if (!grid1)
-        return;
     grid1->BeginUpdate();
     grid1->ClearRows();
     int firstMatchRow = -1;
@@ -201,7 +217,7 @@ void TForm67::FillResultsGrid()
     grid1->EndUpdate();
     if (firstMatchRow >= 0) {
         grid1->SetSelectedRow(firstMatchRow);
-        ShowSelectedRow();
+        ShowRow(firstMatchRow);
     } else {
         ClearMatchReport();
     }
@@ -211,12 +227,12 @@ void TForm67::FillResultsGrid()
 void TForm67::ClearMatchReport()
 {
     shownReport_ = -1;
-    for (TLabel* label : {Label30, Label31, Label5, Label1, Label70, Label8})
-        if (label)
-            label->SetCaption("");
+    for (TLabel* label : {Label30, Label31, Label5, Label1, Label70, Label8, Label26, lbstat1, lbstatnomes, lbstat2, lbtat1, lbtat2})
+        label->SetCaption("");
     for (TRichLabel* label : {escalacao1, escalacao2, l_gols, card1, card2})
-        if (label)
-            label->SetHTMLText("");
+        label->SetHTMLText("");
+    ShowClubCrest(escudo, -1, false);
+    ShowClubCrest(escudo2, -1, false);
 }
 
 // The image of a club's mini crest in the grid (the blank image when it has none).
@@ -232,9 +248,9 @@ std::string TForm67::ReportTextOfRow(int row) const
     return grid1->GetCellText(grid1->ColumnByName("colreport")->Index(), row);
 }
 
-void TForm67::ShowSelectedRow()
+// The row just chosen by a click or the arrow keys; a heading row shows nothing new.
+void TForm67::ShowRow(int row)
 {
-    const int row = grid1->SelectedRow();
     if (row < 0 || row >= grid1->RowCount())
         return;
     const std::string text = ReportTextOfRow(row);
@@ -249,16 +265,46 @@ void TForm67::ShowMatchReport(int report)
         return;
     shownReport_ = report;
     const TMatchReport& r = MatchReports[report];
+    ShowClubCrest(escudo, r.club[0], false);
+    ShowClubCrest(escudo2, r.club[1], false);
     Label30->SetCaption(ClubName(r.club[0]));
     Label31->SetCaption(ClubName(r.club[1]));
     Label5->SetCaption(std::to_string(r.goals[0]) + " x " + std::to_string(r.goals[1]));
     Label1->SetCaption(ShootoutText(report));
-    const int home = PossessionShare(r.stats[0][rsPossession], r.stats[1][rsPossession]);
-    Label70->SetCaption("Posse de bola: " + std::to_string(home) + "% x " + std::to_string(100 - home) + "%");
-    Label8->SetCaption(r.kind < 7 && r.kind != 5 && r.attendance > 0 ? std::to_string(r.attendance) + " pagantes" : "");
+    ShowVenueAndCrowd(report);
+    ShowStatsAndTactics(report);
     escalacao1->SetHTMLText(LineupHtml(report, 0));
     escalacao2->SetHTMLText(LineupHtml(report, 1));
     FillGoalsAndCards(report);
+}
+
+void TForm67::ShowVenueAndCrowd(int report)
+{
+    Label70->SetCaption(ResultsVenue(report));
+    const bool crowd = KindHasPayingCrowd(MatchReports[report].kind);
+    const CrowdTexts texts = ReportCrowdTexts(report);
+    Label8->SetVisible(crowd);
+    Label26->SetVisible(crowd);
+    Label8->SetCaption(texts.attendance);
+    Label8->SetHint(texts.sectors);
+    Label26->SetCaption(texts.gate);
+}
+
+void TForm67::ShowStatsAndTactics(int report)
+{
+    std::vector<std::string> home, labels, away;
+    for (const ReportStatLine& line : ReportStatLines(report)) {
+        home.push_back(line.home);
+        labels.push_back(line.label);
+        away.push_back(line.away);
+    }
+    lbstat1->SetCaption(JoinedLines(home));
+    lbstatnomes->SetCaption(JoinedLines(labels));
+    lbstat2->SetCaption(JoinedLines(away));
+    for (int side : {1, 2}) {
+        const ReportTactics tactics = ReportSideTactics(report, side);
+        (side == 1 ? lbtat1 : lbtat2)->SetCaption(JoinedLines({tactics.style, tactics.attackFocus, tactics.marking}));
+    }
 }
 
 void TForm67::FillGoalsAndCards(int report)
@@ -266,7 +312,7 @@ void TForm67::FillGoalsAndCards(int report)
     const TMatchReport& r = MatchReports[report];
     int counts[2] = {0, 0};
     std::string goals;
-    std::string cards[2] = {"<br>", "<br>"};
+    std::string cards[2];
     for (const TMatchEventEntry& e : ReportEvents) {
         if (e.match != report)
             continue;
@@ -279,8 +325,8 @@ void TForm67::FillGoalsAndCards(int report)
                      + std::to_string(counts[1]) + " " + PlayerName(e.player) + " " + std::to_string(view.minute)
                      + HalfText(e.tick) + suffix + "</p>";
         } else if (e.code == meCard) {
-            const char* kind = e.second == ckYellow ? "<IMG src=\"i_ca\"> " : e.second == ckRed ? "<IMG src=\"i_cv\"> " : "<IMG src=\"i_cacv\"> ";
-            cards[side] += std::string(kind) + PlayerName(e.player) + " " + std::to_string(view.minute) + (e.tick > 92 ? "/2º" : "/1º") + "<br>";
+            const char* icon = e.second == ckYellow ? "i_ca" : e.second == ckRed ? "i_cv" : "i_cacv";
+            cards[side] += std::string("<IMG src=\"") + icon + "\">" + PlayerName(e.player) + " " + std::to_string(view.minute) + (e.tick > 92 ? "/2º" : "/1º") + "<br>";
         }
     }
     l_gols->SetHTMLText("<FONT size=\"8\" face=\"Arial\" color=\"clnavy\">" + goals + "</font>");

@@ -1,8 +1,9 @@
 #pragma once
-// The results of the matchday just played (TForm67): the archived matches of the day in one
-// region at a time, the league, continental edition or state picked in a box, with the report of the selected one (line-ups with ratings and substitutes, goals,
-// cards, venue and crowd); "Continuar >>" (or Enter, or by itself in instant play) moves the
-// calendar on to the next screen the rules choose.
+// The results of the matchday just played (TForm67): the archived matches of the day with both
+// crests, one region at a time (the league, continental edition or state picked in a box), and the
+// report of the selected one (crests, venue, crowd and gate, statistics, both sides' tactics,
+// line-ups with ratings and substitutes, goals and cards); "Continuar >>" (or Enter, or by itself
+// in instant play) moves the calendar on to the next screen the rules choose.
 #include <string>
 
 #include "core/views/day_results.h"
@@ -14,6 +15,7 @@ class TCustomImageList;
 class TDataGrid;
 class TDcComboBox;
 class TGradButton;
+class TImage;
 class TLabel;
 class TRichLabel;
 class TTimer;
@@ -29,7 +31,17 @@ public:
     TLabel* Label5 = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label70 = nullptr;
-    TLabel* Label8 = nullptr;
+    TLabel* Label8 = nullptr;   // the crowd, its sectors in the hint
+    TLabel* Label26 = nullptr;  // the gate
+    TImage* escudo = nullptr;
+    TImage* escudo2 = nullptr;
+    // The statistics in three columns: home values, what they count, away values.
+    TLabel* lbstat1 = nullptr;
+    TLabel* lbstatnomes = nullptr;
+    TLabel* lbstat2 = nullptr;
+    // Each side's playing style, attack focus and marking.
+    TLabel* lbtat1 = nullptr;
+    TLabel* lbtat2 = nullptr;
     TRichLabel* escalacao1 = nullptr;
     TRichLabel* escalacao2 = nullptr;
     TRichLabel* l_gols = nullptr;
@@ -60,7 +72,7 @@ private:
     void FormKeyDown(TObject* sender, unsigned short& key, TShiftState shift);
     void bt2Click(TObject* sender);
     void bt3Click(TObject* sender);
-    void ShowSelectedRow();
+    void ShowRow(int row);
     void ShowChooser();
     void ClearMatchReport();
     void ChooserChanged(TDcComboBox* box);
@@ -68,6 +80,8 @@ private:
     std::string ReportTextOfRow(int row) const;
     std::string CrestCell(int club) const;
     void FillGoalsAndCards(int report);
+    void ShowVenueAndCrowd(int report);
+    void ShowStatsAndTactics(int report);
 
     ResultsDay day_;
     ResultsChooser chooser_;

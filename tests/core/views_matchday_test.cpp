@@ -306,5 +306,68 @@ TEST_F(MatchdayViews, TheReportShowsFormationEventsAndStatistics)
     EXPECT_EQ(ReportStatsHtml(0).substr(0, 14), "<shad>75%<IND ");
 }
 
+TEST_F(MatchdayViews, TheResultsHeadingNamesEachContinentalEditionAndKeepsTheLiveOneOnOtherDays)
+{
+    MatchdayHeading = "Copa do Mundo - Grupo A";
+    MatchdayRoundText = " - Oitavas de Final - 1º jogo";
+    EXPECT_EQ(ResultsHeading({45000, kKindFirstContinentalCup}, 1), "Taça libertadores - Oitavas de Final - 1º jogo");
+    EXPECT_EQ(ResultsHeading({45000, kKindSecondContinentalCup}, 1), "Copa Sul-Americana - Oitavas de Final - 1º jogo");
+    EXPECT_EQ(ResultsHeading({45000, kKindSecondContinentalCup}, 2), "Liga Europa da UEFA - Oitavas de Final - 1º jogo");
+    EXPECT_EQ(ResultsHeading({45000, kKindWorldCup}, 0), MatchdayHeading);
+    MatchdayHeading.clear();
+    MatchdayRoundText.clear();
+}
+
+TEST_F(MatchdayViews, AReportGivesItsVenueCrowdStatisticsAndTactics)
+{
+    Clubs[0].Stadium = "Estádio Central";
+    TMatchReport report{};
+    report.club[0] = 0;
+    report.club[1] = 1;
+    report.kind = kKindNationalLeague;
+    report.attendance = 26380;
+    report.sectorAttendance[0] = 20000;
+    report.sectorAttendance[1] = 5000;
+    report.sectorAttendance[2] = 1000;
+    report.sectorAttendance[3] = 380;
+    report.gate = 1234567;
+    report.stats[0][rsShots] = 12;
+    report.stats[1][rsFouls] = 17;
+    report.playingStyle[0] = 2;
+    report.attackSide[0] = 1;
+    report.marking[0] = 2;
+    report.playingStyle[1] = 9;  // out of range: the nearest style
+    MatchReports.push_back(report);
+
+    EXPECT_EQ(ResultsVenue(0), "Estádio Central");
+    MatchReports[0].kind = kKindClubWorldCup;
+    EXPECT_EQ(ResultsVenue(0), "Japão") << "the club world cup is played in Japan";
+    EXPECT_EQ(ResultsVenue(1), "");
+    for (int kind : {kKindFriendlies, kKindNationalLeague, kKindNationalCup, kKindStateChampionship, kKindFirstContinentalCup,
+                     kKindSecondContinentalCup})
+        EXPECT_TRUE(KindHasPayingCrowd(kind)) << kind;
+    for (int kind : {kKindClubWorldCup, kKindWorldCup, kKindCopaAmerica, kKindEurocopa})
+        EXPECT_FALSE(KindHasPayingCrowd(kind)) << kind;
+
+    const CrowdTexts crowd = ReportCrowdTexts(0);
+    EXPECT_EQ(crowd.attendance, "26 380 pagantes");
+    EXPECT_EQ(crowd.sectors, "(G:20 000 A:5 000 Cd:1 000 Cm:380)");
+    EXPECT_EQ(crowd.gate, "$1 234 567");
+
+    const std::vector<ReportStatLine> stats = ReportStatLines(0);
+    ASSERT_EQ(stats.size(), 5u);
+    EXPECT_EQ(stats[0].home + stats[0].label + stats[0].away, "50%Posse de Bola50%");
+    EXPECT_EQ(stats[1].home + stats[1].label + stats[1].away, "12Finalizações0");
+    EXPECT_EQ(stats[2].label, "Roubadas bola");
+    EXPECT_EQ(stats[3].label, "Passes errados");
+    EXPECT_EQ(stats[4].home + stats[4].label + stats[4].away, "0Faltas cometidas17");
+
+    const ReportTactics home = ReportSideTactics(0, 1);
+    EXPECT_EQ(home.style + "/" + home.attackFocus + "/" + home.marking, "Contra-ataque/Pelas laterais/Muito Pesada");
+    const ReportTactics away = ReportSideTactics(0, 2);
+    EXPECT_EQ(away.style + "/" + away.attackFocus + "/" + away.marking, "Contra-ataque/Pelo meio/Leve");
+    EXPECT_EQ(ReportSideTactics(0, 3).style, "");
+}
+
 }  // namespace
 }  // namespace tarvelon

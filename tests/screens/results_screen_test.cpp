@@ -1,0 +1,218 @@
+// The results of a day driven with the mouse and keys on a seeded game: a click on a match row shows
+// that match's crests, stadium, crowd and gate, statistics and tactics, and the arrow keys move to
+// the next match; every row carries both mini crests.
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "core/format/images.h"
+#include "core/format/money_format.h"
+#include "core/matchday_rules/matchday_state.h"
+#include "core/records/match_records.h"
+#include "core/season/competition_kind.h"
+#include "core/tables.h"
+#include "core/views/day_results.h"
+#include "core/views/match_report_view.h"
+#include "controls/grad_button.h"
+#include "grid/dg_grid.h"
+#include "platform/forms/timer.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "richtext/html_label.h"
+#include "screens/matchday/results_screen.h"
+#include "tests/screens/views_test_support.h"
+
+namespace tarvelon {
+namespace {
+
+class ResultsScreenTest : public viewstest::ViewsScreenTest {
+protected:
+    void SetUp() override
+    {
+        ViewsScreenTest::SetUp();
+        TForm67::showLastArchivedDay = true;  // the seeded game's last day played
+    }
+    void TearDown() override
+    {
+        ViewsScreenTest::TearDown();
+        TForm67::showLastArchivedDay = false;
+    }
+
+    TForm67* OpenResults()
+    {
+        auto* form = Open<TForm67>("TForm67");
+        if (form)
+            form->Timer1->SetEnabled(false);
+        return form;
+    }
+
+    static int ReportOfRow(TForm67* form, int row)
+    {
+        const std::string text = form->grid1->GetCellTextByName("colreport", row);
+        return text.empty() ? -1 : std::stoi(text);
+    }
+
+    // The rows holding a match, in grid order.
+    static std::vector<int> MatchRows(TForm67* form)
+    {
+        std::vector<int> rows;
+        for (int row = 0; row < form->grid1->RowCount(); ++row)
+            if (ReportOfRow(form, row) >= 0)
+                rows.push_back(row);
+        return rows;
+    }
+
+    static std::string Lines(const std::vector<std::string>& lines)
+    {
+        std::string text;
+        for (const std::string& line : lines)
+            text += (text.empty() ? "" : "\n") + line;
+        return text;
+    }
+
+    static bool Near(QColor a, QColor b, int tolerance = 40)
+    {
+        return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
+               && std::abs(a.blue() - b.blue()) <= tolerance;
+    }
+
+    // Whether a pixel within two of `at` has that colour.
+    static bool NearAround(const QImage& picture, QPoint at, QColor colour)
+    {
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx)
+                if (Near(picture.pixelColor(at + QPoint(dx, dy)), colour, 12))
+                    return true;
+        return false;
+    }
+
+    // The colour in the middle of a picture file scaled into a square of `size` pixels.
+    static QColor MiddleOf(const std::string& path, int size)
+    {
+        const QImage picture = QImage(QString::fromStdString(path)).scaled(size, size, Qt::KeepAspectRatio,
+                                                                           Qt::SmoothTransformation);
+        return picture.pixelColor(picture.width() / 2, picture.height() / 2);
+    }
+};
+
+TEST_F(ResultsScreenTest, ClickingAMatchRowShowsItsCrestsVenueCrowdStatisticsAndTactics)
+{
+    TForm67* form = OpenResults();
+    ASSERT_NE(form, nullptr);
+    const std::vector<int> rows = MatchRows(form);
+    ASSERT_GE(rows.size(), 3u);
+    EXPECT_EQ(form->ShownReport(), ReportOfRow(form, rows[0])) << "the first match is shown at once";
+
+    const int row = rows[2];
+    ClickRow(form->grid1, row, 150);
+    const int report = ReportOfRow(form, row);
+    ASSERT_EQ(form->ShownReport(), report);
+    const TMatchReport& r = MatchReports[report];
+    ASSERT_TRUE(KindHasPayingCrowd(r.kind));
+    EXPECT_EQ(form->Label30->Caption(), Clubs[r.club[0]].name.str());
+    EXPECT_EQ(form->Label31->Caption(), Clubs[r.club[1]].name.str());
+    EXPECT_EQ(form->Label70->Caption(), Clubs[r.club[0]].Stadium.str());
+    EXPECT_TRUE(form->Label8->Visible());
+    EXPECT_EQ(form->Label8->Caption(), FormatThousands(r.attendance) + " pagantes");
+    EXPECT_EQ(form->Label8->Hint(), "(G:" + FormatThousands(r.sectorAttendance[0]) + " A:" + FormatThousands(r.sectorAttendance[1])
+                                        + " Cd:" + FormatThousands(r.sectorAttendance[2]) + " Cm:"
+                                        + FormatThousands(r.sectorAttendance[3]) + ")");
+    EXPECT_TRUE(form->Label26->Visible());
+    EXPECT_EQ(form->Label26->Caption(), "$" + FormatThousands(r.gate));
+    EXPECT_EQ(form->lbstatnomes->Caption(), "Posse de Bola\nFinalizações\nRoubadas bola\nPasses errados\nFaltas cometidas");
+    EXPECT_EQ(form->lbstat1->Caption(),
+              Lines({ReportStatLines(report)[0].home, std::to_string(r.stats[0][rsShots]), std::to_string(r.stats[0][rsBallsWon]),
+                     std::to_string(r.stats[0][rsBadPasses]), std::to_string(r.stats[0][rsFouls])}));
+    EXPECT_EQ(form->lbstat2->Caption().substr(form->lbstat2->Caption().rfind('\n') + 1), std::to_string(r.stats[1][rsFouls]));
+    static const char* const kStyles[] = {"Jogo equilibrado", "Ataque total", "Contra-ataque"};
+    static const char* const kFocus[] = {"Pelo meio", "Pelas laterais"};
+    static const char* const kMarking[] = {"Leve", "Pesada", "Muito Pesada"};
+    EXPECT_EQ(form->lbtat2->Caption(),
+              Lines({kStyles[r.playingStyle[1]], kFocus[r.attackSide[1]], kMarking[r.marking[1]]}));
+
+    // Both crests of the match beside the names, each drawn from its club's crest file.
+    const QImage screen = form->Widget()->grab().toImage();
+    for (auto [image, club] : {std::pair{form->escudo, r.club[0]}, std::pair{form->escudo2, r.club[1]}}) {
+        const std::string path = CrestPath(club);
+        ASSERT_FALSE(path.empty()) << "the sample clubs have crests";
+        const QColor shown = screen.pixelColor(image->Left() + image->Width() / 2, image->Top() + image->Height() / 2);
+        EXPECT_TRUE(Near(shown, MiddleOf(path, image->Width()))) << Clubs[club].name.str() << " " << shown.name().toStdString();
+    }
+    // The report's parts lie beside the grid, above the buttons, and none over another.
+    const std::vector<TControl*> parts = {form->escudo, form->Label30, form->Label5, form->Label1, form->Label31,
+                                          form->escudo2, form->Label70, form->Label8, form->Label26, form->lbstat1,
+                                          form->lbstatnomes, form->lbstat2, form->lbtat1, form->lbtat2, form->escalacao1,
+                                          form->escalacao2, form->l_gols, form->card1, form->card2};
+    const auto bounds = [](TControl* c) { return QRect(c->Left(), c->Top(), c->Width(), c->Height()); };
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        EXPECT_GE(parts[i]->Left(), form->grid1->Left() + form->grid1->Width()) << parts[i]->Name();
+        EXPECT_LE(parts[i]->Left() + parts[i]->Width(), form->ClientWidth()) << parts[i]->Name();
+        EXPECT_LE(parts[i]->Top() + parts[i]->Height(), form->bt3->Top()) << parts[i]->Name();
+        for (std::size_t j = i + 1; j < parts.size(); ++j)
+            EXPECT_FALSE(bounds(parts[i]).intersects(bounds(parts[j]))) << parts[i]->Name() << " / " << parts[j]->Name();
+    }
+
+    ASSERT_GE(ReportOfRow(form, row + 1), 0);
+    PressKey(form->grid1, Qt::Key_Down);
+    EXPECT_EQ(form->ShownReport(), ReportOfRow(form, row + 1));
+}
+
+TEST_F(ResultsScreenTest, EveryMatchRowCarriesBothMiniCrestsAndAHeadingRowNone)
+{
+    TForm67* form = OpenResults();
+    ASSERT_NE(form, nullptr);
+    TDataGrid* grid = form->grid1;
+    const QImage picture = grid->Widget()->grab().toImage();
+    int probed = 0;
+    for (int row : MatchRows(form)) {
+        const TMatchReport& r = MatchReports[ReportOfRow(form, row)];
+        for (auto [column, club] : {std::pair{"colescudo1", r.club[0]}, std::pair{"colescudo2", r.club[1]}}) {
+            const std::string path = MiniCrestPath(club);
+            ASSERT_FALSE(path.empty());
+            const int index = std::stoi(grid->GetCellTextByName(column, row));
+            EXPECT_GE(index, 2) << "after the list's two blank pictures";
+            const TRect cell = grid->GetCellRect(grid->ColumnByName(column)->Index(), row);
+            if (cell.Bottom > grid->Height() - 24 || row == grid->SelectedRow())
+                continue;
+            // The grid's frame moves its cells by a pixel or two on the widget.
+            EXPECT_TRUE(NearAround(picture, QPoint((cell.Left + cell.Right) / 2, (cell.Top + cell.Bottom) / 2), MiddleOf(path, 18)))
+                << Clubs[club].name.str() << " row " << row;
+            ++probed;
+        }
+    }
+    EXPECT_GT(probed, 4);
+
+    // A heading row, when the day has blocks, shows nothing new when clicked.
+    for (int row = 0; row < grid->RowCount(); ++row) {
+        if (ReportOfRow(form, row) >= 0)
+            continue;
+        const int shown = form->ShownReport();
+        ClickRow(grid, row, 150);
+        EXPECT_EQ(form->ShownReport(), shown);
+        break;
+    }
+}
+
+TEST_F(ResultsScreenTest, AClubWorldCupMatchIsPlayedInJapanWithoutACrowd)
+{
+    TForm67* form = OpenResults();
+    ASSERT_NE(form, nullptr);
+    const int report = form->ShownReport();
+    ASSERT_GE(report, 0);
+    const int kind = MatchReports[report].kind;
+    MatchReports[report].kind = kKindClubWorldCup;
+    form->ShowMatchReport(report);
+    EXPECT_EQ(form->Label70->Caption(), "Japão");
+    EXPECT_FALSE(form->Label8->Visible());
+    EXPECT_FALSE(form->Label26->Visible());
+    MatchReports[report].kind = kind;
+    form->ShowMatchReport(report);
+    EXPECT_TRUE(form->Label8->Visible());
+    EXPECT_EQ(form->Label70->Caption(), ResultsVenue(report));
+}
+
+}  // namespace
+}  // namespace tarvelon
