@@ -20,7 +20,7 @@ object Form13: TForm13
     Left = 0
     Top = 66
     Width = 800
-    Height = 82
+    Height = 534
     Style = gsLinearV
   end
   object nova_barra: TImage
