@@ -61,8 +61,9 @@ void TForm16::StyleLabel(TRichLabel& label, const std::string& text, int fontHei
     label.Font().SetName("Arial");
     label.Font().SetHeight(fontHeight);
     label.Font().SetStyle(TFontStyles{fsBold});
-    label.Font().SetColor(clWhite);
-    label.SetShadowColor(clBlack);
+    // Navy over a white shadow: the form's light background shows through the labels.
+    label.Font().SetColor(clNavy);
+    label.SetShadowColor(clWhite);
     label.SetShadowOffset(1);
     label.SetTransparent(true);
     label.SetHTMLText(text);
