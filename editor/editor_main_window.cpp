@@ -12,6 +12,7 @@
 #include "grid/dg_column_classes.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
+#include "platform/forms/screen.h"
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
@@ -134,6 +135,10 @@ void TForm3::FormCreate(TObject*)
 {
     if (Form1)
         Form1->Hide();
+    // Laid out for 800 x 600: on a larger desktop the lists and the panel grow with it, and the
+    // window keeps filling the work area.
+    if (FitToScreen())
+        SetBoundsRect(Screen->WorkAreaRect());
     art::FillCountryFlags(*bandeiras);
     art::FillStateFlags(*estados);
     FillSquadMarks(*ImageList1);

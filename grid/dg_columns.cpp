@@ -5,6 +5,7 @@
 
 #include "core/basics/rounding.h"
 #include "grid/dg_edit.h"
+#include "platform/graphics/geometry.h"
 #include "platform/graphics/text_draw.h"
 
 namespace tarvelon {
@@ -565,6 +566,18 @@ void TDgColumns::Layout()
             c->visibleIndex_ = -1;
         }
     }
+}
+
+void TDgColumns::ChangeScale(int m, int d)
+{
+    for (TDgCustomColumn* c : items_) {
+        c->width_ = MulDiv(c->width_, m, d);
+        c->minWidth_ = MulDiv(c->minWidth_, m, d);
+        if (!c->parentFont_)
+            c->font_.SetHeight(MulDiv(c->font_.Height(), m, d));
+    }
+    Layout();
+    AutoSizeColumns();
 }
 
 void TDgColumns::AutoSizeColumns(TDgCustomColumn* from, bool inclusive)

@@ -379,6 +379,8 @@ public:
     // The grid's font changed: columns with ParentFont take it.
     void ParentFontChanged();
     void AutoSizeColumns(TDgCustomColumn* from = nullptr, bool inclusive = false);
+    // Widths, least widths and own fonts times m / d, as the grid grows with its form.
+    void ChangeScale(int m, int d);
     int IndicatorWidth() const;
 
 private:

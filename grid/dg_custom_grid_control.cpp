@@ -505,6 +505,26 @@ void TDgCustomGridControl::Resize()
     UpdateVertScrollBar();
 }
 
+void TDgCustomGridControl::ChangeScale(int m, int d)
+{
+    TDgScrollControl::ChangeScale(m, d);
+    if (m == d || d == 0)
+        return;
+    auto scaled = [m, d](int length) { return MulDiv(length, m, d); };
+    columns_->ChangeScale(m, d);
+    headerSize_ = scaled(headerSize_);
+    footerSize_ = scaled(footerSize_);
+    inputSize_ = scaled(inputSize_);
+    slideSize_ = scaled(slideSize_);
+    SetRowSize(scaled(rowSize_));
+    for (int row = 0; row < RowCount(); ++row)
+        SetRowHeight(row, scaled(GetRowHeight(row)));
+    Invalidate();
+    UpdateEditorBounds();
+    UpdateHorzScrollBar();
+    UpdateVertScrollBar();
+}
+
 void TDgCustomGridControl::FontChanged()
 {
     TDgScrollControl::FontChanged();

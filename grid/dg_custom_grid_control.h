@@ -83,6 +83,8 @@ public:
     THomeEndBehaviour HomeEndBehaviour() const { return homeEndBehaviour_; }
     void SetHomeEndBehaviour(THomeEndBehaviour value) { homeEndBehaviour_ = value; }
     TDgColumns& Columns() { return *columns_; }
+    // Grows the columns, rows, header and footer with the control and its font.
+    void ChangeScale(int m, int d) override;
     const TDgColumns& Columns() const { return *columns_; }
 
     // ---- Storage (the descendant keeps rows and cells) --------------------------------------

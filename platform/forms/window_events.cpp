@@ -430,8 +430,12 @@ void TWindowEvents::Paint(TWinControl* control, QWidget* widget, QPaintEvent* ev
     if (control->CurrentCreateParams().layered)
         painter.setCompositionMode(QPainter::CompositionMode_Source);
     const int edge = control->EdgeWidth();
+    const QRect client(edge, edge, image.width(), image.height());
     for (const QRect& rect : event->region())
-        painter.drawImage(rect, image, rect.translated(-edge, -edge));
+        painter.drawImage(rect & client, image, (rect & client).translated(-edge, -edge));
+    // Beside the client area only the scroll bars and the corner between them: the corner takes the bars' face.
+    for (const QRect& rect : event->region() - QRegion(client))
+        painter.fillRect(rect, widget->palette().color(QPalette::Button));
     PaintEdge(painter, widget->rect(), control->WindowEdge());
 }
 

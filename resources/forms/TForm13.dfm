@@ -20,7 +20,7 @@ object Form13: TForm13
     Left = 0
     Top = 66
     Width = 800
-    Height = 82
+    Height = 534
     Style = gsLinearV
   end
   object nova_barra: TImage
@@ -202,7 +202,7 @@ object Form13: TForm13
     end
     object status: TDgImageColumn
       Position = 1
-      Width = 28
+      Width = 24
       Options = [coCanClick, coCanSort]
     end
     object posicaojog: TDgTextColumn
@@ -226,7 +226,7 @@ object Form13: TForm13
     object funcaojog: TDgTextColumn
       Header.Caption = 'Lado'
       Position = 5
-      Width = 32
+      Width = 28
       Alignment = taCenter
       Options = [coCanClick, coCanSort]
     end
@@ -265,7 +265,7 @@ object Form13: TForm13
     object habilidades: TDgTextColumn
       Header.Caption = 'Car.'
       Position = 11
-      Width = 38
+      Width = 48
       Options = [coCanClick, coCanSort]
     end
     object idade: TDgNumberColumn

@@ -43,9 +43,9 @@ object Form23: TForm23
   end
   object jlnome: TLabel
     Left = 96
-    Top = 56
+    Top = 54
     Width = 404
-    Height = 18
+    Height = 28
     AutoSize = False
     Caption = ''
     Font.Name = 'Arial'

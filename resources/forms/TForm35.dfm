@@ -24,7 +24,7 @@ object Form35: TForm35
   object j1t1: TLabel
     Left = 24
     Top = 66
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -35,7 +35,7 @@ object Form35: TForm35
   object j1t2: TLabel
     Left = 24
     Top = 80
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -44,9 +44,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl1: TLabel
-    Left = 126
+    Left = 166
     Top = 73
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -67,7 +67,7 @@ object Form35: TForm35
   object j2t1: TLabel
     Left = 24
     Top = 98
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -78,7 +78,7 @@ object Form35: TForm35
   object j2t2: TLabel
     Left = 24
     Top = 112
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -87,9 +87,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl2: TLabel
-    Left = 126
+    Left = 166
     Top = 105
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -110,7 +110,7 @@ object Form35: TForm35
   object j3t1: TLabel
     Left = 24
     Top = 130
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -121,7 +121,7 @@ object Form35: TForm35
   object j3t2: TLabel
     Left = 24
     Top = 144
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -130,9 +130,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl3: TLabel
-    Left = 126
+    Left = 166
     Top = 137
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -153,7 +153,7 @@ object Form35: TForm35
   object j4t1: TLabel
     Left = 24
     Top = 162
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -164,7 +164,7 @@ object Form35: TForm35
   object j4t2: TLabel
     Left = 24
     Top = 176
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -173,9 +173,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl4: TLabel
-    Left = 126
+    Left = 166
     Top = 169
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -196,7 +196,7 @@ object Form35: TForm35
   object j5t1: TLabel
     Left = 24
     Top = 194
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -207,7 +207,7 @@ object Form35: TForm35
   object j5t2: TLabel
     Left = 24
     Top = 208
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -216,9 +216,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl5: TLabel
-    Left = 126
+    Left = 166
     Top = 201
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -239,7 +239,7 @@ object Form35: TForm35
   object j6t1: TLabel
     Left = 24
     Top = 226
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -250,7 +250,7 @@ object Form35: TForm35
   object j6t2: TLabel
     Left = 24
     Top = 240
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -259,9 +259,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl6: TLabel
-    Left = 126
+    Left = 166
     Top = 233
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -282,7 +282,7 @@ object Form35: TForm35
   object j7t1: TLabel
     Left = 24
     Top = 258
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -293,7 +293,7 @@ object Form35: TForm35
   object j7t2: TLabel
     Left = 24
     Top = 272
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -302,9 +302,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl7: TLabel
-    Left = 126
+    Left = 166
     Top = 265
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -325,7 +325,7 @@ object Form35: TForm35
   object j8t1: TLabel
     Left = 24
     Top = 290
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -336,7 +336,7 @@ object Form35: TForm35
   object j8t2: TLabel
     Left = 24
     Top = 304
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -345,9 +345,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl8: TLabel
-    Left = 126
+    Left = 166
     Top = 297
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -368,7 +368,7 @@ object Form35: TForm35
   object j9t1: TLabel
     Left = 24
     Top = 322
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -379,7 +379,7 @@ object Form35: TForm35
   object j9t2: TLabel
     Left = 24
     Top = 336
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -388,9 +388,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl9: TLabel
-    Left = 126
+    Left = 166
     Top = 329
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -411,7 +411,7 @@ object Form35: TForm35
   object j10t1: TLabel
     Left = 24
     Top = 354
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -422,7 +422,7 @@ object Form35: TForm35
   object j10t2: TLabel
     Left = 24
     Top = 368
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -431,9 +431,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl10: TLabel
-    Left = 126
+    Left = 166
     Top = 361
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -454,7 +454,7 @@ object Form35: TForm35
   object j11t1: TLabel
     Left = 24
     Top = 386
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -465,7 +465,7 @@ object Form35: TForm35
   object j11t2: TLabel
     Left = 24
     Top = 400
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -474,9 +474,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl11: TLabel
-    Left = 126
+    Left = 166
     Top = 393
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -497,7 +497,7 @@ object Form35: TForm35
   object j12t1: TLabel
     Left = 24
     Top = 418
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -508,7 +508,7 @@ object Form35: TForm35
   object j12t2: TLabel
     Left = 24
     Top = 432
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -517,9 +517,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl12: TLabel
-    Left = 126
+    Left = 166
     Top = 425
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -540,7 +540,7 @@ object Form35: TForm35
   object j13t1: TLabel
     Left = 24
     Top = 450
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -551,7 +551,7 @@ object Form35: TForm35
   object j13t2: TLabel
     Left = 24
     Top = 464
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -560,9 +560,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl13: TLabel
-    Left = 126
+    Left = 166
     Top = 457
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -583,7 +583,7 @@ object Form35: TForm35
   object j14t1: TLabel
     Left = 24
     Top = 482
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -594,7 +594,7 @@ object Form35: TForm35
   object j14t2: TLabel
     Left = 24
     Top = 496
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -603,9 +603,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl14: TLabel
-    Left = 126
+    Left = 166
     Top = 489
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -626,7 +626,7 @@ object Form35: TForm35
   object j15t1: TLabel
     Left = 24
     Top = 514
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -637,7 +637,7 @@ object Form35: TForm35
   object j15t2: TLabel
     Left = 24
     Top = 528
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -646,9 +646,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl15: TLabel
-    Left = 126
+    Left = 166
     Top = 521
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -669,7 +669,7 @@ object Form35: TForm35
   object j16t1: TLabel
     Left = 24
     Top = 546
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -680,7 +680,7 @@ object Form35: TForm35
   object j16t2: TLabel
     Left = 24
     Top = 560
-    Width = 100
+    Width = 140
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -689,9 +689,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl16: TLabel
-    Left = 126
+    Left = 166
     Top = 553
-    Width = 84
+    Width = 44
     Height = 14
     AutoSize = False
     Font.Name = 'Tahoma'

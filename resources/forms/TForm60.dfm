@@ -58,8 +58,7 @@ object Form60: TForm60
     Font.Height = -12
     Font.Style = [fsBold]
     Font.Color = clBlack
-    Color = clWhite
-    Transparent = False
+    Transparent = True
   end
   object bt1: TGradButton
     Left = 16

@@ -131,7 +131,7 @@ object Form63: TForm63
     Font.Name = 'Arial'
     Font.Height = -15
     Font.Style = [fsBold]
-    Font.Color = clYellow
+    Font.Color = clMaroon
     Transparent = True
   end
   object t1: TDataGrid

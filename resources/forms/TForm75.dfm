@@ -113,6 +113,23 @@ object Form75: TForm75
     Shape = stRoundRect
     OnMouseDown = Shape8MouseDown
   end
+  object lb_sair: TLabel
+    Left = 766
+    Top = 8
+    Width = 24
+    Height = 24
+    Cursor = crHandPoint
+    Alignment = taCenter
+    AutoSize = False
+    Caption = 'X'
+    Font.Name = 'Arial'
+    Font.Height = -14
+    Font.Style = [fsBold]
+    Font.Color = clWhite
+    Layout = tlCenter
+    Transparent = True
+    OnMouseDown = Shape8MouseDown
+  end
   object Panel1: TPanel
     Left = 8
     Top = 104

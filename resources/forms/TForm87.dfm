@@ -60,15 +60,15 @@ object Form87: TForm87
     Transparent = True
   end
   object Panel2: TPanel
-    Left = 470
+    Left = 468
     Top = 26
-    Width = 326
+    Width = 330
     Height = 330
     BevelOuter = bvNone
     object gridview1: TDataGrid
       Left = 0
       Top = 0
-      Width = 326
+      Width = 330
       Height = 330
       Options = [goHeader, goSelectFullRow, goDisableColumnMoving]
       GridLinesStyle = lsVerticalOnly
@@ -89,12 +89,12 @@ object Form87: TForm87
       end
       object status: TDgImageColumn
         Position = 1
-        Width = 24
+        Width = 22
       end
       object posicaojog: TDgTextColumn
         Header.Caption = 'P'
         Position = 2
-        Width = 18
+        Width = 14
         Alignment = taCenter
       end
       object condicao: TDgImageColumn
@@ -104,7 +104,7 @@ object Form87: TForm87
       object nome: TDgTextColumn
         Header.Caption = 'Nome'
         Position = 4
-        Width = 70
+        Width = 88
       end
       object funcaojog: TDgTextColumn
         Header.Caption = 'Função'
@@ -114,7 +114,7 @@ object Form87: TForm87
       object forca: TDgNumberColumn
         Header.Caption = 'F'
         Position = 6
-        Width = 24
+        Width = 18
       end
       object energia: TDgProgressColumn
         Header.Caption = 'Energia'
@@ -135,12 +135,12 @@ object Form87: TForm87
       object gols: TDgNumberColumn
         Header.Caption = 'G'
         Position = 10
-        Width = 20
+        Width = 14
       end
       object habilidades: TDgTextColumn
         Header.Caption = 'Car.'
         Position = 11
-        Width = 28
+        Width = 50
       end
       object idade: TDgNumberColumn
         Header.Caption = 'I'
@@ -162,7 +162,7 @@ object Form87: TForm87
       end
       object colstatus: TDgTextColumn
         Position = 16
-        Width = 6
+        Visible = False
       end
     end
   end

@@ -14,6 +14,9 @@ void PrepareConfidenceBar(TProgressCyl& bar)
     bar.SetMin(0);
     bar.SetMax(100);
     bar.SetText("");
+    // The figure stands over the club's colour, dark or light: white with a black shadow reads on both.
+    bar.Font().SetColor(clWhite);
+    bar.SetFontShadowColor(clBlack);
 }
 
 void ShowConfidence(TProgressCyl& bar, int figure, TColor fore)

@@ -33,6 +33,7 @@
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "platform/graphics/picture.h"
+#include "platform/graphics/system_metrics.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/menus.h"
@@ -76,9 +77,8 @@ void ShowPicture(TImage* image, const QImage& picture)
         image->Picture().SetGraphic(std::make_unique<TImageGraphic>(picture, TImageFormat::Png));
 }
 
-// The grid and its font grow with the form on a larger screen while its columns keep their widths:
-// the name, goals, energy and traits columns take the room (none of them narrower than its laid-out
-// width grown with the form, so that the grown font still fits).
+// On a larger screen the grid grows its columns with the form; the name, goals, energy and traits
+// columns are given at least these widths there.
 struct RosterColumnWidths {
     int nome, gols, energia, habilidades;
 };
@@ -282,12 +282,28 @@ void TForm13::WidenRosterColumns()
         return;
     auto widen = [this](const char* column, int width) {
         if (TDgCustomColumn* c = gridview1->ColumnByName(column))
-            c->SetWidth(std::max(ScaledLength(c->Width()), width));
+            c->SetWidth(std::max(c->Width(), width));
     };
     widen("nome", widths->nome);
     widen("gols", widths->gols);
     widen("energia", widths->energia);
     widen("habilidades", widths->habilidades);
+    GiveBackRosterOverflow(widths->nome);
+}
+
+// What the widened columns take beyond the grid comes off the name column (never below its least
+// width): the roster always scrolls, so the vertical bar's room is kept free.
+void TForm13::GiveBackRosterOverflow(int leastNameWidth)
+{
+    TDgCustomColumn* name = gridview1->ColumnByName("nome");
+    if (!name)
+        return;
+    const int bar = GetSystemMetrics(SM_CXVSCROLL);
+    const bool barReserved = gridview1->Width() - gridview1->ClientWidth() >= bar;
+    const int room = gridview1->ColumnAreaWidth() - (barReserved ? 0 : bar);
+    const int overflow = gridview1->Columns().TotalWidth() - room;
+    if (overflow > 0)
+        name->SetWidth(std::max(leastNameWidth, name->Width() - overflow));
 }
 
 void TForm13::FillImageLists()

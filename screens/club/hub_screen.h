@@ -125,6 +125,7 @@ private:
     void StyleLabels();
     void FillImageLists();
     void WidenRosterColumns();
+    void GiveBackRosterOverflow(int leastNameWidth);
     void Autosave(bool atCreation);
     void RunPostRoundEvents();
     void ShowNextMatch();

@@ -1,7 +1,13 @@
 #include "screens/competitions/competition_screens.h"
 
+#include <filesystem>
+#include <string>
+
 #include "core/hooks.h"
+#include "core/persist/saved_game.h"
 #include "core/progression/post_round_invitations.h"
+#include "core/records/game_state.h"
+#include "platform/stdctrls/file_search.h"
 #include "screens/common/screen_registry.h"
 #include "screens/competitions/coach_setup_lists.h"
 #include "screens/competitions/coach_setup_radios.h"
@@ -33,13 +39,29 @@
 
 namespace tarvelon {
 
+namespace {
+
+// A game folder without saves gets one of the running game, so that the list has a row to show.
+void SavedGameSubject()
+{
+    if (!std::filesystem::is_directory(kSaveFolder) ||
+        !FindFileNames(kSaveFolder, std::string("*") + kSaveExtension).empty())
+        return;
+    const std::string name = Game.saveName.str();
+    Game.saveName.set("rodada.nsx");
+    SaveGame();
+    Game.saveName.set(name);
+}
+
+}  // namespace
+
 void RegisterCompetitionScreens()
 {
     RegisterBuiltScreen<TForm1>("TForm1", "screens/competitions/title_screen.cpp");
     RegisterBuiltScreen<TForm9>("TForm9", "screens/competitions/game_mode_chooser.cpp");
     RegisterBuiltScreen<TForm11>("TForm11", "screens/competitions/coach_setup_radios.cpp");
     RegisterBuiltScreen<TForm12>("TForm12", "screens/competitions/new_game_builder.cpp");
-    RegisterBuiltScreen<TForm21>("TForm21", "screens/competitions/load_game_screen.cpp");
+    RegisterBuiltScreen<TForm21>("TForm21", "screens/competitions/load_game_screen.cpp", SavedGameSubject);
     RegisterBuiltScreen<TForm39>("TForm39", "screens/competitions/custom_championship.cpp");
     RegisterBuiltScreen<TForm56>("TForm56", "screens/competitions/coach_setup_lists.cpp");
     // Their creation starts a new game's set-up from an empty game.
@@ -72,6 +94,10 @@ void RegisterCompetitionScreens()
     RegisterBuiltScreen<TForm76>("TForm76", "screens/competitions/national_invitations_screen.cpp", [] {
         InvitationCompetition = 7;
         InvitationOfferTier = 1;
+        // The fixed draw leaves the rows of offers as they were: the groups' heads are offered then.
+        if (Game.tournamentRows[0][0] <= 0)
+            for (int slot = 0; slot < 8; ++slot)
+                Game.tournamentRows[0][slot] = Game.NationalGroups[slot][0];
     });
 }
 

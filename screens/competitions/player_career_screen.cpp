@@ -2,12 +2,14 @@
 #include "screens/competitions/player_career_screen.h"
 
 #include "controls/dc_smooth_panel.h"
+#include "controls/gdip_picture_container.h"
 #include "controls/grad_button.h"
 #include "core/history/career_text.h"
 #include "core/tables.h"
 #include "core/views/player_matches.h"
 #include "grid/dg_grid.h"
 #include "richtext/html_label.h"
+#include "screens/common/art/art_kit.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
 #include "screens/competitions/view_helpers.h"
@@ -37,6 +39,21 @@ TForm16::TForm16(TComponent* owner) : TGameForm(owner, "TForm16", {.closeOnEscap
     GradButton2 = FindChild<TGradButton>("GradButton2");
     GradButton3 = FindChild<TGradButton>("GradButton3");
     gridview1 = FindChild<TDataGrid>("gridview1");
+    GiveCareerIcons();
+}
+
+// The career table's heading shows goals and cards as the match icons.
+void TForm16::GiveCareerIcons()
+{
+    if (!infojt)
+        return;
+    auto* icons = new TGDIPPictureContainer(this);
+    for (const char* name : {"i_gol", "i_ca", "i_cv", "i_ct"}) {
+        TPictureItem& item = icons->Items().Add();
+        item.SetName(name);
+        item.Picture().LoadFromStream(art::PictureAsPng(name));
+    }
+    infojt->SetPictureContainer(icons);
 }
 
 void TForm16::StyleLabel(TRichLabel& label, const std::string& text, int fontHeight)
@@ -44,8 +61,9 @@ void TForm16::StyleLabel(TRichLabel& label, const std::string& text, int fontHei
     label.Font().SetName("Arial");
     label.Font().SetHeight(fontHeight);
     label.Font().SetStyle(TFontStyles{fsBold});
-    label.Font().SetColor(clWhite);
-    label.SetShadowColor(clBlack);
+    // Navy over a white shadow: the form's light background shows through the labels.
+    label.Font().SetColor(clNavy);
+    label.SetShadowColor(clWhite);
     label.SetShadowOffset(1);
     label.SetTransparent(true);
     label.SetHTMLText(text);

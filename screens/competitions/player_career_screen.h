@@ -31,6 +31,7 @@ public:
 private:
     void FormCreate(TObject* sender);
     void FillSeasonMatches();
+    void GiveCareerIcons();
     void StyleLabel(TRichLabel& label, const std::string& text, int fontHeight);
 };
 

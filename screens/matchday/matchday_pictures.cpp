@@ -1,6 +1,5 @@
 #include "screens/matchday/matchday_pictures.h"
 
-#include <QBuffer>
 #include <QImage>
 
 #include "core/format/images.h"
@@ -26,13 +25,9 @@ TPictureContainer* NewEventIconContainer(TComponent* owner)
 {
     auto* container = new TPictureContainer(owner);
     for (const char* name : {"i_gol", "i_golv", "i_ca", "i_cv", "i_cacv", "i_ct", "i_sub"}) {
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        art::Picture(name).save(&buffer, "PNG");
         PictureContainer::TPictureItem& item = container->Items().Add();
         item.Name = name;
-        item.Picture().LoadFromStream(TByteView(reinterpret_cast<const std::uint8_t*>(png.constData()), static_cast<std::size_t>(png.size())));
+        item.Picture().LoadFromStream(art::PictureAsPng(name));
     }
     return container;
 }

@@ -4,6 +4,7 @@
 
 #include "grid/dg_column_classes.h"
 #include "grid/dg_grid.h"
+#include "grid/dg_grid_control_registration.h"
 #include "grid/dg_grid_registration.h"
 #include "platform/dfm/form_reader.h"
 #include "platform/forms/form.h"
@@ -76,6 +77,65 @@ TEST(DataGridForm, ColumnsComeFromTheDescriptionInTheirStoredOrder)
     grid->SetSelectedRow(2);
     EXPECT_EQ(grid->GetCellTextByName("colClube", "Selected"), "Brisa");
     EXPECT_EQ(grid->GetCellTextByName("id", "Selected"), "1");
+}
+
+const char* const kScaledForm = R"(object FormElenco: TForm
+  object GridElenco: TDataGrid
+    Left = 10
+    Top = 10
+    Width = 300
+    Height = 200
+    HeaderSize = 20
+    RowSize = 20
+    Font.Name = 'Arial'
+    Font.Height = -11
+    object nome: TDgTextColumn
+      Header.Caption = 'Nome'
+      Position = 0
+      Width = 110
+    end
+    object passe: TDgTextColumn
+      Header.Caption = 'Passe'
+      Position = 1
+      Width = 54
+      Font.Name = 'Arial'
+      Font.Height = -10
+    end
+  end
+end
+)";
+
+// On a larger screen the form grows by 1024 / 800: the columns, rows and header grow with the font,
+// so that a figure that fitted its column at 800 x 600 still fits.
+TEST(DataGridForm, AScaledFormGrowsItsGridsColumnsAndRowsWithTheFont)
+{
+    RegisterDataGridClasses();
+    RegisterGridControlProperties();
+    TForm form(nullptr);
+    THandlerTable handlers;
+    TReadResult result = ReadComponentFromText(&form, kScaledForm, "elenco.dfm", handlers);
+    ASSERT_TRUE(result.Ok()) << result.Message();
+    auto* grid = dynamic_cast<TDataGrid*>(form.FindComponent("GridElenco"));
+    ASSERT_NE(grid, nullptr);
+    grid->AddRow(2);
+    grid->SetRowHeight(1, 30);
+
+    form.ScaleBy(1024, 800);
+    TDgCustomColumn* nome = grid->ColumnByName("nome");
+    TDgCustomColumn* passe = grid->ColumnByName("passe");
+    EXPECT_EQ(grid->Width(), 384);
+    EXPECT_EQ(grid->Font().Height(), -14);
+    EXPECT_EQ(nome->Width(), 141);
+    EXPECT_EQ(passe->Width(), 69);
+    EXPECT_EQ(passe->Left(), nome->Left() + 141);
+    EXPECT_EQ(nome->Font().Height(), -14);   // takes the grid's grown font
+    EXPECT_EQ(passe->Font().Height(), -13);  // its own font grows by itself
+    EXPECT_EQ(grid->HeaderSize(), 26);
+    EXPECT_EQ(grid->RowSize(), 26);
+    EXPECT_EQ(grid->GetRowHeight(0), 26);
+    EXPECT_EQ(grid->GetRowHeight(1), 38);
+    grid->AddRow(1);
+    EXPECT_EQ(grid->GetRowHeight(2), 26);  // rows added later take the grown height
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/screen.h"
+#include "platform/graphics/system_metrics.h"
 #include "tests/platform/forms_test_support.h"
 
 namespace tarvelon {
@@ -184,6 +185,23 @@ TEST_F(ScrollControlTest, AWindowBarThatDoesNotAutoHideStaysVisibleAndDisabled)
     bar.SetPageSize(50);
     bar.SetMax(300);
     EXPECT_TRUE(control->ScrollBarEnabled(sbHorizontal));
+}
+
+TEST_F(ScrollControlTest, TheCornerBetweenTheTwoWindowBarsTakesTheBarsFace)
+{
+    TDgScrollBar& bar = control->HorzScrollBar();
+    bar.SetAutoHide(false);
+    bar.SetPageSize(50);
+    bar.SetMax(300);
+    ASSERT_TRUE(control->ScrollBarVisible(sbHorizontal));
+    ASSERT_TRUE(control->ScrollBarVisible(sbVertical));
+    Pump(20);
+    QWidget* widget = control->Widget();
+    const QImage shown = widget->grab().toImage();
+    const int size = GetSystemMetrics(SM_CXVSCROLL);
+    const QColor corner = shown.pixelColor(widget->width() - 2 - size / 2, widget->height() - 2 - size / 2);
+    EXPECT_EQ(corner, widget->palette().color(QPalette::Button));
+    EXPECT_EQ(shown.pixel(5, 5) & 0xFFFFFF, Rgb(RowColor(0)) + 0u);  // the client area as painted
 }
 
 TEST_F(ScrollControlTest, ClickingTheWindowBarSendsTheScrollMessage)

@@ -9,7 +9,9 @@
 #include "controls/grad_button.h"
 #include "editor/model/editor_players.h"
 #include "editor/model/editor_teams.h"
+#include "core/hooks.h"
 #include "platform/forms/keys.h"
+#include "platform/forms/screen.h"
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 
@@ -74,6 +76,24 @@ TEST_F(EditorMainWindowTest, TheLoaderReadsEveryFileNamesABrokenOneAndOpensTheMa
     Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image9")->Left() + 10, 20));
     EXPECT_TRUE(PumpUntil([] { return !Form3; }));
     EXPECT_TRUE(Form1->Visible());
+}
+
+// On a desktop of 1024 x 768 the editor, laid out for 800 x 600, grows by 1024 / 800 and still fills
+// the work area: its panel reaches the right edge and the squad's columns grow with the font.
+TEST_F(EditorMainWindowTest, OnALargerDesktopTheEditorGrowsWithIt)
+{
+    const auto width = Hooks().screenWidth;
+    const auto height = Hooks().screenHeight;
+    Hooks().screenWidth = [] { return 1024; };
+    Hooks().screenHeight = [] { return 768; };
+    TForm3* editor = OpenEditorFromTitle();
+    Hooks().screenWidth = width;
+    Hooks().screenHeight = height;
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->BoundsRect(), Screen->WorkAreaRect());
+    EXPECT_EQ(editor->Panel1->Left(), 404);                            // 316 design pixels
+    EXPECT_EQ(editor->Panel1->Left() + editor->Panel1->Width(), 1014);  // 792
+    EXPECT_EQ(editor->Grid1->ColumnByName("nome")->Width(), 164);      // 128
 }
 
 TEST_F(EditorMainWindowTest, RegularsSidesAgesAndDeletingAPlayerAreWrittenToTheClubFile)

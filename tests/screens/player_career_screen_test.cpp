@@ -1,6 +1,9 @@
 // A player's career (TForm16) on a seeded game with some matchdays played: his heading and his
 // matches of the season as the appearance tables hold them, the career pages forth and back by the
 // rows a page holds, and a match opens its report.
+#include <QWidget>
+#include <algorithm>
+
 #include "controls/dc_smooth_panel.h"
 #include "controls/grad_button.h"
 #include "core/history/career_text.h"
@@ -50,6 +53,24 @@ TEST_F(PlayerCareerScreenTest, ShowsTheHeadingAndTheSeasonsMatchesWithTheirRatin
     WaitForClosed(seen);
     EXPECT_EQ(*seen, std::vector<std::string>{"TForm52"});
     EXPECT_EQ(MatchReportIndex, rows[0].report);
+}
+
+// The heading shows goals and cards as the match icons: a yellow and a red card stand in its first line.
+TEST_F(PlayerCareerScreenTest, TheCareerHeadingShowsTheCardIcons)
+{
+    SelectedRecord = PlayerWithMatches();
+    auto* form = Open<TForm16>("TForm16");
+    ASSERT_NE(form, nullptr);
+    const QImage shown = form->infojt->Widget()->grab().toImage();
+    bool yellow = false, red = false;
+    for (int y = 0; y < 24; ++y)
+        for (int x = 180; x < std::min(shown.width(), 340); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            yellow = yellow || (c.red() > 200 && c.green() > 170 && c.blue() < 90);
+            red = red || (c.red() > 170 && c.green() < 70 && c.blue() < 70);
+        }
+    EXPECT_TRUE(yellow);
+    EXPECT_TRUE(red);
 }
 
 TEST_F(PlayerCareerScreenTest, CareerPagesGoForthAndBackByTheRowsAPageHolds)

@@ -135,6 +135,31 @@ protected:
     Currency savedCash_ = 0;
 };
 
+// The confidence figures are white with a black shadow over the club's colour, readable on dark and
+// light club colours alike.
+TEST_F(TransferMarketTest, TheConfidenceFiguresAreWhiteOverTheClubsColour)
+{
+    auto* market = OpenMarket(human_);
+    ASSERT_NE(market, nullptr);
+    for (const char* name : {"gp1", "gp2"}) {
+        auto* bar = dynamic_cast<TControl*>(market->FindComponent(name));
+        ASSERT_NE(bar, nullptr);
+        QWidget* panel = bar->Parent()->Widget();
+        // Along the bar's middle line: white only where the figure stands, none at the bar's left end.
+        auto whiteBetween = [&](int from, int to) {
+            for (int x = from; x < to; ++x)
+                for (int y = bar->Top() + bar->Height() / 2 - 1; y <= bar->Top() + bar->Height() / 2 + 1; ++y) {
+                    const QColor c = QColor::fromRgb(test::GrabbedPixel(panel, x, y));
+                    if (c.red() > 250 && c.green() > 250 && c.blue() > 250)
+                        return true;
+                }
+            return false;
+        };
+        EXPECT_TRUE(whiteBetween(bar->Left() + bar->Width() / 3, bar->Left() + bar->Width() * 2 / 3)) << name;
+        EXPECT_FALSE(whiteBetween(bar->Left() + 4, bar->Left() + bar->Width() / 6)) << name;
+    }
+}
+
 TEST_F(TransferMarketTest, TreeListsTheLeaguesAndAClubClickShowsItsSquadInPositionOrder)
 {
     const int seller = SellerAtOrBelowHuman();

@@ -4,6 +4,7 @@
 #include <map>
 #include <mutex>
 
+#include <QBuffer>
 #include <QPainter>
 
 #include "platform/graphics/image_list.h"
@@ -96,6 +97,15 @@ const QImage& Picture(const std::string& name)
             return drawn.emplace(name, picture.draw()).first->second;
     }
     return none;
+}
+
+std::vector<std::uint8_t> PictureAsPng(const std::string& name)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    Picture(name).save(&buffer, "PNG");
+    return std::vector<std::uint8_t>(png.begin(), png.end());
 }
 
 std::vector<std::string> PictureNames()

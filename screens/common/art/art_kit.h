@@ -2,6 +2,7 @@
 // The art kit: every picture the program carries is drawn by its own code at first use and kept
 // for the rest of the run, found by name like an embedded resource. A new picture is one drawing
 // function and one line in the table of art_kit.cpp.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ namespace tarvelon::art {
 
 // The picture of a name ("tinicio": the title picture); a null image for an unknown name.
 const QImage& Picture(const std::string& name);
+// The picture of a name as the bytes of a PNG file (for the picture stores that read files).
+std::vector<std::uint8_t> PictureAsPng(const std::string& name);
 // Every name the kit can draw.
 std::vector<std::string> PictureNames();
 
