@@ -4,13 +4,14 @@
 //
 // "Season" splits the wall time of one season into where it went, as counters in seconds and in
 // per cent of the season: the match engine's steps (timed inside the engine), the painting of the
-// matchday and results screens and of the other screens (Qt's paint and update events), the clock
-// handlers' own work besides those (the ticks' captions, event texts and icons, the day's booking),
-// the other events (clicks, keys, queued changes of screen), and the time between events, when the
-// loop waits for the next tick of the clock or the next event ("idle_for_clock": between events
-// and asleep). "coach_continues" leaves each day's results
-// with "Continuar" at once; "results_continue_by_themselves" waits for instant play's own clock on
-// the results screen, as a player who watches does.
+// matchday and results screens and of the other screens (Qt's paint and update events), the
+// matchday clock's ticks besides those two (the rows' captions, event texts and icons, the pumping,
+// the day's booking after the last tick), the other timers and events (clicks, keys, queued changes
+// of screen), and the idle time between events: on the matchday it is the clock's interval (1 ms
+// in instant play, counted from the end of each tick), on the results their own clock, elsewhere
+// mostly the hub's. "coach_continues" leaves each day's results with "Continuar" at once;
+// "results_continue_by_themselves" waits for instant play's own clock on the results screen, as a
+// player who watches does.
 //
 // "FiveSeasons" plays five seasons in a row and reports the process's peak resident set after
 // each (getrusage); run it alone (--benchmark_filter=FiveSeasons) for the peak of those seasons.
@@ -45,22 +46,17 @@ using Clock = std::chrono::steady_clock;
 
 // Where the wall time goes. Idle: outside every event while the matchday is on screen, where the
 // driver polls the event loop until the clock's next tick is due (its own checks are a few
-// look-ups), or a loop asleep until then; IdleElsewhere: the same on the other screens.
+// look-ups), or a loop asleep until then; IdleOnResults: the same on the day's results (their own
+// clock in instant play); IdleElsewhere: on the other screens (the hub's post-round timer above
+// all: the driver waits for the round's questions, as the season test does).
 // MatchdayClock: the matchday clock's ticks (what the timer runs), OtherTimers: the other timers'.
-enum Part { Idle, IdleElsewhere, Engine, PaintMatchday, PaintOther, MatchdayClock, OtherTimers, OtherEvents, kParts };
+enum Part {
+    Idle, IdleOnResults, IdleElsewhere, Engine, PaintMatchday, PaintOther, MatchdayClock, OtherTimers, OtherEvents, kParts
+};
 
 constexpr std::array<const char*, kParts> kPartNames = {
-    "idle_on_matchday", "idle_elsewhere", "engine",       "paint_matchday_results",
-    "paint_other",      "matchday_ticks", "other_timers", "other_events"};
-
-template <typename T>
-T* VisibleForm()
-{
-    for (int i = 0; i < Screen->FormCount(); ++i)
-        if (auto* form = dynamic_cast<T*>(Screen->Forms(i)); form && form->Visible())
-            return form;
-    return nullptr;
-}
+    "idle_on_matchday", "idle_on_results", "idle_elsewhere", "engine",      "paint_matchday_results",
+    "paint_other",      "matchday_ticks",  "other_timers",   "other_events"};
 
 bool StillOpen(const TForm* form)
 {
@@ -70,7 +66,12 @@ bool StillOpen(const TForm* form)
     return false;
 }
 
-Part IdlePart() { return VisibleForm<TForm46>() ? Idle : IdleElsewhere; }
+Part IdlePart()
+{
+    if (test::Shown<TForm46>())
+        return Idle;
+    return test::Shown<TForm67>() ? IdleOnResults : IdleElsewhere;
+}
 
 // Charges the wall time to the part that has the thread: the innermost event being handled, the
 // event loop's sleep, or the time between events. The engine's steps (timed by the engine's own
@@ -215,7 +216,7 @@ public:
         Part part = PartOfEvent(receiver, event);
         // The matchday's clock is the timer whose event moves the shown matchday's tick (or whose
         // last tick closes the screen).
-        TForm46* matchday = part == OtherTimers ? VisibleForm<TForm46>() : nullptr;
+        TForm46* matchday = part == OtherTimers ? test::Shown<TForm46>() : nullptr;
         const int tickBefore = matchday ? matchday->MatchTick() : -1;
         split.Enter(part);
         const bool handled = QApplication::notify(receiver, event);
