@@ -21,8 +21,6 @@ std::uint64_t Now()
 
 }  // namespace
 
-bool TimeProbesBuiltIn() { return true; }
-
 TimeProbe::TimeProbe(ProbedTime& total) : total_(total), start_(Now()) {}
 
 TimeProbe::~TimeProbe()
@@ -30,8 +28,6 @@ TimeProbe::~TimeProbe()
     total_.nanoseconds += Now() - start_;
     ++total_.calls;
 }
-#else
-bool TimeProbesBuiltIn() { return false; }
 #endif
 
 }  // namespace tarvelon

@@ -15,9 +15,6 @@ struct ProbedTime {
 // Every step of every match so far.
 ProbedTime& EngineStepTime();
 
-// Whether this build measures anything.
-bool TimeProbesBuiltIn();
-
 #ifdef TARVELON_TIME_PROBES
 // Adds the time from its making to its end, and one call, to a total.
 class TimeProbe {
