@@ -6,6 +6,7 @@
 
 #include "core/basics/random.h"
 #include "core/basics/rounding.h"
+#include "core/basics/time_probe.h"
 #include "core/hooks.h"
 #include "core/match/fouls_cards.h"
 #include "core/match/lineup_access.h"
@@ -228,6 +229,7 @@ void KickOffMatch(int m, int competition, int homeClub, int awayClub)
 
 int MatchStep(int m)
 {
+    const TimeProbe probe(EngineStepTime());
     if (m < 1 || m >= static_cast<int>(Matches.size()))
         return -1;
     jogos& M = Matches[m];
