@@ -334,6 +334,7 @@ void FiveSeasons(benchmark::State& state)
 int main(int argc, char** argv)
 {
     gallery::UseHeadlessDisplay();
+    SetTimeProbesOn(true);  // the engine's share of each season
     TimedApplication app(argc, argv);
     QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
                      [] { split.AboutToBlock(); });

@@ -4,14 +4,9 @@
 
 namespace tarvelon {
 
-ProbedTime& EngineStepTime()
-{
-    static ProbedTime total;
-    return total;
-}
-
-#ifdef TARVELON_TIME_PROBES
 namespace {
+
+bool probesOn = false;
 
 std::uint64_t Now()
 {
@@ -21,13 +16,28 @@ std::uint64_t Now()
 
 }  // namespace
 
-TimeProbe::TimeProbe(ProbedTime& total) : total_(total), start_(Now()) {}
+ProbedTime& EngineStepTime()
+{
+    static ProbedTime total;
+    return total;
+}
+
+void SetTimeProbesOn(bool on) { probesOn = on; }
+
+bool TimeProbesOn() { return probesOn; }
+
+TimeProbe::TimeProbe(ProbedTime& total) : total_(probesOn ? &total : nullptr)
+{
+    if (total_)
+        start_ = Now();
+}
 
 TimeProbe::~TimeProbe()
 {
-    total_.nanoseconds += Now() - start_;
-    ++total_.calls;
+    if (!total_)
+        return;
+    total_->nanoseconds += Now() - start_;
+    ++total_->calls;
 }
-#endif
 
 }  // namespace tarvelon

@@ -1,8 +1,8 @@
 #pragma once
 // Time summed over the calls of a stretch of the game's code, for the benchmarks that split a
-// season played on screen into its parts (the match engine's step). Measured only in builds with
-// the benchmarks (TARVELON_TIME_PROBES, defined for every file alike); elsewhere a probe is empty
-// and the totals stay zero.
+// season played on screen into its parts (the match engine's step). The probes are off until a
+// benchmark turns them on: the game itself never reads the clock for them, and an off probe costs
+// one test of a flag.
 #include <cstdint>
 
 namespace tarvelon {
@@ -12,11 +12,13 @@ struct ProbedTime {
     std::uint64_t calls = 0;
 };
 
-// Every step of every match so far.
+// Every step of every match since the probes were turned on.
 ProbedTime& EngineStepTime();
 
-#ifdef TARVELON_TIME_PROBES
-// Adds the time from its making to its end, and one call, to a total.
+void SetTimeProbesOn(bool on);
+bool TimeProbesOn();
+
+// Adds the time from its making to its end, and one call, to a total while the probes are on.
 class TimeProbe {
 public:
     explicit TimeProbe(ProbedTime& total);
@@ -25,14 +27,8 @@ public:
     TimeProbe& operator=(const TimeProbe&) = delete;
 
 private:
-    ProbedTime& total_;
-    std::uint64_t start_;
+    ProbedTime* total_;
+    std::uint64_t start_ = 0;
 };
-#else
-class TimeProbe {
-public:
-    explicit TimeProbe(ProbedTime&) {}
-};
-#endif
 
 }  // namespace tarvelon
