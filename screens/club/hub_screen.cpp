@@ -37,6 +37,7 @@
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/menus.h"
 #include "richtext/html_label.h"
+#include "screens/club/hub_refresh.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/art/cursor_art.h"
 #include "screens/common/art/hub_art.h"
@@ -418,11 +419,7 @@ void TForm13::RefreshHubHeader()
     ShowPictureFile(escudo, CrestPath(Game.CurrentHumanClub));
     if (imgmoral && ImageList3 && club->squadMood >= 1 && club->squadMood <= 3)
         ShowPicture(imgmoral, ImageList3->Image(club->squadMood - 1));
-    const int unread = CountUnreadNews(Game.CurrentHumanClub);
-    if (label32 && unread == 1)
-        label32->SetHTMLText(Shadowed("1 notícia não lida"));
-    else if (label32 && unread > 1)
-        label32->SetHTMLText(Shadowed(Num(unread) + " notícias não lidas"));
+    ShowUnreadNews(*this);
 }
 
 void TForm13::ShowNextMatch()

@@ -13,7 +13,6 @@
 #include "platform/stdctrls/image_list_component.h"
 #include "richtext/html_label.h"
 #include "screens/club/hub_refresh.h"
-#include "screens/club/hub_screen.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/competitions/view_helpers.h"
 
@@ -101,11 +100,10 @@ void TForm62::AnswerClick()
     Panel1->Hide();
 }
 
-// However the inbox is closed, the hub's news line counts what is left unread.
+// However the inbox is closed, the hub's header shows what is left unread (and its money).
 void TForm62::FormClose()
 {
-    if (TForm13* hub = OpenHubForm(); hub && hub->label32)
-        hub->label32->SetHTMLText(UnreadNewsText(CountUnreadMail(Game.CurrentHumanClub)));
+    RefreshOpenHubHeader();
 }
 
 }  // namespace tarvelon
