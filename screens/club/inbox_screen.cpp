@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "controls/grad_button.h"
+#include "core/economy/player_fines.h"
 #include "core/mail/inbox.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
@@ -35,6 +36,7 @@ TForm62::TForm62(TComponent* owner) : TGameForm(owner, "TForm62", {.closeOnEscap
             style = style + TFontStyles{fsBold};
     });
     BindHandler("AnswerClick", [this](TObject*) { AnswerClick(); });
+    BindHandler("FineClick", [this](TObject*) { FineClick(); });
     BindHandler("bt1Click", [this](TObject*) { Close(); });
     BindHandler("FormClose", [this](TObject*, TCloseAction& action) {
         action = caFree;
@@ -96,11 +98,17 @@ void TForm62::grid1SelectCell(int row)
 
 void TForm62::AnswerClick()
 {
-    AnswerMail(SelectedMessage());
+    AnswerFineQuestion(SelectedMessage(), false);
     Panel1->Hide();
 }
 
-// However the inbox is closed, the hub's header shows what is left unread (and its money).
+void TForm62::FineClick()
+{
+    AnswerFineQuestion(SelectedMessage(), true);
+    Panel1->Hide();
+}
+
+// However the inbox is closed, the hub's header shows what is left unread (and a fine's money).
 void TForm62::FormClose()
 {
     RefreshOpenHubHeader();
