@@ -5,10 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#include "core/records/club.h"
+
 namespace tarvelon {
 
-// A human club holds at most this many players, and at most this many on loan from other clubs.
-inline constexpr int kSquadLimit = 28;
+// A human club holds at most this many players on loan from other clubs (and at most kSquadLimit in all).
 inline constexpr int kLoanedInLimit = 2;
 
 // The deal under way, shared by the market and its dialogs; each action resets it first.

@@ -4,6 +4,7 @@
 
 #include "core/lineup/stored_lineups.h"
 #include "core/match/lineup_access.h"
+#include "core/match/pitch_tables.h"
 #include "core/sort/record_sort.h"
 #include "core/vocab/tactics_board.h"
 
@@ -48,6 +49,46 @@ int CompareCandidates(const AutoCandidate& a, const AutoCandidate& b)
     if (a.energy != b.energy) return a.energy < b.energy ? -1 : 1;
     if (a.spare != b.spare) return a.spare < b.spare ? -1 : 1;
     return 0;
+}
+
+// Shirt k of the selection: cleared, then worn by the pick (a bench pick goes to the next free
+// bench shirt, so the bench has no gaps).
+void WearPick(LineupBoard& board, int shirt, int slot, int pick, int& nextBenchShirt)
+{
+    const bool starter = shirt <= kStarterShirts;
+    ShirtSlot& reset = board.shirts[static_cast<std::size_t>(shirt)];
+    reset.player = -1;
+    reset.kind = kShirtReset;
+    if (pick <= 0)
+        return;
+    const int target = starter ? shirt : nextBenchShirt++;
+    ShirtSlot& s = board.shirts[static_cast<std::size_t>(target)];
+    s.pitchSlot = starter ? slot : -1;
+    s.kind = starter ? kShirtStarter : kShirtSubstitute;
+    s.player = pick;
+}
+
+// A starter shirt the slot's own passes left empty takes a stand-in of another position, in the
+// order the computer's line-ups and substitutions use, before the bench is chosen: the automatic
+// choice never sends a side out short while an available player is left.
+void FillEmptyStarterShirts(LineupBoard& board, std::vector<AutoCandidate>& candidates)
+{
+    for (int shirt = 1; shirt <= kStarterShirts; ++shirt) {
+        ShirtSlot& s = board.shirts[static_cast<std::size_t>(shirt)];
+        if (s.player > 0)
+            continue;
+        const int slot = s.pitchSlot;
+        const SlotRole wish = PitchSlotRoles[slot];
+        for (int i = 0; i < 5; ++i) {
+            const int standIn = PickForSlot(board, candidates, SubstitutePositionOrder[wish.position][i], wish.side,
+                                            wish.role, slot);
+            if (standIn > 0) {
+                s.kind = kShirtStarter;
+                s.player = standIn;
+                break;
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -98,21 +139,17 @@ void AutoSelectLineup(LineupBoard& board, int formation, int club)
             code = kCodeFree;
     std::vector<AutoCandidate> candidates = CollectAutoCandidates(board);
     int nextBenchShirt = kStarterShirts + 1;
-    for (int shirt = 1; shirt <= kShirtCount; ++shirt) {
-        const bool starter = shirt <= kStarterShirts;
-        const int slot = starter ? FormationSlots[formation][shirt] : -1;
-        const SlotRole wish = starter ? PitchSlotRoles[slot] : BenchSlotRoles[shirt - kStarterShirts];
-        const int pick = PickForSlot(board, candidates, wish.position, wish.side, wish.role, slot);
-        ShirtSlot& reset = board.shirts[static_cast<std::size_t>(shirt)];
-        reset.player = -1;
-        reset.kind = kShirtReset;
-        if (pick <= 0)
-            continue;
-        const int target = starter ? shirt : nextBenchShirt++;
-        ShirtSlot& s = board.shirts[static_cast<std::size_t>(target)];
-        s.pitchSlot = starter ? slot : -1;
-        s.kind = starter ? kShirtStarter : kShirtSubstitute;
-        s.player = pick;
+    for (int shirt = 1; shirt <= kStarterShirts; ++shirt) {
+        const int slot = FormationSlots[formation][shirt];
+        const SlotRole wish = PitchSlotRoles[slot];
+        WearPick(board, shirt, slot, PickForSlot(board, candidates, wish.position, wish.side, wish.role, slot),
+                 nextBenchShirt);
+    }
+    FillEmptyStarterShirts(board, candidates);
+    for (int shirt = kStarterShirts + 1; shirt <= kShirtCount; ++shirt) {
+        const SlotRole wish = BenchSlotRoles[shirt - kStarterShirts];
+        WearPick(board, shirt, -1, PickForSlot(board, candidates, wish.position, wish.side, wish.role, -1),
+                 nextBenchShirt);
     }
     StoreLineup(club, board);
 }

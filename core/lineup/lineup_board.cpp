@@ -227,4 +227,12 @@ bool StartersComplete(const LineupBoard& board)
     return true;
 }
 
+bool ReadyToKickOff(const LineupBoard& board)
+{
+    if (StartersComplete(board))
+        return true;
+    return std::none_of(board.rowCodes.begin(), board.rowCodes.end(),
+                        [](int code) { return code == kCodeFree || code == kCodeSubstitute; });
+}
+
 }  // namespace tarvelon

@@ -80,6 +80,10 @@ bool MoveShirtToPitchSlot(LineupBoard& board, int shirt, int slot);
 // Every shirt 1..11 wears a player.
 bool StartersComplete(const LineupBoard& board);
 
+// "Jogar >>" may go ahead: every shirt 1..11 wears a player, or no available candidate is left off
+// them (a squad with fewer than eleven fit players plays short rather than never).
+bool ReadyToKickOff(const LineupBoard& board);
+
 // The code a player's row gets from the shirt he wears.
 int CodeOfShirt(int shirt);
 

@@ -45,7 +45,7 @@ void WarnIfTired(int club, int player)
 
 bool CommitLineup(int club, const LineupBoard& board, bool nationalTeamMode)
 {
-    if (ClubAt(club) == nullptr || !StartersComplete(board))
+    if (ClubAt(club) == nullptr || !ReadyToKickOff(board))
         return false;
     ClearMatchFlags(board);
     const int index = AppendLineup(club);
@@ -53,6 +53,8 @@ bool CommitLineup(int club, const LineupBoard& board, bool nationalTeamMode)
         const ShirtSlot& s = board.shirts[static_cast<std::size_t>(shirt)];
         const int place = shirt == 1 ? kStarterShirts : shirt - 1;
         Lineups[static_cast<std::size_t>(index)].pitchSlots[place - 1] = s.pitchSlot;
+        if (!board.HasPlayer(shirt))
+            continue;  // a short side leaves the place empty
         PutPlayerInLineupSlot(club, s.player, place);
         if (!nationalTeamMode)
             WarnIfTired(club, s.player);

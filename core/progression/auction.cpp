@@ -81,7 +81,7 @@ std::int32_t SeriesStartPrice(int player)
 bool CanBidAtPrice(const AuctionState& auction, int club)
 {
     return IsClubIndex(club) && Clubs[club].cash >= CurrencyFromUnits(auction.price) &&
-           Clubs[club].squadSize < kFullSquad && Players[auction.player].Club != club;
+           Clubs[club].squadSize < kSquadLimit && Players[auction.player].Club != club;
 }
 
 int HumanClubInSlot(int slot) { return slot >= 0 && slot < 6 ? Game.HumanClubs[slot] : -1; }
@@ -95,7 +95,7 @@ bool QualifiesAsBidder(const AuctionState& auction, int club)
         return false;
     const TClub& c = Clubs[club];
     const TClub& seller = Clubs[auction.seller];
-    if (c.AvailablePlayers >= 22 || c.squadSize >= kFullSquad || c.cash <= CurrencyFromUnits(auction.price))
+    if (c.AvailablePlayers >= 22 || c.squadSize >= kSquadLimit || c.cash <= CurrencyFromUnits(auction.price))
         return false;
     const int ls = seller.Level;
     if (Players[auction.player].Strength >= 25)
@@ -118,7 +118,7 @@ int DrawComputerBidder(const AuctionState& auction)
 AuctionOutcome Sell(AuctionState& auction, int buyer, std::int32_t price)
 {
     const bool possible = IsPlayerIndex(auction.player) && Players[auction.player].Club == auction.seller &&
-                          IsClubIndex(buyer) && buyer != auction.seller && Clubs[buyer].squadSize < kFullSquad;
+                          IsClubIndex(buyer) && buyer != auction.seller && Clubs[buyer].squadSize < kSquadLimit;
     if (!possible) {
         auction.lastBuyer = -1;
         return {};

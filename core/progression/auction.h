@@ -11,14 +11,13 @@
 #include <cstdint>
 #include <string>
 
+#include "core/records/club.h"
+
 namespace tarvelon {
 
 extern std::int32_t AuctionStartPrice;      // the own player's start price, whole units
 extern std::uint8_t OwnPlayerAuction;       // 1: the auction of a human coach's own player
 extern std::uint8_t AuctionFromSaleScreen;  // 1: opened by the sale screen
-
-// A club with this many players can take no one more, by auction or by transfer.
-inline constexpr int kFullSquad = 28;
 
 struct AuctionState {
     bool ownPlayer = false;  // the auction of a human coach's own player (a single auction)
@@ -40,7 +39,7 @@ struct AuctionState {
 bool StartNextAuction(AuctionState& auction);
 
 // Gives the turn to the first human club, in slot order from `fromSlot`, that can bid: it exists,
-// has cash for the current price, fewer than kFullSquad players and does not own the player.
+// has cash for the current price, fewer than kSquadLimit players and does not own the player.
 // False when none can (the round is then due).
 bool OfferAuctionToHumanFrom(AuctionState& auction, int fromSlot);
 

@@ -19,6 +19,9 @@ inline constexpr int kCompetitionKinds = 10;   // kinds 0..9
 inline constexpr int kClubCompetitionKinds = 6; // kinds 1..6 of the club competitions
 inline constexpr int kStadiumSectors = 4;      // G, A, C, Cm
 
+// A club holds at most this many players: no transfer, loan or auction takes it beyond.
+inline constexpr int kSquadLimit = 28;
+
 // The three all-time figures kept per competition kind 1..6.
 enum AllTimeFigure { kAllTimePoints = 0, kAllTimeGoalsFor = 1, kAllTimeGoalsAgainst = 2 };
 

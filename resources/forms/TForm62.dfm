@@ -110,7 +110,7 @@ object Form62: TForm62
       Height = 30
       Caption = 'Sim'
       ColorScheme = csNeoSky
-      OnClick = AnswerClick
+      OnClick = FineClick
     end
     object GradButton2: TGradButton
       Left = 500

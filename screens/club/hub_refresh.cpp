@@ -3,7 +3,11 @@
 
 #include <string>
 
+#include "core/mail/inbox.h"
+#include "core/records/game_state.h"
+#include "core/views/hub_views.h"
 #include "grid/dg_grid.h"
+#include "richtext/html_label.h"
 #include "screens/club/hub_screen.h"
 #include "screens/common/form_references.h"
 
@@ -15,6 +19,18 @@ void RefreshOpenHub()
 {
     if (TForm13* hub = OpenHubForm())
         hub->RefreshHub();
+}
+
+void ShowUnreadNews(TForm13& hub)
+{
+    if (hub.label32)
+        hub.label32->SetHTMLText(UnreadNewsText(CountUnreadNews(Game.CurrentHumanClub)));
+}
+
+void RefreshOpenHubHeader()
+{
+    if (TForm13* hub = OpenHubForm())
+        hub->RefreshHubHeader();
 }
 
 void RefreshHubRosterAt(int player)

@@ -11,6 +11,13 @@ TForm13* OpenHubForm();
 // The open hub shows the club anew: header, money and roster.
 void RefreshOpenHub();
 
+// The open hub draws its header anew (money, news line, ...), as after the inbox closes.
+void RefreshOpenHubHeader();
+
+// The hub's news line counts the club's unread messages (news older than two weeks counts as read),
+// whatever changed them since it was last drawn.
+void ShowUnreadNews(TForm13& hub);
+
 // The hub rebuilds its roster and selects the row of `player` (when he is listed) with his card.
 void RefreshHubRosterAt(int player);
 

@@ -38,6 +38,7 @@
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/menus.h"
 #include "richtext/html_label.h"
+#include "screens/club/hub_refresh.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/art/cursor_art.h"
 #include "screens/common/art/hub_art.h"
@@ -443,11 +444,7 @@ void TForm13::RefreshHubHeader()
         imgmoral->SetHint(kMoodHints[club->squadMood - 1]);
         imgmoral->SetShowHint(true);
     }
-    const int unread = CountUnreadNews(Game.CurrentHumanClub);
-    if (label32 && unread == 1)
-        label32->SetHTMLText(Shadowed("1 notícia não lida"));
-    else if (label32 && unread > 1)
-        label32->SetHTMLText(Shadowed(Num(unread) + " notícias não lidas"));
+    ShowUnreadNews(*this);
 }
 
 void TForm13::ShowNextMatch()

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "controls/grad_button.h"
+#include "core/economy/player_fines.h"
 #include "core/mail/inbox.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
@@ -13,7 +14,6 @@
 #include "platform/stdctrls/image_list_component.h"
 #include "richtext/html_label.h"
 #include "screens/club/hub_refresh.h"
-#include "screens/club/hub_screen.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/competitions/view_helpers.h"
 
@@ -36,6 +36,7 @@ TForm62::TForm62(TComponent* owner) : TGameForm(owner, "TForm62", {.closeOnEscap
             style = style + TFontStyles{fsBold};
     });
     BindHandler("AnswerClick", [this](TObject*) { AnswerClick(); });
+    BindHandler("FineClick", [this](TObject*) { FineClick(); });
     BindHandler("bt1Click", [this](TObject*) { Close(); });
     BindHandler("FormClose", [this](TObject*, TCloseAction& action) {
         action = caFree;
@@ -97,15 +98,20 @@ void TForm62::grid1SelectCell(int row)
 
 void TForm62::AnswerClick()
 {
-    AnswerMail(SelectedMessage());
+    AnswerFineQuestion(SelectedMessage(), false);
     Panel1->Hide();
 }
 
-// However the inbox is closed, the hub's news line counts what is left unread.
+void TForm62::FineClick()
+{
+    AnswerFineQuestion(SelectedMessage(), true);
+    Panel1->Hide();
+}
+
+// However the inbox is closed, the hub's header shows what is left unread (and a fine's money).
 void TForm62::FormClose()
 {
-    if (TForm13* hub = OpenHubForm(); hub && hub->label32)
-        hub->label32->SetHTMLText(UnreadNewsText(CountUnreadMail(Game.CurrentHumanClub)));
+    RefreshOpenHubHeader();
 }
 
 }  // namespace tarvelon

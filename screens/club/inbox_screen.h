@@ -30,7 +30,8 @@ public:
 private:
     void FormCreate();
     void grid1SelectCell(int row);
-    void AnswerClick();
+    void AnswerClick();  // "Não"
+    void FineClick();    // "Sim"
     void FormClose();
 };
 

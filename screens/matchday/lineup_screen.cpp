@@ -372,7 +372,7 @@ void TForm87::bt_irprojogoClick()
 {
     if (Game.KeepLineup)
         StoreLineup(Club(), board_);
-    if (!StartersComplete(board_)) {
+    if (!ReadyToKickOff(board_)) {
         if (info1) {
             info1->HTMLText().SetText(
                 "<P align=\"center\"><FONT face=\"Arial Black\" size=\"10\" color=\"#FFFFFF\"><shad>Selecione 11 "

@@ -2,6 +2,7 @@
 // stored line-ups, "Jogar >>" and the hub's turns of several human coaches.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "core/club_rosters.h"
@@ -85,7 +86,7 @@ TEST_F(LineupRulesTest, TheAutomaticSelectionFillsElevenAndABenchOnceEachAndStor
     EXPECT_EQ(TacticsPresets[0].pitchSlots[3], FormationSlots[4][4]);
 }
 
-TEST_F(LineupRulesTest, WithoutAnAvailableGoalkeeperShirtOneStaysEmptyAndTheBenchClosesUp)
+TEST_F(LineupRulesTest, WithoutAnAvailableGoalkeeperACentreBackStandsInGoalAndTheBenchClosesUp)
 {
     for (int keeper : PlayersAt(0))
         Players[keeper].InjuredUntil = TodayDate() + 10;
@@ -93,11 +94,75 @@ TEST_F(LineupRulesTest, WithoutAnAvailableGoalkeeperShirtOneStaysEmptyAndTheBenc
     for (int keeper : PlayersAt(0))
         EXPECT_EQ(board.rowCodes[board.Row(keeper)], kCodeUnavailable);
     AutoSelectLineup(board, 4, club_);
-    EXPECT_FALSE(board.HasPlayer(1));
+    ASSERT_TRUE(board.HasPlayer(1));
+    EXPECT_EQ(Players[board.shirts[1].player].Position, 2);
+    EXPECT_EQ(board.shirts[1].pitchSlot, 1);
+    EXPECT_EQ(board.rowCodes[board.Row(board.shirts[1].player)], kCodeStarter);
     EXPECT_EQ(Players[board.shirts[12].player].Position, 1);  // the first bench pick lands on shirt 12
-    EXPECT_FALSE(StartersComplete(board));
-    EXPECT_FALSE(CommitLineup(club_, board, false));
+    EXPECT_TRUE(StartersComplete(board));
+}
+
+// The slots' own passes find nobody for the two inner centre-back places of "4-4-2" (no centre-back,
+// only two full-backs, no midfielder of role 0): stand-ins fill them before the bench is chosen.
+TEST_F(LineupRulesTest, StarterPlacesTheSlotsCannotFillTakeStandInsBeforeTheBench)
+{
+    std::vector<int> fullBacks = PlayersAt(1);
+    std::sort(fullBacks.begin(), fullBacks.end(), [](int a, int b) { return Players[a].Strength > Players[b].Strength; });
+    for (int back : PlayersAt(2))
+        Players[back].InjuredUntil = TodayDate() + 10;
+    for (std::size_t i = 2; i < fullBacks.size(); ++i)
+        Players[fullBacks[i]].InjuredUntil = TodayDate() + 10;
+    for (int m : PlayersAt(3))
+        Players[m].Role = 1;
+    LineupBoard board = NewLineupBoard(club_, false);
+    AutoSelectLineup(board, 4, club_);
+    ASSERT_TRUE(StartersComplete(board));
+    std::set<int> seen;
+    for (int shirt = 1; shirt <= kShirtCount; ++shirt)
+        if (board.HasPlayer(shirt))
+            EXPECT_TRUE(seen.insert(board.shirts[shirt].player).second) << "twice: shirt " << shirt;
+    // Shirts 10 and 11 stand on centre-back slots 6 and 8: the midfielders left after the midfield.
+    EXPECT_EQ(board.shirts[10].pitchSlot, 6);
+    EXPECT_EQ(board.shirts[11].pitchSlot, 8);
+    EXPECT_EQ(Players[board.shirts[10].player].Position, 3);
+    EXPECT_EQ(Players[board.shirts[11].player].Position, 3);
+    EXPECT_GE(Players[board.shirts[10].player].Strength, Players[board.shirts[11].player].Strength);
+    EXPECT_EQ(board.shirts[10].kind, kShirtStarter);
+    EXPECT_EQ(board.rowCodes[board.Row(board.shirts[11].player)], kCodeStarter);
+    // The bench: a goalkeeper, the last midfielder, then the forwards, without gaps.
+    EXPECT_EQ(Players[board.shirts[12].player].Position, 0);
+    EXPECT_EQ(Players[board.shirts[13].player].Position, 3);
+    EXPECT_EQ(Players[board.shirts[14].player].Position, 4);
+    ASSERT_TRUE(CommitLineup(club_, board, false));
+}
+
+TEST_F(LineupRulesTest, JogarWaitsForAFullElevenUnlessNobodyIsLeftToComplete)
+{
+    // An empty starter shirt while fit players sit on the list: refused.
+    LineupBoard empty = NewLineupBoard(club_, false);
+    PlaceFormation(empty, 5);
+    EXPECT_FALSE(ReadyToKickOff(empty));
+    EXPECT_FALSE(CommitLineup(club_, empty, false));
     EXPECT_TRUE(Lineups.empty());
+
+    // Ten fit players: they all start and the side plays one short.
+    for (std::size_t i = 10; i < squad_.size(); ++i)
+        Players[squad_[i]].InjuredUntil = TodayDate() + 10;
+    LineupBoard board = NewLineupBoard(club_, false);
+    AutoSelectLineup(board, 5, club_);
+    int worn = 0;
+    for (int shirt = 1; shirt <= kStarterShirts; ++shirt)
+        worn += board.HasPlayer(shirt) ? 1 : 0;
+    EXPECT_EQ(worn, 10);
+    EXPECT_FALSE(board.HasPlayer(kStarterShirts + 1));
+    EXPECT_FALSE(StartersComplete(board));
+    EXPECT_TRUE(ReadyToKickOff(board));
+    ASSERT_TRUE(CommitLineup(club_, board, false));
+    const TLineup& L = Lineups[Clubs[club_].LineupIndex];
+    int starters = 0;
+    for (int place = 0; place < kStarterShirts; ++place)
+        starters += L.starters[place] > 0 ? 1 : 0;
+    EXPECT_EQ(starters, 10);
 }
 
 TEST_F(LineupRulesTest, ACentreBackOfTheOtherSideComesBeforeAnyMidfielder)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/club_rosters.h"
+#include "core/economy/player_fines.h"
 #include "core/format/money_format.h"
 #include "core/mail/inbox.h"
 #include "core/mail/mail.h"
@@ -81,6 +82,35 @@ TEST_F(MailInboxTest, ReadingAndAnsweringStayAndTheUnreadNewsFollow)
     EXPECT_EQ(CountUnreadMail(club_), 0);
     EXPECT_EQ(UnreadNewsText(0), "<shad>Sem novas notícias</shad>");
     EXPECT_EQ(CountUnreadMail(other_), 1);
+}
+
+// "Sim" to the board's question on a sent-off player fines him 30 % of his weekly wage: the club
+// keeps it from his wages, so its cash and its season's wages paid move by the same amount; "Não",
+// a second answer, or a player who has left since are not fined.
+TEST_F(MailInboxTest, FiningASentOffPlayerKeepsThirtyPercentOfHisWeeklyWage)
+{
+    Players[player_].wage = CurrencyFromUnits(12'345);
+    SendMail(club_, mkSentOff, 3, 0, 0, player_);
+    SendMail(club_, mkSentOff, 2, 0, 0, mate_);
+    SendMail(club_, mkSentOff, 5, 0, 0, mate_);
+    const Currency cash = Clubs[club_].cash;
+    ClubFinances[club_].wagesPaid = 50'000;
+
+    EXPECT_EQ(FineOfPlayer(player_), 3'704);  // 3,703.5 rounded to even
+    EXPECT_EQ(AnswerFineQuestion(0, true), 3'704);
+    EXPECT_EQ(MailMessages[0].answerPending, 0);
+    EXPECT_EQ(Clubs[club_].cash, cash + CurrencyFromUnits(3'704));
+    EXPECT_EQ(ClubFinances[club_].wagesPaid, 50'000 - 3'704);
+    EXPECT_EQ(AnswerFineQuestion(0, true), 0);  // answered already
+
+    EXPECT_EQ(AnswerFineQuestion(1, false), 0);  // "Não"
+    EXPECT_EQ(MailMessages[1].answerPending, 0);
+    Players[mate_].Club = other_;
+    PlayerClubsChanged();
+    EXPECT_EQ(AnswerFineQuestion(2, true), 0);  // sold before the answer
+    EXPECT_EQ(MailMessages[2].answerPending, 0);
+    EXPECT_EQ(Clubs[club_].cash, cash + CurrencyFromUnits(3'704));
+    EXPECT_EQ(AnswerFineQuestion(99, true), 0);
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ TEST_F(AuctionTest, HumansBidInSlotOrderSkippingThoseWhoCannot)
 
     // The seller's own coach and a full squad get no turn.
     AuctionState own = AuctionOf(human_, 2000);
-    Clubs[second].squadSize = kFullSquad;
+    Clubs[second].squadSize = kSquadLimit;
     EXPECT_FALSE(OfferAuctionToHumanFrom(own, 0));
 }
 
@@ -163,7 +163,7 @@ TEST_F(AuctionTest, AComputerBidderMustAffordThePriceAndHaveRoom)
     EXPECT_FALSE(RunAuctionRound(a, 5).sold);
 
     Clubs[bidder].cash = CurrencyFromUnits(9'000'000);
-    Clubs[bidder].squadSize = kFullSquad;
+    Clubs[bidder].squadSize = kSquadLimit;
     a = AuctionOf(seller, 400'000);
     EXPECT_FALSE(RunAuctionRound(a, 5).sold);
 
@@ -276,7 +276,7 @@ TEST_F(AuctionTest, ManySeriesKeepSquadsWithinTheLimitAndBuyersSolvent)
         ++sold;
         EXPECT_EQ(Players[a.player].Club, out.buyer);
         EXPECT_GE(Clubs[out.buyer].cash, 0) << "seed " << seed;
-        EXPECT_LE(Clubs[out.buyer].squadSize, kFullSquad);
+        EXPECT_LE(Clubs[out.buyer].squadSize, kSquadLimit);
         EXPECT_GT(out.price, 0);
     }
     EXPECT_GT(sold, 50);

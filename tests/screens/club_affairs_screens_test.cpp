@@ -8,6 +8,7 @@
 
 #include "controls/grad_button.h"
 #include "core/club_rosters.h"
+#include "core/economy/player_fines.h"
 #include "core/mail/inbox.h"
 #include "core/mail/mail.h"
 #include "core/mail/mail_texts.h"
@@ -142,6 +143,7 @@ TEST_F(ClubAffairsScreensTest, TheInboxListsReadsAndAnswersTheClubsMail)
     SendMail(club_, mkSentOff, 3, 0, 0, sentOff);  // asks whether to fine him
     SendMail(club_ + 1, mkWelcome, 1, 0, 0, 0);      // another club's
     SendMail(club_, mkWelcome, 1, 0, 0, 0);
+    const Currency cash = Clubs[club_].cash;
 
     ASSERT_TRUE(Drive<TForm62>("TForm62", [&](TForm62& inbox) {
         TDataGrid& grid = *inbox.grid1;
@@ -158,6 +160,7 @@ TEST_F(ClubAffairsScreensTest, TheInboxListsReadsAndAnswersTheClubsMail)
         EXPECT_EQ(grid.GetCellTextByName("lido", 1), "1");
         Click(inbox.GradButton1);  // "Sim"
         EXPECT_FALSE(inbox.Panel1->Visible());
+        EXPECT_EQ(Clubs[club_].cash, cash + CurrencyFromUnits(FineOfPlayer(sentOff)));  // the fine is kept
 
         ClickRow(grid, 2);
         EXPECT_FALSE(inbox.Panel1->Visible());

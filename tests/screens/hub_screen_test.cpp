@@ -20,6 +20,8 @@
 #include "core/format/money_format.h"
 #include "core/hooks.h"
 #include "core/lineup/hub_turns.h"
+#include "core/mail/inbox.h"
+#include "core/mail/mail.h"
 #include "core/records/match_records.h"
 #include "core/records/session_globals.h"
 #include "core/vocab/tactics_board.h"
@@ -245,6 +247,28 @@ TEST_F(HubScreenTest, TheMoodPictureNamesTheSquadsMoodInItsHint)
         EXPECT_EQ(hub->imgmoral->Hint(), hint);
         EXPECT_TRUE(hub->imgmoral->ShowHint());
     }
+}
+
+// The news line counts the unread mail of the club on show each time the header is drawn, also
+// when nothing is left unread (a coach who read his mail elsewhere, or the next coach's turn).
+TEST_F(HubScreenTest, TheNewsLineFollowsTheUnreadMailWheneverTheHeaderIsDrawn)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int club = Game.CurrentHumanClub;
+    for (TMailMessage& mail : MailMessages)
+        if (mail.recipientClub == club)
+            mail.read = 1;
+    SendMail(club, mkPress, 1, 0, 0, 0);
+    SendMail(club, mkPress, 1, 0, 0, 0);
+    hub->RefreshHubHeader();
+    EXPECT_EQ(Html(hub->label32), UnreadNewsText(2));
+    ReadMail(static_cast<int>(MailMessages.size()) - 1);
+    hub->RefreshHubHeader();
+    EXPECT_EQ(Html(hub->label32), UnreadNewsText(1));
+    ReadMail(static_cast<int>(MailMessages.size()) - 2);
+    hub->RefreshHubHeader();
+    EXPECT_EQ(Html(hub->label32), "<shad>Sem novas notícias</shad>");
 }
 
 TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer)

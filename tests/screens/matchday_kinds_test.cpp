@@ -4,12 +4,9 @@
 // before it without a window, as the headless season does.
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
-#include <filesystem>
-#include <memory>
 #include <set>
 #include <string>
 #include <utility>
@@ -38,8 +35,8 @@
 #include "platform/forms/timer.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/in_match_answerer.h"
+#include "tests/screens/seeded_matchday_suite.h"
 #include "tests/screens/tables_fingerprint.h"
-#include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
 namespace {
@@ -53,41 +50,8 @@ struct LiveDay {
     TForm67* results = nullptr;
 };
 
-class MatchdayKindsTest : public ::testing::Test {
+class MatchdayKindsTest : public test::SeededMatchdaySuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        savedFolder_ = std::filesystem::current_path();
-        folder_ = std::make_unique<QTemporaryDir>();
-    }
-    static void TearDownTestSuite()
-    {
-        std::filesystem::current_path(savedFolder_);
-        folder_.reset();
-    }
-    void TearDown() override
-    {
-        for (int i = Screen->FormCount() - 1; i >= 0; --i)
-            delete Screen->Forms(i);
-        test::Pump();
-    }
-
-    static void NewSeededGame(bool stateChampionships, int seasonsPlayed = 0)
-    {
-        gallery::GalleryGameOptions options;
-        if (dataWritten_)
-            options.dataFolder = folder_->path().toStdString();
-        else
-            options.scratchFolder = folder_->path().toStdString();
-        options.seed = 11;
-        options.daysPlayed = 0;
-        options.seasonsPlayed = seasonsPlayed;
-        options.stateChampionships = stateChampionships;
-        std::string message;
-        ASSERT_TRUE(gallery::PrepareGalleryGame(options, message)) << message;
-        dataWritten_ = true;
-    }
-
     static int TodaysKind() { return Calendar[Game.DayIndex].dayKind; }
 
     // Plays the days before the next day of this kind without a window; false when the season
@@ -101,9 +65,6 @@ protected:
         }
         return true;
     }
-
-    static TForm46* Matchday() { return Form46.As<TForm46>(); }
-    static TForm67* Results() { return Form67.As<TForm67>(); }
 
     // Today played in instant play from the navigator, as the hub's play does, watched until the
     // results open.
@@ -244,22 +205,18 @@ protected:
         test::Pump();
     }
 
-    static inline std::unique_ptr<QTemporaryDir> folder_;
-    static inline std::filesystem::path savedFolder_;
-    static inline bool dataWritten_ = false;
-    test::InMatchAnswerer answerer_;
 };
 
 TEST_F(MatchdayKindsTest, ANationalCupDayPlaysLiveAndBooksWhatTheHeadlessDayBooks)
 {
-    NewSeededGame(false);
+    NewSeededGame(0);
     ASSERT_TRUE(PlayHeadlessUntil(kKindNationalCup));
     const int day = Game.DayIndex;
     Game.InstantPlay = 1;
     PlayDayToNextScreen();
     const std::uint64_t headless = test::TablesFingerprint();
 
-    NewSeededGame(false);
+    NewSeededGame(0);
     ASSERT_TRUE(PlayHeadlessUntil(kKindNationalCup));
     ASSERT_EQ(Game.DayIndex, day);
     const LiveDay live = PlayTodayLive();
@@ -279,7 +236,7 @@ TEST_F(MatchdayKindsTest, ANationalCupDayPlaysLiveAndBooksWhatTheHeadlessDayBook
 
 TEST_F(MatchdayKindsTest, TheStateChampionshipsDayShowsOneScreenPerState)
 {
-    NewSeededGame(true);
+    NewSeededGame(0, true);
     ASSERT_TRUE(PlayHeadlessUntil(kKindStateChampionship));
     const int day = Game.DayIndex;
     // A state is shown when a human club plays in it: a second one, as a second coach's club would.
@@ -315,7 +272,7 @@ TEST_F(MatchdayKindsTest, TheStateChampionshipsDayShowsOneScreenPerState)
 
 TEST_F(MatchdayKindsTest, AContinentalDayOfTheSecondSeasonPlaysLive)
 {
-    NewSeededGame(false, 1);
+    NewSeededGame(0, false, 1);
     ASSERT_EQ(Game.Season, 2);
     ASSERT_TRUE(PlayHeadlessUntil(kKindFirstContinentalCup));
     const int day = Game.DayIndex;
@@ -338,7 +295,7 @@ TEST_F(MatchdayKindsTest, AContinentalDayOfTheSecondSeasonPlaysLive)
 
 TEST_F(MatchdayKindsTest, AWorldCupDayPlaysLive)
 {
-    NewSeededGame(false);
+    NewSeededGame(0);
     ASSERT_TRUE(PlayHeadlessUntil(kKindWorldCup));
     const int day = Game.DayIndex;
     const LiveDay live = PlayTodayLive();

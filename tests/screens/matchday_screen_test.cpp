@@ -4,14 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 #include <cstring>
-#include <filesystem>
 #include <functional>
-#include <memory>
 #include <set>
 #include <tuple>
 #include <string>
@@ -40,51 +37,16 @@
 #include "screens/matchday/results_screen.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/in_match_answerer.h"
+#include "tests/screens/seeded_matchday_suite.h"
 #include "tests/screens/tables_fingerprint.h"
-#include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
 namespace {
 
 using test::TablesFingerprint;
 
-class MatchdayScreenTest : public ::testing::Test {
+class MatchdayScreenTest : public test::SeededMatchdaySuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        savedFolder_ = std::filesystem::current_path();
-        folder_ = std::make_unique<QTemporaryDir>();
-    }
-    static void TearDownTestSuite()
-    {
-        std::filesystem::current_path(savedFolder_);
-        folder_.reset();
-    }
-    void TearDown() override
-    {
-        for (int i = Screen->FormCount() - 1; i >= 0; --i)
-            delete Screen->Forms(i);
-        test::Pump();
-    }
-
-    // The same seeded game every time: the sample database is written once and reused.
-    static void NewSeededGame(int daysPlayed = 2)
-    {
-        gallery::GalleryGameOptions options;
-        if (dataWritten_)
-            options.dataFolder = folder_->path().toStdString();
-        else
-            options.scratchFolder = folder_->path().toStdString();
-        options.seed = 11;
-        options.daysPlayed = daysPlayed;
-        std::string message;
-        ASSERT_TRUE(gallery::PrepareGalleryGame(options, message)) << message;
-        dataWritten_ = true;
-    }
-
-    static TForm46* Matchday() { return Form46.As<TForm46>(); }
-    static TForm67* Results() { return Form67.As<TForm67>(); }
-
     // Opens today's matchday from the navigator, as the hub's play does, and waits for the results.
     static TForm67* PlayTodayOnScreen()
     {
@@ -92,11 +54,6 @@ protected:
         EXPECT_TRUE(test::PumpUntil([] { return Results() != nullptr; }, 120000));
         return Results();
     }
-
-    static inline std::unique_ptr<QTemporaryDir> folder_;
-    static inline std::filesystem::path savedFolder_;
-    static inline bool dataWritten_ = false;
-    test::InMatchAnswerer answerer_;
 };
 
 TEST_F(MatchdayScreenTest, ADayPlayedOnScreenBooksWhatTheHeadlessDayBooks)
