@@ -142,7 +142,19 @@ const std::vector<int>& PlayersWithAClub()
     return r.withAClub;
 }
 
-void PlayerClubsChanged() { Rosters().valid = false; }
+namespace {
+
+std::uint64_t clubsChangeCount = 0;
+
+}  // namespace
+
+void PlayerClubsChanged()
+{
+    Rosters().valid = false;
+    ++clubsChangeCount;
+}
+
+std::uint64_t PlayerClubsChangeCount() { return clubsChangeCount; }
 
 void PlayerClubChanged(int player, int from)
 {

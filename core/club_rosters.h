@@ -7,6 +7,7 @@
 // PlayerClubsChanged() afterwards; the next lookup then rebuilds the lists in one walk. A change in
 // the size of `Players` is noticed on its own. Builds with TARVELON_CHECK_INDEXES compare every
 // lookup with a walk over the table and stop at the first difference.
+#include <cstdint>
 #include <vector>
 
 namespace tarvelon {
@@ -22,6 +23,10 @@ const std::vector<int>& PlayersWithAClub();
 
 // Marks the lists out of date after TPlayer::Club changed somewhere (or Players was replaced).
 void PlayerClubsChanged();
+
+// How many times PlayerClubsChanged() was called: a pass keeping its own list of players tells by it
+// that the table may have been replaced since.
+std::uint64_t PlayerClubsChangeCount();
 
 // After one player's Club changed from `from`: his lists are mended in place (a transfer or a loan
 // then costs no walk over every player, whose table grows season after season); anything unusual

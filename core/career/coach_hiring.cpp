@@ -1,6 +1,7 @@
 #include "core/career/coach_hiring.h"
 
 #include "core/basics/random.h"
+#include "core/career/coach_search.h"
 #include "core/draws/state_championship.h"
 #include "core/draws/draw_services.h"
 #include "core/records/state_championship.h"
@@ -143,6 +144,7 @@ void DismissCoach(int club, int coach)
     k.lastClub = club;
     c.coach = -1;
     k.active = 0;
+    NoteCoachLetGo(coach);
     if (k.human)
         ReturnToComputer(club);
 }

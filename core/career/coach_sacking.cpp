@@ -70,6 +70,8 @@ bool DismissHumanCoach()
 
 void SackFailingCoaches()
 {
+    // Every replacement looks for a free coach, mostly in vain: one walk of the coaches for the day.
+    FreeCoachSearch freeCoaches;
     for (int club = 0; club < Game.LeagueClubCount && club < static_cast<int>(Clubs.size()); ++club) {
         const TClub& c = Clubs[club];
         if (c.Division <= 0 || c.boardConfidence >= 10)

@@ -1,14 +1,26 @@
 #include "core/career/coach_search.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "core/basics/index_check.h"
 #include "core/basics/random.h"
 #include "core/career/career_state.h"
 #include "core/economy/table_access.h"
 #include "core/season/competitions.h"
 
 namespace tarvelon {
+
+// The coaches of [0, walked) that were free when the list was made, plus those let go since, in
+// table order. Entries hired since stay: every entry is checked against its record when asked.
+struct FreeCoachList {
+    bool made = false;
+    int walked = 0;
+    std::vector<int> coaches;
+};
 
 namespace {
 
@@ -17,14 +29,54 @@ bool IsFree(const TCoach& coach)
     return coach.club < 0 && coach.active == 0 && coach.human == 0;
 }
 
+bool IsWanted(const TCoach& coach, int country, bool anyDivision, int division)
+{
+    return IsFree(coach) && (country == -1 || coach.country == country) && (anyDivision || coach.division == division);
+}
+
+int WalkForFreeCoach(int from, int country, bool anyDivision, int division)
+{
+    for (int i = from; i < static_cast<int>(Coaches.size()); ++i)
+        if (IsWanted(Coaches[i], country, anyDivision, division))
+            return i;
+    return -1;
+}
+
+FreeCoachList* openList = nullptr;
+
+void MakeFreeCoachList(FreeCoachList& list)
+{
+    list.coaches.clear();
+    list.walked = static_cast<int>(Coaches.size());
+    for (int i = 0; i < list.walked; ++i)
+        if (IsFree(Coaches[i]))
+            list.coaches.push_back(i);
+    list.made = true;
+}
+
+// The list's entries first, then the coaches added to the table after it was made: table order.
+int FindInFreeCoachList(FreeCoachList& list, int country, bool anyDivision, int division)
+{
+    if (!list.made)
+        MakeFreeCoachList(list);
+    for (const int i : list.coaches)
+        if (i < static_cast<int>(Coaches.size()) && IsWanted(Coaches[i], country, anyDivision, division))
+            return i;
+    return WalkForFreeCoach(list.walked, country, anyDivision, division);
+}
+
 int FindFreeCoach(int country, bool anyDivision, int division)
 {
-    for (int i = 0; i < static_cast<int>(Coaches.size()); ++i) {
-        const TCoach& coach = Coaches[i];
-        if (IsFree(coach) && (country == -1 || coach.country == country) && (anyDivision || coach.division == division))
-            return i;
+    if (openList == nullptr)
+        return WalkForFreeCoach(0, country, anyDivision, division);
+    const int found = FindInFreeCoachList(*openList, country, anyDivision, division);
+#ifdef TARVELON_CHECK_INDEXES
+    if (SampledIndexCheck() && found != WalkForFreeCoach(0, country, anyDivision, division)) {
+        std::fprintf(stderr, "the free coaches are out of date: a coach was freed other than by DismissCoach\n");
+        std::abort();
     }
-    return -1;
+#endif
+    return found;
 }
 
 struct PlaceBand {
@@ -89,6 +141,23 @@ bool CanGiveUpCoach(int candidate, int club)
 }
 
 }  // namespace
+
+FreeCoachSearch::FreeCoachSearch() : list_(std::make_unique<FreeCoachList>()), outer_(openList)
+{
+    openList = list_.get();
+}
+
+FreeCoachSearch::~FreeCoachSearch() { openList = outer_; }
+
+void NoteCoachLetGo(int coach)
+{
+    if (openList == nullptr || !openList->made || coach < 0 || coach >= openList->walked)
+        return;
+    std::vector<int>& coaches = openList->coaches;
+    const auto at = std::lower_bound(coaches.begin(), coaches.end(), coach);
+    if (at == coaches.end() || *at != coach)
+        coaches.insert(at, coach);
+}
 
 int FindFreeCoachOfCountry(int country)
 {

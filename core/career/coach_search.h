@@ -1,7 +1,31 @@
 #pragma once
 // Where a club finds its next coach: a free one, one poached from a club of the same league, or a
 // made-up one.
+#include <memory>
+
 namespace tarvelon {
+
+struct FreeCoachList;
+
+// While one lives, the searches for a free coach below read a list of the free coaches made on the
+// first search instead of walking the whole coach table each time: a pass that replaces the coaches
+// of many clubs (the day's sackings) walks the table once. A coach becomes free during its life only
+// through DismissCoach, which reports him (NoteCoachLetGo); coaches added to the table are walked
+// after the list. One search at a time.
+class FreeCoachSearch {
+public:
+    FreeCoachSearch();
+    ~FreeCoachSearch();
+    FreeCoachSearch(const FreeCoachSearch&) = delete;
+    FreeCoachSearch& operator=(const FreeCoachSearch&) = delete;
+
+private:
+    std::unique_ptr<FreeCoachList> list_;
+    FreeCoachList* outer_;
+};
+
+// A coach has just lost his club: the open free-coach search, if any, counts him in.
+void NoteCoachLetGo(int coach);
 
 // The first coach in table order without a club, not active and not human, of that country (any
 // country for -1); the second also wants his division to be the given one. -1 when none.

@@ -87,13 +87,24 @@ void ListSurplusPlayers(int club)
     }
 }
 
-bool CanFormNationalSquad(int country)
+std::vector<int> PlayersOfNationality(int country)
+{
+    std::vector<int> found;
+    for (int i = 1; i < static_cast<int>(Players.size()); ++i)
+        if (Players[i].nationality == country)
+            found.push_back(i);
+    return found;
+}
+
+bool CanFormNationalSquad(int country) { return CanFormNationalSquad(country, PlayersOfNationality(country)); }
+
+bool CanFormNationalSquad(int country, const std::vector<int>& players)
 {
     const int clubLimit = LeagueAndExtraClubCount();
     const TDateTime today = TodayDate();
     int goalkeepers = 0;
     int others = 0;
-    for (int i = 1; i < static_cast<int>(Players.size()); ++i) {
+    for (const int i : players) {
         const TPlayer& p = Players[i];
         if (p.nationality != country || p.Club >= clubLimit || p.InjuredUntil > today)
             continue;

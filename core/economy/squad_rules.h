@@ -1,6 +1,8 @@
 #pragma once
 // A club's squad figures and wage bill, the reserves a computer club puts on the market, and
 // whether a country can field a national squad.
+#include <vector>
+
 namespace tarvelon {
 
 // Rewrites the club's weekly wage bill (season accounts) as the sum of its players' wages in
@@ -18,5 +20,11 @@ void ListSurplusPlayers(int club);
 // At least 2 goalkeepers and 20 other fit players of that nationality among the league and extra
 // clubs' players and the free players.
 bool CanFormNationalSquad(int country);
+// The same where `players` holds every player of that nationality (any others are passed over).
+bool CanFormNationalSquad(int country, const std::vector<int>& players);
+
+// The indexes of the players of that nationality, ascending: one walk over the player table, which
+// the retired players make longer season after season.
+std::vector<int> PlayersOfNationality(int country);
 
 }  // namespace tarvelon

@@ -9,6 +9,7 @@
 #include "core/match/lineup_ratings.h"
 #include "core/match/match_events_codes.h"
 #include "core/match/match_flags.h"
+#include "core/match/pitch_flags.h"
 #include "core/match/player_match_stats.h"
 #include "core/records/game_state.h"
 #include "core/season/fixtures.h"
@@ -227,7 +228,7 @@ void PutPlayerInLineupSlot(int club, int player, int place)
     if (place < 1 || place > 11 || p == nullptr || L == nullptr)
         return;
     RecordPlayerStat(player, p->Club, -1, "j");
-    p->OnPitch = 1;
+    PutOnPitch(player);
     p->PlayedThisRound = 1;
     L->starters[place - 1] = player;
     LineupRatingInputsChanged(c->LineupIndex);

@@ -3,6 +3,7 @@
 #include "core/basics/random.h"
 #include "core/match/lineup_access.h"
 #include "core/match/lineup_ratings.h"
+#include "core/match/pitch_flags.h"
 #include "core/match/pitch_tables.h"
 #include "core/match/player_picks.h"
 
@@ -174,7 +175,7 @@ void BringOn(int lineup, int off, int on)
     int place = StarterPlaceOf(*L, off);
     if (place > 0)
         L->starters[place - 1] = on;
-    player->OnPitch = 1;
+    PutOnPitch(on);
     player->PlayedThisRound = 1;
     LineupRatingInputsChanged(lineup);
 }

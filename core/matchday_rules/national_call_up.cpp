@@ -1,5 +1,7 @@
 // The squads of the computer-run national teams at the start of a national-team tournament.
 #include <algorithm>
+#include <map>
+#include <vector>
 
 #include "core/basics/random.h"
 #include "core/club_rosters.h"
@@ -26,15 +28,29 @@ bool IsHumanNation(int entry)
     return entry >= 0 && entry < static_cast<int>(Clubs.size()) && Clubs[entry].IsHuman != 0;
 }
 
+// The players of each entry's country, ascending, in one walk over the player table.
+std::map<int, std::vector<int>> PlayersOfTheirCountries(const std::vector<int>& entries)
+{
+    std::map<int, std::vector<int>> byCountry;
+    for (const int entry : entries)
+        byCountry[Clubs[entry].Country];
+    for (int p = 1; p < static_cast<int>(Players.size()); ++p)
+        if (const auto found = byCountry.find(Players[p].nationality); found != byCountry.end())
+            found->second.push_back(p);
+    return byCountry;
+}
+
 }  // namespace
 
-void CallUpCpuNationalSquad(int country, int entry)
+void CallUpCpuNationalSquad(int country, int entry) { CallUpCpuNationalSquad(country, entry, PlayersOfNationality(country)); }
+
+void CallUpCpuNationalSquad(int country, int entry, const std::vector<int>& players)
 {
     const int lastClub = Game.LeagueClubCount + Game.ExtraClubCount;
     // The candidates as table rows: strength for points, career goals for wins; the random value
     // rides along in draws and decides nothing.
     std::vector<TStandingRow> rows;
-    for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
+    for (const int p : players) {
         const TPlayer& player = Players[p];
         if (player.nationality != country || player.Club >= lastClub)
             continue;
@@ -57,19 +73,21 @@ void CallUpCpuNationalSquad(int country, int entry)
 
 void CommitNationalCallUp(int entry, const std::vector<int>& called)
 {
-    for (int p = 1; p < static_cast<int>(Players.size()); ++p) {
-        if (Players[p].Club != entry)
-            continue;
+    // A copy: the squad's players leave the list as they go.
+    const std::vector<int> squad = PlayersOfClub(entry);
+    for (const int p : squad) {
         CallUps.push_back(TCallUp{p, entry});
         Players[p].Club = -1;
+        PlayerClubChanged(p, entry);
     }
     for (int p : called) {
         if (p < 1 || p >= static_cast<int>(Players.size()))
             continue;
-        CallUps.push_back(TCallUp{p, Players[p].Club});
+        const int from = Players[p].Club;
+        CallUps.push_back(TCallUp{p, from});
         Players[p].Club = entry;
+        PlayerClubChanged(p, from);
     }
-    PlayerClubsChanged();
 }
 
 void PrepareTournamentSquads()
@@ -81,14 +99,18 @@ void PrepareTournamentSquads()
     case kKindEurocopa: groups = 4; break;
     default: return;
     }
-    for (int g = 0; g < groups; ++g) {
-        for (int entry : Game.NationalGroups[g]) {
-            if (entry < 0 || entry >= static_cast<int>(Clubs.size()) || IsHumanNation(entry))
-                continue;
-            const int country = Clubs[entry].Country;
-            if (CanFormNationalSquad(country))
-                CallUpCpuNationalSquad(country, entry);
-        }
+    std::vector<int> entries;
+    for (int g = 0; g < groups; ++g)
+        for (int entry : Game.NationalGroups[g])
+            if (entry >= 0 && entry < static_cast<int>(Clubs.size()) && !IsHumanNation(entry))
+                entries.push_back(entry);
+    // A call-up moves players between clubs, never between nationalities: one walk serves them all.
+    const std::map<int, std::vector<int>> byCountry = PlayersOfTheirCountries(entries);
+    for (const int entry : entries) {
+        const int country = Clubs[entry].Country;
+        const std::vector<int>& players = byCountry.at(country);
+        if (CanFormNationalSquad(country, players))
+            CallUpCpuNationalSquad(country, entry, players);
     }
     Game.TournamentSquadsReady = 1;
 }

@@ -63,6 +63,8 @@ void CloseStateGroups();
 // squads (once per tournament).
 void PrepareTournamentSquads();
 void CallUpCpuNationalSquad(int country, int entry);
+// The same where `players` holds every player of that nationality (PlayersOfNationality).
+void CallUpCpuNationalSquad(int country, int entry, const std::vector<int>& players);
 
 // The board's and supporters' reaction to every played fixture of that kind on the matchday's
 // calendar day (MatchdayDayIndex).

@@ -16,6 +16,7 @@
 #include "core/hooks.h"
 #include "core/match/computer_lineups.h"
 #include "core/match/match_day.h"
+#include "core/match/pitch_flags.h"
 #include "core/match/referees.h"
 #include "core/records/matchday_globals.h"
 #include "core/progression/club_money.h"
@@ -79,10 +80,7 @@ void CloseDayPlayed(int kind)
 // The day's live tables go: pitch flags of every player, line-ups and matches.
 void ClearMatchdayLiveTables()
 {
-    for (TPlayer& p : Players) {
-        p.OnPitch = 0;
-        p.MatchFlag = 0;
-    }
+    ClearPitchFlags();
     ClearMatchdayTables();
     ResetMatchday(0);
 }
@@ -192,14 +190,7 @@ CalendarExit AfterStateDay()
     return ContinueAfterDay();
 }
 
-int SquadCount(int club)
-{
-    int count = 0;
-    for (std::size_t p = 1; p < Players.size(); ++p)
-        if (Players[p].Club == club)
-            ++count;
-    return count;
-}
+int SquadCount(int club) { return static_cast<int>(PlayersOfClub(club).size()); }
 
 bool NationCanFormSquad(int team)
 {

@@ -184,6 +184,34 @@ TEST_F(CareerHiringTest, FreeCoachSearches)
     EXPECT_EQ(FindRegionalClubWithCoach(104), 21);
 }
 
+// The day's one list of free coaches answers as the walk does while coaches are hired, let go and
+// added: the first free coach in table order.
+TEST_F(CareerHiringTest, OneFreeCoachListForTheDayAnswersAsTheWalk)
+{
+    FreeCoachSearch day;
+    const int first = FreeCoach(104, 2);
+    ASSERT_GE(first, 0);
+    EXPECT_EQ(FindFreeCoachOfCountryDivision(104, 2), first);
+    HireCoach(3, first);  // hired after the list was made: passed over
+    EXPECT_EQ(FindFreeCoachOfCountryDivision(104, 2), FreeCoach(104, 2));
+    // Let go during the day: found again, ahead of free coaches further down the table.
+    const int lowest = Clubs[0].coach;
+    Clubs[0].Division = 2;
+    DismissCoach(0, lowest);
+    EXPECT_EQ(FindFreeCoachOfCountryDivision(104, 2), lowest);
+    // A coach added to the table is found after every listed one.
+    for (TCoach& coach : Coaches)
+        if (coach.club == -1)
+            coach.active = 1;
+    EXPECT_EQ(FindFreeCoachOfCountry(-1), -1);
+    TCoach added{};
+    added.club = -1;
+    added.country = 29;
+    added.division = 2;
+    Coaches.push_back(added);
+    EXPECT_EQ(FindFreeCoachOfCountryDivision(29, 2), static_cast<int>(Coaches.size()) - 1);
+}
+
 TEST_F(CareerHiringTest, ReplacementCoachIsMadeUpWhenNobodyIsFree)
 {
     for (TCoach& coach : Coaches) {
