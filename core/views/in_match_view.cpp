@@ -1,6 +1,9 @@
 #include "core/views/in_match_view.h"
 
+#include "core/basics/cp1252.h"
 #include "core/match/lineup_access.h"
+#include "core/season/competition_kind.h"
+#include "core/season/fixtures.h"
 #include "core/vocab/players.h"
 
 namespace tarvelon {
@@ -12,7 +15,47 @@ std::string TraitText(int trait)
     return trait >= 0 && trait < TraitCount ? TraitAbbreviations[static_cast<std::size_t>(trait)] : "";
 }
 
+constexpr int kStateFinalRound = 8;  // the two legs between the first group's winner and runner-up
+constexpr int kContinentalKnockoutStage = 4;
+
+bool ClosesATie(const TFixture& f)
+{
+    switch (f.kind) {
+    case kKindNationalCup: return true;
+    case kKindStateChampionship: return f.round == kStateFinalRound;
+    case kKindFirstContinentalCup:
+    case kKindSecondContinentalCup: return f.round >= kContinentalKnockoutStage && f.leg == 2;
+    default: return false;
+    }
+}
+
+// A tie's two legs are consecutive fixtures of one stage, the second with home and away swapped.
+bool IsFirstLegOf(const TFixture& first, const TFixture& second)
+{
+    return first.played && first.kind == second.kind && first.round == second.round && first.region == second.region
+           && first.home == second.away && first.away == second.home;
+}
+
+// Cut to 16 characters, so that the whole line fits the in-match screen's header.
+std::string ClubNameOf(int club)
+{
+    const TClub* c = ClubAt(club);
+    return c ? Utf8Left(c->name.str(), 16) : std::string();
+}
+
 }  // namespace
+
+std::string FirstLegText(int fixture)
+{
+    if (fixture < 1 || fixture >= static_cast<int>(Fixtures.size()))
+        return "";
+    const TFixture& second = Fixtures[static_cast<std::size_t>(fixture)];
+    const TFixture& first = Fixtures[static_cast<std::size_t>(fixture - 1)];
+    if (!ClosesATie(second) || !IsFirstLegOf(first, second))
+        return "";
+    return "Primeiro Jogo: " + ClubNameOf(first.home) + " " + std::to_string(first.homeGoals) + " x "
+           + std::to_string(first.awayGoals) + " " + ClubNameOf(first.away);
+}
 
 std::string InMatchShirtHint(int player, bool substitute)
 {

@@ -204,6 +204,9 @@ object Form88: TForm88
   object lb_jogo1: TLabel
     Left = 476
     Top = 132
+    Width = 314
+    Height = 14
+    AutoSize = False
     Transparent = True
     Caption = ''
     Font.Name = 'Arial'

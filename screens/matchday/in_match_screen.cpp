@@ -6,6 +6,7 @@
 #include "controls/grad_button.h"
 #include "core/lineup/lineup_board.h"
 #include "core/match/engine_step.h"
+#include "core/matchday/matchday_driver.h"
 #include "core/match/in_match_changes.h"
 #include "core/match/lineup_access.h"
 #include "core/match/lineup_ratings.h"
@@ -158,6 +159,8 @@ void TForm88::ShowHeader()
         lb_pub->SetHint(crowd.sectors);
         lb_renda->SetCaption(crowd.gate);
     }
+    if (lb_jogo1)
+        lb_jogo1->SetCaption(FirstLegText(FixtureOfMatch(ActiveMatch)));
 }
 
 void TForm88::CreateBoard()

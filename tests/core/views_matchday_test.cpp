@@ -3,6 +3,8 @@
 // line-ups, and the live screen's layout by competition kind and stage.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/match/match_events_codes.h"
 #include "core/records/match_records.h"
 #include "core/records/appearance_records.h"
@@ -367,6 +369,60 @@ TEST_F(MatchdayViews, AReportGivesItsVenueCrowdStatisticsAndTactics)
     const ReportTactics away = ReportSideTactics(0, 2);
     EXPECT_EQ(away.style + "/" + away.attackFocus + "/" + away.marking, "Contra-ataque/Pelo meio/Leve");
     EXPECT_EQ(ReportSideTactics(0, 3).style, "");
+}
+
+}  // namespace
+}  // namespace tarvelon
+
+#include "core/season/fixtures.h"
+#include "core/views/in_match_view.h"
+
+namespace tarvelon {
+namespace {
+
+TEST_F(MatchdayViews, ASecondLegNamesItsFirstLegAndOtherMatchesDoNot)
+{
+    Clubs[0].name = "Ajax";
+    Clubs[1].name = "Porto";
+    const auto fixture = [](int kind, int round, int leg, int home, int away) {
+        TFixture f;
+        f.kind = kind;
+        f.round = round;
+        f.leg = leg;
+        f.home = home;
+        f.away = away;
+        return f;
+    };
+    Fixtures.assign(1, TFixture{});
+    for (const auto& [kind, round] : {std::pair{kKindNationalCup, 3}, std::pair{kKindStateChampionship, 8},
+                                      std::pair{kKindFirstContinentalCup, 5}}) {
+        Fixtures.push_back(fixture(kind, round, 1, 0, 1));
+        Fixtures.back().homeGoals = 2;
+        Fixtures.back().awayGoals = 1;
+        Fixtures.back().played = 1;
+        Fixtures.push_back(fixture(kind, round, 2, 1, 0));
+        const int second = static_cast<int>(Fixtures.size()) - 1;
+        EXPECT_EQ(FirstLegText(second), "Primeiro Jogo: Ajax 2 x 1 Porto") << kind;
+        EXPECT_EQ(FirstLegText(second - 1), "") << "a first leg has none before it";
+    }
+    // A league's return match and a continental group match are no ties; nor is a tie whose first leg
+    // is not played yet, or the state championship before its final.
+    for (const auto& [kind, round, leg] : {std::tuple{kKindNationalLeague, 3, 2}, std::tuple{kKindSecondContinentalCup, 2, 2},
+                                           std::tuple{kKindStateChampionship, 7, 2}}) {
+        Fixtures.push_back(fixture(kind, round, 1, 0, 1));
+        Fixtures.back().played = 1;
+        Fixtures.push_back(fixture(kind, round, leg, 1, 0));
+        EXPECT_EQ(FirstLegText(static_cast<int>(Fixtures.size()) - 1), "") << kind;
+    }
+    Fixtures.push_back(fixture(kKindNationalCup, 4, 1, 0, 1));
+    Fixtures.push_back(fixture(kKindNationalCup, 4, 2, 1, 0));
+    EXPECT_EQ(FirstLegText(static_cast<int>(Fixtures.size()) - 1), "");
+    Fixtures[Fixtures.size() - 2].played = 1;
+    Clubs[1].name = "Sociedade Esportiva Palmeiras";  // long names are cut so that the line fits
+    EXPECT_EQ(FirstLegText(static_cast<int>(Fixtures.size()) - 1), "Primeiro Jogo: Ajax 0 x 0 Sociedade Esport");
+    EXPECT_EQ(FirstLegText(-1), "");
+    EXPECT_EQ(FirstLegText(static_cast<int>(Fixtures.size())), "");
+    Fixtures.clear();
 }
 
 }  // namespace
