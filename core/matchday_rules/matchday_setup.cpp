@@ -2,22 +2,23 @@
 
 #include <vector>
 
-#include "core/records/cup_tie.h"
 #include "core/draws/state_championship.h"
 #include "core/format/names.h"
 #include "core/match/match_flags.h"
-#include "core/records/match_records.h"
 #include "core/matchday/matchday_driver.h"
-#include "core/records/matchday_globals.h"
 #include "core/matchday_rules/attendance.h"
 #include "core/matchday_rules/matchday_state.h"
 #include "core/matchday_rules/tournament_venues.h"
+#include "core/records/cup_tie.h"
+#include "core/records/match_records.h"
+#include "core/records/matchday_globals.h"
 #include "core/season/calendar.h"
+#include "core/season/competition_kind.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"
 #include "core/season/pairing.h"
-#include "core/vocab/countries.h"
 #include "core/tables.h"
+#include "core/vocab/countries.h"
 
 namespace tarvelon {
 
@@ -293,7 +294,7 @@ void SetupClubWorldCupMatchday()
     }
     StartMatches(list);
     for (int m = 1; m <= MatchCount; ++m)
-        MatchVenues[m] = "Emirados Árabes";
+        MatchVenues[m] = kClubWorldCupVenue;
 }
 
 void SetupWorldCupMatchday()

@@ -17,4 +17,7 @@ enum CompetitionKind : int {
     kKindEurocopa = 9,
 };
 
+// Where the club world cup is played, as every screen that shows its venue names it.
+inline constexpr const char* kClubWorldCupVenue = "Emirados Árabes";
+
 }  // namespace tarvelon

@@ -127,7 +127,7 @@ std::string ResultsVenue(int report)
 {
     if (report < 0 || report >= static_cast<int>(MatchReports.size()))
         return "";
-    return MatchReports[report].kind == kKindClubWorldCup ? "Japão" : ReportHomeStadium(report);
+    return MatchReports[report].kind == kKindClubWorldCup ? kClubWorldCupVenue : ReportHomeStadium(report);
 }
 
 bool KindHasPayingCrowd(int kind) { return kind < kKindWorldCup && kind != kKindClubWorldCup; }

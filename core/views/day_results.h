@@ -65,7 +65,7 @@ std::string ResultsHeading(const ResultsDay& day, int region);
 // heading names the last state played, which may not be the one listed.
 std::string StateResultsHeading(int state);
 
-// Where a listed match was played: the home club's stadium, "Japão" for the club world cup.
+// Where a listed match was played: the home club's stadium, the club world cup's own venue.
 std::string ResultsVenue(int report);
 
 // Whether a match of that kind had a paying crowd: not the club world cup nor the national-team

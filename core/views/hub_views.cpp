@@ -6,13 +6,14 @@
 #include "core/format/money_format.h"
 #include "core/format/names.h"
 #include "core/history/head_to_head.h"
-#include "core/records/history_records.h"
 #include "core/mail/mail.h"
 #include "core/match/lineup_access.h"
-#include "core/records/match_records.h"
-#include "core/match/referees.h"
 #include "core/match/match_day.h"
+#include "core/match/referees.h"
 #include "core/records/game_state.h"
+#include "core/records/history_records.h"
+#include "core/records/match_records.h"
+#include "core/season/competition_kind.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"
 #include "core/vocab/countries.h"
@@ -90,7 +91,7 @@ NextMatchParts PartsOfKind(int kind, const TClub& own, const TClub& opponent)
     case 4:
         return {"", southAmerica ? "Taça Libertadores" : "Liga dos Campeões",
                 ContinentalStage(Game.FirstContinentalStage, Game.FirstContinentalTurn, Game.FirstContinentalLeg)};
-    case 5: return {"", "Mundial Interclubes", "Japão"};
+    case 5: return {"", "Mundial Interclubes", kClubWorldCupVenue};
     case 6:
         return {"", southAmerica ? "Copa Sul-Americana" : "Liga Europa da UEFA",
                 ContinentalStage(Game.SecondContinentalStage, Game.SecondContinentalTurn, Game.SecondContinentalLeg)};

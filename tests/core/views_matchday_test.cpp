@@ -343,7 +343,7 @@ TEST_F(MatchdayViews, AReportGivesItsVenueCrowdStatisticsAndTactics)
 
     EXPECT_EQ(ResultsVenue(0), "Estádio Central");
     MatchReports[0].kind = kKindClubWorldCup;
-    EXPECT_EQ(ResultsVenue(0), "Japão") << "the club world cup is played in Japan";
+    EXPECT_EQ(ResultsVenue(0), "Emirados Árabes") << "the club world cup's venue, as the live screen names it";
     EXPECT_EQ(ResultsVenue(1), "");
     for (int kind : {kKindFriendlies, kKindNationalLeague, kKindNationalCup, kKindStateChampionship, kKindFirstContinentalCup,
                      kKindSecondContinentalCup})

@@ -205,7 +205,7 @@ TEST_F(ResultsScreenTest, AClubWorldCupMatchIsPlayedInJapanWithoutACrowd)
     const int kind = MatchReports[report].kind;
     MatchReports[report].kind = kKindClubWorldCup;
     form->ShowMatchReport(report);
-    EXPECT_EQ(form->Label70->Caption(), "Japão");
+    EXPECT_EQ(form->Label70->Caption(), "Emirados Árabes");
     EXPECT_FALSE(form->Label8->Visible());
     EXPECT_FALSE(form->Label26->Visible());
     MatchReports[report].kind = kind;
