@@ -11,6 +11,7 @@
 #include "core/records/history_records.h"
 #include "core/mail/mail.h"
 #include "core/match/match_day.h"
+#include "core/match/played_today.h"
 #include "core/records/match_records.h"
 #include "core/matchday/matchday_driver.h"
 #include "core/matchday_rules/match_stats.h"
@@ -301,6 +302,8 @@ void PostMatchRecovery(int p)
         player.Energy = 100;
     if (player.Energy < 0)
         player.Energy = 5;
+    if (player.PlayedThisRound)
+        NotePlayedToday(p);
     player.PlayedThisRound = 0;
 }
 

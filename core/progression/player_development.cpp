@@ -2,6 +2,7 @@
 
 #include "core/basics/prefetch.h"
 #include "core/club_rosters.h"
+#include "core/match/played_today.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
@@ -138,7 +139,7 @@ void PlayerGrowthStep(int player)
     const TClub& club = ClubOf(player);
     // The accumulator is a single-precision field: each addition is rounded to it, as it is stored.
     double g = static_cast<double>(GrowthNumerator(club.Level, p.Age)) / GrowthDivisor(club);
-    if (p.PlayedThisRound)
+    if (PlayedToday(player))
         g += 0.05;
     if (p.Morale == 3)
         g += 0.01;

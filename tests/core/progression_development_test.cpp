@@ -2,6 +2,8 @@
 // players a pass covers.
 #include <gtest/gtest.h>
 
+#include "core/match/played_today.h"
+#include "core/matchday_rules/end_of_matchday.h"
 #include "core/progression/player_development.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
@@ -45,10 +47,17 @@ TEST_F(DevelopmentTest, HumanClubGrowsAtTheSlowestRateWithBonusesAndBand)
     Clubs[0].IsHuman = 1;
     const int p = AddPlayer(0, 17, 60);
     Players[p].PlayedThisRound = 1;
+    PostMatchRecovery(p);  // the recovery after his match clears his flag; the day keeps that he played
+    EXPECT_EQ(Players[p].PlayedThisRound, 0);
     PlayerGrowthStep(p);
     const float expected = static_cast<float>(11.0 / 43 + 0.05 - 0.04);
     EXPECT_FLOAT_EQ(Players[p].DevelopmentAccumulator, expected);
     EXPECT_EQ(Players[p].Strength, 60);
+    // The next day he has not played: no bonus.
+    ++Game.DayIndex;
+    PlayerGrowthStep(p);
+    EXPECT_FLOAT_EQ(Players[p].DevelopmentAccumulator, static_cast<float>(expected + 11.0 / 43 - 0.04));
+    --Game.DayIndex;
 
     // A top computer club with the morale bonus: 11 / 35 + 0.01 - 0.04 per round; the first whole
     // point comes in the fourth round and the fraction left carries on.
@@ -69,7 +78,7 @@ TEST_F(DevelopmentTest, SixteenYearOldGetsOnlyBonusesAndAtLeastAHundredth)
     const int p = AddPlayer(0, 16, 35);  // N = 0, band 30..40 takes 0.02
     PlayerGrowthStep(p);
     EXPECT_FLOAT_EQ(Players[p].DevelopmentAccumulator, 0.01f);
-    Players[p].PlayedThisRound = 1;
+    NotePlayedToday(p);
     PlayerGrowthStep(p);
     EXPECT_FLOAT_EQ(Players[p].DevelopmentAccumulator, static_cast<float>(0.01f + (0.05 - 0.02)));
 }

@@ -67,7 +67,7 @@ TEST_F(SimDigests, ThreeLeaguesEveryCompetition)
     sim::SimOptions options;
     options.leagues = {29, 11, 65};
     options.divisionSize = 10;
-    ExpectDigests(options, {{1, "84783254e36ff391"}, {2, "bdc0b69d7f2581ce"}, {3, "bf4ef54ef458cf2f"}});
+    ExpectDigests(options, {{1, "69cad183c8f0ed14"}, {2, "04855ae5977d1b2e"}, {3, "a012731d87119854"}});
 }
 
 // The command's own game: every league of the database in divisions of twenty with every
