@@ -11,6 +11,9 @@
 //
 // The state is only read, to choose what to click and to check; nothing is changed behind the
 // screens' back, except the instant-play option, which no screen sets.
+//
+// Not yet enabled: the first seed reaches a stall after its 23rd day (after the save and the load,
+// which pass); TARVELON_PLAY_TRACE=1 prints each step to find it.
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTemporaryDir>
@@ -18,7 +21,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <typeinfo>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -96,8 +98,6 @@ void ActWhenShown(std::function<void(T&)> act, int ms = 10000)
         timer->stop();
         timer->deleteLater();
         delete clock;
-        if (std::getenv("PLAY_TRACE"))
-            std::fprintf(stderr, "act on %s: %s\n", typeid(T).name(), form ? "shown" : "never shown");
         if (form != nullptr)
             act(*form);
     });
@@ -138,6 +138,18 @@ public:
         answerer_->LeaveToTheTest("TForm76");
         answerer_->LeaveToTheTest("TForm68");
         checks_ = std::make_unique<SeasonDayChecks>();
+        // The offers and invitations open modally from the hub's own timer: answered from a timer.
+        QObject::connect(&questions_, &QTimer::timeout, [this] {
+            if (auto* offer = Shown<TForm68>(); offer && offer->Tag() != kAnswered) {
+                offer->SetTag(kAnswered);
+                AnswerOffer(*offer);
+            }
+            if (auto* invitations = Shown<TForm76>(); invitations && invitations->Tag() != kAnswered) {
+                invitations->SetTag(kAnswered);
+                AnswerInvitation(*invitations);
+            }
+        });
+        questions_.start(20);
         const int firstSeason = Game.Season;
 
         // The first day live (at the fastest key), then instant play.
@@ -154,6 +166,7 @@ public:
         const int daysBefore = log_.days;
         ASSERT_NO_FATAL_FAILURE(PlayUntil([daysBefore, this] { return log_.days > daysBefore; }, "the next season"));
 
+        questions_.stop();
         answerer_.reset();
         Game.InstantPlay = 0;
         CloseEveryForm();
@@ -167,6 +180,7 @@ public:
 
     ~PlayThrough()
     {
+        questions_.stop();
         answerer_.reset();
         CloseEveryForm();
         SetMessageBoxAnswerer({});
@@ -309,9 +323,7 @@ private:
     bool AwaitsThePlayer() const
     {
         return Shown<TForm67>() != nullptr || HubReadyToPlay() != nullptr || AuctionAwaitingBid() != nullptr ||
-               Shown<TForm26>() != nullptr || Shown<TForm75>() != nullptr || Shown<TForm76>() != nullptr ||
-               Shown<TForm68>() != nullptr ||
-               NoticeShown() != nullptr || (Shown<TForm46>() != nullptr && !Game.InstantPlay && !fastKeyPressed_);
+               Shown<TForm26>() != nullptr || Shown<TForm75>() != nullptr ||                NoticeShown() != nullptr || (Shown<TForm46>() != nullptr && !Game.InstantPlay && !fastKeyPressed_);
     }
 
     static std::string VisibleForms()
@@ -341,16 +353,13 @@ private:
 
     void AnswerOneStep()
     {
-        if (std::getenv("PLAY_TRACE"))
+        if (std::getenv("TARVELON_PLAY_TRACE"))  // each step on the error stream, to find where a run stalls
             std::fprintf(stderr, "day %d kind %d: %s\n", log_.days, Game.DayKind, VisibleForms().c_str());
         if (auto* results = Shown<TForm67>())
             return EndTheDay(*results);
         if (auto* summary = Shown<TForm26>())
             return TurnTheSeason(*summary);
-        if (auto* invitations = Shown<TForm76>())
-            return AnswerInvitation(*invitations);
-        if (auto* offer = Shown<TForm68>())
-            return AnswerOffer(*offer);
+
         if (auto* nationalHub = Shown<TForm75>())
             return PlayNationalTurn(*nationalHub);
         if (TForm23* auction = AuctionAwaitingBid()) {  // no bid: the computer clubs settle it
@@ -507,8 +516,7 @@ private:
         // then the first offer of a computer club the coaches receive, taken with "Sim".
         if (Players[player].Club != club)
             log_.playerSold = player;
-        if (std::getenv("PLAY_TRACE"))
-            std::fprintf(stderr, "sold %d: %d\n", player, Players[player].Club);
+
     }
 
     // A player listed for sale by a computer club of the coach's country, within his cash, bought
@@ -578,11 +586,7 @@ private:
         ASSERT_EQ(market.SelectedPlayer(), player);
         // A player may ask for a higher wage first: his demand is accepted ("Aceitar").
         ActWhenShown<TForm61>([](TForm61& demand) { QTest::mouseClick(demand.bt2->Widget(), Qt::LeftButton); }, 2000);
-        if (std::getenv("PLAY_TRACE"))
-            std::fprintf(stderr, "buy: seller %d player %d bt1 %d listed %d can %d\n", seller, player, market.bt1->Enabled(), Players[player].ListedForSale, CanBuyListedPlayer(player, Game.CurrentHumanClub));
         Click(market.bt1);  // "Comprar"
-        if (std::getenv("PLAY_TRACE"))
-            std::fprintf(stderr, "bought: club %d\n", Players[player].Club);
     }
 
     // ---- save and load
@@ -596,12 +600,9 @@ private:
             Type(dialog.Edit1, QString::fromStdString(name));
             QTest::mouseClick(dialog.bt1->Widget(), Qt::LeftButton);
         });
-        if (std::getenv("PLAY_TRACE"))
-            std::fprintf(stderr, "before F2: %s enabled %d %d\n", VisibleForms().c_str(), hub->Enabled(), hub->Widget()->isEnabled());
         QTest::keyClick(hub->Widget(), Qt::Key_F2);
         Pump(10);
-        if (std::getenv("PLAY_TRACE"))
-            std::fprintf(stderr, "after F2: %s name '%s'\n", VisibleForms().c_str(), Game.saveName.str().c_str());
+
         const std::string file = "sav/" + name + ".nsx";
         std::string found;
         for (const auto& entry : std::filesystem::directory_iterator("sav"))
@@ -692,6 +693,8 @@ private:
     std::vector<std::string> messages_;
     PlayThroughLog log_;
     bool fastKeyPressed_ = false;
+    QTimer questions_;
+    static constexpr int kAnswered = 68;
 };
 
 }  // namespace tarvelon::test
