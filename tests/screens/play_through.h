@@ -12,8 +12,10 @@
 // The state is only read, to choose what to click and to check; nothing is changed behind the
 // screens' back, except the instant-play option, which no screen sets.
 //
-// Not yet enabled: the first seed reaches a stall after its 23rd day (after the save and the load,
-// which pass); TARVELON_PLAY_TRACE=1 prints each step to find it.
+// Not yet enabled: on the first seed the first coach is dismissed after the 23rd day (after the
+// save and the load, which pass); the run past that point, and the checks that expect both
+// coaches to keep their clubs, are still to be seen through. TARVELON_PLAY_TRACE=1 prints each
+// step.
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTemporaryDir>
@@ -147,6 +149,14 @@ public:
             if (auto* invitations = Shown<TForm76>(); invitations && invitations->Tag() != kAnswered) {
                 invitations->SetTag(kAnswered);
                 AnswerInvitation(*invitations);
+            }
+            // The notices open modally inside a click of the day's flow (a dismissal inside the
+            // results' "Continuar"): read and closed from here too.
+            if (TGameForm* notice = NoticeShown(); notice && notice->Tag() != kAnswered) {
+                notice->SetTag(kAnswered);
+                PressKey(notice->Widget(), Qt::Key_Escape);
+                if (notice == NoticeShown())
+                    notice->Close();
             }
         });
         questions_.start(20);
