@@ -12,10 +12,11 @@
 // The state is only read, to choose what to click and to check; nothing is changed behind the
 // screens' back, except the instant-play option, which no screen sets.
 //
-// Not yet enabled: on the first seed the first coach is dismissed after the 23rd day (after the
-// save and the load, which pass); the run past that point, and the checks that expect both
-// coaches to keep their clubs, are still to be seen through. TARVELON_PLAY_TRACE=1 prints each
-// step.
+// Not yet enabled: on the first seed (after the save and the load, which pass) the first coach is
+// dismissed after the 23rd day, and on the next day a computer club's purchase is booked in its
+// accounts while its cash falls by the day's gates and wages alone (the ledger check fails); that
+// is still to be found and mended, and the checks that expect both coaches to keep their clubs
+// revisited. TARVELON_PLAY_TRACE=1 prints each step.
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTemporaryDir>
