@@ -4,8 +4,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include <string>
+
 #include "controls/dc_combo.h"
 #include "controls/dc_glow_button.h"
+#include "core/lineup/auto_lineup.h"
+#include "core/records/game_state.h"
+#include "core/vocab/tactics_board.h"
 #include "platform/forms/screen.h"
 #include "screens/club/hub_screen.h"
 #include "screens/common/form_references.h"
@@ -54,6 +59,35 @@ inline void PickFormationAndPlay(TForm87& lineup, int downs)
     for (int i = 0; i < downs; ++i)
         QTest::keyClick(lineup.combtat->Widget(), Qt::Key_Down);
     QTest::mouseClick(lineup.bt_irprojogo->Widget(), Qt::LeftButton);
+}
+
+// The positions of the line-up's candidates, for a failure's message.
+inline std::string CandidatePositions(const LineupBoard& board)
+{
+    int count[5] = {};
+    for (const AutoCandidate& candidate : CollectAutoCandidates(board))
+        if (candidate.position >= 0 && candidate.position < 5)
+            ++count[candidate.position];
+    return "keepers " + std::to_string(count[0]) + ", full backs " + std::to_string(count[1]) + ", centre backs " +
+           std::to_string(count[2]) + ", midfielders " + std::to_string(count[3]) + ", forwards " + std::to_string(count[4]);
+}
+
+// On the line-up screen: the formations one after the other (each runs the automatic selection)
+// until one fills the eleven, then "Jogar >>". When none does, the screen is left with "Voltar" and
+// `leftShort` says why.
+inline void PlayAFullEleven(TForm87& lineup, std::string& leftShort)
+{
+    lineup.combtat->SetFocus();
+    for (int press = 0; press < 2 * FormationCount && !StartersComplete(lineup.Board()); ++press)
+        QTest::keyClick(lineup.combtat->Widget(), press < FormationCount ? Qt::Key_Down : Qt::Key_Up);
+    if (StartersComplete(lineup.Board())) {
+        QTest::mouseClick(lineup.bt_irprojogo->Widget(), Qt::LeftButton);
+        return;
+    }
+    leftShort = "no formation's automatic selection fills the eleven of club " + std::to_string(Game.CurrentHumanClub) +
+                " on calendar day " + std::to_string(Game.DayIndex) + " (kind " + std::to_string(Game.DayKind) +
+                "); candidates: " + CandidatePositions(lineup.Board());
+    QTest::mouseClick(lineup.bt_voltar->Widget(), Qt::LeftButton);
 }
 
 // Runs `onLineup` on the line-up screen once it is open (from inside its modal loop).

@@ -5,6 +5,7 @@
 // answered "Não" (closed) too, so that the days go on.
 #include <QTimer>
 
+#include <set>
 #include <string>
 
 #include "platform/forms/screen.h"
@@ -27,7 +28,8 @@ public:
                 }
             for (int i = 0; i < Screen->FormCount(); ++i)
                 if (auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i));
-                    form && form->Visible() && form->Tag() != kAnswered && IsPostRoundQuestion(form->FormClass())) {
+                    form && form->Visible() && form->Tag() != kAnswered && IsPostRoundQuestion(form->FormClass()) &&
+                    !leftToTheTest_.count(form->FormClass())) {
                     form->SetTag(kAnswered);
                     form->Close();
                 }
@@ -35,6 +37,8 @@ public:
         timer_.start(5);
     }
     int Answered() const { return answered_; }
+    // The test answers the questions of this form class itself.
+    void LeaveToTheTest(const std::string& formClass) { leftToTheTest_.insert(formClass); }
 
 private:
     static bool IsPostRoundQuestion(const std::string& formClass)
@@ -42,6 +46,7 @@ private:
         return formClass == "TForm68" || formClass == "TForm59" || formClass == "TForm72" || formClass == "TForm76";
     }
     QTimer timer_;
+    std::set<std::string> leftToTheTest_;
     static constexpr int kAnswered = 88;
     int answered_ = 0;
 };

@@ -1,0 +1,711 @@
+#pragma once
+// The game played through its screens as a player meets it, by real clicks and keys on the real
+// widgets: the title's "Novo Jogo", the mode chooser (Brazil with its state championships and
+// Argentina), two human coaches, one on a club of each country; the hub and the line-up of each
+// coach; the first matchday live at the fastest key, then instant play; the results' "Continuar";
+// a sale of the first coach's player by auction and a purchase in the market; F2 and a save name;
+// back to the title and "Carregar Jogo", the loaded game compared table by table with the saved
+// one; a World Cup invitation taken by the first coach and his national team played through the
+// national-team hub; the season's end, its summary and the next season's first matchday. After
+// every day the headless season's invariants are checked (season_day_checks.h).
+//
+// The state is only read, to choose what to click and to check; nothing is changed behind the
+// screens' back, except the instant-play option, which no screen sets.
+//
+// Not yet enabled: on the first seed (after the save and the load, which pass) the first coach is
+// dismissed after the 23rd day, and on the next day a computer club's purchase is booked in its
+// accounts while its cash falls by the day's gates and wages alone (the ledger check fails); that
+// is still to be found and mended, and the checks that expect both coaches to keep their clubs
+// revisited. TARVELON_PLAY_TRACE=1 prints each step.
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/startup.h"
+#include "controls/dc_glow_button.h"
+#include "controls/grad_button.h"
+#include "core/club_rosters.h"
+#include "core/economy/market_deals.h"
+#include "core/hooks.h"
+#include "core/lineup/hub_turns.h"
+#include "core/newgame/new_game_setup.h"
+#include "core/progression/calendar_advance.h"
+#include "core/records/game_state.h"
+#include "core/records/match_records.h"
+#include "core/season/competition_kind.h"
+#include "core/services/rule_services.h"
+#include "core/settings/settings.h"
+#include "core/tables.h"
+#include "grid/dg_grid.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/containers.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/lists.h"
+#include "platform/stdctrls/message_box.h"
+#include "screens/club/auction_screen.h"
+#include "screens/club/club_screens.h"
+#include "screens/club/hub_screen.h"
+#include "screens/club/incoming_offers.h"
+#include "screens/club/market_dialogs.h"
+#include "screens/club/player_sale_screen.h"
+#include "screens/club/save_dialogs.h"
+#include "screens/club/transfer_market_screen.h"
+#include "screens/common/form_references.h"
+#include "screens/common/game_form.h"
+#include "screens/common/subjects.h"
+#include "screens/common/tick_list.h"
+#include "screens/competitions/coach_setup_radios.h"
+#include "screens/competitions/game_mode_chooser.h"
+#include "screens/competitions/load_game_screen.h"
+#include "screens/competitions/national_hub_screen.h"
+#include "screens/competitions/national_invitations_screen.h"
+#include "screens/competitions/season_summary_screen.h"
+#include "screens/competitions/title_screen.h"
+#include "screens/matchday/matchday_screen.h"
+#include "screens/matchday/results_screen.h"
+#include "screens/screens_registration.h"
+#include "tests/screens/hub_driving.h"
+#include "tests/screens/in_match_answerer.h"
+#include "tests/screens/season_day_checks.h"
+#include "tests/screens/tables_fingerprint.h"
+#include "tools/sampledata/sample_database.h"
+
+namespace tarvelon::test {
+
+// Runs `act` once on the form of class T as soon as one shows, from inside whatever modal loop
+// shows it (a timer looks for it; it gives up after `ms`).
+template <typename T>
+void ActWhenShown(std::function<void(T&)> act, int ms = 10000)
+{
+    auto* timer = new QTimer();
+    auto* clock = new QElapsedTimer();
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, act, ms] {
+        T* form = Shown<T>();
+        if (form == nullptr && clock->elapsed() < ms)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (form != nullptr)
+            act(*form);
+    });
+    timer->start(10);
+}
+
+// What a play-through went through, for its checks and its report.
+struct PlayThroughLog {
+    int days = 0;
+    int liveDays = 0;
+    int hubTurns = 0;
+    int nationalTurns = 0;
+    int seasonsTurned = 0;
+    int stateDays = 0;
+    int playerSold = 0;
+    int playerBought = 0;
+    int nationTaken = 0;
+    bool saved = false;
+    bool loaded = false;
+    std::vector<int> humanClubs;
+};
+
+class PlayThrough {
+public:
+    static constexpr int kBrazil = 29;
+    static constexpr int kArgentina = 11;
+    static constexpr int kMostSteps = 3000;  // far more than a season and a half: a stuck game fails
+
+    explicit PlayThrough(std::uint64_t seed) : seed_(seed) {}
+
+    // The whole play-through; gtest failures tell what went wrong.
+    void Run()
+    {
+        const auto started = std::chrono::steady_clock::now();
+        ASSERT_NO_FATAL_FAILURE(StartProgram());
+        ASSERT_NO_FATAL_FAILURE(NewGameFromTheTitle());
+        answerer_ = std::make_unique<InMatchAnswerer>();
+        answerer_->LeaveToTheTest("TForm76");
+        answerer_->LeaveToTheTest("TForm68");
+        checks_ = std::make_unique<SeasonDayChecks>();
+        // The offers and invitations open modally from the hub's own timer: answered from a timer.
+        QObject::connect(&questions_, &QTimer::timeout, [this] {
+            if (auto* offer = Shown<TForm68>(); offer && offer->Tag() != kAnswered) {
+                offer->SetTag(kAnswered);
+                AnswerOffer(*offer);
+            }
+            if (auto* invitations = Shown<TForm76>(); invitations && invitations->Tag() != kAnswered) {
+                invitations->SetTag(kAnswered);
+                AnswerInvitation(*invitations);
+            }
+            // The notices open modally inside a click of the day's flow (a dismissal inside the
+            // results' "Continuar"): read and closed from here too.
+            if (TGameForm* notice = NoticeShown(); notice && notice->Tag() != kAnswered) {
+                notice->SetTag(kAnswered);
+                PressKey(notice->Widget(), Qt::Key_Escape);
+                if (notice == NoticeShown())
+                    notice->Close();
+            }
+        });
+        questions_.start(20);
+        const int firstSeason = Game.Season;
+
+        // The first day live (at the fastest key), then instant play.
+        ASSERT_NO_FATAL_FAILURE(PlayUntil([this] { return log_.days >= 1; }, "the first day"));
+        Game.InstantPlay = 1;
+        // A few days on, the first coach sells and buys at his hub, then saves with F2.
+        ASSERT_NO_FATAL_FAILURE(PlayUntil([this] { return log_.days >= 4 && FirstCoachAtHub(); }, "the market"));
+        ASSERT_NO_FATAL_FAILURE(BuyAPlayer());
+        ASSERT_NO_FATAL_FAILURE(SellAPlayer());
+        ASSERT_NO_FATAL_FAILURE(SaveLeaveAndLoad());
+        // The rest of the season (the World Cup invitation taken on the way), its end and the next
+        // season's first matchday.
+        ASSERT_NO_FATAL_FAILURE(PlayUntil([firstSeason] { return Game.Season > firstSeason; }, "the season's end"));
+        const int daysBefore = log_.days;
+        ASSERT_NO_FATAL_FAILURE(PlayUntil([daysBefore, this] { return log_.days > daysBefore; }, "the next season"));
+
+        questions_.stop();
+        answerer_.reset();
+        Game.InstantPlay = 0;
+        CloseEveryForm();
+        ExpectWhatWasPlayed(firstSeason);
+        const auto seconds =
+            std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started).count();
+        std::printf("play-through seed %llu: %d days (%d live, %d state), %d hub turns, %d national turns, %lld s\n",
+                    static_cast<unsigned long long>(seed_), log_.days, log_.liveDays, log_.stateDays, log_.hubTurns,
+                    log_.nationalTurns, static_cast<long long>(seconds));
+    }
+
+    ~PlayThrough()
+    {
+        questions_.stop();
+        answerer_.reset();
+        CloseEveryForm();
+        SetMessageBoxAnswerer({});
+        std::filesystem::current_path(savedFolder_);
+    }
+
+private:
+    // ---- the program and the new game
+
+    void StartProgram()
+    {
+        savedFolder_ = std::filesystem::current_path();
+        ASSERT_TRUE(folder_.isValid());
+        sampledata::WriteSampleDatabase(folder_.path().toStdString(), seed_);
+        std::filesystem::current_path(folder_.path().toStdString());
+        std::filesystem::create_directories("sav");
+        SetProgramFolder(std::filesystem::current_path());
+        StartApplication();
+        StartRules(RulesStart{seed_});
+        Hooks().showMessage = [this](const std::string& text) { messages_.push_back(text); };
+        Hooks().screenWidth = [] { return 800; };
+        Hooks().screenHeight = [] { return 600; };
+        SetMessageBoxAnswerer([this](const TMessageBoxRequest& request) {
+            messages_.push_back(request.text);
+            return mrYes;
+        });
+        RegisterGameScreens();
+        // The save name is asked on screen, as the program asks it; the match's own questions
+        // (penalties, injuries, shoot-outs) keep their automatic answers.
+        InstallClubScreenHooks();
+        title_ = CreateTitleScreen();
+        title_->Show();
+        Pump();
+    }
+
+    static void ClickAt(QWidget* widget, QPoint at)
+    {
+        SendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        Pump();
+    }
+    static void Click(TWinControl* control)
+    {
+        ASSERT_NE(control, nullptr);
+        ASSERT_TRUE(control->Enabled()) << control->Name();
+        ClickAt(control->Widget(), QPoint(control->Width() / 2, control->Height() / 2));
+    }
+    static void ClickBox(TWinControl* control) { ClickAt(control->Widget(), QPoint(7, control->Height() / 2)); }
+    static void Type(TEdit* edit, const QString& text)
+    {
+        edit->SetFocus();
+        QTest::keyClick(edit->Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(edit->Widget(), Qt::Key_Delete);
+        QTest::keyClicks(edit->Widget(), text);
+        Pump();
+    }
+    static void TickCountry(TTickList& list, int country)
+    {
+        for (int row = 0; row < list.RowCount(); ++row)
+            if (list.Id(row) == country)
+                ClickAt(list.Grid().Widget(), QPoint(37, list.Grid().RowTop(row) + 10));
+    }
+
+    // The first radio button of the shown league whose club plays in its first division.
+    static int FirstDivisionButton(TForm11& setup)
+    {
+        for (int i = 0; i < TForm11::kButtons; ++i) {
+            const int club = setup.ButtonClub(i);
+            if (club >= 0 && setup.timeradio[static_cast<std::size_t>(i)]->Visible() &&
+                setup.timeradio[static_cast<std::size_t>(i)]->Enabled() && Clubs[static_cast<std::size_t>(club)].Division == 1)
+                return i;
+        }
+        return -1;
+    }
+
+    void ChooseCoach(TForm11& setup, const QString& name)
+    {
+        Type(setup.Edit1, name);
+        const int button = FirstDivisionButton(setup);
+        ASSERT_GE(button, 0);
+        ClickBox(setup.timeradio[static_cast<std::size_t>(button)]);
+        log_.humanClubs.push_back(setup.ButtonClub(button));
+    }
+
+    void NewGameFromTheTitle()
+    {
+        ClickAt(title_->Widget(), QPoint(51, 154));  // "Novo Jogo"
+        auto* chooser = Shown<TForm9>();
+        ASSERT_NE(chooser, nullptr);
+        TickCountry(chooser->Countries(), kBrazil);
+        TickCountry(chooser->Countries(), kArgentina);
+        ASSERT_EQ(chooser->Countries().TickedIds().size(), 2u);
+        ClickBox(chooser->ckestadual);
+        ASSERT_TRUE(chooser->ckestadual->Checked());
+        ASSERT_TRUE(chooser->ckcopamundo->Checked());
+        PressKey(chooser->ComboBox2->Widget(), Qt::Key_Down);  // two human coaches
+        Pump();
+        Click(chooser->GradButton2);
+
+        auto* setup = Shown<TForm11>();
+        ASSERT_NE(setup, nullptr);
+        ASSERT_EQ(Game.HumanClubCount, 2);
+        ASSERT_EQ(setup->Combo1->Items()[setup->Combo1->ItemIndex()], "Brasil");
+        ASSERT_NO_FATAL_FAILURE(ChooseCoach(*setup, "Ana"));
+        Click(setup->Button1);  // "Escolher time 2"
+        PressKey(setup->Combo1->Widget(), Qt::Key_Up);  // Argentina
+        Pump();
+        ASSERT_NO_FATAL_FAILURE(ChooseCoach(*setup, "Bruno"));
+        Click(setup->Button1);  // "Iniciar jogo": the builder, then the game's first screen
+        ASSERT_TRUE(PumpUntil([] { return Shown<TForm13>() != nullptr || Shown<TForm46>() != nullptr; }, 60000));
+        ASSERT_EQ(Game.HumanClubs[0], log_.humanClubs[0]);
+        ASSERT_EQ(Game.HumanClubs[1], log_.humanClubs[1]);
+        ASSERT_EQ(Clubs[static_cast<std::size_t>(Game.HumanClubs[0])].Country, kBrazil);
+        ASSERT_EQ(Clubs[static_cast<std::size_t>(Game.HumanClubs[1])].Country, kArgentina);
+        ASSERT_EQ(Game.StateChampionshipsOn, 1);
+        Game.autosave = 0;
+    }
+
+    // ---- the days
+
+    static TForm23* AuctionAwaitingBid()
+    {
+        TForm23* auction = Shown<TForm23>();
+        return auction && auction->Notebook1->PageIndex() == 0 && auction->Auction().turnClub >= 0 ? auction : nullptr;
+    }
+    static TForm13* HubReadyToPlay() { return !PostRoundPending ? Shown<TForm13>() : nullptr; }
+    bool FirstCoachAtHub() const { return HubReadyToPlay() != nullptr && Game.CurrentHumanClub == Game.HumanClubs[0]; }
+
+    // A dialog of the game that waits for an answer the play-through gives by closing it.
+    static TGameForm* NoticeShown()
+    {
+        for (const char* formClass : {"TForm85", "TForm30", "TForm31", "TForm57", "TForm66", "TForm72"})
+            for (int i = Screen->FormCount() - 1; i >= 0; --i)
+                if (auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i));
+                    form && form->Visible() && form->FormClass() == formClass)
+                    return form;
+        return nullptr;
+    }
+
+    bool AwaitsThePlayer() const
+    {
+        return Shown<TForm67>() != nullptr || HubReadyToPlay() != nullptr || AuctionAwaitingBid() != nullptr ||
+               Shown<TForm26>() != nullptr || Shown<TForm75>() != nullptr ||                NoticeShown() != nullptr || (Shown<TForm46>() != nullptr && !Game.InstantPlay && !fastKeyPressed_);
+    }
+
+    static std::string VisibleForms()
+    {
+        std::string list;
+        for (int i = 0; i < Screen->FormCount(); ++i)
+            if (Screen->Forms(i)->Visible())
+                list += Screen->Forms(i)->ClassName() + " ";
+        return list;
+    }
+
+    // Answers whatever awaits the player until `done` holds.
+    void PlayUntil(const std::function<bool()>& done, const char* what)
+    {
+        for (int step = 0; step < kMostSteps; ++step) {
+            if (done())
+                return;
+            ASSERT_TRUE(PumpUntil([this, &done] { return done() || AwaitsThePlayer(); }, 120000))
+                << "nothing awaits the player on the way to " << what << " after day " << log_.days
+                << "; shown: " << VisibleForms();
+            if (done())
+                return;
+            ASSERT_NO_FATAL_FAILURE(AnswerOneStep());
+        }
+        FAIL() << "not reached within " << kMostSteps << " steps: " << what;
+    }
+
+    void AnswerOneStep()
+    {
+        if (std::getenv("TARVELON_PLAY_TRACE"))  // each step on the error stream, to find where a run stalls
+            std::fprintf(stderr, "day %d kind %d: %s\n", log_.days, Game.DayKind, VisibleForms().c_str());
+        if (auto* results = Shown<TForm67>())
+            return EndTheDay(*results);
+        if (auto* summary = Shown<TForm26>())
+            return TurnTheSeason(*summary);
+
+        if (auto* nationalHub = Shown<TForm75>())
+            return PlayNationalTurn(*nationalHub);
+        if (TForm23* auction = AuctionAwaitingBid()) {  // no bid: the computer clubs settle it
+            QTest::mouseClick(auction->CHButton1->Widget(), Qt::LeftButton);
+            Pump(10);
+            return;
+        }
+        if (TGameForm* notice = NoticeShown()) {
+            PressKey(notice->Widget(), Qt::Key_Escape);
+            Pump(10);
+            if (notice == NoticeShown())
+                notice->Close();
+            Pump(10);
+            return;
+        }
+        if (auto* matchday = Shown<TForm46>(); matchday && !Game.InstantPlay && !fastKeyPressed_) {
+            PressKey(matchday->Widget(), Qt::Key_F5);  // the fastest of the speed keys
+            fastKeyPressed_ = true;
+            ++log_.liveDays;
+            return;
+        }
+        if (TForm13* hub = HubReadyToPlay())
+            return PlayHubTurn(*hub);
+    }
+
+    void PlayHubTurn(TForm13& hub)
+    {
+        ++log_.hubTurns;
+        std::string leftShort;
+        WhenLineupOpens([&leftShort](TForm87& lineup) { PlayAFullEleven(lineup, leftShort); });
+        QTest::mouseClick(hub.btjogar->Widget(), Qt::LeftButton);
+        ASSERT_TRUE(leftShort.empty()) << leftShort;
+        Pump(10);
+    }
+
+    void PlayNationalTurn(TForm75& hub)
+    {
+        ++log_.nationalTurns;
+        std::string leftShort;
+        WhenLineupOpens([&leftShort](TForm87& lineup) { PlayAFullEleven(lineup, leftShort); });
+        QTest::mouseClick(hub.btjogar->Widget(), Qt::LeftButton);
+        ASSERT_TRUE(leftShort.empty()) << leftShort;
+        ASSERT_TRUE(PumpUntil([&hub] { return Shown<TForm75>() != &hub || Game.CurrentHumanCoach >= 0; }));
+        Pump(10);
+    }
+
+    // The day's results: the checks, "Continuar" (the calendar moves on), the checks again.
+    void EndTheDay(TForm67& results)
+    {
+        results.Timer1->SetEnabled(false);  // instant play's own "Continuar" is the click below
+        if (Game.DayKind == kKindStateChampionship)
+            ++log_.stateDays;
+        checks_->AtResults();
+        QTest::mouseClick(results.bt3->Widget(), Qt::LeftButton);
+        ++log_.days;
+        fastKeyPressed_ = false;
+        checks_->AfterDay();
+        ASSERT_FALSE(::testing::Test::HasFailure()) << "day " << log_.days << " (calendar day " << Game.DayIndex << ")";
+        ASSERT_TRUE(PumpUntil([&results] { return Shown<TForm67>() != &results; }));
+    }
+
+    void TurnTheSeason(TForm26& summary)
+    {
+        summary.Timer1->SetEnabled(false);
+        ++log_.seasonsTurned;
+        checks_->AfterSeasonTurn();
+        QTest::mouseClick(summary.bt3->Widget(), Qt::LeftButton);  // "Continuar >>"
+        ASSERT_TRUE(PumpUntil([&summary] { return Shown<TForm26>() != &summary; }, 30000));
+    }
+
+    // The first World Cup invitation reaching the first coach is taken (its first offer free to
+    // lead); the others are declined.
+    void AnswerInvitation(TForm76& invitations)
+    {
+        const bool take = log_.nationTaken == 0 && Game.CurrentHumanClub == Game.HumanClubs[0];
+        if (take)
+            for (TRadioButton* radio : invitations.radios)
+                if (radio->Visible() && radio->Enabled()) {
+                    QTest::mouseClick(radio->Widget(), Qt::LeftButton, {}, QPoint(8, radio->Height() / 2));
+                    break;
+                }
+        const int nationsBefore = Game.HumanNationCount;
+        QTest::mouseClick(invitations.btfechar->Widget(), Qt::LeftButton);
+        Pump(10);
+        if (take && Game.HumanNationCount > nationsBefore)
+            log_.nationTaken = Game.HumanNations[nationsBefore];
+        if (Shown<TForm76>() == &invitations)
+            invitations.Close();
+        Pump(10);
+    }
+
+    // A computer club's offer for a player: the first one taken with "Sim" while no player was
+    // sold, the others answered "Não".
+    void AnswerOffer(TForm68& offer)
+    {
+        const int player = DealPlayer;
+        const int club = Game.CurrentHumanClub;
+        const bool take = log_.playerSold == 0;
+        QTest::mouseClick((take ? offer.bt3 : offer.GradButton1)->Widget(), Qt::LeftButton);
+        Pump(10);
+        if (take && player > 0 && Players[player].Club != club)
+            log_.playerSold = player;
+        if (Shown<TForm68>() == &offer)
+            offer.Close();
+        Pump(10);
+    }
+
+    // ---- the market
+
+    // The hub's squad row of a player, selected with a click.
+    static void SelectHubRow(TForm13& hub, int player)
+    {
+        TDataGrid& grid = *hub.gridview1;
+        for (int row = 0; row < grid.RowCount(); ++row)
+            if (grid.GetCellTextByName("id", row) == std::to_string(player)) {
+                grid.ScrollToRow(row);
+                Pump();
+                ClickAt(grid.Widget(), QPoint(60, grid.RowTop(row) + 5));
+                return;
+            }
+    }
+
+    // The first coach's least valuable outfield player offered at his own auction ("Vender" on
+    // the hub, a start price of 1 thousand): the computer clubs bid and one of them buys him.
+    void SellAPlayer()
+    {
+        TForm13* hub = HubReadyToPlay();
+        ASSERT_NE(hub, nullptr);
+        const int club = Game.CurrentHumanClub;
+        int player = 0;
+        for (int p : PlayersOfClub(club))
+            if (Players[p].Position != 0 && Players[p].loanStatus == 0 &&
+                (player == 0 || Players[p].Value < Players[player].Value))
+                player = p;
+        ASSERT_GT(player, 0);
+        SelectHubRow(*hub, player);
+        ASSERT_EQ(hub->SelectedPlayer(), player);
+        ActWhenShown<TForm44>([](TForm44& sale) {
+            Type(sale.Edit1, "1");
+            // Inside the sale's click the auction runs modally: the other coach passes.
+            QTimer passer;
+            QObject::connect(&passer, &QTimer::timeout, [] {
+                if (TForm23* auction = AuctionAwaitingBid(); auction && auction->CHButton1->Enabled())
+                    QTest::mouseClick(auction->CHButton1->Widget(), Qt::LeftButton);
+            });
+            passer.start(20);
+            QTest::mouseClick(sale.bt1->Widget(), Qt::LeftButton);
+            passer.stop();
+        });
+        QTest::mouseClick(hub->btvender->Widget(), Qt::LeftButton);
+        ASSERT_TRUE(PumpUntil([] { return Shown<TForm44>() == nullptr && Shown<TForm23>() == nullptr; }, 60000))
+            << VisibleForms();
+        // Early in a season the computer clubs' squads are often full and nobody bids: the sale is
+        // then the first offer of a computer club the coaches receive, taken with "Sim".
+        if (Players[player].Club != club)
+            log_.playerSold = player;
+
+    }
+
+    // A player listed for sale by a computer club of the coach's country, within his cash, bought
+    // with "Comprar" in the market (F8, the club picked in the tree, the player in its squad).
+    static int AffordableListedPlayer(int buyer, int& seller)
+    {
+        for (int c = 0; c < Game.LeagueClubCount; ++c) {
+            if (c == buyer || Clubs[c].IsHuman)
+                continue;
+            for (int p : PlayersOfClub(c))
+                if (Players[p].ListedForSale && Players[p].loanStatus == 0 && Players[p].AskingPrice > 0 &&
+                    Players[p].AskingPrice <= Clubs[buyer].cash) {
+                    seller = c;
+                    return p;
+                }
+        }
+        return 0;
+    }
+
+    static int RowWithId(TDataGrid& grid, const char* column, int id)
+    {
+        for (int row = 0; row < grid.RowCount(); ++row)
+            if (grid.GetCellTextByName(column, row) == std::to_string(id))
+                return row;
+        return -1;
+    }
+
+    void BuyAPlayer()
+    {
+        TForm13* hub = HubReadyToPlay();
+        ASSERT_NE(hub, nullptr);
+        const int club = Game.CurrentHumanClub;
+        ASSERT_LT(Clubs[club].squadSize, kSquadLimit);
+        int seller = -1;
+        const int player = AffordableListedPlayer(club, seller);
+        ASSERT_GT(player, 0) << "no player listed for sale within the cash";
+        // The market is modal: what the coach does in it runs from inside its loop.
+        bool done = false;
+        ActWhenShown<TForm14>([this, seller, player, &done](TForm14& market) {
+            BuyInTheMarket(market, seller, player);
+            PressKey(market.Widget(), Qt::Key_Return);  // Enter closes the market
+            done = true;
+        });
+        PressKey(hub->Widget(), Qt::Key_F8);
+        ASSERT_TRUE(PumpUntil([&done] { return done && Shown<TForm14>() == nullptr; }, 20000));
+        EXPECT_EQ(Players[player].Club, club) << "the purchase in the market";
+        if (Players[player].Club == club)
+            log_.playerBought = player;
+    }
+
+    // In the market: the seller picked in the tree, the player in its squad, "Comprar".
+    void BuyInTheMarket(TForm14& market, int seller, int player)
+    {
+        TDataGrid& tree = *market.DataGrid1;
+        const int clubRow = RowWithId(tree, "treeid", seller);
+        ASSERT_GE(clubRow, 0);
+        tree.ScrollToRow(clubRow);
+        Pump();
+        ClickAt(tree.Widget(), QPoint(80, tree.RowTop(clubRow) + 5));
+        ASSERT_EQ(MarketClub, seller);
+        TDataGrid& squad = *market.joglist;
+        const int playerRow = RowWithId(squad, "id", player);
+        ASSERT_GE(playerRow, 0);
+        squad.ScrollToRow(playerRow);
+        Pump();
+        ClickAt(squad.Widget(), QPoint(140, squad.RowTop(playerRow) + 5));
+        ASSERT_EQ(market.SelectedPlayer(), player);
+        // A player may ask for a higher wage first: his demand is accepted ("Aceitar").
+        ActWhenShown<TForm61>([](TForm61& demand) { QTest::mouseClick(demand.bt2->Widget(), Qt::LeftButton); }, 2000);
+        Click(market.bt1);  // "Comprar"
+    }
+
+    // ---- save and load
+
+    void SaveLeaveAndLoad()
+    {
+        TForm13* hub = HubReadyToPlay();
+        ASSERT_NE(hub, nullptr);
+        const std::string name = "jogo" + std::to_string(seed_);
+        ActWhenShown<TForm40>([name](TForm40& dialog) {
+            Type(dialog.Edit1, QString::fromStdString(name));
+            QTest::mouseClick(dialog.bt1->Widget(), Qt::LeftButton);
+        });
+        QTest::keyClick(hub->Widget(), Qt::Key_F2);
+        Pump(10);
+
+        const std::string file = "sav/" + name + ".nsx";
+        std::string found;
+        for (const auto& entry : std::filesystem::directory_iterator("sav"))
+            found += entry.path().filename().string() + " ";
+        ASSERT_TRUE(std::filesystem::exists(file)) << file << "; the folder holds " << found << "; messages: " << Messages();
+        log_.saved = true;
+        const std::map<std::string, std::uint64_t> saved = TableFingerprints();
+
+        // Back to the title (the program's main form, hidden while a game runs) and "Carregar Jogo".
+        answerer_.reset();
+        CloseEveryFormButTheTitle();
+        title_->Show();
+        Pump();
+        ActWhenShown<TForm21>([name](TForm21& screen) {
+            const int row = RowWithText(*screen.grid1, "colarquivo", name + ".nsx");
+            if (row < 0)
+                return;
+            ClickAt(screen.grid1->Widget(), QPoint(60, screen.grid1->RowTop(row) + 10));
+            QTest::mouseClick(screen.BitBtn1->Widget(), Qt::LeftButton);
+        });
+        ClickAt(title_->Widget(), QPoint(60, 200));  // "Carregar Jogo": modal until the load closes it
+        ASSERT_TRUE(PumpUntil([] { return Shown<TForm13>() != nullptr; }, 30000)) << VisibleForms();
+        EXPECT_FALSE(title_->Visible());
+        log_.loaded = true;
+        const std::map<std::string, std::uint64_t> loaded = TableFingerprints();
+        for (const auto& [table, number] : saved)
+            EXPECT_EQ(loaded.at(table), number) << "the loaded " << table << " differ from the saved";
+        answerer_ = std::make_unique<InMatchAnswerer>();
+        answerer_->LeaveToTheTest("TForm76");
+        answerer_->LeaveToTheTest("TForm68");
+        checks_->TakeLedgerAnew();
+    }
+
+    std::string Messages() const
+    {
+        std::string all;
+        for (const std::string& message : messages_)
+            all += "\"" + message + "\" ";
+        return all;
+    }
+
+    // The game's forms closed (also those that queued another screen), the title left alive.
+    void CloseEveryFormButTheTitle()
+    {
+        for (int round = 0; round < 3; ++round) {
+            Pump(50);
+            for (int i = Screen->FormCount() - 1; i >= 0; --i)
+                if (Screen->Forms(i) != title_)
+                    Screen->Forms(i)->Close();
+        }
+        Pump(50);
+    }
+
+    static int RowWithText(TDataGrid& grid, const char* column, const std::string& text)
+    {
+        for (int row = 0; row < grid.RowCount(); ++row)
+            if (grid.GetCellTextByName(column, row) == text)
+                return row;
+        return -1;
+    }
+
+    // ---- what the game went through
+
+    void ExpectWhatWasPlayed(int firstSeason)
+    {
+        EXPECT_EQ(Game.Season, firstSeason + 1);
+        EXPECT_EQ(log_.seasonsTurned, 1);
+        EXPECT_EQ(checks_->SeasonsChecked(), 1) << "the season's last day was checked";
+        EXPECT_GE(log_.liveDays, 1);
+        EXPECT_GT(log_.stateDays, 0) << "the state championships were played";
+        EXPECT_GT(log_.hubTurns, 20);
+        EXPECT_GT(log_.playerSold, 0);
+        EXPECT_GT(log_.playerBought, 0);
+        EXPECT_TRUE(log_.saved && log_.loaded);
+        EXPECT_GT(log_.nationTaken, 0) << "no World Cup invitation was taken";
+        EXPECT_GT(log_.nationalTurns, 0) << "the national team was never led";
+        // Both coaches still lead the clubs they chose.
+        EXPECT_EQ(Game.HumanClubs[0], log_.humanClubs[0]);
+        EXPECT_EQ(Game.HumanClubs[1], log_.humanClubs[1]);
+    }
+
+    std::uint64_t seed_;
+    QTemporaryDir folder_;
+    std::filesystem::path savedFolder_;
+    TForm1* title_ = nullptr;
+    std::unique_ptr<InMatchAnswerer> answerer_;
+    std::unique_ptr<SeasonDayChecks> checks_;
+    std::vector<std::string> messages_;
+    PlayThroughLog log_;
+    bool fastKeyPressed_ = false;
+    QTimer questions_;
+    static constexpr int kAnswered = 68;
+};
+
+}  // namespace tarvelon::test

@@ -1,0 +1,16 @@
+// The game played through its screens from the title, on the first of three seeds (play_through.h);
+// each seed is a test file of its own so that the three run side by side.
+#include <gtest/gtest.h>
+
+#include "tests/screens/play_through.h"
+
+namespace tarvelon {
+namespace {
+
+TEST(PlayThroughFirstSeed, DISABLED_FromTheTitleThroughASeasonASaveAWorldCupAndIntoTheNext)
+{
+    test::PlayThrough(3).Run();
+}
+
+}  // namespace
+}  // namespace tarvelon
