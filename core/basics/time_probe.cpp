@@ -22,6 +22,12 @@ ProbedTime& EngineStepTime()
     return total;
 }
 
+ProbedTime& RoundTransfersTime()
+{
+    static ProbedTime total;
+    return total;
+}
+
 void SetTimeProbesOn(bool on) { probesOn = on; }
 
 bool TimeProbesOn() { return probesOn; }

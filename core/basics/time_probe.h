@@ -14,6 +14,9 @@ struct ProbedTime {
 
 // Every step of every match since the probes were turned on.
 ProbedTime& EngineStepTime();
+// The computer clubs' transfers made after each league round (more of them from the sixth season
+// on, by the rules): the long-game benchmark tells that work apart from the rest of a season.
+ProbedTime& RoundTransfersTime();
 
 void SetTimeProbesOn(bool on);
 bool TimeProbesOn();

@@ -4,6 +4,7 @@
 
 #include "core/basics/currency.h"
 #include "core/basics/random.h"
+#include "core/basics/time_probe.h"
 #include "core/career/coach_sacking.h"
 #include "core/career/job_offer_walks.h"
 #include "core/club_rosters.h"
@@ -144,6 +145,7 @@ void RepeatAiTransfers(int country, int times)
 
 void MakeRoundAiTransfers()
 {
+    const TimeProbe probe(RoundTransfersTime());
     const TransferCounts counts = AiTransferCounts();
     const int leagues = static_cast<int>(Leagues.size());
     RepeatAiTransfers(-1, counts.anyLeague);
