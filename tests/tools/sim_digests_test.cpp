@@ -67,7 +67,7 @@ TEST_F(SimDigests, ThreeLeaguesEveryCompetition)
     sim::SimOptions options;
     options.leagues = {29, 11, 65};
     options.divisionSize = 10;
-    ExpectDigests(options, {{1, "69cad183c8f0ed14"}, {2, "04855ae5977d1b2e"}, {3, "a012731d87119854"}});
+    ExpectDigests(options, {{1, "bfa77959cc32e511"}, {2, "ed1ba0de710d5aa5"}, {3, "a012731d87119854"}});
 }
 
 // The command's own game: every league of the database in divisions of twenty with every
