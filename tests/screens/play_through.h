@@ -337,6 +337,8 @@ private:
                Shown<TForm26>() != nullptr || Shown<TForm75>() != nullptr ||                NoticeShown() != nullptr || (Shown<TForm46>() != nullptr && !Game.InstantPlay && !fastKeyPressed_);
     }
 
+    static int BoardOf(int club) { return simcheck::IsClub(club) ? Clubs[static_cast<std::size_t>(club)].boardConfidence : -1; }
+
     static std::string VisibleForms()
     {
         std::string list;
@@ -365,7 +367,9 @@ private:
     void AnswerOneStep()
     {
         if (std::getenv("TARVELON_PLAY_TRACE"))  // each step on the error stream, to find where a run stalls
-            std::fprintf(stderr, "day %d kind %d: %s\n", log_.days, Game.DayKind, VisibleForms().c_str());
+            std::fprintf(stderr, "day %d kind %d: %s| clubs %d %d, boards %d %d\n", log_.days, Game.DayKind,
+                         VisibleForms().c_str(), Game.HumanClubs[0], Game.HumanClubs[1], BoardOf(log_.humanClubs[0]),
+                         BoardOf(log_.humanClubs[1]));
         if (auto* results = Shown<TForm67>())
             return EndTheDay(*results);
         if (auto* summary = Shown<TForm26>())
