@@ -9,7 +9,8 @@
 // the first coach, taken and his national team played through the national-team hub; the season's
 // end, its summary and the next season's first matchday. After every day the headless season's
 // invariants are checked (season_day_checks.h). A coach whose board loses patience is dismissed
-// as the rules say; the game then goes on without him.
+// as the rules say; the game then goes on without him. (With the new game's fixed World Cup groups
+// no invitation comes: that draw leaves the invitation rows empty.)
 //
 // The state is only read, to choose what to click and to check; nothing is changed behind the
 // screens' back, except the instant-play option, which no screen sets. TARVELON_PLAY_TRACE=1
@@ -380,8 +381,8 @@ private:
     void AnswerOneStep()
     {
         if (std::getenv("TARVELON_PLAY_TRACE"))  // each step on the error stream, to find where a run stalls
-            std::fprintf(stderr, "day %d kind %d: %s| clubs %d %d, %s; %s\n", log_.days, Game.DayKind,
-                         VisibleForms().c_str(), Game.HumanClubs[0], Game.HumanClubs[1],
+            std::fprintf(stderr, "day %d kind %d round %d/%d: %s| clubs %d %d, %s; %s\n", log_.days, Game.DayKind,
+                         Game.LeagueRound, Game.LeagueTurn, VisibleForms().c_str(), Game.HumanClubs[0], Game.HumanClubs[1],
                          StandingOf(log_.humanClubs[0]).c_str(), StandingOf(log_.humanClubs[1]).c_str());
         if (auto* results = Shown<TForm67>())
             return EndTheDay(*results);
@@ -489,6 +490,9 @@ private:
                     break;
                 }
         const int nationsBefore = Game.HumanNationCount;
+        if (std::getenv("TARVELON_PLAY_TRACE"))
+            std::fprintf(stderr, "invitation to club %d (take %d), nations %d\n", Game.CurrentHumanClub, take ? 1 : 0,
+                         nationsBefore);
         QTest::mouseClick(invitations.btfechar->Widget(), Qt::LeftButton);
         Pump(10);
         if (take && Game.HumanNationCount > nationsBefore)
