@@ -107,8 +107,8 @@ void SellPlayerToClub(int player, int buyer, bool applyDeduction, bool sendMail,
     const int seller = p->Club;
     p->Value = CurrencyFromUnits(price);
     FullFeeSale = applyDeduction ? 0 : 1;
+    // The buyer pays the price it books as a purchase (TransferPlayer moves and books the money).
     TransferPlayer(player, buyer, price);
-    Clubs[buyer].cash += CurrencyFromUnits(price) + 3200;
     if (sendMail)
         SendMail(seller, mkPlayerSold, 0, price, buyer, player);
 }

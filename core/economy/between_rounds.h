@@ -11,8 +11,8 @@ namespace tarvelon {
 extern std::array<int, 3> MoraleCounts;
 
 // Completes the sale of a player to a computer club for `price` whole units: his value becomes the
-// price, the seller keeps the whole fee unless `applyDeduction`, and the buyer's cash ends 0.32
-// above what it was. With `sendMail` the seller's inbox hears of it.
+// price, the seller keeps the whole fee unless `applyDeduction`, and the buyer pays the price it
+// books as a purchase. With `sendMail` the seller's inbox hears of it.
 void SellPlayerToClub(int player, int buyer, bool applyDeduction, bool sendMail, std::int32_t price);
 
 // Each listed player of the club may be bought by a club of its division (or its league's last one

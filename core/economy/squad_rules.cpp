@@ -68,11 +68,16 @@ void RecountSquad(int club)
     c.squadSize = 0;
     for (int& count : c.playersPerPosition)
         count = 0;
-    ForEachPlayerOfClub(club, [&](int, const TPlayer& p) {
+    const auto count = [&c](const TPlayer& p) {
         ++c.squadSize;
         if (p.Position >= 0 && p.Position < PositionCount)
             ++c.playersPerPosition[p.Position];
-    });
+    };
+    ForEachPlayerOfClub(club, [&](int, const TPlayer& p) { count(p); });
+    // A player away with his national team still belongs to the squad he comes back to.
+    for (const TCallUp& callUp : CallUps)
+        if (callUp.club == club && IsPlayerIndex(callUp.player) && Players[callUp.player].Club != club)
+            count(Players[callUp.player]);
     CountAvailablePlayers(0, club);
 }
 

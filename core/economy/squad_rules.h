@@ -9,7 +9,8 @@ namespace tarvelon {
 // whole units, each rounded.
 void RecalcClubWageBill(int club);
 
-// Rewrites squad size and players per position of the club, then its players available today.
+// Rewrites squad size and players per position of the club (counting its players away on a
+// national team's call-up), then its players available today.
 void RecountSquad(int club);
 
 // A computer-run club lists at most one reserve per position where it has more than it needs

@@ -2,6 +2,8 @@
 // warnings, stadium works, and that they run once per round.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/basics/random.h"
 #include "core/economy/between_rounds.h"
 #include "core/club_rosters.h"
@@ -43,9 +45,15 @@ TEST(BetweenRoundsSales, ListedAtValueSellsToAClubOfItsDivision)
     Players[p].ListedForSale = 1;
     Players[p].AskingPrice = Players[p].Value;
     const std::int64_t cashBefore = CurrencyUnits(Clubs[club].cash);
+    std::vector<Currency> buyersCash;
+    for (const TClub& c : Clubs)
+        buyersCash.push_back(c.cash);
     SellListedPlayers(club);
     const int buyer = Players[p].Club;
     ASSERT_NE(buyer, club);
+    // The buyer pays the price, as its accounts book it.
+    EXPECT_EQ(Clubs[buyer].cash - buyersCash[static_cast<std::size_t>(buyer)], -CurrencyFromUnits(value));
+    EXPECT_EQ(ClubFinances[static_cast<std::size_t>(buyer)].playerPurchases, value);
     EXPECT_EQ(Clubs[buyer].Division, 2);
     EXPECT_FALSE(Clubs[buyer].IsHuman);
     EXPECT_EQ(CurrencyUnits(Players[p].Value), value);

@@ -100,10 +100,13 @@ TEST(IncomingOffers, AcceptedOfferPaysTheWholeAmount)
     Players[p].ContractEnd = TodayDate() + 300;  // a share would be withheld from an ordinary sale
     const Currency cash = Clubs[club].cash;
     const Currency buyerCash = Clubs[buyer].cash;
+    const std::int32_t booked = ClubFinances[static_cast<std::size_t>(buyer)].playerPurchases;
     AcceptPurchaseOffer(p, buyer, 150000);
     EXPECT_EQ(Players[p].Club, buyer);
     EXPECT_EQ(Clubs[club].cash - cash, CurrencyFromUnits(150000));
-    EXPECT_EQ(Clubs[buyer].cash - buyerCash, 3200);
+    // The buyer pays what it books as a purchase.
+    EXPECT_EQ(Clubs[buyer].cash - buyerCash, -CurrencyFromUnits(150000));
+    EXPECT_EQ(ClubFinances[static_cast<std::size_t>(buyer)].playerPurchases - booked, 150000);
     EXPECT_EQ(CurrencyUnits(Players[p].Value), 150000);
 }
 
@@ -256,6 +259,7 @@ TEST(IncomingOffers, ManyRoundsOfAutomaticAnswersKeepSquadsAndMoneyRight)
     std::vector<Currency> cashBefore;
     for (const TClub& c : Clubs)
         cashBefore.push_back(c.cash);
+    const std::vector<TClubFinance> accountsBefore = ClubFinances;
     int sales = 0;
     for (int round = 0; round < 150; ++round) {
         Game.DayIndex = 1 + round % 140;
@@ -289,9 +293,14 @@ TEST(IncomingOffers, ManyRoundsOfAutomaticAnswersKeepSquadsAndMoneyRight)
         EXPECT_EQ(static_cast<int>(PlayersOfClub(c).size()), count) << c;
         EXPECT_EQ(Clubs[c].squadSize, count) << c;
     }
-    // A computer club that buys from the human club is left 0.32 above its cash; the seller is paid.
-    for (int c = 0; c < static_cast<int>(Clubs.size()); ++c)
-        EXPECT_GE(Clubs[c].cash, cashBefore[static_cast<std::size_t>(c)]) << c;
+    // Every club's cash moved by what its accounts booked: sales in, purchases and shares out.
+    for (int c = 0; c < static_cast<int>(Clubs.size()); ++c) {
+        const TClubFinance& a = accountsBefore[static_cast<std::size_t>(c)];
+        const TClubFinance& b = ClubFinances[static_cast<std::size_t>(c)];
+        const std::int64_t booked = std::int64_t{b.playerSales} - a.playerSales - (b.playerPurchases - a.playerPurchases) -
+                                    (b.terminationShares - a.terminationShares);
+        EXPECT_EQ(Clubs[c].cash - cashBefore[static_cast<std::size_t>(c)], CurrencyFromUnits(booked)) << c;
+    }
     EXPECT_GT(Clubs[club].cash, cashBefore[static_cast<std::size_t>(club)]);
 }
 

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "core/basics/random.h"
+#include "core/club_rosters.h"
 #include "core/economy/loans.h"
 #include "core/economy/squad_rules.h"
 #include "core/economy/transfers.h"
 #include "core/mail/mail.h"
+#include "core/matchday_rules/national_call_up.h"
+#include "core/progression/calendar_advance.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
 #include "tests/core/economy_test_world.h"
@@ -82,6 +85,30 @@ TEST_F(EconomyTransferTest, ComputerSaleMovesFeeWageAndSquad)
     EXPECT_EQ(Players[p].Morale, 3);
     EXPECT_EQ(Players[p].ListedForSale, 0);
     EXPECT_EQ(Players[p].AskingPrice, Players[p].Value);
+}
+
+TEST_F(EconomyTransferTest, PlayersAwayWithTheirNationalTeamStillCountInTheirSquad)
+{
+    const int seller = 1, buyer = 12;
+    const int nation = static_cast<int>(Clubs.size()) - 1;
+    const int keeper = FirstPlayerOf(buyer, 0);
+    const int midfielder = FirstPlayerOf(buyer, 3);
+    const int keepers = Clubs[buyer].playersPerPosition[0];
+    const int midfielders = Clubs[buyer].playersPerPosition[3];
+    CommitNationalCallUp(nation, {keeper, midfielder});
+    ASSERT_EQ(Players[keeper].Club, nation);
+
+    // A signing while two of his players are away: the recount keeps them in the squad.
+    TransferPlayer(FirstPlayerOf(seller, 3), buyer, 750'000);
+    EXPECT_EQ(Clubs[buyer].squadSize, 26);
+    EXPECT_EQ(Clubs[buyer].playersPerPosition[0], keepers);
+    EXPECT_EQ(Clubs[buyer].playersPerPosition[3], midfielders + 1);
+
+    // Back from the tournament the figure is the squad as it stands.
+    EndTournamentCallUps();
+    EXPECT_EQ(Players[keeper].Club, buyer);
+    EXPECT_EQ(Clubs[buyer].squadSize, static_cast<int>(PlayersOfClub(buyer).size()));
+    EXPECT_EQ(Clubs[buyer].squadSize, 26);
 }
 
 TEST_F(EconomyTransferTest, HumanSellerPaysAShareByContractTimeLeft)

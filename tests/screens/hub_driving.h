@@ -68,8 +68,17 @@ inline std::string CandidatePositions(const LineupBoard& board)
     for (const AutoCandidate& candidate : CollectAutoCandidates(board))
         if (candidate.position >= 0 && candidate.position < 5)
             ++count[candidate.position];
+    int unavailable = 0;
+    int blocked = 0;
+    for (const int code : board.rowCodes) {
+        unavailable += code == kCodeUnavailable;
+        blocked += code == kCodeBlocked;
+    }
     return "keepers " + std::to_string(count[0]) + ", full backs " + std::to_string(count[1]) + ", centre backs " +
-           std::to_string(count[2]) + ", midfielders " + std::to_string(count[3]) + ", forwards " + std::to_string(count[4]);
+           std::to_string(count[2]) + ", midfielders " + std::to_string(count[3]) + ", forwards " +
+           std::to_string(count[4]) + " of " + std::to_string(board.rowPlayers.size()) + " (" +
+           std::to_string(unavailable) + " injured or banned, " + std::to_string(blocked) +
+           " out of contract or not yet eligible)";
 }
 
 // On the line-up screen: the formations one after the other (each runs the automatic selection)

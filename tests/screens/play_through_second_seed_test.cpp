@@ -7,7 +7,7 @@
 namespace tarvelon {
 namespace {
 
-TEST(PlayThroughSecondSeed, DISABLED_FromTheTitleThroughASeasonASaveAWorldCupAndIntoTheNext)
+TEST(PlayThroughSecondSeed, FromTheTitleThroughASeasonASaveAWorldCupAndIntoTheNext)
 {
     test::PlayThrough(5).Run();
 }

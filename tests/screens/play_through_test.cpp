@@ -7,7 +7,7 @@
 namespace tarvelon {
 namespace {
 
-TEST(PlayThroughFirstSeed, DISABLED_FromTheTitleThroughASeasonASaveAWorldCupAndIntoTheNext)
+TEST(PlayThroughFirstSeed, FromTheTitleThroughASeasonASaveAWorldCupAndIntoTheNext)
 {
     test::PlayThrough(3).Run();
 }

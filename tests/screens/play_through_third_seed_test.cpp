@@ -7,7 +7,7 @@
 namespace tarvelon {
 namespace {
 
-TEST(PlayThroughThirdSeed, DISABLED_FromTheTitleThroughASeasonASaveAWorldCupAndIntoTheNext)
+TEST(PlayThroughThirdSeed, FromTheTitleThroughASeasonASaveAWorldCupAndIntoTheNext)
 {
     test::PlayThrough(8).Run();
 }
