@@ -10,7 +10,9 @@
 // end, its summary and the next season's first matchday. After every day the headless season's
 // invariants are checked (season_day_checks.h). A coach whose board loses patience is dismissed
 // as the rules say; the game then goes on without him. (With the new game's fixed World Cup groups
-// no invitation comes: that draw leaves the invitation rows empty.)
+// no invitation comes: that draw leaves the invitation rows empty. With a drawn World Cup, unticked
+// in the chooser, invitations come and are taken, but the national call-up (TForm77) that opens
+// before the first tournament day is not driven yet.)
 //
 // The state is only read, to choose what to click and to check; nothing is changed behind the
 // screens' back, except the instant-play option, which no screen sets. TARVELON_PLAY_TRACE=1
