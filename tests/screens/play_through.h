@@ -83,6 +83,7 @@
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/in_match_answerer.h"
 #include "tests/screens/season_day_checks.h"
+#include "tests/screens/season_from_hub.h"
 #include "tests/screens/tables_fingerprint.h"
 #include "tools/sampledata/sample_database.h"
 
@@ -318,11 +319,6 @@ private:
 
     // ---- the days
 
-    static TForm23* AuctionAwaitingBid()
-    {
-        TForm23* auction = Shown<TForm23>();
-        return auction && auction->Notebook1->PageIndex() == 0 && auction->Auction().turnClub >= 0 ? auction : nullptr;
-    }
     static TForm13* HubReadyToPlay() { return !PostRoundPending ? Shown<TForm13>() : nullptr; }
     bool FirstCoachAtHub() const { return HubReadyToPlay() != nullptr && Game.CurrentHumanClub == Game.HumanClubs[0]; }
 

@@ -24,6 +24,7 @@
 #include "tests/screens/gallery_game_suite.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/in_match_answerer.h"
+#include "tests/screens/season_from_hub.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -133,17 +134,7 @@ TStubForm* OpenStub()
     return open;
 }
 
-// The player auction waiting for a bid (null while none is).
-TForm23* AuctionAwaitingBid()
-{
-    for (int i = 0; i < Screen->FormCount(); ++i)
-        if (auto* auction = dynamic_cast<TForm23*>(Screen->Forms(i));
-            auction && auction->Visible() && auction->Notebook1->PageIndex() == 0 && auction->Auction().turnClub >= 0)
-            return auction;
-    return nullptr;
-}
-
-bool ScreenAwaitsThePlayer() { return OpenStub() != nullptr || test::OpenHub() != nullptr || AuctionAwaitingBid() != nullptr; }
+bool ScreenAwaitsThePlayer() { return OpenStub() != nullptr || test::OpenHub() != nullptr || test::AuctionAwaitingBid() != nullptr; }
 
 TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
 {
@@ -156,7 +147,7 @@ TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
     for (int step = 0; step < 8; ++step) {
         ASSERT_TRUE(test::PumpUntil(ScreenAwaitsThePlayer, 120000)) << "no screen after step " << step;
         EXPECT_EQ(Screen->FormCount(), 1) << "two screens at once";
-        if (TForm23* auction = AuctionAwaitingBid()) {  // no bid: the computer round settles it
+        if (TForm23* auction = test::AuctionAwaitingBid()) {  // no bid: the computer round settles it
             seen.insert("TForm23");
             QTest::mouseClick(auction->CHButton1->Widget(), Qt::LeftButton);
             continue;
@@ -173,8 +164,8 @@ TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
     ASSERT_TRUE(test::PumpUntil(ScreenAwaitsThePlayer, 120000));
     if (OpenStub())
         OpenStub()->Close();
-    else if (AuctionAwaitingBid())
-        AuctionAwaitingBid()->Close();
+    else if (test::AuctionAwaitingBid())
+        test::AuctionAwaitingBid()->Close();
     else
         test::OpenHub()->Close();
     test::Pump();
