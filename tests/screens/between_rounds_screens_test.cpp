@@ -40,6 +40,7 @@
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "tests/screens/hub_driving.h"
+#include "tests/screens/hub_game_suite.h"
 #include "tests/screens/hub_game.h"
 
 namespace tarvelon {
@@ -134,16 +135,8 @@ bool ChooseShown(TPopupMenu* menu, const std::string& caption)
     return false;
 }
 
-class BetweenRoundsScreensTest : public ::testing::Test {
+class BetweenRoundsScreensTest : public test::HubGameSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        std::string message;
-        ready_ = HubGame::Prepare(message);
-        ASSERT_TRUE(ready_) << message;
-        InstallClubScreenHooks();
-    }
-    static void TearDownTestSuite() { HubGame::Leave(); }
 
     void SetUp() override
     {
@@ -151,15 +144,6 @@ protected:
         ASSERT_EQ(HubGame::StartTwoCoachGame(), FirstScreen::Hub);
         Game.autosave = 0;
         ForgetRoundUpdates();
-    }
-    void TearDown() override
-    {
-        for (int round = 0; round < 3; ++round) {
-            test::Pump(50);
-            for (int i = Screen->FormCount() - 1; i >= 0; --i)
-                Screen->Forms(i)->Close();
-        }
-        test::Pump(50);
     }
 
     TForm13* OpenTheHub()
@@ -170,7 +154,6 @@ protected:
         return test::OpenHub();
     }
 
-    static inline bool ready_ = false;
 };
 
 TEST_F(BetweenRoundsScreensTest, TheDispatchOpensOfferLoanRequestAndDeathNoticeInThatOrder)

@@ -46,6 +46,7 @@
 #include "screens/common/subjects.h"
 #include "screens/matchday/pitch_board.h"
 #include "tests/screens/hub_driving.h"
+#include "tests/screens/hub_game_suite.h"
 #include "tests/screens/hub_game.h"
 #include "tests/screens/in_match_answerer.h"
 
@@ -66,16 +67,8 @@ std::string Html(const TRichLabel* label)
     return text;
 }
 
-class HubScreenTest : public ::testing::Test {
+class HubScreenTest : public test::HubGameSuite {
 protected:
-    static void SetUpTestSuite()
-    {
-        std::string message;
-        ready_ = HubGame::Prepare(message);
-        ASSERT_TRUE(ready_) << message;
-        InstallClubScreenHooks();
-    }
-    static void TearDownTestSuite() { HubGame::Leave(); }
 
     void SetUp() override
     {
@@ -85,7 +78,6 @@ protected:
         Game.autosave = 0;  // "Não salvar": the tests of saving set their own option
         AutosaveCounter = 0;
     }
-    void TearDown() override { CloseEveryForm(); }
 
     TForm13* OpenTheHub()
     {
@@ -123,7 +115,6 @@ protected:
         return QPoint(image->Left() + image->Width() / 2, image->Top() + image->Height() / 2);
     }
 
-    static inline bool ready_ = false;
     FirstScreen first_ = FirstScreen::None;
 };
 
