@@ -51,6 +51,10 @@ inline TForm13* OpenHub()
 
 inline TForm87* OpenLineup() { return dynamic_cast<TForm87*>(Form87.Get()); }
 
+// The formation a coach who accepts the automatic choice plays: "4-4-2", the layout the line-up
+// screen opens with (the box's first item, "5-4-1", leaves one forward up front and loses).
+inline constexpr int kAcceptedFormation = 4;
+
 // On the open line-up screen: `downs` presses of the down key on the formation box (each runs
 // the automatic selection), then a click on "Jogar >>".
 inline void PickFormationAndPlay(TForm87& lineup, int downs)
@@ -81,14 +85,18 @@ inline std::string CandidatePositions(const LineupBoard& board)
            " out of contract or not yet eligible)";
 }
 
-// On the line-up screen: the formations one after the other (each runs the automatic selection)
-// until one fills the eleven, then "Jogar >>". When none does, the screen is left with "Voltar" and
-// `leftShort` says why.
+// On the line-up screen: the accepted formation's automatic selection, then, while shirts stay
+// empty, the formations below it in the box and those above it, each in turn; once the eleven is
+// full, "Jogar >>". When no formation fills it, the screen is left with "Voltar" and `leftShort`
+// says why.
 inline void PlayAFullEleven(TForm87& lineup, std::string& leftShort)
 {
     lineup.combtat->SetFocus();
-    for (int press = 0; press < 2 * FormationCount && !StartersComplete(lineup.Board()); ++press)
-        QTest::keyClick(lineup.combtat->Widget(), press < FormationCount ? Qt::Key_Down : Qt::Key_Up);
+    for (int item = 0; item < kAcceptedFormation; ++item)  // the box starts with no item chosen
+        QTest::keyClick(lineup.combtat->Widget(), Qt::Key_Down);
+    const int downsBelow = FormationCount - kAcceptedFormation;
+    for (int press = 0; press < FormationCount + downsBelow && !StartersComplete(lineup.Board()); ++press)
+        QTest::keyClick(lineup.combtat->Widget(), press < downsBelow ? Qt::Key_Down : Qt::Key_Up);
     if (StartersComplete(lineup.Board())) {
         QTest::mouseClick(lineup.bt_irprojogo->Widget(), Qt::LeftButton);
         return;
@@ -111,7 +119,7 @@ void WhenLineupOpens(F onLineup)
 }
 
 // One coach's turn: "Escalar Time", formation item downs - 1, "Jogar >>".
-inline void PlayTurnFromHub(TForm13& hub, int downs = 4)
+inline void PlayTurnFromHub(TForm13& hub, int downs = kAcceptedFormation)
 {
     // The round's offers and notices come first (answered by the test), then the line-up.
     PumpUntil([] { return !PostRoundPending; });

@@ -1,6 +1,6 @@
 #pragma once
 // Playing the game's days through the screens from the hub as a coach who lets everything go by:
-// each turn through "Jogar >>" (the first formation whose automatic selection fills the eleven), the
+// each turn through "Jogar >>" (the automatic "4-4-2", or another formation when it leaves shirts empty), the
 // matchday in instant play, the results' "Continuar", the auctions without a bid; the round's
 // questions and the in-match screens are closed by an InMatchAnswerer the caller keeps running.
 // Shared by the season test and the benchmarks of seasons played on screen.
