@@ -85,19 +85,20 @@ inline std::string CandidatePositions(const LineupBoard& board)
            " out of contract or not yet eligible)";
 }
 
-// On the line-up screen: the accepted formation's automatic selection, then, while shirts stay
-// empty, the formations below it in the box and those above it, each in turn; once the eleven is
-// full, "Jogar >>". When no formation fills it, the screen is left with "Voltar" and `leftShort`
-// says why.
-inline void PlayAFullEleven(TForm87& lineup, std::string& leftShort)
+// On the line-up screen: the accepted formation's automatic selection, then, while the screen
+// would refuse "Jogar >>" (shirts empty while a fit player is left off them), the formations below
+// it in the box and those above it, each in turn; then "Jogar >>". A squad with fewer than eleven
+// fit players kicks off short, as the screen lets it. When no formation will do, the screen is
+// left with "Voltar" and `leftShort` says why.
+inline void PlayTheAutomaticEleven(TForm87& lineup, std::string& leftShort)
 {
     lineup.combtat->SetFocus();
     for (int item = 0; item < kAcceptedFormation; ++item)  // the box starts with no item chosen
         QTest::keyClick(lineup.combtat->Widget(), Qt::Key_Down);
     const int downsBelow = FormationCount - kAcceptedFormation;
-    for (int press = 0; press < FormationCount + downsBelow && !StartersComplete(lineup.Board()); ++press)
+    for (int press = 0; press < FormationCount + downsBelow && !ReadyToKickOff(lineup.Board()); ++press)
         QTest::keyClick(lineup.combtat->Widget(), press < downsBelow ? Qt::Key_Down : Qt::Key_Up);
-    if (StartersComplete(lineup.Board())) {
+    if (ReadyToKickOff(lineup.Board())) {
         QTest::mouseClick(lineup.bt_irprojogo->Widget(), Qt::LeftButton);
         return;
     }

@@ -416,7 +416,7 @@ private:
     {
         ++log_.hubTurns;
         std::string leftShort;
-        WhenLineupOpens([&leftShort](TForm87& lineup) { PlayAFullEleven(lineup, leftShort); });
+        WhenLineupOpens([&leftShort](TForm87& lineup) { PlayTheAutomaticEleven(lineup, leftShort); });
         QTest::mouseClick(hub.btjogar->Widget(), Qt::LeftButton);
         ASSERT_TRUE(leftShort.empty()) << leftShort;
         Pump(10);
@@ -426,7 +426,7 @@ private:
     {
         ++log_.nationalTurns;
         std::string leftShort;
-        WhenLineupOpens([&leftShort](TForm87& lineup) { PlayAFullEleven(lineup, leftShort); });
+        WhenLineupOpens([&leftShort](TForm87& lineup) { PlayTheAutomaticEleven(lineup, leftShort); });
         QTest::mouseClick(hub.btjogar->Widget(), Qt::LeftButton);
         ASSERT_TRUE(leftShort.empty()) << leftShort;
         ASSERT_TRUE(PumpUntil([&hub] { return Shown<TForm75>() != &hub || Game.CurrentHumanCoach >= 0; }));

@@ -1,6 +1,7 @@
 #pragma once
 // Playing the game's days through the screens from the hub as a coach who lets everything go by:
-// each turn through "Jogar >>" (the automatic "4-4-2", or another formation when it leaves shirts empty), the
+// each turn through "Jogar >>" (the automatic "4-4-2", or another formation when it leaves shirts
+// empty while fit players are left off them; a squad short of fit players kicks off short), the
 // matchday in instant play, the results' "Continuar", the auctions without a bid; the round's
 // questions and the in-match screens are closed by an InMatchAnswerer the caller keeps running.
 // Shared by the season test and the benchmarks of seasons played on screen.
@@ -90,7 +91,8 @@ inline SeasonFromHubTally PlayToSeasonEnd(const SeasonFromHubDriving& driving)
         }
         if (TForm13* hub = HubReadyToPlay()) {
             ++tally.hubTurns;
-            WhenLineupOpens([&lineupLeftShort](TForm87& lineup) { PlayAFullEleven(lineup, lineupLeftShort); });
+            WhenLineupOpens(
+                [&lineupLeftShort](TForm87& lineup) { PlayTheAutomaticEleven(lineup, lineupLeftShort); });
             QTest::mouseClick(hub->btjogar->Widget(), Qt::LeftButton);
             if (!lineupLeftShort.empty()) {
                 tally.failure = lineupLeftShort;
