@@ -600,6 +600,13 @@ TEST_F(HubScreenTest, DragsPutPlayersOnShirtsSwapShirtsAndMoveThemOnThePitch)
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Down);
     ASSERT_TRUE(StartersComplete(lineup->Board()));
+    // The shirts' small labels keep their boxes: "100%" whole under the shirt, not a stroke of it.
+    TPitchBoard& board = lineup->PitchBoard();
+    for (int shirt : {2, 12}) {
+        EXPECT_EQ(board.EnergyLabel(shirt)->Caption(), "100%");
+        EXPECT_EQ(board.EnergyLabel(shirt)->Width(), board.Scaled(25));
+        EXPECT_EQ(board.NumberLabel(shirt)->Width(), board.Scaled(10));
+    }
     const TPoint centre20 = lineup->PitchSlotCentre(20);
     const QPoint slot20(centre20.X, centre20.Y);
     Drag(pitch, ShirtCentre(*lineup, 2), pitch, slot20);
