@@ -595,6 +595,15 @@ TEST_F(HubScreenTest, DragsPutPlayersOnShirtsSwapShirtsAndMoveThemOnThePitch)
     EXPECT_EQ(grid->GetCellTextByName("colstatus", 0), "2");
     EXPECT_EQ(lineup->PitchBoard().ShirtPicture(12), "camisa3");
 
+    // The tactics boxes are lists only: a click anywhere on one drops its list, Escape closes it.
+    QTest::mouseClick(lineup->combtat->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(20, lineup->combtat->Height() / 2));
+    test::Pump();
+    EXPECT_TRUE(lineup->combtat->DroppedDown());
+    QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Escape);
+    test::Pump();
+    EXPECT_FALSE(lineup->combtat->DroppedDown());
+    EXPECT_TRUE(lineup->Visible());
+
     // An automatic "4-4-2", then shirt 2 moved to the free slot 20 of the pitch.
     lineup->combtat->SetFocus();
     for (int i = 0; i < 4; ++i)
