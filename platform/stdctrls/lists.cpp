@@ -1,15 +1,48 @@
 #include "platform/stdctrls/lists.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QScrollBar>
+#include <QStyleFactory>
 #include <algorithm>
 
 #include "platform/forms/text_utils.h"
 
 namespace tarvelon {
+
+namespace {
+
+// The application's style, except that a drop-down list drops below its box and shows at most
+// DropDownCount items with a scroll bar, as the game's lists always did: the style's own pop-up
+// over the box would stretch a list of a thousand clubs over the whole screen.
+class TDropDownListStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ComboBox_Popup)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QStyle* DropDownListStyle()
+{
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new TDropDownListStyle(QStyleFactory::create(QApplication::style()->name()));
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
+
+}  // namespace
 
 // ---- TListBox
 
@@ -166,6 +199,7 @@ TComboBox::TComboBox(TComponent* owner) : TQtWinControl(owner)
 QWidget* TComboBox::CreateWidget(QWidget* parentWidget)
 {
     auto* combo = new QComboBox(parentWidget);
+    combo->setStyle(DropDownListStyle());
     QObject::connect(combo, &QComboBox::activated, combo, [this](int index) { UserChose(index); });
     return combo;
 }

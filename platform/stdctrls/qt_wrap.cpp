@@ -1,6 +1,8 @@
 #include "platform/stdctrls/qt_wrap.h"
 
+#include <QCheckBox>
 #include <QPalette>
+#include <QRadioButton>
 
 namespace tarvelon {
 
@@ -38,7 +40,11 @@ void TQtWinControl::ApplyFont()
     if (QWidget* widget = ExistingWidget()) {
         widget->setFont(Font().ToQFont());
         QPalette palette = widget->palette();
-        palette.setColor(QPalette::Text, ToQColor(Font().Color()));
+        // A tick box's or a radio button's mark keeps the window text colour on its white box:
+        // only their caption takes the font's colour (a white caption on a dark panel).
+        const bool marked = qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget);
+        if (!marked)
+            palette.setColor(QPalette::Text, ToQColor(Font().Color()));
         palette.setColor(QPalette::WindowText, ToQColor(Font().Color()));
         palette.setColor(QPalette::ButtonText, ToQColor(Font().Color()));
         widget->setPalette(palette);

@@ -74,36 +74,36 @@ object Form18: TForm18
     end
     object coltime1: TDgTextColumn
       Position = 2
-      Width = 128
+      Width = 140
       Alignment = taRightJustify
       Font.Style = [fsBold]
     end
     object colx: TDgTextColumn
       Position = 3
-      Width = 40
+      Width = 32
       Alignment = taCenter
       Font.Style = [fsBold]
     end
     object coltime2: TDgTextColumn
       Position = 4
-      Width = 128
+      Width = 140
       Font.Style = [fsBold]
     end
     object colnomecamp: TDgTextColumn
       Header.Caption = 'Campeonato'
       Position = 5
-      Width = 140
+      Width = 136
     end
     object colpublico: TDgTextColumn
       Header.Caption = 'Público'
       Position = 6
-      Width = 64
+      Width = 60
       Alignment = taRightJustify
     end
     object colrenda: TDgTextColumn
       Header.Caption = 'Renda'
       Position = 7
-      Width = 110
+      Width = 96
     end
     object colid: TDgNumberColumn
       Position = 8

@@ -19,7 +19,7 @@ object Form47: TForm47
   object Label3: TLabel
     Left = 220
     Top = 6
-    Width = 200
+    Width = 360
     Height = 30
     AutoSize = False
     WordWrap = True

@@ -180,6 +180,7 @@ object Form87: TForm87
     Top = 362
     Width = 166
     Height = 22
+    Style = csDropDownList
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Color = clBlack
@@ -211,6 +212,7 @@ object Form87: TForm87
     Top = 392
     Width = 166
     Height = 22
+    Style = csDropDownList
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Color = clBlack
@@ -234,6 +236,7 @@ object Form87: TForm87
     Top = 422
     Width = 166
     Height = 22
+    Style = csDropDownList
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Color = clBlack
@@ -256,6 +259,7 @@ object Form87: TForm87
     Top = 452
     Width = 166
     Height = 22
+    Style = csDropDownList
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Color = clBlack
@@ -279,6 +283,7 @@ object Form87: TForm87
     Top = 482
     Width = 166
     Height = 22
+    Style = csDropDownList
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Color = clBlack
@@ -299,6 +304,7 @@ object Form87: TForm87
     Top = 512
     Width = 166
     Height = 22
+    Style = csDropDownList
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Color = clBlack

@@ -142,6 +142,16 @@ void TGameForm::KeyDown(unsigned short& key, TShiftState shift)
     }
 }
 
+bool TGameForm::DialogKey(unsigned short key, TShiftState shift)
+{
+    if (TStoredForm::DialogKey(key, shift))
+        return true;
+    if (!style_.closeOnEscape || key != VK_ESCAPE || (shift & (ssShift | ssCtrl | ssAlt)))
+        return false;
+    Close();
+    return true;
+}
+
 void TGameForm::DoClose(TCloseAction& action)
 {
     action = caFree;

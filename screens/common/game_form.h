@@ -73,6 +73,9 @@ public:
 protected:
     void Paint() override;
     void KeyDown(unsigned short& key, TShiftState shift) override;
+    // A focused push button keeps its key-downs from the form's key preview, and offers only
+    // the dialog keys to the form: Escape still closes a screen that closes on Escape.
+    bool DialogKey(unsigned short key, TShiftState shift) override;
     void DoClose(TCloseAction& action) override;
 
 private:

@@ -19,7 +19,7 @@ constexpr TColor kAwayColor = 0x0000B9;  // dark red
 
 }  // namespace
 
-TForm18::TForm18(TComponent* owner) : TGameForm(owner, "TForm18")
+TForm18::TForm18(TComponent* owner) : TGameForm(owner, "TForm18", {.closeOnEscape = true})
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {

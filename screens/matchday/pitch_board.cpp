@@ -36,12 +36,14 @@ T* Make(TWinControl* panel, const std::string& name, int shirt)
     return control;
 }
 
+// Auto-sizing goes first: an empty label that still sized itself to its font would shrink to a
+// sliver, and its number or energy would be cut to a stroke.
 void StyleLabel(TLabel& label, int size, TColor colour)
 {
+    label.SetAutoSize(false);
     label.Font().SetName("Arial");
     label.Font().SetSize(size);
     label.Font().SetColor(colour);
-    label.SetAutoSize(false);
     label.SetAlignment(taCenter);
     label.SetLayout(tlCenter);
     label.SetTransparent(true);

@@ -3,11 +3,13 @@
 // and what the drawn ones paint.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QSlider>
+#include <QTest>
 
 #include "platform/forms/form.h"
 #include "platform/forms/keys.h"
@@ -289,6 +291,29 @@ TEST_F(ControlsTest, AnEditableComboReportsTypingAndChoices)
     QTest::keyClick(combo->Widget(), Qt::Key_Up);
     EXPECT_EQ(combo->ItemIndex(), 1);
     EXPECT_EQ(changes.back(), "1 ano");
+}
+
+TEST_F(ControlsTest, ALongDropDownListDropsBelowItsBoxWithDropDownCountRows)
+{
+    auto* combo = Add<TComboBox>(10, 10, 150, 22);
+    combo->SetStyle(csDropDownList);
+    std::vector<std::string> clubs;
+    for (int i = 0; i < 200; ++i)
+        clubs.push_back("Clube " + std::to_string(i));
+    combo->Items().Assign(clubs);
+    combo->SetDropDownCount(8);
+    ShowForm();
+    auto* widget = qobject_cast<QComboBox*>(combo->Widget());
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, QPoint(40, 11));
+    Pump(10);
+    QAbstractItemView* list = widget->view();
+    ASSERT_TRUE(list->isVisible());
+    const QRect popup = list->window()->geometry();
+    EXPECT_GE(popup.top(), widget->mapToGlobal(QPoint(0, 0)).y() + widget->height() - 1);  // below the box
+    const int row = list->sizeHintForRow(0);
+    EXPECT_LE(popup.height(), 10 * row);  // eight rows and the frame, not two hundred
+    widget->hidePopup();
+    Pump(10);
 }
 
 TEST_F(ControlsTest, KeysTypedIntoTheEditorOfASpinEditOrComboReachTheFormsKeyPreviewOnce)

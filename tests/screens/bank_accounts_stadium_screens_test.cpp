@@ -142,6 +142,27 @@ TEST_F(BankAccountsStadiumScreens, TheBankLendsUpToTheCapAndTakesBackWhatIsOwed)
     EXPECT_EQ(Screen->FormCount(), 0);
 }
 
+TEST_F(BankAccountsStadiumScreens, EscapeClosesTheBankAndTheAccountsWhileTheirButtonsHoldTheFocus)
+{
+    // A clicked button keeps the focus, and a push button keeps its key-downs from the form.
+    auto* bank = Open<TForm28>("TForm28");
+    ASSERT_NE(bank, nullptr);
+    Click(bank->bt1);
+    ASSERT_TRUE(bank->bt1->Focused());
+    PressKey(bank->bt1, Qt::Key_Escape);
+    test::Pump();
+    EXPECT_EQ(Screen->FormCount(), 0);
+
+    auto* accounts = Open<TForm22>("TForm22");
+    ASSERT_NE(accounts, nullptr);
+    accounts->GradButton2->SetFocus();
+    test::Pump();
+    ASSERT_TRUE(accounts->GradButton2->Focused());
+    PressKey(accounts->GradButton2, Qt::Key_Escape);
+    test::Pump();
+    EXPECT_EQ(Screen->FormCount(), 0);
+}
+
 TEST_F(BankAccountsStadiumScreens, TheHubShowsTheCashTheBankMoved)
 {
     auto* hub = Open<TForm13>("TForm13");

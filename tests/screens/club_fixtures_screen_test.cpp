@@ -56,6 +56,10 @@ TEST_F(ClubFixturesScreenTest, ListsEveryFixtureOfTheClubInDateOrderAndTheChoose
     EXPECT_EQ(form->list1->RowCount(), FixturesOfClub(club, 0));
     PressKey(form->combo1, Qt::Key_Home);
     EXPECT_EQ(form->list1->RowCount(), FixturesOfClub(club, -1));
+    const int forms = Screen->FormCount();
+    PressKey(form->combo1, Qt::Key_Escape);  // as Enter does, Escape closes it
+    test::Pump();
+    EXPECT_EQ(Screen->FormCount(), forms - 1);
 }
 
 TEST_F(ClubFixturesScreenTest, OnlyAPlayedMatchOpensItsReport)

@@ -595,11 +595,27 @@ TEST_F(HubScreenTest, DragsPutPlayersOnShirtsSwapShirtsAndMoveThemOnThePitch)
     EXPECT_EQ(grid->GetCellTextByName("colstatus", 0), "2");
     EXPECT_EQ(lineup->PitchBoard().ShirtPicture(12), "camisa3");
 
+    // The tactics boxes are lists only: a click anywhere on one drops its list, Escape closes it.
+    QTest::mouseClick(lineup->combtat->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(20, lineup->combtat->Height() / 2));
+    test::Pump();
+    EXPECT_TRUE(lineup->combtat->DroppedDown());
+    QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Escape);
+    test::Pump();
+    EXPECT_FALSE(lineup->combtat->DroppedDown());
+    EXPECT_TRUE(lineup->Visible());
+
     // An automatic "4-4-2", then shirt 2 moved to the free slot 20 of the pitch.
     lineup->combtat->SetFocus();
     for (int i = 0; i < 4; ++i)
         QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Down);
     ASSERT_TRUE(StartersComplete(lineup->Board()));
+    // The shirts' small labels keep their boxes: "100%" whole under the shirt, not a stroke of it.
+    TPitchBoard& board = lineup->PitchBoard();
+    for (int shirt : {2, 12}) {
+        EXPECT_EQ(board.EnergyLabel(shirt)->Caption(), "100%");
+        EXPECT_EQ(board.EnergyLabel(shirt)->Width(), board.Scaled(25));
+        EXPECT_EQ(board.NumberLabel(shirt)->Width(), board.Scaled(10));
+    }
     const TPoint centre20 = lineup->PitchSlotCentre(20);
     const QPoint slot20(centre20.X, centre20.Y);
     Drag(pitch, ShirtCentre(*lineup, 2), pitch, slot20);

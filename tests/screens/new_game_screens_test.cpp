@@ -3,7 +3,10 @@
 // first screen; and the game the screens build equals the headless new game of the same choices.
 #include <gtest/gtest.h>
 
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
+#include <QWidget>
 
 #include <memory>
 #include <string>
@@ -85,6 +88,16 @@ protected:
 
     TForm1* title_ = nullptr;
 };
+
+// The pixel at the centre of a radio button's round box.
+QRgb IndicatorCentre(TRadioButton* button)
+{
+    QWidget* widget = button->Widget();
+    QStyleOptionButton option;
+    option.initFrom(widget);
+    const QRect box = widget->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, widget);
+    return widget->grab().toImage().pixel(box.center());
+}
 
 std::size_t FirstDifference(const std::string& a, const std::string& b)
 {
@@ -177,6 +190,9 @@ TEST_F(NewGameScreensTest, TwoCoachesOnDivisionsOf10TakeTurnsAndCannotShareAClub
     Type(setup->Edit1, "Ana");
     ClickBox(setup->timeradio[0]);
     EXPECT_TRUE(setup->Button1->Enabled());
+    // The chosen club's button shows a dark dot on its white disc, though its caption is white.
+    EXPECT_LT(qGray(IndicatorCentre(setup->timeradio[0])), 100);
+    EXPECT_GT(qGray(IndicatorCentre(setup->timeradio[1])), 200);
     const int first = setup->ButtonClub(0);
     Click(setup->Button1);
     EXPECT_EQ(setup->Label10->Caption(), "Time 2");

@@ -49,6 +49,10 @@ TEST_F(TopScorersScreenTest, TheFirstDivisionListsTheSeasonsTalliesInTheAwardsOr
     const int games = std::stoi(form->t1->GetCellTextByName("coljogos", "0"));
     EXPECT_GE(games, 1);
     EXPECT_LE(games, 8);
+    const int forms = Screen->FormCount();
+    PressKey(form->combo1, Qt::Key_Escape);  // as Enter does, Escape closes it
+    test::Pump();
+    EXPECT_EQ(Screen->FormCount(), forms - 1);
 }
 
 TEST_F(TopScorersScreenTest, TheLastItemShowsTheBestOfAllTimeAndTheLinkShowsThemAll)

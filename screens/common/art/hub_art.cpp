@@ -44,7 +44,13 @@ QImage DrawHubTopBar()
         p.setBrush(gloss);
         p.drawRoundedRect(tile.adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
         p.setPen(Qt::white);
-        p.drawText(tile, Qt::AlignCenter | Qt::TextWordWrap, QString::fromUtf8(spot.label));
+        // A one-sign label ("$") is drawn large: at the words' size it reads as an "S".
+        const QString label = QString::fromUtf8(spot.label);
+        QFont tileFont = font;
+        if (label.size() == 1)
+            tileFont.setPixelSize(16);
+        p.setFont(tileFont);
+        p.drawText(tile, Qt::AlignCenter | Qt::TextWordWrap, label);
     }
     return image;
 }
