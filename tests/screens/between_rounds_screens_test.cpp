@@ -48,15 +48,6 @@ namespace {
 
 using test::HubGame;
 
-TGameForm* ShownForm(const std::string& formClass)
-{
-    for (int i = Screen->FormCount() - 1; i >= 0; --i)
-        if (auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i));
-            form && form->Visible() && form->FormClass() == formClass)
-            return form;
-    return nullptr;
-}
-
 // Answers the modal screens as they open: `answer` gets each new visible screen other than the hub
 // and the title screen, and must close it.
 class ModalAnswerer {
@@ -262,7 +253,8 @@ TEST_F(BetweenRoundsScreensTest, AContractIsRenewedAgainstTheWageDemand)
     });
     QTest::mouseClick(hub->btalterasal->Widget(), Qt::LeftButton);
     ASSERT_TRUE(test::PumpUntil([&answerer] {
-        return answerer.Seen().size() >= 2 && ShownForm("TForm24") == nullptr && ShownForm("TForm25") == nullptr;
+        return answerer.Seen().size() >= 2 && test::ShownOfClass("TForm24") == nullptr &&
+               test::ShownOfClass("TForm25") == nullptr;
     }, 5000));
     test::Pump(100);
     ASSERT_EQ(answerer.Seen().size(), 2u);
@@ -306,7 +298,7 @@ TEST_F(BetweenRoundsScreensTest, AnOfferAboveTheLimitIsToldAndOneEqualToTheDeman
     Click(renewal->CHButton1);  // the demand itself: signed without the player's minimum
     test::Pump(50);
     SetMessageBoxAnswerer({});
-    EXPECT_EQ(ShownForm("TForm25"), nullptr);
+    EXPECT_EQ(test::ShownOfClass("TForm25"), nullptr);
     EXPECT_EQ(CurrencyUnits(Players[player].wage), demand);
     EXPECT_DOUBLE_EQ(Players[player].ContractEnd, TodayDate() + 24 * 7);
 }

@@ -17,6 +17,7 @@
 #include "screens/screens_registration.h"
 #include "tests/core/newgame_database.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/screens/player_clicks.h"
 
 namespace tarvelon::test {
 
@@ -63,25 +64,9 @@ protected:
     }
     static bool IsOpen(const std::string& formClass) { return Open(formClass) != nullptr; }
 
-    static void ClickAt(QWidget* widget, QPoint at)
-    {
-        SendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-        SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-        Pump();
-    }
-
-    static void Click(TWinControl* control)
-    {
-        ASSERT_NE(control, nullptr);
-        ClickAt(control->Widget(), QPoint(control->Width() / 2, control->Height() / 2));
-    }
-
-    // On the box of a check box or radio button.
-    static void ClickBox(TWinControl* control)
-    {
-        ASSERT_NE(control, nullptr);
-        ClickAt(control->Widget(), QPoint(7, control->Height() / 2));
-    }
+    static void ClickAt(QWidget* widget, QPoint at) { test::ClickAt(widget, at); }
+    static void Click(TWinControl* control) { test::Click(control); }
+    static void ClickBox(TWinControl* control) { test::ClickBox(control); }  // a check box's or radio button's
 
     // The arrow key moves a closed list to its next entry, as the player does it.
     static void NextEntry(TWinControl* list, int times = 1)

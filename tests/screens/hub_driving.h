@@ -14,6 +14,7 @@
 #include "platform/forms/screen.h"
 #include "screens/club/hub_screen.h"
 #include "screens/common/form_references.h"
+#include "screens/common/game_form.h"
 #include "screens/matchday/lineup_screen.h"
 #include "tests/platform/forms_test_support.h"
 
@@ -25,6 +26,16 @@ T* Shown()
 {
     for (int i = Screen->FormCount() - 1; i >= 0; --i)
         if (auto* form = dynamic_cast<T*>(Screen->Forms(i)); form && form->Visible())
+            return form;
+    return nullptr;
+}
+
+// The visible game form of a class name (the newest one), null when none is shown.
+inline TGameForm* ShownOfClass(const std::string& formClass)
+{
+    for (int i = Screen->FormCount() - 1; i >= 0; --i)
+        if (auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i));
+            form && form->Visible() && form->FormClass() == formClass)
             return form;
     return nullptr;
 }

@@ -47,6 +47,8 @@
 namespace tarvelon {
 namespace {
 
+using test::TickCountry;
+
 constexpr std::uint64_t kSeed = 11;
 
 class NewGameScreensTest : public test::GameFolderScreensTest {
@@ -69,14 +71,6 @@ protected:
     {
         ClickAt(title_->Widget(), QPoint(51, 154));  // "Novo Jogo"
         return Open<TForm9>("TForm9");
-    }
-
-    // A click on the tick box of a country's row.
-    static void TickCountry(TTickList& list, int country)
-    {
-        for (int row = 0; row < list.RowCount(); ++row)
-            if (list.Id(row) == country)
-                ClickAt(list.Grid().Widget(), QPoint(37, list.Grid().RowTop(row) + 10));
     }
 
     // A seeded start for what follows, the same for the screens and the headless game.

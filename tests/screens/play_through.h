@@ -5,14 +5,13 @@
 // coach; the first matchday live at the fastest key, then instant play; the results' "Continuar";
 // automatic contracts chosen in the options (F3); a sale of the first coach's player by auction
 // and a purchase in the market; F2 and a save name; back to the title and "Carregar Jogo", the
-// loaded game compared table by table with the saved one; a World Cup invitation, when one reaches
-// the first coach, taken and his national team played through the national-team hub; the season's
-// end, its summary and the next season's first matchday. After every day the headless season's
-// invariants are checked (season_day_checks.h). A coach whose board loses patience is dismissed
-// as the rules say; the game then goes on without him. (With the new game's fixed World Cup groups
-// no invitation comes: that draw leaves the invitation rows empty. With a drawn World Cup, unticked
-// in the chooser, invitations come and are taken, but the national call-up (TForm77) that opens
-// before the first tournament day is not driven yet.)
+// loaded game compared table by table with the saved one; the first World Cup invitation reaching
+// a coach taken, the national squad picked on the call-up screen and the national team played
+// through the national-team hub and its line-up to its last match; the season's end, its summary
+// and the next season's first matchday. After every day the headless season's invariants are
+// checked (season_day_checks.h). A coach whose board loses patience is dismissed as the rules
+// say; the game then goes on without him (a national team he took he still leads). The World Cup
+// is drawn (its real groups unticked in the chooser): the real groups' draw invites no coach.
 //
 // The state is only read, to choose what to click and to check; nothing is changed behind the
 // screens' back, except the instant-play option, which no screen sets. TARVELON_PLAY_TRACE=1
@@ -58,6 +57,7 @@
 #include "platform/stdctrls/lists.h"
 #include "platform/stdctrls/message_box.h"
 #include "screens/club/auction_screen.h"
+#include "screens/club/call_up_screen.h"
 #include "screens/club/club_screens.h"
 #include "screens/club/hub_screen.h"
 #include "screens/club/incoming_offers.h"
@@ -82,6 +82,7 @@
 #include "screens/screens_registration.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/in_match_answerer.h"
+#include "tests/screens/player_clicks.h"
 #include "tests/screens/season_day_checks.h"
 #include "tests/screens/season_from_hub.h"
 #include "tests/screens/tables_fingerprint.h"
@@ -120,7 +121,9 @@ struct PlayThroughLog {
     int stateDays = 0;
     int playerSold = 0;
     int playerBought = 0;
-    int nationTaken = 0;
+    int nationTaken = 0;      // the national team's club entry
+    int nationCoach = -1;     // the chosen club whose coach took it
+    bool calledUp = false;    // its squad called up on the call-up screen
     bool saved = false;
     bool loaded = false;
     std::vector<int> humanClubs;
@@ -154,6 +157,11 @@ public:
             if (auto* invitations = Shown<TForm76>(); invitations && invitations->Tag() != kAnswered) {
                 invitations->SetTag(kAnswered);
                 AnswerInvitation(*invitations);
+            }
+            // The call-up opens modally inside the results' "Continuar" before the tournament.
+            if (auto* callUp = Shown<TForm77>(); callUp && callUp->Tag() != kAnswered) {
+                callUp->SetTag(kAnswered);
+                CallUpTheSquad(*callUp);
             }
             // The notices open modally inside a click of the day's flow (a dismissal inside the
             // results' "Continuar"): read and closed from here too.
@@ -190,10 +198,11 @@ public:
         ExpectWhatWasPlayed(firstSeason);
         const auto seconds =
             std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started).count();
-        std::printf("play-through seed %llu: %d days (%d live, %d state), %d hub turns, %d national turns, %zu "
-                    "coaches dismissed, %lld s\n",
+        std::printf("play-through seed %llu: %d days (%d live, %d state), %d hub turns, %d national turns (%s led by "
+                    "the coach of club %d), %zu coaches dismissed, %lld s\n",
                     static_cast<unsigned long long>(seed_), log_.days, log_.liveDays, log_.stateDays, log_.hubTurns,
-                    log_.nationalTurns, log_.dismissedFrom.size(), static_cast<long long>(seconds));
+                    log_.nationalTurns, log_.nationTaken > 0 ? Clubs[log_.nationTaken].name.str().c_str() : "none",
+                    log_.nationCoach, log_.dismissedFrom.size(), static_cast<long long>(seconds));
     }
 
     ~PlayThrough()
@@ -234,19 +243,6 @@ private:
         Pump();
     }
 
-    static void ClickAt(QWidget* widget, QPoint at)
-    {
-        SendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-        SendMouse(widget, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-        Pump();
-    }
-    static void Click(TWinControl* control)
-    {
-        ASSERT_NE(control, nullptr);
-        ASSERT_TRUE(control->Enabled()) << control->Name();
-        ClickAt(control->Widget(), QPoint(control->Width() / 2, control->Height() / 2));
-    }
-    static void ClickBox(TWinControl* control) { ClickAt(control->Widget(), QPoint(7, control->Height() / 2)); }
     static void Type(TEdit* edit, const QString& text)
     {
         edit->SetFocus();
@@ -254,12 +250,6 @@ private:
         QTest::keyClick(edit->Widget(), Qt::Key_Delete);
         QTest::keyClicks(edit->Widget(), text);
         Pump();
-    }
-    static void TickCountry(TTickList& list, int country)
-    {
-        for (int row = 0; row < list.RowCount(); ++row)
-            if (list.Id(row) == country)
-                ClickAt(list.Grid().Widget(), QPoint(37, list.Grid().RowTop(row) + 10));
     }
 
     // The first radio button of the shown league whose club plays in its first division.
@@ -294,6 +284,9 @@ private:
         ClickBox(chooser->ckestadual);
         ASSERT_TRUE(chooser->ckestadual->Checked());
         ASSERT_TRUE(chooser->ckcopamundo->Checked());
+        // The World Cup drawn rather than its real groups: only a drawn World Cup invites the coaches.
+        ClickBox(chooser->ckcopa2);
+        ASSERT_FALSE(chooser->ckcopa2->Checked());
         PressKey(chooser->ComboBox2->Widget(), Qt::Key_Down);  // two human coaches
         Pump();
         Click(chooser->GradButton2);
@@ -326,17 +319,16 @@ private:
     static TGameForm* NoticeShown()
     {
         for (const char* formClass : {"TForm85", "TForm30", "TForm31", "TForm57", "TForm66", "TForm72"})
-            for (int i = Screen->FormCount() - 1; i >= 0; --i)
-                if (auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i));
-                    form && form->Visible() && form->FormClass() == formClass)
-                    return form;
+            if (TGameForm* form = ShownOfClass(formClass))
+                return form;
         return nullptr;
     }
 
     bool AwaitsThePlayer() const
     {
         return Shown<TForm67>() != nullptr || HubReadyToPlay() != nullptr || AuctionAwaitingBid() != nullptr ||
-               Shown<TForm26>() != nullptr || Shown<TForm75>() != nullptr ||                NoticeShown() != nullptr || (Shown<TForm46>() != nullptr && !Game.InstantPlay && !fastKeyPressed_);
+               Shown<TForm26>() != nullptr || Shown<TForm75>() != nullptr || NoticeShown() != nullptr ||
+               (Shown<TForm46>() != nullptr && !Game.InstantPlay && !fastKeyPressed_);
     }
 
     // A chosen club's board, league record and cash, for the trace.
@@ -476,11 +468,12 @@ private:
         ASSERT_TRUE(PumpUntil([&summary] { return Shown<TForm26>() != &summary; }, 30000));
     }
 
-    // The first World Cup invitation reaching the first coach is taken (its first offer free to
-    // lead); the others are declined.
+    // The first World Cup invitation reaching a coach is taken (its first offer free to lead); the
+    // others are declined.
     void AnswerInvitation(TForm76& invitations)
     {
-        const bool take = log_.nationTaken == 0 && Game.CurrentHumanClub == log_.humanClubs[0];
+        const int club = Game.CurrentHumanClub;
+        const bool take = log_.nationTaken == 0;
         if (take)
             for (TRadioButton* radio : invitations.radios)
                 if (radio->Visible() && radio->Enabled()) {
@@ -493,11 +486,54 @@ private:
                          nationsBefore);
         QTest::mouseClick(invitations.btfechar->Widget(), Qt::LeftButton);
         Pump(10);
-        if (take && Game.HumanNationCount > nationsBefore)
+        if (take && Game.HumanNationCount > nationsBefore) {
             log_.nationTaken = Game.HumanNations[nationsBefore];
+            log_.nationCoach = club;
+        }
         if (Shown<TForm76>() == &invitations)
             invitations.Close();
         Pump(10);
+    }
+
+    // The call-up: every player of the country searched ("Procurar" with every filter on "any"),
+    // the three strongest goalkeepers and the twenty strongest outfield players among them added
+    // one by one (a click on the row, ">>"), then "Continuar >>".
+    void CallUpTheSquad(TForm77& callUp)
+    {
+        Click(callUp.GradButton3);
+        TDataGrid& found = *callUp.gfind;
+        std::vector<int> keepers;
+        std::vector<int> outfield;
+        for (int row = 0; row < found.RowCount(); ++row) {
+            const int player = std::stoi(found.GetCellTextByName("colid", row));
+            (Players[player].Position == 0 ? keepers : outfield).push_back(player);
+        }
+        ChooseStrongest(keepers, kCallUpGoalkeepers);
+        ChooseStrongest(outfield, kCallUpOutfield);
+        for (const std::vector<int>* chosen : {&keepers, &outfield})
+            for (int player : *chosen) {
+                const int row = RowWithId(found, "colid", player);
+                ClickRow(found, row, 120);
+                Click(callUp.GradButton1);
+            }
+        if (std::getenv("TARVELON_PLAY_TRACE"))
+            std::fprintf(stderr, "call-up of %s: %d found, %d goalkeepers and %d outfield players chosen\n",
+                         Clubs[log_.nationTaken].name.str().c_str(), found.RowCount(), callUp.Squad().Goalkeepers(),
+                         callUp.Squad().Outfield());
+        ASSERT_TRUE(callUp.bt2->Enabled()) << "the call-up is not complete";
+        const std::vector<int> squad = callUp.Squad().Players();
+        Click(callUp.bt2);
+        log_.calledUp = !squad.empty() && std::all_of(squad.begin(), squad.end(), [this](int player) {
+            return Players[player].Club == log_.nationTaken;
+        });
+    }
+
+    static void ChooseStrongest(std::vector<int>& players, int count)
+    {
+        std::stable_sort(players.begin(), players.end(),
+                         [](int a, int b) { return Players[a].Strength > Players[b].Strength; });
+        if (static_cast<int>(players.size()) > count)
+            players.resize(static_cast<std::size_t>(count));
     }
 
     // A computer club's offer for a player: the first one taken with "Sim" while no player was
@@ -521,14 +557,8 @@ private:
     // The hub's squad row of a player, selected with a click.
     static void SelectHubRow(TForm13& hub, int player)
     {
-        TDataGrid& grid = *hub.gridview1;
-        for (int row = 0; row < grid.RowCount(); ++row)
-            if (grid.GetCellTextByName("id", row) == std::to_string(player)) {
-                grid.ScrollToRow(row);
-                Pump();
-                ClickAt(grid.Widget(), QPoint(60, grid.RowTop(row) + 5));
-                return;
-            }
+        if (const int row = RowWithId(*hub.gridview1, "id", player); row >= 0)
+            ClickRow(*hub.gridview1, row, 60);
     }
 
     // The first coach's least valuable outfield player offered at his own auction ("Vender" on
@@ -616,10 +646,7 @@ private:
 
     static int RowWithId(TDataGrid& grid, const char* column, int id)
     {
-        for (int row = 0; row < grid.RowCount(); ++row)
-            if (grid.GetCellTextByName(column, row) == std::to_string(id))
-                return row;
-        return -1;
+        return RowWithText(grid, column, std::to_string(id));
     }
 
     void BuyAPlayer()
@@ -651,16 +678,12 @@ private:
         TDataGrid& tree = *market.DataGrid1;
         const int clubRow = RowWithId(tree, "treeid", seller);
         ASSERT_GE(clubRow, 0);
-        tree.ScrollToRow(clubRow);
-        Pump();
-        ClickAt(tree.Widget(), QPoint(80, tree.RowTop(clubRow) + 5));
+        ClickRow(tree, clubRow, 80);
         ASSERT_EQ(MarketClub, seller);
         TDataGrid& squad = *market.joglist;
         const int playerRow = RowWithId(squad, "id", player);
         ASSERT_GE(playerRow, 0);
-        squad.ScrollToRow(playerRow);
-        Pump();
-        ClickAt(squad.Widget(), QPoint(140, squad.RowTop(playerRow) + 5));
+        ClickRow(squad, playerRow, 140);
         ASSERT_EQ(market.SelectedPlayer(), player);
         // A player may ask for a higher wage first: his demand is accepted ("Aceitar").
         ActWhenShown<TForm61>([](TForm61& demand) { QTest::mouseClick(demand.bt2->Widget(), Qt::LeftButton); }, 2000);
@@ -775,11 +798,11 @@ private:
         EXPECT_GT(log_.playerSold, 0);
         EXPECT_GT(log_.playerBought, 0);
         EXPECT_TRUE(log_.saved && log_.loaded);
-        // A taken invitation is led through the national-team hub. (Whether one comes depends on the
-        // coach's record: a coach whose board lost patience may never be asked.)
-        if (log_.nationTaken > 0) {
-            EXPECT_GT(log_.nationalTurns, 0) << "the national team was never led";
-        }
+        // A World Cup invitation taken, its squad called up and the national team led through the
+        // national-team hub.
+        EXPECT_GT(log_.nationTaken, 0) << "no invitation was taken";
+        EXPECT_TRUE(log_.calledUp) << "the national squad was not called up";
+        EXPECT_GT(log_.nationalTurns, 0) << "the national team was never led";
         // Each coach still leads the club he chose, unless its board dismissed him on the way.
         for (int club : log_.humanClubs)
             EXPECT_TRUE(LedByAHuman(club) ||
