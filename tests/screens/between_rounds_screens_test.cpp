@@ -253,8 +253,8 @@ TEST_F(BetweenRoundsScreensTest, AContractIsRenewedAgainstTheWageDemand)
     });
     QTest::mouseClick(hub->btalterasal->Widget(), Qt::LeftButton);
     ASSERT_TRUE(test::PumpUntil([&answerer] {
-        return answerer.Seen().size() >= 2 && test::ShownOfClass("TForm24") == nullptr &&
-               test::ShownOfClass("TForm25") == nullptr;
+        return answerer.Seen().size() >= 2 && test::ShownScreen("TForm24") == nullptr &&
+               test::ShownScreen("TForm25") == nullptr;
     }, 5000));
     test::Pump(100);
     ASSERT_EQ(answerer.Seen().size(), 2u);
@@ -298,7 +298,7 @@ TEST_F(BetweenRoundsScreensTest, AnOfferAboveTheLimitIsToldAndOneEqualToTheDeman
     Click(renewal->CHButton1);  // the demand itself: signed without the player's minimum
     test::Pump(50);
     SetMessageBoxAnswerer({});
-    EXPECT_EQ(test::ShownOfClass("TForm25"), nullptr);
+    EXPECT_EQ(test::ShownScreen("TForm25"), nullptr);
     EXPECT_EQ(CurrencyUnits(Players[player].wage), demand);
     EXPECT_DOUBLE_EQ(Players[player].ContractEnd, TodayDate() + 24 * 7);
 }

@@ -30,8 +30,8 @@ T* Shown()
     return nullptr;
 }
 
-// The visible game form of a class name (the newest one), null when none is shown.
-inline TGameForm* ShownOfClass(const std::string& formClass)
+// The visible form of a registered class (null when none is shown).
+inline TGameForm* ShownScreen(const std::string& formClass)
 {
     for (int i = Screen->FormCount() - 1; i >= 0; --i)
         if (auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i));

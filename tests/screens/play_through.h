@@ -312,22 +312,20 @@ private:
 
     // ---- the days
 
-    static TForm13* HubReadyToPlay() { return !PostRoundPending ? Shown<TForm13>() : nullptr; }
     bool FirstCoachAtHub() const { return HubReadyToPlay() != nullptr && Game.CurrentHumanClub == Game.HumanClubs[0]; }
 
     // A dialog of the game that waits for an answer the play-through gives by closing it.
     static TGameForm* NoticeShown()
     {
         for (const char* formClass : {"TForm85", "TForm30", "TForm31", "TForm57", "TForm66", "TForm72"})
-            if (TGameForm* form = ShownOfClass(formClass))
+            if (TGameForm* form = ShownScreen(formClass))
                 return form;
         return nullptr;
     }
 
     bool AwaitsThePlayer() const
     {
-        return Shown<TForm67>() != nullptr || HubReadyToPlay() != nullptr || AuctionAwaitingBid() != nullptr ||
-               Shown<TForm26>() != nullptr || Shown<TForm75>() != nullptr || NoticeShown() != nullptr ||
+        return GameAwaitsTheCoach() || Shown<TForm75>() != nullptr || NoticeShown() != nullptr ||
                (Shown<TForm46>() != nullptr && !Game.InstantPlay && !fastKeyPressed_);
     }
 

@@ -24,15 +24,6 @@
 
 namespace tarvelon::test {
 
-// The visible form of a registered class (null when none is shown).
-inline TGameForm* ShownScreen(const std::string& formClass)
-{
-    for (int i = Screen->FormCount() - 1; i >= 0; --i)
-        if (auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i)); form && form->Visible() && form->FormClass() == formClass)
-            return form;
-    return nullptr;
-}
-
 // The player auction waiting for the coach's bid (null while none is).
 inline TForm23* AuctionAwaitingBid()
 {
