@@ -124,6 +124,8 @@ struct PlayThroughLog {
     int nationTaken = 0;      // the national team's club entry
     int nationCoach = -1;     // the chosen club whose coach took it
     bool calledUp = false;    // its squad called up on the call-up screen
+    int tournamentDays = 0;
+    int clubDaysAfterTournament = 0;
     bool saved = false;
     bool loaded = false;
     std::vector<int> humanClubs;
@@ -198,10 +200,10 @@ public:
         ExpectWhatWasPlayed(firstSeason);
         const auto seconds =
             std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started).count();
-        std::printf("play-through seed %llu: %d days (%d live, %d state), %d hub turns, %d national turns (%s led by "
-                    "the coach of club %d), %zu coaches dismissed, %lld s\n",
-                    static_cast<unsigned long long>(seed_), log_.days, log_.liveDays, log_.stateDays, log_.hubTurns,
-                    log_.nationalTurns, log_.nationTaken > 0 ? Clubs[log_.nationTaken].name.str().c_str() : "none",
+        std::printf("play-through seed %llu: %d days (%d live, %d state, %d of the World Cup), %d hub turns, %d national "
+                    "turns (%s led by the coach of club %d), %zu coaches dismissed, %lld s\n",
+                    static_cast<unsigned long long>(seed_), log_.days, log_.liveDays, log_.stateDays, log_.tournamentDays,
+                    log_.hubTurns, log_.nationalTurns, log_.nationTaken > 0 ? Clubs[log_.nationTaken].name.str().c_str() : "none",
                     log_.nationCoach, log_.dismissedFrom.size(), static_cast<long long>(seconds));
     }
 
@@ -429,6 +431,10 @@ private:
         results.Timer1->SetEnabled(false);  // instant play's own "Continuar" is the click below
         if (Game.DayKind == kKindStateChampionship)
             ++log_.stateDays;
+        if (Game.DayKind == kKindWorldCup)
+            ++log_.tournamentDays;
+        else if (log_.tournamentDays > 0)
+            ++log_.clubDaysAfterTournament;
         checks_->AtResults();
         QTest::mouseClick(results.bt3->Widget(), Qt::LeftButton);
         NoteDismissals();
@@ -801,6 +807,9 @@ private:
         EXPECT_GT(log_.nationTaken, 0) << "no invitation was taken";
         EXPECT_TRUE(log_.calledUp) << "the national squad was not called up";
         EXPECT_GT(log_.nationalTurns, 0) << "the national team was never led";
+        // The tournament over, the called-up players are back at their clubs and the club season goes on.
+        EXPECT_TRUE(CallUps.empty());
+        EXPECT_GT(log_.clubDaysAfterTournament, 0);
         // Each coach still leads the club he chose, unless its board dismissed him on the way.
         for (int club : log_.humanClubs)
             EXPECT_TRUE(LedByAHuman(club) ||
