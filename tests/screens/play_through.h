@@ -14,8 +14,9 @@
 // is drawn (its real groups unticked in the chooser): the real groups' draw invites no coach.
 //
 // The state is only read, to choose what to click and to check; nothing is changed behind the
-// screens' back, except the instant-play option, which no screen sets. TARVELON_PLAY_TRACE=1
-// prints each step.
+// screens' back, except the instant-play option, which no screen sets, and the pause the auction
+// holds each result on screen, shortened as instant play shortens the matchday (the auctions
+// between rounds would otherwise take half of the run). TARVELON_PLAY_TRACE=1 prints each step.
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTemporaryDir>
@@ -200,11 +201,12 @@ public:
         ExpectWhatWasPlayed(firstSeason);
         const auto seconds =
             std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - started).count();
-        std::printf("play-through seed %llu: %d days (%d live, %d state, %d of the World Cup), %d hub turns, %d national "
-                    "turns (%s led by the coach of club %d), %zu coaches dismissed, %lld s\n",
-                    static_cast<unsigned long long>(seed_), log_.days, log_.liveDays, log_.stateDays, log_.tournamentDays,
-                    log_.hubTurns, log_.nationalTurns, log_.nationTaken > 0 ? Clubs[log_.nationTaken].name.str().c_str() : "none",
-                    log_.nationCoach, log_.dismissedFrom.size(), static_cast<long long>(seconds));
+        const std::string nation = log_.nationTaken > 0 ? Clubs[log_.nationTaken].name.str() : "none";
+        std::printf("play-through seed %llu: %d days (%d live, %d state, %d of the World Cup), %d hub turns, %d "
+                    "national turns (%s led by the coach of club %d), %zu coaches dismissed, %lld s\n",
+                    static_cast<unsigned long long>(seed_), log_.days, log_.liveDays, log_.stateDays,
+                    log_.tournamentDays, log_.hubTurns, log_.nationalTurns, nation.c_str(), log_.nationCoach,
+                    log_.dismissedFrom.size(), static_cast<long long>(seconds));
     }
 
     ~PlayThrough()
@@ -382,6 +384,7 @@ private:
         if (auto* nationalHub = Shown<TForm75>())
             return PlayNationalTurn(*nationalHub);
         if (TForm23* auction = AuctionAwaitingBid()) {  // no bid: the computer clubs settle it
+            ShortenResultPause(*auction);
             QTest::mouseClick(auction->CHButton1->Widget(), Qt::LeftButton);
             Pump(10);
             return;
@@ -402,6 +405,13 @@ private:
         }
         if (TForm13* hub = HubReadyToPlay())
             return PlayHubTurn(*hub);
+    }
+
+    static void ShortenResultPause(TForm23& auction)
+    {
+        constexpr int kResultPauseMs = 100;
+        auction.Timer1->SetInterval(kResultPauseMs);
+        auction.Timer2->SetInterval(kResultPauseMs);
     }
 
     void PlayHubTurn(TForm13& hub)
