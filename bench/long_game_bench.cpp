@@ -11,6 +11,7 @@
 #include <string>
 
 #include "bench/sample_game.h"
+#include "bench/thread_clock.h"
 #include "core/basics/time_probe.h"
 #include "core/services/rule_services.h"
 #include "core/persist/saved_game.h"
@@ -23,18 +24,10 @@ namespace {
 
 using namespace tarvelon;
 using bench::StartSampleGame;
+using bench::ThreadSeconds;
 
 constexpr char kNineSeasonSave[] = "nove-temporadas.nsx";
 constexpr char kRawCopy[] = "sav/copia-crua.bin";
-
-// The CPU time of this thread in seconds: the rules run on one thread, and on a shared machine
-// its CPU time is steadier than the wall clock.
-double ThreadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 
 // Ten seasons from a new game, played in full three times over (the same game each time: the run
 // is seeded); the counters season1 .. season10 are each season's least seconds over the three, which

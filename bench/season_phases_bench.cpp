@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "bench/sample_game.h"
+#include "bench/thread_clock.h"
 #include "core/persist/saved_game_image.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
@@ -27,13 +28,7 @@ namespace {
 
 using namespace tarvelon;
 using bench::StartSampleGame;
-
-double ThreadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
+using bench::ThreadSeconds;
 
 constexpr int kKinds = 10;
 constexpr int kSeasons = 10;

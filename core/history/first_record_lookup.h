@@ -11,6 +11,12 @@
 // In front of the map sits the index last found for each first key field (a player, a coach): the
 // season's lookups ask for the same few keys again and again, and the map, holding every season's
 // keys, misses the processor's caches more with every season played.
+//
+// A table whose key holds the season (SeasonField, the index of that field in the key) keeps one map
+// per season: the season being played asks for its own keys, among them every new line's key that
+// is not there yet, and its map stays as small as in the first seasons instead of growing into the
+// processor's slower caches with the history. The keys of different seasons differ, so each key's
+// first record is the same as with one map.
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -22,7 +28,9 @@
 
 namespace tarvelon {
 
-template <typename Record, RecordKey (*KeyOf)(const Record&)>
+constexpr int kNoSeasonField = -1;
+
+template <typename Record, RecordKey (*KeyOf)(const Record&), int SeasonField = kNoSeasonField>
 class FirstRecordLookup {
 public:
     explicit FirstRecordLookup(const std::vector<Record>& table) : table_(table) {}
@@ -42,7 +50,7 @@ public:
 
     void Forget()
     {
-        first_.Clear();
+        first_.clear();
         seen_ = 0;
         recent_.clear();
     }
@@ -86,21 +94,49 @@ private:
     int FindInFullMap(const RecordKey& key)
     {
         TakeNewRecords();
-        const int found = first_.Find(key);
+        const int found = FindInItsMap(key);
         if (found < 0)
             return -1;
         if (KeyOf(table_[static_cast<std::size_t>(found)]) == key)
             return found;
         Forget();  // the table was reordered under the map
         TakeNewRecords();
-        return first_.Find(key);
+        return FindInItsMap(key);
     }
 
     // A record not yet seen is its key's first unless the key is known already.
     void TakeNewRecords()
     {
-        for (; seen_ < table_.size(); ++seen_)
-            first_.TryEmplace(KeyOf(table_[seen_]), static_cast<int>(seen_));
+        for (; seen_ < table_.size(); ++seen_) {
+            const RecordKey key = KeyOf(table_[seen_]);
+            MapFor(key).TryEmplace(key, static_cast<int>(seen_));
+        }
+    }
+
+    int FindInItsMap(const RecordKey& key) const
+    {
+        const std::size_t at = MapIndex(key);
+        return at < first_.size() ? first_[at].Find(key) : -1;
+    }
+
+    RecordKeyTable& MapFor(const RecordKey& key)
+    {
+        const std::size_t at = MapIndex(key);
+        if (at >= first_.size())
+            first_.resize(at + 1);
+        return first_[at];
+    }
+
+    // The map of the key's season (a season beyond the usual range shares map 0 with the others
+    // beyond it); the one map of a table without seasons.
+    static std::size_t MapIndex(const RecordKey& key)
+    {
+        if constexpr (SeasonField == kNoSeasonField) {
+            return 0;
+        } else {
+            const std::int32_t season = key[SeasonField];
+            return season >= 1 && season < kMaxSeasonMaps ? static_cast<std::size_t>(season) : 0;
+        }
     }
 
     int FindByWalk(const RecordKey& key) const
@@ -112,7 +148,8 @@ private:
     }
 
     const std::vector<Record>& table_;
-    RecordKeyTable first_;
+    static constexpr std::int32_t kMaxSeasonMaps = 1024;
+    std::vector<RecordKeyTable> first_;  // by MapIndex
     std::size_t seen_ = 0;  // records taken into the map
     static constexpr std::size_t kMaxRecentSlots = 1u << 22;  // a key field beyond it goes to the map
     std::vector<int> recent_;  // by the key's first field: the index last found, or -1

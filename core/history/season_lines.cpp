@@ -12,9 +12,10 @@ RecordKey KeyOfGoalTally(const TGoalTally& t) { return {t.player, t.competition,
 RecordKey KeyOfCoachSeason(const TCoachSeason& s) { return {s.coach, s.club, s.season}; }
 RecordKey KeyOfTallyPlayer(const TGoalTally& t) { return {t.player, 0, 0}; }
 
-using SeasonLineLookup = FirstRecordLookup<TPlayerSeasonStats, KeyOfSeasonLine>;
+// The season lines and the coaches' rows keep a map of keys per season (see FirstRecordLookup).
+using SeasonLineLookup = FirstRecordLookup<TPlayerSeasonStats, KeyOfSeasonLine, 1>;
 using GoalTallyLookup = FirstRecordLookup<TGoalTally, KeyOfGoalTally>;
-using CoachSeasonLookup = FirstRecordLookup<TCoachSeason, KeyOfCoachSeason>;
+using CoachSeasonLookup = FirstRecordLookup<TCoachSeason, KeyOfCoachSeason, 2>;
 using PlayerTallyLookup = FirstRecordLookup<TGoalTally, KeyOfTallyPlayer>;
 
 SeasonLineLookup& SeasonLines()

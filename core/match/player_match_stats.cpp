@@ -1,6 +1,7 @@
 #include "core/match/player_match_stats.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "core/basics/random.h"
 #include "core/records/history_records.h"
@@ -29,7 +30,7 @@ void AddGoalTo(std::vector<TGoalTally>& tallies, int player, int competition, in
     tallies.push_back(TGoalTally{player, 1, competition, club});
 }
 
-void CountSeasonLine(int player, int club, const std::string& tag)
+void CountSeasonLine(int player, int club, std::string_view tag)
 {
     int season = Game.Season;
     const int found = FindSeasonLine(player, season, club);
@@ -52,7 +53,7 @@ void CountSeasonLine(int player, int club, const std::string& tag)
         line->injuries += 1;
 }
 
-void CountCareer(TPlayer& p, const std::string& tag)
+void CountCareer(TPlayer& p, std::string_view tag)
 {
     if (tag == "j")
         p.careerGames += 1;
@@ -143,8 +144,11 @@ int InjuryStrengthLoss(int age)
     return 10;
 }
 
-void RecordPlayerStat(int player, int club, int competition, const std::string& tag)
+void RecordPlayerStat(int player, int club, int competition, const std::string& statTag)
 {
+    // The tag is compared as a view: a comparison with a literal of known length then stays a few
+    // instructions wherever the optimiser places this code (it runs for every game, goal and card).
+    const std::string_view tag = statTag;
     TPlayer* p = PlayerAt(player);
     if (p == nullptr)
         return;

@@ -238,6 +238,26 @@ TEST(SeasonLines, LookupEqualsAWalkAsTheHistoryGrowsAndChanges)
     EXPECT_EQ(FindSeasonLine(loaded[0].player, loaded[0].season, loaded[0].club), -1);
 }
 
+// Each season's keys are kept apart; a saved game may still hold lines of any season number (none,
+// negative, far beyond a game's length), and those are found as a walk finds them too.
+TEST(SeasonLines, LinesOfUnusualSeasonsFoundAsAWalkFindsThem)
+{
+    ResetGameTables();
+    RandSeed = 515;
+    const int seasons[] = {0, -1, -70000, 1, 2, 1023, 1024, 1025, 70000, 2147483647};
+    for (int i = 0; i < 600; ++i) {
+        const int player = 1 + Random(40);
+        const int season = seasons[Random(10)];
+        const int club = Random(3);
+        const int found = FindSeasonLine(player, season, club);
+        ASSERT_EQ(found, WalkForLine(player, season, club)) << "season " << season;
+        if (found < 0 || Random(4) == 0)  // now and then a later duplicate: the first line stays the line
+            PlayerSeasonStats.push_back(TPlayerSeasonStats{player, 0, 0, 0, 1, 0, season, club});
+    }
+    for (const TPlayerSeasonStats& s : PlayerSeasonStats)
+        ASSERT_EQ(FindSeasonLine(s.player, s.season, s.club), WalkForLine(s.player, s.season, s.club));
+}
+
 TEST(SeasonLines, GoalTalliesFoundAsAWalkFindsThem)
 {
     ResetGameTables();
