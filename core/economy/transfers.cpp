@@ -10,6 +10,7 @@
 #include "core/economy/table_access.h"
 #include "core/mail/mail.h"
 #include "core/season/calendar.h"
+#include "core/players_to_settle.h"
 
 namespace tarvelon {
 
@@ -61,8 +62,10 @@ bool BothHumanRun(int a, int b)
 void FinishMove(int player, int from, int to, std::int32_t fee)
 {
     TPlayer& p = Players[player];
-    if (BothHumanRun(from, to))
+    if (BothHumanRun(from, to)) {
         p.BlockedThisRound = 1;
+        MarkToSettle(player);
+    }
 
     TTransfer entry{};
     entry.player = player;

@@ -11,6 +11,7 @@
 #include "core/match/lineup_ratings.h"
 #include "core/match/match_events.h"
 #include "core/match/match_day.h"
+#include "core/players_to_settle.h"
 
 namespace tarvelon {
 
@@ -67,6 +68,7 @@ void Suspend(int player, TPlayer& p)
 {
     int matches = DrawSuspension();
     p.Bans[TodayKind()] += matches;
+    MarkToSettle(player);
     if (IsHumanClub(p.Club) && matches >= 2)
         SendMail(p.Club, kMailSentOff, matches, 0, 0, player);
 }
@@ -79,6 +81,7 @@ void Injure(int player, TPlayer& p)
         p.Strength += 2;
     else if (p.Trait2 == kTraitStamina)
         p.Strength += 1;
+    MarkToSettle(player);  // the stamina bonus may take him past the strongest
     if (PlayerOnPitch(p))
         AllLineupRatingInputsChanged();
     if (p.Trait1 == kTraitStamina && weeks > 1)
@@ -162,9 +165,10 @@ void RecordPlayerStat(int player, int club, int competition, const std::string& 
     CountCareer(*p, tag);
     if (tag == "cv")
         Suspend(player, *p);
-    else if (tag == "ca")
+    else if (tag == "ca") {
         p->YellowCards[TodayKind()] += 1;
-    else if (tag == "ct")
+        MarkToSettle(player);
+    } else if (tag == "ct")
         Injure(player, *p);
 }
 

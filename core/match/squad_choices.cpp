@@ -3,6 +3,7 @@
 #include "core/basics/prefetch.h"
 #include "core/basics/random.h"
 #include "core/club_rosters.h"
+#include "core/players_to_settle.h"
 #include "core/match/computer_lineups.h"
 #include "core/match/lineup_access.h"
 #include "core/match/match_day.h"
@@ -84,6 +85,18 @@ void ServeSuspensionOf(TPlayer& player, int kind)
         player.YellowCards[kind] = 0;
 }
 
+// Whether a matchday's settling could still change the player, on a day of any kind.
+bool NeedsSettling(const TPlayer& player)
+{
+    if (player.BlockedThisRound != 0 || player.Strength < 1 || player.Strength > 100 || player.Age < 16 ||
+        player.Age > 70)
+        return true;
+    for (int kind = 0; kind < kCompetitionKinds; ++kind)
+        if (player.Bans[kind] > 0 || player.YellowCards[kind] > 2)
+            return true;
+    return false;
+}
+
 void ClampAttributesOf(TPlayer& player)
 {
     player.BlockedThisRound = 0;
@@ -109,10 +122,12 @@ void ClampPlayerAttributes()
 void ClampAttributesAndServeSuspensions()
 {
     const int kind = TodayKind();
-    ForEachIndexedRecord(PlayersWithAClub(), Players, [kind](int p) {
-        ClampAttributesOf(Players[p]);
-        ServeSuspensionOf(Players[p], kind);
-    });
+    SettleMarkedPlayers(
+        [kind](int p) {
+            ClampAttributesOf(Players[p]);
+            ServeSuspensionOf(Players[p], kind);
+        },
+        [](int p) { return NeedsSettling(Players[p]); });
 }
 
 void CountAvailablePlayers(int spare, int club)

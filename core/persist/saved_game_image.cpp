@@ -7,6 +7,7 @@
 
 #include "core/history/season_lines.h"
 #include "core/persist/saved_game_ranges.h"
+#include "core/players_to_settle.h"
 
 namespace tarvelon {
 
@@ -177,6 +178,7 @@ void InstallSavedGameImage(SavedGameImage& image)
     VisitSavedBlocks(image, BlockInstaller{});
     EnsurePlayerElementZero();
     HistoryTablesChanged();
+    MarkEveryoneToSettle();
 }
 
 }  // namespace tarvelon

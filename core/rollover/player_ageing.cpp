@@ -6,6 +6,7 @@
 #include "core/rollover/club_range.h"
 #include "core/rollover/rollover_services.h"
 #include "core/season/calendar.h"
+#include "core/players_to_settle.h"
 
 namespace tarvelon {
 
@@ -85,6 +86,8 @@ void AgeAndRetirePlayers()
         const TClub* club = ClubOf(player);
         if (club == nullptr) continue;
         ++player.Age;
+        if (player.Age > 70)
+            MarkToSettle(static_cast<int>(i));  // brought back to the oldest age on the next matchday
         if (club->IsHuman) continue;
         player.ListedForSale = 0;
         if (player.loanStatus != kOnLoan) player.loanStatus = 0;
