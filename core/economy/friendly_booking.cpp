@@ -14,6 +14,10 @@ namespace tarvelon {
 bool WantsPreseasonFriendlies = false;
 
 namespace {
+const GameTableReset preseasonReset([] { WantsPreseasonFriendlies = false; });
+}  // namespace
+
+namespace {
 
 struct FeePair {
     int away;

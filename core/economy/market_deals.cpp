@@ -1,4 +1,5 @@
 #include "core/economy/market_deals.h"
+#include "core/records/table_reset.h"
 
 #include "core/basics/rounding.h"
 #include "core/economy/ai_market.h"
@@ -12,6 +13,11 @@
 namespace tarvelon {
 
 TDealState Deal;
+
+namespace {
+// A deal left open when a game ended is no deal of the next game.
+const GameTableReset dealReset([] { Deal = TDealState{}; });
+}  // namespace
 
 namespace {
 

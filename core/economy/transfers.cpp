@@ -1,4 +1,5 @@
 #include "core/economy/transfers.h"
+#include "core/records/table_reset.h"
 
 #include "core/basics/random.h"
 #include "core/basics/rounding.h"
@@ -15,6 +16,10 @@ namespace tarvelon {
 
 std::uint8_t WaiveSaleShare = 0;
 std::uint8_t& FullFeeSale = WaiveSaleShare;
+
+namespace {
+const GameTableReset saleShareReset([] { WaiveSaleShare = 0; });
+}  // namespace
 
 namespace {
 

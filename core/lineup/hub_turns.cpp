@@ -1,4 +1,5 @@
 #include "core/lineup/hub_turns.h"
+#include "core/records/table_reset.h"
 
 #include "core/match/lineup_access.h"
 #include "core/records/matchday_globals.h"
@@ -11,6 +12,11 @@
 namespace tarvelon {
 
 int CurrentHumanTurn = 1;
+
+namespace {
+// Every game starts on its first coach's turn.
+const GameTableReset turnReset([] { CurrentHumanTurn = 1; });
+}  // namespace
 
 namespace {
 

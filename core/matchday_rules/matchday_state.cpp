@@ -13,6 +13,14 @@ int HumanMatchCount = 0;
 int MatchdayTickInterval = 1000;
 
 namespace {
+// The matchday a game was left on is not the next game's (the tick interval is the player's option).
+const GameTableReset matchdayStateReset([] {
+    ResetMatchdayState();
+    MatchdayDayIndex = 0;
+});
+}  // namespace
+
+namespace {
 
 bool IsHumanClub(int club)
 {

@@ -173,7 +173,6 @@ SavedGameCheck ReadSavedGameImage(std::string_view bytes, SavedGameImage& image)
 
 void InstallSavedGameImage(SavedGameImage& image)
 {
-    ResetGameTables();
     Game = image.game;
     VisitSavedBlocks(image, BlockInstaller{});
     EnsurePlayerElementZero();

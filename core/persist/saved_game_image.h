@@ -32,10 +32,9 @@ SavedGameCheck ReadSavedGameHeader(std::string_view bytes, TGameState& game);
 // Reads and checks a whole file into `image`; `image` is only meaningful when the result is kValid.
 SavedGameCheck ReadSavedGameImage(std::string_view bytes, SavedGameImage& image);
 
-// Replaces `Game` and every saved table with a checked image (the image is left emptied). Every
-// table and every game state that is not saved is reset first, as for a new game, so that nothing
-// of the game played before reaches the loaded one. Player element 0 exists afterwards and belongs
-// to no club.
+// Replaces `Game` and every saved table with a checked image (the image is left emptied).
+// Player element 0 exists afterwards and belongs to no club. Nothing else is touched: a game that is
+// loaded starts through StartLoadedGame (core/persist/saved_game.h).
 void InstallSavedGameImage(SavedGameImage& image);
 
 }  // namespace tarvelon

@@ -1,4 +1,5 @@
 #include "core/progression/auction.h"
+#include "core/records/table_reset.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -16,6 +17,14 @@ namespace tarvelon {
 std::int32_t AuctionStartPrice = 0;
 std::uint8_t OwnPlayerAuction = 0;
 std::uint8_t AuctionFromSaleScreen = 0;
+
+namespace {
+const GameTableReset auctionReset([] {
+    AuctionStartPrice = 0;
+    OwnPlayerAuction = 0;
+    AuctionFromSaleScreen = 0;
+});
+}  // namespace
 
 namespace {
 

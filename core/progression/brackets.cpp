@@ -1,4 +1,5 @@
 #include "core/progression/brackets.h"
+#include "core/records/table_reset.h"
 
 #include <string>
 
@@ -16,6 +17,10 @@
 namespace tarvelon {
 
 std::vector<int> PendingShootouts;
+
+namespace {
+const GameTableReset shootoutsReset([] { PendingShootouts.clear(); });
+}  // namespace
 
 namespace {
 

@@ -22,6 +22,10 @@ namespace tarvelon {
 std::vector<StateChampionRow> StateChampionRows;
 
 namespace {
+const GameTableReset stateChampionRowsReset([] { StateChampionRows.clear(); });
+}  // namespace
+
+namespace {
 
 constexpr int kStateFinalTier = 1;
 constexpr int kFourthDivisionClubs = 20;

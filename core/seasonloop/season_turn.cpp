@@ -1,4 +1,5 @@
 #include "core/seasonloop/season_turn.h"
+#include "core/records/table_reset.h"
 
 #include "core/career/career_state.h"
 #include "core/career/coach_sacking.h"
@@ -21,6 +22,10 @@
 namespace tarvelon {
 
 int SummaryLeague = 0;
+
+namespace {
+const GameTableReset summaryReset([] { SummaryLeague = 0; });
+}  // namespace
 
 namespace {
 
