@@ -15,9 +15,6 @@ bool WantsPreseasonFriendlies = false;
 
 namespace {
 const GameTableReset preseasonReset([] { WantsPreseasonFriendlies = false; });
-}  // namespace
-
-namespace {
 
 struct FeePair {
     int away;

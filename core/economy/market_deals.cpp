@@ -1,5 +1,4 @@
 #include "core/economy/market_deals.h"
-#include "core/records/table_reset.h"
 
 #include "core/basics/rounding.h"
 #include "core/economy/ai_market.h"
@@ -8,6 +7,7 @@
 #include "core/economy/squad_rules.h"
 #include "core/economy/table_access.h"
 #include "core/economy/transfers.h"
+#include "core/records/table_reset.h"
 #include "core/season/calendar.h"
 
 namespace tarvelon {
@@ -17,9 +17,6 @@ TDealState Deal;
 namespace {
 // A deal left open when a game ended is no deal of the next game.
 const GameTableReset dealReset([] { Deal = TDealState{}; });
-}  // namespace
-
-namespace {
 
 constexpr int kLoanDays = 180;
 

@@ -1,5 +1,4 @@
 #include "core/economy/transfers.h"
-#include "core/records/table_reset.h"
 
 #include "core/basics/random.h"
 #include "core/basics/rounding.h"
@@ -10,6 +9,7 @@
 #include "core/economy/squad_rules.h"
 #include "core/economy/table_access.h"
 #include "core/mail/mail.h"
+#include "core/records/table_reset.h"
 #include "core/season/calendar.h"
 
 namespace tarvelon {
@@ -19,10 +19,6 @@ std::uint8_t& FullFeeSale = WaiveSaleShare;
 
 namespace {
 const GameTableReset saleShareReset([] { WaiveSaleShare = 0; });
-}  // namespace
-
-namespace {
-
 
 // The share withheld from a human seller; 0 when there is none.
 std::int64_t SellerShare(const TPlayer& p, int seller, std::int32_t fee)

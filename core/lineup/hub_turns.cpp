@@ -1,11 +1,11 @@
 #include "core/lineup/hub_turns.h"
-#include "core/records/table_reset.h"
 
 #include "core/match/lineup_access.h"
 #include "core/records/matchday_globals.h"
 #include "core/matchday/result_effects.h"
 #include "core/progression/calendar_advance.h"
 #include "core/records/game_state.h"
+#include "core/records/table_reset.h"
 #include "core/season/calendar.h"
 #include "core/seasonloop/season_loop.h"
 
@@ -16,9 +16,6 @@ int CurrentHumanTurn = 1;
 namespace {
 // Every game starts on its first coach's turn.
 const GameTableReset turnReset([] { CurrentHumanTurn = 1; });
-}  // namespace
-
-namespace {
 
 constexpr int kHumanSlots = 6;
 

@@ -1,4 +1,5 @@
 #include "core/match/match_flags.h"
+
 #include "core/records/table_reset.h"
 
 namespace tarvelon {

@@ -18,9 +18,6 @@ const GameTableReset matchdayStateReset([] {
     ResetMatchdayState();
     MatchdayDayIndex = 0;
 });
-}  // namespace
-
-namespace {
 
 bool IsHumanClub(int club)
 {

@@ -1,5 +1,4 @@
 #include "core/progression/auction.h"
-#include "core/records/table_reset.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -9,6 +8,7 @@
 #include "core/economy/table_access.h"
 #include "core/economy/transfers.h"
 #include "core/progression/calendar_advance.h"
+#include "core/records/table_reset.h"
 #include "core/season/calendar.h"
 #include "core/season/competitions.h"
 
@@ -24,9 +24,6 @@ const GameTableReset auctionReset([] {
     OwnPlayerAuction = 0;
     AuctionFromSaleScreen = 0;
 });
-}  // namespace
-
-namespace {
 
 constexpr int kSeriesTries = 250;
 constexpr int kBidderDraws = 500;

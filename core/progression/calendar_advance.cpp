@@ -47,9 +47,6 @@ const GameTableReset advanceReset([] {
     AuctionRound = 0;
     AuctionPlayer = -1;
 });
-}  // namespace
-
-namespace {
 
 constexpr int kFullSquad = 25;
 constexpr int kStateFinalsOverStage = 8;

@@ -17,9 +17,6 @@ bool TournamentJustEnded = false;
 namespace {
 // A tournament that ended on the last day a game was played does not end again in the next game.
 const GameTableReset tournamentEndReset([] { TournamentJustEnded = false; });
-}  // namespace
-
-namespace {
 
 struct TieMood {
     int winner;

@@ -23,9 +23,6 @@ std::vector<StateChampionRow> StateChampionRows;
 
 namespace {
 const GameTableReset stateChampionRowsReset([] { StateChampionRows.clear(); });
-}  // namespace
-
-namespace {
 
 constexpr int kStateFinalTier = 1;
 constexpr int kFourthDivisionClubs = 20;

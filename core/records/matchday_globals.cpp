@@ -1,4 +1,5 @@
 #include "core/records/matchday_globals.h"
+
 #include "core/records/table_reset.h"
 
 namespace tarvelon {

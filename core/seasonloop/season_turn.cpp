@@ -1,5 +1,4 @@
 #include "core/seasonloop/season_turn.h"
-#include "core/records/table_reset.h"
 
 #include "core/career/career_state.h"
 #include "core/career/coach_sacking.h"
@@ -12,6 +11,7 @@
 #include "core/records/matchday_globals.h"
 #include "core/records/session_globals.h"
 #include "core/records/game_state.h"
+#include "core/records/table_reset.h"
 #include "core/rollover/season_rollover.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
@@ -25,9 +25,6 @@ int SummaryLeague = 0;
 
 namespace {
 const GameTableReset summaryReset([] { SummaryLeague = 0; });
-}  // namespace
-
-namespace {
 
 // The day the league starts when the national cup has nobody to play on its first day.
 constexpr int kFirstLeagueDayWithoutCup = 45;
