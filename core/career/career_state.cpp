@@ -45,6 +45,7 @@ namespace {
 
 const GameTableReset careerReset([] {
     ResetCoachChange();
+    CoachResigned = false;
     ClearJobOffers();
 });
 

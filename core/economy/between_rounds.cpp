@@ -264,4 +264,12 @@ void MarkRoundUpdatesDone()
 
 void ForgetRoundUpdates() { DoneRounds().clear(); }
 
+namespace {
+// The rounds done are the game's: the next game's clubs, numbered alike, have done none of theirs.
+const GameTableReset roundUpdatesReset([] {
+    ForgetRoundUpdates();
+    MoraleCounts = {};
+});
+}  // namespace
+
 }  // namespace tarvelon

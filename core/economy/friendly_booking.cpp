@@ -14,6 +14,7 @@ namespace tarvelon {
 bool WantsPreseasonFriendlies = false;
 
 namespace {
+const GameTableReset preseasonReset([] { WantsPreseasonFriendlies = false; });
 
 struct FeePair {
     int away;

@@ -7,6 +7,7 @@
 #include "core/economy/squad_rules.h"
 #include "core/economy/table_access.h"
 #include "core/economy/transfers.h"
+#include "core/records/table_reset.h"
 #include "core/season/calendar.h"
 
 namespace tarvelon {
@@ -14,6 +15,8 @@ namespace tarvelon {
 TDealState Deal;
 
 namespace {
+// A deal left open when a game ended is no deal of the next game.
+const GameTableReset dealReset([] { Deal = TDealState{}; });
 
 constexpr int kLoanDays = 180;
 

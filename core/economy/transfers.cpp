@@ -9,6 +9,7 @@
 #include "core/economy/squad_rules.h"
 #include "core/economy/table_access.h"
 #include "core/mail/mail.h"
+#include "core/records/table_reset.h"
 #include "core/season/calendar.h"
 #include "core/players_to_settle.h"
 
@@ -18,7 +19,7 @@ std::uint8_t WaiveSaleShare = 0;
 std::uint8_t& FullFeeSale = WaiveSaleShare;
 
 namespace {
-
+const GameTableReset saleShareReset([] { WaiveSaleShare = 0; });
 
 // The share withheld from a human seller; 0 when there is none.
 std::int64_t SellerShare(const TPlayer& p, int seller, std::int32_t fee)

@@ -5,6 +5,7 @@
 #include "core/matchday/result_effects.h"
 #include "core/progression/calendar_advance.h"
 #include "core/records/game_state.h"
+#include "core/records/table_reset.h"
 #include "core/season/calendar.h"
 #include "core/seasonloop/season_loop.h"
 
@@ -13,6 +14,8 @@ namespace tarvelon {
 int CurrentHumanTurn = 1;
 
 namespace {
+// Every game starts on its first coach's turn.
+const GameTableReset turnReset([] { CurrentHumanTurn = 1; });
 
 constexpr int kHumanSlots = 6;
 

@@ -13,6 +13,11 @@ int HumanMatchCount = 0;
 int MatchdayTickInterval = 1000;
 
 namespace {
+// The matchday a game was left on is not the next game's (the tick interval is the player's option).
+const GameTableReset matchdayStateReset([] {
+    ResetMatchdayState();
+    MatchdayDayIndex = 0;
+});
 
 bool IsHumanClub(int club)
 {

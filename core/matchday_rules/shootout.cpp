@@ -24,6 +24,19 @@ int ShootoutFixture = -1;
 ShootoutTakerList ShootoutTakersA{};
 ShootoutTakerList ShootoutTakersB{};
 
+namespace {
+const GameTableReset shootoutReset([] {
+    ShootoutTie = 0;
+    ShootoutUserTakers = 0;
+    ShootoutClubA = -1;
+    ShootoutClubB = -1;
+    ShootoutResult = -1;
+    ShootoutFixture = -1;
+    ShootoutTakersA = {};
+    ShootoutTakersB = {};
+});
+}  // namespace
+
 const std::array<int, 25> PitchSlotListOrder = {1,  9,  3,  4,  5,  6,  7,  8,  2,  17, 13, 12, 11,
                                                 16, 15, 14, 10, 25, 21, 20, 19, 24, 23, 22, 18};
 

@@ -93,6 +93,15 @@ SaveOutcome SaveGame()
     return SaveOutcome::kSaved;
 }
 
+void StartLoadedGame(SavedGameImage& image)
+{
+    ResetGameTables();
+    InstallSavedGameImage(image);
+    AutosaveCounter = 0;
+    SeasonStartPending = 1;
+    BuildCalendar();
+}
+
 LoadOutcome LoadGame(const std::string& selectedSave)
 {
     if (selectedSave.empty()) return LoadOutcome::kNothing;
@@ -107,13 +116,10 @@ LoadOutcome LoadGame(const std::string& selectedSave)
         return LoadOutcome::kFailed;
     }
     bytes.clear();
-    InstallSavedGameImage(*image);
+    StartLoadedGame(*image);
     // A name the game could not save under again is dropped: the next save asks for one.
     if (IsValidSaveName(selectedSave)) Game.saveName.set(selectedSave);
     else Game.saveName.clear();
-    AutosaveCounter = 0;
-    SeasonStartPending = 1;
-    BuildCalendar();
     return Game.DayKind >= kNationalTournamentKinds ? LoadOutcome::kOpenNationalHub : LoadOutcome::kOpenHub;
 }
 

@@ -34,6 +34,13 @@ enum class SaveOutcome {
 // Saves the game under its save name, asking for one first when it has none (Hooks().askSaveName).
 SaveOutcome SaveGame();
 
+struct SavedGameImage;
+
+// A checked saved game becomes the game: every table and every state of the game played before,
+// saved or not, is reset as for a new game (nothing of it reaches the loaded one), then the image
+// is installed with a fresh autosave count, the season-start flag and its calendar.
+void StartLoadedGame(SavedGameImage& image);
+
 // What the caller opens after LoadGame.
 enum class LoadOutcome {
     kNothing,          // no save selected

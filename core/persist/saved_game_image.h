@@ -33,7 +33,8 @@ SavedGameCheck ReadSavedGameHeader(std::string_view bytes, TGameState& game);
 SavedGameCheck ReadSavedGameImage(std::string_view bytes, SavedGameImage& image);
 
 // Replaces `Game` and every saved table with a checked image (the image is left emptied).
-// Player element 0 exists afterwards and belongs to no club.
+// Player element 0 exists afterwards and belongs to no club. Nothing else is touched: a game that is
+// loaded starts through StartLoadedGame (core/persist/saved_game.h).
 void InstallSavedGameImage(SavedGameImage& image);
 
 }  // namespace tarvelon

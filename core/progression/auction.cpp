@@ -8,6 +8,7 @@
 #include "core/economy/table_access.h"
 #include "core/economy/transfers.h"
 #include "core/progression/calendar_advance.h"
+#include "core/records/table_reset.h"
 #include "core/season/calendar.h"
 #include "core/season/competitions.h"
 
@@ -18,6 +19,11 @@ std::uint8_t OwnPlayerAuction = 0;
 std::uint8_t AuctionFromSaleScreen = 0;
 
 namespace {
+const GameTableReset auctionReset([] {
+    AuctionStartPrice = 0;
+    OwnPlayerAuction = 0;
+    AuctionFromSaleScreen = 0;
+});
 
 constexpr int kSeriesTries = 250;
 constexpr int kBidderDraws = 500;

@@ -10,6 +10,7 @@
 #include "core/progression/cup_prizes.h"
 #include "core/progression/day_matches.h"
 #include "core/progression/progression_services.h"
+#include "core/records/table_reset.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
 
@@ -18,6 +19,7 @@ namespace tarvelon {
 std::vector<int> PendingShootouts;
 
 namespace {
+const GameTableReset shootoutsReset([] { PendingShootouts.clear(); });
 
 constexpr int kGoals1 = 0;
 constexpr int kGoals2 = 1;

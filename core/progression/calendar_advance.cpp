@@ -39,6 +39,14 @@ int AuctionRound = 0;
 int AuctionPlayer = -1;
 
 namespace {
+// The advance of the day a game was left on does not carry into the next game.
+const GameTableReset advanceReset([] {
+    NextDayKind = -1;
+    HumanMatchToday = false;
+    CallUpTeam = 0;
+    AuctionRound = 0;
+    AuctionPlayer = -1;
+});
 
 constexpr int kFullSquad = 25;
 constexpr int kStateFinalsOverStage = 8;

@@ -15,6 +15,8 @@ namespace tarvelon {
 bool TournamentJustEnded = false;
 
 namespace {
+// A tournament that ended on the last day a game was played does not end again in the next game.
+const GameTableReset tournamentEndReset([] { TournamentJustEnded = false; });
 
 struct TieMood {
     int winner;

@@ -9,6 +9,10 @@ namespace tarvelon {
 
 int InvitationCompetition = 0;
 
+namespace {
+const GameTableReset invitationReset([] { InvitationCompetition = 0; });
+}  // namespace
+
 bool InvitationDue(int kind)
 {
     bool on = false, year = false;

@@ -22,6 +22,7 @@ namespace tarvelon {
 std::vector<StateChampionRow> StateChampionRows;
 
 namespace {
+const GameTableReset stateChampionRowsReset([] { StateChampionRows.clear(); });
 
 constexpr int kStateFinalTier = 1;
 constexpr int kFourthDivisionClubs = 20;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/records/cup_tie.h"
+#include "core/records/table_reset.h"
 #include "core/draws/national_cup.h"
 #include "core/draws/national_tournaments.h"
 #include "core/draws/qualifiers.h"
@@ -24,6 +25,13 @@ std::int32_t SummarySeason = 0;
 bool SeasonMatchesOver = false;
 
 namespace {
+
+// A game that ended after its last league round, before the rollover, must not hand its finished
+// league over to the next game: that game's first table close would book a season's end.
+const GameTableReset seasonEndReset([] {
+    SummarySeason = 0;
+    SeasonMatchesOver = false;
+});
 
 constexpr int kMinimumStart = 80;  // board confidence and supporters' mood start a season at least here
 

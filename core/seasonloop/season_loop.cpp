@@ -24,6 +24,9 @@ bool LineupsReady = false;
 // Today's human line-ups were set by their coaches.
 bool CoachesLineups = false;
 
+// A game starts without line-ups of its day; the game loop opens its first matchday.
+const GameTableReset seasonLoopReset([] { BeginSeasonLoop(false); });
+
 void PlayAllTicks()
 {
     for (int tick = 1; tick <= kLastMatchdayTick; ++tick)

@@ -11,6 +11,7 @@
 #include "core/records/matchday_globals.h"
 #include "core/records/session_globals.h"
 #include "core/records/game_state.h"
+#include "core/records/table_reset.h"
 #include "core/rollover/season_rollover.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
@@ -23,6 +24,7 @@ namespace tarvelon {
 int SummaryLeague = 0;
 
 namespace {
+const GameTableReset summaryReset([] { SummaryLeague = 0; });
 
 // The day the league starts when the national cup has nobody to play on its first day.
 constexpr int kFirstLeagueDayWithoutCup = 45;

@@ -33,7 +33,6 @@ int HumanWorld(std::uint32_t seed = 777)
     Build({{29, 3}}, 4, seed, true);
     const int club = Leagues[0].divisions[1][0];
     MakeHuman(club);
-    ForgetRoundUpdates();
     return club;
 }
 
@@ -159,6 +158,15 @@ TEST(BetweenRoundsOnce, UpdatesRunOncePerRoundAndNotAfterALoad)
     Game.DayIndex += 1;
     MarkRoundUpdatesDone();  // a game loaded on this day
     EXPECT_FALSE(RunRoundUpdates(club));
+}
+
+TEST(BetweenRoundsOnce, ANewGameOnTheSameDayHasDoneNoneOfItsRounds)
+{
+    const int club = HumanWorld();
+    EXPECT_TRUE(RunRoundUpdates(club));
+    // The same world started again: its club is numbered alike and its day is the same.
+    EXPECT_EQ(HumanWorld(), club);
+    EXPECT_TRUE(RunRoundUpdates(club));
 }
 
 TEST(BetweenRoundsWorks, TwoFinishedExpansionsCompleteOnTwoCalls)

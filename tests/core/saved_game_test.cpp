@@ -12,6 +12,9 @@
 #include "core/persist/saved_game.h"
 #include "core/persist/saved_game_image.h"
 #include "core/persist/saved_game_ranges.h"
+#include "core/progression/brackets.h"
+#include "core/records/match_records.h"
+#include "core/rollover/season_rollover.h"
 #include "core/season/calendar.h"
 #include "tests/core/saved_game_world.h"
 
@@ -126,6 +129,23 @@ TEST_F(SavedGameTest, LoadRebuildsTheCalendarAndStartsTheSeasonFlags)
     EXPECT_EQ(Calendar[1].ordinal, 1);
     EXPECT_EQ(AutosaveCounter, 0);
     EXPECT_TRUE(SeasonStartPending);
+}
+
+TEST_F(SavedGameTest, ALoadedGameKeepsNothingOfTheGameItReplaces)
+{
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    // The game in memory was left after its last league round, with a matchday's tables and a
+    // shoot-out still pending.
+    BuildSaveWorld(30, 5, 7);
+    SeasonMatchesOver = true;
+    PendingShootouts = {3};
+    MatchEvents.resize(4);
+    Lineups.resize(2);
+    ASSERT_EQ(LoadGame("partida.nsx"), LoadOutcome::kOpenHub);
+    EXPECT_FALSE(SeasonMatchesOver);
+    EXPECT_TRUE(PendingShootouts.empty());
+    EXPECT_TRUE(MatchEvents.empty());
+    EXPECT_TRUE(Lineups.empty());
 }
 
 TEST_F(SavedGameTest, NationalTournamentDayOpensTheNationalTeamHub)

@@ -8,6 +8,19 @@ using namespace tarvelon;
 
 namespace {
 
+// The player table as the program has it before any test (nor any game) ran: taken once, before
+// the first test, so that it does not matter which tests run before the one that reads it.
+class ProgramStartPlayers : public ::testing::Environment {
+public:
+    void SetUp() override { taken() = Players; }
+    static std::vector<TPlayer>& taken()
+    {
+        static std::vector<TPlayer> players;
+        return players;
+    }
+};
+::testing::Environment* const programStart = ::testing::AddGlobalTestEnvironment(new ProgramStartPlayers);
+
 std::vector<int> OtherSubjectTable;
 const GameTableReset otherSubjectReset([] { OtherSubjectTable.assign(1, 0); });
 
@@ -37,10 +50,11 @@ void FillEveryTable()
 
 TEST(Tables, PlayersStartWithTheEmptyElementZero)
 {
-    ASSERT_EQ(Players.size(), 1u);
-    EXPECT_EQ(Players[0].Club, -1);
-    EXPECT_TRUE(Players[0].Name.empty());
-    EXPECT_EQ(Players[0].Strength, 0);
+    const std::vector<TPlayer>& players = ProgramStartPlayers::taken();
+    ASSERT_EQ(players.size(), 1u);
+    EXPECT_EQ(players[0].Club, -1);
+    EXPECT_TRUE(players[0].Name.empty());
+    EXPECT_EQ(players[0].Strength, 0);
 }
 
 TEST(Tables, ResetEmptiesEveryTableAndKeepsElementZero)

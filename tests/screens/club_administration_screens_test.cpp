@@ -413,9 +413,10 @@ TEST_F(ClubAdministrationScreensTest, ANationalSquadIsCalledUpAndGoesBackToItsCl
     EXPECT_EQ(PlayersOfClub(entry), ownSquad);
 }
 
-// Last: it plays the season to its end.
+// It plays the season to its end, and gives the suite its game back.
 TEST_F(ClubAdministrationScreensTest, TheNewSeasonAsksForPreseasonFriendliesAndTheOneBookedIsPlayed)
 {
+    const test::GameKeptAside kept;
     const int club = HumanClub();
     for (int days = 0; days < 400 && PlayMatchdayFromHub() != CalendarExit::SeasonEnd; ++days) {
     }

@@ -7,6 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "core/persist/saved_game.h"
+#include "core/persist/saved_game_image.h"
+#include "screens/common/game_flow.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon::test {
@@ -35,6 +38,26 @@ protected:
     static inline std::unique_ptr<QTemporaryDir> folder_;
     static inline std::filesystem::path savedFolder_;
     static inline bool ready_ = false;
+};
+
+// The suite's game put back, when a test that plays it on ends, as it was when the test began (as a
+// loaded game): the suite's other tests find its game whichever test ran before them.
+class GameKeptAside {
+public:
+    GameKeptAside() : image_(WriteSavedGameImage()) {}
+    ~GameKeptAside()
+    {
+        auto image = std::make_unique<SavedGameImage>();
+        if (ReadSavedGameImage(image_, *image) != SavedGameCheck::kValid)
+            return;
+        StartLoadedGame(*image);
+        AfterGameLoaded();
+    }
+    GameKeptAside(const GameKeptAside&) = delete;
+    GameKeptAside& operator=(const GameKeptAside&) = delete;
+
+private:
+    std::string image_;
 };
 
 }  // namespace tarvelon::test

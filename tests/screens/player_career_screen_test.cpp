@@ -76,6 +76,15 @@ TEST_F(PlayerCareerScreenTest, TheCareerHeadingShowsTheCardIcons)
 TEST_F(PlayerCareerScreenTest, CareerPagesGoForthAndBackByTheRowsAPageHolds)
 {
     const int player = PlayerWithMatches();
+    // The suite's game is shared: the made-up seasons leave with this test.
+    struct SeasonLinesKept {
+        std::vector<TPlayerSeasonStats> lines = PlayerSeasonStats;
+        ~SeasonLinesKept()
+        {
+            PlayerSeasonStats = lines;
+            HistoryTablesChanged();
+        }
+    } kept;
     for (int season = -40; season < 0; ++season)  // forty past seasons, one club each
         PlayerSeasonStats.push_back({player, 1, 0, 0, 10, 0, season, season % 3 == 0 ? 0 : 1});
     HistoryTablesChanged();

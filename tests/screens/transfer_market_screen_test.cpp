@@ -432,6 +432,7 @@ TEST_F(TransferMarketTest, LoanWithinTheLimitOfTwo)
 // the human club's limits.
 TEST_F(TransferMarketTest, MovesThroughTheScreenKeepMoneySquadsWageBillsAndLimits)
 {
+    const test::GameKeptAside kept;  // its purchases and loans stay out of the tests after it
     MakeRoom(8);
     const auto wageGap = [](int club) {
         std::int64_t sum = 0;

@@ -138,6 +138,7 @@ bool ScreenAwaitsThePlayer() { return OpenStub() != nullptr || test::OpenHub() !
 
 TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
 {
+    const test::GameKeptAside kept;
     // The built matchday and results screens pass by themselves in instant play.
     const int firstDay = Game.DayIndex;
     Game.InstantPlay = 1;
@@ -176,6 +177,7 @@ TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
 
 TEST_F(WalkTest, TheStandInsMovesCarryTheGameIntoTheNextSeason)
 {
+    const test::GameKeptAside kept;
     const int season = Game.Season;
     int days = 0;
     for (CalendarExit exit = CalendarExit::Hub; exit != CalendarExit::SeasonEnd && days < 400; ++days)

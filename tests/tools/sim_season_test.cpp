@@ -13,6 +13,7 @@
 #include "core/basics/random.h"
 #include "core/hooks.h"
 #include "core/newgame/new_game_setup.h"
+#include "core/persist/saved_game_image.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
 #include "core/seasonloop/season_loop.h"
@@ -91,6 +92,29 @@ protected:
         return sim::GameDigest();
     }
 
+    // A game played to its season's last day and left there, before the rollover, as a player who
+    // goes back to the title from the season's summary leaves it.
+    void AbandonAGameAtItsSeasonsEnd()
+    {
+        StartRules({kSeed + 2});
+        std::string message;
+        sim::SimOptions options = EveryCompetition();
+        options.seed = kSeed + 2;
+        ASSERT_TRUE(sim::StartSimGame(options, message)) << message;
+        PlaySeasonDays();
+    }
+
+    // The digest of the saved game `image`, loaded and played for a season.
+    std::string DigestOfLoadedSeason(const std::string& image)
+    {
+        StartRules({kSeed});
+        CollectMessages();
+        std::string message;
+        EXPECT_TRUE(sim::LoadSimGameBytes(image, message)) << message;
+        PlaySeason();
+        return sim::GameDigest();
+    }
+
     static testdb::GameFolder* folder_;
     std::vector<std::string> messages_;
 };
@@ -148,6 +172,20 @@ TEST_F(SimSeasons, SameSeedSameGame)
 {
     const std::string first = DigestOfOneSeason();
     EXPECT_EQ(DigestOfOneSeason(), first);
+}
+
+// Nothing of a game left unfinished reaches the next one, new or loaded.
+TEST_F(SimSeasons, GameAfterAnAbandonedGameIsTheSameGame)
+{
+    const std::string fresh = DigestOfOneSeason();
+    AbandonAGameAtItsSeasonsEnd();
+    EXPECT_EQ(DigestOfOneSeason(), fresh);
+
+    StartEveryCompetition();
+    const std::string image = WriteSavedGameImage();
+    const std::string loaded = DigestOfLoadedSeason(image);
+    AbandonAGameAtItsSeasonsEnd();
+    EXPECT_EQ(DigestOfLoadedSeason(image), loaded);
 }
 
 TEST_F(SimSeasons, HumanClubIsServedByTheAutomaticAnswers)

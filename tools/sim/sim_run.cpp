@@ -6,11 +6,9 @@
 #include "core/hooks.h"
 #include "core/newgame/command_line_choices.h"
 #include "core/persist/file_io.h"
-#include "core/records/session_globals.h"
 #include "core/persist/saved_game.h"
 #include "core/persist/saved_game_image.h"
 #include "core/records/game_state.h"
-#include "core/season/calendar.h"
 #include "core/seasonloop/season_loop.h"
 #include "core/services/rule_services.h"
 #include "core/settings/settings.h"
@@ -53,10 +51,7 @@ bool LoadSimGameBytes(std::string_view bytes, std::string& message)
         message = kInvalidSaveMessage;
         return false;
     }
-    InstallSavedGameImage(*image);
-    AutosaveCounter = 0;
-    SeasonStartPending = true;
-    BuildCalendar();
+    StartLoadedGame(*image);
     // A loaded game opens on its hub: today's line-ups are still to be built.
     BeginSeasonLoop(false);
     return true;
