@@ -46,8 +46,9 @@ TEST_F(ClubFixturesScreenTest, ListsEveryFixtureOfTheClubInDateOrderAndTheChoose
         EXPECT_EQ(form->list1->GetCellTextByName("coldata", row), rows[i].date);
         EXPECT_EQ(form->list1->GetCellTextByName("colx", row), rows[i].score);
         EXPECT_EQ(form->list1->GetCellTextByName("colforacasa", row), rows[i].homeOrAway);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LE(rows[i - 1].when, rows[i].when);
+        }
     }
     PressKey(form->combo1, Qt::Key_Down);  // "Nacional"
     EXPECT_EQ(form->combo1->Items().Strings(form->combo1->ItemIndex()), "Nacional");

@@ -171,8 +171,9 @@ TEST_F(HistoryViewsAfterSeasonsTest, TheBestScorerOfAllTimeAndHisCareer)
         bool played = false;
         for (const TPlayerSeasonStats& s : PlayerSeasonStats)
             played = played || (s.player == best.front().player && s.season == season);
-        if (played)
+        if (played) {
             EXPECT_NE(table.find(std::to_string(2009 + season)), std::string::npos) << season;
+        }
     }
 }
 

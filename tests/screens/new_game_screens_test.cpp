@@ -440,9 +440,10 @@ TEST_F(NewGameScreensTest, TheBrazilianFourthDivisionOf20GivesWayToTheRegionalDi
     EXPECT_EQ(setup->combod[4]->Items().Count(), static_cast<int>(regional.size()) + 1);
     for (std::size_t i = 0; i < regional.size(); ++i) {
         EXPECT_EQ(Clubs[static_cast<std::size_t>(regional[i])].Division, 0);
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LE(Clubs[static_cast<std::size_t>(regional[i - 1])].name.raw(),
                       Clubs[static_cast<std::size_t>(regional[i])].name.raw());
+        }
     }
 }
 
