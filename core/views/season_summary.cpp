@@ -20,9 +20,19 @@ namespace {
 constexpr int kEuropeKey = 3;  // a country of each edition finds its competition
 constexpr int kSouthAmericaKey = CountryBrazil;
 
-// The amount in words without the blank the words may end with ("1 milhão ").
+// The amount as the summary writes its prizes: "5 milhões", "3.5 milhões", "1.5 milhão", "750 mil";
+// an amount of another shape in the game's usual words ("1 milhão 250 mil").
 std::string PrizeWords(std::int64_t units)
 {
+    constexpr std::int64_t kMillion = 1000000;
+    if (units >= kMillion && units % (kMillion / 2) == 0) {
+        const std::int64_t whole = units / kMillion;
+        const bool half = units % kMillion != 0;
+        const std::string figure = std::to_string(whole) + (half ? ".5" : "");
+        return figure + (whole == 1 ? " milhão" : " milhões");
+    }
+    if (units > 0 && units < kMillion && units % 1000 == 0)
+        return std::to_string(units / 1000) + " mil";
     std::string words = FormatMoneyWords64(units);
     while (!words.empty() && words.back() == ' ')
         words.pop_back();
@@ -109,7 +119,9 @@ void AddNationalCupBlock(std::vector<SummaryRow>& rows, const TLeague& league, i
         SummaryRow row{place, -1, ""};
         if (IsClub(club)) {
             row.club = club;
-            row.text = Utf8Left(PlaceText(club, PresentCoachName(club), PrizeText(place == 1 ? prize.champion : prize.runnerUp)), 70);
+            // The cup's prize follows the coach without a blank: "…Téc.:Nome($4 milhões)".
+            const std::string paid = "($" + PrizeWords(place == 1 ? prize.champion : prize.runnerUp) + ")";
+            row.text = Utf8Left(PlaceText(club, PresentCoachName(club), paid), 70);
         }
         rows.push_back(row);
     }

@@ -185,7 +185,10 @@ TEST(SeasonSummaryView, PrizeTextsAreThePrizesPaid)
         EXPECT_EQ(rows[2].icon, kSummaryRunnerUp);
         EXPECT_NE(rows[5].text.find(PrizeText(DivisionPrize(2, of20).runnerUp)), std::string::npos);
     }
-    EXPECT_EQ(PrizeText(1500000), " ($1 milhão 500 mil)");
+    EXPECT_EQ(PrizeText(1500000), " ($1.5 milhão)");
+    EXPECT_EQ(PrizeText(3500000), " ($3.5 milhões)");
+    EXPECT_EQ(PrizeText(750000), " ($750 mil)");
+    EXPECT_EQ(PrizeText(1250000), " ($1 milhão 250 mil)");
     EXPECT_EQ(CupFinalPrize(4, true).champion, 7000000);
     EXPECT_EQ(StateChampionshipPrizesText(), "Prêmios: Campeão: 1 milhão; Vice-campeão: 500 mil; Time do artilheiro: 500 mil.");
 }
