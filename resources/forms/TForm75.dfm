@@ -269,7 +269,7 @@ object Form75: TForm75
       Position = 7
       Width = 100
     end
-    object gols: TDgNumberColumn
+    object gols: TDgTextColumn
       Header.Caption = 'G'
       Position = 8
       Width = 36

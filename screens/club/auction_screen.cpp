@@ -153,6 +153,8 @@ void TForm23::FillCard()
 void TForm23::ShowTurn()
 {
     Edit1->SetText("");
+    // The bid is typed at once: after "Ofertar" the focus would stay on the button into the next turn.
+    Edit1->SetFocus();
     Label15->SetCaption(CoachName(auction_.turnClub) + " (" + ClubName(auction_.turnClub) + ")" +
                         " - Dinheiro em caixa: " + Money(CurrencyUnits(Clubs[auction_.turnClub].cash)));
 }

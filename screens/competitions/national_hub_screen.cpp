@@ -220,7 +220,8 @@ void TForm75::AddSquadRow(int player)
                                [static_cast<std::size_t>(std::clamp(p.Role, 0, 4))]);
     set("forca", std::to_string(view.strength));
     set("energia", std::to_string(view.energy));
-    set("gols", std::to_string(view.goals));
+    // "G" stays blank: the club hub's season goals are not the tournament's, and a column of
+    // zeros would tell the coach that his scorers never scored.
     set("habilidades", view.traits);
     SetCellHint(*gridview1, "habilidades", row, view.traitsHint);
     set("idade", std::to_string(view.age));

@@ -2,6 +2,7 @@
 // the human coach, a bid above his cash refused with the turn kept, a winning bid typed and sent
 // with the mouse that moves the player and the money; and the auction of his own player, modal,
 // finding no buyer above the price margin and closing by its timer with the player kept.
+#include <QApplication>
 #include <QTest>
 #include <QTimer>
 
@@ -101,6 +102,32 @@ TEST_F(AuctionScreenTest, TheHumanCoachBidsAboveHisCashThenWinsTheSeriesAuction)
     EXPECT_EQ(AuctionRound, 0);
     EXPECT_TRUE(form->Timer1->Enabled());  // the series ends on the hub
     EXPECT_FALSE(form->Timer2->Enabled());
+}
+
+TEST_F(AuctionScreenTest, EachAuctionOfASeriesTakesTheTypedBidWithoutAClickOnTheField)
+{
+    Clubs[human_].cash = CurrencyFromUnits(200'000'000);
+    AuctionRound = 2;
+    AuctionPlayer = -1;
+    auto* form = Open<TForm23>("TForm23");
+    ASSERT_NE(form, nullptr);
+    form->Timer2->SetInterval(10);
+    const auto typeAtTheFocus = [form, this] {
+        ASSERT_EQ(form->Auction().turnClub, human_);
+        QWidget* focused = QApplication::focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClicks(focused, "12");
+        test::Pump();
+        EXPECT_EQ(form->Edit1->Text(), "12");
+    };
+    ASSERT_NO_FATAL_FAILURE(typeAtTheFocus());
+    const int first = form->Auction().player;
+    form->Edit1->SetText("");
+    Click(form->CHButton1);  // no bid: the focus is on the button now
+    ASSERT_EQ(form->Notebook1->ActivePage(), "resultado");
+    ASSERT_TRUE(test::PumpUntil([form, first] { return form->Auction().player != first; }, 3000));
+    ASSERT_EQ(form->Notebook1->PageIndex(), 0);
+    ASSERT_NO_FATAL_FAILURE(typeAtTheFocus());
 }
 
 TEST_F(AuctionScreenTest, ASeriesWithoutASellerOpensTheHubAtOnce)

@@ -143,6 +143,7 @@ TEST_F(NationalTeamScreensTest, TheHubServesTheHumanNationsStillInOneAfterTheOth
     EXPECT_EQ(hub->gridview1->RowCount(), static_cast<int>(SquadInListOrder(kFirstNation).size()));
     EXPECT_GT(hub->gridview1->RowCount(), 0);
     EXPECT_EQ(hub->Label6->Caption(), "Copa do Mundo");
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("gols", "0"), "");  // no club goals passed off as the tournament's
     // The shirt mark of an available player toggles with a click on it.
     int row = 0;
     while (row + 1 < hub->gridview1->RowCount() && hub->gridview1->GetCellTextByName("status", std::to_string(row)) != "10")
