@@ -3,35 +3,29 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 #include "core/basics/index_check.h"
 #include "core/club_rosters.h"
+#include "core/player_marks.h"
 #include "core/tables.h"
 
 namespace tarvelon {
 
 namespace {
 
-// Every player's flags were 0 after the clear that saw this table; the players put on the pitch since.
+// The players put on the pitch since the last clear; a change the list cannot follow (another table
+// in its place, players added, players moved by PlayerClubsChanged()) has every player visited once.
 struct PitchFlagList {
-    bool cleared = false;
     const TPlayer* table = nullptr;
     std::size_t playerCount = 0;
     std::uint64_t clubChanges = 0;
-    std::vector<int> putOn;
+    PlayerMarks putOn;
 };
 
 PitchFlagList& List()
 {
     static PitchFlagList list;
     return list;
-}
-
-bool ListStillHolds(const PitchFlagList& list)
-{
-    return list.cleared && list.table == Players.data() && list.playerCount == Players.size() &&
-           list.clubChanges == PlayerClubsChangeCount();
 }
 
 void ClearFlagsOf(TPlayer& player)
@@ -55,26 +49,23 @@ void ClearFlagsOf(TPlayer& player)
 void PutOnPitch(int player)
 {
     Players[player].OnPitch = 1;
-    List().putOn.push_back(player);
+    List().putOn.Mark(player);
 }
 
 void ClearPitchFlags()
 {
     PitchFlagList& list = List();
-    if (ListStillHolds(list)) {
-        for (const int player : list.putOn)
-            if (player >= 0 && player < static_cast<int>(Players.size()))
-                ClearFlagsOf(Players[player]);
-    } else {
-        for (TPlayer& player : Players)
-            ClearFlagsOf(player);
-    }
+    if (list.table != Players.data() || list.playerCount != Players.size() ||
+        list.clubChanges != PlayerClubsChangeCount())
+        list.putOn.MarkEveryone();
+    list.putOn.Visit([](int player) { ClearFlagsOf(Players[static_cast<std::size_t>(player)]); },
+                     [](int) { return false; });
+    if (!Players.empty())
+        ClearFlagsOf(Players[0]);  // the empty element zero is no player to mark
 #ifdef TARVELON_CHECK_INDEXES
     if (SampledIndexCheck())
         CheckEveryFlagCleared();
 #endif
-    list.putOn.clear();
-    list.cleared = true;
     list.table = Players.data();
     list.playerCount = Players.size();
     list.clubChanges = PlayerClubsChangeCount();
