@@ -57,12 +57,19 @@ bool ChooseShapeColour(TShape& shape)
     return true;
 }
 
-void CountryComboKey(TComboBox& combo, unsigned short key)
+// The letter is used up here, so the list's own search does not move on from the country chosen;
+// the choice fires the box's change as a click on the item does.
+void CountryComboKey(TComboBox& combo, unsigned short& key)
 {
     if (key < 'A' || key > 'Z')
         return;
-    if (const int country = CountryForKey(static_cast<char>(key)); country >= 0)
-        combo.SetItemIndex(country);
+    const int country = CountryForKey(static_cast<char>(key));
+    key = 0;
+    if (country < 0 || country == combo.ItemIndex())
+        return;
+    combo.SetItemIndex(country);
+    if (combo.OnChange)
+        combo.OnChange(&combo);
 }
 
 }  // namespace tarvelon

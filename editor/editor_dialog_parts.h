@@ -23,7 +23,8 @@ TColor ShapeColour(TShape& shape);
 void SetShapeColour(TShape& shape, TColor color);
 // Rows that are not selected alternate the game's light yellow and white.
 void ColourAlternateRows(TDataGrid& grid);
-// The type-ahead of the country lists: a letter key selects the first country it names.
-void CountryComboKey(TComboBox& combo, unsigned short key);
+// The type-ahead of the country lists: a letter key selects the first country it names, as the
+// user's choice.
+void CountryComboKey(TComboBox& combo, unsigned short& key);
 
 }  // namespace tarvelon

@@ -195,3 +195,56 @@ TEST_F(EditorDialogsTest, ANewClubIsCheckedWrittenMadePlayableAndOfferedByTheNex
 
 }  // namespace
 }  // namespace tarvelon::test
+
+namespace tarvelon::test {
+namespace {
+
+// A letter typed in the country box picks a country as a click does: the edit dialog records and
+// saves the country it shows, and the state list follows the shown country in both dialogs.
+TEST_F(EditorDialogsTest, ACountryPickedByItsLetterIsTheOneShownRecordedAndSaved)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int club = EditorCurrentClub;
+    const int firstOfA = CountryForKey('A');
+    ASSERT_NE(EditorClubHeaders[club].country, firstOfA);
+    std::vector<int> shown;
+    std::vector<bool> stateShown;
+    WhenOpen("TForm4", [&](TGameForm* form) {
+        auto* dialog = static_cast<TForm4*>(form);
+        dialog->combo1->SetFocus();
+        PressKey(dialog->combo1->Widget(), Qt::Key_B, Qt::NoModifier, "b");
+        Pump();
+        stateShown.push_back(dialog->estadocombo->Visible());
+        PressKey(dialog->combo1->Widget(), Qt::Key_A);  // a key event that carries no text
+        Pump();
+        shown.push_back(dialog->combo1->ItemIndex());
+        stateShown.push_back(dialog->estadocombo->Visible());
+        PressKey(dialog->combo1->Widget(), Qt::Key_Return);
+    });
+    DoubleClick(editor->gridtimes->Widget(), CellPoint(editor->gridtimes, "clube", 0));
+    ASSERT_EQ(seen_, std::vector<std::string>{"TForm4"});
+    EXPECT_EQ(shown, std::vector<int>{firstOfA});
+    EXPECT_EQ(stateShown, (std::vector<bool>{CountryForKey('B') == CountryBrazil, false}));
+    EXPECT_EQ(ReadBack(club).header.country, firstOfA);
+    EXPECT_EQ(EditorClubHeaders[club].country, firstOfA);
+
+    seen_.clear();
+    WhenOpen("TForm7", [&](TGameForm* form) {
+        auto* dialog = static_cast<TForm7*>(form);
+        stateShown.push_back(dialog->estadocombo->Visible());  // Brazil at first
+        dialog->combo1->SetFocus();
+        PressKey(dialog->combo1->Widget(), Qt::Key_A, Qt::NoModifier, "a");
+        Pump();
+        shown.push_back(dialog->combo1->ItemIndex());
+        stateShown.push_back(dialog->estadocombo->Visible());
+        Click(dialog->FindChild<TBitBtn>("BitBtn2")->Widget(), QPoint(10, 10));
+    });
+    Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image5")->Left() + 10, 20));
+    ASSERT_EQ(seen_, std::vector<std::string>{"TForm7"});
+    EXPECT_EQ(shown, (std::vector<int>{firstOfA, firstOfA}));
+    EXPECT_EQ(stateShown, (std::vector<bool>{CountryForKey('B') == CountryBrazil, false, true, false}));
+}
+
+}  // namespace
+}  // namespace tarvelon::test
