@@ -136,7 +136,7 @@ void LoadNationalTeams()
     for (TNationalSquad& squad : NationalSquadRecords)
         squad.confederation = NationalTeamConfederation(squad.country);
     for (const TNationalSquad& squad : NationalSquadRecords)
-        if (squad.formatValue == kDatabaseFormatValue)
+        if (IsNationalSquadTakenIntoGame(squad))
             AppendNationalTeam(squad);
     NationalSquadRecords.clear();
 }

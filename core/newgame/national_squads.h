@@ -5,7 +5,7 @@
 namespace tarvelon {
 
 // Reads "teams/selecoes/*.nsx" and appends the national teams of the files saved in the current
-// format. A squad naming no known country is left out; a player whose position the game does not
+// format whose squads can field eleven. A squad naming no known country is left out; a player whose position the game does not
 // know is left out; unknown traits read as none and an unknown side as right.
 void LoadNationalTeams();
 

@@ -231,7 +231,13 @@ bool IsClubFileTakenIntoGame(const TClubHeader& header)
     return header.formatValue == kDatabaseFormatValue && header.playable != 0;
 }
 
-bool IsNationalSquadTakenIntoGame(const TNationalSquad& squad) { return squad.formatValue == kDatabaseFormatValue; }
+bool IsNationalSquadTakenIntoGame(const TNationalSquad& squad)
+{
+    int goalkeepers = 0;
+    int outfield = 0;
+    CountSquad<TNationalSquad, kNationalSquadSlots>(squad, goalkeepers, outfield);
+    return squad.formatValue == kDatabaseFormatValue && goalkeepers >= 1 && goalkeepers + outfield >= 11;
+}
 
 bool IsClubListedInEditor(const TClubHeader& header) { return header.formatValue == kDatabaseFormatValue; }
 

@@ -251,7 +251,7 @@ TEST(ClubFile, EveryPositionButZeroCountsAsOutfield)
 
 TEST(ClubFile, NationalSquadTakenByFormatAndListedWithACoach)
 {
-    TNationalSquad squad = MakeNationalSquad(1, 5);  // not playable: the new game takes it all the same
+    TNationalSquad squad = MakeNationalSquad(1, 10);  // not playable: the new game takes it all the same
     EXPECT_FALSE(IsNationalSquadTakenIntoGame(squad));
     StampNationalSquadForSave(squad);
     EXPECT_EQ(squad.playable, 0);
@@ -262,6 +262,12 @@ TEST(ClubFile, NationalSquadTakenByFormatAndListedWithACoach)
     EXPECT_TRUE(IsNationalSquadTakenIntoGame(squad));
     squad.formatValue = 11;
     EXPECT_FALSE(IsNationalSquadTakenIntoGame(squad));
+    // Fewer than eleven, or no goalkeeper, cannot make a team.
+    for (const auto& [keepers, others] : {std::pair{1, 9}, std::pair{0, 20}, std::pair{0, 0}}) {
+        TNationalSquad small = MakeNationalSquad(keepers, others);
+        StampNationalSquadForSave(small);
+        EXPECT_FALSE(IsNationalSquadTakenIntoGame(small)) << keepers << "+" << others;
+    }
 
     ClubFile club = MakeClub(0, 3);  // the editor lists an unplayable club saved in this format
     EXPECT_FALSE(IsClubListedInEditor(club.header));

@@ -546,6 +546,56 @@ TEST_F(NewGameMends, StateChampionshipsNeedTheBrazilianLeague)
         EXPECT_NE(c.kind, 3);
 }
 
+// The editor saves a national team before it has players; a squad that cannot field a goalkeeper and
+// ten others stays out of the game, and so out of every tournament's draw.
+TEST_F(NewGameMends, ANationalTeamThatCannotFieldElevenPlaysNoTournament)
+{
+    testdb::Generator g(3);
+    TNationalSquad empty = testdb::MakeNationalSquad(29, g);
+    for (auto& name : empty.names)
+        name.clear();
+    empty.playerCount = 0;
+    StampNationalSquadForSave(empty);
+    ASSERT_EQ(WriteNationalSquadFile(NationalSquadFilePath(29), empty), DatabaseFileError::None);
+    TNationalSquad ten = testdb::MakeNationalSquad(195, g);
+    for (int slot = 10; slot < kNationalSquadSlots; ++slot)
+        ten.names[slot].setRaw(kFreeSlotName);
+    StampNationalSquadForSave(ten);
+    ASSERT_EQ(WriteNationalSquadFile(NationalSquadFilePath(195), ten), DatabaseFileError::None);
+    TNationalSquad keeperless = testdb::MakeNationalSquad(11, g);
+    for (std::int32_t& position : keeperless.position)
+        position = position == 0 ? 1 : position;
+    StampNationalSquadForSave(keeperless);
+    ASSERT_EQ(WriteNationalSquadFile(NationalSquadFilePath(11), keeperless), DatabaseFileError::None);
+    TNationalSquad eleven = testdb::MakeNationalSquad(150, g);  // three goalkeepers and eight others
+    for (int slot = 11; slot < kNationalSquadSlots; ++slot)
+        eleven.names[slot].clear();
+    StampNationalSquadForSave(eleven);
+    ASSERT_EQ(WriteNationalSquadFile(NationalSquadFilePath(150), eleven), DatabaseFileError::None);
+
+    NewGameChoices choices = Argentina();
+    choices.countries = {104};
+    choices.humanCoaches = {{"Beto", testdb::ClubFileBase(104, 0) + ".tcf"}};
+    ASSERT_NE(StartNewGame(choices), FirstScreen::None);
+    std::vector<int> countries;
+    for (const TNationalTeam& team : NationalTeams)
+        countries.push_back(team.country);
+    std::sort(countries.begin(), countries.end());
+    EXPECT_EQ(countries, (std::vector<int>{3, 65, 97, 104, 131, 150}));
+    int drawn = 0;
+    for (const auto& group : Game.NationalGroups) {
+        for (int side : group) {
+            if (side < 0)
+                continue;
+            ++drawn;
+            const auto players = std::count_if(Players.begin(), Players.end(), [side](const TPlayer& p) { return p.Club == side; });
+            EXPECT_GE(players, 11) << Clubs[static_cast<std::size_t>(side)].name.str();
+            EXPECT_NE(Clubs[static_cast<std::size_t>(side)].Country, 29);
+        }
+    }
+    EXPECT_GT(drawn, 0);
+}
+
 TEST(NewGameFirstScreen, ByTheKindOfTheDay)
 {
     ResetGameState();
