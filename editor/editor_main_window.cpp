@@ -329,20 +329,34 @@ void TForm3::FillSquadGrid(bool national, int id)
 {
     Grid1->BeginUpdate();
     Grid1->ClearRows();
-    for (const SquadRow& player : national ? NationalSquadRows(id) : ClubSquadRows(id)) {
-        const int row = Grid1->AddRow(1);
-        Grid1->SetCellTextByName("idjog", row, std::to_string(player.slot));
-        Grid1->SetCellTextByName("status", row, std::to_string(player.status));
-        Grid1->SetCellTextByName("estrela", row, player.star ? "3" : "4");
-        Grid1->SetCellTextByName("nome", row, player.name);
-        Grid1->SetCellTextByName("posicaojog", row, PositionNames[static_cast<std::size_t>(player.position)]);
-        Grid1->SetCellTextByName("paisjog", row, std::to_string(player.nationality));
-        Grid1->SetCellTextByName("idade", row, std::to_string(player.age));
-        Grid1->SetCellTextByName("habilidadejog", row, player.traits);
-        Grid1->SetCellTextByName("collado", row, SideText(player.side));
-    }
+    for (const SquadRow& player : national ? NationalSquadRows(id) : ClubSquadRows(id))
+        SetSquadRow(Grid1->AddRow(1), player);
     Grid1->EndUpdate();
     UpdateSquadCounts();
+}
+
+void TForm3::SetSquadRow(int row, const SquadRow& player)
+{
+    Grid1->SetCellTextByName("idjog", row, std::to_string(player.slot));
+    Grid1->SetCellTextByName("status", row, std::to_string(player.status));
+    Grid1->SetCellTextByName("estrela", row, player.star ? "3" : "4");
+    Grid1->SetCellTextByName("nome", row, player.name);
+    Grid1->SetCellTextByName("posicaojog", row, PositionNames[static_cast<std::size_t>(player.position)]);
+    Grid1->SetCellTextByName("paisjog", row, std::to_string(player.nationality));
+    Grid1->SetCellTextByName("idade", row, std::to_string(player.age));
+    Grid1->SetCellTextByName("habilidadejog", row, player.traits);
+    Grid1->SetCellTextByName("collado", row, SideText(player.side));
+}
+
+void TForm3::RefreshSelectedPlayerRow()
+{
+    const int row = SelectedSquadRow();
+    const int slot = SelectedSlot();
+    if (row < 0 || slot == 0)
+        return;
+    for (const SquadRow& player : ClubSquadRows(EditorCurrentClub))
+        if (player.slot == slot)
+            SetSquadRow(row, player);
 }
 
 void TForm3::UpdateSquadCounts()

@@ -16,6 +16,7 @@ class TImage;
 class TLabel;
 class TPanel;
 struct ClubListRow;
+struct SquadRow;
 
 class TForm3 : public TGameForm {
 public:
@@ -64,6 +65,9 @@ public:
     void InsertNationRow(int country);
     // The current club's or national team's panel and row again, after a dialog changed it.
     void RefreshCurrentTeam();
+    // The selected squad row shows its club player's slot again, where it stands: the squad is not
+    // regrouped until it is listed again.
+    void RefreshSelectedPlayerRow();
     bool NationalView() const;
 
     // The actions of the buttons, menu and keys.
@@ -89,6 +93,7 @@ private:
     void SelectFirstRow(TDataGrid* grid);
     void ShowTeamColours(int backColor, int textColor);
     void FillSquadGrid(bool national, int id);
+    void SetSquadRow(int row, const SquadRow& player);
     void UpdateSquadCounts();
     void ShowPicture(TImage* image, const std::string& path);
     void ChangeSelectedAge();

@@ -184,19 +184,22 @@ void TForm6::Store(const PlayerFields& fields)
     auto* editor = Form3.As<TForm3>();
     if (EditorNationalView) {
         EditNationalPlayer(EditorCurrentNation, slot_, fields);
-        if (editor)
-            editor->selecaosalvar(EditorCurrentNation);
-        else
+        if (!editor) {
             SaveEditorNation(EditorCurrentNation);
-    } else {
-        EditClubPlayer(EditorCurrentClub, slot_, fields);
-        if (editor)
-            editor->timesalvar(EditorCurrentClub);
-        else
-            SaveEditorClub(EditorCurrentClub);
+            return;
+        }
+        editor->selecaosalvar(EditorCurrentNation);
+        editor->listjogselecao(EditorCurrentNation);
+        return;
     }
-    if (editor)
-        editor->RefreshCurrentTeam();
+    EditClubPlayer(EditorCurrentClub, slot_, fields);
+    if (!editor) {
+        SaveEditorClub(EditorCurrentClub);
+        return;
+    }
+    // The club player's row changes where it stands; the squad is regrouped when listed again.
+    editor->RefreshSelectedPlayerRow();
+    editor->timesalvar(EditorCurrentClub);
 }
 
 }  // namespace tarvelon

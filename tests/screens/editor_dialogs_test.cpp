@@ -84,6 +84,42 @@ TEST_F(EditorDialogsTest, EditingAPlayerWritesHisNameAndTraitsAndDigitsStayInThe
     EXPECT_EQ(ReadBack(club).squad.trait2[slot - 1], TraitCode(position, 5));
 }
 
+// The edited player's row changes in place: a goalkeeper made a forward keeps his row (and the
+// selection) until the squad is listed again, where he then stands among the forwards.
+TEST_F(EditorDialogsTest, AnEditedPlayerKeepsHisRowUntilTheSquadIsListedAgain)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int club = EditorCurrentClub;
+    const int slot = CellInt(editor->Grid1, "idjog", 0);
+    ASSERT_EQ(EditorClubSquads[club].position[slot - 1], 0);
+    const int rows = editor->Grid1->RowCount();
+
+    WhenOpen("TForm6", [](TGameForm* form) {
+        auto* dialog = static_cast<TForm6*>(form);
+        dialog->ComboBox1->SetFocus();
+        PressKey(dialog->ComboBox1->Widget(), Qt::Key_End);  // "Atacante"
+        Pump();
+        PressKey(dialog->ComboBox1->Widget(), Qt::Key_Return);
+    });
+    DoubleClick(editor->Grid1->Widget(), CellPoint(editor->Grid1, "nome", 0));
+    ASSERT_EQ(seen_, std::vector<std::string>{"TForm6"});
+    EXPECT_EQ(ReadBack(club).squad.position[slot - 1], 4);
+    EXPECT_EQ(editor->Grid1->RowCount(), rows);
+    EXPECT_EQ(editor->Grid1->SelectedRow(), 0);
+    EXPECT_EQ(CellInt(editor->Grid1, "idjog", 0), slot);
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("posicaojog", 0), PositionNames[4]);
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("habilidadejog", 0),
+              TraitsText(EditorClubSquads[club].trait1[slot - 1], EditorClubSquads[club].trait2[slot - 1]));
+
+    editor->listtime(club);
+    int listed = -1;
+    for (int row = 0; row < editor->Grid1->RowCount(); ++row)
+        listed = CellInt(editor->Grid1, "idjog", row) == slot ? row : listed;
+    EXPECT_GT(listed, 0);
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("posicaojog", listed), PositionNames[4]);
+}
+
 TEST_F(EditorDialogsTest, AddingAPlayerChecksTheNameAndStoresTheChosenGoalkeeperTrait)
 {
     TForm3* editor = OpenEditorFromTitle();
