@@ -102,9 +102,9 @@ std::string ChampionLine(const ChampionRow& row, const std::string& championImag
     const auto img = [](const std::string& source) { return "<IMG src=\"" + source + "\">"; };
     std::string scorer = row.scorer;
     if (!nationalScorerImage.empty() && !scorer.empty())
-        scorer = img(nationalScorerImage) + ind(354) + scorer;
+        scorer = img(nationalScorerImage) + ind(338) + scorer;
     return "<FONT color=\"#008040\">" + std::to_string(kFirstYear + row.season) + ind(38) + img(championImage) +
-           ind(60) + row.championName + ind(185) + img(runnerUpImage) + ind(207) + row.runnerUpName + ind(330) +
+           ind(45) + row.championName + ind(185) + img(runnerUpImage) + ind(192) + row.runnerUpName + ind(330) +
            scorer + ind(580) + row.coach + "</FONT><br>";
 }
 

@@ -192,7 +192,7 @@ int FirstShownState()
         && StateChampionships[Clubs[human].State].active)
         return Clubs[human].State;
     const std::vector<int> states = ActiveStateChampionships();
-    return states.empty() ? 0 : states.front();
+    return states.empty() ? 0 : states.back();
 }
 
 int FirstShownLeague()

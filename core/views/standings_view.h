@@ -56,7 +56,7 @@ std::vector<int> ContinentalGroupClubs(int kind, int edition, int group);
 std::vector<int> ActiveStateChampionships();
 
 // The state shown first: the current human club's state when that club is Brazilian and its
-// state's championship is played, else the first state played (0 when none is).
+// state's championship is played, else the last state played (0 when none is).
 int FirstShownState();
 
 // The league shown first: the current human club's league (Brazil's without a human club), else 0.

@@ -10,27 +10,38 @@ object Form15: TForm15
   object c1: TComboBox
     Left = 8
     Top = 10
-    Width = 230
+    Width = 220
     Height = 22
     Style = csDropDownList
     DropDownCount = 20
   end
   object c2: TComboBox
-    Left = 264
+    Left = 246
     Top = 10
-    Width = 230
+    Width = 220
     Height = 22
     Style = csDropDownList
     DropDownCount = 20
   end
   object bt3: TGradButton
-    Left = 504
+    Left = 476
     Top = 7
-    Width = 148
+    Width = 138
     Height = 28
     Caption = 'Mostrar confrontos'
     ColorScheme = csNeoSky
     OnClick = bt3Click
+  end
+  object GradButton1: TGradButton
+    Left = 620
+    Top = 7
+    Width = 32
+    Height = 28
+    Caption = 'X'
+    Hint = 'Fechar'
+    ShowHint = True
+    ColorScheme = csNeoRose
+    OnClick = GradButton1Click
   end
   object Label1: TLabel
     Left = 8

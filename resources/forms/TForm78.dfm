@@ -811,7 +811,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' 2º grupo B'
+    Caption = '2º grupo B '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -895,7 +895,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' 2º grupo D'
+    Caption = '2º grupo D '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -979,7 +979,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' 2º grupo A'
+    Caption = '2º grupo A '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -1063,7 +1063,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' 2º grupo C'
+    Caption = '2º grupo C '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -1147,7 +1147,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' 2º grupo F'
+    Caption = '2º grupo F '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -1231,7 +1231,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' 2º grupo H'
+    Caption = '2º grupo H '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -1315,7 +1315,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' 2º grupo E'
+    Caption = '2º grupo E '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -1399,7 +1399,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' 2º grupo G'
+    Caption = '2º grupo G '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -1497,7 +1497,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' vencedor jogo 2'
+    Caption = 'vencedor jogo 2 '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -1581,7 +1581,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' vencedor jogo 4'
+    Caption = 'vencedor jogo 4 '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -1665,7 +1665,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' vencedor jogo 6'
+    Caption = 'vencedor jogo 6 '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -1749,7 +1749,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' vencedor jogo 8'
+    Caption = 'vencedor jogo 8 '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -1847,7 +1847,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' vencedor jogo 10'
+    Caption = 'vencedor jogo 10 '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -1931,7 +1931,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' vencedor jogo 12'
+    Caption = 'vencedor jogo 12 '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -2029,7 +2029,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' vencedor jogo 14'
+    Caption = 'vencedor jogo 14 '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]
@@ -2127,7 +2127,7 @@ object Form78: TForm78
     Width = 104
     Height = 16
     AutoSize = False
-    Caption = ' perdedor jogo 14'
+    Caption = 'perdedor jogo 14 '
     Font.Name = 'Arial'
     Font.Height = -10
     Font.Style = [fsBold]

@@ -23,7 +23,7 @@ constexpr int kSouthAmerica = 29;  // a country of each edition, for the competi
 constexpr int kEurope = 3;
 // The caption line, at the tab stops of the rows.
 const char* const kHeading =
-    "<B><FONT color=\"#000080\">Ano<IND x=\"60\">Campeão<IND x=\"207\">Vice-Campeão<IND x=\"330\">Artilheiro"
+    "<B><FONT color=\"#000080\">Ano<IND x=\"38\">Campeão<IND x=\"185\">Vice-Campeão<IND x=\"330\">Artilheiro"
     "<IND x=\"580\">Técnico Campeão</FONT></B><br>";
 
 struct ItemView {

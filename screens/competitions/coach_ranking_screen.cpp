@@ -163,7 +163,8 @@ void TForm47::ShowCoachDetails(int firstRow)
     GradButton1->SetVisible(page.nextFirstRow >= 1);
     GradButton3->SetVisible(page.previousPage >= 1);
     label13->SetHTMLText(CoachNameHeading(coach));
-    label53->SetHTMLText(CoachPointsHeading(CellInt(*gridview1, "pontos", gridview1->SelectedRow(), 0)));
+    // His national points, in the world ranking too.
+    label53->SetHTMLText(CoachPointsHeading(Coaches[static_cast<std::size_t>(coach)].nationalRankingPoints));
     const std::string titles = CoachTitlesText(coach);
     Label2->SetCaption(titles.empty() ? "" : "Títulos");
     Label5->SetCaption(titles);

@@ -23,6 +23,7 @@ TForm15::TForm15(TComponent* owner) : TGameForm(owner, "TForm15", {.closeOnEscap
             bt3Click();
     });
     BindHandler("bt3Click", [this](TObject*) { bt3Click(); });
+    BindHandler("GradButton1Click", [this](TObject*) { Close(); });
     ReadDescription();
     Gridview1 = FindChild<TDataGrid>("Gridview1");
     c1 = FindChild<TComboBox>("c1");

@@ -1,6 +1,8 @@
 // The fixtures and results of one round (TForm63).
 #include "screens/competitions/round_fixtures_screen.h"
 
+#include <algorithm>
+
 #include "controls/grad_button.h"
 #include "core/draws/state_championship.h"
 #include "core/records/matchday_globals.h"
@@ -35,7 +37,10 @@ std::string CrestCell(TCustomImageList& list, int club)
 TForm63::TForm63(TComponent* owner) : TGameForm(owner, "TForm63", {.closeOnEscape = true})
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
-    BindHandler("btnacClick", [this](TObject*) { OpenView(btnac, 1, ShownFixtureRegion, csGrass); });
+    // The league is the league chooser's: the other views keep a state or an edition in the region.
+    BindHandler("btnacClick", [this](TObject*) {
+        OpenView(btnac, 1, Leagues.size() >= 2 ? std::max(0, combopais->ItemIndex()) : 0, csGrass);
+    });
     BindHandler("btestadualClick", [this](TObject*) { OpenView(btestadual, 3, ShownFixtureState, csGrass); });
     BindHandler("btlibClick", [this](TObject*) { OpenView(btlib, 4, 1, csGrass); });
     BindHandler("btsulClick", [this](TObject*) { OpenView(btsul, 6, 1, csGrass); });

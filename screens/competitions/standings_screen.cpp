@@ -444,13 +444,13 @@ void TForm36::ShowPage(int page)
             titles[p]->SetVisible(p == page);
     if (Game.LeagueFormat == kDivisionsOf20) {
         divisionTables[0].SetVisible(national);
-        const bool brazilRegional = Game.RegionalFourthDivision && ValidLeague(ShownLeague)
-                                    && Leagues[ShownLeague].country == CountryBrazil;
-        const bool fourth = divisions >= 4 || (brazilRegional && divisions == 3);
+        const bool brazil = ValidLeague(ShownLeague) && Leagues[ShownLeague].country == CountryBrazil;
+        const bool stateDay = Game.DayKind == 3 && brazil;
+        // The regional fourth division is drawn from the states: until then its link stands greyed.
+        const bool regionalToCome = Game.RegionalFourthDivision && brazil && divisions == 3 && stateDay;
         divisionLinks[0]->SetVisible(national && divisions >= 3);
         divisionLinks[1]->SetVisible(national && divisions >= 3);
-        divisionLinks[2]->SetVisible(national && fourth);
-        const bool stateDay = Game.DayKind == 3 && ValidLeague(ShownLeague) && Leagues[ShownLeague].country == CountryBrazil;
+        divisionLinks[2]->SetVisible(national && (divisions >= 4 || regionalToCome));
         divisionLinks[2]->SetEnabled(!stateDay);
         if (national && divisions >= 2)
             ShowRightDivision(2);

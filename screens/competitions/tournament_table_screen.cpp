@@ -154,7 +154,7 @@ void TForm78::PlaceContinentalCaptions(int kind)
         const std::string first = i < 4 ? quarterPlaces[2 * i] : kLaterPlaces[2 * (i - 4)];
         const std::string second = i < 4 ? quarterPlaces[2 * i + 1] : kLaterPlaces[2 * (i - 4) + 1];
         tieTeams[position][0]->SetCaption(first);
-        tieTeams[position][1]->SetCaption(" " + second.substr(0, second.size() - 1));
+        tieTeams[position][1]->SetCaption(second);
         tieNumbers[position]->SetCaption(std::to_string(i + 1));
     }
     for (int position = 9; position <= 16; ++position)

@@ -40,8 +40,11 @@ TEST(ViewsChampions, ChampionsNewestFirstWithTheirOwnRunnerUpScorerAndCoach)
     EXPECT_EQ(ChampionsCompetition(3, kSaoPaulo), 4);
     EXPECT_EQ(ChampionsCompetition(4, 3), 6);
     EXPECT_EQ(ChampionLine(rows[0], "idx:2", "", ""),
-              "<FONT color=\"#008040\">2011<IND x=\"38\"><IMG src=\"idx:2\"><IND x=\"60\">Brisa<IND x=\"185\">"
-              "<IMG src=\"\"><IND x=\"207\">Duna<IND x=\"330\"><IND x=\"580\">Téc A</FONT><br>");
+              "<FONT color=\"#008040\">2011<IND x=\"38\"><IMG src=\"idx:2\"><IND x=\"45\">Brisa<IND x=\"185\">"
+              "<IMG src=\"\"><IND x=\"192\">Duna<IND x=\"330\"><IND x=\"580\">Téc A</FONT><br>");
+    // A national tournament's scorer stands behind his country's flag.
+    EXPECT_NE(ChampionLine(rows[1], "", "", "idx:29").find("<IND x=\"330\"><IMG src=\"idx:29\"><IND x=\"338\">Ana"),
+              std::string::npos);
 }
 
 }  // namespace

@@ -152,11 +152,14 @@ TEST(StandingsView, TheStateShownFirstIsAlwaysAPlayedState)
 
     Game.CurrentHumanClub = paulista;
     EXPECT_EQ(FirstShownState(), 25);
-    Game.CurrentHumanClub = carioca;  // its championship is not played
-    EXPECT_EQ(FirstShownState(), 4);
+    Game.CurrentHumanClub = carioca;  // its championship is not played: the last one played
+    EXPECT_EQ(FirstShownState(), 25);
     Game.CurrentHumanClub = foreign;
-    EXPECT_EQ(FirstShownState(), 4);
+    EXPECT_EQ(FirstShownState(), 25);
     Game.CurrentHumanClub = -1;
+    EXPECT_EQ(FirstShownState(), 25);
+    StateChampionships[25].active = 0;
+    Game.CurrentHumanClub = paulista;
     EXPECT_EQ(FirstShownState(), 4);
     StateChampionships[4].active = 0;
     StateChampionships[25].active = 0;

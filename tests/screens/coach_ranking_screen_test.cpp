@@ -1,6 +1,7 @@
 // The coach ranking (TForm47) on a seeded game with some matchdays played: opened for a coach of
 // another country it ranks that country with his row chosen; the order is the ranking's; a click on
-// a row shows that coach; "Internacional" ranks every coach; the link opens his trophy gallery.
+// a row shows that coach; "Internacional" ranks every coach by world points while the chosen coach's
+// points line keeps his national points; the link opens his trophy gallery.
 #include "controls/dc_smooth_panel.h"
 #include "core/history/career_text.h"
 #include "core/tables.h"
@@ -57,9 +58,16 @@ TEST_F(CoachRankingScreenTest, OpensOnTheChosenCoachsCountryAndFollowsClicksAndT
     EXPECT_EQ(form->label13->HTMLText().front(), CoachNameHeading(second));
     EXPECT_EQ(form->infojt->Caption().HTMLText(), CoachCareerText(second, 0).text);
 
+    // The world ranking orders by world points, but the chosen coach's points line stays his national points.
+    const CoachRankingRow best = CoachRankingRows(-1).front();
+    const int national = Coaches[best.coach].nationalRankingPoints;
+    Coaches[best.coach].nationalRankingPoints = Coaches[best.coach].worldRankingPoints + 7;
     PressKey(form->combopais, Qt::Key_End);  // "Internacional"
     EXPECT_EQ(form->combopais->Items().Strings(form->combopais->ItemIndex()), "Internacional");
     ExpectRanking(form, -1);
+    EXPECT_EQ(form->SelectedCoach(), best.coach);
+    EXPECT_EQ(form->label53->HTMLText().front(), CoachPointsHeading(Coaches[best.coach].nationalRankingPoints));
+    Coaches[best.coach].nationalRankingPoints = national;
 
     auto seen = CloseWhatOpens(Screen->FormCount());
     Click(Child(form, "Label4"));

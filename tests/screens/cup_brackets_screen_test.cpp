@@ -8,6 +8,7 @@
 #include "core/season/fixtures.h"
 #include "core/tables.h"
 #include "core/views/cup_brackets.h"
+#include "platform/graphics/canvas.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/subjects.h"
@@ -99,6 +100,29 @@ TEST_F(CupBracketsScreenTest, TheNationalCupShowsItsDrawnTiesAPenaltyTieAndSilve
     }
     PressKey(form->combopais, Qt::Key_Escape);
     test::Pump();
+}
+
+// Every score label holds the longest scores a tie gets: both legs and a shoot-out, one that went
+// on to sudden death included.
+void ExpectEveryScoreFits(TGameForm* form, const TBracketControls& bracket)
+{
+    TCanvas& canvas = form->Canvas();
+    for (std::size_t t = 0; t < bracket.score.size(); ++t) {
+        canvas.Font.Assign(bracket.score[t]->Font());
+        for (const char* score : {"0x0-0x0;P:5x6", "2x2-2x2;P:10x9"})
+            EXPECT_LE(canvas.TextWidth(score), bracket.score[t]->Width()) << "tie " << t + 1 << ": " << score;
+    }
+}
+
+TEST_F(CupBracketsScreenTest, EveryScoreLabelHoldsATieDecidedOnPenalties)
+{
+    auto* national = Open<TForm35>("TForm35");
+    ASSERT_NE(national, nullptr);
+    ExpectEveryScoreFits(national, national->bracket);
+    BracketCompetition = 4;
+    auto* continental = Open<TForm69>("TForm69");
+    ASSERT_NE(continental, nullptr);
+    ExpectEveryScoreFits(continental, continental->bracket);
 }
 
 // Eight drawn European round-of-16 ties, the first played (their records added when the season

@@ -1,6 +1,7 @@
 // The meetings of two clubs (TForm15) on a seeded game with some matchdays played: it opens on the
 // pair of its subject with every past game and the sums from each side; the same club twice does
-// nothing, another pair chosen with keys and shown by the button or Enter replaces it.
+// nothing, another pair chosen with keys and shown by the button or Enter replaces it; its "X" closes
+// it with the mouse.
 #include "controls/grad_button.h"
 #include "core/records/history_records.h"
 #include "core/tables.h"
@@ -80,6 +81,28 @@ TEST_F(HeadToHeadScreenTest, ClubsThatNeverMetShowNoGames)
     EXPECT_EQ(form->Label4->Caption(), "0 jogos");
     EXPECT_EQ(form->Label5->Caption(), "");
     EXPECT_EQ(form->Gridview1->RowCount(), 0);
+}
+
+TEST_F(HeadToHeadScreenTest, TheXButtonClosesTheScreenWithTheMouse)
+{
+    HeadToHeadClubs = {SubjectClub(), SubjectRivalClub()};
+    const int open = Screen->FormCount();
+    auto* form = Open<TForm15>("TForm15");
+    ASSERT_NE(form, nullptr);
+    auto* close = dynamic_cast<TGradButton*>(Child(form, "GradButton1"));
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(close->Caption(), "X");
+    // The player clicks where the button is drawn, at the top right of the screen.
+    EXPECT_GT(close->Left(), form->c2->Left() + form->c2->Width());
+    EXPECT_LE(close->Left() + close->Width(), form->ClientWidth());
+    const QPoint at(close->Left() + close->Width() / 2, close->Top() + close->Height() / 2);
+    QWidget* under = form->Widget()->childAt(at);
+    ASSERT_NE(under, nullptr);
+    const QPoint inside = under->mapFrom(form->Widget(), at);
+    test::SendMouse(under, QEvent::MouseButtonPress, inside, Qt::LeftButton, Qt::LeftButton);
+    test::SendMouse(under, QEvent::MouseButtonRelease, inside, Qt::LeftButton, Qt::NoButton);
+    test::Pump();
+    EXPECT_EQ(Screen->FormCount(), open);
 }
 
 }  // namespace

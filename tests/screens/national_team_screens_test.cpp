@@ -253,7 +253,9 @@ TEST_F(NationalTeamScreensTest, ACopaAmericaTableHasThreeGroupsAndPlacesForTheBe
     EXPECT_FALSE(form->tieTeams[0][0]->Visible());  // no last sixteen
     EXPECT_TRUE(form->Image1->Visible());
     EXPECT_EQ(form->tieTeams[8][0]->Caption(), "1º Grupo A ");
-    EXPECT_EQ(form->tieTeams[9][1]->Caption(), " 2º melhor 3º col.");
+    EXPECT_EQ(form->tieTeams[8][1]->Caption(), "2º Grupo B ");
+    EXPECT_EQ(form->tieTeams[9][1]->Caption(), "2º melhor 3º col. ");
+    EXPECT_EQ(form->tieTeams[15][1]->Caption(), "Perdedor jogo 6 ");
     EXPECT_EQ(form->tieTeams[11][0]->Caption(), "1º melhor 3º col. ");
     EXPECT_EQ(form->tieNumbers[8]->Caption(), "1");
     EXPECT_EQ(form->tieTeams[8][0]->Top(), form->tieTeams[0][0]->Top());  // moved up into the empty place

@@ -102,7 +102,7 @@ namespace tarvelon {
 namespace {
 
 // With state championships on and no state of the day (-1), the state view opens on a state in
-// play, never on state -1; the chooser moves to another state.
+// play, never on state -1; the chooser moves to another state; "Nacional" goes back to the league.
 TEST_F(RoundFixturesScreenTest, TheStateViewNeverOpensOnAnInvalidState)
 {
     Game.StateChampionshipsOn = 1;
@@ -123,6 +123,11 @@ TEST_F(RoundFixturesScreenTest, TheStateViewNeverOpensOnAnInvalidState)
     PressKey(form->combo1, Qt::Key_Down);
     EXPECT_EQ(form->ShownFixtureState, 18);
     EXPECT_EQ(form->c1->ItemIndex(), 0);
+    // Back to "Nacional": the league of the league chooser, whatever the state view showed.
+    Click(form->btnac);
+    EXPECT_EQ(form->ShownFixtureKind, 1);
+    EXPECT_EQ(form->ShownFixtureRegion, Leagues.size() >= 2 ? form->combopais->ItemIndex() : 0);
+    ExpectGridHoldsRound(form, RoundOfEntry(OpeningRoundEntry(1), RoundsPerTurn(1)));
     Game.StateChampionshipsOn = 0;
 }
 

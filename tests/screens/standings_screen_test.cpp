@@ -5,8 +5,10 @@
 #include "controls/grad_button.h"
 #include "core/records/game_state.h"
 #include "core/records/state_championship.h"
+#include "core/season/competitions.h"
 #include "core/tables.h"
 #include "core/views/standings_view.h"
+#include "core/vocab/countries.h"
 #include "core/vocab/players.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -80,6 +82,35 @@ TEST_F(StandingsScreenTest, TheNationalPageShowsTheDivisionsWithTheirColoursAndL
 
     PressKey(form, Qt::Key_Escape);
     EXPECT_EQ(Screen->FormCount(), 0);
+}
+
+// With the regional fourth division, a Brazilian league of three divisions offers "Ver 4ª divisão",
+// greyed, only while the state championships are played; on the other days there is no such link.
+TEST_F(StandingsScreenTest, TheRegionalFourthDivisionsLinkStandsGreyedOnStateDaysOnly)
+{
+    ASSERT_EQ(Game.LeagueFormat, kDivisionsOf20);
+    const int brazil = FindLeagueByCountry(CountryBrazil);
+    ASSERT_GE(brazil, 0);
+    const int divisions = Leagues[brazil].divisionCount;
+    const int regional = Game.RegionalFourthDivision;
+    const int dayKind = Game.DayKind;
+    Leagues[brazil].divisionCount = 3;
+    Game.RegionalFourthDivision = 1;
+    for (int kind : {1, 3}) {
+        Game.DayKind = kind;
+        auto* form = Open<TForm36>("TForm36");
+        ASSERT_NE(form, nullptr);
+        Click(form->pageButtons[1]);  // "Nacional"
+        ASSERT_EQ(form->ShownLeague, brazil);
+        EXPECT_TRUE(form->divisionLinks[1]->Visible()) << "day kind " << kind;
+        EXPECT_EQ(form->divisionLinks[2]->Visible(), kind == 3) << "day kind " << kind;
+        if (kind == 3)
+            EXPECT_FALSE(form->divisionLinks[2]->Enabled());
+        PressKey(form, Qt::Key_Escape);
+    }
+    Leagues[brazil].divisionCount = divisions;
+    Game.RegionalFourthDivision = regional;
+    Game.DayKind = dayKind;
 }
 
 TEST_F(StandingsScreenTest, ContinentalPagesBeforeAnyGroupIsDrawn)
