@@ -306,6 +306,11 @@ TEST_F(MatchdayViews, TheReportShowsFormationEventsAndStatistics)
     MatchReports[0].stats[0][rsPossession] = 30;
     MatchReports[0].stats[1][rsPossession] = 10;
     EXPECT_EQ(ReportStatsHtml(0).substr(0, 14), "<shad>75%<IND ");
+    // Two thirds of the ball: the report's box cuts the share down, the results screen rounds it.
+    MatchReports[0].stats[0][rsPossession] = 20;
+    EXPECT_EQ(ReportStatsHtml(0).substr(0, 14), "<shad>66%<IND ");
+    EXPECT_NE(ReportStatsHtml(0).find("34%</shad>"), std::string::npos);
+    EXPECT_EQ(ReportStatLines(0)[0].home, "67%");
 }
 
 TEST_F(MatchdayViews, TheResultsHeadingNamesEachContinentalEditionAndKeepsTheLiveOneOnOtherDays)
