@@ -1,6 +1,5 @@
 #include "core/seasonloop/season_loop.h"
 
-#include "core/lineup/hub_turns.h"
 #include "core/match/computer_lineups.h"
 #include "core/match/lineup_access.h"
 #include "core/match/match_flags.h"
@@ -14,6 +13,7 @@
 #include "core/progression/knockout_ties.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
+#include "core/season/competitions.h"
 #include "core/seasonloop/season_turn.h"
 #include "core/tables.h"
 
