@@ -2,11 +2,9 @@
 
 #include "core/match/lineup_access.h"
 #include "core/records/matchday_globals.h"
-#include "core/matchday/result_effects.h"
 #include "core/progression/calendar_advance.h"
 #include "core/records/game_state.h"
 #include "core/records/table_reset.h"
-#include "core/season/calendar.h"
 #include "core/seasonloop/season_loop.h"
 
 namespace tarvelon {
@@ -38,31 +36,7 @@ void ServeTurn(int turn)
     }
 }
 
-bool NationalCupPlays(const TClub& c, int club)
-{
-    if (Game.NationalCupStage == 1)
-        return c.nationalCupEntry != 0 && ClubCountryHasNationalCup(club);
-    return Game.NationalCupStage > 1 && c.nationalCupEntry != 0;
-}
-
 }  // namespace
-
-bool ClubPlaysToday(int kind, int club)
-{
-    const TClub* c = ClubAt(club);
-    if (c == nullptr)
-        return false;
-    switch (kind) {
-    case 0: return ClubHasFriendlyOnDate(Game.DayIndex, club);
-    case 1: return true;
-    case 2: return NationalCupPlays(*c, club);
-    case 3: return c->StateEntry != 0;
-    case 4: return c->FirstContinentalEntry != 0;
-    case 5: return c->clubWorldCupEntry != 0;
-    case 6: return c->SecondContinentalEntry != 0;
-    default: return false;
-    }
-}
 
 bool ChooseFirstHumanTurn()
 {

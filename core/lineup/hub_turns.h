@@ -2,15 +2,13 @@
 // The hub's turns: on a matchday every human coach whose club plays that day sets his line-up in
 // turn, in the order of the human-club slots; after the last one the matchday starts.
 
+#include "core/season/competitions.h"  // ClubPlaysToday, with which the turns are chosen
+
 namespace tarvelon {
 
 // The slot 1..6 of the human-club list whose coach is being served.
 extern int CurrentHumanTurn;
 
-// The club plays on a day of competition kind `kind`: an unplayed friendly today (0), the league
-// (1), the national cup by its stage and entry (2), the state, continental and club world cup
-// entries (3..6). Never for an unused slot (-1) or another kind.
-bool ClubPlaysToday(int kind, int club);
 
 // The first used human-club slot whose club plays today becomes the current turn (current club
 // and coach, and the state shown on a state day). False when no human club plays today.

@@ -294,16 +294,37 @@ bool AnyHumanClubInStateChampionship()
     });
 }
 
-bool AnyHumanClubInNationalCup()
+namespace {
+
+// The club plays the national cup's round of today: from the second stage on by its entry alone, in
+// the first only where its country's cup has a first round.
+bool PlaysNationalCupRound(const TClub& c)
 {
     const int stage = Game.NationalCupStage;
-    if (stage > 1) return AnyHumanClub([](const TClub& c) { return c.nationalCupEntry != 0; });
-    if (stage == 1)
-        return AnyHumanClub([](const TClub& c) {
-            const int league = FindLeagueByCountry(c.Country);
-            return c.nationalCupEntry != 0 && league >= 0 && HasFirstCupStage(league);
-        });
-    return false;
+    if (c.nationalCupEntry == 0 || stage < 1) return false;
+    if (stage > 1) return true;
+    const int league = FindLeagueByCountry(c.Country);
+    return league >= 0 && HasFirstCupStage(league);
+}
+
+}  // namespace
+
+bool AnyHumanClubInNationalCup() { return AnyHumanClub(PlaysNationalCupRound); }
+
+bool ClubPlaysToday(int kind, int club)
+{
+    if (!IsClubIndex(club)) return false;
+    const TClub& c = Clubs[static_cast<std::size_t>(club)];
+    switch (kind) {
+    case kKindFriendlies: return ClubHasFriendlyOnDate(Game.DayIndex, club);
+    case kKindNationalLeague: return true;
+    case kKindNationalCup: return PlaysNationalCupRound(c);
+    case kKindStateChampionship: return c.StateEntry != 0;
+    case kKindFirstContinentalCup: return c.FirstContinentalEntry != 0;
+    case kKindClubWorldCup: return c.clubWorldCupEntry != 0;
+    case kKindSecondContinentalCup: return c.SecondContinentalEntry != 0;
+    default: return false;
+    }
 }
 
 bool AnyHumanClubInClubWorldCupRound()

@@ -68,6 +68,10 @@ bool AnyHumanClubInFirstContinentalCupOf(int confederation);
 bool AnyHumanClubInSecondContinentalCupOf(int confederation);
 bool AnyHumanClubInStateChampionship();
 bool AnyHumanClubInNationalCup();
+// The club plays on a day of competition kind `kind`: an unplayed friendly today (0), the league
+// (1), the national cup by its stage and entry (2), the state, continental and club world cup
+// entries (3..6). Never for an unused slot (-1) or another kind.
+bool ClubPlaysToday(int kind, int club);
 bool AnyHumanClubInClubWorldCupRound();
 bool AnyHumanNationInTournament();
 bool AnyNationalCupScheduled();

@@ -1,6 +1,7 @@
 #include "core/seasonloop/season_loop.h"
 
 #include "core/match/computer_lineups.h"
+#include "core/match/lineup_access.h"
 #include "core/match/match_flags.h"
 #include "core/matchday/matchday_driver.h"
 #include "core/matchday_rules/end_of_matchday.h"
@@ -12,6 +13,7 @@
 #include "core/progression/knockout_ties.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
+#include "core/season/competitions.h"
 #include "core/seasonloop/season_turn.h"
 #include "core/tables.h"
 
@@ -100,21 +102,25 @@ void CloseTablesForResults()
         CloseWorldCupGroups();
 }
 
+// A side that does not play today keeps its coach's tactics: they are saved with the club and
+// stand for his next match.
+void ChooseForHumanSide(int side)
+{
+    BuildCpuLineup(side);
+    ChooseCpuTactics(side);
+}
+
 void BuildHumanLineupsAutomatically()
 {
     if (IsNationalTeamDay()) {
         for (int i = 0; i < Game.HumanNationCount && i < 6; ++i)
-            if (Game.HumanNations[i] > 0) {
-                BuildCpuLineup(Game.HumanNations[i]);
-                ChooseCpuTactics(Game.HumanNations[i]);
-            }
+            if (const TClub* nation = ClubAt(Game.HumanNations[i]); nation && Game.HumanNations[i] > 0 && nation->NationalTeamCupEntry != 0)
+                ChooseForHumanSide(Game.HumanNations[i]);
         return;
     }
     for (int i = 0; i < Game.HumanClubCount && i < 6; ++i)
-        if (Game.HumanClubs[i] >= 0) {
-            BuildCpuLineup(Game.HumanClubs[i]);
-            ChooseCpuTactics(Game.HumanClubs[i]);
-        }
+        if (Game.HumanClubs[i] >= 0 && ClubPlaysToday(Game.DayKind, Game.HumanClubs[i]))
+            ChooseForHumanSide(Game.HumanClubs[i]);
 }
 
 DayOutcome PlayDay(const std::function<void()>& atResults)

@@ -18,8 +18,8 @@ void BeginSeasonLoop(bool lineupsReady);
 // them instead of choosing for them. BeginSeasonLoop forgets it.
 void UseCoachesLineups();
 
-// Builds the line-ups of the human clubs and the human national teams by the computer's rules,
-// as a coach who leaves the choice to his assistant would.
+// Builds the line-ups of the human clubs and the human national teams that play today by the
+// computer's rules, as a coach who leaves the choice to his assistant would.
 void BuildHumanLineupsAutomatically();
 
 // The matchday screen plays the day in the same steps as PlayDay, with its clock in between:

@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "core/records/match_records.h"
+#include "core/records/matchday_globals.h"
+#include "core/season/fixtures.h"
 #include "core/records/appearance_records.h"
 #include "core/matchday_rules/matchday_state.h"
 #include "core/matchday_rules/shootout.h"
@@ -24,14 +26,6 @@ namespace {
 bool IsReportOf(const ResultsDay& day, const TMatchReport& report)
 {
     return report.date == day.date && report.kind == day.kind;
-}
-
-bool HasHumanClub(const TMatchReport& report)
-{
-    for (int club : report.club)
-        if (club >= 0 && club < static_cast<int>(Clubs.size()) && Clubs[club].IsHuman)
-            return true;
-    return false;
 }
 
 std::vector<std::string> Numbered(const std::string& prefix, int count, bool letters, const std::string& suffix = "")
@@ -68,13 +62,51 @@ std::vector<int> DayResultRegions(const ResultsDay& day)
     return regions;
 }
 
+namespace {
+
+// A league the day's results may open on: one chosen for display, or one with a human club (on a
+// national cup day only while the cup is in its first two stages and that league's cup has a first
+// round).
+bool LeagueOpensResults(int league, int kind)
+{
+    const TLeague& l = Leagues[static_cast<std::size_t>(league)];
+    if (l.shown != 0)
+        return true;
+    if (l.humanPresent == 0)
+        return false;
+    return kind == kKindNationalLeague || (Game.NationalCupStage < 3 && FindFixture(league, kKindNationalCup, 1) >= 0);
+}
+
+int FirstLeagueOpeningResults(int kind)
+{
+    for (int league = 0; league < static_cast<int>(Leagues.size()); ++league)
+        if (LeagueOpensResults(league, kind))
+            return league;
+    return 0;
+}
+
+// The state of a human club when one plays an active championship, else the state the live
+// matchday showed last.
+int FirstStateOpeningResults()
+{
+    for (int state = 0; state < StateCount && state < static_cast<int>(StateChampionships.size()); ++state)
+        if (StateChampionships[state].humanClubPresent != 0 && StateChampionships[state].active != 0)
+            return state;
+    return CurrentState;
+}
+
+}  // namespace
+
 int FirstShownRegion(const ResultsDay& day)
 {
-    for (const TMatchReport& report : MatchReports)
-        if (IsReportOf(day, report) && HasHumanClub(report))
-            return report.region;
-    const std::vector<int> regions = DayResultRegions(day);
-    return regions.empty() ? 0 : regions.front();
+    switch (day.kind) {
+    case kKindNationalLeague:
+    case kKindNationalCup: return Leagues.size() >= 2 ? FirstLeagueOpeningResults(day.kind) : 0;
+    case kKindFirstContinentalCup:
+    case kKindSecondContinentalCup: return 1;
+    case kKindStateChampionship: return FirstStateOpeningResults();
+    default: return 0;
+    }
 }
 
 std::vector<int> DayReportsOfRegion(const ResultsDay& day, int region)

@@ -27,7 +27,9 @@ struct DayResultRow {
 // in the order of their first match.
 std::vector<int> DayResultRegions(const ResultsDay& day);
 
-// The region listed first: the first region with a human club's match, else the first region.
+// The region listed first: on league and national cup days the first league chosen for display or
+// with a human club in play (the first league when none is), the first continental edition, on
+// state days the first active state with a human club (else the state shown last), else 0.
 int FirstShownRegion(const ResultsDay& day);
 
 // The day's archived matches in `region`, in archive order.

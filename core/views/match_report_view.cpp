@@ -116,12 +116,23 @@ std::string LiveMatchEventsHtml(int m)
     return EventsHtml(MatchEvents, m, Matches[m].club[0], kLiveEventLines);
 }
 
-std::vector<ReportStatLine> ReportStatLines(int report)
+namespace {
+
+// The report's own box cuts the home share down to the whole percent below.
+int TruncatedPossessionShare(int homePossession, int awayPossession)
+{
+    const long long total = static_cast<long long>(homePossession) + awayPossession;
+    if (total <= 0)
+        return 50;
+    return static_cast<int>(homePossession * 100LL / total);
+}
+
+std::vector<ReportStatLine> StatLines(int report, int (*share)(int, int))
 {
     if (!IsReport(report))
         return {};
     const TMatchReport& r = MatchReports[report];
-    const int home = PossessionShare(r.stats[0][rsPossession], r.stats[1][rsPossession]);
+    const int home = share(r.stats[0][rsPossession], r.stats[1][rsPossession]);
     const auto both = [&r](int stat, const char* label) {
         return ReportStatLine{std::to_string(r.stats[0][stat]), label, std::to_string(r.stats[1][stat])};
     };
@@ -132,10 +143,14 @@ std::vector<ReportStatLine> ReportStatLines(int report)
             both(rsFouls, "Faltas cometidas")};
 }
 
+}  // namespace
+
+std::vector<ReportStatLine> ReportStatLines(int report) { return StatLines(report, PossessionShare); }
+
 std::string ReportStatsHtml(int report)
 {
     std::string html;
-    for (const ReportStatLine& line : ReportStatLines(report)) {
+    for (const ReportStatLine& line : StatLines(report, TruncatedPossessionShare)) {
         // The box's labels stand at 40, "Finalizações" a little further in.
         const char* indent = line.label == "Finalizações" ? "<IND x=\"45\">" : "<IND x=\"40\">";
         html += "<shad>" + line.home + indent + line.label + "<IND x=\"150\">" + line.away + "</shad><BR>";

@@ -37,7 +37,8 @@ struct ReportStatLine {
 // ("Faltas cometidas"); none for an unknown report.
 std::vector<ReportStatLine> ReportStatLines(int report);
 
-// The statistics box: the lines above, home value, label, away value.
+// The match report's statistics box: the lines above, home value, label, away value; its home
+// share of possession is cut down to the whole percent (the results screen rounds it).
 std::string ReportStatsHtml(int report);
 
 // A side's (1 home, 2 away) tactics as the report names them: playing style ("Jogo equilibrado",

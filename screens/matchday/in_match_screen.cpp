@@ -194,6 +194,7 @@ void TForm88::ShowSide(int side)
     ReportMode = side;
     sh1->SetVisible(side == 1);
     sh2->SetVisible(side == 2);
+    PointAtTheOtherSide(side, {nometime1, bck1, esc1}, {nometime2, bck2, esc2});
     const int club = Club();
     const TLineup* L = LineupAt(Matches[ActiveMatch].lineup[side - 1]);
     for (int place = 1; place <= kStarterShirts + kBenchPlaces && pitch_; ++place) {

@@ -100,10 +100,7 @@ void TForm52::SelectSide(int side)
     ReportMode = side;
     sh1->SetVisible(side == 1);
     sh2->SetVisible(side == 2);
-    for (TControl* control : {static_cast<TControl*>(nometime1), static_cast<TControl*>(bck1), static_cast<TControl*>(esc1)})
-        control->SetCursor(side == 1 ? crDefault : crHandPoint);
-    for (TControl* control : {static_cast<TControl*>(nometime2), static_cast<TControl*>(bck2), static_cast<TControl*>(esc2)})
-        control->SetCursor(side == 2 ? crDefault : crHandPoint);
+    PointAtTheOtherSide(side, {nometime1, bck1, esc1}, {nometime2, bck2, esc2});
     ShowLineups(side);
     Invalidate();
 }

@@ -41,4 +41,14 @@ void ShowClubCrest(TImage* image, int club, bool mini)
         image->Picture().Clear();
 }
 
+void PointAtTheOtherSide(int shownSide, std::initializer_list<TControl*> home, std::initializer_list<TControl*> away)
+{
+    for (TControl* control : home)
+        if (control)
+            control->SetCursor(shownSide == 1 ? crDefault : crHandPoint);
+    for (TControl* control : away)
+        if (control)
+            control->SetCursor(shownSide == 2 ? crDefault : crHandPoint);
+}
+
 }  // namespace tarvelon

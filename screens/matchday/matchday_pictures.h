@@ -1,10 +1,12 @@
 #pragma once
 // Pictures the matchday screens put into their images: the art kit's (event icons) and crests.
+#include <initializer_list>
 #include <string>
 
 namespace tarvelon {
 
 class TComponent;
+class TControl;
 class TImage;
 class TPictureContainer;
 
@@ -15,5 +17,8 @@ void ShowArtPicture(TImage* image, const std::string& name);
 TPictureContainer* NewEventIconContainer(TComponent* owner);
 // A club's crest (mini: the 18 x 18 one); empty when the club has none on disk.
 void ShowClubCrest(TImage* image, int club, bool mini);
+// The two sides' headers of a match screen (name, background, crest of the home side, then of the
+// away side): the side shown loses the hand pointer, the other side's offers it for a click.
+void PointAtTheOtherSide(int shownSide, std::initializer_list<TControl*> home, std::initializer_list<TControl*> away);
 
 }  // namespace tarvelon

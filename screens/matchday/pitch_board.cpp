@@ -104,6 +104,8 @@ void TPitchBoard::CreateShirt(int shirt, bool withPositions)
     name->SetHTMLText("--");
     names_[i] = name;
 
+    // The bench's position label stays empty: the name label's second line carries the letter, and
+    // a letter above the shirt would fall on the name of the shirt above it.
     if (withPositions) {
         auto* position = Make<TLabel>(panel_, "labposic", shirt);
         position->SetBounds(0, 0, Scaled(10), Scaled(16));
@@ -206,8 +208,6 @@ void TPitchBoard::ShowShirtName(int shirt, int player, int pitchSlot)
         if (coloured)
             label->SetHint(own + " improvisado como " + letter);
     }
-    if (positions_[Index(shirt)])
-        positions_[Index(shirt)]->SetCaption(shirt > kStarterShirts ? own : "");
     const std::string open = coloured ? std::string("<FONT color=\"") + kOutOfPositionColour + "\">" : "";
     label->SetHTMLText("<P align=\"center\"><shad><B>" + open + DisplayName(player) + "</shad></B><BR><shad>" + letter +
                        "</shad>" + (coloured ? "</font>" : "") + "</P>");
@@ -238,8 +238,6 @@ void TPitchBoard::ClearShirt(int shirt)
     numbers_[i]->SetCaption("");
     energies_[i]->SetCaption("");
     energies_[i]->SetHint("");
-    if (positions_[i])
-        positions_[i]->SetCaption("");
 }
 
 void TPitchBoard::SetShirtVisible(int shirt, bool visible)

@@ -11,8 +11,10 @@
 #include "core/matchday_rules/matchday_state.h"
 #include "core/records/game_state.h"
 #include "core/records/state_championship.h"
+#include "core/records/matchday_globals.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
+#include "core/season/fixtures.h"
 #include "core/tables.h"
 #include "core/views/day_results.h"
 #include "core/views/match_event_view.h"
@@ -126,9 +128,13 @@ TEST_F(MatchdayViews, ResultRowsPutEachHeadingWhereItsBlockStartsAndNoneBeyondTh
     addReports(12, 2, kKindNationalLeague, 45000);
     addReports(2, 1, kKindNationalLeague, 45000);
     MatchReports[16].club[0] = 0;                  // the human club plays in region 1
+    const std::vector<TLeague> savedLeagues = Leagues;
+    Leagues.assign(3, TLeague{});
+    Leagues[1].humanPresent = 1;
     const ResultsDay today = TodaysResultsDay();
     EXPECT_EQ(DayResultRegions(today), (std::vector<int>{2, 1}));
     EXPECT_EQ(FirstShownRegion(today), 1);
+    Leagues = savedLeagues;
     const std::vector<DayResultRow> rows = DayResultRows(today, 2);
     ASSERT_EQ(rows.size(), 14u);
     EXPECT_EQ(rows[0].heading, "1ª divisão");
@@ -193,6 +199,64 @@ TEST_F(MatchdayViews, TheResultsBoxOffersEachCompetitionOfTheDayWithItsHeading)
     Leagues = savedLeagues;
     StateChampionships = savedStates;
     MatchdayRoundText.clear();
+}
+
+// Which competition the results open on: the first league chosen for display or with a human club
+// (on a cup day his league counts only while its cup is in the first two stages and has a first
+// round), else the first league; the first continental edition whoever plays in the second; the
+// first active state with a human club, else the state the live matchday showed last.
+TEST_F(MatchdayViews, TheResultsOpenOnTheFirstLeagueShownOrPlayedTheFirstEditionAndTheHumanState)
+{
+    const std::vector<TLeague> savedLeagues = Leagues;
+    const std::vector<TFixture> savedFixtures = Fixtures;
+    const auto savedStates = StateChampionships;
+    const int savedState = CurrentState;
+    Leagues.assign(3, TLeague{});
+    Fixtures.clear();
+    EXPECT_EQ(FirstShownRegion({45000, kKindNationalLeague}), 0) << "no league followed: the first";
+    Leagues[2].humanPresent = 1;
+    EXPECT_EQ(FirstShownRegion({45000, kKindNationalLeague}), 2);
+    Leagues[1].shown = 1;
+    EXPECT_EQ(FirstShownRegion({45000, kKindNationalLeague}), 1) << "a league chosen for display comes first";
+    Leagues[1].shown = 0;
+    Game.NationalCupStage = 1;
+    EXPECT_EQ(FirstShownRegion({45000, kKindNationalCup}), 0) << "his league's cup has no first round";
+    TFixture firstRound{};
+    firstRound.region = 2;
+    firstRound.kind = kKindNationalCup;
+    firstRound.round = 1;
+    Fixtures.push_back(firstRound);
+    EXPECT_EQ(FirstShownRegion({45000, kKindNationalCup}), 2);
+    Game.NationalCupStage = 3;
+    EXPECT_EQ(FirstShownRegion({45000, kKindNationalCup}), 0);
+    Leagues.assign(1, TLeague{});
+    Leagues[0].shown = 0;
+    EXPECT_EQ(FirstShownRegion({45000, kKindNationalLeague}), 0);
+
+    // A human club in the second edition: the box still opens on the first.
+    TMatchReport report{};
+    report.club[0] = 0;
+    report.kind = kKindFirstContinentalCup;
+    report.region = 2;
+    report.date = 45000;
+    MatchReports.push_back(report);
+    EXPECT_EQ(FirstShownRegion({45000, kKindFirstContinentalCup}), 1);
+    EXPECT_EQ(FirstShownRegion({45000, kKindSecondContinentalCup}), 1);
+
+    for (TStateChampionship& state : StateChampionships)
+        state = TStateChampionship{};
+    CurrentState = 18;
+    StateChampionships[10].active = 1;
+    StateChampionships[25].humanClubPresent = 1;
+    EXPECT_EQ(FirstShownRegion({45000, kKindStateChampionship}), 18) << "his state plays no championship";
+    StateChampionships[25].active = 1;
+    EXPECT_EQ(FirstShownRegion({45000, kKindStateChampionship}), 25);
+    EXPECT_EQ(FirstShownRegion({45000, kKindWorldCup}), 0);
+
+    Leagues = savedLeagues;
+    Fixtures = savedFixtures;
+    StateChampionships = savedStates;
+    CurrentState = savedState;
 }
 
 TEST_F(MatchdayViews, AReportLineupListsStartersByPitchOrderWithTheirSubstitutes)
@@ -306,6 +370,11 @@ TEST_F(MatchdayViews, TheReportShowsFormationEventsAndStatistics)
     MatchReports[0].stats[0][rsPossession] = 30;
     MatchReports[0].stats[1][rsPossession] = 10;
     EXPECT_EQ(ReportStatsHtml(0).substr(0, 14), "<shad>75%<IND ");
+    // Two thirds of the ball: the report's box cuts the share down, the results screen rounds it.
+    MatchReports[0].stats[0][rsPossession] = 20;
+    EXPECT_EQ(ReportStatsHtml(0).substr(0, 14), "<shad>66%<IND ");
+    EXPECT_NE(ReportStatsHtml(0).find("34%</shad>"), std::string::npos);
+    EXPECT_EQ(ReportStatLines(0)[0].home, "67%");
 }
 
 TEST_F(MatchdayViews, TheResultsHeadingNamesEachContinentalEditionAndKeepsTheLiveOneOnOtherDays)

@@ -725,5 +725,32 @@ TEST_F(HubScreenTest, TheDismissalNoticeNamesTheReplacementWhoTakesTheClub)
     EXPECT_EQ(replacement, "Para seu lugar foi contratado " + Coaches[Clubs[club].coach].name.str());
 }
 
+
+// The bench column after the automatic selection: each substitute's name and position letter
+// stand under his shirt, clear of every text of the shirt below (the column is tight: its places
+// are about a shirt and a line apart).
+TEST_F(HubScreenTest, TheBenchNamesStandClearOfTheTextsOfTheShirtBelow)
+{
+    Game.CurrentHumanClub = Game.HumanClubs[0];
+    Game.KeepLineup = 0;
+    TForm87* lineup = OpenLineupScreen();
+    lineup->combtat->SetFocus();
+    for (int i = 0; i < test::kAcceptedFormation; ++i)
+        QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Down);
+    test::Pump(20);
+    const TPitchBoard& board = lineup->PitchBoard();
+    const auto bounds = [](const TControl* c) { return QRect(c->Left(), c->Top(), c->Width(), c->Height()); };
+    for (int shirt = kStarterShirts + 1; shirt < 18; ++shirt) {
+        ASSERT_TRUE(lineup->Board().HasPlayer(shirt)) << shirt;
+        const QRect name = bounds(board.NameLabel(shirt));
+        ASSERT_NE(board.NameLabel(shirt)->GetDisplayText().find(board.DisplayName(lineup->Board().shirts[shirt].player)),
+                  std::string::npos);
+        for (const TLabel* below : {board.PositionLabel(shirt + 1), board.NumberLabel(shirt + 1), board.EnergyLabel(shirt + 1)})
+            if (below->Visible() && !below->Caption().empty())
+                EXPECT_FALSE(name.intersects(bounds(below))) << "shirt " << shirt << ": " << below->Name() << " \""
+                                                             << below->Caption() << "\"";
+    }
+}
+
 }  // namespace
 }  // namespace tarvelon

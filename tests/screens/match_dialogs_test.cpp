@@ -234,6 +234,12 @@ TEST_F(MatchDialogsTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard)
     ASSERT_NE(form, nullptr);
     form->Show();
     test::Pump();
+    // Only the side not shown offers the hand for a click.
+    const auto pointers = [form] {
+        return std::vector<TCursor>{form->nometime1->Cursor(), form->bck1->Cursor(), form->esc1->Cursor(),
+                                    form->nometime2->Cursor(), form->bck2->Cursor(), form->esc2->Cursor()};
+    };
+    EXPECT_EQ(pointers(), (std::vector<TCursor>{crDefault, crDefault, crDefault, crHandPoint, crHandPoint, crHandPoint}));
     TPitchBoard& board = form->PitchBoard();
     QWidget* pitch = form->Panel1->Widget();
     const auto centre = [&](int place) { return test::ShirtCentreOf(board, TForm88::ShirtOfPlace(place)); };
@@ -307,6 +313,7 @@ TEST_F(MatchDialogsTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard)
     QTest::mouseClick(form->nometime2->Parent()->Widget(), Qt::LeftButton, {},
                       QPoint(form->nometime2->Left() + 5, form->nometime2->Top() + 5));
     EXPECT_EQ(form->ShownSide(), 2);
+    EXPECT_EQ(pointers(), (std::vector<TCursor>{crHandPoint, crHandPoint, crHandPoint, crDefault, crDefault, crDefault}));
     EXPECT_FALSE(form->comboej->Visible()) << "the computer's side is not managed";
     EXPECT_TRUE(form->lb_tat1->Visible());
     const TLineup before = *LineupAt(Clubs[other_].LineupIndex);
