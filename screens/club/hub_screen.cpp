@@ -361,8 +361,10 @@ void TForm13::RefreshHub()
     Game.CurrentHumanCoach = club->coach;
     RunBetweenRoundUpdates();
     CountAvailablePlayers(0, Game.CurrentHumanClub);
-    RefreshRosterGrid();
+    // Run-out contracts are extended before the squad is listed, so the rows and the first player's
+    // card show the new contracts.
     ContractWarnings(Game.CurrentHumanClub);
+    RefreshRosterGrid();
     RefreshHubHeader();
     ShowNextMatch();
     ShowReferee();

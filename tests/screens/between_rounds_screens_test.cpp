@@ -21,6 +21,8 @@
 #include "core/economy/incoming_offers.h"
 #include "core/economy/loans.h"
 #include "core/economy/player_actions.h"
+#include "core/economy/player_sale.h"
+#include "core/basics/datetime.h"
 #include "core/format/money_format.h"
 #include "core/records/session_globals.h"
 #include "core/season/calendar.h"
@@ -261,6 +263,27 @@ TEST_F(BetweenRoundsScreensTest, AContractIsRenewedAgainstTheWageDemand)
     EXPECT_EQ(CurrencyUnits(Players[player].wage), demand);
     EXPECT_DOUBLE_EQ(Players[player].ContractEnd, TodayDate() + 48 * 7);
     EXPECT_EQ(hub->gridview1->GetCellTextByName("salariot", RowOf(*hub, player)), std::to_string(demand));
+}
+
+// With contracts extended by themselves, the hub lists the squad after the extension: the first
+// player's card and his row read the new contract, not a run-out one.
+TEST_F(BetweenRoundsScreensTest, AContractExtendedByItselfShowsOnTheFirstCardAndRow)
+{
+    Game.autoContractExtension = 1;
+    for (int slot = 0; slot < Game.HumanClubCount; ++slot)
+        for (int p : PlayersOfClub(Game.HumanClubs[slot]))
+            Players[p].ContractEnd = TodayDate() - 3;
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int first = hub->SelectedPlayer();
+    ASSERT_GT(first, 0);
+    EXPECT_EQ(RowOf(*hub, first), 0);
+    EXPECT_DOUBLE_EQ(Players[first].ContractEnd, TodayDate() + 12 * 7);
+    const std::string card = hub->lb_infojog->GetDisplayText();
+    EXPECT_EQ(card.find("contrato expirado"), std::string::npos) << card;
+    EXPECT_NE(card.find("Contrato até " + DateToStr(Players[first].ContractEnd)), std::string::npos) << card;
+    for (int row = 0; row < hub->gridview1->RowCount(); ++row)
+        EXPECT_EQ(hub->gridview1->GetCell(hub->gridview1->ColumnByName("salario")->Index(), row)->Hint(), "");
 }
 
 TEST_F(BetweenRoundsScreensTest, AnOfferAboveTheLimitIsToldAndOneEqualToTheDemandSignsAtOnce)
