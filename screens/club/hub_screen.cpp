@@ -526,12 +526,7 @@ void TForm13::FillRosterRow(int player)
     set("funcaojog", view.side);
     set("forca", Num(view.strength));
     set("energia", Num(view.energy));
-    set("salario", view.wageText);
-    set("salariot", std::to_string(view.wage));
-    SetCellHint(*gridview1, "salario", row, view.wageHint);
-    set("passe", view.priceText);
-    SetCellHint(*gridview1, "passe", row, view.priceHint);
-    set("passet", std::to_string(view.price));
+    SetRosterMoneyCells(row, view);
     set("gols", Num(view.goals));
     set("habilidades", view.traits);
     SetCellHint(*gridview1, "habilidades", row, view.traitsHint);
@@ -539,6 +534,31 @@ void TForm13::FillRosterRow(int player)
     set("moral", Num(view.moraleImage));
     set("condicao", view.condition ? Num(view.condition) : "");
     set("status", Num(p ? std::clamp(p->ShirtNumber, 0, 28) : 0));
+}
+
+// The wage and price cells of a row, with their hints and the hidden columns they sort by.
+void TForm13::SetRosterMoneyCells(int row, const RosterRowView& view)
+{
+    auto set = [this, row](const char* column, const std::string& text) { gridview1->SetCellTextByName(column, row, text); };
+    set("salario", view.wageText);
+    set("salariot", std::to_string(view.wage));
+    SetCellHint(*gridview1, "salario", row, view.wageHint);
+    set("passe", view.priceText);
+    SetCellHint(*gridview1, "passe", row, view.priceHint);
+    set("passet", std::to_string(view.price));
+}
+
+// A contract just renewed: the selected row keeps its place and shows the new wage (and the value,
+// when the player left the sale list); the player's card follows. Selling him or renewing again waits
+// for the next selection.
+void TForm13::ShowRenewedContract(int player)
+{
+    if (gridview1 && SelectedPlayer() == player)
+        SetRosterMoneyCells(gridview1->SelectedRow(), RosterRowOf(player));
+    if (btvender) btvender->SetEnabled(false);
+    if (btalterasal) btalterasal->SetEnabled(false);
+    if (Button4) Button4->SetVisible(false);
+    ShowPlayerCard(player);
 }
 
 int TForm13::SelectedPlayer()

@@ -235,8 +235,14 @@ TEST_F(BetweenRoundsScreensTest, AContractIsRenewedAgainstTheWageDemand)
     TForm13* hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
     const int club = Game.CurrentHumanClub;
-    const int player = PlayersOfClub(club)[2];
+    // A player below the first row, listed for sale: the renewal takes him off the list.
+    const int player = std::atoi(hub->gridview1->GetCellTextByName("id", 4).c_str());
+    ListPlayerForSale(player, CurrencyUnits(Players[player].Value) * 2);
+    ASSERT_EQ(Players[player].ListedForSale, 1);
+    hub->RefreshRosterGrid();
     SelectPlayer(*hub, player);
+    ASSERT_TRUE(hub->btvender->Enabled());
+    ASSERT_TRUE(hub->btalterasal->Enabled());
     const std::int64_t demand = RenewalDemand(player, 1);
     // Offered one unit less than the demand: the player names his minimum and the coach accepts.
     ModalAnswerer answerer([demand](TGameForm& form) {
@@ -263,6 +269,19 @@ TEST_F(BetweenRoundsScreensTest, AContractIsRenewedAgainstTheWageDemand)
     EXPECT_EQ(CurrencyUnits(Players[player].wage), demand);
     EXPECT_DOUBLE_EQ(Players[player].ContractEnd, TodayDate() + 48 * 7);
     EXPECT_EQ(hub->gridview1->GetCellTextByName("salariot", RowOf(*hub, player)), std::to_string(demand));
+    // The hub stays on the player: his row shows the new wage and his value, his card the new
+    // contract, and "vender" and "contrato" wait for the next selection.
+    EXPECT_EQ(RowOf(*hub, player), 4);
+    EXPECT_EQ(hub->SelectedPlayer(), player);
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("salario", 4), FormatMoney(static_cast<std::int32_t>(demand)));
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("passe", 4),
+              FormatMoneyShort(static_cast<std::int32_t>(CurrencyUnits(Players[player].Value))));
+    EXPECT_EQ(Players[player].ListedForSale, 0);
+    EXPECT_NE(hub->lb_infojog->GetDisplayText().find("$" + FormatMoney(static_cast<std::int32_t>(demand))), std::string::npos);
+    EXPECT_NE(hub->lb_infojogn->GetDisplayText().find(Players[player].Name.str()), std::string::npos);
+    EXPECT_FALSE(hub->btvender->Enabled());
+    EXPECT_FALSE(hub->btalterasal->Enabled());
+    EXPECT_FALSE(hub->Button4->Visible());
 }
 
 // With contracts extended by themselves, the hub lists the squad after the extension: the first
