@@ -589,8 +589,10 @@ void TForm13::ShowPlayerCard(int player)
             ShowPicture(Image1, title->ImageList1->Image(p->nationality));
         Image1->Show();
     }
-    if (lb_infojogn) lb_infojogn->SetHTMLText(PlayerCardName(player, tall));
-    if (lb_infojog) lb_infojog->SetHTMLText(PlayerCardText(player, tall));
+    constexpr int kCardColumn = 150;
+    const int indent = ScaledLength(kCardColumn);
+    if (lb_infojogn) lb_infojogn->SetHTMLText(PlayerCardName(player, tall, indent));
+    if (lb_infojog) lb_infojog->SetHTMLText(PlayerCardText(player, tall, indent));
 }
 
 void TForm13::UpdatePlayerActions()
