@@ -404,6 +404,9 @@ TEST_F(BetweenRoundsScreensTest, TopBarMenusAndTheSquadMenuOpenTheirScreensAndAc
     EXPECT_FALSE(hub->Button4->Visible());
     EXPECT_EQ(hub->gridview1->GetCellTextByName("passet", RowOf(*hub, player)),
               std::to_string(CurrencyUnits(Players[player].Value)));
+    TDataGrid& grid = *hub->gridview1;
+    EXPECT_EQ(grid.GetCell(grid.ColumnByName("passe")->Index(), RowOf(*hub, player))->Hint(),
+              FormatMoneyWords64(CurrencyUnits(Players[player].Value)));
 }
 
 TEST_F(BetweenRoundsScreensTest, TheRoundsUpdatesRunOnceEvenWhenTheHubIsMadeAgain)
