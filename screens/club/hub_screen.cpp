@@ -168,7 +168,9 @@ void TForm13::BindHandlers()
     BindHandler("lb_conftClick", [](TObject* sender) {
         if (auto* label = dynamic_cast<TComponent*>(sender)) {
             RecordClub = static_cast<int>(label->Tag());
-            OpenScreen("TForm55");
+            // Only the league clubs keep a record (a continental cup's guests have none).
+            if (RecordClub >= 0 && RecordClub < Game.LeagueClubCount)
+                OpenScreen("TForm55");
         }
     });
     BindHandler("lb_conf3Click", [this](TObject*) {
