@@ -16,6 +16,7 @@
 #include "core/format/images.h"
 #include "core/format/money_format.h"
 #include "core/format/screen_size.h"
+#include "core/mail/inbox.h"
 #include "core/hooks.h"
 #include "core/lineup/hub_turns.h"
 #include "core/match/lineup_access.h"
@@ -262,7 +263,7 @@ void TForm13::FormCreate()
     if (lb_cores)
         lb_cores->SetHTMLText("<shad><u>Cores do time</u></shad>");
     if (label32)
-        label32->SetHTMLText("<SHAD>Sem mensagens</SHAD>");
+        label32->SetHTMLText(UnreadNewsText(0));
     const bool someonePlays = ChooseFirstHumanTurn();
     if (!someonePlays)
         CurrentHumanTurn = 1;

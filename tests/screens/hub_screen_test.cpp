@@ -259,7 +259,7 @@ TEST_F(HubScreenTest, TheNewsLineFollowsTheUnreadMailWheneverTheHeaderIsDrawn)
     EXPECT_EQ(Html(hub->label32), UnreadNewsText(1));
     ReadMail(static_cast<int>(MailMessages.size()) - 2);
     hub->RefreshHubHeader();
-    EXPECT_EQ(Html(hub->label32), "<shad>Sem novas notícias</shad>");
+    EXPECT_EQ(Html(hub->label32), "<SHAD>Sem mensagens</SHAD>");  // as the hub opens with none
 }
 
 TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer)
