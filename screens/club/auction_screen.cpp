@@ -33,6 +33,9 @@ namespace {
 
 std::string Money(std::int64_t units) { return "$" + FormatMoneyWords64(units); }
 
+// The start price and the typed bid are read in words alone, under their captions.
+std::string Words(std::int64_t units) { return FormatMoneyWords64(units); }
+
 std::string ClubName(int club)
 {
     return club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : "";
@@ -75,6 +78,7 @@ TForm23::TForm23(TComponent* owner) : TGameForm(owner, "TForm23", {.swallowAltF4
 {
     BindHandler("FormCreate", [this](TObject*) {
         auction_.lastBuyer = -1;
+        FitToScreen();  // grown with a larger screen, as the market is
         StartNextAuction();
     });
     BindHandler("FormClose", [this](TObject*, TCloseAction&) { FormClose(); });
@@ -119,7 +123,7 @@ void TForm23::StartNextAuction()
     l1->SetCaption(ClubName(auction_.seller) + " está leiloando o jogador:");
     ShowClubCrest(*escudo, auction_.seller);
     FillCard();
-    jlpasse->SetCaption(Money(auction_.price));
+    jlpasse->SetCaption(Words(auction_.price));
     if (OfferAuctionToHumanFrom(auction_, 0))
         ShowTurn();
     else
@@ -238,7 +242,7 @@ void TForm23::Edit1Change()
     char* end = nullptr;
     const long long thousands = std::strtoll(text.c_str(), &end, 10);
     if (*end == '\0')
-        Label18->SetCaption(Money(thousands * 1000));
+        Label18->SetCaption(Words(thousands * 1000));
 }
 
 void TForm23::FormClose()
