@@ -19,7 +19,7 @@
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
-#include "screens/club/hub_screen.h"
+#include "screens/club/hub_refresh.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
@@ -53,12 +53,6 @@ void ShowClubCrest(TImage& image, int club)
     ShowCrest(image, club);
 }
 
-// A human club's squad or cash changed: the hub shows it again when it is open.
-void RefreshHubIfOpen()
-{
-    if (auto* hub = Form13.As<TForm13>())
-        hub->RefreshHub();
-}
 
 bool IsHumanClub(int club) { return club >= 0 && club < static_cast<int>(Clubs.size()) && Clubs[club].IsHuman; }
 
@@ -204,7 +198,7 @@ void TForm23::ShowOutcome(const AuctionOutcome& outcome)
     Label16->SetCaption("Vendido ao " + ClubName(outcome.buyer) + " por " + Money(outcome.price));
     ShowCrest(*escudo2, outcome.buyer);
     if (IsHumanClub(outcome.buyer) || IsHumanClub(auction_.seller))
-        RefreshHubIfOpen();
+        RefreshOpenHub();
 }
 
 void TForm23::ResetAuction()
@@ -218,7 +212,7 @@ void TForm23::EndAuctionSeries()
 {
     if (AuctionFromSaleScreen == 1) {
         AuctionFromSaleScreen = 0;
-        RefreshHubIfOpen();
+        RefreshOpenHub();
         Close();
         CloseRenewalDialogs();
         return;

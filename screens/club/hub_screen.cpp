@@ -373,6 +373,13 @@ void TForm13::RefreshHub()
     ShowReferee();
 }
 
+void TForm13::ShowClubChanges()
+{
+    CountAvailablePlayers(0, Game.CurrentHumanClub);
+    RefreshRosterGrid();
+    RefreshHubHeader();
+}
+
 void TForm13::RefreshHubHeader()
 {
     TClub* club = CurrentClub();

@@ -38,6 +38,8 @@ public:
 
     void RefreshHub();
     void RefreshHubHeader();
+    // After another screen changed the club (its squad, its cash): the roster and the header anew.
+    void ShowClubChanges();
     void RefreshRosterGrid();
     void ShowPlayerCard(int player);
     // After the selected player's contract was renewed.

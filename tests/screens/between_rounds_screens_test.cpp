@@ -22,6 +22,7 @@
 #include "core/economy/loans.h"
 #include "core/economy/player_actions.h"
 #include "core/economy/player_sale.h"
+#include "core/economy/stadium.h"
 #include "core/basics/datetime.h"
 #include "core/format/money_format.h"
 #include "core/records/session_globals.h"
@@ -423,6 +424,47 @@ TEST_F(BetweenRoundsScreensTest, TheRoundsUpdatesRunOnceEvenWhenTheHubIsMadeAgai
     hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
     EXPECT_EQ(Players[player].moraleCountdown, 2);  // not a second time in the same round
+}
+
+// A screen that changes the club (here an accepted purchase offer) shows the change on the hub
+// without running the round's updates again: of two finished stadium works, the hub's opening
+// completes one and the offer none.
+TEST_F(BetweenRoundsScreensTest, AChangeMadeElsewhereDoesNotRunTheRoundsUpdatesAgain)
+{
+    for (int slot = 0; slot < Game.HumanClubCount; ++slot)
+        for (int added : {1000, 500}) {
+            TStadiumWork w{};
+            w.club = Game.HumanClubs[slot];
+            w.endDate = TodayDate() - 1;
+            w.seatsAdded[1] = added;
+            w.inProgress = 1;
+            StadiumWorks.push_back(w);
+        }
+    const std::vector<std::int32_t> seatsBefore = [] {
+        std::vector<std::int32_t> seats;
+        for (const TClub& c : Clubs)
+            seats.push_back(c.SectorSeats[1]);
+        return seats;
+    }();
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int club = Game.CurrentHumanClub;
+    const int seats = Clubs[club].SectorSeats[1];
+    EXPECT_EQ(seats, seatsBefore[static_cast<std::size_t>(club)] + 1000);
+    const int player = PlayersOfClub(club)[3];
+    DealPlayer = player;
+    OfferingClub = SubjectOtherClub();
+    ModalAnswerer answerer([](TGameForm& form) {
+        if (auto* dialog = dynamic_cast<TForm68*>(&form))
+            Click(dialog->bt3);  // "Sim"
+        else
+            form.Close();
+    });
+    CreateScreen("TForm68", hub)->ShowModal();
+    test::Pump(50);
+    ASSERT_NE(Players[player].Club, club);
+    EXPECT_EQ(RowOf(*hub, player), -1);  // the hub shows the sale
+    EXPECT_EQ(Clubs[club].SectorSeats[1], seats);
 }
 
 }  // namespace
