@@ -183,7 +183,11 @@ void TForm14::FormCreate()
         Image7->SetVisible(Game.playedCountry != kCustomCountry);
     for (TProgressCyl* bar : {gp1, gp2})
         PrepareConfidenceBar(*bar);
-    FitToScreen();
+    // Grown with a screen wider than the design's, the confidence bars stand 24 pixels high.
+    constexpr int kWideScreenBarHeight = 24;
+    if (FitToScreen() && ScaledLength(kWideScreenBarHeight) > kWideScreenBarHeight)
+        for (TProgressCyl* bar : {gp1, gp2})
+            SetConfidenceBarHeight(*bar, kWideScreenBarHeight);
     BuildMarketTree();
     ListTeamPlayers();
     // After the first row's selection, which hides the message line.

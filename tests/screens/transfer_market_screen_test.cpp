@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "controls/dc_smooth_panel.h"
+#include "core/hooks.h"
 #include "controls/grad_button.h"
 #include "core/economy/loans.h"
 #include "core/economy/market_deals.h"
@@ -157,6 +158,28 @@ TEST_F(TransferMarketTest, TheConfidenceFiguresAreWhiteOverTheClubsColour)
         };
         EXPECT_TRUE(whiteBetween(bar->Left() + bar->Width() / 3, bar->Left() + bar->Width() * 2 / 3)) << name;
         EXPECT_FALSE(whiteBetween(bar->Left() + 4, bar->Left() + bar->Width() / 6)) << name;
+    }
+}
+
+// On a screen wider than 800 the market grows with it and its confidence bars stand 24 pixels high.
+TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHigh)
+{
+    const auto width = Hooks().screenWidth;
+    const auto height = Hooks().screenHeight;
+    for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{1280, 1024}}) {
+        Hooks().screenWidth = [w] { return w; };
+        Hooks().screenHeight = [h] { return h; };
+        auto* market = OpenMarket(human_);
+        Hooks().screenWidth = width;
+        Hooks().screenHeight = height;
+        ASSERT_NE(market, nullptr);
+        for (const char* name : {"gp1", "gp2"}) {
+            auto* bar = dynamic_cast<TControl*>(market->FindComponent(name));
+            ASSERT_NE(bar, nullptr);
+            EXPECT_EQ(bar->Height(), 24) << name << " at " << w;
+        }
+        market->Close();
+        test::Pump(20);
     }
 }
 
