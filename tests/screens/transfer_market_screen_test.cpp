@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "controls/dc_smooth_panel.h"
+#include "core/format/money_format.h"
 #include "core/hooks.h"
 #include "controls/grad_button.h"
 #include "core/economy/loans.h"
@@ -181,6 +182,34 @@ TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHigh)
         market->Close();
         test::Pump(20);
     }
+}
+
+// "Passe" shows the asking price of a human coach's listed player, the value of everyone else's,
+// listed or not.
+TEST_F(TransferMarketTest, PasseIsTheAskingPriceOnlyForAHumanClubsListedPlayer)
+{
+    const int seller = SellerAtOrBelowHuman();
+    ASSERT_GE(seller, 0);
+    const int theirs = MidfielderOf(seller);
+    const int ours = MidfielderOf(human_);
+    ASSERT_GT(theirs, 0);
+    ASSERT_GT(ours, 0);
+    for (int p : {theirs, ours}) {
+        Players[p].ListedForSale = 1;
+        Players[p].AskingPrice = Players[p].Value * 3;
+    }
+    auto passe = [](TForm14& market, int player) {
+        return market.joglist->GetCellTextByName("passe", RowOf(*market.joglist, player));
+    };
+    auto shortMoney = [](Currency amount) { return FormatMoneyShort(static_cast<std::int32_t>(CurrencyUnits(amount))); };
+    auto* market = OpenMarket(human_);
+    ASSERT_NE(market, nullptr);
+    EXPECT_EQ(passe(*market, ours), shortMoney(Players[ours].AskingPrice));
+    market->Close();
+    test::Pump(20);
+    market = OpenMarket(seller);
+    ASSERT_NE(market, nullptr);
+    EXPECT_EQ(passe(*market, theirs), shortMoney(Players[theirs].Value));
 }
 
 TEST_F(TransferMarketTest, TreeListsTheLeaguesAndAClubClickShowsItsSquadInPositionOrder)
