@@ -397,6 +397,10 @@ void TForm13::RefreshHubHeader()
                               lb_conf3, lb_conf4, lb_conft1, lb_conft2})
         if (label)
             label->SetShadowOffset(shadow);
+    if (btjogar) {  // the play button's border, under the mouse and pressed, in the club's colour
+        btjogar->Appearance().SetBorderColorHot(bg);
+        btjogar->Appearance().SetBorderColorDown(bg);
+    }
     for (TDcSmoothProgressBar* bar : {bar1, bar2}) {
         if (!bar) continue;
         bar->Appearance().ProgressFill().SetColor(bg);

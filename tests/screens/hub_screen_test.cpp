@@ -215,6 +215,8 @@ TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
     EXPECT_GT(bottom.blue(), top.blue() + 25);
     EXPECT_EQ(hub->gridview1->SelectionColor(), 0x00203040);
     EXPECT_EQ(hub->gridview1->HighlightedTextColor(), clWhite);
+    EXPECT_EQ(hub->btjogar->Appearance().BorderColorHot(), 0x00203040);
+    EXPECT_EQ(hub->btjogar->Appearance().BorderColorDown(), 0x00203040);
 
     // The text links show the game's arrow with a ball: white arrow at the top left, ball below right.
     for (TRichLabel* link : {hub->labmoney, hub->label32, hub->lb_tec, hub->lb_cores})
