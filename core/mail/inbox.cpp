@@ -103,7 +103,7 @@ std::string UnreadNewsText(int unread)
         return "<shad>1 notícia não lida</shad>";
     if (unread > 1)
         return "<shad>" + std::to_string(unread) + " notícias não lidas</shad>";
-    return "<shad>Sem novas notícias</shad>";
+    return "<SHAD>Sem mensagens</SHAD>";  // the hub's own words when nothing is unread
 }
 
 }  // namespace tarvelon

@@ -93,15 +93,15 @@ bool CanBidAtPrice(const AuctionState& auction, int club)
 int HumanClubInSlot(int slot) { return slot >= 0 && slot < 6 ? Game.HumanClubs[slot] : -1; }
 
 // A computer bidder: not the seller, computer-run, short of available players, of a fitting level
-// (and of the seller's confederation for a weaker player), and able to pay more than the price
-// and to take one more player.
+// (and of the seller's confederation for a weaker player), with room for one more player. His cash
+// is not asked: a club may bid into debt, which the bank and the board deal with.
 bool QualifiesAsBidder(const AuctionState& auction, int club)
 {
     if (club == auction.seller || !IsComputerRun(club) || !IsClubIndex(auction.seller))
         return false;
     const TClub& c = Clubs[club];
     const TClub& seller = Clubs[auction.seller];
-    if (c.AvailablePlayers >= 22 || c.squadSize >= kSquadLimit || c.cash <= CurrencyFromUnits(auction.price))
+    if (c.AvailablePlayers >= 22 || c.squadSize >= kSquadLimit)
         return false;
     const int ls = seller.Level;
     if (Players[auction.player].Strength >= 25)
@@ -250,9 +250,7 @@ AuctionOutcome RunAuctionRound(AuctionState& auction, int marginPercent)
             return Sell(auction, auction.humanBidder, auction.humanBid);
         return {};
     }
-    const std::int64_t affordable = CurrencyUnits(Clubs[bidder].cash);
-    const auto price = static_cast<std::int32_t>(std::min<std::int64_t>(auction.price + AuctionRaise(auction.price), affordable));
-    return Sell(auction, bidder, price);
+    return Sell(auction, bidder, auction.price + AuctionRaise(auction.price));
 }
 
 bool AuctionSeriesEnds(AuctionState& auction)

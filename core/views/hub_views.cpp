@@ -329,22 +329,30 @@ RosterRowView RosterRowOf(int player)
     return row;
 }
 
-std::string PlayerCardName(int player, bool tall)
+namespace {
+
+// The card's second column: 150 pixels, 200 on a tall screen, and never less than the form's scale
+// makes of 150 (the card's fonts grow with the form, its indents are pixels).
+std::string CardIndent(bool tall, int leastIndent) { return std::to_string(std::max(tall ? 200 : 150, leastIndent)); }
+
+}  // namespace
+
+std::string PlayerCardName(int player, bool tall, int leastIndent)
 {
     const TPlayer* p = PlayerAt(player);
     if (p == nullptr)
         return "";
     const std::string n = p->ShirtNumber >= 1 ? std::to_string(p->ShirtNumber) + " - " + p->Name.str() : p->Name.str();
-    return "<B><SHAD>" + n + Indent(tall ? "200" : "150") + PositionLetter(*p) + "</SHAD></B>";
+    return "<B><SHAD>" + n + Indent(CardIndent(tall, leastIndent)) + PositionLetter(*p) + "</SHAD></B>";
 }
 
-std::string PlayerCardText(int player, bool tall)
+std::string PlayerCardText(int player, bool tall, int leastIndent)
 {
     RepairTraits(player);
     const TPlayer* p = PlayerAt(player);
     if (p == nullptr)
         return "";
-    const std::string x = tall ? "200" : "150";
+    const std::string x = CardIndent(tall, leastIndent);
     const std::string e = tall ? "<br>" : "";
     const int kind = TodayKind();
     return "<SHAD><B>Força:</B>" + std::to_string(p->Strength) + Indent(x) + "<B>Idade</B>:" + std::to_string(p->Age) +

@@ -57,9 +57,10 @@ RosterRowView RosterRowOf(int player);
 // The player's goals this season for the club he plays for now.
 int SeasonGoalsOfPlayer(int player);
 
-// The player card: the name line and the text (`tall`: screens taller than 600 pixels).
-std::string PlayerCardName(int player, bool tall);
-std::string PlayerCardText(int player, bool tall);
+// The player card: the name line and the text (`tall`: screens taller than 600 pixels; the second
+// column stands at least at `leastIndent` pixels, what the form's scale makes of the first column's width).
+std::string PlayerCardName(int player, bool tall, int leastIndent = 0);
+std::string PlayerCardText(int player, bool tall, int leastIndent = 0);
 
 // The referee the club's match today will have: on league, cup, state and continental days the
 // match takes its place in the day's list of that competition and region in fixture order, and

@@ -113,6 +113,15 @@ std::string MarketDivisionText(int club)
     return c.Place[1] < 1 ? division : division + " - " + std::to_string(c.Place[1]) + "º colocado";
 }
 
+std::int64_t MarketPriceOf(int player)
+{
+    if (!IsPlayerIndex(player))
+        return 0;
+    const TPlayer& p = Players[player];
+    const bool humanSeller = IsClubIndex(p.Club) && Clubs[p.Club].IsHuman;
+    return CurrencyUnits(p.ListedForSale && humanSeller ? p.AskingPrice : p.Value);
+}
+
 int MarketStatusIcon(int player)
 {
     if (!IsPlayerIndex(player))

@@ -1,6 +1,7 @@
 #pragma once
 // What the transfer market shows: the tree of every played league with its divisions and clubs,
 // the club's header line, the squad's status icons and the player card.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,10 @@ std::string MarketDivisionText(int club);
 // The status icon of a squad row: injured 3, banned 1, exactly three yellow cards 2, else 0; a star
 // player's are 7, 5, 8 and 12.
 int MarketStatusIcon(int player);
+
+// The market's "Passe" in whole units: the asking price of a listed player of a human-run club,
+// the value of every other player.
+std::int64_t MarketPriceOf(int player);
 
 // The player card of the details view: the name line and the text below it.
 std::string MarketCardHeader(int player);

@@ -19,7 +19,7 @@
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
-#include "screens/club/hub_screen.h"
+#include "screens/club/hub_refresh.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
@@ -32,6 +32,9 @@ namespace tarvelon {
 namespace {
 
 std::string Money(std::int64_t units) { return "$" + FormatMoneyWords64(units); }
+
+// The start price and the typed bid are read in words alone, under their captions.
+std::string Words(std::int64_t units) { return FormatMoneyWords64(units); }
 
 std::string ClubName(int club)
 {
@@ -50,12 +53,6 @@ void ShowClubCrest(TImage& image, int club)
     ShowCrest(image, club);
 }
 
-// A human club's squad or cash changed: the hub shows it again when it is open.
-void RefreshHubIfOpen()
-{
-    if (auto* hub = Form13.As<TForm13>())
-        hub->RefreshHub();
-}
 
 bool IsHumanClub(int club) { return club >= 0 && club < static_cast<int>(Clubs.size()) && Clubs[club].IsHuman; }
 
@@ -75,6 +72,7 @@ TForm23::TForm23(TComponent* owner) : TGameForm(owner, "TForm23", {.swallowAltF4
 {
     BindHandler("FormCreate", [this](TObject*) {
         auction_.lastBuyer = -1;
+        FitToScreen();  // grown with a larger screen, as the market is
         StartNextAuction();
     });
     BindHandler("FormClose", [this](TObject*, TCloseAction&) { FormClose(); });
@@ -119,7 +117,7 @@ void TForm23::StartNextAuction()
     l1->SetCaption(ClubName(auction_.seller) + " está leiloando o jogador:");
     ShowClubCrest(*escudo, auction_.seller);
     FillCard();
-    jlpasse->SetCaption(Money(auction_.price));
+    jlpasse->SetCaption(Words(auction_.price));
     if (OfferAuctionToHumanFrom(auction_, 0))
         ShowTurn();
     else
@@ -200,7 +198,7 @@ void TForm23::ShowOutcome(const AuctionOutcome& outcome)
     Label16->SetCaption("Vendido ao " + ClubName(outcome.buyer) + " por " + Money(outcome.price));
     ShowCrest(*escudo2, outcome.buyer);
     if (IsHumanClub(outcome.buyer) || IsHumanClub(auction_.seller))
-        RefreshHubIfOpen();
+        RefreshOpenHub();
 }
 
 void TForm23::ResetAuction()
@@ -214,7 +212,7 @@ void TForm23::EndAuctionSeries()
 {
     if (AuctionFromSaleScreen == 1) {
         AuctionFromSaleScreen = 0;
-        RefreshHubIfOpen();
+        RefreshOpenHub();
         Close();
         CloseRenewalDialogs();
         return;
@@ -238,7 +236,7 @@ void TForm23::Edit1Change()
     char* end = nullptr;
     const long long thousands = std::strtoll(text.c_str(), &end, 10);
     if (*end == '\0')
-        Label18->SetCaption(Money(thousands * 1000));
+        Label18->SetCaption(Words(thousands * 1000));
 }
 
 void TForm23::FormClose()

@@ -19,6 +19,8 @@ void PrepareConfidenceBar(TProgressCyl& bar)
     bar.SetFontShadowColor(clBlack);
 }
 
+void SetConfidenceBarHeight(TProgressCyl& bar, int height) { bar.SetHeight(height); }
+
 void ShowConfidence(TProgressCyl& bar, int figure, TColor fore)
 {
     bar.SetForeColor(fore);

@@ -13,6 +13,8 @@ TProgressCyl* FindConfidenceBar(TStoredForm& form, const char* name);
 
 // 0..100 with no text of its own.
 void PrepareConfidenceBar(TProgressCyl& bar);
+// The bar's height in pixels.
+void SetConfidenceBarHeight(TProgressCyl& bar, int height);
 // A negative figure shows as 0.
 void ShowConfidence(TProgressCyl& bar, int figure, TColor fore);
 

@@ -14,6 +14,7 @@
 #include "platform/stdctrls/lists.h"
 #include "platform/stdctrls/message_box.h"
 #include "screens/club/hub_refresh.h"
+#include "screens/club/hub_screen.h"
 #include "screens/club/incoming_offers.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
@@ -131,7 +132,8 @@ void TForm24::ApplyRenewal(std::int64_t weeklyWage)
 {
     const int length = combom ? std::max(0, combom->ItemIndex()) : 0;
     ApplyContractRenewal(RenewalPlayer, weeklyWage, length);
-    RefreshOpenHub();
+    if (TForm13* hub = OpenHubForm())
+        hub->ShowRenewedContract(RenewalPlayer);
     Close();
 }
 

@@ -234,9 +234,7 @@ void TForm13::Button4Click()
         return;
     TakeOffSaleList(player);
     if (gridview1 && gridview1->SelectedRow() >= 0) {
-        const RosterRowView view = RosterRowOf(player);
-        gridview1->SetCellTextByName("passe", gridview1->SelectedRow(), view.priceText);
-        gridview1->SetCellTextByName("passet", gridview1->SelectedRow(), std::to_string(view.price));
+        SetRosterMoneyCells(gridview1->SelectedRow(), RosterRowOf(player));
         gridview1->Invalidate();
     }
     if (Button4)

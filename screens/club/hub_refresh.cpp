@@ -18,7 +18,7 @@ TForm13* OpenHubForm() { return Form13.As<TForm13>(); }
 void RefreshOpenHub()
 {
     if (TForm13* hub = OpenHubForm())
-        hub->RefreshHub();
+        hub->ShowClubChanges();
 }
 
 void ShowUnreadNews(TForm13& hub)

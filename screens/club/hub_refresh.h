@@ -8,7 +8,8 @@ class TForm13;
 // The hub when it is open, else null.
 TForm13* OpenHubForm();
 
-// The open hub shows the club anew: header, money and roster.
+// The open hub shows the club anew: header, money and roster. The round's updates (stadium works,
+// sales, morale) are not run again: they belong to the hub's creation and to each coach's turn.
 void RefreshOpenHub();
 
 // The open hub draws its header anew (money, news line, ...), as after the inbox closes.

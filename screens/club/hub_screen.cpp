@@ -16,6 +16,7 @@
 #include "core/format/images.h"
 #include "core/format/money_format.h"
 #include "core/format/screen_size.h"
+#include "core/mail/inbox.h"
 #include "core/hooks.h"
 #include "core/lineup/hub_turns.h"
 #include "core/match/lineup_access.h"
@@ -168,7 +169,9 @@ void TForm13::BindHandlers()
     BindHandler("lb_conftClick", [](TObject* sender) {
         if (auto* label = dynamic_cast<TComponent*>(sender)) {
             RecordClub = static_cast<int>(label->Tag());
-            OpenScreen("TForm55");
+            // Only the league clubs keep a record (a continental cup's guests have none).
+            if (RecordClub >= 0 && RecordClub < Game.LeagueClubCount)
+                OpenScreen("TForm55");
         }
     });
     BindHandler("lb_conf3Click", [this](TObject*) {
@@ -260,7 +263,7 @@ void TForm13::FormCreate()
     if (lb_cores)
         lb_cores->SetHTMLText("<shad><u>Cores do time</u></shad>");
     if (label32)
-        label32->SetHTMLText("<SHAD>Sem mensagens</SHAD>");
+        label32->SetHTMLText(UnreadNewsText(0));
     const bool someonePlays = ChooseFirstHumanTurn();
     if (!someonePlays)
         CurrentHumanTurn = 1;
@@ -361,11 +364,20 @@ void TForm13::RefreshHub()
     Game.CurrentHumanCoach = club->coach;
     RunBetweenRoundUpdates();
     CountAvailablePlayers(0, Game.CurrentHumanClub);
-    RefreshRosterGrid();
+    // Run-out contracts are extended before the squad is listed, so the rows and the first player's
+    // card show the new contracts.
     ContractWarnings(Game.CurrentHumanClub);
+    RefreshRosterGrid();
     RefreshHubHeader();
     ShowNextMatch();
     ShowReferee();
+}
+
+void TForm13::ShowClubChanges()
+{
+    CountAvailablePlayers(0, Game.CurrentHumanClub);
+    RefreshRosterGrid();
+    RefreshHubHeader();
 }
 
 void TForm13::RefreshHubHeader()
@@ -385,6 +397,10 @@ void TForm13::RefreshHubHeader()
                               lb_conf3, lb_conf4, lb_conft1, lb_conft2})
         if (label)
             label->SetShadowOffset(shadow);
+    if (btjogar) {  // the play button's border, under the mouse and pressed, in the club's colour
+        btjogar->Appearance().SetBorderColorHot(bg);
+        btjogar->Appearance().SetBorderColorDown(bg);
+    }
     for (TDcSmoothProgressBar* bar : {bar1, bar2}) {
         if (!bar) continue;
         bar->Appearance().ProgressFill().SetColor(bg);
@@ -524,12 +540,7 @@ void TForm13::FillRosterRow(int player)
     set("funcaojog", view.side);
     set("forca", Num(view.strength));
     set("energia", Num(view.energy));
-    set("salario", view.wageText);
-    set("salariot", std::to_string(view.wage));
-    SetCellHint(*gridview1, "salario", row, view.wageHint);
-    set("passe", view.priceText);
-    SetCellHint(*gridview1, "passe", row, view.priceHint);
-    set("passet", std::to_string(view.price));
+    SetRosterMoneyCells(row, view);
     set("gols", Num(view.goals));
     set("habilidades", view.traits);
     SetCellHint(*gridview1, "habilidades", row, view.traitsHint);
@@ -537,6 +548,31 @@ void TForm13::FillRosterRow(int player)
     set("moral", Num(view.moraleImage));
     set("condicao", view.condition ? Num(view.condition) : "");
     set("status", Num(p ? std::clamp(p->ShirtNumber, 0, 28) : 0));
+}
+
+// The wage and price cells of a row, with their hints and the hidden columns they sort by.
+void TForm13::SetRosterMoneyCells(int row, const RosterRowView& view)
+{
+    auto set = [this, row](const char* column, const std::string& text) { gridview1->SetCellTextByName(column, row, text); };
+    set("salario", view.wageText);
+    set("salariot", std::to_string(view.wage));
+    SetCellHint(*gridview1, "salario", row, view.wageHint);
+    set("passe", view.priceText);
+    SetCellHint(*gridview1, "passe", row, view.priceHint);
+    set("passet", std::to_string(view.price));
+}
+
+// A contract just renewed: the selected row keeps its place and shows the new wage (and the value,
+// when the player left the sale list); the player's card follows. Selling him or renewing again waits
+// for the next selection.
+void TForm13::ShowRenewedContract(int player)
+{
+    if (gridview1 && SelectedPlayer() == player)
+        SetRosterMoneyCells(gridview1->SelectedRow(), RosterRowOf(player));
+    if (btvender) btvender->SetEnabled(false);
+    if (btalterasal) btalterasal->SetEnabled(false);
+    if (Button4) Button4->SetVisible(false);
+    ShowPlayerCard(player);
 }
 
 int TForm13::SelectedPlayer()
@@ -567,8 +603,10 @@ void TForm13::ShowPlayerCard(int player)
             ShowPicture(Image1, title->ImageList1->Image(p->nationality));
         Image1->Show();
     }
-    if (lb_infojogn) lb_infojogn->SetHTMLText(PlayerCardName(player, tall));
-    if (lb_infojog) lb_infojog->SetHTMLText(PlayerCardText(player, tall));
+    constexpr int kCardColumn = 150;
+    const int indent = ScaledLength(kCardColumn);
+    if (lb_infojogn) lb_infojogn->SetHTMLText(PlayerCardName(player, tall, indent));
+    if (lb_infojog) lb_infojog->SetHTMLText(PlayerCardText(player, tall, indent));
 }
 
 void TForm13::UpdatePlayerActions()
@@ -655,6 +693,10 @@ int TForm13::BarSpotAt(int x, int y) const
         if (bx >= s.left && bx <= s.right && by >= s.top && by <= s.bottom)
             return spot;
     }
+    // Around its spot, the tile drawn for it answers too.
+    for (int spot = 0; spot < art::kHubBarSpotCount; ++spot)
+        if (art::HubBarTile(art::kHubBarSpots[static_cast<std::size_t>(spot)]).contains(bx, by))
+            return spot;
     return -1;
 }
 

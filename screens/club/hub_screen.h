@@ -10,6 +10,7 @@
 namespace tarvelon {
 
 class TDataGrid;
+struct RosterRowView;
 class TDcGlowButton;
 class TDcSmoothLabel;
 class TDcSmoothProgressBar;
@@ -37,8 +38,12 @@ public:
 
     void RefreshHub();
     void RefreshHubHeader();
+    // After another screen changed the club (its squad, its cash): the roster and the header anew.
+    void ShowClubChanges();
     void RefreshRosterGrid();
     void ShowPlayerCard(int player);
+    // After the selected player's contract was renewed.
+    void ShowRenewedContract(int player);
     void ShowHeadToHead(int opponent);
     // After a coach confirmed his line-up: the next human coach who plays today, or the matchday.
     void NextHumanCoachOrKickOff();
@@ -131,6 +136,7 @@ private:
     void ShowNextMatch();
     void ShowReferee();
     void FillRosterRow(int player);
+    void SetRosterMoneyCells(int row, const RosterRowView& view);
     void UpdatePlayerActions();
     void OpenWithPlayer(const std::string& formClass);
     TModalResult ShowScreenModally(const std::string& formClass);

@@ -183,7 +183,11 @@ void TForm14::FormCreate()
         Image7->SetVisible(Game.playedCountry != kCustomCountry);
     for (TProgressCyl* bar : {gp1, gp2})
         PrepareConfidenceBar(*bar);
-    FitToScreen();
+    // Grown with a screen wider than the design's, the confidence bars stand 24 pixels high.
+    constexpr int kWideScreenBarHeight = 24;
+    if (FitToScreen() && ScaledLength(kWideScreenBarHeight) > kWideScreenBarHeight)
+        for (TProgressCyl* bar : {gp1, gp2})
+            SetConfidenceBarHeight(*bar, kWideScreenBarHeight);
     BuildMarketTree();
     ListTeamPlayers();
     // After the first row's selection, which hides the message line.
@@ -282,8 +286,9 @@ void TForm14::AddSquadRow(int player)
     set("nomejog", view.name);
     set("forca", Num(view.strength));
     set("energia", Num(view.energy) + "%");
-    set("passe", view.priceText);
-    SetCellHint(*joglist, "passe", row, view.priceHint);
+    const std::int64_t price = MarketPriceOf(player);
+    set("passe", FormatMoneyShort(static_cast<std::int32_t>(std::clamp<std::int64_t>(price, INT32_MIN, INT32_MAX))));
+    SetCellHint(*joglist, "passe", row, FormatMoneyWords64(price));
     set("salario", view.wageText);
     set("idade", Num(view.age));
     set("gols", Num(p.careerGoals));

@@ -80,7 +80,7 @@ TEST_F(MailInboxTest, ReadingAndAnsweringStayAndTheUnreadNewsFollow)
     ReadMail(1);
     ReadMail(99);  // no such message: nothing
     EXPECT_EQ(CountUnreadMail(club_), 0);
-    EXPECT_EQ(UnreadNewsText(0), "<shad>Sem novas notícias</shad>");
+    EXPECT_EQ(UnreadNewsText(0), "<SHAD>Sem mensagens</SHAD>");
     EXPECT_EQ(CountUnreadMail(other_), 1);
 }
 

@@ -8,6 +8,8 @@
 
 #include "controls/grad_button.h"
 #include "core/club_rosters.h"
+#include "core/format/money_format.h"
+#include "core/hooks.h"
 #include "core/progression/auction.h"
 #include "core/progression/calendar_advance.h"
 #include "core/tables.h"
@@ -77,11 +79,12 @@ TEST_F(AuctionScreenTest, TheHumanCoachBidsAboveHisCashThenWinsTheSeriesAuction)
     EXPECT_NE(form->Label15->Caption().find(Clubs[human_].name.str()), std::string::npos);
     EXPECT_NE(form->Label15->Caption().find(" - Dinheiro em caixa: $"), std::string::npos);
     EXPECT_NE(form->Label6->Caption().find("Principal característica: "), std::string::npos);
+    EXPECT_EQ(form->jlpasse->Caption(), FormatMoneyWords64(a.price));  // under "Preço inicial:"
 
     // A bid above the cash: told, and the turn stays.
     Clubs[human_].cash = CurrencyFromUnits(90'000'000);
     TypeBid(*form, "99999");
-    EXPECT_FALSE(form->Label18->Caption().empty());
+    EXPECT_EQ(form->Label18->Caption(), FormatMoneyWords64(99'999'000));
     Click(form->CHButton1);
     EXPECT_TRUE(form->Label7->Visible());
     EXPECT_EQ(form->Notebook1->PageIndex(), 0);
@@ -102,6 +105,31 @@ TEST_F(AuctionScreenTest, TheHumanCoachBidsAboveHisCashThenWinsTheSeriesAuction)
     EXPECT_EQ(AuctionRound, 0);
     EXPECT_TRUE(form->Timer1->Enabled());  // the series ends on the hub
     EXPECT_FALSE(form->Timer2->Enabled());
+}
+
+// On a larger screen the auction grows with it, by the screen's width over the 800 it is laid out for.
+TEST_F(AuctionScreenTest, OnALargerScreenTheAuctionGrowsWithIt)
+{
+    AuctionRound = 1;
+    AuctionPlayer = -1;
+    auto* designed = Open<TForm23>("TForm23");
+    ASSERT_NE(designed, nullptr);
+    const int designWidth = designed->Width();
+    const int designFont = designed->jlnome->Font().Height();
+    designed->Close();
+    test::Pump(20);
+    const auto width = Hooks().screenWidth;
+    const auto height = Hooks().screenHeight;
+    Hooks().screenWidth = [] { return 1024; };
+    Hooks().screenHeight = [] { return 768; };
+    AuctionRound = 1;
+    AuctionPlayer = -1;
+    auto* grown = Open<TForm23>("TForm23");
+    Hooks().screenWidth = width;
+    Hooks().screenHeight = height;
+    ASSERT_NE(grown, nullptr);
+    EXPECT_NEAR(grown->Width(), designWidth * 1024 / 800, 2);
+    EXPECT_LT(grown->jlnome->Font().Height(), designFont);  // heights are negative: a larger font
 }
 
 TEST_F(AuctionScreenTest, EachAuctionOfASeriesTakesTheTypedBidWithoutAClickOnTheField)

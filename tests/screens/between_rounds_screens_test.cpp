@@ -21,6 +21,9 @@
 #include "core/economy/incoming_offers.h"
 #include "core/economy/loans.h"
 #include "core/economy/player_actions.h"
+#include "core/economy/player_sale.h"
+#include "core/economy/stadium.h"
+#include "core/basics/datetime.h"
 #include "core/format/money_format.h"
 #include "core/records/session_globals.h"
 #include "core/season/calendar.h"
@@ -233,8 +236,14 @@ TEST_F(BetweenRoundsScreensTest, AContractIsRenewedAgainstTheWageDemand)
     TForm13* hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
     const int club = Game.CurrentHumanClub;
-    const int player = PlayersOfClub(club)[2];
+    // A player below the first row, listed for sale: the renewal takes him off the list.
+    const int player = std::atoi(hub->gridview1->GetCellTextByName("id", 4).c_str());
+    ListPlayerForSale(player, CurrencyUnits(Players[player].Value) * 2);
+    ASSERT_EQ(Players[player].ListedForSale, 1);
+    hub->RefreshRosterGrid();
     SelectPlayer(*hub, player);
+    ASSERT_TRUE(hub->btvender->Enabled());
+    ASSERT_TRUE(hub->btalterasal->Enabled());
     const std::int64_t demand = RenewalDemand(player, 1);
     // Offered one unit less than the demand: the player names his minimum and the coach accepts.
     ModalAnswerer answerer([demand](TGameForm& form) {
@@ -261,6 +270,40 @@ TEST_F(BetweenRoundsScreensTest, AContractIsRenewedAgainstTheWageDemand)
     EXPECT_EQ(CurrencyUnits(Players[player].wage), demand);
     EXPECT_DOUBLE_EQ(Players[player].ContractEnd, TodayDate() + 48 * 7);
     EXPECT_EQ(hub->gridview1->GetCellTextByName("salariot", RowOf(*hub, player)), std::to_string(demand));
+    // The hub stays on the player: his row shows the new wage and his value, his card the new
+    // contract, and "vender" and "contrato" wait for the next selection.
+    EXPECT_EQ(RowOf(*hub, player), 4);
+    EXPECT_EQ(hub->SelectedPlayer(), player);
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("salario", 4), FormatMoney(static_cast<std::int32_t>(demand)));
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("passe", 4),
+              FormatMoneyShort(static_cast<std::int32_t>(CurrencyUnits(Players[player].Value))));
+    EXPECT_EQ(Players[player].ListedForSale, 0);
+    EXPECT_NE(hub->lb_infojog->GetDisplayText().find("$" + FormatMoney(static_cast<std::int32_t>(demand))), std::string::npos);
+    EXPECT_NE(hub->lb_infojogn->GetDisplayText().find(Players[player].Name.str()), std::string::npos);
+    EXPECT_FALSE(hub->btvender->Enabled());
+    EXPECT_FALSE(hub->btalterasal->Enabled());
+    EXPECT_FALSE(hub->Button4->Visible());
+}
+
+// With contracts extended by themselves, the hub lists the squad after the extension: the first
+// player's card and his row read the new contract, not a run-out one.
+TEST_F(BetweenRoundsScreensTest, AContractExtendedByItselfShowsOnTheFirstCardAndRow)
+{
+    Game.autoContractExtension = 1;
+    for (int slot = 0; slot < Game.HumanClubCount; ++slot)
+        for (int p : PlayersOfClub(Game.HumanClubs[slot]))
+            Players[p].ContractEnd = TodayDate() - 3;
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int first = hub->SelectedPlayer();
+    ASSERT_GT(first, 0);
+    EXPECT_EQ(RowOf(*hub, first), 0);
+    EXPECT_DOUBLE_EQ(Players[first].ContractEnd, TodayDate() + 12 * 7);
+    const std::string card = hub->lb_infojog->GetDisplayText();
+    EXPECT_EQ(card.find("contrato expirado"), std::string::npos) << card;
+    EXPECT_NE(card.find("Contrato até " + DateToStr(Players[first].ContractEnd)), std::string::npos) << card;
+    for (int row = 0; row < hub->gridview1->RowCount(); ++row)
+        EXPECT_EQ(hub->gridview1->GetCell(hub->gridview1->ColumnByName("salario")->Index(), row)->Hint(), "");
 }
 
 TEST_F(BetweenRoundsScreensTest, AnOfferAboveTheLimitIsToldAndOneEqualToTheDemandSignsAtOnce)
@@ -362,6 +405,9 @@ TEST_F(BetweenRoundsScreensTest, TopBarMenusAndTheSquadMenuOpenTheirScreensAndAc
     EXPECT_FALSE(hub->Button4->Visible());
     EXPECT_EQ(hub->gridview1->GetCellTextByName("passet", RowOf(*hub, player)),
               std::to_string(CurrencyUnits(Players[player].Value)));
+    TDataGrid& grid = *hub->gridview1;
+    EXPECT_EQ(grid.GetCell(grid.ColumnByName("passe")->Index(), RowOf(*hub, player))->Hint(),
+              FormatMoneyWords64(CurrencyUnits(Players[player].Value)));
 }
 
 TEST_F(BetweenRoundsScreensTest, TheRoundsUpdatesRunOnceEvenWhenTheHubIsMadeAgain)
@@ -378,6 +424,47 @@ TEST_F(BetweenRoundsScreensTest, TheRoundsUpdatesRunOnceEvenWhenTheHubIsMadeAgai
     hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
     EXPECT_EQ(Players[player].moraleCountdown, 2);  // not a second time in the same round
+}
+
+// A screen that changes the club (here an accepted purchase offer) shows the change on the hub
+// without running the round's updates again: of two finished stadium works, the hub's opening
+// completes one and the offer none.
+TEST_F(BetweenRoundsScreensTest, AChangeMadeElsewhereDoesNotRunTheRoundsUpdatesAgain)
+{
+    for (int slot = 0; slot < Game.HumanClubCount; ++slot)
+        for (int added : {1000, 500}) {
+            TStadiumWork w{};
+            w.club = Game.HumanClubs[slot];
+            w.endDate = TodayDate() - 1;
+            w.seatsAdded[1] = added;
+            w.inProgress = 1;
+            StadiumWorks.push_back(w);
+        }
+    const std::vector<std::int32_t> seatsBefore = [] {
+        std::vector<std::int32_t> seats;
+        for (const TClub& c : Clubs)
+            seats.push_back(c.SectorSeats[1]);
+        return seats;
+    }();
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int club = Game.CurrentHumanClub;
+    const int seats = Clubs[club].SectorSeats[1];
+    EXPECT_EQ(seats, seatsBefore[static_cast<std::size_t>(club)] + 1000);
+    const int player = PlayersOfClub(club)[3];
+    DealPlayer = player;
+    OfferingClub = SubjectOtherClub();
+    ModalAnswerer answerer([](TGameForm& form) {
+        if (auto* dialog = dynamic_cast<TForm68*>(&form))
+            Click(dialog->bt3);  // "Sim"
+        else
+            form.Close();
+    });
+    CreateScreen("TForm68", hub)->ShowModal();
+    test::Pump(50);
+    ASSERT_NE(Players[player].Club, club);
+    EXPECT_EQ(RowOf(*hub, player), -1);  // the hub shows the sale
+    EXPECT_EQ(Clubs[club].SectorSeats[1], seats);
 }
 
 }  // namespace

@@ -215,6 +215,8 @@ TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
     EXPECT_GT(bottom.blue(), top.blue() + 25);
     EXPECT_EQ(hub->gridview1->SelectionColor(), 0x00203040);
     EXPECT_EQ(hub->gridview1->HighlightedTextColor(), clWhite);
+    EXPECT_EQ(hub->btjogar->Appearance().BorderColorHot(), 0x00203040);
+    EXPECT_EQ(hub->btjogar->Appearance().BorderColorDown(), 0x00203040);
 
     // The text links show the game's arrow with a ball: white arrow at the top left, ball below right.
     for (TRichLabel* link : {hub->labmoney, hub->label32, hub->lb_tec, hub->lb_cores})
@@ -259,7 +261,7 @@ TEST_F(HubScreenTest, TheNewsLineFollowsTheUnreadMailWheneverTheHeaderIsDrawn)
     EXPECT_EQ(Html(hub->label32), UnreadNewsText(1));
     ReadMail(static_cast<int>(MailMessages.size()) - 2);
     hub->RefreshHubHeader();
-    EXPECT_EQ(Html(hub->label32), "<shad>Sem novas notícias</shad>");
+    EXPECT_EQ(Html(hub->label32), "<SHAD>Sem mensagens</SHAD>");  // as the hub opens with none
 }
 
 TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer)
@@ -344,6 +346,30 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     test::Pump(150);
     EXPECT_EQ(LastOpenedScreen(), "TForm8");
     EXPECT_EQ(hub->BarSpotAt(5, 5), -1);
+    // The head-to-head's club names open the record of a league club, and of no other.
+    hub->ShowHeadToHead(std::max(0, static_cast<int>(hub->lb_infonext->Tag())));
+    ASSERT_TRUE(hub->p_conf->Visible());
+    auto clickOpponentTitle = [hub](int club) {
+        hub->lb_conft2->SetTag(club);
+        QTest::mouseClick(hub->lb_conft2->Parent()->Widget(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(hub->lb_conft2->Left() + 4, hub->lb_conft2->Top() + 6));
+        test::Pump(150);
+    };
+    ASSERT_LT(Game.LeagueClubCount, static_cast<int>(Clubs.size()));
+    clickOpponentTitle(Game.LeagueClubCount);  // the first club after the leagues'
+    EXPECT_EQ(LastOpenedScreen(), "TForm8");
+    closeStubSoon();
+    clickOpponentTitle(Game.LeagueClubCount - 1);
+    EXPECT_EQ(LastOpenedScreen(), "TForm55");
+    EXPECT_EQ(RecordClub, Game.LeagueClubCount - 1);
+    // "Artilheiros" clicked on its tile's right edge, beside its narrow spot.
+    const art::HubBarSpot& scorers = art::kHubBarSpots[9];
+    const QRect scorersTile = art::HubBarTile(scorers);
+    ASSERT_GT(scorersTile.right() - 1, scorers.right);
+    closeStubSoon();
+    QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(scorersTile.right() - 1, scorersTile.center().y()));
+    test::Pump(150);
+    EXPECT_EQ(LastOpenedScreen(), "TForm20");
 
     // The referee's icon opens the card of the referee it names.
     hub->icon_arbitro->SetTag(3);

@@ -54,13 +54,30 @@ TEST(TeamSheetArt, SquadIconsStandAtTheIndexesOfTheLists)
     EXPECT_GT(morale.Image(9).pixelColor(8, 8).alpha(), 0);  // morale 2 + 7
 }
 
-TEST(TeamSheetArt, TheTopBarDrawsATileUnderEverySpot)
+// Every spot has a tile over its centre, all tiles of one size; no tile reaches another tile or
+// another spot (a click on a tile acts on its own spot only).
+TEST(TeamSheetArt, TheTopBarDrawsTilesOfOneSizeOverTheirSpots)
 {
     const QImage& bar = Picture("nova_barra");
     ASSERT_EQ(bar.size(), QSize(kHubBarWidth, kHubBarHeight));
-    for (const HubBarSpot& spot : kHubBarSpots) {
-        const QColor inside = bar.pixelColor(spot.left + 2, (spot.top + spot.bottom) / 2);
+    const QSize size = HubBarTile(kHubBarSpots[0]).size();
+    for (std::size_t i = 0; i < kHubBarSpots.size(); ++i) {
+        const HubBarSpot& spot = kHubBarSpots[i];
+        const QRect tile = HubBarTile(spot);
+        EXPECT_EQ(tile.size(), size) << spot.hint;
+        const QPoint centre((spot.left + spot.right) / 2, tile.center().y());
+        EXPECT_TRUE(tile.contains(centre)) << spot.hint;
+        EXPECT_TRUE(centre.y() >= spot.top && centre.y() <= spot.bottom) << spot.hint;
+        const QColor inside = bar.pixelColor(tile.center().x(), tile.top() + 5);  // above the name
         EXPECT_GT(inside.blue(), inside.red() + 40) << spot.hint;
+        for (std::size_t j = 0; j < kHubBarSpots.size(); ++j) {
+            if (j == i)
+                continue;
+            const HubBarSpot& other = kHubBarSpots[j];
+            const QRect otherSpot(QPoint(other.left, other.top), QPoint(other.right, other.bottom));
+            EXPECT_FALSE(tile.intersects(otherSpot)) << spot.hint << " / " << other.hint;
+            EXPECT_FALSE(tile.intersects(HubBarTile(other))) << spot.hint << " / " << other.hint;
+        }
     }
     const QColor between = bar.pixelColor(60, 30);
     EXPECT_LT(between.blue(), 120);

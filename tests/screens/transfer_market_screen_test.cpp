@@ -8,6 +8,8 @@
 #include <functional>
 
 #include "controls/dc_smooth_panel.h"
+#include "core/format/money_format.h"
+#include "core/hooks.h"
 #include "controls/grad_button.h"
 #include "core/economy/loans.h"
 #include "core/economy/market_deals.h"
@@ -158,6 +160,56 @@ TEST_F(TransferMarketTest, TheConfidenceFiguresAreWhiteOverTheClubsColour)
         EXPECT_TRUE(whiteBetween(bar->Left() + bar->Width() / 3, bar->Left() + bar->Width() * 2 / 3)) << name;
         EXPECT_FALSE(whiteBetween(bar->Left() + 4, bar->Left() + bar->Width() / 6)) << name;
     }
+}
+
+// On a screen wider than 800 the market grows with it and its confidence bars stand 24 pixels high.
+TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHigh)
+{
+    const auto width = Hooks().screenWidth;
+    const auto height = Hooks().screenHeight;
+    for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{1280, 1024}}) {
+        Hooks().screenWidth = [w] { return w; };
+        Hooks().screenHeight = [h] { return h; };
+        auto* market = OpenMarket(human_);
+        Hooks().screenWidth = width;
+        Hooks().screenHeight = height;
+        ASSERT_NE(market, nullptr);
+        for (const char* name : {"gp1", "gp2"}) {
+            auto* bar = dynamic_cast<TControl*>(market->FindComponent(name));
+            ASSERT_NE(bar, nullptr);
+            EXPECT_EQ(bar->Height(), 24) << name << " at " << w;
+        }
+        market->Close();
+        test::Pump(20);
+    }
+}
+
+// "Passe" shows the asking price of a human coach's listed player, the value of everyone else's,
+// listed or not.
+TEST_F(TransferMarketTest, PasseIsTheAskingPriceOnlyForAHumanClubsListedPlayer)
+{
+    const int seller = SellerAtOrBelowHuman();
+    ASSERT_GE(seller, 0);
+    const int theirs = MidfielderOf(seller);
+    const int ours = MidfielderOf(human_);
+    ASSERT_GT(theirs, 0);
+    ASSERT_GT(ours, 0);
+    for (int p : {theirs, ours}) {
+        Players[p].ListedForSale = 1;
+        Players[p].AskingPrice = Players[p].Value * 3;
+    }
+    auto passe = [](TForm14& market, int player) {
+        return market.joglist->GetCellTextByName("passe", RowOf(*market.joglist, player));
+    };
+    auto shortMoney = [](Currency amount) { return FormatMoneyShort(static_cast<std::int32_t>(CurrencyUnits(amount))); };
+    auto* market = OpenMarket(human_);
+    ASSERT_NE(market, nullptr);
+    EXPECT_EQ(passe(*market, ours), shortMoney(Players[ours].AskingPrice));
+    market->Close();
+    test::Pump(20);
+    market = OpenMarket(seller);
+    ASSERT_NE(market, nullptr);
+    EXPECT_EQ(passe(*market, theirs), shortMoney(Players[theirs].Value));
 }
 
 TEST_F(TransferMarketTest, TreeListsTheLeaguesAndAClubClickShowsItsSquadInPositionOrder)

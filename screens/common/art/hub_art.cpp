@@ -1,5 +1,6 @@
 #include "screens/common/art/hub_art.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -19,6 +20,38 @@ const std::array<HubBarSpot, kHubBarSpotCount> kHubBarSpots = {{
     {684, 716, 4, 36, "Rankings", "Rank"},
 }};
 
+namespace {
+
+constexpr int kTileWidth = 38;  // two neighbouring spots' centres stand at least 40 pixels apart
+constexpr int kTileHeight = 30;
+constexpr int kTileTop = 7;
+constexpr int kTileTextMargin = 2;
+
+// The largest bold size, up to 10 pixels, at which every tile's name fits its tile on one line.
+QFont TileFont()
+{
+    QFont font("Liberation Sans");
+    font.setBold(true);
+    for (int size = 10; size > 6; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        bool fits = true;
+        for (const HubBarSpot& spot : kHubBarSpots)
+            fits = fits && metrics.horizontalAdvance(QString::fromUtf8(spot.label)) <= kTileWidth - 2 * kTileTextMargin;
+        if (fits)
+            break;
+    }
+    return font;
+}
+
+}  // namespace
+
+QRect HubBarTile(const HubBarSpot& spot)
+{
+    const int centre = (spot.left + spot.right + 1) / 2;
+    return QRect(centre - kTileWidth / 2, kTileTop, kTileWidth, kTileHeight);
+}
+
 QImage DrawHubTopBar()
 {
     QImage image(kHubBarWidth, kHubBarHeight, QImage::Format_ARGB32_Premultiplied);
@@ -30,12 +63,9 @@ QImage DrawHubTopBar()
     p.fillRect(image.rect(), band);
     p.setPen(QColor(90, 100, 120));
     p.drawLine(0, kHubBarHeight - 1, kHubBarWidth, kHubBarHeight - 1);
-    QFont font("Liberation Sans");
-    font.setBold(true);
-    font.setPixelSize(10);
-    p.setFont(font);
+    const QFont font = TileFont();
     for (const HubBarSpot& spot : kHubBarSpots) {
-        const QRectF tile(spot.left, spot.top, spot.right - spot.left + 1, spot.bottom - spot.top + 1);
+        const QRectF tile(HubBarTile(spot));
         QLinearGradient gloss(tile.topLeft(), tile.bottomLeft());
         gloss.setColorAt(0, QColor(120, 170, 230));
         gloss.setColorAt(0.5, QColor(40, 90, 170));
@@ -50,7 +80,7 @@ QImage DrawHubTopBar()
         if (label.size() == 1)
             tileFont.setPixelSize(16);
         p.setFont(tileFont);
-        p.drawText(tile, Qt::AlignCenter | Qt::TextWordWrap, label);
+        p.drawText(tile, Qt::AlignCenter, label);
     }
     return image;
 }

@@ -1,9 +1,11 @@
 #pragma once
 // The hub's top bar "nova_barra" (800 x 66): a dark band with the eleven click spots of the hub's
-// menus and screens, each drawn as a glossy tile with its short name.
+// menus and screens, each drawn as a glossy tile with its short name. The tiles are all of one size,
+// centred on their spots, and their names all of one font that fits the narrowest tile.
 #include <array>
 
 #include <QImage>
+#include <QRect>
 
 namespace tarvelon::art {
 
@@ -18,6 +20,9 @@ struct HubBarSpot {
 
 inline constexpr int kHubBarSpotCount = 11;
 extern const std::array<HubBarSpot, kHubBarSpotCount> kHubBarSpots;
+
+// The tile drawn for a spot, in the bar's pixels (a click on it acts as on its spot).
+QRect HubBarTile(const HubBarSpot& spot);
 
 QImage DrawHubTopBar();
 
