@@ -19,6 +19,7 @@
 #include "grid/dg_grid.h"
 #include "core/records/match_records.h"
 #include "core/records/state_championship.h"
+#include "core/economy/friendly_booking.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
 #include "core/seasonloop/season_loop.h"
@@ -47,6 +48,7 @@ struct LiveDay {
     int daysShown = 0;
     int maxRows = 0;                 // the most match rows filled at once
     int venuesUnderCrests = 0;       // rows whose venue label reaches under the home crest
+    std::set<std::string> homeClubs; // the home clubs' names the rows showed
     TForm67* results = nullptr;
 };
 
@@ -81,6 +83,8 @@ protected:
                     int rows = 0;
                     for (const TMatchRow& row : screen->rows) {
                         rows += row.labt1 != nullptr ? 1 : 0;
+                        if (row.labt1 && !row.labt1->Caption().empty())
+                            live.homeClubs.insert(row.labt1->Caption());
                         if (row.est && row.esc1 && row.est->Left() + row.est->Width() > row.esc1->Left())
                             ++live.venuesUnderCrests;
                     }
@@ -304,6 +308,32 @@ TEST_F(MatchdayKindsTest, AWorldCupDayPlaysLive)
     EXPECT_GT(live.maxRows, 0);
     ExpectResultsOfKind(live.results, kKindWorldCup);
     EXPECT_EQ(live.results->Chooser(), nullptr) << "one tournament, no box";
+    Continue(live.results);
+    EXPECT_GT(Game.DayIndex, day);
+}
+
+TEST_F(MatchdayKindsTest, AFriendlyOfTheHumanClubPlaysLiveOnItsRow)
+{
+    NewSeededGame(0);
+    const int club = Game.HumanClubs[0];
+    ASSERT_GE(club, 0);
+    const FriendlyDates dates = FreeFriendlyDates(club, false);
+    ASSERT_FALSE(dates.days.empty());
+    const int day = dates.days.front();
+    const std::vector<std::pair<std::string, int>> opponents = FriendlyOpponents(club);
+    ASSERT_FALSE(opponents.empty());
+    const int opponent = opponents.front().second;
+    BookFriendly(club, opponent, day, true, 0);
+    while (Game.DayIndex < day)
+        PlayDayToNextScreen();
+    ASSERT_EQ(Game.DayIndex, day);
+    ASSERT_EQ(TodaysKind(), kKindFriendlies);
+    const LiveDay live = PlayTodayLive();
+    ASSERT_NE(live.results, nullptr);
+    EXPECT_EQ(live.headings.count("Amistosos"), 1u);
+    EXPECT_GE(live.maxRows, 1) << "the friendly has its row";
+    EXPECT_EQ(live.homeClubs.count(" " + Clubs[club].name.str()), 1u) << "the row names the home club";
+    ExpectResultsOfKind(live.results, kKindFriendlies);
     Continue(live.results);
     EXPECT_GT(Game.DayIndex, day);
 }
