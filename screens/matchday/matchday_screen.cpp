@@ -123,7 +123,15 @@ void TForm46::FormCreate(TObject*)
     matchHalf_ = 1;
     shownDivision_ = 2;
     PrepareTodaysMatchday();
-    StartShownMatchday();
+    // The day's first league may be one nobody watches: it is played at once, as the next ones are.
+    const NextMatchday first = FirstMatchdayOfToday();
+    if (PlayMatchdaysNotShown(first) == NextMatchday::PlayShown) {
+        if (first != NextMatchday::PlayShown)
+            ClearMatchday();
+        StartShownMatchday();
+    } else {
+        Application->Queue([this] { ShowMatchdayResults(); });
+    }
 }
 
 void TForm46::FormClose(TObject*, TCloseAction& action)
@@ -460,13 +468,10 @@ void TForm46::EndOfShownMatchday()
     Label1->SetCaption("Fim de jogo");
     PlaySound("fimjogo");
     EndShownMatchday();
-    for (NextMatchday next = ProgressAfterMatchday(); next != NextMatchday::Results; next = ProgressAfterMatchday()) {
-        if (next == NextMatchday::PlayShown) {
-            ClearMatchday();
-            StartShownMatchday();
-            return;
-        }
-        PlaySilentMatchday();
+    if (PlayMatchdaysNotShown(ProgressAfterMatchday()) == NextMatchday::PlayShown) {
+        ClearMatchday();
+        StartShownMatchday();
+        return;
     }
     ShowMatchdayResults();
 }

@@ -20,6 +20,7 @@
 #include "core/records/match_records.h"
 #include "core/records/state_championship.h"
 #include "core/economy/friendly_booking.h"
+#include "core/format/names.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
 #include "core/seasonloop/season_loop.h"
@@ -310,6 +311,35 @@ TEST_F(MatchdayKindsTest, AWorldCupDayPlaysLive)
     EXPECT_EQ(live.results->Chooser(), nullptr) << "one tournament, no box";
     Continue(live.results);
     EXPECT_GT(Game.DayIndex, day);
+}
+
+// With every league unticked under "Visualização ligas" only the human club's league is watched:
+// the day's first league, another country's, is played at once like the others, on the league's
+// day and on the national cup's.
+TEST_F(MatchdayKindsTest, UntickedLeaguesArePlayedWithoutDisplay)
+{
+    for (const int kind : {kKindNationalLeague, kKindNationalCup}) {
+        NewSeededGame(0);
+        const int human = Game.HumanClubs[0];
+        ASSERT_GE(human, 0);
+        const int country = Clubs[human].Country;
+        ASSERT_GT(Leagues.size(), 1u);
+        ASSERT_NE(Leagues[0].country, country) << "the day's first league is another country's";
+        for (TLeague& league : Leagues)
+            league.shown = 0;
+        ASSERT_TRUE(PlayHeadlessUntil(kind));
+        const LiveDay live = PlayTodayLive();
+        ASSERT_NE(live.results, nullptr);
+        const std::string name = kind == kKindNationalLeague ? "Campeonato " + NationalityName(country)
+                                                             : "Copa " + CountryPhrase(country);
+        EXPECT_EQ(live.daysShown, 1) << kind;
+        for (const std::string& heading : live.headings)
+            EXPECT_EQ(heading.rfind(name, 0), 0u) << heading;
+        ExpectResultsOfKind(live.results, kind);
+        EXPECT_GT(DayResultRegions(TodaysResultsDay()).size(), 1u) << "every league played";
+        live.results->Close();
+        test::Pump();
+    }
 }
 
 TEST_F(MatchdayKindsTest, AFriendlyOfTheHumanClubPlaysLiveOnItsRow)
