@@ -16,6 +16,7 @@
 #include "controls/grad_button.h"
 #include "core/hooks.h"
 #include "core/records/match_records.h"
+#include "core/records/matchday_globals.h"
 #include "core/services/rule_services.h"
 #include "core/records/appearance_records.h"
 #include "core/matchday_rules/matchday_state.h"
@@ -23,12 +24,15 @@
 #include "core/season/fixtures.h"
 #include "core/seasonloop/season_loop.h"
 #include "core/tables.h"
+#include "core/season/competition_kind.h"
+#include "core/season/calendar.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/ranges.h"
+#include "platform/stdctrls/containers.h"
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
@@ -37,6 +41,7 @@
 #include "screens/matchday/results_screen.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/in_match_answerer.h"
+#include "tests/screens/player_clicks.h"
 #include "tests/screens/seeded_matchday_suite.h"
 #include "tests/screens/tables_fingerprint.h"
 
@@ -150,6 +155,59 @@ TEST_F(MatchdayScreenTest, TheSpeedKeysSetTheHumanSpeedAndTheClock)
     test::PressKey(screen->Widget(), Qt::Key_F4, Qt::AltModifier);
     test::Pump();
     EXPECT_EQ(Matchday(), screen);
+    // Any other key, too, sets the clock to the human speed, also in instant play.
+    screen->ralt1->SetInterval(1);
+    test::PressKey(screen->Widget(), Qt::Key_A);
+    EXPECT_EQ(screen->ralt1->Interval(), 100);
+    EXPECT_EQ(Game.TickIntervalHuman, 100);
+}
+
+// A league day in divisions of 20 with two leagues shown: the links to the lower divisions stand
+// over the second panel's right end; the human club's own lower division is shown first; a click on
+// a link shows its division; the next league starts again as the first did, in the first half.
+TEST_F(MatchdayScreenTest, TheLowerDivisionLinksAndTheNextLeagueStartingAfresh)
+{
+    NewSeededGame(0);
+    Game.InstantPlay = 0;
+    Game.HalfTimeScreen = 0;
+    ASSERT_EQ(Game.LeagueFormat, kDivisionsOf20);
+    while (Calendar[Game.DayIndex].dayKind != kKindNationalLeague)
+        PlayDayToNextScreen();
+    for (TLeague& league : Leagues)
+        league.shown = 1;
+    OpenTodaysMatchday();
+    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+    TForm46* screen = Matchday();
+    screen->ralt1->SetEnabled(false);
+    ASSERT_EQ(screen->panels.size(), 4u);
+    ASSERT_GE(Leagues[static_cast<std::size_t>(CurrentLeague)].divisionCount, 3);
+    const TPanel* second = screen->panels[1];
+    EXPECT_EQ(screen->labv[4]->Left(), second->Left() + second->Width() - 110);
+    EXPECT_EQ(screen->labv[3]->Left(), screen->labv[4]->Left() - 115);
+    EXPECT_EQ(screen->labv[2]->Left(), screen->labv[3]->Left() - 115);
+    EXPECT_EQ(screen->labv[2]->Top(), second->Top() - 15);
+    const int humanDivision = Clubs[Game.CurrentHumanClub].Division;
+    const int first = humanDivision == 3 || humanDivision == 4 ? humanDivision : 2;
+    EXPECT_EQ(screen->ShownDivision(), first);
+
+    const int other = first == 2 ? 3 : 2;
+    test::ClickAt(screen->Widget(), QPoint(screen->labv[other]->Left() + 20, screen->labv[other]->Top() + 6));
+    EXPECT_EQ(screen->ShownDivision(), other);
+    EXPECT_TRUE(screen->panels[static_cast<std::size_t>(other - 1)]->Visible());
+    EXPECT_FALSE(screen->panels[static_cast<std::size_t>(first - 1)]->Visible());
+
+    // The first league played to its end: the next one is shown from its first half and division 2.
+    const int shown = screen->DaysShown();
+    while (screen->DaysShown() == shown && Matchday() == screen)
+        screen->MatchdayTick();
+    ASSERT_EQ(Matchday(), screen);
+    screen->ralt1->SetEnabled(false);
+    EXPECT_EQ(screen->labtempo->Caption(), "1º tempo");
+    EXPECT_EQ(screen->MatchHalf(), 1);
+    ASSERT_GE(Leagues[static_cast<std::size_t>(CurrentLeague)].divisionCount, first);
+    EXPECT_EQ(screen->ShownDivision(), first);
+    EXPECT_TRUE(screen->panels[static_cast<std::size_t>(first - 1)]->Visible());
+    EXPECT_FALSE(screen->panels[static_cast<std::size_t>(other - 1)]->Visible());
 }
 
 TEST_F(MatchdayScreenTest, TheResultsListTheDayAndAClickShowsAReport)
