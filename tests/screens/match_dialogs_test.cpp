@@ -115,6 +115,14 @@ TEST_F(MatchDialogsTest, AHumanPenaltyIsKickedByTheTakerHeChose)
 {
     int chosen = -1;
     bool buttonWasOff = false;
+    std::string narrationBefore = "-";
+    std::string narrationAfter;
+    const auto narration = [](const TForm34* dialog) {
+        std::string html;
+        for (const std::string& line : dialog->info1->HTMLText())
+            html += line;
+        return html;
+    };
     QTimer::singleShot(50, [&] {
         TForm34* dialog = OpenForm<TForm34>();
         ASSERT_NE(dialog, nullptr);
@@ -124,12 +132,16 @@ TEST_F(MatchDialogsTest, AHumanPenaltyIsKickedByTheTakerHeChose)
             return;
         }
         buttonWasOff = !dialog->bt1->Enabled();
+        narrationBefore = narration(dialog);
         ClickRow(dialog->ListView1, 1);
         chosen = std::stoi(dialog->ListView1->Items()[1]->SubItems()[3]);
         QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+        narrationAfter = narration(dialog);
     });
     const PenaltyDialogAnswer answer = Hooks().penaltyDialog(human_, other_, true);
     EXPECT_TRUE(buttonWasOff) << "\"Bater\" waits for a taker";
+    EXPECT_EQ(narrationBefore, "") << "the narration starts with the kick";
+    EXPECT_NE(narrationAfter.find(Players[chosen].Name.str()), std::string::npos) << narrationAfter;
     EXPECT_EQ(answer.taker, chosen);
     EXPECT_TRUE(answer.outcome == 1 || answer.outcome == 2);
     EXPECT_EQ(OpenForm<TForm34>(), nullptr);
