@@ -359,6 +359,13 @@ void TForm46::ShowDivision(int division)
     }
 }
 
+void TForm46::ShowShootoutNotice(int milliseconds)
+{
+    Label1->SetCaption("Desempate por Penaltis");
+    Application->ProcessMessages();
+    Application->PauseRepaintingOnly(milliseconds);
+}
+
 void TForm46::labeleClick(TObject* sender)
 {
     const auto* link = dynamic_cast<TComponent*>(sender);

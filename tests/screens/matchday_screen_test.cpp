@@ -28,6 +28,7 @@
 #include "core/season/calendar.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
+#include "platform/graphics/canvas.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -98,6 +99,13 @@ TEST_F(MatchdayScreenTest, TheClockShowsMinutesHalfTimeAddedTimeAndTheEnd)
     ASSERT_GT(MatchCount, 0);
     EXPECT_EQ(screen->rows[1].labt1->Caption(), " " + Clubs[Matches[1].club[0]].name.str());
     EXPECT_EQ(screen->rows[1].labt1->Color(), Clubs[Matches[1].club[0]].BackColor);
+
+    // The word after ties decided on penalties fits the clock's label.
+    screen->ShowShootoutNotice(0);
+    EXPECT_EQ(screen->Label1->Caption(), "Desempate por Penaltis");
+    TCanvas& canvas = screen->Canvas();
+    canvas.Font.Assign(screen->Label1->Font());
+    EXPECT_LE(canvas.TextWidth(screen->Label1->Caption()), screen->Label1->Width());
 
     screen->MatchdayTick();
     EXPECT_TRUE(screen->Label1->Visible());
