@@ -94,7 +94,7 @@ int SideOfHumanMatch(int m)
 }  // namespace
 
 TForm46::TForm46(TComponent* owner)
-    : TGameForm(owner, "TForm46", {.background = TBackground::None, .swallowAltF4 = true})
+    : TGameForm(owner, "TForm46", {.background = TBackground::None, .swallowAltF4 = true, .scaleToScreen = true})
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("FormClose", [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); });
@@ -198,6 +198,7 @@ void TForm46::BuildMatchdayPanels()
             heading->SetParent(this);
             heading->SetTransparent(true);
             heading->Font().SetName("Arial");
+            heading->Font().SetHeight(-11);
             heading->Font().SetColor(clWhite);
             heading->SetCaption(std::to_string(p) + "ª divisão");
             heading->SetBounds(34, panelTop - 15, 80, 13);
@@ -222,12 +223,22 @@ void TForm46::BuildMatchdayPanels()
             heading->SetParent(panels[0]);
             heading->SetTransparent(true);
             heading->Font().SetName("Arial");
+            heading->Font().SetHeight(-11);
             heading->Font().SetStyle(TFontStyles{fsBold});
             heading->Font().SetColor(clWhite);
             heading->SetCaption(names[g - 1]);
             heading->SetBounds(15, rows[first].est->Top() - 15, 120, 13);
             headings_.push_back(heading);
         }
+    }
+    // Laid out in the design's lengths; on a larger screen they grow as the form has grown.
+    if (Scaled()) {
+        constexpr int kScaleBase = 1000;
+        for (TPanel* panel : panels)
+            panel->ChangeScale(ScaledLength(kScaleBase), kScaleBase);
+        for (TLabel* heading : headings_)
+            if (heading->Parent() == this)
+                heading->ChangeScale(ScaledLength(kScaleBase), kScaleBase);
     }
 }
 
@@ -324,8 +335,8 @@ void TForm46::PlaceDivisionLinks()
             continue;
         labv[d]->SetVisible(links && divisions >= 3 && d <= divisions);
         if (panels.size() >= 2) {
-            labv[d]->SetTop(panels[1]->Top() - 15);
-            labv[d]->SetLeft(panels[1]->Left() + panels[1]->Width() - 110 - 115 * (4 - d));
+            labv[d]->SetTop(panels[1]->Top() - ScaledLength(15));
+            labv[d]->SetLeft(panels[1]->Left() + panels[1]->Width() - ScaledLength(110 + 115 * (4 - d)));
         }
     }
     if (!links)

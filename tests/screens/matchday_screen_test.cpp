@@ -218,6 +218,53 @@ TEST_F(MatchdayScreenTest, TheLowerDivisionLinksAndTheNextLeagueStartingAfresh)
     EXPECT_FALSE(screen->panels[static_cast<std::size_t>(other - 1)]->Visible());
 }
 
+// On a screen of 1280 x 1024 the live matchday grows by 1280 / 800 with its run-time rows, those of
+// the day's next league too, and every row stays inside the form.
+TEST_F(MatchdayScreenTest, OnALargerScreenTheRowsGrowWithTheForm)
+{
+    NewSeededGame(0);
+    Game.InstantPlay = 0;
+    Game.HalfTimeScreen = 0;
+    while (Calendar[Game.DayIndex].dayKind != kKindNationalLeague)
+        PlayDayToNextScreen();
+    for (TLeague& league : Leagues)
+        league.shown = 1;
+    const auto width = Hooks().screenWidth;
+    const auto height = Hooks().screenHeight;
+    Hooks().screenWidth = [] { return 1280; };
+    Hooks().screenHeight = [] { return 1024; };
+    OpenTodaysMatchday();
+    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+    TForm46* screen = Matchday();
+    screen->ralt1->SetEnabled(false);
+    auto expectGrown = [screen] {
+        ASSERT_FALSE(screen->panels.empty());
+        EXPECT_EQ(screen->panels[0]->Width(), 730 * 1280 / 800);
+        EXPECT_LE(screen->panels[0]->Left() + screen->panels[0]->Width(), screen->ClientWidth());
+        ASSERT_NE(screen->rows[1].labt1, nullptr);
+        EXPECT_EQ(screen->rows[1].labt1->Width(), 105 * 1280 / 800);
+        EXPECT_EQ(screen->rows[1].labt1->Left(), (138 * 1280 + 400) / 800);  // rounded
+        for (const TPanel* panel : screen->panels)
+            EXPECT_LE(panel->Top() + panel->Height(), screen->ClientHeight());
+        // The headings grow as the rows' texts do, once.
+        const TLabel* heading = dynamic_cast<TLabel*>(screen->FindComponent("labextra1"));
+        ASSERT_NE(heading, nullptr);
+        EXPECT_EQ(heading->Font().Height(), screen->rows[1].labt1->Font().Height());
+    };
+    EXPECT_EQ(screen->ClientWidth(), 1280);
+    expectGrown();
+    const int shown = screen->DaysShown();
+    while (screen->DaysShown() == shown && Matchday() == screen)
+        screen->MatchdayTick();
+    ASSERT_EQ(Matchday(), screen);
+    screen->ralt1->SetEnabled(false);
+    expectGrown();
+    screen->Close();
+    test::Pump();
+    Hooks().screenWidth = width;
+    Hooks().screenHeight = height;
+}
+
 TEST_F(MatchdayScreenTest, TheResultsListTheDayAndAClickShowsAReport)
 {
     NewSeededGame(1);
