@@ -330,5 +330,28 @@ TEST_F(MatchDialogsTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard)
     EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
 }
 
+// Two human coaches in one match: the screen (at half time) opens on the home side, and the away
+// coach, clicking his club's name, manages his own side there.
+TEST_F(MatchDialogsTest, TheAwayHumanCoachSwitchesToHisSideAndManagesIt)
+{
+    Clubs[other_].IsHuman = 1;
+    ActiveMatch = match_;
+    ReportMode = 1;
+    auto* form = dynamic_cast<TForm88*>(CreateScreen("TForm88", nullptr));
+    ASSERT_NE(form, nullptr);
+    form->Show();
+    test::Pump();
+    EXPECT_EQ(form->ShownSide(), 1);
+    QTest::mouseClick(form->nometime2->Parent()->Widget(), Qt::LeftButton, {},
+                      QPoint(form->nometime2->Left() + 5, form->nometime2->Top() + 5));
+    EXPECT_EQ(form->ShownSide(), 2);
+    EXPECT_TRUE(form->comboej->Visible()) << "his own side is managed";
+    EXPECT_FALSE(form->lb_tat1->Visible());
+    EXPECT_EQ(form->comboej->ItemIndex(), Clubs[other_].PlayingStyle);
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+    Clubs[other_].IsHuman = 0;
+}
+
 }  // namespace
 }  // namespace tarvelon
