@@ -218,6 +218,42 @@ TEST_F(MatchdayScreenTest, TheLowerDivisionLinksAndTheNextLeagueStartingAfresh)
     EXPECT_FALSE(screen->panels[static_cast<std::size_t>(other - 1)]->Visible());
 }
 
+// Divisions of 10: one panel per division, the third and fourth (with their headings) hidden for a
+// league of two divisions, and no links.
+TEST_F(MatchdayScreenTest, ALeagueOfTwoDivisionsInDivisionsOfTenHidesTheOtherPanels)
+{
+    NewSeededGame(0);
+    Game.InstantPlay = 0;
+    while (Calendar[Game.DayIndex].dayKind != kKindNationalLeague)
+        PlayDayToNextScreen();
+    Game.LeagueFormat = kDivisionsOf10;
+    TLeague& league = Leagues[0];
+    const int divisions = league.divisionCount;
+    league.divisionCount = 2;
+    league.humanPresent = 1;
+    OpenTodaysMatchday();
+    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+    TForm46* screen = Matchday();
+    screen->ralt1->SetEnabled(false);
+    ASSERT_EQ(CurrentLeague, 0);
+    ASSERT_EQ(screen->panels.size(), 4u);
+    EXPECT_TRUE(screen->panels[0]->Visible());
+    EXPECT_TRUE(screen->panels[1]->Visible());
+    EXPECT_FALSE(screen->panels[2]->Visible());
+    EXPECT_FALSE(screen->panels[3]->Visible());
+    for (const char* name : {"labextra3", "labextra4"}) {
+        const auto* heading = dynamic_cast<TLabel*>(screen->FindComponent(name));
+        ASSERT_NE(heading, nullptr) << name;
+        EXPECT_FALSE(heading->Visible()) << name;
+    }
+    for (int d = 2; d <= 4; ++d)
+        EXPECT_FALSE(screen->labv[d]->Visible()) << d;
+    screen->Close();
+    test::Pump();
+    league.divisionCount = divisions;
+    Game.LeagueFormat = kDivisionsOf20;
+}
+
 // On a screen of 1280 x 1024 the live matchday grows by 1280 / 800 with its run-time rows, those of
 // the day's next league too, and every row stays inside the form.
 TEST_F(MatchdayScreenTest, OnALargerScreenTheRowsGrowWithTheForm)
