@@ -24,6 +24,7 @@
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/ranges.h"
+#include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
@@ -131,7 +132,11 @@ void TForm46::FormCreate(TObject*)
             ClearMatchday();
         StartShownMatchday();
     } else {
-        Application->Queue([this] { ShowMatchdayResults(); });
+        // Nothing of the day is shown: the results follow once this screen stands.
+        Application->Queue([] {
+            if (auto* screen = Form46.As<TForm46>())
+                screen->ShowMatchdayResults();
+        });
     }
 }
 

@@ -23,6 +23,7 @@
 #include "core/format/names.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
+#include "core/season/fixtures.h"
 #include "core/seasonloop/season_loop.h"
 #include "core/tables.h"
 #include "core/views/day_results.h"
@@ -340,6 +341,22 @@ TEST_F(MatchdayKindsTest, UntickedLeaguesArePlayedWithoutDisplay)
         live.results->Close();
         test::Pump();
     }
+}
+
+// A national cup day on which no league has a first-stage tie to play shows nothing: the results
+// follow at once.
+TEST_F(MatchdayKindsTest, ACupDayWithNothingToShowGoesStraightToTheResults)
+{
+    NewSeededGame(0);
+    ASSERT_TRUE(PlayHeadlessUntil(kKindNationalCup));
+    ASSERT_EQ(Game.NationalCupStage, 1);
+    for (TFixture& f : Fixtures)
+        if (f.kind == kKindNationalCup && f.round == 1)
+            f.round = 9;
+    const LiveDay live = PlayTodayLive();
+    ASSERT_NE(live.results, nullptr);
+    EXPECT_EQ(live.daysShown, 0);
+    EXPECT_EQ(Matchday(), nullptr);
 }
 
 TEST_F(MatchdayKindsTest, AFriendlyOfTheHumanClubPlaysLiveOnItsRow)
