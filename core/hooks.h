@@ -66,6 +66,9 @@ struct CoreHooks {
     // kick-by-kick display; it ends with FinishShootout, which sets ShootoutResult. Empty: the
     // shoot-out is kicked out at once by the same rules, with the computer's order of takers.
     std::function<void(bool humanTakers)> shootoutDialog;
+    // The live matchday says that ties went to penalties ("Desempate por Penaltis") and holds the
+    // picture for `milliseconds`. Empty: nothing is shown.
+    std::function<void(int milliseconds)> shootoutNotice;
 
     // The calendar's screens (empty: nothing is shown). The national-team call-up of human national
     // team `team` (1..6, also in CallUpTeam), and the state champions' table, which only shows

@@ -238,12 +238,13 @@ void FinishShootout(int winnerSide, int goalsA, int goalsB)
     }
 }
 
-int PlayShootout(int fixture)
+namespace {
+
+// The live matchday's word after a club tie's shoot-out, held a moment.
+constexpr int kClubTieNoticeMilliseconds = 30;
+
+int DecideClubTieShootout(int fixture)
 {
-    ShootoutResult = -1;
-    ShootoutFixture = fixture;
-    if (fixture < 0 || fixture >= static_cast<int>(Fixtures.size()))
-        return 1;
     const int home = Fixtures[fixture].home;
     const int away = Fixtures[fixture].away;
     ShootoutClubA = home;
@@ -267,6 +268,20 @@ int PlayShootout(int fixture)
     MarkFixture(fixture, goalsHome, goalsAway);
     ShootoutResult = y <= x ? 1 : 2;
     return ShootoutResult;
+}
+
+}  // namespace
+
+int PlayShootout(int fixture)
+{
+    ShootoutResult = -1;
+    ShootoutFixture = fixture;
+    if (fixture < 0 || fixture >= static_cast<int>(Fixtures.size()))
+        return 1;
+    const int result = DecideClubTieShootout(fixture);
+    if (!SilentMatchday && Hooks().shootoutNotice)
+        Hooks().shootoutNotice(kClubTieNoticeMilliseconds);
+    return result;
 }
 
 int PlayShootoutInDialogs(int tie, int clubA, int clubB)

@@ -4,6 +4,7 @@
 
 #include "core/basics/random.h"
 #include "core/records/cup_tie.h"
+#include "core/hooks.h"
 #include "core/history/history_appenders.h"
 #include "core/records/match_records.h"
 #include "core/progression/club_money.h"
@@ -24,6 +25,8 @@ const GameTableReset shootoutsReset([] { PendingShootouts.clear(); });
 constexpr int kGoals1 = 0;
 constexpr int kGoals2 = 1;
 constexpr int kClubWorldCupQuarterFinalPlace = 10;
+// The live matchday's word after the round's shoot-outs is held this long.
+constexpr int kShootoutsNoticeMilliseconds = 3000;
 
 // One bracket: its ties, the stage counter it moves, and what its rounds look like.
 struct Bracket {
@@ -173,6 +176,8 @@ void PlayPendingShootouts(const Bracket& bracket)
                              : RandomBracketShootout(bracket, tie);
         SetTieWinner(bracket, tie, side == 2 ? 2 : 1);
     }
+    if (!PendingShootouts.empty() && Hooks().shootoutNotice)
+        Hooks().shootoutNotice(kShootoutsNoticeMilliseconds);
     PendingShootouts.clear();
 }
 

@@ -228,6 +228,17 @@ NextMatchday StateChampionshipAfterMatchday()
     return NextMatchday::Results;
 }
 
+NextMatchday FirstMatchdayOfToday()
+{
+    switch (Game.DayKind) {
+    case kKindNationalLeague:
+    case kKindNationalCup:
+    case kKindFirstContinentalCup:
+    case kKindSecondContinentalCup: return NextLeagueOrResults();
+    default: return NextMatchday::PlayShown;
+    }
+}
+
 NextMatchday ProgressAfterMatchday()
 {
     switch (Game.DayKind) {

@@ -29,6 +29,10 @@ NextMatchday StateChampionshipAfterMatchday();
 // active, else the first active state, else 0.
 int StateShownWithoutHumanClubs();
 
+// The day's first matchday: on league and club-cup days the first league (or edition) of the day,
+// shown or played at once by the same rule as the next ones; any other day is shown.
+NextMatchday FirstMatchdayOfToday();
+
 // The progression by the kind of the day (the end of a matchday's last step): friendlies go
 // straight to the results; brackets settle their round first.
 NextMatchday ProgressAfterMatchday();

@@ -44,16 +44,16 @@ void PlayShownMatchday()
     EndShownMatchday();
 }
 
-// The rest of the day after its first matchday: every further league or state, until the results.
-void PlayRestOfDay()
+// The day's matchdays from its first on: those shown played as the screen plays them (each after
+// the first of the day cleared of the last one's matches), the others at once.
+void PlayDayFrom(NextMatchday next)
 {
-    for (NextMatchday next = ProgressAfterMatchday(); next != NextMatchday::Results; next = ProgressAfterMatchday()) {
-        if (next == NextMatchday::PlayShown) {
+    for (bool dayBegun = next != NextMatchday::PlayShown;
+         (next = PlayMatchdaysNotShown(next)) == NextMatchday::PlayShown; dayBegun = true) {
+        if (dayBegun)
             ClearMatchday();
-            PlayShownMatchday();
-        } else {
-            PlaySilentMatchday();
-        }
+        PlayShownMatchday();
+        next = ProgressAfterMatchday();
     }
 }
 
@@ -90,6 +90,13 @@ void PlaySilentMatchday()
         SimulateStateMatchdaySilent(ResolveKnockoutStage);
     else
         SimulateMatchdayInstant(Game.DayKind, ResolveKnockoutStage);
+}
+
+NextMatchday PlayMatchdaysNotShown(NextMatchday next)
+{
+    for (; next == NextMatchday::PlaySilent; next = ProgressAfterMatchday())
+        PlaySilentMatchday();
+    return next;
 }
 
 void EndShownMatchday() { EndOfMatchday(ResolveKnockoutStage); }
@@ -131,8 +138,7 @@ DayOutcome PlayDay(const std::function<void()>& atResults)
 CalendarExit PlayDayToNextScreen(const std::function<void()>& atResults)
 {
     PrepareTodaysMatchday();
-    PlayShownMatchday();
-    PlayRestOfDay();
+    PlayDayFrom(FirstMatchdayOfToday());
     CloseTablesForResults();
     if (atResults)
         atResults();

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "core/progression/calendar_advance.h"
+#include "core/progression/day_progression.h"
 
 namespace tarvelon {
 
@@ -29,6 +30,9 @@ void PrepareTodaysMatchday();
 void EndShownMatchday();
 // ... a league or state of the day that is not shown, played at once ...
 void PlaySilentMatchday();
+// ... as every one from `next` on until one is to be shown (answered PlayShown, its matches still
+// to be cleared of the last one's) or the day is over (Results) ...
+NextMatchday PlayMatchdaysNotShown(NextMatchday next);
 // ... and, once ProgressAfterMatchday says Results, what the results screen ranks when it opens.
 void CloseTablesForResults();
 

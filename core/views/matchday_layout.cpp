@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/draws/state_championship.h"
+#include "core/records/match_records.h"
 #include "core/records/matchday_globals.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
@@ -65,10 +66,11 @@ MatchdayLayout LeagueLayout()
     return layout;
 }
 
+// One row per friendly the day's set-up took (it marks them played as it takes them).
 MatchdayLayout FriendliesLayout()
 {
     static const int heights[] = {55, 75, 95, 115, 140, 160};
-    const int n = CountFriendliesToday();
+    const int n = MatchCount;
     return Single(n, n >= 1 && n <= 6 ? heights[n - 1] : 35 * n);
 }
 

@@ -29,7 +29,8 @@ struct MatchdayLayout {
 inline constexpr int kMatchdayPanelWidth = 730;
 inline constexpr int kMatchdayRowStep = 20;
 
-// The layout of today's matchday (Game.DayKind and the stage counters, CurrentState's groups).
+// The layout of today's matchday once it is set up (Game.DayKind and the stage counters,
+// CurrentState's groups, the friendlies taken).
 MatchdayLayout LayoutOfToday();
 
 // The top of row r (1-based) inside its panel.

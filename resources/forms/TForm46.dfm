@@ -24,9 +24,9 @@ object Form46: TForm46
     Transparent = True
   end
   object Label1: TLabel
-    Left = 432
+    Left = 352
     Top = 6
-    Width = 102
+    Width = 182
     Height = 16
     AutoSize = False
     Alignment = taRightJustify

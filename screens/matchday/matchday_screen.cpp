@@ -4,6 +4,7 @@
 #include "core/match/engine_step.h"
 #include "core/match/match_flags.h"
 #include "core/records/match_records.h"
+#include "core/records/matchday_globals.h"
 #include "core/matchday/matchday_driver.h"
 #include "core/matchday_rules/end_of_matchday.h"
 #include "core/matchday_rules/matchday_setup.h"
@@ -23,6 +24,7 @@
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/ranges.h"
+#include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
@@ -34,7 +36,7 @@ namespace tarvelon {
 namespace {
 
 constexpr TColor kPanelColor = 0x00298000;   // RGB 0, 128, 41
-constexpr TColor kVenueColor = 0x00CCCC00;   // written as the game writes it: $00CCCC00
+constexpr TColor kVenueColor = 0x0000CCCC;   // RGB 204, 204, 0
 constexpr TColor kCrowdColor = 0x00C0C0C0;
 constexpr int kHalfTimeTick = 92;
 constexpr int kAddedTimeTick = 182;
@@ -93,7 +95,7 @@ int SideOfHumanMatch(int m)
 }  // namespace
 
 TForm46::TForm46(TComponent* owner)
-    : TGameForm(owner, "TForm46", {.background = TBackground::None, .swallowAltF4 = true})
+    : TGameForm(owner, "TForm46", {.background = TBackground::None, .swallowAltF4 = true, .scaleToScreen = true})
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("FormClose", [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); });
@@ -123,7 +125,19 @@ void TForm46::FormCreate(TObject*)
     matchHalf_ = 1;
     shownDivision_ = 2;
     PrepareTodaysMatchday();
-    StartShownMatchday();
+    // The day's first league may be one nobody watches: it is played at once, as the next ones are.
+    const NextMatchday first = FirstMatchdayOfToday();
+    if (PlayMatchdaysNotShown(first) == NextMatchday::PlayShown) {
+        if (first != NextMatchday::PlayShown)
+            ClearMatchday();
+        StartShownMatchday();
+    } else {
+        // Nothing of the day is shown: the results follow once this screen stands.
+        Application->Queue([] {
+            if (auto* screen = Form46.As<TForm46>())
+                screen->ShowMatchdayResults();
+        });
+    }
 }
 
 void TForm46::FormClose(TObject*, TCloseAction& action)
@@ -137,6 +151,9 @@ void TForm46::FormClose(TObject*, TCloseAction& action)
 void TForm46::StartShownMatchday()
 {
     SilentMatchday = false;
+    matchHalf_ = 1;
+    halfTimeBreak_ = 0;
+    labtempo->SetCaption("1º tempo");
     SetupMatchdayOfToday();
     BuildMatchdayPanels();
     FillRows();
@@ -186,6 +203,7 @@ void TForm46::BuildMatchdayPanels()
             heading->SetParent(this);
             heading->SetTransparent(true);
             heading->Font().SetName("Arial");
+            heading->Font().SetHeight(-11);
             heading->Font().SetColor(clWhite);
             heading->SetCaption(std::to_string(p) + "ª divisão");
             heading->SetBounds(34, panelTop - 15, 80, 13);
@@ -210,6 +228,7 @@ void TForm46::BuildMatchdayPanels()
             heading->SetParent(panels[0]);
             heading->SetTransparent(true);
             heading->Font().SetName("Arial");
+            heading->Font().SetHeight(-11);
             heading->Font().SetStyle(TFontStyles{fsBold});
             heading->Font().SetColor(clWhite);
             heading->SetCaption(names[g - 1]);
@@ -217,7 +236,15 @@ void TForm46::BuildMatchdayPanels()
             headings_.push_back(heading);
         }
     }
-    ShowDivision(shownDivision_);
+    // Laid out in the design's lengths; on a larger screen they grow as the form has grown.
+    if (Scaled()) {
+        constexpr int kScaleBase = 1000;
+        for (TPanel* panel : panels)
+            panel->ChangeScale(ScaledLength(kScaleBase), kScaleBase);
+        for (TLabel* heading : headings_)
+            if (heading->Parent() == this)
+                heading->ChangeScale(ScaledLength(kScaleBase), kScaleBase);
+    }
 }
 
 void TForm46::CreateRow(TPanel* panel, int m, int top)
@@ -270,46 +297,89 @@ void TForm46::FillRows()
     PlaceDivisionLinks();
 }
 
-// Divisions of 20: one lower division at a time under the first, chosen with the links.
+namespace {
+
+// The divisions of the league being shown (league days only; 1 on any other day).
+int DivisionsOfShownLeague()
+{
+    if (Game.DayKind != kKindNationalLeague || CurrentLeague < 0 || CurrentLeague >= static_cast<int>(Leagues.size()))
+        return 1;
+    return Leagues[static_cast<std::size_t>(CurrentLeague)].divisionCount;
+}
+
+// The lower division shown first on a league day in divisions of 20: the one human club's own
+// division 3 or 4, else the second.
+int FirstShownDivision(int divisions)
+{
+    if (Game.HumanClubCount == 1 && Game.CurrentHumanClub >= 0 && Game.CurrentHumanClub < static_cast<int>(Clubs.size())) {
+        const int division = Clubs[Game.CurrentHumanClub].Division;
+        if ((division == 3 || division == 4) && division <= divisions)
+            return division;
+    }
+    return 2;
+}
+
+}  // namespace
+
+// Each league day lays its divisions out afresh: in divisions of 10 one panel each (the third and
+// fourth hidden when the league has fewer), in divisions of 20 one lower division at a time under
+// the first, chosen with the links.
 void TForm46::PlaceDivisionLinks()
 {
-    int divisions = 1;
-    for (int d = 2; d <= 4; ++d) {
-        const int firstMatch = (d - 1) * 10 + 1;
-        if (divisionsShareOnePlace_ && firstMatch <= MatchCount)
-            divisions = d;
-    }
-    if (divisionsShareOnePlace_ && Game.HumanClubCount == 1 && Game.CurrentHumanClub >= 0
-        && Game.CurrentHumanClub < static_cast<int>(Clubs.size())) {
-        const int division = Clubs[Game.CurrentHumanClub].Division;
-        if (division >= 3 && division <= divisions)
-            shownDivision_ = division;
-    }
+    const int divisions = DivisionsOfShownLeague();
+    const bool leagueDay = Game.DayKind == kKindNationalLeague && panels.size() == 4;
+    if (leagueDay && !divisionsShareOnePlace_)
+        for (int p = 3; p <= 4; ++p) {
+            panels[static_cast<std::size_t>(p - 1)]->SetVisible(p <= divisions);
+            if (headings_.size() >= 4)
+                headings_[static_cast<std::size_t>(p - 1)]->SetVisible(p <= divisions);
+        }
+    const bool links = leagueDay && divisionsShareOnePlace_;
     for (int d = 2; d <= 4; ++d) {
         if (!labv[d])
             continue;
-        labv[d]->SetVisible(divisionsShareOnePlace_ && divisions >= 3 && d <= divisions);
-        if (panels.size() >= 2)
-            labv[d]->SetTop(panels[1]->Top() - 15);
+        labv[d]->SetVisible(links && divisions >= 3 && d <= divisions);
+        if (panels.size() >= 2) {
+            labv[d]->SetTop(panels[1]->Top() - ScaledLength(15));
+            labv[d]->SetLeft(panels[1]->Left() + panels[1]->Width() - ScaledLength(110 + 115 * (4 - d)));
+        }
     }
-    ShowDivision(shownDivision_);
+    if (!links)
+        return;
+    ShowDivision(FirstShownDivision(divisions));
+    if (divisions < 2) {
+        for (std::size_t p = 1; p < 4; ++p) {
+            panels[p]->SetVisible(false);
+            if (headings_.size() >= 4)
+                headings_[p]->SetVisible(false);
+        }
+    }
 }
 
 void TForm46::ShowDivision(int division)
 {
     if (!divisionsShareOnePlace_ || panels.size() < 4)
         return;
-    shownDivision_ = division >= 2 && division <= 4 ? division : 2;
+    shownDivision_ = division >= 2 && division <= DivisionsOfShownLeague() && division <= 4 ? division : 2;
     for (int p = 2; p <= 4; ++p)
-        panels[p - 1]->SetVisible(p == shownDivision_);
-    if (headings_.size() >= 2)
+        panels[static_cast<std::size_t>(p - 1)]->SetVisible(p == shownDivision_);
+    if (headings_.size() >= 2) {
         headings_[1]->SetCaption(std::to_string(shownDivision_) + "ª divisão");
+        headings_[1]->SetVisible(true);
+    }
     for (int d = 2; d <= 4; ++d) {
         if (!labv[d])
             continue;
         labv[d]->SetCursor(d == shownDivision_ ? crDefault : crHandPoint);
         labv[d]->Font().SetStyle(d == shownDivision_ ? TFontStyles{} : TFontStyles{fsUnderline});
     }
+}
+
+void TForm46::ShowShootoutNotice(int milliseconds)
+{
+    Label1->SetCaption("Desempate por Penaltis");
+    Application->ProcessMessages();
+    Application->PauseRepaintingOnly(milliseconds);
 }
 
 void TForm46::labeleClick(TObject* sender)
@@ -448,8 +518,8 @@ void TForm46::FormKeyDown(TObject*, unsigned short& key, TShiftState)
     case VK_F5: Game.TickIntervalHuman = 100; break;
     default: break;
     }
-    if (key >= VK_F1 && key <= VK_F5)
-        ralt1->SetInterval(Game.TickIntervalHuman);
+    // Any key at all sets the clock to the human speed, also on a day without a human match.
+    ralt1->SetInterval(Game.TickIntervalHuman);
 }
 
 // After the last tick: the day booked, then every further league or state of the day, shown here
@@ -460,13 +530,10 @@ void TForm46::EndOfShownMatchday()
     Label1->SetCaption("Fim de jogo");
     PlaySound("fimjogo");
     EndShownMatchday();
-    for (NextMatchday next = ProgressAfterMatchday(); next != NextMatchday::Results; next = ProgressAfterMatchday()) {
-        if (next == NextMatchday::PlayShown) {
-            ClearMatchday();
-            StartShownMatchday();
-            return;
-        }
-        PlaySilentMatchday();
+    if (PlayMatchdaysNotShown(ProgressAfterMatchday()) == NextMatchday::PlayShown) {
+        ClearMatchday();
+        StartShownMatchday();
+        return;
     }
     ShowMatchdayResults();
 }

@@ -60,6 +60,8 @@ public:
     void MatchdayTick();
     // Writes event e of MatchEvents onto its match's row, with its sound and the red-card pause.
     void ShowMatchEvent(int e);
+    // Says that the day's level ties went to penalties and holds the picture a moment.
+    void ShowShootoutNotice(int milliseconds);
     // Shows division 2, 3 or 4 in the lower panel of a divisions-of-20 league day.
     void ShowDivision(int division);
 

@@ -1,5 +1,6 @@
 #include "screens/matchday/matchday_screens.h"
 
+#include "core/hooks.h"
 #include "core/match/lineup_access.h"
 #include "core/match/match_flags.h"
 #include "core/match/referees.h"
@@ -7,6 +8,7 @@
 #include "core/records/match_records.h"
 #include "core/matchday_rules/shootout.h"
 #include "core/records/game_state.h"
+#include "screens/common/form_references.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/matchday/in_match_screen.h"
@@ -89,6 +91,10 @@ void InstallMatchdayDialogs()
     InstallPenaltyDialogs();
     InstallInjuryDialog();
     InstallShootoutDialogs();
+    Hooks().shootoutNotice = [](int milliseconds) {
+        if (TForm46* screen = Form46.As<TForm46>())
+            screen->ShowShootoutNotice(milliseconds);
+    };
 }
 
 }  // namespace tarvelon

@@ -100,7 +100,6 @@ void TForm34::FormCreate(TObject*)
             if (TListItem* row = AddPlayerRow(*ListView1, PitchSlotLetterOf(PenaltyClubA, player), player))
                 row->SubItems().Add(TraitsOf(player));
     keeper_ = PenaltyGoalkeeper(PenaltyClubB);
-    ShowNarration("Escolha o batedor do pênalti.");
 }
 
 void TForm34::ShowNarration(const std::string& text)

@@ -2,6 +2,8 @@
 // catch up), the random result of unwatched club ties, the takers, and what the outcome writes.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <algorithm>
 
 #include "core/basics/random.h"
@@ -13,6 +15,7 @@
 #include "core/progression/progression_services.h"
 #include "core/services/automatic_answers.h"
 #include "tests/core/dayrules_world.h"
+#include "core/match/match_flags.h"
 
 namespace tarvelon {
 namespace {
@@ -113,9 +116,26 @@ protected:
         Matches[1].club[1] = 3;
         Game.DayKind = kKindNationalCup;
     }
-    void TearDown() override { Hooks().shootoutDialog = nullptr; }
+    void TearDown() override
+    {
+        Hooks().shootoutDialog = nullptr;
+        Hooks().shootoutNotice = nullptr;
+        SilentMatchday = false;
+    }
     int fixture_ = -1;
 };
+
+TEST_F(Shootout, TheLiveMatchdayIsToldOfAClubTiesShootOutUnlessTheDayIsSilent)
+{
+    std::vector<int> told;
+    Hooks().shootoutNotice = [&told](int milliseconds) { told.push_back(milliseconds); };
+    SilentMatchday = false;
+    PlayShootout(fixture_);
+    EXPECT_EQ(told, std::vector<int>{30});
+    SilentMatchday = true;
+    PlayShootout(fixture_);
+    EXPECT_EQ(told, std::vector<int>{30}) << "a day nobody watches says nothing";
+}
 
 TEST_F(Shootout, AnUnwatchedClubTieIsDrawnAtRandomAndTheWinnerIsOneKickAhead)
 {

@@ -3,6 +3,8 @@
 // shoot-outs for level ties of computer sides and the tournament's records at its end.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <set>
 
 #include "core/records/cup_tie.h"
@@ -11,6 +13,7 @@
 #include "core/progression/cup_prizes.h"
 #include "core/progression/day_progression.h"
 #include "tests/core/progression_world.h"
+#include "core/hooks.h"
 
 namespace tarvelon {
 namespace {
@@ -159,7 +162,11 @@ TEST_F(WorldCupTest, WatchedShootoutGoesToTheDialogs)
     for (int t = 1; t <= 8; ++t)
         day.push_back({NationalCupTies[t].firstTeam, NationalCupTies[t].secondTeam, 1, 1});
     SetDayMatches(day);
+    std::vector<int> told;
+    Hooks().shootoutNotice = [&told](int milliseconds) { told.push_back(milliseconds); };
     WorldCupAfterMatchday();
+    Hooks().shootoutNotice = nullptr;
+    EXPECT_EQ(told, std::vector<int>{3000}) << "once after the round's shoot-outs";
     EXPECT_EQ(asked, 8);
     for (int t = 1; t <= 8; ++t)
         EXPECT_EQ(NationalCupTies[t].winner, NationalCupTies[t].secondTeam);

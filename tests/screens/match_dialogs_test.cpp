@@ -115,6 +115,14 @@ TEST_F(MatchDialogsTest, AHumanPenaltyIsKickedByTheTakerHeChose)
 {
     int chosen = -1;
     bool buttonWasOff = false;
+    std::string narrationBefore = "-";
+    std::string narrationAfter;
+    const auto narration = [](const TForm34* dialog) {
+        std::string html;
+        for (const std::string& line : dialog->info1->HTMLText())
+            html += line;
+        return html;
+    };
     QTimer::singleShot(50, [&] {
         TForm34* dialog = OpenForm<TForm34>();
         ASSERT_NE(dialog, nullptr);
@@ -124,12 +132,16 @@ TEST_F(MatchDialogsTest, AHumanPenaltyIsKickedByTheTakerHeChose)
             return;
         }
         buttonWasOff = !dialog->bt1->Enabled();
+        narrationBefore = narration(dialog);
         ClickRow(dialog->ListView1, 1);
         chosen = std::stoi(dialog->ListView1->Items()[1]->SubItems()[3]);
         QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+        narrationAfter = narration(dialog);
     });
     const PenaltyDialogAnswer answer = Hooks().penaltyDialog(human_, other_, true);
     EXPECT_TRUE(buttonWasOff) << "\"Bater\" waits for a taker";
+    EXPECT_EQ(narrationBefore, "") << "the narration starts with the kick";
+    EXPECT_NE(narrationAfter.find(Players[chosen].Name.str()), std::string::npos) << narrationAfter;
     EXPECT_EQ(answer.taker, chosen);
     EXPECT_TRUE(answer.outcome == 1 || answer.outcome == 2);
     EXPECT_EQ(OpenForm<TForm34>(), nullptr);
@@ -323,6 +335,29 @@ TEST_F(MatchDialogsTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard)
     EXPECT_EQ(Matches[match_].subsLeft[1], 3);
     test::PressKey(form->Widget(), Qt::Key_Escape);
     EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+}
+
+// Two human coaches in one match: the screen (at half time) opens on the home side, and the away
+// coach, clicking his club's name, manages his own side there.
+TEST_F(MatchDialogsTest, TheAwayHumanCoachSwitchesToHisSideAndManagesIt)
+{
+    Clubs[other_].IsHuman = 1;
+    ActiveMatch = match_;
+    ReportMode = 1;
+    auto* form = dynamic_cast<TForm88*>(CreateScreen("TForm88", nullptr));
+    ASSERT_NE(form, nullptr);
+    form->Show();
+    test::Pump();
+    EXPECT_EQ(form->ShownSide(), 1);
+    QTest::mouseClick(form->nometime2->Parent()->Widget(), Qt::LeftButton, {},
+                      QPoint(form->nometime2->Left() + 5, form->nometime2->Top() + 5));
+    EXPECT_EQ(form->ShownSide(), 2);
+    EXPECT_TRUE(form->comboej->Visible()) << "his own side is managed";
+    EXPECT_FALSE(form->lb_tat1->Visible());
+    EXPECT_EQ(form->comboej->ItemIndex(), Clubs[other_].PlayingStyle);
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+    Clubs[other_].IsHuman = 0;
 }
 
 }  // namespace

@@ -19,8 +19,11 @@
 #include "grid/dg_grid.h"
 #include "core/records/match_records.h"
 #include "core/records/state_championship.h"
+#include "core/economy/friendly_booking.h"
+#include "core/format/names.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
+#include "core/season/fixtures.h"
 #include "core/seasonloop/season_loop.h"
 #include "core/tables.h"
 #include "core/views/day_results.h"
@@ -47,6 +50,7 @@ struct LiveDay {
     int daysShown = 0;
     int maxRows = 0;                 // the most match rows filled at once
     int venuesUnderCrests = 0;       // rows whose venue label reaches under the home crest
+    std::set<std::string> homeClubs; // the home clubs' names the rows showed
     TForm67* results = nullptr;
 };
 
@@ -81,6 +85,8 @@ protected:
                     int rows = 0;
                     for (const TMatchRow& row : screen->rows) {
                         rows += row.labt1 != nullptr ? 1 : 0;
+                        if (row.labt1 && !row.labt1->Caption().empty())
+                            live.homeClubs.insert(row.labt1->Caption());
                         if (row.est && row.esc1 && row.est->Left() + row.est->Width() > row.esc1->Left())
                             ++live.venuesUnderCrests;
                     }
@@ -304,6 +310,77 @@ TEST_F(MatchdayKindsTest, AWorldCupDayPlaysLive)
     EXPECT_GT(live.maxRows, 0);
     ExpectResultsOfKind(live.results, kKindWorldCup);
     EXPECT_EQ(live.results->Chooser(), nullptr) << "one tournament, no box";
+    Continue(live.results);
+    EXPECT_GT(Game.DayIndex, day);
+}
+
+// With every league unticked under "Visualização ligas" only the human club's league is watched:
+// the day's first league, another country's, is played at once like the others, on the league's
+// day and on the national cup's.
+TEST_F(MatchdayKindsTest, UntickedLeaguesArePlayedWithoutDisplay)
+{
+    for (const int kind : {kKindNationalLeague, kKindNationalCup}) {
+        NewSeededGame(0);
+        const int human = Game.HumanClubs[0];
+        ASSERT_GE(human, 0);
+        const int country = Clubs[human].Country;
+        ASSERT_GT(Leagues.size(), 1u);
+        ASSERT_NE(Leagues[0].country, country) << "the day's first league is another country's";
+        for (TLeague& league : Leagues)
+            league.shown = 0;
+        ASSERT_TRUE(PlayHeadlessUntil(kind));
+        const LiveDay live = PlayTodayLive();
+        ASSERT_NE(live.results, nullptr);
+        const std::string name = kind == kKindNationalLeague ? "Campeonato " + NationalityName(country)
+                                                             : "Copa " + CountryPhrase(country);
+        EXPECT_EQ(live.daysShown, 1) << kind;
+        for (const std::string& heading : live.headings)
+            EXPECT_EQ(heading.rfind(name, 0), 0u) << heading;
+        ExpectResultsOfKind(live.results, kind);
+        EXPECT_GT(DayResultRegions(TodaysResultsDay()).size(), 1u) << "every league played";
+        live.results->Close();
+        test::Pump();
+    }
+}
+
+// A national cup day on which no league has a first-stage tie to play shows nothing: the results
+// follow at once.
+TEST_F(MatchdayKindsTest, ACupDayWithNothingToShowGoesStraightToTheResults)
+{
+    NewSeededGame(0);
+    ASSERT_TRUE(PlayHeadlessUntil(kKindNationalCup));
+    ASSERT_EQ(Game.NationalCupStage, 1);
+    for (TFixture& f : Fixtures)
+        if (f.kind == kKindNationalCup && f.round == 1)
+            f.round = 9;
+    const LiveDay live = PlayTodayLive();
+    ASSERT_NE(live.results, nullptr);
+    EXPECT_EQ(live.daysShown, 0);
+    EXPECT_EQ(Matchday(), nullptr);
+}
+
+TEST_F(MatchdayKindsTest, AFriendlyOfTheHumanClubPlaysLiveOnItsRow)
+{
+    NewSeededGame(0);
+    const int club = Game.HumanClubs[0];
+    ASSERT_GE(club, 0);
+    const FriendlyDates dates = FreeFriendlyDates(club, false);
+    ASSERT_FALSE(dates.days.empty());
+    const int day = dates.days.front();
+    const std::vector<std::pair<std::string, int>> opponents = FriendlyOpponents(club);
+    ASSERT_FALSE(opponents.empty());
+    const int opponent = opponents.front().second;
+    BookFriendly(club, opponent, day, true, 0);
+    while (Game.DayIndex < day)
+        PlayDayToNextScreen();
+    ASSERT_EQ(Game.DayIndex, day);
+    ASSERT_EQ(TodaysKind(), kKindFriendlies);
+    const LiveDay live = PlayTodayLive();
+    ASSERT_NE(live.results, nullptr);
+    EXPECT_EQ(live.headings.count("Amistosos"), 1u);
+    EXPECT_GE(live.maxRows, 1) << "the friendly has its row";
+    EXPECT_EQ(live.homeClubs.count(" " + Clubs[club].name.str()), 1u) << "the row names the home club";
+    ExpectResultsOfKind(live.results, kKindFriendlies);
     Continue(live.results);
     EXPECT_GT(Game.DayIndex, day);
 }

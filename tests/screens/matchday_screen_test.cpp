@@ -16,6 +16,7 @@
 #include "controls/grad_button.h"
 #include "core/hooks.h"
 #include "core/records/match_records.h"
+#include "core/records/matchday_globals.h"
 #include "core/services/rule_services.h"
 #include "core/records/appearance_records.h"
 #include "core/matchday_rules/matchday_state.h"
@@ -23,12 +24,16 @@
 #include "core/season/fixtures.h"
 #include "core/seasonloop/season_loop.h"
 #include "core/tables.h"
+#include "core/season/competition_kind.h"
+#include "core/season/calendar.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
+#include "platform/graphics/canvas.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/ranges.h"
+#include "platform/stdctrls/containers.h"
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
@@ -37,6 +42,7 @@
 #include "screens/matchday/results_screen.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/in_match_answerer.h"
+#include "tests/screens/player_clicks.h"
 #include "tests/screens/seeded_matchday_suite.h"
 #include "tests/screens/tables_fingerprint.h"
 
@@ -94,6 +100,13 @@ TEST_F(MatchdayScreenTest, TheClockShowsMinutesHalfTimeAddedTimeAndTheEnd)
     EXPECT_EQ(screen->rows[1].labt1->Caption(), " " + Clubs[Matches[1].club[0]].name.str());
     EXPECT_EQ(screen->rows[1].labt1->Color(), Clubs[Matches[1].club[0]].BackColor);
 
+    // The word after ties decided on penalties fits the clock's label.
+    screen->ShowShootoutNotice(0);
+    EXPECT_EQ(screen->Label1->Caption(), "Desempate por Penaltis");
+    TCanvas& canvas = screen->Canvas();
+    canvas.Font.Assign(screen->Label1->Font());
+    EXPECT_LE(canvas.TextWidth(screen->Label1->Caption()), screen->Label1->Width());
+
     screen->MatchdayTick();
     EXPECT_TRUE(screen->Label1->Visible());
     EXPECT_EQ(screen->Label1->Caption(), "1'");
@@ -150,6 +163,142 @@ TEST_F(MatchdayScreenTest, TheSpeedKeysSetTheHumanSpeedAndTheClock)
     test::PressKey(screen->Widget(), Qt::Key_F4, Qt::AltModifier);
     test::Pump();
     EXPECT_EQ(Matchday(), screen);
+    // Any other key, too, sets the clock to the human speed, also in instant play.
+    screen->ralt1->SetInterval(1);
+    test::PressKey(screen->Widget(), Qt::Key_A);
+    EXPECT_EQ(screen->ralt1->Interval(), 100);
+    EXPECT_EQ(Game.TickIntervalHuman, 100);
+}
+
+// A league day in divisions of 20 with two leagues shown: the links to the lower divisions stand
+// over the second panel's right end; the human club's own lower division is shown first; a click on
+// a link shows its division; the next league starts again as the first did, in the first half.
+TEST_F(MatchdayScreenTest, TheLowerDivisionLinksAndTheNextLeagueStartingAfresh)
+{
+    NewSeededGame(0);
+    Game.InstantPlay = 0;
+    Game.HalfTimeScreen = 0;
+    ASSERT_EQ(Game.LeagueFormat, kDivisionsOf20);
+    while (Calendar[Game.DayIndex].dayKind != kKindNationalLeague)
+        PlayDayToNextScreen();
+    for (TLeague& league : Leagues)
+        league.shown = 1;
+    OpenTodaysMatchday();
+    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+    TForm46* screen = Matchday();
+    screen->ralt1->SetEnabled(false);
+    ASSERT_EQ(screen->panels.size(), 4u);
+    ASSERT_GE(Leagues[static_cast<std::size_t>(CurrentLeague)].divisionCount, 3);
+    const TPanel* second = screen->panels[1];
+    EXPECT_EQ(screen->labv[4]->Left(), second->Left() + second->Width() - 110);
+    EXPECT_EQ(screen->labv[3]->Left(), screen->labv[4]->Left() - 115);
+    EXPECT_EQ(screen->labv[2]->Left(), screen->labv[3]->Left() - 115);
+    EXPECT_EQ(screen->labv[2]->Top(), second->Top() - 15);
+    const int humanDivision = Clubs[Game.CurrentHumanClub].Division;
+    const int first = humanDivision == 3 || humanDivision == 4 ? humanDivision : 2;
+    EXPECT_EQ(screen->ShownDivision(), first);
+
+    const int other = first == 2 ? 3 : 2;
+    test::ClickAt(screen->Widget(), QPoint(screen->labv[other]->Left() + 20, screen->labv[other]->Top() + 6));
+    EXPECT_EQ(screen->ShownDivision(), other);
+    EXPECT_TRUE(screen->panels[static_cast<std::size_t>(other - 1)]->Visible());
+    EXPECT_FALSE(screen->panels[static_cast<std::size_t>(first - 1)]->Visible());
+
+    // The first league played to its end: the next one is shown from its first half and division 2.
+    const int shown = screen->DaysShown();
+    while (screen->DaysShown() == shown && Matchday() == screen)
+        screen->MatchdayTick();
+    ASSERT_EQ(Matchday(), screen);
+    screen->ralt1->SetEnabled(false);
+    EXPECT_EQ(screen->labtempo->Caption(), "1º tempo");
+    EXPECT_EQ(screen->MatchHalf(), 1);
+    ASSERT_GE(Leagues[static_cast<std::size_t>(CurrentLeague)].divisionCount, first);
+    EXPECT_EQ(screen->ShownDivision(), first);
+    EXPECT_TRUE(screen->panels[static_cast<std::size_t>(first - 1)]->Visible());
+    EXPECT_FALSE(screen->panels[static_cast<std::size_t>(other - 1)]->Visible());
+}
+
+// Divisions of 10: one panel per division, the third and fourth (with their headings) hidden for a
+// league of two divisions, and no links.
+TEST_F(MatchdayScreenTest, ALeagueOfTwoDivisionsInDivisionsOfTenHidesTheOtherPanels)
+{
+    NewSeededGame(0);
+    Game.InstantPlay = 0;
+    while (Calendar[Game.DayIndex].dayKind != kKindNationalLeague)
+        PlayDayToNextScreen();
+    Game.LeagueFormat = kDivisionsOf10;
+    TLeague& league = Leagues[0];
+    const int divisions = league.divisionCount;
+    league.divisionCount = 2;
+    league.humanPresent = 1;
+    OpenTodaysMatchday();
+    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+    TForm46* screen = Matchday();
+    screen->ralt1->SetEnabled(false);
+    ASSERT_EQ(CurrentLeague, 0);
+    ASSERT_EQ(screen->panels.size(), 4u);
+    EXPECT_TRUE(screen->panels[0]->Visible());
+    EXPECT_TRUE(screen->panels[1]->Visible());
+    EXPECT_FALSE(screen->panels[2]->Visible());
+    EXPECT_FALSE(screen->panels[3]->Visible());
+    for (const char* name : {"labextra3", "labextra4"}) {
+        const auto* heading = dynamic_cast<TLabel*>(screen->FindComponent(name));
+        ASSERT_NE(heading, nullptr) << name;
+        EXPECT_FALSE(heading->Visible()) << name;
+    }
+    for (int d = 2; d <= 4; ++d)
+        EXPECT_FALSE(screen->labv[d]->Visible()) << d;
+    screen->Close();
+    test::Pump();
+    league.divisionCount = divisions;
+    Game.LeagueFormat = kDivisionsOf20;
+}
+
+// On a screen of 1280 x 1024 the live matchday grows by 1280 / 800 with its run-time rows, those of
+// the day's next league too, and every row stays inside the form.
+TEST_F(MatchdayScreenTest, OnALargerScreenTheRowsGrowWithTheForm)
+{
+    NewSeededGame(0);
+    Game.InstantPlay = 0;
+    Game.HalfTimeScreen = 0;
+    while (Calendar[Game.DayIndex].dayKind != kKindNationalLeague)
+        PlayDayToNextScreen();
+    for (TLeague& league : Leagues)
+        league.shown = 1;
+    const auto width = Hooks().screenWidth;
+    const auto height = Hooks().screenHeight;
+    Hooks().screenWidth = [] { return 1280; };
+    Hooks().screenHeight = [] { return 1024; };
+    OpenTodaysMatchday();
+    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+    TForm46* screen = Matchday();
+    screen->ralt1->SetEnabled(false);
+    auto expectGrown = [screen] {
+        ASSERT_FALSE(screen->panels.empty());
+        EXPECT_EQ(screen->panels[0]->Width(), 730 * 1280 / 800);
+        EXPECT_LE(screen->panels[0]->Left() + screen->panels[0]->Width(), screen->ClientWidth());
+        ASSERT_NE(screen->rows[1].labt1, nullptr);
+        EXPECT_EQ(screen->rows[1].labt1->Width(), 105 * 1280 / 800);
+        EXPECT_EQ(screen->rows[1].labt1->Left(), (138 * 1280 + 400) / 800);  // rounded
+        for (const TPanel* panel : screen->panels)
+            EXPECT_LE(panel->Top() + panel->Height(), screen->ClientHeight());
+        // The headings grow as the rows' texts do, once.
+        const TLabel* heading = dynamic_cast<TLabel*>(screen->FindComponent("labextra1"));
+        ASSERT_NE(heading, nullptr);
+        EXPECT_EQ(heading->Font().Height(), screen->rows[1].labt1->Font().Height());
+    };
+    EXPECT_EQ(screen->ClientWidth(), 1280);
+    expectGrown();
+    const int shown = screen->DaysShown();
+    while (screen->DaysShown() == shown && Matchday() == screen)
+        screen->MatchdayTick();
+    ASSERT_EQ(Matchday(), screen);
+    screen->ralt1->SetEnabled(false);
+    expectGrown();
+    screen->Close();
+    test::Pump();
+    Hooks().screenWidth = width;
+    Hooks().screenHeight = height;
 }
 
 TEST_F(MatchdayScreenTest, TheResultsListTheDayAndAClickShowsAReport)
