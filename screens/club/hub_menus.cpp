@@ -233,12 +233,7 @@ void TForm13::Button4Click()
     if (player <= 0)
         return;
     TakeOffSaleList(player);
-    if (gridview1 && gridview1->SelectedRow() >= 0) {
-        const RosterRowView view = RosterRowOf(player);
-        gridview1->SetCellTextByName("passe", gridview1->SelectedRow(), view.priceText);
-        gridview1->SetCellTextByName("passet", gridview1->SelectedRow(), std::to_string(view.price));
-        gridview1->Invalidate();
-    }
+    ShowSelectedRowPrice(player);
     if (Button4)
         Button4->Hide();
 }

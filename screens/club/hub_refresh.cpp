@@ -21,6 +21,18 @@ void RefreshOpenHub()
         hub->RefreshHub();
 }
 
+void ShowOpenHubCash()
+{
+    if (TForm13* hub = OpenHubForm())
+        hub->ShowCash();
+}
+
+void ShowOpenHubRowPrice(int player)
+{
+    if (TForm13* hub = OpenHubForm())
+        hub->ShowSelectedRowPrice(player);
+}
+
 void ShowUnreadNews(TForm13& hub)
 {
     if (hub.label32)

@@ -11,6 +11,13 @@ TForm13* OpenHubForm();
 // The open hub shows the club anew: header, money and roster.
 void RefreshOpenHub();
 
+// The open hub's money label shows the club's cash anew (after the bank or the stadium moved it),
+// its roster and the selected player left as they are.
+void ShowOpenHubCash();
+
+// The open hub's selected roster row shows the player's price anew, after he was listed for sale.
+void ShowOpenHubRowPrice(int player);
+
 // The open hub draws its header anew (money, news line, ...), as after the inbox closes.
 void RefreshOpenHubHeader();
 

@@ -39,6 +39,10 @@ public:
     void RefreshHubHeader();
     void RefreshRosterGrid();
     void ShowPlayerCard(int player);
+    // The money label shows the club's cash anew, nothing else changes.
+    void ShowCash();
+    // The selected roster row shows the player's price anew (listed for sale, or taken off the list).
+    void ShowSelectedRowPrice(int player);
     void ShowHeadToHead(int opponent);
     // After a coach confirmed his line-up: the next human coach who plays today, or the matchday.
     void NextHumanCoachOrKickOff();

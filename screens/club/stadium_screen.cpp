@@ -190,7 +190,7 @@ void TForm10::StartWorks()
     if (quote_.outcome != QuoteOutcome::Quoted)
         return;
     if (StartExpansion(club_, quote_)) {
-        RefreshOpenHub();
+        ShowOpenHubCash();
         Close();
         return;
     }

@@ -175,6 +175,24 @@ TEST_F(BankAccountsStadiumScreens, TheHubShowsTheCashTheBankMoved)
     EXPECT_EQ(HubMoney(hub), FormatMoneyWords64(2000000));
 }
 
+TEST_F(BankAccountsStadiumScreens, TheHubKeepsTheSelectedPlayerWhileTheBankMovesTheCash)
+{
+    auto* hub = Open<TForm13>("TForm13");
+    ASSERT_NE(hub, nullptr);
+    ASSERT_GT(hub->gridview1->RowCount(), 4);
+    ClickRow(hub->gridview1, 3);
+    ASSERT_EQ(hub->gridview1->SelectedRow(), 3);
+    const int player = hub->SelectedPlayer();
+    auto* bank = Open<TForm28>("TForm28");
+    ASSERT_NE(bank, nullptr);
+    Click(bank->bt1);
+    EXPECT_EQ(HubMoney(hub), FormatMoneyWords64(2500000));
+    EXPECT_EQ(hub->gridview1->SelectedRow(), 3);
+    EXPECT_EQ(hub->SelectedPlayer(), player);
+    Click(bank->bt2);
+    EXPECT_EQ(hub->gridview1->SelectedRow(), 3);
+}
+
 TEST_F(BankAccountsStadiumScreens, TheHubOpensTheStadiumOnF6AndTheAccountsFromItsMoney)
 {
     auto* hub = Open<TForm13>("TForm13");
