@@ -27,6 +27,12 @@ void ShowOpenHubCash()
         hub->ShowCash();
 }
 
+void RepaintOpenHubRoster()
+{
+    if (TForm13* hub = OpenHubForm(); hub && hub->gridview1)
+        hub->gridview1->Invalidate();
+}
+
 void ShowOpenHubRowPrice(int player)
 {
     if (TForm13* hub = OpenHubForm())

@@ -15,6 +15,9 @@ void RefreshOpenHub();
 // its roster and the selected player left as they are.
 void ShowOpenHubCash();
 
+// The open hub's roster paints its rows anew (in the list colours, when they are used).
+void RepaintOpenHubRoster();
+
 // The open hub's selected roster row shows the player's price anew, after he was listed for sale.
 void ShowOpenHubRowPrice(int player);
 
