@@ -27,6 +27,14 @@ void ShowOpenHubCash()
         hub->ShowCash();
 }
 
+void ShowOpenHubCashAndNextMatch()
+{
+    if (TForm13* hub = OpenHubForm()) {
+        hub->ShowCash();
+        hub->ShowNextMatch();
+    }
+}
+
 void RepaintOpenHubRoster()
 {
     if (TForm13* hub = OpenHubForm(); hub && hub->gridview1)

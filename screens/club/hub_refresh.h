@@ -15,6 +15,9 @@ void RefreshOpenHub();
 // its roster and the selected player left as they are.
 void ShowOpenHubCash();
 
+// The open hub shows the cash and the next match anew, after a friendly was booked.
+void ShowOpenHubCashAndNextMatch();
+
 // The open hub's roster paints its rows anew (in the list colours, when they are used).
 void RepaintOpenHubRoster();
 

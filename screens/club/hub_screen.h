@@ -41,6 +41,8 @@ public:
     void ShowPlayerCard(int player);
     // The money label shows the club's cash anew, nothing else changes.
     void ShowCash();
+    // The next match (opponent, competition, date) as the calendar and the friendlies have it now.
+    void ShowNextMatch();
     // The selected roster row shows the player's price anew (listed for sale, or taken off the list).
     void ShowSelectedRowPrice(int player);
     void ShowHeadToHead(int opponent);
@@ -132,7 +134,6 @@ private:
     void GiveBackRosterOverflow(int leastNameWidth);
     void Autosave(bool atCreation);
     void RunPostRoundEvents();
-    void ShowNextMatch();
     void ShowReferee();
     void FillRosterRow(int player);
     void UpdatePlayerActions();
