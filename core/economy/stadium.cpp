@@ -1,10 +1,11 @@
 #include "core/economy/stadium.h"
 
 #include <algorithm>
-#include <charconv>
 #include <climits>
+#include <optional>
 
 #include "core/basics/rounding.h"
+#include "core/basics/str_to_int.h"
 #include "core/economy/table_access.h"
 
 namespace tarvelon {
@@ -85,18 +86,8 @@ std::int64_t SectorExpansionCost(int sector, std::int32_t asked, std::int32_t cu
 
 std::int32_t SeatsAsked(const std::string& text)
 {
-    std::size_t begin = text.find_first_not_of(' ');
-    if (begin == std::string::npos)
-        return 0;
-    if (text[begin] == '+')
-        ++begin;
-    std::int32_t value = 0;
-    const char* first = text.data() + begin;
-    const char* last = text.data() + text.size();
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || value <= 0)
-        return 0;
-    return value;
+    const std::optional<std::int32_t> value = TryStrToInt(text);
+    return value && *value > 0 ? *value : 0;
 }
 
 int ExpansionDays(std::int32_t totalSeats)

@@ -7,6 +7,7 @@
 #include "core/basics/random.h"
 #include "core/basics/rounding.h"
 #include "core/club_rosters.h"
+#include "core/economy/bank.h"
 #include "core/history/history_appenders.h"
 #include "core/records/history_records.h"
 #include "core/mail/mail.h"
@@ -93,9 +94,10 @@ void ChargeLoanInterest(int club)
     TClubFinance* finance = FinanceOf(club);
     if (finance == nullptr || finance->bankLoan <= 0)
         return;
-    const std::int32_t interest = static_cast<std::int32_t>(Round(finance->bankLoan * 0.03));
+    // The season's accounts add up every week's interest, as they add up the wages.
+    const std::int32_t interest = WeeklyLoanInterest(finance->bankLoan);
     Clubs[club].cash -= CurrencyFromUnits(interest);
-    finance->loanInterest = interest;
+    AddToAccount(finance->loanInterest, interest);
 }
 
 bool CountsInTable(int kind)

@@ -9,11 +9,6 @@
 
 namespace tarvelon {
 
-const std::array<TColor, 5> DefaultListColors = {
-    RgbColor(148, 148, 73), RgbColor(179, 179, 100), RgbColor(192, 192, 129),
-    RgbColor(209, 209, 163), RgbColor(222, 222, 188),
-};
-
 std::int32_t TickOfSpeedIndex(int index, bool withHyperSpeed)
 {
     switch (index) {

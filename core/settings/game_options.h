@@ -13,11 +13,13 @@ namespace tarvelon {
 // Rows outside the list, and the seventh row where there is none, give 600.
 std::int32_t TickOfSpeedIndex(int index, bool withHyperSpeed);
 
-// The list colours of the five positions that the colour screen's reset writes.
-extern const std::array<TColor, 5> DefaultListColors;
-
-// A list colour that could not be read turns all five into this.
-constexpr TColor FallbackListColor = 255;  // pure red
+// The list colours of the five positions ("Cores Padrão"): shades from the goalkeepers' darkest to
+// the forwards' lightest. The colour screen's reset writes them, and a game whose settings hold no
+// readable colours starts with them.
+inline constexpr std::array<TColor, 5> DefaultListColors = {
+    RgbColor(148, 148, 73), RgbColor(179, 179, 100), RgbColor(192, 192, 129),
+    RgbColor(209, 209, 163), RgbColor(222, 222, 188),
+};
 
 struct GameOptions {
     std::int32_t tickWithHumanMatch = 800;     // "opvelocidade"
@@ -33,13 +35,12 @@ struct GameOptions {
     std::int32_t autosave = 0;                 // "opsalvar": 0..3, above 3 read as 0
     std::int32_t contractNotices = 0;          // "opemails"
     std::array<std::int32_t, 4> continentalMatchDisplay{};  // "opver41", "opver42", "opver61", "opver62"
-    std::array<TColor, 5> listColors{FallbackListColor, FallbackListColor, FallbackListColor,
-                                     FallbackListColor, FallbackListColor};  // "cor0" .. "cor4"
+    std::array<TColor, 5> listColors = DefaultListColors;  // "cor0" .. "cor4"
 };
 
 // Reads every key of section "opcoes", each on its own: a missing key or one whose text is not a
 // number takes its fallback and leaves the others alone. The five colours are read together: one
-// that fails gives all five the fallback colour.
+// that fails gives all five their default shades.
 GameOptions ReadGameOptions();
 
 }  // namespace tarvelon

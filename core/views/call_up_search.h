@@ -4,9 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "core/views/player_search.h"
+
 namespace tarvelon {
 
-// The filters; each "any" choice is the last item of its list.
+// The filters; each "any" choice is the last item of its list. They mean what they mean in the
+// player search (player_search.h).
 struct CallUpFilter {
     int country = -1;           // the national team's country
     int position = 5;           // 0..4, 5 any
@@ -18,9 +21,6 @@ struct CallUpFilter {
     int trait2 = 14;
     bool starsOnly = false;
 };
-
-inline constexpr int kAnyPosition = 5;
-inline constexpr int kAnyTrait = 14;
 
 // The players that match, in table order.
 std::vector<int> SearchCallUpPlayers(const CallUpFilter& filter);

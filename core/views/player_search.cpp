@@ -89,6 +89,16 @@ int SearchClubCountry(bool leagueTicked, int league)
     return Leagues[league].country;
 }
 
+bool PlayerMatchesFilters(int player, const PlayerSearchFilters& filters)
+{
+    if (!IsPlayerIndex(player))
+        return false;
+    const TPlayer& p = Players[player];
+    const std::string name(p.Name.raw());
+    return !name.empty() && AttributesMatch(p, filters) && FlagsMatch(p, filters) &&
+           StartsWithAnyCase(name, Utf8ToCp1252(filters.namePrefix));
+}
+
 bool MatchesSearch(int player, const PlayerSearchFilters& filters)
 {
     if (!IsPlayerIndex(player))
@@ -96,9 +106,7 @@ bool MatchesSearch(int player, const PlayerSearchFilters& filters)
     const TPlayer& p = Players[player];
     if (p.Club < 0 || p.Club >= LeagueAndExtraClubCount() || !IsClubIndex(p.Club))
         return false;
-    const std::string name(p.Name.raw());
-    return !name.empty() && ClubCountryMatches(p, filters.clubCountry) && AttributesMatch(p, filters) &&
-           FlagsMatch(p, filters) && StartsWithAnyCase(name, Utf8ToCp1252(filters.namePrefix));
+    return ClubCountryMatches(p, filters.clubCountry) && PlayerMatchesFilters(player, filters);
 }
 
 std::vector<int> SearchPlayers(const PlayerSearchFilters& filters)

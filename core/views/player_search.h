@@ -43,6 +43,10 @@ struct PlayerSearchFilters {
 // country when the league box is ticked, else any (-1).
 int SearchClubCountry(bool leagueTicked, int league);
 
+// The player himself against the filters: position, strength, age, value, traits, nationality,
+// name and the for-sale, loan and star boxes; his club is not looked at.
+bool PlayerMatchesFilters(int player, const PlayerSearchFilters& filters);
+
 bool MatchesSearch(int player, const PlayerSearchFilters& filters);
 std::vector<int> SearchPlayers(const PlayerSearchFilters& filters);
 

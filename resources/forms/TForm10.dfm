@@ -68,7 +68,6 @@ object Form10: TForm10
     MaxLength = 6
     Font.Name = 'Arial'
     Font.Height = -13
-    OnChange = EditChange
   end
   object Labelmg: TLabel
     Left = 252
@@ -99,7 +98,6 @@ object Form10: TForm10
     MaxLength = 6
     Font.Name = 'Arial'
     Font.Height = -13
-    OnChange = EditChange
   end
   object Labelma: TLabel
     Left = 252
@@ -130,7 +128,6 @@ object Form10: TForm10
     MaxLength = 6
     Font.Name = 'Arial'
     Font.Height = -13
-    OnChange = EditChange
   end
   object Labelmc: TLabel
     Left = 252
@@ -161,7 +158,6 @@ object Form10: TForm10
     MaxLength = 4
     Font.Name = 'Arial'
     Font.Height = -13
-    OnChange = EditChange
   end
   object Labelmcm: TLabel
     Left = 252

@@ -41,14 +41,14 @@ void TForm28::ShowLoan()
 void TForm28::Borrow()
 {
     if (BorrowFromBank(club_))
-        RefreshOpenHub();
+        ShowOpenHubCash();
     ShowLoan();
 }
 
 void TForm28::Repay()
 {
     if (RepayBank(club_))
-        RefreshOpenHub();
+        ShowOpenHubCash();
     ShowLoan();
 }
 

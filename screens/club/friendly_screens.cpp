@@ -136,7 +136,7 @@ void TForm81::bt1Click()
         return;
     }
     BookFriendly(club_, opponent, day, atHome, fee);
-    RefreshOpenHub();
+    ShowOpenHubCashAndNextMatch();
     ShowResult("amistoso marcado");
     if (bt1) bt1->SetEnabled(false);
     if (ComboBox1) {

@@ -233,10 +233,7 @@ void TForm13::Button4Click()
     if (player <= 0)
         return;
     TakeOffSaleList(player);
-    if (gridview1 && gridview1->SelectedRow() >= 0) {
-        SetRosterMoneyCells(gridview1->SelectedRow(), RosterRowOf(player));
-        gridview1->Invalidate();
-    }
+    ShowSelectedRowPrice(player);
     if (Button4)
         Button4->Hide();
 }

@@ -21,6 +21,32 @@ void RefreshOpenHub()
         hub->ShowClubChanges();
 }
 
+void ShowOpenHubCash()
+{
+    if (TForm13* hub = OpenHubForm())
+        hub->ShowCash();
+}
+
+void ShowOpenHubCashAndNextMatch()
+{
+    if (TForm13* hub = OpenHubForm()) {
+        hub->ShowCash();
+        hub->ShowNextMatch();
+    }
+}
+
+void RepaintOpenHubRoster()
+{
+    if (TForm13* hub = OpenHubForm(); hub && hub->gridview1)
+        hub->gridview1->Invalidate();
+}
+
+void ShowOpenHubRowPrice(int player)
+{
+    if (TForm13* hub = OpenHubForm())
+        hub->ShowSelectedRowPrice(player);
+}
+
 void ShowUnreadNews(TForm13& hub)
 {
     if (hub.label32)

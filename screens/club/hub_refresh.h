@@ -12,6 +12,19 @@ TForm13* OpenHubForm();
 // sales, morale) are not run again: they belong to the hub's creation and to each coach's turn.
 void RefreshOpenHub();
 
+// The open hub's money label shows the club's cash anew (after the bank or the stadium moved it),
+// its roster and the selected player left as they are.
+void ShowOpenHubCash();
+
+// The open hub shows the cash and the next match anew, after a friendly was booked.
+void ShowOpenHubCashAndNextMatch();
+
+// The open hub's roster paints its rows anew (in the list colours, when they are used).
+void RepaintOpenHubRoster();
+
+// The open hub's selected roster row shows the player's price anew, after he was listed for sale.
+void ShowOpenHubRowPrice(int player);
+
 // The open hub draws its header anew (money, news line, ...), as after the inbox closes.
 void RefreshOpenHubHeader();
 

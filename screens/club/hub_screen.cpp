@@ -451,7 +451,7 @@ void TForm13::RefreshHubHeader()
     if (lb_tec) lb_tec->SetHTMLText("<shad><b>Téc:</b><u>" + coachName + "</u></shad>");
     if (lab_data) lab_data->SetHTMLText(Shadowed(DateToStr(TodayDate())));
     if (lb_infot) lb_infot->SetHTMLText(Shadowed(DivisionText(Game.CurrentHumanClub)));
-    if (labmoney) labmoney->SetHTMLText(Shadowed(FormatMoneyWords64(CurrencyUnits(club->cash))));
+    ShowCash();
     ShowPictureFile(escudo, CrestPath(Game.CurrentHumanClub));
     if (imgmoral && ImageList3 && club->squadMood >= 1 && club->squadMood <= 3) {
         static constexpr const char* kMoodHints[] = {"Moral do time: Ruim", "Moral do time: Boa",
@@ -461,6 +461,21 @@ void TForm13::RefreshHubHeader()
         imgmoral->SetShowHint(true);
     }
     ShowUnreadNews(*this);
+}
+
+void TForm13::ShowCash()
+{
+    const TClub* club = CurrentClub();
+    if (club != nullptr && labmoney)
+        labmoney->SetHTMLText(Shadowed(FormatMoneyWords64(CurrencyUnits(club->cash))));
+}
+
+void TForm13::ShowSelectedRowPrice(int player)
+{
+    if (gridview1 == nullptr || gridview1->SelectedRow() < 0)
+        return;
+    SetRosterMoneyCells(gridview1->SelectedRow(), RosterRowOf(player));
+    gridview1->Invalidate();
 }
 
 void TForm13::ShowNextMatch()

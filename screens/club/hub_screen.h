@@ -44,6 +44,12 @@ public:
     void ShowPlayerCard(int player);
     // After the selected player's contract was renewed.
     void ShowRenewedContract(int player);
+    // The money label shows the club's cash anew, nothing else changes.
+    void ShowCash();
+    // The next match (opponent, competition, date) as the calendar and the friendlies have it now.
+    void ShowNextMatch();
+    // The selected roster row shows the player's price anew (listed for sale, or taken off the list).
+    void ShowSelectedRowPrice(int player);
     void ShowHeadToHead(int opponent);
     // After a coach confirmed his line-up: the next human coach who plays today, or the matchday.
     void NextHumanCoachOrKickOff();
@@ -133,7 +139,6 @@ private:
     void GiveBackRosterOverflow(int leastNameWidth);
     void Autosave(bool atCreation);
     void RunPostRoundEvents();
-    void ShowNextMatch();
     void ShowReferee();
     void FillRosterRow(int player);
     void SetRosterMoneyCells(int row, const RosterRowView& view);

@@ -6,7 +6,7 @@
 #include "core/settings/option_changes.h"
 #include "platform/stdctrls/dialogs.h"
 #include "platform/stdctrls/graphic_controls.h"
-#include "screens/common/form_references.h"
+#include "screens/club/hub_refresh.h"
 
 namespace tarvelon {
 
@@ -52,8 +52,8 @@ void TForm64::ShapeMouseDown(TObject* sender, TMouseButton, TShiftState, int, in
 void TForm64::GradButton1Click(TObject*)
 {
     Close();
-    if (Game.colouredPlayerLists && Form13)
-        Form13->Invalidate();
+    if (Game.colouredPlayerLists)
+        RepaintOpenHubRoster();
 }
 
 void TForm64::GradButton2Click(TObject*)

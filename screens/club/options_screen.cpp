@@ -15,6 +15,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/art/art_kit.h"
+#include "screens/club/hub_refresh.h"
 #include "screens/common/form_references.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/tick_list.h"
@@ -184,8 +185,8 @@ void TForm32::list1CellClick(TObject*, int col, int row)
 void TForm32::ckcorClick(TObject* sender)
 {
     ChooseColouredPlayerLists(IsChecked(sender));
-    if (Game.DayKind != kWorldCupKind && Form13)
-        Form13->Invalidate();
+    if (Game.DayKind != kWorldCupKind)
+        RepaintOpenHubRoster();
 }
 
 void TForm32::Image1Click(TObject*)

@@ -142,7 +142,7 @@ void TForm44::bt1Click()
     if (Edit2->Text().empty())
         Edit2->SetText("100");
     ListPlayerForSale(player_, TypedThousands(*Edit2) * 1000);
-    RefreshOpenHub();
+    ShowOpenHubRowPrice(player_);
     Close();
 }
 

@@ -125,7 +125,6 @@ TForm10::TForm10(TComponent* owner) : TGameForm(owner, "TForm10")
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("GradButton1Click", [this](TObject*) { AskQuote(); });
     BindHandler("btconstruirClick", [this](TObject*) { StartWorks(); });
-    BindHandler("EditChange", [this](TObject*) { ForgetQuote(); });
     BindHandler("bt3Click", [this](TObject*) { Close(); });
     ReadDescription();
     Label2 = FindChild<TLabel>("Label2");
@@ -190,7 +189,7 @@ void TForm10::StartWorks()
     if (quote_.outcome != QuoteOutcome::Quoted)
         return;
     if (StartExpansion(club_, quote_)) {
-        RefreshOpenHub();
+        ShowOpenHubCash();
         Close();
         return;
     }

@@ -113,6 +113,7 @@ TEST_F(BankAndStadium, SeatsAskedAreWholeNumbersAboveZero)
     EXPECT_EQ(SeatsAsked("12a"), 0);
     EXPECT_EQ(SeatsAsked("-40"), 0);
     EXPECT_EQ(SeatsAsked("0"), 0);
+    EXPECT_EQ(SeatsAsked("$3E8"), 1000);  // read as every number the game reads
 }
 
 TEST_F(BankAndStadium, SeatPricesFollowTheNewTotalAndTheDivision)

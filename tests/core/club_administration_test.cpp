@@ -210,8 +210,15 @@ TEST_F(NationalCallUpTest, SearchFindsOnlyTheCountrysPlayersAtLeagueClubs)
     filter.namePrefix.clear();
     filter.valueBand = 1;  // 101 mil .. 500 mil
     EXPECT_EQ(SearchCallUpPlayers(filter).size(), 24u);
-    Players[keepers_[0]].Value = CurrencyFromUnits(500000);  // a bound itself is outside
-    EXPECT_EQ(SearchCallUpPlayers(filter).size(), 23u);
+    // The bands are the player search's: a bound is inside, and no value falls between two bands.
+    Players[keepers_[0]].Value = CurrencyFromUnits(500000);
+    EXPECT_EQ(SearchCallUpPlayers(filter).size(), 24u);
+    Players[keepers_[0]].Value = CurrencyFromUnits(100500);
+    EXPECT_EQ(SearchCallUpPlayers(filter).size(), 24u);
+    Players[keepers_[0]].Value = CurrencyFromUnits(1000000);
+    filter.valueBand = 2;  // 501 mil .. 1 milhão
+    EXPECT_EQ(SearchCallUpPlayers(filter), std::vector<int>{keepers_[0]});
+    filter.valueBand = 1;
     filter.starsOnly = true;
     EXPECT_TRUE(SearchCallUpPlayers(filter).empty());
 }

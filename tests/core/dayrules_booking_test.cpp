@@ -133,13 +133,19 @@ TEST_F(Booking, GatesAndLoanInterest)
     EXPECT_EQ(PastMatches.size(), 1u);  // national-team matches stay out of the head-to-head archive
     SetToday(5, kKindNationalLeague);
     ClubFinances[0].bankLoan = 1050;
-    ClubFinances[0].loanInterest = 999;
+    ClubFinances[0].loanInterest = 999;  // the interest of the season's earlier weeks
     const Currency before = Clubs[0].cash;
     BookMatchResult(1, kKindNationalLeague);
-    EXPECT_EQ(ClubFinances[0].loanInterest, 32);  // round(31.5) to even
+    EXPECT_EQ(ClubFinances[0].loanInterest, 999 + 32);  // round(31.5) to even, added to the season's
     EXPECT_EQ(Clubs[0].cash - before, CurrencyFromUnits(7 - 1000 - 32));
     EXPECT_EQ(ClubFinances[0].ticketIncome, 10);
     EXPECT_EQ(ClubFinances[1].loanInterest, 0);
+    // A week later the account has both weeks: what the accounts show is what the cash lost.
+    Calendar[5].date += 7;
+    const Currency weekBefore = Clubs[0].cash;
+    BookMatchResult(1, kKindNationalLeague);
+    EXPECT_EQ(ClubFinances[0].loanInterest, 999 + 32 + 32);
+    EXPECT_EQ(Clubs[0].cash - weekBefore, CurrencyFromUnits(7 - 1000 - 32));
 }
 
 TEST_F(Booking, AllTimeTalliesAndTheBench)

@@ -626,7 +626,8 @@ TEST(NewGameOptions, ReadIntoTheGameState)
     EXPECT_EQ(Game.TickIntervalCpu, 600);
     EXPECT_EQ(Game.HalfTimeScreen, 1);
     EXPECT_EQ(Game.SoundOption, 1);
-    EXPECT_EQ(Game.listColours[0], 255);
+    EXPECT_EQ(Game.listColours[0], 0x499494);  // the goalkeepers' own shade, not one red for all
+    EXPECT_EQ(Game.listColours[4], 0xBCDEDE);
 
     WriteSetting(OptionsSection, "opvelocidade", "5");
     WriteSetting(OptionsSection, "opnhvelocidade", "6");

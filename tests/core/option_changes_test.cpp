@@ -81,7 +81,9 @@ TEST_F(OptionChangesTest, EachChoiceActsOnTheGameAndWritesItsKeyKeepingTheOthers
     EXPECT_EQ(Game.TickIntervalCpu, 10);
     EXPECT_EQ(Game.autosave, 2);
     EXPECT_EQ(Game.SoundOption, 0);
-    EXPECT_EQ(Game.listColours[0], FallbackListColor);  // "cor0" was never written
+    // "cor0" was never written: all five take their own shades, not one colour for every position.
+    for (int k = 0; k < 5; ++k)
+        EXPECT_EQ(Game.listColours[k], DefaultListColors[static_cast<std::size_t>(k)]) << k;
 
     ResetListColors();
     ReadOptions();
@@ -116,9 +118,8 @@ TEST_F(OptionChangesTest, StoredNumbersOutsideTheirListsReadAsTheFirstItem)
     EXPECT_EQ(o.autosave, 0);
     EXPECT_EQ(o.contractNotices, 0);
     EXPECT_EQ(o.continentalMatchDisplay, (std::array<std::int32_t, 4>{0, 0, 1, 0}));
-    // One colour that is no colour gives all five the fallback.
-    for (TColor color : o.listColors)
-        EXPECT_EQ(color, FallbackListColor);
+    // One colour that is no colour gives all five their default shades.
+    EXPECT_EQ(o.listColors, DefaultListColors);
 
     WriteSetting("opcoes", "cor2", "$00FFFFFF");
     const GameOptions fixed = ReadGameOptions();

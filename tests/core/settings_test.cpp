@@ -208,7 +208,8 @@ TEST_F(ProgramFolderTest, NoSettingsFileGivesEveryFallback)
     EXPECT_EQ(o.autosave, 0);
     EXPECT_EQ(o.contractNotices, 0);
     EXPECT_EQ(o.continentalMatchDisplay, (std::array<std::int32_t, 4>{0, 0, 0, 0}));
-    EXPECT_EQ(o.listColors, (std::array<TColor, 5>{255, 255, 255, 255, 255}));
+    // The list colours are the five shades of the positions, from the darkest to the lightest.
+    EXPECT_EQ(o.listColors, (std::array<TColor, 5>{0x499494, 0x64B3B3, 0x81C0C0, 0xA3D1D1, 0xBCDEDE}));
 }
 
 TEST_F(ProgramFolderTest, SpeedRowsMapToTicks)
@@ -281,6 +282,6 @@ TEST_F(ProgramFolderTest, ListColoursAreReadTogether)
     WriteSetting("opcoes", "cor2", "clBlue");
     EXPECT_EQ(ReadGameOptions().listColors[2], 0xFF0000);
 
-    WriteSetting("opcoes", "cor4", "azul");  // the last one fails: all five fall back
-    EXPECT_EQ(ReadGameOptions().listColors, (std::array<TColor, 5>{255, 255, 255, 255, 255}));
+    WriteSetting("opcoes", "cor4", "azul");  // the last one fails: all five fall back to their shades
+    EXPECT_EQ(ReadGameOptions().listColors, DefaultListColors);
 }

@@ -1,7 +1,7 @@
 // The club's administration on screen, on the gallery's seeded game, driven with real clicks and
 // keys: the bank moves the cash and the loan (never below zero) and the open hub shows the new cash; the
 // accounts show the season as booked, large sums whole; the stadium's ticket prices step within
-// their range; an expansion is quoted, a changed edit withdraws the quote, and the works started
+// their range; an expansion is quoted, the quote stays while the edits change, and the works started
 // are the quoted ones, paid and booked, completed on their day. Cash and accounts agree throughout.
 #include <QImage>
 #include <QTest>
@@ -175,6 +175,24 @@ TEST_F(BankAccountsStadiumScreens, TheHubShowsTheCashTheBankMoved)
     EXPECT_EQ(HubMoney(hub), FormatMoneyWords64(2000000));
 }
 
+TEST_F(BankAccountsStadiumScreens, TheHubKeepsTheSelectedPlayerWhileTheBankMovesTheCash)
+{
+    auto* hub = Open<TForm13>("TForm13");
+    ASSERT_NE(hub, nullptr);
+    ASSERT_GT(hub->gridview1->RowCount(), 4);
+    ClickRow(hub->gridview1, 3);
+    ASSERT_EQ(hub->gridview1->SelectedRow(), 3);
+    const int player = hub->SelectedPlayer();
+    auto* bank = Open<TForm28>("TForm28");
+    ASSERT_NE(bank, nullptr);
+    Click(bank->bt1);
+    EXPECT_EQ(HubMoney(hub), FormatMoneyWords64(2500000));
+    EXPECT_EQ(hub->gridview1->SelectedRow(), 3);
+    EXPECT_EQ(hub->SelectedPlayer(), player);
+    Click(bank->bt2);
+    EXPECT_EQ(hub->gridview1->SelectedRow(), 3);
+}
+
 TEST_F(BankAccountsStadiumScreens, TheHubOpensTheStadiumOnF6AndTheAccountsFromItsMoney)
 {
     auto* hub = Open<TForm13>("TForm13");
@@ -264,7 +282,7 @@ TEST_F(BankAccountsStadiumScreens, TheExpansionBuiltIsTheOneQuotedPaidAndComplet
     EXPECT_FALSE(HasReddishText(stadium, stadium->Label2));
     const std::int64_t cost = 500 * 75 + kExpansionProjectCost;
     ExpansionQuote started;
-    bool sawWithdrawnQuote = false;
+    bool quoteKept = false;
     const auto quoteAndBuild = [&](TForm10* works) {
         EXPECT_EQ(works->Labelmg->Caption(), "(máximo + " + FormatMoney(MaxSectorSeats(Game.Season)[0] - 10000) + ")");
         Click(works->GradButton1);  // nothing asked: no quote, no message
@@ -278,12 +296,10 @@ TEST_F(BankAccountsStadiumScreens, TheExpansionBuiltIsTheOneQuotedPaidAndComplet
         EXPECT_EQ(works->Label1->Caption(), "Custo total da obra, incluindo o custo do projeto inicial: $" +
                                                 FormatMoney64(cost) + "\r\nData prevista para o fim da obra:" +
                                                 DateToStr(TodayDate() + 4));
-        Type(works->Editg, "0");  // 5000 asked now: the quote no longer holds
-        sawWithdrawnQuote = !works->btconstruir->Visible();
-        QTest::keyClick(works->Editg->Widget(), Qt::Key_Backspace);
-        Click(works->GradButton1);
-        ASSERT_TRUE(works->btconstruir->Visible());
         started = works->Quote();
+        const std::string quoted = works->Label1->Caption();
+        Type(works->Editg, "0");  // 5000 typed now: the quote given stays until the next one
+        quoteKept = works->btconstruir->Visible() && works->Label1->Caption() == quoted;
         Click(works->btconstruir);  // 100,000 in cash is not enough
         EXPECT_EQ(works->Label1->Caption(), "Dinheiro insuficiente para esta obra.");
         EXPECT_TRUE(StadiumWorks.empty());
@@ -299,7 +315,7 @@ TEST_F(BankAccountsStadiumScreens, TheExpansionBuiltIsTheOneQuotedPaidAndComplet
     });
     Click(stadium->bt1);
     test::Pump();
-    EXPECT_TRUE(sawWithdrawnQuote);
+    EXPECT_TRUE(quoteKept);
     EXPECT_EQ(ShownExpansion(), nullptr);
     ASSERT_EQ(StadiumWorks.size(), 1u);
     const TStadiumWork& work = StadiumWorks[0];

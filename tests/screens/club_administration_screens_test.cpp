@@ -145,6 +145,9 @@ TEST_F(ClubAdministrationScreensTest, AFriendlyIsBookedPaidUnderSundriesAndPlaye
     auto* hub = Show<TForm13>("TForm13");  // the hub below shows the new cash
     ASSERT_NE(hub, nullptr);
     Game.CurrentHumanClub = club;
+    ClickRow(hub->gridview1, 3);
+    ASSERT_EQ(hub->gridview1->SelectedRow(), 3);
+    const int selected = hub->SelectedPlayer();
     const int sundriesBefore = ClubFinances[club].miscellaneous;
     const simcheck::Ledger before = simcheck::TakeLedger();
     auto* form = Show<TForm81>("TForm81");
@@ -180,6 +183,8 @@ TEST_F(ClubAdministrationScreensTest, AFriendlyIsBookedPaidUnderSundriesAndPlaye
     for (const std::string& line : hub->labmoney->HTMLText())
         money += line;
     EXPECT_NE(money.find(FormatMoneyWords64(900000)), std::string::npos) << money;
+    EXPECT_EQ(hub->gridview1->SelectedRow(), 3) << "the hub stays on the coach's player";
+    EXPECT_EQ(hub->SelectedPlayer(), selected);
     ASSERT_FALSE(Friendlies.empty());
     const TFriendly booked = Friendlies.back();
     EXPECT_EQ(booked.home, club);

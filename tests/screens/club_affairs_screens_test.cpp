@@ -15,12 +15,16 @@
 #include "core/records/game_state.h"
 #include "core/tables.h"
 #include "grid/dg_grid.h"
+#include "platform/graphics/color.h"
+#include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/dialogs.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "richtext/html_label.h"
 #include "screens/club/inbox_screen.h"
+#include "screens/club/list_colours_screen.h"
+#include "screens/club/options_screen.h"
 #include "screens/club/retirement_dialog.h"
 #include "screens/club/squad_dialogs.h"
 #include "screens/common/subjects.h"
@@ -87,6 +91,45 @@ TEST_F(ClubAffairsScreensTest, TheTeamColoursChangeAndTheHubWearsThem)
     EXPECT_EQ(Clubs[club_].BackColor, chosen);
     EXPECT_EQ(Clubs[club_].TextColor, text);
     EXPECT_EQ(hub_->Color(), chosen);
+}
+
+// The colour a roster row of the open hub is painted with, just inside its first cell.
+QRgb HubRowColour(TDataGrid& grid, int row)
+{
+    test::Pump();
+    const QImage picture = grid.Widget()->grab().toImage();
+    return picture.pixel(3, grid.RowTop(row) + grid.GetRowHeight(row) / 2) & 0xFFFFFF;
+}
+
+TEST_F(ClubAffairsScreensTest, TheListColoursChosenPaintTheHubsRowsOnClosing)
+{
+    TDataGrid& grid = *hub_->gridview1;
+    ClickRow(grid, 0);
+    const int row = 1;  // not the selected one, which is drawn in the club's colours
+    const int player = std::atoi(grid.GetCellTextByName("id", row).c_str());
+    ASSERT_GT(player, 0);
+    const int position = Players[player].Position;
+    const QRgb alternate = HubRowColour(grid, row);
+    // "Usar cores na lista de jogadores" ticked: the hub's rows take the colours at once.
+    ASSERT_TRUE(Drive<TForm32>("TForm32", [&](TForm32& options) {
+        ASSERT_FALSE(options.ckcor->Checked());
+        test::ClickBox(options.ckcor);
+        Click(options.GradButton2);  // "Fechar"
+    }));
+    ASSERT_EQ(Game.colouredPlayerLists, 1);
+    EXPECT_EQ(HubRowColour(grid, row), ToQColor(Game.listColours[position]).rgb() & 0xFFFFFF);
+    EXPECT_NE(HubRowColour(grid, row), alternate);
+    const TColor chosen = 0x0000C000;
+    ASSERT_NE(Game.listColours[position], chosen);
+    SetColorDialogAnswerer([&](TColor) -> std::optional<TColor> { return chosen; });
+    ASSERT_TRUE(Drive<TForm64>("TForm64", [&](TForm64& colours) {
+        ClickGraphic(colours, *colours.shapes[static_cast<std::size_t>(position)]);
+        Click(colours.GradButton1);  // "Fechar"
+    }));
+    SetColorDialogAnswerer({});
+    EXPECT_EQ(Game.listColours[position], chosen);
+    EXPECT_EQ(HubRowColour(grid, row), 0x00C000u);
+    EXPECT_EQ(grid.SelectedRow(), 0);
 }
 
 TEST_F(ClubAffairsScreensTest, ARetiringPlayerMakesWayForAJuniorNamedByTheCoach)

@@ -153,9 +153,9 @@ TEST_F(OptionsScreensTest, TheColoursAreChosenResetAndShown)
     SetColorDialogAnswerer({});
     EXPECT_TRUE(driven);
     ASSERT_EQ(offered.size(), 2u);
-    // The chooser opens on the shape's colour: the fallback red of a file without colours.
-    EXPECT_EQ(offered[0], FallbackListColor);
-    EXPECT_EQ(offered[1], FallbackListColor);
+    // The chooser opens on the shape's colour: a file without colours gave each position its shade.
+    EXPECT_EQ(offered[0], DefaultListColors[2]);
+    EXPECT_EQ(offered[1], DefaultListColors[0]);
     EXPECT_FALSE(IsOpen("TForm64"));
     EXPECT_TRUE(IsOpen("TForm32"));
 }

@@ -15,6 +15,7 @@
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "screens/club/hub_screen.h"
 #include "screens/club/player_sale_screen.h"
 #include "screens/common/subjects.h"
 #include "tests/screens/views_test_support.h"
@@ -97,6 +98,28 @@ TEST_F(PlayerSaleTest, BadPriceBecomesAThousandAndListingSetsTheAskingPrice)
     EXPECT_EQ(sale->Edit2->Text(), "750");
     EXPECT_EQ(sale->bt1->Caption(), "Colocar à venda");
     Click(sale->GradButton1);
+    Players[player].ListedForSale = 0;
+}
+
+TEST_F(PlayerSaleTest, ListingKeepsTheHubOnThePlayerAndShowsHisAskingPrice)
+{
+    auto* hub = Open<TForm13>("TForm13");
+    ASSERT_NE(hub, nullptr);
+    ASSERT_GT(hub->gridview1->RowCount(), 4);
+    ClickRow(hub->gridview1, 4);
+    ASSERT_EQ(hub->gridview1->SelectedRow(), 4);
+    const int player = hub->SelectedPlayer();
+    ASSERT_GT(player, 0);
+    Players[player].ListedForSale = 0;
+    auto* sale = OpenSale(player);
+    Click(sale->ck2);
+    Type(*sale->Edit2, "4321");
+    Click(sale->bt1);
+    test::Pump();
+    EXPECT_EQ(Players[player].ListedForSale, 1);
+    EXPECT_EQ(hub->gridview1->SelectedRow(), 4);
+    EXPECT_EQ(hub->SelectedPlayer(), player);
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("passe", 4), FormatMoneyShort(4'321'000));
     Players[player].ListedForSale = 0;
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/draws/state_championship.h"
+#include "core/economy/bank.h"
 #include "core/records/history_records.h"
 #include "core/records/match_records.h"
 #include "core/records/game_state.h"
@@ -113,7 +114,7 @@ inline Ledger TakeLedger()
 }
 
 // The clubs charged loan interest on a day: a league or state day on a Sunday charges each club
-// that played with a loan (the interest account is then set to that charge, not added to).
+// that played with a loan (the charge is added to the season's interest account).
 inline std::set<int> ClubsChargedInterest(int kind, TDateTime date)
 {
     std::set<int> charged;
@@ -143,10 +144,12 @@ inline void ExpectLedgerBalanced(const Ledger& before, const Ledger& after, cons
         const TClubFinance& b = after.accounts[c];
         const long long in = (b.ticketIncome - a.ticketIncome) + (b.playerSales - a.playerSales) +
                              (b.bankLoan - a.bankLoan) + (b.prizes - a.prizes) + (b.sponsorship - a.sponsorship);
-        long long out = (b.wagesPaid - a.wagesPaid) + (b.stadium - a.stadium) + (b.playerPurchases - a.playerPurchases) +
-                        (b.miscellaneous - a.miscellaneous) + (b.terminationShares - a.terminationShares);
-        if (charged.count(static_cast<int>(c)))
-            out += b.loanInterest;
+        const long long out = (b.wagesPaid - a.wagesPaid) + (b.stadium - a.stadium) +
+                              (b.playerPurchases - a.playerPurchases) + (b.loanInterest - a.loanInterest) +
+                              (b.miscellaneous - a.miscellaneous) + (b.terminationShares - a.terminationShares);
+        // A club charged that day paid one week's interest on its loan; no other club paid any.
+        const long long weekInterest = charged.count(static_cast<int>(c)) ? WeeklyLoanInterest(b.bankLoan) : 0;
+        ASSERT_EQ(b.loanInterest - a.loanInterest, weekInterest) << Clubs[c].name.str() << " (club " << c << ")";
         ASSERT_EQ(after.cash[c] - before.cash[c], CurrencyFromUnits(in - out))
             << Clubs[c].name.str() << " (club " << c << ") on day " << Game.DayIndex << ": gates "
             << b.ticketIncome - a.ticketIncome << ", sales " << b.playerSales - a.playerSales << ", bank "
@@ -154,7 +157,7 @@ inline void ExpectLedgerBalanced(const Ledger& before, const Ledger& after, cons
             << b.sponsorship - a.sponsorship << ", wages " << b.wagesPaid - a.wagesPaid << ", stadium "
             << b.stadium - a.stadium << ", purchases " << b.playerPurchases - a.playerPurchases << ", other "
             << b.miscellaneous - a.miscellaneous << ", shares " << b.terminationShares - a.terminationShares
-            << ", interest " << b.loanInterest;
+            << ", interest " << b.loanInterest - a.loanInterest;
     }
 }
 
