@@ -3,11 +3,14 @@
 // match engine plays, the roster grid and card, the keys, saving, stored line-ups.
 #include <gtest/gtest.h>
 
+#include <QMenu>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
 #include <filesystem>
 #include <set>
+#include <utility>
 
 #include "controls/dc_combo.h"
 #include "controls/dc_glow_button.h"
@@ -32,6 +35,7 @@
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/menus.h"
 #include "platform/stdctrls/message_box.h"
 #include "richtext/html_label.h"
 #include "screens/club/club_screens.h"
@@ -446,6 +450,44 @@ TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterCo
         EXPECT_EQ(width(hub, "energia"), 110);
         EXPECT_EQ(width(hub, "habilidades"), 77);
         expectTheRosterFits(hub);
+    }
+}
+
+TEST_F(HubScreenTest, TheTopBarsMenusOpenUnderTheirSpotsAtEveryScreenSize)
+{
+    struct Case { int width, height; };
+    bool first = true;
+    for (const Case size : {Case{800, 600}, Case{1024, 768}, Case{1280, 1024}}) {
+        if (!std::exchange(first, false))
+            SetUp();
+        const ScreenSizeForTest screen(size.width, size.height);
+        TForm13* hub = OpenTheHub();
+        ASSERT_NE(hub, nullptr);
+        const double scale = double(hub->nova_barra->Width()) / art::kHubBarWidth;
+        // "Opções", "Jogos", "$", "Téc." and "Rank", clicked where the stretched bar draws them.
+        for (const auto& [spot, menuName] : {std::pair{0, "PopupMenu2"}, std::pair{1, "PopupMenu7"},
+                                             std::pair{2, "PopupMenu6"}, std::pair{7, "PopupMenu3"},
+                                             std::pair{10, "PopupMenu4"}}) {
+            const art::HubBarSpot& s = art::kHubBarSpots[static_cast<std::size_t>(spot)];
+            const QPoint middle(int((s.left + s.right) / 2 * scale),
+                                (s.top + s.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight);
+            QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier, middle);
+            test::Pump(20);
+            auto* menu = hub->FindChild<TPopupMenu>(menuName);
+            ASSERT_NE(menu, nullptr);
+            QMenu* shown = menu->ShownMenu();
+            ASSERT_TRUE(shown != nullptr && shown->isVisible()) << menuName << " at " << size.width;
+            const QPoint opened = shown->pos();
+            const QPoint button = hub->Widget()->mapToGlobal(QPoint(int(s.left * scale), hub->nova_barra->Height()));
+            // At its spot's left edge, unless an edge of the (test's smaller) screen pushes it in.
+            const QRect screenArea = shown->screen()->geometry();
+            if (button.x() >= screenArea.left() && button.x() + shown->width() <= screenArea.right())
+                EXPECT_NEAR(opened.x(), button.x(), 2) << menuName << " at " << size.width;
+            EXPECT_NEAR(opened.y(), button.y(), 2) << menuName << " at " << size.width;
+            shown->close();
+            test::Pump(10);
+        }
+        CloseEveryForm();
     }
 }
 
