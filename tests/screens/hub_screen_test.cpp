@@ -23,6 +23,8 @@
 #include "core/format/money_format.h"
 #include "core/hooks.h"
 #include "core/lineup/hub_turns.h"
+#include "core/lineup/lineup_board.h"
+#include "core/club_rosters.h"
 #include "core/mail/inbox.h"
 #include "core/mail/mail.h"
 #include "core/records/match_records.h"
@@ -489,6 +491,56 @@ TEST_F(HubScreenTest, TheTopBarsMenusOpenUnderTheirSpotsAtEveryScreenSize)
         }
         CloseEveryForm();
     }
+}
+
+// A squad of any size the game allows, in the list colours of the positions or in stripes: the
+// roster opens fully painted, scrolls by the wheel, every row clicked shows its player, and
+// "Escalar Time" opens the line-up; nothing raises (the empty rows below a short squad once did).
+TEST_F(HubScreenTest, ARosterOfAnySquadSizeShowsScrollsAndOpensTheLineup)
+{
+    bool first = true;
+    for (const int size : {11, 14, 16, 18, 23})
+        for (const bool listColours : {true, false}) {
+            if (!std::exchange(first, false))
+                SetUp();
+            const int club = Game.HumanClubs[0];
+            const std::vector<int> squad = SquadInListOrder(club);
+            ASSERT_GE(squad.size(), std::size_t(size));
+            for (std::size_t i = size; i < squad.size(); ++i)
+                Players[squad[i]].Club = -1;
+            PlayerClubsChanged();
+            Game.colouredPlayerLists = listColours ? 1 : 0;
+            std::vector<std::string> raised;
+            Application->OnException = [&raised](TObject*, const std::exception& error) { raised.push_back(error.what()); };
+            TForm13* hub = OpenTheHub();
+            ASSERT_NE(hub, nullptr);
+            hub->Widget()->grab();
+            TDataGrid& grid = *hub->gridview1;
+            EXPECT_EQ(grid.RowCount(), size);
+            for (int notch = 0; notch < 8; ++notch)
+                test::SendWheel(grid.Widget(), QPoint(100, 100), -120);
+            test::Pump(20);
+            for (int row = grid.TopRow(); row < grid.RowCount() && grid.RowTop(row) + 10 < grid.ClientHeight(); ++row) {
+                QTest::mouseClick(grid.Widget(), Qt::LeftButton, Qt::NoModifier, RowPoint(&grid, row));
+                test::Pump(5);
+                hub->Widget()->grab();
+                EXPECT_EQ(grid.SelectedRow(), row);
+                EXPECT_EQ(hub->SelectedPlayer(), std::atoi(grid.GetCellTextByName("id", row).c_str()));
+            }
+            test::WhenLineupOpens([](TForm87& lineup) {
+                lineup.Widget()->grab();
+                QTest::mouseClick(lineup.bt_voltar->Widget(), Qt::LeftButton);
+            });
+            QTest::mouseClick(hub->btjogar->Widget(), Qt::LeftButton);
+            test::Pump(20);
+            hub->Widget()->grab();
+            EXPECT_TRUE(raised.empty()) << size << " players: " << (raised.empty() ? "" : raised.front());
+            Application->OnException = nullptr;
+            CloseEveryForm();
+            for (std::size_t i = size; i < squad.size(); ++i)
+                Players[squad[i]].Club = club;
+            PlayerClubsChanged();
+        }
 }
 
 TEST_F(HubScreenTest, F2AsksForANameOnceAndConfirmsBeforeOverwritingAnExistingSave)
