@@ -100,6 +100,15 @@ void SetInMousePress(bool inPress)
     inMousePress = inPress;
 }
 
+void CancelMouseModeOf(QWidget* window)
+{
+    if (!captureControl)
+        return;
+    QWidget* held = WindowOf(captureControl);
+    if (held && held->window() == window)
+        captureControl->HandleCancelMode();
+}
+
 void ForgetControl(TControl* control)
 {
     if (captureControl == control) {

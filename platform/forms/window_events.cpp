@@ -348,6 +348,10 @@ bool Dispatch(TWinControl* control, QWidget* widget, QEvent* event)
             return true;
         }
         return false;
+    case QEvent::WindowBlocked:
+        if (widget->isWindow())
+            CancelMouseModeOf(widget);
+        return false;
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:
         if (auto* form = dynamic_cast<TForm*>(control))
