@@ -756,16 +756,22 @@ TEST_F(HubScreenTest, TacticsCaptainAndAStoredLineupComeBackWhenTheScreenOpensAg
     Game.CurrentHumanClub = Game.HumanClubs[0];
     Game.KeepLineup = 0;
     TForm87* lineup = OpenLineupScreen();
-    // "Jogar >>" with empty shirts: the message, the screen stays, nothing is built.
+    // "Jogar >>" with empty shirts: the message, centred on the screen, the screen stays, nothing is built.
     const std::size_t lineups = Lineups.size();
-    QTimer::singleShot(150, [lineup] {
-        if (auto* form = lineup->info1->DialogForm())
+    QRect message;
+    QTimer::singleShot(150, [lineup, &message] {
+        if (auto* form = lineup->info1->DialogForm()) {
+            message = form->Widget()->frameGeometry();
             QTest::keyClick(form->Widget(), Qt::Key_Return);
+        }
     });
     QTest::mouseClick(lineup->bt_irprojogo->Widget(), Qt::LeftButton);
     EXPECT_EQ(Lineups.size(), lineups);
     EXPECT_FALSE(LineupConfirmed);
     EXPECT_TRUE(lineup->Visible());
+    ASSERT_FALSE(message.isEmpty());
+    EXPECT_NEAR(message.center().x(), lineup->Left() + lineup->Width() / 2, 1);
+    EXPECT_NEAR(message.center().y(), lineup->Top() + lineup->Height() / 2, 1);
 
     lineup->comboej->SetFocus();
     QTest::keyClick(lineup->comboej->Widget(), Qt::Key_End);
