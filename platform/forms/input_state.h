@@ -29,6 +29,10 @@ void SetMouseControl(TControl* control);
 // pressed, so a capture taken now needs no grab of its own).
 void SetInMousePress(bool inPress);
 
+// A new press while no button is held: a capture taken by an earlier press whose release went to
+// a window of its own (a drop-down list, a menu) is over.
+void EndPressWithoutRelease();
+
 // A modal window now blocks `window` (a top-level widget): a control of it that held the mouse
 // loses it, as the release of its press will go to the modal window.
 void CancelMouseModeOf(QWidget* window);

@@ -152,6 +152,8 @@ bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bo
     if (event->type() == QEvent::MouseButtonRelease && DragManager().MouseUp(ToPoint(global)))
         return true;
 
+    if (event->type() == QEvent::MouseButtonPress && (event->buttons() & ~event->button()) == Qt::NoButton)
+        EndPressWithoutRelease();
     TControl* under = ControlUnder(control, local, global);
     TControl* target = GetCaptureControl();
     if (target && !target->Showing()) {
