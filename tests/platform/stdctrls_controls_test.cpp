@@ -347,6 +347,43 @@ TEST_F(ControlsTest, TheFirstClickAfterADropDownListClosesIsNotLost)
     EXPECT_EQ(changes, 2);
 }
 
+// Pixels of a grabbed control as dark as its black text.
+int DarkPixels(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width() - 22; ++x)  // the combo box's arrow button left out
+            dark += qGray(image.pixel(x, y)) < 0x40;
+    return dark;
+}
+
+// A disabled combo box or check box is drawn greyed: its text grey, the combo box's field no
+// longer white (they looked enabled).
+TEST_F(ControlsTest, DisabledBoxesAreDrawnGreyed)
+{
+    auto* combo = Add<TComboBox>(10, 10, 150, 22);
+    combo->SetStyle(csDropDownList);
+    combo->Items().Assign(std::vector<std::string>{"Pontos corridos", "Mata-mata"});
+    combo->SetItemIndex(0);
+    auto* tick = Add<TCheckBox>(10, 50, 200, 20);
+    tick->SetCaption("Copa dos campeões");
+    ShowForm();
+    for (TWinControl* box : {static_cast<TWinControl*>(combo), static_cast<TWinControl*>(tick)}) {
+        box->Font().SetColor(clBlack);
+        const int enabledDark = DarkPixels(box->Widget());
+        EXPECT_GT(enabledDark, 20) << box->ClassName();
+        box->SetEnabled(false);
+        Pump(10);
+        EXPECT_EQ(DarkPixels(box->Widget()), 0) << box->ClassName();
+        box->SetEnabled(true);
+    }
+    combo->SetEnabled(false);
+    Pump(10);
+    const QImage field = combo->Widget()->grab().toImage();
+    EXPECT_NE(field.pixel(110, 11) & 0xFFFFFFu, 0xFFFFFFu);
+}
+
 TEST_F(ControlsTest, KeysTypedIntoTheEditorOfASpinEditOrComboReachTheFormsKeyPreviewOnce)
 {
     auto* spin = Add<TSpinEdit>(10, 10, 100, 22);
