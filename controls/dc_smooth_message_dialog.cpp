@@ -442,6 +442,13 @@ TDcSmoothMessageDialogForm::TDcSmoothMessageDialogForm(TComponent* owner, TDcSmo
 {
 }
 
+void TDcSmoothMessageDialogForm::CreateWnd()
+{
+    TForm::CreateWnd();
+    if (dialog_->DialogForm() == this)
+        dialog_->Changed();
+}
+
 void TDcSmoothMessageDialogForm::RefreshLayered()
 {
     // Every refresh brings the message above all other windows, where it stays.

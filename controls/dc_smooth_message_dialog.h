@@ -89,6 +89,8 @@ public:
     THitTest HitTest(int x, int y) const override;
 
 protected:
+    // A window made (or made again) has no picture yet: it is measured and painted at once.
+    void CreateWnd() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

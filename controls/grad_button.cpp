@@ -143,7 +143,7 @@ bool TGradButton::DialogKey(unsigned short key, TShiftState shift)
         Click();
         return true;
     }
-    if (default_) {
+    if (default_ && Enabled()) {  // a greyed button takes no click
         Click();
         return true;
     }

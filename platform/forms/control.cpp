@@ -288,6 +288,12 @@ void TControl::HandleDoubleClickAfterPress(TMouseButton button)
     DblClick();
 }
 
+void TControl::HandleCancelMode()
+{
+    clicked_ = false;
+    SetMouseCapture(false);
+}
+
 void TControl::HandleMouseMove(TShiftState shift, int x, int y)
 {
     MouseMove(shift, x, y);

@@ -167,6 +167,9 @@ public:
     bool HandleMouseWheel(TShiftState shift, int wheelDelta, TPoint screenPos);
     // A double click whose second press already came as a plain press: only DblClick is left to fire.
     void HandleDoubleClickAfterPress(TMouseButton button);
+    // A modal window took the mouse in the middle of a press: the press is over for this control
+    // (no click when the button comes up later) and the capture is given up.
+    void HandleCancelMode();
     TCursor HandleCursorAt(int x, int y) const { return CursorAt(x, y); }
     void HandleMouseEnter() { MouseEnter(); }
     void HandleMouseLeave() { MouseLeave(); }

@@ -21,17 +21,19 @@
 namespace tarvelon {
 namespace {
 
+// These two are never freed: a form still alive when the program ends may be reached, and freed,
+// while the program's own statics are destroyed.
 std::set<TForm*>& PendingRelease()
 {
-    static std::set<TForm*> forms;
-    return forms;
+    static auto* forms = new std::set<TForm*>;
+    return *forms;
 }
 
 // How many handler scopes hold each form now (forms with none are absent).
 std::map<const TForm*, int>& BusyForms()
 {
-    static std::map<const TForm*, int> forms;
-    return forms;
+    static auto* forms = new std::map<const TForm*, int>;
+    return *forms;
 }
 
 bool IsBusy(const TForm* form)

@@ -13,6 +13,7 @@ namespace tarvelon {
 namespace {
 
 TControl* captureControl = nullptr;
+bool captureOfAPress = false;  // taken while a press was dispatched: its release ends it
 TControl* mouseControl = nullptr;
 QPointer<QWidget> grabbedWidget;
 bool inMousePress = false;
@@ -67,6 +68,7 @@ void SetCaptureControl(TControl* control)
         return;
     ReleaseGrab();
     captureControl = control;
+    captureOfAPress = inMousePress;
     if (!control || inMousePress)
         return;
     QWidget* widget = WindowOf(control);
@@ -98,6 +100,21 @@ void SetMouseControl(TControl* control)
 void SetInMousePress(bool inPress)
 {
     inMousePress = inPress;
+}
+
+void EndPressWithoutRelease()
+{
+    if (captureControl && captureOfAPress)
+        captureControl->HandleCancelMode();
+}
+
+void CancelMouseModeOf(QWidget* window)
+{
+    if (!captureControl)
+        return;
+    QWidget* held = WindowOf(captureControl);
+    if (held && held->window() == window)
+        captureControl->HandleCancelMode();
 }
 
 void ForgetControl(TControl* control)

@@ -3,6 +3,8 @@
 // under the mouse (which hears MouseEnter and MouseLeave as the mouse moves on).
 #include "platform/graphics/geometry.h"
 
+class QWidget;
+
 namespace tarvelon {
 
 class TControl;
@@ -26,6 +28,14 @@ void SetMouseControl(TControl* control);
 // While the platform dispatches a mouse press (the window system holds the mouse for the window
 // pressed, so a capture taken now needs no grab of its own).
 void SetInMousePress(bool inPress);
+
+// A new press while no button is held: a capture taken by an earlier press whose release went to
+// a window of its own (a drop-down list, a menu) is over.
+void EndPressWithoutRelease();
+
+// A modal window now blocks `window` (a top-level widget): a control of it that held the mouse
+// loses it, as the release of its press will go to the modal window.
+void CancelMouseModeOf(QWidget* window);
 
 // A control being freed is forgotten by every piece of input state.
 void ForgetControl(TControl* control);

@@ -860,12 +860,40 @@ void TWinControl::SetWindowRgn(const TRegion* region)
         widget_->clearMask();
 }
 
+namespace {
+
+// The pixels of a picture that are not fully transparent, one run of a row at a time.
+QRegion VisiblePixels(const QImage& image)
+{
+    QRegion region;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width();) {
+            if (qAlpha(row[x]) == 0) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < image.width() && qAlpha(row[x]) != 0)
+                ++x;
+            region += QRect(start, y, x - start, 1);
+        }
+    }
+    return region;
+}
+
+}  // namespace
+
 void TWinControl::UpdateLayered(const QImage& image)
 {
     if (image.size() != QSize(Width(), Height()))
         SetBounds(Left(), Top(), image.width(), image.height());
     backing_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     invalid_ = TRegion();
+    // The fully transparent pixels are left out of the window: without a compositing window
+    // manager the window system would show them black.
+    if (widget_ && !windowRegion_)
+        widget_->setMask(VisiblePixels(backing_));
     ScheduleScreenUpdate();
 }
 

@@ -123,6 +123,16 @@ QPoint ToClient(TWinControl* control, QPoint widgetPoint)
     return widgetPoint - QPoint(edge, edge);
 }
 
+// A control that is enabled, as every control that holds it is.
+bool TakesInput(const TControl* control)
+{
+    for (; control; control = control->Parent()) {
+        if (!control->Enabled())
+            return false;
+    }
+    return true;
+}
+
 bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bool own)
 {
     const QPoint global = event->globalPosition().toPoint();
@@ -142,6 +152,8 @@ bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bo
     if (event->type() == QEvent::MouseButtonRelease && DragManager().MouseUp(ToPoint(global)))
         return true;
 
+    if (event->type() == QEvent::MouseButtonPress && (event->buttons() & ~event->button()) == Qt::NoButton)
+        EndPressWithoutRelease();
     TControl* under = ControlUnder(control, local, global);
     TControl* target = GetCaptureControl();
     if (target && !target->Showing()) {
@@ -152,6 +164,15 @@ bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bo
     if (!target) {
         TControl* child = control->ControlAtPos(ToPoint(local));
         target = child ? child : control;
+    }
+    if (!TakesInput(target)) {
+        // A disabled control takes no click: a press pressed before it was disabled is over, and
+        // what comes now goes on to its parent's window.
+        if (target == GetCaptureControl() || event->type() == QEvent::MouseButtonRelease) {
+            target->HandleCancelMode();
+            return true;
+        }
+        return false;
     }
     const TPoint point = target->ScreenToClient(ToPoint(global));
     TMouseButton button = mbLeft;
@@ -347,6 +368,10 @@ bool Dispatch(TWinControl* control, QWidget* widget, QEvent* event)
             form->SystemCloseRequest();
             return true;
         }
+        return false;
+    case QEvent::WindowBlocked:
+        if (widget->isWindow())
+            CancelMouseModeOf(widget);
         return false;
     case QEvent::WindowActivate:
     case QEvent::WindowDeactivate:

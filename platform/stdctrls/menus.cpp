@@ -18,10 +18,12 @@
 namespace tarvelon {
 namespace {
 
+// Never freed: a form still alive when the program ends hears, from the watches that outlive it,
+// that they are gone, and its popup menus look themselves up here then, after the end of main.
 std::map<const TControl*, TPopupMenu*>& PopupMenus()
 {
-    static std::map<const TControl*, TPopupMenu*> menus;
-    return menus;
+    static auto* menus = new std::map<const TControl*, TPopupMenu*>;
+    return *menus;
 }
 
 struct KeyName {

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QPalette>
 #include <QRadioButton>
+#include <vector>
 
 namespace tarvelon {
 
@@ -43,10 +44,15 @@ void TQtWinControl::ApplyFont()
         // A tick box's or a radio button's mark keeps the window text colour on its white box:
         // only their caption takes the font's colour (a white caption on a dark panel).
         const bool marked = qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget);
+        std::vector<QPalette::ColorRole> roles{QPalette::WindowText, QPalette::ButtonText};
         if (!marked)
-            palette.setColor(QPalette::Text, ToQColor(Font().Color()));
-        palette.setColor(QPalette::WindowText, ToQColor(Font().Color()));
-        palette.setColor(QPalette::ButtonText, ToQColor(Font().Color()));
+            roles.push_back(QPalette::Text);
+        // A disabled control's text is greyed whatever its font's colour.
+        for (const QPalette::ColorRole role : roles) {
+            for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+                palette.setColor(group, role, ToQColor(Font().Color()));
+            palette.setColor(QPalette::Disabled, role, ToQColor(clGrayText));
+        }
         widget->setPalette(palette);
     }
 }
@@ -57,7 +63,14 @@ void TQtWinControl::ApplyColors()
     if (!widget)
         return;
     QPalette palette = widget->palette();
-    palette.setColor(UsesColorAsBase() ? QPalette::Base : QPalette::Window, ToQColor(Color()));
+    if (UsesColorAsBase()) {
+        // The field of a disabled edit or combo box is greyed, as its text is.
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+            palette.setColor(group, QPalette::Base, ToQColor(Color()));
+        palette.setColor(QPalette::Disabled, QPalette::Base, ToQColor(clBtnFace));
+    } else {
+        palette.setColor(QPalette::Window, ToQColor(Color()));
+    }
     // The chosen row keeps the system's highlight also while another window is active.
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
         palette.setColor(group, QPalette::Highlight, ToQColor(clHighlight));

@@ -345,6 +345,8 @@ object Form87: TForm87
   end
   object info1: TDcSmoothMessageDialog
     Caption = 'Escalação'
+    Margin = 20
+    Position = poOwnerFormCenter
   end
   object ImageList2: TImageList
     Width = 16

@@ -20,6 +20,7 @@
 #include "platform/stdctrls/menus.h"
 #include "richtext/html_label.h"
 #include "screens/club/hub_screen.h"
+#include "screens/common/art/hub_art.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
@@ -56,10 +57,10 @@ const std::map<std::string, std::string>& ScreenOfEntry()
     return screens;
 }
 
-// Where each top-bar menu opens, in the form's own pixels under the bar.
-struct BarMenu { const char* menu; int spot; int x; };
-constexpr BarMenu kBarMenus[] = {{"PopupMenu2", 0, 4}, {"PopupMenu7", 1, 52}, {"PopupMenu6", 2, 96},
-                                 {"PopupMenu3", 7, 355}, {"PopupMenu4", 10, 458}};
+// The top-bar spots that open a menu (under the spot's left edge).
+struct BarMenu { const char* menu; int spot; };
+constexpr BarMenu kBarMenus[] = {
+    {"PopupMenu2", 0}, {"PopupMenu7", 1}, {"PopupMenu6", 2}, {"PopupMenu3", 7}, {"PopupMenu4", 10}};
 
 void ShowItem(TMenuItem* item, bool visible, bool enabled)
 {
@@ -102,6 +103,15 @@ TPopupMenu* TForm13::BarMenuOfSpot(int spot)
     return nullptr;
 }
 
+TPoint TForm13::BarMenuPlace(int spot) const
+{
+    if (!nova_barra)
+        return ClientToScreen(TPoint{0, 0});
+    // The bar's picture is stretched over the bar: the spot is found at the bar's scale.
+    const int left = art::kHubBarSpots[static_cast<std::size_t>(spot)].left * nova_barra->Width() / art::kHubBarWidth;
+    return nova_barra->ClientToScreen(TPoint{left, nova_barra->Height()});
+}
+
 bool TForm13::PopupBarMenu(int spot)
 {
     for (const BarMenu& m : kBarMenus) {
@@ -112,9 +122,7 @@ bool TForm13::PopupBarMenu(int spot)
             return false;
         if (spot == 1)
             FixtureListClub = Game.CurrentHumanClub;
-        const int below = nova_barra ? nova_barra->Top() + nova_barra->Height() : 0;
-        const TPoint at = ClientToScreen(TPoint{ScaledLength(m.x), below});
-        menu->Popup(at.X, at.Y);
+        menu->Popup(BarMenuPlace(spot).X, BarMenuPlace(spot).Y);
         return true;
     }
     return false;

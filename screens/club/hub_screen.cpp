@@ -651,6 +651,8 @@ void TForm13::gridview1CellColoring(int, int row, TColor& cellColor, bool select
     if (selected)
         return;
     if (Game.colouredPlayerLists) {
+        if (row >= gridview1->RowCount())
+            return;  // the empty rows below a short squad hold no player
         const TPlayer* p = PlayerAt(std::atoi(gridview1->GetCellTextByName("id", row).c_str()));
         if (p != nullptr && p->Position >= 0 && p->Position < 5)
             cellColor = Game.listColours[p->Position];

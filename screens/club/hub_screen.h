@@ -149,6 +149,7 @@ private:
     // Menus and player actions (hub_menus.cpp).
     void BindMenuHandlers();
     bool PopupBarMenu(int spot);
+    TPoint BarMenuPlace(int spot) const;  // on the screen, under the spot
     void PopupMenu1Popup();
     void PopupMenu7Popup();
     void SellSelectedPlayer();

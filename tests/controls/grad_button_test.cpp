@@ -245,6 +245,24 @@ TEST_F(GradButtonTest, DefaultAndCancelAnswerEnterAndEscape)
     EXPECT_EQ(clicks, 4);
 }
 
+// A greyed button takes no click, ever: not from the mouse, not as the form's Default button.
+TEST_F(GradButtonTest, ADisabledButtonTakesNoClickFromTheMouseOrTheKeys)
+{
+    button->SetEnabled(false);
+    QTest::mouseClick(W(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    QTest::mouseClick(W(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(clicks, 0);
+    button->SetDefault(true);
+    other->SetFocus();
+    test::Pump();
+    PressKey(other->Widget(), Qt::Key_Return);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(otherClicks, 1);  // the focused button takes Enter instead
+    button->SetEnabled(true);
+    QTest::mouseClick(W(), Qt::LeftButton, Qt::NoModifier, QPoint(10, 10));
+    EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(GradButtonTest, AcceleratorAndModalResult)
 {
     button->SetCaption("&Jogar");

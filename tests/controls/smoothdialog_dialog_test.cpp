@@ -165,6 +165,39 @@ TEST_F(SmoothDialogTest, ModalExecuteIsTrueForYesAndFalseForNo)
     EXPECT_EQ(dialog->DialogForm(), nullptr);
 }
 
+// The modal message shows its picture the moment it appears (its window is made only when shown,
+// and was shown empty, black until a click repainted it), centred on the form that owns it; its
+// transparent margin is no part of the window; its "Ok" is clicked with the mouse.
+TEST_F(SmoothDialogTest, AModalMessageIsPaintedAtOnceAndCentredOnItsForm)
+{
+    dialog->Modal = true;
+    dialog->Position = poOwnerFormCenter;
+    bool seen = false;
+    QTimer::singleShot(50, [this, &seen] {
+        TDcSmoothMessageDialogForm* form = dialog->DialogForm();
+        ASSERT_NE(form, nullptr);
+        seen = true;
+        const QImage shown = W()->grab().toImage();
+        const QImage& picture = form->Picture();
+        ASSERT_EQ(shown.size(), picture.size());
+        const QPoint inside(picture.width() / 2, dialog->Margin + 4);
+        EXPECT_EQ(picture.pixelColor(inside).alpha(), 255);
+        EXPECT_EQ(shown.pixelColor(inside).rgb(), picture.pixelColor(inside).rgb());
+        EXPECT_FALSE(W()->mask().contains(QPoint(2, 2)));  // the margin
+        EXPECT_TRUE(W()->mask().contains(inside));
+        const QRect window = W()->frameGeometry();
+        EXPECT_NEAR(window.center().x(), owner->Left() + owner->Width() / 2, 1);
+        EXPECT_NEAR(window.center().y(), owner->Top() + owner->Height() / 2, 1);
+        const TGPRectF ok = dialog->Buttons(0).Rect;
+        const QPoint button(int(ok.X + ok.Width / 2), int(ok.Y + ok.Height / 2));
+        SendMouse(W(), QEvent::MouseButtonPress, button, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(W(), QEvent::MouseButtonRelease, button, Qt::LeftButton, Qt::NoButton);
+    });
+    dialog->HTMLText().SetText("Selecione 11 jogadores");
+    EXPECT_TRUE(dialog->Execute());
+    EXPECT_TRUE(seen);
+}
+
 TEST_F(SmoothDialogTest, ProgressAtItsMaximumClosesTheDialog)
 {
     dialog->ProgressVisible = true;

@@ -234,6 +234,31 @@ TEST_F(MouseTest, DisabledGraphicControlLetsTheParentHaveTheMouse)
     EXPECT_EQ(Take(), (Lines{"F down L 155,15 L", "F click", "F up L 155,15"}));
 }
 
+// A disabled windowed control takes no click, ever: a click on it is its parent's, as over a
+// disabled graphic control, and a control disabled while it is pressed (by the handler of its press,
+// or by another control's leaving the focus) gets neither the release nor the click.
+TEST_F(MouseTest, ADisabledWindowedControlTakesNoClick)
+{
+    a->SetEnabled(false);
+    QTest::mouseClick(a->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+    EXPECT_EQ(Take(), (Lines{"F down L 15,16 L", "F click", "F up L 15,16"}));
+    QTest::mouseClick(a->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+    EXPECT_EQ(Take(), (Lines{"F down L 15,16 L", "F click", "F up L 15,16"}));
+    a->SetEnabled(true);
+    b->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int, int) {
+        log.push_back("B down");
+        b->SetEnabled(false);
+    };
+    QTest::mouseClick(b->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+    EXPECT_EQ(Take(), (Lines{"B down"}));
+    EXPECT_EQ(GetCaptureControl(), nullptr);
+    // Enabled again, it clicks as before.
+    b->SetEnabled(true);
+    Record(b, "B", log);
+    QTest::mouseClick(b->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 6));
+    EXPECT_EQ(Take(), (Lines{"B down L 5,6 L", "B click", "B up L 5,6"}));
+}
+
 TEST_F(MouseTest, CursorFollowsTheControlUnderTheMouse)
 {
     g->SetCursor(crHandPoint);

@@ -316,6 +316,74 @@ TEST_F(ControlsTest, ALongDropDownListDropsBelowItsBoxWithDropDownCountRows)
     Pump(10);
 }
 
+// The drop-down list takes the mouse in the middle of the press that opened it, and the release
+// goes to the list: once an item is chosen, the next click in the window is the clicked control's
+// (it went to the combo box, and was lost).
+TEST_F(ControlsTest, TheFirstClickAfterADropDownListClosesIsNotLost)
+{
+    auto* combo = Add<TComboBox>(10, 10, 150, 22);
+    combo->SetStyle(csDropDownList);
+    combo->Items().Assign(std::vector<std::string>{"Brasil", "Argentina", "Uruguai"});
+    auto* start = Add<TPanel>(10, 200, 120, 30);
+    int starts = 0;
+    start->OnClick = [&starts](TObject*) { ++starts; };
+    int changes = 0;
+    combo->OnChange = [&changes](TObject*) { ++changes; };
+    ShowForm();
+    auto* widget = qobject_cast<QComboBox*>(combo->Widget());
+    for (int round = 1; round <= 2; ++round) {
+        test::SendMouse(widget, QEvent::MouseButtonPress, QPoint(40, 11), Qt::LeftButton, Qt::LeftButton);
+        Pump(QApplication::doubleClickInterval() + 50);  // a list just opened lets a quick release pass
+        QAbstractItemView* list = widget->view();
+        ASSERT_TRUE(list->isVisible());
+        const QRect item = list->visualRect(list->model()->index(round, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
+        Pump(10);
+        ASSERT_FALSE(list->isVisible());
+        EXPECT_EQ(combo->ItemIndex(), round);
+        QTest::mouseClick(start->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 10));
+        EXPECT_EQ(starts, round);
+    }
+    EXPECT_EQ(changes, 2);
+}
+
+// Pixels of a grabbed control as dark as its black text.
+int DarkPixels(QWidget* widget)
+{
+    const QImage image = widget->grab().toImage();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width() - 22; ++x)  // the combo box's arrow button left out
+            dark += qGray(image.pixel(x, y)) < 0x40;
+    return dark;
+}
+
+// A disabled combo box or check box is drawn greyed: its text grey, the combo box's field no
+// longer white (they looked enabled).
+TEST_F(ControlsTest, DisabledBoxesAreDrawnGreyed)
+{
+    auto* combo = Add<TComboBox>(10, 10, 150, 22);
+    combo->SetStyle(csDropDownList);
+    combo->Items().Assign(std::vector<std::string>{"Pontos corridos", "Mata-mata"});
+    combo->SetItemIndex(0);
+    auto* tick = Add<TCheckBox>(10, 50, 200, 20);
+    tick->SetCaption("Copa dos campeões");
+    ShowForm();
+    for (TWinControl* box : {static_cast<TWinControl*>(combo), static_cast<TWinControl*>(tick)}) {
+        box->Font().SetColor(clBlack);
+        const int enabledDark = DarkPixels(box->Widget());
+        EXPECT_GT(enabledDark, 20) << box->ClassName();
+        box->SetEnabled(false);
+        Pump(10);
+        EXPECT_EQ(DarkPixels(box->Widget()), 0) << box->ClassName();
+        box->SetEnabled(true);
+    }
+    combo->SetEnabled(false);
+    Pump(10);
+    const QImage field = combo->Widget()->grab().toImage();
+    EXPECT_NE(field.pixel(110, 11) & 0xFFFFFFu, 0xFFFFFFu);
+}
+
 TEST_F(ControlsTest, KeysTypedIntoTheEditorOfASpinEditOrComboReachTheFormsKeyPreviewOnce)
 {
     auto* spin = Add<TSpinEdit>(10, 10, 100, 22);

@@ -7,7 +7,12 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <QColorDialog>
+
+#include "platform/forms/form.h"
 #include "platform/stdctrls/browser.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/dialogs.h"
 #include "platform/stdctrls/message_box.h"
 #include "tests/platform/forms_test_support.h"
@@ -98,6 +103,69 @@ TEST(ColorDialogTest, TheChosenColourIsKeptOnlyWhenConfirmed)
     EXPECT_FALSE(dialog.Execute());
     EXPECT_EQ(dialog.Color(), RGB(10, 20, 30));
     SetColorDialogAnswerer(nullptr);
+}
+
+// The real colour chooser, closed as the player does (confirmed or cancelled) once it shows; the
+// release of the press that opened it goes to the chooser, the window under the mouse by then.
+void CloseColorDialogWhenShown(bool confirm)
+{
+    QTimer::singleShot(20, [confirm] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        test::SendMouse(dialog, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
+        confirm ? dialog->accept() : dialog->reject();
+    });
+}
+
+// A press of the player's left button (its release goes where the mouse is by then).
+void PressAt(QWidget* widget, QPoint at)
+{
+    test::SendMouse(widget, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+}
+
+// A colour swatch opens the chooser when pressed: the chooser takes the mouse in the middle of the
+// press, so the release never reaches the swatch. Once the chooser is closed, clicks elsewhere in
+// the window go where they are made (they all went to the swatch, which opened the chooser again).
+TEST(ColorDialogTest, AfterTheChooserClosesTheWindowsClicksGoWhereTheyAreMade)
+{
+    for (const bool confirm : {true, false}) {
+        TForm form(nullptr);
+        form.SetBounds(40, 40, 300, 160);
+        auto* swatch = new TShape(&form);
+        swatch->SetParent(&form);
+        swatch->SetBounds(20, 20, 40, 20);
+        int opened = 0;
+        TColorDialog chooser(nullptr);
+        swatch->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int, int) {
+            ++opened;
+            CloseColorDialogWhenShown(confirm);
+            if (chooser.Execute())
+                swatch->Brush().SetColor(chooser.Color());
+        };
+        int swatchClicks = 0;
+        swatch->OnClick = [&](TObject*) { ++swatchClicks; };
+        auto* ok = new TButton(&form);
+        ok->SetParent(&form);
+        ok->SetBounds(100, 100, 80, 26);
+        ok->SetCaption("Ok");
+        int okClicks = 0;
+        ok->OnClick = [&](TObject*) { ++okClicks; };
+        form.Show();
+        test::Pump(10);
+        PressAt(form.Widget(), QPoint(30, 30));
+        EXPECT_EQ(opened, 1);
+        QTest::mouseClick(ok->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(40, 13));
+        QTest::mouseClick(form.Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 40));
+        EXPECT_EQ(okClicks, 1) << (confirm ? "confirmed" : "cancelled");
+        EXPECT_EQ(opened, 1) << (confirm ? "confirmed" : "cancelled");
+        EXPECT_EQ(swatchClicks, 0);  // the press the chooser took is no click of the swatch
+        // The swatch still opens the chooser when it is pressed again.
+        PressAt(form.Widget(), QPoint(30, 30));
+        EXPECT_EQ(opened, 2);
+        form.Close();
+        test::Pump(10);
+    }
 }
 
 TEST(BrowserTest, LinksGoToTheHook)

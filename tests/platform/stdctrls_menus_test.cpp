@@ -5,7 +5,12 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <cstdlib>
+
+#include "platform/forms/application.h"
+#include "platform/forms/form.h"
 #include "platform/forms/keys.h"
+#include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/menus.h"
 #include "tests/platform/forms_test_support.h"
 
@@ -101,6 +106,48 @@ TEST(MenuTest, AMainMenuBecomesAMenuBar)
     ASSERT_EQ(bar->actions().size(), 1);
     EXPECT_EQ(bar->actions()[0]->text(), QStringLiteral("&Jogo"));
     EXPECT_EQ(bar->actions()[0]->menu()->actions()[0]->text(), QStringLiteral("Salvar"));
+}
+
+// A reference to a form kept by the game in a global: it hears of the form's end, and the form of
+// its own when the program's statics go.
+class TFormWatch : public TComponent {
+public:
+    TFormWatch() : TComponent(nullptr) {}
+};
+
+// The player quits from a popup menu of a form that stays open to the end: the program ends at once
+// (it once looped, or read freed memory, in the menu's notification while the statics were destroyed).
+void QuitFromAFormWithAPopupMenu()
+{
+    static TFormWatch watch;  // made before the first popup menu, so destroyed after the menus' registry
+    auto* form = new TForm(nullptr);
+    form->SetBounds(10, 10, 300, 200);
+    auto* roster = new TPanel(form);
+    roster->SetParent(form);
+    roster->SetBounds(0, 0, 300, 200);
+    auto* menu = new TPopupMenu(form);
+    auto* quit = new TMenuItem(menu);
+    quit->SetCaption("Sair do jogo");
+    quit->OnClick = [](TObject*) { Application->Terminate(); };
+    menu->Items().Add(quit);
+    SetPopupMenu(roster, menu);
+    watch.FreeNotification(form);
+    form->Show();
+    test::Pump(10);
+    test::SendMouse(roster->Widget(), QEvent::MouseButtonPress, QPoint(40, 40), Qt::RightButton, Qt::RightButton);
+    test::SendMouse(roster->Widget(), QEvent::MouseButtonRelease, QPoint(40, 40), Qt::RightButton, Qt::NoButton);
+    QMenu* shown = menu->ShownMenu();
+    if (!shown || shown->actions().isEmpty())
+        std::exit(3);
+    QTest::mouseClick(shown, Qt::LeftButton, {}, shown->actionGeometry(shown->actions()[0]).center());
+    test::Pump(10);
+    std::exit(Application->Terminated() ? 0 : 4);
+}
+
+TEST(MenuTest, QuittingWhileAFormWithAPopupMenuIsOpenEndsTheProgram)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");  // a fresh program: its statics made in this order
+    EXPECT_EXIT(QuitFromAFormWithAPopupMenu(), ::testing::ExitedWithCode(0), "");
 }
 
 }  // namespace

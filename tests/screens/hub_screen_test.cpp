@@ -3,11 +3,14 @@
 // match engine plays, the roster grid and card, the keys, saving, stored line-ups.
 #include <gtest/gtest.h>
 
+#include <QMenu>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
 #include <filesystem>
 #include <set>
+#include <utility>
 
 #include "controls/dc_combo.h"
 #include "controls/dc_glow_button.h"
@@ -20,6 +23,8 @@
 #include "core/format/money_format.h"
 #include "core/hooks.h"
 #include "core/lineup/hub_turns.h"
+#include "core/lineup/lineup_board.h"
+#include "core/club_rosters.h"
 #include "core/mail/inbox.h"
 #include "core/mail/mail.h"
 #include "core/records/match_records.h"
@@ -32,6 +37,7 @@
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/menus.h"
 #include "platform/stdctrls/message_box.h"
 #include "richtext/html_label.h"
 #include "screens/club/club_screens.h"
@@ -475,6 +481,94 @@ TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterCo
     }
 }
 
+TEST_F(HubScreenTest, TheTopBarsMenusOpenUnderTheirSpotsAtEveryScreenSize)
+{
+    struct Case { int width, height; };
+    bool first = true;
+    for (const Case size : {Case{800, 600}, Case{1024, 768}, Case{1280, 1024}}) {
+        if (!std::exchange(first, false))
+            SetUp();
+        const ScreenSizeForTest screen(size.width, size.height);
+        TForm13* hub = OpenTheHub();
+        ASSERT_NE(hub, nullptr);
+        const double scale = double(hub->nova_barra->Width()) / art::kHubBarWidth;
+        // "Opções", "Jogos", "$", "Téc." and "Rank", clicked where the stretched bar draws them.
+        for (const auto& [spot, menuName] : {std::pair{0, "PopupMenu2"}, std::pair{1, "PopupMenu7"},
+                                             std::pair{2, "PopupMenu6"}, std::pair{7, "PopupMenu3"},
+                                             std::pair{10, "PopupMenu4"}}) {
+            const art::HubBarSpot& s = art::kHubBarSpots[static_cast<std::size_t>(spot)];
+            const QPoint middle(int((s.left + s.right) / 2 * scale),
+                                (s.top + s.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight);
+            QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier, middle);
+            test::Pump(20);
+            auto* menu = hub->FindChild<TPopupMenu>(menuName);
+            ASSERT_NE(menu, nullptr);
+            QMenu* shown = menu->ShownMenu();
+            ASSERT_TRUE(shown != nullptr && shown->isVisible()) << menuName << " at " << size.width;
+            const QPoint opened = shown->pos();
+            const QPoint button = hub->Widget()->mapToGlobal(QPoint(int(s.left * scale), hub->nova_barra->Height()));
+            // At its spot's left edge, unless an edge of the (test's smaller) screen pushes it in.
+            const QRect screenArea = shown->screen()->geometry();
+            if (button.x() >= screenArea.left() && button.x() + shown->width() <= screenArea.right())
+                EXPECT_NEAR(opened.x(), button.x(), 2) << menuName << " at " << size.width;
+            EXPECT_NEAR(opened.y(), button.y(), 2) << menuName << " at " << size.width;
+            shown->close();
+            test::Pump(10);
+        }
+        CloseEveryForm();
+    }
+}
+
+// A squad of any size the game allows, in the list colours of the positions or in stripes: the
+// roster opens fully painted, scrolls by the wheel, every row clicked shows its player, and
+// "Escalar Time" opens the line-up; nothing raises (the empty rows below a short squad once did).
+TEST_F(HubScreenTest, ARosterOfAnySquadSizeShowsScrollsAndOpensTheLineup)
+{
+    bool first = true;
+    for (const int size : {11, 14, 16, 18, 23})
+        for (const bool listColours : {true, false}) {
+            if (!std::exchange(first, false))
+                SetUp();
+            const int club = Game.HumanClubs[0];
+            const std::vector<int> squad = SquadInListOrder(club);
+            ASSERT_GE(squad.size(), std::size_t(size));
+            for (std::size_t i = size; i < squad.size(); ++i)
+                Players[squad[i]].Club = -1;
+            PlayerClubsChanged();
+            Game.colouredPlayerLists = listColours ? 1 : 0;
+            std::vector<std::string> raised;
+            Application->OnException = [&raised](TObject*, const std::exception& error) { raised.push_back(error.what()); };
+            TForm13* hub = OpenTheHub();
+            ASSERT_NE(hub, nullptr);
+            hub->Widget()->grab();
+            TDataGrid& grid = *hub->gridview1;
+            EXPECT_EQ(grid.RowCount(), size);
+            for (int notch = 0; notch < 8; ++notch)
+                test::SendWheel(grid.Widget(), QPoint(100, 100), -120);
+            test::Pump(20);
+            for (int row = grid.TopRow(); row < grid.RowCount() && grid.RowTop(row) + 10 < grid.ClientHeight(); ++row) {
+                QTest::mouseClick(grid.Widget(), Qt::LeftButton, Qt::NoModifier, RowPoint(&grid, row));
+                test::Pump(5);
+                hub->Widget()->grab();
+                EXPECT_EQ(grid.SelectedRow(), row);
+                EXPECT_EQ(hub->SelectedPlayer(), std::atoi(grid.GetCellTextByName("id", row).c_str()));
+            }
+            test::WhenLineupOpens([](TForm87& lineup) {
+                lineup.Widget()->grab();
+                QTest::mouseClick(lineup.bt_voltar->Widget(), Qt::LeftButton);
+            });
+            QTest::mouseClick(hub->btjogar->Widget(), Qt::LeftButton);
+            test::Pump(20);
+            hub->Widget()->grab();
+            EXPECT_TRUE(raised.empty()) << size << " players: " << (raised.empty() ? "" : raised.front());
+            Application->OnException = nullptr;
+            CloseEveryForm();
+            for (std::size_t i = size; i < squad.size(); ++i)
+                Players[squad[i]].Club = club;
+            PlayerClubsChanged();
+        }
+}
+
 TEST_F(HubScreenTest, F2AsksForANameOnceAndConfirmsBeforeOverwritingAnExistingSave)
 {
     TForm13* hub = OpenTheHub();
@@ -688,16 +782,22 @@ TEST_F(HubScreenTest, TacticsCaptainAndAStoredLineupComeBackWhenTheScreenOpensAg
     Game.CurrentHumanClub = Game.HumanClubs[0];
     Game.KeepLineup = 0;
     TForm87* lineup = OpenLineupScreen();
-    // "Jogar >>" with empty shirts: the message, the screen stays, nothing is built.
+    // "Jogar >>" with empty shirts: the message, centred on the screen, the screen stays, nothing is built.
     const std::size_t lineups = Lineups.size();
-    QTimer::singleShot(150, [lineup] {
-        if (auto* form = lineup->info1->DialogForm())
+    QRect message;
+    QTimer::singleShot(150, [lineup, &message] {
+        if (auto* form = lineup->info1->DialogForm()) {
+            message = form->Widget()->frameGeometry();
             QTest::keyClick(form->Widget(), Qt::Key_Return);
+        }
     });
     QTest::mouseClick(lineup->bt_irprojogo->Widget(), Qt::LeftButton);
     EXPECT_EQ(Lineups.size(), lineups);
     EXPECT_FALSE(LineupConfirmed);
     EXPECT_TRUE(lineup->Visible());
+    ASSERT_FALSE(message.isEmpty());
+    EXPECT_NEAR(message.center().x(), lineup->Left() + lineup->Width() / 2, 1);
+    EXPECT_NEAR(message.center().y(), lineup->Top() + lineup->Height() / 2, 1);
 
     lineup->comboej->SetFocus();
     QTest::keyClick(lineup->comboej->Widget(), Qt::Key_End);

@@ -383,6 +383,21 @@ TEST_F(TransferMarketTest, BidAboveTheCashCannotBeProposed)
         QTest::keyClicks(bid.Edit1->Widget(), "301");
         EXPECT_FALSE(bid.bt1->Enabled());
         EXPECT_EQ(bid.Label6->Font().Color(), 255);
+        // A greyed "Propor compra" sends nothing, for a bid above the cash or below nothing: the
+        // dialog stays open with no answer.
+        Click(bid.bt1);
+        EXPECT_TRUE(bid.Visible());
+        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(bid.Edit1->Widget(), "250");
+        EXPECT_TRUE(bid.bt1->Enabled());
+        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(bid.Edit1->Widget(), "-100");
+        EXPECT_FALSE(bid.bt1->Enabled());
+        Click(bid.bt1);
+        EXPECT_TRUE(bid.Visible());
+        EXPECT_EQ(OpenForm<TForm61>(), nullptr);
+        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(bid.Edit1->Widget(), "301");
         QTest::keyClick(bid.Edit1->Widget(), Qt::Key_Backspace);
         QTest::keyClicks(bid.Edit1->Widget(), "0");
         EXPECT_TRUE(bid.bt1->Enabled());
