@@ -13,6 +13,7 @@
 #include "core/progression/post_round_invitations.h"
 #include "core/records/game_state.h"
 #include "core/records/match_records.h"
+#include "core/season/calendar.h"
 #include "core/tables.h"
 #include "core/views/national_tournament.h"
 #include "grid/dg_grid.h"
@@ -26,6 +27,10 @@
 #include "screens/competitions/national_hub_screen.h"
 #include "screens/competitions/national_invitations_screen.h"
 #include "screens/competitions/tournament_table_screen.h"
+#include "screens/matchday/lineup_screen.h"
+#include "screens/matchday/pitch_board.h"
+#include "tests/screens/board_drags.h"
+#include "tests/screens/hub_driving.h"
 #include "tests/screens/views_test_support.h"
 
 namespace tarvelon {
@@ -176,6 +181,62 @@ TEST_F(NationalTeamScreensTest, TheHubServesTheHumanNationsStillInOneAfterTheOth
     WaitForClosed(table);
     ASSERT_FALSE(table->empty());
     EXPECT_EQ(table->front(), "TForm78");
+}
+
+// A national team's players wear their clubs' numbers: the line-up list opens with plain shirts;
+// a player put on a shirt shows the shirt's number, and the automatic selection shows every row's.
+TEST_F(NationalTeamScreensTest, TheNationalLineupListOpensWithPlainShirts)
+{
+    test::GameKeptAside kept;
+    int number = 0;
+    for (int player : SquadInListOrder(1)) {
+        Players[player].Club = kFirstNation;
+        Players[player].ShirtNumber = ++number;  // the numbers they wear at their club
+    }
+    PlayerClubsChanged();
+    const std::vector<int> squad = SquadInListOrder(kFirstNation);
+    const int injured = squad[4];
+    Players[injured].InjuredUntil = TodayDate() + 20;
+    Game.KeepLineup = 0;
+    Game.CurrentHumanClub = kFirstNation;
+    NationalTeamMatch = true;
+    auto* lineup = Open<TForm87>("TForm87");
+    ASSERT_NE(lineup, nullptr);
+    TDataGrid* grid = lineup->gridview1;
+    ASSERT_EQ(grid->RowCount(), static_cast<int>(squad.size()));
+    auto status = [grid](int row) { return grid->GetCellTextByName("status", std::to_string(row)); };
+    auto numbered = [](int player, int first) { return std::to_string(first + std::clamp(Players[player].ShirtNumber, 0, 28)); };
+    for (int row = 0; row < grid->RowCount(); ++row) {
+        const int player = lineup->Board().rowPlayers[static_cast<std::size_t>(row)];
+        EXPECT_EQ(status(row), player == injured ? "87" : "58") << row;
+    }
+
+    // The goalkeeper of the first row dragged onto shirt 1: his row shows the starter's number.
+    const int keeper = lineup->Board().rowPlayers[0];
+    QWidget* pitch = lineup->Panel1->Widget();
+    const QPoint rowPoint(60, grid->RowTop(0) + 10);
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier, rowPoint);
+    test::DragMouse(grid->Widget(), rowPoint, pitch, test::ShirtCentreOf(lineup->PitchBoard(), 1));
+    ASSERT_EQ(lineup->Board().shirts[1].player, keeper);
+    EXPECT_EQ(status(0), numbered(keeper, 0));
+    EXPECT_EQ(status(1), "58");
+
+    // An automatic "4-4-2": every row left off the shirts shows its number.
+    lineup->combtat->SetFocus();
+    for (int i = 0; i < test::kAcceptedFormation; ++i)
+        QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Down);
+    int left = 0;
+    for (int row = 0; row < grid->RowCount(); ++row) {
+        const int player = lineup->Board().rowPlayers[static_cast<std::size_t>(row)];
+        if (lineup->Board().rowCodes[static_cast<std::size_t>(row)] != kCodeFree)
+            continue;
+        ++left;
+        EXPECT_EQ(status(row), numbered(player, 58)) << row;
+    }
+    EXPECT_GT(left, 0);
+    lineup->Close();
+    test::Pump();
+    NationalTeamMatch = false;
 }
 
 TEST_F(NationalTeamScreensTest, TheHubsOptionsMenuAndKeysOpenTheOptionsAndSave)
