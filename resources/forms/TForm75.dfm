@@ -254,10 +254,12 @@ object Form75: TForm75
       Position = 4
       Width = 190
     end
-    object funcaojog: TDgTextColumn
+    object funcaojog: TDgComboBoxColumn
       Header.Caption = 'Função'
       Position = 5
       Width = 100
+      Options = [coCanClick, coCanSort, coEditing, coPublicUsing, coShowTextFitHint]
+      Style = cbsDropDownList
     end
     object forca: TDgNumberColumn
       Header.Caption = 'F'

@@ -229,12 +229,22 @@ void TForm75::AddSquadRow(int player)
     set("condicao", view.condition ? std::to_string(view.condition) : "");
 }
 
-// The status column toggles the shirt mark of an available player (display only).
+// The status column toggles the shirt mark of an available player; the role column's drop-down
+// offers the roles of the row's position. Both are display only: the players keep their roles.
 void TForm75::gridview1CellClick(int col, int row)
 {
-    const TDgCustomColumn* status = gridview1->ColumnByName("status");
-    if (row < 0 || row >= gridview1->RowCount() || status == nullptr || col != status->Index())
+    if (row < 0 || row >= gridview1->RowCount())
         return;
+    const TDgCustomColumn* status = gridview1->ColumnByName("status");
+    auto* role = dynamic_cast<TDgComboBoxColumn*>(gridview1->ColumnByName("funcaojog"));
+    if (status != nullptr && col == status->Index())
+        ToggleShirtMark(row);
+    else if (role != nullptr && col == role->Index())
+        role->Items().Assign(RoleChoicesOfPositionLetter(gridview1->GetCellTextByName("posicaojog", std::to_string(row))));
+}
+
+void TForm75::ToggleShirtMark(int row)
+{
     const std::string now = gridview1->GetCellTextByName("status", std::to_string(row));
     if (now == kStatusUnavailable)
         return;

@@ -60,6 +60,7 @@ private:
     void AddSquadRow(int player);
     void RefreshNationalHubHeader();
     void gridview1CellClick(int col, int row);
+    void ToggleShirtMark(int row);
     void btjogarClick();
     void OpenOptionsMenu();
     void Autosave();

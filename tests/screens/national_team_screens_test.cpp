@@ -16,6 +16,7 @@
 #include "core/season/calendar.h"
 #include "core/tables.h"
 #include "core/views/national_tournament.h"
+#include "grid/dg_combo_box.h"
 #include "grid/dg_grid.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -31,6 +32,7 @@
 #include "screens/matchday/pitch_board.h"
 #include "tests/screens/board_drags.h"
 #include "tests/screens/hub_driving.h"
+#include "tests/screens/player_clicks.h"
 #include "tests/screens/views_test_support.h"
 
 namespace tarvelon {
@@ -181,6 +183,93 @@ TEST_F(NationalTeamScreensTest, TheHubServesTheHumanNationsStillInOneAfterTheOth
     WaitForClosed(table);
     ASSERT_FALSE(table->empty());
     EXPECT_EQ(table->front(), "TForm78");
+}
+
+// A click on a player's role opens a drop-down of his position's roles; the role picked shows in
+// the list, and the player keeps his own.
+TEST_F(NationalTeamScreensTest, TheRoleDropDownOffersTheRolesOfTheRowsPosition)
+{
+    test::GameKeptAside kept;
+    Game.HumanNationCount = 1;
+    Game.HumanNations[0] = kFirstNation;
+    for (int player : SquadInListOrder(1))
+        Players[player].Club = kFirstNation;
+    PlayerClubsChanged();
+    auto* hub = Open<TForm75>("TForm75");
+    ASSERT_NE(hub, nullptr);
+    TDataGrid* grid = hub->gridview1;
+    const int roleColumn = grid->ColumnByName("funcaojog")->Index();
+    auto rowOf = [grid](const char* letter) {
+        for (int row = 0; row < grid->RowCount(); ++row)
+            if (grid->GetCellTextByName("posicaojog", std::to_string(row)) == letter)
+                return row;
+        return -1;
+    };
+    auto openRoles = [&](int row) -> TDgComboBox* {
+        grid->ScrollToRow(row);
+        test::Pump();
+        const TRect cell = grid->GetCellRect(roleColumn, row);
+        test::ClickAt(grid->Widget(), QPoint(cell.Left + 10, (cell.Top + cell.Bottom) / 2));
+        auto* editor = dynamic_cast<TDgComboBox*>(grid->InplaceEditor());
+        if (editor == nullptr || !editor->Visible())
+            return nullptr;
+        // A press on the list-only box drops its list; the press's release comes to the list.
+        test::SendMouse(editor->Widget(), QEvent::MouseButtonPress, QPoint(10, editor->Height() / 2), Qt::LeftButton,
+                        Qt::LeftButton);
+        test::SendMouse(editor->List().Widget(), QEvent::MouseButtonRelease, QPoint(10, -5), Qt::LeftButton, Qt::NoButton);
+        test::Pump();
+        return editor;
+    };
+    auto shown = [](TDgComboBox* editor) {
+        std::vector<std::string> items;
+        for (int i = 0; i < editor->List().Items()->Count(); ++i)
+            items.push_back(editor->List().Items()->Strings(i));
+        return items;
+    };
+
+    const int fullBackRow = rowOf("L");
+    ASSERT_GE(fullBackRow, 0);
+    const int fullBack = std::stoi(grid->GetCellTextByName("id", std::to_string(fullBackRow)));
+    const int role = Players[fullBack].Role;
+    TDgComboBox* editor = openRoles(fullBackRow);
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->Dropped());
+    EXPECT_EQ(shown(editor), (std::vector<std::string>{"Defensivo", "Ofensivo", "Ala"}));
+    EXPECT_EQ(editor->Text(), PlayerRoleNames[1][static_cast<std::size_t>(role)]);
+    EXPECT_EQ(editor->ItemIndex(), role);
+    QWidget* list = editor->List().Widget();
+    const QPoint third(20, 2 + 2 * editor->List().ItemHeight() + 5);
+    test::SendMouse(list, QEvent::MouseButtonPress, third, Qt::LeftButton, Qt::LeftButton);
+    test::SendMouse(list, QEvent::MouseButtonRelease, third, Qt::LeftButton, Qt::NoButton);
+    test::Pump();
+    EXPECT_FALSE(editor->Dropped());
+    EXPECT_EQ(editor->Text(), "Ala");
+    test::PressKey(editor->Widget(), Qt::Key_Return);
+    test::Pump();
+    EXPECT_FALSE(grid->Editing());
+    EXPECT_EQ(grid->GetCellTextByName("funcaojog", std::to_string(fullBackRow)), "Ala");
+    EXPECT_EQ(Players[fullBack].Role, role);
+
+    // A centre-back's list has his two roles, the goalkeeper's one.
+    const std::pair<const char*, std::vector<std::string>> others[] = {{"G", {"Normal"}}, {"Z", {"Normal", "Líbero"}}};
+    for (const auto& [letter, roles] : others) {
+        const int row = rowOf(letter);
+        ASSERT_GE(row, 0) << letter;
+        TDgComboBox* box = openRoles(row);
+        ASSERT_NE(box, nullptr) << letter;
+        EXPECT_TRUE(box->Dropped()) << letter;
+        EXPECT_EQ(shown(box), roles) << letter;
+        const std::string shownRole = grid->GetCellTextByName("funcaojog", std::to_string(row));
+        EXPECT_EQ(box->Text(), shownRole) << letter;
+        // The list marks the role the cell shows, not the one picked on another row.
+        const auto at = std::find(roles.begin(), roles.end(), shownRole);
+        EXPECT_EQ(box->ItemIndex(), at == roles.end() ? -1 : static_cast<int>(at - roles.begin())) << letter;
+        EXPECT_EQ(box->List().ItemIndex(), box->ItemIndex()) << letter;
+        test::PressKey(box->Widget(), Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
+        test::Pump();
+        EXPECT_FALSE(box->Dropped()) << letter;
+        EXPECT_FALSE(grid->Editing()) << letter;
+    }
 }
 
 // A national team's players wear their clubs' numbers: the line-up list opens with plain shirts;
