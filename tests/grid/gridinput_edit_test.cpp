@@ -196,5 +196,34 @@ TEST_F(GridEditTest, AListOnlyComboOpensOnTheItemItsCellShows)
     EXPECT_EQ(grid->GetCellTextByName("div", 2), "Série A");
 }
 
+// A form scaled up for a larger screen: the combo column's list rows grow with the font, whether
+// the scale comes before the first edit or after one (and then only once).
+TEST_F(GridEditTest, AComboColumnsListRowsScaleWithTheForm)
+{
+    auto* division = AddColumn<TDgComboBoxColumn>("div", "Divisão", 80);
+    for (const char* item : {"Série A", "Série B", "Série C"})
+        division->Items().Add(item);
+    division->SetStyle(cbsDropDownList);
+    division->SetOptions(division->Options() + TColumnOptions{coEditing});
+    grid->SetCellTextByName("div", 0, "Série B");
+    auto* combo = dynamic_cast<TDgComboBox*>(division->Editor());
+    ASSERT_NE(combo, nullptr);
+    auto openedRows = [&] {
+        ClickCell(division, 0);
+        combo->DropDown();
+        const int height = combo->List().ItemHeight();
+        EXPECT_EQ(combo->List().ClientHeight(), 3 * height + 4);
+        combo->SetDropped(false);
+        Key(Qt::Key_Escape);
+        return height;
+    };
+    form->ScaleBy(3, 2);
+    Pump(10);
+    EXPECT_EQ(openedRows(), 24);
+    form->ScaleBy(2, 3);
+    Pump(10);
+    EXPECT_EQ(openedRows(), 16);
+}
+
 }  // namespace
 }  // namespace tarvelon
