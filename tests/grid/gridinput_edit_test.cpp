@@ -20,6 +20,16 @@ protected:
         Pump();
     }
     TDgCustomEdit* Editor() { return grid->InplaceEditor(); }
+    // An editable list-only combo column of three divisions.
+    TDgComboBoxColumn* AddDivisionColumn()
+    {
+        auto* division = AddColumn<TDgComboBoxColumn>("div", "Divisão", 80);
+        for (const char* item : {"Série A", "Série B", "Série C"})
+            division->Items().Add(item);
+        division->SetStyle(cbsDropDownList);
+        division->SetOptions(division->Options() + TColumnOptions{coEditing});
+        return division;
+    }
     QWidget* EditorWidget() { return Editor()->Widget(); }
 };
 
@@ -166,11 +176,7 @@ TEST_F(GridEditTest, SelectingAnotherRowEndsTheEditWithoutApplyingIt)
 // item an edit of another row left chosen; Up moves on from there and Enter writes it.
 TEST_F(GridEditTest, AListOnlyComboOpensOnTheItemItsCellShows)
 {
-    auto* division = AddColumn<TDgComboBoxColumn>("div", "Divisão", 80);
-    for (const char* item : {"Série A", "Série B", "Série C"})
-        division->Items().Add(item);
-    division->SetStyle(cbsDropDownList);
-    division->SetOptions(division->Options() + TColumnOptions{coEditing});
+    TDgComboBoxColumn* division = AddDivisionColumn();
     const char* shown[] = {"Série C", "Série A", "Série B"};
     for (int row = 0; row < 3; ++row)
         grid->SetCellTextByName("div", row, shown[row]);
@@ -200,11 +206,7 @@ TEST_F(GridEditTest, AListOnlyComboOpensOnTheItemItsCellShows)
 // the scale comes before the first edit or after one (and then only once).
 TEST_F(GridEditTest, AComboColumnsListRowsScaleWithTheForm)
 {
-    auto* division = AddColumn<TDgComboBoxColumn>("div", "Divisão", 80);
-    for (const char* item : {"Série A", "Série B", "Série C"})
-        division->Items().Add(item);
-    division->SetStyle(cbsDropDownList);
-    division->SetOptions(division->Options() + TColumnOptions{coEditing});
+    TDgComboBoxColumn* division = AddDivisionColumn();
     grid->SetCellTextByName("div", 0, "Série B");
     auto* combo = dynamic_cast<TDgComboBox*>(division->Editor());
     ASSERT_NE(combo, nullptr);
