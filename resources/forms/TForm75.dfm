@@ -230,6 +230,7 @@ object Form75: TForm75
     Font.Color = clBlack
     OnCellColoring = gridview1CellColoring
     OnCellClick = gridview1CellClick
+    OnSelectCell = gridview1SelectCell
     object id: TDgNumberColumn
       Position = 0
       Visible = False

@@ -71,6 +71,7 @@ TForm75::TForm75(TComponent* owner) : TGameForm(owner, "TForm75", {.background =
             cell = AlternateRowColor(row + 1);
     });
     BindHandler("gridview1CellClick", [this](TObject*, int col, int row) { gridview1CellClick(col, row); });
+    BindHandler("gridview1SelectCell", [this](TObject*, int, int row) { OfferRolesOfRow(row); });
     BindHandler("btjogarClick", [this](TObject*) { btjogarClick(); });
     BindHandler("SalvarClick", [](TObject*) {
         THourglass hourglass;
@@ -236,10 +237,19 @@ void TForm75::gridview1CellClick(int col, int row)
     if (row < 0 || row >= gridview1->RowCount())
         return;
     const TDgCustomColumn* status = gridview1->ColumnByName("status");
-    auto* role = dynamic_cast<TDgComboBoxColumn*>(gridview1->ColumnByName("funcaojog"));
+    const TDgCustomColumn* role = gridview1->ColumnByName("funcaojog");
     if (status != nullptr && col == status->Index())
         ToggleShirtMark(row);
     else if (role != nullptr && col == role->Index())
+        OfferRolesOfRow(row);
+}
+
+// The role drop-down lists the roles of the row's position (also for a row reached with the keys,
+// where a typed letter opens it).
+void TForm75::OfferRolesOfRow(int row)
+{
+    auto* role = dynamic_cast<TDgComboBoxColumn*>(gridview1->ColumnByName("funcaojog"));
+    if (role != nullptr && row >= 0 && row < gridview1->RowCount())
         role->Items().Assign(RoleChoicesOfPositionLetter(gridview1->GetCellTextByName("posicaojog", std::to_string(row))));
 }
 

@@ -61,6 +61,7 @@ private:
     void RefreshNationalHubHeader();
     void gridview1CellClick(int col, int row);
     void ToggleShirtMark(int row);
+    void OfferRolesOfRow(int row);
     void btjogarClick();
     void OpenOptionsMenu();
     void Autosave();

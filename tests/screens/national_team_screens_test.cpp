@@ -60,6 +60,17 @@ protected:
                 Clubs[club].IsHuman = 0;
             }
     }
+
+    // The hub of the first nation, the only human one, with the squad of club 1 called up.
+    TForm75* OpenTheHubOfTheFirstNation()
+    {
+        Game.HumanNationCount = 1;
+        Game.HumanNations[0] = kFirstNation;
+        for (int player : SquadInListOrder(1))
+            Players[player].Club = kFirstNation;
+        PlayerClubsChanged();
+        return Open<TForm75>("TForm75");
+    }
 };
 
 TEST_F(NationalTeamScreensTest, AnInvitationIsTakenWithTheMouseOnlyAmongTheTeamsFreeToLead)
@@ -190,12 +201,7 @@ TEST_F(NationalTeamScreensTest, TheHubServesTheHumanNationsStillInOneAfterTheOth
 TEST_F(NationalTeamScreensTest, TheRoleDropDownOffersTheRolesOfTheRowsPosition)
 {
     test::GameKeptAside kept;
-    Game.HumanNationCount = 1;
-    Game.HumanNations[0] = kFirstNation;
-    for (int player : SquadInListOrder(1))
-        Players[player].Club = kFirstNation;
-    PlayerClubsChanged();
-    auto* hub = Open<TForm75>("TForm75");
+    auto* hub = OpenTheHubOfTheFirstNation();
     ASSERT_NE(hub, nullptr);
     TDataGrid* grid = hub->gridview1;
     const int roleColumn = grid->ColumnByName("funcaojog")->Index();
@@ -270,6 +276,35 @@ TEST_F(NationalTeamScreensTest, TheRoleDropDownOffersTheRolesOfTheRowsPosition)
         EXPECT_FALSE(box->Dropped()) << letter;
         EXPECT_FALSE(grid->Editing()) << letter;
     }
+}
+
+// The role drop-down follows the selected row also from the keyboard: after the goalkeepers, the
+// arrow down to the first full-back and a typed letter choose among the full-back's roles.
+TEST_F(NationalTeamScreensTest, TheRoleDropDownFollowsTheRowReachedWithTheKeys)
+{
+    test::GameKeptAside kept;
+    auto* hub = OpenTheHubOfTheFirstNation();
+    ASSERT_NE(hub, nullptr);
+    TDataGrid* grid = hub->gridview1;
+    int fullBackRow = 0;
+    while (fullBackRow < grid->RowCount() && grid->GetCellTextByName("posicaojog", std::to_string(fullBackRow)) != "L")
+        ++fullBackRow;
+    ASSERT_GT(fullBackRow, 0);
+    ASSERT_LT(fullBackRow, grid->RowCount());
+    ASSERT_EQ(grid->GetCellTextByName("posicaojog", std::to_string(fullBackRow - 1)), "G");
+    const TRect cell = grid->GetCellRect(grid->ColumnByName("funcaojog")->Index(), fullBackRow - 1);
+    test::ClickAt(grid->Widget(), QPoint(cell.Left + 10, (cell.Top + cell.Bottom) / 2));
+    ASSERT_TRUE(grid->Editing());
+    test::PressKey(grid->InplaceEditor()->Widget(), Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
+    test::Pump();
+    ASSERT_FALSE(grid->Editing());
+    PressKey(grid, Qt::Key_Down);
+    ASSERT_EQ(grid->SelectedRow(), fullBackRow);
+    test::PressKey(grid->Widget(), Qt::Key_O, Qt::NoModifier, "o");
+    test::Pump();
+    ASSERT_TRUE(grid->Editing());
+    EXPECT_EQ(grid->EditRow(), fullBackRow);
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "Ofensivo");
 }
 
 // A national team's players wear their clubs' numbers: the line-up list opens with plain shirts;
