@@ -575,6 +575,10 @@ void TDgColumns::ChangeScale(int m, int d)
         c->minWidth_ = MulDiv(c->minWidth_, m, d);
         if (!c->parentFont_)
             c->font_.SetHeight(MulDiv(c->font_.Height(), m, d));
+        // The in-place editor grows with its column (a combo's list rows with the font). Once an
+        // edit has placed it in the grid it scales with the grid's other children.
+        if (TDgCustomEdit* editor = c->Editor(); editor != nullptr && editor->Parent() == nullptr)
+            editor->ChangeScale(m, d);
     }
     Layout();
     AutoSizeColumns();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/forms/keys.h"
+#include "platform/graphics/geometry.h"
 #include "platform/forms/text_utils.h"
 
 namespace tarvelon {
@@ -47,6 +48,13 @@ void TDgComboBox::Loaded()
 {
     TDgPopupEdit::Loaded();
     SetItemIndex(itemIndex_);
+}
+
+void TDgComboBox::ChangeScale(int m, int d)
+{
+    TDgPopupEdit::ChangeScale(m, d);
+    if (m != d && d != 0)
+        itemHeight_ = std::max(1, MulDiv(itemHeight_, m, d));
 }
 
 void TDgComboBox::SetStyle(TDropDownStyle style)

@@ -35,6 +35,8 @@ public:
     void SetStyle(TDropDownStyle style) override;
     void PaintPreview(TCanvas& canvas, const TRect& rect) override;
     void Loaded() override;
+    // The list's rows grow with the editor's font.
+    void ChangeScale(int m, int d) override;
 
 protected:
     TDgPopupControl* PopupClass() override { return new TDgPopupList(this); }

@@ -414,8 +414,10 @@ private:
     void SelectColumnInView(TDgCustomColumn* column);
     void SelectNeighbourColumn(bool next);
     void SetInplaceEdit(TDgCustomEdit* editor);
-    TDgCustomEdit* ChooseEditor(TDgCustomColumn* column, bool forInput);
-    bool BeginCellEdit(int aCol, int aRow);
+    // The editor of the column, prepared, holding `shown` (without an edit event).
+    TDgCustomEdit* ChooseEditor(TDgCustomColumn* column, bool forInput, const std::string& shown);
+    // The editor is prepared holding the cell's own text, or none (a given text or a typed key follows).
+    bool BeginCellEdit(int aCol, int aRow, bool withCellText);
     void HookEditor(TDgCustomEdit* editor);
     void EditorKeyDown(unsigned short& key, TShiftState shift);
     void EditorKeyPress(char32_t& key);

@@ -48,7 +48,7 @@ void TDgCustomGridControl::SetInplaceEdit(TDgCustomEdit* editor)
     editor->SetWantTabs(wantTabs_);
 }
 
-TDgCustomEdit* TDgCustomGridControl::ChooseEditor(TDgCustomColumn* column, bool forInput)
+TDgCustomEdit* TDgCustomGridControl::ChooseEditor(TDgCustomColumn* column, bool forInput, const std::string& shown)
 {
     if (column->InplaceEdit() != nullptr) {
         TDgCustomEdit* editor = column->InplaceEdit();
@@ -66,7 +66,12 @@ TDgCustomEdit* TDgCustomGridControl::ChooseEditor(TDgCustomColumn* column, bool 
     editor->SetFont(column->Font());
     if (forInput)
         editor->Font().SetColor(column->Font().Color());
+    // The column finishes with the value the edit starts from in the editor (a list-only combo
+    // marks the item the cell shows).
+    suppressChange_ = true;
+    editor->SetText(shown);
     column->AfterEditorPrepared();
+    suppressChange_ = false;
     editor->Invalidate();
     return editor;
 }
@@ -144,7 +149,7 @@ void TDgCustomGridControl::EditorKeyUp(unsigned short& key, TShiftState shift)
 
 // ---- Starting an edit -----------------------------------------------------------------------------
 
-bool TDgCustomGridControl::BeginCellEdit(int aCol, int aRow)
+bool TDgCustomGridControl::BeginCellEdit(int aCol, int aRow, bool withCellText)
 {
     if (aCol < 0 || aCol >= columns_->Count() || aRow < 0 || aRow >= RowCount())
         return false;
@@ -160,13 +165,13 @@ bool TDgCustomGridControl::BeginCellEdit(int aCol, int aRow)
     stateFlags_ |= gfEditing;
     editCol_ = aCol;
     editRow_ = aRow;
-    ChooseEditor(column, false);
+    ChooseEditor(column, false, withCellText ? GetCellText(aCol, aRow) : std::string());
     return true;
 }
 
 void TDgCustomGridControl::EditCell(int aCol, int aRow, const std::string& text)
 {
-    if (!BeginCellEdit(aCol, aRow))
+    if (!BeginCellEdit(aCol, aRow, text.empty()))
         return;
     std::string value = text.empty() ? GetCellText(aCol, aRow) : text;
     if (text.empty())
@@ -180,7 +185,7 @@ void TDgCustomGridControl::EditCell(int aCol, int aRow, const std::string& text)
 
 void TDgCustomGridControl::EditCellWithKey(int aCol, int aRow, char32_t key)
 {
-    if (!BeginCellEdit(aCol, aRow))
+    if (!BeginCellEdit(aCol, aRow, false))
         return;
     UpdateEditorBounds();
     inplaceEdit_->SetFocus();
@@ -226,7 +231,7 @@ bool TDgCustomGridControl::BeginInputEdit(TDgCustomColumn* column)
     if (!ColumnCanInput(column) || readOnly_)
         return false;
     stateFlags_ |= gfInputEditing;
-    ChooseEditor(column, true);
+    ChooseEditor(column, true, "");
     inputColumn_ = column->Index();
     editCol_ = -1;
     editRow_ = -1;

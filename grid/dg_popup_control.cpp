@@ -56,6 +56,7 @@ void TDgPopupControl::Popup(int x, int y)
         y = work.Bottom - height;
     SetBounds(x, y, width, height);
     closed_ = false;
+    firstUpSeen_ = false;  // the opening click's release is still to come, however it closed last time
     Show();
     BringToFront();
     Invalidate();

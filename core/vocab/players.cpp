@@ -34,6 +34,16 @@ const std::array<std::array<const char*, 5>, PositionCount> RoleNames = {{
     {"Recuado", "Pelo meio", "Pela ponta", "n/a", ""},
 }};
 
+std::vector<std::string> RoleChoicesOfPositionLetter(const std::string& letter)
+{
+    if (letter == "G") return {"Normal"};
+    if (letter == "L") return {"Defensivo", "Ofensivo", "Ala"};
+    if (letter == "Z") return {"Normal", "Líbero"};
+    if (letter == "M") return {"Volante", "Ofensivo", "Ala"};
+    if (letter == "A") return {"Recuado", "Pelo meio", "Pela ponta"};
+    return {};
+}
+
 const std::array<std::array<const char*, 6>, PositionCount> PositionTraitNames = {{
     {"Elástico", "Muralha", "Seguro", "n/a", "n/a", ""},
     {"Cruzador", "Marcador", "Velocista", "n/a", "n/a", ""},

@@ -2,6 +2,8 @@
 // Positions, their row colours, player traits and tactical roles.
 // Every index here is stored in player records and club files: the orders never change.
 #include <array>
+#include <string>
+#include <vector>
 
 #include "core/basics/color.h"
 
@@ -23,6 +25,10 @@ extern const std::array<const char*, TraitCount> TraitAbbreviations;
 // not have, and column 4 is empty.
 extern const std::array<std::array<const char*, 5>, PositionCount> RoleNames;
 inline const auto& PlayerRoleNames = RoleNames;  // the name the screens know it by
+
+// The roles offered for a player in the national-team hub's list, by the first letter of his
+// position name ("G", "L", "Z", "M", "A"); none for any other text.
+std::vector<std::string> RoleChoicesOfPositionLetter(const std::string& letter);
 
 // Row = position, column 0..5 (column 5 empty). Kept with the vocabulary; no rule reads it.
 extern const std::array<std::array<const char*, 6>, PositionCount> PositionTraitNames;

@@ -230,6 +230,7 @@ object Form75: TForm75
     Font.Color = clBlack
     OnCellColoring = gridview1CellColoring
     OnCellClick = gridview1CellClick
+    OnSelectCell = gridview1SelectCell
     object id: TDgNumberColumn
       Position = 0
       Visible = False
@@ -254,10 +255,12 @@ object Form75: TForm75
       Position = 4
       Width = 190
     end
-    object funcaojog: TDgTextColumn
+    object funcaojog: TDgComboBoxColumn
       Header.Caption = 'Função'
       Position = 5
       Width = 100
+      Options = [coCanClick, coCanSort, coEditing, coPublicUsing, coShowTextFitHint]
+      Style = cbsDropDownList
     end
     object forca: TDgNumberColumn
       Header.Caption = 'F'

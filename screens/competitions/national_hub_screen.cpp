@@ -71,6 +71,7 @@ TForm75::TForm75(TComponent* owner) : TGameForm(owner, "TForm75", {.background =
             cell = AlternateRowColor(row + 1);
     });
     BindHandler("gridview1CellClick", [this](TObject*, int col, int row) { gridview1CellClick(col, row); });
+    BindHandler("gridview1SelectCell", [this](TObject*, int, int row) { OfferRolesOfRow(row); });
     BindHandler("btjogarClick", [this](TObject*) { btjogarClick(); });
     BindHandler("SalvarClick", [](TObject*) {
         THourglass hourglass;
@@ -229,12 +230,31 @@ void TForm75::AddSquadRow(int player)
     set("condicao", view.condition ? std::to_string(view.condition) : "");
 }
 
-// The status column toggles the shirt mark of an available player (display only).
+// The status column toggles the shirt mark of an available player; the role column's drop-down
+// offers the roles of the row's position. Both are display only: the players keep their roles.
 void TForm75::gridview1CellClick(int col, int row)
 {
-    const TDgCustomColumn* status = gridview1->ColumnByName("status");
-    if (row < 0 || row >= gridview1->RowCount() || status == nullptr || col != status->Index())
+    if (row < 0 || row >= gridview1->RowCount())
         return;
+    const TDgCustomColumn* status = gridview1->ColumnByName("status");
+    const TDgCustomColumn* role = gridview1->ColumnByName("funcaojog");
+    if (status != nullptr && col == status->Index())
+        ToggleShirtMark(row);
+    else if (role != nullptr && col == role->Index())
+        OfferRolesOfRow(row);
+}
+
+// The role drop-down lists the roles of the row's position (also for a row reached with the keys,
+// where a typed letter opens it).
+void TForm75::OfferRolesOfRow(int row)
+{
+    auto* role = dynamic_cast<TDgComboBoxColumn*>(gridview1->ColumnByName("funcaojog"));
+    if (role != nullptr && row >= 0 && row < gridview1->RowCount())
+        role->Items().Assign(RoleChoicesOfPositionLetter(gridview1->GetCellTextByName("posicaojog", std::to_string(row))));
+}
+
+void TForm75::ToggleShirtMark(int row)
+{
     const std::string now = gridview1->GetCellTextByName("status", std::to_string(row));
     if (now == kStatusUnavailable)
         return;

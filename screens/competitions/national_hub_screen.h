@@ -60,6 +60,8 @@ private:
     void AddSquadRow(int player);
     void RefreshNationalHubHeader();
     void gridview1CellClick(int col, int row);
+    void ToggleShirtMark(int row);
+    void OfferRolesOfRow(int row);
     void btjogarClick();
     void OpenOptionsMenu();
     void Autosave();

@@ -138,6 +138,8 @@ void TForm87::FormCreate()
         if (auto* c = dynamic_cast<TDgImageColumn*>(gridview1->ColumnByName("condicao"))) c->SetImages(ImageList2);
     }
     board_ = NewLineupBoard(Club(), NationalTeamMatch);
+    // A national team's players wear their clubs' numbers: the list opens with plain shirts.
+    plainShirtRows_.assign(board_.rowPlayers.size(), NationalTeamMatch);
     FillCandidatesGrid();
     if (Panel1) {
         pitch_ = std::make_unique<TPitchBoard>(Panel1, true);
@@ -151,8 +153,8 @@ void TForm87::FormCreate()
         if (combomarc) combomarc->SetItemIndex(c->Pressing);
     }
     FillCaptainBoxes();
-    if (Game.KeepLineup)
-        LoadLineup(Club(), board_);
+    if (Game.KeepLineup && LoadLineup(Club(), board_))
+        ForgetPlainShirts();
     SyncRows();
     PaintBoard();
     if (gridview1 && gridview1->RowCount() > 0)
@@ -225,9 +227,18 @@ void TForm87::SyncRows()
     for (std::size_t row = 0; row < board_.rowPlayers.size(); ++row) {
         const int code = board_.rowCodes[row];
         const int r = static_cast<int>(row);
+        if (code != kCodeFree)
+            plainShirtRows_[row] = false;
+        const bool plain = code == kCodeFree && plainShirtRows_[row];
         gridview1->SetCellTextByName("colstatus", r, Num(code));
-        gridview1->SetCellTextByName("status", r, Num(StatusImageOf(board_.rowPlayers[row], code)));
+        gridview1->SetCellTextByName("status", r, Num(plain ? kFreeImages : StatusImageOf(board_.rowPlayers[row], code)));
     }
+}
+
+// Every row shows its number from now on (a whole new line-up was put on the shirts).
+void TForm87::ForgetPlainShirts()
+{
+    plainShirtRows_.assign(plainShirtRows_.size(), false);
 }
 
 void TForm87::PaintBoard()
@@ -334,6 +345,7 @@ void TForm87::combtatClick()
     if (loading_ || !combtat || combtat->ItemIndex() < 0)
         return;
     AutoSelectLineup(board_, combtat->ItemIndex() + 1, Club());
+    ForgetPlainShirts();
     SyncRows();
     PaintBoard();
 }

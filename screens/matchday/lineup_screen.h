@@ -68,6 +68,7 @@ private:
     void FillCandidateRow(int player);
     void FillCaptainBoxes();
     void SyncRows();
+    void ForgetPlainShirts();
     void PaintBoard();
     void CreateBoardHandlers();
     void ShirtDrop(int shirt, TObject* source);
@@ -85,6 +86,7 @@ private:
     LineupBoard board_;
     std::unique_ptr<TPitchBoard> pitch_;
     std::vector<int> comboPlayers_;
+    std::vector<bool> plainShirtRows_;  // per row: still the plain shirt, without a number
     bool loading_ = true;
 };
 

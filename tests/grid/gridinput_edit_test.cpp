@@ -2,6 +2,7 @@
 // letter starts an edit with it, and the events come in their order.
 #include "tests/grid/gridcontrol_support.h"
 
+#include "grid/dg_combo_box.h"
 #include "grid/dg_edit.h"
 
 namespace tarvelon {
@@ -19,6 +20,16 @@ protected:
         Pump();
     }
     TDgCustomEdit* Editor() { return grid->InplaceEditor(); }
+    // An editable list-only combo column of three divisions.
+    TDgComboBoxColumn* AddDivisionColumn()
+    {
+        auto* division = AddColumn<TDgComboBoxColumn>("div", "Divisão", 80);
+        for (const char* item : {"Série A", "Série B", "Série C"})
+            division->Items().Add(item);
+        division->SetStyle(cbsDropDownList);
+        division->SetOptions(division->Options() + TColumnOptions{coEditing});
+        return division;
+    }
     QWidget* EditorWidget() { return Editor()->Widget(); }
 };
 
@@ -159,6 +170,61 @@ TEST_F(GridEditTest, SelectingAnotherRowEndsTheEditWithoutApplyingIt)
     grid->SetSelectedRow(7);
     EXPECT_FALSE(grid->Editing());
     EXPECT_EQ(NameAt(1), "Serra Azul FC");
+}
+
+// A list-only combo column: a click on a cell opens its editor on the item the cell shows, whichever
+// item an edit of another row left chosen; Up moves on from there and Enter writes it.
+TEST_F(GridEditTest, AListOnlyComboOpensOnTheItemItsCellShows)
+{
+    TDgComboBoxColumn* division = AddDivisionColumn();
+    const char* shown[] = {"Série C", "Série A", "Série B"};
+    for (int row = 0; row < 3; ++row)
+        grid->SetCellTextByName("div", row, shown[row]);
+    auto* combo = dynamic_cast<TDgComboBox*>(division->Editor());
+    ASSERT_NE(combo, nullptr);
+    const int expected[] = {2, 0, 1};
+    for (int row = 0; row < 3; ++row) {
+        ClickCell(division, row);
+        ASSERT_TRUE(grid->Editing()) << row;
+        EXPECT_EQ(Editor(), combo);
+        EXPECT_EQ(combo->Text(), shown[row]);
+        EXPECT_EQ(combo->ItemIndex(), expected[row]) << row;
+        Key(Qt::Key_Escape);
+    }
+    ClickCell(division, 2);
+    combo->SetFocus();
+    Pump();
+    PressKey(combo->Widget(), Qt::Key_Up);
+    EXPECT_EQ(combo->Text(), "Série A");
+    PressKey(combo->Widget(), Qt::Key_Return);
+    Pump();
+    EXPECT_FALSE(grid->Editing());
+    EXPECT_EQ(grid->GetCellTextByName("div", 2), "Série A");
+}
+
+// A form scaled up for a larger screen: the combo column's list rows grow with the font, whether
+// the scale comes before the first edit or after one (and then only once).
+TEST_F(GridEditTest, AComboColumnsListRowsScaleWithTheForm)
+{
+    TDgComboBoxColumn* division = AddDivisionColumn();
+    grid->SetCellTextByName("div", 0, "Série B");
+    auto* combo = dynamic_cast<TDgComboBox*>(division->Editor());
+    ASSERT_NE(combo, nullptr);
+    auto openedRows = [&] {
+        ClickCell(division, 0);
+        combo->DropDown();
+        const int height = combo->List().ItemHeight();
+        EXPECT_EQ(combo->List().ClientHeight(), 3 * height + 4);
+        combo->SetDropped(false);
+        Key(Qt::Key_Escape);
+        return height;
+    };
+    form->ScaleBy(3, 2);
+    Pump(10);
+    EXPECT_EQ(openedRows(), 24);
+    form->ScaleBy(2, 3);
+    Pump(10);
+    EXPECT_EQ(openedRows(), 16);
 }
 
 }  // namespace

@@ -150,6 +150,33 @@ TEST_F(PopupListTest, AltArrowsToggleAndEscapeClosesKeepingTheItem)
     EXPECT_EQ(combo->Text(), "Bangu");
 }
 
+// However the list was closed before (a pick, Alt+Up, the editor hidden), the release of the
+// click that opens it again is swallowed and the list stays open for the pick.
+TEST_F(PopupListTest, TheOpeningReleaseIsSwallowedEveryTimeTheListOpens)
+{
+    QWidget* edit = combo->Widget();
+    auto openWithAClick = [this] {
+        PressButton();
+        ReleaseOnList(QPoint(10, -5));
+        return combo->Dropped();
+    };
+    ASSERT_TRUE(openWithAClick());
+    ClickOnList(QPoint(20, 2 + 5));  // a pick
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    EXPECT_TRUE(openWithAClick());
+    test::PressKey(edit, Qt::Key_Up, Qt::AltModifier);
+    ASSERT_FALSE(combo->Dropped());
+    EXPECT_TRUE(openWithAClick());
+    combo->Hide();
+    combo->Show();
+    combo->SetFocus();
+    Pump(10);
+    ASSERT_FALSE(combo->Dropped());
+    EXPECT_TRUE(openWithAClick());
+    ClickOnList(QPoint(20, 2 + 2 * 16 + 5));
+    EXPECT_EQ(combo->Text(), "Bangu");
+}
+
 TEST_F(PopupListTest, LosingTheActivationOrHidingTheEditorCloses)
 {
     combo->DropDown();

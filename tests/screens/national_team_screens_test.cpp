@@ -13,8 +13,10 @@
 #include "core/progression/post_round_invitations.h"
 #include "core/records/game_state.h"
 #include "core/records/match_records.h"
+#include "core/season/calendar.h"
 #include "core/tables.h"
 #include "core/views/national_tournament.h"
+#include "grid/dg_combo_box.h"
 #include "grid/dg_grid.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -26,6 +28,11 @@
 #include "screens/competitions/national_hub_screen.h"
 #include "screens/competitions/national_invitations_screen.h"
 #include "screens/competitions/tournament_table_screen.h"
+#include "screens/matchday/lineup_screen.h"
+#include "screens/matchday/pitch_board.h"
+#include "tests/screens/board_drags.h"
+#include "tests/screens/hub_driving.h"
+#include "tests/screens/player_clicks.h"
 #include "tests/screens/views_test_support.h"
 
 namespace tarvelon {
@@ -52,6 +59,17 @@ protected:
                 Clubs[club].NationalTeamCupEntry = 1;
                 Clubs[club].IsHuman = 0;
             }
+    }
+
+    // The hub of the first nation, the only human one, with the squad of club 1 called up.
+    TForm75* OpenTheHubOfTheFirstNation()
+    {
+        Game.HumanNationCount = 1;
+        Game.HumanNations[0] = kFirstNation;
+        for (int player : SquadInListOrder(1))
+            Players[player].Club = kFirstNation;
+        PlayerClubsChanged();
+        return Open<TForm75>("TForm75");
     }
 };
 
@@ -176,6 +194,173 @@ TEST_F(NationalTeamScreensTest, TheHubServesTheHumanNationsStillInOneAfterTheOth
     WaitForClosed(table);
     ASSERT_FALSE(table->empty());
     EXPECT_EQ(table->front(), "TForm78");
+}
+
+// A click on a player's role opens a drop-down of his position's roles; the role picked shows in
+// the list, and the player keeps his own.
+TEST_F(NationalTeamScreensTest, TheRoleDropDownOffersTheRolesOfTheRowsPosition)
+{
+    test::GameKeptAside kept;
+    auto* hub = OpenTheHubOfTheFirstNation();
+    ASSERT_NE(hub, nullptr);
+    TDataGrid* grid = hub->gridview1;
+    const int roleColumn = grid->ColumnByName("funcaojog")->Index();
+    auto rowOf = [grid](const char* letter) {
+        for (int row = 0; row < grid->RowCount(); ++row)
+            if (grid->GetCellTextByName("posicaojog", std::to_string(row)) == letter)
+                return row;
+        return -1;
+    };
+    auto openRoles = [&](int row) -> TDgComboBox* {
+        grid->ScrollToRow(row);
+        test::Pump();
+        const TRect cell = grid->GetCellRect(roleColumn, row);
+        test::ClickAt(grid->Widget(), QPoint(cell.Left + 10, (cell.Top + cell.Bottom) / 2));
+        auto* editor = dynamic_cast<TDgComboBox*>(grid->InplaceEditor());
+        if (editor == nullptr || !editor->Visible())
+            return nullptr;
+        // A press on the list-only box drops its list; the press's release comes to the list.
+        test::SendMouse(editor->Widget(), QEvent::MouseButtonPress, QPoint(10, editor->Height() / 2), Qt::LeftButton,
+                        Qt::LeftButton);
+        test::SendMouse(editor->List().Widget(), QEvent::MouseButtonRelease, QPoint(10, -5), Qt::LeftButton, Qt::NoButton);
+        test::Pump();
+        return editor;
+    };
+    auto shown = [](TDgComboBox* editor) {
+        std::vector<std::string> items;
+        for (int i = 0; i < editor->List().Items()->Count(); ++i)
+            items.push_back(editor->List().Items()->Strings(i));
+        return items;
+    };
+
+    const int fullBackRow = rowOf("L");
+    ASSERT_GE(fullBackRow, 0);
+    const int fullBack = std::stoi(grid->GetCellTextByName("id", std::to_string(fullBackRow)));
+    const int role = Players[fullBack].Role;
+    TDgComboBox* editor = openRoles(fullBackRow);
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->Dropped());
+    EXPECT_EQ(shown(editor), (std::vector<std::string>{"Defensivo", "Ofensivo", "Ala"}));
+    EXPECT_EQ(editor->Text(), PlayerRoleNames[1][static_cast<std::size_t>(role)]);
+    EXPECT_EQ(editor->ItemIndex(), role);
+    QWidget* list = editor->List().Widget();
+    const QPoint third(20, 2 + 2 * editor->List().ItemHeight() + 5);
+    test::SendMouse(list, QEvent::MouseButtonPress, third, Qt::LeftButton, Qt::LeftButton);
+    test::SendMouse(list, QEvent::MouseButtonRelease, third, Qt::LeftButton, Qt::NoButton);
+    test::Pump();
+    EXPECT_FALSE(editor->Dropped());
+    EXPECT_EQ(editor->Text(), "Ala");
+    test::PressKey(editor->Widget(), Qt::Key_Return);
+    test::Pump();
+    EXPECT_FALSE(grid->Editing());
+    EXPECT_EQ(grid->GetCellTextByName("funcaojog", std::to_string(fullBackRow)), "Ala");
+    EXPECT_EQ(Players[fullBack].Role, role);
+
+    // A centre-back's list has his two roles, the goalkeeper's one.
+    const std::pair<const char*, std::vector<std::string>> others[] = {{"G", {"Normal"}}, {"Z", {"Normal", "Líbero"}}};
+    for (const auto& [letter, roles] : others) {
+        const int row = rowOf(letter);
+        ASSERT_GE(row, 0) << letter;
+        TDgComboBox* box = openRoles(row);
+        ASSERT_NE(box, nullptr) << letter;
+        EXPECT_TRUE(box->Dropped()) << letter;
+        EXPECT_EQ(shown(box), roles) << letter;
+        const std::string shownRole = grid->GetCellTextByName("funcaojog", std::to_string(row));
+        EXPECT_EQ(box->Text(), shownRole) << letter;
+        // The list marks the role the cell shows, not the one picked on another row.
+        const auto at = std::find(roles.begin(), roles.end(), shownRole);
+        EXPECT_EQ(box->ItemIndex(), at == roles.end() ? -1 : static_cast<int>(at - roles.begin())) << letter;
+        EXPECT_EQ(box->List().ItemIndex(), box->ItemIndex()) << letter;
+        test::PressKey(box->Widget(), Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
+        test::Pump();
+        EXPECT_FALSE(box->Dropped()) << letter;
+        EXPECT_FALSE(grid->Editing()) << letter;
+    }
+}
+
+// The role drop-down follows the selected row also from the keyboard: after the goalkeepers, the
+// arrow down to the first full-back and a typed letter choose among the full-back's roles.
+TEST_F(NationalTeamScreensTest, TheRoleDropDownFollowsTheRowReachedWithTheKeys)
+{
+    test::GameKeptAside kept;
+    auto* hub = OpenTheHubOfTheFirstNation();
+    ASSERT_NE(hub, nullptr);
+    TDataGrid* grid = hub->gridview1;
+    int fullBackRow = 0;
+    while (fullBackRow < grid->RowCount() && grid->GetCellTextByName("posicaojog", std::to_string(fullBackRow)) != "L")
+        ++fullBackRow;
+    ASSERT_GT(fullBackRow, 0);
+    ASSERT_LT(fullBackRow, grid->RowCount());
+    ASSERT_EQ(grid->GetCellTextByName("posicaojog", std::to_string(fullBackRow - 1)), "G");
+    const TRect cell = grid->GetCellRect(grid->ColumnByName("funcaojog")->Index(), fullBackRow - 1);
+    test::ClickAt(grid->Widget(), QPoint(cell.Left + 10, (cell.Top + cell.Bottom) / 2));
+    ASSERT_TRUE(grid->Editing());
+    test::PressKey(grid->InplaceEditor()->Widget(), Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
+    test::Pump();
+    ASSERT_FALSE(grid->Editing());
+    PressKey(grid, Qt::Key_Down);
+    ASSERT_EQ(grid->SelectedRow(), fullBackRow);
+    test::PressKey(grid->Widget(), Qt::Key_O, Qt::NoModifier, "o");
+    test::Pump();
+    ASSERT_TRUE(grid->Editing());
+    EXPECT_EQ(grid->EditRow(), fullBackRow);
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "Ofensivo");
+}
+
+// A national team's players wear their clubs' numbers: the line-up list opens with plain shirts;
+// a player put on a shirt shows the shirt's number, and the automatic selection shows every row's.
+TEST_F(NationalTeamScreensTest, TheNationalLineupListOpensWithPlainShirts)
+{
+    test::GameKeptAside kept;
+    int number = 0;
+    for (int player : SquadInListOrder(1)) {
+        Players[player].Club = kFirstNation;
+        Players[player].ShirtNumber = ++number;  // the numbers they wear at their club
+    }
+    PlayerClubsChanged();
+    const std::vector<int> squad = SquadInListOrder(kFirstNation);
+    const int injured = squad[4];
+    Players[injured].InjuredUntil = TodayDate() + 20;
+    Game.KeepLineup = 0;
+    Game.CurrentHumanClub = kFirstNation;
+    NationalTeamMatch = true;
+    auto* lineup = Open<TForm87>("TForm87");
+    ASSERT_NE(lineup, nullptr);
+    TDataGrid* grid = lineup->gridview1;
+    ASSERT_EQ(grid->RowCount(), static_cast<int>(squad.size()));
+    auto status = [grid](int row) { return grid->GetCellTextByName("status", std::to_string(row)); };
+    auto numbered = [](int player, int first) { return std::to_string(first + std::clamp(Players[player].ShirtNumber, 0, 28)); };
+    for (int row = 0; row < grid->RowCount(); ++row) {
+        const int player = lineup->Board().rowPlayers[static_cast<std::size_t>(row)];
+        EXPECT_EQ(status(row), player == injured ? "87" : "58") << row;
+    }
+
+    // The goalkeeper of the first row dragged onto shirt 1: his row shows the starter's number.
+    const int keeper = lineup->Board().rowPlayers[0];
+    QWidget* pitch = lineup->Panel1->Widget();
+    const QPoint rowPoint(60, grid->RowTop(0) + 10);
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier, rowPoint);
+    test::DragMouse(grid->Widget(), rowPoint, pitch, test::ShirtCentreOf(lineup->PitchBoard(), 1));
+    ASSERT_EQ(lineup->Board().shirts[1].player, keeper);
+    EXPECT_EQ(status(0), numbered(keeper, 0));
+    EXPECT_EQ(status(1), "58");
+
+    // An automatic "4-4-2": every row left off the shirts shows its number.
+    lineup->combtat->SetFocus();
+    for (int i = 0; i < test::kAcceptedFormation; ++i)
+        QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Down);
+    int left = 0;
+    for (int row = 0; row < grid->RowCount(); ++row) {
+        const int player = lineup->Board().rowPlayers[static_cast<std::size_t>(row)];
+        if (lineup->Board().rowCodes[static_cast<std::size_t>(row)] != kCodeFree)
+            continue;
+        ++left;
+        EXPECT_EQ(status(row), numbered(player, 58)) << row;
+    }
+    EXPECT_GT(left, 0);
+    lineup->Close();
+    test::Pump();
+    NationalTeamMatch = false;
 }
 
 TEST_F(NationalTeamScreensTest, TheHubsOptionsMenuAndKeysOpenTheOptionsAndSave)
