@@ -67,7 +67,7 @@ TEST_F(SimDigests, ThreeLeaguesEveryCompetition)
     sim::SimOptions options;
     options.leagues = {29, 11, 65};
     options.divisionSize = 10;
-    ExpectDigests(options, {{1, "bfa77959cc32e511"}, {2, "ed1ba0de710d5aa5"}, {3, "a012731d87119854"}});
+    ExpectDigests(options, {{1, "4973a2fc3ea0d47f"}, {2, "d9c3e781d5d0890f"}, {3, "ea0beb0b248e2a52"}});
 }
 
 // The command's own game: every league of the database in divisions of twenty with every
