@@ -44,10 +44,7 @@ int MeasureTextHeightGDIP(TGPGraphics& graphics, const std::string& text, const 
     const auto gpFont = CreateGPFont(font);
     TGPRectF bounds;
     graphics.MeasureString(text, *gpFont, TGPRectF{0, 0, 10000, 10000}, TGPStringFormat::GenericDefault(), &bounds);
-    // A font of tens of thousands of points (a garbled <FONT size>) has metrics beyond what the font
-    // engine can hold, and may come back with a negative height: no text is less than nothing high,
-    // as the captions' engine takes a line that measures nothing as a line of text.
-    return std::max(0, RoundEven(bounds.Height));
+    return RoundEven(bounds.Height);
 }
 
 int DrawTextGDIP(TGPGraphics& graphics, const std::string& text, int length, TRect& rect, const TFont& font,
