@@ -68,7 +68,9 @@ TBytes ReadFileBytes(const std::string& path)
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QByteArray content = file.read(kMaxPictureFileBytes + 1);
+    // Read whole (a read of the limit would ask for the limit's memory at once); a file that grew
+    // past the limit since it was measured is still refused.
+    const QByteArray content = file.readAll();
     if (content.size() > kMaxPictureFileBytes)
         return {};
     return TBytes(content.begin(), content.end());
