@@ -41,7 +41,9 @@ void DrawWithCaptionEngine(const std::string& text, std::uint8_t options)
     params.Y = 8;
     THTMLDrawParams sizing = params;
     sizing.SizeOnly = true;
-    const TRect rect{2, 2, 298, 100000};  // tall: painting lays out every line, as measuring does
+    // Tall enough that painting lays out every line, as measuring does: an input's few thousand
+    // lines of the largest characters (10,000 pixels) fit, and no line's bottom nears the int range.
+    const TRect rect{2, 2, 298, 1'000'000'000};
     THTMLDrawResult size, painted;
     HTMLDrawGDI(canvas, text, rect, sizing, size);
     HTMLDrawGDI(canvas, text, rect, params, painted);
