@@ -1,6 +1,7 @@
 // The program tarvelon. It runs in its game folder (the working folder) with tarvelon.ini beside it.
 // Its command line (app/launch_options.h) opens a new or saved game, or one form of it, at once.
 #include <QApplication>
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -13,7 +14,9 @@
 #include "platform/audio/wave_device.h"
 #include "platform/forms/application.h"
 
-int main(int argc, char** argv)
+namespace {
+
+int RunProgram(int argc, char** argv)
 {
     QApplication app(argc, argv);  // takes Qt's own options off the line
     QApplication::setApplicationName(QStringLiteral("Tarvelon"));
@@ -37,4 +40,18 @@ int main(int argc, char** argv)
     tarvelon::Application->ShowMainForm = false;
     tarvelon::Application->Run();
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // The screens show what their handlers throw and go on; what is thrown outside them (a game
+    // opened from the command line) ends the program with one line and a failure, never an abort.
+    try {
+        return RunProgram(argc, argv);
+    } catch (const std::exception& error) {
+        std::cerr << "tarvelon: " << error.what() << "\n";
+        return 1;
+    }
 }

@@ -45,14 +45,18 @@ std::vector<std::string> ClubFileNamesIn(const std::string& folder)
 
 void ListClubFilesForNewGame(const std::string& folder)
 {
+    std::vector<std::string> skipped;
     for (const std::string& name : ClubFileNamesIn(folder)) {
         ClubFile file;
-        if (ReadClubFile(folder + "/" + name, file) != DatabaseFileError::None)
+        if (ReadClubFile(folder + "/" + name, file) != DatabaseFileError::None) {
+            skipped.push_back(folder + "/" + name);
             continue;
+        }
         file.header.fileName.set(name);
         CustomChampionshipClubs.push_back(file.header);
         CustomChampionshipFiles.push_back(name);
     }
+    NoticeSkippedDataFiles(skipped);
 }
 
 }  // namespace tarvelon

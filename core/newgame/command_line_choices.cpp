@@ -4,6 +4,7 @@
 #include <exception>
 #include <sstream>
 
+#include "core/basics/ascii_text.h"
 #include "core/records/game_state.h"
 #include "core/vocab/countries.h"
 
@@ -90,6 +91,18 @@ ChoiceRead ReadNewGameChoice(const std::vector<std::string>& args, std::size_t& 
     return ChoiceRead::Read;
 }
 
+// The club file's name in "teams/" as a user may write it on the command line: with the folder
+// ("teams/flamengo.tcf", "./teams/flamengo.tcf", a whole path) or without, with or without ".tcf".
+std::string ClubFileNameAsWritten(const std::string& written)
+{
+    const std::size_t slash = written.find_last_of("/\\");
+    std::string name = slash == std::string::npos ? written : written.substr(slash + 1);
+    const std::string_view extension = ".tcf";
+    const bool hasExtension = name.size() > extension.size() &&
+                              SameTextIgnoringCase(std::string_view(name).substr(name.size() - extension.size()), extension);
+    return hasExtension ? name : name + std::string(extension);
+}
+
 }  // namespace
 
 const char kNewGameChoicesUsage[] =
@@ -168,7 +181,7 @@ FirstScreen StartCommandLineGame(const NewGameCommandLine& line, std::string& me
     for (std::size_t k = 0; k < line.humanClubFiles.size(); ++k) {
         const int slot = static_cast<int>(k) + 1;
         const std::string& file = line.humanClubFiles[k];
-        const int club = FindLeagueClubByFile(file);
+        const int club = FindLeagueClubByFile(ClubFileNameAsWritten(file));
         if (club < 0) {
             message = "no played club has the file " + file;
             return FirstScreen::None;

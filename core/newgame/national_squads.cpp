@@ -36,18 +36,24 @@ void MendSquadValues(TNationalSquad& squad)
     }
 }
 
+// The squads of the files that can be read; a file that cannot (short, unreadable, of no known
+// country) is passed over and the player told once which.
 void ReadNationalSquadFiles()
 {
+    std::vector<std::string> skipped;
     for (const std::string& name : ListDataFiles(kNationalFolder, ".nsx")) {
+        const std::string path = std::string(kNationalFolder) + "/" + name;
         TNationalSquad squad;
-        const DatabaseFileError error = ReadNationalSquadFile(std::string(kNationalFolder) + "/" + name, squad);
-        if (error != DatabaseFileError::None && error != DatabaseFileError::BadValue)
+        const DatabaseFileError error = ReadNationalSquadFile(path, squad);
+        const bool read = error == DatabaseFileError::None || error == DatabaseFileError::BadValue;
+        if (!read || squad.country < 0 || squad.country > kLastCountryId) {
+            skipped.push_back(path);
             continue;
-        if (squad.country < 0 || squad.country > kLastCountryId)
-            continue;
+        }
         MendSquadValues(squad);
         NationalSquadRecords.push_back(squad);
     }
+    NoticeSkippedDataFiles(skipped);
 }
 
 int AppendNationalTeamClub(const TNationalSquad& squad, int nationalTeam)

@@ -1,8 +1,12 @@
 #include "core/persist/club_file.h"
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <set>
 
 #include "core/basics/random.h"
+#include "core/hooks.h"
 #include "core/persist/file_io.h"
 #include "core/persist/file_paths.h"
 #include "core/vocab/countries.h"
@@ -274,6 +278,29 @@ void ApplyClubSquadLoadFixups(TClubSquad& squad)
             ApplySquadSlotLoadFixups(squad, slot);
         }
     }
+}
+
+void NoticeSkippedDataFiles(const std::vector<std::string>& skipped)
+{
+    // The club files are listed each time a new game is set up: a file is named once a run.
+    static std::set<std::filesystem::path> told;
+    std::vector<std::string> paths;
+    for (const std::string& path : skipped) {
+        std::error_code failed;
+        const std::filesystem::path whole = std::filesystem::absolute(path, failed);
+        if (told.insert(failed ? std::filesystem::path(path) : whole).second)
+            paths.push_back(path);
+    }
+    if (paths.empty() || !Hooks().showMessage)
+        return;
+    constexpr std::size_t kNamed = 10;
+    std::string text = paths.size() == 1 ? "Este arquivo está danificado e foi ignorado:"
+                                         : "Estes arquivos estão danificados e foram ignorados:";
+    for (std::size_t i = 0; i < std::min(paths.size(), kNamed); ++i)
+        text += "\n" + paths[i];
+    if (paths.size() > kNamed)
+        text += "\n(e mais " + std::to_string(paths.size() - kNamed) + ")";
+    Hooks().showMessage(text);
 }
 
 }  // namespace tarvelon

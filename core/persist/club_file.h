@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/records/club_file.h"
 #include "core/vocab/countries.h"
@@ -104,5 +105,9 @@ void ApplySquadSlotLoadFixups(TClubSquad& squad, int slot);
 
 // The same for every used slot, in slot order.
 void ApplyClubSquadLoadFixups(TClubSquad& squad);
+
+// Tells the player (one message box) which data files were passed over as damaged, each file once
+// a run of the program; nothing when none is new. The first ten are named, the rest counted.
+void NoticeSkippedDataFiles(const std::vector<std::string>& paths);
 
 }  // namespace tarvelon

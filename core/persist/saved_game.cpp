@@ -81,12 +81,19 @@ bool IsValidSaveName(std::string_view name)
 
 std::string SavePath(std::string_view name) { return std::string(kSaveFolder) + "/" + std::string(name); }
 
+bool WriteSavedGameFile(const std::string& path)
+{
+    const std::string image = WriteSavedGameImage();
+    // A game beyond the size the loader takes is not written: it could never be loaded again.
+    return image.size() <= kMaxSavedGameBytes && WriteFileReplacing(path, image);
+}
+
 SaveOutcome SaveGame()
 {
     const std::string name = EnsureSaveName();
     if (name.empty()) return SaveOutcome::kNoName;
     WritePreviewTexts();
-    if (!WriteFileReplacing(SavePath(name), WriteSavedGameImage())) {
+    if (!WriteSavedGameFile(SavePath(name))) {
         ShowMessage(kSaveFailedMessage);
         return SaveOutcome::kWriteFailed;
     }
@@ -102,20 +109,33 @@ void StartLoadedGame(SavedGameImage& image)
     BuildCalendar();
 }
 
+SavedGameFileCheck ReadSavedGameFile(const std::string& path, SavedGameImage& image)
+{
+    std::string bytes;
+    switch (ReadWholeFile(path, bytes, kMaxSavedGameBytes)) {
+    case WholeFileRead::kRead: break;
+    case WholeFileRead::kUnreadable: return SavedGameFileCheck::kUnreadable;
+    case WholeFileRead::kTooLarge: return SavedGameFileCheck::kInvalid;
+    }
+    return ReadSavedGameImage(bytes, image) == SavedGameCheck::kValid ? SavedGameFileCheck::kValid
+                                                                       : SavedGameFileCheck::kInvalid;
+}
+
+const char* SavedGameFileMessage(SavedGameFileCheck check)
+{
+    return check == SavedGameFileCheck::kUnreadable ? kLoadFailedMessage : kInvalidSaveMessage;
+}
+
 LoadOutcome LoadGame(const std::string& selectedSave)
 {
     if (selectedSave.empty()) return LoadOutcome::kNothing;
-    std::string bytes;
-    if (!StaysInSaveFolder(selectedSave) || !ReadFileBytes(SavePath(selectedSave), bytes)) {
-        ShowMessage(kLoadFailedMessage);
-        return LoadOutcome::kFailed;
-    }
     auto image = std::make_unique<SavedGameImage>();
-    if (ReadSavedGameImage(bytes, *image) != SavedGameCheck::kValid) {
-        ShowMessage(kInvalidSaveMessage);
+    const SavedGameFileCheck check = StaysInSaveFolder(selectedSave) ? ReadSavedGameFile(SavePath(selectedSave), *image)
+                                                                     : SavedGameFileCheck::kUnreadable;
+    if (check != SavedGameFileCheck::kValid) {
+        ShowMessage(SavedGameFileMessage(check));
         return LoadOutcome::kFailed;
     }
-    bytes.clear();
     StartLoadedGame(*image);
     // A name the game could not save under again is dropped: the next save asks for one.
     if (IsValidSaveName(selectedSave)) Game.saveName.set(selectedSave);

@@ -28,8 +28,13 @@ std::string SavePath(std::string_view name);
 enum class SaveOutcome {
     kSaved,
     kNoName,       // the player gave no usable name: nothing written
-    kWriteFailed,  // no "sav" folder or no permission: the message was shown, the last save is whole
+    kWriteFailed,  // no "sav" folder, no permission, a full disk, or a game larger than any save:
+                   // the message was shown, the last save is whole
 };
+
+// Writes the live game to `path` (any path) through a temporary file of its own; false when it
+// cannot be written or is larger than any game the loader takes (the file at `path` is then whole).
+bool WriteSavedGameFile(const std::string& path);
 
 // Saves the game under its save name, asking for one first when it has none (Hooks().askSaveName).
 SaveOutcome SaveGame();
@@ -53,6 +58,19 @@ enum class LoadOutcome {
 // is of another version or is damaged gets its message and changes nothing. A loaded game gets the
 // file's name as its save name, a fresh autosave count, the season-start flag and its calendar.
 LoadOutcome LoadGame(const std::string& selectedSave);
+
+enum class SavedGameFileCheck {
+    kValid,
+    kUnreadable,  // missing, not a regular file, or a read error: kLoadFailedMessage
+    kInvalid,     // another version, damaged, or larger than any game: kInvalidSaveMessage
+};
+
+// Reads the saved game at `path` (any path) and checks it into `image`; a file larger than any saved
+// game is refused before it is read. `image` is only meaningful when the result is kValid.
+SavedGameFileCheck ReadSavedGameFile(const std::string& path, SavedGameImage& image);
+
+// The message a refused saved game gets.
+const char* SavedGameFileMessage(SavedGameFileCheck check);
 
 enum class PreviewOutcome { kValid, kInvalid, kUnreadable };
 

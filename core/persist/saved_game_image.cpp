@@ -136,6 +136,7 @@ SavedGameCheck ReadHeader(ByteReader& in, TGameState& game)
     TGameState header{};
     if (!in.readRaw(&header, 1)) return SavedGameCheck::kCorrupt;
     if (header.saveVersion != kSaveVersion) return SavedGameCheck::kWrongVersion;
+    if (!SavedGameStateInRange(header)) return SavedGameCheck::kCorrupt;
     game = header;
     return SavedGameCheck::kValid;
 }

@@ -16,11 +16,15 @@ inline constexpr std::int32_t kSavedGameLead = 1;
 // The lead and the game state: what the load screen's preview reads.
 inline constexpr std::size_t kSavedGameHeaderBytes = 4 + sizeof(TGameState);
 
+// The largest saved game the game writes, and so reads. A game's history grows by about 1.2 MB a
+// season with every league played: this is centuries of play. A larger file is refused unread.
+inline constexpr std::size_t kMaxSavedGameBytes = std::size_t{512} << 20;
+
 enum class SavedGameCheck {
     kValid,
     kWrongVersion,  // a whole header whose version is not 10
-    kCorrupt,       // short, truncated, a count that runs past the end, bytes left over, or a tally
-                    // beyond any game (saved_game_ranges.h)
+    kCorrupt,       // short, truncated, a count that runs past the end, bytes left over, a season or
+                    // calendar day no game has, or a tally beyond any game (saved_game_ranges.h)
 };
 
 // The live game as a saved-game file holds it.

@@ -41,6 +41,11 @@ bool TallyInRange(const TGoalTally& tally) { return InRange(tally.goals); }
 
 }  // namespace
 
+bool SavedGameStateInRange(const TGameState& game)
+{
+    return game.Season >= 1 && game.Season <= kLastSeason && game.DayIndex >= 1 && game.DayIndex <= kCalendarDays;
+}
+
 bool SavedTalliesInRange(const SavedGameImage& image)
 {
     return std::all_of(image.clubs.begin(), image.clubs.end(), ClubTalliesInRange) &&

@@ -1,5 +1,6 @@
 #pragma once
-// The ranges of the tallies a saved game holds (standings, all-time records, honours, players'
+// The ranges of the numbers of a saved game that the rules later count with or loop over. The
+// ranges of the tallies a saved game holds (standings, all-time records, honours, players'
 // careers, cards, season lines, goal tallies). The rules add a day's goals, points and cards to them;
 // a file holding a tally no game can reach (goals near the 32-bit limits) would make that addition
 // overflow, so the loader refuses it as damaged.
@@ -12,5 +13,12 @@ namespace tarvelon {
 inline constexpr std::int32_t kMaxSavedTally = 100'000'000;
 
 bool SavedTalliesInRange(const SavedGameImage& image);
+
+// The last season a game can be in: its year, 2009 + season, is 9999, the last year of the calendar.
+// A season outside 1 .. kLastSeason has no calendar to build (its days would never reach a Wednesday).
+inline constexpr std::int32_t kLastSeason = 9999 - 2009;
+
+// The game state's own numbers that later drive the calendar: the season and today's calendar day.
+bool SavedGameStateInRange(const TGameState& game);
 
 }  // namespace tarvelon

@@ -134,9 +134,11 @@ bool IsEurocopaYear()
 void BuildCalendar()
 {
     // Day 1 is the first Wednesday of the year; then Wednesday, Thursday, Sunday, Wednesday ...
+    // Counted rather than stepped to: past the last calendar year every date reads as 31/12/9999,
+    // whose weekday never changes.
     TDateTime date = EncodeDate(SeasonYear(), 1, 1);
     constexpr int kWednesday = 4;
-    while (DayOfWeek(date) != kWednesday) date += 1;
+    date += (kWednesday - DayOfWeek(date) + 7) % 7;
     for (int i = 1; i <= kCalendarDays; ++i) {
         if (i > 1) date += (i % 3 == 2) ? 1 : 3;
         Calendar[i] = TCalendarEntry{i, date, kNoMatchDay};

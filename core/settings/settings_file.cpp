@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/basics/ascii_text.h"
+#include "core/persist/file_io.h"
 
 namespace tarvelon {
 
@@ -32,12 +33,16 @@ struct SettingsText {
     bool crlf = false;
 };
 
+// Far above the few dozen lines the game writes: a larger file is not a settings file and is not
+// read into memory.
+constexpr std::size_t kMaxSettingsFileBytes = std::size_t{1} << 20;
+
 std::unique_ptr<std::istream> OpenFromDisk(const std::filesystem::path& path)
 {
-    auto in = std::make_unique<std::ifstream>(path, std::ios::binary);
-    if (!*in)
+    std::string content;
+    if (ReadWholeFile(path.string(), content, kMaxSettingsFileBytes) != WholeFileRead::kRead)
         return nullptr;
-    return in;
+    return std::make_unique<std::istringstream>(std::move(content));
 }
 
 // The whole content, or nothing when reading stopped on an error before the end. The error must not
@@ -46,9 +51,9 @@ std::optional<std::string> ReadWhole(std::istream& in)
 {
     std::string content;
     char chunk[4096];
-    while (in.read(chunk, sizeof chunk) || in.gcount() > 0)
+    while (content.size() <= kMaxSettingsFileBytes && (in.read(chunk, sizeof chunk) || in.gcount() > 0))
         content.append(chunk, static_cast<std::size_t>(in.gcount()));
-    if (in.bad())
+    if (in.bad() || content.size() > kMaxSettingsFileBytes)
         return std::nullopt;
     return content;
 }
@@ -145,29 +150,12 @@ KeyPlace Locate(const SettingsText& text, std::string_view section, std::string_
 
 void ReplaceFile(const std::filesystem::path& path, const SettingsText& text)
 {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            WriteFailed(path);
-        const char* end = text.crlf ? "\r\n" : "\n";
-        for (const std::string& line : text.lines)
-            out << line << end;
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            WriteFailed(path);
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
+    const char* end = text.crlf ? "\r\n" : "\n";
+    std::string content;
+    for (const std::string& line : text.lines)
+        content.append(line).append(end);
+    if (!WriteFileReplacing(path.string(), content))
         WriteFailed(path);
-    }
 }
 
 }  // namespace

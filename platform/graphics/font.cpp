@@ -22,6 +22,11 @@ int EmOfCellHeight(QFont font, int cellHeight)
     return std::max(1, static_cast<int>(cellHeight * 100.0 / cell + 0.5));
 }
 
+// The largest characters drawn. Beyond some 18,000 pixels the font engine's metrics overflow (an
+// ascent held in 16 bits), and a text would measure a negative height: a garbled <FONT size> in
+// a caption must not get that far. No screen draws characters of even a tenth of this.
+constexpr int kMaxFontPixels = 10000;
+
 }  // namespace
 
 int FontHeightOfSize(int points) { return -MulDiv(points, kScreenDpi, 72); }
@@ -89,12 +94,12 @@ QFont TFont::ToQFont() const
     font.setStrikeOut(style_.Contains(fsStrikeOut));
     if (pitch_ == fpFixed)
         font.setFixedPitch(true);
+    int pixels = -FontHeightOfSize(8);
     if (height_ < 0)
-        font.setPixelSize(-height_);
+        pixels = -height_;
     else if (height_ > 0)
-        font.setPixelSize(EmOfCellHeight(font, height_));
-    else
-        font.setPixelSize(-FontHeightOfSize(8));
+        pixels = EmOfCellHeight(font, height_);
+    font.setPixelSize(std::clamp(pixels, 1, kMaxFontPixels));
     return font;
 }
 

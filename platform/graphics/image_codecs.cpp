@@ -1,6 +1,7 @@
 #include "platform/graphics/image_codecs.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace tarvelon {
 
@@ -57,11 +58,21 @@ QImage AllocateDecodedImage(long long width, long long height, bool alpha)
 
 TBytes ReadFileBytes(const std::string& path)
 {
-    // Through Qt, so that pictures embedded in the program (":/...") load like files.
-    QFile file(QString::fromStdString(path));
+    // Through Qt, so that pictures embedded in the program (":/...") load like files. Only a regular
+    // file of a picture's size is read: a FIFO would wait for a writer, a device or a huge file
+    // would be read without end or into gigabytes.
+    const QString name = QString::fromStdString(path);
+    const QFileInfo info(name);
+    if (!info.isFile() || info.size() > kMaxPictureFileBytes)
+        return {};
+    QFile file(name);
     if (!file.open(QIODevice::ReadOnly))
         return {};
+    // Read whole (a read of the limit would ask for the limit's memory at once); a file that grew
+    // past the limit since it was measured is still refused.
     const QByteArray content = file.readAll();
+    if (content.size() > kMaxPictureFileBytes)
+        return {};
     return TBytes(content.begin(), content.end());
 }
 

@@ -40,13 +40,16 @@ QImage DecodeImage(TByteView data);
 TBytes EncodeBmp(const QImage& image);
 
 // The whole content of a file, or of a resource embedded in the program (":/..."); empty when it
-// cannot be read.
+// cannot be read, is not a regular file, or is larger than kMaxPictureFileBytes.
 TBytes ReadFileBytes(const std::string& path);
 
 // Largest width or height, and number of pixels, a decoder accepts; larger pictures are treated as
 // damaged (a flipped byte in a header must not make the game ask for gigabytes).
 inline constexpr int kMaxImageSide = 16384;
 inline constexpr long long kMaxImagePixels = 1LL << 25;
+// The largest picture file read: the largest picture a decoder accepts, uncompressed at four bytes
+// a pixel, with room for its headers and palette.
+inline constexpr long long kMaxPictureFileBytes = 4 * kMaxImagePixels + (1LL << 20);
 
 // Whether a decoder takes a picture of that size; each decoder asks before its library allocates.
 bool IsAcceptableImageSize(long long width, long long height);

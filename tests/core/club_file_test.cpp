@@ -12,6 +12,7 @@
 #include "core/persist/club_file.h"
 #include "core/persist/file_io.h"
 #include "core/persist/file_paths.h"
+#include "tests/support/full_disk.h"
 
 using namespace tarvelon;
 namespace fs = std::filesystem;
@@ -184,10 +185,13 @@ TEST(ClubFile, AFailedWriteLeavesTheOldFileWhole)
     const std::string path = dir / "club.tcf";
     const ClubFile old = MakeClub(1, 11);
     ASSERT_EQ(WriteClubFile(path, old), DatabaseFileError::None);
-    // The temporary name is taken by a folder: the write cannot happen.
-    fs::create_directory(path + ".tmp");
-    EXPECT_EQ(WriteClubFile(path, MakeClub(3, 3)), DatabaseFileError::CannotWrite);
+    // The disk fills during the write: the old file stays, and no temporary file beside it.
+    {
+        const testsupport::FullDisk full(100);
+        EXPECT_EQ(WriteClubFile(path, MakeClub(3, 3)), DatabaseFileError::CannotWrite);
+    }
     EXPECT_EQ(ReadRaw(path), SerializeClubFile(old));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
     // A folder that does not exist.
     EXPECT_EQ(WriteClubFile(dir / "missing/club.tcf", old), DatabaseFileError::CannotWrite);
     EXPECT_FALSE(fs::exists(dir / "missing"));

@@ -448,11 +448,13 @@ TEST_F(NewGameMends, BadBytesOfAClubFileLoseOnlyTheirPlayersAndAreReported)
     file.header.country = 240;    // no such country
     ASSERT_EQ(WriteClubFile("teams/" + testdb::ClubFileBase(11, 2) + ".tcf", file), DatabaseFileError::None);
 
-    // The file is refused by the listing, so the set-up never offers it; read while building it
-    // keeps its sound players only.
+    // The file is refused by the listing, which names it to the player, so the set-up never offers
+    // it; read while building it keeps its sound players only.
     ASSERT_NE(StartNewGame(Argentina()), FirstScreen::None);
-    EXPECT_TRUE(messages_.empty());
+    EXPECT_EQ(messages_, std::vector<std::string>{"Este arquivo está danificado e foi ignorado:\nteams/" +
+                                                  testdb::ClubFileBase(11, 2) + ".tcf"});
     EXPECT_EQ(FindLeagueClubByFile(testdb::ClubFileBase(11, 2) + ".tcf"), -1);
+    messages_.clear();
 
     ResetGameState();
     ResetGameTables();

@@ -2,9 +2,14 @@
 // load, refused files that change nothing, the save name's rules and the load screen's preview.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "core/hooks.h"
 #include "core/persist/file_io.h"
@@ -17,6 +22,7 @@
 #include "core/rollover/season_rollover.h"
 #include "core/season/calendar.h"
 #include "tests/core/saved_game_world.h"
+#include "tests/support/full_disk.h"
 
 using namespace tarvelon;
 using namespace tarvelon::savetest;
@@ -33,6 +39,23 @@ std::string ReadAll(const std::string& path)
 void WriteAll(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A file of `size` bytes that takes no room on the disk.
+void MakeSparseFile(const std::string& path, std::uintmax_t size)
+{
+    std::ofstream{path};
+    std::filesystem::resize_file(path, size);
+}
+
+// The names in a folder, sorted.
+std::vector<std::string> FolderNames(const std::string& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::int32_t Int32At(const std::string& bytes, std::size_t offset)
@@ -223,6 +246,68 @@ TEST_F(SavedGameTest, TalliesNoGameCanReachAreRefusedWithTheMessage)
     EXPECT_EQ(Clubs[3].GoalsFor[3], kMaxSavedTally);
 }
 
+// A season or calendar day no game has: the calendar is rebuilt from the season on load, and a
+// year past 9999 has no calendar. The file is refused as damaged, its preview too.
+TEST_F(SavedGameTest, ASeasonOrDayNoCalendarHasIsRefusedWithTheMessage)
+{
+    const std::pair<int, int> broken[] = {{8000, 40}, {-2147483647 - 1, 40}, {kLastSeason + 1, 40}, {0, 40},
+                                          {3, 0}, {3, kCalendarDays + 1}};
+    for (const auto& [season, day] : broken) {
+        Game.Season = season;
+        Game.DayIndex = day;
+        answer = "s" + std::to_string(season) + "d" + std::to_string(day) + ".nsx";
+        Game.saveName.clear();
+        ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    }
+    Game.Season = kLastSeason;
+    Game.DayIndex = kCalendarDays;
+    answer = "ultimo.nsx";
+    Game.saveName.clear();
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+
+    Game.Season = 3;
+    Game.DayIndex = 40;
+    BuildCalendar();
+    const std::string before = GameSnapshot();
+    for (const auto& [season, day] : broken) {
+        const std::string name = "s" + std::to_string(season) + "d" + std::to_string(day) + ".nsx";
+        messages.clear();
+        EXPECT_EQ(LoadGame(name), LoadOutcome::kFailed) << name;
+        EXPECT_EQ(messages, std::vector<std::string>{"Este arquivo não é válido ou está corrompido"}) << name;
+        EXPECT_EQ(GameSnapshot(), before) << name;
+        TGameState preview{};
+        EXPECT_EQ(ReadSavePreview(name, preview), PreviewOutcome::kInvalid) << name;
+    }
+    EXPECT_EQ(LoadGame("ultimo.nsx"), LoadOutcome::kOpenHub);  // the last year of the calendar is taken
+    EXPECT_EQ(DecodeDate(Calendar[1].date).year, 9999);
+}
+
+// What is not a saved game the size of one: a sparse file of 64 GB, a FIFO with no writer and an
+// endless device are refused before they are read (no waiting, no memory asked for), with the
+// messages of a damaged and of an unreadable file.
+TEST_F(SavedGameTest, HugeFilesFifosAndDevicesAreRefusedUnread)
+{
+    MakeSparseFile("sav/enorme.nsx", std::uintmax_t{64} << 30);
+    MakeSparseFile("sav/maior.nsx", kMaxSavedGameBytes + 1);
+    ASSERT_EQ(::mkfifo("sav/fila.nsx", 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", "sav/zero.nsx");
+
+    const std::string before = GameSnapshot();
+    for (const char* name : {"enorme.nsx", "maior.nsx"}) {
+        messages.clear();
+        EXPECT_EQ(LoadGame(name), LoadOutcome::kFailed) << name;
+        EXPECT_EQ(messages, std::vector<std::string>{"Este arquivo não é válido ou está corrompido"}) << name;
+    }
+    for (const char* name : {"fila.nsx", "zero.nsx"}) {
+        messages.clear();
+        EXPECT_EQ(LoadGame(name), LoadOutcome::kFailed) << name;
+        EXPECT_EQ(messages, std::vector<std::string>{"Erro ao carregar o arquivo"}) << name;
+        TGameState preview{};
+        EXPECT_EQ(ReadSavePreview(name, preview), PreviewOutcome::kUnreadable) << name;
+    }
+    EXPECT_EQ(GameSnapshot(), before);
+}
+
 TEST_F(SavedGameTest, LoadedGameWithoutPlayersStillHasTheEmptyElementZero)
 {
     Players.clear();
@@ -293,15 +378,47 @@ TEST(SavedGameFolder, MissingSaveFolderIsReportedAndNotCreated)
     Hooks().showMessage = [](const std::string&) {};
 }
 
-TEST_F(SavedGameTest, FailedWriteLeavesTheLastGoodSaveWhole)
+// A disk that fills during the write (a file-size limit stands in for it) and a target that cannot
+// be replaced: the message, the last save whole, and no temporary file left beside it.
+TEST_F(SavedGameTest, FailedWriteLeavesTheLastGoodSaveWholeAndNoTemporaryFile)
 {
     ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
     const std::string good = ReadAll("sav/partida.nsx");
-    std::filesystem::create_directory("sav/partida.nsx.tmp");  // the temporary file cannot be made
     Players[1].Age = 99;
-    EXPECT_EQ(SaveGame(), SaveOutcome::kWriteFailed);
+    {
+        const testsupport::FullDisk full(good.size() / 2);
+        EXPECT_EQ(SaveGame(), SaveOutcome::kWriteFailed);
+    }
     EXPECT_EQ(ReadAll("sav/partida.nsx"), good);
     EXPECT_EQ(messages.size(), 1u);
+    std::filesystem::create_directory("sav/pasta.nsx");
+    Game.saveName.set("pasta.nsx");
+    EXPECT_EQ(SaveGame(), SaveOutcome::kWriteFailed);
+    EXPECT_EQ(FolderNames("sav"), (std::vector<std::string>{"partida.nsx", "pasta.nsx"}));
+}
+
+// Saves to one path at once: each writes its own temporary file, so every one of them succeeds and
+// the file holds whole one of the games written, never a mixture, with no temporary file left.
+TEST(SavedGameFiles, SavesToOnePathAtOnceAllSucceedAndLeaveOneWholeGame)
+{
+    ScratchFolder folder("concurrent-saves");
+    constexpr int kWriters = 4;
+    constexpr int kRounds = 20;
+    std::vector<std::string> games;
+    for (int w = 0; w < kWriters; ++w)
+        games.push_back(std::string(std::size_t{1} << 20, static_cast<char>('a' + w)));
+    std::atomic<int> failures{0};
+    std::vector<std::thread> writers;
+    for (int w = 0; w < kWriters; ++w)
+        writers.emplace_back([&, w] {
+            for (int round = 0; round < kRounds; ++round)
+                if (!WriteFileReplacing("sav/partida.nsx", games[static_cast<std::size_t>(w)])) ++failures;
+        });
+    for (std::thread& writer : writers) writer.join();
+    EXPECT_EQ(failures, 0);
+    const std::string saved = ReadAll("sav/partida.nsx");
+    EXPECT_TRUE(std::find(games.begin(), games.end(), saved) != games.end());
+    EXPECT_EQ(FolderNames("sav"), std::vector<std::string>{"partida.nsx"});
 }
 
 TEST_F(SavedGameTest, PreviewTextsOfClubAndNationalTeamDays)

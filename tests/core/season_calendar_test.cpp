@@ -110,6 +110,22 @@ TEST(Calendar, AWednesdayNewYearIsTheFirstDay)
     EXPECT_EQ(Calendar[1].date, Date(2014, 1, 1));
 }
 
+// The last calendar year (9999) and beyond: every date past it reads as 31/12/9999, whose weekday
+// never changes, so the first day must be counted to, not stepped to. The calendar is built in
+// finite time for the last season, the season after it and any season number.
+TEST(Calendar, SeasonsAtAndBeyondTheLastYearAreBuiltAtOnce)
+{
+    SetUpSeason(9999 - 2009, kDivisionsOf20);
+    EXPECT_EQ(DecodeDate(Calendar[1].date).year, 9999);
+    EXPECT_EQ(DayOfWeek(Calendar[1].date), 4);
+    for (int season : {9999 - 2009 + 1, 8000, 2147483647 - 2009, -2147483647 - 1}) {
+        SCOPED_TRACE(season);
+        SetUpSeason(season, kDivisionsOf10);
+        for (int day = 2; day <= kCalendarDays; ++day)
+            EXPECT_GT(Calendar[day].date, Calendar[day - 1].date) << day;
+    }
+}
+
 TEST(Calendar, SwitchesLeaveTheirDaysFree)
 {
     ResetGameState();

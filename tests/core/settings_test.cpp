@@ -6,6 +6,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "core/basics/str_to_int.h"
@@ -14,6 +15,7 @@
 #include "core/settings/settings.h"
 #include "core/settings/settings_file.h"
 #include "tests/support/failing_stream.h"
+#include "tests/support/full_disk.h"
 
 using namespace tarvelon;
 namespace fs = std::filesystem;
@@ -153,9 +155,12 @@ TEST_F(ProgramFolderTest, AFailedWriteLeavesTheOldFileWhole)
 {
     const std::string old = "[opcoes]\nopsom=1\nopvelocidade=2\n";
     WriteIni(old);
-    fs::create_directory(folder_ / "tarvelon.ini.tmp");  // the new file cannot be written
-    EXPECT_THROW(WriteSetting("opcoes", "opsom", "0"), std::runtime_error);
+    {
+        const testsupport::FullDisk full(10);  // the new file cannot be written whole
+        EXPECT_THROW(WriteSetting("opcoes", "opsom", "0"), std::runtime_error);
+    }
     EXPECT_EQ(IniText(), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);  // no temporary file
 
     SetProgramFolder(folder_ / "nao-existe");
     EXPECT_THROW(WriteSetting("opcoes", "opsom", "0"), std::runtime_error);
@@ -182,6 +187,28 @@ TEST_F(ProgramFolderTest, AReadErrorPartWayRefusesTheNextWrite)
     EXPECT_EQ(IniText(), old);
     EXPECT_EQ(file.ReadString("opcoes", "chave1", "nofound"), "nofound");  // what was read is not the file
     EXPECT_EQ(SettingsFile(ini()).ReadString("opcoes", "chave1004", "nofound"), "1004");
+}
+
+// A settings file far larger than any the game writes, a FIFO and a device in its place: read at
+// once as no file (every key its fallback), without reading them into memory or waiting on them,
+// and never replaced by a write.
+TEST_F(ProgramFolderTest, HugeFilesFifosAndDevicesReadAsNoFile)
+{
+    WriteIni("[opcoes]\nopsom=0\n");
+    fs::resize_file(ini(), std::uintmax_t{200} << 20);
+    EXPECT_EQ(ReadSetting("opcoes", "opsom"), "nofound");
+    EXPECT_THROW(WriteSetting("opcoes", "opsom", "1"), std::runtime_error);
+    EXPECT_EQ(fs::file_size(ini()), std::uintmax_t{200} << 20);
+
+    fs::remove(ini());
+    ASSERT_EQ(::mkfifo(ini().c_str(), 0600), 0);
+    EXPECT_EQ(ReadSetting("opcoes", "opsom"), "nofound");
+    EXPECT_THROW(WriteSetting("opcoes", "opsom", "1"), std::runtime_error);
+    EXPECT_TRUE(fs::is_fifo(ini()));
+
+    fs::remove(ini());
+    fs::create_symlink("/dev/zero", ini());
+    EXPECT_EQ(ReadSetting("opcoes", "opsom"), "nofound");
 }
 
 TEST_F(ProgramFolderTest, TheFileClassReadsWithAnyFallback)

@@ -60,6 +60,21 @@ TEST_F(TextFixture, CalcRectGrowsWithTheTextAndDrawsNothing)
     EXPECT_GE(Measure("Gol", DT_SINGLELINE | DT_EXTERNALLEADING).Height(), shortText.Height());
 }
 
+// Characters of any size, up to the largest a caption's markup can ask for (32,767 points), measure
+// a positive height that grows with the size: the font engine's own metrics overflow beyond some
+// 18,000 pixels and would give a negative one.
+TEST_F(TextFixture, HugeFontsMeasureAPositiveHeight)
+{
+    int previous = 0;
+    for (int points : {10, 1000, 7000, 14000, 20000, 32767}) {
+        canvas.Font.SetSize(points);
+        const int height = canvas.TextHeight("gh");
+        EXPECT_GT(height, 0) << points;
+        EXPECT_GE(height, previous) << points;
+        previous = height;
+    }
+}
+
 TEST_F(TextFixture, PrefixRule)
 {
     const int amp = Measure("a&b", DT_SINGLELINE | DT_NOPREFIX).Width();

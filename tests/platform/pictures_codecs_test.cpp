@@ -3,6 +3,10 @@
 // bytes flipped) never crash; a cut-short file always reads as empty.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -530,6 +534,31 @@ TEST(PictureCodecs, PictureLoadsEveryFormatAndEmptiesOnDamage)
     picture.LoadFromBytes(MakePng(false));
     EXPECT_EQ(picture.Bitmap().Width(), kWidth);
     EXPECT_EQ(picture.Bitmap().Canvas().Pixel(4, 0), clBlue);
+}
+
+// A picture file that is a FIFO, a device or far larger than any picture the decoders take is
+// refused at once: no waiting for a writer, no reading without end, no gigabytes asked for. One of
+// the largest size is still read.
+TEST(PictureCodecs, FifosDevicesAndHugeFilesAreRefusedUnread)
+{
+    const QTemporaryDir folder;
+    const auto at = [&folder](const char* name) { return folder.filePath(QString::fromLatin1(name)).toStdString(); };
+    ASSERT_EQ(::mkfifo(at("fila.png").c_str(), 0600), 0);
+    ASSERT_EQ(::symlink("/dev/zero", at("zero.png").c_str()), 0);
+    const auto sparse = [](const std::string& path, off_t size) {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT, 0600);
+        const bool made = fd >= 0 && ::ftruncate(fd, size) == 0;
+        if (fd >= 0) ::close(fd);
+        return made;
+    };
+    ASSERT_TRUE(sparse(at("enorme.png"), 64LL << 30));
+    TPicture picture;
+    for (const char* name : {"fila.png", "zero.png", "enorme.png"}) {
+        EXPECT_FALSE(picture.LoadFromFile(at(name))) << name;
+        EXPECT_TRUE(ReadFileBytes(at(name)).empty()) << name;
+    }
+    ASSERT_TRUE(sparse(at("enorme.png"), kMaxPictureFileBytes));
+    EXPECT_EQ(ReadFileBytes(at("enorme.png")).size(), static_cast<std::size_t>(kMaxPictureFileBytes));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <set>
 #include <string>
@@ -16,6 +17,7 @@
 #include "core/newgame/builder_tables.h"
 #include "core/newgame/extra_clubs.h"
 #include "core/newgame/new_game_setup.h"
+#include "core/persist/club_file.h"
 #include "core/season/competitions.h"
 #include "core/settings/settings.h"
 #include "core/tables.h"
@@ -162,6 +164,71 @@ TEST_F(SampleNewGame, CustomChampionshipOfEveryCountry)
     ExpectSquadsConsistent();
     ExpectFixturesName({1});
     ExpectStartingContracts();
+}
+
+}  // namespace
+
+namespace {
+
+// Damaged data files are passed over and the player is told once which: a club file cut short
+// when the club files are listed, a national squad of random bytes and one cut short when the new
+// game reads the squads. An empty squad folder is no damage: the tournaments are played without
+// national teams, with no message.
+TEST(SampleNewGameDamage, DamagedClubAndSquadFilesAreNamedOnce)
+{
+    testdb::GameFolder folder;
+    const sampledata::SampleDatabaseReport report = sampledata::WriteSampleDatabase(folder.path(), 7);
+    SetProgramFolder(folder.path());
+    std::vector<std::string> messages;
+    Hooks().showMessage = [&messages](const std::string& text) { messages.push_back(text); };
+    InstallRuleServices();
+    Hooks().showMessage = [&messages](const std::string& text) { messages.push_back(text); };
+
+    std::string clubFile;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path() / "teams")) {
+        TClubHeader header;
+        if (entry.path().extension() == ".tcf" && ReadClubFileListing(entry.path().string(), header) == DatabaseFileError::None &&
+            header.country != CountryBrazil) {
+            clubFile = entry.path().filename().string();
+            break;
+        }
+    }
+    ASSERT_FALSE(clubFile.empty());
+    std::filesystem::resize_file(folder.path() / "teams" / clubFile, 100);
+    const std::string randomSquad = "teams/selecoes/" + std::to_string(report.nationalTeams[0]) + ".nsx";
+    const std::string shortSquad = "teams/selecoes/" + std::to_string(report.nationalTeams[1]) + ".nsx";
+    std::string noise(kNationalSquadFileSize, '\xA5');
+    std::ofstream(folder.path() / randomSquad, std::ios::binary) << noise;
+    std::filesystem::resize_file(folder.path() / shortSquad, 10);
+
+    NewGameChoices choices;
+    choices.countries = {CountryBrazil};
+    choices.humanCoaches = {{"Treinador", ""}};
+    ASSERT_TRUE(SetUpNewGameBeforeCoaches(choices));  // lists the club files
+    EXPECT_EQ(messages, std::vector<std::string>{"Este arquivo está danificado e foi ignorado:\nteams/" + clubFile});
+    messages.clear();
+    ASSERT_TRUE(ChooseHumanClub(1, Leagues[0].divisions[0][0], "Treinador"));
+    ASSERT_NE(RunNewGameBuilder(), FirstScreen::None);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].rfind("Estes arquivos estão danificados e foram ignorados:\n", 0), 0u) << messages[0];
+    EXPECT_NE(messages[0].find(randomSquad), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find(shortSquad), std::string::npos) << messages[0];
+    EXPECT_EQ(NationalTeams.size(), report.nationalTeams.size() - 2);
+    messages.clear();
+    ASSERT_TRUE(SetUpNewGameBeforeCoaches(choices));  // a second new game: the files were named
+    EXPECT_TRUE(messages.empty());
+
+    messages.clear();
+    std::filesystem::remove_all(folder.path() / "teams/selecoes");
+    std::filesystem::create_directory(folder.path() / "teams/selecoes");
+    ASSERT_TRUE(SetUpNewGameBeforeCoaches(choices));
+    messages.clear();
+    ASSERT_TRUE(ChooseHumanClub(1, Leagues[0].divisions[0][0], "Treinador"));
+    ASSERT_NE(RunNewGameBuilder(), FirstScreen::None);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(NationalTeams.empty());
+    Hooks().showMessage = [](const std::string&) {};
+    SetProgramFolder({});
 }
 
 }  // namespace

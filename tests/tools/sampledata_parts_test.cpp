@@ -9,6 +9,7 @@
 #include <map>
 #include <set>
 
+#include "core/basics/color.h"
 #include "core/basics/cp1252.h"
 #include "core/persist/club_file.h"
 #include "tools/sampledata/club_catalogue.h"
@@ -29,6 +30,23 @@ namespace {
 QImage Decode(const std::string& bytes, const char* format)
 {
     return QImage::fromData(QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())), format);
+}
+
+// The contrast of a name with its background: black on white is the most there is, a colour on
+// itself none; a pair below the least contrast gets the black or white that reads best.
+TEST(SampleColours, ContrastAndTheLegibleTextColour)
+{
+    const int white = RgbColor(255, 255, 255), black = RgbColor(0, 0, 0);
+    EXPECT_NEAR(ContrastRatio(black, white), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(white, black), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(RgbColor(100, 40, 140), RgbColor(100, 40, 140)), 1.0, 1e-9);
+    const int orange = RgbColor(240, 120, 0), grey = RgbColor(130, 130, 130), maroon = RgbColor(128, 0, 32);
+    EXPECT_LT(ContrastRatio(orange, white), kMinTextContrast);
+    EXPECT_EQ(LegibleTextColour(orange, white), black);
+    EXPECT_EQ(LegibleTextColour(maroon, RgbColor(100, 40, 140)), white);  // lilac on maroon
+    EXPECT_EQ(LegibleTextColour(black, RgbColor(80, 80, 80)), white);     // dark grey on black
+    EXPECT_EQ(LegibleTextColour(grey, white), black);
+    EXPECT_EQ(LegibleTextColour(RgbColor(0, 60, 170), white), white);    // a pair that reads stays
 }
 
 TEST(SampleRandom, StreamsRepeatAndForksStandApart)

@@ -19,6 +19,7 @@
 #include "core/persist/file_io.h"
 #include "core/sound/sound.h"
 #include "core/vocab/countries.h"
+#include "tools/sampledata/club_catalogue.h"
 #include "tools/sampledata/sample_database.h"
 
 using namespace tarvelon;
@@ -168,7 +169,8 @@ TEST_F(SampleDatabase, EveryClubFileIsTakenIntoAGameUnderItsOwnName)
         EXPECT_FALSE(header.fullName.empty());
         EXPECT_FALSE(header.stadium.empty());
         EXPECT_FALSE(header.coachName.empty());
-        EXPECT_NE(header.backColor, header.textColor);
+        EXPECT_GE(sampledata::ContrastRatio(header.backColor, header.textColor), sampledata::kMinTextContrast)
+            << club.file << ": its name does not read on its colour";
         EXPECT_EQ(header.shortName.raw().find('?'), std::string_view::npos) << header.shortName.str();
         EXPECT_TRUE(shortNames.insert(header.shortName.str()).second) << "two clubs named " << header.shortName.str();
         if (header.country != CountryBrazil) {
@@ -319,6 +321,8 @@ TEST_F(SampleDatabase, NationalSquadsOfEveryTournamentSideArePlayable)
         EXPECT_TRUE(IsNationalSquadPlayable(squad));
         EXPECT_GE(squad.level, 1);
         EXPECT_LE(squad.level, 25);
+        EXPECT_GE(sampledata::ContrastRatio(squad.backColor, squad.textColor), sampledata::kMinTextContrast)
+            << country << ": its name does not read on its colour";
         int players = 0, starters = 0;
         for (int slot = 0; slot < kNationalSquadSlots; ++slot) {
             if (!IsFreeSlot(squad.names[slot])) {

@@ -4,6 +4,9 @@
 // games (a load saved again is the same file; a file that cannot be loaded ends the run).
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -268,6 +271,53 @@ TEST_F(SimSeasons, FileThatCannotBeLoadedEndsTheRunWithTheGamesMessage)
     std::ostringstream err2;
     EXPECT_NE(sim::RunSim(options, out, err2), 0);
     EXPECT_EQ(err2.str(), "Erro ao carregar o arquivo\n");
+}
+
+// Hostile files given to --load: a saved game whose season puts the year past 9999 or far below
+// the first, a sparse file of 64 GB, a FIFO with no writer and /dev/zero. Each ends the run at once
+// with the game's one line and a failure: no hang on the calendar, no memory asked for, no waiting.
+TEST_F(SimSeasons, HostileSavedGamesEndTheRunWithOneLine)
+{
+    const std::filesystem::path good = folder_->path() / "good.nsx";
+    sim::SimOptions options = EveryCompetition();
+    options.dataFolder = folder_->path().string();
+    options.seasons = 0;
+    options.saveFile = good.string();
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(sim::RunSim(options, out, err), 0) << err.str();
+    const std::string bytes = ReadFile(good);
+
+    const auto withSeason = [&](std::int32_t season) {
+        const std::filesystem::path path = folder_->path() / ("season" + std::to_string(season) + ".nsx");
+        std::string changed = bytes;
+        std::memcpy(changed.data() + 4 + offsetof(TGameState, Season), &season, 4);
+        std::ofstream(path, std::ios::binary) << changed;
+        return path;
+    };
+    const std::filesystem::path sparse = folder_->path() / "sparse.nsx";
+    std::ofstream{sparse};
+    std::filesystem::resize_file(sparse, std::uintmax_t{64} << 30);
+    const std::filesystem::path fifo = folder_->path() / "fifo.nsx";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+
+    const std::string invalid = "Este arquivo não é válido ou está corrompido\n";
+    const std::string unreadable = "Erro ao carregar o arquivo\n";
+    const std::pair<std::filesystem::path, std::string> hostile[] = {
+        {withSeason(8000), invalid}, {withSeason(-2147483647 - 1), invalid}, {sparse, invalid},
+        {fifo, unreadable}, {"/dev/zero", unreadable}};
+    for (const auto& [path, line] : hostile) {
+        sim::SimOptions load;
+        load.dataFolder = options.dataFolder;
+        load.loadFile = path.string();
+        std::ostringstream loadOut;
+        std::ostringstream loadErr;
+        EXPECT_EQ(sim::RunSim(load, loadOut, loadErr), 1) << path;
+        EXPECT_EQ(loadErr.str(), line) << path;
+        EXPECT_EQ(loadOut.str(), "") << path;
+    }
+    std::filesystem::remove(sparse);
+    std::filesystem::remove(fifo);
 }
 
 TEST(SimOptions, CommandLine)

@@ -180,3 +180,43 @@ TEST_F(StartupSeason, TheAutomaticAnswersAreTheRulesOwn)
 }
 
 }  // namespace
+
+namespace {
+
+// The human club's file as a user writes it on the command line: with its folder, a "./" before
+// it, its whole path, in other letters or without its extension; each names the same club.
+TEST_F(StartupSeason, TheHumansClubFileIsTakenAsAUserWritesIt)
+{
+    ASSERT_FALSE(humanClubFile_.empty());
+    const std::string stem = humanClubFile_.substr(0, humanClubFile_.size() - 4);
+    std::string upper = humanClubFile_;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const std::vector<std::string> written = {humanClubFile_, "teams/" + humanClubFile_, "./teams/" + humanClubFile_,
+                                              (folder_->path() / "teams" / humanClubFile_).string(),
+                                              "teams/" + upper, stem};
+    std::string clubName;
+    for (const std::string& file : written) {
+        SCOPED_TRACE(file);
+        StartRules({kSeed});
+        NewGameCommandLine line;
+        line.leagues = {29};
+        line.divisionSize = 10;
+        line.humanClubFiles = {file};
+        std::string message;
+        ASSERT_NE(StartCommandLineGame(line, message), FirstScreen::None) << message;
+        ASSERT_EQ(Game.HumanClubCount, 1);
+        const std::string name = Clubs[static_cast<std::size_t>(Game.HumanClubs[0])].name.str();
+        if (clubName.empty())
+            clubName = name;  // the bare file name, as it was always taken
+        EXPECT_EQ(name, clubName);
+    }
+    StartRules({kSeed});
+    NewGameCommandLine line;
+    line.leagues = {29};
+    line.humanClubFiles = {"teams/nenhum_clube.tcf"};
+    std::string message;
+    EXPECT_EQ(StartCommandLineGame(line, message), FirstScreen::None);
+    EXPECT_EQ(message, "no played club has the file teams/nenhum_clube.tcf");
+}
+
+}  // namespace

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
 #include <string>
 
@@ -56,9 +57,7 @@ bool WriteScreen(const tarvelon::TScreenProbe& probe, const std::filesystem::pat
     return !probe.picture.isNull() && probe.picture.save(QString::fromStdString(file.string()), "PNG");
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int RunGallery(int argc, char** argv)
 {
     tarvelon::gallery::UseHeadlessDisplay();
     QApplication app(argc, argv);
@@ -93,4 +92,17 @@ int main(int argc, char** argv)
         failures += probe.Ok() ? 0 : 1;
     }
     return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // Whatever goes wrong ends the run with one line and a failure, never an abort.
+    try {
+        return RunGallery(argc, argv);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "tarvelon-gallery: %s\n", error.what());
+        return 1;
+    }
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <map>
 #include <set>
 
@@ -161,16 +162,47 @@ char FoldLetter(unsigned char c)
 
 int Brightness(int color) { return (RedOf(color) * 299 + GreenOf(color) * 587 + BlueOf(color) * 114) / 1000; }
 
+namespace {
+
+double RelativeLuminance(int color)
+{
+    const auto channel = [](int value) {
+        const double v = value / 255.0;
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(RedOf(color)) + 0.7152 * channel(GreenOf(color)) + 0.0722 * channel(BlueOf(color));
+}
+
+}  // namespace
+
+double ContrastRatio(int a, int b)
+{
+    const double first = RelativeLuminance(a);
+    const double second = RelativeLuminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+int LegibleTextColour(int back, int text)
+{
+    if (ContrastRatio(back, text) >= kMinTextContrast)
+        return text;
+    const int white = RgbColor(255, 255, 255);
+    const int black = RgbColor(0, 0, 0);
+    return ContrastRatio(back, white) >= ContrastRatio(back, black) ? white : black;
+}
+
+// The draws are the same whatever the contrast rule (the rest of the database depends on them);
+// only the text colour they end on is made legible.
 std::pair<int, int> DrawClubColours(SampleRandom& random)
 {
     const TColor back = random.Pick(kClubPalette);
     for (int attempt = 0; attempt < 12; ++attempt) {
         const TColor text = random.Pick(kClubPalette);
         if (std::abs(Brightness(text) - Brightness(back)) >= 110) {
-            return {back, text};
+            return {back, LegibleTextColour(back, text)};
         }
     }
-    return {back, Brightness(back) > 128 ? RgbColor(20, 20, 20) : RgbColor(255, 255, 255)};
+    return {back, LegibleTextColour(back, Brightness(back) > 128 ? RgbColor(20, 20, 20) : RgbColor(255, 255, 255))};
 }
 
 std::string FileNameOf(const std::string& utf8Name)

@@ -26,4 +26,16 @@ std::pair<int, int> DrawClubColours(SampleRandom& random);
 // Relative brightness 0..255 of a colour (0x00BBGGRR).
 int Brightness(int color);
 
+// The contrast between two colours, 1 (the same) to 21 (black and white): the ratio of their
+// relative luminances, each plus 0.05, the lighter over the darker.
+double ContrastRatio(int a, int b);
+
+// The least contrast a club's or a nation's name has with its background: the name bars (cup
+// brackets, live matchdays, lists) stay legible.
+inline constexpr double kMinTextContrast = 4.5;
+
+// `text`, when it reads on `back` with at least kMinTextContrast; else the black or white that
+// reads best on it (one of them always does).
+int LegibleTextColour(int back, int text);
+
 }  // namespace tarvelon::sampledata

@@ -9,7 +9,7 @@
 namespace tarvelon::sampledata {
 
 // The flag's first colour, and for text the colour of the flag farthest from it in brightness
-// (black or white when none stands out enough).
+// (black or white when none stands out enough, or when it does not read on the first colour).
 std::pair<int, int> FlagColours(int country)
 {
     const std::vector<int> colors = art::CountryFlagColours(country);
@@ -23,7 +23,7 @@ std::pair<int, int> FlagColours(int country)
     if (std::abs(Brightness(text) - Brightness(back)) < 90) {
         text = Brightness(back) > 128 ? RgbColor(20, 20, 20) : RgbColor(255, 255, 255);
     }
-    return {back, text};
+    return {back, LegibleTextColour(back, text)};
 }
 
 }  // namespace tarvelon::sampledata

@@ -1,6 +1,7 @@
 // tarvelon-sim --data DIR --seed N --seasons K [--save FILE] [--load FILE] [choices]: plays whole
 // seasons headless and prints each season's champions, runners-up and top scorers, then the digest
 // of the final game state.
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -17,5 +18,11 @@ int main(int argc, char** argv)
         std::cerr << "tarvelon-sim: " << error << "\n" << tarvelon::sim::SimUsage();
         return 2;
     }
-    return tarvelon::sim::RunSim(*options, std::cout, std::cerr);
+    // Whatever goes wrong ends the run with one line and a failure, never an abort.
+    try {
+        return tarvelon::sim::RunSim(*options, std::cout, std::cerr);
+    } catch (const std::exception& error) {
+        std::cerr << "tarvelon-sim: " << error.what() << "\n";
+        return 1;
+    }
 }

@@ -34,14 +34,27 @@ bool StartSimGame(const SimOptions& options, std::string& message)
     return true;
 }
 
+namespace {
+
+// A loaded game opens on its hub: today's line-ups are still to be built.
+void StartLoadedSimGame(SavedGameImage& image)
+{
+    StartLoadedGame(image);
+    BeginSeasonLoop(false);
+}
+
+}  // namespace
+
 bool LoadSimGame(const std::string& path, std::string& message)
 {
-    std::string bytes;
-    if (!ReadFileBytes(path, bytes)) {
-        message = kLoadFailedMessage;
+    auto image = std::make_unique<SavedGameImage>();
+    const SavedGameFileCheck check = ReadSavedGameFile(path, *image);
+    if (check != SavedGameFileCheck::kValid) {
+        message = SavedGameFileMessage(check);
         return false;
     }
-    return LoadSimGameBytes(bytes, message);
+    StartLoadedSimGame(*image);
+    return true;
 }
 
 bool LoadSimGameBytes(std::string_view bytes, std::string& message)
@@ -51,13 +64,11 @@ bool LoadSimGameBytes(std::string_view bytes, std::string& message)
         message = kInvalidSaveMessage;
         return false;
     }
-    StartLoadedGame(*image);
-    // A loaded game opens on its hub: today's line-ups are still to be built.
-    BeginSeasonLoop(false);
+    StartLoadedSimGame(*image);
     return true;
 }
 
-bool SaveSimGame(const std::string& path) { return WriteFileReplacing(path, WriteSavedGameImage()); }
+bool SaveSimGame(const std::string& path) { return WriteSavedGameFile(path); }
 
 int RunSim(const SimOptions& options, std::ostream& out, std::ostream& err)
 {
