@@ -8,9 +8,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/forms/application.h"
 #include "platform/forms/form.h"
-
 #include "platform/forms/timer.h"
+#include "platform/forms/waits.h"
 #include "tests/platform/forms_test_support.h"
 
 namespace tarvelon {
@@ -57,6 +58,35 @@ TEST(TimerTest, ZeroIntervalNeverTicksAndANewIntervalRestarts)
     EXPECT_EQ(ticks, 0);
     timer.SetInterval(10);
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 1; }));
+}
+
+// Under a cap on the waits (the tests' quick clock) a long timer ticks and a pause ends as soon as
+// the loop is idle; the interval the form set stays, a zero interval still never ticks, and with the
+// cap lifted the real times hold again.
+TEST(TimerTest, UnderAWaitCapTicksAtOnceKeepingItsIntervalAndPausesEndAtOnce)
+{
+    SetWaitCap(0);
+    TTimer timer(nullptr);
+    timer.SetInterval(60000);
+    int ticks = 0;
+    timer.OnTimer = [&](TObject*) { ++ticks; };
+    EXPECT_TRUE(PumpUntil([&] { return ticks >= 2; }, 1000));
+    EXPECT_EQ(timer.Interval(), 60000);
+    QElapsedTimer clock;
+    clock.start();
+    Application->PauseRepaintingOnly(60000);
+    EXPECT_LT(clock.elapsed(), 1000);
+    TTimer idle(nullptr);
+    int idleTicks = 0;
+    idle.OnTimer = [&](TObject*) { ++idleTicks; };
+    idle.SetInterval(0);
+    Pump(20);
+    EXPECT_EQ(idleTicks, 0);
+    SetWaitCap(-1);
+    timer.SetInterval(60001);  // started again, now at its real interval
+    const int capped = ticks;
+    Pump(40);
+    EXPECT_EQ(ticks, capped);
 }
 
 TEST(TimerTest, HandlerMayStopItsOwnTimer)
