@@ -97,7 +97,7 @@ void TApplication::Queue(std::function<void()> call)
 
 void TApplication::PauseRepaintingOnly(int milliseconds)
 {
-    milliseconds = CappedWait(milliseconds);
+    milliseconds = WaitTime(milliseconds);
     if (milliseconds <= 0)
         return;
     if (pauseDepth_++ == 0)

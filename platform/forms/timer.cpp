@@ -98,7 +98,7 @@ void TTimer::UpdateTimer()
         return;
     }
     if (enabled_ && interval_ > 0 && !Loading())
-        timer_->start(CappedWait(interval_));
+        timer_->start(WaitTime(interval_));
 }
 
 }  // namespace tarvelon

@@ -1,18 +1,13 @@
 #include "platform/forms/waits.h"
 
-#include <algorithm>
-
 namespace tarvelon {
 
 namespace {
-int waitCap = -1;  // no cap: the real times
+int longestAtOnce = -1;  // none: the real times
 }  // namespace
 
-int CappedWait(int milliseconds)
-{
-    return waitCap < 0 ? milliseconds : std::min(milliseconds, waitCap);
-}
+int WaitTime(int milliseconds) { return milliseconds <= longestAtOnce ? 0 : milliseconds; }
 
-void SetWaitCap(int milliseconds) { waitCap = milliseconds; }
+void RunWaitsAtOnce(int longest) { longestAtOnce = longest; }
 
 }  // namespace tarvelon

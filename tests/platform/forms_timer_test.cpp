@@ -60,12 +60,12 @@ TEST(TimerTest, ZeroIntervalNeverTicksAndANewIntervalRestarts)
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 1; }));
 }
 
-// Under a cap on the waits (the tests' quick clock) a long timer ticks and a pause ends as soon as
-// the loop is idle; the interval the form set stays, a zero interval still never ticks, and with the
-// cap lifted the real times hold again.
-TEST(TimerTest, UnderAWaitCapTicksAtOnceKeepingItsIntervalAndPausesEndAtOnce)
+// With the waits up to a length run at once (the tests' quick clock) a timer that long ticks and a
+// pause that long ends as soon as the loop is idle; the interval the form set stays, a longer timer
+// and a zero interval keep their ways, and once the quick clock is gone the real times hold again.
+TEST(TimerTest, WaitsRunAtOnceTickAtOnceKeepingTheirIntervalAndPausesEndAtOnce)
 {
-    SetWaitCap(0);
+    RunWaitsAtOnce(60000);
     TTimer timer(nullptr);
     timer.SetInterval(60000);
     int ticks = 0;
@@ -76,17 +76,19 @@ TEST(TimerTest, UnderAWaitCapTicksAtOnceKeepingItsIntervalAndPausesEndAtOnce)
     clock.start();
     Application->PauseRepaintingOnly(60000);
     EXPECT_LT(clock.elapsed(), 1000);
+    TTimer longer(nullptr);
+    longer.SetInterval(60001);
     TTimer idle(nullptr);
-    int idleTicks = 0;
-    idle.OnTimer = [&](TObject*) { ++idleTicks; };
     idle.SetInterval(0);
-    Pump(20);
-    EXPECT_EQ(idleTicks, 0);
-    SetWaitCap(-1);
-    timer.SetInterval(60001);  // started again, now at its real interval
-    const int capped = ticks;
+    int otherTicks = 0;
+    longer.OnTimer = idle.OnTimer = [&](TObject*) { ++otherTicks; };
     Pump(40);
-    EXPECT_EQ(ticks, capped);
+    EXPECT_EQ(otherTicks, 0);
+    RunWaitsAtOnce(-1);
+    timer.SetInterval(59999);  // started again, now at its real interval
+    const int quick = ticks;
+    Pump(40);
+    EXPECT_EQ(ticks, quick);
 }
 
 TEST(TimerTest, HandlerMayStopItsOwnTimer)

@@ -1,17 +1,22 @@
 #pragma once
-// A quick clock for the tests that drive screens: while one lives, the forms' timers tick and the
-// game's pauses end as soon as the event loop is idle (platform/forms/waits.h), in the game's order
-// but without the seconds a player sees between two steps. Only for tests that wait for the end of
-// those pauses, not for tests that look at a screen during one (a timer started under the quick
-// clock may tick before the test's next look).
+// A quick clock for the tests that drive screens: while one lives, the forms' timers and the game's
+// pauses up to a length run at once (platform/forms/waits.h), in the game's order but without the
+// time a player sees between two steps. By default every wait: for tests that wait for the ends of
+// the pauses, not for tests that look at a screen during one (a timer started under the quick clock
+// may tick before the test's next look); those may quicken only the short waits.
+#include <limits>
+
 #include "platform/forms/waits.h"
 
 namespace tarvelon::test {
 
+// The match clock's ticks at the fastest speed (F5) and shorter, and the controls' animations.
+inline constexpr int kShortWaits = 100;
+
 class QuickClock {
 public:
-    QuickClock() { SetWaitCap(0); }
-    ~QuickClock() { SetWaitCap(-1); }
+    explicit QuickClock(int longest = std::numeric_limits<int>::max()) { RunWaitsAtOnce(longest); }
+    ~QuickClock() { RunWaitsAtOnce(-1); }
     QuickClock(const QuickClock&) = delete;
     QuickClock& operator=(const QuickClock&) = delete;
 };
