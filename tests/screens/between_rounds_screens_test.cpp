@@ -126,15 +126,6 @@ bool ChooseShown(TPopupMenu* menu, const std::string& caption)
     return false;
 }
 
-// Waits until the screen of `formClass` was opened and the answerer closed it again.
-::testing::AssertionResult OpenedAndAnswered(const std::string& formClass)
-{
-    if (test::PumpUntil([&formClass] { return LastOpenedScreen() == formClass && !test::ShownScreen(formClass); }))
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "the last screen opened is " << LastOpenedScreen() << ", not " << formClass
-                                         << " closed again";
-}
-
 class BetweenRoundsScreensTest : public test::HubGameSuite {
 protected:
 
@@ -323,28 +314,28 @@ TEST_F(BetweenRoundsScreensTest, TopBarMenusAndTheSquadMenuOpenTheirScreensAndAc
         ModalAnswerer answerer(closeOpened);
         hub->OpenBarSpot(0);  // "Opções"
         ASSERT_TRUE(ChooseShown(hub->BarMenuOfSpot(0), "Opções"));
-        EXPECT_TRUE(OpenedAndAnswered("TForm32"));
+        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm32"));
         hub->OpenBarSpot(10);  // "Rankings"
         ASSERT_TRUE(ChooseShown(hub->BarMenuOfSpot(10), "Transferências de Jogadores"));
-        EXPECT_TRUE(OpenedAndAnswered("TForm58"));
+        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm58"));
         EXPECT_EQ(TransferListMode, 1);
         Game.nationalCupOn = 0;
         hub->OpenBarSpot(1);  // "Tabela de jogos"
         EXPECT_FALSE(ChooseShown(hub->BarMenuOfSpot(1), "Tabela Copa"));  // no national cup: hidden
         ASSERT_TRUE(ChooseShown(hub->BarMenuOfSpot(1), "Jogos Amistosos"));
-        EXPECT_TRUE(OpenedAndAnswered("TForm81"));
+        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm81"));
         EXPECT_EQ(FixtureListClub, Game.CurrentHumanClub);
         QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(hub->lb_cores->Left() + 10, hub->lb_cores->Top() + 8));
-        EXPECT_TRUE(OpenedAndAnswered("TForm86"));
+        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm86"));
         const int opponent = static_cast<int>(hub->lb_infonext->Tag());
         ASSERT_GE(opponent, 0);
         QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(hub->lb_infonext->Left() + 10, hub->lb_infonext->Top() + 6));
-        EXPECT_TRUE(OpenedAndAnswered("TForm14"));
+        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm14"));
         EXPECT_EQ(MarketClub, opponent);
         QTest::keyClick(hub->Widget(), Qt::Key_F7);
-        EXPECT_TRUE(OpenedAndAnswered("TForm62"));
+        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm62"));
     }
     // The squad list's menu on a player: offered for loan, then withdrawn; a listed player unlisted.
     const int club = Game.CurrentHumanClub;
