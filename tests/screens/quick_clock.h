@@ -10,8 +10,11 @@
 
 namespace tarvelon::test {
 
-// The match clock's ticks at the fastest speed (F5) and shorter, and the controls' animations.
-inline constexpr int kShortWaits = 100;
+// The short waits: the match clock's ticks at the fastest speed (F5) and shorter, the controls'
+// animations, and the half second the hub and the new game's builder give themselves before they go
+// on (the round's questions, the building). The screens that go on by themselves in instant play wait
+// longer, long enough for a test to find them.
+inline constexpr int kShortWaits = 500;
 
 class QuickClock {
 public:
