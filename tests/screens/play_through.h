@@ -154,6 +154,9 @@ public:
         checks_ = std::make_unique<SeasonDayChecks>();
         // The offers and invitations open modally from the hub's own timer: answered from a timer.
         QObject::connect(&questions_, &QTimer::timeout, [this] {
+            // An auction's result stays on screen for seconds: shortened wherever the auction opens.
+            if (auto* auction = Shown<TForm23>())
+                ShortenResultPause(*auction);
             if (auto* offer = Shown<TForm68>(); offer && offer->Tag() != kAnswered) {
                 offer->SetTag(kAnswered);
                 AnswerOffer(*offer);
