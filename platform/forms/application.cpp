@@ -11,6 +11,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/hint_window.h"
 #include "platform/forms/text_utils.h"
+#include "platform/forms/waits.h"
 
 namespace tarvelon {
 
@@ -96,6 +97,7 @@ void TApplication::Queue(std::function<void()> call)
 
 void TApplication::PauseRepaintingOnly(int milliseconds)
 {
+    milliseconds = WaitTime(milliseconds);
     if (milliseconds <= 0)
         return;
     if (pauseDepth_++ == 0)

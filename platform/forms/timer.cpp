@@ -7,6 +7,7 @@
 
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
+#include "platform/forms/waits.h"
 
 namespace tarvelon {
 
@@ -97,7 +98,7 @@ void TTimer::UpdateTimer()
         return;
     }
     if (enabled_ && interval_ > 0 && !Loading())
-        timer_->start(interval_);
+        timer_->start(WaitTime(interval_));
 }
 
 }  // namespace tarvelon

@@ -3,9 +3,9 @@
 // values, the add-club checks and the pictures.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "core/persist/club_file.h"
 #include "core/persist/file_io.h"
@@ -13,6 +13,7 @@
 #include "editor/model/editor_players.h"
 #include "editor/model/editor_tables.h"
 #include "editor/model/editor_teams.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tarvelon {
 namespace {
@@ -58,19 +59,19 @@ class EditorModelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/editor-model-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder_ = pattern;
+        folder_ = std::make_unique<test::ScratchFolder>("tarvelon-editor-model");
+        ASSERT_FALSE(folder_->Path().empty());
         previous_ = fs::current_path();
-        fs::current_path(folder_);
+        fs::current_path(folder_->Path());
         fs::create_directories("teams/selecoes");
         fs::create_directories("teams/escudos");
         ClearEditorTables();
     }
     void TearDown() override
     {
-        fs::current_path(previous_);
-        fs::remove_all(folder_);
+        if (!previous_.empty())
+            fs::current_path(previous_);
+        folder_.reset();
     }
     static void Write(const std::string& path, const std::string& bytes)
     {
@@ -90,7 +91,8 @@ protected:
         }
         return -1;
     }
-    fs::path folder_, previous_;
+    std::unique_ptr<test::ScratchFolder> folder_;
+    fs::path previous_;
 };
 
 TEST_F(EditorModelTest, LoadsEveryFileKeepsRealPathsAndWritesBackByteForByte)

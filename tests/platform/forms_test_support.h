@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
 
@@ -12,14 +13,20 @@
 
 namespace tarvelon::test {
 
-// Handles events for `ms` milliseconds (at least once).
+// Handles the events waiting now (for at most 10 ms), then waits for events and handles them until `ms` milliseconds
+// have passed. The wait sleeps between events rather than spinning, so that a test waiting for its
+// condition leaves the processor to the program under test (and to the other tests).
 inline void Pump(int ms = 0)
 {
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (ms <= 0)
+        return;
     QElapsedTimer clock;
     clock.start();
-    do {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    } while (clock.elapsed() < ms);
+    QTimer wake;  // a wait for more events returns at least this often
+    wake.start(ms < 5 ? ms : 5);
+    while (clock.elapsed() < ms)
+        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
 // Pumps until `done` holds or `ms` pass; returns done().
@@ -28,8 +35,10 @@ bool PumpUntil(Done done, int ms = 3000)
 {
     QElapsedTimer clock;
     clock.start();
+    QTimer wake;
+    wake.start(5);
     while (!done() && clock.elapsed() < ms)
-        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 10);
+        QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     return done();
 }
 

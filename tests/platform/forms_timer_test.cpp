@@ -8,9 +8,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/forms/application.h"
 #include "platform/forms/form.h"
-
 #include "platform/forms/timer.h"
+#include "platform/forms/waits.h"
 #include "tests/platform/forms_test_support.h"
 
 namespace tarvelon {
@@ -57,6 +58,37 @@ TEST(TimerTest, ZeroIntervalNeverTicksAndANewIntervalRestarts)
     EXPECT_EQ(ticks, 0);
     timer.SetInterval(10);
     EXPECT_TRUE(PumpUntil([&] { return ticks >= 1; }));
+}
+
+// With the waits up to a length run at once (the tests' quick clock) a timer that long ticks and a
+// pause that long ends as soon as the loop is idle; the interval the form set stays, a longer timer
+// and a zero interval keep their ways, and once the quick clock is gone the real times hold again.
+TEST(TimerTest, WaitsRunAtOnceTickAtOnceKeepingTheirIntervalAndPausesEndAtOnce)
+{
+    RunWaitsAtOnce(60000);
+    TTimer timer(nullptr);
+    timer.SetInterval(60000);
+    int ticks = 0;
+    timer.OnTimer = [&](TObject*) { ++ticks; };
+    EXPECT_TRUE(PumpUntil([&] { return ticks >= 2; }, 1000));
+    EXPECT_EQ(timer.Interval(), 60000);
+    QElapsedTimer clock;
+    clock.start();
+    Application->PauseRepaintingOnly(60000);
+    EXPECT_LT(clock.elapsed(), 1000);
+    TTimer longer(nullptr);
+    longer.SetInterval(60001);
+    TTimer idle(nullptr);
+    idle.SetInterval(0);
+    int otherTicks = 0;
+    longer.OnTimer = idle.OnTimer = [&](TObject*) { ++otherTicks; };
+    Pump(40);
+    EXPECT_EQ(otherTicks, 0);
+    RunWaitsAtOnce(-1);
+    timer.SetInterval(59999);  // started again, now at its real interval
+    const int quick = ticks;
+    Pump(40);
+    EXPECT_EQ(ticks, quick);
 }
 
 TEST(TimerTest, HandlerMayStopItsOwnTimer)

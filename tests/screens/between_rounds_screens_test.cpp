@@ -111,7 +111,7 @@ void SelectPlayer(TForm13& hub, int player)
     const int row = RowOf(hub, player);
     ASSERT_GE(row, 0);
     QTest::mouseClick(hub.gridview1->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(60, hub.gridview1->RowTop(row) + 10));
-    test::Pump(10);
+    test::PumpUntil([&hub, player] { return hub.SelectedPlayer() == player; });
     ASSERT_EQ(hub.SelectedPlayer(), player);
 }
 
@@ -144,7 +144,9 @@ protected:
     {
         OpenScreen("TForm13");
         EXPECT_TRUE(test::PumpUntil([] { return test::OpenHub() != nullptr; }));
-        test::Pump(600);  // the first round's dispatch (skipped at the start of a game) has run
+        // the first round's dispatch (skipped at the start of a game) has run
+        EXPECT_TRUE(test::PumpUntil([] { return !PostRoundPending; }));
+        test::Pump();
         return test::OpenHub();
     }
 
@@ -182,7 +184,7 @@ TEST_F(BetweenRoundsScreensTest, TheDispatchOpensOfferLoanRequestAndDeathNoticeI
     });
     const int offered = squad[5];
     hub->DispatchPostRoundEvents();
-    test::Pump(100);
+    test::PumpUntil([&answerer] { return answerer.Seen().size() >= 3; });
     ASSERT_GE(answerer.Seen().size(), 3u);
     EXPECT_EQ(answerer.Seen()[0], "TForm68");
     EXPECT_EQ(answerer.Seen()[1], "TForm59");
@@ -216,7 +218,7 @@ TEST_F(BetweenRoundsScreensTest, AnAcceptedPurchaseOfferSellsThePlayerAndRefusal
             Click(accept ? dialog->bt3 : dialog->GradButton1);
         });
         CreateScreen("TForm68", hub)->ShowModal();
-        test::Pump(20);
+        test::Pump();
         if (!accept) {
             EXPECT_EQ(Players[player].Club, club);
             EXPECT_EQ(Clubs[club].cash, cash);
@@ -321,7 +323,7 @@ TEST_F(BetweenRoundsScreensTest, AnOfferAboveTheLimitIsToldAndOneEqualToTheDeman
     auto* renewal = dynamic_cast<TForm24*>(CreateScreen("TForm24", hub));
     ASSERT_NE(renewal, nullptr);
     renewal->Show();
-    test::Pump(20);
+    test::Pump();
     EXPECT_NE(renewal->Label7->Caption().find("Contrato termina em: "), std::string::npos);
     auto type = [renewal](const std::string& text) {
         renewal->Edit1->SetFocus();
@@ -339,7 +341,7 @@ TEST_F(BetweenRoundsScreensTest, AnOfferAboveTheLimitIsToldAndOneEqualToTheDeman
     EXPECT_EQ(Players[player].wage, wage);
     type(std::to_string(demand));
     Click(renewal->CHButton1);  // the demand itself: signed without the player's minimum
-    test::Pump(50);
+    test::PumpUntil([player, demand] { return CurrencyUnits(Players[player].wage) == demand; });
     SetMessageBoxAnswerer({});
     EXPECT_EQ(test::ShownScreen("TForm25"), nullptr);
     EXPECT_EQ(CurrencyUnits(Players[player].wage), demand);
@@ -355,34 +357,28 @@ TEST_F(BetweenRoundsScreensTest, TopBarMenusAndTheSquadMenuOpenTheirScreensAndAc
         ModalAnswerer answerer(closeOpened);
         hub->OpenBarSpot(0);  // "Opções"
         ASSERT_TRUE(ChooseShown(hub->BarMenuOfSpot(0), "Opções"));
-        test::Pump(200);
-        EXPECT_EQ(LastOpenedScreen(), "TForm32");
+        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm32"));
         hub->OpenBarSpot(10);  // "Rankings"
         ASSERT_TRUE(ChooseShown(hub->BarMenuOfSpot(10), "Transferências de Jogadores"));
-        test::Pump(200);
-        EXPECT_EQ(LastOpenedScreen(), "TForm58");
+        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm58"));
         EXPECT_EQ(TransferListMode, 1);
         Game.nationalCupOn = 0;
         hub->OpenBarSpot(1);  // "Tabela de jogos"
         EXPECT_FALSE(ChooseShown(hub->BarMenuOfSpot(1), "Tabela Copa"));  // no national cup: hidden
         ASSERT_TRUE(ChooseShown(hub->BarMenuOfSpot(1), "Jogos Amistosos"));
-        test::Pump(200);
-        EXPECT_EQ(LastOpenedScreen(), "TForm81");
+        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm81"));
         EXPECT_EQ(FixtureListClub, Game.CurrentHumanClub);
         QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(hub->lb_cores->Left() + 10, hub->lb_cores->Top() + 8));
-        test::Pump(200);
-        EXPECT_EQ(LastOpenedScreen(), "TForm86");
+        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm86"));
         const int opponent = static_cast<int>(hub->lb_infonext->Tag());
         ASSERT_GE(opponent, 0);
         QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(hub->lb_infonext->Left() + 10, hub->lb_infonext->Top() + 6));
-        test::Pump(200);
-        EXPECT_EQ(LastOpenedScreen(), "TForm14");
+        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm14"));
         EXPECT_EQ(MarketClub, opponent);
         QTest::keyClick(hub->Widget(), Qt::Key_F7);
-        test::Pump(200);
-        EXPECT_EQ(LastOpenedScreen(), "TForm62");
+        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm62"));
     }
     // The squad list's menu on a player: offered for loan, then withdrawn; a listed player unlisted.
     const int club = Game.CurrentHumanClub;
@@ -390,7 +386,7 @@ TEST_F(BetweenRoundsScreensTest, TopBarMenusAndTheSquadMenuOpenTheirScreensAndAc
     SelectPlayer(*hub, player);
     QTest::mouseClick(hub->gridview1->Widget(), Qt::RightButton, Qt::NoModifier,
                       QPoint(60, hub->gridview1->RowTop(RowOf(*hub, player)) + 10));
-    test::Pump(20);
+    test::PumpUntil([hub] { return hub->PopupMenu1->ShownMenu() != nullptr; });
     ASSERT_NE(hub->PopupMenu1->ShownMenu(), nullptr);
     EXPECT_FALSE(ChooseShown(hub->PopupMenu1, "Cancelar Empréstimo"));  // not on loan here: hidden
     ASSERT_TRUE(ChooseShown(hub->PopupMenu1, "Pôr para empréstimo"));
@@ -420,7 +416,7 @@ TEST_F(BetweenRoundsScreensTest, TheRoundsUpdatesRunOnceEvenWhenTheHubIsMadeAgai
     ASSERT_NE(hub, nullptr);
     EXPECT_EQ(Players[player].moraleCountdown, 2);
     hub->Close();
-    test::Pump(50);
+    test::PumpUntil([] { return test::OpenHub() == nullptr; });
     hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
     EXPECT_EQ(Players[player].moraleCountdown, 2);  // not a second time in the same round

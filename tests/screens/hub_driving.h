@@ -3,6 +3,7 @@
 // the keyboard (its automatic selection), and "Jogar >>".
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 #include <string>
 
@@ -15,6 +16,7 @@
 #include "screens/club/hub_screen.h"
 #include "screens/common/form_references.h"
 #include "screens/common/game_form.h"
+#include "screens/common/navigator.h"
 #include "screens/matchday/lineup_screen.h"
 #include "tests/platform/forms_test_support.h"
 
@@ -40,15 +42,27 @@ inline TGameForm* ShownScreen(const std::string& formClass)
     return nullptr;
 }
 
-// Closes every form, also those that queued changes of screen still open.
+// Waits until the screen of `formClass` was the last one opened and is shown no more (a test's
+// answerer closed it again).
+inline ::testing::AssertionResult OpenedAndClosedAgain(const std::string& formClass)
+{
+    if (PumpUntil([&formClass] { return LastOpenedScreen() == formClass && !ShownScreen(formClass); }))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "the last screen opened is " << LastOpenedScreen() << ", not " << formClass
+                                         << " closed again";
+}
+
+// Closes every form, also those that queued changes of screen still open: each round waits a
+// little for what the last one queued, or less once no form is left.
 inline void CloseEveryForm()
 {
+    const auto noneLeft = [] { return Screen->FormCount() == 0; };
     for (int round = 0; round < 3; ++round) {
-        Pump(50);
+        PumpUntil(noneLeft, 50);
         for (int i = Screen->FormCount() - 1; i >= 0; --i)
             Screen->Forms(i)->Close();
     }
-    Pump(50);
+    PumpUntil(noneLeft, 50);
 }
 
 // The built hub on screen (null while none is).

@@ -334,14 +334,12 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     MarketClub = 1;
     closeStubSoon();
     QTest::keyClick(hub->Widget(), Qt::Key_F8);
-    test::Pump(150);
-    EXPECT_EQ(LastOpenedScreen(), "TForm14");
+    EXPECT_TRUE(test::OpenedAndClosedAgain("TForm14"));
     EXPECT_EQ(MarketClub, Game.CurrentHumanClub);  // the market opens on the coach's own club
 
     closeStubSoon();
     QTest::keyClick(hub->Widget(), Qt::Key_J, Qt::ControlModifier);
-    test::Pump(150);
-    EXPECT_EQ(LastOpenedScreen(), "TForm18");
+    EXPECT_TRUE(test::OpenedAndClosedAgain("TForm18"));
     EXPECT_EQ(FixtureListClub, Game.CurrentHumanClub);
 
     // The top bar's "Estádio" spot, clicked where the bar draws it.
@@ -349,8 +347,7 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     closeStubSoon();
     QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
                       QPoint((stadium.left + stadium.right) / 2, (stadium.top + stadium.bottom) / 2));
-    test::Pump(150);
-    EXPECT_EQ(LastOpenedScreen(), "TForm8");
+    EXPECT_TRUE(test::OpenedAndClosedAgain("TForm8"));
     EXPECT_EQ(hub->BarSpotAt(5, 5), -1);
     // The head-to-head's club names open the record of a league club, and of no other.
     hub->ShowHeadToHead(std::max(0, static_cast<int>(hub->lb_infonext->Tag())));
@@ -384,8 +381,7 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     QTest::mouseClick(hub->icon_arbitro->Parent()->Widget(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(hub->icon_arbitro->Left() + hub->icon_arbitro->Width() / 2,
                              hub->icon_arbitro->Top() + hub->icon_arbitro->Height() / 2));
-    test::Pump(150);
-    EXPECT_EQ(LastOpenedScreen(), "TForm80");
+    EXPECT_TRUE(test::OpenedAndClosedAgain("TForm80"));
     EXPECT_EQ(ShownReferee, 3);
     // The money's and the mail's icons open the accounts and the inbox, like their labels.
     for (const auto& [icon, screen] : {std::pair{hub->Image9, "TForm22"}, std::pair{hub->imgj, "TForm62"}}) {
@@ -394,8 +390,7 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
         closeStubSoon();
         QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(icon->Left() + icon->Width() / 2, icon->Top() + icon->Height() / 2));
-        test::Pump(150);
-        EXPECT_EQ(LastOpenedScreen(), screen);
+        EXPECT_TRUE(test::OpenedAndClosedAgain(screen));
     }
     EXPECT_EQ(hub->imgj->Hint(), "Abrir caixa de emails (F7)");
     // A bar drawn at another size finds its spots at the same places of the picture.
@@ -461,8 +456,7 @@ TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterCo
         QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
                           QPoint((stadium.left + stadium.right) / 2 * 1024 / 800,
                                  (stadium.top + stadium.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight));
-        test::Pump(150);
-        EXPECT_EQ(LastOpenedScreen(), "TForm8");
+        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm8"));
         EXPECT_EQ(width(hub, "gols"), 30);
         EXPECT_EQ(width(hub, "energia"), 80);
         EXPECT_EQ(width(hub, "habilidades"), 61);  // grown with the form beyond its least width

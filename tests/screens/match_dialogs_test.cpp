@@ -48,6 +48,7 @@
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/board_drags.h"
 #include "tests/screens/gallery_game_suite.h"
+#include "tests/screens/quick_clock.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -109,6 +110,7 @@ protected:
     static inline int match_ = 0;
     static inline int human_ = -1;
     static inline int other_ = -1;
+    const test::QuickClock clock_;  // the dialogs' pauses after each kick end at once
 };
 
 TEST_F(MatchDialogsTest, AHumanPenaltyIsKickedByTheTakerHeChose)

@@ -38,6 +38,7 @@
 #include "platform/forms/timer.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/in_match_answerer.h"
+#include "tests/screens/quick_clock.h"
 #include "tests/screens/seeded_matchday_suite.h"
 #include "tests/screens/tables_fingerprint.h"
 
@@ -211,6 +212,7 @@ protected:
         test::Pump();
     }
 
+    const test::QuickClock quickTicks_{test::kShortWaits};  // the match clock runs without waiting
 };
 
 TEST_F(MatchdayKindsTest, ANationalCupDayPlaysLiveAndBooksWhatTheHeadlessDayBooks)

@@ -29,6 +29,7 @@
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/hub_game.h"
 #include "tests/screens/in_match_answerer.h"
+#include "tests/screens/quick_clock.h"
 
 namespace tarvelon {
 namespace {
@@ -63,6 +64,7 @@ protected:
 
     static inline bool ready_ = false;
     FirstScreen first_ = FirstScreen::None;
+    const test::QuickClock quickTicks_{test::kShortWaits};  // the match clock runs without waiting
 };
 
 // The coach of human club `slot` takes the first offer free to lead, with the mouse.

@@ -85,6 +85,7 @@
 #include "tests/screens/in_match_answerer.h"
 #include "tests/screens/player_clicks.h"
 #include "tests/screens/season_day_checks.h"
+#include "tests/screens/quick_clock.h"
 #include "tests/screens/season_from_hub.h"
 #include "tests/screens/tables_fingerprint.h"
 #include "tools/sampledata/sample_database.h"
@@ -153,6 +154,9 @@ public:
         checks_ = std::make_unique<SeasonDayChecks>();
         // The offers and invitations open modally from the hub's own timer: answered from a timer.
         QObject::connect(&questions_, &QTimer::timeout, [this] {
+            // An auction's result stays on screen for seconds: shortened wherever the auction opens.
+            if (auto* auction = Shown<TForm23>())
+                ShortenResultPause(*auction);
             if (auto* offer = Shown<TForm68>(); offer && offer->Tag() != kAnswered) {
                 offer->SetTag(kAnswered);
                 AnswerOffer(*offer);
@@ -828,6 +832,9 @@ private:
     }
 
     std::uint64_t seed_;
+    // The match clock's ticks and the animations run at once; the screens' own pauses keep their
+    // time, long enough for the play-through to find each screen before it goes on by itself.
+    const QuickClock quickTicks_{kShortWaits};
     QTemporaryDir folder_;
     std::filesystem::path savedFolder_;
     TForm1* title_ = nullptr;

@@ -16,6 +16,7 @@
 #include "platform/forms/screen.h"
 #include "tests/screens/gallery_game_suite.h"
 #include "tests/screens/in_match_answerer.h"
+#include "tests/screens/quick_clock.h"
 #include "tests/screens/season_day_checks.h"
 #include "tests/screens/season_from_hub.h"
 
@@ -25,6 +26,7 @@ namespace {
 class SeasonThroughHubLedgerTest : public test::GalleryGameSuite {
 protected:
     static void SetUpTestSuite() { PrepareGame(9, 0); }
+    const test::QuickClock quickTicks_{test::kShortWaits};  // the match clock runs without waiting
 };
 
 TEST_F(SeasonThroughHubLedgerTest, EveryDayOfASeasonOnScreenKeepsTheHeadlessSeasonsInvariants)

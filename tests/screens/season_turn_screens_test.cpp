@@ -45,6 +45,7 @@
 #include "screens/competitions/state_champions_screen.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/hub_driving.h"
+#include "tests/screens/quick_clock.h"
 #include "tests/screens/standings_checks.h"
 #include "tests/screens/tables_fingerprint.h"
 #include "tools/gallery/gallery_game.h"
@@ -189,6 +190,7 @@ protected:
     static inline std::filesystem::path savedFolder_;
     static inline bool written_ = false;
     static inline std::unique_ptr<TGameSnapshot> firstSeasonEnd_;
+    const test::QuickClock quickTicks_{test::kShortWaits};  // the match clock runs without waiting
 };
 
 void ExpectGridHolds(TDataGrid& grid, const std::vector<SummaryRow>& rows, const char* icon, const char* text)

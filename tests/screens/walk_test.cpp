@@ -24,6 +24,7 @@
 #include "tests/screens/gallery_game_suite.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/in_match_answerer.h"
+#include "tests/screens/quick_clock.h"
 #include "tests/screens/season_from_hub.h"
 #include "tools/gallery/gallery_game.h"
 
@@ -139,7 +140,8 @@ bool ScreenAwaitsThePlayer() { return OpenStub() != nullptr || test::OpenHub() !
 TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
 {
     const test::GameKeptAside kept;
-    // The built matchday and results screens pass by themselves in instant play.
+    // The built matchday and results screens pass by themselves in instant play, here at once.
+    const test::QuickClock quick;
     const int firstDay = Game.DayIndex;
     Game.InstantPlay = 1;
     test::InMatchAnswerer answerer;

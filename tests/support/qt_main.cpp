@@ -3,10 +3,12 @@
 #include <QApplication>
 #include <gtest/gtest.h>
 
+#include "tests/support/scratch_in_memory.h"
 #include "tests/support/tests_of_file.h"
 
 int main(int argc, char** argv)
 {
+    tarvelon::testing::PutScratchFoldersInMemory();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
