@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <tuple>
 #include <set>
 #include <utility>
 
@@ -402,6 +404,108 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     hub->nova_barra->SetWidth(art::kHubBarWidth * 2);
     hub->nova_barra->SetHeight(art::kHubBarHeight * 2);
     EXPECT_EQ(hub->BarSpotAt(stadium.left * 2 + 4, stadium.top * 2 + 4), 4);
+}
+
+// The screens the hub opens, watched: the cursor each one was built under.
+class ScreenBuildWatch {
+public:
+    explicit ScreenBuildWatch(std::initializer_list<const char*> formClasses)
+    {
+        for (const char* formClass : formClasses) {
+            const TScreenEntry* entry = FindScreen(formClass);
+            if (entry == nullptr)
+                continue;
+            originals_.push_back(*entry);
+            TScreenEntry watched = *entry;
+            watched.create = [this, create = entry->create, name = std::string(formClass)](TComponent* owner) {
+                cursors_[name] = Screen->Cursor();
+                return create(owner);
+            };
+            RegisterScreen(std::move(watched));
+        }
+    }
+    ~ScreenBuildWatch()
+    {
+        for (TScreenEntry& entry : originals_)
+            RegisterScreen(std::move(entry));
+    }
+    // The cursor while the screen was built last, crDefault when it was not built.
+    TCursor CursorOf(const std::string& formClass) const
+    {
+        const auto it = cursors_.find(formClass);
+        return it == cursors_.end() ? crDefault : it->second;
+    }
+    void Forget() { cursors_.clear(); }
+
+private:
+    std::vector<TScreenEntry> originals_;
+    std::map<std::string, TCursor> cursors_;
+};
+
+TEST_F(HubScreenTest, TheTablesHistoriesFixturesAndBracketsAreBuiltUnderTheHourglass)
+{
+    Game.nationalCupOn = 1;
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    ScreenBuildWatch watch({"TForm36", "TForm29", "TForm20", "TForm63", "TForm35", "TForm71", "TForm8", "TForm18"});
+    // Closes the opened screen once its modal loop runs, noting the cursor it shows under.
+    std::vector<TCursor> cursorsWhileShown;
+    auto closeSoon = [hub, &cursorsWhileShown] {
+        QTimer::singleShot(50, [hub, &cursorsWhileShown] {
+            for (int i = Screen->FormCount() - 1; i >= 0; --i)
+                if (TForm* form = Screen->Forms(i); form != hub && form->Visible() && form->ClassName() != "TForm1") {
+                    cursorsWhileShown.push_back(Screen->Cursor());
+                    return form->Close();
+                }
+        });
+    };
+    auto clickSpot = [hub](int spot) {
+        const art::HubBarSpot& s = art::kHubBarSpots[static_cast<std::size_t>(spot)];
+        QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint((s.left + s.right) / 2 * hub->nova_barra->Width() / art::kHubBarWidth,
+                                 (s.top + s.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight));
+        test::Pump(20);
+    };
+    auto expectOpened = [&watch](const char* formClass, TCursor built, const char* how) {
+        test::Pump(200);
+        EXPECT_EQ(LastOpenedScreen(), formClass) << how;
+        EXPECT_EQ(watch.CursorOf(formClass), built) << how;
+        EXPECT_EQ(Screen->Cursor(), crDefault) << how;
+    };
+    closeSoon();
+    QTest::keyClick(hub->Widget(), Qt::Key_F5);
+    expectOpened("TForm36", crHourGlass, "F5");
+    closeSoon();
+    clickSpot(3);
+    expectOpened("TForm36", crHourGlass, "Tabela de classificação");
+    closeSoon();
+    clickSpot(8);
+    expectOpened("TForm29", crHourGlass, "Campeões");
+    closeSoon();
+    clickSpot(9);
+    expectOpened("TForm20", crHourGlass, "Artilheiros");
+    closeSoon();
+    QTest::keyClick(hub->Widget(), Qt::Key_T, Qt::ControlModifier);
+    expectOpened("TForm63", crHourGlass, "Ctrl+T");
+    for (const auto& [spot, entry, formClass] : {std::tuple{1, "Tabela de jogos", "TForm63"},
+                                                 std::tuple{1, "Tabela Copa", "TForm35"},
+                                                 std::tuple{10, "Ranking de clubes", "TForm71"}}) {
+        watch.Forget();
+        closeSoon();
+        clickSpot(spot);
+        ASSERT_TRUE(test::ChooseShown(hub->BarMenuOfSpot(spot), entry)) << entry;
+        expectOpened(formClass, crHourGlass, entry);
+    }
+    // The quick screens open without it.
+    closeSoon();
+    QTest::keyClick(hub->Widget(), Qt::Key_F6);
+    expectOpened("TForm8", crDefault, "F6");
+    closeSoon();
+    QTest::keyClick(hub->Widget(), Qt::Key_F4);
+    expectOpened("TForm18", crDefault, "F4");
+    // Each screen showed under the ordinary cursor.
+    EXPECT_EQ(cursorsWhileShown, std::vector<TCursor>(cursorsWhileShown.size(), crDefault));
+    EXPECT_EQ(cursorsWhileShown.size(), 10u);
 }
 
 // The player's screen at another size while it lives.
