@@ -585,6 +585,50 @@ TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterCo
     }
 }
 
+TEST_F(HubScreenTest, OnSmallScreensTheRankingsAndHistoriesFillTheWindow)
+{
+    bool first = true;
+    for (const auto& [width, height] : {std::pair{800, 600}, std::pair{1024, 768}}) {
+        if (!std::exchange(first, false))
+            SetUp();
+        const ScreenSizeForTest screen(width, height);
+        const bool small = width == 800;
+        TForm13* hub = OpenTheHub();
+        ASSERT_NE(hub, nullptr);
+        // The bounds of the screen opened, taken while it shows, then it is closed.
+        std::map<std::string, TRect> shownBounds;
+        auto closeSoon = [hub, &shownBounds] {
+            QTimer::singleShot(50, [hub, &shownBounds] {
+                for (int i = Screen->FormCount() - 1; i >= 0; --i)
+                    if (auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i)); form && form != hub && form->Visible()) {
+                        shownBounds[form->FormClass()] = form->BoundsRect();
+                        return form->Close();
+                    }
+            });
+        };
+        auto clickSpot = [hub](int spot) {
+            const art::HubBarSpot& s = art::kHubBarSpots[static_cast<std::size_t>(spot)];
+            QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
+                              QPoint((s.left + s.right) / 2 * hub->nova_barra->Width() / art::kHubBarWidth,
+                                     (s.top + s.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight));
+            test::Pump(20);
+        };
+        for (const auto& [spot, entry, formClass] : {std::tuple{8, "", "TForm29"}, std::tuple{9, "", "TForm20"},
+                                                     std::tuple{7, "Ranking de Técnicos", "TForm47"},
+                                                     std::tuple{10, "Ranking de clubes", "TForm71"}}) {
+            closeSoon();
+            clickSpot(spot);
+            if (*entry != '\0')
+                ASSERT_TRUE(test::ChooseShown(hub->BarMenuOfSpot(spot), entry)) << entry;
+            test::Pump(200);
+            ASSERT_EQ(LastOpenedScreen(), formClass);
+            ASSERT_TRUE(shownBounds.contains(formClass)) << formClass;
+            EXPECT_EQ(shownBounds[formClass] == Screen->WorkAreaRect(), small) << formClass << " at " << width;
+        }
+        CloseEveryForm();
+    }
+}
+
 TEST_F(HubScreenTest, TheTopBarsMenusOpenUnderTheirSpotsAtEveryScreenSize)
 {
     struct Case { int width, height; };
