@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <tuple>
 #include <set>
@@ -406,6 +407,29 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     EXPECT_EQ(hub->BarSpotAt(stadium.left * 2 + 4, stadium.top * 2 + 4), 4);
 }
 
+// A top-bar spot clicked in its middle, where the (stretched) bar draws it.
+void ClickBarSpot(TForm13& hub, int spot)
+{
+    const art::HubBarSpot& s = art::kHubBarSpots[static_cast<std::size_t>(spot)];
+    QTest::mouseClick(hub.Widget(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint((s.left + s.right) / 2 * hub.nova_barra->Width() / art::kHubBarWidth,
+                             (s.top + s.bottom) / 2 * hub.nova_barra->Height() / art::kHubBarHeight));
+    test::Pump(20);
+}
+
+// Closes the screen the hub opened once its modal loop runs, handing it to `note` first.
+void CloseOpenedSoon(TForm13* hub, std::function<void(TGameForm&)> note)
+{
+    QTimer::singleShot(50, [hub, note = std::move(note)] {
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            if (auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i)); form && form != hub && form->Visible() &&
+                                                                         form->FormClass() != "TForm1") {
+                note(*form);
+                return form->Close();
+            }
+    });
+}
+
 // The screens the hub opens, watched: the cursor each one was built under.
 class ScreenBuildWatch {
 public:
@@ -448,24 +472,12 @@ TEST_F(HubScreenTest, TheTablesHistoriesFixturesAndBracketsAreBuiltUnderTheHourg
     TForm13* hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
     ScreenBuildWatch watch({"TForm36", "TForm29", "TForm20", "TForm63", "TForm35", "TForm71", "TForm8", "TForm18"});
-    // Closes the opened screen once its modal loop runs, noting the cursor it shows under.
+    // The opened screens are closed once their modal loop runs, noting the cursor they show under.
     std::vector<TCursor> cursorsWhileShown;
     auto closeSoon = [hub, &cursorsWhileShown] {
-        QTimer::singleShot(50, [hub, &cursorsWhileShown] {
-            for (int i = Screen->FormCount() - 1; i >= 0; --i)
-                if (TForm* form = Screen->Forms(i); form != hub && form->Visible() && form->ClassName() != "TForm1") {
-                    cursorsWhileShown.push_back(Screen->Cursor());
-                    return form->Close();
-                }
-        });
+        CloseOpenedSoon(hub, [&cursorsWhileShown](TGameForm&) { cursorsWhileShown.push_back(Screen->Cursor()); });
     };
-    auto clickSpot = [hub](int spot) {
-        const art::HubBarSpot& s = art::kHubBarSpots[static_cast<std::size_t>(spot)];
-        QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint((s.left + s.right) / 2 * hub->nova_barra->Width() / art::kHubBarWidth,
-                                 (s.top + s.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight));
-        test::Pump(20);
-    };
+    auto clickSpot = [hub](int spot) { ClickBarSpot(*hub, spot); };
     auto expectOpened = [&watch](const char* formClass, TCursor built, const char* how) {
         test::Pump(200);
         EXPECT_EQ(LastOpenedScreen(), formClass) << how;
@@ -598,21 +610,9 @@ TEST_F(HubScreenTest, OnSmallScreensTheRankingsAndHistoriesFillTheWindow)
         // The bounds of the screen opened, taken while it shows, then it is closed.
         std::map<std::string, TRect> shownBounds;
         auto closeSoon = [hub, &shownBounds] {
-            QTimer::singleShot(50, [hub, &shownBounds] {
-                for (int i = Screen->FormCount() - 1; i >= 0; --i)
-                    if (auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i)); form && form != hub && form->Visible()) {
-                        shownBounds[form->FormClass()] = form->BoundsRect();
-                        return form->Close();
-                    }
-            });
+            CloseOpenedSoon(hub, [&shownBounds](TGameForm& form) { shownBounds[form.FormClass()] = form.BoundsRect(); });
         };
-        auto clickSpot = [hub](int spot) {
-            const art::HubBarSpot& s = art::kHubBarSpots[static_cast<std::size_t>(spot)];
-            QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
-                              QPoint((s.left + s.right) / 2 * hub->nova_barra->Width() / art::kHubBarWidth,
-                                     (s.top + s.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight));
-            test::Pump(20);
-        };
+        auto clickSpot = [hub](int spot) { ClickBarSpot(*hub, spot); };
         for (const auto& [spot, entry, formClass] : {std::tuple{8, "", "TForm29"}, std::tuple{9, "", "TForm20"},
                                                      std::tuple{7, "Ranking de Técnicos", "TForm47"},
                                                      std::tuple{10, "Ranking de clubes", "TForm71"}}) {
