@@ -24,7 +24,7 @@ object Form35: TForm35
   object j1t1: TLabel
     Left = 24
     Top = 66
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -35,7 +35,7 @@ object Form35: TForm35
   object j1t2: TLabel
     Left = 24
     Top = 80
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -44,7 +44,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl1: TLabel
-    Left = 151
+    Left = 173
     Top = 73
     Width = 86
     Height = 14
@@ -57,7 +57,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln1: TShape
-    Left = 237
+    Left = 259
     Top = 80
     Width = 3
     Height = 1
@@ -67,7 +67,7 @@ object Form35: TForm35
   object j2t1: TLabel
     Left = 24
     Top = 98
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -78,7 +78,7 @@ object Form35: TForm35
   object j2t2: TLabel
     Left = 24
     Top = 112
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -87,7 +87,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl2: TLabel
-    Left = 151
+    Left = 173
     Top = 105
     Width = 86
     Height = 14
@@ -100,7 +100,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln2: TShape
-    Left = 237
+    Left = 259
     Top = 112
     Width = 3
     Height = 1
@@ -110,7 +110,7 @@ object Form35: TForm35
   object j3t1: TLabel
     Left = 24
     Top = 130
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -121,7 +121,7 @@ object Form35: TForm35
   object j3t2: TLabel
     Left = 24
     Top = 144
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -130,7 +130,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl3: TLabel
-    Left = 151
+    Left = 173
     Top = 137
     Width = 86
     Height = 14
@@ -143,7 +143,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln3: TShape
-    Left = 237
+    Left = 259
     Top = 144
     Width = 3
     Height = 1
@@ -153,7 +153,7 @@ object Form35: TForm35
   object j4t1: TLabel
     Left = 24
     Top = 162
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -164,7 +164,7 @@ object Form35: TForm35
   object j4t2: TLabel
     Left = 24
     Top = 176
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -173,7 +173,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl4: TLabel
-    Left = 151
+    Left = 173
     Top = 169
     Width = 86
     Height = 14
@@ -186,7 +186,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln4: TShape
-    Left = 237
+    Left = 259
     Top = 176
     Width = 3
     Height = 1
@@ -196,7 +196,7 @@ object Form35: TForm35
   object j5t1: TLabel
     Left = 24
     Top = 194
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -207,7 +207,7 @@ object Form35: TForm35
   object j5t2: TLabel
     Left = 24
     Top = 208
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -216,7 +216,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl5: TLabel
-    Left = 151
+    Left = 173
     Top = 201
     Width = 86
     Height = 14
@@ -229,7 +229,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln5: TShape
-    Left = 237
+    Left = 259
     Top = 208
     Width = 3
     Height = 1
@@ -239,7 +239,7 @@ object Form35: TForm35
   object j6t1: TLabel
     Left = 24
     Top = 226
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -250,7 +250,7 @@ object Form35: TForm35
   object j6t2: TLabel
     Left = 24
     Top = 240
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -259,7 +259,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl6: TLabel
-    Left = 151
+    Left = 173
     Top = 233
     Width = 86
     Height = 14
@@ -272,7 +272,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln6: TShape
-    Left = 237
+    Left = 259
     Top = 240
     Width = 3
     Height = 1
@@ -282,7 +282,7 @@ object Form35: TForm35
   object j7t1: TLabel
     Left = 24
     Top = 258
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -293,7 +293,7 @@ object Form35: TForm35
   object j7t2: TLabel
     Left = 24
     Top = 272
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -302,7 +302,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl7: TLabel
-    Left = 151
+    Left = 173
     Top = 265
     Width = 86
     Height = 14
@@ -315,7 +315,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln7: TShape
-    Left = 237
+    Left = 259
     Top = 272
     Width = 3
     Height = 1
@@ -325,7 +325,7 @@ object Form35: TForm35
   object j8t1: TLabel
     Left = 24
     Top = 290
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -336,7 +336,7 @@ object Form35: TForm35
   object j8t2: TLabel
     Left = 24
     Top = 304
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -345,7 +345,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl8: TLabel
-    Left = 151
+    Left = 173
     Top = 297
     Width = 86
     Height = 14
@@ -358,7 +358,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln8: TShape
-    Left = 237
+    Left = 259
     Top = 304
     Width = 3
     Height = 1
@@ -368,7 +368,7 @@ object Form35: TForm35
   object j9t1: TLabel
     Left = 24
     Top = 322
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -379,7 +379,7 @@ object Form35: TForm35
   object j9t2: TLabel
     Left = 24
     Top = 336
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -388,7 +388,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl9: TLabel
-    Left = 151
+    Left = 173
     Top = 329
     Width = 86
     Height = 14
@@ -401,7 +401,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln9: TShape
-    Left = 237
+    Left = 259
     Top = 336
     Width = 3
     Height = 1
@@ -411,7 +411,7 @@ object Form35: TForm35
   object j10t1: TLabel
     Left = 24
     Top = 354
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -422,7 +422,7 @@ object Form35: TForm35
   object j10t2: TLabel
     Left = 24
     Top = 368
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -431,7 +431,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl10: TLabel
-    Left = 151
+    Left = 173
     Top = 361
     Width = 86
     Height = 14
@@ -444,7 +444,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln10: TShape
-    Left = 237
+    Left = 259
     Top = 368
     Width = 3
     Height = 1
@@ -454,7 +454,7 @@ object Form35: TForm35
   object j11t1: TLabel
     Left = 24
     Top = 386
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -465,7 +465,7 @@ object Form35: TForm35
   object j11t2: TLabel
     Left = 24
     Top = 400
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -474,7 +474,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl11: TLabel
-    Left = 151
+    Left = 173
     Top = 393
     Width = 86
     Height = 14
@@ -487,7 +487,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln11: TShape
-    Left = 237
+    Left = 259
     Top = 400
     Width = 3
     Height = 1
@@ -497,7 +497,7 @@ object Form35: TForm35
   object j12t1: TLabel
     Left = 24
     Top = 418
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -508,7 +508,7 @@ object Form35: TForm35
   object j12t2: TLabel
     Left = 24
     Top = 432
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -517,7 +517,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl12: TLabel
-    Left = 151
+    Left = 173
     Top = 425
     Width = 86
     Height = 14
@@ -530,7 +530,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln12: TShape
-    Left = 237
+    Left = 259
     Top = 432
     Width = 3
     Height = 1
@@ -540,7 +540,7 @@ object Form35: TForm35
   object j13t1: TLabel
     Left = 24
     Top = 450
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -551,7 +551,7 @@ object Form35: TForm35
   object j13t2: TLabel
     Left = 24
     Top = 464
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -560,7 +560,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl13: TLabel
-    Left = 151
+    Left = 173
     Top = 457
     Width = 86
     Height = 14
@@ -573,7 +573,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln13: TShape
-    Left = 237
+    Left = 259
     Top = 464
     Width = 3
     Height = 1
@@ -583,7 +583,7 @@ object Form35: TForm35
   object j14t1: TLabel
     Left = 24
     Top = 482
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -594,7 +594,7 @@ object Form35: TForm35
   object j14t2: TLabel
     Left = 24
     Top = 496
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -603,7 +603,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl14: TLabel
-    Left = 151
+    Left = 173
     Top = 489
     Width = 86
     Height = 14
@@ -616,7 +616,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln14: TShape
-    Left = 237
+    Left = 259
     Top = 496
     Width = 3
     Height = 1
@@ -626,7 +626,7 @@ object Form35: TForm35
   object j15t1: TLabel
     Left = 24
     Top = 514
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -637,7 +637,7 @@ object Form35: TForm35
   object j15t2: TLabel
     Left = 24
     Top = 528
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -646,7 +646,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl15: TLabel
-    Left = 151
+    Left = 173
     Top = 521
     Width = 86
     Height = 14
@@ -659,7 +659,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln15: TShape
-    Left = 237
+    Left = 259
     Top = 528
     Width = 3
     Height = 1
@@ -669,7 +669,7 @@ object Form35: TForm35
   object j16t1: TLabel
     Left = 24
     Top = 546
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -680,7 +680,7 @@ object Form35: TForm35
   object j16t2: TLabel
     Left = 24
     Top = 560
-    Width = 126
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -689,7 +689,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl16: TLabel
-    Left = 151
+    Left = 173
     Top = 553
     Width = 86
     Height = 14
@@ -702,7 +702,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln16: TShape
-    Left = 237
+    Left = 259
     Top = 560
     Width = 3
     Height = 1
@@ -710,7 +710,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j17t1: TLabel
-    Left = 240
+    Left = 262
     Top = 82
     Width = 120
     Height = 13
@@ -721,7 +721,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j17t2: TLabel
-    Left = 240
+    Left = 262
     Top = 96
     Width = 120
     Height = 13
@@ -732,7 +732,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl17: TLabel
-    Left = 240
+    Left = 262
     Top = 110
     Width = 120
     Height = 13
@@ -746,7 +746,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln17: TShape
-    Left = 361
+    Left = 383
     Top = 96
     Width = 16
     Height = 1
@@ -754,7 +754,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j18t1: TLabel
-    Left = 240
+    Left = 262
     Top = 146
     Width = 120
     Height = 13
@@ -765,7 +765,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j18t2: TLabel
-    Left = 240
+    Left = 262
     Top = 160
     Width = 120
     Height = 13
@@ -776,7 +776,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl18: TLabel
-    Left = 240
+    Left = 262
     Top = 174
     Width = 120
     Height = 13
@@ -790,7 +790,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln18: TShape
-    Left = 361
+    Left = 383
     Top = 160
     Width = 16
     Height = 1
@@ -798,7 +798,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j19t1: TLabel
-    Left = 240
+    Left = 262
     Top = 210
     Width = 120
     Height = 13
@@ -809,7 +809,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j19t2: TLabel
-    Left = 240
+    Left = 262
     Top = 224
     Width = 120
     Height = 13
@@ -820,7 +820,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl19: TLabel
-    Left = 240
+    Left = 262
     Top = 238
     Width = 120
     Height = 13
@@ -834,7 +834,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln19: TShape
-    Left = 361
+    Left = 383
     Top = 224
     Width = 16
     Height = 1
@@ -842,7 +842,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j20t1: TLabel
-    Left = 240
+    Left = 262
     Top = 274
     Width = 120
     Height = 13
@@ -853,7 +853,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j20t2: TLabel
-    Left = 240
+    Left = 262
     Top = 288
     Width = 120
     Height = 13
@@ -864,7 +864,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl20: TLabel
-    Left = 240
+    Left = 262
     Top = 302
     Width = 120
     Height = 13
@@ -878,7 +878,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln20: TShape
-    Left = 361
+    Left = 383
     Top = 288
     Width = 16
     Height = 1
@@ -886,7 +886,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j21t1: TLabel
-    Left = 240
+    Left = 262
     Top = 338
     Width = 120
     Height = 13
@@ -897,7 +897,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j21t2: TLabel
-    Left = 240
+    Left = 262
     Top = 352
     Width = 120
     Height = 13
@@ -908,7 +908,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl21: TLabel
-    Left = 240
+    Left = 262
     Top = 366
     Width = 120
     Height = 13
@@ -922,7 +922,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln21: TShape
-    Left = 361
+    Left = 383
     Top = 352
     Width = 16
     Height = 1
@@ -930,7 +930,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j22t1: TLabel
-    Left = 240
+    Left = 262
     Top = 402
     Width = 120
     Height = 13
@@ -941,7 +941,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j22t2: TLabel
-    Left = 240
+    Left = 262
     Top = 416
     Width = 120
     Height = 13
@@ -952,7 +952,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl22: TLabel
-    Left = 240
+    Left = 262
     Top = 430
     Width = 120
     Height = 13
@@ -966,7 +966,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln22: TShape
-    Left = 361
+    Left = 383
     Top = 416
     Width = 16
     Height = 1
@@ -974,7 +974,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j23t1: TLabel
-    Left = 240
+    Left = 262
     Top = 466
     Width = 120
     Height = 13
@@ -985,7 +985,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j23t2: TLabel
-    Left = 240
+    Left = 262
     Top = 480
     Width = 120
     Height = 13
@@ -996,7 +996,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl23: TLabel
-    Left = 240
+    Left = 262
     Top = 494
     Width = 120
     Height = 13
@@ -1010,7 +1010,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln23: TShape
-    Left = 361
+    Left = 383
     Top = 480
     Width = 16
     Height = 1
@@ -1018,7 +1018,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j24t1: TLabel
-    Left = 240
+    Left = 262
     Top = 530
     Width = 120
     Height = 13
@@ -1029,7 +1029,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j24t2: TLabel
-    Left = 240
+    Left = 262
     Top = 544
     Width = 120
     Height = 13
@@ -1040,7 +1040,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl24: TLabel
-    Left = 240
+    Left = 262
     Top = 558
     Width = 120
     Height = 13
@@ -1054,7 +1054,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln24: TShape
-    Left = 361
+    Left = 383
     Top = 544
     Width = 16
     Height = 1
@@ -1062,7 +1062,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j25t1: TLabel
-    Left = 378
+    Left = 400
     Top = 114
     Width = 120
     Height = 13
@@ -1073,7 +1073,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j25t2: TLabel
-    Left = 378
+    Left = 400
     Top = 128
     Width = 120
     Height = 13
@@ -1084,7 +1084,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl25: TLabel
-    Left = 378
+    Left = 400
     Top = 142
     Width = 120
     Height = 13
@@ -1098,7 +1098,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln25: TShape
-    Left = 499
+    Left = 521
     Top = 128
     Width = 16
     Height = 1
@@ -1106,7 +1106,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j26t1: TLabel
-    Left = 378
+    Left = 400
     Top = 242
     Width = 120
     Height = 13
@@ -1117,7 +1117,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j26t2: TLabel
-    Left = 378
+    Left = 400
     Top = 256
     Width = 120
     Height = 13
@@ -1128,7 +1128,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl26: TLabel
-    Left = 378
+    Left = 400
     Top = 270
     Width = 120
     Height = 13
@@ -1142,7 +1142,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln26: TShape
-    Left = 499
+    Left = 521
     Top = 256
     Width = 16
     Height = 1
@@ -1150,7 +1150,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j27t1: TLabel
-    Left = 378
+    Left = 400
     Top = 370
     Width = 120
     Height = 13
@@ -1161,7 +1161,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j27t2: TLabel
-    Left = 378
+    Left = 400
     Top = 384
     Width = 120
     Height = 13
@@ -1172,7 +1172,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl27: TLabel
-    Left = 378
+    Left = 400
     Top = 398
     Width = 120
     Height = 13
@@ -1186,7 +1186,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln27: TShape
-    Left = 499
+    Left = 521
     Top = 384
     Width = 16
     Height = 1
@@ -1194,7 +1194,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j28t1: TLabel
-    Left = 378
+    Left = 400
     Top = 498
     Width = 120
     Height = 13
@@ -1205,7 +1205,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j28t2: TLabel
-    Left = 378
+    Left = 400
     Top = 512
     Width = 120
     Height = 13
@@ -1216,7 +1216,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl28: TLabel
-    Left = 378
+    Left = 400
     Top = 526
     Width = 120
     Height = 13
@@ -1230,7 +1230,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln28: TShape
-    Left = 499
+    Left = 521
     Top = 512
     Width = 16
     Height = 1
@@ -1238,7 +1238,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j29t1: TLabel
-    Left = 516
+    Left = 538
     Top = 178
     Width = 120
     Height = 13
@@ -1249,7 +1249,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j29t2: TLabel
-    Left = 516
+    Left = 538
     Top = 192
     Width = 120
     Height = 13
@@ -1260,7 +1260,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl29: TLabel
-    Left = 516
+    Left = 538
     Top = 206
     Width = 120
     Height = 13
@@ -1274,7 +1274,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln29: TShape
-    Left = 637
+    Left = 659
     Top = 192
     Width = 16
     Height = 1
@@ -1282,7 +1282,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j30t1: TLabel
-    Left = 516
+    Left = 538
     Top = 434
     Width = 120
     Height = 13
@@ -1293,7 +1293,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j30t2: TLabel
-    Left = 516
+    Left = 538
     Top = 448
     Width = 120
     Height = 13
@@ -1304,7 +1304,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl30: TLabel
-    Left = 516
+    Left = 538
     Top = 462
     Width = 120
     Height = 13
@@ -1318,7 +1318,7 @@ object Form35: TForm35
     Transparent = True
   end
   object ln30: TShape
-    Left = 637
+    Left = 659
     Top = 448
     Width = 16
     Height = 1
@@ -1326,7 +1326,7 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j31t1: TLabel
-    Left = 654
+    Left = 676
     Top = 306
     Width = 120
     Height = 13
@@ -1337,7 +1337,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object j31t2: TLabel
-    Left = 654
+    Left = 676
     Top = 320
     Width = 120
     Height = 13
@@ -1348,7 +1348,7 @@ object Form35: TForm35
     Color = clSilver
   end
   object pl31: TLabel
-    Left = 654
+    Left = 676
     Top = 334
     Width = 120
     Height = 13
@@ -1598,7 +1598,7 @@ object Form35: TForm35
     Height = 14
   end
   object Label61: TLabel
-    Left = 654
+    Left = 676
     Top = 360
     Width = 120
     Height = 16
@@ -1613,7 +1613,7 @@ object Form35: TForm35
     Transparent = True
   end
   object Label62: TLabel
-    Left = 654
+    Left = 676
     Top = 378
     Width = 120
     Height = 20

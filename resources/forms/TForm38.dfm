@@ -26,9 +26,9 @@ object Form38: TForm38
     Center = True
   end
   object nome1: TLabel
-    Left = 76
-    Top = 16
-    Width = 200
+    Left = 12
+    Top = 70
+    Width = 290
     Height = 21
     AutoSize = False
     Transparent = True
@@ -39,9 +39,9 @@ object Form38: TForm38
     Font.Color = clNavy
   end
   object nome2: TLabel
-    Left = 344
-    Top = 16
-    Width = 200
+    Left = 318
+    Top = 70
+    Width = 290
     Height = 21
     AutoSize = False
     Alignment = taRightJustify
@@ -54,7 +54,7 @@ object Form38: TForm38
   end
   object pl1: TLabel
     Left = 262
-    Top = 40
+    Top = 18
     Width = 40
     Height = 34
     AutoSize = False
@@ -68,7 +68,7 @@ object Form38: TForm38
   end
   object lbx: TLabel
     Left = 303
-    Top = 44
+    Top = 22
     Transparent = True
     Caption = 'x'
     Font.Name = 'Arial'
@@ -78,7 +78,7 @@ object Form38: TForm38
   end
   object pl2: TLabel
     Left = 318
-    Top = 40
+    Top = 18
     Width = 40
     Height = 34
     AutoSize = False
@@ -92,9 +92,9 @@ object Form38: TForm38
   end
   object l1: TListView
     Left = 12
-    Top = 90
+    Top = 96
     Width = 290
-    Height = 230
+    Height = 226
     ViewStyle = vsReport
     RowSelect = True
     ReadOnly = True
@@ -111,9 +111,9 @@ object Form38: TForm38
   end
   object l2: TListView
     Left = 318
-    Top = 90
+    Top = 96
     Width = 290
-    Height = 230
+    Height = 226
     ViewStyle = vsReport
     RowSelect = True
     ReadOnly = True

@@ -1,6 +1,7 @@
 // The hub's menus and player actions (TForm13): the top bar's pop-up menus, the squad list's
 // pop-up menu and buttons, and the labels that open screens.
 #include <map>
+#include <set>
 
 #include "controls/grad_button.h"
 #include "core/career/career_state.h"
@@ -219,7 +220,17 @@ void TForm13::OpenMenuEntry(const std::string& entry)
         OpenWithPlayer(it->second);
         return;
     }
-    OpenScreen(it->second);
+    OpenFromHub(it->second);
+}
+
+void TForm13::OpenFromHub(const std::string& formClass)
+{
+    // The tables, histories, fixtures and brackets that take long to fill are built under the hourglass.
+    static const std::set<std::string> slowToBuild = {"TForm36", "TForm29", "TForm20", "TForm63", "TForm35", "TForm71"};
+    if (slowToBuild.contains(formClass))
+        OpenScreenUnderHourglass(formClass);
+    else
+        OpenScreen(formClass);
 }
 
 void TForm13::SellSelectedPlayer()

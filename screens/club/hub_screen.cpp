@@ -728,7 +728,7 @@ void TForm13::OpenBarSpot(int spot)
         FixtureListClub = Game.CurrentHumanClub;
     if (screen == "TForm14")
         MarketClub = Game.CurrentHumanClub;
-    OpenScreen(screen);
+    OpenFromHub(screen);
 }
 
 void TForm13::FormKeyDown(unsigned short& key, TShiftState shift)
@@ -751,7 +751,7 @@ void TForm13::FormKeyDown(unsigned short& key, TShiftState shift)
     }
     if (!screen.empty()) {
         key = 0;
-        OpenScreen(screen);
+        OpenFromHub(screen);
     }
 }
 

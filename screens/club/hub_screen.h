@@ -144,6 +144,7 @@ private:
     void SetRosterMoneyCells(int row, const RosterRowView& view);
     void UpdatePlayerActions();
     void OpenWithPlayer(const std::string& formClass);
+    static void OpenFromHub(const std::string& formClass);
     TModalResult ShowScreenModally(const std::string& formClass);
 
     // Menus and player actions (hub_menus.cpp).

@@ -1,5 +1,7 @@
 #include "screens/common/navigator.h"
 
+#include <optional>
+
 #include "platform/forms/application.h"
 #include "screens/common/game_flow.h"
 #include "screens/common/game_form.h"
@@ -17,13 +19,19 @@ std::string& LastOpened()
     return name;
 }
 
-void OpenNow(const std::string& formClass, bool withSubject)
+void OpenNow(const std::string& formClass, bool withSubject, bool busy = false)
 {
     const TScreenEntry* entry = FindScreen(formClass);
     if (!entry)
         return;
     LastOpened() = formClass;
-    TGameForm* form = CreateScreen(*entry, Application, withSubject);
+    TGameForm* form = nullptr;
+    {
+        std::optional<THourglass> hourglass;
+        if (busy)
+            hourglass.emplace();
+        form = CreateScreen(*entry, Application, withSubject);
+    }
     if (!form)
         return;
     if (entry->modal)
@@ -78,6 +86,13 @@ void OpenScreen(const std::string& formClass, bool withSubject)
     if (formClass.empty())
         return;
     RunQueued([formClass, withSubject] { OpenNow(formClass, withSubject); });
+}
+
+void OpenScreenUnderHourglass(const std::string& formClass)
+{
+    if (formClass.empty())
+        return;
+    RunQueued([formClass] { OpenNow(formClass, false, true); });
 }
 
 void OpenMatchReport(int report, int side)

@@ -21,6 +21,9 @@ std::string ScreenOfSeasonStart(SeasonStartScreen start);
 // Opens a registered screen from a queued call: modally when its entry says so, else shown. With
 // `withSubject` its sensible subject on the running game is set first (a developer's launcher).
 void OpenScreen(const std::string& formClass, bool withSubject = false);
+// The same, with the hourglass over every window while the screen is built (the screens that take
+// long to fill); it is gone once the screen shows.
+void OpenScreenUnderHourglass(const std::string& formClass);
 
 // The match report of an archived match (`MatchReportIndex`), on the side `side` (1 home, 2 away).
 void OpenMatchReport(int report, int side = 1);

@@ -39,7 +39,7 @@ constexpr ItemView kItemViews[] = {
 
 }  // namespace
 
-TForm29::TForm29(TComponent* owner) : TGameForm(owner, "TForm29", {.closeOnEscape = true})
+TForm29::TForm29(TComponent* owner) : TGameForm(owner, "TForm29", BrowsingScreenStyle())
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {

@@ -40,7 +40,7 @@ void HeadColumn(TDataGrid& grid, const std::string& name, const std::string& cap
 
 }  // namespace
 
-TForm71::TForm71(TComponent* owner) : TGameForm(owner, "TForm71", {.closeOnEscape = true})
+TForm71::TForm71(TComponent* owner) : TGameForm(owner, "TForm71", BrowsingScreenStyle())
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("bt1Click", [this](TObject*) { ShowRanking(1); });

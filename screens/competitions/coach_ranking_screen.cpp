@@ -25,7 +25,7 @@ constexpr TColor kHumanCoachText = 0x004000;
 
 }  // namespace
 
-TForm47::TForm47(TComponent* owner) : TGameForm(owner, "TForm47", {.closeOnEscape = true})
+TForm47::TForm47(TComponent* owner) : TGameForm(owner, "TForm47", BrowsingScreenStyle())
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     // The grid has its size only now: the chosen coach's row is scrolled into view again.

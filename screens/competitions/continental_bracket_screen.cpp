@@ -1,11 +1,11 @@
 #include "screens/competitions/continental_bracket_screen.h"
 
-#include "core/format/screen_size.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/subjects.h"
+#include "screens/competitions/view_helpers.h"
 
 namespace tarvelon {
 
@@ -30,7 +30,7 @@ constexpr BracketEntry kEntries[] = {
 }  // namespace
 
 TForm69::TForm69(TComponent* owner)
-    : TGameForm(owner, "TForm69", {.closeOnEscape = true, .fillsWindow = GetScreenSizeClass() < 2})
+    : TGameForm(owner, "TForm69", BrowsingScreenStyle())
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("combo1Change", [this](TObject*) { ShowEntry(combo1->ItemIndex()); });

@@ -1,7 +1,6 @@
 #include "screens/competitions/national_cup_bracket_screen.h"
 
 #include "core/format/names.h"
-#include "core/format/screen_size.h"
 #include "core/tables.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
@@ -18,7 +17,7 @@ constexpr int kCrestSlots = 32;
 }  // namespace
 
 TForm35::TForm35(TComponent* owner)
-    : TGameForm(owner, "TForm35", {.closeOnEscape = true, .fillsWindow = GetScreenSizeClass() < 2})
+    : TGameForm(owner, "TForm35", BrowsingScreenStyle())
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("combopaisChange", [this](TObject*) {

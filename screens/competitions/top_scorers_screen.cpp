@@ -27,7 +27,7 @@ bool IsNationalItem(const std::string& item) { return item.rfind("Nacional - ", 
 
 }  // namespace
 
-TForm20::TForm20(TComponent* owner) : TGameForm(owner, "TForm20", {.closeOnEscape = true})
+TForm20::TForm20(TComponent* owner) : TGameForm(owner, "TForm20", BrowsingScreenStyle())
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {

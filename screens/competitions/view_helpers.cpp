@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "core/draws/state_championship.h"
+#include "core/format/screen_size.h"
 #include "core/history/history_lookups.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
@@ -145,6 +146,11 @@ int HumanState()
         return -1;
     const int state = Clubs[club].State;
     return state >= 0 && state < kStateCount ? state : -1;
+}
+
+TGameFormStyle BrowsingScreenStyle()
+{
+    return {.closeOnEscape = true, .fillsWindow = GetScreenSizeClass() < 2};
 }
 
 }  // namespace tarvelon

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "controls/grad_button.h"
+#include "screens/common/game_form.h"
 
 namespace tarvelon {
 
@@ -14,6 +15,10 @@ class TCustomImageList;
 class TDataGrid;
 class TGameForm;
 class TImage;
+
+// The rankings, histories and brackets the hub opens: Escape closes them, and on the small screens
+// (640 x 480 and 800 x 600) they fill the window instead of being centred.
+TGameFormStyle BrowsingScreenStyle();
 
 // Fills `list` with the flags (index = country id, or state index) once per list.
 void EnsureCountryFlags(TCustomImageList& list);

@@ -50,6 +50,7 @@ namespace tarvelon {
 namespace {
 
 using test::HubGame;
+using test::ChooseShown;
 
 // Answers the modal screens as they open: `answer` gets each new visible screen other than the hub
 // and the title screen, and must close it.
@@ -113,20 +114,6 @@ void SelectPlayer(TForm13& hub, int player)
     QTest::mouseClick(hub.gridview1->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(60, hub.gridview1->RowTop(row) + 10));
     test::PumpUntil([&hub, player] { return hub.SelectedPlayer() == player; });
     ASSERT_EQ(hub.SelectedPlayer(), player);
-}
-
-// Chooses an entry of a shown Qt menu as the user does: the action under the mouse is triggered.
-bool ChooseShown(TPopupMenu* menu, const std::string& caption)
-{
-    QMenu* shown = menu ? menu->ShownMenu() : nullptr;
-    if (shown == nullptr)
-        return false;
-    for (QAction* action : shown->actions())
-        if (action->text().toStdString().rfind(caption, 0) == 0 && action->isVisible() && action->isEnabled()) {
-            QTest::mouseClick(shown, Qt::LeftButton, Qt::NoModifier, shown->actionGeometry(action).center());
-            return true;
-        }
-    return false;
 }
 
 class BetweenRoundsScreensTest : public test::HubGameSuite {

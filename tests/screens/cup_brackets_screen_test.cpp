@@ -2,6 +2,8 @@
 // the title and ties are those of the cup chosen, a tie decided on penalties reads both legs and the
 // shoot-out, rounds not drawn yet stay silver and empty, and the choosers (mouse and keys) show
 // another cup without leaving anything of the previous one.
+#include <tuple>
+
 #include "core/format/names.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
@@ -11,6 +13,7 @@
 #include "platform/graphics/canvas.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
+#include "platform/graphics/geometry.h"
 #include "screens/common/subjects.h"
 #include "screens/competitions/continental_bracket_screen.h"
 #include "screens/competitions/national_cup_bracket_screen.h"
@@ -123,6 +126,36 @@ TEST_F(CupBracketsScreenTest, EveryScoreLabelHoldsATieDecidedOnPenalties)
     auto* continental = Open<TForm69>("TForm69");
     ASSERT_NE(continental, nullptr);
     ExpectEveryScoreFits(continental, continental->bracket);
+}
+
+// The first round's club boxes hold every club name of the game whole, and each first-round
+// score stays clear of the boxes of the next round.
+TEST_F(CupBracketsScreenTest, TheFirstRoundsBoxesHoldEveryClubNameBesideTheirScores)
+{
+    auto* national = Open<TForm35>("TForm35");
+    ASSERT_NE(national, nullptr);
+    BracketCompetition = 4;
+    auto* continental = Open<TForm69>("TForm69");
+    ASSERT_NE(continental, nullptr);
+    for (auto [form, bracket, firstRound] : {std::tuple{static_cast<TGameForm*>(national), &national->bracket, 16},
+                                             std::tuple{static_cast<TGameForm*>(continental), &continental->bracket, 8}}) {
+        TCanvas& canvas = form->Canvas();
+        for (int t = 0; t < firstRound; ++t)
+            for (TLabel* team : {bracket->team1[t], bracket->team2[t]}) {
+                canvas.Font.Assign(team->Font());
+                for (int club = 0; club < Game.LeagueClubCount; ++club)
+                    EXPECT_LE(canvas.TextWidth(" " + Clubs[club].name.str()), team->Width())
+                        << form->FormClass() << " tie " << t + 1 << ": " << Clubs[club].name.str();
+            }
+        for (std::size_t t = 0; t < bracket->score.size(); ++t)
+            for (std::size_t other = 0; other < bracket->team1.size(); ++other) {
+                TRect common;
+                EXPECT_FALSE(IntersectRect(common, bracket->score[t]->BoundsRect(), bracket->team1[other]->BoundsRect()) ||
+                             IntersectRect(common, bracket->score[t]->BoundsRect(), bracket->team2[other]->BoundsRect()))
+                    << form->FormClass() << " score " << t + 1 << " and tie " << other + 1;
+            }
+        EXPECT_LE(bracket->champion->BoundsRect().Right, form->ClientWidth());
+    }
 }
 
 // Eight drawn European round-of-16 ties, the first played (their records added when the season

@@ -1,6 +1,7 @@
 #pragma once
 // Driving the hub as a coach does: "Escalar Time", a formation picked on the line-up screen with
 // the keyboard (its automatic selection), and "Jogar >>".
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@
 #include "core/records/game_state.h"
 #include "core/vocab/tactics_board.h"
 #include "platform/forms/screen.h"
+#include "platform/stdctrls/menus.h"
 #include "screens/club/hub_screen.h"
 #include "screens/common/form_references.h"
 #include "screens/common/game_form.h"
@@ -72,6 +74,20 @@ inline TForm13* OpenHub()
         if (auto* hub = dynamic_cast<TForm13*>(Screen->Forms(i)); hub && hub->Visible())
             return hub;
     return nullptr;
+}
+
+// Chooses an entry of a shown menu as the user does: the action under the mouse is triggered.
+inline bool ChooseShown(TPopupMenu* menu, const std::string& caption)
+{
+    QMenu* shown = menu ? menu->ShownMenu() : nullptr;
+    if (shown == nullptr)
+        return false;
+    for (QAction* action : shown->actions())
+        if (action->text().toStdString().rfind(caption, 0) == 0 && action->isVisible() && action->isEnabled()) {
+            QTest::mouseClick(shown, Qt::LeftButton, Qt::NoModifier, shown->actionGeometry(action).center());
+            return true;
+        }
+    return false;
 }
 
 inline TForm87* OpenLineup() { return dynamic_cast<TForm87*>(Form87.Get()); }

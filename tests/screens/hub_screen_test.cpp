@@ -9,6 +9,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <map>
+#include <tuple>
 #include <set>
 #include <utility>
 
@@ -399,6 +402,119 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     EXPECT_EQ(hub->BarSpotAt(stadium.left * 2 + 4, stadium.top * 2 + 4), 4);
 }
 
+// A top-bar spot clicked in its middle, where the (stretched) bar draws it.
+void ClickBarSpot(TForm13& hub, int spot)
+{
+    const art::HubBarSpot& s = art::kHubBarSpots[static_cast<std::size_t>(spot)];
+    QTest::mouseClick(hub.Widget(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint((s.left + s.right) / 2 * hub.nova_barra->Width() / art::kHubBarWidth,
+                             (s.top + s.bottom) / 2 * hub.nova_barra->Height() / art::kHubBarHeight));
+    test::Pump(20);
+}
+
+// Closes the screen the hub opened once its modal loop runs, handing it to `note` first.
+void CloseOpenedSoon(TForm13* hub, std::function<void(TGameForm&)> note)
+{
+    QTimer::singleShot(50, [hub, note = std::move(note)] {
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            if (auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i)); form && form != hub && form->Visible() &&
+                                                                         form->FormClass() != "TForm1") {
+                note(*form);
+                return form->Close();
+            }
+    });
+}
+
+// The screens the hub opens, watched: the cursor each one was built under.
+class ScreenBuildWatch {
+public:
+    explicit ScreenBuildWatch(std::initializer_list<const char*> formClasses)
+    {
+        for (const char* formClass : formClasses) {
+            const TScreenEntry* entry = FindScreen(formClass);
+            if (entry == nullptr)
+                continue;
+            originals_.push_back(*entry);
+            TScreenEntry watched = *entry;
+            watched.create = [this, create = entry->create, name = std::string(formClass)](TComponent* owner) {
+                cursors_[name] = Screen->Cursor();
+                return create(owner);
+            };
+            RegisterScreen(std::move(watched));
+        }
+    }
+    ~ScreenBuildWatch()
+    {
+        for (TScreenEntry& entry : originals_)
+            RegisterScreen(std::move(entry));
+    }
+    // The cursor while the screen was built last, crDefault when it was not built.
+    TCursor CursorOf(const std::string& formClass) const
+    {
+        const auto it = cursors_.find(formClass);
+        return it == cursors_.end() ? crDefault : it->second;
+    }
+    void Forget() { cursors_.clear(); }
+
+private:
+    std::vector<TScreenEntry> originals_;
+    std::map<std::string, TCursor> cursors_;
+};
+
+TEST_F(HubScreenTest, TheTablesHistoriesFixturesAndBracketsAreBuiltUnderTheHourglass)
+{
+    Game.nationalCupOn = 1;
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    ScreenBuildWatch watch({"TForm36", "TForm29", "TForm20", "TForm63", "TForm35", "TForm71", "TForm8", "TForm18"});
+    // The opened screens are closed once their modal loop runs, noting the cursor they show under.
+    std::vector<TCursor> cursorsWhileShown;
+    auto closeSoon = [hub, &cursorsWhileShown] {
+        CloseOpenedSoon(hub, [&cursorsWhileShown](TGameForm&) { cursorsWhileShown.push_back(Screen->Cursor()); });
+    };
+    auto clickSpot = [hub](int spot) { ClickBarSpot(*hub, spot); };
+    auto expectOpened = [&watch](const char* formClass, TCursor built, const char* how) {
+        test::Pump(200);
+        EXPECT_EQ(LastOpenedScreen(), formClass) << how;
+        EXPECT_EQ(watch.CursorOf(formClass), built) << how;
+        EXPECT_EQ(Screen->Cursor(), crDefault) << how;
+    };
+    closeSoon();
+    QTest::keyClick(hub->Widget(), Qt::Key_F5);
+    expectOpened("TForm36", crHourGlass, "F5");
+    closeSoon();
+    clickSpot(3);
+    expectOpened("TForm36", crHourGlass, "Tabela de classificação");
+    closeSoon();
+    clickSpot(8);
+    expectOpened("TForm29", crHourGlass, "Campeões");
+    closeSoon();
+    clickSpot(9);
+    expectOpened("TForm20", crHourGlass, "Artilheiros");
+    closeSoon();
+    QTest::keyClick(hub->Widget(), Qt::Key_T, Qt::ControlModifier);
+    expectOpened("TForm63", crHourGlass, "Ctrl+T");
+    for (const auto& [spot, entry, formClass] : {std::tuple{1, "Tabela de jogos", "TForm63"},
+                                                 std::tuple{1, "Tabela Copa", "TForm35"},
+                                                 std::tuple{10, "Ranking de clubes", "TForm71"}}) {
+        watch.Forget();
+        closeSoon();
+        clickSpot(spot);
+        ASSERT_TRUE(test::ChooseShown(hub->BarMenuOfSpot(spot), entry)) << entry;
+        expectOpened(formClass, crHourGlass, entry);
+    }
+    // The quick screens open without it.
+    closeSoon();
+    QTest::keyClick(hub->Widget(), Qt::Key_F6);
+    expectOpened("TForm8", crDefault, "F6");
+    closeSoon();
+    QTest::keyClick(hub->Widget(), Qt::Key_F4);
+    expectOpened("TForm18", crDefault, "F4");
+    // Each screen showed under the ordinary cursor.
+    EXPECT_EQ(cursorsWhileShown, std::vector<TCursor>(cursorsWhileShown.size(), crDefault));
+    EXPECT_EQ(cursorsWhileShown.size(), 10u);
+}
+
 // The player's screen at another size while it lives.
 class ScreenSizeForTest {
 public:
@@ -472,6 +588,38 @@ TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterCo
         EXPECT_EQ(width(hub, "energia"), 110);
         EXPECT_EQ(width(hub, "habilidades"), 77);
         expectTheRosterFits(hub);
+    }
+}
+
+TEST_F(HubScreenTest, OnSmallScreensTheRankingsAndHistoriesFillTheWindow)
+{
+    bool first = true;
+    for (const auto& [width, height] : {std::pair{800, 600}, std::pair{1024, 768}}) {
+        if (!std::exchange(first, false))
+            SetUp();
+        const ScreenSizeForTest screen(width, height);
+        const bool small = width == 800;
+        TForm13* hub = OpenTheHub();
+        ASSERT_NE(hub, nullptr);
+        // The bounds of the screen opened, taken while it shows, then it is closed.
+        std::map<std::string, TRect> shownBounds;
+        auto closeSoon = [hub, &shownBounds] {
+            CloseOpenedSoon(hub, [&shownBounds](TGameForm& form) { shownBounds[form.FormClass()] = form.BoundsRect(); });
+        };
+        auto clickSpot = [hub](int spot) { ClickBarSpot(*hub, spot); };
+        for (const auto& [spot, entry, formClass] : {std::tuple{8, "", "TForm29"}, std::tuple{9, "", "TForm20"},
+                                                     std::tuple{7, "Ranking de Técnicos", "TForm47"},
+                                                     std::tuple{10, "Ranking de clubes", "TForm71"}}) {
+            closeSoon();
+            clickSpot(spot);
+            if (*entry != '\0')
+                ASSERT_TRUE(test::ChooseShown(hub->BarMenuOfSpot(spot), entry)) << entry;
+            test::Pump(200);
+            ASSERT_EQ(LastOpenedScreen(), formClass);
+            ASSERT_TRUE(shownBounds.contains(formClass)) << formClass;
+            EXPECT_EQ(shownBounds[formClass] == Screen->WorkAreaRect(), small) << formClass << " at " << width;
+        }
+        CloseEveryForm();
     }
 }
 

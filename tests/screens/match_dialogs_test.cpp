@@ -16,6 +16,7 @@
 #include "controls/grad_button.h"
 #include "core/basics/random.h"
 #include "core/hooks.h"
+#include "platform/graphics/geometry.h"
 #include "core/matchday_rules/shootout.h"
 #include "core/lineup/lineup_board.h"
 #include "core/match/computer_lineups.h"
@@ -213,6 +214,43 @@ TEST_F(MatchDialogsTest, AShootOutAsksForTheTakersThenShowsTheKicks)
     EXPECT_TRUE(ShootoutResult == 1 || ShootoutResult == 2);
     EXPECT_EQ(OpenForm<TForm37>(), nullptr);
     EXPECT_EQ(OpenForm<TForm38>(), nullptr);
+}
+
+// The shoot-out's header holds the longest club names (25 characters, capitals among them) whole,
+// and none of its names, crests, scores and lists cover one another.
+TEST_F(MatchDialogsTest, TheShootOutShowsTheLongestClubNamesWhole)
+{
+    const std::string savedA = Clubs[human_].name.str();
+    const std::string savedB = Clubs[other_].name.str();
+    Clubs[human_].name = "SOCIEDADE ESPORTIVA MOGIM";
+    Clubs[other_].name = "Wanderers Montevideo MMWW";
+    ShootoutClubA = human_;
+    ShootoutClubB = other_;
+    ShootoutTie = -1;
+    auto* shootout = dynamic_cast<TForm38*>(CreateScreen("TForm38", Application));
+    ASSERT_NE(shootout, nullptr);
+    shootout->Timer3->SetEnabled(false);
+    shootout->Show();
+    test::Pump(20);
+    for (TLabel* name : {shootout->nome1, shootout->nome2}) {
+        ASSERT_EQ(name->Caption().size(), 25u);
+        TCanvas& canvas = shootout->Canvas();
+        canvas.Font.Assign(name->Font());
+        EXPECT_LE(canvas.TextWidth(name->Caption()), name->Width()) << name->Caption();
+    }
+    const std::vector<TControl*> header = {shootout->nome1, shootout->nome2, shootout->escudo1, shootout->escudo2,
+                                           shootout->pl1, shootout->pl2, shootout->l1, shootout->l2};
+    for (std::size_t i = 0; i < header.size(); ++i) {
+        EXPECT_LE(header[i]->BoundsRect().Right, shootout->ClientWidth()) << header[i]->Name();
+        for (std::size_t j = i + 1; j < header.size(); ++j) {
+            TRect common;
+            EXPECT_FALSE(IntersectRect(common, header[i]->BoundsRect(), header[j]->BoundsRect()))
+                << header[i]->Name() << " and " << header[j]->Name();
+        }
+    }
+    delete shootout;
+    Clubs[human_].name = savedA;
+    Clubs[other_].name = savedB;
 }
 
 // Two computer clubs' shoot-out shown kick by kick ends as the one kicked out at once.
