@@ -13,6 +13,7 @@
 #include "platform/audio/mci_player.h"
 #include "platform/audio/wave_device.h"
 #include "platform/forms/application.h"
+#include "platform/forms/standard_texts.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ int RunProgram(int argc, char** argv)
 {
     QApplication app(argc, argv);  // takes Qt's own options off the line
     QApplication::setApplicationName(QStringLiteral("Tarvelon"));
+    tarvelon::UseQtTextsInPortuguese();
     std::string error;
     const auto options = tarvelon::ParseLaunchOptions(std::vector<std::string>(argv + 1, argv + argc), error);
     if (!options) {

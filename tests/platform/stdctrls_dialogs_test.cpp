@@ -10,6 +10,7 @@
 #include <QColorDialog>
 
 #include "platform/forms/form.h"
+#include "platform/forms/standard_texts.h"
 #include "platform/stdctrls/browser.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -116,6 +117,25 @@ void CloseColorDialogWhenShown(bool confirm)
         test::SendMouse(dialog, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
         confirm ? dialog->accept() : dialog->reject();
     });
+}
+
+// The real chooser speaks the game's language: its buttons read as a Brazilian player expects.
+TEST(ColorDialogTest, TheChooserShowsItsButtonsInPortuguese)
+{
+    ASSERT_TRUE(UseQtTextsInPortuguese()) << "Qt's Brazilian Portuguese translation is not installed";
+    QStringList captions;
+    QTimer::singleShot(20, [&captions] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+            captions << button->text();
+        dialog->reject();
+    });
+    TColorDialog chooser(nullptr);
+    EXPECT_FALSE(chooser.Execute());
+    EXPECT_TRUE(captions.contains(QStringLiteral("Cancelar"))) << captions.join(QStringLiteral(", ")).toStdString();
+    EXPECT_FALSE(captions.contains(QStringLiteral("Cancel")));
 }
 
 // A press of the player's left button (its release goes where the mouse is by then).
