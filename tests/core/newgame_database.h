@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "core/persist/club_file.h"
+#include "tests/support/scratch_folder.h"
 
 namespace tarvelon::testdb {
 
@@ -145,25 +146,19 @@ inline DatabaseLayout SmallWorld()
 // A game folder of its own in the temporary directory, entered while the object lives.
 class GameFolder {
 public:
-    GameFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tarvelon-newgame-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-        previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(path_);
-    }
+    GameFolder() : previous_(std::filesystem::current_path()) { std::filesystem::current_path(path()); }
     ~GameFolder()
     {
+        // Left before the scratch folder removes it.
         std::error_code ignored;
         std::filesystem::current_path(previous_, ignored);
-        std::filesystem::remove_all(path_, ignored);
     }
     GameFolder(const GameFolder&) = delete;
     GameFolder& operator=(const GameFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
+    const std::filesystem::path& path() const { return scratch_.Path(); }
 
 private:
-    std::filesystem::path path_;
+    test::ScratchFolder scratch_{"tarvelon-newgame"};
     std::filesystem::path previous_;
 };
 
