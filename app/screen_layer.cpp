@@ -8,7 +8,7 @@
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/competitions/competition_screens.h"
-#include "screens/competitions/title_screen.h"
+#include "screens/start/title_screen.h"
 #include "screens/matchday/matchday_screens.h"
 #include "screens/screens_registration.h"
 

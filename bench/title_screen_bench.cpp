@@ -9,7 +9,7 @@
 #include "screens/common/art/art_kit.h"
 #include "screens/common/art/title_art.h"
 #include "screens/common/screen_registry.h"
-#include "screens/competitions/title_screen.h"
+#include "screens/start/title_screen.h"
 #include "screens/screens_registration.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "platform/forms/form.h"
 #include "platform/forms/graphic_control.h"
 #include "platform/graphics/image_list.h"
+#include "platform/stdctrls/bevel_cut.h"
 #include "richtext/html_draw_gdi.h"
 
 namespace tarvelon {
@@ -17,7 +18,7 @@ class THTMLPictureCache;
 class TPictureContainer;
 
 enum TAutoSizeType { asVertical, asHorizontal, asBoth };
-enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
+using TPanelBevel = TBevelCut;  // the panels' own bevels
 // bsNone or bsSingle, the values of the forms' border style.
 using TBorderStyle = TFormBorderStyle;
 enum TGradientType { gtFullHorizontal, gtFullVertical, gtBottomLine, gtCenterLine, gtTopLine };

@@ -3,12 +3,11 @@
 // scroll with its bars), TNotebook with its TPage children (one page shown at a time).
 #include "platform/forms/custom_control.h"
 #include "platform/forms/form.h"
+#include "platform/stdctrls/bevel_cut.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/strings.h"
 
 namespace tarvelon {
-
-enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
 
 class TPanel : public TCustomControl {
 public:

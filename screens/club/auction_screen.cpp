@@ -25,7 +25,7 @@
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
-#include "screens/competitions/view_helpers.h"
+#include "screens/common/view_helpers.h"
 
 namespace tarvelon {
 

@@ -25,7 +25,7 @@
 #include "screens/club/hub_refresh.h"
 #include "screens/common/art/squad_icons.h"
 #include "screens/common/screen_registry.h"
-#include "screens/competitions/view_helpers.h"
+#include "screens/common/view_helpers.h"
 
 namespace tarvelon {
 

@@ -21,7 +21,7 @@
 #include "screens/club/job_offers_screen.h"
 #include "screens/club/list_colours_screen.h"
 #include "screens/club/market_dialogs.h"
-#include "screens/club/options_screen.h"
+#include "screens/start/options_screen.h"
 #include "screens/club/player_sale_screen.h"
 #include "screens/club/player_search_screen.h"
 #include "screens/club/recent_transfers_screen.h"
@@ -38,7 +38,7 @@ namespace tarvelon {
 
 void RegisterClubScreens()
 {
-    RegisterBuiltScreen<TForm32>("TForm32", "screens/club/options_screen.cpp");
+    RegisterBuiltScreen<TForm32>("TForm32", "screens/start/options_screen.cpp");
     RegisterBuiltScreen<TForm45>("TForm45", "screens/club/about_box.cpp");
     RegisterBuiltScreen<TForm64>("TForm64", "screens/club/list_colours_screen.cpp");
     RegisterBuiltScreen<TForm13>("TForm13", "screens/club/hub_screen.cpp");

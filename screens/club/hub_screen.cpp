@@ -50,7 +50,7 @@
 #include "screens/common/queued_call.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
-#include "screens/competitions/title_screen.h"
+#include "screens/start/title_screen.h"
 #include "screens/matchday/lineup_screen.h"
 
 namespace tarvelon {

@@ -15,7 +15,7 @@
 #include "richtext/html_label.h"
 #include "screens/club/hub_refresh.h"
 #include "screens/common/art/art_kit.h"
-#include "screens/competitions/view_helpers.h"
+#include "screens/common/view_helpers.h"
 
 namespace tarvelon {
 

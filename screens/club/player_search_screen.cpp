@@ -19,7 +19,7 @@
 #include "screens/common/art/squad_icons.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
-#include "screens/competitions/view_helpers.h"
+#include "screens/common/view_helpers.h"
 
 namespace tarvelon {
 

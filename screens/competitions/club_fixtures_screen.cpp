@@ -8,7 +8,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/subjects.h"
-#include "screens/competitions/view_helpers.h"
+#include "screens/common/view_helpers.h"
 
 namespace tarvelon {
 

@@ -17,7 +17,7 @@
 #include "screens/common/grid_helpers.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
-#include "screens/competitions/view_helpers.h"
+#include "screens/common/view_helpers.h"
 
 namespace tarvelon {
 

@@ -16,7 +16,7 @@
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/game_form.h"
-#include "screens/competitions/view_helpers.h"
+#include "screens/common/view_helpers.h"
 
 namespace tarvelon {
 

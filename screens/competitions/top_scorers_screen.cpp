@@ -14,7 +14,7 @@
 #include "platform/stdctrls/lists.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
-#include "screens/competitions/view_helpers.h"
+#include "screens/common/view_helpers.h"
 
 namespace tarvelon {
 

@@ -27,7 +27,7 @@
 #include "screens/common/grid_helpers.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
-#include "screens/competitions/view_helpers.h"
+#include "screens/common/view_helpers.h"
 #include "screens/matchday/matchday_pictures.h"
 
 namespace tarvelon {

@@ -1,0 +1,123 @@
+// The load-game screen (TForm21).
+#include "screens/start/load_game_screen.h"
+
+#include "core/persist/saved_game.h"
+#include "core/views/new_game_views.h"
+#include "grid/dg_grid.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/file_search.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/message_box.h"
+#include "screens/common/form_references.h"
+#include "screens/common/navigator.h"
+
+namespace tarvelon {
+
+namespace {
+
+constexpr const char* kDeleteQuestion = "Deseja apagar mesmo o arquivo?";
+
+}  // namespace
+
+TForm21::TForm21(TComponent* owner)
+    : TGameForm(owner, "TForm21", {.background = TBackground::Builder, .closeOnEscape = true})
+{
+    BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
+    BindHandler("grid1SelectCell", [this](TObject* sender, int col, int row) { grid1SelectCell(sender, col, row); });
+    BindHandler("BitBtn1Click", [this](TObject* sender) { BitBtn1Click(sender); });
+    BindHandler("BitBtn2Click", [this](TObject* sender) { BitBtn2Click(sender); });
+    BindHandler("BitBtn3Click", [this](TObject* sender) { BitBtn3Click(sender); });
+    ReadDescription();
+    grid1 = FindChild<TDataGrid>("grid1");
+    labtecnico = FindChild<TLabel>("labtecnico");
+    labtime = FindChild<TLabel>("labtime");
+    labano = FindChild<TLabel>("labano");
+    labcompeticao = FindChild<TLabel>("labcompeticao");
+    BitBtn1 = FindChild<TBitBtn>("BitBtn1");
+    BitBtn2 = FindChild<TBitBtn>("BitBtn2");
+    BitBtn3 = FindChild<TBitBtn>("BitBtn3");
+}
+
+// Bound to the form's activation: the list is filled the first time only.
+void TForm21::FormCreate(TObject*)
+{
+    if (listed_ || !grid1)
+        return;
+    listed_ = true;
+    grid1->BeginUpdate();
+    for (const std::string& name : FindFileNames(kSaveFolder, std::string("*") + kSaveExtension)) {
+        const int row = grid1->AddRow();
+        grid1->SetCellTextByName("colarquivo", row, name);
+    }
+    grid1->EndUpdate();
+}
+
+void TForm21::grid1SelectCell(TObject*, int, int row)
+{
+    if (grid1 && row >= 0 && row < grid1->RowCount())
+        selectedFile_ = grid1->GetCellTextByName("colarquivo", row);
+    ShowPreview();
+}
+
+void TForm21::ShowPreview()
+{
+    if (selectedFile_.empty())
+        return;
+    const SavePreviewTexts texts = PreviewSavedGame(selectedFile_);
+    const std::pair<TLabel*, const std::string*> values[] = {
+        {labtecnico, &texts.coach}, {labtime, &texts.club}, {labano, &texts.year}, {labcompeticao, &texts.nextCompetition}};
+    for (const auto& [label, text] : values) {
+        if (!label)
+            continue;
+        label->SetCaption(*text);
+        label->Show();
+    }
+}
+
+void TForm21::ClearSelection()
+{
+    selectedFile_.clear();
+    for (TLabel* label : {labtecnico, labtime, labano, labcompeticao})
+        if (label)
+            label->SetCaption("");
+}
+
+// A game that loads replaces this screen and the title; one that does not leaves everything as it was.
+void TForm21::BitBtn1Click(TObject*)
+{
+    LoadOutcome outcome = LoadOutcome::kNothing;
+    {
+        THourglass hourglass;
+        outcome = LoadGame(selectedFile_);
+    }
+    if (outcome != LoadOutcome::kOpenHub && outcome != LoadOutcome::kOpenNationalHub)
+        return;
+    Close();
+    if (Form1)
+        Form1->Hide();
+    OpenAfterLoad(outcome);
+}
+
+void TForm21::BitBtn2Click(TObject*)
+{
+    selectedFile_.clear();
+    Close();
+}
+
+void TForm21::BitBtn3Click(TObject*)
+{
+    if (!grid1 || selectedFile_.empty())
+        return;
+    const int row = grid1->SelectedRow();
+    if (row < 0 || row >= grid1->RowCount())
+        return;
+    if (MessageBox(kDeleteQuestion, "Confirmação", MB_YESNO | MB_ICONQUESTION) != IDYES)
+        return;
+    if (!DeleteSavedGame(selectedFile_))
+        return;
+    grid1->DeleteRow(row);
+    grid1->SetSelectedRow(-1);
+    ClearSelection();
+}
+
+}  // namespace tarvelon

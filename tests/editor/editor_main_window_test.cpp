@@ -1,0 +1,232 @@
+// The team editor opened from the title screen on a copy of the sample database, driven with real
+// mouse and key events: the loader reads every file (one broken file is named and skipped), the
+// main window lists clubs and national teams, and the regular toggle, sides, ages, deleting a
+// player, deleting a club and dragging a player into his national squad are written to the files.
+#include "tests/editor/editor_screens_support.h"
+
+#include <QImage>
+
+#include "controls/grad_button.h"
+#include "editor/model/editor_players.h"
+#include "editor/model/editor_teams.h"
+#include "core/hooks.h"
+#include "platform/forms/keys.h"
+#include "platform/forms/screen.h"
+#include "platform/stdctrls/containers.h"
+#include "platform/stdctrls/graphic_controls.h"
+
+namespace tarvelon::test {
+namespace {
+
+using EditorMainWindowTest = EditorScreensTest;
+
+TEST_F(EditorMainWindowTest, TheLoaderReadsEveryFileNamesABrokenOneAndOpensTheMainWindow)
+{
+    std::filesystem::create_symlink("teams/nada.tcf", "teams/quebrado.tcf");
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->ReadProblems().Ok()) << editor->ReadProblems().Message();
+    EXPECT_FALSE(Form1->Visible());
+    EXPECT_EQ(messages_, std::vector<std::string>{"Erro ao carregar o arquivo: quebrado.tcf"});
+
+    const int clubFiles = static_cast<int>(ListClubFiles().size()) - 1;
+    EXPECT_EQ(EditorClubFileCount, clubFiles + 1);
+    EXPECT_EQ(static_cast<int>(EditorClubHeaders.size()), clubFiles);
+    EXPECT_EQ(editor->gridtimes->RowCount(), static_cast<int>(ClubListRows().size()));
+    EXPECT_GT(editor->gridtimes->RowCount(), 100);
+    EXPECT_EQ(editor->gridselecoes->RowCount(), static_cast<int>(report_.nationalTeams.size()));
+
+    // The first club is shown with its squad, goalkeepers first.
+    const int club = CellInt(editor->gridtimes, "id", 0);
+    EXPECT_EQ(EditorCurrentClub, club);
+    EXPECT_EQ(editor->Label4->Caption(), EditorClubHeaders[club].shortName.str());
+    const int players = OccupiedClubSlots(club);
+    EXPECT_EQ(editor->Grid1->RowCount(), players);
+    EXPECT_EQ(editor->Label13->Caption(), "Total:" + std::to_string(players) + " jogadores");
+    EXPECT_EQ(editor->Label14->Caption(), std::to_string(CountClubRegulars(club)));
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("posicaojog", 0), "Goleiro");
+    EXPECT_EQ(editor->Panel1->Color(), EditorClubHeaders[club].backColor);
+
+    // A click on another club's row shows it.
+    ClickCell(editor->gridtimes, "clube", 2);
+    EXPECT_EQ(EditorCurrentClub, CellInt(editor->gridtimes, "id", 2));
+    EXPECT_EQ(editor->Label1->Caption(), EditorClubHeaders[EditorCurrentClub].fullName.str());
+
+    // The national view and back.
+    Click(editor->xbt2->Widget(), Middle(editor->xbt2));
+    EXPECT_TRUE(EditorNationalView);
+    EXPECT_FALSE(editor->gridtimes->Visible());
+    EXPECT_EQ(EditorCurrentNation, CellInt(editor->gridselecoes, "idsel", 0));
+    EXPECT_EQ(editor->Grid1->RowCount(), static_cast<int>(NationalSquadRows(EditorCurrentNation).size()));
+    EXPECT_EQ(editor->xbt2->ColorScheme(), csGrass);
+    Click(editor->xbt1->Widget(), Middle(editor->xbt1));
+    EXPECT_FALSE(EditorNationalView);
+    EXPECT_EQ(EditorCurrentClub, CellInt(editor->gridtimes, "id", 0));
+
+    // A click on the country heading orders the clubs by country, then level (higher first), then name.
+    const TRect heading = editor->gridtimes->GetCellRect(editor->gridtimes->ColumnByName("paisnome")->Index(), 0);
+    Click(editor->gridtimes->Widget(), QPoint((heading.Left + heading.Right) / 2, 8));
+    for (int row = 1; row < editor->gridtimes->RowCount(); ++row) {
+        const TClubHeader& a = EditorClubHeaders[CellInt(editor->gridtimes, "id", row - 1)];
+        const TClubHeader& b = EditorClubHeaders[CellInt(editor->gridtimes, "id", row)];
+        ASSERT_TRUE(a.country < b.country || (a.country == b.country && a.level >= b.level)) << row;
+    }
+
+    // Back to the title screen.
+    Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image9")->Left() + 10, 20));
+    EXPECT_TRUE(PumpUntil([] { return !Form3; }));
+    EXPECT_TRUE(Form1->Visible());
+}
+
+// On a desktop of 1024 x 768 the editor, laid out for 800 x 600, grows by 1024 / 800 and still fills
+// the work area: its panel reaches the right edge and the squad's columns grow with the font.
+TEST_F(EditorMainWindowTest, OnALargerDesktopTheEditorGrowsWithIt)
+{
+    const auto width = Hooks().screenWidth;
+    const auto height = Hooks().screenHeight;
+    Hooks().screenWidth = [] { return 1024; };
+    Hooks().screenHeight = [] { return 768; };
+    TForm3* editor = OpenEditorFromTitle();
+    Hooks().screenWidth = width;
+    Hooks().screenHeight = height;
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->BoundsRect(), Screen->WorkAreaRect());
+    EXPECT_EQ(editor->Panel1->Left(), 404);                            // 316 design pixels
+    EXPECT_EQ(editor->Panel1->Left() + editor->Panel1->Width(), 1014);  // 792
+    EXPECT_EQ(editor->Grid1->ColumnByName("nome")->Width(), 164);      // 128
+}
+
+TEST_F(EditorMainWindowTest, RegularsSidesAgesAndDeletingAPlayerAreWrittenToTheClubFile)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int club = EditorCurrentClub;
+    TDataGrid* grid = editor->Grid1;
+
+    // Toggle until eleven regulars; then a non-regular stays out; a regular steps down and saves.
+    for (int row = 0; row < grid->RowCount() && CountClubRegulars(club) < kMaxRegulars; ++row) {
+        if (grid->GetCellTextByName("status", row) == "0")
+            ClickCell(grid, "status", row);
+    }
+    ASSERT_EQ(CountClubRegulars(club), kMaxRegulars);
+    int outsider = -1;
+    for (int row = 0; row < grid->RowCount() && outsider < 0; ++row)
+        outsider = grid->GetCellTextByName("status", row) == "0" ? row : -1;
+    ASSERT_GE(outsider, 0);
+    ClickCell(grid, "status", outsider);
+    EXPECT_EQ(grid->GetCellTextByName("status", outsider), "0");
+    int regular = 0;
+    while (grid->GetCellTextByName("status", regular) != "1")
+        ++regular;
+    const int regularSlot = CellInt(grid, "idjog", regular);
+    ClickCell(grid, "status", regular);
+    EXPECT_EQ(ReadBack(club).squad.status[regularSlot - 1], 0);
+    EXPECT_EQ(editor->Label14->Caption(), "10");
+
+    // F8 left, F9 right, F5 a year older: each written at once.
+    ClickCell(grid, "nome", 1);
+    const int slot = editor->SelectedSlot();
+    const int age = EditorClubSquads[club].age[slot - 1];
+    PressKey(grid->Widget(), Qt::Key_F8);
+    EXPECT_EQ(ReadBack(club).squad.side[slot - 1], 1);
+    EXPECT_EQ(grid->GetCellTextByName("collado", 1), "E");
+    PressKey(grid->Widget(), Qt::Key_F9);
+    EXPECT_EQ(ReadBack(club).squad.side[slot - 1], 0);
+    PressKey(grid->Widget(), Qt::Key_F5);
+    EXPECT_EQ(ReadBack(club).squad.age[slot - 1], std::min(age + 1, kMaxPlayerAge));
+
+    // Delete: the slot becomes free, its other bytes stay.
+    const int rows = grid->RowCount();
+    PressKey(grid->Widget(), Qt::Key_Delete);
+    const ClubFile after = ReadBack(club);
+    EXPECT_EQ(after.squad.names[slot - 1].raw(), kFreeSlotName);
+    EXPECT_EQ(after.squad.age[slot - 1], std::min(age + 1, kMaxPlayerAge));
+    EXPECT_EQ(grid->RowCount(), rows - 1);
+    EXPECT_EQ(editor->Label13->Caption(), "Total:" + std::to_string(rows - 1) + " jogadores");
+}
+
+TEST_F(EditorMainWindowTest, DeletingAClubRemovesItsFileAfterTheQuestion)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int club = EditorCurrentClub;
+    const std::string path = EditorClubPaths[club];
+    const int rows = editor->gridtimes->RowCount();
+    TImage* deleteButton = editor->FindChild<TImage>("Image7");
+    answer_ = mrNo;
+    Click(editor->Widget(), QPoint(deleteButton->Left() + 10, deleteButton->Top() + 10));
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0], "Quer mesmo excluir o time " + EditorClubHeaders[club].shortName.str() +
+                                ". Campeonatos podem deixar de funcionar corretamente por isso.");
+    EXPECT_TRUE(std::filesystem::exists(path));
+    answer_ = mrYes;
+    Click(editor->Widget(), QPoint(deleteButton->Left() + 10, deleteButton->Top() + 10));
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(editor->gridtimes->RowCount(), rows - 1);
+    EXPECT_NE(EditorCurrentClub, club);
+    // F2 writes the shown club, never the deleted one again.
+    PressKey(editor->Widget(), Qt::Key_F2);
+    EXPECT_FALSE(std::filesystem::exists(path));
+
+    // A write that fails is reported and leaves the old file whole.
+    const int shown = EditorCurrentClub;
+    const std::string shownPath = EditorClubPaths[shown];
+    const ClubFile before = ReadBack(shown);
+    std::filesystem::create_directory("teams/bloqueado.tcf");
+    EditorClubPaths[shown] = "teams/bloqueado.tcf";
+    EditorClubSquads[shown].age[0] = 40;
+    messages_.clear();
+    PressKey(editor->Widget(), Qt::Key_F2);
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_EQ(messages_[0], std::string(kFileWriteErrorText) + " teams/bloqueado.tcf");
+    EXPECT_TRUE(std::filesystem::is_directory("teams/bloqueado.tcf"));
+    ClubFile after;
+    ASSERT_EQ(ReadClubFile(shownPath, after), DatabaseFileError::None);
+    EXPECT_EQ(SerializeClubFile(after), SerializeClubFile(before));
+}
+
+TEST_F(EditorMainWindowTest, APlayerDraggedOntoTheNationalButtonJoinsHisNationalSquadOnce)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    // A club whose first listed player's nation has a team with room.
+    int row = 0;
+    for (; row < editor->gridtimes->RowCount(); ++row) {
+        ClickCell(editor->gridtimes, "clube", row);
+        const int nation = EditorClubSquads[EditorCurrentClub].country[CellInt(editor->Grid1, "idjog", 0) - 1];
+        if (IsNationPresent(nation) && EditorNationalSquads[nation].playerCount < kNationalSquadSlots)
+            break;
+    }
+    ASSERT_LT(row, editor->gridtimes->RowCount());
+    TDataGrid* grid = editor->Grid1;
+    const int slot = CellInt(grid, "idjog", 0);
+    const int nation = EditorClubSquads[EditorCurrentClub].country[slot - 1];
+    const int count = EditorNationalSquads[nation].playerCount;
+    const std::string name = EditorClubSquads[EditorCurrentClub].names[slot - 1].str();
+
+    auto drag = [&] {
+        const QPoint start = CellPoint(grid, "nome", 0);
+        SendMouse(grid->Widget(), QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+        const QPoint target = grid->Widget()->mapFromGlobal(
+            editor->xbt2->Widget()->mapToGlobal(Middle(editor->xbt2)));
+        MoveMouse(grid->Widget(), start + QPoint(10, 0), Qt::LeftButton);
+        MoveMouse(grid->Widget(), target, Qt::LeftButton);
+        SendMouse(grid->Widget(), QEvent::MouseButtonRelease, target, Qt::LeftButton, Qt::NoButton);
+        Pump();
+    };
+    drag();
+    EXPECT_EQ(EditorCurrentNation, nation);
+    EXPECT_EQ(EditorNationalSquads[nation].playerCount, count + 1);
+    TNationalSquad onDisk;
+    ASSERT_EQ(ReadNationalSquadFile(NationalSquadFilePath(nation), onDisk), DatabaseFileError::None);
+    int copies = 0;
+    for (const auto& player : onDisk.names)
+        copies += player.str() == name ? 1 : 0;
+    EXPECT_EQ(copies, 1);
+    drag();  // already in the squad: not added twice
+    EXPECT_EQ(EditorNationalSquads[nation].playerCount, count + 1);
+    EXPECT_FALSE(EditorNationalView);
+}
+
+}  // namespace
+}  // namespace tarvelon::test

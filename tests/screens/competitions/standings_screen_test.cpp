@@ -1,0 +1,148 @@
+// The standings (TForm36) on a seeded game with some matchdays played: the national page shows the
+// divisions as the game keeps them, coloured by what each place gives; the division links, the
+// league and state choosers and the page buttons refill what they concern; the continental pages
+// say when no group is drawn yet; Escape closes it; the results screen opens it.
+#include "controls/grad_button.h"
+#include "core/records/game_state.h"
+#include "core/records/state_championship.h"
+#include "core/season/competitions.h"
+#include "core/tables.h"
+#include "core/views/standings_view.h"
+#include "core/vocab/countries.h"
+#include "core/vocab/players.h"
+#include "platform/forms/screen.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/lists.h"
+#include "screens/competitions/standings_screen.h"
+#include "screens/matchday/results_screen.h"
+#include "tests/screens/competitions/standings_checks.h"
+#include "tests/screens/views_test_support.h"
+
+namespace tarvelon {
+namespace {
+
+using test::ExpectTableShows;
+using viewstest::ViewsScreenTest;
+
+class StandingsScreenTest : public ViewsScreenTest {};
+
+// A TColor as the grabbed pixel reads it (0xRRGGBB).
+unsigned PixelOf(TColor colour)
+{
+    const unsigned c = static_cast<unsigned>(colour);
+    return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+
+TEST_F(StandingsScreenTest, TheNationalPageShowsTheDivisionsWithTheirColoursAndLinks)
+{
+    Game.DayKind = 1;
+    auto* form = Open<TForm36>("TForm36");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->ShownStandingsTab, 1);
+    EXPECT_EQ(form->ShownLeague, FirstShownLeague());
+    EXPECT_EQ(form->titles[1]->Caption(), LeagueStandingsTitle(form->ShownLeague));
+    const auto colours = LeagueRowColours(form->ShownLeague);
+    for (int d = 1; d <= 2; ++d)
+        ExpectTableShows(form->divisionTables[d - 1], DivisionTableRows(form->ShownLeague, d));
+    EXPECT_TRUE(form->divisionTables[0].Visible());
+    EXPECT_TRUE(form->divisionTables[1].Visible());
+    EXPECT_FALSE(form->divisionTables[2].Visible());
+
+    // Row 1 of the first division is a continental place, its last row a relegation.
+    form->Repaint();
+    test::Pump();
+    QWidget* widget = WidgetOf(form);
+    const auto& first = form->divisionTables[0].rows.front().numbers[3];
+    EXPECT_EQ(test::GrabbedPixel(widget, first->Left() + 1, first->Top() + 1), PixelOf(PositionColors[colours[0][0]]));
+    EXPECT_EQ(colours[0][0], kFirstCupRow);
+    const auto& last = form->divisionTables[0].rows.back().numbers[3];
+    EXPECT_EQ(test::GrabbedPixel(widget, last->Left() + 1, last->Top() + 1), PixelOf(PositionColors[kRelegationRow]));
+    const auto& place = form->divisionTables[0].rows.front().place;
+    EXPECT_EQ(test::GrabbedPixel(widget, place->Left() + 1, place->Top() + 1), PixelOf(0xFF8000));
+
+    // The links choose the right-hand division.
+    if (Leagues[form->ShownLeague].divisionCount >= 3) {
+        Click(form->divisionLinks[1]);
+        EXPECT_TRUE(form->divisionTables[2].Visible());
+        EXPECT_FALSE(form->divisionTables[1].Visible());
+        EXPECT_EQ(form->divisionLinks[1]->ColorScheme(), csGrass);
+        ExpectTableShows(form->divisionTables[2], DivisionTableRows(form->ShownLeague, 3));
+        Click(form->divisionLinks[0]);
+        EXPECT_TRUE(form->divisionTables[1].Visible());
+    }
+
+    // Another league from the chooser, by key.
+    if (Leagues.size() >= 2) {
+        const int before = form->ShownLeague;
+        PressKey(form->comboboxd1, before + 1 < static_cast<int>(Leagues.size()) ? Qt::Key_Down : Qt::Key_Up);
+        EXPECT_NE(form->ShownLeague, before);
+        EXPECT_EQ(form->titles[1]->Caption(), LeagueStandingsTitle(form->ShownLeague));
+        ExpectTableShows(form->divisionTables[0], DivisionTableRows(form->ShownLeague, 1));
+    }
+
+    PressKey(form, Qt::Key_Escape);
+    EXPECT_EQ(Screen->FormCount(), 0);
+}
+
+// With the regional fourth division, a Brazilian league of three divisions offers "Ver 4ª divisão",
+// greyed, only while the state championships are played; on the other days there is no such link.
+TEST_F(StandingsScreenTest, TheRegionalFourthDivisionsLinkStandsGreyedOnStateDaysOnly)
+{
+    ASSERT_EQ(Game.LeagueFormat, kDivisionsOf20);
+    const int brazil = FindLeagueByCountry(CountryBrazil);
+    ASSERT_GE(brazil, 0);
+    const int divisions = Leagues[brazil].divisionCount;
+    const int regional = Game.RegionalFourthDivision;
+    const int dayKind = Game.DayKind;
+    Leagues[brazil].divisionCount = 3;
+    Game.RegionalFourthDivision = 1;
+    for (int kind : {1, 3}) {
+        Game.DayKind = kind;
+        auto* form = Open<TForm36>("TForm36");
+        ASSERT_NE(form, nullptr);
+        Click(form->pageButtons[1]);  // "Nacional"
+        ASSERT_EQ(form->ShownLeague, brazil);
+        EXPECT_TRUE(form->divisionLinks[1]->Visible()) << "day kind " << kind;
+        EXPECT_EQ(form->divisionLinks[2]->Visible(), kind == 3) << "day kind " << kind;
+        if (kind == 3)
+            EXPECT_FALSE(form->divisionLinks[2]->Enabled());
+        PressKey(form, Qt::Key_Escape);
+    }
+    Leagues[brazil].divisionCount = divisions;
+    Game.RegionalFourthDivision = regional;
+    Game.DayKind = dayKind;
+}
+
+TEST_F(StandingsScreenTest, ContinentalPagesBeforeAnyGroupIsDrawn)
+{
+    ASSERT_EQ(Game.Season, 1);
+    auto* form = Open<TForm36>("TForm36");
+    ASSERT_NE(form, nullptr);
+    ASSERT_TRUE(form->pageButtons[7]->Visible());
+    Click(form->pageButtons[7]);
+    EXPECT_TRUE(form->ShowEuropeanEdition);
+    EXPECT_EQ(form->ShownStandingsTab, 4);
+    EXPECT_EQ(form->titles[4]->Caption(), "Liga dos Campeões da Europa (grupos ainda não sorteados)");
+    EXPECT_TRUE(form->continentalTables[7].Visible());
+    EXPECT_EQ(form->continentalTables[0].rows[0].place->Caption(), "--");
+    EXPECT_EQ(form->continentalTables[0].rows[0].name->Caption(), " ");
+    EXPECT_EQ(form->continentalTables[0].rows[0].numbers[0]->Caption(), "0");
+    Click(form->pageButtons[1]);
+    EXPECT_FALSE(form->continentalTables[0].Visible());
+    EXPECT_TRUE(form->divisionTables[0].Visible());
+}
+
+TEST_F(StandingsScreenTest, TheResultsScreenOpensTheStandings)
+{
+    Game.DayKind = 1;
+    auto* results = Open<TForm67>("TForm67");
+    ASSERT_NE(results, nullptr);
+    ASSERT_TRUE(results->bt2->Visible());
+    const auto seen = CloseWhatOpens(Screen->FormCount());
+    Click(results->bt2);
+    WaitForClosed(seen);
+    EXPECT_EQ(*seen, std::vector<std::string>{"TForm36"});
+}
+
+}  // namespace
+}  // namespace tarvelon

@@ -1,0 +1,73 @@
+// The champions history (TForm29) on a seeded game with two seasons of champions recorded: the
+// national league's champions newest first with their own runners-up, the chooser moving to the
+// national cup by keys, and an empty list for a competition without a champion.
+#include "controls/dc_smooth_panel.h"
+#include "core/records/history_records.h"
+#include "core/records/game_state.h"
+#include "core/season/competitions.h"
+#include "core/tables.h"
+#include "core/views/champions.h"
+#include "platform/stdctrls/lists.h"
+#include "screens/common/subjects.h"
+#include "screens/history/champions_history_screen.h"
+#include "tests/screens/views_test_support.h"
+
+namespace tarvelon {
+namespace {
+
+using viewstest::ViewsScreenTest;
+
+class ChampionsHistoryScreenTest : public ViewsScreenTest {};
+
+// Champions of the first division of the league shown, and of its cup, in two past seasons.
+void RecordTwoSeasons(int country)
+{
+    const int league = ChampionsCompetition(1, country);
+    const int cup = ChampionsCompetition(2, country);
+    ASSERT_GT(league, 0);
+    const int a = SubjectClub();
+    const int b = SubjectOtherClub();
+    Placings.push_back({1, league, a, 1, Clubs[a].coach});
+    Placings.push_back({1, cup, b, 1, -1});
+    Placings.push_back({1, league, b, 2, -1});
+    Placings.push_back({2, league, b, 1, Clubs[b].coach});
+    Placings.push_back({2, league, a, 2, -1});
+}
+
+TEST_F(ChampionsHistoryScreenTest, ListsTheLeaguesChampionsNewestFirstAndFollowsTheChooser)
+{
+    Game.nationalCupOn = 1;
+    auto* form = Open<TForm29>("TForm29");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->p_camp->Caption().HTMLText().find("2010"), std::string::npos);  // nothing recorded yet
+    const int forms = Screen->FormCount();
+    PressKey(form->combo1, Qt::Key_Escape);  // as Enter does, Escape closes it
+    test::Pump();
+    ASSERT_EQ(Screen->FormCount(), forms - 1);
+
+    const int country = Leagues[0].country;
+    RecordTwoSeasons(Leagues.size() > 1 ? Clubs[SubjectClub()].Country : country);
+    form = Open<TForm29>("TForm29");
+    ASSERT_NE(form, nullptr);
+    const std::string text = form->p_camp->Caption().HTMLText();
+    const std::string a = Clubs[SubjectClub()].name.str();
+    const std::string b = Clubs[SubjectOtherClub()].name.str();
+    const auto newest = text.find("2011");
+    const auto oldest = text.find("2010");
+    ASSERT_NE(newest, std::string::npos);
+    ASSERT_NE(oldest, std::string::npos);
+    EXPECT_LT(newest, oldest);
+    EXPECT_NE(text.find(">" + b + "<IND x=\"185\">", newest), std::string::npos);  // 2011's champion
+    EXPECT_NE(text.find(">" + a + "<IND x=\"330\">", newest), std::string::npos);  // and its runner-up
+    EXPECT_NE(text.find(">" + a + "<IND x=\"185\">", oldest), std::string::npos);
+
+    ASSERT_EQ(form->combo1->Items().Strings(1), "Copa");
+    PressKey(form->combo1, Qt::Key_Down);
+    const std::string cup = form->p_camp->Caption().HTMLText();
+    EXPECT_NE(cup.find("2010"), std::string::npos);
+    EXPECT_EQ(cup.find("2011"), std::string::npos);
+    EXPECT_NE(cup.find(">" + b + "<IND x=\"185\">"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tarvelon

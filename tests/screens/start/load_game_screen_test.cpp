@@ -1,0 +1,198 @@
+// The load-game screen by real clicks: the saved games listed with their previews, a damaged and a
+// foreign file refused with their message and nothing else changed, a delete after confirmation,
+// and a saved game loaded from the title's menu, ending on the loaded game's first screen.
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include <algorithm>
+#include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/startup.h"
+#include "core/hooks.h"
+#include "core/newgame/new_game_setup.h"
+#include "core/persist/saved_game.h"
+#include "core/persist/saved_game_image.h"
+#include "core/records/game_state.h"
+#include "core/services/rule_services.h"
+#include "core/settings/settings.h"
+#include "core/tables.h"
+#include "grid/dg_grid.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/message_box.h"
+#include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
+#include "screens/start/load_game_screen.h"
+#include "screens/start/title_screen.h"
+#include "screens/screens_registration.h"
+#include "tests/screens/game_folder_fixture.h"
+
+namespace tarvelon {
+namespace {
+
+class LoadGameScreenTest : public test::GameFolderScreensTest {
+protected:
+    void SetUp() override
+    {
+        seed_ = 5;
+        GameFolderScreensTest::SetUp();
+        std::filesystem::create_directories(folder_->path() / "sav");
+        SaveAGame();
+    }
+
+    // A game of the Brazilian league saved as "alpha.nsx" in its third season, before round 12 of
+    // the second turn; then a damaged and a foreign file beside it.
+    void SaveAGame()
+    {
+        NewGameChoices choices;
+        choices.countries = {29};
+        choices.humanCoaches = {{"Ana Souza", "c29_0.tcf"}};
+        ASSERT_NE(StartNewGame(choices), FirstScreen::None);
+        Game.Season = 3;
+        Game.DayKind = 1;
+        Game.LeagueRound = 12;
+        Game.LeagueTurn = 2;
+        Game.saveName.set("alpha.nsx");
+        ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+        saved_ = WriteSavedGameImage();
+        std::ofstream("sav/broken.nsx", std::ios::binary) << "not a game";
+        std::string foreign = saved_;
+        foreign[4 + offsetof(TGameState, saveVersion)] = 9;  // another version of the game state
+        std::ofstream("sav/foreign.nsx", std::ios::binary) << foreign;
+    }
+
+    TForm21* OpenScreen()
+    {
+        auto* screen = dynamic_cast<TForm21*>(CreateScreen("TForm21", Application));
+        screen->Show();
+        screen->OnActivate(screen);
+        test::Pump();
+        return screen;
+    }
+
+    static int RowOf(TForm21& screen, const std::string& file)
+    {
+        for (int row = 0; row < screen.grid1->RowCount(); ++row)
+            if (screen.grid1->GetCellTextByName("colarquivo", row) == file)
+                return row;
+        return -1;
+    }
+
+    static std::vector<std::string> Rows(TForm21& screen)
+    {
+        std::vector<std::string> rows;
+        for (int row = 0; row < screen.grid1->RowCount(); ++row)
+            rows.push_back(screen.grid1->GetCellTextByName("colarquivo", row));
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+
+    static void ClickRow(TForm21& screen, const std::string& file)
+    {
+        const int row = RowOf(screen, file);
+        ASSERT_GE(row, 0) << file;
+        ClickAt(screen.grid1->Widget(), QPoint(60, screen.grid1->RowTop(row) + 10));
+    }
+
+    std::string saved_;
+};
+
+TEST_F(LoadGameScreenTest, ListsTheSavesAndPreviewsEachFromAnEmptyRecord)
+{
+    TForm21* screen = OpenScreen();
+    EXPECT_EQ(Rows(*screen), (std::vector<std::string>{"alpha.nsx", "broken.nsx", "foreign.nsx"}));
+    screen->OnActivate(screen);  // a later activation lists nothing twice
+    EXPECT_EQ(screen->grid1->RowCount(), 3);
+
+    ClickRow(*screen, "alpha.nsx");
+    EXPECT_EQ(screen->SelectedFile(), "alpha.nsx");
+    EXPECT_EQ(screen->labtecnico->Caption(), "Ana Souza");
+    EXPECT_EQ(screen->labtime->Caption(), Clubs[static_cast<std::size_t>(Game.HumanClubs[0])].name.str());
+    EXPECT_EQ(screen->labano->Caption(), "2012");
+    EXPECT_EQ(screen->labcompeticao->Caption(), "Campeonato Nacional12ª rodada -2º turno");
+
+    for (const char* bad : {"broken.nsx", "foreign.nsx"}) {
+        ClickRow(*screen, bad);
+        EXPECT_EQ(screen->labtecnico->Caption(), "") << bad;  // never the previous file's data
+        EXPECT_EQ(screen->labtime->Caption(), "") << bad;
+        EXPECT_EQ(screen->labano->Caption(), "") << bad;
+        EXPECT_EQ(screen->labcompeticao->Caption(), "arquivo inválido") << bad;
+    }
+}
+
+TEST_F(LoadGameScreenTest, ADamagedOrForeignFileIsRefusedAndNothingElseChanges)
+{
+    TForm21* screen = OpenScreen();
+    Game.Season = 7;  // the game in memory, which a refused load must leave alone
+    const std::string before = WriteSavedGameImage();
+    ClickRow(*screen, "broken.nsx");
+    Click(screen->BitBtn1);
+    ClickRow(*screen, "foreign.nsx");
+    Click(screen->BitBtn1);
+    EXPECT_EQ(messages_, (std::vector<std::string>{"Este arquivo não é válido ou está corrompido",
+                                                   "Este arquivo não é válido ou está corrompido"}));
+    EXPECT_TRUE(WriteSavedGameImage() == before);
+    EXPECT_TRUE(IsOpen("TForm21"));
+    EXPECT_EQ(screen->grid1->RowCount(), 3);
+}
+
+TEST_F(LoadGameScreenTest, DeletesOnlyAfterAYesAndForgetsTheDeletedFile)
+{
+    TForm21* screen = OpenScreen();
+    ClickRow(*screen, "broken.nsx");
+    answer_ = mrNo;
+    Click(screen->BitBtn3);
+    EXPECT_EQ(questions_, std::vector<std::string>{"Deseja apagar mesmo o arquivo?"});
+    EXPECT_TRUE(std::filesystem::exists("sav/broken.nsx"));
+    EXPECT_EQ(screen->grid1->RowCount(), 3);
+
+    answer_ = mrYes;
+    Click(screen->BitBtn3);
+    EXPECT_FALSE(std::filesystem::exists("sav/broken.nsx"));
+    EXPECT_EQ(Rows(*screen), (std::vector<std::string>{"alpha.nsx", "foreign.nsx"}));
+    EXPECT_EQ(screen->SelectedFile(), "");
+    Click(screen->BitBtn1);  // nothing selected: nothing loads, no message
+    EXPECT_TRUE(messages_.empty());
+    EXPECT_TRUE(IsOpen("TForm21"));
+}
+
+TEST_F(LoadGameScreenTest, LoadingFromTheTitleClosesTheScreenHidesTheTitleAndOpensTheHub)
+{
+    ResetGameTables();  // the game in memory is not the saved one
+    ResetGameState();
+    TForm1* title = CreateTitleScreen();
+    title->Show();
+    test::Pump();
+    bool driven = false;
+    QTimer::singleShot(50, [this, &driven] {
+        TForm21* screen = nullptr;
+        for (int i = 0; i < Screen->FormCount(); ++i)
+            if (auto* form = dynamic_cast<TForm21*>(Screen->Forms(i)))
+                screen = form;
+        ASSERT_NE(screen, nullptr);
+        EXPECT_TRUE(screen->Modal());
+        ClickRow(*screen, "alpha.nsx");
+        Click(screen->BitBtn1);
+        driven = true;
+    });
+    ClickAt(title->Widget(), QPoint(60, 200));  // "Carregar Jogo": modal until the load closes it
+    EXPECT_TRUE(driven);
+    EXPECT_FALSE(IsOpen("TForm21"));
+    EXPECT_FALSE(title->Visible());
+    ASSERT_TRUE(test::PumpUntil([] { return IsOpen("TForm13"); }));
+    EXPECT_EQ(LastOpenedScreen(), "TForm13");
+    EXPECT_EQ(Game.saveName.str(), "alpha.nsx");
+    EXPECT_EQ(Game.Season, 3);
+    EXPECT_EQ(Coaches[static_cast<std::size_t>(Game.HumanClubs[0])].name.str(), "Ana Souza");
+}
+
+}  // namespace
+}  // namespace tarvelon
