@@ -1,6 +1,7 @@
-// The hub, the line-up screen and the save and dismissal dialogs on a seeded sample game with two
-// human coaches, driven by real clicks, drags and keys: turns of the coaches, the line-up the
-// match engine plays, the roster grid and card, the keys, saving, stored line-ups.
+// The hub and the save and dismissal dialogs on a seeded sample game with two human coaches, driven
+// by real clicks, drags and keys: turns of the coaches, the line-up the match engine plays, the
+// roster grid and card, the keys and the top bar, saving. The line-up screen's own tests are in
+// tests/screens/matchday/lineup_screen_test.cpp.
 #include <gtest/gtest.h>
 
 #include <QMenu>
@@ -55,7 +56,7 @@
 #include "screens/common/subjects.h"
 #include "screens/matchday/pitch_board.h"
 #include "tests/screens/hub_driving.h"
-#include "tests/screens/hub_game_suite.h"
+#include "tests/screens/two_coach_hub_suite.h"
 #include "tests/screens/hub_game.h"
 #include "tests/screens/in_match_answerer.h"
 
@@ -76,56 +77,7 @@ std::string Html(const TRichLabel* label)
     return text;
 }
 
-class HubScreenTest : public test::HubGameSuite {
-protected:
-
-    void SetUp() override
-    {
-        ASSERT_TRUE(ready_);
-        first_ = HubGame::StartTwoCoachGame();
-        ASSERT_EQ(first_, FirstScreen::Hub);
-        Game.autosave = 0;  // "Não salvar": the tests of saving set their own option
-        AutosaveCounter = 0;
-    }
-
-    TForm13* OpenTheHub()
-    {
-        OpenFirstScreenOfNewGame(first_);
-        EXPECT_TRUE(test::PumpUntil([] { return test::OpenHub() != nullptr; }));
-        test::Pump(20);
-        return test::OpenHub();
-    }
-
-    TForm87* OpenLineupScreen()
-    {
-        auto* lineup = dynamic_cast<TForm87*>(CreateScreen("TForm87", Application));
-        lineup->Show();
-        test::Pump(20);
-        return lineup;
-    }
-
-    static QPoint RowPoint(TDataGrid* grid, int row) { return QPoint(60, grid->RowTop(row) + 10); }
-
-    // A drag of the mouse from a point of one widget to a point of another, as the window system
-    // sends it: press, moves to the pressed widget, release over the target.
-    static void Drag(QWidget* from, QPoint start, QWidget* to, QPoint end)
-    {
-        QTest::mousePress(from, Qt::LeftButton, Qt::NoModifier, start);
-        const QPoint target = from->mapFromGlobal(to->mapToGlobal(end));
-        test::MoveMouse(from, target + QPoint(2, 2), Qt::LeftButton);
-        test::MoveMouse(from, target, Qt::LeftButton);
-        test::SendMouse(from, QEvent::MouseButtonRelease, target, Qt::LeftButton, Qt::NoButton);
-        test::Pump(10);
-    }
-
-    static QPoint ShirtCentre(TForm87& lineup, int shirt)
-    {
-        const TImage* image = lineup.PitchBoard().Shirt(shirt);
-        return QPoint(image->Left() + image->Width() / 2, image->Top() + image->Height() / 2);
-    }
-
-    FirstScreen first_ = FirstScreen::None;
-};
+class HubScreenTest : public test::TwoCoachHubSuite {};
 
 std::multiset<int> Eleven(const LineupBoard& board)
 {
@@ -819,156 +771,6 @@ TEST_F(HubScreenTest, ANameThatWouldLeaveTheSaveFolderIsRefused)
     ASSERT_EQ(messages.size(), 1u);
 }
 
-TEST_F(HubScreenTest, DragsPutPlayersOnShirtsSwapShirtsAndMoveThemOnThePitch)
-{
-    Game.CurrentHumanClub = Game.HumanClubs[0];
-    Game.KeepLineup = 0;
-    const std::vector<int> squad = SquadInListOrder(Game.CurrentHumanClub);
-    const int injured = squad[3];  // a row the grid shows without scrolling
-    Players[injured].InjuredUntil = TodayDate() + 20;
-    TForm87* lineup = OpenLineupScreen();
-    TDataGrid* grid = lineup->gridview1;
-    QWidget* pitch = lineup->Panel1->Widget();
-    ASSERT_EQ(grid->RowCount(), static_cast<int>(squad.size()));
-
-    // The first row (a goalkeeper) dragged onto shirt 1.
-    const int keeper = lineup->Board().rowPlayers[0];
-    QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier, RowPoint(grid, 0));
-    Drag(grid->Widget(), RowPoint(grid, 0), pitch, ShirtCentre(*lineup, 1));
-    EXPECT_EQ(lineup->Board().shirts[1].player, keeper);
-    EXPECT_EQ(grid->GetCellTextByName("colstatus", 0), "1");
-    EXPECT_EQ(lineup->PitchBoard().ShirtPicture(1), "camisa2");
-    const QColor shirt = lineup->Widget()->grab().toImage().pixelColor(ShirtCentre(*lineup, 1) + QPoint(-8, 0));
-    EXPECT_GT(shirt.red(), 150);  // the goalkeeper's yellow shirt
-    EXPECT_GT(shirt.green(), 110);
-    EXPECT_LT(shirt.blue(), 90);
-
-    // The injured player's row is refused.
-    const int injuredRow = lineup->Board().Row(injured);
-    QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier, RowPoint(grid, injuredRow));
-    Drag(grid->Widget(), RowPoint(grid, injuredRow), pitch, ShirtCentre(*lineup, 5));
-    EXPECT_FALSE(lineup->Board().HasPlayer(5));
-    EXPECT_EQ(grid->GetCellTextByName("colstatus", injuredRow), "3");
-
-    // Shirt 1 dragged onto bench shirt 12: the goalkeeper moves to the bench.
-    Drag(pitch, ShirtCentre(*lineup, 1), pitch, ShirtCentre(*lineup, 12));
-    EXPECT_FALSE(lineup->Board().HasPlayer(1));
-    EXPECT_EQ(lineup->Board().shirts[12].player, keeper);
-    EXPECT_EQ(grid->GetCellTextByName("colstatus", 0), "2");
-    EXPECT_EQ(lineup->PitchBoard().ShirtPicture(12), "camisa3");
-
-    // The tactics boxes are lists only: a click anywhere on one drops its list, Escape closes it.
-    QTest::mouseClick(lineup->combtat->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(20, lineup->combtat->Height() / 2));
-    test::Pump();
-    EXPECT_TRUE(lineup->combtat->DroppedDown());
-    QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Escape);
-    test::Pump();
-    EXPECT_FALSE(lineup->combtat->DroppedDown());
-    EXPECT_TRUE(lineup->Visible());
-
-    // An automatic "4-4-2", then shirt 2 moved to the free slot 20 of the pitch.
-    lineup->combtat->SetFocus();
-    for (int i = 0; i < 4; ++i)
-        QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Down);
-    ASSERT_TRUE(StartersComplete(lineup->Board()));
-    // The shirts' small labels keep their boxes: "100%" whole under the shirt, not a stroke of it.
-    TPitchBoard& board = lineup->PitchBoard();
-    for (int shirt : {2, 12}) {
-        EXPECT_EQ(board.EnergyLabel(shirt)->Caption(), "100%");
-        EXPECT_EQ(board.EnergyLabel(shirt)->Width(), board.Scaled(25));
-        EXPECT_EQ(board.NumberLabel(shirt)->Width(), board.Scaled(10));
-    }
-    const TPoint centre20 = lineup->PitchSlotCentre(20);
-    const QPoint slot20(centre20.X, centre20.Y);
-    Drag(pitch, ShirtCentre(*lineup, 2), pitch, slot20);
-    EXPECT_EQ(lineup->Board().shirts[2].pitchSlot, 20);
-    EXPECT_EQ(lineup->PitchBoard().Shirt(2)->Left(), lineup->PitchBoard().Scaled(PitchSlotX[20]));
-    lineup->Close();
-}
-
-TEST_F(HubScreenTest, ADraggedShirtShowsTheArrowCarryingItsKindOfShirt)
-{
-    Game.CurrentHumanClub = Game.HumanClubs[0];
-    TForm87* lineup = OpenLineupScreen();
-    QWidget* pitch = lineup->Panel1->Widget();
-    // The colour of the carried shirt's chest in the cursor shown while the mouse moves with it.
-    auto carried = [&](int shirt) {
-        const QPoint start = ShirtCentre(*lineup, shirt);
-        QTest::mousePress(pitch, Qt::LeftButton, Qt::NoModifier, start);
-        test::MoveMouse(pitch, start + QPoint(4, 4), Qt::LeftButton);  // over its own shirt, which takes drops
-        test::MoveMouse(pitch, start + QPoint(2, 2), Qt::LeftButton);
-        const QCursor* cursor = QApplication::overrideCursor();
-        const QColor chest = cursor ? cursor->pixmap().toImage().pixelColor(21, 24) : QColor();
-        test::SendMouse(pitch, QEvent::MouseButtonRelease, start, Qt::LeftButton, Qt::NoButton);
-        test::Pump(10);
-        return chest;
-    };
-    auto drawn = [](const char* name) { return art::DrawCursor(name).image.pixelColor(21, 24); };
-    const std::pair<int, const char*> shirts[] = {{1, "cursor2"}, {5, "cursor1"}, {14, "cursor3"}};
-    for (const auto& [shirt, name] : shirts) {
-        const QColor seen = carried(shirt);
-        const QColor expected = drawn(name);
-        EXPECT_GT(seen.alpha(), 200) << "shirt " << shirt;
-        EXPECT_NEAR(seen.red(), expected.red(), 12) << "shirt " << shirt;
-        EXPECT_NEAR(seen.green(), expected.green(), 12) << "shirt " << shirt;
-        EXPECT_NEAR(seen.blue(), expected.blue(), 12) << "shirt " << shirt;
-    }
-    // The three kinds of shirt are told apart.
-    EXPECT_NE(drawn("cursor1").rgb(), drawn("cursor2").rgb());
-    EXPECT_NE(drawn("cursor1").rgb(), drawn("cursor3").rgb());
-    lineup->Close();
-}
-
-TEST_F(HubScreenTest, TacticsCaptainAndAStoredLineupComeBackWhenTheScreenOpensAgain)
-{
-    Game.CurrentHumanClub = Game.HumanClubs[0];
-    Game.KeepLineup = 0;
-    TForm87* lineup = OpenLineupScreen();
-    // "Jogar >>" with empty shirts: the message, centred on the screen, the screen stays, nothing is built.
-    const std::size_t lineups = Lineups.size();
-    QRect message;
-    QTimer::singleShot(150, [lineup, &message] {
-        if (auto* form = lineup->info1->DialogForm()) {
-            message = form->Widget()->frameGeometry();
-            QTest::keyClick(form->Widget(), Qt::Key_Return);
-        }
-    });
-    QTest::mouseClick(lineup->bt_irprojogo->Widget(), Qt::LeftButton);
-    EXPECT_EQ(Lineups.size(), lineups);
-    EXPECT_FALSE(LineupConfirmed);
-    EXPECT_TRUE(lineup->Visible());
-    ASSERT_FALSE(message.isEmpty());
-    EXPECT_NEAR(message.center().x(), lineup->Left() + lineup->Width() / 2, 1);
-    EXPECT_NEAR(message.center().y(), lineup->Top() + lineup->Height() / 2, 1);
-
-    lineup->comboej->SetFocus();
-    QTest::keyClick(lineup->comboej->Widget(), Qt::Key_End);
-    EXPECT_EQ(Clubs[Game.CurrentHumanClub].PlayingStyle, 2);
-    lineup->combo1->SetFocus();
-    QTest::keyClick(lineup->combo1->Widget(), Qt::Key_Home);
-    QTest::keyClick(lineup->combo1->Widget(), Qt::Key_Down);
-    EXPECT_EQ(Clubs[Game.CurrentHumanClub].Captain, lineup->ComboPlayer(1));
-    EXPECT_EQ(lineup->combo1->ItemIndex(), 1);
-
-    QTest::mouseClick(lineup->ckescalacao->Widget(), Qt::LeftButton);
-    EXPECT_EQ(Game.KeepLineup, 1);
-    lineup->combtat->SetFocus();
-    for (int i = 0; i < 9; ++i)
-        QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Down);
-    const LineupBoard chosen = lineup->Board();
-    QTest::mouseClick(lineup->bt_voltar->Widget(), Qt::LeftButton);
-    test::Pump(20);
-
-    TForm87* again = OpenLineupScreen();
-    EXPECT_TRUE(again->ckescalacao->Checked());
-    for (int shirt = 1; shirt <= kShirtCount; ++shirt)
-        EXPECT_EQ(again->Board().shirts[shirt].player, chosen.shirts[shirt].player) << shirt;
-    EXPECT_EQ(again->Board().shirts[3].pitchSlot, FormationSlots[9][3]);
-    EXPECT_EQ(again->combo1->ItemIndex(), 1);  // the captain shown by who he is
-    again->Close();
-    Game.KeepLineup = 0;
-}
-
 TEST_F(HubScreenTest, TheDismissalNoticeNamesTheReplacementWhoTakesTheClub)
 {
     const int club = Game.HumanClubs[0];
@@ -993,32 +795,6 @@ TEST_F(HubScreenTest, TheDismissalNoticeNamesTheReplacementWhoTakesTheClub)
     EXPECT_EQ(replacement, "Para seu lugar foi contratado " + Coaches[Clubs[club].coach].name.str());
 }
 
-
-// The bench column after the automatic selection: each substitute's name and position letter
-// stand under his shirt, clear of every text of the shirt below (the column is tight: its places
-// are about a shirt and a line apart).
-TEST_F(HubScreenTest, TheBenchNamesStandClearOfTheTextsOfTheShirtBelow)
-{
-    Game.CurrentHumanClub = Game.HumanClubs[0];
-    Game.KeepLineup = 0;
-    TForm87* lineup = OpenLineupScreen();
-    lineup->combtat->SetFocus();
-    for (int i = 0; i < test::kAcceptedFormation; ++i)
-        QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Down);
-    test::Pump(20);
-    const TPitchBoard& board = lineup->PitchBoard();
-    const auto bounds = [](const TControl* c) { return QRect(c->Left(), c->Top(), c->Width(), c->Height()); };
-    for (int shirt = kStarterShirts + 1; shirt < 18; ++shirt) {
-        ASSERT_TRUE(lineup->Board().HasPlayer(shirt)) << shirt;
-        const QRect name = bounds(board.NameLabel(shirt));
-        ASSERT_NE(board.NameLabel(shirt)->GetDisplayText().find(board.DisplayName(lineup->Board().shirts[shirt].player)),
-                  std::string::npos);
-        for (const TLabel* below : {board.PositionLabel(shirt + 1), board.NumberLabel(shirt + 1), board.EnergyLabel(shirt + 1)})
-            if (below->Visible() && !below->Caption().empty())
-                EXPECT_FALSE(name.intersects(bounds(below))) << "shirt " << shirt << ": " << below->Name() << " \""
-                                                             << below->Caption() << "\"";
-    }
-}
 
 }  // namespace
 }  // namespace tarvelon
