@@ -3,61 +3,26 @@
 // tactics, captain and a stored line-up coming back, the bench's names.
 #include <gtest/gtest.h>
 
-#include <QMenu>
-#include <QScreen>
-#include <QTimer>
-
 #include <algorithm>
-#include <filesystem>
-#include <functional>
-#include <map>
-#include <tuple>
 #include <set>
-#include <utility>
 
-#include "controls/dc_combo.h"
 #include "controls/dc_glow_button.h"
-#include "controls/dc_smooth_label.h"
 #include "controls/dc_smooth_message_dialog.h"
 #include "controls/grad_button.h"
-#include "controls/gradient.h"
-#include "core/career/career_state.h"
-#include "core/career/coach_sacking.h"
-#include "core/format/money_format.h"
-#include "core/hooks.h"
-#include "core/lineup/hub_turns.h"
 #include "core/lineup/lineup_board.h"
-#include "core/club_rosters.h"
-#include "core/mail/inbox.h"
-#include "core/mail/mail.h"
 #include "core/records/match_records.h"
 #include "core/records/session_globals.h"
 #include "core/vocab/tactics_board.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
-#include "platform/forms/screen.h"
-#include "platform/graphics/system_metrics.h"
 #include "platform/stdctrls/buttons.h"
-#include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
-#include "platform/stdctrls/menus.h"
-#include "platform/stdctrls/message_box.h"
 #include "richtext/html_label.h"
-#include "screens/club/club_screens.h"
-#include "screens/club/dismissal_notice.h"
-#include "screens/club/hub_refresh.h"
-#include "screens/club/save_dialogs.h"
 #include "screens/common/art/cursor_art.h"
-#include "screens/common/art/hub_art.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
-#include "screens/common/stub_form.h"
-#include "screens/common/subjects.h"
 #include "screens/matchday/pitch_board.h"
-#include "tests/screens/hub_driving.h"
 #include "tests/screens/two_coach_hub_suite.h"
-#include "tests/screens/hub_game.h"
-#include "tests/screens/in_match_answerer.h"
 #include "tests/screens/board_drags.h"
 
 namespace tarvelon {
