@@ -1,14 +1,20 @@
 // The list colours (TForm64), opened from the options by a click on their picture: the colours are
-// chosen, reset and shown, each written to "tarvelon.ini". No hub is open: the screen must not need
-// one.
+// chosen, reset and shown, each written to "tarvelon.ini" (no hub is open: the screen must not need
+// one); and with a hub open, the colours chosen paint the hub's rows once the options close.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <QTimer>
 
 #include <fstream>
 #include <string>
 
 #include "controls/grad_button.h"
+#include "core/club_rosters.h"
+#include "core/economy/player_fines.h"
+#include "core/mail/inbox.h"
+#include "core/mail/mail.h"
+#include "core/mail/mail_texts.h"
 #include "core/newgame/new_game_setup.h"
 #include "core/records/game_state.h"
 #include "core/settings/game_options.h"
@@ -16,14 +22,19 @@
 #include "core/tables.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
+#include "platform/graphics/color.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/dialogs.h"
+#include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
+#include "richtext/html_label.h"
 #include "screens/club/list_colours_screen.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
 #include "screens/common/tick_list.h"
 #include "screens/start/options_screen.h"
+#include "tests/screens/club/club_dialogs_fixture.h"
 #include "tests/screens/start/options_suite.h"
 
 namespace tarvelon {
@@ -67,6 +78,47 @@ TEST_F(ListColoursScreenTest, TheColoursAreChosenResetAndShown)
     EXPECT_EQ(offered[1], DefaultListColors[0]);
     EXPECT_FALSE(IsOpen("TForm64"));
     EXPECT_TRUE(IsOpen("TForm32"));
+}
+
+class ListColoursOnTheHubTest : public test::ClubDialogsTest {};
+
+// The colour a roster row of the open hub is painted with, just inside its first cell.
+QRgb HubRowColour(TDataGrid& grid, int row)
+{
+    test::Pump();
+    const QImage picture = grid.Widget()->grab().toImage();
+    return picture.pixel(3, grid.RowTop(row) + grid.GetRowHeight(row) / 2) & 0xFFFFFF;
+}
+
+TEST_F(ListColoursOnTheHubTest, TheListColoursChosenPaintTheHubsRowsOnClosing)
+{
+    TDataGrid& grid = *hub_->gridview1;
+    ClickRow(grid, 0);
+    const int row = 1;  // not the selected one, which is drawn in the club's colours
+    const int player = std::atoi(grid.GetCellTextByName("id", row).c_str());
+    ASSERT_GT(player, 0);
+    const int position = Players[player].Position;
+    const QRgb alternate = HubRowColour(grid, row);
+    // "Usar cores na lista de jogadores" ticked: the hub's rows take the colours at once.
+    ASSERT_TRUE(Drive<TForm32>("TForm32", [&](TForm32& options) {
+        ASSERT_FALSE(options.ckcor->Checked());
+        test::ClickBox(options.ckcor);
+        Click(options.GradButton2);  // "Fechar"
+    }));
+    ASSERT_EQ(Game.colouredPlayerLists, 1);
+    EXPECT_EQ(HubRowColour(grid, row), ToQColor(Game.listColours[position]).rgb() & 0xFFFFFF);
+    EXPECT_NE(HubRowColour(grid, row), alternate);
+    const TColor chosen = 0x0000C000;
+    ASSERT_NE(Game.listColours[position], chosen);
+    SetColorDialogAnswerer([&](TColor) -> std::optional<TColor> { return chosen; });
+    ASSERT_TRUE(Drive<TForm64>("TForm64", [&](TForm64& colours) {
+        ClickGraphic(colours, *colours.shapes[static_cast<std::size_t>(position)]);
+        Click(colours.GradButton1);  // "Fechar"
+    }));
+    SetColorDialogAnswerer({});
+    EXPECT_EQ(Game.listColours[position], chosen);
+    EXPECT_EQ(HubRowColour(grid, row), 0x00C000u);
+    EXPECT_EQ(grid.SelectedRow(), 0);
 }
 
 }  // namespace
