@@ -54,6 +54,9 @@
 namespace tarvelon {
 namespace {
 
+using test::TAnswerer;
+using test::TGameSnapshot;
+
 constexpr int kSeasons = 3;
 
 class SeasonSummaryScreenTest : public test::SeasonTurnSuite {};

@@ -10,6 +10,7 @@
 #include "core/records/state_championship.h"
 #include "core/season/calendar.h"
 #include "core/season/competitions.h"
+#include "core/seasonloop/season_loop.h"
 #include "core/tables.h"
 #include "core/views/standings_view.h"
 #include "core/vocab/countries.h"

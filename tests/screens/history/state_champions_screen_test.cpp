@@ -48,6 +48,8 @@
 namespace tarvelon {
 namespace {
 
+using test::TAnswerer;
+
 class StateChampionsScreenTest : public test::SeasonTurnSuite {};
 
 TEST_F(StateChampionsScreenTest, TheStateChampionsScreenListsTheFinalsAndContinuesOnce)
