@@ -1,6 +1,6 @@
-// The hub and the save and dismissal dialogs on a seeded sample game with two human coaches, driven
-// by real clicks, drags and keys: turns of the coaches, the line-up the match engine plays, the
-// roster grid and card, the keys and the top bar, saving. The line-up screen's own tests are in
+// The hub and the save dialogs on a seeded sample game with two human coaches, driven by real
+// clicks, drags and keys: turns of the coaches, the line-up the match engine plays, the roster grid
+// and card, the keys and the top bar, saving. The line-up screen's own tests are in
 // tests/screens/matchday/lineup_screen_test.cpp.
 #include <gtest/gtest.h>
 
@@ -770,31 +770,6 @@ TEST_F(HubScreenTest, ANameThatWouldLeaveTheSaveFolderIsRefused)
     EXPECT_EQ(chosen, "dentro.nsx");
     ASSERT_EQ(messages.size(), 1u);
 }
-
-TEST_F(HubScreenTest, TheDismissalNoticeNamesTheReplacementWhoTakesTheClub)
-{
-    const int club = Game.HumanClubs[0];
-    const int fired = Clubs[club].coach;
-    Clubs[club].SupportersMood = 10;
-    std::string message;
-    std::string replacement;
-    QTimer::singleShot(100, [&] {
-        auto* notice = Shown<TForm31>();
-        ASSERT_NE(notice, nullptr);
-        message = notice->Label4->Caption();
-        replacement = notice->Label5->Caption();
-        QTest::keyClick(notice->Widget(), Qt::Key_Return);
-    });
-    CoachChangeClub = club;
-    DismissHumanCoach();
-    ResetCoachChange();
-    EXPECT_EQ(message, Coaches[fired].name.str() + ", " + Clubs[club].name.str() +
-                           " resolveu lhe demitir,porque a pressão da torcida foi grande pois seus resultados não "
-                           "estavam sendo bons.");
-    ASSERT_NE(Clubs[club].coach, fired);
-    EXPECT_EQ(replacement, "Para seu lugar foi contratado " + Coaches[Clubs[club].coach].name.str());
-}
-
 
 }  // namespace
 }  // namespace tarvelon

@@ -1,20 +1,29 @@
 // The standings (TForm36) on a seeded game with some matchdays played: the national page shows the
 // divisions as the game keeps them, coloured by what each place gives; the division links, the
 // league and state choosers and the page buttons refill what they concern; the continental pages
-// say when no group is drawn yet; Escape closes it; the results screen opens it.
+// say when no group is drawn yet; Escape closes it; the results screen opens it. And the state page
+// with its chooser, on a fresh game of the state championships a few days in.
+#include <QTest>
+
 #include "controls/grad_button.h"
 #include "core/records/game_state.h"
 #include "core/records/state_championship.h"
+#include "core/season/calendar.h"
 #include "core/season/competitions.h"
+#include "core/seasonloop/season_loop.h"
 #include "core/tables.h"
 #include "core/views/standings_view.h"
 #include "core/vocab/countries.h"
 #include "core/vocab/players.h"
+#include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
+#include "screens/common/game_flow.h"
+#include "screens/common/screen_registry.h"
 #include "screens/competitions/standings_screen.h"
 #include "screens/matchday/results_screen.h"
+#include "tests/screens/competitions/season_turn_suite.h"
 #include "tests/screens/competitions/standings_checks.h"
 #include "tests/screens/views_test_support.h"
 
@@ -142,6 +151,45 @@ TEST_F(StandingsScreenTest, TheResultsScreenOpensTheStandings)
     Click(results->bt2);
     WaitForClosed(seen);
     EXPECT_EQ(*seen, std::vector<std::string>{"TForm36"});
+}
+
+class StandingsStatePageTest : public test::SeasonTurnSuite {};
+
+TEST_F(StandingsStatePageTest, TheStandingsStatePageAndItsChooser)
+{
+    NewGame();
+    for (int day = 0; day < 3; ++day)
+        PlayDayToNextScreen();
+    auto* form = dynamic_cast<TForm36*>(CreateScreen("TForm36", Application));
+    ASSERT_NE(form, nullptr);
+    form->Show();
+    test::Pump();
+    EXPECT_EQ(form->ShownState, FirstShownState());
+    ASSERT_TRUE(form->pageButtons[3]->Visible());
+    QTest::mouseClick(form->pageButtons[3]->Widget(), Qt::LeftButton);
+    EXPECT_EQ(form->ShownStandingsTab, 3);
+    EXPECT_TRUE(form->combobox1->Visible());
+    EXPECT_FALSE(form->divisionTables[0].Visible());
+    auto expectGroups = [form] {
+        const int groups = std::min(StateChampionships[form->ShownState].groupCount, 4);
+        for (int g = 1; g <= 4; ++g) {
+            EXPECT_EQ(form->stateTables[g - 1].Visible(), g <= groups) << g;
+            if (g <= groups)
+                ExpectTableShows(form->stateTables[g - 1], RankedTableRows(StateGroupClubs(form->ShownState, g), 3));
+        }
+        EXPECT_EQ(form->titles[3]->Caption(), StateStandingsTitle(form->ShownState));
+    };
+    expectGroups();
+    const int before = form->ShownState;
+    test::PressKey(form->combobox1->Widget(), Qt::Key_Down);
+    test::Pump();
+    if (form->StateComboStates.size() >= 2 && form->StateComboStates.front() == before) {
+        EXPECT_NE(form->ShownState, before);
+    }
+    expectGroups();
+    QTest::mouseClick(form->Button1->Widget(), Qt::LeftButton);
+    test::Pump();
+    EXPECT_EQ(Screen->FormCount(), 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The line-up screen (TForm87) on the hub's two-coach game, driven by real clicks, drags and keys:
 // players dragged onto shirts, shirts swapped and moved on the pitch, the dragged shirt's cursor,
-// tactics, captain and a stored line-up coming back, the bench's names.
+// tactics, captain and a stored line-up coming back, the bench's names; and a national team's
+// line-up, whose players wear their clubs' numbers.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +12,10 @@
 #include "controls/grad_button.h"
 #include "core/lineup/lineup_board.h"
 #include "core/records/match_records.h"
+#include "core/records/game_state.h"
 #include "core/records/session_globals.h"
+#include "core/season/calendar.h"
+#include "core/tables.h"
 #include "core/vocab/tactics_board.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
@@ -22,6 +26,8 @@
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/matchday/pitch_board.h"
+#include "tests/screens/competitions/national_team_suite.h"
+#include "tests/screens/hub_driving.h"
 #include "tests/screens/two_coach_hub_suite.h"
 #include "tests/screens/board_drags.h"
 
@@ -208,5 +214,64 @@ TEST_F(LineupScreenTest, TheBenchNamesStandClearOfTheTextsOfTheShirtBelow)
                                                              << below->Caption() << "\"";
     }
 }
+
+class NationalLineupScreenTest : public test::NationalTeamSuite {};
+
+// A national team's players wear their clubs' numbers: the line-up list opens with plain shirts;
+// a player put on a shirt shows the shirt's number, and the automatic selection shows every row's.
+TEST_F(NationalLineupScreenTest, TheNationalLineupListOpensWithPlainShirts)
+{
+    test::GameKeptAside kept;
+    int number = 0;
+    for (int player : SquadInListOrder(1)) {
+        Players[player].Club = kFirstNation;
+        Players[player].ShirtNumber = ++number;  // the numbers they wear at their club
+    }
+    PlayerClubsChanged();
+    const std::vector<int> squad = SquadInListOrder(kFirstNation);
+    const int injured = squad[4];
+    Players[injured].InjuredUntil = TodayDate() + 20;
+    Game.KeepLineup = 0;
+    Game.CurrentHumanClub = kFirstNation;
+    NationalTeamMatch = true;
+    auto* lineup = Open<TForm87>("TForm87");
+    ASSERT_NE(lineup, nullptr);
+    TDataGrid* grid = lineup->gridview1;
+    ASSERT_EQ(grid->RowCount(), static_cast<int>(squad.size()));
+    auto status = [grid](int row) { return grid->GetCellTextByName("status", std::to_string(row)); };
+    auto numbered = [](int player, int first) { return std::to_string(first + std::clamp(Players[player].ShirtNumber, 0, 28)); };
+    for (int row = 0; row < grid->RowCount(); ++row) {
+        const int player = lineup->Board().rowPlayers[static_cast<std::size_t>(row)];
+        EXPECT_EQ(status(row), player == injured ? "87" : "58") << row;
+    }
+
+    // The goalkeeper of the first row dragged onto shirt 1: his row shows the starter's number.
+    const int keeper = lineup->Board().rowPlayers[0];
+    QWidget* pitch = lineup->Panel1->Widget();
+    const QPoint rowPoint(60, grid->RowTop(0) + 10);
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier, rowPoint);
+    test::DragMouse(grid->Widget(), rowPoint, pitch, test::ShirtCentreOf(lineup->PitchBoard(), 1));
+    ASSERT_EQ(lineup->Board().shirts[1].player, keeper);
+    EXPECT_EQ(status(0), numbered(keeper, 0));
+    EXPECT_EQ(status(1), "58");
+
+    // An automatic "4-4-2": every row left off the shirts shows its number.
+    lineup->combtat->SetFocus();
+    for (int i = 0; i < test::kAcceptedFormation; ++i)
+        QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Down);
+    int left = 0;
+    for (int row = 0; row < grid->RowCount(); ++row) {
+        const int player = lineup->Board().rowPlayers[static_cast<std::size_t>(row)];
+        if (lineup->Board().rowCodes[static_cast<std::size_t>(row)] != kCodeFree)
+            continue;
+        ++left;
+        EXPECT_EQ(status(row), numbered(player, 58)) << row;
+    }
+    EXPECT_GT(left, 0);
+    lineup->Close();
+    test::Pump();
+    NationalTeamMatch = false;
+}
+
 }  // namespace
 }  // namespace tarvelon

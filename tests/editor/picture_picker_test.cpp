@@ -1,0 +1,66 @@
+// The editor's picture picker (Tform43) driven with real events on a copy of the sample database: a
+// crest picked from the crest folder, and a cancelled pick changing nothing.
+#include <QAction>
+#include <QMenu>
+#include <QTimer>
+
+#include <functional>
+
+#include "controls/grad_button.h"
+#include "editor/model/editor_players.h"
+#include "editor/model/editor_teams.h"
+#include "editor/picture_picker.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/containers.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/lists.h"
+#include "platform/stdctrls/menus.h"
+#include "tests/editor/editor_teams_suite.h"
+
+namespace tarvelon::test {
+namespace {
+
+class PicturePickerTest : public EditorTeamsSuite {};
+
+TEST_F(PicturePickerTest, ACrestIsPickedFromTheCrestFolderAndACancelledPickChangesNothing)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int club = EditorCurrentClub;
+    const std::string crest = ReadBack(club).header.crestName.str();
+    const std::vector<std::string> files = ListPictureFiles(kCrestFolder);
+    ASSERT_GT(files.size(), 3u);
+    auto openPicker = [editor] {
+        const QPoint at(editor->Image1->Left() + 20, editor->Image1->Top() + 20);
+        SendMouse(editor->Panel1->Widget(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(editor->Panel1->Widget(), QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+        Pump();
+    };
+
+    ChosenImageName = "antes";
+    WhenOpen("Tform43", [](TGameForm* form) {
+        auto* picker = static_cast<Tform43*>(form);
+        EXPECT_FALSE(picker->BitBtn1->Enabled());
+        ClickCell(picker->list1, "arquivo", 2);
+        EXPECT_TRUE(picker->BitBtn1->Enabled());
+        Press(picker->FindChild<TControl>("BitBtn2"));
+    });
+    openPicker();
+    ASSERT_EQ(seen_, std::vector<std::string>{"Tform43"});
+    EXPECT_EQ(ReadBack(club).header.crestName.str(), crest);
+    EXPECT_EQ(ChosenImageName, "antes");
+
+    WhenOpen("Tform43", [](TGameForm* form) {
+        auto* picker = static_cast<Tform43*>(form);
+        ClickCell(picker->list1, "arquivo", 2);
+        EXPECT_FALSE(picker->Image1->Picture().Empty());
+        Press(picker->BitBtn1);
+    });
+    openPicker();
+    EXPECT_EQ(ReadBack(club).header.crestName.str(), PictureBaseName(files[2]));
+    EXPECT_FALSE(editor->Image1->Picture().Empty());
+}
+
+}  // namespace
+}  // namespace tarvelon::test

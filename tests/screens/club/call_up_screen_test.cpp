@@ -1,0 +1,143 @@
+// The national squad's call-up (TForm77) driven by real clicks on the gallery's seeded game: the squad
+// called up goes back to its clubs after the tournament.
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "controls/grad_button.h"
+#include "core/career/human_coaches.h"
+#include "core/club_rosters.h"
+#include "core/economy/friendly_booking.h"
+#include "core/format/money_format.h"
+#include "core/progression/calendar_advance.h"
+#include "core/records/game_state.h"
+#include "core/season/calendar.h"
+#include "core/season/fixtures.h"
+#include "core/tables.h"
+#include "core/vocab/countries.h"
+#include "core/vocab/players.h"
+#include "grid/dg_grid.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/win_control.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/list_view.h"
+#include "platform/stdctrls/lists.h"
+#include "platform/stdctrls/message_box.h"
+#include "richtext/html_label.h"
+#include "screens/club/call_up_screen.h"
+#include "screens/common/game_flow.h"
+#include "screens/common/screen_registry.h"
+#include "tests/platform/forms_test_support.h"
+#include "tests/screens/club/club_administration_suite.h"
+#include "tests/tools/sim_checks.h"
+
+namespace tarvelon {
+namespace {
+
+class CallUpScreenTest : public test::ClubAdministrationSuite {};
+
+TEST_F(CallUpScreenTest, ANationalSquadIsCalledUpAndGoesBackToItsClubsAfterTheTournament)
+{
+    int entry = -1;
+    for (const TNationalTeam& team : NationalTeams)
+        if (team.country == CountryBrazil)
+            entry = team.clubEntry;
+    ASSERT_GE(entry, 0);
+    // Core's call-up question opens the screen on the human national team it names.
+    const int nationsBefore = Game.HumanNationCount;
+    const int firstNationBefore = Game.HumanNations[0];
+    Game.HumanNationCount = 1;
+    Game.HumanNations[0] = entry;
+    CallUpNationEntry = -1;
+    std::string shownTeam;
+    WhenOpen("TForm77", [&shownTeam](TForm* callUp) {
+        shownTeam = static_cast<TForm77*>(callUp)->Label16->Caption();
+        callUp->Close();
+    });
+    ShowNationalCallUpOnScreen(1);
+    EXPECT_EQ(shownTeam, Clubs[entry].name.str());
+    const std::vector<int> ownSquad = PlayersOfClub(entry);
+    auto* form = Show<TForm77>("TForm77");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->Label16->Caption(), Clubs[entry].name.str());
+    EXPECT_FALSE(form->bt2->Enabled());
+
+    ChooseEntry(form->c2, 0);  // "Goleiro"
+    Click(form->GradButton3);
+    const int keepers = form->gfind->RowCount();
+    ASSERT_GE(keepers, 4);
+    EXPECT_EQ(form->Label9->Caption(), std::to_string(keepers) + " jogadores encontrados");
+    for (int row = 0; row < keepers; ++row) {
+        const int player = std::stoi(form->gfind->GetCellTextByName("colid", row));
+        EXPECT_EQ(Players[player].nationality, CountryBrazil);
+        EXPECT_EQ(Players[player].Position, 0);
+        EXPECT_LT(Players[player].Club, Game.LeagueClubCount + Game.ExtraClubCount);
+    }
+    // The traits' names are the hint of their abbreviations.
+    const std::string traits = form->gfind->GetCell(form->gfind->ColumnByName("colhabilidade")->Index(), 0)->Hint();
+    const TPlayer& first = Players[std::stoi(form->gfind->GetCellTextByName("colid", 0))];
+    EXPECT_EQ(traits, std::string(TraitNames[first.Trait1]) + "/" + TraitNames[first.Trait2]);
+    for (int row = 0; row < 3; ++row) {
+        ClickRow(form->gfind, row);
+        EXPECT_TRUE(form->GradButton1->Enabled());
+        Click(form->GradButton1);
+    }
+    ClickRow(form->gfind, 3);
+    EXPECT_FALSE(form->GradButton1->Enabled());  // a fourth goalkeeper cannot come
+
+    ChooseEntry(form->c2, 3);  // "Meio Campo"
+    Click(form->GradButton3);
+    ASSERT_GE(form->gfind->RowCount(), 14);
+    for (int row = 0; row < 14; ++row) {
+        ClickRow(form->gfind, row);
+        Click(form->GradButton1);
+    }
+    ChooseEntry(form->c2, 4);  // "Atacante"
+    Click(form->GradButton3);
+    ASSERT_GE(form->gfind->RowCount(), 7);
+    for (int row = 0; row < 7; ++row) {
+        ClickRow(form->gfind, row);
+        if (row < 6) Click(form->GradButton1);
+    }
+    EXPECT_FALSE(form->GradButton1->Enabled());  // a twenty-first outfield player cannot come
+    EXPECT_EQ(form->gsel->RowCount(), 23);
+    EXPECT_TRUE(form->bt2->Enabled());
+
+    ClickRow(form->gsel, 3);
+    Click(form->GradButton2);  // "<<": one midfielder less
+    EXPECT_FALSE(form->bt2->Enabled());
+    EXPECT_EQ(form->Label15->Caption(), "Jogadores de linha: 19 / 20");
+    ClickRow(form->gfind, 6);
+    Click(form->GradButton1);
+    ASSERT_TRUE(form->bt2->Enabled());
+
+    const std::vector<int> called = form->Squad().Players();
+    std::vector<int> homes;
+    for (int p : called) homes.push_back(Players[p].Club);
+    Click(form->bt2);
+    EXPECT_EQ(Screen->FormCount(), 0);
+    std::vector<int> sorted = called;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(PlayersOfClub(entry), sorted);
+    for (int p : ownSquad) EXPECT_EQ(Players[p].Club, -1);
+    for (std::size_t i = 0; i < called.size(); ++i) {
+        const auto& squad = PlayersOfClub(homes[i]);
+        EXPECT_EQ(std::count(squad.begin(), squad.end(), called[i]), 0);
+    }
+
+    EndTournamentCallUps();
+    Game.HumanNationCount = nationsBefore;
+    Game.HumanNations[0] = firstNationBefore;
+    for (std::size_t i = 0; i < called.size(); ++i)
+        EXPECT_EQ(Players[called[i]].Club, homes[i]);
+    EXPECT_EQ(PlayersOfClub(entry), ownSquad);
+}
+
+}  // namespace
+}  // namespace tarvelon

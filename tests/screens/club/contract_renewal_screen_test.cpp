@@ -1,0 +1,147 @@
+// Contract renewal (TForm24 and TForm25) between rounds on a seeded two-coach game, driven by real
+// clicks and keys: a contract renewed against the wage demand, an offer above the limit told so and
+// one equal to the demand signed at once.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "controls/grad_button.h"
+#include "core/basics/datetime.h"
+#include "core/basics/random.h"
+#include "core/club_rosters.h"
+#include "core/economy/between_rounds.h"
+#include "core/economy/contract_renewal.h"
+#include "core/economy/incoming_offers.h"
+#include "core/economy/loans.h"
+#include "core/economy/player_actions.h"
+#include "core/economy/player_sale.h"
+#include "core/economy/stadium.h"
+#include "core/format/money_format.h"
+#include "core/records/session_globals.h"
+#include "core/season/calendar.h"
+#include "core/tables.h"
+#include "grid/dg_grid.h"
+#include "platform/forms/screen.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/lists.h"
+#include "platform/stdctrls/menus.h"
+#include "platform/stdctrls/message_box.h"
+#include "richtext/html_label.h"
+#include "screens/club/club_screens.h"
+#include "screens/club/contract_renewal_screen.h"
+#include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
+#include "tests/screens/club/between_rounds_suite.h"
+#include "tests/screens/hub_driving.h"
+#include "tests/screens/hub_game.h"
+
+namespace tarvelon {
+namespace {
+
+class ContractRenewalScreenTest : public test::BetweenRoundsSuite {};
+
+TEST_F(ContractRenewalScreenTest, AContractIsRenewedAgainstTheWageDemand)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int club = Game.CurrentHumanClub;
+    // A player below the first row, listed for sale: the renewal takes him off the list.
+    const int player = std::atoi(hub->gridview1->GetCellTextByName("id", 4).c_str());
+    ListPlayerForSale(player, CurrencyUnits(Players[player].Value) * 2);
+    ASSERT_EQ(Players[player].ListedForSale, 1);
+    hub->RefreshRosterGrid();
+    SelectPlayer(*hub, player);
+    ASSERT_TRUE(hub->btvender->Enabled());
+    ASSERT_TRUE(hub->btalterasal->Enabled());
+    const std::int64_t demand = RenewalDemand(player, 1);
+    // Offered one unit less than the demand: the player names his minimum and the coach accepts.
+    ModalAnswerer answerer([demand](TGameForm& form) {
+        if (auto* renewal = dynamic_cast<TForm24*>(&form)) {
+            renewal->combom->SetItemIndex(1);  // "1 ano"
+            renewal->Edit1->SetFocus();
+            renewal->Edit1->SelectAll();
+            QTest::keyClicks(renewal->Edit1->Widget(), QString::number(demand - 1));
+            Click(renewal->CHButton1);
+        } else if (auto* minimum = dynamic_cast<TForm25*>(&form)) {
+            EXPECT_NE(minimum->Label2->Caption().find(FormatMoney(static_cast<std::int32_t>(demand))), std::string::npos);
+            Click(minimum->button1);
+        } else {
+            form.Close();
+        }
+    });
+    QTest::mouseClick(hub->btalterasal->Widget(), Qt::LeftButton);
+    ASSERT_TRUE(test::PumpUntil([&answerer] {
+        return answerer.Seen().size() >= 2 && test::ShownScreen("TForm24") == nullptr &&
+               test::ShownScreen("TForm25") == nullptr;
+    }, 5000));
+    test::Pump(100);
+    ASSERT_EQ(answerer.Seen().size(), 2u);
+    EXPECT_EQ(CurrencyUnits(Players[player].wage), demand);
+    EXPECT_DOUBLE_EQ(Players[player].ContractEnd, TodayDate() + 48 * 7);
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("salariot", RowOf(*hub, player)), std::to_string(demand));
+    // The hub stays on the player: his row shows the new wage and his value, his card the new
+    // contract, and "vender" and "contrato" wait for the next selection.
+    EXPECT_EQ(RowOf(*hub, player), 4);
+    EXPECT_EQ(hub->SelectedPlayer(), player);
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("salario", 4), FormatMoney(static_cast<std::int32_t>(demand)));
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("passe", 4),
+              FormatMoneyShort(static_cast<std::int32_t>(CurrencyUnits(Players[player].Value))));
+    EXPECT_EQ(Players[player].ListedForSale, 0);
+    EXPECT_NE(hub->lb_infojog->GetDisplayText().find("$" + FormatMoney(static_cast<std::int32_t>(demand))), std::string::npos);
+    EXPECT_NE(hub->lb_infojogn->GetDisplayText().find(Players[player].Name.str()), std::string::npos);
+    EXPECT_FALSE(hub->btvender->Enabled());
+    EXPECT_FALSE(hub->btalterasal->Enabled());
+    EXPECT_FALSE(hub->Button4->Visible());
+}
+
+TEST_F(ContractRenewalScreenTest, AnOfferAboveTheLimitIsToldAndOneEqualToTheDemandSignsAtOnce)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int player = PlayersOfClub(Game.CurrentHumanClub)[6];
+    const std::int64_t demand = RenewalDemand(player, 0);
+    std::vector<std::string> messages;
+    SetMessageBoxAnswerer([&messages](const TMessageBoxRequest& request) {
+        messages.push_back(request.text);
+        return mrOk;
+    });
+    SelectedRecord = player;
+    auto* renewal = dynamic_cast<TForm24*>(CreateScreen("TForm24", hub));
+    ASSERT_NE(renewal, nullptr);
+    renewal->Show();
+    test::Pump();
+    EXPECT_NE(renewal->Label7->Caption().find("Contrato termina em: "), std::string::npos);
+    auto type = [renewal](const std::string& text) {
+        renewal->Edit1->SetFocus();
+        renewal->Edit1->SelectAll();
+        QTest::keyClicks(renewal->Edit1->Widget(), QString::fromStdString(text));
+    };
+    type("abc");
+    EXPECT_FALSE(renewal->CHButton1->Enabled());
+    type(std::to_string(std::max<std::int64_t>(100001, 5 * demand + 1)));
+    Click(renewal->CHButton1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], OfferLimitMessage(demand));
+    EXPECT_TRUE(renewal->Visible());
+    const Currency wage = Players[player].wage;
+    EXPECT_EQ(Players[player].wage, wage);
+    type(std::to_string(demand));
+    Click(renewal->CHButton1);  // the demand itself: signed without the player's minimum
+    test::PumpUntil([player, demand] { return CurrencyUnits(Players[player].wage) == demand; });
+    SetMessageBoxAnswerer({});
+    EXPECT_EQ(test::ShownScreen("TForm25"), nullptr);
+    EXPECT_EQ(CurrencyUnits(Players[player].wage), demand);
+    EXPECT_DOUBLE_EQ(Players[player].ContractEnd, TodayDate() + 24 * 7);
+}
+
+}  // namespace
+}  // namespace tarvelon

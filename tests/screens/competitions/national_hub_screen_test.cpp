@@ -1,0 +1,253 @@
+// The national team's hub (TForm75) on a seeded game made into a World Cup day: two human nations
+// served in turn, the players' role drop-down by mouse and keys, the options menu and keys, and the
+// day going on to the matchday without the hub when no human nation is still in.
+#include <QMenu>
+
+#include "controls/dc_glow_button.h"
+#include "controls/grad_button.h"
+#include "core/club_rosters.h"
+#include "core/lineup/lineup_board.h"
+#include "core/progression/national_invitations.h"
+#include "core/progression/post_round_invitations.h"
+#include "core/records/game_state.h"
+#include "core/records/match_records.h"
+#include "core/season/calendar.h"
+#include "core/tables.h"
+#include "core/views/national_tournament.h"
+#include "grid/dg_combo_box.h"
+#include "grid/dg_grid.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/menus.h"
+#include "screens/club/club_screens.h"
+#include "screens/common/form_references.h"
+#include "screens/common/navigator.h"
+#include "screens/common/subjects.h"
+#include "screens/competitions/national_hub_screen.h"
+#include "screens/competitions/tournament_table_screen.h"
+#include "screens/matchday/lineup_screen.h"
+#include "screens/matchday/pitch_board.h"
+#include "tests/screens/board_drags.h"
+#include "tests/screens/competitions/national_team_suite.h"
+#include "tests/screens/hub_driving.h"
+#include "tests/screens/player_clicks.h"
+
+namespace tarvelon {
+namespace {
+
+class NationalHubScreenTest : public test::NationalTeamSuite {};
+
+TEST_F(NationalHubScreenTest, TheHubServesTheHumanNationsStillInOneAfterTheOther)
+{
+    Game.HumanNationCount = 3;
+    Game.HumanNations[0] = kFirstNation + 5;  // out of the tournament: skipped
+    Game.HumanNations[1] = kFirstNation;
+    Game.HumanNations[2] = kFirstNation + 6;
+    Clubs[kFirstNation + 5].NationalTeamCupEntry = 0;
+    for (int player : SquadInListOrder(1))
+        Players[player].Club = kFirstNation;  // a squad to show
+    PlayerClubsChanged();
+    auto* hub = Open<TForm75>("TForm75");
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(hub->NationalHubSlot, 2);
+    EXPECT_EQ(Game.coachedNationalTeam, kFirstNation);
+    EXPECT_EQ(hub->Label1->Caption(), Clubs[kFirstNation].name.str());
+    EXPECT_EQ(hub->Label22->Caption(), "Grupo A - 1ª rodada");
+    EXPECT_EQ(hub->gridview1->RowCount(), static_cast<int>(SquadInListOrder(kFirstNation).size()));
+    EXPECT_GT(hub->gridview1->RowCount(), 0);
+    EXPECT_EQ(hub->Label6->Caption(), "Copa do Mundo");
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("gols", "0"), "");  // no club goals passed off as the tournament's
+    // The shirt mark of an available player toggles with a click on it.
+    int row = 0;
+    while (row + 1 < hub->gridview1->RowCount() && hub->gridview1->GetCellTextByName("status", std::to_string(row)) != "10")
+        ++row;
+    ASSERT_EQ(hub->gridview1->GetCellTextByName("status", std::to_string(row)), "10");
+    ClickRow(hub->gridview1, row, 14);
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("status", std::to_string(row)), "9");
+    ClickRow(hub->gridview1, row, 14);
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("status", std::to_string(row)), "10");
+
+    // "Escalar Time" opens the line-up screen for the served team; left without "Jogar >>" the
+    // same team stays served.
+    const auto seen = CloseWhatOpens(Screen->FormCount());
+    Click(hub->btjogar);
+    WaitForClosed(seen);
+    ASSERT_FALSE(seen->empty());
+    EXPECT_EQ(seen->front(), "TForm87");
+    EXPECT_EQ(Game.CurrentHumanClub, kFirstNation);
+    EXPECT_EQ(hub->NationalHubSlot, 2);
+
+    // The line-up confirmed: the next human nation still in takes the hub.
+    hub->NextHumanNationOrKickOff();
+    EXPECT_EQ(hub->NationalHubSlot, 3);
+    EXPECT_EQ(hub->Label1->Caption(), Clubs[kFirstNation + 6].name.str());
+    EXPECT_EQ(hub->Label22->Caption(), "Grupo B - 1ª rodada");
+
+    // The table opens from "Tabela jogos".
+    const auto table = CloseWhatOpens(Screen->FormCount());
+    Click(hub->Label4);
+    WaitForClosed(table);
+    ASSERT_FALSE(table->empty());
+    EXPECT_EQ(table->front(), "TForm78");
+}
+
+// A click on a player's role opens a drop-down of his position's roles; the role picked shows in
+// the list, and the player keeps his own.
+TEST_F(NationalHubScreenTest, TheRoleDropDownOffersTheRolesOfTheRowsPosition)
+{
+    test::GameKeptAside kept;
+    auto* hub = OpenTheHubOfTheFirstNation();
+    ASSERT_NE(hub, nullptr);
+    TDataGrid* grid = hub->gridview1;
+    const int roleColumn = grid->ColumnByName("funcaojog")->Index();
+    auto rowOf = [grid](const char* letter) {
+        for (int row = 0; row < grid->RowCount(); ++row)
+            if (grid->GetCellTextByName("posicaojog", std::to_string(row)) == letter)
+                return row;
+        return -1;
+    };
+    auto openRoles = [&](int row) -> TDgComboBox* {
+        grid->ScrollToRow(row);
+        test::Pump();
+        const TRect cell = grid->GetCellRect(roleColumn, row);
+        test::ClickAt(grid->Widget(), QPoint(cell.Left + 10, (cell.Top + cell.Bottom) / 2));
+        auto* editor = dynamic_cast<TDgComboBox*>(grid->InplaceEditor());
+        if (editor == nullptr || !editor->Visible())
+            return nullptr;
+        // A press on the list-only box drops its list; the press's release comes to the list.
+        test::SendMouse(editor->Widget(), QEvent::MouseButtonPress, QPoint(10, editor->Height() / 2), Qt::LeftButton,
+                        Qt::LeftButton);
+        test::SendMouse(editor->List().Widget(), QEvent::MouseButtonRelease, QPoint(10, -5), Qt::LeftButton, Qt::NoButton);
+        test::Pump();
+        return editor;
+    };
+    auto shown = [](TDgComboBox* editor) {
+        std::vector<std::string> items;
+        for (int i = 0; i < editor->List().Items()->Count(); ++i)
+            items.push_back(editor->List().Items()->Strings(i));
+        return items;
+    };
+
+    const int fullBackRow = rowOf("L");
+    ASSERT_GE(fullBackRow, 0);
+    const int fullBack = std::stoi(grid->GetCellTextByName("id", std::to_string(fullBackRow)));
+    const int role = Players[fullBack].Role;
+    TDgComboBox* editor = openRoles(fullBackRow);
+    ASSERT_NE(editor, nullptr);
+    ASSERT_TRUE(editor->Dropped());
+    EXPECT_EQ(shown(editor), (std::vector<std::string>{"Defensivo", "Ofensivo", "Ala"}));
+    EXPECT_EQ(editor->Text(), PlayerRoleNames[1][static_cast<std::size_t>(role)]);
+    EXPECT_EQ(editor->ItemIndex(), role);
+    QWidget* list = editor->List().Widget();
+    const QPoint third(20, 2 + 2 * editor->List().ItemHeight() + 5);
+    test::SendMouse(list, QEvent::MouseButtonPress, third, Qt::LeftButton, Qt::LeftButton);
+    test::SendMouse(list, QEvent::MouseButtonRelease, third, Qt::LeftButton, Qt::NoButton);
+    test::Pump();
+    EXPECT_FALSE(editor->Dropped());
+    EXPECT_EQ(editor->Text(), "Ala");
+    test::PressKey(editor->Widget(), Qt::Key_Return);
+    test::Pump();
+    EXPECT_FALSE(grid->Editing());
+    EXPECT_EQ(grid->GetCellTextByName("funcaojog", std::to_string(fullBackRow)), "Ala");
+    EXPECT_EQ(Players[fullBack].Role, role);
+
+    // A centre-back's list has his two roles, the goalkeeper's one.
+    const std::pair<const char*, std::vector<std::string>> others[] = {{"G", {"Normal"}}, {"Z", {"Normal", "Líbero"}}};
+    for (const auto& [letter, roles] : others) {
+        const int row = rowOf(letter);
+        ASSERT_GE(row, 0) << letter;
+        TDgComboBox* box = openRoles(row);
+        ASSERT_NE(box, nullptr) << letter;
+        EXPECT_TRUE(box->Dropped()) << letter;
+        EXPECT_EQ(shown(box), roles) << letter;
+        const std::string shownRole = grid->GetCellTextByName("funcaojog", std::to_string(row));
+        EXPECT_EQ(box->Text(), shownRole) << letter;
+        // The list marks the role the cell shows, not the one picked on another row.
+        const auto at = std::find(roles.begin(), roles.end(), shownRole);
+        EXPECT_EQ(box->ItemIndex(), at == roles.end() ? -1 : static_cast<int>(at - roles.begin())) << letter;
+        EXPECT_EQ(box->List().ItemIndex(), box->ItemIndex()) << letter;
+        test::PressKey(box->Widget(), Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
+        test::Pump();
+        EXPECT_FALSE(box->Dropped()) << letter;
+        EXPECT_FALSE(grid->Editing()) << letter;
+    }
+}
+
+// The role drop-down follows the selected row also from the keyboard: after the goalkeepers, the
+// arrow down to the first full-back and a typed letter choose among the full-back's roles.
+TEST_F(NationalHubScreenTest, TheRoleDropDownFollowsTheRowReachedWithTheKeys)
+{
+    test::GameKeptAside kept;
+    auto* hub = OpenTheHubOfTheFirstNation();
+    ASSERT_NE(hub, nullptr);
+    TDataGrid* grid = hub->gridview1;
+    int fullBackRow = 0;
+    while (fullBackRow < grid->RowCount() && grid->GetCellTextByName("posicaojog", std::to_string(fullBackRow)) != "L")
+        ++fullBackRow;
+    ASSERT_GT(fullBackRow, 0);
+    ASSERT_LT(fullBackRow, grid->RowCount());
+    ASSERT_EQ(grid->GetCellTextByName("posicaojog", std::to_string(fullBackRow - 1)), "G");
+    const TRect cell = grid->GetCellRect(grid->ColumnByName("funcaojog")->Index(), fullBackRow - 1);
+    test::ClickAt(grid->Widget(), QPoint(cell.Left + 10, (cell.Top + cell.Bottom) / 2));
+    ASSERT_TRUE(grid->Editing());
+    test::PressKey(grid->InplaceEditor()->Widget(), Qt::Key_Escape, Qt::NoModifier, QString(QChar(27)));
+    test::Pump();
+    ASSERT_FALSE(grid->Editing());
+    PressKey(grid, Qt::Key_Down);
+    ASSERT_EQ(grid->SelectedRow(), fullBackRow);
+    test::PressKey(grid->Widget(), Qt::Key_O, Qt::NoModifier, "o");
+    test::Pump();
+    ASSERT_TRUE(grid->Editing());
+    EXPECT_EQ(grid->EditRow(), fullBackRow);
+    EXPECT_EQ(grid->InplaceEditor()->Text(), "Ofensivo");
+}
+
+TEST_F(NationalHubScreenTest, TheHubsOptionsMenuAndKeysOpenTheOptionsAndSave)
+{
+    Game.HumanNationCount = 1;
+    Game.HumanNations[0] = kFirstNation;
+    auto* hub = Open<TForm75>("TForm75");
+    ASSERT_NE(hub, nullptr);
+    // "Opções" pops up the menu; its entry "Opções" opens the options.
+    Click(hub->Label13);
+    ASSERT_NE(hub->PopupMenu2->ShownMenu(), nullptr);
+    QStringList entries;
+    for (QAction* action : hub->PopupMenu2->ShownMenu()->actions())
+        entries << action->text();
+    EXPECT_EQ(entries, (QStringList{"Salvar jogo", "Opções", "Sair do jogo"}));
+    hub->PopupMenu2->ShownMenu()->close();
+    test::Pump();
+    auto seen = CloseWhatOpens(Screen->FormCount());
+    hub->FindChild<TMenuItem>("opcoes")->Click();
+    WaitForClosed(seen);
+    ASSERT_FALSE(seen->empty());
+    EXPECT_EQ(seen->front(), "TForm32");
+    // F3: the options; F2: a game without a name asks for one first.
+    seen = CloseWhatOpens(Screen->FormCount());
+    PressKey(hub, Qt::Key_F3);
+    WaitForClosed(seen);
+    ASSERT_FALSE(seen->empty());
+    EXPECT_EQ(seen->front(), "TForm32");
+    InstallClubScreenHooks();
+    Game.saveName.set("");
+    seen = CloseWhatOpens(Screen->FormCount());
+    PressKey(hub, Qt::Key_F2);
+    WaitForClosed(seen);
+    ASSERT_FALSE(seen->empty());
+    EXPECT_EQ(seen->front(), "TForm40");
+}
+
+TEST_F(NationalHubScreenTest, WithNoHumanNationStillInTheDayGoesOnToTheMatchday)
+{
+    Game.HumanNationCount = 1;
+    Game.HumanNations[0] = kFirstNation + 3;
+    Clubs[kFirstNation + 3].NationalTeamCupEntry = 0;
+    auto* hub = Open<TForm75>("TForm75");
+    ASSERT_NE(hub, nullptr);
+    test::PumpUntil([] { return Form75.Get() == nullptr && LastOpenedScreen() == "TForm46"; }, 3000);
+    EXPECT_EQ(Form75.Get(), nullptr);
+    EXPECT_EQ(LastOpenedScreen(), "TForm46");
+}
+
+}  // namespace
+}  // namespace tarvelon

@@ -1,0 +1,188 @@
+// The in-match screen (TForm88) driven with the mouse: the coach manages his side with drags on the
+// pitch board (substitutes, swaps, places, the limit of substitutions), the opponent looked at but
+// not changed, and the away human coach switching to his own side.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "controls/grad_button.h"
+#include "core/basics/random.h"
+#include "core/hooks.h"
+#include "core/lineup/lineup_board.h"
+#include "core/match/computer_lineups.h"
+#include "core/match/injury_choice.h"
+#include "core/match/lineup_access.h"
+#include "core/match/match_flags.h"
+#include "core/match/penalty_kick.h"
+#include "core/matchday_rules/matchday_state.h"
+#include "core/matchday_rules/shootout.h"
+#include "core/records/game_state.h"
+#include "core/records/match_records.h"
+#include "core/vocab/tactics_board.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/timer.h"
+#include "platform/graphics/geometry.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/list_view.h"
+#include "platform/stdctrls/lists.h"
+#include "richtext/html_label.h"
+#include "screens/common/form_references.h"
+#include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
+#include "screens/matchday/in_match_screen.h"
+#include "screens/matchday/matchday_screens.h"
+#include "screens/matchday/pitch_board.h"
+#include "tests/platform/forms_test_support.h"
+#include "tests/screens/board_drags.h"
+#include "tests/screens/matchday/match_dialogs_suite.h"
+#include "tests/screens/quick_clock.h"
+#include "tools/gallery/gallery_game.h"
+
+namespace tarvelon {
+namespace {
+
+class InMatchScreenTest : public test::MatchDialogsSuite {};
+
+// The coach manages his side on the pitch board with the mouse: a substitute dragged onto a
+// starter comes on, the limit refuses one more and says so, two starters dragged onto each other
+// swap places, a starter dragged onto a free place of the pitch plays there; the opponent can be
+// looked at, not changed.
+TEST_F(InMatchScreenTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard)
+{
+    ActiveMatch = match_;
+    ReportMode = 1;
+    Matches[match_].subsLeft[0] = 1;
+    TLineup* lineup = LineupAt(Clubs[human_].LineupIndex);
+    ASSERT_NE(lineup, nullptr);
+    ASSERT_GT(lineup->bench[0], 0);
+    ASSERT_GT(lineup->bench[1], 0);
+    auto* form = dynamic_cast<TForm88*>(CreateScreen("TForm88", nullptr));
+    ASSERT_NE(form, nullptr);
+    form->Show();
+    test::Pump();
+    // Only the side not shown offers the hand for a click.
+    const auto pointers = [form] {
+        return std::vector<TCursor>{form->nometime1->Cursor(), form->bck1->Cursor(), form->esc1->Cursor(),
+                                    form->nometime2->Cursor(), form->bck2->Cursor(), form->esc2->Cursor()};
+    };
+    EXPECT_EQ(pointers(), (std::vector<TCursor>{crDefault, crDefault, crDefault, crHandPoint, crHandPoint, crHandPoint}));
+    TPitchBoard& board = form->PitchBoard();
+    QWidget* pitch = form->Panel1->Widget();
+    const auto centre = [&](int place) { return test::ShirtCentreOf(board, TForm88::ShirtOfPlace(place)); };
+    const auto drag = [&](int from, int onto) { test::DragMouse(pitch, centre(from), pitch, centre(onto)); };
+    const QPoint benchSpot = centre(12) + QPoint(-8, 0);
+    EXPECT_GT(pitch->grab().toImage().pixelColor(benchSpot).blue(), 150) << "the substitute's blue shirt";
+
+    // The first substitute (place 12) dragged onto the starter of place 1.
+    const int incoming = lineup->bench[0];
+    const int leaving = lineup->starters[0];
+    const std::size_t events = MatchEvents.size();
+    drag(12, 1);
+    EXPECT_EQ(Matches[match_].subsLeft[0], 0);
+    ASSERT_EQ(MatchEvents.size(), events + 1);
+    EXPECT_EQ(MatchEvents.back().code, 19);
+    EXPECT_EQ(MatchEvents.back().player, leaving);
+    EXPECT_EQ(MatchEvents.back().second, incoming);
+    EXPECT_EQ(lineup->starters[0], incoming);
+    EXPECT_EQ(Players[leaving].OnPitch, 0);
+    EXPECT_EQ(Players[incoming].CameOn, 1);
+    EXPECT_FALSE(board.Shirt(12)->Visible()) << "a used bench place is empty for the rest of the match";
+    EXPECT_LT(pitch->grab().toImage().pixelColor(benchSpot).blue(), 100);
+    EXPECT_NE(board.NameLabel(TForm88::ShirtOfPlace(1))->GetDisplayText().find(board.DisplayName(incoming)), std::string::npos);
+    EXPECT_FALSE(form->lbaviso->Visible());
+
+    // No substitution left: the next substitute dragged onto a starter is refused and told.
+    const int secondBench = lineup->bench[1];
+    const int starter2 = lineup->starters[1];
+    drag(13, 2);
+    EXPECT_TRUE(form->lbaviso->Visible()) << "the limit is told";
+    EXPECT_EQ(form->lbaviso->Caption(), "Já foram realizadas o número limite de substituições.");
+    EXPECT_EQ(MatchEvents.size(), events + 1);
+    EXPECT_EQ(lineup->starters[1], starter2);
+    EXPECT_EQ(lineup->bench[1], secondBench);
+
+    // Two starters swap places; their pitch places stay with the places.
+    const int starter3 = lineup->starters[2];
+    const int slot2 = lineup->pitchSlots[1];
+    const int slot3 = lineup->pitchSlots[2];
+    drag(2, 3);
+    EXPECT_EQ(lineup->starters[1], starter3);
+    EXPECT_EQ(lineup->starters[2], starter2);
+    EXPECT_EQ(lineup->pitchSlots[1], slot2);
+    EXPECT_EQ(lineup->pitchSlots[2], slot3);
+    EXPECT_NE(board.NameLabel(TForm88::ShirtOfPlace(2))->GetDisplayText().find(board.DisplayName(starter3)), std::string::npos);
+
+    // The starter of place 4 dragged onto a free place of the pitch (no shirt over its centre) plays there.
+    int freeSlot = 0;
+    QPoint freeCentre;
+    for (int slot = 2; slot <= PitchSlotCount && freeSlot == 0; ++slot) {
+        const QPoint c(board.Scaled(PitchSlotX[slot] + 21), board.Scaled(PitchSlotY[slot] + 21));
+        bool covered = false;
+        for (int shirt = 1; shirt <= TPitchBoard::kShirts; ++shirt) {
+            const TImage* s = board.Shirt(shirt);
+            covered = covered || (s->Visible() && QRect(s->Left(), s->Top(), s->Width(), s->Height()).contains(c));
+        }
+        if (!covered)
+            freeSlot = slot, freeCentre = c;
+    }
+    ASSERT_GT(freeSlot, 0);
+    test::DragMouse(pitch, centre(4), pitch, freeCentre);
+    EXPECT_EQ(lineup->pitchSlots[3], freeSlot);
+    EXPECT_EQ(board.Shirt(TForm88::ShirtOfPlace(4))->Left(), board.Scaled(PitchSlotX[freeSlot]));
+    // A drop outside every place square leaves him there.
+    const QPoint nowhere(board.Scaled(5), board.Scaled(5));
+    ASSERT_EQ(PitchSlotAt(board.DesignX(nowhere.x()), board.DesignY(nowhere.y())), 0);
+    test::DragMouse(pitch, centre(4), pitch, nowhere);
+    EXPECT_EQ(lineup->pitchSlots[3], freeSlot);
+
+    // The opponent's side: shown with its tactics as texts, not changed by drags.
+    QTest::mouseClick(form->nometime2->Parent()->Widget(), Qt::LeftButton, {},
+                      QPoint(form->nometime2->Left() + 5, form->nometime2->Top() + 5));
+    EXPECT_EQ(form->ShownSide(), 2);
+    EXPECT_EQ(pointers(), (std::vector<TCursor>{crHandPoint, crHandPoint, crHandPoint, crDefault, crDefault, crDefault}));
+    EXPECT_FALSE(form->comboej->Visible()) << "the computer's side is not managed";
+    EXPECT_TRUE(form->lb_tat1->Visible());
+    const TLineup before = *LineupAt(Clubs[other_].LineupIndex);
+    drag(12, 1);
+    drag(2, 3);
+    EXPECT_EQ(std::memcmp(&before, LineupAt(Clubs[other_].LineupIndex), sizeof(TLineup)), 0);
+    EXPECT_EQ(Matches[match_].subsLeft[1], 3);
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+}
+
+// Two human coaches in one match: the screen (at half time) opens on the home side, and the away
+// coach, clicking his club's name, manages his own side there.
+TEST_F(InMatchScreenTest, TheAwayHumanCoachSwitchesToHisSideAndManagesIt)
+{
+    Clubs[other_].IsHuman = 1;
+    ActiveMatch = match_;
+    ReportMode = 1;
+    auto* form = dynamic_cast<TForm88*>(CreateScreen("TForm88", nullptr));
+    ASSERT_NE(form, nullptr);
+    form->Show();
+    test::Pump();
+    EXPECT_EQ(form->ShownSide(), 1);
+    QTest::mouseClick(form->nometime2->Parent()->Widget(), Qt::LeftButton, {},
+                      QPoint(form->nometime2->Left() + 5, form->nometime2->Top() + 5));
+    EXPECT_EQ(form->ShownSide(), 2);
+    EXPECT_TRUE(form->comboej->Visible()) << "his own side is managed";
+    EXPECT_FALSE(form->lb_tat1->Visible());
+    EXPECT_EQ(form->comboej->ItemIndex(), Clubs[other_].PlayingStyle);
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+    Clubs[other_].IsHuman = 0;
+}
+
+}  // namespace
+}  // namespace tarvelon

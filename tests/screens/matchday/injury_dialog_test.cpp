@@ -1,0 +1,77 @@
+// The injury dialog (TForm53), the match engine's question to the human coach answered with the
+// mouse: he picks the substitute among the offered ones.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "controls/grad_button.h"
+#include "core/basics/random.h"
+#include "core/hooks.h"
+#include "core/lineup/lineup_board.h"
+#include "core/match/computer_lineups.h"
+#include "core/match/injury_choice.h"
+#include "core/match/lineup_access.h"
+#include "core/match/match_flags.h"
+#include "core/match/penalty_kick.h"
+#include "core/matchday_rules/matchday_state.h"
+#include "core/matchday_rules/shootout.h"
+#include "core/records/game_state.h"
+#include "core/records/match_records.h"
+#include "core/vocab/tactics_board.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/forms/timer.h"
+#include "platform/graphics/geometry.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/list_view.h"
+#include "platform/stdctrls/lists.h"
+#include "richtext/html_label.h"
+#include "screens/common/form_references.h"
+#include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
+#include "screens/matchday/injury_dialog.h"
+#include "screens/matchday/matchday_screens.h"
+#include "screens/matchday/pitch_board.h"
+#include "tests/platform/forms_test_support.h"
+#include "tests/screens/board_drags.h"
+#include "tests/screens/matchday/match_dialogs_suite.h"
+#include "tests/screens/quick_clock.h"
+#include "tools/gallery/gallery_game.h"
+
+namespace tarvelon {
+namespace {
+
+class InjuryDialogTest : public test::MatchDialogsSuite {};
+
+TEST_F(InjuryDialogTest, AnInjuryAsksForTheSubstituteAmongTheOfferedOnes)
+{
+    const TLineup* lineup = LineupAt(Clubs[human_].LineupIndex);
+    ASSERT_NE(lineup, nullptr);
+    const int injured = lineup->starters[5];
+    const InjuryChoice choice = InjurySubstituteChoice(human_, injured);
+    ASSERT_GT(choice.candidates.size(), 1u);
+    QTimer::singleShot(50, [&] {
+        TForm53* dialog = OpenForm<TForm53>();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->ListView1->Items().Count(), static_cast<int>(choice.candidates.size()));
+        // Keys are swallowed; the button waits for a choice.
+        test::PressKey(dialog->Widget(), Qt::Key_Escape);
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+        EXPECT_EQ(OpenForm<TForm53>(), dialog);
+        ClickRow(dialog->ListView1, 1);
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+    });
+    EXPECT_EQ(Hooks().injurySubstitutionDialog(human_, injured, match_), choice.candidates[1]);
+}
+
+}  // namespace
+}  // namespace tarvelon

@@ -1,0 +1,83 @@
+// The mode chooser of a new game (TForm9) by real clicks and keys: it asks for a league, couples the
+// continental cups, leaves the leagues alone in the custom mode, and going back to the title starts
+// the next choice again from empty.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/startup.h"
+#include "controls/grad_button.h"
+#include "core/basics/random.h"
+#include "core/draws/club_catalogue.h"
+#include "core/hooks.h"
+#include "core/newgame/builder_tables.h"
+#include "core/newgame/new_game_setup.h"
+#include "core/persist/saved_game_image.h"
+#include "core/records/game_state.h"
+#include "core/services/rule_services.h"
+#include "core/settings/settings.h"
+#include "core/tables.h"
+#include "grid/dg_grid.h"
+#include "platform/forms/application.h"
+#include "platform/forms/screen.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/lists.h"
+#include "platform/stdctrls/ranges.h"
+#include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
+#include "screens/common/tick_list.h"
+#include "screens/screens_registration.h"
+#include "screens/start/game_mode_chooser.h"
+#include "tests/screens/start/new_game_suite.h"
+
+namespace tarvelon {
+namespace {
+
+class GameModeChooserTest : public test::NewGameSuite {};
+
+TEST_F(GameModeChooserTest, TheChooserAsksForALeagueCouplesTheCupsAndStartsAgainFromEmpty)
+{
+    TForm9* chooser = OpenChooser();
+    ASSERT_NE(chooser, nullptr);
+    const std::size_t listed = CustomChampionshipClubs.size();
+    Click(chooser->GradButton2);
+    EXPECT_EQ(messages_, std::vector<std::string>{"Selecione pelo menos uma liga"});
+    EXPECT_TRUE(IsOpen("TForm9"));
+
+    ClickBox(chooser->ckinter1);  // no first continental cup, no second either
+    EXPECT_FALSE(chooser->ckinter1->Checked());
+    EXPECT_FALSE(chooser->ckinter2->Checked());
+    ClickBox(chooser->ckinter2);  // the second brings the first back
+    EXPECT_TRUE(chooser->ckinter1->Checked());
+    EXPECT_TRUE(chooser->ckinter2->Checked());
+
+    ClickBox(chooser->rd2);  // the custom mode leaves the leagues alone
+    EXPECT_FALSE(chooser->list1->Enabled());
+    EXPECT_FALSE(chooser->ckcopa->Enabled());
+    ClickBox(chooser->rd1);
+    EXPECT_TRUE(chooser->list1->Enabled());
+
+    Click(chooser->GradButton3);  // "Sel. todas"
+    EXPECT_EQ(chooser->Countries().TickedRows(), chooser->Countries().RowCount());
+
+    Click(chooser->GradButton1);  // "<< Voltar ao início"
+    test::Pump();
+    EXPECT_FALSE(IsOpen("TForm9"));
+    EXPECT_TRUE(title_->Visible());
+    EXPECT_TRUE(CustomChampionshipClubs.empty());
+
+    TForm9* again = OpenChooser();
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(CustomChampionshipClubs.size(), listed);  // each club file once
+    EXPECT_EQ(again->Countries().TickedRows(), 0);
+}
+
+}  // namespace
+}  // namespace tarvelon
