@@ -69,5 +69,23 @@ TEST_F(ChampionsHistoryScreenTest, ListsTheLeaguesChampionsNewestFirstAndFollows
     EXPECT_NE(cup.find(">" + b + "<IND x=\"185\">"), std::string::npos);
 }
 
+// The state chooser follows its keys, and Enter closes the screen from its choosers as Escape does.
+TEST_F(ChampionsHistoryScreenTest, TheStateChooserFollowsItsKeysAndEnterClosesIt)
+{
+    viewstest::PlayTwoStateChampionships playing;
+    auto* form = Open<TForm29>("TForm29");
+    ASSERT_NE(form, nullptr);
+    ASSERT_EQ(form->StateItems.size(), 2u);
+    PressKey(form->combo2, Qt::Key_Home);
+    PressKey(form->combo2, Qt::Key_Down);
+    ASSERT_EQ(form->combo2->ItemIndex(), 1);
+    EXPECT_EQ(form->ChosenState, form->StateItems[1]);
+
+    ExpectKeyCloses(form->combo2, Qt::Key_Return);
+    form = Open<TForm29>("TForm29");
+    ASSERT_NE(form, nullptr);
+    ExpectKeyCloses(form->combo1, Qt::Key_Enter);  // the keypad's Enter as well
+}
+
 }  // namespace
 }  // namespace tarvelon

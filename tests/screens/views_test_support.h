@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/records/game_state.h"
+#include "core/records/state_championship.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
@@ -18,6 +20,26 @@
 #include "tests/screens/gallery_game_suite.h"
 
 namespace tarvelon::viewstest {
+
+// Two states' championships in play (São Paulo's and Rio's) while it lives.
+struct PlayTwoStateChampionships {
+    PlayTwoStateChampionships()
+    {
+        Game.StateChampionshipsOn = 1;
+        StateChampionships[kSaoPaulo].active = StateChampionships[kRio].active = 1;
+    }
+    ~PlayTwoStateChampionships()
+    {
+        Game.StateChampionshipsOn = before;
+        StateChampionships[kSaoPaulo].active = saoPaulo;
+        StateChampionships[kRio].active = rio;
+    }
+    static constexpr int kSaoPaulo = 25;
+    static constexpr int kRio = 18;
+    decltype(Game.StateChampionshipsOn) before = Game.StateChampionshipsOn;
+    std::uint8_t saoPaulo = StateChampionships[kSaoPaulo].active;
+    std::uint8_t rio = StateChampionships[kRio].active;
+};
 
 class ViewsScreenTest : public test::GalleryGameSuite {
 protected:
@@ -77,6 +99,15 @@ protected:
     {
         test::PressKey(WidgetOf(control), key);
         test::Pump();
+    }
+
+    // A key on a control of the top screen closes that screen (Enter and Escape reach the form first).
+    static void ExpectKeyCloses(TControl* control, int key)
+    {
+        const int forms = Screen->FormCount();
+        PressKey(control, key);
+        test::Pump();
+        EXPECT_EQ(Screen->FormCount(), forms - 1);
     }
 
     // Arms a timer that notes and closes the top screen once another opened (for about a second);
