@@ -101,6 +101,23 @@ protected:
         test::Pump();
     }
 
+    // Opens a history with a state chooser (combo2) over two states and chooses the second by its
+    // keys: the screen follows it. Null when it does not.
+    template <typename T>
+    T* OpenOnSecondState(const std::string& formClass)
+    {
+        T* form = Open<T>(formClass);
+        if (!form || form->StateItems.size() != 2u) {
+            ADD_FAILURE() << formClass << " offers " << (form ? form->StateItems.size() : 0) << " states, not 2";
+            return nullptr;
+        }
+        PressKey(form->combo2, Qt::Key_Home);
+        PressKey(form->combo2, Qt::Key_Down);
+        EXPECT_EQ(form->combo2->ItemIndex(), 1);
+        EXPECT_EQ(form->ChosenState, form->StateItems[1]);
+        return form->combo2->ItemIndex() == 1 ? form : nullptr;
+    }
+
     // A key on a control of the top screen closes that screen (Enter and Escape reach the form first).
     static void ExpectKeyCloses(TControl* control, int key)
     {
