@@ -183,37 +183,12 @@ void THTMLPicture::ReadFrameBox()
     frameHeight_ = Word16(data_, descriptor + 7);
 }
 
-namespace PictureContainer {
-
-void TPictureItem::Assign(const TPictureItem& source)
-{
-    Name = source.Name;
-    Tag = source.Tag;
-    picture_.Assign(&source.picture_);
-}
-
-TPictureItem& TPictureCollection::Add()
-{
-    items_.push_back(std::make_unique<TPictureItem>());
-    return *items_.back();
-}
-
-void TPictureCollection::Delete(int index)
-{
-    if (index >= 0 && index < Count())
-        items_.erase(items_.begin() + index);
-}
-
-}  // namespace PictureContainer
-
 THTMLPicture* TPictureContainer::FindPicture(const std::string& name)
 {
-    for (int i = 0; i < items_.Count(); ++i) {
-        PictureContainer::TPictureItem& item = items_.Items(i);
-        if (QString::fromStdString(item.Name).compare(QString::fromStdString(name), Qt::CaseInsensitive) == 0)
-            return &item.Picture();
-    }
-    return nullptr;
+    const QString wanted = QString::fromStdString(name);
+    return items_.Find([&wanted](const std::string& itemName) {
+        return QString::fromStdString(itemName).compare(wanted, Qt::CaseInsensitive) == 0;
+    });
 }
 
 std::string TPictureContainer::Version() const { return "1.0.0.0"; }

@@ -4,7 +4,6 @@
 // THTMLPicture, a graphic that keeps the picture file's bytes exactly as loaded and decodes them
 // with the program's own decoders (PNG, JPEG, GIF with its frames, BMP).
 #include <QImage>
-#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -14,6 +13,7 @@
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/graphic.h"
 #include "platform/graphics/image_codecs.h"
+#include "platform/graphics/named_pictures.h"
 
 namespace tarvelon {
 
@@ -96,40 +96,8 @@ int CountGIFFrames(TByteView data);
 std::vector<std::size_t> GIFFrameStarts(TByteView data);
 
 namespace PictureContainer {
-
-class TPictureItem {
-public:
-    TPictureItem() = default;
-    TPictureItem(const TPictureItem&) = delete;
-    TPictureItem& operator=(const TPictureItem&) = delete;
-
-    THTMLPicture& Picture() { return picture_; }
-    const THTMLPicture& Picture() const { return picture_; }
-    // Copies the picture.
-    void SetPicture(const THTMLPicture& picture) { picture_.Assign(&picture); }
-    // Copies name, tag and picture.
-    void Assign(const TPictureItem& source);
-
-    std::string Name;
-    std::intptr_t Tag = 0;
-
-private:
-    THTMLPicture picture_;
-};
-
-class TPictureCollection {
-public:
-    TPictureItem& Add();
-    int Count() const { return static_cast<int>(items_.size()); }
-    TPictureItem& Items(int index) { return *items_.at(static_cast<std::size_t>(index)); }
-    const TPictureItem& Items(int index) const { return *items_.at(static_cast<std::size_t>(index)); }
-    void Delete(int index);
-    void Clear() { items_.clear(); }
-
-private:
-    std::vector<std::unique_ptr<TPictureItem>> items_;
-};
-
+using TPictureItem = TNamedPicture<THTMLPicture>;
+using TPictureCollection = TNamedPictures<THTMLPicture>;
 }  // namespace PictureContainer
 
 class TPictureContainer : public TComponent {

@@ -12,29 +12,15 @@ namespace {
 
 constexpr int kNoNationality = -1;  // no player's: a team without a country calls nobody up
 
-PlayerSearchFilters AsSearchFilters(const CallUpFilter& f)
-{
-    PlayerSearchFilters search;
-    search.position = f.position;
-    search.strengthBand = f.strengthBand;
-    search.ageBand = f.ageBand;
-    search.valueBand = f.valueBand;
-    search.namePrefix = f.namePrefix;
-    search.trait1 = f.trait1;
-    search.trait2 = f.trait2;
-    search.nationality = f.country >= 0 ? f.country : kNoNationality;
-    search.starOnly = f.starsOnly;
-    return search;
-}
-
 bool IsGoalkeeper(int player) { return IsPlayerIndex(player) && Players[player].Position == 0; }
 
 }  // namespace
 
-std::vector<int> SearchCallUpPlayers(const CallUpFilter& filter)
+std::vector<int> SearchCallUpPlayers(int country, const PlayerSearchFilters& filters)
 {
     std::vector<int> found;
-    const PlayerSearchFilters search = AsSearchFilters(filter);
+    PlayerSearchFilters search = filters;
+    search.nationality = country >= 0 ? country : kNoNationality;
     const int lastClub = Game.LeagueClubCount + Game.ExtraClubCount;
     for (int p = 1; p < static_cast<int>(Players.size()); ++p)
         if (Players[p].Club >= 0 && Players[p].Club < lastClub && PlayerMatchesFilters(p, search))

@@ -8,22 +8,9 @@
 
 namespace tarvelon {
 
-// The filters; each "any" choice is the last item of its list. They mean what they mean in the
-// player search (player_search.h).
-struct CallUpFilter {
-    int country = -1;           // the national team's country
-    int position = 5;           // 0..4, 5 any
-    int strengthBand = 4;       // "1..10", "11..30", "31..50", "51..100", any
-    int ageBand = 3;            // "16..25", "26..36", "37>", any
-    int valueBand = 7;          // the seven value bands, any
-    std::string namePrefix;     // the start of the name, any letter case
-    int trait1 = 14;            // 0..13, 14 any
-    int trait2 = 14;
-    bool starsOnly = false;
-};
-
-// The players that match, in table order.
-std::vector<int> SearchCallUpPlayers(const CallUpFilter& filter);
+// The players of `country` (none for -1) at the league clubs that match the filters (their
+// nationality and club country aside), in table order.
+std::vector<int> SearchCallUpPlayers(int country, const PlayerSearchFilters& filters);
 
 inline constexpr int kCallUpGoalkeepers = 3;
 inline constexpr int kCallUpOutfield = 20;

@@ -48,7 +48,9 @@ std::string ColourOf(const TMatchEventEntry& e)
     }
 }
 
-std::string SuffixOf(int code)
+}  // namespace
+
+std::string EventCodeSuffix(int code)
 {
     switch (code) {
     case meOwnGoal: return " (contra)";
@@ -58,8 +60,6 @@ std::string SuffixOf(int code)
     default: return "";
     }
 }
-
-}  // namespace
 
 bool IsShownEventCode(int code)
 {
@@ -91,7 +91,7 @@ MatchEventView ViewOfMatchEvent(const TMatchEventEntry& e)
         view.text = "(" + PlayerNameOf(e.player) + ") " + PlayerNameOf(e.second);
     else
         view.text = PlayerNameOf(e.player);
-    view.text += SuffixOf(e.code);
+    view.text += EventCodeSuffix(e.code);
     view.minute = MatchMinuteOfTick(e.tick);
     view.half = e.tick > 92 ? 2 : 1;
     return view;

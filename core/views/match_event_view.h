@@ -21,6 +21,10 @@ bool IsShownEventCode(int code);
 // True for the codes that count as a goal of the event's side (4, 14, 15) or an own goal (8).
 bool IsGoalEventCode(int code);
 
+// What follows the player's name for a code: " (contra)", " (de falta)", " (de penalti)",
+// " (perdeu penalti)"; "" for the other codes.
+std::string EventCodeSuffix(int code);
+
 MatchEventView ViewOfMatchEvent(const TMatchEventEntry& event);
 
 // The live row's rich text: the event in its colour, shadowed, bold when asked, and its minute.

@@ -21,17 +21,6 @@ std::string NameOf(int player)
     return player > 0 && player < static_cast<int>(Players.size()) ? Players[player].Name.str() : std::string();
 }
 
-std::string Suffix(int code)
-{
-    switch (code) {
-    case meOwnGoal: return " (contra)";
-    case meFreeKickGoal: return " (de falta)";
-    case mePenaltyGoal: return " (de penalti)";
-    case mePenaltyMissed: return " (perdeu penalti)";
-    default: return "";
-    }
-}
-
 bool CountsAsGoal(int code) { return code == meGoal || code == meFreeKickGoal || code == meOwnGoal || code == mePenaltyGoal; }
 
 std::string LineOf(int homeClub, const TMatchEventEntry& e, int homeGoals, int awayGoals)
@@ -47,7 +36,7 @@ std::string LineOf(int homeClub, const TMatchEventEntry& e, int homeGoals, int a
         text = "(" + NameOf(e.player) + ") " + NameOf(e.second) + " " + when;
     else
         text = NameOf(e.player) + " " + when;
-    text += Suffix(e.code);
+    text += EventCodeSuffix(e.code);
     return std::string("<P align=\"") + (home ? "left" : "right") + "\"><FONT color=\"#DFDF00\"  size=\"8\" face=\"Arial\"><B>"
            + (home ? picture : "") + "<shad>" + text + " </shad>" + (home ? "" : picture) + "</b></font></p>";
 }

@@ -126,7 +126,13 @@ std::string CoachPointsHeading(int points)
     return "<B><FONT color=\"#D9D900\"><SHAD>" + std::to_string(points) + " pontos</SHAD></FONT></B>";
 }
 
-std::vector<ClubRankingRow> PlacingRankingRows(int league, bool international)
+namespace {
+
+// The ranked clubs' rows, in club order: `fill(row, competition, counts)` writes one competition's
+// column and, where `counts` (every competition but the state championship in "Internacional"),
+// adds it to the row's totals; then the rows sorted by `better`, ties keeping the club order.
+template <typename Fill, typename Better>
+std::vector<ClubRankingRow> ClubRankingRows(int league, bool international, Fill fill, Better better)
 {
     std::vector<ClubRankingRow> rows;
     const int country = LeagueCountry(league);
@@ -136,49 +142,45 @@ std::vector<ClubRankingRow> PlacingRankingRows(int league, bool international)
         ClubRankingRow row;
         row.club = club;
         row.name = Clubs[club].name.str();
-        for (int i = 0; i < kRankedCompetitions; ++i) {
-            const int counter = Clubs[club].honourPoints[i];
-            row.columns[i] = std::to_string(counter) + " pts";
-            if (!(international && i == kStateIndex))
-                row.total += counter;
-        }
+        for (int i = 0; i < kRankedCompetitions; ++i)
+            fill(row, i, !(international && i == kStateIndex));
         rows.push_back(row);
     }
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const ClubRankingRow& a, const ClubRankingRow& b) { return a.total > b.total; });
+    std::stable_sort(rows.begin(), rows.end(), better);
     return rows;
+}
+
+}  // namespace
+
+std::vector<ClubRankingRow> PlacingRankingRows(int league, bool international)
+{
+    const auto fill = [](ClubRankingRow& row, int i, bool counts) {
+        const int counter = Clubs[row.club].honourPoints[i];
+        row.columns[i] = std::to_string(counter) + " pts";
+        if (counts)
+            row.total += counter;
+    };
+    return ClubRankingRows(league, international, fill,
+                           [](const ClubRankingRow& a, const ClubRankingRow& b) { return a.total > b.total; });
 }
 
 std::vector<ClubRankingRow> PointsRankingRows(int league, bool international)
 {
-    std::vector<ClubRankingRow> rows;
-    const int country = LeagueCountry(league);
-    for (int club = 0; club < Game.LeagueClubCount && club < static_cast<int>(Clubs.size()); ++club) {
-        if (!InRanking(club, country, international))
-            continue;
-        ClubRankingRow row;
-        row.club = club;
-        row.name = Clubs[club].name.str();
-        int goalsAgainst = 0;
-        for (int i = 0; i < kRankedCompetitions; ++i) {
-            const auto& figures = Clubs[club].allTimeRecord[i];
-            row.columns[i] = "(" + std::to_string(figures[kAllTimePoints]) + "/" +
-                             std::to_string(figures[kAllTimeGoalsFor]) + "/" +
-                             std::to_string(figures[kAllTimeGoalsAgainst]) + ")";
-            if (international && i == kStateIndex)
-                continue;
-            row.total += figures[kAllTimePoints];
-            row.goalsFor += figures[kAllTimeGoalsFor];
-            goalsAgainst += figures[kAllTimeGoalsAgainst];
-        }
-        row.goalDifference = row.goalsFor - goalsAgainst;
-        rows.push_back(row);
-    }
-    std::stable_sort(rows.begin(), rows.end(), [](const ClubRankingRow& a, const ClubRankingRow& b) {
+    const auto fill = [](ClubRankingRow& row, int i, bool counts) {
+        const auto& figures = Clubs[row.club].allTimeRecord[i];
+        row.columns[i] = "(" + std::to_string(figures[kAllTimePoints]) + "/" +
+                         std::to_string(figures[kAllTimeGoalsFor]) + "/" +
+                         std::to_string(figures[kAllTimeGoalsAgainst]) + ")";
+        if (!counts)
+            return;
+        row.total += figures[kAllTimePoints];
+        row.goalsFor += figures[kAllTimeGoalsFor];
+        row.goalDifference += figures[kAllTimeGoalsFor] - figures[kAllTimeGoalsAgainst];
+    };
+    return ClubRankingRows(league, international, fill, [](const ClubRankingRow& a, const ClubRankingRow& b) {
         return std::make_tuple(a.total, a.goalDifference, a.goalsFor) >
                std::make_tuple(b.total, b.goalDifference, b.goalsFor);
     });
-    return rows;
 }
 
 }  // namespace tarvelon

@@ -2,7 +2,6 @@
 #include "screens/club/call_up_screen.h"
 
 #include <algorithm>
-#include <array>
 #include <string>
 
 #include "controls/grad_button.h"
@@ -24,6 +23,7 @@
 #include "platform/stdctrls/lists.h"
 #include "screens/club/hub_refresh.h"
 #include "screens/common/art/squad_icons.h"
+#include "screens/common/player_filters.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/view_helpers.h"
 
@@ -45,17 +45,6 @@ void FillItems(TComboBox* combo, std::initializer_list<const char*> items, int c
     combo->SetItemIndex(chosen);
 }
 
-void FillTraits(TComboBox* combo)
-{
-    if (!combo)
-        return;
-    combo->Items().Clear();
-    for (const char* trait : TraitNames)
-        combo->Items().Add(trait);
-    combo->Items().Add("Qualquer");
-    combo->SetItemIndex(kAnyTrait);
-}
-
 // The national team called up: the human national team CallUpTeam when there is one, else the
 // entry its opener named.
 int CalledUpEntry()
@@ -66,15 +55,6 @@ int CalledUpEntry()
             return entry;
     }
     return CallUpNationEntry;
-}
-
-int ItemOf(const TComboBox* combo, int fallback) { return combo && combo->ItemIndex() >= 0 ? combo->ItemIndex() : fallback; }
-
-// The two traits joined by "/", from one of the trait tables.
-std::string TraitPair(const TPlayer& p, const std::array<const char*, TraitCount>& names)
-{
-    auto name = [&names](int trait) { return trait >= 0 && trait < TraitCount ? names[trait] : ""; };
-    return std::string(name(p.Trait1)) + "/" + name(p.Trait2);
 }
 
 }  // namespace
@@ -90,14 +70,7 @@ TForm77::TForm77(TComponent* owner) : TGameForm(owner, "TForm77", {.swallowAltF4
     BindHandler("GradButton2Click", [this](TObject*) { GradButton2Click(); });
     BindHandler("bt2Click", [this](TObject*) { bt2Click(); });
     ReadDescription();
-    c1 = FindChild<TComboBox>("c1");
-    c2 = FindChild<TComboBox>("c2");
-    c3 = FindChild<TComboBox>("c3");
-    c4 = FindChild<TComboBox>("c4");
-    c5 = FindChild<TComboBox>("c5");
-    c6 = FindChild<TComboBox>("c6");
-    Edit1 = FindChild<TEdit>("Edit1");
-    ckestrela = FindChild<TCheckBox>("ckestrela");
+    FindFilterChoosers(*this);
     GradButton1 = FindChild<TGradButton>("GradButton1");
     GradButton2 = FindChild<TGradButton>("GradButton2");
     GradButton3 = FindChild<TGradButton>("GradButton3");
@@ -135,67 +108,36 @@ void TForm77::FormCreate()
 void TForm77::FillFilters()
 {
     FillItems(c2, {"Goleiro", "Lateral", "Zagueiro", "Meio Campo", "Atacante", "Qualquer"}, kAnyPosition);
-    FillItems(c1, {"1..10", "11..30", "31..50", "51..100", "Qualquer"}, 4);
-    FillItems(c3, {"16..25", "26..36", "37>", "Qualquer"}, 3);
+    FillItems(c1, {"1..10", "11..30", "31..50", "51..100", "Qualquer"}, kAnyStrength);
+    FillItems(c3, {"16..25", "26..36", "37>", "Qualquer"}, kAnyAge);
     FillItems(c4, {"1 mil => 100 mil", "101 mil => 500 mil", "501 mil => 1 milhão ", "1 milhão => 3 milhões",
                    "3 milhões => 5 milhões", "5 milhões => 10 milhões", "mais 10 milhões", "Qualquer"},
-              7);
-    FillTraits(c5);
-    FillTraits(c6);
-}
-
-CallUpFilter TForm77::ChosenFilter() const
-{
-    CallUpFilter filter;
-    filter.country = IsClubIndex(entry_) ? Clubs[entry_].Country : -1;
-    filter.position = ItemOf(c2, kAnyPosition);
-    filter.strengthBand = ItemOf(c1, 4);
-    filter.ageBand = ItemOf(c3, 3);
-    filter.valueBand = ItemOf(c4, 7);
-    filter.trait1 = ItemOf(c5, kAnyTrait);
-    filter.trait2 = ItemOf(c6, kAnyTrait);
-    filter.namePrefix = Edit1 ? Edit1->Text() : "";
-    filter.starsOnly = ckestrela && ckestrela->Checked();
-    return filter;
+              kAnyValue);
+    FillTraitChoosers();
 }
 
 void TForm77::AddPlayerRow(TDataGrid& grid, int player, bool withClub)
 {
-    const TPlayer& p = Players[player];
+    const SearchRowView view = SearchRowOf(player);
     const std::string suffix = withClub ? "" : "2";
     const int row = grid.AddRow();
-    grid.SetCellTextByName("colimg" + suffix, row, p.Star == 1 ? std::to_string(kStarImage) : "-1");
-    const char* position = p.Position >= 0 && p.Position < PositionCount ? PositionNames[p.Position] : "";
-    grid.SetCellTextByName("colposicao" + suffix, row, std::string(position).substr(0, 1));
-    grid.SetCellTextByName("collado" + suffix, row, p.Side == 1 ? "E" : "D");
-    grid.SetCellTextByName("colnome" + suffix, row, p.Name.str());
-    grid.SetCellTextByName("colforca" + suffix, row, std::to_string(p.Strength));
-    grid.SetCellTextByName("colidade" + suffix, row, std::to_string(p.Age));
-    grid.SetCellTextByName("colid" + suffix, row, std::to_string(player));
-    if (withClub) {
-        const TClub* club = ClubOfPlayer(p);
-        grid.SetCellTextByName("colclube", row, club ? club->name.str() : "");
-        grid.SetCellTextByName("colhabilidade", row, TraitPair(p, TraitAbbreviations));
-        if (TDgCustomColumn* traits = grid.ColumnByName("colhabilidade"))
-            grid.GetCell(traits->Index(), row)->SetHint(TraitPair(p, TraitNames));
-    }
+    grid.SetCellTextByName("colimg" + suffix, row, view.starImage == 1 ? std::to_string(kStarImage) : "-1");
+    grid.SetCellTextByName("colposicao" + suffix, row, view.position.substr(0, 1));
+    SetPlayerCells(grid, row, view, suffix);
+    if (withClub)
+        SetClubAndTraitCells(grid, row, view);
 }
 
 void TForm77::GradButton3Click()
 {
-    if (!gfind)
+    if (!gfind || !Label9)
         return;
-    THourglass hourglass;
-    if (Label9) Label9->SetCaption("Procurando ...");
-    gfind->BeginUpdate();
-    gfind->ClearRows();
-    const std::vector<int> found = SearchCallUpPlayers(ChosenFilter());
-    for (int player : found)
-        AddPlayerRow(*gfind, player, true);
-    gfind->EndUpdate();
+    PlayerSearchFilters filters;
+    ReadFilters(filters);
+    const int country = IsClubIndex(entry_) ? Clubs[entry_].Country : -1;
+    ListFoundPlayers(*gfind, *Label9, [&] { return SearchCallUpPlayers(country, filters); },
+                     [this](int player) { AddPlayerRow(*gfind, player, true); });
     if (GradButton1) GradButton1->SetEnabled(false);
-    if (Label9)
-        Label9->SetCaption(found.empty() ? "Nenhum jogador encontrado" : std::to_string(found.size()) + " jogadores encontrados");
 }
 
 void TForm77::gfindSelectCell(int row)

@@ -4,34 +4,23 @@
 // >>", into the national team through core (CommitNationalCallUp).
 #include "core/views/call_up_search.h"
 #include "screens/common/game_form.h"
+#include "screens/common/player_filters.h"
 
 namespace tarvelon {
 
-class TCheckBox;
-class TComboBox;
-class TDataGrid;
-class TEdit;
 class TGradButton;
 class TImage;
 class TCustomImageList;
-class TLabel;
 
 // The national team's club entry called up when no human national team is (CallUpTeam): the
 // gallery's and the tests' subject.
 extern int CallUpNationEntry;
 
-class TForm77 : public TGameForm {
+// The filter choosers (c1..c6, Edit1, ckestrela) are the player search's.
+class TForm77 : public TGameForm, public PlayerFilterChoosers {
 public:
     explicit TForm77(TComponent* owner);
 
-    TComboBox* c1 = nullptr;
-    TComboBox* c2 = nullptr;
-    TComboBox* c3 = nullptr;
-    TComboBox* c4 = nullptr;
-    TComboBox* c5 = nullptr;
-    TComboBox* c6 = nullptr;
-    TEdit* Edit1 = nullptr;
-    TCheckBox* ckestrela = nullptr;
     TGradButton* GradButton1 = nullptr;
     TGradButton* GradButton2 = nullptr;
     TGradButton* GradButton3 = nullptr;
@@ -50,7 +39,6 @@ public:
 private:
     void FormCreate();
     void FillFilters();
-    CallUpFilter ChosenFilter() const;
     void GradButton3Click();
     void gfindSelectCell(int row);
     void GradButton1Click();

@@ -808,18 +808,8 @@ void TForm13::btjogarClick()
         KickOff();
         return;
     }
-    NationalTeamMatch = 0;
-    LineupConfirmed = false;
-    TGameForm* lineup = CreateScreen("TForm87", this);
-    if (lineup == nullptr)
-        return;
-    lineupOpen_ = true;
-    lineup->ShowModal();
-    lineupOpen_ = false;
-    if (LineupConfirmed) {
-        LineupConfirmed = false;
+    if (ConfirmLineup(this, /*nationalTeam=*/false, lineupOpen_))
         NextHumanCoachOrKickOff();
-    }
 }
 
 void TForm13::NextHumanCoachOrKickOff()

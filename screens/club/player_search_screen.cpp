@@ -8,7 +8,6 @@
 #include "core/vocab/players.h"
 #include "grid/dg_column_classes.h"
 #include "grid/dg_grid.h"
-#include "platform/forms/application.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -18,6 +17,7 @@
 #include "screens/common/art/list_art.h"
 #include "screens/common/art/squad_icons.h"
 #include "screens/common/navigator.h"
+#include "screens/common/player_filters.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
@@ -27,15 +27,6 @@ namespace {
 
 // The images of the star and for-sale columns: 0 none, 1 star, 2 listed, 3 not listed.
 constexpr int kStarConditionImage = 12;
-
-// The item chosen, or `any` when nothing is.
-int ChosenOr(const TComboBox& combo, int any) { return combo.ItemIndex() >= 0 ? combo.ItemIndex() : any; }
-
-void SetCellHint(TDataGrid& grid, const char* column, int row, const std::string& hint)
-{
-    if (TDgCustomColumn* c = grid.ColumnByName(column))
-        grid.GetCell(c->Index(), row)->SetHint(hint);
-}
 
 }  // namespace
 
@@ -49,17 +40,10 @@ TForm27::TForm27(TComponent* owner) : TGameForm(owner, "TForm27", {.closeOnEscap
     ReadDescription();
     ckpais = FindChild<TCheckBox>("ckpais");
     combopais = FindChild<TComboBoxEx>("combopais");
-    c1 = FindChild<TComboBox>("c1");
-    c2 = FindChild<TComboBox>("c2");
-    c3 = FindChild<TComboBox>("c3");
-    c4 = FindChild<TComboBox>("c4");
-    c5 = FindChild<TComboBox>("c5");
-    c6 = FindChild<TComboBox>("c6");
+    FindFilterChoosers(*this);
     c7 = FindChild<TComboBoxEx>("c7");
-    Edit1 = FindChild<TEdit>("Edit1");
     ckavenda = FindChild<TCheckBox>("ckavenda");
     ckemp = FindChild<TCheckBox>("ckemp");
-    ckestrela = FindChild<TCheckBox>("ckestrela");
     button2 = FindChild<TGradButton>("button2");
     Label9 = FindChild<TLabel>("Label9");
     gfind = FindChild<TDataGrid>("gfind");
@@ -88,13 +72,7 @@ void TForm27::FillChoosers()
     c1->SetItemIndex(0);
     c3->SetItemIndex(kAnyAge);
     c4->SetItemIndex(kAnyValue);
-    for (TComboBox* traits : {c5, c6}) {
-        traits->Items().Clear();
-        for (const char* name : TraitNames)
-            traits->Items().Add(name);
-        traits->Items().Add("Qualquer");
-        traits->SetItemIndex(kAnyTrait);
-    }
+    FillTraitChoosers();
     EnsureCountryFlags(*flags);
     c7->SetImages(flags);
     c7->Items().Clear();
@@ -127,32 +105,18 @@ PlayerSearchFilters TForm27::Filters() const
 {
     PlayerSearchFilters f;
     f.clubCountry = SearchClubCountry(ckpais->Checked(), combopais->ItemIndex());
-    f.position = ChosenOr(*c2, kAnyPosition);
-    f.strengthBand = ChosenOr(*c1, kAnyStrength);
-    f.ageBand = ChosenOr(*c3, kAnyAge);
-    f.valueBand = ChosenOr(*c4, kAnyValue);
-    f.namePrefix = Edit1->Text();
-    f.trait1 = ChosenOr(*c5, kAnyTrait);
-    f.trait2 = ChosenOr(*c6, kAnyTrait);
-    f.nationality = ChosenOr(*c7, kAnyNationality);
+    ReadFilters(f);
+    f.nationality = c7->ItemIndex() >= 0 ? c7->ItemIndex() : kAnyNationality;
     f.forSaleOnly = ckavenda->Checked();
     f.loanOnly = ckemp->Checked();
-    f.starOnly = ckestrela->Checked();
     return f;
 }
 
 void TForm27::Search()
 {
-    THourglass hourglass;
-    Label9->SetCaption("Procurando ...");
-    gfind->ClearRows();
-    Application->ProcessMessages();
-    const std::vector<int> found = SearchPlayers(Filters());
-    gfind->BeginUpdate();
-    for (int player : found)
-        AddFoundRow(player);
-    gfind->EndUpdate();
-    Label9->SetCaption(SearchCountText(found.size()));
+    const PlayerSearchFilters filters = Filters();
+    ListFoundPlayers(*gfind, *Label9, [&filters] { return SearchPlayers(filters); },
+                     [this](int player) { AddFoundRow(player); });
 }
 
 void TForm27::AddFoundRow(int player)
@@ -164,18 +128,12 @@ void TForm27::AddFoundRow(int player)
     SetCellHint(*gfind, "colpais", row,
                 v.nationality >= 0 && v.nationality < static_cast<int>(CountryNames.size()) ? CountryNames[v.nationality] : "");
     set("colimg", std::to_string(v.starImage));
-    set("colnome", v.name);
-    set("colclube", v.club);
     set("colposicao", v.position);
-    set("collado", v.side);
-    set("colforca", std::to_string(v.strength));
-    set("colidade", std::to_string(v.age));
+    SetPlayerCells(*gfind, row, v);
+    SetClubAndTraitCells(*gfind, row, v);
     set("colsalario", v.wage);
     set("colpasse", v.value);
-    set("colhabilidade", v.traits);
-    SetCellHint(*gfind, "colhabilidade", row, v.traitsHint);
     set("colavenda", std::to_string(v.forSaleImage));
-    set("colid", std::to_string(v.player));
     set("colvalortmp", std::to_string(v.valueUnits));
 }
 

@@ -61,6 +61,10 @@ TGameForm::TGameForm(TComponent* owner, std::string formClass, TGameFormStyle st
     : TStoredForm(owner), formClass_(std::move(formClass)), style_(style)
 {
     SetPosition(style_.fillsWindow ? poDesigned : poScreenCenter);
+    // The descriptions of these screens name the key handler that closed them on Enter; the style
+    // does that now (KeyDown), so the name is bound to nothing more. A screen may bind its own.
+    if (style_.closeOnEnter)
+        BindHandler("FormKeyDown", [](TObject*, unsigned short&, TShiftState) {});
     if (TFormRef<TGameForm>* reference = FormReferenceOf(formClass_))
         *reference = this;
 }
@@ -83,7 +87,7 @@ const TReadResult& TGameForm::ReadDescriptionText(const std::string& text, const
 
 void TGameForm::ApplyStyle()
 {
-    if (style_.swallowAltF4 || style_.closeOnEscape)
+    if (style_.swallowAltF4 || style_.closeOnEscape || style_.closeOnEnter)
         SetKeyPreview(true);
     if (style_.fillsWindow) {
         SetPosition(poDesigned);
@@ -140,6 +144,9 @@ void TGameForm::KeyDown(unsigned short& key, TShiftState shift)
         key = 0;
         Close();
     }
+    // Enter goes on to the focused control too, as it always did: closing only frees the form later.
+    if (style_.closeOnEnter && key == VK_RETURN)
+        Close();
 }
 
 bool TGameForm::DialogKey(unsigned short key, TShiftState shift)

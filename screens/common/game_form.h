@@ -11,7 +11,8 @@
 // - It centres itself on the screen when shown (a description may say otherwise) and frees itself
 //   when closed (a handler of OnClose may still choose another action).
 // - Alt+F4 is swallowed by the dialogs that must be answered with their buttons; Escape closes the
-//   screens that handle keys so; the screen-size rule scales the screens that ask for it.
+//   screens that handle keys so, and Enter the browsing screens that ask for it; the screen-size
+//   rule scales the screens that ask for it.
 //
 // A screen derives from it, binds its handlers and reads its description:
 //
@@ -43,6 +44,7 @@ struct TGameFormStyle {
     TBackground background = TBackground::Title;
     bool swallowAltF4 = false;   // a dialog answered only with its buttons
     bool closeOnEscape = false;  // Escape closes the screen
+    bool closeOnEnter = false;   // Enter closes the screen (its description's FormKeyDown)
     bool scaleToScreen = false;  // the screen-size rule at creation (FitToScreen)
     bool fillsWindow = false;    // aligned to the whole work area instead of centred
 };

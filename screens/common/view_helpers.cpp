@@ -153,4 +153,11 @@ TGameFormStyle BrowsingScreenStyle()
     return {.closeOnEscape = true, .fillsWindow = GetScreenSizeClass() < 2};
 }
 
+TGameFormStyle BrowsingScreenStyleClosedByEnter()
+{
+    TGameFormStyle style = BrowsingScreenStyle();
+    style.closeOnEnter = true;
+    return style;
+}
+
 }  // namespace tarvelon

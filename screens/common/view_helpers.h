@@ -19,6 +19,8 @@ class TImage;
 // The rankings, histories and brackets the hub opens: Escape closes them, and on the small screens
 // (640 x 480 and 800 x 600) they fill the window instead of being centred.
 TGameFormStyle BrowsingScreenStyle();
+// The same for the histories that Enter closes too.
+TGameFormStyle BrowsingScreenStyleClosedByEnter();
 
 // Fills `list` with the flags (index = country id, or state index) once per list.
 void EnsureCountryFlags(TCustomImageList& list);

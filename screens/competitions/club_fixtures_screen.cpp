@@ -4,9 +4,9 @@
 #include "core/tables.h"
 #include "core/views/club_fixtures.h"
 #include "grid/dg_grid.h"
-#include "platform/forms/keys.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
+#include "screens/common/choosers.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
@@ -19,17 +19,12 @@ constexpr TColor kAwayColor = 0x0000B9;  // dark red
 
 }  // namespace
 
-TForm18::TForm18(TComponent* owner) : TGameForm(owner, "TForm18", {.closeOnEscape = true})
+TForm18::TForm18(TComponent* owner) : TGameForm(owner, "TForm18", {.closeOnEscape = true, .closeOnEnter = true})
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
-    BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {
-        if (key == VK_RETURN)
-            Close();
-    });
-    BindHandler("combo1Change", [this](TObject*) {
-        if (combo1->ItemIndex() >= 0)
-            FillFixtureList(ClubFixtureFilterKind(combo1->Items().Strings(combo1->ItemIndex())));
-    });
+    BindHandler("combo1Change", ShowChosenItem([this](const std::string& item) {
+                    FillFixtureList(ClubFixtureFilterKind(item));
+                }));
     BindHandler("list1DblClick", [this](TObject*, int, int row) { list1DblClick(row); });
     BindHandler("list1CellFormating",
                 [this](TObject*, int col, int row, TColor& textColor, TFontStyles&, TCellState) {

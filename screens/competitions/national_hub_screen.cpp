@@ -283,19 +283,8 @@ void TForm75::btjogarClick()
     if (lineupOpen_ || !IsClub(Game.coachedNationalTeam))
         return;
     Game.CurrentHumanClub = Game.coachedNationalTeam;
-    NationalTeamMatch = true;
-    LineupConfirmed = false;
-    TGameForm* lineup = CreateScreen("TForm87", this);
-    if (lineup == nullptr)
-        return;
-    lineupOpen_ = true;
-    lineup->ShowModal();
-    lineupOpen_ = false;
-    NationalTeamMatch = false;
-    if (LineupConfirmed) {
-        LineupConfirmed = false;
+    if (ConfirmLineup(this, /*nationalTeam=*/true, lineupOpen_))
         NextHumanNationOrKickOff();
-    }
 }
 
 void TForm75::NextHumanNationOrKickOff()

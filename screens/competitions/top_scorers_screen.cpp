@@ -8,10 +8,10 @@
 #include "core/tables.h"
 #include "core/views/scorer_rows.h"
 #include "grid/dg_grid.h"
-#include "platform/forms/keys.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
+#include "screens/common/choosers.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
@@ -27,25 +27,15 @@ bool IsNationalItem(const std::string& item) { return item.rfind("Nacional - ", 
 
 }  // namespace
 
-TForm20::TForm20(TComponent* owner) : TGameForm(owner, "TForm20", BrowsingScreenStyle())
+TForm20::TForm20(TComponent* owner) : TGameForm(owner, "TForm20", BrowsingScreenStyleClosedByEnter())
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
-    BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {
-        if (key == VK_RETURN)
-            Close();
-    });
-    BindHandler("combo1Change", [this](TObject*) {
-        if (combo1->ItemIndex() >= 0)
-            ShowItem(combo1->Items().Strings(combo1->ItemIndex()));
-    });
+    BindHandler("combo1Change", ShowChosenItem([this](const std::string& item) { ShowItem(item); }));
     BindHandler("combopaisChange", [this](TObject*) { combopaisChange(); });
-    BindHandler("combo2Change", [this](TObject*) {
-        const int item = combo2->ItemIndex();
-        if (item < 0 || item >= static_cast<int>(StateItems.size()))
-            return;
-        ChosenState = StateItems[item];
-        FillScorers(3, ChosenState, 1);
-    });
+    BindHandler("combo2Change", ShowChosenState(StateItems, [this](int state) {
+                    ChosenState = state;
+                    FillScorers(3, ChosenState, 1);
+                }));
     BindHandler("Label1Click", [this](TObject*) { FillAllTimeScorers(true); });
     BindHandler("t1DblClick", [this](TObject*, int, int row) { t1DblClick(row); });
     BindHandler("GradButton1Click", [this](TObject*) { Close(); });

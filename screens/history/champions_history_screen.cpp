@@ -7,10 +7,10 @@
 #include "core/records/game_state.h"
 #include "core/tables.h"
 #include "core/views/champions.h"
-#include "platform/forms/keys.h"
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
+#include "screens/common/choosers.h"
 #include "screens/common/grid_helpers.h"
 #include "screens/common/view_helpers.h"
 
@@ -39,32 +39,22 @@ constexpr ItemView kItemViews[] = {
 
 }  // namespace
 
-TForm29::TForm29(TComponent* owner) : TGameForm(owner, "TForm29", BrowsingScreenStyle())
+TForm29::TForm29(TComponent* owner) : TGameForm(owner, "TForm29", BrowsingScreenStyleClosedByEnter())
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
-    BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {
-        if (key == VK_RETURN)
-            Close();
-    });
-    BindHandler("combo1Change", [this](TObject*) {
-        if (combo1->ItemIndex() >= 0)
-            ShowItem(combo1->Items().Strings(combo1->ItemIndex()));
-    });
+    BindHandler("combo1Change", ShowChosenItem([this](const std::string& item) { ShowItem(item); }));
     BindHandler("combopaisChange", [this](TObject*) {
         if (combopais->ItemIndex() < 0)
             return;
         ChosenLeague = combopais->ItemIndex();
-        const std::string item = combo1->ItemIndex() >= 0 ? combo1->Items().Strings(combo1->ItemIndex()) : "";
+        const std::string item = ChosenItem(*combo1);
         if (item == "Nacional" || item == "Copa")
             ShowItem(item);
     });
-    BindHandler("combo2Change", [this](TObject*) {
-        const int item = combo2->ItemIndex();
-        if (item < 0 || item >= static_cast<int>(StateItems.size()))
-            return;
-        ChosenState = StateItems[item];
-        FillChampionsHistory(3, ChosenState);
-    });
+    BindHandler("combo2Change", ShowChosenState(StateItems, [this](int state) {
+                    ChosenState = state;
+                    FillChampionsHistory(3, ChosenState);
+                }));
     BindHandler("GradButton1Click", [this](TObject*) { Close(); });
     ReadDescription();
     combo1 = FindChild<TComboBox>("combo1");

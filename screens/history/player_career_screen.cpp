@@ -50,7 +50,7 @@ void TForm16::GiveCareerIcons()
     auto* icons = new TGDIPPictureContainer(this);
     for (const char* name : {"i_gol", "i_ca", "i_cv", "i_ct"}) {
         TPictureItem& item = icons->Items().Add();
-        item.SetName(name);
+        item.Name = name;
         item.Picture().LoadFromStream(art::PictureAsPng(name));
     }
     infojt->SetPictureContainer(icons);

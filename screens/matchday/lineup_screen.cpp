@@ -26,12 +26,28 @@
 #include "screens/common/art/art_kit.h"
 #include "screens/common/art/squad_icons.h"
 #include "screens/common/grid_helpers.h"
+#include "screens/common/screen_registry.h"
 #include "screens/matchday/pitch_board.h"
 
 namespace tarvelon {
 
 bool NationalTeamMatch = false;
 bool LineupConfirmed = false;
+
+bool ConfirmLineup(TComponent* hub, bool nationalTeam, bool& open)
+{
+    NationalTeamMatch = nationalTeam;
+    LineupConfirmed = false;
+    if (TGameForm* lineup = CreateScreen("TForm87", hub)) {
+        open = true;
+        lineup->ShowModal();
+        open = false;
+    }
+    NationalTeamMatch = false;
+    const bool confirmed = LineupConfirmed;
+    LineupConfirmed = false;
+    return confirmed;
+}
 
 namespace {
 

@@ -29,6 +29,11 @@ extern bool NationalTeamMatch;
 // Set when the coach confirmed his line-up with "Jogar >>" (read by the hub that opened the screen).
 extern bool LineupConfirmed;
 
+// Opens the line-up screen over a hub, for the club whose coach's turn it is or for his national
+// team, and waits for it; `open` is true while it shows (the hub opens it only once). True when the
+// coach confirmed his line-up.
+bool ConfirmLineup(TComponent* hub, bool nationalTeam, bool& open);
+
 class TForm87 : public TGameForm {
 public:
     explicit TForm87(TComponent* owner);

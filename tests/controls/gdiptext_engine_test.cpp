@@ -164,7 +164,7 @@ TEST_F(GdipTextTest, ContainerPicturesTakeTheirSizeOrTheGivenOne)
 {
     TGDIPPictureContainer container(nullptr);
     TPictureItem& item = container.Items().Add();
-    item.SetName("i_gol");
+    item.Name = "i_gol";
     item.Picture().LoadFromStream(test::PngBytes(16, 16, 0x00FF00));
     THTMLDrawGDIPParams params;
     params.PictureContainer = &container;

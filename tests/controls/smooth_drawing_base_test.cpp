@@ -282,12 +282,12 @@ TEST(GDIPPictureContainer, FindsByNameIgnoringAsciiCaseFirstMatchWins)
     TGDIPPictureContainer container(nullptr);
     EXPECT_EQ(container.FindPicture("i_gol"), nullptr);
     TPictureItem& first = container.Items().Add();
-    first.SetName("i_gol");
+    first.Name = "i_gol";
     first.Picture().LoadFromStream(test::PngBytes(3, 3, 0));
     TPictureItem& second = container.Items().Add();
-    second.SetName("I_GOL");
+    second.Name = "I_GOL";
     TPictureItem& accented = container.Items().Add();
-    accented.SetName("cartão");
+    accented.Name = "cartão";
     EXPECT_EQ(container.FindPicture("I_GOL"), &first.Picture());
     EXPECT_EQ(container.FindPicture("i_Gol"), &first.Picture());
     EXPECT_EQ(container.FindPicture("i_sub"), nullptr);
@@ -296,7 +296,7 @@ TEST(GDIPPictureContainer, FindsByNameIgnoringAsciiCaseFirstMatchWins)
     EXPECT_EQ(container.Version(), "1.0.0.0");
     TPictureItem copy;
     copy.Assign(first);
-    EXPECT_EQ(copy.Name(), "i_gol");
+    EXPECT_EQ(copy.Name, "i_gol");
     EXPECT_EQ(copy.Picture().Bytes(), first.Picture().Bytes());
     EXPECT_EQ(container.Items().Owner(), &container);
 }

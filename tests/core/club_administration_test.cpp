@@ -195,32 +195,32 @@ protected:
 
 TEST_F(NationalCallUpTest, SearchFindsOnlyTheCountrysPlayersAtLeagueClubs)
 {
-    CallUpFilter filter;
-    filter.country = 29;
-    const std::vector<int> all = SearchCallUpPlayers(filter);
+    PlayerSearchFilters filter;
+    filter.nationality = 3;  // the call-up's own country counts, not the filter's
+    const std::vector<int> all = SearchCallUpPlayers(29, filter);
     EXPECT_EQ(all.size(), 24u);
     for (int p : {ownSquad_, foreigner_, clubless_})
         EXPECT_EQ(std::count(all.begin(), all.end(), p), 0);
 
     filter.position = 0;
-    EXPECT_EQ(SearchCallUpPlayers(filter), keepers_);
+    EXPECT_EQ(SearchCallUpPlayers(29, filter), keepers_);
     filter.position = kAnyPosition;
     filter.namePrefix = "jOGADOR " + std::to_string(keepers_[1]);
-    EXPECT_EQ(SearchCallUpPlayers(filter), std::vector<int>{keepers_[1]});
+    EXPECT_EQ(SearchCallUpPlayers(29, filter), std::vector<int>{keepers_[1]});
     filter.namePrefix.clear();
     filter.valueBand = 1;  // 101 mil .. 500 mil
-    EXPECT_EQ(SearchCallUpPlayers(filter).size(), 24u);
+    EXPECT_EQ(SearchCallUpPlayers(29, filter).size(), 24u);
     // The bands are the player search's: a bound is inside, and no value falls between two bands.
     Players[keepers_[0]].Value = CurrencyFromUnits(500000);
-    EXPECT_EQ(SearchCallUpPlayers(filter).size(), 24u);
+    EXPECT_EQ(SearchCallUpPlayers(29, filter).size(), 24u);
     Players[keepers_[0]].Value = CurrencyFromUnits(100500);
-    EXPECT_EQ(SearchCallUpPlayers(filter).size(), 24u);
+    EXPECT_EQ(SearchCallUpPlayers(29, filter).size(), 24u);
     Players[keepers_[0]].Value = CurrencyFromUnits(1000000);
     filter.valueBand = 2;  // 501 mil .. 1 milhão
-    EXPECT_EQ(SearchCallUpPlayers(filter), std::vector<int>{keepers_[0]});
+    EXPECT_EQ(SearchCallUpPlayers(29, filter), std::vector<int>{keepers_[0]});
     filter.valueBand = 1;
-    filter.starsOnly = true;
-    EXPECT_TRUE(SearchCallUpPlayers(filter).empty());
+    filter.starOnly = true;
+    EXPECT_TRUE(SearchCallUpPlayers(29, filter).empty());
 }
 
 TEST_F(NationalCallUpTest, ListKeepsItsLimitsAndIsCompleteWithTwoKeepersAndTwentyOutfield)

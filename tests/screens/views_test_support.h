@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/records/game_state.h"
+#include "core/records/state_championship.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
@@ -18,6 +20,26 @@
 #include "tests/screens/gallery_game_suite.h"
 
 namespace tarvelon::viewstest {
+
+// Two states' championships in play (São Paulo's and Rio's) while it lives.
+struct PlayTwoStateChampionships {
+    PlayTwoStateChampionships()
+    {
+        Game.StateChampionshipsOn = 1;
+        StateChampionships[kSaoPaulo].active = StateChampionships[kRio].active = 1;
+    }
+    ~PlayTwoStateChampionships()
+    {
+        Game.StateChampionshipsOn = before;
+        StateChampionships[kSaoPaulo].active = saoPaulo;
+        StateChampionships[kRio].active = rio;
+    }
+    static constexpr int kSaoPaulo = 25;
+    static constexpr int kRio = 18;
+    decltype(Game.StateChampionshipsOn) before = Game.StateChampionshipsOn;
+    std::uint8_t saoPaulo = StateChampionships[kSaoPaulo].active;
+    std::uint8_t rio = StateChampionships[kRio].active;
+};
 
 class ViewsScreenTest : public test::GalleryGameSuite {
 protected:
@@ -77,6 +99,32 @@ protected:
     {
         test::PressKey(WidgetOf(control), key);
         test::Pump();
+    }
+
+    // Opens a history with a state chooser (combo2) over two states and chooses the second by its
+    // keys: the screen follows it. Null when it does not.
+    template <typename T>
+    T* OpenOnSecondState(const std::string& formClass)
+    {
+        T* form = Open<T>(formClass);
+        if (!form || form->StateItems.size() != 2u) {
+            ADD_FAILURE() << formClass << " offers " << (form ? form->StateItems.size() : 0) << " states, not 2";
+            return nullptr;
+        }
+        PressKey(form->combo2, Qt::Key_Home);
+        PressKey(form->combo2, Qt::Key_Down);
+        EXPECT_EQ(form->combo2->ItemIndex(), 1);
+        EXPECT_EQ(form->ChosenState, form->StateItems[1]);
+        return form->combo2->ItemIndex() == 1 ? form : nullptr;
+    }
+
+    // A key on a control of the top screen closes that screen (Enter and Escape reach the form first).
+    static void ExpectKeyCloses(TControl* control, int key)
+    {
+        const int forms = Screen->FormCount();
+        PressKey(control, key);
+        test::Pump();
+        EXPECT_EQ(Screen->FormCount(), forms - 1);
     }
 
     // Arms a timer that notes and closes the top screen once another opened (for about a second);

@@ -63,6 +63,16 @@ TEST_F(ClubFixturesScreenTest, ListsEveryFixtureOfTheClubInDateOrderAndTheChoose
     EXPECT_EQ(Screen->FormCount(), forms - 1);
 }
 
+TEST_F(ClubFixturesScreenTest, EnterClosesItFromTheChooserAndFromTheList)
+{
+    auto* form = OpenForClub();
+    ASSERT_NE(form, nullptr);
+    ExpectKeyCloses(form->combo1, Qt::Key_Return);
+    form = OpenForClub();
+    ASSERT_NE(form, nullptr);
+    ExpectKeyCloses(form->list1, Qt::Key_Return);
+}
+
 TEST_F(ClubFixturesScreenTest, OnlyAPlayedMatchOpensItsReport)
 {
     auto* form = OpenForClub();

@@ -88,5 +88,21 @@ TEST_F(TopScorersScreenTest, ADoubleClickOnAPlayerOpensHisCareer)
     EXPECT_EQ(SelectedRecord, player);
 }
 
+// The state chooser lists the season's scorers of the state chosen by its keys, and Enter closes the
+// screen from its choosers as Escape does.
+TEST_F(TopScorersScreenTest, TheStateChooserFollowsItsKeysAndEnterClosesIt)
+{
+    viewstest::PlayTwoStateChampionships playing;
+    auto* form = OpenOnSecondState<TForm20>("TForm20");
+    ASSERT_NE(form, nullptr);
+    const auto rows = SeasonScorerRows(ScorerCompetition(3, form->StateItems[1], 1));
+    ExpectRows(form, rows, rows.size());
+
+    ExpectKeyCloses(form->combo2, Qt::Key_Return);
+    form = Open<TForm20>("TForm20");
+    ASSERT_NE(form, nullptr);
+    ExpectKeyCloses(form->t1, Qt::Key_Return);
+}
+
 }  // namespace
 }  // namespace tarvelon

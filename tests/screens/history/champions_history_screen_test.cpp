@@ -69,5 +69,18 @@ TEST_F(ChampionsHistoryScreenTest, ListsTheLeaguesChampionsNewestFirstAndFollows
     EXPECT_NE(cup.find(">" + b + "<IND x=\"185\">"), std::string::npos);
 }
 
+// The state chooser follows its keys, and Enter closes the screen from its choosers as Escape does.
+TEST_F(ChampionsHistoryScreenTest, TheStateChooserFollowsItsKeysAndEnterClosesIt)
+{
+    viewstest::PlayTwoStateChampionships playing;
+    auto* form = OpenOnSecondState<TForm29>("TForm29");
+    ASSERT_NE(form, nullptr);
+
+    ExpectKeyCloses(form->combo2, Qt::Key_Return);
+    form = Open<TForm29>("TForm29");
+    ASSERT_NE(form, nullptr);
+    ExpectKeyCloses(form->combo1, Qt::Key_Enter);  // the keypad's Enter as well
+}
+
 }  // namespace
 }  // namespace tarvelon
