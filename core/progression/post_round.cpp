@@ -5,6 +5,7 @@
 #include "core/economy/incoming_offers.h"
 #include "core/economy/loans.h"
 #include "core/economy/stadium.h"
+#include "core/mail/inbox.h"
 #include "core/match/computer_lineups.h"
 #include "core/match/lineup_access.h"
 #include "core/progression/auction.h"
@@ -33,6 +34,7 @@ void PrepareClubForHub(int club)
         RunRoundUpdates(club);
     CountAvailablePlayers(0, club);
     ContractWarnings(club);
+    MarkOldNewsRead(club, TodayDate());
 }
 
 PostRound::PostRound(int club) : club_(club), asks_(!SeasonStartPending) {}

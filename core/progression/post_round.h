@@ -18,7 +18,7 @@ void PrepareHubStart();
 
 // What the hub does for `club` each time it shows it: one finished stadium expansion, the round's
 // updates (counted as done on the first hub of a game, a season or a loaded game, which happened
-// before), the players available counted and the contract warnings.
+// before), the players available counted, the contract warnings and the old news counted as read.
 void PrepareClubForHub(int club);
 
 enum class PostRoundAsk {
