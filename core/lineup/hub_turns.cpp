@@ -2,10 +2,9 @@
 
 #include "core/match/lineup_access.h"
 #include "core/records/matchday_globals.h"
-#include "core/progression/calendar_advance.h"
+#include "core/progression/post_round.h"
 #include "core/records/game_state.h"
 #include "core/records/table_reset.h"
-#include "core/seasonloop/season_loop.h"
 
 namespace tarvelon {
 
@@ -61,11 +60,22 @@ bool NextHumanTurn()
     return false;
 }
 
-void KickOffMatchday()
+void PassHubAutomatically()
 {
-    OpenNextMatchday();
-    BeginSeasonLoop(true);
-    UseCoachesLineups();
+    PrepareHubStart();
+    const bool someonePlays = ChooseFirstHumanTurn();
+    if (!someonePlays)
+        CurrentHumanTurn = 1;
+    do {
+        const int club = Game.CurrentHumanClub;
+        if (const TClub* c = ClubAt(club)) {
+            Game.CurrentHumanCoach = c->coach;
+            PrepareClubForHub(club);
+        }
+        if (!someonePlays)
+            return;
+        AnswerPostRoundAutomatically(club);
+    } while (NextHumanTurn());
 }
 
 }  // namespace tarvelon

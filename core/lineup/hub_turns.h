@@ -17,8 +17,11 @@ bool ChooseFirstHumanTurn();
 // Moves the turn on to the next human club that plays today. False when every turn was served.
 bool NextHumanTurn();
 
-// Every human line-up is set: the computer clubs' line-ups are built and the day's matchday is
-// ready to open, playing the coaches' line-ups as they are.
-void KickOffMatchday();
+// The whole hub as a coach who lets everything go by meets it (a headless game's human clubs): the
+// hub's opening, then for each coach whose club plays today in turn the club's updates and the
+// round's questions answered automatically (core/progression/post_round.h), as the hub serves them.
+// When no human club plays today the hub kicks off at once: the club it shows (the current human
+// club) is updated and nothing is asked.
+void PassHubAutomatically();
 
 }  // namespace tarvelon

@@ -97,6 +97,14 @@ int CountUnreadMail(int club)
     return unread;
 }
 
+void MarkOldNewsRead(int club, TDateTime today)
+{
+    constexpr double kOldNewsDays = 14;
+    for (TMailMessage& mail : MailMessages)
+        if (mail.recipientClub == club && mail.read == 0 && today - mail.date > kOldNewsDays)
+            mail.read = 1;
+}
+
 std::string UnreadNewsText(int unread)
 {
     if (unread == 1)

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "core/basics/datetime.h"
+
 namespace tarvelon {
 
 struct TMailMessage;
@@ -34,6 +36,9 @@ void AnswerMail(int message);
 
 // Messages of the club not read yet.
 int CountUnreadMail(int club);
+// News older than two weeks the coach did not read counts as read (the hub's header sees to it each
+// time it shows the club).
+void MarkOldNewsRead(int club, TDateTime today);
 // The hub's news line for that many unread messages, shadowed.
 std::string UnreadNewsText(int unread);
 

@@ -17,6 +17,7 @@ namespace tarvelon {
 std::int32_t AuctionStartPrice = 0;
 std::uint8_t OwnPlayerAuction = 0;
 std::uint8_t AuctionFromSaleScreen = 0;
+int AuctionPriceMargin = 0;
 
 namespace {
 const GameTableReset auctionReset([] {

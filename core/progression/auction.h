@@ -18,6 +18,9 @@ namespace tarvelon {
 extern std::int32_t AuctionStartPrice;      // the own player's start price, whole units
 extern std::uint8_t OwnPlayerAuction;       // 1: the auction of a human coach's own player
 extern std::uint8_t AuctionFromSaleScreen;  // 1: opened by the sale screen
+// The computer round's price margin in percent: 0 at start-up, drawn as the hub opens (PrepareHubStart,
+// core/progression/post_round.h).
+extern int AuctionPriceMargin;
 
 struct AuctionState {
     bool ownPlayer = false;  // the auction of a human coach's own player (a single auction)

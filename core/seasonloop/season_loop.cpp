@@ -1,5 +1,6 @@
 #include "core/seasonloop/season_loop.h"
 
+#include "core/lineup/hub_turns.h"
 #include "core/match/computer_lineups.h"
 #include "core/match/lineup_access.h"
 #include "core/match/match_flags.h"
@@ -59,6 +60,26 @@ void PlayDayFrom(NextMatchday next)
 
 bool IsNationalTeamDay() { return Game.DayKind >= kKindWorldCup; }
 
+// The calendar advance (or the game's start) left the day to a hub: the club hub on a club's day of
+// a game with human coaches (a national-team day opens the national hub instead).
+bool ClubHubDue() { return !LineupsReady && Game.HumanClubCount > 0 && !IsNationalTeamDay(); }
+
+void PassClubHub(const std::function<void()>& atClubHub)
+{
+    if (!ClubHubDue())
+        return;
+    if (atClubHub)
+        atClubHub();
+    else
+        PassHubAutomatically();
+}
+
+DayOutcome PlayDayPassingHub(const SeasonWatch& watch)
+{
+    PassClubHub(watch.atClubHub);
+    return PlayDayToNextScreen(watch.atResults) == CalendarExit::SeasonEnd ? DayOutcome::SeasonOver : DayOutcome::Played;
+}
+
 }  // namespace
 
 void BeginSeasonLoop(bool lineupsReady)
@@ -68,6 +89,13 @@ void BeginSeasonLoop(bool lineupsReady)
 }
 
 void UseCoachesLineups() { CoachesLineups = true; }
+
+void KickOffMatchday()
+{
+    OpenNextMatchday();
+    BeginSeasonLoop(true);
+    UseCoachesLineups();
+}
 
 void PrepareTodaysMatchday()
 {
@@ -132,7 +160,9 @@ void BuildHumanLineupsAutomatically()
 
 DayOutcome PlayDay(const std::function<void()>& atResults)
 {
-    return PlayDayToNextScreen(atResults) == CalendarExit::SeasonEnd ? DayOutcome::SeasonOver : DayOutcome::Played;
+    SeasonWatch watch;
+    watch.atResults = atResults;
+    return PlayDayPassingHub(watch);
 }
 
 CalendarExit PlayDayToNextScreen(const std::function<void()>& atResults)
@@ -151,7 +181,7 @@ int PlaySeasonDays(const SeasonWatch& watch)
 {
     int days = 0;
     for (DayOutcome outcome = DayOutcome::Played; outcome == DayOutcome::Played;) {
-        outcome = PlayDay(watch.atResults);
+        outcome = PlayDayPassingHub(watch);
         ++days;
         if (watch.afterDay)
             watch.afterDay();

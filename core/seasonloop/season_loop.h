@@ -19,6 +19,10 @@ void BeginSeasonLoop(bool lineupsReady);
 // them instead of choosing for them. BeginSeasonLoop forgets it.
 void UseCoachesLineups();
 
+// Every human line-up is set (the hub's last turn): the computer clubs' line-ups are built and the
+// day's matchday is ready to open, playing the coaches' line-ups as they are.
+void KickOffMatchday();
+
 // Builds the line-ups of the human clubs and the human national teams that play today by the
 // computer's rules, as a coach who leaves the choice to his assistant would.
 void BuildHumanLineupsAutomatically();
@@ -41,14 +45,15 @@ enum class DayOutcome {
     SeasonOver,  // the season's last day was played: the end-of-season summary comes next
 };
 
-// One calendar day: the matchday set up by its kind, line-ups built, played and booked league by
-// league (or state by state), the competitions moved on, the results screen's close-outs, and the
-// calendar advance with its updates between rounds (market, sackings, offers). `atResults` runs
-// where the results screen would open: every match of the day booked, the calendar not yet moved.
+// One calendar day: the club hub passed where it would open (PassHubAutomatically, core/lineup/
+// hub_turns.h), the matchday set up by its kind, line-ups built, played and booked league by league
+// (or state by state), the competitions moved on, the results screen's close-outs, and the calendar
+// advance with its updates between rounds (market, sackings, offers). `atResults` runs where the
+// results screen would open: every match of the day booked, the calendar not yet moved.
 DayOutcome PlayDay(const std::function<void()>& atResults = {});
 
-// The same day, answering with the screen the calendar advance opens next (the hub's play button
-// when the coach leaves every line-up to his assistant).
+// The same day from the hub's play button, the hub passed already (the coach leaves every line-up
+// to his assistant), answering with the screen the calendar advance opens next.
 CalendarExit PlayDayToNextScreen(const std::function<void()>& atResults = {});
 
 // What a caller may look at while seasons are played (each may be empty).
@@ -56,6 +61,9 @@ struct SeasonWatch {
     std::function<void()> atResults;       // each day's results, before the calendar advance
     std::function<void()> afterDay;        // after each day's calendar advance
     std::function<void()> atSeasonEnd;     // after the last day, before the rollover
+    // Where the club hub would open before a day (a human club in the game, a club's day, the line-ups
+    // still to build); empty: the hub passed headless with its automatic answers.
+    std::function<void()> atClubHub;
 };
 
 // Days until the season's last one; returns the number of days played.

@@ -6,6 +6,7 @@
 #include "core/format/money_format.h"
 #include "core/format/names.h"
 #include "core/history/head_to_head.h"
+#include "core/mail/inbox.h"
 #include "core/mail/mail.h"
 #include "core/match/lineup_access.h"
 #include "core/match/match_day.h"
@@ -199,17 +200,8 @@ std::string DivisionText(int club)
 
 int CountUnreadNews(int club)
 {
-    constexpr double kOldNewsDays = 14;
-    int unread = 0;
-    for (TMailMessage& mail : MailMessages) {
-        if (mail.recipientClub != club || mail.read)
-            continue;
-        if (TodayDate() - mail.date > kOldNewsDays)
-            mail.read = 1;
-        else
-            ++unread;
-    }
-    return unread;
+    MarkOldNewsRead(club, TodayDate());
+    return CountUnreadMail(club);
 }
 
 NextMatchView NextMatchOf(int club)

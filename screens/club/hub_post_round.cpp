@@ -1,17 +1,8 @@
-// The hub's post-round events (TForm13): offers, loan requests, a death and national-team
-// invitations, each opened modally and answered before the next one is drawn; and the between-round
-// updates of the club it shows.
-#include "core/economy/between_rounds.h"
-#include "core/economy/incoming_offers.h"
-#include "core/economy/loans.h"
-#include "core/economy/stadium.h"
-#include "core/match/lineup_access.h"
-#include "core/progression/post_round_invitations.h"
+// The hub's post-round questions (TForm13): offers, loan requests, a death and national-team
+// invitations, drawn by the round (core/progression/post_round.h) and each opened modally and answered
+// before the next one is drawn.
+#include "core/progression/post_round.h"
 #include "core/records/game_state.h"
-#include "core/records/session_globals.h"
-#include "core/season/calendar.h"
-#include "core/season/competition_kind.h"
-#include "core/squad/death_draw.h"
 #include "screens/club/hub_screen.h"
 #include "screens/common/game_form.h"
 #include "screens/common/screen_registry.h"
@@ -26,65 +17,38 @@ TModalResult TForm13::ShowScreenModally(const std::string& formClass)
     return form != nullptr ? form->ShowModal() : mrNone;
 }
 
-void TForm13::RunBetweenRoundUpdates()
-{
-    const int club = Game.CurrentHumanClub;
-    CompleteStadiumWorks(club, TodayDate());  // one finished expansion per round
-    // The first hub of a game, a season or a loaded game: this round's updates happened before.
-    if (SeasonStartPending)
-        MarkRoundUpdatesDone();
-    else
-        RunRoundUpdates(club);
-}
-
 void TForm13::DispatchPostRoundEvents()
 {
-    const int club = Game.CurrentHumanClub;
-    if (!SeasonStartPending) {
-        OfferPurchase(club);
-        if (CountPlayersOfferedForLoan(club) > 0)
-            OfferLoanRequest(club);
-        if (Game.DayKind == kKindNationalLeague)
-            AnnounceDeath(club);
-        for (int kind : {kKindWorldCup, kKindCopaAmerica, kKindEurocopa}) {
-            if (!InvitationDue(kind))
-                continue;
-            OfferNationalTeamInvitation(kind);
-        }
+    PostRound round(Game.CurrentHumanClub);
+    if (round.Asks()) {  // no offer stands before the round's draw
+        OfferingClub = -1;
+        DealPlayer = 0;
     }
-    SeasonStartPending = 0;
+    for (PostRoundQuestion question = round.Next(); question.ask != PostRoundAsk::Done; question = round.Next())
+        AskCoach(question);
 }
 
-void TForm13::OfferPurchase(int club)
+void TForm13::AskCoach(const PostRoundQuestion& question)
 {
-    OfferingClub = -1;
-    DealPlayer = 0;
-    const ClubPlayerDeal deal = DrawPurchaseOffer(club);
-    const TPlayer* p = PlayerAt(deal.player);
-    if (!deal.Found() || p == nullptr || p->Club != club)
-        return;
-    OfferingClub = deal.club;
-    DealPlayer = deal.player;
-    ShowScreenModally("TForm68");
-}
-
-void TForm13::OfferLoanRequest(int club)
-{
-    const ClubPlayerDeal deal = DrawLoanRequest(club);
-    if (!deal.Found())
-        return;
-    LoanRequestPlayer = deal.player;
-    LoanRequestClub = deal.club;
-    ShowScreenModally("TForm59");
-}
-
-void TForm13::AnnounceDeath(int club)
-{
-    DeadPlayer = CheckPlayerDeath(club);
-    if (DeadPlayer == 0)
-        return;
-    ShowScreenModally("TForm72");
-    RefreshRosterGrid();
+    switch (question.ask) {
+    case PostRoundAsk::PurchaseOffer:
+        OfferingClub = question.club;
+        DealPlayer = question.player;
+        ShowScreenModally("TForm68");
+        break;
+    case PostRoundAsk::LoanRequest:
+        LoanRequestPlayer = question.player;
+        LoanRequestClub = question.club;
+        ShowScreenModally("TForm59");
+        break;
+    case PostRoundAsk::DeathNotice:
+        DeadPlayer = question.player;
+        ShowScreenModally("TForm72");
+        RefreshRosterGrid();
+        break;
+    case PostRoundAsk::NationalInvitation: OfferNationalTeamInvitation(question.tournament); break;
+    case PostRoundAsk::Done: break;
+    }
 }
 
 }  // namespace tarvelon

@@ -10,15 +10,13 @@
 #include "controls/grad_button.h"
 #include "controls/gradient.h"
 #include "core/basics/datetime.h"
-#include "core/basics/random.h"
-#include "core/economy/between_rounds.h"
-#include "core/economy/loans.h"
 #include "core/format/images.h"
 #include "core/format/money_format.h"
 #include "core/format/screen_size.h"
 #include "core/mail/inbox.h"
 #include "core/hooks.h"
 #include "core/lineup/hub_turns.h"
+#include "core/progression/post_round.h"
 #include "core/match/lineup_access.h"
 #include "core/records/match_records.h"
 #include "core/match/computer_lineups.h"
@@ -26,6 +24,7 @@
 #include "core/persist/saved_game.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
+#include "core/seasonloop/season_loop.h"
 #include "core/vocab/tactics_board.h"
 #include "core/views/hub_views.h"
 #include "grid/dg_column_classes.h"
@@ -247,9 +246,7 @@ void TForm13::FindChildren()
 
 void TForm13::FormCreate()
 {
-    const int draw = Random(10);
-    AuctionPriceMargin = draw <= 3 ? -10 : draw <= 7 ? 0 : 5;
-    ReturnExpiredLoans(TodayDate());
+    PrepareHubStart();
     FitToScreen();
     WidenRosterColumns();
     FillImageLists();
@@ -362,11 +359,9 @@ void TForm13::RefreshHub()
     if (club == nullptr)
         return;
     Game.CurrentHumanCoach = club->coach;
-    RunBetweenRoundUpdates();
-    CountAvailablePlayers(0, Game.CurrentHumanClub);
-    // Run-out contracts are extended before the squad is listed, so the rows and the first player's
-    // card show the new contracts.
-    ContractWarnings(Game.CurrentHumanClub);
+    // The club's updates come before the squad is listed, so the rows and the first player's card
+    // show the new contracts.
+    PrepareClubForHub(Game.CurrentHumanClub);
     RefreshRosterGrid();
     RefreshHubHeader();
     ShowNextMatch();

@@ -11,6 +11,7 @@ namespace tarvelon {
 
 class TDataGrid;
 struct RosterRowView;
+struct PostRoundQuestion;
 class TDcGlowButton;
 class TDcSmoothLabel;
 class TDcSmoothProgressBar;
@@ -157,11 +158,8 @@ private:
     void Button4Click();
     void Resign();
 
-    // Between rounds (hub_post_round.cpp).
-    void RunBetweenRoundUpdates();
-    void OfferPurchase(int club);
-    void OfferLoanRequest(int club);
-    void AnnounceDeath(int club);
+    // Between rounds (hub_post_round.cpp): one question of the round on its modal screen.
+    void AskCoach(const PostRoundQuestion& question);
     void KickOff();
     bool ColumnIs(int col, const char* name) const;
 

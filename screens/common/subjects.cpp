@@ -23,7 +23,6 @@ int TransferListClub = -1;
 int BracketCompetition = 4;
 int MatchReportIndex = -1;
 int ReportMode = 1;
-int AuctionPriceMargin = 0;
 int RetiringPlayer = 0;
 int ShirtNumberPlayer = 0;
 int DeadPlayer = 0;

@@ -1,9 +1,11 @@
 #pragma once
 // The screens' subjects: a screen learns what to show from globals its opener sets just before it
 // creates the form. -1 means "none" or "all" where the screen allows it. (AuctionPlayer, set by the
-// calendar advance, lives in core/progression/calendar_advance.h.)
+// calendar advance, lives in core/progression/calendar_advance.h; AuctionPriceMargin, drawn as the hub
+// opens, in core/progression/auction.h.)
 #include <array>
 
+#include "core/progression/auction.h"
 #include "core/progression/calendar_advance.h"
 
 namespace tarvelon {
@@ -23,7 +25,6 @@ extern int TransferListClub;             // the club of the recent transfers' mo
 extern int BracketCompetition;           // the continental bracket shown: competition kind 4 or 6
 extern int MatchReportIndex;             // the entry of MatchReports the match report shows
 extern int ReportMode;                   // the side shown in the match report: 1 home, 2 away
-extern int AuctionPriceMargin;           // the auction's price margin in percent: 0 at start-up, set by the hub
 extern int RetiringPlayer;               // the player who retires (after it: the junior promoted)
 extern int ShirtNumberPlayer;            // the player whose shirt number is chosen
 extern int DeadPlayer;                   // the player whose death is announced (0 none)

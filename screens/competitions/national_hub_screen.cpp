@@ -11,6 +11,7 @@
 #include "core/records/session_globals.h"
 #include "core/season/competition_kind.h"
 #include "core/season/competitions.h"
+#include "core/seasonloop/season_loop.h"
 #include "core/tables.h"
 #include "core/views/hub_views.h"
 #include "core/views/national_tournament.h"

@@ -2,12 +2,7 @@
 #include "screens/start/title_screen.h"
 
 #include "core/basics/random.h"
-#include "core/hooks.h"
-#include "core/mail/mail_texts.h"
-#include "core/matchday/referee_table.h"
-#include "core/progression/calendar_advance.h"
-#include "core/records/game_state.h"
-#include "core/sound/sound.h"
+#include "core/services/program_start.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "platform/graphics/picture.h"
@@ -74,18 +69,12 @@ void TForm1::FormCreate(TObject*)
 {
     LoadBackgroundBitmap();
     ShowTitlePicture();
-    Randomize();
-    AuctionPriceMargin = 0;  // the hot spots are the art kit's table (kTitleHotSpots)
-    OpenGameSounds();
-    Randomize();
-    AuctionPlayer = -1;
-    Game.RegionalFourthDivision = 0;
-    // The host cities of the tournaments are constant tables of the rules (tournament_venues.h).
+    // The hot spots are the art kit's table (kTitleHotSpots); the host cities of the tournaments are
+    // constant tables of the rules (tournament_venues.h).
+    PrepareProgramStart();
     Screen->SetCursors(art::kTitleLabelCursor, art::LoadCursorResource("cursor5"));
     art::InstallGameCursors();
     CreateMenuLabels();
-    FillReferees();
-    FillMailTexts();
     if (ImageList1)
         art::FillCountryFlags(*ImageList1);
     if (estados)

@@ -32,7 +32,7 @@ using namespace tarvelon;
 
 namespace {
 
-constexpr std::uint64_t kSeed = 4724;
+constexpr std::uint64_t kSeed = 4726;
 
 class StartupSeason : public ::testing::Test {
 protected:

@@ -1,6 +1,8 @@
 #pragma once
-// One run of tarvelon-sim: a new game (or a loaded one), K seasons played headless, the report of
-// each season, the digest of the final game and, when asked, the final game saved.
+// One run of tarvelon-sim: a new game (or a loaded one), K seasons played headless (a human club's
+// hub passed as its coach would let it go by: the round's updates, its questions answered
+// automatically), the report of each season, the digest of the final game and, when asked, the final
+// game saved.
 #include <cstdint>
 #include <ostream>
 #include <string>
