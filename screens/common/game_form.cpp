@@ -60,6 +60,8 @@ void TileBackground(TCanvas& canvas, const TBitmap& picture, int width, int heig
 TGameForm::TGameForm(TComponent* owner, std::string formClass, TGameFormStyle style)
     : TStoredForm(owner), formClass_(std::move(formClass)), style_(style)
 {
+    if (style_.fillsSmallScreen)
+        style_.fillsWindow = GetScreenSizeClass() < 2;
     SetPosition(style_.fillsWindow ? poDesigned : poScreenCenter);
     if (TFormRef<TGameForm>* reference = FormReferenceOf(formClass_))
         *reference = this;

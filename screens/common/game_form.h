@@ -45,6 +45,7 @@ struct TGameFormStyle {
     bool closeOnEscape = false;  // Escape closes the screen
     bool scaleToScreen = false;  // the screen-size rule at creation (FitToScreen)
     bool fillsWindow = false;    // aligned to the whole work area instead of centred
+    bool fillsSmallScreen = false;  // fillsWindow on a screen of 640 x 480 or 800 x 600
 };
 
 class TGameForm : public TStoredForm {

@@ -19,6 +19,7 @@
 #include "screens/common/queued_call.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/stub_form.h"
+#include "screens/common/view_helpers.h"
 #include "screens/screens_registration.h"
 #include "tests/platform/forms_test_support.h"
 
@@ -140,6 +141,28 @@ TEST_F(GameFormTest, TheScreenSizeRuleScalesNarrowAndWideScreens)
         auto* form = CreateForm<TTestForm>(Application, TGameFormStyle{.scaleToScreen = true});
         EXPECT_EQ(form->ClientWidth(), c.expectedClientWidth) << c.width << " x " << c.height;
         EXPECT_EQ(form->Scaled(), c.width != 800);
+        Free(form);
+    }
+    Hooks().screenWidth = savedWidth;
+    Hooks().screenHeight = savedHeight;
+}
+
+TEST_F(GameFormTest, ABrowsingScreenFillsTheWindowOnlyOnTheSmallScreensItIsMadeOn)
+{
+    const auto savedWidth = Hooks().screenWidth;
+    const auto savedHeight = Hooks().screenHeight;
+    struct Case {
+        int width, height;
+        bool fills;
+    };
+    // One style, written once, for every size the screen is made on.
+    const TGameFormStyle browsing = BrowsingScreenStyle();
+    for (const Case c : {Case{640, 480, true}, Case{800, 600, true}, Case{1024, 768, false}}) {
+        Hooks().screenWidth = [c] { return c.width; };
+        Hooks().screenHeight = [c] { return c.height; };
+        auto* form = CreateForm<TTestForm>(Application, browsing);
+        EXPECT_EQ(form->Style().fillsWindow, c.fills) << c.width << " x " << c.height;
+        EXPECT_EQ(form->BoundsRect() == Screen->WorkAreaRect(), c.fills) << c.width << " x " << c.height;
         Free(form);
     }
     Hooks().screenWidth = savedWidth;
