@@ -22,6 +22,7 @@ extern int CallUpNationEntry;
 
 class TForm77 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm77(TComponent* owner);
 
     TComboBox* c1 = nullptr;

@@ -17,6 +17,7 @@ struct PlayerSearchFilters;
 
 class TForm27 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm27(TComponent* owner);
 
     TCheckBox* ckpais = nullptr;

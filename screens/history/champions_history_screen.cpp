@@ -12,6 +12,7 @@
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/grid_helpers.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/view_helpers.h"
 
 namespace tarvelon {
@@ -39,7 +40,17 @@ constexpr ItemView kItemViews[] = {
 
 }  // namespace
 
-TForm29::TForm29(TComponent* owner) : TGameForm(owner, "TForm29", BrowsingScreenStyle())
+const TScreenRecord TForm29::kScreen{
+    .formClass = "TForm29",
+    .shows = "Galeria de campeões",
+    .area = TScreenArea::History,
+    .modal = true,
+    .style = BrowsingScreenStyle(),
+    .create = NewScreen<TForm29>,
+    .file = "screens/history/champions_history_screen.cpp",
+};
+
+TForm29::TForm29(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {

@@ -31,6 +31,7 @@ extern bool LineupConfirmed;
 
 class TForm87 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm87(TComponent* owner);
     ~TForm87() override;
 

@@ -18,7 +18,6 @@
 #include "screens/common/grid_helpers.h"
 #include "screens/common/queued_call.h"
 #include "screens/common/screen_registry.h"
-#include "screens/common/stub_form.h"
 #include "screens/common/view_helpers.h"
 #include "screens/screens_registration.h"
 #include "tests/platform/forms_test_support.h"
@@ -167,53 +166,6 @@ TEST_F(GameFormTest, ABrowsingScreenFillsTheWindowOnlyOnTheSmallScreensItIsMadeO
     }
     Hooks().screenWidth = savedWidth;
     Hooks().screenHeight = savedHeight;
-}
-
-TEST_F(GameFormTest, ABuiltScreenTakesOverItsStubAndKeepsWhatItLeavesOpen)
-{
-    // Any screen that is still a stand-in (they are taken over one by one).
-    const TScreenEntry* stub = nullptr;
-    for (const TScreenEntry* entry : RegisteredScreens())
-        if (!entry->built && stub == nullptr)
-            stub = entry;
-    if (stub == nullptr)
-        GTEST_SKIP() << "every screen is built";
-    const std::string formClass = stub->formClass;
-    const TScreenArea area = stub->area;
-    const bool modal = stub->modal;
-    const std::string shows = stub->shows;
-    RegisterBuiltScreen<TTestForm>(formClass, "screens/test_form.cpp");
-    const TScreenEntry* built = FindScreen(formClass);
-    EXPECT_TRUE(built->built);
-    EXPECT_EQ(built->shows, shows);
-    EXPECT_EQ(built->description, formClass);
-    EXPECT_EQ(built->area, area);
-    EXPECT_EQ(built->modal, modal);
-    EXPECT_TRUE(FindScreen("TForm13")->built);
-    EXPECT_FALSE(FindScreen("TForm13")->modal);  // the built hub kept its stand-in's way: a main screen
-    RegisterGameScreens();  // the stubs back for the other tests
-    EXPECT_FALSE(FindScreen(formClass)->built);
-    EXPECT_TRUE(FindScreen("TForm13")->built);  // the hub is built: it takes its place again
-}
-
-TEST_F(GameFormTest, TheStubKeepsTheGameMovingOnlyWithContinuar)
-{
-    int moves = 0;
-    auto* stub = CreateForm<TStubForm>(Application, "TForm67", "Resultados da rodada", TGameFormStyle{},
-                                       [&moves] { ++moves; });
-    EXPECT_TRUE(stub->ReadProblems().Ok()) << stub->ReadProblems().Message();
-    EXPECT_EQ(stub->Caption(), "Resultados da rodada");
-    stub->Show();
-    QTest::mouseClick(stub->btfechar->Widget(), Qt::LeftButton);
-    test::Pump();
-    EXPECT_EQ(moves, 0);
-
-    stub = CreateForm<TStubForm>(Application, "TForm67", "Resultados da rodada", TGameFormStyle{}, [&moves] { ++moves; });
-    stub->Show();
-    QTest::mouseClick(stub->btcontinuar->Widget(), Qt::LeftButton);
-    test::Pump();
-    EXPECT_EQ(moves, 1);
-    EXPECT_FALSE(Form67);
 }
 
 TEST(QueuedCallTest, RunsAfterTheCurrentEventAndHandsAnExceptionToTheApplication)
