@@ -5,6 +5,7 @@
 #include "core/vocab/countries.h"
 #include "editor/editor_dialog_parts.h"
 #include "editor/editor_main_window.h"
+#include "editor/loading_screen.h"
 #include "editor/model/editor_tables.h"
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"
@@ -23,8 +24,8 @@ constexpr int kDefaultLevel = 10;
 
 }  // namespace
 
-TClubDialog::TClubDialog(TComponent* owner, const std::string& formClass, const std::string& stadiumEdit)
-    : TGameForm(owner, formClass, {.background = TBackground::None}), stadiumEditName_(stadiumEdit)
+TClubDialog::TClubDialog(TComponent* owner, const TScreenRecord& screen, const std::string& stadiumEdit)
+    : TGameForm(owner, screen), stadiumEditName_(stadiumEdit)
 {
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
     BindHandler("FormShow", [this](TObject*) { ShowStateForCountry(); });
@@ -77,7 +78,18 @@ void TClubDialog::ShowStateForCountry()
 
 // ---- TForm7: a new club ----------------------------------------------------------------------
 
-TForm7::TForm7(TComponent* owner) : TClubDialog(owner, "TForm7", "Edit5")
+const TScreenRecord TForm7::kScreen{
+    .formClass = "TForm7",
+    .shows = "Adicionar Equipe",
+    .area = TScreenArea::Editor,
+    .modal = true,
+    .style = {.background = TBackground::None},
+    .subject = LoadedEditorSubject,
+    .create = NewScreen<TForm7>,
+    .file = "editor/club_dialogs.cpp",
+};
+
+TForm7::TForm7(TComponent* owner) : TClubDialog(owner, kScreen, "Edit5")
 {
     BindHandler("FormCreate", [this](TObject*) {
         ChosenImageName.clear();
@@ -145,7 +157,18 @@ void TForm7::Confirm()
 
 // ---- TForm4: the shown club ------------------------------------------------------------------
 
-TForm4::TForm4(TComponent* owner) : TClubDialog(owner, "TForm4", "Edit4")
+const TScreenRecord TForm4::kScreen{
+    .formClass = "TForm4",
+    .shows = "Editar Equipe",
+    .area = TScreenArea::Editor,
+    .modal = true,
+    .style = {.background = TBackground::None},
+    .subject = LoadedEditorSubject,
+    .create = NewScreen<TForm4>,
+    .file = "editor/club_dialogs.cpp",
+};
+
+TForm4::TForm4(TComponent* owner) : TClubDialog(owner, kScreen, "Edit4")
 {
     BindHandler("FormCreate", [this](TObject*) { LoadClub(); });
     BindHandler("EditChange", [this](TObject*) { RecordChange(); });

@@ -28,7 +28,7 @@ public:
     TShape* Shape2 = nullptr;  // text colour
 
 protected:
-    TClubDialog(TComponent* owner, const std::string& formClass, const std::string& stadiumEdit);
+    TClubDialog(TComponent* owner, const TScreenRecord& screen, const std::string& stadiumEdit);
     void ReadControls();
     // The state list and its label are shown only for Brazil.
     void ShowStateForCountry();
@@ -41,6 +41,7 @@ private:
 
 class TForm7 : public TClubDialog {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm7(TComponent* owner);
     TEdit* Edit4 = nullptr;  // file name
     TImage* Image1 = nullptr;
@@ -55,6 +56,7 @@ protected:
 
 class TForm4 : public TClubDialog {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm4(TComponent* owner);
     const ClubChanges& Changes() const { return changes_; }
 

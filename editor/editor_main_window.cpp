@@ -6,6 +6,7 @@
 #include "core/vocab/players.h"
 #include "editor/editor_dialog_parts.h"
 #include "editor/editor_icons.h"
+#include "editor/loading_screen.h"
 #include "editor/model/editor_players.h"
 #include "editor/model/editor_tables.h"
 #include "editor/model/editor_teams.h"
@@ -20,6 +21,7 @@
 #include "platform/stdctrls/message_box.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/form_references.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
@@ -57,7 +59,18 @@ void ShowWriteFailure(const std::string& what)
 
 }  // namespace
 
-TForm3::TForm3(TComponent* owner) : TGameForm(owner, "TForm3", {.background = TBackground::None, .fillsWindow = true})
+const TScreenRecord TForm3::kScreen{
+    .formClass = "TForm3",
+    .shows = "Editor de equipes",
+    .area = TScreenArea::Editor,
+    .modal = false,
+    .style = {.background = TBackground::None, .fillsWindow = true},
+    .subject = LoadedEditorSubject,
+    .create = NewScreen<TForm3>,
+    .file = "editor/editor_main_window.cpp",
+};
+
+TForm3::TForm3(TComponent* owner) : TGameForm(owner, kScreen)
 {
     Form3 = this;
     BindEvents();

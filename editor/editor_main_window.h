@@ -20,6 +20,7 @@ struct SquadRow;
 
 class TForm3 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm3(TComponent* owner);
 
     TGradButton* xbt1 = nullptr;

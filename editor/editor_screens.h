@@ -1,5 +1,5 @@
 #pragma once
-// The team editor's screens join the registry over their stubs.
+// The team editor's screens join the screen registry (their records are beside their classes).
 namespace tarvelon {
 
 void RegisterEditorScreens();

@@ -3,6 +3,7 @@
 
 #include "core/persist/club_file.h"
 #include "editor/model/editor_tables.h"
+#include "editor/model/editor_teams.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
@@ -23,8 +24,29 @@ std::string UnreadableFilesMessage(const std::vector<std::string>& names)
     return text;
 }
 
+void LoadedEditorSubject()
+{
+    LoadEditorTables();
+    EditorNationalView = false;
+    const std::vector<ClubListRow> clubs = ClubListRows();
+    EditorCurrentClub = clubs.empty() ? 0 : clubs.front().id;
+    const std::vector<NationListRow> nations = NationListRows();
+    EditorCurrentNation = nations.empty() ? 0 : nations.front().id;
+    EditorSelectedSlot = 1;
+}
+
+const TScreenRecord TForm2::kScreen{
+    .formClass = "TForm2",
+    .shows = "Carregando o editor de equipes",
+    .area = TScreenArea::Editor,
+    .modal = true,
+    .style = {.background = TBackground::Builder, .swallowAltF4 = true},
+    .create = NewScreen<TForm2>,
+    .file = "editor/loading_screen.cpp",
+};
+
 TForm2::TForm2(TComponent* owner)
-    : TGameForm(owner, "TForm2", {.background = TBackground::Builder, .swallowAltF4 = true})
+    : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("FormShow", [this](TObject* sender) { FormShow(sender); });

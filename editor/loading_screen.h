@@ -15,6 +15,7 @@ class TTimer;
 
 class TForm2 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm2(TComponent* owner);
 
     TLabel* Label3 = nullptr;
@@ -29,6 +30,10 @@ private:
     void FormShow(TObject* sender);
     void Timer1Timer(TObject* sender);
 };
+
+// What the loading screen leaves behind, without its window: the tables of the game folder read,
+// the first club and nation shown (the subject of the editor's other screens).
+void LoadedEditorSubject();
 
 // The message naming the files the editor could not read; empty when there are none.
 std::string UnreadableFilesMessage(const std::vector<std::string>& names);

@@ -3,6 +3,7 @@
 
 #include "editor/editor_dialog_parts.h"
 #include "editor/editor_main_window.h"
+#include "editor/loading_screen.h"
 #include "editor/model/editor_tables.h"
 #include "platform/forms/application.h"
 #include "platform/stdctrls/edits.h"
@@ -20,7 +21,18 @@ constexpr int kDefaultNationLevel = 15;
 
 }  // namespace
 
-TForm73::TForm73(TComponent* owner) : TGameForm(owner, "TForm73", {.background = TBackground::None, .closeOnEscape = true})
+const TScreenRecord TForm73::kScreen{
+    .formClass = "TForm73",
+    .shows = "Seleção nacional",
+    .area = TScreenArea::Editor,
+    .modal = true,
+    .style = {.background = TBackground::None, .closeOnEscape = true},
+    .subject = LoadedEditorSubject,
+    .create = NewScreen<TForm73>,
+    .file = "editor/national_dialog.cpp",
+};
+
+TForm73::TForm73(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });

@@ -15,6 +15,7 @@ class TShape;
 
 class TForm73 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm73(TComponent* owner);
 
     TComboBoxEx* combo1 = nullptr;  // country

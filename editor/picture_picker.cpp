@@ -3,15 +3,28 @@
 
 #include "editor/editor_dialog_parts.h"
 #include "editor/editor_main_window.h"
+#include "editor/loading_screen.h"
 #include "editor/model/editor_tables.h"
 #include "editor/model/editor_teams.h"
 #include "grid/dg_grid.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
-Tform43::Tform43(TComponent* owner) : TGameForm(owner, "Tform43", {.background = TBackground::None, .closeOnEscape = true})
+const TScreenRecord Tform43::kScreen{
+    .formClass = "Tform43",
+    .shows = "Selecione o arquivo",
+    .area = TScreenArea::Editor,
+    .modal = true,
+    .style = {.background = TBackground::None, .closeOnEscape = true},
+    .subject = LoadedEditorSubject,
+    .create = NewScreen<Tform43>,
+    .file = "editor/picture_picker.cpp",
+};
+
+Tform43::Tform43(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormShow", [this](TObject* sender) { FormShow(sender); });
     BindHandler("FormClose", [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); });

@@ -15,6 +15,7 @@ class TImage;
 
 class Tform43 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit Tform43(TComponent* owner);
 
     TDataGrid* list1 = nullptr;

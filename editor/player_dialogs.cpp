@@ -3,6 +3,7 @@
 
 #include "editor/editor_dialog_parts.h"
 #include "editor/editor_main_window.h"
+#include "editor/loading_screen.h"
 #include "editor/model/editor_tables.h"
 #include "platform/forms/keys.h"
 #include "platform/stdctrls/buttons.h"
@@ -12,6 +13,7 @@
 #include "platform/stdctrls/lists.h"
 #include "platform/stdctrls/message_box.h"
 #include "platform/stdctrls/ranges.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
@@ -27,8 +29,8 @@ void SelectIfItem(TComboBox* combo, int item)
 
 }  // namespace
 
-TPlayerDialog::TPlayerDialog(TComponent* owner, const std::string& formClass)
-    : TGameForm(owner, formClass, {.background = TBackground::None})
+TPlayerDialog::TPlayerDialog(TComponent* owner, const TScreenRecord& screen)
+    : TGameForm(owner, screen)
 {
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
     BindHandler("FormKeyDown",
@@ -131,7 +133,18 @@ void TPlayerDialog::FormKeyDown(TObject*, unsigned short& key, TShiftState)
     }
 }
 
-TForm5::TForm5(TComponent* owner) : TPlayerDialog(owner, "TForm5")
+const TScreenRecord TForm5::kScreen{
+    .formClass = "TForm5",
+    .shows = "Adicionar jogador",
+    .area = TScreenArea::Editor,
+    .modal = true,
+    .style = {.background = TBackground::None},
+    .subject = LoadedEditorSubject,
+    .create = NewScreen<TForm5>,
+    .file = "editor/player_dialogs.cpp",
+};
+
+TForm5::TForm5(TComponent* owner) : TPlayerDialog(owner, kScreen)
 {
     nameRequired_ = true;
     BindHandler("FormCreate", [this](TObject*) {
@@ -168,7 +181,18 @@ void TForm5::Store(const PlayerFields& fields)
     }
 }
 
-TForm6::TForm6(TComponent* owner) : TPlayerDialog(owner, "TForm6")
+const TScreenRecord TForm6::kScreen{
+    .formClass = "TForm6",
+    .shows = "Editar jogador",
+    .area = TScreenArea::Editor,
+    .modal = true,
+    .style = {.background = TBackground::None},
+    .subject = LoadedEditorSubject,
+    .create = NewScreen<TForm6>,
+    .file = "editor/player_dialogs.cpp",
+};
+
+TForm6::TForm6(TComponent* owner) : TPlayerDialog(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) {
         slot_ = EditorSelectedSlot;

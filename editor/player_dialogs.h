@@ -36,7 +36,7 @@ public:
     void BuildTraitLists(int position);
 
 protected:
-    TPlayerDialog(TComponent* owner, const std::string& formClass);
+    TPlayerDialog(TComponent* owner, const TScreenRecord& screen);
     void ReadControls();
     // Confirms: checks the choices, then the dialog's own work.
     void Confirm();
@@ -49,6 +49,7 @@ private:
 
 class TForm5 : public TPlayerDialog {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm5(TComponent* owner);
 
 protected:
@@ -57,6 +58,7 @@ protected:
 
 class TForm6 : public TPlayerDialog {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm6(TComponent* owner);
 
 protected:

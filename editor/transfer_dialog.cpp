@@ -5,6 +5,7 @@
 #include "core/vocab/countries.h"
 #include "editor/editor_dialog_parts.h"
 #include "editor/editor_main_window.h"
+#include "editor/loading_screen.h"
 #include "editor/model/editor_players.h"
 #include "editor/model/editor_tables.h"
 #include "editor/model/editor_teams.h"
@@ -13,10 +14,22 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "screens/common/art/art_kit.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
-TForm79::TForm79(TComponent* owner) : TGameForm(owner, "TForm79", {.background = TBackground::None, .closeOnEscape = true})
+const TScreenRecord TForm79::kScreen{
+    .formClass = "TForm79",
+    .shows = "Transferir Jogador",
+    .area = TScreenArea::Editor,
+    .modal = false,
+    .style = {.background = TBackground::None, .closeOnEscape = true},
+    .subject = LoadedEditorSubject,
+    .create = NewScreen<TForm79>,
+    .file = "editor/transfer_dialog.cpp",
+};
+
+TForm79::TForm79(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });

@@ -10,6 +10,7 @@ class TGradButton;
 
 class TForm79 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm79(TComponent* owner);
 
     TDataGrid* grid1 = nullptr;

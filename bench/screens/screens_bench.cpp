@@ -12,7 +12,7 @@
 
 namespace {
 
-void OpenScreen(benchmark::State& state, const tarvelon::TScreenEntry* entry)
+void OpenScreen(benchmark::State& state, const tarvelon::TScreenRecord* entry)
 {
     for (auto _ : state) {
         const tarvelon::TScreenProbe probe = tarvelon::ProbeScreen(*entry);
@@ -22,7 +22,7 @@ void OpenScreen(benchmark::State& state, const tarvelon::TScreenEntry* entry)
         }
         state.SetIterationTime(probe.milliseconds / 1000.0);
     }
-    state.SetLabel(entry->built ? "built" : "stub");
+    state.SetLabel(tarvelon::ScreenAreaName(entry->area));
 }
 
 }  // namespace
@@ -39,7 +39,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "tarvelon-screens-bench: %s\n", message.c_str());
         return 1;
     }
-    for (const tarvelon::TScreenEntry* entry : tarvelon::RegisteredScreens())
+    for (const tarvelon::TScreenRecord* entry : tarvelon::RegisteredScreens())
         benchmark::RegisterBenchmark(("OpenScreen/" + entry->formClass).c_str(), OpenScreen, entry)
             ->UseManualTime()
             ->Unit(benchmark::kMillisecond);

@@ -14,7 +14,7 @@ namespace {
 
 void OpenStandings(benchmark::State& state)
 {
-    const tarvelon::TScreenEntry* entry = tarvelon::FindScreen("TForm36");
+    const tarvelon::TScreenRecord* entry = tarvelon::FindScreen("TForm36");
     for (auto _ : state) {
         const tarvelon::TScreenProbe probe = tarvelon::ProbeScreen(*entry);
         if (!probe.Ok()) {

@@ -7,6 +7,7 @@ namespace tarvelon {
 
 class TForm45 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm45(TComponent* owner);
 
 private:

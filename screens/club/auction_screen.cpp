@@ -68,7 +68,21 @@ void CloseRenewalDialogs()
 
 }  // namespace
 
-TForm23::TForm23(TComponent* owner) : TGameForm(owner, "TForm23", {.swallowAltF4 = true})
+const TScreenRecord TForm23::kScreen{
+    .formClass = "TForm23",
+    .shows = "Venda de jogador em leilão",
+    .area = TScreenArea::Club,
+    .modal = false,
+    .style = {.swallowAltF4 = true},
+    .subject = [] {
+        AuctionRound = 1;
+        AuctionPlayer = -1;
+    },
+    .create = NewScreen<TForm23>,
+    .file = "screens/club/auction_screen.cpp",
+};
+
+TForm23::TForm23(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) {
         auction_.lastBuyer = -1;

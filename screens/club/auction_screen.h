@@ -19,6 +19,7 @@ class TTimer;
 
 class TForm23 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm23(TComponent* owner);
 
     TLabel* l1 = nullptr;

@@ -7,10 +7,21 @@
 #include "core/records/game_state.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/club/hub_refresh.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
-TForm28::TForm28(TComponent* owner) : TGameForm(owner, "TForm28", {.closeOnEscape = true})
+const TScreenRecord TForm28::kScreen{
+    .formClass = "TForm28",
+    .shows = "Empréstimo bancário",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .create = NewScreen<TForm28>,
+    .file = "screens/club/bank_loan_screen.cpp",
+};
+
+TForm28::TForm28(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) {
         club_ = Game.CurrentHumanClub;

@@ -12,6 +12,7 @@ class TLabel;
 
 class TForm28 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm28(TComponent* owner);
 
     TLabel* Label6 = nullptr;  // the loan

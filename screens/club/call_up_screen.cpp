@@ -11,6 +11,7 @@
 #include "core/progression/calendar_advance.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
+#include "core/vocab/countries.h"
 #include "core/vocab/players.h"
 #include "grid/dg_column_classes.h"
 #include "grid/dg_grid.h"
@@ -59,7 +60,23 @@ int CalledUpEntry()
 
 }  // namespace
 
-TForm77::TForm77(TComponent* owner) : TGameForm(owner, "TForm77", {.swallowAltF4 = true})
+const TScreenRecord TForm77::kScreen{
+    .formClass = "TForm77",
+    .shows = "Busca de jogadores para convocação",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = [] {
+        CallUpNationEntry = NationalTeams.empty() ? -1 : NationalTeams.front().clubEntry;
+        for (const TNationalTeam& team : NationalTeams)
+            if (team.country == CountryBrazil)
+                CallUpNationEntry = team.clubEntry;
+    },
+    .create = NewScreen<TForm77>,
+    .file = "screens/club/call_up_screen.cpp",
+};
+
+TForm77::TForm77(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });

@@ -19,6 +19,7 @@ extern int CallUpNationEntry;
 // The filter choosers (c1..c6, Edit1, ckestrela) are the player search's.
 class TForm77 : public TGameForm, public PlayerFilterChoosers {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm77(TComponent* owner);
 
     TGradButton* GradButton1 = nullptr;

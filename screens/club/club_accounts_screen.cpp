@@ -9,6 +9,7 @@
 #include "core/records/game_state.h"
 #include "core/tables.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
@@ -22,7 +23,17 @@ void ShowAmount(TLabel* label, std::int64_t amount)
 
 }  // namespace
 
-TForm22::TForm22(TComponent* owner) : TGameForm(owner, "TForm22", {.closeOnEscape = true})
+const TScreenRecord TForm22::kScreen{
+    .formClass = "TForm22",
+    .shows = "Finanças do clube",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .create = NewScreen<TForm22>,
+    .file = "screens/club/club_accounts_screen.cpp",
+};
+
+TForm22::TForm22(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { ShowAccounts(); });
     BindHandler("GradButton2Click", [this](TObject*) { Close(); });

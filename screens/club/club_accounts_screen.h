@@ -12,6 +12,7 @@ class TLabel;
 
 class TForm22 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm22(TComponent* owner);
 
     // Income: tickets, sales, bank loan, prizes, sponsorship; then its sub-total.

@@ -1,10 +1,7 @@
 #pragma once
-// The club management screens built so far, registered over their stand-ins.
+// The club screens that answer core's questions.
 
 namespace tarvelon {
-
-// Registers the built club screens over their stand-ins.
-void RegisterClubScreens();
 
 // Puts the club screens that answer core's questions in the hook table (the save name, the
 // dismissal notice).

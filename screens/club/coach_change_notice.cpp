@@ -12,10 +12,29 @@
 #include "platform/graphics/picture.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
 
 namespace tarvelon {
 
-TForm57::TForm57(TComponent* owner) : TGameForm(owner, "TForm57", {.swallowAltF4 = true, .closeOnEscape = true})
+const TScreenRecord TForm57::kScreen{
+    .formClass = "TForm57",
+    .shows = "Mudanças de técnicos",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.swallowAltF4 = true, .closeOnEscape = true},
+    .subject = [] {
+        const int club = SubjectOtherClub();
+        const int rival = SubjectRivalClub();
+        CoachChangeClub = club;
+        FiredCoach = club >= 0 ? Clubs[static_cast<std::size_t>(club)].coach : -1;
+        ReplacementCoach = rival >= 0 ? Clubs[static_cast<std::size_t>(rival)].coach : -1;
+        ReplacementCoachOldClub = rival;
+    },
+    .create = NewScreen<TForm57>,
+    .file = "screens/club/coach_change_notice.cpp",
+};
+
+TForm57::TForm57(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     // In instant play the notice does not wait for the coach: it closes itself after a second.

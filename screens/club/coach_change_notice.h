@@ -13,6 +13,7 @@ class TTimer;
 
 class TForm57 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm57(TComponent* owner);
 
     TImage* escudo = nullptr;

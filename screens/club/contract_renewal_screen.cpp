@@ -39,7 +39,18 @@ TForm24* OpenRenewal = nullptr;
 
 }  // namespace
 
-TForm24::TForm24(TComponent* owner) : TGameForm(owner, "TForm24", {.closeOnEscape = true})
+const TScreenRecord TForm24::kScreen{
+    .formClass = "TForm24",
+    .shows = "Renovação de contratos",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] { SelectedRecord = SubjectPlayer(); },
+    .create = NewScreen<TForm24>,
+    .file = "screens/club/contract_renewal_screen.cpp",
+};
+
+TForm24::TForm24(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
@@ -137,7 +148,18 @@ void TForm24::ApplyRenewal(std::int64_t weeklyWage)
     Close();
 }
 
-TForm25::TForm25(TComponent* owner) : TGameForm(owner, "TForm25", {.swallowAltF4 = true})
+const TScreenRecord TForm25::kScreen{
+    .formClass = "TForm25",
+    .shows = "Pedido salarial do jogador",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = [] { RenewalDemandAmount = 12500; },
+    .create = NewScreen<TForm25>,
+    .file = "screens/club/contract_renewal_screen.cpp",
+};
+
+TForm25::TForm25(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) {
         if (Label2) Label2->SetCaption(Money(RenewalDemandAmount));

@@ -19,6 +19,7 @@ extern std::int64_t RenewalDemandAmount;
 
 class TForm24 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm24(TComponent* owner);
 
     TLabel* Label1 = nullptr;
@@ -43,6 +44,7 @@ private:
 
 class TForm25 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm25(TComponent* owner);
 
     TLabel* Label1 = nullptr;

@@ -11,6 +11,7 @@
 #include "platform/graphics/picture.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
 
 namespace tarvelon {
 
@@ -26,7 +27,23 @@ std::string CoachName(int coach)
 
 }  // namespace
 
-TForm31::TForm31(TComponent* owner) : TGameForm(owner, "TForm31", {.swallowAltF4 = true, .closeOnEscape = true})
+const TScreenRecord TForm31::kScreen{
+    .formClass = "TForm31",
+    .shows = "Técnico demitido",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.swallowAltF4 = true, .closeOnEscape = true},
+    .subject = [] {
+        const int club = SubjectClub();
+        const int other = SubjectOtherClub();
+        DismissalNotice = {club, club >= 0 ? Clubs[static_cast<std::size_t>(club)].coach : -1,
+                           other >= 0 ? Clubs[static_cast<std::size_t>(other)].coach : -1};
+    },
+    .create = NewScreen<TForm31>,
+    .file = "screens/club/dismissal_notice.cpp",
+};
+
+TForm31::TForm31(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });

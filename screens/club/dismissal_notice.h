@@ -21,6 +21,7 @@ extern DismissalNoticeSubject DismissalNotice;
 
 class TForm31 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm31(TComponent* owner);
 
     TImage* escudo = nullptr;

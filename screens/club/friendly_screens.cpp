@@ -15,6 +15,7 @@
 #include "platform/stdctrls/lists.h"
 #include "screens/club/hub_refresh.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
 
 namespace tarvelon {
 
@@ -31,7 +32,17 @@ bool IsHumanRun(int club)
 
 }  // namespace
 
-TForm85::TForm85(TComponent* owner) : TGameForm(owner, "TForm85", {.swallowAltF4 = true})
+const TScreenRecord TForm85::kScreen{
+    .formClass = "TForm85",
+    .shows = "Amistosos de Pré-temporada",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .create = NewScreen<TForm85>,
+    .file = "screens/club/friendly_screens.cpp",
+};
+
+TForm85::TForm85(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
     BindHandler("GradButton1Click", [this](TObject*) {
@@ -47,7 +58,17 @@ TForm85::TForm85(TComponent* owner) : TGameForm(owner, "TForm85", {.swallowAltF4
     GradButton2 = FindChild<TGradButton>("GradButton2");
 }
 
-TForm81::TForm81(TComponent* owner) : TGameForm(owner, "TForm81", {.closeOnEscape = true})
+const TScreenRecord TForm81::kScreen{
+    .formClass = "TForm81",
+    .shows = "Marcar amistoso",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .create = NewScreen<TForm81>,
+    .file = "screens/club/friendly_screens.cpp",
+};
+
+TForm81::TForm81(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
@@ -154,7 +175,18 @@ void TForm81::ShowResult(const std::string& text)
     Label4->SetVisible(true);
 }
 
-TForm84::TForm84(TComponent* owner) : TGameForm(owner, "TForm84", {.swallowAltF4 = true})
+const TScreenRecord TForm84::kScreen{
+    .formClass = "TForm84",
+    .shows = "Confirmação de amistoso",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = [] { PendingFriendly = {SubjectOtherClub(), 50000, false}; },
+    .create = NewScreen<TForm84>,
+    .file = "screens/club/friendly_screens.cpp",
+};
+
+TForm84::TForm84(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });

@@ -25,6 +25,7 @@ extern FriendlyProposal PendingFriendly;
 // "Amistosos de Pré-temporada": "Sim" or "Não" into WantsPreseasonFriendlies.
 class TForm85 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm85(TComponent* owner);
     TGradButton* GradButton1 = nullptr;
     TGradButton* GradButton2 = nullptr;
@@ -33,6 +34,7 @@ public:
 // "Marcar amistoso" for Game.CurrentHumanClub.
 class TForm81 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm81(TComponent* owner);
 
     TLabel* Label1 = nullptr;
@@ -63,6 +65,7 @@ private:
 // "Confirmação de amistoso": the fee of PendingFriendly, "Sim" or "Não".
 class TForm84 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm84(TComponent* owner);
     TLabel* Label2 = nullptr;
     TLabel* Label3 = nullptr;

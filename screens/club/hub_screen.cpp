@@ -121,7 +121,17 @@ void SetCellHint(TDataGrid& grid, const char* column, int row, const std::string
 
 }  // namespace
 
-TForm13::TForm13(TComponent* owner) : TGameForm(owner, "TForm13", {.swallowAltF4 = true})
+const TScreenRecord TForm13::kScreen{
+    .formClass = "TForm13",
+    .shows = "Central do clube",
+    .area = TScreenArea::Club,
+    .modal = false,
+    .style = {.swallowAltF4 = true},
+    .create = NewScreen<TForm13>,
+    .file = "screens/club/hub_screen.cpp",
+};
+
+TForm13::TForm13(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandlers();
     ReadDescription();

@@ -35,6 +35,7 @@ inline constexpr TCursor kHubLinkCursor = 10;
 
 class TForm13 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm13(TComponent* owner);
 
     void RefreshHub();

@@ -29,7 +29,17 @@ int CoachOfRow(TListItem* item)
 
 }  // namespace
 
-TForm50::TForm50(TComponent* owner) : TGameForm(owner, "TForm50", {.closeOnEscape = true})
+const TScreenRecord TForm50::kScreen{
+    .formClass = "TForm50",
+    .shows = "Técnicos Humanos:",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .create = NewScreen<TForm50>,
+    .file = "screens/club/human_coaches_screens.cpp",
+};
+
+TForm50::TForm50(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
@@ -98,7 +108,17 @@ void TForm50::bt2Click()
     UpdateAddButton();
 }
 
-TForm51::TForm51(TComponent* owner) : TGameForm(owner, "TForm51", {.swallowAltF4 = true})
+const TScreenRecord TForm51::kScreen{
+    .formClass = "TForm51",
+    .shows = "Nome do Técnico:",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .create = NewScreen<TForm51>,
+    .file = "screens/club/human_coaches_screens.cpp",
+};
+
+TForm51::TForm51(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
     BindHandler("Edit1Change", [this](TObject*) {

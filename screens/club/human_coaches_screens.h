@@ -17,6 +17,7 @@ extern std::string NewCoachName;
 
 class TForm50 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm50(TComponent* owner);
 
     TListView* list1 = nullptr;
@@ -35,6 +36,7 @@ private:
 // "Nome do Técnico:": answered only with "OK", which needs a name.
 class TForm51 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm51(TComponent* owner);
 
     TEdit* Edit1 = nullptr;

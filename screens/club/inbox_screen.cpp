@@ -15,6 +15,7 @@
 #include "richtext/html_label.h"
 #include "screens/club/hub_refresh.h"
 #include "screens/common/art/art_kit.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/view_helpers.h"
 
 namespace tarvelon {
@@ -26,7 +27,17 @@ constexpr const char* kReadImage = "1";
 
 }  // namespace
 
-TForm62::TForm62(TComponent* owner) : TGameForm(owner, "TForm62", {.closeOnEscape = true})
+const TScreenRecord TForm62::kScreen{
+    .formClass = "TForm62",
+    .shows = "Sua caixa de emails",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .create = NewScreen<TForm62>,
+    .file = "screens/club/inbox_screen.cpp",
+};
+
+TForm62::TForm62(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("grid1SelectCell", [this](TObject*, int, int row) { grid1SelectCell(row); });

@@ -14,6 +14,7 @@ class TWinControl;
 
 class TForm62 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm62(TComponent* owner);
 
     // The message of the selected row, -1 for none.

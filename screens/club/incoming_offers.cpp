@@ -15,6 +15,7 @@
 #include "screens/club/hub_refresh.h"
 #include "screens/club/hub_screen.h"
 #include "screens/common/form_references.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 
 namespace tarvelon {
@@ -48,8 +49,8 @@ std::string TraitText(const TPlayer& p)
 
 }  // namespace
 
-TOfferDialog::TOfferDialog(TComponent* owner, const std::string& formClass)
-    : TGameForm(owner, formClass, {.swallowAltF4 = true})
+TOfferDialog::TOfferDialog(TComponent* owner, const TScreenRecord& screen)
+    : TGameForm(owner, screen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
@@ -61,7 +62,21 @@ TOfferDialog::TOfferDialog(TComponent* owner, const std::string& formClass)
     GradButton1 = FindChild<TGradButton>("GradButton1");
 }
 
-TForm68::TForm68(TComponent* owner) : TOfferDialog(owner, "TForm68")
+const TScreenRecord TForm68::kScreen{
+    .formClass = "TForm68",
+    .shows = "Proposta de compra",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = [] {
+        DealPlayer = SubjectPlayer();
+        OfferingClub = SubjectOtherClub();
+    },
+    .create = NewScreen<TForm68>,
+    .file = "screens/club/incoming_offers.cpp",
+};
+
+TForm68::TForm68(TComponent* owner) : TOfferDialog(owner, kScreen)
 {
     Label1 = FindChild<TLabel>("Label1");
     Label3 = FindChild<TLabel>("Label3");
@@ -102,7 +117,21 @@ void TForm68::bt3Click()
     Close();
 }
 
-TForm59::TForm59(TComponent* owner) : TOfferDialog(owner, "TForm59")
+const TScreenRecord TForm59::kScreen{
+    .formClass = "TForm59",
+    .shows = "Proposta de empréstimo",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = [] {
+        LoanRequestPlayer = SubjectPlayer();
+        LoanRequestClub = SubjectOtherClub();
+    },
+    .create = NewScreen<TForm59>,
+    .file = "screens/club/incoming_offers.cpp",
+};
+
+TForm59::TForm59(TComponent* owner) : TOfferDialog(owner, kScreen)
 {
     Label2 = FindChild<TLabel>("Label2");
     Label7 = FindChild<TLabel>("Label7");

@@ -16,7 +16,7 @@ class TLabel;
 // A question of a computer club answered with "Sim" (bt3) or "Não" (GradButton1, closes).
 class TOfferDialog : public TGameForm {
 public:
-    TOfferDialog(TComponent* owner, const std::string& formClass);
+    TOfferDialog(TComponent* owner, const TScreenRecord& screen);
 
     TImage* escudo = nullptr;
     TGradButton* bt3 = nullptr;
@@ -29,6 +29,7 @@ protected:
 
 class TForm68 : public TOfferDialog {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm68(TComponent* owner);
     std::int64_t Offer() const { return offer_; }
 
@@ -49,6 +50,7 @@ private:
 
 class TForm59 : public TOfferDialog {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm59(TComponent* owner);
 
     TLabel* Label2 = nullptr;  // the club and its division

@@ -19,6 +19,7 @@
 #include "screens/club/hub_screen.h"
 #include "screens/common/art/squad_icons.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/subjects.h"
 
 namespace tarvelon {
 
@@ -32,7 +33,18 @@ std::string CoachName(int coach) { return IsCoachIndex(coach) ? Coaches[coach].n
 
 }  // namespace
 
-TForm30::TForm30(TComponent* owner) : TGameForm(owner, "TForm30", {.swallowAltF4 = true})
+const TScreenRecord TForm30::kScreen{
+    .formClass = "TForm30",
+    .shows = "Convite para ser técnico",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = [] { JobOffers = {SubjectOtherClub(), SubjectRivalClub(), -1, -1}; },
+    .create = NewScreen<TForm30>,
+    .file = "screens/club/job_offers_screen.cpp",
+};
+
+TForm30::TForm30(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("FormClose", [](TObject*, TCloseAction& action) {

@@ -15,6 +15,7 @@ class TRadioButton;
 
 class TForm30 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm30(TComponent* owner);
 
     // The offer (1..4) whose squad the list shows, by its radio button.

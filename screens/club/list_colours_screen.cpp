@@ -7,10 +7,21 @@
 #include "platform/stdctrls/dialogs.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/club/hub_refresh.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
-TForm64::TForm64(TComponent* owner) : TGameForm(owner, "TForm64", {.closeOnEscape = true})
+const TScreenRecord TForm64::kScreen{
+    .formClass = "TForm64",
+    .shows = "Cores de fundo da Lista",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .create = NewScreen<TForm64>,
+    .file = "screens/club/list_colours_screen.cpp",
+};
+
+TForm64::TForm64(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("ShapeMouseDown", [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {

@@ -14,6 +14,7 @@ class TShape;
 
 class TForm64 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm64(TComponent* owner);
 
     std::array<TShape*, 5> shapes{};  // Shape1 (goalkeepers) .. Shape5 (forwards)

@@ -64,7 +64,18 @@ void StartSampleDeal(bool wageDemand)
 
 // ---- TForm60 ----
 
-TForm60::TForm60(TComponent* owner) : TGameForm(owner, "TForm60", {.closeOnEscape = true})
+const TScreenRecord TForm60::kScreen{
+    .formClass = "TForm60",
+    .shows = "Fazer proposta pelo jogador",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] { StartSampleDeal(false); },
+    .create = NewScreen<TForm60>,
+    .file = "screens/club/market_dialogs.cpp",
+};
+
+TForm60::TForm60(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindCommon(*this);
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
@@ -143,7 +154,18 @@ void TForm60::bt1Click()
 
 // ---- TForm61 ----
 
-TForm61::TForm61(TComponent* owner) : TGameForm(owner, "TForm61", {.swallowAltF4 = true})
+const TScreenRecord TForm61::kScreen{
+    .formClass = "TForm61",
+    .shows = "Leilão: lance pelo jogador",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = [] { StartSampleDeal(true); },
+    .create = NewScreen<TForm61>,
+    .file = "screens/club/market_dialogs.cpp",
+};
+
+TForm61::TForm61(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindCommon(*this);
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
@@ -185,7 +207,18 @@ void TForm61::bt2Click()
 
 // ---- TForm49 ----
 
-TForm49::TForm49(TComponent* owner) : TGameForm(owner, "TForm49", {.swallowAltF4 = true})
+const TScreenRecord TForm49::kScreen{
+    .formClass = "TForm49",
+    .shows = "Pedir jogador emprestado",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = [] { StartSampleDeal(false); },
+    .create = NewScreen<TForm49>,
+    .file = "screens/club/market_dialogs.cpp",
+};
+
+TForm49::TForm49(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindCommon(*this);
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });

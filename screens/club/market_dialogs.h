@@ -30,6 +30,7 @@ void StartSampleDeal(bool wageDemand);
 // seller (a human seller answers in TForm49) and, refused, shows TForm61.
 class TForm60 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm60(TComponent* owner);
 
     TLabel* Label1 = nullptr;
@@ -48,6 +49,7 @@ private:
 // The refused bid's reason, or the player's wage demand with "Aceitar" and "Recusar".
 class TForm61 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm61(TComponent* owner);
 
     TRichLabel* Label1 = nullptr;
@@ -62,6 +64,7 @@ private:
 // A human seller's answer to the bid for one of his players: "Sim" or "Não".
 class TForm49 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm49(TComponent* owner);
 
     TImage* escudo = nullptr;

@@ -15,6 +15,7 @@
 #include "screens/club/hub_refresh.h"
 #include "screens/club/market_dialogs.h"
 #include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 
 namespace tarvelon {
@@ -32,7 +33,18 @@ long long TypedThousands(const TEdit& edit)
 
 }  // namespace
 
-TForm44::TForm44(TComponent* owner) : TGameForm(owner, "TForm44", {.closeOnEscape = true})
+const TScreenRecord TForm44::kScreen{
+    .formClass = "TForm44",
+    .shows = "Venda de jogador",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] { SelectedRecord = SubjectPlayer(); },
+    .create = NewScreen<TForm44>,
+    .file = "screens/club/player_sale_screen.cpp",
+};
+
+TForm44::TForm44(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("FormShow", [](TObject*) {});

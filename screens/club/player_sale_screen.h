@@ -13,6 +13,7 @@ class TRadioButton;
 
 class TForm44 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm44(TComponent* owner);
 
     int Player() const { return player_; }

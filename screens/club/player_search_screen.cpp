@@ -18,6 +18,7 @@
 #include "screens/common/art/squad_icons.h"
 #include "screens/common/navigator.h"
 #include "screens/common/player_filters.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
@@ -30,7 +31,17 @@ constexpr int kStarConditionImage = 12;
 
 }  // namespace
 
-TForm27::TForm27(TComponent* owner) : TGameForm(owner, "TForm27", {.closeOnEscape = true})
+const TScreenRecord TForm27::kScreen{
+    .formClass = "TForm27",
+    .shows = "Busca de jogadores",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .create = NewScreen<TForm27>,
+    .file = "screens/club/player_search_screen.cpp",
+};
+
+TForm27::TForm27(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("button2Click", [this](TObject*) { Search(); });

@@ -13,6 +13,7 @@ class TGradButton;
 // The filter choosers (c1..c6, Edit1, ckestrela) are the national call-up's.
 class TForm27 : public TGameForm, public PlayerFilterChoosers {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm27(TComponent* owner);
 
     TCheckBox* ckpais = nullptr;

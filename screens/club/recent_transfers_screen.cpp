@@ -6,12 +6,24 @@
 #include "grid/dg_grid.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
 namespace tarvelon {
 
-TForm58::TForm58(TComponent* owner) : TGameForm(owner, "TForm58", {.closeOnEscape = true})
+const TScreenRecord TForm58::kScreen{
+    .formClass = "TForm58",
+    .shows = "Últimas transferências",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] { TransferListMode = 1; },
+    .create = NewScreen<TForm58>,
+    .file = "screens/club/recent_transfers_screen.cpp",
+};
+
+TForm58::TForm58(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) {
         ColourRowsAlternately(*Gridview1, false);

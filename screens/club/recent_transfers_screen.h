@@ -14,6 +14,7 @@ struct TransferListRow;
 
 class TForm58 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm58(TComponent* owner);
 
     TLabel* Label5 = nullptr;

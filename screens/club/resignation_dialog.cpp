@@ -7,11 +7,22 @@
 #include "screens/club/hub_refresh.h"
 #include "screens/club/hub_screen.h"
 #include "screens/common/queued_call.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 
 namespace tarvelon {
 
-TForm65::TForm65(TComponent* owner) : TGameForm(owner, "TForm65", {.closeOnEscape = true})
+const TScreenRecord TForm65::kScreen{
+    .formClass = "TForm65",
+    .shows = "Confirmação",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .create = NewScreen<TForm65>,
+    .file = "screens/club/resignation_dialog.cpp",
+};
+
+TForm65::TForm65(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("GradButton2Click", [this](TObject*) {
         ResignationConfirmed = true;

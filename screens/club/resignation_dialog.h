@@ -10,6 +10,7 @@ class TGradButton;
 
 class TForm65 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm65(TComponent* owner);
 
     TGradButton* GradButton2 = nullptr;  // "Sim"

@@ -9,11 +9,23 @@
 #include "platform/stdctrls/lists.h"
 #include "screens/club/hub_refresh.h"
 #include "screens/club/hub_screen.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 
 namespace tarvelon {
 
-TForm48::TForm48(TComponent* owner) : TGameForm(owner, "TForm48", {.closeOnEscape = true})
+const TScreenRecord TForm48::kScreen{
+    .formClass = "TForm48",
+    .shows = "Aposentadoria do jogador",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] { RetiringPlayer = SubjectPlayer(); },
+    .create = NewScreen<TForm48>,
+    .file = "screens/club/retirement_dialog.cpp",
+};
+
+TForm48::TForm48(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("GradButton1Click", [this](TObject*) { GradButton1Click(); });

@@ -12,6 +12,7 @@ class TLabel;
 
 class TForm48 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm48(TComponent* owner);
 
     TLabel* Label2 = nullptr;

@@ -31,8 +31,18 @@ std::string LastChosenName;
 
 }  // namespace
 
+const TScreenRecord TForm40::kScreen{
+    .formClass = "TForm40",
+    .shows = "Nome do jogo salvo",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.background = TBackground::None, .swallowAltF4 = true},
+    .create = NewScreen<TForm40>,
+    .file = "screens/club/save_dialogs.cpp",
+};
+
 TForm40::TForm40(TComponent* owner)
-    : TGameForm(owner, "TForm40", {.background = TBackground::None, .swallowAltF4 = true})
+    : TGameForm(owner, kScreen)
 {
     BindHandler("FormShow", [this](TObject*) {
         if (Edit1)
@@ -76,7 +86,17 @@ void TForm40::Choose()
     Answer(*this, mrOk);
 }
 
-TForm41::TForm41(TComponent* owner) : TGameForm(owner, "TForm41", {.background = TBackground::None, .swallowAltF4 = true})
+const TScreenRecord TForm41::kScreen{
+    .formClass = "TForm41",
+    .shows = "Substituir o jogo salvo",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.background = TBackground::None, .swallowAltF4 = true},
+    .create = NewScreen<TForm41>,
+    .file = "screens/club/save_dialogs.cpp",
+};
+
+TForm41::TForm41(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormShow", [](TObject*) {});
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });

@@ -14,6 +14,7 @@ class TLabel;
 
 class TForm40 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm40(TComponent* owner);
 
     // The name chosen when the dialog closed ("name.nsx"), empty before.
@@ -33,6 +34,7 @@ private:
 
 class TForm41 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm41(TComponent* owner);
 
     TLabel* Label1 = nullptr;

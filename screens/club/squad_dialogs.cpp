@@ -10,6 +10,7 @@
 #include "platform/stdctrls/lists.h"
 #include "screens/club/hub_refresh.h"
 #include "screens/club/hub_screen.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 
 namespace tarvelon {
@@ -27,7 +28,18 @@ std::string NameAndPosition(int player)
 
 }  // namespace
 
-TForm72::TForm72(TComponent* owner) : TGameForm(owner, "TForm72", {.closeOnEscape = true})
+const TScreenRecord TForm72::kScreen{
+    .formClass = "TForm72",
+    .shows = "Falecimento do jogador",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] { DeadPlayer = SubjectPlayer(); },
+    .create = NewScreen<TForm72>,
+    .file = "screens/club/squad_dialogs.cpp",
+};
+
+TForm72::TForm72(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) {
         if (Label3)
@@ -39,7 +51,18 @@ TForm72::TForm72(TComponent* owner) : TGameForm(owner, "TForm72", {.closeOnEscap
     bt3 = FindChild<TGradButton>("bt3");
 }
 
-TForm82::TForm82(TComponent* owner) : TGameForm(owner, "TForm82", {.closeOnEscape = true})
+const TScreenRecord TForm82::kScreen{
+    .formClass = "TForm82",
+    .shows = "Escolher número",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] { ShirtNumberPlayer = SubjectPlayer(); },
+    .create = NewScreen<TForm82>,
+    .file = "screens/club/squad_dialogs.cpp",
+};
+
+TForm82::TForm82(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("button1Click", [this](TObject*) { button1Click(); });
@@ -73,8 +96,18 @@ void TForm82::button1Click()
     Close();
 }
 
+const TScreenRecord TForm86::kScreen{
+    .formClass = "TForm86",
+    .shows = "Cores do time",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.background = TBackground::None, .closeOnEscape = true},
+    .create = NewScreen<TForm86>,
+    .file = "screens/club/squad_dialogs.cpp",
+};
+
 TForm86::TForm86(TComponent* owner)
-    : TGameForm(owner, "TForm86", {.background = TBackground::None, .closeOnEscape = true})
+    : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("ShapeMouseDown",

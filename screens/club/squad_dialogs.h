@@ -15,6 +15,7 @@ class TShape;
 // The death notice of DeadPlayer; it changes nothing (the club has already lost him).
 class TForm72 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm72(TComponent* owner);
 
     TLabel* Label3 = nullptr;
@@ -24,6 +25,7 @@ public:
 // A shirt number for ShirtNumberPlayer, the numbers taken by team-mates shown with their holders.
 class TForm82 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm82(TComponent* owner);
 
     TLabel* Label3 = nullptr;
@@ -39,6 +41,7 @@ private:
 // The current human club's background colour (Shape1) and text colour (Shape2).
 class TForm86 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm86(TComponent* owner);
 
     TShape* Shape1 = nullptr;

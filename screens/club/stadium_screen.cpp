@@ -39,7 +39,16 @@ std::string WorkInProgressText(TDateTime endDate)
 
 // ---- TForm8: stadium and ticket prices ----
 
-TForm8::TForm8(TComponent* owner) : TGameForm(owner, "TForm8")
+const TScreenRecord TForm8::kScreen{
+    .formClass = "TForm8",
+    .shows = "Estádio e preços dos ingressos",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .create = NewScreen<TForm8>,
+    .file = "screens/club/stadium_screen.cpp",
+};
+
+TForm8::TForm8(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("upgClick", [this](TObject*, TUDBtnType b) { StepPrice(0, b); });
@@ -120,7 +129,16 @@ void TForm8::StepPrice(int sector, TUDBtnType button)
 
 // ---- TForm10: stadium expansion ----
 
-TForm10::TForm10(TComponent* owner) : TGameForm(owner, "TForm10")
+const TScreenRecord TForm10::kScreen{
+    .formClass = "TForm10",
+    .shows = "Ampliação do estádio",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .create = NewScreen<TForm10>,
+    .file = "screens/club/stadium_screen.cpp",
+};
+
+TForm10::TForm10(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("GradButton1Click", [this](TObject*) { AskQuote(); });

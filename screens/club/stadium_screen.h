@@ -18,6 +18,7 @@ class TLabel;
 
 class TForm8 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm8(TComponent* owner);
 
     TLabel* Label1 = nullptr;  // name and seats
@@ -57,6 +58,7 @@ private:
 
 class TForm10 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm10(TComponent* owner);
 
     TLabel* Label2 = nullptr;  // the present capacity

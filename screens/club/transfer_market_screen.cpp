@@ -72,7 +72,18 @@ void UseImages(TDataGrid& grid, const char* column, TCustomImageList* list)
 
 }  // namespace
 
-TForm14::TForm14(TComponent* owner) : TGameForm(owner, "TForm14", {.closeOnEscape = true})
+const TScreenRecord TForm14::kScreen{
+    .formClass = "TForm14",
+    .shows = "Mercado de transferências",
+    .area = TScreenArea::Club,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] { MarketClub = SubjectOtherClub(); },
+    .create = NewScreen<TForm14>,
+    .file = "screens/club/transfer_market_screen.cpp",
+};
+
+TForm14::TForm14(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandlers();
     ReadDescription();

@@ -18,6 +18,7 @@ class TRichLabel;
 
 class TForm14 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm14(TComponent* owner);
 
     void BuildMarketTree();

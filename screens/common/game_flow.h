@@ -1,5 +1,6 @@
 #pragma once
-// The game's moves that the stand-in screens make through core, without a window: a quick new game,
+// The game's moves made through core without a window (the screens, the tools and the tests make
+// them): a quick new game,
 // a whole matchday played from the hub with automatic line-ups, the results' "Continuar >>", and
 // the end-of-season summary's "Continuar >>". Each answers with core's outcome; the navigator turns
 // it into the next screen.

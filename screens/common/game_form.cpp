@@ -8,6 +8,7 @@
 #include "platform/forms/screen.h"
 #include "platform/graphics/bitmap.h"
 #include "screens/common/form_references.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
@@ -57,9 +58,17 @@ void TileBackground(TCanvas& canvas, const TBitmap& picture, int width, int heig
             canvas.Draw(x, y, picture);
 }
 
-TGameForm::TGameForm(TComponent* owner, std::string formClass, TGameFormStyle style)
-    : TStoredForm(owner), formClass_(std::move(formClass)), style_(style)
+TGameForm::TGameForm(TComponent* owner, const TScreenRecord& screen)
+    : TGameForm(owner, screen.formClass, screen.style)
 {
+    description_ = screen.Description();
+}
+
+TGameForm::TGameForm(TComponent* owner, std::string formClass, TGameFormStyle style)
+    : TStoredForm(owner), formClass_(std::move(formClass)), description_(formClass_), style_(style)
+{
+    if (style_.fillsSmallScreen)
+        style_.fillsWindow = GetScreenSizeClass() < 2;
     SetPosition(style_.fillsWindow ? poDesigned : poScreenCenter);
     // The descriptions of these screens name the key handler that closed them on Enter; the style
     // does that now (KeyDown), so the name is bound to nothing more. A screen may bind its own.
@@ -73,7 +82,7 @@ TGameForm::~TGameForm() = default;
 
 const TReadResult& TGameForm::ReadDescription(const std::string& description)
 {
-    const TReadResult& result = TStoredForm::ReadDescription(description.empty() ? formClass_ : description);
+    const TReadResult& result = TStoredForm::ReadDescription(description.empty() ? description_ : description);
     ApplyStyle();
     return result;
 }

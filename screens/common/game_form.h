@@ -14,16 +14,15 @@
 //   screens that handle keys so, and Enter the browsing screens that ask for it; the screen-size
 //   rule scales the screens that ask for it.
 //
-// A screen derives from it, binds its handlers and reads its description:
+// A screen derives from it, taking its form class, style and description from its record in the
+// screen registry (screen_registry.h), binds its handlers and reads its description:
 //
-//   TForm36::TForm36(TComponent* owner) : TGameForm(owner, "TForm36", {.closeOnEscape = true})
+//   TForm36::TForm36(TComponent* owner) : TGameForm(owner, kScreen)
 //   {
 //       BindHandler("FormShow", [this](TObject*) { ... });
 //       ReadDescription();
 //       grid1 = FindChild<TDataGrid>("grid1");   // a missing child is a reported problem
 //   }
-//
-// and registers itself in the screen registry (screen_registry.h).
 #include <memory>
 #include <string>
 
@@ -33,6 +32,7 @@
 namespace tarvelon {
 
 class TBitmap;
+struct TScreenRecord;
 
 enum class TBackground {
     Title,    // BackgroundBitmap, the shared picture of "img/f01.jpg"
@@ -47,17 +47,21 @@ struct TGameFormStyle {
     bool closeOnEnter = false;   // Enter closes the screen (its description's FormKeyDown)
     bool scaleToScreen = false;  // the screen-size rule at creation (FitToScreen)
     bool fillsWindow = false;    // aligned to the whole work area instead of centred
+    bool fillsSmallScreen = false;  // fillsWindow on a screen of 640 x 480 or 800 x 600
 };
 
 class TGameForm : public TStoredForm {
 public:
+    // A screen of the game: the form class, style and description of its record.
+    TGameForm(TComponent* owner, const TScreenRecord& screen);
+    // A form of its own (tests, tools), read from the description named as its class.
     TGameForm(TComponent* owner, std::string formClass, TGameFormStyle style = {});
     ~TGameForm() override;
     std::string ClassName() const override { return formClass_; }
     const std::string& FormClass() const { return formClass_; }
     const TGameFormStyle& Style() const { return style_; }
 
-    // Reads resources/forms/<FormClass>.dfm (or the description named), then applies the style
+    // Reads resources/forms/<description>.dfm (the record's, or the one named), then applies the style
     // (key preview, scaling).
     const TReadResult& ReadDescription(const std::string& description = {});
     // The same from a description given as text (tests, tools).
@@ -85,6 +89,7 @@ private:
     const TBitmap* BackgroundPicture() const;
 
     std::string formClass_;
+    std::string description_;
     TGameFormStyle style_;
     bool scaled_ = false;
     int scaleBy_ = 1;  // the rule's ratio scaleBy_ / scaleOf_

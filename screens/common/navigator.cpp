@@ -21,7 +21,7 @@ std::string& LastOpened()
 
 void OpenNow(const std::string& formClass, bool withSubject, bool busy = false)
 {
-    const TScreenEntry* entry = FindScreen(formClass);
+    const TScreenRecord* entry = FindScreen(formClass);
     if (!entry)
         return;
     LastOpened() = formClass;

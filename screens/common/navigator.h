@@ -1,8 +1,7 @@
 #pragma once
 // The navigator: the one place where core's outcomes and the menus become screens. Every change of
 // screen is a queued call (queued_call.h) that runs at the top of the event loop, never inside the
-// handler of the form that is closing. Screens are created through the registry, so a stub stands
-// in for every screen not built yet.
+// handler of the form that is closing. Screens are created through the registry.
 #include <string>
 
 #include "core/newgame/start_game.h"

@@ -18,15 +18,17 @@ namespace tarvelon {
 namespace {
 
 // Creates, shows and paints; the form stays open for the caller to close.
-TGameForm* OpenAndPaint(const TScreenEntry& entry, TScreenProbe& probe)
+TGameForm* OpenAndPaint(const TScreenRecord& screen, TScreenProbe& probe)
 {
     QElapsedTimer clock;
     clock.start();
-    TGameForm* form = CreateScreen(entry, Application, true);
+    TGameForm* form = CreateScreen(screen, Application, true);
     if (!form) {
         probe.problems.push_back("the screen could not be created");
         return nullptr;
     }
+    if (form->FormClass() != screen.formClass)
+        probe.problems.push_back("the screen was created as " + form->FormClass());
     form->Show();
     Application->ProcessMessages();
     form->Repaint();
@@ -70,14 +72,13 @@ private:
 
 }  // namespace
 
-TScreenProbe ProbeScreen(const TScreenEntry& entry)
+TScreenProbe ProbeScreen(const TScreenRecord& screen)
 {
     TScreenProbe probe;
-    probe.formClass = entry.formClass;
-    probe.built = entry.built;
-    const TGameKeptAside keep(entry.replacesGame);
+    probe.formClass = screen.formClass;
+    const TGameKeptAside keep(screen.replacesGame);
     try {
-        if (TGameForm* form = OpenAndPaint(entry, probe))
+        if (TGameForm* form = OpenAndPaint(screen, probe))
             CloseAndFree(form, probe);
     } catch (const std::exception& error) {
         probe.problems.push_back(std::string("exception: ") + error.what());

@@ -10,17 +10,16 @@
 
 namespace tarvelon {
 
-struct TScreenEntry;
+struct TScreenRecord;
 
 struct TScreenProbe {
     std::string formClass;
-    bool built = false;
     double milliseconds = 0;  // creating, laying out and painting
     QImage picture;
     std::vector<std::string> problems;
     bool Ok() const { return problems.empty(); }
 };
 
-TScreenProbe ProbeScreen(const TScreenEntry& entry);
+TScreenProbe ProbeScreen(const TScreenRecord& screen);
 
 }  // namespace tarvelon

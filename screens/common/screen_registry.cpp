@@ -11,9 +11,9 @@ namespace tarvelon {
 
 namespace {
 
-std::map<std::string, std::unique_ptr<TScreenEntry>>& Entries()
+std::map<std::string, std::unique_ptr<TScreenRecord>>& Entries()
 {
-    static std::map<std::string, std::unique_ptr<TScreenEntry>> entries;
+    static std::map<std::string, std::unique_ptr<TScreenRecord>> entries;
     return entries;
 }
 
@@ -26,66 +26,39 @@ int FormNumber(const std::string& formClass)
     return digits == formClass.size() ? 1 << 30 : std::stoi(formClass.substr(digits));
 }
 
-void KeepWhatIsMissing(TScreenEntry& entry, const TScreenEntry& previous)
-{
-    if (entry.description.empty())
-        entry.description = previous.description;
-    if (entry.shows.empty())
-        entry.shows = previous.shows;
-    if (entry.file.empty())
-        entry.file = previous.file;
-    if (!entry.subject)
-        entry.subject = previous.subject;
-    if (!entry.create)
-        entry.create = previous.create;
-    // A built screen taking over its stub is shown as the stub was.
-    if (entry.built && !previous.built)
-        entry.modal = previous.modal;
-    entry.area = previous.area;
-}
-
 }  // namespace
 
 const char* ScreenAreaName(TScreenArea area)
 {
     switch (area) {
+    case TScreenArea::Start: return "start";
     case TScreenArea::Matchday: return "matchday";
     case TScreenArea::Club: return "club";
     case TScreenArea::Competitions: return "competitions";
+    case TScreenArea::History: return "history";
     case TScreenArea::Editor: return "editor";
     }
     return "";
 }
 
-void RegisterScreen(TScreenEntry entry)
+void RegisterScreen(TScreenRecord record)
 {
-    auto& slot = Entries()[entry.formClass];
-    if (slot)
-        KeepWhatIsMissing(entry, *slot);
-    if (entry.description.empty())
-        entry.description = entry.formClass;
-    slot = std::make_unique<TScreenEntry>(std::move(entry));
+    auto& slot = Entries()[record.formClass];
+    slot = std::make_unique<TScreenRecord>(std::move(record));
 }
 
-void MarkScreenReplacesGame(const std::string& formClass)
-{
-    const auto found = Entries().find(formClass);
-    if (found != Entries().end())
-        found->second->replacesGame = true;
-}
-
-const TScreenEntry* FindScreen(const std::string& formClass)
+const TScreenRecord* FindScreen(const std::string& formClass)
 {
     const auto found = Entries().find(formClass);
     return found == Entries().end() ? nullptr : found->second.get();
 }
 
-std::vector<const TScreenEntry*> RegisteredScreens()
+std::vector<const TScreenRecord*> RegisteredScreens()
 {
-    std::vector<const TScreenEntry*> screens;
+    std::vector<const TScreenRecord*> screens;
     for (const auto& [name, entry] : Entries())
         screens.push_back(entry.get());
-    std::stable_sort(screens.begin(), screens.end(), [](const TScreenEntry* a, const TScreenEntry* b) {
+    std::stable_sort(screens.begin(), screens.end(), [](const TScreenRecord* a, const TScreenRecord* b) {
         return FormNumber(a->formClass) < FormNumber(b->formClass);
     });
     return screens;
@@ -93,17 +66,17 @@ std::vector<const TScreenEntry*> RegisteredScreens()
 
 TGameForm* CreateScreen(const std::string& formClass, TComponent* owner, bool withSubject)
 {
-    const TScreenEntry* entry = FindScreen(formClass);
-    return entry ? CreateScreen(*entry, owner, withSubject) : nullptr;
+    const TScreenRecord* screen = FindScreen(formClass);
+    return screen ? CreateScreen(*screen, owner, withSubject) : nullptr;
 }
 
-TGameForm* CreateScreen(const TScreenEntry& entry, TComponent* owner, bool withSubject)
+TGameForm* CreateScreen(const TScreenRecord& screen, TComponent* owner, bool withSubject)
 {
-    if (!entry.create)
+    if (!screen.create)
         return nullptr;
-    if (withSubject && entry.subject)
-        entry.subject();
-    TGameForm* form = entry.create(owner);
+    if (withSubject && screen.subject)
+        screen.subject();
+    TGameForm* form = screen.create(owner);
     form->AfterConstruction();
     return form;
 }

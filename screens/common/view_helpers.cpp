@@ -5,7 +5,6 @@
 #include <stdexcept>
 
 #include "core/draws/state_championship.h"
-#include "core/format/screen_size.h"
 #include "core/history/history_lookups.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
@@ -150,7 +149,7 @@ int HumanState()
 
 TGameFormStyle BrowsingScreenStyle()
 {
-    return {.closeOnEscape = true, .fillsWindow = GetScreenSizeClass() < 2};
+    return {.closeOnEscape = true, .fillsSmallScreen = true};
 }
 
 TGameFormStyle BrowsingScreenStyleClosedByEnter()

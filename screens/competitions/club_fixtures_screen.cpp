@@ -7,6 +7,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/choosers.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
@@ -19,7 +20,18 @@ constexpr TColor kAwayColor = 0x0000B9;  // dark red
 
 }  // namespace
 
-TForm18::TForm18(TComponent* owner) : TGameForm(owner, "TForm18", {.closeOnEscape = true, .closeOnEnter = true})
+const TScreenRecord TForm18::kScreen{
+    .formClass = "TForm18",
+    .shows = "Jogos do clube na temporada",
+    .area = TScreenArea::Competitions,
+    .modal = true,
+    .style = {.closeOnEscape = true, .closeOnEnter = true},
+    .subject = [] { FixtureListClub = SubjectClub(); },
+    .create = NewScreen<TForm18>,
+    .file = "screens/competitions/club_fixtures_screen.cpp",
+};
+
+TForm18::TForm18(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("combo1Change", ShowChosenItem([this](const std::string& item) {

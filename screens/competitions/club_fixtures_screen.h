@@ -12,6 +12,7 @@ class TLabel;
 
 class TForm18 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm18(TComponent* owner);
 
     TDataGrid* list1 = nullptr;

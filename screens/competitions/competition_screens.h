@@ -1,8 +1,6 @@
 #pragma once
-// The built screens of the competitions, history and new-game area, registered over their stubs.
+// The screens of the competitions that answer core's questions.
 namespace tarvelon {
-
-void RegisterCompetitionScreens();
 
 // The screens that answer core's questions of this area take their hooks (the state champions).
 void InstallCompetitionScreenHooks();

@@ -4,6 +4,7 @@
 #include "core/season/competition_kind.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
@@ -29,8 +30,19 @@ constexpr BracketEntry kEntries[] = {
 
 }  // namespace
 
+const TScreenRecord TForm69::kScreen{
+    .formClass = "TForm69",
+    .shows = "Chaveamento da copa continental",
+    .area = TScreenArea::Competitions,
+    .modal = true,
+    .style = BrowsingScreenStyle(),
+    .subject = [] { BracketCompetition = 4; },
+    .create = NewScreen<TForm69>,
+    .file = "screens/competitions/continental_bracket_screen.cpp",
+};
+
 TForm69::TForm69(TComponent* owner)
-    : TGameForm(owner, "TForm69", BrowsingScreenStyle())
+    : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("combo1Change", [this](TObject*) { ShowEntry(combo1->ItemIndex()); });

@@ -12,6 +12,7 @@ class TLabel;
 
 class TForm69 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm69(TComponent* owner);
 
     TLabel* Label1 = nullptr;

@@ -5,6 +5,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/view_helpers.h"
 
 namespace tarvelon {
@@ -16,8 +17,18 @@ constexpr int kCrestSlots = 32;
 
 }  // namespace
 
+const TScreenRecord TForm35::kScreen{
+    .formClass = "TForm35",
+    .shows = "Chaveamento da copa nacional",
+    .area = TScreenArea::Competitions,
+    .modal = true,
+    .style = BrowsingScreenStyle(),
+    .create = NewScreen<TForm35>,
+    .file = "screens/competitions/national_cup_bracket_screen.cpp",
+};
+
 TForm35::TForm35(TComponent* owner)
-    : TGameForm(owner, "TForm35", BrowsingScreenStyle())
+    : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("combopaisChange", [this](TObject*) {

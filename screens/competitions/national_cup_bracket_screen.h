@@ -13,6 +13,7 @@ class TLabel;
 
 class TForm35 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm35(TComponent* owner);
 
     TLabel* Label1 = nullptr;

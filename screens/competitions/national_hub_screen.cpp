@@ -60,7 +60,17 @@ void SetCellHint(TDataGrid& grid, const char* column, int row, const std::string
 
 }  // namespace
 
-TForm75::TForm75(TComponent* owner) : TGameForm(owner, "TForm75", {.background = TBackground::Builder, .swallowAltF4 = true})
+const TScreenRecord TForm75::kScreen{
+    .formClass = "TForm75",
+    .shows = "Central da seleção",
+    .area = TScreenArea::Competitions,
+    .modal = false,
+    .style = {.background = TBackground::Builder, .swallowAltF4 = true},
+    .create = NewScreen<TForm75>,
+    .file = "screens/competitions/national_hub_screen.cpp",
+};
+
+TForm75::TForm75(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) { FormKeyDown(key); });

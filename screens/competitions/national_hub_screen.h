@@ -21,6 +21,7 @@ class TShape;
 
 class TForm75 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm75(TComponent* owner);
 
     TLabel* Label1 = nullptr;

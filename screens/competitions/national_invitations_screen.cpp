@@ -17,7 +17,25 @@
 
 namespace tarvelon {
 
-TForm76::TForm76(TComponent* owner) : TGameForm(owner, "TForm76", {.swallowAltF4 = true})
+const TScreenRecord TForm76::kScreen{
+    .formClass = "TForm76",
+    .shows = "Convite para técnico de seleção",
+    .area = TScreenArea::Competitions,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = [] {
+        InvitationCompetition = 7;
+        InvitationOfferTier = 1;
+        // The fixed draw leaves the rows of offers as they were: the groups' heads are offered then.
+        if (Game.tournamentRows[0][0] <= 0)
+            for (int slot = 0; slot < 8; ++slot)
+                Game.tournamentRows[0][slot] = Game.NationalGroups[slot][0];
+    },
+    .create = NewScreen<TForm76>,
+    .file = "screens/competitions/national_invitations_screen.cpp",
+};
+
+TForm76::TForm76(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("r1Click", [this](TObject* sender) { r1Click(sender); });

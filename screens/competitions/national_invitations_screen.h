@@ -17,6 +17,7 @@ class TRadioButton;
 
 class TForm76 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm76(TComponent* owner);
 
     TLabel* Label1 = nullptr;

@@ -16,6 +16,7 @@
 #include "platform/stdctrls/lists.h"
 #include "screens/common/grid_helpers.h"
 #include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
@@ -34,7 +35,17 @@ std::string CrestCell(TCustomImageList& list, int club)
 
 }  // namespace
 
-TForm63::TForm63(TComponent* owner) : TGameForm(owner, "TForm63", {.closeOnEscape = true})
+const TScreenRecord TForm63::kScreen{
+    .formClass = "TForm63",
+    .shows = "Jogos e resultados por rodada",
+    .area = TScreenArea::Competitions,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .create = NewScreen<TForm63>,
+    .file = "screens/competitions/round_fixtures_screen.cpp",
+};
+
+TForm63::TForm63(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     // The league is the league chooser's: the other views keep a state or an edition in the region.

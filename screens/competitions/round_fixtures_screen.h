@@ -16,6 +16,7 @@ class TLabel;
 
 class TForm63 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm63(TComponent* owner);
 
     TDataGrid* t1 = nullptr;

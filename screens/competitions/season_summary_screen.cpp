@@ -48,7 +48,18 @@ bool IsHeading(TDataGrid& grid, const char* iconColumn, int row)
 
 }  // namespace
 
-TForm26::TForm26(TComponent* owner) : TGameForm(owner, "TForm26", {.swallowAltF4 = true})
+const TScreenRecord TForm26::kScreen{
+    .formClass = "TForm26",
+    .shows = "Fim de temporada",
+    .area = TScreenArea::Competitions,
+    .modal = false,
+    .style = {.swallowAltF4 = true},
+    .create = NewScreen<TForm26>,
+    .file = "screens/competitions/season_summary_screen.cpp",
+    .replacesGame = true,
+};
+
+TForm26::TForm26(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormClose", [this](TObject*, TCloseAction& action) {
         Timer1->SetEnabled(false);

@@ -18,6 +18,7 @@ struct SummaryRow;
 
 class TForm26 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm26(TComponent* owner);
 
     TLabel* Image1 = nullptr;

@@ -16,6 +16,7 @@
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/game_form.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/view_helpers.h"
 
 namespace tarvelon {
@@ -113,7 +114,17 @@ void TStandingTable::SetVisible(bool visible)
 
 bool TStandingTable::Visible() const { return heading->Visible(); }
 
-TForm36::TForm36(TComponent* owner) : TGameForm(owner, "TForm36", {.closeOnEscape = true})
+const TScreenRecord TForm36::kScreen{
+    .formClass = "TForm36",
+    .shows = "Classificação",
+    .area = TScreenArea::Competitions,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .create = NewScreen<TForm36>,
+    .file = "screens/competitions/standings_screen.cpp",
+};
+
+TForm36::TForm36(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {
         if (key == VK_ESCAPE)

@@ -40,6 +40,7 @@ struct TStandingTable {
 
 class TForm36 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm36(TComponent* owner);
 
     TGradButton* Button1 = nullptr;

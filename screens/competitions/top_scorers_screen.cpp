@@ -13,6 +13,7 @@
 #include "platform/stdctrls/lists.h"
 #include "screens/common/choosers.h"
 #include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
@@ -27,7 +28,17 @@ bool IsNationalItem(const std::string& item) { return item.rfind("Nacional - ", 
 
 }  // namespace
 
-TForm20::TForm20(TComponent* owner) : TGameForm(owner, "TForm20", BrowsingScreenStyleClosedByEnter())
+const TScreenRecord TForm20::kScreen{
+    .formClass = "TForm20",
+    .shows = "Artilheiros",
+    .area = TScreenArea::Competitions,
+    .modal = true,
+    .style = BrowsingScreenStyleClosedByEnter(),
+    .create = NewScreen<TForm20>,
+    .file = "screens/competitions/top_scorers_screen.cpp",
+};
+
+TForm20::TForm20(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("combo1Change", ShowChosenItem([this](const std::string& item) { ShowItem(item); }));

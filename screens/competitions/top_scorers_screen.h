@@ -17,6 +17,7 @@ struct ScorerRow;
 
 class TForm20 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm20(TComponent* owner);
 
     TDataGrid* t1 = nullptr;

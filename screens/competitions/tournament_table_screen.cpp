@@ -12,6 +12,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
@@ -76,7 +77,17 @@ const char* const kLaterPlaces[8] = {"Vencedor jogo 1 ", "Vencedor jogo 2 ", "Ve
 
 }  // namespace
 
-TForm78::TForm78(TComponent* owner) : TGameForm(owner, "TForm78", {.closeOnEscape = true})
+const TScreenRecord TForm78::kScreen{
+    .formClass = "TForm78",
+    .shows = "Tabela do torneio de seleções",
+    .area = TScreenArea::Competitions,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .create = NewScreen<TForm78>,
+    .file = "screens/competitions/tournament_table_screen.cpp",
+};
+
+TForm78::TForm78(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {

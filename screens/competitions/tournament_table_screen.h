@@ -15,6 +15,7 @@ class TLabel;
 
 class TForm78 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm78(TComponent* owner);
 
     struct StandingsRow {

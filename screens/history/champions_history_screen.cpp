@@ -12,6 +12,7 @@
 #include "platform/stdctrls/lists.h"
 #include "screens/common/choosers.h"
 #include "screens/common/grid_helpers.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/view_helpers.h"
 
 namespace tarvelon {
@@ -39,7 +40,17 @@ constexpr ItemView kItemViews[] = {
 
 }  // namespace
 
-TForm29::TForm29(TComponent* owner) : TGameForm(owner, "TForm29", BrowsingScreenStyleClosedByEnter())
+const TScreenRecord TForm29::kScreen{
+    .formClass = "TForm29",
+    .shows = "Galeria de campeões",
+    .area = TScreenArea::History,
+    .modal = true,
+    .style = BrowsingScreenStyleClosedByEnter(),
+    .create = NewScreen<TForm29>,
+    .file = "screens/history/champions_history_screen.cpp",
+};
+
+TForm29::TForm29(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("combo1Change", ShowChosenItem([this](const std::string& item) { ShowItem(item); }));

@@ -15,6 +15,7 @@ class TScrollBox;
 
 class TForm29 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm29(TComponent* owner);
 
     TComboBox* combo1 = nullptr;

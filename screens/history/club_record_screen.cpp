@@ -5,6 +5,7 @@
 #include "core/views/club_record.h"
 #include "grid/dg_grid.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
@@ -19,7 +20,18 @@ bool IsSummaryRow(TDataGrid& grid, int row) { return row < grid.RowCount() && !g
 
 }  // namespace
 
-TForm55::TForm55(TComponent* owner) : TGameForm(owner, "TForm55", {.closeOnEscape = true})
+const TScreenRecord TForm55::kScreen{
+    .formClass = "TForm55",
+    .shows = "Campanhas do clube",
+    .area = TScreenArea::History,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] { RecordClub = SubjectClub(); },
+    .create = NewScreen<TForm55>,
+    .file = "screens/history/club_record_screen.cpp",
+};
+
+TForm55::TForm55(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("GridCellColoring", [this](TObject*, int, int row, TColor& cellColor, TColor&, TCellState) {

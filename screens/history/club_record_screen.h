@@ -11,6 +11,7 @@ class TLabel;
 
 class TForm55 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm55(TComponent* owner);
 
     TDataGrid* Grid = nullptr;

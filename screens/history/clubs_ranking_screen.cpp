@@ -12,6 +12,7 @@
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/grid_helpers.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/view_helpers.h"
 
 namespace tarvelon {
@@ -40,7 +41,17 @@ void HeadColumn(TDataGrid& grid, const std::string& name, const std::string& cap
 
 }  // namespace
 
-TForm71::TForm71(TComponent* owner) : TGameForm(owner, "TForm71", BrowsingScreenStyle())
+const TScreenRecord TForm71::kScreen{
+    .formClass = "TForm71",
+    .shows = "Ranking de clubes",
+    .area = TScreenArea::History,
+    .modal = true,
+    .style = BrowsingScreenStyle(),
+    .create = NewScreen<TForm71>,
+    .file = "screens/history/clubs_ranking_screen.cpp",
+};
+
+TForm71::TForm71(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("bt1Click", [this](TObject*) { ShowRanking(1); });

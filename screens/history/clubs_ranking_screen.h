@@ -15,6 +15,7 @@ class TLabel;
 
 class TForm71 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm71(TComponent* owner);
 
     TDataGrid* listr1 = nullptr;

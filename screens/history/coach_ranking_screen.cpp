@@ -13,6 +13,7 @@
 #include "platform/stdctrls/lists.h"
 #include "richtext/html_label.h"
 #include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
@@ -25,7 +26,21 @@ constexpr TColor kHumanCoachText = 0x004000;
 
 }  // namespace
 
-TForm47::TForm47(TComponent* owner) : TGameForm(owner, "TForm47", BrowsingScreenStyle())
+const TScreenRecord TForm47::kScreen{
+    .formClass = "TForm47",
+    .shows = "Ranking de técnicos",
+    .area = TScreenArea::History,
+    .modal = true,
+    .style = BrowsingScreenStyle(),
+    .subject = [] {
+        const int club = SubjectClub();
+        SelectedRecord = club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].coach : -1;
+    },
+    .create = NewScreen<TForm47>,
+    .file = "screens/history/coach_ranking_screen.cpp",
+};
+
+TForm47::TForm47(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     // The grid has its size only now: the chosen coach's row is scrolled into view again.

@@ -16,6 +16,7 @@ class TRichLabel;
 
 class TForm47 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm47(TComponent* owner);
 
     TDataGrid* gridview1 = nullptr;

@@ -10,12 +10,24 @@
 #include "platform/forms/keys.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
 namespace tarvelon {
 
-TForm15::TForm15(TComponent* owner) : TGameForm(owner, "TForm15", {.closeOnEscape = true})
+const TScreenRecord TForm15::kScreen{
+    .formClass = "TForm15",
+    .shows = "Confronto direto",
+    .area = TScreenArea::History,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] { HeadToHeadClubs = {SubjectClub(), SubjectRivalClub()}; },
+    .create = NewScreen<TForm15>,
+    .file = "screens/history/head_to_head_screen.cpp",
+};
+
+TForm15::TForm15(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {

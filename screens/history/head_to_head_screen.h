@@ -14,6 +14,7 @@ class TLabel;
 
 class TForm15 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm15(TComponent* owner);
 
     TDataGrid* Gridview1 = nullptr;

@@ -11,12 +11,24 @@
 #include "richtext/html_label.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
 namespace tarvelon {
 
-TForm16::TForm16(TComponent* owner) : TGameForm(owner, "TForm16", {.closeOnEscape = true})
+const TScreenRecord TForm16::kScreen{
+    .formClass = "TForm16",
+    .shows = "Carreira do jogador",
+    .area = TScreenArea::History,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] { SelectedRecord = SubjectPlayer(); },
+    .create = NewScreen<TForm16>,
+    .file = "screens/history/player_career_screen.cpp",
+};
+
+TForm16::TForm16(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("GradButton2Click", [this](TObject*) {

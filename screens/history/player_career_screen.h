@@ -12,6 +12,7 @@ class TRichLabel;
 
 class TForm16 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm16(TComponent* owner);
 
     TRichLabel* RichLabel1 = nullptr;

@@ -24,7 +24,17 @@ constexpr int kInstantPlayDelay = 3000;
 
 }  // namespace
 
-TForm66::TForm66(TComponent* owner) : TGameForm(owner, "TForm66", {.swallowAltF4 = true})
+const TScreenRecord TForm66::kScreen{
+    .formClass = "TForm66",
+    .shows = "Campeões estaduais",
+    .area = TScreenArea::History,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .create = NewScreen<TForm66>,
+    .file = "screens/history/state_champions_screen.cpp",
+};
+
+TForm66::TForm66(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormShow", [this](TObject*) {
         if (Game.InstantPlay)

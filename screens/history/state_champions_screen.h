@@ -13,6 +13,7 @@ class TTimer;
 
 class TForm66 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm66(TComponent* owner);
 
     TLabel* Label1 = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/graphics/picture.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/common/art/art_kit.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
@@ -24,7 +25,18 @@ const char* const kTrophyNames[] = {"tr_mundial", "tr_lib",     "tr_cl",      "t
 
 }  // namespace
 
-TForm74::TForm74(TComponent* owner) : TGameForm(owner, "TForm74", {.closeOnEscape = true})
+const TScreenRecord TForm74::kScreen{
+    .formClass = "TForm74",
+    .shows = "Sala de troféus do clube",
+    .area = TScreenArea::History,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] { TrophyCabinetClub = SubjectChampionClub(); },
+    .create = NewScreen<TForm74>,
+    .file = "screens/history/trophy_cabinet_screen.cpp",
+};
+
+TForm74::TForm74(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("GradButton1Click", [this](TObject*) { Close(); });

@@ -12,6 +12,7 @@ class TLabel;
 
 class TForm74 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm74(TComponent* owner);
 
     TImage* escudoimg = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "screens/common/grid_helpers.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
 
@@ -21,7 +22,18 @@ bool IsHeading(TDataGrid& grid, int row) { return row < grid.RowCount() && grid.
 
 }  // namespace
 
-TForm19::TForm19(TComponent* owner) : TGameForm(owner, "TForm19", {.closeOnEscape = true})
+const TScreenRecord TForm19::kScreen{
+    .formClass = "TForm19",
+    .shows = "Galeria de Troféus",
+    .area = TScreenArea::History,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] { SelectedRecord = SubjectChampionCoach(); },
+    .create = NewScreen<TForm19>,
+    .file = "screens/history/trophy_gallery_screen.cpp",
+};
+
+TForm19::TForm19(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* s) { FormCreate(s); });
     BindHandler("FormClose", [](TObject*, TCloseAction&) { SelectedRecord = -1; });

@@ -11,6 +11,7 @@ class TLabel;
 
 class TForm19 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm19(TComponent* owner);
 
     TDataGrid* grid1 = nullptr;

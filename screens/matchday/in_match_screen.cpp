@@ -23,6 +23,7 @@
 #include "richtext/html_label.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/form_references.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/matchday/matchday_pictures.h"
 #include "screens/matchday/matchday_screen.h"
@@ -51,9 +52,27 @@ std::string CoachLine(int club)
     return "Tec: " + Coaches[c->coach].name.str();
 }
 
+// The first match of the day, on the side of a human club when one plays it.
+void InMatchSubject()
+{
+    ActiveMatch = 1;
+    ReportMode = 1;
+}
+
 }  // namespace
 
-TForm88::TForm88(TComponent* owner) : TGameForm(owner, "TForm88", {.swallowAltF4 = true})
+const TScreenRecord TForm88::kScreen{
+    .formClass = "TForm88",
+    .shows = "Gerenciar o time durante a partida",
+    .area = TScreenArea::Matchday,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = InMatchSubject,
+    .create = NewScreen<TForm88>,
+    .file = "screens/matchday/in_match_screen.cpp",
+};
+
+TForm88::TForm88(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("FormKeyDown",

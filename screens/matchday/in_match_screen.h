@@ -24,6 +24,7 @@ class TWinControl;
 
 class TForm88 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm88(TComponent* owner);
     ~TForm88() override;
 

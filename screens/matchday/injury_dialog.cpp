@@ -20,9 +20,30 @@ namespace {
 
 constexpr int kIdColumn = 4;
 
+// The human club's first starter injured.
+void InjurySubject()
+{
+    InjuredClub = Game.CurrentHumanClub;
+    const TClub* club = ClubAt(InjuredClub);
+    const TLineup* lineup = club ? LineupAt(club->LineupIndex) : nullptr;
+    InjuredPlayer = lineup ? lineup->starters[0] : 0;
+    ActiveMatch = 0;
+}
+
 }  // namespace
 
-TForm53::TForm53(TComponent* owner) : TGameForm(owner, "TForm53", {.swallowAltF4 = true})
+const TScreenRecord TForm53::kScreen{
+    .formClass = "TForm53",
+    .shows = "Jogador contundido: substituição",
+    .area = TScreenArea::Matchday,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = InjurySubject,
+    .create = NewScreen<TForm53>,
+    .file = "screens/matchday/injury_dialog.cpp",
+};
+
+TForm53::TForm53(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("FormKeyDown", [](TObject*, unsigned short& key, TShiftState) { key = 0; });

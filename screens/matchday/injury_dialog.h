@@ -14,6 +14,7 @@ class TListView;
 
 class TForm53 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm53(TComponent* owner);
 
     TLabel* Label2 = nullptr;

@@ -65,7 +65,17 @@ void ShowPicture(TImage* image, const char* name)
 
 }  // namespace
 
-TForm87::TForm87(TComponent* owner) : TGameForm(owner, "TForm87", {.background = TBackground::None})
+const TScreenRecord TForm87::kScreen{
+    .formClass = "TForm87",
+    .shows = "Escalação e tática",
+    .area = TScreenArea::Matchday,
+    .modal = true,
+    .style = {.background = TBackground::None},
+    .create = NewScreen<TForm87>,
+    .file = "screens/matchday/lineup_screen.cpp",
+};
+
+TForm87::TForm87(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandlers();
     ReadDescription();

@@ -36,6 +36,7 @@ bool ConfirmLineup(TComponent* hub, bool nationalTeam, bool& open);
 
 class TForm87 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm87(TComponent* owner);
     ~TForm87() override;
 

@@ -9,6 +9,7 @@
 #include "core/views/match_report_view.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_label.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/matchday/matchday_pictures.h"
 #include "screens/matchday/report_pitch.h"
@@ -22,7 +23,21 @@ std::string Olive(const std::string& text) { return "<SHAD><FONT color=\"#C1C100
 
 }  // namespace
 
-TForm52::TForm52(TComponent* owner) : TGameForm(owner, "TForm52", {.closeOnEscape = true})
+const TScreenRecord TForm52::kScreen{
+    .formClass = "TForm52",
+    .shows = "Relatório da partida",
+    .area = TScreenArea::Matchday,
+    .modal = true,
+    .style = {.closeOnEscape = true},
+    .subject = [] {
+        MatchReportIndex = SubjectMatchReport();
+        ReportMode = 1;
+    },
+    .create = NewScreen<TForm52>,
+    .file = "screens/matchday/match_report_screen.cpp",
+};
+
+TForm52::TForm52(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("nometime1Click", [this](TObject* sender) { nometime1Click(sender); });

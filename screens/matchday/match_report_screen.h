@@ -16,6 +16,7 @@ class TShape;
 
 class TForm52 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm52(TComponent* owner);
 
     TRichLabel* info1 = nullptr;

@@ -94,8 +94,18 @@ int SideOfHumanMatch(int m)
 
 }  // namespace
 
+const TScreenRecord TForm46::kScreen{
+    .formClass = "TForm46",
+    .shows = "Rodada ao vivo",
+    .area = TScreenArea::Matchday,
+    .modal = false,
+    .style = {.background = TBackground::None, .swallowAltF4 = true, .scaleToScreen = true},
+    .create = NewScreen<TForm46>,
+    .file = "screens/matchday/matchday_screen.cpp",
+};
+
 TForm46::TForm46(TComponent* owner)
-    : TGameForm(owner, "TForm46", {.background = TBackground::None, .swallowAltF4 = true, .scaleToScreen = true})
+    : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("FormClose", [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); });
@@ -485,8 +495,8 @@ void TForm46::ShowMatchEvent(int e)
 // (the tick that opened it enables it again when it returns).
 void TForm46::OpenInMatchScreen(int match, int side)
 {
-    const TScreenEntry* entry = FindScreen("TForm88");
-    if (!entry || !entry->built || match < 1 || match > MatchCount)
+    const TScreenRecord* entry = FindScreen("TForm88");
+    if (!entry || match < 1 || match > MatchCount)
         return;
     const bool running = ralt1->Enabled();
     ralt1->SetEnabled(false);

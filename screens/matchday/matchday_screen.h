@@ -37,6 +37,7 @@ inline constexpr int kMaxMatchdayRows = 40;
 
 class TForm46 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm46(TComponent* owner);
 
     TLabel* lcamp = nullptr;

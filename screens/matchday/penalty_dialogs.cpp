@@ -55,8 +55,8 @@ void SwallowKey(TObject*, unsigned short& key, TShiftState) { key = 0; }
 
 }  // namespace
 
-TPenaltyDialog::TPenaltyDialog(TComponent* owner, const std::string& formClass)
-    : TGameForm(owner, formClass, {.swallowAltF4 = true})
+TPenaltyDialog::TPenaltyDialog(TComponent* owner, const TScreenRecord& screen)
+    : TGameForm(owner, screen)
 {
     BindHandler("FormKeyDown", [](TObject* sender, unsigned short& key, TShiftState shift) { SwallowKey(sender, key, shift); });
 }
@@ -73,7 +73,31 @@ void TPenaltyDialog::DecideKick(int taker)
     Close();
 }
 
-TForm34::TForm34(TComponent* owner) : TPenaltyDialog(owner, "TForm34")
+namespace {
+
+// The human club against the first other club, as a penalty of today's match would set them.
+void PenaltySubject(bool humanKicks)
+{
+    const int human = Game.CurrentHumanClub;
+    const int other = human == 0 ? 1 : 0;
+    PenaltyClubA = humanKicks ? human : other;
+    PenaltyClubB = humanKicks ? other : human;
+}
+
+}  // namespace
+
+const TScreenRecord TForm34::kScreen{
+    .formClass = "TForm34",
+    .shows = "Pênalti a favor: escolha do batedor",
+    .area = TScreenArea::Matchday,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = [] { PenaltySubject(true); },
+    .create = NewScreen<TForm34>,
+    .file = "screens/matchday/penalty_dialogs.cpp",
+};
+
+TForm34::TForm34(TComponent* owner) : TPenaltyDialog(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("ListView1SelectItem",
@@ -164,7 +188,18 @@ void TForm34::ShowOutcome(bool scored, int taker)
     ShowNarration(text);
 }
 
-TForm54::TForm54(TComponent* owner) : TPenaltyDialog(owner, "TForm54")
+const TScreenRecord TForm54::kScreen{
+    .formClass = "TForm54",
+    .shows = "Cobrança de pênalti",
+    .area = TScreenArea::Matchday,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = [] { PenaltySubject(false); },
+    .create = NewScreen<TForm54>,
+    .file = "screens/matchday/penalty_dialogs.cpp",
+};
+
+TForm54::TForm54(TComponent* owner) : TPenaltyDialog(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("Timer1Timer", [this](TObject* sender) { Timer1Timer(sender); });

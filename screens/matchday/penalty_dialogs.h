@@ -17,7 +17,7 @@ class TTimer;
 
 class TPenaltyDialog : public TGameForm {
 public:
-    TPenaltyDialog(TComponent* owner, const std::string& formClass);
+    TPenaltyDialog(TComponent* owner, const TScreenRecord& screen);
     int Keeper() const { return keeper_; }
 
 protected:
@@ -32,6 +32,7 @@ protected:
 
 class TForm34 : public TPenaltyDialog {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm34(TComponent* owner);
 
     TImage* escudo = nullptr;
@@ -57,6 +58,7 @@ private:
 
 class TForm54 : public TPenaltyDialog {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm54(TComponent* owner);
 
     TImage* escudo = nullptr;

@@ -4,13 +4,40 @@
 #include <string>
 
 #include "controls/progress_cyl.h"
+#include "core/match/referees.h"
+#include "core/matchday/referee_table.h"
 #include "core/records/match_records.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 
 namespace tarvelon {
 
-TForm80::TForm80(TComponent* owner) : TGameForm(owner, "TForm80")
+namespace {
+
+// The referee of the day's first match, else the first of the table. The table is filled when the
+// title screen opens; a game started without it (the gallery) fills it here.
+void RefereeSubject()
+{
+    if (RefereeNames.empty())
+        FillReferees();
+    const int referee = RefereeOfMatch(1);
+    ShownReferee = referee >= 1 && referee <= kRefereeCount ? referee : 1;
+}
+
+}  // namespace
+
+const TScreenRecord TForm80::kScreen{
+    .formClass = "TForm80",
+    .shows = "Árbitro",
+    .area = TScreenArea::Matchday,
+    .modal = true,
+    .subject = RefereeSubject,
+    .create = NewScreen<TForm80>,
+    .file = "screens/matchday/referee_card.cpp",
+};
+
+TForm80::TForm80(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) { FormCreate(); });
     ReadDescription();

@@ -10,6 +10,7 @@ class TProgressCyl;
 
 class TForm80 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm80(TComponent* owner);
 
     TLabel* Label1 = nullptr;  // name

@@ -70,8 +70,19 @@ std::string LineupHtml(int report, int side)
 
 }  // namespace
 
+const TScreenRecord TForm67::kScreen{
+    .formClass = "TForm67",
+    .shows = "Resultados da rodada",
+    .area = TScreenArea::Matchday,
+    .modal = false,
+    .style = {.background = TBackground::Title, .swallowAltF4 = true},
+    .subject = [] { TForm67::showLastArchivedDay = true; },
+    .create = NewScreen<TForm67>,
+    .file = "screens/matchday/results_screen.cpp",
+};
+
 TForm67::TForm67(TComponent* owner)
-    : TGameForm(owner, "TForm67", {.background = TBackground::Title, .swallowAltF4 = true})
+    : TGameForm(owner, kScreen)
 {
     BindHandler("FormClose", [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); });
     BindHandler("FormKeyDown",

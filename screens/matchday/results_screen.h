@@ -22,6 +22,7 @@ class TTimer;
 
 class TForm67 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm67(TComponent* owner);
 
     TLabel* lcamp = nullptr;

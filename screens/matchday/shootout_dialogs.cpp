@@ -31,9 +31,29 @@ bool IsHuman(int club)
     return c && c->IsHuman;
 }
 
+// The human club against the first other club, level after their tie.
+void ShootoutSubject()
+{
+    ShootoutClubA = Game.CurrentHumanClub;
+    ShootoutClubB = ShootoutClubA == 0 ? 1 : 0;
+    ShootoutUserTakers = 1;
+    ShootoutResult = -1;
+}
+
 }  // namespace
 
-TForm37::TForm37(TComponent* owner) : TGameForm(owner, "TForm37", {.swallowAltF4 = true})
+const TScreenRecord TForm37::kScreen{
+    .formClass = "TForm37",
+    .shows = "Desempate por Penaltis - Seleção dos batedores",
+    .area = TScreenArea::Matchday,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = ShootoutSubject,
+    .create = NewScreen<TForm37>,
+    .file = "screens/matchday/shootout_dialogs.cpp",
+};
+
+TForm37::TForm37(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("GradButton2Click", [this](TObject* sender) { GradButton2Click(sender); });
@@ -112,7 +132,18 @@ void TForm37::btpClick(TObject*)
     Close();
 }
 
-TForm38::TForm38(TComponent* owner) : TGameForm(owner, "TForm38", {.swallowAltF4 = true})
+const TScreenRecord TForm38::kScreen{
+    .formClass = "TForm38",
+    .shows = "Decisão por Penaltis",
+    .area = TScreenArea::Matchday,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .subject = ShootoutSubject,
+    .create = NewScreen<TForm38>,
+    .file = "screens/matchday/shootout_dialogs.cpp",
+};
+
+TForm38::TForm38(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("Timer1Timer", [this](TObject* sender) { Timer1Timer(sender); });

@@ -17,6 +17,7 @@ class TTimer;
 
 class TForm37 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm37(TComponent* owner);
 
     TImage* escudo1 = nullptr;
@@ -43,6 +44,7 @@ private:
 
 class TForm38 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm38(TComponent* owner);
     ~TForm38() override;
 

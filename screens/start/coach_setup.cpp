@@ -38,8 +38,8 @@ std::string TypedCoachName(const std::string& text)
     return text.substr(first, last - first + 1);
 }
 
-TCoachSetupForm::TCoachSetupForm(TComponent* owner, const std::string& formClass)
-    : TGameForm(owner, formClass, {.swallowAltF4 = true, .scaleToScreen = true})
+TCoachSetupForm::TCoachSetupForm(TComponent* owner, const TScreenRecord& screen)
+    : TGameForm(owner, screen)
 {
 }
 

@@ -17,7 +17,7 @@ class TLabel;
 
 class TCoachSetupForm : public TGameForm {
 public:
-    TCoachSetupForm(TComponent* owner, const std::string& formClass);
+    TCoachSetupForm(TComponent* owner, const TScreenRecord& screen);
 
     TLabel* Label10 = nullptr;
     TEdit* Edit1 = nullptr;

@@ -8,6 +8,7 @@
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/grid_helpers.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
@@ -17,7 +18,18 @@ const char* const kHeadings[5] = {"1ª divisão", "2ª divisão", "3ª divisão"
 
 }  // namespace
 
-TForm56::TForm56(TComponent* owner) : TCoachSetupForm(owner, "TForm56")
+const TScreenRecord TForm56::kScreen{
+    .formClass = "TForm56",
+    .shows = "Técnicos humanos: divisões de 20 clubes",
+    .area = TScreenArea::Start,
+    .modal = true,
+    .style = {.swallowAltF4 = true, .scaleToScreen = true},
+    .create = NewScreen<TForm56>,
+    .file = "screens/start/coach_setup_lists.cpp",
+    .replacesGame = true,
+};
+
+TForm56::TForm56(TComponent* owner) : TCoachSetupForm(owner, kScreen)
 {
     BindHandler("combodChange", [this](TObject* sender) { combodChange(sender); });
     ReadSharedDescription();

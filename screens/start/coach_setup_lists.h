@@ -14,6 +14,7 @@ class TCustomImageList;
 
 class TForm56 : public TCoachSetupForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm56(TComponent* owner);
 
     // combod1 .. combod4: divisions 1 to 4; combod5: the regional division.

@@ -9,6 +9,7 @@
 #include "core/views/new_game_views.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
@@ -23,7 +24,18 @@ constexpr TColor kPanelColor = 0x00306830;  // a dark pitch green
 
 }  // namespace
 
-TForm11::TForm11(TComponent* owner) : TCoachSetupForm(owner, "TForm11")
+const TScreenRecord TForm11::kScreen{
+    .formClass = "TForm11",
+    .shows = "Técnicos humanos: divisões de 10 clubes",
+    .area = TScreenArea::Start,
+    .modal = true,
+    .style = {.swallowAltF4 = true, .scaleToScreen = true},
+    .create = NewScreen<TForm11>,
+    .file = "screens/start/coach_setup_radios.cpp",
+    .replacesGame = true,
+};
+
+TForm11::TForm11(TComponent* owner) : TCoachSetupForm(owner, kScreen)
 {
     ReadSharedDescription();
     for (int k = 0; k < 4; ++k)

@@ -14,6 +14,7 @@ class TShape;
 
 class TForm11 : public TCoachSetupForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm11(TComponent* owner);
 
     static constexpr int kButtons = 60;

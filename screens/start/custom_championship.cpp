@@ -32,7 +32,17 @@ void CloseHiddenChooser()
 
 }  // namespace
 
-TForm39::TForm39(TComponent* owner) : TGameForm(owner, "TForm39", {.swallowAltF4 = true, .scaleToScreen = true})
+const TScreenRecord TForm39::kScreen{
+    .formClass = "TForm39",
+    .shows = "Campeonato personalizado",
+    .area = TScreenArea::Start,
+    .modal = true,
+    .style = {.swallowAltF4 = true, .scaleToScreen = true},
+    .create = NewScreen<TForm39>,
+    .file = "screens/start/custom_championship.cpp",
+};
+
+TForm39::TForm39(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("GradButton1Click", [this](TObject* sender) { GradButton1Click(sender); });

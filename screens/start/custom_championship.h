@@ -17,6 +17,7 @@ class TTickList;
 
 class TForm39 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm39(TComponent* owner);
     ~TForm39() override;
 

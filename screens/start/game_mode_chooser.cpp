@@ -19,7 +19,18 @@
 
 namespace tarvelon {
 
-TForm9::TForm9(TComponent* owner) : TGameForm(owner, "TForm9", {.swallowAltF4 = true, .scaleToScreen = true})
+const TScreenRecord TForm9::kScreen{
+    .formClass = "TForm9",
+    .shows = "Novo jogo: modo de jogo",
+    .area = TScreenArea::Start,
+    .modal = false,
+    .style = {.swallowAltF4 = true, .scaleToScreen = true},
+    .create = NewScreen<TForm9>,
+    .file = "screens/start/game_mode_chooser.cpp",
+    .replacesGame = true,
+};
+
+TForm9::TForm9(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     ReadDescription();

@@ -20,6 +20,7 @@ struct NewGameChoices;
 
 class TForm9 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm9(TComponent* owner);
     ~TForm9() override;
 

@@ -1,6 +1,9 @@
 // The load-game screen (TForm21).
 #include "screens/start/load_game_screen.h"
 
+#include <filesystem>
+#include <string>
+
 #include "core/persist/saved_game.h"
 #include "core/views/new_game_views.h"
 #include "grid/dg_grid.h"
@@ -10,6 +13,7 @@
 #include "platform/stdctrls/message_box.h"
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
@@ -17,10 +21,33 @@ namespace {
 
 constexpr const char* kDeleteQuestion = "Deseja apagar mesmo o arquivo?";
 
+// A game folder without saves gets one of the running game, so that the list has a row to show.
+void SavedGameSubject()
+{
+    if (!std::filesystem::is_directory(kSaveFolder) ||
+        !FindFileNames(kSaveFolder, std::string("*") + kSaveExtension).empty())
+        return;
+    const std::string name = Game.saveName.str();
+    Game.saveName.set("rodada.nsx");
+    SaveGame();
+    Game.saveName.set(name);
+}
+
 }  // namespace
 
+const TScreenRecord TForm21::kScreen{
+    .formClass = "TForm21",
+    .shows = "Carregar jogo",
+    .area = TScreenArea::Start,
+    .modal = true,
+    .style = {.background = TBackground::Builder, .closeOnEscape = true},
+    .subject = SavedGameSubject,
+    .create = NewScreen<TForm21>,
+    .file = "screens/start/load_game_screen.cpp",
+};
+
 TForm21::TForm21(TComponent* owner)
-    : TGameForm(owner, "TForm21", {.background = TBackground::Builder, .closeOnEscape = true})
+    : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("grid1SelectCell", [this](TObject* sender, int col, int row) { grid1SelectCell(sender, col, row); });

@@ -14,6 +14,7 @@ class TLabel;
 
 class TForm21 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm21(TComponent* owner);
 
     TDataGrid* grid1 = nullptr;

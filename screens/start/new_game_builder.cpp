@@ -9,6 +9,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/ranges.h"
 #include "screens/common/navigator.h"
+#include "screens/common/screen_registry.h"
 
 namespace tarvelon {
 
@@ -48,8 +49,19 @@ void CloseNewGameSetupScreens()
     }
 }
 
+const TScreenRecord TForm12::kScreen{
+    .formClass = "TForm12",
+    .shows = "Inicializando o jogo...",
+    .area = TScreenArea::Start,
+    .modal = true,
+    .style = {.background = TBackground::Builder, .swallowAltF4 = true},
+    .create = NewScreen<TForm12>,
+    .file = "screens/start/new_game_builder.cpp",
+    .replacesGame = true,
+};
+
 TForm12::TForm12(TComponent* owner)
-    : TGameForm(owner, "TForm12", {.background = TBackground::Builder, .swallowAltF4 = true})
+    : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("Timer1Timer", [this](TObject* sender) { Timer1Timer(sender); });

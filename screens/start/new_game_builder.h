@@ -14,6 +14,7 @@ class TTimer;
 
 class TForm12 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm12(TComponent* owner);
 
     TLabel* Label1 = nullptr;

@@ -48,7 +48,17 @@ int ItemOf(int value, int last) { return value >= 0 && value <= last ? value : 0
 
 }  // namespace
 
-TForm32::TForm32(TComponent* owner) : TGameForm(owner, "TForm32", {.swallowAltF4 = true})
+const TScreenRecord TForm32::kScreen{
+    .formClass = "TForm32",
+    .shows = "Opções do jogo",
+    .area = TScreenArea::Start,
+    .modal = true,
+    .style = {.swallowAltF4 = true},
+    .create = NewScreen<TForm32>,
+    .file = "screens/start/options_screen.cpp",
+};
+
+TForm32::TForm32(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("FormKeyDown",

@@ -18,6 +18,7 @@ class TTickList;
 
 class TForm32 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm32(TComponent* owner);
     ~TForm32() override;
 

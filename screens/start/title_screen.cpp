@@ -45,7 +45,17 @@ const std::string& MenuCaption(int tag)
     return captions[tag >= 1 && tag <= 3 ? tag : 0];
 }
 
-TForm1::TForm1(TComponent* owner) : TGameForm(owner, "TForm1", {.background = TBackground::None})
+const TScreenRecord TForm1::kScreen{
+    .formClass = "TForm1",
+    .shows = "Tarvelon",
+    .area = TScreenArea::Start,
+    .modal = false,
+    .style = {.background = TBackground::None},
+    .create = NewScreen<TForm1>,
+    .file = "screens/start/title_screen.cpp",
+};
+
+TForm1::TForm1(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("FormShow", [this](TObject* sender) { FormShow(sender); });

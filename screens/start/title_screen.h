@@ -18,6 +18,7 @@ class TRichLabel;
 
 class TForm1 : public TGameForm {
 public:
+    static const TScreenRecord kScreen;
     explicit TForm1(TComponent* owner);
 
     TImage* Image2 = nullptr;

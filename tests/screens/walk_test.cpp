@@ -1,15 +1,18 @@
 // The walk over every registered screen on a seeded sample game: each one opens offscreen with its
-// subject, lays out, paints and closes without a problem; a broken form fails the walk; and a game
-// moves on from screen to screen through the stand-ins.
+// subject, lays out, paints and closes without a problem; each has its stored description and the
+// area of its folder; a broken form fails the walk; and a game moves on from screen to screen.
 #include <QTemporaryDir>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 #include "controls/grad_button.h"
 #include "core/records/game_state.h"
 #include "platform/forms/application.h"
+#include "platform/dfm/form_reader.h"
 #include "platform/forms/screen.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/stdctrls/containers.h"
@@ -19,7 +22,6 @@
 #include "screens/common/navigator.h"
 #include "screens/common/screen_probe.h"
 #include "screens/common/screen_registry.h"
-#include "screens/common/stub_form.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/gallery_game_suite.h"
 #include "tests/screens/hub_driving.h"
@@ -36,36 +38,50 @@ protected:
     static void SetUpTestSuite() { PrepareGame(3, 4); }
 };
 
+// The screens whose stored description the program does not carry.
+std::vector<std::string> ScreensWithoutDescription(const std::vector<const TScreenRecord*>& screens)
+{
+    std::vector<std::string> missing;
+    for (const TScreenRecord* screen : screens) {
+        std::string text;
+        std::string path;
+        if (!FindFormResource(screen->Description(), text, path))
+            missing.push_back(screen->formClass);
+    }
+    return missing;
+}
+
+// The folder a screen of the area lives in.
+std::string FolderOfArea(TScreenArea area)
+{
+    return area == TScreenArea::Editor ? "editor/" : std::string("screens/") + ScreenAreaName(area) + "/";
+}
+
+TEST_F(WalkTest, EveryRegisteredScreenHasItsStoredDescriptionAndTheAreaOfItsFolder)
+{
+    const auto screens = RegisteredScreens();
+    EXPECT_EQ(ScreensWithoutDescription(screens), std::vector<std::string>{});
+    const TScreenRecord lost{.formClass = "TForm90"};
+    EXPECT_EQ(ScreensWithoutDescription({&lost}), std::vector<std::string>{"TForm90"});
+    for (const TScreenRecord* screen : screens) {
+        EXPECT_EQ(screen->file.rfind(FolderOfArea(screen->area), 0), 0u) << screen->formClass << " " << screen->file;
+        EXPECT_FALSE(screen->shows.empty()) << screen->formClass;
+        EXPECT_TRUE(screen->create) << screen->formClass;
+    }
+    EXPECT_FALSE(FindScreen("TForm13")->modal);  // the hub is a main screen, not a dialog
+}
+
 TEST_F(WalkTest, EveryRegisteredScreenOpensPaintsAndClosesWithoutAProblem)
 {
     const auto screens = RegisteredScreens();
     EXPECT_GE(screens.size(), 83u);
     ASSERT_NE(BackgroundBitmap, nullptr);
-    for (const TScreenEntry* entry : screens) {
+    for (const TScreenRecord* entry : screens) {
         const TScreenProbe probe = ProbeScreen(*entry);
         EXPECT_TRUE(probe.Ok()) << entry->formClass << ":\n" << ::testing::PrintToString(probe.problems);
         EXPECT_FALSE(probe.picture.isNull()) << entry->formClass;
         EXPECT_EQ(Screen->FormCount(), 0) << entry->formClass << " left a form behind";
     }
-}
-
-TEST_F(WalkTest, AStubShowsTheTiledBackgroundAndItsButtons)
-{
-    // Any screen still a stub on the first background (the stubs are taken over one by one).
-    const TScreenEntry* stub = nullptr;
-    for (const TScreenEntry* entry : RegisteredScreens())
-        if (!entry->built && stub == nullptr && entry->formClass != "TForm2" && entry->formClass != "TForm12" &&
-            entry->formClass != "TForm21" && entry->formClass != "TForm75")
-            stub = entry;
-    if (stub == nullptr)
-        GTEST_SKIP() << "every screen is built";
-    const TScreenProbe probe = ProbeScreen(*stub);
-    ASSERT_TRUE(probe.Ok());
-    const QImage tile = BackgroundBitmap->Image();
-    const int x = tile.width() + 3;
-    const int y = 5;
-    EXPECT_EQ(probe.picture.pixel(x, y) & 0xFFFFFF, tile.pixel(3, 5) & 0xFFFFFF);
-    EXPECT_EQ(probe.picture.width(), 560);
 }
 
 // A form whose description names a handler the code did not bind, and whose code looks up a child
@@ -95,9 +111,9 @@ public:
     }
 };
 
-TEST_F(WalkTest, TheWalkFailsOnAnUnboundHandlerAndAMissingChild)
+TEST_F(WalkTest, TheWalkFailsOnAnUnboundHandlerAMissingChildAndAFormOfAnotherClass)
 {
-    TScreenEntry broken;
+    TScreenRecord broken;
     broken.formClass = "TForm90";
     broken.create = [](TComponent* owner) -> TGameForm* { return new TBrokenForm(owner, false); };
     const TScreenProbe probe = ProbeScreen(broken);
@@ -105,9 +121,16 @@ TEST_F(WalkTest, TheWalkFailsOnAnUnboundHandlerAndAMissingChild)
     EXPECT_NE(probe.problems[0].find("btsairClick"), std::string::npos) << probe.problems[0];
     EXPECT_NE(probe.problems[1].find("labnome"), std::string::npos) << probe.problems[1];
 
-    TScreenEntry mended = broken;
+    TScreenRecord mended = broken;
     mended.create = [](TComponent* owner) -> TGameForm* { return new TBrokenForm(owner, true); };
     EXPECT_TRUE(ProbeScreen(mended).Ok());
+
+    // A record whose factory builds a form of another class (a constructor given another record).
+    TScreenRecord mixed = mended;
+    mixed.formClass = "TForm91";
+    const TScreenProbe mixedProbe = ProbeScreen(mixed);
+    ASSERT_EQ(mixedProbe.problems.size(), 1u) << ::testing::PrintToString(mixedProbe.problems);
+    EXPECT_NE(mixedProbe.problems[0].find("TForm90"), std::string::npos) << mixedProbe.problems[0];
 }
 
 TEST_F(WalkTest, EveryOutcomeOfTheGameOpensARegisteredScreen)
@@ -125,19 +148,9 @@ TEST_F(WalkTest, EveryOutcomeOfTheGameOpensARegisteredScreen)
         EXPECT_NE(FindScreen(ScreenOfSeasonStart(start)), nullptr);
 }
 
-// The one stand-in on screen (null while none is).
-TStubForm* OpenStub()
-{
-    TStubForm* open = nullptr;
-    for (int i = 0; i < Screen->FormCount(); ++i)
-        if (auto* stub = dynamic_cast<TStubForm*>(Screen->Forms(i)); stub && stub->Visible())
-            open = stub;
-    return open;
-}
+bool ScreenAwaitsThePlayer() { return test::OpenHub() != nullptr || test::AuctionAwaitingBid() != nullptr; }
 
-bool ScreenAwaitsThePlayer() { return OpenStub() != nullptr || test::OpenHub() != nullptr || test::AuctionAwaitingBid() != nullptr; }
-
-TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
+TEST_F(WalkTest, TheGameMovesOnFromScreenToScreen)
 {
     const test::GameKeptAside kept;
     // The built matchday and results screens pass by themselves in instant play, here at once.
@@ -155,19 +168,12 @@ TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
             QTest::mouseClick(auction->CHButton1->Widget(), Qt::LeftButton);
             continue;
         }
-        if (TForm13* hub = test::OpenHub()) {
-            seen.insert("TForm13");
-            test::PlayTurnFromHub(*hub);
-            continue;
-        }
-        TStubForm* stub = OpenStub();
-        seen.insert(stub->FormClass());
-        QTest::mouseClick(stub->btcontinuar->Widget(), Qt::LeftButton);
+        TForm13* hub = test::OpenHub();
+        seen.insert("TForm13");
+        test::PlayTurnFromHub(*hub);
     }
     ASSERT_TRUE(test::PumpUntil(ScreenAwaitsThePlayer, 120000));
-    if (OpenStub())
-        OpenStub()->Close();
-    else if (test::AuctionAwaitingBid())
+    if (test::AuctionAwaitingBid())
         test::AuctionAwaitingBid()->Close();
     else
         test::OpenHub()->Close();
@@ -177,7 +183,7 @@ TEST_F(WalkTest, TheGameMovesOnFromScreenToScreenThroughTheStandIns)
     EXPECT_TRUE(seen.count("TForm13")) << ::testing::PrintToString(seen);
 }
 
-TEST_F(WalkTest, TheStandInsMovesCarryTheGameIntoTheNextSeason)
+TEST_F(WalkTest, TheGameFlowsMovesCarryTheGameIntoTheNextSeason)
 {
     const test::GameKeptAside kept;
     const int season = Game.Season;

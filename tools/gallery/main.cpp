@@ -2,7 +2,7 @@
 // database (written first into a scratch folder when no DIR is given), plays K whole seasons first
 // when asked (so that the history views have a history to show), with the Brazilian state
 // championships on --states, opens every registered screen with a
-// sensible subject and writes OUTDIR/<FormClass>.png, printing "<FormClass> built|stub <ms>" for
+// sensible subject and writes OUTDIR/<FormClass>.png, printing "<FormClass> built <ms>" for
 // each (milliseconds to create, lay out and paint). Exits 1 when a screen fails, 2 on bad options.
 #include <QApplication>
 #include <QTemporaryDir>
@@ -81,11 +81,11 @@ int RunGallery(int argc, char** argv)
         return 1;
     }
     int failures = 0;
-    for (const tarvelon::TScreenEntry* entry : tarvelon::RegisteredScreens()) {
+    for (const tarvelon::TScreenRecord* entry : tarvelon::RegisteredScreens()) {
         tarvelon::TScreenProbe probe = tarvelon::ProbeScreen(*entry);
         if (!WriteScreen(probe, args.outFolder))
             probe.problems.push_back("the picture could not be written");
-        std::printf("%s %s %.1f\n", probe.formClass.c_str(), probe.built ? "built" : "stub", probe.milliseconds);
+        std::printf("%s built %.1f\n", probe.formClass.c_str(), probe.milliseconds);
         std::fflush(stdout);
         for (const std::string& problem : probe.problems)
             std::fprintf(stderr, "%s: %s\n", probe.formClass.c_str(), problem.c_str());

@@ -52,7 +52,6 @@
 #include "screens/common/art/hub_art.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
-#include "screens/common/stub_form.h"
 #include "screens/common/subjects.h"
 #include "screens/matchday/pitch_board.h"
 #include "tests/screens/hub_driving.h"
@@ -274,8 +273,8 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
 {
     TForm13* hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
-    // Closes the screen the key or spot opened (built or a stand-in) once its modal loop runs.
-    auto closeStubSoon = [hub] {
+    // Closes the screen the key or spot opened once its modal loop runs.
+    auto closeScreenSoon = [hub] {
         QTimer::singleShot(50, [hub] {
             for (int i = Screen->FormCount() - 1; i >= 0; --i) {
                 TForm* form = Screen->Forms(i);
@@ -287,19 +286,19 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
         });
     };
     MarketClub = 1;
-    closeStubSoon();
+    closeScreenSoon();
     QTest::keyClick(hub->Widget(), Qt::Key_F8);
     EXPECT_TRUE(test::OpenedAndClosedAgain("TForm14"));
     EXPECT_EQ(MarketClub, Game.CurrentHumanClub);  // the market opens on the coach's own club
 
-    closeStubSoon();
+    closeScreenSoon();
     QTest::keyClick(hub->Widget(), Qt::Key_J, Qt::ControlModifier);
     EXPECT_TRUE(test::OpenedAndClosedAgain("TForm18"));
     EXPECT_EQ(FixtureListClub, Game.CurrentHumanClub);
 
     // The top bar's "Estádio" spot, clicked where the bar draws it.
     const art::HubBarSpot& stadium = art::kHubBarSpots[4];
-    closeStubSoon();
+    closeScreenSoon();
     QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
                       QPoint((stadium.left + stadium.right) / 2, (stadium.top + stadium.bottom) / 2));
     EXPECT_TRUE(test::OpenedAndClosedAgain("TForm8"));
@@ -316,7 +315,7 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     ASSERT_LT(Game.LeagueClubCount, static_cast<int>(Clubs.size()));
     clickOpponentTitle(Game.LeagueClubCount);  // the first club after the leagues'
     EXPECT_EQ(LastOpenedScreen(), "TForm8");
-    closeStubSoon();
+    closeScreenSoon();
     clickOpponentTitle(Game.LeagueClubCount - 1);
     EXPECT_EQ(LastOpenedScreen(), "TForm55");
     EXPECT_EQ(RecordClub, Game.LeagueClubCount - 1);
@@ -324,7 +323,7 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     const art::HubBarSpot& scorers = art::kHubBarSpots[9];
     const QRect scorersTile = art::HubBarTile(scorers);
     ASSERT_GT(scorersTile.right() - 1, scorers.right);
-    closeStubSoon();
+    closeScreenSoon();
     QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(scorersTile.right() - 1, scorersTile.center().y()));
     test::Pump(150);
     EXPECT_EQ(LastOpenedScreen(), "TForm20");
@@ -332,7 +331,7 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     // The referee's icon opens the card of the referee it names.
     hub->icon_arbitro->SetTag(3);
     hub->icon_arbitro->SetVisible(true);
-    closeStubSoon();
+    closeScreenSoon();
     QTest::mouseClick(hub->icon_arbitro->Parent()->Widget(), Qt::LeftButton, Qt::NoModifier,
                       QPoint(hub->icon_arbitro->Left() + hub->icon_arbitro->Width() / 2,
                              hub->icon_arbitro->Top() + hub->icon_arbitro->Height() / 2));
@@ -342,7 +341,7 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     for (const auto& [icon, screen] : {std::pair{hub->Image9, "TForm22"}, std::pair{hub->imgj, "TForm62"}}) {
         ASSERT_NE(icon, nullptr);
         EXPECT_FALSE(icon->Picture().Empty());
-        closeStubSoon();
+        closeScreenSoon();
         QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
                           QPoint(icon->Left() + icon->Width() / 2, icon->Top() + icon->Height() / 2));
         EXPECT_TRUE(test::OpenedAndClosedAgain(screen));
@@ -383,11 +382,11 @@ public:
     explicit ScreenBuildWatch(std::initializer_list<const char*> formClasses)
     {
         for (const char* formClass : formClasses) {
-            const TScreenEntry* entry = FindScreen(formClass);
+            const TScreenRecord* entry = FindScreen(formClass);
             if (entry == nullptr)
                 continue;
             originals_.push_back(*entry);
-            TScreenEntry watched = *entry;
+            TScreenRecord watched = *entry;
             watched.create = [this, create = entry->create, name = std::string(formClass)](TComponent* owner) {
                 cursors_[name] = Screen->Cursor();
                 return create(owner);
@@ -397,7 +396,7 @@ public:
     }
     ~ScreenBuildWatch()
     {
-        for (TScreenEntry& entry : originals_)
+        for (TScreenRecord& entry : originals_)
             RegisterScreen(std::move(entry));
     }
     // The cursor while the screen was built last, crDefault when it was not built.
@@ -409,7 +408,7 @@ public:
     void Forget() { cursors_.clear(); }
 
 private:
-    std::vector<TScreenEntry> originals_;
+    std::vector<TScreenRecord> originals_;
     std::map<std::string, TCursor> cursors_;
 };
 

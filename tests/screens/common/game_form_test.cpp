@@ -18,7 +18,7 @@
 #include "screens/common/grid_helpers.h"
 #include "screens/common/queued_call.h"
 #include "screens/common/screen_registry.h"
-#include "screens/common/stub_form.h"
+#include "screens/common/view_helpers.h"
 #include "screens/screens_registration.h"
 #include "tests/platform/forms_test_support.h"
 
@@ -146,51 +146,26 @@ TEST_F(GameFormTest, TheScreenSizeRuleScalesNarrowAndWideScreens)
     Hooks().screenHeight = savedHeight;
 }
 
-TEST_F(GameFormTest, ABuiltScreenTakesOverItsStubAndKeepsWhatItLeavesOpen)
+TEST_F(GameFormTest, ABrowsingScreenFillsTheWindowOnlyOnTheSmallScreensItIsMadeOn)
 {
-    // Any screen that is still a stand-in (they are taken over one by one).
-    const TScreenEntry* stub = nullptr;
-    for (const TScreenEntry* entry : RegisteredScreens())
-        if (!entry->built && stub == nullptr)
-            stub = entry;
-    if (stub == nullptr)
-        GTEST_SKIP() << "every screen is built";
-    const std::string formClass = stub->formClass;
-    const TScreenArea area = stub->area;
-    const bool modal = stub->modal;
-    const std::string shows = stub->shows;
-    RegisterBuiltScreen<TTestForm>(formClass, "screens/test_form.cpp");
-    const TScreenEntry* built = FindScreen(formClass);
-    EXPECT_TRUE(built->built);
-    EXPECT_EQ(built->shows, shows);
-    EXPECT_EQ(built->description, formClass);
-    EXPECT_EQ(built->area, area);
-    EXPECT_EQ(built->modal, modal);
-    EXPECT_TRUE(FindScreen("TForm13")->built);
-    EXPECT_FALSE(FindScreen("TForm13")->modal);  // the built hub kept its stand-in's way: a main screen
-    RegisterGameScreens();  // the stubs back for the other tests
-    EXPECT_FALSE(FindScreen(formClass)->built);
-    EXPECT_TRUE(FindScreen("TForm13")->built);  // the hub is built: it takes its place again
-}
-
-TEST_F(GameFormTest, TheStubKeepsTheGameMovingOnlyWithContinuar)
-{
-    int moves = 0;
-    auto* stub = CreateForm<TStubForm>(Application, "TForm67", "Resultados da rodada", TGameFormStyle{},
-                                       [&moves] { ++moves; });
-    EXPECT_TRUE(stub->ReadProblems().Ok()) << stub->ReadProblems().Message();
-    EXPECT_EQ(stub->Caption(), "Resultados da rodada");
-    stub->Show();
-    QTest::mouseClick(stub->btfechar->Widget(), Qt::LeftButton);
-    test::Pump();
-    EXPECT_EQ(moves, 0);
-
-    stub = CreateForm<TStubForm>(Application, "TForm67", "Resultados da rodada", TGameFormStyle{}, [&moves] { ++moves; });
-    stub->Show();
-    QTest::mouseClick(stub->btcontinuar->Widget(), Qt::LeftButton);
-    test::Pump();
-    EXPECT_EQ(moves, 1);
-    EXPECT_FALSE(Form67);
+    const auto savedWidth = Hooks().screenWidth;
+    const auto savedHeight = Hooks().screenHeight;
+    struct Case {
+        int width, height;
+        bool fills;
+    };
+    // One style, written once, for every size the screen is made on.
+    const TGameFormStyle browsing = BrowsingScreenStyle();
+    for (const Case c : {Case{640, 480, true}, Case{800, 600, true}, Case{1024, 768, false}}) {
+        Hooks().screenWidth = [c] { return c.width; };
+        Hooks().screenHeight = [c] { return c.height; };
+        auto* form = CreateForm<TTestForm>(Application, browsing);
+        EXPECT_EQ(form->Style().fillsWindow, c.fills) << c.width << " x " << c.height;
+        EXPECT_EQ(form->BoundsRect() == Screen->WorkAreaRect(), c.fills) << c.width << " x " << c.height;
+        Free(form);
+    }
+    Hooks().screenWidth = savedWidth;
+    Hooks().screenHeight = savedHeight;
 }
 
 TEST(QueuedCallTest, RunsAfterTheCurrentEventAndHandsAnExceptionToTheApplication)
