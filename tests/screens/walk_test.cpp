@@ -57,6 +57,14 @@ std::string FolderOfArea(TScreenArea area)
     return area == TScreenArea::Editor ? "editor/" : std::string("screens/") + ScreenAreaName(area) + "/";
 }
 
+// Where a screen's tests are: tests/screens/club/inbox_screen_test.cpp for screens/club/inbox_screen.cpp,
+// tests/editor/loading_screen_test.cpp for editor/loading_screen.cpp.
+std::string TestFileOf(const std::string& file)
+{
+    const std::string stem = file.substr(0, file.size() - std::string(".cpp").size());
+    return "tests/" + stem + "_test.cpp";
+}
+
 TEST_F(WalkTest, EveryRegisteredScreenHasItsStoredDescriptionAndTheAreaOfItsFolder)
 {
     const auto screens = RegisteredScreens();
@@ -67,6 +75,11 @@ TEST_F(WalkTest, EveryRegisteredScreenHasItsStoredDescriptionAndTheAreaOfItsFold
         EXPECT_EQ(screen->file.rfind(FolderOfArea(screen->area), 0), 0u) << screen->formClass << " " << screen->file;
         EXPECT_FALSE(screen->shows.empty()) << screen->formClass;
         EXPECT_TRUE(screen->create) << screen->formClass;
+        // The file the record names is the screen's, and its tests are found by that file's name.
+        const std::filesystem::path root = TARVELON_SOURCE_DIR;
+        EXPECT_TRUE(std::filesystem::is_regular_file(root / screen->file)) << screen->formClass << " " << screen->file;
+        EXPECT_TRUE(std::filesystem::is_regular_file(root / TestFileOf(screen->file)))
+            << screen->formClass << ": no " << TestFileOf(screen->file);
     }
     EXPECT_FALSE(FindScreen("TForm13")->modal);  // the hub is a main screen, not a dialog
 }
