@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "core/newgame/start_game.h"
+#include "core/records/session_globals.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
 #include "screens/club/hub_screen.h"

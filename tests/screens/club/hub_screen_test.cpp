@@ -1,7 +1,7 @@
-// The hub and the save dialogs on a seeded sample game with two human coaches, driven by real
-// clicks, drags and keys: turns of the coaches, the line-up the match engine plays, the roster grid
-// and card, the keys and the top bar, saving. The line-up screen's own tests are in
-// tests/screens/matchday/lineup_screen_test.cpp.
+// The hub on a seeded sample game with two human coaches, driven by real clicks, drags and keys:
+// turns of the coaches, the line-up the match engine plays, the roster grid and card, the keys and
+// the top bar, autosaving. The line-up screen's own tests are in
+// tests/screens/matchday/lineup_screen_test.cpp, the save dialogs' in save_dialogs_test.cpp.
 #include <gtest/gtest.h>
 
 #include <QMenu>
@@ -42,12 +42,10 @@
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/menus.h"
-#include "platform/stdctrls/message_box.h"
 #include "richtext/html_label.h"
 #include "screens/club/club_screens.h"
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/hub_refresh.h"
-#include "screens/club/save_dialogs.h"
 #include "screens/common/art/cursor_art.h"
 #include "screens/common/art/hub_art.h"
 #include "screens/common/navigator.h"
@@ -662,67 +660,6 @@ TEST_F(HubScreenTest, ARosterOfAnySquadSizeShowsScrollsAndOpensTheLineup)
         }
 }
 
-TEST_F(HubScreenTest, F2AsksForANameOnceAndConfirmsBeforeOverwritingAnExistingSave)
-{
-    TForm13* hub = OpenTheHub();
-    ASSERT_NE(hub, nullptr);
-    std::filesystem::remove("sav/rodada.nsx");
-    Game.saveName.set("");
-    auto typeAndSave = [](const std::string& name) {
-        auto* dialog = Shown<TForm40>();
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_FALSE(dialog->bt1->Enabled());
-        QTest::keyClicks(dialog->Edit1->Widget(), QString::fromStdString(name));
-        EXPECT_TRUE(dialog->bt1->Enabled());
-        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
-    };
-    QTimer::singleShot(100, [&] { typeAndSave("rodada"); });
-    QTest::keyClick(hub->Widget(), Qt::Key_F2);
-    EXPECT_EQ(Game.saveName.str(), "rodada.nsx");
-    EXPECT_TRUE(std::filesystem::exists("sav/rodada.nsx"));
-
-    // Another game without a name, saved under the same name: "Não" keeps the name dialog open,
-    // "Sim" overwrites.
-    Game.saveName.set("");
-    std::vector<std::string> seen;
-    QTimer::singleShot(100, [&] {
-        typeAndSave("rodada");
-        // (the confirmation opened inside the click above has been answered below)
-    });
-    int confirmations = 0;
-    QTimer* answer = new QTimer;
-    answer->setInterval(30);
-    QObject::connect(answer, &QTimer::timeout, [&] {
-        auto* confirm = Shown<TForm41>();
-        if (!confirm)
-            return;
-        seen.push_back(confirm->Label1->Caption());
-        ++confirmations;
-        if (confirmations == 1) {
-            QTest::mouseClick(confirm->BitBtn2->Widget(), Qt::LeftButton);  // "Não"
-            QTimer::singleShot(50, [] {
-                if (auto* dialog = Shown<TForm40>())
-                    QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
-            });
-        } else {
-            QTest::mouseClick(confirm->BitBtn1->Widget(), Qt::LeftButton);  // "Sim"
-        }
-    });
-    answer->start();
-    QTest::keyClick(hub->Widget(), Qt::Key_F2);
-    answer->stop();
-    delete answer;
-    EXPECT_EQ(confirmations, 2);
-    ASSERT_FALSE(seen.empty());
-    EXPECT_EQ(seen[0], "O arquivo já existe, sobrescreve-lo?");
-    EXPECT_EQ(Game.saveName.str(), "rodada.nsx");
-
-    // With a name, F2 saves at once.
-    std::filesystem::remove("sav/rodada.nsx");
-    QTest::keyClick(hub->Widget(), Qt::Key_F2);
-    EXPECT_TRUE(std::filesystem::exists("sav/rodada.nsx"));
-}
-
 TEST_F(HubScreenTest, AutosaveEveryThirdHubOrEveryHubAsTheOptionsSay)
 {
     Game.saveName.set("auto.nsx");
@@ -744,30 +681,6 @@ TEST_F(HubScreenTest, AutosaveEveryThirdHubOrEveryHubAsTheOptionsSay)
     Game.autosave = 0;  // "Não salvar"
     ASSERT_NE(OpenTheHub(), nullptr);
     EXPECT_FALSE(std::filesystem::exists("sav/auto.nsx"));
-}
-
-TEST_F(HubScreenTest, ANameThatWouldLeaveTheSaveFolderIsRefused)
-{
-    std::vector<std::string> messages;
-    SetMessageBoxAnswerer([&messages](const TMessageBoxRequest& request) {
-        messages.push_back(request.text);
-        return mrOk;
-    });
-    QTimer::singleShot(100, [] {
-        auto* dialog = Shown<TForm40>();
-        ASSERT_NE(dialog, nullptr);
-        QTest::keyClicks(dialog->Edit1->Widget(), "../fora");
-        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
-        ASSERT_EQ(Shown<TForm40>(), dialog);  // refused: the dialog waits for another name
-        for (int i = 0; i < 7; ++i)
-            QTest::keyClick(dialog->Edit1->Widget(), Qt::Key_Backspace);
-        QTest::keyClicks(dialog->Edit1->Widget(), "dentro");
-        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
-    });
-    const std::string chosen = AskSaveNameOnScreen();
-    SetMessageBoxAnswerer({});
-    EXPECT_EQ(chosen, "dentro.nsx");
-    ASSERT_EQ(messages.size(), 1u);
 }
 
 }  // namespace

@@ -1,141 +1,32 @@
-// The transfer market (TForm14) and its deal dialogs (TForm60, TForm61, TForm49) on a seeded game,
-// driven by clicks and keys: the tree and the club shown, "Comprar" on the asking price against
-// the cash and the squad limit (also when pressed), a bid refused and accepted, a wage demand
-// accepted with Escape, a loan and its limit, the dialogs above the market, and the hub refreshed.
+// The transfer market (TForm14) on a seeded game, driven by clicks and keys: the tree and the club
+// shown, "Comprar" on the asking price against the cash and the squad limit (also when pressed), a
+// loan and its limit, the confidence bars, and moves made club after club keeping money, squads and
+// wage bills. Its deal dialogs' tests are in market_dialogs_test.cpp.
 #include <QTest>
-#include <QTimer>
 
-#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "controls/dc_smooth_panel.h"
-#include "core/format/money_format.h"
-#include "core/hooks.h"
 #include "controls/grad_button.h"
 #include "core/economy/loans.h"
 #include "core/economy/market_deals.h"
 #include "core/economy/player_sale.h"
-#include "core/economy/player_value.h"
-#include "core/economy/squad_rules.h"
-#include "core/club_rosters.h"
-#include "core/economy/transfers.h"
-#include "core/records/game_state.h"
-#include "core/tables.h"
+#include "core/format/money_format.h"
+#include "core/hooks.h"
 #include "grid/dg_grid.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_label.h"
-#include "screens/club/hub_screen.h"
 #include "screens/club/market_dialogs.h"
 #include "screens/club/transfer_market_screen.h"
-#include "screens/common/subjects.h"
-#include "tests/screens/views_test_support.h"
+#include "tests/screens/club/transfer_market_suite.h"
 
 namespace tarvelon {
 namespace {
 
-using viewstest::ViewsScreenTest;
-
-template <typename T>
-T* OpenForm()
-{
-    for (int i = Screen->FormCount() - 1; i >= 0; --i)
-        if (auto* form = dynamic_cast<T*>(Screen->Forms(i)); form && form->Visible())
-            return form;
-    return nullptr;
-}
-
-// Runs `act` on the dialog of class T once it shows (from inside the modal loop that opens it).
-template <typename T>
-void WhenOpens(std::function<void(T&)> act)
-{
-    QTimer::singleShot(0, [act] {
-        if (test::PumpUntil([] { return OpenForm<T>() != nullptr; }, 3000))
-            act(*OpenForm<T>());
-    });
-}
-
-class TransferMarketTest : public ViewsScreenTest {
-protected:
-    void SetUp() override
-    {
-        ViewsScreenTest::SetUp();
-        human_ = Game.CurrentHumanClub;
-        ASSERT_GE(human_, 0);
-        savedCash_ = Clubs[human_].cash;
-        Clubs[human_].cash = CurrencyFromUnits(80'000'000);
-        MakeRoom(4);
-    }
-
-    // The human club lets players go to a computer club until it has room for `room` more.
-    void MakeRoom(int room)
-    {
-        const int taker = SellerAtOrBelowHuman();
-        while (Clubs[human_].squadSize > kSquadLimit - room)
-            TransferPlayer(PlayersOfClub(human_).back(), taker, 0);
-    }
-    void TearDown() override
-    {
-        ViewsScreenTest::TearDown();
-        Clubs[human_].cash = savedCash_;
-    }
-
-    // A computer club of the human club's country in the same division or a lower one, so that its
-    // players never refuse to come down.
-    int SellerAtOrBelowHuman(int skip = 0) const
-    {
-        for (int c = 0; c < Game.LeagueClubCount; ++c)
-            if (c != human_ && !Clubs[c].IsHuman && Clubs[c].Country == Clubs[human_].Country &&
-                Clubs[c].Division >= Clubs[human_].Division && Clubs[c].squadSize > 18 && skip-- == 0)
-                return c;
-        return -1;
-    }
-
-    // The first first-division club of a top European country, when the human club plays lower.
-    int TopEuropeanClubAbove() const
-    {
-        for (int c = 0; c < Game.LeagueClubCount; ++c)
-            if (IsTopEuropeanCountry(Clubs[c].Country) && Clubs[c].Division == 1 && Clubs[human_].Division > 1 &&
-                !Clubs[c].IsHuman)
-                return c;
-        return -1;
-    }
-
-    TForm14* OpenMarket(int club)
-    {
-        MarketClub = club;
-        return Open<TForm14>("TForm14");
-    }
-
-    static int RowOf(TDataGrid& grid, int player)
-    {
-        for (int row = 0; row < grid.RowCount(); ++row)
-            if (grid.GetCellTextByName("id", row) == std::to_string(player))
-                return row;
-        return -1;
-    }
-
-    // A midfielder of the club (one of several, so the seller's table asks the least).
-    static int MidfielderOf(int club)
-    {
-        for (int p : PlayersOfClub(club))
-            if (Players[p].Position == 3 && Players[p].loanStatus == 0)
-                return p;
-        return 0;
-    }
-
-    void SelectRow(TForm14& market, int player)
-    {
-        const int row = RowOf(*market.joglist, player);
-        ASSERT_GE(row, 0);
-        market.joglist->ScrollToRow(row);
-        test::Pump();
-        ClickRow(market.joglist, row, 140);
-        ASSERT_EQ(market.SelectedPlayer(), player);
-    }
-
-    int human_ = -1;
-    Currency savedCash_ = 0;
-};
+class TransferMarketTest : public test::TransferMarketSuite {};
 
 // The confidence figures are white with a black shadow over the club's colour, readable on dark and
 // light club colours alike.
@@ -319,153 +210,6 @@ TEST_F(TransferMarketTest, FullSquadShowsTheLimitAndKeepsTheActionsOff)
     EXPECT_FALSE(market->bt4->Enabled());
     Clubs[human_].squadSize = squad;
     Players[player].loanStatus = 0;
-}
-
-TEST_F(TransferMarketTest, BidIsRefusedThenAcceptedThroughTheDialogsOpenedAboveTheMarket)
-{
-    const int seller = SellerAtOrBelowHuman(1);
-    const int player = MidfielderOf(seller);
-    ASSERT_GT(player, 0);
-    Players[player].ListedForSale = 0;
-    Players[player].Value = CurrencyFromUnits(100'000);
-    auto* market = OpenMarket(seller);
-    SelectRow(*market, player);
-    ASSERT_TRUE(market->bt2->Enabled());
-
-    bool dialogOnTop = false;
-    bool refusalShown = false;
-    // The unchanged field bids the exact value: refused by the seller's table.
-    WhenOpens<TForm60>([&](TForm60& bid) {
-        dialogOnTop = bid.Owner() == market && bid.Widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        EXPECT_EQ(bid.Edit1->Text(), "100");
-        WhenOpens<TForm61>([&](TForm61& answer) {
-            refusalShown = true;
-            EXPECT_EQ(answer.bt2->Caption(), "OK");
-            EXPECT_FALSE(answer.btconf->Visible());
-            Click(answer.bt2);
-        });
-        Click(bid.bt1);
-    });
-    Click(market->bt2);
-    test::PumpUntil([] { return OpenForm<TForm60>() == nullptr && OpenForm<TForm61>() == nullptr; });
-    EXPECT_TRUE(dialogOnTop) << "the bid dialog belongs to the market and stays above it";
-    EXPECT_TRUE(refusalShown);
-    EXPECT_EQ(Players[player].Club, seller);
-
-    // 250 thousand is 2.5 times his value: enough for any position.
-    const Currency cash = Clubs[human_].cash;
-    SelectRow(*market, player);
-    WhenOpens<TForm60>([&](TForm60& bid) {
-        bid.Edit1->SetFocus();
-        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(bid.Edit1->Widget(), "250");
-        EXPECT_EQ(bid.Label6->Caption(), "250 mil");
-        Click(bid.bt1);
-    });
-    Click(market->bt2);
-    test::PumpUntil([] { return OpenForm<TForm60>() == nullptr; });
-    EXPECT_EQ(Players[player].Club, human_);
-    EXPECT_EQ(cash - Clubs[human_].cash, CurrencyFromUnits(250'000));
-    EXPECT_EQ(RowOf(*market->joglist, player), -1);
-}
-
-TEST_F(TransferMarketTest, BidAboveTheCashCannotBeProposed)
-{
-    const int seller = SellerAtOrBelowHuman(2);
-    const int player = MidfielderOf(seller);
-    Clubs[human_].cash = CurrencyFromUnits(300'000);
-    auto* market = OpenMarket(seller);
-    SelectRow(*market, player);
-    bool checked = false;
-    WhenOpens<TForm60>([&](TForm60& bid) {
-        bid.Edit1->SetFocus();
-        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(bid.Edit1->Widget(), "301");
-        EXPECT_FALSE(bid.bt1->Enabled());
-        EXPECT_EQ(bid.Label6->Font().Color(), 255);
-        // A greyed "Propor compra" sends nothing, for a bid above the cash or below nothing: the
-        // dialog stays open with no answer.
-        Click(bid.bt1);
-        EXPECT_TRUE(bid.Visible());
-        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(bid.Edit1->Widget(), "250");
-        EXPECT_TRUE(bid.bt1->Enabled());
-        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(bid.Edit1->Widget(), "-100");
-        EXPECT_FALSE(bid.bt1->Enabled());
-        Click(bid.bt1);
-        EXPECT_TRUE(bid.Visible());
-        EXPECT_EQ(OpenForm<TForm61>(), nullptr);
-        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(bid.Edit1->Widget(), "301");
-        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_Backspace);
-        QTest::keyClicks(bid.Edit1->Widget(), "0");
-        EXPECT_TRUE(bid.bt1->Enabled());
-        checked = true;
-        Click(bid.bt2);
-    });
-    Click(market->bt2);
-    test::PumpUntil([] { return OpenForm<TForm60>() == nullptr; });
-    EXPECT_TRUE(checked);
-    EXPECT_EQ(Players[player].Club, seller);
-}
-
-TEST_F(TransferMarketTest, TopEuropeanPlayersWageDemandIsAcceptedWithEscapeAndTheHubShowsHim)
-{
-    const int seller = TopEuropeanClubAbove();
-    if (seller < 0)
-        GTEST_SKIP() << "no top European club above the human club in this game";
-    const int player = MidfielderOf(seller);
-    ListPlayerForSale(player, 500'000);
-    const std::int64_t wage = (Players[player].wage + 5000) / 10000;
-    auto* hub = Open<TForm13>("TForm13");
-    ASSERT_NE(hub, nullptr);
-    const int hubRows = hub->gridview1->RowCount();
-    auto* market = OpenMarket(seller);
-    SelectRow(*market, player);
-    ASSERT_TRUE(market->bt1->Enabled());
-    bool demanded = false;
-    WhenOpens<TForm61>([&](TForm61& demand) {
-        demanded = demand.bt2->Caption() == "Aceitar" && demand.btconf->Caption() == "Recusar";
-        PressKey(&demand, Qt::Key_Escape);  // Escape accepts the demand
-    });
-    Click(market->bt1);
-    test::PumpUntil([] { return OpenForm<TForm61>() == nullptr; });
-    EXPECT_TRUE(demanded);
-    EXPECT_EQ(Players[player].Club, human_);
-    EXPECT_EQ((Players[player].wage + 5000) / 10000, wage * Deal.WageDemandFactor);
-    EXPECT_EQ(hub->gridview1->RowCount(), hubRows + 1) << "the hub shows the new player";
-    EXPECT_EQ(RowOf(*market->joglist, player), -1) << "the market's squad is refilled";
-}
-
-TEST_F(TransferMarketTest, HumanSellerAnswersTheBidHimself)
-{
-    const int seller = SellerAtOrBelowHuman(4);
-    const int player = MidfielderOf(seller);
-    ASSERT_GT(player, 0);
-    Clubs[seller].IsHuman = 1;
-    auto* market = OpenMarket(seller);
-    SelectRow(*market, player);
-    const auto bidAnswered = [&](bool yes) {
-        bool asked = false;
-        WhenOpens<TForm60>([&](TForm60& bid) {
-            WhenOpens<TForm49>([&](TForm49& question) {
-                asked = question.Label3->GetDisplayText().find(Players[player].Name.str()) != std::string::npos;
-                Click(yes ? question.bt1 : question.bt2);
-            });
-            Click(bid.bt1);
-        });
-        Click(market->bt2);
-        test::PumpUntil([] { return OpenForm<TForm60>() == nullptr; });
-        return asked;
-    };
-    EXPECT_TRUE(bidAnswered(false));
-    EXPECT_EQ(OpenForm<TForm61>(), nullptr) << "a refusal by the seller ends the bid";
-    EXPECT_EQ(Players[player].Club, seller);
-    SelectRow(*market, player);
-    EXPECT_TRUE(bidAnswered(true));
-    EXPECT_EQ(Players[player].Club, human_);
-    Clubs[seller].IsHuman = 0;
 }
 
 TEST_F(TransferMarketTest, LoanWithinTheLimitOfTwo)

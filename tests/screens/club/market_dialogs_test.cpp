@@ -1,0 +1,173 @@
+// The market's deal dialogs on a seeded game, opened from the transfer market by real clicks and
+// keys: the bid (TForm60) refused and accepted, a bid above the cash, the wage demand (TForm61)
+// accepted with Escape, and a human seller answering the bid himself (TForm49).
+#include <QTest>
+
+#include <string>
+
+#include "controls/grad_button.h"
+#include "core/economy/market_deals.h"
+#include "core/economy/player_sale.h"
+#include "grid/dg_grid.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "richtext/html_label.h"
+#include "screens/club/hub_screen.h"
+#include "screens/club/market_dialogs.h"
+#include "screens/club/transfer_market_screen.h"
+#include "tests/screens/club/transfer_market_suite.h"
+
+namespace tarvelon {
+namespace {
+
+class MarketDialogsTest : public test::TransferMarketSuite {};
+
+TEST_F(MarketDialogsTest, BidIsRefusedThenAcceptedThroughTheDialogsOpenedAboveTheMarket)
+{
+    const int seller = SellerAtOrBelowHuman(1);
+    const int player = MidfielderOf(seller);
+    ASSERT_GT(player, 0);
+    Players[player].ListedForSale = 0;
+    Players[player].Value = CurrencyFromUnits(100'000);
+    auto* market = OpenMarket(seller);
+    SelectRow(*market, player);
+    ASSERT_TRUE(market->bt2->Enabled());
+
+    bool dialogOnTop = false;
+    bool refusalShown = false;
+    // The unchanged field bids the exact value: refused by the seller's table.
+    WhenOpens<TForm60>([&](TForm60& bid) {
+        dialogOnTop = bid.Owner() == market && bid.Widget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        EXPECT_EQ(bid.Edit1->Text(), "100");
+        WhenOpens<TForm61>([&](TForm61& answer) {
+            refusalShown = true;
+            EXPECT_EQ(answer.bt2->Caption(), "OK");
+            EXPECT_FALSE(answer.btconf->Visible());
+            Click(answer.bt2);
+        });
+        Click(bid.bt1);
+    });
+    Click(market->bt2);
+    test::PumpUntil([] { return OpenForm<TForm60>() == nullptr && OpenForm<TForm61>() == nullptr; });
+    EXPECT_TRUE(dialogOnTop) << "the bid dialog belongs to the market and stays above it";
+    EXPECT_TRUE(refusalShown);
+    EXPECT_EQ(Players[player].Club, seller);
+
+    // 250 thousand is 2.5 times his value: enough for any position.
+    const Currency cash = Clubs[human_].cash;
+    SelectRow(*market, player);
+    WhenOpens<TForm60>([&](TForm60& bid) {
+        bid.Edit1->SetFocus();
+        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(bid.Edit1->Widget(), "250");
+        EXPECT_EQ(bid.Label6->Caption(), "250 mil");
+        Click(bid.bt1);
+    });
+    Click(market->bt2);
+    test::PumpUntil([] { return OpenForm<TForm60>() == nullptr; });
+    EXPECT_EQ(Players[player].Club, human_);
+    EXPECT_EQ(cash - Clubs[human_].cash, CurrencyFromUnits(250'000));
+    EXPECT_EQ(RowOf(*market->joglist, player), -1);
+}
+
+TEST_F(MarketDialogsTest, BidAboveTheCashCannotBeProposed)
+{
+    const int seller = SellerAtOrBelowHuman(2);
+    const int player = MidfielderOf(seller);
+    Clubs[human_].cash = CurrencyFromUnits(300'000);
+    auto* market = OpenMarket(seller);
+    SelectRow(*market, player);
+    bool checked = false;
+    WhenOpens<TForm60>([&](TForm60& bid) {
+        bid.Edit1->SetFocus();
+        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(bid.Edit1->Widget(), "301");
+        EXPECT_FALSE(bid.bt1->Enabled());
+        EXPECT_EQ(bid.Label6->Font().Color(), 255);
+        // A greyed "Propor compra" sends nothing, for a bid above the cash or below nothing: the
+        // dialog stays open with no answer.
+        Click(bid.bt1);
+        EXPECT_TRUE(bid.Visible());
+        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(bid.Edit1->Widget(), "250");
+        EXPECT_TRUE(bid.bt1->Enabled());
+        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(bid.Edit1->Widget(), "-100");
+        EXPECT_FALSE(bid.bt1->Enabled());
+        Click(bid.bt1);
+        EXPECT_TRUE(bid.Visible());
+        EXPECT_EQ(OpenForm<TForm61>(), nullptr);
+        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(bid.Edit1->Widget(), "301");
+        QTest::keyClick(bid.Edit1->Widget(), Qt::Key_Backspace);
+        QTest::keyClicks(bid.Edit1->Widget(), "0");
+        EXPECT_TRUE(bid.bt1->Enabled());
+        checked = true;
+        Click(bid.bt2);
+    });
+    Click(market->bt2);
+    test::PumpUntil([] { return OpenForm<TForm60>() == nullptr; });
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(Players[player].Club, seller);
+}
+
+TEST_F(MarketDialogsTest, TopEuropeanPlayersWageDemandIsAcceptedWithEscapeAndTheHubShowsHim)
+{
+    const int seller = TopEuropeanClubAbove();
+    if (seller < 0)
+        GTEST_SKIP() << "no top European club above the human club in this game";
+    const int player = MidfielderOf(seller);
+    ListPlayerForSale(player, 500'000);
+    const std::int64_t wage = (Players[player].wage + 5000) / 10000;
+    auto* hub = Open<TForm13>("TForm13");
+    ASSERT_NE(hub, nullptr);
+    const int hubRows = hub->gridview1->RowCount();
+    auto* market = OpenMarket(seller);
+    SelectRow(*market, player);
+    ASSERT_TRUE(market->bt1->Enabled());
+    bool demanded = false;
+    WhenOpens<TForm61>([&](TForm61& demand) {
+        demanded = demand.bt2->Caption() == "Aceitar" && demand.btconf->Caption() == "Recusar";
+        PressKey(&demand, Qt::Key_Escape);  // Escape accepts the demand
+    });
+    Click(market->bt1);
+    test::PumpUntil([] { return OpenForm<TForm61>() == nullptr; });
+    EXPECT_TRUE(demanded);
+    EXPECT_EQ(Players[player].Club, human_);
+    EXPECT_EQ((Players[player].wage + 5000) / 10000, wage * Deal.WageDemandFactor);
+    EXPECT_EQ(hub->gridview1->RowCount(), hubRows + 1) << "the hub shows the new player";
+    EXPECT_EQ(RowOf(*market->joglist, player), -1) << "the market's squad is refilled";
+}
+
+TEST_F(MarketDialogsTest, HumanSellerAnswersTheBidHimself)
+{
+    const int seller = SellerAtOrBelowHuman(4);
+    const int player = MidfielderOf(seller);
+    ASSERT_GT(player, 0);
+    Clubs[seller].IsHuman = 1;
+    auto* market = OpenMarket(seller);
+    SelectRow(*market, player);
+    const auto bidAnswered = [&](bool yes) {
+        bool asked = false;
+        WhenOpens<TForm60>([&](TForm60& bid) {
+            WhenOpens<TForm49>([&](TForm49& question) {
+                asked = question.Label3->GetDisplayText().find(Players[player].Name.str()) != std::string::npos;
+                Click(yes ? question.bt1 : question.bt2);
+            });
+            Click(bid.bt1);
+        });
+        Click(market->bt2);
+        test::PumpUntil([] { return OpenForm<TForm60>() == nullptr; });
+        return asked;
+    };
+    EXPECT_TRUE(bidAnswered(false));
+    EXPECT_EQ(OpenForm<TForm61>(), nullptr) << "a refusal by the seller ends the bid";
+    EXPECT_EQ(Players[player].Club, seller);
+    SelectRow(*market, player);
+    EXPECT_TRUE(bidAnswered(true));
+    EXPECT_EQ(Players[player].Club, human_);
+    Clubs[seller].IsHuman = 0;
+}
+
+}  // namespace
+}  // namespace tarvelon

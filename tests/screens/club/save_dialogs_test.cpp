@@ -1,0 +1,116 @@
+// The save dialogs on the hub's two-coach game, driven by real keys and clicks: F2 asks for a name
+// the first time, the overwrite confirmation, and names that would leave the save folder. The hub's
+// autosave is tested with the hub, in hub_screen_test.cpp.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "controls/grad_button.h"
+#include "core/records/game_state.h"
+#include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/edits.h"
+#include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/message_box.h"
+#include "screens/club/save_dialogs.h"
+#include "tests/screens/hub_driving.h"
+#include "tests/screens/two_coach_hub_suite.h"
+
+namespace tarvelon {
+namespace {
+
+using test::Shown;
+
+class SaveDialogsTest : public test::TwoCoachHubSuite {};
+
+TEST_F(SaveDialogsTest, F2AsksForANameOnceAndConfirmsBeforeOverwritingAnExistingSave)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    std::filesystem::remove("sav/rodada.nsx");
+    Game.saveName.set("");
+    auto typeAndSave = [](const std::string& name) {
+        auto* dialog = Shown<TForm40>();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_FALSE(dialog->bt1->Enabled());
+        QTest::keyClicks(dialog->Edit1->Widget(), QString::fromStdString(name));
+        EXPECT_TRUE(dialog->bt1->Enabled());
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+    };
+    QTimer::singleShot(100, [&] { typeAndSave("rodada"); });
+    QTest::keyClick(hub->Widget(), Qt::Key_F2);
+    EXPECT_EQ(Game.saveName.str(), "rodada.nsx");
+    EXPECT_TRUE(std::filesystem::exists("sav/rodada.nsx"));
+
+    // Another game without a name, saved under the same name: "Não" keeps the name dialog open,
+    // "Sim" overwrites.
+    Game.saveName.set("");
+    std::vector<std::string> seen;
+    QTimer::singleShot(100, [&] {
+        typeAndSave("rodada");
+        // (the confirmation opened inside the click above has been answered below)
+    });
+    int confirmations = 0;
+    QTimer* answer = new QTimer;
+    answer->setInterval(30);
+    QObject::connect(answer, &QTimer::timeout, [&] {
+        auto* confirm = Shown<TForm41>();
+        if (!confirm)
+            return;
+        seen.push_back(confirm->Label1->Caption());
+        ++confirmations;
+        if (confirmations == 1) {
+            QTest::mouseClick(confirm->BitBtn2->Widget(), Qt::LeftButton);  // "Não"
+            QTimer::singleShot(50, [] {
+                if (auto* dialog = Shown<TForm40>())
+                    QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+            });
+        } else {
+            QTest::mouseClick(confirm->BitBtn1->Widget(), Qt::LeftButton);  // "Sim"
+        }
+    });
+    answer->start();
+    QTest::keyClick(hub->Widget(), Qt::Key_F2);
+    answer->stop();
+    delete answer;
+    EXPECT_EQ(confirmations, 2);
+    ASSERT_FALSE(seen.empty());
+    EXPECT_EQ(seen[0], "O arquivo já existe, sobrescreve-lo?");
+    EXPECT_EQ(Game.saveName.str(), "rodada.nsx");
+
+    // With a name, F2 saves at once.
+    std::filesystem::remove("sav/rodada.nsx");
+    QTest::keyClick(hub->Widget(), Qt::Key_F2);
+    EXPECT_TRUE(std::filesystem::exists("sav/rodada.nsx"));
+}
+
+TEST_F(SaveDialogsTest, ANameThatWouldLeaveTheSaveFolderIsRefused)
+{
+    std::vector<std::string> messages;
+    SetMessageBoxAnswerer([&messages](const TMessageBoxRequest& request) {
+        messages.push_back(request.text);
+        return mrOk;
+    });
+    QTimer::singleShot(100, [] {
+        auto* dialog = Shown<TForm40>();
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClicks(dialog->Edit1->Widget(), "../fora");
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+        ASSERT_EQ(Shown<TForm40>(), dialog);  // refused: the dialog waits for another name
+        for (int i = 0; i < 7; ++i)
+            QTest::keyClick(dialog->Edit1->Widget(), Qt::Key_Backspace);
+        QTest::keyClicks(dialog->Edit1->Widget(), "dentro");
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+    });
+    const std::string chosen = AskSaveNameOnScreen();
+    SetMessageBoxAnswerer({});
+    EXPECT_EQ(chosen, "dentro.nsx");
+    ASSERT_EQ(messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace tarvelon
