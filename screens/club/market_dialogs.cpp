@@ -156,7 +156,7 @@ void TForm60::bt1Click()
 
 const TScreenRecord TForm61::kScreen{
     .formClass = "TForm61",
-    .shows = "Leilão: lance pelo jogador",
+    .shows = "Resposta do jogador: recusa ou pedido salarial",
     .area = TScreenArea::Club,
     .modal = true,
     .style = {.swallowAltF4 = true},
@@ -209,7 +209,7 @@ void TForm61::bt2Click()
 
 const TScreenRecord TForm49::kScreen{
     .formClass = "TForm49",
-    .shows = "Pedir jogador emprestado",
+    .shows = "Resposta do dono humano à proposta",
     .area = TScreenArea::Club,
     .modal = true,
     .style = {.swallowAltF4 = true},
