@@ -6,7 +6,6 @@ object Form18: TForm18
   Position = poScreenCenter
   KeyPreview = True
   OnCreate = FormCreate
-  OnKeyDown = FormKeyDown
   object escudo: TImage
     Left = 8
     Top = 6

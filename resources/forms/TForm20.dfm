@@ -6,7 +6,6 @@ object Form20: TForm20
   Position = poScreenCenter
   KeyPreview = True
   OnCreate = FormCreate
-  OnKeyDown = FormKeyDown
   object Label2: TLabel
     Left = 8
     Top = 13

@@ -70,10 +70,6 @@ TGameForm::TGameForm(TComponent* owner, std::string formClass, TGameFormStyle st
     if (style_.fillsSmallScreen)
         style_.fillsWindow = GetScreenSizeClass() < 2;
     SetPosition(style_.fillsWindow ? poDesigned : poScreenCenter);
-    // The descriptions of these screens name the key handler that closed them on Enter; the style
-    // does that now (KeyDown), so the name is bound to nothing more. A screen may bind its own.
-    if (style_.closeOnEnter)
-        BindHandler("FormKeyDown", [](TObject*, unsigned short&, TShiftState) {});
     if (TFormRef<TGameForm>* reference = FormReferenceOf(formClass_))
         *reference = this;
 }

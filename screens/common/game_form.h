@@ -44,7 +44,7 @@ struct TGameFormStyle {
     TBackground background = TBackground::Title;
     bool swallowAltF4 = false;   // a dialog answered only with its buttons
     bool closeOnEscape = false;  // Escape closes the screen
-    bool closeOnEnter = false;   // Enter closes the screen (its description's FormKeyDown)
+    bool closeOnEnter = false;   // Enter closes the screen (and still reaches the focused control)
     bool scaleToScreen = false;  // the screen-size rule at creation (FitToScreen)
     bool fillsWindow = false;    // aligned to the whole work area instead of centred
     bool fillsSmallScreen = false;  // fillsWindow on a screen of 640 x 480 or 800 x 600
