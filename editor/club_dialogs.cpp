@@ -41,12 +41,12 @@ TClubDialog::TClubDialog(TComponent* owner, const TScreenRecord& screen, const s
     BindHandler("combo1Change", [this](TObject*) { ShowStateForCountry(); });
     BindHandler("combo1KeyDown", [this](TObject*, unsigned short& key, TShiftState) { CountryComboKey(*combo1, key); });
     BindHandler("Shape1MouseDown", [this](TObject*, TMouseButton, TShiftState, int, int) {
-        if (ChooseShapeColour(*Shape1))
-            ColourChosen();
+        if (ChooseShapeColour(*Shape1, ColourDialogStart(*Shape1)))
+            ColourChosen(*Shape1);
     });
     BindHandler("Shape2MouseDown", [this](TObject*, TMouseButton, TShiftState, int, int) {
-        if (ChooseShapeColour(*Shape2))
-            ColourChosen();
+        if (ChooseShapeColour(*Shape2, ColourDialogStart(*Shape2)))
+            ColourChosen(*Shape2);
     });
     BindHandler("BitBtn1Click", [this](TObject*) { Confirm(); });
     BindHandler("BitBtn2Click", [this](TObject*) { Close(); });
@@ -111,6 +111,9 @@ TForm7::TForm7(TComponent* owner) : TClubDialog(owner, kScreen, "Edit5")
     Image1 = FindChild<TImage>("Image1");
 }
 
+// A new club's colour dialog opens at the defaults, whatever was chosen before.
+TColor TForm7::ColourDialogStart(TShape& shape) { return &shape == Shape1 ? clWhite : clBlack; }
+
 void TForm7::ShowChosenCrest()
 {
     const std::string path = ResolvePicture(kCrestFolder, ChosenImageName);
@@ -171,13 +174,13 @@ const TScreenRecord TForm4::kScreen{
 TForm4::TForm4(TComponent* owner) : TClubDialog(owner, kScreen, "Edit4")
 {
     BindHandler("FormCreate", [this](TObject*) { LoadClub(); });
-    BindHandler("EditChange", [this](TObject*) { RecordChange(); });
+    BindHandler("EditChange", [this](TObject* sender) { RecordChange(sender); });
     ReadDescription();
     ReadControls();
     // Every change of the country also records it, besides showing the state list.
-    combo1->OnChange = [this](TObject*) {
+    combo1->OnChange = [this](TObject* sender) {
         ShowStateForCountry();
-        RecordChange();
+        RecordChange(sender);
     };
 }
 
@@ -200,27 +203,35 @@ void TForm4::LoadClub()
     changes_ = {};
 }
 
-// Which field changed does not matter: the record keeps every field's value as the controls hold it
-// once anything changed, and empty texts are never applied.
-void TForm4::RecordChange()
+// Only the field the player changed is recorded: the others keep what the club holds, even a value
+// that the dialog cannot show (a state or level out of the lists' range).
+void TForm4::RecordChange(TObject* sender)
 {
     if (loading_)
         return;
-    changes_.fullName = Edit1->Text();
-    changes_.shortName = Edit2->Text();
-    changes_.coach = Edit3->Text();
-    changes_.stadium = stadiumEdit->Text();
-    if (ComboBox1->ItemIndex() >= 0)
+    if (sender == Edit1)
+        changes_.fullName = Edit1->Text();
+    else if (sender == Edit2)
+        changes_.shortName = Edit2->Text();
+    else if (sender == Edit3)
+        changes_.coach = Edit3->Text();
+    else if (sender == stadiumEdit)
+        changes_.stadium = stadiumEdit->Text();
+    else if (sender == ComboBox1 && ComboBox1->ItemIndex() >= 0)
         changes_.level = ComboBox1->ItemIndex();
-    if (combo1->ItemIndex() >= 0)
+    else if (sender == combo1 && combo1->ItemIndex() >= 0)
         changes_.country = combo1->ItemIndex();
-    if (estadocombo->ItemIndex() >= 0)
+    else if (sender == estadocombo && estadocombo->ItemIndex() >= 0)
         changes_.state = estadocombo->ItemIndex();
-    changes_.backColor = Shape1->Brush().Color();
-    changes_.textColor = Shape2->Brush().Color();
 }
 
-void TForm4::ColourChosen() { RecordChange(); }
+void TForm4::ColourChosen(const TShape& shape)
+{
+    if (&shape == Shape1)
+        changes_.backColor = Shape1->Brush().Color();
+    else
+        changes_.textColor = Shape2->Brush().Color();
+}
 
 void TForm4::Confirm()
 {

@@ -2,6 +2,7 @@
 // The editor's club dialogs: adding a club with its file (TForm7) and changing the shown club's
 // header (TForm4). The file name and the crest are not changed here: the file name is fixed when
 // the club is made, the crest is picked from the main window.
+#include "editor/editor_dialog_parts.h"
 #include "editor/model/editor_teams.h"
 #include "screens/common/game_form.h"
 
@@ -32,7 +33,9 @@ protected:
     void ReadControls();
     // The state list and its label are shown only for Brazil.
     void ShowStateForCountry();
-    virtual void ColourChosen() {}
+    virtual void ColourChosen(const TShape&) {}
+    // Where the colour dialog opens: the square's own colour unless a dialog says otherwise.
+    virtual TColor ColourDialogStart(TShape& shape) { return ShapeColour(shape); }
     virtual void Confirm() = 0;
 
 private:
@@ -51,6 +54,7 @@ public:
     void ShowChosenCrest();
 
 protected:
+    TColor ColourDialogStart(TShape& shape) override;
     void Confirm() override;
 };
 
@@ -61,12 +65,12 @@ public:
     const ClubChanges& Changes() const { return changes_; }
 
 protected:
-    void ColourChosen() override;
+    void ColourChosen(const TShape& shape) override;
     void Confirm() override;
 
 private:
     void LoadClub();
-    void RecordChange();
+    void RecordChange(TObject* sender);
     ClubChanges changes_;
     bool loading_ = false;
 };

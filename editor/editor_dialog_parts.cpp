@@ -47,10 +47,10 @@ void SetShapeColour(TShape& shape, TColor color)
     shape.Invalidate();
 }
 
-bool ChooseShapeColour(TShape& shape)
+bool ChooseShapeColour(TShape& shape, TColor start)
 {
     TColorDialog dialog(nullptr);
-    dialog.SetColor(ShapeColour(shape));
+    dialog.SetColor(start);
     if (!dialog.Execute())
         return false;
     SetShapeColour(shape, dialog.Color());

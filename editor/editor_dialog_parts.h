@@ -17,8 +17,8 @@ void FillCountryCombo(TComboBoxEx& combo, TCustomImageList& flags);
 void FillStateCombo(TComboBoxEx& combo, TCustomImageList& flags);
 // Items first..last as numbers.
 void FillNumberCombo(TComboBox& combo, int first, int last);
-// Opens the colour dialog at the square's colour; on OK the square takes the chosen colour.
-bool ChooseShapeColour(TShape& shape);
+// Opens the colour dialog at `start`; on OK the square takes the chosen colour.
+bool ChooseShapeColour(TShape& shape, TColor start);
 TColor ShapeColour(TShape& shape);
 void SetShapeColour(TShape& shape, TColor color);
 // Rows that are not selected alternate the game's light yellow and white.

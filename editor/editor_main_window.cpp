@@ -194,10 +194,7 @@ void TForm3::FormCreate(TObject*)
         if (column == ColumnIndex(Grid1, "status"))
             ToggleRegularAt(row);
     };
-    Grid1->OnCellDblClick = [this](TObject*, int column, int) {
-        if (column != ColumnIndex(Grid1, "status"))
-            OpenEditPlayer();
-    };
+    Grid1->OnCellDblClick = [this](TObject*, int, int) { OpenEditPlayer(); };
     Grid1->OnCellHint = [this](TObject*, int column, int row, std::string& hint) {
         if (column == ColumnIndex(Grid1, "paisjog"))
             hint = CountryName(CellInt(Grid1, "paisjog", row));

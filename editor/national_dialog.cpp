@@ -36,9 +36,8 @@ TForm73::TForm73(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
-    BindHandler("combo1KeyDown", [this](TObject*, unsigned short& key, TShiftState) { CountryComboKey(*combo1, key); });
-    BindHandler("Shape1MouseDown", [this](TObject*, TMouseButton, TShiftState, int, int) { ChooseShapeColour(*Shape1); });
-    BindHandler("Shape2MouseDown", [this](TObject*, TMouseButton, TShiftState, int, int) { ChooseShapeColour(*Shape2); });
+    BindHandler("Shape1MouseDown", [this](TObject*, TMouseButton, TShiftState, int, int) { ChooseShapeColour(*Shape1, ShapeColour(*Shape1)); });
+    BindHandler("Shape2MouseDown", [this](TObject*, TMouseButton, TShiftState, int, int) { ChooseShapeColour(*Shape2, ShapeColour(*Shape2)); });
     BindHandler("image1MouseDown", [this](TObject*, TMouseButton, TShiftState, int, int) { PickSymbol(); });
     BindHandler("BitBtn1Click", [this](TObject*) { Confirm(); });
     BindHandler("BitBtn2Click", [this](TObject*) { Close(); });

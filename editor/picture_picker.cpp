@@ -1,12 +1,15 @@
 // The editor's crest and symbol picker (Tform43).
 #include "editor/picture_picker.h"
 
+#include <stdexcept>
+
 #include "editor/editor_dialog_parts.h"
 #include "editor/editor_main_window.h"
 #include "editor/loading_screen.h"
 #include "editor/model/editor_tables.h"
 #include "editor/model/editor_teams.h"
 #include "grid/dg_grid.h"
+#include "platform/forms/application.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/common/screen_registry.h"
@@ -57,8 +60,13 @@ void Tform43::SelectFile(int row)
     if (row < 0 || row >= list1->RowCount())
         return;
     const std::string name = list1->GetCellTextByName("arquivo", row);
-    // A picture that cannot be decoded changes no preview.
-    Image1->Picture().LoadFromFile(Folder() + "/" + name);
+    // A picture that cannot be decoded is not a choice: the player is told, and "OK" stays as it was.
+    TPicture preview;
+    if (!preview.LoadFromFile(Folder() + "/" + name)) {
+        Application->HandleException(this, std::runtime_error(kUnreadablePictureText + name));
+        return;
+    }
+    Image1->Picture().Assign(preview);
     ChosenImageName = PictureBaseName(name);
     BitBtn1->SetEnabled(true);
 }

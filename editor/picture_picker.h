@@ -13,6 +13,8 @@ class TBitBtn;
 class TDataGrid;
 class TImage;
 
+inline constexpr const char* kUnreadablePictureText = "Não foi possível ler a imagem ";
+
 class Tform43 : public TGameForm {
 public:
     static const TScreenRecord kScreen;

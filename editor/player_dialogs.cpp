@@ -82,7 +82,9 @@ PlayerFields TPlayerDialog::Fields() const
     fields.side = ComboBox4->ItemIndex();
     fields.age = TrackBar1->Position();
     fields.star = CheckBox1->Checked();
-    fields.nationality = EditorNationalView ? EditorCurrentNation : combo1->ItemIndex();
+    // A stored nationality the list does not hold stays as it is, unless the player picks a country.
+    const int picked = combo1->ItemIndex();
+    fields.nationality = EditorNationalView ? EditorCurrentNation : (picked >= 0 ? picked : shownNationality_);
     return fields;
 }
 
@@ -98,6 +100,7 @@ void TPlayerDialog::ShowFields(const PlayerFields& fields)
     Label5->SetCaption(std::to_string(TrackBar1->Position()));
     CheckBox1->SetChecked(fields.star);
     combo1->SetItemIndex(fields.nationality);
+    shownNationality_ = fields.nationality;
 }
 
 void TPlayerDialog::Confirm()
@@ -107,7 +110,7 @@ void TPlayerDialog::Confirm()
         MessageBox(kBlankPlayerNameText, Caption(), MB_OK | MB_ICONERROR);
         return;
     }
-    if (!PlayerFieldsValid(fields, false)) {
+    if (!TraitsChosen(fields)) {
         MessageBox(kNoTraitText, Caption(), MB_OK | MB_ICONERROR);
         return;
     }

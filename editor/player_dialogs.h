@@ -45,6 +45,7 @@ protected:
 
 private:
     void FormKeyDown(TObject* sender, unsigned short& key, TShiftState shift);
+    int shownNationality_ = 0;
 };
 
 class TForm5 : public TPlayerDialog {

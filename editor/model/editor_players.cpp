@@ -188,13 +188,17 @@ int TraitItem(int position, int code)
     return item >= 0 && item < TraitChoiceCount(position) ? item : -1;
 }
 
+bool TraitsChosen(const PlayerFields& fields)
+{
+    return fields.position >= 0 && fields.position < PositionCount && TraitItem(fields.position, fields.trait1) >= 0 &&
+           TraitItem(fields.position, fields.trait2) >= 0;
+}
+
 bool PlayerFieldsValid(const PlayerFields& fields, bool nameRequired)
 {
     if (nameRequired && fields.name.empty())
         return false;
-    return fields.position >= 0 && fields.position < PositionCount &&
-           TraitItem(fields.position, fields.trait1) >= 0 && TraitItem(fields.position, fields.trait2) >= 0 &&
-           (fields.side == 0 || fields.side == 1) && fields.age >= kMinPlayerAge && fields.age <= kMaxPlayerAge &&
+    return TraitsChosen(fields) && (fields.side == 0 || fields.side == 1) && fields.age >= kMinPlayerAge && fields.age <= kMaxPlayerAge &&
            fields.nationality >= 0 && fields.nationality <= kLastCountryId;
 }
 

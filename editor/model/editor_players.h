@@ -57,6 +57,8 @@ struct PlayerFields {
 // True when the fields can be stored: a name (when `nameRequired`), position 0..4, both traits of
 // the position's list, side 0/1, age 16..42, nationality 0..201.
 bool PlayerFieldsValid(const PlayerFields& fields, bool nameRequired);
+// True when the position and both traits are choices of the position's lists.
+bool TraitsChosen(const PlayerFields& fields);
 
 // Adds into the first free slot ("nomeø" in a club; empty or "nomeø" in a national squad, whose
 // count is raised); returns the slot, 0 when none is free.

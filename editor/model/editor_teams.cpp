@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/basics/cp1252.h"
 #include "core/persist/club_file.h"
 #include "core/persist/file_paths.h"
 #include "core/sort/record_sort.h"
@@ -81,10 +82,16 @@ void SortClubRowsByCountryAndLevel(std::vector<ClubListRow>& rows)
 
 bool IsValidClubFileName(const std::string& name)
 {
-    if (name.empty() || name.size() > static_cast<std::size_t>(kMaxNewClubFileName))
+    // Stored in the club's header as typed: a character with no stored form would name another file.
+    const std::string stored = Utf8ToCp1252(name);
+    if (stored.empty() || stored.size() > static_cast<std::size_t>(kMaxNewClubFileName) || Cp1252ToUtf8(stored) != name)
         return false;
-    return std::all_of(name.begin(), name.end(),
-                       [](char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_'; });
+    if (name.find("..") != std::string::npos)
+        return false;
+    return std::none_of(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F || c == '/' || c == '\\';
+    });
 }
 
 std::string NewClubProblem(const NewClubFields& fields)
@@ -99,9 +106,9 @@ std::string NewClubProblem(const NewClubFields& fields)
         return "Estádio não informado";
     if (fields.fileName.empty())
         return "Nome arquivo não informado";
-    // The name becomes a file of "teams": nothing that could leave the folder or clash by case.
+    // The name becomes a file of "teams": nothing that could leave the folder.
     if (!IsValidClubFileName(fields.fileName))
-        return "Nome de arquivo inválido: use só letras minúsculas, números e _ (até 21)";
+        return "Nome de arquivo inválido: sem barras, \"..\" nem caracteres de controle (até 21)";
     if (!FindClubFile(fields.fileName).empty())
         return "Arquivo já existe, escolha outro nome";
     return "";

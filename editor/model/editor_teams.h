@@ -46,7 +46,7 @@ struct NewClubFields {
 };
 
 inline constexpr int kMaxNewClubFileName = 21;
-// Only lower-case letters, digits and "_", 1..21 characters.
+// 1..21 characters that the club's header can store, with no separator, ".." or control character.
 bool IsValidClubFileName(const std::string& name);
 // The first failing check's message, empty when the club can be added.
 std::string NewClubProblem(const NewClubFields& fields);

@@ -37,7 +37,6 @@ object Form73: TForm73
     Height = 22
     Style = csDropDownList
     DropDownCount = 16
-    OnKeyDown = combo1KeyDown
   end
   object Label2: TLabel
     Left = 12

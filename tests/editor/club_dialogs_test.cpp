@@ -155,5 +155,45 @@ TEST_F(ClubDialogsTest, ACountryPickedByItsLetterIsTheOneShownRecordedAndSaved)
     EXPECT_EQ(stateShown, (std::vector<bool>{CountryForKey('B') == CountryBrazil, false, true, false}));
 }
 
+
+// Only what the player changes is written: a state byte the list cannot show survives an edit of
+// the coach alone. A new club's colour dialog opens at white for the background and at black for
+// the text, whatever was chosen before; the edit dialog's at the square's colour.
+TEST_F(ClubDialogsTest, AnEditWritesOnlyTheChangedFieldAndTheColourDialogsOpenWhereTheyShould)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int club = EditorCurrentClub;
+    EditorClubHeaders[club].state = 200;
+    std::vector<TColor> starts;
+    SetColorDialogAnswerer([&starts](TColor start) {
+        starts.push_back(start);
+        return std::optional<TColor>(clRed);
+    });
+    const TColor back = EditorClubHeaders[club].backColor;
+    WhenOpen("TForm4", [](TGameForm* form) {
+        auto* dialog = static_cast<TForm4*>(form);
+        Type(dialog->Edit3, "X");
+        Click(dialog->Widget(), QPoint(dialog->Shape1->Left() + 5, dialog->Shape1->Top() + 5));
+        PressKey(dialog->Edit3->Widget(), Qt::Key_Return);
+    });
+    DoubleClick(editor->gridtimes->Widget(), CellPoint(editor->gridtimes, "clube", 0));
+    ASSERT_EQ(seen_, std::vector<std::string>{"TForm4"});
+    EXPECT_EQ(EditorClubHeaders[club].state, 200);
+    EXPECT_EQ(EditorClubHeaders[club].backColor, clRed);
+    EXPECT_EQ(starts, std::vector<TColor>{back});
+
+    starts.clear();
+    WhenOpen("TForm7", [](TGameForm* form) {
+        auto* dialog = static_cast<TForm7*>(form);
+        for (TShape* shape : {dialog->Shape1, dialog->Shape1, dialog->Shape2, dialog->Shape2})
+            Click(dialog->Widget(), QPoint(shape->Left() + 5, shape->Top() + 5));
+        Click(dialog->FindChild<TBitBtn>("BitBtn2")->Widget(), QPoint(10, 10));
+    });
+    Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image5")->Left() + 10, 20));
+    SetColorDialogAnswerer({});
+    EXPECT_EQ(starts, (std::vector<TColor>{clWhite, clWhite, clBlack, clBlack}));
+}
+
 }  // namespace
 }  // namespace tarvelon::test

@@ -253,9 +253,16 @@ TEST_F(EditorModelTest, NewClubChecksInOrderSafeFileNamesAndTheClubListOrder)
     EXPECT_EQ(NewClubProblem(fields), "Estádio não informado");
     fields.stadium = "E";
     EXPECT_EQ(NewClubProblem(fields), "Nome arquivo não informado");
-    for (const char* unsafe : {"../fora", "Maiusc", "com espaco", "a_name_of_22_chars_xyz", "sub/nome"}) {
+    // A name that leaves the folder, hides a control character or cannot be stored as typed is
+    // refused; capitals, hyphens, blanks inside and accents are a player's own choice.
+    for (const char* unsafe : {"../fora", "..", "sub/nome", "sub\\nome", "nome\x01", "nome\x7f",
+                               "a_name_of_22_chars_xyz", "nome\xc5\x91"}) {
         fields.fileName = unsafe;
         EXPECT_NE(NewClubProblem(fields).find("inválido"), std::string::npos) << unsafe;
+    }
+    for (const char* chosen : {"Maiusc", "com-hifen", "com espaco", "São_João", "nome_de_21_caracteres"}) {
+        fields.fileName = chosen;
+        EXPECT_EQ(NewClubProblem(fields), "") << chosen;
     }
     fields.fileName = "clube";  // "Clube.TCF" exists
     EXPECT_EQ(NewClubProblem(fields), "Arquivo já existe, escolha outro nome");

@@ -140,5 +140,31 @@ TEST_F(PlayerDialogsTest, AddingAPlayerChecksTheNameAndStoresTheChosenGoalkeeper
     EXPECT_EQ(editor->Grid1->RowCount(), rows + 1);
 }
 
+
+// A double click opens the player from any column, the regular-starter column too; a stored
+// nationality that the country list does not hold is kept, with no word about traits.
+TEST_F(PlayerDialogsTest, TheStatusColumnOpensThePlayerAndAnUnlistedNationalityIsKept)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int club = EditorCurrentClub;
+    const int row = std::min(editor->Grid1->RowCount() - 1, 12);
+    const int slot = CellInt(editor->Grid1, "idjog", row);
+    const int position = EditorClubSquads[club].position[slot - 1];
+    EditorClubSquads[club].country[slot - 1] = 240;
+
+    WhenOpen("TForm6", [](TGameForm* form) {
+        auto* dialog = static_cast<TForm6*>(form);
+        EXPECT_EQ(dialog->combo1->ItemIndex(), -1);
+        PressKey(dialog->Edit1->Widget(), Qt::Key_F2);
+        PressKey(dialog->Edit1->Widget(), Qt::Key_Return);
+    });
+    DoubleClick(editor->Grid1->Widget(), CellPoint(editor->Grid1, "status", row));
+    ASSERT_EQ(seen_, std::vector<std::string>{"TForm6"});
+    EXPECT_TRUE(messages_.empty());
+    EXPECT_EQ(EditorClubSquads[club].country[slot - 1], 240);
+    EXPECT_EQ(EditorClubSquads[club].trait1[slot - 1], TraitCode(position, 1));
+}
+
 }  // namespace
 }  // namespace tarvelon::test
