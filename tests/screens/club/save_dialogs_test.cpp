@@ -158,7 +158,7 @@ TEST_F(SaveDialogsTest, TheDesktopsCloseRequestLeavesTheSaveNameDialogWaitingFor
         QPointer<QWidget> window = dialog.Widget();
         window->close();
         test::Pump(20);
-        stoodTheRequest = !window.isNull() && Shown<TForm40>() == &dialog;
+        stoodTheRequest = !window.isNull() && Shown<TForm40>() == &dialog && dialog.ModalResult() == mrNone;
         if (!stoodTheRequest)
             return;
         QTest::keyClicks(dialog.Edit1->Widget(), "fechado");
