@@ -19,6 +19,7 @@ TDcCustomGlowButton::TDcCustomGlowButton(TComponent* owner)
     SetBounds(Left(), Top(), 100, 41);
     // The button paints its whole face (and the parent's background where it shows through).
     eraseBackground_ = false;
+    doubleClicks_ = false;  // a push button: each of two quick clicks is a click
     appearance_->OnChange = [this](TObject*) { Changed(); };
     picture_->OnChange = [this] { Remeasure(); };
     hotPicture_->OnChange = [this] { Remeasure(); };

@@ -82,6 +82,7 @@ TGradButton::TGradButton(TComponent* owner) : TCustomControl(owner), glyph_(std:
     SetBounds(Left(), Top(), 75, 25);
     SetTabStop(true);
     eraseBackground_ = false;
+    doubleClicks_ = false;  // a push button: each of two quick clicks is a click
     SetColorScheme(csNeoDesert);
     colors_[7] = 0xFFFFFF;
     colors_[13] = 0xFFFFFF;

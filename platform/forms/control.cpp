@@ -263,6 +263,7 @@ bool TControl::Dragging() const
 
 void TControl::HandleMouseDown(TMouseButton button, TShiftState shift, int x, int y, bool doubleClick)
 {
+    doubleClick = doubleClick && doubleClicks_;
     if (button == mbLeft && captureMouse_)
         SetMouseCapture(true);
     if (doubleClick) {
@@ -282,8 +283,8 @@ void TControl::HandleMouseDown(TMouseButton button, TShiftState shift, int x, in
 
 void TControl::HandleDoubleClickAfterPress(TMouseButton button)
 {
-    if (button != mbLeft || !clickEvents_)
-        return;
+    if (button != mbLeft || !clickEvents_ || !doubleClicks_)
+        return;  // a push button's second press stands: its release clicks
     clicked_ = false;
     DblClick();
 }

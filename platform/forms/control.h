@@ -222,6 +222,8 @@ protected:
     // Whether a left press and release inside fire Click, and whether a press captures the mouse.
     bool clickEvents_ = true;
     bool captureMouse_ = true;
+    // Whether a second quick press is a double click; a push button takes it as one more click.
+    bool doubleClicks_ = true;
 
     // The bounds without the side effects of SetBounds (for windows whose size comes from the system).
     void StoreBounds(int left, int top, int width, int height);

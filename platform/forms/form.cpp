@@ -102,6 +102,18 @@ TWinControl* NextInTabOrder(const TWinControl* root, TWinControl* current, bool 
     return nullptr;
 }
 
+// The program never lives on without a window: once what the closing queued (the next screen) has
+// run, a program that shows no form any more ends.
+void EndWhenNoFormShows()
+{
+    Application->Queue([] {
+        for (int i = 0; i < Screen->FormCount(); ++i)
+            if (Screen->Forms(i)->Visible())
+                return;
+        Application->Terminate();
+    });
+}
+
 }  // namespace
 
 TForm::TForm(TComponent* owner) : TWinControl(owner)
@@ -434,15 +446,14 @@ bool TForm::DialogKey(unsigned short key, TShiftState shift)
 
 void TForm::SystemCloseRequest()
 {
-    // The desktop's own Alt+F4 comes as a close request: the form's key handlers may swallow it
+    // A close request of the desktop (its own Alt+F4, the frame's close button) is the form's
+    // Alt+F4, whether or not Alt is still held when it comes: the form's key handlers may swallow it
     // as they swallow the key itself.
-    if (QGuiApplication::queryKeyboardModifiers() & Qt::AltModifier) {
-        unsigned short key = VK_F4;
-        TWinControl* focused = activeControl_ && activeControl_->Focused() ? activeControl_ : this;
-        if (focused->DoKeyDown(key, ssAlt))
-            return;
-    }
+    unsigned short key = VK_F4;
+    if (DoKeyDown(key, ssAlt))
+        return;
     Close();
+    EndWhenNoFormShows();
 }
 
 void TForm::ActivationChanged(bool active)

@@ -54,6 +54,9 @@ public:
     // handler has returned).
     void Release();
 
+    // Shown once and hidden since (a screen closed, or replaced by the next one).
+    bool PutAway() const { return placed_ && !Visible(); }
+
     TModalResult ModalResult() const { return modalResult_; }
     void SetModalResult(TModalResult result) { modalResult_ = result; }
     bool Modal() const { return modal_; }

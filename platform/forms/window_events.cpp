@@ -133,8 +133,20 @@ bool TakesInput(const TControl* control)
     return true;
 }
 
+// A window put away takes no more presses: the clicks that came while its screen was being replaced
+// by the next one were meant for what the player saw next, not for a screen that is gone.
+bool PressOnAWindowPutAway(TWinControl* control, const QMouseEvent* event)
+{
+    if (event->type() == QEvent::MouseMove)
+        return false;
+    const auto* form = dynamic_cast<const TForm*>(TWinControl::FromWidget(control->Widget()->window()));
+    return form && form->PutAway();
+}
+
 bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bool own)
 {
+    if (PressOnAWindowPutAway(control, event))
+        return true;
     const QPoint global = event->globalPosition().toPoint();
     // A sub-widget's events count in the coordinates of the control's own widget.
     QWidget* widget = control->Widget();

@@ -9,7 +9,11 @@
 #include <QMouseEvent>
 #include <algorithm>
 #include <map>
+#include <memory>
 
+#include "platform/forms/application.h"
+#include "platform/forms/form.h"
+#include "platform/forms/free_watch.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/text_utils.h"
 #include "platform/forms/win_control.h"
@@ -308,6 +312,20 @@ TMenuItem* FindShortCut(TMenuItem& parent, TShortCut shortCut)
     return nullptr;
 }
 
+// The chosen item runs once the menu has closed and its event handling has returned: what it starts
+// (a modal dialog, another screen, the end of its form) never runs inside the menu's own code, which
+// goes on touching the menu after the choice. An item freed meanwhile is not clicked.
+void ClickOnceMenuHasClosed(TMenuItem* item)
+{
+    auto watch = std::make_shared<TFreeWatch>(item);
+    Application->Queue([watch] {
+        if (auto* chosen = static_cast<TMenuItem*>(watch->Watched())) {
+            const TFormHandlerScope busy(chosen);  // its form is freed only once the click has returned
+            chosen->Click();
+        }
+    });
+}
+
 }  // namespace
 
 bool TMenu::IsShortCut(unsigned short key, TShiftState shift)
@@ -338,8 +356,7 @@ void TMenu::FillQtMenu(QMenu* menu, TMenuItem& parent)
             action = sub->menuAction();
         } else {
             action = menu->addAction(ToQString(item->Caption()));
-            QPointer<QMenu> guard(menu);
-            QObject::connect(action, &QAction::triggered, menu, [item] { item->Click(); });
+            QObject::connect(action, &QAction::triggered, menu, [item] { ClickOnceMenuHasClosed(item); });
         }
         action->setEnabled(item->Enabled());
         action->setCheckable(item->Checked() || item->RadioItem() || item->AutoCheck());

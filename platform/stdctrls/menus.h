@@ -2,7 +2,8 @@
 // Menus: TMenuItem (caption, "-" for a separator, checked, enabled, visible, image, short cut,
 // sub-items, OnClick), TPopupMenu (shown at a screen point, or by a right click on a control that
 // names it as its PopupMenu; OnPopup lets the form adjust the items first) and TMainMenu.
-// A popup menu shows without blocking: the chosen item's OnClick runs when it is chosen.
+// A popup menu shows without blocking: the chosen item's OnClick runs once the menu has closed and
+// its event handling has returned (a short cut runs the item at once).
 #include <QMenu>
 #include <QPointer>
 #include <string>

@@ -8,24 +8,9 @@
 //   if (auto* hub = Form13.As<TForm13>()) hub->RefreshHeader();
 #include <memory>
 
-#include "platform/forms/component.h"
+#include "platform/forms/free_watch.h"
 
 namespace tarvelon {
-
-// Hears the end of one component and forgets it (the platform's free notification).
-class TFreeWatch : public TComponent {
-public:
-    TFreeWatch() : TComponent(nullptr) {}
-    std::string ClassName() const override { return "TFreeWatch"; }
-    void Watch(TComponent* component);
-    TComponent* Watched() const { return watched_; }
-
-protected:
-    void Notification(TComponent* component, TOperation operation) override;
-
-private:
-    TComponent* watched_ = nullptr;
-};
 
 template <typename T>
 class TFormRef {

@@ -11,6 +11,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/custom_control.h"
 #include "platform/forms/form.h"
+#include "platform/forms/keys.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "tests/platform/forms_test_support.h"
@@ -204,6 +205,33 @@ TEST(CloseTest, WindowCloseButtonAsksTheFormFirst)
     QCloseEvent accepted;
     QApplication::sendEvent(form.Widget(), &accepted);
     EXPECT_FALSE(form.Visible());
+    // That was the program's last window: the program ends rather than live on unseen.
+    EXPECT_TRUE(PumpUntil([] { return Application->Terminated(); }));
+    Application->ResetTerminated();
+}
+
+TEST(CloseTest, TheDesktopsCloseRequestIsTheFormsAltF4)
+{
+    TForm main(nullptr);
+    main.Show();
+    TForm dialog(nullptr);
+    int altF4 = 0;
+    dialog.SetKeyPreview(true);
+    dialog.OnKeyDown = [&](TObject*, unsigned short& key, TShiftState shift) {
+        if (key == VK_F4 && shift == ssAlt) {
+            ++altF4;
+            key = 0;  // swallowed: the dialog must be answered with its buttons
+        }
+    };
+    dialog.Show();
+    dialog.Widget()->close();  // the frame's close button: no Alt held
+    EXPECT_EQ(altF4, 1);
+    EXPECT_TRUE(dialog.Visible());
+    dialog.OnKeyDown = nullptr;
+    dialog.Widget()->close();
+    EXPECT_FALSE(dialog.Visible());
+    Pump(10);
+    EXPECT_FALSE(Application->Terminated());  // another window still shows
 }
 
 TEST(CloseTest, HiddenFormCloseHidesIt)

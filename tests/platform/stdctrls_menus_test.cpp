@@ -4,6 +4,9 @@
 
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
 
 #include <cstdlib>
 
@@ -84,6 +87,7 @@ TEST(MenuTest, OnPopupAdjustsTheItemsBeforeTheyShow)
     int chosen = 0;
     clubs->OnClick = [&](TObject*) { ++chosen; };
     sub->actions()[0]->trigger();
+    test::Pump();
     EXPECT_EQ(chosen, 1);
     EXPECT_TRUE(menu.IsShortCut('R', ssCtrl));
     EXPECT_EQ(chosen, 2);
@@ -106,6 +110,89 @@ TEST(MenuTest, AMainMenuBecomesAMenuBar)
     ASSERT_EQ(bar->actions().size(), 1);
     EXPECT_EQ(bar->actions()[0]->text(), QStringLiteral("&Jogo"));
     EXPECT_EQ(bar->actions()[0]->menu()->actions()[0]->text(), QStringLiteral("Salvar"));
+}
+
+// A form with a popup menu whose first entry opens a modal dialog (closed again from a timer) and
+// whose second one closes the form, as the game's menus do.
+struct MenuWithADialog {
+    TForm* form = new TForm(nullptr);
+    TPopupMenu* menu = new TPopupMenu(form);
+    TMenuItem* ask = new TMenuItem(menu);
+    TMenuItem* close = new TMenuItem(menu);
+    bool insideMenuEvent = false;  // a mouse or key event is being handed to the shown menu
+    int asked = 0;
+    int askedInsideMenuEvent = 0;
+
+    MenuWithADialog()
+    {
+        form->SetBounds(10, 10, 300, 200);
+        ask->SetCaption("Salvar jogo");
+        close->SetCaption("Sair");
+        menu->Items().Add(ask);
+        menu->Items().Add(close);
+        ask->OnClick = [this](TObject*) {
+            ++asked;
+            askedInsideMenuEvent += insideMenuEvent;
+            TForm dialog(nullptr);
+            QTimer::singleShot(20, dialog.Widget(), [&dialog] { dialog.Close(); });
+            dialog.ShowModal();
+        };
+        close->OnClick = [this](TObject*) { form->Close(); };
+        form->OnClose = [](TObject*, TCloseAction& action) { action = caFree; };
+        form->Show();
+        test::Pump(10);
+    }
+    QMenu* Pop()
+    {
+        menu->Popup(40, 40);
+        return menu->ShownMenu();
+    }
+    void Click(QMenu* shown, int entry)
+    {
+        insideMenuEvent = true;
+        QTest::mouseClick(shown, Qt::LeftButton, {}, shown->actionGeometry(shown->actions()[entry]).center());
+        insideMenuEvent = false;
+    }
+    void Choose(QMenu* shown, int entry)
+    {
+        insideMenuEvent = true;
+        for (int i = 0; i <= entry; ++i)
+            QTest::keyClick(shown, Qt::Key_Down);
+        QTest::keyClick(shown, Qt::Key_Return);
+        insideMenuEvent = false;
+    }
+};
+
+// The entry chosen with the mouse or the keys runs once the menu has closed and its event has
+// returned: a modal dialog it opens never runs inside the menu's own event handling (Qt's menu code
+// went on writing to the menu freed meanwhile), and an entry that closes the form frees it safely.
+TEST(MenuTest, AChosenEntryRunsOnceTheMenuHasClosedAndItsEventHasReturned)
+{
+    MenuWithADialog game;
+    QPointer<QMenu> shown = game.Pop();
+    ASSERT_NE(shown, nullptr);
+    game.Click(shown, 0);
+    EXPECT_EQ(game.asked, 0);  // not yet: the menu's click is still being handled
+    EXPECT_TRUE(test::PumpUntil([&] { return game.asked == 1; }));
+    shown = game.Pop();
+    game.Choose(shown, 0);
+    EXPECT_TRUE(test::PumpUntil([&] { return game.asked == 2; }));
+    EXPECT_EQ(game.askedInsideMenuEvent, 0);
+    test::Pump(30);
+    EXPECT_TRUE(shown.isNull());  // the menu closed and freed itself
+
+    // An entry freed before its click runs is not clicked.
+    shown = game.Pop();
+    game.Click(shown, 0);
+    Free(game.ask);
+    test::Pump(30);
+    EXPECT_EQ(game.asked, 2);
+
+    // The entry that closes the form: the form is freed once the click has returned.
+    QPointer<QWidget> window = game.form->Widget();
+    shown = game.Pop();
+    game.Click(shown, 0);
+    EXPECT_TRUE(test::PumpUntil([&] { return window.isNull(); }));
 }
 
 // A reference to a form kept by the game in a global: it hears of the form's end, and the form of

@@ -1,10 +1,14 @@
 // The walk over every registered screen on a seeded sample game: each one opens offscreen with its
 // subject, lays out, paints and closes without a problem; each has its stored description and the
 // area of its folder; a broken form fails the walk; and a game moves on from screen to screen.
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -95,6 +99,52 @@ TEST_F(WalkTest, EveryRegisteredScreenOpensPaintsAndClosesWithoutAProblem)
         EXPECT_FALSE(probe.picture.isNull()) << entry->formClass;
         EXPECT_EQ(Screen->FormCount(), 0) << entry->formClass << " left a form behind";
     }
+}
+
+// The desktop's close request (its Alt+F4, the frame's close button) does to every screen what the
+// screen's own Alt+F4 does: swallowed where the screen swallows the key, else the screen closes, and
+// a program left without any window ends instead of living on unseen.
+TEST_F(WalkTest, EveryScreenTakesTheDesktopsCloseRequestAsItsOwnAltF4)
+{
+    auto open = [](const TScreenRecord& entry) {
+        TGameForm* form = CreateScreen(entry, Application, true);
+        if (form) {
+            form->Show();
+            test::Pump(10);
+        }
+        return form;
+    };
+    auto stillShown = [](const QPointer<QWidget>& window, TGameForm* form) { return !window.isNull() && form->Visible(); };
+    std::map<std::string, bool> swallowed;
+    for (const TScreenRecord* entry : RegisteredScreens()) {
+        const std::string& formClass = entry->formClass;
+        std::optional<test::GameKeptAside> kept;
+        if (entry->replacesGame)
+            kept.emplace();
+        TGameForm* byKey = open(*entry);
+        ASSERT_NE(byKey, nullptr) << formClass;
+        QPointer<QWidget> keyWindow = byKey->Widget();
+        QTest::keyClick(keyWindow, Qt::Key_F4, Qt::AltModifier);
+        const bool keySwallowed = stillShown(keyWindow, byKey);  // at once: a screen may go on by itself
+        test::CloseEveryForm();
+        Application->ResetTerminated();
+
+        TGameForm* byRequest = open(*entry);
+        ASSERT_NE(byRequest, nullptr) << formClass;
+        QPointer<QWidget> window = byRequest->Widget();
+        window->close();  // a close event to the top-level window, as the window manager sends it
+        swallowed[formClass] = stillShown(window, byRequest);
+        EXPECT_EQ(swallowed[formClass], keySwallowed) << formClass;
+        if (!swallowed[formClass])
+            EXPECT_TRUE(test::PumpUntil([] { return Application->Terminated(); }, 200)) << formClass << ": no window shows";
+        Application->ResetTerminated();
+        test::CloseEveryForm();
+    }
+    // "Novo jogo", the new game being built, the hub, the live matchday, the results and the
+    // save-name dialog keep standing; the editor's window closes and the program with it.
+    for (const char* formClass : {"TForm9", "TForm12", "TForm13", "TForm46", "TForm67", "TForm40"})
+        EXPECT_TRUE(swallowed[formClass]) << formClass;
+    EXPECT_FALSE(swallowed["TForm3"]);
 }
 
 // A form whose description names a handler the code did not bind, and whose code looks up a child

@@ -69,6 +69,29 @@ TEST_F(BankLoanScreenTest, TheBankLendsUpToTheCapAndTakesBackWhatIsOwed)
     EXPECT_EQ(Screen->FormCount(), 0);
 }
 
+// Quick clicks on "Pegar 500 mil emprestado" come from the desktop as pairs of a click and a double
+// click: each one is a loan, as with any push button (every second one was lost).
+TEST_F(BankLoanScreenTest, EveryQuickClickOnTheLoanButtonIsALoan)
+{
+    Club().Division = 2;  // a cap of 3,000,000: six steps
+    auto* bank = Open<TForm28>("TForm28");
+    ASSERT_NE(bank, nullptr);
+    QWidget* button = bank->bt1->Widget();
+    const QPoint middle(bank->bt1->Width() / 2, bank->bt1->Height() / 2);
+    for (int pair = 0; pair < 2; ++pair) {
+        // What the desktop delivers for two quick clicks: the second press is followed by a double click.
+        test::SendMouse(button, QEvent::MouseButtonPress, middle, Qt::LeftButton, Qt::LeftButton);
+        test::SendMouse(button, QEvent::MouseButtonRelease, middle, Qt::LeftButton, Qt::NoButton);
+        test::SendMouse(button, QEvent::MouseButtonPress, middle, Qt::LeftButton, Qt::LeftButton);
+        test::SendMouse(button, QEvent::MouseButtonDblClick, middle, Qt::LeftButton, Qt::LeftButton);
+        test::SendMouse(button, QEvent::MouseButtonRelease, middle, Qt::LeftButton, Qt::NoButton);
+    }
+    test::Pump();
+    EXPECT_EQ(Accounts().bankLoan, 4 * 500000);
+    ExpectBooked();
+    PressKey(bank, Qt::Key_Escape);
+}
+
 TEST_F(BankLoanScreenTest, EscapeClosesTheBankAndTheAccountsWhileTheirButtonsHoldTheFocus)
 {
     // A clicked button keeps the focus, and a push button keeps its key-downs from the form.

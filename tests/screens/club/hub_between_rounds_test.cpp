@@ -161,6 +161,7 @@ TEST_F(HubBetweenRoundsTest, TopBarMenusAndTheSquadMenuOpenTheirScreensAndActOnT
     ASSERT_NE(hub->PopupMenu1->ShownMenu(), nullptr);
     EXPECT_FALSE(ChooseShown(hub->PopupMenu1, "Cancelar Empréstimo"));  // not on loan here: hidden
     ASSERT_TRUE(ChooseShown(hub->PopupMenu1, "Pôr para empréstimo"));
+    test::Pump();  // the entry runs once the menu's click has returned
     EXPECT_EQ(Players[player].loanStatus, 1);
     Players[player].ListedForSale = 1;
     Players[player].AskingPrice = Players[player].Value * 2;

@@ -3,20 +3,24 @@
 // autosave is tested with the hub, in hub_screen_test.cpp.
 #include <gtest/gtest.h>
 
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "controls/grad_button.h"
 #include "core/records/game_state.h"
+#include "platform/forms/application.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/message_box.h"
 #include "screens/club/save_dialogs.h"
+#include "screens/common/art/hub_art.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/two_coach_hub_suite.h"
 
@@ -86,6 +90,83 @@ TEST_F(SaveDialogsTest, F2AsksForANameOnceAndConfirmsBeforeOverwritingAnExisting
     std::filesystem::remove("sav/rodada.nsx");
     QTest::keyClick(hub->Widget(), Qt::Key_F2);
     EXPECT_TRUE(std::filesystem::exists("sav/rodada.nsx"));
+}
+
+// Runs `answer` on the save-name dialog each time it shows, from the dialog's own modal loop.
+class TSaveNameAnswerer {
+public:
+    explicit TSaveNameAnswerer(std::function<void(TForm40&)> answer) : answer_(std::move(answer))
+    {
+        timer_.setInterval(20);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            auto* dialog = Shown<TForm40>();
+            if (dialog == nullptr || dialog == answered_)
+                return;
+            answered_ = dialog;
+            answer_(*dialog);
+        });
+        timer_.start();
+    }
+
+private:
+    std::function<void(TForm40&)> answer_;
+    TForm40* answered_ = nullptr;
+    QTimer timer_;
+};
+
+// "Opções" on the top bar, then "Salvar jogo" clicked in the real menu, three times in a game
+// without a save name: each time the name is asked, the file written, and the hub goes on. The
+// dialog once ran inside the menu's own click, whose code then wrote to the menu freed meanwhile.
+TEST_F(SaveDialogsTest, SavingFromTheOptionsMenuAsksANameWritesTheFileAndTheGameGoesOn)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    bool insideMenuClick = false;
+    std::vector<bool> askedInsideMenuClick;
+    std::string name;
+    TSaveNameAnswerer answerer([&](TForm40& dialog) {
+        askedInsideMenuClick.push_back(insideMenuClick);
+        QTest::keyClicks(dialog.Edit1->Widget(), QString::fromStdString(name));
+        QTest::mouseClick(dialog.bt1->Widget(), Qt::LeftButton);
+    });
+    const art::HubBarSpot& options = art::kHubBarSpots[0];
+    const QPoint optionsSpot((options.left + options.right) / 2 * hub->nova_barra->Width() / art::kHubBarWidth,
+                             (options.top + options.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight);
+    for (const char* saveName : {"primeiro", "segundo", "terceiro"}) {
+        name = saveName;
+        const std::string file = "sav/" + name + ".nsx";
+        std::filesystem::remove(file);
+        Game.saveName.set("");
+        QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier, optionsSpot);
+        test::Pump(20);
+        insideMenuClick = true;
+        ASSERT_TRUE(test::ChooseShown(hub->BarMenuOfSpot(0), "Salvar jogo")) << name;
+        insideMenuClick = false;
+        EXPECT_TRUE(test::PumpUntil([&] { return std::filesystem::exists(file) && !Shown<TForm40>(); })) << name;
+        EXPECT_EQ(Game.saveName.str(), name + ".nsx");
+        EXPECT_EQ(test::OpenHub(), hub);
+    }
+    EXPECT_EQ(askedInsideMenuClick, std::vector<bool>(3, false));
+}
+
+// The desktop's close request (the frame's "X", its Alt+F4) does not end the save-name dialog,
+// which swallows Alt+F4: the name is still typed and saved.
+TEST_F(SaveDialogsTest, TheDesktopsCloseRequestLeavesTheSaveNameDialogWaitingForItsName)
+{
+    bool stoodTheRequest = false;
+    TSaveNameAnswerer answerer([&](TForm40& dialog) {
+        QPointer<QWidget> window = dialog.Widget();
+        window->close();
+        test::Pump(20);
+        stoodTheRequest = !window.isNull() && Shown<TForm40>() == &dialog && dialog.ModalResult() == mrNone;
+        if (!stoodTheRequest)
+            return;
+        QTest::keyClicks(dialog.Edit1->Widget(), "fechado");
+        QTest::mouseClick(dialog.bt1->Widget(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskSaveNameOnScreen(), "fechado.nsx");
+    EXPECT_TRUE(stoodTheRequest);
+    EXPECT_FALSE(Application->Terminated());
 }
 
 TEST_F(SaveDialogsTest, ANameThatWouldLeaveTheSaveFolderIsRefused)

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <memory>
@@ -180,6 +181,17 @@ TEST_F(TitleScreenTest, NewGameCornerOpensTheChooserAndJustOutsideNothingHappens
     EXPECT_TRUE(Form1 == title);
     EXPECT_FALSE(title->Label2->Visible());
     EXPECT_EQ(Screen->Cursor(), crDefault);
+}
+
+// Five quick clicks on "Novo Jogo": the first opens the chooser and puts the title away; the others,
+// which the desktop hands to the title's window after that, find no title to take them.
+TEST_F(TitleScreenTest, QuickClicksOnNewGameOpenTheChooserOnce)
+{
+    OpenTitle();
+    for (int click = 0; click < 5; ++click)
+        QTest::mouseClick(Window(), Qt::LeftButton, Qt::NoModifier, QPoint(51, 154));
+    test::Pump();
+    EXPECT_EQ(OpenFormClasses(), std::vector<std::string>{"TForm9"});
 }
 
 TEST_F(TitleScreenTest, LoadAndEditorOpenTheirScreensModally)

@@ -1,4 +1,4 @@
-#include "screens/common/form_reference.h"
+#include "platform/forms/free_watch.h"
 
 namespace tarvelon {
 
