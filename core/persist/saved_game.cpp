@@ -145,11 +145,15 @@ LoadOutcome LoadGame(const std::string& selectedSave)
 
 PreviewOutcome ReadSavePreview(const std::string& name, TGameState& preview)
 {
-    std::string bytes;
-    if (name.empty() || !StaysInSaveFolder(name) || !ReadFileBytes(SavePath(name), bytes, kSavedGameHeaderBytes))
-        return PreviewOutcome::kUnreadable;
-    return ReadSavedGameHeader(bytes, preview) == SavedGameCheck::kValid ? PreviewOutcome::kValid
-                                                                          : PreviewOutcome::kInvalid;
+    if (name.empty() || !StaysInSaveFolder(name)) return PreviewOutcome::kUnreadable;
+    auto image = std::make_unique<SavedGameImage>();
+    switch (ReadSavedGameFile(SavePath(name), *image)) {
+    case SavedGameFileCheck::kValid: break;
+    case SavedGameFileCheck::kUnreadable: return PreviewOutcome::kUnreadable;
+    case SavedGameFileCheck::kInvalid: return PreviewOutcome::kInvalid;
+    }
+    preview = image->game;
+    return PreviewOutcome::kValid;
 }
 
 bool DeleteSavedGame(const std::string& name)

@@ -16,6 +16,7 @@
 #include "core/settings/settings_file.h"
 #include "tests/support/failing_stream.h"
 #include "tests/support/full_disk.h"
+#include "tests/support/recorded_file_calls.h"
 
 using namespace tarvelon;
 namespace fs = std::filesystem;
@@ -165,6 +166,20 @@ TEST_F(ProgramFolderTest, AFailedWriteLeavesTheOldFileWhole)
     SetProgramFolder(folder_ / "nao-existe");
     EXPECT_THROW(WriteSetting("opcoes", "opsom", "0"), std::runtime_error);
     EXPECT_EQ(ReadSetting("opcoes", "opsom"), "nofound");
+}
+
+// A changed option outlasts a stop of the machine: the new file reaches the disk before its rename,
+// and the folder after it.
+TEST_F(ProgramFolderTest, AWriteIsFlushedBeforeItsRenameAndItsFolderAfter)
+{
+    WriteIni("[opcoes]\nopsom=1\n");
+    const testsupport::RecordedFileCalls calls;
+    WriteSetting("opcoes", "opsom", "0");
+    EXPECT_EQ(calls.log(), (std::vector<std::string>{"open temporary", "fchmod temporary", "write temporary",
+                                                     "fsync temporary", "close temporary",
+                                                     "rename temporary tarvelon.ini", "open folder",
+                                                     "fsync folder", "close folder"}));
+    EXPECT_EQ(ReadSetting("opcoes", "opsom"), "0");
 }
 
 TEST_F(ProgramFolderTest, AReadErrorPartWayRefusesTheNextWrite)

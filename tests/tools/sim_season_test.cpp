@@ -16,6 +16,7 @@
 #include "core/basics/random.h"
 #include "core/hooks.h"
 #include "core/newgame/new_game_setup.h"
+#include "core/persist/saved_game_groups.h"
 #include "core/persist/saved_game_image.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
@@ -139,9 +140,15 @@ TEST_F(SimSeasons, ThreeSeasonsKeepEveryInvariant)
         ExpectStandingsAddUp();
         charged = ClubsChargedInterest(Game.DayKind, Calendar[static_cast<std::size_t>(Game.DayIndex)].date);
     };
+    // Every day of a played game saves to a file the loader takes: its groups hold each club once.
+    const auto expectGroupsLoadable = [] {
+        EXPECT_TRUE(GroupsHoldEachClubOnce(Game, StateChampionships, Clubs.size())) << "day " << Game.DayIndex;
+    };
+    expectGroupsLoadable();
     watch.afterDay = [&] {
         ExpectStandingsAddUp();
         ExpectPeopleWhereTheyBelong();
+        expectGroupsLoadable();
         const Ledger now = TakeLedger();
         ExpectLedgerBalanced(ledger, now, charged);
         ledger = now;
@@ -159,6 +166,7 @@ TEST_F(SimSeasons, ThreeSeasonsKeepEveryInvariant)
         TurnToNewSeason();
         ExpectStandingsAddUp();
         ExpectPeopleWhereTheyBelong();
+        expectGroupsLoadable();
         ledger = TakeLedger();  // the new season's accounts start afresh
     }
     EXPECT_EQ(Game.Season, kSeasons + 1);
