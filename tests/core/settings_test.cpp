@@ -182,6 +182,22 @@ TEST_F(ProgramFolderTest, AWriteIsFlushedBeforeItsRenameAndItsFolderAfter)
     EXPECT_EQ(ReadSetting("opcoes", "opsom"), "0");
 }
 
+// A file just under the size the reader takes: a change that would carry it past the limit fails
+// and keeps the old file, so every option set stays set and later changes still work.
+TEST_F(ProgramFolderTest, AWriteThatWouldPassTheSizeLimitFailsAndKeepsTheFile)
+{
+    const std::string head = "[opcoes]\nopsom=1\n[notas]\n";
+    const std::string filler = "x=" + std::string((std::size_t{1} << 20) - head.size() - 3 - 10, 'a') + "\n";
+    WriteIni(head + filler);
+    const std::string old = IniText();
+    ASSERT_LE(old.size(), std::size_t{1} << 20);
+    EXPECT_THROW(WriteSetting("opcoes", "opvelocidade", "20 caracteres aqui!"), std::runtime_error);
+    EXPECT_EQ(IniText(), old);
+    EXPECT_EQ(ReadSetting("opcoes", "opsom"), "1");
+    WriteSetting("opcoes", "opsom", "0");
+    EXPECT_EQ(ReadSetting("opcoes", "opsom"), "0");
+}
+
 TEST_F(ProgramFolderTest, AReadErrorPartWayRefusesTheNextWrite)
 {
     // 1,005 lines of which a failing disk gives the first 188 before its error.
