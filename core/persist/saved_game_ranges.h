@@ -14,11 +14,8 @@ inline constexpr std::int32_t kMaxSavedTally = 100'000'000;
 
 bool SavedTalliesInRange(const SavedGameImage& image);
 
-// The last season a game can be in: its year, 2009 + season, is 9999, the last year of the calendar.
-// A season outside 1 .. kLastSeason has no calendar to build (its days would never reach a Wednesday).
-inline constexpr std::int32_t kLastSeason = 9999 - 2009;
-
-// The game state's own numbers that later drive the calendar: the season and today's calendar day.
+// The game state's own numbers that later drive the calendar: the season (1 .. kLastSeason, the
+// seasons the game plays) and today's calendar day.
 bool SavedGameStateInRange(const TGameState& game);
 
 }  // namespace tarvelon

@@ -26,7 +26,7 @@
 #include "core/season/calendar.h"
 #include "tests/core/saved_game_world.h"
 #include "tests/support/full_disk.h"
-#include "tests/support/recorded_file_calls.h"
+#include "tests/core/recorded_file_calls.h"
 
 using namespace tarvelon;
 using namespace tarvelon::savetest;

@@ -16,7 +16,7 @@
 #include "core/settings/settings_file.h"
 #include "tests/support/failing_stream.h"
 #include "tests/support/full_disk.h"
-#include "tests/support/recorded_file_calls.h"
+#include "tests/core/recorded_file_calls.h"
 
 using namespace tarvelon;
 namespace fs = std::filesystem;

@@ -21,6 +21,7 @@
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
 #include "core/seasonloop/season_loop.h"
+#include "core/seasonloop/season_turn.h"
 #include "core/services/rule_services.h"
 #include "core/settings/settings.h"
 #include "core/tables.h"
@@ -177,6 +178,32 @@ TEST_F(SimSeasons, ThreeSeasonsKeepEveryInvariant)
             kindsWon.insert(Competitions[static_cast<std::size_t>(placing.competition)].kind);
     EXPECT_EQ(kindsWon, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_TRUE(messages_.empty()) << messages_.front();
+}
+
+// The last season of the calendar ends without a next one: the game says so and stays at its last
+// day, and what it saves then loads again (a season after it would be one the loader refuses).
+// Played on from there, the season ends again at once.
+TEST_F(SimSeasons, NoSeasonStartsAfterTheLastAndTheGameThenSavesAndLoads)
+{
+    StartEveryCompetition();
+    Game.Season = kLastSeason - 1;
+    BuildCalendar();
+    PlaySeason();
+    ASSERT_EQ(Game.Season, kLastSeason);  // the season before it still turns into the last
+    PlaySeasonDays();
+    // A game moved to its late seasons from its first has no continental champions for the club
+    // world cup, which says so: only the turn's message is looked at.
+    messages_.clear();
+    TurnToNewSeason();
+    EXPECT_EQ(Game.Season, kLastSeason);
+    EXPECT_EQ(messages_, std::vector<std::string>{kLastSeasonMessage});
+    const std::string image = WriteSavedGameImage();
+    std::string message;
+    EXPECT_TRUE(sim::LoadSimGameBytes(image, message)) << message;
+    EXPECT_EQ(Game.Season, kLastSeason);
+    EXPECT_LE(PlaySeasonDays(), 1);
+    TurnToNewSeason();
+    EXPECT_EQ(Game.Season, kLastSeason);
 }
 
 TEST_F(SimSeasons, SameSeedSameGame)
