@@ -11,6 +11,7 @@
 #include <charconv>
 #include <filesystem>
 #include <optional>
+#include <utility>
 
 namespace tarvelon {
 
@@ -191,6 +192,10 @@ FileWriteCalls SystemFileWriteCalls()
 }
 
 void SetFileWriteCalls(FileWriteCalls calls) { Calls() = std::move(calls); }
+
+UnflushedWrites::UnflushedWrites() : flush_(std::exchange(Calls().fsync, [](int) { return 0; })) {}
+
+UnflushedWrites::~UnflushedWrites() { Calls().fsync = std::move(flush_); }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes)
 {

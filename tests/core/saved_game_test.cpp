@@ -528,6 +528,22 @@ TEST_F(SavedGameTest, ASaveKeepsThePermissionsOfItsFileAndWritesThroughALink)
     EXPECT_TRUE(std::filesystem::is_symlink("sav/partida.nsx"));
 }
 
+// A program filling a new folder with many files may leave their flushes out, and only meanwhile.
+TEST(SavedGameFiles, UnflushedWritesLeaveOutTheFlushesOnlyWhileTheyLast)
+{
+    ScratchFolder folder("unflushed");
+    const testsupport::RecordedFileCalls calls;
+    const auto flushes = [&calls] { return std::count(calls.log().begin(), calls.log().end(), "fsync temporary"); };
+    {
+        const UnflushedWrites unflushed;
+        ASSERT_TRUE(WriteFileReplacing("sav/a.nsx", "a"));
+        EXPECT_EQ(flushes(), 0);
+    }
+    ASSERT_TRUE(WriteFileReplacing("sav/a.nsx", "b"));
+    EXPECT_EQ(flushes(), 1);
+    EXPECT_EQ(ReadAll("sav/a.nsx"), "b");
+}
+
 // Saves to one path at once: each writes its own temporary file, so every one of them succeeds and
 // the file holds whole one of the games written, never a mixture, with no temporary file left.
 TEST(SavedGameFiles, SavesToOnePathAtOnceAllSucceedAndLeaveOneWholeGame)
