@@ -11,13 +11,14 @@
 #include <charconv>
 #include <filesystem>
 #include <optional>
-#include <utility>
 
 namespace tarvelon {
 
 namespace {
 
 namespace fs = std::filesystem;
+
+std::atomic<int> unflushedWriters{0};  // UnflushedWrites alive
 
 FileWriteCalls& Calls()
 {
@@ -193,9 +194,9 @@ FileWriteCalls SystemFileWriteCalls()
 
 void SetFileWriteCalls(FileWriteCalls calls) { Calls() = std::move(calls); }
 
-UnflushedWrites::UnflushedWrites() : flush_(std::exchange(Calls().fsync, [](int) { return 0; })) {}
+UnflushedWrites::UnflushedWrites() { ++unflushedWriters; }
 
-UnflushedWrites::~UnflushedWrites() { Calls().fsync = std::move(flush_); }
+UnflushedWrites::~UnflushedWrites() { --unflushedWriters; }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes)
 {
@@ -243,18 +244,19 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes)
     const std::optional<fs::path> target = FileBehindLinks(path);
     if (!target) return false;
     const fs::path folder = FolderOf(*target);
-    RemoveStaleTemporaries(folder);
+    const bool flushed = unflushedWriters == 0;
+    if (flushed) RemoveStaleTemporaries(folder);
     std::string temporary;
     const int fd = CreateTemporaryBeside(target->string(), temporary);
     if (fd < 0) return false;
     // Flushed before the rename: renamed first, a stop of the machine could leave it empty or short.
-    bool written = KeepPermissions(*target, fd) && WriteAll(fd, bytes) && Calls().fsync(fd) == 0;
+    bool written = KeepPermissions(*target, fd) && WriteAll(fd, bytes) && (!flushed || Calls().fsync(fd) == 0);
     written = Calls().close(fd) == 0 && written;
     if (!written || Calls().rename(temporary.c_str(), target->c_str()) != 0) {
         Calls().unlink(temporary.c_str());
         return false;
     }
-    FlushFolder(folder);
+    if (flushed) FlushFolder(folder);
     return true;
 }
 

@@ -51,18 +51,16 @@ FileWriteCalls SystemFileWriteCalls();
 // Replaces the calls every later write makes (SystemFileWriteCalls() puts the real ones back).
 void SetFileWriteCalls(FileWriteCalls calls);
 
-// While it lives, replacing writes are not flushed to the disk: for a program that fills a new folder
-// with thousands of files at once (the sample database), which a stop of the machine costs only a new
-// run, and which the flushes would slow down a hundredfold on a busy disk.
+// While one lives, replacing writes are neither flushed to the disk nor look for leftovers: for a
+// program that fills a new folder with thousands of files at once (the sample database), which a
+// stop of the machine costs only a new run, and which the flushes and a look through the growing
+// folder at every file would slow down a hundredfold.
 class UnflushedWrites {
 public:
     UnflushedWrites();
     ~UnflushedWrites();
     UnflushedWrites(const UnflushedWrites&) = delete;
     UnflushedWrites& operator=(const UnflushedWrites&) = delete;
-
-private:
-    std::function<int(int fd)> flush_;
 };
 
 }  // namespace tarvelon
