@@ -12,6 +12,11 @@ namespace tarvelon {
 // and a difference or sum of two tallies, stay in range.
 inline constexpr std::int32_t kMaxSavedTally = 100'000'000;
 
+// A player's strength and energy are 1..100 in play (the matchday clamps them, rounds move them a
+// little beyond); the rules multiply them together, so a file holding one far beyond any game is
+// refused as damaged too.
+inline constexpr std::int32_t kMaxSavedAttribute = 10'000;
+
 bool SavedTalliesInRange(const SavedGameImage& image);
 
 // The game state's own numbers that later drive the calendar: the season (1 .. kLastSeason, the

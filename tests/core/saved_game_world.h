@@ -68,6 +68,10 @@ inline void BuildSaveWorld(std::size_t players, std::size_t clubs, unsigned seed
     FillTable(Clubs, clubs, rng);
     FillTable(ClubFinances, clubs, rng);
     KeepWordsWithinTallies(Players);
+    for (TPlayer& player : Players) {  // and the attributes within theirs
+        player.Strength %= kMaxSavedAttribute;
+        player.Energy %= kMaxSavedAttribute;
+    }
     KeepWordsWithinTallies(Clubs);
     KeepWordsWithinTallies(PlayerSeasonStats);
     KeepWordsWithinTallies(GoalTallies);
