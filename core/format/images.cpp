@@ -13,6 +13,14 @@ const TClub* ClubOrNull(int club)
     return &Clubs[static_cast<std::size_t>(club)];
 }
 
+// The club's crest name, when it names a picture inside the crest folders: a name from a saved game
+// or a club file that leads elsewhere on the disk shows no crest.
+const TClub* ClubWithPlainCrest(int club)
+{
+    const TClub* c = ClubOrNull(club);
+    return c && IsPlainFileName(c->crestName.str()) ? c : nullptr;
+}
+
 // National teams' entries stand after the league clubs and the continental guests.
 bool IsNationalTeamEntry(int club)
 {
@@ -23,7 +31,7 @@ bool IsNationalTeamEntry(int club)
 
 std::string CrestPath(int club)
 {
-    const TClub* c = ClubOrNull(club);
+    const TClub* c = ClubWithPlainCrest(club);
     if (!c) return {};
     const char* folder = IsNationalTeamEntry(club) ? "teams/selecoes" : "teams/escudos";
     for (const char* extension : {".png", ".gif", ".bmp"}) {
@@ -35,7 +43,7 @@ std::string CrestPath(int club)
 
 std::string MiniCrestPath(int club)
 {
-    const TClub* c = ClubOrNull(club);
+    const TClub* c = ClubWithPlainCrest(club);
     if (!c) return {};
     return FindFileNoCase("teams/miniescudos", "mini_" + c->crestName.str() + ".bmp");
 }

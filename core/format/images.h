@@ -6,10 +6,12 @@
 namespace tarvelon {
 
 // The first existing crest of the club: its crest name + ".png", ".gif" or ".bmp", in that order,
-// in "teams/escudos/" (in "teams/selecoes/" for a national team's entry); empty when none exists.
+// in "teams/escudos/" (in "teams/selecoes/" for a national team's entry); empty when none exists
+// or when the crest name is not a plain file name (core/persist/file_paths.h).
 std::string CrestPath(int club);
 
-// "teams/miniescudos/mini_" + crest name + ".bmp" when that file exists, else empty.
+// "teams/miniescudos/mini_" + crest name + ".bmp" when that file exists and the crest name is a
+// plain file name, else empty.
 std::string MiniCrestPath(int club);
 
 // Image index of a player's status for one of the five roster styles, as decimal text.

@@ -1,8 +1,10 @@
 #pragma once
 // Reading and writing the database files: club files ("teams/" + name + ".tcf": int32 1, the
 // header, int32 1, the squad) and national-squad files ("teams/selecoes/" + id + ".nsx": int32 1,
-// the squad). Reading keeps the bytes as stored (the editor writes back exactly what it read);
-// the fix-ups that a new game applies to a squad are a separate step.
+// the squad). Reading keeps the bytes as stored but one: the state of a club outside Brazil, which
+// means nothing there, reads as 0 when it is above the last state (26), so the editor writes such a
+// club back with state 0 and every other byte as it read it. The fix-ups that a new game applies to
+// a squad are a separate step.
 //
 // A file that cannot be opened, is too short, or holds a value that would index outside the game's
 // tables (a country above 201, a position above 4, ...) is refused with an error; callers show

@@ -1,16 +1,30 @@
 #include "core/persist/file_io.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <charconv>
+#include <filesystem>
+#include <optional>
 
 namespace tarvelon {
 
 namespace {
+
+namespace fs = std::filesystem;
+
+std::atomic<int> unflushedWriters{0};  // UnflushedWrites alive
+
+FileWriteCalls& Calls()
+{
+    static FileWriteCalls calls = SystemFileWriteCalls();
+    return calls;
+}
 
 // A file descriptor closed when it goes out of scope.
 class OpenFile {
@@ -68,7 +82,7 @@ bool ReadUpTo(int fd, std::string& bytes, std::size_t count)
 bool WriteAll(int fd, std::string_view bytes)
 {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t written = Calls().write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR) continue;
         if (written <= 0) return false;
         bytes.remove_prefix(static_cast<std::size_t>(written));
@@ -84,13 +98,105 @@ int CreateTemporaryBeside(const std::string& path, std::string& temporary)
     static std::atomic<unsigned> count{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = path + "." + std::to_string(::getpid()) + "-" + std::to_string(count++) + ".tmp";
-        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = Calls().open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
 }
 
+// The process that wrote a temporary file named "<name>.<process>-<count>.tmp"; 0 for another name.
+pid_t ProcessOfTemporary(std::string_view name)
+{
+    constexpr std::string_view kSuffix = ".tmp";
+    if (name.size() <= kSuffix.size() || name.substr(name.size() - kSuffix.size()) != kSuffix) return 0;
+    name.remove_suffix(kSuffix.size());
+    const std::size_t dash = name.rfind('-');
+    const std::size_t dot = name.rfind('.', dash);
+    if (dash == std::string_view::npos || dot == std::string_view::npos || dot == 0) return 0;
+    const auto allDigits = [](std::string_view text) {
+        return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const std::string_view process = name.substr(dot + 1, dash - dot - 1);
+    if (!allDigits(process) || !allDigits(name.substr(dash + 1))) return 0;
+    pid_t pid = 0;
+    const auto [end, error] = std::from_chars(process.data(), process.data() + process.size(), pid);
+    return error == std::errc() && end == process.data() + process.size() ? pid : 0;
+}
+
+// A process that no longer runs: its temporary files will never be renamed. One this program's own
+// threads may be writing, or of another user, is alive.
+bool ProcessGone(pid_t pid) { return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH; }
+
+// Removes the temporary files a killed write left in the folder (a machine that stopped, a kill
+// -9, a file-size signal); a file whose writer still runs is left alone.
+void RemoveStaleTemporaries(const fs::path& folder)
+{
+    std::error_code failed;
+    for (fs::directory_iterator entry(folder, failed), end; !failed && entry != end; entry.increment(failed)) {
+        const pid_t pid = ProcessOfTemporary(entry->path().filename().string());
+        std::error_code typeFailed;
+        if (pid > 0 && entry->symlink_status(typeFailed).type() == fs::file_type::regular && ProcessGone(pid))
+            Calls().unlink(entry->path().c_str());
+    }
+}
+
+// The file a write to `path` replaces: a symbolic link is followed to the file it leads to, so that
+// the link stays. Nothing for a loop of links.
+std::optional<fs::path> FileBehindLinks(const fs::path& path)
+{
+    constexpr int kMaxLinks = 40;  // as many as the system follows in a path
+    fs::path file = path;
+    for (int hop = 0; hop < kMaxLinks; ++hop) {
+        std::error_code failed;
+        if (!fs::is_symlink(fs::symlink_status(file, failed))) return file;
+        const fs::path target = fs::read_symlink(file, failed);
+        if (failed) return std::nullopt;
+        file = target.is_absolute() ? target : file.parent_path() / target;
+    }
+    return std::nullopt;
+}
+
+fs::path FolderOf(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
+
+// The new file gets the permissions of the one it replaces (a file kept private stays private); a
+// file that did not exist gets those of any new file.
+bool KeepPermissions(const fs::path& replaced, int fd)
+{
+    struct stat status {};
+    if (::stat(replaced.c_str(), &status) != 0) return errno == ENOENT;
+    return Calls().fchmod(fd, status.st_mode & 07777) == 0;
+}
+
+// Flushes the folder's entries, so that the rename itself outlasts a stop of the machine. A file
+// system whose folders cannot be flushed keeps the file as written.
+void FlushFolder(const fs::path& folder)
+{
+    const int fd = Calls().open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+    if (fd < 0) return;
+    Calls().fsync(fd);
+    Calls().close(fd);
+}
+
 }  // namespace
+
+FileWriteCalls SystemFileWriteCalls()
+{
+    FileWriteCalls calls;
+    calls.open = [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); };
+    calls.write = [](int fd, const void* bytes, std::size_t count) { return ::write(fd, bytes, count); };
+    calls.fchmod = [](int fd, mode_t mode) { return ::fchmod(fd, mode); };
+    calls.fsync = [](int fd) { return ::fsync(fd); };
+    calls.close = [](int fd) { return ::close(fd); };
+    calls.rename = [](const char* from, const char* to) { return ::rename(from, to); };
+    calls.unlink = [](const char* path) { return ::unlink(path); };
+    return calls;
+}
+
+void SetFileWriteCalls(FileWriteCalls calls) { Calls() = std::move(calls); }
+
+UnflushedWrites::UnflushedWrites() { ++unflushedWriters; }
+
+UnflushedWrites::~UnflushedWrites() { --unflushedWriters; }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes)
 {
@@ -135,15 +241,22 @@ WholeFileRead ReadWholeFile(const std::string& path, std::string& bytes, std::si
 
 bool WriteFileReplacing(const std::string& path, std::string_view bytes)
 {
+    const std::optional<fs::path> target = FileBehindLinks(path);
+    if (!target) return false;
+    const fs::path folder = FolderOf(*target);
+    const bool flushed = unflushedWriters == 0;
+    if (flushed) RemoveStaleTemporaries(folder);
     std::string temporary;
-    OpenFile file(CreateTemporaryBeside(path, temporary));
-    if (file.fd() < 0) return false;
-    bool written = WriteAll(file.fd(), bytes);
-    written = ::close(file.release()) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
+    const int fd = CreateTemporaryBeside(target->string(), temporary);
+    if (fd < 0) return false;
+    // Flushed before the rename: renamed first, a stop of the machine could leave it empty or short.
+    bool written = KeepPermissions(*target, fd) && WriteAll(fd, bytes) && (!flushed || Calls().fsync(fd) == 0);
+    written = Calls().close(fd) == 0 && written;
+    if (!written || Calls().rename(temporary.c_str(), target->c_str()) != 0) {
+        Calls().unlink(temporary.c_str());
         return false;
     }
+    if (flushed) FlushFolder(folder);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "core/persist/file_paths.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -12,6 +13,13 @@ std::string FindFileNoCase(std::string_view dir, std::string_view name)
     const std::filesystem::path path = std::filesystem::path(std::string(dir)) / std::string(name);
     const std::optional<std::filesystem::path> found = FindFileIgnoringCase(path);
     return found ? found->generic_string() : std::string();
+}
+
+bool IsPlainFileName(std::string_view name)
+{
+    const bool control = std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return !name.empty() && !control && name.find('/') == std::string_view::npos &&
+           name.find('\\') == std::string_view::npos && name.find("..") == std::string_view::npos;
 }
 
 }  // namespace tarvelon

@@ -11,4 +11,9 @@ namespace tarvelon {
 // ("selecoes/29.nsx"). Empty when nothing matches.
 std::string FindFileNoCase(std::string_view dir, std::string_view name);
 
+// A file name taken from the data (a saved game, a club file) or from the player stays inside the
+// folder it is looked up in: no folder separators, no "..", no control characters (a NUL would cut
+// the path short), not empty.
+bool IsPlainFileName(std::string_view name);
+
 }  // namespace tarvelon

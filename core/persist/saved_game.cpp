@@ -1,6 +1,5 @@
 #include "core/persist/saved_game.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -8,6 +7,7 @@
 #include "core/hooks.h"
 #include "core/records/session_globals.h"
 #include "core/persist/file_io.h"
+#include "core/persist/file_paths.h"
 #include "core/persist/saved_game_image.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
@@ -23,14 +23,8 @@ bool EndsWith(std::string_view text, std::string_view suffix)
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
 
-// No folder parts and no control characters (a NUL would cut the path short): a saved game always
-// lies directly in the save folder, under the name the player sees.
-bool StaysInSaveFolder(std::string_view name)
-{
-    const bool control = std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
-    return !control && name.find('/') == std::string_view::npos && name.find('\\') == std::string_view::npos &&
-           name.find("..") == std::string_view::npos;
-}
+// A saved game always lies directly in the save folder, under the name the player sees.
+bool StaysInSaveFolder(std::string_view name) { return IsPlainFileName(name); }
 
 void ShowMessage(const std::string& text)
 {
@@ -145,11 +139,15 @@ LoadOutcome LoadGame(const std::string& selectedSave)
 
 PreviewOutcome ReadSavePreview(const std::string& name, TGameState& preview)
 {
-    std::string bytes;
-    if (name.empty() || !StaysInSaveFolder(name) || !ReadFileBytes(SavePath(name), bytes, kSavedGameHeaderBytes))
-        return PreviewOutcome::kUnreadable;
-    return ReadSavedGameHeader(bytes, preview) == SavedGameCheck::kValid ? PreviewOutcome::kValid
-                                                                          : PreviewOutcome::kInvalid;
+    if (name.empty() || !StaysInSaveFolder(name)) return PreviewOutcome::kUnreadable;
+    auto image = std::make_unique<SavedGameImage>();
+    switch (ReadSavedGameFile(SavePath(name), *image)) {
+    case SavedGameFileCheck::kValid: break;
+    case SavedGameFileCheck::kUnreadable: return PreviewOutcome::kUnreadable;
+    case SavedGameFileCheck::kInvalid: return PreviewOutcome::kInvalid;
+    }
+    preview = image->game;
+    return PreviewOutcome::kValid;
 }
 
 bool DeleteSavedGame(const std::string& name)

@@ -74,8 +74,9 @@ const char* SavedGameFileMessage(SavedGameFileCheck check);
 
 enum class PreviewOutcome { kValid, kInvalid, kUnreadable };
 
-// The load screen's preview: reads only the lead and the game state of `name` into `preview`
-// (its preview coach and club texts); kInvalid for a short header or another version.
+// The load screen's preview: checks `name` whole, as the load does, so that a file the load would
+// refuse shows as invalid; the game state of a valid one goes into `preview` (its preview coach
+// and club texts).
 PreviewOutcome ReadSavePreview(const std::string& name, TGameState& preview);
 
 // Deletes the saved game `name` from the save folder; false when the name leaves the folder or the

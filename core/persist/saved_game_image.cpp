@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "core/history/season_lines.h"
+#include "core/persist/saved_game_groups.h"
 #include "core/persist/saved_game_ranges.h"
 #include "core/players_to_settle.h"
 
@@ -156,12 +157,6 @@ std::string WriteSavedGameImage()
     return out;
 }
 
-SavedGameCheck ReadSavedGameHeader(std::string_view bytes, TGameState& game)
-{
-    ByteReader in(bytes);
-    return ReadHeader(in, game);
-}
-
 SavedGameCheck ReadSavedGameImage(std::string_view bytes, SavedGameImage& image)
 {
     ByteReader in(bytes);
@@ -170,7 +165,8 @@ SavedGameCheck ReadSavedGameImage(std::string_view bytes, SavedGameImage& image)
     VisitSavedBlocks(image, BlockReader{in});
     // Bytes after the last block mean the counts do not describe this file.
     if (!in.ok() || !in.atEnd()) return SavedGameCheck::kCorrupt;
-    return SavedTalliesInRange(image) ? SavedGameCheck::kValid : SavedGameCheck::kCorrupt;
+    return SavedTalliesInRange(image) && SavedGroupsHoldEachClubOnce(image) ? SavedGameCheck::kValid
+                                                                             : SavedGameCheck::kCorrupt;
 }
 
 void InstallSavedGameImage(SavedGameImage& image)

@@ -13,7 +13,7 @@ namespace tarvelon {
 
 // The leading int32 of every saved game.
 inline constexpr std::int32_t kSavedGameLead = 1;
-// The lead and the game state: what the load screen's preview reads.
+// The lead and the game state, before the table blocks.
 inline constexpr std::size_t kSavedGameHeaderBytes = 4 + sizeof(TGameState);
 
 // The largest saved game the game writes, and so reads. A game's history grows by about 1.2 MB a
@@ -24,14 +24,12 @@ enum class SavedGameCheck {
     kValid,
     kWrongVersion,  // a whole header whose version is not 10
     kCorrupt,       // short, truncated, a count that runs past the end, bytes left over, a season or
-                    // calendar day no game has, or a tally beyond any game (saved_game_ranges.h)
+                    // calendar day no game has, a tally beyond any game (saved_game_ranges.h), or a
+                    // group place the rules cannot play (saved_game_groups.h)
 };
 
 // The live game as a saved-game file holds it.
 std::string WriteSavedGameImage();
-
-// Reads the lead and the game state (the preview); the rest of the file is not looked at.
-SavedGameCheck ReadSavedGameHeader(std::string_view bytes, TGameState& game);
 
 // Reads and checks a whole file into `image`; `image` is only meaningful when the result is kValid.
 SavedGameCheck ReadSavedGameImage(std::string_view bytes, SavedGameImage& image);

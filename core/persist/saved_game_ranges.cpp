@@ -25,9 +25,11 @@ bool ClubTalliesInRange(const TClub& club)
            InRange(club.stateTitles);
 }
 
+bool AttributeInRange(std::int32_t value) { return value >= -kMaxSavedAttribute && value <= kMaxSavedAttribute; }
+
 bool PlayerTalliesInRange(const TPlayer& player)
 {
-    return AllInRange(player.YellowCards) && AllInRange(player.Bans) && InRange(player.careerGoals) &&
+    return AttributeInRange(player.Strength) && AttributeInRange(player.Energy) && AllInRange(player.YellowCards) && AllInRange(player.Bans) && InRange(player.careerGoals) &&
            InRange(player.careerCards) && InRange(player.careerGames) && InRange(player.playingTimeCounter);
 }
 

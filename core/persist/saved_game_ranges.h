@@ -12,13 +12,15 @@ namespace tarvelon {
 // and a difference or sum of two tallies, stay in range.
 inline constexpr std::int32_t kMaxSavedTally = 100'000'000;
 
+// A player's strength and energy are 1..100 in play (the matchday clamps them, rounds move them a
+// little beyond); the rules multiply them together, so a file holding one far beyond any game is
+// refused as damaged too.
+inline constexpr std::int32_t kMaxSavedAttribute = 10'000;
+
 bool SavedTalliesInRange(const SavedGameImage& image);
 
-// The last season a game can be in: its year, 2009 + season, is 9999, the last year of the calendar.
-// A season outside 1 .. kLastSeason has no calendar to build (its days would never reach a Wednesday).
-inline constexpr std::int32_t kLastSeason = 9999 - 2009;
-
-// The game state's own numbers that later drive the calendar: the season and today's calendar day.
+// The game state's own numbers that later drive the calendar: the season (1 .. kLastSeason, the
+// seasons the game plays) and today's calendar day.
 bool SavedGameStateInRange(const TGameState& game);
 
 }  // namespace tarvelon

@@ -13,6 +13,9 @@
 namespace tarvelon {
 
 inline constexpr int kCalendarDays = 148;
+// The last season: its year, 2009 + season, is 9999, the last year of the calendar's dates. No season
+// starts after it, and a saved game of a season outside 1 .. kLastSeason is refused.
+inline constexpr int kLastSeason = 9999 - 2009;
 inline constexpr int kNoMatchDay = -1;  // day kind of a day without matches
 
 // League formats of `Game.LeagueFormat`.

@@ -5,6 +5,7 @@
 #include "core/draws/state_championship.h"
 #include "core/economy/loans.h"
 #include "core/history/history_lookups.h"
+#include "core/hooks.h"
 #include "core/match/computer_lineups.h"
 #include "core/records/match_records.h"
 #include "core/match/referees.h"
@@ -77,10 +78,17 @@ int SummaryReferenceLeague()
     return reference >= 0 && reference < static_cast<int>(Leagues.size()) ? reference : 0;
 }
 
+bool NewSeasonCanStart() { return Game.Season < kLastSeason; }
+
 void BeginSeasonSummary()
 {
     SummarySeason = Game.Season;
     SummaryLeague = Leagues.size() > 1 ? SummaryReferenceLeague() : 0;
+    if (!NewSeasonCanStart()) {
+        // A season after it would be a game the loader refuses: its year has no calendar.
+        if (Hooks().showMessage) Hooks().showMessage(kLastSeasonMessage);
+        return;
+    }
     Game.coachedNationalTeam = 0;
     NewSeasonRollover();
 }
@@ -113,6 +121,8 @@ bool HumanClubPlaysOnSeasonStart()
 
 SeasonStartScreen StartNewSeason(const std::function<void()>& offerPreseasonFriendlies)
 {
+    if (!NewSeasonCanStart())
+        return SeasonStartScreen::Hub;
     DismissCoachesOutsideDivisions();
     Game.DayIndex = 1;
     Friendlies.clear();

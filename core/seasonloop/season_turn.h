@@ -15,8 +15,16 @@ extern int SummaryLeague;
 // country 29; 0 when that league is not played.
 int SummaryReferenceLeague();
 
+// What the summary says at the end of the last season (kLastSeason): no season follows it.
+inline constexpr char kLastSeasonMessage[] =
+    "O calendário do jogo termina em 9999: esta foi a última temporada.";
+
+// A season can follow the current one: it is not the last.
+bool NewSeasonCanStart();
+
 // The summary's creation as far as the game is concerned: the season number kept, the league
-// chosen, the human national team let go and the new season rolled over.
+// chosen, the human national team let go and the new season rolled over. At the end of the last
+// season the game says so (kLastSeasonMessage) and stays where it is, a game that saves and loads.
 void BeginSeasonSummary();
 
 // The club placed `place` in that competition (kind, region, first division) of that season: the
@@ -40,7 +48,8 @@ enum class SeasonStartScreen {
 // "Continuar >>" of the summary: dismissals, the calendar back to day 1 and on to the first day
 // with play, expired loans returned, the referees drawn and the first screen chosen.
 // `offerPreseasonFriendlies` is the friendlies prompt and scheduler of the human clubs, asked only
-// outside instant play when a club is human-run; empty: none are offered.
+// outside instant play when a club is human-run; empty: none are offered. After the last season
+// nothing changes and the hub opens.
 SeasonStartScreen StartNewSeason(const std::function<void()>& offerPreseasonFriendlies = {});
 
 }  // namespace tarvelon

@@ -154,7 +154,8 @@ void ReplaceFile(const std::filesystem::path& path, const SettingsText& text)
     std::string content;
     for (const std::string& line : text.lines)
         content.append(line).append(end);
-    if (!WriteFileReplacing(path.string(), content))
+    // A file past the limit would read as no file at all: every option its default, every change refused.
+    if (content.size() > kMaxSettingsFileBytes || !WriteFileReplacing(path.string(), content))
         WriteFailed(path);
 }
 

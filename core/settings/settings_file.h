@@ -30,9 +30,9 @@ public:
 
     // Stores one value, creating the file, the section or the key when missing; every other line
     // stays as it was. The new file is written beside the old one and then renamed over it, so a
-    // failed write leaves the old file whole. Throws std::runtime_error when it cannot write, and
-    // when the file exists but could not be read to its end: writing back only the lines that were
-    // read would lose the others.
+    // failed write leaves the old file whole. Throws std::runtime_error when it cannot write, when
+    // the file would grow past the size the reader takes (1 MiB), and when the file exists but could
+    // not be read to its end: writing back only the lines that were read would lose the others.
     void WriteString(const std::string& section, const std::string& key, const std::string& value) const;
 
 private:

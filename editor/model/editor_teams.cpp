@@ -227,7 +227,7 @@ std::string PictureBaseName(const std::string& fileName)
 
 std::string ResolvePicture(const std::string& folder, const std::string& baseName)
 {
-    if (baseName.empty())
+    if (!IsPlainFileName(baseName))  // a name from a club file that leads out of the folder shows nothing
         return "";
     for (const char* extension : kPictureExtensions) {
         std::string path = FindFileNoCase(folder, baseName + extension);

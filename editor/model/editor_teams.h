@@ -90,7 +90,8 @@ inline constexpr const char* kNoCrestName = "nullescudo.gif";
 std::vector<std::string> ListPictureFiles(const std::string& folder);
 // The file name without its picture extension.
 std::string PictureBaseName(const std::string& fileName);
-// The first existing of folder/base + ".png", ".gif", ".bmp"; empty when none (or no base name).
+// The first existing of folder/base + ".png", ".gif", ".bmp"; empty when none, or when the base
+// name is not a plain file name (core/persist/file_paths.h).
 std::string ResolvePicture(const std::string& folder, const std::string& baseName);
 // A club's crest, else "teams/escudos/nullescudo.gif" when it exists, else empty.
 std::string ClubCrestPath(int club);

@@ -5,6 +5,7 @@
 #include "core/career/career_state.h"
 #include "core/format/images.h"
 #include "core/records/game_state.h"
+#include "core/tables.h"
 #include "core/views/dismissal_text.h"
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"

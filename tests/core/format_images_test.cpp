@@ -74,6 +74,26 @@ TEST_F(GameFolder, MiniCrests)
     EXPECT_EQ(MiniCrestPath(9), "");
 }
 
+// A crest name from a saved game or a club file is a picture's name, not a path: one that leads out
+// of the crest folders (up, or from the root) shows no picture, though the file exists there.
+TEST_F(GameFolder, CrestNamesThatAreNotPlainNamesShowNoPicture)
+{
+    fs::create_directories("fora/escudos");
+    Touch("fora/evil.png");
+    Touch("fora/escudos/mini_x.bmp");
+    Touch("teams/escudos/tarvela.png");
+    const std::string outside = (folder_ / "fora" / "evil").string();
+    for (const std::string& crest : {std::string("../../fora/evil"), outside, std::string("..\\..\\fora\\evil"),
+                                     std::string("tarvela\0", 8)}) {
+        Clubs[0].crestName.set(crest);
+        EXPECT_EQ(CrestPath(0), "") << crest;
+    }
+    Clubs[2].crestName.set("../../../fora/escudos/x");
+    EXPECT_EQ(MiniCrestPath(2), "");
+    Clubs[0].crestName.set("tarvela");
+    EXPECT_EQ(CrestPath(0), "teams/escudos/tarvela.png");
+}
+
 TEST(StatusImage, IndexPerStyle)
 {
     ResetGameTables();

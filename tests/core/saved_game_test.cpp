@@ -2,7 +2,10 @@
 // load, refused files that change nothing, the save name's rules and the load screen's preview.
 #include <gtest/gtest.h>
 
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
@@ -23,6 +26,7 @@
 #include "core/season/calendar.h"
 #include "tests/core/saved_game_world.h"
 #include "tests/support/full_disk.h"
+#include "tests/core/recorded_file_calls.h"
 
 using namespace tarvelon;
 using namespace tarvelon::savetest;
@@ -77,6 +81,18 @@ protected:
     {
         Hooks().showMessage = [](const std::string&) {};
         Hooks().askSaveName = nullptr;
+    }
+
+    // The load refuses the save `name` as damaged and changes nothing of the game `before`; its
+    // preview shows it as invalid.
+    void ExpectRefusedAsDamaged(const std::string& name, const std::string& before)
+    {
+        messages.clear();
+        EXPECT_EQ(LoadGame(name), LoadOutcome::kFailed) << name;
+        EXPECT_EQ(messages, std::vector<std::string>{"Este arquivo não é válido ou está corrompido"}) << name;
+        EXPECT_EQ(GameSnapshot(), before) << name;
+        TGameState preview{};
+        EXPECT_EQ(ReadSavePreview(name, preview), PreviewOutcome::kInvalid) << name;
     }
 
     ScratchFolder folder{"saved-game"};
@@ -231,19 +247,62 @@ TEST_F(SavedGameTest, TalliesNoGameCanReachAreRefusedWithTheMessage)
     Game.saveName.clear();
     ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
     Players[5].careerGoals = 10;
+    // A strength near the 32-bit limit would overflow the computer line-up's ranking of the players.
+    Players[6].Strength = -557065172;
+    answer = "forca.nsx";
+    Game.saveName.clear();
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    Players[6].Strength = kMaxSavedAttribute;
+    Players[6].Energy = -kMaxSavedAttribute;
     answer = "limite.nsx";
     Game.saveName.clear();
     ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
 
     const std::string before = GameSnapshot();
-    for (const char* name : {"partida.nsx", "gols.nsx"}) {
-        messages.clear();
-        EXPECT_EQ(LoadGame(name), LoadOutcome::kFailed) << name;
-        EXPECT_EQ(messages, std::vector<std::string>{"Este arquivo não é válido ou está corrompido"}) << name;
-        EXPECT_EQ(GameSnapshot(), before) << name;
-    }
+    for (const char* name : {"partida.nsx", "gols.nsx", "forca.nsx"})
+        ExpectRefusedAsDamaged(name, before);
     EXPECT_NE(LoadGame("limite.nsx"), LoadOutcome::kFailed);  // the limits themselves are taken
     EXPECT_EQ(Clubs[3].GoalsFor[3], kMaxSavedTally);
+}
+
+// Group places the rules cannot play: a club in two state championships, in two groups of one
+// continental cup or of the national teams' tournament, or a place beyond the club table. The load
+// and the preview refuse each; a club in groups of two different competitions is taken.
+TEST_F(SavedGameTest, AClubInTwoGroupsOfOneCompetitionIsRefusedWithTheMessage)
+{
+    const auto saveAs = [this](const std::string& name) {
+        answer = name;
+        Game.saveName.clear();
+        ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    };
+    for (auto& table : Game.ContinentalGroups)
+        for (auto& group : table)
+            std::fill(std::begin(group), std::end(group), -1);
+    for (auto& group : Game.NationalGroups)
+        std::fill(std::begin(group), std::end(group), -1);
+    StateChampionships[18].groups[1][2] = StateChampionships[0].groups[0][4];
+    saveAs("dois_estaduais.nsx");
+    StateChampionships[18].groups[1][2] = static_cast<std::int32_t>(Clubs.size());
+    saveAs("fora_da_tabela.nsx");
+    StateChampionships[18].groups[1][2] = -1;
+    Game.ContinentalGroups[2][0][1] = 3;
+    Game.ContinentalGroups[2][5][3] = 3;
+    saveAs("dois_grupos.nsx");
+    Game.ContinentalGroups[2][5][3] = -1;
+    Game.NationalGroups[1][0] = 5;
+    Game.NationalGroups[7][2] = 5;
+    saveAs("selecoes.nsx");
+    Game.NationalGroups[7][2] = -1;
+    Game.ContinentalGroups[3][0][0] = 3;  // the other cup: another competition
+    saveAs("duas_copas.nsx");
+
+    const std::string before = GameSnapshot();
+    for (const char* name : {"dois_estaduais.nsx", "fora_da_tabela.nsx", "dois_grupos.nsx", "selecoes.nsx"})
+        ExpectRefusedAsDamaged(name, before);
+    TGameState preview{};
+    EXPECT_EQ(ReadSavePreview("duas_copas.nsx", preview), PreviewOutcome::kValid);
+    EXPECT_EQ(LoadGame("duas_copas.nsx"), LoadOutcome::kOpenHub);
+    EXPECT_EQ(Game.ContinentalGroups[3][0][0], 3);
 }
 
 // A season or calendar day no game has: the calendar is rebuilt from the season on load, and a
@@ -269,15 +328,8 @@ TEST_F(SavedGameTest, ASeasonOrDayNoCalendarHasIsRefusedWithTheMessage)
     Game.DayIndex = 40;
     BuildCalendar();
     const std::string before = GameSnapshot();
-    for (const auto& [season, day] : broken) {
-        const std::string name = "s" + std::to_string(season) + "d" + std::to_string(day) + ".nsx";
-        messages.clear();
-        EXPECT_EQ(LoadGame(name), LoadOutcome::kFailed) << name;
-        EXPECT_EQ(messages, std::vector<std::string>{"Este arquivo não é válido ou está corrompido"}) << name;
-        EXPECT_EQ(GameSnapshot(), before) << name;
-        TGameState preview{};
-        EXPECT_EQ(ReadSavePreview(name, preview), PreviewOutcome::kInvalid) << name;
-    }
+    for (const auto& [season, day] : broken)
+        ExpectRefusedAsDamaged("s" + std::to_string(season) + "d" + std::to_string(day) + ".nsx", before);
     EXPECT_EQ(LoadGame("ultimo.nsx"), LoadOutcome::kOpenHub);  // the last year of the calendar is taken
     EXPECT_EQ(DecodeDate(Calendar[1].date).year, 9999);
 }
@@ -397,6 +449,107 @@ TEST_F(SavedGameTest, FailedWriteLeavesTheLastGoodSaveWholeAndNoTemporaryFile)
     EXPECT_EQ(FolderNames("sav"), (std::vector<std::string>{"partida.nsx", "pasta.nsx"}));
 }
 
+// A save outlasts a stop of the machine: the new file reaches the disk before its rename, and the
+// folder holding the rename after it. Over an existing save, the new file takes its permissions first.
+TEST_F(SavedGameTest, ASaveIsFlushedBeforeItsRenameAndItsFolderAfter)
+{
+    const std::vector<std::string> writeAndRename = {"write temporary", "fsync temporary", "close temporary",
+                                                     "rename temporary partida.nsx", "open folder", "fsync folder",
+                                                     "close folder"};
+    std::vector<std::string> expected = {"open temporary"};
+    expected.insert(expected.end(), writeAndRename.begin(), writeAndRename.end());
+    {
+        const testsupport::RecordedFileCalls calls;
+        ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+        EXPECT_EQ(calls.log(), expected);
+    }
+    expected = {"open temporary", "fchmod temporary"};
+    expected.insert(expected.end(), writeAndRename.begin(), writeAndRename.end());
+    const testsupport::RecordedFileCalls calls;
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    EXPECT_EQ(calls.log(), expected);
+}
+
+// A save killed part-way (kill -9) leaves its temporary file; the next save in the folder removes
+// it. Temporary files of programs that still run, this one included, stay.
+TEST_F(SavedGameTest, AKilledSaveLeavesNothingBehindAfterTheNextSave)
+{
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        FileWriteCalls calls = SystemFileWriteCalls();
+        calls.write = [](int, const void*, std::size_t) -> ssize_t {
+            ::kill(::getpid(), SIGKILL);
+            return -1;
+        };
+        SetFileWriteCalls(calls);
+        WriteFileReplacing("sav/partida.nsx", "meio jogo");
+        ::_exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    const std::vector<std::string> left = FolderNames("sav");
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0].rfind("partida.nsx." + std::to_string(child) + "-", 0), 0u);
+    const std::string ours = "outro.nsx." + std::to_string(::getpid()) + "-99.tmp";
+    const std::string parents = "outro.nsx." + std::to_string(::getppid()) + "-0.tmp";
+    WriteAll("sav/" + ours, "em curso");
+    WriteAll("sav/" + parents, "em curso");
+
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    std::vector<std::string> expected = {ours, parents, "partida.nsx"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(FolderNames("sav"), expected);
+}
+
+// A save over a private file stays private; a save through a symbolic link replaces the file the
+// link leads to and keeps the link.
+TEST_F(SavedGameTest, ASaveKeepsThePermissionsOfItsFileAndWritesThroughALink)
+{
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    ASSERT_EQ(::chmod("sav/partida.nsx", 0600), 0);
+    Players[1].Age = 31;
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    struct stat status {};
+    ASSERT_EQ(::stat("sav/partida.nsx", &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0600u);
+
+    std::filesystem::create_directory("guardados");
+    std::filesystem::rename("sav/partida.nsx", "guardados/real.nsx");
+    std::filesystem::create_symlink("../guardados/real.nsx", "sav/partida.nsx");
+    Players[1].Age = 32;
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    EXPECT_TRUE(std::filesystem::is_symlink("sav/partida.nsx"));
+    EXPECT_EQ(ReadAll("guardados/real.nsx"), WriteSavedGameImage());
+    EXPECT_EQ(FolderNames("sav"), std::vector<std::string>{"partida.nsx"});
+    EXPECT_EQ(FolderNames("guardados"), std::vector<std::string>{"real.nsx"});
+
+    std::filesystem::remove("sav/partida.nsx");
+    std::filesystem::create_symlink("partida.nsx", "sav/partida.nsx");  // a link to itself
+    EXPECT_EQ(SaveGame(), SaveOutcome::kWriteFailed);
+    EXPECT_TRUE(std::filesystem::is_symlink("sav/partida.nsx"));
+}
+
+// A program filling a new folder with many files may leave their flushes and the look for leftovers
+// out, and only meanwhile.
+TEST(SavedGameFiles, UnflushedWritesLeaveOutTheFlushesOnlyWhileTheyLast)
+{
+    ScratchFolder folder("unflushed");
+    const testsupport::RecordedFileCalls calls;
+    const auto flushes = [&calls] {
+        return std::count_if(calls.log().begin(), calls.log().end(), [](const std::string& call) { return call.rfind("fsync", 0) == 0; });
+    };
+    {
+        const UnflushedWrites unflushed;
+        ASSERT_TRUE(WriteFileReplacing("sav/a.nsx", "a"));
+        EXPECT_EQ(flushes(), 0);
+    }
+    ASSERT_TRUE(WriteFileReplacing("sav/a.nsx", "b"));
+    EXPECT_EQ(flushes(), 2);  // the file and its folder
+    EXPECT_EQ(ReadAll("sav/a.nsx"), "b");
+}
+
 // Saves to one path at once: each writes its own temporary file, so every one of them succeeds and
 // the file holds whole one of the games written, never a mixture, with no temporary file left.
 TEST(SavedGameFiles, SavesToOnePathAtOnceAllSucceedAndLeaveOneWholeGame)
@@ -435,13 +588,14 @@ TEST_F(SavedGameTest, PreviewTextsOfClubAndNationalTeamDays)
     EXPECT_EQ(preview.previewClub.str(), "Seleção (Clube Atlético T");  // cut to 25 characters
 }
 
-TEST_F(SavedGameTest, PreviewReadsOnlyTheHeaderAndRefusesOtherVersions)
+TEST_F(SavedGameTest, PreviewChecksTheWholeFileAsTheLoadDoes)
 {
     ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
     std::string good = ReadAll("sav/partida.nsx");
-    WriteAll("sav/so_cabecalho.nsx", good.substr(0, kSavedGameHeaderBytes));
     TGameState preview{};
-    EXPECT_EQ(ReadSavePreview("so_cabecalho.nsx", preview), PreviewOutcome::kValid);
+    EXPECT_EQ(ReadSavePreview("partida.nsx", preview), PreviewOutcome::kValid);
+    WriteAll("sav/so_cabecalho.nsx", good.substr(0, kSavedGameHeaderBytes));
+    EXPECT_EQ(ReadSavePreview("so_cabecalho.nsx", preview), PreviewOutcome::kInvalid);
     WriteAll("sav/curto.nsx", good.substr(0, kSavedGameHeaderBytes - 1));
     EXPECT_EQ(ReadSavePreview("curto.nsx", preview), PreviewOutcome::kInvalid);
     const std::int32_t eleven = 11;

@@ -2,6 +2,7 @@
 // A game made in code for the saved-game tests and benchmark: every saved table filled with
 // records of seeded random bytes (reserved bytes included), a game state of version 10 whose
 // current club and coach have names, and a scratch working folder holding "sav/".
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -67,11 +68,21 @@ inline void BuildSaveWorld(std::size_t players, std::size_t clubs, unsigned seed
     FillTable(Clubs, clubs, rng);
     FillTable(ClubFinances, clubs, rng);
     KeepWordsWithinTallies(Players);
+    for (TPlayer& player : Players) {  // and the attributes within theirs
+        player.Strength %= kMaxSavedAttribute;
+        player.Energy %= kMaxSavedAttribute;
+    }
     KeepWordsWithinTallies(Clubs);
     KeepWordsWithinTallies(PlayerSeasonStats);
     KeepWordsWithinTallies(GoalTallies);
     KeepWordsWithinTallies(AllTimeGoalTallies);
     EnsurePlayerElementZero();
+    // The state tiers hold each club of the table once, as the loader asks; their other bytes stay random.
+    for (TStateChampionship& state : StateChampionships)
+        for (auto& tier : state.groups)
+            std::fill(std::begin(tier), std::end(tier), -1);
+    for (std::size_t club = 0; club < clubs && club < kStateCount * kStateTierSize; ++club)
+        StateChampionships[club / kStateTierSize].groups[0][club % kStateTierSize] = static_cast<std::int32_t>(club);
     Game.saveVersion = kSaveVersion;
     Game.Season = 3;
     Game.LeagueFormat = 2;

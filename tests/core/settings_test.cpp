@@ -16,6 +16,7 @@
 #include "core/settings/settings_file.h"
 #include "tests/support/failing_stream.h"
 #include "tests/support/full_disk.h"
+#include "tests/core/recorded_file_calls.h"
 
 using namespace tarvelon;
 namespace fs = std::filesystem;
@@ -165,6 +166,36 @@ TEST_F(ProgramFolderTest, AFailedWriteLeavesTheOldFileWhole)
     SetProgramFolder(folder_ / "nao-existe");
     EXPECT_THROW(WriteSetting("opcoes", "opsom", "0"), std::runtime_error);
     EXPECT_EQ(ReadSetting("opcoes", "opsom"), "nofound");
+}
+
+// A changed option outlasts a stop of the machine: the new file reaches the disk before its rename,
+// and the folder after it.
+TEST_F(ProgramFolderTest, AWriteIsFlushedBeforeItsRenameAndItsFolderAfter)
+{
+    WriteIni("[opcoes]\nopsom=1\n");
+    const testsupport::RecordedFileCalls calls;
+    WriteSetting("opcoes", "opsom", "0");
+    EXPECT_EQ(calls.log(), (std::vector<std::string>{"open temporary", "fchmod temporary", "write temporary",
+                                                     "fsync temporary", "close temporary",
+                                                     "rename temporary tarvelon.ini", "open folder",
+                                                     "fsync folder", "close folder"}));
+    EXPECT_EQ(ReadSetting("opcoes", "opsom"), "0");
+}
+
+// A file just under the size the reader takes: a change that would carry it past the limit fails
+// and keeps the old file, so every option set stays set and later changes still work.
+TEST_F(ProgramFolderTest, AWriteThatWouldPassTheSizeLimitFailsAndKeepsTheFile)
+{
+    const std::string head = "[opcoes]\nopsom=1\n[notas]\n";
+    const std::string filler = "x=" + std::string((std::size_t{1} << 20) - head.size() - 3 - 10, 'a') + "\n";
+    WriteIni(head + filler);
+    const std::string old = IniText();
+    ASSERT_LE(old.size(), std::size_t{1} << 20);
+    EXPECT_THROW(WriteSetting("opcoes", "opvelocidade", "20 caracteres aqui!"), std::runtime_error);
+    EXPECT_EQ(IniText(), old);
+    EXPECT_EQ(ReadSetting("opcoes", "opsom"), "1");
+    WriteSetting("opcoes", "opsom", "0");
+    EXPECT_EQ(ReadSetting("opcoes", "opsom"), "0");
 }
 
 TEST_F(ProgramFolderTest, AReadErrorPartWayRefusesTheNextWrite)

@@ -308,6 +308,11 @@ TEST_F(EditorModelTest, PicturesAreListedOnceAndResolvedPngFirst)
     EXPECT_EQ(ClubCrestPath(club), "teams/escudos/nullescudo.gif");
     EditorClubHeaders[club].crestName.set("leao");
     EXPECT_EQ(ClubCrestPath(club), "teams/escudos/leao.png");
+    // A crest name that leads out of the crest folder shows no picture of its own.
+    Write("fora.png", "p");
+    EditorClubHeaders[club].crestName.set("../../fora");
+    EXPECT_EQ(ResolvePicture(kCrestFolder, "../../fora"), "");
+    EXPECT_EQ(ClubCrestPath(club), "teams/escudos/nullescudo.gif");
 }
 
 }  // namespace

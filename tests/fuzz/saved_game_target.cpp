@@ -1,5 +1,5 @@
-// Saved games read whole: input = the file. The preview and the loader never read past the bytes;
-// a game the loader takes saves to a file that loads again.
+// Saved games read whole: input = the file. The loader never reads past the bytes; a game it takes
+// saves to a file that loads again.
 #include <memory>
 
 #include "core/persist/saved_game_image.h"
@@ -9,8 +9,6 @@ TARVELON_FUZZ_TARGET(saved_game)
 {
     using namespace tarvelon;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    TGameState preview{};
-    ReadSavedGameHeader(bytes, preview);
     auto image = std::make_unique<SavedGameImage>();
     if (ReadSavedGameImage(bytes, *image) != SavedGameCheck::kValid)
         return;

@@ -16,10 +16,12 @@
 #include "core/basics/random.h"
 #include "core/hooks.h"
 #include "core/newgame/new_game_setup.h"
+#include "core/persist/saved_game_groups.h"
 #include "core/persist/saved_game_image.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
 #include "core/seasonloop/season_loop.h"
+#include "core/seasonloop/season_turn.h"
 #include "core/services/rule_services.h"
 #include "core/settings/settings.h"
 #include "core/tables.h"
@@ -139,9 +141,15 @@ TEST_F(SimSeasons, ThreeSeasonsKeepEveryInvariant)
         ExpectStandingsAddUp();
         charged = ClubsChargedInterest(Game.DayKind, Calendar[static_cast<std::size_t>(Game.DayIndex)].date);
     };
+    // Every day of a played game saves to a file the loader takes: its groups hold each club once.
+    const auto expectGroupsLoadable = [] {
+        EXPECT_TRUE(GroupsHoldEachClubOnce(Game, StateChampionships, Clubs.size())) << "day " << Game.DayIndex;
+    };
+    expectGroupsLoadable();
     watch.afterDay = [&] {
         ExpectStandingsAddUp();
         ExpectPeopleWhereTheyBelong();
+        expectGroupsLoadable();
         const Ledger now = TakeLedger();
         ExpectLedgerBalanced(ledger, now, charged);
         ledger = now;
@@ -159,6 +167,7 @@ TEST_F(SimSeasons, ThreeSeasonsKeepEveryInvariant)
         TurnToNewSeason();
         ExpectStandingsAddUp();
         ExpectPeopleWhereTheyBelong();
+        expectGroupsLoadable();
         ledger = TakeLedger();  // the new season's accounts start afresh
     }
     EXPECT_EQ(Game.Season, kSeasons + 1);
@@ -169,6 +178,32 @@ TEST_F(SimSeasons, ThreeSeasonsKeepEveryInvariant)
             kindsWon.insert(Competitions[static_cast<std::size_t>(placing.competition)].kind);
     EXPECT_EQ(kindsWon, (std::set<int>{1, 2, 3, 4, 5, 6, 7, 8, 9}));
     EXPECT_TRUE(messages_.empty()) << messages_.front();
+}
+
+// The last season of the calendar ends without a next one: the game says so and stays at its last
+// day, and what it saves then loads again (a season after it would be one the loader refuses).
+// Played on from there, the season ends again at once.
+TEST_F(SimSeasons, NoSeasonStartsAfterTheLastAndTheGameThenSavesAndLoads)
+{
+    StartEveryCompetition();
+    Game.Season = kLastSeason - 1;
+    BuildCalendar();
+    PlaySeason();
+    ASSERT_EQ(Game.Season, kLastSeason);  // the season before it still turns into the last
+    PlaySeasonDays();
+    // A game moved to its late seasons from its first has no continental champions for the club
+    // world cup, which says so: only the turn's message is looked at.
+    messages_.clear();
+    TurnToNewSeason();
+    EXPECT_EQ(Game.Season, kLastSeason);
+    EXPECT_EQ(messages_, std::vector<std::string>{kLastSeasonMessage});
+    const std::string image = WriteSavedGameImage();
+    std::string message;
+    EXPECT_TRUE(sim::LoadSimGameBytes(image, message)) << message;
+    EXPECT_EQ(Game.Season, kLastSeason);
+    EXPECT_LE(PlaySeasonDays(), 1);
+    TurnToNewSeason();
+    EXPECT_EQ(Game.Season, kLastSeason);
 }
 
 TEST_F(SimSeasons, SameSeedSameGame)

@@ -75,6 +75,7 @@ void WriteNationalTeam(int country, const std::vector<SampleClub>& clubs, const 
 
 SampleDatabaseReport WriteSampleDatabase(const fs::path& folder, std::uint64_t seed)
 {
+    const UnflushedWrites unflushed;  // a new folder of thousands of files: made again if a stop loses it
     for (const char* sub : kFolders) {
         std::error_code error;
         fs::create_directories(folder / sub, error);
