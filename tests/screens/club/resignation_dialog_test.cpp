@@ -43,20 +43,6 @@ TEST_F(ResignationDialogTest, AConfirmedResignationHandsTheClubOverAndTheNextCoa
     EXPECT_EQ(test::OpenHub(), hub_);
 }
 
-// The question is answered with its buttons: Escape leaves it asking.
-TEST_F(ResignationDialogTest, EscapeLeavesTheQuestionOpen)
-{
-    bool stillAsking = false;
-    ASSERT_TRUE(Drive<TForm65>("TForm65", [&](TForm65& confirm) {
-        QTest::keyClick(confirm.Widget(), Qt::Key_Escape);
-        test::Pump();
-        stillAsking = confirm.ModalResult() == mrNone;
-        if (stillAsking)
-            Click(confirm.GradButton1);  // "Não"
-    }));
-    EXPECT_TRUE(stillAsking);
-}
-
 TEST_F(ResignationDialogTest, AResignationThatCannotBeCarriedOutSaysSo)
 {
     const int coach = Game.CurrentHumanCoach;
