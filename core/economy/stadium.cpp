@@ -39,18 +39,13 @@ std::int64_t ApplyDivisionFactor(std::int64_t cost, int division)
 
 }  // namespace
 
-std::int32_t MinTicketPrice(int sector)
-{
-    return sector == kG ? 1 : 0;
-}
-
 bool StepTicketPrice(int club, int sector, int direction)
 {
     TClub* c = StadiumClub(club);
     if (c == nullptr || !ValidSector(sector) || direction == 0)
         return false;
     const std::int64_t price = static_cast<std::int64_t>(c->SectorPrices[sector]) + (direction > 0 ? 1 : -1);
-    if (price < MinTicketPrice(sector) || price > kMaxTicketPrice)
+    if (price < INT32_MIN || price > INT32_MAX)
         return false;
     c->SectorPrices[sector] = static_cast<std::int32_t>(price);
     return true;

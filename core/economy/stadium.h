@@ -13,10 +13,9 @@ namespace tarvelon {
 
 using SectorSeats = std::array<std::int32_t, kStadiumSectors>;
 
-// Ticket prices: the range a coach may set (G never free), one step up (+1) or down (-1). A step
-// that would leave the range changes nothing; the return is whether the price moved.
-inline constexpr std::int32_t kMaxTicketPrice = 100;
-std::int32_t MinTicketPrice(int sector);
+// A ticket price one step up (+1) or down (-1); the return is whether the price moved. The range a
+// coach may set is the price spinners' (G never free): a price read from a club's file beyond it
+// can still be stepped back.
 bool StepTicketPrice(int club, int sector, int direction);
 
 // The most seats a sector may hold in a season (1 the first), as the engineers know how to build.

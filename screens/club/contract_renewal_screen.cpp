@@ -2,9 +2,11 @@
 #include "screens/club/contract_renewal_screen.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "controls/grad_button.h"
 #include "core/basics/datetime.h"
+#include "core/basics/str_to_int.h"
 #include "core/economy/contract_renewal.h"
 #include "core/format/money_format.h"
 #include "core/match/lineup_access.h"
@@ -87,28 +89,29 @@ void TForm24::FormCreate()
     Edit1Change();
 }
 
-std::int64_t TForm24::TypedWage() const
+// The typed wage as a whole number (it may be below 1), or nothing when the text is not one.
+std::optional<std::int64_t> TForm24::TypedWage() const
 {
     if (Edit1 == nullptr)
-        return -1;
-    std::int64_t value = 0;
-    const std::string text = Edit1->Text();
-    if (text.empty() || text.size() > 7 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return -1;
-    for (char c : text)
-        value = value * 10 + (c - '0');
-    return value;
+        return std::nullopt;
+    return TryStrToInt(Edit1->Text());
 }
 
+// A number below 1 neither enables the offer nor takes it back.
 void TForm24::Edit1Change()
 {
-    if (CHButton1)
-        CHButton1->SetEnabled(TypedWage() >= 1);
+    if (CHButton1 == nullptr)
+        return;
+    const std::optional<std::int64_t> wage = TypedWage();
+    if (!wage)
+        CHButton1->SetEnabled(false);
+    else if (*wage >= 1)
+        CHButton1->SetEnabled(true);
 }
 
 void TForm24::UpDown1Click(bool up)
 {
-    std::int64_t value = std::max<std::int64_t>(TypedWage(), 0);
+    std::int64_t value = std::max<std::int64_t>(TypedWage().value_or(0), 0);
     if (up && value < kHighestWage - kWageStep + 1)
         value += kWageStep;
     else if (!up && value > kWageStep)
@@ -119,9 +122,10 @@ void TForm24::UpDown1Click(bool up)
 
 void TForm24::CHButton1Click()
 {
-    const std::int64_t offer = TypedWage();
-    if (offer < 1 || PlayerAt(RenewalPlayer) == nullptr)
+    const std::optional<std::int64_t> typed = TypedWage();
+    if (!typed || PlayerAt(RenewalPlayer) == nullptr)
         return;
+    const std::int64_t offer = *typed;
     const int length = combom ? std::max(0, combom->ItemIndex()) : 0;
     const std::int64_t demand = RenewalDemand(RenewalPlayer, length);
     if (OfferAboveLimit(offer, demand)) {

@@ -2,6 +2,7 @@
 // A new contract for a player of the human club (TForm24): the weekly wage offered and the length;
 // when the player asks for more, his minimum (TForm25), which the coach accepts or refuses.
 #include <cstdint>
+#include <optional>
 
 #include "screens/common/game_form.h"
 
@@ -39,7 +40,7 @@ private:
     void Edit1Change();
     void UpDown1Click(bool up);
     void CHButton1Click();
-    std::int64_t TypedWage() const;
+    std::optional<std::int64_t> TypedWage() const;
 };
 
 class TForm25 : public TGameForm {

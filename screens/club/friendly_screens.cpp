@@ -63,7 +63,6 @@ const TScreenRecord TForm81::kScreen{
     .shows = "Marcar amistoso",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.closeOnEscape = true},
     .create = NewScreen<TForm81>,
     .file = "screens/club/friendly_screens.cpp",
 };

@@ -34,7 +34,6 @@ const TScreenRecord TForm50::kScreen{
     .shows = "Técnicos Humanos:",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.closeOnEscape = true},
     .create = NewScreen<TForm50>,
     .file = "screens/club/human_coaches_screens.cpp",
 };

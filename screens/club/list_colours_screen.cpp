@@ -16,7 +16,6 @@ const TScreenRecord TForm64::kScreen{
     .shows = "Cores de fundo da Lista",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.closeOnEscape = true},
     .create = NewScreen<TForm64>,
     .file = "screens/club/list_colours_screen.cpp",
 };

@@ -17,7 +17,6 @@ const TScreenRecord TForm65::kScreen{
     .shows = "Confirmação",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.closeOnEscape = true},
     .create = NewScreen<TForm65>,
     .file = "screens/club/resignation_dialog.cpp",
 };

@@ -97,7 +97,10 @@ void TForm8::FormCreate()
     const int division = club->Division >= 0 && club->Division < kTicketPriceRows ? club->Division : 0;
     for (int s = 0; s < kStadiumSectors; ++s) {
         if (TLabel* price = PriceLabels()[s]) price->SetCaption("$" + std::to_string(club->SectorPrices[s]));
-        if (TUpDown* spinner = Spinners()[s]) spinner->SetPosition(club->SectorPrices[s]);
+        if (TUpDown* spinner = Spinners()[s]) {
+            spinner->SetPosition(club->SectorPrices[s]);
+            shownPositions_[s] = spinner->Position();
+        }
         if (TLabel* seat = SeatLabels()[s]) seat->SetCaption(FormatMoney(club->SectorSeats[s]));
         if (TLabel* reference = ReferenceLabels()[s])
             reference->SetCaption("$" + std::to_string(TicketPrices[static_cast<std::size_t>(division)].sectors[s]));
@@ -117,14 +120,17 @@ void TForm8::ShowWorkInProgress()
     if (bt1) bt1->Hide();
 }
 
+// A click with the spinner already at the end of its range leaves it where it was and changes
+// nothing; any other click moves the price by one, whatever the price was.
 void TForm8::StepPrice(int sector, TUDBtnType button)
 {
-    StepTicketPrice(club_, sector, button == btNext ? +1 : -1);
-    const TClub* club = CurrentStadiumClub(club_);
-    if (club == nullptr)
+    TUpDown* spinner = Spinners()[sector];
+    if (spinner == nullptr || spinner->Position() == shownPositions_[sector])
         return;
-    if (TLabel* price = PriceLabels()[sector]) price->SetCaption("$" + std::to_string(club->SectorPrices[sector]));
-    if (TUpDown* spinner = Spinners()[sector]) spinner->SetPosition(club->SectorPrices[sector]);
+    shownPositions_[sector] = spinner->Position();
+    StepTicketPrice(club_, sector, button == btNext ? +1 : -1);
+    if (const TClub* club = CurrentStadiumClub(club_); club && PriceLabels()[sector])
+        PriceLabels()[sector]->SetCaption("$" + std::to_string(club->SectorPrices[sector]));
 }
 
 // ---- TForm10: stadium expansion ----

@@ -54,6 +54,7 @@ private:
     std::array<TUpDown*, kStadiumSectors> Spinners() const { return {upg, upa, upc, upcm}; }
     std::array<TLabel*, kStadiumSectors> ReferenceLabels() const { return {Label22, Label20, Label21, Label34}; }
     int club_ = -1;
+    std::array<int, kStadiumSectors> shownPositions_{};  // where each spinner stood after its last move
 };
 
 class TForm10 : public TGameForm {

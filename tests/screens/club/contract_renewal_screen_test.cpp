@@ -127,6 +127,12 @@ TEST_F(ContractRenewalScreenTest, AnOfferAboveTheLimitIsToldAndOneEqualToTheDema
     };
     type("abc");
     EXPECT_FALSE(renewal->CHButton1->Enabled());
+    type("0");  // a number below 1 does not enable the offer, nor does it take it back
+    EXPECT_FALSE(renewal->CHButton1->Enabled());
+    type("5");
+    EXPECT_TRUE(renewal->CHButton1->Enabled());
+    type("0");
+    EXPECT_TRUE(renewal->CHButton1->Enabled());
     type(std::to_string(std::max<std::int64_t>(100001, 5 * demand + 1)));
     Click(renewal->CHButton1);
     ASSERT_EQ(messages.size(), 1u);

@@ -102,5 +102,17 @@ TEST_F(HumanCoachesScreensTest, HumanCoachesAreAddedAndRemovedDuringTheGame)
             RemoveHumanCoach(row.coach);
 }
 
+// Only "Fechar" closes the list: it handles no keys.
+TEST_F(HumanCoachesScreensTest, EscapeLeavesTheListOpen)
+{
+    auto* form = Show<TForm50>("TForm50");
+    ASSERT_NE(form, nullptr);
+    QTest::keyClick(form->Widget(), Qt::Key_Escape);
+    test::Pump();
+    ASSERT_EQ(Screen->FormCount(), 1);
+    Click(form->GradButton2);
+    EXPECT_EQ(Screen->FormCount(), 0);
+}
+
 }  // namespace
 }  // namespace tarvelon

@@ -67,6 +67,25 @@ TEST_F(StadiumScreenTest, TicketPricesStepOnTheSpinnersWithinTheirRange)
     EXPECT_EQ(stadium->Label33->Caption(), "$100");
 }
 
+// A price from the club's file may lie beyond the spinner's range: the spinner stands at its end,
+// a click further changes nothing, and a click back takes one off the real price.
+TEST_F(StadiumScreenTest, APriceBeyondTheSpinnersRangeStillStepsBack)
+{
+    Club().SectorPrices[1] = 150;
+    auto* stadium = Open<TForm8>("TForm8");
+    ASSERT_NE(stadium, nullptr);
+    EXPECT_EQ(stadium->label16->Caption(), "$150");
+    ClickArrow(stadium->upa, true);
+    EXPECT_EQ(Club().SectorPrices[1], 150);
+    ClickArrow(stadium->upa, false);
+    EXPECT_EQ(Club().SectorPrices[1], 149);
+    EXPECT_EQ(stadium->label16->Caption(), "$149");
+    ClickArrow(stadium->upa, false);
+    ClickArrow(stadium->upa, true);
+    EXPECT_EQ(Club().SectorPrices[1], 149);
+    EXPECT_EQ(stadium->label16->Caption(), "$149");
+}
+
 TEST_F(StadiumScreenTest, TheExpansionBuiltIsTheOneQuotedPaidAndCompletedOnItsDay)
 {
     Club().Division = 4;
