@@ -17,7 +17,10 @@ std::string FindFileNoCase(std::string_view dir, std::string_view name)
 
 bool IsPlainFileName(std::string_view name)
 {
-    const bool control = std::any_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    const bool control = std::any_of(name.begin(), name.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
     return !name.empty() && !control && name.find('/') == std::string_view::npos &&
            name.find('\\') == std::string_view::npos && name.find("..") == std::string_view::npos;
 }

@@ -86,12 +86,7 @@ bool IsValidClubFileName(const std::string& name)
     const std::string stored = Utf8ToCp1252(name);
     if (stored.empty() || stored.size() > static_cast<std::size_t>(kMaxNewClubFileName) || Cp1252ToUtf8(stored) != name)
         return false;
-    if (name.find("..") != std::string::npos)
-        return false;
-    return std::none_of(name.begin(), name.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte == 0x7F || c == '/' || c == '\\';
-    });
+    return IsPlainFileName(name);
 }
 
 std::string NewClubProblem(const NewClubFields& fields)
