@@ -11,6 +11,11 @@
 #include "core/lineup/lineup_board.h"
 #include "core/lineup/lineup_commit.h"
 #include "core/lineup/stored_lineups.h"
+#include "core/economy/between_rounds.h"
+#include "core/records/matchday_globals.h"
+#include "core/records/session_globals.h"
+#include "core/season/competition_kind.h"
+#include "core/seasonloop/season_loop.h"
 #include "core/records/match_records.h"
 #include "core/vocab/tactics_board.h"
 #include "tests/core/economy_test_world.h"
@@ -332,6 +337,17 @@ TEST_F(LineupRulesTest, TheHubServesOnlyUsedSlotsWhoseClubsPlayToday)
     EXPECT_EQ(Game.CurrentHumanClub, 7);
     EXPECT_FALSE(NextHumanTurn());
 
+    // A cup day on which only the first plays: the slots passed over are scanned as current clubs.
+    Game.DayKind = 2;
+    Clubs[0].nationalCupEntry = 1;
+    Clubs[4].nationalCupEntry = 0;
+    ASSERT_TRUE(ChooseFirstHumanTurn());
+    EXPECT_FALSE(NextHumanTurn());
+    EXPECT_EQ(CurrentHumanTurn, 3);
+    EXPECT_EQ(Game.CurrentHumanClub, 7);
+    EXPECT_EQ(Game.CurrentHumanCoach, Clubs[0].coach);
+    Game.DayKind = 1;
+
     // An unused first slot is never served, on a league day neither.
     Game.HumanClubs[0] = -1;
     ASSERT_TRUE(ChooseFirstHumanTurn());
@@ -340,6 +356,48 @@ TEST_F(LineupRulesTest, TheHubServesOnlyUsedSlotsWhoseClubsPlayToday)
     EXPECT_FALSE(ChooseFirstHumanTurn());
     EXPECT_FALSE(ClubPlaysToday(1, -1));
     EXPECT_FALSE(ClubPlaysToday(7, 4));
+}
+
+// On a state day the state shown first is the first coach's: the hand-over to the next coach and
+// the kick-off keep it.
+TEST_F(LineupRulesTest, TheStateShownIsTheFirstCoachsForTheWholeDay)
+{
+    testworld::MakeHuman(4);
+    Game.DayKind = kKindStateChampionship;
+    Clubs[club_].StateEntry = 1;
+    Clubs[club_].State = 5;
+    Clubs[4].StateEntry = 1;
+    Clubs[4].State = 9;
+    CurrentState = 0;
+    ASSERT_TRUE(ChooseFirstHumanTurn());
+    EXPECT_EQ(CurrentState, 5);
+    ASSERT_TRUE(NextHumanTurn());
+    EXPECT_EQ(Game.CurrentHumanClub, 4);
+    EXPECT_EQ(CurrentState, 5);
+    KickOffMatchday();
+    EXPECT_EQ(CurrentState, 5);
+}
+
+// The hub passed by coaches who let everything go by: at a season's start the first coach's round
+// updates and questions are skipped, the second's run (the first's questions closed the season's
+// start); a day on which no human club plays still has the shown club's round.
+TEST_F(LineupRulesTest, TheHubPassedAutomaticallyServesTheSecondCoachAtASeasonsStart)
+{
+    testworld::MakeHuman(4);
+    Game.DayKind = kKindNationalLeague;
+    ForgetRoundUpdates();
+    SeasonStartPending = 1;
+    PassHubAutomatically();
+    EXPECT_EQ(SeasonStartPending, 0);
+    EXPECT_TRUE(RunRoundUpdates(club_)) << "skipped for the first coach";
+    EXPECT_FALSE(RunRoundUpdates(4)) << "ran for the second";
+
+    Game.DayKind = kKindFriendlies;  // none booked
+    Game.CurrentHumanClub = 4;
+    SeasonStartPending = 1;
+    PassHubAutomatically();
+    EXPECT_EQ(Game.CurrentHumanClub, 4);
+    EXPECT_EQ(SeasonStartPending, 0) << "the shown club's round went by";
 }
 
 }  // namespace
