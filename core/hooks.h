@@ -16,6 +16,8 @@ namespace tarvelon {
 // What the penalty dialog reports: outcome 1 scored, 2 missed, or kPenaltyLeftToEngine when the
 // engine plays the kick by its own rules as on a matchday nobody watches; the player who took it.
 inline constexpr int kPenaltyLeftToEngine = 0;
+// What the injury dialog answers when no coach is asked: the engine picks the substitute itself.
+inline constexpr int kInjuryLeftToEngine = 0;
 struct PenaltyDialogAnswer {
     int outcome = 2;
     int taker = -1;
@@ -46,7 +48,8 @@ struct CoreHooks {
     // (with both clubs human-run, the kicking side's dialog is the one shown).
     std::function<PenaltyDialogAnswer(int kickingClub, int defendingClub, bool humanKicks)> penaltyDialog;
     // The injury-substitution dialog: returns the bench player chosen to replace the injured
-    // player of `club` in match `match`, or -1 for none.
+    // player of `club` in match `match`, -1 when the coach chose nobody (his side plays one short),
+    // or kInjuryLeftToEngine.
     std::function<int(int club, int injuredPlayer, int match)> injurySubstitutionDialog;
 
     // The coach career's screens (empty: nothing is shown; the rules carry on by themselves).

@@ -255,13 +255,6 @@ bool RunRoundUpdates(int club)
     return true;
 }
 
-void MarkRoundUpdatesDone()
-{
-    for (int club : Game.HumanClubs)
-        if (club >= 0)
-            DoneRounds()[club] = TodayKey();
-}
-
 void ForgetRoundUpdates() { DoneRounds().clear(); }
 
 namespace {

@@ -32,10 +32,6 @@ void ContractWarnings(int club);
 // true when they ran now, false when they had already run this round.
 bool RunRoundUpdates(int club);
 
-// Today's updates count as done for every human club (a game just started or was loaded: what
-// happened this round happened before).
-void MarkRoundUpdatesDone();
-
 // Forgets which rounds were done (a new session; tests).
 void ForgetRoundUpdates();
 

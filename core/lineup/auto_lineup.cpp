@@ -4,7 +4,6 @@
 
 #include "core/lineup/stored_lineups.h"
 #include "core/match/lineup_access.h"
-#include "core/match/pitch_tables.h"
 #include "core/sort/record_sort.h"
 #include "core/vocab/tactics_board.h"
 
@@ -68,29 +67,6 @@ void WearPick(LineupBoard& board, int shirt, int slot, int pick, int& nextBenchS
     s.player = pick;
 }
 
-// A starter shirt the slot's own passes left empty takes a stand-in of another position, in the
-// order the computer's line-ups and substitutions use, before the bench is chosen: the automatic
-// choice never sends a side out short while an available player is left.
-void FillEmptyStarterShirts(LineupBoard& board, std::vector<AutoCandidate>& candidates)
-{
-    for (int shirt = 1; shirt <= kStarterShirts; ++shirt) {
-        ShirtSlot& s = board.shirts[static_cast<std::size_t>(shirt)];
-        if (s.player > 0)
-            continue;
-        const int slot = s.pitchSlot;
-        const SlotRole wish = PitchSlotRoles[slot];
-        for (int i = 0; i < 5; ++i) {
-            const int standIn = PickForSlot(board, candidates, SubstitutePositionOrder[wish.position][i], wish.side,
-                                            wish.role, slot);
-            if (standIn > 0) {
-                s.kind = kShirtStarter;
-                s.player = standIn;
-                break;
-            }
-        }
-    }
-}
-
 }  // namespace
 
 std::vector<AutoCandidate> CollectAutoCandidates(const LineupBoard& board)
@@ -138,17 +114,14 @@ void AutoSelectLineup(LineupBoard& board, int formation, int club)
         if (code == kCodeStarter || code == kCodeSubstitute)
             code = kCodeFree;
     std::vector<AutoCandidate> candidates = CollectAutoCandidates(board);
+    // A place whose passes find nobody stays empty for the coach to fill (no goalkeeper left leaves
+    // shirt 1 empty); the bench is chosen after the eleven.
     int nextBenchShirt = kStarterShirts + 1;
-    for (int shirt = 1; shirt <= kStarterShirts; ++shirt) {
-        const int slot = FormationSlots[formation][shirt];
-        const SlotRole wish = PitchSlotRoles[slot];
+    for (int shirt = 1; shirt <= kShirtCount; ++shirt) {
+        const bool starter = shirt <= kStarterShirts;
+        const int slot = starter ? FormationSlots[formation][shirt] : -1;
+        const SlotRole wish = starter ? PitchSlotRoles[slot] : BenchSlotRoles[shirt - kStarterShirts];
         WearPick(board, shirt, slot, PickForSlot(board, candidates, wish.position, wish.side, wish.role, slot),
-                 nextBenchShirt);
-    }
-    FillEmptyStarterShirts(board, candidates);
-    for (int shirt = kStarterShirts + 1; shirt <= kShirtCount; ++shirt) {
-        const SlotRole wish = BenchSlotRoles[shirt - kStarterShirts];
-        WearPick(board, shirt, -1, PickForSlot(board, candidates, wish.position, wish.side, wish.role, -1),
                  nextBenchShirt);
     }
     StoreLineup(club, board);

@@ -5,6 +5,7 @@
 #include "core/progression/post_round.h"
 #include "core/records/game_state.h"
 #include "core/records/table_reset.h"
+#include "core/season/competition_kind.h"
 
 namespace tarvelon {
 
@@ -23,25 +24,35 @@ int SlotClub(int turn)
 
 int UsedSlots() { return Game.HumanClubCount < kHumanSlots ? Game.HumanClubCount : kHumanSlots; }
 
-void ServeTurn(int turn)
+// The slot's club becomes the current one (an emptied slot, a coach who resigned, leaves the
+// current club as it was rather than none).
+void TakeSlot(int turn)
 {
     CurrentHumanTurn = turn;
-    const int club = SlotClub(turn);
-    Game.CurrentHumanClub = club;
-    if (const TClub* c = ClubAt(club)) {
-        Game.CurrentHumanCoach = c->coach;
-        if (Game.DayKind == 3)
-            CurrentState = c->State;
-    }
+    if (SlotClub(turn) >= 0)
+        Game.CurrentHumanClub = SlotClub(turn);
+}
+
+// The current club's coach is the one served.
+void ServeCurrentClub()
+{
+    if (const TClub* club = ClubAt(Game.CurrentHumanClub))
+        Game.CurrentHumanCoach = club->coach;
 }
 
 }  // namespace
 
 bool ChooseFirstHumanTurn()
 {
+    CurrentHumanTurn = 1;
     for (int turn = 1; turn <= UsedSlots(); ++turn)
         if (ClubPlaysToday(Game.DayKind, SlotClub(turn))) {
-            ServeTurn(turn);
+            TakeSlot(turn);
+            ServeCurrentClub();
+            const TClub* club = ClubAt(Game.CurrentHumanClub);
+            // The state shown first on a state day is the first coach's, for the whole day.
+            if (club != nullptr && Game.DayKind == kKindStateChampionship)
+                CurrentState = club->State;
             return true;
         }
     return false;
@@ -51,9 +62,9 @@ bool NextHumanTurn()
 {
     while (CurrentHumanTurn < UsedSlots()) {
         const int turn = CurrentHumanTurn + 1;
-        CurrentHumanTurn = turn;
+        TakeSlot(turn);
         if (ClubPlaysToday(Game.DayKind, SlotClub(turn))) {
-            ServeTurn(turn);
+            ServeCurrentClub();
             return true;
         }
     }
@@ -63,19 +74,17 @@ bool NextHumanTurn()
 void PassHubAutomatically()
 {
     PrepareHubStart();
+    // When no human club plays today the hub shows the club it showed last, and its coach's round
+    // goes by as any other before he kicks off.
     const bool someonePlays = ChooseFirstHumanTurn();
-    if (!someonePlays)
-        CurrentHumanTurn = 1;
     do {
         const int club = Game.CurrentHumanClub;
         if (const TClub* c = ClubAt(club)) {
             Game.CurrentHumanCoach = c->coach;
             PrepareClubForHub(club);
         }
-        if (!someonePlays)
-            return;
         AnswerPostRoundAutomatically(club);
-    } while (NextHumanTurn());
+    } while (someonePlays && NextHumanTurn());
 }
 
 }  // namespace tarvelon

@@ -210,11 +210,8 @@ void KickOffMatch(int m, int competition, int homeClub, int awayClub)
         const TClub* club = ClubAt(M.club[s]);
         M.lineup[s] = club ? club->LineupIndex : -1;
         M.subsLeft[s] = 3;
-        if (const TLineup* L = LineupAt(M.lineup[s])) {
-            std::copy(L->starters, L->starters + 11, M.startingEleven[s]);
-            std::copy(L->pitchSlots, L->pitchSlots + 11, M.startingSlots[s]);
-        }
     }
+    KeepKickOffLineups(m);
     // The players rested, recovered or were picked since the line-ups' ratings were last computed.
     LineupRatingInputsChanged(M.lineup[0]);
     LineupRatingInputsChanged(M.lineup[1]);
@@ -225,6 +222,18 @@ void KickOffMatch(int m, int competition, int homeClub, int awayClub)
     M.sideInPossession = -1;
     M.nextPlay = -1;
     M.tick = 0;
+}
+
+void KeepKickOffLineups(int m)
+{
+    if (m < 1 || m >= static_cast<int>(Matches.size()))
+        return;
+    jogos& M = Matches[m];
+    for (int s = 0; s < 2; ++s)
+        if (const TLineup* L = LineupAt(M.lineup[s])) {
+            std::copy(L->starters, L->starters + 11, M.startingEleven[s]);
+            std::copy(L->pitchSlots, L->pitchSlots + 11, M.startingSlots[s]);
+        }
 }
 
 int MatchStep(int m)

@@ -21,6 +21,10 @@ struct PlayResult {
 // statistics, the starting elevens with their pitch slots, no ball state yet (zone, side, code -1).
 void KickOffMatch(int m, int competition, int homeClub, int awayClub);
 
+// Match m keeps the two sides' current starters and their pitch slots as its kick-off line-ups,
+// the ones its report shows.
+void KeepKickOffLineups(int m);
+
 // One step of match m; returns the index in MatchEvents of the event it recorded, or -1.
 int MatchStep(int m);
 

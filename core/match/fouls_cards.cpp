@@ -29,20 +29,23 @@ int InjuryOddsByEnergy(int energy)
     return 550;
 }
 
-// The human coach chooses the substitute of his injured player. A choice that is not on the bench
-// (or none at all) leaves the choice to the engine, so no player -1 comes on.
+// The human coach's pick for the injured player: a bench player, -1 when he chose nobody, or
+// kInjuryLeftToEngine when nobody was asked (a pick not on his bench is left to the engine too).
 int AskInjurySubstitute(int lineup, int club, int injured, int match)
 {
     InjurySubstitute = -1;
     InjuredClub = club;
     InjuredPlayer = injured;
     ActiveMatch = match;
-    if (Hooks().injurySubstitutionDialog)
-        InjurySubstitute = Hooks().injurySubstitutionDialog(club, injured, match);
+    if (!Hooks().injurySubstitutionDialog)
+        return kInjuryLeftToEngine;
+    InjurySubstitute = Hooks().injurySubstitutionDialog(club, injured, match);
+    if (InjurySubstitute < 0)
+        return -1;
     const TLineup* L = LineupAt(lineup);
     if (L != nullptr && InjurySubstitute >= 1 && BenchPlaceOf(*L, InjurySubstitute) > 0)
         return InjurySubstitute;
-    return -1;
+    return kInjuryLeftToEngine;
 }
 
 }  // namespace
@@ -161,9 +164,9 @@ PlayerPair InjuryCheck(int lineup, int zone, int match)
     int club = m.club[side - 1];
     int substitute = -1;
     if (m.subsLeft[side - 1] > 0) {
-        if (IsHumanClub(club) && !SilentMatchday)
-            substitute = AskInjurySubstitute(lineup, club, injured, match);
-        if (substitute <= 0)
+        const bool asked = IsHumanClub(club) && !SilentMatchday;
+        substitute = asked ? AskInjurySubstitute(lineup, club, injured, match) : kInjuryLeftToEngine;
+        if (substitute == kInjuryLeftToEngine)
             substitute = AutoSubstitute(lineup, injured);
     }
     if (substitute <= 0)

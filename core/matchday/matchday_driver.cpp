@@ -158,8 +158,16 @@ bool MatchPlaysAtTick(int m, int tick)
     return tick <= kLastFullTick || Matches[m].endTick >= tick;
 }
 
+void KeepTodaysKickOffLineups()
+{
+    for (int m = 1; m <= MatchCount; ++m)
+        KeepKickOffLineups(m);
+}
+
 void PlayMatchdayTick(int tick, std::vector<int>* eventOfMatch)
 {
+    if (tick == 1)
+        KeepTodaysKickOffLineups();
     if (eventOfMatch != nullptr)
         eventOfMatch->assign(MatchCount + 1, -1);
     for (int m = 1; m <= MatchCount; ++m) {

@@ -53,7 +53,12 @@ void BeginMatchday(const std::vector<MatchdayFixture>& fixtures);
 // True while match m still plays at clock tick `tick` (1..190).
 bool MatchPlaysAtTick(int m, int tick);
 
-// Steps every match that plays at this clock tick once, in match order. eventOfMatch (when given) gets,
+// Before the day's first tick every match keeps its sides' line-ups as they stand then (a coach may
+// change his before the clock starts) as its kick-off line-ups.
+void KeepTodaysKickOffLineups();
+
+// Steps every match that plays at this clock tick once, in match order; tick 1 first keeps the
+// kick-off line-ups. eventOfMatch (when given) gets,
 // per match index, the index in MatchEvents of the event its step recorded, or -1.
 void PlayMatchdayTick(int tick, std::vector<int>* eventOfMatch = nullptr);
 

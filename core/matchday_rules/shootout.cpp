@@ -9,6 +9,7 @@
 #include "core/records/match_records.h"
 #include "core/records/matchday_globals.h"
 #include "core/progression/day_matches.h"
+#include "core/progression/knockout_ties.h"
 #include "core/season/competition_kind.h"
 #include "core/season/fixtures.h"
 #include "core/tables.h"
@@ -260,13 +261,7 @@ int DecideClubTieShootout(int fixture)
         return RunShootoutDialogs(false);
     }
     // Nobody watches: a random score, the winner always one kick ahead.
-    const int x = Random(8) + 1;
-    const int y = Random(8) + 1;
-    const int goalsHome = y <= x ? x : y - 1;
-    const int goalsAway = y <= x ? x - 1 : y;
-    RecordDayShootout(home, away, goalsHome, goalsAway);
-    MarkFixture(fixture, goalsHome, goalsAway);
-    ShootoutResult = y <= x ? 1 : 2;
+    ShootoutResult = RandomClubCupShootout(fixture);
     return ShootoutResult;
 }
 

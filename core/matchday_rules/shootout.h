@@ -72,9 +72,9 @@ void KickOutShootoutAtOnce();
 // ShootoutTie and the loser's entry flag on tournament and club world cup days (Game.DayKind).
 void FinishShootout(int winnerSide, int goalsA, int goalsB);
 
-// A two-leg club tie (kinds 2, 4, 6) level after every rule: the dialogs when a human club plays or
-// the user watches the shoot-outs of his league, else a random result. Returns 1 (home club of the
-// fixture) or 2.
+// A two-leg club tie (kinds 2, 4, 6) level after every rule, given by its first leg, whose home club
+// kicks first: the dialogs when a human club plays or the user watches the shoot-outs of his league,
+// else a random result. Returns 1 (home club of the fixture) or 2.
 int PlayShootout(int fixture);
 
 // A bracket tie (kinds 5, 7..9) shown in the dialogs: A is the tie's first team. Returns 1 or 2.

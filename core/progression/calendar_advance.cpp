@@ -308,16 +308,21 @@ CalendarExit ReturnToHub()
     return CalendarExit::Hub;
 }
 
-CalendarExit OpenNextMatchday()
+void PrepareTodaysLineupsAndLeague()
 {
     const int kind = Game.DayKind;
     CurrentLeague = kind == kKindFirstContinentalCup || kind == kKindSecondContinentalCup ? 1 : 0;
-    if (kind == kKindStateChampionship) {
+    PrepareMatchdayLineups();
+}
+
+CalendarExit OpenNextMatchday()
+{
+    if (Game.DayKind == kKindStateChampionship) {
         CurrentState = FirstHumanActiveState();
         if (CurrentState == 0 && StateChampionships[0].groupCount == 0)
             CurrentState = StateShownWithoutHumanClubs();
     }
-    PrepareMatchdayLineups();
+    PrepareTodaysLineupsAndLeague();
     return CalendarExit::NextMatchday;
 }
 

@@ -52,7 +52,12 @@ TransferCounts AiTransferCounts();
 
 // The exits (each also what AdvanceCalendar does at its end).
 CalendarExit ReturnToHub();
+// No human club plays on the day reached: the state shown on a state day is chosen here, then the
+// day's line-ups and first league as the hub's kick-off has them.
 CalendarExit OpenNextMatchday();
+// The hub's kick-off: the computer clubs' line-ups of the day and its first league (the second
+// edition's on continental days); the state shown stays the one the hub chose.
+void PrepareTodaysLineupsAndLeague();
 CalendarExit OpenSeasonEnd();
 
 }  // namespace tarvelon

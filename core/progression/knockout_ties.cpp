@@ -91,12 +91,9 @@ int DecideTie(int first)
     const TFixture& firstLeg = Fixtures[first];
     const TFixture& returnLeg = Fixtures[first + 1];
     int result = DecideTwoLegTie(firstLeg.homeGoals, firstLeg.awayGoals, returnLeg.homeGoals, returnLeg.awayGoals);
-    if (result == 3) {
-        const int shootout = Progression().playShootout ? Progression().playShootout(first + 1)
-                                                        : RandomClubCupShootout(first + 1);
-        // The return leg's home club is the first leg's away club.
-        result = shootout == 1 ? 2 : 1;
-    }
+    // The shoot-out is the first leg's: its home club kicks first and its record keeps the counts.
+    if (result == 3)
+        result = Progression().playShootout ? Progression().playShootout(first) : RandomClubCupShootout(first);
     return result == 1 ? firstLeg.home : firstLeg.away;
 }
 

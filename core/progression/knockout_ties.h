@@ -18,9 +18,9 @@ void ResolveKnockoutStage();
 // The loser of the tie whose first leg is `fixture` leaves the competition and gets its placing.
 void EliminateTieLoser(int fixture, int winner);
 
-// The quick shoot-out of two computer clubs after return leg `fixture`: both kick Random(8) + 1 and
-// the winner scores one more than the loser; stored in the day's match and the fixture. 1 when the
-// fixture's home club won.
+// The quick shoot-out of two computer clubs whose tie starts with first leg `fixture`: both kick
+// Random(8) + 1 and the winner scores one more than the loser; stored in the day's match and the
+// fixture. 1 when the fixture's home club won.
 int RandomClubCupShootout(int fixture);
 
 }  // namespace tarvelon

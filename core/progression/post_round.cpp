@@ -28,9 +28,7 @@ void PrepareHubStart()
 void PrepareClubForHub(int club)
 {
     CompleteStadiumWorks(club, TodayDate());  // one finished expansion per round
-    if (SeasonStartPending)
-        MarkRoundUpdatesDone();
-    else
+    if (!SeasonStartPending)
         RunRoundUpdates(club);
     CountAvailablePlayers(0, club);
     ContractWarnings(club);

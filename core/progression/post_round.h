@@ -17,8 +17,8 @@ namespace tarvelon {
 void PrepareHubStart();
 
 // What the hub does for `club` each time it shows it: one finished stadium expansion, the round's
-// updates (counted as done on the first hub of a game, a season or a loaded game, which happened
-// before), the players available counted, the contract warnings and the old news counted as read.
+// updates (skipped while a game, a season or a loaded game has not yet passed its first hub), the
+// players available counted, the contract warnings and the old news counted as read.
 void PrepareClubForHub(int club);
 
 enum class PostRoundAsk {

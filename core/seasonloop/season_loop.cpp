@@ -92,18 +92,18 @@ void UseCoachesLineups() { CoachesLineups = true; }
 
 void KickOffMatchday()
 {
-    OpenNextMatchday();
+    PrepareTodaysLineupsAndLeague();
     BeginSeasonLoop(true);
     UseCoachesLineups();
 }
 
 void PrepareTodaysMatchday()
 {
-    // A hub would have opened: its "play" sets up the day as the advance does without one.
+    // A hub would have opened: its kick-off sets up the day. A game or season that starts on a
+    // matchday keeps SeasonStartPending until its first hub.
     if (!LineupsReady)
-        OpenNextMatchday();
+        PrepareTodaysLineupsAndLeague();
     LineupsReady = true;
-    SeasonStartPending = false;
     // The coaches' own line-ups stand when the hub kicked off; else they are chosen as the computer's.
     if (!CoachesLineups)
         BuildHumanLineupsAutomatically();

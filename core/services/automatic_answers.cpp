@@ -21,7 +21,7 @@ void AnswerAsWithoutWindow(CoreHooks& h)
 void AnswerAsTheRules(CoreHooks& h)
 {
     h.penaltyDialog = [](int, int, bool) { return PenaltyDialogAnswer{kPenaltyLeftToEngine, -1}; };
-    h.injurySubstitutionDialog = [](int, int, int) { return -1; };
+    h.injurySubstitutionDialog = [](int, int, int) { return kInjuryLeftToEngine; };
     h.shootoutDialog = [](bool) { KickOutShootoutAtOnce(); };
     h.showCoachDismissal = [](int, int, int) {};
     h.showCoachChange = [] {};

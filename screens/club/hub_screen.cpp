@@ -271,17 +271,14 @@ void TForm13::FormCreate()
         lb_cores->SetHTMLText("<shad><u>Cores do time</u></shad>");
     if (label32)
         label32->SetHTMLText(UnreadNewsText(0));
-    const bool someonePlays = ChooseFirstHumanTurn();
-    if (!someonePlays)
-        CurrentHumanTurn = 1;
+    // When no human club plays today the hub shows the club it showed last; its play button
+    // kicks off.
+    ChooseFirstHumanTurn();
     RefreshHub();
     Autosave(true);
     PostRoundPending = true;
     if (Timer1)
         Timer1->SetEnabled(true);
-    // Human clubs in the game, none of them playing today: the matchday opens at once.
-    if (!someonePlays && Game.HumanClubCount > 0)
-        RunQueued([this] { KickOff(); });
 }
 
 void TForm13::WidenRosterColumns()

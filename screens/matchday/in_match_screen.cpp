@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "controls/grad_button.h"
+#include "core/basics/random.h"
 #include "core/lineup/lineup_board.h"
 #include "core/match/engine_step.h"
 #include "core/matchday/matchday_driver.h"
@@ -189,6 +190,7 @@ void TForm88::CreateBoard()
     ShowPicture(Image1, "campogrande");
     ShowPicture(Image3, "campoalpha");
     pitch_ = std::make_unique<TPitchBoard>(Panel1, false);
+    ScatterShirts();
     TBoardDragging dragging;
     dragging.draggable = [this](int) { return SideIsManaged(); };
     dragging.started = [this](int shirt) {
@@ -205,6 +207,18 @@ void TForm88::CreateBoard()
             PlaceDrop(PlaceOfShirt(shirt), PlaceOfShirt(pitch_->ShirtOf(source)));
     };
     pitch_->EnableDragging(std::move(dragging));
+}
+
+// Until a side is laid out each place's shirt stands at a random spot near the pitch's corner
+// (a place left empty keeps it, hidden).
+void TForm88::ScatterShirts()
+{
+    for (int place = 1; place <= TPitchBoard::kShirts; ++place) {
+        TImage* shirt = pitch_->Shirt(ShirtOfPlace(place));
+        const int left = Random(100);
+        const int top = Random(100);
+        shirt->SetBounds(left, top, shirt->Width(), shirt->Height());
+    }
 }
 
 void TForm88::ShowSide(int side)

@@ -81,6 +81,7 @@ private:
     void PitchDrop(TObject* source, int x, int y);
     void Substitute(int starterPlace, int benchPlace);
     void CreateBoard();
+    void ScatterShirts();
     void ShowPlace(int place, int player, int pitchSlot);
 
     void ShowHeader();

@@ -412,6 +412,8 @@ void TForm46::ClearEventTexts()
 void TForm46::MatchdayTick()
 {
     ralt1->SetEnabled(false);
+    if (matchTick_ == 0)
+        KeepTodaysKickOffLineups();
     ++matchTick_;
     if (matchTick_ == 1) {
         matchHalf_ = 1;

@@ -168,7 +168,7 @@ TEST_F(StartupTest, TheOneStartUpFillsEveryHookRegistersThePacksAndInstallsTheRu
     EXPECT_EQ(Hooks().screenWidth(), Screen->Width());
     EXPECT_EQ(Hooks().askSaveName(), "");
     EXPECT_EQ(Hooks().penaltyDialog(1, 2, true).outcome, kPenaltyLeftToEngine);
-    EXPECT_EQ(Hooks().injurySubstitutionDialog(1, 2, 3), -1);
+    EXPECT_EQ(Hooks().injurySubstitutionDialog(1, 2, 3), kInjuryLeftToEngine);
 }
 
 TEST_F(StartupTest, ASeedMakesTheStartRepeatable)

@@ -11,6 +11,11 @@
 #include "core/lineup/lineup_board.h"
 #include "core/lineup/lineup_commit.h"
 #include "core/lineup/stored_lineups.h"
+#include "core/economy/between_rounds.h"
+#include "core/records/matchday_globals.h"
+#include "core/records/session_globals.h"
+#include "core/season/competition_kind.h"
+#include "core/seasonloop/season_loop.h"
 #include "core/records/match_records.h"
 #include "core/vocab/tactics_board.h"
 #include "tests/core/economy_test_world.h"
@@ -86,7 +91,7 @@ TEST_F(LineupRulesTest, TheAutomaticSelectionFillsElevenAndABenchOnceEachAndStor
     EXPECT_EQ(TacticsPresets[0].pitchSlots[3], FormationSlots[4][4]);
 }
 
-TEST_F(LineupRulesTest, WithoutAnAvailableGoalkeeperACentreBackStandsInGoalAndTheBenchClosesUp)
+TEST_F(LineupRulesTest, WithoutAnAvailableGoalkeeperShirtOneStaysEmptyUntilTheCoachFillsIt)
 {
     for (int keeper : PlayersAt(0))
         Players[keeper].InjuredUntil = TodayDate() + 10;
@@ -94,17 +99,25 @@ TEST_F(LineupRulesTest, WithoutAnAvailableGoalkeeperACentreBackStandsInGoalAndTh
     for (int keeper : PlayersAt(0))
         EXPECT_EQ(board.rowCodes[board.Row(keeper)], kCodeUnavailable);
     AutoSelectLineup(board, 4, club_);
-    ASSERT_TRUE(board.HasPlayer(1));
-    EXPECT_EQ(Players[board.shirts[1].player].Position, 2);
+    EXPECT_FALSE(board.HasPlayer(1));
     EXPECT_EQ(board.shirts[1].pitchSlot, 1);
-    EXPECT_EQ(board.rowCodes[board.Row(board.shirts[1].player)], kCodeStarter);
+    for (int shirt = 2; shirt <= kStarterShirts; ++shirt)
+        EXPECT_TRUE(board.HasPlayer(shirt)) << shirt;
     EXPECT_EQ(Players[board.shirts[12].player].Position, 1);  // the first bench pick lands on shirt 12
-    EXPECT_TRUE(StartersComplete(board));
+    EXPECT_EQ(TacticsPresets[0].players[0], -1);
+    // "Jogar >>" waits until the coach drags somebody onto shirt 1.
+    EXPECT_FALSE(ReadyToKickOff(board));
+    EXPECT_FALSE(CommitLineup(club_, board, false));
+    const auto free = std::find(board.rowCodes.begin(), board.rowCodes.end(), kCodeFree);
+    ASSERT_NE(free, board.rowCodes.end());
+    ASSERT_TRUE(DropCandidateOnShirt(board, static_cast<int>(free - board.rowCodes.begin()), 1));
+    EXPECT_TRUE(ReadyToKickOff(board));
+    EXPECT_TRUE(CommitLineup(club_, board, false));
 }
 
 // The slots' own passes find nobody for the two inner centre-back places of "4-4-2" (no centre-back,
-// only two full-backs, no midfielder of role 0): stand-ins fill them before the bench is chosen.
-TEST_F(LineupRulesTest, StarterPlacesTheSlotsCannotFillTakeStandInsBeforeTheBench)
+// only two full-backs, no midfielder of role 0): they stay empty and the bench is chosen by position.
+TEST_F(LineupRulesTest, StarterPlacesTheSlotsCannotFillStayEmpty)
 {
     std::vector<int> fullBacks = PlayersAt(1);
     std::sort(fullBacks.begin(), fullBacks.end(), [](int a, int b) { return Players[a].Strength > Players[b].Strength; });
@@ -116,24 +129,24 @@ TEST_F(LineupRulesTest, StarterPlacesTheSlotsCannotFillTakeStandInsBeforeTheBenc
         Players[m].Role = 1;
     LineupBoard board = NewLineupBoard(club_, false);
     AutoSelectLineup(board, 4, club_);
-    ASSERT_TRUE(StartersComplete(board));
     std::set<int> seen;
     for (int shirt = 1; shirt <= kShirtCount; ++shirt)
         if (board.HasPlayer(shirt))
             EXPECT_TRUE(seen.insert(board.shirts[shirt].player).second) << "twice: shirt " << shirt;
-    // Shirts 10 and 11 stand on centre-back slots 6 and 8: the midfielders left after the midfield.
+    // Shirts 10 and 11 stand on centre-back slots 6 and 8, empty.
     EXPECT_EQ(board.shirts[10].pitchSlot, 6);
     EXPECT_EQ(board.shirts[11].pitchSlot, 8);
-    EXPECT_EQ(Players[board.shirts[10].player].Position, 3);
-    EXPECT_EQ(Players[board.shirts[11].player].Position, 3);
-    EXPECT_GE(Players[board.shirts[10].player].Strength, Players[board.shirts[11].player].Strength);
-    EXPECT_EQ(board.shirts[10].kind, kShirtStarter);
-    EXPECT_EQ(board.rowCodes[board.Row(board.shirts[11].player)], kCodeStarter);
-    // The bench: a goalkeeper, the last midfielder, then the forwards, without gaps.
-    EXPECT_EQ(Players[board.shirts[12].player].Position, 0);
-    EXPECT_EQ(Players[board.shirts[13].player].Position, 3);
-    EXPECT_EQ(Players[board.shirts[14].player].Position, 4);
-    ASSERT_TRUE(CommitLineup(club_, board, false));
+    EXPECT_FALSE(board.HasPlayer(10));
+    EXPECT_FALSE(board.HasPlayer(11));
+    // The bench, without gaps: a goalkeeper, then (no full-back nor centre-back left) two
+    // midfielders and two forwards.
+    const int benchPositions[] = {0, 3, 3, 4, 4};
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(board.HasPlayer(12 + i)) << 12 + i;
+        EXPECT_EQ(Players[board.shirts[12 + i].player].Position, benchPositions[i]) << 12 + i;
+        EXPECT_EQ(board.rowCodes[board.Row(board.shirts[12 + i].player)], kCodeSubstitute);
+    }
+    EXPECT_FALSE(ReadyToKickOff(board));
 }
 
 TEST_F(LineupRulesTest, JogarWaitsForAFullElevenUnlessNobodyIsLeftToComplete)
@@ -145,16 +158,13 @@ TEST_F(LineupRulesTest, JogarWaitsForAFullElevenUnlessNobodyIsLeftToComplete)
     EXPECT_FALSE(CommitLineup(club_, empty, false));
     EXPECT_TRUE(Lineups.empty());
 
-    // Ten fit players: they all start and the side plays one short.
+    // Ten fit players, all dragged onto starter shirts: the side plays one short.
     for (std::size_t i = 10; i < squad_.size(); ++i)
         Players[squad_[i]].InjuredUntil = TodayDate() + 10;
     LineupBoard board = NewLineupBoard(club_, false);
-    AutoSelectLineup(board, 5, club_);
-    int worn = 0;
-    for (int shirt = 1; shirt <= kStarterShirts; ++shirt)
-        worn += board.HasPlayer(shirt) ? 1 : 0;
-    EXPECT_EQ(worn, 10);
-    EXPECT_FALSE(board.HasPlayer(kStarterShirts + 1));
+    PlaceFormation(board, 5);
+    for (std::size_t i = 0; i < 10; ++i)
+        ASSERT_TRUE(DropCandidateOnShirt(board, board.Row(squad_[i]), static_cast<int>(i) + 1));
     EXPECT_FALSE(StartersComplete(board));
     EXPECT_TRUE(ReadyToKickOff(board));
     ASSERT_TRUE(CommitLineup(club_, board, false));
@@ -327,6 +337,17 @@ TEST_F(LineupRulesTest, TheHubServesOnlyUsedSlotsWhoseClubsPlayToday)
     EXPECT_EQ(Game.CurrentHumanClub, 7);
     EXPECT_FALSE(NextHumanTurn());
 
+    // A cup day on which only the first plays: the slots passed over are scanned as current clubs.
+    Game.DayKind = 2;
+    Clubs[0].nationalCupEntry = 1;
+    Clubs[4].nationalCupEntry = 0;
+    ASSERT_TRUE(ChooseFirstHumanTurn());
+    EXPECT_FALSE(NextHumanTurn());
+    EXPECT_EQ(CurrentHumanTurn, 3);
+    EXPECT_EQ(Game.CurrentHumanClub, 7);
+    EXPECT_EQ(Game.CurrentHumanCoach, Clubs[0].coach);
+    Game.DayKind = 1;
+
     // An unused first slot is never served, on a league day neither.
     Game.HumanClubs[0] = -1;
     ASSERT_TRUE(ChooseFirstHumanTurn());
@@ -335,6 +356,48 @@ TEST_F(LineupRulesTest, TheHubServesOnlyUsedSlotsWhoseClubsPlayToday)
     EXPECT_FALSE(ChooseFirstHumanTurn());
     EXPECT_FALSE(ClubPlaysToday(1, -1));
     EXPECT_FALSE(ClubPlaysToday(7, 4));
+}
+
+// On a state day the state shown first is the first coach's: the hand-over to the next coach and
+// the kick-off keep it.
+TEST_F(LineupRulesTest, TheStateShownIsTheFirstCoachsForTheWholeDay)
+{
+    testworld::MakeHuman(4);
+    Game.DayKind = kKindStateChampionship;
+    Clubs[club_].StateEntry = 1;
+    Clubs[club_].State = 5;
+    Clubs[4].StateEntry = 1;
+    Clubs[4].State = 9;
+    CurrentState = 0;
+    ASSERT_TRUE(ChooseFirstHumanTurn());
+    EXPECT_EQ(CurrentState, 5);
+    ASSERT_TRUE(NextHumanTurn());
+    EXPECT_EQ(Game.CurrentHumanClub, 4);
+    EXPECT_EQ(CurrentState, 5);
+    KickOffMatchday();
+    EXPECT_EQ(CurrentState, 5);
+}
+
+// The hub passed by coaches who let everything go by: at a season's start the first coach's round
+// updates and questions are skipped, the second's run (the first's questions closed the season's
+// start); a day on which no human club plays still has the shown club's round.
+TEST_F(LineupRulesTest, TheHubPassedAutomaticallyServesTheSecondCoachAtASeasonsStart)
+{
+    testworld::MakeHuman(4);
+    Game.DayKind = kKindNationalLeague;
+    ForgetRoundUpdates();
+    SeasonStartPending = 1;
+    PassHubAutomatically();
+    EXPECT_EQ(SeasonStartPending, 0);
+    EXPECT_TRUE(RunRoundUpdates(club_)) << "skipped for the first coach";
+    EXPECT_FALSE(RunRoundUpdates(4)) << "ran for the second";
+
+    Game.DayKind = kKindFriendlies;  // none booked
+    Game.CurrentHumanClub = 4;
+    SeasonStartPending = 1;
+    PassHubAutomatically();
+    EXPECT_EQ(Game.CurrentHumanClub, 4);
+    EXPECT_EQ(SeasonStartPending, 0) << "the shown club's round went by";
 }
 
 }  // namespace

@@ -180,7 +180,7 @@ TEST_F(Incidents, WithoutSubstitutionsLeftTheSidePlaysOnAManShort)
     EXPECT_TRUE(std::equal(before.bench, before.bench + 7, Lineups[L1].bench));
 }
 
-TEST_F(Incidents, HumanCoachChoosesTheSubstituteAndAnInvalidChoiceFallsBackToTheEngines)
+TEST_F(Incidents, HumanCoachChoosesTheSubstituteOrNobodyAndAnInvalidChoiceFallsBackToTheEngines)
 {
     Clubs[home].IsHuman = 1;
     SilentMatchday = false;
@@ -205,14 +205,25 @@ TEST_F(Incidents, HumanCoachChoosesTheSubstituteAndAnInvalidChoiceFallsBackToThe
     EXPECT_NE(injury.second, chosen);
     EXPECT_GT(std::count(Lineups[L1].starters, Lineups[L1].starters + 11, injury.second), 0);
 
-    chosen = -1;  // the dialog closed without a choice
+    chosen = -1;  // the dialog closed without a choice: the side plays one short
+    const int subsLeft = Matches[1].subsLeft[0];
+    const TLineup before = Lineups[L1];
     injury = InjureSomeone(L1);
+    EXPECT_EQ(asked, 3);
+    EXPECT_GT(injury.first, 0);
+    EXPECT_EQ(injury.second, -1);
+    EXPECT_EQ(Matches[1].subsLeft[0], subsLeft);
+    EXPECT_TRUE(std::equal(before.bench, before.bench + 7, Lineups[L1].bench));
+
+    chosen = kInjuryLeftToEngine;  // nobody was asked: the engine picks
+    injury = InjureSomeone(L1);
+    EXPECT_EQ(asked, 4);
     EXPECT_GT(injury.second, 0);
 
     SilentMatchday = true;  // no dialog on a silent matchday
     Matches[1].subsLeft[0] = 1;
     InjureSomeone(L1);
-    EXPECT_EQ(asked, 3);
+    EXPECT_EQ(asked, 4);
 }
 
 // A ball in side 1's box after a carded foul: the next step draws the injury, then the penalty.

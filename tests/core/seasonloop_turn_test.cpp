@@ -13,6 +13,7 @@
 #include "core/records/matchday_globals.h"
 #include "core/records/session_globals.h"
 #include "core/season/competitions.h"
+#include "core/seasonloop/season_loop.h"
 #include "core/seasonloop/season_turn.h"
 #include "tests/core/matchday_world.h"
 
@@ -102,6 +103,16 @@ TEST_F(SeasonTurn, NationalCupWithoutFirstStageTiesIsSkippedToTheLeague)
     EXPECT_EQ(Game.DayIndex, 45);
     EXPECT_TRUE(SeasonStartPending);
     EXPECT_TRUE(Lineups.empty());
+}
+
+// A game that opens on a matchday (no human club plays its first day) keeps its season start
+// through that matchday: the first hub after it skips the round's updates and questions.
+TEST_F(SeasonTurn, AGameStartedOnAMatchdayKeepsItsSeasonStartForItsFirstHub)
+{
+    SeasonStartPending = 1;
+    BeginSeasonLoop(true);
+    PrepareTodaysMatchday();
+    EXPECT_TRUE(SeasonStartPending);
 }
 
 TEST_F(SeasonTurn, ContinentalDaysStartWithTheFirstEdition)

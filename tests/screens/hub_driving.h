@@ -6,10 +6,12 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "controls/dc_combo.h"
 #include "controls/dc_glow_button.h"
+#include "grid/dg_grid.h"
 #include "core/lineup/auto_lineup.h"
 #include "core/records/game_state.h"
 #include "core/vocab/tactics_board.h"
@@ -21,6 +23,7 @@
 #include "screens/common/navigator.h"
 #include "screens/matchday/lineup_screen.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/screens/board_drags.h"
 
 namespace tarvelon::test {
 
@@ -96,13 +99,42 @@ inline TForm87* OpenLineup() { return dynamic_cast<TForm87*>(Form87.Get()); }
 // screen opens with (the box's first item, "5-4-1", leaves one forward up front and loses).
 inline constexpr int kAcceptedFormation = 4;
 
+// On the line-up screen: each starter shirt the automatic selection left empty gets, dragged onto
+// it with the mouse, the next substitute, or when the bench is used up the next fit player of the
+// list, as a coach fills the places it could not.
+inline void FillEmptyStartersFromTheBench(TForm87& lineup)
+{
+    QWidget* pitch = lineup.Panel1->Widget();
+    TDataGrid* grid = lineup.gridview1;
+    const LineupBoard& board = lineup.Board();
+    int bench = kStarterShirts + 1;
+    for (int shirt = 1; shirt <= kStarterShirts && !ReadyToKickOff(board); ++shirt) {
+        if (board.HasPlayer(shirt))
+            continue;
+        const QPoint place = ShirtCentreOf(lineup.PitchBoard(), shirt);
+        while (bench <= kShirtCount && !board.HasPlayer(bench))
+            ++bench;
+        if (bench <= kShirtCount) {
+            DragMouse(pitch, ShirtCentreOf(lineup.PitchBoard(), bench), pitch, place);
+            continue;
+        }
+        const auto free = std::find(board.rowCodes.begin(), board.rowCodes.end(), kCodeFree);
+        if (free == board.rowCodes.end())
+            return;
+        const int row = static_cast<int>(free - board.rowCodes.begin());
+        grid->ScrollToRow(row);
+        DragMouse(grid->Widget(), QPoint(60, grid->RowTop(row) + 10), pitch, place);
+    }
+}
+
 // On the open line-up screen: `downs` presses of the down key on the formation box (each runs
-// the automatic selection), then a click on "Jogar >>".
+// the automatic selection), the places it left empty filled from the bench, then "Jogar >>".
 inline void PickFormationAndPlay(TForm87& lineup, int downs)
 {
     lineup.combtat->SetFocus();
     for (int i = 0; i < downs; ++i)
         QTest::keyClick(lineup.combtat->Widget(), Qt::Key_Down);
+    FillEmptyStartersFromTheBench(lineup);
     QTest::mouseClick(lineup.bt_irprojogo->Widget(), Qt::LeftButton);
 }
 
@@ -126,25 +158,22 @@ inline std::string CandidatePositions(const LineupBoard& board)
            " out of contract or not yet eligible)";
 }
 
-// On the line-up screen: the accepted formation's automatic selection, then, while the screen
-// would refuse "Jogar >>" (shirts empty while a fit player is left off them), the formations below
-// it in the box and those above it, each in turn; then "Jogar >>". A squad with fewer than eleven
-// fit players kicks off short, as the screen lets it. When no formation will do, the screen is
-// left with "Voltar" and `leftShort` says why.
+// On the line-up screen: the accepted formation's automatic selection, the places it left empty
+// filled from the bench, then "Jogar >>". A squad with fewer than eleven fit players kicks off
+// short, as the screen lets it. When the screen would still refuse, it is left with "Voltar" and
+// `leftShort` says why.
 inline void PlayTheAutomaticEleven(TForm87& lineup, std::string& leftShort)
 {
     lineup.combtat->SetFocus();
     for (int item = 0; item < kAcceptedFormation; ++item)  // the box starts with no item chosen
         QTest::keyClick(lineup.combtat->Widget(), Qt::Key_Down);
-    const int downsBelow = FormationCount - kAcceptedFormation;
-    for (int press = 0; press < FormationCount + downsBelow && !ReadyToKickOff(lineup.Board()); ++press)
-        QTest::keyClick(lineup.combtat->Widget(), press < downsBelow ? Qt::Key_Down : Qt::Key_Up);
+    FillEmptyStartersFromTheBench(lineup);
     if (ReadyToKickOff(lineup.Board())) {
         QTest::mouseClick(lineup.bt_irprojogo->Widget(), Qt::LeftButton);
         return;
     }
-    leftShort = "no formation's automatic selection fills the eleven of club " + std::to_string(Game.CurrentHumanClub) +
-                " on calendar day " + std::to_string(Game.DayIndex) + " (kind " + std::to_string(Game.DayKind) +
+    leftShort = "the automatic selection and the bench leave the eleven of club " + std::to_string(Game.CurrentHumanClub) +
+                " short on calendar day " + std::to_string(Game.DayIndex) + " (kind " + std::to_string(Game.DayKind) +
                 "); candidates: " + CandidatePositions(lineup.Board());
     QTest::mouseClick(lineup.bt_voltar->Widget(), Qt::LeftButton);
 }

@@ -21,7 +21,8 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             // A form already answered carries the mark in its tag.
             for (int i = 0; i < Screen->FormCount(); ++i)
-                if (auto* form = dynamic_cast<TForm88*>(Screen->Forms(i)); form && form->Visible() && form->Tag() != kAnswered) {
+                if (auto* form = dynamic_cast<TForm88*>(Screen->Forms(i));
+                    form && form->Visible() && form->Tag() != kAnswered && !leftToTheTest_.count("TForm88")) {
                     form->SetTag(kAnswered);
                     ++answered_;
                     form->Close();

@@ -67,7 +67,7 @@ TEST_F(SimDigests, ThreeLeaguesEveryCompetition)
     sim::SimOptions options;
     options.leagues = {29, 11, 65};
     options.divisionSize = 10;
-    ExpectDigests(options, {{1, "bf73e4c521d479f7"}, {2, "075733953df83a57"}, {3, "bebc161729f9795a"}});
+    ExpectDigests(options, {{1, "c15617812d6b8f96"}, {2, "197c5b6f74331195"}, {3, "0b519187381e026b"}});
 }
 
 // The command's own game: every league of the database in divisions of twenty with every

@@ -147,13 +147,24 @@ TEST_F(HubScreenTest, TwoCoachesTakeTheirTurnsAndTheMatchdayPlaysTheLineupsTheyM
     }
 }
 
-TEST_F(HubScreenTest, WithNoHumanClubPlayingTodayTheMatchdayOpensAtOnce)
+// No human club plays today: the hub stays on the club it shows, its round's questions come as on
+// any day, and its play button kicks off.
+TEST_F(HubScreenTest, WithNoHumanClubPlayingTodayTheHubStaysAndItsPlayButtonKicksOff)
 {
     Game.DayKind = 0;  // a day of friendlies, and none booked for the human clubs
-    OpenFirstScreenOfNewGame(first_);
+    Game.autosave = 0;
+    const int shown = Game.CurrentHumanClub;
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(Game.CurrentHumanClub, shown) << "the club it showed last";
+    EXPECT_EQ(CurrentHumanTurn, 1);
+    ASSERT_TRUE(test::PumpUntil([] { return !PostRoundPending; }));
+    test::Pump(50);
+    EXPECT_EQ(test::OpenHub(), hub) << "the hub waits for its coach";
+    EXPECT_EQ(SeasonStartPending, 0) << "its round's dispatch ran";
+    QTest::mouseClick(hub->btjogar->Widget(), Qt::LeftButton);
     ASSERT_TRUE(test::PumpUntil([] { return Shown<TGameForm>() && Shown<TGameForm>()->FormClass() == "TForm46"; }));
     EXPECT_EQ(test::OpenHub(), nullptr);
-    EXPECT_EQ(Screen->FormCount(), 1);
 }
 
 TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)

@@ -161,6 +161,35 @@ TEST_F(InMatchScreenTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard
     EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
 }
 
+// Before a side is laid out each place's shirt stands at a random spot 0..99 (two draws a place,
+// in place order); a place left empty keeps it, hidden.
+TEST_F(InMatchScreenTest, TheShirtsStandAtRandomSpotsUntilLaidOut)
+{
+    ActiveMatch = match_;
+    ReportMode = 1;
+    TLineup* lineup = LineupAt(Clubs[human_].LineupIndex);
+    ASSERT_NE(lineup, nullptr);
+    const int benchLast = lineup->bench[6];
+    lineup->bench[6] = -1;  // place 18 used
+    constexpr std::uint32_t kSeed = 424242;
+    RandSeed = kSeed;
+    std::vector<int> spots;
+    for (int draw = 0; draw < 2 * TPitchBoard::kShirts; ++draw)
+        spots.push_back(Random(100));
+    const std::uint32_t after = RandSeed;
+    RandSeed = kSeed;
+    auto* form = dynamic_cast<TForm88*>(CreateScreen("TForm88", nullptr));
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(RandSeed, after);
+    const TImage* shirt18 = form->PitchBoard().Shirt(TForm88::ShirtOfPlace(18));
+    EXPECT_FALSE(shirt18->Visible());
+    EXPECT_EQ(shirt18->Left(), spots[34]);
+    EXPECT_EQ(shirt18->Top(), spots[35]);
+    form->Close();
+    test::Pump();
+    lineup->bench[6] = benchLast;
+}
+
 // Two human coaches in one match: the screen (at half time) opens on the home side, and the away
 // coach, clicking his club's name, manages his own side there.
 TEST_F(InMatchScreenTest, TheAwayHumanCoachSwitchesToHisSideAndManagesIt)

@@ -37,10 +37,14 @@
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
+#include "core/match/lineup_access.h"
+#include "screens/matchday/in_match_screen.h"
 #include "screens/matchday/match_report_screen.h"
 #include "screens/matchday/matchday_screen.h"
 #include "screens/matchday/results_screen.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/screens/board_drags.h"
+#include "tests/screens/hub_driving.h"
 #include "tests/screens/in_match_answerer.h"
 #include "tests/screens/player_clicks.h"
 #include "tests/screens/seeded_matchday_suite.h"
@@ -142,6 +146,48 @@ TEST_F(MatchdayScreenTest, TheClockShowsMinutesHalfTimeAddedTimeAndTheEnd)
     EXPECT_EQ(screen->Label1->Caption(), "Fim de jogo");
     test::Pump();
     EXPECT_TRUE(Results() != nullptr || screen->DaysShown() == shown + 1);
+}
+
+// Enter before the first tick opens the in-match screen; two starters swapped there are the
+// kick-off line-up that the first tick keeps for the report.
+TEST_F(MatchdayScreenTest, AChangeMadeBeforeTheFirstTickIsTheKickOffLineup)
+{
+    NewSeededGame(1);
+    Game.InstantPlay = 0;
+    Game.TickIntervalHuman = 4000;
+    OpenTodaysMatchday();
+    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+    TForm46* screen = Matchday();
+    screen->ralt1->SetEnabled(false);
+    ASSERT_GT(HumanMatchCount, 0);
+    const int m = HumanMatches[1];
+    const int side = Clubs[Matches[m].club[0]].IsHuman ? 0 : 1;
+    const TLineup* lineup = LineupAt(Matches[m].lineup[side]);
+    ASSERT_NE(lineup, nullptr);
+    const int starter2 = lineup->starters[1];
+    const int starter3 = lineup->starters[2];
+    ASSERT_EQ(Matches[m].startingEleven[side][1], starter2);
+    answerer_.LeaveToTheTest("TForm88");
+    bool swapped = false;
+    QTimer::singleShot(50, [&] {
+        TForm88* form = test::Shown<TForm88>();
+        ASSERT_NE(form, nullptr);
+        TPitchBoard& board = form->PitchBoard();
+        QWidget* pitch = form->Panel1->Widget();
+        test::DragMouse(pitch, test::ShirtCentreOf(board, TForm88::ShirtOfPlace(2)), pitch,
+                        test::ShirtCentreOf(board, TForm88::ShirtOfPlace(3)));
+        swapped = lineup->starters[1] == starter3;
+        test::PressKey(form->Widget(), Qt::Key_Escape);
+    });
+    test::PressKey(screen->Widget(), Qt::Key_Return);
+    ASSERT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
+    screen->ralt1->SetEnabled(false);
+    ASSERT_TRUE(swapped);
+    EXPECT_EQ(screen->MatchTick(), 0);
+    screen->MatchdayTick();
+    EXPECT_EQ(Matches[m].startingEleven[side][1], starter3);
+    EXPECT_EQ(Matches[m].startingEleven[side][2], starter2);
+    EXPECT_EQ(Matches[m].startingSlots[side][1], lineup->pitchSlots[1]);
 }
 
 TEST_F(MatchdayScreenTest, TheSpeedKeysSetTheHumanSpeedAndTheClock)
