@@ -201,6 +201,9 @@ void TForm14::FormCreate()
     if (FitToScreen() && ScaledLength(kWideScreenBarHeight) > kWideScreenBarHeight)
         for (TProgressCyl* bar : {gp1, gp2})
             SetConfidenceBarHeight(*bar, kWideScreenBarHeight);
+    // The card's text grows with the form as the labels' fonts do.
+    TFont& cardFont = infojt->Caption().HTMLFont();
+    cardFont.SetHeight(ScaledLength(cardFont.Height()));
     // Grown or not, the market fills the whole window.
     SetBoundsRect(Screen->WorkAreaRect());
     BuildMarketTree();
