@@ -218,13 +218,16 @@ int UpdateTeamMorale(int club)
     return c->squadMood;
 }
 
-void ContractWarnings(int club)
+void ContractWarnings(int club, const std::vector<int>& squadInRowOrder)
 {
     if (ClubAt(club) == nullptr)
         return;
     const TDateTime today = TodayDate();
-    for (int player : SquadOf(club)) {
-        TPlayer& p = Players[player];
+    for (int player : squadInRowOrder) {
+        TPlayer* found = PlayerAt(player);
+        if (found == nullptr || found->Club != club)
+            continue;
+        TPlayer& p = *found;
         if (Game.autoContractExtension && p.ContractEnd < today)
             SetContractWeeks(12, player);
         if (Game.contractNotices >= 3 || p.contractWarning >= 2)

@@ -4,6 +4,7 @@
 // stadium expansions. The random and cumulative rules run once per round and club.
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace tarvelon {
 
@@ -25,8 +26,9 @@ void UpdatePlayerMorale(int club);
 // The squad's mood 1..3 from MoraleCounts, pending heavy-defeat events and its countdown.
 int UpdateTeamMorale(int club);
 
-// Run-out contracts extended when the option says so; warnings and notices of contracts ending.
-void ContractWarnings(int club);
+// Run-out contracts extended when the option says so; warnings and notices of contracts ending,
+// sent player after player in the order the club's roster lists them.
+void ContractWarnings(int club, const std::vector<int>& squadInRowOrder);
 
 // The sales, morale, mood and the World Cup rumour of the round, once per round for each club:
 // true when they ran now, false when they had already run this round.

@@ -114,4 +114,14 @@ std::string UnreadNewsText(int unread)
     return "<SHAD>Sem mensagens</SHAD>";  // the hub's own words when nothing is unread
 }
 
+std::string InboxClosedNewsText(int unread)
+{
+    return unread > 0 ? UnreadNewsText(unread) : "<shad>Sem novas notícias</shad>";
+}
+
+bool NewsTextCountsUnread(const std::string& text)
+{
+    return text.find("não lida") != std::string::npos;
+}
+
 }  // namespace tarvelon

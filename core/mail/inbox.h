@@ -41,5 +41,9 @@ int CountUnreadMail(int club);
 void MarkOldNewsRead(int club, TDateTime today);
 // The hub's news line for that many unread messages, shadowed.
 std::string UnreadNewsText(int unread);
+// The news line the inbox leaves behind it: as above, but "Sem novas notícias" when all is read.
+std::string InboxClosedNewsText(int unread);
+// The news line counts unread messages ("1 notícia não lida", "<n> notícias não lidas").
+bool NewsTextCountsUnread(const std::string& text);
 
 }  // namespace tarvelon

@@ -201,7 +201,8 @@ BidResult PlaceHumanBid(AuctionState& auction, const std::string& thousandsText)
     if (!thousandsText.empty()) {
         char* end = nullptr;
         thousands = std::strtoll(thousandsText.c_str(), &end, 10);
-        if (*end != '\0' || thousands < 0 || thousands > 99'999)
+        // A negative bid is a bid too: it is never the highest, and the turn passes on.
+        if (*end != '\0' || thousands < -99'999 || thousands > 99'999)
             return result;
     }
     if (!IsClubIndex(auction.turnClub))

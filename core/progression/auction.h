@@ -52,7 +52,8 @@ enum class BidAnswer {
     Placed,       // the bid is noted (if it is the highest) and the turn passes on
     NegativeCash, // "Saldo negativo, seu lance foi 0.": a bid of 0 is noted, the turn passes on
 };
-// The bid of the club whose turn it is, typed in thousands ("" is 0). After Placed or
+// The bid of the club whose turn it is, typed in thousands ("" is 0; below 0 bids nothing but
+// passes the turn all the same). After Placed or
 // NegativeCash the turn has passed on to the next coach who can bid (`turnSlot`, `turnClub`), unless
 // the round is due.
 struct BidResult {

@@ -5,6 +5,7 @@
 #include "core/economy/incoming_offers.h"
 #include "core/economy/loans.h"
 #include "core/economy/stadium.h"
+#include "core/lineup/lineup_board.h"
 #include "core/mail/inbox.h"
 #include "core/match/computer_lineups.h"
 #include "core/match/lineup_access.h"
@@ -31,7 +32,7 @@ void PrepareClubForHub(int club)
     if (!SeasonStartPending)
         RunRoundUpdates(club);
     CountAvailablePlayers(0, club);
-    ContractWarnings(club);
+    ContractWarnings(club, SquadInListOrder(club));
     MarkOldNewsRead(club, TodayDate());
 }
 

@@ -144,7 +144,8 @@ std::string MarketCardHeader(int player)
     if (!IsPlayerIndex(player))
         return "";
     const TPlayer& p = Players[player];
-    return "<FONT color=\"#FFFF00\" size=\"10\"><B>" + PositionLetter(p) + " - " + p.Name.str() + "</B></FONT><BR>";
+    return "<FONT color=\"#FFFF00\" size=\"10\"><SHAD>" + PositionLetter(p) + " - " + p.Name.str() +
+           "</SHAD></FONT><BR>";
 }
 
 std::string MarketCardText(int player)
@@ -177,14 +178,23 @@ std::string WageDemandText(int player, int factor)
            ". Deseja aceitar?";
 }
 
-bool SellerCanSparePlayer(int player)
+bool CardAllowsPurchase(int player, int buyer, int shownClub, bool rowShowsListedMark)
 {
-    if (!IsPlayerIndex(player) || !IsClubIndex(Players[player].Club))
+    if (!IsPlayerIndex(player) || !IsClubIndex(buyer) || !IsClubIndex(shownClub))
         return false;
-    const TClub& seller = Clubs[Players[player].Club];
-    if (seller.AvailablePlayers < 11)
-        return false;
-    return !(Players[player].Position == 0 && seller.playersPerPosition[0] == 1);
+    const TPlayer& p = Players[player];
+    const TClub& own = Clubs[buyer];
+    const TClub& shown = Clubs[shownClub];
+    constexpr int kCardSquadLimit = 25;
+    const bool allowed = shownClub != buyer && p.Value <= own.cash && own.squadSize < kCardSquadLimit &&
+                         p.ListedForSale != 0 && rowShowsListedMark;
+    const bool sellerShort = shown.AvailablePlayers < 11 || (p.Position == 0 && shown.playersPerPosition[0] == 1);
+    return allowed && !sellerShort;
+}
+
+bool HasVeryLightTextColour(const TClub& club)
+{
+    return (club.TextColor & 0xFF) > 230 && ((club.TextColor >> 8) & 0xFF) > 230;
 }
 
 }  // namespace tarvelon

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/records/club.h"
+
 namespace tarvelon {
 
 // One row of the market's tree: a country or group (level 0), a division or the regional clubs
@@ -35,8 +37,13 @@ std::string MarketCardText(int player);
 // "Para jogar no seu clube ... quer um aumento de salário de f vezes, passando seu salário para $...".
 std::string WageDemandText(int player, int factor);
 
-// The card's own check of "Comprar": the seller can spare the player (11 available players, not his
-// only goalkeeper) on top of the purchase rules.
-bool SellerCanSparePlayer(int player);
+// The card's own check of "Comprar", in its order: another club than the buyer's is shown, the
+// buyer's cash covers the player's value, the buyer has fewer than 25 players, the player is listed
+// and his row shows the listed mark; then off again when the shown club has fewer than 11 available
+// players, or the player is its only goalkeeper.
+bool CardAllowsPurchase(int player, int buyer, int shownClub, bool rowShowsListedMark);
+
+// The club's text colour is very light (red and green above 230).
+bool HasVeryLightTextColour(const TClub& club);
 
 }  // namespace tarvelon

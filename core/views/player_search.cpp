@@ -1,5 +1,7 @@
 #include "core/views/player_search.h"
 
+#include <algorithm>
+
 #include "core/basics/cp1252.h"
 #include "core/economy/table_access.h"
 #include "core/format/money_format.h"
@@ -10,7 +12,7 @@ namespace tarvelon {
 
 const std::array<ValueBand, 8> kSearchValueBands{{
     {1'000, 100'000},
-    {100'001, 500'000},
+    {101'000, 500'000},
     {500'000, 1'000'000},
     {1'000'000, 3'000'000},
     {3'000'001, 5'000'000},
@@ -25,8 +27,9 @@ struct Bounds {
     int low;
     int high;
 };
-constexpr Bounds kStrengthBands[] = {{1, 10}, {11, 30}, {31, 50}, {51, 101}};
-constexpr Bounds kAgeBands[] = {{15, 25}, {26, 36}, {37, 80}};
+// The last entry of each is the chooser's "Qualquer", which has its bounds too.
+constexpr Bounds kStrengthBands[] = {{1, 10}, {11, 30}, {31, 50}, {51, 101}, {0, 101}};
+constexpr Bounds kAgeBands[] = {{15, 25}, {26, 36}, {37, 80}, {16, 80}};
 
 bool Within(int value, Bounds b) { return value >= b.low && value <= b.high; }
 
@@ -52,7 +55,7 @@ bool StartsWithAnyCase(const std::string& name, const std::string& prefix)
 bool ValueInBand(Currency value, int band)
 {
     const ValueBand& b = kSearchValueBands[static_cast<std::size_t>(band)];
-    return value >= CurrencyFromUnits(b.low) && value <= CurrencyFromUnits(b.high);
+    return value > CurrencyFromUnits(b.low) && value < CurrencyFromUnits(b.high);
 }
 
 bool ClubCountryMatches(const TPlayer& p, int clubCountry)
@@ -65,9 +68,9 @@ bool ClubCountryMatches(const TPlayer& p, int clubCountry)
 bool AttributesMatch(const TPlayer& p, const PlayerSearchFilters& f)
 {
     return (f.position == kAnyPosition || p.Position == f.position) &&
-           (f.strengthBand == kAnyStrength || Within(p.Strength, kStrengthBands[f.strengthBand])) &&
-           (f.ageBand == kAnyAge || Within(p.Age, kAgeBands[f.ageBand])) &&
-           (f.valueBand == kAnyValue || ValueInBand(p.Value, f.valueBand)) &&
+           Within(p.Strength, kStrengthBands[std::clamp(f.strengthBand, 0, kAnyStrength)]) &&
+           Within(p.Age, kAgeBands[std::clamp(f.ageBand, 0, kAnyAge)]) &&
+           ValueInBand(p.Value, std::clamp(f.valueBand, 0, kAnyValue)) &&
            (f.trait1 == kAnyTrait || p.Trait1 == f.trait1) && (f.trait2 == kAnyTrait || p.Trait2 == f.trait2) &&
            (f.nationality == kAnyNationality || p.nationality == f.nationality);
 }

@@ -16,8 +16,8 @@ inline constexpr int kAnyTrait = 14;
 inline constexpr int kAnyNationality = 202;
 inline constexpr int kCustomChampionshipCountry = 202;
 
-// A band of the value chooser in whole units, both bounds included; a band that follows the one
-// below it starts just above that band's top.
+// A band of the value chooser in whole units, both bounds excluded: a value on a bound between two
+// bands (100,000, 500,000, ...) is in neither, and "Qualquer" leaves out 1,000 and below.
 struct ValueBand {
     std::int64_t low;
     std::int64_t high;

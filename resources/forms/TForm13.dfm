@@ -350,7 +350,7 @@ object Form13: TForm13
     Font.Color = clNavy
     OnClick = btjogarClick
   end
-  object Label23: TLabel
+  object Label24: TLabel
     Left = 538
     Top = 152
     Caption = 'Próximo jogo'
@@ -383,7 +383,7 @@ object Form13: TForm13
     Top = 232
     Width = 24
     Height = 24
-    Hint = 'Histórico de confrontos'
+    Hint = 'Histórico confrontos'
     ShowHint = True
     OnClick = Image13Click
   end
@@ -538,6 +538,17 @@ object Form13: TForm13
     Font.Name = 'Arial'
     Font.Height = -12
     OnClick = lb_coresClick
+  end
+  object Label23: TLabel
+    Left = 380
+    Top = 528
+    Cursor = crHandPoint
+    Caption = 'Página do Tarvelon'
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Style = [fsUnderline]
+    Transparent = True
+    OnClick = Label23Click
   end
   object PopupMenu1: TPopupMenu
     OnPopup = PopupMenu1Popup

@@ -308,6 +308,8 @@ object Form14: TForm14
     Caption.HTMLFont.Name = 'Arial'
     Caption.HTMLFont.Height = -12
     Caption.HTMLFont.Color = clWhite
+    Caption.HTMLShadowColor = clBlack
+    Caption.HTMLShadowOffset = 1
     object Image1: TImage
       Left = 336
       Top = 6

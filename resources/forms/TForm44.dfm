@@ -2,7 +2,7 @@ object Form44: TForm44
   BorderStyle = bsDialog
   Caption = 'Venda de jogador'
   ClientWidth = 420
-  ClientHeight = 384
+  ClientHeight = 486
   Color = clBlack
   Position = poScreenCenter
   Font.Name = 'Arial'
@@ -14,7 +14,7 @@ object Form44: TForm44
   OnPaint = FormPaint
   object Label3: TLabel
     Left = 16
-    Top = 12
+    Top = 16
     Caption = 'Jogador'
     Font.Name = 'Arial'
     Font.Height = -17
@@ -24,7 +24,7 @@ object Form44: TForm44
   end
   object ck1: TRadioButton
     Left = 16
-    Top = 48
+    Top = 64
     Width = 380
     Height = 20
     Caption = 'Vender jogador no leilão'
@@ -34,28 +34,28 @@ object Form44: TForm44
   end
   object Label4: TLabel
     Left = 36
-    Top = 78
+    Top = 104
     Caption = 'Preço inicial:'
     Font.Color = clBlack
     Transparent = True
   end
   object Edit1: TEdit
     Left = 130
-    Top = 74
+    Top = 100
     Width = 90
     MaxLength = 6
     OnChange = Edit1Change
   end
   object Label7: TLabel
     Left = 228
-    Top = 78
+    Top = 104
     Caption = '(em milhares de $)'
     Font.Color = 4210752
     Transparent = True
   end
   object Label6: TLabel
     Left = 36
-    Top = 104
+    Top = 134
     Caption = ''
     Font.Style = [fsBold]
     Font.Color = clGreen
@@ -63,7 +63,7 @@ object Form44: TForm44
   end
   object ck2: TRadioButton
     Left = 16
-    Top = 136
+    Top = 180
     Width = 380
     Height = 20
     Caption = 'Colocar à venda à espera de um comprador:'
@@ -72,14 +72,14 @@ object Form44: TForm44
   end
   object Label5: TLabel
     Left = 36
-    Top = 166
+    Top = 220
     Caption = 'Preço fixado:'
     Font.Color = clBlack
     Transparent = True
   end
   object Edit2: TEdit
     Left = 130
-    Top = 162
+    Top = 216
     Width = 90
     MaxLength = 6
     Enabled = False
@@ -87,14 +87,14 @@ object Form44: TForm44
   end
   object Label8: TLabel
     Left = 228
-    Top = 166
+    Top = 220
     Caption = '(em milhares de $)'
     Font.Color = 4210752
     Transparent = True
   end
   object Label10: TLabel
     Left = 36
-    Top = 192
+    Top = 250
     Caption = ''
     Font.Style = [fsBold]
     Font.Color = clGreen
@@ -102,16 +102,16 @@ object Form44: TForm44
   end
   object bt1: TGradButton
     Left = 16
-    Top = 226
+    Top = 318
     Width = 190
     Height = 34
-    Caption = 'Iniciar Leilão'
+    Caption = 'Iniciar leilão'
     ColorScheme = csNeoGrass
     OnClick = bt1Click
   end
   object GradButton1: TGradButton
     Left = 214
-    Top = 226
+    Top = 318
     Width = 190
     Height = 34
     Caption = 'Cancelar'
@@ -120,7 +120,7 @@ object Form44: TForm44
   end
   object Label11: TLabel
     Left = 16
-    Top = 280
+    Top = 392
     Width = 388
     Height = 44
     AutoSize = False
@@ -131,7 +131,7 @@ object Form44: TForm44
   end
   object Label12: TLabel
     Left = 16
-    Top = 330
+    Top = 440
     Caption = 'Multa estimada para este jogador:'
     Font.Style = [fsBold]
     Font.Color = clBlack
@@ -139,7 +139,7 @@ object Form44: TForm44
   end
   object Label13: TLabel
     Left = 16
-    Top = 352
+    Top = 460
     Caption = ''
     Font.Style = [fsBold]
     Font.Color = clMaroon

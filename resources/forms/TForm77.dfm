@@ -328,12 +328,33 @@ object Form77: TForm77
     Font.Color = 4210752
     Transparent = True
   end
-  object Label10: TLabel
+  object Label11: TLabel
     Left = 534
     Top = 482
-    Width = 246
+    Caption = 'Goleiros:'
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Style = [fsBold]
+    Font.Color = clNavy
+    Transparent = True
+  end
+  object Label10: TLabel
+    Left = 664
+    Top = 482
+    Width = 40
     Height = 18
     AutoSize = False
+    Caption = '0'
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Style = [fsBold]
+    Font.Color = clNavy
+    Transparent = True
+  end
+  object Label12: TLabel
+    Left = 534
+    Top = 500
+    Caption = 'Jogadores de linha:'
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]
@@ -341,11 +362,12 @@ object Form77: TForm77
     Transparent = True
   end
   object Label15: TLabel
-    Left = 534
+    Left = 664
     Top = 500
-    Width = 246
+    Width = 40
     Height = 18
     AutoSize = False
+    Caption = '0'
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]

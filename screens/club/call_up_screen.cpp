@@ -196,8 +196,8 @@ void TForm77::GradButton2Click()
 
 void TForm77::ShowCounters()
 {
-    if (Label10) Label10->SetCaption("Goleiros: " + std::to_string(squad_.Goalkeepers()) + " / 3");
-    if (Label15) Label15->SetCaption("Jogadores de linha: " + std::to_string(squad_.Outfield()) + " / 20");
+    if (Label10) Label10->SetCaption(std::to_string(squad_.Goalkeepers()));
+    if (Label15) Label15->SetCaption(std::to_string(squad_.Outfield()));
     if (bt2) bt2->SetEnabled(squad_.Complete());
 }
 

@@ -21,10 +21,10 @@ void PrepareConfidenceBar(TProgressCyl& bar)
 
 void SetConfidenceBarHeight(TProgressCyl& bar, int height) { bar.SetHeight(height); }
 
-void ShowConfidence(TProgressCyl& bar, int figure, TColor fore)
-{
-    bar.SetForeColor(fore);
-    bar.SetPosition(std::clamp(figure, 0, 100));
-}
+void ShowConfidence(TProgressCyl& bar, int figure) { bar.SetPosition(std::clamp(figure, 0, 100)); }
+
+TColor ConfidenceColour(const TProgressCyl& bar) { return bar.ForeColor(); }
+
+void SetConfidenceColour(TProgressCyl& bar, TColor fore) { bar.SetForeColor(fore); }
 
 }  // namespace tarvelon

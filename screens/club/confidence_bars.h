@@ -16,6 +16,9 @@ void PrepareConfidenceBar(TProgressCyl& bar);
 // The bar's height in pixels.
 void SetConfidenceBarHeight(TProgressCyl& bar, int height);
 // A negative figure shows as 0.
-void ShowConfidence(TProgressCyl& bar, int figure, TColor fore);
+void ShowConfidence(TProgressCyl& bar, int figure);
+// The colour of the bar's cylinder.
+TColor ConfidenceColour(const TProgressCyl& bar);
+void SetConfidenceColour(TProgressCyl& bar, TColor fore);
 
 }  // namespace tarvelon

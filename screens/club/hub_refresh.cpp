@@ -49,14 +49,24 @@ void ShowOpenHubRowPrice(int player)
 
 void ShowUnreadNews(TForm13& hub)
 {
-    if (hub.label32)
-        hub.label32->SetHTMLText(UnreadNewsText(CountUnreadNews(Game.CurrentHumanClub)));
+    if (!hub.label32)
+        return;
+    const int unread = CountUnreadNews(Game.CurrentHumanClub);
+    // Nothing unread: the line keeps its words ("Sem mensagens", or the inbox's "Sem novas notícias"),
+    // unless they still count the news of another coach's club.
+    if (unread == 0 && !NewsTextCountsUnread(hub.label32->GetDisplayText()))
+        return;
+    hub.label32->SetHTMLText(UnreadNewsText(unread));
 }
 
-void RefreshOpenHubHeader()
+void ShowNewsAfterInbox()
 {
-    if (TForm13* hub = OpenHubForm())
-        hub->RefreshHubHeader();
+    TForm13* hub = OpenHubForm();
+    if (hub == nullptr)
+        return;
+    hub->RefreshHubHeader();
+    if (hub->label32)
+        hub->label32->SetHTMLText(InboxClosedNewsText(CountUnreadMail(Game.CurrentHumanClub)));
 }
 
 void RefreshHubRosterAt(int player)

@@ -25,12 +25,13 @@ void RepaintOpenHubRoster();
 // The open hub's selected roster row shows the player's price anew, after he was listed for sale.
 void ShowOpenHubRowPrice(int player);
 
-// The open hub draws its header anew (money, news line, ...), as after the inbox closes.
-void RefreshOpenHubHeader();
-
 // The hub's news line counts the club's unread messages (news older than two weeks counts as read),
-// whatever changed them since it was last drawn.
+// whatever changed them since it was last drawn; with none unread it keeps its words.
 void ShowUnreadNews(TForm13& hub);
+
+// The open hub draws its header anew after the inbox closed, its news line saying what is left unread
+// ("Sem novas notícias" when nothing is).
+void ShowNewsAfterInbox();
 
 // The hub rebuilds its roster and selects the row of `player` (when he is listed) with his card.
 void RefreshHubRosterAt(int player);

@@ -44,6 +44,7 @@
 #include "screens/common/art/hub_art.h"
 #include "screens/common/art/squad_icons.h"
 #include "screens/common/form_references.h"
+#include "screens/common/game_page.h"
 #include "screens/common/grid_helpers.h"
 #include "screens/common/navigator.h"
 #include "screens/common/queued_call.h"
@@ -174,6 +175,7 @@ void TForm13::BindHandlers()
         OpenScreen("TForm47");
     });
     BindHandler("labmoneyClick", [](TObject*) { OpenScreen("TForm22"); });
+    BindHandler("Label23Click", [](TObject*) { OpenGamePage(); });
     BindHandler("label32Click", [](TObject*) { OpenScreen("TForm62"); });
     BindHandler("lb_conftClick", [](TObject* sender) {
         if (auto* label = dynamic_cast<TComponent*>(sender)) {
@@ -217,6 +219,7 @@ void TForm13::FindChildren()
     bar2 = FindChild<TDcSmoothProgressBar>("bar2");
     Label12 = FindChild<TLabel>("Label12");
     Label23 = FindChild<TLabel>("Label23");
+    Label24 = FindChild<TLabel>("Label24");
     gridview1 = FindChild<TDataGrid>("gridview1");
     lb_total = FindChild<TRichLabel>("lb_total");
     btvender = FindChild<TGradButton>("btvender");
@@ -431,7 +434,7 @@ void TForm13::RefreshHubHeader()
                               lb_conf3, lb_conf4, lb_conft1, lb_conft2, label32, lb_total, lb_cores, lab_data, labmoney})
         if (label)
             label->Font().SetColor(fg);
-    for (TLabel* label : {Label12, Label23})
+    for (TLabel* label : {Label12, Label23, Label24})
         if (label)
             label->Font().SetColor(fg);
     SetColor(bg);

@@ -85,7 +85,8 @@ public:
     TDcSmoothProgressBar* bar1 = nullptr;
     TDcSmoothProgressBar* bar2 = nullptr;
     TLabel* Label12 = nullptr;
-    TLabel* Label23 = nullptr;
+    TLabel* Label23 = nullptr;  // the game's web page
+    TLabel* Label24 = nullptr;  // "Próximo jogo"
     TDataGrid* gridview1 = nullptr;
     TRichLabel* lb_total = nullptr;
     TGradButton* btvender = nullptr;

@@ -122,7 +122,7 @@ void TForm62::FineClick()
 // However the inbox is closed, the hub's header shows what is left unread (and a fine's money).
 void TForm62::FormClose()
 {
-    RefreshOpenHubHeader();
+    ShowNewsAfterInbox();
 }
 
 }  // namespace tarvelon

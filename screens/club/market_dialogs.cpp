@@ -17,6 +17,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_label.h"
 #include "screens/club/hub_screen.h"
+#include "screens/club/transfer_market_screen.h"
 #include "screens/common/form_references.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
@@ -35,6 +36,14 @@ void BindCommon(TGameForm& form)
 }
 
 void StyleRichLabel(TRichLabel* label) { label->SetTransparent(true); }
+
+// The deal done, the market that opened the dialog lists the seller's squad anew and the hub shows
+// the player; only an accepted wage demand ends with the market's word on it.
+void ShowDealDone(TComponent* market, bool announce)
+{
+    if (auto* form = dynamic_cast<TForm14*>(market))
+        form->ShowPlayerJoined(announce);
+}
 
 }  // namespace
 
@@ -148,7 +157,9 @@ void TForm60::bt1Click()
         EvaluateBid(Deal, buyer);
     }
     Close();
-    if (!Deal.BidAccepted || !CompleteDeal(Deal, buyer))
+    if (Deal.BidAccepted && CompleteDeal(Deal, buyer))
+        ShowDealDone(Owner(), false);
+    else
         ShowModalOver(Owner(), "TForm61");
 }
 
@@ -200,9 +211,10 @@ void TForm61::FormCreate()
 
 void TForm61::bt2Click()
 {
-    if (Deal.WageDemandPending)
-        CompleteDeal(Deal, Game.CurrentHumanClub);
+    const bool joined = Deal.WageDemandPending && CompleteDeal(Deal, Game.CurrentHumanClub);
     Close();
+    if (joined)
+        ShowDealDone(Owner(), true);
 }
 
 // ---- TForm49 ----
@@ -254,7 +266,7 @@ void TForm49::FormCreate()
     const int coach = Clubs[seller].coach;
     Label2->SetCaption(IsCoachIndex(coach) ? Coaches[coach].name.str() : "");
     const std::string buyer = IsClubIndex(Game.CurrentHumanClub) ? Clubs[Game.CurrentHumanClub].name.str() : "";
-    Label3->SetHTMLText(buyer + " está querendo comprar o jogador: <B>" + Players[Deal.DealPlayer].Name.str() + "</B>");
+    Label3->SetHTMLText(buyer + " está querendo comprar o jogador: " + Players[Deal.DealPlayer].Name.str());
     Label5->SetHTMLText(FormatMoneyWords64(Deal.BidPrice));
 }
 

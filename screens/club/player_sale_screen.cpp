@@ -22,7 +22,7 @@ namespace tarvelon {
 
 namespace {
 
-constexpr int kHeightWithoutFine = 280;
+constexpr int kHeightWithoutFine = 384;
 
 // The price typed, in thousands; 0 for an empty or bad field.
 long long TypedThousands(const TEdit& edit)
@@ -87,9 +87,11 @@ void TForm44::FormCreate()
     Edit2->SetText(value);
     if (p.ListedForSale) {
         ck2->SetChecked(true);
+        Edit2->SetEnabled(true);
+        Edit1->SetEnabled(false);
+        bt1->SetCaption("Colocar à venda");
         Edit2->SetText(std::to_string(ThousandsOf(p.AskingPrice)));
     }
-    ChooseWay();
     ShowFineBand();
 }
 
@@ -99,7 +101,7 @@ void TForm44::ShowFineBand()
     if (band.empty()) {
         for (TLabel* label : {Label11, Label12, Label13})
             label->Hide();
-        SetClientHeight(kHeightWithoutFine);
+        SetHeight(kHeightWithoutFine);
         return;
     }
     Label13->SetCaption(band);

@@ -13,10 +13,10 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
+#include "screens/club/market_dialogs.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/art/list_art.h"
 #include "screens/common/art/squad_icons.h"
-#include "screens/common/navigator.h"
 #include "screens/common/player_filters.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
@@ -130,10 +130,11 @@ void TForm27::Search()
                      [this](int player) { AddFoundRow(player); });
 }
 
-void TForm27::AddFoundRow(int player)
+void TForm27::AddFoundRow(int player) { FillFoundRow(gfind->AddRow(), player); }
+
+void TForm27::FillFoundRow(int row, int player)
 {
     const SearchRowView v = SearchRowOf(player);
-    const int row = gfind->AddRow();
     auto set = [this, row](const char* column, const std::string& text) { gfind->SetCellTextByName(column, row, text); };
     set("colpais", std::to_string(v.nationality));
     SetCellHint(*gfind, "colpais", row,
@@ -166,7 +167,17 @@ void TForm27::gfindDblClick(int row)
     if (player < 1 || player >= static_cast<int>(Players.size()))
         return;
     MarketClub = Players[player].Club;
-    OpenScreen("TForm14");
+    ShowModalOver(this, "TForm14");
+    ShowFoundPlayersAnew();
+}
+
+// A deal in the market may have moved a found player: his row shows his club, price and listing as
+// they are now (the list itself stays the search's until the next "Procurar").
+void TForm27::ShowFoundPlayersAnew()
+{
+    for (int row = 0; row < gfind->RowCount(); ++row)
+        FillFoundRow(row, CellInt(*gfind, "colid", row, 0));
+    gfind->Invalidate();
 }
 
 }  // namespace tarvelon

@@ -35,6 +35,8 @@ private:
     void FillChoosers();
     void FillMarkImages();
     void AddFoundRow(int player);
+    void FillFoundRow(int row, int player);
+    void ShowFoundPlayersAnew();
     void gfindHeaderClick(int col);
     void gfindDblClick(int row);
 

@@ -20,6 +20,7 @@
 #include "grid/dg_column_classes.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/keys.h"
+#include "platform/forms/screen.h"
 #include "platform/graphics/picture.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
@@ -77,7 +78,7 @@ const TScreenRecord TForm14::kScreen{
     .shows = "Mercado de transferências",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.closeOnEscape = true},
+    .style = {.closeOnEscape = true, .fillsWindow = true},
     .subject = [] { MarketClub = SubjectOtherClub(); },
     .create = NewScreen<TForm14>,
     .file = "screens/club/transfer_market_screen.cpp",
@@ -194,11 +195,17 @@ void TForm14::FormCreate()
         Image7->SetVisible(Game.playedCountry != kCustomCountry);
     for (TProgressCyl* bar : {gp1, gp2})
         PrepareConfidenceBar(*bar);
+    barColour_ = ConfidenceColour(*gp1);
     // Grown with a screen wider than the design's, the confidence bars stand 24 pixels high.
     constexpr int kWideScreenBarHeight = 24;
     if (FitToScreen() && ScaledLength(kWideScreenBarHeight) > kWideScreenBarHeight)
         for (TProgressCyl* bar : {gp1, gp2})
             SetConfidenceBarHeight(*bar, kWideScreenBarHeight);
+    // The card's text grows with the form as the labels' fonts do.
+    TFont& cardFont = infojt->Caption().HTMLFont();
+    cardFont.SetHeight(ScaledLength(cardFont.Height()));
+    // Grown or not, the market fills the whole window.
+    SetBoundsRect(Screen->WorkAreaRect());
     BuildMarketTree();
     ListTeamPlayers();
     // After the first row's selection, which hides the message line.
@@ -321,11 +328,12 @@ void TForm14::ShowClubHeader(int club)
     const std::string crest = CrestPath(club);
     if (crest.empty() || !escudo->Picture().LoadFromFile(crest))
         escudo->Picture().Clear();
-    // A very light club colour would vanish on the bars: the other colour of the club then.
-    const bool lightText = (c.TextColor & 0xFF) > 230 && ((c.TextColor >> 8) & 0xFF) > 230;
-    const TColor fore = lightText ? c.BackColor : c.TextColor;
-    ShowConfidence(*gp1, c.boardConfidence, fore);
-    ShowConfidence(*gp2, c.SupportersMood, fore);
+    // The bars wear their own colour, but for a club whose text colour is very light: its background
+    // colour then.
+    for (TProgressCyl* bar : {gp1, gp2})
+        SetConfidenceColour(*bar, HasVeryLightTextColour(c) ? c.BackColor : barColour_);
+    ShowConfidence(*gp1, c.boardConfidence);
+    ShowConfidence(*gp2, c.SupportersMood);
     if (Image7 != nullptr) {
         const bool known = c.Country >= 0 && c.Country < static_cast<int>(CountryNames.size());
         ShowImage(Image7, known ? flagImages_->Image(c.Country) : QImage());
@@ -343,6 +351,13 @@ void TForm14::SetLinksActive(bool active)
     }
     for (TImage* link : {Image2, Image3, Image5, Image6})
         link->SetCursor(active ? crHandPoint : crDefault);
+}
+
+bool TForm14::SelectedRowShowsListedMark()
+{
+    const int row = joglist->SelectedRow();
+    return row >= 0 && row < joglist->RowCount() &&
+           joglist->GetCellTextByName("avenda", row) == Num(art::kListedForSaleImage);
 }
 
 bool TForm14::LinkActive(const TLabel* link) const { return link != nullptr && link->Cursor() == crHandPoint; }
@@ -381,8 +396,8 @@ void TForm14::ShowPlayerCard(int player)
     }
     const int nationality = Players[player].nationality;
     ShowImage(Image1, nationality >= 0 && nationality < flagImages_->Count() ? flagImages_->Image(nationality) : QImage());
-    // The card's own word on "Comprar": the seller must also be able to spare him.
-    bt1->SetEnabled(CanBuyListedPlayer(player, HumanClub()) && SellerCanSparePlayer(player));
+    // The card's own word on "Comprar" (the last one after a change of the card's view).
+    bt1->SetEnabled(CardAllowsPurchase(player, HumanClub(), MarketClub, SelectedRowShowsListedMark()));
     const bool leagueClub = MarketClub < Game.LeagueClubCount;
     for (TLabel* link : {Label11, Label12}) {
         link->SetCursor(leagueClub ? crHandPoint : crDefault);
@@ -447,13 +462,9 @@ void TForm14::bt1Click()
         joglist->DeleteRow(joglist->SelectedRow());
         bt1->SetEnabled(false);
         bt4->SetEnabled(false);
-        AfterClubChanged(player);
+        AfterPurchase();
     } else if (outcome == PurchaseOutcome::WageDemand) {
         OpenOver("TForm61");
-        if (Players[player].Club == HumanClub()) {
-            ListTeamPlayers();
-            AfterClubChanged(player);
-        }
     } else {
         bt1->SetEnabled(false);
     }
@@ -470,10 +481,6 @@ void TForm14::bt2Click()
     }
     StartBid(Deal, player, MarketClub);
     OpenOver("TForm60");
-    if (Players[player].Club == HumanClub()) {
-        ListTeamPlayers();
-        AfterClubChanged(player);
-    }
     if (HumanSquadFull())
         bt2->SetEnabled(false);
 }
@@ -501,13 +508,20 @@ void TForm14::bt4Click()
     ShowCash();
 }
 
-// The player joined the human club: the market and the hub show it.
-void TForm14::AfterClubChanged(int player)
+// "Comprar" bought the player at his asking price: the market and the hub show it.
+void TForm14::AfterPurchase()
 {
-    (void)player;
     ShowCash();
     ShowMessage("Jogador comprado com sucesso.");
     RefreshOpenHub();
+}
+
+void TForm14::ShowPlayerJoined(bool announce)
+{
+    ListTeamPlayers();
+    RefreshOpenHub();
+    if (announce)
+        ShowMessage("Jogador comprado com sucesso.");
 }
 
 }  // namespace tarvelon

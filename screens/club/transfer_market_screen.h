@@ -27,6 +27,9 @@ public:
     void ShowPlayerCard(int player);
     // The player of the selected squad row (0 none).
     int SelectedPlayer();
+    // A deal of the dialogs brought the player to the human club: the squad is listed anew, the hub
+    // shows him; `announce` says "Jogador comprado com sucesso." (after the player's wage demand).
+    void ShowPlayerJoined(bool announce);
 
     TDataGrid* DataGrid1 = nullptr;
     TDataGrid* joglist = nullptr;
@@ -71,6 +74,8 @@ private:
     void SetLinksActive(bool active);
     void SetCardView(bool details);
     bool LinkActive(const TLabel* link) const;
+    // The selected row's "Vda" cell holds the listed mark.
+    bool SelectedRowShowsListedMark();
     void ShowMessage(const std::string& text);
     void ShowCash();
     void OpenOver(const std::string& formClass);
@@ -78,9 +83,10 @@ private:
     void bt1Click();
     void bt2Click();
     void bt4Click();
-    void AfterClubChanged(int player);
+    void AfterPurchase();
 
     bool cardDetails_ = true;
+    TColor barColour_ = 0;  // the confidence bars' own colour
     TCustomImageList* statusImages_ = nullptr;
     TCustomImageList* flagImages_ = nullptr;
     TCustomImageList* listingImages_ = nullptr;

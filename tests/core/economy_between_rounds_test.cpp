@@ -195,13 +195,13 @@ TEST(BetweenRoundsContracts, WarningsOnceAndExtensionByOption)
     Players[soon].ContractEnd = TodayDate() + 10;
     Game.contractNotices = 0;
     const std::size_t mails = MailMessages.size();
-    ContractWarnings(club);
-    ContractWarnings(club);
+    ContractWarnings(club, PlayersOfClub(club));
+    ContractWarnings(club, PlayersOfClub(club));
     EXPECT_EQ(MailMessages.size(), mails + 1);
     EXPECT_EQ(Players[soon].contractWarning, 1);
     Game.autoContractExtension = 1;
     Players[soon].ContractEnd = TodayDate() - 1;
-    ContractWarnings(club);
+    ContractWarnings(club, PlayersOfClub(club));
     EXPECT_DOUBLE_EQ(Players[soon].ContractEnd, TodayDate() + 84);
 }
 

@@ -86,27 +86,46 @@ protected:
     int player_ = 0;
 };
 
-TEST_F(PlayerSearchTest, ValueBandsIncludeTheirBounds)
+TEST_F(PlayerSearchTest, ValueBandsExcludeTheirBoundsAndQualquerHasBoundsToo)
 {
     PlayerSearchFilters f;
     const auto bandsOf = [&](std::int64_t units) {
         Players[player_].Value = CurrencyFromUnits(units);
         std::vector<int> bands;
-        for (f.valueBand = 0; f.valueBand < kAnyValue; ++f.valueBand)
+        for (f.valueBand = 0; f.valueBand <= kAnyValue; ++f.valueBand)
             if (Finds(f))
                 bands.push_back(f.valueBand);
         return bands;
     };
-    EXPECT_EQ(bandsOf(100'000), std::vector<int>{0});
-    EXPECT_EQ(bandsOf(100'500), std::vector<int>{1});  // no gap above the first band
-    EXPECT_EQ(bandsOf(500'000), (std::vector<int>{1, 2}));
-    EXPECT_EQ(bandsOf(1'000'000), (std::vector<int>{2, 3}));
-    EXPECT_EQ(bandsOf(3'000'000), std::vector<int>{3});
-    EXPECT_EQ(bandsOf(3'000'001), std::vector<int>{4});
-    EXPECT_EQ(bandsOf(10'000'000), std::vector<int>{5});
-    EXPECT_EQ(bandsOf(999), std::vector<int>{});
-    f.valueBand = kAnyValue;
-    EXPECT_TRUE(Finds(f));  // "Qualquer" lets every value through
+    // A value on a bound between two bands is in neither; "Qualquer" (7) still holds it.
+    EXPECT_EQ(bandsOf(100'000), std::vector<int>{kAnyValue});
+    EXPECT_EQ(bandsOf(500'000), std::vector<int>{kAnyValue});
+    EXPECT_EQ(bandsOf(1'000'000), std::vector<int>{kAnyValue});
+    EXPECT_EQ(bandsOf(100'500), std::vector<int>{kAnyValue});  // the second band starts above 101,000
+    EXPECT_EQ(bandsOf(101'001), (std::vector<int>{1, kAnyValue}));
+    EXPECT_EQ(bandsOf(99'999), (std::vector<int>{0, kAnyValue}));
+    EXPECT_EQ(bandsOf(3'000'001), std::vector<int>{kAnyValue});
+    EXPECT_EQ(bandsOf(3'000'002), (std::vector<int>{4, kAnyValue}));
+    EXPECT_EQ(bandsOf(1'000), std::vector<int>{});  // not even "Qualquer"
+    EXPECT_EQ(bandsOf(999'999'999), std::vector<int>{});
+
+    // "Qualquer" of age is 16..80, of strength 0..101.
+    f = {};
+    Players[player_].Value = CurrencyFromUnits(200'000);
+    Players[player_].Age = 15;
+    EXPECT_FALSE(Finds(f));
+    f.ageBand = 0;  // 15..25
+    EXPECT_TRUE(Finds(f));
+    f = {};
+    Players[player_].Age = 80;
+    EXPECT_TRUE(Finds(f));
+    Players[player_].Age = 81;
+    EXPECT_FALSE(Finds(f));
+    Players[player_].Age = 30;
+    Players[player_].Strength = 0;
+    EXPECT_TRUE(Finds(f));
+    Players[player_].Strength = 102;
+    EXPECT_FALSE(Finds(f));
 }
 
 TEST_F(PlayerSearchTest, EachFilterRestrictsOnlyWhenSet)

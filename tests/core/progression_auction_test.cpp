@@ -113,6 +113,11 @@ TEST_F(AuctionTest, HumansBidInSlotOrderSkippingThoseWhoCannot)
     EXPECT_EQ(PlaceHumanBid(a, "3x").answer, BidAnswer::NotANumber);
     EXPECT_EQ(PlaceHumanBid(a, "300").answer, BidAnswer::AboveCash);
     EXPECT_EQ(a.turnClub, human_);  // the turn stays
+    EXPECT_EQ(PlaceHumanBid(a, "-300").answer, BidAnswer::Placed);  // a bid below 0 passes the turn
+    EXPECT_EQ(a.turnClub, second);
+    EXPECT_EQ(a.humanBid, 0);
+    ASSERT_TRUE(OfferAuctionToHumanFrom(a, 0));  // the first coach again
+    ASSERT_EQ(a.turnClub, human_);
     const BidResult placed = PlaceHumanBid(a, "240");
     EXPECT_EQ(placed.answer, BidAnswer::Placed);
     EXPECT_FALSE(placed.roundDue);

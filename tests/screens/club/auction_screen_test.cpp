@@ -158,6 +158,22 @@ TEST_F(AuctionScreenTest, EachAuctionOfASeriesTakesTheTypedBidWithoutAClickOnThe
     ASSERT_NO_FATAL_FAILURE(typeAtTheFocus());
 }
 
+TEST_F(AuctionScreenTest, ANegativeBidIsABidThatPassesTheTurn)
+{
+    Clubs[human_].cash = CurrencyFromUnits(200'000'000);
+    AuctionRound = 1;
+    AuctionPlayer = -1;
+    auto* form = Open<TForm23>("TForm23");
+    ASSERT_NE(form, nullptr);
+    ASSERT_EQ(form->Auction().turnClub, human_);
+    QTest::keyClicks(WidgetOf(form->Edit1), "-5");
+    Click(form->CHButton1);
+    // The only coach has bid: the computer round has run, with no human bid in it.
+    EXPECT_EQ(form->Notebook1->ActivePage(), "resultado");
+    EXPECT_EQ(form->Auction().humanBid, 0);
+    EXPECT_FALSE(form->Label7->Visible());
+}
+
 TEST_F(AuctionScreenTest, ASeriesWithoutASellerOpensTheHubAtOnce)
 {
     for (TClub& club : Clubs) {

@@ -119,6 +119,29 @@ TEST_F(HubBetweenRoundsTest, AContractExtendedByItselfShowsOnTheFirstCardAndRow)
         EXPECT_EQ(hub->gridview1->GetCell(hub->gridview1->ColumnByName("salario")->Index(), row)->Hint(), "");
 }
 
+TEST_F(HubBetweenRoundsTest, ContractWarningsReachTheInboxInTheRostersRowOrder)
+{
+    Game.contractNotices = 0;
+    for (int slot = 0; slot < Game.HumanClubCount; ++slot)
+        for (int p : PlayersOfClub(Game.HumanClubs[slot])) {
+            Players[p].ContractEnd = TodayDate() + 10;
+            Players[p].contractWarning = 0;
+        }
+    const std::size_t before = MailMessages.size();
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int club = Game.CurrentHumanClub;
+    std::vector<int> warned;
+    for (std::size_t m = before; m < MailMessages.size(); ++m)
+        if (MailMessages[m].recipientClub == club && MailMessages[m].subjectId == 17)  // "contract ends soon"
+            warned.push_back(MailMessages[m].player);
+    std::vector<int> rows;
+    for (int row = 0; row < hub->gridview1->RowCount(); ++row)
+        rows.push_back(std::stoi(hub->gridview1->GetCellTextByName("id", row)));
+    ASSERT_NE(rows, PlayersOfClub(club)) << "the roster's order is not the table's here";
+    EXPECT_EQ(warned, rows);
+}
+
 TEST_F(HubBetweenRoundsTest, TopBarMenusAndTheSquadMenuOpenTheirScreensAndActOnThePlayer)
 {
     TForm13* hub = OpenTheHub();

@@ -38,6 +38,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "platform/graphics/system_metrics.h"
+#include "platform/stdctrls/browser.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -48,11 +49,13 @@
 #include "screens/club/hub_refresh.h"
 #include "screens/common/art/cursor_art.h"
 #include "screens/common/art/hub_art.h"
+#include "screens/common/game_page.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/matchday/pitch_board.h"
 #include "tests/screens/hub_driving.h"
+#include "tests/screens/player_clicks.h"
 #include "tests/screens/two_coach_hub_suite.h"
 #include "tests/screens/hub_game.h"
 #include "tests/screens/in_match_answerer.h"
@@ -231,6 +234,24 @@ TEST_F(HubScreenTest, TheNewsLineFollowsTheUnreadMailWheneverTheHeaderIsDrawn)
     ReadMail(static_cast<int>(MailMessages.size()) - 2);
     hub->RefreshHubHeader();
     EXPECT_EQ(Html(hub->label32), "<SHAD>Sem mensagens</SHAD>");  // as the hub opens with none
+}
+
+TEST_F(HubScreenTest, Label23OpensTheGamesPageAsTheTitleDoes)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    std::vector<std::string> links;
+    SetOpenUrlHook([&links](const std::string& url) {
+        links.push_back(url);
+        return true;
+    });
+    TLabel* link = hub->Label23;
+    ASSERT_NE(link, nullptr);
+    EXPECT_TRUE(link->Visible());
+    test::ClickAt(hub->Widget(), QPoint(link->Left() + link->Width() / 2, link->Top() + link->Height() / 2));
+    SetOpenUrlHook(nullptr);
+    EXPECT_EQ(links, std::vector<std::string>{GamePageUrl()});
+    EXPECT_EQ(hub->Image13->Hint(), "Histórico confrontos");
 }
 
 TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer)

@@ -11,6 +11,7 @@
 #include "core/mail/mail.h"
 #include "core/mail/mail_texts.h"
 #include "core/records/game_state.h"
+#include "core/season/calendar.h"
 #include "core/tables.h"
 #include "grid/dg_grid.h"
 #include "platform/graphics/color.h"
@@ -81,6 +82,22 @@ TEST_F(InboxScreenTest, TheInboxListsReadsAndAnswersTheClubsMail)
     for (const std::string& line : hub_->label32->HTMLText())
         news += line;
     EXPECT_EQ(news, UnreadNewsText(1));
+}
+
+TEST_F(InboxScreenTest, ClosedWithAllReadTheHubSaysSemNovasNoticiasAndKeepsSayingIt)
+{
+    MailMessages.clear();
+    SendMail(club_, mkWelcome, 1, 0, 0, 0);
+    MailMessages.back().date = TodayDate();
+    hub_->RefreshHubHeader();
+    ASSERT_EQ(hub_->label32->GetDisplayText(), UnreadNewsText(1));
+    ASSERT_TRUE(Drive<TForm62>("TForm62", [&](TForm62& inbox) {
+        ClickRow(*inbox.grid1, 0);
+        Click(inbox.bt1);
+    }));
+    EXPECT_EQ(hub_->label32->GetDisplayText(), "<shad>Sem novas notícias</shad>");
+    hub_->RefreshHubHeader();  // as after any dialog that changed the club
+    EXPECT_EQ(hub_->label32->GetDisplayText(), "<shad>Sem novas notícias</shad>");
 }
 
 }  // namespace

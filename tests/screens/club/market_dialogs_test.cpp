@@ -68,6 +68,7 @@ TEST_F(MarketDialogsTest, BidIsRefusedThenAcceptedThroughTheDialogsOpenedAboveTh
     EXPECT_EQ(Players[player].Club, human_);
     EXPECT_EQ(cash - Clubs[human_].cash, CurrencyFromUnits(250'000));
     EXPECT_EQ(RowOf(*market->joglist, player), -1);
+    EXPECT_FALSE(market->Label27->Visible()) << "an accepted bid says nothing in the market";
 }
 
 TEST_F(MarketDialogsTest, BidAboveTheCashCannotBeProposed)
@@ -137,6 +138,8 @@ TEST_F(MarketDialogsTest, TopEuropeanPlayersWageDemandIsAcceptedWithEscapeAndThe
     EXPECT_EQ((Players[player].wage + 5000) / 10000, wage * Deal.WageDemandFactor);
     EXPECT_EQ(hub->gridview1->RowCount(), hubRows + 1) << "the hub shows the new player";
     EXPECT_EQ(RowOf(*market->joglist, player), -1) << "the market's squad is refilled";
+    EXPECT_TRUE(market->Label27->Visible());
+    EXPECT_EQ(market->Label27->GetDisplayText(), "Jogador comprado com sucesso.");
 }
 
 TEST_F(MarketDialogsTest, HumanSellerAnswersTheBidHimself)
@@ -151,7 +154,9 @@ TEST_F(MarketDialogsTest, HumanSellerAnswersTheBidHimself)
         bool asked = false;
         WhenOpens<TForm60>([&](TForm60& bid) {
             WhenOpens<TForm49>([&](TForm49& question) {
-                asked = question.Label3->GetDisplayText().find(Players[player].Name.str()) != std::string::npos;
+                asked = question.Label3->GetDisplayText() == Clubs[human_].name.str() +
+                                                                " está querendo comprar o jogador: " +
+                                                                Players[player].Name.str();  // not bold
                 Click(yes ? question.bt1 : question.bt2);
             });
             Click(bid.bt1);

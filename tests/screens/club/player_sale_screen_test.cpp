@@ -18,6 +18,7 @@
 #include "screens/club/hub_screen.h"
 #include "screens/club/player_sale_screen.h"
 #include "screens/common/subjects.h"
+#include "tests/screens/player_clicks.h"
 #include "tests/screens/views_test_support.h"
 
 namespace tarvelon {
@@ -63,6 +64,7 @@ TEST_F(PlayerSaleTest, FineBandFollowsTheContractAndExpiredContractsShowNone)
     EXPECT_FALSE(sale->Label11->Visible());
     EXPECT_FALSE(sale->Label13->Visible());
     EXPECT_LT(sale->ClientHeight(), fullHeight);
+    EXPECT_EQ(sale->Height(), 384);
     EXPECT_GT(sale->ClientHeight(), sale->bt1->Top() + sale->bt1->Height()) << "the buttons stay on the form";
     p.ContractEnd = contract;
 }
@@ -73,7 +75,7 @@ TEST_F(PlayerSaleTest, BadPriceBecomesAThousandAndListingSetsTheAskingPrice)
     Players[player].ListedForSale = 0;
     auto* sale = OpenSale(player);
     ASSERT_TRUE(sale->ck1->Checked());
-    EXPECT_EQ(sale->bt1->Caption(), "Iniciar Leilão");
+    EXPECT_EQ(sale->bt1->Caption(), "Iniciar leilão");
     Type(*sale->Edit1, "0");
     EXPECT_EQ(sale->Edit1->Text(), "1000");
     EXPECT_FALSE(sale->bt1->Enabled()) << "off until the next edit";
@@ -83,6 +85,9 @@ TEST_F(PlayerSaleTest, BadPriceBecomesAThousandAndListingSetsTheAskingPrice)
 
     Click(sale->ck2);
     EXPECT_EQ(sale->bt1->Caption(), "Colocar à venda");
+    test::ClickBox(sale->ck1);
+    EXPECT_EQ(sale->bt1->Caption(), "Iniciar Leilão");  // the choice's own words
+    Click(sale->ck2);
     EXPECT_FALSE(sale->Edit1->Enabled());
     EXPECT_TRUE(sale->Edit2->Enabled());
     Type(*sale->Edit2, "750");

@@ -1,9 +1,17 @@
 // The player search (TForm27) on the gallery's seeded game: the filters set with the keyboard and
-// the mouse, a value equal to a band's bound found, the count line, the "Passe" header sorting by
-// the value both ways, alternating rows, and a double click opening the market on the player's
-// club.
+// the mouse, a value equal to a band's bound found only by "Qualquer", the count line, the "Passe"
+// header sorting by the value both ways, alternating rows, and a double click opening the market on
+// the player's club.
 #include <QTest>
 
+#include <QTimer>
+
+#include <functional>
+
+#include "core/club_rosters.h"
+#include "core/economy/player_sale.h"
+#include "core/economy/player_value.h"
+#include "core/economy/transfers.h"
 #include "core/format/money_format.h"
 #include "core/tables.h"
 #include "core/views/player_search.h"
@@ -13,6 +21,9 @@
 #include "platform/stdctrls/lists.h"
 #include "controls/grad_button.h"
 #include "screens/club/player_search_screen.h"
+#include "screens/club/transfer_market_screen.h"
+#include "tests/screens/hub_driving.h"
+#include "tests/screens/player_clicks.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
 #include "tests/screens/views_test_support.h"
@@ -52,7 +63,7 @@ protected:
     TPlayer saved_{};
 };
 
-TEST_F(PlayerSearchScreenTest, FindsAPlayerWorthExactlyABandsBoundByTheFiltersChosen)
+TEST_F(PlayerSearchScreenTest, APlayerWorthExactlyABandsBoundIsFoundOnlyByQualquer)
 {
     TPlayer& p = Players[player_];
     p.Value = CurrencyFromUnits(500'000);
@@ -65,7 +76,8 @@ TEST_F(PlayerSearchScreenTest, FindsAPlayerWorthExactlyABandsBoundByTheFiltersCh
     EXPECT_EQ(form->c5->Items().Strings(kAnyTrait), "Qualquer");
     EXPECT_EQ(form->c1->ItemIndex(), 0);
 
-    // The player's league, any strength, the band "101 mil => 500 mil", his name in small letters.
+    // The player's league, any strength, the band "101 mil => 500 mil", his name in small letters:
+    // a value on the band's top bound is not in it, nor in the next band, only in "Qualquer".
     const int league = [&] {
         for (int l = 0; l < static_cast<int>(Leagues.size()); ++l)
             if (Leagues[l].country == Clubs[p.Club].Country)
@@ -82,19 +94,24 @@ TEST_F(PlayerSearchScreenTest, FindsAPlayerWorthExactlyABandsBoundByTheFiltersCh
     form->Edit1->SetFocus();
     QTest::keyClicks(WidgetOf(form->Edit1), "zequinha b");
     Click(form->button2);
+    EXPECT_TRUE(FoundPlayers(*form).empty());
+    EXPECT_EQ(form->Label9->Caption(), "Nenhum jogador encontrado");
+    PressKey(form->c4, Qt::Key_Down);  // "501 mil => 1 milhão "
+    Click(form->button2);
+    EXPECT_TRUE(FoundPlayers(*form).empty());
+    PressKey(form->c4, Qt::Key_End);  // "Qualquer"
+    Click(form->button2);
     EXPECT_EQ(FoundPlayers(*form), std::vector<int>{player_});
     EXPECT_EQ(form->Label9->Caption(), "1 jogadores encontrados");
     EXPECT_EQ(form->gfind->GetCellTextByName("colpasse", 0), FormatMoney(500000));
     EXPECT_EQ(form->gfind->GetCellTextByName("colclube", 0), Clubs[p.Club].name.str());
 
-    // The next band starts at 500,000 too; the one after it does not hold him.
+    // One unit less is in the band below.
+    p.Value = CurrencyFromUnits(499'999);
+    PressKey(form->c4, Qt::Key_Home);
     PressKey(form->c4, Qt::Key_Down);
     Click(form->button2);
     EXPECT_EQ(FoundPlayers(*form), std::vector<int>{player_});
-    PressKey(form->c4, Qt::Key_Down);
-    Click(form->button2);
-    EXPECT_TRUE(FoundPlayers(*form).empty());
-    EXPECT_EQ(form->Label9->Caption(), "Nenhum jogador encontrado");
 
     // Listed for sale only: he is not.
     form->c4->SetItemIndex(kAnyValue);
@@ -142,6 +159,67 @@ TEST_F(PlayerSearchScreenTest, ThePasseHeaderSortsByValueAndADoubleClickOpensThe
     ASSERT_FALSE(seen->empty());
     EXPECT_EQ(seen->front(), "TForm14");
     EXPECT_EQ(MarketClub, Players[player].Club);
+}
+
+TEST_F(PlayerSearchScreenTest, APlayerBoughtFromTheSearchShowsAtHisNewClubWhenTheMarketCloses)
+{
+    const int human = Game.CurrentHumanClub;
+    // A computer club of a country whose players never ask for a wage rise to join.
+    const int seller = [human] {
+        for (int c = 0; c < Game.LeagueClubCount; ++c)
+            if (c != human && !Clubs[c].IsHuman && !IsTopEuropeanCountry(Clubs[c].Country) &&
+                !PlayersOfClub(c).empty())
+                return c;
+        return -1;
+    }();
+    ASSERT_GE(seller, 0);
+    Players[player_] = saved_;
+    player_ = PlayersOfClub(seller).front();  // his record is put back after the test
+    saved_ = Players[player_];
+    TPlayer& p = Players[player_];
+    p.Name.set("Zequinha Bandeira");
+    p.loanStatus = 0;
+    ListPlayerForSale(player_, 1'000);
+    const Currency cash = Clubs[human].cash;
+    Clubs[human].cash = CurrencyFromUnits(10'000'000);
+    while (Clubs[human].squadSize >= 25)
+        TransferPlayer(PlayersOfClub(human).back(), seller, 0);
+
+    auto* form = Open<TForm27>("TForm27");
+    ASSERT_NE(form, nullptr);
+    form->ckpais->SetChecked(false);
+    form->c1->SetItemIndex(kAnyStrength);
+    form->Edit1->SetFocus();
+    QTest::keyClicks(WidgetOf(form->Edit1), "zequinha b");
+    Click(form->button2);
+    ASSERT_EQ(FoundPlayers(*form), std::vector<int>{player_});
+    EXPECT_EQ(form->gfind->GetCellTextByName("colclube", 0), Clubs[seller].name.str());
+
+    // In the market: his row chosen and bought with "Comprar", then "Fechar".
+    bool bought = false;
+    std::function<void()> buy = [&] {
+        auto* market = test::Shown<TForm14>();
+        if (market == nullptr) {
+            QTimer::singleShot(20, buy);
+            return;
+        }
+        for (int row = 0; row < market->joglist->RowCount(); ++row)
+            if (market->joglist->GetCellTextByName("id", row) == std::to_string(player_)) {
+                market->joglist->ScrollToRow(row);
+                test::Pump();
+                test::ClickAt(WidgetOf(market->joglist), QPoint(140, market->joglist->RowTop(row) + 5));
+            }
+        Click(market->bt1);
+        bought = Players[player_].Club == human;
+        Click(market->bt3);
+    };
+    QTimer::singleShot(20, buy);
+    DoubleClickRow(form->gfind, 0, form->gfind->ColumnByName("colclube")->Left() + 20);
+    test::PumpUntil([] { return test::Shown<TForm14>() == nullptr; }, 3000);
+    ASSERT_TRUE(bought);
+    EXPECT_EQ(form->gfind->GetCellTextByName("colclube", 0), Clubs[human].name.str());
+    TransferPlayer(player_, seller, 0);
+    Clubs[human].cash = cash;
 }
 
 }  // namespace

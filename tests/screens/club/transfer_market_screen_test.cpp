@@ -10,18 +10,21 @@
 
 #include "controls/dc_smooth_panel.h"
 #include "controls/grad_button.h"
+#include "controls/progress_cyl.h"
 #include "core/economy/loans.h"
 #include "core/economy/market_deals.h"
 #include "core/economy/player_sale.h"
 #include "core/format/money_format.h"
 #include "core/hooks.h"
 #include "grid/dg_grid.h"
+#include "platform/forms/screen.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_label.h"
 #include "screens/club/market_dialogs.h"
 #include "screens/club/transfer_market_screen.h"
 #include "tests/screens/club/transfer_market_suite.h"
+#include "tests/screens/player_clicks.h"
 
 namespace tarvelon {
 namespace {
@@ -53,8 +56,9 @@ TEST_F(TransferMarketTest, TheConfidenceFiguresAreWhiteOverTheClubsColour)
     }
 }
 
-// On a screen wider than 800 the market grows with it and its confidence bars stand 24 pixels high.
-TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHigh)
+// On a screen wider than 800 the market grows with it and its confidence bars stand 24 pixels high;
+// at every size it fills the whole window.
+TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHighAndTheMarketFillsTheWindow)
 {
     const auto width = Hooks().screenWidth;
     const auto height = Hooks().screenHeight;
@@ -70,6 +74,7 @@ TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHigh)
             ASSERT_NE(bar, nullptr);
             EXPECT_EQ(bar->Height(), 24) << name << " at " << w;
         }
+        EXPECT_TRUE(market->BoundsRect() == Screen->WorkAreaRect()) << w;
         market->Close();
         test::Pump(20);
     }
@@ -190,6 +195,76 @@ TEST_F(TransferMarketTest, ComprarFollowsTheAskingPriceAndTheCashAlsoWhenPressed
     EXPECT_EQ(market->joglist->RowCount(), rows - 1);
     EXPECT_TRUE(market->Label27->Visible());
     EXPECT_EQ(market->Label27->GetDisplayText(), "Jogador comprado com sucesso.");
+}
+
+// A change of the card's view ends with the card's own rule on "Comprar": the value (not the asking
+// price) against the cash, and a seller who cannot spare his only goalkeeper.
+TEST_F(TransferMarketTest, TheCardsViewTogglesLeaveComprarToTheCardsOwnRule)
+{
+    const int seller = SellerAtOrBelowHuman();
+    const int player = MidfielderOf(seller);
+    ASSERT_GT(player, 0);
+    Players[player].Value = CurrencyFromUnits(50'000);
+    ListPlayerForSale(player, 2'000'000);
+    Clubs[human_].cash = CurrencyFromUnits(1'000'000);
+    auto* market = OpenMarket(seller);
+    SelectRow(*market, player);
+    EXPECT_FALSE(market->bt1->Enabled()) << "a selection asks for the asking price";
+    const auto clickToggle = [market](TImage* toggle) {
+        ASSERT_TRUE(toggle->Visible());
+        test::ClickAt(market->infojt->Widget(),
+                      QPoint(toggle->Left() + toggle->Width() / 2, toggle->Top() + toggle->Height() / 2));
+    };
+    clickToggle(market->Image13);  // the career table
+    EXPECT_TRUE(market->bt1->Enabled()) << "the card asks for the value";
+    const std::string header = " - " + Players[player].Name.str() + "</SHAD>";
+    EXPECT_NE(market->infojt->Caption().HTMLText().find(header), std::string::npos) << "the header line is shadowed";
+    clickToggle(market->Image4);  // the details again
+    EXPECT_TRUE(market->bt1->Enabled());
+
+    // Pressed, it still buys nothing the cash cannot pay.
+    Click(market->bt1);
+    EXPECT_EQ(Players[player].Club, seller);
+
+    // The seller's only goalkeeper: a selection allows him, the card does not.
+    Clubs[human_].cash = CurrencyFromUnits(3'000'000);
+    SelectRow(*market, player);
+    EXPECT_TRUE(market->bt1->Enabled());
+    const int keepers = Clubs[seller].playersPerPosition[0];
+    const int position = Players[player].Position;
+    Players[player].Position = 0;
+    Clubs[seller].playersPerPosition[0] = 1;
+    SelectRow(*market, player);
+    EXPECT_TRUE(market->bt1->Enabled());
+    clickToggle(market->Image13);
+    EXPECT_FALSE(market->bt1->Enabled());
+    Players[player].Position = position;
+    Clubs[seller].playersPerPosition[0] = keepers;
+}
+
+// The bars keep their own colour, but for a club whose text colour is very light: its background.
+TEST_F(TransferMarketTest, TheConfidenceBarsTakeTheClubsBackgroundOnlyForAVeryLightTextColour)
+{
+    const int seller = SellerAtOrBelowHuman();
+    const TColor text = Clubs[seller].TextColor;
+    const TColor back = Clubs[seller].BackColor;
+    Clubs[seller].TextColor = 0x101080;
+    Clubs[seller].BackColor = 0x2040C0;
+    auto* market = OpenMarket(seller);
+    auto* bar = dynamic_cast<TProgressCyl*>(market->FindComponent("gp1"));
+    ASSERT_NE(bar, nullptr);
+    const TColor own = bar->ForeColor();
+    EXPECT_NE(own, Clubs[seller].TextColor);
+    EXPECT_NE(own, Clubs[seller].BackColor);
+    market->Close();
+    test::Pump(20);
+
+    Clubs[seller].TextColor = 0xF0F0F0;
+    market = OpenMarket(seller);
+    bar = dynamic_cast<TProgressCyl*>(market->FindComponent("gp1"));
+    EXPECT_EQ(bar->ForeColor(), 0x2040C0);
+    Clubs[seller].TextColor = text;
+    Clubs[seller].BackColor = back;
 }
 
 TEST_F(TransferMarketTest, FullSquadShowsTheLimitAndKeepsTheActionsOff)
