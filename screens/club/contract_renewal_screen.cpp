@@ -5,6 +5,7 @@
 
 #include "controls/grad_button.h"
 #include "core/basics/datetime.h"
+#include "core/basics/literal_text.h"
 #include "core/economy/contract_renewal.h"
 #include "core/format/money_format.h"
 #include "core/match/lineup_access.h"
@@ -79,7 +80,7 @@ void TForm24::FormCreate()
     const TDateTime today = TodayDate();
     if (Label7)
         Label7->SetCaption("Contrato termina em: " + (p->ContractEnd >= today ? DateToStr(p->ContractEnd) : std::string("expirado")));
-    if (Label1) Label1->SetCaption(p->Name.str());
+    if (Label1) Label1->SetCaption(CaptionLiteral(p->Name.str()));
     const std::int64_t wage = CurrencyUnits(p->wage);
     if (Label3) Label3->SetCaption(Money(wage));
     if (combom && combom->Items().Count() > 0) combom->SetItemIndex(0);

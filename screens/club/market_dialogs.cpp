@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/economy/market_deals.h"
 #include "core/economy/table_access.h"
 #include "core/format/images.h"
@@ -98,7 +99,7 @@ void TForm60::FormCreate()
         return;
     const TPlayer& p = Players[Deal.DealPlayer];
     const std::int64_t value = CurrencyUnits(p.Value);
-    Label1->SetCaption(p.Name.str());
+    Label1->SetCaption(CaptionLiteral(p.Name.str()));
     Label5->SetCaption("Valor do passe: " + FormatMoneyWords64(value));
     Edit1->SetText(std::to_string(std::min<std::int64_t>(value / 1000, 999'999)));
     // The unchanged field bids the exact value.
@@ -187,12 +188,12 @@ void TForm61::FormCreate()
 {
     StyleRichLabel(Label1);
     if (Deal.WageDemandPending) {
-        Label1->SetHTMLText(WageDemandText(Deal.DealPlayer, Deal.WageDemandFactor));
+        Label1->SetHTMLText(MarkupLiteral(WageDemandText(Deal.DealPlayer, Deal.WageDemandFactor)));
         bt2->SetCaption("Aceitar");
         btconf->SetCaption("Recusar");
         btconf->Show();
     } else {
-        Label1->SetHTMLText(Deal.DealMessage.empty() ? "Sua proposta não foi aceita" : Deal.DealMessage);
+        Label1->SetHTMLText(MarkupLiteral(Deal.DealMessage.empty() ? "Sua proposta não foi aceita" : Deal.DealMessage));
         bt2->SetCaption("OK");
         btconf->Hide();
     }
@@ -252,9 +253,9 @@ void TForm49::FormCreate()
     if (crest.empty() || !escudo->Picture().LoadFromFile(crest))
         escudo->Picture().Clear();
     const int coach = Clubs[seller].coach;
-    Label2->SetCaption(IsCoachIndex(coach) ? Coaches[coach].name.str() : "");
+    Label2->SetCaption(CaptionLiteral(IsCoachIndex(coach) ? Coaches[coach].name.str() : ""));
     const std::string buyer = IsClubIndex(Game.CurrentHumanClub) ? Clubs[Game.CurrentHumanClub].name.str() : "";
-    Label3->SetHTMLText(buyer + " está querendo comprar o jogador: <B>" + Players[Deal.DealPlayer].Name.str() + "</B>");
+    Label3->SetHTMLText(MarkupLiteral(buyer) + " está querendo comprar o jogador: <B>" + MarkupLiteral(Players[Deal.DealPlayer].Name.str()) + "</B>");
     Label5->SetHTMLText(FormatMoneyWords64(Deal.BidPrice));
 }
 

@@ -2,6 +2,7 @@
 #include "screens/club/player_sale_screen.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/economy/player_sale.h"
 #include "core/economy/table_access.h"
 #include "core/format/money_format.h"
@@ -81,7 +82,7 @@ void TForm44::FormCreate()
         return;
     }
     const TPlayer& p = Players[player_];
-    Label3->SetCaption(p.Name.str());
+    Label3->SetCaption(CaptionLiteral(p.Name.str()));
     const std::string value = std::to_string(ThousandsOf(p.Value));
     Edit1->SetText(value);
     Edit2->SetText(value);

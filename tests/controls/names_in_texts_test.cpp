@@ -8,7 +8,7 @@
 #include "core/basics/literal_text.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/text_layout.h"
-#include "richtext/html_draw_gdi.h"
+#include "tests/support/shown_text.h"
 
 namespace tarvelon {
 namespace {
@@ -17,18 +17,6 @@ const std::string kNames[] = {
     "Lat <b>neg</b>", "<b>Dois</b><i>x&amp;", "&a", "Tom & Jerry", "x&", "a&&b", "&lt;&gt;&nbsp;&quot;",
     "<#1>", "&copy;&euro;", "Zé <shad>Ç</shad>", "<IND x=\"200\">", "&amp;amp;",
 };
-
-// What the canvas engine shows: its plain text with the "&" marks of the text output taken out.
-std::string ShownByCanvasEngine(const std::string& markup)
-{
-    QImage image(600, 60, QImage::Format_RGB32);
-    TCanvas canvas(&image);
-    THTMLDrawParams params;
-    params.SizeOnly = true;
-    THTMLDrawResult result;
-    HTMLDrawGDI(canvas, markup, TRect{0, 0, 600, 60}, params, result);
-    return StripPrefix(QString::fromStdString(result.PlainText)).text.toStdString();
-}
 
 // What the anti-aliased engine shows: it draws every "&" as it is.
 std::string ShownByGdipEngine(const std::string& markup)
@@ -46,11 +34,11 @@ std::string ShownByGdipEngine(const std::string& markup)
 TEST(NamesInTexts, MarkupShowsTheNameLiterallyInBothEngines)
 {
     for (const std::string& name : kNames) {
-        EXPECT_EQ(ShownByCanvasEngine(MarkupLiteral(name)), name) << name;
+        EXPECT_EQ(test::ShownMarkup(MarkupLiteral(name)), name) << name;
         EXPECT_EQ(ShownByGdipEngine(MarkupLiteral(name)), name) << name;
         // Inside the game's own markup the name stays itself and the markup keeps working.
         const std::string text = "<B><SHAD>" + MarkupLiteral(name) + "</SHAD></B> e <U>fim</U>";
-        EXPECT_EQ(ShownByCanvasEngine(text), name + " e fim") << name;
+        EXPECT_EQ(test::ShownMarkup(text), name + " e fim") << name;
         EXPECT_EQ(ShownByGdipEngine(text), name + " e fim") << name;
     }
 }
