@@ -7,6 +7,7 @@
 
 #include "controls/grad_button.h"
 #include "core/basics/literal_text.h"
+#include "core/basics/typed_text.h"
 #include "core/format/money_format.h"
 #include "core/progression/calendar_advance.h"
 #include "core/tables.h"
@@ -248,10 +249,8 @@ void TForm23::Edit1Change()
         Label18->SetCaption("");
         return;
     }
-    char* end = nullptr;
-    const long long thousands = std::strtoll(text.c_str(), &end, 10);
-    if (*end == '\0')
-        Label18->SetCaption(Words(thousands * 1000));
+    if (const std::optional<std::int32_t> thousands = ReadWholeNumber(text))
+        Label18->SetCaption(Words(static_cast<long long>(*thousands) * 1000));
 }
 
 void TForm23::FormClose()

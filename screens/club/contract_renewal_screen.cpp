@@ -6,6 +6,7 @@
 #include "controls/grad_button.h"
 #include "core/basics/datetime.h"
 #include "core/basics/literal_text.h"
+#include "core/basics/typed_text.h"
 #include "core/economy/contract_renewal.h"
 #include "core/format/money_format.h"
 #include "core/match/lineup_access.h"
@@ -92,13 +93,8 @@ std::int64_t TForm24::TypedWage() const
 {
     if (Edit1 == nullptr)
         return -1;
-    std::int64_t value = 0;
-    const std::string text = Edit1->Text();
-    if (text.empty() || text.size() > 7 || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return -1;
-    for (char c : text)
-        value = value * 10 + (c - '0');
-    return value;
+    const std::optional<std::int32_t> wage = ReadWholeNumber(Edit1->Text());
+    return wage && *wage <= kHighestWage ? *wage : -1;
 }
 
 void TForm24::Edit1Change()

@@ -5,6 +5,7 @@
 
 #include "controls/grad_button.h"
 #include "core/basics/literal_text.h"
+#include "core/basics/typed_text.h"
 #include "core/economy/market_deals.h"
 #include "core/economy/table_access.h"
 #include "core/format/images.h"
@@ -38,15 +39,6 @@ void BindCommon(TGameForm& form)
 void StyleRichLabel(TRichLabel* label) { label->SetTransparent(true); }
 
 }  // namespace
-
-bool ParseWholeNumber(const std::string& text, long long& number)
-{
-    if (text.empty())
-        return false;
-    char* end = nullptr;
-    number = std::strtoll(text.c_str(), &end, 10);
-    return end != nullptr && *end == '\0';
-}
 
 void ShowModalOver(TComponent* owner, const std::string& formClass)
 {
@@ -112,8 +104,9 @@ void TForm60::Edit1Change()
 {
     if (Label6 == nullptr || bt1 == nullptr)
         return;
-    long long number = 0;
-    if (!ParseWholeNumber(Edit1->Text(), number) || number < 1) {
+    const std::optional<std::int32_t> typed = ReadWholeNumber(Edit1->Text());
+    const long long number = typed.value_or(0);
+    if (number < 1) {
         if (Edit1->Text().empty())
             Label6->SetCaption("");
         bt1->SetEnabled(false);

@@ -3,6 +3,7 @@
 
 #include "controls/grad_button.h"
 #include "core/basics/literal_text.h"
+#include "core/basics/typed_text.h"
 #include "core/economy/player_sale.h"
 #include "core/economy/table_access.h"
 #include "core/format/money_format.h"
@@ -28,8 +29,7 @@ constexpr int kHeightWithoutFine = 280;
 // The price typed, in thousands; 0 for an empty or bad field.
 long long TypedThousands(const TEdit& edit)
 {
-    long long n = 0;
-    return ParseWholeNumber(edit.Text(), n) ? n : 0;
+    return ReadWholeNumber(edit.Text()).value_or(0);
 }
 
 }  // namespace
@@ -127,9 +127,11 @@ void TForm44::PriceChanged(TEdit& edit, TLabel& words)
     }
     const long long n = TypedThousands(edit);
     if (n < 1) {
-        // A bad or too small price becomes 1,000 thousands; the button waits for the next edit.
+        // A bad or too small price becomes 1,000 thousands; the button waits for the next edit. It is
+        // left selected, so that the next key typed replaces it rather than joining it.
         resetting_ = true;
         edit.SetText("1000");
+        edit.SelectAll();
         resetting_ = false;
         bt1->SetEnabled(false);
         return;
