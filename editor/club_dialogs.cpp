@@ -1,6 +1,7 @@
 // The editor's club dialogs (TForm7, TForm4).
 #include "editor/club_dialogs.h"
 
+#include "core/basics/typed_text.h"
 #include "core/persist/club_file.h"
 #include "core/vocab/countries.h"
 #include "editor/editor_dialog_parts.h"
@@ -124,11 +125,11 @@ void TForm7::ShowChosenCrest()
 NewClubFields TForm7::Fields() const
 {
     NewClubFields fields;
-    fields.fullName = Edit1->Text();
-    fields.shortName = Edit2->Text();
-    fields.coach = Edit3->Text();
-    fields.stadium = stadiumEdit->Text();
-    fields.fileName = Edit4->Text();
+    fields.fullName = TypedName(Edit1->Text());
+    fields.shortName = TypedName(Edit2->Text());
+    fields.coach = TypedName(Edit3->Text());
+    fields.stadium = TypedName(stadiumEdit->Text());
+    fields.fileName = TypedName(Edit4->Text());
     fields.level = ComboBox1->ItemIndex();
     fields.country = combo1->ItemIndex();
     fields.state = std::max(0, estadocombo->ItemIndex());
@@ -206,10 +207,10 @@ void TForm4::RecordChange()
 {
     if (loading_)
         return;
-    changes_.fullName = Edit1->Text();
-    changes_.shortName = Edit2->Text();
-    changes_.coach = Edit3->Text();
-    changes_.stadium = stadiumEdit->Text();
+    changes_.fullName = TypedName(Edit1->Text());
+    changes_.shortName = TypedName(Edit2->Text());
+    changes_.coach = TypedName(Edit3->Text());
+    changes_.stadium = TypedName(stadiumEdit->Text());
     if (ComboBox1->ItemIndex() >= 0)
         changes_.level = ComboBox1->ItemIndex();
     if (combo1->ItemIndex() >= 0)
