@@ -11,7 +11,6 @@
 
 #include <exception>
 #include <memory>
-#include <vector>
 
 #include "platform/forms/application.h"
 #include "platform/forms/drag_drop.h"
@@ -19,7 +18,6 @@
 #include "platform/forms/input_state.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/screen.h"
-#include "platform/forms/translucency.h"
 #include "platform/forms/win_control.h"
 #include "platform/forms/window_widget.h"
 
@@ -27,25 +25,6 @@ namespace tarvelon {
 namespace {
 
 bool lastMouseEventWasPress = false;
-
-// The visible windows of the forms that own `control`, the farthest owner first: what lies behind a
-// message window shown over its form.
-std::vector<QWidget*> OwnerWindows(const TWinControl* control)
-{
-    std::vector<QWidget*> windows;
-    for (TComponent* owner = control->Owner(); owner != nullptr; owner = owner->Owner()) {
-        auto* form = dynamic_cast<TWinControl*>(owner);
-        if (form && form->HandleAllocated() && form->Widget()->isWindow() && form->Widget()->isVisible())
-            windows.insert(windows.begin(), form->Widget());
-    }
-    return windows;
-}
-
-// A layered window (its own per-pixel alpha) where the window system cannot blend it.
-bool ShowsOpaqueOverWindowsBehind(const QWidget* window)
-{
-    return window->testAttribute(Qt::WA_TranslucentBackground) && !WindowSystemShowsTranslucency();
-}
 
 // A top-level window dragged by its caption area: the window and where the mouse took it.
 struct WindowDrag {
@@ -380,11 +359,8 @@ bool Dispatch(TWinControl* control, QWidget* widget, QEvent* event)
         return false;
     case QEvent::Move:
     case QEvent::Resize:
-        if (widget->isWindow() && widget == control->Widget()) {
+        if (widget->isWindow() && widget == control->Widget())
             control->HandleWindowGeometry(QRect(widget->pos(), widget->size()));
-            if (ShowsOpaqueOverWindowsBehind(widget))
-                widget->update();  // it now stands over another part of the windows behind
-        }
         return false;
     case QEvent::Close:
         if (auto* form = dynamic_cast<TForm*>(control); form && widget == form->Widget()) {
@@ -476,9 +452,7 @@ void TWindowEvents::Paint(TWinControl* control, QWidget* widget, QPaintEvent* ev
     }
     const QImage& image = control->BackingImage();
     QPainter painter(widget);
-    if (control->CurrentCreateParams().layered && ShowsOpaqueOverWindowsBehind(widget))
-        PaintWindowsBehind(painter, *widget, OwnerWindows(control));
-    else if (control->CurrentCreateParams().layered)
+    if (control->CurrentCreateParams().layered)
         painter.setCompositionMode(QPainter::CompositionMode_Source);
     const int edge = control->EdgeWidth();
     const QRect client(edge, edge, image.width(), image.height());
