@@ -141,6 +141,8 @@ bool TGDIPTextEngine::Run(std::string text)
         line_ = TLineState{};
         line_.height = HeightGH();
         const int h0 = line_.height;
+        // The measuring may meet the closing tag of a shadow that the line's drawing still needs.
+        const bool shadowAtStart = shadow_;
 
         std::string lineText;
         Core(text, R, true, lineText);
@@ -169,6 +171,7 @@ bool TGDIPTextEngine::Run(std::string text)
             r_.AnchorCount = drawAnchorCount;
             listLevel_ = drawListLevel;
             imageCount_ = lineImages;
+            shadow_ = shadowAtStart;
             std::string drawn;
             Core(lineText, R2, p_.HitTestOnly, drawn);
             const int gh = HeightGH();

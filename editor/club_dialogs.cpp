@@ -1,6 +1,7 @@
 // The editor's club dialogs (TForm7, TForm4).
 #include "editor/club_dialogs.h"
 
+#include "core/basics/typed_text.h"
 #include "core/persist/club_file.h"
 #include "core/vocab/countries.h"
 #include "editor/editor_dialog_parts.h"
@@ -127,11 +128,11 @@ void TForm7::ShowChosenCrest()
 NewClubFields TForm7::Fields() const
 {
     NewClubFields fields;
-    fields.fullName = Edit1->Text();
-    fields.shortName = Edit2->Text();
-    fields.coach = Edit3->Text();
-    fields.stadium = stadiumEdit->Text();
-    fields.fileName = Edit4->Text();
+    fields.fullName = TypedName(Edit1->Text());
+    fields.shortName = TypedName(Edit2->Text());
+    fields.coach = TypedName(Edit3->Text());
+    fields.stadium = TypedName(stadiumEdit->Text());
+    fields.fileName = TypedName(Edit4->Text());
     fields.level = ComboBox1->ItemIndex();
     fields.country = combo1->ItemIndex();
     fields.state = std::max(0, estadocombo->ItemIndex());
@@ -210,13 +211,13 @@ void TForm4::RecordChange(TObject* sender)
     if (loading_)
         return;
     if (sender == Edit1)
-        changes_.fullName = Edit1->Text();
+        changes_.fullName = TypedName(Edit1->Text());
     else if (sender == Edit2)
-        changes_.shortName = Edit2->Text();
+        changes_.shortName = TypedName(Edit2->Text());
     else if (sender == Edit3)
-        changes_.coach = Edit3->Text();
+        changes_.coach = TypedName(Edit3->Text());
     else if (sender == stadiumEdit)
-        changes_.stadium = stadiumEdit->Text();
+        changes_.stadium = TypedName(stadiumEdit->Text());
     else if (sender == ComboBox1 && ComboBox1->ItemIndex() >= 0)
         changes_.level = ComboBox1->ItemIndex();
     else if (sender == combo1 && combo1->ItemIndex() >= 0)

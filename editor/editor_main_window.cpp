@@ -2,6 +2,7 @@
 #include "editor/editor_main_window.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/vocab/countries.h"
 #include "core/vocab/players.h"
 #include "editor/editor_dialog_parts.h"
@@ -301,11 +302,11 @@ void TForm3::listtime(int club)
     if (!IsEditorClub(club))
         return;
     const TClubHeader& header = EditorClubHeaders[static_cast<std::size_t>(club)];
-    Label1->SetCaption(header.fullName.str());
-    Label4->SetCaption(header.shortName.str());
+    Label1->SetCaption(CaptionLiteral(header.fullName.str()));
+    Label4->SetCaption(CaptionLiteral(header.shortName.str()));
     Label8->SetCaption(std::to_string(header.level));
-    Label6->SetCaption(header.coachName.str());
-    Label11->SetCaption(header.stadium.str());
+    Label6->SetCaption(CaptionLiteral(header.coachName.str()));
+    Label11->SetCaption(CaptionLiteral(header.stadium.str()));
     ShowTeamColours(header.backColor, header.textColor);
     Label9->SetCaption(CountryName(header.country));
     Image2->Picture().SetGraphic(
@@ -328,7 +329,7 @@ void TForm3::listjogselecao(int country)
     EditorCurrentNation = country;
     const TNationalSquad& squad = EditorNationalSquads[static_cast<std::size_t>(country)];
     Label4->SetCaption(CountryName(country));
-    Label6->SetCaption(squad.coach.str());
+    Label6->SetCaption(CaptionLiteral(squad.coach.str()));
     Label8->SetCaption(std::to_string(squad.level));
     ShowTeamColours(squad.backColor, squad.textColor);
     ShowPicture(Image1, NationSymbolPath(country));

@@ -1,6 +1,7 @@
 // The editor's national-team dialog (TForm73).
 #include "editor/national_dialog.h"
 
+#include "core/basics/typed_text.h"
 #include "editor/editor_dialog_parts.h"
 #include "editor/editor_main_window.h"
 #include "editor/loading_screen.h"
@@ -97,7 +98,7 @@ void TForm73::PickSymbol()
 NationFields TForm73::Fields() const
 {
     NationFields fields;
-    fields.coach = Edit3->Text();
+    fields.coach = TypedName(Edit3->Text());
     fields.level = ComboBox1->ItemIndex() + 1;
     fields.backColor = Shape1->Brush().Color();
     fields.textColor = Shape2->Brush().Color();

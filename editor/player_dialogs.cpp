@@ -1,6 +1,7 @@
 // The editor's player dialogs (TForm5, TForm6).
 #include "editor/player_dialogs.h"
 
+#include "core/basics/typed_text.h"
 #include "editor/editor_dialog_parts.h"
 #include "editor/editor_main_window.h"
 #include "editor/loading_screen.h"
@@ -75,7 +76,7 @@ void TPlayerDialog::BuildTraitLists(int position)
 PlayerFields TPlayerDialog::Fields() const
 {
     PlayerFields fields;
-    fields.name = Edit1->Text();
+    fields.name = TypedName(Edit1->Text());
     fields.position = ComboBox1->ItemIndex();
     fields.trait1 = TraitCode(fields.position, ComboBox2->ItemIndex());
     fields.trait2 = TraitCode(fields.position, ComboBox3->ItemIndex());

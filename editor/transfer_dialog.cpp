@@ -2,6 +2,7 @@
 #include "editor/transfer_dialog.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/vocab/countries.h"
 #include "editor/editor_dialog_parts.h"
 #include "editor/editor_main_window.h"
@@ -46,8 +47,8 @@ void TForm79::FormCreate(TObject*)
     slot_ = EditorSelectedSlot;
     SetCaption("Transferir Jogador");
     if (IsEditorClub(fromClub_) && slot_ >= 1 && slot_ <= kClubSquadSlots)
-        FindChild<TLabel>("Label2")->SetCaption(
-            EditorClubSquads[static_cast<std::size_t>(fromClub_)].names[slot_ - 1].str() + " para o clube:");
+        FindChild<TLabel>("Label2")->SetCaption(CaptionLiteral(
+            EditorClubSquads[static_cast<std::size_t>(fromClub_)].names[slot_ - 1].str() + " para o clube:"));
     auto* flags = FindChild<TCustomImageList>("bandeiras");
     art::FillCountryFlags(*flags);
     static_cast<TDgImageColumn*>(grid1->ColumnByName("paisimg"))->SetImages(flags);

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "core/basics/rounding.h"
-#include "core/basics/str_to_int.h"
+#include "core/basics/typed_text.h"
 #include "core/economy/table_access.h"
 
 namespace tarvelon {
@@ -81,7 +81,7 @@ std::int64_t SectorExpansionCost(int sector, std::int32_t asked, std::int32_t cu
 
 std::int32_t SeatsAsked(const std::string& text)
 {
-    const std::optional<std::int32_t> value = TryStrToInt(text);
+    const std::optional<std::int32_t> value = ReadWholeNumber(text);
     return value && *value > 0 ? *value : 0;
 }
 

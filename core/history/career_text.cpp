@@ -4,6 +4,7 @@
 #include <array>
 #include <vector>
 
+#include "core/basics/literal_text.h"
 #include "core/records/history_records.h"
 #include "core/tables.h"
 
@@ -62,7 +63,7 @@ CareerPage BuildPage(const std::vector<CareerLine>& lines, int firstRow, int pag
             total[i] += line.figures[i];
     for (int row = firstRow; row < end; ++row) {
         const CareerLine& line = lines[row];
-        page.text += Tab(5) + std::to_string(kFirstYear + line.season) + Tab(40) + ClubName(line.club) +
+        page.text += Tab(5) + std::to_string(kFirstYear + line.season) + Tab(40) + MarkupLiteral(ClubName(line.club)) +
                      FiguresText(stops, line.figures) + "<br>";
     }
     if (firstRow >= end)

@@ -5,6 +5,7 @@
 
 #include "core/basics/random.h"
 #include "core/basics/rounding.h"
+#include "core/basics/typed_text.h"
 #include "core/economy/table_access.h"
 #include "core/economy/transfers.h"
 #include "core/progression/calendar_advance.h"
@@ -199,11 +200,11 @@ BidResult PlaceHumanBid(AuctionState& auction, const std::string& thousandsText)
     BidResult result;
     std::int64_t thousands = 0;
     if (!thousandsText.empty()) {
-        char* end = nullptr;
-        thousands = std::strtoll(thousandsText.c_str(), &end, 10);
+        const std::optional<std::int32_t> typed = ReadWholeNumber(thousandsText);
         // A negative bid is a bid too: it is never the highest, and the turn passes on.
-        if (*end != '\0' || thousands < -99'999 || thousands > 99'999)
+        if (!typed || *typed < -99'999 || *typed > 99'999)
             return result;
+        thousands = *typed;
     }
     if (!IsClubIndex(auction.turnClub))
         return result;

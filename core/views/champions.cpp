@@ -2,6 +2,7 @@
 #include "core/views/champions.h"
 
 #include "core/basics/cp1252.h"
+#include "core/basics/literal_text.h"
 #include "core/history/history_lookups.h"
 #include "core/records/history_records.h"
 #include "core/season/competitions.h"
@@ -100,12 +101,12 @@ std::string ChampionLine(const ChampionRow& row, const std::string& championImag
 {
     const auto ind = [](int x) { return "<IND x=\"" + std::to_string(x) + "\">"; };
     const auto img = [](const std::string& source) { return "<IMG src=\"" + source + "\">"; };
-    std::string scorer = row.scorer;
+    std::string scorer = MarkupLiteral(row.scorer);
     if (!nationalScorerImage.empty() && !scorer.empty())
         scorer = img(nationalScorerImage) + ind(338) + scorer;
     return "<FONT color=\"#008040\">" + std::to_string(kFirstYear + row.season) + ind(38) + img(championImage) +
-           ind(45) + row.championName + ind(185) + img(runnerUpImage) + ind(192) + row.runnerUpName + ind(330) +
-           scorer + ind(580) + row.coach + "</FONT><br>";
+           ind(45) + MarkupLiteral(row.championName) + ind(185) + img(runnerUpImage) + ind(192) +
+           MarkupLiteral(row.runnerUpName) + ind(330) + scorer + ind(580) + MarkupLiteral(row.coach) + "</FONT><br>";
 }
 
 }  // namespace tarvelon

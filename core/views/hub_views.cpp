@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/basics/datetime.h"
+#include "core/basics/literal_text.h"
 #include "core/format/money_format.h"
 #include "core/format/names.h"
 #include "core/history/head_to_head.h"
@@ -27,10 +28,11 @@ namespace {
 constexpr int kTraitLast = 13;
 constexpr int kStarBonus = 4;
 
-std::string ClubName(int club)
+// The club's name as it joins the hub's rich texts.
+std::string ClubNameMarkup(int club)
 {
     const TClub* c = ClubAt(club);
-    return c ? c->name.str() : std::string();
+    return c ? MarkupLiteral(c->name.str()) : std::string();
 }
 
 std::string Indent(const std::string& x) { return "<IND x=\"" + x + "\">"; }
@@ -235,7 +237,7 @@ NextMatchView NextMatchOf(int club)
     }
     const NextMatchParts parts = PartsOfKind(kind, *own, *opponent);
     view.opponentIsGuest = kind == 6 && view.opponent >= Game.LeagueClubCount;
-    view.html = Shadowed(opponent->name.str() + " " + parts.place) + "<br>" + Shadowed(parts.title) + "<br>" +
+    view.html = Shadowed(MarkupLiteral(opponent->name.str()) + " " + parts.place) + "<br>" + Shadowed(parts.title) + "<br>" +
                 Shadowed(venue + parts.stage);
     return view;
 }
@@ -243,18 +245,18 @@ NextMatchView NextMatchOf(int club)
 HeadToHeadView HeadToHeadOf(int own, int opponent)
 {
     HeadToHeadView view;
-    view.ownTitle = Shadowed("<u>" + ClubName(own) + "</u>");
-    view.opponentTitle = Shadowed("<u>" + ClubName(opponent) + "</u>");
+    view.ownTitle = Shadowed("<u>" + ClubNameMarkup(own) + "</u>");
+    view.opponentTitle = Shadowed("<u>" + ClubNameMarkup(opponent) + "</u>");
     const HeadToHead h = SummarizeHeadToHead(own, opponent);
     view.summary = Shadowed("Histórico de Confrontos  " + std::to_string(h.games) + (h.games == 1 ? " jogo" : " jogos") +
                             " (" + std::to_string(h.draws) + (h.draws == 1 ? " empate)" : " empates)"));
-    view.lines = Shadowed(HeadToHeadLine(ClubName(own), h.wins, h.losses, h.goalsFor, h.goalsAgainst)) + "<br><br>" +
-                 Shadowed(HeadToHeadLine(ClubName(opponent), h.losses, h.wins, h.goalsAgainst, h.goalsFor));
+    view.lines = Shadowed(HeadToHeadLine(ClubNameMarkup(own), h.wins, h.losses, h.goalsFor, h.goalsAgainst)) + "<br><br>" +
+                 Shadowed(HeadToHeadLine(ClubNameMarkup(opponent), h.losses, h.wins, h.goalsAgainst, h.goalsFor));
     std::string last = "Este é o primeiro jogo entre estes times";
     if (h.games >= 1 && h.hasLastMeeting)
-        last = std::to_string(2009 + h.lastSeason) + " - " + ClubName(h.lastHomeClub) + " " +
+        last = std::to_string(2009 + h.lastSeason) + " - " + ClubNameMarkup(h.lastHomeClub) + " " +
                std::to_string(h.lastHomeGoals) + " x " + std::to_string(h.lastAwayGoals) + " " +
-               ClubName(h.lastAwayClub) + "<br><br>" + Shadowed("<u>(ver todos os confrontos)</u>");
+               ClubNameMarkup(h.lastAwayClub) + "<br><br>" + Shadowed("<u>(ver todos os confrontos)</u>");
     view.lastGame = Shadowed("<b>Último jogo</b>") + "<br>" + Shadowed(last);
     view.seasons = Shadowed("<b>Últimas temporadas</b>");
     return view;
@@ -335,7 +337,7 @@ std::string PlayerCardName(int player, bool tall, int leastIndent)
     if (p == nullptr)
         return "";
     const std::string n = p->ShirtNumber >= 1 ? std::to_string(p->ShirtNumber) + " - " + p->Name.str() : p->Name.str();
-    return "<B><SHAD>" + n + Indent(CardIndent(tall, leastIndent)) + PositionLetter(*p) + "</SHAD></B>";
+    return "<B><SHAD>" + MarkupLiteral(n) + Indent(CardIndent(tall, leastIndent)) + PositionLetter(*p) + "</SHAD></B>";
 }
 
 std::string PlayerCardText(int player, bool tall, int leastIndent)

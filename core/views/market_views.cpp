@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/basics/literal_text.h"
 #include "core/basics/rounding.h"
 #include "core/draws/league_setup.h"
 #include "core/economy/table_access.h"
@@ -144,7 +145,7 @@ std::string MarketCardHeader(int player)
     if (!IsPlayerIndex(player))
         return "";
     const TPlayer& p = Players[player];
-    return "<FONT color=\"#FFFF00\" size=\"10\"><SHAD>" + PositionLetter(p) + " - " + p.Name.str() +
+    return "<FONT color=\"#FFFF00\" size=\"10\"><SHAD>" + PositionLetter(p) + " - " + MarkupLiteral(p.Name.str()) +
            "</SHAD></FONT><BR>";
 }
 

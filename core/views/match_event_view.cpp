@@ -1,5 +1,6 @@
 #include "core/views/match_event_view.h"
 
+#include "core/basics/literal_text.h"
 #include "core/match/engine_step.h"
 #include "core/match/match_events_codes.h"
 #include "core/tables.h"
@@ -100,7 +101,7 @@ MatchEventView ViewOfMatchEvent(const TMatchEventEntry& e)
 std::string MatchEventRichText(const TMatchEventEntry& e, bool bold)
 {
     const MatchEventView view = ViewOfMatchEvent(e);
-    return "<FONT color=\"" + view.colour + "\"  size=\"11\" face=\"Arial\"><shad>" + (bold ? "<b>" : "") + view.text
+    return "<FONT color=\"" + view.colour + "\"  size=\"11\" face=\"Arial\"><shad>" + (bold ? "<b>" : "") + MarkupLiteral(view.text)
            + " " + std::to_string(view.minute) + "'" + "</shad></font>";
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/basics/literal_text.h"
 #include "core/format/money_format.h"
 #include "core/match/match_events_codes.h"
 #include "core/records/match_records.h"
@@ -38,7 +39,7 @@ std::string LineOf(int homeClub, const TMatchEventEntry& e, int homeGoals, int a
         text = NameOf(e.player) + " " + when;
     text += EventCodeSuffix(e.code);
     return std::string("<P align=\"") + (home ? "left" : "right") + "\"><FONT color=\"#DFDF00\"  size=\"8\" face=\"Arial\"><B>"
-           + (home ? picture : "") + "<shad>" + text + " </shad>" + (home ? "" : picture) + "</b></font></p>";
+           + (home ? picture : "") + "<shad>" + MarkupLiteral(text) + " </shad>" + (home ? "" : picture) + "</b></font></p>";
 }
 
 }  // namespace

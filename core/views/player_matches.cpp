@@ -7,6 +7,7 @@
 
 #include "core/basics/cp1252.h"
 #include "core/basics/datetime.h"
+#include "core/basics/literal_text.h"
 #include "core/history/career_text.h"
 #include "core/records/match_records.h"
 #include "core/records/appearance_records.h"
@@ -71,7 +72,7 @@ std::string PlayerCareerHeading(int player)
     const TPlayer& p = Players[player];
     const std::string position =
         p.Position >= 0 && p.Position < PositionCount ? std::string(PositionNames[p.Position]).substr(0, 1) : "";
-    return "<P align=\"center\"><SHAD>" + position + " - " + p.Name.str() + "</SHAD></P>";
+    return "<P align=\"center\"><SHAD>" + position + " - " + MarkupLiteral(p.Name.str()) + "</SHAD></P>";
 }
 
 int PreviousCareerPageRow(int firstRow) { return std::max(0, firstRow - kPlayerCareerPageRows); }

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "core/basics/cp1252.h"
+#include "core/basics/literal_text.h"
 #include "core/format/names.h"
 #include "core/records/history_records.h"
 #include "core/records/game_state.h"
@@ -118,7 +119,10 @@ std::string CoachTitlesText(int coach)
 std::string CoachNameHeading(int coach)
 {
     const std::string name = coach >= 0 && coach < static_cast<int>(Coaches.size()) ? Coaches[coach].name.str() : "";
-    return Utf8Left(Utf8Left("<B><FONT color=\"#D9D900\"><SHAD>" + name, 56) + "</SHAD></FONT></B>", 74);
+    // The heading holds 56 characters with its opening tags; the name is cut to what is left.
+    const std::string open = "<B><FONT color=\"#D9D900\"><SHAD>";
+    const std::string shown = Utf8Left(open + name, 56).substr(open.size());
+    return open + MarkupLiteral(shown) + "</SHAD></FONT></B>";
 }
 
 std::string CoachPointsHeading(int points)

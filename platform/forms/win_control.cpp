@@ -9,12 +9,14 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/forms/application.h"
 #include "platform/forms/form.h"
 #include "platform/forms/graphic_control.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/screen.h"
+#include "platform/forms/translucency.h"
 #include "platform/forms/window_events.h"
 #include "platform/forms/window_widget.h"
 #include "platform/graphics/canvas.h"
@@ -440,6 +442,9 @@ void TWinControl::Loaded()
 
 void TWinControl::WindowMovedOrResized(const QRect& geometry)
 {
+    // A window shown over a copy of what is behind it stands over another part of it now.
+    if (!layeredPicture_.isNull() && !WindowSystemShowsTranslucency())
+        ShowLayeredPicture();
     if (settingGeometry_)
         return;
     const int oldClientWidth = ClientWidth();
@@ -882,18 +887,46 @@ QRegion VisiblePixels(const QImage& image)
     return region;
 }
 
+// The visible windows of the forms that own `control`, the farthest owner first: what lies behind a
+// message window shown over its form.
+std::vector<QWidget*> OwnerWindows(const TComponent& control)
+{
+    std::vector<QWidget*> windows;
+    for (TComponent* owner = control.Owner(); owner != nullptr; owner = owner->Owner()) {
+        auto* form = dynamic_cast<TWinControl*>(owner);
+        if (form && form->HandleAllocated() && form->Widget()->isWindow() && form->Widget()->isVisible())
+            windows.insert(windows.begin(), form->Widget());
+    }
+    return windows;
+}
+
 }  // namespace
 
 void TWinControl::UpdateLayered(const QImage& image)
 {
     if (image.size() != QSize(Width(), Height()))
         SetBounds(Left(), Top(), image.width(), image.height());
-    backing_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    invalid_ = TRegion();
+    layeredPicture_ = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     // The fully transparent pixels are left out of the window: without a compositing window
     // manager the window system would show them black.
     if (widget_ && !windowRegion_)
-        widget_->setMask(VisiblePixels(backing_));
+        widget_->setMask(VisiblePixels(layeredPicture_));
+    ShowLayeredPicture();
+}
+
+void TWinControl::ShowLayeredPicture()
+{
+    backing_ = layeredPicture_;
+    if (widget_ && !WindowSystemShowsTranslucency()) {
+        // Half-transparent pixels too would show black: they are laid over what is behind instead.
+        QImage opaque(layeredPicture_.size(), QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&opaque);
+        PaintWindowsBehind(painter, *widget_, OwnerWindows(*this));
+        painter.drawImage(0, 0, layeredPicture_);
+        painter.end();
+        backing_ = opaque;
+    }
+    invalid_ = TRegion();
     ScheduleScreenUpdate();
 }
 

@@ -272,6 +272,9 @@ private:
     void PushToScreen(const QRegion& region);
     void ScheduleScreenUpdate();
     void WindowMovedOrResized(const QRect& geometry);
+    // The layered picture as the window shows it: with its alpha where the window system blends
+    // it, else opaque over a copy of the windows of the forms that own this one.
+    void ShowLayeredPicture();
     WindowScrollBar& Bar(TScrollBarKind kind) { return kind == sbHorizontal ? hbar_ : vbar_; }
     const WindowScrollBar& Bar(TScrollBarKind kind) const { return kind == sbHorizontal ? hbar_ : vbar_; }
 
@@ -284,6 +287,7 @@ private:
     bool entered_ = false;
     TWindowEdge edge_ = weNone;
     QImage backing_;
+    QImage layeredPicture_;  // what UpdateLayered was given
     std::unique_ptr<TCanvas> canvas_;
     TRegion invalid_;
     bool painting_ = false;

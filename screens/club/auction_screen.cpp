@@ -6,6 +6,8 @@
 #include <memory>
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
+#include "core/basics/typed_text.h"
 #include "core/format/money_format.h"
 #include "core/progression/calendar_advance.h"
 #include "core/tables.h"
@@ -128,7 +130,7 @@ void TForm23::StartNextAuction()
             OpenHubFromAuction();
         return;
     }
-    l1->SetCaption(ClubName(auction_.seller) + " está leiloando o jogador:");
+    l1->SetCaption(CaptionLiteral(ClubName(auction_.seller) + " está leiloando o jogador:"));
     ShowClubCrest(*escudo, auction_.seller);
     FillCard();
     jlpasse->SetCaption(Words(auction_.price));
@@ -142,7 +144,7 @@ void TForm23::FillCard()
 {
     const int player = auction_.player;
     const TPlayer& p = Players[player];
-    jlnome->SetCaption(p.Name.str());
+    jlnome->SetCaption(CaptionLiteral(p.Name.str()));
     jlpos->SetCaption(RosterRowOf(player).position);
     jlforca->SetCaption(std::to_string(p.Strength));
     Label6->SetCaption("Principal característica: " + SearchRowOf(player).traitsHint);
@@ -167,8 +169,8 @@ void TForm23::ShowTurn()
     Edit1->SetText("");
     // The bid is typed at once: after "Ofertar" the focus would stay on the button into the next turn.
     Edit1->SetFocus();
-    Label15->SetCaption(CoachName(auction_.turnClub) + " (" + ClubName(auction_.turnClub) + ")" +
-                        " - Dinheiro em caixa: " + Money(CurrencyUnits(Clubs[auction_.turnClub].cash)));
+    Label15->SetCaption(CaptionLiteral(CoachName(auction_.turnClub) + " (" + ClubName(auction_.turnClub) + ")" +
+                        " - Dinheiro em caixa: " + Money(CurrencyUnits(Clubs[auction_.turnClub].cash))));
 }
 
 void TForm23::Offer()
@@ -209,7 +211,7 @@ void TForm23::ShowOutcome(const AuctionOutcome& outcome)
         Label16->SetCaption("Não houve compradores");
         return;
     }
-    Label16->SetCaption("Vendido ao " + ClubName(outcome.buyer) + " por " + Money(outcome.price));
+    Label16->SetCaption(CaptionLiteral("Vendido ao " + ClubName(outcome.buyer) + " por " + Money(outcome.price)));
     ShowCrest(*escudo2, outcome.buyer);
     if (IsHumanClub(outcome.buyer) || IsHumanClub(auction_.seller))
         RefreshOpenHub();
@@ -247,10 +249,8 @@ void TForm23::Edit1Change()
         Label18->SetCaption("");
         return;
     }
-    char* end = nullptr;
-    const long long thousands = std::strtoll(text.c_str(), &end, 10);
-    if (*end == '\0')
-        Label18->SetCaption(Words(thousands * 1000));
+    if (const std::optional<std::int32_t> thousands = ReadWholeNumber(text))
+        Label18->SetCaption(Words(static_cast<long long>(*thousands) * 1000));
 }
 
 void TForm23::FormClose()

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/economy/table_access.h"
 #include "core/format/images.h"
 #include "core/matchday_rules/national_call_up.h"
@@ -115,7 +116,7 @@ void TForm77::FormCreate()
     for (TDataGrid* grid : {gfind, gsel})
         if (grid) ColourRowsAlternately(*grid, false);
     if (IsClubIndex(entry_)) {
-        if (Label16) Label16->SetCaption(Clubs[entry_].name.str());
+        if (Label16) Label16->SetCaption(CaptionLiteral(Clubs[entry_].name.str()));
         const std::string crest = CrestPath(entry_);
         if (escudo && !crest.empty()) escudo->Picture().LoadFromFile(crest);
     }

@@ -2,6 +2,7 @@
 #include "screens/club/coach_change_notice.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/career/career_state.h"
 #include "core/format/images.h"
 #include "core/records/game_state.h"
@@ -70,10 +71,10 @@ void TForm57::FormCreate()
     if (!crest.empty())
         escudo->Picture().LoadFromFile(crest);
     const CoachChangeNoticeText text = CoachChangeNotice();
-    Label2->SetCaption(text.title);
-    Label3->SetCaption(text.coaches);
-    Label4->SetCaption(text.reason);
-    Label5->SetCaption(text.outcome);
+    Label2->SetCaption(CaptionLiteral(text.title));
+    Label3->SetCaption(CaptionLiteral(text.coaches));
+    Label4->SetCaption(CaptionLiteral(text.reason));
+    Label5->SetCaption(CaptionLiteral(text.outcome));
 }
 
 void ShowCoachChangeOnScreen()

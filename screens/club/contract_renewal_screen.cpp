@@ -6,7 +6,8 @@
 
 #include "controls/grad_button.h"
 #include "core/basics/datetime.h"
-#include "core/basics/str_to_int.h"
+#include "core/basics/literal_text.h"
+#include "core/basics/typed_text.h"
 #include "core/economy/contract_renewal.h"
 #include "core/format/money_format.h"
 #include "core/match/lineup_access.h"
@@ -81,7 +82,7 @@ void TForm24::FormCreate()
     const TDateTime today = TodayDate();
     if (Label7)
         Label7->SetCaption("Contrato termina em: " + (p->ContractEnd >= today ? DateToStr(p->ContractEnd) : std::string("expirado")));
-    if (Label1) Label1->SetCaption(p->Name.str());
+    if (Label1) Label1->SetCaption(CaptionLiteral(p->Name.str()));
     const std::int64_t wage = CurrencyUnits(p->wage);
     if (Label3) Label3->SetCaption(Money(wage));
     if (combom && combom->Items().Count() > 0) combom->SetItemIndex(0);
@@ -94,7 +95,10 @@ std::optional<std::int64_t> TForm24::TypedWage() const
 {
     if (Edit1 == nullptr)
         return std::nullopt;
-    return TryStrToInt(Edit1->Text());
+    const std::optional<std::int32_t> wage = ReadWholeNumber(Edit1->Text());
+    if (!wage || *wage > kHighestWage)
+        return std::nullopt;
+    return *wage;
 }
 
 // A number below 1 neither enables the offer nor takes it back.

@@ -2,6 +2,7 @@
 #include "screens/club/dismissal_notice.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/career/career_state.h"
 #include "core/format/images.h"
 #include "core/tables.h"
@@ -72,11 +73,11 @@ void TForm31::FormCreate()
         if (!crest.empty())
             escudo->Picture().LoadFromFile(crest);
     }
-    if (Label3) Label3->SetCaption(CoachName(notice.firedCoach));
-    if (Label4) Label4->SetCaption(DismissalMessage(notice.club, notice.firedCoach, CoachResigned));
+    if (Label3) Label3->SetCaption(CaptionLiteral(CoachName(notice.firedCoach)));
+    if (Label4) Label4->SetCaption(CaptionLiteral(DismissalMessage(notice.club, notice.firedCoach, CoachResigned)));
     CoachResigned = false;
     if (Label5 && notice.replacement >= 0)
-        Label5->SetCaption("Para seu lugar foi contratado " + CoachName(notice.replacement));
+        Label5->SetCaption(CaptionLiteral("Para seu lugar foi contratado " + CoachName(notice.replacement)));
 }
 
 void ShowCoachDismissalOnScreen(int club, int firedCoach, int replacement)

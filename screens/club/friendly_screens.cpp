@@ -5,6 +5,7 @@
 
 #include "controls/grad_button.h"
 #include "core/basics/datetime.h"
+#include "core/basics/literal_text.h"
 #include "core/format/money_format.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
@@ -92,7 +93,7 @@ void TForm81::FormCreate()
     club_ = Game.CurrentHumanClub;
     if (club_ < 0 || club_ >= static_cast<int>(Clubs.size()))
         return;
-    if (Label6) Label6->SetCaption("(" + Clubs[club_].name.str() + ")");
+    if (Label6) Label6->SetCaption(CaptionLiteral("(" + Clubs[club_].name.str() + ")"));
     if (WantsPreseasonFriendlies && Label1) Label1->SetCaption("Marcar amistosos pré-temporada");
     FillDates();
     opponents_ = FriendlyOpponents(club_);
@@ -170,7 +171,7 @@ void TForm81::ShowResult(const std::string& text)
 {
     if (!Label4)
         return;
-    Label4->SetCaption(text);
+    Label4->SetCaption(CaptionLiteral(text));
     Label4->SetVisible(true);
 }
 
@@ -213,8 +214,8 @@ void TForm84::FormCreate()
         Label2->SetCaption("Este será um amistoso entre dois times humanos, clique em sim para que seja marcado.");
         if (Label3) Label3->SetVisible(false);
     } else if (opponent >= 0 && opponent < static_cast<int>(Clubs.size())) {
-        Label2->SetCaption("O clube " + Clubs[opponent].name.str() + " quer uma cota de " +
-                           FormatMoneyWords(PendingFriendly.fee));
+        Label2->SetCaption(CaptionLiteral("O clube " + Clubs[opponent].name.str() + " quer uma cota de " +
+                           FormatMoneyWords(PendingFriendly.fee)));
     }
 }
 

@@ -10,6 +10,7 @@
 #include "controls/grad_button.h"
 #include "controls/gradient.h"
 #include "core/basics/datetime.h"
+#include "core/basics/literal_text.h"
 #include "core/format/images.h"
 #include "core/format/money_format.h"
 #include "core/format/screen_size.h"
@@ -453,7 +454,7 @@ void TForm13::RefreshHubHeader()
     const int coach = club->coach;
     const std::string coachName =
         coach >= 0 && coach < static_cast<int>(Coaches.size()) ? Coaches[static_cast<std::size_t>(coach)].name.str() : "";
-    if (lb_tec) lb_tec->SetHTMLText("<shad><b>Téc:</b><u>" + coachName + "</u></shad>");
+    if (lb_tec) lb_tec->SetHTMLText("<shad><b>Téc:</b><u>" + MarkupLiteral(coachName) + "</u></shad>");
     if (lab_data) lab_data->SetHTMLText(Shadowed(DateToStr(TodayDate())));
     if (lb_infot) lb_infot->SetHTMLText(Shadowed(DivisionText(Game.CurrentHumanClub)));
     ShowCash();

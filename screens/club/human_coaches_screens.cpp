@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "controls/grad_button.h"
+#include "core/basics/typed_text.h"
 #include "core/career/human_coaches.h"
 #include "core/tables.h"
 #include "platform/forms/application.h"
@@ -121,7 +122,7 @@ TForm51::TForm51(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
     BindHandler("Edit1Change", [this](TObject*) {
-        NewCoachName = Edit1 ? Edit1->Text() : "";
+        NewCoachName = Edit1 ? TypedName(Edit1->Text()) : "";
         if (bt2) bt2->SetEnabled(!NewCoachName.empty());
     });
     BindHandler("bt2Click", [this](TObject*) { Close(); });

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/economy/incoming_offers.h"
 #include "core/format/images.h"
 #include "core/format/money_format.h"
@@ -32,7 +33,7 @@ void ShowCrest(TImage* image, int club)
 void SetLabel(TLabel* label, const std::string& text)
 {
     if (label != nullptr)
-        label->SetCaption(text);
+        label->SetCaption(CaptionLiteral(text));
 }
 
 std::string ClubName(int club)

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/career/career_state.h"
 #include "core/career/job_offer_walks.h"
 #include "core/economy/table_access.h"
@@ -86,7 +87,7 @@ void TForm30::FormCreate()
     ImageList1->AddImage(conditions.Image(kStarCondition));
     ljog->SetSmallImages(ImageList1);
 
-    Label2->SetCaption(CoachName(Game.CurrentHumanCoach));
+    Label2->SetCaption(CaptionLiteral(CoachName(Game.CurrentHumanCoach)));
     for (int i = 0; i < 4; ++i)
         if (IsJobOfferShown(i))
             ShowOffer(i);
@@ -99,7 +100,7 @@ void TForm30::FormCreate()
 void TForm30::ShowOffer(int index)
 {
     const int club = JobOffers[static_cast<std::size_t>(index)];
-    r[index]->SetCaption(JobOfferCaption(club));
+    r[index]->SetCaption(CaptionLiteral(JobOfferCaption(club)));
     r[index]->Show();
     const std::string crest = MiniCrestPath(club);
     if (!crest.empty())
@@ -112,7 +113,7 @@ void TForm30::ShowOfferSquad(int offer)
     if (offer < 1 || offer > 4 || !IsClubIndex(JobOffers[static_cast<std::size_t>(offer - 1)]))
         return;
     const int club = JobOffers[static_cast<std::size_t>(offer - 1)];
-    Label6->SetCaption("Plantel - " + Clubs[club].name.str());
+    Label6->SetCaption(CaptionLiteral("Plantel - " + Clubs[club].name.str()));
     for (const JobOfferSquadRow& player : JobOfferSquad(club)) {
         TListItem* row = ljog->Items().Add();
         row->SetCaption(player.position);

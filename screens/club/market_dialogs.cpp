@@ -4,6 +4,8 @@
 #include <cstdlib>
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
+#include "core/basics/typed_text.h"
 #include "core/economy/market_deals.h"
 #include "core/economy/table_access.h"
 #include "core/format/images.h"
@@ -46,15 +48,6 @@ void ShowDealDone(TComponent* market, bool announce)
 }
 
 }  // namespace
-
-bool ParseWholeNumber(const std::string& text, long long& number)
-{
-    if (text.empty())
-        return false;
-    char* end = nullptr;
-    number = std::strtoll(text.c_str(), &end, 10);
-    return end != nullptr && *end == '\0';
-}
 
 void ShowModalOver(TComponent* owner, const std::string& formClass)
 {
@@ -107,7 +100,7 @@ void TForm60::FormCreate()
         return;
     const TPlayer& p = Players[Deal.DealPlayer];
     const std::int64_t value = CurrencyUnits(p.Value);
-    Label1->SetCaption(p.Name.str());
+    Label1->SetCaption(CaptionLiteral(p.Name.str()));
     Label5->SetCaption("Valor do passe: " + FormatMoneyWords64(value));
     Edit1->SetText(std::to_string(std::min<std::int64_t>(value / 1000, 999'999)));
     // The unchanged field bids the exact value.
@@ -120,8 +113,9 @@ void TForm60::Edit1Change()
 {
     if (Label6 == nullptr || bt1 == nullptr)
         return;
-    long long number = 0;
-    if (!ParseWholeNumber(Edit1->Text(), number) || number < 1) {
+    const std::optional<std::int32_t> typed = ReadWholeNumber(Edit1->Text());
+    const long long number = typed.value_or(0);
+    if (number < 1) {
         if (Edit1->Text().empty())
             Label6->SetCaption("");
         bt1->SetEnabled(false);
@@ -198,12 +192,12 @@ void TForm61::FormCreate()
 {
     StyleRichLabel(Label1);
     if (Deal.WageDemandPending) {
-        Label1->SetHTMLText(WageDemandText(Deal.DealPlayer, Deal.WageDemandFactor));
+        Label1->SetHTMLText(MarkupLiteral(WageDemandText(Deal.DealPlayer, Deal.WageDemandFactor)));
         bt2->SetCaption("Aceitar");
         btconf->SetCaption("Recusar");
         btconf->Show();
     } else {
-        Label1->SetHTMLText(Deal.DealMessage.empty() ? "Sua proposta não foi aceita" : Deal.DealMessage);
+        Label1->SetHTMLText(MarkupLiteral(Deal.DealMessage.empty() ? "Sua proposta não foi aceita" : Deal.DealMessage));
         bt2->SetCaption("OK");
         btconf->Hide();
     }
@@ -264,9 +258,9 @@ void TForm49::FormCreate()
     if (crest.empty() || !escudo->Picture().LoadFromFile(crest))
         escudo->Picture().Clear();
     const int coach = Clubs[seller].coach;
-    Label2->SetCaption(IsCoachIndex(coach) ? Coaches[coach].name.str() : "");
+    Label2->SetCaption(CaptionLiteral(IsCoachIndex(coach) ? Coaches[coach].name.str() : ""));
     const std::string buyer = IsClubIndex(Game.CurrentHumanClub) ? Clubs[Game.CurrentHumanClub].name.str() : "";
-    Label3->SetHTMLText(buyer + " está querendo comprar o jogador: " + Players[Deal.DealPlayer].Name.str());
+    Label3->SetHTMLText(MarkupLiteral(buyer) + " está querendo comprar o jogador: " + MarkupLiteral(Players[Deal.DealPlayer].Name.str()));
     Label5->SetHTMLText(FormatMoneyWords64(Deal.BidPrice));
 }
 

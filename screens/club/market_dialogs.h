@@ -18,9 +18,6 @@ class TRichLabel;
 // over a stay-on-top window above it.
 void ShowModalOver(TComponent* owner, const std::string& formClass);
 
-// A whole number typed in a price field (thousands of money units), or false.
-bool ParseWholeNumber(const std::string& text, long long& number);
-
 // A deal on a running game for the gallery, the walk test and a developer's launcher: a bid for a
 // player of SubjectOtherClub() at his value, with a wage demand of 3 when asked.
 void StartSampleDeal(bool wageDemand);

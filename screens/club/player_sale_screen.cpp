@@ -2,6 +2,8 @@
 #include "screens/club/player_sale_screen.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
+#include "core/basics/typed_text.h"
 #include "core/economy/player_sale.h"
 #include "core/economy/table_access.h"
 #include "core/format/money_format.h"
@@ -27,8 +29,7 @@ constexpr int kHeightWithoutFine = 384;
 // The price typed, in thousands; 0 for an empty or bad field.
 long long TypedThousands(const TEdit& edit)
 {
-    long long n = 0;
-    return ParseWholeNumber(edit.Text(), n) ? n : 0;
+    return ReadWholeNumber(edit.Text()).value_or(0);
 }
 
 }  // namespace
@@ -81,7 +82,7 @@ void TForm44::FormCreate()
         return;
     }
     const TPlayer& p = Players[player_];
-    Label3->SetCaption(p.Name.str());
+    Label3->SetCaption(CaptionLiteral(p.Name.str()));
     const std::string value = std::to_string(ThousandsOf(p.Value));
     Edit1->SetText(value);
     Edit2->SetText(value);
@@ -128,9 +129,11 @@ void TForm44::PriceChanged(TEdit& edit, TLabel& words)
     }
     const long long n = TypedThousands(edit);
     if (n < 1) {
-        // A bad or too small price becomes 1,000 thousands; the button waits for the next edit.
+        // A bad or too small price becomes 1,000 thousands; the button waits for the next edit. It is
+        // left selected, so that the next key typed replaces it rather than joining it.
         resetting_ = true;
         edit.SetText("1000");
+        edit.SelectAll();
         resetting_ = false;
         bt1->SetEnabled(false);
         return;

@@ -1,6 +1,7 @@
 // The recent transfers (TForm58).
 #include "screens/club/recent_transfers_screen.h"
 
+#include "core/basics/literal_text.h"
 #include "core/tables.h"
 #include "core/views/transfer_list.h"
 #include "grid/dg_grid.h"
@@ -50,7 +51,7 @@ void TForm58::FillTransferList()
     FillClubChooser();
     if (TransferListMode == 3) {
         const bool known = TransferListClub >= 0 && TransferListClub < static_cast<int>(Clubs.size());
-        Label5->SetCaption("Jogadores - " + (known ? Clubs[TransferListClub].name.str() : std::string()));
+        Label5->SetCaption(CaptionLiteral("Jogadores - " + (known ? Clubs[TransferListClub].name.str() : std::string())));
         FillRows(ClubTransferRows(TransferListClub));
     } else {
         Label5->SetCaption("Jogadores - todos");

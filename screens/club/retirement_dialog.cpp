@@ -2,6 +2,7 @@
 #include "screens/club/retirement_dialog.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/economy/table_access.h"
 #include "core/squad/retirement.h"
 #include "platform/stdctrls/edits.h"
@@ -43,7 +44,7 @@ void TForm48::FormCreate()
     if (!IsPlayerIndex(RetiringPlayer))
         return;
     const TPlayer& p = Players[RetiringPlayer];
-    Label2->SetCaption(p.Name.str());
+    Label2->SetCaption(CaptionLiteral(p.Name.str()));
     Edit1->SetText(p.Name.str());
     combopos->SetItemIndex(p.Position);
 }

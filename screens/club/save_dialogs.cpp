@@ -2,6 +2,7 @@
 #include "screens/club/save_dialogs.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/typed_text.h"
 #include "core/hooks.h"
 #include "core/persist/save_names.h"
 #include "core/persist/saved_game.h"
@@ -51,7 +52,7 @@ TForm40::TForm40(TComponent* owner)
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
     BindHandler("Edit1Change", [this](TObject*) {
         if (bt1 && Edit1)
-            bt1->SetEnabled(!Edit1->Text().empty());
+            bt1->SetEnabled(!TypedName(Edit1->Text()).empty());
     });
     BindHandler("bt1Click", [this](TObject*) { bt1Click(); });
     ReadDescription();
@@ -63,14 +64,15 @@ TForm40::TForm40(TComponent* owner)
 
 void TForm40::bt1Click()
 {
-    if (!Edit1 || Edit1->Text().empty())
+    const std::string typed = Edit1 ? TypedName(Edit1->Text()) : "";
+    if (typed.empty())
         return;
     // A name that would leave the save folder or break the file name is refused here, not written.
-    if (!IsValidSaveName(SaveNameFromTyped(Edit1->Text()))) {
+    if (!IsValidSaveName(SaveNameFromTyped(typed))) {
         MessageBox(kNameRefused, "Salvar jogo", MB_OK);
         return;
     }
-    if (!SaveNameTaken(Edit1->Text())) {
+    if (!SaveNameTaken(typed)) {
         Choose();
         return;
     }
@@ -81,7 +83,7 @@ void TForm40::bt1Click()
 
 void TForm40::Choose()
 {
-    chosen_ = SaveNameFromTyped(Edit1->Text());
+    chosen_ = SaveNameFromTyped(TypedName(Edit1->Text()));
     LastChosenName = chosen_;
     Answer(*this, mrOk);
 }

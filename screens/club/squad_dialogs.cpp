@@ -2,6 +2,7 @@
 #include "screens/club/squad_dialogs.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/economy/table_access.h"
 #include "core/squad/shirts_and_colours.h"
 #include "core/vocab/players.h"
@@ -43,7 +44,7 @@ TForm72::TForm72(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject*) {
         if (Label3)
-            Label3->SetCaption(IsPlayerIndex(DeadPlayer) ? Players[DeadPlayer].Name.str() : "");
+            Label3->SetCaption(CaptionLiteral(IsPlayerIndex(DeadPlayer) ? Players[DeadPlayer].Name.str() : ""));
     });
     BindHandler("bt3Click", [this](TObject*) { Close(); });
     ReadDescription();
@@ -77,7 +78,7 @@ TForm82::TForm82(TComponent* owner) : TGameForm(owner, kScreen)
 void TForm82::FormCreate()
 {
     const int player = ShirtNumberPlayer;
-    Label3->SetCaption(NameAndPosition(player));
+    Label3->SetCaption(CaptionLiteral(NameAndPosition(player)));
     combo1->Items().Clear();
     for (const std::string& item : ShirtNumberChoices(Game.CurrentHumanClub))
         combo1->Items().Add(item);

@@ -5,6 +5,7 @@
 
 #include "controls/dc_smooth_panel.h"
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/economy/market_deals.h"
 #include "core/economy/table_access.h"
 #include "core/format/images.h"
@@ -322,8 +323,8 @@ void TForm14::ShowClubHeader(int club)
 {
     const TClub& c = Clubs[club];
     const bool hasCoach = IsCoachIndex(c.coach) && !Coaches[c.coach].name.str().empty();
-    Label3->SetCaption(hasCoach ? Coaches[c.coach].name.str() : "(técnico interino)");
-    Label4->SetCaption(c.name.str());
+    Label3->SetCaption(CaptionLiteral(hasCoach ? Coaches[c.coach].name.str() : "(técnico interino)"));
+    Label4->SetCaption(CaptionLiteral(c.name.str()));
     Label5->SetCaption(MarketDivisionText(club));
     const std::string crest = CrestPath(club);
     if (crest.empty() || !escudo->Picture().LoadFromFile(crest))
@@ -432,7 +433,7 @@ void TForm14::joglistCellFormating(int col, int row, TColor& textColor)
 
 void TForm14::ShowMessage(const std::string& text)
 {
-    Label27->SetHTMLText(text);
+    Label27->SetHTMLText(MarkupLiteral(text));
     Label27->Show();
 }
 

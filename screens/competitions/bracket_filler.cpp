@@ -1,5 +1,6 @@
 #include "screens/competitions/bracket_filler.h"
 
+#include "core/basics/literal_text.h"
 #include "core/format/images.h"
 #include "core/tables.h"
 #include "platform/graphics/color.h"
@@ -43,7 +44,7 @@ void ShowClubInLabel(TLabel* label, int club)
         return;
     }
     const TClub& c = Clubs[static_cast<std::size_t>(club)];
-    label->SetCaption(" " + c.name.str());
+    label->SetCaption(CaptionLiteral(" " + c.name.str()));
     label->SetColor(c.BackColor);
     label->Font().SetColor(c.TextColor);
 }

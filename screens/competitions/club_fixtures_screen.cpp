@@ -1,6 +1,7 @@
 // A club's matches of the season (TForm18).
 #include "screens/competitions/club_fixtures_screen.h"
 
+#include "core/basics/literal_text.h"
 #include "core/tables.h"
 #include "core/views/club_fixtures.h"
 #include "grid/dg_grid.h"
@@ -57,7 +58,7 @@ void TForm18::FormCreate(TObject*)
     ColourRowsAlternately(*list1, false);
     const int club = FixtureListClub;
     const bool valid = club >= 0 && club < static_cast<int>(Clubs.size());
-    Label1->SetCaption(valid ? Clubs[club].name.str() : "");
+    Label1->SetCaption(CaptionLiteral(valid ? Clubs[club].name.str() : ""));
     ShowCrest(*escudo, club);
     FillFixtureList(-1);
     for (const std::string& item : ClubFixtureFilterItems(club))

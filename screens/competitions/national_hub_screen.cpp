@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controls/dc_glow_button.h"
+#include "core/basics/literal_text.h"
 #include "core/format/images.h"
 #include "core/lineup/hub_turns.h"
 #include "core/lineup/lineup_board.h"
@@ -181,17 +182,17 @@ void TForm75::RefreshNationalHubHeader()
         Label6->SetCaption("Copa América");
     else if (kind == kKindEurocopa)
         Label6->SetCaption("Eurocopa");
-    Label21->SetCaption(IsClub(NextOpponent) ? Clubs[NextOpponent].name.str() : "");
+    Label21->SetCaption(CaptionLiteral(IsClub(NextOpponent) ? Clubs[NextOpponent].name.str() : ""));
     const std::string stage = NationalStageText(kind, Game.TournamentStage, team);
     if (!stage.empty())
         Label22->SetCaption(stage);
     if (!IsClub(team))
         return;
     const TClub& nation = Clubs[static_cast<std::size_t>(team)];
-    Label1->SetCaption(nation.name.str());
-    Label3->SetCaption(nation.coach >= 0 && nation.coach < static_cast<int>(Coaches.size())
+    Label1->SetCaption(CaptionLiteral(nation.name.str()));
+    Label3->SetCaption(CaptionLiteral(nation.coach >= 0 && nation.coach < static_cast<int>(Coaches.size())
                            ? Coaches[static_cast<std::size_t>(nation.coach)].name.str()
-                           : "");
+                           : ""));
     const std::string crest = CrestPath(team);
     if (!crest.empty())
         escudo->Picture().LoadFromFile(crest);

@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/progression/post_round_invitations.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
@@ -67,7 +68,7 @@ void TForm76::FormCreate()
         if (!shown)
             continue;
         const TClub& team = Clubs[static_cast<std::size_t>(offer.club)];
-        radios[i]->SetCaption(team.name.str());
+        radios[i]->SetCaption(CaptionLiteral(team.name.str()));
         radios[i]->SetEnabled(offer.enabled);
         anyEnabled = anyEnabled || offer.enabled;
         const QImage flag = art::CountryFlagIcon(team.Country);

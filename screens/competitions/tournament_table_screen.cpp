@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include "core/basics/literal_text.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
@@ -234,7 +235,7 @@ void TForm78::FillTournamentGroup(int group)
         const GroupTableRow row = filled ? rows[r] : GroupTableRow{};
         shown.place->SetCaption(filled ? row.place : "--");
         ShowFlag(shown.flag, row.club);
-        shown.name->SetCaption(TeamName(row.club));
+        shown.name->SetCaption(CaptionLiteral(TeamName(row.club)));
         const int numbers[8] = {row.points, row.games, row.wins, row.draws, row.losses,
                                 row.goalsFor, row.goalsAgainst, row.goalDifference};
         for (int n = 0; n < 8; ++n)
@@ -243,8 +244,8 @@ void TForm78::FillTournamentGroup(int group)
     const auto matches = TournamentGroupMatches(kind, group);
     for (int m = 0; m < 6; ++m) {
         const GroupMatch& match = matches[m];
-        matchTeams[2 * m]->SetCaption(TeamName(match.team1));
-        matchTeams[2 * m + 1]->SetCaption(TeamName(match.team2));
+        matchTeams[2 * m]->SetCaption(CaptionLiteral(TeamName(match.team1)));
+        matchTeams[2 * m + 1]->SetCaption(CaptionLiteral(TeamName(match.team2)));
         ShowFlag(matchFlags[2 * m], match.team1);
         ShowFlag(matchFlags[2 * m + 1], match.team2);
         ShowScore(matchScores[m], match.score, match.report);
@@ -262,8 +263,8 @@ void TForm78::FillKnockoutRounds(int kind)
         const BracketTie& tie = ties[t];
         if (!tie.Drawn())
             continue;
-        tieTeams[t][0]->SetCaption(TeamName(tie.team1) + " ");
-        tieTeams[t][1]->SetCaption(" " + TeamName(tie.team2));
+        tieTeams[t][0]->SetCaption(CaptionLiteral(TeamName(tie.team1) + " "));
+        tieTeams[t][1]->SetCaption(CaptionLiteral(" " + TeamName(tie.team2)));
         ShowFlag(tieFlags[t][0], tie.team1);
         ShowFlag(tieFlags[t][1], tie.team2);
         if (tie.report >= 0)

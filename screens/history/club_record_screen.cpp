@@ -1,6 +1,7 @@
 // A club's record season by season (TForm55).
 #include "screens/history/club_record_screen.h"
 
+#include "core/basics/literal_text.h"
 #include "core/tables.h"
 #include "core/views/club_record.h"
 #include "grid/dg_grid.h"
@@ -59,7 +60,7 @@ void TForm55::FormCreate(TObject*)
     const int club = RecordClub;
     if (club < 0 || club >= static_cast<int>(Clubs.size()))
         return;
-    Label5->SetCaption(Clubs[club].name.str());
+    Label5->SetCaption(CaptionLiteral(Clubs[club].name.str()));
     ShowCrest(*escudo, club);
     FillClubRecord(club);
     const std::string titles = ClubTitlesLine(club);

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/tables.h"
 #include "core/views/meetings.h"
 #include "grid/dg_grid.h"
@@ -86,8 +87,8 @@ void TForm15::bt3Click()
 
 void TForm15::ShowHeadToHead(int clubA, int clubB)
 {
-    Label1->SetCaption(Clubs[clubA].name.str());
-    Label2->SetCaption(Clubs[clubB].name.str());
+    Label1->SetCaption(CaptionLiteral(Clubs[clubA].name.str()));
+    Label2->SetCaption(CaptionLiteral(Clubs[clubB].name.str()));
     const auto rows = MeetingRows(clubA, clubB);
     Gridview1->BeginUpdate();
     Gridview1->ClearRows();
@@ -103,8 +104,8 @@ void TForm15::ShowHeadToHead(int clubA, int clubB)
     Gridview1->EndUpdate();
     Label4->SetCaption(MeetingCountText(static_cast<int>(rows.size())));
     const auto [sideA, sideB] = MeetingSummaryTexts(clubA, clubB);
-    Label5->SetCaption(sideA);
-    Label6->SetCaption(sideB);
+    Label5->SetCaption(CaptionLiteral(sideA));
+    Label6->SetCaption(CaptionLiteral(sideB));
 }
 
 }  // namespace tarvelon

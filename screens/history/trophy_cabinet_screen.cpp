@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "core/basics/literal_text.h"
 #include "core/tables.h"
 #include "core/views/trophy_cabinet.h"
 #include "platform/graphics/picture.h"
@@ -64,7 +65,7 @@ void TForm74::FormCreate(TObject*)
         return;
     }
     ShowCrest(*escudoimg, club);
-    Label1->SetCaption(Clubs[club].name.str());
+    Label1->SetCaption(CaptionLiteral(Clubs[club].name.str()));
     const auto shelf = CabinetTrophies(club);
     Label2->SetVisible(shelf.empty());
     int left = kFirstLeft;

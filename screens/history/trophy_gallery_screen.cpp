@@ -1,6 +1,7 @@
 // A coach's trophy gallery (TForm19).
 #include "screens/history/trophy_gallery_screen.h"
 
+#include "core/basics/literal_text.h"
 #include "core/tables.h"
 #include "core/views/coach_honours.h"
 #include "grid/dg_column_classes.h"
@@ -58,7 +59,7 @@ void TForm19::FormCreate(TObject*)
     ColourRowsAlternately(*grid1, true);
     const int coach = SelectedRecord;
     const bool valid = coach >= 0 && coach < static_cast<int>(Coaches.size());
-    Label1->SetCaption(valid ? Coaches[coach].name.str() : "");
+    Label1->SetCaption(CaptionLiteral(valid ? Coaches[coach].name.str() : ""));
     grid1->BeginUpdate();
     grid1->ClearRows();
     for (const CoachTitleRow& r : CoachTitleRows(valid ? coach : -1)) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/basics/random.h"
 #include "core/lineup/lineup_board.h"
 #include "core/match/engine_step.h"
@@ -50,7 +51,7 @@ std::string CoachLine(int club)
     const TClub* c = ClubAt(club);
     if (!c || c->coach < 0 || c->coach >= static_cast<int>(Coaches.size()))
         return "";
-    return "Tec: " + Coaches[c->coach].name.str();
+    return "Tec: " + CaptionLiteral(Coaches[c->coach].name.str());
 }
 
 // The first match of the day, on the side of a human club when one plays it.
@@ -156,7 +157,7 @@ void TForm88::FormCreate(TObject*)
 void TForm88::ShowHeader()
 {
     const jogos& match = Matches[ActiveMatch];
-    const auto name = [](int club) { const TClub* c = ClubAt(club); return c ? c->name.str() : std::string(); };
+    const auto name = [](int club) { const TClub* c = ClubAt(club); return c ? CaptionLiteral(c->name.str()) : std::string(); };
     nometime1->SetCaption(name(match.club[0]));
     nometime2->SetCaption(name(match.club[1]));
     lbtec1->SetCaption(CoachLine(match.club[0]));
@@ -170,7 +171,7 @@ void TForm88::ShowHeader()
     else
         lbtempo->SetCaption(std::to_string(MatchMinuteOfTick(match.tick)) + "' " + (match.tick > 92 ? "2º" : "1º"));
     if (ActiveMatch < static_cast<int>(MatchVenues.size()))
-        lb_estadio->SetCaption(MatchVenues[ActiveMatch]);
+        lb_estadio->SetCaption(CaptionLiteral(MatchVenues[ActiveMatch]));
     if (Game.DayKind < kKindWorldCup && Game.DayKind != kKindClubWorldCup) {
         const CrowdTexts crowd = CrowdTextsOf(match.attendance, {match.sectorAttendance[0], match.sectorAttendance[1],
                                                                  match.sectorAttendance[2], match.sectorAttendance[3]},
@@ -180,7 +181,7 @@ void TForm88::ShowHeader()
         lb_renda->SetCaption(crowd.gate);
     }
     if (lb_jogo1)
-        lb_jogo1->SetCaption(FirstLegText(FixtureOfMatch(ActiveMatch)));
+        lb_jogo1->SetCaption(CaptionLiteral(FirstLegText(FixtureOfMatch(ActiveMatch))));
 }
 
 void TForm88::CreateBoard()
@@ -254,7 +255,7 @@ void TForm88::ShowSide(int side)
             lb_tat2->SetHTMLText(White(TacticNames[static_cast<std::size_t>(3 + std::clamp(c->AttackFocus, 0, 1))]));
             lb_tat3->SetHTMLText(White(TacticNames[static_cast<std::size_t>(6 + std::clamp(c->Pressing, 0, 2))]));
         }
-        info1->SetHTMLText(White("<b>" + c->name.str() + " " + FormatFormation(Matches[ActiveMatch].lineup[side - 1]) + "</b>"));
+        info1->SetHTMLText(White("<b>" + MarkupLiteral(c->name.str()) + " " + FormatFormation(Matches[ActiveMatch].lineup[side - 1]) + "</b>"));
     }
     lbaviso->SetVisible(false);
 }

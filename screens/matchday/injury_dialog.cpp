@@ -2,6 +2,7 @@
 #include "screens/matchday/injury_dialog.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/hooks.h"
 #include "core/match/injury_choice.h"
 #include "core/match/lineup_access.h"
@@ -62,7 +63,7 @@ void TForm53::FormCreate(TObject*)
     const TPlayer* injured = PlayerAt(InjuredPlayer);
     const TClub* club = ClubAt(InjuredClub);
     if (Label2 && injured && club)
-        Label2->SetCaption(injured->Name.str() + " - " + PositionLetterOf(InjuredPlayer) + " - " + club->name.str());
+        Label2->SetCaption(CaptionLiteral(injured->Name.str() + " - " + PositionLetterOf(InjuredPlayer) + " - " + club->name.str()));
     const InjuryChoice choice = InjurySubstituteChoice(InjuredClub, InjuredPlayer);
     if (ListView1)
         for (int player : choice.candidates)

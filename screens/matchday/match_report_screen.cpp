@@ -2,6 +2,7 @@
 #include "screens/matchday/match_report_screen.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/records/match_records.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
@@ -87,14 +88,14 @@ void TForm52::FormCreate(TObject*)
             label->SetTransparent(true);
     teste->SetPictureContainer(icons_);
     const auto clubName = [](int club) { return club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : std::string(); };
-    nometime1->SetCaption(clubName(r.club[0]));
-    nometime2->SetCaption(clubName(r.club[1]));
+    nometime1->SetCaption(CaptionLiteral(clubName(r.club[0])));
+    nometime2->SetCaption(CaptionLiteral(clubName(r.club[1])));
     ShowClubCrest(esc1, r.club[0], false);
     ShowClubCrest(esc2, r.club[1], false);
     teste->SetHTMLText(ReportEventsHtml(report_));
     p1->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"16\"><b>" + Shadowed(std::to_string(r.goals[0])) + "</b></font>");
     p2->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"16\"><b>" + Shadowed(std::to_string(r.goals[1])) + "</b></font>");
-    lb_estadio->SetHTMLText(Olive(ReportHomeStadium(report_)));
+    lb_estadio->SetHTMLText(Olive(MarkupLiteral(ReportHomeStadium(report_))));
     const CrowdTexts crowd = ReportCrowdTexts(report_);
     if (Game.DayKind < kKindWorldCup && Game.DayKind != kKindClubWorldCup) {
         lb_pub->SetHTMLText(Olive(crowd.attendance));
@@ -128,7 +129,7 @@ void TForm52::ShowLineups(int side)
     pitch->ShowEleven(report_, side);
     const int club = r.club[side - 1];
     const std::string name = club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : std::string();
-    info1->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"10\"><b>" + Shadowed("<P align=\"center\">Formação inicial:" + name + " "
+    info1->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"10\"><b>" + Shadowed("<P align=\"center\">Formação inicial:" + MarkupLiteral(name) + " "
                                                                             + FormatReportFormation(report_, side) + "</p>")
                        + "</b></font>");
     const auto white = [](const std::string& text) { return "<FONT color=\"#FFFFFF\">" + Shadowed(text) + "</font>"; };

@@ -1,6 +1,7 @@
 // The live matchday (TForm46): panels and rows, the match clock and the events shown live.
 #include "screens/matchday/matchday_screen.h"
 
+#include "core/basics/literal_text.h"
 #include "core/match/engine_step.h"
 #include "core/match/match_flags.h"
 #include "core/records/match_records.h"
@@ -78,7 +79,7 @@ void ShowClubName(TLabel* label, int club)
 {
     if (!label || club < 0 || club >= static_cast<int>(Clubs.size()))
         return;
-    label->SetCaption(" " + Clubs[club].name.str());
+    label->SetCaption(CaptionLiteral(" " + Clubs[club].name.str()));
     label->SetTransparent(false);
     label->SetColor(Clubs[club].BackColor);
     label->Font().SetColor(Clubs[club].TextColor);
@@ -296,7 +297,7 @@ void TForm46::FillRows()
         ShowClubName(row.labt1, match.club[0]);
         ShowClubName(row.labt2, match.club[1]);
         if (m < static_cast<int>(MatchVenues.size()))
-            row.est->SetCaption(MatchVenues[m]);
+            row.est->SetCaption(CaptionLiteral(MatchVenues[m]));
         if (IsClubDay()) {
             ShowClubCrest(row.esc1, match.club[0], true);
             ShowClubCrest(row.esc2, match.club[1], true);

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/basics/random.h"
 #include "core/hooks.h"
 #include "core/match/lineup_access.h"
@@ -146,7 +147,7 @@ void TForm34::bt1Click(TObject*)
     taker_ = player;
     PenaltyTaker = player;
     bt1->SetEnabled(false);
-    ShowNarration(NameOf(player) + OneOf(std::array{" coloca a bola na marca.", " prepara para bater.", " ajeita com carinho.",
+    ShowNarration(MarkupLiteral(NameOf(player)) + OneOf(std::array{" coloca a bola na marca.", " prepara para bater.", " ajeita com carinho.",
                                                    " se concentra para chutar.",
                                                    " parece um pouco nervoso,<br> mas mesmo assim vai bater."}));
     Timer1->SetEnabled(true);
@@ -170,7 +171,7 @@ void TForm34::OutcomeSound(bool scored) { PlaySound(scored ? "gol" : "goladv"); 
 
 void TForm34::ShowOutcome(bool scored, int taker)
 {
-    const std::string name = NameOf(taker);
+    const std::string name = MarkupLiteral(NameOf(taker));
     const std::string text =
         scored ? std::array<std::string, 11>{"Golaço! O goleiro nem saiu na foto!", "Com paradinha! Gol!!!",
                                              "A torcida vibra, é gol!!!", "Bola no fundo das redes! Gol!!!",
@@ -218,7 +219,7 @@ void TForm54::FormCreate(TObject*)
     ShowClubCrest(escudo, PenaltyClubA, false);
     taker_ = PenaltyTakerOf(PenaltyClubA);
     if (Label2)
-        Label2->SetCaption(NameOf(taker_) + " "
+        Label2->SetCaption(CaptionLiteral(NameOf(taker_)) + " "
                            + OneOf(std::array{"coloca a bola na marca.", "prepara para bater.", "ajeita com carinho.",
                                               "caminha em direção a marca.", "parece confiante pra bater."}));
     keeper_ = PenaltyGoalkeeper(PenaltyClubB);
@@ -242,8 +243,8 @@ void TForm54::Timer2Timer(TObject*)
 
 void TForm54::ShowOutcome(bool scored, int taker)
 {
-    const std::string name = NameOf(taker);
-    const std::string keeper = NameOf(keeper_);
+    const std::string name = CaptionLiteral(NameOf(taker));
+    const std::string keeper = CaptionLiteral(NameOf(keeper_));
     const std::string text =
         scored ? std::array<std::string, 6>{"Gol!!!!", "Um chute forte e a bola estufa as redes! Gol!!!",
                                             "Goleiro de um lado e bola do outro! Gol!!!", "A torcida vibra, é gol!!!",

@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "core/basics/literal_text.h"
 #include "core/lineup/lineup_board.h"
 #include "core/match/lineup_access.h"
 #include "core/vocab/players.h"
@@ -209,7 +210,7 @@ void TPitchBoard::ShowShirtName(int shirt, int player, int pitchSlot)
             label->SetHint(own + " improvisado como " + letter);
     }
     const std::string open = coloured ? std::string("<FONT color=\"") + kOutOfPositionColour + "\">" : "";
-    label->SetHTMLText("<P align=\"center\"><shad><B>" + open + DisplayName(player) + "</shad></B><BR><shad>" + letter +
+    label->SetHTMLText("<P align=\"center\"><shad><B>" + open + MarkupLiteral(DisplayName(player)) + "</shad></B><BR><shad>" + letter +
                        "</shad>" + (coloured ? "</font>" : "") + "</P>");
 }
 

@@ -5,6 +5,7 @@
 
 #include "controls/dc_combo.h"
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/match/engine_step.h"
 #include "core/match/match_events_codes.h"
 #include "core/records/match_records.h"
@@ -39,9 +40,10 @@ std::string ClubName(int club)
     return club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : std::string();
 }
 
-std::string PlayerName(int player)
+// The player's name as it joins the rich texts.
+std::string PlayerNameMarkup(int player)
 {
-    return player > 0 && player < static_cast<int>(Players.size()) ? Players[player].Name.str() : std::string();
+    return player > 0 && player < static_cast<int>(Players.size()) ? MarkupLiteral(Players[player].Name.str()) : std::string();
 }
 
 std::string HalfText(int tick) { return tick > 92 ? "/2º " : "/1º "; }
@@ -59,11 +61,11 @@ std::string LineupHtml(int report, int side)
     std::string html;
     for (const ReportLineupLine& line : ReportLineup(report, side)) {
         const std::string letter = line.pitchSlot >= 1 && line.pitchSlot <= PitchSlotCount ? PitchSlotLetters[line.pitchSlot] : "";
-        html += "<FONT  size=\"8\" color=\"clnavy\"><b>" + letter + "</b><IND x=\"12\"> - " + PlayerName(line.player)
+        html += "<FONT  size=\"8\" color=\"clnavy\"><b>" + letter + "</b><IND x=\"12\"> - " + PlayerNameMarkup(line.player)
                 + (line.injured ? " <img src=\"i_ct\">" : "") + "<IND x=\"158\"><b>" + RatingText(line.rating) + "</b></font><br>";
         for (const ReportLineupLine::Substitute& sub : line.substitutes)
             html += "<FONT  size=\"7\" color=\"clgray\"><IND x=\"12\"><IMG src=\"i_sub\"> " + std::to_string(MatchMinuteOfTick(sub.tick))
-                    + HalfText(sub.tick) + PlayerName(sub.player) + "<IND x=\"158\">" + RatingText(sub.rating) + "</font><br>";
+                    + HalfText(sub.tick) + PlayerNameMarkup(sub.player) + "<IND x=\"158\">" + RatingText(sub.rating) + "</font><br>";
     }
     return html;
 }
@@ -278,8 +280,8 @@ void TForm67::ShowMatchReport(int report)
     const TMatchReport& r = MatchReports[report];
     ShowClubCrest(escudo, r.club[0], false);
     ShowClubCrest(escudo2, r.club[1], false);
-    Label30->SetCaption(ClubName(r.club[0]));
-    Label31->SetCaption(ClubName(r.club[1]));
+    Label30->SetCaption(CaptionLiteral(ClubName(r.club[0])));
+    Label31->SetCaption(CaptionLiteral(ClubName(r.club[1])));
     Label5->SetCaption(std::to_string(r.goals[0]) + " x " + std::to_string(r.goals[1]));
     Label1->SetCaption(ShootoutText(report));
     ShowVenueAndCrowd(report);
@@ -291,7 +293,7 @@ void TForm67::ShowMatchReport(int report)
 
 void TForm67::ShowVenueAndCrowd(int report)
 {
-    Label70->SetCaption(ResultsVenue(report));
+    Label70->SetCaption(CaptionLiteral(ResultsVenue(report)));
     const bool crowd = KindHasPayingCrowd(MatchReports[report].kind);
     const CrowdTexts texts = ReportCrowdTexts(report);
     Label8->SetVisible(crowd);
@@ -333,11 +335,11 @@ void TForm67::FillGoalsAndCards(int report)
             ++counts[side];
             const char* suffix = e.code == meFreeKickGoal ? "(F)" : e.code == mePenaltyGoal ? "(P)" : e.code == meOwnGoal ? "(C)" : "";
             goals += std::string("<P align=\"") + (side == 0 ? "left" : "right") + "\">" + std::to_string(counts[0]) + "x"
-                     + std::to_string(counts[1]) + " " + PlayerName(e.player) + " " + std::to_string(view.minute)
+                     + std::to_string(counts[1]) + " " + PlayerNameMarkup(e.player) + " " + std::to_string(view.minute)
                      + HalfText(e.tick) + suffix + "</p>";
         } else if (e.code == meCard) {
             const char* icon = e.second == ckYellow ? "i_ca" : e.second == ckRed ? "i_cv" : "i_cacv";
-            cards[side] += std::string("<IMG src=\"") + icon + "\">" + PlayerName(e.player) + " " + std::to_string(view.minute) + (e.tick > 92 ? "/2º" : "/1º") + "<br>";
+            cards[side] += std::string("<IMG src=\"") + icon + "\">" + PlayerNameMarkup(e.player) + " " + std::to_string(view.minute) + (e.tick > 92 ? "/2º" : "/1º") + "<br>";
         }
     }
     l_gols->SetHTMLText("<FONT size=\"8\" face=\"Arial\" color=\"clnavy\">" + goals + "</font>");

@@ -2,6 +2,7 @@
 #include "screens/matchday/shootout_dialogs.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/hooks.h"
 #include "core/match/lineup_access.h"
 #include "core/matchday_rules/shootout.h"
@@ -79,7 +80,7 @@ void TForm37::LoadClub(int club)
     club_ = club;
     ShowClubCrest(escudo1, club, false);
     if (lbclube)
-        lbclube->SetCaption(ClubNameOf(club));
+        lbclube->SetCaption(CaptionLiteral(ClubNameOf(club)));
     if (!l1 || !l2)
         return;
     l1->Clear();
@@ -178,8 +179,8 @@ void TForm38::FormCreate(TObject*)
     if (!IsHuman(ShootoutClubB) || ShootoutTakersB[0] == 0)
         ShootoutTakersB = ComputerShootoutTakers(ShootoutClubB);
     kicks_ = std::make_unique<ShootoutKicks>(ShootoutTakersA, ShootoutTakersB);
-    nome1->SetCaption(ClubNameOf(ShootoutClubA));
-    nome2->SetCaption(ClubNameOf(ShootoutClubB));
+    nome1->SetCaption(CaptionLiteral(ClubNameOf(ShootoutClubA)));
+    nome2->SetCaption(CaptionLiteral(ClubNameOf(ShootoutClubB)));
     ShowClubCrest(escudo1, ShootoutClubA, false);
     ShowClubCrest(escudo2, ShootoutClubB, false);
     Timer3->SetEnabled(true);
@@ -239,7 +240,7 @@ void TForm38::Finish()
 {
     const int winner = kicks_->winner();
     FinishShootout(winner, kicks_->goals(0), kicks_->goals(1));
-    lbresultado->SetCaption(ClubNameOf(winner == 1 ? ShootoutClubA : ShootoutClubB) + " venceu.");
+    lbresultado->SetCaption(CaptionLiteral(ClubNameOf(winner == 1 ? ShootoutClubA : ShootoutClubB) + " venceu."));
     Timer5->SetEnabled(true);
 }
 

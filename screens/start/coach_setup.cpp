@@ -2,6 +2,7 @@
 #include "screens/start/coach_setup.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/typed_text.h"
 #include "core/newgame/builder_tables.h"
 #include "core/newgame/new_game_setup.h"
 #include "core/records/game_state.h"
@@ -28,15 +29,6 @@ std::string ButtonCaption(int slot)
 }
 
 }  // namespace
-
-std::string TypedCoachName(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return "";
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 TCoachSetupForm::TCoachSetupForm(TComponent* owner, const TScreenRecord& screen)
     : TGameForm(owner, screen)
@@ -114,13 +106,13 @@ void TCoachSetupForm::SetClubChosen(bool chosen)
 void TCoachSetupForm::UpdateButton()
 {
     if (Button1)
-        Button1->SetEnabled(clubChosen_ && Edit1 && !TypedCoachName(Edit1->Text()).empty());
+        Button1->SetEnabled(clubChosen_ && Edit1 && !TypedName(Edit1->Text()).empty());
 }
 
 void TCoachSetupForm::Button1Click(TObject*)
 {
     const int club = ChosenClub();
-    const std::string name = Edit1 ? TypedCoachName(Edit1->Text()) : "";
+    const std::string name = Edit1 ? TypedName(Edit1->Text()) : "";
     if (club < 0 || name.empty() || !ChooseHumanClub(slot_, club, name))
         return;
     MarkTaken(club, name);

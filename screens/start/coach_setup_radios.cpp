@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/basics/literal_text.h"
 #include "core/newgame/new_game_setup.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
@@ -113,7 +114,7 @@ void TForm11::FillClubLists(int league)
         const int club = buttonClubs_[static_cast<std::size_t>(i)];
         button->SetChecked(false);
         button->SetVisible(club >= 0);
-        button->SetCaption(club >= 0 ? Clubs[club].name.str() : "");
+        button->SetCaption(CaptionLiteral(club >= 0 ? Clubs[club].name.str() : ""));
         button->SetEnabled(club >= 0 && !Clubs[club].IsHuman);
     }
 }

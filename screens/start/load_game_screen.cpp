@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/basics/literal_text.h"
 #include "core/persist/saved_game.h"
 #include "core/views/new_game_views.h"
 #include "grid/dg_grid.h"
@@ -96,7 +97,7 @@ void TForm21::ShowPreview()
     for (const auto& [label, text] : values) {
         if (!label)
             continue;
-        label->SetCaption(*text);
+        label->SetCaption(CaptionLiteral(*text));
         label->Show();
     }
 }

@@ -116,6 +116,25 @@ TEST_F(GdipTextTest, ShadowIsDrawnOffsetInTheShadowColour)
     EXPECT_EQ(Count(TRect{0, 0, 90, 40}, Greenish), 0);
 }
 
+// A shadow that runs over several lines is drawn under each of them, each shadow the offset below
+// its own line, as the line's drawing starts from the state its measuring started from.
+TEST_F(GdipTextTest, AShadowOverTwoLinesFollowsEachLine)
+{
+    THTMLDrawGDIPParams params;
+    params.ShadowColor = clLime;
+    params.ShadowOffset = 2;
+    const THTMLDrawGDIPResult drawn = Draw("<SHAD>MMMM<BR>MMMM</SHAD>", params);
+    const int line = (drawn.TextHeight - 2) / 2;
+    ASSERT_GT(line, 10);
+    EXPECT_GT(Count(TRect{0, 0, 120, line}, Greenish), 10) << "the first line's shadow";
+    EXPECT_GT(Count(TRect{0, line + 3, 120, 2 * line + 6}, Greenish), 10) << "the second line's shadow";
+    // A shadow that starts on the second line is drawn there only.
+    image.fill(Qt::white);
+    Draw("MMMM<BR><SHAD>MMMM</SHAD>", params);
+    EXPECT_EQ(Count(TRect{0, 0, 120, line}, Greenish), 0);
+    EXPECT_GT(Count(TRect{0, line + 3, 120, 2 * line + 6}, Greenish), 10);
+}
+
 TEST_F(GdipTextTest, BodyColourPaintsBehindTextButParagraphColourDoesNot)
 {
     Draw("<P BGCOLOR=\"#FF0000\">iiii</P>");

@@ -8,6 +8,7 @@
 #include "controls/dc_smooth_message_dialog.h"
 #include "controls/smooth_registration.h"
 #include "platform/forms/class_registry.h"
+#include "platform/forms/translucency.h"
 #include "tests/controls/controls_test_support.h"
 #include "tests/support/sample_picture.h"
 
@@ -74,6 +75,28 @@ TEST_F(SmoothDialogTest, LayeredPictureIsTransparentInTheMarginAndFilledInside)
     EXPECT_EQ(qAlpha(picture.pixel(5, 5)), 0);
     EXPECT_EQ(qAlpha(picture.pixel(25, 25)), 255);
     EXPECT_PIXEL(picture, 25, 25, 0x0000FF, 3);
+}
+
+// Where the window system cannot blend a translucent window (no compositing manager; the
+// off-screen platform of the tests neither), the half-transparent panel is shown opaque over what
+// the form behind it shows there, not over black; the margin stays out of the window.
+TEST_F(SmoothDialogTest, WithoutACompositorTheTranslucentPanelShowsTheFormBehindIt)
+{
+    ASSERT_FALSE(WindowSystemShowsTranslucency());
+    owner->SetColor(clRed);
+    owner->Invalidate();
+    test::Pump();
+    dialog->Fill().SetOpacity(110);
+    dialog->Position = poOwnerFormCenter;
+    Open("Selecione 11 jogadores");
+    const QImage& picture = dialog->DialogForm()->Picture();
+    const QPoint inside(30, picture.height() / 2);
+    ASSERT_LT(picture.pixelColor(inside).alpha(), 200) << "the panel is translucent there";
+    const QColor shown = W()->grab().toImage().pixelColor(inside);
+    EXPECT_EQ(shown.alpha(), 255);
+    EXPECT_GT(shown.red(), 100) << "the red form shows through";
+    EXPECT_GT(shown.blue(), 70) << "under the blue panel";
+    EXPECT_FALSE(W()->mask().contains(QPoint(2, 2)));
 }
 
 TEST_F(SmoothDialogTest, ArrowsWrapAndEscapeCancels)

@@ -103,13 +103,16 @@ TEST_F(BankAndStadium, TicketPricesStepByOne)
 TEST_F(BankAndStadium, SeatsAskedAreWholeNumbersAboveZero)
 {
     EXPECT_EQ(SeatsAsked("1500"), 1500);
-    EXPECT_EQ(SeatsAsked(" 20"), 20);
+    EXPECT_EQ(SeatsAsked(" 20"), 0);
     EXPECT_EQ(SeatsAsked(""), 0);
     EXPECT_EQ(SeatsAsked("abc"), 0);
     EXPECT_EQ(SeatsAsked("12a"), 0);
     EXPECT_EQ(SeatsAsked("-40"), 0);
     EXPECT_EQ(SeatsAsked("0"), 0);
-    EXPECT_EQ(SeatsAsked("$3E8"), 1000);  // read as every number the game reads
+    // Only decimal digits, as every field of the game reads them.
+    EXPECT_EQ(SeatsAsked("$3E8"), 0);
+    EXPECT_EQ(SeatsAsked("0x10"), 0);
+    EXPECT_EQ(SeatsAsked("1.5"), 0);
 }
 
 TEST_F(BankAndStadium, SeatPricesFollowTheNewTotalAndTheDivision)

@@ -25,7 +25,7 @@ namespace {
 
 class ClubDialogsTest : public EditorDialogsSuite {};
 
-TEST_F(ClubDialogsTest, EditingAClubKeepsAnEmptiedNameAndWritesTheRest)
+TEST_F(ClubDialogsTest, EditingAClubKeepsAnEmptiedOrBlankNameAndWritesTheRest)
 {
     TForm3* editor = OpenEditorFromTitle();
     ASSERT_NE(editor, nullptr);
@@ -35,6 +35,7 @@ TEST_F(ClubDialogsTest, EditingAClubKeepsAnEmptiedNameAndWritesTheRest)
     WhenOpen("TForm4", [](TGameForm* form) {
         auto* dialog = static_cast<TForm4*>(form);
         SelectAllAndErase(dialog->Edit2);
+        Type(dialog->Edit2, "   ");  // blanks alone are no name
         SelectAllAndErase(dialog->Edit3);
         Type(dialog->Edit3, "Novo Treinador");
         Click(dialog->Widget(), QPoint(dialog->Shape1->Left() + 5, dialog->Shape1->Top() + 5));

@@ -58,12 +58,14 @@ TEST_F(NationalDialogTest, ANationalTeamIsAddedEditedAndGetsAPlayer)
         Press(dialog->FindChild<TControl>("BitBtn1"));  // that country has a team
         pick(country);
         Press(dialog->FindChild<TControl>("BitBtn1"));  // no coach yet
+        Type(dialog->Edit3, "   ");
+        Press(dialog->FindChild<TControl>("BitBtn1"));  // blanks alone are no coach either
         Type(dialog->Edit3, "Tecnico Novo");
         Press(dialog->FindChild<TControl>("BitBtn1"));
     });
     Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image5")->Left() + 10, 20));
     ASSERT_EQ(seen_, std::vector<std::string>{"TForm73"});
-    EXPECT_EQ(messages_, (std::vector<std::string>{kNationExistsText, kNoNationCoachText}));
+    EXPECT_EQ(messages_, (std::vector<std::string>{kNationExistsText, kNoNationCoachText, kNoNationCoachText}));
 
     TNationalSquad squad;
     ASSERT_EQ(ReadNationalSquadFile(NationalSquadFilePath(country), squad), DatabaseFileError::None);

@@ -120,6 +120,8 @@ TEST_F(PlayerDialogsTest, AddingAPlayerChecksTheNameAndStoresTheChosenGoalkeeper
     WhenOpen("TForm5", [](TGameForm* form) {
         auto* dialog = static_cast<TForm5*>(form);
         PressKey(dialog->Edit1->Widget(), Qt::Key_Return);  // no name yet: refused
+        Type(dialog->Edit1, "   ");
+        PressKey(dialog->Edit1->Widget(), Qt::Key_Return);  // blanks alone are no name: refused
         Type(dialog->Edit1, "Goleiro Novo");
         PressKey(dialog->Edit1->Widget(), Qt::Key_F7);  // past the goalkeeper list: ignored
         EXPECT_EQ(dialog->ComboBox2->ItemIndex(), 0);
@@ -128,7 +130,7 @@ TEST_F(PlayerDialogsTest, AddingAPlayerChecksTheNameAndStoresTheChosenGoalkeeper
     });
     PressKey(editor->Widget(), Qt::Key_F1);
     ASSERT_EQ(seen_, std::vector<std::string>{"TForm5"});
-    EXPECT_EQ(messages_, std::vector<std::string>{kBlankPlayerNameText});
+    EXPECT_EQ(messages_, (std::vector<std::string>{kBlankPlayerNameText, kBlankPlayerNameText}));
 
     const ClubFile file = ReadBack(club);
     EXPECT_EQ(file.squad.names[slot - 1].str(), "Goleiro Novo");

@@ -59,6 +59,7 @@
 #include "tests/screens/two_coach_hub_suite.h"
 #include "tests/screens/hub_game.h"
 #include "tests/screens/in_match_answerer.h"
+#include "tests/support/shown_text.h"
 
 namespace tarvelon {
 namespace {
@@ -297,6 +298,25 @@ TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer
     EXPECT_TRUE(hub->p_conf->Visible());
     EXPECT_FALSE(hub->pinfo_panel->Visible());
     EXPECT_NE(Html(hub->lb_conf1).find("Histórico de Confrontos"), std::string::npos);
+}
+
+// Names are shown as they were typed, on the card and in the header, even when they look like the
+// markup of the rich labels.
+TEST_F(HubScreenTest, TheCardAndTheCoachShowNamesAsTyped)
+{
+    for (const TClub& club : Clubs)
+        if (club.IsHuman && club.coach >= 0)
+            Coaches[static_cast<std::size_t>(club.coach)].name.set("<b>Dois</b><i>x&amp;");
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(test::ShownText(*hub->lb_tec), "Téc:<b>Dois</b><i>x&amp;");
+    TDataGrid* grid = hub->gridview1;
+    const int player = std::stoi(grid->GetCellTextByName("id", 5));
+    Players[player].Name.set("Lat <b>neg</b> &a");
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier, RowPoint(grid, 5));
+    ASSERT_EQ(hub->SelectedPlayer(), player);
+    EXPECT_NE(test::ShownText(*hub->lb_infojogn).find("Lat <b>neg</b> &a"), std::string::npos)
+        << test::ShownText(*hub->lb_infojogn);
 }
 
 TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)

@@ -52,10 +52,14 @@ TEST_F(HumanCoachesScreensTest, HumanCoachesAreAddedAndRemovedDuringTheGame)
     const std::size_t recordsBefore = Coaches.size();
 
     bool okAtFirst = true;
-    WhenOpen("TForm51", [&okAtFirst](TForm* dialog) {
+    bool okOnBlanks = true;
+    WhenOpen("TForm51", [&okAtFirst, &okOnBlanks](TForm* dialog) {
         auto* name = static_cast<TForm51*>(dialog);
         okAtFirst = name->bt2->Enabled();
         name->Edit1->SetFocus();
+        QTest::keyClicks(name->Edit1->Widget(), "   ");
+        test::Pump();
+        okOnBlanks = name->bt2->Enabled();
         QTest::keyClicks(name->Edit1->Widget(), "Novato da Silva");
         test::Pump();
         EXPECT_TRUE(name->bt2->Enabled());
@@ -63,6 +67,7 @@ TEST_F(HumanCoachesScreensTest, HumanCoachesAreAddedAndRemovedDuringTheGame)
     });
     Click(form->bt2);
     EXPECT_FALSE(okAtFirst);
+    EXPECT_FALSE(okOnBlanks) << "blanks alone are no name";
     ASSERT_EQ(form->list1->Items().Count(), rowsBefore + 1);
     TListItem* added = form->list1->Items()[rowsBefore];
     EXPECT_EQ(added->Caption(), std::to_string(rowsBefore + 1));

@@ -106,6 +106,29 @@ TEST_F(PlayerSaleTest, BadPriceBecomesAThousandAndListingSetsTheAskingPrice)
     Players[player].ListedForSale = 0;
 }
 
+// A price is a whole number of decimal digits. A bad key puts back 1000, selected, so the keys typed
+// after it replace it instead of joining it ("-5" never becomes 10005).
+TEST_F(PlayerSaleTest, KeysTypedAfterABadPriceReplaceTheThousand)
+{
+    const int player = SubjectPlayer();
+    Players[player].ListedForSale = 0;
+    auto* sale = OpenSale(player);
+    Type(*sale->Edit1, "-");
+    EXPECT_EQ(sale->Edit1->Text(), "1000");
+    EXPECT_FALSE(sale->bt1->Enabled());
+    const std::pair<const char*, const char*> typed[] = {{"-5", "5"}, {"1.5", "5"}, {"1,5", "5"}, {"0x10", "10"},
+                                                         {"12a", "1000"}};
+    for (const auto& [keys, shown] : typed) {
+        Type(*sale->Edit1, keys);
+        EXPECT_EQ(sale->Edit1->Text(), shown) << keys;
+        EXPECT_EQ(sale->bt1->Enabled(), std::string(shown) != "1000") << keys;
+    }
+    Click(sale->ck2);
+    Type(*sale->Edit2, "-5");
+    EXPECT_EQ(sale->Edit2->Text(), "5");
+    Click(sale->GradButton1);
+}
+
 TEST_F(PlayerSaleTest, ListingKeepsTheHubOnThePlayerAndShowsHisAskingPrice)
 {
     auto* hub = Open<TForm13>("TForm13");

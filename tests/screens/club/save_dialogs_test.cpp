@@ -193,5 +193,22 @@ TEST_F(SaveDialogsTest, ANameThatWouldLeaveTheSaveFolderIsRefused)
     ASSERT_EQ(messages.size(), 1u);
 }
 
+// Blanks alone are no name: "OK" stays off as for an empty name; the blanks around a name go.
+TEST_F(SaveDialogsTest, BlanksAloneAreNoName)
+{
+    QTimer::singleShot(100, [] {
+        auto* dialog = Shown<TForm40>();
+        ASSERT_NE(dialog, nullptr);
+        QTest::keyClicks(dialog->Edit1->Widget(), "   ");
+        EXPECT_FALSE(dialog->bt1->Enabled());
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+        ASSERT_EQ(Shown<TForm40>(), dialog);
+        QTest::keyClicks(dialog->Edit1->Widget(), "brancos ");
+        EXPECT_TRUE(dialog->bt1->Enabled());
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+    });
+    EXPECT_EQ(AskSaveNameOnScreen(), "brancos.nsx");
+}
+
 }  // namespace
 }  // namespace tarvelon

@@ -105,7 +105,7 @@ TEST_F(StadiumScreenTest, TheExpansionBuiltIsTheOneQuotedPaidAndCompletedOnItsDa
         EXPECT_FALSE(works->btconstruir->Visible());
 
         Type(works->Editg, "500");
-        Type(works->Editc, "x");  // not a number: no seats there
+        Type(works->Editc, "0x10");  // not a decimal number: no seats there
         Click(works->GradButton1);
         EXPECT_TRUE(works->btconstruir->Visible());
         EXPECT_EQ(works->Label1->Caption(), "Custo total da obra, incluindo o custo do projeto inicial: $" +

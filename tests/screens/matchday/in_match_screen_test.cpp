@@ -46,12 +46,27 @@
 #include "tests/screens/board_drags.h"
 #include "tests/screens/matchday/match_dialogs_suite.h"
 #include "tests/screens/quick_clock.h"
+#include "tests/support/shown_text.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
 namespace {
 
-class InMatchScreenTest : public test::MatchDialogsSuite {};
+class InMatchScreenTest : public test::MatchDialogsSuite {
+protected:
+    // The screen of the suite's match, shown with the home side.
+    static TForm88* OpenOnHomeSide()
+    {
+        ActiveMatch = match_;
+        ReportMode = 1;
+        auto* form = dynamic_cast<TForm88*>(CreateScreen("TForm88", nullptr));
+        if (form == nullptr)
+            return nullptr;
+        form->Show();
+        test::Pump();
+        return form;
+    }
+};
 
 // The coach manages his side on the pitch board with the mouse: a substitute dragged onto a
 // starter comes on, the limit refuses one more and says so, two starters dragged onto each other
@@ -195,12 +210,8 @@ TEST_F(InMatchScreenTest, TheShirtsStandAtRandomSpotsUntilLaidOut)
 TEST_F(InMatchScreenTest, TheAwayHumanCoachSwitchesToHisSideAndManagesIt)
 {
     Clubs[other_].IsHuman = 1;
-    ActiveMatch = match_;
-    ReportMode = 1;
-    auto* form = dynamic_cast<TForm88*>(CreateScreen("TForm88", nullptr));
+    TForm88* form = OpenOnHomeSide();
     ASSERT_NE(form, nullptr);
-    form->Show();
-    test::Pump();
     EXPECT_EQ(form->ShownSide(), 1);
     QTest::mouseClick(form->nometime2->Parent()->Widget(), Qt::LeftButton, {},
                       QPoint(form->nometime2->Left() + 5, form->nometime2->Top() + 5));
@@ -211,6 +222,35 @@ TEST_F(InMatchScreenTest, TheAwayHumanCoachSwitchesToHisSideAndManagesIt)
     test::PressKey(form->Widget(), Qt::Key_Escape);
     EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
     Clubs[other_].IsHuman = 0;
+}
+
+// The clubs' and coaches' names are shown as typed: an "&" underlines no letter, "<b>" is no markup.
+TEST_F(InMatchScreenTest, NamesOfClubsAndCoachesAreShownAsTyped)
+{
+    const std::string clubName = Clubs[human_].name.str();
+    const std::string otherName = Clubs[other_].name.str();
+    Clubs[human_].name.set("&a Lat");
+    Clubs[other_].name.set("<b>Dois</b>");
+    const int coach = Clubs[human_].coach;
+    ASSERT_GE(coach, 0);
+    const std::string coachName = Coaches[static_cast<std::size_t>(coach)].name.str();
+    Coaches[static_cast<std::size_t>(coach)].name.set("R&D");
+    TForm88* form = OpenOnHomeSide();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(test::ShownCaption(*form->nometime1).text.toStdString(), "&a Lat");
+    EXPECT_EQ(test::ShownCaption(*form->nometime1).underline, -1);
+    EXPECT_EQ(test::ShownCaption(*form->nometime2).text.toStdString(), "<b>Dois</b>");
+    EXPECT_EQ(test::ShownCaption(*form->lbtec1).text.toStdString(), "Tec: R&D");
+    EXPECT_EQ(test::ShownCaption(*form->lbtec1).underline, -1);
+    EXPECT_NE(test::ShownText(*form->info1).find("&a Lat"), std::string::npos) << test::ShownText(*form->info1);
+    QTest::mouseClick(form->nometime2->Parent()->Widget(), Qt::LeftButton, {},
+                      QPoint(form->nometime2->Left() + 5, form->nometime2->Top() + 5));
+    EXPECT_NE(test::ShownText(*form->info1).find("<b>Dois</b>"), std::string::npos) << test::ShownText(*form->info1);
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+    Clubs[human_].name.set(clubName);
+    Clubs[other_].name.set(otherName);
+    Coaches[static_cast<std::size_t>(coach)].name.set(coachName);
 }
 
 }  // namespace

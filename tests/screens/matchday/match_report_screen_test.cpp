@@ -12,6 +12,7 @@
 #include "controls/grad_button.h"
 #include "core/records/match_records.h"
 #include "core/tables.h"
+#include "core/views/match_event_view.h"
 #include "core/vocab/tactics_board.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -27,6 +28,7 @@
 #include "richtext/html_label.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/gallery_game_suite.h"
+#include "tests/support/shown_text.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -35,6 +37,18 @@ namespace {
 class MatchReportTest : public test::GalleryGameSuite {
 protected:
     static void SetUpTestSuite() { PrepareGame(9, 2); }
+    // The report shown with the home side.
+    static TForm52* OpenReport(int report)
+    {
+        MatchReportIndex = report;
+        ReportMode = 1;
+        auto* form = dynamic_cast<TForm52*>(CreateScreen("TForm52", nullptr));
+        if (form == nullptr)
+            return nullptr;
+        form->Show();
+        test::Pump();
+        return form;
+    }
     void TearDown() override
     {
         for (int i = Screen->FormCount() - 1; i >= 0; --i)
@@ -46,12 +60,8 @@ TEST_F(MatchReportTest, EachSideShowsItsElevenAndTheStatisticsOpenOnRequest)
 {
     ASSERT_FALSE(MatchReports.empty());
     const int report = static_cast<int>(MatchReports.size()) - 1;
-    MatchReportIndex = report;
-    ReportMode = 1;
-    auto* form = dynamic_cast<TForm52*>(CreateScreen("TForm52", nullptr));
+    TForm52* form = OpenReport(report);
     ASSERT_NE(form, nullptr);
-    form->Show();
-    test::Pump();
     const TMatchReport& r = MatchReports[report];
     EXPECT_EQ(form->nometime1->Caption(), Clubs[r.club[0]].name.str());
     EXPECT_EQ(form->ShownSide(), 1);
@@ -99,6 +109,31 @@ TEST_F(MatchReportTest, EachSideShowsItsElevenAndTheStatisticsOpenOnRequest)
 
     QTest::mouseClick(form->bt_irprojogo->Widget(), Qt::LeftButton);
     EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
+}
+
+// The players' and clubs' names in the report are shown as typed, whatever markup they look like.
+TEST_F(MatchReportTest, NamesAreShownAsTyped)
+{
+    ASSERT_FALSE(MatchReports.empty());
+    const int report = static_cast<int>(MatchReports.size()) - 1;
+    const TMatchReport& r = MatchReports[report];
+    int scorer = -1;
+    for (const TMatchEventEntry& e : ReportEvents)
+        if (e.match == report && e.player > 0 && IsShownEventCode(e.code) && scorer < 0)
+            scorer = e.player;
+    ASSERT_GT(scorer, 0) << "the report has events";
+    const std::string playerName = Players[scorer].Name.str();
+    const std::string clubName = Clubs[r.club[0]].name.str();
+    Players[scorer].Name.set("Lat <b>neg</b>");
+    Clubs[r.club[0]].name.set("&a <i>x&amp;");
+    TForm52* form = OpenReport(report);
+    ASSERT_NE(form, nullptr);
+    EXPECT_NE(test::ShownText(*form->teste).find("Lat <b>neg</b>"), std::string::npos) << test::ShownText(*form->teste);
+    EXPECT_EQ(test::ShownCaption(*form->nometime1).text.toStdString(), "&a <i>x&amp;");
+    EXPECT_EQ(test::ShownCaption(*form->nometime1).underline, -1);
+    EXPECT_NE(test::ShownText(*form->info1).find("&a <i>x&amp;"), std::string::npos) << test::ShownText(*form->info1);
+    Players[scorer].Name.set(playerName);
+    Clubs[r.club[0]].name.set(clubName);
 }
 
 }  // namespace

@@ -1,0 +1,31 @@
+// Reading the game's fields: whole numbers and names, one way for every field.
+#include <gtest/gtest.h>
+
+#include "core/basics/typed_text.h"
+
+namespace tarvelon {
+namespace {
+
+TEST(TypedText, AWholeNumberIsASignAndDecimalDigitsOnly)
+{
+    EXPECT_EQ(ReadWholeNumber("0"), 0);
+    EXPECT_EQ(ReadWholeNumber("1000"), 1000);
+    EXPECT_EQ(ReadWholeNumber("-5"), -5);
+    EXPECT_EQ(ReadWholeNumber("+7"), 7);
+    EXPECT_EQ(ReadWholeNumber("2147483647"), 2147483647);
+    EXPECT_EQ(ReadWholeNumber("-2147483648"), INT32_MIN);
+    for (const char* bad : {"", "-", "+", "1.5", "1,5", "0x10", "$10", " 5", "5 ", "2147483648", "99999999999", "1e3",
+                            "--1", "١"})
+        EXPECT_EQ(ReadWholeNumber(bad), std::nullopt) << bad;
+}
+
+TEST(TypedText, ANameLosesTheBlanksAroundItAndBlanksAloneAreNoName)
+{
+    EXPECT_EQ(TypedName("   "), "");
+    EXPECT_EQ(TypedName("\t "), "");
+    EXPECT_EQ(TypedName(""), "");
+    EXPECT_EQ(TypedName("  Zé da Silva "), "Zé da Silva");
+}
+
+}  // namespace
+}  // namespace tarvelon
