@@ -2,6 +2,7 @@
 #include "screens/start/coach_setup.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/cp1252.h"
 #include "core/newgame/builder_tables.h"
 #include "core/newgame/new_game_setup.h"
 #include "core/records/game_state.h"
@@ -29,14 +30,7 @@ std::string ButtonCaption(int slot)
 
 }  // namespace
 
-std::string TypedCoachName(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return "";
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
+std::string TypedCoachName(const std::string& text) { return Utf8Left(text, kMaxCoachName); }
 
 TCoachSetupForm::TCoachSetupForm(TComponent* owner, const TScreenRecord& screen)
     : TGameForm(owner, screen)
@@ -110,7 +104,6 @@ void TCoachSetupForm::SetClubChosen(bool chosen)
     UpdateButton();
 }
 
-// A blank name is no name: the button waits for a real one.
 void TCoachSetupForm::UpdateButton()
 {
     if (Button1)
