@@ -96,6 +96,7 @@ protected:
     {
         savedFolder_ = std::filesystem::current_path();
         folder_ = std::make_unique<QTemporaryDir>();
+        written_ = false;  // a new folder for each suite: the database is written to it anew
     }
     static void TearDownTestSuite()
     {
