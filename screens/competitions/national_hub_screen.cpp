@@ -145,6 +145,8 @@ void TForm75::FormCreate()
         });
 }
 
+// Screens larger than 800 x 600 get these widths, at the scale the form was given: set as plain
+// pixels on a form scaled up they would cut every name short in a grid half empty.
 void TForm75::WidenColumnsOnLargerScreens()
 {
     if (GetScreenSizeClass() <= 1)
@@ -152,7 +154,7 @@ void TForm75::WidenColumnsOnLargerScreens()
     const std::pair<const char*, int> widths[] = {{"nome", 100}, {"gols", 30}, {"funcaojog", 70}, {"energia", 80}, {"habilidades", 55}};
     for (const auto& [column, width] : widths)
         if (TDgCustomColumn* c = gridview1->ColumnByName(column))
-            c->SetWidth(width);
+            c->SetWidth(ScaledLength(width));
 }
 
 void TForm75::FillImageLists()

@@ -6,6 +6,7 @@
 #include "controls/dc_glow_button.h"
 #include "controls/grad_button.h"
 #include "core/club_rosters.h"
+#include "core/hooks.h"
 #include "core/lineup/lineup_board.h"
 #include "core/progression/national_invitations.h"
 #include "core/progression/post_round_invitations.h"
@@ -15,6 +16,7 @@
 #include "core/tables.h"
 #include "core/views/national_tournament.h"
 #include "grid/dg_combo_box.h"
+#include "grid/dg_columns.h"
 #include "grid/dg_grid.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -127,6 +129,21 @@ TEST_F(NationalHubScreenTest, TheStatusColumnPicturesTheMarkOfTheRow)
     ClickRow(grid, row, 14);
     ASSERT_EQ(grid->GetCellTextByName("status", std::to_string(row)), "9");
     EXPECT_GT(redPixels(), 40);
+}
+
+// On a screen larger than 800 x 600 the name, goals, role, energy and traits columns take their
+// own widths at the form's scale (1024 / 800 here).
+TEST_F(NationalHubScreenTest, ALargerScreenGivesTheColumnsTheirOwnWidths)
+{
+    Hooks().screenWidth = [] { return 1024; };
+    Hooks().screenHeight = [] { return 768; };
+    auto* hub = OpenTheHubOfTheFirstNation();
+    Hooks().screenWidth = [] { return 800; };
+    Hooks().screenHeight = [] { return 600; };
+    ASSERT_NE(hub, nullptr);
+    const std::pair<const char*, int> widths[] = {{"nome", 128}, {"gols", 38}, {"funcaojog", 90}, {"energia", 102}, {"habilidades", 70}};
+    for (const auto& [column, width] : widths)
+        EXPECT_NEAR(hub->gridview1->ColumnByName(column)->Width(), width, 1) << column;
 }
 
 // A click on a player's role opens a drop-down of his position's roles; the role picked shows in
