@@ -182,6 +182,7 @@ CalendarExit AfterLeagueRound()
 void ShowStateChampions()
 {
     DecideStateFinals();
+    ExpectDismissalsWithoutDivision();
     if (Hooks().showStateChampions)
         Hooks().showStateChampions();
     DismissCoachesWithoutDivision();

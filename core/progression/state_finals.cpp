@@ -235,8 +235,17 @@ std::vector<int> RegionalFourthDivisionDraw()
     return qualified;
 }
 
+namespace {
+bool dismissalsWithoutDivisionDone = false;
+}  // namespace
+
+void ExpectDismissalsWithoutDivision() { dismissalsWithoutDivisionDone = false; }
+
 void DismissCoachesWithoutDivision()
 {
+    if (dismissalsWithoutDivisionDone)
+        return;
+    dismissalsWithoutDivisionDone = true;
     for (int club = 0; club < Game.LeagueClubCount && club < static_cast<int>(Clubs.size()); ++club) {
         if (!Clubs[club].IsHuman || Clubs[club].Division != 0)
             continue;

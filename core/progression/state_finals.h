@@ -36,7 +36,10 @@ bool DecideStateFinals();
 std::vector<int> RegionalFourthDivisionDraw();
 
 // "Continuar >>" of the screen: every human coach whose league club was left without a national
-// division is dismissed (his dismissal screen first).
+// division is dismissed (his dismissal screen first). Once per showing of the state champions:
+// the season goes on with the same call after the screen, which then finds them let go already.
 void DismissCoachesWithoutDivision();
+// The state champions are about to be shown: their coaches without a division are still to go.
+void ExpectDismissalsWithoutDivision();
 
 }  // namespace tarvelon

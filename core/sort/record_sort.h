@@ -6,6 +6,9 @@
 // Not re-entrant: a comparison routine must not start another sort (that call throws
 // std::logic_error).
 #include <functional>
+#include <numeric>
+#include <utility>
+#include <vector>
 
 namespace tarvelon {
 
@@ -25,6 +28,22 @@ void SortRecords(T* base, int low, int high, Compare compare)
                 [&compare](const void* a, const void* b) {
                     return compare(*static_cast<const T*>(a), *static_cast<const T*>(b));
                 });
+}
+
+// Rows that are not plain records (they hold texts) put in the order SortRecords gives an array
+// of them: the positions are sorted and the rows follow, so equal rows end as the sort leaves them.
+template <typename T, typename Compare>
+void SortRowsAsRecords(std::vector<T>& rows, Compare compare)
+{
+    std::vector<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    SortRecords(order.data(), 0, static_cast<int>(order.size()) - 1,
+                [&rows, &compare](int a, int b) { return compare(rows[static_cast<std::size_t>(a)], rows[static_cast<std::size_t>(b)]); });
+    std::vector<T> sorted;
+    sorted.reserve(rows.size());
+    for (int index : order)
+        sorted.push_back(std::move(rows[static_cast<std::size_t>(index)]));
+    rows = std::move(sorted);
 }
 
 }  // namespace tarvelon

@@ -60,10 +60,21 @@ std::string PastCupText(const TClubPlacing* placing, int champion, int runnerUp,
     return stage.empty() ? "" : "Elim. na " + stage;
 }
 
+// A cup's champion is recorded with place 1, as every title is; the stage names know the
+// champion by the stage after the final.
+int RecordedCupPlace(const TClubPlacing* placing, int championStage)
+{
+    if (!placing)
+        return -1;
+    return placing->place == 1 ? championStage : placing->place;
+}
+
 std::string NationalCupText(int club, int season)
 {
     const TClubPlacing* placing = FindClubPlacing(club, 2, season);
-    const int recorded = placing ? placing->place : -1;
+    const int recorded = RecordedCupPlace(placing, 6);
+    if (recorded == 6)
+        return "Campeão";
     if (season == Game.Season)
         return Clubs[club].nationalCupEntry ? "Joga " + StageName(kCupStages, Game.NationalCupStage)
                : placing                    ? "Elim. " + StageName(kCupStages, recorded)
@@ -76,7 +87,9 @@ std::string NationalCupText(int club, int season)
 std::string ContinentalText(int club, int kind, int season)
 {
     const TClubPlacing* placing = FindClubPlacing(club, kind, season);
-    const int recorded = placing ? placing->place : -1;
+    const int recorded = RecordedCupPlace(placing, 8);
+    if (recorded == 8)
+        return "Campeão";
     if (season != Game.Season)
         return PastCupText(placing, 8, 7, StageName(kContinentalStages, recorded));
     const bool entered = kind == 4 ? Clubs[club].FirstContinentalEntry : Clubs[club].SecondContinentalEntry;

@@ -1,6 +1,7 @@
 #include "core/views/national_tournament.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "core/history/history_lookups.h"
 #include "core/matchday_rules/standings.h"
@@ -11,6 +12,7 @@
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
 #include "core/season/pairing.h"
+#include "core/sort/record_sort.h"
 #include "core/tables.h"
 #include "core/vocab/countries.h"
 
@@ -38,9 +40,11 @@ GroupTableRow RowOf(int club, int kind)
     return row;
 }
 
-int CompareRows(const GroupTableRow& a, const GroupTableRow& b, int kind)
+// Points, then goal difference, then goals for, then wins, all descending.
+int CompareGroupRows(const GroupTableRow& a, const GroupTableRow& b)
 {
-    return CompareStandingRows(StandingRowOf(a.club, kind), StandingRowOf(b.club, kind));
+    const auto key = [](const GroupTableRow& r) { return std::make_tuple(r.points, r.goalDifference, r.goalsFor, r.wins); };
+    return key(a) > key(b) ? -1 : (key(a) < key(b) ? 1 : 0);
 }
 
 // The two cities of a group's venues (X, Y), numbered in the host's list.
@@ -93,14 +97,9 @@ std::vector<GroupTableRow> TournamentGroupRows(int kind, int group)
     for (const int club : Game.NationalGroups[group - 1])
         if (IsClub(club))
             rows.push_back(RowOf(club, kind));
-    std::stable_sort(rows.begin(), rows.end(), [kind](const GroupTableRow& a, const GroupTableRow& b) {
-        const int order = CompareRows(a, b, kind);
-        if (order != 0)
-            return order < 0;
-        return Clubs[a.club].Place[kind] < Clubs[b.club].Place[kind];
-    });
+    SortRowsAsRecords(rows, CompareGroupRows);
     for (std::size_t i = 0; i < rows.size(); ++i)
-        rows[i].place = i > 0 && CompareRows(rows[i - 1], rows[i], kind) == 0 ? "" : PlaceText(static_cast<int>(i) + 1);
+        rows[i].place = i > 0 && CompareGroupRows(rows[i - 1], rows[i]) == 0 ? "" : PlaceText(static_cast<int>(i) + 1);
     return rows;
 }
 
@@ -197,14 +196,14 @@ std::string NationalStageText(int kind, int stage, int team)
     return "";
 }
 
+bool NationStillInTournament(int nation) { return IsClub(nation) && Clubs[nation].NationalTeamCupEntry != 0; }
+
 int NextServedNation(int from)
 {
     const int count = std::clamp(Game.HumanNationCount, 0, 6);
-    for (int slot = std::max(from, 1); slot <= count; ++slot) {
-        const int nation = Game.HumanNations[slot - 1];
-        if (IsClub(nation) && Clubs[nation].NationalTeamCupEntry != 0)
+    for (int slot = std::max(from, 1); slot <= count; ++slot)
+        if (NationStillInTournament(Game.HumanNations[slot - 1]))
             return slot;
-    }
     return 0;
 }
 

@@ -22,9 +22,8 @@ struct GroupTableRow {
     int goalsFor = 0, goalsAgainst = 0, goalDifference = 0;
 };
 
-// The teams of group g (1..8) in the order that decides who goes through: the rules' own ranking
-// (points, wins, goal difference, goals for), and between teams level on all four the place the
-// rules stored when they ranked the group. Empty entries of the group are left out.
+// The teams of group g (1..8) by points, goal difference, goals for and wins; teams level on all
+// four in the order the game's sort leaves them. Empty entries of the group are left out.
 std::vector<GroupTableRow> TournamentGroupRows(int kind, int group);
 
 struct GroupMatch {
@@ -48,6 +47,9 @@ std::string TournamentPositionVenue(int kind, int position);
 // The stage a national team plays next: "Grupo C - 2ª rodada", "Oitavas de Final", ... "Final" or
 // "Decisão 3º lugar"; "" for a stage the tournament does not have.
 std::string NationalStageText(int kind, int stage, int team);
+
+// A national team still playing the running tournament.
+bool NationStillInTournament(int nation);
 
 // The national-team hub's turns: the 1-based position in Game's human national teams of the first
 // team still in the tournament from position `from` on; 0 when none is.

@@ -40,7 +40,6 @@ PlayerMatchRow MakeRow(int report, const std::string& rating)
     if (report < 0 || report >= static_cast<int>(MatchReports.size()))
         return row;
     const TMatchReport& r = MatchReports[report];
-    row.when = r.date;
     row.date = DateToStr(r.date);
     row.match = Utf8Left(ClubName(r.club[0]) + " ", kHomeNameCut) + std::to_string(r.goals[0]) + " x " +
                 std::to_string(r.goals[1]) + " " + ClubName(r.club[1]);
@@ -58,10 +57,8 @@ std::vector<PlayerMatchRow> PlayerSeasonMatches(int player)
             rows.push_back(MakeRow(a.report, GeneralFloat(a.rating)));
     for (const TSubAppearance& s : SubAppearances)
         if (s.second == player && listed.insert(s.report).second)
-            rows.push_back(MakeRow(s.report, ""));
+            rows.push_back(MakeRow(s.report, GeneralFloat(s.rating)));
     std::reverse(rows.begin(), rows.end());
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const PlayerMatchRow& a, const PlayerMatchRow& b) { return a.when < b.when; });
     return rows;
 }
 

@@ -11,12 +11,10 @@ struct PlayerMatchRow {
     std::string date;      // short date text
     std::string match;     // "Casa 2 x 1 Fora" (the home name and its blank cut to 26 characters)
     std::string rating;    // general float text; empty when none was recorded for him
-    double when = 0;
 };
 
-// One row per match: every match he started (his rating), then every match he came on in (the
-// substitution records rate the player taken off, so those rows carry no rating); newest first as
-// the screen walks them, then by date.
+// One row per match: every match he started, then every match he came on in, each with his
+// rating there; walked from the last to the first (the screen's grid then orders them by date).
 std::vector<PlayerMatchRow> PlayerSeasonMatches(int player);
 
 // "<P align=\"center\"><SHAD>A - Name</SHAD></P>": the position's first letter and the name.

@@ -11,6 +11,7 @@
 #include "core/records/history_records.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
+#include "core/sort/record_sort.h"
 #include "core/tables.h"
 
 namespace tarvelon {
@@ -134,9 +135,9 @@ namespace {
 
 // The ranked clubs' rows, in club order: `fill(row, competition, counts)` writes one competition's
 // column and, where `counts` (every competition but the state championship in "Internacional"),
-// adds it to the row's totals; then the rows sorted by `better`, ties keeping the club order.
-template <typename Fill, typename Better>
-std::vector<ClubRankingRow> ClubRankingRows(int league, bool international, Fill fill, Better better)
+// adds it to the row's totals.
+template <typename Fill>
+std::vector<ClubRankingRow> ClubRankingRows(int league, bool international, Fill fill)
 {
     std::vector<ClubRankingRow> rows;
     const int country = LeagueCountry(league);
@@ -150,8 +151,14 @@ std::vector<ClubRankingRow> ClubRankingRows(int league, bool international, Fill
             fill(row, i, !(international && i == kStateIndex));
         rows.push_back(row);
     }
-    std::stable_sort(rows.begin(), rows.end(), better);
     return rows;
+}
+
+// More points, then the greater goal difference, then more goals for; all equal: no order.
+int ComparePointsRows(const ClubRankingRow& a, const ClubRankingRow& b)
+{
+    const auto key = [](const ClubRankingRow& r) { return std::make_tuple(r.total, r.goalDifference, r.goalsFor); };
+    return key(a) > key(b) ? -1 : (key(a) < key(b) ? 1 : 0);
 }
 
 }  // namespace
@@ -164,8 +171,7 @@ std::vector<ClubRankingRow> PlacingRankingRows(int league, bool international)
         if (counts)
             row.total += counter;
     };
-    return ClubRankingRows(league, international, fill,
-                           [](const ClubRankingRow& a, const ClubRankingRow& b) { return a.total > b.total; });
+    return ClubRankingRows(league, international, fill);
 }
 
 std::vector<ClubRankingRow> PointsRankingRows(int league, bool international)
@@ -181,10 +187,9 @@ std::vector<ClubRankingRow> PointsRankingRows(int league, bool international)
         row.goalsFor += figures[kAllTimeGoalsFor];
         row.goalDifference += figures[kAllTimeGoalsFor] - figures[kAllTimeGoalsAgainst];
     };
-    return ClubRankingRows(league, international, fill, [](const ClubRankingRow& a, const ClubRankingRow& b) {
-        return std::make_tuple(a.total, a.goalDifference, a.goalsFor) >
-               std::make_tuple(b.total, b.goalDifference, b.goalsFor);
-    });
+    std::vector<ClubRankingRow> rows = ClubRankingRows(league, international, fill);
+    SortRowsAsRecords(rows, ComparePointsRows);
+    return rows;
 }
 
 }  // namespace tarvelon

@@ -45,10 +45,11 @@ struct ClubRankingRow {
 
 // The clubs of the league's country (`international` false) or of every league, among the league
 // clubs. By title points: the six counters and their total (without the state championship in
-// "Internacional"), best total first.
+// "Internacional"), in club order: the screen's grid ranks them.
 std::vector<ClubRankingRow> PlacingRankingRows(int league, bool international);
 // By all their matches: (points/goals for/goals against) per competition and the total points;
-// more points, then the better goal difference, then more goals for.
+// more points, then the better goal difference, then more goals for; equals as the game's sort
+// leaves them.
 std::vector<ClubRankingRow> PointsRankingRows(int league, bool international);
 
 }  // namespace tarvelon

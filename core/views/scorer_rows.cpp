@@ -8,6 +8,7 @@
 #include "core/history/top_scorer.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
+#include "core/sort/record_sort.h"
 #include "core/tables.h"
 
 namespace tarvelon {
@@ -29,13 +30,17 @@ int LeagueCountry(int league)
     return league >= 0 && league < static_cast<int>(Leagues.size()) ? Leagues[league].country : -1;
 }
 
-// More goals first, then the lower tie-break; stable, so equals keep their table order.
-void RankScorers(std::vector<ScorerRow>& rows)
+// More goals first, then the lower tie-break; equal rows in the order the game's sort leaves them.
+int CompareScorerRows(const ScorerRow& a, const ScorerRow& b)
 {
-    std::stable_sort(rows.begin(), rows.end(), [](const ScorerRow& a, const ScorerRow& b) {
-        return a.goals != b.goals ? a.goals > b.goals : a.tieBreak < b.tieBreak;
-    });
+    if (a.goals != b.goals)
+        return a.goals > b.goals ? -1 : 1;
+    if (a.tieBreak != b.tieBreak)
+        return a.tieBreak < b.tieBreak ? -1 : 1;
+    return 0;
 }
+
+void RankScorers(std::vector<ScorerRow>& rows) { SortRowsAsRecords(rows, CompareScorerRows); }
 
 int SeasonGames(int player, int club)
 {

@@ -21,11 +21,11 @@ struct ScorerRow {
 int ScorerCompetition(int kind, int key, int division);
 
 // One row per GoalTallies entry of the competition, more goals first, then the lower tie-break
-// (the order that decided the award); table order among equals.
+// (the order that decided the award); equals in the order the game's sort leaves them.
 std::vector<ScorerRow> SeasonScorerRows(int competition);
 
 // Every player with career goals who is not of a national squad (players without a club stay in),
-// more career goals first, then fewer career games.
+// more career goals first, then fewer career games; equals as the game's sort leaves them.
 std::vector<ScorerRow> AllTimeScorerRows();
 
 inline constexpr int kAllTimeScorersShown = 100;

@@ -187,11 +187,4 @@ std::vector<SummaryRow> SeasonChampionRows(int season)
     return rows;
 }
 
-std::string StateChampionshipPrizesText()
-{
-    const PrizePair prize = StateChampionshipPrize();
-    return "Prêmios: Campeão: " + PrizeWords(prize.champion) + "; Vice-campeão: " + PrizeWords(prize.runnerUp)
-           + "; Time do artilheiro: " + PrizeWords(TopScorerPrize(3)) + ".";
-}
-
 }  // namespace tarvelon

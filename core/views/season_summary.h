@@ -34,7 +34,4 @@ std::vector<SummaryRow> DivisionChampionRows(int league, int season);
 // scorer of each, when recorded.
 std::vector<SummaryRow> SeasonChampionRows(int season);
 
-// The state champions screen's line of prizes.
-std::string StateChampionshipPrizesText();
-
 }  // namespace tarvelon

@@ -80,6 +80,7 @@ object Form16: TForm16
       Header.Caption = 'Data'
       Position = 1
       Width = 72
+      SortType = stDate
     end
     object coljogo: TDgTextColumn
       Header.Caption = 'Jogo'

@@ -20,7 +20,7 @@ object Form66: TForm66
   object Label3: TLabel
     Left = 16
     Top = 44
-    Caption = 'Prêmios:'
+    Caption = 'Prêmios:Campeão 1 milhão; Vice-campeão: 500 mil; Time do artilheiro: 500 mil.'
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]

@@ -5,7 +5,7 @@ object Form9: TForm9
   Caption = 'Novo jogo'
   ClientWidth = 660
   ClientHeight = 540
-  Color = 3355443
+  Color = 15721434
   KeyPreview = True
   Position = poScreenCenter
   OnCreate = FormCreate

@@ -29,15 +29,19 @@ TMiniCrestCache& CacheOf(TCustomImageList& list)
     return *new TMiniCrestCache(&list);
 }
 
-int AppendMiniCrest(TCustomImageList& list, int club)
+int AppendMiniCrest(TCustomImageList& list, int club, TOddSizedCrest odd)
 {
     const std::string path = MiniCrestPath(club);
     if (path.empty())
         return -1;
     TBitmap crest;
-    if (!crest.LoadFromFile(path) || crest.Width() != kMiniCrestSize || crest.Height() != kMiniCrestSize)
+    if (!crest.LoadFromFile(path))
         return -1;
-    return list.AddImage(crest.Image());
+    if (crest.Width() == kMiniCrestSize && crest.Height() == kMiniCrestSize)
+        return list.AddImage(crest.Image());
+    if (odd == TOddSizedCrest::Dropped)
+        return -1;
+    return list.AddImage(crest.Image().copy(0, 0, kMiniCrestSize, kMiniCrestSize));
 }
 
 }  // namespace
@@ -64,13 +68,13 @@ TColor PositionColor(int position)
     return static_cast<TColor>(PositionColors[static_cast<std::size_t>(position)]);
 }
 
-int MiniCrestIndex(TCustomImageList& list, int club)
+int MiniCrestIndex(TCustomImageList& list, int club, TOddSizedCrest odd)
 {
     TMiniCrestCache& cache = CacheOf(list);
     const auto found = cache.indexOfClub.find(club);
     if (found != cache.indexOfClub.end())
         return found->second;
-    const int index = AppendMiniCrest(list, club);
+    const int index = AppendMiniCrest(list, club, odd);
     cache.indexOfClub[club] = index;
     return index;
 }

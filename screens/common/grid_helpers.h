@@ -24,10 +24,14 @@ TColor GridRowColor(int rowNumber, const std::string& firstCell);
 // The row colour of a player position (0 goalkeeper .. 4 forward); white outside them.
 TColor PositionColor(int position);
 
+// What a mini crest of another size than 18 x 18 becomes: left out, or cut to 18 x 18 from its
+// top-left corner.
+enum class TOddSizedCrest { Dropped, CutToSize };
+
 // The index of a club's mini crest in a screen's image list: the crest ("teams/miniescudos/mini_"
-// + crest + ".bmp") is appended the first time a club is asked for, after the list's fixed images,
-// and only when it is exactly 18 x 18; -1 when the club has none. The list remembers its crests as
-// long as it lives.
-int MiniCrestIndex(TCustomImageList& list, int club);
+// + crest + ".bmp") is appended the first time a club is asked for, after the list's fixed images;
+// -1 when the club has none (or one of another size, when those are dropped). The list remembers
+// its crests as long as it lives.
+int MiniCrestIndex(TCustomImageList& list, int club, TOddSizedCrest odd = TOddSizedCrest::Dropped);
 
 }  // namespace tarvelon

@@ -44,7 +44,7 @@ void ShowClubInLabel(TLabel* label, int club)
         return;
     }
     const TClub& c = Clubs[static_cast<std::size_t>(club)];
-    label->SetCaption(CaptionLiteral(" " + c.name.str()));
+    label->SetCaption(CaptionLiteral(c.name.str()));
     label->SetColor(c.BackColor);
     label->Font().SetColor(c.TextColor);
 }

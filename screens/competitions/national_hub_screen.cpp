@@ -5,6 +5,7 @@
 #include "controls/dc_glow_button.h"
 #include "core/basics/literal_text.h"
 #include "core/format/images.h"
+#include "core/format/screen_size.h"
 #include "core/lineup/hub_turns.h"
 #include "core/lineup/lineup_board.h"
 #include "core/persist/saved_game.h"
@@ -127,6 +128,7 @@ void TForm75::FormCreate()
     }
     FillImageLists();
     FitToScreen();
+    WidenColumnsOnLargerScreens();
     NationalHubSlot = 1;
     const int served = NextServedNation(1);
     if (served > 0) {
@@ -135,12 +137,25 @@ void TForm75::FormCreate()
     }
     RefreshNationalHub();
     Autosave();
-    // On a tournament day with no human national team still in, the day goes on without this hub.
-    if (served == 0 && IsNationalTournamentKind(Game.DayKind))
+    // A nation knocked out keeps the hub until "Escalar Time"; a tournament day of a game whose
+    // coaches lead no national team at all has nothing to show, and goes on without this hub.
+    if (Game.HumanNationCount <= 0 && IsNationalTournamentKind(Game.DayKind))
         RunQueued([] {
             if (auto* hub = dynamic_cast<TForm75*>(Form75.Get()))
                 hub->KickOff();
         });
+}
+
+// Screens larger than 800 x 600 get these widths, at the scale the form was given: set as plain
+// pixels on a form scaled up they would cut every name short in a grid half empty.
+void TForm75::WidenColumnsOnLargerScreens()
+{
+    if (GetScreenSizeClass() <= 1)
+        return;
+    const std::pair<const char*, int> widths[] = {{"nome", 100}, {"gols", 30}, {"funcaojog", 70}, {"energia", 80}, {"habilidades", 55}};
+    for (const auto& [column, width] : widths)
+        if (TDgCustomColumn* c = gridview1->ColumnByName(column))
+            c->SetWidth(ScaledLength(width));
 }
 
 void TForm75::FillImageLists()
@@ -153,7 +168,7 @@ void TForm75::FillImageLists()
         if (auto* c = dynamic_cast<TDgImageColumn*>(gridview1->ColumnByName(column)))
             c->SetImages(list);
     };
-    use("status", "ImageList5", art::FillShirtStatusImages);
+    use("status", "ImageList5", art::FillNationalStatusImages);
     use("condicao", "ImageList2", art::FillConditionImages);
     use("moral", "ImageList1", art::FillMoraleImages);
 }
@@ -299,14 +314,18 @@ void TForm75::btjogarClick()
         NextHumanNationOrKickOff();
 }
 
+// Every nation passed over becomes the coached one in turn: after the last coach the field holds
+// the last nation of the list.
 void TForm75::NextHumanNationOrKickOff()
 {
-    const int next = NextServedNation(NationalHubSlot + 1);
-    if (next > 0) {
-        NationalHubSlot = next;
-        Game.coachedNationalTeam = Game.HumanNations[next - 1];
-        RefreshNationalHub();
-        return;
+    const int count = std::min(Game.HumanNationCount, 6);
+    while (NationalHubSlot < count) {
+        ++NationalHubSlot;
+        Game.coachedNationalTeam = Game.HumanNations[NationalHubSlot - 1];
+        if (NationStillInTournament(Game.coachedNationalTeam)) {
+            RefreshNationalHub();
+            return;
+        }
     }
     KickOff();
 }

@@ -3,7 +3,7 @@
 // and human coaches lead national teams. It shows the served national team, its next opponent and
 // stage, the host and its squad; it opens the tournament table, the options and the line-up
 // screen, saves and quits. The human national teams still in the tournament are served one after
-// the other; after the last one the matchday starts. With none still in, the day goes on at once.
+// the other; after the last one the matchday starts.
 #include <string>
 
 #include "screens/common/game_form.h"
@@ -57,6 +57,7 @@ private:
     void FormCreate();
     void FormKeyDown(unsigned short& key);
     void FillImageLists();
+    void WidenColumnsOnLargerScreens();
     void RefreshNationalSquadGrid();
     void AddSquadRow(int player);
     void RefreshNationalHubHeader();

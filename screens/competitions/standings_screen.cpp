@@ -316,6 +316,7 @@ void TForm36::BuildDivisionTables()
         link->SetName(i == 0 ? "labeltt" : "labeltt" + std::to_string(i + 1));
         link->SetCaption(links[i]);
         link->SetColorScheme(csNeoDesert);
+        link->Font().SetStyle(TFontStyles{fsBold, fsUnderline});
         link->SetCursor(crHandPoint);
         link->SetBounds(kRightColumn + i * 116, kPageTop + kTableHead + 20 * kRowHeight + 8, 110, 22);
         link->SetVisible(false);
@@ -346,12 +347,15 @@ void TForm36::FillDivisionTables()
     const auto colours = LeagueRowColours(ShownLeague);
     for (int d = 1; d <= 4; ++d)
         FillTable(divisionTables[d - 1], DivisionTableRows(ShownLeague, d), colours[d - 1], false);
+    // A league filled anew starts on its second division in the right-hand column.
+    RightDivision = 2;
     if (ShownStandingsTab == 1)
         ShowPage(1);
 }
 
 void TForm36::ShowRightDivision(int division)
 {
+    RightDivision = division;
     for (int d = 2; d <= 4; ++d)
         divisionTables[d - 1].SetVisible(d == division);
     for (int i = 0; i < 3; ++i)
@@ -464,7 +468,7 @@ void TForm36::ShowPage(int page)
         divisionLinks[2]->SetVisible(national && (divisions >= 4 || regionalToCome));
         divisionLinks[2]->SetEnabled(!stateDay);
         if (national && divisions >= 2)
-            ShowRightDivision(2);
+            ShowRightDivision(RightDivision);
         else
             for (int d = 2; d <= 4; ++d)
                 divisionTables[d - 1].SetVisible(false);

@@ -51,6 +51,7 @@ public:
 
     std::array<TGradButton*, 9> pageButtons{};  // but1..but8 by number; [0] unused
     std::array<TGradButton*, 3> divisionLinks{};  // "Ver 2ª divisão", "Ver 3ª divisão", "Ver 4ª divisão"
+    int RightDivision = 2;                        // the division the right-hand column shows
     std::array<TLabel*, 7> titles{};             // labtitulo1, 3 and 4 by page number
     std::array<TStandingTable, 4> divisionTables;
     std::array<TStandingTable, 4> stateTables;

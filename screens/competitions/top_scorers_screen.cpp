@@ -133,18 +133,17 @@ void TForm20::ShowItem(const std::string& item)
         FillScorers(6, -1, item == "Sul-Americana" ? 1 : 2);
 }
 
-// The league's lists are refilled for the new league, and the chooser keeps the item it showed
-// when the new league has it, so that it always names the list shown.
+// A national list or the cup is filled again for the new league; then the chooser is rebuilt for
+// that league, on its first item, and the grid keeps the list just filled.
 void TForm20::combopaisChange()
 {
     if (combopais->ItemIndex() < 0)
         return;
     ChosenLeague = combopais->ItemIndex();
     const std::string shown = combo1->ItemIndex() >= 0 ? combo1->Items().Strings(combo1->ItemIndex()) : "";
+    if (IsNationalItem(shown))
+        ShowItem(shown);
     FillScorerCompetitionItems();
-    const int same = combo1->Items().IndexOf(shown);
-    combo1->SetItemIndex(IsNationalItem(shown) && same >= 0 ? same : 0);
-    ShowItem(combo1->Items().Strings(combo1->ItemIndex()));
 }
 
 void TForm20::FillScorers(int kind, int key, int division)

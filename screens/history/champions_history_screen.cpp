@@ -129,7 +129,7 @@ void TForm29::ShowItem(const std::string& item)
 
 std::string TForm29::CrestReference(int club)
 {
-    const int index = club >= 0 ? MiniCrestIndex(*ImageList1, club) : -1;
+    const int index = club >= 0 ? MiniCrestIndex(*ImageList1, club, TOddSizedCrest::CutToSize) : -1;
     return index >= 0 ? "idx:" + std::to_string(index) : "";
 }
 

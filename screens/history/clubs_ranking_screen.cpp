@@ -167,11 +167,9 @@ void TForm71::FillGrid(TDataGrid& grid, const std::string& suffix, TCustomImageL
     const auto rows = points ? PointsRankingRows(league, international) : PlacingRankingRows(league, international);
     grid.BeginUpdate();
     grid.ClearRows();
-    int position = 0;
     for (const ClubRankingRow& r : rows) {
         const int row = grid.AddRow();
         const int crest = MiniCrestIndex(images, r.club);
-        grid.SetCellTextByName("colcolocacao" + suffix, row, std::to_string(++position));
         grid.SetCellTextByName("colid" + suffix, row, std::to_string(r.club));
         grid.SetCellTextByName("colescudo" + suffix, row, std::to_string(crest >= 0 ? crest : 0));
         grid.SetCellTextByName("colclube" + suffix, row, r.name);
@@ -179,6 +177,12 @@ void TForm71::FillGrid(TDataGrid& grid, const std::string& suffix, TCustomImageL
             grid.SetCellTextByName(kCompetitionColumns[i] + suffix, row, r.columns[i]);
         grid.SetCellTextByName("coltotal" + suffix, row, std::to_string(r.total));
     }
+    // The placing ranking is ranked by the grid itself, best total first; the points ranking
+    // comes ranked.
+    if (!points)
+        grid.SortColumn(grid.ColumnByName("coltotal" + suffix), false);
+    for (int row = 0; row < grid.RowCount(); ++row)
+        grid.SetCellTextByName("colcolocacao" + suffix, row, std::to_string(row + 1));
     grid.EndUpdate();
 }
 

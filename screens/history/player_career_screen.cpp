@@ -119,6 +119,7 @@ void TForm16::FillSeasonMatches()
         gridview1->SetCellTextByName("colnota", row, m.rating);
     }
     gridview1->EndUpdate();
+    gridview1->SortColumn(gridview1->ColumnByName("coldata"), true);
 }
 
 }  // namespace tarvelon

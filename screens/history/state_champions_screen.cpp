@@ -57,7 +57,6 @@ TForm66::TForm66(TComponent* owner) : TGameForm(owner, kScreen)
     Timer1->SetEnabled(false);
     Timer1->OnTimer = [this](TObject*) { Continue(); };
     Label1->SetCaption(StateChampionsTitle());
-    Label3->SetCaption(StateChampionshipPrizesText());
     FillChampions();
 }
 
@@ -82,12 +81,13 @@ void TForm66::FillChampions()
 
 void TForm66::Continue()
 {
-    // The timer of instant play and Enter may both press it; the coaches without a division are
-    // let go by core once the screen has closed.
+    // The timer of instant play and Enter may both press it. The coaches left without a division
+    // get their notices over this screen, before it closes.
     if (continued_)
         return;
     continued_ = true;
     Timer1->SetEnabled(false);
+    DismissCoachesWithoutDivision();
     Close();
 }
 

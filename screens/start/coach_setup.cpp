@@ -2,7 +2,7 @@
 #include "screens/start/coach_setup.h"
 
 #include "controls/grad_button.h"
-#include "core/basics/typed_text.h"
+#include "core/basics/cp1252.h"
 #include "core/newgame/builder_tables.h"
 #include "core/newgame/new_game_setup.h"
 #include "core/records/game_state.h"
@@ -29,6 +29,8 @@ std::string ButtonCaption(int slot)
 }
 
 }  // namespace
+
+std::string TypedCoachName(const std::string& text) { return Utf8Left(text, kMaxCoachName); }
 
 TCoachSetupForm::TCoachSetupForm(TComponent* owner, const TScreenRecord& screen)
     : TGameForm(owner, screen)
@@ -102,17 +104,16 @@ void TCoachSetupForm::SetClubChosen(bool chosen)
     UpdateButton();
 }
 
-// A blank name is no name: the button waits for a real one.
 void TCoachSetupForm::UpdateButton()
 {
     if (Button1)
-        Button1->SetEnabled(clubChosen_ && Edit1 && !TypedName(Edit1->Text()).empty());
+        Button1->SetEnabled(clubChosen_ && Edit1 && !TypedCoachName(Edit1->Text()).empty());
 }
 
 void TCoachSetupForm::Button1Click(TObject*)
 {
     const int club = ChosenClub();
-    const std::string name = Edit1 ? TypedName(Edit1->Text()) : "";
+    const std::string name = Edit1 ? TypedCoachName(Edit1->Text()) : "";
     if (club < 0 || name.empty() || !ChooseHumanClub(slot_, club, name))
         return;
     MarkTaken(club, name);

@@ -24,7 +24,7 @@ const TScreenRecord TForm9::kScreen{
     .shows = "Novo jogo: modo de jogo",
     .area = TScreenArea::Start,
     .modal = false,
-    .style = {.swallowAltF4 = true, .scaleToScreen = true},
+    .style = {.background = TBackground::None, .swallowAltF4 = true, .scaleToScreen = true},
     .create = NewScreen<TForm9>,
     .file = "screens/start/game_mode_chooser.cpp",
     .replacesGame = true,

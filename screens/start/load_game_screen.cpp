@@ -21,6 +21,9 @@ namespace tarvelon {
 namespace {
 
 constexpr const char* kDeleteQuestion = "Deseja apagar mesmo o arquivo?";
+// A save the folder's rights keep from being deleted is told, as a save that cannot be written is.
+constexpr const char* kDeleteFailedMessage =
+    "Erro ao apagar o arquivo, verifique se você tem permissão para apagar na pasta sav";
 
 // A game folder without saves gets one of the running game, so that the list has a row to show.
 void SavedGameSubject()
@@ -141,8 +144,10 @@ void TForm21::BitBtn3Click(TObject*)
         return;
     if (MessageBox(kDeleteQuestion, "Confirmação", MB_YESNO | MB_ICONQUESTION) != IDYES)
         return;
-    if (!DeleteSavedGame(selectedFile_))
+    if (!DeleteSavedGame(selectedFile_)) {
+        ShowMessage(kDeleteFailedMessage);
         return;
+    }
     grid1->DeleteRow(row);
     grid1->SetSelectedRow(-1);
     ClearSelection();

@@ -133,7 +133,6 @@ void TForm1::CreateMenuLabels()
     }
     creditLabel = CreateLabel(kCreditTag, "labinii" + std::to_string(kCreditTag));
     creditLabel->Font().SetName("Tahoma");
-    creditLabel->Font().SetStyle(TFontStyles{});
     creditLabel->Font().SetSize(8);
     creditLabel->Font().SetColor(Random(2) == 0 ? clBlack : clWhite);
     creditLabel->SetLeft(442);

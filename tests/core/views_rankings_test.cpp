@@ -79,15 +79,18 @@ TEST_F(ViewsRankings, ClubsRankByTitlePointsAndByAllTheirPoints)
     Clubs[1].honourPoints[2] = 30;  // state points: out of "Internacional"
     Clubs[2].honourPoints[3] = 20;
     Clubs[4].honourPoints[4] = 15;
+    // The placing ranking's rows come in club order, for the screen's grid to rank.
     const auto national = PlacingRankingRows(0, false);
     ASSERT_EQ(national.size(), 5u);
-    EXPECT_EQ(national[0].club, 1);
-    EXPECT_EQ(national[0].total, 30);
-    EXPECT_EQ(national[0].columns[2], "30 pts");
+    EXPECT_EQ(national[1].club, 1);
+    EXPECT_EQ(national[1].total, 30);
+    EXPECT_EQ(national[1].columns[2], "30 pts");
     const auto international = PlacingRankingRows(0, true);
     ASSERT_EQ(international.size(), 6u);
-    EXPECT_EQ(international[0].club, 2);
-    EXPECT_EQ(international[1].club, 4);
+    EXPECT_EQ(international[1].total, 0);  // its state points do not count
+    EXPECT_EQ(international[2].total, 20);
+    EXPECT_EQ(international[4].club, 4);
+    EXPECT_EQ(international[4].total, 15);
     Clubs[0].allTimeRecord[0][kAllTimePoints] = 20;
     Clubs[0].allTimeRecord[0][kAllTimeGoalsFor] = 15;
     Clubs[0].allTimeRecord[0][kAllTimeGoalsAgainst] = 10;

@@ -78,6 +78,15 @@ TEST_F(ViewsRecord, PlacingTextsOfCupsAndSeasonsWithoutARecordedPlacing)
     Game.FirstContinentalStage = 2;
     EXPECT_EQ(ClubPlacingText(0, 4, 3), "Joga 1ª Fase");
     EXPECT_EQ(FirstContinentalCupName(0), "Libertadores");
+    // A champion's record holds place 1: the season and the one running read "Campeão".
+    ClubPlacings.push_back({0, 2, 6, 1, 8});
+    ClubPlacings.push_back({0, 3, 4, 1, 8});
+    ClubPlacings.push_back({0, 3, 2, 1, 6});
+    EXPECT_EQ(ClubPlacingText(0, 6, 2), "Campeão");
+    Clubs[0].FirstContinentalEntry = 0;
+    Clubs[0].nationalCupEntry = 0;
+    EXPECT_EQ(ClubPlacingText(0, 4, 3), "Campeão");
+    EXPECT_EQ(ClubPlacingText(0, 2, 3), "Campeão");
     Clubs[1].Country = 65;  // Spain
     EXPECT_EQ(SecondContinentalCupName(1), "Liga Europa");
 }

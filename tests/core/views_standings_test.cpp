@@ -193,7 +193,6 @@ TEST(SeasonSummaryView, PrizeTextsAreThePrizesPaid)
     EXPECT_EQ(PrizeText(750000), " ($750 mil)");
     EXPECT_EQ(PrizeText(1250000), " ($1 milhão 250 mil)");
     EXPECT_EQ(CupFinalPrize(4, true).champion, 7000000);
-    EXPECT_EQ(StateChampionshipPrizesText(), "Prêmios: Campeão: 1 milhão; Vice-campeão: 500 mil; Time do artilheiro: 500 mil.");
 }
 
 TEST(SeasonSummaryView, TheEuropeanCupsChampionWithHisCoachAndPrize)

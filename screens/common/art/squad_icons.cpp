@@ -140,6 +140,17 @@ void FillShirtStatusImages(TImageList& list)
     list.AddImage(NumberedShirt(0, QColor(130, 130, 130), Qt::white));
 }
 
+void FillNationalStatusImages(TImageList& list)
+{
+    list.SetSize(kStatusWidth, kStatusHeight);
+    for (int i = 0; i < kNationalStatusImages; ++i)
+        list.AddImage(Blank(kStatusWidth, kStatusHeight));
+    list.Replace(kNationalStarter, NumberedShirt(0, QColor(200, 30, 30), Qt::white));
+    list.Replace(kNationalFree, NumberedShirt(0, QColor(235, 235, 235), QColor(40, 40, 40)));
+    list.Replace(kNationalUnavailable, Cross(kStatusWidth, kStatusHeight, QColor(210, 20, 20)));
+    list.Replace(kNationalSubstitute, NumberedShirt(0, QColor(40, 90, 200), Qt::white));
+}
+
 void FillConditionImages(TImageList& list)
 {
     list.SetSize(16, 16);

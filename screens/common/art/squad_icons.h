@@ -14,6 +14,16 @@ inline constexpr int kStatusUnavailable = 87;
 inline constexpr int kStatusBlocked = 88;
 void FillShirtStatusImages(TImageList& list);
 
+// The national-team hub's status pictures, by the mark of the row: 9 in the eleven, 10 free,
+// 11 unavailable, 13 on the bench; the others empty. Shirts without numbers: a national squad
+// has none of the club's.
+inline constexpr int kNationalStarter = 9;
+inline constexpr int kNationalFree = 10;
+inline constexpr int kNationalUnavailable = 11;
+inline constexpr int kNationalSubstitute = 13;
+inline constexpr int kNationalStatusImages = 14;
+void FillNationalStatusImages(TImageList& list);
+
 // Condition icons 0..12: 1 banned, 3 injured, 4 three yellow cards, + 4 for a star, 12 star.
 void FillConditionImages(TImageList& list);
 

@@ -62,7 +62,7 @@ TEST_F(BracketFillerTest, TheFirstRoundsBoxesHoldEveryClubNameBesideTheirScores)
             for (TLabel* team : {bracket->team1[t], bracket->team2[t]}) {
                 canvas.Font.Assign(team->Font());
                 for (int club = 0; club < Game.LeagueClubCount; ++club)
-                    EXPECT_LE(canvas.TextWidth(" " + Clubs[club].name.str()), team->Width())
+                    EXPECT_LE(canvas.TextWidth(Clubs[club].name.str()), team->Width())
                         << form->FormClass() << " tie " << t + 1 << ": " << Clubs[club].name.str();
             }
         for (std::size_t t = 0; t < bracket->score.size(); ++t)

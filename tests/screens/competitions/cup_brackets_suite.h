@@ -17,8 +17,8 @@ protected:
     static void ExpectLabelsHold(const TBracketControls& bracket, const std::array<BracketTie, N>& ties)
     {
         for (std::size_t t = 0; t < N; ++t) {
-            const std::string name1 = ties[t].Drawn() ? " " + Clubs[ties[t].team1].name.str() : "";
-            const std::string name2 = ties[t].Drawn() ? " " + Clubs[ties[t].team2].name.str() : "";
+            const std::string name1 = ties[t].Drawn() ? Clubs[ties[t].team1].name.str() : "";
+            const std::string name2 = ties[t].Drawn() ? Clubs[ties[t].team2].name.str() : "";
             EXPECT_EQ(bracket.team1[t]->Caption(), name1) << "tie " << t + 1;
             EXPECT_EQ(bracket.team2[t]->Caption(), name2) << "tie " << t + 1;
             EXPECT_EQ(bracket.score[t]->Caption(), ties[t].score) << "tie " << t + 1;

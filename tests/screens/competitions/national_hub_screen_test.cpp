@@ -6,6 +6,7 @@
 #include "controls/dc_glow_button.h"
 #include "controls/grad_button.h"
 #include "core/club_rosters.h"
+#include "core/hooks.h"
 #include "core/lineup/lineup_board.h"
 #include "core/progression/national_invitations.h"
 #include "core/progression/post_round_invitations.h"
@@ -15,6 +16,7 @@
 #include "core/tables.h"
 #include "core/views/national_tournament.h"
 #include "grid/dg_combo_box.h"
+#include "grid/dg_columns.h"
 #include "grid/dg_grid.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -36,6 +38,15 @@ namespace tarvelon {
 namespace {
 
 class NationalHubScreenTest : public test::NationalTeamSuite {};
+
+// The first row whose cell in `column` reads `text`; the row count when none does.
+int FirstRowWith(TDataGrid* grid, const char* column, const std::string& text)
+{
+    int row = 0;
+    while (row < grid->RowCount() && grid->GetCellTextByName(column, std::to_string(row)) != text)
+        ++row;
+    return row;
+}
 
 TEST_F(NationalHubScreenTest, TheHubServesTheHumanNationsStillInOneAfterTheOther)
 {
@@ -89,6 +100,50 @@ TEST_F(NationalHubScreenTest, TheHubServesTheHumanNationsStillInOneAfterTheOther
     WaitForClosed(table);
     ASSERT_FALSE(table->empty());
     EXPECT_EQ(table->front(), "TForm78");
+}
+
+// The status column pictures the row's mark, not a shirt number: a free player's white shirt, the
+// eleven's red one after a click on it.
+TEST_F(NationalHubScreenTest, TheStatusColumnPicturesTheMarkOfTheRow)
+{
+    test::GameKeptAside kept;
+    auto* hub = OpenTheHubOfTheFirstNation();
+    ASSERT_NE(hub, nullptr);
+    TDataGrid* grid = hub->gridview1;
+    const int row = FirstRowWith(grid, "status", "10");
+    ASSERT_LT(row, grid->RowCount());
+    const int column = grid->ColumnByName("status")->Index();
+    auto redPixels = [&] {
+        test::Pump();
+        const QImage shown = grid->Widget()->grab().toImage();
+        const TRect cell = grid->GetCellRect(column, row);
+        int red = 0;
+        for (int y = cell.Top; y < cell.Bottom; ++y)
+            for (int x = cell.Left; x < cell.Right; ++x) {
+                const QColor c = shown.pixelColor(x, y);
+                red += c.red() > 150 && c.green() < 90 && c.blue() < 90;
+            }
+        return red;
+    };
+    EXPECT_LT(redPixels(), 5);
+    ClickRow(grid, row, 14);
+    ASSERT_EQ(grid->GetCellTextByName("status", std::to_string(row)), "9");
+    EXPECT_GT(redPixels(), 40);
+}
+
+// On a screen larger than 800 x 600 the name, goals, role, energy and traits columns take their
+// own widths at the form's scale (1024 / 800 here).
+TEST_F(NationalHubScreenTest, ALargerScreenGivesTheColumnsTheirOwnWidths)
+{
+    Hooks().screenWidth = [] { return 1024; };
+    Hooks().screenHeight = [] { return 768; };
+    auto* hub = OpenTheHubOfTheFirstNation();
+    Hooks().screenWidth = [] { return 800; };
+    Hooks().screenHeight = [] { return 600; };
+    ASSERT_NE(hub, nullptr);
+    const std::pair<const char*, int> widths[] = {{"nome", 128}, {"gols", 38}, {"funcaojog", 90}, {"energia", 102}, {"habilidades", 70}};
+    for (const auto& [column, width] : widths)
+        EXPECT_NEAR(hub->gridview1->ColumnByName(column)->Width(), width, 1) << column;
 }
 
 // A click on a player's role opens a drop-down of his position's roles; the role picked shows in
@@ -181,9 +236,7 @@ TEST_F(NationalHubScreenTest, TheRoleDropDownFollowsTheRowReachedWithTheKeys)
     auto* hub = OpenTheHubOfTheFirstNation();
     ASSERT_NE(hub, nullptr);
     TDataGrid* grid = hub->gridview1;
-    int fullBackRow = 0;
-    while (fullBackRow < grid->RowCount() && grid->GetCellTextByName("posicaojog", std::to_string(fullBackRow)) != "L")
-        ++fullBackRow;
+    const int fullBackRow = FirstRowWith(grid, "posicaojog", "L");
     ASSERT_GT(fullBackRow, 0);
     ASSERT_LT(fullBackRow, grid->RowCount());
     ASSERT_EQ(grid->GetCellTextByName("posicaojog", std::to_string(fullBackRow - 1)), "G");
@@ -237,11 +290,56 @@ TEST_F(NationalHubScreenTest, TheHubsOptionsMenuAndKeysOpenTheOptionsAndSave)
     EXPECT_EQ(seen->front(), "TForm40");
 }
 
-TEST_F(NationalHubScreenTest, WithNoHumanNationStillInTheDayGoesOnToTheMatchday)
+// "Jogar >>" of the last nation still in passes over the knocked-out ones after it: each becomes
+// the coached nation in turn, the last of the list stays it, and the matchday starts.
+TEST_F(NationalHubScreenTest, TheNationsPassedOverAfterTheLastTurnLeaveTheLastListedOneCoached)
+{
+    Game.HumanNationCount = 3;
+    Game.HumanNations[0] = kFirstNation;
+    Game.HumanNations[1] = kFirstNation + 3;
+    Game.HumanNations[2] = kFirstNation + 5;
+    Clubs[kFirstNation + 3].NationalTeamCupEntry = 0;
+    Clubs[kFirstNation + 5].NationalTeamCupEntry = 0;
+    for (int player : SquadInListOrder(1))
+        Players[player].Club = kFirstNation;
+    PlayerClubsChanged();
+    auto* hub = Open<TForm75>("TForm75");
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(Game.coachedNationalTeam, kFirstNation);
+    test::WhenLineupOpens([](TForm87& lineup) { test::PickFormationAndPlay(lineup, test::kAcceptedFormation); });
+    Click(hub->btjogar);
+    ASSERT_TRUE(test::PumpUntil([] { return Form75.Get() == nullptr; }, 5000));
+    EXPECT_EQ(LastOpenedScreen(), "TForm46");
+    EXPECT_EQ(Game.coachedNationalTeam, kFirstNation + 5);
+}
+
+// With every human nation knocked out the hub shows the first of them and waits for "Escalar
+// Time"; its line-up played, the matchday starts.
+TEST_F(NationalHubScreenTest, WithEveryHumanNationOutTheHubWaitsForEscalarTime)
 {
     Game.HumanNationCount = 1;
-    Game.HumanNations[0] = kFirstNation + 3;
-    Clubs[kFirstNation + 3].NationalTeamCupEntry = 0;
+    Game.HumanNations[0] = kFirstNation;
+    Game.coachedNationalTeam = kFirstNation;
+    Clubs[kFirstNation].NationalTeamCupEntry = 0;
+    for (int player : SquadInListOrder(1))
+        Players[player].Club = kFirstNation;
+    PlayerClubsChanged();
+    auto* hub = Open<TForm75>("TForm75");
+    ASSERT_NE(hub, nullptr);
+    test::Pump(300);
+    ASSERT_EQ(Form75.Get(), hub);
+    EXPECT_EQ(hub->NationalHubSlot, 1);
+    EXPECT_EQ(hub->Label1->Caption(), Clubs[kFirstNation].name.str());
+    test::WhenLineupOpens([](TForm87& lineup) { test::PickFormationAndPlay(lineup, test::kAcceptedFormation); });
+    Click(hub->btjogar);
+    ASSERT_TRUE(test::PumpUntil([] { return Form75.Get() == nullptr; }, 5000));
+    EXPECT_EQ(LastOpenedScreen(), "TForm46");
+}
+
+// A tournament day of a game whose coaches lead no national team has nothing for the hub to show.
+TEST_F(NationalHubScreenTest, WithNoHumanNationAtAllTheDayGoesOnToTheMatchday)
+{
+    Game.HumanNationCount = 0;
     auto* hub = Open<TForm75>("TForm75");
     ASSERT_NE(hub, nullptr);
     test::PumpUntil([] { return Form75.Get() == nullptr && LastOpenedScreen() == "TForm46"; }, 3000);

@@ -76,8 +76,20 @@ TEST_F(StandingsScreenTest, TheNationalPageShowsTheDivisionsWithTheirColoursAndL
         EXPECT_FALSE(form->divisionTables[1].Visible());
         EXPECT_EQ(form->divisionLinks[1]->ColorScheme(), csGrass);
         ExpectTableShows(form->divisionTables[2], DivisionTableRows(form->ShownLeague, 3));
+        // Another page and back: the division chosen is still shown.
+        ASSERT_TRUE(form->pageButtons[7]->Visible());
+        Click(form->pageButtons[7]);
+        Click(form->pageButtons[1]);
+        EXPECT_TRUE(form->divisionTables[2].Visible());
+        EXPECT_FALSE(form->divisionTables[1].Visible());
+        EXPECT_EQ(form->divisionLinks[1]->ColorScheme(), csGrass);
         Click(form->divisionLinks[0]);
         EXPECT_TRUE(form->divisionTables[1].Visible());
+    }
+    for (TGradButton* link : form->divisionLinks) {
+        EXPECT_TRUE(link->Font().Style().Contains(fsBold));
+        EXPECT_TRUE(link->Font().Style().Contains(fsUnderline));
+        EXPECT_EQ(link->Cursor(), crHandPoint);
     }
 
     // Another league from the chooser, by key.

@@ -55,6 +55,24 @@ TEST_F(TopScorersScreenTest, TheFirstDivisionListsTheSeasonsTalliesInTheAwardsOr
     EXPECT_EQ(Screen->FormCount(), forms - 1);
 }
 
+// Another league: the list shown (a second division) is filled for the new league, and the
+// competition chooser is rebuilt for it, back on its first item.
+TEST_F(TopScorersScreenTest, AnotherLeagueRefillsTheListShownAndRebuildsTheChooser)
+{
+    ASSERT_GT(Leagues.size(), 1u);
+    auto* form = Open<TForm20>("TForm20");
+    ASSERT_NE(form, nullptr);
+    PressKey(form->combo1, Qt::Key_Down);
+    ASSERT_EQ(form->combo1->Items().Strings(form->combo1->ItemIndex()), "Nacional - 2ª divisão");
+    const int before = form->ChosenLeague;
+    PressKey(form->combopais, before + 1 < static_cast<int>(Leagues.size()) ? Qt::Key_Down : Qt::Key_Up);
+    ASSERT_NE(form->ChosenLeague, before);
+    ExpectRows(form, SeasonScorerRows(ScorerCompetition(1, form->ChosenLeague, 2)),
+               SeasonScorerRows(ScorerCompetition(1, form->ChosenLeague, 2)).size());
+    EXPECT_EQ(form->combo1->ItemIndex(), 0);
+    EXPECT_EQ(form->combo1->Items().Strings(0), "Nacional - 1ª divisão");
+}
+
 TEST_F(TopScorersScreenTest, TheLastItemShowsTheBestOfAllTimeAndTheLinkShowsThemAll)
 {
     auto* form = Open<TForm20>("TForm20");

@@ -1,12 +1,18 @@
 // The champions history (TForm29) on a seeded game with two seasons of champions recorded: the
 // national league's champions newest first with their own runners-up, the chooser moving to the
 // national cup by keys, and an empty list for a competition without a champion.
+#include <QImage>
+#include <filesystem>
+
 #include "controls/dc_smooth_panel.h"
+#include "core/format/images.h"
 #include "core/records/history_records.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
 #include "core/tables.h"
 #include "core/views/champions.h"
+#include "platform/graphics/image_list.h"
+#include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/subjects.h"
 #include "screens/history/champions_history_screen.h"
@@ -67,6 +73,34 @@ TEST_F(ChampionsHistoryScreenTest, ListsTheLeaguesChampionsNewestFirstAndFollows
     EXPECT_NE(cup.find("2010"), std::string::npos);
     EXPECT_EQ(cup.find("2011"), std::string::npos);
     EXPECT_NE(cup.find(">" + b + "<IND x=\"185\">"), std::string::npos);
+}
+
+// A mini crest of another size than 18 x 18 is cut to its top-left 18 x 18 and shown.
+TEST_F(ChampionsHistoryScreenTest, AnOddSizedCrestIsCutToItsTopLeftCorner)
+{
+    test::GameKeptAside kept;
+    const int club = SubjectClub();
+    const std::string path = MiniCrestPath(club);
+    ASSERT_FALSE(path.empty());
+    const std::string backup = path + ".kept";
+    std::filesystem::copy_file(path, backup, std::filesystem::copy_options::overwrite_existing);
+    QImage odd(30, 24, QImage::Format_RGB32);
+    odd.fill(QColor(0, 160, 0));
+    for (int y = 0; y < 18; ++y)
+        for (int x = 0; x < 18; ++x)
+            odd.setPixelColor(x, y, QColor(255, 0, 255));
+    ASSERT_TRUE(odd.save(QString::fromStdString(path), "BMP"));
+    RecordTwoSeasons(Leagues.size() > 1 ? Clubs[club].Country : Leagues[0].country);
+    auto* form = Open<TForm29>("TForm29");
+    std::filesystem::rename(backup, path);
+    ASSERT_NE(form, nullptr);
+    bool cut = false;
+    for (int i = 0; i < form->ImageList1->Count(); ++i) {
+        const QImage image = form->ImageList1->Image(i);
+        cut = cut || (image.size() == QSize(18, 18) && image.pixelColor(0, 0) == QColor(255, 0, 255) &&
+                      image.pixelColor(17, 17) == QColor(255, 0, 255));
+    }
+    EXPECT_TRUE(cut);
 }
 
 // The state chooser follows its keys, and Enter closes the screen from its choosers as Escape does.

@@ -10,7 +10,12 @@
 #include "core/records/history_records.h"
 #include "core/history/season_lines.h"
 #include "core/records/appearance_records.h"
+#include "core/basics/datetime.h"
+#include "core/records/match_records.h"
 #include "core/tables.h"
+#include "grid/dg_grid.h"
+#include "grid/dg_sysutils.h"
+#include "screens/common/view_helpers.h"
 #include "core/views/player_matches.h"
 #include "screens/common/subjects.h"
 #include "screens/history/player_career_screen.h"
@@ -40,9 +45,12 @@ TEST_F(PlayerCareerScreenTest, ShowsTheHeadingAndTheSeasonsMatchesWithTheirRatin
     for (const TAppearance& a : Appearances)
         started += a.player == form->Player;
     EXPECT_GE(form->gridview1->RowCount(), started > 0 ? 1 : 0);
-    for (int i = 0; i < form->gridview1->RowCount(); ++i) {
-        EXPECT_EQ(form->gridview1->GetCellTextByName("colid", std::to_string(i)), std::to_string(rows[i].report));
-        EXPECT_EQ(form->gridview1->GetCellTextByName("colnota", std::to_string(i)), rows[i].rating);
+    for (const PlayerMatchRow& m : rows) {
+        int row = 0;
+        while (row < form->gridview1->RowCount() && CellInt(*form->gridview1, "colid", row, -1) != m.report)
+            ++row;
+        ASSERT_LT(row, form->gridview1->RowCount()) << m.report;
+        EXPECT_EQ(form->gridview1->GetCellTextByName("colnota", std::to_string(row)), m.rating);
     }
     EXPECT_EQ(form->infojt->Caption().HTMLText(), PlayerCareerText(form->Player, 0).text);
     EXPECT_FALSE(form->GradButton2->Visible());  // one page
@@ -52,7 +60,41 @@ TEST_F(PlayerCareerScreenTest, ShowsTheHeadingAndTheSeasonsMatchesWithTheirRatin
     DoubleClickRow(form->gridview1, 0);
     WaitForClosed(seen);
     EXPECT_EQ(*seen, std::vector<std::string>{"TForm52"});
-    EXPECT_EQ(MatchReportIndex, rows[0].report);
+    EXPECT_EQ(MatchReportIndex, CellInt(*form->gridview1, "colid", 0, -1));
+}
+
+// The matches stand in date order, and a click on "Data" orders them by date, not by the text
+// of the date: 27/02 comes before 06/03.
+TEST_F(PlayerCareerScreenTest, TheDateColumnOrdersTheMatchesByDate)
+{
+    test::GameKeptAside kept;
+    SelectedRecord = PlayerWithMatches();
+    std::vector<int> reports;
+    for (const PlayerMatchRow& m : PlayerSeasonMatches(SelectedRecord))
+        reports.push_back(m.report);
+    ASSERT_GE(reports.size(), 3u);
+    const TDateTime dates[] = {EncodeDate(2011, 3, 6), EncodeDate(2012, 1, 15), EncodeDate(2011, 2, 27)};
+    for (std::size_t i = 0; i < reports.size(); ++i)
+        MatchReports[static_cast<std::size_t>(reports[i])].date = i < 3 ? dates[i] : EncodeDate(2010, 1, 1);
+    auto* form = Open<TForm16>("TForm16");
+    ASSERT_NE(form, nullptr);
+    TDataGrid* grid = form->gridview1;
+    auto shownDates = [grid] {
+        std::vector<TDateTime> shown;
+        for (int row = 0; row < grid->RowCount(); ++row)
+            shown.push_back(StrToDateTime(grid->GetCellTextByName("coldata", std::to_string(row))));
+        return shown;
+    };
+    auto ascending = shownDates();
+    EXPECT_TRUE(std::is_sorted(ascending.begin(), ascending.end()));
+    TDgCustomColumn* data = grid->ColumnByName("coldata");
+    for (int click = 0; click < 2; ++click) {
+        Click(grid, QPoint(data->Left() + data->Width() / 2, 8));
+        const auto shown = shownDates();
+        EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()) || std::is_sorted(shown.rbegin(), shown.rend()))
+            << "after click " << click + 1;
+        EXPECT_EQ(std::count(shown.begin(), shown.end(), dates[2]), 1);
+    }
 }
 
 // The heading shows goals and cards as the match icons: a yellow and a red card stand in its first line.

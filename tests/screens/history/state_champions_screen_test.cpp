@@ -65,7 +65,7 @@ TEST_F(StateChampionsScreenTest, TheStateChampionsScreenListsTheFinalsAndContinu
         EXPECT_EQ(form.gcamp->GetCellTextByName("colclube2", "0"), first.stateCode);
         EXPECT_EQ(form.gcamp->GetCellTextByName("colnacional2", "0"), first.champion);
         EXPECT_EQ(form.gcamp->GetCellTextByName("colestadual2", "0"), first.runnerUp);
-        EXPECT_EQ(form.Label3->Caption(), StateChampionshipPrizesText());
+        EXPECT_EQ(form.Label3->Caption(), "Prêmios:Campeão 1 milhão; Vice-campeão: 500 mil; Time do artilheiro: 500 mil.");
         // Enter and the instant-play timer both: it closes once.
         form.Continue();
         form.Timer1->OnTimer(form.Timer1);
@@ -73,6 +73,38 @@ TEST_F(StateChampionsScreenTest, TheStateChampionsScreenListsTheFinalsAndContinu
     while (rows < 0 && PlayDayToNextScreen() != CalendarExit::SeasonEnd) {
     }
     EXPECT_EQ(rows, static_cast<int>(StateChampionRows.size()));
+}
+
+// A human coach whose club is left without a division gets his notice from "Continuar >>", over
+// the state champions, once; the screen closes after it.
+TEST_F(StateChampionsScreenTest, ContinuarGivesTheDismissalNoticesBeforeTheScreenCloses)
+{
+    NewGame();
+    InstallCompetitionScreenHooks();
+    TAnswerer answerer;
+    int club = -1;
+    std::vector<bool> screenOpenAtNotice;
+    answerer.onStateChampions = [&](TForm66& form) {
+        for (int c = 0; c < Game.LeagueClubCount && club < 0; ++c)
+            if (!Clubs[c].IsHuman && Clubs[c].Division > 0 && Clubs[c].coach >= 0)
+                club = c;
+        ASSERT_GE(club, 0);
+        Clubs[club].IsHuman = 1;
+        Clubs[club].Division = 0;
+        Hooks().showCoachDismissal = [&screenOpenAtNotice](int, int, int) {
+            bool open = false;
+            for (int i = 0; i < Screen->FormCount(); ++i)
+                if (auto* shown = dynamic_cast<TForm66*>(Screen->Forms(i)); shown && shown->Visible())
+                    open = true;
+            screenOpenAtNotice.push_back(open);
+        };
+        QTest::mouseClick(form.GradButton2->Widget(), Qt::LeftButton);
+    };
+    while (club < 0 && PlayDayToNextScreen() != CalendarExit::SeasonEnd) {
+    }
+    Hooks().showCoachDismissal = nullptr;
+    ASSERT_GE(club, 0);
+    EXPECT_EQ(screenOpenAtNotice, std::vector<bool>{true});
 }
 
 }  // namespace

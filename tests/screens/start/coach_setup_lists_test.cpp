@@ -84,11 +84,12 @@ TEST_F(CoachSetupListsTest, OneCoachOnDivisionsOf20FromTheTitleToTheHubEqualsThe
     EXPECT_EQ(setup->combod[0]->Items()[0], "1ª divisão");
     EXPECT_FALSE(setup->combod[4]->Visible());
 
-    Type(setup->Edit1, "   ");
+    Type(setup->Edit1, " ");
     NextEntry(setup->combod[1]);
-    EXPECT_FALSE(setup->Button1->Enabled());  // a name of blanks is no name
-    setup->Edit1->SetText("");
-    Type(setup->Edit1, "Ana Souza");
+    EXPECT_TRUE(setup->Button1->Enabled());  // a name typed and a club chosen
+    QTest::keyClick(setup->Edit1->Widget(), Qt::Key_Backspace);
+    EXPECT_FALSE(setup->Button1->Enabled());
+    Type(setup->Edit1, " Ana Souza ");  // kept as typed
     EXPECT_TRUE(setup->Button1->Enabled());
     NextEntry(setup->combod[0], 2);  // picking in one list puts the others back on their heading
     EXPECT_EQ(setup->combod[1]->ItemIndex(), 0);
@@ -103,14 +104,14 @@ TEST_F(CoachSetupListsTest, OneCoachOnDivisionsOf20FromTheTitleToTheHubEqualsThe
         EXPECT_FALSE(IsOpen(gone)) << gone;
     EXPECT_EQ(Game.HumanClubs[0], club);
     EXPECT_EQ(Game.CurrentHumanClub, club);
-    EXPECT_EQ(Coaches[static_cast<std::size_t>(club)].name.str(), "Ana Souza");
+    EXPECT_EQ(Coaches[static_cast<std::size_t>(club)].name.str(), " Ana Souza ");
     EXPECT_EQ(Game.LeagueFormat, kLeagueFormatDivisionsOf20);
     EXPECT_EQ(Screen->Cursor(), crDefault);
 
     NewGameChoices choices;
     choices.countries = {29};
     choices.leagueFormat = kLeagueFormatDivisionsOf20;
-    choices.humanCoaches = {{"Ana Souza", clubFile}};
+    choices.humanCoaches = {{" Ana Souza ", clubFile}};
     Reseed();
     ASSERT_NE(StartNewGame(choices), FirstScreen::None);
     const std::string headless = WriteSavedGameImage();

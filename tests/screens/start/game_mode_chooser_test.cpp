@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,6 +31,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "platform/stdctrls/ranges.h"
+#include "screens/common/game_form.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/tick_list.h"
@@ -77,6 +79,26 @@ TEST_F(GameModeChooserTest, TheChooserAsksForALeagueCouplesTheCupsAndStartsAgain
     ASSERT_NE(again, nullptr);
     EXPECT_EQ(CustomChampionshipClubs.size(), listed);  // each club file once
     EXPECT_EQ(again->Countries().TickedRows(), 0);
+}
+
+// The chooser shows its own colour where no control stands, not the title's background picture.
+TEST_F(GameModeChooserTest, TheChooserPaintsNoBackgroundPictureOfItsOwn)
+{
+    std::filesystem::create_directories("img");
+    QImage red(32, 32, QImage::Format_RGB32);
+    red.fill(QColor(220, 0, 0));
+    ASSERT_TRUE(red.save("img/f01.jpg", "JPG"));
+    ASSERT_TRUE(LoadBackgroundBitmap());
+    TForm9* chooser = OpenChooser();
+    ASSERT_NE(chooser, nullptr);
+    test::Pump();
+    const QImage shown = chooser->Widget()->grab().toImage();
+    const auto own = static_cast<unsigned>(chooser->Color());
+    const QColor colour(own & 0xFF, (own >> 8) & 0xFF, (own >> 16) & 0xFF);
+    for (const QPoint at : {QPoint(5, 300), QPoint(330, 520)})
+        EXPECT_EQ(shown.pixelColor(at), colour) << at.x() << "," << at.y();
+    std::filesystem::remove("img/f01.jpg");
+    LoadBackgroundBitmap();
 }
 
 }  // namespace

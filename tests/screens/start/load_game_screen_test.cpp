@@ -164,6 +164,23 @@ TEST_F(LoadGameScreenTest, DeletesOnlyAfterAYesAndForgetsTheDeletedFile)
     EXPECT_TRUE(IsOpen("TForm21"));
 }
 
+// A save that cannot be deleted (here a folder in its place, which no rights remove) is told and
+// stays listed.
+TEST_F(LoadGameScreenTest, ADeleteThatFailsIsToldAndTheRowStays)
+{
+    TForm21* screen = OpenScreen();
+    std::filesystem::remove("sav/broken.nsx");
+    std::filesystem::create_directories("sav/broken.nsx/inside");
+    ClickRow(*screen, "broken.nsx");
+    answer_ = mrYes;
+    Click(screen->BitBtn3);
+    EXPECT_EQ(questions_, (std::vector<std::string>{
+                              "Deseja apagar mesmo o arquivo?",
+                              "Erro ao apagar o arquivo, verifique se você tem permissão para apagar na pasta sav"}));
+    EXPECT_EQ(Rows(*screen), (std::vector<std::string>{"alpha.nsx", "broken.nsx", "foreign.nsx"}));
+    EXPECT_EQ(screen->SelectedFile(), "broken.nsx");
+}
+
 TEST_F(LoadGameScreenTest, LoadingFromTheTitleClosesTheScreenHidesTheTitleAndOpensTheHub)
 {
     ResetGameTables();  // the game in memory is not the saved one

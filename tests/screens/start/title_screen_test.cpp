@@ -158,6 +158,9 @@ TEST_F(TitleScreenTest, StartUpFillsTheGameTablesFlagListsAndCursor)
     auto* credit = title->FindChild<TRichLabel>("labinii5");
     ASSERT_NE(credit, nullptr);
     EXPECT_TRUE(credit->Font().Color() == clBlack || credit->Font().Color() == clWhite);
+    EXPECT_EQ(credit->Font().Name(), "Tahoma");
+    EXPECT_EQ(credit->Font().Size(), 8);
+    EXPECT_TRUE(credit->Font().Style().Contains(fsBold));  // the menu labels' bold kept
     EXPECT_TRUE(title->ReadProblems().Ok()) << title->ReadProblems().Message();
 }
 
