@@ -132,7 +132,7 @@ protected:
             std::string html;
             for (const std::string& line : lineup->HTMLText())
                 html += line;
-            EXPECT_NE(html.find(Players[sub.second].Name.str() + "<IND x=\"158\">" + RatingText(sub.rating)),
+            EXPECT_NE(html.find(Players[sub.second].Name.str() + "<IND x=\"165\">" + RatingText(sub.rating)),
                       std::string::npos)
                 << Players[sub.second].Name.str();
             ++checked;

@@ -31,6 +31,7 @@
 #include "platform/graphics/canvas.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/ranges.h"
 #include "platform/stdctrls/containers.h"
@@ -255,7 +256,8 @@ TEST_F(MatchdayScreenTest, ALeagueOfTwoDivisionsInDivisionsOfTenHidesTheOtherPan
 }
 
 // On a screen of 1280 x 1024 the live matchday grows by 1280 / 800 with its run-time rows, those of
-// the day's next league too, and every row stays inside the form.
+// the day's next league too, and every row stays inside the form. Long club and stadium names are
+// written whole in their boxes, smaller where they must.
 TEST_F(MatchdayScreenTest, OnALargerScreenTheRowsGrowWithTheForm)
 {
     NewSeededGame(0);
@@ -265,6 +267,10 @@ TEST_F(MatchdayScreenTest, OnALargerScreenTheRowsGrowWithTheForm)
         PlayDayToNextScreen();
     for (TLeague& league : Leagues)
         league.shown = 1;
+    for (TClub& club : Clubs) {
+        club.name = "Ferroviário Jaculândia";
+        club.Stadium = "Estádio Municipal Iguaçu";
+    }
     const auto width = Hooks().screenWidth;
     const auto height = Hooks().screenHeight;
     Hooks().screenWidth = [] { return 1280; };
@@ -285,7 +291,13 @@ TEST_F(MatchdayScreenTest, OnALargerScreenTheRowsGrowWithTheForm)
         // The headings grow as the rows' texts do, once.
         const TLabel* heading = dynamic_cast<TLabel*>(screen->FindComponent("labextra1"));
         ASSERT_NE(heading, nullptr);
-        EXPECT_EQ(heading->Font().Height(), screen->rows[1].labt1->Font().Height());
+        EXPECT_EQ(heading->Font().Height(), screen->rows[1].labx->Font().Height());
+        TBitmap measure;
+        for (const TLabel* label : {screen->rows[1].labt1, screen->rows[1].labt2, screen->rows[1].est}) {
+            measure.Canvas().Font.Assign(label->Font());
+            EXPECT_LE(measure.Canvas().TextWidth(label->Caption()), label->Width()) << label->Caption();
+            EXPECT_NE(label->Caption().find(label == screen->rows[1].est ? "Iguaçu" : "Jaculândia"), std::string::npos);
+        }
     };
     EXPECT_EQ(screen->ClientWidth(), 1280);
     expectGrown();
@@ -319,7 +331,7 @@ TEST_F(MatchdayScreenTest, TheResultsListTheDayAndAClickShowsAReport)
         ++matches;
         const TMatchReport& match = MatchReports[report];
         EXPECT_EQ(grid->GetCellText(grid->ColumnByName("colplacar")->Index(), r),
-                  std::to_string(match.goals[0]) + " x " + std::to_string(match.goals[1]));
+                  std::to_string(match.goals[0]) + "x" + std::to_string(match.goals[1]));
     }
     EXPECT_GT(matches, 0);
     // The first match is shown at once; a click on the last row in sight shows that one.
