@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "controls/dc_smooth_message_dialog.h"
 #include "controls/grad_button.h"
 #include "core/lineup/lineup_board.h"
 #include "core/match/engine_step.h"
@@ -34,7 +35,6 @@ namespace tarvelon {
 namespace {
 
 constexpr int kBenchPlaces = 7;
-const char* const kLimitMessage = "Já foram realizadas o número limite de substituições.";
 
 std::string White(const std::string& text) { return "<FONT color=\"#FFFFFF\"><shad>" + text + "</shad></font>"; }
 
@@ -106,7 +106,7 @@ TForm88::TForm88(TComponent* owner) : TGameForm(owner, kScreen)
     lb_pub = FindChild<TLabel>("lb_pub");
     lb_renda = FindChild<TLabel>("lb_renda");
     lb_jogo1 = FindChild<TLabel>("lb_jogo1");
-    lbaviso = FindChild<TLabel>("lbaviso");
+    dlg_info1 = FindChild<TDcSmoothMessageDialog>("dlg_info1");
     info1 = FindChild<TRichLabel>("info1");
     Panel1 = FindChild<TWinControl>("Panel1");
     Image1 = FindChild<TImage>("Image1");
@@ -139,6 +139,8 @@ int TForm88::Club() const
 
 void TForm88::FormCreate(TObject*)
 {
+    if (dlg_info1->ButtonCount() == 0)
+        dlg_info1->AddButton("Ok", mrOk);
     if (ActiveMatch < 1 || ActiveMatch >= static_cast<int>(Matches.size()))
         return;
     icons_ = NewEventIconContainer(this);
@@ -189,6 +191,7 @@ void TForm88::CreateBoard()
     ShowPicture(Image1, "campogrande");
     ShowPicture(Image3, "campoalpha");
     pitch_ = std::make_unique<TPitchBoard>(Panel1, false);
+    pitch_->MarkOnlyTheLetterOutOfPosition();
     TBoardDragging dragging;
     dragging.draggable = [this](int) { return SideIsManaged(); };
     dragging.started = [this](int shirt) {
@@ -242,7 +245,6 @@ void TForm88::ShowSide(int side)
         }
         info1->SetHTMLText(White("<b>" + c->name.str() + " " + FormatFormation(Matches[ActiveMatch].lineup[side - 1]) + "</b>"));
     }
-    lbaviso->SetVisible(false);
 }
 
 // One place of the board: its player's shirt and labels, or nothing when the place holds nobody
@@ -342,8 +344,7 @@ void TForm88::Substitute(int starterPlace, int benchPlace)
     int event = -1;
     const SubstitutionResult result = MakeSubstitution(ActiveMatch, side_, starterPlace, benchPlace, &event);
     if (result == SubstitutionResult::LimitReached) {
-        lbaviso->SetCaption(kLimitMessage);
-        lbaviso->SetVisible(true);
+        dlg_info1->Execute();
         return;
     }
     if (result != SubstitutionResult::Made)

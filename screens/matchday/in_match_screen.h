@@ -19,6 +19,7 @@ class TLabel;
 class TPictureContainer;
 class TPitchBoard;
 class TRichLabel;
+class TDcSmoothMessageDialog;
 class TShape;
 class TWinControl;
 
@@ -44,7 +45,7 @@ public:
     TLabel* lb_pub = nullptr;
     TLabel* lb_renda = nullptr;
     TLabel* lb_jogo1 = nullptr;
-    TLabel* lbaviso = nullptr;
+    TDcSmoothMessageDialog* dlg_info1 = nullptr;
     TRichLabel* info1 = nullptr;
     TWinControl* Panel1 = nullptr;
     TImage* Image1 = nullptr;

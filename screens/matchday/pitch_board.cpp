@@ -4,6 +4,7 @@
 #include <memory>
 #include <utility>
 
+#include "core/basics/cp1252.h"
 #include "core/lineup/lineup_board.h"
 #include "core/match/lineup_access.h"
 #include "core/vocab/players.h"
@@ -49,7 +50,7 @@ void StyleLabel(TLabel& label, int size, TColor colour)
     label.SetTransparent(true);
 }
 
-std::string FirstLetter(const char* text) { return std::string(text).substr(0, 1); }
+std::string FirstLetter(const char* text) { return Utf8Left(text, 1); }
 
 }  // namespace
 
@@ -189,7 +190,7 @@ std::string TPitchBoard::DisplayName(int player) const
     const std::size_t blank = name.find(' ');
     if (measure.Canvas().TextWidth(name) <= kShortNameWidth || blank == std::string::npos || blank + 1 >= name.size())
         return name;
-    return name.substr(0, blank) + " " + name.substr(blank + 1, 1) + ".";
+    return name.substr(0, blank) + " " + Utf8Left(std::string_view(name).substr(blank + 1), 1) + ".";
 }
 
 void TPitchBoard::ShowShirtName(int shirt, int player, int pitchSlot)
@@ -209,8 +210,13 @@ void TPitchBoard::ShowShirtName(int shirt, int player, int pitchSlot)
             label->SetHint(own + " improvisado como " + letter);
     }
     const std::string open = coloured ? std::string("<FONT color=\"") + kOutOfPositionColour + "\">" : "";
-    label->SetHTMLText("<P align=\"center\"><shad><B>" + open + DisplayName(player) + "</shad></B><BR><shad>" + letter +
-                       "</shad>" + (coloured ? "</font>" : "") + "</P>");
+    const std::string close = coloured ? "</font>" : "";
+    if (onlyLetterMarked_)
+        label->SetHTMLText("<P align=\"center\"><shad><B>" + DisplayName(player) + "</shad></B><BR><shad>" + open + letter + close
+                           + "</shad></P>");
+    else
+        label->SetHTMLText("<P align=\"center\"><shad><B>" + open + DisplayName(player) + "</shad></B><BR><shad>" + letter + "</shad>"
+                           + close + "</P>");
 }
 
 void TPitchBoard::ShowShirtPlayer(int shirt, int player, int pitchSlot)
