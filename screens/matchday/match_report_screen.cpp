@@ -55,6 +55,8 @@ TForm52::TForm52(TComponent* owner) : TGameForm(owner, kScreen)
     esc2 = FindChild<TImage>("esc2");
     nometime1 = FindChild<TLabel>("nometime1");
     nometime2 = FindChild<TLabel>("nometime2");
+    nometime_s1 = FindChild<TLabel>("nometime_s1");
+    nometime_s2 = FindChild<TLabel>("nometime_s2");
     p1 = FindChild<TRichLabel>("p1");
     p2 = FindChild<TRichLabel>("p2");
     lb_estadio = FindChild<TRichLabel>("lb_estadio");
@@ -72,7 +74,12 @@ TForm52::TForm52(TComponent* owner) : TGameForm(owner, kScreen)
     pitch = new TReportPitch(this);
     pitch->SetName("pitch");
     pitch->SetParent(this);
-    pitch->SetBounds(10, 34, 390, 526);
+    pitch->SetBounds(11, 0, 465, 601);
+    // The formation and the tactics are written at the pitch's lower right, over the grass.
+    for (TControl* label : std::initializer_list<TControl*>{info1, lb_tat1, lb_tat2, lb_tat3}) {
+        label->SetParent(pitch->Field());
+        label->SetBounds(label->Left() - pitch->Left(), label->Top() - pitch->Top(), label->Width(), label->Height());
+    }
 }
 
 void TForm52::FormCreate(TObject*)
@@ -89,11 +96,13 @@ void TForm52::FormCreate(TObject*)
     const auto clubName = [](int club) { return club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : std::string(); };
     nometime1->SetCaption(clubName(r.club[0]));
     nometime2->SetCaption(clubName(r.club[1]));
+    nometime_s1->SetCaption(clubName(r.club[0]));
+    nometime_s2->SetCaption(clubName(r.club[1]));
     ShowClubCrest(esc1, r.club[0], false);
     ShowClubCrest(esc2, r.club[1], false);
     teste->SetHTMLText(ReportEventsHtml(report_));
-    p1->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"16\"><b>" + Shadowed(std::to_string(r.goals[0])) + "</b></font>");
-    p2->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"16\"><b>" + Shadowed(std::to_string(r.goals[1])) + "</b></font>");
+    p1->SetHTMLText(Shadowed(std::to_string(r.goals[0])));
+    p2->SetHTMLText(Shadowed(std::to_string(r.goals[1])));
     lb_estadio->SetHTMLText(Olive(ReportHomeStadium(report_)));
     const CrowdTexts crowd = ReportCrowdTexts(report_);
     if (Game.DayKind < kKindWorldCup && Game.DayKind != kKindClubWorldCup) {
@@ -128,14 +137,11 @@ void TForm52::ShowLineups(int side)
     pitch->ShowEleven(report_, side);
     const int club = r.club[side - 1];
     const std::string name = club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : std::string();
-    info1->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"10\"><b>" + Shadowed("<P align=\"center\">Formação inicial:" + name + " "
-                                                                            + FormatReportFormation(report_, side) + "</p>")
-                       + "</b></font>");
-    const auto white = [](const std::string& text) { return "<FONT color=\"#FFFFFF\">" + Shadowed(text) + "</font>"; };
+    info1->SetHTMLText(Shadowed("<P align=\"center\">Formação inicial:" + name + " " + FormatReportFormation(report_, side) + "</p>"));
     const ReportTactics tactics = ReportSideTactics(report_, side);
-    lb_tat1->SetHTMLText(white(tactics.style));
-    lb_tat2->SetHTMLText(white(tactics.marking));
-    lb_tat3->SetHTMLText(white(tactics.attackFocus));
+    lb_tat1->SetHTMLText(Shadowed(tactics.style));
+    lb_tat2->SetHTMLText(Shadowed(tactics.marking));
+    lb_tat3->SetHTMLText(Shadowed(tactics.attackFocus));
 }
 
 void TForm52::nometime1Click(TObject*) { SelectSide(1); }

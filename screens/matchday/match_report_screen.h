@@ -28,6 +28,8 @@ public:
     TImage* esc2 = nullptr;
     TLabel* nometime1 = nullptr;
     TLabel* nometime2 = nullptr;
+    TLabel* nometime_s1 = nullptr;  // the names' shadows
+    TLabel* nometime_s2 = nullptr;
     TRichLabel* p1 = nullptr;
     TRichLabel* p2 = nullptr;
     TRichLabel* lb_estadio = nullptr;
