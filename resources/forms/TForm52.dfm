@@ -12,7 +12,7 @@ object Form52: TForm52
   object Shape2: TShape
     Left = 482
     Top = 170
-    Width = 332
+    Width = 328
     Height = 382
     Brush.Color = $00202020
     Pen.Style = psClear
@@ -30,7 +30,7 @@ object Form52: TForm52
   object sh1: TShape
     Left = 482
     Top = 6
-    Width = 332
+    Width = 328
     Height = 76
     Brush.Style = bsClear
     Pen.Style = psSolid
@@ -40,7 +40,7 @@ object Form52: TForm52
   object sh2: TShape
     Left = 482
     Top = 86
-    Width = 332
+    Width = 328
     Height = 76
     Brush.Style = bsClear
     Pen.Style = psSolid
@@ -50,7 +50,7 @@ object Form52: TForm52
   object bck1: TShape
     Left = 486
     Top = 10
-    Width = 324
+    Width = 320
     Height = 68
     Brush.Color = $00204020
     Pen.Style = psClear
@@ -60,7 +60,7 @@ object Form52: TForm52
   object bck2: TShape
     Left = 486
     Top = 90
-    Width = 324
+    Width = 320
     Height = 68
     Brush.Color = $00204020
     Pen.Style = psClear
@@ -136,7 +136,7 @@ object Form52: TForm52
     Font.Style = [fsBold]
     Font.Height = -21
     Font.Color = clWhite
-    Left = 766
+    Left = 762
     Top = 28
     Width = 40
     Height = 30
@@ -146,7 +146,7 @@ object Form52: TForm52
     Font.Style = [fsBold]
     Font.Height = -21
     Font.Color = clWhite
-    Left = 766
+    Left = 762
     Top = 108
     Width = 40
     Height = 30
@@ -154,19 +154,19 @@ object Form52: TForm52
   object lb_estadio: TRichLabel
     Left = 486
     Top = 176
-    Width = 324
+    Width = 320
     Height = 18
   end
   object lb_renda: TRichLabel
     Left = 486
     Top = 196
-    Width = 324
+    Width = 320
     Height = 18
   end
   object lb_pub: TRichLabel
     Left = 486
     Top = 216
-    Width = 324
+    Width = 320
     Height = 18
   end
   object RichLabel1: TRichLabel
@@ -180,7 +180,7 @@ object Form52: TForm52
   object teste: TRichLabel
     Left = 486
     Top = 260
-    Width = 324
+    Width = 320
     Height = 288
   end
   object lb_tat1: TRichLabel
@@ -232,7 +232,7 @@ object Form52: TForm52
     OnClick = btokClick
   end
   object bt_irprojogo: TGradButton
-    Left = 664
+    Left = 660
     Top = 560
     Width = 148
     Height = 34
