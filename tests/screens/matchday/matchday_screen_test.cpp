@@ -32,12 +32,16 @@
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/geometry.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/ranges.h"
 #include "platform/stdctrls/containers.h"
+#include "richtext/html_draw_gdi.h"
+#include "richtext/html_label.h"
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
+#include "screens/matchday/event_label.h"
 #include "screens/matchday/match_report_screen.h"
 #include "screens/matchday/matchday_screen.h"
 #include "screens/matchday/results_screen.h"
@@ -62,6 +66,30 @@ protected:
         return Results();
     }
 };
+
+// A row's event fits its box: a short one keeps its size, a long one is written smaller.
+TEST_F(MatchdayScreenTest, AnEventTooLongForItsRowIsWrittenSmaller)
+{
+    auto* label = NewEventLabel(nullptr, nullptr, 1, 462, 0);
+    const auto event = [](const std::string& text) {
+        return "<FONT color=\"clwhite\"  size=\"11\" face=\"Arial\"><shad>" + text + " 45'</shad></font>";
+    };
+    const auto width = [label] {
+        TBitmap measure;
+        measure.Canvas().Font.Assign(label->Font());
+        THTMLDrawResult result;
+        label->HTMLPaint(measure.Canvas(), label->GetDisplayText(), Rect(0, 0, 2000, 16), 0, 0, -1, true, result);
+        return result.MeasuredWidth;
+    };
+    SetEventText(label, event("Jatobá"));
+    EXPECT_EQ(label->GetDisplayText(), event("Jatobá"));
+    const std::string longer = event("(Maximiliano Wanderlé) Joaquim Pereirinha");
+    SetEventText(label, longer);
+    EXPECT_NE(label->GetDisplayText(), longer);
+    EXPECT_NE(label->GetDisplayText().find("(Maximiliano Wanderlé) Joaquim Pereirinha 45'"), std::string::npos);
+    EXPECT_LE(width(), label->Width());
+    delete label;
+}
 
 TEST_F(MatchdayScreenTest, ADayPlayedOnScreenBooksWhatTheHeadlessDayBooks)
 {
