@@ -204,32 +204,10 @@ object Form52: TForm52
     Width = 156
     Height = 16
   end
-  object dlg_fundo: TShape
-    Left = 498
-    Top = 300
-    Width = 300
-    Height = 150
-    Brush.Color = $00303030
-    Pen.Style = psSolid
-    Pen.Color = clSilver
-    Visible = False
-  end
-  object dlg_st: TRichLabel
-    Left = 508
-    Top = 310
-    Width = 280
-    Height = 100
-    Visible = False
-  end
-  object btok: TGradButton
-    Left = 608
-    Top = 412
-    Width = 80
-    Height = 28
-    Caption = 'Ok'
-    Visible = False
-    ColorScheme = csNeoSilver
-    OnClick = btokClick
+  object dlg_st: TDcSmoothMessageDialog
+    Caption = 'Estatísticas'
+    Margin = 20
+    Position = poOwnerFormCenter
   end
   object bt_irprojogo: TGradButton
     Left = 660

@@ -301,12 +301,10 @@ object Form88: TForm88
     Width = 314
     Height = 250
   end
-  object dlg_st: TRichLabel
-    Left = 476
-    Top = 282
-    Width = 314
-    Height = 110
-    Visible = False
+  object dlg_st: TDcSmoothMessageDialog
+    Caption = 'Estatísticas'
+    Margin = 20
+    Position = poOwnerFormCenter
   end
   object dlg_info1: TDcSmoothMessageDialog
     Caption = 'Substituições'

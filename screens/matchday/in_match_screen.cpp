@@ -119,7 +119,7 @@ TForm88::TForm88(TComponent* owner) : TGameForm(owner, kScreen)
     lb_tat3 = FindChild<TRichLabel>("lb_tat3");
     RichLabel1 = FindChild<TRichLabel>("RichLabel1");
     events = FindChild<TRichLabel>("events");
-    dlg_st = FindChild<TRichLabel>("dlg_st");
+    dlg_st = FindChild<TDcSmoothMessageDialog>("dlg_st");
     bt_irprojogo = FindChild<TGradButton>("bt_irprojogo");
 }
 
@@ -139,12 +139,13 @@ int TForm88::Club() const
 
 void TForm88::FormCreate(TObject*)
 {
-    if (dlg_info1->ButtonCount() == 0)
-        dlg_info1->AddButton("Ok", mrOk);
+    for (TDcSmoothMessageDialog* dialog : {dlg_info1, dlg_st})
+        if (dialog->ButtonCount() == 0)
+            dialog->AddButton("Ok", mrOk);
     if (ActiveMatch < 1 || ActiveMatch >= static_cast<int>(Matches.size()))
         return;
     icons_ = NewEventIconContainer(this);
-    for (TRichLabel* label : {info1, lb_tat1, lb_tat2, lb_tat3, RichLabel1, events, dlg_st})
+    for (TRichLabel* label : {info1, lb_tat1, lb_tat2, lb_tat3, RichLabel1, events})
         label->SetTransparent(true);
     events->SetPictureContainer(icons_);
     RichLabel1->SetHTMLText("<FONT color=\"#FFFFFF\"><u>Estatísticas</u></font>");
@@ -276,7 +277,7 @@ void TForm88::ShowStats()
     const auto both = [&line](const std::int32_t (&values)[2], const std::string& label) {
         return line(std::to_string(values[0]), label, std::to_string(values[1]));
     };
-    dlg_st->SetHTMLText("<FONT color=\"#FFFFFF\">"
+    dlg_st->HTMLText().SetText("<FONT color=\"#FFFFFF\">"
                         + line(std::to_string(home) + "%", "<IND x=\"40\">Posse de Bola<IND x=\"150\">", std::to_string(100 - home) + "%")
                         + both(m.shots, "<IND x=\"45\">Finalizações<IND x=\"150\">")
                         + both(m.ballsWon, "<IND x=\"40\">Roubadas bola<IND x=\"150\">")
@@ -287,9 +288,7 @@ void TForm88::ShowStats()
 void TForm88::RichLabel1Click(TObject*)
 {
     ShowStats();
-    const bool open = !dlg_st->Visible();
-    dlg_st->SetVisible(open);
-    events->SetVisible(!open);
+    dlg_st->Execute();
 }
 
 void TForm88::nometime1Click(TObject*)

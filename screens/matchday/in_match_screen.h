@@ -58,7 +58,7 @@ public:
     TRichLabel* lb_tat3 = nullptr;
     TRichLabel* RichLabel1 = nullptr;
     TRichLabel* events = nullptr;
-    TRichLabel* dlg_st = nullptr;
+    TDcSmoothMessageDialog* dlg_st = nullptr;
     TGradButton* bt_irprojogo = nullptr;
 
     int ShownSide() const { return side_; }

@@ -1,6 +1,7 @@
 // The match report (TForm52).
 #include "screens/matchday/match_report_screen.h"
 
+#include "controls/dc_smooth_message_dialog.h"
 #include "controls/grad_button.h"
 #include "core/records/match_records.h"
 #include "core/records/game_state.h"
@@ -43,7 +44,6 @@ TForm52::TForm52(TComponent* owner) : TGameForm(owner, kScreen)
     BindHandler("nometime1Click", [this](TObject* sender) { nometime1Click(sender); });
     BindHandler("nometime2Click", [this](TObject* sender) { nometime2Click(sender); });
     BindHandler("RichLabel1Click", [this](TObject* sender) { RichLabel1Click(sender); });
-    BindHandler("btokClick", [this](TObject* sender) { btokClick(sender); });
     BindHandler("bt_irprojogoClick", [this](TObject* sender) { bt_irprojogoClick(sender); });
     ReadDescription();
     info1 = FindChild<TRichLabel>("info1");
@@ -67,9 +67,7 @@ TForm52::TForm52(TComponent* owner) : TGameForm(owner, kScreen)
     lb_tat1 = FindChild<TRichLabel>("lb_tat1");
     lb_tat2 = FindChild<TRichLabel>("lb_tat2");
     lb_tat3 = FindChild<TRichLabel>("lb_tat3");
-    dlg_fundo = FindChild<TShape>("dlg_fundo");
-    dlg_st = FindChild<TRichLabel>("dlg_st");
-    btok = FindChild<TGradButton>("btok");
+    dlg_st = FindChild<TDcSmoothMessageDialog>("dlg_st");
     bt_irprojogo = FindChild<TGradButton>("bt_irprojogo");
     pitch = new TReportPitch(this);
     pitch->SetName("pitch");
@@ -89,7 +87,7 @@ void TForm52::FormCreate(TObject*)
         return;
     const TMatchReport& r = MatchReports[report_];
     icons_ = NewEventIconContainer(this);
-    for (TRichLabel* label : {info1, p1, p2, lb_estadio, lb_renda, lb_pub, RichLabel1, teste, lb_tat1, lb_tat2, lb_tat3, dlg_st})
+    for (TRichLabel* label : {info1, p1, p2, lb_estadio, lb_renda, lb_pub, RichLabel1, teste, lb_tat1, lb_tat2, lb_tat3})
         if (label)
             label->SetTransparent(true);
     teste->SetPictureContainer(icons_);
@@ -111,7 +109,9 @@ void TForm52::FormCreate(TObject*)
     }
     lb_renda->SetHTMLText(Olive(crowd.gate));
     RichLabel1->SetHTMLText("<FONT color=\"#FFFFFF\"><u>Estatísticas</u></font>");
-    dlg_st->SetHTMLText("<FONT color=\"#FFFFFF\">" + ReportStatsHtml(report_) + "</font>");
+    dlg_st->HTMLText().SetText("<FONT color=\"#FFFFFF\">" + ReportStatsHtml(report_) + "</font>");
+    if (dlg_st->ButtonCount() == 0)
+        dlg_st->AddButton("Ok", mrOk);
     side_ = 0;
     SelectSide(ReportMode == 2 ? 2 : 1);
 }
@@ -147,17 +147,7 @@ void TForm52::ShowLineups(int side)
 void TForm52::nometime1Click(TObject*) { SelectSide(1); }
 void TForm52::nometime2Click(TObject*) { SelectSide(2); }
 
-void TForm52::RichLabel1Click(TObject*)
-{
-    for (TControl* control : {static_cast<TControl*>(dlg_fundo), static_cast<TControl*>(dlg_st), static_cast<TControl*>(btok)})
-        control->SetVisible(true);
-}
-
-void TForm52::btokClick(TObject*)
-{
-    for (TControl* control : {static_cast<TControl*>(dlg_fundo), static_cast<TControl*>(dlg_st), static_cast<TControl*>(btok)})
-        control->SetVisible(false);
-}
+void TForm52::RichLabel1Click(TObject*) { dlg_st->Execute(); }
 
 void TForm52::bt_irprojogoClick(TObject*) { Close(); }
 

@@ -6,6 +6,7 @@
 
 namespace tarvelon {
 
+class TDcSmoothMessageDialog;
 class TGradButton;
 class TImage;
 class TLabel;
@@ -40,9 +41,7 @@ public:
     TRichLabel* lb_tat1 = nullptr;
     TRichLabel* lb_tat2 = nullptr;
     TRichLabel* lb_tat3 = nullptr;
-    TShape* dlg_fundo = nullptr;
-    TRichLabel* dlg_st = nullptr;
-    TGradButton* btok = nullptr;
+    TDcSmoothMessageDialog* dlg_st = nullptr;
     TGradButton* bt_irprojogo = nullptr;
     TReportPitch* pitch = nullptr;
 
@@ -54,7 +53,6 @@ private:
     void nometime1Click(TObject* sender);
     void nometime2Click(TObject* sender);
     void RichLabel1Click(TObject* sender);
-    void btokClick(TObject* sender);
     void bt_irprojogoClick(TObject* sender);
     void SelectSide(int side);
 

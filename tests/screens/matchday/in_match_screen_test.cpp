@@ -153,6 +153,19 @@ TEST_F(InMatchScreenTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard
     test::DragMouse(pitch, centre(4), pitch, nowhere);
     EXPECT_EQ(lineup->pitchSlots[3], freeSlot);
 
+    // "Estatísticas" opens the match's statistics in a message dialog answered with its button.
+    std::string stats;
+    QTimer::singleShot(150, [form, &stats] {
+        if (auto* dialog = form->dlg_st->DialogForm()) {
+            stats = form->dlg_st->HTMLText().Text();
+            QTest::keyClick(dialog->Widget(), Qt::Key_Return);
+        }
+    });
+    QTest::mouseClick(form->RichLabel1->Parent()->Widget(), Qt::LeftButton, {},
+                      QPoint(form->RichLabel1->Left() + 10, form->RichLabel1->Top() + 6));
+    EXPECT_NE(stats.find("Posse de Bola"), std::string::npos) << stats;
+    EXPECT_EQ(form->dlg_st->DialogForm(), nullptr);
+
     // The opponent's side: shown with its tactics as texts, not changed by drags.
     QTest::mouseClick(form->nometime2->Parent()->Widget(), Qt::LeftButton, {},
                       QPoint(form->nometime2->Left() + 5, form->nometime2->Top() + 5));
