@@ -77,7 +77,7 @@ object Form67: TForm67
     end
     object combo1: TDcComboBox
       Left = 24
-      Top = 512
+      Top = 520
       Width = 240
       Height = 22
       Font.Name = 'Arial'
@@ -89,7 +89,7 @@ object Form67: TForm67
     end
     object combopais: TDcComboBox
       Left = 24
-      Top = 512
+      Top = 520
       Width = 240
       Height = 22
       Font.Name = 'Arial'
@@ -101,7 +101,7 @@ object Form67: TForm67
     end
     object Combolib: TDcComboBox
       Left = 24
-      Top = 512
+      Top = 520
       Width = 240
       Height = 22
       Font.Name = 'Arial'

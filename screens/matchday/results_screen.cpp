@@ -35,6 +35,8 @@ namespace tarvelon {
 
 namespace {
 
+constexpr int kStateDayGridHeight = 480;
+
 std::string ClubName(int club)
 {
     return club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : std::string();
@@ -161,6 +163,9 @@ TForm67::TForm67(TComponent* owner)
     day_ = showLastArchivedDay ? LastArchivedResultsDay() : TodaysResultsDay();
     // Friendlies, the national cup and the club world cup have no table to show.
     bt2->SetVisible(day_.kind != kKindFriendlies && day_.kind != kKindNationalCup && day_.kind != kKindClubWorldCup);
+    // A state-championship day's list is a little taller.
+    if (day_.kind == kKindStateChampionship && grid1)
+        grid1->SetHeight(kStateDayGridHeight);
     ShowChooser();
     ShowRegion(FirstShownRegion(day_));
 }
