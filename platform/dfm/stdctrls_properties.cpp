@@ -170,6 +170,7 @@ void RegisterContainers()
     RegisterProperty<TPanel>("BevelInner", [](TPanel& c, V v) { c.SetBevelInner(DfmEnum<TBevelCut>(v, kBevelCuts)); });
     RegisterProperty<TPanel>("BevelWidth", [](TPanel& c, V v) { c.SetBevelWidth(DfmInt(v)); });
     RegisterProperty<TPanel>("BorderWidth", [](TPanel& c, V v) { c.SetBorderWidth(DfmInt(v)); });
+    RegisterProperty<TPanel>("ParentBackground", [](TPanel& c, V v) { c.SetParentBackground(DfmBool(v)); });
     RegisterProperty<TPanel>("BorderStyle", [](TPanel& c, V v) {
         c.SetBorderStyle(DfmEnumValue(v, kBorderStyles) == 1 ? bsSingle : bsNone);
     });

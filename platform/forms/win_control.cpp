@@ -935,6 +935,8 @@ void TWinControl::DrawParentBackground(const TRect& rect)
     TWinControl* parent = Parent();
     if (!parent || IsPopupWindow())
         return;
+    // What the parent still has to paint is painted first: the copy must not show a stale picture.
+    parent->PaintInvalid();
     const QImage& under = parent->BackingImage();
     QImage& image = BackingImage();
     QPainter painter(&image);

@@ -97,13 +97,23 @@ void TPanel::AlignControls(TRect& rect)
     TCustomControl::AlignControls(rect);
 }
 
+void TPanel::SetParentBackground(bool shown)
+{
+    parentBackground_ = shown;
+    Invalidate();
+}
+
 void TPanel::Paint()
 {
     TCanvas& canvas = Canvas();
     TRect rect = ClientRect();
-    canvas.Brush.SetStyle(bsSolid);
-    canvas.Brush.SetColor(Color());
-    canvas.FillRect(rect);
+    if (parentBackground_) {
+        DrawParentBackground(rect);
+    } else {
+        canvas.Brush.SetStyle(bsSolid);
+        canvas.Brush.SetColor(Color());
+        canvas.FillRect(rect);
+    }
     if (borderStyle_ == bsSingle) {
         canvas.Brush.SetColor(clWindowFrame);
         canvas.FrameRect(rect);

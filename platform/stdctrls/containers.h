@@ -27,6 +27,10 @@ public:
     void SetBorderStyle(TFormBorderStyle style);
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment alignment);
+    // The panel shows what its parent draws under it instead of its colour (bevels and caption
+    // still drawn over it).
+    bool ParentBackground() const { return parentBackground_; }
+    void SetParentBackground(bool shown);
 
 protected:
     void Paint() override;
@@ -42,6 +46,7 @@ private:
     int borderWidth_ = 0;
     TFormBorderStyle borderStyle_ = bsNone;
     TAlignment alignment_ = taCenter;
+    bool parentBackground_ = false;
 };
 
 // Scrolls its children: the bars' ranges are set by code (VertScrollBar.Range) or follow the

@@ -93,6 +93,21 @@ void TListItem::SetImageIndex(int index)
     owner_->ItemChanged(this);
 }
 
+int TListItem::SubItemImage(int subItem) const
+{
+    return subItem >= 0 && subItem < static_cast<int>(subItemImages_.size()) ? subItemImages_[static_cast<std::size_t>(subItem)] : -1;
+}
+
+void TListItem::SetSubItemImage(int subItem, int index)
+{
+    if (subItem < 0)
+        return;
+    if (subItem >= static_cast<int>(subItemImages_.size()))
+        subItemImages_.resize(static_cast<std::size_t>(subItem) + 1, -1);
+    subItemImages_[static_cast<std::size_t>(subItem)] = index;
+    owner_->ItemChanged(this);
+}
+
 bool TListItem::Selected() const
 {
     return owner_->Selected() == this;
@@ -258,10 +273,13 @@ void TListView::FillRow(int row)
         line->setText(c, ToQString(item->SubItems().Strings(c - 1)));
     for (int c = 0; c < columns_.Count(); ++c)
         line->setTextAlignment(c, QtAlignment(columns_.Items(c)->Alignment()));
-    QIcon icon;
-    if (smallImages_ && item->ImageIndex() >= 0 && item->ImageIndex() < smallImages_->Count())
-        icon = QIcon(QPixmap::fromImage(smallImages_->Image(item->ImageIndex())));
-    line->setIcon(0, icon);
+    const auto iconOf = [this](int index) {
+        return smallImages_ && index >= 0 && index < smallImages_->Count() ? QIcon(QPixmap::fromImage(smallImages_->Image(index)))
+                                                                            : QIcon();
+    };
+    line->setIcon(0, iconOf(item->ImageIndex()));
+    for (int c = 1; c < columns; ++c)
+        line->setIcon(c, iconOf(item->SubItemImage(c - 1)));
 }
 
 void TListView::SyncRows()

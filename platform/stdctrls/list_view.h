@@ -1,7 +1,7 @@
 #pragma once
 // TListView in report style over a QTreeWidget: columns with captions and widths (a column of
 // width 0 is hidden and still holds its texts), rows of a caption and sub-item texts with an image
-// of SmallImages, one selected row. Selecting a row, by the user or in code, fires OnSelectItem.
+// of SmallImages (and one per sub-item), one selected row. Selecting a row, by the user or in code, fires OnSelectItem.
 #include <memory>
 #include <vector>
 
@@ -44,6 +44,10 @@ public:
     TStrings& SubItems() { return subItems_; }
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int index);
+    // The image of SmallImages drawn before the text of sub-item `subItem` (0 the second
+    // column); -1 none.
+    int SubItemImage(int subItem) const;
+    void SetSubItemImage(int subItem, int index);
     void* Data() const { return data_; }
     void SetData(void* data) { data_ = data; }
     bool Selected() const;
@@ -58,6 +62,7 @@ private:
     std::string caption_;
     TStrings subItems_;
     int imageIndex_ = -1;
+    std::vector<int> subItemImages_;
     void* data_ = nullptr;
 };
 

@@ -181,38 +181,38 @@ object Form77: TForm77
     OnSelectCell = gfindSelectCell
     object colimg: TDgImageColumn
       Position = 0
-      Width = 22
+      Width = 18
     end
     object colposicao: TDgTextColumn
       Header.Caption = 'P'
       Position = 1
-      Width = 24
+      Width = 18
     end
     object collado: TDgTextColumn
       Header.Caption = 'L'
       Position = 2
-      Width = 22
+      Width = 18
     end
     object colnome: TDgTextColumn
       Header.Caption = 'Jogador'
       Position = 3
-      Width = 130
+      Width = 134
       Font.Style = [fsBold]
     end
     object colclube: TDgTextColumn
       Header.Caption = 'Clube'
       Position = 4
-      Width = 110
+      Width = 134
     end
     object colforca: TDgNumberColumn
       Header.Caption = 'Força'
       Position = 5
-      Width = 44
+      Width = 36
     end
     object colidade: TDgNumberColumn
       Header.Caption = 'Idade'
       Position = 6
-      Width = 40
+      Width = 34
     end
     object colhabilidade: TDgTextColumn
       Header.Caption = 'Carac.'
@@ -246,9 +246,9 @@ object Form77: TForm77
     OnClick = GradButton2Click
   end
   object gsel: TDataGrid
-    Left = 534
+    Left = 530
     Top = 122
-    Width = 246
+    Width = 252
     Height = 352
     AppearanceOptions = [aoHideFocus]
     GridLinesStyle = lsVerticalOnly
@@ -259,33 +259,33 @@ object Form77: TForm77
     OnSelectCell = gselSelectCell
     object colimg2: TDgImageColumn
       Position = 0
-      Width = 22
+      Width = 18
     end
     object colposicao2: TDgTextColumn
       Header.Caption = 'P'
       Position = 1
-      Width = 24
+      Width = 18
     end
     object collado2: TDgTextColumn
       Header.Caption = 'L'
       Position = 2
-      Width = 22
+      Width = 18
     end
     object colnome2: TDgTextColumn
       Header.Caption = 'Jogador'
       Position = 3
-      Width = 88
+      Width = 122
       Font.Style = [fsBold]
     end
     object colforca2: TDgNumberColumn
       Header.Caption = 'Força'
       Position = 4
-      Width = 36
+      Width = 34
     end
     object colidade2: TDgNumberColumn
       Header.Caption = 'I'
       Position = 5
-      Width = 26
+      Width = 22
     end
     object colid2: TDgNumberColumn
       Position = 6

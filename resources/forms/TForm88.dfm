@@ -301,27 +301,16 @@ object Form88: TForm88
     Width = 314
     Height = 250
   end
-  object dlg_st: TRichLabel
-    Left = 476
-    Top = 282
-    Width = 314
-    Height = 110
-    Visible = False
+  object dlg_st: TDcSmoothMessageDialog
+    Caption = 'Estatísticas'
+    Margin = 20
+    Position = poOwnerFormCenter
   end
-  object lbaviso: TLabel
-    Left = 476
-    Top = 534
-    Width = 314
-    Height = 18
-    AutoSize = False
-    WordWrap = True
-    Transparent = True
-    Caption = ''
-    Font.Name = 'Arial'
-    Font.Height = -11
-    Font.Style = [fsBold]
-    Font.Color = $006060FF
-    Visible = False
+  object dlg_info1: TDcSmoothMessageDialog
+    Caption = 'Substituições'
+    Margin = 20
+    Position = poOwnerFormCenter
+    HTMLText.Text = '<P align="center"><FONT face="Arial Black" size="10" color="#FFFFFF"><shad>Já foram realizadas o número limite de substituições.</shad></FONT></P>'
   end
   object bt_irprojogo: TGradButton
     Left = 606

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "controls/dc_smooth_message_dialog.h"
 #include "controls/grad_button.h"
 #include "core/basics/literal_text.h"
 #include "core/basics/random.h"
@@ -36,7 +37,6 @@ namespace tarvelon {
 namespace {
 
 constexpr int kBenchPlaces = 7;
-const char* const kLimitMessage = "Já foram realizadas o número limite de substituições.";
 
 std::string White(const std::string& text) { return "<FONT color=\"#FFFFFF\"><shad>" + text + "</shad></font>"; }
 
@@ -108,7 +108,7 @@ TForm88::TForm88(TComponent* owner) : TGameForm(owner, kScreen)
     lb_pub = FindChild<TLabel>("lb_pub");
     lb_renda = FindChild<TLabel>("lb_renda");
     lb_jogo1 = FindChild<TLabel>("lb_jogo1");
-    lbaviso = FindChild<TLabel>("lbaviso");
+    dlg_info1 = FindChild<TDcSmoothMessageDialog>("dlg_info1");
     info1 = FindChild<TRichLabel>("info1");
     Panel1 = FindChild<TWinControl>("Panel1");
     Image1 = FindChild<TImage>("Image1");
@@ -121,7 +121,7 @@ TForm88::TForm88(TComponent* owner) : TGameForm(owner, kScreen)
     lb_tat3 = FindChild<TRichLabel>("lb_tat3");
     RichLabel1 = FindChild<TRichLabel>("RichLabel1");
     events = FindChild<TRichLabel>("events");
-    dlg_st = FindChild<TRichLabel>("dlg_st");
+    dlg_st = FindChild<TDcSmoothMessageDialog>("dlg_st");
     bt_irprojogo = FindChild<TGradButton>("bt_irprojogo");
 }
 
@@ -141,10 +141,13 @@ int TForm88::Club() const
 
 void TForm88::FormCreate(TObject*)
 {
+    for (TDcSmoothMessageDialog* dialog : {dlg_info1, dlg_st})
+        if (dialog->ButtonCount() == 0)
+            dialog->AddButton("Ok", mrOk);
     if (ActiveMatch < 1 || ActiveMatch >= static_cast<int>(Matches.size()))
         return;
     icons_ = NewEventIconContainer(this);
-    for (TRichLabel* label : {info1, lb_tat1, lb_tat2, lb_tat3, RichLabel1, events, dlg_st})
+    for (TRichLabel* label : {info1, lb_tat1, lb_tat2, lb_tat3, RichLabel1, events})
         label->SetTransparent(true);
     events->SetPictureContainer(icons_);
     RichLabel1->SetHTMLText("<FONT color=\"#FFFFFF\"><u>Estatísticas</u></font>");
@@ -191,6 +194,7 @@ void TForm88::CreateBoard()
     ShowPicture(Image1, "campogrande");
     ShowPicture(Image3, "campoalpha");
     pitch_ = std::make_unique<TPitchBoard>(Panel1, false);
+    pitch_->MarkOnlyTheLetterOutOfPosition();
     ScatterShirts();
     TBoardDragging dragging;
     dragging.draggable = [this](int) { return SideIsManaged(); };
@@ -257,7 +261,6 @@ void TForm88::ShowSide(int side)
         }
         info1->SetHTMLText(White("<b>" + MarkupLiteral(c->name.str()) + " " + FormatFormation(Matches[ActiveMatch].lineup[side - 1]) + "</b>"));
     }
-    lbaviso->SetVisible(false);
 }
 
 // One place of the board: its player's shirt and labels, or nothing when the place holds nobody
@@ -289,7 +292,7 @@ void TForm88::ShowStats()
     const auto both = [&line](const std::int32_t (&values)[2], const std::string& label) {
         return line(std::to_string(values[0]), label, std::to_string(values[1]));
     };
-    dlg_st->SetHTMLText("<FONT color=\"#FFFFFF\">"
+    dlg_st->HTMLText().SetText("<FONT color=\"#FFFFFF\">"
                         + line(std::to_string(home) + "%", "<IND x=\"40\">Posse de Bola<IND x=\"150\">", std::to_string(100 - home) + "%")
                         + both(m.shots, "<IND x=\"45\">Finalizações<IND x=\"150\">")
                         + both(m.ballsWon, "<IND x=\"40\">Roubadas bola<IND x=\"150\">")
@@ -300,9 +303,7 @@ void TForm88::ShowStats()
 void TForm88::RichLabel1Click(TObject*)
 {
     ShowStats();
-    const bool open = !dlg_st->Visible();
-    dlg_st->SetVisible(open);
-    events->SetVisible(!open);
+    dlg_st->Execute();
 }
 
 void TForm88::nometime1Click(TObject*)
@@ -357,8 +358,7 @@ void TForm88::Substitute(int starterPlace, int benchPlace)
     int event = -1;
     const SubstitutionResult result = MakeSubstitution(ActiveMatch, side_, starterPlace, benchPlace, &event);
     if (result == SubstitutionResult::LimitReached) {
-        lbaviso->SetCaption(kLimitMessage);
-        lbaviso->SetVisible(true);
+        dlg_info1->Execute();
         return;
     }
     if (result != SubstitutionResult::Made)

@@ -19,6 +19,7 @@ class TLabel;
 class TPictureContainer;
 class TPitchBoard;
 class TRichLabel;
+class TDcSmoothMessageDialog;
 class TShape;
 class TWinControl;
 
@@ -44,7 +45,7 @@ public:
     TLabel* lb_pub = nullptr;
     TLabel* lb_renda = nullptr;
     TLabel* lb_jogo1 = nullptr;
-    TLabel* lbaviso = nullptr;
+    TDcSmoothMessageDialog* dlg_info1 = nullptr;
     TRichLabel* info1 = nullptr;
     TWinControl* Panel1 = nullptr;
     TImage* Image1 = nullptr;
@@ -57,7 +58,7 @@ public:
     TRichLabel* lb_tat3 = nullptr;
     TRichLabel* RichLabel1 = nullptr;
     TRichLabel* events = nullptr;
-    TRichLabel* dlg_st = nullptr;
+    TDcSmoothMessageDialog* dlg_st = nullptr;
     TGradButton* bt_irprojogo = nullptr;
 
     int ShownSide() const { return side_; }

@@ -55,6 +55,8 @@ TForm53::TForm53(TComponent* owner) : TGameForm(owner, kScreen)
     Label2 = FindChild<TLabel>("Label2");
     Label3 = FindChild<TLabel>("Label3");
     ListView1 = FindChild<TListView>("ListView1");
+    if (ListView1)
+        UseStarImages(*ListView1);
     bt1 = FindChild<TGradButton>("bt1");
 }
 

@@ -7,6 +7,7 @@
 #include "controls/dc_glow_button.h"
 #include "controls/dc_smooth_message_dialog.h"
 #include "controls/grad_button.h"
+#include "core/basics/cp1252.h"
 #include "core/lineup/auto_lineup.h"
 #include "core/lineup/lineup_commit.h"
 #include "core/lineup/stored_lineups.h"
@@ -179,10 +180,14 @@ void TForm87::FormCreate()
         if (combomarc) combomarc->SetItemIndex(c->Pressing);
     }
     FillCaptainBoxes();
-    if (Game.KeepLineup && LoadLineup(Club(), board_))
+    const bool stored = Game.KeepLineup && LoadLineup(Club(), board_);
+    if (stored)
         ForgetPlainShirts();
     SyncRows();
     PaintBoard();
+    // A stored line-up brings the goalkeeper's shirt back, even when its player has gone.
+    if (stored && pitch_)
+        pitch_->SetPicture(1, FilledShirtPicture(1));
     if (gridview1 && gridview1->RowCount() > 0)
         gridview1->SetSelectedRow(0);
     loading_ = false;
@@ -289,7 +294,7 @@ void TForm87::FillCaptainBoxes()
     for (int player : board_.rowPlayers) {
         const TPlayer* p = PlayerAt(player);
         const std::string letter = p->Position >= 0 && p->Position < PositionCount
-                                       ? std::string(PositionNames[static_cast<std::size_t>(p->Position)]).substr(0, 1)
+                                       ? Utf8Left(PositionNames[static_cast<std::size_t>(p->Position)], 1)
                                        : "";
         comboPlayers_.push_back(player);
         for (TDcComboBox* box : {combo1, combo2})

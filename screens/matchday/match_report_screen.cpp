@@ -1,6 +1,7 @@
 // The match report (TForm52).
 #include "screens/matchday/match_report_screen.h"
 
+#include "controls/dc_smooth_message_dialog.h"
 #include "controls/grad_button.h"
 #include "core/basics/literal_text.h"
 #include "core/records/match_records.h"
@@ -44,7 +45,6 @@ TForm52::TForm52(TComponent* owner) : TGameForm(owner, kScreen)
     BindHandler("nometime1Click", [this](TObject* sender) { nometime1Click(sender); });
     BindHandler("nometime2Click", [this](TObject* sender) { nometime2Click(sender); });
     BindHandler("RichLabel1Click", [this](TObject* sender) { RichLabel1Click(sender); });
-    BindHandler("btokClick", [this](TObject* sender) { btokClick(sender); });
     BindHandler("bt_irprojogoClick", [this](TObject* sender) { bt_irprojogoClick(sender); });
     ReadDescription();
     info1 = FindChild<TRichLabel>("info1");
@@ -56,6 +56,8 @@ TForm52::TForm52(TComponent* owner) : TGameForm(owner, kScreen)
     esc2 = FindChild<TImage>("esc2");
     nometime1 = FindChild<TLabel>("nometime1");
     nometime2 = FindChild<TLabel>("nometime2");
+    nometime_s1 = FindChild<TLabel>("nometime_s1");
+    nometime_s2 = FindChild<TLabel>("nometime_s2");
     p1 = FindChild<TRichLabel>("p1");
     p2 = FindChild<TRichLabel>("p2");
     lb_estadio = FindChild<TRichLabel>("lb_estadio");
@@ -66,14 +68,17 @@ TForm52::TForm52(TComponent* owner) : TGameForm(owner, kScreen)
     lb_tat1 = FindChild<TRichLabel>("lb_tat1");
     lb_tat2 = FindChild<TRichLabel>("lb_tat2");
     lb_tat3 = FindChild<TRichLabel>("lb_tat3");
-    dlg_fundo = FindChild<TShape>("dlg_fundo");
-    dlg_st = FindChild<TRichLabel>("dlg_st");
-    btok = FindChild<TGradButton>("btok");
+    dlg_st = FindChild<TDcSmoothMessageDialog>("dlg_st");
     bt_irprojogo = FindChild<TGradButton>("bt_irprojogo");
     pitch = new TReportPitch(this);
     pitch->SetName("pitch");
     pitch->SetParent(this);
-    pitch->SetBounds(10, 34, 390, 526);
+    pitch->SetBounds(11, 0, 465, 601);
+    // The formation and the tactics are written at the pitch's lower right, over the grass.
+    for (TControl* label : std::initializer_list<TControl*>{info1, lb_tat1, lb_tat2, lb_tat3}) {
+        label->SetParent(pitch->Field());
+        label->SetBounds(label->Left() - pitch->Left(), label->Top() - pitch->Top(), label->Width(), label->Height());
+    }
 }
 
 void TForm52::FormCreate(TObject*)
@@ -83,18 +88,20 @@ void TForm52::FormCreate(TObject*)
         return;
     const TMatchReport& r = MatchReports[report_];
     icons_ = NewEventIconContainer(this);
-    for (TRichLabel* label : {info1, p1, p2, lb_estadio, lb_renda, lb_pub, RichLabel1, teste, lb_tat1, lb_tat2, lb_tat3, dlg_st})
+    for (TRichLabel* label : {info1, p1, p2, lb_estadio, lb_renda, lb_pub, RichLabel1, teste, lb_tat1, lb_tat2, lb_tat3})
         if (label)
             label->SetTransparent(true);
     teste->SetPictureContainer(icons_);
     const auto clubName = [](int club) { return club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : std::string(); };
     nometime1->SetCaption(CaptionLiteral(clubName(r.club[0])));
     nometime2->SetCaption(CaptionLiteral(clubName(r.club[1])));
+    nometime_s1->SetCaption(CaptionLiteral(clubName(r.club[0])));
+    nometime_s2->SetCaption(CaptionLiteral(clubName(r.club[1])));
     ShowClubCrest(esc1, r.club[0], false);
     ShowClubCrest(esc2, r.club[1], false);
     teste->SetHTMLText(ReportEventsHtml(report_));
-    p1->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"16\"><b>" + Shadowed(std::to_string(r.goals[0])) + "</b></font>");
-    p2->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"16\"><b>" + Shadowed(std::to_string(r.goals[1])) + "</b></font>");
+    p1->SetHTMLText(Shadowed(std::to_string(r.goals[0])));
+    p2->SetHTMLText(Shadowed(std::to_string(r.goals[1])));
     lb_estadio->SetHTMLText(Olive(MarkupLiteral(ReportHomeStadium(report_))));
     const CrowdTexts crowd = ReportCrowdTexts(report_);
     if (Game.DayKind < kKindWorldCup && Game.DayKind != kKindClubWorldCup) {
@@ -103,7 +110,9 @@ void TForm52::FormCreate(TObject*)
     }
     lb_renda->SetHTMLText(Olive(crowd.gate));
     RichLabel1->SetHTMLText("<FONT color=\"#FFFFFF\"><u>Estatísticas</u></font>");
-    dlg_st->SetHTMLText("<FONT color=\"#FFFFFF\">" + ReportStatsHtml(report_) + "</font>");
+    dlg_st->HTMLText().SetText("<FONT color=\"#FFFFFF\">" + ReportStatsHtml(report_) + "</font>");
+    if (dlg_st->ButtonCount() == 0)
+        dlg_st->AddButton("Ok", mrOk);
     side_ = 0;
     SelectSide(ReportMode == 2 ? 2 : 1);
 }
@@ -129,30 +138,17 @@ void TForm52::ShowLineups(int side)
     pitch->ShowEleven(report_, side);
     const int club = r.club[side - 1];
     const std::string name = club >= 0 && club < static_cast<int>(Clubs.size()) ? Clubs[club].name.str() : std::string();
-    info1->SetHTMLText("<FONT color=\"#FFFFFF\" size=\"10\"><b>" + Shadowed("<P align=\"center\">Formação inicial:" + MarkupLiteral(name) + " "
-                                                                            + FormatReportFormation(report_, side) + "</p>")
-                       + "</b></font>");
-    const auto white = [](const std::string& text) { return "<FONT color=\"#FFFFFF\">" + Shadowed(text) + "</font>"; };
+    info1->SetHTMLText(Shadowed("<P align=\"center\">Formação inicial:" + MarkupLiteral(name) + " " + FormatReportFormation(report_, side) + "</p>"));
     const ReportTactics tactics = ReportSideTactics(report_, side);
-    lb_tat1->SetHTMLText(white(tactics.style));
-    lb_tat2->SetHTMLText(white(tactics.marking));
-    lb_tat3->SetHTMLText(white(tactics.attackFocus));
+    lb_tat1->SetHTMLText(Shadowed(tactics.style));
+    lb_tat2->SetHTMLText(Shadowed(tactics.marking));
+    lb_tat3->SetHTMLText(Shadowed(tactics.attackFocus));
 }
 
 void TForm52::nometime1Click(TObject*) { SelectSide(1); }
 void TForm52::nometime2Click(TObject*) { SelectSide(2); }
 
-void TForm52::RichLabel1Click(TObject*)
-{
-    for (TControl* control : {static_cast<TControl*>(dlg_fundo), static_cast<TControl*>(dlg_st), static_cast<TControl*>(btok)})
-        control->SetVisible(true);
-}
-
-void TForm52::btokClick(TObject*)
-{
-    for (TControl* control : {static_cast<TControl*>(dlg_fundo), static_cast<TControl*>(dlg_st), static_cast<TControl*>(btok)})
-        control->SetVisible(false);
-}
+void TForm52::RichLabel1Click(TObject*) { dlg_st->Execute(); }
 
 void TForm52::bt_irprojogoClick(TObject*) { Close(); }
 

@@ -6,6 +6,7 @@
 
 namespace tarvelon {
 
+class TDcSmoothMessageDialog;
 class TGradButton;
 class TImage;
 class TLabel;
@@ -28,6 +29,8 @@ public:
     TImage* esc2 = nullptr;
     TLabel* nometime1 = nullptr;
     TLabel* nometime2 = nullptr;
+    TLabel* nometime_s1 = nullptr;  // the names' shadows
+    TLabel* nometime_s2 = nullptr;
     TRichLabel* p1 = nullptr;
     TRichLabel* p2 = nullptr;
     TRichLabel* lb_estadio = nullptr;
@@ -38,9 +41,7 @@ public:
     TRichLabel* lb_tat1 = nullptr;
     TRichLabel* lb_tat2 = nullptr;
     TRichLabel* lb_tat3 = nullptr;
-    TShape* dlg_fundo = nullptr;
-    TRichLabel* dlg_st = nullptr;
-    TGradButton* btok = nullptr;
+    TDcSmoothMessageDialog* dlg_st = nullptr;
     TGradButton* bt_irprojogo = nullptr;
     TReportPitch* pitch = nullptr;
 
@@ -52,7 +53,6 @@ private:
     void nometime1Click(TObject* sender);
     void nometime2Click(TObject* sender);
     void RichLabel1Click(TObject* sender);
-    void btokClick(TObject* sender);
     void bt_irprojogoClick(TObject* sender);
     void SelectSide(int side);
 

@@ -22,6 +22,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/timer.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/ranges.h"
@@ -40,6 +41,8 @@ constexpr TColor kPanelColor = 0x00298000;   // RGB 0, 128, 41
 constexpr TColor kVenueColor = 0x0000CCCC;   // RGB 204, 204, 0
 constexpr TColor kCrowdColor = 0x00C0C0C0;
 constexpr int kHalfTimeTick = 92;
+constexpr int kRowFontHeight = 11;
+constexpr int kSmallestRowFontHeight = 8;
 constexpr int kAddedTimeTick = 182;
 
 bool IsClubDay() { return Game.DayKind < kKindWorldCup; }
@@ -57,7 +60,7 @@ TLabel* RowLabel(TPanel* panel, const std::string& name, int m, int left, int to
     label->SetCursor(crHandPoint);
     label->SetTag(m);
     label->Font().SetName("Arial");
-    label->Font().SetHeight(-11);
+    label->Font().SetHeight(-kRowFontHeight);
     label->Font().SetColor(clWhite);
     return label;
 }
@@ -73,6 +76,20 @@ TImage* RowImage(TPanel* panel, const std::string& name, int m, int left, int to
     image->SetCursor(crHandPoint);
     image->SetTag(m);
     return image;
+}
+
+// A name wider than its box is written smaller rather than cut: the font shrinks a pixel at a
+// time from the row's own height, to no less than `smallest`.
+void FitCaption(TLabel* label, int height, int smallest)
+{
+    label->Font().SetHeight(-height);
+    TBitmap measure;
+    for (;;) {
+        measure.Canvas().Font.Assign(label->Font());
+        if (height <= smallest || measure.Canvas().TextWidth(label->Caption()) <= label->Width())
+            return;
+        label->Font().SetHeight(-(--height));
+    }
 }
 
 void ShowClubName(TLabel* label, int club)
@@ -298,6 +315,8 @@ void TForm46::FillRows()
         ShowClubName(row.labt2, match.club[1]);
         if (m < static_cast<int>(MatchVenues.size()))
             row.est->SetCaption(CaptionLiteral(MatchVenues[m]));
+        for (TLabel* label : {row.labt1, row.labt2, row.est})
+            FitCaption(label, ScaledLength(kRowFontHeight), ScaledLength(kSmallestRowFontHeight));
         if (IsClubDay()) {
             ShowClubCrest(row.esc1, match.club[0], true);
             ShowClubCrest(row.esc2, match.club[1], true);

@@ -110,6 +110,8 @@ TForm34::TForm34(TComponent* owner) : TPenaltyDialog(owner, kScreen)
     escudo = FindChild<TImage>("escudo");
     info1 = FindChild<TRichLabel>("info1");
     ListView1 = FindChild<TListView>("ListView1");
+    if (ListView1)
+        UseStarImages(*ListView1);
     bt1 = FindChild<TGradButton>("bt1");
     Timer1 = FindChild<TTimer>("Timer1");
     Timer2 = FindChild<TTimer>("Timer2");

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "core/basics/literal_text.h"
+#include "core/basics/cp1252.h"
 #include "core/lineup/lineup_board.h"
 #include "core/match/lineup_access.h"
 #include "core/vocab/players.h"
@@ -50,7 +51,7 @@ void StyleLabel(TLabel& label, int size, TColor colour)
     label.SetTransparent(true);
 }
 
-std::string FirstLetter(const char* text) { return std::string(text).substr(0, 1); }
+std::string FirstLetter(const char* text) { return Utf8Left(text, 1); }
 
 }  // namespace
 
@@ -190,7 +191,7 @@ std::string TPitchBoard::DisplayName(int player) const
     const std::size_t blank = name.find(' ');
     if (measure.Canvas().TextWidth(name) <= kShortNameWidth || blank == std::string::npos || blank + 1 >= name.size())
         return name;
-    return name.substr(0, blank) + " " + name.substr(blank + 1, 1) + ".";
+    return name.substr(0, blank) + " " + Utf8Left(std::string_view(name).substr(blank + 1), 1) + ".";
 }
 
 void TPitchBoard::ShowShirtName(int shirt, int player, int pitchSlot)
@@ -210,8 +211,13 @@ void TPitchBoard::ShowShirtName(int shirt, int player, int pitchSlot)
             label->SetHint(own + " improvisado como " + letter);
     }
     const std::string open = coloured ? std::string("<FONT color=\"") + kOutOfPositionColour + "\">" : "";
-    label->SetHTMLText("<P align=\"center\"><shad><B>" + open + MarkupLiteral(DisplayName(player)) + "</shad></B><BR><shad>" + letter +
-                       "</shad>" + (coloured ? "</font>" : "") + "</P>");
+    const std::string close = coloured ? "</font>" : "";
+    if (onlyLetterMarked_)
+        label->SetHTMLText("<P align=\"center\"><shad><B>" + MarkupLiteral(DisplayName(player)) + "</shad></B><BR><shad>" + open + letter + close
+                           + "</shad></P>");
+    else
+        label->SetHTMLText("<P align=\"center\"><shad><B>" + open + MarkupLiteral(DisplayName(player)) + "</shad></B><BR><shad>" + letter + "</shad>"
+                           + close + "</P>");
 }
 
 void TPitchBoard::ShowShirtPlayer(int shirt, int player, int pitchSlot)

@@ -2,9 +2,9 @@
 // The pitch board: the drawn team sheet of the line-up screen (editable) and of the match report.
 // Eighteen shirts on a pitch panel (1 the goalkeeper, 2..11 the outfield starters,
 // 12..18 the bench column beside the pitch), each with its name label (name and position letter,
-// yellow when the player stands out of position), number label and energy label; the line-up
-// screen also shows a position label beside each bench shirt. The board draws at the panel's scale:
-// every pixel offset is the design offset times panel width / 465.
+// yellow when the player stands out of position; on the in-match board only the letter),
+// number label and energy label; the line-up screen also shows a position label beside each bench
+// shirt. The board draws at the panel's scale: every pixel offset is the design offset times panel width / 465.
 #include <array>
 #include <functional>
 #include <string>
@@ -49,9 +49,13 @@ public:
     void ShowShirtName(int shirt, int player, int pitchSlot);
     void ClearShirt(int shirt);
     void SetShirtVisible(int shirt, bool visible);
+    // Shows "camisa0" .. "camisa3" on a shirt.
+    void SetPicture(int shirt, const std::string& name);
     // Every shirt, number and energy label starts a drag on a left press, carrying the arrow of its
     // kind of shirt, and takes drops.
     void EnableDragging(TBoardDragging dragging);
+    // The in-match board marks only the position letter of a player out of position, not his name.
+    void MarkOnlyTheLetterOutOfPosition() { onlyLetterMarked_ = true; }
 
     // The shirt 1..18 a control of the board belongs to (shirt image, number, energy or name
     // label), 0 for any other control.
@@ -74,7 +78,6 @@ public:
 
 private:
     static std::size_t Index(int shirt) { return static_cast<std::size_t>(shirt - 1); }
-    void SetPicture(int shirt, const std::string& name);
     void CreateShirt(int shirt, bool withPositions);
 
     TWinControl* panel_;
@@ -85,6 +88,7 @@ private:
     std::array<TLabel*, kShirts> positions_{};
     std::array<std::string, kShirts> pictures_{};
     TBoardDragging dragging_;
+    bool onlyLetterMarked_ = false;
 };
 
 // The board's shirt pictures by kind: "camisa2" for the goalkeeper, "camisa3" for the bench,

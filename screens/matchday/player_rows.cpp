@@ -1,17 +1,27 @@
 #include "screens/matchday/player_rows.h"
 
+#include "core/basics/cp1252.h"
 #include "core/match/lineup_access.h"
 #include "core/vocab/players.h"
 #include "core/vocab/tactics_board.h"
 #include "platform/stdctrls/list_view.h"
+#include "screens/common/art/squad_icons.h"
 
 namespace tarvelon {
 
 namespace {
 
-std::string NameWithStar(const TPlayer& p) { return p.Name.str() + (p.Star ? " *" : ""); }
+// The star of the list's images beside a star player's name (none for the others).
+int StarImageOf(const TPlayer& p) { return p.Star ? art::kConditionStar : -1; }
 
 }  // namespace
+
+void UseStarImages(TListView& list)
+{
+    auto* images = new TCustomImageList(&list);
+    art::FillConditionImages(*images);
+    list.SetSmallImages(images);
+}
 
 TListItem* AddPlayerRow(TListView& list, const std::string& letter, int player)
 {
@@ -20,7 +30,8 @@ TListItem* AddPlayerRow(TListView& list, const std::string& letter, int player)
         return nullptr;
     TListItem* row = list.Items().Add();
     row->SetCaption(letter);
-    row->SubItems().Add(NameWithStar(*p));
+    row->SubItems().Add(p->Name.str());
+    row->SetSubItemImage(0, StarImageOf(*p));
     row->SubItems().Add(std::to_string(p->Strength));
     row->SubItems().Add(std::to_string(p->Energy) + "%");
     row->SubItems().Add(std::to_string(player));
@@ -33,7 +44,8 @@ TListItem* AddPlayerRowNameFirst(TListView& list, const std::string& letter, int
     if (!p)
         return nullptr;
     TListItem* row = list.Items().Add();
-    row->SetCaption(NameWithStar(*p));
+    row->SetCaption(p->Name.str());
+    row->SetImageIndex(StarImageOf(*p));
     row->SubItems().Add(letter);
     row->SubItems().Add(std::to_string(p->Strength));
     row->SubItems().Add(std::to_string(p->Energy) + "%");
@@ -69,7 +81,7 @@ std::string PositionLetterOf(int player)
     const TPlayer* p = PlayerAt(player);
     if (!p || p->Position < 0 || p->Position > 4)
         return "";
-    return std::string(PositionNames[p->Position]).substr(0, 1);
+    return Utf8Left(PositionNames[p->Position], 1);
 }
 
 }  // namespace tarvelon

@@ -1,7 +1,7 @@
 #pragma once
 // A player's row in the matchday dialogs' lists (penalty taker, injury substitute, shoot-out
-// takers): the name (a star marks a star player), strength, energy with "%" and the player index
-// in a hidden column, after a position letter of the caller's choice.
+// takers): the name (the star image beside a star player's), strength, energy with "%" and the
+// player index in a hidden column, after a position letter of the caller's choice.
 #include <string>
 
 namespace tarvelon {
@@ -9,6 +9,8 @@ namespace tarvelon {
 class TListItem;
 class TListView;
 
+// Gives a list the images its rows draw: the star beside a star player's name.
+void UseStarImages(TListView& list);
 // "P", name, "F", energy, id: the row's first cell is `letter`.
 TListItem* AddPlayerRow(TListView& list, const std::string& letter, int player);
 // Name first, then the position letter ("Jogador", "P", "F", "Energia", id).

@@ -71,6 +71,13 @@ void TReportPitch::ShowEleven(int report, int side)
     }
 }
 
+TWinControl* TReportPitch::Field()
+{
+    if (!board_)
+        BuildBoard();
+    return field_;
+}
+
 int TReportPitch::PlayerAtSlot(int slot) const
 {
     for (std::size_t k = 0; k < 11; ++k)

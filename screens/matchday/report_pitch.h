@@ -12,6 +12,7 @@ namespace tarvelon {
 
 class TImage;
 class TPanel;
+class TWinControl;
 class TPitchBoard;
 
 class TReportPitch : public TCustomControl {
@@ -28,6 +29,8 @@ public:
     TPoint ShirtCentre(int slot) const;
     // The board, once the first eleven is shown (nullptr before).
     const TPitchBoard* Board() const { return board_.get(); }
+    // The pitch picture's panel: texts laid over the pitch belong on it.
+    TWinControl* Field();
 
 private:
     void BuildBoard();

@@ -21,6 +21,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/timer.h"
+#include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "richtext/html_label.h"
@@ -34,6 +35,8 @@
 namespace tarvelon {
 
 namespace {
+
+constexpr int kStateDayGridHeight = 480;
 
 std::string ClubName(int club)
 {
@@ -56,16 +59,18 @@ std::string JoinedLines(const std::vector<std::string>& lines)
     return text;
 }
 
+// One starter a line: position letter, name, rating at the right; below him the substitutes who
+// came on in his place, each with the minute he came on.
 std::string LineupHtml(int report, int side)
 {
     std::string html;
     for (const ReportLineupLine& line : ReportLineup(report, side)) {
         const std::string letter = line.pitchSlot >= 1 && line.pitchSlot <= PitchSlotCount ? PitchSlotLetters[line.pitchSlot] : "";
-        html += "<FONT  size=\"8\" color=\"clnavy\"><b>" + letter + "</b><IND x=\"12\"> - " + PlayerNameMarkup(line.player)
-                + (line.injured ? " <img src=\"i_ct\">" : "") + "<IND x=\"158\"><b>" + RatingText(line.rating) + "</b></font><br>";
+        html += "<FONT  size=\"10\"><b>" + letter + "<IND x=\"12\"> - " + PlayerNameMarkup(line.player)
+                + (line.injured ? " <img src=\"i_ct\">" : "") + "<IND x=\"165\">" + RatingText(line.rating) + "</b></font><br>";
         for (const ReportLineupLine::Substitute& sub : line.substitutes)
-            html += "<FONT  size=\"7\" color=\"clgray\"><IND x=\"12\"><IMG src=\"i_sub\"> " + std::to_string(MatchMinuteOfTick(sub.tick))
-                    + HalfText(sub.tick) + PlayerNameMarkup(sub.player) + "<IND x=\"158\">" + RatingText(sub.rating) + "</font><br>";
+            html += "<FONT  size=\"9\"><IMG src=\"i_sub\">" + std::to_string(MatchMinuteOfTick(sub.tick)) + HalfText(sub.tick)
+                    + PlayerNameMarkup(sub.player) + "<IND x=\"165\">" + RatingText(sub.rating) + "</font><br>";
     }
     return html;
 }
@@ -77,7 +82,7 @@ const TScreenRecord TForm67::kScreen{
     .shows = "Resultados da rodada",
     .area = TScreenArea::Matchday,
     .modal = false,
-    .style = {.background = TBackground::Title, .swallowAltF4 = true},
+    .style = {.background = TBackground::Title, .swallowAltF4 = true, .fillsWindow = true},
     .subject = [] { TForm67::showLastArchivedDay = true; },
     .create = NewScreen<TForm67>,
     .file = "screens/matchday/results_screen.cpp",
@@ -95,6 +100,11 @@ TForm67::TForm67(TComponent* owner)
     BindHandler("combopaisChange", [this](TObject*) { ChooserChanged(combopais); });
     BindHandler("CombolibChange", [this](TObject*) { ChooserChanged(Combolib); });
     ReadDescription();
+    // The screen fills the window, its panel in the middle.
+    Panel1 = FindChild<TPanel>("Panel1");
+    if (Panel1)
+        Panel1->SetBounds((ClientWidth() - Panel1->Width()) / 2, (ClientHeight() - Panel1->Height()) / 2, Panel1->Width(),
+                          Panel1->Height());
     lcamp = FindChild<TLabel>("lcamp");
     grid1 = FindChild<TDataGrid>("grid1");
     ImageList1 = FindChild<TCustomImageList>("ImageList1");
@@ -155,6 +165,9 @@ TForm67::TForm67(TComponent* owner)
     day_ = showLastArchivedDay ? LastArchivedResultsDay() : TodaysResultsDay();
     // Friendlies, the national cup and the club world cup have no table to show.
     bt2->SetVisible(day_.kind != kKindFriendlies && day_.kind != kKindNationalCup && day_.kind != kKindClubWorldCup);
+    // A state-championship day's list is a little taller.
+    if (day_.kind == kKindStateChampionship && grid1)
+        grid1->SetHeight(kStateDayGridHeight);
     ShowChooser();
     ShowRegion(FirstShownRegion(day_));
 }
@@ -220,7 +233,7 @@ void TForm67::FillResultsGrid()
         }
         const TMatchReport& report = MatchReports[row.report];
         grid1->SetCellTextByName("colcasa", r, ClubName(report.club[0]));
-        grid1->SetCellTextByName("colplacar", r, std::to_string(report.goals[0]) + " x " + std::to_string(report.goals[1]));
+        grid1->SetCellTextByName("colplacar", r, std::to_string(report.goals[0]) + "x" + std::to_string(report.goals[1]));
         grid1->SetCellTextByName("colfora", r, ClubName(report.club[1]));
         grid1->SetCellTextByName("colescudo1", r, CrestCell(report.club[0]));
         grid1->SetCellTextByName("colescudo2", r, CrestCell(report.club[1]));
@@ -342,9 +355,9 @@ void TForm67::FillGoalsAndCards(int report)
             cards[side] += std::string("<IMG src=\"") + icon + "\">" + PlayerNameMarkup(e.player) + " " + std::to_string(view.minute) + (e.tick > 92 ? "/2º" : "/1º") + "<br>";
         }
     }
-    l_gols->SetHTMLText("<FONT size=\"8\" face=\"Arial\" color=\"clnavy\">" + goals + "</font>");
-    card1->SetHTMLText("<FONT color=\"clnavy\">" + cards[0] + "</font>");
-    card2->SetHTMLText("<FONT color=\"clnavy\">" + cards[1] + "</font>");
+    l_gols->SetHTMLText("<FONT size=\"8\" face=\"Arial\">" + goals + "</font>");
+    card1->SetHTMLText("<br>" + cards[0]);
+    card2->SetHTMLText("<br>" + cards[1]);
 }
 
 void TForm67::Continue()

@@ -17,6 +17,7 @@ class TDcComboBox;
 class TGradButton;
 class TImage;
 class TLabel;
+class TPanel;
 class TRichLabel;
 class TTimer;
 
@@ -25,6 +26,7 @@ public:
     static const TScreenRecord kScreen;
     explicit TForm67(TComponent* owner);
 
+    TPanel* Panel1 = nullptr;
     TLabel* lcamp = nullptr;
     TDataGrid* grid1 = nullptr;
     TLabel* Label30 = nullptr;

@@ -65,6 +65,9 @@ TForm37::TForm37(TComponent* owner) : TGameForm(owner, kScreen)
     lbclube = FindChild<TLabel>("lbclube");
     l1 = FindChild<TListView>("l1");
     l2 = FindChild<TListView>("l2");
+    for (TListView* list : {l1, l2})
+        if (list)
+            UseStarImages(*list);
     GradButton2 = FindChild<TGradButton>("GradButton2");
     bt1 = FindChild<TGradButton>("bt1");
     btp = FindChild<TGradButton>("btp");

@@ -437,6 +437,24 @@ TEST_F(ControlsTest, NotebookShowsOnePageAtATime)
     EXPECT_EQ(book->PageIndex(), 1);
 }
 
+// A panel showing its parent's background shows what the parent paints now, even when it is
+// painted before the parent has got round to it.
+TEST_F(ControlsTest, APanelOverItsParentsBackgroundShowsItsLatestPicture)
+{
+    auto* panel = Add<TPanel>(100, 10, 120, 60);
+    panel->SetBevelOuter(bvNone);
+    panel->SetColor(clYellow);
+    panel->SetParentBackground(true);
+    ShowForm();
+    const auto middle = [panel] { return panel->BackingImage().pixel(60, 30) & 0xFFFFFFu; };
+    EXPECT_EQ(middle(), 0xFFFFFFu) << "the form's white";
+    form->SetColor(clRed);
+    form->Invalidate();
+    panel->Invalidate();
+    panel->Update();
+    EXPECT_EQ(middle(), 0xFF0000u) << "the form's new red, not the white it had";
+}
+
 TEST_F(ControlsTest, DrawnControlsPaintWhereTheyStand)
 {
     auto* shape = new TShape(form);

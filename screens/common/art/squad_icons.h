@@ -25,6 +25,7 @@ inline constexpr int kNationalStatusImages = 14;
 void FillNationalStatusImages(TImageList& list);
 
 // Condition icons 0..12: 1 banned, 3 injured, 4 three yellow cards, + 4 for a star, 12 star.
+inline constexpr int kConditionStar = 12;
 void FillConditionImages(TImageList& list);
 
 // Morale faces at morale + 7 (8 low, 9 normal, 10 high); the others empty.

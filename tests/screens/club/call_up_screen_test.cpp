@@ -40,14 +40,63 @@
 namespace tarvelon {
 namespace {
 
-class CallUpScreenTest : public test::ClubAdministrationSuite {};
+class CallUpScreenTest : public test::ClubAdministrationSuite {
+protected:
+    // Brazil's national team's club entry, or -1.
+    static int BrazilEntry()
+    {
+        int entry = -1;
+        for (const TNationalTeam& team : NationalTeams)
+            if (team.country == CountryBrazil)
+                entry = team.clubEntry;
+        return entry;
+    }
+};
+
+// The longest names fit their columns: a player's in both lists, his club's in the search.
+TEST_F(CallUpScreenTest, TheLongestPlayerAndClubNamesAreShownWhole)
+{
+    const int entry = BrazilEntry();
+    ASSERT_GE(entry, 0);
+    const std::vector<TPlayer> players = Players;
+    const std::vector<TClub> clubs = Clubs;
+    for (TPlayer& p : Players)
+        if (p.nationality == CountryBrazil && p.Position == 0 && p.Club >= 0 && p.Club < static_cast<int>(Clubs.size())) {
+            p.Name = "Maximiliano Wanderlé";
+            Clubs[p.Club].name = "Ferroviário Jaculândia";
+        }
+    CallUpNationEntry = entry;
+    auto* form = Show<TForm77>("TForm77");
+    ASSERT_NE(form, nullptr);
+    ChooseEntry(form->c2, 0);  // "Goleiro"
+    Click(form->GradButton3);
+    ASSERT_GE(form->gfind->RowCount(), 2);
+    for (int row = 0; row < 2; ++row) {
+        ClickRow(form->gfind, row);
+        Click(form->GradButton1);
+    }
+    ASSERT_EQ(form->gsel->RowCount(), 2);
+    TCanvas& canvas = form->Canvas();
+    canvas.Font.Assign(form->gfind->Font());
+    const auto fits = [&canvas](TDataGrid* grid, const char* column) {
+        const std::string text = grid->GetCellTextByName(column, 0);
+        EXPECT_LE(canvas.TextWidth(text) + 6, grid->ColumnByName(column)->Width()) << column << " " << text;
+    };
+    fits(form->gfind, "colnome");
+    fits(form->gfind, "colclube");
+    fits(form->gsel, "colnome2");
+    // The columns still fit their grids.
+    for (TDataGrid* grid : {form->gfind, form->gsel})
+        EXPECT_LE(grid->Columns().TotalWidth() + 20, grid->Width()) << grid->Name();
+    form->Close();
+    test::Pump();
+    Players = players;
+    Clubs = clubs;
+}
 
 TEST_F(CallUpScreenTest, ANationalSquadIsCalledUpAndGoesBackToItsClubsAfterTheTournament)
 {
-    int entry = -1;
-    for (const TNationalTeam& team : NationalTeams)
-        if (team.country == CountryBrazil)
-            entry = team.clubEntry;
+    const int entry = BrazilEntry();
     ASSERT_GE(entry, 0);
     // Core's call-up question opens the screen on the human national team it names.
     const int nationsBefore = Game.HumanNationCount;

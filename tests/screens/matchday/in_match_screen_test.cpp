@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 
+#include "controls/dc_smooth_message_dialog.h"
 #include "controls/grad_button.h"
 #include "core/basics/random.h"
 #include "core/hooks.h"
@@ -114,14 +115,21 @@ TEST_F(InMatchScreenTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard
     EXPECT_FALSE(board.Shirt(12)->Visible()) << "a used bench place is empty for the rest of the match";
     EXPECT_LT(pitch->grab().toImage().pixelColor(benchSpot).blue(), 100);
     EXPECT_NE(board.NameLabel(TForm88::ShirtOfPlace(1))->GetDisplayText().find(board.DisplayName(incoming)), std::string::npos);
-    EXPECT_FALSE(form->lbaviso->Visible());
 
-    // No substitution left: the next substitute dragged onto a starter is refused and told.
+    // No substitution left: the next substitute dragged onto a starter is refused and told in the
+    // message dialog, answered with its button.
     const int secondBench = lineup->bench[1];
     const int starter2 = lineup->starters[1];
+    std::string told;
+    QTimer::singleShot(150, [form, &told] {
+        if (auto* dialog = form->dlg_info1->DialogForm()) {
+            told = form->dlg_info1->HTMLText().Text();
+            QTest::keyClick(dialog->Widget(), Qt::Key_Return);
+        }
+    });
     drag(13, 2);
-    EXPECT_TRUE(form->lbaviso->Visible()) << "the limit is told";
-    EXPECT_EQ(form->lbaviso->Caption(), "Já foram realizadas o número limite de substituições.");
+    EXPECT_NE(told.find("Já foram realizadas o número limite de substituições."), std::string::npos) << "the limit is told";
+    EXPECT_EQ(form->dlg_info1->DialogForm(), nullptr);
     EXPECT_EQ(MatchEvents.size(), events + 1);
     EXPECT_EQ(lineup->starters[1], starter2);
     EXPECT_EQ(lineup->bench[1], secondBench);
@@ -159,6 +167,19 @@ TEST_F(InMatchScreenTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard
     ASSERT_EQ(PitchSlotAt(board.DesignX(nowhere.x()), board.DesignY(nowhere.y())), 0);
     test::DragMouse(pitch, centre(4), pitch, nowhere);
     EXPECT_EQ(lineup->pitchSlots[3], freeSlot);
+
+    // "Estatísticas" opens the match's statistics in a message dialog answered with its button.
+    std::string stats;
+    QTimer::singleShot(150, [form, &stats] {
+        if (auto* dialog = form->dlg_st->DialogForm()) {
+            stats = form->dlg_st->HTMLText().Text();
+            QTest::keyClick(dialog->Widget(), Qt::Key_Return);
+        }
+    });
+    QTest::mouseClick(form->RichLabel1->Parent()->Widget(), Qt::LeftButton, {},
+                      QPoint(form->RichLabel1->Left() + 10, form->RichLabel1->Top() + 6));
+    EXPECT_NE(stats.find("Posse de Bola"), std::string::npos) << stats;
+    EXPECT_EQ(form->dlg_st->DialogForm(), nullptr);
 
     // The opponent's side: shown with its tactics as texts, not changed by drags.
     QTest::mouseClick(form->nometime2->Parent()->Widget(), Qt::LeftButton, {},
@@ -203,6 +224,38 @@ TEST_F(InMatchScreenTest, TheShirtsStandAtRandomSpotsUntilLaidOut)
     form->Close();
     test::Pump();
     lineup->bench[6] = benchLast;
+}
+
+// A starter out of position shows only his position letter in yellow; his name stays white. A long
+// name is cut to the first name and the next word's first letter, however that letter is written.
+TEST_F(InMatchScreenTest, AStarterOutOfPositionHasOnlyHisLetterMarkedAndLongNamesTheirInitial)
+{
+    ActiveMatch = match_;
+    ReportMode = 1;
+    TLineup* lineup = LineupAt(Clubs[human_].LineupIndex);
+    ASSERT_NE(lineup, nullptr);
+    const int player = lineup->starters[0];
+    int slot = 1;
+    while (slot <= PitchSlotCount && !PlaysOutOfPosition(player, slot))
+        ++slot;
+    ASSERT_LE(slot, PitchSlotCount);
+    lineup->pitchSlots[0] = slot;
+    Players[lineup->starters[1]].Name = "Goleiro ñoñoñoño";
+    Players[lineup->starters[2]].Name = "Meio Ææ Øøøøøøø";
+    auto* form = dynamic_cast<TForm88*>(CreateScreen("TForm88", nullptr));
+    ASSERT_NE(form, nullptr);
+    form->Show();
+    test::Pump();
+    TPitchBoard& board = form->PitchBoard();
+    const std::string name = board.DisplayName(player);
+    EXPECT_EQ(board.NameLabel(TForm88::ShirtOfPlace(1))->GetDisplayText(),
+              "<P align=\"center\"><shad><B>" + name + "</shad></B><BR><shad><FONT color=\"#DFDF00\">" + PitchSlotLetters[slot]
+                  + "</font></shad></P>");
+    EXPECT_EQ(board.DisplayName(lineup->starters[1]), "Goleiro ñ.");
+    EXPECT_EQ(board.DisplayName(lineup->starters[2]), "Meio Æ.");
+    EXPECT_NE(board.NameLabel(TForm88::ShirtOfPlace(2))->GetDisplayText().find("<B>Goleiro ñ.</shad>"), std::string::npos);
+    form->Close();
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
 }
 
 // Two human coaches in one match: the screen (at half time) opens on the home side, and the away

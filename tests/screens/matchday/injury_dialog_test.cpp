@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "controls/grad_button.h"
 #include "core/basics/random.h"
@@ -59,10 +61,19 @@ TEST_F(InjuryDialogTest, AnInjuryAsksForTheSubstituteAmongTheOfferedOnes)
     const int injured = lineup->starters[5];
     const InjuryChoice choice = InjurySubstituteChoice(human_, injured);
     ASSERT_GT(choice.candidates.size(), 1u);
+    // A star player is offered with the star beside his name.
+    TPlayer& star = Players[choice.candidates[0]];
+    TPlayer& plain = Players[choice.candidates[1]];
+    const auto stars = std::pair{star.Star, plain.Star};
+    star.Star = 1;
+    plain.Star = 0;
     QTimer::singleShot(50, [&] {
         TForm53* dialog = OpenForm<TForm53>();
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->ListView1->Items().Count(), static_cast<int>(choice.candidates.size()));
+        EXPECT_EQ(dialog->ListView1->Items()[0]->Caption(), star.Name.str());
+        EXPECT_TRUE(DrawsStar(dialog->ListView1, 0, 0));
+        EXPECT_FALSE(DrawsStar(dialog->ListView1, 1, 0));
         // Keys are swallowed; the button waits for a choice.
         test::PressKey(dialog->Widget(), Qt::Key_Escape);
         QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
@@ -71,6 +82,7 @@ TEST_F(InjuryDialogTest, AnInjuryAsksForTheSubstituteAmongTheOfferedOnes)
         QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
     });
     EXPECT_EQ(Hooks().injurySubstitutionDialog(human_, injured, match_), choice.candidates[1]);
+    std::tie(star.Star, plain.Star) = stars;
 }
 
 }  // namespace

@@ -186,6 +186,18 @@ TEST_F(LineupScreenTest, TacticsCaptainAndAStoredLineupComeBackWhenTheScreenOpen
     EXPECT_EQ(again->Board().shirts[3].pitchSlot, FormationSlots[9][3]);
     EXPECT_EQ(again->combo1->ItemIndex(), 1);  // the captain shown by who he is
     again->Close();
+    test::Pump(20);
+
+    // A stored line-up whose goalkeeper is gone still shows the goalkeeper's shirt, empty.
+    const auto record = std::find_if(TacticsPresets.begin(), TacticsPresets.end(),
+                                     [](const TTacticsPreset& t) { return t.club == Game.CurrentHumanClub; });
+    ASSERT_NE(record, TacticsPresets.end());
+    record->players[0] = 0;
+    TForm87* keeperless = OpenLineupScreen();
+    EXPECT_FALSE(keeperless->Board().HasPlayer(1));
+    EXPECT_EQ(keeperless->PitchBoard().ShirtPicture(1), "camisa2");
+    EXPECT_EQ(keeperless->PitchBoard().ShirtPicture(2), "camisa1");
+    keeperless->Close();
     Game.KeepLineup = 0;
 }
 

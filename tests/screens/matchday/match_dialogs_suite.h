@@ -36,6 +36,25 @@ protected:
         QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, rect.center());
     }
 
+    // Whether a row's cell of the given column is drawn with the star: a golden pixel at the cell's
+    // left, where the picture stands before the text.
+    static bool DrawsStar(TListView* list, int row, int column)
+    {
+        auto* tree = qobject_cast<QTreeWidget*>(list->Widget());
+        if (!tree)
+            return false;
+        tree->clearSelection();
+        const QRect cell = tree->visualRect(tree->model()->index(row, column));
+        const QImage drawn = tree->viewport()->grab().toImage();
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x < cell.left() + 22 && x <= cell.right(); ++x) {
+                const QColor c = drawn.pixelColor(x, y);
+                if (c.red() > 200 && c.green() > 160 && c.blue() < 90)
+                    return true;
+            }
+        return false;
+    }
+
     static void SetUpTestSuite()
     {
         PrepareGame(7, 1);

@@ -4,15 +4,19 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 
+#include "controls/dc_smooth_message_dialog.h"
 #include "controls/grad_button.h"
 #include "core/records/match_records.h"
 #include "core/tables.h"
 #include "core/views/match_event_view.h"
+#include "core/views/match_report_view.h"
 #include "core/vocab/tactics_board.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -54,6 +58,19 @@ protected:
         for (int i = Screen->FormCount() - 1; i >= 0; --i)
             delete Screen->Forms(i);
     }
+
+    // The report of an archived match, shown on its home side.
+    static TForm52* OpenReport(int report)
+    {
+        MatchReportIndex = report;
+        ReportMode = 1;
+        auto* form = dynamic_cast<TForm52*>(CreateScreen("TForm52", nullptr));
+        if (form) {
+            form->Show();
+            test::Pump();
+        }
+        return form;
+    }
 };
 
 TEST_F(MatchReportTest, EachSideShowsItsElevenAndTheStatisticsOpenOnRequest)
@@ -70,7 +87,7 @@ TEST_F(MatchReportTest, EachSideShowsItsElevenAndTheStatisticsOpenOnRequest)
     EXPECT_EQ(form->pitch->PlayerAtSlot(keeperSlot), r.startingEleven[0][10]);
     // The pitch is drawn green beside its shirts.
     const QImage picture = form->Widget()->grab().toImage();
-    const QColor grass = picture.pixelColor(form->pitch->Left() + 12, form->pitch->Top() + 200);
+    const QColor grass = picture.pixelColor(form->pitch->Left() + 60, form->pitch->Top() + 200);
     EXPECT_GT(grass.green(), grass.red() + 40);
     // The eleven on the pitch board: the goalkeeper in his own shirt with his name and place letter,
     // the bench column empty, no shirt numbers or energy.
@@ -100,12 +117,17 @@ TEST_F(MatchReportTest, EachSideShowsItsElevenAndTheStatisticsOpenOnRequest)
     EXPECT_TRUE(form->sh2->Visible());
     EXPECT_FALSE(form->sh1->Visible());
 
-    EXPECT_FALSE(form->dlg_st->Visible());
+    // "Estatísticas" opens the statistics in a message dialog answered with its button.
+    std::string shown;
+    QTimer::singleShot(150, [form, &shown] {
+        if (auto* dialog = form->dlg_st->DialogForm()) {
+            shown = form->dlg_st->HTMLText().Text();
+            QTest::keyClick(dialog->Widget(), Qt::Key_Return);
+        }
+    });
     QTest::mouseClick(form->Widget(), Qt::LeftButton, {}, QPoint(form->RichLabel1->Left() + 10, form->RichLabel1->Top() + 6));
-    test::Pump();
-    EXPECT_TRUE(form->dlg_st->Visible());
-    QTest::mouseClick(form->btok->Widget(), Qt::LeftButton);
-    EXPECT_FALSE(form->dlg_st->Visible());
+    EXPECT_NE(shown.find(ReportStatsHtml(report)), std::string::npos) << shown;
+    EXPECT_EQ(form->dlg_st->DialogForm(), nullptr);
 
     QTest::mouseClick(form->bt_irprojogo->Widget(), Qt::LeftButton);
     EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
@@ -134,6 +156,56 @@ TEST_F(MatchReportTest, NamesAreShownAsTyped)
     EXPECT_NE(test::ShownText(*form->info1).find("&a <i>x&amp;"), std::string::npos) << test::ShownText(*form->info1);
     Players[scorer].Name.set(playerName);
     Clubs[r.club[0]].name.set(clubName);
+}
+
+// The report's layout: 823 x 602, the pitch at full size at the left with the formation and the
+// three tactics written white at its lower right, clear of the shirts; each club name over its
+// shadow copy.
+TEST_F(MatchReportTest, TheFormationAndTacticsStandAtThePitchsLowerRightAndTheNamesHaveShadows)
+{
+    ASSERT_FALSE(MatchReports.empty());
+    const int report = static_cast<int>(MatchReports.size()) - 1;
+    TForm52* form = OpenReport(report);
+    ASSERT_NE(form, nullptr);
+    const TMatchReport& r = MatchReports[report];
+    EXPECT_EQ(form->ClientWidth(), 823);
+    EXPECT_EQ(form->ClientHeight(), 602);
+    EXPECT_EQ(form->pitch->Height(), 601);
+    EXPECT_EQ(form->pitch->Board()->Scaled(100), 100) << "the pitch at its own size";
+
+    const std::string name = Clubs[r.club[0]].name.str();
+    EXPECT_EQ(form->info1->GetDisplayText(),
+              "<shad><P align=\"center\">Formação inicial:" + name + " " + FormatReportFormation(report, 1) + "</p></shad>");
+    EXPECT_EQ(form->lb_tat1->GetDisplayText(), "<shad>" + ReportSideTactics(report, 1).style + "</shad>");
+    TWinControl* field = form->info1->Parent();
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(form->lb_tat3->Parent(), field);
+    const QImage grass = field->Widget()->grab().toImage();
+    for (TControl* label : std::initializer_list<TControl*>{form->info1, form->lb_tat1, form->lb_tat2, form->lb_tat3}) {
+        EXPECT_GE(label->Left(), field->Width() / 2) << label->Name();
+        EXPECT_GE(label->Top(), field->Height() * 3 / 4) << label->Name();
+        EXPECT_LE(label->Left() + label->Width(), field->Width()) << label->Name();
+        EXPECT_LE(label->Top() + label->Height(), field->Height()) << label->Name();
+        const QRect box(label->Left(), label->Top(), label->Width(), label->Height());
+        for (int shirt = 1; shirt <= TPitchBoard::kShirts; ++shirt)
+            for (const TControl* part : std::initializer_list<const TControl*>{form->pitch->Board()->Shirt(shirt),
+                                                                               form->pitch->Board()->NameLabel(shirt)})
+                if (part->Visible())
+                    EXPECT_FALSE(box.intersects(QRect(part->Left(), part->Top(), part->Width(), part->Height())))
+                        << label->Name() << " over " << part->Name();
+        int white = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                white += grass.pixelColor(x, y).lightness() > 235;
+        EXPECT_GT(white, 10) << label->Name() << " is written";
+    }
+    for (auto [nameLabel, shadow] : {std::pair{form->nometime1, form->nometime_s1}, std::pair{form->nometime2, form->nometime_s2}}) {
+        EXPECT_EQ(shadow->Caption(), nameLabel->Caption());
+        EXPECT_EQ(shadow->Left(), nameLabel->Left() + 1);
+        EXPECT_EQ(shadow->Top(), nameLabel->Top() + 1);
+    }
+    form->Close();
+    EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
 }
 
 }  // namespace

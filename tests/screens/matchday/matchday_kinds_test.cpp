@@ -132,7 +132,7 @@ protected:
             std::string html;
             for (const std::string& line : lineup->HTMLText())
                 html += line;
-            EXPECT_NE(html.find(Players[sub.second].Name.str() + "<IND x=\"158\">" + RatingText(sub.rating)),
+            EXPECT_NE(html.find(Players[sub.second].Name.str() + "<IND x=\"165\">" + RatingText(sub.rating)),
                       std::string::npos)
                 << Players[sub.second].Name.str();
             ++checked;
@@ -271,6 +271,9 @@ TEST_F(MatchdayKindsTest, TheStateChampionshipsDayShowsOneScreenPerState)
               std::string::npos) << heading;
     // The box names the states by their championships' adjective; every played state can be looked at.
     ASSERT_EQ(live.results->Chooser(), live.results->combo1);
+    // The states' list is a little taller, above the states' box.
+    EXPECT_EQ(live.results->grid1->Height(), 480);
+    EXPECT_LE(live.results->grid1->Top() + live.results->grid1->Height(), live.results->combo1->Top());
     EXPECT_EQ(live.results->combo1->Text(), StateDemonyms[static_cast<std::size_t>(listedState)]);
     EXPECT_FALSE(live.results->combopais->Visible());
     EXPECT_GT(ExpectTheBoxListsEveryCompetition(live.results), 0);

@@ -31,14 +31,19 @@
 #include "platform/graphics/canvas.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
+#include "platform/graphics/bitmap.h"
+#include "platform/graphics/geometry.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/ranges.h"
 #include "platform/stdctrls/containers.h"
+#include "richtext/html_draw_gdi.h"
+#include "richtext/html_label.h"
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
 #include "core/match/lineup_access.h"
 #include "screens/matchday/in_match_screen.h"
+#include "screens/matchday/event_label.h"
 #include "screens/matchday/match_report_screen.h"
 #include "screens/matchday/matchday_screen.h"
 #include "screens/matchday/results_screen.h"
@@ -65,6 +70,30 @@ protected:
         return Results();
     }
 };
+
+// A row's event fits its box: a short one keeps its size, a long one is written smaller.
+TEST_F(MatchdayScreenTest, AnEventTooLongForItsRowIsWrittenSmaller)
+{
+    auto* label = NewEventLabel(nullptr, nullptr, 1, 462, 0);
+    const auto event = [](const std::string& text) {
+        return "<FONT color=\"clwhite\"  size=\"11\" face=\"Arial\"><shad>" + text + " 45'</shad></font>";
+    };
+    const auto width = [label] {
+        TBitmap measure;
+        measure.Canvas().Font.Assign(label->Font());
+        THTMLDrawResult result;
+        label->HTMLPaint(measure.Canvas(), label->GetDisplayText(), Rect(0, 0, 2000, 16), 0, 0, -1, true, result);
+        return result.MeasuredWidth;
+    };
+    SetEventText(label, event("Jatobá"));
+    EXPECT_EQ(label->GetDisplayText(), event("Jatobá"));
+    const std::string longer = event("(Maximiliano Wanderlé) Joaquim Pereirinha");
+    SetEventText(label, longer);
+    EXPECT_NE(label->GetDisplayText(), longer);
+    EXPECT_NE(label->GetDisplayText().find("(Maximiliano Wanderlé) Joaquim Pereirinha 45'"), std::string::npos);
+    EXPECT_LE(width(), label->Width());
+    delete label;
+}
 
 TEST_F(MatchdayScreenTest, ADayPlayedOnScreenBooksWhatTheHeadlessDayBooks)
 {
@@ -301,7 +330,8 @@ TEST_F(MatchdayScreenTest, ALeagueOfTwoDivisionsInDivisionsOfTenHidesTheOtherPan
 }
 
 // On a screen of 1280 x 1024 the live matchday grows by 1280 / 800 with its run-time rows, those of
-// the day's next league too, and every row stays inside the form.
+// the day's next league too, and every row stays inside the form. Long club and stadium names are
+// written whole in their boxes, smaller where they must.
 TEST_F(MatchdayScreenTest, OnALargerScreenTheRowsGrowWithTheForm)
 {
     NewSeededGame(0);
@@ -311,6 +341,10 @@ TEST_F(MatchdayScreenTest, OnALargerScreenTheRowsGrowWithTheForm)
         PlayDayToNextScreen();
     for (TLeague& league : Leagues)
         league.shown = 1;
+    for (TClub& club : Clubs) {
+        club.name = "Ferroviário Jaculândia";
+        club.Stadium = "Estádio Municipal Iguaçu";
+    }
     const auto width = Hooks().screenWidth;
     const auto height = Hooks().screenHeight;
     Hooks().screenWidth = [] { return 1280; };
@@ -331,7 +365,13 @@ TEST_F(MatchdayScreenTest, OnALargerScreenTheRowsGrowWithTheForm)
         // The headings grow as the rows' texts do, once.
         const TLabel* heading = dynamic_cast<TLabel*>(screen->FindComponent("labextra1"));
         ASSERT_NE(heading, nullptr);
-        EXPECT_EQ(heading->Font().Height(), screen->rows[1].labt1->Font().Height());
+        EXPECT_EQ(heading->Font().Height(), screen->rows[1].labx->Font().Height());
+        TBitmap measure;
+        for (const TLabel* label : {screen->rows[1].labt1, screen->rows[1].labt2, screen->rows[1].est}) {
+            measure.Canvas().Font.Assign(label->Font());
+            EXPECT_LE(measure.Canvas().TextWidth(label->Caption()), label->Width()) << label->Caption();
+            EXPECT_NE(label->Caption().find(label == screen->rows[1].est ? "Iguaçu" : "Jaculândia"), std::string::npos);
+        }
     };
     EXPECT_EQ(screen->ClientWidth(), 1280);
     expectGrown();
@@ -365,7 +405,7 @@ TEST_F(MatchdayScreenTest, TheResultsListTheDayAndAClickShowsAReport)
         ++matches;
         const TMatchReport& match = MatchReports[report];
         EXPECT_EQ(grid->GetCellText(grid->ColumnByName("colplacar")->Index(), r),
-                  std::to_string(match.goals[0]) + " x " + std::to_string(match.goals[1]));
+                  std::to_string(match.goals[0]) + "x" + std::to_string(match.goals[1]));
     }
     EXPECT_GT(matches, 0);
     // The first match is shown at once; a click on the last row in sight shows that one.

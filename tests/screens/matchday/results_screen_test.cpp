@@ -17,9 +17,13 @@
 #include "core/tables.h"
 #include "core/views/day_results.h"
 #include "core/views/match_report_view.h"
+#include "controls/dc_combo.h"
 #include "controls/grad_button.h"
 #include "grid/dg_grid.h"
+#include "platform/forms/screen.h"
+#include "platform/graphics/color.h"
 #include "platform/forms/timer.h"
+#include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_label.h"
 #include "screens/matchday/results_screen.h"
@@ -134,14 +138,14 @@ TEST_F(ResultsScreenTest, ClickingAMatchRowShowsItsCrestsVenueCrowdStatisticsAnd
               Lines({kStyles[r.playingStyle[1]], kFocus[r.attackSide[1]], kMarking[r.marking[1]]}));
 
     // Both crests of the match beside the names, each drawn from its club's crest file.
-    const QImage screen = form->Widget()->grab().toImage();
+    const QImage screen = form->Panel1->Widget()->grab().toImage();
     for (auto [image, club] : {std::pair{form->escudo, r.club[0]}, std::pair{form->escudo2, r.club[1]}}) {
         const std::string path = CrestPath(club);
         ASSERT_FALSE(path.empty()) << "the sample clubs have crests";
         const QColor shown = screen.pixelColor(image->Left() + image->Width() / 2, image->Top() + image->Height() / 2);
         EXPECT_TRUE(Near(shown, MiddleOf(path, image->Width()))) << Clubs[club].name.str() << " " << shown.name().toStdString();
     }
-    // The report's parts lie beside the grid, above the buttons, and none over another.
+    // The report's parts lie beside the grid, inside the panel, and none over another.
     const std::vector<TControl*> parts = {form->escudo, form->Label30, form->Label5, form->Label1, form->Label31,
                                           form->escudo2, form->Label70, form->Label8, form->Label26, form->lbstat1,
                                           form->lbstatnomes, form->lbstat2, form->lbtat1, form->lbtat2, form->escalacao1,
@@ -149,8 +153,8 @@ TEST_F(ResultsScreenTest, ClickingAMatchRowShowsItsCrestsVenueCrowdStatisticsAnd
     const auto bounds = [](TControl* c) { return QRect(c->Left(), c->Top(), c->Width(), c->Height()); };
     for (std::size_t i = 0; i < parts.size(); ++i) {
         EXPECT_GE(parts[i]->Left(), form->grid1->Left() + form->grid1->Width()) << parts[i]->Name();
-        EXPECT_LE(parts[i]->Left() + parts[i]->Width(), form->ClientWidth()) << parts[i]->Name();
-        EXPECT_LE(parts[i]->Top() + parts[i]->Height(), form->bt3->Top()) << parts[i]->Name();
+        EXPECT_LE(parts[i]->Left() + parts[i]->Width(), form->Panel1->Width()) << parts[i]->Name();
+        EXPECT_LE(parts[i]->Top() + parts[i]->Height(), form->Panel1->Height()) << parts[i]->Name();
         for (std::size_t j = i + 1; j < parts.size(); ++j)
             EXPECT_FALSE(bounds(parts[i]).intersects(bounds(parts[j]))) << parts[i]->Name() << " / " << parts[j]->Name();
     }
@@ -158,6 +162,30 @@ TEST_F(ResultsScreenTest, ClickingAMatchRowShowsItsCrestsVenueCrowdStatisticsAnd
     ASSERT_GE(ReportOfRow(form, row + 1), 0);
     PressKey(form->grid1, Qt::Key_Down);
     EXPECT_EQ(form->ShownReport(), ReportOfRow(form, row + 1));
+}
+
+// The screen fills the window with its background, its panel in the middle; under the grid the
+// chooser and the two buttons, none over another.
+TEST_F(ResultsScreenTest, TheScreenFillsTheWindowWithItsPanelInTheMiddle)
+{
+    TForm67* form = OpenResults();
+    ASSERT_NE(form, nullptr);
+    ASSERT_NE(form->Panel1, nullptr);
+    const TRect area = Screen->WorkAreaRect();
+    EXPECT_EQ(form->Width(), area.Right - area.Left);
+    EXPECT_EQ(form->Height(), area.Bottom - area.Top);
+    EXPECT_EQ(form->Panel1->Left(), (form->ClientWidth() - form->Panel1->Width()) / 2);
+    EXPECT_EQ(form->Panel1->Top(), (form->ClientHeight() - form->Panel1->Height()) / 2);
+    const auto bounds = [](TControl* c) { return QRect(c->Left(), c->Top(), c->Width(), c->Height()); };
+    const std::vector<TControl*> below = {form->grid1, form->combopais, form->bt2, form->bt3};
+    for (std::size_t i = 0; i < below.size(); ++i)
+        for (std::size_t j = i + 1; j < below.size(); ++j)
+            EXPECT_FALSE(bounds(below[i]).intersects(bounds(below[j]))) << below[i]->Name() << " / " << below[j]->Name();
+    // The panel lets the form's background show through: its corner is what the form painted there.
+    const QImage panel = form->Panel1->Widget()->grab().toImage();
+    const QColor under = form->BackingImage().pixelColor(form->Panel1->Left() + 2, form->Panel1->Top() + 2);
+    EXPECT_EQ(panel.pixelColor(2, 2), under);
+    EXPECT_NE(under, ToQColor(ColorToRGB(form->Panel1->Color())));
 }
 
 TEST_F(ResultsScreenTest, EveryMatchRowCarriesBothMiniCrestsAndAHeadingRowNone)
@@ -193,6 +221,45 @@ TEST_F(ResultsScreenTest, EveryMatchRowCarriesBothMiniCrestsAndAHeadingRowNone)
         ClickRow(grid, row, 150);
         EXPECT_EQ(form->ShownReport(), shown);
         break;
+    }
+}
+
+// The report of a clicked match as its labels write it: starters in size 10 bold with the rating
+// at 165, substitutes in size 9 under the one they replaced, goals and cards in the panels' own
+// colours, each card panel opening with a blank line; the grid's score has no blanks.
+TEST_F(ResultsScreenTest, AClickedMatchWritesItsLineupsGoalsAndCardsAsTheReportLaysThemOut)
+{
+    TForm67* form = OpenResults();
+    ASSERT_NE(form, nullptr);
+    int withSubstitute = -1;
+    for (int row : MatchRows(form)) {
+        ClickRow(form->grid1, row, 150);
+        const std::string lineup = form->escalacao1->GetDisplayText() + form->escalacao2->GetDisplayText();
+        if (lineup.find("i_sub") != std::string::npos && form->l_gols->GetDisplayText().find("<P") != std::string::npos) {
+            withSubstitute = row;
+            break;
+        }
+    }
+    ASSERT_GE(withSubstitute, 0) << "a match of the day with a substitution and a goal";
+    const int report = form->ShownReport();
+    const TMatchReport& r = MatchReports[report];
+    EXPECT_EQ(form->grid1->GetCellTextByName("colplacar", withSubstitute),
+              std::to_string(r.goals[0]) + "x" + std::to_string(r.goals[1]));
+
+    const std::string home = form->escalacao1->GetDisplayText() + form->escalacao2->GetDisplayText();
+    EXPECT_EQ(home.rfind("<FONT  size=\"10\"><b>", 0), 0u) << home;
+    EXPECT_NE(home.find("<IND x=\"12\"> - "), std::string::npos);
+    EXPECT_NE(home.find("<IND x=\"165\">"), std::string::npos);
+    EXPECT_NE(home.find("</b></font><br><FONT  size=\"9\"><IMG src=\"i_sub\">"), std::string::npos) << home;
+    EXPECT_EQ(home.find("color"), std::string::npos) << home;
+    EXPECT_EQ(home.find("158"), std::string::npos) << home;
+
+    const std::string goals = form->l_gols->GetDisplayText();
+    EXPECT_EQ(goals.rfind("<FONT size=\"8\" face=\"Arial\"><P align=\"", 0), 0u) << goals;
+    EXPECT_EQ(goals.substr(goals.size() - 11), "</p></font>");
+    for (TRichLabel* cards : {form->card1, form->card2}) {
+        EXPECT_EQ(cards->GetDisplayText().rfind("<br>", 0), 0u) << cards->GetDisplayText();
+        EXPECT_EQ(cards->GetDisplayText().find("color"), std::string::npos) << cards->GetDisplayText();
     }
 }
 

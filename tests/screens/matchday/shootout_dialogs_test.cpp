@@ -12,6 +12,9 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "controls/grad_button.h"
 #include "core/basics/random.h"
@@ -63,12 +66,23 @@ TEST_F(ShootoutDialogsTest, AShootOutAsksForTheTakersThenShowsTheKicks)
     int first = -1;
     int listed = 0;
     bool nextWasOff = false;
+    // A star taker is listed with the star beside his name.
+    const std::vector<int> candidates = ShootoutCandidates(human_);
+    ASSERT_GT(candidates.size(), 2u);
+    TPlayer& star = Players[candidates[0]];
+    TPlayer& plain = Players[candidates[1]];
+    const auto stars = std::pair{star.Star, plain.Star};
+    star.Star = 1;
+    plain.Star = 0;
     QTimer::singleShot(50, [&] {
         TForm37* takers = OpenForm<TForm37>();
         ASSERT_NE(takers, nullptr);
         EXPECT_EQ(takers->OrderingClub(), human_);
         listed = takers->l1->Items().Count();
         ASSERT_GT(listed, 2);
+        EXPECT_EQ(takers->l1->Items()[0]->SubItems()[0], star.Name.str());
+        EXPECT_TRUE(DrawsStar(takers->l1, 0, 1));
+        EXPECT_FALSE(DrawsStar(takers->l1, 1, 1));
         first = std::stoi(takers->l1->Items()[2]->SubItems()[3]);
         ClickRow(takers->l1, 2);
         QTest::mouseClick(takers->GradButton2->Widget(), Qt::LeftButton);
@@ -80,6 +94,7 @@ TEST_F(ShootoutDialogsTest, AShootOutAsksForTheTakersThenShowsTheKicks)
         QTest::mouseClick(takers->btp->Widget(), Qt::LeftButton);
     });
     Hooks().shootoutDialog(true);
+    std::tie(star.Star, plain.Star) = stars;
     EXPECT_TRUE(nextWasOff) << "\"Próximo >>\" waits until every player is placed";
     EXPECT_EQ(ShootoutTakersA[0], first);
     EXPECT_TRUE(ShootoutResult == 1 || ShootoutResult == 2);
