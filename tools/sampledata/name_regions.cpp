@@ -100,7 +100,8 @@ std::string MakeSurname(NameRegion region, SampleRandom& random)
 {
     const RegionTables& tables = TablesOf(region);
     std::string prefix = tables.surnamePrefixes.empty() ? "" : random.Pick(tables.surnamePrefixes);
-    const std::string stem = Join(random.Pick(tables.surnameStarts), random.Pick(tables.surnameMiddles));
+    const std::string start = random.Pick(tables.surnameStarts);
+    const std::string stem = Join(start, random.Pick(tables.surnameMiddles));
     return prefix + Join(stem, random.Pick(tables.surnameEnds));
 }
 
@@ -108,7 +109,8 @@ std::string MakePersonName(NameRegion region, SampleRandom& random, std::size_t 
 {
     const RegionTables& tables = TablesOf(region);
     if (!tables.nicknameEnds.empty() && random.Percent(35)) {
-        return Join(random.Pick(tables.givenStarts), random.Pick(tables.nicknameEnds));
+        const std::string given = random.Pick(tables.givenStarts);
+        return Join(given, random.Pick(tables.nicknameEnds));
     }
     const std::string given = GivenName(tables, random);
     const std::string surname = MakeSurname(region, random);
@@ -125,7 +127,8 @@ std::string MakeTownName(NameRegion region, SampleRandom& random)
     const RegionTables& tables = TablesOf(region);
     std::string town;
     for (int attempt = 0; attempt < 8; ++attempt) {
-        town = Join(random.Pick(tables.townStarts), random.Pick(tables.townEnds));
+        const std::string start = random.Pick(tables.townStarts);
+        town = Join(start, random.Pick(tables.townEnds));
         if (Fits(town, 12)) {
             return town;
         }
@@ -150,8 +153,8 @@ ClubNames MakeClubNames(NameRegion region, const std::string& town, SampleRandom
             break;
         }
     }
-    const std::string stadium =
-        Replace(Replace(random.Pick(tables.stadiums), "{T}", town), "{S}", MakeSurname(region, random));
+    const std::string stadiumPattern = random.Pick(tables.stadiums);
+    const std::string stadium = Replace(Replace(stadiumPattern, "{T}", town), "{S}", MakeSurname(region, random));
     names.stadium = Fits(stadium, 30) ? stadium : town;
     return names;
 }
