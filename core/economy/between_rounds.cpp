@@ -7,6 +7,7 @@
 #include "core/basics/random.h"
 #include "core/club_rosters.h"
 #include "core/economy/player_value.h"
+#include "core/economy/squad_rules.h"
 #include "core/economy/transfers.h"
 #include "core/mail/mail.h"
 #include "core/match/lineup_access.h"
@@ -238,6 +239,16 @@ void ContractWarnings(int club)
             p.contractWarning = 1;
         }
     }
+    RecalcClubWageBill(club);  // a contract that ran out today takes its wage off the bill
+}
+
+void CheckHumanClubsContracts()
+{
+    if (TodayDate() == 0)
+        return;  // the calendar has run past its last day
+    for (int club : Game.HumanClubs)
+        if (club >= 0)
+            ContractWarnings(club);
 }
 
 bool RunRoundUpdates(int club)

@@ -25,8 +25,13 @@ void UpdatePlayerMorale(int club);
 // The squad's mood 1..3 from MoraleCounts, pending heavy-defeat events and its countdown.
 int UpdateTeamMorale(int club);
 
-// Run-out contracts extended when the option says so; warnings and notices of contracts ending.
+// Run-out contracts extended when the option says so; warnings and notices of contracts ending;
+// the wage bill without the players whose contracts have run out.
 void ContractWarnings(int club);
+
+// The contracts of every human club, on each day the calendar reaches, whether or not its hub
+// opens that day: a warning or notice is dated the day it is due.
+void CheckHumanClubsContracts();
 
 // The sales, morale, mood and the World Cup rumour of the round, once per round for each club:
 // true when they ran now, false when they had already run this round.

@@ -6,7 +6,8 @@
 namespace tarvelon {
 
 // Rewrites the club's weekly wage bill (season accounts) as the sum of its players' wages in
-// whole units, each rounded.
+// whole units, each rounded. A human-run club pays a player only while his contract runs: one
+// whose contract has ended draws nothing until it is renewed.
 void RecalcClubWageBill(int club);
 
 // Rewrites squad size and players per position of the club (counting its players away on a

@@ -12,6 +12,7 @@
 
 #include "core/draws/state_championship.h"
 #include "core/economy/bank.h"
+#include "core/newgame/new_game_setup.h"
 #include "core/records/history_records.h"
 #include "core/records/match_records.h"
 #include "core/records/game_state.h"
@@ -19,9 +20,31 @@
 #include "core/season/competition_kind.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"
+#include "core/seasonloop/season_loop.h"
 #include "core/tables.h"
 
 namespace tarvelon::simcheck {
+
+// A new game of Brazil (with its state championships), Argentina and Spain whose first Brazilian
+// club is taken by a human coach, its season loop begun: the club's index, or -1.
+inline int StartGameWithHumanClub()
+{
+    BeginNewGameSetup();
+    ListNewGameClubFiles();
+    NewGameChoices choices;
+    choices.countries = {29, 11, 65};
+    choices.stateChampionships = true;
+    if (!SetUpNewGameBeforeCoaches(choices))
+        return -1;
+    const int club = Leagues[static_cast<std::size_t>(FindLeagueByCountry(29))].divisions[0][0];
+    if (!ChooseHumanClub(1, club, "Treinador"))
+        return -1;
+    const FirstScreen first = RunNewGameBuilder();
+    if (first == FirstScreen::None)
+        return -1;
+    BeginSeasonLoop(first == FirstScreen::Matchday);
+    return club;
+}
 
 inline bool IsClub(int club) { return club >= 0 && club < static_cast<int>(Clubs.size()); }
 
