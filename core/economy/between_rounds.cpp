@@ -224,7 +224,7 @@ void ContractWarnings(int club)
     if (ClubAt(club) == nullptr)
         return;
     const TDateTime today = TodayDate();
-    for (int player : SquadOf(club)) {
+    for (int player : PlayersOfSquad(club)) {
         TPlayer& p = Players[player];
         if (Game.autoContractExtension && p.ContractEnd < today)
             SetContractWeeks(12, player);

@@ -47,15 +47,12 @@ void ListOneSurplusPlayer(const std::vector<int>& candidates, int position)
     }
 }
 
-// Calls f(player) for every player of the club's squad: its own and, during a national-team
-// tournament, those away with their national teams, who still belong to the squad they come back to.
+// Calls f(player) for every player of the club's squad (PlayersOfSquad).
 template <typename F>
 void ForEachPlayerOfSquad(int club, F&& f)
 {
-    ForEachPlayerOfClub(club, [&](int, const TPlayer& p) { f(p); });
-    for (const TCallUp& callUp : CallUps)
-        if (callUp.club == club && IsPlayerIndex(callUp.player) && Players[callUp.player].Club != club)
-            f(Players[callUp.player]);
+    for (int p : PlayersOfSquad(club))
+        f(Players[p]);
 }
 
 // Contracts bind only under a human coach: a computer-run club pays its whole squad.
@@ -65,6 +62,15 @@ bool DrawsWageAt(const TPlayer& p, int club)
 }
 
 }  // namespace
+
+std::vector<int> PlayersOfSquad(int club)
+{
+    std::vector<int> squad = PlayersOfClub(club);
+    for (const TCallUp& callUp : CallUps)
+        if (callUp.club == club && IsPlayerIndex(callUp.player) && Players[callUp.player].Club != club)
+            squad.push_back(callUp.player);
+    return squad;
+}
 
 void RecalcClubWageBill(int club)
 {
