@@ -184,6 +184,22 @@ inline void ExpectLedgerBalanced(const Ledger& before, const Ledger& after, cons
     }
 }
 
+// Every club drawn into the groups of a continental cup belongs to the cup's continent: South
+// America (with México) for the first edition, Europe for the second.
+inline void ExpectContinentalGroupsOfTheirContinent()
+{
+    for (int kind : {kKindFirstContinentalCup, kKindSecondContinentalCup})
+        for (int edition : {1, 2}) {
+            const int confederation = edition == 1 ? 1 : 0;
+            for (const auto& group : Game.ContinentalGroups[ContinentalGroupTable(kind, edition)])
+                for (int club : group)
+                    if (IsClub(club))
+                        EXPECT_EQ(ConfederationOfCountry(Clubs[static_cast<std::size_t>(club)].Country), confederation)
+                            << Clubs[static_cast<std::size_t>(club)].name.str() << " (country "
+                            << Clubs[static_cast<std::size_t>(club)].Country << ") in cup kind " << kind << ", edition " << edition;
+        }
+}
+
 // At the end of a season every fixture between two known clubs was played, and each played one
 // is archived once.
 inline void ExpectSeasonFixturesPlayedOnce()

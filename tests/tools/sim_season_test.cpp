@@ -157,6 +157,7 @@ TEST_F(SimSeasons, ThreeSeasonsKeepEveryInvariant)
         EXPECT_GT(days, 40);
         ASSERT_FALSE(HasFailure()) << "season " << season;
         TurnToNewSeason();
+        ExpectContinentalGroupsOfTheirContinent();
         ExpectStandingsAddUp();
         ExpectPeopleWhereTheyBelong();
         ledger = TakeLedger();  // the new season's accounts start afresh

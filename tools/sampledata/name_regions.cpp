@@ -12,7 +12,7 @@ namespace {
 using R = NameRegion;
 
 const std::map<int, NameRegion> kCountryRegions = {
-    {29, R::Portuguese}, {154, R::Portuguese}, {5, R::Portuguese}, {133, R::Portuguese}, {35, R::Portuguese},
+    {29, R::Portuguese}, {154, R::PortugalPortuguese}, {5, R::Portuguese}, {133, R::Portuguese}, {35, R::Portuguese},
     {65, R::Spanish}, {11, R::Spanish}, {195, R::Spanish}, {150, R::Spanish}, {46, R::Spanish}, {42, R::Spanish},
     {60, R::Spanish}, {26, R::Spanish}, {151, R::Spanish}, {198, R::Spanish}, {131, R::Spanish}, {51, R::Spanish},
     {86, R::Spanish}, {79, R::Spanish}, {58, R::Spanish}, {147, R::Spanish}, {139, R::Spanish}, {53, R::Spanish},
