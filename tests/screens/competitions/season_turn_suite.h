@@ -96,6 +96,7 @@ protected:
     {
         savedFolder_ = std::filesystem::current_path();
         folder_ = std::make_unique<QTemporaryDir>();
+        written_ = false;  // each suite writes the sample database into its own folder
     }
     static void TearDownTestSuite()
     {
