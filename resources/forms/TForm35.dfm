@@ -22,9 +22,9 @@ object Form35: TForm35
     Transparent = True
   end
   object j1t1: TLabel
-    Left = 22
+    Left = 24
     Top = 66
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -33,9 +33,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j1t2: TLabel
-    Left = 22
+    Left = 24
     Top = 80
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -65,9 +65,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j2t1: TLabel
-    Left = 22
+    Left = 24
     Top = 98
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -76,9 +76,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j2t2: TLabel
-    Left = 22
+    Left = 24
     Top = 112
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -108,9 +108,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j3t1: TLabel
-    Left = 22
+    Left = 24
     Top = 130
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -119,9 +119,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j3t2: TLabel
-    Left = 22
+    Left = 24
     Top = 144
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -151,9 +151,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j4t1: TLabel
-    Left = 22
+    Left = 24
     Top = 162
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -162,9 +162,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j4t2: TLabel
-    Left = 22
+    Left = 24
     Top = 176
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -194,9 +194,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j5t1: TLabel
-    Left = 22
+    Left = 24
     Top = 194
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -205,9 +205,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j5t2: TLabel
-    Left = 22
+    Left = 24
     Top = 208
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -237,9 +237,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j6t1: TLabel
-    Left = 22
+    Left = 24
     Top = 226
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -248,9 +248,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j6t2: TLabel
-    Left = 22
+    Left = 24
     Top = 240
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -280,9 +280,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j7t1: TLabel
-    Left = 22
+    Left = 24
     Top = 258
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -291,9 +291,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j7t2: TLabel
-    Left = 22
+    Left = 24
     Top = 272
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -323,9 +323,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j8t1: TLabel
-    Left = 22
+    Left = 24
     Top = 290
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -334,9 +334,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j8t2: TLabel
-    Left = 22
+    Left = 24
     Top = 304
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -366,9 +366,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j9t1: TLabel
-    Left = 22
+    Left = 24
     Top = 322
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -377,9 +377,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j9t2: TLabel
-    Left = 22
+    Left = 24
     Top = 336
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -409,9 +409,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j10t1: TLabel
-    Left = 22
+    Left = 24
     Top = 354
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -420,9 +420,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j10t2: TLabel
-    Left = 22
+    Left = 24
     Top = 368
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -452,9 +452,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j11t1: TLabel
-    Left = 22
+    Left = 24
     Top = 386
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -463,9 +463,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j11t2: TLabel
-    Left = 22
+    Left = 24
     Top = 400
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -495,9 +495,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j12t1: TLabel
-    Left = 22
+    Left = 24
     Top = 418
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -506,9 +506,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j12t2: TLabel
-    Left = 22
+    Left = 24
     Top = 432
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -538,9 +538,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j13t1: TLabel
-    Left = 22
+    Left = 24
     Top = 450
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -549,9 +549,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j13t2: TLabel
-    Left = 22
+    Left = 24
     Top = 464
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -581,9 +581,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j14t1: TLabel
-    Left = 22
+    Left = 24
     Top = 482
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -592,9 +592,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j14t2: TLabel
-    Left = 22
+    Left = 24
     Top = 496
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -624,9 +624,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j15t1: TLabel
-    Left = 22
+    Left = 24
     Top = 514
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -635,9 +635,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j15t2: TLabel
-    Left = 22
+    Left = 24
     Top = 528
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -667,9 +667,9 @@ object Form35: TForm35
     Pen.Color = clWhite
   end
   object j16t1: TLabel
-    Left = 22
+    Left = 24
     Top = 546
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'
@@ -678,9 +678,9 @@ object Form35: TForm35
     Color = clSilver
   end
   object j16t2: TLabel
-    Left = 22
+    Left = 24
     Top = 560
-    Width = 150
+    Width = 148
     Height = 13
     AutoSize = False
     Font.Name = 'Tahoma'

@@ -100,8 +100,10 @@ std::string MakeSurname(NameRegion region, SampleRandom& random)
 {
     const RegionTables& tables = TablesOf(region);
     std::string prefix = tables.surnamePrefixes.empty() ? "" : random.Pick(tables.surnamePrefixes);
-    const std::string start = random.Pick(tables.surnameStarts);
-    const std::string stem = Join(start, random.Pick(tables.surnameMiddles));
+    // Each name's parts are drawn last part first, the order the generator has always taken them in,
+    // so that a seed keeps its database.
+    const std::string_view middle = random.Pick(tables.surnameMiddles);
+    const std::string stem = Join(random.Pick(tables.surnameStarts), middle);
     return prefix + Join(stem, random.Pick(tables.surnameEnds));
 }
 
@@ -109,8 +111,8 @@ std::string MakePersonName(NameRegion region, SampleRandom& random, std::size_t 
 {
     const RegionTables& tables = TablesOf(region);
     if (!tables.nicknameEnds.empty() && random.Percent(35)) {
-        const std::string given = random.Pick(tables.givenStarts);
-        return Join(given, random.Pick(tables.nicknameEnds));
+        const std::string_view nickname = random.Pick(tables.nicknameEnds);
+        return Join(random.Pick(tables.givenStarts), nickname);
     }
     const std::string given = GivenName(tables, random);
     const std::string surname = MakeSurname(region, random);
@@ -127,8 +129,8 @@ std::string MakeTownName(NameRegion region, SampleRandom& random)
     const RegionTables& tables = TablesOf(region);
     std::string town;
     for (int attempt = 0; attempt < 8; ++attempt) {
-        const std::string start = random.Pick(tables.townStarts);
-        town = Join(start, random.Pick(tables.townEnds));
+        const std::string_view end = random.Pick(tables.townEnds);
+        town = Join(random.Pick(tables.townStarts), end);
         if (Fits(town, 12)) {
             return town;
         }
@@ -153,8 +155,8 @@ ClubNames MakeClubNames(NameRegion region, const std::string& town, SampleRandom
             break;
         }
     }
-    const std::string stadiumPattern = random.Pick(tables.stadiums);
-    const std::string stadium = Replace(Replace(stadiumPattern, "{T}", town), "{S}", MakeSurname(region, random));
+    const std::string surname = MakeSurname(region, random);
+    const std::string stadium = Replace(Replace(random.Pick(tables.stadiums), "{T}", town), "{S}", surname);
     names.stadium = Fits(stadium, 30) ? stadium : town;
     return names;
 }
