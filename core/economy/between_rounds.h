@@ -27,8 +27,13 @@ void UpdatePlayerMorale(int club);
 int UpdateTeamMorale(int club);
 
 // Run-out contracts extended when the option says so; warnings and notices of contracts ending,
-// sent player after player in the order the club's roster lists them.
+// sent player after player in the order the club's roster lists them (those away with a national
+// team last); the wage bill without the players whose contracts have run out.
 void ContractWarnings(int club, const std::vector<int>& squadInRowOrder);
+
+// The contracts of every human club, on each day the calendar reaches, whether or not its hub
+// opens that day: a warning or notice is dated the day it is due.
+void CheckHumanClubsContracts();
 
 // The sales, morale, mood and the World Cup rumour of the round, once per round for each club:
 // true when they ran now, false when they had already run this round.

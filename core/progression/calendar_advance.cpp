@@ -11,6 +11,7 @@
 #include "core/draws/club_world_cup.h"
 #include "core/draws/state_championship.h"
 #include "core/economy/ai_market.h"
+#include "core/economy/between_rounds.h"
 #include "core/economy/loans.h"
 #include "core/economy/player_value.h"
 #include "core/economy/squad_rules.h"
@@ -346,6 +347,7 @@ CalendarExit AdvanceCalendar()
     Game.DayKind = NextDayKind;
     if (TournamentJustEnded)
         EndTournamentCallUps();
+    CheckHumanClubsContracts();  // the players back from a tournament included
     ClearMatchdayLiveTables();
     DrawReferees();
     PrepareNationalTournamentDay();

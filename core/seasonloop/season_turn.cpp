@@ -3,6 +3,7 @@
 #include "core/career/career_state.h"
 #include "core/career/coach_sacking.h"
 #include "core/draws/state_championship.h"
+#include "core/economy/between_rounds.h"
 #include "core/economy/loans.h"
 #include "core/history/history_lookups.h"
 #include "core/hooks.h"
@@ -131,6 +132,7 @@ SeasonStartScreen StartNewSeason(const std::function<void()>& offerPreseasonFrie
     AdvanceToNextMatchDate();
     Game.DayKind = Calendar[static_cast<std::size_t>(Game.DayIndex)].dayKind;
     ReturnExpiredLoans(Calendar[static_cast<std::size_t>(Game.DayIndex)].date);
+    CheckHumanClubsContracts();
     const bool humanPlays = HumanClubPlaysOnSeasonStart();
     DrawReferees();
     if (humanPlays)
