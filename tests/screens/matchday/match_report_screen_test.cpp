@@ -58,19 +58,6 @@ protected:
         for (int i = Screen->FormCount() - 1; i >= 0; --i)
             delete Screen->Forms(i);
     }
-
-    // The report of an archived match, shown on its home side.
-    static TForm52* OpenReport(int report)
-    {
-        MatchReportIndex = report;
-        ReportMode = 1;
-        auto* form = dynamic_cast<TForm52*>(CreateScreen("TForm52", nullptr));
-        if (form) {
-            form->Show();
-            test::Pump();
-        }
-        return form;
-    }
 };
 
 TEST_F(MatchReportTest, EachSideShowsItsElevenAndTheStatisticsOpenOnRequest)
