@@ -9,7 +9,6 @@
 #include "core/economy/player_value.h"
 #include "core/economy/squad_rules.h"
 #include "core/economy/transfers.h"
-#include "core/lineup/lineup_board.h"
 #include "core/mail/mail.h"
 #include "core/match/lineup_access.h"
 #include "core/records/game_state.h"
@@ -259,15 +258,6 @@ void ContractWarnings(int club, const std::vector<int>& squadInRowOrder)
         }
     }
     RecalcClubWageBill(club);  // a contract that ran out today takes its wage off the bill
-}
-
-void CheckHumanClubsContracts()
-{
-    if (TodayDate() == 0)
-        return;  // the calendar has run past its last day
-    for (int club : Game.HumanClubs)
-        if (club >= 0)
-            ContractWarnings(club, SquadInListOrder(club));
 }
 
 bool RunRoundUpdates(int club)

@@ -31,10 +31,6 @@ int UpdateTeamMorale(int club);
 // team last); the wage bill without the players whose contracts have run out.
 void ContractWarnings(int club, const std::vector<int>& squadInRowOrder);
 
-// The contracts of every human club, on each day the calendar reaches, whether or not its hub
-// opens that day: a warning or notice is dated the day it is due.
-void CheckHumanClubsContracts();
-
 // The sales, morale, mood and the World Cup rumour of the round, once per round for each club:
 // true when they ran now, false when they had already run this round.
 bool RunRoundUpdates(int club);

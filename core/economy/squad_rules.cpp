@@ -5,11 +5,50 @@
 
 #include "core/basics/random.h"
 #include "core/basics/rounding.h"
+#include "core/club_rosters.h"
+#include "core/economy/player_value.h"
 #include "core/match/computer_lineups.h"
 #include "core/economy/table_access.h"
 #include "core/season/calendar.h"
+#include "core/sort/record_sort.h"
 
 namespace tarvelon {
+
+namespace {
+
+struct ListEntry {
+    int player;
+    int key;
+    int strength;
+    int energy;
+};
+
+int CompareListEntries(const ListEntry& a, const ListEntry& b)
+{
+    if (a.key != b.key) return a.key < b.key ? -1 : 1;
+    if (a.strength != b.strength) return a.strength < b.strength ? -1 : 1;
+    if (a.energy != b.energy) return a.energy < b.energy ? -1 : 1;
+    return 0;
+}
+
+}  // namespace
+
+std::vector<int> SquadInListOrder(int club)
+{
+    std::vector<ListEntry> entries;
+    for (int player : PlayersOfClub(club)) {
+        const TPlayer* p = PlayerAt(player);
+        if (p != nullptr && p->Club == club)
+            entries.push_back({player, PositionSortKey(player), p->Strength, p->Energy});
+    }
+    if (!entries.empty())
+        SortRecords(entries.data(), 0, static_cast<int>(entries.size()) - 1, CompareListEntries);
+    std::vector<int> order;
+    order.reserve(entries.size());
+    for (const ListEntry& e : entries)
+        order.push_back(e.player);
+    return order;
+}
 
 namespace {
 

@@ -9,6 +9,10 @@ namespace tarvelon {
 // teams, who still belong to the squad they come back to.
 std::vector<int> PlayersOfSquad(int club);
 
+// The squad of a club in list order: by position key, then strength, then energy (the game's
+// unstable sort, as the hub's roster shows it).
+std::vector<int> SquadInListOrder(int club);
+
 // Rewrites the club's weekly wage bill (season accounts) as the sum of its players' wages in
 // whole units, each rounded. A human-run club pays a player only while his contract runs: one
 // whose contract has ended draws nothing until it is renewed.

@@ -4,9 +4,9 @@
 
 #include "core/club_rosters.h"
 #include "core/economy/player_value.h"
+#include "core/economy/squad_rules.h"
 #include "core/match/lineup_access.h"
 #include "core/match/match_day.h"
-#include "core/sort/record_sort.h"
 #include "core/vocab/tactics_board.h"
 
 namespace tarvelon {
@@ -14,21 +14,6 @@ namespace tarvelon {
 namespace {
 
 constexpr int kSlotSquare = 42;
-
-struct ListEntry {
-    int player;
-    int key;
-    int strength;
-    int energy;
-};
-
-int CompareListEntries(const ListEntry& a, const ListEntry& b)
-{
-    if (a.key != b.key) return a.key < b.key ? -1 : 1;
-    if (a.strength != b.strength) return a.strength < b.strength ? -1 : 1;
-    if (a.energy != b.energy) return a.energy < b.energy ? -1 : 1;
-    return 0;
-}
 
 bool IsShirt(int shirt) { return shirt >= 1 && shirt <= kShirtCount; }
 
@@ -99,23 +84,6 @@ CandidateStatus CandidateStatusOf(int player, bool nationalTeamMode)
     else if (p->BlockedThisRound)
         status.hint = "Disponível só no próximo jogo";
     return status;
-}
-
-std::vector<int> SquadInListOrder(int club)
-{
-    std::vector<ListEntry> entries;
-    for (int player : PlayersOfClub(club)) {
-        const TPlayer* p = PlayerAt(player);
-        if (p != nullptr && p->Club == club)
-            entries.push_back({player, PositionSortKey(player), p->Strength, p->Energy});
-    }
-    if (!entries.empty())
-        SortRecords(entries.data(), 0, static_cast<int>(entries.size()) - 1, CompareListEntries);
-    std::vector<int> order;
-    order.reserve(entries.size());
-    for (const ListEntry& e : entries)
-        order.push_back(e.player);
-    return order;
 }
 
 LineupBoard NewLineupBoard(int club, bool nationalTeamMode)

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/economy/squad_rules.h"  // SquadInListOrder, which the boards list
+
 namespace tarvelon {
 
 inline constexpr int kShirtCount = 18;
@@ -45,10 +47,6 @@ struct CandidateStatus {
     std::string hint;        // "Contrato expirado", "Jogador contundido", ...
 };
 CandidateStatus CandidateStatusOf(int player, bool nationalTeamMode);
-
-// The squad of a club in list order: by position key, then strength, then energy (the game's
-// unstable sort, as the hub's roster shows it).
-std::vector<int> SquadInListOrder(int club);
 
 // A board with the club's squad as candidates and every shirt empty.
 LineupBoard NewLineupBoard(int club, bool nationalTeamMode);

@@ -20,6 +20,7 @@
 #include "core/match/match_day.h"
 #include "core/match/pitch_flags.h"
 #include "core/match/referees.h"
+#include "core/progression/post_round.h"
 #include "core/records/matchday_globals.h"
 #include "core/progression/club_money.h"
 #include "core/progression/cup_prizes.h"

@@ -5,7 +5,7 @@
 #include "core/economy/incoming_offers.h"
 #include "core/economy/loans.h"
 #include "core/economy/stadium.h"
-#include "core/lineup/lineup_board.h"
+#include "core/economy/squad_rules.h"
 #include "core/mail/inbox.h"
 #include "core/match/computer_lineups.h"
 #include "core/match/lineup_access.h"
@@ -24,6 +24,15 @@ void PrepareHubStart()
     const int draw = Random(10);
     AuctionPriceMargin = draw <= 3 ? -10 : draw <= 7 ? 0 : 5;
     ReturnExpiredLoans(TodayDate());
+}
+
+void CheckHumanClubsContracts()
+{
+    if (TodayDate() == 0)
+        return;  // the calendar has run past its last day
+    for (int club : Game.HumanClubs)
+        if (club >= 0)
+            ContractWarnings(club, SquadInListOrder(club));
 }
 
 void PrepareClubForHub(int club)

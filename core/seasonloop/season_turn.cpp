@@ -8,6 +8,7 @@
 #include "core/history/history_lookups.h"
 #include "core/hooks.h"
 #include "core/match/computer_lineups.h"
+#include "core/progression/post_round.h"
 #include "core/records/match_records.h"
 #include "core/match/referees.h"
 #include "core/records/matchday_globals.h"

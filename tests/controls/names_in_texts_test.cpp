@@ -8,7 +8,7 @@
 #include "core/basics/literal_text.h"
 #include "platform/graphics/canvas.h"
 #include "platform/graphics/text_layout.h"
-#include "tests/support/shown_text.h"
+#include "tests/controls/shown_text.h"
 
 namespace tarvelon {
 namespace {

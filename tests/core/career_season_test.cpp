@@ -8,6 +8,7 @@
 #include <set>
 #include <vector>
 
+#include "core/progression/post_round.h"
 #include "core/basics/random.h"
 #include "core/career/career_state.h"
 #include "core/career/coach_sacking.h"

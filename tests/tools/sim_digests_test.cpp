@@ -67,7 +67,7 @@ TEST_F(SimDigests, ThreeLeaguesEveryCompetition)
     sim::SimOptions options;
     options.leagues = {29, 11, 65};
     options.divisionSize = 10;
-    ExpectDigests(options, {{1, "695e6bd906527c1c"}, {2, "c6030f1d16fdaa4c"}, {3, "1486d01466cefdef"}});
+    ExpectDigests(options, {{1, "0c9f9c6b81d754eb"}, {2, "aefc6987762b6ec8"}, {3, "f382e819e1c44b18"}});
 }
 
 // The command's own game: every league of the database in divisions of twenty with every

@@ -59,7 +59,7 @@
 #include "tests/screens/two_coach_hub_suite.h"
 #include "tests/screens/hub_game.h"
 #include "tests/screens/in_match_answerer.h"
-#include "tests/support/shown_text.h"
+#include "tests/controls/shown_text.h"
 
 namespace tarvelon {
 namespace {

@@ -47,7 +47,7 @@
 #include "tests/screens/board_drags.h"
 #include "tests/screens/matchday/match_dialogs_suite.h"
 #include "tests/screens/quick_clock.h"
-#include "tests/support/shown_text.h"
+#include "tests/controls/shown_text.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {

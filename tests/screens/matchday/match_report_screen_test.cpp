@@ -32,7 +32,7 @@
 #include "richtext/html_label.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/gallery_game_suite.h"
-#include "tests/support/shown_text.h"
+#include "tests/controls/shown_text.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {

@@ -58,6 +58,7 @@
 namespace tarvelon {
 namespace {
 
+using test::TableFingerprints;
 using test::TablesFingerprint;
 
 class MatchdayScreenTest : public test::SeededMatchdaySuite {
@@ -101,7 +102,7 @@ TEST_F(MatchdayScreenTest, ADayPlayedOnScreenBooksWhatTheHeadlessDayBooks)
     Game.InstantPlay = 1;
     const int day = Game.DayIndex;
     const CalendarExit headlessExit = PlayDayToNextScreen();
-    const std::uint64_t headless = TablesFingerprint();
+    const std::map<std::string, std::uint64_t> headless = TableFingerprints();
     ASSERT_GT(Game.DayIndex, day);
 
     NewSeededGame();
@@ -112,7 +113,7 @@ TEST_F(MatchdayScreenTest, ADayPlayedOnScreenBooksWhatTheHeadlessDayBooks)
     results->Timer1->SetEnabled(false);
     EXPECT_GT(Matchday() == nullptr ? 1 : 0, 0) << "the matchday screen closes when the results open";
     QTest::mouseClick(results->bt3->Widget(), Qt::LeftButton);
-    EXPECT_EQ(TablesFingerprint(), headless);
+    EXPECT_EQ(TableFingerprints(), headless);
     EXPECT_EQ(Game.DayIndex > day, true);
     test::Pump();
     EXPECT_EQ(LastOpenedScreen(), ScreenAfterCalendar(headlessExit));
