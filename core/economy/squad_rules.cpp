@@ -8,6 +8,7 @@
 #include "core/club_rosters.h"
 #include "core/economy/player_value.h"
 #include "core/match/computer_lineups.h"
+#include "core/match/lineup_access.h"
 #include "core/economy/table_access.h"
 #include "core/season/calendar.h"
 #include "core/sort/record_sort.h"
