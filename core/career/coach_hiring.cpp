@@ -6,6 +6,7 @@
 #include "core/draws/draw_services.h"
 #include "core/records/state_championship.h"
 #include "core/economy/player_value.h"
+#include "core/economy/squad_rules.h"
 #include "core/economy/table_access.h"
 #include "core/mail/mail.h"
 #include "core/season/calendar.h"
@@ -107,6 +108,7 @@ void ResetSquadForNewCoach(int club)
             p.loanStatus = 0;
         SetContractWeeks(10 + Random(30), index);
     });
+    RecalcClubWageBill(club);  // every player is under contract again
 }
 
 void HireCoach(int club, int coach)
@@ -121,8 +123,10 @@ void HireCoach(int club, int coach)
     c.boardConfidence = 100;
     c.SupportersMood = 80;
     k.hireCounter = 5;
-    if (club < static_cast<int>(ClubFinances.size()))
+    if (club < static_cast<int>(ClubFinances.size())) {
         ClubFinances[club].bankLoan = 0;
+        ClubFinances[club].loanAtSeasonStart = 0;
+    }
     if (c.Division >= 0 && c.Division < kTicketPriceRows) {
         for (int s = 0; s < kStadiumSectors; ++s)
             c.SectorPrices[s] = TicketPrices[c.Division].sectors[s];

@@ -7,6 +7,7 @@
 #include "core/basics/random.h"
 #include "core/club_rosters.h"
 #include "core/economy/player_value.h"
+#include "core/economy/squad_rules.h"
 #include "core/economy/transfers.h"
 #include "core/mail/mail.h"
 #include "core/match/lineup_access.h"
@@ -218,16 +219,31 @@ int UpdateTeamMorale(int club)
     return c->squadMood;
 }
 
+namespace {
+
+// The squad player after player as the roster lists them, then those away with a national team.
+std::vector<int> SquadInRowOrder(int club, const std::vector<int>& rowOrder)
+{
+    const std::vector<int> squad = PlayersOfSquad(club);
+    std::vector<int> order;
+    for (int player : rowOrder)
+        if (std::find(squad.begin(), squad.end(), player) != squad.end())
+            order.push_back(player);
+    for (int player : squad)
+        if (std::find(order.begin(), order.end(), player) == order.end())
+            order.push_back(player);
+    return order;
+}
+
+}  // namespace
+
 void ContractWarnings(int club, const std::vector<int>& squadInRowOrder)
 {
     if (ClubAt(club) == nullptr)
         return;
     const TDateTime today = TodayDate();
-    for (int player : squadInRowOrder) {
-        TPlayer* found = PlayerAt(player);
-        if (found == nullptr || found->Club != club)
-            continue;
-        TPlayer& p = *found;
+    for (int player : SquadInRowOrder(club, squadInRowOrder)) {
+        TPlayer& p = Players[player];
         if (Game.autoContractExtension && p.ContractEnd < today)
             SetContractWeeks(12, player);
         if (Game.contractNotices >= 3 || p.contractWarning >= 2)
@@ -241,6 +257,7 @@ void ContractWarnings(int club, const std::vector<int>& squadInRowOrder)
             p.contractWarning = 1;
         }
     }
+    RecalcClubWageBill(club);  // a contract that ran out today takes its wage off the bill
 }
 
 bool RunRoundUpdates(int club)

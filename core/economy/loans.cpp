@@ -74,9 +74,7 @@ void BuyLoanedPlayer(int player)
     TPlayer& p = Players[player];
     const int holder = p.Club;
     const int owner = Loans[loan].ownerClub;
-    // He is sold from his owner's books: his wage goes back to the owner's bill first, so that the
-    // sale moves it once to the holder's.
-    MoveWageBetweenBills(p, holder, owner);
+    // He is sold from his owner's books; the sale sums both clubs' wage bills again.
     p.Club = owner;
     PlayerClubChanged(player, holder);
     TransferPlayer(player, holder, static_cast<std::int32_t>(Round(static_cast<double>(p.Value) / kCurrencyScale)));

@@ -87,15 +87,39 @@ void ListOneSurplusPlayer(const std::vector<int>& candidates, int position)
     }
 }
 
+// Calls f(player) for every player of the club's squad (PlayersOfSquad).
+template <typename F>
+void ForEachPlayerOfSquad(int club, F&& f)
+{
+    for (int p : PlayersOfSquad(club))
+        f(Players[p]);
+}
+
+// Contracts bind only under a human coach: a computer-run club pays its whole squad.
+bool DrawsWageAt(const TPlayer& p, int club)
+{
+    return !Clubs[club].IsHuman || p.ContractEnd >= TodayDate();
+}
+
 }  // namespace
+
+std::vector<int> PlayersOfSquad(int club)
+{
+    std::vector<int> squad = PlayersOfClub(club);
+    for (const TCallUp& callUp : CallUps)
+        if (callUp.club == club && IsPlayerIndex(callUp.player) && Players[callUp.player].Club != club)
+            squad.push_back(callUp.player);
+    return squad;
+}
 
 void RecalcClubWageBill(int club)
 {
-    if (club < 0 || club >= static_cast<int>(ClubFinances.size()))
+    if (!IsClubIndex(club) || club >= static_cast<int>(ClubFinances.size()))
         return;
     std::int64_t bill = 0;
-    ForEachPlayerOfClub(club, [&](int, const TPlayer& p) {
-        bill += Round(static_cast<double>(p.wage) / kCurrencyScale);
+    ForEachPlayerOfSquad(club, [&](const TPlayer& p) {
+        if (DrawsWageAt(p, club))
+            bill += Round(static_cast<double>(p.wage) / kCurrencyScale);
     });
     ClubFinances[club].weeklyWageBill = static_cast<std::int32_t>(bill);
 }
@@ -108,16 +132,11 @@ void RecountSquad(int club)
     c.squadSize = 0;
     for (int& count : c.playersPerPosition)
         count = 0;
-    const auto count = [&c](const TPlayer& p) {
+    ForEachPlayerOfSquad(club, [&c](const TPlayer& p) {
         ++c.squadSize;
         if (p.Position >= 0 && p.Position < PositionCount)
             ++c.playersPerPosition[p.Position];
-    };
-    ForEachPlayerOfClub(club, [&](int, const TPlayer& p) { count(p); });
-    // A player away with his national team still belongs to the squad he comes back to.
-    for (const TCallUp& callUp : CallUps)
-        if (callUp.club == club && IsPlayerIndex(callUp.player) && Players[callUp.player].Club != club)
-            count(Players[callUp.player]);
+    });
     CountAvailablePlayers(0, club);
 }
 

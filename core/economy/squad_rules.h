@@ -5,12 +5,17 @@
 
 namespace tarvelon {
 
+// The club's players and, during a national-team tournament, those away with their national
+// teams, who still belong to the squad they come back to.
+std::vector<int> PlayersOfSquad(int club);
+
 // The squad of a club in list order: by position key, then strength, then energy (the game's
 // unstable sort, as the hub's roster shows it).
 std::vector<int> SquadInListOrder(int club);
 
 // Rewrites the club's weekly wage bill (season accounts) as the sum of its players' wages in
-// whole units, each rounded.
+// whole units, each rounded. A human-run club pays a player only while his contract runs: one
+// whose contract has ended draws nothing until it is renewed.
 void RecalcClubWageBill(int club);
 
 // Rewrites squad size and players per position of the club (counting its players away on a

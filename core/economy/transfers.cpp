@@ -114,6 +114,14 @@ void DressingRoomReaction(int player, int buyer)
     }
 }
 
+// A player who moved between two clubs: both bills are summed again, since he may have drawn no
+// wage where his contract had ended.
+void MoveWageBetweenBills(int from, int to)
+{
+    RecalcClubWageBill(to);
+    RecalcClubWageBill(from);
+}
+
 }  // namespace
 
 int SaleSharePercent(std::int64_t daysLeft)
@@ -124,15 +132,6 @@ int SaleSharePercent(std::int64_t daysLeft)
     if (daysLeft <= 180) return 22;
     if (daysLeft <= 360) return 25;
     return 30;
-}
-
-void MoveWageBetweenBills(const TPlayer& p, int from, int to)
-{
-    const std::int64_t wage = Round(static_cast<double>(p.wage) / kCurrencyScale);
-    if (TClubFinance* buyer = FinanceOf(to))
-        AddToAccount(buyer->weeklyWageBill, wage);
-    if (TClubFinance* seller = FinanceOf(from))
-        AddToAccount(seller->weeklyWageBill, -wage);
 }
 
 void TransferPlayer(int player, int buyer, std::int32_t fee)
@@ -149,7 +148,7 @@ void TransferPlayer(int player, int buyer, std::int32_t fee)
 
     const std::int64_t share = SellerShare(p, seller, fee);
     SetContractWeeks(Game.LeagueFormat == 2 ? 24 : 10, player);
-    MoveWageBetweenBills(p, seller, buyer);
+    MoveWageBetweenBills(seller, buyer);
     PayFee(seller, buyer, fee, share);
     FinishMove(player, seller, buyer, fee);
     DressingRoomReaction(player, buyer);
@@ -167,7 +166,7 @@ void LoanPlayer(int player, int club, TDateTime endDate)
     p.ShirtNumber = 0;
     p.ContractEnd = endDate;
     p.loanStatus = 2;
-    MoveWageBetweenBills(p, from, club);
+    MoveWageBetweenBills(from, club);
     FinishMove(player, from, club, 0);
 }
 

@@ -30,9 +30,6 @@ int SaleSharePercent(std::int64_t daysLeft);
 // Moves the player to the club on loan until `endDate`; no money moves.
 void LoanPlayer(int player, int club, TDateTime endDate);
 
-// The player's weekly wage (whole units, rounded) leaves one club's wage bill for the other's.
-void MoveWageBetweenBills(const TPlayer& player, int from, int to);
-
 // League and extra clubs of the country.
 int CountClubsOfCountry(int country);
 

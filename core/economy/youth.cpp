@@ -130,7 +130,8 @@ void CreateYouthReplacement(int player, const std::string& name, int position)
     const int oldStrength = p.Strength;
     const bool wasStar = p.Star != 0;
     p.Age = DrawYouthAge();
-    p.Strength = DrawYouthStrength(club) + DrawLegacyBonus(oldStrength);
+    p.Strength = DrawYouthStrength(club);  // drawn before the old player's bonus
+    p.Strength += DrawLegacyBonus(oldStrength);
     p.Star = wasStar ? (Random(2) == 1) : (Random(70) == 1);
     if (p.Star)
         p.Strength += 10 + Random(10);

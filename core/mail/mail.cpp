@@ -83,8 +83,10 @@ void FillByKind(TMailMessage& mail, int kind, int variant, int amount, int clubO
         mail.player = player;
         break;
     case mkSupporters:
-        if (variant == 0)
-            Fill(mail, 46 + Random(3), sSupporters, 5 + Random(3));
+        if (variant == 0) {
+            const int body = 46 + Random(3);  // the body is drawn before the subject
+            Fill(mail, body, sSupporters, 5 + Random(3));
+        }
         break;
     case mkPress:
         if (variant == 0) {

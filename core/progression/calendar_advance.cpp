@@ -11,6 +11,7 @@
 #include "core/draws/club_world_cup.h"
 #include "core/draws/state_championship.h"
 #include "core/economy/ai_market.h"
+#include "core/economy/between_rounds.h"
 #include "core/economy/loans.h"
 #include "core/economy/player_value.h"
 #include "core/economy/squad_rules.h"
@@ -19,6 +20,7 @@
 #include "core/match/match_day.h"
 #include "core/match/pitch_flags.h"
 #include "core/match/referees.h"
+#include "core/progression/post_round.h"
 #include "core/records/matchday_globals.h"
 #include "core/progression/club_money.h"
 #include "core/progression/cup_prizes.h"
@@ -346,6 +348,7 @@ CalendarExit AdvanceCalendar()
     Game.DayKind = NextDayKind;
     if (TournamentJustEnded)
         EndTournamentCallUps();
+    CheckHumanClubsContracts();  // the players back from a tournament included
     ClearMatchdayLiveTables();
     DrawReferees();
     PrepareNationalTournamentDay();

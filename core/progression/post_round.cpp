@@ -26,6 +26,15 @@ void PrepareHubStart()
     ReturnExpiredLoans(TodayDate());
 }
 
+void CheckHumanClubsContracts()
+{
+    if (TodayDate() == 0)
+        return;  // the calendar has run past its last day
+    for (int club : Game.HumanClubs)
+        if (club >= 0)
+            ContractWarnings(club, SquadInListOrder(club));
+}
+
 void PrepareClubForHub(int club)
 {
     CompleteStadiumWorks(club, TodayDate());  // one finished expansion per round

@@ -21,6 +21,10 @@ void PrepareHubStart();
 // players available counted, the contract warnings and the old news counted as read.
 void PrepareClubForHub(int club);
 
+// The contracts of every human club, on each day the calendar reaches, whether or not its hub
+// opens that day: a warning or notice is dated the day it is due, the roster's order kept.
+void CheckHumanClubsContracts();
+
 enum class PostRoundAsk {
     Done,                // nothing more this round
     PurchaseOffer,       // `club` offers for `player`

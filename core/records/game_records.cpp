@@ -4,7 +4,7 @@ namespace tarvelon {
 
 std::int64_t FinanceIncome(const TClubFinance& f)
 {
-    return std::int64_t{f.ticketIncome} + f.playerSales + f.bankLoan + f.prizes + f.sponsorship;
+    return std::int64_t{f.ticketIncome} + f.playerSales + SeasonBorrowing(f) + f.prizes + f.sponsorship;
 }
 
 std::int64_t FinanceExpenses(const TClubFinance& f)

@@ -66,9 +66,9 @@ struct TNationalTeam {
 };
 
 // The season's accounts of a club, parallel to Clubs, in whole money units. Everything but the
-// bank loan is zeroed at each season rollover.
+// bank loan is zeroed at each season rollover, which notes the loan the new season starts with.
 struct TClubFinance {
-    std::uint8_t reserved0[4]{};
+    std::int32_t loanAtSeasonStart{};    // the bank loan brought from the seasons before
     std::int32_t weeklyWageBill{};       // "Salário semanal:"
     std::int32_t wagesPaid{};            // "Salários...............:" (expense)
     std::uint8_t reserved12[4]{};
@@ -215,7 +215,7 @@ TARVELON_FIELD_AT(TNationalTeam, level, 40);
 TARVELON_FIELD_AT(TNationalTeam, clubEntry, 44);
 
 TARVELON_RECORD_SIZE(TClubFinance, 56);
-TARVELON_FIELD_AT(TClubFinance, reserved0, 0);
+TARVELON_FIELD_AT(TClubFinance, loanAtSeasonStart, 0);
 TARVELON_FIELD_AT(TClubFinance, weeklyWageBill, 4);
 TARVELON_FIELD_AT(TClubFinance, wagesPaid, 8);
 TARVELON_FIELD_AT(TClubFinance, reserved12, 12);
@@ -306,6 +306,13 @@ inline constexpr std::array<TTicketPriceRow, kTicketPriceRows> DefaultTicketPric
 }};
 
 // Season account subtotals, in whole money units (64 bits: the sums of 32-bit accounts may pass 2^31).
+// The season's borrowing, the accounts' "Empréstimo" line: the bank loan less what was owed when
+// the season began (negative when more was repaid than borrowed), so that the balance is the
+// season's change of cash.
+inline std::int64_t SeasonBorrowing(const TClubFinance& finance)
+{
+    return std::int64_t{finance.bankLoan} - finance.loanAtSeasonStart;
+}
 std::int64_t FinanceIncome(const TClubFinance& finance);
 std::int64_t FinanceExpenses(const TClubFinance& finance);
 inline std::int64_t FinanceBalance(const TClubFinance& finance) { return FinanceIncome(finance) - FinanceExpenses(finance); }

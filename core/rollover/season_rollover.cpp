@@ -42,6 +42,7 @@ void ResetClubSeasonStart()
             const std::int32_t bankLoan = ClubFinances[i].bankLoan;
             ClubFinances[i] = TClubFinance{};
             ClubFinances[i].bankLoan = bankLoan;
+            ClubFinances[i].loanAtSeasonStart = bankLoan;  // owed already: not this season's income
         }
         Clubs[i].boardConfidence = std::max(Clubs[i].boardConfidence, kMinimumStart);
         Clubs[i].SupportersMood = std::max(Clubs[i].SupportersMood, kMinimumStart);

@@ -3,10 +3,12 @@
 #include "core/career/career_state.h"
 #include "core/career/coach_sacking.h"
 #include "core/draws/state_championship.h"
+#include "core/economy/between_rounds.h"
 #include "core/economy/loans.h"
 #include "core/history/history_lookups.h"
 #include "core/hooks.h"
 #include "core/match/computer_lineups.h"
+#include "core/progression/post_round.h"
 #include "core/records/match_records.h"
 #include "core/match/referees.h"
 #include "core/records/matchday_globals.h"
@@ -131,6 +133,7 @@ SeasonStartScreen StartNewSeason(const std::function<void()>& offerPreseasonFrie
     AdvanceToNextMatchDate();
     Game.DayKind = Calendar[static_cast<std::size_t>(Game.DayIndex)].dayKind;
     ReturnExpiredLoans(Calendar[static_cast<std::size_t>(Game.DayIndex)].date);
+    CheckHumanClubsContracts();
     const bool humanPlays = HumanClubPlaysOnSeasonStart();
     DrawReferees();
     if (humanPlays)

@@ -66,7 +66,7 @@ void TForm22::ShowAccounts()
     const TClubFinance& f = ClubFinances[static_cast<std::size_t>(club)];
     ShowAmount(l1, f.ticketIncome);
     ShowAmount(l2, f.playerSales);
-    ShowAmount(l3, f.bankLoan);
+    ShowAmount(l3, SeasonBorrowing(f));
     ShowAmount(l4, f.prizes);
     ShowAmount(l5, f.sponsorship);
     ShowAmount(Label16, FinanceIncome(f));

@@ -8,10 +8,12 @@
 #include <set>
 #include <vector>
 
+#include "core/progression/post_round.h"
 #include "core/basics/random.h"
 #include "core/career/career_state.h"
 #include "core/career/coach_sacking.h"
 #include "core/career/job_offer_walks.h"
+#include "core/economy/between_rounds.h"
 #include "core/economy/ai_market.h"
 #include "core/economy/loans.h"
 #include "core/economy/transfers.h"
@@ -209,6 +211,7 @@ TEST_P(CareerSeasonTest, MarketLoansAndSackingsKeepTheGameWhole)
         Game.LeagueTurn = round <= 18 ? 1 : 2;
         const TDateTime today = TodayDate();
         ReturnExpiredLoans(today);
+        CheckHumanClubsContracts();  // as the calendar's advance does: run-out contracts leave the bill
         FakeRound();
 
         for (int i = 0; i < 4; ++i) {

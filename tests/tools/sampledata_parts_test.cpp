@@ -17,6 +17,7 @@
 #include "tools/sampledata/database_plan.h"
 #include "tools/sampledata/image.h"
 #include "tools/sampledata/name_regions.h"
+#include "tools/sampledata/name_tables.h"
 #include "tools/sampledata/national_squads.h"
 #include "tools/sampledata/sample_random.h"
 #include "tools/sampledata/squad_maker.h"
@@ -26,6 +27,14 @@ using namespace tarvelon;
 using namespace tarvelon::sampledata;
 
 namespace {
+
+// A club pattern's name for a town ("{T}" replaced; a founding year, where there is one, left).
+std::string Replace(const std::string& pattern, const std::string& town)
+{
+    std::string name = pattern;
+    const std::size_t at = name.find("{T}");
+    return at == std::string::npos ? name : name.replace(at, 3, town);
+}
 
 QImage Decode(const std::string& bytes, const char* format)
 {
@@ -104,6 +113,25 @@ TEST(SampleNames, EveryRegionWritesCp1252NamesWithinTheirFields)
     EXPECT_EQ(NameRegionOfCountry(11), NameRegion::Spanish);
     EXPECT_EQ(NameRegionOfCountry(107), NameRegion::Japanese);
     EXPECT_EQ(NameRegionOfCountry(200), NameRegion::English);  // no style of its own
+}
+
+// Portugal plays in the European cups: its towns and clubs are not of the Brazilian kind, so that
+// no Portuguese club reads as a Brazilian one there.
+TEST(SampleNames, PortugalsClubsAreNotNamedInBrazilsStyle)
+{
+    const RegionTables& brazil = TablesOf(NameRegionOfCountry(29));
+    const RegionTables& portugal = TablesOf(NameRegionOfCountry(154));
+    ASSERT_NE(NameRegionOfCountry(154), NameRegionOfCountry(29));
+    SampleRandom random(154);
+    for (int i = 0; i < 200; ++i) {
+        const std::string town = MakeTownName(NameRegionOfCountry(154), random);
+        for (const char* start : brazil.townStarts)
+            EXPECT_NE(town.rfind(start, 0), 0u) << town;
+        const ClubNames club = MakeClubNames(NameRegionOfCountry(154), town, random);
+        for (const ClubPattern& pattern : brazil.clubs)
+            EXPECT_NE(club.fullName, Replace(pattern.full, town)) << club.fullName;
+    }
+    EXPECT_EQ(portugal.givenStarts, brazil.givenStarts);  // the people are named alike
 }
 
 TEST(SampleNames, FileNamesAreFoldedSlugs)

@@ -12,6 +12,7 @@
 
 #include "core/draws/state_championship.h"
 #include "core/economy/bank.h"
+#include "core/newgame/new_game_setup.h"
 #include "core/records/history_records.h"
 #include "core/records/match_records.h"
 #include "core/records/game_state.h"
@@ -19,9 +20,31 @@
 #include "core/season/competition_kind.h"
 #include "core/season/competitions.h"
 #include "core/season/fixtures.h"
+#include "core/seasonloop/season_loop.h"
 #include "core/tables.h"
 
 namespace tarvelon::simcheck {
+
+// A new game of Brazil (with its state championships), Argentina and Spain whose first Brazilian
+// club is taken by a human coach, its season loop begun: the club's index, or -1.
+inline int StartGameWithHumanClub()
+{
+    BeginNewGameSetup();
+    ListNewGameClubFiles();
+    NewGameChoices choices;
+    choices.countries = {29, 11, 65};
+    choices.stateChampionships = true;
+    if (!SetUpNewGameBeforeCoaches(choices))
+        return -1;
+    const int club = Leagues[static_cast<std::size_t>(FindLeagueByCountry(29))].divisions[0][0];
+    if (!ChooseHumanClub(1, club, "Treinador"))
+        return -1;
+    const FirstScreen first = RunNewGameBuilder();
+    if (first == FirstScreen::None)
+        return -1;
+    BeginSeasonLoop(first == FirstScreen::Matchday);
+    return club;
+}
 
 inline bool IsClub(int club) { return club >= 0 && club < static_cast<int>(Clubs.size()); }
 
@@ -159,6 +182,22 @@ inline void ExpectLedgerBalanced(const Ledger& before, const Ledger& after, cons
             << b.miscellaneous - a.miscellaneous << ", shares " << b.terminationShares - a.terminationShares
             << ", interest " << b.loanInterest - a.loanInterest;
     }
+}
+
+// Every club drawn into the groups of a continental cup belongs to the cup's continent: South
+// America (with México) for the first edition, Europe for the second.
+inline void ExpectContinentalGroupsOfTheirContinent()
+{
+    for (int kind : {kKindFirstContinentalCup, kKindSecondContinentalCup})
+        for (int edition : {1, 2}) {
+            const int confederation = edition == 1 ? 1 : 0;
+            for (const auto& group : Game.ContinentalGroups[ContinentalGroupTable(kind, edition)])
+                for (int club : group)
+                    if (IsClub(club))
+                        EXPECT_EQ(ConfederationOfCountry(Clubs[static_cast<std::size_t>(club)].Country), confederation)
+                            << Clubs[static_cast<std::size_t>(club)].name.str() << " (country "
+                            << Clubs[static_cast<std::size_t>(club)].Country << ") in cup kind " << kind << ", edition " << edition;
+        }
 }
 
 // At the end of a season every fixture between two known clubs was played, and each played one

@@ -165,6 +165,7 @@ TEST_F(SimSeasons, ThreeSeasonsKeepEveryInvariant)
         EXPECT_GT(days, 40);
         ASSERT_FALSE(HasFailure()) << "season " << season;
         TurnToNewSeason();
+        ExpectContinentalGroupsOfTheirContinent();
         ExpectStandingsAddUp();
         ExpectPeopleWhereTheyBelong();
         expectGroupsLoadable();
@@ -230,17 +231,8 @@ TEST_F(SimSeasons, HumanClubIsServedByTheAutomaticAnswers)
 {
     StartRules({kSeed + 1});
     CollectMessages();
-    BeginNewGameSetup();
-    ListNewGameClubFiles();
-    NewGameChoices choices;
-    choices.countries = {29, 11, 65};
-    choices.stateChampionships = true;
-    ASSERT_TRUE(SetUpNewGameBeforeCoaches(choices));
-    const int club = Leagues[static_cast<std::size_t>(FindLeagueByCountry(29))].divisions[0][0];
-    ASSERT_TRUE(ChooseHumanClub(1, club, "Treinador"));
-    const FirstScreen first = RunNewGameBuilder();
-    ASSERT_NE(first, FirstScreen::None);
-    BeginSeasonLoop(first == FirstScreen::Matchday);
+    const int club = StartGameWithHumanClub();
+    ASSERT_GE(club, 0);
     const int coach = Game.CurrentHumanCoach;
 
     int humanMatches = 0;

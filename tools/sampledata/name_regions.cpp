@@ -12,7 +12,7 @@ namespace {
 using R = NameRegion;
 
 const std::map<int, NameRegion> kCountryRegions = {
-    {29, R::Portuguese}, {154, R::Portuguese}, {5, R::Portuguese}, {133, R::Portuguese}, {35, R::Portuguese},
+    {29, R::Portuguese}, {154, R::PortugalPortuguese}, {5, R::Portuguese}, {133, R::Portuguese}, {35, R::Portuguese},
     {65, R::Spanish}, {11, R::Spanish}, {195, R::Spanish}, {150, R::Spanish}, {46, R::Spanish}, {42, R::Spanish},
     {60, R::Spanish}, {26, R::Spanish}, {151, R::Spanish}, {198, R::Spanish}, {131, R::Spanish}, {51, R::Spanish},
     {86, R::Spanish}, {79, R::Spanish}, {58, R::Spanish}, {147, R::Spanish}, {139, R::Spanish}, {53, R::Spanish},
@@ -100,7 +100,10 @@ std::string MakeSurname(NameRegion region, SampleRandom& random)
 {
     const RegionTables& tables = TablesOf(region);
     std::string prefix = tables.surnamePrefixes.empty() ? "" : random.Pick(tables.surnamePrefixes);
-    const std::string stem = Join(random.Pick(tables.surnameStarts), random.Pick(tables.surnameMiddles));
+    // Each name's parts are drawn last part first, the order the generator has always taken them in,
+    // so that a seed keeps its database.
+    const std::string_view middle = random.Pick(tables.surnameMiddles);
+    const std::string stem = Join(random.Pick(tables.surnameStarts), middle);
     return prefix + Join(stem, random.Pick(tables.surnameEnds));
 }
 
@@ -108,7 +111,8 @@ std::string MakePersonName(NameRegion region, SampleRandom& random, std::size_t 
 {
     const RegionTables& tables = TablesOf(region);
     if (!tables.nicknameEnds.empty() && random.Percent(35)) {
-        return Join(random.Pick(tables.givenStarts), random.Pick(tables.nicknameEnds));
+        const std::string_view nickname = random.Pick(tables.nicknameEnds);
+        return Join(random.Pick(tables.givenStarts), nickname);
     }
     const std::string given = GivenName(tables, random);
     const std::string surname = MakeSurname(region, random);
@@ -125,7 +129,8 @@ std::string MakeTownName(NameRegion region, SampleRandom& random)
     const RegionTables& tables = TablesOf(region);
     std::string town;
     for (int attempt = 0; attempt < 8; ++attempt) {
-        town = Join(random.Pick(tables.townStarts), random.Pick(tables.townEnds));
+        const std::string_view end = random.Pick(tables.townEnds);
+        town = Join(random.Pick(tables.townStarts), end);
         if (Fits(town, 12)) {
             return town;
         }
@@ -150,8 +155,8 @@ ClubNames MakeClubNames(NameRegion region, const std::string& town, SampleRandom
             break;
         }
     }
-    const std::string stadium =
-        Replace(Replace(random.Pick(tables.stadiums), "{T}", town), "{S}", MakeSurname(region, random));
+    const std::string surname = MakeSurname(region, random);
+    const std::string stadium = Replace(Replace(random.Pick(tables.stadiums), "{T}", town), "{S}", surname);
     names.stadium = Fits(stadium, 30) ? stadium : town;
     return names;
 }

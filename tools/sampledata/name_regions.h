@@ -8,10 +8,10 @@
 namespace tarvelon::sampledata {
 
 enum class NameRegion {
-    Portuguese, Spanish, Italian, English, German, French, Dutch, Nordic, Slavic, Greek, Turkish,
+    Portuguese, PortugalPortuguese, Spanish, Italian, English, German, French, Dutch, Nordic, Slavic, Greek, Turkish,
     Romanian, Hungarian, Arabic, Persian, Japanese, Korean, Chinese, African,
 };
-inline constexpr int kNameRegionCount = 19;
+inline constexpr int kNameRegionCount = 20;
 
 // The naming style of a country id (English-like for countries without one of their own).
 NameRegion NameRegionOfCountry(int country);

@@ -6,10 +6,9 @@ namespace tarvelon::sampledata {
 
 namespace {
 
-// Tables in the order of NameRegion.
-const std::array<RegionTables, kNameRegionCount> kTables = {{
-    // Portuguese
-    {{"Ad", "Al", "Bel", "Cai", "Dan", "Ed", "Fa", "Gil", "Hel", "Ja", "Le", "Ma", "Ne", "Ol", "Ra", "Se", "Ta", "Vi", "Wal", "Ze"},
+// Brazil's names: towns of Tupi syllables, clubs of the Brazilian kind.
+const RegionTables kPortuguese = {
+    {"Ad", "Al", "Bel", "Cai", "Dan", "Ed", "Fa", "Gil", "Hel", "Ja", "Le", "Ma", "Ne", "Ol", "Ra", "Se", "Ta", "Vi", "Wal", "Ze"},
      {"ilo", "ton", "ério", "mar", "son", "iano", "ino", "aldo", "elso", "uel", "ir", "alo", "ílson", "ácio"},
      {},
      {"Bar", "Cor", "Dan", "Fal", "Gou", "Lan", "Mar", "Nog", "Pa", "Quin", "Ro", "Sal", "Tav", "Val", "Ver", "Bra", "Cal", "Mo"},
@@ -22,7 +21,28 @@ const std::array<RegionTables, kNameRegionCount> kTables = {{
       {"União {T}", "União {T}"}, {"Sport Clube {T}", "Sport {T}"}, {"Ferroviário {T}", "Ferroviário {T}"}},
      {"Estádio {S}", "Arena {T}", "Estádio Municipal {T}", "Estádio do {T}"},
      {"inho", "ão", "ico", "eco", "ito"},
-     ""},
+     ""};
+
+// Portugal's: the same people, but towns, clubs and grounds of Portugal's own kind, so that its
+// clubs do not read as Brazilian ones in a European cup.
+RegionTables PortugalTables()
+{
+    RegionTables tables = kPortuguese;
+    tables.townStarts = {"Vila", "Fonte", "Monte", "Vale", "Torre", "Ponte", "Castelo", "Porto", "Alva", "Ferre",
+                         "Sobre", "Lousa", "Cova", "Serra", "Ameixo", "Carva"};
+    tables.townEnds = {"ães", "inhas", "ela", "ais", "edo", "ões", "ada", "eira", "elos", "ouro", "iz", "osa"};
+    tables.clubs = {{"Futebol Clube de {T}", "FC {T}"},        {"Sporting Clube de {T}", "Sporting {T}"},
+                    {"Clube Desportivo {T}", "CD {T}"},       {"Grupo Desportivo {T}", "GD {T}"},
+                    {"União Desportiva {T}", "UD {T}"},       {"Académico de {T}", "Académico {T}"},
+                    {"Associação Desportiva {T}", "AD {T}"}, {"Atlético Clube de {T}", "Atlético {T}"}};
+    tables.stadiums = {"Estádio Municipal de {T}", "Estádio {S}", "Campo de {T}", "Estádio do {T}"};
+    return tables;
+}
+
+// Tables in the order of NameRegion.
+const std::array<RegionTables, kNameRegionCount> kTables = {{
+    kPortuguese,
+    PortugalTables(),
     // Spanish
     {{"Al", "Ber", "Ce", "Da", "Es", "Fe", "Gon", "Hu", "Ig", "Ju", "Lo", "Ma", "Ni", "Pa", "Ra", "Sa", "Te", "Va"},
      {"ián", "ardo", "ino", "ero", "ario", "ulio", "emio", "és", "ando", "iel", "ucho", "idio"},

@@ -59,6 +59,17 @@ TEST_F(ClubAccountsScreenTest, TheAccountsShowTheSeasonAsBookedWithLargeSumsWhol
     accounts = Open<TForm22>("TForm22");
     for (TLabel* line : {accounts->l1, accounts->l6, accounts->Label16, accounts->Label17, accounts->Label19, accounts->Label26})
         EXPECT_EQ(line->Caption(), "$0");
+    Click(accounts->GradButton2);
+
+    // A new season that owes last season's loan: it is no income of this one, its interest still runs;
+    // what is borrowed now is.
+    f = TClubFinance{};
+    f.bankLoan = f.loanAtSeasonStart = 1000000;
+    f.bankLoan += 500000;
+    accounts = Open<TForm22>("TForm22");
+    EXPECT_EQ(accounts->l3->Caption(), "$500 000");
+    EXPECT_EQ(accounts->Label19->Caption(), "$500 000");
+    EXPECT_EQ(accounts->Label26->Caption(), "$45 000");
 }
 
 }  // namespace

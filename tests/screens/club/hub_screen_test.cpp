@@ -673,6 +673,12 @@ TEST_F(HubScreenTest, ARosterOfAnySquadSizeShowsScrollsAndOpensTheLineup)
             if (!std::exchange(first, false))
                 SetUp();
             const int club = Game.HumanClubs[0];
+            // A squad short of the size is made up with players of another club.
+            for (std::size_t p = 1; p < Players.size() && SquadInListOrder(club).size() < std::size_t(size); ++p)
+                if (Players[p].Club >= 0 && Players[p].Club != club) {
+                    Players[p].Club = club;
+                    PlayerClubsChanged();
+                }
             const std::vector<int> squad = SquadInListOrder(club);
             ASSERT_GE(squad.size(), std::size_t(size));
             for (std::size_t i = size; i < squad.size(); ++i)
