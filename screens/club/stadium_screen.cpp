@@ -2,6 +2,7 @@
 #include "screens/club/stadium_screen.h"
 
 #include "controls/grad_button.h"
+#include "core/basics/literal_text.h"
 #include "core/format/money_format.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
@@ -93,7 +94,7 @@ void TForm8::FormCreate()
     std::int64_t seats = 0;
     for (int s = 0; s < kStadiumSectors; ++s)
         seats += club->SectorSeats[s];
-    if (Label1) Label1->SetCaption(club->Stadium.str() + " - " + FormatMoney64(seats) + " lugares");
+    if (Label1) Label1->SetCaption(CaptionLiteral(club->Stadium.str()) + " - " + FormatMoney64(seats) + " lugares");
     const int division = club->Division >= 0 && club->Division < kTicketPriceRows ? club->Division : 0;
     for (int s = 0; s < kStadiumSectors; ++s) {
         if (TLabel* price = PriceLabels()[s]) price->SetCaption("$" + std::to_string(club->SectorPrices[s]));

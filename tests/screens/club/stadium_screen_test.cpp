@@ -20,6 +20,7 @@
 #include "screens/club/hub_screen.h"
 #include "screens/club/stadium_screen.h"
 #include "screens/common/subjects.h"
+#include "tests/controls/shown_text.h"
 #include "tests/screens/club/bank_accounts_stadium_suite.h"
 
 namespace tarvelon {
@@ -65,6 +66,19 @@ TEST_F(StadiumScreenTest, TicketPricesStepOnTheSpinnersWithinTheirRange)
     ClickArrow(stadium->upcm, true);
     EXPECT_EQ(Club().SectorPrices[3], 100);
     EXPECT_EQ(stadium->Label33->Caption(), "$100");
+}
+
+// The stadium's name from the club's file is shown as it is written, an "&" included.
+TEST_F(StadiumScreenTest, TheStadiumsNameIsShownAsWritten)
+{
+    Club().Stadium.set("Ramos & Filhos");
+    std::int64_t seats = 0;
+    for (int s = 0; s < kStadiumSectors; ++s)
+        seats += Club().SectorSeats[s];
+    auto* stadium = Open<TForm8>("TForm8");
+    ASSERT_NE(stadium, nullptr);
+    EXPECT_EQ(test::ShownCaption(*stadium->Label1).text.toStdString(),
+              "Ramos & Filhos - " + FormatMoney64(seats) + " lugares");
 }
 
 // A price from the club's file may lie beyond the spinner's range: the spinner stands at its end,
