@@ -84,6 +84,38 @@ TEST_F(InboxScreenTest, TheInboxListsReadsAndAnswersTheClubsMail)
     EXPECT_EQ(news, UnreadNewsText(1));
 }
 
+// The dark pixels of a row's text from the subject column to the right end of the grid.
+int DarkPixelsOfRow(const QImage& grid, int top, int height)
+{
+    int dark = 0;
+    for (int y = top; y < top + height && y < grid.height(); ++y)
+        for (int x = 40; x < grid.width() - 20; ++x)
+            if (qGray(grid.pixel(x, y)) < 110)
+                ++dark;
+    return dark;
+}
+
+// Two messages alike but for their read flag: the unread one's subject, sender and date are bold.
+TEST_F(InboxScreenTest, AnUnreadMessageIsWrittenInBold)
+{
+    MailMessages.clear();
+    SendMail(club_, mkWelcome, 1, 0, 0, 0);
+    SendMail(club_, mkWelcome, 1, 0, 0, 0);
+    MailMessages[0].read = 1;
+    ASSERT_TRUE(Drive<TForm62>("TForm62", [&](TForm62& inbox) {
+        TDataGrid& grid = *inbox.grid1;
+        ASSERT_EQ(grid.RowCount(), 2);
+        ASSERT_EQ(grid.GetCellTextByName("lido", 0), "0");
+        ASSERT_EQ(grid.GetCellTextByName("lido", 1), "1");
+        const QImage shown = grid.Widget()->grab().toImage();
+        const int unread = DarkPixelsOfRow(shown, grid.RowTop(0), 20);
+        const int read = DarkPixelsOfRow(shown, grid.RowTop(1), 20);
+        EXPECT_GT(read, 0);
+        EXPECT_GT(unread, read + read / 10) << "unread " << unread << ", read " << read;
+        Click(inbox.bt1);
+    }));
+}
+
 TEST_F(InboxScreenTest, ClosedWithAllReadTheHubSaysSemNovasNoticiasAndKeepsSayingIt)
 {
     MailMessages.clear();
