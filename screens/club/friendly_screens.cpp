@@ -38,7 +38,6 @@ const TScreenRecord TForm85::kScreen{
     .shows = "Amistosos de Pré-temporada",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.swallowAltF4 = true},
     .create = NewScreen<TForm85>,
     .file = "screens/club/friendly_screens.cpp",
 };
@@ -180,7 +179,6 @@ const TScreenRecord TForm84::kScreen{
     .shows = "Confirmação de amistoso",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.swallowAltF4 = true},
     .subject = [] { PendingFriendly = {SubjectOtherClub(), 50000, false}; },
     .create = NewScreen<TForm84>,
     .file = "screens/club/friendly_screens.cpp",

@@ -169,6 +169,46 @@ TEST_F(FriendlyScreensTest, AHumanOpponentPlaysForNothingAndAShortPurseIsRefused
     Click(form->bt1);
     EXPECT_EQ(form->Label4->Caption(), "amistoso rejeitado");
     EXPECT_EQ(Clubs[club].cash, CurrencyFromUnits(50000));
+
+    // Alt+F4 closes the confirmation unanswered: the friendly is not booked.
+    bool closedByAltF4 = false;
+    WhenOpen("TForm84", [&closedByAltF4](TForm* confirmation) {
+        test::PressKey(confirmation->Widget(), Qt::Key_F4, Qt::AltModifier);
+        closedByAltF4 = confirmation->ModalResult() != mrNone;
+        if (!closedByAltF4)
+            Click(static_cast<TForm84*>(confirmation)->GradButton2);
+    });
+    Click(form->bt1);
+    EXPECT_TRUE(closedByAltF4);
+    EXPECT_EQ(form->Label4->Caption(), "amistoso rejeitado");
+    EXPECT_EQ(Friendlies.size(), friendliesBefore + 1);
+    EXPECT_EQ(Clubs[club].cash, CurrencyFromUnits(50000));
+}
+
+// Alt+F4 closes the pre-season question unanswered: no friendlies are booked before the season.
+TEST_F(FriendlyScreensTest, AltF4ClosesThePreseasonQuestionWithoutFriendlies)
+{
+    bool closedByAltF4 = false;
+    bool bookingOpened = false;
+    QTimer watch;  // closes a booking screen, should one open; it stops with the test
+    QObject::connect(&watch, &QTimer::timeout, [&bookingOpened] {
+        TForm* top = Screen->FormCount() > 0 ? Screen->Forms(Screen->FormCount() - 1) : nullptr;
+        if (top && top->ClassName() == "TForm81" && top->Visible()) {
+            bookingOpened = true;
+            top->Close();
+        }
+    });
+    watch.start(10);
+    WhenOpen("TForm85", [&](TForm* question) {
+        test::PressKey(question->Widget(), Qt::Key_F4, Qt::AltModifier);
+        closedByAltF4 = question->ModalResult() != mrNone;
+        if (!closedByAltF4)
+            Click(static_cast<TForm85*>(question)->GradButton2);
+    });
+    OfferPreseasonFriendliesOnScreen();
+    test::Pump();
+    EXPECT_TRUE(closedByAltF4);
+    EXPECT_FALSE(bookingOpened);
 }
 
 // It plays the season to its end, and gives the suite its game back.
