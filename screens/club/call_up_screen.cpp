@@ -66,7 +66,6 @@ const TScreenRecord TForm77::kScreen{
     .shows = "Busca de jogadores para convocação",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.swallowAltF4 = true},
     .subject = [] {
         CallUpNationEntry = NationalTeams.empty() ? -1 : NationalTeams.front().clubEntry;
         for (const TNationalTeam& team : NationalTeams)

@@ -51,6 +51,27 @@ protected:
                 entry = team.clubEntry;
         return entry;
     }
+
+    // While it lives, the national team of `entry` is the game's one human national team.
+    class SoleHumanNation {
+    public:
+        explicit SoleHumanNation(int entry) : count_(Game.HumanNationCount), first_(Game.HumanNations[0])
+        {
+            Game.HumanNationCount = 1;
+            Game.HumanNations[0] = entry;
+        }
+        ~SoleHumanNation()
+        {
+            Game.HumanNationCount = count_;
+            Game.HumanNations[0] = first_;
+        }
+        SoleHumanNation(const SoleHumanNation&) = delete;
+        SoleHumanNation& operator=(const SoleHumanNation&) = delete;
+
+    private:
+        int count_;
+        int first_;
+    };
 };
 
 // The longest names fit their columns: a player's in both lists, his club's in the search.
@@ -99,10 +120,7 @@ TEST_F(CallUpScreenTest, ANationalSquadIsCalledUpAndGoesBackToItsClubsAfterTheTo
     const int entry = BrazilEntry();
     ASSERT_GE(entry, 0);
     // Core's call-up question opens the screen on the human national team it names.
-    const int nationsBefore = Game.HumanNationCount;
-    const int firstNationBefore = Game.HumanNations[0];
-    Game.HumanNationCount = 1;
-    Game.HumanNations[0] = entry;
+    const SoleHumanNation human(entry);
     CallUpNationEntry = -1;
     std::string shownTeam;
     WhenOpen("TForm77", [&shownTeam](TForm* callUp) {
@@ -182,10 +200,29 @@ TEST_F(CallUpScreenTest, ANationalSquadIsCalledUpAndGoesBackToItsClubsAfterTheTo
     }
 
     EndTournamentCallUps();
-    Game.HumanNationCount = nationsBefore;
-    Game.HumanNations[0] = firstNationBefore;
     for (std::size_t i = 0; i < called.size(); ++i)
         EXPECT_EQ(Players[called[i]].Club, homes[i]);
+    EXPECT_EQ(PlayersOfClub(entry), ownSquad);
+}
+
+// Alt+F4 closes the call-up unconfirmed: nobody moves and the national team keeps its own squad.
+TEST_F(CallUpScreenTest, AltF4ClosesTheCallUpAndTheTeamKeepsItsOwnSquad)
+{
+    const int entry = BrazilEntry();
+    ASSERT_GE(entry, 0);
+    const SoleHumanNation human(entry);
+    const std::vector<int> ownSquad = PlayersOfClub(entry);
+    const std::size_t callUpsBefore = CallUps.size();
+    bool closedByAltF4 = false;
+    WhenOpen("TForm77", [&closedByAltF4](TForm* callUp) {
+        test::PressKey(callUp->Widget(), Qt::Key_F4, Qt::AltModifier);
+        closedByAltF4 = callUp->ModalResult() != mrNone;
+        if (!closedByAltF4)
+            callUp->Close();
+    });
+    ShowNationalCallUpOnScreen(1);
+    EXPECT_TRUE(closedByAltF4);
+    EXPECT_EQ(CallUps.size(), callUpsBefore);
     EXPECT_EQ(PlayersOfClub(entry), ownSquad);
 }
 
