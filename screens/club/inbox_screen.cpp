@@ -32,7 +32,6 @@ const TScreenRecord TForm62::kScreen{
     .shows = "Sua caixa de emails",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.closeOnEscape = true},
     .create = NewScreen<TForm62>,
     .file = "screens/club/inbox_screen.cpp",
 };

@@ -39,7 +39,6 @@ const TScreenRecord TForm44::kScreen{
     .shows = "Venda de jogador",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.closeOnEscape = true},
     .subject = [] { SelectedRecord = SubjectPlayer(); },
     .create = NewScreen<TForm44>,
     .file = "screens/club/player_sale_screen.cpp",

@@ -20,7 +20,6 @@ const TScreenRecord TForm48::kScreen{
     .shows = "Aposentadoria do jogador",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.closeOnEscape = true},
     .subject = [] { RetiringPlayer = SubjectPlayer(); },
     .create = NewScreen<TForm48>,
     .file = "screens/club/retirement_dialog.cpp",

@@ -1,6 +1,7 @@
 // The sale of a player of the human club (TForm44) on a seeded game, driven by clicks and keys:
 // the fine band by the contract's days left, a bad price put back to 1000 with the button off
 // until the next edit, the listing at a fixed price, and the auction request.
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -56,6 +57,9 @@ TEST_F(PlayerSaleTest, FineBandFollowsTheContractAndExpiredContractsShowNone)
     EXPECT_TRUE(sale->Label13->Visible());
     EXPECT_EQ(sale->Label13->Caption(), "12% do valor total");
     const int fullHeight = sale->ClientHeight();
+    QPointer<QWidget> window = sale->Widget();
+    test::PressKey(window, Qt::Key_Escape);  // the screen handles no keys: "Cancelar" closes it
+    ASSERT_TRUE(window && window->isVisible());
     sale->Close();
     test::Pump();
 
