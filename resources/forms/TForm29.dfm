@@ -46,14 +46,14 @@ object Form29: TForm29
   end
   object ScrollBox1: TScrollBox
     Left = 8
-    Top = 44
+    Top = 92
     Width = 764
-    Height = 428
+    Height = 380
     object p_camp: TDcSmoothPanel
       Left = 0
       Top = 0
       Width = 744
-      Height = 424
+      Height = 400
       Fill.Color = 16775408
       Fill.ColorTo = 16762250
       Fill.GradientType = gtVertical
