@@ -473,8 +473,9 @@ void TForm36::ShowPage(int page)
             for (int d = 2; d <= 4; ++d)
                 divisionTables[d - 1].SetVisible(false);
     } else {
+        // The upper two tables stand side by side; the lower two show the divisions the league has.
         for (int d = 1; d <= 4; ++d)
-            divisionTables[d - 1].SetVisible(national && d <= std::max(divisions, 1));
+            divisionTables[d - 1].SetVisible(national && d <= std::max(divisions, 2));
         for (TGradButton* link : divisionLinks)
             link->SetVisible(false);
     }

@@ -120,6 +120,29 @@ TEST_F(StandingsScreenTest, TitlesInYellowAndCellsOfTheirNamedWidths)
         EXPECT_EQ(row.numbers[i]->Width(), i < 5 ? 20 : 25) << i;
 }
 
+// With divisions of 10 the first two tables always stand side by side; the lower two only for a
+// league that has them.
+TEST_F(StandingsScreenTest, DivisionsOfTenShowTheUpperTwoTablesAndTheLowerOnesThatExist)
+{
+    const int format = Game.LeagueFormat;
+    const int league = FirstShownLeague();
+    const int divisions = Leagues[league].divisionCount;
+    Game.LeagueFormat = 4;
+    Leagues[league].divisionCount = 1;
+    auto* form = Open<TForm36>("TForm36");
+    ASSERT_NE(form, nullptr);
+    Click(form->pageButtons[1]);
+    ASSERT_EQ(form->ShownLeague, league);
+    EXPECT_TRUE(form->divisionTables[0].Visible());
+    EXPECT_TRUE(form->divisionTables[1].Visible());
+    EXPECT_FALSE(form->divisionTables[2].Visible());
+    EXPECT_FALSE(form->divisionTables[3].Visible());
+    form->Close();
+    test::Pump();
+    Game.LeagueFormat = format;
+    Leagues[league].divisionCount = divisions;
+}
+
 TEST_F(StandingsScreenTest, TheRegionalFourthDivisionsLinkStandsGreyedOnStateDaysOnly)
 {
     ASSERT_EQ(Game.LeagueFormat, kDivisionsOf20);
