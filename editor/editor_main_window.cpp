@@ -169,9 +169,11 @@ void TForm3::FormCreate(TObject*)
     }
     for (TDataGrid* grid : {gridtimes, gridselecoes, Grid1})
         ColourAlternateRows(*grid);
-    gridtimes->OnCellFormating = [](TObject* sender, int, int row, TColor& textColor, TFontStyles&, TCellState state) {
-        const int club = CellInt(static_cast<TDataGrid*>(sender), "id", row);
-        if (!state.Contains(csSelected) && IsEditorClub(club))
+    // The short name says whether the club can be played: black when it can, red when it cannot.
+    gridtimes->OnCellFormating = [this](TObject*, int column, int row, TColor& textColor, TFontStyles&,
+                                        TCellState state) {
+        const int club = CellInt(gridtimes, "id", row);
+        if (column == ColumnIndex(gridtimes, "clube") && !state.Contains(csSelected) && IsEditorClub(club))
             textColor = EditorClubHeaders[static_cast<std::size_t>(club)].playable ? clBlack : clRed;
     };
     gridtimes->OnSelectCell = [this](TObject*, int, int row) {

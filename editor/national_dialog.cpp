@@ -6,6 +6,7 @@
 #include "editor/editor_main_window.h"
 #include "editor/loading_screen.h"
 #include "editor/model/editor_tables.h"
+#include "editor/model/editor_teams.h"
 #include "platform/forms/application.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -73,12 +74,11 @@ void TForm73::FormCreate(TObject*)
     Edit3->SetText(squad.coach.str());
     SetShapeColour(*Shape1, squad.backColor);
     SetShapeColour(*Shape2, squad.textColor);
-    ShowSymbol(squad.symbolName.str());
+    ShowSymbol(StoredSymbolPreviewPath(squad.symbolName.str()));
 }
 
-void TForm73::ShowSymbol(const std::string& baseName)
+void TForm73::ShowSymbol(const std::string& path)
 {
-    const std::string path = ResolvePicture(kSymbolFolder, baseName);
     if (!path.empty())
         image1->Picture().LoadFromFile(path);
 }
@@ -89,10 +89,9 @@ void TForm73::PickSymbol()
     if (TGameForm* picker = CreateScreen("Tform43", Application))
         picker->ShowModal();
     EditorPickerForCurrent = NationalDialogEditMode;
-    if (editMode_)
-        ShowSymbol(EditorNationalSquads[static_cast<std::size_t>(EditorCurrentNation)].symbolName.str());
-    else
-        ShowSymbol(ChosenImageName);
+    const std::string symbol =
+        editMode_ ? EditorNationalSquads[static_cast<std::size_t>(EditorCurrentNation)].symbolName.str() : ChosenImageName;
+    ShowSymbol(ResolvePicture(kSymbolFolder, symbol));
 }
 
 NationFields TForm73::Fields() const

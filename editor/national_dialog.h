@@ -31,7 +31,7 @@ public:
 
 private:
     void FormCreate(TObject* sender);
-    void ShowSymbol(const std::string& baseName);
+    void ShowSymbol(const std::string& path);
     void PickSymbol();
     void Confirm();
     bool editMode_ = false;

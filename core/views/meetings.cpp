@@ -5,6 +5,7 @@
 
 #include "core/history/head_to_head.h"
 #include "core/records/history_records.h"
+#include "core/sort/record_sort.h"
 #include "core/tables.h"
 #include "core/views/competition_labels.h"
 
@@ -62,7 +63,8 @@ std::vector<std::pair<std::string, int>> ClubsByName()
     std::vector<std::pair<std::string, int>> clubs;
     for (int club = 0; club < static_cast<int>(Clubs.size()); ++club)
         clubs.emplace_back(Clubs[club].name.str(), club);
-    std::stable_sort(clubs.begin(), clubs.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    // By name in plain character order; clubs of the same name as the game's record sort leaves them.
+    SortRowsAsRecords(clubs, [](const auto& a, const auto& b) { return a.first.compare(b.first); });
     return clubs;
 }
 

@@ -71,8 +71,10 @@ std::vector<CoachRankingRow> CoachRankingRows(int country)
         row.club = coach.club;
         rows.push_back(row);
     }
-    std::stable_sort(rows.begin(), rows.end(),
-                     [](const CoachRankingRow& a, const CoachRankingRow& b) { return RankKey(a) < RankKey(b); });
+    // The game's record sort: coaches equal on every key end as it leaves them.
+    SortRowsAsRecords(rows, [](const CoachRankingRow& a, const CoachRankingRow& b) {
+        return RankKey(a) < RankKey(b) ? -1 : (RankKey(b) < RankKey(a) ? 1 : 0);
+    });
     return rows;
 }
 

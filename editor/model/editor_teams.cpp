@@ -220,16 +220,32 @@ std::string PictureBaseName(const std::string& fileName)
     return fileName;
 }
 
-std::string ResolvePicture(const std::string& folder, const std::string& baseName)
+namespace {
+
+template <std::size_t N>
+std::string FirstPictureOf(const std::string& folder, const std::string& baseName, const char* const (&extensions)[N])
 {
     if (!IsPlainFileName(baseName))  // a name from a club file that leads out of the folder shows nothing
         return "";
-    for (const char* extension : kPictureExtensions) {
+    for (const char* extension : extensions) {
         std::string path = FindFileNoCase(folder, baseName + extension);
         if (!path.empty())
             return path;
     }
     return "";
+}
+
+}  // namespace
+
+std::string ResolvePicture(const std::string& folder, const std::string& baseName)
+{
+    return FirstPictureOf(folder, baseName, kPictureExtensions);
+}
+
+std::string StoredSymbolPreviewPath(const std::string& baseName)
+{
+    static constexpr const char* kPreviewExtensions[] = {".gif", ".bmp"};
+    return FirstPictureOf(kSymbolFolder, baseName, kPreviewExtensions);
 }
 
 namespace {

@@ -93,6 +93,9 @@ std::string PictureBaseName(const std::string& fileName);
 // The first existing of folder/base + ".png", ".gif", ".bmp"; empty when none, or when the base
 // name is not a plain file name (core/persist/file_paths.h).
 std::string ResolvePicture(const std::string& folder, const std::string& baseName);
+// The national-team dialog's first look at a stored symbol: teams/selecoes/base + ".gif", else
+// ".bmp" (a symbol kept only as ".png" shows there once it is picked again).
+std::string StoredSymbolPreviewPath(const std::string& baseName);
 // A club's crest, else "teams/escudos/nullescudo.gif" when it exists, else empty.
 std::string ClubCrestPath(int club);
 std::string NationSymbolPath(int country);

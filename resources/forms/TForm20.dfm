@@ -97,7 +97,7 @@ object Form20: TForm20
     end
     object colid: TDgNumberColumn
       Position = 8
-      Visible = False
+      Width = 40
     end
   end
   object Label4: TLabel

@@ -1,7 +1,7 @@
 object Form29: TForm29
   Caption = 'Galeria de campeões'
   ClientWidth = 780
-  ClientHeight = 520
+  ClientHeight = 544
   BorderStyle = bsDialog
   Position = poScreenCenter
   KeyPreview = True
@@ -46,14 +46,14 @@ object Form29: TForm29
   end
   object ScrollBox1: TScrollBox
     Left = 8
-    Top = 44
+    Top = 92
     Width = 764
-    Height = 428
+    Height = 404
     object p_camp: TDcSmoothPanel
       Left = 0
       Top = 0
       Width = 744
-      Height = 424
+      Height = 400
       Fill.Color = 16775408
       Fill.ColorTo = 16762250
       Fill.GradientType = gtVertical
@@ -67,7 +67,7 @@ object Form29: TForm29
   end
   object GradButton1: TGradButton
     Left = 724
-    Top = 482
+    Top = 506
     Width = 48
     Height = 30
     Caption = 'X'

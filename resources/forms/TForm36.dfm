@@ -32,7 +32,7 @@ object Form36: TForm36
   object combobox1: TComboBoxEx
     Left = 25
     Top = 40
-    Width = 170
+    Width = 129
     Height = 22
     Style = csDropDownList
     DropDownCount = 16

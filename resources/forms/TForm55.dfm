@@ -51,12 +51,12 @@ object Form55: TForm55
     object colano: TDgTextColumn
       Header.Caption = 'Ano'
       Position = 0
-      Width = 44
+      Width = 50
     end
     object colcampeonato: TDgTextColumn
       Header.Caption = 'Campeonato'
       Position = 1
-      Width = 120
+      Width = 110
     end
     object colcolocacao: TDgTextColumn
       Header.Caption = 'Colocação'
@@ -102,7 +102,7 @@ object Form55: TForm55
     object coltecnicos: TDgTextColumn
       Header.Caption = 'Técnicos'
       Position = 9
-      Width = 230
+      Width = 200
     end
     object anoid: TDgTextColumn
       Position = 10

@@ -87,14 +87,14 @@ void TStandingTable::MoveTo(int x, int y)
 {
     heading->SetBounds(x + kNameLeft, y, kNameWidth, kRowHeight - 1);
     for (int i = 0; i < 8; ++i)
-        legend[i]->SetBounds(x + NumberLeft(i), y, NumberWidth(i) - 1, kRowHeight - 1);
+        legend[i]->SetBounds(x + NumberLeft(i), y, NumberWidth(i), kRowHeight - 1);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const int top = y + kTableHead + 1 + static_cast<int>(r) * kRowHeight;
         rows[r].place->SetBounds(x, top, kPlaceWidth, kRowHeight - 1);
         rows[r].crest->SetBounds(x + kCrestLeft, top, 18, 18);
-        rows[r].name->SetBounds(x + kNameLeft, top, kNameWidth - 1, kRowHeight - 1);
+        rows[r].name->SetBounds(x + kNameLeft, top, kNameWidth, kRowHeight - 1);
         for (int i = 0; i < 8; ++i)
-            rows[r].numbers[i]->SetBounds(x + NumberLeft(i), top, NumberWidth(i) - 1, kRowHeight - 1);
+            rows[r].numbers[i]->SetBounds(x + NumberLeft(i), top, NumberWidth(i), kRowHeight - 1);
     }
 }
 
@@ -219,7 +219,7 @@ void TForm36::BuildTitles()
         title->Font().SetName("Arial");
         title->Font().SetSize(10);
         title->Font().SetStyle(TFontStyles{fsBold});
-        title->Font().SetColor(clNavy);
+        title->Font().SetColor(clYellow);
         title->SetCaption(text);
         titles[page] = title;
     }
@@ -233,7 +233,7 @@ TStandingTable TForm36::MakeTable(int rows, const char* heading, bool hints)
     table.heading->Font().SetStyle(TFontStyles{fsBold});
     table.heading->Font().SetColor(clNavy);
     for (int i = 0; i < 8; ++i) {
-        table.legend[i] = CellLabel(this, kLegend[i], NumberWidth(i) - 1, taCenter);
+        table.legend[i] = CellLabel(this, kLegend[i], NumberWidth(i), taCenter);
         PaintHeaderCell(*table.legend[i]);
         table.legend[i]->SetHint(kLegendHints[i]);
         table.legend[i]->SetShowHint(true);
@@ -246,11 +246,11 @@ TStandingTable TForm36::MakeTable(int rows, const char* heading, bool hints)
         row.crest->SetParent(this);
         row.crest->SetStretch(true);
         row.crest->SetCenter(true);
-        row.name = CellLabel(this, " ", kNameWidth - 1, taLeftJustify);
+        row.name = CellLabel(this, " ", kNameWidth, taLeftJustify);
         row.name->Font().SetName("Arial");
         row.name->SetShowHint(hints);
         for (int i = 0; i < 8; ++i)
-            row.numbers[i] = CellLabel(this, "0", NumberWidth(i) - 1, taCenter);
+            row.numbers[i] = CellLabel(this, "0", NumberWidth(i), taCenter);
         table.rows.push_back(row);
     }
     table.SetVisible(false);
@@ -473,8 +473,9 @@ void TForm36::ShowPage(int page)
             for (int d = 2; d <= 4; ++d)
                 divisionTables[d - 1].SetVisible(false);
     } else {
+        // The upper two tables stand side by side; the lower two show the divisions the league has.
         for (int d = 1; d <= 4; ++d)
-            divisionTables[d - 1].SetVisible(national && d <= std::max(divisions, 1));
+            divisionTables[d - 1].SetVisible(national && d <= std::max(divisions, 2));
         for (TGradButton* link : divisionLinks)
             link->SetVisible(false);
     }

@@ -20,6 +20,8 @@ namespace tarvelon {
 namespace {
 
 constexpr int kRowHeight = 20;
+constexpr int kListedHeight = 400;  // the panel grows only for a list taller than this
+constexpr int kCountryChooserTop = 64;
 constexpr int kSouthAmerica = 29;  // a country of each edition, for the competition lookup
 constexpr int kEurope = 3;
 // The caption line, at the tab stops of the rows.
@@ -82,6 +84,7 @@ void TForm29::FormCreate(TObject*)
 {
     EnsureBlankImages(*ImageList1, 1);
     ChosenLeague = 0;
+    combopais->SetTop(kCountryChooserTop);
     if (Leagues.size() > 1)
         ChosenLeague = FillLeagueChooser(*combopais, *flags, HumanCountry());
     else
@@ -162,14 +165,15 @@ void TForm29::FillNationalTournamentChampions(int kind)
     for (const ChampionRow& row : rows)
         text += ChampionLine(row, flag(row.champion), flag(row.runnerUp),
                              row.scorerCountry >= 0 ? "idx:" + std::to_string(row.scorerCountry) : "");
-    ShowLines(text, static_cast<int>(rows.size()), ScrollBox1->ClientHeight() - 4);
+    ShowLines(text, static_cast<int>(rows.size()), kListedHeight);
 }
 
-// The panel grows with its rows beyond the scroll box, and the box scrolls over it.
-void TForm29::ShowLines(const std::string& text, int rows, int minimumHeight)
+// The panel grows with a long list (its caption line within the 40 pixels added), and the box
+// scrolls over it.
+void TForm29::ShowLines(const std::string& text, int rows, int shortListHeight)
 {
-    const int total = (rows + 1) * kRowHeight;
-    p_camp->SetHeight(total > ScrollBox1->ClientHeight() - 40 ? total + 40 : minimumHeight);
+    const int total = rows * kRowHeight;
+    p_camp->SetHeight(total > kListedHeight ? total + 40 : shortListHeight);
     ScrollBox1->SetVertRange(p_camp->Height() + 2);
     p_camp->Caption().SetHTMLText(kHeading + text);
 }

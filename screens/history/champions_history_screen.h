@@ -37,7 +37,7 @@ public:
 private:
     void FormCreate(TObject* sender);
     void ShowItem(const std::string& item);
-    void ShowLines(const std::string& text, int rows, int minimumHeight);
+    void ShowLines(const std::string& text, int rows, int shortListHeight);
     std::string CrestReference(int club);
 };
 

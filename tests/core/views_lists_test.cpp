@@ -216,4 +216,17 @@ TEST_F(ViewsLists, MeetingsListEveryGameOfThePairAndSumThemFromEachSide)
     EXPECT_EQ(byName.back().second, 5);
 }
 
+// Clubs of one name stand in the order the game's record sort leaves them, not in table order.
+TEST_F(ViewsLists, ClubsOfTheSameNameFollowTheGamesSort)
+{
+    const std::string names = "ABABABABABAB";
+    Clubs.resize(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i)
+        Clubs[i].name.set(names.substr(i, 1));
+    std::vector<int> order;
+    for (const auto& [name, club] : ClubsByName())
+        order.push_back(club);
+    EXPECT_EQ(order, (std::vector<int>{0, 2, 10, 4, 6, 8, 11, 9, 7, 5, 3, 1}));
+}
+
 }  // namespace

@@ -52,6 +52,25 @@ TEST_F(ViewsRankings, CoachesRankByPointsThenTitlesThenClubAndTheirKeyCountry)
     EXPECT_EQ(CoachRankingRows(65).size(), 1u);  // a coach without a club ranks under his country
 }
 
+// Coaches equal on every key (no club, the same points and titles) end as the game's record sort
+// leaves them, not in table order.
+TEST_F(ViewsRankings, CoachesEqualOnEveryKeyFollowTheGamesSort)
+{
+    Coaches.clear();
+    for (int c = 0; c < 12; ++c) {
+        TCoach coach{};
+        coach.name.set("Livre " + std::to_string(c));
+        coach.club = -1;
+        coach.country = 65;
+        coach.worldRankingPoints = c % 2;
+        Coaches.push_back(coach);
+    }
+    std::vector<int> order;
+    for (const CoachRankingRow& row : CoachRankingRows(-1))
+        order.push_back(row.coach);
+    EXPECT_EQ(order, (std::vector<int>{9, 7, 11, 3, 1, 5, 4, 2, 6, 8, 10, 0}));
+}
+
 TEST_F(ViewsRankings, ACoachsTitlesTextAndGallery)
 {
     Competitions.push_back({1, 65, 1});  // 7: Spanish first division

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include "controls/grad_button.h"
+#include "grid/dg_grid.h"
 #include "editor/model/editor_players.h"
 #include "editor/model/editor_teams.h"
 #include "core/hooks.h"
@@ -80,6 +81,32 @@ TEST_F(EditorMainWindowTest, TheLoaderReadsEveryFileNamesABrokenOneAndOpensTheMa
 
 // On a desktop of 1024 x 768 the editor, laid out for 800 x 600, grows by 1024 / 800 and still fills
 // the work area: its panel reaches the right edge and the squad's columns grow with the font.
+// Whether a cell of the club list holds text drawn in pure red.
+bool HasRedText(TDataGrid* grid, const char* column, int row)
+{
+    const QImage picture = grid->Widget()->grab().toImage();
+    const TDgCustomColumn* cell = grid->ColumnByName(column);
+    for (int x = cell->Left() + 1; x < cell->Left() + cell->Width() - 1; ++x)
+        for (int y = grid->RowTop(row) + 1; y < grid->RowTop(row) + grid->RowSize() - 1; ++y)
+            if ((picture.pixel(x, y) & 0xFFFFFFu) == 0xFF0000u)
+                return true;
+    return false;
+}
+
+TEST_F(EditorMainWindowTest, AnUnplayableClubHasItsShortNameInRedAndTheRestOfItsRowAsUsual)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_GE(editor->gridtimes->RowCount(), 2);
+    const int club = CellInt(editor->gridtimes, "id", 1);
+    EditorClubHeaders[static_cast<std::size_t>(club)].playable = 0;
+    editor->gridtimes->Invalidate();
+    Pump();
+    EXPECT_TRUE(HasRedText(editor->gridtimes, "clube", 1));
+    EXPECT_FALSE(HasRedText(editor->gridtimes, "paisnome", 1));
+    EXPECT_FALSE(HasRedText(editor->gridtimes, "nivel", 1));
+}
+
 TEST_F(EditorMainWindowTest, OnALargerDesktopTheEditorGrowsWithIt)
 {
     const auto width = Hooks().screenWidth;

@@ -2,6 +2,7 @@
 // database: a national team added (its checks in order) and edited, and a player added to it. Each
 // change is read back from its file.
 #include <QAction>
+#include <QImage>
 #include <QMenu>
 #include <QTimer>
 
@@ -124,6 +125,33 @@ TEST_F(NationalDialogTest, ANationalTeamIsAddedEditedAndGetsAPlayer)
     EXPECT_EQ(squad.playerCount, 1);
     EXPECT_EQ(squad.names[0].str(), "Convocado");
     EXPECT_EQ(editor->Grid1->RowCount(), 1);
+}
+
+// On opening for editing, the dialog shows a stored symbol from its ".gif" or ".bmp" file only.
+TEST_F(NationalDialogTest, TheEditDialogPreviewsAStoredSymbolFromItsGifOrBmpOnly)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    Click(editor->xbt2->Widget(), Middle(editor->xbt2));
+    ASSERT_GT(editor->gridselecoes->RowCount(), 0);
+    EditorNationalSquads[static_cast<std::size_t>(EditorCurrentNation)].symbolName.set("simbolo_previa");
+    QImage symbol(18, 18, QImage::Format_RGB32);
+    symbol.fill(Qt::red);
+    ASSERT_TRUE(symbol.save(QString(kSymbolFolder) + "/simbolo_previa.png", "PNG"));
+    bool shown = true;
+    const auto openAndLook = [this, editor, &shown] {
+        WhenOpen("TForm73", [&shown](TGameForm* form) {
+            auto* dialog = static_cast<TForm73*>(form);
+            shown = !dialog->image1->Picture().Empty();
+            Press(dialog->FindChild<TControl>("BitBtn2"));
+        });
+        Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image6")->Left() + 10, 20));
+    };
+    openAndLook();
+    EXPECT_FALSE(shown);
+    ASSERT_TRUE(symbol.save(QString(kSymbolFolder) + "/simbolo_previa.bmp", "BMP"));
+    openAndLook();
+    EXPECT_TRUE(shown);
 }
 
 }  // namespace

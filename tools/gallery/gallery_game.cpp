@@ -1,6 +1,10 @@
 #include "tools/gallery/gallery_game.h"
 
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
 #include <QString>
+#include <QTemporaryFile>
 #include <QtGlobal>
 #include <exception>
 #include <iostream>
@@ -63,12 +67,25 @@ void DropPlatformNotes(QtMsgType type, const QMessageLogContext& context, const 
     std::cerr << qPrintable(qFormatLogMessage(type, context, text)) << "\n";
 }
 
+// The offscreen platform's own screen is 800 x 800; the screens are drawn on the 800 x 600 screen
+// they were laid out for, so that a screen that fills the window shows as the game shows it there.
+QByteArray OffscreenPlatformOfDesignScreen()
+{
+    static QTemporaryFile screens(QDir::tempPath() + QStringLiteral("/tarvelon-screens-XXXXXX.json"));
+    if (!screens.isOpen() && !screens.open())
+        return "offscreen";
+    screens.write(R"({"screens": [{"name": "design", "x": 0, "y": 0, "width": 800, "height": 600,)"
+                  R"( "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    screens.flush();
+    return "offscreen:configfile=" + QFile::encodeName(screens.fileName());
+}
+
 }  // namespace
 
 void UseHeadlessDisplay()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", OffscreenPlatformOfDesignScreen());
     qInstallMessageHandler(DropPlatformNotes);
 }
 

@@ -17,8 +17,8 @@ struct GalleryGameOptions {
     bool stateChampionships = false;  // the Brazilian states play their championships
 };
 
-// Called before the application object: the offscreen platform unless another one is asked for,
-// and its notes about window features it lacks kept off the error stream.
+// Called before the application object: the offscreen platform on an 800 x 600 screen unless another
+// platform is asked for, and its notes about window features it lacks kept off the error stream.
 void UseHeadlessDisplay();
 
 // Enters the game folder and builds the game; false with a message when it cannot. The screens'

@@ -107,6 +107,42 @@ TEST_F(StandingsScreenTest, TheNationalPageShowsTheDivisionsWithTheirColoursAndL
 
 // With the regional fourth division, a Brazilian league of three divisions offers "Ver 4ª divisão",
 // greyed, only while the state championships are played; on the other days there is no such link.
+TEST_F(StandingsScreenTest, TitlesInYellowAndCellsOfTheirNamedWidths)
+{
+    auto* form = Open<TForm36>("TForm36");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->titles[1]->Font().Color(), clYellow);
+    EXPECT_EQ(form->titles[1]->Font().Size(), 10);
+    EXPECT_EQ(form->combobox1->Width(), 129);
+    const TStandingTable::Row& row = form->divisionTables[0].rows.front();
+    EXPECT_EQ(row.name->Width(), 123);
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(row.numbers[i]->Width(), i < 5 ? 20 : 25) << i;
+}
+
+// With divisions of 10 the first two tables always stand side by side; the lower two only for a
+// league that has them.
+TEST_F(StandingsScreenTest, DivisionsOfTenShowTheUpperTwoTablesAndTheLowerOnesThatExist)
+{
+    const int format = Game.LeagueFormat;
+    const int league = FirstShownLeague();
+    const int divisions = Leagues[league].divisionCount;
+    Game.LeagueFormat = 4;
+    Leagues[league].divisionCount = 1;
+    auto* form = Open<TForm36>("TForm36");
+    ASSERT_NE(form, nullptr);
+    Click(form->pageButtons[1]);
+    ASSERT_EQ(form->ShownLeague, league);
+    EXPECT_TRUE(form->divisionTables[0].Visible());
+    EXPECT_TRUE(form->divisionTables[1].Visible());
+    EXPECT_FALSE(form->divisionTables[2].Visible());
+    EXPECT_FALSE(form->divisionTables[3].Visible());
+    form->Close();
+    test::Pump();
+    Game.LeagueFormat = format;
+    Leagues[league].divisionCount = divisions;
+}
+
 TEST_F(StandingsScreenTest, TheRegionalFourthDivisionsLinkStandsGreyedOnStateDaysOnly)
 {
     ASSERT_EQ(Game.LeagueFormat, kDivisionsOf20);

@@ -91,6 +91,9 @@ TEST_F(TopScorersScreenTest, TheLastItemShowsTheBestOfAllTimeAndTheLinkShowsThem
     EXPECT_FALSE(form->Label4->Visible());
     PressKey(form->combo1, Qt::Key_Home);
     EXPECT_TRUE(form->t1->ColumnByName("colgols")->Visible());
+    // The player's index stands in both lists; the second copy of it stays hidden.
+    EXPECT_TRUE(form->t1->ColumnByName("colid")->Visible());
+    EXPECT_FALSE(form->t1->ColumnByName("coljogid")->Visible());
 }
 
 TEST_F(TopScorersScreenTest, ADoubleClickOnAPlayerOpensHisCareer)

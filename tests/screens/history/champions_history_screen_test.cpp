@@ -75,6 +75,27 @@ TEST_F(ChampionsHistoryScreenTest, ListsTheLeaguesChampionsNewestFirstAndFollows
     EXPECT_NE(cup.find(">" + b + "<IND x=\"185\">"), std::string::npos);
 }
 
+// The country chooser stands 64 pixels from the top; the panel keeps its height for up to twenty
+// champions and grows to hold a longer list with its caption line.
+TEST_F(ChampionsHistoryScreenTest, TheCountryChoosersPlaceAndThePanelsHeightByTheListsLength)
+{
+    const int country = Leagues.size() > 1 ? Clubs[SubjectClub()].Country : Leagues[0].country;
+    const int league = ChampionsCompetition(1, country);
+    ASSERT_GT(league, 0);
+    for (int season = 1; ChampionRows(league).size() < 20; ++season)
+        Placings.push_back({season, league, SubjectClub(), 1, -1});
+    auto* form = Open<TForm29>("TForm29");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->combopais->Top(), 64);
+    EXPECT_EQ(form->p_camp->Height(), 400);
+    form->Close();
+    test::Pump();
+    Placings.push_back({40, league, SubjectClub(), 1, -1});
+    form = Open<TForm29>("TForm29");
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->p_camp->Height(), 21 * 20 + 40);
+}
+
 // A mini crest of another size than 18 x 18 is cut to its top-left 18 x 18 and shown.
 TEST_F(ChampionsHistoryScreenTest, AnOddSizedCrestIsCutToItsTopLeftCorner)
 {

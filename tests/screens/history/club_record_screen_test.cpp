@@ -1,10 +1,13 @@
 // A club's record (TForm55) on a seeded game with some matchdays played and two more seasons of
 // history added: the seasons newest first as the tables hold them, summary rows drawn on their
 // colour, and the titles line.
+#include <algorithm>
+
 #include "core/records/history_records.h"
 #include "core/records/game_state.h"
 #include "core/tables.h"
 #include "core/views/club_record.h"
+#include "grid/dg_grid.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/common/subjects.h"
 #include "screens/history/club_record_screen.h"
@@ -46,10 +49,28 @@ TEST_F(ClubRecordScreenTest, ShowsEachSeasonNewestFirstWithItsCompetitionsAndThe
     form->Grid->SetSelectedRow(-1);
     form->Repaint();
     test::Pump();
-    const int x = form->Grid->ClientWidth() - 30;
+    const int x = form->Grid->ColumnByName("coltecnicos")->Left() + form->Grid->ColumnByName("coltecnicos")->Width() - 10;
     EXPECT_EQ(test::GrabbedPixel(WidgetOf(form->Grid), x, form->Grid->RowTop(0) + 4), 0xFFFFC1u);  // $C1FFFF
     EXPECT_NE(test::GrabbedPixel(WidgetOf(form->Grid), x, form->Grid->RowTop(1) + 4), 0xFFFFC1u);
     Game.Season = played;
+}
+
+TEST_F(ClubRecordScreenTest, ColumnsOfTheirWidthsSortAlphabeticallyOnAHeaderClick)
+{
+    RecordClub = SubjectClub();
+    auto* form = Open<TForm55>("TForm55");
+    ASSERT_NE(form, nullptr);
+    const std::pair<const char*, int> widths[] = {{"colano", 50}, {"colcampeonato", 110}, {"colj", 30},
+                                                  {"colgc", 30}, {"coltecnicos", 200}};
+    for (const auto& [column, width] : widths)
+        EXPECT_EQ(form->Grid->ColumnByName(column)->Width(), width) << column;
+    ASSERT_GE(form->Grid->RowCount(), 2);
+    TDgCustomColumn* games = form->Grid->ColumnByName("colj");
+    Click(form->Grid, QPoint(games->Left() + games->Width() / 2, 8));
+    std::vector<std::string> shown;
+    for (int row = 0; row < form->Grid->RowCount(); ++row)
+        shown.push_back(form->Grid->GetCellTextByName("colj", std::to_string(row)));
+    EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()) || std::is_sorted(shown.rbegin(), shown.rend()));
 }
 
 }  // namespace
