@@ -94,7 +94,7 @@ NextMatchParts PartsOfKind(int kind, const TClub& own, const TClub& opponent)
     case 4:
         return {"", southAmerica ? "Taça Libertadores" : "Liga dos Campeões",
                 ContinentalStage(Game.FirstContinentalStage, Game.FirstContinentalTurn, Game.FirstContinentalLeg)};
-    case 5: return {"", "Mundial Interclubes", kClubWorldCupVenue};
+    case 5: return {"", "Mundial Interclubes", "Japão"};  // the hub's line names Japan, wherever it is played
     case 6:
         return {"", southAmerica ? "Copa Sul-Americana" : "Liga Europa da UEFA",
                 ContinentalStage(Game.SecondContinentalStage, Game.SecondContinentalTurn, Game.SecondContinentalLeg)};

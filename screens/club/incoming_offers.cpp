@@ -42,10 +42,11 @@ std::string ClubName(int club)
     return c != nullptr ? c->name.str() : "";
 }
 
+// Both of the player's traits, alike or not.
 std::string TraitText(const TPlayer& p)
 {
     auto name = [](int t) { return t >= 0 && t < TraitCount ? std::string(TraitNames[static_cast<std::size_t>(t)]) : ""; };
-    return p.Trait1 == p.Trait2 ? name(p.Trait1) : name(p.Trait1) + "/" + name(p.Trait2);
+    return name(p.Trait1) + "/" + name(p.Trait2);
 }
 
 }  // namespace
@@ -123,7 +124,7 @@ const TScreenRecord TForm59::kScreen{
     .shows = "Proposta de empréstimo",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.swallowAltF4 = true},
+    .style = {.background = TBackground::None, .swallowAltF4 = true},  // plain white, no picture
     .subject = [] {
         LoanRequestPlayer = SubjectPlayer();
         LoanRequestClub = SubjectOtherClub();

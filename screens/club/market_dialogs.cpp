@@ -71,7 +71,6 @@ const TScreenRecord TForm60::kScreen{
     .shows = "Fazer proposta pelo jogador",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.closeOnEscape = true},
     .subject = [] { StartSampleDeal(false); },
     .create = NewScreen<TForm60>,
     .file = "screens/club/market_dialogs.cpp",

@@ -5,6 +5,7 @@
 
 #include "core/career/career_state.h"
 #include "core/club_rosters.h"
+#include "core/records/cup_tie.h"
 #include "core/format/money_format.h"
 #include "core/season/fixtures.h"
 #include "core/views/dismissal_text.h"
@@ -55,6 +56,12 @@ TEST_F(HubViewsTest, TheNextMatchTextFollowsTheCompetitionOfTheDay)
     Game.FirstContinentalStage = 6;
     Game.FirstContinentalLeg = 2;
     EXPECT_NE(NextMatchOf(0).html.find("Taça Libertadores</shad><br><shad>Fora - semi-final - 2º jogo"), std::string::npos);
+    // The club world cup's opponent comes from its ties, with no venue; its stage line is "Japão".
+    Game.DayKind = 5;
+    Game.ClubWorldCupStage = 1;
+    ClubWorldCupTies[1].firstTeam = 0;
+    ClubWorldCupTies[1].secondTeam = 3;
+    EXPECT_EQ(NextMatchOf(0).html, "<shad>Clube 3 </shad><br><shad>Mundial Interclubes</shad><br><shad>Japão</shad>");
     // No fixture today: no opponent and a plain line.
     Fixtures.clear();
     Game.DayKind = 1;

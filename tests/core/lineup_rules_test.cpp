@@ -358,6 +358,27 @@ TEST_F(LineupRulesTest, TheHubServesOnlyUsedSlotsWhoseClubsPlayToday)
     EXPECT_FALSE(ClubPlaysToday(7, 4));
 }
 
+// A league day serves the first slot's club whatever its league (one whose country plays no league
+// today included); a day on which no slot's club plays keeps the club shown last.
+TEST_F(LineupRulesTest, ALeagueDayServesTheFirstSlotAndADayWithoutHumanMatchesKeepsTheClub)
+{
+    testworld::MakeHuman(4);
+    Clubs[club_].Country = 77;  // no league of its own
+    Game.DayKind = kKindNationalLeague;
+    Game.CurrentHumanClub = 4;
+    ASSERT_TRUE(ChooseFirstHumanTurn());
+    EXPECT_EQ(CurrentHumanTurn, 1);
+    EXPECT_EQ(Game.CurrentHumanClub, club_);
+
+    Game.DayKind = kKindFirstContinentalCup;
+    Clubs[club_].FirstContinentalEntry = 0;
+    Clubs[4].FirstContinentalEntry = 0;
+    CurrentHumanTurn = 2;
+    EXPECT_FALSE(ChooseFirstHumanTurn());
+    EXPECT_EQ(CurrentHumanTurn, 1);
+    EXPECT_EQ(Game.CurrentHumanClub, club_);
+}
+
 // On a state day the state shown first is the first coach's: the hand-over to the next coach and
 // the kick-off keep it.
 TEST_F(LineupRulesTest, TheStateShownIsTheFirstCoachsForTheWholeDay)

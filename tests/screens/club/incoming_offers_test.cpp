@@ -5,6 +5,9 @@
 #include <QMenu>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
+
+#include <filesystem>
 
 #include <functional>
 #include <memory>
@@ -26,6 +29,7 @@
 #include "core/records/session_globals.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
+#include "core/vocab/players.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/edits.h"
@@ -36,6 +40,7 @@
 #include "richtext/html_label.h"
 #include "screens/club/club_screens.h"
 #include "screens/club/incoming_offers.h"
+#include "screens/common/game_form.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
@@ -55,6 +60,9 @@ TEST_F(IncomingOffersTest, AnAcceptedPurchaseOfferSellsThePlayerAndRefusalKeepsH
     const int club = Game.CurrentHumanClub;
     const int player = PlayersOfClub(club)[3];
     const int buyer = SubjectOtherClub();
+    // Both of his traits are named, alike or not.
+    Players[player].Trait1 = 7;
+    Players[player].Trait2 = 7;
     for (bool accept : {false, true}) {
         DealPlayer = player;
         OfferingClub = buyer;
@@ -65,6 +73,7 @@ TEST_F(IncomingOffersTest, AnAcceptedPurchaseOfferSellsThePlayerAndRefusalKeepsH
             ASSERT_NE(dialog, nullptr);
             offer = dialog->Offer();
             EXPECT_NE(dialog->Label3->Caption().find(Players[DealPlayer].Name.str()), std::string::npos);
+            EXPECT_EQ(dialog->Label6->Caption(), std::string(TraitNames[7]) + "/" + TraitNames[7]);
             Click(accept ? dialog->bt3 : dialog->GradButton1);
         });
         CreateScreen("TForm68", hub)->ShowModal();
@@ -81,6 +90,32 @@ TEST_F(IncomingOffersTest, AnAcceptedPurchaseOfferSellsThePlayerAndRefusalKeepsH
         EXPECT_EQ(OfferingClub, -1);
         EXPECT_EQ(RowOf(*hub, player), -1);  // the hub's squad was refreshed
     }
+}
+
+// The loan request is drawn on its own white: the game's background picture is not laid under it.
+TEST_F(IncomingOffersTest, TheLoanRequestPaintsNoBackgroundPictureOfItsOwn)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    std::filesystem::create_directories("img");
+    QImage red(32, 32, QImage::Format_RGB32);
+    red.fill(QColor(220, 0, 0));
+    ASSERT_TRUE(red.save("img/f01.jpg", "JPG"));
+    ASSERT_TRUE(LoadBackgroundBitmap());
+    LoanRequestPlayer = PlayersOfClub(Game.CurrentHumanClub)[3];
+    LoanRequestClub = SubjectOtherClub();
+    QImage shown;
+    ModalAnswerer answerer([&shown](TGameForm& form) {
+        test::Pump();
+        shown = form.Widget()->grab().toImage();
+        Click(dynamic_cast<TForm59&>(form).GradButton1);
+    });
+    CreateScreen("TForm59", hub)->ShowModal();
+    test::Pump();
+    std::filesystem::remove("img/f01.jpg");
+    LoadBackgroundBitmap();
+    ASSERT_FALSE(shown.isNull());
+    EXPECT_EQ(shown.pixelColor(3, 3), QColor(Qt::white));
 }
 
 }  // namespace

@@ -103,6 +103,8 @@ TEST_F(MarketDialogsTest, BidAboveTheCashCannotBeProposed)
         QTest::keyClick(bid.Edit1->Widget(), Qt::Key_Backspace);
         QTest::keyClicks(bid.Edit1->Widget(), "0");
         EXPECT_TRUE(bid.bt1->Enabled());
+        QTest::keyClick(bid.Widget(), Qt::Key_Escape);  // the dialog handles no keys: "Cancelar" closes it
+        EXPECT_EQ(bid.ModalResult(), mrNone);
         checked = true;
         Click(bid.bt2);
     });
