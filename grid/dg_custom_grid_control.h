@@ -213,6 +213,8 @@ public:
     virtual TColor GetCellColor(int aCol, int aRow);
     virtual TColor GetCellTextColor(int aCol, int aRow);
     int GetColumnBestWidth(TDgCustomColumn* column, bool measureHeader, bool measureCells);
+    // The height of the row's tallest visible cell content, never below RowSize.
+    int GetRowBestHeight(int row);
     TStyleDisplay& CurrentDisplay() const { return *display_; }
     // The header drawn pressed and the one under the mouse (the input side keeps them).
     virtual TDgCustomColumn* PressedHeaderColumn() const { return nullptr; }
