@@ -148,6 +148,8 @@ public:
     void ClearMultiSelection();
     bool InputSelected() const { return inputSelected_; }
     void SetInputSelected(bool value);
+    // The input line loses the selection, and is repainted as such, when it had it.
+    void LeaveInputLine();
 
     // ---- In-place editing --------------------------------------------------------------------
     virtual void EditCell(int aCol, int aRow, const std::string& text);
