@@ -48,6 +48,8 @@ public:
     virtual void Paint() {}
     virtual TRect GetTextRect() const { return Rect; }
     virtual int GetContentWidth() { return 0; }
+    // The height the cell's content needs, for fitting a row to its cells.
+    virtual int GetContentHeight() { return 0; }
 
     // The column's text flags (alignment, reading order, wrapping); `cellText` adds the ellipsis kinds.
     std::uint32_t TextFlags(bool cellText) const;

@@ -47,6 +47,11 @@ int TTextColumnDisplay::GetContentWidth()
     return MeasureText(Column->GetDrawText(Info), GetTextRect()).cx;
 }
 
+int TTextColumnDisplay::GetContentHeight()
+{
+    return MeasureText(Column->GetDrawText(Info), GetTextRect()).cy;
+}
+
 // ---- Image painter ----------------------------------------------------------------------------
 
 void TImageColumnDisplay::Paint()
@@ -64,6 +69,12 @@ int TImageColumnDisplay::GetContentWidth()
 {
     auto* column = dynamic_cast<TDgImageColumn*>(Column);
     return column != nullptr ? ImageWidth(column->Images()) : 0;
+}
+
+int TImageColumnDisplay::GetContentHeight()
+{
+    auto* column = dynamic_cast<TDgImageColumn*>(Column);
+    return column != nullptr && column->Images() != nullptr ? column->Images()->Height() : 0;
 }
 
 // ---- Progress painter -------------------------------------------------------------------------

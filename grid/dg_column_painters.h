@@ -15,6 +15,7 @@ public:
     void Paint() override;
     TRect GetTextRect() const override;
     int GetContentWidth() override;
+    int GetContentHeight() override;
 };
 
 class TNumberColumnDisplay : public TTextColumnDisplay {
@@ -37,6 +38,7 @@ public:
     using TColumnDisplay::TColumnDisplay;
     void Paint() override;
     int GetContentWidth() override;
+    int GetContentHeight() override;
 };
 
 class TProgressColumnDisplay : public TColumnDisplay {

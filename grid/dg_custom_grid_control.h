@@ -148,6 +148,8 @@ public:
     void ClearMultiSelection();
     bool InputSelected() const { return inputSelected_; }
     void SetInputSelected(bool value);
+    // The input line loses the selection, and is repainted as such, when it had it.
+    void LeaveInputLine();
 
     // ---- In-place editing --------------------------------------------------------------------
     virtual void EditCell(int aCol, int aRow, const std::string& text);
@@ -213,6 +215,8 @@ public:
     virtual TColor GetCellColor(int aCol, int aRow);
     virtual TColor GetCellTextColor(int aCol, int aRow);
     int GetColumnBestWidth(TDgCustomColumn* column, bool measureHeader, bool measureCells);
+    // The height of the row's tallest visible cell content, never below RowSize.
+    int GetRowBestHeight(int row);
     TStyleDisplay& CurrentDisplay() const { return *display_; }
     // The header drawn pressed and the one under the mouse (the input side keeps them).
     virtual TDgCustomColumn* PressedHeaderColumn() const { return nullptr; }

@@ -355,4 +355,19 @@ int TDgCustomGridControl::GetColumnBestWidth(TDgCustomColumn* column, bool measu
     return 2 * column->Padding() + w + 5;
 }
 
+int TDgCustomGridControl::GetRowBestHeight(int row)
+{
+    int height = rowSize_;
+    for (int c = 0; c < columns_->Count(); ++c) {
+        TDgCustomColumn* column = columns_->Items(c);
+        TColumnDisplay* painter = column->Display();
+        if (!column->Visible() || painter == nullptr)
+            continue;
+        PrepareCellPainter(c, row, *painter, GetCellRect(c, row));
+        PrepareCellFont(c, row, CellPaintState(c, row));
+        height = std::max(height, painter->GetContentHeight());
+    }
+    return height;
+}
+
 }  // namespace tarvelon

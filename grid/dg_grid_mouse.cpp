@@ -99,12 +99,8 @@ void TDgCustomGrid::DoubleClickPress(int x, int y)
         case gaIndicator:
             if (options_.Contains(goRowResizing)) {
                 int row = RowEdgeAtPos(x, y);
-                if (row >= 0) {
-                    int height = rowSize_;
-                    if (OnMeasuringRowHeight)
-                        OnMeasuringRowHeight(this, row, height);
-                    SetRowHeight(row, height);
-                }
+                if (row >= 0)
+                    SetRowHeight(row, GetRowBestHeight(row));
             }
             break;
         default:

@@ -14,7 +14,7 @@ void TDgCustomGridControl::SetSelectedRow(int index)
 {
     if (RowCount() < 1 || index < -1 || index > RowCount() - 1)
         return;
-    inputSelected_ = false;
+    LeaveInputLine();
     SelectCell(selectedColumn_, index, 0, true);
 }
 
@@ -156,14 +156,14 @@ void TDgCustomGridControl::ClearMultiSelection()
 
 void TDgCustomGridControl::SelectFirstRow(TShiftState shift)
 {
-    inputSelected_ = false;
+    LeaveInputLine();
     SelectCell(selectedColumn_, firstVisibleRow_, shift, true);
     VertScrollBar().First();
 }
 
 void TDgCustomGridControl::SelectLastRow(TShiftState shift)
 {
-    inputSelected_ = false;
+    LeaveInputLine();
     SelectCell(selectedColumn_, lastVisibleRow_, shift, true);
     VertScrollBar().Last();
 }
@@ -369,6 +369,12 @@ void TDgCustomGridControl::SetInputSelected(bool value)
     RedrawRegion(grInput);
     RedrawRegion(grIndicator);
     RedrawSelection();
+}
+
+void TDgCustomGridControl::LeaveInputLine()
+{
+    if (inputSelected_)
+        SetInputSelected(false);
 }
 
 }  // namespace tarvelon

@@ -36,6 +36,28 @@ TEST_F(GridLayoutsTest, TheInputLineSitsBelowTheHeaderAndAddsARowOnEnter)
     EXPECT_EQ(name->InputValue(), "");
 }
 
+TEST_F(GridLayoutsTest, LeavingTheInputLineForTheFirstOrLastRowRepaintsItUnselected)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goInput});
+    grid->SetFocus();
+    ClickCell(name, 0);
+    const QPoint inputCell(ColumnMiddle(points), 18 + 3);
+    Key(Qt::Key_Up);
+    ASSERT_TRUE(grid->InputSelected());
+    EXPECT_EQ(Pixel(inputCell.x(), inputCell.y()), Rgb(clHighlight));
+    Key(Qt::Key_End);
+    EXPECT_FALSE(grid->InputSelected());
+    EXPECT_EQ(grid->SelectedRow(), grid->RowCount() - 1);
+    EXPECT_EQ(Pixel(inputCell.x(), inputCell.y()), Rgb(points->Color()));
+    Key(Qt::Key_Up);
+    Key(Qt::Key_Home);
+    Key(Qt::Key_Up);
+    ASSERT_TRUE(grid->InputSelected());
+    Key(Qt::Key_Home);
+    EXPECT_FALSE(grid->InputSelected());
+    EXPECT_EQ(Pixel(inputCell.x(), inputCell.y()), Rgb(points->Color()));
+}
+
 TEST_F(GridLayoutsTest, ASingleBorderIsASunkenEdgeAroundTheClientArea)
 {
     const int plainWidth = grid->ClientWidth();

@@ -35,6 +35,35 @@ TEST_F(GridRowsTest, DraggingARowEdgeResizesItButNeverBelowEightPixels)
     EXPECT_EQ(grid->GetRowHeight(1), 8);
 }
 
+TEST_F(GridRowsTest, ADoubleClickOnARowEdgeFitsTheRowToItsTallestCellButNotBelowRowSize)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goIndicator, goRowResizing});
+    name->Font().SetHeight(-30);
+    TCanvas& canvas = grid->Canvas();
+    canvas.Font.Assign(name->Font());
+    int tall = canvas.TextHeight("Wg");
+    ASSERT_GT(tall, 18);
+    std::vector<int> heights;
+    grid->OnChangeRowHeight = [&](TObject*, int index, int height) { heights.push_back(height); };
+    auto doubleClickEdgeOf = [&](int row) {
+        int bottom = grid->RowTop(row) + grid->GetRowHeight(row);
+        ASSERT_EQ(grid->RowEdgeAtPos(5, bottom - 1), row);
+        SendMouse(W(), QEvent::MouseButtonPress, QPoint(5, bottom - 1), Qt::LeftButton, Qt::LeftButton);
+        SendMouse(W(), QEvent::MouseButtonRelease, QPoint(5, bottom - 1), Qt::LeftButton, Qt::NoButton);
+        SendMouse(W(), QEvent::MouseButtonDblClick, QPoint(5, bottom - 1), Qt::LeftButton, Qt::LeftButton);
+        SendMouse(W(), QEvent::MouseButtonRelease, QPoint(5, bottom - 1), Qt::LeftButton, Qt::NoButton);
+        Pump();
+    };
+    doubleClickEdgeOf(1);
+    EXPECT_EQ(grid->GetRowHeight(1), tall);
+    ASSERT_FALSE(heights.empty());
+    EXPECT_EQ(heights.back(), tall);
+    // Without the tall column the row falls back to the grid's row size, never below it.
+    name->SetVisible(false);
+    doubleClickEdgeOf(1);
+    EXPECT_EQ(grid->GetRowHeight(1), 18);
+}
+
 TEST_F(GridRowsTest, ADoubleClickOnAColumnEdgeFitsTheColumnToItsLongestCell)
 {
     name->SetWidth(60);
