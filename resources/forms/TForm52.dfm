@@ -227,6 +227,8 @@ object Form52: TForm52
     Height = 16
   end
   object dlg_st: TDcSmoothMessageDialog
+    HTMLText.ShadowColor = clBlack
+    HTMLText.ShadowOffset = 1
     Caption = 'Estatísticas'
     Margin = 20
     Position = poOwnerFormCenter

@@ -314,11 +314,15 @@ object Form88: TForm88
     Height = 250
   end
   object dlg_st: TDcSmoothMessageDialog
+    HTMLText.ShadowColor = clBlack
+    HTMLText.ShadowOffset = 1
     Caption = 'Estatísticas'
     Margin = 20
     Position = poOwnerFormCenter
   end
   object dlg_info1: TDcSmoothMessageDialog
+    HTMLText.ShadowColor = clBlack
+    HTMLText.ShadowOffset = 1
     Caption = 'Substituições'
     Margin = 20
     Position = poOwnerFormCenter
