@@ -9,7 +9,6 @@
 #include "platform/forms/form.h"
 #include "platform/forms/keys.h"
 #include "platform/graphics/text_draw.h"
-#include "platform/stdctrls/buttons.h"
 
 namespace tarvelon {
 
@@ -147,20 +146,11 @@ bool TGradButton::DialogKey(unsigned short key, TShiftState shift)
     }
     // The default button answers Enter only (Escape is the cancel button's), and leaves it to a
     // push button that has the focus; a greyed button takes no click.
-    if (key == VK_RETURN && default_ && Enabled() && !AnotherButtonHasFocus()) {
+    if (key == VK_RETURN && default_ && Enabled() && !AnotherButtonHasFocus(this)) {
         Click();
         return true;
     }
     return TCustomControl::DialogKey(key, shift);
-}
-
-bool TGradButton::AnotherButtonHasFocus() const
-{
-    const TForm* form = ParentForm();
-    const TWinControl* active = form ? form->ActiveControl() : nullptr;
-    if (!active || active == this)
-        return false;
-    return dynamic_cast<const TDialogCharControl*>(active) || dynamic_cast<const TButton*>(active);
 }
 
 bool TGradButton::DialogChar(char32_t character, bool)

@@ -131,8 +131,6 @@ private:
             Invalidate();
     }
     void SetState(int state);
-    // A push button other than this one has the form's focus: Enter is its own.
-    bool AnotherButtonHasFocus() const;
     // The button's own keys: Space and Enter down, Space up. True when the event is swallowed.
     bool HandleKeyEvent(bool press, int qtKey, int modifiers, bool autoRepeat, const std::string& text);
     void PaintGradient(TCanvas& canvas, TColor from, TColor to);
