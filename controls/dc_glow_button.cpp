@@ -669,10 +669,11 @@ void TDcCustomGlowButton::Click()
 
 bool TDcCustomGlowButton::ActiveDefault() const
 {
+    // The focused button answers Enter; while another push button has the focus, a default one does not.
     const TForm* form = ParentForm();
-    if (auto* focusedButton = dynamic_cast<const TDcCustomGlowButton*>(form ? form->ActiveControl() : nullptr))
-        return focusedButton == this;
-    return default_;
+    if (form && form->ActiveControl() == this)
+        return true;
+    return default_ && !AnotherButtonHasFocus(this);
 }
 
 bool TDcCustomGlowButton::DialogKey(unsigned short key, TShiftState shift)

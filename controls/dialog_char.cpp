@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "platform/forms/form.h"
+#include "platform/stdctrls/buttons.h"
 
 namespace tarvelon {
 
@@ -109,6 +110,15 @@ bool IsAccelerator(char32_t character, const std::string& caption)
 {
     const char32_t accelerator = AcceleratorOf(caption);
     return accelerator != 0 && UpperAscii(accelerator) == UpperAscii(character);
+}
+
+bool AnotherButtonHasFocus(const TWinControl* control)
+{
+    const TForm* form = control->ParentForm();
+    const TWinControl* active = form ? form->ActiveControl() : nullptr;
+    if (!active || active == control)
+        return false;
+    return dynamic_cast<const TDialogCharControl*>(active) || dynamic_cast<const TButton*>(active);
 }
 
 }  // namespace tarvelon

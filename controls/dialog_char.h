@@ -18,6 +18,10 @@ protected:
     ~TDialogCharControl() = default;
 };
 
+// Whether the focused control of `control`'s form is a push button other than `control`: a
+// focused push button takes Enter itself, before the form's default button.
+bool AnotherButtonHasFocus(const TWinControl* control);
+
 // Watches the application's key presses once, offering Alt + a character to the form it was
 // typed in.
 void InstallAcceleratorFilter();

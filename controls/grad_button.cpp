@@ -144,7 +144,9 @@ bool TGradButton::DialogKey(unsigned short key, TShiftState shift)
         Click();
         return true;
     }
-    if (default_ && Enabled()) {  // a greyed button takes no click
+    // The default button answers Enter only (Escape is the cancel button's), and leaves it to a
+    // push button that has the focus; a greyed button takes no click.
+    if (key == VK_RETURN && default_ && Enabled() && !AnotherButtonHasFocus(this)) {
         Click();
         return true;
     }

@@ -650,7 +650,9 @@ bool TGDIPTextEngine::PlaceImage(const std::string& tag, const TRect& lineRect, 
         r_.AnchorUnderPoint = anchor_;
         hoveredImage_ = imageCount_;
     }
-    if (line_.width + w > lineRect.Right - lineRect.Left && line_.width > w)
+    // A picture wider than the whole line stays, so that it is placed somewhere.
+    const int lineWidth = lineRect.Right - lineRect.Left;
+    if (line_.width + w > lineWidth && lineWidth > w)
         return true;
     if (drawing && draw)
         draw();

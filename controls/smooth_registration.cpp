@@ -100,6 +100,8 @@ void RegisterSmoothPanelAndDialog()
         d.Position = DfmEnum<TPosition>(v, {{"poDesigned", poDesigned}, {"poOwnerFormCenter", poOwnerFormCenter}});
     });
     RegisterProperty<D>("HTMLText.Text", [](D& d, V v) { d.HTMLText().SetText(DfmString(v)); });
+    RegisterProperty<D>("HTMLText.ShadowColor", [](D& d, V v) { d.HTMLText().ShadowColor = DfmColor(v); });
+    RegisterProperty<D>("HTMLText.ShadowOffset", [](D& d, V v) { d.HTMLText().ShadowOffset = DfmInt(v); });
     RegisterProperty<D>("Fill.Color", [](D& d, V v) { d.Fill().SetColor(DfmColor(v)); });
     RegisterProperty<D>("Fill.ColorTo", [](D& d, V v) { d.Fill().SetColorTo(DfmColor(v)); });
     RegisterProperty<D>("Fill.Opacity", [](D& d, V v) { d.Fill().SetOpacity(DfmInt(v)); });

@@ -18,6 +18,8 @@ object Form52: TForm52
     Pen.Style = psClear
   end
   object info1: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Font.Name = 'Arial'
     Font.Style = [fsBold]
     Font.Height = -13
@@ -132,6 +134,8 @@ object Form52: TForm52
     OnClick = nometime2Click
   end
   object p1: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Font.Name = 'Arial'
     Font.Style = [fsBold]
     Font.Height = -21
@@ -142,6 +146,8 @@ object Form52: TForm52
     Height = 30
   end
   object p2: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Font.Name = 'Arial'
     Font.Style = [fsBold]
     Font.Height = -21
@@ -152,24 +158,32 @@ object Form52: TForm52
     Height = 30
   end
   object lb_estadio: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Left = 486
     Top = 176
     Width = 320
     Height = 18
   end
   object lb_renda: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Left = 486
     Top = 196
     Width = 320
     Height = 18
   end
   object lb_pub: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Left = 486
     Top = 216
     Width = 320
     Height = 18
   end
   object RichLabel1: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Left = 486
     Top = 238
     Width = 120
@@ -178,12 +192,16 @@ object Form52: TForm52
     OnClick = RichLabel1Click
   end
   object teste: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Left = 486
     Top = 260
     Width = 320
     Height = 288
   end
   object lb_tat1: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Font.Color = clWhite
     Left = 317
     Top = 534
@@ -191,6 +209,8 @@ object Form52: TForm52
     Height = 16
   end
   object lb_tat2: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Font.Color = clWhite
     Left = 317
     Top = 551
@@ -198,6 +218,8 @@ object Form52: TForm52
     Height = 16
   end
   object lb_tat3: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Font.Color = clWhite
     Left = 317
     Top = 568
@@ -205,6 +227,8 @@ object Form52: TForm52
     Height = 16
   end
   object dlg_st: TDcSmoothMessageDialog
+    HTMLText.ShadowColor = clBlack
+    HTMLText.ShadowOffset = 1
     Caption = 'Estatísticas'
     Margin = 20
     Position = poOwnerFormCenter

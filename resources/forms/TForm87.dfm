@@ -344,6 +344,8 @@ object Form87: TForm87
     OnClick = bt_irprojogoClick
   end
   object info1: TDcSmoothMessageDialog
+    HTMLText.ShadowColor = clBlack
+    HTMLText.ShadowOffset = 1
     Caption = 'Escalação'
     Margin = 20
     Position = poOwnerFormCenter

@@ -222,6 +222,8 @@ object Form88: TForm88
     Pen.Style = psClear
   end
   object info1: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Left = 476
     Top = 156
     Width = 314
@@ -270,24 +272,32 @@ object Form88: TForm88
     OnChange = combo_cataqChange
   end
   object lb_tat1: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Left = 476
     Top = 200
     Width = 200
     Height = 18
   end
   object lb_tat2: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Left = 476
     Top = 226
     Width = 200
     Height = 18
   end
   object lb_tat3: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Left = 476
     Top = 252
     Width = 200
     Height = 18
   end
   object RichLabel1: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Left = 690
     Top = 200
     Width = 100
@@ -296,17 +306,23 @@ object Form88: TForm88
     OnClick = RichLabel1Click
   end
   object events: TRichLabel
+    ShadowColor = clBlack
+    ShadowOffset = 1
     Left = 476
     Top = 282
     Width = 314
     Height = 250
   end
   object dlg_st: TDcSmoothMessageDialog
+    HTMLText.ShadowColor = clBlack
+    HTMLText.ShadowOffset = 1
     Caption = 'Estatísticas'
     Margin = 20
     Position = poOwnerFormCenter
   end
   object dlg_info1: TDcSmoothMessageDialog
+    HTMLText.ShadowColor = clBlack
+    HTMLText.ShadowOffset = 1
     Caption = 'Substituições'
     Margin = 20
     Position = poOwnerFormCenter

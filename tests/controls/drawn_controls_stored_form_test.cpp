@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/controls_registration.h"
+#include "controls/dc_smooth_message_dialog.h"
 #include "controls/dc_smooth_progress_bar.h"
 #include "controls/grad_button.h"
 #include "controls/gradient.h"
@@ -114,6 +115,28 @@ end
     EXPECT_EQ(button->ColorScheme(), csNeoGrass);
     button->Click();
     EXPECT_EQ(clicks, 1);
+}
+
+TEST(DrawnControlsStoredForm, AMessageDialogTakesItsTextShadowFromTheForm)
+{
+    RegisterDrawnControls();
+    const std::string text = R"(object FormTeste: TForm
+  object dlg_st: TDcSmoothMessageDialog
+    HTMLText.ShadowColor = clBlack
+    HTMLText.ShadowOffset = 1
+    Caption = 'Estat'#237'sticas'
+    Margin = 20
+  end
+end
+)";
+    TForm form(nullptr);
+    const TReadResult result = ReadComponentFromText(&form, text, "teste.dfm", THandlerTable());
+    ASSERT_TRUE(result.Ok()) << result.Message();
+    auto* dialog = dynamic_cast<TDcSmoothMessageDialog*>(form.FindComponent("dlg_st"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->HTMLText().ShadowColor, clBlack);
+    EXPECT_EQ(dialog->HTMLText().ShadowOffset, 1);
+    EXPECT_EQ(dialog->Margin, 20);
 }
 
 }  // namespace

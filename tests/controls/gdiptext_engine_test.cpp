@@ -201,6 +201,13 @@ TEST_F(GdipTextTest, ContainerPicturesTakeTheirSizeOrTheGivenOne)
                      result);
     }
     EXPECT_EQ(result.TextHeight, 40 + 2);
+    // A picture that does not fit after the text on a line narrower than itself goes to the next line.
+    {
+        TGPGraphics graphics(image);
+        HTMLDrawGDIP(graphics, font, "ab<IMG SRC=\"i_gol\" WIDTH=\"50\" HEIGHT=\"40\">", TRect{0, 0, 60, 120}, params,
+                     result);
+    }
+    EXPECT_EQ(result.TextHeight, GH() + params.LineSpacing + 40 + 2);
     params.MeasureOnly = false;
     Draw("<IMG SRC=\"i_gol\">", params);
     // Drawn at the line's left (one pixel in) and top.

@@ -265,6 +265,34 @@ TEST_F(GlowButtonTest, EnterGoesToTheFocusedGlossyButtonOnly)
     EXPECT_EQ(otherClicks, 0);
 }
 
+// Beside a gradient push button: whichever button has the focus takes Enter, not the default one;
+// Escape presses neither default button.
+TEST_F(GlowButtonTest, EnterGoesToTheFocusedButtonOfEitherKind)
+{
+    auto* grad = new TGradButton(form);
+    grad->SetParent(form);
+    grad->SetBounds(150, 20, 75, 25);
+    int gradClicks = 0;
+    grad->OnClick = [&gradClicks](TObject*) { ++gradClicks; };
+    button->SetTabStop(true);
+    button->SetDefault(true);
+    grad->SetFocus();
+    test::Pump();
+    test::PressKey(grad->Widget(), Qt::Key_Return, Qt::NoModifier, "\r");
+    EXPECT_EQ(gradClicks, 1);
+    EXPECT_EQ(clicks, 0);
+    button->SetDefault(false);
+    grad->SetDefault(true);
+    button->SetFocus();
+    test::Pump();
+    test::PressKey(W(), Qt::Key_Return, Qt::NoModifier, "\r");
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(gradClicks, 1);
+    test::PressKey(W(), Qt::Key_Escape);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(gradClicks, 1);
+}
+
 TEST_F(GlowButtonTest, AltAndTheCaptionsAcceleratorClicks)
 {
     button->SetCaption("&Jogar >>");

@@ -223,15 +223,14 @@ TEST_F(GradButtonTest, DefaultAndCancelAnswerEnterAndEscape)
     button->SetCancel(false);
     PressKey(other->Widget(), Qt::Key_Escape);
     EXPECT_EQ(clicks, 1);
-    // The form offers Enter to its buttons in order: a Default button placed first takes it even
-    // from another focused button, as the game's buttons always did; without it the focused one does.
+    // A focused push button takes Enter itself, also beside a Default button placed before it.
     PressKey(other->Widget(), Qt::Key_Return);
     EXPECT_EQ(otherClicks, 1);
     button->SetDefault(true);
     PressKey(other->Widget(), Qt::Key_Return);
-    EXPECT_EQ(otherClicks, 1);
-    EXPECT_EQ(clicks, 2);
-    // From a control that is no button, Enter (and Escape) go to the Default button.
+    EXPECT_EQ(otherClicks, 2);
+    EXPECT_EQ(clicks, 1);
+    // From a control that is no button, Enter goes to the Default button; Escape does not.
     auto* plain = new TCustomControl(form);
     plain->SetParent(form);
     plain->SetBounds(20, 60, 40, 20);
@@ -240,9 +239,19 @@ TEST_F(GradButtonTest, DefaultAndCancelAnswerEnterAndEscape)
     plain->SetFocus();
     test::Pump();
     PressKey(plain->Widget(), Qt::Key_Return);
-    EXPECT_EQ(clicks, 3);
+    EXPECT_EQ(clicks, 2);
     PressKey(plain->Widget(), Qt::Key_Escape);
-    EXPECT_EQ(clicks, 4);
+    EXPECT_EQ(clicks, 2);
+    // With a Cancel button beside it, Escape presses the Cancel one, whatever their order.
+    other->SetCancel(true);
+    PressKey(plain->Widget(), Qt::Key_Escape);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(otherClicks, 3);
+    // Tab and the arrows move the focus and press nothing.
+    PressKey(plain->Widget(), Qt::Key_Tab);
+    PressKey(W(), Qt::Key_Down);
+    EXPECT_EQ(clicks, 2);
+    EXPECT_EQ(otherClicks, 3);
 }
 
 // A greyed button takes no click, ever: not from the mouse, not as the form's Default button.

@@ -3,8 +3,12 @@
 // (plain, gradient, the line band, transparent), bevels and borders, vertical placement.
 #include <gtest/gtest.h>
 
+#include "platform/dfm/form_reader.h"
+#include "platform/dfm/handler_table.h"
 #include "platform/forms/custom_control.h"
 #include "platform/forms/form.h"
+#include "richtext/html_check_box.h"
+#include "richtext/html_controls_registration.h"
 #include "richtext/html_label.h"
 #include "tests/richtext/checkradio_test_support.h"
 
@@ -184,6 +188,38 @@ TEST_F(LabelPaintTest, AnEmptyLabelPaintsNothing)
     label->SetBounds(20, 20, 0, 0);
     const QImage image = Picture(panel);
     EXPECT_EQ(Rgb(image, 20, 20), 0x008000u);
+}
+
+// A stored form gives its rich texts the shadow that suits their ground.
+TEST(StoredRichLabel, TheShadowComesFromTheFormDescription)
+{
+    RegisterRichTextControls();
+    const std::string text = R"(object FormTeste: TForm
+  object info1: TRichLabel
+    Left = 10
+    Top = 10
+    ShadowColor = clBlack
+    ShadowOffset = 1
+  end
+  object ck1: THTMLCheckBox
+    Left = 10
+    Top = 40
+    ShadowColor = clWhite
+    ShadowOffset = 3
+  end
+end
+)";
+    TForm form(nullptr);
+    const TReadResult result = ReadComponentFromText(&form, text, "teste.dfm", THandlerTable());
+    ASSERT_TRUE(result.Ok()) << result.Message();
+    auto* label = dynamic_cast<TRichLabel*>(form.FindComponent("info1"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->ShadowColor(), clBlack);
+    EXPECT_EQ(label->ShadowOffset(), 1);
+    auto* check = dynamic_cast<THTMLCheckBox*>(form.FindComponent("ck1"));
+    ASSERT_NE(check, nullptr);
+    EXPECT_EQ(check->ShadowColor(), clWhite);
+    EXPECT_EQ(check->ShadowOffset(), 3);
 }
 
 }  // namespace
