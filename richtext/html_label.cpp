@@ -36,11 +36,8 @@ void Bevel(TCanvas& canvas, TRect& rect, TPanelBevel bevel, int width)
 {
     if (bevel == bvNone)
         return;
-    const bool raised = bevel == bvRaised;
-    if (bevel == bvSpace) {
-        InflateRect(rect, -width, -width);
-        return;
-    }
+    // Every bevel but a lowered one takes the raised colours.
+    const bool raised = bevel != bvLowered;
     Frame3D(canvas, rect, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight, width);
 }
 

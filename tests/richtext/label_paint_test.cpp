@@ -145,6 +145,11 @@ TEST_F(LabelPaintTest, BevelsAndTheSingleBorderFrameTheText)
     label->SetBevelOuter(bvLowered);
     image = LabelPicture();
     EXPECT_EQ(Rgb(image, 0, 0), RgbOf(clBtnShadow));
+    // Any bevel but none draws its frame; all but lowered in the raised colours.
+    label->SetBevelOuter(bvSpace);
+    image = LabelPicture();
+    EXPECT_EQ(Rgb(image, 0, 0), RgbOf(clBtnHighlight));
+    EXPECT_EQ(Rgb(image, 119, 39), RgbOf(clBtnShadow));
     label->SetBevelOuter(bvNone);
     label->SetBorderStyle(bsSingle);
     label->SetBorderWidth(2);
