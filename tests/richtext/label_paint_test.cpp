@@ -88,6 +88,20 @@ TEST_F(LabelPaintTest, AutomaticSizeIsSixMoreThanTheMeasuredTextAndGrowsWithIt)
     EXPECT_GT(label->Width(), shortWidth + 50);
 }
 
+TEST_F(LabelPaintTest, ASidewaysSizedLabelDrawsCentredAndRightAlignedTextInsideItself)
+{
+    label->SetAutoSizing(true);
+    label->SetAutoSizeType(asHorizontal);
+    for (const std::string align : {"center", "right"}) {
+        label->SetHTMLText("<P align=\"" + align + "\">Gols");
+        Picture(panel);
+        const QImage image = LabelPicture();
+        const QRect ink = BoundsOf(image, QRect(0, 0, image.width(), image.height()), IsDark);
+        EXPECT_FALSE(ink.isEmpty()) << align;
+        EXPECT_EQ(label->Width(), label->MeasuredWidth() + 6) << align;
+    }
+}
+
 TEST_F(LabelPaintTest, ListLinesAreJoinedWithoutABlank)
 {
     label->SetHTMLText(std::vector<std::string>{"Gols", "Pro"});
