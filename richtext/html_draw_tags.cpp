@@ -208,7 +208,9 @@ void THTMLEngine::CloseAnchor(TLinePass& pass)
         return;
     canvas_.Font.SetColor(state_.anchorSavedFontColor);
     if (state_.anchorPointed) {
-        const int bottom = pass.measuring ? pass.top + pass.height : pass.bottom;
+        // A pass at the line's final place knows its bottom (a later, taller run may still come);
+        // a size-only pass knows only the height so far.
+        const int bottom = pass.bottom > pass.top ? pass.bottom : pass.top + pass.height;
         result_.HoverRect = TRect{state_.anchorStartX, state_.anchorTop, pass.lineStart + pass.width, bottom};
         result_.HoverAnchor = state_.anchorNumber;
     }

@@ -36,11 +36,8 @@ void Bevel(TCanvas& canvas, TRect& rect, TPanelBevel bevel, int width)
 {
     if (bevel == bvNone)
         return;
-    const bool raised = bevel == bvRaised;
-    if (bevel == bvSpace) {
-        InflateRect(rect, -width, -width);
-        return;
-    }
+    // Every bevel but a lowered one takes the raised colours.
+    const bool raised = bevel != bvLowered;
     Frame3D(canvas, rect, raised ? clBtnHighlight : clBtnShadow, raised ? clBtnShadow : clBtnHighlight, width);
 }
 
@@ -280,6 +277,7 @@ void TRichLabel::PaintLabel(TCanvas& canvas)
     const std::string text = GetDisplayText();
     canvas.Brush.SetColor(Color());
     // Measured without the limits that follow the text.
+    const int textRight = rect.Right;
     if (autoSizing_ && GrowsHorizontally())
         rect.Right += 65535;
     if (autoSizing_ && GrowsVertically())
@@ -295,8 +293,13 @@ void TRichLabel::PaintLabel(TCanvas& canvas)
             rect.Top += 6;
         if (GrowsVertically() && Height() != measuredHeight_ + 6)
             SetHeight(measuredHeight_ + 6);
-        if (GrowsHorizontally() && Width() != measuredWidth_ + 6)
-            SetWidth(measuredWidth_ + 6);
+        if (GrowsHorizontally()) {
+            // Drawn within the sized label: centred and right-aligned lines must not be placed
+            // against the unlimited measuring width.
+            rect.Right = textRight + measuredWidth_ + 6 - Width();
+            if (Width() != measuredWidth_ + 6)
+                SetWidth(measuredWidth_ + 6);
+        }
     }
     if (vAlignment_ == tvaCenter)
         rect.Top += (Height() - measuredHeight_) / 2;

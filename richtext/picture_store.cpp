@@ -40,7 +40,8 @@ std::vector<std::size_t> GIFFrameStarts(TByteView data)
     std::vector<std::size_t> starts;
     if (!IsGIF(data))
         return starts;
-    for (std::size_t at = 0; at + 8 < data.size(); ++at) {
+    // A frame start is a "!" with more than 8 bytes after it.
+    for (std::size_t at = 0; at + 9 < data.size(); ++at) {
         if (data[at] == 0x21 && data[at + 1] == 0xF9 && data[at + 2] == 0x04 && data[at + 8] == 0x2C)
             starts.push_back(at);
     }

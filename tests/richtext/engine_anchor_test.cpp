@@ -83,6 +83,18 @@ TEST_F(EngineAnchors, HitTestsFollowAlignedLinesAndLaterLines)
     EXPECT_FALSE(HitAt(twoLines, W("x ") + 3, H() / 2, result));
 }
 
+TEST_F(EngineAnchors, TheHoverRectangleReachesTheBottomOfATallerLine)
+{
+    // Later text of the line is taller than the link: the link stands on the line's bottom, and so
+    // must the rectangle the label repaints for it.
+    const std::string text = "<A href=\"l\">link</A> <FONT size=\"24\">Grande</FONT>";
+    THTMLDrawResult result;
+    ASSERT_TRUE(HitAt(text, W("link") / 2, sheet.Draw(text).MeasuredHeight - 3, result));
+    EXPECT_EQ(result.HoverRect.Top, 0);
+    EXPECT_EQ(result.HoverRect.Bottom, result.MeasuredHeight);
+    EXPECT_GT(result.MeasuredHeight, H());
+}
+
 TEST_F(EngineAnchors, PictureInsideAnAnchorIsHit)
 {
     QImage square(16, 16, QImage::Format_RGB32);

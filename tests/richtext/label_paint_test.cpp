@@ -92,6 +92,20 @@ TEST_F(LabelPaintTest, AutomaticSizeIsSixMoreThanTheMeasuredTextAndGrowsWithIt)
     EXPECT_GT(label->Width(), shortWidth + 50);
 }
 
+TEST_F(LabelPaintTest, ASidewaysSizedLabelDrawsCentredAndRightAlignedTextInsideItself)
+{
+    label->SetAutoSizing(true);
+    label->SetAutoSizeType(asHorizontal);
+    for (const std::string align : {"center", "right"}) {
+        label->SetHTMLText("<P align=\"" + align + "\">Gols");
+        Picture(panel);
+        const QImage image = LabelPicture();
+        const QRect ink = BoundsOf(image, QRect(0, 0, image.width(), image.height()), IsDark);
+        EXPECT_FALSE(ink.isEmpty()) << align;
+        EXPECT_EQ(label->Width(), label->MeasuredWidth() + 6) << align;
+    }
+}
+
 TEST_F(LabelPaintTest, ListLinesAreJoinedWithoutABlank)
 {
     label->SetHTMLText(std::vector<std::string>{"Gols", "Pro"});
@@ -149,6 +163,11 @@ TEST_F(LabelPaintTest, BevelsAndTheSingleBorderFrameTheText)
     label->SetBevelOuter(bvLowered);
     image = LabelPicture();
     EXPECT_EQ(Rgb(image, 0, 0), RgbOf(clBtnShadow));
+    // Any bevel but none draws its frame; all but lowered in the raised colours.
+    label->SetBevelOuter(bvSpace);
+    image = LabelPicture();
+    EXPECT_EQ(Rgb(image, 0, 0), RgbOf(clBtnHighlight));
+    EXPECT_EQ(Rgb(image, 119, 39), RgbOf(clBtnShadow));
     label->SetBevelOuter(bvNone);
     label->SetBorderStyle(bsSingle);
     label->SetBorderWidth(2);

@@ -145,6 +145,12 @@ TEST(Pictures, GifFramesShowTheChosenOneOnTheLogicalScreen)
     const TBytes gif = GifOf({{0, 0, 6, 4, 1}, {2, 1, 2, 2, 2}, {0, 0, 6, 4, 3}});
     EXPECT_EQ(CountGIFFrames(gif), 3);
     EXPECT_EQ(CountGIFFrames(PngOf(2, 2, Qt::red)), -1);
+    // A frame start needs more than 8 bytes after its "!": one ending on the "," is cut short.
+    const TBytes cut = {'G', 'I', 'F', '8', '9', 'a', 0x21, 0xF9, 0x04, 0, 0, 0, 0, 0, 0x2C};
+    EXPECT_EQ(CountGIFFrames(cut), 0);
+    TBytes whole = cut;
+    whole.push_back(0);
+    EXPECT_EQ(CountGIFFrames(whole), 1);
     THTMLPicture picture;
     picture.LoadFromStream(gif);
     EXPECT_EQ(picture.FrameCount(), 3);
