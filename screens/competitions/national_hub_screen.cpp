@@ -305,13 +305,24 @@ void TForm75::OpenOptionsMenu()
     PopupMenu2->Popup(at.X, at.Y);
 }
 
+// The line-up screen stays beside the hub (not modal); a second press while it is up opens no
+// second one for the same team.
 void TForm75::btjogarClick()
 {
-    if (lineupOpen_ || !IsClub(Game.coachedNationalTeam))
+    if (Form87.Get() != nullptr || !IsClub(Game.coachedNationalTeam))
         return;
     Game.CurrentHumanClub = Game.coachedNationalTeam;
-    if (ConfirmLineup(this, /*nationalTeam=*/true, lineupOpen_))
-        NextHumanNationOrKickOff();
+    OpenNationalLineup(this, [] {
+        if (auto* hub = dynamic_cast<TForm75*>(Form75.Get()))
+            hub->NextHumanNationOrKickOff();
+    });
+}
+
+void TForm75::CloseLineup()
+{
+    if (TGameForm* lineup = Form87.Get())
+        lineup->Close();
+    NationalTeamMatch = false;
 }
 
 // Every nation passed over becomes the coached one in turn: after the last coach the field holds
@@ -324,6 +335,7 @@ void TForm75::NextHumanNationOrKickOff()
         Game.coachedNationalTeam = Game.HumanNations[NationalHubSlot - 1];
         if (NationStillInTournament(Game.coachedNationalTeam)) {
             RefreshNationalHub();
+            CloseLineup();
             return;
         }
     }
@@ -334,6 +346,7 @@ void TForm75::KickOff()
 {
     THourglass hourglass;
     KickOffMatchday();
+    CloseLineup();
     OpenScreen("TForm46");
     Close();
 }

@@ -313,6 +313,38 @@ TEST_F(NationalHubScreenTest, TheNationsPassedOverAfterTheLastTurnLeaveTheLastLi
     EXPECT_EQ(Game.coachedNationalTeam, kFirstNation + 5);
 }
 
+// "Escalar Time" shows the line-up beside the hub, not modally: the click returns with the line-up
+// up, a second press opens no second one, and its "Jogar >>" hands the hub to the next nation and
+// closes the line-up.
+TEST_F(NationalHubScreenTest, TheLineUpStandsBesideTheHubAndTheHubClosesIt)
+{
+    Game.HumanNationCount = 2;
+    Game.HumanNations[0] = kFirstNation;
+    Game.HumanNations[1] = kFirstNation + 6;
+    for (int player : SquadInListOrder(1))
+        Players[player].Club = kFirstNation;
+    PlayerClubsChanged();
+    auto* hub = Open<TForm75>("TForm75");
+    ASSERT_NE(hub, nullptr);
+    Click(hub->btjogar);
+    auto* lineup = dynamic_cast<TForm87*>(Form87.Get());
+    ASSERT_NE(lineup, nullptr);
+    EXPECT_TRUE(lineup->Visible());
+    EXPECT_FALSE(lineup->Modal());
+    EXPECT_EQ(Form75.Get(), hub);
+    const int forms = Screen->FormCount();
+    Click(hub->btjogar);
+    EXPECT_EQ(Screen->FormCount(), forms);
+    EXPECT_EQ(Form87.Get(), lineup);
+
+    test::PickFormationAndPlay(*lineup, test::kAcceptedFormation);
+    ASSERT_TRUE(test::PumpUntil([] { return Form87.Get() == nullptr; }, 3000));
+    EXPECT_EQ(Form75.Get(), hub);
+    EXPECT_EQ(hub->NationalHubSlot, 2);
+    EXPECT_EQ(Game.coachedNationalTeam, kFirstNation + 6);
+    EXPECT_EQ(hub->Label1->Caption(), Clubs[kFirstNation + 6].name.str());
+}
+
 // With every human nation knocked out the hub shows the first of them and waits for "Escalar
 // Time"; its line-up played, the matchday starts.
 TEST_F(NationalHubScreenTest, WithEveryHumanNationOutTheHubWaitsForEscalarTime)
