@@ -251,7 +251,7 @@ void TForm75::AddSquadRow(int player)
     // "G" stays blank: the club hub's season goals are not the tournament's, and a column of
     // zeros would tell the coach that his scorers never scored.
     set("habilidades", view.traits);
-    SetCellHint(*gridview1, "habilidades", row, view.traitsHint);
+    SetCellHint(*gridview1, "habilidades", row, view.bothTraitNames);
     set("idade", std::to_string(view.age));
     set("moral", std::to_string(view.moraleImage));
     set("condicao", view.condition ? std::to_string(view.condition) : "");

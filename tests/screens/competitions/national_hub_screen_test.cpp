@@ -313,6 +313,33 @@ TEST_F(NationalHubScreenTest, TheNationsPassedOverAfterTheLastTurnLeaveTheLastLi
     EXPECT_EQ(Game.coachedNationalTeam, kFirstNation + 5);
 }
 
+// The traits' cell names both traits in its hint, also when they are the same trait.
+TEST_F(NationalHubScreenTest, TheTraitsHintNamesBothTraitsAlsoWhenTheyAreEqual)
+{
+    Game.HumanNationCount = 1;
+    Game.HumanNations[0] = kFirstNation;
+    const std::vector<int> squad = SquadInListOrder(1);
+    ASSERT_GE(squad.size(), 2u);
+    for (int player : squad)
+        Players[player].Club = kFirstNation;
+    PlayerClubsChanged();
+    Players[squad[0]].Trait1 = Players[squad[0]].Trait2 = 5;
+    Players[squad[1]].Trait1 = 5;
+    Players[squad[1]].Trait2 = 7;
+    auto* hub = Open<TForm75>("TForm75");
+    ASSERT_NE(hub, nullptr);
+    const TDgCustomColumn* traits = hub->gridview1->ColumnByName("habilidades");
+    ASSERT_NE(traits, nullptr);
+    auto hintOf = [hub, traits](int player) {
+        const int row = FirstRowWith(hub->gridview1, "id", std::to_string(player));
+        return row < hub->gridview1->RowCount() ? hub->gridview1->GetCell(traits->Index(), row)->Hint() : std::string("?");
+    };
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("habilidades", std::to_string(FirstRowWith(hub->gridview1, "id", std::to_string(squad[0])))),
+              TraitNames[5]);
+    EXPECT_EQ(hintOf(squad[0]), std::string(TraitNames[5]) + "/" + TraitNames[5]);
+    EXPECT_EQ(hintOf(squad[1]), std::string(TraitNames[5]) + "/" + TraitNames[7]);
+}
+
 // "Escalar Time" shows the line-up beside the hub, not modally: the click returns with the line-up
 // up, a second press opens no second one, and its "Jogar >>" hands the hub to the next nation and
 // closes the line-up.
