@@ -318,11 +318,11 @@ TEST_F(NationalHubScreenTest, TheTraitsHintNamesBothTraitsAlsoWhenTheyAreEqual)
 {
     Game.HumanNationCount = 1;
     Game.HumanNations[0] = kFirstNation;
-    const std::vector<int> squad = SquadInListOrder(1);
-    ASSERT_GE(squad.size(), 2u);
-    for (int player : squad)
+    for (int player : SquadInListOrder(1))
         Players[player].Club = kFirstNation;
     PlayerClubsChanged();
+    const std::vector<int> squad = SquadInListOrder(kFirstNation);
+    ASSERT_GE(squad.size(), 2u);
     Players[squad[0]].Trait1 = Players[squad[0]].Trait2 = 5;
     Players[squad[1]].Trait1 = 5;
     Players[squad[1]].Trait2 = 7;
