@@ -24,6 +24,7 @@
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"
+#include "platform/forms/screen.h"
 #include "platform/graphics/picture.h"
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -67,7 +68,7 @@ const TScreenRecord TForm75::kScreen{
     .shows = "Central da seleção",
     .area = TScreenArea::Competitions,
     .modal = false,
-    .style = {.background = TBackground::Builder, .swallowAltF4 = true},
+    .style = {.background = TBackground::Builder, .swallowAltF4 = true, .fillsWindow = true},
     .create = NewScreen<TForm75>,
     .file = "screens/competitions/national_hub_screen.cpp",
 };
@@ -128,6 +129,7 @@ void TForm75::FormCreate()
     }
     FillImageLists();
     FitToScreen();
+    SetBoundsRect(Screen->WorkAreaRect());  // the hub fills the screen; a larger screen grows its controls
     WidenColumnsOnLargerScreens();
     NationalHubSlot = 1;
     const int served = NextServedNation(1);

@@ -20,6 +20,7 @@
 #include "grid/dg_grid.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/forms/screen.h"
 #include "platform/stdctrls/menus.h"
 #include "screens/club/club_screens.h"
 #include "screens/common/form_references.h"
@@ -67,6 +68,7 @@ TEST_F(NationalHubScreenTest, TheHubServesTheHumanNationsStillInOneAfterTheOther
     EXPECT_EQ(hub->gridview1->RowCount(), static_cast<int>(SquadInListOrder(kFirstNation).size()));
     EXPECT_GT(hub->gridview1->RowCount(), 0);
     EXPECT_EQ(hub->Label6->Caption(), "Copa do Mundo");
+    EXPECT_TRUE(hub->BoundsRect() == Screen->WorkAreaRect());  // the hub fills the screen
     EXPECT_EQ(hub->gridview1->GetCellTextByName("gols", "0"), "");  // no club goals passed off as the tournament's
     // The shirt mark of an available player toggles with a click on it.
     int row = 0;
