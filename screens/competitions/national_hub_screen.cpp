@@ -307,11 +307,15 @@ void TForm75::OpenOptionsMenu()
     PopupMenu2->Popup(at.X, at.Y);
 }
 
-// The line-up screen stays beside the hub (not modal); a second press while it is up opens no
-// second one for the same team.
+// The line-up screen stays beside the hub (not modal). A click on the hub puts the hub over it: a
+// second press brings the same line-up back to the front rather than opening another.
 void TForm75::btjogarClick()
 {
-    if (Form87.Get() != nullptr || !IsClub(Game.coachedNationalTeam))
+    if (TGameForm* lineup = Form87.Get()) {
+        lineup->Show();
+        return;
+    }
+    if (!IsClub(Game.coachedNationalTeam))
         return;
     Game.CurrentHumanClub = Game.coachedNationalTeam;
     OpenNationalLineup(this, [] {

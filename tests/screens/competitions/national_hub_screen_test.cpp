@@ -1,6 +1,7 @@
 // The national team's hub (TForm75) on a seeded game made into a World Cup day: two human nations
 // served in turn, the players' role drop-down by mouse and keys, the options menu and keys, and the
 // day going on to the matchday without the hub when no human nation is still in.
+#include <QApplication>
 #include <QMenu>
 
 #include "controls/dc_glow_button.h"
@@ -361,10 +362,16 @@ TEST_F(NationalHubScreenTest, TheLineUpStandsBesideTheHubAndTheHubClosesIt)
     EXPECT_TRUE(lineup->Visible());
     EXPECT_FALSE(lineup->Modal());
     EXPECT_EQ(Form75.Get(), hub);
+    // The hub put in front of it, a second press brings the same line-up back to the front.
+    hub->Show();
+    test::Pump();
+    ASSERT_EQ(QApplication::activeWindow(), hub->Widget()->window());
     const int forms = Screen->FormCount();
     Click(hub->btjogar);
+    test::Pump();
     EXPECT_EQ(Screen->FormCount(), forms);
     EXPECT_EQ(Form87.Get(), lineup);
+    EXPECT_EQ(QApplication::activeWindow(), lineup->Widget()->window());
 
     test::PickFormationAndPlay(*lineup, test::kAcceptedFormation);
     ASSERT_TRUE(test::PumpUntil([] { return Form87.Get() == nullptr; }, 3000));
