@@ -1,5 +1,7 @@
 #include "core/basics/typed_text.h"
 
+#include "core/basics/cp1252.h"
+
 namespace tarvelon {
 
 std::optional<std::int32_t> ReadWholeNumber(std::string_view text)
@@ -30,5 +32,7 @@ std::string TypedName(std::string_view text)
     const auto last = text.find_last_not_of(" \t");
     return std::string(text.substr(first, last - first + 1));
 }
+
+std::string TypedCoachName(std::string_view text) { return Utf8Left(text, kMaxCoachNameLength); }
 
 }  // namespace tarvelon

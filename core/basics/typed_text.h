@@ -14,4 +14,8 @@ std::optional<std::int32_t> ReadWholeNumber(std::string_view text);
 // A name of a field without the blanks around it: blanks alone are an empty name.
 std::string TypedName(std::string_view text);
 
+// A coach's name as the game keeps it: as typed, cut to the name's 25 characters.
+inline constexpr std::size_t kMaxCoachNameLength = 25;
+std::string TypedCoachName(std::string_view text);
+
 }  // namespace tarvelon

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "core/persist/club_file.h"
+#include "core/persist/file_paths.h"
 #include "core/tables.h"
 
 namespace tarvelon {
@@ -48,7 +49,7 @@ void ListClubFilesForNewGame(const std::string& folder)
     std::vector<std::string> skipped;
     for (const std::string& name : ClubFileNamesIn(folder)) {
         ClubFile file;
-        if (ReadClubFile(folder + "/" + name, file) != DatabaseFileError::None) {
+        if (!IsPlainFileName(name) || ReadClubFile(folder + "/" + name, file) != DatabaseFileError::None) {
             skipped.push_back(folder + "/" + name);
             continue;
         }

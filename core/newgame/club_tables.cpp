@@ -75,7 +75,8 @@ TClubHeader HeaderFromSetUp(const TClub& club)
 bool ReadOneClubFile(int club)
 {
     const std::string name = club < static_cast<int>(ClubFileNames.size()) ? ClubFileNames[club] : "";
-    const std::string path = name.empty() ? "" : FindFileNoCase("teams", name);
+    // A name that would lead out of the club folder is no club file.
+    const std::string path = IsPlainFileName(name) ? FindFileNoCase("teams", name) : "";
     ClubFile file;
     const DatabaseFileError error = path.empty() ? DatabaseFileError::CannotOpen : ReadClubFile(path, file);
     if (error != DatabaseFileError::None && error != DatabaseFileError::BadValue) {

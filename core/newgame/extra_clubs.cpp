@@ -21,6 +21,8 @@ constexpr const char* kClubFolder = "teams";
 bool ReadCatalogueEntry(const std::string& name, TClubCatalogueEntry& entry)
 {
     TClubHeader header;
+    if (!IsPlainFileName(name))
+        return false;
     if (ReadClubFileListing(std::string(kClubFolder) + "/" + name, header) != DatabaseFileError::None)
         return false;
     entry = TClubCatalogueEntry{};
@@ -36,7 +38,7 @@ bool ReadCatalogueEntry(const std::string& name, TClubCatalogueEntry& entry)
 bool TakenAsExtraClub(const TClubCatalogueEntry& entry, int country)
 {
     return entry.country == country && entry.playable != 0 && entry.formatValue == kDatabaseFormatValue &&
-           !FindFileNoCase(kClubFolder, entry.fileName.str()).empty();
+           IsPlainFileName(entry.fileName.str()) && !FindFileNoCase(kClubFolder, entry.fileName.str()).empty();
 }
 
 void AppendExtraClub(const TClubCatalogueEntry& entry, int listPosition)

@@ -116,11 +116,13 @@ std::string ContractHint(int days)
     return "";
 }
 
+std::string BothTraitNames(const TPlayer& p) { return std::string(TraitNames[p.Trait1]) + "/" + TraitNames[p.Trait2]; }
+
 std::string TraitsText(const TPlayer& p)
 {
     if (p.Trait1 == p.Trait2)
         return TraitNames[p.Trait1];
-    return std::string(TraitNames[p.Trait1]) + "/" + TraitNames[p.Trait2];
+    return BothTraitNames(p);
 }
 
 int ConditionOf(const TPlayer& p, bool& out)
@@ -315,6 +317,7 @@ RosterRowView RosterRowOf(int player)
     } else {
         row.traits = TraitNames[p->Trait1];
     }
+    row.bothTraitNames = BothTraitNames(*p);
     row.age = p->Age;
     row.moraleImage = p->Morale + 7;
     bool out = false;

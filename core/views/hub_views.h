@@ -45,7 +45,8 @@ struct RosterRowView {
     std::string priceHint;
     int goals = 0;
     std::string traits;
-    std::string traitsHint;
+    std::string traitsHint;    // both trait names, only when they differ (club hub)
+    std::string bothTraitNames;  // both trait names, "Name/Name" also when they are equal (national hub)
     int age = 0;
     int moraleImage = 0;       // morale + 7
     int condition = 0;         // condition icon (0 none)

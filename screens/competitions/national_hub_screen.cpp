@@ -24,6 +24,7 @@
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"
+#include "platform/forms/screen.h"
 #include "platform/graphics/picture.h"
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -67,7 +68,7 @@ const TScreenRecord TForm75::kScreen{
     .shows = "Central da seleção",
     .area = TScreenArea::Competitions,
     .modal = false,
-    .style = {.background = TBackground::Builder, .swallowAltF4 = true},
+    .style = {.background = TBackground::Builder, .swallowAltF4 = true, .fillsWindow = true},
     .create = NewScreen<TForm75>,
     .file = "screens/competitions/national_hub_screen.cpp",
 };
@@ -128,6 +129,7 @@ void TForm75::FormCreate()
     }
     FillImageLists();
     FitToScreen();
+    SetBoundsRect(Screen->WorkAreaRect());  // the hub fills the screen; a larger screen grows its controls
     WidenColumnsOnLargerScreens();
     NationalHubSlot = 1;
     const int served = NextServedNation(1);
@@ -251,7 +253,7 @@ void TForm75::AddSquadRow(int player)
     // "G" stays blank: the club hub's season goals are not the tournament's, and a column of
     // zeros would tell the coach that his scorers never scored.
     set("habilidades", view.traits);
-    SetCellHint(*gridview1, "habilidades", row, view.traitsHint);
+    SetCellHint(*gridview1, "habilidades", row, view.bothTraitNames);
     set("idade", std::to_string(view.age));
     set("moral", std::to_string(view.moraleImage));
     set("condicao", view.condition ? std::to_string(view.condition) : "");
@@ -305,13 +307,28 @@ void TForm75::OpenOptionsMenu()
     PopupMenu2->Popup(at.X, at.Y);
 }
 
+// The line-up screen stays beside the hub (not modal). A click on the hub puts the hub over it: a
+// second press brings the same line-up back to the front rather than opening another.
 void TForm75::btjogarClick()
 {
-    if (lineupOpen_ || !IsClub(Game.coachedNationalTeam))
+    if (TGameForm* lineup = Form87.Get()) {
+        lineup->Show();
+        return;
+    }
+    if (!IsClub(Game.coachedNationalTeam))
         return;
     Game.CurrentHumanClub = Game.coachedNationalTeam;
-    if (ConfirmLineup(this, /*nationalTeam=*/true, lineupOpen_))
-        NextHumanNationOrKickOff();
+    OpenNationalLineup(this, [] {
+        if (auto* hub = dynamic_cast<TForm75*>(Form75.Get()))
+            hub->NextHumanNationOrKickOff();
+    });
+}
+
+void TForm75::CloseLineup()
+{
+    if (TGameForm* lineup = Form87.Get())
+        lineup->Close();
+    NationalTeamMatch = false;
 }
 
 // Every nation passed over becomes the coached one in turn: after the last coach the field holds
@@ -324,6 +341,7 @@ void TForm75::NextHumanNationOrKickOff()
         Game.coachedNationalTeam = Game.HumanNations[NationalHubSlot - 1];
         if (NationStillInTournament(Game.coachedNationalTeam)) {
             RefreshNationalHub();
+            CloseLineup();
             return;
         }
     }
@@ -334,6 +352,7 @@ void TForm75::KickOff()
 {
     THourglass hourglass;
     KickOffMatchday();
+    CloseLineup();
     OpenScreen("TForm46");
     Close();
 }

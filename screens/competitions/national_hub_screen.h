@@ -68,8 +68,7 @@ private:
     void OpenOptionsMenu();
     void Autosave();
     void Quit();
-
-    bool lineupOpen_ = false;
+    void CloseLineup();
 };
 
 }  // namespace tarvelon

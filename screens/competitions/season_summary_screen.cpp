@@ -12,6 +12,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/timer.h"
+#include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
@@ -53,7 +54,7 @@ const TScreenRecord TForm26::kScreen{
     .shows = "Fim de temporada",
     .area = TScreenArea::Competitions,
     .modal = false,
-    .style = {.swallowAltF4 = true},
+    .style = {.swallowAltF4 = true, .fillsWindow = true},
     .create = NewScreen<TForm26>,
     .file = "screens/competitions/season_summary_screen.cpp",
     .replacesGame = true,
@@ -65,6 +66,10 @@ TForm26::TForm26(TComponent* owner) : TGameForm(owner, kScreen)
         Timer1->SetEnabled(false);
         action = caFree;
     });
+    BindHandler("FormShow", [this](TObject*) {
+        if (Panel1)
+            Panel1->SetLeft((ClientWidth() - Panel1->Width()) / 2);
+    });
     BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {
         if (key == VK_RETURN)
             Continue();
@@ -75,6 +80,7 @@ TForm26::TForm26(TComponent* owner) : TGameForm(owner, kScreen)
             FillDivisionChampions(combopais->ItemIndex());
     });
     ReadDescription();
+    Panel1 = FindChild<TPanel>("Panel1");
     Image1 = FindChild<TLabel>("Image1");
     Label2 = FindChild<TLabel>("Label2");
     Label3 = FindChild<TLabel>("Label3");
@@ -169,7 +175,7 @@ void TForm26::CentreDivisionGrid()
 {
     gridi->SetVisible(false);
     Label3->SetVisible(false);
-    const int shift = (ClientWidth() - gridc->Width()) / 2 - gridc->Left();
+    const int shift = ((Panel1 ? Panel1->Width() : ClientWidth()) - gridc->Width()) / 2 - gridc->Left();
     for (TControl* control : std::initializer_list<TControl*>{gridc, combopais, Label2})
         control->SetLeft(control->Left() + shift);
 }

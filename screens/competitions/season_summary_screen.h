@@ -13,6 +13,7 @@ class TCustomImageList;
 class TDataGrid;
 class TGradButton;
 class TLabel;
+class TPanel;
 class TTimer;
 struct SummaryRow;
 
@@ -21,6 +22,7 @@ public:
     static const TScreenRecord kScreen;
     explicit TForm26(TComponent* owner);
 
+    TPanel* Panel1 = nullptr;  // the 800 x 600 summary, centred across the full-window form
     TLabel* Image1 = nullptr;
     TLabel* Label2 = nullptr;
     TLabel* Label3 = nullptr;

@@ -50,6 +50,17 @@ bool ConfirmLineup(TComponent* hub, bool nationalTeam, bool& open)
     return confirmed;
 }
 
+void OpenNationalLineup(TComponent* hub, std::function<void()> confirmed)
+{
+    NationalTeamMatch = true;
+    LineupConfirmed = false;
+    auto* lineup = dynamic_cast<TForm87*>(CreateScreen("TForm87", hub));
+    if (lineup == nullptr)
+        return;
+    lineup->confirmed_ = std::move(confirmed);
+    lineup->Show();
+}
+
 namespace {
 
 constexpr int kInitialFormation = 4;  // "4-4-2" until the coach picks one
@@ -430,6 +441,8 @@ void TForm87::bt_irprojogoClick()
     LineupConfirmed = true;
     if (Modal())
         SetModalResult(mrOk);
+    else if (confirmed_)
+        confirmed_();
     else
         Close();
 }

@@ -3,6 +3,7 @@
 // the eighteen shirts of the pitch board, or picks a formation for an automatic selection; sets
 // style, attack focus, marking, free-kick taker and captain; "Jogar >>" makes the board the club's
 // line-up for today and hands over to the next coach or the matchday.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -33,6 +34,10 @@ extern bool LineupConfirmed;
 // team, and waits for it; `open` is true while it shows (the hub opens it only once). True when the
 // coach confirmed his line-up.
 bool ConfirmLineup(TComponent* hub, bool nationalTeam, bool& open);
+
+// Opens the line-up screen for the coach's national team beside the national-team hub, without
+// waiting for it: its "Jogar >>" runs `confirmed` once the line-up is built, and the hub closes it.
+void OpenNationalLineup(TComponent* hub, std::function<void()> confirmed);
 
 class TForm87 : public TGameForm {
 public:
@@ -94,6 +99,9 @@ private:
     std::vector<int> comboPlayers_;
     std::vector<bool> plainShirtRows_;  // per row: still the plain shirt, without a number
     bool loading_ = true;
+    std::function<void()> confirmed_;  // the hub's handover when shown beside it
+
+    friend void OpenNationalLineup(TComponent* hub, std::function<void()> confirmed);
 };
 
 }  // namespace tarvelon

@@ -2,7 +2,7 @@
 #include "screens/start/coach_setup.h"
 
 #include "controls/grad_button.h"
-#include "core/basics/cp1252.h"
+#include "core/basics/typed_text.h"
 #include "core/newgame/builder_tables.h"
 #include "core/newgame/new_game_setup.h"
 #include "core/records/game_state.h"
@@ -19,8 +19,6 @@ namespace tarvelon {
 
 namespace {
 
-constexpr int kMaxCoachName = 25;
-
 bool IsCustomChampionship() { return Game.playedCountry == CustomCountry; }
 
 std::string ButtonCaption(int slot)
@@ -29,8 +27,6 @@ std::string ButtonCaption(int slot)
 }
 
 }  // namespace
-
-std::string TypedCoachName(const std::string& text) { return Utf8Left(text, kMaxCoachName); }
 
 TCoachSetupForm::TCoachSetupForm(TComponent* owner, const TScreenRecord& screen)
     : TGameForm(owner, screen)
@@ -50,7 +46,7 @@ void TCoachSetupForm::ReadSharedDescription()
     Combo1 = FindChild<TComboBox>("Combo1");
     Button1 = FindChild<TGradButton>("Button1");
     if (Edit1)
-        Edit1->SetMaxLength(kMaxCoachName);
+        Edit1->SetMaxLength(static_cast<int>(kMaxCoachNameLength));
 }
 
 int TCoachSetupForm::ShownLeague() const

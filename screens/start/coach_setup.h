@@ -54,7 +54,4 @@ private:
     bool clubChosen_ = false;
 };
 
-// The name a coach typed, as the game keeps it: as typed, cut to the name's 25 characters.
-std::string TypedCoachName(const std::string& text);
-
 }  // namespace tarvelon

@@ -2,6 +2,7 @@
 #include "screens/start/game_mode_chooser.h"
 
 #include "controls/grad_button.h"
+#include "core/hooks.h"
 #include "core/newgame/builder_tables.h"
 #include "core/newgame/new_game_setup.h"
 #include "core/records/game_state.h"
@@ -193,6 +194,12 @@ void TForm9::GradButton2Click(TObject*)
     const NewGameChoices choices = Choices();
     if (choices.customChampionship) {
         OpenCustomChampionship();
+        return;
+    }
+    // The missing league is told under the normal cursor; the hourglass comes with the set-up.
+    if (choices.countries.empty()) {
+        if (Hooks().showMessage)
+            Hooks().showMessage(kNoLeagueSelectedText);
         return;
     }
     THourglass hourglass;

@@ -44,7 +44,7 @@ const TScreenRecord TForm21::kScreen{
     .shows = "Carregar jogo",
     .area = TScreenArea::Start,
     .modal = true,
-    .style = {.background = TBackground::Builder, .closeOnEscape = true},
+    .style = {.background = TBackground::Builder},
     .subject = SavedGameSubject,
     .create = NewScreen<TForm21>,
     .file = "screens/start/load_game_screen.cpp",

@@ -504,6 +504,51 @@ TEST_F(NewGameMends, AClubFileThatVanishedIsReportedAndTheClubKeepsItsName)
     EXPECT_EQ(Clubs[1].squadSize, 22);
 }
 
+TEST_F(NewGameMends, AClubFileNameThatLeadsOutOfTheClubFolderIsNoClubFile)
+{
+    testdb::Generator g(2);
+    const ClubFile outside = testdb::MakeClubFile(11, 30, 15, 0, g);
+    std::filesystem::create_directories("teams/sub");
+    ASSERT_EQ(WriteClubFile("outside.tcf", outside), DatabaseFileError::None);
+    ASSERT_EQ(WriteClubFile("teams/sub/inner.tcf", outside), DatabaseFileError::None);
+    ASSERT_EQ(WriteClubFile(std::string("teams/ctl\x01.tcf"), outside), DatabaseFileError::None);
+    ASSERT_EQ(WriteClubFile("teams/dots..tcf", outside), DatabaseFileError::None);
+
+    // Names from the club tables: read as missing files, reported once, the set-up's names kept.
+    ResetGameState();
+    ResetGameTables();
+    ResetNewGameBuilderTables();
+    ClubFileNames = {"../outside.tcf", "sub/inner.tcf", std::string("ctl\x01.tcf"), "dots..tcf"};
+    Clubs.resize(ClubFileNames.size());
+    for (std::size_t c = 0; c < Clubs.size(); ++c) {
+        Clubs[c].Country = 11;
+        Clubs[c].name.set("Listado " + std::to_string(c));
+    }
+    Game.LeagueClubCount = static_cast<int>(Clubs.size());
+    Game.playedCountry = CustomCountry;
+    BuildNewGameTables();
+    EXPECT_EQ(messages_, std::vector<std::string>{"Erro no jogo, reinstale os times"});
+    for (std::size_t c = 0; c < ClubFileNames.size(); ++c) {
+        EXPECT_EQ(Clubs[c].name.str(), "Listado " + std::to_string(c)) << ClubFileNames[c];
+        EXPECT_EQ(Clubs[c].squadSize, 0) << ClubFileNames[c];
+    }
+
+    // Names from the folder listing: neither offered to the set-up nor taken as extra clubs.
+    messages_.clear();
+    ResetGameState();
+    ResetGameTables();
+    ResetNewGameBuilderTables();
+    ListClubFilesForNewGame();
+    for (const std::string& name : CustomChampionshipFiles)
+        EXPECT_TRUE(name != std::string("ctl\x01.tcf") && name != "dots..tcf") << name;
+    ResetExtraClubRows();
+    CatalogueClubFiles();
+    for (const TClubCatalogueEntry& entry : ClubCatalogue)
+        EXPECT_TRUE(entry.fileName.str() != std::string("ctl\x01.tcf") && entry.fileName.str() != "dots..tcf");
+    for (const std::string& name : ClubFileNames)
+        EXPECT_TRUE(name != std::string("ctl\x01.tcf") && name != "dots..tcf") << name;
+}
+
 TEST_F(NewGameMends, ASecondGameStartsFromEmptyBuilderTables)
 {
     ASSERT_NE(StartNewGame(Argentina()), FirstScreen::None);

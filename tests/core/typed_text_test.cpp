@@ -27,5 +27,13 @@ TEST(TypedText, ANameLosesTheBlanksAroundItAndBlanksAloneAreNoName)
     EXPECT_EQ(TypedName("  Zé da Silva "), "Zé da Silva");
 }
 
+TEST(TypedText, ACoachNameIsKeptAsTypedAndCutToTwentyFiveCharacters)
+{
+    EXPECT_EQ(TypedCoachName(" Zé "), " Zé ");
+    EXPECT_EQ(TypedCoachName("   "), "   ");
+    EXPECT_EQ(TypedCoachName("João Carlos de Albuquerque Neto"), "João Carlos de Albuquerqu");
+    EXPECT_EQ(TypedCoachName("ãããããããããããããããããããããããããããã").size(), 50u);
+}
+
 }  // namespace
 }  // namespace tarvelon

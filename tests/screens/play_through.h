@@ -434,6 +434,8 @@ private:
         std::string leftShort;
         WhenLineupOpens([&leftShort](TForm87& lineup) { PlayTheAutomaticEleven(lineup, leftShort); });
         QTest::mouseClick(hub.btjogar->Widget(), Qt::LeftButton);
+        // The line-up stands beside the national hub: the turn ends when the hub has closed it.
+        ASSERT_TRUE(PumpUntil([] { return Form87.Get() == nullptr; }, 60000));
         ASSERT_TRUE(leftShort.empty()) << leftShort;
         ASSERT_TRUE(PumpUntil([&hub] { return Shown<TForm75>() != &hub || Game.CurrentHumanCoach >= 0; }));
         Pump(10);

@@ -1,6 +1,7 @@
 // The national team's hub (TForm75) on a seeded game made into a World Cup day: two human nations
 // served in turn, the players' role drop-down by mouse and keys, the options menu and keys, and the
 // day going on to the matchday without the hub when no human nation is still in.
+#include <QApplication>
 #include <QMenu>
 
 #include "controls/dc_glow_button.h"
@@ -20,6 +21,7 @@
 #include "grid/dg_grid.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/forms/screen.h"
 #include "platform/stdctrls/menus.h"
 #include "screens/club/club_screens.h"
 #include "screens/common/form_references.h"
@@ -67,6 +69,7 @@ TEST_F(NationalHubScreenTest, TheHubServesTheHumanNationsStillInOneAfterTheOther
     EXPECT_EQ(hub->gridview1->RowCount(), static_cast<int>(SquadInListOrder(kFirstNation).size()));
     EXPECT_GT(hub->gridview1->RowCount(), 0);
     EXPECT_EQ(hub->Label6->Caption(), "Copa do Mundo");
+    EXPECT_TRUE(hub->BoundsRect() == Screen->WorkAreaRect());  // the hub fills the screen
     EXPECT_EQ(hub->gridview1->GetCellTextByName("gols", "0"), "");  // no club goals passed off as the tournament's
     // The shirt mark of an available player toggles with a click on it.
     int row = 0;
@@ -311,6 +314,71 @@ TEST_F(NationalHubScreenTest, TheNationsPassedOverAfterTheLastTurnLeaveTheLastLi
     ASSERT_TRUE(test::PumpUntil([] { return Form75.Get() == nullptr; }, 5000));
     EXPECT_EQ(LastOpenedScreen(), "TForm46");
     EXPECT_EQ(Game.coachedNationalTeam, kFirstNation + 5);
+}
+
+// The traits' cell names both traits in its hint, also when they are the same trait.
+TEST_F(NationalHubScreenTest, TheTraitsHintNamesBothTraitsAlsoWhenTheyAreEqual)
+{
+    Game.HumanNationCount = 1;
+    Game.HumanNations[0] = kFirstNation;
+    for (int player : SquadInListOrder(1))
+        Players[player].Club = kFirstNation;
+    PlayerClubsChanged();
+    const std::vector<int> squad = SquadInListOrder(kFirstNation);
+    ASSERT_GE(squad.size(), 2u);
+    Players[squad[0]].Trait1 = Players[squad[0]].Trait2 = 5;
+    Players[squad[1]].Trait1 = 5;
+    Players[squad[1]].Trait2 = 7;
+    auto* hub = Open<TForm75>("TForm75");
+    ASSERT_NE(hub, nullptr);
+    const TDgCustomColumn* traits = hub->gridview1->ColumnByName("habilidades");
+    ASSERT_NE(traits, nullptr);
+    auto hintOf = [hub, traits](int player) {
+        const int row = FirstRowWith(hub->gridview1, "id", std::to_string(player));
+        return row < hub->gridview1->RowCount() ? hub->gridview1->GetCell(traits->Index(), row)->Hint() : std::string("?");
+    };
+    EXPECT_EQ(hub->gridview1->GetCellTextByName("habilidades", std::to_string(FirstRowWith(hub->gridview1, "id", std::to_string(squad[0])))),
+              TraitNames[5]);
+    EXPECT_EQ(hintOf(squad[0]), std::string(TraitNames[5]) + "/" + TraitNames[5]);
+    EXPECT_EQ(hintOf(squad[1]), std::string(TraitNames[5]) + "/" + TraitNames[7]);
+}
+
+// "Escalar Time" shows the line-up beside the hub, not modally: the click returns with the line-up
+// up, a second press opens no second one, and its "Jogar >>" hands the hub to the next nation and
+// closes the line-up.
+TEST_F(NationalHubScreenTest, TheLineUpStandsBesideTheHubAndTheHubClosesIt)
+{
+    Game.HumanNationCount = 2;
+    Game.HumanNations[0] = kFirstNation;
+    Game.HumanNations[1] = kFirstNation + 6;
+    for (int player : SquadInListOrder(1))
+        Players[player].Club = kFirstNation;
+    PlayerClubsChanged();
+    auto* hub = Open<TForm75>("TForm75");
+    ASSERT_NE(hub, nullptr);
+    Click(hub->btjogar);
+    auto* lineup = dynamic_cast<TForm87*>(Form87.Get());
+    ASSERT_NE(lineup, nullptr);
+    EXPECT_TRUE(lineup->Visible());
+    EXPECT_FALSE(lineup->Modal());
+    EXPECT_EQ(Form75.Get(), hub);
+    // The hub put in front of it, a second press brings the same line-up back to the front.
+    hub->Show();
+    test::Pump();
+    ASSERT_EQ(QApplication::activeWindow(), hub->Widget()->window());
+    const int forms = Screen->FormCount();
+    Click(hub->btjogar);
+    test::Pump();
+    EXPECT_EQ(Screen->FormCount(), forms);
+    EXPECT_EQ(Form87.Get(), lineup);
+    EXPECT_EQ(QApplication::activeWindow(), lineup->Widget()->window());
+
+    test::PickFormationAndPlay(*lineup, test::kAcceptedFormation);
+    ASSERT_TRUE(test::PumpUntil([] { return Form87.Get() == nullptr; }, 3000));
+    EXPECT_EQ(Form75.Get(), hub);
+    EXPECT_EQ(hub->NationalHubSlot, 2);
+    EXPECT_EQ(Game.coachedNationalTeam, kFirstNation + 6);
+    EXPECT_EQ(hub->Label1->Caption(), Clubs[kFirstNation + 6].name.str());
 }
 
 // With every human nation knocked out the hub shows the first of them and waits for "Escalar

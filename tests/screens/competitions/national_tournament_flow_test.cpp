@@ -10,6 +10,7 @@
 #include "controls/grad_button.h"
 
 #include "core/lineup/hub_turns.h"
+#include "screens/common/form_references.h"
 #include "core/progression/post_round_invitations.h"
 #include "core/records/game_state.h"
 #include "core/records/match_records.h"
@@ -93,6 +94,8 @@ void PlayNationalTurn(TForm75& hub)
 {
     test::WhenLineupOpens([](TForm87& lineup) { test::PickFormationAndPlay(lineup, 4); });
     QTest::mouseClick(hub.btjogar->Widget(), Qt::LeftButton);
+    // The line-up stands beside the hub: the turn ends when the hub has closed it.
+    ASSERT_TRUE(test::PumpUntil([] { return Form87.Get() == nullptr; }, 60000));
 }
 
 TEST_F(NationalTournamentFlowTest, TwoHumanNationsTakeTurnsThroughAWorldCupPlayedToItsFinal)

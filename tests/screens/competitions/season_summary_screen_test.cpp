@@ -32,6 +32,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
+#include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
@@ -172,6 +173,14 @@ TEST_F(SeasonSummaryScreenTest, ContinuarStartsTheNewSeasonOnceAndCrestsJoinTheL
     TForm26* summary = OpenSummary();
     ASSERT_NE(summary, nullptr);
     ASSERT_GE(Leagues.size(), 2u);
+    // The form fills the window; its 800 x 600 panel stands centred across it, from the top.
+    const TRect area = Screen->WorkAreaRect();
+    EXPECT_TRUE(summary->BoundsRect() == area) << area.Right - area.Left << " x " << area.Bottom - area.Top;
+    ASSERT_NE(summary->Panel1, nullptr);
+    EXPECT_EQ(summary->Panel1->Width(), 800);
+    EXPECT_EQ(summary->Panel1->Left(), (summary->ClientWidth() - 800) / 2);
+    EXPECT_EQ(summary->Panel1->Top(), 0);
+    EXPECT_EQ(summary->gridc->Parent(), summary->Panel1);
     const int crests = summary->ImageList2->Count();
     const int first = summary->combopais->ItemIndex();
     const int other = first == 0 ? 1 : first - 1;

@@ -49,8 +49,15 @@ TEST_F(GameModeChooserTest, TheChooserAsksForALeagueCouplesTheCupsAndStartsAgain
     TForm9* chooser = OpenChooser();
     ASSERT_NE(chooser, nullptr);
     const std::size_t listed = CustomChampionshipClubs.size();
+    std::vector<TCursor> cursors;
+    Hooks().showMessage = [this, &cursors](const std::string& text) {
+        messages_.push_back(text);
+        cursors.push_back(Screen->Cursor());
+    };
     Click(chooser->GradButton2);
     EXPECT_EQ(messages_, std::vector<std::string>{"Selecione pelo menos uma liga"});
+    EXPECT_EQ(cursors, std::vector<TCursor>{crDefault});  // told before the hourglass
+    Hooks().showMessage = [this](const std::string& text) { messages_.push_back(text); };
     EXPECT_TRUE(IsOpen("TForm9"));
 
     ClickBox(chooser->ckinter1);  // no first continental cup, no second either

@@ -142,6 +142,11 @@ TEST_F(LoadGameScreenTest, ADamagedOrForeignFileIsRefusedAndNothingElseChanges)
     EXPECT_TRUE(WriteSavedGameImage() == before);
     EXPECT_TRUE(IsOpen("TForm21"));
     EXPECT_EQ(screen->grid1->RowCount(), 3);
+
+    // The screen has no keys of its own: Escape leaves it open ("Cancelar" is the way out).
+    QTest::keyClick(screen->grid1->Widget(), Qt::Key_Escape);
+    test::Pump();
+    EXPECT_TRUE(IsOpen("TForm21"));
 }
 
 TEST_F(LoadGameScreenTest, DeletesOnlyAfterAYesAndForgetsTheDeletedFile)
