@@ -197,6 +197,44 @@ TEST_F(TransferMarketTest, ComprarFollowsTheAskingPriceAndTheCashAlsoWhenPressed
     EXPECT_EQ(market->Label27->GetDisplayText(), "Jogador comprado com sucesso.");
 }
 
+// Once a bought or borrowed player's row is gone, the card and "Fazer uma oferta" speak of the player
+// whose row now holds the selection, not of the one who left: a bid or a career look goes where the
+// card says.
+TEST_F(TransferMarketTest, AfterABuyOrALoanTheCardShowsThePlayerNowSelected)
+{
+    const int seller = SellerAtOrBelowHuman();
+    const std::vector<int> squad = PlayersOfClub(seller);
+    ASSERT_GE(squad.size(), 4u);
+    const int bought = squad[1];
+    ListPlayerForSale(bought, 1'000);
+    Players[squad[2]].loanStatus = 1;
+    Clubs[human_].cash = CurrencyFromUnits(50'000'000);
+    auto* market = OpenMarket(seller);
+    const auto cardNames = [&](int player) {
+        return market->infojt->Caption().HTMLText().find(Players[player].Name.str()) != std::string::npos;
+    };
+
+    SelectRow(*market, bought);
+    ASSERT_TRUE(market->bt1->Enabled());
+    Click(market->bt1);
+    ASSERT_EQ(Players[bought].Club, human_);
+    const int next = market->SelectedPlayer();
+    ASSERT_NE(next, bought);
+    EXPECT_TRUE(cardNames(next)) << "the card follows the selection";
+    EXPECT_FALSE(cardNames(bought));
+    EXPECT_EQ(market->Label27->GetDisplayText(), "Jogador comprado com sucesso.");
+
+    const int borrowed = squad[2];
+    SelectRow(*market, borrowed);
+    ASSERT_TRUE(market->bt4->Enabled());
+    Click(market->bt4);
+    ASSERT_EQ(Players[borrowed].Club, human_);
+    EXPECT_NE(market->SelectedPlayer(), borrowed);
+    EXPECT_TRUE(cardNames(market->SelectedPlayer()));
+    EXPECT_FALSE(cardNames(borrowed));
+    Players[borrowed].loanStatus = 0;
+}
+
 // A change of the card's view ends with the card's own rule on "Comprar": the value (not the asking
 // price) against the cash, and a seller who cannot spare his only goalkeeper.
 TEST_F(TransferMarketTest, TheCardsViewTogglesLeaveComprarToTheCardsOwnRule)
