@@ -43,6 +43,8 @@ namespace {
 
 constexpr int kCustomCountry = 202;
 constexpr TColor kOnLoanHereColor = 0x8000;
+// The player card's second column on an 800-pixel screen; it moves right as the card's font grows.
+constexpr int kCardSecondColumnX = 200;
 
 int HumanClub() { return Game.CurrentHumanClub; }
 
@@ -391,7 +393,7 @@ void TForm14::ShowPlayerCard(int player)
     if (!IsPlayerIndex(player))
         return;
     if (cardDetails_) {
-        infojt->Caption().SetHTMLText(MarketCardText(player));
+        infojt->Caption().SetHTMLText(MarketCardText(player, ScaledLength(kCardSecondColumnX)));
     } else {
         infojt->Caption().SetHTMLText(MarketCardHeader(player) + PlayerCareerText(player, 0).text);
     }

@@ -80,6 +80,28 @@ TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHighAndT
     }
 }
 
+// The card's font grows with the screen, and so does the place of its second column: at 1280 pixels
+// "Salário:" no longer runs into a value such as "$6 447 616" of the first column.
+TEST_F(TransferMarketTest, OnALargerScreenTheCardsSecondColumnMovesRightWithItsFont)
+{
+    const auto width = Hooks().screenWidth;
+    const auto height = Hooks().screenHeight;
+    for (const auto& [w, column] : {std::pair{800, 200}, std::pair{1280, 320}}) {
+        Hooks().screenWidth = [w = w] { return w; };
+        Hooks().screenHeight = [w = w] { return w * 4 / 5; };
+        auto* market = OpenMarket(SellerAtOrBelowHuman());
+        Hooks().screenWidth = width;
+        Hooks().screenHeight = height;
+        ASSERT_NE(market, nullptr);
+        const int player = std::stoi(market->joglist->GetCellTextByName("id", 0));
+        SelectRow(*market, player);
+        const std::string card = market->infojt->Caption().HTMLText();
+        EXPECT_NE(card.find("<IND x=\"" + std::to_string(column) + "\">Salário:"), std::string::npos) << w << ": " << card;
+        market->Close();
+        test::Pump(20);
+    }
+}
+
 // "Passe" shows the asking price of a human coach's listed player, the value of everyone else's,
 // listed or not.
 TEST_F(TransferMarketTest, PasseIsTheAskingPriceOnlyForAHumanClubsListedPlayer)
