@@ -43,6 +43,8 @@ namespace {
 
 constexpr int kCustomCountry = 202;
 constexpr TColor kOnLoanHereColor = 0x8000;
+// The player card's second column on an 800-pixel screen; it moves right as the card's font grows.
+constexpr int kCardSecondColumnX = 200;
 
 int HumanClub() { return Game.CurrentHumanClub; }
 
@@ -391,7 +393,7 @@ void TForm14::ShowPlayerCard(int player)
     if (!IsPlayerIndex(player))
         return;
     if (cardDetails_) {
-        infojt->Caption().SetHTMLText(MarketCardText(player));
+        infojt->Caption().SetHTMLText(MarketCardText(player, ScaledLength(kCardSecondColumnX)));
     } else {
         infojt->Caption().SetHTMLText(MarketCardHeader(player) + PlayerCareerText(player, 0).text);
     }
@@ -460,7 +462,7 @@ void TForm14::bt1Click()
     // Checked again: the price paid is the asking price, against today's cash and the squad limit.
     const PurchaseOutcome outcome = BuyListedPlayer(player, HumanClub());
     if (outcome == PurchaseOutcome::Bought) {
-        joglist->DeleteRow(joglist->SelectedRow());
+        RemoveSelectedRow();
         bt1->SetEnabled(false);
         bt4->SetEnabled(false);
         AfterPurchase();
@@ -502,11 +504,27 @@ void TForm14::bt4Click()
     case LoanOutcome::Borrowed:
         break;
     }
-    joglist->DeleteRow(joglist->SelectedRow());
+    RemoveSelectedRow();
     bt1->SetEnabled(false);
     bt4->SetEnabled(false);
     RefreshOpenHub();
     ShowCash();
+}
+
+// The row of a player who joined the human club goes; the selection falls on a neighbour row, and
+// the card and "Fazer uma oferta" follow it rather than keep speaking of the player who left.
+void TForm14::RemoveSelectedRow()
+{
+    joglist->DeleteRow(joglist->SelectedRow());
+    const int player = SelectedPlayer();
+    if (!IsPlayerIndex(player)) {
+        infojt->Hide();
+        Image1->Hide();
+        bt2->SetEnabled(false);
+        return;
+    }
+    ShowPlayerCard(player);
+    bt2->SetEnabled(CanBidFor(player, HumanClub()));
 }
 
 // "Comprar" bought the player at his asking price: the market and the hub show it.

@@ -84,6 +84,7 @@ private:
     void bt2Click();
     void bt4Click();
     void AfterPurchase();
+    void RemoveSelectedRow();
 
     bool cardDetails_ = true;
     TColor barColour_ = 0;  // the confidence bars' own colour

@@ -21,6 +21,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/timer.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
@@ -141,6 +142,9 @@ TForm67::TForm67(TComponent* owner)
         label->SetTransparent(true);
         label->SetPictureContainer(icons);
     }
+    goalsBox_ = l_gols->BoundsRect();
+    cardsBox_[0] = card1->BoundsRect();
+    cardsBox_[1] = card2->BoundsRect();
     // The crowd's sectors show when the pointer rests on it.
     Label8->SetShowHint(true);
     if (grid1) {
@@ -358,6 +362,33 @@ void TForm67::FillGoalsAndCards(int report)
     l_gols->SetHTMLText("<FONT size=\"8\" face=\"Arial\">" + goals + "</font>");
     card1->SetHTMLText("<br>" + cards[0]);
     card2->SetHTMLText("<br>" + cards[1]);
+    LayOutGoalsAndCards();
+}
+
+// The height the goal lines take in the goals box's width and font.
+int TForm67::GoalLinesHeight()
+{
+    TBitmap scratch;
+    scratch.SetSize(1, 1);
+    TCanvas& canvas = scratch.Canvas();
+    canvas.Font = l_gols->Font();
+    THTMLDrawResult measured;
+    l_gols->HTMLPaint(canvas, l_gols->GetDisplayText(), TRect(0, 0, l_gols->Width(), 65535), 0, 0, -1, true, measured);
+    return measured.MeasuredHeight;
+}
+
+// A match of many goals would lose its last goal lines under the card boxes: the goals box then
+// grows to hold them all, and the card boxes start below it, keeping the room that is left.
+void TForm67::LayOutGoalsAndCards()
+{
+    const int goalsHeight = std::max(goalsBox_.Height(), l_gols->GetDisplayText().empty() ? 0 : GoalLinesHeight());
+    l_gols->SetBounds(goalsBox_.Left, goalsBox_.Top, goalsBox_.Width(), goalsHeight);
+    const int grown = goalsHeight - goalsBox_.Height();
+    TRichLabel* cards[2] = {card1, card2};
+    for (int side = 0; side < 2; ++side) {
+        const TRect& box = cardsBox_[side];
+        cards[side]->SetBounds(box.Left, box.Top + grown, box.Width(), std::max(0, box.Height() - grown));
+    }
 }
 
 void TForm67::Continue()

@@ -83,6 +83,8 @@ private:
     std::string ReportTextOfRow(int row) const;
     std::string CrestCell(int club) const;
     void FillGoalsAndCards(int report);
+    int GoalLinesHeight();
+    void LayOutGoalsAndCards();
     void ShowVenueAndCrowd(int report);
     void ShowStatsAndTactics(int report);
 
@@ -92,6 +94,9 @@ private:
     int shownRegion_ = 0;
     int shownReport_ = -1;
     bool continued_ = false;
+    // The goals box and the card boxes below it as the form lays them out.
+    TRect goalsBox_{};
+    TRect cardsBox_[2]{};
 };
 
 }  // namespace tarvelon

@@ -80,6 +80,28 @@ TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHighAndT
     }
 }
 
+// The card's font grows with the screen, and so does the place of its second column: at 1280 pixels
+// "Salário:" no longer runs into a value such as "$6 447 616" of the first column.
+TEST_F(TransferMarketTest, OnALargerScreenTheCardsSecondColumnMovesRightWithItsFont)
+{
+    const auto width = Hooks().screenWidth;
+    const auto height = Hooks().screenHeight;
+    for (const auto& [w, column] : {std::pair{800, 200}, std::pair{1280, 320}}) {
+        Hooks().screenWidth = [w = w] { return w; };
+        Hooks().screenHeight = [w = w] { return w * 4 / 5; };
+        auto* market = OpenMarket(SellerAtOrBelowHuman());
+        Hooks().screenWidth = width;
+        Hooks().screenHeight = height;
+        ASSERT_NE(market, nullptr);
+        const int player = std::stoi(market->joglist->GetCellTextByName("id", 0));
+        SelectRow(*market, player);
+        const std::string card = market->infojt->Caption().HTMLText();
+        EXPECT_NE(card.find("<IND x=\"" + std::to_string(column) + "\">Salário:"), std::string::npos) << w << ": " << card;
+        market->Close();
+        test::Pump(20);
+    }
+}
+
 // "Passe" shows the asking price of a human coach's listed player, the value of everyone else's,
 // listed or not.
 TEST_F(TransferMarketTest, PasseIsTheAskingPriceOnlyForAHumanClubsListedPlayer)
@@ -195,6 +217,44 @@ TEST_F(TransferMarketTest, ComprarFollowsTheAskingPriceAndTheCashAlsoWhenPressed
     EXPECT_EQ(market->joglist->RowCount(), rows - 1);
     EXPECT_TRUE(market->Label27->Visible());
     EXPECT_EQ(market->Label27->GetDisplayText(), "Jogador comprado com sucesso.");
+}
+
+// Once a bought or borrowed player's row is gone, the card and "Fazer uma oferta" speak of the player
+// whose row now holds the selection, not of the one who left: a bid or a career look goes where the
+// card says.
+TEST_F(TransferMarketTest, AfterABuyOrALoanTheCardShowsThePlayerNowSelected)
+{
+    const int seller = SellerAtOrBelowHuman();
+    const std::vector<int> squad = PlayersOfClub(seller);
+    ASSERT_GE(squad.size(), 4u);
+    const int bought = squad[1];
+    ListPlayerForSale(bought, 1'000);
+    Players[squad[2]].loanStatus = 1;
+    Clubs[human_].cash = CurrencyFromUnits(50'000'000);
+    auto* market = OpenMarket(seller);
+    const auto cardNames = [&](int player) {
+        return market->infojt->Caption().HTMLText().find(Players[player].Name.str()) != std::string::npos;
+    };
+
+    SelectRow(*market, bought);
+    ASSERT_TRUE(market->bt1->Enabled());
+    Click(market->bt1);
+    ASSERT_EQ(Players[bought].Club, human_);
+    const int next = market->SelectedPlayer();
+    ASSERT_NE(next, bought);
+    EXPECT_TRUE(cardNames(next)) << "the card follows the selection";
+    EXPECT_FALSE(cardNames(bought));
+    EXPECT_EQ(market->Label27->GetDisplayText(), "Jogador comprado com sucesso.");
+
+    const int borrowed = squad[2];
+    SelectRow(*market, borrowed);
+    ASSERT_TRUE(market->bt4->Enabled());
+    Click(market->bt4);
+    ASSERT_EQ(Players[borrowed].Club, human_);
+    EXPECT_NE(market->SelectedPlayer(), borrowed);
+    EXPECT_TRUE(cardNames(market->SelectedPlayer()));
+    EXPECT_FALSE(cardNames(borrowed));
+    Players[borrowed].loanStatus = 0;
 }
 
 // A change of the card's view ends with the card's own rule on "Comprar": the value (not the asking

@@ -3,6 +3,8 @@
 // the next match; every row carries both mini crests.
 #include <gtest/gtest.h>
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 
 #include <cstdlib>
@@ -261,6 +263,48 @@ TEST_F(ResultsScreenTest, AClickedMatchWritesItsLineupsGoalsAndCardsAsTheReportL
         EXPECT_EQ(cards->GetDisplayText().rfind("<br>", 0), 0u) << cards->GetDisplayText();
         EXPECT_EQ(cards->GetDisplayText().find("color"), std::string::npos) << cards->GetDisplayText();
     }
+}
+
+// A match of many goals shows every goal line: the goals box grows to hold them and the card boxes
+// move down under it; a match of few goals keeps the form's boxes.
+TEST_F(ResultsScreenTest, EveryGoalLineOfAManyGoalMatchStaysInItsBoxAboveTheCards)
+{
+    TForm67* form = OpenResults();
+    ASSERT_NE(form, nullptr);
+    const std::vector<int> rows = MatchRows(form);
+    ASSERT_GE(rows.size(), 2u);
+    const int report = ReportOfRow(form, rows[0]);
+    const TRect goalsBox = form->l_gols->BoundsRect();
+    const TRect cardsBox = form->card1->BoundsRect();
+    const auto savedEvents = ReportEvents;
+    const int club = MatchReports[report].club[0];
+    int scorer = -1;
+    for (const TMatchEventEntry& e : ReportEvents)
+        if (e.match == report && e.club == club && e.player > 0)
+            scorer = e.player;
+    ASSERT_GT(scorer, 0);
+    for (int goal = 0; goal < 9; ++goal)
+        ReportEvents.push_back({4, club, scorer, -1, 10 + goal * 18, report});
+
+    ClickRow(form->grid1, rows[1], 150);
+    ClickRow(form->grid1, rows[0], 150);
+    const std::string text = form->l_gols->GetDisplayText();
+    int lines = 0;
+    for (std::size_t at = text.find("<P "); at != std::string::npos; at = text.find("<P ", at + 1))
+        ++lines;
+    ASSERT_GE(lines, 9);
+    const int lineHeight = QFontMetrics(QFont("Arial", 8)).height() - 2;  // at the least
+    const TRect goals = form->l_gols->BoundsRect();
+    EXPECT_GE(goals.Height(), lines * lineHeight) << "every goal line inside the goals box";
+    EXPECT_GT(goals.Height(), goalsBox.Height());
+    for (TRichLabel* cards : {form->card1, form->card2})
+        EXPECT_GE(cards->Top(), goals.Bottom) << "the cards below the goals";
+
+    ReportEvents = savedEvents;
+    ClickRow(form->grid1, rows[1], 150);
+    ClickRow(form->grid1, rows[0], 150);
+    EXPECT_TRUE(form->l_gols->BoundsRect() == goalsBox) << "a match of few goals keeps the form's boxes";
+    EXPECT_TRUE(form->card1->BoundsRect() == cardsBox);
 }
 
 TEST_F(ResultsScreenTest, AClubWorldCupMatchIsPlayedInJapanWithoutACrowd)
