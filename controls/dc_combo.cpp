@@ -551,4 +551,34 @@ void TDcCustomCombo::KeyDown(unsigned short& key, TShiftState shift)
         UserChose(next);
 }
 
+int TDcCustomCombo::NextItemStartingWith(char32_t letter, int after) const
+{
+    const QString wanted = QString::fromUcs4(&letter, 1);
+    const int count = items_.Count();
+    for (int step = 1; step <= count; ++step) {
+        const int index = ((after + step) % count + count) % count;
+        if (QString::fromStdString(items_.Strings(index)).startsWith(wanted, Qt::CaseInsensitive))
+            return index;
+    }
+    return -1;
+}
+
+// A typed letter goes to the next item that starts with it, as in the standard list: in the open
+// list it moves the highlight, otherwise it chooses the item.
+void TDcCustomCombo::KeyPress(char32_t& key)
+{
+    TCustomControl::KeyPress(key);
+    if (key < U' ' || style_ != csDropDownList || items_.Count() == 0)
+        return;
+    const bool open = DroppedDown();
+    const int index = NextItemStartingWith(key, open ? list_->HotIndex() : itemIndex_);
+    key = 0;
+    if (index < 0)
+        return;
+    if (open)
+        list_->SetHotIndex(index);
+    else if (index != itemIndex_)
+        UserChose(index);
+}
+
 }  // namespace tarvelon

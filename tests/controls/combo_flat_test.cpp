@@ -151,6 +151,31 @@ TEST_F(FlatComboTest, KeysMoveTheSelectionOrTheOpenListsHighlight)
     EXPECT_EQ(changes.size(), 2u);
 }
 
+TEST_F(FlatComboTest, TypedLetterGoesToTheNextItemStartingWithIt)
+{
+    combo->SetFocus();
+    test::Pump();
+    auto type = [this](int key, const char* text) { test::PressKey(combo->Widget(), key, Qt::NoModifier, text); };
+    type(Qt::Key_3, "3");
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    // Going round from the current item; the same letter again moves on to the next such item.
+    type(Qt::Key_4, "4");
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    type(Qt::Key_4, "4");
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    type(Qt::Key_X, "x");
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(changes, (std::vector<int>{2, 0, 1}));
+    // In the open list the letter moves the highlight only.
+    Key(Qt::Key_F4);
+    ASSERT_TRUE(combo->DroppedDown());
+    type(Qt::Key_5, "5");
+    EXPECT_EQ(combo->List()->HotIndex(), 3);
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(combo->ItemIndex(), 3);
+}
+
 TEST_F(FlatComboTest, PressOutsideClosesTheList)
 {
     Click(combo->Widget(), QPoint(20, 10));
