@@ -94,6 +94,9 @@ TEST_F(FlatComboTest, ClickDropsTheListBelowWithoutTakingTheFocus)
     EXPECT_EQ(list->ClientOrigin(), combo->ClientToScreen(Point(0, 21)));
     EXPECT_EQ(list->Width(), 150);  // DropWidth 0: the combo's own width
     EXPECT_EQ(list->HotIndex(), 0);
+    // A drop width below the combo's leaves the list as wide as the combo.
+    combo->SetDropWidth(90);
+    EXPECT_EQ(list->Width(), 150);
     EXPECT_EQ(QApplication::focusWidget(), combo->Widget());
     // Clicking the combo again closes it, as the list's own close-up.
     Click(combo->Widget(), QPoint(20, 10));
