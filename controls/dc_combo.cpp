@@ -461,6 +461,18 @@ void TDcCustomCombo::MouseMove(TShiftState shift, int x, int y)
         hotButton_ = hot;
         Invalidate();
     }
+    // Pressed on the combo and dragged into its open list: the item under the mouse lights up.
+    const int index = mouseDown_ ? ListItemUnder(x, y) : -1;
+    if (index >= 0)
+        list_->SetHotIndex(index);
+}
+
+int TDcCustomCombo::ListItemUnder(int x, int y) const
+{
+    if (!DroppedDown())
+        return -1;
+    const TPoint at = list_->ScreenToClient(ClientToScreen(Point(x, y)));
+    return at.X >= 0 && at.X < list_->ClientWidth() ? list_->ItemAt(at.Y) : -1;
 }
 
 void TDcCustomCombo::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
@@ -480,7 +492,11 @@ void TDcCustomCombo::MouseDown(TMouseButton button, TShiftState shift, int x, in
 void TDcCustomCombo::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     TCustomControl::MouseUp(button, shift, x, y);
+    // Released over an item of the list it dropped down: that item is chosen.
+    const int index = mouseDown_ && button == mbLeft ? ListItemUnder(x, y) : -1;
     mouseDown_ = false;
+    if (index >= 0)
+        ChooseFromList(index);
     Invalidate();
 }
 

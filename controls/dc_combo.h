@@ -175,6 +175,8 @@ private:
     bool BorderHot() const;
 
     void UserChose(int index);
+    // The item of the open list under a point of the combo; -1 when none.
+    int ListItemUnder(int x, int y) const;
     // The first item after `after` (going round) whose text starts with the letter; -1 when none.
     int NextItemStartingWith(char32_t letter, int after) const;
     void ItemsChanged();

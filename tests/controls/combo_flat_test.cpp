@@ -154,6 +154,26 @@ TEST_F(FlatComboTest, KeysMoveTheSelectionOrTheOpenListsHighlight)
     EXPECT_EQ(changes.size(), 2u);
 }
 
+TEST_F(FlatComboTest, PressDragIntoTheListAndReleaseChoosesTheItem)
+{
+    // The mouse stays with the combo while its button is held: the moves and the release come to it.
+    SendMouse(combo->Widget(), QEvent::MouseButtonPress, QPoint(20, 10), Qt::LeftButton, Qt::LeftButton);
+    ASSERT_TRUE(combo->DroppedDown());
+    const int row = combo->List()->ItemHeight();
+    const QPoint overThird(30, 21 + 1 + 2 * row + row / 2);
+    MoveMouse(combo->Widget(), overThird, Qt::LeftButton);
+    EXPECT_EQ(combo->List()->HotIndex(), 2);
+    SendMouse(combo->Widget(), QEvent::MouseButtonRelease, overThird, Qt::LeftButton, Qt::NoButton);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    EXPECT_EQ(changes, std::vector<int>{2});
+    // Without the button held, moving below the combo lights nothing up in an open list.
+    Click(combo->Widget(), QPoint(20, 10));
+    ASSERT_TRUE(combo->DroppedDown());
+    MoveMouse(combo->Widget(), QPoint(30, 21 + 1 + row / 2));
+    EXPECT_EQ(combo->List()->HotIndex(), 2);
+}
+
 TEST_F(FlatComboTest, TypedLetterGoesToTheNextItemStartingWithIt)
 {
     combo->SetFocus();
