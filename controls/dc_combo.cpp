@@ -461,6 +461,18 @@ void TDcCustomCombo::MouseMove(TShiftState shift, int x, int y)
         hotButton_ = hot;
         Invalidate();
     }
+    // Pressed on the combo and dragged into its open list: the item under the mouse lights up.
+    const int index = mouseDown_ ? ListItemUnder(x, y) : -1;
+    if (index >= 0)
+        list_->SetHotIndex(index);
+}
+
+int TDcCustomCombo::ListItemUnder(int x, int y) const
+{
+    if (!DroppedDown())
+        return -1;
+    const TPoint at = list_->ScreenToClient(ClientToScreen(Point(x, y)));
+    return at.X >= 0 && at.X < list_->ClientWidth() ? list_->ItemAt(at.Y) : -1;
 }
 
 void TDcCustomCombo::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
@@ -480,7 +492,11 @@ void TDcCustomCombo::MouseDown(TMouseButton button, TShiftState shift, int x, in
 void TDcCustomCombo::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     TCustomControl::MouseUp(button, shift, x, y);
+    // Released over an item of the list it dropped down: that item is chosen.
+    const int index = mouseDown_ && button == mbLeft ? ListItemUnder(x, y) : -1;
     mouseDown_ = false;
+    if (index >= 0)
+        ChooseFromList(index);
     Invalidate();
 }
 
@@ -549,6 +565,36 @@ void TDcCustomCombo::KeyDown(unsigned short& key, TShiftState shift)
     next = std::clamp(next, 0, count - 1);
     if (next != itemIndex_)
         UserChose(next);
+}
+
+int TDcCustomCombo::NextItemStartingWith(char32_t letter, int after) const
+{
+    const QString wanted = QString::fromUcs4(&letter, 1);
+    const int count = items_.Count();
+    for (int step = 1; step <= count; ++step) {
+        const int index = ((after + step) % count + count) % count;
+        if (QString::fromStdString(items_.Strings(index)).startsWith(wanted, Qt::CaseInsensitive))
+            return index;
+    }
+    return -1;
+}
+
+// A typed letter goes to the next item that starts with it, as in the standard list: in the open
+// list it moves the highlight, otherwise it chooses the item.
+void TDcCustomCombo::KeyPress(char32_t& key)
+{
+    TCustomControl::KeyPress(key);
+    if (key < U' ' || style_ != csDropDownList || items_.Count() == 0)
+        return;
+    const bool open = DroppedDown();
+    const int index = NextItemStartingWith(key, open ? list_->HotIndex() : itemIndex_);
+    key = 0;
+    if (index < 0)
+        return;
+    if (open)
+        list_->SetHotIndex(index);
+    else if (index != itemIndex_)
+        UserChose(index);
 }
 
 }  // namespace tarvelon

@@ -154,6 +154,7 @@ protected:
     void MouseEnter() override;
     void MouseLeave() override;
     void KeyDown(unsigned short& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
     void DoEnter() override;
     void DoExit() override;
     void EnabledChanged() override;
@@ -174,6 +175,10 @@ private:
     bool BorderHot() const;
 
     void UserChose(int index);
+    // The item of the open list under a point of the combo; -1 when none.
+    int ListItemUnder(int x, int y) const;
+    // The first item after `after` (going round) whose text starts with the letter; -1 when none.
+    int NextItemStartingWith(char32_t letter, int after) const;
     void ItemsChanged();
     void CloseList(bool notify);
     void PlaceLabel();

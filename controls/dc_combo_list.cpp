@@ -81,7 +81,8 @@ void TDcComboList::UpdateScrollBar()
 void TDcComboList::Open(int hotIndex)
 {
     const int height = VisibleCount() * ItemHeight() + 2;
-    const int width = combo_->DropWidth() > 0 ? combo_->DropWidth() : combo_->Width();
+    // The drop width is the list's least width: the list is never narrower than the combo.
+    const int width = std::max(combo_->DropWidth(), combo_->Width());
     TPoint at = combo_->ClientToScreen(Point(0, combo_->Height()));
     if (Screen && at.Y + height > Screen->Height())
         at = combo_->ClientToScreen(Point(0, -height));

@@ -70,7 +70,9 @@ private:
     void OpenFont(const std::string& tag, bool measuring);
     void OpenParagraph(const std::string& tag, bool measuring);
     void OpenBody(const std::string& tag, bool measuring);
-    bool PlaceListItem(bool measuring);
+    bool PlaceListItem(bool measuring, int workBottom);
+    // Where a chunk of height h starting at the current x is drawn in the line.
+    TRect ChunkBox(int h, int right, int workBottom) const;
     bool PlaceImage(const std::string& tag, const TRect& lineRect, bool measuring);
     bool Drawing(bool measuring) const { return !measuring; }
 
@@ -305,13 +307,7 @@ bool TGDIPTextEngine::TakeChunk(std::string& text, std::string& lineText, std::s
 void TGDIPTextEngine::DrawChunk(const std::string& chunk, const std::string& rest, const TRect& lineRect,
                                 int workBottom)
 {
-    const int h = MeasureTextHeightGDIP(g_, chunk, font_);
-    int top = workBottom - line_.textOffset - h;
-    if (subscript_)
-        top += line_.subShift;
-    if (superscript_)
-        top -= line_.supShift;
-    TRect box{x_, top, lineRect.Right, top + h};
+    const TRect box = ChunkBox(MeasureTextHeightGDIP(g_, chunk, font_), lineRect.Right, workBottom);
     const TColor background = brush_;
     const unsigned drawFlags = flags_ & ~0x200u;
     if (shadow_) {
@@ -343,6 +339,16 @@ void TGDIPTextEngine::DrawChunk(const std::string& chunk, const std::string& res
     if (errorLine_ && !p_.HitTestOnly)
         DrawZigzag(box.Left, measured.Right, workBottom);
     x_ = measured.Right;
+}
+
+TRect TGDIPTextEngine::ChunkBox(int h, int right, int workBottom) const
+{
+    int top = workBottom - line_.textOffset - h;
+    if (subscript_)
+        top += line_.subShift;
+    if (superscript_)
+        top -= line_.supShift;
+    return TRect{x_, top, right, top + h};
 }
 
 void TGDIPTextEngine::DrawZigzag(int left, int right, int workBottom)
@@ -412,7 +418,7 @@ bool TGDIPTextEngine::HandleTag(const std::string& text, const TRect& lineRect, 
             break;
         }
         case THTMLTag::Image: return PlaceImage(tag, lineRect, measuring);
-        case THTMLTag::ListItem: return PlaceListItem(measuring);
+        case THTMLTag::ListItem: return PlaceListItem(measuring, workBottom);
         case THTMLTag::Offset: {
             std::string value;
             if (markup::LetterValue(tag, 'X', 3, value)) {
@@ -581,7 +587,7 @@ void TGDIPTextEngine::OpenBody(const std::string& tag, bool measuring)
         brush_ = value.empty() ? clNone : markup::ValueColor(value);
 }
 
-bool TGDIPTextEngine::PlaceListItem(bool measuring)
+bool TGDIPTextEngine::PlaceListItem(bool measuring, int workBottom)
 {
     if (listItemInLine_)
         return true;
@@ -591,9 +597,9 @@ bool TGDIPTextEngine::PlaceListItem(bool measuring)
     if (!measuring && !hidden_ && !p_.HitTestOnly) {
         const std::string name = font_.Name();
         font_.SetName("Symbol");
-        TRect box{x_, 0, x_ + 100, 0};
-        box.Bottom = line_.height;
         const std::string bullet = listLevel_ % 2 == 1 ? "\xC2\xB7" : "o";
+        // The bullet stands in its own line, as the item's text does.
+        TRect box = ChunkBox(MeasureTextHeightGDIP(g_, bullet, font_), x_ + 100, workBottom);
         DrawTextGDIP(g_, bullet, int(bullet.size()), box, font_, 0, clNone);
         font_.SetName(name);
     }

@@ -94,6 +94,9 @@ TEST_F(FlatComboTest, ClickDropsTheListBelowWithoutTakingTheFocus)
     EXPECT_EQ(list->ClientOrigin(), combo->ClientToScreen(Point(0, 21)));
     EXPECT_EQ(list->Width(), 150);  // DropWidth 0: the combo's own width
     EXPECT_EQ(list->HotIndex(), 0);
+    // A drop width below the combo's leaves the list as wide as the combo.
+    combo->SetDropWidth(90);
+    EXPECT_EQ(list->Width(), 150);
     EXPECT_EQ(QApplication::focusWidget(), combo->Widget());
     // Clicking the combo again closes it, as the list's own close-up.
     Click(combo->Widget(), QPoint(20, 10));
@@ -149,6 +152,51 @@ TEST_F(FlatComboTest, KeysMoveTheSelectionOrTheOpenListsHighlight)
     EXPECT_EQ(combo->ItemIndex(), 3);
     Key(Qt::Key_Down);
     EXPECT_EQ(changes.size(), 2u);
+}
+
+TEST_F(FlatComboTest, PressDragIntoTheListAndReleaseChoosesTheItem)
+{
+    // The mouse stays with the combo while its button is held: the moves and the release come to it.
+    SendMouse(combo->Widget(), QEvent::MouseButtonPress, QPoint(20, 10), Qt::LeftButton, Qt::LeftButton);
+    ASSERT_TRUE(combo->DroppedDown());
+    const int row = combo->List()->ItemHeight();
+    const QPoint overThird(30, 21 + 1 + 2 * row + row / 2);
+    MoveMouse(combo->Widget(), overThird, Qt::LeftButton);
+    EXPECT_EQ(combo->List()->HotIndex(), 2);
+    SendMouse(combo->Widget(), QEvent::MouseButtonRelease, overThird, Qt::LeftButton, Qt::NoButton);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    EXPECT_EQ(changes, std::vector<int>{2});
+    // Without the button held, moving below the combo lights nothing up in an open list.
+    Click(combo->Widget(), QPoint(20, 10));
+    ASSERT_TRUE(combo->DroppedDown());
+    MoveMouse(combo->Widget(), QPoint(30, 21 + 1 + row / 2));
+    EXPECT_EQ(combo->List()->HotIndex(), 2);
+}
+
+TEST_F(FlatComboTest, TypedLetterGoesToTheNextItemStartingWithIt)
+{
+    combo->SetFocus();
+    test::Pump();
+    auto type = [this](int key, const char* text) { test::PressKey(combo->Widget(), key, Qt::NoModifier, text); };
+    type(Qt::Key_3, "3");
+    EXPECT_EQ(combo->ItemIndex(), 2);
+    // Going round from the current item; the same letter again moves on to the next such item.
+    type(Qt::Key_4, "4");
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    type(Qt::Key_4, "4");
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    type(Qt::Key_X, "x");
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(changes, (std::vector<int>{2, 0, 1}));
+    // In the open list the letter moves the highlight only.
+    Key(Qt::Key_F4);
+    ASSERT_TRUE(combo->DroppedDown());
+    type(Qt::Key_5, "5");
+    EXPECT_EQ(combo->List()->HotIndex(), 3);
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(combo->ItemIndex(), 3);
 }
 
 TEST_F(FlatComboTest, PressOutsideClosesTheList)

@@ -224,5 +224,16 @@ TEST_F(GdipTextTest, DrawingDropsLinesBelowTheRectangle)
     EXPECT_LT(result.TextHeight, 3 * GH());
 }
 
+TEST_F(GdipTextTest, EachListItemsBulletStandsInItsOwnLine)
+{
+    // The list tag ends the first line; each item makes a line of its own with its bullet at the left.
+    Draw("<UL><LI>x<LI>x</UL>");
+    const int line = GH() + 2;
+    auto bulletIn = [&](int row) { return Count(TRect{1, row * line, 12, (row + 1) * line}, Dark); };
+    EXPECT_EQ(bulletIn(0), 0);
+    EXPECT_GT(bulletIn(1), 0);
+    EXPECT_GT(bulletIn(2), 0);
+}
+
 }  // namespace
 }  // namespace tarvelon
