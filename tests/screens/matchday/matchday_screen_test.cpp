@@ -70,6 +70,17 @@ protected:
         EXPECT_TRUE(test::PumpUntil([] { return Results() != nullptr; }, 120000));
         return Results();
     }
+
+    // Opens today's matchday as the hub's play does, with its clock stopped for the test to tick.
+    static TForm46* OpenTodaysMatchdayStopped()
+    {
+        OpenTodaysMatchday();
+        EXPECT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+        TForm46* screen = Matchday();
+        if (screen)
+            screen->ralt1->SetEnabled(false);
+        return screen;
+    }
 };
 
 // A row's event fits its box: a short one keeps its size, a long one is written smaller.
@@ -128,10 +139,8 @@ TEST_F(MatchdayScreenTest, TheClockShowsMinutesHalfTimeAddedTimeAndTheEnd)
     NewSeededGame(1);
     Game.InstantPlay = 0;
     Game.HalfTimeScreen = 0;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     EXPECT_FALSE(screen->Label1->Visible());
     EXPECT_EQ(screen->labtempo->Caption(), "1º tempo");
     ASSERT_GT(MatchCount, 0);
@@ -189,10 +198,8 @@ TEST_F(MatchdayScreenTest, AChangeMadeBeforeTheFirstTickIsTheKickOffLineup)
     NewSeededGame(1);
     Game.InstantPlay = 0;
     Game.TickIntervalHuman = 4000;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     ASSERT_GT(HumanMatchCount, 0);
     const int m = HumanMatches[1];
     const int side = Clubs[Matches[m].club[0]].IsHuman ? 0 : 1;
@@ -224,14 +231,46 @@ TEST_F(MatchdayScreenTest, AChangeMadeBeforeTheFirstTickIsTheKickOffLineup)
     EXPECT_EQ(Matches[m].startingSlots[side][1], lineup->pitchSlots[1]);
 }
 
+// The heading, the panels and the rows stand where the design puts them: the panels with their
+// raised edge, the headings and the crowd sized to their texts.
+TEST_F(MatchdayScreenTest, ThePanelsAndRowsStandWhereTheDesignPutsThem)
+{
+    NewSeededGame(1);
+    Game.InstantPlay = 0;
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
+    const auto at = [screen](int design) { return screen->ScaledLength(design); };
+    EXPECT_EQ(screen->lcamp->Left(), at(104));
+    EXPECT_EQ(screen->lcamp->Top(), at(8));
+    ASSERT_FALSE(screen->panels.empty());
+    for (TPanel* panel : screen->panels) {
+        EXPECT_EQ(panel->Left(), at(32)) << panel->Name();
+        EXPECT_EQ(panel->Width(), at(730)) << panel->Name();
+        EXPECT_EQ(panel->BevelOuter(), bvRaised) << panel->Name();
+    }
+    auto* heading = dynamic_cast<TLabel*>(screen->FindComponent("labextra1"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->Left(), at(32));
+    EXPECT_EQ(heading->Top(), screen->panels[0]->Top() - at(15));
+    EXPECT_TRUE(heading->AutoSize());
+    TCanvas& canvas = screen->Canvas();
+    canvas.Font.Assign(heading->Font());
+    EXPECT_EQ(heading->Width(), canvas.TextWidth(heading->Caption()));
+    ASSERT_GT(MatchCount, 0);
+    const TMatchRow& row = screen->rows[1];
+    EXPECT_EQ(row.labpub->Left(), at(680));
+    EXPECT_TRUE(row.labpub->AutoSize());
+    canvas.Font.Assign(row.labpub->Font());
+    EXPECT_EQ(row.labpub->Width(), canvas.TextWidth(row.labpub->Caption()));
+    EXPECT_EQ(row.labpub->Caption(), std::to_string(Matches[1].attendance));
+}
+
 TEST_F(MatchdayScreenTest, TheSpeedKeysSetTheHumanSpeedAndTheClock)
 {
     NewSeededGame(1);
     Game.InstantPlay = 0;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     const std::pair<int, int> keys[] = {{Qt::Key_F1, 4000}, {Qt::Key_F2, 2500}, {Qt::Key_F3, 800},
                                         {Qt::Key_F4, 600}, {Qt::Key_F5, 100}};
     for (const auto& [key, interval] : keys) {
@@ -263,10 +302,8 @@ TEST_F(MatchdayScreenTest, TheLowerDivisionLinksAndTheNextLeagueStartingAfresh)
         PlayDayToNextScreen();
     for (TLeague& league : Leagues)
         league.shown = 1;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     ASSERT_EQ(screen->panels.size(), 4u);
     ASSERT_GE(Leagues[static_cast<std::size_t>(CurrentLeague)].divisionCount, 3);
     const TPanel* second = screen->panels[1];
@@ -311,10 +348,8 @@ TEST_F(MatchdayScreenTest, ALeagueOfTwoDivisionsInDivisionsOfTenHidesTheOtherPan
     const int divisions = league.divisionCount;
     league.divisionCount = 2;
     league.humanPresent = 1;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     ASSERT_EQ(CurrentLeague, 0);
     ASSERT_EQ(screen->panels.size(), 4u);
     EXPECT_TRUE(screen->panels[0]->Visible());
@@ -354,10 +389,8 @@ TEST_F(MatchdayScreenTest, OnALargerScreenTheRowsGrowWithTheForm)
     const auto height = Hooks().screenHeight;
     Hooks().screenWidth = [] { return 1280; };
     Hooks().screenHeight = [] { return 1024; };
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     auto expectGrown = [screen] {
         ASSERT_FALSE(screen->panels.empty());
         EXPECT_EQ(screen->panels[0]->Width(), 730 * 1280 / 800);
@@ -492,10 +525,8 @@ TEST_F(MatchdayScreenTest, DialogsInsideATickRunNoOtherTickAndTheDayIsBookedOnce
     // Once today's line-ups are built, every club is taken as run by a coach: the engine asks
     // about every penalty and injury of the day.
     Game.InstantPlay = 0;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     std::vector<std::uint8_t> wasHuman;
     for (TClub& club : Clubs) {
         wasHuman.push_back(club.IsHuman);
