@@ -42,6 +42,7 @@
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
 #include "core/match/lineup_access.h"
+#include "core/match/match_flags.h"
 #include "screens/matchday/in_match_screen.h"
 #include "screens/matchday/event_label.h"
 #include "screens/matchday/match_report_screen.h"
@@ -263,6 +264,47 @@ TEST_F(MatchdayScreenTest, ThePanelsAndRowsStandWhereTheDesignPutsThem)
     canvas.Font.Assign(row.labpub->Font());
     EXPECT_EQ(row.labpub->Width(), canvas.TextWidth(row.labpub->Caption()));
     EXPECT_EQ(row.labpub->Caption(), std::to_string(Matches[1].attendance));
+}
+
+// A click on any label of a row opens the in-match screen on that match, also without a human
+// club, on the away side only when the away club alone is human; a click on the event icon opens
+// nothing.
+TEST_F(MatchdayScreenTest, AClickOnARowOpensTheInMatchScreenOnThatMatch)
+{
+    NewSeededGame(1);
+    Game.InstantPlay = 0;
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
+    const auto human = [](int club) { return Clubs[club].IsHuman != 0; };
+    int computers = 0;
+    for (int m = 1; m <= MatchCount && m <= kMaxMatchdayRows && computers == 0; ++m)
+        if (!human(Matches[m].club[0]) && !human(Matches[m].club[1]))
+            computers = m;
+    ASSERT_GT(computers, 0);
+    answerer_.LeaveToTheTest("TForm88");
+    // Clicks the middle of a control of the row and returns the match and side the in-match screen
+    // opened on, or {0, 0} when none opened.
+    const auto clickOn = [](TControl* control) {
+        std::pair<int, int> opened{0, 0};
+        QTimer::singleShot(50, [&opened] {
+            if (TForm88* form = test::Shown<TForm88>()) {
+                opened = {static_cast<int>(ActiveMatch), ReportMode};
+                test::PressKey(form->Widget(), Qt::Key_Escape);
+            }
+        });
+        test::ClickAt(control->Parent()->Widget(),
+                      QPoint(control->Left() + control->Width() / 2, control->Top() + control->Height() / 2));
+        test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; });
+        test::Pump(100);
+        return opened;
+    };
+    EXPECT_EQ(clickOn(screen->rows[computers].labt2), std::make_pair(computers, 1));
+    EXPECT_EQ(clickOn(screen->rows[computers].est), std::make_pair(computers, 1));
+    EXPECT_EQ(clickOn(screen->rows[computers].imgeven), std::make_pair(0, 0));
+    // The same row once its away club alone is run by a coach.
+    Clubs[Matches[computers].club[1]].IsHuman = 1;
+    EXPECT_EQ(clickOn(screen->rows[computers].labp1), std::make_pair(computers, 2));
+    Clubs[Matches[computers].club[1]].IsHuman = 0;
 }
 
 TEST_F(MatchdayScreenTest, TheSpeedKeysSetTheHumanSpeedAndTheClock)
