@@ -118,7 +118,7 @@ const TScreenRecord TForm46::kScreen{
     .shows = "Rodada ao vivo",
     .area = TScreenArea::Matchday,
     .modal = false,
-    .style = {.background = TBackground::None, .swallowAltF4 = true, .scaleToScreen = true},
+    .style = {.background = TBackground::None, .swallowAltF4 = true, .scaleToScreen = true, .fillsWindow = true},
     .create = NewScreen<TForm46>,
     .file = "screens/matchday/matchday_screen.cpp",
 };
