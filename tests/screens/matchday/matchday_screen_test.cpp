@@ -286,16 +286,17 @@ TEST_F(MatchdayScreenTest, AClickOnARowOpensTheInMatchScreenOnThatMatch)
     // opened on, or {0, 0} when none opened.
     const auto clickOn = [](TControl* control) {
         std::pair<int, int> opened{0, 0};
-        QTimer::singleShot(50, [&opened] {
+        bool looked = false;
+        QTimer::singleShot(50, [&opened, &looked] {
             if (TForm88* form = test::Shown<TForm88>()) {
                 opened = {static_cast<int>(ActiveMatch), ReportMode};
                 test::PressKey(form->Widget(), Qt::Key_Escape);
             }
+            looked = true;
         });
         test::ClickAt(control->Parent()->Widget(),
                       QPoint(control->Left() + control->Width() / 2, control->Top() + control->Height() / 2));
-        test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; });
-        test::Pump(100);
+        EXPECT_TRUE(test::PumpUntil([&looked] { return looked && test::Shown<TForm88>() == nullptr; }));
         return opened;
     };
     EXPECT_EQ(clickOn(screen->rows[computers].labt2), std::make_pair(computers, 1));
