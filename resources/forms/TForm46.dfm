@@ -14,7 +14,7 @@ object Form46: TForm46
   OnClose = FormClose
   OnKeyDown = FormKeyDown
   object lcamp: TLabel
-    Left = 34
+    Left = 104
     Top = 8
     Caption = 'Campeonato'
     Font.Name = 'Arial'

@@ -94,12 +94,13 @@ void TGameForm::ApplyStyle()
 {
     if (style_.swallowAltF4 || style_.closeOnEscape || style_.closeOnEnter)
         SetKeyPreview(true);
+    // Scaling grows the form with its controls; one that fills the window then takes the window again.
+    if (style_.scaleToScreen)
+        FitToScreen();
     if (style_.fillsWindow) {
         SetPosition(poDesigned);
         SetBoundsRect(Screen->WorkAreaRect());
     }
-    if (style_.scaleToScreen)
-        FitToScreen();
 }
 
 bool TGameForm::FitToScreen()

@@ -38,6 +38,7 @@ namespace tarvelon {
 namespace {
 
 constexpr TColor kPanelColor = 0x00298000;   // RGB 0, 128, 41
+constexpr int kPanelLeft = 32;
 constexpr TColor kVenueColor = 0x0000CCCC;   // RGB 204, 204, 0
 constexpr TColor kCrowdColor = 0x00C0C0C0;
 constexpr int kHalfTimeTick = 92;
@@ -117,7 +118,7 @@ const TScreenRecord TForm46::kScreen{
     .shows = "Rodada ao vivo",
     .area = TScreenArea::Matchday,
     .modal = false,
-    .style = {.background = TBackground::None, .swallowAltF4 = true, .scaleToScreen = true},
+    .style = {.background = TBackground::None, .swallowAltF4 = true, .scaleToScreen = true, .fillsWindow = true},
     .create = NewScreen<TForm46>,
     .file = "screens/matchday/matchday_screen.cpp",
 };
@@ -220,10 +221,9 @@ void TForm46::BuildMatchdayPanels()
         panel->SetName("panel" + std::to_string(p));
         panel->SetParent(this);
         panel->SetCaption("");
-        panel->SetBevelOuter(bvNone);
         panel->SetColor(kPanelColor);
         const int panelTop = layout.divisionsShareOnePlace && p > 2 ? panels[1]->Top() : top;
-        panel->SetBounds(34, panelTop, kMatchdayPanelWidth, layout.panelHeight);
+        panel->SetBounds(kPanelLeft, panelTop, kMatchdayPanelWidth, layout.panelHeight);
         panels.push_back(panel);
         if (layout.headings == MatchdayHeadings::PerPanel) {
             auto* heading = new TLabel(this);
@@ -233,8 +233,8 @@ void TForm46::BuildMatchdayPanels()
             heading->Font().SetName("Arial");
             heading->Font().SetHeight(-11);
             heading->Font().SetColor(clWhite);
+            heading->SetBounds(kPanelLeft, panelTop - 15, 4, 13);
             heading->SetCaption(std::to_string(p) + "ª divisão");
-            heading->SetBounds(34, panelTop - 15, 80, 13);
             heading->SetVisible(!(layout.divisionsShareOnePlace && p > 2));
             headings_.push_back(heading);
         }
@@ -259,8 +259,8 @@ void TForm46::BuildMatchdayPanels()
             heading->Font().SetHeight(-11);
             heading->Font().SetStyle(TFontStyles{fsBold});
             heading->Font().SetColor(clWhite);
+            heading->SetBounds(15, rows[first].est->Top() - 15, 4, 13);
             heading->SetCaption(names[g - 1]);
-            heading->SetBounds(15, rows[first].est->Top() - 15, 120, 13);
             headings_.push_back(heading);
         }
     }
@@ -296,7 +296,8 @@ void TForm46::CreateRow(TPanel* panel, int m, int top)
     row.esc2 = RowImage(panel, "esc2", m, 314 + 108, top, 16, 16);
     row.imgeven = RowImage(panel, "imgeven", m, 445, top, 14, 15);
     row.labeven_n = NewEventLabel(panel, panel, m, 462, top);
-    row.labpub = RowLabel(panel, "labpub", m, 680, top, 46, 16);
+    row.labpub = RowLabel(panel, "labpub", m, 680, top, 4, 16);
+    row.labpub->SetAutoSize(true);
     row.labpub->Font().SetColor(kCrowdColor);
     for (TLabel* label : {row.est, row.labt1, row.labp1, row.labx, row.labp2, row.labt2, row.labpub})
         label->OnClick = [this](TObject* sender) { MatchRowClick(sender); };

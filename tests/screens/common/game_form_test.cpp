@@ -146,6 +146,20 @@ TEST_F(GameFormTest, TheScreenSizeRuleScalesNarrowAndWideScreens)
     Hooks().screenHeight = savedHeight;
 }
 
+TEST_F(GameFormTest, AScreenThatFillsTheWindowStillFillsItWhenItGrowsWithTheScreen)
+{
+    const auto savedWidth = Hooks().screenWidth;
+    const auto savedHeight = Hooks().screenHeight;
+    Hooks().screenWidth = [] { return 1024; };
+    Hooks().screenHeight = [] { return 768; };
+    auto* form = CreateForm<TTestForm>(Application, TGameFormStyle{.scaleToScreen = true, .fillsWindow = true});
+    EXPECT_TRUE(form->Scaled());
+    EXPECT_TRUE(form->BoundsRect() == Screen->WorkAreaRect());
+    Free(form);
+    Hooks().screenWidth = savedWidth;
+    Hooks().screenHeight = savedHeight;
+}
+
 TEST_F(GameFormTest, ABrowsingScreenFillsTheWindowOnlyOnTheSmallScreensItIsMadeOn)
 {
     const auto savedWidth = Hooks().screenWidth;

@@ -42,6 +42,7 @@
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
 #include "core/match/lineup_access.h"
+#include "core/match/match_flags.h"
 #include "screens/matchday/in_match_screen.h"
 #include "screens/matchday/event_label.h"
 #include "screens/matchday/match_report_screen.h"
@@ -69,6 +70,17 @@ protected:
         OpenTodaysMatchday();
         EXPECT_TRUE(test::PumpUntil([] { return Results() != nullptr; }, 120000));
         return Results();
+    }
+
+    // Opens today's matchday as the hub's play does, with its clock stopped for the test to tick.
+    static TForm46* OpenTodaysMatchdayStopped()
+    {
+        OpenTodaysMatchday();
+        EXPECT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+        TForm46* screen = Matchday();
+        if (screen)
+            screen->ralt1->SetEnabled(false);
+        return screen;
     }
 };
 
@@ -128,10 +140,8 @@ TEST_F(MatchdayScreenTest, TheClockShowsMinutesHalfTimeAddedTimeAndTheEnd)
     NewSeededGame(1);
     Game.InstantPlay = 0;
     Game.HalfTimeScreen = 0;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     EXPECT_FALSE(screen->Label1->Visible());
     EXPECT_EQ(screen->labtempo->Caption(), "1º tempo");
     ASSERT_GT(MatchCount, 0);
@@ -189,10 +199,8 @@ TEST_F(MatchdayScreenTest, AChangeMadeBeforeTheFirstTickIsTheKickOffLineup)
     NewSeededGame(1);
     Game.InstantPlay = 0;
     Game.TickIntervalHuman = 4000;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     ASSERT_GT(HumanMatchCount, 0);
     const int m = HumanMatches[1];
     const int side = Clubs[Matches[m].club[0]].IsHuman ? 0 : 1;
@@ -224,14 +232,88 @@ TEST_F(MatchdayScreenTest, AChangeMadeBeforeTheFirstTickIsTheKickOffLineup)
     EXPECT_EQ(Matches[m].startingSlots[side][1], lineup->pitchSlots[1]);
 }
 
+// The heading, the panels and the rows stand where the design puts them: the panels with their
+// raised edge, the headings and the crowd sized to their texts.
+TEST_F(MatchdayScreenTest, ThePanelsAndRowsStandWhereTheDesignPutsThem)
+{
+    NewSeededGame(1);
+    Game.InstantPlay = 0;
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
+    const auto at = [screen](int design) { return screen->ScaledLength(design); };
+    EXPECT_EQ(screen->lcamp->Left(), at(104));
+    EXPECT_EQ(screen->lcamp->Top(), at(8));
+    ASSERT_FALSE(screen->panels.empty());
+    for (TPanel* panel : screen->panels) {
+        EXPECT_EQ(panel->Left(), at(32)) << panel->Name();
+        EXPECT_EQ(panel->Width(), at(730)) << panel->Name();
+        EXPECT_EQ(panel->BevelOuter(), bvRaised) << panel->Name();
+    }
+    auto* heading = dynamic_cast<TLabel*>(screen->FindComponent("labextra1"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->Left(), at(32));
+    EXPECT_EQ(heading->Top(), screen->panels[0]->Top() - at(15));
+    EXPECT_TRUE(heading->AutoSize());
+    TCanvas& canvas = screen->Canvas();
+    canvas.Font.Assign(heading->Font());
+    EXPECT_EQ(heading->Width(), canvas.TextWidth(heading->Caption()));
+    ASSERT_GT(MatchCount, 0);
+    const TMatchRow& row = screen->rows[1];
+    EXPECT_EQ(row.labpub->Left(), at(680));
+    EXPECT_TRUE(row.labpub->AutoSize());
+    canvas.Font.Assign(row.labpub->Font());
+    EXPECT_EQ(row.labpub->Width(), canvas.TextWidth(row.labpub->Caption()));
+    EXPECT_EQ(row.labpub->Caption(), std::to_string(Matches[1].attendance));
+}
+
+// A click on any label of a row opens the in-match screen on that match, also without a human
+// club, on the away side only when the away club alone is human; a click on the event icon opens
+// nothing.
+TEST_F(MatchdayScreenTest, AClickOnARowOpensTheInMatchScreenOnThatMatch)
+{
+    NewSeededGame(1);
+    Game.InstantPlay = 0;
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
+    const auto human = [](int club) { return Clubs[club].IsHuman != 0; };
+    int computers = 0;
+    for (int m = 1; m <= MatchCount && m <= kMaxMatchdayRows && computers == 0; ++m)
+        if (!human(Matches[m].club[0]) && !human(Matches[m].club[1]))
+            computers = m;
+    ASSERT_GT(computers, 0);
+    answerer_.LeaveToTheTest("TForm88");
+    // Clicks the middle of a control of the row and returns the match and side the in-match screen
+    // opened on, or {0, 0} when none opened.
+    const auto clickOn = [](TControl* control) {
+        std::pair<int, int> opened{0, 0};
+        bool looked = false;
+        QTimer::singleShot(50, [&opened, &looked] {
+            if (TForm88* form = test::Shown<TForm88>()) {
+                opened = {static_cast<int>(ActiveMatch), ReportMode};
+                test::PressKey(form->Widget(), Qt::Key_Escape);
+            }
+            looked = true;
+        });
+        test::ClickAt(control->Parent()->Widget(),
+                      QPoint(control->Left() + control->Width() / 2, control->Top() + control->Height() / 2));
+        EXPECT_TRUE(test::PumpUntil([&looked] { return looked && test::Shown<TForm88>() == nullptr; }));
+        return opened;
+    };
+    EXPECT_EQ(clickOn(screen->rows[computers].labt2), std::make_pair(computers, 1));
+    EXPECT_EQ(clickOn(screen->rows[computers].est), std::make_pair(computers, 1));
+    EXPECT_EQ(clickOn(screen->rows[computers].imgeven), std::make_pair(0, 0));
+    // The same row once its away club alone is run by a coach.
+    Clubs[Matches[computers].club[1]].IsHuman = 1;
+    EXPECT_EQ(clickOn(screen->rows[computers].labp1), std::make_pair(computers, 2));
+    Clubs[Matches[computers].club[1]].IsHuman = 0;
+}
+
 TEST_F(MatchdayScreenTest, TheSpeedKeysSetTheHumanSpeedAndTheClock)
 {
     NewSeededGame(1);
     Game.InstantPlay = 0;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     const std::pair<int, int> keys[] = {{Qt::Key_F1, 4000}, {Qt::Key_F2, 2500}, {Qt::Key_F3, 800},
                                         {Qt::Key_F4, 600}, {Qt::Key_F5, 100}};
     for (const auto& [key, interval] : keys) {
@@ -263,10 +345,8 @@ TEST_F(MatchdayScreenTest, TheLowerDivisionLinksAndTheNextLeagueStartingAfresh)
         PlayDayToNextScreen();
     for (TLeague& league : Leagues)
         league.shown = 1;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     ASSERT_EQ(screen->panels.size(), 4u);
     ASSERT_GE(Leagues[static_cast<std::size_t>(CurrentLeague)].divisionCount, 3);
     const TPanel* second = screen->panels[1];
@@ -311,10 +391,8 @@ TEST_F(MatchdayScreenTest, ALeagueOfTwoDivisionsInDivisionsOfTenHidesTheOtherPan
     const int divisions = league.divisionCount;
     league.divisionCount = 2;
     league.humanPresent = 1;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     ASSERT_EQ(CurrentLeague, 0);
     ASSERT_EQ(screen->panels.size(), 4u);
     EXPECT_TRUE(screen->panels[0]->Visible());
@@ -354,19 +432,18 @@ TEST_F(MatchdayScreenTest, OnALargerScreenTheRowsGrowWithTheForm)
     const auto height = Hooks().screenHeight;
     Hooks().screenWidth = [] { return 1280; };
     Hooks().screenHeight = [] { return 1024; };
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     auto expectGrown = [screen] {
         ASSERT_FALSE(screen->panels.empty());
         EXPECT_EQ(screen->panels[0]->Width(), 730 * 1280 / 800);
-        EXPECT_LE(screen->panels[0]->Left() + screen->panels[0]->Width(), screen->ClientWidth());
+        // Within the design's 800 x 600 grown as the screen is (the window the form fills).
+        EXPECT_LE(screen->panels[0]->Left() + screen->panels[0]->Width(), 1280);
         ASSERT_NE(screen->rows[1].labt1, nullptr);
         EXPECT_EQ(screen->rows[1].labt1->Width(), 105 * 1280 / 800);
         EXPECT_EQ(screen->rows[1].labt1->Left(), (138 * 1280 + 400) / 800);  // rounded
         for (const TPanel* panel : screen->panels)
-            EXPECT_LE(panel->Top() + panel->Height(), screen->ClientHeight());
+            EXPECT_LE(panel->Top() + panel->Height(), 960);
         // The headings grow as the rows' texts do, once.
         const TLabel* heading = dynamic_cast<TLabel*>(screen->FindComponent("labextra1"));
         ASSERT_NE(heading, nullptr);
@@ -378,7 +455,7 @@ TEST_F(MatchdayScreenTest, OnALargerScreenTheRowsGrowWithTheForm)
             EXPECT_NE(label->Caption().find(label == screen->rows[1].est ? "Iguaçu" : "Jaculândia"), std::string::npos);
         }
     };
-    EXPECT_EQ(screen->ClientWidth(), 1280);
+    EXPECT_TRUE(screen->BoundsRect() == Screen->WorkAreaRect()) << "the form fills the window";
     expectGrown();
     const int shown = screen->DaysShown();
     while (screen->DaysShown() == shown && Matchday() == screen)
@@ -492,10 +569,8 @@ TEST_F(MatchdayScreenTest, DialogsInsideATickRunNoOtherTickAndTheDayIsBookedOnce
     // Once today's line-ups are built, every club is taken as run by a coach: the engine asks
     // about every penalty and injury of the day.
     Game.InstantPlay = 0;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenTodaysMatchdayStopped();
+    ASSERT_NE(screen, nullptr);
     std::vector<std::uint8_t> wasHuman;
     for (TClub& club : Clubs) {
         wasHuman.push_back(club.IsHuman);

@@ -100,5 +100,69 @@ TEST_F(PenaltyDialogsTest, APenaltyAgainstHimIsNarratedByItself)
     EXPECT_TRUE(answer.outcome == 1 || answer.outcome == 2);
 }
 
+// The draws of a penalty, in the dialogs' order: the taker's words, the run-up, the kick against the
+// chance of scoring, then the outcome's words; nothing else draws.
+struct PenaltyDraws {
+    int words;
+    int runUp;
+    bool scored;
+    int outcomeWords;
+    std::uint32_t seedAfter;
+};
+
+PenaltyDraws PredictPenalty(std::uint32_t seed, int wordCount, int outcomeCount, int chance)
+{
+    const std::uint32_t saved = RandSeed;
+    RandSeed = seed;
+    PenaltyDraws draws{};
+    draws.words = Random(wordCount);
+    draws.runUp = Random(4);
+    draws.scored = !(chance < Random(100) + 1);
+    draws.outcomeWords = Random(outcomeCount);
+    draws.seedAfter = RandSeed;
+    RandSeed = saved;
+    return draws;
+}
+
+TEST_F(PenaltyDialogsTest, EachDialogDrawsItsWordsAndTheKickInTheGamesOrder)
+{
+    static const char* const kTakerWords[] = {" coloca a bola na marca.", " prepara para bater.", " ajeita com carinho.",
+                                              " se concentra para chutar.",
+                                              " parece um pouco nervoso,<br> mas mesmo assim vai bater."};
+    const int keeper = PenaltyGoalkeeper(other_);
+    for (const std::uint32_t seed : {11u, 4242u, 90001u}) {
+        int chosen = -1;
+        std::string narration;
+        QTimer::singleShot(50, [&] {
+            TForm34* dialog = OpenForm<TForm34>();
+            ASSERT_NE(dialog, nullptr);
+            ASSERT_GT(dialog->ListView1->Items().Count(), 2);
+            ClickRow(dialog->ListView1, 2);
+            chosen = std::stoi(dialog->ListView1->Items()[2]->SubItems()[3]);
+            RandSeed = seed;
+            QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+            for (const std::string& line : dialog->info1->HTMLText())
+                narration += line;
+        });
+        const PenaltyDialogAnswer answer = Hooks().penaltyDialog(human_, other_, true);
+        ASSERT_GT(chosen, 0);
+        const PenaltyDraws draws = PredictPenalty(seed, 5, 11, PenaltyScoringChance(chosen, keeper));
+        EXPECT_EQ(narration, "<SHAD><B><FONT color=\"#FFFFFF\"><P align=\"center\">" + Players[chosen].Name.str()
+                                 + kTakerWords[draws.words] + "</P></FONT></B></SHAD>");
+        EXPECT_EQ(answer.outcome, draws.scored ? 1 : 2) << seed;
+        EXPECT_EQ(RandSeed, draws.seedAfter) << "four draws for the human side's kick";
+    }
+    const int taker = PenaltyTakerOf(other_);
+    const int humanKeeper = PenaltyGoalkeeper(human_);
+    for (const std::uint32_t seed : {7u, 31337u}) {
+        RandSeed = seed;
+        const PenaltyDialogAnswer answer = Hooks().penaltyDialog(other_, human_, false);
+        const PenaltyDraws draws = PredictPenalty(seed, 5, 6, PenaltyScoringChance(taker, humanKeeper));
+        EXPECT_EQ(answer.taker, taker);
+        EXPECT_EQ(answer.outcome, draws.scored ? 1 : 2) << seed;
+        EXPECT_EQ(RandSeed, draws.seedAfter) << "four draws for the kick against him";
+    }
+}
+
 }  // namespace
 }  // namespace tarvelon
