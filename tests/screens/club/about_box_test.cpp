@@ -52,7 +52,7 @@ protected:
         ActWhenShown<TForm45>([&shown, act](TForm45& box) {
             shown = true;
             act(box);
-            QTimer::singleShot(500, [] {  // a box left up would hold the menu's click for ever
+            QTimer::singleShot(5000, [] {  // a box left up would hold the menu's click for ever
                 if (TForm45* left = Shown<TForm45>()) {
                     ADD_FAILURE() << "the about box stayed up";
                     left->Close();
