@@ -77,6 +77,8 @@ struct ThemeTarget {
         Option option;
         option.rect = rect;
         option.palette = palette;
+        // The style draws with the option's current colours: a disabled part takes the greyed ones.
+        option.palette.setCurrentColorGroup(state & QStyle::State_Enabled ? QPalette::Active : QPalette::Disabled);
         option.state = state;
         return option;
     }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <algorithm>
 #include <QImage>
 
 #include "platform/graphics/bitmap.h"
@@ -247,6 +248,24 @@ TEST_F(ShapesFixture, ThemedPartsDrawAndTheSwitchHolds)
         EXPECT_TRUE(DrawThemeBackground(canvas, themeClass, themeClass == std::string("treeview") ? TVP_GLYPH : 1, 1,
                                         Rect(42, 0, 60, 18)))
             << themeClass;
+}
+
+// A disabled checked box shows its tick greyed, not in the enabled text colour.
+TEST_F(ShapesFixture, ADisabledThemedTickIsGreyed)
+{
+    const auto darkest = [this](int left) {
+        int darkest = 255 * 3;
+        for (int y = 2; y < 16; ++y)
+            for (int x = left + 2; x < left + 16; ++x) {
+                const TColor c = At(x, y);
+                darkest = std::min(darkest, GetRValue(c) + GetGValue(c) + GetBValue(c));
+            }
+        return darkest;
+    };
+    ASSERT_TRUE(DrawThemeBackground(canvas, "button", BP_CHECKBOX, CBS_CHECKEDNORMAL, Rect(0, 0, 18, 18)));
+    ASSERT_TRUE(DrawThemeBackground(canvas, "button", BP_CHECKBOX, CBS_CHECKEDDISABLED, Rect(30, 0, 48, 18)));
+    EXPECT_LT(darkest(0), 120);
+    EXPECT_GT(darkest(30), 200) << "the tick of a disabled box is drawn as dark as an enabled one";
 }
 
 TEST(Fonts, SizesFacesAndChanges)
