@@ -1,5 +1,5 @@
 // The stored form descriptions put the drawn controls where the game's screens use them: the glossy
-// push buttons, the flat dark-green combos of the line-up screen and the background gradients.
+// push buttons, the flat combos (dark green on the line-up screen) and the background gradients.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -85,6 +85,13 @@ TEST_F(DrawnControlsInFormsTest, FormsUseGlossyButtonsFlatCombosAndFullGradients
         EXPECT_EQ(combo->FocusBorderColor(), kDarkGreen);
         EXPECT_EQ(combo->FlatLineColor(), kDarkGreen);
         EXPECT_EQ(combo->Font().Color(), clYellow);
+    }
+
+    const auto results = Stored("TForm67");
+    for (const char* name : {"combo1", "combopais", "Combolib"}) {
+        const auto* combo = dynamic_cast<const TDcComboBox*>(results->FindComponent(name));
+        ASSERT_NE(combo, nullptr) << name;
+        EXPECT_TRUE(combo->Flat()) << name;
     }
 
     ExpectFullGradient(*hub, gsRadialBL, clBlue, clBlack, true);
