@@ -18,10 +18,14 @@ object Form13: TForm13
   OnKeyDown = FormKeyDown
   object Gradient1: TGradient
     Left = 0
-    Top = 66
+    Top = 0
     Width = 800
-    Height = 534
-    Style = gsLinearV
+    Height = 600
+    Align = alClient
+    ColorBegin = clBlue
+    ColorEnd = clBlack
+    Style = gsRadialBL
+    Reverse = True
   end
   object nova_barra: TImage
     Left = 0
@@ -301,40 +305,64 @@ object Form13: TForm13
     Font.Name = 'Arial'
     Font.Height = -12
   end
-  object btvender: TGradButton
+  object btvender: TDcGlowButton
     Left = 8
     Top = 552
     Width = 70
     Height = 30
     Caption = 'vender'
-    ColorScheme = csNeoSilver
+    Cursor = crHandPoint
+    Font.Name = 'Arial'
+    Font.Height = -11
+    Font.Style = [fsBold]
+    Font.Color = 3223857
+    ParentFont = False
+    Position = bpLeft
     OnClick = btvenderClick
   end
-  object btalterasal: TGradButton
+  object btalterasal: TDcGlowButton
     Left = 82
     Top = 552
     Width = 70
     Height = 30
     Caption = 'contrato'
-    ColorScheme = csNeoSilver
+    Cursor = crHandPoint
+    Font.Name = 'Arial'
+    Font.Height = -11
+    Font.Style = [fsBold]
+    Font.Color = 3223857
+    ParentFont = False
+    Position = bpLeft
     OnClick = btalterasalClick
   end
-  object btaposenta: TGradButton
+  object btaposenta: TDcGlowButton
     Left = 156
     Top = 552
     Width = 76
     Height = 30
     Caption = 'aposentar'
-    ColorScheme = csNeoSilver
+    Cursor = crHandPoint
+    Font.Name = 'Arial'
+    Font.Height = -11
+    Font.Style = [fsBold]
+    Font.Color = 3223857
+    ParentFont = False
+    Position = bpLeft
     OnClick = btaposentaClick
   end
-  object Button4: TGradButton
+  object Button4: TDcGlowButton
     Left = 236
     Top = 552
     Width = 150
     Height = 30
     Caption = 'Retirar da lista de venda'
-    ColorScheme = csNeoSilver
+    Cursor = crHandPoint
+    Font.Name = 'Arial'
+    Font.Height = -11
+    Font.Style = [fsBold]
+    Font.Color = 3223857
+    ParentFont = False
+    Position = bpLeft
     Visible = False
     OnClick = Button4Click
   end
@@ -344,10 +372,13 @@ object Form13: TForm13
     Width = 138
     Height = 40
     Caption = 'Escalar Time'
+    Cursor = crHandPoint
     Font.Name = 'Arial'
     Font.Height = -15
     Font.Style = [fsBold]
-    Font.Color = clNavy
+    Font.Color = 3223857
+    ParentFont = False
+    Position = bpLeft
     OnClick = btjogarClick
   end
   object Label24: TLabel

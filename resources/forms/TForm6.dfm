@@ -159,6 +159,12 @@ object Form6: TForm6
     Width = 100
     Height = 28
     Caption = 'OK'
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Style = [fsBold]
+    Font.Color = clBlack
+    ParentFont = False
+    Position = bpLeft
     OnClick = ConfirmClick
   end
   object DcGlowButton2: TDcGlowButton
@@ -167,6 +173,12 @@ object Form6: TForm6
     Width = 100
     Height = 28
     Caption = 'Cancel'
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Style = [fsBold]
+    Font.Color = clBlack
+    ParentFont = False
+    Position = bpLeft
     OnClick = CancelClick
   end
   object bandeiras: TImageList

@@ -84,6 +84,7 @@ object Form67: TForm67
       Font.Height = -12
       Font.Color = clBlack
       Style = csDropDownList
+      Flat = True
       Visible = False
       OnChange = combo1Change
     end
@@ -96,6 +97,7 @@ object Form67: TForm67
       Font.Height = -12
       Font.Color = clBlack
       Style = csDropDownList
+      Flat = True
       Visible = False
       OnChange = combopaisChange
     end
@@ -108,6 +110,7 @@ object Form67: TForm67
       Font.Height = -12
       Font.Color = clBlack
       Style = csDropDownList
+      Flat = True
       Visible = False
       OnChange = CombolibChange
     end

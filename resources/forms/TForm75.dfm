@@ -299,10 +299,13 @@ object Form75: TForm75
     Width = 160
     Height = 42
     Caption = 'Escalar Time'
+    Cursor = crHandPoint
     Font.Name = 'Arial'
     Font.Height = -15
     Font.Style = [fsBold]
-    Font.Color = clNavy
+    Font.Color = 3223857
+    ParentFont = False
+    Position = bpLeft
     OnClick = btjogarClick
   end
   object ImageList1: TImageList

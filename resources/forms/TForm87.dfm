@@ -15,13 +15,14 @@ object Form87: TForm87
   OnClose = FormClose
   OnPaint = FormPaint
   object Gradient1: TGradient
-    Left = 465
+    Left = 0
     Top = 0
-    Width = 335
+    Width = 800
     Height = 600
-    ColorBegin = 5263440
-    ColorEnd = 1579032
-    Style = gsRadialT
+    Align = alClient
+    ColorBegin = clYellow
+    ColorEnd = clGray
+    Style = gsRadialBR
   end
   object Panel1: TPanel
     Left = 0
@@ -181,9 +182,14 @@ object Form87: TForm87
     Width = 166
     Height = 22
     Style = csDropDownList
+    Flat = True
+    Color = 3379527
+    FlatLineColor = 3379527
+    FocusBorderColor = 3379527
+    FocusColor = 3379527
     Font.Name = 'Arial'
     Font.Height = -12
-    Font.Color = clBlack
+    Font.Color = clYellow
     DropDownCount = 10
     Items.Strings = (
       '5-4-1'
@@ -213,9 +219,14 @@ object Form87: TForm87
     Width = 166
     Height = 22
     Style = csDropDownList
+    Flat = True
+    Color = 3379527
+    FlatLineColor = 3379527
+    FocusBorderColor = 3379527
+    FocusColor = 3379527
     Font.Name = 'Arial'
     Font.Height = -12
-    Font.Color = clBlack
+    Font.Color = clYellow
     Items.Strings = (
       'Jogo equilibrado'
       'Ataque total'
@@ -237,9 +248,14 @@ object Form87: TForm87
     Width = 166
     Height = 22
     Style = csDropDownList
+    Flat = True
+    Color = 3379527
+    FlatLineColor = 3379527
+    FocusBorderColor = 3379527
+    FocusColor = 3379527
     Font.Name = 'Arial'
     Font.Height = -12
-    Font.Color = clBlack
+    Font.Color = clYellow
     Items.Strings = (
       'Pelo meio'
       'Pelas laterais')
@@ -260,9 +276,14 @@ object Form87: TForm87
     Width = 166
     Height = 22
     Style = csDropDownList
+    Flat = True
+    Color = 3379527
+    FlatLineColor = 3379527
+    FocusBorderColor = 3379527
+    FocusColor = 3379527
     Font.Name = 'Arial'
     Font.Height = -12
-    Font.Color = clBlack
+    Font.Color = clYellow
     Items.Strings = (
       'Leve'
       'Pesada'
@@ -284,9 +305,14 @@ object Form87: TForm87
     Width = 166
     Height = 22
     Style = csDropDownList
+    Flat = True
+    Color = 3379527
+    FlatLineColor = 3379527
+    FocusBorderColor = 3379527
+    FocusColor = 3379527
     Font.Name = 'Arial'
     Font.Height = -12
-    Font.Color = clBlack
+    Font.Color = clYellow
     DropDownCount = 12
     OnChange = combo2Change
   end
@@ -305,9 +331,14 @@ object Form87: TForm87
     Width = 166
     Height = 22
     Style = csDropDownList
+    Flat = True
+    Color = 3379527
+    FlatLineColor = 3379527
+    FocusBorderColor = 3379527
+    FocusColor = 3379527
     Font.Name = 'Arial'
     Font.Height = -12
-    Font.Color = clBlack
+    Font.Color = clYellow
     DropDownCount = 12
     OnChange = combo1Change
   end
@@ -322,13 +353,19 @@ object Form87: TForm87
     Font.Color = clWhite
     OnClick = ckescalacaoClick
   end
-  object bt_voltar: TGradButton
+  object bt_voltar: TDcGlowButton
     Left = 472
     Top = 564
     Width = 150
     Height = 30
     Caption = '<< Administrar Time '
-    ColorScheme = csNeoSilver
+    Cursor = crHandPoint
+    Font.Name = 'Arial'
+    Font.Height = -11
+    Font.Style = [fsBold]
+    Font.Color = 3223857
+    ParentFont = False
+    Position = bpLeft
     OnClick = bt_voltarClick
   end
   object bt_irprojogo: TDcGlowButton
@@ -337,10 +374,13 @@ object Form87: TForm87
     Width = 154
     Height = 38
     Caption = 'Jogar >>'
+    Cursor = crHandPoint
     Font.Name = 'Arial'
     Font.Height = -15
     Font.Style = [fsBold]
-    Font.Color = clNavy
+    Font.Color = 3223857
+    ParentFont = False
+    Position = bpLeft
     OnClick = bt_irprojogoClick
   end
   object info1: TDcSmoothMessageDialog

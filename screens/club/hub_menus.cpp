@@ -3,7 +3,7 @@
 #include <map>
 #include <set>
 
-#include "controls/grad_button.h"
+#include "controls/dc_glow_button.h"
 #include "core/career/career_state.h"
 #include "core/career/coach_sacking.h"
 #include "core/economy/loans.h"

@@ -7,7 +7,6 @@
 #include "controls/dc_glow_button.h"
 #include "controls/dc_smooth_label.h"
 #include "controls/dc_smooth_progress_bar.h"
-#include "controls/grad_button.h"
 #include "controls/gradient.h"
 #include "core/basics/datetime.h"
 #include "core/basics/literal_text.h"
@@ -223,10 +222,10 @@ void TForm13::FindChildren()
     Label24 = FindChild<TLabel>("Label24");
     gridview1 = FindChild<TDataGrid>("gridview1");
     lb_total = FindChild<TRichLabel>("lb_total");
-    btvender = FindChild<TGradButton>("btvender");
-    btalterasal = FindChild<TGradButton>("btalterasal");
-    btaposenta = FindChild<TGradButton>("btaposenta");
-    Button4 = FindChild<TGradButton>("Button4");
+    btvender = FindChild<TDcGlowButton>("btvender");
+    btalterasal = FindChild<TDcGlowButton>("btalterasal");
+    btaposenta = FindChild<TDcGlowButton>("btaposenta");
+    Button4 = FindChild<TDcGlowButton>("Button4");
     btjogar = FindChild<TDcGlowButton>("btjogar");
     esc1 = FindChild<TImage>("esc1");
     lb_infonext = FindChild<TRichLabel>("lb_infonext");

@@ -15,7 +15,6 @@ struct PostRoundQuestion;
 class TDcGlowButton;
 class TDcSmoothLabel;
 class TDcSmoothProgressBar;
-class TGradButton;
 class TGradient;
 class TCustomImageList;
 class TImage;
@@ -89,10 +88,10 @@ public:
     TLabel* Label24 = nullptr;  // "Próximo jogo"
     TDataGrid* gridview1 = nullptr;
     TRichLabel* lb_total = nullptr;
-    TGradButton* btvender = nullptr;
-    TGradButton* btalterasal = nullptr;
-    TGradButton* btaposenta = nullptr;
-    TGradButton* Button4 = nullptr;
+    TDcGlowButton* btvender = nullptr;
+    TDcGlowButton* btalterasal = nullptr;
+    TDcGlowButton* btaposenta = nullptr;
+    TDcGlowButton* Button4 = nullptr;
     TDcGlowButton* btjogar = nullptr;
     TImage* esc1 = nullptr;
     TRichLabel* lb_infonext = nullptr;

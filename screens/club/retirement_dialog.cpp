@@ -1,6 +1,7 @@
 // The retirement of a player (TForm48).
 #include "screens/club/retirement_dialog.h"
 
+#include "controls/dc_glow_button.h"
 #include "controls/grad_button.h"
 #include "core/basics/literal_text.h"
 #include "core/economy/table_access.h"

@@ -6,7 +6,6 @@
 #include "controls/dc_combo.h"
 #include "controls/dc_glow_button.h"
 #include "controls/dc_smooth_message_dialog.h"
-#include "controls/grad_button.h"
 #include "core/basics/cp1252.h"
 #include "core/lineup/auto_lineup.h"
 #include "core/lineup/lineup_commit.h"
@@ -152,7 +151,7 @@ void TForm87::FindChildren()
     combo1 = FindChild<TDcComboBox>("combo1");
     combo2 = FindChild<TDcComboBox>("combo2");
     ckescalacao = FindChild<TCheckBox>("ckescalacao");
-    bt_voltar = FindChild<TGradButton>("bt_voltar");
+    bt_voltar = FindChild<TDcGlowButton>("bt_voltar");
     bt_irprojogo = FindChild<TDcGlowButton>("bt_irprojogo");
     info1 = FindChild<TDcSmoothMessageDialog>("info1");
     ImageList2 = FindChild<TCustomImageList>("ImageList2");

@@ -19,7 +19,6 @@ class TDataGrid;
 class TDcComboBox;
 class TDcGlowButton;
 class TDcSmoothMessageDialog;
-class TGradButton;
 class TImage;
 class TLabel;
 class TWinControl;
@@ -65,7 +64,7 @@ public:
     TDcComboBox* combo1 = nullptr;
     TDcComboBox* combo2 = nullptr;
     TCheckBox* ckescalacao = nullptr;
-    TGradButton* bt_voltar = nullptr;
+    TDcGlowButton* bt_voltar = nullptr;
     TDcGlowButton* bt_irprojogo = nullptr;
     TDcSmoothMessageDialog* info1 = nullptr;
     TCustomImageList* ImageList2 = nullptr;

@@ -66,7 +66,7 @@ protected:
         std::shared_ptr<State> state_;
     };
 
-    static void Click(TGradButton* button)
+    static void Click(TWinControl* button)
     {
         ASSERT_NE(button, nullptr);
         QTest::mouseClick(button->Widget(), Qt::LeftButton);

@@ -178,13 +178,14 @@ TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
     Clubs[club].TextColor = clWhite;
     TForm13* hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
-    // The header's gradient begins with the background colour and runs lighter.
+    // The background gradient, reversed and centred on the bottom-left corner, shows the background
+    // colour far from that corner (top right, under the top bar) and runs lighter toward it.
     const QImage picture = hub->Widget()->grab().toImage();
-    const QColor top = picture.pixelColor(300, hub->Gradient1->Top() + 1);
+    const QColor top = picture.pixelColor(hub->ClientWidth() - 2, hub->nova_barra->Height() + 2);
     EXPECT_NEAR(top.red(), 0x40, 12);
     EXPECT_NEAR(top.green(), 0x30, 12);
     EXPECT_NEAR(top.blue(), 0x20, 12);
-    const QColor bottom = picture.pixelColor(300, hub->Gradient1->Top() + hub->Gradient1->Height() - 2);
+    const QColor bottom = picture.pixelColor(1, hub->ClientHeight() - 2);
     EXPECT_GT(bottom.blue(), top.blue() + 25);
     EXPECT_EQ(hub->gridview1->SelectionColor(), 0x00203040);
     EXPECT_EQ(hub->gridview1->HighlightedTextColor(), clWhite);
