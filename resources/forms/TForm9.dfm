@@ -231,32 +231,18 @@ object Form9: TForm9
     Font.Height = -12
     Font.Color = 4202496
   end
-  object GradButton1: TDcGlowButton
+  object GradButton1: TGradButton
     Left = 20
     Top = 504
     Width = 160
     Height = 28
     Caption = '<< Voltar ao início'
-    Cursor = crHandPoint
-    Font.Name = 'Arial'
-    Font.Height = -12
-    Font.Style = [fsBold]
-    Font.Color = 3223857
-    ParentFont = False
-    Position = bpLeft
   end
-  object GradButton2: TDcGlowButton
+  object GradButton2: TGradButton
     Left = 480
     Top = 504
     Width = 160
     Height = 28
     Caption = 'Iniciar Jogo >>'
-    Cursor = crHandPoint
-    Font.Name = 'Arial'
-    Font.Height = -12
-    Font.Style = [fsBold]
-    Font.Color = 3223857
-    ParentFont = False
-    Position = bpLeft
   end
 end

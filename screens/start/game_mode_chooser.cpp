@@ -1,7 +1,6 @@
 // The game-mode chooser (TForm9).
 #include "screens/start/game_mode_chooser.h"
 
-#include "controls/dc_glow_button.h"
 #include "controls/grad_button.h"
 #include "core/hooks.h"
 #include "core/newgame/builder_tables.h"
@@ -50,8 +49,8 @@ TForm9::TForm9(TComponent* owner) : TGameForm(owner, kScreen)
     ckcopa2 = FindChild<TCheckBox>("ckcopa2");
     ckeurocopa = FindChild<TCheckBox>("ckeurocopa");
     ckcopaamerica = FindChild<TCheckBox>("ckcopaamerica");
-    GradButton1 = FindChild<TDcGlowButton>("GradButton1");
-    GradButton2 = FindChild<TDcGlowButton>("GradButton2");
+    GradButton1 = FindChild<TGradButton>("GradButton1");
+    GradButton2 = FindChild<TGradButton>("GradButton2");
     GradButton3 = FindChild<TGradButton>("GradButton3");
 
     if (list1) {

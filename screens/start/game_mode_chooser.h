@@ -12,7 +12,6 @@ namespace tarvelon {
 
 class TComboBox;
 class TDataGrid;
-class TDcGlowButton;
 class TGradButton;
 class TCheckBox;
 class TRadioButton;
@@ -39,8 +38,8 @@ public:
     TCheckBox* ckcopa2 = nullptr;
     TCheckBox* ckeurocopa = nullptr;
     TCheckBox* ckcopaamerica = nullptr;
-    TDcGlowButton* GradButton1 = nullptr;
-    TDcGlowButton* GradButton2 = nullptr;
+    TGradButton* GradButton1 = nullptr;
+    TGradButton* GradButton2 = nullptr;
     TGradButton* GradButton3 = nullptr;
 
     TTickList& Countries() { return *countries_; }

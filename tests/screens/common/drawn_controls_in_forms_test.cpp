@@ -68,9 +68,6 @@ TEST_F(DrawnControlsInFormsTest, FormsUseGlossyButtonsFlatCombosAndFullGradients
     const auto lineup = Stored("TForm87");
     for (const char* name : {"bt_voltar", "bt_irprojogo"})
         ExpectGlossy(*lineup, name, kButtonText, crHandPoint);
-    const auto newGame = Stored("TForm9");
-    for (const char* name : {"GradButton1", "GradButton2"})
-        ExpectGlossy(*newGame, name, kButtonText, crHandPoint);
     const auto playerEdit = Stored("TForm6");
     for (const char* name : {"DcGlowButton1", "DcGlowButton2"})
         ExpectGlossy(*playerEdit, name, clBlack, crDefault);

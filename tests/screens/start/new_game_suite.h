@@ -8,7 +8,6 @@
 
 #include <cstdint>
 
-#include "controls/dc_glow_button.h"
 #include "core/basics/random.h"
 #include "core/hooks.h"
 #include "platform/stdctrls/edits.h"
