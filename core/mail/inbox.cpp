@@ -1,8 +1,12 @@
 #include "core/mail/inbox.h"
 
+#include <algorithm>
+#include <map>
+
 #include "core/basics/datetime.h"
 #include "core/format/money_format.h"
 #include "core/mail/mail_texts.h"
+#include "core/records/table_reset.h"
 #include "core/tables.h"
 
 namespace tarvelon {
@@ -97,12 +101,49 @@ int CountUnreadMail(int club)
     return unread;
 }
 
+namespace {
+
+// When the hub last showed each club, and the day it first counted each message that came after
+// that: a message can be dated on a day no hub opens (the season's last day, a national-team
+// tournament), and it is news from the day the coach could first see it.
+struct NewsClock {
+    std::map<int, TDateTime> lastHub;
+    std::map<std::size_t, TDateTime> firstCounted;
+};
+
+NewsClock& Clock()
+{
+    static NewsClock clock;
+    return clock;
+}
+const GameTableReset newsClockReset([] { Clock() = {}; });
+
+// The day a message's two weeks run from.
+TDateTime NewsSince(int club, std::size_t message, TDateTime today)
+{
+    NewsClock& clock = Clock();
+    const TDateTime date = MailMessages[message].date;
+    const auto last = clock.lastHub.find(club);
+    if (last != clock.lastHub.end() && date > last->second)
+        clock.firstCounted.try_emplace(message, today);
+    const auto counted = clock.firstCounted.find(message);
+    return counted == clock.firstCounted.end() ? date : std::max(date, counted->second);
+}
+
+}  // namespace
+
 void MarkOldNewsRead(int club, TDateTime today)
 {
     constexpr double kOldNewsDays = 14;
-    for (TMailMessage& mail : MailMessages)
-        if (mail.recipientClub == club && mail.read == 0 && today - mail.date > kOldNewsDays)
+    if (today == 0)
+        return;  // the calendar has run past its last day
+    for (std::size_t i = 0; i < MailMessages.size(); ++i) {
+        TMailMessage& mail = MailMessages[i];
+        if (mail.recipientClub == club && mail.read == 0 && today - NewsSince(club, i, today) > kOldNewsDays)
             mail.read = 1;
+    }
+    TDateTime& last = Clock().lastHub[club];
+    last = std::max(last, today);
 }
 
 std::string UnreadNewsText(int unread)

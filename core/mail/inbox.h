@@ -36,8 +36,9 @@ void AnswerMail(int message);
 
 // Messages of the club not read yet.
 int CountUnreadMail(int club);
-// News older than two weeks the coach did not read counts as read (the hub's header sees to it each
-// time it shows the club).
+// News the coach could read for more than two weeks and did not counts as read: two weeks from its
+// date, or, when it came after the club's last hub, from the day the hub first counts it (the hub's
+// header sees to it each time it shows the club).
 void MarkOldNewsRead(int club, TDateTime today);
 // The hub's news line for that many unread messages, shadowed.
 std::string UnreadNewsText(int unread);

@@ -142,6 +142,9 @@ TForm67::TForm67(TComponent* owner)
         label->SetTransparent(true);
         label->SetPictureContainer(icons);
     }
+    panelBox_ = Panel1 ? Panel1->BoundsRect() : ClientRect();
+    lineupsBox_[0] = escalacao1->BoundsRect();
+    lineupsBox_[1] = escalacao2->BoundsRect();
     goalsBox_ = l_gols->BoundsRect();
     cardsBox_[0] = card1->BoundsRect();
     cardsBox_[1] = card2->BoundsRect();
@@ -365,30 +368,49 @@ void TForm67::FillGoalsAndCards(int report)
     LayOutGoalsAndCards();
 }
 
-// The height the goal lines take in the goals box's width and font.
-int TForm67::GoalLinesHeight()
+// The height a box's lines take in its width and font (none for an empty box).
+static int TextHeight(TRichLabel& box)
 {
+    if (box.GetDisplayText().empty())
+        return 0;
     TBitmap scratch;
     scratch.SetSize(1, 1);
     TCanvas& canvas = scratch.Canvas();
-    canvas.Font = l_gols->Font();
+    canvas.Font = box.Font();
     THTMLDrawResult measured;
-    l_gols->HTMLPaint(canvas, l_gols->GetDisplayText(), TRect(0, 0, l_gols->Width(), 65535), 0, 0, -1, true, measured);
+    box.HTMLPaint(canvas, box.GetDisplayText(), TRect(0, 0, box.Width(), 65535), 0, 0, -1, true, measured);
     return measured.MeasuredHeight;
 }
 
-// A match of many goals would lose its last goal lines under the card boxes: the goals box then
-// grows to hold them all, and the card boxes start below it, keeping the room that is left.
+// The room at the foot of the line-up boxes that their lines leave free.
+int TForm67::LineupSpareRoom()
+{
+    return std::max(0, lineupsBox_[0].Height() - std::max(TextHeight(*escalacao1), TextHeight(*escalacao2)));
+}
+
+// A match of many goals or many cards would lose its last lines: the goals box grows to hold them
+// all and the card boxes start below it, growing in turn to hold every card. When that passes the
+// foot of the panel, the block first rises over the room the line-ups leave free, and the panel
+// grows for the rest. A match whose lines fit keeps the form's boxes.
 void TForm67::LayOutGoalsAndCards()
 {
-    const int goalsHeight = std::max(goalsBox_.Height(), l_gols->GetDisplayText().empty() ? 0 : GoalLinesHeight());
-    l_gols->SetBounds(goalsBox_.Left, goalsBox_.Top, goalsBox_.Width(), goalsHeight);
-    const int grown = goalsHeight - goalsBox_.Height();
+    const int goalsHeight = std::max(goalsBox_.Height(), TextHeight(*l_gols));
+    const int cardsTop = cardsBox_[0].Top + goalsHeight - goalsBox_.Height();
+    const int cardsHeight = std::max({0, cardsBox_[0].Bottom - cardsTop, TextHeight(*card1), TextHeight(*card2)});
+    const int overflow = cardsTop + cardsHeight - panelBox_.Height();
+    const int rise = std::clamp(overflow, 0, LineupSpareRoom());
+    TRichLabel* lineups[2] = {escalacao1, escalacao2};
     TRichLabel* cards[2] = {card1, card2};
     for (int side = 0; side < 2; ++side) {
-        const TRect& box = cardsBox_[side];
-        cards[side]->SetBounds(box.Left, box.Top + grown, box.Width(), std::max(0, box.Height() - grown));
+        const TRect& lineup = lineupsBox_[side];
+        lineups[side]->SetBounds(lineup.Left, lineup.Top, lineup.Width(), lineup.Height() - rise);
+        cards[side]->SetBounds(cardsBox_[side].Left, cardsTop - rise, cardsBox_[side].Width(), cardsHeight);
     }
+    l_gols->SetBounds(goalsBox_.Left, goalsBox_.Top - rise, goalsBox_.Width(), goalsHeight);
+    const int panelHeight = panelBox_.Height() + std::max(0, overflow - rise);
+    const int panelTop = panelHeight == panelBox_.Height() ? panelBox_.Top : std::max(0, (ClientHeight() - panelHeight) / 2);
+    if (Panel1)
+        Panel1->SetBounds(panelBox_.Left, panelTop, panelBox_.Width(), panelHeight);
 }
 
 void TForm67::Continue()

@@ -83,7 +83,7 @@ private:
     std::string ReportTextOfRow(int row) const;
     std::string CrestCell(int club) const;
     void FillGoalsAndCards(int report);
-    int GoalLinesHeight();
+    int LineupSpareRoom();
     void LayOutGoalsAndCards();
     void ShowVenueAndCrowd(int report);
     void ShowStatsAndTactics(int report);
@@ -94,7 +94,9 @@ private:
     int shownRegion_ = 0;
     int shownReport_ = -1;
     bool continued_ = false;
-    // The goals box and the card boxes below it as the form lays them out.
+    // The panel, the line-up boxes, the goals box and the card boxes below it as the form lays them out.
+    TRect panelBox_{};
+    TRect lineupsBox_[2]{};
     TRect goalsBox_{};
     TRect cardsBox_[2]{};
 };

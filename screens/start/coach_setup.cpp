@@ -100,17 +100,22 @@ void TCoachSetupForm::SetClubChosen(bool chosen)
     UpdateButton();
 }
 
+// Blanks alone are no name; a name is kept as typed.
+bool TCoachSetupForm::NameTyped() const { return Edit1 && !TypedName(Edit1->Text()).empty(); }
+
 void TCoachSetupForm::UpdateButton()
 {
     if (Button1)
-        Button1->SetEnabled(clubChosen_ && Edit1 && !TypedCoachName(Edit1->Text()).empty());
+        Button1->SetEnabled(clubChosen_ && NameTyped());
 }
 
 void TCoachSetupForm::Button1Click(TObject*)
 {
     const int club = ChosenClub();
-    const std::string name = Edit1 ? TypedCoachName(Edit1->Text()) : "";
-    if (club < 0 || name.empty() || !ChooseHumanClub(slot_, club, name))
+    if (club < 0 || !NameTyped())
+        return;
+    const std::string name = TypedCoachName(Edit1->Text());
+    if (!ChooseHumanClub(slot_, club, name))
         return;
     MarkTaken(club, name);
     if (slot_ >= Game.HumanClubCount)

@@ -34,6 +34,7 @@ protected:
     // Reads the description and finds the shared children; the screen binds its own first.
     void ReadSharedDescription();
     void SetClubChosen(bool chosen);
+    bool NameTyped() const;
     void UpdateButton();
 
     // The screen's own part: its club lists for a league, the club chosen, and what it shows of a

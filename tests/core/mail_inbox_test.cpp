@@ -2,6 +2,7 @@
 // name the players and clubs the rules wrote into each message, reading, answering, unread news.
 #include <gtest/gtest.h>
 
+#include "core/basics/datetime.h"
 #include "core/club_rosters.h"
 #include "core/economy/player_fines.h"
 #include "core/format/money_format.h"
@@ -87,6 +88,33 @@ TEST_F(MailInboxTest, ReadingAndAnsweringStayAndTheUnreadNewsFollow)
 // "Sim" to the board's question on a sent-off player fines him 30 % of his weekly wage: the club
 // keeps it from his wages, so its cash and its season's wages paid move by the same amount; "Não",
 // a second answer, or a player who has left since are not fined.
+// Unread news turns read two weeks after the coach could first see it: from its date when the hub
+// counts it that day, from the hub's first count when it came on a day no hub opened (a notice of
+// the season's last day, read only at the next season's first hub).
+TEST_F(MailInboxTest, UnreadNewsTurnsReadTwoWeeksAfterTheHubCouldFirstShowIt)
+{
+    const TDateTime seasonEnd = EncodeDate(2010, 12, 12);
+    const TDateTime firstHub = EncodeDate(2011, 1, 23);
+    MarkOldNewsRead(club_, seasonEnd - 7);  // the club's last hub of the season
+    SendMail(club_, mkContract, 1, 0, 0, player_);  // no hub opens on its day
+    MailMessages.back().date = seasonEnd;
+    SendMail(club_, mkContract, 0, 0, 0, mate_);  // counted by the hub on its day
+    MailMessages.back().date = firstHub;
+
+    MarkOldNewsRead(club_, firstHub);
+    EXPECT_EQ(CountUnreadMail(club_), 2) << "a notice dated on a day without a hub is still news";
+    MarkOldNewsRead(club_, firstHub + 14);
+    EXPECT_EQ(CountUnreadMail(club_), 2);
+    MarkOldNewsRead(club_, firstHub + 15);
+    EXPECT_EQ(CountUnreadMail(club_), 0) << "two weeks unread after the hub first showed them";
+
+    SendMail(club_, mkContract, 0, 0, 0, player_);
+    MailMessages.back().date = firstHub + 20;
+    MarkOldNewsRead(club_, firstHub + 20);
+    MarkOldNewsRead(club_, firstHub + 35);
+    EXPECT_EQ(CountUnreadMail(club_), 0) << "news counted on its own day turns read two weeks after its date";
+}
+
 TEST_F(MailInboxTest, FiningASentOffPlayerKeepsThirtyPercentOfHisWeeklyWage)
 {
     Players[player_].wage = CurrencyFromUnits(12'345);

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/basics/datetime.h"
 #include "core/economy/bank.h"
 #include "core/hooks.h"
 #include "core/lineup/hub_turns.h"
@@ -105,11 +106,25 @@ TEST_F(HumanClubBooks, ContractsWagesAndBalanceHoldThroughTwoSeasons)
     const auto keepTheCoach = [this] { Clubs[static_cast<std::size_t>(club_)].boardConfidence = 100; };
     std::int64_t seasonStartCash = Cash();
     TDateTime lastHub = 0;
+    // The news that came after the club's last hub of a season is still unread at the next
+    // season's first hub: the coach has not had it for two weeks.
+    TDateTime lastHubOfSeasonBefore = 0;
+    bool firstHubOfSeason = false;
+    int lateNotices = 0;
     SeasonWatch watch;
     watch.atClubHub = [&] {
-        if (Game.CurrentHumanClub == club_ || Game.HumanClubs[0] == club_)
+        const bool ours = Game.CurrentHumanClub == club_ || Game.HumanClubs[0] == club_;
+        if (ours)
             lastHub = TodayDate();
         PassHubAutomatically();
+        if (!ours || !firstHubOfSeason)
+            return;
+        firstHubOfSeason = false;
+        for (const TMailMessage& mail : MailMessages)
+            if (mail.recipientClub == club_ && mail.date > lastHubOfSeasonBefore && mail.date < TodayDate() - 14) {
+                ++lateNotices;
+                EXPECT_EQ(mail.read, 0) << "news of " << DateToStr(mail.date) << " at the hub of " << DateToStr(TodayDate());
+            }
     };
     watch.afterDay = [&] {
         keepTheCoach();
@@ -127,12 +142,15 @@ TEST_F(HumanClubBooks, ContractsWagesAndBalanceHoldThroughTwoSeasons)
         // The club's hub last opened well before the season's end: the days after still count.
         EXPECT_LT(lastHub, TodayDate() - 30) << "season " << season;
         seasonStartCash = Cash();
+        lastHubOfSeasonBefore = lastHub;
+        firstHubOfSeason = true;
         TurnToNewSeason();
         ExpectNoticesByToday("after the rollover");
         ExpectBooks(seasonStartCash, "after the rollover");
         EXPECT_EQ(Accounts().bankLoan, 2 * kBankLoanStep);
         ASSERT_FALSE(HasFailure()) << "rollover into season " << season + 1;
     }
+    EXPECT_GT(lateNotices, 0) << "news came in the weeks after the club's last hub of a season";
     // Contracts ran out over the seasons: some wages were left off the bill.
     std::int64_t allWages = 0;
     for (int p : Squad())

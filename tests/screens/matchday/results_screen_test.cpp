@@ -71,6 +71,32 @@ protected:
         return rows;
     }
 
+    // A player of the home side of a report, for events added to it.
+    static int HomePlayer(int report)
+    {
+        int player = -1;
+        for (const TMatchEventEntry& e : ReportEvents)
+            if (e.match == report && e.club == MatchReports[report].club[0] && e.player > 0)
+                player = e.player;
+        return player;
+    }
+
+    // How often `tag` opens in a text.
+    static int Occurrences(const std::string& text, const std::string& tag)
+    {
+        int count = 0;
+        for (std::size_t at = text.find(tag); at != std::string::npos; at = text.find(tag, at + 1))
+            ++count;
+        return count;
+    }
+
+    // Shows the match of `row` again after another one.
+    void ShowAgain(TForm67* form, int row, int other)
+    {
+        ClickRow(form->grid1, other, 150);
+        ClickRow(form->grid1, row, 150);
+    }
+
     static std::string Lines(const std::vector<std::string>& lines)
     {
         std::string text;
@@ -278,20 +304,13 @@ TEST_F(ResultsScreenTest, EveryGoalLineOfAManyGoalMatchStaysInItsBoxAboveTheCard
     const TRect cardsBox = form->card1->BoundsRect();
     const auto savedEvents = ReportEvents;
     const int club = MatchReports[report].club[0];
-    int scorer = -1;
-    for (const TMatchEventEntry& e : ReportEvents)
-        if (e.match == report && e.club == club && e.player > 0)
-            scorer = e.player;
+    const int scorer = HomePlayer(report);
     ASSERT_GT(scorer, 0);
     for (int goal = 0; goal < 9; ++goal)
         ReportEvents.push_back({4, club, scorer, -1, 10 + goal * 18, report});
 
-    ClickRow(form->grid1, rows[1], 150);
-    ClickRow(form->grid1, rows[0], 150);
-    const std::string text = form->l_gols->GetDisplayText();
-    int lines = 0;
-    for (std::size_t at = text.find("<P "); at != std::string::npos; at = text.find("<P ", at + 1))
-        ++lines;
+    ShowAgain(form, rows[0], rows[1]);
+    const int lines = Occurrences(form->l_gols->GetDisplayText(), "<P ");
     ASSERT_GE(lines, 9);
     const int lineHeight = QFontMetrics(QFont("Arial", 8)).height() - 2;  // at the least
     const TRect goals = form->l_gols->BoundsRect();
@@ -301,10 +320,46 @@ TEST_F(ResultsScreenTest, EveryGoalLineOfAManyGoalMatchStaysInItsBoxAboveTheCard
         EXPECT_GE(cards->Top(), goals.Bottom) << "the cards below the goals";
 
     ReportEvents = savedEvents;
-    ClickRow(form->grid1, rows[1], 150);
-    ClickRow(form->grid1, rows[0], 150);
+    ShowAgain(form, rows[0], rows[1]);
     EXPECT_TRUE(form->l_gols->BoundsRect() == goalsBox) << "a match of few goals keeps the form's boxes";
     EXPECT_TRUE(form->card1->BoundsRect() == cardsBox);
+}
+
+// A side of many cards, in a match of many goals, shows every card line: the card boxes grow below the
+// goals, inside the panel and clear of the line-up boxes' lines.
+TEST_F(ResultsScreenTest, EveryCardLineOfAManyCardMatchShowsBelowTheGoals)
+{
+    TForm67* form = OpenResults();
+    ASSERT_NE(form, nullptr);
+    const std::vector<int> rows = MatchRows(form);
+    ASSERT_GE(rows.size(), 2u);
+    const int report = ReportOfRow(form, rows[0]);
+    const TRect cardsBox = form->card1->BoundsRect();
+    const TRect panelBox = form->Panel1->BoundsRect();
+    const auto savedEvents = ReportEvents;
+    const int home = MatchReports[report].club[0];
+    const int player = HomePlayer(report);
+    ASSERT_GT(player, 0);
+    for (int goal = 0; goal < 6; ++goal)
+        ReportEvents.push_back({4, home, player, -1, 10 + goal * 20, report});
+    for (int card = 0; card < 9; ++card)
+        ReportEvents.push_back({13, home, player, 1 + card % 3, 5 + card * 19, report});
+
+    ShowAgain(form, rows[0], rows[1]);
+    const int lines = Occurrences(form->card1->GetDisplayText(), "<br>");
+    ASSERT_GE(lines, 10) << "the opening line and nine cards";
+    const int lineHeight = QFontMetrics(QFont("Arial", 8)).height() - 2;  // at the least
+    const TRect cards = form->card1->BoundsRect();
+    EXPECT_GE(cards.Height(), lines * lineHeight) << "every card line inside the card box";
+    EXPECT_EQ(form->card2->Top(), cards.Top);
+    EXPECT_GE(cards.Top, form->l_gols->BoundsRect().Bottom) << "the cards below the goals";
+    EXPECT_LE(cards.Bottom, form->Panel1->Height()) << "the card box inside the panel";
+    EXPECT_LE(form->escalacao1->BoundsRect().Bottom, form->l_gols->Top()) << "the line-ups above the goals";
+
+    ReportEvents = savedEvents;
+    ShowAgain(form, rows[0], rows[1]);
+    EXPECT_TRUE(form->card1->BoundsRect() == cardsBox) << "a match of few cards keeps the form's boxes";
+    EXPECT_TRUE(form->Panel1->BoundsRect() == panelBox);
 }
 
 TEST_F(ResultsScreenTest, AClubWorldCupMatchIsPlayedInJapanWithoutACrowd)

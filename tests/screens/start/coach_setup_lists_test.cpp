@@ -84,11 +84,15 @@ TEST_F(CoachSetupListsTest, OneCoachOnDivisionsOf20FromTheTitleToTheHubEqualsThe
     EXPECT_EQ(setup->combod[0]->Items()[0], "1ª divisão");
     EXPECT_FALSE(setup->combod[4]->Visible());
 
-    Type(setup->Edit1, " ");
+    Type(setup->Edit1, "A");
     NextEntry(setup->combod[1]);
     EXPECT_TRUE(setup->Button1->Enabled());  // a name typed and a club chosen
     QTest::keyClick(setup->Edit1->Widget(), Qt::Key_Backspace);
     EXPECT_FALSE(setup->Button1->Enabled());
+    Type(setup->Edit1, "   ");
+    EXPECT_FALSE(setup->Button1->Enabled()) << "blanks alone are no name";
+    for (int blank = 0; blank < 3; ++blank)
+        QTest::keyClick(setup->Edit1->Widget(), Qt::Key_Backspace);
     Type(setup->Edit1, " Ana Souza ");  // kept as typed
     EXPECT_TRUE(setup->Button1->Enabled());
     NextEntry(setup->combod[0], 2);  // picking in one list puts the others back on their heading

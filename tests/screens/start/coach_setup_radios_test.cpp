@@ -92,6 +92,17 @@ TEST_F(CoachSetupRadiosTest, TwoCoachesOnDivisionsOf10TakeTurnsAndCannotShareACl
     ClickBox(setup->timeradio[0]);  // taken: nothing is chosen
     EXPECT_FALSE(setup->Button1->Enabled());
     ClickBox(setup->timeradio[12]);
+    EXPECT_TRUE(setup->Button1->Enabled());
+    setup->Edit1->Widget()->setFocus();
+    QTest::keyClick(setup->Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(setup->Edit1->Widget(), Qt::Key_Space);
+    EXPECT_EQ(setup->Edit1->Text(), " ");
+    EXPECT_FALSE(setup->Button1->Enabled()) << "blanks alone are no name";
+    Click(setup->Button1);
+    EXPECT_TRUE(IsOpen("TForm11"));
+    EXPECT_EQ(Game.HumanClubs[1], -1);
+    QTest::keyClick(setup->Edit1->Widget(), Qt::Key_Backspace);
+    Type(setup->Edit1, "Bruno");
     const int second = setup->ButtonClub(12);
     Click(setup->Button1);
     ASSERT_TRUE(test::PumpUntil([] { return IsOpen("TForm13"); }));
