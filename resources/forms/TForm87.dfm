@@ -174,6 +174,7 @@ object Form87: TForm87
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]
+    Font.Color = 3223857
     Transparent = True
   end
   object combtat: TDcComboBox
@@ -211,6 +212,7 @@ object Form87: TForm87
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]
+    Font.Color = 3223857
     Transparent = True
   end
   object comboej: TDcComboBox
@@ -240,6 +242,7 @@ object Form87: TForm87
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]
+    Font.Color = 3223857
     Transparent = True
   end
   object combo_cataq: TDcComboBox
@@ -268,6 +271,7 @@ object Form87: TForm87
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]
+    Font.Color = 3223857
     Transparent = True
   end
   object combomarc: TDcComboBox
@@ -297,6 +301,7 @@ object Form87: TForm87
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]
+    Font.Color = 3223857
     Transparent = True
   end
   object combo2: TDcComboBox
@@ -323,6 +328,7 @@ object Form87: TForm87
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]
+    Font.Color = 3223857
     Transparent = True
   end
   object combo1: TDcComboBox
@@ -350,7 +356,7 @@ object Form87: TForm87
     Caption = 'Salvar escalação'
     Font.Name = 'Arial'
     Font.Height = -12
-    Font.Color = clWhite
+    Font.Color = 3223857
     OnClick = ckescalacaoClick
   end
   object bt_voltar: TDcGlowButton
