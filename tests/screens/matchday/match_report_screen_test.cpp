@@ -1,5 +1,5 @@
 // The match report driven with the mouse on a seeded game: both sides' elevens on the pitch, the
-// statistics box, the link from the results screen, and "Fechar >>".
+// statistics box, and "Fechar >>".
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
