@@ -356,7 +356,8 @@ void TForm88::PlaceDrop(int targetPlace, int sourcePlace)
 void TForm88::Substitute(int starterPlace, int benchPlace)
 {
     int event = -1;
-    const SubstitutionResult result = MakeSubstitution(ActiveMatch, side_, starterPlace, benchPlace, &event);
+    const SubstitutionResult result =
+        MakeSubstitution(ActiveMatch, side_, starterPlace, benchPlace, SubstitutionMinute(), &event);
     if (result == SubstitutionResult::LimitReached) {
         dlg_info1->Execute();
         return;
@@ -367,6 +368,16 @@ void TForm88::Substitute(int starterPlace, int benchPlace)
         day->ShowMatchEvent(event);
     ShowSide(side_);
     ShowMatchEvents();
+}
+
+// The minute a substitution is kept with: 0 in the first half, 45 in the second, plus the minute
+// of the half the matchday's clock shows.
+int TForm88::SubstitutionMinute() const
+{
+    const TForm46* day = Form46.As<TForm46>();
+    if (day == nullptr)
+        return 0;
+    return (day->MatchHalf() == 2 ? 45 : 0) + day->MinuteOfHalf();
 }
 
 // An outfield starter dropped on the pitch plays at the place under the drop point from now on.

@@ -81,6 +81,7 @@ private:
     void PlaceDrop(int targetPlace, int sourcePlace);
     void PitchDrop(TObject* source, int x, int y);
     void Substitute(int starterPlace, int benchPlace);
+    int SubstitutionMinute() const;
     void CreateBoard();
     void ScatterShirts();
     void ShowPlace(int place, int player, int pitchSlot);

@@ -467,6 +467,8 @@ void TForm46::MatchdayTick()
     ralt1->SetEnabled(true);
 }
 
+int TForm46::MinuteOfHalf() const { return g1 ? g1->Progress() : 0; }
+
 void TForm46::HalfTime()
 {
     ReportMode = 1;

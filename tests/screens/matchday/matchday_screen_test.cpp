@@ -41,6 +41,7 @@
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
+#include "core/match/engine_step.h"
 #include "core/match/lineup_access.h"
 #include "screens/matchday/in_match_screen.h"
 #include "screens/matchday/event_label.h"
@@ -222,6 +223,55 @@ TEST_F(MatchdayScreenTest, AChangeMadeBeforeTheFirstTickIsTheKickOffLineup)
     EXPECT_EQ(Matches[m].startingEleven[side][1], starter3);
     EXPECT_EQ(Matches[m].startingEleven[side][2], starter2);
     EXPECT_EQ(Matches[m].startingSlots[side][1], lineup->pitchSlots[1]);
+}
+
+// A substitution made in the second half is kept in the match with 45 plus the minute the clock
+// shows.
+TEST_F(MatchdayScreenTest, ASecondHalfSubstitutionIsKeptWithItsMinute)
+{
+    NewSeededGame(1);
+    Game.InstantPlay = 0;
+    Game.HalfTimeScreen = 0;
+    Game.TickIntervalHuman = 4000;
+    OpenTodaysMatchday();
+    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+    TForm46* screen = Matchday();
+    screen->ralt1->SetEnabled(false);
+    ASSERT_GT(HumanMatchCount, 0);
+    while (screen->MatchTick() < 100) {
+        screen->MatchdayTick();
+        screen->ralt1->SetEnabled(false);
+    }
+    ASSERT_EQ(screen->MatchHalf(), 2);
+    const int m = HumanMatches[1];
+    const int side = Clubs[Matches[m].club[0]].IsHuman ? 0 : 1;
+    const TLineup* lineup = LineupAt(Matches[m].lineup[side]);
+    ASSERT_NE(lineup, nullptr);
+    int benchPlace = 0;
+    for (int b = 7; b >= 1; --b)
+        if (const TPlayer* p = PlayerAt(lineup->bench[b - 1]); p && !p->OnPitch)
+            benchPlace = b;
+    ASSERT_GT(benchPlace, 0);
+    const int incoming = lineup->bench[benchPlace - 1];
+    const int made = Matches[m].subsMade[side];
+    ASSERT_LT(made, 3);
+    answerer_.LeaveToTheTest("TForm88");
+    QTimer::singleShot(50, [&] {
+        TForm88* form = test::Shown<TForm88>();
+        ASSERT_NE(form, nullptr);
+        TPitchBoard& board = form->PitchBoard();
+        QWidget* pitch = form->Panel1->Widget();
+        test::DragMouse(pitch, test::ShirtCentreOf(board, TForm88::ShirtOfPlace(11 + benchPlace)), pitch,
+                        test::ShirtCentreOf(board, TForm88::ShirtOfPlace(6)));
+        test::PressKey(form->Widget(), Qt::Key_Escape);
+    });
+    test::PressKey(screen->Widget(), Qt::Key_Return);
+    ASSERT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
+    screen->ralt1->SetEnabled(false);
+    EXPECT_EQ(lineup->starters[5], incoming);
+    ASSERT_EQ(Matches[m].subsMade[side], made + 1);
+    EXPECT_EQ(Matches[m].subs[side][made].player, incoming);
+    EXPECT_EQ(Matches[m].subs[side][made].minute, 45 + MatchMinuteOfTick(100));
 }
 
 TEST_F(MatchdayScreenTest, TheSpeedKeysSetTheHumanSpeedAndTheClock)
