@@ -71,6 +71,45 @@ protected:
         EXPECT_TRUE(test::PumpUntil([] { return Results() != nullptr; }, 120000));
         return Results();
     }
+
+    // Today's matchday of a new game one day on, opened with its clock stopped.
+    static TForm46* OpenStoppedMatchday()
+    {
+        NewSeededGame(1);
+        Game.InstantPlay = 0;
+        Game.TickIntervalHuman = 4000;
+        OpenTodaysMatchday();
+        EXPECT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
+        TForm46* screen = Matchday();
+        if (screen)
+            screen->ralt1->SetEnabled(false);
+        return screen;
+    }
+
+    // Enter opens the in-match screen of the first human match; `manage` works on it, then Escape
+    // closes it and the clock stays stopped.
+    void ManageTheHumanMatch(TForm46* screen, const std::function<void(TForm88*)>& manage)
+    {
+        answerer_.LeaveToTheTest("TForm88");
+        QTimer::singleShot(50, [&] {
+            TForm88* form = test::Shown<TForm88>();
+            ASSERT_NE(form, nullptr);
+            manage(form);
+            test::PressKey(form->Widget(), Qt::Key_Escape);
+        });
+        test::PressKey(screen->Widget(), Qt::Key_Return);
+        EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
+        screen->ralt1->SetEnabled(false);
+    }
+
+    // A drag of the shirt of one place of the in-match board onto another's.
+    static void DragPlace(TForm88* form, int from, int onto)
+    {
+        TPitchBoard& board = form->PitchBoard();
+        QWidget* pitch = form->Panel1->Widget();
+        test::DragMouse(pitch, test::ShirtCentreOf(board, TForm88::ShirtOfPlace(from)), pitch,
+                        test::ShirtCentreOf(board, TForm88::ShirtOfPlace(onto)));
+    }
 };
 
 // A row's event fits its box: a short one keeps its size, a long one is written smaller.
@@ -187,13 +226,8 @@ TEST_F(MatchdayScreenTest, TheClockShowsMinutesHalfTimeAddedTimeAndTheEnd)
 // kick-off line-up that the first tick keeps for the report.
 TEST_F(MatchdayScreenTest, AChangeMadeBeforeTheFirstTickIsTheKickOffLineup)
 {
-    NewSeededGame(1);
-    Game.InstantPlay = 0;
-    Game.TickIntervalHuman = 4000;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenStoppedMatchday();
+    ASSERT_NE(screen, nullptr);
     ASSERT_GT(HumanMatchCount, 0);
     const int m = HumanMatches[1];
     const int side = Clubs[Matches[m].club[0]].IsHuman ? 0 : 1;
@@ -202,21 +236,11 @@ TEST_F(MatchdayScreenTest, AChangeMadeBeforeTheFirstTickIsTheKickOffLineup)
     const int starter2 = lineup->starters[1];
     const int starter3 = lineup->starters[2];
     ASSERT_EQ(Matches[m].startingEleven[side][1], starter2);
-    answerer_.LeaveToTheTest("TForm88");
     bool swapped = false;
-    QTimer::singleShot(50, [&] {
-        TForm88* form = test::Shown<TForm88>();
-        ASSERT_NE(form, nullptr);
-        TPitchBoard& board = form->PitchBoard();
-        QWidget* pitch = form->Panel1->Widget();
-        test::DragMouse(pitch, test::ShirtCentreOf(board, TForm88::ShirtOfPlace(2)), pitch,
-                        test::ShirtCentreOf(board, TForm88::ShirtOfPlace(3)));
+    ManageTheHumanMatch(screen, [&](TForm88* form) {
+        DragPlace(form, 2, 3);
         swapped = lineup->starters[1] == starter3;
-        test::PressKey(form->Widget(), Qt::Key_Escape);
     });
-    test::PressKey(screen->Widget(), Qt::Key_Return);
-    ASSERT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
-    screen->ralt1->SetEnabled(false);
     ASSERT_TRUE(swapped);
     EXPECT_EQ(screen->MatchTick(), 0);
     screen->MatchdayTick();
@@ -229,15 +253,10 @@ TEST_F(MatchdayScreenTest, AChangeMadeBeforeTheFirstTickIsTheKickOffLineup)
 // shows.
 TEST_F(MatchdayScreenTest, ASecondHalfSubstitutionIsKeptWithItsMinute)
 {
-    NewSeededGame(1);
-    Game.InstantPlay = 0;
-    Game.HalfTimeScreen = 0;
-    Game.TickIntervalHuman = 4000;
-    OpenTodaysMatchday();
-    ASSERT_TRUE(test::PumpUntil([] { return Matchday() != nullptr; }));
-    TForm46* screen = Matchday();
-    screen->ralt1->SetEnabled(false);
+    TForm46* screen = OpenStoppedMatchday();
+    ASSERT_NE(screen, nullptr);
     ASSERT_GT(HumanMatchCount, 0);
+    Game.HalfTimeScreen = 0;
     while (screen->MatchTick() < 100) {
         screen->MatchdayTick();
         screen->ralt1->SetEnabled(false);
@@ -255,19 +274,7 @@ TEST_F(MatchdayScreenTest, ASecondHalfSubstitutionIsKeptWithItsMinute)
     const int incoming = lineup->bench[benchPlace - 1];
     const int made = Matches[m].subsMade[side];
     ASSERT_LT(made, 3);
-    answerer_.LeaveToTheTest("TForm88");
-    QTimer::singleShot(50, [&] {
-        TForm88* form = test::Shown<TForm88>();
-        ASSERT_NE(form, nullptr);
-        TPitchBoard& board = form->PitchBoard();
-        QWidget* pitch = form->Panel1->Widget();
-        test::DragMouse(pitch, test::ShirtCentreOf(board, TForm88::ShirtOfPlace(11 + benchPlace)), pitch,
-                        test::ShirtCentreOf(board, TForm88::ShirtOfPlace(6)));
-        test::PressKey(form->Widget(), Qt::Key_Escape);
-    });
-    test::PressKey(screen->Widget(), Qt::Key_Return);
-    ASSERT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
-    screen->ralt1->SetEnabled(false);
+    ManageTheHumanMatch(screen, [&](TForm88* form) { DragPlace(form, 11 + benchPlace, 6); });
     EXPECT_EQ(lineup->starters[5], incoming);
     ASSERT_EQ(Matches[m].subsMade[side], made + 1);
     EXPECT_EQ(Matches[m].subs[side][made].player, incoming);
