@@ -209,13 +209,16 @@ object Form52: TForm52
     Margin = 20
     Position = poOwnerFormCenter
   end
-  object bt_irprojogo: TGradButton
+  object bt_irprojogo: TDcGlowButton
     Left = 660
-    Top = 560
+    Top = 558
     Width = 148
-    Height = 34
+    Height = 38
     Caption = 'Fechar >>'
-    ColorScheme = csNeoSky
+    Font.Name = 'Arial'
+    Font.Height = -15
+    Font.Style = [fsBold]
+    Font.Color = clNavy
     OnClick = bt_irprojogoClick
   end
 end

@@ -4,7 +4,8 @@
 #include <algorithm>
 
 #include "controls/dc_smooth_message_dialog.h"
-#include "controls/grad_button.h"
+#include "controls/dc_combo.h"
+#include "controls/dc_glow_button.h"
 #include "core/basics/literal_text.h"
 #include "core/basics/random.h"
 #include "core/lineup/lineup_board.h"
@@ -113,16 +114,16 @@ TForm88::TForm88(TComponent* owner) : TGameForm(owner, kScreen)
     Panel1 = FindChild<TWinControl>("Panel1");
     Image1 = FindChild<TImage>("Image1");
     Image3 = FindChild<TImage>("Image3");
-    comboej = FindChild<TComboBox>("comboej");
-    combomarc = FindChild<TComboBox>("combomarc");
-    combo_cataq = FindChild<TComboBox>("combo_cataq");
+    comboej = FindChild<TDcComboBox>("comboej");
+    combomarc = FindChild<TDcComboBox>("combomarc");
+    combo_cataq = FindChild<TDcComboBox>("combo_cataq");
     lb_tat1 = FindChild<TRichLabel>("lb_tat1");
     lb_tat2 = FindChild<TRichLabel>("lb_tat2");
     lb_tat3 = FindChild<TRichLabel>("lb_tat3");
     RichLabel1 = FindChild<TRichLabel>("RichLabel1");
     events = FindChild<TRichLabel>("events");
     dlg_st = FindChild<TDcSmoothMessageDialog>("dlg_st");
-    bt_irprojogo = FindChild<TGradButton>("bt_irprojogo");
+    bt_irprojogo = FindChild<TDcGlowButton>("bt_irprojogo");
 }
 
 TForm88::~TForm88() = default;

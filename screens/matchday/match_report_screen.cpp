@@ -2,7 +2,7 @@
 #include "screens/matchday/match_report_screen.h"
 
 #include "controls/dc_smooth_message_dialog.h"
-#include "controls/grad_button.h"
+#include "controls/dc_glow_button.h"
 #include "core/basics/literal_text.h"
 #include "core/records/match_records.h"
 #include "core/records/game_state.h"
@@ -69,7 +69,7 @@ TForm52::TForm52(TComponent* owner) : TGameForm(owner, kScreen)
     lb_tat2 = FindChild<TRichLabel>("lb_tat2");
     lb_tat3 = FindChild<TRichLabel>("lb_tat3");
     dlg_st = FindChild<TDcSmoothMessageDialog>("dlg_st");
-    bt_irprojogo = FindChild<TGradButton>("bt_irprojogo");
+    bt_irprojogo = FindChild<TDcGlowButton>("bt_irprojogo");
     pitch = new TReportPitch(this);
     pitch->SetName("pitch");
     pitch->SetParent(this);

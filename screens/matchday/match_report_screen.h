@@ -7,7 +7,7 @@
 namespace tarvelon {
 
 class TDcSmoothMessageDialog;
-class TGradButton;
+class TDcGlowButton;
 class TImage;
 class TLabel;
 class TPictureContainer;
@@ -42,7 +42,7 @@ public:
     TRichLabel* lb_tat2 = nullptr;
     TRichLabel* lb_tat3 = nullptr;
     TDcSmoothMessageDialog* dlg_st = nullptr;
-    TGradButton* bt_irprojogo = nullptr;
+    TDcGlowButton* bt_irprojogo = nullptr;
     TReportPitch* pitch = nullptr;
 
     int ShownSide() const { return side_; }

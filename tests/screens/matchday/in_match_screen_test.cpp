@@ -14,7 +14,8 @@
 #include <string>
 
 #include "controls/dc_smooth_message_dialog.h"
-#include "controls/grad_button.h"
+#include "controls/dc_combo.h"
+#include "controls/dc_glow_button.h"
 #include "core/basics/random.h"
 #include "core/hooks.h"
 #include "core/lineup/lineup_board.h"
@@ -272,7 +273,20 @@ TEST_F(InMatchScreenTest, TheAwayHumanCoachSwitchesToHisSideAndManagesIt)
     EXPECT_TRUE(form->comboej->Visible()) << "his own side is managed";
     EXPECT_FALSE(form->lb_tat1->Visible());
     EXPECT_EQ(form->comboej->ItemIndex(), Clubs[other_].PlayingStyle);
-    test::PressKey(form->Widget(), Qt::Key_Escape);
+    // His tactics in the drawn combo boxes, each set on the club as soon as it is chosen.
+    form->comboej->SetFocus();
+    QTest::keyClick(form->comboej->Widget(), Qt::Key_End);
+    EXPECT_EQ(Clubs[other_].PlayingStyle, 2);
+    form->combomarc->SetFocus();
+    QTest::keyClick(form->combomarc->Widget(), Qt::Key_End);
+    EXPECT_EQ(Clubs[other_].Pressing, 2);
+    form->combo_cataq->SetFocus();
+    QTest::keyClick(form->combo_cataq->Widget(), Qt::Key_End);
+    EXPECT_EQ(Clubs[other_].AttackFocus, 1);
+    EXPECT_EQ(form->comboej->ClassName(), "TDcComboBox");
+    // "Voltar ao jogo >>", a glossy button, takes him back to the match.
+    EXPECT_EQ(form->bt_irprojogo->ClassName(), "TDcGlowButton");
+    QTest::mouseClick(form->bt_irprojogo->Widget(), Qt::LeftButton);
     EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
     Clubs[other_].IsHuman = 0;
 }

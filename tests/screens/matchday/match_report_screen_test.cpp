@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "controls/dc_smooth_message_dialog.h"
-#include "controls/grad_button.h"
+#include "controls/dc_glow_button.h"
 #include "core/records/match_records.h"
 #include "core/tables.h"
 #include "core/views/match_event_view.h"
