@@ -30,7 +30,6 @@ const TScreenRecord TForm52::kScreen{
     .shows = "Relatório da partida",
     .area = TScreenArea::Matchday,
     .modal = true,
-    .style = {.closeOnEscape = true},
     .subject = [] {
         MatchReportIndex = SubjectMatchReport();
         ReportMode = 1;

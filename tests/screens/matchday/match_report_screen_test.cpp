@@ -116,6 +116,10 @@ TEST_F(MatchReportTest, EachSideShowsItsElevenAndTheStatisticsOpenOnRequest)
     EXPECT_NE(shown.find(ReportStatsHtml(report)), std::string::npos) << shown;
     EXPECT_EQ(form->dlg_st->DialogForm(), nullptr);
 
+    // The report takes no keys: only "Fechar >>" closes it.
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    test::Pump();
+    ASSERT_EQ(Screen->FormCount(), 1);
     QTest::mouseClick(form->bt_irprojogo->Widget(), Qt::LeftButton);
     EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
 }
