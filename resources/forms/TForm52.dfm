@@ -177,11 +177,21 @@ object Form52: TForm52
     Cursor = crHandPoint
     OnClick = RichLabel1Click
   end
-  object teste: TRichLabel
+  object teste: TDcSmoothPanel
     Left = 486
     Top = 260
     Width = 320
     Height = 288
+    Fill.Color = clNone
+    Fill.ColorTo = clNone
+    Fill.BorderColor = clNone
+    Caption.Line = False
+    Caption.HTMLLocation = plCustom
+    Caption.HTMLFont.Name = 'Arial'
+    Caption.HTMLFont.Height = -11
+    Caption.HTMLFont.Color = clWhite
+    Caption.HTMLShadowColor = clBlack
+    Caption.HTMLShadowOffset = 1
   end
   object lb_tat1: TRichLabel
     Font.Color = clWhite

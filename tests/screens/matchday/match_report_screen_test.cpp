@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "controls/dc_smooth_message_dialog.h"
+#include "controls/dc_smooth_panel.h"
 #include "controls/dc_glow_button.h"
 #include "core/records/match_records.h"
 #include "core/tables.h"
@@ -141,7 +142,8 @@ TEST_F(MatchReportTest, NamesAreShownAsTyped)
     Clubs[r.club[0]].name.set("&a <i>x&amp;");
     TForm52* form = OpenReport(report);
     ASSERT_NE(form, nullptr);
-    EXPECT_NE(test::ShownText(*form->teste).find("Lat <b>neg</b>"), std::string::npos) << test::ShownText(*form->teste);
+    const std::string events = test::ShownMarkup(form->teste->Caption().HTMLText());
+    EXPECT_NE(events.find("Lat <b>neg</b>"), std::string::npos) << events;
     EXPECT_EQ(test::ShownCaption(*form->nometime1).text.toStdString(), "&a <i>x&amp;");
     EXPECT_EQ(test::ShownCaption(*form->nometime1).underline, -1);
     EXPECT_NE(test::ShownText(*form->info1).find("&a <i>x&amp;"), std::string::npos) << test::ShownText(*form->info1);
@@ -195,6 +197,43 @@ TEST_F(MatchReportTest, TheFormationAndTacticsStandAtThePitchsLowerRightAndTheNa
         EXPECT_EQ(shadow->Left(), nameLabel->Left() + 1);
         EXPECT_EQ(shadow->Top(), nameLabel->Top() + 1);
     }
+    form->Close();
+    EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
+}
+
+// The events are written on a drawn smooth panel with their icons: the home side's at its left
+// edge, the away side's at its right edge.
+TEST_F(MatchReportTest, TheEventsStandOnASmoothPanelHomeLeftAwayRight)
+{
+    int report = -1;
+    bool home = false, away = false;
+    for (int i = static_cast<int>(MatchReports.size()) - 1; i >= 0 && report < 0; --i) {
+        home = away = false;
+        for (const TMatchEventEntry& e : ReportEvents)
+            if (e.match == i)
+                (e.club == MatchReports[i].club[0] ? home : away) = true;
+        if (home && away)
+            report = i;
+    }
+    ASSERT_GE(report, 0) << "a match with events of both sides";
+    TForm52* form = OpenReport(report);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->teste->ClassName(), "TDcSmoothPanel");
+    EXPECT_EQ(form->teste->Caption().HTMLText(), ReportEventsHtml(report));
+    const QImage panel = form->Widget()->grab().toImage().copy(form->teste->Left(), form->teste->Top(),
+                                                               form->teste->Width(), form->teste->Height());
+    // Yellow writing near each edge of the panel.
+    const auto yellowIn = [&panel](int left, int right) {
+        int count = 0;
+        for (int y = 0; y < panel.height(); ++y)
+            for (int x = left; x < right; ++x) {
+                const QColor c = panel.pixelColor(x, y);
+                count += c.red() > 150 && c.green() > 150 && c.blue() < 90;
+            }
+        return count;
+    };
+    EXPECT_GT(yellowIn(0, 40), 10) << "the home side's events at the left";
+    EXPECT_GT(yellowIn(panel.width() - 60, panel.width()), 10) << "the away side's events at the right";
     form->Close();
     EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
 }
