@@ -16,7 +16,8 @@ class TDcComboBox;
 class TDcGlowButton;
 class TImage;
 class TLabel;
-class TPictureContainer;
+class TDcSmoothPanel;
+class TGDIPPictureContainer;
 class TPitchBoard;
 class TRichLabel;
 class TDcSmoothMessageDialog;
@@ -57,7 +58,7 @@ public:
     TRichLabel* lb_tat2 = nullptr;
     TRichLabel* lb_tat3 = nullptr;
     TRichLabel* RichLabel1 = nullptr;
-    TRichLabel* events = nullptr;
+    TDcSmoothPanel* events = nullptr;
     TDcSmoothMessageDialog* dlg_st = nullptr;
     TDcGlowButton* bt_irprojogo = nullptr;
 
@@ -94,7 +95,7 @@ private:
     int Club() const;
 
     int side_ = 0;
-    TPictureContainer* icons_ = nullptr;
+    TGDIPPictureContainer* icons_ = nullptr;
     std::unique_ptr<TPitchBoard> pitch_;
 };
 
