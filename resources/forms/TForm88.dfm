@@ -307,21 +307,11 @@ object Form88: TForm88
     Cursor = crHandPoint
     OnClick = RichLabel1Click
   end
-  object events: TDcSmoothPanel
+  object events: TRichLabel
     Left = 476
     Top = 282
     Width = 314
     Height = 250
-    Fill.Color = clNone
-    Fill.ColorTo = clNone
-    Fill.BorderColor = clNone
-    Caption.Line = False
-    Caption.HTMLLocation = plCustom
-    Caption.HTMLFont.Name = 'Arial'
-    Caption.HTMLFont.Height = -11
-    Caption.HTMLFont.Color = clWhite
-    Caption.HTMLShadowColor = clBlack
-    Caption.HTMLShadowOffset = 1
   end
   object dlg_st: TDcSmoothMessageDialog
     Caption = 'Estatísticas'

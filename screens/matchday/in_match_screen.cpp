@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "controls/dc_smooth_message_dialog.h"
-#include "controls/dc_smooth_panel.h"
 #include "controls/dc_combo.h"
 #include "controls/dc_glow_button.h"
 #include "core/basics/literal_text.h"
@@ -122,7 +121,7 @@ TForm88::TForm88(TComponent* owner) : TGameForm(owner, kScreen)
     lb_tat2 = FindChild<TRichLabel>("lb_tat2");
     lb_tat3 = FindChild<TRichLabel>("lb_tat3");
     RichLabel1 = FindChild<TRichLabel>("RichLabel1");
-    events = FindChild<TDcSmoothPanel>("events");
+    events = FindChild<TRichLabel>("events");
     dlg_st = FindChild<TDcSmoothMessageDialog>("dlg_st");
     bt_irprojogo = FindChild<TDcGlowButton>("bt_irprojogo");
 }
@@ -148,8 +147,8 @@ void TForm88::FormCreate(TObject*)
             dialog->AddButton("Ok", mrOk);
     if (ActiveMatch < 1 || ActiveMatch >= static_cast<int>(Matches.size()))
         return;
-    icons_ = NewEventIconGdipContainer(this);
-    for (TRichLabel* label : {info1, lb_tat1, lb_tat2, lb_tat3, RichLabel1})
+    icons_ = NewEventIconContainer(this);
+    for (TRichLabel* label : {info1, lb_tat1, lb_tat2, lb_tat3, RichLabel1, events})
         label->SetTransparent(true);
     events->SetPictureContainer(icons_);
     RichLabel1->SetHTMLText("<FONT color=\"#FFFFFF\"><u>Estatísticas</u></font>");
@@ -282,7 +281,7 @@ void TForm88::ShowPlace(int place, int player, int pitchSlot)
     pitch_->Shirt(shirt)->SetShowHint(true);
 }
 
-void TForm88::ShowMatchEvents() { events->Caption().SetHTMLText(LiveMatchEventsHtml(ActiveMatch)); }
+void TForm88::ShowMatchEvents() { events->SetHTMLText(LiveMatchEventsHtml(ActiveMatch)); }
 
 void TForm88::ShowStats()
 {

@@ -16,8 +16,7 @@ class TDcComboBox;
 class TDcGlowButton;
 class TImage;
 class TLabel;
-class TDcSmoothPanel;
-class TGDIPPictureContainer;
+class TPictureContainer;
 class TPitchBoard;
 class TRichLabel;
 class TDcSmoothMessageDialog;
@@ -58,7 +57,7 @@ public:
     TRichLabel* lb_tat2 = nullptr;
     TRichLabel* lb_tat3 = nullptr;
     TRichLabel* RichLabel1 = nullptr;
-    TDcSmoothPanel* events = nullptr;
+    TRichLabel* events = nullptr;
     TDcSmoothMessageDialog* dlg_st = nullptr;
     TDcGlowButton* bt_irprojogo = nullptr;
 
@@ -95,7 +94,7 @@ private:
     int Club() const;
 
     int side_ = 0;
-    TGDIPPictureContainer* icons_ = nullptr;
+    TPictureContainer* icons_ = nullptr;
     std::unique_ptr<TPitchBoard> pitch_;
 };
 

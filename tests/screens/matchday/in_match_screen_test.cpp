@@ -14,7 +14,6 @@
 #include <string>
 
 #include "controls/dc_smooth_message_dialog.h"
-#include "controls/dc_smooth_panel.h"
 #include "controls/dc_combo.h"
 #include "controls/dc_glow_button.h"
 #include "core/basics/random.h"
@@ -29,7 +28,6 @@
 #include "core/matchday_rules/shootout.h"
 #include "core/records/game_state.h"
 #include "core/records/match_records.h"
-#include "core/views/match_report_view.h"
 #include "core/vocab/tactics_board.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
@@ -118,10 +116,6 @@ TEST_F(InMatchScreenTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard
     EXPECT_FALSE(board.Shirt(12)->Visible()) << "a used bench place is empty for the rest of the match";
     EXPECT_LT(pitch->grab().toImage().pixelColor(benchSpot).blue(), 100);
     EXPECT_NE(board.NameLabel(TForm88::ShirtOfPlace(1))->GetDisplayText().find(board.DisplayName(incoming)), std::string::npos);
-    // The substitution joins the match's events, written on the drawn smooth panel.
-    EXPECT_EQ(form->events->ClassName(), "TDcSmoothPanel");
-    EXPECT_EQ(form->events->Caption().HTMLText(), LiveMatchEventsHtml(match_));
-    EXPECT_NE(test::ShownMarkup(form->events->Caption().HTMLText()).find(Players[incoming].Name.str()), std::string::npos);
 
     // No substitution left: the next substitute dragged onto a starter is refused and told in the
     // message dialog, answered with its button.
