@@ -236,6 +236,20 @@ TEST_F(MatchReportTest, TheEventsStandOnASmoothPanelHomeLeftAwayRight)
     EXPECT_GT(yellowIn(panel.width() - 60, panel.width()), 10) << "the away side's events at the right";
     form->Close();
     EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
+
+    // The most the panel holds, fourteen events and the dots, fits it (a smooth panel leaves a text
+    // taller than itself blank).
+    const std::size_t kept = ReportEvents.size();
+    for (int tick = 10; tick < 10 + 2 * 16; tick += 2)
+        ReportEvents.push_back(TMatchEventEntry{13, MatchReports[report].club[0], MatchReports[report].startingEleven[0][0], 1, tick, report});
+    form = OpenReport(report);
+    ASSERT_NE(form, nullptr);
+    form->Widget()->grab();
+    EXPECT_NE(form->teste->Caption().HTMLText().find("...</font>"), std::string::npos);
+    EXPECT_LT(form->teste->HTMLRect().Height(), form->teste->Height());
+    form->Close();
+    EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
+    ReportEvents.resize(kept);
 }
 
 }  // namespace
