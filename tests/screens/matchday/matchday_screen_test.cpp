@@ -43,6 +43,7 @@
 #include "screens/common/subjects.h"
 #include "core/match/engine_step.h"
 #include "core/match/lineup_access.h"
+#include "core/match/match_flags.h"
 #include "screens/matchday/in_match_screen.h"
 #include "screens/matchday/event_label.h"
 #include "screens/matchday/match_report_screen.h"
@@ -279,6 +280,28 @@ TEST_F(MatchdayScreenTest, ASecondHalfSubstitutionIsKeptWithItsMinute)
     ASSERT_EQ(Matches[m].subsMade[side], made + 1);
     EXPECT_EQ(Matches[m].subs[side][made].player, incoming);
     EXPECT_EQ(Matches[m].subs[side][made].minute, 45 + MatchMinuteOfTick(100));
+}
+
+// The clock runs again when the in-match screen closes, but not while plays are traced.
+TEST_F(MatchdayScreenTest, TheClockRunsAgainAfterTheInMatchScreenUnlessPlaysAreTraced)
+{
+    TForm46* screen = OpenStoppedMatchday();
+    ASSERT_NE(screen, nullptr);
+    ASSERT_GT(HumanMatchCount, 0);
+    for (bool traced : {false, true}) {
+        DebugTrace = traced;
+        screen->ralt1->SetEnabled(true);
+        answerer_.LeaveToTheTest("TForm88");
+        QTimer::singleShot(50, [] {
+            if (TForm88* form = test::Shown<TForm88>())
+                test::PressKey(form->Widget(), Qt::Key_Escape);
+        });
+        test::PressKey(screen->Widget(), Qt::Key_Return);
+        EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
+        EXPECT_EQ(screen->ralt1->Enabled(), !traced) << (traced ? "traced" : "not traced");
+        screen->ralt1->SetEnabled(false);
+    }
+    DebugTrace = false;
 }
 
 TEST_F(MatchdayScreenTest, TheSpeedKeysSetTheHumanSpeedAndTheClock)
