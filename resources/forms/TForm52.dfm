@@ -168,6 +168,7 @@ object Form52: TForm52
     Top = 216
     Width = 320
     Height = 18
+    ShowHint = True
   end
   object RichLabel1: TRichLabel
     Left = 486

@@ -186,6 +186,7 @@ object Form88: TForm88
   object lb_pub: TLabel
     Left = 476
     Top = 118
+    ShowHint = True
     Transparent = True
     Caption = ''
     Font.Name = 'Arial'

@@ -30,6 +30,7 @@
 #include "core/records/match_records.h"
 #include "core/vocab/tactics_board.h"
 #include "platform/forms/application.h"
+#include "platform/forms/hint_window.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "platform/graphics/geometry.h"
@@ -289,6 +290,19 @@ TEST_F(InMatchScreenTest, TheAwayHumanCoachSwitchesToHisSideAndManagesIt)
     QTest::mouseClick(form->bt_irprojogo->Widget(), Qt::LeftButton);
     EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
     Clubs[other_].IsHuman = 0;
+}
+
+// Resting the pointer on the paying crowd shows it sector by sector.
+TEST_F(InMatchScreenTest, TheCrowdsHintGivesItsSectors)
+{
+    ASSERT_LT(Game.DayKind, 7);
+    TForm88* form = OpenOnHomeSide();
+    ASSERT_NE(form, nullptr);
+    ASSERT_FALSE(form->lb_pub->Caption().empty());
+    const std::string hint = test::HintShownOver(form->lb_pub, QPoint(4, 6));
+    EXPECT_EQ(hint.rfind("(G:", 0), 0u) << hint;
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
 }
 
 // The clubs' and coaches' names are shown as typed: an "&" underlines no letter, "<b>" is no markup.

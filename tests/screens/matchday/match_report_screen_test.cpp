@@ -19,6 +19,9 @@
 #include "core/views/match_event_view.h"
 #include "core/views/match_report_view.h"
 #include "core/vocab/tactics_board.h"
+#include "platform/forms/application.h"
+#include "platform/forms/hint_window.h"
+#include "core/records/game_state.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_label.h"
@@ -197,6 +200,19 @@ TEST_F(MatchReportTest, TheFormationAndTacticsStandAtThePitchsLowerRightAndTheNa
         EXPECT_EQ(shadow->Left(), nameLabel->Left() + 1);
         EXPECT_EQ(shadow->Top(), nameLabel->Top() + 1);
     }
+    form->Close();
+    EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
+}
+
+// Resting the pointer on the paying crowd shows it sector by sector.
+TEST_F(MatchReportTest, TheCrowdsHintGivesItsSectors)
+{
+    ASSERT_FALSE(MatchReports.empty());
+    const int report = static_cast<int>(MatchReports.size()) - 1;
+    ASSERT_LT(Game.DayKind, 7);
+    TForm52* form = OpenReport(report);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(test::HintShownOver(form->lb_pub, QPoint(10, 8)), ReportCrowdTexts(report).sectors);
     form->Close();
     EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
 }
