@@ -1,5 +1,6 @@
 #include "core/match/in_match_changes.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/match/lineup_access.h"
@@ -24,9 +25,20 @@ int LineupOfSide(int m, int side)
 
 int RoundHalfEven(double value) { return static_cast<int>(std::nearbyint(value)); }
 
+constexpr int kKeptSubstitutions = 3;
+
+// The side's count of substitutions grows (up to three) and the substitution of that number keeps
+// who came on and when.
+void KeepSubstitution(jogos& match, int side, int player, int minute)
+{
+    std::int32_t& made = match.subsMade[side - 1];
+    made = std::min(made + 1, kKeptSubstitutions);
+    match.subs[side - 1][made - 1] = TSubstitutionRecord{player, minute};
+}
+
 }  // namespace
 
-SubstitutionResult MakeSubstitution(int m, int side, int starterPlace, int benchPlace, int* eventIndex)
+SubstitutionResult MakeSubstitution(int m, int side, int starterPlace, int benchPlace, int minute, int* eventIndex)
 {
     const int lineup = LineupOfSide(m, side);
     TLineup* L = LineupAt(lineup);
@@ -47,6 +59,7 @@ SubstitutionResult MakeSubstitution(int m, int side, int starterPlace, int bench
     const int event = AddMatchEvent(side, off, m, meSubstitution, on);
     if (eventIndex)
         *eventIndex = event;
+    KeepSubstitution(Matches[m], side, on, minute);
     Matches[m].subsLeft[side - 1] -= 1;
     ComputeLineupRatings(lineup);
     return SubstitutionResult::Made;

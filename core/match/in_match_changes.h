@@ -13,8 +13,10 @@ enum class SubstitutionResult {
 // Side `side` (1, 2) of match m brings bench player `on` (bench place 1..7) on for the starter of
 // place `starterPlace` (1..11): the leaving player is off the pitch, the substitute takes his
 // place and pitch slot, a substitution event is recorded (its index in *eventIndex), the bench
-// place empties and the side has one substitution less.
-SubstitutionResult MakeSubstitution(int m, int side, int starterPlace, int benchPlace, int* eventIndex = nullptr);
+// place empties, the side keeps the substitution (the incoming player and `minute`, 0 or 45 plus
+// the minute within the half) and has one substitution less.
+SubstitutionResult MakeSubstitution(int m, int side, int starterPlace, int benchPlace, int minute,
+                                    int* eventIndex = nullptr);
 
 // Two starters of the side exchange their places (and pitch slots stay with the places).
 bool SwapStarters(int m, int side, int placeA, int placeB);

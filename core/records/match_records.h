@@ -33,6 +33,13 @@ static_assert(offsetof(TLineup, attack) == 136);
 static_assert(offsetof(TLineup, defence) == 184);
 static_assert(offsetof(TLineup, keeper) == 232);
 
+// A substitution the coach made during a match: who came on and when (0 or 45 plus the minute
+// within the half).
+struct TSubstitutionRecord {
+    std::int32_t player;
+    std::int32_t minute;
+};
+
 // One match of the current matchday, with its live ball state and statistics.
 struct jogos {
     std::int32_t competition;            // competition index for the players' statistics
@@ -47,7 +54,8 @@ struct jogos {
     std::uint32_t venueRef;              // the venue text lives in MatchVenues at the match's index
     std::int32_t spare1[2];
     std::int32_t goals[2];
-    std::int32_t spare2[14];
+    std::int32_t subsMade[2];            // substitutions made by each side's coach, at most 3
+    TSubstitutionRecord subs[2][3];      // those substitutions, in the order made
     std::int32_t possession[2];          // possession ticks
     std::int32_t shots[2];
     std::int32_t ballsWon[2];
@@ -84,7 +92,8 @@ static_assert(offsetof(jogos, sectorAttendance) == 44);
 static_assert(offsetof(jogos, venueRef) == 60);
 static_assert(offsetof(jogos, spare1) == 64);
 static_assert(offsetof(jogos, goals) == 72);
-static_assert(offsetof(jogos, spare2) == 80);
+static_assert(offsetof(jogos, subsMade) == 80);
+static_assert(offsetof(jogos, subs) == 88);
 static_assert(offsetof(jogos, possession) == 136);
 static_assert(offsetof(jogos, shots) == 144);
 static_assert(offsetof(jogos, ballsWon) == 152);

@@ -180,6 +180,7 @@ object Form52: TForm52
     Top = 216
     Width = 320
     Height = 18
+    ShowHint = True
   end
   object RichLabel1: TRichLabel
     ShadowColor = clBlack
@@ -191,13 +192,21 @@ object Form52: TForm52
     Cursor = crHandPoint
     OnClick = RichLabel1Click
   end
-  object teste: TRichLabel
-    ShadowColor = clBlack
-    ShadowOffset = 1
+  object teste: TDcSmoothPanel
     Left = 486
     Top = 260
     Width = 320
     Height = 288
+    Fill.Color = clNone
+    Fill.ColorTo = clNone
+    Fill.BorderColor = clNone
+    Caption.Line = False
+    Caption.HTMLLocation = plCustom
+    Caption.HTMLFont.Name = 'Arial'
+    Caption.HTMLFont.Height = -11
+    Caption.HTMLFont.Color = clWhite
+    Caption.HTMLShadowColor = clBlack
+    Caption.HTMLShadowOffset = 1
   end
   object lb_tat1: TRichLabel
     ShadowColor = clBlack
@@ -233,13 +242,16 @@ object Form52: TForm52
     Margin = 20
     Position = poOwnerFormCenter
   end
-  object bt_irprojogo: TGradButton
+  object bt_irprojogo: TDcGlowButton
     Left = 660
-    Top = 560
+    Top = 558
     Width = 148
-    Height = 34
+    Height = 38
     Caption = 'Fechar >>'
-    ColorScheme = csNeoSky
+    Font.Name = 'Arial'
+    Font.Height = -15
+    Font.Style = [fsBold]
+    Font.Color = clNavy
     OnClick = bt_irprojogoClick
   end
 end

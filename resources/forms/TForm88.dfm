@@ -186,6 +186,7 @@ object Form88: TForm88
   object lb_pub: TLabel
     Left = 476
     Top = 118
+    ShowHint = True
     Transparent = True
     Caption = ''
     Font.Name = 'Arial'
@@ -239,33 +240,45 @@ object Form88: TForm88
     Font.Style = [fsBold]
     Font.Color = clWhite
   end
-  object comboej: TComboBox
+  object comboej: TDcComboBox
     Left = 476
     Top = 198
     Width = 200
+    Height = 22
     Style = csDropDownList
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Color = clBlack
     Items.Strings = (
       'Jogo equilibrado'
       'Ataque total'
       'Contra-ataque (retranca)')
     OnChange = comboejChange
   end
-  object combomarc: TComboBox
+  object combomarc: TDcComboBox
     Left = 476
     Top = 224
     Width = 200
+    Height = 22
     Style = csDropDownList
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Color = clBlack
     Items.Strings = (
       'Leve'
       'Pesada'
       'Muito pesada')
     OnChange = combomarcChange
   end
-  object combo_cataq: TComboBox
+  object combo_cataq: TDcComboBox
     Left = 476
     Top = 250
     Width = 200
+    Height = 22
     Style = csDropDownList
+    Font.Name = 'Arial'
+    Font.Height = -12
+    Font.Color = clBlack
     Items.Strings = (
       'Pelo meio'
       'Pelas laterais')
@@ -328,13 +341,16 @@ object Form88: TForm88
     Position = poOwnerFormCenter
     HTMLText.Text = '<P align="center"><FONT face="Arial Black" size="10" color="#FFFFFF"><shad>Já foram realizadas o número limite de substituições.</shad></FONT></P>'
   end
-  object bt_irprojogo: TGradButton
+  object bt_irprojogo: TDcGlowButton
     Left = 606
-    Top = 556
+    Top = 552
     Width = 184
-    Height = 30
+    Height = 38
     Caption = 'Voltar ao jogo >>'
-    ColorScheme = csNeoSky
+    Font.Name = 'Arial'
+    Font.Height = -15
+    Font.Style = [fsBold]
+    Font.Color = clNavy
     OnClick = bt_irprojogoClick
   end
 end

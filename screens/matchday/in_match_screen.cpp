@@ -4,7 +4,8 @@
 #include <algorithm>
 
 #include "controls/dc_smooth_message_dialog.h"
-#include "controls/grad_button.h"
+#include "controls/dc_combo.h"
+#include "controls/dc_glow_button.h"
 #include "core/basics/literal_text.h"
 #include "core/basics/random.h"
 #include "core/lineup/lineup_board.h"
@@ -113,16 +114,16 @@ TForm88::TForm88(TComponent* owner) : TGameForm(owner, kScreen)
     Panel1 = FindChild<TWinControl>("Panel1");
     Image1 = FindChild<TImage>("Image1");
     Image3 = FindChild<TImage>("Image3");
-    comboej = FindChild<TComboBox>("comboej");
-    combomarc = FindChild<TComboBox>("combomarc");
-    combo_cataq = FindChild<TComboBox>("combo_cataq");
+    comboej = FindChild<TDcComboBox>("comboej");
+    combomarc = FindChild<TDcComboBox>("combomarc");
+    combo_cataq = FindChild<TDcComboBox>("combo_cataq");
     lb_tat1 = FindChild<TRichLabel>("lb_tat1");
     lb_tat2 = FindChild<TRichLabel>("lb_tat2");
     lb_tat3 = FindChild<TRichLabel>("lb_tat3");
     RichLabel1 = FindChild<TRichLabel>("RichLabel1");
     events = FindChild<TRichLabel>("events");
     dlg_st = FindChild<TDcSmoothMessageDialog>("dlg_st");
-    bt_irprojogo = FindChild<TGradButton>("bt_irprojogo");
+    bt_irprojogo = FindChild<TDcGlowButton>("bt_irprojogo");
 }
 
 TForm88::~TForm88() = default;
@@ -356,7 +357,8 @@ void TForm88::PlaceDrop(int targetPlace, int sourcePlace)
 void TForm88::Substitute(int starterPlace, int benchPlace)
 {
     int event = -1;
-    const SubstitutionResult result = MakeSubstitution(ActiveMatch, side_, starterPlace, benchPlace, &event);
+    const SubstitutionResult result =
+        MakeSubstitution(ActiveMatch, side_, starterPlace, benchPlace, SubstitutionMinute(), &event);
     if (result == SubstitutionResult::LimitReached) {
         dlg_info1->Execute();
         return;
@@ -367,6 +369,16 @@ void TForm88::Substitute(int starterPlace, int benchPlace)
         day->ShowMatchEvent(event);
     ShowSide(side_);
     ShowMatchEvents();
+}
+
+// The minute a substitution is kept with: 0 in the first half, 45 in the second, plus the minute
+// of the half the matchday's clock shows.
+int TForm88::SubstitutionMinute() const
+{
+    const TForm46* day = Form46.As<TForm46>();
+    if (day == nullptr)
+        return 0;
+    return (day->MatchHalf() == 2 ? 45 : 0) + day->MinuteOfHalf();
 }
 
 // An outfield starter dropped on the pitch plays at the place under the drop point from now on.

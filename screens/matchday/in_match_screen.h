@@ -12,8 +12,8 @@
 
 namespace tarvelon {
 
-class TComboBox;
-class TGradButton;
+class TDcComboBox;
+class TDcGlowButton;
 class TImage;
 class TLabel;
 class TPictureContainer;
@@ -50,16 +50,16 @@ public:
     TWinControl* Panel1 = nullptr;
     TImage* Image1 = nullptr;
     TImage* Image3 = nullptr;
-    TComboBox* comboej = nullptr;
-    TComboBox* combomarc = nullptr;
-    TComboBox* combo_cataq = nullptr;
+    TDcComboBox* comboej = nullptr;
+    TDcComboBox* combomarc = nullptr;
+    TDcComboBox* combo_cataq = nullptr;
     TRichLabel* lb_tat1 = nullptr;
     TRichLabel* lb_tat2 = nullptr;
     TRichLabel* lb_tat3 = nullptr;
     TRichLabel* RichLabel1 = nullptr;
     TRichLabel* events = nullptr;
     TDcSmoothMessageDialog* dlg_st = nullptr;
-    TGradButton* bt_irprojogo = nullptr;
+    TDcGlowButton* bt_irprojogo = nullptr;
 
     int ShownSide() const { return side_; }
     TPitchBoard& PitchBoard() { return *pitch_; }
@@ -81,6 +81,7 @@ private:
     void PlaceDrop(int targetPlace, int sourcePlace);
     void PitchDrop(TObject* source, int x, int y);
     void Substitute(int starterPlace, int benchPlace);
+    int SubstitutionMinute() const;
     void CreateBoard();
     void ScatterShirts();
     void ShowPlace(int place, int player, int pitchSlot);

@@ -2,7 +2,8 @@
 #include "screens/matchday/match_report_screen.h"
 
 #include "controls/dc_smooth_message_dialog.h"
-#include "controls/grad_button.h"
+#include "controls/dc_glow_button.h"
+#include "controls/dc_smooth_panel.h"
 #include "core/basics/literal_text.h"
 #include "core/records/match_records.h"
 #include "core/records/game_state.h"
@@ -30,7 +31,6 @@ const TScreenRecord TForm52::kScreen{
     .shows = "Relatório da partida",
     .area = TScreenArea::Matchday,
     .modal = true,
-    .style = {.closeOnEscape = true},
     .subject = [] {
         MatchReportIndex = SubjectMatchReport();
         ReportMode = 1;
@@ -64,12 +64,12 @@ TForm52::TForm52(TComponent* owner) : TGameForm(owner, kScreen)
     lb_renda = FindChild<TRichLabel>("lb_renda");
     lb_pub = FindChild<TRichLabel>("lb_pub");
     RichLabel1 = FindChild<TRichLabel>("RichLabel1");
-    teste = FindChild<TRichLabel>("teste");
+    teste = FindChild<TDcSmoothPanel>("teste");
     lb_tat1 = FindChild<TRichLabel>("lb_tat1");
     lb_tat2 = FindChild<TRichLabel>("lb_tat2");
     lb_tat3 = FindChild<TRichLabel>("lb_tat3");
     dlg_st = FindChild<TDcSmoothMessageDialog>("dlg_st");
-    bt_irprojogo = FindChild<TGradButton>("bt_irprojogo");
+    bt_irprojogo = FindChild<TDcGlowButton>("bt_irprojogo");
     pitch = new TReportPitch(this);
     pitch->SetName("pitch");
     pitch->SetParent(this);
@@ -87,8 +87,8 @@ void TForm52::FormCreate(TObject*)
     if (report_ < 0 || report_ >= static_cast<int>(MatchReports.size()))
         return;
     const TMatchReport& r = MatchReports[report_];
-    icons_ = NewEventIconContainer(this);
-    for (TRichLabel* label : {info1, p1, p2, lb_estadio, lb_renda, lb_pub, RichLabel1, teste, lb_tat1, lb_tat2, lb_tat3})
+    icons_ = NewEventIconGdipContainer(this);
+    for (TRichLabel* label : {info1, p1, p2, lb_estadio, lb_renda, lb_pub, RichLabel1, lb_tat1, lb_tat2, lb_tat3})
         if (label)
             label->SetTransparent(true);
     teste->SetPictureContainer(icons_);
@@ -99,7 +99,7 @@ void TForm52::FormCreate(TObject*)
     nometime_s2->SetCaption(CaptionLiteral(clubName(r.club[1])));
     ShowClubCrest(esc1, r.club[0], false);
     ShowClubCrest(esc2, r.club[1], false);
-    teste->SetHTMLText(ReportEventsHtml(report_));
+    teste->Caption().SetHTMLText(ReportEventsHtml(report_));
     p1->SetHTMLText(Shadowed(std::to_string(r.goals[0])));
     p2->SetHTMLText(Shadowed(std::to_string(r.goals[1])));
     lb_estadio->SetHTMLText(Olive(MarkupLiteral(ReportHomeStadium(report_))));

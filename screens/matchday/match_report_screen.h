@@ -7,10 +7,11 @@
 namespace tarvelon {
 
 class TDcSmoothMessageDialog;
-class TGradButton;
+class TDcGlowButton;
 class TImage;
 class TLabel;
-class TPictureContainer;
+class TDcSmoothPanel;
+class TGDIPPictureContainer;
 class TReportPitch;
 class TRichLabel;
 class TShape;
@@ -37,12 +38,12 @@ public:
     TRichLabel* lb_renda = nullptr;
     TRichLabel* lb_pub = nullptr;
     TRichLabel* RichLabel1 = nullptr;
-    TRichLabel* teste = nullptr;
+    TDcSmoothPanel* teste = nullptr;  // the events
     TRichLabel* lb_tat1 = nullptr;
     TRichLabel* lb_tat2 = nullptr;
     TRichLabel* lb_tat3 = nullptr;
     TDcSmoothMessageDialog* dlg_st = nullptr;
-    TGradButton* bt_irprojogo = nullptr;
+    TDcGlowButton* bt_irprojogo = nullptr;
     TReportPitch* pitch = nullptr;
 
     int ShownSide() const { return side_; }
@@ -58,7 +59,7 @@ private:
 
     int report_ = -1;
     int side_ = 1;
-    TPictureContainer* icons_ = nullptr;
+    TGDIPPictureContainer* icons_ = nullptr;
 };
 
 }  // namespace tarvelon

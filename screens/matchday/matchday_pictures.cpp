@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include "controls/gdip_picture_container.h"
 #include "core/format/images.h"
 #include "platform/graphics/picture.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -21,15 +22,30 @@ void ShowArtPicture(TImage* image, const std::string& name)
         image->Picture().SetGraphic(std::make_unique<TImageGraphic>(picture, TImageFormat::Png));
 }
 
-TPictureContainer* NewEventIconContainer(TComponent* owner)
+namespace {
+
+const char* const kEventIcons[] = {"i_gol", "i_golv", "i_ca", "i_cv", "i_cacv", "i_ct", "i_sub"};
+
+// A container of either kind filled with the event icons by name.
+template <typename Container>
+Container* NewIconContainer(TComponent* owner)
 {
-    auto* container = new TPictureContainer(owner);
-    for (const char* name : {"i_gol", "i_golv", "i_ca", "i_cv", "i_cacv", "i_ct", "i_sub"}) {
-        PictureContainer::TPictureItem& item = container->Items().Add();
+    auto* container = new Container(owner);
+    for (const char* name : kEventIcons) {
+        auto& item = container->Items().Add();
         item.Name = name;
         item.Picture().LoadFromStream(art::PictureAsPng(name));
     }
     return container;
+}
+
+}  // namespace
+
+TPictureContainer* NewEventIconContainer(TComponent* owner) { return NewIconContainer<TPictureContainer>(owner); }
+
+TGDIPPictureContainer* NewEventIconGdipContainer(TComponent* owner)
+{
+    return NewIconContainer<TGDIPPictureContainer>(owner);
 }
 
 void ShowClubCrest(TImage* image, int club, bool mini)

@@ -7,6 +7,7 @@ namespace tarvelon {
 
 class TComponent;
 class TControl;
+class TGDIPPictureContainer;
 class TImage;
 class TPictureContainer;
 
@@ -15,6 +16,8 @@ void ShowArtPicture(TImage* image, const std::string& name);
 // A picture container holding the event icons by name ("i_gol" .. "i_sub"), for rich texts that
 // show them with <IMG src="i_gol">.
 TPictureContainer* NewEventIconContainer(TComponent* owner);
+// The same icons for the drawn smooth panels.
+TGDIPPictureContainer* NewEventIconGdipContainer(TComponent* owner);
 // A club's crest (mini: the 18 x 18 one); empty when the club has none on disk.
 void ShowClubCrest(TImage* image, int club, bool mini);
 // The two sides' headers of a match screen (name, background, crest of the home side, then of the

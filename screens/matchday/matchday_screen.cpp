@@ -468,6 +468,8 @@ void TForm46::MatchdayTick()
     ralt1->SetEnabled(true);
 }
 
+int TForm46::MinuteOfHalf() const { return g1 ? g1->Progress() : 0; }
+
 void TForm46::HalfTime()
 {
     ReportMode = 1;
@@ -515,7 +517,7 @@ void TForm46::ShowMatchEvent(int e)
 }
 
 // The in-match management screen, modal, on one side of a match; the clock stays off meanwhile
-// (the tick that opened it enables it again when it returns).
+// and runs again when it returns, unless the half-time screens are open or plays are traced.
 void TForm46::OpenInMatchScreen(int match, int side)
 {
     const TScreenRecord* entry = FindScreen("TForm88");
@@ -527,7 +529,7 @@ void TForm46::OpenInMatchScreen(int match, int side)
     ReportMode = side;
     if (TGameForm* form = CreateScreen(*entry, this))
         form->ShowModal();
-    if (running && halfTimeBreak_ == 0)
+    if (running && halfTimeBreak_ == 0 && !DebugTrace)
         ralt1->SetEnabled(true);
 }
 

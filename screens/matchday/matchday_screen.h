@@ -52,6 +52,8 @@ public:
 
     int MatchTick() const { return matchTick_; }
     int MatchHalf() const { return matchHalf_; }
+    // The minute of the running half the clock's gauge shows (0 before its first minute).
+    int MinuteOfHalf() const;
     bool HalfTimeBreak() const { return halfTimeBreak_ == 1; }
     int ShownDivision() const { return shownDivision_; }
     // How many shown matchdays this screen has played (a league day shows one per shown league).

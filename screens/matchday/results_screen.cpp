@@ -152,11 +152,6 @@ TForm67::TForm67(TComponent* owner)
     Label8->SetShowHint(true);
     if (grid1) {
         grid1->OnSelectCell = [this](TObject*, int, int row) { ShowRow(row); };
-        // The selected match's full report.
-        grid1->OnDblClick = [this](TObject*) {
-            if (shownReport_ >= 0)
-                OpenMatchReport(shownReport_, 1);
-        };
         grid1->OnCellColoring = [this](TObject*, int, int row, TColor& cell, TColor&, TCellState state) {
             if (!state.Contains(csSelected))
                 cell = GridRowColor(row + 1, ReportTextOfRow(row) == "-1" ? "" : "x");

@@ -122,7 +122,7 @@ TEST_F(PenaltyAndInjury, InMatchChangesKeepTheLimitAndTheShownPossession)
     Matches[1].subsLeft[0] = 1;
     MatchEvents.clear();
     int event = -1;
-    EXPECT_EQ(MakeSubstitution(1, 1, 4, 2, &event), SubstitutionResult::Made);
+    EXPECT_EQ(MakeSubstitution(1, 1, 4, 2, 52, &event), SubstitutionResult::Made);
     EXPECT_EQ(Lineups[0].starters[3], 13);
     EXPECT_EQ(Lineups[0].bench[1], -1);
     EXPECT_FALSE(Players[4].OnPitch);
@@ -130,9 +130,14 @@ TEST_F(PenaltyAndInjury, InMatchChangesKeepTheLimitAndTheShownPossession)
     EXPECT_TRUE(Players[13].CameOn);
     EXPECT_EQ(event, 0);
     EXPECT_EQ(MatchEvents[0].code, 19);
-    EXPECT_EQ(MakeSubstitution(1, 1, 5, 3), SubstitutionResult::LimitReached);
+    EXPECT_EQ(Matches[1].subsMade[0], 1) << "the side's first substitution is kept";
+    EXPECT_EQ(Matches[1].subs[0][0].player, 13);
+    EXPECT_EQ(Matches[1].subs[0][0].minute, 52);
+    EXPECT_EQ(Matches[1].subsMade[1], 0);
+    EXPECT_EQ(MakeSubstitution(1, 1, 5, 3, 60), SubstitutionResult::LimitReached);
+    EXPECT_EQ(Matches[1].subsMade[0], 1) << "a refused substitution is not kept";
     Matches[1].subsLeft[0] = 2;
-    EXPECT_EQ(MakeSubstitution(1, 1, 5, 2), SubstitutionResult::Invalid) << "a used bench place stays empty";
+    EXPECT_EQ(MakeSubstitution(1, 1, 5, 2, 60), SubstitutionResult::Invalid) << "a used bench place stays empty";
     EXPECT_TRUE(SwapStarters(1, 1, 1, 2));
     EXPECT_EQ(Lineups[0].starters[0], 2);
     MatchEvents.clear();

@@ -9,6 +9,10 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <string>
+
+#include "platform/forms/application.h"
+#include "platform/forms/hint_window.h"
 #include "platform/forms/win_control.h"
 
 namespace tarvelon::test {
@@ -83,6 +87,20 @@ inline unsigned GrabbedPixel(QWidget* widget, int x, int y)
 {
     const QImage image = widget->grab().toImage();
     return image.pixel(x, y) & 0xFFFFFFu;
+}
+
+// The hint shown when the pointer rests on a control at `local` (its own pixels), or empty when
+// none shows.
+inline std::string HintShownOver(TControl* control, QPoint local)
+{
+    const int pause = Application->HintPause;
+    Application->HintPause = 10;
+    MoveMouse(control->Parent()->Widget(), QPoint(control->Left(), control->Top()) + local);
+    const bool shown = PumpUntil([] { return Application->HintWindow() && Application->HintWindow()->Visible(); }, 2000);
+    const std::string hint = shown ? Application->HintWindow()->Caption() : std::string();
+    Application->CancelHint();
+    Application->HintPause = pause;
+    return hint;
 }
 
 }  // namespace tarvelon::test

@@ -14,7 +14,8 @@
 #include <string>
 
 #include "controls/dc_smooth_message_dialog.h"
-#include "controls/grad_button.h"
+#include "controls/dc_combo.h"
+#include "controls/dc_glow_button.h"
 #include "core/basics/random.h"
 #include "core/hooks.h"
 #include "core/lineup/lineup_board.h"
@@ -29,6 +30,7 @@
 #include "core/records/match_records.h"
 #include "core/vocab/tactics_board.h"
 #include "platform/forms/application.h"
+#include "platform/forms/hint_window.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "platform/graphics/geometry.h"
@@ -272,9 +274,35 @@ TEST_F(InMatchScreenTest, TheAwayHumanCoachSwitchesToHisSideAndManagesIt)
     EXPECT_TRUE(form->comboej->Visible()) << "his own side is managed";
     EXPECT_FALSE(form->lb_tat1->Visible());
     EXPECT_EQ(form->comboej->ItemIndex(), Clubs[other_].PlayingStyle);
-    test::PressKey(form->Widget(), Qt::Key_Escape);
+    // His tactics in the drawn combo boxes, each set on the club as soon as it is chosen.
+    form->comboej->SetFocus();
+    QTest::keyClick(form->comboej->Widget(), Qt::Key_End);
+    EXPECT_EQ(Clubs[other_].PlayingStyle, 2);
+    form->combomarc->SetFocus();
+    QTest::keyClick(form->combomarc->Widget(), Qt::Key_End);
+    EXPECT_EQ(Clubs[other_].Pressing, 2);
+    form->combo_cataq->SetFocus();
+    QTest::keyClick(form->combo_cataq->Widget(), Qt::Key_End);
+    EXPECT_EQ(Clubs[other_].AttackFocus, 1);
+    EXPECT_EQ(form->comboej->ClassName(), "TDcComboBox");
+    // "Voltar ao jogo >>", a glossy button, takes him back to the match.
+    EXPECT_EQ(form->bt_irprojogo->ClassName(), "TDcGlowButton");
+    QTest::mouseClick(form->bt_irprojogo->Widget(), Qt::LeftButton);
     EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
     Clubs[other_].IsHuman = 0;
+}
+
+// Resting the pointer on the paying crowd shows it sector by sector.
+TEST_F(InMatchScreenTest, TheCrowdsHintGivesItsSectors)
+{
+    ASSERT_LT(Game.DayKind, 7);
+    TForm88* form = OpenOnHomeSide();
+    ASSERT_NE(form, nullptr);
+    ASSERT_FALSE(form->lb_pub->Caption().empty());
+    const std::string hint = test::HintShownOver(form->lb_pub, QPoint(4, 6));
+    EXPECT_EQ(hint.rfind("(G:", 0), 0u) << hint;
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
 }
 
 // The clubs' and coaches' names are shown as typed: an "&" underlines no letter, "<b>" is no markup.

@@ -63,9 +63,11 @@ TEST_F(LineupScreenTest, DragsPutPlayersOnShirtsSwapShirtsAndMoveThemOnThePitch)
     EXPECT_GT(shirt.green(), 110);
     EXPECT_LT(shirt.blue(), 90);
 
-    // The injured player's row is refused.
+    // The injured player's row is refused; chosen in the list, it says why at the top right.
+    EXPECT_EQ(lineup->Label2->Caption(), "");
     const int injuredRow = lineup->Board().Row(injured);
     QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier, RowPoint(grid, injuredRow));
+    EXPECT_EQ(lineup->Label2->Caption(), "Jogador contundido");
     test::DragMouse(grid->Widget(), RowPoint(grid, injuredRow), pitch, test::ShirtCentreOf(lineup->PitchBoard(), 5));
     EXPECT_FALSE(lineup->Board().HasPlayer(5));
     EXPECT_EQ(grid->GetCellTextByName("colstatus", injuredRow), "3");

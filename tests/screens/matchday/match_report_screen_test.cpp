@@ -1,5 +1,5 @@
 // The match report driven with the mouse on a seeded game: both sides' elevens on the pitch, the
-// statistics box, the link from the results screen, and "Fechar >>".
+// statistics box, and "Fechar >>".
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -12,12 +12,16 @@
 #include <utility>
 
 #include "controls/dc_smooth_message_dialog.h"
-#include "controls/grad_button.h"
+#include "controls/dc_smooth_panel.h"
+#include "controls/dc_glow_button.h"
 #include "core/records/match_records.h"
 #include "core/tables.h"
 #include "core/views/match_event_view.h"
 #include "core/views/match_report_view.h"
 #include "core/vocab/tactics_board.h"
+#include "platform/forms/application.h"
+#include "platform/forms/hint_window.h"
+#include "core/records/game_state.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_label.h"
@@ -116,6 +120,10 @@ TEST_F(MatchReportTest, EachSideShowsItsElevenAndTheStatisticsOpenOnRequest)
     EXPECT_NE(shown.find(ReportStatsHtml(report)), std::string::npos) << shown;
     EXPECT_EQ(form->dlg_st->DialogForm(), nullptr);
 
+    // The report takes no keys: only "Fechar >>" closes it.
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    test::Pump();
+    ASSERT_EQ(Screen->FormCount(), 1);
     QTest::mouseClick(form->bt_irprojogo->Widget(), Qt::LeftButton);
     EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
 }
@@ -137,7 +145,8 @@ TEST_F(MatchReportTest, NamesAreShownAsTyped)
     Clubs[r.club[0]].name.set("&a <i>x&amp;");
     TForm52* form = OpenReport(report);
     ASSERT_NE(form, nullptr);
-    EXPECT_NE(test::ShownText(*form->teste).find("Lat <b>neg</b>"), std::string::npos) << test::ShownText(*form->teste);
+    const std::string events = test::ShownMarkup(form->teste->Caption().HTMLText());
+    EXPECT_NE(events.find("Lat <b>neg</b>"), std::string::npos) << events;
     EXPECT_EQ(test::ShownCaption(*form->nometime1).text.toStdString(), "&a <i>x&amp;");
     EXPECT_EQ(test::ShownCaption(*form->nometime1).underline, -1);
     EXPECT_NE(test::ShownText(*form->info1).find("&a <i>x&amp;"), std::string::npos) << test::ShownText(*form->info1);
@@ -193,6 +202,70 @@ TEST_F(MatchReportTest, TheFormationAndTacticsStandAtThePitchsLowerRightAndTheNa
     }
     form->Close();
     EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
+}
+
+// Resting the pointer on the paying crowd shows it sector by sector.
+TEST_F(MatchReportTest, TheCrowdsHintGivesItsSectors)
+{
+    ASSERT_FALSE(MatchReports.empty());
+    const int report = static_cast<int>(MatchReports.size()) - 1;
+    ASSERT_LT(Game.DayKind, 7);
+    TForm52* form = OpenReport(report);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(test::HintShownOver(form->lb_pub, QPoint(10, 8)), ReportCrowdTexts(report).sectors);
+    form->Close();
+    EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
+}
+
+// The events are written on a drawn smooth panel with their icons: the home side's at its left
+// edge, the away side's at its right edge.
+TEST_F(MatchReportTest, TheEventsStandOnASmoothPanelHomeLeftAwayRight)
+{
+    int report = -1;
+    bool home = false, away = false;
+    for (int i = static_cast<int>(MatchReports.size()) - 1; i >= 0 && report < 0; --i) {
+        home = away = false;
+        for (const TMatchEventEntry& e : ReportEvents)
+            if (e.match == i)
+                (e.club == MatchReports[i].club[0] ? home : away) = true;
+        if (home && away)
+            report = i;
+    }
+    ASSERT_GE(report, 0) << "a match with events of both sides";
+    TForm52* form = OpenReport(report);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->teste->ClassName(), "TDcSmoothPanel");
+    EXPECT_EQ(form->teste->Caption().HTMLText(), ReportEventsHtml(report));
+    const QImage panel = form->Widget()->grab().toImage().copy(form->teste->Left(), form->teste->Top(),
+                                                               form->teste->Width(), form->teste->Height());
+    // Yellow writing near each edge of the panel.
+    const auto yellowIn = [&panel](int left, int right) {
+        int count = 0;
+        for (int y = 0; y < panel.height(); ++y)
+            for (int x = left; x < right; ++x) {
+                const QColor c = panel.pixelColor(x, y);
+                count += c.red() > 150 && c.green() > 150 && c.blue() < 90;
+            }
+        return count;
+    };
+    EXPECT_GT(yellowIn(0, 40), 10) << "the home side's events at the left";
+    EXPECT_GT(yellowIn(panel.width() - 60, panel.width()), 10) << "the away side's events at the right";
+    form->Close();
+    EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
+
+    // The most the panel holds, fourteen events and the dots, fits it (a smooth panel leaves a text
+    // taller than itself blank).
+    const std::size_t kept = ReportEvents.size();
+    for (int tick = 10; tick < 10 + 2 * 16; tick += 2)
+        ReportEvents.push_back(TMatchEventEntry{13, MatchReports[report].club[0], MatchReports[report].startingEleven[0][0], 1, tick, report});
+    form = OpenReport(report);
+    ASSERT_NE(form, nullptr);
+    form->Widget()->grab();
+    EXPECT_NE(form->teste->Caption().HTMLText().find("...</font>"), std::string::npos);
+    EXPECT_LT(form->teste->HTMLRect().Height(), form->teste->Height());
+    form->Close();
+    EXPECT_TRUE(test::PumpUntil([] { return Screen->FormCount() == 0; }));
+    ReportEvents.resize(kept);
 }
 
 }  // namespace

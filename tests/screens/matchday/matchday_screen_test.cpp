@@ -41,6 +41,7 @@
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
+#include "core/match/engine_step.h"
 #include "core/match/lineup_access.h"
 #include "core/match/match_flags.h"
 #include "screens/matchday/in_match_screen.h"
@@ -72,6 +73,15 @@ protected:
         return Results();
     }
 
+    // Today's matchday of a new game one day on, opened with its clock stopped.
+    static TForm46* OpenStoppedMatchday()
+    {
+        NewSeededGame(1);
+        Game.InstantPlay = 0;
+        Game.TickIntervalHuman = 4000;
+        return OpenTodaysMatchdayStopped();
+    }
+
     // Opens today's matchday as the hub's play does, with its clock stopped for the test to tick.
     static TForm46* OpenTodaysMatchdayStopped()
     {
@@ -81,6 +91,31 @@ protected:
         if (screen)
             screen->ralt1->SetEnabled(false);
         return screen;
+    }
+
+    // Enter opens the in-match screen of the first human match; `manage` works on it, then Escape
+    // closes it and the clock stays stopped.
+    void ManageTheHumanMatch(TForm46* screen, const std::function<void(TForm88*)>& manage)
+    {
+        answerer_.LeaveToTheTest("TForm88");
+        QTimer::singleShot(50, [&] {
+            TForm88* form = test::Shown<TForm88>();
+            ASSERT_NE(form, nullptr);
+            manage(form);
+            test::PressKey(form->Widget(), Qt::Key_Escape);
+        });
+        test::PressKey(screen->Widget(), Qt::Key_Return);
+        EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
+        screen->ralt1->SetEnabled(false);
+    }
+
+    // A drag of the shirt of one place of the in-match board onto another's.
+    static void DragPlace(TForm88* form, int from, int onto)
+    {
+        TPitchBoard& board = form->PitchBoard();
+        QWidget* pitch = form->Panel1->Widget();
+        test::DragMouse(pitch, test::ShirtCentreOf(board, TForm88::ShirtOfPlace(from)), pitch,
+                        test::ShirtCentreOf(board, TForm88::ShirtOfPlace(onto)));
     }
 };
 
@@ -196,10 +231,7 @@ TEST_F(MatchdayScreenTest, TheClockShowsMinutesHalfTimeAddedTimeAndTheEnd)
 // kick-off line-up that the first tick keeps for the report.
 TEST_F(MatchdayScreenTest, AChangeMadeBeforeTheFirstTickIsTheKickOffLineup)
 {
-    NewSeededGame(1);
-    Game.InstantPlay = 0;
-    Game.TickIntervalHuman = 4000;
-    TForm46* screen = OpenTodaysMatchdayStopped();
+    TForm46* screen = OpenStoppedMatchday();
     ASSERT_NE(screen, nullptr);
     ASSERT_GT(HumanMatchCount, 0);
     const int m = HumanMatches[1];
@@ -209,21 +241,11 @@ TEST_F(MatchdayScreenTest, AChangeMadeBeforeTheFirstTickIsTheKickOffLineup)
     const int starter2 = lineup->starters[1];
     const int starter3 = lineup->starters[2];
     ASSERT_EQ(Matches[m].startingEleven[side][1], starter2);
-    answerer_.LeaveToTheTest("TForm88");
     bool swapped = false;
-    QTimer::singleShot(50, [&] {
-        TForm88* form = test::Shown<TForm88>();
-        ASSERT_NE(form, nullptr);
-        TPitchBoard& board = form->PitchBoard();
-        QWidget* pitch = form->Panel1->Widget();
-        test::DragMouse(pitch, test::ShirtCentreOf(board, TForm88::ShirtOfPlace(2)), pitch,
-                        test::ShirtCentreOf(board, TForm88::ShirtOfPlace(3)));
+    ManageTheHumanMatch(screen, [&](TForm88* form) {
+        DragPlace(form, 2, 3);
         swapped = lineup->starters[1] == starter3;
-        test::PressKey(form->Widget(), Qt::Key_Escape);
     });
-    test::PressKey(screen->Widget(), Qt::Key_Return);
-    ASSERT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
-    screen->ralt1->SetEnabled(false);
     ASSERT_TRUE(swapped);
     EXPECT_EQ(screen->MatchTick(), 0);
     screen->MatchdayTick();
@@ -236,9 +258,7 @@ TEST_F(MatchdayScreenTest, AChangeMadeBeforeTheFirstTickIsTheKickOffLineup)
 // raised edge, the headings and the crowd sized to their texts.
 TEST_F(MatchdayScreenTest, ThePanelsAndRowsStandWhereTheDesignPutsThem)
 {
-    NewSeededGame(1);
-    Game.InstantPlay = 0;
-    TForm46* screen = OpenTodaysMatchdayStopped();
+    TForm46* screen = OpenStoppedMatchday();
     ASSERT_NE(screen, nullptr);
     const auto at = [screen](int design) { return screen->ScaledLength(design); };
     EXPECT_EQ(screen->lcamp->Left(), at(104));
@@ -271,9 +291,7 @@ TEST_F(MatchdayScreenTest, ThePanelsAndRowsStandWhereTheDesignPutsThem)
 // nothing.
 TEST_F(MatchdayScreenTest, AClickOnARowOpensTheInMatchScreenOnThatMatch)
 {
-    NewSeededGame(1);
-    Game.InstantPlay = 0;
-    TForm46* screen = OpenTodaysMatchdayStopped();
+    TForm46* screen = OpenStoppedMatchday();
     ASSERT_NE(screen, nullptr);
     const auto human = [](int club) { return Clubs[club].IsHuman != 0; };
     int computers = 0;
@@ -308,11 +326,63 @@ TEST_F(MatchdayScreenTest, AClickOnARowOpensTheInMatchScreenOnThatMatch)
     Clubs[Matches[computers].club[1]].IsHuman = 0;
 }
 
+// A substitution made in the second half is kept in the match with 45 plus the minute the clock
+// shows.
+TEST_F(MatchdayScreenTest, ASecondHalfSubstitutionIsKeptWithItsMinute)
+{
+    TForm46* screen = OpenStoppedMatchday();
+    ASSERT_NE(screen, nullptr);
+    ASSERT_GT(HumanMatchCount, 0);
+    Game.HalfTimeScreen = 0;
+    while (screen->MatchTick() < 100) {
+        screen->MatchdayTick();
+        screen->ralt1->SetEnabled(false);
+    }
+    ASSERT_EQ(screen->MatchHalf(), 2);
+    const int m = HumanMatches[1];
+    const int side = Clubs[Matches[m].club[0]].IsHuman ? 0 : 1;
+    const TLineup* lineup = LineupAt(Matches[m].lineup[side]);
+    ASSERT_NE(lineup, nullptr);
+    int benchPlace = 0;
+    for (int b = 7; b >= 1; --b)
+        if (const TPlayer* p = PlayerAt(lineup->bench[b - 1]); p && !p->OnPitch)
+            benchPlace = b;
+    ASSERT_GT(benchPlace, 0);
+    const int incoming = lineup->bench[benchPlace - 1];
+    const int made = Matches[m].subsMade[side];
+    ASSERT_LT(made, 3);
+    ManageTheHumanMatch(screen, [&](TForm88* form) { DragPlace(form, 11 + benchPlace, 6); });
+    EXPECT_EQ(lineup->starters[5], incoming);
+    ASSERT_EQ(Matches[m].subsMade[side], made + 1);
+    EXPECT_EQ(Matches[m].subs[side][made].player, incoming);
+    EXPECT_EQ(Matches[m].subs[side][made].minute, 45 + MatchMinuteOfTick(100));
+}
+
+// The clock runs again when the in-match screen closes, but not while plays are traced.
+TEST_F(MatchdayScreenTest, TheClockRunsAgainAfterTheInMatchScreenUnlessPlaysAreTraced)
+{
+    TForm46* screen = OpenStoppedMatchday();
+    ASSERT_NE(screen, nullptr);
+    ASSERT_GT(HumanMatchCount, 0);
+    for (bool traced : {false, true}) {
+        DebugTrace = traced;
+        screen->ralt1->SetEnabled(true);
+        answerer_.LeaveToTheTest("TForm88");
+        QTimer::singleShot(50, [] {
+            if (TForm88* form = test::Shown<TForm88>())
+                test::PressKey(form->Widget(), Qt::Key_Escape);
+        });
+        test::PressKey(screen->Widget(), Qt::Key_Return);
+        EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
+        EXPECT_EQ(screen->ralt1->Enabled(), !traced) << (traced ? "traced" : "not traced");
+        screen->ralt1->SetEnabled(false);
+    }
+    DebugTrace = false;
+}
+
 TEST_F(MatchdayScreenTest, TheSpeedKeysSetTheHumanSpeedAndTheClock)
 {
-    NewSeededGame(1);
-    Game.InstantPlay = 0;
-    TForm46* screen = OpenTodaysMatchdayStopped();
+    TForm46* screen = OpenStoppedMatchday();
     ASSERT_NE(screen, nullptr);
     const std::pair<int, int> keys[] = {{Qt::Key_F1, 4000}, {Qt::Key_F2, 2500}, {Qt::Key_F3, 800},
                                         {Qt::Key_F4, 600}, {Qt::Key_F5, 100}};
@@ -515,18 +585,19 @@ TEST_F(MatchdayScreenTest, TheResultsListTheDayAndAClickShowsAReport)
     EXPECT_EQ(grid->SelectedRow(), last);
     EXPECT_EQ(results->ShownReport(), expected);
     EXPECT_EQ(results->Label30->Caption(), Clubs[MatchReports[expected].club[0]].name.str());
-    // A double click opens the selected match's report.
+    // The results screen shows the report beside the list: a double click opens no other screen.
     bool reportOpened = false;
     QTimer::singleShot(200, [&] {
         for (int i = 0; i < Screen->FormCount(); ++i)
             if (auto* report = dynamic_cast<TForm52*>(Screen->Forms(i))) {
-                reportOpened = MatchReportIndex == expected;
+                reportOpened = true;
                 report->Close();
             }
     });
     QTest::mouseDClick(grid->Widget(), Qt::LeftButton, {}, QPoint(cell.Left + 5, cell.Top + 5));
-    test::PumpUntil([&] { return reportOpened; }, 3000);
-    EXPECT_TRUE(reportOpened);
+    test::PumpUntil([&] { return reportOpened; }, 600);
+    EXPECT_FALSE(reportOpened);
+    EXPECT_EQ(results->ShownReport(), expected);
     // Enter moves the calendar on once.
     const int day = Game.DayIndex;
     test::PressKey(results->Widget(), Qt::Key_Return);
