@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPointer>
 #include <QPainter>
 #include <QWheelEvent>
 #include <QWidget>
@@ -25,6 +26,23 @@ namespace tarvelon {
 namespace {
 
 bool lastMouseEventWasPress = false;
+
+// The windows of the last two presses. A double click counts only when both of its presses hit the
+// same window: the second click of a fast double click on a button that opens the next screen lands
+// on that screen, which must take it as a plain press.
+QPointer<QWidget> lastPressWindow;
+QPointer<QWidget> pressWindowBefore;
+
+void NotePress(QWidget* window)
+{
+    pressWindowBefore = lastPressWindow;
+    lastPressWindow = window;
+}
+
+bool PressesOfOneWindow(QWidget* window)
+{
+    return pressWindowBefore == window && lastPressWindow == window;
+}
 
 // A top-level window dragged by its caption area: the window and where the mouse took it.
 struct WindowDrag {
@@ -156,6 +174,10 @@ bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bo
     SetLastMousePos(ToPoint(global));
     const bool wasPress = lastMouseEventWasPress;
     lastMouseEventWasPress = event->type() == QEvent::MouseButtonPress;
+    if (lastMouseEventWasPress)
+        NotePress(control->Widget());
+    if (event->type() == QEvent::MouseButtonDblClick && wasPress && !PressesOfOneWindow(control->Widget()))
+        return true;  // the press just handled was this click
 
     if (DragWindow(control, receiver, event))
         return true;
