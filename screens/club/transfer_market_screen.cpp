@@ -391,7 +391,7 @@ void TForm14::ShowPlayerCard(int player)
     if (!IsPlayerIndex(player))
         return;
     if (cardDetails_) {
-        infojt->Caption().SetHTMLText(MarketCardText(player));
+        infojt->Caption().SetHTMLText(MarketCardText(player, ScaledLength(kMarketCardColumn)));
     } else {
         infojt->Caption().SetHTMLText(MarketCardHeader(player) + PlayerCareerText(player, 0).text);
     }

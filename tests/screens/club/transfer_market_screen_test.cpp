@@ -80,6 +80,31 @@ TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHighAndT
     }
 }
 
+// Grown with a wider screen, the card's text grows and so does its second column, so that "Salário:"
+// does not run into a transfer value of several millions.
+TEST_F(TransferMarketTest, OnALargerScreenTheCardsSecondColumnGrowsWithItsText)
+{
+    const auto width = Hooks().screenWidth;
+    const auto height = Hooks().screenHeight;
+    for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1280, 1024}}) {
+        Hooks().screenWidth = [w] { return w; };
+        Hooks().screenHeight = [h] { return h; };
+        auto* market = OpenMarket(human_);
+        Hooks().screenWidth = width;
+        Hooks().screenHeight = height;
+        ASSERT_NE(market, nullptr);
+        // The form's own growth: none at the design's width, 160 % at 1280 pixels.
+        const int column = market->ScaledLength(200);
+        EXPECT_EQ(column, w == 800 ? 200 : 320);
+        const std::string card = market->infojt->Caption().HTMLText();
+        const std::string stop = "<IND x=\"" + std::to_string(column) + "\">";
+        EXPECT_NE(card.find(stop + "Salário"), std::string::npos) << w << ": " << card;
+        EXPECT_NE(card.find(stop + "Idade"), std::string::npos) << w;
+        market->Close();
+        test::Pump(20);
+    }
+}
+
 // "Passe" shows the asking price of a human coach's listed player, the value of everyone else's,
 // listed or not.
 TEST_F(TransferMarketTest, PasseIsTheAskingPriceOnlyForAHumanClubsListedPlayer)
