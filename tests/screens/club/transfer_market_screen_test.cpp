@@ -29,7 +29,21 @@
 namespace tarvelon {
 namespace {
 
-class TransferMarketTest : public test::TransferMarketSuite {};
+class TransferMarketTest : public test::TransferMarketSuite {
+protected:
+    // The market of the user's club opened on a screen of w x h pixels.
+    TForm14* OpenMarketOnScreen(int w, int h)
+    {
+        const auto width = Hooks().screenWidth;
+        const auto height = Hooks().screenHeight;
+        Hooks().screenWidth = [w] { return w; };
+        Hooks().screenHeight = [h] { return h; };
+        auto* market = OpenMarket(human_);
+        Hooks().screenWidth = width;
+        Hooks().screenHeight = height;
+        return market;
+    }
+};
 
 // The confidence figures are white with a black shadow over the club's colour, readable on dark and
 // light club colours alike.
@@ -60,14 +74,8 @@ TEST_F(TransferMarketTest, TheConfidenceFiguresAreWhiteOverTheClubsColour)
 // at every size it fills the whole window.
 TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHighAndTheMarketFillsTheWindow)
 {
-    const auto width = Hooks().screenWidth;
-    const auto height = Hooks().screenHeight;
     for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{1280, 1024}}) {
-        Hooks().screenWidth = [w] { return w; };
-        Hooks().screenHeight = [h] { return h; };
-        auto* market = OpenMarket(human_);
-        Hooks().screenWidth = width;
-        Hooks().screenHeight = height;
+        auto* market = OpenMarketOnScreen(w, h);
         ASSERT_NE(market, nullptr);
         for (const char* name : {"gp1", "gp2"}) {
             auto* bar = dynamic_cast<TControl*>(market->FindComponent(name));
@@ -84,14 +92,8 @@ TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHighAndT
 // does not run into a transfer value of several millions.
 TEST_F(TransferMarketTest, OnALargerScreenTheCardsSecondColumnGrowsWithItsText)
 {
-    const auto width = Hooks().screenWidth;
-    const auto height = Hooks().screenHeight;
     for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1280, 1024}}) {
-        Hooks().screenWidth = [w] { return w; };
-        Hooks().screenHeight = [h] { return h; };
-        auto* market = OpenMarket(human_);
-        Hooks().screenWidth = width;
-        Hooks().screenHeight = height;
+        auto* market = OpenMarketOnScreen(w, h);
         ASSERT_NE(market, nullptr);
         // The form's own growth: none at the design's width, 160 % at 1280 pixels.
         const int column = market->ScaledLength(200);
