@@ -30,11 +30,9 @@ int MarketStatusIcon(int player);
 // the value of every other player.
 std::int64_t MarketPriceOf(int player);
 
-// The player card of the details view: the name line and the text below it, whose second column
-// stands at `column` pixels (200 on a form of the design's size; it grows with a grown form's font).
-constexpr int kMarketCardColumn = 200;
+// The player card of the details view: the name line and the text below it.
 std::string MarketCardHeader(int player);
-std::string MarketCardText(int player, int column = kMarketCardColumn);
+std::string MarketCardText(int player);
 
 // "Para jogar no seu clube ... quer um aumento de salário de f vezes, passando seu salário para $...".
 std::string WageDemandText(int player, int factor);

@@ -26,6 +26,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "richtext/html_label.h"
+#include "richtext/html_markup.h"
 #include "screens/club/confidence_bars.h"
 #include "screens/club/hub_refresh.h"
 #include "screens/club/market_dialogs.h"
@@ -390,11 +391,10 @@ void TForm14::ShowPlayerCard(int player)
 {
     if (!IsPlayerIndex(player))
         return;
-    if (cardDetails_) {
-        infojt->Caption().SetHTMLText(MarketCardText(player, ScaledLength(kMarketCardColumn)));
-    } else {
-        infojt->Caption().SetHTMLText(MarketCardHeader(player) + PlayerCareerText(player, 0).text);
-    }
+    const std::string card =
+        cardDetails_ ? MarketCardText(player) : MarketCardHeader(player) + PlayerCareerText(player, 0).text;
+    // The card's font grows with the form (FormCreate): its columns grow with it.
+    infojt->Caption().SetHTMLText(markup::ScaleIndents(card, [this](int x) { return ScaledLength(x); }));
     const int nationality = Players[player].nationality;
     ShowImage(Image1, nationality >= 0 && nationality < flagImages_->Count() ? flagImages_->Image(nationality) : QImage());
     // The card's own word on "Comprar" (the last one after a change of the card's view).

@@ -4,6 +4,7 @@
 // wage bills. Its deal dialogs' tests are in market_dialogs_test.cpp.
 #include <QTest>
 
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -88,20 +89,25 @@ TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHighAndT
     }
 }
 
-// Grown with a wider screen, the card's text grows and so does its second column, so that "Salário:"
-// does not run into a transfer value of several millions.
-TEST_F(TransferMarketTest, OnALargerScreenTheCardsSecondColumnGrowsWithItsText)
+// Grown with a wider screen, the card's text grows and so do its columns: "Salário:" does not run
+// into a transfer value of millions, nor "Clube" into "Ano" in the career view.
+TEST_F(TransferMarketTest, OnALargerScreenTheCardsColumnsGrowWithItsText)
 {
     for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1280, 1024}}) {
         auto* market = OpenMarketOnScreen(w, h);
         ASSERT_NE(market, nullptr);
         // The form's own growth: none at the design's width, 160 % at 1280 pixels.
-        const int column = market->ScaledLength(200);
-        EXPECT_EQ(column, w == 800 ? 200 : 320);
-        const std::string card = market->infojt->Caption().HTMLText();
-        const std::string stop = "<IND x=\"" + std::to_string(column) + "\">";
-        EXPECT_NE(card.find(stop + "Salário"), std::string::npos) << w << ": " << card;
-        EXPECT_NE(card.find(stop + "Idade"), std::string::npos) << w;
+        const auto stop = [&](int x) {
+            EXPECT_EQ(market->ScaledLength(x), w == 800 ? x : static_cast<int>(std::lround(x * 1.6)));
+            return "<IND x=\"" + std::to_string(market->ScaledLength(x)) + "\">";
+        };
+        std::string card = market->infojt->Caption().HTMLText();
+        EXPECT_NE(card.find(stop(200) + "Salário"), std::string::npos) << w << ": " << card;
+        EXPECT_NE(card.find(stop(200) + "Idade"), std::string::npos) << w;
+        Click(market->Image13);  // the career table instead of the details
+        card = market->infojt->Caption().HTMLText();
+        EXPECT_NE(card.find(stop(40) + "Clube"), std::string::npos) << w << ": " << card;
+        EXPECT_NE(card.find(stop(173) + "J"), std::string::npos) << w;
         market->Close();
         test::Pump(20);
     }
