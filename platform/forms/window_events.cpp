@@ -174,10 +174,11 @@ bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bo
     SetLastMousePos(ToPoint(global));
     const bool wasPress = lastMouseEventWasPress;
     lastMouseEventWasPress = event->type() == QEvent::MouseButtonPress;
-    if (lastMouseEventWasPress)
+    // A double click that no press came before stands for the second press itself.
+    const bool isDoubleClick = event->type() == QEvent::MouseButtonDblClick;
+    if (lastMouseEventWasPress || (isDoubleClick && !wasPress))
         NotePress(control->Widget());
-    if (event->type() == QEvent::MouseButtonDblClick && wasPress && !PressesOfOneWindow(control->Widget()))
-        return true;  // the press just handled was this click
+    const bool doubleOfOneWindow = isDoubleClick && PressesOfOneWindow(control->Widget());
 
     if (DragWindow(control, receiver, event))
         return true;
@@ -225,10 +226,10 @@ bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bo
             return own;
         {
             const PressScope scope;
-            if (wasPress)
+            if (!wasPress)
+                target->HandleMouseDown(button, shift, point.X, point.Y, doubleOfOneWindow);
+            else if (doubleOfOneWindow)
                 target->HandleDoubleClickAfterPress(button);
-            else
-                target->HandleMouseDown(button, shift, point.X, point.Y, true);
         }
         break;
     case QEvent::MouseButtonRelease:
