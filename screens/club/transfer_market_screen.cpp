@@ -37,6 +37,7 @@
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
+#include "screens/history/player_career_screen.h"
 
 namespace tarvelon {
 
@@ -206,6 +207,8 @@ void TForm14::FormCreate()
     // The card's text grows with the form as the labels' fonts do.
     TFont& cardFont = infojt->Caption().HTMLFont();
     cardFont.SetHeight(ScaledLength(cardFont.Height()));
+    // The career view's heading shows the goal and card icons.
+    GiveCareerIcons(this, *infojt);
     // Grown or not, the market fills the whole window.
     SetBoundsRect(Screen->WorkAreaRect());
     BuildMarketTree();

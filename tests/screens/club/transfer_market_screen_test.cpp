@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "controls/dc_smooth_panel.h"
+#include "controls/gdip_picture_container.h"
 #include "controls/grad_button.h"
 #include "controls/progress_cyl.h"
 #include "core/economy/loans.h"
@@ -108,6 +109,10 @@ TEST_F(TransferMarketTest, OnALargerScreenTheCardsColumnsGrowWithItsText)
         card = market->infojt->Caption().HTMLText();
         EXPECT_NE(card.find(stop(40) + "Clube"), std::string::npos) << w << ": " << card;
         EXPECT_NE(card.find(stop(173) + "J"), std::string::npos) << w;
+        // Its heading's goal and card icons are at hand, as on the player's career screen.
+        ASSERT_NE(market->infojt->PictureContainer(), nullptr);
+        for (const char* icon : {"i_gol", "i_ca", "i_cv", "i_ct"})
+            EXPECT_NE(market->infojt->PictureContainer()->FindPicture(icon), nullptr) << icon;
         market->Close();
         test::Pump(20);
     }
