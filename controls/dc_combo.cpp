@@ -524,7 +524,9 @@ void TDcCustomCombo::KeyDown(unsigned short& key, TShiftState shift)
 {
     TCustomControl::KeyDown(key, shift);
     const int count = items_.Count();
-    if (key == VK_F4 || ((key == VK_DOWN || key == VK_UP) && (shift & ssAlt))) {
+    // F4 alone or Alt with an arrow opens and closes the list; Alt+F4 goes on to close the window.
+    const bool f4Alone = key == VK_F4 && !(shift & ssAlt);
+    if (f4Alone || ((key == VK_DOWN || key == VK_UP) && (shift & ssAlt))) {
         SetDroppedDown(!DroppedDown());
         key = 0;
         return;

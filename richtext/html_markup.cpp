@@ -340,5 +340,24 @@ TPictureSource ClassifyPictureSource(const std::string& source)
     return TPictureSource::None;
 }
 
+std::string ScaleIndents(std::string_view text, const std::function<int(int)>& scaled)
+{
+    std::string result;
+    std::size_t done = 0;
+    for (std::size_t at = text.find('<'); at != std::string_view::npos; at = text.find('<', at + 1)) {
+        const TTagKind kind = IdentifyTag(text.substr(at));
+        const std::size_t end = text.find('>', at);
+        std::string value;
+        if (kind.tag != THTMLTag::Indent || kind.closing || end == std::string_view::npos ||
+            !LetterValue(text.substr(at, end - at), 'x', 1, value))
+            continue;
+        result.append(text.substr(done, at - done));
+        result += "<IND x=\"" + std::to_string(scaled(ValueNumber(value))) + "\">";
+        done = end + 1;
+    }
+    result.append(text.substr(done));
+    return result;
+}
+
 }  // namespace markup
 }  // namespace tarvelon

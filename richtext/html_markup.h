@@ -2,6 +2,7 @@
 // The mini-HTML markup of the rich-text captions: colours, numbers and attribute values, character
 // entities, tag recognition and picture sources. Texts are UTF-8; every rule of the markup looks
 // at ASCII characters only, so multi-byte characters pass through untouched.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -78,6 +79,10 @@ TTagKind IdentifyTag(std::string_view text);
 // Where a picture of IMG SRC or of a BODY picture attribute comes from.
 enum class TPictureSource { ImageList, ShellIcon, Container, Cache, None };
 TPictureSource ClassifyPictureSource(const std::string& source);
+
+// The text with the position of every indent tag passed through `scaled`: a caption whose font grows
+// with its form keeps its columns apart. The other tags and the text stay as they are.
+std::string ScaleIndents(std::string_view text, const std::function<int(int)>& scaled);
 
 }  // namespace markup
 }  // namespace tarvelon

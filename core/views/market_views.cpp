@@ -67,9 +67,9 @@ std::string TraitsLine(const TPlayer& p)
 std::string Money(Currency amount) { return "$" + FormatMoney(static_cast<std::int32_t>(std::clamp<std::int64_t>(
                                                     CurrencyUnits(amount), INT32_MIN, INT32_MAX))); }
 
-std::string Indented(const std::string& left, const std::string& right, int columnX)
+std::string Indented(const std::string& left, const std::string& right)
 {
-    return left + "<IND x=\"" + std::to_string(columnX) + "\">" + right + "<BR>";
+    return left + "<IND x=\"200\">" + right + "<BR>";
 }
 
 std::string AvailabilityLine(const TPlayer& p, int kind)
@@ -149,15 +149,15 @@ std::string MarketCardHeader(int player)
            "</SHAD></FONT><BR>";
 }
 
-std::string MarketCardText(int player, int columnX)
+std::string MarketCardText(int player)
 {
     if (!IsPlayerIndex(player))
         return "";
     const TPlayer& p = Players[player];
     const int kind = TodayKind();
     std::string text = MarketCardHeader(player);
-    text += Indented("Força: " + std::to_string(p.Strength), "Idade: " + std::to_string(p.Age), columnX);
-    text += Indented("Valor Passe: " + Money(p.Value), "Salário: " + Money(p.wage), columnX);
+    text += Indented("Força: " + std::to_string(p.Strength), "Idade: " + std::to_string(p.Age));
+    text += Indented("Valor Passe: " + Money(p.Value), "Salário: " + Money(p.wage));
     text += "Jogos: " + std::to_string(p.careerGames) + "  Gols: " + std::to_string(p.careerGoals) +
             "  Cartões: " + std::to_string(p.YellowCards[kind]) + "<BR>";
     text += "Características: " + TraitsLine(p) + "<BR>";

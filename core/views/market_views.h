@@ -32,9 +32,7 @@ std::int64_t MarketPriceOf(int player);
 
 // The player card of the details view: the name line and the text below it.
 std::string MarketCardHeader(int player);
-// The card's second column ("Idade:", "Salário:") stands at columnX pixels: 200 on an 800-pixel
-// screen, further right on a screen that grows the card's font.
-std::string MarketCardText(int player, int columnX = 200);
+std::string MarketCardText(int player);
 
 // "Para jogar no seu clube ... quer um aumento de salário de f vezes, passando seu salário para $...".
 std::string WageDemandText(int player, int factor);

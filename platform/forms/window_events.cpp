@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPointer>
 #include <QPainter>
 #include <QWheelEvent>
 #include <QWidget>
@@ -25,6 +26,23 @@ namespace tarvelon {
 namespace {
 
 bool lastMouseEventWasPress = false;
+
+// The windows of the last two presses. A double click counts only when both of its presses hit the
+// same window: the second click of a fast double click on a button that opens the next screen lands
+// on that screen, which must take it as a plain press.
+QPointer<QWidget> lastPressWindow;
+QPointer<QWidget> pressWindowBefore;
+
+void NotePress(QWidget* window)
+{
+    pressWindowBefore = lastPressWindow;
+    lastPressWindow = window;
+}
+
+bool PressesOfOneWindow(QWidget* window)
+{
+    return pressWindowBefore == window && lastPressWindow == window;
+}
 
 // A top-level window dragged by its caption area: the window and where the mouse took it.
 struct WindowDrag {
@@ -156,6 +174,11 @@ bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bo
     SetLastMousePos(ToPoint(global));
     const bool wasPress = lastMouseEventWasPress;
     lastMouseEventWasPress = event->type() == QEvent::MouseButtonPress;
+    // A double click that no press came before stands for the second press itself.
+    const bool isDoubleClick = event->type() == QEvent::MouseButtonDblClick;
+    if (lastMouseEventWasPress || (isDoubleClick && !wasPress))
+        NotePress(control->Widget());
+    const bool doubleOfOneWindow = isDoubleClick && PressesOfOneWindow(control->Widget());
 
     if (DragWindow(control, receiver, event))
         return true;
@@ -203,10 +226,10 @@ bool HandleMouse(TWinControl* control, QWidget* receiver, QMouseEvent* event, bo
             return own;
         {
             const PressScope scope;
-            if (wasPress)
+            if (!wasPress)
+                target->HandleMouseDown(button, shift, point.X, point.Y, doubleOfOneWindow);
+            else if (doubleOfOneWindow)
                 target->HandleDoubleClickAfterPress(button);
-            else
-                target->HandleMouseDown(button, shift, point.X, point.Y, true);
         }
         break;
     case QEvent::MouseButtonRelease:

@@ -26,6 +26,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "richtext/html_label.h"
+#include "richtext/html_markup.h"
 #include "screens/club/confidence_bars.h"
 #include "screens/club/hub_refresh.h"
 #include "screens/club/market_dialogs.h"
@@ -36,6 +37,7 @@
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/view_helpers.h"
+#include "screens/history/player_career_screen.h"
 
 namespace tarvelon {
 
@@ -43,8 +45,6 @@ namespace {
 
 constexpr int kCustomCountry = 202;
 constexpr TColor kOnLoanHereColor = 0x8000;
-// The player card's second column on an 800-pixel screen; it moves right as the card's font grows.
-constexpr int kCardSecondColumnX = 200;
 
 int HumanClub() { return Game.CurrentHumanClub; }
 
@@ -207,6 +207,8 @@ void TForm14::FormCreate()
     // The card's text grows with the form as the labels' fonts do.
     TFont& cardFont = infojt->Caption().HTMLFont();
     cardFont.SetHeight(ScaledLength(cardFont.Height()));
+    // The career view's heading shows the goal and card icons.
+    GiveCareerIcons(this, *infojt);
     // Grown or not, the market fills the whole window.
     SetBoundsRect(Screen->WorkAreaRect());
     BuildMarketTree();
@@ -392,11 +394,10 @@ void TForm14::ShowPlayerCard(int player)
 {
     if (!IsPlayerIndex(player))
         return;
-    if (cardDetails_) {
-        infojt->Caption().SetHTMLText(MarketCardText(player, ScaledLength(kCardSecondColumnX)));
-    } else {
-        infojt->Caption().SetHTMLText(MarketCardHeader(player) + PlayerCareerText(player, 0).text);
-    }
+    const std::string card =
+        cardDetails_ ? MarketCardText(player) : MarketCardHeader(player) + PlayerCareerText(player, 0).text;
+    // The card's font grows with the form (FormCreate): its columns grow with it.
+    infojt->Caption().SetHTMLText(markup::ScaleIndents(card, [this](int x) { return ScaledLength(x); }));
     const int nationality = Players[player].nationality;
     ShowImage(Image1, nationality >= 0 && nationality < flagImages_->Count() ? flagImages_->Image(nationality) : QImage());
     // The card's own word on "Comprar" (the last one after a change of the card's view).

@@ -51,21 +51,20 @@ TForm16::TForm16(TComponent* owner) : TGameForm(owner, kScreen)
     GradButton2 = FindChild<TGradButton>("GradButton2");
     GradButton3 = FindChild<TGradButton>("GradButton3");
     gridview1 = FindChild<TDataGrid>("gridview1");
-    GiveCareerIcons();
+    if (infojt)
+        GiveCareerIcons(this, *infojt);
 }
 
 // The career table's heading shows goals and cards as the match icons.
-void TForm16::GiveCareerIcons()
+void GiveCareerIcons(TComponent* owner, TDcSmoothPanel& panel)
 {
-    if (!infojt)
-        return;
-    auto* icons = new TGDIPPictureContainer(this);
+    auto* icons = new TGDIPPictureContainer(owner);
     for (const char* name : {"i_gol", "i_ca", "i_cv", "i_ct"}) {
         TPictureItem& item = icons->Items().Add();
         item.Name = name;
         item.Picture().LoadFromStream(art::PictureAsPng(name));
     }
-    infojt->SetPictureContainer(icons);
+    panel.SetPictureContainer(icons);
 }
 
 void TForm16::StyleLabel(TRichLabel& label, const std::string& text, int fontHeight)

@@ -32,8 +32,11 @@ public:
 private:
     void FormCreate(TObject* sender);
     void FillSeasonMatches();
-    void GiveCareerIcons();
     void StyleLabel(TRichLabel& label, const std::string& text, int fontHeight);
 };
+
+// Gives a panel that shows a career table (PlayerCareerText) the pictures of its heading: the goal
+// and card icons of the matches. The container belongs to `owner`.
+void GiveCareerIcons(TComponent* owner, TDcSmoothPanel& panel);
 
 }  // namespace tarvelon

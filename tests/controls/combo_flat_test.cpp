@@ -199,6 +199,16 @@ TEST_F(FlatComboTest, TypedLetterGoesToTheNextItemStartingWithIt)
     EXPECT_EQ(combo->ItemIndex(), 3);
 }
 
+// Alt+F4 is the window's, not the list's: the list stays closed and the form closes.
+TEST_F(FlatComboTest, AltF4LeavesTheListClosedAndClosesTheForm)
+{
+    combo->SetFocus();
+    test::Pump();
+    test::PressKey(combo->Widget(), Qt::Key_F4, Qt::AltModifier);
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_FALSE(form->Visible());
+}
+
 TEST_F(FlatComboTest, PressOutsideClosesTheList)
 {
     Click(combo->Widget(), QPoint(20, 10));

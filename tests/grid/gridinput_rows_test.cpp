@@ -70,6 +70,10 @@ TEST_F(GridRowsTest, ADoubleClickOnAColumnEdgeFitsTheColumnToItsLongestCell)
     int edge = grid->ColumnScreenLeft(name) + name->Width();
     MoveMouse(W(), QPoint(edge, 9));
     ASSERT_EQ(grid->EdgeColumn(), name);
+    // The first click of the double click, then the double click that stands for the second press.
+    SendMouse(W(), QEvent::MouseButtonPress, QPoint(edge, 9), Qt::LeftButton, Qt::LeftButton);
+    SendMouse(W(), QEvent::MouseButtonRelease, QPoint(edge, 9), Qt::LeftButton, Qt::NoButton);
+    MoveMouse(W(), QPoint(edge, 9));
     SendMouse(W(), QEvent::MouseButtonDblClick, QPoint(edge, 9), Qt::LeftButton, Qt::LeftButton);
     SendMouse(W(), QEvent::MouseButtonRelease, QPoint(edge, 9), Qt::LeftButton, Qt::NoButton);
     Pump();

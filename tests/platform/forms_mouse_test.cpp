@@ -131,6 +131,25 @@ TEST_F(MouseTest, DoubleClickAsQtDeliversItFiresOneClickThenDblClick)
                              "A up L 20,20"}));
 }
 
+TEST_F(MouseTest, DoubleClickWhoseFirstClickHitAnotherWindowIsAPlainPress)
+{
+    // A fast double click on a button that opens the next screen: the second click lands on that
+    // screen, which takes it as a plain press, whether its press came before the double click or
+    // was lost while the screen was being made.
+    const QPoint at(20, 20);
+    QTest::mouseClick(a->Widget(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mousePress(b->Widget(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(b->Widget(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(b->Widget(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(Take(), (Lines{"A down L 20,20 L", "A click", "A up L 20,20", "B down L 20,20 L", "B click",
+                             "B up L 20,20"}));
+    QTest::mouseClick(a->Widget(), Qt::LeftButton, Qt::NoModifier, at);
+    SendMouse(b->Widget(), QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(b->Widget(), QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(Take(), (Lines{"A down L 20,20 L", "A click", "A up L 20,20", "B down L 20,20 L", "B click",
+                             "B up L 20,20"}));
+}
+
 TEST_F(MouseTest, DoubleClickMessageAfterReleaseCarriesDoubleInShift)
 {
     QWidget* widget = a->Widget();

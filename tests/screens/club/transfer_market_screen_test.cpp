@@ -4,11 +4,13 @@
 // wage bills. Its deal dialogs' tests are in market_dialogs_test.cpp.
 #include <QTest>
 
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "controls/dc_smooth_panel.h"
+#include "controls/gdip_picture_container.h"
 #include "controls/grad_button.h"
 #include "controls/progress_cyl.h"
 #include "core/economy/loans.h"
@@ -29,7 +31,21 @@
 namespace tarvelon {
 namespace {
 
-class TransferMarketTest : public test::TransferMarketSuite {};
+class TransferMarketTest : public test::TransferMarketSuite {
+protected:
+    // The market of the user's club opened on a screen of w x h pixels.
+    TForm14* OpenMarketOnScreen(int w, int h)
+    {
+        const auto width = Hooks().screenWidth;
+        const auto height = Hooks().screenHeight;
+        Hooks().screenWidth = [w] { return w; };
+        Hooks().screenHeight = [h] { return h; };
+        auto* market = OpenMarket(human_);
+        Hooks().screenWidth = width;
+        Hooks().screenHeight = height;
+        return market;
+    }
+};
 
 // The confidence figures are white with a black shadow over the club's colour, readable on dark and
 // light club colours alike.
@@ -60,14 +76,8 @@ TEST_F(TransferMarketTest, TheConfidenceFiguresAreWhiteOverTheClubsColour)
 // at every size it fills the whole window.
 TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHighAndTheMarketFillsTheWindow)
 {
-    const auto width = Hooks().screenWidth;
-    const auto height = Hooks().screenHeight;
     for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{1280, 1024}}) {
-        Hooks().screenWidth = [w] { return w; };
-        Hooks().screenHeight = [h] { return h; };
-        auto* market = OpenMarket(human_);
-        Hooks().screenWidth = width;
-        Hooks().screenHeight = height;
+        auto* market = OpenMarketOnScreen(w, h);
         ASSERT_NE(market, nullptr);
         for (const char* name : {"gp1", "gp2"}) {
             auto* bar = dynamic_cast<TControl*>(market->FindComponent(name));
@@ -80,23 +90,29 @@ TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHighAndT
     }
 }
 
-// The card's font grows with the screen, and so does the place of its second column: at 1280 pixels
-// "Salário:" no longer runs into a value such as "$6 447 616" of the first column.
-TEST_F(TransferMarketTest, OnALargerScreenTheCardsSecondColumnMovesRightWithItsFont)
+// Grown with a wider screen, the card's text grows and so do its columns: "Salário:" does not run
+// into a transfer value of millions, nor "Clube" into "Ano" in the career view.
+TEST_F(TransferMarketTest, OnALargerScreenTheCardsColumnsGrowWithItsText)
 {
-    const auto width = Hooks().screenWidth;
-    const auto height = Hooks().screenHeight;
-    for (const auto& [w, column] : {std::pair{800, 200}, std::pair{1280, 320}}) {
-        Hooks().screenWidth = [w = w] { return w; };
-        Hooks().screenHeight = [w = w] { return w * 4 / 5; };
-        auto* market = OpenMarket(SellerAtOrBelowHuman());
-        Hooks().screenWidth = width;
-        Hooks().screenHeight = height;
+    for (const auto& [w, h] : {std::pair{800, 600}, std::pair{1280, 1024}}) {
+        auto* market = OpenMarketOnScreen(w, h);
         ASSERT_NE(market, nullptr);
-        const int player = std::stoi(market->joglist->GetCellTextByName("id", 0));
-        SelectRow(*market, player);
-        const std::string card = market->infojt->Caption().HTMLText();
-        EXPECT_NE(card.find("<IND x=\"" + std::to_string(column) + "\">Salário:"), std::string::npos) << w << ": " << card;
+        // The form's own growth: none at the design's width, 160 % at 1280 pixels.
+        const auto stop = [&](int x) {
+            EXPECT_EQ(market->ScaledLength(x), w == 800 ? x : static_cast<int>(std::lround(x * 1.6)));
+            return "<IND x=\"" + std::to_string(market->ScaledLength(x)) + "\">";
+        };
+        std::string card = market->infojt->Caption().HTMLText();
+        EXPECT_NE(card.find(stop(200) + "Salário"), std::string::npos) << w << ": " << card;
+        EXPECT_NE(card.find(stop(200) + "Idade"), std::string::npos) << w;
+        Click(market->Image13);  // the career table instead of the details
+        card = market->infojt->Caption().HTMLText();
+        EXPECT_NE(card.find(stop(40) + "Clube"), std::string::npos) << w << ": " << card;
+        EXPECT_NE(card.find(stop(173) + "J"), std::string::npos) << w;
+        // Its heading's goal and card icons are at hand, as on the player's career screen.
+        ASSERT_NE(market->infojt->PictureContainer(), nullptr);
+        for (const char* icon : {"i_gol", "i_ca", "i_cv", "i_ct"})
+            EXPECT_NE(market->infojt->PictureContainer()->FindPicture(icon), nullptr) << icon;
         market->Close();
         test::Pump(20);
     }
