@@ -52,6 +52,19 @@ protected:
         return entry;
     }
 
+    // Searches the players of one position (the entry of the position list) and calls up the
+    // first `count` found, by clicks.
+    static void CallUpFirstFound(TForm77* form, int position, int count)
+    {
+        ChooseEntry(form->c2, position);
+        Click(form->GradButton3);
+        ASSERT_GE(form->gfind->RowCount(), count);
+        for (int row = 0; row < count; ++row) {
+            ClickRow(form->gfind, row);
+            Click(form->GradButton1);
+        }
+    }
+
     // While it lives, the national team of `entry` is the game's one human national team.
     class SoleHumanNation {
     public:
@@ -89,13 +102,7 @@ TEST_F(CallUpScreenTest, TheLongestPlayerAndClubNamesAreShownWhole)
     CallUpNationEntry = entry;
     auto* form = Show<TForm77>("TForm77");
     ASSERT_NE(form, nullptr);
-    ChooseEntry(form->c2, 0);  // "Goleiro"
-    Click(form->GradButton3);
-    ASSERT_GE(form->gfind->RowCount(), 2);
-    for (int row = 0; row < 2; ++row) {
-        ClickRow(form->gfind, row);
-        Click(form->GradButton1);
-    }
+    CallUpFirstFound(form, 0, 2);  // "Goleiro"
     ASSERT_EQ(form->gsel->RowCount(), 2);
     TCanvas& canvas = form->Canvas();
     canvas.Font.Assign(form->gfind->Font());
@@ -215,13 +222,7 @@ TEST_F(CallUpScreenTest, AfterARemovalThePlayerShownSelectedIsTheOneTheNextRemov
     CallUpNationEntry = entry;
     auto* form = Show<TForm77>("TForm77");
     ASSERT_NE(form, nullptr);
-    ChooseEntry(form->c2, 3);  // "Meio Campo"
-    Click(form->GradButton3);
-    ASSERT_GE(form->gfind->RowCount(), 4);
-    for (int row = 0; row < 4; ++row) {
-        ClickRow(form->gfind, row);
-        Click(form->GradButton1);
-    }
+    CallUpFirstFound(form, 3, 4);  // "Meio Campo"
     TDataGrid* gsel = form->gsel;
     ASSERT_EQ(gsel->RowCount(), 4);
     TDgCustomColumn* name = gsel->ColumnByName("colnome2");
