@@ -523,8 +523,11 @@ void TWinControl::SetWindowEdge(TWindowEdge edge)
 
 void TWinControl::RedrawWindowFrame()
 {
-    if (widget_ && edge_ != weNone)
-        widget_->update(QRegion(widget_->rect()) - QRegion(widget_->rect().adjusted(EdgeWidth(), EdgeWidth(), -EdgeWidth(), -EdgeWidth())));
+    if (!widget_ || edge_ == weNone)
+        return;
+    const int edge = EdgeWidth();
+    const QRect bounds = widget_->rect();
+    widget_->update(QRegion(bounds) - QRegion(bounds.adjusted(edge, edge, -edge, -edge)));
 }
 
 void TWinControl::ApplyEdgeToWidget()
