@@ -34,7 +34,7 @@ TDgCustomGridControl::TDgCustomGridControl(TComponent* owner) : TDgScrollControl
     for (auto& display : displays_)
         display->Canvas = &Canvas();
     SetTabStop(true);
-    SetWindowEdge(weSunken);  // bsSingle: the sunken edge of a windowed control
+    SetWindowEdge(weStatic);  // bsSingle: the thin static edge
     RecomputeGridLines();
 }
 
@@ -53,6 +53,7 @@ void TDgCustomGridControl::SetAppearanceOptions(TAppearanceOptions value)
     appearanceOptions_ = value;
     RecomputeGridLines();
     Invalidate();
+    RedrawWindowFrame();
 }
 
 void TDgCustomGridControl::SetBorderStyle(TFormBorderStyle value)
@@ -60,7 +61,7 @@ void TDgCustomGridControl::SetBorderStyle(TFormBorderStyle value)
     if (borderStyle_ == value)
         return;
     borderStyle_ = value;
-    SetWindowEdge(value == bsSingle ? weSunken : weNone);
+    SetWindowEdge(value == bsSingle ? weStatic : weNone);
     Invalidate();
 }
 
@@ -75,6 +76,7 @@ void TDgCustomGridControl::SetEnableVisualStyles(bool value)
 {
     enableVisualStyles_ = value;
     Invalidate();
+    RedrawWindowFrame();
 }
 
 void TDgCustomGridControl::SetFixedCols(int value)

@@ -322,6 +322,8 @@ protected:
 
     // ---- Painting hooks ----------------------------------------------------------------------
     void Paint() override;
+    // With visual styles and a single border the frame is the themed list's border.
+    void PaintWindowFrame(TCanvas& canvas) override;
     int GetHorzScrollDelta(int oldPos, int newPos) override;
     int GetVertScrollDelta(int oldPos, int newPos) override;
     virtual void PaintRows();

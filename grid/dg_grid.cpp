@@ -321,9 +321,21 @@ void TDataGrid::DeleteRow(int index)
             --topRow_;
     }
     RedrawRowsFrom(index);
-    if (selectedRow_ >= RowCount())
-        selectedRow_ = RowCount() - 1;  // the selection stays on a row that exists
+    KeepSelectionAfterDelete(index);
     RefreshLayout();
+}
+
+// The selection follows its record when a row above it goes; when the selected row itself goes, the
+// row that takes its place (or the new last row) becomes the selected one and is drawn so.
+void TDataGrid::KeepSelectionAfterDelete(int index)
+{
+    const bool selectedGone = index == selectedRow_;
+    if (index < selectedRow_)
+        --selectedRow_;
+    if (selectedRow_ >= RowCount())
+        selectedRow_ = RowCount() - 1;
+    if (selectedGone && selectedRow_ >= 0 && Options().Contains(goSelectFullRow))
+        SetSelected(selectedRow_, true);
 }
 
 void TDataGrid::ClearRows()

@@ -90,6 +90,7 @@ private:
     void CellChanged(int aCol, int aRow);
     double FooterValue(int column, TFormulaKind kind, bool visibleOnly);
     int RowStep(int index) const;
+    void KeepSelectionAfterDelete(int index);
 
     std::unique_ptr<TCells> store_;
     int lastAddedRow_ = -1;

@@ -30,6 +30,12 @@ bool TDgCustomGridControl::StylesInUse() const
     return enableVisualStyles_ && IsThemed();
 }
 
+void TDgCustomGridControl::PaintWindowFrame(TCanvas& canvas)
+{
+    if (StylesInUse() && borderStyle_ == bsSingle)
+        ThemeRect(this, canvas, Rect(0, 0, Width(), Height()), "listview", LVP_LISTITEM, 0);
+}
+
 // ---- Colours ----------------------------------------------------------------------------------
 
 TColor TDgCustomGridControl::GetCellColorBase(int aCol, int)

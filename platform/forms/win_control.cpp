@@ -494,7 +494,8 @@ TPoint TWinControl::ClientOrigin() const
 int TWinControl::EdgeWidth() const
 {
     switch (edge_) {
-    case weSingle: return 1;
+    case weSingle:
+    case weStatic: return 1;
     case weSunken: return 2;
     default: return 0;
     }
@@ -520,13 +521,22 @@ void TWinControl::SetWindowEdge(TWindowEdge edge)
     Resize();
 }
 
+void TWinControl::RedrawWindowFrame()
+{
+    if (!widget_ || edge_ == weNone)
+        return;
+    const int edge = EdgeWidth();
+    const QRect bounds = widget_->rect();
+    widget_->update(QRegion(bounds) - QRegion(bounds.adjusted(edge, edge, -edge, -edge)));
+}
+
 void TWinControl::ApplyEdgeToWidget()
 {
     // A wrapped Qt widget with a frame of its own shows the edge with it.
     auto* frame = qobject_cast<QFrame*>(widget_.data());
     if (!frame)
         return;
-    frame->setFrameStyle(edge_ == weNone ? QFrame::NoFrame : QFrame::Panel | (edge_ == weSunken ? QFrame::Sunken : QFrame::Plain));
+    frame->setFrameStyle(edge_ == weNone ? QFrame::NoFrame : QFrame::Panel | (edge_ == weSingle ? QFrame::Plain : QFrame::Sunken));
     frame->setLineWidth(EdgeWidth());
 }
 

@@ -37,9 +37,10 @@ struct TCreateParams {
 };
 
 // The frame a window draws around its client area, inside its bounds (the classic platform's
-// WS_BORDER, and WS_EX_CLIENTEDGE with Ctl3D): the client area and the window's scroll bars lie
-// inside it. weSingle is a 1 px line of clWindowFrame; weSunken the 2 px sunken edge.
-enum TWindowEdge { weNone, weSingle, weSunken };
+// WS_BORDER, WS_EX_STATICEDGE and WS_EX_CLIENTEDGE with Ctl3D): the client area and the window's
+// scroll bars lie inside it. weSingle is a 1 px line of clWindowFrame; weStatic the 1 px static edge
+// (shadow at the top and left, highlight at the bottom and right); weSunken the 2 px sunken edge.
+enum TWindowEdge { weNone, weSingle, weStatic, weSunken };
 
 // Scroll bar state as the platform's SetScrollInfo / GetScrollInfo carry it.
 enum : unsigned {
@@ -170,10 +171,14 @@ public:
     // picture, clipped as the canvas is: how a control drawn as transparent lets its parent show.
     void DrawParentBackground(const TRect& rect);
 
-    // The non-client frame (weNone unless the control sets one: grids and list views with
-    // BorderStyle = bsSingle have the sunken edge) and its width on each side.
+    // The non-client frame (weNone unless the control sets one: list views with BorderStyle =
+    // bsSingle have the sunken edge, grids the static one) and its width on each side.
     TWindowEdge WindowEdge() const { return edge_; }
     int EdgeWidth() const;
+    // Draws over the edge after the window system has drawn it: the canvas covers the whole window
+    // (window coordinates, the client area clipped out). A control that draws its frame itself
+    // (a themed look) overrides it; the base leaves the edge as it is.
+    virtual void PaintWindowFrame(TCanvas& canvas) {}
     // Copies part of the picture (client coordinates) to the screen again, without a Paint.
     void RefreshScreen(const TRect& rect);
 
@@ -209,6 +214,8 @@ protected:
     virtual void CreateParams(TCreateParams& params) {}
     // Gives the window its non-client frame: the client area shrinks (or grows) by it at once.
     void SetWindowEdge(TWindowEdge edge);
+    // Draws the non-client frame again (PaintWindowFrame has something new to show).
+    void RedrawWindowFrame();
     // The widget of this control; the base makes the layer's own custom-drawn window.
     virtual QWidget* CreateWidget(QWidget* parentWidget);
     // Creates the window and the windows of the children; a descendant extends it.

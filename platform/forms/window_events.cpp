@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -21,6 +22,8 @@
 #include "platform/forms/screen.h"
 #include "platform/forms/win_control.h"
 #include "platform/forms/window_widget.h"
+#include "platform/graphics/canvas.h"
+#include "platform/graphics/geometry.h"
 
 namespace tarvelon {
 namespace {
@@ -448,8 +451,9 @@ private:
     }
 };
 
-// The non-client frame, as the classic platform draws it: a black line, or the sunken edge (dark
-// shadow inside the shadow at the top and left, light inside the highlight at the bottom and right).
+// The non-client frame, as the classic platform draws it: a black line, the static edge (shadow at
+// the top and left, highlight at the bottom and right), or the sunken edge (dark shadow inside the
+// shadow at the top and left, light inside the highlight at the bottom and right).
 void PaintEdge(QPainter& painter, QRect bounds, TWindowEdge edge)
 {
     if (edge == weNone)
@@ -466,7 +470,21 @@ void PaintEdge(QPainter& painter, QRect bounds, TWindowEdge edge)
         return;
     }
     frame(bounds, clBtnShadow, clBtnHighlight);
-    frame(bounds.adjusted(1, 1, -1, -1), cl3DDkShadow, cl3DLight);
+    if (edge == weSunken)
+        frame(bounds.adjusted(1, 1, -1, -1), cl3DDkShadow, cl3DLight);
+}
+
+// What the control draws over its edge, on a picture of the whole window with the client clipped out.
+void PaintControlFrame(QPainter& painter, TWinControl* control, QRect bounds, QRect client)
+{
+    QImage picture(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    {
+        TCanvas canvas(&picture);
+        canvas.ExcludeClipRect(FromQRect(client));
+        control->PaintWindowFrame(canvas);
+    }
+    painter.drawImage(bounds.topLeft(), picture);
 }
 
 }  // namespace
@@ -496,7 +514,10 @@ void TWindowEvents::Paint(TWinControl* control, QWidget* widget, QPaintEvent* ev
     // Beside the client area only the scroll bars and the corner between them: the corner takes the bars' face.
     for (const QRect& rect : event->region() - QRegion(client))
         painter.fillRect(rect, widget->palette().color(QPalette::Button));
+    if (control->WindowEdge() == weNone || (event->region() - QRegion(client)).isEmpty())
+        return;
     PaintEdge(painter, widget->rect(), control->WindowEdge());
+    PaintControlFrame(painter, control, widget->rect(), client);
 }
 
 void TWindowEvents::Forget(TControl* control)

@@ -182,6 +182,17 @@ bool EditPart(const ThemeTarget& target, int part, int state)
     return true;
 }
 
+// The style's header section looks the same whatever the mouse does: the item under the mouse is
+// lit with the selection colour and the pressed one darkened, inside the section's dividing lines.
+void ShadeHeaderState(const ThemeTarget& target, int state)
+{
+    if (state != HIS_HOT && state != HIS_PRESSED)
+        return;
+    const QColor highlight = ToQColor(clHighlight);
+    const QColor shade = state == HIS_HOT ? QColor(highlight.red(), highlight.green(), highlight.blue(), 40) : QColor(0, 0, 0, 48);
+    target.painter.fillRect(target.rect.adjusted(0, 0, -1, -1), shade);
+}
+
 bool HeaderPart(const ThemeTarget& target, int part, int state)
 {
     if (part == HP_HEADERSORTARROW) {
@@ -198,6 +209,7 @@ bool HeaderPart(const ThemeTarget& target, int part, int state)
                       : part == HP_HEADERITEMRIGHT ? QStyleOptionHeader::End
                                                    : QStyleOptionHeader::Middle;
     target.Control(QStyle::CE_HeaderSection, option);
+    ShadeHeaderState(target, state);
     return true;
 }
 

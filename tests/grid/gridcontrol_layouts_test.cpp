@@ -3,6 +3,7 @@
 #include "tests/grid/gridcontrol_support.h"
 
 #include "grid/dg_edit.h"
+#include "platform/graphics/themes.h"
 
 namespace tarvelon {
 namespace {
@@ -58,24 +59,48 @@ TEST_F(GridLayoutsTest, LeavingTheInputLineForTheFirstOrLastRowRepaintsItUnselec
     EXPECT_EQ(Pixel(inputCell.x(), inputCell.y()), Rgb(points->Color()));
 }
 
-TEST_F(GridLayoutsTest, ASingleBorderIsASunkenEdgeAroundTheClientArea)
+TEST_F(GridLayoutsTest, ASingleBorderIsAOnePixelFrameAroundTheClientArea)
 {
     const int plainWidth = grid->ClientWidth();
     const int plainHeight = grid->ClientHeight();
     grid->SetBorderStyle(bsSingle);
     Pump();
-    EXPECT_EQ(grid->EdgeWidth(), 2);
-    EXPECT_EQ(grid->ClientWidth(), plainWidth - 4);
-    EXPECT_EQ(grid->ClientHeight(), plainHeight - 4);
+    EXPECT_EQ(grid->EdgeWidth(), 1);
+    EXPECT_EQ(grid->ClientWidth(), plainWidth - 2);
+    EXPECT_EQ(grid->ClientHeight(), plainHeight - 2);
     // A click in the header's middle, moved by the edge, still sorts the column it is over.
     int headerClicks = -1;
     grid->OnHeaderClick = [&](TObject*, int column) { headerClicks = column; };
-    Click(QPoint(ColumnMiddle(points) + 2, 9 + 2));
+    Click(QPoint(ColumnMiddle(points) + 1, 9 + 1));
     Pump();
     EXPECT_EQ(headerClicks, points->Index());
     grid->SetBorderStyle(bsNone);
     EXPECT_EQ(grid->EdgeWidth(), 0);
     EXPECT_EQ(grid->ClientWidth(), plainWidth);
+}
+
+TEST_F(GridLayoutsTest, TheFrameIsTheThemedListBorderOrTheClassicStaticEdge)
+{
+    grid->SetBorderStyle(bsSingle);
+    Pump();
+    const int width = grid->Width();
+    const int height = grid->Height();
+    QImage themed(width, height, QImage::Format_RGB32);
+    themed.fill(Qt::magenta);
+    TCanvas canvas(&themed);
+    ASSERT_TRUE(DrawThemeBackground(canvas, "listview", LVP_LISTITEM, 0, Rect(0, 0, width, height)));
+    const QPoint ring[] = {{width / 2, 0}, {0, height / 2}, {width / 2, height - 1}, {width - 1, height / 2}};
+    for (QPoint at : ring)
+        EXPECT_EQ(GrabbedPixel(W(), at.x(), at.y()), themed.pixel(at) & 0xFFFFFFu) << at.x() << "," << at.y();
+
+    grid->SetEnableVisualStyles(false);
+    Pump();
+    EXPECT_EQ(GrabbedPixel(W(), width / 2, 0), Rgb(clBtnShadow));
+    EXPECT_EQ(GrabbedPixel(W(), 0, height / 2), Rgb(clBtnShadow));
+    EXPECT_EQ(GrabbedPixel(W(), width / 2, height - 1), Rgb(clBtnHighlight));
+    EXPECT_EQ(GrabbedPixel(W(), width - 1, height / 2), Rgb(clBtnHighlight));
+    // Inside the frame the header begins at once.
+    EXPECT_EQ(GrabbedPixel(W(), ColumnMiddle(progress) + 1, 1), Pixel(ColumnMiddle(progress), 0));
 }
 
 TEST_F(GridLayoutsTest, TheFooterShowsTheColumnsFormulaValue)

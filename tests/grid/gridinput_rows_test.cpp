@@ -109,6 +109,32 @@ TEST_F(GridRowsTest, ARowDraggedBelowAnotherMovesThere)
     EXPECT_EQ(grid->SelectedRow(), 3);
 }
 
+TEST_F(GridRowsTest, DeletingRowsLeavesTheSelectedRecordDrawnSelected)
+{
+    grid->SetFocus();
+    // A spot of a row clear of the texts: the left end of the points cell (numbers lie right).
+    const auto spot = [&](int row) { return Pixel(grid->ColumnScreenLeft(points) + 3, grid->RowTop(row) + 2); };
+    ClickCell(name, 3);
+    ASSERT_EQ(spot(3), Rgb(clHighlight));
+    grid->DeleteRow(3);  // the selected row goes: the next record takes its place
+    EXPECT_EQ(grid->SelectedRow(), 3);
+    EXPECT_EQ(NameAt(3), "Estrela do Cerrado");
+    EXPECT_TRUE(grid->Selected(3));
+    EXPECT_EQ(spot(3), Rgb(clHighlight));
+    EXPECT_NE(spot(2), Rgb(clHighlight));
+    EXPECT_NE(spot(4), Rgb(clHighlight));
+    grid->DeleteRow(0);  // a row above it goes: the selection stays on its record
+    EXPECT_EQ(grid->SelectedRow(), 2);
+    EXPECT_EQ(NameAt(2), "Estrela do Cerrado");
+    EXPECT_EQ(spot(2), Rgb(clHighlight));
+    EXPECT_NE(spot(3), Rgb(clHighlight));
+    const int last = grid->RowCount() - 1;
+    ClickCell(name, last);
+    grid->DeleteRow(last);  // the last row goes: the new last row is the selected one
+    EXPECT_EQ(grid->SelectedRow(), last - 1);
+    EXPECT_EQ(spot(last - 1), Rgb(clHighlight));
+}
+
 TEST_F(GridRowsTest, ATextThatDoesNotFitShowsItselfAsAHint)
 {
     name->SetWidth(100);

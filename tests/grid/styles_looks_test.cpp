@@ -84,14 +84,27 @@ TEST_F(LooksTest, ThePressedClassicHeaderIsInverted)
     SetThemed(true);
 }
 
-TEST_F(LooksTest, TheThemedHeaderUnderTheMouseIsHot)
+TEST_F(LooksTest, TheThemedHeaderUnderTheMouseIsDrawnHotAndThePressedOneDown)
 {
-    MoveMouse(W(), QPoint(ColumnMiddle(points), 9));
+    // A spot of the header's face clear of the caption, right of the centred "Forma".
+    const QPoint face(grid->ColumnScreenLeft(progress) + progress->Width() - 8, 9);
+    const unsigned normal = Pixel(face.x(), face.y());
+    MoveMouse(W(), face);
     Pump();
-    EXPECT_EQ(grid->HotHeaderColumn(), points);
+    EXPECT_EQ(grid->HotHeaderColumn(), progress);
+    const unsigned hot = Pixel(face.x(), face.y());
+    EXPECT_NE(hot, normal);
+    SendMouse(W(), QEvent::MouseButtonPress, face, Qt::LeftButton, Qt::LeftButton);
+    Pump();
+    EXPECT_EQ(grid->PressedHeaderColumn(), progress);
+    const unsigned pressed = Pixel(face.x(), face.y());
+    EXPECT_NE(pressed, normal);
+    EXPECT_NE(pressed, hot);
+    SendMouse(W(), QEvent::MouseButtonRelease, face, Qt::LeftButton, Qt::NoButton);
     MoveMouse(W(), QPoint(ColumnMiddle(points), RowMiddle(3)));
     Pump();
     EXPECT_EQ(grid->HotHeaderColumn(), nullptr);
+    EXPECT_EQ(Pixel(face.x(), face.y()), normal);
 }
 
 TEST_F(LooksTest, TheSortArrowHidesWhenTheColumnIsTooNarrowUnlessHideArrowIsOff)

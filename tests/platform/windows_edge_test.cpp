@@ -70,8 +70,40 @@ TEST_F(EdgeTest, ClientAreaPictureAndEdgeLieWhereTheClassicPlatformPutsThem)
     EXPECT_EQ(edged->ClientWidth(), 98);
     EXPECT_EQ(test::GrabbedPixel(widget, 0, 0), Rgb(clWindowFrame));
     EXPECT_EQ(test::GrabbedPixel(widget, 1, 1), 0xFF0000u);
+    edged->SetWindowEdge(weStatic);
+    Pump(10);
+    EXPECT_EQ(edged->ClientWidth(), 98);
+    EXPECT_EQ(test::GrabbedPixel(widget, 0, 0), Rgb(clBtnShadow));
+    EXPECT_EQ(test::GrabbedPixel(widget, 99, 59), Rgb(clBtnHighlight));
+    EXPECT_EQ(test::GrabbedPixel(widget, 1, 1), 0xFF0000u);
     edged->SetWindowEdge(weNone);
     EXPECT_EQ(edged->ClientWidth(), 100);
+}
+
+// A window that draws its frame itself, over the edge, and never over its client area.
+class TSelfFramed : public TEdged {
+public:
+    using TEdged::TEdged;
+    void PaintWindowFrame(TCanvas& canvas) override
+    {
+        canvas.Brush.SetColor(clLime);
+        canvas.FillRect(Rect(0, 0, Width(), Height()));
+    }
+};
+
+TEST_F(EdgeTest, AControlMayDrawItsOwnFrameOverTheEdge)
+{
+    auto* framed = new TSelfFramed(&form);
+    framed->SetParent(&form);
+    framed->SetBounds(150, 30, 100, 60);
+    framed->SetWindowEdge(weStatic);
+    framed->SetColor(clWhite);
+    Pump(10);
+    QWidget* widget = framed->Widget();
+    EXPECT_EQ(test::GrabbedPixel(widget, 0, 0), Rgb(clLime));
+    EXPECT_EQ(test::GrabbedPixel(widget, 99, 59), Rgb(clLime));
+    EXPECT_EQ(test::GrabbedPixel(widget, 1, 1), 0xFF0000u);
+    EXPECT_EQ(test::GrabbedPixel(widget, 50, 30), 0xFFFFFFu);
 }
 
 TEST_F(EdgeTest, MouseAndChildWindowsCountInClientCoordinates)

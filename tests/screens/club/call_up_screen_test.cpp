@@ -52,6 +52,19 @@ protected:
         return entry;
     }
 
+    // Searches the players of one position (the entry of the position list) and calls up the
+    // first `count` found, by clicks.
+    static void CallUpFirstFound(TForm77* form, int position, int count)
+    {
+        ChooseEntry(form->c2, position);
+        Click(form->GradButton3);
+        ASSERT_GE(form->gfind->RowCount(), count);
+        for (int row = 0; row < count; ++row) {
+            ClickRow(form->gfind, row);
+            Click(form->GradButton1);
+        }
+    }
+
     // While it lives, the national team of `entry` is the game's one human national team.
     class SoleHumanNation {
     public:
@@ -89,13 +102,7 @@ TEST_F(CallUpScreenTest, TheLongestPlayerAndClubNamesAreShownWhole)
     CallUpNationEntry = entry;
     auto* form = Show<TForm77>("TForm77");
     ASSERT_NE(form, nullptr);
-    ChooseEntry(form->c2, 0);  // "Goleiro"
-    Click(form->GradButton3);
-    ASSERT_GE(form->gfind->RowCount(), 2);
-    for (int row = 0; row < 2; ++row) {
-        ClickRow(form->gfind, row);
-        Click(form->GradButton1);
-    }
+    CallUpFirstFound(form, 0, 2);  // "Goleiro"
     ASSERT_EQ(form->gsel->RowCount(), 2);
     TCanvas& canvas = form->Canvas();
     canvas.Font.Assign(form->gfind->Font());
@@ -203,6 +210,63 @@ TEST_F(CallUpScreenTest, ANationalSquadIsCalledUpAndGoesBackToItsClubsAfterTheTo
     for (std::size_t i = 0; i < called.size(); ++i)
         EXPECT_EQ(Players[called[i]].Club, homes[i]);
     EXPECT_EQ(PlayersOfClub(entry), ownSquad);
+}
+
+// "<<" takes the highlighted player off the list; the player who takes his row is then the one
+// highlighted, and the next "<<" takes him.
+TEST_F(CallUpScreenTest, AfterARemovalThePlayerShownSelectedIsTheOneTheNextRemovalTakes)
+{
+    const int entry = BrazilEntry();
+    ASSERT_GE(entry, 0);
+    const SoleHumanNation human(entry);
+    CallUpNationEntry = entry;
+    auto* form = Show<TForm77>("TForm77");
+    ASSERT_NE(form, nullptr);
+    CallUpFirstFound(form, 3, 4);  // "Meio Campo"
+    TDataGrid* gsel = form->gsel;
+    ASSERT_EQ(gsel->RowCount(), 4);
+    TDgCustomColumn* name = gsel->ColumnByName("colnome2");
+    // In the selection's colour: the grid's own while it has the focus, the inactive one once "<<" took it.
+    const auto shownSelected = [&](int row) {
+        gsel->Update();
+        const QRgb pixel = gsel->BackingImage().pixel(gsel->ColumnScreenLeft(name) + name->Width() - 2, gsel->RowTop(row) + 2);
+        const TColor selection = gsel->GridFocused() ? gsel->SelectionColor() : gsel->InactiveSelectionColor();
+        return (pixel & 0xFFFFFFu) == (ToQColor(ColorToRGB(selection)).rgb() & 0xFFFFFFu);
+    };
+    const auto playerAt = [&](int row) { return std::stoi(gsel->GetCellTextByName("colid2", row)); };
+    const auto called = [&](int player) {
+        const std::vector<int> squad = form->Squad().Players();
+        return std::count(squad.begin(), squad.end(), player) > 0;
+    };
+
+    ClickRow(gsel, 1);
+    ASSERT_TRUE(shownSelected(1));
+    const int second = playerAt(1);
+    const int third = playerAt(2);
+    Click(form->GradButton2);
+    EXPECT_FALSE(called(second));
+    ASSERT_EQ(gsel->RowCount(), 3);
+    EXPECT_EQ(playerAt(gsel->SelectedRow()), third);
+    EXPECT_TRUE(shownSelected(1));
+    EXPECT_FALSE(shownSelected(0));
+    EXPECT_FALSE(shownSelected(2));
+    EXPECT_TRUE(form->GradButton2->Enabled());
+    Click(form->GradButton2);
+    EXPECT_FALSE(called(third));
+    ASSERT_EQ(gsel->RowCount(), 2);
+
+    // The last row goes: the row above it is the one shown selected and taken next.
+    ClickRow(gsel, 1);
+    Click(form->GradButton2);
+    ASSERT_EQ(gsel->RowCount(), 1);
+    EXPECT_EQ(gsel->SelectedRow(), 0);
+    EXPECT_TRUE(shownSelected(0));
+    const int first = playerAt(0);
+    Click(form->GradButton2);
+    EXPECT_FALSE(called(first));
+    EXPECT_EQ(gsel->RowCount(), 0);
+    EXPECT_FALSE(form->GradButton2->Enabled());
+    form->Close();
 }
 
 // Alt+F4 closes the call-up unconfirmed: nobody moves and the national team keeps its own squad.

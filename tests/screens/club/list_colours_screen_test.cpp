@@ -89,7 +89,8 @@ QRgb HubRowColour(TDataGrid& grid, int row)
 {
     test::Pump();
     const QImage picture = grid.Widget()->grab().toImage();
-    return picture.pixel(3, grid.RowTop(row) + grid.GetRowHeight(row) / 2) & 0xFFFFFF;
+    const int edge = grid.EdgeWidth();  // the window's picture has the frame around the client area
+    return picture.pixel(edge + 1, edge + grid.RowTop(row) + grid.GetRowHeight(row) / 2) & 0xFFFFFF;
 }
 
 TEST_F(ListColoursOnTheHubTest, TheListColoursChosenPaintTheHubsRowsOnClosing)
