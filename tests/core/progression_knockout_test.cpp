@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "core/records/cup_tie.h"
 #include "core/records/history_records.h"
 #include "core/records/matchday_globals.h"
 #include "core/progression/cup_prizes.h"
@@ -162,6 +163,31 @@ TEST_F(CupFinalTest, ContinentalPrizesByConfederationAndOnlyForLeagueClubs)
     EXPECT_EQ(Clubs[2].cash, CurrencyFromUnits(1500000));
     EXPECT_EQ(CoachHonours.size(), honours + 2);
     EXPECT_EQ(Clubs[5].honourPoints[kKindSecondContinentalCup - 1], 12);
+    EXPECT_TRUE(CashMatchesPrizeLedger());
+}
+
+// A champion without a coach still takes its money, placings and honour points, but no coach line is
+// started for nobody: titles and ranking points need a coach.
+TEST_F(CupFinalTest, ChampionWithoutCoachWritesNoCoachLine)
+{
+    Clubs[0].coach = -1;
+    AwardCupFinal(0, Final(kKindNationalCup, 0, 1));
+    EXPECT_EQ(Clubs[0].cash, CurrencyFromUnits(4000000));
+    EXPECT_EQ(Clubs[0].honourPoints[kKindNationalCup - 1], 10);
+    EXPECT_EQ(Placings.size(), 2u);
+    for (const TCoachSeason& line : CoachSeasons)
+        EXPECT_GE(line.coach, 0);
+
+    ClearCupTieTeams(ClubWorldCupTies);
+    ClubWorldCupTies[5].firstTeam = ClubWorldCupTies[5].winner = 0;
+    ClubWorldCupTies[5].secondTeam = 1;
+    ClubWorldCupTies[6].firstTeam = ClubWorldCupTies[6].winner = 2;
+    ClubWorldCupTies[6].secondTeam = 3;
+    FinishClubWorldCup();
+    EXPECT_EQ(Clubs[0].honourPoints[kKindClubWorldCup - 1], 30);
+    EXPECT_EQ(Clubs[2].honourPoints[kKindClubWorldCup - 1], 10);
+    for (const TCoachSeason& line : CoachSeasons)
+        EXPECT_GE(line.coach, 0);
     EXPECT_TRUE(CashMatchesPrizeLedger());
 }
 
