@@ -7,11 +7,18 @@
 // 30 s in a debug build.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <iterator>
+#include <map>
 #include <cstdio>
 #include <set>
 
+#include "core/club_rosters.h"
+#include "core/match/match_events_codes.h"
 #include "core/records/game_state.h"
+#include "core/records/match_records.h"
+#include "core/tables.h"
 #include "core/season/competition_kind.h"
 #include "platform/forms/screen.h"
 #include "tests/screens/gallery_game_suite.h"
@@ -22,6 +29,48 @@
 
 namespace tarvelon {
 namespace {
+
+// The coach's players' games: each counts the matches he started and those he came on in, as the
+// archived reports of the club's matches since the start tell them (a player who left the club is
+// no longer followed).
+class CoachGamesCheck {
+public:
+    explicit CoachGamesCheck(int club) : club_(club), firstReport_(MatchReports.size())
+    {
+        for (const int player : SquadInListOrder(club))
+            start_[player] = Players[static_cast<std::size_t>(player)].careerGames;
+    }
+
+    void AtResults() const
+    {
+        for (const auto& [player, games] : start_) {
+            const TPlayer& p = Players[static_cast<std::size_t>(player)];
+            if (p.Club != club_)
+                continue;
+            ASSERT_EQ(p.careerGames - games, MatchesPlayed(player)) << p.Name.str() << " (player " << player << ")";
+        }
+    }
+
+private:
+    int MatchesPlayed(int player) const
+    {
+        int matches = 0;
+        for (std::size_t r = firstReport_; r < MatchReports.size(); ++r)
+            for (int side = 0; side < 2; ++side)
+                if (MatchReports[r].club[side] == club_)
+                    matches += static_cast<int>(std::count(std::begin(MatchReports[r].startingEleven[side]),
+                                                            std::end(MatchReports[r].startingEleven[side]), player));
+        for (const TMatchEventEntry& e : ReportEvents)
+            if (e.match >= static_cast<int>(firstReport_) && e.club == club_ && e.second == player &&
+                (e.code == meSubstitution || e.code == meInjurySubstitution))
+                ++matches;
+        return matches;
+    }
+
+    int club_;
+    std::size_t firstReport_;
+    std::map<int, int> start_;
+};
 
 class SeasonThroughHubLedgerTest : public test::GalleryGameSuite {
 protected:
@@ -41,6 +90,7 @@ TEST_F(SeasonThroughHubLedgerTest, EveryDayOfASeasonOnScreenKeepsTheHeadlessSeas
     OpenScreen("TForm13");
 
     test::SeasonDayChecks checks;
+    const CoachGamesCheck coachGames(humanClub);
     std::set<int> kindsPlayed;
     test::SeasonFromHubDriving driving;
     // The day's results: its elevens and interest are looked at before "Continuar" moves the
@@ -48,6 +98,7 @@ TEST_F(SeasonThroughHubLedgerTest, EveryDayOfASeasonOnScreenKeepsTheHeadlessSeas
     driving.onResults = [&](TForm67&) {
         kindsPlayed.insert(Game.DayKind);
         checks.AtResults();
+        coachGames.AtResults();
         return !HasFailure();
     };
     driving.afterDay = [&] {

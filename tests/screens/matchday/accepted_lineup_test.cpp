@@ -5,6 +5,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+#include <map>
 #include <string>
 
 #include "controls/grad_button.h"
@@ -78,11 +81,19 @@ TEST_F(AcceptedLineupTest, TheCoachPlaysTheAutomaticFourFourTwoTheScreenOpensWit
     LineupBoard expected = NewLineupBoard(club, false);
     AutoSelectLineup(expected, kFourFourTwo, club);
     ASSERT_TRUE(StartersComplete(expected));
+    std::map<int, int> gamesBefore;
+    for (const int player : SquadInListOrder(club))
+        gamesBefore[player] = Players[static_cast<std::size_t>(player)].careerGames;
 
     std::string leftShort;
     const TLineup* played = PlayTheFirstTurn(club, leftShort);
     ASSERT_TRUE(leftShort.empty()) << leftShort;
     ASSERT_NE(played, nullptr);
+    // Each starter's game is counted once, the bench's not yet.
+    for (const auto& [player, games] : gamesBefore) {
+        const bool starts = std::count(std::begin(played->starters), std::end(played->starters), player) > 0;
+        EXPECT_EQ(Players[static_cast<std::size_t>(player)].careerGames, games + (starts ? 1 : 0)) << "player " << player;
+    }
     EXPECT_EQ(FormatFormation(static_cast<int>(played - Lineups.data())), "4-4-2");
     EXPECT_EQ(played->starters[10], expected.shirts[1].player) << "the goalkeeper";
     for (int shirt = 2; shirt <= kStarterShirts; ++shirt) {
