@@ -202,6 +202,27 @@ TEST_F(PopupListTest, UpAndDownMoveTheItemWithinTheList)
     EXPECT_EQ(combo->ItemIndex(), 1);
 }
 
+// While the list is open the arrows step from the item under the mouse, and the list highlights
+// the new item even when it is the one chosen before.
+TEST_F(PopupListTest, UpAndDownWhileOpenStepFromTheHighlightedItem)
+{
+    combo->SetItemIndex(1);
+    QWidget* edit = combo->Widget();
+    test::PressKey(edit, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(combo->Dropped());
+    TDgPopupList& list = combo->List();
+    test::MoveMouse(list.Widget(), QPoint(20, 2 + 2 * 16 + 5));
+    ASSERT_EQ(list.HoverIndex(), 2);
+    test::PressKey(edit, Qt::Key_Up);
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(list.HoverIndex(), 1);
+    EXPECT_EQ(combo->Text(), "Botafogo");
+    combo->Items().Clear();
+    combo->SetItemIndex(-1);
+    test::PressKey(edit, Qt::Key_Down);
+    EXPECT_EQ(combo->ItemIndex(), -1);
+}
+
 TEST_F(PopupListTest, ListStyleChoosesByFirstLetterWithoutWrapping)
 {
     combo->SetStyle(dsDropDownList);
