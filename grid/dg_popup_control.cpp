@@ -45,14 +45,16 @@ void TDgPopupControl::Popup(int x, int y)
 {
     const int width = Width();
     const int height = Height();
-    const TRect work = Screen->MonitorWorkAreaRect(Rect(x, y, x + width, y + height));
-    if (x < work.Left)
+    // Both edges are judged on the asked rectangle; past both, the right and bottom edges hold.
+    const TRect asked = Rect(x, y, x + width, y + height);
+    const TRect work = Screen->MonitorWorkAreaRect(asked);
+    if (asked.Left < work.Left)
         x = work.Left;
-    else if (x + width > work.Right)
+    if (asked.Right > work.Right)
         x = work.Right - width;
-    if (y < work.Top)
+    if (asked.Top < work.Top)
         y = work.Top;
-    else if (y + height > work.Bottom)
+    if (asked.Bottom > work.Bottom)
         y = work.Bottom - height;
     SetBounds(x, y, width, height);
     closed_ = false;

@@ -349,6 +349,18 @@ TEST_F(PopupListTest, ADropDownLeftOfTheWorkAreaIsMovedRight)
     EXPECT_EQ(combo->List().Left(), work.Left);
 }
 
+// A drop-down wider than the work area, opened left of it, is pulled in by both edges in turn:
+// the right edge is the one that holds.
+TEST_F(PopupListTest, ADropDownWiderThanTheWorkAreaKeepsItsRightEdgeInside)
+{
+    const TRect work = Screen->MonitorWorkAreaRect(Rect(0, 0, 10, 10));
+    combo->SetListWidth(work.Width() + 200);
+    combo->DropDown();
+    TDgPopupList& list = combo->List();
+    list.Popup(work.Left - 50, work.Top + 5);
+    EXPECT_EQ(list.Left() + list.Width(), work.Right);
+}
+
 TEST(ItemDisplayTextTest, NamesValuesAndWholeLines)
 {
     EXPECT_EQ(ItemDisplayText("2=Zagueiro", dmDefault), "2=Zagueiro");
