@@ -127,14 +127,6 @@ void TDgCustomButtonEdit::BuildParts()
     UpdateLayout();
 }
 
-TRect TDgCustomButtonEdit::DisplayClientRect() const
-{
-    TRect rect = ClientRect();
-    if (BorderStyle() == bsSingle)
-        InflateRect(rect, -2, -2);
-    return rect;
-}
-
 void TDgCustomButtonEdit::GetTextMargins(int& left, int& right)
 {
     TDgEdit::GetTextMargins(left, right);

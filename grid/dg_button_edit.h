@@ -75,8 +75,6 @@ public:
 
     void GetTextMargins(int& left, int& right) override;
     void PasteFromClipboard() override;
-    // The client area without the edit's own frame (the button and the display stand inside it).
-    TRect DisplayClientRect() const;
 
     TNotifyEvent OnButtonClick;
 

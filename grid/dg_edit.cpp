@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -34,6 +35,14 @@ protected:
             return;
         }
         QLineEdit::keyPressEvent(event);
+    }
+
+    // The editor's own press rules come after the edit has placed its caret.
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        QLineEdit::mousePressEvent(event);
+        if (editor_ && event->button() == Qt::LeftButton)
+            editor_->EditPressed(event->position().toPoint().x());
     }
 
     void contextMenuEvent(QContextMenuEvent* event) override
@@ -241,6 +250,14 @@ void TDgCustomEdit::SetBorderWidth(int value)
         edit->setContentsMargins(borderWidth_, borderWidth_, borderWidth_, borderWidth_);
 }
 
+TRect TDgCustomEdit::DisplayClientRect() const
+{
+    TRect rect = ClientRect();
+    if (BorderStyle() == bsSingle)
+        InflateRect(rect, -2, -2);
+    return rect;
+}
+
 int TDgCustomEdit::InfoWidth() const
 {
     int width = glyph_->Empty() ? 0 : glyph_->Width() + 4;
@@ -271,7 +288,8 @@ void TDgCustomEdit::PlaceChildren()
 {
     if (!info_)
         return;
-    info_->SetBounds(0, 0, InfoWidth(), ClientHeight());
+    const TRect inner = DisplayClientRect();
+    info_->SetBounds(inner.Left, inner.Top, InfoWidth(), inner.Height());
     info_->SetVisible(showPreview_ || !glyph_->Empty());
 }
 
@@ -386,16 +404,20 @@ void TDgEdit::CaretToEnd()
     SetSelStart(static_cast<int>(ToQString(Text()).size()));
 }
 
-void TDgEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+void TDgEdit::EditPressed(int x)
 {
-    TDgCustomEdit::MouseDown(button, shift, x, y);
-    if (x <= InfoWidth() + 2)
+    if (OverInfo(x))
         SelectAll();
+}
+
+bool TDgEdit::OverInfo(int x) const
+{
+    return x - DisplayClientRect().Left <= InfoWidth() + 2;
 }
 
 TCursor TDgEdit::CursorAt(int x, int y) const
 {
-    if (x <= InfoWidth() + 2)
+    if (OverInfo(x))
         return crReversedArrow;
     return CanEdit() ? crIBeam : crArrow;
 }

@@ -365,10 +365,11 @@ void TDgSpinEdit::PlaceChildren()
     if (!buttons_)
         return;
     const int width = GetSystemMetrics(SM_CXVSCROLL);
+    const TRect inner = DisplayClientRect();
     if (BorderStyle() == bsSingle)
-        buttons_->SetBounds(ClientWidth() - width - 1, 1, width, ClientHeight() - 1);
+        buttons_->SetBounds(inner.Right - width, inner.Top + 1, width, inner.Height() - 1);
     else
-        buttons_->SetBounds(ClientWidth() - width, 0, width, ClientHeight() + 1);
+        buttons_->SetBounds(inner.Right - width, 0, width, inner.Height() + 1);
     buttons_->SetVisible(spinButtons_);
 }
 
