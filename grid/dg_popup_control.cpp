@@ -118,6 +118,13 @@ void TDgPopupControl::MouseLeave()
         SetMouseCapture(true);
 }
 
+bool TDgPopupControl::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos)
+{
+    if (auto* editor = dynamic_cast<TControl*>(editor_))
+        return editor->HandleMouseWheel(shift, wheelDelta, mousePos);
+    return TDgControl::DoMouseWheel(shift, wheelDelta, mousePos);
+}
+
 void TDgPopupControl::ApplicationActivated(bool active)
 {
     if (!active && !closed_)

@@ -223,6 +223,22 @@ TEST_F(PopupListTest, UpAndDownWhileOpenStepFromTheHighlightedItem)
     EXPECT_EQ(combo->ItemIndex(), -1);
 }
 
+// The open list never takes the focus: a wheel turned over it reaches the editor, which moves the
+// list by one item a notch.
+TEST_F(PopupListTest, TheWheelOverTheOpenListScrollsIt)
+{
+    FillItems(20);
+    combo->SetItemIndex(0);
+    combo->DropDown();
+    TDgPopupList& list = combo->List();
+    test::SendWheel(list.Widget(), QPoint(20, 20), -120);
+    EXPECT_EQ(list.TopIndex(), 1);
+    test::SendWheel(list.Widget(), QPoint(20, 20), 120);
+    EXPECT_EQ(list.TopIndex(), 0);
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    EXPECT_TRUE(combo->Dropped());
+}
+
 TEST_F(PopupListTest, ListStyleChoosesByFirstLetterWithoutWrapping)
 {
     combo->SetStyle(dsDropDownList);
