@@ -199,6 +199,9 @@ void TDgPopupList::Popup(int x, int y)
         const double share = static_cast<double>(VisibleCount()) / count * 100;
         bar.SetPageSize(static_cast<int>(Round(bar.TrackLength() * share / 100)));
     }
+    // The chosen item was looked for before the range fitted these items: bring it into view now.
+    if (itemIndex_ >= 0)
+        SetItemIndex(itemIndex_);
     TDgPopupControl::Popup(x, y);
 }
 

@@ -93,6 +93,24 @@ TEST_F(PopupListTest, TwentyItemsShowEightRowsAndABar)
     EXPECT_EQ(list.ClientHeight(), 8 * 16 + 4);
 }
 
+// The chosen item shows when the list opens, also the first time and after the items changed.
+TEST_F(PopupListTest, TheChosenItemShowsWhenTheListOpens)
+{
+    TDgPopupList& list = combo->List();
+    const auto shows = [&list](int index) {
+        return list.HoverIndex() == index && list.TopIndex() <= index && list.TopIndex() + list.VisibleCount() > index;
+    };
+    FillItems(20);
+    combo->SetItemIndex(15);
+    combo->DropDown();
+    EXPECT_TRUE(shows(15));
+    combo->SetDropped(false);
+    FillItems(40);
+    combo->SetItemIndex(35);
+    combo->DropDown();
+    EXPECT_TRUE(shows(35));
+}
+
 TEST_F(PopupListTest, TheListIsAsWideAsTheEditorAtLeast)
 {
     combo->SetListWidth(80);
