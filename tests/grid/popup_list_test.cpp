@@ -82,6 +82,31 @@ TEST_F(PopupListTest, TheListOpensUnderTheEditorWithoutTakingTheFocus)
     EXPECT_TRUE(list.MouseCapture());
 }
 
+// With real clicks: the arrow opens the list (its own release swallowed) and closes it again; in
+// list style a click on the text opens it too, with the arrow shown pressed.
+TEST_F(PopupListTest, TheArrowOpensAndClosesAndAListStyleTextClickOpens)
+{
+    QWidget* button = combo->Button().Widget();
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    ASSERT_TRUE(combo->Dropped());
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_TRUE(combo->Dropped());
+    EXPECT_TRUE(combo->List().FirstUpSeen());
+    EXPECT_TRUE(combo->Button().Down());
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_FALSE(combo->Dropped());
+    EXPECT_FALSE(combo->Button().Down());
+    QTest::mouseClick(combo->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 5));
+    EXPECT_FALSE(combo->Dropped());
+    combo->SetStyle(dsDropDownList);
+    QTest::mouseClick(combo->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 5));
+    EXPECT_TRUE(combo->Dropped());
+    EXPECT_TRUE(combo->Button().Down());
+    QTest::mouseClick(combo->List().Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 2 + 16 + 5));
+    EXPECT_FALSE(combo->Dropped());
+    EXPECT_EQ(combo->Text(), "Botafogo");
+}
+
 TEST_F(PopupListTest, TwentyItemsShowEightRowsAndABar)
 {
     FillItems(20);
