@@ -14,6 +14,7 @@
 #include "core/basics/rounding.h"
 #include "grid/dg_cursors.h"
 #include "grid/dg_sysutils.h"
+#include "grid/dg_themes_support.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/text_utils.h"
 #include "platform/graphics/edges.h"
@@ -326,12 +327,23 @@ QImage TDgCustomEdit::RenderDisplay()
     image.fill(ToQColor(Color()));
     TCanvas canvas(&image);
     canvas.Font.Assign(Font());
-    if (BorderSingle()) {
-        TRect frame = Rect(0, 0, Width(), Height());
-        DrawEdge(canvas, frame, EDGE_SUNKEN, BF_RECT);
-    }
+    if (BorderSingle())
+        PaintFrame(canvas);
     PaintDisplay(canvas);
     return image;
+}
+
+void TDgCustomEdit::PaintFrame(TCanvas& canvas)
+{
+    TRect frame = Rect(0, 0, Width(), Height());
+    if (!IsThemed()) {
+        DrawEdge(canvas, frame, EDGE_SUNKEN, BF_RECT);
+        return;
+    }
+    // The themed part is a whole box: only its outer two pixels are the frame.
+    const TClipKeeper keep(canvas);
+    canvas.ExcludeClipRect(DisplayClientRect());
+    ThemeRect(this, canvas, frame, "edit", EP_EDITTEXT, 0);
 }
 
 void TDgCustomEdit::SendChar(char32_t character)

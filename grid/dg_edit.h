@@ -151,6 +151,8 @@ protected:
 private:
     friend class TDgEditInfo;
     void ApplyTextMargins();
+    // The single border of a display the editor paints itself.
+    void PaintFrame(TCanvas& canvas);
     TDgEditMargins margins_;
     std::unique_ptr<TBitmap> glyph_;
     bool previewBorder_ = true;
