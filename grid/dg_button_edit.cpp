@@ -63,6 +63,18 @@ void TDgSmallButton::MouseUp(TMouseButton button, TShiftState shift, int x, int 
         OnButtonUp(this);
 }
 
+void TDgSmallButton::MouseEnter()
+{
+    TCustomControl::MouseEnter();
+    SetHover(true);
+}
+
+void TDgSmallButton::MouseLeave()
+{
+    TCustomControl::MouseLeave();
+    SetHover(false);
+}
+
 void TDgExecuteButton::Paint()
 {
     TCanvas& canvas = Canvas();
