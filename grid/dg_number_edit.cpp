@@ -309,6 +309,12 @@ void TDgSpinButtons::MouseUp(TMouseButton button, TShiftState shift, int x, int 
     ReleasePart();
 }
 
+void TDgSpinButtons::MouseLeave()
+{
+    TCustomControl::MouseLeave();
+    SetHotPart(spNone);
+}
+
 void TDgSpinButtons::PaintPart(const TRect& rect, TDgSpinPart part)
 {
     TCanvas& canvas = Canvas();

@@ -269,6 +269,19 @@ TEST_F(EditorsTest, TheArrowsKeysAndWheelStep)
     EXPECT_EQ(number->TextMarginRight(), 17);
 }
 
+// Over the editor both arrows light, over the arrows the one under the mouse; leaving the editor
+// from the arrows puts them out.
+TEST_F(EditorsTest, TheArrowsLightWhileTheMouseIsOverTheEditor)
+{
+    TDgSpinButtons& buttons = number->Buttons();
+    test::MoveMouse(number->Widget(), QPoint(20, 5));
+    EXPECT_EQ(buttons.HotPart(), spBoth);
+    test::MoveMouse(buttons.Widget(), QPoint(5, 2));
+    EXPECT_EQ(buttons.HotPart(), spUp);
+    test::MoveMouse(form->Widget(), QPoint(300, 180));
+    EXPECT_EQ(buttons.HotPart(), spNone);
+}
+
 TEST_F(EditorsTest, ThePlainEditorConvertsAndRaisesOnBadTexts)
 {
     text->SetAsFloat(2.5);
