@@ -63,6 +63,18 @@ void TDgSmallButton::MouseUp(TMouseButton button, TShiftState shift, int x, int 
         OnButtonUp(this);
 }
 
+void TDgSmallButton::MouseEnter()
+{
+    TCustomControl::MouseEnter();
+    SetHover(true);
+}
+
+void TDgSmallButton::MouseLeave()
+{
+    TCustomControl::MouseLeave();
+    SetHover(false);
+}
+
 void TDgExecuteButton::Paint()
 {
     TCanvas& canvas = Canvas();
@@ -125,14 +137,6 @@ void TDgCustomButtonEdit::BuildParts()
     popup_ = nullptr;
     CreatePopup();
     UpdateLayout();
-}
-
-TRect TDgCustomButtonEdit::DisplayClientRect() const
-{
-    TRect rect = ClientRect();
-    if (BorderStyle() == bsSingle)
-        InflateRect(rect, -2, -2);
-    return rect;
 }
 
 void TDgCustomButtonEdit::GetTextMargins(int& left, int& right)

@@ -28,6 +28,9 @@ public:
 protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    // The button lies inside its editor: the mouse on it has not left the editor.
+    void MouseEnter() override;
+    void MouseLeave() override;
     // Part state of the themed look: 1 normal, 2 hot, 3 pressed, 4 disabled.
     int ThemedState() const;
 
@@ -75,8 +78,6 @@ public:
 
     void GetTextMargins(int& left, int& right) override;
     void PasteFromClipboard() override;
-    // The client area without the edit's own frame (the button and the display stand inside it).
-    TRect DisplayClientRect() const;
 
     TNotifyEvent OnButtonClick;
 

@@ -98,10 +98,11 @@ void TDgComboBox::DoSelect(const std::string& value)
 
 void TDgComboBox::MoveItemIndex(int delta)
 {
+    if (items_.Count() == 0)
+        return;
+    // Set even when unchanged: an open list then highlights the item again.
     const int from = Dropped() ? List().HoverIndex() : itemIndex_;
-    const int target = std::clamp(from + delta, 0, items_.Count() - 1);
-    if (items_.Count() > 0 && target != itemIndex_)
-        SetItemIndex(target);
+    SetItemIndex(std::clamp(from + delta, 0, items_.Count() - 1));
 }
 
 void TDgComboBox::KeyDown(unsigned short& key, TShiftState shift)

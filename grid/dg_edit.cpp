@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "core/basics/rounding.h"
 #include "grid/dg_cursors.h"
 #include "grid/dg_sysutils.h"
+#include "grid/dg_themes_support.h"
 #include "platform/forms/keys.h"
 #include "platform/forms/text_utils.h"
 #include "platform/graphics/edges.h"
@@ -34,6 +36,14 @@ protected:
             return;
         }
         QLineEdit::keyPressEvent(event);
+    }
+
+    // The editor's own press rules come after the edit has placed its caret.
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        QLineEdit::mousePressEvent(event);
+        if (editor_ && event->button() == Qt::LeftButton)
+            editor_->EditPressed(event->position().toPoint().x());
     }
 
     void contextMenuEvent(QContextMenuEvent* event) override
@@ -241,6 +251,14 @@ void TDgCustomEdit::SetBorderWidth(int value)
         edit->setContentsMargins(borderWidth_, borderWidth_, borderWidth_, borderWidth_);
 }
 
+TRect TDgCustomEdit::DisplayClientRect() const
+{
+    TRect rect = ClientRect();
+    if (BorderStyle() == bsSingle)
+        InflateRect(rect, -2, -2);
+    return rect;
+}
+
 int TDgCustomEdit::InfoWidth() const
 {
     int width = glyph_->Empty() ? 0 : glyph_->Width() + 4;
@@ -271,7 +289,8 @@ void TDgCustomEdit::PlaceChildren()
 {
     if (!info_)
         return;
-    info_->SetBounds(0, 0, InfoWidth(), ClientHeight());
+    const TRect inner = DisplayClientRect();
+    info_->SetBounds(inner.Left, inner.Top, InfoWidth(), inner.Height());
     info_->SetVisible(showPreview_ || !glyph_->Empty());
 }
 
@@ -308,12 +327,23 @@ QImage TDgCustomEdit::RenderDisplay()
     image.fill(ToQColor(Color()));
     TCanvas canvas(&image);
     canvas.Font.Assign(Font());
-    if (BorderSingle()) {
-        TRect frame = Rect(0, 0, Width(), Height());
-        DrawEdge(canvas, frame, EDGE_SUNKEN, BF_RECT);
-    }
+    if (BorderSingle())
+        PaintFrame(canvas);
     PaintDisplay(canvas);
     return image;
+}
+
+void TDgCustomEdit::PaintFrame(TCanvas& canvas)
+{
+    TRect frame = Rect(0, 0, Width(), Height());
+    if (!IsThemed()) {
+        DrawEdge(canvas, frame, EDGE_SUNKEN, BF_RECT);
+        return;
+    }
+    // The themed part is a whole box: only its outer two pixels are the frame.
+    const TClipKeeper keep(canvas);
+    canvas.ExcludeClipRect(DisplayClientRect());
+    ThemeRect(this, canvas, frame, "edit", EP_EDITTEXT, 0);
 }
 
 void TDgCustomEdit::SendChar(char32_t character)
@@ -386,16 +416,20 @@ void TDgEdit::CaretToEnd()
     SetSelStart(static_cast<int>(ToQString(Text()).size()));
 }
 
-void TDgEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+void TDgEdit::EditPressed(int x)
 {
-    TDgCustomEdit::MouseDown(button, shift, x, y);
-    if (x <= InfoWidth() + 2)
+    if (OverInfo(x))
         SelectAll();
+}
+
+bool TDgEdit::OverInfo(int x) const
+{
+    return x - DisplayClientRect().Left <= InfoWidth() + 2;
 }
 
 TCursor TDgEdit::CursorAt(int x, int y) const
 {
-    if (x <= InfoWidth() + 2)
+    if (OverInfo(x))
         return crReversedArrow;
     return CanEdit() ? crIBeam : crArrow;
 }

@@ -104,10 +104,15 @@ public:
     // Writes the value's format back into the text (number editors).
     virtual void RefreshText() {}
     virtual void CaretToEnd() {}
+    // After a left press on the edit has placed the caret (x in client pixels).
+    virtual void EditPressed(int x) {}
 
     // The canvas the preview is painted on, while OnCustomPreviewDraw runs.
     TCanvas* PreviewCanvas() const { return previewCanvas_; }
     TDgEditInfo& Info() { return *info_; }
+    // The client area without the edit's own frame (the strip, the buttons and the display stand
+    // inside it).
+    TRect DisplayClientRect() const;
     // Width of the glyph and preview strip (0 when neither shows).
     int InfoWidth() const;
     // The text margins given to the edit control, as GetTextMargins made them.
@@ -146,6 +151,8 @@ protected:
 private:
     friend class TDgEditInfo;
     void ApplyTextMargins();
+    // The single border of a display the editor paints itself.
+    void PaintFrame(TCanvas& canvas);
     TDgEditMargins margins_;
     std::unique_ptr<TBitmap> glyph_;
     bool previewBorder_ = true;
@@ -164,10 +171,15 @@ public:
     explicit TDgEdit(TComponent* owner) : TDgCustomEdit(owner) {}
     std::string ClassName() const override { return "TDgEdit"; }
     void CaretToEnd() override;
+    // A press at the left edge selects the whole text.
+    void EditPressed(int x) override;
 
 protected:
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     TCursor CursorAt(int x, int y) const override;
+
+private:
+    // Whether a point at x lies over the glyph and preview strip (or just right of it).
+    bool OverInfo(int x) const;
 };
 
 }  // namespace tarvelon

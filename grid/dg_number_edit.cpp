@@ -309,6 +309,12 @@ void TDgSpinButtons::MouseUp(TMouseButton button, TShiftState shift, int x, int 
     ReleasePart();
 }
 
+void TDgSpinButtons::MouseLeave()
+{
+    TCustomControl::MouseLeave();
+    SetHotPart(spNone);
+}
+
 void TDgSpinButtons::PaintPart(const TRect& rect, TDgSpinPart part)
 {
     TCanvas& canvas = Canvas();
@@ -365,10 +371,11 @@ void TDgSpinEdit::PlaceChildren()
     if (!buttons_)
         return;
     const int width = GetSystemMetrics(SM_CXVSCROLL);
+    const TRect inner = DisplayClientRect();
     if (BorderStyle() == bsSingle)
-        buttons_->SetBounds(ClientWidth() - width - 1, 1, width, ClientHeight() - 1);
+        buttons_->SetBounds(inner.Right - width, inner.Top + 1, width, inner.Height() - 1);
     else
-        buttons_->SetBounds(ClientWidth() - width, 0, width, ClientHeight() + 1);
+        buttons_->SetBounds(inner.Right - width, 0, width, inner.Height() + 1);
     buttons_->SetVisible(spinButtons_);
 }
 

@@ -98,6 +98,8 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    // The arrows lie at the editor's edge: leaving them may be leaving the editor.
+    void MouseLeave() override;
 
 private:
     void PaintPart(const TRect& rect, TDgSpinPart part);

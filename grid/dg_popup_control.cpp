@@ -45,14 +45,16 @@ void TDgPopupControl::Popup(int x, int y)
 {
     const int width = Width();
     const int height = Height();
-    const TRect work = Screen->MonitorWorkAreaRect(Rect(x, y, x + width, y + height));
-    if (x < work.Left)
+    // Both edges are judged on the asked rectangle; past both, the right and bottom edges hold.
+    const TRect asked = Rect(x, y, x + width, y + height);
+    const TRect work = Screen->MonitorWorkAreaRect(asked);
+    if (asked.Left < work.Left)
         x = work.Left;
-    else if (x + width > work.Right)
+    if (asked.Right > work.Right)
         x = work.Right - width;
-    if (y < work.Top)
+    if (asked.Top < work.Top)
         y = work.Top;
-    else if (y + height > work.Bottom)
+    if (asked.Bottom > work.Bottom)
         y = work.Bottom - height;
     SetBounds(x, y, width, height);
     closed_ = false;
@@ -114,6 +116,13 @@ void TDgPopupControl::MouseLeave()
     TDgControl::MouseLeave();
     if (!closed_)
         SetMouseCapture(true);
+}
+
+bool TDgPopupControl::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos)
+{
+    if (auto* editor = dynamic_cast<TControl*>(editor_))
+        return editor->HandleMouseWheel(shift, wheelDelta, mousePos);
+    return TDgControl::DoMouseWheel(shift, wheelDelta, mousePos);
 }
 
 void TDgPopupControl::ApplicationActivated(bool active)
@@ -190,6 +199,9 @@ void TDgPopupList::Popup(int x, int y)
         const double share = static_cast<double>(VisibleCount()) / count * 100;
         bar.SetPageSize(static_cast<int>(Round(bar.TrackLength() * share / 100)));
     }
+    // The chosen item was looked for before the range fitted these items: bring it into view now.
+    if (itemIndex_ >= 0)
+        SetItemIndex(itemIndex_);
     TDgPopupControl::Popup(x, y);
 }
 

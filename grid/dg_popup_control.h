@@ -52,6 +52,8 @@ protected:
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseEnter() override;
     void MouseLeave() override;
+    // The wheel belongs to the editor, which keeps the focus while the popup is open.
+    bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
     virtual void DoSelect(const std::string& value);
 
 private:

@@ -62,7 +62,7 @@ int WideTextHeight(const TCanvas& canvas, const std::string& text)
 int WideTextRectHeight(TCanvas& canvas, const std::string& text, const TRect& rect)
 {
     TRect measured = rect;
-    DrawTextEx(canvas, PlatformText(text), measured, DT_CALCRECT | DT_WORDBREAK);
+    DrawTextEx(canvas, PlatformText(text), measured, DT_CALCRECT);
     return measured.Bottom - measured.Top;
 }
 

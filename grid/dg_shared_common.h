@@ -31,7 +31,7 @@ TDgFormatSettings& DgFormatSettings();
 TSize WideTextExtent(const TCanvas& canvas, const std::string& text);
 int WideTextWidth(const TCanvas& canvas, const std::string& text);
 int WideTextHeight(const TCanvas& canvas, const std::string& text);
-// Height of the text wrapped into the rectangle's width.
+// Height of the text in the rectangle, its lines broken only where the text breaks them.
 int WideTextRectHeight(TCanvas& canvas, const std::string& text, const TRect& rect);
 
 void ActivateHintWide(THintWindow* hintWindow, const TRect& rect, const std::string& text);

@@ -76,6 +76,11 @@ TEST_F(ButtonEditTest, TheMouseOverTheEditorLightsTheButton)
 {
     test::MoveMouse(editor->Widget(), QPoint(20, 5));
     EXPECT_TRUE(editor->Button().Hover());
+    // The button lies inside the editor: the mouse on it, or back on the text, is still over the editor.
+    test::MoveMouse(editor->Button().Widget(), QPoint(5, 5));
+    EXPECT_TRUE(editor->Button().Hover());
+    test::MoveMouse(editor->Widget(), QPoint(30, 5));
+    EXPECT_TRUE(editor->Button().Hover());
     test::MoveMouse(form->Widget(), QPoint(250, 90));
     EXPECT_FALSE(editor->Button().Hover());
 }

@@ -238,7 +238,11 @@ TEST_F(EditorsTest, TheArrowsKeysAndWheelStep)
     TDgSpinButtons& buttons = number->Buttons();
     ASSERT_TRUE(buttons.Visible());
     EXPECT_EQ(buttons.Width(), 17);
-    EXPECT_EQ(buttons.Left() + buttons.Width(), number->Width() - 1);
+    // Inside the edit's frame: at its right, one pixel below its top, down to its bottom.
+    const TRect inner = number->DisplayClientRect();
+    EXPECT_EQ(buttons.Left() + buttons.Width(), inner.Right);
+    EXPECT_EQ(buttons.Top(), inner.Top + 1);
+    EXPECT_EQ(buttons.Top() + buttons.Height(), inner.Bottom);
     QWidget* arrows = buttons.Widget();
     test::SendMouse(arrows, QEvent::MouseButtonPress, QPoint(5, 2), Qt::LeftButton, Qt::LeftButton);
     EXPECT_EQ(number->Value(), 6);
@@ -263,6 +267,19 @@ TEST_F(EditorsTest, TheArrowsKeysAndWheelStep)
     EXPECT_EQ(spins.back(), spDown);
     // The arrows keep the text clear of them.
     EXPECT_EQ(number->TextMarginRight(), 17);
+}
+
+// Over the editor both arrows light, over the arrows the one under the mouse; leaving the editor
+// from the arrows puts them out.
+TEST_F(EditorsTest, TheArrowsLightWhileTheMouseIsOverTheEditor)
+{
+    TDgSpinButtons& buttons = number->Buttons();
+    test::MoveMouse(number->Widget(), QPoint(20, 5));
+    EXPECT_EQ(buttons.HotPart(), spBoth);
+    test::MoveMouse(buttons.Widget(), QPoint(5, 2));
+    EXPECT_EQ(buttons.HotPart(), spUp);
+    test::MoveMouse(form->Widget(), QPoint(300, 180));
+    EXPECT_EQ(buttons.HotPart(), spNone);
 }
 
 TEST_F(EditorsTest, ThePlainEditorConvertsAndRaisesOnBadTexts)
@@ -291,6 +308,11 @@ TEST_F(EditorsTest, GlyphAndPreviewMoveTheTextRight)
     EXPECT_EQ(text->TextMarginLeft(), 25);
     EXPECT_TRUE(text->Info().Visible());
     EXPECT_EQ(text->Info().Width(), 20);
+    // The strip stands inside the edit's frame, as tall as the space within it.
+    const TRect inner = text->DisplayClientRect();
+    EXPECT_EQ(text->Info().Left(), inner.Left);
+    EXPECT_EQ(text->Info().Top(), inner.Top);
+    EXPECT_EQ(text->Info().Height(), inner.Height());
     text->EditMargins().SetLeft(3);
     EXPECT_EQ(text->TextMarginLeft(), 31);
     text->Glyph().SetSize(16, 16);
@@ -303,6 +325,22 @@ TEST_F(EditorsTest, GlyphAndPreviewMoveTheTextRight)
     test::SendMouse(text->Info().Widget(), QEvent::MouseButtonPress, QPoint(4, 8), Qt::LeftButton, Qt::LeftButton);
     test::SendMouse(text->Info().Widget(), QEvent::MouseButtonRelease, QPoint(4, 8), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(clicks, 1);
+}
+
+// A press at the left edge, inside the frame up to two pixels right of the strip, selects the text.
+TEST_F(EditorsTest, APressAtTheLeftEdgeSelectsTheWholeText)
+{
+    text->SetText("Bangu");
+    text->SetFocus();
+    Pump(10);
+    const QPoint edge(text->DisplayClientRect().Left + text->InfoWidth() + 2, 10);
+    text->SetSelStart(5);
+    test::SendMouse(text->Widget(), QEvent::MouseButtonPress, edge, Qt::LeftButton, Qt::LeftButton);
+    test::SendMouse(text->Widget(), QEvent::MouseButtonRelease, edge, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(text->SelLength(), 5);
+    test::SendMouse(text->Widget(), QEvent::MouseButtonPress, QPoint(60, 10), Qt::LeftButton, Qt::LeftButton);
+    test::SendMouse(text->Widget(), QEvent::MouseButtonRelease, QPoint(60, 10), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(text->SelLength(), 0);
 }
 
 TEST_F(EditorsTest, TabStaysOnlyWhenWanted)

@@ -9,6 +9,7 @@
 #include "grid/dg_date_picker.h"
 #include "grid/dg_number_edit.h"
 #include "platform/forms/form.h"
+#include "platform/graphics/edges.h"
 #include "platform/graphics/themes.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/support/sample_picture.h"
@@ -117,13 +118,21 @@ int TextStart(const QImage& image, int top, int bottom)
     return -1;
 }
 
-TEST(EditorsRenderTest, AnIndentListMovesEachValueByItsLevel)
+// A combo editor on a form of its own (not shown yet).
+TDgComboBox* ComboOnAForm(TForm*& form)
 {
-    TForm* form = new TForm(nullptr);
+    form = new TForm(nullptr);
     form->SetBounds(40, 40, 300, 200);
     auto* combo = new TDgComboBox(form);
     combo->SetParent(form);
     combo->SetBounds(10, 10, 160, 21);
+    return combo;
+}
+
+TEST(EditorsRenderTest, AnIndentListMovesEachValueByItsLevel)
+{
+    TForm* form = nullptr;
+    TDgComboBox* combo = ComboOnAForm(form);
     combo->Items().Add("0=Brasil");
     combo->Items().Add("2=Brasil");
     form->Show();
@@ -143,6 +152,34 @@ TEST(EditorsRenderTest, AnIndentListMovesEachValueByItsLevel)
     EXPECT_EQ(starts[0][1], starts[0][0]);
     EXPECT_EQ(starts[1][0], starts[0][0]);
     EXPECT_EQ(starts[1][1], starts[0][1] + 20);
+    Free(form);
+}
+
+// A list-style editor draws its own frame: the themed edit frame while visual styles are on, the
+// sunken edge otherwise.
+TEST(EditorsRenderTest, AListStyleEditorFramesItselfAsAnEdit)
+{
+    TForm* form = nullptr;
+    TDgComboBox* combo = ComboOnAForm(form);
+    combo->SetStyle(dsDropDownList);
+    form->Show();
+    Pump(10);
+    for (const bool themed : {true, false}) {
+        SetThemed(themed);
+        QImage expected(combo->Width(), combo->Height(), QImage::Format_RGB32);
+        expected.fill(ToQColor(combo->Color()));
+        TCanvas canvas(&expected);
+        TRect frame = Rect(0, 0, combo->Width(), combo->Height());
+        if (themed)
+            DrawThemeBackground(canvas, "edit", EP_EDITTEXT, 0, frame);
+        else
+            DrawEdge(canvas, frame, EDGE_SUNKEN, BF_RECT);
+        const QImage shown = combo->RenderDisplay();
+        for (const QPoint probe : {QPoint(0, 10), QPoint(1, 10), QPoint(80, 0), QPoint(80, 1), QPoint(80, 20)})
+            EXPECT_EQ(PixelOf(shown, probe.x(), probe.y()), PixelOf(expected, probe.x(), probe.y()))
+                << "themed " << themed << " at " << probe.x() << "," << probe.y();
+    }
+    SetThemed(true);
     Free(form);
 }
 

@@ -98,6 +98,15 @@ TEST_F(CanvasTest, OneLineTextsAreAlignedAndTransparent)
     EXPECT_EQ(canvas.Brush.Style(), bsSolid);
 }
 
+// The measured height breaks lines only where the text breaks them, not at the rectangle's width.
+TEST_F(CanvasTest, TextRectHeightsCountTheTextsOwnLines)
+{
+    const int line = WideTextHeight(canvas, "Atlético Mineiro");
+    ASSERT_GT(line, 0);
+    EXPECT_EQ(WideTextRectHeight(canvas, "Atlético Mineiro de Belo Horizonte", Rect(0, 0, 20, 10)), line);
+    EXPECT_EQ(WideTextRectHeight(canvas, "Atlético\nMineiro", Rect(0, 0, 200, 10)), 2 * line);
+}
+
 TEST_F(CanvasTest, ThirtyTwoBitBitmapsAreBlendedByTheirAlpha)
 {
     canvas.Brush.SetColor(RGB(0, 0, 200));

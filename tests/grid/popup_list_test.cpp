@@ -82,6 +82,31 @@ TEST_F(PopupListTest, TheListOpensUnderTheEditorWithoutTakingTheFocus)
     EXPECT_TRUE(list.MouseCapture());
 }
 
+// With real clicks: the arrow opens the list (its own release swallowed) and closes it again; in
+// list style a click on the text opens it too, with the arrow shown pressed.
+TEST_F(PopupListTest, TheArrowOpensAndClosesAndAListStyleTextClickOpens)
+{
+    QWidget* button = combo->Button().Widget();
+    QTest::mousePress(button, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    ASSERT_TRUE(combo->Dropped());
+    QTest::mouseRelease(button, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_TRUE(combo->Dropped());
+    EXPECT_TRUE(combo->List().FirstUpSeen());
+    EXPECT_TRUE(combo->Button().Down());
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    EXPECT_FALSE(combo->Dropped());
+    EXPECT_FALSE(combo->Button().Down());
+    QTest::mouseClick(combo->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 5));
+    EXPECT_FALSE(combo->Dropped());
+    combo->SetStyle(dsDropDownList);
+    QTest::mouseClick(combo->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 5));
+    EXPECT_TRUE(combo->Dropped());
+    EXPECT_TRUE(combo->Button().Down());
+    QTest::mouseClick(combo->List().Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 2 + 16 + 5));
+    EXPECT_FALSE(combo->Dropped());
+    EXPECT_EQ(combo->Text(), "Botafogo");
+}
+
 TEST_F(PopupListTest, TwentyItemsShowEightRowsAndABar)
 {
     FillItems(20);
@@ -91,6 +116,24 @@ TEST_F(PopupListTest, TwentyItemsShowEightRowsAndABar)
     EXPECT_TRUE(list.VertScrollBar().Visible());
     EXPECT_EQ(list.VertScrollBar().Max(), 12);
     EXPECT_EQ(list.ClientHeight(), 8 * 16 + 4);
+}
+
+// The chosen item shows when the list opens, also the first time and after the items changed.
+TEST_F(PopupListTest, TheChosenItemShowsWhenTheListOpens)
+{
+    TDgPopupList& list = combo->List();
+    const auto shows = [&list](int index) {
+        return list.HoverIndex() == index && list.TopIndex() <= index && list.TopIndex() + list.VisibleCount() > index;
+    };
+    FillItems(20);
+    combo->SetItemIndex(15);
+    combo->DropDown();
+    EXPECT_TRUE(shows(15));
+    combo->SetDropped(false);
+    FillItems(40);
+    combo->SetItemIndex(35);
+    combo->DropDown();
+    EXPECT_TRUE(shows(35));
 }
 
 TEST_F(PopupListTest, TheListIsAsWideAsTheEditorAtLeast)
@@ -200,6 +243,43 @@ TEST_F(PopupListTest, UpAndDownMoveTheItemWithinTheList)
     EXPECT_EQ(combo->ItemIndex(), 2);
     test::SendWheel(edit, QPoint(5, 5), 120);
     EXPECT_EQ(combo->ItemIndex(), 1);
+}
+
+// While the list is open the arrows step from the item under the mouse, and the list highlights
+// the new item even when it is the one chosen before.
+TEST_F(PopupListTest, UpAndDownWhileOpenStepFromTheHighlightedItem)
+{
+    combo->SetItemIndex(1);
+    QWidget* edit = combo->Widget();
+    test::PressKey(edit, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(combo->Dropped());
+    TDgPopupList& list = combo->List();
+    test::MoveMouse(list.Widget(), QPoint(20, 2 + 2 * 16 + 5));
+    ASSERT_EQ(list.HoverIndex(), 2);
+    test::PressKey(edit, Qt::Key_Up);
+    EXPECT_EQ(combo->ItemIndex(), 1);
+    EXPECT_EQ(list.HoverIndex(), 1);
+    EXPECT_EQ(combo->Text(), "Botafogo");
+    combo->Items().Clear();
+    combo->SetItemIndex(-1);
+    test::PressKey(edit, Qt::Key_Down);
+    EXPECT_EQ(combo->ItemIndex(), -1);
+}
+
+// The open list never takes the focus: a wheel turned over it reaches the editor, which moves the
+// list by one item a notch.
+TEST_F(PopupListTest, TheWheelOverTheOpenListScrollsIt)
+{
+    FillItems(20);
+    combo->SetItemIndex(0);
+    combo->DropDown();
+    TDgPopupList& list = combo->List();
+    test::SendWheel(list.Widget(), QPoint(20, 20), -120);
+    EXPECT_EQ(list.TopIndex(), 1);
+    test::SendWheel(list.Widget(), QPoint(20, 20), 120);
+    EXPECT_EQ(list.TopIndex(), 0);
+    EXPECT_EQ(combo->ItemIndex(), 0);
+    EXPECT_TRUE(combo->Dropped());
 }
 
 TEST_F(PopupListTest, ListStyleChoosesByFirstLetterWithoutWrapping)
@@ -326,6 +406,18 @@ TEST_F(PopupListTest, ADropDownLeftOfTheWorkAreaIsMovedRight)
     combo->DropDown();
     combo->List().Popup(work.Left - 50, work.Top + 5);
     EXPECT_EQ(combo->List().Left(), work.Left);
+}
+
+// A drop-down wider than the work area, opened left of it, is pulled in by both edges in turn:
+// the right edge is the one that holds.
+TEST_F(PopupListTest, ADropDownWiderThanTheWorkAreaKeepsItsRightEdgeInside)
+{
+    const TRect work = Screen->MonitorWorkAreaRect(Rect(0, 0, 10, 10));
+    combo->SetListWidth(work.Width() + 200);
+    combo->DropDown();
+    TDgPopupList& list = combo->List();
+    list.Popup(work.Left - 50, work.Top + 5);
+    EXPECT_EQ(list.Left() + list.Width(), work.Right);
 }
 
 TEST(ItemDisplayTextTest, NamesValuesAndWholeLines)
