@@ -475,6 +475,13 @@ void TDgCustomGridControl::ColumnListChanged(int operation, int, int)
 void TDgCustomGridControl::DoEnter()
 {
     TDgScrollControl::DoEnter();
+    KeyboardFocusChanged();
+}
+
+// The selection is drawn by whether the grid has the focus: a dialog opening over the grid's window
+// or closing again changes that without an exit or an entry.
+void TDgCustomGridControl::KeyboardFocusChanged()
+{
     if (StorageGone())
         return;
     RedrawRegion(grIndicator);

@@ -358,6 +358,7 @@ protected:
 
     void DoEnter() override;
     void DoExit() override;
+    void KeyboardFocusChanged() override;
     void Resize() override;
     void FontChanged() override;
 

@@ -667,6 +667,8 @@ void TWinControl::HandleWindowFocusIn()
 {
     if (!entered_)
         HandleFocusIn();
+    else
+        KeyboardFocusChanged();
 }
 
 void TWinControl::KeyDown(unsigned short& key, TShiftState shift)

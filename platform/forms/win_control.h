@@ -203,6 +203,8 @@ public:
     // The focus came with the activation of the window: DoEnter runs unless the control was
     // already entered before its window lost the activation.
     void HandleWindowFocusIn();
+    // The keyboard focus went away with the window's activation (the control stays entered).
+    void HandleWindowFocusOut() { KeyboardFocusChanged(); }
     void HandleWindowGeometry(const QRect& geometry) { WindowMovedOrResized(geometry); }
     // Called for popup windows when the application is activated or deactivated.
     virtual void ApplicationActivated(bool active) {}
@@ -238,6 +240,9 @@ protected:
     virtual void KeyPress(char32_t& key);
     virtual void DoEnter();
     virtual void DoExit();
+    // The window system's focus came or went, also when only the window's activation moved (a
+    // dialog opened over it or closed): a control that draws itself by its focus draws again.
+    virtual void KeyboardFocusChanged() {}
 
     virtual void AlignControls(TRect& rect);
 

@@ -383,6 +383,8 @@ bool Dispatch(TWinControl* control, QWidget* widget, QEvent* event)
         // A control keeps being entered while its window is not the active one.
         if (!IsWindowFocusReason(static_cast<QFocusEvent*>(event)->reason()))
             control->HandleFocusOut();
+        else
+            control->HandleWindowFocusOut();
         return false;
     case QEvent::Enter: {
         const QPoint local = ToClient(control, static_cast<QEnterEvent*>(event)->position().toPoint());

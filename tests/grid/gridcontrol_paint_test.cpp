@@ -69,6 +69,37 @@ TEST_F(GridPaintTest, TheSelectedRowTakesTheSelectionColourOnlyWhileFocused)
     EXPECT_EQ(NamePixel(2), Rgb(RGB(10, 200, 30)));
 }
 
+// A dialog over the grid's window takes the focus without an exit: the whole selection is drawn
+// unfocused while it is up, and focused again, cells changed meanwhile included, once it is gone.
+TEST_F(GridPaintTest, ADialogOverTheWindowRepaintsTheWholeSelection)
+{
+    grid->SetFocus();
+    grid->SetSelectedRow(2);
+    Pump();
+    ASSERT_EQ(NamePixel(2), Rgb(clHighlight));
+    const QPoint pointsCell(grid->ColumnScreenLeft(points) + 4, RowMiddle(2));
+    ASSERT_EQ(Pixel(pointsCell.x(), pointsCell.y()), Rgb(clHighlight));
+
+    QWidget dialog;
+    dialog.setGeometry(600, 100, 100, 80);
+    dialog.show();
+    dialog.activateWindow();
+    QApplication::setActiveWindow(&dialog);
+    Pump(10);
+    ASSERT_FALSE(grid->GridFocused());
+    EXPECT_EQ(NamePixel(2), Rgb(clWindow));
+    grid->SetCellTextByName("name", 2, "Renovado");  // what the dialog changed in the row
+    Pump();
+
+    dialog.hide();
+    form->Widget()->activateWindow();
+    QApplication::setActiveWindow(form->Widget());
+    Pump(10);
+    ASSERT_TRUE(grid->GridFocused());
+    EXPECT_EQ(NamePixel(2), Rgb(clHighlight));
+    EXPECT_EQ(Pixel(pointsCell.x(), pointsCell.y()), Rgb(clHighlight));
+}
+
 TEST_F(GridPaintTest, GridLinesRunAlongTheBottomAndRightOfEachCell)
 {
     grid->SetGridLinesColor(RGB(200, 0, 200));
