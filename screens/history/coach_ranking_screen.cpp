@@ -57,11 +57,13 @@ TForm47::TForm47(TComponent* owner) : TGameForm(owner, kScreen)
         SelectedRecord = -1;
     });
     BindHandler("gridview1CellFormating",
-                [this](TObject*, int, int row, TColor& textColor, TFontStyles& style, TCellState) {
+                [this](TObject*, int, int row, TColor& textColor, TFontStyles& style, TCellState state) {
                     const int coach = CellInt(*gridview1, "id", row, -1);
                     if (coach < 0 || coach >= static_cast<int>(Coaches.size()) || !Coaches[coach].human)
                         return;
-                    textColor = kHumanCoachText;
+                    // On the selection the row keeps the selection's text colour, to stay readable.
+                    if (!state.Contains(csSelected))
+                        textColor = kHumanCoachText;
                     style = style + TFontStyles{fsBold};
                 });
     BindHandler("GradButton1Click", [this](TObject*) {

@@ -4,7 +4,9 @@
 // points line keeps his national points; the link opens his trophy gallery.
 #include "controls/dc_smooth_panel.h"
 #include "core/history/career_text.h"
+#include "core/records/game_state.h"
 #include "core/tables.h"
+#include "grid/dg_grid.h"
 #include "core/views/rankings.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
@@ -73,6 +75,39 @@ TEST_F(CoachRankingScreenTest, OpensOnTheChosenCoachsCountryAndFollowsClicksAndT
     Click(Child(form, "Label4"));
     WaitForClosed(seen);
     EXPECT_EQ(*seen, std::vector<std::string>{"TForm19"});
+}
+
+// Pixels of the coach ranking's row in the human coach's dark green text.
+int HumanGreenPixels(TDataGrid* grid, int row)
+{
+    const QImage image = grid->Widget()->grab().toImage();
+    int count = 0;
+    for (int y = grid->RowTop(row); y < grid->RowTop(row) + grid->GetRowHeight(row); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == qRgb(0, 0x40, 0) ? 1 : 0;
+    return count;
+}
+
+// The human coach's row is written bold in dark green, but in the selection's own text colour while
+// it is the selected row (dark green on the selection's green could not be read).
+TEST_F(CoachRankingScreenTest, TheHumanCoachsRowIsDarkGreenUnlessSelected)
+{
+    SelectedRecord = Game.CurrentHumanCoach;
+    auto* form = Open<TForm47>("TForm47");
+    ASSERT_NE(form, nullptr);
+    ASSERT_EQ(form->SelectedCoach(), Game.CurrentHumanCoach);
+    const int row = form->gridview1->SelectedRow();
+    form->gridview1->SetFocus();
+    test::Pump();
+    EXPECT_EQ(HumanGreenPixels(form->gridview1, row), 0);
+
+    const int other = row == 0 ? 1 : 0;
+    form->gridview1->ScrollToRow(other);
+    test::Pump();
+    ClickRow(form->gridview1, other);
+    form->gridview1->ScrollToRow(row);
+    test::Pump();
+    EXPECT_GT(HumanGreenPixels(form->gridview1, row), 10);
 }
 
 }  // namespace
