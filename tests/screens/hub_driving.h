@@ -1,12 +1,14 @@
 #pragma once
 // Driving the hub as a coach does: "Escalar Time", a formation picked on the line-up screen with
 // the keyboard (its automatic selection), and "Jogar >>".
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "controls/dc_combo.h"
@@ -35,6 +37,27 @@ T* Shown()
         if (auto* form = dynamic_cast<T*>(Screen->Forms(i)); form && form->Visible())
             return form;
     return nullptr;
+}
+
+// Runs `act` once on the form of class T as soon as one shows, from inside whatever modal loop
+// shows it (a timer looks for it; it gives up after `ms`).
+template <typename T>
+void ActWhenShown(std::function<void(T&)> act, int ms = 10000)
+{
+    auto* timer = new QTimer();
+    auto* clock = new QElapsedTimer();
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, act, ms] {
+        T* form = Shown<T>();
+        if (form == nullptr && clock->elapsed() < ms)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (form != nullptr)
+            act(*form);
+    });
+    timer->start(10);
 }
 
 // The visible form of a registered class (null when none is shown).

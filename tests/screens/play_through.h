@@ -92,27 +92,6 @@
 
 namespace tarvelon::test {
 
-// Runs `act` once on the form of class T as soon as one shows, from inside whatever modal loop
-// shows it (a timer looks for it; it gives up after `ms`).
-template <typename T>
-void ActWhenShown(std::function<void(T&)> act, int ms = 10000)
-{
-    auto* timer = new QTimer();
-    auto* clock = new QElapsedTimer();
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, act, ms] {
-        T* form = Shown<T>();
-        if (form == nullptr && clock->elapsed() < ms)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        delete clock;
-        if (form != nullptr)
-            act(*form);
-    });
-    timer->start(10);
-}
-
 // What a play-through went through, for its checks and its report.
 struct PlayThroughLog {
     int days = 0;

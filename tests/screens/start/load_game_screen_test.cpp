@@ -3,8 +3,6 @@
 // and a saved game loaded from the title's menu, ending on the loaded game's first screen.
 #include <gtest/gtest.h>
 
-#include <QTimer>
-
 #include <algorithm>
 #include <cstddef>
 #include <filesystem>
@@ -34,6 +32,7 @@
 #include "screens/start/title_screen.h"
 #include "screens/screens_registration.h"
 #include "tests/screens/game_folder_fixture.h"
+#include "tests/screens/hub_driving.h"
 
 namespace tarvelon {
 namespace {
@@ -194,15 +193,11 @@ TEST_F(LoadGameScreenTest, LoadingFromTheTitleClosesTheScreenHidesTheTitleAndOpe
     title->Show();
     test::Pump();
     bool driven = false;
-    QTimer::singleShot(50, [this, &driven] {
-        TForm21* screen = nullptr;
-        for (int i = 0; i < Screen->FormCount(); ++i)
-            if (auto* form = dynamic_cast<TForm21*>(Screen->Forms(i)))
-                screen = form;
-        ASSERT_NE(screen, nullptr);
-        EXPECT_TRUE(screen->Modal());
-        ClickRow(*screen, "alpha.nsx");
-        Click(screen->BitBtn1);
+    // Driven from inside the title's modal loop as soon as the screen shows, however long it takes.
+    test::ActWhenShown<TForm21>([&driven](TForm21& screen) {
+        EXPECT_TRUE(screen.Modal());
+        ClickRow(screen, "alpha.nsx");
+        Click(screen.BitBtn1);
         driven = true;
     });
     ClickAt(title->Widget(), QPoint(60, 200));  // "Carregar Jogo": modal until the load closes it
