@@ -134,6 +134,46 @@ TEST_F(NationalHubScreenTest, TheStatusColumnPicturesTheMarkOfTheRow)
     EXPECT_GT(redPixels(), 40);
 }
 
+// The condition column of the day's competition: a star without trouble shows 12; a banned star 5,
+// one with three cards 8, an injured player 3, all three out ("11") and their mark not toggled by a
+// click. With the line-up kept, the stored marks show: the eleven's "9", the bench's "13".
+TEST_F(NationalHubScreenTest, TheConditionAndTheKeptMarksShowAndAPlayerOutCannotBeMarked)
+{
+    const std::vector<int> squad = SquadInListOrder(1);
+    ASSERT_GE(squad.size(), 6u);
+    for (int i = 0; i < 6; ++i) {
+        TPlayer& p = Players[squad[i]];
+        p.Star = i < 3;
+        p.Bans[7] = p.YellowCards[7] = 0;
+        p.InjuredUntil = 0;
+        p.LineupStatus = 0;
+    }
+    Players[squad[1]].Bans[7] = 1;
+    Players[squad[2]].YellowCards[7] = 3;
+    Players[squad[3]].InjuredUntil = TodayDate() + 10;
+    Players[squad[4]].LineupStatus = 1;
+    Players[squad[5]].LineupStatus = 2;
+    Game.KeepLineup = 1;
+    auto* hub = OpenTheHubOfTheFirstNation();
+    ASSERT_NE(hub, nullptr);
+    TDataGrid* grid = hub->gridview1;
+    auto rowOf = [&](int i) { return FirstRowWith(grid, "id", std::to_string(squad[i])); };
+    auto cell = [&](int i, const char* column) { return grid->GetCellTextByName(column, std::to_string(rowOf(i))); };
+    EXPECT_EQ(cell(0, "condicao"), "12");
+    EXPECT_EQ(cell(0, "status"), "10");
+    EXPECT_EQ(cell(1, "condicao"), "5");
+    EXPECT_EQ(cell(2, "condicao"), "8");
+    EXPECT_EQ(cell(3, "condicao"), "3");
+    for (int i : {1, 2, 3})
+        EXPECT_EQ(cell(i, "status"), "11") << i;
+    EXPECT_EQ(cell(4, "status"), "9");
+    EXPECT_EQ(cell(5, "status"), "13");
+    ClickRow(grid, rowOf(1), 14);
+    EXPECT_EQ(cell(1, "status"), "11");
+    ClickRow(grid, rowOf(5), 14);
+    EXPECT_EQ(cell(5, "status"), "9");
+}
+
 // On a screen larger than 800 x 600 the name, goals, role, energy and traits columns take their
 // own widths at the form's scale (1024 / 800 here).
 TEST_F(NationalHubScreenTest, ALargerScreenGivesTheColumnsTheirOwnWidths)
