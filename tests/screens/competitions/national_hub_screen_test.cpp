@@ -2,6 +2,8 @@
 // served in turn, the players' role drop-down by mouse and keys, the options menu and keys, and the
 // day going on to the matchday without the hub when no human nation is still in.
 #include <QApplication>
+
+#include <filesystem>
 #include <QMenu>
 
 #include "controls/dc_glow_button.h"
@@ -13,6 +15,7 @@
 #include "core/progression/post_round_invitations.h"
 #include "core/records/game_state.h"
 #include "core/records/match_records.h"
+#include "core/records/session_globals.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
 #include "core/views/national_tournament.h"
@@ -139,7 +142,11 @@ TEST_F(NationalHubScreenTest, TheStatusColumnPicturesTheMarkOfTheRow)
 // click. With the line-up kept, the stored marks show: the eleven's "9", the bench's "13".
 TEST_F(NationalHubScreenTest, TheConditionAndTheKeptMarksShowAndAPlayerOutCannotBeMarked)
 {
-    const std::vector<int> squad = SquadInListOrder(1);
+    test::GameKeptAside kept;
+    for (int player : SquadInListOrder(1))
+        Players[player].Club = kFirstNation;
+    PlayerClubsChanged();
+    const std::vector<int> squad = SquadInListOrder(kFirstNation);
     ASSERT_GE(squad.size(), 6u);
     for (int i = 0; i < 6; ++i) {
         TPlayer& p = Players[squad[i]];
@@ -172,6 +179,40 @@ TEST_F(NationalHubScreenTest, TheConditionAndTheKeptMarksShowAndAPlayerOutCannot
     EXPECT_EQ(cell(1, "status"), "11");
     ClickRow(grid, rowOf(5), 14);
     EXPECT_EQ(cell(5, "status"), "9");
+}
+
+// The autosave counts the showings of both hubs together: after two club hubs, the national hub is
+// the third and saves; with season-start screens pending it neither counts nor saves; "A cada jogo"
+// saves at every showing.
+TEST_F(NationalHubScreenTest, TheAutosaveCountsTheNationalHubWithTheClubHub)
+{
+    test::GameKeptAside kept;
+    std::filesystem::create_directories("sav");
+    Game.saveName.set("auto.nsx");
+    std::filesystem::remove("sav/auto.nsx");
+    Game.autosave = 1;  // "A cada 3 jogos"
+    SeasonStartPending = 1;
+    AutosaveCounter = 2;
+    ASSERT_NE(OpenTheHubOfTheFirstNation(), nullptr);
+    EXPECT_EQ(AutosaveCounter, 2);
+    EXPECT_FALSE(std::filesystem::exists("sav/auto.nsx"));
+    test::CloseEveryForm();
+    SeasonStartPending = 0;
+    ASSERT_NE(OpenTheHubOfTheFirstNation(), nullptr);
+    EXPECT_TRUE(std::filesystem::exists("sav/auto.nsx"));
+    EXPECT_EQ(AutosaveCounter, 0);
+    test::CloseEveryForm();
+    std::filesystem::remove("sav/auto.nsx");
+    ASSERT_NE(OpenTheHubOfTheFirstNation(), nullptr);
+    EXPECT_FALSE(std::filesystem::exists("sav/auto.nsx"));
+    EXPECT_EQ(AutosaveCounter, 1);
+    test::CloseEveryForm();
+    Game.autosave = 2;  // "A cada jogo"
+    ASSERT_NE(OpenTheHubOfTheFirstNation(), nullptr);
+    EXPECT_TRUE(std::filesystem::exists("sav/auto.nsx"));
+    test::CloseEveryForm();
+    Game.autosave = 0;
+    std::filesystem::remove("sav/auto.nsx");
 }
 
 // On a screen larger than 800 x 600 the name, goals, role, energy and traits columns take their
