@@ -194,7 +194,8 @@ void TForm88::CreateBoard()
     pitch_->MarkOnlyTheLetterOutOfPosition();
     ScatterShirts();
     TBoardDragging dragging;
-    dragging.draggable = [this](int) { return SideIsManaged(); };
+    // The opponent's shirts can be picked up, but nothing takes them.
+    dragging.accepting = [this] { return SideIsManaged(); };
     dragging.started = [this](int shirt) {
         const int place = PlaceOfShirt(shirt);
         if (Image3 && place >= 1 && place <= 10)

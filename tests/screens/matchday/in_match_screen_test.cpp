@@ -30,6 +30,7 @@
 #include "core/records/match_records.h"
 #include "core/vocab/tactics_board.h"
 #include "platform/forms/application.h"
+#include "platform/forms/drag_drop.h"
 #include "platform/forms/hint_window.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
@@ -196,6 +197,36 @@ TEST_F(InMatchScreenTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard
     EXPECT_EQ(std::memcmp(&before, LineupAt(Clubs[other_].LineupIndex), sizeof(TLineup)), 0);
     EXPECT_EQ(Matches[match_].subsLeft[1], 3);
     test::PressKey(form->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+}
+
+// On the opponent's side a shirt is still picked up (an outfield starter's shows the places of the
+// pitch), but neither another shirt nor the pitch takes it, and nothing changes.
+TEST_F(InMatchScreenTest, TheOpponentsShirtsArePickedUpButTakenNowhere)
+{
+    ActiveMatch = match_;
+    ReportMode = 2;
+    auto* form = dynamic_cast<TForm88*>(CreateScreen("TForm88", nullptr));
+    ASSERT_NE(form, nullptr);
+    form->Show();
+    test::Pump();
+    ASSERT_EQ(form->ShownSide(), 2);
+    TPitchBoard& board = form->PitchBoard();
+    QWidget* pitch = form->Panel1->Widget();
+    const TLineup before = *LineupAt(Clubs[other_].LineupIndex);
+    const QPoint from = test::ShirtCentreOf(board, TForm88::ShirtOfPlace(2));
+    const QPoint onto = test::ShirtCentreOf(board, TForm88::ShirtOfPlace(3));
+    QTest::mousePress(pitch, Qt::LeftButton, Qt::NoModifier, from);
+    test::MoveMouse(pitch, onto + QPoint(2, 2), Qt::LeftButton);
+    test::MoveMouse(pitch, onto, Qt::LeftButton);
+    EXPECT_TRUE(DragManager().Active()) << "the shirt is picked up";
+    EXPECT_TRUE(form->Image3->Visible()) << "the pitch's places show";
+    EXPECT_FALSE(DragManager().Accepted()) << "the other shirt does not take it";
+    test::SendMouse(pitch, QEvent::MouseButtonRelease, onto, Qt::LeftButton, Qt::NoButton);
+    test::Pump(10);
+    EXPECT_FALSE(form->Image3->Visible());
+    EXPECT_EQ(std::memcmp(&before, LineupAt(Clubs[other_].LineupIndex), sizeof(TLineup)), 0);
+    form->Close();
     EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
 }
 
