@@ -22,6 +22,7 @@
 #include "core/match/computer_lineups.h"
 #include "core/match/injury_choice.h"
 #include "core/match/lineup_access.h"
+#include "core/match/match_events_codes.h"
 #include "core/match/match_flags.h"
 #include "core/match/penalty_kick.h"
 #include "core/matchday_rules/matchday_state.h"
@@ -228,6 +229,31 @@ TEST_F(InMatchScreenTest, TheOpponentsShirtsArePickedUpButTakenNowhere)
     EXPECT_EQ(std::memcmp(&before, LineupAt(Clubs[other_].LineupIndex), sizeof(TLineup)), 0);
     form->Close();
     EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+}
+
+// The match's events as the in-match screen lists them: a missed penalty is written without an
+// icon, an own goal with the own goal's.
+TEST_F(InMatchScreenTest, AMissedPenaltyIsListedWithoutAnIcon)
+{
+    const std::size_t kept = MatchEvents.size();
+    const TLineup* lineup = LineupAt(Clubs[human_].LineupIndex);
+    ASSERT_NE(lineup, nullptr);
+    MatchEvents.push_back(TMatchEventEntry{mePenaltyMissed, human_, lineup->starters[9], -1, 30, match_});
+    MatchEvents.push_back(TMatchEventEntry{meOwnGoal, human_, lineup->starters[1], -1, 40, match_});
+    TForm88* form = OpenOnHomeSide();
+    ASSERT_NE(form, nullptr);
+    const std::string shown = form->events->GetDisplayText();
+    const std::size_t missed = shown.find(" (perdeu penalti)");
+    const std::size_t own = shown.find(" (contra)");
+    ASSERT_NE(missed, std::string::npos) << shown;
+    ASSERT_NE(own, std::string::npos) << shown;
+    const std::size_t missedLine = shown.rfind("<P align=", missed);
+    EXPECT_NE(shown.substr(missedLine, missed - missedLine).find("<IMG src=\"\">"), std::string::npos) << shown;
+    const std::size_t ownLine = shown.rfind("<P align=", own);
+    EXPECT_NE(shown.substr(ownLine, own - ownLine).find("<IMG src=\"i_golv\">"), std::string::npos) << shown;
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+    MatchEvents.resize(kept);
 }
 
 // Before a side is laid out each place's shirt stands at a random spot 0..99 (two draws a place,
