@@ -24,11 +24,16 @@ std::string NameOf(int player)
 
 bool CountsAsGoal(int code) { return code == meGoal || code == meFreeKickGoal || code == meOwnGoal || code == mePenaltyGoal; }
 
-std::string LineOf(int homeClub, const TMatchEventEntry& e, int homeGoals, int awayGoals)
+// Which list a line is written for: the archived match's report, or the in-match screen's list of
+// the match being played (which gives a missed penalty no icon).
+enum class EventList { Report, Live };
+
+std::string LineOf(int homeClub, const TMatchEventEntry& e, int homeGoals, int awayGoals, EventList list)
 {
     const MatchEventView view = ViewOfMatchEvent(e);
     const bool home = e.club == homeClub;
-    const std::string picture = "<IMG src=\"" + view.icon + "\">";
+    const std::string icon = list == EventList::Live && e.code == mePenaltyMissed ? "" : view.icon;
+    const std::string picture = "<IMG src=\"" + icon + "\">";
     const std::string when = std::to_string(view.minute) + "'" + " - " + (e.tick <= 92 ? "1º" : "2º");
     std::string text;
     if (CountsAsGoal(e.code))
@@ -65,13 +70,13 @@ std::string ReportEventLine(int report, int eventIndex, int homeGoals, int awayG
 {
     if (!IsReport(report) || eventIndex < 0 || eventIndex >= static_cast<int>(ReportEvents.size()))
         return "";
-    return LineOf(MatchReports[report].club[0], ReportEvents[eventIndex], homeGoals, awayGoals);
+    return LineOf(MatchReports[report].club[0], ReportEvents[eventIndex], homeGoals, awayGoals, EventList::Report);
 }
 
 namespace {
 
 // The events of one match in order: goals counted as they pass, `limit` lines, then "...".
-std::string EventsHtml(const std::vector<TMatchEventEntry>& events, int match, int homeClub, int limit)
+std::string EventsHtml(const std::vector<TMatchEventEntry>& events, int match, int homeClub, int limit, EventList list)
 {
     int goals[2] = {0, 0};
     int lines = 0;
@@ -83,7 +88,7 @@ std::string EventsHtml(const std::vector<TMatchEventEntry>& events, int match, i
             ++goals[e.club == homeClub ? 0 : 1];
         ++lines;
         if (lines <= limit)
-            html += LineOf(homeClub, e, goals[0], goals[1]);
+            html += LineOf(homeClub, e, goals[0], goals[1], list);
         else if (lines == limit + 1)
             html += "<FONT color=\"#DFDF00\">...</font>";
     }
@@ -96,14 +101,14 @@ std::string ReportEventsHtml(int report)
 {
     if (!IsReport(report))
         return "";
-    return EventsHtml(ReportEvents, report, MatchReports[report].club[0], kReportEventLines);
+    return EventsHtml(ReportEvents, report, MatchReports[report].club[0], kReportEventLines, EventList::Report);
 }
 
 std::string LiveMatchEventsHtml(int m)
 {
     if (m < 1 || m >= static_cast<int>(Matches.size()))
         return "";
-    return EventsHtml(MatchEvents, m, Matches[m].club[0], kLiveEventLines);
+    return EventsHtml(MatchEvents, m, Matches[m].club[0], kLiveEventLines, EventList::Live);
 }
 
 namespace {

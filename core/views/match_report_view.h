@@ -22,7 +22,7 @@ std::string ReportEventLine(int report, int eventIndex, int homeGoals, int awayG
 std::string ReportEventsHtml(int report);
 
 // The events of match m of the matchday being played, as the in-match screen lists them: at most
-// 16 lines of the report's kind, then "...".
+// 16 lines of the report's kind (a missed penalty without an icon), then "...".
 inline constexpr int kLiveEventLines = 16;
 std::string LiveMatchEventsHtml(int m);
 

@@ -169,11 +169,7 @@ void TForm88::ShowHeader()
     ShowClubCrest(esc1, match.club[0], false);
     ShowClubCrest(esc2, match.club[1], false);
     lbplacar->SetCaption(std::to_string(match.goals[0]) + " x " + std::to_string(match.goals[1]));
-    const TForm46* day = Form46.As<TForm46>();
-    if (day && day->HalfTimeBreak())
-        lbtempo->SetCaption("I");
-    else
-        lbtempo->SetCaption(std::to_string(MatchMinuteOfTick(match.tick)) + "' " + (match.tick > 92 ? "2º" : "1º"));
+    lbtempo->SetCaption(TimeText());
     if (ActiveMatch < static_cast<int>(MatchVenues.size()))
         lb_estadio->SetCaption(CaptionLiteral(MatchVenues[ActiveMatch]));
     if (Game.DayKind < kKindWorldCup && Game.DayKind != kKindClubWorldCup) {
@@ -198,7 +194,8 @@ void TForm88::CreateBoard()
     pitch_->MarkOnlyTheLetterOutOfPosition();
     ScatterShirts();
     TBoardDragging dragging;
-    dragging.draggable = [this](int) { return SideIsManaged(); };
+    // The opponent's shirts can be picked up, but nothing takes them.
+    dragging.accepting = [this] { return SideIsManaged(); };
     dragging.started = [this](int shirt) {
         const int place = PlaceOfShirt(shirt);
         if (Image3 && place >= 1 && place <= 10)
@@ -262,6 +259,19 @@ void TForm88::ShowSide(int side)
         }
         info1->SetHTMLText(White("<b>" + MarkupLiteral(c->name.str()) + " " + FormatFormation(Matches[ActiveMatch].lineup[side - 1]) + "</b>"));
     }
+}
+
+// The half and the minute within it as the matchday's clock shows them ("I" during the break);
+// without a running matchday, those of the match's own tick.
+std::string TForm88::TimeText() const
+{
+    const TForm46* day = Form46.As<TForm46>();
+    if (day && day->HalfTimeBreak())
+        return "I";
+    const int tick = Matches[ActiveMatch].tick;
+    const int minute = day ? day->MinuteOfHalf() : MatchMinuteOfTick(tick);
+    const int half = day ? day->MatchHalf() : tick > 92 ? 2 : 1;
+    return std::to_string(minute) + "' " + (half == 2 ? "2º" : "1º");
 }
 
 // One place of the board: its player's shirt and labels, or nothing when the place holds nobody

@@ -7,6 +7,7 @@
 // The opponent's side can be looked at, not changed. The matchday clock stays off while it is
 // open; the matchday screen runs it again when it closes.
 #include <memory>
+#include <string>
 
 #include "screens/common/game_form.h"
 
@@ -82,6 +83,7 @@ private:
     void PitchDrop(TObject* source, int x, int y);
     void Substitute(int starterPlace, int benchPlace);
     int SubstitutionMinute() const;
+    std::string TimeText() const;
     void CreateBoard();
     void ScatterShirts();
     void ShowPlace(int place, int player, int pitchSlot);

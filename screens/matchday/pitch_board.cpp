@@ -263,8 +263,8 @@ void TPitchBoard::EnableDragging(TBoardDragging dragging)
             c->SetDragCursor(shirt == 1                ? kGoalkeeperDragCursor
                              : shirt <= kStarterShirts ? kStarterDragCursor
                                                        : kSubstituteDragCursor);
-            c->OnMouseDown = [this, c, shirt](TObject*, TMouseButton button, TShiftState, int, int) {
-                if (button == mbLeft && (!dragging_.draggable || dragging_.draggable(shirt)))
+            c->OnMouseDown = [c](TObject*, TMouseButton button, TShiftState, int, int) {
+                if (button == mbLeft)
                     c->BeginDrag(true);
             };
             c->OnStartDrag = [this, shirt](TObject*, TObject*&) {
@@ -275,7 +275,9 @@ void TPitchBoard::EnableDragging(TBoardDragging dragging)
                 if (dragging_.ended)
                     dragging_.ended();
             };
-            c->OnDragOver = [](TObject*, TObject*, int, int, TDragState, bool& accept) { accept = true; };
+            c->OnDragOver = [this](TObject*, TObject*, int, int, TDragState, bool& accept) {
+                accept = !dragging_.accepting || dragging_.accepting();
+            };
             c->OnDragDrop = [this, shirt](TObject*, TObject* source, int, int) {
                 if (dragging_.dropped)
                     dragging_.dropped(shirt, source);

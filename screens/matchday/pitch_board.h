@@ -28,9 +28,10 @@ class TWinControl;
 
 // What an editable board does with drags of its shirts: `started` and `ended` around each drag of
 // a shirt, `dropped` when something (a shirt, or another source such as a squad list) lands on the
-// shirt `target`. `draggable` says whether a shirt may be picked up now (all when empty).
+// shirt `target`. `accepting` says whether the shirts take drops now (always when empty): a shirt
+// may always be picked up.
 struct TBoardDragging {
-    std::function<bool(int shirt)> draggable;
+    std::function<bool()> accepting;
     std::function<void(int shirt)> started;
     std::function<void()> ended;
     std::function<void(int target, TObject* source)> dropped;

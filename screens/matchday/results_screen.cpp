@@ -230,6 +230,7 @@ void TForm67::FillResultsGrid()
         grid1->SetCellTextByName("colescudo1", r, "0");
         grid1->SetCellTextByName("colescudo2", r, "0");
         if (row.report < 0) {
+            grid1->SetCellTextByName("colescudo1", r, "1");
             grid1->SetCellTextByName("colcasa", r, row.heading);
             continue;
         }

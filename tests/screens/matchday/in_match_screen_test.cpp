@@ -22,6 +22,7 @@
 #include "core/match/computer_lineups.h"
 #include "core/match/injury_choice.h"
 #include "core/match/lineup_access.h"
+#include "core/match/match_events_codes.h"
 #include "core/match/match_flags.h"
 #include "core/match/penalty_kick.h"
 #include "core/matchday_rules/matchday_state.h"
@@ -30,6 +31,7 @@
 #include "core/records/match_records.h"
 #include "core/vocab/tactics_board.h"
 #include "platform/forms/application.h"
+#include "platform/forms/drag_drop.h"
 #include "platform/forms/hint_window.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
@@ -197,6 +199,61 @@ TEST_F(InMatchScreenTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard
     EXPECT_EQ(Matches[match_].subsLeft[1], 3);
     test::PressKey(form->Widget(), Qt::Key_Escape);
     EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+}
+
+// On the opponent's side a shirt is still picked up (an outfield starter's shows the places of the
+// pitch), but neither another shirt nor the pitch takes it, and nothing changes.
+TEST_F(InMatchScreenTest, TheOpponentsShirtsArePickedUpButTakenNowhere)
+{
+    ActiveMatch = match_;
+    ReportMode = 2;
+    auto* form = dynamic_cast<TForm88*>(CreateScreen("TForm88", nullptr));
+    ASSERT_NE(form, nullptr);
+    form->Show();
+    test::Pump();
+    ASSERT_EQ(form->ShownSide(), 2);
+    TPitchBoard& board = form->PitchBoard();
+    QWidget* pitch = form->Panel1->Widget();
+    const TLineup before = *LineupAt(Clubs[other_].LineupIndex);
+    const QPoint from = test::ShirtCentreOf(board, TForm88::ShirtOfPlace(2));
+    const QPoint onto = test::ShirtCentreOf(board, TForm88::ShirtOfPlace(3));
+    QTest::mousePress(pitch, Qt::LeftButton, Qt::NoModifier, from);
+    test::MoveMouse(pitch, onto + QPoint(2, 2), Qt::LeftButton);
+    test::MoveMouse(pitch, onto, Qt::LeftButton);
+    EXPECT_TRUE(DragManager().Active()) << "the shirt is picked up";
+    EXPECT_TRUE(form->Image3->Visible()) << "the pitch's places show";
+    EXPECT_FALSE(DragManager().Accepted()) << "the other shirt does not take it";
+    test::SendMouse(pitch, QEvent::MouseButtonRelease, onto, Qt::LeftButton, Qt::NoButton);
+    test::Pump(10);
+    EXPECT_FALSE(form->Image3->Visible());
+    EXPECT_EQ(std::memcmp(&before, LineupAt(Clubs[other_].LineupIndex), sizeof(TLineup)), 0);
+    form->Close();
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+}
+
+// The match's events as the in-match screen lists them: a missed penalty is written without an
+// icon, an own goal with the own goal's.
+TEST_F(InMatchScreenTest, AMissedPenaltyIsListedWithoutAnIcon)
+{
+    const std::size_t kept = MatchEvents.size();
+    const TLineup* lineup = LineupAt(Clubs[human_].LineupIndex);
+    ASSERT_NE(lineup, nullptr);
+    MatchEvents.push_back(TMatchEventEntry{mePenaltyMissed, human_, lineup->starters[9], -1, 30, match_});
+    MatchEvents.push_back(TMatchEventEntry{meOwnGoal, human_, lineup->starters[1], -1, 40, match_});
+    TForm88* form = OpenOnHomeSide();
+    ASSERT_NE(form, nullptr);
+    const std::string shown = form->events->GetDisplayText();
+    const std::size_t missed = shown.find(" (perdeu penalti)");
+    const std::size_t own = shown.find(" (contra)");
+    ASSERT_NE(missed, std::string::npos) << shown;
+    ASSERT_NE(own, std::string::npos) << shown;
+    const std::size_t missedLine = shown.rfind("<P align=", missed);
+    EXPECT_NE(shown.substr(missedLine, missed - missedLine).find("<IMG src=\"\">"), std::string::npos) << shown;
+    const std::size_t ownLine = shown.rfind("<P align=", own);
+    EXPECT_NE(shown.substr(ownLine, own - ownLine).find("<IMG src=\"i_golv\">"), std::string::npos) << shown;
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+    MatchEvents.resize(kept);
 }
 
 // Before a side is laid out each place's shirt stands at a random spot 0..99 (two draws a place,

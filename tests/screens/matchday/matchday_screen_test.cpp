@@ -358,6 +358,24 @@ TEST_F(MatchdayScreenTest, ASecondHalfSubstitutionIsKeptWithItsMinute)
     EXPECT_EQ(Matches[m].subs[side][made].minute, 45 + MatchMinuteOfTick(100));
 }
 
+// The in-match screen's time is the matchday clock's: on a tick between two minutes the clock still
+// shows the last minute, and so does the screen.
+TEST_F(MatchdayScreenTest, TheInMatchScreenShowsTheMinuteTheClockShows)
+{
+    TForm46* screen = OpenStoppedMatchday();
+    ASSERT_NE(screen, nullptr);
+    ASSERT_GT(HumanMatchCount, 0);
+    while (screen->MatchTick() < 31) {
+        screen->MatchdayTick();
+        screen->ralt1->SetEnabled(false);
+    }
+    ASSERT_EQ(screen->MinuteOfHalf(), MatchMinuteOfTick(30));
+    ASSERT_NE(MatchMinuteOfTick(30), MatchMinuteOfTick(31));
+    std::string shown;
+    ManageTheHumanMatch(screen, [&shown](TForm88* form) { shown = form->lbtempo->Caption(); });
+    EXPECT_EQ(shown, std::to_string(MatchMinuteOfTick(30)) + "' 1º");
+}
+
 // The clock runs again when the in-match screen closes, but not while plays are traced.
 TEST_F(MatchdayScreenTest, TheClockRunsAgainAfterTheInMatchScreenUnlessPlaysAreTraced)
 {

@@ -245,6 +245,9 @@ TEST_F(ResultsScreenTest, EveryMatchRowCarriesBothMiniCrestsAndAHeadingRowNone)
     for (int row = 0; row < grid->RowCount(); ++row) {
         if (ReportOfRow(form, row) >= 0)
             continue;
+        // Its home crest cell names the second blank picture, its away crest cell the first.
+        EXPECT_EQ(grid->GetCellTextByName("colescudo1", row), "1");
+        EXPECT_EQ(grid->GetCellTextByName("colescudo2", row), "0");
         const int shown = form->ShownReport();
         ClickRow(grid, row, 150);
         EXPECT_EQ(form->ShownReport(), shown);
