@@ -316,7 +316,7 @@ void TForm14::AddSquadRow(int player)
     set("idade", Num(view.age));
     set("gols", Num(p.careerGoals));
     set("habilidadejog", view.traits);
-    SetCellHint(*joglist, "habilidadejog", row, view.traitsHint);
+    SetCellHint(*joglist, "habilidadejog", row, view.bothTraitNames);
     set("avenda", Num(p.ListedForSale ? art::kListedForSaleImage : art::kNotListedImage));
     SetCellHint(*joglist, "avenda", row, p.ListedForSale ? "A venda" : "");
     set("colemp", Num(p.loanStatus == 1 ? art::kOfferedForLoanImage : art::kNotListedImage));

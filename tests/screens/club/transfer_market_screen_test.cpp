@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,7 @@
 #include "core/economy/player_sale.h"
 #include "core/format/money_format.h"
 #include "core/hooks.h"
+#include "core/vocab/players.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/edits.h"
@@ -144,6 +146,35 @@ TEST_F(TransferMarketTest, PasseIsTheAskingPriceOnlyForAHumanClubsListedPlayer)
     market = OpenMarket(seller);
     ASSERT_NE(market, nullptr);
     EXPECT_EQ(passe(*market, theirs), shortMoney(Players[theirs].Value));
+}
+
+// "Habil." shows the two abbreviations, or the one full name when both traits are alike; its hint
+// names both traits in full either way.
+TEST_F(TransferMarketTest, TheTraitsHintNamesBothTraitsAlsoWhenTheyAreAlike)
+{
+    const int seller = SellerAtOrBelowHuman();
+    ASSERT_GE(seller, 0);
+    std::vector<int> squad = PlayersOfClub(seller);
+    ASSERT_GE(squad.size(), 2u);
+    const int alike = squad[0];
+    const int apart = squad[1];
+    const auto savedAlike = std::pair{Players[alike].Trait1, Players[alike].Trait2};
+    const auto savedApart = std::pair{Players[apart].Trait1, Players[apart].Trait2};
+    Players[alike].Trait1 = Players[alike].Trait2 = 2;
+    Players[apart].Trait1 = 1;
+    Players[apart].Trait2 = 3;
+    auto* market = OpenMarket(seller);
+    ASSERT_NE(market, nullptr);
+    TDataGrid& grid = *market->joglist;
+    const int column = grid.ColumnByName("habilidadejog")->Index();
+    const auto text = [&](int player) { return grid.GetCellTextByName("habilidadejog", RowOf(grid, player)); };
+    const auto hint = [&](int player) { return grid.GetCell(column, RowOf(grid, player))->Hint(); };
+    EXPECT_EQ(text(alike), TraitNames[2]);
+    EXPECT_EQ(hint(alike), std::string(TraitNames[2]) + "/" + TraitNames[2]);
+    EXPECT_EQ(text(apart), std::string(TraitAbbreviations[1]) + "/" + TraitAbbreviations[3]);
+    EXPECT_EQ(hint(apart), std::string(TraitNames[1]) + "/" + TraitNames[3]);
+    std::tie(Players[alike].Trait1, Players[alike].Trait2) = savedAlike;
+    std::tie(Players[apart].Trait1, Players[apart].Trait2) = savedApart;
 }
 
 TEST_F(TransferMarketTest, TreeListsTheLeaguesAndAClubClickShowsItsSquadInPositionOrder)
