@@ -10,6 +10,7 @@
 #include "core/economy/table_access.h"
 #include "core/format/images.h"
 #include "core/format/money_format.h"
+#include "core/format/screen_size.h"
 #include "core/history/career_text.h"
 #include "core/match/computer_lineups.h"
 #include "core/records/game_state.h"
@@ -199,9 +200,11 @@ void TForm14::FormCreate()
     for (TProgressCyl* bar : {gp1, gp2})
         PrepareConfidenceBar(*bar);
     barColour_ = ConfidenceColour(*gp1);
-    // Grown with a screen wider than the design's, the confidence bars stand 24 pixels high.
+    FitToScreen();
+    // On a screen wider than the design's, grown or not, the confidence bars stand 24 pixels high.
+    constexpr int kDesignWidth = 800;
     constexpr int kWideScreenBarHeight = 24;
-    if (FitToScreen() && ScaledLength(kWideScreenBarHeight) > kWideScreenBarHeight)
+    if (ScreenWidth() > kDesignWidth)
         for (TProgressCyl* bar : {gp1, gp2})
             SetConfidenceBarHeight(*bar, kWideScreenBarHeight);
     // The card's text grows with the form as the labels' fonts do.

@@ -74,11 +74,12 @@ TEST_F(TransferMarketTest, TheConfidenceFiguresAreWhiteOverTheClubsColour)
     }
 }
 
-// On a screen wider than 800 the market grows with it and its confidence bars stand 24 pixels high;
-// at every size it fills the whole window.
+// On a screen wider than 800 the market grows with it and its confidence bars stand 24 pixels high,
+// also where the screen's shape leaves the form at its design size (1072 x 800, neither wide nor
+// narrow); at every size it fills the whole window.
 TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHighAndTheMarketFillsTheWindow)
 {
-    for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{1280, 1024}}) {
+    for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{1280, 1024}, std::pair{1072, 800}}) {
         auto* market = OpenMarketOnScreen(w, h);
         ASSERT_NE(market, nullptr);
         for (const char* name : {"gp1", "gp2"}) {
