@@ -350,15 +350,21 @@ void TForm14::ShowClubHeader(int club)
     }
 }
 
+// A link is its words and its icon: both show the hand cursor while it is active.
+void TForm14::SetLinkActive(TLabel* words, TImage* icon, bool active)
+{
+    words->SetCursor(active ? crHandPoint : crDefault);
+    words->Font().SetStyle(active ? TFontStyles{fsUnderline} : TFontStyles{});
+    words->SetEnabled(active);
+    icon->SetCursor(active ? crHandPoint : crDefault);
+}
+
 void TForm14::SetLinksActive(bool active)
 {
-    for (TLabel* link : {Label11, Label12, Label26, Label28}) {
-        link->SetCursor(active ? crHandPoint : crDefault);
-        link->Font().SetStyle(active ? TFontStyles{fsUnderline} : TFontStyles{});
-        link->SetEnabled(active);
-    }
-    for (TImage* link : {Image2, Image3, Image5, Image6})
-        link->SetCursor(active ? crHandPoint : crDefault);
+    SetLinkActive(Label11, Image2, active);
+    SetLinkActive(Label12, Image3, active);
+    SetLinkActive(Label26, Image5, active);
+    SetLinkActive(Label28, Image6, active);
 }
 
 bool TForm14::SelectedRowShowsListedMark()
@@ -406,11 +412,8 @@ void TForm14::ShowPlayerCard(int player)
     // The card's own word on "Comprar" (the last one after a change of the card's view).
     bt1->SetEnabled(CardAllowsPurchase(player, HumanClub(), MarketClub, SelectedRowShowsListedMark()));
     const bool leagueClub = MarketClub < Game.LeagueClubCount;
-    for (TLabel* link : {Label11, Label12}) {
-        link->SetCursor(leagueClub ? crHandPoint : crDefault);
-        link->Font().SetStyle(leagueClub ? TFontStyles{fsUnderline} : TFontStyles{});
-        link->SetEnabled(leagueClub);
-    }
+    SetLinkActive(Label11, Image2, leagueClub);
+    SetLinkActive(Label12, Image3, leagueClub);
 }
 
 void TForm14::SetCardView(bool details)

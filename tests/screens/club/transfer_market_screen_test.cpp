@@ -19,6 +19,7 @@
 #include "core/economy/player_sale.h"
 #include "core/format/money_format.h"
 #include "core/hooks.h"
+#include "core/season/competitions.h"
 #include "core/vocab/players.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/screen.h"
@@ -176,6 +177,30 @@ TEST_F(TransferMarketTest, TheTraitsHintNamesBothTraitsAlsoWhenTheyAreAlike)
     EXPECT_EQ(hint(apart), std::string(TraitNames[1]) + "/" + TraitNames[3]);
     std::tie(Players[alike].Trait1, Players[alike].Trait2) = savedAlike;
     std::tie(Players[apart].Trait1, Players[apart].Trait2) = savedApart;
+}
+
+// An extra club of a played league has its links while no card is drawn; its card takes away
+// "Retrospecto" and "Calendário", words and icons alike.
+TEST_F(TransferMarketTest, AnExtraClubsCardTakesTheRecordAndFixturesLinksWithTheirIcons)
+{
+    int extra = -1;
+    for (int c = Game.LeagueClubCount; c < Game.LeagueClubCount + Game.ExtraClubCount && extra < 0; ++c)
+        if (!PlayersOfClub(c).empty())
+            extra = c;
+    ASSERT_GE(extra, 0);
+    const int country = Clubs[extra].Country;
+    Clubs[extra].Country = Clubs[human_].Country;  // an extra club of the played league's country
+    ASSERT_NE(FindLeagueByCountry(Clubs[extra].Country), -1);
+    auto* market = OpenMarket(extra);
+    ASSERT_NE(market, nullptr);
+    for (auto [label, image] : {std::pair{market->Label11, market->Image2}, std::pair{market->Label12, market->Image3}}) {
+        EXPECT_NE(label->Cursor(), crHandPoint) << label->Caption();
+        EXPECT_NE(image->Cursor(), crHandPoint) << label->Caption();
+    }
+    // The transfers and trophies links stay as the club's country has them.
+    EXPECT_EQ(market->Label26->Cursor(), crHandPoint);
+    EXPECT_EQ(market->Image5->Cursor(), crHandPoint);
+    Clubs[extra].Country = country;
 }
 
 TEST_F(TransferMarketTest, TreeListsTheLeaguesAndAClubClickShowsItsSquadInPositionOrder)
