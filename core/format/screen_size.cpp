@@ -30,6 +30,8 @@ double AspectRatio()
 
 }  // namespace
 
+int ScreenWidth() { return CurrentScreen().width; }
+
 int GetScreenSizeClass()
 {
     struct KnownSize {

@@ -8,6 +8,9 @@ namespace tarvelon {
 // 1280x1024 -> 6, any other size -> 7.
 int GetScreenSizeClass();
 
+// The screen's width in pixels (0 when unknown).
+int ScreenWidth();
+
 // Width / height above 1.34, below 1.34 (exactly 1.34 is neither).
 bool IsWideScreen();
 bool IsNarrowScreen();

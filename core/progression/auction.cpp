@@ -148,10 +148,13 @@ bool HumanBidWins(const AuctionState& auction)
     return wins;
 }
 
+// The margin is kept in single precision, as the hub draws it: -0.1 lies a hair below a tenth, so a
+// price of exactly 90 % of the value already stands above it.
 bool PricedAboveMargin(const AuctionState& auction, int marginPercent)
 {
-    const double margin = (marginPercent == 0 ? 12 : marginPercent) / 100.0;
-    return static_cast<double>(auction.price) > CurrencyToDouble(Players[auction.player].Value) * (1.0 + margin);
+    const float margin = marginPercent == 0 ? 0.12f : static_cast<float>(marginPercent) / 100.0f;
+    return static_cast<double>(auction.price) >
+           CurrencyToDouble(Players[auction.player].Value) * (1.0 + static_cast<double>(margin));
 }
 
 }  // namespace

@@ -126,6 +126,7 @@ object Form24: TForm24
     Height = 30
     Caption = 'Oferecer'
     ColorScheme = csNeoSky
+    Enabled = False
     OnClick = CHButton1Click
   end
   object bt3: TGradButton

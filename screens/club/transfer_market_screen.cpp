@@ -10,6 +10,7 @@
 #include "core/economy/table_access.h"
 #include "core/format/images.h"
 #include "core/format/money_format.h"
+#include "core/format/screen_size.h"
 #include "core/history/career_text.h"
 #include "core/match/computer_lineups.h"
 #include "core/records/game_state.h"
@@ -199,9 +200,11 @@ void TForm14::FormCreate()
     for (TProgressCyl* bar : {gp1, gp2})
         PrepareConfidenceBar(*bar);
     barColour_ = ConfidenceColour(*gp1);
-    // Grown with a screen wider than the design's, the confidence bars stand 24 pixels high.
+    FitToScreen();
+    // On a screen wider than the design's, grown or not, the confidence bars stand 24 pixels high.
+    constexpr int kDesignWidth = 800;
     constexpr int kWideScreenBarHeight = 24;
-    if (FitToScreen() && ScaledLength(kWideScreenBarHeight) > kWideScreenBarHeight)
+    if (ScreenWidth() > kDesignWidth)
         for (TProgressCyl* bar : {gp1, gp2})
             SetConfidenceBarHeight(*bar, kWideScreenBarHeight);
     // The card's text grows with the form as the labels' fonts do.
@@ -316,7 +319,7 @@ void TForm14::AddSquadRow(int player)
     set("idade", Num(view.age));
     set("gols", Num(p.careerGoals));
     set("habilidadejog", view.traits);
-    SetCellHint(*joglist, "habilidadejog", row, view.traitsHint);
+    SetCellHint(*joglist, "habilidadejog", row, view.bothTraitNames);
     set("avenda", Num(p.ListedForSale ? art::kListedForSaleImage : art::kNotListedImage));
     SetCellHint(*joglist, "avenda", row, p.ListedForSale ? "A venda" : "");
     set("colemp", Num(p.loanStatus == 1 ? art::kOfferedForLoanImage : art::kNotListedImage));
@@ -347,15 +350,21 @@ void TForm14::ShowClubHeader(int club)
     }
 }
 
+// A link is its words and its icon: both show the hand cursor while it is active.
+void TForm14::SetLinkActive(TLabel* words, TImage* icon, bool active)
+{
+    words->SetCursor(active ? crHandPoint : crDefault);
+    words->Font().SetStyle(active ? TFontStyles{fsUnderline} : TFontStyles{});
+    words->SetEnabled(active);
+    icon->SetCursor(active ? crHandPoint : crDefault);
+}
+
 void TForm14::SetLinksActive(bool active)
 {
-    for (TLabel* link : {Label11, Label12, Label26, Label28}) {
-        link->SetCursor(active ? crHandPoint : crDefault);
-        link->Font().SetStyle(active ? TFontStyles{fsUnderline} : TFontStyles{});
-        link->SetEnabled(active);
-    }
-    for (TImage* link : {Image2, Image3, Image5, Image6})
-        link->SetCursor(active ? crHandPoint : crDefault);
+    SetLinkActive(Label11, Image2, active);
+    SetLinkActive(Label12, Image3, active);
+    SetLinkActive(Label26, Image5, active);
+    SetLinkActive(Label28, Image6, active);
 }
 
 bool TForm14::SelectedRowShowsListedMark()
@@ -403,11 +412,8 @@ void TForm14::ShowPlayerCard(int player)
     // The card's own word on "Comprar" (the last one after a change of the card's view).
     bt1->SetEnabled(CardAllowsPurchase(player, HumanClub(), MarketClub, SelectedRowShowsListedMark()));
     const bool leagueClub = MarketClub < Game.LeagueClubCount;
-    for (TLabel* link : {Label11, Label12}) {
-        link->SetCursor(leagueClub ? crHandPoint : crDefault);
-        link->Font().SetStyle(leagueClub ? TFontStyles{fsUnderline} : TFontStyles{});
-        link->SetEnabled(leagueClub);
-    }
+    SetLinkActive(Label11, Image2, leagueClub);
+    SetLinkActive(Label12, Image3, leagueClub);
 }
 
 void TForm14::SetCardView(bool details)

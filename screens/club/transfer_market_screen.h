@@ -71,6 +71,7 @@ private:
     void joglistCellFormating(int col, int row, TColor& textColor);
     void AddSquadRow(int player);
     void ShowClubHeader(int club);
+    void SetLinkActive(TLabel* words, TImage* icon, bool active);
     void SetLinksActive(bool active);
     void SetCardView(bool details);
     bool LinkActive(const TLabel* link) const;

@@ -214,6 +214,33 @@ TEST_F(AuctionTest, AnOwnPlayerPricedAboveValueAndMarginFindsNoBuyer)
     EXPECT_TRUE(AuctionSeriesEnds(a));
 }
 
+// The hub's margin is a single-precision figure: -0.1 falls a hair below a tenth, so a start price
+// of exactly 90 % of the value already stands above the value less the margin (and 112 % above the
+// value plus the 0.12 of a margin of 0); one unit less finds the bidder.
+TEST_F(AuctionTest, AnOwnPlayerAtExactlyTheValueLessTheMarginFindsNoBuyer)
+{
+    const int player = FirstPlayerOf(human_);
+    const int bidder = 4;
+    const auto priceFinds = [&](std::int32_t price, int marginPercent) {
+        TransferPlayer(player, human_, 0);
+        OnlyTheseCanTakePart({bidder});
+        Clubs[bidder].AvailablePlayers = 15;
+        Clubs[bidder].Level = Clubs[human_].Level;
+        Clubs[bidder].Division = 1;
+        Players[player].Value = CurrencyFromUnits(1'000'000);
+        OwnPlayerAuction = 1;
+        AuctionPlayer = player;
+        AuctionStartPrice = price;
+        AuctionState a;
+        EXPECT_TRUE(StartNextAuction(a));
+        return RunAuctionRound(a, marginPercent).sold;
+    };
+    EXPECT_FALSE(priceFinds(900'000, -10));
+    EXPECT_FALSE(priceFinds(1'120'000, 0));
+    EXPECT_TRUE(priceFinds(899'999, -10));
+    EXPECT_TRUE(priceFinds(1'119'999, 0));
+}
+
 TEST_F(AuctionTest, AnOwnPlayerWhoLeftDuringTheAuctionIsNotSold)
 {
     const int player = FirstPlayerOf(human_);

@@ -149,5 +149,45 @@ TEST_F(ContractRenewalScreenTest, AnOfferAboveTheLimitIsToldAndOneEqualToTheDema
     EXPECT_DOUBLE_EQ(Players[player].ContractEnd, TodayDate() + 24 * 7);
 }
 
+// "Oferecer" waits for a number of at least 1: a player who earns nothing opens the renewal with the
+// offer of his wage, 0, and the button off until a wage is typed.
+TEST_F(ContractRenewalScreenTest, OferecerIsOffUntilAWageOfAtLeastOneIsTypedAndTheArrowsStepBy500)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int player = PlayersOfClub(Game.CurrentHumanClub)[6];
+    const Currency wage = Players[player].wage;
+    Players[player].wage = 0;
+    SelectedRecord = player;
+    auto* renewal = dynamic_cast<TForm24*>(CreateScreen("TForm24", hub));
+    ASSERT_NE(renewal, nullptr);
+    renewal->Show();
+    test::Pump();
+    EXPECT_EQ(renewal->Edit1->Text(), "0");
+    EXPECT_FALSE(renewal->CHButton1->Enabled());
+    renewal->Edit1->SetFocus();
+    renewal->Edit1->SelectAll();
+    QTest::keyClicks(renewal->Edit1->Widget(), "5");
+    EXPECT_TRUE(renewal->CHButton1->Enabled());
+    // The arrows step by 500: down only from above 500, up only below 9,999,500.
+    QWidget* arrows = renewal->UpDown1->Widget();
+    const QPoint up(arrows->width() / 2, arrows->height() / 4);
+    const QPoint down(arrows->width() / 2, arrows->height() * 3 / 4);
+    QTest::mouseClick(arrows, Qt::LeftButton, {}, up);
+    EXPECT_EQ(renewal->Edit1->Text(), "505");
+    QTest::mouseClick(arrows, Qt::LeftButton, {}, down);
+    EXPECT_EQ(renewal->Edit1->Text(), "5");
+    QTest::mouseClick(arrows, Qt::LeftButton, {}, down);
+    EXPECT_EQ(renewal->Edit1->Text(), "5");
+    renewal->Edit1->SetText("9999500");
+    QTest::mouseClick(arrows, Qt::LeftButton, {}, up);
+    EXPECT_EQ(renewal->Edit1->Text(), "9999500");
+    QTest::mouseClick(arrows, Qt::LeftButton, {}, down);
+    EXPECT_EQ(renewal->Edit1->Text(), "9999000");
+    renewal->Close();
+    test::Pump(20);
+    Players[player].wage = wage;
+}
+
 }  // namespace
 }  // namespace tarvelon

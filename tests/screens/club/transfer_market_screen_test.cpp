@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,8 @@
 #include "core/economy/player_sale.h"
 #include "core/format/money_format.h"
 #include "core/hooks.h"
+#include "core/season/competitions.h"
+#include "core/vocab/players.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/edits.h"
@@ -72,11 +75,12 @@ TEST_F(TransferMarketTest, TheConfidenceFiguresAreWhiteOverTheClubsColour)
     }
 }
 
-// On a screen wider than 800 the market grows with it and its confidence bars stand 24 pixels high;
-// at every size it fills the whole window.
+// On a screen wider than 800 the market grows with it and its confidence bars stand 24 pixels high,
+// also where the screen's shape leaves the form at its design size (1072 x 800, neither wide nor
+// narrow); at every size it fills the whole window.
 TEST_F(TransferMarketTest, OnALargerScreenTheConfidenceBarsStand24PixelsHighAndTheMarketFillsTheWindow)
 {
-    for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{1280, 1024}}) {
+    for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{1280, 1024}, std::pair{1072, 800}}) {
         auto* market = OpenMarketOnScreen(w, h);
         ASSERT_NE(market, nullptr);
         for (const char* name : {"gp1", "gp2"}) {
@@ -144,6 +148,59 @@ TEST_F(TransferMarketTest, PasseIsTheAskingPriceOnlyForAHumanClubsListedPlayer)
     market = OpenMarket(seller);
     ASSERT_NE(market, nullptr);
     EXPECT_EQ(passe(*market, theirs), shortMoney(Players[theirs].Value));
+}
+
+// "Habil." shows the two abbreviations, or the one full name when both traits are alike; its hint
+// names both traits in full either way.
+TEST_F(TransferMarketTest, TheTraitsHintNamesBothTraitsAlsoWhenTheyAreAlike)
+{
+    const int seller = SellerAtOrBelowHuman();
+    ASSERT_GE(seller, 0);
+    std::vector<int> squad = PlayersOfClub(seller);
+    ASSERT_GE(squad.size(), 2u);
+    const int alike = squad[0];
+    const int apart = squad[1];
+    const auto savedAlike = std::pair{Players[alike].Trait1, Players[alike].Trait2};
+    const auto savedApart = std::pair{Players[apart].Trait1, Players[apart].Trait2};
+    Players[alike].Trait1 = Players[alike].Trait2 = 2;
+    Players[apart].Trait1 = 1;
+    Players[apart].Trait2 = 3;
+    auto* market = OpenMarket(seller);
+    ASSERT_NE(market, nullptr);
+    TDataGrid& grid = *market->joglist;
+    const int column = grid.ColumnByName("habilidadejog")->Index();
+    const auto text = [&](int player) { return grid.GetCellTextByName("habilidadejog", RowOf(grid, player)); };
+    const auto hint = [&](int player) { return grid.GetCell(column, RowOf(grid, player))->Hint(); };
+    EXPECT_EQ(text(alike), TraitNames[2]);
+    EXPECT_EQ(hint(alike), std::string(TraitNames[2]) + "/" + TraitNames[2]);
+    EXPECT_EQ(text(apart), std::string(TraitAbbreviations[1]) + "/" + TraitAbbreviations[3]);
+    EXPECT_EQ(hint(apart), std::string(TraitNames[1]) + "/" + TraitNames[3]);
+    std::tie(Players[alike].Trait1, Players[alike].Trait2) = savedAlike;
+    std::tie(Players[apart].Trait1, Players[apart].Trait2) = savedApart;
+}
+
+// An extra club of a played league has its links while no card is drawn; its card takes away
+// "Retrospecto" and "Calendário", words and icons alike.
+TEST_F(TransferMarketTest, AnExtraClubsCardTakesTheRecordAndFixturesLinksWithTheirIcons)
+{
+    int extra = -1;
+    for (int c = Game.LeagueClubCount; c < Game.LeagueClubCount + Game.ExtraClubCount && extra < 0; ++c)
+        if (!PlayersOfClub(c).empty())
+            extra = c;
+    ASSERT_GE(extra, 0);
+    const int country = Clubs[extra].Country;
+    Clubs[extra].Country = Clubs[human_].Country;  // an extra club of the played league's country
+    ASSERT_NE(FindLeagueByCountry(Clubs[extra].Country), -1);
+    auto* market = OpenMarket(extra);
+    ASSERT_NE(market, nullptr);
+    for (auto [label, image] : {std::pair{market->Label11, market->Image2}, std::pair{market->Label12, market->Image3}}) {
+        EXPECT_NE(label->Cursor(), crHandPoint) << label->Caption();
+        EXPECT_NE(image->Cursor(), crHandPoint) << label->Caption();
+    }
+    // The transfers and trophies links stay as the club's country has them.
+    EXPECT_EQ(market->Label26->Cursor(), crHandPoint);
+    EXPECT_EQ(market->Image5->Cursor(), crHandPoint);
+    Clubs[extra].Country = country;
 }
 
 TEST_F(TransferMarketTest, TreeListsTheLeaguesAndAClubClickShowsItsSquadInPositionOrder)
