@@ -195,12 +195,27 @@ bool StartersComplete(const LineupBoard& board)
     return true;
 }
 
+namespace {
+
+// A row kept off the line-up only because the player's contract ran out: a renewal brings him back.
+bool WaitsForARenewal(const LineupBoard& board, std::size_t row)
+{
+    const TPlayer* p = PlayerAt(board.rowPlayers[row]);
+    return board.rowCodes[row] == kCodeBlocked && p != nullptr && p->BlockedThisRound == 0;
+}
+
+}  // namespace
+
 bool ReadyToKickOff(const LineupBoard& board)
 {
     if (StartersComplete(board))
         return true;
-    return std::none_of(board.rowCodes.begin(), board.rowCodes.end(),
-                        [](int code) { return code == kCodeFree || code == kCodeSubstitute; });
+    for (std::size_t row = 0; row < board.rowCodes.size(); ++row) {
+        const int code = board.rowCodes[row];
+        if (code == kCodeFree || code == kCodeSubstitute || WaitsForARenewal(board, row))
+            return false;
+    }
+    return true;
 }
 
 }  // namespace tarvelon

@@ -79,7 +79,8 @@ bool MoveShirtToPitchSlot(LineupBoard& board, int shirt, int slot);
 bool StartersComplete(const LineupBoard& board);
 
 // "Jogar >>" may go ahead: every shirt 1..11 wears a player, or no available candidate is left off
-// them (a squad with fewer than eleven fit players plays short rather than never).
+// them (a squad with fewer than eleven fit players plays short rather than never). A player whose
+// contract ran out counts as one left off: the coach renews him first.
 bool ReadyToKickOff(const LineupBoard& board);
 
 // The code a player's row gets from the shirt he wears.

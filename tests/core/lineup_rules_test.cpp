@@ -175,6 +175,38 @@ TEST_F(LineupRulesTest, JogarWaitsForAFullElevenUnlessNobodyIsLeftToComplete)
     EXPECT_EQ(starters, 10);
 }
 
+// Players whose contracts ran out come back with a renewal: a squad short of fit players only for
+// want of contracts does not kick off short (with nobody at all, when every contract ran out).
+TEST_F(LineupRulesTest, ASideShortOnlyForRunOutContractsWaitsForRenewals)
+{
+    for (std::size_t i = 10; i < squad_.size(); ++i)
+        Players[squad_[i]].ContractEnd = TodayDate() - 1;
+    LineupBoard board = NewLineupBoard(club_, false);
+    PlaceFormation(board, 5);
+    for (std::size_t i = 0; i < 10; ++i)
+        ASSERT_TRUE(DropCandidateOnShirt(board, board.Row(squad_[i]), static_cast<int>(i) + 1));
+    EXPECT_FALSE(ReadyToKickOff(board));
+    EXPECT_FALSE(CommitLineup(club_, board, false));
+
+    // A player bought this round is only blocked for the day: the side then plays short.
+    for (std::size_t i = 10; i < squad_.size(); ++i) {
+        Players[squad_[i]].ContractEnd = TodayDate() + 100;
+        Players[squad_[i]].BlockedThisRound = 1;
+    }
+    LineupBoard bought = NewLineupBoard(club_, false);
+    PlaceFormation(bought, 5);
+    for (std::size_t i = 0; i < 10; ++i)
+        ASSERT_TRUE(DropCandidateOnShirt(bought, bought.Row(squad_[i]), static_cast<int>(i) + 1));
+    EXPECT_TRUE(ReadyToKickOff(bought));
+
+    // Every contract run out: nobody can play, and nobody kicks off.
+    for (int player : squad_)
+        Players[player].ContractEnd = TodayDate() - 1;
+    LineupBoard none = NewLineupBoard(club_, false);
+    PlaceFormation(none, 5);
+    EXPECT_FALSE(ReadyToKickOff(none));
+}
+
 TEST_F(LineupRulesTest, ACentreBackOfTheOtherSideComesBeforeAnyMidfielder)
 {
     // 3-5-2 asks a left-sided centre-back on slot 6: none is left-sided.

@@ -141,6 +141,35 @@ TEST_F(LineupScreenTest, ADraggedShirtShowsTheArrowCarryingItsKindOfShirt)
     lineup->Close();
 }
 
+// A squad whose contracts all ran out has nobody to field: "Jogar >>" says so and waits for the
+// coach's renewals instead of sending out an empty side.
+TEST_F(LineupScreenTest, ASquadWithEveryContractRunOutDoesNotKickOff)
+{
+    Game.CurrentHumanClub = Game.HumanClubs[0];
+    Game.KeepLineup = 0;
+    for (const int player : SquadInListOrder(Game.CurrentHumanClub))
+        Players[static_cast<std::size_t>(player)].ContractEnd = TodayDate() - 1;
+    TForm87* lineup = OpenLineupScreen();
+    lineup->combtat->SetFocus();
+    for (int i = 0; i < 4; ++i)  // "4-4-2": the automatic selection finds nobody
+        QTest::keyClick(lineup->combtat->Widget(), Qt::Key_Down);
+    EXPECT_FALSE(lineup->Board().HasPlayer(1));
+    const std::size_t lineups = Lineups.size();
+    bool told = false;
+    QTimer::singleShot(150, [lineup, &told] {
+        if (auto* form = lineup->info1->DialogForm()) {
+            told = true;
+            QTest::keyClick(form->Widget(), Qt::Key_Return);
+        }
+    });
+    QTest::mouseClick(lineup->bt_irprojogo->Widget(), Qt::LeftButton);
+    EXPECT_TRUE(told);
+    EXPECT_EQ(Lineups.size(), lineups);
+    EXPECT_FALSE(LineupConfirmed);
+    EXPECT_TRUE(lineup->Visible());
+    lineup->Close();
+}
+
 TEST_F(LineupScreenTest, TacticsCaptainAndAStoredLineupComeBackWhenTheScreenOpensAgain)
 {
     Game.CurrentHumanClub = Game.HumanClubs[0];
