@@ -202,6 +202,21 @@ TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
     EXPECT_EQ(qAlpha(arrow.pixel(28, 3)), 0);
 }
 
+// The gradient runs lighter from a background whose bytes average 127 or less, darker from one
+// above: red 128, green 127, blue 127 averages 127.33.
+TEST_F(HubScreenTest, TheGradientRunsDarkerFromABackgroundJustAboveTheMiddle)
+{
+    const int club = Game.HumanClubs[0];
+    Clubs[club].BackColor = RGB(128, 127, 127);
+    Clubs[club].TextColor = clWhite;
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(hub->Gradient1->ColorEnd(), RGB(93, 92, 62));
+    Clubs[club].BackColor = RGB(127, 127, 127);
+    hub->RefreshHubHeader();
+    EXPECT_EQ(hub->Gradient1->ColorEnd(), RGB(162, 162, 182));
+}
+
 TEST_F(HubScreenTest, TheMoodPictureNamesTheSquadsMoodInItsHint)
 {
     TForm13* hub = OpenTheHub();
