@@ -616,7 +616,8 @@ void TForm13::ShowPlayerCard(int player)
     const TPlayer* p = PlayerAt(player);
     if (p == nullptr)
         return;
-    const bool tall = ClientHeight() > 600;  // a form scaled up for a larger screen
+    constexpr int kDesignScreenHeight = 600;
+    const bool tall = Hooks().screenHeight && Hooks().screenHeight() > kDesignScreenHeight;
     if (p_conf) p_conf->Hide();
     if (pinfo_panel) pinfo_panel->Show();
     if (Image1 && Form1) {

@@ -608,6 +608,24 @@ TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterCo
     }
 }
 
+// The card spreads out on a screen taller than 600 pixels, whatever the form's own size: on an
+// 800 x 800 screen the form keeps its design size.
+TEST_F(HubScreenTest, OnAScreenTallerThan600TheCardSpreadsOut)
+{
+    const ScreenSizeForTest screen(800, 800);
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(hub->ClientHeight(), 600);
+    TDataGrid* grid = hub->gridview1;
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier, RowPoint(grid, 3));
+    const std::string name = Html(hub->lb_infojogn);
+    const std::string card = Html(hub->lb_infojog);
+    EXPECT_NE(name.find("<IND x=\"200\">"), std::string::npos) << name;
+    EXPECT_NE(card.find("<IND x=\"200\"><B>Idade</B>"), std::string::npos) << card;
+    EXPECT_NE(card.find("<BR><br><B>Valor Passe:</B>"), std::string::npos) << card;
+    CloseEveryForm();
+}
+
 TEST_F(HubScreenTest, OnSmallScreensTheRankingsAndHistoriesFillTheWindow)
 {
     bool first = true;
