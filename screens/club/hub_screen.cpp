@@ -267,6 +267,7 @@ void TForm13::FormCreate()
     StyleLabels();
     ShowPicture(nova_barra, art::Picture("nova_barra"));
     ShowPicture(Image13, art::Picture("icone_confronto"));
+    ShowPicture(icon_arbitro, art::Picture("icone_arbitro"));
     ShowPicture(Image4, art::Picture("icone_carreira"));
     ShowPicture(Image10, art::Picture("paleta"));
     ShowPicture(Image9, art::Picture("moedas"));
@@ -510,7 +511,6 @@ void TForm13::ShowReferee()
         return;
     icon_arbitro->SetHint("Árbitro: " + RefereeName(referee));
     icon_arbitro->SetTag(referee);
-    ShowPicture(icon_arbitro, art::Picture("icone_arbitro"));
 }
 
 void TForm13::ShowHeadToHead(int opponent)

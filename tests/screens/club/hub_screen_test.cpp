@@ -171,6 +171,20 @@ TEST_F(HubScreenTest, WithNoHumanClubPlayingTodayTheHubStaysAndItsPlayButtonKick
     EXPECT_EQ(test::OpenHub(), nullptr);
 }
 
+// With no referee for the turn the referee's icon stays on the panel, keeping its hint and tag.
+TEST_F(HubScreenTest, TheRefereesIconStaysWithoutARefereeForTheTurn)
+{
+    Game.DayKind = 0;  // a day of friendlies, and none booked: the referee comes from the day's pool
+    Game.autosave = 0;
+    std::fill(std::begin(Game.MatchReferees), std::end(Game.MatchReferees), 0);
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    EXPECT_FALSE(hub->icon_arbitro->Picture().Empty());
+    EXPECT_TRUE(hub->icon_arbitro->Visible());
+    EXPECT_EQ(hub->icon_arbitro->Hint(), "");
+    EXPECT_EQ(hub->icon_arbitro->Tag(), 0);
+}
+
 TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
 {
     const int club = Game.HumanClubs[0];
