@@ -312,15 +312,27 @@ TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer
             w.push_back(std::stoll(grid->GetCellTextByName("salariot", row)));
         return w;
     };
-    const int wageColumn = grid->ColumnByName("salario")->Index();
-    hub->gridview1->OnHeaderClick(grid, wageColumn);
+    auto clickHeader = [grid](const char* column) {
+        TDgCustomColumn* c = grid->ColumnByName(column);
+        QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(grid->ColumnScreenLeft(c) + c->Width() / 2, 9));
+    };
+    clickHeader("salario");
     std::vector<long long> sorted = wages();
     EXPECT_TRUE(std::is_sorted(sorted.rbegin(), sorted.rend()));
-    hub->gridview1->OnHeaderClick(grid, wageColumn);
+    clickHeader("salario");
     sorted = wages();
     EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end()));
-    hub->gridview1->OnHeaderClick(grid, grid->ColumnByName("posicaojog")->Index());
+    clickHeader("posicaojog");
     EXPECT_EQ(grid->GetCellTextByName("posicaojog", 0), "G");
+    // The other columns sort by their own values.
+    clickHeader("idade");
+    std::vector<int> ages;
+    for (int row = 0; row < grid->RowCount(); ++row)
+        ages.push_back(std::stoi(grid->GetCellTextByName("idade", row)));
+    EXPECT_TRUE(std::is_sorted(ages.begin(), ages.end()) || std::is_sorted(ages.rbegin(), ages.rend()));
+    EXPECT_NE(ages.front(), ages.back());
+    clickHeader("posicaojog");
 
     // The head-to-head icon puts the record in the card's place.
     QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
