@@ -616,8 +616,7 @@ void TForm13::ShowPlayerCard(int player)
     const TPlayer* p = PlayerAt(player);
     if (p == nullptr)
         return;
-    constexpr int kDesignScreenHeight = 600;
-    const bool tall = Hooks().screenHeight && Hooks().screenHeight() > kDesignScreenHeight;
+    const bool tall = ClientHeight() > 600;  // a form scaled up for a larger screen
     if (p_conf) p_conf->Hide();
     if (pinfo_panel) pinfo_panel->Show();
     if (Image1 && Form1) {
