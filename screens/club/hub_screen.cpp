@@ -107,9 +107,10 @@ bool AnyByteBelow(TColor c, int limit)
 
 TColor ShiftedColor(TColor bg)
 {
-    const int mean = (Byte(bg, 0) + Byte(bg, 8) + Byte(bg, 16)) / 3;
-    const int dr = mean <= 127 ? 35 : -35;
-    const int db = mean <= 127 ? 55 : -65;
+    // A mean of 127 or less (the bytes' exact mean, 127.33 is above) is a dark background.
+    const bool dark = Byte(bg, 0) + Byte(bg, 8) + Byte(bg, 16) <= 3 * 127;
+    const int dr = dark ? 35 : -35;
+    const int db = dark ? 55 : -65;
     auto clamp = [](int v) { return std::clamp(v, 0, 255); };
     return RGB(clamp(Byte(bg, 0) + dr), clamp(Byte(bg, 8) + dr), clamp(Byte(bg, 16) + db));
 }
@@ -266,6 +267,7 @@ void TForm13::FormCreate()
     StyleLabels();
     ShowPicture(nova_barra, art::Picture("nova_barra"));
     ShowPicture(Image13, art::Picture("icone_confronto"));
+    ShowPicture(icon_arbitro, art::Picture("icone_arbitro"));
     ShowPicture(Image4, art::Picture("icone_carreira"));
     ShowPicture(Image10, art::Picture("paleta"));
     ShowPicture(Image9, art::Picture("moedas"));
@@ -509,7 +511,6 @@ void TForm13::ShowReferee()
         return;
     icon_arbitro->SetHint("Árbitro: " + RefereeName(referee));
     icon_arbitro->SetTag(referee);
-    ShowPicture(icon_arbitro, art::Picture("icone_arbitro"));
 }
 
 void TForm13::ShowHeadToHead(int opponent)

@@ -201,6 +201,66 @@ TEST_F(HubBetweenRoundsTest, TopBarMenusAndTheSquadMenuOpenTheirScreensAndActOnT
               FormatMoneyWords64(CurrencyUnits(Players[player].Value)));
 }
 
+// The squad list's menu on a player of a club that already has two players offered for loan, and on
+// a player it holds on loan without the cash to buy him.
+TEST_F(HubBetweenRoundsTest, TheSquadMenuFollowsTheLoansOfTheClubAndOfThePlayer)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int club = Game.CurrentHumanClub;
+    const std::vector<int> squad = PlayersOfClub(club);
+    ASSERT_GT(squad.size(), 8u);
+    Players[squad[4]].loanStatus = 1;
+    Players[squad[5]].loanStatus = 1;
+    const int loanedIn = squad[7];
+    Players[loanedIn].loanStatus = 2;
+    Clubs[club].cash = Players[loanedIn].Value - 10000;
+    hub->RefreshRosterGrid();
+    struct EntryState { bool visible = false, enabled = false; };
+    auto openMenuOn = [hub](int player) -> QMenu* {
+        SelectPlayer(*hub, player);
+        QTest::mouseClick(hub->gridview1->Widget(), Qt::RightButton, Qt::NoModifier,
+                          QPoint(60, hub->gridview1->RowTop(RowOf(*hub, player)) + 10));
+        test::PumpUntil([hub] { return hub->PopupMenu1->ShownMenu() != nullptr; });
+        return hub->PopupMenu1->ShownMenu();
+    };
+    auto entry = [](QMenu* menu, const std::string& caption) {
+        for (QAction* action : menu->actions())
+            if (action->text().toStdString().rfind(caption, 0) == 0)
+                return EntryState{action->isVisible(), action->isEnabled()};
+        return EntryState{};
+    };
+    auto closeMenu = [hub](QMenu* menu) {
+        QTest::keyClick(menu, Qt::Key_Escape);
+        test::PumpUntil([hub] { return hub->PopupMenu1->ShownMenu() == nullptr; });
+    };
+
+    QMenu* menu = openMenuOn(squad[6]);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(entry(menu, "Pôr para empréstimo").enabled);
+    EXPECT_FALSE(ChooseShown(hub->PopupMenu1, "Pôr para empréstimo"));
+    closeMenu(menu);
+    EXPECT_EQ(Players[squad[6]].loanStatus, 0);
+
+    menu = openMenuOn(squad[4]);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(entry(menu, "Pôr para empréstimo").visible);
+    EXPECT_TRUE(entry(menu, "Não pôr para empréstimo").visible);
+    closeMenu(menu);
+
+    menu = openMenuOn(loanedIn);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(entry(menu, "Cancelar Empréstimo").visible);
+    EXPECT_TRUE(entry(menu, "Comprar jogador").visible);
+    EXPECT_FALSE(entry(menu, "Comprar jogador").enabled);  // cash short of his price
+    EXPECT_FALSE(entry(menu, "Pôr para empréstimo").visible);
+    EXPECT_FALSE(entry(menu, "Propor contrato").enabled);
+    EXPECT_FALSE(entry(menu, "Vender jogador").enabled);
+    EXPECT_FALSE(entry(menu, "Aposentar jogador").enabled);
+    EXPECT_FALSE(entry(menu, "Não pôr para empréstimo").visible);
+    closeMenu(menu);
+}
+
 TEST_F(HubBetweenRoundsTest, TheRoundsUpdatesRunOnceEvenWhenTheHubIsMadeAgain)
 {
     SeasonStartPending = 0;

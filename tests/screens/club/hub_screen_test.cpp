@@ -171,6 +171,20 @@ TEST_F(HubScreenTest, WithNoHumanClubPlayingTodayTheHubStaysAndItsPlayButtonKick
     EXPECT_EQ(test::OpenHub(), nullptr);
 }
 
+// With no referee for the turn the referee's icon stays on the panel, keeping its hint and tag.
+TEST_F(HubScreenTest, TheRefereesIconStaysWithoutARefereeForTheTurn)
+{
+    Game.DayKind = 0;  // a day of friendlies, and none booked: the referee comes from the day's pool
+    Game.autosave = 0;
+    std::fill(std::begin(Game.MatchReferees), std::end(Game.MatchReferees), 0);
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    EXPECT_FALSE(hub->icon_arbitro->Picture().Empty());
+    EXPECT_TRUE(hub->icon_arbitro->Visible());
+    EXPECT_EQ(hub->icon_arbitro->Hint(), "");
+    EXPECT_EQ(hub->icon_arbitro->Tag(), 0);
+}
+
 TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
 {
     const int club = Game.HumanClubs[0];
@@ -200,6 +214,21 @@ TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
     EXPECT_GT(qAlpha(arrow.pixel(3, 8)), 200);
     EXPECT_GT(qAlpha(arrow.pixel(22, 22)), 200);
     EXPECT_EQ(qAlpha(arrow.pixel(28, 3)), 0);
+}
+
+// The gradient runs lighter from a background whose bytes average 127 or less, darker from one
+// above: red 128, green 127, blue 127 averages 127.33.
+TEST_F(HubScreenTest, TheGradientRunsDarkerFromABackgroundJustAboveTheMiddle)
+{
+    const int club = Game.HumanClubs[0];
+    Clubs[club].BackColor = RGB(128, 127, 127);
+    Clubs[club].TextColor = clWhite;
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(hub->Gradient1->ColorEnd(), RGB(93, 92, 62));
+    Clubs[club].BackColor = RGB(127, 127, 127);
+    hub->RefreshHubHeader();
+    EXPECT_EQ(hub->Gradient1->ColorEnd(), RGB(162, 162, 182));
 }
 
 TEST_F(HubScreenTest, TheMoodPictureNamesTheSquadsMoodInItsHint)
@@ -283,15 +312,27 @@ TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer
             w.push_back(std::stoll(grid->GetCellTextByName("salariot", row)));
         return w;
     };
-    const int wageColumn = grid->ColumnByName("salario")->Index();
-    hub->gridview1->OnHeaderClick(grid, wageColumn);
+    auto clickHeader = [grid](const char* column) {
+        TDgCustomColumn* c = grid->ColumnByName(column);
+        QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint(grid->ColumnScreenLeft(c) + c->Width() / 2, 9));
+    };
+    clickHeader("salario");
     std::vector<long long> sorted = wages();
     EXPECT_TRUE(std::is_sorted(sorted.rbegin(), sorted.rend()));
-    hub->gridview1->OnHeaderClick(grid, wageColumn);
+    clickHeader("salario");
     sorted = wages();
     EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end()));
-    hub->gridview1->OnHeaderClick(grid, grid->ColumnByName("posicaojog")->Index());
+    clickHeader("posicaojog");
     EXPECT_EQ(grid->GetCellTextByName("posicaojog", 0), "G");
+    // The other columns sort by their own values.
+    clickHeader("idade");
+    std::vector<int> ages;
+    for (int row = 0; row < grid->RowCount(); ++row)
+        ages.push_back(std::stoi(grid->GetCellTextByName("idade", row)));
+    EXPECT_TRUE(std::is_sorted(ages.begin(), ages.end()) || std::is_sorted(ages.rbegin(), ages.rend()));
+    EXPECT_NE(ages.front(), ages.back());
+    clickHeader("posicaojog");
 
     // The head-to-head icon puts the record in the card's place.
     QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
@@ -591,6 +632,22 @@ TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterCo
         EXPECT_EQ(width(hub, "habilidades"), 77);
         expectTheRosterFits(hub);
     }
+}
+
+// The card spreads out only on a form grown for a larger screen: on an 800 x 800 screen the form
+// keeps its design size, and a second column at 200 of the 240-pixel card would wrap "Idade".
+TEST_F(HubScreenTest, TheCardKeepsItsColumnsOnAFormOfDesignSize)
+{
+    const ScreenSizeForTest screen(800, 800);
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(hub->ClientHeight(), 600);
+    TDataGrid* grid = hub->gridview1;
+    QTest::mouseClick(grid->Widget(), Qt::LeftButton, Qt::NoModifier, RowPoint(grid, 3));
+    const std::string card = Html(hub->lb_infojog);
+    EXPECT_NE(card.find("<IND x=\"150\"><B>Idade</B>"), std::string::npos) << card;
+    EXPECT_NE(card.find("<BR><B>Valor Passe:</B>"), std::string::npos) << card;
+    CloseEveryForm();
 }
 
 TEST_F(HubScreenTest, OnSmallScreensTheRankingsAndHistoriesFillTheWindow)
