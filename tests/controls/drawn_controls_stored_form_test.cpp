@@ -8,9 +8,7 @@
 #include "controls/grad_button.h"
 #include "controls/gradient.h"
 #include "controls/progress_cyl.h"
-#include "platform/dfm/form_reader.h"
-#include "platform/dfm/handler_table.h"
-#include "platform/forms/form.h"
+#include "platform/dfm/stored_form.h"
 
 namespace tarvelon {
 namespace {
@@ -60,18 +58,17 @@ TEST(DrawnControlsStoredForm, ClassesAndPropertiesAreRead)
   end
 end
 )";
-    TForm form(nullptr);
+    TStoredForm form(nullptr);
     int clicks = 0;
-    THandlerTable handlers;
-    handlers.Bind("GradButton1Click", [&](TObject*) { ++clicks; });
-    const TReadResult result = ReadComponentFromText(&form, text, "teste.dfm", handlers);
+    form.BindHandler("GradButton1Click", [&](TObject*) { ++clicks; });
+    const TReadResult& result = form.ReadDescriptionText(text, "teste.dfm");
     ASSERT_TRUE(result.Ok()) << result.Message();
-    auto* gradient = dynamic_cast<TGradient*>(form.FindComponent("Gradient1"));
+    auto* gradient = form.FindChild<TGradient>("Gradient1");
     ASSERT_NE(gradient, nullptr);
     EXPECT_EQ(gradient->Style(), gsRadialBL);
     EXPECT_EQ(gradient->ColorBegin(), clBlue);
     EXPECT_TRUE(gradient->Reverse());
-    auto* button = dynamic_cast<TGradButton*>(form.FindComponent("GradButton1"));
+    auto* button = form.FindChild<TGradButton>("GradButton1");
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->ColorScheme(), csNeoSky);
     EXPECT_EQ(button->ColorFace(), 0xFFEEDD);
@@ -81,10 +78,10 @@ end
     button->Click();
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(form.ModalResult(), mrOk);
-    auto* bar = dynamic_cast<TDcSmoothProgressBar*>(form.FindComponent("bar1"));
+    auto* bar = form.FindChild<TDcSmoothProgressBar>("bar1");
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->Position(), 35);
-    auto* cylinder = dynamic_cast<TProgressCyl*>(form.FindComponent("gp1"));
+    auto* cylinder = form.FindChild<TProgressCyl>("gp1");
     ASSERT_NE(cylinder, nullptr);
     EXPECT_EQ(cylinder->Position(), 60);
     EXPECT_EQ(cylinder->BevelInner(), bvLowered);
@@ -103,13 +100,12 @@ TEST(DrawnControlsStoredForm, CHButtonIsTheGradientPushButton)
   end
 end
 )";
-    TForm form(nullptr);
+    TStoredForm form(nullptr);
     int clicks = 0;
-    THandlerTable handlers;
-    handlers.Bind("CHButton1Click", [&](TObject*) { ++clicks; });
-    const TReadResult result = ReadComponentFromText(&form, text, "teste.dfm", handlers);
+    form.BindHandler("CHButton1Click", [&](TObject*) { ++clicks; });
+    const TReadResult& result = form.ReadDescriptionText(text, "teste.dfm");
     ASSERT_TRUE(result.Ok()) << result.Message();
-    auto* button = dynamic_cast<TGradButton*>(form.FindComponent("CHButton1"));
+    auto* button = form.FindChild<TGradButton>("CHButton1");
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->Caption(), "Oferecer");
     EXPECT_EQ(button->ColorScheme(), csNeoGrass);
@@ -129,10 +125,10 @@ TEST(DrawnControlsStoredForm, AMessageDialogTakesItsTextShadowFromTheForm)
   end
 end
 )";
-    TForm form(nullptr);
-    const TReadResult result = ReadComponentFromText(&form, text, "teste.dfm", THandlerTable());
+    TStoredForm form(nullptr);
+    const TReadResult& result = form.ReadDescriptionText(text, "teste.dfm");
     ASSERT_TRUE(result.Ok()) << result.Message();
-    auto* dialog = dynamic_cast<TDcSmoothMessageDialog*>(form.FindComponent("dlg_st"));
+    auto* dialog = form.FindChild<TDcSmoothMessageDialog>("dlg_st");
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->HTMLText().ShadowColor, clBlack);
     EXPECT_EQ(dialog->HTMLText().ShadowOffset, 1);

@@ -3,10 +3,8 @@
 // (plain, gradient, the line band, transparent), bevels and borders, vertical placement.
 #include <gtest/gtest.h>
 
-#include "platform/dfm/form_reader.h"
-#include "platform/dfm/handler_table.h"
 #include "platform/forms/custom_control.h"
-#include "platform/forms/form.h"
+#include "platform/dfm/stored_form.h"
 #include "richtext/html_check_box.h"
 #include "richtext/html_controls_registration.h"
 #include "richtext/html_label.h"
@@ -228,14 +226,14 @@ TEST(StoredRichLabel, TheShadowComesFromTheFormDescription)
   end
 end
 )";
-    TForm form(nullptr);
-    const TReadResult result = ReadComponentFromText(&form, text, "teste.dfm", THandlerTable());
+    TStoredForm form(nullptr);
+    const TReadResult& result = form.ReadDescriptionText(text, "teste.dfm");
     ASSERT_TRUE(result.Ok()) << result.Message();
-    auto* label = dynamic_cast<TRichLabel*>(form.FindComponent("info1"));
+    auto* label = form.FindChild<TRichLabel>("info1");
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->ShadowColor(), clBlack);
     EXPECT_EQ(label->ShadowOffset(), 1);
-    auto* check = dynamic_cast<THTMLCheckBox*>(form.FindComponent("ck1"));
+    auto* check = form.FindChild<THTMLCheckBox>("ck1");
     ASSERT_NE(check, nullptr);
     EXPECT_EQ(check->ShadowColor(), clWhite);
     EXPECT_EQ(check->ShadowOffset(), 3);
