@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "controls/dc_combo.h"
 #include "controls/dc_glow_button.h"
@@ -39,16 +40,17 @@ T* Shown()
     return nullptr;
 }
 
-// Runs `act` once on the form of class T as soon as one shows, from inside whatever modal loop
-// shows it (a timer looks for it; it gives up after `ms`).
+// Runs `act` once on what `find` returns as soon as it returns a form, from inside whatever modal
+// loop shows it. A timer looks for it, so that nothing waits nested under the loop it must act in
+// (a nested wait would keep the loops opened before it from ending); it gives up after `ms`.
 template <typename T>
-void ActWhenShown(std::function<void(T&)> act, int ms = 10000)
+void ActWhenFound(std::function<T*()> find, std::function<void(T&)> act, int ms)
 {
     auto* timer = new QTimer();
     auto* clock = new QElapsedTimer();
     clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, act, ms] {
-        T* form = Shown<T>();
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, find, act, ms] {
+        T* form = find();
         if (form == nullptr && clock->elapsed() < ms)
             return;
         timer->stop();
@@ -57,7 +59,20 @@ void ActWhenShown(std::function<void(T&)> act, int ms = 10000)
         if (form != nullptr)
             act(*form);
     });
-    timer->start(10);
+    timer->start(5);
+}
+
+// Runs `act` once on the form of class T as soon as one shows and `ready` holds for it (a screen
+// that fills itself on activation is shown before it is ready).
+template <typename T>
+void ActWhenShown(std::function<void(T&)> act, int ms = 10000, std::function<bool(T&)> ready = {})
+{
+    ActWhenFound<T>(
+        [ready]() -> T* {
+            T* form = Shown<T>();
+            return form != nullptr && (!ready || ready(*form)) ? form : nullptr;
+        },
+        std::move(act), ms);
 }
 
 // The visible form of a registered class (null when none is shown).
@@ -201,15 +216,17 @@ inline void PlayTheAutomaticEleven(TForm87& lineup, std::string& leftShort)
     QTest::mouseClick(lineup.bt_voltar->Widget(), Qt::LeftButton);
 }
 
-// Runs `onLineup` on the line-up screen once it is open (from inside its modal loop).
+// Runs `onLineup` on the line-up screen once it is open, from inside its modal loop (it may open
+// only after the round's questions are answered).
 template <typename F>
 void WhenLineupOpens(F onLineup)
 {
-    QTimer::singleShot(0, [onLineup] {
-        if (!PumpUntil([] { return OpenLineup() != nullptr && OpenLineup()->Visible(); }))
-            return;
-        onLineup(*OpenLineup());
-    });
+    ActWhenFound<TForm87>(
+        [] {
+            TForm87* lineup = OpenLineup();
+            return lineup != nullptr && lineup->Visible() ? lineup : nullptr;
+        },
+        [onLineup](TForm87& lineup) { onLineup(lineup); }, 60000);
 }
 
 // One coach's turn: "Escalar Time", formation item downs - 1, "Jogar >>".

@@ -159,6 +159,7 @@ public:
             }
         });
         questions_.start(20);
+        WatchForAStall();
         const int firstSeason = Game.Season;
 
         // The first day live (at the fastest key), then instant play.
@@ -353,8 +354,25 @@ private:
         FAIL() << "not reached within " << kMostSteps << " steps: " << what;
     }
 
+    // A play that stalls (a screen nobody answers, inside a modal loop) ends the run at once with
+    // what was shown, rather than when the suite's time runs out. The timer also fires inside the
+    // modal loops.
+    void WatchForAStall()
+    {
+        lastStep_.start();
+        QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+            if (lastStep_.elapsed() < kStallMs)
+                return;
+            std::fprintf(stderr, "the play-through stalled after day %d; shown: %s; messages: %s\n", log_.days,
+                         VisibleForms().c_str(), Messages().c_str());
+            std::abort();
+        });
+        watchdog_.start(1000);
+    }
+
     void AnswerOneStep()
     {
+        lastStep_.restart();
         if (std::getenv("TARVELON_PLAY_TRACE"))  // each step on the error stream, to find where a run stalls
             std::fprintf(stderr, "day %d kind %d round %d/%d: %s| clubs %d %d, %s; %s\n", log_.days, Game.DayKind,
                          Game.LeagueRound, Game.LeagueTurn, VisibleForms().c_str(), Game.HumanClubs[0], Game.HumanClubs[1],
@@ -685,7 +703,7 @@ private:
         ClickRow(squad, playerRow, 140);
         ASSERT_EQ(market.SelectedPlayer(), player);
         // A player may ask for a higher wage first: his demand is accepted ("Aceitar").
-        ActWhenShown<TForm61>([](TForm61& demand) { QTest::mouseClick(demand.bt2->Widget(), Qt::LeftButton); }, 2000);
+        ActWhenShown<TForm61>([](TForm61& demand) { QTest::mouseClick(demand.bt2->Widget(), Qt::LeftButton); }, 10000);
         Click(market.bt1);  // "Comprar"
     }
 
@@ -736,13 +754,15 @@ private:
         CloseEveryFormButTheTitle();
         title_->Show();
         Pump();
-        ActWhenShown<TForm21>([name](TForm21& screen) {
-            const int row = RowWithText(*screen.grid1, "colarquivo", name + ".nsx");
-            if (row < 0)
-                return;
-            ClickAt(screen.grid1->Widget(), QPoint(60, screen.grid1->RowTop(row) + 10));
-            QTest::mouseClick(screen.BitBtn1->Widget(), Qt::LeftButton);
-        });
+        // The screen lists the saves when it is first activated, which may come after it shows.
+        const std::string listed = name + ".nsx";
+        ActWhenShown<TForm21>(
+            [listed](TForm21& screen) {
+                const int row = RowWithText(*screen.grid1, "colarquivo", listed);
+                ClickAt(screen.grid1->Widget(), QPoint(60, screen.grid1->RowTop(row) + 10));
+                QTest::mouseClick(screen.BitBtn1->Widget(), Qt::LeftButton);
+            },
+            60000, [listed](TForm21& screen) { return RowWithText(*screen.grid1, "colarquivo", listed) >= 0; });
         ClickAt(title_->Widget(), QPoint(60, 200));  // "Carregar Jogo": modal until the load closes it
         ASSERT_TRUE(PumpUntil([] { return Shown<TForm13>() != nullptr; }, 30000)) << VisibleForms();
         EXPECT_FALSE(title_->Visible());
@@ -827,6 +847,9 @@ private:
     int listed_ = 0;  // the player listed for sale after his auction found no buyer
     int listedFrom_ = -1;
     QTimer questions_;
+    QTimer watchdog_;
+    QElapsedTimer lastStep_;
+    static constexpr int kStallMs = 300000;  // far above the longest wait of a step
     static constexpr int kAnswered = 68;
 };
 

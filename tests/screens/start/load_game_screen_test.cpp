@@ -194,12 +194,15 @@ TEST_F(LoadGameScreenTest, LoadingFromTheTitleClosesTheScreenHidesTheTitleAndOpe
     test::Pump();
     bool driven = false;
     // Driven from inside the title's modal loop as soon as the screen shows, however long it takes.
-    test::ActWhenShown<TForm21>([&driven](TForm21& screen) {
-        EXPECT_TRUE(screen.Modal());
-        ClickRow(screen, "alpha.nsx");
-        Click(screen.BitBtn1);
-        driven = true;
-    });
+    // The list is filled on the screen's first activation, which may come after it shows.
+    test::ActWhenShown<TForm21>(
+        [&driven](TForm21& screen) {
+            EXPECT_TRUE(screen.Modal());
+            ClickRow(screen, "alpha.nsx");
+            Click(screen.BitBtn1);
+            driven = true;
+        },
+        60000, [](TForm21& screen) { return RowOf(screen, "alpha.nsx") >= 0; });
     ClickAt(title->Widget(), QPoint(60, 200));  // "Carregar Jogo": modal until the load closes it
     EXPECT_TRUE(driven);
     EXPECT_FALSE(IsOpen("TForm21"));
