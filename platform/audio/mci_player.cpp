@@ -155,7 +155,7 @@ std::uint32_t TMciPlayer::OnAlias(const std::string& verb, const std::string& ar
         // Only "from 0" (the start) is used; a sound always plays from its start.
         if (words.size() != 1 && !(words.size() == 3 && Lower(words[1]) == "from" && words[2] == "0"))
             return MCIERR_UNRECOGNIZED_KEYWORD;
-        return device_->Play(alias) ? 0 : MCIERR_INVALID_FILE;
+        return device_->Play(alias) ? 0u : std::uint32_t{MCIERR_INVALID_FILE};
     }
     if (words.size() != 1)
         return MCIERR_UNRECOGNIZED_KEYWORD;

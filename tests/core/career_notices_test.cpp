@@ -70,8 +70,9 @@ TEST_F(CareerNoticesTest, AnOfferedSquadIsListedByPositionGoalkeepersFirst)
     for (const JobOfferSquadRow& row : rows) {
         const TPlayer& p = Players[row.player];
         ASSERT_GE(p.Position, lastPosition);
-        if (p.Position == lastPosition)
+        if (p.Position == lastPosition) {
             EXPECT_GT(row.player, lastPlayer);
+        }
         lastPosition = p.Position;
         lastPlayer = row.player;
         EXPECT_EQ(row.energy, std::to_string(p.Energy) + "%");

@@ -131,8 +131,9 @@ TEST_F(LineupRulesTest, StarterPlacesTheSlotsCannotFillStayEmpty)
     AutoSelectLineup(board, 4, club_);
     std::set<int> seen;
     for (int shirt = 1; shirt <= kShirtCount; ++shirt)
-        if (board.HasPlayer(shirt))
+        if (board.HasPlayer(shirt)) {
             EXPECT_TRUE(seen.insert(board.shirts[shirt].player).second) << "twice: shirt " << shirt;
+        }
     // Shirts 10 and 11 stand on centre-back slots 6 and 8, empty.
     EXPECT_EQ(board.shirts[10].pitchSlot, 6);
     EXPECT_EQ(board.shirts[11].pitchSlot, 8);

@@ -171,10 +171,10 @@ TEST_F(ViewsLists, APlayersMatchesHaveOneRowEachWithHisRating)
         report.date = EncodeDate(2011, 3, 6 + 7 * day);
         MatchReports.push_back(report);
     }
-    Appearances.push_back(TAppearance{0, ana, 9, 7.5f});
-    Appearances.push_back(TAppearance{1, ana, 9, 6.0f});
-    SubAppearances.push_back(TSubAppearance{ana, bia, 120, 5.5f, 1});  // Ana taken off, Bia on
-    SubAppearances.push_back(TSubAppearance{0, ana, 130, 4.0f, 2});    // Ana came on
+    Appearances.push_back(TAppearance{0, ana, 9, 7.5f, 0, {}, 0, 0, 0});
+    Appearances.push_back(TAppearance{1, ana, 9, 6.0f, 0, {}, 0, 0, 0});
+    SubAppearances.push_back(TSubAppearance{ana, bia, 120, 5.5f, 1, 0, 0, 0});  // Ana taken off, Bia on
+    SubAppearances.push_back(TSubAppearance{0, ana, 130, 4.0f, 2, 0, 0, 0});    // Ana came on
     // Walked from the last pair to the first: the match he came on in first, with his rating there.
     const auto rows = PlayerSeasonMatches(ana);
     ASSERT_EQ(rows.size(), 3u);

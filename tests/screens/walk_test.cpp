@@ -135,8 +135,9 @@ TEST_F(WalkTest, EveryScreenTakesTheDesktopsCloseRequestAsItsOwnAltF4)
         window->close();  // a close event to the top-level window, as the window manager sends it
         swallowed[formClass] = stillShown(window, byRequest);
         EXPECT_EQ(swallowed[formClass], keySwallowed) << formClass;
-        if (!swallowed[formClass])
+        if (!swallowed[formClass]) {
             EXPECT_TRUE(test::PumpUntil([] { return Application->Terminated(); }, 200)) << formClass << ": no window shows";
+        }
         Application->ResetTerminated();
         test::CloseEveryForm();
     }

@@ -50,12 +50,14 @@ void ExpectPlacesFilledWherePlayersAre(int day)
                                       std::to_string(formation) + ", calendar day " + std::to_string(day);
             std::set<int> worn;
             for (int shirt = 1; shirt <= kShirtCount; ++shirt)
-                if (board.HasPlayer(shirt))
+                if (board.HasPlayer(shirt)) {
                     ASSERT_TRUE(worn.insert(board.shirts[shirt].player).second) << where;
+                }
             for (int shirt = 1; shirt <= kStarterShirts; ++shirt) {
                 const int position = PitchSlotRoles[board.shirts[shirt].pitchSlot].position;
-                if (!board.HasPlayer(shirt))
+                if (!board.HasPlayer(shirt)) {
                     ASSERT_FALSE(FitPlayerOfPositionOffTheEleven(board, position)) << where << ", shirt " << shirt;
+                }
             }
         }
     }

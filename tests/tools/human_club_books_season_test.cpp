@@ -82,10 +82,11 @@ protected:
         for (int p : Squad()) {
             const TPlayer& player = Players[static_cast<std::size_t>(p)];
             const TDateTime daysLeft = player.ContractEnd - TodayDate();
-            if (daysLeft < 0)
+            if (daysLeft < 0) {
                 EXPECT_EQ(player.contractWarning, 2) << when << ": player " << p << " on " << DateToStr(TodayDate());
-            else if (daysLeft < 21)
+            } else if (daysLeft < 21) {
                 EXPECT_GE(player.contractWarning, 1) << when << ": player " << p << " on " << DateToStr(TodayDate());
+            }
         }
     }
 

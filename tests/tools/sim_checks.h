@@ -193,10 +193,11 @@ inline void ExpectContinentalGroupsOfTheirContinent()
             const int confederation = edition == 1 ? 1 : 0;
             for (const auto& group : Game.ContinentalGroups[ContinentalGroupTable(kind, edition)])
                 for (int club : group)
-                    if (IsClub(club))
+                    if (IsClub(club)) {
                         EXPECT_EQ(ConfederationOfCountry(Clubs[static_cast<std::size_t>(club)].Country), confederation)
                             << Clubs[static_cast<std::size_t>(club)].name.str() << " (country "
                             << Clubs[static_cast<std::size_t>(club)].Country << ") in cup kind " << kind << ", edition " << edition;
+                    }
         }
 }
 

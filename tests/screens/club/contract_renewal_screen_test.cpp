@@ -53,7 +53,6 @@ TEST_F(ContractRenewalScreenTest, AContractIsRenewedAgainstTheWageDemand)
 {
     TForm13* hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
-    const int club = Game.CurrentHumanClub;
     // A player below the first row, listed for sale: the renewal takes him off the list.
     const int player = std::atoi(hub->gridview1->GetCellTextByName("id", 4).c_str());
     ListPlayerForSale(player, CurrencyUnits(Players[player].Value) * 2);

@@ -671,8 +671,9 @@ TEST_F(HubScreenTest, OnSmallScreensTheRankingsAndHistoriesFillTheWindow)
                                                      std::tuple{10, "Ranking de clubes", "TForm71"}}) {
             closeSoon();
             clickSpot(spot);
-            if (*entry != '\0')
+            if (*entry != '\0') {
                 ASSERT_TRUE(test::ChooseShown(hub->BarMenuOfSpot(spot), entry)) << entry;
+            }
             test::Pump(200);
             ASSERT_EQ(LastOpenedScreen(), formClass);
             ASSERT_TRUE(shownBounds.contains(formClass)) << formClass;
@@ -710,8 +711,9 @@ TEST_F(HubScreenTest, TheTopBarsMenusOpenUnderTheirSpotsAtEveryScreenSize)
             const QPoint button = hub->Widget()->mapToGlobal(QPoint(int(s.left * scale), hub->nova_barra->Height()));
             // At its spot's left edge, unless an edge of the (test's smaller) screen pushes it in.
             const QRect screenArea = shown->screen()->geometry();
-            if (button.x() >= screenArea.left() && button.x() + shown->width() <= screenArea.right())
+            if (button.x() >= screenArea.left() && button.x() + shown->width() <= screenArea.right()) {
                 EXPECT_NEAR(opened.x(), button.x(), 2) << menuName << " at " << size.width;
+            }
             EXPECT_NEAR(opened.y(), button.y(), 2) << menuName << " at " << size.width;
             shown->close();
             test::Pump(10);

@@ -161,8 +161,9 @@ TEST_F(StandingsScreenTest, TheRegionalFourthDivisionsLinkStandsGreyedOnStateDay
         ASSERT_EQ(form->ShownLeague, brazil);
         EXPECT_TRUE(form->divisionLinks[1]->Visible()) << "day kind " << kind;
         EXPECT_EQ(form->divisionLinks[2]->Visible(), kind == 3) << "day kind " << kind;
-        if (kind == 3)
+        if (kind == 3) {
             EXPECT_FALSE(form->divisionLinks[2]->Enabled());
+        }
         PressKey(form, Qt::Key_Escape);
     }
     Leagues[brazil].divisionCount = divisions;

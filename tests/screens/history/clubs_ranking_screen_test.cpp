@@ -45,8 +45,9 @@ void ExpectPlacingRows(TDataGrid* grid, const std::vector<ClubRankingRow>& rows)
     for (int i = 0; i < grid->RowCount(); ++i) {
         const int total = CellInt(*grid, "coltotal1", i, -1);
         shown.insert({CellInt(*grid, "colid1", i, -1), total});
-        if (i > 0)
+        if (i > 0) {
             EXPECT_LE(total, CellInt(*grid, "coltotal1", i - 1, -1)) << "row " << i;
+        }
         EXPECT_EQ(grid->GetCellTextByName("colcolocacao1", i), std::to_string(i + 1));
     }
     EXPECT_EQ(shown, expected);

@@ -252,9 +252,10 @@ TEST_F(LineupScreenTest, TheBenchNamesStandClearOfTheTextsOfTheShirtBelow)
         ASSERT_NE(board.NameLabel(shirt)->GetDisplayText().find(board.DisplayName(lineup->Board().shirts[shirt].player)),
                   std::string::npos);
         for (const TLabel* below : {board.PositionLabel(shirt + 1), board.NumberLabel(shirt + 1), board.EnergyLabel(shirt + 1)})
-            if (below->Visible() && !below->Caption().empty())
+            if (below->Visible() && !below->Caption().empty()) {
                 EXPECT_FALSE(name.intersects(bounds(below))) << "shirt " << shirt << ": " << below->Name() << " \""
                                                              << below->Caption() << "\"";
+            }
     }
 }
 

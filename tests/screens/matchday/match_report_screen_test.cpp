@@ -186,9 +186,10 @@ TEST_F(MatchReportTest, TheFormationAndTacticsStandAtThePitchsLowerRightAndTheNa
         for (int shirt = 1; shirt <= TPitchBoard::kShirts; ++shirt)
             for (const TControl* part : std::initializer_list<const TControl*>{form->pitch->Board()->Shirt(shirt),
                                                                                form->pitch->Board()->NameLabel(shirt)})
-                if (part->Visible())
+                if (part->Visible()) {
                     EXPECT_FALSE(box.intersects(QRect(part->Left(), part->Top(), part->Width(), part->Height())))
                         << label->Name() << " over " << part->Name();
+                }
         int white = 0;
         for (int y = box.top(); y <= box.bottom(); ++y)
             for (int x = box.left(); x <= box.right(); ++x)
