@@ -87,11 +87,10 @@ struct RosterColumnWidths {
 
 std::optional<RosterColumnWidths> RosterColumnsForScreen()
 {
-    constexpr int designWidth = 800;
-    const int width = Hooks().screenWidth ? Hooks().screenWidth() : designWidth;
+    const int width = Hooks().screenWidth ? Hooks().screenWidth() : kDesignScreenWidth;
     if (IsNarrowScreen() && width > 1024)
         return RosterColumnWidths{120, 30, 110, 60};
-    if ((IsNarrowScreen() && width > designWidth) || IsWideScreen())
+    if ((IsNarrowScreen() && width > kDesignScreenWidth) || IsWideScreen())
         return RosterColumnWidths{100, 30, 80, 55};
     return std::nullopt;
 }

@@ -202,9 +202,8 @@ void TForm14::FormCreate()
     barColour_ = ConfidenceColour(*gp1);
     FitToScreen();
     // On a screen wider than the design's, grown or not, the confidence bars stand 24 pixels high.
-    constexpr int kDesignWidth = 800;
     constexpr int kWideScreenBarHeight = 24;
-    if (ScreenWidth() > kDesignWidth)
+    if (ScreenWidth() > kDesignScreenWidth)
         for (TProgressCyl* bar : {gp1, gp2})
             SetConfidenceBarHeight(*bar, kWideScreenBarHeight);
     // The card's text grows with the form as the labels' fonts do.

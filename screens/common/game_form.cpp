@@ -14,8 +14,6 @@ namespace tarvelon {
 
 namespace {
 
-constexpr int kDesignScreenWidth = 800;
-
 std::unique_ptr<TBitmap> LoadGamePicture(const char* name)
 {
     const std::string path = FindFileNoCase(".", name);

@@ -227,10 +227,9 @@ void TForm67::FillResultsGrid()
         grid1->AddRow(1);
         const int r = grid1->RowCount() - 1;
         grid1->SetCellTextByName("colreport", r, std::to_string(row.report));
-        grid1->SetCellTextByName("colescudo1", r, "0");
+        grid1->SetCellTextByName("colescudo1", r, row.report < 0 ? "1" : "0");
         grid1->SetCellTextByName("colescudo2", r, "0");
         if (row.report < 0) {
-            grid1->SetCellTextByName("colescudo1", r, "1");
             grid1->SetCellTextByName("colcasa", r, row.heading);
             continue;
         }
