@@ -8,9 +8,6 @@ namespace tarvelon {
 // 1280x1024 -> 6, any other size -> 7.
 int GetScreenSizeClass();
 
-// The width of the screen the game's forms are designed on.
-inline constexpr int kDesignScreenWidth = 800;
-
 // The screen's width in pixels (0 when unknown).
 int ScreenWidth();
 

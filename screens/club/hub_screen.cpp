@@ -87,10 +87,10 @@ struct RosterColumnWidths {
 
 std::optional<RosterColumnWidths> RosterColumnsForScreen()
 {
-    const int width = Hooks().screenWidth ? Hooks().screenWidth() : kDesignScreenWidth;
+    const int width = Hooks().screenWidth ? Hooks().screenWidth() : DesignScreenWidth;
     if (IsNarrowScreen() && width > 1024)
         return RosterColumnWidths{120, 30, 110, 60};
-    if ((IsNarrowScreen() && width > kDesignScreenWidth) || IsWideScreen())
+    if ((IsNarrowScreen() && width > DesignScreenWidth) || IsWideScreen())
         return RosterColumnWidths{100, 30, 80, 55};
     return std::nullopt;
 }

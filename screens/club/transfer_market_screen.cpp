@@ -19,6 +19,7 @@
 #include "core/views/hub_views.h"
 #include "core/views/market_views.h"
 #include "core/vocab/countries.h"
+#include "core/vocab/tactics_board.h"
 #include "grid/dg_column_classes.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/keys.h"
@@ -203,7 +204,7 @@ void TForm14::FormCreate()
     FitToScreen();
     // On a screen wider than the design's, grown or not, the confidence bars stand 24 pixels high.
     constexpr int kWideScreenBarHeight = 24;
-    if (ScreenWidth() > kDesignScreenWidth)
+    if (ScreenWidth() > DesignScreenWidth)
         for (TProgressCyl* bar : {gp1, gp2})
             SetConfidenceBarHeight(*bar, kWideScreenBarHeight);
     // The card's text grows with the form as the labels' fonts do.

@@ -3,6 +3,7 @@
 #include "core/format/screen_size.h"
 #include "core/hooks.h"
 #include "core/persist/file_paths.h"
+#include "core/vocab/tactics_board.h"
 #include "platform/forms/keys.h"
 #include "platform/graphics/geometry.h"
 #include "platform/forms/screen.h"
@@ -103,10 +104,10 @@ void TGameForm::ApplyStyle()
 
 bool TGameForm::FitToScreen()
 {
-    const int width = Hooks().screenWidth ? Hooks().screenWidth() : kDesignScreenWidth;
-    if (width != kDesignScreenWidth && IsNarrowScreen()) {
+    const int width = Hooks().screenWidth ? Hooks().screenWidth() : DesignScreenWidth;
+    if (width != DesignScreenWidth && IsNarrowScreen()) {
         scaleBy_ = width;
-        scaleOf_ = kDesignScreenWidth;
+        scaleOf_ = DesignScreenWidth;
     } else if (IsWideScreen()) {
         scaleBy_ = 133;
         scaleOf_ = 100;
