@@ -20,6 +20,17 @@ QString ButtonText(const std::string& caption)
     return ToQString(caption);
 }
 
+// A check box or radio button is one window that takes a click anywhere in its bounds, also on the
+// blank part past its caption, not only on its mark and text as Qt's do.
+template <typename QtButton>
+class WholeAreaButton : public QtButton {
+public:
+    using QtButton::QtButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return this->rect().contains(pos); }
+};
+
 }  // namespace
 
 // ---- TButton
@@ -143,7 +154,7 @@ TCheckBox::TCheckBox(TComponent* owner) : TButton(owner)
 
 QWidget* TCheckBox::CreateWidget(QWidget* parentWidget)
 {
-    auto* box = new QCheckBox(parentWidget);
+    auto* box = new WholeAreaButton<QCheckBox>(parentWidget);
     QObject::connect(box, &QAbstractButton::clicked, box, [this] { WidgetToggled(); });
     return box;
 }
@@ -202,7 +213,7 @@ TRadioButton::TRadioButton(TComponent* owner) : TButton(owner)
 
 QWidget* TRadioButton::CreateWidget(QWidget* parentWidget)
 {
-    auto* radio = new QRadioButton(parentWidget);
+    auto* radio = new WholeAreaButton<QRadioButton>(parentWidget);
     QObject::connect(radio, &QAbstractButton::clicked, radio, [this] {
         if (!checked_)
             SetChecked(true);

@@ -127,6 +127,28 @@ TEST_F(ControlsTest, CheckBoxesAndRadioButtonsReportClicksOnce)
     EXPECT_TRUE(r2->Checked());
 }
 
+// A box or radio button is one window: a click on its blank right part, past a short caption,
+// takes it as a click on the mark does (the national invitations' wide radio buttons).
+TEST_F(ControlsTest, ABoxOrRadioButtonTakesAClickAnywhereInItsBounds)
+{
+    auto* box = Add<TCheckBox>(10, 10, 180, 20);
+    auto* r1 = Add<TRadioButton>(10, 40, 180, 20);
+    auto* r2 = Add<TRadioButton>(10, 70, 180, 20);
+    box->SetCaption("Sim");
+    r1->SetCaption("Chile");
+    r2->SetCaption("Suíça");
+    r1->SetChecked(true);
+    ShowForm();
+    const QPoint farRight(170, 10);
+    QTest::mouseClick(box->Widget(), Qt::LeftButton, Qt::NoModifier, farRight);
+    EXPECT_TRUE(box->Checked());
+    QTest::mouseClick(r2->Widget(), Qt::LeftButton, Qt::NoModifier, farRight);
+    EXPECT_TRUE(r2->Checked());
+    EXPECT_FALSE(r1->Checked());
+    QTest::mouseClick(box->Widget(), Qt::LeftButton, Qt::NoModifier, farRight);
+    EXPECT_FALSE(box->Checked());
+}
+
 TEST_F(ControlsTest, ListBoxClickChoosesAndSortedListsStaySorted)
 {
     auto* list = Add<TListBox>(10, 10, 150, 120);
