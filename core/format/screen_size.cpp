@@ -32,6 +32,12 @@ double AspectRatio()
 
 int ScreenWidth() { return CurrentScreen().width; }
 
+int ScreenWidthOrDesign()
+{
+    const int width = ScreenWidth();
+    return width > 0 ? width : DesignScreenWidth;
+}
+
 int GetScreenSizeClass()
 {
     struct KnownSize {

@@ -6,9 +6,6 @@
 
 namespace tarvelon {
 
-// The screen width the forms are laid out for.
-constexpr int DesignScreenWidth = 800;
-
 // Formations 1..10, in the order of the formation box. Each gives the pitch slot of its 11 places:
 // place 1 the goalkeeper, then defence, midfield and attack in the order the line-up builders fill
 // them. Formations 4, 5 and 6 are all "4-4-2" but place the players differently.

@@ -14,7 +14,6 @@
 #include "core/format/money_format.h"
 #include "core/format/screen_size.h"
 #include "core/mail/inbox.h"
-#include "core/hooks.h"
 #include "core/lineup/hub_turns.h"
 #include "core/progression/post_round.h"
 #include "core/match/lineup_access.h"
@@ -87,7 +86,7 @@ struct RosterColumnWidths {
 
 std::optional<RosterColumnWidths> RosterColumnsForScreen()
 {
-    const int width = Hooks().screenWidth ? Hooks().screenWidth() : DesignScreenWidth;
+    const int width = ScreenWidthOrDesign();
     if (IsNarrowScreen() && width > 1024)
         return RosterColumnWidths{120, 30, 110, 60};
     if ((IsNarrowScreen() && width > DesignScreenWidth) || IsWideScreen())

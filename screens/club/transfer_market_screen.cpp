@@ -19,7 +19,6 @@
 #include "core/views/hub_views.h"
 #include "core/views/market_views.h"
 #include "core/vocab/countries.h"
-#include "core/vocab/tactics_board.h"
 #include "grid/dg_column_classes.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/keys.h"

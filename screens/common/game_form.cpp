@@ -1,9 +1,7 @@
 #include "screens/common/game_form.h"
 
 #include "core/format/screen_size.h"
-#include "core/hooks.h"
 #include "core/persist/file_paths.h"
-#include "core/vocab/tactics_board.h"
 #include "platform/forms/keys.h"
 #include "platform/graphics/geometry.h"
 #include "platform/forms/screen.h"
@@ -104,7 +102,7 @@ void TGameForm::ApplyStyle()
 
 bool TGameForm::FitToScreen()
 {
-    const int width = Hooks().screenWidth ? Hooks().screenWidth() : DesignScreenWidth;
+    const int width = ScreenWidthOrDesign();
     if (width != DesignScreenWidth && IsNarrowScreen()) {
         scaleBy_ = width;
         scaleOf_ = DesignScreenWidth;

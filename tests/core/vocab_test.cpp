@@ -6,6 +6,7 @@
 #include "core/basics/cp1252.h"
 #include "core/vocab/countries.h"
 #include "core/vocab/players.h"
+#include "core/format/screen_size.h"
 #include "core/vocab/tactics_board.h"
 
 using namespace tarvelon;
