@@ -406,6 +406,8 @@ void TForm46::ShowDivision(int division)
     }
 }
 
+// The clock label is wider than the design's "102 x 16 at (432, 6)", to the left of the same right
+// edge: at 102 pixels "Desempate por Penaltis" would show only its last half.
 void TForm46::ShowShootoutNotice(int milliseconds)
 {
     Label1->SetCaption("Desempate por Penaltis");
@@ -518,6 +520,9 @@ void TForm46::ShowMatchEvent(int e)
 
 // The in-match management screen, modal, on one side of a match; the clock stays off meanwhile
 // and runs again when it returns, unless the half-time screens are open or plays are traced.
+// "The clock resumes when that screen closes" holds only when the clock ran before: a row clicked
+// while a tick pumps its messages would otherwise start the next tick inside the running one, and
+// the day's matches would be stepped, and the day booked, twice.
 void TForm46::OpenInMatchScreen(int match, int side)
 {
     const TScreenRecord* entry = FindScreen("TForm88");
