@@ -243,7 +243,9 @@ void SetupFriendliesMatchday()
         friendly.done = 1;
         if (!IsClub(friendly.home) || !IsClub(friendly.away))
             continue;
-        // The friendly's own fixture, never another competition's match of the day.
+        // The friendly's own fixture, never another competition's match of the day. Taking "the i-th
+        // collected fixture" of all the day's unplayed fixtures, any kind, would pair a friendly with
+        // a league or cup match of the day and book the friendly's result on that match.
         int fixture = -1;
         for (int i = 0; i < static_cast<int>(Fixtures.size()) && fixture < 0; ++i) {
             const TFixture& f = Fixtures[i];
