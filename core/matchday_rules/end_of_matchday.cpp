@@ -94,7 +94,10 @@ void ChargeLoanInterest(int club)
     TClubFinance* finance = FinanceOf(club);
     if (finance == nullptr || finance->bankLoan <= 0)
         return;
-    // The season's accounts add up every week's interest, as they add up the wages.
+    // The season's accounts add up every week's interest, as they add up the wages. With "the
+    // finance record's interest field is set (not added) to that amount" the season's "Juros
+    // empréstimo:" and its spending total would hold only the last Sunday's interest of all the
+    // interest paid out of the cash.
     const std::int32_t interest = WeeklyLoanInterest(finance->bankLoan);
     Clubs[club].cash -= CurrencyFromUnits(interest);
     AddToAccount(finance->loanInterest, interest);
