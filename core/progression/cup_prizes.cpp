@@ -127,8 +127,9 @@ void FinishNationalTournament(int kind, int finalTie, int thirdPlaceTie)
     const Podium podium = PodiumOf(NationalCupTies, finalTie, thirdPlaceTie);
     AddPodiumPlacings(kind, podium);
     const int champion = podium.places[0];
-    // The honour names the champion's own entry as its club (a country id there would point at
-    // some unrelated club of the table).
+    // The honour names the champion's own entry as its club. With "AddCoachHonour(kind, the
+    // champion's country, coach, place 1, the champion's country)" the country id would stand as a
+    // club index and the honour would name some unrelated club of the table.
     if (IsClubEntry(champion) && Clubs[champion].coach >= 0)
         AddCoachHonour(kind, champion, Clubs[champion].coach, -1, 1, Clubs[champion].Country);
     AwardTopScorer(kind, -1, -1, -1, -1);
@@ -189,7 +190,9 @@ void FinishClubWorldCup()
     AddHonourPoints(champion, kKindClubWorldCup, 30);
     AddHonourPoints(runnerUp, kKindClubWorldCup, 15);
     AddHonourPoints(podium.places[2], kKindClubWorldCup, 10);
-    // Booked in the season's prizes as every other prize, so that the accounts show the money.
+    // Booked in the season's prizes as every other prize, so that the accounts show the money: as
+    // "prize money to cash only (no finance entry)" the season's accounts would leave out money the
+    // club was paid, and their income would not add up to what came into the cash.
     if (IsLeagueClub(champion))
         PayClubPrize(champion, CupFinalPrize(kKindClubWorldCup, false).champion);
     if (IsLeagueClub(runnerUp))
