@@ -97,6 +97,9 @@ void TForm53::bt1Click(TObject*)
     Close();
 }
 
+// The dialog leaves the matchday clock alone: it is asked from inside a tick, whose clock is off
+// until the tick ends. Were "on close the matchday timer is re-enabled" followed, the next tick
+// would start inside the one still stepping the matches, and the day would be played twice over.
 void InstallInjuryDialog()
 {
     Hooks().injurySubstitutionDialog = [](int club, int injuredPlayer, int match) {
@@ -104,6 +107,9 @@ void InstallInjuryDialog()
         InjuredPlayer = injuredPlayer;
         InjurySubstitute = -1;
         ActiveMatch = match;
+        // While plays are traced nobody is asked.
+        if (DebugTrace)
+            return InjurySubstitute;
         if (TGameForm* form = CreateScreen("TForm53", Application))
             form->ShowModal();
         return InjurySubstitute;

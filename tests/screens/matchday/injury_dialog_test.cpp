@@ -85,5 +85,24 @@ TEST_F(InjuryDialogTest, AnInjuryAsksForTheSubstituteAmongTheOfferedOnes)
     std::tie(star.Star, plain.Star) = stars;
 }
 
+// While plays are traced the injury asks nobody: no dialog opens and no substitute is chosen.
+TEST_F(InjuryDialogTest, WhilePlaysAreTracedNoDialogAsks)
+{
+    const TLineup* lineup = LineupAt(Clubs[human_].LineupIndex);
+    ASSERT_NE(lineup, nullptr);
+    bool asked = false;
+    QTimer::singleShot(50, [&asked] {
+        if (TForm53* dialog = OpenForm<TForm53>()) {
+            asked = true;
+            dialog->Close();
+        }
+    });
+    DebugTrace = true;
+    const int chosen = Hooks().injurySubstitutionDialog(human_, lineup->starters[5], match_);
+    DebugTrace = false;
+    EXPECT_EQ(chosen, -1);
+    EXPECT_FALSE(asked);
+}
+
 }  // namespace
 }  // namespace tarvelon
