@@ -113,7 +113,9 @@ std::string LiveMatchEventsHtml(int m)
 
 namespace {
 
-// The report's own box cuts the home share down to the whole percent below.
+// The report's own box cuts the home share down to the whole percent below. A match in which
+// neither side had the ball shows 50 % each, as the results screen shows it: with "the failure is
+// caught and p is 0" the box would give the away side the whole ball, 0 % against 100 %.
 int TruncatedPossessionShare(int homePossession, int awayPossession)
 {
     const long long total = static_cast<long long>(homePossession) + awayPossession;
