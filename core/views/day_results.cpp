@@ -155,6 +155,9 @@ std::vector<DayResultRow> DayResultRows(const ResultsDay& day, int region)
     return rows;
 }
 
+// A club world cup match is named where the live matchday played it. With "on club world cup days
+// it reads 'Japão'" the results would place in Japan the match the live matchday and the hub
+// showed in the Emirates.
 std::string ResultsVenue(int report)
 {
     if (report < 0 || report >= static_cast<int>(MatchReports.size()))
