@@ -177,12 +177,16 @@ void TForm46::FormClose(TObject*, TCloseAction& action)
 }
 
 // A shown league, state or day of its own: set up by its kind, laid out, and the clock started.
+// Before its first tick it stands as the day's first does: the first half, no minute (the last
+// league's "Fim de jogo" gone) and an empty clock bar.
 void TForm46::StartShownMatchday()
 {
     SilentMatchday = false;
     matchHalf_ = 1;
     halfTimeBreak_ = 0;
     labtempo->SetCaption("1º tempo");
+    Label1->SetVisible(false);
+    g1->SetProgress(0);
     SetupMatchdayOfToday();
     BuildMatchdayPanels();
     FillRows();
