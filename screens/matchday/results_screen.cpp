@@ -2,6 +2,8 @@
 #include "screens/matchday/results_screen.h"
 
 #include <algorithm>
+#include <functional>
+#include <string>
 
 #include "controls/dc_combo.h"
 #include "controls/grad_button.h"
@@ -60,18 +62,52 @@ std::string JoinedLines(const std::vector<std::string>& lines)
     return text;
 }
 
+// Rich text measured in a box's font and with its pictures, in lines of at most `width` pixels.
+THTMLDrawResult Measured(TRichLabel& box, const std::string& html, int width)
+{
+    TBitmap scratch;
+    scratch.SetSize(1, 1);
+    TCanvas& canvas = scratch.Canvas();
+    canvas.Font = box.Font();
+    THTMLDrawResult measured;
+    box.HTMLPaint(canvas, html, TRect(0, 0, width, 65535), 0, 0, -1, true, measured);
+    return measured;
+}
+
+// The width one line of rich text takes in a box.
+int LineWidth(TRichLabel& box, const std::string& html) { return Measured(box, html, 65535).MeasuredWidth; }
+
+// Where a line-up line's rating stands; the name before it ends short of it.
+constexpr int kRatingIndent = 165;
+constexpr int kSmallestLineupFontSize = 6;
+
+// A line-up line in the font size `size`, or smaller where its name would run into the rating.
+// `head` is what stands before the rating at size N, `tail` the rating and the line's end.
+std::string FittedLineupLine(TRichLabel& box, int size, const std::function<std::string(int)>& head, const std::string& tail)
+{
+    while (size > kSmallestLineupFontSize && LineWidth(box, head(size)) > kRatingIndent)
+        --size;
+    return head(size) + "<IND x=\"" + std::to_string(kRatingIndent) + "\">" + tail;
+}
+
 // One starter a line: position letter, name, rating at the right; below him the substitutes who
 // came on in his place, each with the minute he came on.
-std::string LineupHtml(int report, int side)
+std::string LineupHtml(TRichLabel& box, int report, int side)
 {
     std::string html;
     for (const ReportLineupLine& line : ReportLineup(report, side)) {
         const std::string letter = line.pitchSlot >= 1 && line.pitchSlot <= PitchSlotCount ? PitchSlotLetters[line.pitchSlot] : "";
-        html += "<FONT  size=\"10\"><b>" + letter + "<IND x=\"12\"> - " + PlayerNameMarkup(line.player)
-                + (line.injured ? " <img src=\"i_ct\">" : "") + "<IND x=\"165\">" + RatingText(line.rating) + "</b></font><br>";
-        for (const ReportLineupLine::Substitute& sub : line.substitutes)
-            html += "<FONT  size=\"9\"><IMG src=\"i_sub\">" + std::to_string(MatchMinuteOfTick(sub.tick)) + HalfText(sub.tick)
-                    + PlayerNameMarkup(sub.player) + "<IND x=\"165\">" + RatingText(sub.rating) + "</font><br>";
+        const std::string name = PlayerNameMarkup(line.player) + (line.injured ? " <img src=\"i_ct\">" : "");
+        html += FittedLineupLine(
+            box, 10,
+            [&](int size) { return "<FONT  size=\"" + std::to_string(size) + "\"><b>" + letter + "<IND x=\"12\"> - " + name; },
+            RatingText(line.rating) + "</b></font><br>");
+        for (const ReportLineupLine::Substitute& sub : line.substitutes) {
+            const std::string came = std::to_string(MatchMinuteOfTick(sub.tick)) + HalfText(sub.tick) + PlayerNameMarkup(sub.player);
+            html += FittedLineupLine(
+                box, 9, [&](int size) { return "<FONT  size=\"" + std::to_string(size) + "\"><IMG src=\"i_sub\">" + came; },
+                RatingText(sub.rating) + "</font><br>");
+        }
     }
     return html;
 }
@@ -301,8 +337,8 @@ void TForm67::ShowMatchReport(int report)
     Label1->SetCaption(ShootoutText(report));
     ShowVenueAndCrowd(report);
     ShowStatsAndTactics(report);
-    escalacao1->SetHTMLText(LineupHtml(report, 0));
-    escalacao2->SetHTMLText(LineupHtml(report, 1));
+    escalacao1->SetHTMLText(LineupHtml(*escalacao1, report, 0));
+    escalacao2->SetHTMLText(LineupHtml(*escalacao2, report, 1));
     FillGoalsAndCards(report);
 }
 
@@ -366,15 +402,7 @@ void TForm67::FillGoalsAndCards(int report)
 // The height a box's lines take in its width and font (none for an empty box).
 static int TextHeight(TRichLabel& box)
 {
-    if (box.GetDisplayText().empty())
-        return 0;
-    TBitmap scratch;
-    scratch.SetSize(1, 1);
-    TCanvas& canvas = scratch.Canvas();
-    canvas.Font = box.Font();
-    THTMLDrawResult measured;
-    box.HTMLPaint(canvas, box.GetDisplayText(), TRect(0, 0, box.Width(), 65535), 0, 0, -1, true, measured);
-    return measured.MeasuredHeight;
+    return box.GetDisplayText().empty() ? 0 : Measured(box, box.GetDisplayText(), box.Width()).MeasuredHeight;
 }
 
 // The room at the foot of the line-up boxes that their lines leave free.
