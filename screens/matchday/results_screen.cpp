@@ -91,21 +91,22 @@ std::string FittedLineupLine(TRichLabel& box, int size, const std::function<std:
 }
 
 // One starter a line: position letter, name, rating at the right; below him the substitutes who
-// came on in his place, each with the minute he came on.
-std::string LineupHtml(TRichLabel& box, int report, int side)
+// came on in his place, each with the minute he came on. `smaller` takes that many sizes off the
+// lines, where the panel needs their room.
+std::string LineupHtml(TRichLabel& box, int report, int side, int smaller)
 {
     std::string html;
     for (const ReportLineupLine& line : ReportLineup(report, side)) {
         const std::string letter = line.pitchSlot >= 1 && line.pitchSlot <= PitchSlotCount ? PitchSlotLetters[line.pitchSlot] : "";
         const std::string name = PlayerNameMarkup(line.player) + (line.injured ? " <img src=\"i_ct\">" : "");
         html += FittedLineupLine(
-            box, 10,
+            box, 10 - smaller,
             [&](int size) { return "<FONT  size=\"" + std::to_string(size) + "\"><b>" + letter + "<IND x=\"12\"> - " + name; },
             RatingText(line.rating) + "</b></font><br>");
         for (const ReportLineupLine::Substitute& sub : line.substitutes) {
             const std::string came = std::to_string(MatchMinuteOfTick(sub.tick)) + HalfText(sub.tick) + PlayerNameMarkup(sub.player);
             html += FittedLineupLine(
-                box, 9, [&](int size) { return "<FONT  size=\"" + std::to_string(size) + "\"><IMG src=\"i_sub\">" + came; },
+                box, 9 - smaller, [&](int size) { return "<FONT  size=\"" + std::to_string(size) + "\"><IMG src=\"i_sub\">" + came; },
                 RatingText(sub.rating) + "</font><br>");
         }
     }
@@ -337,8 +338,6 @@ void TForm67::ShowMatchReport(int report)
     Label1->SetCaption(ShootoutText(report));
     ShowVenueAndCrowd(report);
     ShowStatsAndTactics(report);
-    escalacao1->SetHTMLText(LineupHtml(*escalacao1, report, 0));
-    escalacao2->SetHTMLText(LineupHtml(*escalacao2, report, 1));
     FillGoalsAndCards(report);
 }
 
@@ -396,7 +395,7 @@ void TForm67::FillGoalsAndCards(int report)
     l_gols->SetHTMLText("<FONT size=\"8\" face=\"Arial\">" + goals + "</font>");
     card1->SetHTMLText("<br>" + cards[0]);
     card2->SetHTMLText("<br>" + cards[1]);
-    LayOutGoalsAndCards();
+    LayOutLineupsGoalsAndCards(report);
 }
 
 // The height a box's lines take in its width and font (none for an empty box).
@@ -414,26 +413,54 @@ int TForm67::LineupSpareRoom()
 // A match of many goals or many cards would lose its last lines: the goals box grows to hold them
 // all and the card boxes start below it, growing in turn to hold every card. When that passes the
 // foot of the panel, the block first rises over the room the line-ups leave free, and the panel
-// grows for the rest. A match whose lines fit keeps the form's boxes.
-void TForm67::LayOutGoalsAndCards()
+// grows for the rest, as far as the window's foot; past that the line-ups are written smaller, to
+// leave the block more room. A match whose lines fit keeps the form's boxes and letters.
+struct TForm67::GoalsAndCardsPlan {
+    int goalsHeight = 0;
+    int cardsTop = 0;
+    int cardsHeight = 0;
+    int rise = 0;         // over the line-ups' free room
+    int panelHeight = 0;  // the panel grown for the rest
+};
+
+TForm67::GoalsAndCardsPlan TForm67::PlanGoalsAndCards()
 {
-    const int goalsHeight = std::max(goalsBox_.Height(), TextHeight(*l_gols));
-    const int cardsTop = cardsBox_[0].Top + goalsHeight - goalsBox_.Height();
-    const int cardsHeight = std::max({0, cardsBox_[0].Bottom - cardsTop, TextHeight(*card1), TextHeight(*card2)});
-    const int overflow = cardsTop + cardsHeight - panelBox_.Height();
-    const int rise = std::clamp(overflow, 0, LineupSpareRoom());
+    GoalsAndCardsPlan plan;
+    plan.goalsHeight = std::max(goalsBox_.Height(), TextHeight(*l_gols));
+    plan.cardsTop = cardsBox_[0].Top + plan.goalsHeight - goalsBox_.Height();
+    plan.cardsHeight = std::max({0, cardsBox_[0].Bottom - plan.cardsTop, TextHeight(*card1), TextHeight(*card2)});
+    const int overflow = plan.cardsTop + plan.cardsHeight - panelBox_.Height();
+    plan.rise = std::clamp(overflow, 0, LineupSpareRoom());
+    plan.panelHeight = panelBox_.Height() + std::max(0, overflow - plan.rise);
+    return plan;
+}
+
+void TForm67::LayOutLineupsGoalsAndCards(int report)
+{
+    constexpr int kLineupSizesSmaller = 3;
+    const int room = std::max(panelBox_.Height(), ClientHeight());
+    GoalsAndCardsPlan plan;
+    for (int smaller = 0; smaller <= kLineupSizesSmaller; ++smaller) {
+        escalacao1->SetHTMLText(LineupHtml(*escalacao1, report, 0, smaller));
+        escalacao2->SetHTMLText(LineupHtml(*escalacao2, report, 1, smaller));
+        plan = PlanGoalsAndCards();
+        if (plan.panelHeight <= room)
+            break;
+    }
     TRichLabel* lineups[2] = {escalacao1, escalacao2};
     TRichLabel* cards[2] = {card1, card2};
     for (int side = 0; side < 2; ++side) {
         const TRect& lineup = lineupsBox_[side];
-        lineups[side]->SetBounds(lineup.Left, lineup.Top, lineup.Width(), lineup.Height() - rise);
-        cards[side]->SetBounds(cardsBox_[side].Left, cardsTop - rise, cardsBox_[side].Width(), cardsHeight);
+        lineups[side]->SetBounds(lineup.Left, lineup.Top, lineup.Width(), lineup.Height() - plan.rise);
+        cards[side]->SetBounds(cardsBox_[side].Left, plan.cardsTop - plan.rise, cardsBox_[side].Width(), plan.cardsHeight);
     }
-    l_gols->SetBounds(goalsBox_.Left, goalsBox_.Top - rise, goalsBox_.Width(), goalsHeight);
-    const int panelHeight = panelBox_.Height() + std::max(0, overflow - rise);
-    const int panelTop = panelHeight == panelBox_.Height() ? panelBox_.Top : std::max(0, (ClientHeight() - panelHeight) / 2);
+    l_gols->SetBounds(goalsBox_.Left, goalsBox_.Top - plan.rise, goalsBox_.Width(), plan.goalsHeight);
+    // In the middle of the window, as it was placed; a grown panel keeps its top inside it.
+    int panelTop = (ClientHeight() - plan.panelHeight) / 2;
+    if (plan.panelHeight > panelBox_.Height())
+        panelTop = std::max(0, panelTop);
     if (Panel1)
-        Panel1->SetBounds(panelBox_.Left, panelTop, panelBox_.Width(), panelHeight);
+        Panel1->SetBounds(panelBox_.Left, panelTop, panelBox_.Width(), plan.panelHeight);
 }
 
 void TForm67::Continue()
