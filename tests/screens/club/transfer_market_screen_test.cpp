@@ -49,6 +49,15 @@ protected:
         Hooks().screenHeight = height;
         return market;
     }
+
+    // The tree's row of a club (-1 when it has none).
+    static int TreeRowOf(TDataGrid& tree, int club)
+    {
+        for (int row = 0; row < tree.RowCount(); ++row)
+            if (tree.GetCellTextByName("treeid", row) == std::to_string(club))
+                return row;
+        return -1;
+    }
 };
 
 // The confidence figures are white with a black shadow over the club's colour, readable on dark and
@@ -228,10 +237,7 @@ TEST_F(TransferMarketTest, ALongClubNameIsWrittenSmallerShortOfTheFlagAndTheBars
     EXPECT_LE(market->Label4->Left() + canvas.TextWidth(market->Label4->Caption()), market->Image7->Left());
 
     TDataGrid& tree = *market->DataGrid1;
-    int clubRow = -1;
-    for (int row = 0; row < tree.RowCount() && clubRow < 0; ++row)
-        if (tree.GetCellTextByName("treeid", row) == std::to_string(seller))
-            clubRow = row;
+    const int clubRow = TreeRowOf(tree, seller);
     ASSERT_GE(clubRow, 0);
     tree.ScrollToRow(clubRow);
     test::Pump();
@@ -253,10 +259,7 @@ TEST_F(TransferMarketTest, TreeListsTheLeaguesAndAClubClickShowsItsSquadInPositi
     EXPECT_FALSE(market->bt2->Enabled()) << "no offer for one's own player";
 
     TDataGrid& tree = *market->DataGrid1;
-    int clubRow = -1;
-    for (int row = 0; row < tree.RowCount() && clubRow < 0; ++row)
-        if (tree.GetCellTextByName("treeid", row) == std::to_string(seller))
-            clubRow = row;
+    const int clubRow = TreeRowOf(tree, seller);
     ASSERT_GE(clubRow, 0);
     ClickRow(&tree, 0, 80);  // a country row: nothing changes
     EXPECT_EQ(MarketClub, human_);
