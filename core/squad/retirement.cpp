@@ -1,5 +1,6 @@
 #include "core/squad/retirement.h"
 
+#include "core/basics/typed_text.h"
 #include "core/economy/table_access.h"
 #include "core/economy/youth.h"
 #include "core/squad/squad_duties.h"
@@ -19,11 +20,13 @@ std::string FitPlayerName(const std::string& name)
 
 int RetireAndPromoteJunior(int player, const std::string& name, int position)
 {
-    if (name.empty() || !IsPlayerIndex(player) || !IsClubIndex(Players[player].Club))
+    // Blanks are no name, and the blanks around a name (also one the cut leaves) no part of it.
+    const std::string typed = TypedName(FitPlayerName(TypedName(name)));
+    if (typed.empty() || !IsPlayerIndex(player) || !IsClubIndex(Players[player].Club))
         return 0;
     const int club = Players[player].Club;
     const int ownPosition = Players[player].Position;
-    CreateYouthReplacement(player, FitPlayerName(name), position == ownPosition ? -1 : position);
+    CreateYouthReplacement(player, typed, position == ownPosition ? -1 : position);
     const int junior = static_cast<int>(Players.size()) - 1;
     Players[junior].ListedForSale = 0;
     Players[junior].AskingPrice = Players[junior].Value;

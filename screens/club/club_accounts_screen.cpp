@@ -66,6 +66,10 @@ void TForm22::ShowAccounts()
     const TClubFinance& f = ClubFinances[static_cast<std::size_t>(club)];
     ShowAmount(l1, f.ticketIncome);
     ShowAmount(l2, f.playerSales);
+    // "The outstanding loan counts as income, so borrowing raises the balance and repaying lowers
+    // it.": the line counts what was borrowed this season (the loan less what was owed when the
+    // season began); a loan brought from the seasons before would otherwise count again as this
+    // season's income, and the balance would no longer be the season's change of cash.
     ShowAmount(l3, SeasonBorrowing(f));
     ShowAmount(l4, f.prizes);
     ShowAmount(l5, f.sponsorship);

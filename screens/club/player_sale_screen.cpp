@@ -148,10 +148,14 @@ void TForm44::bt1Click()
     if (ck1->Checked()) {
         if (Edit1->Text().empty())
             Edit1->SetText("100");
-        // Modal, so that neither the player nor the hub can change while he is auctioned.
+        // "this screen closes; the auction screen TForm23 is created and shown (not modal)": it is
+        // shown modally here, so that neither the player nor the hub can change while he is
+        // auctioned. This screen's own modal loop ends only once the auction's has, so it leaves the
+        // screen first rather than stand behind the auction with its price and fine.
         const int player = player_;
         const auto startPrice = static_cast<std::int32_t>(TypedThousands(*Edit1) * 1000);
         Close();
+        Hide();
         OpenOwnPlayerAuction(player, startPrice);
         return;
     }

@@ -45,14 +45,15 @@ void TForm48::FormCreate()
         return;
     const TPlayer& p = Players[RetiringPlayer];
     Label2->SetCaption(CaptionLiteral(p.Name.str()));
+    // "Edit1 "Nome do jogador a ser promovido:" (at most 30 characters)": the field takes the 20
+    // characters a player's name holds, so that no name is cut behind the coach's back.
     Edit1->SetText(p.Name.str());
     combopos->SetItemIndex(p.Position);
 }
 
 void TForm48::GradButton1Click()
 {
-    if (Edit1->Text().empty())
-        return;
+    // An empty or blank name promotes nobody and leaves the dialog open.
     const int junior = RetireAndPromoteJunior(RetiringPlayer, Edit1->Text(), combopos->ItemIndex());
     if (junior == 0)
         return;

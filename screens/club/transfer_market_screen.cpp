@@ -5,6 +5,7 @@
 
 #include "controls/dc_smooth_panel.h"
 #include "controls/grad_button.h"
+#include "controls/progress_cyl.h"
 #include "core/basics/literal_text.h"
 #include "core/economy/market_deals.h"
 #include "core/economy/table_access.h"
@@ -201,6 +202,7 @@ void TForm14::FormCreate()
         PrepareConfidenceBar(*bar);
     barColour_ = ConfidenceColour(*gp1);
     FitToScreen();
+    nameHeight_ = -Label4->Font().Height();
     // On a screen wider than the design's, grown or not, the confidence bars stand 24 pixels high.
     constexpr int kWideScreenBarHeight = 24;
     if (ScreenWidth() > DesignScreenWidth)
@@ -331,6 +333,12 @@ void TForm14::ShowClubHeader(int club)
     const bool hasCoach = IsCoachIndex(c.coach) && !Coaches[c.coach].name.str().empty();
     Label3->SetCaption(CaptionLiteral(hasCoach ? Coaches[c.coach].name.str() : "(técnico interino)"));
     Label4->SetCaption(CaptionLiteral(c.name.str()));
+    // A long name is written smaller, so that it and the flag after it end short of the confidence
+    // bars.
+    constexpr int kGap = 8;
+    constexpr int kSmallestNameHeight = 12;
+    const int flag = Image7 != nullptr && Image7->Visible() ? Image7->Width() + kGap : 0;
+    FitCaption(*Label4, gp2->Left() - kGap - flag - Label4->Left(), nameHeight_, ScaledLength(kSmallestNameHeight));
     Label5->SetCaption(MarketDivisionText(club));
     const std::string crest = CrestPath(club);
     if (crest.empty() || !escudo->Picture().LoadFromFile(crest))
@@ -345,7 +353,7 @@ void TForm14::ShowClubHeader(int club)
         const bool known = c.Country >= 0 && c.Country < static_cast<int>(CountryNames.size());
         ShowImage(Image7, known ? flagImages_->Image(c.Country) : QImage());
         Image7->SetHint(known ? CountryNames[c.Country] : "");
-        Image7->SetLeft(Label4->Left() + Label4->Width() + 8);
+        Image7->SetLeft(Label4->Left() + Label4->Width() + kGap);
     }
 }
 

@@ -89,6 +89,7 @@ private:
 
     bool cardDetails_ = true;
     TColor barColour_ = 0;  // the confidence bars' own colour
+    int nameHeight_ = 0;    // the club name's letters, as the form has them on this screen
     TCustomImageList* statusImages_ = nullptr;
     TCustomImageList* flagImages_ = nullptr;
     TCustomImageList* listingImages_ = nullptr;

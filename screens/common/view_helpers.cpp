@@ -14,6 +14,7 @@
 #include "grid/dg_column_classes.h"
 #include "core/format/images.h"
 #include "grid/dg_grid.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/lists.h"
@@ -157,6 +158,18 @@ TGameFormStyle BrowsingScreenStyleClosedByEnter()
     TGameFormStyle style = BrowsingScreenStyle();
     style.closeOnEnter = true;
     return style;
+}
+
+void FitCaption(TLabel& label, int width, int height, int smallest)
+{
+    label.Font().SetHeight(-height);
+    TBitmap measure;
+    for (;;) {
+        measure.Canvas().Font.Assign(label.Font());
+        if (height <= smallest || measure.Canvas().TextWidth(label.Caption()) <= width)
+            return;
+        label.Font().SetHeight(-(--height));
+    }
 }
 
 }  // namespace tarvelon

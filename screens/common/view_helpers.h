@@ -1,5 +1,6 @@
 // What the season and history views share: the league and state choosers with their flags, the
-// alternating row colours of their grids, crest columns, and opening a played match's report.
+// alternating row colours of their grids, crest columns, and opening a played match's report; and
+// a caption written smaller where it would overrun its room.
 #pragma once
 
 #include <string>
@@ -15,12 +16,17 @@ class TCustomImageList;
 class TDataGrid;
 class TGameForm;
 class TImage;
+class TLabel;
 
 // The rankings, histories and brackets the hub opens: Escape closes them, and on the small screens
 // (640 x 480 and 800 x 600) they fill the window instead of being centred.
 TGameFormStyle BrowsingScreenStyle();
 // The same for the histories that Enter closes too.
 TGameFormStyle BrowsingScreenStyleClosedByEnter();
+
+// A caption wider than its room is written smaller rather than cut or run over what stands beside
+// it: the font shrinks a pixel at a time from `height`, to no less than `smallest`.
+void FitCaption(TLabel& label, int width, int height, int smallest);
 
 // Fills `list` with the flags (index = country id, or state index) once per list.
 void EnsureCountryFlags(TCustomImageList& list);

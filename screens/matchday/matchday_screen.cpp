@@ -30,6 +30,7 @@
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
+#include "screens/common/view_helpers.h"
 #include "screens/matchday/event_label.h"
 #include "screens/matchday/matchday_pictures.h"
 
@@ -77,20 +78,6 @@ TImage* RowImage(TPanel* panel, const std::string& name, int m, int left, int to
     image->SetCursor(crHandPoint);
     image->SetTag(m);
     return image;
-}
-
-// A name wider than its box is written smaller rather than cut: the font shrinks a pixel at a
-// time from the row's own height, to no less than `smallest`.
-void FitCaption(TLabel* label, int height, int smallest)
-{
-    label->Font().SetHeight(-height);
-    TBitmap measure;
-    for (;;) {
-        measure.Canvas().Font.Assign(label->Font());
-        if (height <= smallest || measure.Canvas().TextWidth(label->Caption()) <= label->Width())
-            return;
-        label->Font().SetHeight(-(--height));
-    }
 }
 
 void ShowClubName(TLabel* label, int club)
@@ -177,12 +164,16 @@ void TForm46::FormClose(TObject*, TCloseAction& action)
 }
 
 // A shown league, state or day of its own: set up by its kind, laid out, and the clock started.
+// Before its first tick it stands as the day's first does: the first half, no minute (the last
+// league's "Fim de jogo" gone) and an empty clock bar.
 void TForm46::StartShownMatchday()
 {
     SilentMatchday = false;
     matchHalf_ = 1;
     halfTimeBreak_ = 0;
     labtempo->SetCaption("1º tempo");
+    Label1->SetVisible(false);
+    g1->SetProgress(0);
     SetupMatchdayOfToday();
     BuildMatchdayPanels();
     FillRows();
@@ -317,7 +308,7 @@ void TForm46::FillRows()
         if (m < static_cast<int>(MatchVenues.size()))
             row.est->SetCaption(CaptionLiteral(MatchVenues[m]));
         for (TLabel* label : {row.labt1, row.labt2, row.est})
-            FitCaption(label, ScaledLength(kRowFontHeight), ScaledLength(kSmallestRowFontHeight));
+            FitCaption(*label, label->Width(), ScaledLength(kRowFontHeight), ScaledLength(kSmallestRowFontHeight));
         if (IsClubDay()) {
             ShowClubCrest(row.esc1, match.club[0], true);
             ShowClubCrest(row.esc2, match.club[1], true);

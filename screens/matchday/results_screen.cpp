@@ -2,6 +2,8 @@
 #include "screens/matchday/results_screen.h"
 
 #include <algorithm>
+#include <functional>
+#include <string>
 
 #include "controls/dc_combo.h"
 #include "controls/grad_button.h"
@@ -60,18 +62,53 @@ std::string JoinedLines(const std::vector<std::string>& lines)
     return text;
 }
 
+// Rich text measured in a box's font and with its pictures, in lines of at most `width` pixels.
+THTMLDrawResult Measured(TRichLabel& box, const std::string& html, int width)
+{
+    TBitmap scratch;
+    scratch.SetSize(1, 1);
+    TCanvas& canvas = scratch.Canvas();
+    canvas.Font = box.Font();
+    THTMLDrawResult measured;
+    box.HTMLPaint(canvas, html, TRect(0, 0, width, 65535), 0, 0, -1, true, measured);
+    return measured;
+}
+
+// The width one line of rich text takes in a box.
+int LineWidth(TRichLabel& box, const std::string& html) { return Measured(box, html, 65535).MeasuredWidth; }
+
+// Where a line-up line's rating stands; the name before it ends short of it.
+constexpr int kRatingIndent = 165;
+constexpr int kSmallestLineupFontSize = 6;
+
+// A line-up line in the font size `size`, or smaller where its name would run into the rating.
+// `head` is what stands before the rating at size N, `tail` the rating and the line's end.
+std::string FittedLineupLine(TRichLabel& box, int size, const std::function<std::string(int)>& head, const std::string& tail)
+{
+    while (size > kSmallestLineupFontSize && LineWidth(box, head(size)) > kRatingIndent)
+        --size;
+    return head(size) + "<IND x=\"" + std::to_string(kRatingIndent) + "\">" + tail;
+}
+
 // One starter a line: position letter, name, rating at the right; below him the substitutes who
-// came on in his place, each with the minute he came on.
-std::string LineupHtml(int report, int side)
+// came on in his place, each with the minute he came on. `smaller` takes that many sizes off the
+// lines, where the panel needs their room.
+std::string LineupHtml(TRichLabel& box, int report, int side, int smaller)
 {
     std::string html;
     for (const ReportLineupLine& line : ReportLineup(report, side)) {
         const std::string letter = line.pitchSlot >= 1 && line.pitchSlot <= PitchSlotCount ? PitchSlotLetters[line.pitchSlot] : "";
-        html += "<FONT  size=\"10\"><b>" + letter + "<IND x=\"12\"> - " + PlayerNameMarkup(line.player)
-                + (line.injured ? " <img src=\"i_ct\">" : "") + "<IND x=\"165\">" + RatingText(line.rating) + "</b></font><br>";
-        for (const ReportLineupLine::Substitute& sub : line.substitutes)
-            html += "<FONT  size=\"9\"><IMG src=\"i_sub\">" + std::to_string(MatchMinuteOfTick(sub.tick)) + HalfText(sub.tick)
-                    + PlayerNameMarkup(sub.player) + "<IND x=\"165\">" + RatingText(sub.rating) + "</font><br>";
+        const std::string name = PlayerNameMarkup(line.player) + (line.injured ? " <img src=\"i_ct\">" : "");
+        html += FittedLineupLine(
+            box, 10 - smaller,
+            [&](int size) { return "<FONT  size=\"" + std::to_string(size) + "\"><b>" + letter + "<IND x=\"12\"> - " + name; },
+            RatingText(line.rating) + "</b></font><br>");
+        for (const ReportLineupLine::Substitute& sub : line.substitutes) {
+            const std::string came = std::to_string(MatchMinuteOfTick(sub.tick)) + HalfText(sub.tick) + PlayerNameMarkup(sub.player);
+            html += FittedLineupLine(
+                box, 9 - smaller, [&](int size) { return "<FONT  size=\"" + std::to_string(size) + "\"><IMG src=\"i_sub\">" + came; },
+                RatingText(sub.rating) + "</font><br>");
+        }
     }
     return html;
 }
@@ -301,8 +338,6 @@ void TForm67::ShowMatchReport(int report)
     Label1->SetCaption(ShootoutText(report));
     ShowVenueAndCrowd(report);
     ShowStatsAndTactics(report);
-    escalacao1->SetHTMLText(LineupHtml(report, 0));
-    escalacao2->SetHTMLText(LineupHtml(report, 1));
     FillGoalsAndCards(report);
 }
 
@@ -360,21 +395,13 @@ void TForm67::FillGoalsAndCards(int report)
     l_gols->SetHTMLText("<FONT size=\"8\" face=\"Arial\">" + goals + "</font>");
     card1->SetHTMLText("<br>" + cards[0]);
     card2->SetHTMLText("<br>" + cards[1]);
-    LayOutGoalsAndCards();
+    LayOutLineupsGoalsAndCards(report);
 }
 
 // The height a box's lines take in its width and font (none for an empty box).
 static int TextHeight(TRichLabel& box)
 {
-    if (box.GetDisplayText().empty())
-        return 0;
-    TBitmap scratch;
-    scratch.SetSize(1, 1);
-    TCanvas& canvas = scratch.Canvas();
-    canvas.Font = box.Font();
-    THTMLDrawResult measured;
-    box.HTMLPaint(canvas, box.GetDisplayText(), TRect(0, 0, box.Width(), 65535), 0, 0, -1, true, measured);
-    return measured.MeasuredHeight;
+    return box.GetDisplayText().empty() ? 0 : Measured(box, box.GetDisplayText(), box.Width()).MeasuredHeight;
 }
 
 // The room at the foot of the line-up boxes that their lines leave free.
@@ -386,26 +413,54 @@ int TForm67::LineupSpareRoom()
 // A match of many goals or many cards would lose its last lines: the goals box grows to hold them
 // all and the card boxes start below it, growing in turn to hold every card. When that passes the
 // foot of the panel, the block first rises over the room the line-ups leave free, and the panel
-// grows for the rest. A match whose lines fit keeps the form's boxes.
-void TForm67::LayOutGoalsAndCards()
+// grows for the rest, as far as the window's foot; past that the line-ups are written smaller, to
+// leave the block more room. A match whose lines fit keeps the form's boxes and letters.
+struct TForm67::GoalsAndCardsPlan {
+    int goalsHeight = 0;
+    int cardsTop = 0;
+    int cardsHeight = 0;
+    int rise = 0;         // over the line-ups' free room
+    int panelHeight = 0;  // the panel grown for the rest
+};
+
+TForm67::GoalsAndCardsPlan TForm67::PlanGoalsAndCards()
 {
-    const int goalsHeight = std::max(goalsBox_.Height(), TextHeight(*l_gols));
-    const int cardsTop = cardsBox_[0].Top + goalsHeight - goalsBox_.Height();
-    const int cardsHeight = std::max({0, cardsBox_[0].Bottom - cardsTop, TextHeight(*card1), TextHeight(*card2)});
-    const int overflow = cardsTop + cardsHeight - panelBox_.Height();
-    const int rise = std::clamp(overflow, 0, LineupSpareRoom());
+    GoalsAndCardsPlan plan;
+    plan.goalsHeight = std::max(goalsBox_.Height(), TextHeight(*l_gols));
+    plan.cardsTop = cardsBox_[0].Top + plan.goalsHeight - goalsBox_.Height();
+    plan.cardsHeight = std::max({0, cardsBox_[0].Bottom - plan.cardsTop, TextHeight(*card1), TextHeight(*card2)});
+    const int overflow = plan.cardsTop + plan.cardsHeight - panelBox_.Height();
+    plan.rise = std::clamp(overflow, 0, LineupSpareRoom());
+    plan.panelHeight = panelBox_.Height() + std::max(0, overflow - plan.rise);
+    return plan;
+}
+
+void TForm67::LayOutLineupsGoalsAndCards(int report)
+{
+    constexpr int kLineupSizesSmaller = 3;
+    const int room = std::max(panelBox_.Height(), ClientHeight());
+    GoalsAndCardsPlan plan;
+    for (int smaller = 0; smaller <= kLineupSizesSmaller; ++smaller) {
+        escalacao1->SetHTMLText(LineupHtml(*escalacao1, report, 0, smaller));
+        escalacao2->SetHTMLText(LineupHtml(*escalacao2, report, 1, smaller));
+        plan = PlanGoalsAndCards();
+        if (plan.panelHeight <= room)
+            break;
+    }
     TRichLabel* lineups[2] = {escalacao1, escalacao2};
     TRichLabel* cards[2] = {card1, card2};
     for (int side = 0; side < 2; ++side) {
         const TRect& lineup = lineupsBox_[side];
-        lineups[side]->SetBounds(lineup.Left, lineup.Top, lineup.Width(), lineup.Height() - rise);
-        cards[side]->SetBounds(cardsBox_[side].Left, cardsTop - rise, cardsBox_[side].Width(), cardsHeight);
+        lineups[side]->SetBounds(lineup.Left, lineup.Top, lineup.Width(), lineup.Height() - plan.rise);
+        cards[side]->SetBounds(cardsBox_[side].Left, plan.cardsTop - plan.rise, cardsBox_[side].Width(), plan.cardsHeight);
     }
-    l_gols->SetBounds(goalsBox_.Left, goalsBox_.Top - rise, goalsBox_.Width(), goalsHeight);
-    const int panelHeight = panelBox_.Height() + std::max(0, overflow - rise);
-    const int panelTop = panelHeight == panelBox_.Height() ? panelBox_.Top : std::max(0, (ClientHeight() - panelHeight) / 2);
+    l_gols->SetBounds(goalsBox_.Left, goalsBox_.Top - plan.rise, goalsBox_.Width(), plan.goalsHeight);
+    // In the middle of the window, as it was placed; a grown panel keeps its top inside it.
+    int panelTop = (ClientHeight() - plan.panelHeight) / 2;
+    if (plan.panelHeight > panelBox_.Height())
+        panelTop = std::max(0, panelTop);
     if (Panel1)
-        Panel1->SetBounds(panelBox_.Left, panelTop, panelBox_.Width(), panelHeight);
+        Panel1->SetBounds(panelBox_.Left, panelTop, panelBox_.Width(), plan.panelHeight);
 }
 
 void TForm67::Continue()

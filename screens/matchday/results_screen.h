@@ -84,7 +84,9 @@ private:
     std::string CrestCell(int club) const;
     void FillGoalsAndCards(int report);
     int LineupSpareRoom();
-    void LayOutGoalsAndCards();
+    struct GoalsAndCardsPlan;
+    GoalsAndCardsPlan PlanGoalsAndCards();
+    void LayOutLineupsGoalsAndCards(int report);
     void ShowVenueAndCrowd(int report);
     void ShowStatsAndTactics(int report);
 

@@ -67,13 +67,19 @@ TEST_F(SquadAffairsTest, AJuniorsNameHoldsTwentyCharactersAndMayTakeAnotherPosit
     EXPECT_EQ(FitPlayerName("Zé"), "Zé");
 }
 
-TEST_F(SquadAffairsTest, AnEmptyNameRetiresNobody)
+TEST_F(SquadAffairsTest, AnEmptyOrBlankNameRetiresNobodyAndBlanksAroundANameAreDropped)
 {
     const int old = PlayerOf(club_, 2);
     const std::size_t players = Players.size();
-    EXPECT_EQ(RetireAndPromoteJunior(old, "", 1), 0);
-    EXPECT_EQ(Players.size(), players);
-    EXPECT_EQ(Players[old].Club, club_);
+    for (const char* name : {"", "    ", " \t "}) {
+        EXPECT_EQ(RetireAndPromoteJunior(old, name, 1), 0) << '"' << name << '"';
+        EXPECT_EQ(Players.size(), players);
+        EXPECT_EQ(Players[old].Club, club_);
+    }
+    // The cut to twenty characters leaves no blank at the end either.
+    const int junior = RetireAndPromoteJunior(old, "  Bartolomeu Fagundes Neto", 1);
+    ASSERT_GT(junior, 0);
+    EXPECT_EQ(Players[junior].Name.str(), "Bartolomeu Fagundes");
 }
 
 TEST_F(SquadAffairsTest, ADeadPlayerLeavesHisClubWithHisLoanAndPostsAndTheSquadIsRecounted)

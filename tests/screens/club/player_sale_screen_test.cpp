@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "controls/dc_glow_button.h"
 #include "controls/grad_button.h"
 #include "core/economy/player_sale.h"
 #include "core/format/money_format.h"
@@ -155,35 +156,58 @@ TEST_F(PlayerSaleTest, ListingKeepsTheHubOnThePlayerAndShowsHisAskingPrice)
     Players[player].ListedForSale = 0;
 }
 
-TEST_F(PlayerSaleTest, AuctionRequestOpensTheOwnPlayersAuctionModally)
+TEST_F(PlayerSaleTest, AuctionRequestClosesTheSaleAndOpensTheOwnPlayersAuctionModally)
 {
-    const int player = SubjectPlayer();
+    // The hub's "vender" opens the sale modally, as the player meets it.
+    auto* hub = Open<TForm13>("TForm13");
+    ASSERT_NE(hub, nullptr);
+    ASSERT_GT(hub->gridview1->RowCount(), 4);
+    ClickRow(hub->gridview1, 4);
+    const int player = hub->SelectedPlayer();
+    ASSERT_GT(player, 0);
     Players[player].ListedForSale = 0;
-    auto* sale = OpenSale(player);
-    Type(*sale->Edit1, "321");
-    // What the auction holds while it is up; it is closed from here, and the click returns after it.
+    ASSERT_TRUE(hub->btvender->Enabled());
+    // What the auction holds while it is up, and whether the sale still shows behind it; the sale is
+    // driven and the auction closed from a polling timer inside their modal loops.
     struct Opened {
         std::string form;
         bool modal = false;
         int player = -1;
         std::int32_t price = 0;
         int own = 0;
+        bool saleShown = true;
     } opened;
+    bool requested = false;
     QTimer watcher;
     watcher.setInterval(20);
-    QObject::connect(&watcher, &QTimer::timeout, [&opened, &watcher] {
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
         TForm* top = Screen->Forms(Screen->FormCount() - 1);
+        if (top->ClassName() == "TForm44" && !requested) {
+            requested = true;
+            auto* sale = dynamic_cast<TForm44*>(top);
+            Type(*sale->Edit1, "321");
+            // The click runs the auction's modal loop: not from inside this timer's own call.
+            QTimer::singleShot(0, [sale] { Click(sale->bt1); });
+            return;
+        }
         if (top->ClassName() != "TForm23")
             return;
-        opened = {top->ClassName(), top->Widget()->isModal(), AuctionPlayer, AuctionStartPrice, OwnPlayerAuction};
+        bool saleShown = false;
+        for (int i = 0; i < Screen->FormCount(); ++i)
+            if (Screen->Forms(i)->ClassName() == "TForm44" && Screen->Forms(i)->Widget()->isVisible())
+                saleShown = true;
+        opened = {top->ClassName(), top->Widget()->isModal(), AuctionPlayer, AuctionStartPrice, OwnPlayerAuction,
+                  saleShown};
         watcher.stop();
         top->Close();
     });
     watcher.start();
-    Click(sale->bt1);
+    Click(hub->btvender);
     test::Pump(30);
+    EXPECT_TRUE(requested);
     EXPECT_EQ(opened.form, "TForm23");
     EXPECT_TRUE(opened.modal);
+    EXPECT_FALSE(opened.saleShown);
     EXPECT_EQ(opened.player, player);
     EXPECT_EQ(opened.price, 321'000);
     EXPECT_EQ(opened.own, 1);

@@ -45,7 +45,17 @@ TEST_F(RetirementDialogTest, ARetiringPlayerMakesWayForAJuniorNamedByTheCoach)
         Click(dialog.GradButton1);
         EXPECT_TRUE(dialog.Visible());
         EXPECT_EQ(Players[old].Club, club_);
-        // A name longer than a player's name is cut to its 20 characters as it is typed.
+        // Four blanks are no name either.
+        QTest::keyClicks(dialog.Edit1->Widget(), "    ");
+        ASSERT_EQ(dialog.Edit1->Text(), "    ");
+        Click(dialog.GradButton1);
+        EXPECT_TRUE(dialog.Visible());
+        EXPECT_EQ(Players[old].Club, club_);
+        EXPECT_EQ(PlayersOfClub(club_).size(), squad);
+        QTest::keyClick(dialog.Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(dialog.Edit1->Widget(), Qt::Key_Delete);
+        // A name longer than a player's name is cut to its 20 characters as it is typed; the blank the
+        // cut leaves at its end is no part of the junior's name.
         QTest::keyClicks(dialog.Edit1->Widget(), "Bartolomeu Fagundes Neto");
         EXPECT_EQ(dialog.Edit1->Text(), "Bartolomeu Fagundes ");
         dialog.combopos->SetFocus();
@@ -56,7 +66,7 @@ TEST_F(RetirementDialogTest, ARetiringPlayerMakesWayForAJuniorNamedByTheCoach)
     ASSERT_EQ(junior, static_cast<int>(Players.size()) - 1);
     EXPECT_EQ(Players[old].Club, -1);
     EXPECT_EQ(Players[junior].Club, club_);
-    EXPECT_EQ(Players[junior].Name.str(), "Bartolomeu Fagundes ");
+    EXPECT_EQ(Players[junior].Name.str(), "Bartolomeu Fagundes");
     EXPECT_EQ(Players[junior].Position, 4);
     EXPECT_EQ(PlayersOfClub(club_).size(), squad);
     EXPECT_EQ(hub_->SelectedPlayer(), junior);

@@ -23,6 +23,7 @@
 #include "core/vocab/players.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/screen.h"
+#include "platform/graphics/canvas.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_label.h"
@@ -47,6 +48,15 @@ protected:
         Hooks().screenWidth = width;
         Hooks().screenHeight = height;
         return market;
+    }
+
+    // The tree's row of a club (-1 when it has none).
+    static int TreeRowOf(TDataGrid& tree, int club)
+    {
+        for (int row = 0; row < tree.RowCount(); ++row)
+            if (tree.GetCellTextByName("treeid", row) == std::to_string(club))
+                return row;
+        return -1;
     }
 };
 
@@ -203,6 +213,42 @@ TEST_F(TransferMarketTest, AnExtraClubsCardTakesTheRecordAndFixturesLinksWithThe
     Clubs[extra].Country = country;
 }
 
+// On an 800 x 600 screen a club name of 25 characters is written smaller, so that it and the country's
+// flag after it end short of the confidence bars; a club of a short name, clicked in the tree, has
+// the name in the form's letters again.
+TEST_F(TransferMarketTest, ALongClubNameIsWrittenSmallerShortOfTheFlagAndTheBars)
+{
+    const int seller = SellerAtOrBelowHuman();
+    ASSERT_GE(seller, 0);
+    const std::string name = Clubs[human_].name.str();
+    Clubs[human_].name = "Associação Atlética Ponte";
+    const std::string sellerName = Clubs[seller].name.str();
+    Clubs[seller].name = "Ipê";
+    auto* market = OpenMarketOnScreen(800, 600);
+    ASSERT_NE(market, nullptr);
+    ASSERT_TRUE(market->Image7->Visible());
+    const int designHeight = 21;
+    EXPECT_LT(-market->Label4->Font().Height(), designHeight);
+    EXPECT_LE(market->Label4->Left() + market->Label4->Width() + 8, market->Image7->Left());
+    EXPECT_LE(market->Image7->Left() + market->Image7->Width() + 8, market->gp2->Left());
+    // What is drawn: no letter of the name at the flag's place.
+    TCanvas& canvas = market->Canvas();
+    canvas.Font.Assign(market->Label4->Font());
+    EXPECT_LE(market->Label4->Left() + canvas.TextWidth(market->Label4->Caption()), market->Image7->Left());
+
+    TDataGrid& tree = *market->DataGrid1;
+    const int clubRow = TreeRowOf(tree, seller);
+    ASSERT_GE(clubRow, 0);
+    tree.ScrollToRow(clubRow);
+    test::Pump();
+    ClickRow(&tree, clubRow, 80);
+    ASSERT_EQ(MarketClub, seller);
+    EXPECT_EQ(-market->Label4->Font().Height(), designHeight);
+    EXPECT_EQ(market->Image7->Left(), market->Label4->Left() + market->Label4->Width() + 8);
+    Clubs[human_].name = name;
+    Clubs[seller].name = sellerName;
+}
+
 TEST_F(TransferMarketTest, TreeListsTheLeaguesAndAClubClickShowsItsSquadInPositionOrder)
 {
     const int seller = SellerAtOrBelowHuman();
@@ -213,10 +259,7 @@ TEST_F(TransferMarketTest, TreeListsTheLeaguesAndAClubClickShowsItsSquadInPositi
     EXPECT_FALSE(market->bt2->Enabled()) << "no offer for one's own player";
 
     TDataGrid& tree = *market->DataGrid1;
-    int clubRow = -1;
-    for (int row = 0; row < tree.RowCount() && clubRow < 0; ++row)
-        if (tree.GetCellTextByName("treeid", row) == std::to_string(seller))
-            clubRow = row;
+    const int clubRow = TreeRowOf(tree, seller);
     ASSERT_GE(clubRow, 0);
     ClickRow(&tree, 0, 80);  // a country row: nothing changes
     EXPECT_EQ(MarketClub, human_);

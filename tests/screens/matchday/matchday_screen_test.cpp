@@ -452,7 +452,9 @@ TEST_F(MatchdayScreenTest, TheLowerDivisionLinksAndTheNextLeagueStartingAfresh)
     EXPECT_TRUE(screen->panels[static_cast<std::size_t>(other - 1)]->Visible());
     EXPECT_FALSE(screen->panels[static_cast<std::size_t>(first - 1)]->Visible());
 
-    // The first league played to its end: the next one is shown from its first half and division 2.
+    // The first league played to its end: the next one is shown from its first half and division 2,
+    // before its kick-off as the day's first was: no minute, no end of the match, an empty clock bar
+    // and every score 0.
     const int shown = screen->DaysShown();
     while (screen->DaysShown() == shown && Matchday() == screen)
         screen->MatchdayTick();
@@ -460,6 +462,17 @@ TEST_F(MatchdayScreenTest, TheLowerDivisionLinksAndTheNextLeagueStartingAfresh)
     screen->ralt1->SetEnabled(false);
     EXPECT_EQ(screen->labtempo->Caption(), "1º tempo");
     EXPECT_EQ(screen->MatchHalf(), 1);
+    EXPECT_FALSE(screen->Label1->Visible()) << screen->Label1->Caption();
+    EXPECT_EQ(screen->g1->Progress(), 0);
+    for (int m = 1; m <= MatchCount && m <= kMaxMatchdayRows; ++m)
+        if (screen->rows[m].labp1) {
+            EXPECT_EQ(screen->rows[m].labp1->Caption(), "0") << m;
+            EXPECT_EQ(screen->rows[m].labp2->Caption(), "0") << m;
+        }
+    screen->MatchdayTick();
+    EXPECT_TRUE(screen->Label1->Visible());
+    EXPECT_EQ(screen->Label1->Caption(), "1'");
+    screen->ralt1->SetEnabled(false);
     ASSERT_GE(Leagues[static_cast<std::size_t>(CurrentLeague)].divisionCount, first);
     EXPECT_EQ(screen->ShownDivision(), first);
     EXPECT_TRUE(screen->panels[static_cast<std::size_t>(first - 1)]->Visible());

@@ -25,6 +25,8 @@
 #include "platform/forms/screen.h"
 #include "platform/graphics/color.h"
 #include "platform/forms/timer.h"
+#include "platform/graphics/bitmap.h"
+#include "richtext/html_draw_gdi.h"
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_label.h"
@@ -363,6 +365,135 @@ TEST_F(ResultsScreenTest, EveryCardLineOfAManyCardMatchShowsBelowTheGoals)
     ShowAgain(form, rows[0], rows[1]);
     EXPECT_TRUE(form->card1->BoundsRect() == cardsBox) << "a match of few cards keeps the form's boxes";
     EXPECT_TRUE(form->Panel1->BoundsRect() == panelBox);
+}
+
+// A line-up's longest names, of starters and substitutes, end short of their ratings: written smaller
+// where they would run into them; a short name keeps its size.
+TEST_F(ResultsScreenTest, ALongNameOfTheLineupsIsWrittenSmallerShortOfItsRating)
+{
+    TForm67* form = OpenResults();
+    ASSERT_NE(form, nullptr);
+    const std::vector<int> rows = MatchRows(form);
+    ASSERT_GE(rows.size(), 2u);
+    int row = -1;
+    for (int r : rows) {
+        ClickRow(form->grid1, r, 150);
+        if (form->escalacao1->GetDisplayText().find("i_sub") != std::string::npos) {
+            row = r;
+            break;
+        }
+    }
+    ASSERT_GE(row, 0) << "a match of the day with a home substitution";
+    const int report = form->ShownReport();
+    const std::vector<ReportLineupLine> lineup = ReportLineup(report, 0);
+    ASSERT_GE(lineup.size(), 2u);
+    const ReportLineupLine* withSub = nullptr;
+    for (const ReportLineupLine& line : lineup)
+        if (!line.substitutes.empty())
+            withSub = &line;
+    ASSERT_NE(withSub, nullptr);
+    const std::vector<int> renamed = {lineup[0].player, withSub->player, withSub->substitutes[0].player};
+    std::vector<std::string> names;
+    for (int player : renamed) {
+        names.push_back(Players[player].Name.str());
+        Players[player].Name = "Wwwwwwww Mmmmmmmmmmm";
+    }
+    const int shortName = lineup[1].player != withSub->player ? lineup[1].player : lineup[2].player;
+    const std::string kept = Players[shortName].Name.str();
+    Players[shortName].Name = "Zé";
+    ShowAgain(form, row, rows[0] == row ? rows[1] : rows[0]);
+
+    // Each line up to its rating, measured as the box writes it.
+    const std::string text = form->escalacao1->GetDisplayText();
+    const std::string rating = "<IND x=\"165\">";
+    int longLines = 0;
+    for (std::size_t at = 0, end; (end = text.find("<br>", at)) != std::string::npos; at = end + 4) {
+        const std::string line = text.substr(at, end - at);
+        const std::size_t indent = line.find(rating);
+        ASSERT_NE(indent, std::string::npos) << line;
+        TBitmap scratch;
+        scratch.SetSize(1, 1);
+        scratch.Canvas().Font = form->escalacao1->Font();
+        THTMLDrawResult measured;
+        form->escalacao1->HTMLPaint(scratch.Canvas(), line.substr(0, indent), TRect(0, 0, 65535, 100), 0, 0, -1, true,
+                                    measured);
+        EXPECT_LE(measured.MeasuredWidth, 165) << line;
+        if (line.find("Wwwwwwww") != std::string::npos) {
+            ++longLines;
+            EXPECT_EQ(line.find("size=\"10\""), std::string::npos) << line;
+        }
+        if (line.find("Zé") != std::string::npos)
+            EXPECT_NE(line.find("<FONT  size=\"10\"><b>"), std::string::npos) << line;
+    }
+    EXPECT_EQ(longLines, 3);
+    for (std::size_t i = 0; i < renamed.size(); ++i)
+        Players[renamed[i]].Name = names[i];
+    Players[shortName].Name = kept;
+}
+
+// Seven cards for one side, under four goals and line-ups with their substitutes: on the 800 x 600
+// screen every card line shows inside the window, the line-ups written smaller to leave them room; a
+// match of few cards keeps the line-ups' size of letters.
+TEST_F(ResultsScreenTest, EveryCardLineShowsInsideTheWindowOfASmallScreen)
+{
+    TForm67* form = OpenResults();
+    ASSERT_NE(form, nullptr);
+    // The window of an 800 x 600 screen, which the screen fills.
+    form->SetBounds(0, 0, 800, 600);
+    ASSERT_EQ(form->ClientHeight(), 600);
+    const std::vector<int> rows = MatchRows(form);
+    ASSERT_GE(rows.size(), 2u);
+    int row = -1;
+    for (int r : rows) {
+        ClickRow(form->grid1, r, 150);
+        if (Occurrences(form->escalacao1->GetDisplayText() + form->escalacao2->GetDisplayText(), "i_sub") >= 4) {
+            row = r;
+            break;
+        }
+    }
+    ASSERT_GE(row, 0) << "a match of the day with substitutions";
+    const int report = form->ShownReport();
+    const auto savedEvents = ReportEvents;
+    const int home = MatchReports[report].club[0];
+    const std::vector<ReportLineupLine> lineup = ReportLineup(report, 0);
+    ASSERT_GE(lineup.size(), 8u);
+    std::vector<std::string> names;
+    for (int card = 0; card < 7; ++card) {
+        const int player = lineup[static_cast<std::size_t>(card + 1)].player;
+        names.push_back(Players[player].Name.str());
+        Players[player].Name = "Maximiliano Oliveira";
+        ReportEvents.push_back({13, home, player, card == 6 ? 3 : 1, 20 + card * 25, report});
+    }
+    for (int goal = 0; goal < 4; ++goal)
+        ReportEvents.push_back({4, home, lineup.back().player, -1, 30 + goal * 40, report});
+    ShowAgain(form, row, rows[0] == row ? rows[1] : rows[0]);
+
+    EXPECT_GE(Occurrences(form->card1->GetDisplayText(), "<IMG"), 7);
+    const auto bottomOnForm = [&](TControl* box) { return form->Panel1->Top() + box->Top() + box->Height(); };
+    const auto measuredBottomOnForm = [&](TRichLabel* box) {
+        TBitmap scratch;
+        scratch.SetSize(1, 1);
+        scratch.Canvas().Font = box->Font();
+        THTMLDrawResult measured;
+        box->HTMLPaint(scratch.Canvas(), box->GetDisplayText(), TRect(0, 0, box->Width(), 65535), 0, 0, -1, true,
+                       measured);
+        return form->Panel1->Top() + box->Top() + measured.MeasuredHeight;
+    };
+    EXPECT_GE(form->Panel1->Top(), 0);
+    for (TRichLabel* cards : {form->card1, form->card2}) {
+        EXPECT_LE(bottomOnForm(cards), form->ClientHeight()) << cards->Name();
+        EXPECT_LE(measuredBottomOnForm(cards), bottomOnForm(cards)) << cards->Name() << " every line inside its box";
+        EXPECT_GE(cards->Top(), form->l_gols->Top() + form->l_gols->Height()) << "the cards below the goals";
+    }
+    EXPECT_LE(measuredBottomOnForm(form->escalacao1), form->Panel1->Top() + form->l_gols->Top());
+    EXPECT_LE(measuredBottomOnForm(form->escalacao2), form->Panel1->Top() + form->l_gols->Top());
+
+    ReportEvents = savedEvents;
+    for (int card = 0; card < 7; ++card)
+        Players[lineup[static_cast<std::size_t>(card + 1)].player].Name = names[static_cast<std::size_t>(card)];
+    ShowAgain(form, row, rows[0] == row ? rows[1] : rows[0]);
+    EXPECT_EQ(form->escalacao1->GetDisplayText().rfind("<FONT  size=\"10\"><b>", 0), 0u)
+        << "a match of few cards keeps the line-ups' letters";
 }
 
 TEST_F(ResultsScreenTest, AClubWorldCupMatchIsPlayedInJapanWithoutACrowd)
