@@ -60,6 +60,10 @@ bool DropUnusableSlots(TClubSquad& squad)
 }
 
 // What the set-up knew of a club whose file cannot be read: its name, crest, level, country, state.
+// "A club file listed in `ClubFileNames` that is missing leaves a zero header and an empty squad: the
+// club gets an empty name and level 0 and no players": a zero header would also give it country 0,
+// so it would drop out of its own league's club count and stand nameless in the tables; the
+// set-up's name, country and state are kept and the missing file is reported.
 TClubHeader HeaderFromSetUp(const TClub& club)
 {
     TClubHeader header;

@@ -76,7 +76,10 @@ void ReadModeIntoGame(const NewGameChoices& choices, int playedCountry)
                                                                            : kLeagueFormatDivisionsOf10;
     Game.playedCountry = playedCountry;
     Game.nationalCupOn = choices.nationalCup ? 1 : 0;
-    // The state championships are Brazilian: they need the Brazilian league among the played ones.
+    // "state championships on := `ckestadual` when the played country is 29, else 0": the played
+    // country is Brazil whenever Brazil is offered, ticked or not; with its league unticked the season
+    // would open on state-championship days that no Brazilian club is there to play. They need the
+    // Brazilian league among the played ones.
     Game.StateChampionshipsOn = choices.stateChampionships && playedCountry == CountryBrazil &&
                                 FindLeagueByCountry(CountryBrazil) >= 0;
     Game.firstContinentalPairOn = choices.firstContinentalPair ? 1 : 0;

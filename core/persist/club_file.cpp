@@ -235,6 +235,9 @@ bool IsClubFileTakenIntoGame(const TClubHeader& header)
     return header.formatValue == kDatabaseFormatValue && header.playable != 0;
 }
 
+// "For every record whose format tag is 10" a national team is built; a team the editor saved
+// before it had players would be drawn into the World Cup and lose 8x0 with no line-up, so it also
+// needs a goalkeeper and ten others.
 bool IsNationalSquadTakenIntoGame(const TNationalSquad& squad)
 {
     int goalkeepers = 0;

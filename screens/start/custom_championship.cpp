@@ -11,6 +11,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/form_references.h"
@@ -45,9 +46,11 @@ const TScreenRecord TForm39::kScreen{
 TForm39::TForm39(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormCreate", [this](TObject* sender) { FormCreate(sender); });
+    BindHandler("FormShow", [this](TObject* sender) { FormShow(sender); });
     BindHandler("GradButton1Click", [this](TObject* sender) { GradButton1Click(sender); });
     BindHandler("bt1Click", [this](TObject* sender) { bt1Click(sender); });
     ReadDescription();
+    Panel1 = FindChild<TPanel>("Panel1");
     list1 = FindChild<TDataGrid>("list1");
     Label4 = FindChild<TLabel>("Label4");
     Label5 = FindChild<TLabel>("Label5");
@@ -78,6 +81,13 @@ void TForm39::FormCreate(TObject*)
     if (Label4)
         Label4->SetCaption(std::to_string(countries_ ? countries_->RowCount() : 0));
     ShowCounts();
+}
+
+// The panel stands centred across the form, which stands centred on the screen.
+void TForm39::FormShow(TObject*)
+{
+    if (Panel1)
+        Panel1->SetLeft((ClientWidth() - Panel1->Width()) / 2);
 }
 
 void TForm39::list1CellClick(TObject*, int col, int row)

@@ -13,6 +13,7 @@ class TComboBox;
 class TDataGrid;
 class TGradButton;
 class TLabel;
+class TPanel;
 class TTickList;
 
 class TForm39 : public TGameForm {
@@ -21,6 +22,7 @@ public:
     explicit TForm39(TComponent* owner);
     ~TForm39() override;
 
+    TPanel* Panel1 = nullptr;  // everything the screen shows
     TDataGrid* list1 = nullptr;
     TLabel* Label4 = nullptr;  // countries listed
     TLabel* Label5 = nullptr;  // countries ticked
@@ -35,6 +37,7 @@ public:
 
 private:
     void FormCreate(TObject* sender);
+    void FormShow(TObject* sender);
     void list1CellClick(TObject* sender, int col, int row);
     void ShowCounts();
     void GradButton1Click(TObject* sender);

@@ -147,12 +147,13 @@ void TForm9::CompetitionBoxClick(TObject* sender)
         ckinter2->SetChecked(false);
 }
 
+// The custom mode greys the leagues, the format and the competitions; "Sel. todas" stays as it is.
 void TForm9::ModeClick(TObject*)
 {
     const bool real = !rd2 || !rd2->Checked();
     for (TControl* control : std::initializer_list<TControl*>{combo1, ComboBox1, list1, ckinter1, ckinter2, ckcopa,
                                                               ckestadual, ckcopamundo, ckcopa2, ckeurocopa,
-                                                              ckcopaamerica, GradButton3})
+                                                              ckcopaamerica})
         if (control)
             control->SetEnabled(real);
 }

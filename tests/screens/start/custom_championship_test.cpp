@@ -26,6 +26,7 @@
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
 #include "platform/stdctrls/buttons.h"
+#include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
@@ -109,6 +110,13 @@ TEST_F(CustomChampionshipTest, GoingBackFromTheCustomChampionshipShowsTheTitle)
     Click(chooser->GradButton2);
     auto* custom = Open<TForm39>("TForm39");
     ASSERT_NE(custom, nullptr);
+    // The countries, the counters and the buttons stand on one panel, centred across the screen.
+    auto* panel = dynamic_cast<TPanel*>(custom->FindComponent("Panel1"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(custom->list1->Parent(), panel);
+    EXPECT_EQ(custom->bt1->Parent(), panel);
+    EXPECT_EQ(panel->Left(), (custom->ClientWidth() - panel->Width()) / 2);
+    EXPECT_EQ(custom->Left(), (Screen->WorkAreaRect().Width() - custom->Width()) / 2);
     Click(custom->GradButton1);
     test::Pump();
     EXPECT_TRUE(title_->Visible());

@@ -70,6 +70,12 @@ TEST_F(GameModeChooserTest, TheChooserAsksForALeagueCouplesTheCupsAndStartsAgain
     ClickBox(chooser->rd2);  // the custom mode leaves the leagues alone
     EXPECT_FALSE(chooser->list1->Enabled());
     EXPECT_FALSE(chooser->ckcopa->Enabled());
+    EXPECT_FALSE(chooser->combo1->Enabled());
+    EXPECT_FALSE(chooser->ComboBox1->Enabled());
+    // The league list, its hidden twin, the format and the competitions go grey; "Sel. todas" and the
+    // number of coaches stay as they are.
+    EXPECT_TRUE(chooser->GradButton3->Enabled());
+    EXPECT_TRUE(chooser->ComboBox2->Enabled());
     ClickBox(chooser->rd1);
     EXPECT_TRUE(chooser->list1->Enabled());
 
