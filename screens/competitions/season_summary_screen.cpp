@@ -8,6 +8,7 @@
 #include "core/tables.h"
 #include "core/views/season_summary.h"
 #include "grid/dg_column_classes.h"
+#include "grid/dg_columns.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"
@@ -82,8 +83,6 @@ TForm26::TForm26(TComponent* owner) : TGameForm(owner, kScreen)
     ReadDescription();
     Panel1 = FindChild<TPanel>("Panel1");
     Image1 = FindChild<TLabel>("Image1");
-    Label2 = FindChild<TLabel>("Label2");
-    Label3 = FindChild<TLabel>("Label3");
     combopais = FindChild<TComboBoxEx>("combopais");
     gridc = FindChild<TDataGrid>("gridc");
     gridi = FindChild<TDataGrid>("gridi");
@@ -103,8 +102,8 @@ void TForm26::FormCreate()
 {
     FillPlaceIcons(*ImageList1);
     EnsureBlankImages(*ImageList2, 1);
-    PrepareGrid(*gridc, "colimg1", "colimg2");
-    PrepareGrid(*gridi, "colimg1i", "colimg2i");
+    PrepareGrid(*gridc, "colimg1", "colimg2", "colinfo1");
+    PrepareGrid(*gridi, "colimg1i", "colimg2i", "colinfo1i");
     // The rollover reads the season just ended, so the summary's season is kept first (core does).
     BeginSeasonSummary();
     Image1->SetCaption("Fim da temporada " + std::to_string(2009 + SummarySeason));
@@ -124,7 +123,7 @@ void TForm26::FormCreate()
     Timer1->SetEnabled(Game.InstantPlay != 0);
 }
 
-void TForm26::PrepareGrid(TDataGrid& grid, const char* iconColumn, const char* crestColumn)
+void TForm26::PrepareGrid(TDataGrid& grid, const char* iconColumn, const char* crestColumn, const char* textColumn)
 {
     if (auto* icons = dynamic_cast<TDgImageColumn*>(grid.ColumnByName(iconColumn)))
         icons->SetImages(ImageList1);
@@ -135,9 +134,13 @@ void TForm26::PrepareGrid(TDataGrid& grid, const char* iconColumn, const char* c
             return;
         cell = IsHeading(grid, iconColumn, row) ? kHeadingRowColor : AlternateRowColor(row + 1);
     };
-    // Headings in bold navy.
-    grid.OnCellFormating = [&grid, iconColumn](TObject*, int, int row, TColor& text, TFontStyles& style, TCellState) {
-        if (row < grid.RowCount() && IsHeading(grid, iconColumn, row)) {
+    // A heading's text in bold navy, while its row is not selected.
+    const TDgCustomColumn* texts = grid.ColumnByName(textColumn);
+    const int textIndex = texts ? texts->Index() : -1;
+    grid.OnCellFormating = [&grid, iconColumn, textIndex](TObject*, int col, int row, TColor& text, TFontStyles& style,
+                                                          TCellState state) {
+        if (col == textIndex && !state.Contains(csSelected) && row < grid.RowCount() &&
+            IsHeading(grid, iconColumn, row)) {
             text = kHeadingTextColor;
             style.Include(fsBold);
         }
@@ -174,9 +177,8 @@ void TForm26::FillSeasonChampions()
 void TForm26::CentreDivisionGrid()
 {
     gridi->SetVisible(false);
-    Label3->SetVisible(false);
     const int shift = ((Panel1 ? Panel1->Width() : ClientWidth()) - gridc->Width()) / 2 - gridc->Left();
-    for (TControl* control : std::initializer_list<TControl*>{gridc, combopais, Label2})
+    for (TControl* control : std::initializer_list<TControl*>{gridc, combopais})
         control->SetLeft(control->Left() + shift);
 }
 
