@@ -101,6 +101,9 @@ TForm26::TForm26(TComponent* owner) : TGameForm(owner, kScreen)
 void TForm26::FormCreate()
 {
     FillPlaceIcons(*ImageList1);
+    // "ImageList2 (18 x 18): starts empty; mini crests are appended at run time", and a club without
+    // a crest "leaves the cell at "0"": with an empty list that "0" would show the first crest
+    // appended, another club's. A blank picture holds index 0 instead.
     EnsureBlankImages(*ImageList2, 1);
     PrepareGrid(*gridc, "colimg1", "colimg2", "colinfo1");
     PrepareGrid(*gridi, "colimg1i", "colimg2i", "colinfo1i");
@@ -154,7 +157,9 @@ void TForm26::FillGrid(TDataGrid& grid, const std::vector<SummaryRow>& rows, con
     grid.ClearRows();
     for (const SummaryRow& r : rows) {
         const int row = grid.AddRow();
-        // A club's crest joins the list once, however often the lists are filled.
+        // A club's crest joins the list once, however often the lists are filled. ("Mini crests are
+        // appended to ImageList2 again at each refill" would grow the list by a league's crests on
+        // every change of country, without end, while showing nothing new.)
         const int crest = r.club >= 0 ? MiniCrestIndex(*ImageList2, r.club) : -1;
         grid.SetCellTextByName(iconColumn, row, std::to_string(r.icon));
         grid.SetCellTextByName(crestColumn, row, std::to_string(crest >= 0 ? crest : 0));
