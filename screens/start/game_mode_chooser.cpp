@@ -152,7 +152,7 @@ void TForm9::ModeClick(TObject*)
     const bool real = !rd2 || !rd2->Checked();
     for (TControl* control : std::initializer_list<TControl*>{combo1, ComboBox1, list1, ckinter1, ckinter2, ckcopa,
                                                               ckestadual, ckcopamundo, ckcopa2, ckeurocopa,
-                                                              ckcopaamerica, GradButton3})
+                                                              ckcopaamerica})
         if (control)
             control->SetEnabled(real);
 }

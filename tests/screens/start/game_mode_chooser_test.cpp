@@ -70,10 +70,13 @@ TEST_F(GameModeChooserTest, TheChooserAsksForALeagueCouplesTheCupsAndStartsAgain
     ClickBox(chooser->rd2);  // the custom mode leaves the leagues alone
     EXPECT_FALSE(chooser->list1->Enabled());
     EXPECT_FALSE(chooser->ckcopa->Enabled());
+    EXPECT_FALSE(chooser->combo1->Enabled());
+    EXPECT_FALSE(chooser->ComboBox1->Enabled());
+    // "Sel. todas" is not among what the custom mode disables: it ticks the disabled list.
+    Click(chooser->GradButton3);
+    EXPECT_EQ(chooser->Countries().TickedRows(), chooser->Countries().RowCount());
     ClickBox(chooser->rd1);
     EXPECT_TRUE(chooser->list1->Enabled());
-
-    Click(chooser->GradButton3);  // "Sel. todas"
     EXPECT_EQ(chooser->Countries().TickedRows(), chooser->Countries().RowCount());
 
     Click(chooser->GradButton1);  // "<< Voltar ao início"
