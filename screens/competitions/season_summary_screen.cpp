@@ -32,14 +32,14 @@ namespace {
 constexpr int kInstantPlayDelay = 1000;
 constexpr TColor kHeadingTextColor = 0x800000;  // navy
 
-// The icons by SummaryIcon: blank, gold cup, silver cup, third, fourth (unused here), golden boot.
+// The icons by SummaryIcon: blank, gold cup, silver cup, "3º", "4º" (unused here), golden boot.
 void FillPlaceIcons(TCustomImageList& list)
 {
     if (list.Count() > 0)
         return;
     QImage blank(18, 22, QImage::Format_ARGB32_Premultiplied);
     blank.fill(Qt::transparent);
-    for (const char* name : {"", "ic_ouro", "ic_prata", "", "", "ic_chuteira"})
+    for (const char* name : {"", "ic_ouro", "ic_prata", "ic_3o", "ic_4o", "ic_chuteira"})
         list.AddImage(*name ? art::Picture(name) : blank);
 }
 

@@ -1,12 +1,14 @@
 // The end-of-season summary (TForm26) as laid out, on the gallery's seeded game in its second
-// season: the controls of the form, the width of the division grid's text column, and the bold navy
-// of the headings, drawn in the text column of a heading row that is not selected only.
+// season: the controls of the form and its place icons, the width of the division grid's text
+// column, and the bold navy of the headings, drawn in the text column of a heading row that is not
+// selected only.
 #include <map>
 #include <tuple>
 
 #include "core/records/game_state.h"
 #include "grid/dg_columns.h"
 #include "grid/dg_grid.h"
+#include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/competitions/season_summary_screen.h"
 #include "tests/screens/views_test_support.h"
@@ -34,6 +36,19 @@ TEST_F(SeasonSummaryFormTest, TheFormHoldsItsControlsAndHeadingsAreBoldNavyInThe
     EXPECT_EQ(form->FindChild<TLabel>("Label2"), nullptr);
     EXPECT_EQ(form->FindChild<TLabel>("Label3"), nullptr);
     EXPECT_EQ(form->gridc->ColumnByName("colinfo1")->Width(), 275);
+    // The place icons: blank, gold and silver cups, "3º", "4º", the golden boot.
+    ASSERT_EQ(form->ImageList1->Count(), 6);
+    const auto drawn = [form](int index) {
+        const QImage image = form->ImageList1->Image(index);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (qAlpha(image.pixel(x, y)) != 0)
+                    return true;
+        return false;
+    };
+    EXPECT_FALSE(drawn(0));
+    for (int index = 1; index <= 5; ++index)
+        EXPECT_TRUE(drawn(index)) << index;
 
     for (auto [grid, icon, text] : {std::tuple{form->gridc, "colimg1", "colinfo1"},
                                     std::tuple{form->gridi, "colimg1i", "colinfo1i"}}) {
