@@ -75,7 +75,9 @@ TClubHeader HeaderFromSetUp(const TClub& club)
     return header;
 }
 
-// Reads one club's file; false when it could not be read whole and sound.
+// Reads one club's file; false when it could not be read whole and sound. ("A missing file leaves
+// both records zero" would give the club an empty name, level 0 and no players to field; such a
+// club keeps what the set-up knew of it, and the player is told to reinstall the clubs.)
 bool ReadOneClubFile(int club)
 {
     const std::string name = club < static_cast<int>(ClubFileNames.size()) ? ClubFileNames[club] : "";

@@ -44,6 +44,8 @@ std::string FixtureListCompetitionName(int kind, int club)
     return kind == 3 ? "Camp. " + StateName(club) : ClubCompetitionName(kind, club);
 }
 
+// The head-to-head list names kind 9 as the other lists do. ("Competition names by kind ...
+// 9 "Amistoso"" would list two national teams' Eurocopa meetings as friendlies.)
 std::string MeetingCompetitionName(int kind, int club)
 {
     return kind == 3 ? "Estadual" : ClubCompetitionName(kind, club);

@@ -50,6 +50,9 @@ std::string NextCompetitionText(const TGameState& state)
 }
 
 // Each preview reads into a record of its own, so a short file never shows the last file's data.
+// The file is read as loading reads it: "When the scratch save version is 10" the header alone
+// would preview a cut or damaged save as a game, which "Carregar" then refuses; such a file shows
+// "arquivo inválido" at once.
 SavePreviewTexts PreviewSavedGame(const std::string& name)
 {
     SavePreviewTexts texts;

@@ -56,13 +56,23 @@ std::string PlaceText(int club, const std::string& coach, const std::string& pri
     return Utf8Left(Utf8Left(ClubName(club) + " - Téc.:", 33) + coach, 58) + prize;
 }
 
+// How a top scorer's line is written: a division's is cut as it grows (the name to 22 characters,
+// with the club to 47, with " - " to 50) and carries its prize; a continental cup's is whole.
+struct ScorerLine {
+    bool cut;
+    std::string prize;
+};
+
 // "Player (Club - 12 gols)", with a prize after the goals when the club was paid for him.
-std::string ScorerText(const TScorer& scorer, const std::string& prize)
+std::string ScorerText(const TScorer& scorer, const ScorerLine& line)
 {
     const int player = scorer.player;
     const std::string name = player >= 0 && player < static_cast<int>(Players.size()) ? Players[player].Name.str() : "";
-    const std::string head = Utf8Left(Utf8Left(Utf8Left(name, 22) + " (" + ClubName(scorer.club), 47) + " - ", 50);
-    return head + std::to_string(scorer.goals) + " gols" + prize + ")";
+    const auto cut = [&line](const std::string& text, std::size_t length) {
+        return line.cut ? Utf8Left(text, length) : text;
+    };
+    const std::string head = cut(cut(cut(name, 22) + " (" + ClubName(scorer.club), 47) + " - ", 50);
+    return head + std::to_string(scorer.goals) + " gols" + line.prize + ")";
 }
 
 int PlacedClub(int competition, int place, int season)
@@ -73,11 +83,11 @@ int PlacedClub(int competition, int place, int season)
     return -1;
 }
 
-void AddScorerRow(std::vector<SummaryRow>& rows, int competition, int season, const std::string& prize)
+void AddScorerRow(std::vector<SummaryRow>& rows, int competition, int season, const ScorerLine& line)
 {
     const int scorer = FindSeasonTopScorer(competition, season);
     if (scorer >= 0 && scorer < static_cast<int>(Scorers.size()))
-        rows.push_back({kSummaryTopScorer, -1, ScorerText(Scorers[scorer], prize)});
+        rows.push_back({kSummaryTopScorer, -1, ScorerText(Scorers[scorer], line)});
 }
 
 std::string ScorerPrizeText(int kind)
@@ -107,7 +117,7 @@ void AddDivisionBlock(std::vector<SummaryRow>& rows, const TLeague& league, int 
         }
         rows.push_back(row);
     }
-    AddScorerRow(rows, FindCompetition(1, league.country, division, -1, -1), season, ScorerPrizeText(1));
+    AddScorerRow(rows, FindCompetition(1, league.country, division, -1, -1), season, {true, ScorerPrizeText(1)});
 }
 
 void AddNationalCupBlock(std::vector<SummaryRow>& rows, const TLeague& league, int season)
@@ -149,7 +159,7 @@ void AddSeasonBlock(std::vector<SummaryRow>& rows, const SeasonBlock& block, int
         const std::string coach = CoachName(FindHonouredCoach(region, place, season, block.kind, -1));
         rows.push_back({place, club, PlaceText(club, coach, PrizeText(place == 1 ? prize.champion : prize.runnerUp))});
     }
-    AddScorerRow(rows, competition, season, "");
+    AddScorerRow(rows, competition, season, {false, ""});
 }
 
 }  // namespace

@@ -29,28 +29,8 @@ object Form26: TForm26
       Font.Color = clNavy
       Transparent = True
     end
-    object Label2: TLabel
-      Left = 16
-      Top = 44
-      Caption = 'Campeões nacionais'
-      Font.Name = 'Arial'
-      Font.Height = -13
-      Font.Style = [fsBold]
-      Font.Color = clNavy
-      Transparent = True
-    end
-    object Label3: TLabel
-      Left = 408
-      Top = 44
-      Caption = 'Campeões internacionais'
-      Font.Name = 'Arial'
-      Font.Height = -13
-      Font.Style = [fsBold]
-      Font.Color = clNavy
-      Transparent = True
-    end
     object combopais: TComboBoxEx
-      Left = 200
+      Left = 16
       Top = 40
       Width = 184
       Height = 22
@@ -60,7 +40,7 @@ object Form26: TForm26
     object gridc: TDataGrid
       Left = 16
       Top = 68
-      Width = 376
+      Width = 323
       Height = 474
       AppearanceOptions = [aoHideFocus]
       GridLinesStyle = lsVerticalOnly
@@ -77,7 +57,7 @@ object Form26: TForm26
       end
       object colinfo1: TDgTextColumn
         Position = 2
-        Width = 328
+        Width = 275
       end
     end
     object gridi: TDataGrid

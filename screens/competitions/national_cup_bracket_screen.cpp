@@ -67,11 +67,15 @@ void TForm35::FillNationalCupBracket()
         ListSixteenEntrants(cup);
 }
 
-// The first column lists the sixteen clubs one by one, each alone as team 1 of ties 1 to 16.
+// The first column lists the sixteen clubs one by one, each alone as team 1 of ties 1 to 16. Only
+// the clubs of the ties shown are listed: the lines of ties whose first leg is not known yet keep
+// both labels empty and silver.
 void TForm35::ListSixteenEntrants(const NationalCupBracket& cup)
 {
     const auto column = SixteenEntrantsColumn(cup);
     for (std::size_t k = 0; k < column.size(); ++k) {
+        if (column[k] < 0)
+            continue;
         ShowClubInLabel(bracket.team1[k], column[k]);
         if (bracket.team2[k])
             bracket.team2[k]->SetVisible(false);

@@ -75,7 +75,9 @@ void TForm76::FormCreate()
         if (!flag.isNull())
             images[i]->Picture().SetGraphic(std::make_unique<TImageGraphic>(flag, TImageFormat::Png));
     }
-    // With nothing to choose the dialog must still be left: "OK" then closes without a team.
+    // "Alt+F4 is swallowed, so the dialog can only be left with "OK" after a choice": with every
+    // offer disabled no choice can be made and the game would hang on the dialog. With nothing to
+    // choose, "OK" is enabled at once and closes without a team.
     btfechar->SetEnabled(!anyEnabled);
 }
 

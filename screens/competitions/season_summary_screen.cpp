@@ -8,6 +8,7 @@
 #include "core/tables.h"
 #include "core/views/season_summary.h"
 #include "grid/dg_column_classes.h"
+#include "grid/dg_columns.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
 #include "platform/forms/keys.h"
@@ -31,14 +32,14 @@ namespace {
 constexpr int kInstantPlayDelay = 1000;
 constexpr TColor kHeadingTextColor = 0x800000;  // navy
 
-// The icons by SummaryIcon: blank, gold cup, silver cup, third, fourth (unused here), golden boot.
+// The icons by SummaryIcon: blank, gold cup, silver cup, "3º", "4º" (unused here), golden boot.
 void FillPlaceIcons(TCustomImageList& list)
 {
     if (list.Count() > 0)
         return;
     QImage blank(18, 22, QImage::Format_ARGB32_Premultiplied);
     blank.fill(Qt::transparent);
-    for (const char* name : {"", "ic_ouro", "ic_prata", "", "", "ic_chuteira"})
+    for (const char* name : {"", "ic_ouro", "ic_prata", "ic_3o", "ic_4o", "ic_chuteira"})
         list.AddImage(*name ? art::Picture(name) : blank);
 }
 
@@ -82,8 +83,6 @@ TForm26::TForm26(TComponent* owner) : TGameForm(owner, kScreen)
     ReadDescription();
     Panel1 = FindChild<TPanel>("Panel1");
     Image1 = FindChild<TLabel>("Image1");
-    Label2 = FindChild<TLabel>("Label2");
-    Label3 = FindChild<TLabel>("Label3");
     combopais = FindChild<TComboBoxEx>("combopais");
     gridc = FindChild<TDataGrid>("gridc");
     gridi = FindChild<TDataGrid>("gridi");
@@ -102,9 +101,12 @@ TForm26::TForm26(TComponent* owner) : TGameForm(owner, kScreen)
 void TForm26::FormCreate()
 {
     FillPlaceIcons(*ImageList1);
+    // "ImageList2 (18 x 18): starts empty; mini crests are appended at run time", and a club without
+    // a crest "leaves the cell at "0"": with an empty list that "0" would show the first crest
+    // appended, another club's. A blank picture holds index 0 instead.
     EnsureBlankImages(*ImageList2, 1);
-    PrepareGrid(*gridc, "colimg1", "colimg2");
-    PrepareGrid(*gridi, "colimg1i", "colimg2i");
+    PrepareGrid(*gridc, "colimg1", "colimg2", "colinfo1");
+    PrepareGrid(*gridi, "colimg1i", "colimg2i", "colinfo1i");
     // The rollover reads the season just ended, so the summary's season is kept first (core does).
     BeginSeasonSummary();
     Image1->SetCaption("Fim da temporada " + std::to_string(2009 + SummarySeason));
@@ -124,7 +126,7 @@ void TForm26::FormCreate()
     Timer1->SetEnabled(Game.InstantPlay != 0);
 }
 
-void TForm26::PrepareGrid(TDataGrid& grid, const char* iconColumn, const char* crestColumn)
+void TForm26::PrepareGrid(TDataGrid& grid, const char* iconColumn, const char* crestColumn, const char* textColumn)
 {
     if (auto* icons = dynamic_cast<TDgImageColumn*>(grid.ColumnByName(iconColumn)))
         icons->SetImages(ImageList1);
@@ -135,9 +137,13 @@ void TForm26::PrepareGrid(TDataGrid& grid, const char* iconColumn, const char* c
             return;
         cell = IsHeading(grid, iconColumn, row) ? kHeadingRowColor : AlternateRowColor(row + 1);
     };
-    // Headings in bold navy.
-    grid.OnCellFormating = [&grid, iconColumn](TObject*, int, int row, TColor& text, TFontStyles& style, TCellState) {
-        if (row < grid.RowCount() && IsHeading(grid, iconColumn, row)) {
+    // A heading's text in bold navy, while its row is not selected.
+    const TDgCustomColumn* texts = grid.ColumnByName(textColumn);
+    const int textIndex = texts ? texts->Index() : -1;
+    grid.OnCellFormating = [&grid, iconColumn, textIndex](TObject*, int col, int row, TColor& text, TFontStyles& style,
+                                                          TCellState state) {
+        if (col == textIndex && !state.Contains(csSelected) && row < grid.RowCount() &&
+            IsHeading(grid, iconColumn, row)) {
             text = kHeadingTextColor;
             style.Include(fsBold);
         }
@@ -151,7 +157,9 @@ void TForm26::FillGrid(TDataGrid& grid, const std::vector<SummaryRow>& rows, con
     grid.ClearRows();
     for (const SummaryRow& r : rows) {
         const int row = grid.AddRow();
-        // A club's crest joins the list once, however often the lists are filled.
+        // A club's crest joins the list once, however often the lists are filled. ("Mini crests are
+        // appended to ImageList2 again at each refill" would grow the list by a league's crests on
+        // every change of country, without end, while showing nothing new.)
         const int crest = r.club >= 0 ? MiniCrestIndex(*ImageList2, r.club) : -1;
         grid.SetCellTextByName(iconColumn, row, std::to_string(r.icon));
         grid.SetCellTextByName(crestColumn, row, std::to_string(crest >= 0 ? crest : 0));
@@ -174,9 +182,8 @@ void TForm26::FillSeasonChampions()
 void TForm26::CentreDivisionGrid()
 {
     gridi->SetVisible(false);
-    Label3->SetVisible(false);
     const int shift = ((Panel1 ? Panel1->Width() : ClientWidth()) - gridc->Width()) / 2 - gridc->Left();
-    for (TControl* control : std::initializer_list<TControl*>{gridc, combopais, Label2})
+    for (TControl* control : std::initializer_list<TControl*>{gridc, combopais})
         control->SetLeft(control->Left() + shift);
 }
 

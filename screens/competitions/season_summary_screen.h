@@ -24,8 +24,6 @@ public:
 
     TPanel* Panel1 = nullptr;  // the 800 x 600 summary, centred across the full-window form
     TLabel* Image1 = nullptr;
-    TLabel* Label2 = nullptr;
-    TLabel* Label3 = nullptr;
     TComboBoxEx* combopais = nullptr;
     TDataGrid* gridc = nullptr;
     TDataGrid* gridi = nullptr;
@@ -42,7 +40,7 @@ public:
 
 private:
     void FormCreate();
-    void PrepareGrid(TDataGrid& grid, const char* iconColumn, const char* crestColumn);
+    void PrepareGrid(TDataGrid& grid, const char* iconColumn, const char* crestColumn, const char* textColumn);
     void FillGrid(TDataGrid& grid, const std::vector<SummaryRow>& rows, const char* iconColumn,
                   const char* crestColumn, const char* textColumn);
     void CentreDivisionGrid();

@@ -166,6 +166,9 @@ TForm36::TForm36(TComponent* owner) : TGameForm(owner, kScreen)
     BuildTitles();
     if (Game.firstContinentalPairOn)
         BuildContinentalGroupTables();
+    // "The page of ShownStandingsTab is made visible": a continental or state page that was not
+    // built (its competition off or in the custom championship) would open on nothing; the
+    // national page stands in for it.
     if ((ShownStandingsTab == 4 || ShownStandingsTab == 6) && !pageButtons[ShownStandingsTab]->Visible())
         ShownStandingsTab = 1;
     if (ShownStandingsTab == 3 && !Game.StateChampionshipsOn)
@@ -192,6 +195,9 @@ void TForm36::BuildPageButtons()
         bool visible = *captions[number] != '\0';
         if ((number == 4 || number == 7) && !firstPair)
             visible = false;
+        // "Buttons 6 and 8 likewise for the second pair": but the group tables are built only when
+        // the first pair is on, so with the second pair alone these buttons would open tables that
+        // do not exist. They stand only when both pairs are played.
         if ((number == 6 || number == 8) && !(firstPair && secondPair))
             visible = false;
         button->SetVisible(visible);

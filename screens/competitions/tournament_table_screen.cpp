@@ -200,8 +200,11 @@ void TForm78::BuildStandingsTable()
         row.place->SetCaption("--");
         row.flag = new TImage(this);
         row.flag->SetParent(this);
-        row.flag->SetBounds(ScaledLength(30), ScaledLength(top + 2), ScaledLength(20), ScaledLength(14));
+        // A 16 x 18 image beside the place; the flag fits whole inside it, centred.
+        row.flag->SetBounds(ScaledLength(32), ScaledLength(top), ScaledLength(16), ScaledLength(18));
         row.flag->SetStretch(true);
+        row.flag->SetProportional(true);
+        row.flag->SetCenter(true);
         row.name = MakeLabel(*this, 54, top, 136, taLeftJustify, colour, true);
         for (int n = 0; n < 8; ++n) {
             row.numbers[n] = MakeLabel(*this, 190 + n * 26, top, 26, taCenter, colour, false);

@@ -61,7 +61,9 @@ TForm47::TForm47(TComponent* owner) : TGameForm(owner, kScreen)
                     const int coach = CellInt(*gridview1, "id", row, -1);
                     if (coach < 0 || coach >= static_cast<int>(Coaches.size()) || !Coaches[coach].human)
                         return;
-                    // On the selection the row keeps the selection's text colour, to stay readable.
+                    // "A human coach's row is bold with font colour TColor 0x004000": on the green
+                    // selection that dark green would leave his name all but unreadable, so the
+                    // selected row keeps the selection's text colour (and stays bold).
                     if (!state.Contains(csSelected))
                         textColor = kHumanCoachText;
                     style = style + TFontStyles{fsBold};

@@ -21,7 +21,8 @@ namespace tarvelon {
 namespace {
 
 constexpr const char* kDeleteQuestion = "Deseja apagar mesmo o arquivo?";
-// A save the folder's rights keep from being deleted is told, as a save that cannot be written is.
+// A save the folder's rights keep from being deleted is told, as a save that cannot be written is
+// ("the file is deleted and the selected row removed" would drop the row of a file still there).
 constexpr const char* kDeleteFailedMessage =
     "Erro ao apagar o arquivo, verifique se você tem permissão para apagar na pasta sav";
 

@@ -70,6 +70,8 @@ const NamedPicture kPictures[] = {
     {"i_sub", DrawSubstitutionIcon},
     {"ic_ouro", DrawGoldCupIcon},
     {"ic_prata", DrawSilverCupIcon},
+    {"ic_3o", DrawThirdPlaceIcon},
+    {"ic_4o", DrawFourthPlaceIcon},
     {"ic_chuteira", DrawGoldenBootIcon},
 };
 

@@ -1,7 +1,9 @@
 #include "screens/common/art/summary_icon_art.h"
 
+#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
+#include <QString>
 
 namespace tarvelon::art {
 
@@ -49,6 +51,25 @@ QImage DrawCup(QColor light, QColor shade)
 QImage DrawGoldCupIcon() { return DrawCup(QColor(255, 226, 90), QColor(190, 140, 20)); }
 
 QImage DrawSilverCupIcon() { return DrawCup(QColor(245, 245, 245), QColor(140, 140, 150)); }
+
+// A place written out, in bold navy.
+QImage DrawPlaceIcon(const char* place)
+{
+    QImage image = EmptyIcon();
+    QPainter p(&image);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QFont font("Arial");
+    font.setPixelSize(11);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(QColor(0, 0, 128));
+    p.drawText(image.rect(), Qt::AlignCenter, QString::fromUtf8(place));
+    return image;
+}
+
+QImage DrawThirdPlaceIcon() { return DrawPlaceIcon("3º"); }
+
+QImage DrawFourthPlaceIcon() { return DrawPlaceIcon("4º"); }
 
 QImage DrawGoldenBootIcon()
 {

@@ -82,5 +82,56 @@ TEST_F(NationalCupBracketScreenTest, TheNationalCupShowsItsDrawnTiesAPenaltyTieA
     test::Pump();
 }
 
+// A cup of 16 entrants lists its drawn clubs one by one in the first column, alone on their lines;
+// the lines of the ties whose first leg is not known yet keep both labels, empty and silver.
+TEST_F(NationalCupBracketScreenTest, SixteenEntrantsListTheKnownClubsAndKeepTheOtherLinesSilver)
+{
+    // The Brazilian cup made one of 16: its round of 32 taken away, its round of 16 drawn only as
+    // far as its second tie (with clubs of the round of 32); the third tie's first leg has no home club.
+    const test::GameKeptAside kept;
+    const int league = FindLeagueByCountry(29);
+    ASSERT_GE(league, 0);
+    const int first = FindFixture(league, 2, 1);
+    const int sixteen = FindFixture(league, 2, 2);
+    ASSERT_GE(first, 0);
+    ASSERT_GE(sixteen, 0);
+    ASSERT_LT(sixteen + 5, static_cast<int>(Fixtures.size()));
+    for (int f = 0; f < 4; ++f) {
+        Fixtures[sixteen + f].home = Fixtures[first + f].home;
+        Fixtures[sixteen + f].away = Fixtures[first + f].away;
+        Fixtures[sixteen + f].played = 0;
+    }
+    Fixtures[sixteen + 4].home = -1;
+    for (TFixture& f : Fixtures)
+        if (f.region == league && f.kind == 2 && f.round == 1)
+            f.region = -99;
+    ASSERT_TRUE(NationalCupBracketOf(league).sixteenEntrants);
+
+    auto* form = Open<TForm35>("TForm35");
+    ASSERT_NE(form, nullptr);
+    while (form->ShownCupLeague != league) {
+        const int before = form->ShownCupLeague;
+        PressKey(form->combopais, before < league ? Qt::Key_Down : Qt::Key_Up);
+        ASSERT_NE(form->ShownCupLeague, before);
+    }
+    const NationalCupBracket cup = NationalCupBracketOf(league);
+    for (int k = 0; k < 16; ++k) {
+        TLabel* team1 = form->bracket.team1[k];
+        TLabel* team2 = form->bracket.team2[k];
+        if (k < 4) {
+            const BracketTie& tie = cup.ties[16 + k / 2];
+            EXPECT_EQ(team1->Caption(), Clubs[k % 2 == 0 ? tie.team1 : tie.team2].name.str()) << k;
+            EXPECT_FALSE(team2->Visible()) << k;
+            continue;
+        }
+        EXPECT_EQ(team1->Caption(), "") << k;
+        EXPECT_EQ(team2->Caption(), "") << k;
+        EXPECT_TRUE(team2->Visible()) << k;
+        EXPECT_EQ(PixelInLabel(form, team2) & 0xFFFFFFu, 0xC0C0C0u) << k;
+    }
+    PressKey(form->combopais, Qt::Key_Escape);
+    test::Pump();
+}
+
 }  // namespace
 }  // namespace tarvelon

@@ -110,6 +110,12 @@ TEST_F(TournamentTableScreenTest, TheTableShowsAGroupInTheRulesOrderAndAPlayedSc
     EXPECT_EQ(form->standings[0].place->Caption(), "1º");
     EXPECT_EQ(form->standings[0].numbers[0]->Caption(), "3");
     EXPECT_EQ(form->standings[3].name->Caption(), Clubs[a].name.str());
+    // Each standings row's flag stands in an image of 16 x 18, the flag whole inside it.
+    for (const auto& row : form->standings) {
+        EXPECT_EQ(row.flag->Width(), 16);
+        EXPECT_EQ(row.flag->Height(), 18);
+        EXPECT_TRUE(row.flag->Proportional());
+    }
     // The first match, a against b, read from a's side.
     EXPECT_EQ(form->matchTeams[0]->Caption(), Clubs[a].name.str());
     EXPECT_EQ(form->matchScores[0]->Caption(), "0x2");

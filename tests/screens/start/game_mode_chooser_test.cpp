@@ -76,10 +76,10 @@ TEST_F(GameModeChooserTest, TheChooserAsksForALeagueCouplesTheCupsAndStartsAgain
     // number of coaches stay as they are.
     EXPECT_TRUE(chooser->GradButton3->Enabled());
     EXPECT_TRUE(chooser->ComboBox2->Enabled());
+    Click(chooser->GradButton3);
+    EXPECT_EQ(chooser->Countries().TickedRows(), chooser->Countries().RowCount());
     ClickBox(chooser->rd1);
     EXPECT_TRUE(chooser->list1->Enabled());
-
-    Click(chooser->GradButton3);  // "Sel. todas"
     EXPECT_EQ(chooser->Countries().TickedRows(), chooser->Countries().RowCount());
 
     Click(chooser->GradButton1);  // "<< Voltar ao início"
