@@ -120,8 +120,9 @@ void TForm3::BindEvents()
             dragjogadorselecao(EditorCurrentClub, slot);
     });
     BindHandler("Image5Click", [this](TObject*) { OpenTeamDialog(false); });
+    // Only the club view asks for a selected row: the national view edits the team last shown.
     BindHandler("Image6Click", [this](TObject*) {
-        if (NationalView() ? gridselecoes->SelectedRow() >= 0 : gridtimes->SelectedRow() >= 0)
+        if (NationalView() || gridtimes->SelectedRow() >= 0)
             OpenTeamDialog(true);
     });
     BindHandler("Image7Click", [this](TObject*) { DeleteSelectedClub(); });

@@ -172,6 +172,82 @@ TEST_F(EditorMainWindowTest, RegularsSidesAgesAndDeletingAPlayerAreWrittenToTheC
     EXPECT_EQ(editor->Label13->Caption(), "Total:" + std::to_string(rows - 1) + " jogadores");
 }
 
+// The squad grid's row of a slot; -1 when the slot is not listed.
+int RowOfSlot(TDataGrid* grid, int slot)
+{
+    for (int row = 0; row < grid->RowCount(); ++row)
+        if (grid->GetCellTextByName("idjog", row) == std::to_string(slot))
+            return row;
+    return -1;
+}
+
+// A club lists every slot but the placeholder ones, an empty name too; the status cell of a club
+// shows "1" or "0"; the toggle turns only "0" into "1" and "1" into "0", and a national row
+// showing another value keeps it; "edit" in the national view needs no selected row.
+TEST_F(EditorMainWindowTest, TheSquadListsEveryClubSlotButThePlaceholderAndTheToggleFlipsOnlyZeroAndOne)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_GE(editor->gridtimes->RowCount(), 2);
+    const int club = EditorCurrentClub;
+    TClubSquad& squad = EditorClubSquads[static_cast<std::size_t>(club)];
+    const int rows = editor->Grid1->RowCount();
+    ASSERT_LT(rows, kClubSquadSlots);
+    int empty = 1;
+    while (squad.names[empty - 1].raw() != kFreeSlotName)
+        ++empty;
+    squad.names[empty - 1].set("");
+    squad.position[empty - 1] = 2;
+    squad.status[empty - 1] = 0;
+    const int odd = CellInt(editor->Grid1, "idjog", 0);
+    squad.status[odd - 1] = 2;
+    ClickCell(editor->gridtimes, "clube", 1);
+    ClickCell(editor->gridtimes, "clube", 0);
+    ASSERT_EQ(EditorCurrentClub, club);
+    EXPECT_EQ(editor->Grid1->RowCount(), rows + 1);
+    const int emptyRow = RowOfSlot(editor->Grid1, empty);
+    ASSERT_GE(emptyRow, 0);
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("nome", emptyRow), "");
+    EXPECT_EQ(editor->Label13->Caption(), "Total:" + std::to_string(rows + 1) + " jogadores");
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("status", RowOfSlot(editor->Grid1, odd)), "0");
+    ClickCell(editor->Grid1, "status", emptyRow);
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("status", emptyRow), "1");
+    EXPECT_EQ(ReadBack(club).squad.status[empty - 1], 1);
+
+    // A national row whose stored flag is 2 shows "2" and keeps it when clicked.
+    Click(editor->xbt2->Widget(), Middle(editor->xbt2));
+    ASSERT_GE(editor->gridselecoes->RowCount(), 2);
+    const int nation = EditorCurrentNation;
+    TNationalSquad& national = EditorNationalSquads[static_cast<std::size_t>(nation)];
+    int slot = 1;
+    while (IsFreeSlot(national.names[slot - 1]))
+        ++slot;
+    national.status[slot - 1] = 2;
+    ClickCell(editor->gridselecoes, "selnome", 1);
+    ClickCell(editor->gridselecoes, "selnome", 0);
+    ASSERT_EQ(EditorCurrentNation, nation);
+    const int row = RowOfSlot(editor->Grid1, slot);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("status", row), "2");
+    ClickCell(editor->Grid1, "status", row);
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("status", row), "2");
+    TNationalSquad onDisk;
+    ASSERT_EQ(ReadNationalSquadFile(NationalSquadFilePath(nation), onDisk), DatabaseFileError::None);
+    EXPECT_EQ(onDisk.status[slot - 1], 2);
+
+    // With no national row selected, "edit" opens the shown team's dialog all the same.
+    editor->gridselecoes->SetSelectedRow(-1);
+    ASSERT_LT(editor->gridselecoes->SelectedRow(), 0);
+    std::string title;
+    WhenOpen("TForm73", [&title](TGameForm* form) {
+        title = form->FindChild<TLabel>("Label12")->Caption();
+        form->Close();
+    });
+    Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image6")->Left() + 10, 20));
+    Pump();
+    EXPECT_EQ(title, "Editar Seleção");
+}
+
 TEST_F(EditorMainWindowTest, DeletingAClubRemovesItsFileAfterTheQuestion)
 {
     TForm3* editor = OpenEditorFromTitle();
