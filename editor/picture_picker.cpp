@@ -12,6 +12,7 @@
 #include "platform/forms/application.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/message_box.h"
 #include "screens/common/screen_registry.h"
 
 namespace tarvelon {
@@ -60,6 +61,11 @@ void Tform43::SelectFile(int row)
     if (row < 0 || row >= list1->RowCount())
         return;
     const std::string name = list1->GetCellTextByName("arquivo", row);
+    // A name the team's record cannot hold is refused here, before "OK", as an unreadable picture is.
+    if (const std::string problem = PictureNameProblem(PictureBaseName(name), EditorNationalView); !problem.empty()) {
+        MessageBox(problem, Caption(), MB_OK | MB_ICONERROR);
+        return;
+    }
     // A picture that cannot be decoded is not a choice: the player is told, and "OK" stays as it was.
     TPicture preview;
     if (!preview.LoadFromFile(Folder() + "/" + name)) {
