@@ -154,6 +154,8 @@ void TForm3::FormCreate(TObject*)
     // window keeps filling the work area.
     if (FitToScreen())
         SetBoundsRect(Screen->WorkAreaRect());
+    for (TLabel* label : {Label1, Label4, Label6, Label11})
+        panelNames_.emplace_back(label, label->Font().Height());
     art::FillCountryFlags(*bandeiras);
     art::FillStateFlags(*estados);
     FillSquadMarks(*ImageList1);
@@ -321,8 +323,22 @@ void TForm3::listtime(int club)
         Image3->Picture().SetGraphic(std::make_unique<TImageGraphic>(estados->Image(header.state), TImageFormat::Png));
         Label12->SetCaption(StateCodes[header.state]);
     }
+    FitPanelNames();
     ShowPicture(Image1, ClubCrestPath(club));
     FillSquadGrid(false, club);
+}
+
+// A name wider than the room left in the panel is drawn smaller, down to half its size, so that
+// it shows whole.
+void TForm3::FitPanelNames()
+{
+    const int margin = ScaledLength(8);
+    for (auto [label, height] : panelNames_) {
+        label->Font().SetHeight(height);
+        const int room = Panel1->Width() - label->Left() - margin;
+        while (label->Width() > room && label->Font().Height() < height / 2)
+            label->Font().SetHeight(label->Font().Height() + 1);
+    }
 }
 
 void TForm3::listjogselecao(int country)
@@ -335,6 +351,7 @@ void TForm3::listjogselecao(int country)
     Label6->SetCaption(CaptionLiteral(squad.coach.str()));
     Label8->SetCaption(std::to_string(squad.level));
     ShowTeamColours(squad.backColor, squad.textColor);
+    FitPanelNames();
     ShowPicture(Image1, NationSymbolPath(country));
     FillSquadGrid(true, country);
 }

@@ -107,6 +107,28 @@ TEST_F(EditorMainWindowTest, AnUnplayableClubHasItsShortNameInRedAndTheRestOfIts
     EXPECT_FALSE(HasRedText(editor->gridtimes, "nivel", 1));
 }
 
+// A full name of 25 wide letters is drawn smaller so that it ends inside the panel; a name that
+// fits keeps the laid-out size, also after a long one was shown.
+TEST_F(EditorMainWindowTest, ALongNameInThePanelIsDrawnSmallerAndShowsWhole)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int size = editor->Label1->Font().Height();
+    const int club = CellInt(editor->gridtimes, "id", 1);
+    TClubHeader& header = EditorClubHeaders[static_cast<std::size_t>(club)];
+    header.fullName.set(std::string(25, 'W'));
+    header.stadium.set(std::string(30, 'W'));
+    ClickCell(editor->gridtimes, "clube", 1);
+    ASSERT_EQ(EditorCurrentClub, club);
+    for (TLabel* label : {editor->Label1, editor->Label11}) {
+        EXPECT_LE(label->Left() + label->Width(), editor->Panel1->Width()) << label->Name();
+        EXPECT_GT(label->Width(), 0);
+    }
+    EXPECT_GT(editor->Label1->Font().Height(), size);  // smaller (heights are negative)
+    ClickCell(editor->gridtimes, "clube", 0);
+    EXPECT_EQ(editor->Label1->Font().Height(), size);
+}
+
 TEST_F(EditorMainWindowTest, OnALargerDesktopTheEditorGrowsWithIt)
 {
     const auto width = Hooks().screenWidth;
