@@ -115,8 +115,11 @@ void TForm3::BindEvents()
     BindHandler("xbt2DragOver", [](TObject*, TObject* source, int, int, TDragState, bool& accept) {
         accept = dynamic_cast<TDataGrid*>(source) != nullptr;
     });
+    // A drop copies "(EditorCurrentClub, slot of the selected row)"; in the national view the
+    // selected row is a national player and its slot number would pick whoever holds that slot
+    // in the club shown last, copying a player nobody dragged. Only a club's player is copied.
     BindHandler("xbt2DragDrop", [this](TObject*, TObject*, int, int) {
-        if (const int slot = SelectedSlot())
+        if (const int slot = SelectedSlot(); slot > 0 && !NationalView())
             dragjogadorselecao(EditorCurrentClub, slot);
     });
     BindHandler("Image5Click", [this](TObject*) { OpenTeamDialog(false); });
@@ -285,6 +288,8 @@ void TForm3::SetView(bool national)
         SelectFirstRow(national ? gridselecoes : gridtimes);
 }
 
+// Besides "the panel's font and its ten labels take the text colour", the squad count and the
+// regulars below the grid take it too: left black they could not be read on a dark team colour.
 void TForm3::ShowTeamColours(int backColor, int textColor)
 {
     Panel1->SetColor(backColor);

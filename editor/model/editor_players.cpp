@@ -383,6 +383,8 @@ int CopyToNationalSquad(int club, int slot)
     // two of its 28 places. A player already in the squad is therefore not copied again.
     if (squad.coach.empty() || squad.playerCount >= kNationalSquadSlots || NationalSquadHolds(squad, from.names[s]))
         return 0;
+    // "Raise the player count by one; take the first slot ... (stop when there is none)" would
+    // count a player who was not added when no slot is free: the count is raised only with one.
     const int target = FirstFreeNationalSlot(squad);
     if (target == 0)
         return 0;

@@ -329,8 +329,8 @@ TEST_F(EditorMainWindowTest, APlayerDraggedOntoTheNationalButtonJoinsHisNational
     const int count = EditorNationalSquads[nation].playerCount;
     const std::string name = EditorClubSquads[EditorCurrentClub].names[slot - 1].str();
 
-    auto drag = [&] {
-        const QPoint start = CellPoint(grid, "nome", 0);
+    auto drag = [&](int row = 0) {
+        const QPoint start = CellPoint(grid, "nome", row);
         SendMouse(grid->Widget(), QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
         const QPoint target = grid->Widget()->mapFromGlobal(
             editor->xbt2->Widget()->mapToGlobal(Middle(editor->xbt2)));
@@ -351,6 +351,30 @@ TEST_F(EditorMainWindowTest, APlayerDraggedOntoTheNationalButtonJoinsHisNational
     drag();  // already in the squad: not added twice
     EXPECT_EQ(EditorNationalSquads[nation].playerCount, count + 1);
     EXPECT_FALSE(EditorNationalView);
+
+    // In the national view a dragged national player copies nobody, not the shown club's player
+    // of the same slot number.
+    const int club = EditorCurrentClub;
+    const int other = CellInt(grid, "idjog", 1);
+    const int otherNation = EditorClubSquads[club].country[other - 1];
+    Click(editor->xbt2->Widget(), Middle(editor->xbt2));
+    int shown = 0;
+    while (shown < editor->gridselecoes->RowCount()) {
+        ClickCell(editor->gridselecoes, "selnome", shown);
+        if (RowOfSlot(grid, other) >= 0)
+            break;
+        ++shown;
+    }
+    ASSERT_LT(shown, editor->gridselecoes->RowCount());
+    // The club's player of that slot could join his nation's squad: a team with room, his name new.
+    if (!IsNationPresent(otherNation))
+        AddEditorNation(otherNation, {"Treinador", 15, 0xFFFFFF, 0, ""});
+    EditorClubSquads[club].names[other - 1].set("Ninguem Arrastou");
+    EditorNationalSquads[otherNation].names[kNationalSquadSlots - 1].setRaw(kFreeSlotName);
+    EditorNationalSquads[otherNation].playerCount = 0;
+    ClickCell(grid, "nome", RowOfSlot(grid, other));
+    drag(RowOfSlot(grid, other));
+    EXPECT_EQ(EditorNationalSquads[otherNation].playerCount, 0);
 }
 
 }  // namespace
