@@ -103,7 +103,9 @@ void Tform43::Accept()
     Close();
 }
 
-// Leaving without "OK" keeps the choice made before the picker opened.
+// Leaving without "OK" keeps the choice made before the picker opened. "A selection followed by
+// "Cancelar" leaves ChosenImageName set" would give a club or national team being added the
+// picture the player turned down with "Cancelar".
 void Tform43::FormClose(TObject*, TCloseAction& action)
 {
     if (!accepted_)

@@ -212,6 +212,10 @@ std::vector<std::string> ListPictureFiles(const std::string& folder)
     return names;
 }
 
+// Taken as "the file name with every occurrence of ".png", ".gif" and ".bmp" removed
+// (case-sensitive)", a picture listed as "Escudo.PNG" would keep "Escudo.PNG" and "a.gif.png" would
+// become "a": the club would show no crest, or another picture, from then on. Only the picture
+// extension at the end goes, in any case, so that the name found again is the file chosen.
 std::string PictureBaseName(const std::string& fileName)
 {
     for (const char* extension : kPictureExtensions) {
