@@ -22,7 +22,7 @@ const TScreenRecord Tform43::kScreen{
     .shows = "Selecione o arquivo",
     .area = TScreenArea::Editor,
     .modal = true,
-    .style = {.background = TBackground::None, .closeOnEscape = true},
+    .style = {.background = TBackground::None},
     .subject = LoadedEditorSubject,
     .create = NewScreen<Tform43>,
     .file = "editor/picture_picker.cpp",

@@ -76,7 +76,8 @@ TEST_F(ClubDialogsTest, TheAddClubDialogHasNoEnterOrEscapeKeys)
         PressKey(dialog->Edit4->Widget(), Qt::Key_Return);
         PressKey(dialog->Edit4->Widget(), Qt::Key_Escape);
         Pump();
-        openAfterKeys = Screen->FormCount() > 0 && Screen->Forms(Screen->FormCount() - 1) == form && form->Visible();
+        openAfterKeys = Screen->FormCount() > 0 && Screen->Forms(Screen->FormCount() - 1) == form && form->Visible() &&
+                        form->ModalResult() == mrNone;
         Click(dialog->FindChild<TBitBtn>("BitBtn2")->Widget(), QPoint(10, 10));
     });
     Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image5")->Left() + 10, 20));
