@@ -30,15 +30,6 @@ TClubDialog::TClubDialog(TComponent* owner, const TScreenRecord& screen, const s
 {
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
     BindHandler("FormShow", [this](TObject*) { ShowStateForCountry(); });
-    BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {
-        if (key == VK_RETURN) {
-            key = 0;
-            Confirm();
-        } else if (key == VK_ESCAPE) {
-            key = 0;
-            Close();
-        }
-    });
     BindHandler("combo1Change", [this](TObject*) { ShowStateForCountry(); });
     BindHandler("combo1KeyDown", [this](TObject*, unsigned short& key, TShiftState) { CountryComboKey(*combo1, key); });
     BindHandler("Shape1MouseDown", [this](TObject*, TMouseButton, TShiftState, int, int) {
@@ -175,6 +166,16 @@ const TScreenRecord TForm4::kScreen{
 TForm4::TForm4(TComponent* owner) : TClubDialog(owner, kScreen, "Edit4")
 {
     BindHandler("FormCreate", [this](TObject*) { LoadClub(); });
+    // Enter presses "Ok" and Escape "Cancelar" here; the add dialog has no such keys.
+    BindHandler("FormKeyDown", [this](TObject*, unsigned short& key, TShiftState) {
+        if (key == VK_RETURN) {
+            key = 0;
+            Confirm();
+        } else if (key == VK_ESCAPE) {
+            key = 0;
+            Close();
+        }
+    });
     BindHandler("EditChange", [this](TObject* sender) { RecordChange(sender); });
     ReadDescription();
     ReadControls();

@@ -115,13 +115,17 @@ void TForm3::BindEvents()
     BindHandler("xbt2DragOver", [](TObject*, TObject* source, int, int, TDragState, bool& accept) {
         accept = dynamic_cast<TDataGrid*>(source) != nullptr;
     });
+    // A drop copies "(EditorCurrentClub, slot of the selected row)"; in the national view the
+    // selected row is a national player and its slot number would pick whoever holds that slot
+    // in the club shown last, copying a player nobody dragged. Only a club's player is copied.
     BindHandler("xbt2DragDrop", [this](TObject*, TObject*, int, int) {
-        if (const int slot = SelectedSlot())
+        if (const int slot = SelectedSlot(); slot > 0 && !NationalView())
             dragjogadorselecao(EditorCurrentClub, slot);
     });
     BindHandler("Image5Click", [this](TObject*) { OpenTeamDialog(false); });
+    // Only the club view asks for a selected row: the national view edits the team last shown.
     BindHandler("Image6Click", [this](TObject*) {
-        if (NationalView() ? gridselecoes->SelectedRow() >= 0 : gridtimes->SelectedRow() >= 0)
+        if (NationalView() || gridtimes->SelectedRow() >= 0)
             OpenTeamDialog(true);
     });
     BindHandler("Image7Click", [this](TObject*) { DeleteSelectedClub(); });
@@ -153,6 +157,8 @@ void TForm3::FormCreate(TObject*)
     // window keeps filling the work area.
     if (FitToScreen())
         SetBoundsRect(Screen->WorkAreaRect());
+    for (TLabel* label : {Label1, Label4, Label6, Label11})
+        panelNames_.emplace_back(label, label->Font().Height());
     art::FillCountryFlags(*bandeiras);
     art::FillStateFlags(*estados);
     FillSquadMarks(*ImageList1);
@@ -282,6 +288,8 @@ void TForm3::SetView(bool national)
         SelectFirstRow(national ? gridselecoes : gridtimes);
 }
 
+// Besides "the panel's font and its ten labels take the text colour", the squad count and the
+// regulars below the grid take it too: left black they could not be read on a dark team colour.
 void TForm3::ShowTeamColours(int backColor, int textColor)
 {
     Panel1->SetColor(backColor);
@@ -320,8 +328,22 @@ void TForm3::listtime(int club)
         Image3->Picture().SetGraphic(std::make_unique<TImageGraphic>(estados->Image(header.state), TImageFormat::Png));
         Label12->SetCaption(StateCodes[header.state]);
     }
+    FitPanelNames();
     ShowPicture(Image1, ClubCrestPath(club));
     FillSquadGrid(false, club);
+}
+
+// A name wider than the room left in the panel is drawn smaller, down to half its size, so that
+// it shows whole.
+void TForm3::FitPanelNames()
+{
+    const int margin = ScaledLength(8);
+    for (auto [label, height] : panelNames_) {
+        label->Font().SetHeight(height);
+        const int room = Panel1->Width() - label->Left() - margin;
+        while (label->Width() > room && label->Font().Height() < height / 2)
+            label->Font().SetHeight(label->Font().Height() + 1);
+    }
 }
 
 void TForm3::listjogselecao(int country)
@@ -334,6 +356,7 @@ void TForm3::listjogselecao(int country)
     Label6->SetCaption(CaptionLiteral(squad.coach.str()));
     Label8->SetCaption(std::to_string(squad.level));
     ShowTeamColours(squad.backColor, squad.textColor);
+    FitPanelNames();
     ShowPicture(Image1, NationSymbolPath(country));
     FillSquadGrid(true, country);
 }

@@ -3,6 +3,8 @@
 // the shown team's data and squad, and the door to every editor dialog. Every change made in the
 // editor ends in timesalvar (a club's file) or selecaosalvar (a national team's file).
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "screens/common/form_reference.h"
 #include "screens/common/game_form.h"
@@ -99,6 +101,11 @@ private:
     void ShowPicture(TImage* image, const std::string& path);
     void ChangeSelectedAge();
     void SetSelectedSide(int side);
+    void FitPanelNames();
+
+    // The panel's name labels (full name, short name, coach, stadium) with their font heights as
+    // laid out; a name too long for the panel is drawn smaller.
+    std::vector<std::pair<TLabel*, int>> panelNames_;
 };
 
 // The editor's main window while it is open.

@@ -87,6 +87,9 @@ void TForm2::carregatimes()
         Label3->SetCaption(std::to_string(loaded));
         Application->ProcessMessages();
     });
+    // "Loading stops there and the main window is not opened" for a file that cannot be opened
+    // would keep the player out of every other team for one bad file: such files are skipped and
+    // named once loading is done.
     if (!unreadable.empty())
         MessageBox(UnreadableFilesMessage(unreadable), "Editor de Equipes", MB_OK | MB_ICONERROR);
     if (TGameForm* window = CreateScreen("TForm3", Application))

@@ -28,7 +28,7 @@ const TScreenRecord TForm73::kScreen{
     .shows = "Seleção nacional",
     .area = TScreenArea::Editor,
     .modal = true,
-    .style = {.background = TBackground::None, .closeOnEscape = true},
+    .style = {.background = TBackground::None},
     .subject = LoadedEditorSubject,
     .create = NewScreen<TForm73>,
     .file = "editor/national_dialog.cpp",

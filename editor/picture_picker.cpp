@@ -12,6 +12,7 @@
 #include "platform/forms/application.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/message_box.h"
 #include "screens/common/screen_registry.h"
 
 namespace tarvelon {
@@ -21,7 +22,7 @@ const TScreenRecord Tform43::kScreen{
     .shows = "Selecione o arquivo",
     .area = TScreenArea::Editor,
     .modal = true,
-    .style = {.background = TBackground::None, .closeOnEscape = true},
+    .style = {.background = TBackground::None},
     .subject = LoadedEditorSubject,
     .create = NewScreen<Tform43>,
     .file = "editor/picture_picker.cpp",
@@ -60,6 +61,11 @@ void Tform43::SelectFile(int row)
     if (row < 0 || row >= list1->RowCount())
         return;
     const std::string name = list1->GetCellTextByName("arquivo", row);
+    // A name the team's record cannot hold is refused here, before "OK", as an unreadable picture is.
+    if (const std::string problem = PictureNameProblem(PictureBaseName(name), EditorNationalView); !problem.empty()) {
+        MessageBox(problem, Caption(), MB_OK | MB_ICONERROR);
+        return;
+    }
     // A picture that cannot be decoded is not a choice: the player is told, and "OK" stays as it was.
     TPicture preview;
     if (!preview.LoadFromFile(Folder() + "/" + name)) {
@@ -97,7 +103,9 @@ void Tform43::Accept()
     Close();
 }
 
-// Leaving without "OK" keeps the choice made before the picker opened.
+// Leaving without "OK" keeps the choice made before the picker opened. "A selection followed by
+// "Cancelar" leaves ChosenImageName set" would give a club or national team being added the
+// picture the player turned down with "Cancelar".
 void Tform43::FormClose(TObject*, TCloseAction& action)
 {
     if (!accepted_)

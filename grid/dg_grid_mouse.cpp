@@ -9,6 +9,7 @@
 #include "grid/dg_edit.h"
 #include "grid/dg_shared_common.h"
 #include "grid/dg_style_display.h"
+#include "platform/forms/input_state.h"
 #include "platform/forms/screen.h"
 
 namespace tarvelon {
@@ -421,6 +422,11 @@ void TDgCustomGrid::IndicatorMove(int x, int y)
 
 void TDgCustomGrid::MouseLeave()
 {
+    // A cell's whole text is shown in a hint laid over the cell, under the mouse: the window
+    // system takes the mouse from the grid as the hint appears, though it has not moved off the
+    // grid. That is no leave; the hint stays until the mouse moves on.
+    if (hintKind_ == hkTextFit && PtInRect(ClientRect(), ScreenToClient(GetCursorPos())))
+        return;
     TDgCustomGridControl::MouseLeave();
     hintKind_ = hkNone;
     HideHint();

@@ -89,6 +89,8 @@ std::vector<std::pair<std::string, int>> FriendlyOpponents(int club)
     return opponents;
 }
 
+// A human opponent asks nothing: taking the table's fee for him, as in "when the club's cash is
+// below fee x 10,000: not booked", would refuse a friendly that costs nothing for want of money.
 int FriendlyFee(int club, int opponent, bool atHome)
 {
     if (!IsClubIndex(club) || !IsClubIndex(opponent) || Clubs[opponent].IsHuman != 0)
@@ -106,6 +108,8 @@ void BookFriendly(int club, int opponent, int day, bool atHome, int fee)
 {
     if (!IsClubIndex(club) || !IsClubIndex(opponent) || day < 1 || day > kCalendarDays)
         return;
+    // Besides "cash := cash - fee x 10,000" the fee is entered under "Diversos": money that left the
+    // cash with no line in the club's accounts would leave them out of balance.
     Clubs[club].cash -= CurrencyFromUnits(fee);
     if (club < static_cast<int>(ClubFinances.size()))
         ClubFinances[club].miscellaneous += fee;

@@ -32,12 +32,34 @@ void Store(T& field, int value)
 
 bool IsPlaceholder(const ShortString<35>& name) { return name.raw() == kFreeSlotName; }
 
+// Whether a slot is a row of the squad grid: in a club every slot whose name is not the
+// placeholder (an empty name included), in a national squad every slot that is not free.
+template <typename Squad>
+bool IsSquadRow(const Squad& squad, int i)
+{
+    if constexpr (std::is_same_v<Squad, TClubSquad>)
+        return !IsPlaceholder(squad.names[i]);
+    else
+        return !IsFreeSlot(squad.names[i]);
+}
+
+// The regular flag as the status cell shows it: "1" or "0" for a club, the stored value for a
+// national squad.
+template <typename Squad>
+int ShownStatus(const Squad& squad, int i)
+{
+    if constexpr (std::is_same_v<Squad, TClubSquad>)
+        return squad.status[i] == 1 ? 1 : 0;
+    else
+        return static_cast<int>(squad.status[i]);
+}
+
 template <typename Squad>
 SquadRow RowOf(const Squad& squad, int i)
 {
     SquadRow row;
     row.slot = i + 1;
-    row.status = static_cast<int>(squad.status[i]);
+    row.status = ShownStatus(squad, i);
     row.star = squad.star[i] != 0;
     row.name = squad.names[i].str();
     row.position = static_cast<int>(squad.position[i]);
@@ -54,7 +76,7 @@ std::vector<SquadRow> GroupedRows(const Squad& squad, int slots, int nationality
     std::vector<SquadRow> rows;
     for (int position = 0; position < PositionCount; ++position) {
         for (int i = 0; i < slots; ++i) {
-            if (IsFreeSlot(squad.names[i]) || static_cast<int>(squad.position[i]) != position)
+            if (!IsSquadRow(squad, i) || static_cast<int>(squad.position[i]) != position)
                 continue;
             SquadRow row = RowOf(squad, i);
             if constexpr (std::is_same_v<Squad, TClubSquad>)
@@ -99,20 +121,24 @@ int CountRegulars(const Squad& squad, int slots)
 {
     int regulars = 0;
     for (int i = 0; i < slots; ++i) {
-        if (!IsFreeSlot(squad.names[i]) && squad.status[i] == 1)
+        if (IsSquadRow(squad, i) && ShownStatus(squad, i) == 1)
             ++regulars;
     }
     return regulars;
 }
 
+// "0" becomes "1" while fewer than 11 rows show "1", "1" becomes "0", and any other value stays;
+// the slot's flag is then set from what the cell shows.
 template <typename Squad>
 int Toggle(Squad& squad, int slots, int i)
 {
-    if (squad.status[i] == 1)
-        squad.status[i] = 0;
-    else if (CountRegulars(squad, slots) < kMaxRegulars)
-        squad.status[i] = 1;
-    return static_cast<int>(squad.status[i]);
+    int shown = ShownStatus(squad, i);
+    if (shown == 1)
+        shown = 0;
+    else if (shown == 0 && CountRegulars(squad, slots) < kMaxRegulars)
+        shown = 1;
+    Store(squad.status[i], shown);
+    return shown;
 }
 
 // A national squad's first slot whose name is empty or the placeholder, 1-based; 0 when none.
@@ -351,8 +377,14 @@ int CopyToNationalSquad(int club, int slot)
         return 0;
     EditorCurrentNation = country;
     TNationalSquad& squad = Nation(country);
+    // The copy is meant as "take the first slot 1..28 whose name is "nomeø" or empty; copy name,
+    // position, trait 1, trait 2, age and star into it" with no look at who is already there: a
+    // second drag of the same player would put him twice into his national squad, one man holding
+    // two of its 28 places. A player already in the squad is therefore not copied again.
     if (squad.coach.empty() || squad.playerCount >= kNationalSquadSlots || NationalSquadHolds(squad, from.names[s]))
         return 0;
+    // "Raise the player count by one; take the first slot ... (stop when there is none)" would
+    // count a player who was not added when no slot is free: the count is raised only with one.
     const int target = FirstFreeNationalSlot(squad);
     if (target == 0)
         return 0;

@@ -15,7 +15,7 @@ inline constexpr int kMaxPlayerAge = 42;
 // One row of the squad grid.
 struct SquadRow {
     int slot = 0;          // 1-based
-    int status = 0;        // the stored regular flag (1 = regular starter)
+    int status = 0;        // the status cell: "1"/"0" in a club, the stored value in a national squad
     bool star = false;
     std::string name;
     int position = 0;
@@ -25,7 +25,9 @@ struct SquadRow {
     std::string traits;    // "Carac." cell
 };
 
-// The occupied slots grouped by position (goalkeepers first), each group in slot order.
+// The squad grid's rows grouped by position (goalkeepers first), each group in slot order: in a
+// club every slot but the placeholder ones (an empty name is a row), in a national squad every
+// slot whose name is neither empty nor the placeholder.
 std::vector<SquadRow> ClubSquadRows(int club);
 std::vector<SquadRow> NationalSquadRows(int country);
 

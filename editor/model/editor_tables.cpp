@@ -68,6 +68,9 @@ bool LoadClubFile(const std::string& path)
     CopyAvailable(bytes, 4, header);
     CopyAvailable(bytes, 4 + sizeof(TClubHeader) + 4, squad);
     // The name field follows the file's real name: a file renamed on disk is written back under it.
+    // The club is always written to the path it was read from: a name field with every ".tcf"
+    // removed "(case-sensitive), cut to 25 characters" would name another file for "Clube.TCF" or a
+    // longer name, and each save would leave a second copy of the club in "teams".
     header.fileName.set(StripExtensionNoCase(fs::path(path).filename().string(), ".tcf"));
     EditorClubHeaders.push_back(header);
     EditorClubSquads.push_back(squad);

@@ -8,6 +8,7 @@
 #include "core/basics/cp1252.h"
 #include "core/persist/club_file.h"
 #include "core/persist/file_paths.h"
+#include "core/records/club_file.h"
 #include "core/sort/record_sort.h"
 #include "core/vocab/countries.h"
 #include "editor/model/editor_tables.h"
@@ -211,6 +212,10 @@ std::vector<std::string> ListPictureFiles(const std::string& folder)
     return names;
 }
 
+// Taken as "the file name with every occurrence of ".png", ".gif" and ".bmp" removed
+// (case-sensitive)", a picture listed as "Escudo.PNG" would keep "Escudo.PNG" and "a.gif.png" would
+// become "a": the club would show no crest, or another picture, from then on. Only the picture
+// extension at the end goes, in any case, so that the name found again is the file chosen.
 std::string PictureBaseName(const std::string& fileName)
 {
     for (const char* extension : kPictureExtensions) {
@@ -218,6 +223,20 @@ std::string PictureBaseName(const std::string& fileName)
             return StripExtensionNoCase(fileName, extension);
     }
     return fileName;
+}
+
+std::string PictureNameProblem(const std::string& baseName, bool national)
+{
+    // A short string's record field is its length byte and its characters.
+    const std::size_t capacity =
+        (national ? sizeof(decltype(TNationalSquad::symbolName)) : sizeof(decltype(TClubHeader::crestName))) - 1;
+    const std::string what = national ? "símbolo" : "escudo";
+    if (Utf8Length(baseName) > capacity)
+        return "O nome do arquivo \"" + baseName + "\" é longo demais: o nome do " + what + " tem no máximo " +
+               std::to_string(capacity) + " caracteres, sem a extensão.";
+    if (Cp1252ToUtf8(Utf8ToCp1252(baseName)) != baseName)
+        return "O nome do arquivo \"" + baseName + "\" tem caracteres que o arquivo da equipe não guarda.";
+    return "";
 }
 
 namespace {

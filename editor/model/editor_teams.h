@@ -90,6 +90,10 @@ inline constexpr const char* kNoCrestName = "nullescudo.gif";
 std::vector<std::string> ListPictureFiles(const std::string& folder);
 // The file name without its picture extension.
 std::string PictureBaseName(const std::string& fileName);
+// Why a picture's base name cannot be kept in the team's record, empty when it can: a club's crest
+// holds 25 characters and a national symbol 30, each written in the Western character set; a
+// longer name would be cut and a foreign character changed, and the team would lose its picture.
+std::string PictureNameProblem(const std::string& baseName, bool national);
 // The first existing of folder/base + ".png", ".gif", ".bmp"; empty when none, or when the base
 // name is not a plain file name (core/persist/file_paths.h).
 std::string ResolvePicture(const std::string& folder, const std::string& baseName);

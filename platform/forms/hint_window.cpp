@@ -1,5 +1,7 @@
 #include "platform/forms/hint_window.h"
 
+#include <QWidget>
+
 #include <algorithm>
 #include <sstream>
 #include <vector>
@@ -38,6 +40,12 @@ void THintWindow::CreateParams(TCreateParams& params)
 {
     params.popup = true;
     params.topMost = true;
+}
+
+void THintWindow::CreateWnd()
+{
+    TCustomControl::CreateWnd();
+    Widget()->setWindowFlag(Qt::WindowTransparentForInput);
 }
 
 TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint)

@@ -19,6 +19,9 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // The mouse passes through the hint to the window under it: a hint laid over the pointer (a
+    // cell's whole text over the cell) leaves the mouse to its control.
+    void CreateWnd() override;
     void Paint() override;
 };
 

@@ -8,12 +8,10 @@ object Form7: TForm7
   Color = 15134688
   Font.Name = 'Arial'
   Font.Height = -12
-  KeyPreview = True
   Position = poScreenCenter
   OnCreate = FormCreate
   OnShow = FormShow
   OnClose = FormClose
-  OnKeyDown = FormKeyDown
   FormStyle = fsStayOnTop
   object Label11: TLabel
     Left = 12

@@ -154,7 +154,6 @@ void TForm77::GradButton3Click()
     const int country = IsClubIndex(entry_) ? Clubs[entry_].Country : -1;
     ListFoundPlayers(*gfind, *Label9, [&] { return SearchCallUpPlayers(country, filters); },
                      [this](int player) { AddPlayerRow(*gfind, player, true); });
-    if (GradButton1) GradButton1->SetEnabled(false);
 }
 
 void TForm77::gfindSelectCell(int row)
@@ -171,7 +170,6 @@ void TForm77::GradButton1Click()
     if (!squad_.Add(player))
         return;
     AddPlayerRow(*gsel, player, false);
-    GradButton1->SetEnabled(false);
     ShowCounters();
 }
 
@@ -189,8 +187,6 @@ void TForm77::GradButton2Click()
     if (row < 0 || row >= gsel->RowCount() || !squad_.Remove(CellInt(*gsel, "colid2", row, -1)))
         return;
     gsel->DeleteRow(row);
-    if (gsel->RowCount() == 0)
-        GradButton2->SetEnabled(false);
     ShowCounters();
 }
 

@@ -51,6 +51,8 @@ void TForm48::FormCreate()
     combopos->SetItemIndex(p.Position);
 }
 
+// The name edit takes 20 characters, not "at most 30 characters": a player's name holds 20, and
+// a longer name typed in full would be cut without a word once the junior is made.
 void TForm48::GradButton1Click()
 {
     // An empty or blank name promotes nobody and leaves the dialog open.

@@ -84,6 +84,9 @@ void TForm82::FormCreate()
     combo1->SetItemIndex(number >= 0 && number <= kHighestShirtNumber ? number : 0);
 }
 
+// The whole roster is shown again, not only "when n is above 0, the hub roster grid's row whose
+// "id" is the player gets n in its "status" cell": that would leave "Sem número" showing the old
+// number, and the team-mate who lost his number still wearing it.
 void TForm82::button1Click()
 {
     const int player = ShirtNumberPlayer;

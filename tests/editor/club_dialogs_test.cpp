@@ -23,7 +23,19 @@
 namespace tarvelon::test {
 namespace {
 
-class ClubDialogsTest : public EditorDialogsSuite {};
+class ClubDialogsTest : public EditorDialogsSuite {
+protected:
+    // Types the five texts of a new club into the add dialog.
+    static void TypeNewClub(TForm7* dialog, const QString& fullName, const QString& shortName, const QString& stadium,
+                            const QString& fileName)
+    {
+        Type(dialog->Edit1, fullName);
+        Type(dialog->Edit2, shortName);
+        Type(dialog->Edit3, "Treinador");
+        Type(dialog->stadiumEdit, stadium);
+        Type(dialog->Edit4, fileName);
+    }
+};
 
 TEST_F(ClubDialogsTest, EditingAClubKeepsAnEmptiedOrBlankNameAndWritesTheRest)
 {
@@ -51,17 +63,38 @@ TEST_F(ClubDialogsTest, EditingAClubKeepsAnEmptiedOrBlankNameAndWritesTheRest)
     EXPECT_EQ(editor->Label6->Caption(), "Novo Treinador");
 }
 
+// Enter and Escape do nothing in the add dialog: only its buttons add the club or leave.
+TEST_F(ClubDialogsTest, TheAddClubDialogHasNoEnterOrEscapeKeys)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int rows = editor->gridtimes->RowCount();
+    bool openAfterKeys = false;
+    WhenOpen("TForm7", [&openAfterKeys](TGameForm* form) {
+        auto* dialog = static_cast<TForm7*>(form);
+        TypeNewClub(dialog, "Clube das Teclas", "Teclas", "Arena", "clube_teclas");
+        PressKey(dialog->Edit4->Widget(), Qt::Key_Return);
+        PressKey(dialog->Edit4->Widget(), Qt::Key_Escape);
+        Pump();
+        openAfterKeys = Screen->FormCount() > 0 && Screen->Forms(Screen->FormCount() - 1) == form && form->Visible() &&
+                        form->ModalResult() == mrNone;
+        Click(dialog->FindChild<TBitBtn>("BitBtn2")->Widget(), QPoint(10, 10));
+    });
+    Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image5")->Left() + 10, 20));
+    ASSERT_EQ(seen_, std::vector<std::string>{"TForm7"});
+    EXPECT_TRUE(openAfterKeys);
+    EXPECT_FALSE(std::filesystem::exists("teams/clube_teclas.tcf"));
+    EXPECT_EQ(editor->gridtimes->RowCount(), rows);
+    EXPECT_TRUE(messages_.empty());
+}
+
 TEST_F(ClubDialogsTest, ANewClubIsCheckedWrittenMadePlayableAndOfferedByTheNextNewGame)
 {
     TForm3* editor = OpenEditorFromTitle();
     ASSERT_NE(editor, nullptr);
     WhenOpen("TForm7", [](TGameForm* form) {
         auto* dialog = static_cast<TForm7*>(form);
-        Type(dialog->Edit1, "Clube Novo da Silva");
-        Type(dialog->Edit2, "Clube Novo");
-        Type(dialog->Edit3, "Treinador");
-        Type(dialog->stadiumEdit, "Arena Nova");
-        Type(dialog->Edit4, "../Fora");
+        TypeNewClub(dialog, "Clube Novo da Silva", "Clube Novo", "Arena Nova", "../Fora");
         Click(dialog->FindChild<TBitBtn>("BitBtn1")->Widget(), QPoint(10, 10));
         SelectAllAndErase(dialog->Edit4);
         Type(dialog->Edit4, "clube_novo");

@@ -107,6 +107,28 @@ TEST_F(EditorMainWindowTest, AnUnplayableClubHasItsShortNameInRedAndTheRestOfIts
     EXPECT_FALSE(HasRedText(editor->gridtimes, "nivel", 1));
 }
 
+// A full name of 25 wide letters is drawn smaller so that it ends inside the panel; a name that
+// fits keeps the laid-out size, also after a long one was shown.
+TEST_F(EditorMainWindowTest, ALongNameInThePanelIsDrawnSmallerAndShowsWhole)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int size = editor->Label1->Font().Height();
+    const int club = CellInt(editor->gridtimes, "id", 1);
+    TClubHeader& header = EditorClubHeaders[static_cast<std::size_t>(club)];
+    header.fullName.set(std::string(25, 'W'));
+    header.stadium.set(std::string(30, 'W'));
+    ClickCell(editor->gridtimes, "clube", 1);
+    ASSERT_EQ(EditorCurrentClub, club);
+    for (TLabel* label : {editor->Label1, editor->Label11}) {
+        EXPECT_LE(label->Left() + label->Width(), editor->Panel1->Width()) << label->Name();
+        EXPECT_GT(label->Width(), 0);
+    }
+    EXPECT_GT(editor->Label1->Font().Height(), size);  // smaller (heights are negative)
+    ClickCell(editor->gridtimes, "clube", 0);
+    EXPECT_EQ(editor->Label1->Font().Height(), size);
+}
+
 TEST_F(EditorMainWindowTest, OnALargerDesktopTheEditorGrowsWithIt)
 {
     const auto width = Hooks().screenWidth;
@@ -172,6 +194,82 @@ TEST_F(EditorMainWindowTest, RegularsSidesAgesAndDeletingAPlayerAreWrittenToTheC
     EXPECT_EQ(editor->Label13->Caption(), "Total:" + std::to_string(rows - 1) + " jogadores");
 }
 
+// The squad grid's row of a slot; -1 when the slot is not listed.
+int RowOfSlot(TDataGrid* grid, int slot)
+{
+    for (int row = 0; row < grid->RowCount(); ++row)
+        if (grid->GetCellTextByName("idjog", row) == std::to_string(slot))
+            return row;
+    return -1;
+}
+
+// A club lists every slot but the placeholder ones, an empty name too; the status cell of a club
+// shows "1" or "0"; the toggle turns only "0" into "1" and "1" into "0", and a national row
+// showing another value keeps it; "edit" in the national view needs no selected row.
+TEST_F(EditorMainWindowTest, TheSquadListsEveryClubSlotButThePlaceholderAndTheToggleFlipsOnlyZeroAndOne)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    ASSERT_GE(editor->gridtimes->RowCount(), 2);
+    const int club = EditorCurrentClub;
+    TClubSquad& squad = EditorClubSquads[static_cast<std::size_t>(club)];
+    const int rows = editor->Grid1->RowCount();
+    ASSERT_LT(rows, kClubSquadSlots);
+    int empty = 1;
+    while (squad.names[empty - 1].raw() != kFreeSlotName)
+        ++empty;
+    squad.names[empty - 1].set("");
+    squad.position[empty - 1] = 2;
+    squad.status[empty - 1] = 0;
+    const int odd = CellInt(editor->Grid1, "idjog", 0);
+    squad.status[odd - 1] = 2;
+    ClickCell(editor->gridtimes, "clube", 1);
+    ClickCell(editor->gridtimes, "clube", 0);
+    ASSERT_EQ(EditorCurrentClub, club);
+    EXPECT_EQ(editor->Grid1->RowCount(), rows + 1);
+    const int emptyRow = RowOfSlot(editor->Grid1, empty);
+    ASSERT_GE(emptyRow, 0);
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("nome", emptyRow), "");
+    EXPECT_EQ(editor->Label13->Caption(), "Total:" + std::to_string(rows + 1) + " jogadores");
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("status", RowOfSlot(editor->Grid1, odd)), "0");
+    ClickCell(editor->Grid1, "status", emptyRow);
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("status", emptyRow), "1");
+    EXPECT_EQ(ReadBack(club).squad.status[empty - 1], 1);
+
+    // A national row whose stored flag is 2 shows "2" and keeps it when clicked.
+    Click(editor->xbt2->Widget(), Middle(editor->xbt2));
+    ASSERT_GE(editor->gridselecoes->RowCount(), 2);
+    const int nation = EditorCurrentNation;
+    TNationalSquad& national = EditorNationalSquads[static_cast<std::size_t>(nation)];
+    int slot = 1;
+    while (IsFreeSlot(national.names[slot - 1]))
+        ++slot;
+    national.status[slot - 1] = 2;
+    ClickCell(editor->gridselecoes, "selnome", 1);
+    ClickCell(editor->gridselecoes, "selnome", 0);
+    ASSERT_EQ(EditorCurrentNation, nation);
+    const int row = RowOfSlot(editor->Grid1, slot);
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("status", row), "2");
+    ClickCell(editor->Grid1, "status", row);
+    EXPECT_EQ(editor->Grid1->GetCellTextByName("status", row), "2");
+    TNationalSquad onDisk;
+    ASSERT_EQ(ReadNationalSquadFile(NationalSquadFilePath(nation), onDisk), DatabaseFileError::None);
+    EXPECT_EQ(onDisk.status[slot - 1], 2);
+
+    // With no national row selected, "edit" opens the shown team's dialog all the same.
+    editor->gridselecoes->SetSelectedRow(-1);
+    ASSERT_LT(editor->gridselecoes->SelectedRow(), 0);
+    std::string title;
+    WhenOpen("TForm73", [&title](TGameForm* form) {
+        title = form->FindChild<TLabel>("Label12")->Caption();
+        form->Close();
+    });
+    Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image6")->Left() + 10, 20));
+    Pump();
+    EXPECT_EQ(title, "Editar Seleção");
+}
+
 TEST_F(EditorMainWindowTest, DeletingAClubRemovesItsFileAfterTheQuestion)
 {
     TForm3* editor = OpenEditorFromTitle();
@@ -231,8 +329,8 @@ TEST_F(EditorMainWindowTest, APlayerDraggedOntoTheNationalButtonJoinsHisNational
     const int count = EditorNationalSquads[nation].playerCount;
     const std::string name = EditorClubSquads[EditorCurrentClub].names[slot - 1].str();
 
-    auto drag = [&] {
-        const QPoint start = CellPoint(grid, "nome", 0);
+    auto drag = [&](int row = 0) {
+        const QPoint start = CellPoint(grid, "nome", row);
         SendMouse(grid->Widget(), QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
         const QPoint target = grid->Widget()->mapFromGlobal(
             editor->xbt2->Widget()->mapToGlobal(Middle(editor->xbt2)));
@@ -253,6 +351,30 @@ TEST_F(EditorMainWindowTest, APlayerDraggedOntoTheNationalButtonJoinsHisNational
     drag();  // already in the squad: not added twice
     EXPECT_EQ(EditorNationalSquads[nation].playerCount, count + 1);
     EXPECT_FALSE(EditorNationalView);
+
+    // In the national view a dragged national player copies nobody, not the shown club's player
+    // of the same slot number.
+    const int club = EditorCurrentClub;
+    const int other = CellInt(grid, "idjog", 1);
+    const int otherNation = EditorClubSquads[club].country[other - 1];
+    Click(editor->xbt2->Widget(), Middle(editor->xbt2));
+    int shown = 0;
+    while (shown < editor->gridselecoes->RowCount()) {
+        ClickCell(editor->gridselecoes, "selnome", shown);
+        if (RowOfSlot(grid, other) >= 0)
+            break;
+        ++shown;
+    }
+    ASSERT_LT(shown, editor->gridselecoes->RowCount());
+    // The club's player of that slot could join his nation's squad: a team with room, his name new.
+    if (!IsNationPresent(otherNation))
+        AddEditorNation(otherNation, {"Treinador", 15, 0xFFFFFF, 0, ""});
+    EditorClubSquads[club].names[other - 1].set("Ninguem Arrastou");
+    EditorNationalSquads[otherNation].names[kNationalSquadSlots - 1].setRaw(kFreeSlotName);
+    EditorNationalSquads[otherNation].playerCount = 0;
+    ClickCell(grid, "nome", RowOfSlot(grid, other));
+    drag(RowOfSlot(grid, other));
+    EXPECT_EQ(EditorNationalSquads[otherNation].playerCount, 0);
 }
 
 }  // namespace

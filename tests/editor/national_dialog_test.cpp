@@ -139,16 +139,21 @@ TEST_F(NationalDialogTest, TheEditDialogPreviewsAStoredSymbolFromItsGifOrBmpOnly
     symbol.fill(Qt::red);
     ASSERT_TRUE(symbol.save(QString(kSymbolFolder) + "/simbolo_previa.png", "PNG"));
     bool shown = true;
-    const auto openAndLook = [this, editor, &shown] {
-        WhenOpen("TForm73", [&shown](TGameForm* form) {
+    bool openAfterEscape = false;
+    const auto openAndLook = [this, editor, &shown, &openAfterEscape] {
+        WhenOpen("TForm73", [&shown, &openAfterEscape](TGameForm* form) {
             auto* dialog = static_cast<TForm73*>(form);
             shown = !dialog->image1->Picture().Empty();
+            // The dialog has no keys of its own: Escape leaves it open.
+            PressKey(dialog->Edit3->Widget(), Qt::Key_Escape);
+            openAfterEscape = form->Visible() && form->ModalResult() == mrNone;
             Press(dialog->FindChild<TControl>("BitBtn2"));
         });
         Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image6")->Left() + 10, 20));
     };
     openAndLook();
     EXPECT_FALSE(shown);
+    EXPECT_TRUE(openAfterEscape);
     ASSERT_TRUE(symbol.save(QString(kSymbolFolder) + "/simbolo_previa.bmp", "BMP"));
     openAndLook();
     EXPECT_TRUE(shown);

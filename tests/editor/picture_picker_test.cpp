@@ -1,6 +1,8 @@
 // The editor's picture picker (Tform43) driven with real events on a copy of the sample database: a
-// crest picked from the crest folder, and a cancelled pick changing nothing.
+// crest picked from the crest folder, a cancelled pick changing nothing, and pictures refused whose
+// name the record cannot hold.
 #include <QAction>
+#include <QImage>
 #include <QMenu>
 #include <QTimer>
 
@@ -10,6 +12,7 @@
 #include "controls/grad_button.h"
 #include "editor/model/editor_players.h"
 #include "editor/model/editor_teams.h"
+#include "editor/national_dialog.h"
 #include "editor/picture_picker.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/containers.h"
@@ -40,15 +43,20 @@ TEST_F(PicturePickerTest, ACrestIsPickedFromTheCrestFolderAndACancelledPickChang
     };
 
     ChosenImageName = "antes";
-    WhenOpen("Tform43", [](TGameForm* form) {
+    bool openAfterEscape = false;
+    WhenOpen("Tform43", [&openAfterEscape](TGameForm* form) {
         auto* picker = static_cast<Tform43*>(form);
         EXPECT_FALSE(picker->BitBtn1->Enabled());
         ClickCell(picker->list1, "arquivo", 2);
         EXPECT_TRUE(picker->BitBtn1->Enabled());
+        // The picker has no keys of its own: Escape leaves it open.
+        PressKey(picker->list1->Widget(), Qt::Key_Escape);
+        openAfterEscape = form->Visible() && form->ModalResult() == mrNone;
         Press(picker->FindChild<TControl>("BitBtn2"));
     });
     openPicker();
     ASSERT_EQ(seen_, std::vector<std::string>{"Tform43"});
+    EXPECT_TRUE(openAfterEscape);
     EXPECT_EQ(ReadBack(club).header.crestName.str(), crest);
     EXPECT_EQ(ChosenImageName, "antes");
 
@@ -95,6 +103,88 @@ TEST_F(PicturePickerTest, APictureThatCannotBeReadIsShownAsAnErrorAndNotTaken)
     ASSERT_EQ(seen_, std::vector<std::string>{"Tform43"});
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_EQ(errors[0], std::string(kUnreadablePictureText) + "aaa_quebrado.png");
+}
+
+// The row of the picker's list that shows a file name, scrolled into view; -1 when none does.
+int PickerRowOf(Tform43* picker, const std::string& name)
+{
+    for (int row = 0; row < picker->list1->RowCount(); ++row) {
+        if (picker->list1->GetCellTextByName("arquivo", row) == name) {
+            picker->list1->ScrollToRow(row);
+            Pump();
+            return row;
+        }
+    }
+    return -1;
+}
+
+// A picture whose name the record cannot hold (a crest of more than 25 characters, a symbol of more
+// than 30, a character outside the Western set) is refused with a message when it is chosen, before
+// "OK": the club keeps its crest and the national team its symbol.
+TEST_F(PicturePickerTest, APictureWhoseNameTheRecordCannotHoldIsRefusedBeforeOk)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    QImage picture(18, 18, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    const std::string thirty = "abcdefghijklmnopqrstuvwxyz_two";  // 30 characters
+    for (const std::string& name : {thirty + ".png", std::string("escudo_\xC5\x82.png"), thirty + "x.png"}) {
+        ASSERT_TRUE(picture.save(QString::fromStdString(std::string(kCrestFolder) + "/" + name), "PNG"));
+        ASSERT_TRUE(picture.save(QString::fromStdString(std::string(kSymbolFolder) + "/" + name), "PNG"));
+    }
+    const int club = EditorCurrentClub;
+    const std::string crest = ReadBack(club).header.crestName.str();
+    ChosenImageName = "antes";
+    WhenOpen("Tform43", [thirty](TGameForm* form) {
+        auto* picker = static_cast<Tform43*>(form);
+        for (const std::string& name : {thirty + ".png", std::string("escudo_\xC5\x82.png")}) {
+            const int row = PickerRowOf(picker, name);
+            ASSERT_GE(row, 0) << name;
+            ClickCell(picker->list1, "arquivo", row);
+            EXPECT_FALSE(picker->BitBtn1->Enabled()) << name;
+            EXPECT_TRUE(picker->Image1->Picture().Empty()) << name;
+        }
+        EXPECT_EQ(ChosenImageName, "antes");
+        Press(picker->BitBtn1);
+        Press(picker->FindChild<TControl>("BitBtn2"));
+    });
+    const QPoint at(editor->Image1->Left() + 20, editor->Image1->Top() + 20);
+    SendMouse(editor->Panel1->Widget(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(editor->Panel1->Widget(), QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    Pump();
+    ASSERT_EQ(seen_, std::vector<std::string>{"Tform43"});
+    EXPECT_EQ(ReadBack(club).header.crestName.str(), crest);
+    ASSERT_EQ(messages_.size(), 2u);
+    EXPECT_EQ(messages_[0], "O nome do arquivo \"" + thirty +
+                                "\" é longo demais: o nome do escudo tem no máximo 25 caracteres, sem a extensão.");
+    EXPECT_EQ(messages_[1], "O nome do arquivo \"escudo_\xC5\x82\" tem caracteres que o arquivo da equipe não guarda.");
+
+    // A national symbol holds 30 characters: the name of 30 is taken and written whole, 31 are not.
+    Click(editor->xbt2->Widget(), Middle(editor->xbt2));
+    const int nation = EditorCurrentNation;
+    messages_.clear();
+    WhenOpen("TForm73", [this, thirty](TGameForm* form) {
+        auto* dialog = static_cast<TForm73*>(form);
+        WhenOpen("Tform43", [thirty](TGameForm* opened) {
+            auto* picker = static_cast<Tform43*>(opened);
+            ClickCell(picker->list1, "arquivo", PickerRowOf(picker, thirty + "x.png"));
+            EXPECT_FALSE(picker->BitBtn1->Enabled());
+            ClickCell(picker->list1, "arquivo", PickerRowOf(picker, thirty + ".png"));
+            EXPECT_TRUE(picker->BitBtn1->Enabled());
+            Press(picker->BitBtn1);
+        });
+        const QPoint on(dialog->image1->Left() + 10, dialog->image1->Top() + 10);
+        SendMouse(dialog->Widget(), QEvent::MouseButtonPress, on, Qt::LeftButton, Qt::LeftButton);
+        SendMouse(dialog->Widget(), QEvent::MouseButtonRelease, on, Qt::LeftButton, Qt::NoButton);
+        Pump();
+        Press(dialog->FindChild<TControl>("BitBtn2"));
+    });
+    Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image6")->Left() + 10, 20));
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_NE(messages_[0].find("no máximo 30 caracteres"), std::string::npos);
+    TNationalSquad onDisk;
+    ASSERT_EQ(ReadNationalSquadFile(NationalSquadFilePath(nation), onDisk), DatabaseFileError::None);
+    EXPECT_EQ(onDisk.symbolName.str(), thirty);
 }
 
 }  // namespace

@@ -3,6 +3,11 @@
 #include "tests/grid/gridcontrol_support.h"
 
 #include "platform/forms/hint_window.h"
+#include "platform/forms/input_state.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
 
 namespace tarvelon {
 namespace {
@@ -146,6 +151,19 @@ TEST_F(GridRowsTest, ATextThatDoesNotFitShowsItselfAsAHint)
     ASSERT_NE(grid->HintWindow(), nullptr);
     EXPECT_TRUE(grid->HintWindow()->Visible());
     EXPECT_EQ(grid->HintWindow()->Caption(), "Ferroviário Campo Alto");
+    // The hint, laid over the cell under the mouse, lets the mouse through; the window system's
+    // leave as it appears, with the mouse still over the grid, keeps it; a real leave hides it.
+    EXPECT_TRUE(grid->HintWindow()->Widget()->windowFlags().testFlag(Qt::WindowTransparentForInput));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(W(), &leave);
+    Pump();
+    EXPECT_EQ(grid->HintKind(), hkTextFit);
+    EXPECT_TRUE(grid->HintWindow()->Visible());
+    MoveMouse(W(), QPoint(ColumnMiddle(name), RowMiddle(8)));
+    SetLastMousePos(grid->ClientToScreen(Point(-20, -20)));
+    QCoreApplication::sendEvent(W(), &leave);
+    Pump();
+    EXPECT_FALSE(grid->HintWindow()->Visible());
     // A short name fits: no hint.
     MoveMouse(W(), QPoint(ColumnMiddle(name), RowMiddle(2)));
     Pump();

@@ -161,6 +161,10 @@ TEST_F(CallUpScreenTest, ANationalSquadIsCalledUpAndGoesBackToItsClubsAfterTheTo
         ClickRow(form->gfind, row);
         EXPECT_TRUE(form->GradButton1->Enabled());
         Click(form->GradButton1);
+        // ">>" stays as the selection left it; pressed again for a called player it adds nobody.
+        EXPECT_TRUE(form->GradButton1->Enabled());
+        Click(form->GradButton1);
+        EXPECT_EQ(form->gsel->RowCount(), row + 1);
     }
     ClickRow(form->gfind, 3);
     EXPECT_FALSE(form->GradButton1->Enabled());  // a fourth goalkeeper cannot come
@@ -265,7 +269,9 @@ TEST_F(CallUpScreenTest, AfterARemovalThePlayerShownSelectedIsTheOneTheNextRemov
     Click(form->GradButton2);
     EXPECT_FALSE(called(first));
     EXPECT_EQ(gsel->RowCount(), 0);
-    EXPECT_FALSE(form->GradButton2->Enabled());
+    EXPECT_TRUE(form->GradButton2->Enabled());  // "<<" with no row left takes nobody
+    Click(form->GradButton2);
+    EXPECT_EQ(form->Squad().Players().size(), 0u);
     form->Close();
 }
 
