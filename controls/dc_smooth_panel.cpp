@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "controls/gdip_picture_container.h"
+#include "platform/stdctrls/image_list_component.h"
 #include "platform/graphics/gdiplus_brushes.h"
 
 namespace tarvelon {
@@ -90,10 +91,17 @@ TDcSmoothPanel::TDcSmoothPanel(TComponent* owner)
 
 TDcSmoothPanel::~TDcSmoothPanel() = default;
 
-void TDcSmoothPanel::SetImages(TImageList* images)
+void TDcSmoothPanel::SetImages(TCustomImageList* images)
 {
-    if (StoreChanged(images_, images))
-        Changed();
+    if (images_ == images)
+        return;
+    if (images_)
+        images_->RemoveFreeNotification(this);
+    images_ = images;
+    // Told when the list is freed, so the panel never draws from a list that is gone.
+    if (images)
+        images->FreeNotification(this);
+    Changed();
 }
 
 void TDcSmoothPanel::SetPictureContainer(TGDIPPictureContainer* container)
@@ -115,8 +123,12 @@ void TDcSmoothPanel::SetPanelCursor(TCursor cursor)
 void TDcSmoothPanel::Notification(TComponent* component, TOperation operation)
 {
     TCustomControl::Notification(component, operation);
-    if (operation == opRemove && !Destroying() && component == pictureContainer_)
+    if (operation != opRemove || Destroying())
+        return;
+    if (component == pictureContainer_)
         pictureContainer_ = nullptr;
+    if (component == images_)
+        images_ = nullptr;
 }
 
 void TDcSmoothPanel::Assign(const TDcSmoothPanel& source)
