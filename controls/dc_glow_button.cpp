@@ -132,14 +132,7 @@ void TDcCustomGlowButton::SetImageIndex(int value)
     Remeasure();
 }
 
-void TDcCustomGlowButton::SetImageList(TCustomImageList*& slot, TCustomImageList* list)
-{
-    if (slot)
-        slot->RemoveFreeNotification(this);
-    slot = list;
-    if (slot)
-        slot->FreeNotification(this);
-}
+void TDcCustomGlowButton::SetImageList(TCustomImageList*& slot, TCustomImageList* list) { ReplaceNotified(slot, list); }
 
 void TDcCustomGlowButton::SetImages(TCustomImageList* list)
 {
@@ -292,14 +285,7 @@ void TDcCustomGlowButton::SetDropDownDirection(TDropDownDirection value)
     }
 }
 
-void TDcCustomGlowButton::SetDropDownMenu(TPopupMenu* menu)
-{
-    if (dropDownMenu_)
-        dropDownMenu_->RemoveFreeNotification(this);
-    dropDownMenu_ = menu;
-    if (dropDownMenu_)
-        dropDownMenu_->FreeNotification(this);
-}
+void TDcCustomGlowButton::SetDropDownMenu(TPopupMenu* menu) { ReplaceNotified(dropDownMenu_, menu); }
 
 void TDcCustomGlowButton::Notification(TComponent* component, TOperation operation)
 {

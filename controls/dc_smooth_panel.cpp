@@ -91,26 +91,16 @@ TDcSmoothPanel::TDcSmoothPanel(TComponent* owner)
 
 TDcSmoothPanel::~TDcSmoothPanel() = default;
 
+// Both are told to the panel when freed, so it never draws from a list or container that is gone.
 void TDcSmoothPanel::SetImages(TCustomImageList* images)
 {
-    if (images_ == images)
-        return;
-    if (images_)
-        images_->RemoveFreeNotification(this);
-    images_ = images;
-    // Told when the list is freed, so the panel never draws from a list that is gone.
-    if (images)
-        images->FreeNotification(this);
-    Changed();
+    if (ReplaceNotified(images_, images))
+        Changed();
 }
 
 void TDcSmoothPanel::SetPictureContainer(TGDIPPictureContainer* container)
 {
-    if (pictureContainer_)
-        pictureContainer_->RemoveFreeNotification(this);
-    pictureContainer_ = container;
-    if (container)
-        container->FreeNotification(this);
+    ReplaceNotified(pictureContainer_, container);
     Changed();
 }
 

@@ -79,16 +79,7 @@ void TControl::SetConstraints(const TSizeConstraints& constraints)
     SetBounds(left_, top_, width_, height_);
 }
 
-void TControl::SetAction(TBasicAction* action)
-{
-    if (action_ == action)
-        return;
-    if (action_)
-        action_->RemoveFreeNotification(this);
-    action_ = action;
-    if (action_)
-        action_->FreeNotification(this);
-}
+void TControl::SetAction(TBasicAction* action) { ReplaceNotified(action_, action); }
 
 void TControl::SetBounds(int left, int top, int width, int height)
 {
@@ -353,16 +344,7 @@ void TControl::HandleMouseUp(TMouseButton button, TShiftState shift, int x, int 
     }
 }
 
-void TControl::SetPopupMenu(TComponent* menu)
-{
-    if (popupMenu_ == menu)
-        return;
-    if (popupMenu_)
-        popupMenu_->RemoveFreeNotification(this);
-    popupMenu_ = menu;
-    if (menu)
-        menu->FreeNotification(this);
-}
+void TControl::SetPopupMenu(TComponent* menu) { ReplaceNotified(popupMenu_, menu); }
 
 void TControl::Notification(TComponent* component, TOperation operation)
 {
