@@ -42,18 +42,21 @@ TDcCustomGlowButton::~TDcCustomGlowButton()
 void TDcCustomGlowButton::Assign(const TDcCustomGlowButton& s)
 {
     SetAlign(s.Align());
+    SetAction(s.Action());
     SetAnchors(s.Anchors());
     SetAntiAlias(s.antiAlias_);
     SetAutoSize(s.autoSize_);
     SetBorderStyle(s.borderStyle_);
     SetCancel(s.cancel_);
     SetCaption(s.Caption());
+    SetConstraints(s.Constraints());
     SetDefault(s.default_);
     SetImageIndex(s.imageIndex_);
     SetImages(s.images_);
     SetDisabledImages(s.disabledImages_);
     SetHotImages(s.hotImages_);
     SetDragMode(s.DragMode());
+    SetDragKind(s.DragKind());
     SetFocusType(s.focusType_);
     SetPicture(*s.picture_);
     SetHotPicture(*s.hotPicture_);
@@ -81,6 +84,7 @@ void TDcCustomGlowButton::Assign(const TDcCustomGlowButton& s)
     SetWordWrap(s.wordWrap_);
     SetShowHint(s.ShowHint());
     SetParentShowHint(s.ParentShowHint());
+    SetTabOrder(s.TabOrder());
     SetTabStop(s.TabStop());
     SetVisible(s.Visible());
 }
@@ -128,14 +132,7 @@ void TDcCustomGlowButton::SetImageIndex(int value)
     Remeasure();
 }
 
-void TDcCustomGlowButton::SetImageList(TCustomImageList*& slot, TCustomImageList* list)
-{
-    if (slot)
-        slot->RemoveFreeNotification(this);
-    slot = list;
-    if (slot)
-        slot->FreeNotification(this);
-}
+void TDcCustomGlowButton::SetImageList(TCustomImageList*& slot, TCustomImageList* list) { ReplaceNotified(slot, list); }
 
 void TDcCustomGlowButton::SetImages(TCustomImageList* list)
 {
@@ -288,14 +285,7 @@ void TDcCustomGlowButton::SetDropDownDirection(TDropDownDirection value)
     }
 }
 
-void TDcCustomGlowButton::SetDropDownMenu(TPopupMenu* menu)
-{
-    if (dropDownMenu_)
-        dropDownMenu_->RemoveFreeNotification(this);
-    dropDownMenu_ = menu;
-    if (dropDownMenu_)
-        dropDownMenu_->FreeNotification(this);
-}
+void TDcCustomGlowButton::SetDropDownMenu(TPopupMenu* menu) { ReplaceNotified(dropDownMenu_, menu); }
 
 void TDcCustomGlowButton::Notification(TComponent* component, TOperation operation)
 {
@@ -374,6 +364,9 @@ void TDcCustomGlowButton::Remeasure()
     Changed();
     if (Parent() && !Loading() && HandleAllocated())
         Update();
+    // A button that could not paint now keeps its size until the next re-measure (only the first
+    // paint measures in any case).
+    sizePending_ = false;
 }
 
 void TDcCustomGlowButton::ApplyMeasuredSize(TSize content)
@@ -394,12 +387,13 @@ void TDcCustomGlowButton::SetSizeState(TButtonSizeState state)
         savedLayout_ = layout_;
         savedDropDownPosition_ = dropDownPosition_;
     }
+    const bool enteringLarge = sizeState_ != bsLarge && state == bsLarge;
     sizeState_ = state;
     if (autoSize_) {
-        if (state == bsLarge) {
+        if (enteringLarge) {
             layout_ = savedLayout_;
             dropDownPosition_ = savedDropDownPosition_;
-        } else {
+        } else if (state != bsLarge) {
             layout_ = blGlyphLeft;
             dropDownPosition_ = dpRight;
         }

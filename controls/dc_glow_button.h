@@ -269,7 +269,8 @@ private:
     TButtonSizeState sizeState_ = bsLarge;
     TButtonLayout savedLayout_ = blGlyphLeft;
     TDropDownPosition savedDropDownPosition_ = dpRight;
-    bool sizePending_ = true;
+    bool sizePending_ = false;
+    bool initialSizePending_ = true;  // the first paint measures an auto-sized button
     int hotLevel_ = 0;
     int downLevel_ = 0;
     int fadeStep_ = kGlowFadeStep;

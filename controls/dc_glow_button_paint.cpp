@@ -218,13 +218,14 @@ void TDcCustomGlowButton::Paint()
     in.notesFont = notesFont_.get();
     in.down = down_;
 
-    if (sizePending_ && autoSize_) {
+    if ((sizePending_ || initialSizePending_) && autoSize_) {
         in.measureOnly = true;
         const TSize content = DrawGlowButton(canvas, ClientRect(), in);
         in.measureOnly = false;
         ApplyMeasuredSize(content);
     }
     sizePending_ = false;
+    initialSizePending_ = false;
     DrawGlowButton(canvas, ClientRect(), in);
     AfterPaint();
     if (OnDrawButton)

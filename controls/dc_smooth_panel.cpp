@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "controls/gdip_picture_container.h"
+#include "platform/stdctrls/image_list_component.h"
 #include "platform/graphics/gdiplus_brushes.h"
 
 namespace tarvelon {
@@ -90,19 +91,16 @@ TDcSmoothPanel::TDcSmoothPanel(TComponent* owner)
 
 TDcSmoothPanel::~TDcSmoothPanel() = default;
 
-void TDcSmoothPanel::SetImages(TImageList* images)
+// Both are told to the panel when freed, so it never draws from a list or container that is gone.
+void TDcSmoothPanel::SetImages(TCustomImageList* images)
 {
-    if (StoreChanged(images_, images))
+    if (ReplaceNotified(images_, images))
         Changed();
 }
 
 void TDcSmoothPanel::SetPictureContainer(TGDIPPictureContainer* container)
 {
-    if (pictureContainer_)
-        pictureContainer_->RemoveFreeNotification(this);
-    pictureContainer_ = container;
-    if (container)
-        container->FreeNotification(this);
+    ReplaceNotified(pictureContainer_, container);
     Changed();
 }
 
@@ -115,8 +113,12 @@ void TDcSmoothPanel::SetPanelCursor(TCursor cursor)
 void TDcSmoothPanel::Notification(TComponent* component, TOperation operation)
 {
     TCustomControl::Notification(component, operation);
-    if (operation == opRemove && !Destroying() && component == pictureContainer_)
+    if (operation != opRemove || Destroying())
+        return;
+    if (component == pictureContainer_)
         pictureContainer_ = nullptr;
+    if (component == images_)
+        images_ = nullptr;
 }
 
 void TDcSmoothPanel::Assign(const TDcSmoothPanel& source)

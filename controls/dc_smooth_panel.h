@@ -12,6 +12,7 @@
 
 namespace tarvelon {
 
+class TCustomImageList;
 class TGDIPPictureContainer;
 class TDcSmoothPanel;
 
@@ -127,8 +128,8 @@ public:
     void SetCaption(const TDcSmoothPanelCaption& caption) { caption_->Assign(caption); }
     TGDIPFill& Fill() { return *fill_; }
     void SetFill(const TGDIPFill& fill) { fill_->Assign(fill); }
-    TImageList* Images() const { return images_; }
-    void SetImages(TImageList* images);
+    TCustomImageList* Images() const { return images_; }
+    void SetImages(TCustomImageList* images);
     TGDIPPictureContainer* PictureContainer() const { return pictureContainer_; }
     void SetPictureContainer(TGDIPPictureContainer* container);
     std::string Version() const { return "1.0.6.0"; }
@@ -167,7 +168,7 @@ private:
 
     std::unique_ptr<TGDIPFill> fill_;
     std::unique_ptr<TDcSmoothPanelCaption> caption_;
-    TImageList* images_ = nullptr;
+    TCustomImageList* images_ = nullptr;
     TGDIPPictureContainer* pictureContainer_ = nullptr;
     TRect htmlRect_;
     bool htmlDrawn_ = false;  // a text too high for the panel is neither shown nor clickable

@@ -26,13 +26,20 @@ TChannelFactors CylinderColorFactors(TColor color, const TPCColorStyle& style)
     const TColor rgb = ColorToRGB(color);
     const int channels[3] = {GetBValue(rgb), GetGValue(rgb), GetRValue(rgb)};
     TChannelFactors factors{};
+    // Worked out in full and stored in single precision once.
     for (int i = 0; i < 3; ++i) {
-        const float c = float(channels[i]);
-        factors[std::size_t(i)] =
-            ((c * style.IntensityFactor() + float(style.IntensityRGB())) / style.Intensity() + c) /
-            float(style.RangeRGB());
+        const double c = channels[i];
+        factors[std::size_t(i)] = float(
+            ((c * double(style.IntensityFactor()) + style.IntensityRGB()) / double(style.Intensity()) + c) /
+            style.RangeRGB());
     }
     return factors;
+}
+
+int CylinderShade(int counter, int step, const TPCColorStyle& style, float k)
+{
+    const double base = double(std::abs(counter)) * step * double(style.ColorFactor()) + style.ColorRGB();
+    return std::clamp(int(std::trunc(base * double(k))), 0, 255);
 }
 
 namespace {
@@ -62,12 +69,12 @@ void Frame3D(TCanvas& canvas, TRect rect, TColor topColor, TColor bottomColor, i
     }
 }
 
-// One shaded pixel: each channel clamp(trunc((|counter| * step * ColorFactor + ColorRGB) * k)).
+// One shaded pixel: each channel clamp(trunc((|counter| * step * ColorFactor + ColorRGB) * k)),
+// worked out from the single-precision factors without rounding between the steps.
 void PutShade(std::uint8_t* pixel, int counter, int step, const TPCColorStyle& style, const TChannelFactors& k)
 {
-    const float base = float(std::abs(counter)) * float(step) * style.ColorFactor() + float(style.ColorRGB());
     for (int i = 0; i < 3; ++i)
-        pixel[i] = std::uint8_t(std::clamp(int(std::trunc(base * k[std::size_t(i)])), 0, 255));
+        pixel[i] = std::uint8_t(CylinderShade(counter, step, style, k[std::size_t(i)]));
 }
 
 }  // namespace
@@ -155,10 +162,12 @@ bool TProgressCyl::ComputeProgress()
     const int o = Offset();
     const int range = max_ - min_;
     const int p = position_ - min_;
-    const float f = 1.0f / float(range);
+    // f is kept in single precision, but each product is rounded to a whole pixel only once (a
+    // product rounded to single first makes 150 x 1 x 0.01 exactly 1.5 and the bar a pixel wider).
+    const double f = double(1.0f / float(range));
     const int percentage = RoundEven(double(p) / range * 100);
     const int length = orientation_ == pbHorizontal ? Width() : Height();
-    const int e = RoundEven(float(length) * float(p) * f) + 2 * o - RoundEven(float(2 * o) * float(p) * f);
+    const int e = RoundEven(double(length) * p * f) + 2 * o - RoundEven(double(2 * o) * p * f);
     const int edge = orientation_ == pbHorizontal ? std::max(e - o, o + 1) : (Height() - o) - (e - 2 * o);
     const bool changed = percentage != percentage_ || edge != fillEdge_;
     percentage_ = percentage;

@@ -64,6 +64,8 @@ enum TProEffect { peCustom };
 // Per channel (blue, green, red) the factor of a colour's channel value.
 using TChannelFactors = std::array<float, 3>;
 TChannelFactors CylinderColorFactors(TColor color, const TPCColorStyle& style);
+// One channel of a shaded pixel: clamp(trunc((|counter| x step x ColorFactor + ColorRGB) x k), 0, 255).
+int CylinderShade(int counter, int step, const TPCColorStyle& style, float k);
 
 class TProgressCyl : public TGraphicControl {
 public:

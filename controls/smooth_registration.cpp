@@ -3,8 +3,11 @@
 
 #include "controls/dc_smooth_message_dialog.h"
 #include "controls/dc_smooth_panel.h"
+#include "controls/gdip_picture_container.h"
 #include "platform/dfm/dfm_values.h"
 #include "platform/dfm/property_table.h"
+#include "platform/dfm/reader_context.h"
+#include "platform/stdctrls/image_list_component.h"
 #include "platform/forms/class_registry.h"
 
 namespace tarvelon {
@@ -77,6 +80,9 @@ void RegisterPanelFill()
     RegisterProperty<P>("Fill.ShadowOffset", [](P& p, V v) { p.Fill().SetShadowOffset(DfmInt(v)); });
     RegisterProperty<P>("Fill.Angle", [](P& p, V v) { p.Fill().SetAngle(DfmInt(v)); });
     RegisterProperty<P>("Version", [](P&, V) {});
+    RegisterProperty<P>("Images", [](P& p, V v) { p.SetImages(DfmComponentAs<TCustomImageList>(v)); });
+    RegisterProperty<P>("PictureContainer",
+                        [](P& p, V v) { p.SetPictureContainer(DfmComponentAs<TGDIPPictureContainer>(v)); });
 }
 
 }  // namespace

@@ -311,6 +311,11 @@ void TDgCustomGrid::DoExit()
         hoverColumn_ = nullptr;
     }
     moveRowSource_ = -1;
+    if (moveRowShown_ >= 0) {  // a move cut short takes its drop marker away
+        const int shown = moveRowShown_;
+        moveRowShown_ = -1;
+        DrawRowMoveIndicator(shown);
+    }
     resizeRow_ = -1;
     resizeColumn_ = nullptr;
     downColumn_ = nullptr;

@@ -87,6 +87,7 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void Resize() override;
+    void Paint() override;
     void PassEditorKeyDown(unsigned short& key, TShiftState shift) override;
     void PassEditorKeyPress(char32_t& key) override;
     bool ExpandButtonHot(int aCol, int aRow) const override;
@@ -114,6 +115,8 @@ private:
     void EndRowMove(int y);
     int DropRowAt(int y) const;
     void DrawRowMoveIndicator(int row);
+    int RowMoveMarkerY(int row) const;
+    void PaintRowMoveMarker(TCanvas& canvas);
     int DropPosition(int screenX, TDgCustomColumn*& target) const;
     void PlaceArrows(int x, int y, bool hide);
     void ShowHintAt(THintKind kind, const std::string& text, TPoint clientPos, int maxWidth);

@@ -371,7 +371,9 @@ void TDgCustomGrid::CellMove(TShiftState shift, int x, int y)
         inputState_ |= isRowMoving;
         int target = DropRowAt(y);
         if (target != moveRowShown_) {
-            DrawRowMoveIndicator(moveRowShown_);
+            const int shown = moveRowShown_;
+            moveRowShown_ = -1;
+            DrawRowMoveIndicator(shown);
             if (target == firstVisibleRow_ && topRow_ > 0)
                 VertScrollBar().LineUp();
             moveRowTarget_ = target;
@@ -453,37 +455,61 @@ int TDgCustomGrid::DropRowAt(int y) const
     return moveRowSource_;
 }
 
+int TDgCustomGrid::RowMoveMarkerY(int row) const
+{
+    return row < RowCount() ? RowTop(row) : RowTop(RowCount() - 1) + GetRowHeight(RowCount() - 1);
+}
+
+// The drop marker of a row move lies in a strip around the top edge of the drop row; it is drawn
+// by Paint while a move is under way, so showing or hiding it repaints that strip.
 void TDgCustomGrid::DrawRowMoveIndicator(int row)
 {
-    if (row < 0)
+    if (row < 0 || RowCount() == 0)
         return;
-    int y = row < RowCount() ? RowTop(row) : RowTop(RowCount() - 1) + GetRowHeight(RowCount() - 1);
-    TRect strip = Rect(0, y - 5, ClientWidth(), y + 5);
-    // Drawn inverted: a second call erases it.
-    TCanvas& canvas = Canvas();
-    canvas.ResetClip();
-    canvas.Pen.SetMode(pmNot);
-    canvas.MoveTo(0, y);
-    canvas.LineTo(ClientWidth(), y);
-    int right = std::min(ClientWidth(), IndicatorWidth() + columns_->TotalWidth()) - 1;
-    canvas.Polyline({Point(0, y - 4), Point(4, y), Point(0, y + 4), Point(0, y - 4)});
-    canvas.Polyline({Point(right, y - 4), Point(right - 4, y), Point(right, y + 4), Point(right, y - 4)});
+    const int y = RowMoveMarkerY(row);
+    InvalidateRect(Rect(0, y - 6, ClientWidth(), y + 7));
+    Update();
+}
+
+// Two red arrow outlines of 8 points at both ends, pointing inwards, and a red line between them.
+void TDgCustomGrid::PaintRowMoveMarker(TCanvas& canvas)
+{
+    if (moveRowShown_ < 0 || RowCount() == 0)
+        return;
+    const int y = RowMoveMarkerY(moveRowShown_);
+    const int right = std::min(ClientWidth(), IndicatorWidth() + columns_->TotalWidth()) - 1;
+    canvas.Pen.SetColor(clRed);
+    canvas.Pen.SetWidth(1);
+    canvas.Pen.SetStyle(psSolid);
     canvas.Pen.SetMode(pmCopy);
-    (void)strip;
+    canvas.Polyline({Point(0, y - 2), Point(4, y - 2), Point(4, y - 5), Point(9, y), Point(4, y + 5), Point(4, y + 2),
+                     Point(0, y + 2), Point(0, y - 2)});
+    canvas.Polyline({Point(right, y - 2), Point(right - 4, y - 2), Point(right - 4, y - 5), Point(right - 9, y),
+                     Point(right - 4, y + 5), Point(right - 4, y + 2), Point(right, y + 2), Point(right, y - 2)});
+    canvas.MoveTo(9, y);
+    canvas.LineTo(right - 9, y);
+}
+
+void TDgCustomGrid::Paint()
+{
+    TDgCustomGridControl::Paint();
+    PaintRowMoveMarker(Canvas());
 }
 
 void TDgCustomGrid::EndRowMove(int y)
 {
     int target = DropRowAt(y);
-    DrawRowMoveIndicator(moveRowShown_);
+    const int shown = moveRowShown_;
+    moveRowShown_ = -1;
+    DrawRowMoveIndicator(shown);
     if (target > moveRowSource_)
         --target;
-    if (target != moveRowSource_ && DoRowMove(moveRowSource_, target)) {
+    // A row dropped on its own place is still a move: it is reported and the row is selected.
+    if (DoRowMove(moveRowSource_, target)) {
         MoveRow(moveRowSource_, target);
         DoAfterRowMove(moveRowSource_, target);
         SetSelectedRow(target);
     }
-    moveRowShown_ = -1;
     inputState_ &= ~isRowMoving;
     Invalidate();
 }

@@ -199,14 +199,15 @@ void THTMLButtonControl::MouseDown(TMouseButton button, TShiftState shift, int x
         return;
     }
     // A press on an anchor of the focused control follows the link; any other press goes down on
-    // the button, and only one that came while the control had the focus can end in a click.
+    // the button. Only a press that came while the control had the focus, on a link or not, can
+    // end in a click: released inside, it toggles (or checks) and clicks.
     std::string anchor;
     const bool hadFocus = Focused();
     if (hadFocus)
         anchor = AnchorAt(x, y);
     else if (CanFocus())
         SetFocus();
-    pressedByMouse_ = hadFocus && anchor.empty();
+    pressedByMouse_ = hadFocus;
     if (!anchor.empty()) {
         FollowAnchor(anchor);
     } else {

@@ -232,8 +232,12 @@ void THTMLEngine::ApplyFont(const std::string& tag, const TLinePass& pass)
         state_.fontBrushSaved = true;
         SetBrush(markup::ValueColor(value));
     }
-    if (HasValue(upper, "SIZE", value, 5))
-        canvas_.Font.SetSize(FontPoints(markup::ValueNumber(value)));
+    // The size is read from the text after its opening quote, closing quote and all: "8" reads 8,
+    // and a negative size, always followed by its quote, loses its sign ("-3" reads 3).
+    if (HasValue(upper, "SIZE", value, 5)) {
+        const std::size_t at = markup::FindNoCase(upper, "SIZE", 5);
+        canvas_.Font.SetSize(FontPoints(markup::ValueNumber(upper.substr(upper.find('"', at) + 1))));
+    }
 }
 
 void THTMLEngine::CloseFont(const TLinePass& pass)

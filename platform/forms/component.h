@@ -50,6 +50,20 @@ protected:
     // this one asked FreeNotification of is freed.
     virtual void Notification(TComponent* component, TOperation operation);
     void SetDestroying() { destroying_ = true; }
+    // Points a reference at another component and asks to be told when that one is freed (the old
+    // one is no longer asked); false when it pointed there already.
+    template <typename T>
+    bool ReplaceNotified(T*& reference, T* component)
+    {
+        if (reference == component)
+            return false;
+        if (reference)
+            reference->RemoveFreeNotification(this);
+        reference = component;
+        if (component)
+            component->FreeNotification(this);
+        return true;
+    }
 
 private:
     void Insert(TComponent* component);

@@ -1,5 +1,6 @@
 #include "platform/forms/control.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "platform/forms/drag_drop.h"
@@ -54,8 +55,35 @@ TForm* TControl::ParentForm() const
     return nullptr;
 }
 
+bool TBasicAction::Execute()
+{
+    if (!OnExecute)
+        return false;
+    OnExecute(this);
+    return true;
+}
+
+void TControl::ConstrainSize(int& width, int& height) const
+{
+    if (constraints_.MaxWidth > 0)
+        width = std::min(width, constraints_.MaxWidth);
+    if (constraints_.MaxHeight > 0)
+        height = std::min(height, constraints_.MaxHeight);
+    width = std::max(width, constraints_.MinWidth);
+    height = std::max(height, constraints_.MinHeight);
+}
+
+void TControl::SetConstraints(const TSizeConstraints& constraints)
+{
+    constraints_ = constraints;
+    SetBounds(left_, top_, width_, height_);
+}
+
+void TControl::SetAction(TBasicAction* action) { ReplaceNotified(action_, action); }
+
 void TControl::SetBounds(int left, int top, int width, int height)
 {
+    ConstrainSize(width, height);
     if (left == left_ && top == top_ && width == width_ && height == height_)
         return;
     const TRect old = BoundsRect();
@@ -316,22 +344,15 @@ void TControl::HandleMouseUp(TMouseButton button, TShiftState shift, int x, int 
     }
 }
 
-void TControl::SetPopupMenu(TComponent* menu)
-{
-    if (popupMenu_ == menu)
-        return;
-    if (popupMenu_)
-        popupMenu_->RemoveFreeNotification(this);
-    popupMenu_ = menu;
-    if (menu)
-        menu->FreeNotification(this);
-}
+void TControl::SetPopupMenu(TComponent* menu) { ReplaceNotified(popupMenu_, menu); }
 
 void TControl::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
     if (operation == opRemove && component == popupMenu_)
         popupMenu_ = nullptr;
+    if (operation == opRemove && component == action_)
+        action_ = nullptr;
 }
 
 void TControl::DoContextPopup(TPoint mousePos, bool& handled)
@@ -381,6 +402,8 @@ void TControl::Click()
 {
     if (OnClick)
         OnClick(this);
+    else if (action_)
+        action_->Execute();
 }
 
 void TControl::DblClick()

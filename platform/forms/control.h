@@ -33,6 +33,25 @@ struct THintInfo {
     std::string HintStr;
 };
 
+// Limits of a control's size, each 0 for none.
+struct TSizeConstraints {
+    int MinWidth = 0;
+    int MinHeight = 0;
+    int MaxWidth = 0;
+    int MaxHeight = 0;
+    bool operator==(const TSizeConstraints&) const = default;
+};
+
+// An action: what a control runs when it is clicked and has no click handler of its own.
+class TBasicAction : public TComponent {
+public:
+    using TComponent::TComponent;
+    std::string ClassName() const override { return "TBasicAction"; }
+    TNotifyEvent OnExecute;
+    // Runs OnExecute; false when there is none.
+    virtual bool Execute();
+};
+
 class TControl : public TComponent {
 public:
     explicit TControl(TComponent* owner);
@@ -132,6 +151,8 @@ public:
     // Drag and drop of the form library.
     TDragMode DragMode() const { return dragMode_; }
     void SetDragMode(TDragMode mode) { dragMode_ = mode; }
+    TDragKind DragKind() const { return dragKind_; }
+    void SetDragKind(TDragKind kind) { dragKind_ = kind; }
     TCursor DragCursor() const { return dragCursor_; }
     void SetDragCursor(TCursor cursor) { dragCursor_ = cursor; }
     // Starts dragging this control: at once, or once the mouse has moved `threshold` pixels
@@ -181,6 +202,13 @@ public:
     void HandleStartDrag(TObject*& dragObject) { DoStartDrag(dragObject); }
     void HandleEndDrag(TObject* target, int x, int y) { DoEndDrag(target, x, y); }
 
+    // The size limits; setting them brings the current size within them.
+    const TSizeConstraints& Constraints() const { return constraints_; }
+    void SetConstraints(const TSizeConstraints& constraints);
+    // The action a click runs when OnClick is not assigned; forgotten when it is freed.
+    TBasicAction* Action() const { return action_; }
+    void SetAction(TBasicAction* action);
+
     // Multiplies bounds and font by m / d (the form's ScaleBy).
     virtual void ChangeScale(int m, int d);
 
@@ -225,6 +253,8 @@ protected:
     // Whether a second quick press is a double click; a push button takes it as one more click.
     bool doubleClicks_ = true;
 
+    // Brings a width and height within the Constraints.
+    void ConstrainSize(int& width, int& height) const;
     // The bounds without the side effects of SetBounds (for windows whose size comes from the system).
     void StoreBounds(int left, int top, int width, int height);
     // The visibility without the side effects of SetVisible (a form starts hidden).
@@ -259,8 +289,11 @@ private:
     bool clicked_ = false;
     int wheelAccumulator_ = 0;
     TDragMode dragMode_ = dmManual;
+    TDragKind dragKind_ = dkDrag;
     TCursor dragCursor_ = crDrag;
     TComponent* popupMenu_ = nullptr;
+    TSizeConstraints constraints_;
+    TBasicAction* action_ = nullptr;
 };
 
 }  // namespace tarvelon

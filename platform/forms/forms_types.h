@@ -69,6 +69,7 @@ inline constexpr TScrollCode SB_PAGERIGHT = SB_PAGEDOWN;
 
 enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 enum TDragMode { dmManual, dmAutomatic };
+enum TDragKind { dkDrag, dkDock };
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
 using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;

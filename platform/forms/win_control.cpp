@@ -418,6 +418,7 @@ void TWinControl::AnchorChildren(int dx, int dy)
 
 void TWinControl::SetBounds(int left, int top, int width, int height)
 {
+    ConstrainSize(width, height);
     if (left == Left() && top == Top() && width == Width() && height == Height())
         return;
     const int oldClientWidth = ClientWidth();

@@ -248,10 +248,13 @@ object Form52: TForm52
     Width = 148
     Height = 38
     Caption = 'Fechar >>'
+    Cursor = crHandPoint
     Font.Name = 'Arial'
     Font.Height = -15
     Font.Style = [fsBold]
-    Font.Color = clNavy
+    Font.Color = 3223857
+    ParentFont = False
+    Position = bpLeft
     OnClick = bt_irprojogoClick
   end
 end

@@ -347,10 +347,13 @@ object Form88: TForm88
     Width = 184
     Height = 38
     Caption = 'Voltar ao jogo >>'
+    Cursor = crHandPoint
     Font.Name = 'Arial'
     Font.Height = -15
     Font.Style = [fsBold]
-    Font.Color = clNavy
+    Font.Color = 3223857
+    ParentFont = False
+    Position = bpLeft
     OnClick = bt_irprojogoClick
   end
 end

@@ -391,6 +391,68 @@ TEST_F(GlowButtonTest, AutoSizeFitsTheCaption)
     EXPECT_LT(button->Width(), 100);
     EXPECT_GT(button->Width(), 40);
     EXPECT_LT(button->Height(), 41);
+    // A caption changed while the button is off its form cannot be measured at once: the
+    // recalculation is dropped, and the button keeps its size until the next re-measure.
+    const int fitted = button->Width();
+    button->SetParent(nullptr);
+    button->SetCaption("Voltar ao jogo agora >>");
+    button->SetParent(form);
+    button->Repaint();
+    EXPECT_EQ(button->Width(), fitted);
+    button->SetCaption("Voltar ao jogo >>");
+    EXPECT_GT(button->Width(), fitted);
+}
+
+TEST_F(GlowButtonTest, OnlyEnteringTheLargeSizeStateRestoresTheSavedLayout)
+{
+    button->SetAutoSize(true);
+    button->SetLayout(blGlyphTop);
+    button->SetMaxButtonSizeState(bsLarge);  // already large: the layout stays
+    EXPECT_EQ(button->Layout(), blGlyphTop);
+    button->SetMaxButtonSizeState(bsLabel);  // leaving saves it; smaller states lay the glyph left
+    EXPECT_EQ(button->Layout(), blGlyphLeft);
+    button->SetMaxButtonSizeState(bsGlyph);
+    EXPECT_EQ(button->Layout(), blGlyphLeft);
+    button->SetMaxButtonSizeState(bsLarge);  // entering restores it
+    EXPECT_EQ(button->Layout(), blGlyphTop);
+}
+
+TEST_F(GlowButtonTest, AssignCopiesActionConstraintsDragKindAndTabOrder)
+{
+    auto* other = new TDcGlowButton(form);
+    other->SetParent(form);
+    other->SetBounds(150, 20, 100, 41);
+    auto* first = new TDcGlowButton(form);
+    first->SetParent(form);
+    first->SetBounds(150, 100, 100, 41);
+    auto* action = new TBasicAction(form);
+    int executed = 0;
+    action->OnExecute = [&](TObject*) { ++executed; };
+    button->OnClick = nullptr;
+    button->SetAction(action);
+    button->SetConstraints({0, 0, 120, 30});
+    button->SetDragKind(dkDock);
+    button->SetTabOrder(2);
+    EXPECT_EQ(button->Height(), 30);
+    other->Assign(*button);
+    EXPECT_EQ(other->Action(), action);
+    EXPECT_EQ(other->Constraints(), (TSizeConstraints{0, 0, 120, 30}));
+    EXPECT_EQ(other->Height(), 30);
+    EXPECT_EQ(other->DragKind(), dkDock);
+    EXPECT_EQ(other->TabOrder(), 2);
+    EXPECT_NE(first->TabOrder(), 2);
+    other->SetWidth(200);
+    EXPECT_EQ(other->Width(), 120);
+    // A click on the copy runs the action it took over.
+    const QPoint at(40, 15);
+    MoveMouse(other->Widget(), at);
+    SendMouse(other->Widget(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    SendMouse(other->Widget(), QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(executed, 1);
+    // A freed action is forgotten.
+    delete action;
+    EXPECT_EQ(other->Action(), nullptr);
+    EXPECT_EQ(button->Action(), nullptr);
 }
 
 }  // namespace

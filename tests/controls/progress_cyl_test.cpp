@@ -34,8 +34,7 @@ protected:
     static unsigned Shade(TColor color, const TPCColorStyle& style, int counter, int step)
     {
         const TChannelFactors k = CylinderColorFactors(color, style);
-        const float base = float(std::abs(counter)) * float(step) * style.ColorFactor() + float(style.ColorRGB());
-        auto channel = [&](int i) { return unsigned(std::clamp(int(std::trunc(base * k[std::size_t(i)])), 0, 255)); };
+        auto channel = [&](int i) { return unsigned(CylinderShade(counter, step, style, k[std::size_t(i)])); };
         return channel(2) << 16 | channel(1) << 8 | channel(0);
     }
     TForm* form = nullptr;
@@ -78,6 +77,37 @@ TEST_F(ProgressCylTest, GeometryOfTheFillEdge)
     EXPECT_EQ(bar->FillEdge(), 146);
     bar->SetPosition(50);
     EXPECT_EQ(bar->FillEdge(), 146 - 71);
+}
+
+TEST_F(ProgressCylTest, TheFillEdgeRoundsEachProductOnce)
+{
+    // f = 1/100 in single precision is a little below 0.01: 150 x 1 x f is 1.4999... and rounds to
+    // 1, so e = 1 + 8 - 0 = 9 and the edge is 5, the floor of one filled column.
+    bar->SetPosition(1);
+    EXPECT_EQ(bar->FillEdge(), 5);
+    bar->SetPosition(5);
+    EXPECT_EQ(bar->FillEdge(), 15 - 4);
+    bar->SetPosition(97);
+    EXPECT_EQ(bar->FillEdge(), 145 - 4);
+    bar->SetPosition(50);
+    EXPECT_EQ(bar->FillEdge(), 75);
+}
+
+TEST_F(ProgressCylTest, ShadesAreTruncatedFromTheExactProduct)
+{
+    // A bar 208 high has 200 shaded rows: step 255 div 200 = 1, counter -66 at row 4. At counter 5
+    // a channel of 153 has k = 0.7 in single precision (just below), and 250 x k = 174.99..., so 174.
+    EXPECT_EQ(CylinderShade(5, 1, bar->ForeStyle(), CylinderColorFactors(0x999999, bar->ForeStyle())[0]), 174);
+    bar->SetShowText(false);
+    bar->SetBounds(10, 10, 150, 208);
+    form->SetBounds(100, 100, 300, 260);
+    bar->SetForeColor(0x999999);
+    bar->SetPosition(100);
+    ASSERT_EQ(bar->ShadeStep(), 1);
+    const QImage image = Picture();
+    EXPECT_PIXEL(image, 20, 4 + 66 - 5, 0xAEAEAEu, 0);
+    EXPECT_PIXEL(image, 20, 4 + 66 + 5, 0xAEAEAEu, 0);
+    EXPECT_PIXEL(image, 20, 4 + 66, 0xB2B2B2u, 0);  // 255 x 0.7
 }
 
 TEST_F(ProgressCylTest, RowsAreShadedAroundAThirdOfTheHeight)

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "controls/dc_smooth_panel.h"
+#include "controls/gdip_picture_container.h"
+#include "platform/stdctrls/image_list_component.h"
 #include "platform/forms/form.h"
 #include "tests/controls/controls_test_support.h"
 
@@ -151,6 +153,36 @@ TEST_F(SmoothPanelTest, TextAsHighAsThePanelIsNotDrawnNorClickable)
             red += Reddish(image.pixel(x, y)) ? 1 : 0;
     EXPECT_EQ(red, 0);
     EXPECT_EQ(panel->IsAnchor(150, 100), "");
+}
+
+TEST_F(SmoothPanelTest, FreedImageListAndPictureContainerAreForgotten)
+{
+    auto* images = new TCustomImageList(form);
+    QImage square(16, 16, QImage::Format_ARGB32);
+    square.fill(QColor(255, 0, 0));
+    images->AddImage(square);
+    auto* container = new TGDIPPictureContainer(form);
+    panel->SetImages(images);
+    panel->SetPictureContainer(container);
+    panel->Caption().SetHTMLLocation(plTopLeft);
+    panel->Caption().SetHTMLText("<IMG src=\"idx:0\">");
+    const QImage before = Picture();
+    int red = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 60; ++x)
+            red += Reddish(before.pixel(x, y)) ? 1 : 0;
+    EXPECT_GT(red, 0);
+    delete images;
+    delete container;
+    EXPECT_EQ(panel->Images(), nullptr);
+    EXPECT_EQ(panel->PictureContainer(), nullptr);
+    // Painted again, the text finds no list and draws no picture.
+    const QImage after = Picture();
+    red = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < 60; ++x)
+            red += Reddish(after.pixel(x, y)) ? 1 : 0;
+    EXPECT_EQ(red, 0);
 }
 
 TEST_F(SmoothPanelTest, TinyPanelDrawsNothingButStillCallsOnDraw)

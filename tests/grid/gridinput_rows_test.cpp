@@ -114,6 +114,40 @@ TEST_F(GridRowsTest, ARowDraggedBelowAnotherMovesThere)
     EXPECT_EQ(grid->SelectedRow(), 3);
 }
 
+TEST_F(GridRowsTest, ARowDroppedOnItsOwnPlaceIsStillReportedAndTheMarkerIsRed)
+{
+    grid->SetOptions(grid->Options() + TGridOptions{goRowMoving});
+    std::vector<std::pair<int, int>> moved;
+    grid->OnAfterRowMove = [&](TObject*, int from, int to) { moved.push_back({from, to}); };
+    const std::string before = NameAt(2);
+    grid->SetFocus();
+    ClickCell(name, 5);
+    QPoint from(ColumnMiddle(name), RowMiddle(2));
+    SendMouse(W(), QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    // Dragged to the top edge of row 4: the marker is a red line with a red arrow at either end.
+    const int edge = grid->RowTop(4);
+    MoveMouse(W(), QPoint(ColumnMiddle(name), edge + 3), Qt::LeftButton);
+    ASSERT_TRUE(grid->InputState() & isRowMoving);
+    const int right = std::min(grid->ClientWidth(), grid->IndicatorWidth() + grid->Columns().TotalWidth()) - 1;
+    EXPECT_EQ(Pixel(ColumnMiddle(name), edge), Rgb(clRed));
+    EXPECT_EQ(Pixel(0, edge), Rgb(clRed));
+    EXPECT_EQ(Pixel(9, edge), Rgb(clRed));
+    EXPECT_EQ(Pixel(4, edge - 5), Rgb(clRed));
+    EXPECT_EQ(Pixel(right, edge + 2), Rgb(clRed));
+    EXPECT_EQ(Pixel(right - 9, edge), Rgb(clRed));
+    // Back over its own row and released there.
+    QPoint back(ColumnMiddle(name), RowMiddle(2) - 2);
+    MoveMouse(W(), back, Qt::LeftButton);
+    EXPECT_NE(Pixel(ColumnMiddle(name), edge), Rgb(clRed));
+    SendMouse(W(), QEvent::MouseButtonRelease, back, Qt::LeftButton, Qt::NoButton);
+    Pump();
+    ASSERT_EQ(moved.size(), 1u);
+    EXPECT_EQ(moved[0], std::make_pair(2, 2));
+    EXPECT_EQ(NameAt(2), before);
+    EXPECT_EQ(grid->SelectedRow(), 2);
+    EXPECT_NE(Pixel(ColumnMiddle(name), grid->RowTop(2)), Rgb(clRed));
+}
+
 TEST_F(GridRowsTest, DeletingRowsLeavesTheSelectedRecordDrawnSelected)
 {
     grid->SetFocus();

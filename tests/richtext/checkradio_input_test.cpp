@@ -228,7 +228,7 @@ TEST_F(CheckRadioInputTest, ArrowKeysWalkTheRadioButtonsAndCheckTheFocusedOne)
     EXPECT_TRUE(radios[1]->Checked());
 }
 
-TEST_F(CheckRadioInputTest, AnchorsReportOrOpenTheirLinksInsteadOfToggling)
+TEST_F(CheckRadioInputTest, AnchorsReportOrOpenTheirLinksAndTheReleaseStillToggles)
 {
     std::vector<std::string> events;
     box->SetCaption("<A href=\"regras\">Regras</A> <A href=\"http://exemplo.invalid\">site</A>");
@@ -242,9 +242,10 @@ TEST_F(CheckRadioInputTest, AnchorsReportOrOpenTheirLinksInsteadOfToggling)
     EXPECT_EQ(box->Cursor(), crHandPoint);
     MoveMouse(widget, QPoint(150, 12));
     EXPECT_EQ(box->Cursor(), crDefault);
+    // A press on a link of the focused box follows it, and the release inside toggles and clicks.
     Click(box, QPoint(22, 12));
-    EXPECT_EQ(box->State(), cbUnchecked);
-    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(box->State(), cbChecked);
+    EXPECT_EQ(clicks, 1);
     ASSERT_GE(events.size(), 3u);
     EXPECT_EQ(events[0], "enter regras");
     EXPECT_EQ(events[1], "exit regras");
@@ -255,6 +256,27 @@ TEST_F(CheckRadioInputTest, AnchorsReportOrOpenTheirLinksInsteadOfToggling)
     Click(box, QPoint(siteX, 12));
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events.back(), "open http://exemplo.invalid");
+    EXPECT_EQ(box->State(), cbUnchecked);
+    EXPECT_EQ(clicks, 2);
+    // A press on a link of a box without the focus only focuses it.
+    box->SetCaption("<A href=\"regras\">Regras</A>");
+    other->SetFocus();
+    events.clear();
+    Click(box, QPoint(22, 12));
+    EXPECT_TRUE(box->Focused());
+    EXPECT_TRUE(events.empty() || events.back() != "click regras");
+    EXPECT_EQ(box->State(), cbUnchecked);
+    EXPECT_EQ(clicks, 2);
+    // A radio button checks itself on the press (the focus) and clicks once; its link is reported.
+    radios[2]->SetCaption("<A href=\"ajuda\">Ajuda</A>");
+    std::vector<std::string> radioAnchors;
+    radios[2]->OnAnchorClick = [&](TObject*, const std::string& a) { radioAnchors.push_back(a); };
+    radioClicks.clear();
+    Click(radios[2], QPoint(22, 10));
+    EXPECT_TRUE(radios[2]->Checked());
+    ASSERT_EQ(radioAnchors.size(), 1u);
+    EXPECT_EQ(radioAnchors[0], "ajuda");
+    EXPECT_EQ(radioClicks, std::vector<int>{2});
 }
 
 // A descendant hears each event through the operation that fires it.
@@ -286,7 +308,7 @@ TEST_F(CheckRadioInputTest, EventsRunThroughTheirOwnOverridableOperations)
     EXPECT_FALSE(counting->Checked());
     Click(counting, QPoint(22, 10));
     EXPECT_EQ(counting->anchors, "ajuda");
-    EXPECT_EQ(counting->toggles, 2);
+    EXPECT_EQ(counting->toggles, 3);
 }
 
 TEST_F(CheckRadioInputTest, TheClassesComeFromTheRegistryWithTheirDefaults)

@@ -178,6 +178,9 @@ TEST_F(EngineLayout, FontSizesFromOneToFiveAreClassicOthersArePoints)
     EXPECT_EQ(Height("<FONT size=\"1\">gh</FONT>"), heightAt(8));
     EXPECT_EQ(Height("<FONT size=\"5\">gh</FONT>"), heightAt(16));
     EXPECT_EQ(Height("<FONT size=\"9\">gh</FONT>"), heightAt(9));
+    // The number is read up to its closing quote and beyond, so a minus sign is lost: -3 is size 3.
+    EXPECT_EQ(Height("<FONT size=\"-3\">gh</FONT>"), heightAt(12));
+    EXPECT_EQ(Height("<FONT size=\"+5\" face=\"Arial\">gh</FONT>"), heightAt(16));
     // </FONT> gives back the base font's size.
     EXPECT_EQ(Height("<FONT size=\"1\">gh</FONT><BR>gh"), heightAt(8) + heightAt(10));
     // A FONT tag without its ">" changes nothing.

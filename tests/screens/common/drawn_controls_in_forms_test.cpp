@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
+#include <vector>
 #include <string>
 
 #include "controls/dc_combo.h"
@@ -93,6 +95,65 @@ TEST_F(DrawnControlsInFormsTest, FormsUseGlossyButtonsFlatCombosAndFullGradients
 
     ExpectFullGradient(*hub, gsRadialBL, clBlue, clBlack, true);
     ExpectFullGradient(*lineup, gsRadialBR, clYellow, clGray, false);
+}
+
+TDcGlowButton& Glossy(const TStoredForm& form, const std::string& name)
+{
+    return dynamic_cast<TDcGlowButton&>(*form.FindComponent(name));
+}
+
+// The glossy buttons' own looks: the match report and the in-match screen go back with a button like
+// the others; the buttons that lead to the match have green borders (the line-up's "Jogar >>" a
+// green face too) and a ball, the editor's OK and Cancel a tick and a cross, and the hub's four
+// small buttons keep Arial instead of the system face.
+TEST_F(DrawnControlsInFormsTest, GlossyButtonsCarryTheirBordersPicturesAndFaces)
+{
+    const auto report = Stored("TForm52");
+    ExpectGlossy(*report, "bt_irprojogo", kButtonText, crHandPoint);
+    const auto inMatch = Stored("TForm88");
+    ExpectGlossy(*inMatch, "bt_irprojogo", kButtonText, crHandPoint);
+    const auto hub = Stored("TForm13");
+    const auto nationalHub = Stored("TForm75");
+    const auto lineup = Stored("TForm87");
+    const auto playerEdit = Stored("TForm6");
+    struct TNamed {
+        std::string formClass;
+        const TStoredForm* form;
+        std::string name;
+    };
+    const std::vector<TNamed> all = {
+        {"TForm13", hub.get(), "btjogar"}, {"TForm13", hub.get(), "btvender"}, {"TForm13", hub.get(), "btalterasal"},
+        {"TForm13", hub.get(), "btaposenta"}, {"TForm13", hub.get(), "Button4"},
+        {"TForm75", nationalHub.get(), "btjogar"}, {"TForm87", lineup.get(), "bt_voltar"},
+        {"TForm87", lineup.get(), "bt_irprojogo"}, {"TForm6", playerEdit.get(), "DcGlowButton1"},
+        {"TForm6", playerEdit.get(), "DcGlowButton2"}, {"TForm52", report.get(), "bt_irprojogo"},
+        {"TForm88", inMatch.get(), "bt_irprojogo"}};
+    const std::set<std::string> toTheMatch = {"TForm13.btjogar", "TForm75.btjogar", "TForm87.bt_irprojogo"};
+    const std::set<std::string> pictured = {"TForm13.btjogar", "TForm75.btjogar", "TForm87.bt_irprojogo",
+                                            "TForm6.DcGlowButton1", "TForm6.DcGlowButton2"};
+    const std::set<std::string> arial = {"TForm13.btvender", "TForm13.btalterasal", "TForm13.btaposenta",
+                                         "TForm13.Button4"};
+    for (const TNamed& named : all) {
+        const std::string key = named.formClass + "." + named.name;
+        SCOPED_TRACE(key);
+        TDcGlowButton& button = Glossy(*named.form, named.name);
+        const TGlowButtonAppearance& a = button.Appearance();
+        const TColor border = toTheMatch.count(key) ? clGreen : TColor(0xFF0000);
+        EXPECT_EQ(a.BorderColorHot(), border);
+        EXPECT_EQ(a.BorderColorChecked(), border);
+        EXPECT_EQ(a.BorderColorDown(), toTheMatch.count(key) ? clGreen : TColor(0x800000));
+        EXPECT_EQ(a.Color(), key == "TForm87.bt_irprojogo" ? TColor(0xEEFDEE) : TColor(0xFFFFFF));
+        EXPECT_EQ(button.Picture().Empty(), !pictured.count(key));
+        EXPECT_EQ(a.SystemFont(), !arial.count(key));
+        EXPECT_EQ(button.Position(), bpLeft);
+        EXPECT_EQ(button.Layout(), blGlyphLeft);
+        EXPECT_EQ(button.AntiAlias(), aaClearType);
+        EXPECT_EQ(button.BorderStyle(), bsSingle);
+    }
+    // The pictures are small enough to stand left of the caption.
+    TGDIPPicture& ball = Glossy(*lineup, "bt_irprojogo").Picture();
+    EXPECT_EQ(ball.Width(), 16);
+    EXPECT_EQ(ball.Height(), 16);
 }
 
 }  // namespace
