@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/records/history_records.h"
+#include "core/history/season_lines.h"
 #include "core/history/top_scorer.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
@@ -41,6 +42,12 @@ int CompareScorerRows(const ScorerRow& a, const ScorerRow& b)
 
 void RankScorers(std::vector<ScorerRow>& rows) { SortRowsAsRecords(rows, CompareScorerRows); }
 
+int SeasonGames(int player, int club)
+{
+    const int line = FindSeasonLine(player, Game.Season, club);
+    return line >= 0 ? PlayerSeasonStats[line].games : 0;
+}
+
 }  // namespace
 
 int ScorerCompetition(int kind, int key, int division)
@@ -67,10 +74,8 @@ std::vector<ScorerRow> SeasonScorerRows(int competition)
         row.player = tally.player;
         row.goals = tally.goals;
         row.club = tally.club;
-        // The games column shows the count the award ranks by: the goals field of the player's
-        // first all-time tally, which counts the matchdays he scored on.
-        row.games = FirstAllTimeGoals(tally.player);
-        row.tieBreak = row.games;
+        row.tieBreak = FirstAllTimeGoals(tally.player);
+        row.games = SeasonGames(tally.player, tally.club);
         row.playerName = PlayerName(tally.player);
         row.clubName = ValidClub(tally.club) ? Clubs[tally.club].name.str() : std::string();
         rows.push_back(std::move(row));

@@ -111,7 +111,7 @@ TEST_F(ViewsLists, AClubsFixturesComeInDateOrderWithWeekdayHomeOrAwayAndCompetit
     EXPECT_EQ(ClubFixtureFilterKind("Todos os jogos"), -1);
 }
 
-TEST_F(ViewsLists, SeasonScorersRankByGoalsThenFewerGamesTheirFirstAllTimeTally)
+TEST_F(ViewsLists, SeasonScorersRankByGoalsThenTheAwardsTieBreakAndShowGamesPlayed)
 {
     const int ana = AddPlayer("Ana", 0, 4);
     const int bia = AddPlayer("Bia", 1, 4);
@@ -124,11 +124,10 @@ TEST_F(ViewsLists, SeasonScorersRankByGoalsThenFewerGamesTheirFirstAllTimeTally)
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].playerName, "Bia");
     EXPECT_EQ(rows[1].playerName, "Caio");  // 5 goals, tie-break 2 before Ana's 4
-    // The games column holds the goals field of the first all-time tally, not the season's games.
-    EXPECT_EQ(rows[1].games, 2);
+    EXPECT_EQ(rows[1].games, 8);            // this season's games, not the tie-break
     EXPECT_EQ(rows[1].clubName, "Cedro");
-    EXPECT_EQ(rows[2].games, 4);
-    EXPECT_EQ(rows[0].games, 7);
+    EXPECT_EQ(rows[2].games, 11);
+    EXPECT_EQ(rows[0].games, 0);  // no season line yet
     EXPECT_TRUE(SeasonScorerRows(2).empty());
     EXPECT_EQ(ScorerCompetition(1, 0, 2), 2);
     EXPECT_EQ(ScorerCompetition(3, kSaoPaulo, 1), 4);
