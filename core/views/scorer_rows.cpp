@@ -74,6 +74,9 @@ std::vector<ScorerRow> SeasonScorerRows(int competition)
         row.player = tally.player;
         row.goals = tally.goals;
         row.club = tally.club;
+        // The ranking follows the award: "games := the goals field of the first AllTimeGoalTallies
+        // record of the same player ... this value fills the "Jogos" column". Only the ranking takes
+        // it: shown under "Jogos" it would be a count of goals, so the column shows his games.
         row.tieBreak = FirstAllTimeGoals(tally.player);
         row.games = SeasonGames(tally.player, tally.club);
         row.playerName = PlayerName(tally.player);
