@@ -69,8 +69,10 @@ void TControl::ConstrainSize(int& width, int& height) const
         width = std::min(width, constraints_.MaxWidth);
     if (constraints_.MaxHeight > 0)
         height = std::min(height, constraints_.MaxHeight);
-    width = std::max(width, constraints_.MinWidth);
-    height = std::max(height, constraints_.MinHeight);
+    if (constraints_.MinWidth > 0)
+        width = std::max(width, constraints_.MinWidth);
+    if (constraints_.MinHeight > 0)
+        height = std::max(height, constraints_.MinHeight);
 }
 
 void TControl::SetConstraints(const TSizeConstraints& constraints)
