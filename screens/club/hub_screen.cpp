@@ -161,7 +161,10 @@ void TForm13::BindHandlers()
     });
     BindHandler("gridview1HeaderClick", [this](TObject*, int col) { gridview1HeaderClick(col); });
     BindHandler("gridview1DblClick", [this](TObject*) { OpenWithPlayer("TForm16"); });
-    BindHandler("Image4Click", [this](TObject*) { OpenWithPlayer("TForm16"); });
+    BindHandler("Image4Click", [this](TObject*) {
+        CareerViewMode = 1;
+        OpenWithPlayer("TForm16");
+    });
     BindHandler("Image13Click", [this](TObject*) { ShowHeadToHead(opponent_); });
     BindHandler("icon_arbitroClick", [this](TObject*) {
         ShownReferee = static_cast<int>(icon_arbitro->Tag());
@@ -170,6 +173,7 @@ void TForm13::BindHandlers()
     });
     BindHandler("lb_tecClick", [](TObject*) {
         const TClub* club = ClubAt(Game.CurrentHumanClub);
+        CareerViewMode = 2;
         SelectedRecord = club != nullptr ? club->coach : -1;
         OpenScreen("TForm47");
     });
