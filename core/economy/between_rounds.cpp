@@ -109,6 +109,8 @@ void SellPlayerToClub(int player, int buyer, bool applyDeduction, bool sendMail,
     p->Value = CurrencyFromUnits(price);
     FullFeeSale = applyDeduction ? 0 : 1;
     // The buyer pays the price it books as a purchase (TransferPlayer moves and books the money).
+    // "The buyer's cash is then raised by price x 10,000 + 3,200" is not done: the buying club would
+    // get the player for nothing (0.32 richer), its cash no longer what its accounts book.
     TransferPlayer(player, buyer, price);
     if (sendMail)
         SendMail(seller, mkPlayerSold, 0, price, buyer, player);
@@ -174,12 +176,13 @@ void UpdatePlayerMorale(int club)
                 b = squad[static_cast<std::size_t>(Random(n))];
             Quarrel(club, a, b);
         }
-        if (c->SupportersMood < 20 && Random(30) == 1) {
-            const int a = squad[static_cast<std::size_t>(Random(n))];
-            Players[a].Morale = 1;
-            Players[a].moraleCountdown = 4;
-            SendMail(club, mkPlayerMessage, 5, 0, 0, a);
-        }
+    }
+    // The supporters' pressure falls on any squad with a player, also one of a single player.
+    if (n >= 1 && c->SupportersMood < 20 && Random(30) == 1) {
+        const int a = squad[static_cast<std::size_t>(Random(n))];
+        Players[a].Morale = 1;
+        Players[a].moraleCountdown = 4;
+        SendMail(club, mkPlayerMessage, 5, 0, 0, a);
     }
     RecountMorale(club);
 }
@@ -242,6 +245,8 @@ void ContractWarnings(int club, const std::vector<int>& squadInRowOrder)
     if (ClubAt(club) == nullptr)
         return;
     const TDateTime today = TodayDate();
+    // "for each roster row's player p" would leave out the players away with a national team: a
+    // contract run out while he is away would stay run out (off the wage bill) and be reported late.
     for (int player : SquadInRowOrder(club, squadInRowOrder)) {
         TPlayer& p = Players[player];
         if (Game.autoContractExtension && p.ContractEnd < today)
@@ -260,6 +265,10 @@ void ContractWarnings(int club, const std::vector<int>& squadInRowOrder)
     RecalcClubWageBill(club);  // a contract that ran out today takes its wage off the bill
 }
 
+// "Each time the hub is refreshed for a human club ... it applies a few rules of the game to that
+// club": a hub made again in the same round (a coach's turn served again, the hub reopened) would
+// draw the listed players' sales and step the morale and mood countdowns a second time for one
+// round, so these run once per round and club.
 bool RunRoundUpdates(int club)
 {
     if (ClubAt(club) == nullptr)

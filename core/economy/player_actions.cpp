@@ -37,7 +37,9 @@ bool CanBuyLoanedPlayer(int player)
 {
     const TPlayer* p = PlayerAt(player);
     const TClub* c = p != nullptr ? ClubAt(p->Club) : nullptr;
-    // Buying him from his owner costs his value, whatever he was once listed at.
+    // Buying him from his owner costs his value, whatever he was once listed at. Checking "c's cash
+    // is below p's asking price (+72)" instead would never hold for a loaned-in player, who is not
+    // listed (asking price 0): a club short of his value would buy him and be left in debt.
     return c != nullptr && p->loanStatus == 2 && c->cash >= p->Value;
 }
 
@@ -59,6 +61,7 @@ PlayerMenuState PlayerMenuOf(int player, int club)
     } else {
         s.offerLoanEnabled = !s.onLoanHere && CanOfferForLoan(club);
         s.offerLoanShown = !s.onLoanHere;
+        s.offerLoanKeepsShown = !s.onLoanHere && !s.offerLoanEnabled;
     }
     return s;
 }

@@ -23,6 +23,9 @@ struct PlayerMenuState {
     bool buy = false;          // "Comprar jogador" enabled
     bool offerLoanShown = true;
     bool offerLoanEnabled = false;
+    // "Pôr para empréstimo" greyed for a club with two players lent out or offered stays shown or
+    // hidden as the menu last left it (hidden after an offered or loaned-in player's menu).
+    bool offerLoanKeepsShown = false;
     bool withdrawLoanShown = false;
 };
 PlayerMenuState PlayerMenuOf(int player, int club);

@@ -37,7 +37,9 @@ void CheckHumanClubsContracts()
 
 void PrepareClubForHub(int club)
 {
-    CompleteStadiumWorks(club, TodayDate());  // one finished expansion per round
+    // One finished expansion per refresh, also while the season's start skips the other updates:
+    // the hub's full refresh runs it before them, unconditionally.
+    CompleteStadiumWorks(club, TodayDate());
     if (!SeasonStartPending)
         RunRoundUpdates(club);
     CountAvailablePlayers(0, club);

@@ -88,6 +88,9 @@ void TForm13::BindMenuHandlers()
     // The next opponent's name, the head-to-head lines and the player card open the market on him.
     BindHandler("opponentLabelClick", [this](TObject*) {
         const int opponent = lb_infonext ? static_cast<int>(lb_infonext->Tag()) : -1;
+        // "MarketClub := the next opponent (lb_infonext's tag); market and club browser TForm14 on that
+        // club": on a day without a match the tag is -1, and the market would open on no club (an
+        // index before the first club), so nothing opens then.
         if (opponent < 0)
             return;
         MarketClub = opponent;
@@ -151,7 +154,8 @@ void TForm13::PopupMenu1Popup()
     ShowItem(FindChild<TMenuItem>("Aposentarjogador1"), true, s.retire);
     ShowItem(FindChild<TMenuItem>("CancelarEmprstimo1"), s.onLoanHere, true);
     ShowItem(FindChild<TMenuItem>("Comprarjogador1"), s.onLoanHere, s.buy);
-    ShowItem(FindChild<TMenuItem>("Disponibilizarparaemprstimo1"), s.offerLoanShown, s.offerLoanEnabled);
+    if (TMenuItem* offer = FindChild<TMenuItem>("Disponibilizarparaemprstimo1"))
+        ShowItem(offer, s.offerLoanKeepsShown ? offer->Visible() : s.offerLoanShown, s.offerLoanEnabled);
     ShowItem(FindChild<TMenuItem>("Retirardoemprstimo1"), s.withdrawLoanShown, true);
 }
 

@@ -161,7 +161,10 @@ void TForm13::BindHandlers()
     });
     BindHandler("gridview1HeaderClick", [this](TObject*, int col) { gridview1HeaderClick(col); });
     BindHandler("gridview1DblClick", [this](TObject*) { OpenWithPlayer("TForm16"); });
-    BindHandler("Image4Click", [this](TObject*) { OpenWithPlayer("TForm16"); });
+    BindHandler("Image4Click", [this](TObject*) {
+        CareerViewMode = 1;
+        OpenWithPlayer("TForm16");
+    });
     BindHandler("Image13Click", [this](TObject*) { ShowHeadToHead(opponent_); });
     BindHandler("icon_arbitroClick", [this](TObject*) {
         ShownReferee = static_cast<int>(icon_arbitro->Tag());
@@ -170,6 +173,7 @@ void TForm13::BindHandlers()
     });
     BindHandler("lb_tecClick", [](TObject*) {
         const TClub* club = ClubAt(Game.CurrentHumanClub);
+        CareerViewMode = 2;
         SelectedRecord = club != nullptr ? club->coach : -1;
         OpenScreen("TForm47");
     });
@@ -369,6 +373,7 @@ void TForm13::RefreshHub()
     if (club == nullptr)
         return;
     Game.CurrentHumanCoach = club->coach;
+    moodShownByRound_ = !SeasonStartPending;
     // The club's updates come before the squad is listed, so the rows and the first player's card
     // show the new contracts.
     PrepareClubForHub(Game.CurrentHumanClub);
@@ -458,11 +463,20 @@ void TForm13::RefreshHubHeader()
     if (lb_infot) lb_infot->SetHTMLText(Shadowed(DivisionText(Game.CurrentHumanClub)));
     ShowCash();
     ShowPictureFile(escudo, CrestPath(Game.CurrentHumanClub));
-    if (imgmoral && ImageList3 && club->squadMood >= 1 && club->squadMood <= 3) {
+    if (imgmoral && ImageList1 && ImageList3 && club->squadMood >= 1 && club->squadMood <= 3) {
         static constexpr const char* kMoodHints[] = {"Moral do time: Ruim", "Moral do time: Boa",
                                                      "Moral do time: Excelente"};
-        ShowPicture(imgmoral, ImageList3->Image(club->squadMood - 1));
-        imgmoral->SetHint(kMoodHints[club->squadMood - 1]);
+        // The round's mood update shows the small face (image m + 7 of ImageList1) and names the mood;
+        // while the season's start skips it the large face of ImageList3 stays, with the form's hint.
+        // "imgmoral shows image (squad mood - 1) of ImageList3" is done only as the hub is made; each
+        // coach's turn at the season's start shows his own club's face here, where the first coach's
+        // club's would stay on (another club's mood for every later coach).
+        if (moodShownByRound_) {
+            ShowPicture(imgmoral, ImageList1->Image(club->squadMood + 7));
+            imgmoral->SetHint(kMoodHints[club->squadMood - 1]);
+        } else {
+            ShowPicture(imgmoral, ImageList3->Image(club->squadMood - 1));
+        }
         imgmoral->SetShowHint(true);
     }
     ShowUnreadNews(*this);

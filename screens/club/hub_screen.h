@@ -168,6 +168,7 @@ private:
     bool descending_ = true;  // the next money sort's direction
     int lastMoneyColumn_ = -1;
     bool lineupOpen_ = false;
+    bool moodShownByRound_ = false;  // the mood picture is the round update's (not the season start's)
 };
 
 }  // namespace tarvelon

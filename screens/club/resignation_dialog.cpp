@@ -39,6 +39,10 @@ void CarryOutResignation()
     if (!ResignationConfirmed)
         return;
     ResignationConfirmed = false;
+    // With nobody to take his place "no coach changes and the notice is not shown"; passing the turn
+    // then ("CurrentHumanTurn -= 1 and NextHumanCoachOrKickOff runs") would serve the same coach
+    // again, his hub refreshed and the round's offers and notices asked a second time. He stays on
+    // his turn, told why the resignation could not be accepted.
     if (!ResignCurrentHumanCoach())
         return;
     if (TForm13* hub = OpenHubForm()) {

@@ -18,6 +18,7 @@ int FixtureListClub = -1;
 std::array<int, 2> HeadToHeadClubs = {-1, -1};
 int TrophyCabinetClub = -1;
 int SelectedRecord = -1;
+int CareerViewMode = 1;
 int TransferListMode = 1;
 int TransferListClub = -1;
 int BracketCompetition = 4;

@@ -20,6 +20,7 @@ extern int FixtureListClub;              // the club whose fixture list is shown
 extern std::array<int, 2> HeadToHeadClubs;  // the two clubs compared (-1: all)
 extern int TrophyCabinetClub;            // the club whose trophies are shown
 extern int SelectedRecord;               // a player or coach (career, ranking page), -1 none
+extern int CareerViewMode;               // how a career was asked for: 1 a player's from his card, 2 the coach's
 extern int TransferListMode;             // recent transfers: 1 players, 2 coaches, 3 one club's players
 extern int TransferListClub;             // the club of the recent transfers' mode 3
 extern int BracketCompetition;           // the continental bracket shown: competition kind 4 or 6

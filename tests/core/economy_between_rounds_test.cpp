@@ -148,6 +148,37 @@ TEST(BetweenRoundsMood, MoraleCountdownsAndComplaints)
     EXPECT_EQ(counted, Clubs[club].squadSize);
 }
 
+// The supporters' pressure needs one player, not two as a quarrel does.
+TEST(BetweenRoundsMood, SupportersPressureFallsOnASquadOfOnePlayer)
+{
+    const int club = HumanWorld();
+    const std::vector<int> squad = PlayersOfClub(club);
+    ASSERT_GE(squad.size(), 2u);
+    for (std::size_t i = 1; i < squad.size(); ++i)
+        Players[squad[i]].Club = -1;
+    PlayerClubsChanged();
+    const int p = squad[0];
+    Players[p].Morale = 3;
+    Players[p].moraleCountdown = 0;
+    Players[p].playingTimeCounter = 0;
+    Clubs[club].SupportersMood = 10;
+    std::uint32_t seed = 1;
+    for (; seed < 1000; ++seed) {
+        RandSeed = seed;
+        if (Random(30) == 1)
+            break;
+    }
+    ASSERT_LT(seed, 1000u);
+    RandSeed = seed;
+    const std::size_t mails = MailMessages.size();
+    UpdatePlayerMorale(club);
+    EXPECT_EQ(Players[p].Morale, 1);
+    EXPECT_EQ(Players[p].moraleCountdown, 4);
+    ASSERT_EQ(MailMessages.size(), mails + 1);
+    EXPECT_EQ(MailMessages.back().player, p);
+    EXPECT_EQ(MoraleCounts[0], 1);
+}
+
 TEST(BetweenRoundsOnce, UpdatesRunOncePerRound)
 {
     const int club = HumanWorld();

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,6 +42,7 @@
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
+#include "screens/history/coach_ranking_screen.h"
 #include "tests/screens/club/between_rounds_suite.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/hub_game.h"
@@ -237,6 +239,7 @@ TEST_F(HubBetweenRoundsTest, TheSquadMenuFollowsTheLoansOfTheClubAndOfThePlayer)
 
     QMenu* menu = openMenuOn(squad[6]);
     ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(entry(menu, "Pôr para empréstimo").visible);
     EXPECT_FALSE(entry(menu, "Pôr para empréstimo").enabled);
     EXPECT_FALSE(ChooseShown(hub->PopupMenu1, "Pôr para empréstimo"));
     closeMenu(menu);
@@ -259,6 +262,48 @@ TEST_F(HubBetweenRoundsTest, TheSquadMenuFollowsTheLoansOfTheClubAndOfThePlayer)
     EXPECT_FALSE(entry(menu, "Aposentar jogador").enabled);
     EXPECT_FALSE(entry(menu, "Não pôr para empréstimo").visible);
     closeMenu(menu);
+
+    // Greyed for the full loan list, "Pôr para empréstimo" stays as the last menu left it: hidden
+    // after the loaned-in player's; with a place free again it is shown and can be chosen.
+    menu = openMenuOn(squad[6]);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_FALSE(entry(menu, "Pôr para empréstimo").visible);
+    EXPECT_FALSE(entry(menu, "Pôr para empréstimo").enabled);
+    closeMenu(menu);
+    Players[squad[5]].loanStatus = 0;
+    menu = openMenuOn(squad[6]);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(ChooseShown(hub->PopupMenu1, "Pôr para empréstimo"));
+    test::Pump();  // the entry runs once the menu's click has returned
+    EXPECT_EQ(Players[squad[6]].loanStatus, 1);
+}
+
+// The career icon on the player's card and the coach's name say which career they open.
+TEST_F(HubBetweenRoundsTest, TheCardsCareerIconAndTheCoachsNameTellTheCareerScreensWhatWasAsked)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int club = Game.CurrentHumanClub;
+    const int player = PlayersOfClub(club)[2];
+    SelectPlayer(*hub, player);
+    std::map<std::string, int> subject;  // what each career screen was opened on
+    ModalAnswerer answerer([&subject](TGameForm& form) {
+        subject[form.FormClass()] = SelectedRecord;
+        if (auto* ranking = dynamic_cast<TForm47*>(&form))  // the ranking takes its coach as it opens
+            subject["TForm47"] = std::stoi(ranking->gridview1->GetCellTextByName("id", ranking->gridview1->SelectedRow()));
+        form.Close();
+    });
+    CareerViewMode = 0;
+    QTest::mouseClick(hub->pinfo_panel->Widget(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(hub->Image4->Left() + 6, hub->Image4->Top() + 6));
+    EXPECT_TRUE(test::OpenedAndClosedAgain("TForm16"));
+    EXPECT_EQ(subject["TForm16"], player);
+    EXPECT_EQ(CareerViewMode, 1);
+    QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(hub->lb_tec->Left() + 12, hub->lb_tec->Top() + 8));
+    EXPECT_TRUE(test::OpenedAndClosedAgain("TForm47"));
+    EXPECT_EQ(subject["TForm47"], Clubs[club].coach);
+    EXPECT_EQ(CareerViewMode, 2);
 }
 
 TEST_F(HubBetweenRoundsTest, TheRoundsUpdatesRunOnceEvenWhenTheHubIsMadeAgain)

@@ -29,6 +29,7 @@
 #include "core/lineup/hub_turns.h"
 #include "core/lineup/lineup_board.h"
 #include "core/club_rosters.h"
+#include "core/economy/between_rounds.h"
 #include "core/mail/inbox.h"
 #include "core/mail/mail.h"
 #include "core/records/match_records.h"
@@ -37,6 +38,7 @@
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
 #include "platform/forms/screen.h"
+#include "platform/graphics/picture.h"
 #include "platform/graphics/system_metrics.h"
 #include "platform/stdctrls/browser.h"
 #include "platform/stdctrls/buttons.h"
@@ -231,11 +233,24 @@ TEST_F(HubScreenTest, TheGradientRunsDarkerFromABackgroundJustAboveTheMiddle)
     EXPECT_EQ(hub->Gradient1->ColorEnd(), RGB(162, 162, 182));
 }
 
+// At the season's start the large face stands with the form's hint; the round's mood update shows
+// the small face and names the mood, and the header drawn again keeps to it.
 TEST_F(HubScreenTest, TheMoodPictureNamesTheSquadsMoodInItsHint)
 {
+    SeasonStartPending = 1;
+    for (int slot = 0; slot < Game.HumanClubCount; ++slot)
+        Clubs[Game.HumanClubs[slot]].squadMood = 2;
     TForm13* hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(hub->imgmoral->Picture().Width(), 24);
+    EXPECT_EQ(hub->imgmoral->Hint(), "Ânimo do elenco");
     const int club = Game.HumanClubs[0];
+    SeasonStartPending = 0;
+    ForgetRoundUpdates();
+    hub->RefreshHub();
+    EXPECT_EQ(hub->imgmoral->Picture().Width(), 16);
+    static constexpr const char* kHints[] = {"Moral do time: Ruim", "Moral do time: Boa", "Moral do time: Excelente"};
+    EXPECT_EQ(hub->imgmoral->Hint(), kHints[Clubs[Game.CurrentHumanClub].squadMood - 1]);
     for (const auto& [mood, hint] : {std::pair{1, "Moral do time: Ruim"}, std::pair{2, "Moral do time: Boa"},
                                      std::pair{3, "Moral do time: Excelente"}}) {
         Clubs[club].squadMood = static_cast<decltype(Clubs[club].squadMood)>(mood);
