@@ -474,6 +474,10 @@ void TForm14::bt1Click()
 {
     const int player = SelectedPlayer();
     // Checked again: the price paid is the asking price, against today's cash and the squad limit.
+    // The rule reads "The buy button does not check the cash again: its enabling rule (asking price
+    // at most the user's cash) is the guard", but the card's own rule, the last word after a change of
+    // the card's view, enables "Comprar" by the player's value: unchecked, a listed player asking more
+    // than the cash would be bought into debt. A purchase refused here disables the button.
     const PurchaseOutcome outcome = BuyListedPlayer(player, HumanClub());
     if (outcome == PurchaseOutcome::Bought) {
         RemoveSelectedRow();
