@@ -96,7 +96,9 @@ int HumanClubInSlot(int slot) { return slot >= 0 && slot < 6 ? Game.HumanClubs[s
 
 // A computer bidder: not the seller, computer-run, short of available players, of a fitting level
 // (and of the seller's confederation for a weaker player), with room for one more player. His cash
-// is not asked: a club may bid into debt, which the bank and the board deal with.
+// is not asked: a club may bid into debt, which the bank and the board deal with. (The rule "c must
+// not be the seller, must be computer-run and have fewer than 22 available players" does not ask for
+// room: a club with a full squad of 28 would buy a 29th player.)
 bool QualifiesAsBidder(const AuctionState& auction, int club)
 {
     if (club == auction.seller || !IsComputerRun(club) || !IsClubIndex(auction.seller))
@@ -213,6 +215,9 @@ BidResult PlaceHumanBid(AuctionState& auction, const std::string& thousandsText)
         return result;
     auto bid = static_cast<std::int32_t>(thousands * 1000);
     const Currency cash = Clubs[auction.turnClub].cash;
+    // "When the turn club's cash is below b × 10000 and above 0: `Label7` is shown and the turn
+    // stays" leaves a club of exactly no cash free to bid any amount, and win a player it cannot pay
+    // for: a bid above the cash is refused from 0 on.
     if (cash < 0) {
         bid = 0;
         result.answer = BidAnswer::NegativeCash;
@@ -251,6 +256,9 @@ AuctionOutcome RunAuctionRound(AuctionState& auction, int marginPercent)
     if (auction.humanBid > auction.price)
         auction.price = auction.humanBid;
     const int bidder = DrawComputerBidder(auction);
+    // "No bidder: when H >= P the human bidder buys at H" is read with a human bidder only: the
+    // bidder is reset to 0, a club's index, and with no bid at a start price of 0 that club would
+    // get the player for nothing.
     if (bidder < 0) {
         if (auction.humanBidder >= 0 && auction.humanBid >= auction.price)
             return Sell(auction, auction.humanBidder, auction.humanBid);

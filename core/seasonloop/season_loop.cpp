@@ -58,6 +58,14 @@ void PlayDayFrom(NextMatchday next)
     }
 }
 
+// Today's line-ups ready, every match of the day played and booked, the tables closed for the results.
+void PlayTodayToResults()
+{
+    PrepareTodaysMatchday();
+    PlayDayFrom(FirstMatchdayOfToday());
+    CloseTablesForResults();
+}
+
 bool IsNationalTeamDay() { return Game.DayKind >= kKindWorldCup; }
 
 // The calendar advance (or the game's start) left the day to a hub: the club hub on a club's day of
@@ -108,6 +116,19 @@ void PrepareTodaysMatchday()
     if (!CoachesLineups)
         BuildHumanLineupsAutomatically();
     CoachesLineups = false;
+}
+
+bool BeginShownMatchdayOfToday()
+{
+    PrepareTodaysMatchday();
+    const NextMatchday first = FirstMatchdayOfToday();
+    if (PlayMatchdaysNotShown(first) != NextMatchday::PlayShown)
+        return false;
+    if (first != NextMatchday::PlayShown)
+        ClearMatchday();
+    SilentMatchday = false;
+    SetupMatchdayOfToday();
+    return true;
 }
 
 void PlaySilentMatchday()
@@ -165,11 +186,15 @@ DayOutcome PlayDay(const std::function<void()>& atResults)
     return PlayDayPassingHub(watch);
 }
 
+void PlayDayToResults()
+{
+    PassClubHub({});
+    PlayTodayToResults();
+}
+
 CalendarExit PlayDayToNextScreen(const std::function<void()>& atResults)
 {
-    PrepareTodaysMatchday();
-    PlayDayFrom(FirstMatchdayOfToday());
-    CloseTablesForResults();
+    PlayTodayToResults();
     if (atResults)
         atResults();
     const CalendarExit exit = AdvanceCalendar();

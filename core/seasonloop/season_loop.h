@@ -30,6 +30,10 @@ void BuildHumanLineupsAutomatically();
 // The matchday screen plays the day in the same steps as PlayDay, with its clock in between:
 // today's line-ups ready (the computer's, and the human sides' chosen by the assistant) ...
 void PrepareTodaysMatchday();
+// ... (the live matchday's opening as one step: the line-ups ready, the day's matchdays nobody
+// watches played at once up to the first one shown, which is set up at its kick-off; false when
+// nothing of the day is shown) ...
+bool BeginShownMatchdayOfToday();
 // ... a shown matchday booked after its last tick (its knockout ties decided) ...
 void EndShownMatchday();
 // ... a league or state of the day that is not shown, played at once ...
@@ -51,6 +55,11 @@ enum class DayOutcome {
 // advance with its updates between rounds (market, sackings, offers). `atResults` runs where the
 // results screen would open: every match of the day booked, the calendar not yet moved.
 DayOutcome PlayDay(const std::function<void()>& atResults = {});
+
+// A day as PlayDay plays it, up to where the results screen opens: the hub passed with its automatic
+// answers where it would open, every match of the day booked, the tables closed for the results; the
+// calendar not yet moved.
+void PlayDayToResults();
 
 // The same day from the hub's play button, the hub passed already (the coach leaves every line-up
 // to his assistant), answering with the screen the calendar advance opens next.

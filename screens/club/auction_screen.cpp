@@ -124,8 +124,11 @@ void TForm23::StartNextAuction()
 {
     Notebook1->SetPageIndex(0);
     if (!tarvelon::StartNextAuction(auction_)) {
+        // The user's own player is no longer there to sell: back to the screen that opened it.
+        // ("When no player is found: `OpenHubFromAuction`" would open a second hub over the one the
+        // sale screen stands on.)
         if (auction_.ownPlayer)
-            Close();  // the player is no longer there to sell: back to the screen that opened it
+            Close();
         else
             OpenHubFromAuction();
         return;

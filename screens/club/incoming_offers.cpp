@@ -107,6 +107,8 @@ void TForm68::FormCreate()
     SetLabel(Label10, FormatMoneyWords64(offer_));
 }
 
+// "Sim" sells only a player the user's club still owns: `SellPlayerToClub` with "the player, `OfferingClub`"
+// as they stand would otherwise move a player of another club and pay his price to the user.
 void TForm68::bt3Click()
 {
     const TPlayer* p = PlayerAt(DealPlayer);
@@ -150,6 +152,7 @@ void TForm59::FormCreate()
     SetLabel(Label7, p->Name.str());
 }
 
+// "Sim" lends only a player the user's club still owns, as "Sim" on the purchase offer sells.
 void TForm59::bt3Click()
 {
     const TPlayer* p = PlayerAt(LoanRequestPlayer);

@@ -217,7 +217,9 @@ void TForm14::FormCreate()
     SetBoundsRect(Screen->WorkAreaRect());
     BuildMarketTree();
     ListTeamPlayers();
-    // After the first row's selection, which hides the message line.
+    // After the first row's selection, which hides the message line: shown before filling the club,
+    // as "when the user's squad has 28 or more players shows `Label27`" is placed, it would be hidden
+    // again at once and the full squad never told.
     if (HumanSquadFull())
         ShowMessage("Você não pode adquirir mais jogadores pois já têm o limite de 28 no seu elenco");
 }
@@ -344,7 +346,9 @@ void TForm14::ShowClubHeader(int club)
     if (crest.empty() || !escudo->Picture().LoadFromFile(crest))
         escudo->Picture().Clear();
     // The bars wear their own colour, but for a club whose text colour is very light: its background
-    // colour then.
+    // colour then. ("When the club's text colour has red and green bytes above 230 (a very light
+    // colour), the two cylinder bars take the club's background colour as fore colour" never gives the
+    // colour back: every club shown after a light one would wear that club's colour.)
     for (TProgressCyl* bar : {gp1, gp2})
         SetConfidenceColour(*bar, HasVeryLightTextColour(c) ? c.BackColor : barColour_);
     ShowConfidence(*gp1, c.boardConfidence);
@@ -357,7 +361,9 @@ void TForm14::ShowClubHeader(int club)
     }
 }
 
-// A link is its words and its icon: both show the hand cursor while it is active.
+// A link is its words and its icon: both show the hand cursor while it is active. An active link is
+// enabled again: "plain cursor, no underline and disabled otherwise" alone would leave every link
+// dead for good once a club without a played league had been shown.
 void TForm14::SetLinkActive(TLabel* words, TImage* icon, bool active)
 {
     words->SetCursor(active ? crHandPoint : crDefault);
@@ -399,6 +405,9 @@ void TForm14::joglistSelectCell(int row)
         return;
     const int player = std::atoi(joglist->GetCellTextByName("id", row).c_str());
     Image1->Show();
+    // "if `MarketClub` is not u and u has fewer than 28 players, `bt1` and `bt2` are enabled" leaves
+    // "Fazer uma oferta" as it was for a full squad: after the purchase that fills it the button would
+    // stay enabled for every row. It follows the row, as the other two do.
     bt2->SetEnabled(CanBidFor(player, u));
     ShowPlayerCard(player);
     bt1->SetEnabled(CanBuyListedPlayer(player, u));
@@ -474,6 +483,10 @@ void TForm14::bt1Click()
 {
     const int player = SelectedPlayer();
     // Checked again: the price paid is the asking price, against today's cash and the squad limit.
+    // The rule reads "The buy button does not check the cash again: its enabling rule (asking price
+    // at most the user's cash) is the guard", but the card's own rule, the last word after a change of
+    // the card's view, enables "Comprar" by the player's value: unchecked, a listed player asking more
+    // than the cash would be bought into debt. A purchase refused here disables the button.
     const PurchaseOutcome outcome = BuyListedPlayer(player, HumanClub());
     if (outcome == PurchaseOutcome::Bought) {
         RemoveSelectedRow();

@@ -54,7 +54,8 @@ struct TScreenRecord {
     TScreenFactory create = {};
     std::string file = {};         // the source file of the screen
     std::string description = {};  // resource name of its stored description; empty: the form class
-    bool replacesGame = false;     // its creation starts a new set-up: a probe keeps the game aside
+    bool replacesGame = false;     // its subject or creation changes the game (a new set-up, a day
+                                   // begun or played): a probe keeps the game aside
 
     const std::string& Description() const { return description.empty() ? formClass : description; }
 };

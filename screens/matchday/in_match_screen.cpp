@@ -17,6 +17,7 @@
 #include "core/match/match_flags.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
+#include "core/seasonloop/season_loop.h"
 #include "core/vocab/tactics_board.h"
 #include "core/views/in_match_view.h"
 #include "core/views/match_report_view.h"
@@ -55,9 +56,11 @@ std::string CoachLine(int club)
     return "Tec: " + CaptionLiteral(Coaches[c->coach].name.str());
 }
 
-// The first match of the day, on the side of a human club when one plays it.
+// The first match of the day, on the side of a human club when one plays it, the live matchday
+// opened at its kick-off.
 void InMatchSubject()
 {
+    BeginShownMatchdayOfToday();
     ActiveMatch = 1;
     ReportMode = 1;
 }
@@ -73,6 +76,7 @@ const TScreenRecord TForm88::kScreen{
     .subject = InMatchSubject,
     .create = NewScreen<TForm88>,
     .file = "screens/matchday/in_match_screen.cpp",
+    .replacesGame = true,
 };
 
 TForm88::TForm88(TComponent* owner) : TGameForm(owner, kScreen)

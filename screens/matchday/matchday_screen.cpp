@@ -108,6 +108,7 @@ const TScreenRecord TForm46::kScreen{
     .style = {.background = TBackground::None, .swallowAltF4 = true, .scaleToScreen = true, .fillsWindow = true},
     .create = NewScreen<TForm46>,
     .file = "screens/matchday/matchday_screen.cpp",
+    .replacesGame = true,  // its creation begins the day
 };
 
 TForm46::TForm46(TComponent* owner)

@@ -11,6 +11,7 @@
 #include "core/match/match_flags.h"
 #include "core/match/penalty_kick.h"
 #include "core/matchday_rules/shootout.h"
+#include "core/seasonloop/season_loop.h"
 #include "core/sound/sound.h"
 #include "core/vocab/players.h"
 #include "platform/forms/application.h"
@@ -76,9 +77,11 @@ void TPenaltyDialog::DecideKick(int taker)
 
 namespace {
 
-// The human club against the first other club, as a penalty of today's match would set them.
+// The human club against the first other club, as a penalty of today's match would set them, the
+// live matchday opened at its kick-off.
 void PenaltySubject(bool humanKicks)
 {
+    BeginShownMatchdayOfToday();
     const int human = Game.CurrentHumanClub;
     const int other = human == 0 ? 1 : 0;
     PenaltyClubA = humanKicks ? human : other;
@@ -96,6 +99,7 @@ const TScreenRecord TForm34::kScreen{
     .subject = [] { PenaltySubject(true); },
     .create = NewScreen<TForm34>,
     .file = "screens/matchday/penalty_dialogs.cpp",
+    .replacesGame = true,
 };
 
 TForm34::TForm34(TComponent* owner) : TPenaltyDialog(owner, kScreen)
@@ -200,6 +204,7 @@ const TScreenRecord TForm54::kScreen{
     .subject = [] { PenaltySubject(false); },
     .create = NewScreen<TForm54>,
     .file = "screens/matchday/penalty_dialogs.cpp",
+    .replacesGame = true,
 };
 
 TForm54::TForm54(TComponent* owner) : TPenaltyDialog(owner, kScreen)

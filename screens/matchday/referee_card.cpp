@@ -7,6 +7,7 @@
 #include "core/match/referees.h"
 #include "core/matchday/referee_table.h"
 #include "core/records/match_records.h"
+#include "core/seasonloop/season_loop.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
@@ -19,6 +20,7 @@ namespace {
 // title screen opens; a game started without it (the gallery) fills it here.
 void RefereeSubject()
 {
+    BeginShownMatchdayOfToday();
     if (RefereeNames.empty())
         FillReferees();
     const int referee = RefereeOfMatch(1);
@@ -35,6 +37,7 @@ const TScreenRecord TForm80::kScreen{
     .subject = RefereeSubject,
     .create = NewScreen<TForm80>,
     .file = "screens/matchday/referee_card.cpp",
+    .replacesGame = true,
 };
 
 TForm80::TForm80(TComponent* owner) : TGameForm(owner, kScreen)

@@ -14,6 +14,7 @@
 #include "core/matchday_rules/matchday_state.h"
 #include "core/records/game_state.h"
 #include "core/season/competition_kind.h"
+#include "core/seasonloop/season_loop.h"
 #include "core/tables.h"
 #include "core/vocab/tactics_board.h"
 #include "core/views/day_results.h"
@@ -121,9 +122,17 @@ const TScreenRecord TForm67::kScreen{
     .area = TScreenArea::Matchday,
     .modal = false,
     .style = {.background = TBackground::Title, .swallowAltF4 = true, .fillsWindow = true},
-    .subject = [] { TForm67::showLastArchivedDay = true; },
+    // The results of a whole day, as the live matchday leaves them: a game that stands before its
+    // day plays it up to its results first.
+    .subject =
+        [] {
+            if (DayResultRegions(TodaysResultsDay()).empty())
+                PlayDayToResults();
+            TForm67::showLastArchivedDay = false;
+        },
     .create = NewScreen<TForm67>,
     .file = "screens/matchday/results_screen.cpp",
+    .replacesGame = true,
 };
 
 TForm67::TForm67(TComponent* owner)

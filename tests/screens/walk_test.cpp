@@ -4,6 +4,8 @@
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
@@ -15,23 +17,30 @@
 
 #include "controls/grad_button.h"
 #include "core/records/game_state.h"
+#include "core/records/match_records.h"
+#include "core/tables.h"
+#include "core/views/day_results.h"
+#include "grid/dg_grid.h"
 #include "platform/forms/application.h"
 #include "platform/dfm/form_reader.h"
 #include "platform/forms/screen.h"
 #include "platform/graphics/bitmap.h"
 #include "platform/stdctrls/containers.h"
+#include "platform/stdctrls/graphic_controls.h"
 #include "screens/club/auction_screen.h"
 #include "screens/common/game_flow.h"
 #include "screens/common/game_form.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_probe.h"
 #include "screens/common/screen_registry.h"
+#include "screens/matchday/results_screen.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/gallery_game_suite.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/in_match_answerer.h"
 #include "tests/screens/quick_clock.h"
 #include "tests/screens/season_from_hub.h"
+#include "tests/screens/tables_fingerprint.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -260,6 +269,44 @@ TEST_F(WalkTest, TheGameFlowsMovesCarryTheGameIntoTheNextSeason)
     EXPECT_EQ(Game.Season, season + 1);
     EXPECT_LT(Game.DayIndex, lastDay);
     EXPECT_NE(PlayMatchdayFromHub(), CalendarExit::SeasonEnd);
+}
+
+// Looking at a screen leaves the game as it was: the live matchday, which begins its day on opening,
+// is put back after its look. The results screen is looked at on a whole day of the game, played up
+// to its results as the live matchday leaves it (the human club's match among the rows shown
+// first), and is put back as well.
+TEST_F(WalkTest, TheLiveMatchdayAndTheResultsAreLookedAtOnAWholeDayAndLeaveTheGameAsItWas)
+{
+    const auto before = test::TableFingerprints();
+    EXPECT_TRUE(ProbeScreen(*FindScreen("TForm46")).Ok());
+    EXPECT_EQ(test::TableFingerprints(), before);
+
+    const TScreenRecord& results = *FindScreen("TForm67");
+    EXPECT_TRUE(results.replacesGame);
+    {
+        const test::GameKeptAside kept;
+        const int human = Game.CurrentHumanClub;
+        auto* form = dynamic_cast<TForm67*>(CreateScreen(results, Application, true));
+        ASSERT_NE(form, nullptr);
+        form->Timer1->SetEnabled(false);
+        form->Show();
+        test::Pump();
+        std::vector<int> clubs;
+        for (int row = 0; row < form->grid1->RowCount(); ++row) {
+            const int report = std::atoi(form->grid1->GetCellTextByName("colreport", row).c_str());
+            if (report < 0)
+                continue;
+            EXPECT_EQ(MatchReports[report].date, TodaysResultsDay().date);
+            clubs.push_back(MatchReports[report].club[0]);
+            clubs.push_back(MatchReports[report].club[1]);
+        }
+        EXPECT_GE(clubs.size(), 10u);
+        EXPECT_NE(std::find(clubs.begin(), clubs.end(), human), clubs.end());
+        EXPECT_EQ(form->lcamp->Caption().rfind("Campeonato ", 0), 0u) << form->lcamp->Caption();
+        form->Close();
+        test::Pump();
+    }
+    EXPECT_EQ(test::TableFingerprints(), before);
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // The player search (TForm27) on the gallery's seeded game: the filters set with the keyboard and
-// the mouse, a value equal to a band's bound found only by "Qualquer", the count line, the "Passe"
-// header sorting by the value both ways, alternating rows, and a double click opening the market on
-// the player's club.
+// the mouse, a value equal to a band's bound found only by "Qualquer", blanks in the name field read
+// as no name, the count line, the "Passe" header sorting by the value both ways, alternating rows,
+// and a double click opening the market on the player's club.
 #include <QTest>
 
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 
 #include "core/club_rosters.h"
@@ -105,6 +106,28 @@ TEST_F(PlayerSearchScreenTest, APlayerWorthExactlyABandsBoundIsFoundOnlyByQualqu
     EXPECT_EQ(form->Label9->Caption(), "1 jogadores encontrados");
     EXPECT_EQ(form->gfind->GetCellTextByName("colpasse", 0), FormatMoney(500000));
     EXPECT_EQ(form->gfind->GetCellTextByName("colclube", 0), Clubs[p.Club].name.str());
+
+    // Blanks around the name are no part of it, and a name of blanks alone is left blank: any name.
+    QTest::keyClick(WidgetOf(form->Edit1), Qt::Key_Home);
+    QTest::keyClicks(WidgetOf(form->Edit1), "  ");
+    QTest::keyClick(WidgetOf(form->Edit1), Qt::Key_End);
+    QTest::keyClicks(WidgetOf(form->Edit1), " ");
+    EXPECT_EQ(form->Edit1->Text(), "  zequinha b ");
+    Click(form->button2);
+    EXPECT_EQ(FoundPlayers(*form), std::vector<int>{player_});
+    form->Edit1->SetFocus();
+    QTest::keyClick(WidgetOf(form->Edit1), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(WidgetOf(form->Edit1), Qt::Key_Space);
+    EXPECT_EQ(form->Edit1->Text(), " ");
+    Click(form->button2);
+    const std::vector<int> anyName = FoundPlayers(*form);
+    EXPECT_GT(anyName.size(), 1u);
+    EXPECT_NE(std::find(anyName.begin(), anyName.end(), player_), anyName.end());
+    QTest::keyClick(WidgetOf(form->Edit1), Qt::Key_Backspace);
+    Click(form->button2);
+    EXPECT_EQ(FoundPlayers(*form), anyName);
+    form->Edit1->SetFocus();
+    QTest::keyClicks(WidgetOf(form->Edit1), "zequinha b");
 
     // One unit less is in the band below.
     p.Value = CurrencyFromUnits(499'999);
