@@ -470,17 +470,23 @@ void ClickBarSpot(TForm13& hub, int spot)
     test::Pump(20);
 }
 
-// Closes the screen the hub opened once its modal loop runs, handing it to `note` first.
+// Closes the screen the hub opened once its modal loop runs, handing it to `note` first. A timer
+// looks for it until it shows: a busy machine may build it later than any fixed delay.
 void CloseOpenedSoon(TForm13* hub, std::function<void(TGameForm&)> note)
 {
-    QTimer::singleShot(50, [hub, note = std::move(note)] {
-        for (int i = Screen->FormCount() - 1; i >= 0; --i)
-            if (auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i)); form && form != hub && form->Visible() &&
-                                                                         form->FormClass() != "TForm1") {
-                note(*form);
-                return form->Close();
-            }
-    });
+    test::ActWhenFound<TGameForm>(
+        [hub]() -> TGameForm* {
+            for (int i = Screen->FormCount() - 1; i >= 0; --i)
+                if (auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i));
+                    form && form != hub && form->Visible() && form->FormClass() != "TForm1")
+                    return form;
+            return nullptr;
+        },
+        [note = std::move(note)](TGameForm& form) {
+            note(form);
+            form.Close();
+        },
+        60000);
 }
 
 // The screens the hub opens, watched: the cursor each one was built under.
