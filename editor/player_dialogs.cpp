@@ -119,7 +119,7 @@ void TPlayerDialog::Confirm()
     Close();
 }
 
-void TPlayerDialog::FormKeyDown(TObject*, unsigned short& key, TShiftState)
+void TPlayerDialog::FormKeyDown(TObject*, unsigned short& key, TShiftState shift)
 {
     if (key == VK_RETURN) {
         key = 0;
@@ -127,7 +127,7 @@ void TPlayerDialog::FormKeyDown(TObject*, unsigned short& key, TShiftState)
     } else if (key == VK_ESCAPE && FormClass() == "TForm6") {
         key = 0;
         Close();
-    } else if (key >= VK_F1 && key <= VK_F10) {
+    } else if (key >= VK_F1 && key <= VK_F10 && !(shift & ssAlt)) {  // Alt+F4 still closes the dialog
         SelectIfItem(ComboBox2, key - VK_F1);
         key = 0;
     } else if (key >= '0' && key <= '9' && ActiveControl() != Edit1) {

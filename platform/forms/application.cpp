@@ -144,11 +144,14 @@ void TApplication::HandleException(TObject* sender, const std::exception& error)
 
 void TApplication::ShowException(const std::string& message)
 {
-    if (QGuiApplication::platformName() == "offscreen" || !qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    const bool offscreen = QGuiApplication::platformName() == "offscreen" && !ExceptionBoxesOffscreen;
+    if (offscreen || !qobject_cast<QApplication*>(QCoreApplication::instance())) {
         std::fprintf(stderr, "%s\n", message.c_str());
         return;
     }
-    QMessageBox::critical(nullptr, ToQString(Title), ToQString(message));
+    QMessageBox box(QMessageBox::Critical, ToQString(Title), ToQString(message));
+    PrepareDialogWindow(&box);
+    box.exec();
 }
 
 void TApplication::ConnectToQt()

@@ -64,8 +64,10 @@ public:
 
     // An exception that reached an event handler: OnException when assigned, else ShowException.
     void HandleException(TObject* sender, const std::exception& error);
-    // Shows an exception's message in a message box (on the offscreen platform: on stderr).
+    // Shows an exception's message in a message box, above every window of the program (on the
+    // offscreen platform: on stderr, unless ExceptionBoxesOffscreen asks for the box there too).
     void ShowException(const std::string& message);
+    bool ExceptionBoxesOffscreen = false;
     TExceptionEvent OnException;
     std::string Title;
 

@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <map>
@@ -60,17 +61,6 @@ void AddUnique(std::vector<TForm*>& forms, TForm* form)
 {
     if (form && std::find(forms.begin(), forms.end(), form) == forms.end())
         forms.push_back(form);
-}
-
-// A visible stay-on-top form other than `except`: a modal form opened over it must float as well.
-bool StayOnTopFormShowing(const TForm* except)
-{
-    for (int i = 0; i < Screen->FormCount(); ++i) {
-        const TForm* form = Screen->Forms(i);
-        if (form != except && form->FormStyle() == fsStayOnTop && form->Visible())
-            return true;
-    }
-    return false;
 }
 
 bool IsSizeable(TFormBorderStyle style)
@@ -198,7 +188,7 @@ TModalResult TForm::ShowModal()
     modalResult_ = mrNone;
     HandleNeeded();
     ExistingWidget()->setWindowModality(Qt::ApplicationModal);
-    SetStayOnTopHint(formStyle_ == fsStayOnTop || StayOnTopFormShowing(this));
+    SetStayOnTopHint(formStyle_ == fsStayOnTop || StayOnTopWindowShowing(ExistingWidget()));
     try {
         Show();
         // A modal form takes the keyboard even when it shows itself without activation.
@@ -619,6 +609,33 @@ void TForm::Paint()
 {
     if (OnPaint)
         OnPaint(this);
+}
+
+bool StayOnTopWindowShowing(const QWidget* except)
+{
+    for (const QWidget* window : QApplication::topLevelWidgets()) {
+        const Qt::WindowType type = window->windowType();
+        // Hints and drop-downs float over everything anyway; they do not make a dialog float.
+        if (window == except || !window->isVisible() || type == Qt::ToolTip || type == Qt::Popup)
+            continue;
+        if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            return true;
+    }
+    return false;
+}
+
+void PrepareDialogWindow(QWidget* dialog)
+{
+    if (StayOnTopWindowShowing(dialog))
+        dialog->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    QWidget* opener = QApplication::activeModalWidget();
+    if (!opener || opener == dialog)
+        opener = QApplication::activeWindow();
+    if (!opener || opener == dialog || !opener->window()->windowHandle())
+        return;
+    dialog->winId();
+    if (QWindow* window = dialog->windowHandle())
+        window->setTransientParent(opener->window()->windowHandle());
 }
 
 }  // namespace tarvelon

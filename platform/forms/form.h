@@ -173,4 +173,12 @@ T* CreateForm(TComponent* owner, Args&&... args)
     return form;
 }
 
+// A visible window of the program (other than `except`) that stays on top of the others: a
+// modal form or a dialog opened while one shows must stay on top too, or it opens hidden under it.
+bool StayOnTopWindowShowing(const QWidget* except = nullptr);
+// Readies a dialog window of Qt's own (a message box, the colour dialog) about to be shown: it
+// belongs to the window that opens it (the active modal form, else the active window) and stays on
+// top while a stay-on-top window shows, so it is seen above its opener and answers the mouse.
+void PrepareDialogWindow(QWidget* dialog);
+
 }  // namespace tarvelon

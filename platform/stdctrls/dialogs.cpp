@@ -2,6 +2,8 @@
 
 #include <QColorDialog>
 
+#include "platform/forms/form.h"
+
 namespace tarvelon {
 namespace {
 
@@ -24,9 +26,12 @@ bool TColorDialog::Execute()
     if (Answerer()) {
         chosen = Answerer()(color_);
     } else {
-        const QColor color = QColorDialog::getColor(ToQColor(color_), nullptr, QStringLiteral("Cor"));
-        if (color.isValid())
-            chosen = FromQColor(color);
+        QColorDialog dialog(ToQColor(color_));
+        dialog.setWindowTitle(QStringLiteral("Cor"));
+        dialog.setOption(QColorDialog::DontUseNativeDialog);
+        PrepareDialogWindow(&dialog);
+        if (dialog.exec() == QDialog::Accepted && dialog.selectedColor().isValid())
+            chosen = FromQColor(dialog.selectedColor());
     }
     if (!chosen)
         return false;

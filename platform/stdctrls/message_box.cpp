@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/forms/application.h"
+#include "platform/forms/form.h"
 #include "platform/forms/text_utils.h"
 
 namespace tarvelon {
@@ -94,6 +95,7 @@ TModalResult ShowRealBox(const TMessageBoxRequest& request)
         if (result == escape)
             box.setEscapeButton(button);
     }
+    PrepareDialogWindow(&box);
     box.exec();
     for (const auto& [button, result] : buttons) {
         if (box.clickedButton() == button)

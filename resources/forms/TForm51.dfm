@@ -1,4 +1,5 @@
 object Form51: TForm51
+  BorderIcons = []
   BorderStyle = bsDialog
   Caption = 'Nome do Técnico:'
   ClientWidth = 340

@@ -121,6 +121,9 @@ const TScreenRecord TForm51::kScreen{
 TForm51::TForm51(TComponent* owner) : TGameForm(owner, kScreen)
 {
     BindHandler("FormClose", [](TObject*, TCloseAction& action) { action = caFree; });
+    // "its Edit1 change enables "OK" exactly when the text is not empty and stores the text in
+    // NewCoachName": blanks alone are no name (such a coach would be listed as nobody), so the text
+    // is taken without its outer blanks.
     BindHandler("Edit1Change", [this](TObject*) {
         NewCoachName = Edit1 ? TypedName(Edit1->Text()) : "";
         if (bt2) bt2->SetEnabled(!NewCoachName.empty());

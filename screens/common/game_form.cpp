@@ -91,6 +91,9 @@ void TGameForm::ApplyStyle()
 {
     if (style_.swallowAltF4 || style_.closeOnEscape || style_.closeOnEnter)
         SetKeyPreview(true);
+    // A screen that swallows closes shows no close button in its frame: the button would do nothing.
+    if (style_.swallowAltF4)
+        SetBorderIcons(BorderIcons().Exclude(biSystemMenu));
     // Scaling grows the form with its controls; one that fills the window then takes the window again.
     if (style_.scaleToScreen)
         FitToScreen();
@@ -138,10 +141,10 @@ void TGameForm::Paint()
 
 void TGameForm::KeyDown(unsigned short& key, TShiftState shift)
 {
-    if (style_.swallowAltF4 && key == VK_F4 && (shift & ssAlt)) {
+    // Alt+F4 (Alt alone with F4) is swallowed before the screen's own handler, which still sees
+    // the key press, emptied: a handler that acts after every key acts after this one too.
+    if (style_.swallowAltF4 && key == VK_F4 && (shift & (ssShift | ssAlt | ssCtrl)) == ssAlt)
         key = 0;
-        return;
-    }
     TStoredForm::KeyDown(key, shift);
     if (style_.closeOnEscape && key == VK_ESCAPE) {
         key = 0;

@@ -10,8 +10,9 @@
 //   the editor's loading screen), or nothing.
 // - It centres itself on the screen when shown (a description may say otherwise) and frees itself
 //   when closed (a handler of OnClose may still choose another action).
-// - Alt+F4 is swallowed by the dialogs that must be answered with their buttons; Escape closes the
-//   screens that handle keys so, and Enter the browsing screens that ask for it; the screen-size
+// - Alt+F4 is swallowed by the dialogs that must be answered with their buttons: their frames show
+//   no close button (it would do nothing), and their own key handler still sees the key, emptied.
+//   Escape closes the screens that handle keys so, and Enter the browsing screens that ask for it; the screen-size
 //   rule scales the screens that ask for it.
 //
 // A screen derives from it, taking its form class, style and description from its record in the

@@ -6,6 +6,7 @@
 #include <QUrl>
 
 #include "platform/stdctrls/browser.h"
+#include "platform/stdctrls/message_box.h"
 
 namespace tarvelon {
 
@@ -17,7 +18,10 @@ std::string GamePageUrl()
 
 bool OpenGamePage()
 {
-    return OpenUrl(GamePageUrl());
+    if (OpenUrl(GamePageUrl()))
+        return true;
+    MessageBox(kNoBrowserText, "Página do Tarvelon", MB_OK | MB_ICONINFORMATION);
+    return false;
 }
 
 }  // namespace tarvelon

@@ -9,7 +9,13 @@ namespace tarvelon {
 // The page as a file link ("file:///.../tarvelon.html"), from the working folder.
 std::string GamePageUrl();
 
-// Shows the page in the browser; false when the desktop did not take it.
+// What the player reads when no browser could be started for the page.
+inline constexpr const char* kNoBrowserText =
+    "Não foi possível abrir o navegador para mostrar a página do Tarvelon. "
+    "Você pode abri-la pelo arquivo tarvelon.html, na pasta do jogo.";
+
+// Shows the page in the browser; when the desktop did not take it, says so in a message and
+// returns false.
 bool OpenGamePage();
 
 }  // namespace tarvelon

@@ -7,16 +7,23 @@
 #include <QMessageBox>
 #include <QTimer>
 
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
 #include <QColorDialog>
 
 #include "platform/forms/form.h"
 #include "platform/forms/standard_texts.h"
+#include "platform/forms/timer.h"
 #include "platform/stdctrls/browser.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/dialogs.h"
 #include "platform/stdctrls/message_box.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/platform/shown_dialogs.h"
 
 namespace tarvelon {
 namespace {
@@ -186,6 +193,64 @@ TEST(ColorDialogTest, AfterTheChooserClosesTheWindowsClicksGoWhereTheyAreMade)
         form.Close();
         test::Pump(10);
     }
+}
+
+// A stay-on-top dialog whose "Adicionar" button opens one of the platform's own dialogs: every
+// message box and the colour dialog it opens stands above it (on top too, and owned by it), answers
+// a click of the mouse on its button, and the dialog still answers its own "Cancelar" after it.
+TEST(DialogOverStayOnTopTest, EveryMessageAndTheColourDialogStandAboveTheStayOnTopDialogAndAnswerTheMouse)
+{
+    const std::vector<std::pair<QString, std::function<void()>>> openers = {
+        {QStringLiteral("OK"), [] { MessageBox("Nome completo não informado", "Adicionar Equipe", MB_OK | MB_ICONERROR); }},
+        {QStringLiteral("Não"), [] { MessageDlg("Sobrescrever?", mtConfirmation, {mbYes, mbNo}); }},
+        {QStringLiteral("OK"), [] { ShowMessage("Não foi possível ler a imagem"); }},
+        {QStringLiteral("Cancelar"), [] { TColorDialog(nullptr).Execute(); }},
+    };
+    UseQtTextsInPortuguese();  // as the game does at start-up
+    for (const auto& [answer, open] : openers) {
+        TForm dialog(nullptr);
+        dialog.SetFormStyle(fsStayOnTop);
+        dialog.SetBounds(60, 60, 300, 160);
+        auto* add = new TButton(&dialog);
+        add->SetParent(&dialog);
+        add->SetBounds(20, 100, 100, 26);
+        add->SetCaption("Adicionar");
+        auto shown = std::make_shared<test::TShownDialog>();
+        add->OnClick = [&, shown](TObject*) {
+            test::ClickDialogButtonWhenShown(answer, shown);
+            open();
+        };
+        auto* cancel = new TButton(&dialog);
+        cancel->SetParent(&dialog);
+        cancel->SetBounds(160, 100, 100, 26);
+        cancel->SetCaption("Cancelar");
+        cancel->OnClick = [&](TObject*) { dialog.SetModalResult(mrCancel); };
+        QTimer::singleShot(20, [&] {
+            QTest::mouseClick(add->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 13));
+            QTest::mouseClick(cancel->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 13));
+        });
+        auto* stuck = new TTimer(&dialog);  // a dialog left unanswered ends the case
+        stuck->SetInterval(3000);
+        stuck->OnTimer = [&](TObject*) { dialog.SetModalResult(mrAbort); };
+        EXPECT_EQ(dialog.ShowModal(), mrCancel) << answer.toStdString();
+        EXPECT_TRUE(shown->clicked) << answer.toStdString();
+        EXPECT_TRUE(shown->onTop) << answer.toStdString() << " " << shown->text;
+        EXPECT_EQ(shown->opener, dialog.Widget()->windowHandle()) << answer.toStdString();
+    }
+}
+
+// With no stay-on-top window showing, a message box floats over nothing.
+TEST(DialogOverStayOnTopTest, AMessageOverAPlainWindowDoesNotStayOnTop)
+{
+    TForm plain(nullptr);
+    plain.Show();
+    test::Pump(10);
+    auto shown = std::make_shared<test::TShownDialog>();
+    test::ClickDialogButtonWhenShown(QStringLiteral("OK"), shown);
+    ShowMessage("Jogo salvo");
+    EXPECT_TRUE(shown->clicked);
+    EXPECT_FALSE(shown->onTop);
+    plain.Close();
 }
 
 TEST(BrowserTest, LinksGoToTheHook)

@@ -111,8 +111,9 @@ TEST_F(WalkTest, EveryRegisteredScreenOpensPaintsAndClosesWithoutAProblem)
 }
 
 // The desktop's close request (its Alt+F4, the frame's close button) does to every screen what the
-// screen's own Alt+F4 does: swallowed where the screen swallows the key, else the screen closes, and
-// a program left without any window ends instead of living on unseen.
+// screen's own Alt+F4 does: swallowed where the screen swallows the key (and then its frame shows no
+// close button), else the screen closes, and a program left without any window ends instead of
+// living on unseen.
 TEST_F(WalkTest, EveryScreenTakesTheDesktopsCloseRequestAsItsOwnAltF4)
 {
     auto open = [](const TScreenRecord& entry) {
@@ -144,6 +145,9 @@ TEST_F(WalkTest, EveryScreenTakesTheDesktopsCloseRequestAsItsOwnAltF4)
         window->close();  // a close event to the top-level window, as the window manager sends it
         swallowed[formClass] = stillShown(window, byRequest);
         EXPECT_EQ(swallowed[formClass], keySwallowed) << formClass;
+        // A frame's close button that would do nothing is not shown.
+        if (swallowed[formClass] && !window.isNull())
+            EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowCloseButtonHint)) << formClass << " shows a close button";
         if (!swallowed[formClass]) {
             EXPECT_TRUE(test::PumpUntil([] { return Application->Terminated(); }, 200)) << formClass << ": no window shows";
         }

@@ -409,10 +409,20 @@ TEST_F(MatchdayScreenTest, TheSpeedKeysSetTheHumanSpeedAndTheClock)
         EXPECT_EQ(Game.TickIntervalHuman, interval);
         EXPECT_EQ(screen->ralt1->Interval(), interval);
     }
-    // Alt+F4 leaves the screen open.
+    // Alt+F4 leaves the screen open and the speed as it was, and sets the clock to that speed.
+    screen->ralt1->SetInterval(1);
     test::PressKey(screen->Widget(), Qt::Key_F4, Qt::AltModifier);
     test::Pump();
     EXPECT_EQ(Matchday(), screen);
+    EXPECT_EQ(Game.TickIntervalHuman, 100);
+    EXPECT_EQ(screen->ralt1->Interval(), 100);
+    // Only Alt alone with F4 is swallowed: with Ctrl too it is the F4 speed key.
+    test::PressKey(screen->Widget(), Qt::Key_F4, Qt::ControlModifier | Qt::AltModifier);
+    test::Pump();
+    EXPECT_EQ(Matchday(), screen);
+    EXPECT_EQ(Game.TickIntervalHuman, 600);
+    EXPECT_EQ(screen->ralt1->Interval(), 600);
+    test::PressKey(screen->Widget(), Qt::Key_F5);
     // Any other key, too, sets the clock to the human speed, also in instant play.
     screen->ralt1->SetInterval(1);
     test::PressKey(screen->Widget(), Qt::Key_A);

@@ -20,6 +20,7 @@
 #include "platform/stdctrls/browser.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
+#include "platform/stdctrls/message_box.h"
 #include "richtext/html_label.h"
 #include "screens/common/art/cursor_art.h"
 #include "screens/common/form_references.h"
@@ -260,6 +261,22 @@ TEST_F(TitleScreenTest, QuitEndsTheProgramAndTheWebSpotOpensTheLocalPage)
     Click(500, 355);
     EXPECT_TRUE(Application->Terminated());
     EXPECT_EQ(links_.size(), 1u);
+}
+
+// With no browser to start, the page's link says so instead of doing nothing.
+TEST_F(TitleScreenTest, TheWebSpotSaysSoWhenNoBrowserCanBeStarted)
+{
+    OpenTitle();
+    SetOpenUrlHook([](const std::string&) { return false; });
+    std::vector<std::string> messages;
+    SetMessageBoxAnswerer([&messages](const TMessageBoxRequest& request) {
+        messages.push_back(request.caption + ": " + request.text);
+        return mrOk;
+    });
+    Click(100, 337);
+    SetMessageBoxAnswerer({});
+    EXPECT_EQ(messages, std::vector<std::string>{std::string("Página do Tarvelon: ") + kNoBrowserText});
+    EXPECT_FALSE(Application->Terminated());
 }
 
 TEST_F(TitleScreenTest, ThePictureIsShownWithItsMenuAtTheHotSpots)

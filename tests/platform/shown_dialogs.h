@@ -1,0 +1,58 @@
+#pragma once
+// The real message boxes and colour dialogs of the platform, met as the player meets them: once one
+// shows (from inside the modal loop that opened it), what it says and where it stands are noted, and
+// one of its buttons is clicked with the mouse.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/forms/text_utils.h"
+
+namespace tarvelon::test {
+
+// What a shown dialog was like.
+struct TShownDialog {
+    std::string text;           // a message box's text (empty for a colour dialog)
+    bool onTop = false;         // it stays on top of the other windows
+    QWindow* opener = nullptr;  // the window it belongs to (its transient parent)
+    bool clicked = false;       // the button asked for was there and was clicked
+};
+
+// Once a dialog of Qt's own is the active modal window, notes it into `shown` and clicks the
+// button captioned `caption` with the left mouse button (at the button's middle).
+inline void ClickDialogButtonWhenShown(const QString& caption, std::shared_ptr<TShownDialog> shown, int triesLeft = 300)
+{
+    QTimer::singleShot(10, [caption, shown, triesLeft] {
+        QWidget* modal = QApplication::activeModalWidget();
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        auto* chooser = qobject_cast<QColorDialog*>(modal);
+        if ((!box && !chooser) || !modal->isVisible()) {
+            if (triesLeft > 0)
+                ClickDialogButtonWhenShown(caption, shown, triesLeft - 1);
+            return;
+        }
+        shown->text = box ? FromQString(box->text()) : std::string();
+        shown->onTop = modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+        shown->opener = modal->windowHandle() ? modal->windowHandle()->transientParent() : nullptr;
+        for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
+            if (button->isVisible() && button->text().remove(QLatin1Char('&')) == caption) {
+                shown->clicked = true;
+                QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+                return;
+            }
+        }
+        // No such button: the dialog is closed as the desktop would, so that the test goes on.
+        modal->close();
+    });
+}
+
+}  // namespace tarvelon::test
