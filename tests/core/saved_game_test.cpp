@@ -470,8 +470,9 @@ TEST_F(SavedGameTest, ASaveIsFlushedBeforeItsRenameAndItsFolderAfter)
     EXPECT_EQ(calls.log(), expected);
 }
 
-// A save killed part-way (kill -9) leaves its temporary file; the next save in the folder removes
-// it. Temporary files of programs that still run, this one included, stay.
+// A save killed part-way (kill -9) leaves its temporary file; the next save of that file removes
+// it. Temporary files of programs that still run, this one included, stay, and so does every file
+// that is not a temporary of this save, whatever its name says of a dead process.
 TEST_F(SavedGameTest, AKilledSaveLeavesNothingBehindAfterTheNextSave)
 {
     const pid_t child = ::fork();
@@ -492,13 +493,21 @@ TEST_F(SavedGameTest, AKilledSaveLeavesNothingBehindAfterTheNextSave)
     const std::vector<std::string> left = FolderNames("sav");
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0].rfind("partida.nsx." + std::to_string(child) + "-", 0), 0u);
-    const std::string ours = "outro.nsx." + std::to_string(::getpid()) + "-99.tmp";
-    const std::string parents = "outro.nsx." + std::to_string(::getppid()) + "-0.tmp";
+    const std::string ours = "partida.nsx." + std::to_string(::getpid()) + "-99.tmp";
+    const std::string parents = "partida.nsx." + std::to_string(::getppid()) + "-0.tmp";
     WriteAll("sav/" + ours, "em curso");
     WriteAll("sav/" + parents, "em curso");
+    // Files of the same shape that are not temporaries of this save, left by the same dead process.
+    const std::string gone = std::to_string(child);
+    const std::vector<std::string> others = {"notes." + gone + "-1.tmp", "other.nsx." + gone + "-7.tmp",
+                                             "apartida.nsx." + gone + "-2.tmp", "partida.nsx." + gone + ".tmp",
+                                             "partida.nsx.x" + gone + "-3.tmp"};
+    for (const std::string& other : others)
+        WriteAll("sav/" + other, "alheio");
 
     ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
     std::vector<std::string> expected = {ours, parents, "partida.nsx"};
+    expected.insert(expected.end(), others.begin(), others.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(FolderNames("sav"), expected);
 }
@@ -529,6 +538,43 @@ TEST_F(SavedGameTest, ASaveKeepsThePermissionsOfItsFileAndWritesThroughALink)
     std::filesystem::create_symlink("partida.nsx", "sav/partida.nsx");  // a link to itself
     EXPECT_EQ(SaveGame(), SaveOutcome::kWriteFailed);
     EXPECT_TRUE(std::filesystem::is_symlink("sav/partida.nsx"));
+}
+
+// A save over another user's file keeps its owner and its mode; a process that may not give the
+// file away (EPERM) still saves, the new file its own.
+TEST_F(SavedGameTest, ASaveOverAnotherUsersFileKeepsItsOwner)
+{
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    ASSERT_EQ(::chmod("sav/partida.nsx", 0640), 0);
+    struct stat status {};
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown("sav/partida.nsx", 1000, 1000), 0);
+        Players[1].Age = 33;
+        ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+        ASSERT_EQ(::stat("sav/partida.nsx", &status), 0);
+        EXPECT_EQ(status.st_uid, 1000u);
+        EXPECT_EQ(status.st_gid, 1000u);
+        EXPECT_EQ(status.st_mode & 07777, 0640u);
+        EXPECT_EQ(ReadAll("sav/partida.nsx"), WriteSavedGameImage());
+    }
+    FileWriteCalls calls = SystemFileWriteCalls();
+    int asked = 0;
+    calls.fchown = [&asked](int, uid_t, gid_t) {
+        ++asked;
+        errno = EPERM;
+        return -1;
+    };
+    SetFileWriteCalls(calls);
+    ASSERT_EQ(::chown("sav/partida.nsx", ::geteuid() + 1, ::getegid() + 1), ::geteuid() == 0 ? 0 : -1);
+    Players[1].Age = 34;
+    const SaveOutcome saved = SaveGame();
+    SetFileWriteCalls(SystemFileWriteCalls());
+    ASSERT_EQ(saved, SaveOutcome::kSaved);
+    EXPECT_EQ(asked, ::geteuid() == 0 ? 1 : 0);
+    ASSERT_EQ(::stat("sav/partida.nsx", &status), 0);
+    EXPECT_EQ(status.st_uid, ::geteuid());
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(ReadAll("sav/partida.nsx"), WriteSavedGameImage());
 }
 
 // A program filling a new folder with many files may leave their flushes and the look for leftovers
