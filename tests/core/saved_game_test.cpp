@@ -11,10 +11,12 @@
 #include <atomic>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <thread>
 
 #include "core/hooks.h"
+#include "core/mail/mail_texts.h"
 #include "core/persist/file_io.h"
 #include "core/records/session_globals.h"
 #include "core/persist/saved_game.h"
@@ -305,6 +307,91 @@ TEST_F(SavedGameTest, AClubInTwoGroupsOfOneCompetitionIsRefusedWithTheMessage)
     EXPECT_EQ(Game.ContinentalGroups[3][0][0], 3);
 }
 
+// Indexes that point outside the tables they index: the day's kind, the current club and coach,
+// the human clubs and coaches, the coached national teams, a player's, a club's or a coach's link,
+// a fixture, a competition and a message. Each is refused as damaged, in the load and the preview;
+// the values the game writes for "none" and the ends of each table are taken.
+TEST_F(SavedGameTest, AnIndexOutsideItsTableIsRefusedWithTheMessage)
+{
+    const std::int32_t clubs = static_cast<std::int32_t>(Clubs.size());
+    const std::int32_t coaches = static_cast<std::int32_t>(Coaches.size());
+    const std::int32_t players = static_cast<std::int32_t>(Players.size());
+    ASSERT_FALSE(Fixtures.empty());
+    ASSERT_FALSE(Competitions.empty());
+    ASSERT_FALSE(Placings.empty());
+    ASSERT_FALSE(MailMessages.empty());
+    // Each change breaks one index of the tables as they are when it is made.
+    struct Change {
+        const char* name;
+        std::function<void()> apply;
+    };
+    const std::vector<Change> broken = {
+        {"dia55", [=] { Game.DayKind = 55; }},
+        {"dia10", [=] { Game.DayKind = 10; }},
+        {"dia-2", [=] { Game.DayKind = -2; }},
+        {"clube", [=] { Game.CurrentHumanClub = 100000; }},
+        {"clube_fim", [=] { Game.CurrentHumanClub = clubs; }},
+        {"tecnico", [=] { Game.CurrentHumanCoach = coaches; }},
+        {"vaga_tecnico", [=] { Game.HumanCoachSlots[3] = -5; }},
+        {"clube_humano", [=] { Game.HumanClubs[5] = clubs; }},
+        {"humanos7", [=] { Game.HumanClubCount = 7; }},
+        {"selecao", [=] { Game.coachedNationalTeam = clubs + 3; }},
+        {"selecoes", [=] { Game.HumanNations[2] = 100000; }},
+        {"selecoes7", [=] { Game.HumanNationCount = 7; }},
+        {"jogador", [=] { Players[7].Club = 100000; }},
+        {"jogador_fim", [=] { Players[7].Club = clubs; }},
+        {"clube_tecnico", [=] { Clubs[2].coach = coaches; }},
+        {"tecnico_clube", [=] { Coaches[1].club = clubs; }},
+        {"selecao_clube", [=] { NationalTeams[0].clubEntry = clubs; }},
+        {"jogo_casa", [=] { Fixtures[0].home = clubs; }},
+        {"jogo_fora", [=] { Fixtures[0].away = -7; }},
+        {"jogo_tipo", [=] { Fixtures[0].kind = 10; }},
+        {"competicao", [=] { Competitions[0].kind = -1; }},
+        {"colocacao", [=] { Placings[0].competition = static_cast<std::int32_t>(Competitions.size()); }},
+        {"mensagem_clube", [=] { MailMessages[0].recipientClub = clubs; }},
+        {"mensagem_texto", [=] { MailMessages[0].bodyTextId = kMailTextCount + 1; }},
+        {"mensagem_assunto", [=] { MailMessages[0].subjectId = kMailSubjectCount + 1; }},
+        {"mensagem_remetente", [=] { MailMessages[0].sender = 6; }},
+        {"mensagem_jogador", [=] { MailMessages[0].player = players; }},
+    };
+    const std::string goodWorld = WriteSavedGameImage();
+    for (const Change& change : broken) {
+        SavedGameImage good;
+        ASSERT_EQ(ReadSavedGameImage(goodWorld, good), SavedGameCheck::kValid);
+        change.apply();
+        answer = std::string(change.name) + ".nsx";
+        Game.saveName.clear();
+        ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+        InstallSavedGameImage(good);  // every index back in its table
+    }
+    // What the game writes for "none" and the last entry of each table.
+    Game.DayKind = -1;  // the last season's end: no day is next
+    Game.CurrentHumanCoach = -1;
+    Game.HumanCoachSlots[3] = -1;
+    Game.HumanClubs[5] = clubs - 1;
+    Game.HumanClubCount = 6;
+    Game.coachedNationalTeam = -1;
+    Players[7].Club = -1000;  // any negative club is no club
+    Clubs[2].coach = coaches - 1;
+    Fixtures[0].home = -1;  // not drawn yet
+    Fixtures[0].kind = 9;
+    MailMessages[0].bodyTextId = 0;  // a message no rule filled
+    MailMessages[0].subjectId = kMailSubjectCount;
+    MailMessages[0].sender = 0;
+    answer = "limites.nsx";
+    Game.saveName.clear();
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+
+    BuildSaveWorld(30, 5, 7);
+    const std::string before = GameSnapshot();
+    for (const Change& change : broken)
+        ExpectRefusedAsDamaged(std::string(change.name) + ".nsx", before);
+    TGameState preview{};
+    EXPECT_EQ(ReadSavePreview("limites.nsx", preview), PreviewOutcome::kValid);
+    EXPECT_EQ(LoadGame("limites.nsx"), LoadOutcome::kOpenHub);
+    EXPECT_EQ(Players[7].Club, -1000);
+}
+
 // A season or calendar day no game has: the calendar is rebuilt from the season on load, and a
 // year past 9999 has no calendar. The file is refused as damaged, its preview too.
 TEST_F(SavedGameTest, ASeasonOrDayNoCalendarHasIsRefusedWithTheMessage)
@@ -363,6 +450,8 @@ TEST_F(SavedGameTest, HugeFilesFifosAndDevicesAreRefusedUnread)
 TEST_F(SavedGameTest, LoadedGameWithoutPlayersStillHasTheEmptyElementZero)
 {
     Players.clear();
+    for (TMailMessage& mail : MailMessages)  // no message may name a player then
+        mail.player = mail.clubOrSecondPlayer = -1;
     ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
     Players.assign(3, TPlayer{});
     ASSERT_EQ(LoadGame("partida.nsx"), LoadOutcome::kOpenHub);
