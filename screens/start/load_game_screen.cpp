@@ -25,6 +25,25 @@ constexpr const char* kDeleteQuestion = "Deseja apagar mesmo o arquivo?";
 constexpr const char* kDeleteFailedMessage =
     "Erro ao apagar o arquivo, verifique se você tem permissão para apagar na pasta sav";
 
+// A file's name as its row shows it: a control character another program put in it (a newline)
+// shows as its visible mark ("␊") instead of vanishing from the row.
+std::string ShownFileName(const std::string& name)
+{
+    std::string shown;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x20 && byte != 0x7F) {
+            shown += c;
+            continue;
+        }
+        const unsigned mark = byte == 0x7F ? 0x2421u : 0x2400u + byte;  // the Control Pictures block
+        shown += static_cast<char>(0xE0 | (mark >> 12));
+        shown += static_cast<char>(0x80 | ((mark >> 6) & 0x3F));
+        shown += static_cast<char>(0x80 | (mark & 0x3F));
+    }
+    return shown;
+}
+
 // A game folder without saves gets one of the running game, so that the list has a row to show.
 void SavedGameSubject()
 {
@@ -78,15 +97,20 @@ void TForm21::FormCreate(TObject*)
     grid1->BeginUpdate();
     for (const std::string& name : FindFileNames(kSaveFolder, std::string("*") + kSaveExtension)) {
         const int row = grid1->AddRow();
-        grid1->SetCellTextByName("colarquivo", row, name);
+        const std::string shown = ShownFileName(name);
+        filesShown_[shown] = name;
+        grid1->SetCellTextByName("colarquivo", row, shown);
     }
     grid1->EndUpdate();
 }
 
 void TForm21::grid1SelectCell(TObject*, int, int row)
 {
-    if (grid1 && row >= 0 && row < grid1->RowCount())
-        selectedFile_ = grid1->GetCellTextByName("colarquivo", row);
+    if (grid1 && row >= 0 && row < grid1->RowCount()) {
+        const std::string shown = grid1->GetCellTextByName("colarquivo", row);
+        const auto file = filesShown_.find(shown);
+        selectedFile_ = file != filesShown_.end() ? file->second : shown;
+    }
     ShowPreview();
 }
 

@@ -481,7 +481,10 @@ TEST_F(SavedGameTest, SaveNamesStayInTheSaveFolderAndFitTheRecord)
     EXPECT_FALSE(IsValidSaveName("partida"));
     EXPECT_FALSE(IsValidSaveName("partida.sav"));
     EXPECT_FALSE(IsValidSaveName("../partida.nsx"));
-    EXPECT_FALSE(IsValidSaveName("a..b.nsx"));
+    EXPECT_TRUE(IsValidSaveName("a..b.nsx"));  // dots inside a name are plain characters
+    EXPECT_TRUE(IsValidSaveName("jogo..nsx"));  // "jogo." typed: a trailing dot is a plain name
+    EXPECT_TRUE(IsValidSaveName("BASEUP.NSX"));  // the extension in any case
+    EXPECT_FALSE(IsValidSaveName("..nsx.."));
     EXPECT_FALSE(IsValidSaveName("pasta/partida.nsx"));
     EXPECT_FALSE(IsValidSaveName("pasta\\partida.nsx"));
     EXPECT_FALSE(IsValidSaveName(std::string("parti\0da.nsx", 12)));
@@ -494,6 +497,37 @@ TEST_F(SavedGameTest, SaveNamesStayInTheSaveFolderAndFitTheRecord)
     EXPECT_EQ(SaveGame(), SaveOutcome::kSaved);
     EXPECT_TRUE(std::filesystem::exists("sav/" + answer));
     EXPECT_EQ(Game.saveName.str(), answer);
+}
+
+// A save listed in the folder is loaded, previewed and deleted under the name it has: in capitals
+// it keeps that name and the next save writes it again; one whose name another program gave a
+// newline loads and deletes too, and its next save asks for a name the game can keep.
+TEST_F(SavedGameTest, ListedSavesLoadAndDeleteUnderTheNameTheyHave)
+{
+    ASSERT_TRUE(WriteSavedGameFile("sav/BASEUP.NSX"));
+    ASSERT_TRUE(WriteSavedGameFile("sav/linha\nnova.nsx"));
+    ASSERT_TRUE(WriteSavedGameFile("sav/jogo..nsx"));
+    BuildSaveWorld(30, 5, 7);
+    ASSERT_EQ(LoadGame("BASEUP.NSX"), LoadOutcome::kOpenHub);
+    EXPECT_EQ(Game.saveName.str(), "BASEUP.NSX");
+    Players[1].Age = 40;
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(FolderNames("sav"), (std::vector<std::string>{"BASEUP.NSX", "jogo..nsx", "linha\nnova.nsx"}));
+    EXPECT_EQ(LoadGame("jogo..nsx"), LoadOutcome::kOpenHub);
+    EXPECT_EQ(Game.saveName.str(), "jogo..nsx");
+
+    TGameState preview{};
+    EXPECT_EQ(ReadSavePreview("linha\nnova.nsx", preview), PreviewOutcome::kValid);
+    EXPECT_EQ(LoadGame("linha\nnova.nsx"), LoadOutcome::kOpenHub);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Game.saveName.str(), "");
+    EXPECT_TRUE(DeleteSavedGame("linha\nnova.nsx"));
+    EXPECT_EQ(FolderNames("sav"), (std::vector<std::string>{"BASEUP.NSX", "jogo..nsx"}));
+    for (const char* outside : {"..", ".", "../sav/BASEUP.NSX", "sav/../x.nsx"}) {
+        EXPECT_EQ(LoadGame(outside), LoadOutcome::kFailed) << outside;
+        EXPECT_FALSE(DeleteSavedGame(outside)) << outside;
+    }
 }
 
 TEST_F(SavedGameTest, AnAccentedNameIsStoredAndWrittenAlike)

@@ -173,6 +173,25 @@ TEST_F(LoadGameScreenTest, ADamagedOrForeignFileIsRefusedAndNothingElseChanges)
     EXPECT_TRUE(IsOpen("TForm21"));
 }
 
+// A save another program named with a newline is listed with the newline's mark, previews, and
+// is deleted after a "Yes" like any other.
+TEST_F(LoadGameScreenTest, ASaveNamedWithANewlineIsListedPreviewedAndDeleted)
+{
+    std::ofstream("sav/linha\nnova.nsx", std::ios::binary) << saved_;
+    TForm21* screen = OpenScreen();
+    ASSERT_GE(RowOf(*screen, "linha\u240Anova.nsx"), 0);
+    ClickRow(*screen, "linha\u240Anova.nsx");
+    EXPECT_EQ(screen->SelectedFile(), "linha\nnova.nsx");
+    EXPECT_EQ(screen->labtecnico->Caption(), "Ana Souza");
+    EXPECT_EQ(screen->labano->Caption(), "2012");
+    answer_ = mrYes;
+    Click(screen->BitBtn3);
+    EXPECT_EQ(questions_, std::vector<std::string>{"Deseja apagar mesmo o arquivo?"});
+    EXPECT_FALSE(std::filesystem::exists("sav/linha\nnova.nsx"));
+    EXPECT_EQ(Rows(*screen), (std::vector<std::string>{"alpha.nsx", "broken.nsx", "foreign.nsx"}));
+    EXPECT_TRUE(messages_.empty());
+}
+
 TEST_F(LoadGameScreenTest, DeletesOnlyAfterAYesAndForgetsTheDeletedFile)
 {
     TForm21* screen = OpenScreen();
