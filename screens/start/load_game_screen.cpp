@@ -26,20 +26,13 @@ constexpr const char* kDeleteFailedMessage =
     "Erro ao apagar o arquivo, verifique se você tem permissão para apagar na pasta sav";
 
 // A file's name as its row shows it: a control character another program put in it (a newline)
-// shows as its visible mark ("␊") instead of vanishing from the row.
+// shows as "¶", a mark every font of the game draws, instead of vanishing from the row.
 std::string ShownFileName(const std::string& name)
 {
     std::string shown;
     for (const char c : name) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte >= 0x20 && byte != 0x7F) {
-            shown += c;
-            continue;
-        }
-        const unsigned mark = byte == 0x7F ? 0x2421u : 0x2400u + byte;  // the Control Pictures block
-        shown += static_cast<char>(0xE0 | (mark >> 12));
-        shown += static_cast<char>(0x80 | ((mark >> 6) & 0x3F));
-        shown += static_cast<char>(0x80 | (mark & 0x3F));
+        shown += byte < 0x20 || byte == 0x7F ? std::string("¶") : std::string(1, c);
     }
     return shown;
 }

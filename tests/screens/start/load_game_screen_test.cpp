@@ -179,8 +179,8 @@ TEST_F(LoadGameScreenTest, ASaveNamedWithANewlineIsListedPreviewedAndDeleted)
 {
     std::ofstream("sav/linha\nnova.nsx", std::ios::binary) << saved_;
     TForm21* screen = OpenScreen();
-    ASSERT_GE(RowOf(*screen, "linha\u240Anova.nsx"), 0);
-    ClickRow(*screen, "linha\u240Anova.nsx");
+    ASSERT_GE(RowOf(*screen, "linha¶nova.nsx"), 0);
+    ClickRow(*screen, "linha¶nova.nsx");
     EXPECT_EQ(screen->SelectedFile(), "linha\nnova.nsx");
     EXPECT_EQ(screen->labtecnico->Caption(), "Ana Souza");
     EXPECT_EQ(screen->labano->Caption(), "2012");
