@@ -16,6 +16,7 @@
 #include "platform/stdctrls/lists.h"
 #include "platform/stdctrls/message_box.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/typed_fields.h"
 
 namespace tarvelon {
 
@@ -50,6 +51,7 @@ void TClubDialog::ReadControls()
     Edit2 = FindChild<TEdit>("Edit2");
     Edit3 = FindChild<TEdit>("Edit3");
     stadiumEdit = FindChild<TEdit>(stadiumEditName_);
+    RefuseCharactersRecordsCannotHold({Edit1, Edit2, Edit3, stadiumEdit});
     ComboBox1 = FindChild<TComboBox>("ComboBox1");
     combo1 = FindChild<TComboBoxEx>("combo1");
     estadocombo = FindChild<TComboBoxEx>("estadocombo");
@@ -100,6 +102,7 @@ TForm7::TForm7(TComponent* owner) : TClubDialog(owner, kScreen, "Edit5")
     ReadDescription();
     ReadControls();
     Edit4 = FindChild<TEdit>("Edit4");
+    RefuseCharactersRecordsCannotHold({Edit4});
     Image1 = FindChild<TImage>("Image1");
 }
 

@@ -14,6 +14,7 @@
 #include "platform/stdctrls/lists.h"
 #include "platform/stdctrls/message_box.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/typed_fields.h"
 
 namespace tarvelon {
 
@@ -47,6 +48,7 @@ TForm73::TForm73(TComponent* owner) : TGameForm(owner, kScreen)
     combo1 = FindChild<TComboBoxEx>("combo1");
     ComboBox1 = FindChild<TComboBox>("ComboBox1");
     Edit3 = FindChild<TEdit>("Edit3");
+    RefuseCharactersRecordsCannotHold({Edit3});
     Shape1 = FindChild<TShape>("Shape1");
     Shape2 = FindChild<TShape>("Shape2");
     image1 = FindChild<TImage>("image1");

@@ -15,6 +15,7 @@
 #include "platform/stdctrls/message_box.h"
 #include "platform/stdctrls/ranges.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/typed_fields.h"
 
 namespace tarvelon {
 
@@ -46,6 +47,7 @@ TPlayerDialog::TPlayerDialog(TComponent* owner, const TScreenRecord& screen)
 void TPlayerDialog::ReadControls()
 {
     Edit1 = FindChild<TEdit>("Edit1");
+    RefuseCharactersRecordsCannotHold({Edit1});
     ComboBox1 = FindChild<TComboBox>("ComboBox1");
     combo1 = FindChild<TComboBoxEx>("combo1");
     TrackBar1 = FindChild<TTrackBar>("TrackBar1");

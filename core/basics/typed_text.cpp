@@ -1,5 +1,7 @@
 #include "core/basics/typed_text.h"
 
+#include <algorithm>
+
 #include "core/basics/cp1252.h"
 
 namespace tarvelon {
@@ -31,6 +33,16 @@ std::string TypedName(std::string_view text)
         return "";
     const auto last = text.find_last_not_of(" \t");
     return std::string(text.substr(first, last - first + 1));
+}
+
+bool HoldsInRecords(std::string_view text)
+{
+    const bool control = std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F;
+    });
+    // Characters without a CP1252 form, and bytes that are no UTF-8, do not come back the same.
+    return !control && Cp1252ToUtf8(Utf8ToCp1252(text)) == text;
 }
 
 std::string TypedCoachName(std::string_view text) { return Utf8Left(text, kMaxCoachNameLength); }

@@ -14,6 +14,14 @@ std::optional<std::int32_t> ReadWholeNumber(std::string_view text);
 // A name of a field without the blanks around it: blanks alone are an empty name.
 std::string TypedName(std::string_view text);
 
+// A text the game's records can hold as typed: every character has a form in the records' CP1252
+// (Latin letters with their accents, digits, the common signs) and none is a control character.
+// Anything else would be stored as another character ("?"), so the fields of names refuse it where
+// it is typed, with this message.
+bool HoldsInRecords(std::string_view text);
+inline constexpr char kCharacterNotHeldMessage[] =
+    "Este caractere não pode ser usado: use letras, números e sinais do alfabeto latino.";
+
 // A coach's name as the game keeps it: as typed, cut to the name's 25 characters.
 inline constexpr std::size_t kMaxCoachNameLength = 25;
 std::string TypedCoachName(std::string_view text);

@@ -104,20 +104,24 @@ int CreateTemporaryBeside(const std::string& path, std::string& temporary)
     return -1;
 }
 
-// The process that wrote a temporary file named "<name>.<process>-<count>.tmp"; 0 for another name.
-pid_t ProcessOfTemporary(std::string_view name)
+fs::path FolderOf(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
+
+// The process that wrote "<file>.<process>-<count>.tmp", a temporary file of a write to `file`; 0
+// for any other name, the temporaries of other files among them.
+pid_t ProcessOfTemporary(std::string_view name, std::string_view file)
 {
     constexpr std::string_view kSuffix = ".tmp";
-    if (name.size() <= kSuffix.size() || name.substr(name.size() - kSuffix.size()) != kSuffix) return 0;
-    name.remove_suffix(kSuffix.size());
-    const std::size_t dash = name.rfind('-');
-    const std::size_t dot = name.rfind('.', dash);
-    if (dash == std::string_view::npos || dot == std::string_view::npos || dot == 0) return 0;
+    if (name.size() <= file.size() + 1 + kSuffix.size() || name.substr(0, file.size()) != file ||
+        name[file.size()] != '.' || name.substr(name.size() - kSuffix.size()) != kSuffix)
+        return 0;
+    const std::string_view tag = name.substr(file.size() + 1, name.size() - file.size() - 1 - kSuffix.size());
+    const std::size_t dash = tag.find('-');
+    if (dash == std::string_view::npos) return 0;
     const auto allDigits = [](std::string_view text) {
         return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
     };
-    const std::string_view process = name.substr(dot + 1, dash - dot - 1);
-    if (!allDigits(process) || !allDigits(name.substr(dash + 1))) return 0;
+    const std::string_view process = tag.substr(0, dash);
+    if (!allDigits(process) || !allDigits(tag.substr(dash + 1))) return 0;
     pid_t pid = 0;
     const auto [end, error] = std::from_chars(process.data(), process.data() + process.size(), pid);
     return error == std::errc() && end == process.data() + process.size() ? pid : 0;
@@ -127,13 +131,15 @@ pid_t ProcessOfTemporary(std::string_view name)
 // threads may be writing, or of another user, is alive.
 bool ProcessGone(pid_t pid) { return pid != ::getpid() && ::kill(pid, 0) != 0 && errno == ESRCH; }
 
-// Removes the temporary files a killed write left in the folder (a machine that stopped, a kill
-// -9, a file-size signal); a file whose writer still runs is left alone.
-void RemoveStaleTemporaries(const fs::path& folder)
+// Removes the temporary files a killed write of `file` left beside it (a machine that stopped, a
+// kill -9, a file-size signal); a file whose writer still runs is left alone, and so is every other
+// file of the folder, whatever its name.
+void RemoveStaleTemporaries(const fs::path& file)
 {
+    const std::string fileName = file.filename().string();
     std::error_code failed;
-    for (fs::directory_iterator entry(folder, failed), end; !failed && entry != end; entry.increment(failed)) {
-        const pid_t pid = ProcessOfTemporary(entry->path().filename().string());
+    for (fs::directory_iterator entry(FolderOf(file), failed), end; !failed && entry != end; entry.increment(failed)) {
+        const pid_t pid = ProcessOfTemporary(entry->path().filename().string(), fileName);
         std::error_code typeFailed;
         if (pid > 0 && entry->symlink_status(typeFailed).type() == fs::file_type::regular && ProcessGone(pid))
             Calls().unlink(entry->path().c_str());
@@ -156,14 +162,20 @@ std::optional<fs::path> FileBehindLinks(const fs::path& path)
     return std::nullopt;
 }
 
-fs::path FolderOf(const fs::path& file) { return file.has_parent_path() ? file.parent_path() : fs::path("."); }
-
-// The new file gets the permissions of the one it replaces (a file kept private stays private); a
-// file that did not exist gets those of any new file.
-bool KeepPermissions(const fs::path& replaced, int fd)
+// The new file gets the owner and the permissions of the one it replaces (a file kept private
+// stays private, and a save by another user over a player's file stays the player's); a file that
+// did not exist gets those of any new file. The owner is kept where the process may give it: a
+// process that may not (EPERM) leaves the new file its own, as any new file is.
+bool KeepOwnerAndPermissions(const fs::path& replaced, int fd)
 {
     struct stat status {};
     if (::stat(replaced.c_str(), &status) != 0) return errno == ENOENT;
+    struct stat created {};
+    if (::fstat(fd, &created) != 0) return false;
+    if ((created.st_uid != status.st_uid || created.st_gid != status.st_gid) &&
+        Calls().fchown(fd, status.st_uid, status.st_gid) != 0 && errno != EPERM)
+        return false;
+    // After the owner: a change of owner may clear the set-id bits.
     return Calls().fchmod(fd, status.st_mode & 07777) == 0;
 }
 
@@ -185,6 +197,7 @@ FileWriteCalls SystemFileWriteCalls()
     calls.open = [](const char* path, int flags, mode_t mode) { return ::open(path, flags, mode); };
     calls.write = [](int fd, const void* bytes, std::size_t count) { return ::write(fd, bytes, count); };
     calls.fchmod = [](int fd, mode_t mode) { return ::fchmod(fd, mode); };
+    calls.fchown = [](int fd, uid_t owner, gid_t group) { return ::fchown(fd, owner, group); };
     calls.fsync = [](int fd) { return ::fsync(fd); };
     calls.close = [](int fd) { return ::close(fd); };
     calls.rename = [](const char* from, const char* to) { return ::rename(from, to); };
@@ -245,12 +258,12 @@ bool WriteFileReplacing(const std::string& path, std::string_view bytes)
     if (!target) return false;
     const fs::path folder = FolderOf(*target);
     const bool flushed = unflushedWriters == 0;
-    if (flushed) RemoveStaleTemporaries(folder);
+    if (flushed) RemoveStaleTemporaries(*target);
     std::string temporary;
     const int fd = CreateTemporaryBeside(target->string(), temporary);
     if (fd < 0) return false;
     // Flushed before the rename: renamed first, a stop of the machine could leave it empty or short.
-    bool written = KeepPermissions(*target, fd) && WriteAll(fd, bytes) && (!flushed || Calls().fsync(fd) == 0);
+    bool written = KeepOwnerAndPermissions(*target, fd) && WriteAll(fd, bytes) && (!flushed || Calls().fsync(fd) == 0);
     written = Calls().close(fd) == 0 && written;
     if (!written || Calls().rename(temporary.c_str(), target->c_str()) != 0) {
         Calls().unlink(temporary.c_str());

@@ -28,9 +28,11 @@ WholeFileRead ReadWholeFile(const std::string& path, std::string& bytes, std::si
 // path at once never share it), flushes it to the disk and renames it over `path`, then flushes the
 // folder: a failed write, or a machine that stops at any moment, leaves the previous file whole, and
 // of writes that succeed at once the last to rename is the one in the file. The new file keeps the
-// permissions of the one it replaces; when `path` is a symbolic link, the file it leads to is
-// replaced and the link stays. Temporary files of this kind left beside it by a program that was
-// killed are removed first. False when anything fails; the temporary file is removed then.
+// owner (where the process may give it) and the permissions of the one it replaces; when `path` is a
+// symbolic link, the file it leads to is replaced and the link stays. Temporary files of a write to
+// this same file ("<file>.<process>-<n>.tmp") left beside it by a program that was killed are removed
+// first; no other file of the folder is touched. False when anything fails; the temporary file is
+// removed then.
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
 
 // The system calls of a replacing write. Tests put their own in place to see the order of the calls
@@ -39,6 +41,7 @@ struct FileWriteCalls {
     std::function<int(const char* path, int flags, mode_t mode)> open;
     std::function<ssize_t(int fd, const void* bytes, std::size_t count)> write;
     std::function<int(int fd, mode_t mode)> fchmod;
+    std::function<int(int fd, uid_t owner, gid_t group)> fchown;
     std::function<int(int fd)> fsync;
     std::function<int(int fd)> close;
     std::function<int(const char* from, const char* to)> rename;

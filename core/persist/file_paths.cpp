@@ -15,14 +15,23 @@ std::string FindFileNoCase(std::string_view dir, std::string_view name)
     return found ? found->generic_string() : std::string();
 }
 
-bool IsPlainFileName(std::string_view name)
+bool IsNameInFolder(std::string_view name)
 {
-    const bool control = std::any_of(name.begin(), name.end(), [](char c) {
+    return !name.empty() && name != "." && name != ".." && name.find('\0') == std::string_view::npos &&
+           name.find('/') == std::string_view::npos && name.find('\\') == std::string_view::npos;
+}
+
+bool HoldsControlCharacters(std::string_view name)
+{
+    return std::any_of(name.begin(), name.end(), [](char c) {
         const auto byte = static_cast<unsigned char>(c);
         return byte < 0x20 || byte == 0x7F;
     });
-    return !name.empty() && !control && name.find('/') == std::string_view::npos &&
-           name.find('\\') == std::string_view::npos && name.find("..") == std::string_view::npos;
+}
+
+bool IsPlainFileName(std::string_view name)
+{
+    return IsNameInFolder(name) && !HoldsControlCharacters(name) && name.find("..") == std::string_view::npos;
 }
 
 }  // namespace tarvelon

@@ -1,5 +1,7 @@
 #include "core/persist/save_names.h"
 
+#include <filesystem>
+
 #include "core/basics/find_file.h"
 #include "core/basics/short_string.h"
 #include "core/persist/saved_game.h"
@@ -13,11 +15,21 @@ std::string SaveNameFromTyped(const std::string& typed)
     return name.str();
 }
 
-bool SaveNameTaken(const std::string& typed)
+std::optional<std::string> ExistingSaveName(const std::string& typed)
 {
     if (typed.empty() || !IsValidSaveName(SaveNameFromTyped(typed)))
-        return false;
-    return FindFileIgnoringCase(SavePath(SaveNameFromTyped(typed))).has_value();
+        return std::nullopt;
+    const std::optional<std::filesystem::path> found = FindFileIgnoringCase(SavePath(SaveNameFromTyped(typed)));
+    if (!found)
+        return std::nullopt;
+    return found->filename().string();
+}
+
+bool SaveNameTaken(const std::string& typed) { return ExistingSaveName(typed).has_value(); }
+
+std::string SaveNameToWrite(const std::string& typed)
+{
+    return ExistingSaveName(typed).value_or(SaveNameFromTyped(typed));
 }
 
 }  // namespace tarvelon

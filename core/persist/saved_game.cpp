@@ -1,5 +1,7 @@
 #include "core/persist/saved_game.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <memory>
 
@@ -18,13 +20,21 @@ namespace {
 
 constexpr int kNationalTournamentKinds = 7;  // day kinds 7..9 are national-team tournaments
 
-bool EndsWith(std::string_view text, std::string_view suffix)
+// The extension ends the name in any case of its letters: save names, as every data file name,
+// are matched without regard to case ("BASEUP.NSX" is a saved game).
+bool EndsWithExtension(std::string_view text)
 {
-    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+    const std::string_view extension = kSaveExtension;
+    if (text.size() < extension.size()) return false;
+    const std::string_view end = text.substr(text.size() - extension.size());
+    return std::equal(end.begin(), end.end(), extension.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+    });
 }
 
-// A saved game always lies directly in the save folder, under the name the player sees.
-bool StaysInSaveFolder(std::string_view name) { return IsPlainFileName(name); }
+// A saved game always lies directly in the save folder. One listed there is loaded, previewed and
+// deleted under the name it has, whatever characters another program gave it.
+bool StaysInSaveFolder(std::string_view name) { return IsNameInFolder(name); }
 
 void ShowMessage(const std::string& text)
 {
@@ -68,7 +78,9 @@ std::string EnsureSaveName()
 
 bool IsValidSaveName(std::string_view name)
 {
-    if (!EndsWith(name, kSaveExtension) || !StaysInSaveFolder(name)) return false;
+    // Dots are plain characters of a save name ("jogo." typed gives "jogo..nsx"); only the folder's
+    // own "." and ".." are no name.
+    if (!EndsWithExtension(name) || !IsNameInFolder(name) || HoldsControlCharacters(name)) return false;
     const std::size_t stem = Utf8Length(name.substr(0, name.size() - std::string_view(kSaveExtension).size()));
     return stem >= 1 && stem <= static_cast<std::size_t>(kMaxSaveNameStem);
 }

@@ -18,8 +18,8 @@ inline constexpr char kSaveFailedMessage[] =
 inline constexpr char kLoadFailedMessage[] = "Erro ao carregar o arquivo";
 inline constexpr char kInvalidSaveMessage[] = "Este arquivo não é válido ou está corrompido";
 
-// A name the game may save under: 1 to 46 characters and ".nsx", no folder separators, no "..",
-// no control characters.
+// A name the game may save under: 1 to 46 characters and ".nsx" (in any case), no folder
+// separators, no control characters, not the folder's "." or "..".
 bool IsValidSaveName(std::string_view name);
 
 // The path of a saved game inside the save folder.

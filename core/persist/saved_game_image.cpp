@@ -7,6 +7,7 @@
 
 #include "core/history/season_lines.h"
 #include "core/persist/saved_game_groups.h"
+#include "core/persist/saved_game_indexes.h"
 #include "core/persist/saved_game_ranges.h"
 #include "core/players_to_settle.h"
 
@@ -165,8 +166,9 @@ SavedGameCheck ReadSavedGameImage(std::string_view bytes, SavedGameImage& image)
     VisitSavedBlocks(image, BlockReader{in});
     // Bytes after the last block mean the counts do not describe this file.
     if (!in.ok() || !in.atEnd()) return SavedGameCheck::kCorrupt;
-    return SavedTalliesInRange(image) && SavedGroupsHoldEachClubOnce(image) ? SavedGameCheck::kValid
-                                                                             : SavedGameCheck::kCorrupt;
+    return SavedTalliesInRange(image) && SavedGroupsHoldEachClubOnce(image) && SavedIndexesInTables(image)
+               ? SavedGameCheck::kValid
+               : SavedGameCheck::kCorrupt;
 }
 
 void InstallSavedGameImage(SavedGameImage& image)

@@ -24,8 +24,9 @@ enum class SavedGameCheck {
     kValid,
     kWrongVersion,  // a whole header whose version is not 10
     kCorrupt,       // short, truncated, a count that runs past the end, bytes left over, a season or
-                    // calendar day no game has, a tally beyond any game (saved_game_ranges.h), or a
-                    // group place the rules cannot play (saved_game_groups.h)
+                    // calendar day no game has, a tally beyond any game (saved_game_ranges.h), a
+                    // group place the rules cannot play (saved_game_groups.h), or an index outside
+                    // the table it points into (saved_game_indexes.h)
 };
 
 // The live game as a saved-game file holds it.

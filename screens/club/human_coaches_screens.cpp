@@ -12,6 +12,7 @@
 #include "platform/stdctrls/list_view.h"
 #include "platform/stdctrls/message_box.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/typed_fields.h"
 
 namespace tarvelon {
 
@@ -132,6 +133,7 @@ TForm51::TForm51(TComponent* owner) : TGameForm(owner, kScreen)
     ReadDescription();
     Edit1 = FindChild<TEdit>("Edit1");
     bt2 = FindChild<TGradButton>("bt2");
+    RefuseCharactersRecordsCannotHold({Edit1});
 }
 
 }  // namespace tarvelon

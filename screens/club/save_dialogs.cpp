@@ -12,6 +12,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/message_box.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/typed_fields.h"
 
 namespace tarvelon {
 
@@ -60,6 +61,7 @@ TForm40::TForm40(TComponent* owner)
     Label2 = FindChild<TLabel>("Label2");
     Edit1 = FindChild<TEdit>("Edit1");
     bt1 = FindChild<TGradButton>("bt1");
+    RefuseCharactersRecordsCannotHold({Edit1});
 }
 
 void TForm40::bt1Click()
@@ -83,7 +85,7 @@ void TForm40::bt1Click()
 
 void TForm40::Choose()
 {
-    chosen_ = SaveNameFromTyped(TypedName(Edit1->Text()));
+    chosen_ = SaveNameToWrite(TypedName(Edit1->Text()));
     LastChosenName = chosen_;
     Answer(*this, mrOk);
 }

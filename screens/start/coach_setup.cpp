@@ -14,6 +14,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/typed_fields.h"
 
 namespace tarvelon {
 
@@ -47,6 +48,7 @@ void TCoachSetupForm::ReadSharedDescription()
     Button1 = FindChild<TGradButton>("Button1");
     if (Edit1)
         Edit1->SetMaxLength(static_cast<int>(kMaxCoachNameLength));
+    RefuseCharactersRecordsCannotHold({Edit1});
 }
 
 int TCoachSetupForm::ShownLeague() const

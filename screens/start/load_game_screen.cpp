@@ -26,6 +26,18 @@ constexpr const char* kDeleteQuestion = "Deseja apagar mesmo o arquivo?";
 constexpr const char* kDeleteFailedMessage =
     "Erro ao apagar o arquivo, verifique se você tem permissão para apagar na pasta sav";
 
+// A file's name as its row shows it: a control character another program put in it (a newline)
+// shows as "¶", a mark every font of the game draws, instead of vanishing from the row.
+std::string ShownFileName(const std::string& name)
+{
+    std::string shown;
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        shown += byte < 0x20 || byte == 0x7F ? std::string("¶") : std::string(1, c);
+    }
+    return shown;
+}
+
 // A game folder without saves gets one of the running game, so that the list has a row to show.
 void SavedGameSubject()
 {
@@ -79,15 +91,20 @@ void TForm21::FormCreate(TObject*)
     grid1->BeginUpdate();
     for (const std::string& name : FindFileNames(kSaveFolder, std::string("*") + kSaveExtension)) {
         const int row = grid1->AddRow();
-        grid1->SetCellTextByName("colarquivo", row, name);
+        const std::string shown = ShownFileName(name);
+        filesShown_[shown] = name;
+        grid1->SetCellTextByName("colarquivo", row, shown);
     }
     grid1->EndUpdate();
 }
 
 void TForm21::grid1SelectCell(TObject*, int, int row)
 {
-    if (grid1 && row >= 0 && row < grid1->RowCount())
-        selectedFile_ = grid1->GetCellTextByName("colarquivo", row);
+    if (grid1 && row >= 0 && row < grid1->RowCount()) {
+        const std::string shown = grid1->GetCellTextByName("colarquivo", row);
+        const auto file = filesShown_.find(shown);
+        selectedFile_ = file != filesShown_.end() ? file->second : shown;
+    }
     ShowPreview();
 }
 

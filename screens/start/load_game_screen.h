@@ -2,6 +2,7 @@
 // The load-game screen (TForm21, "Carregar Jogo Salvo"): lists the saved games of "sav/", previews
 // the selected one from its header, deletes one after confirmation, and loads it: after a load the
 // screen closes, the title hides and the loaded game's first screen opens.
+#include <map>
 #include <string>
 
 #include "screens/common/game_form.h"
@@ -39,6 +40,9 @@ private:
 
     std::string selectedFile_;
     bool listed_ = false;
+    // The file each row names, by the name the row shows (they differ only for a name holding
+    // control characters, shown as visible marks).
+    std::map<std::string, std::string> filesShown_;
 };
 
 }  // namespace tarvelon

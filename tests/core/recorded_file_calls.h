@@ -31,6 +31,10 @@ public:
             return system.write(fd, bytes, count);
         };
         calls.fchmod = [this, system](int fd, mode_t mode) { Note("fchmod " + files_[fd]); return system.fchmod(fd, mode); };
+        calls.fchown = [this, system](int fd, uid_t owner, gid_t group) {
+            Note("fchown " + files_[fd]);
+            return system.fchown(fd, owner, group);
+        };
         calls.fsync = [this, system](int fd) { Note("fsync " + files_[fd]); return system.fsync(fd); };
         calls.close = [this, system](int fd) { Note("close " + files_[fd]); return system.close(fd); };
         calls.rename = [this, system](const char* from, const char* to) {

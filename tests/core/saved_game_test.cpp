@@ -11,10 +11,12 @@
 #include <atomic>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <thread>
 
 #include "core/hooks.h"
+#include "core/mail/mail_texts.h"
 #include "core/persist/file_io.h"
 #include "core/records/session_globals.h"
 #include "core/persist/saved_game.h"
@@ -305,6 +307,91 @@ TEST_F(SavedGameTest, AClubInTwoGroupsOfOneCompetitionIsRefusedWithTheMessage)
     EXPECT_EQ(Game.ContinentalGroups[3][0][0], 3);
 }
 
+// Indexes that point outside the tables they index: the day's kind, the current club and coach,
+// the human clubs and coaches, the coached national teams, a player's, a club's or a coach's link,
+// a fixture, a competition and a message. Each is refused as damaged, in the load and the preview;
+// the values the game writes for "none" and the ends of each table are taken.
+TEST_F(SavedGameTest, AnIndexOutsideItsTableIsRefusedWithTheMessage)
+{
+    const std::int32_t clubs = static_cast<std::int32_t>(Clubs.size());
+    const std::int32_t coaches = static_cast<std::int32_t>(Coaches.size());
+    const std::int32_t players = static_cast<std::int32_t>(Players.size());
+    ASSERT_FALSE(Fixtures.empty());
+    ASSERT_FALSE(Competitions.empty());
+    ASSERT_FALSE(Placings.empty());
+    ASSERT_FALSE(MailMessages.empty());
+    // Each change breaks one index of the tables as they are when it is made.
+    struct Change {
+        const char* name;
+        std::function<void()> apply;
+    };
+    const std::vector<Change> broken = {
+        {"dia55", [=] { Game.DayKind = 55; }},
+        {"dia10", [=] { Game.DayKind = 10; }},
+        {"dia-2", [=] { Game.DayKind = -2; }},
+        {"clube", [=] { Game.CurrentHumanClub = 100000; }},
+        {"clube_fim", [=] { Game.CurrentHumanClub = clubs; }},
+        {"tecnico", [=] { Game.CurrentHumanCoach = coaches; }},
+        {"vaga_tecnico", [=] { Game.HumanCoachSlots[3] = -5; }},
+        {"clube_humano", [=] { Game.HumanClubs[5] = clubs; }},
+        {"humanos7", [=] { Game.HumanClubCount = 7; }},
+        {"selecao", [=] { Game.coachedNationalTeam = clubs + 3; }},
+        {"selecoes", [=] { Game.HumanNations[2] = 100000; }},
+        {"selecoes7", [=] { Game.HumanNationCount = 7; }},
+        {"jogador", [=] { Players[7].Club = 100000; }},
+        {"jogador_fim", [=] { Players[7].Club = clubs; }},
+        {"clube_tecnico", [=] { Clubs[2].coach = coaches; }},
+        {"tecnico_clube", [=] { Coaches[1].club = clubs; }},
+        {"selecao_clube", [=] { NationalTeams[0].clubEntry = clubs; }},
+        {"jogo_casa", [=] { Fixtures[0].home = clubs; }},
+        {"jogo_fora", [=] { Fixtures[0].away = -7; }},
+        {"jogo_tipo", [=] { Fixtures[0].kind = 10; }},
+        {"competicao", [=] { Competitions[0].kind = -1; }},
+        {"colocacao", [=] { Placings[0].competition = static_cast<std::int32_t>(Competitions.size()); }},
+        {"mensagem_clube", [=] { MailMessages[0].recipientClub = clubs; }},
+        {"mensagem_texto", [=] { MailMessages[0].bodyTextId = kMailTextCount + 1; }},
+        {"mensagem_assunto", [=] { MailMessages[0].subjectId = kMailSubjectCount + 1; }},
+        {"mensagem_remetente", [=] { MailMessages[0].sender = 6; }},
+        {"mensagem_jogador", [=] { MailMessages[0].player = players; }},
+    };
+    const std::string goodWorld = WriteSavedGameImage();
+    for (const Change& change : broken) {
+        SavedGameImage good;
+        ASSERT_EQ(ReadSavedGameImage(goodWorld, good), SavedGameCheck::kValid);
+        change.apply();
+        answer = std::string(change.name) + ".nsx";
+        Game.saveName.clear();
+        ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+        InstallSavedGameImage(good);  // every index back in its table
+    }
+    // What the game writes for "none" and the last entry of each table.
+    Game.DayKind = -1;  // the last season's end: no day is next
+    Game.CurrentHumanCoach = -1;
+    Game.HumanCoachSlots[3] = -1;
+    Game.HumanClubs[5] = clubs - 1;
+    Game.HumanClubCount = 6;
+    Game.coachedNationalTeam = -1;
+    Players[7].Club = -1000;  // any negative club is no club
+    Clubs[2].coach = coaches - 1;
+    Fixtures[0].home = -1;  // not drawn yet
+    Fixtures[0].kind = 9;
+    MailMessages[0].bodyTextId = 0;  // a message no rule filled
+    MailMessages[0].subjectId = kMailSubjectCount;
+    MailMessages[0].sender = 0;
+    answer = "limites.nsx";
+    Game.saveName.clear();
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+
+    BuildSaveWorld(30, 5, 7);
+    const std::string before = GameSnapshot();
+    for (const Change& change : broken)
+        ExpectRefusedAsDamaged(std::string(change.name) + ".nsx", before);
+    TGameState preview{};
+    EXPECT_EQ(ReadSavePreview("limites.nsx", preview), PreviewOutcome::kValid);
+    EXPECT_EQ(LoadGame("limites.nsx"), LoadOutcome::kOpenHub);
+    EXPECT_EQ(Players[7].Club, -1000);
+}
+
 // A season or calendar day no game has: the calendar is rebuilt from the season on load, and a
 // year past 9999 has no calendar. The file is refused as damaged, its preview too.
 TEST_F(SavedGameTest, ASeasonOrDayNoCalendarHasIsRefusedWithTheMessage)
@@ -363,6 +450,8 @@ TEST_F(SavedGameTest, HugeFilesFifosAndDevicesAreRefusedUnread)
 TEST_F(SavedGameTest, LoadedGameWithoutPlayersStillHasTheEmptyElementZero)
 {
     Players.clear();
+    for (TMailMessage& mail : MailMessages)  // no message may name a player then
+        mail.player = mail.clubOrSecondPlayer = -1;
     ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
     Players.assign(3, TPlayer{});
     ASSERT_EQ(LoadGame("partida.nsx"), LoadOutcome::kOpenHub);
@@ -392,7 +481,10 @@ TEST_F(SavedGameTest, SaveNamesStayInTheSaveFolderAndFitTheRecord)
     EXPECT_FALSE(IsValidSaveName("partida"));
     EXPECT_FALSE(IsValidSaveName("partida.sav"));
     EXPECT_FALSE(IsValidSaveName("../partida.nsx"));
-    EXPECT_FALSE(IsValidSaveName("a..b.nsx"));
+    EXPECT_TRUE(IsValidSaveName("a..b.nsx"));  // dots inside a name are plain characters
+    EXPECT_TRUE(IsValidSaveName("jogo..nsx"));  // "jogo." typed: a trailing dot is a plain name
+    EXPECT_TRUE(IsValidSaveName("BASEUP.NSX"));  // the extension in any case
+    EXPECT_FALSE(IsValidSaveName("..nsx.."));
     EXPECT_FALSE(IsValidSaveName("pasta/partida.nsx"));
     EXPECT_FALSE(IsValidSaveName("pasta\\partida.nsx"));
     EXPECT_FALSE(IsValidSaveName(std::string("parti\0da.nsx", 12)));
@@ -405,6 +497,37 @@ TEST_F(SavedGameTest, SaveNamesStayInTheSaveFolderAndFitTheRecord)
     EXPECT_EQ(SaveGame(), SaveOutcome::kSaved);
     EXPECT_TRUE(std::filesystem::exists("sav/" + answer));
     EXPECT_EQ(Game.saveName.str(), answer);
+}
+
+// A save listed in the folder is loaded, previewed and deleted under the name it has: in capitals
+// it keeps that name and the next save writes it again; one whose name another program gave a
+// newline loads and deletes too, and its next save asks for a name the game can keep.
+TEST_F(SavedGameTest, ListedSavesLoadAndDeleteUnderTheNameTheyHave)
+{
+    ASSERT_TRUE(WriteSavedGameFile("sav/BASEUP.NSX"));
+    ASSERT_TRUE(WriteSavedGameFile("sav/linha\nnova.nsx"));
+    ASSERT_TRUE(WriteSavedGameFile("sav/jogo..nsx"));
+    BuildSaveWorld(30, 5, 7);
+    ASSERT_EQ(LoadGame("BASEUP.NSX"), LoadOutcome::kOpenHub);
+    EXPECT_EQ(Game.saveName.str(), "BASEUP.NSX");
+    Players[1].Age = 40;
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(FolderNames("sav"), (std::vector<std::string>{"BASEUP.NSX", "jogo..nsx", "linha\nnova.nsx"}));
+    EXPECT_EQ(LoadGame("jogo..nsx"), LoadOutcome::kOpenHub);
+    EXPECT_EQ(Game.saveName.str(), "jogo..nsx");
+
+    TGameState preview{};
+    EXPECT_EQ(ReadSavePreview("linha\nnova.nsx", preview), PreviewOutcome::kValid);
+    EXPECT_EQ(LoadGame("linha\nnova.nsx"), LoadOutcome::kOpenHub);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(Game.saveName.str(), "");
+    EXPECT_TRUE(DeleteSavedGame("linha\nnova.nsx"));
+    EXPECT_EQ(FolderNames("sav"), (std::vector<std::string>{"BASEUP.NSX", "jogo..nsx"}));
+    for (const char* outside : {"..", ".", "../sav/BASEUP.NSX", "sav/../x.nsx"}) {
+        EXPECT_EQ(LoadGame(outside), LoadOutcome::kFailed) << outside;
+        EXPECT_FALSE(DeleteSavedGame(outside)) << outside;
+    }
 }
 
 TEST_F(SavedGameTest, AnAccentedNameIsStoredAndWrittenAlike)
@@ -470,8 +593,9 @@ TEST_F(SavedGameTest, ASaveIsFlushedBeforeItsRenameAndItsFolderAfter)
     EXPECT_EQ(calls.log(), expected);
 }
 
-// A save killed part-way (kill -9) leaves its temporary file; the next save in the folder removes
-// it. Temporary files of programs that still run, this one included, stay.
+// A save killed part-way (kill -9) leaves its temporary file; the next save of that file removes
+// it. Temporary files of programs that still run, this one included, stay, and so does every file
+// that is not a temporary of this save, whatever its name says of a dead process.
 TEST_F(SavedGameTest, AKilledSaveLeavesNothingBehindAfterTheNextSave)
 {
     const pid_t child = ::fork();
@@ -492,13 +616,21 @@ TEST_F(SavedGameTest, AKilledSaveLeavesNothingBehindAfterTheNextSave)
     const std::vector<std::string> left = FolderNames("sav");
     ASSERT_EQ(left.size(), 1u);
     EXPECT_EQ(left[0].rfind("partida.nsx." + std::to_string(child) + "-", 0), 0u);
-    const std::string ours = "outro.nsx." + std::to_string(::getpid()) + "-99.tmp";
-    const std::string parents = "outro.nsx." + std::to_string(::getppid()) + "-0.tmp";
+    const std::string ours = "partida.nsx." + std::to_string(::getpid()) + "-99.tmp";
+    const std::string parents = "partida.nsx." + std::to_string(::getppid()) + "-0.tmp";
     WriteAll("sav/" + ours, "em curso");
     WriteAll("sav/" + parents, "em curso");
+    // Files of the same shape that are not temporaries of this save, left by the same dead process.
+    const std::string gone = std::to_string(child);
+    const std::vector<std::string> others = {"notes." + gone + "-1.tmp", "other.nsx." + gone + "-7.tmp",
+                                             "apartida.nsx." + gone + "-2.tmp", "partida.nsx." + gone + ".tmp",
+                                             "partida.nsx.x" + gone + "-3.tmp"};
+    for (const std::string& other : others)
+        WriteAll("sav/" + other, "alheio");
 
     ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
     std::vector<std::string> expected = {ours, parents, "partida.nsx"};
+    expected.insert(expected.end(), others.begin(), others.end());
     std::sort(expected.begin(), expected.end());
     EXPECT_EQ(FolderNames("sav"), expected);
 }
@@ -529,6 +661,43 @@ TEST_F(SavedGameTest, ASaveKeepsThePermissionsOfItsFileAndWritesThroughALink)
     std::filesystem::create_symlink("partida.nsx", "sav/partida.nsx");  // a link to itself
     EXPECT_EQ(SaveGame(), SaveOutcome::kWriteFailed);
     EXPECT_TRUE(std::filesystem::is_symlink("sav/partida.nsx"));
+}
+
+// A save over another user's file keeps its owner and its mode; a process that may not give the
+// file away (EPERM) still saves, the new file its own.
+TEST_F(SavedGameTest, ASaveOverAnotherUsersFileKeepsItsOwner)
+{
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    ASSERT_EQ(::chmod("sav/partida.nsx", 0640), 0);
+    struct stat status {};
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown("sav/partida.nsx", 1000, 1000), 0);
+        Players[1].Age = 33;
+        ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+        ASSERT_EQ(::stat("sav/partida.nsx", &status), 0);
+        EXPECT_EQ(status.st_uid, 1000u);
+        EXPECT_EQ(status.st_gid, 1000u);
+        EXPECT_EQ(status.st_mode & 07777, 0640u);
+        EXPECT_EQ(ReadAll("sav/partida.nsx"), WriteSavedGameImage());
+    }
+    FileWriteCalls calls = SystemFileWriteCalls();
+    int asked = 0;
+    calls.fchown = [&asked](int, uid_t, gid_t) {
+        ++asked;
+        errno = EPERM;
+        return -1;
+    };
+    SetFileWriteCalls(calls);
+    ASSERT_EQ(::chown("sav/partida.nsx", ::geteuid() + 1, ::getegid() + 1), ::geteuid() == 0 ? 0 : -1);
+    Players[1].Age = 34;
+    const SaveOutcome saved = SaveGame();
+    SetFileWriteCalls(SystemFileWriteCalls());
+    ASSERT_EQ(saved, SaveOutcome::kSaved);
+    EXPECT_EQ(asked, ::geteuid() == 0 ? 1 : 0);
+    ASSERT_EQ(::stat("sav/partida.nsx", &status), 0);
+    EXPECT_EQ(status.st_uid, ::geteuid());
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(ReadAll("sav/partida.nsx"), WriteSavedGameImage());
 }
 
 // A program filling a new folder with many files may leave their flushes and the look for leftovers

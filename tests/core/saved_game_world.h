@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/mail/mail_texts.h"
 #include "core/persist/saved_game_image.h"
 #include "core/persist/saved_game_ranges.h"
 #include "core/season/calendar.h"
@@ -51,6 +52,50 @@ void KeepWordsWithinTallies(std::vector<Record>& table)
     }
 }
 
+// A random word brought into a table of `size` records: an index of it, or -1 (none) now and then.
+inline void KeepIndexIn(std::int32_t& index, std::size_t size)
+{
+    if (size == 0 || index % 8 == 0) {
+        index = -1;
+        return;
+    }
+    index = static_cast<std::int32_t>(static_cast<std::uint32_t>(index) % size);
+}
+
+// The random words that point into tables brought into them, so that the loader takes the world: it
+// refuses a file whose indexes point outside their tables.
+inline void KeepIndexesInTables()
+{
+    const std::size_t clubs = Clubs.size();
+    for (TPlayer& player : Players) KeepIndexIn(player.Club, clubs);
+    for (TClub& club : Clubs) KeepIndexIn(club.coach, Coaches.size());
+    for (TCoach& coach : Coaches) KeepIndexIn(coach.club, clubs);
+    for (TNationalTeam& team : NationalTeams) KeepIndexIn(team.clubEntry, clubs);
+    for (TFixture& fixture : Fixtures) {
+        KeepIndexIn(fixture.home, clubs);
+        KeepIndexIn(fixture.away, clubs);
+        fixture.kind = static_cast<std::int32_t>(static_cast<std::uint32_t>(fixture.kind) % 10);
+    }
+    for (TCompetition& competition : Competitions)
+        competition.kind = static_cast<std::int32_t>(static_cast<std::uint32_t>(competition.kind) % 10);
+    for (TPlacing& placing : Placings) KeepIndexIn(placing.competition, Competitions.size());
+    for (TScorer& scorer : Scorers) KeepIndexIn(scorer.competition, Competitions.size());
+    for (TMailMessage& mail : MailMessages) {
+        KeepIndexIn(mail.recipientClub, clubs);
+        KeepIndexIn(mail.player, Players.size());
+        mail.sender = static_cast<std::int32_t>(static_cast<std::uint32_t>(mail.sender) % 6);
+        mail.subjectId = static_cast<std::int32_t>(static_cast<std::uint32_t>(mail.subjectId) % (kMailSubjectCount + 1));
+        mail.bodyTextId = static_cast<std::int32_t>(static_cast<std::uint32_t>(mail.bodyTextId) % (kMailTextCount + 1));
+        KeepIndexIn(mail.clubOrSecondPlayer, std::min(clubs, Players.size()));
+    }
+    for (std::int32_t& slot : Game.HumanCoachSlots) KeepIndexIn(slot, Coaches.size());
+    for (std::int32_t& club : Game.HumanClubs) KeepIndexIn(club, clubs);
+    for (std::int32_t& club : Game.HumanNations) KeepIndexIn(club, clubs);
+    Game.HumanClubCount = 1;
+    Game.HumanNationCount = 0;
+    Game.CurrentHumanCoach = 0;
+}
+
 // Every saved table gets records of random bytes: `players` players, `clubs` clubs, and a few of
 // everything else. The game state is sane: version 10, a named current club with a named coach.
 inline void BuildSaveWorld(std::size_t players, std::size_t clubs, unsigned seed)
@@ -76,6 +121,7 @@ inline void BuildSaveWorld(std::size_t players, std::size_t clubs, unsigned seed
     KeepWordsWithinTallies(PlayerSeasonStats);
     KeepWordsWithinTallies(GoalTallies);
     KeepWordsWithinTallies(AllTimeGoalTallies);
+    KeepIndexesInTables();
     EnsurePlayerElementZero();
     // The state tiers hold each club of the table once, as the loader asks; their other bytes stay random.
     for (TStateChampionship& state : StateChampionships)

@@ -27,6 +27,16 @@ TEST(TypedText, ANameLosesTheBlanksAroundItAndBlanksAloneAreNoName)
     EXPECT_EQ(TypedName("  Zé da Silva "), "Zé da Silva");
 }
 
+// What the records hold as typed: Latin letters with their accents and the signs of CP1252; not
+// other alphabets, emoji, control characters or bytes that are no UTF-8.
+TEST(TypedText, OnlyTextTheRecordsHoldAsTypedIsTaken)
+{
+    for (const char* held : {"", "Zé da Silva", "Campeão 2012.", "Œuvre € ‰ – “x”", "ÿ¡¿ºª"})
+        EXPECT_TRUE(HoldsInRecords(held)) << held;
+    for (const char* refused : {"שלום", "😀", "Я", "a\nb", "a\tb", "a\x7f", "\xc2\x85", "\xff", "ő"})
+        EXPECT_FALSE(HoldsInRecords(refused)) << refused;
+}
+
 TEST(TypedText, ACoachNameIsKeptAsTypedAndCutToTwentyFiveCharacters)
 {
     EXPECT_EQ(TypedCoachName(" Zé "), " Zé ");

@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "core/basics/typed_text.h"
 #include "core/draws/club_catalogue.h"
 #include "core/newgame/builder_tables.h"
 #include "core/newgame/new_game_setup.h"
@@ -70,6 +71,27 @@ TEST_F(PlayerDialogsTest, EditingAPlayerWritesHisNameAndTraitsAndDigitsStayInThe
     EXPECT_EQ(seen_.size(), 3u);
     EXPECT_EQ(ReadBack(club).squad.names[slot - 1].str(), "Novo Nome 7");
     EXPECT_EQ(ReadBack(club).squad.trait2[slot - 1], TraitCode(position, 5));
+}
+
+// A character the club file cannot hold is refused where it is typed, with the message every name
+// field gives, and the name is written as the coach kept it: never with a "?" in its place.
+TEST_F(PlayerDialogsTest, ACharacterTheClubFileCannotHoldIsRefusedInTheName)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int club = EditorCurrentClub;
+    const int row = std::min(editor->Grid1->RowCount() - 1, 12);
+    const int slot = CellInt(editor->Grid1, "idjog", row);
+    WhenOpen("TForm6", [](TGameForm* form) {
+        auto* dialog = static_cast<TForm6*>(form);
+        SelectAllAndErase(dialog->Edit1);
+        dialog->Edit1->SetFocus();
+        TypeCharacters(dialog->Edit1->Widget(), QString::fromUtf8("NovoЯő Zé"));
+        PressKey(dialog->Edit1->Widget(), Qt::Key_Return);
+    });
+    DoubleClick(editor->Grid1->Widget(), CellPoint(editor->Grid1, "nome", row));
+    EXPECT_EQ(messages_, std::vector<std::string>(2, kCharacterNotHeldMessage));
+    EXPECT_EQ(ReadBack(club).squad.names[slot - 1].str(), "Novo Zé");
 }
 
 // The edited player's row changes in place: a goalkeeper made a forward keeps his row (and the

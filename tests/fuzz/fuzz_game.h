@@ -12,6 +12,11 @@ const std::string& EnterSampleGameFolder();
 // deterministic clock, messages swallowed). False when the database does not give a game.
 bool StartSampleGame();
 
+// What the hub, the roster and the matchday take from a loaded game, checked on their own terms
+// rather than through the loader's checks: the day kind names a competition (or the season's end),
+// the current and human clubs, players' clubs, fixtures' sides and messages' clubs are clubs or none.
+void ExpectIndexesInTheirTables();
+
 // Plays up to `days` calendar days; stops at the season's end.
 void PlayDays(int days);
 

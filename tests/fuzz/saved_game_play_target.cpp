@@ -3,7 +3,9 @@
 // table so that the fuzzer reaches every field of every record:
 //   [table: 1 byte, 0 the game state, 1..34 the blocks] [record: 4 bytes] [offset: 2 bytes]
 //   [length: 1 byte, 1..8] [the new bytes]
-// A save the loader takes must play without undefined behaviour.
+// A save the loader takes must play without undefined behaviour; what it holds points into its own
+// tables (a day kind no calendar has, a current club or a player's club beyond the clubs would open
+// an empty hub or roster), and the day played from it saves to a file that loads again.
 #include <memory>
 
 #include "core/services/rule_services.h"
@@ -75,6 +77,10 @@ TARVELON_FUZZ_TARGET(saved_game_play)
     std::string message;
     if (!sim::LoadSimGameBytes(bytes, message))
         return;
+    fuzz::ExpectIndexesInTheirTables();
     SeedRepeatableRun(1);
     PlayDay();
+    auto image = std::make_unique<SavedGameImage>();
+    fuzz::Expect(ReadSavedGameImage(WriteSavedGameImage(), *image) == SavedGameCheck::kValid,
+                 "a loaded game played for a day saves to a file that loads again");
 }

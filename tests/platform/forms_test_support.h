@@ -82,6 +82,17 @@ inline void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers =
     SendKey(widget, QEvent::KeyRelease, key, modifiers, text);
 }
 
+// Types each character of `text` as a key press carrying it, as a keyboard of any alphabet sends it
+// (Qt's test keys stop at ASCII); a character beyond 16 bits goes as its pair in one press.
+inline void TypeCharacters(QWidget* widget, const QString& text)
+{
+    for (int at = 0; at < text.size();) {
+        const int length = text.at(at).isHighSurrogate() && at + 1 < text.size() ? 2 : 1;
+        PressKey(widget, Qt::Key_unknown, Qt::NoModifier, text.mid(at, length));
+        at += length;
+    }
+}
+
 // The colour of a pixel of a grabbed widget, as 0xRRGGBB.
 inline unsigned GrabbedPixel(QWidget* widget, int x, int y)
 {

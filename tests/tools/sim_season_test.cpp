@@ -6,10 +6,13 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <set>
 #include <sstream>
 #include <string>
 
@@ -17,7 +20,10 @@
 #include "core/hooks.h"
 #include "core/newgame/new_game_setup.h"
 #include "core/persist/saved_game_groups.h"
+#include "core/progression/national_invitations.h"
+#include "core/progression/post_round_invitations.h"
 #include "core/persist/saved_game_image.h"
+#include "core/persist/saved_game_indexes.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
 #include "core/seasonloop/season_loop.h"
@@ -205,6 +211,81 @@ TEST_F(SimSeasons, NoSeasonStartsAfterTheLastAndTheGameThenSavesAndLoads)
     EXPECT_LE(PlaySeasonDays(), 1);
     TurnToNewSeason();
     EXPECT_EQ(Game.Season, kLastSeason);
+}
+
+// A game of four human coaches (two Brazilian clubs, an Argentine and a Spanish one) saved on every
+// day of three seasons, state championships, cups and national-team tournaments among them: every
+// save the game writes loads again, every index it holds inside its table.
+TEST_F(SimSeasons, EverySaveOfSeasonsWithFourCoachesLoads)
+{
+    StartRules({kSeed + 3});
+    CollectMessages();
+    BeginNewGameSetup();
+    ListNewGameClubFiles();
+    NewGameChoices choices;
+    choices.countries = {29, 11, 65};
+    choices.stateChampionships = true;
+    choices.realWorldCupGroups = false;  // the first World Cup drawn, its national teams offered to the coaches
+    ASSERT_TRUE(SetUpNewGameBeforeCoaches(choices));
+    Game.HumanClubCount = 4;  // as the coach screens count them
+    const auto divisionClub = [](int country, int division, int slot) {
+        return Leagues[static_cast<std::size_t>(FindLeagueByCountry(country))].divisions[division][slot];
+    };
+    const int humans[] = {divisionClub(29, 0, 0), divisionClub(29, 1, 3), divisionClub(11, 0, 2), divisionClub(65, 0, 5)};
+    for (int slot = 1; slot <= 4; ++slot)
+        ASSERT_TRUE(ChooseHumanClub(slot, humans[slot - 1], "Treinador " + std::to_string(slot)));
+    const FirstScreen first = RunNewGameBuilder();
+    ASSERT_NE(first, FirstScreen::None);
+    BeginSeasonLoop(first == FirstScreen::Matchday);
+    ASSERT_EQ(Game.HumanClubCount, 4);
+
+    std::set<int> kindsSaved;
+    int saves = 0;
+    int nationsLed = 0;
+    // Each coach takes the first national team he is offered, as a player would in the invitations.
+    const auto acceptInvitations = [] {
+        const int club = Game.CurrentHumanClub;
+        const int coach = Game.CurrentHumanCoach;
+        for (int slot = 0; slot < Game.HumanClubCount; ++slot) {
+            Game.CurrentHumanClub = Game.HumanClubs[slot];
+            Game.CurrentHumanCoach = Clubs[static_cast<std::size_t>(Game.CurrentHumanClub)].coach;
+            for (int kind = kKindWorldCup; kind <= kKindEurocopa; ++kind) {
+                if (!InvitationDue(kind)) continue;
+                for (const InvitationOffer& offer : InvitationOffers(InvitationTier(kind, Game.CurrentHumanClub)))
+                    if (offer.enabled && AcceptInvitation(offer.club)) break;
+            }
+        }
+        Game.CurrentHumanClub = club;
+        Game.CurrentHumanCoach = coach;
+    };
+    const auto expectSaveLoads = [&] {
+        auto image = std::make_unique<SavedGameImage>();
+        const SavedGameCheck check = ReadSavedGameImage(WriteSavedGameImage(), *image);
+        const char* outside = SavedIndexOutsideItsTable(*image);
+        EXPECT_EQ(check, SavedGameCheck::kValid)
+            << "season " << Game.Season << " day " << Game.DayIndex << " kind " << Game.DayKind << ": "
+            << (outside != nullptr ? outside : "not an index");
+        kindsSaved.insert(Game.DayKind);
+        ++saves;
+        nationsLed = std::max(nationsLed, Game.HumanNationCount);
+    };
+    SeasonWatch watch;
+    watch.afterDay = [&] {
+        acceptInvitations();
+        expectSaveLoads();
+    };
+    for (int season = 1; season <= kSeasons; ++season) {
+        expectSaveLoads();
+        PlaySeasonDays(watch);
+        ASSERT_FALSE(HasFailure()) << "season " << season;
+        TurnToNewSeason();
+    }
+    expectSaveLoads();
+    EXPECT_GT(saves, 150);
+    for (int kind = 1; kind <= 9; ++kind)
+        EXPECT_TRUE(kindsSaved.count(kind)) << "no save on a day of kind " << kind;
+    EXPECT_GT(MailMessages.size(), 20u);
+    EXPECT_GE(nationsLed, 2);
 }
 
 TEST_F(SimSeasons, SameSeedSameGame)

@@ -3,17 +3,23 @@
 // autosave is tested with the hub, in hub_screen_test.cpp.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "controls/grad_button.h"
+#include "core/persist/saved_game.h"
+#include "core/persist/saved_game_image.h"
 #include "core/records/game_state.h"
+#include "core/tables.h"
 #include "platform/forms/application.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/edits.h"
@@ -21,6 +27,7 @@
 #include "platform/stdctrls/message_box.h"
 #include "screens/club/save_dialogs.h"
 #include "screens/common/art/hub_art.h"
+#include "tests/platform/forms_test_support.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/two_coach_hub_suite.h"
 
@@ -28,6 +35,7 @@ namespace tarvelon {
 namespace {
 
 using test::Shown;
+
 
 class SaveDialogsTest : public test::TwoCoachHubSuite {};
 
@@ -90,6 +98,53 @@ TEST_F(SaveDialogsTest, F2AsksForANameOnceAndConfirmsBeforeOverwritingAnExisting
     std::filesystem::remove("sav/rodada.nsx");
     QTest::keyClick(hub->Widget(), Qt::Key_F2);
     EXPECT_TRUE(std::filesystem::exists("sav/rodada.nsx"));
+}
+
+// Save names are matched without regard to case, in the question and in the write alike: "baseup"
+// typed beside "BASEUP.NSX" asks to overwrite it, and "Sim" writes that very file, not a second
+// "baseup.nsx" beside it.
+TEST_F(SaveDialogsTest, ANameDifferingOnlyInCaseOverwritesThatSaveAndNoOther)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    for (const auto& entry : std::filesystem::directory_iterator("sav"))
+        std::filesystem::remove_all(entry.path());
+    ASSERT_TRUE(WriteSavedGameFile("sav/BASEUP.NSX"));
+    Game.saveName.set("");
+    Players[1].Age += 1;  // the game saved now differs from the file
+    std::vector<std::string> questions;
+    // One timer types the name, another answers the confirmation that the click opens.
+    QTimer type;
+    type.setInterval(30);
+    QObject::connect(&type, &QTimer::timeout, [&] {
+        auto* dialog = Shown<TForm40>();
+        if (dialog == nullptr || !dialog->Edit1->Text().empty())
+            return;
+        QTest::keyClicks(dialog->Edit1->Widget(), "baseup");
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+    });
+    QTimer answer;
+    answer.setInterval(30);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* confirm = Shown<TForm41>()) {
+            questions.push_back(confirm->Label1->Caption());
+            QTest::mouseClick(confirm->BitBtn1->Widget(), Qt::LeftButton);  // "Sim"
+        }
+    });
+    type.start();
+    answer.start();
+    QTest::keyClick(hub->Widget(), Qt::Key_F2);
+    type.stop();
+    answer.stop();
+    EXPECT_EQ(questions, std::vector<std::string>{"O arquivo já existe, sobrescreve-lo?"});
+    EXPECT_EQ(Game.saveName.str(), "BASEUP.NSX");
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::directory_iterator("sav"))
+        files.push_back(entry.path().filename().string());
+    EXPECT_EQ(files, std::vector<std::string>{"BASEUP.NSX"});
+    auto image = std::make_unique<SavedGameImage>();
+    ASSERT_EQ(ReadSavedGameFile("sav/BASEUP.NSX", *image), SavedGameFileCheck::kValid);
+    EXPECT_EQ(image->players[1].Age, Players[1].Age);  // the file holds the game saved now
 }
 
 // Runs `answer` on the save-name dialog each time it shows, from the dialog's own modal loop.
@@ -191,6 +246,44 @@ TEST_F(SaveDialogsTest, ANameThatWouldLeaveTheSaveFolderIsRefused)
     SetMessageBoxAnswerer({});
     EXPECT_EQ(chosen, "dentro.nsx");
     ASSERT_EQ(messages.size(), 1u);
+}
+
+// Characters the save name cannot hold (it is kept in the records' Western alphabet) are refused as
+// they are typed or pasted, with a message, and the name stays as it was: never a "?????.nsx".
+// Accented Latin letters are kept; a trailing dot is a plain character of the name.
+TEST_F(SaveDialogsTest, CharactersTheSaveNameCannotHoldAreRefusedWhereTyped)
+{
+    std::vector<std::string> messages;
+    SetMessageBoxAnswerer([&messages](const TMessageBoxRequest& request) {
+        messages.push_back(request.text);
+        return mrOk;
+    });
+    std::vector<std::string> seen;
+    QTimer::singleShot(100, [&] {
+        auto* dialog = Shown<TForm40>();
+        ASSERT_NE(dialog, nullptr);
+        test::TypeCharacters(dialog->Edit1->Widget(), QString::fromUtf8("שלום😀"));
+        seen.push_back(dialog->Edit1->Text());
+        EXPECT_FALSE(dialog->bt1->Enabled());
+        test::TypeCharacters(dialog->Edit1->Widget(), QString::fromUtf8("Campeão"));
+        QTest::keyClick(dialog->Edit1->Widget(), Qt::Key_Left);
+        test::TypeCharacters(dialog->Edit1->Widget(), QString::fromUtf8("Я"));  // in the middle: the caret stays
+        QTest::keyClicks(dialog->Edit1->Widget(), "x");
+        seen.push_back(dialog->Edit1->Text());
+        QGuiApplication::clipboard()->setText(QString::fromUtf8("nova\nlinha\t"));
+        QTest::keyClick(dialog->Edit1->Widget(), Qt::Key_End);
+        QTest::keyClick(dialog->Edit1->Widget(), Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClicks(dialog->Edit1->Widget(), ".");
+        seen.push_back(dialog->Edit1->Text());
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+    });
+    const std::string chosen = AskSaveNameOnScreen();
+    SetMessageBoxAnswerer({});
+    EXPECT_EQ(seen, (std::vector<std::string>{"", "Campeãxo", "Campeãxo."}));
+    EXPECT_EQ(messages.size(), 7u);  // five typed characters, one in the middle and the pasted text
+    EXPECT_EQ(chosen, "Campeãxo..nsx");
+    for (const std::string& message : messages)
+        EXPECT_EQ(message, "Este caractere não pode ser usado: use letras, números e sinais do alfabeto latino.");
 }
 
 // Blanks alone are no name: "OK" stays off as for an empty name; the blanks around a name go.

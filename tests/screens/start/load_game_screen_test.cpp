@@ -1,9 +1,12 @@
-// The load-game screen by real clicks: the saved games listed with their previews, a damaged and a
-// foreign file refused with their message and nothing else changed, a delete after confirmation,
+// The load-game screen by real clicks: the saved games listed with their previews, damaged files
+// (indexes outside their tables among them) and a foreign file refused with their message, in the
+// preview and the load, and nothing else changed, a delete after confirmation,
 // and a saved game loaded from the title's menu, ending on the loaded game's first screen.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
@@ -68,6 +71,24 @@ protected:
         std::ofstream("sav/foreign.nsx", std::ios::binary) << foreign;
     }
 
+    // Saves beside those whose indexes point outside their tables: a day kind no calendar has, a
+    // current club and every player's club beyond the clubs.
+    void SaveGamesPointingOutsideTheirTables()
+    {
+        const std::int32_t beyond = 100000;
+        std::string damaged = saved_;
+        const std::int32_t kind55 = 55;
+        std::memcpy(damaged.data() + 4 + offsetof(TGameState, DayKind), &kind55, 4);
+        std::ofstream("sav/dia55.nsx", std::ios::binary) << damaged;
+        damaged = saved_;
+        std::memcpy(damaged.data() + 4 + offsetof(TGameState, CurrentHumanClub), &beyond, 4);
+        std::ofstream("sav/clube.nsx", std::ios::binary) << damaged;
+        damaged = saved_;
+        for (std::size_t p = 0; p < Players.size(); ++p)
+            std::memcpy(damaged.data() + kSavedGameHeaderBytes + 4 + p * sizeof(TPlayer) + offsetof(TPlayer, Club), &beyond, 4);
+        std::ofstream("sav/elenco.nsx", std::ios::binary) << damaged;
+    }
+
     TForm21* OpenScreen()
     {
         auto* screen = dynamic_cast<TForm21*>(CreateScreen("TForm21", Application));
@@ -106,10 +127,12 @@ protected:
 
 TEST_F(LoadGameScreenTest, ListsTheSavesAndPreviewsEachFromAnEmptyRecord)
 {
+    SaveGamesPointingOutsideTheirTables();
     TForm21* screen = OpenScreen();
-    EXPECT_EQ(Rows(*screen), (std::vector<std::string>{"alpha.nsx", "broken.nsx", "foreign.nsx"}));
+    EXPECT_EQ(Rows(*screen), (std::vector<std::string>{"alpha.nsx", "broken.nsx", "clube.nsx", "dia55.nsx",
+                                                       "elenco.nsx", "foreign.nsx"}));
     screen->OnActivate(screen);  // a later activation lists nothing twice
-    EXPECT_EQ(screen->grid1->RowCount(), 3);
+    EXPECT_EQ(screen->grid1->RowCount(), 6);
 
     ClickRow(*screen, "alpha.nsx");
     EXPECT_EQ(screen->SelectedFile(), "alpha.nsx");
@@ -118,7 +141,8 @@ TEST_F(LoadGameScreenTest, ListsTheSavesAndPreviewsEachFromAnEmptyRecord)
     EXPECT_EQ(screen->labano->Caption(), "2012");
     EXPECT_EQ(screen->labcompeticao->Caption(), "Campeonato Nacional12ª rodada -2º turno");
 
-    for (const char* bad : {"broken.nsx", "foreign.nsx"}) {
+    for (const char* bad : {"broken.nsx", "foreign.nsx", "dia55.nsx", "clube.nsx", "elenco.nsx"}) {
+        ClickRow(*screen, "alpha.nsx");
         ClickRow(*screen, bad);
         EXPECT_EQ(screen->labtecnico->Caption(), "") << bad;  // never the previous file's data
         EXPECT_EQ(screen->labtime->Caption(), "") << bad;
@@ -129,23 +153,43 @@ TEST_F(LoadGameScreenTest, ListsTheSavesAndPreviewsEachFromAnEmptyRecord)
 
 TEST_F(LoadGameScreenTest, ADamagedOrForeignFileIsRefusedAndNothingElseChanges)
 {
+    SaveGamesPointingOutsideTheirTables();
     TForm21* screen = OpenScreen();
     Game.Season = 7;  // the game in memory, which a refused load must leave alone
     const std::string before = WriteSavedGameImage();
-    ClickRow(*screen, "broken.nsx");
-    Click(screen->BitBtn1);
-    ClickRow(*screen, "foreign.nsx");
-    Click(screen->BitBtn1);
-    EXPECT_EQ(messages_, (std::vector<std::string>{"Este arquivo não é válido ou está corrompido",
-                                                   "Este arquivo não é válido ou está corrompido"}));
+    const std::vector<std::string> refused = {"broken.nsx", "foreign.nsx", "dia55.nsx", "clube.nsx", "elenco.nsx"};
+    for (const std::string& file : refused) {
+        ClickRow(*screen, file);
+        Click(screen->BitBtn1);
+    }
+    EXPECT_EQ(messages_, std::vector<std::string>(refused.size(), "Este arquivo não é válido ou está corrompido"));
     EXPECT_TRUE(WriteSavedGameImage() == before);
     EXPECT_TRUE(IsOpen("TForm21"));
-    EXPECT_EQ(screen->grid1->RowCount(), 3);
+    EXPECT_EQ(screen->grid1->RowCount(), 6);
 
     // The screen has no keys of its own: Escape leaves it open ("Cancelar" is the way out).
     QTest::keyClick(screen->grid1->Widget(), Qt::Key_Escape);
     test::Pump();
     EXPECT_TRUE(IsOpen("TForm21"));
+}
+
+// A save another program named with a newline is listed with the newline's mark, previews, and
+// is deleted after a "Yes" like any other.
+TEST_F(LoadGameScreenTest, ASaveNamedWithANewlineIsListedPreviewedAndDeleted)
+{
+    std::ofstream("sav/linha\nnova.nsx", std::ios::binary) << saved_;
+    TForm21* screen = OpenScreen();
+    ASSERT_GE(RowOf(*screen, "linha¶nova.nsx"), 0);
+    ClickRow(*screen, "linha¶nova.nsx");
+    EXPECT_EQ(screen->SelectedFile(), "linha\nnova.nsx");
+    EXPECT_EQ(screen->labtecnico->Caption(), "Ana Souza");
+    EXPECT_EQ(screen->labano->Caption(), "2012");
+    answer_ = mrYes;
+    Click(screen->BitBtn3);
+    EXPECT_EQ(questions_, std::vector<std::string>{"Deseja apagar mesmo o arquivo?"});
+    EXPECT_FALSE(std::filesystem::exists("sav/linha\nnova.nsx"));
+    EXPECT_EQ(Rows(*screen), (std::vector<std::string>{"alpha.nsx", "broken.nsx", "foreign.nsx"}));
+    EXPECT_TRUE(messages_.empty());
 }
 
 TEST_F(LoadGameScreenTest, DeletesOnlyAfterAYesAndForgetsTheDeletedFile)
