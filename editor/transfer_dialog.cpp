@@ -87,7 +87,7 @@ void TForm79::ChooseRow(int row)
     if (row < 0 || row >= grid1->RowCount())
         return;
     target_ = std::stoi(grid1->GetCellTextByName("idtr", row));
-    GradButton1->SetEnabled(OccupiedClubSlots(target_) < kClubSquadSlots);
+    GradButton1->SetEnabled(IsLiveEditorClub(target_) && OccupiedClubSlots(target_) < kClubSquadSlots);
 }
 
 void TForm79::Transfer()

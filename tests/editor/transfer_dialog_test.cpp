@@ -21,7 +21,51 @@
 namespace tarvelon::test {
 namespace {
 
-class TransferDialogTest : public EditorTeamsSuite {};
+class TransferDialogTest : public EditorTeamsSuite {
+protected:
+    // Opens the transfer dialog on the squad row `row` through the squad's pop-up menu, entry
+    // "Transferir jogador".
+    TForm79* OpenTransferOnRow(TForm3* editor, int row)
+    {
+        auto* menu = editor->FindChild<TPopupMenu>("PopupMenu1");
+        QTimer::singleShot(50, [menu] {
+            if (QMenu* shown = menu->ShownMenu()) {
+                for (QAction* action : shown->actions()) {
+                    if (action->text().contains("Transferir"))
+                        action->trigger();
+                }
+                shown->close();
+            }
+        });
+        const QPoint at = CellPoint(editor->Grid1, "nome", row);
+        SendMouse(editor->Grid1->Widget(), QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+        SendMouse(editor->Grid1->Widget(), QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
+        QContextMenuEvent context(QContextMenuEvent::Mouse, at, editor->Grid1->Widget()->mapToGlobal(at));
+        QApplication::sendEvent(editor->Grid1->Widget(), &context);
+        if (!PumpUntil([] { return Screen->Forms(Screen->FormCount() - 1)->ClassName() == "TForm79"; }))
+            return nullptr;
+        return static_cast<TForm79*>(Screen->Forms(Screen->FormCount() - 1));
+    }
+
+    // The first row of the transfer dialog, from `row` on, whose club has a free slot.
+    int RowWithRoom(TForm79* dialog, int row)
+    {
+        while (OccupiedClubSlots(CellInt(dialog->grid1, "idtr", row)) >= kClubSquadSlots)
+            ++row;
+        return row;
+    }
+
+    // Deletes the club `club` in the main window, answering "Sim".
+    void DeleteClubInMainWindow(TForm3* editor, int club)
+    {
+        int row = 0;
+        while (CellInt(editor->gridtimes, "id", row) != club)
+            ++row;
+        ClickCell(editor->gridtimes, "clube", row);
+        TImage* deleteButton = editor->FindChild<TImage>("Image7");
+        Click(editor->Widget(), QPoint(deleteButton->Left() + 10, deleteButton->Top() + 10));
+    }
+};
 
 TEST_F(TransferDialogTest, APlayerMovesToTheClubChosenInTheTransferDialog)
 {
@@ -33,30 +77,12 @@ TEST_F(TransferDialogTest, APlayerMovesToTheClubChosenInTheTransferDialog)
     const std::string name = EditorClubSquads[from].names[slot - 1].str();
     EditorClubSquads[from].status[slot - 1] = 1;
 
-    // The squad's pop-up menu, entry "Transferir jogador".
-    auto* menu = editor->FindChild<TPopupMenu>("PopupMenu1");
-    QTimer::singleShot(50, [menu] {
-        if (QMenu* shown = menu->ShownMenu()) {
-            for (QAction* action : shown->actions()) {
-                if (action->text().contains("Transferir"))
-                    action->trigger();
-            }
-            shown->close();
-        }
-    });
-    const QPoint at = CellPoint(editor->Grid1, "nome", 3);
-    SendMouse(editor->Grid1->Widget(), QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
-    SendMouse(editor->Grid1->Widget(), QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
-    QContextMenuEvent context(QContextMenuEvent::Mouse, at, editor->Grid1->Widget()->mapToGlobal(at));
-    QApplication::sendEvent(editor->Grid1->Widget(), &context);
-    ASSERT_TRUE(PumpUntil([] { return Screen->Forms(Screen->FormCount() - 1)->ClassName() == "TForm79"; }));
-    auto* dialog = static_cast<TForm79*>(Screen->Forms(Screen->FormCount() - 1));
+    TForm79* dialog = OpenTransferOnRow(editor, 3);
+    ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(dialog->FindChild<TLabel>("Label2")->Caption(), name + " para o clube:");
     EXPECT_FALSE(dialog->GradButton1->Enabled());  // no club chosen yet
 
-    int row = 1;
-    while (OccupiedClubSlots(CellInt(dialog->grid1, "idtr", row)) >= kClubSquadSlots)
-        ++row;
+    const int row = RowWithRoom(dialog, 1);
     const int to = CellInt(dialog->grid1, "idtr", row);
     const int target = FirstFreeClubSlot(to);
     ClickCell(dialog->grid1, "clube", row);
@@ -68,6 +94,48 @@ TEST_F(TransferDialogTest, APlayerMovesToTheClubChosenInTheTransferDialog)
     EXPECT_EQ(moved.squad.names[target - 1].str(), name);
     EXPECT_EQ(moved.squad.status[target - 1], 0);
     EXPECT_EQ(ReadBack(from).squad.names[slot - 1].raw(), kFreeSlotName);
+}
+
+// The dialog stays open beside the main window, where the player may delete a club meanwhile: a
+// deleted club takes nobody, and the player stays in his own club and file.
+TEST_F(TransferDialogTest, AClubDeletedWhileTheTransferDialogIsOpenTakesNobody)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int from = EditorCurrentClub;
+    ClickCell(editor->Grid1, "nome", 2);
+    const int slot = editor->SelectedSlot();
+    const std::string name = EditorClubSquads[from].names[slot - 1].str();
+    answer_ = mrYes;
+
+    TForm79* dialog = OpenTransferOnRow(editor, 2);
+    ASSERT_NE(dialog, nullptr);
+    const int rowA = RowWithRoom(dialog, 1);
+    const int rowB = RowWithRoom(dialog, rowA + 1);
+    const int clubA = CellInt(dialog->grid1, "idtr", rowA);
+    const int clubB = CellInt(dialog->grid1, "idtr", rowB);
+    ClickCell(dialog->grid1, "clube", rowA);
+    ASSERT_TRUE(dialog->GradButton1->Enabled());
+
+    // Deleted while the dialog is open, then chosen in it: "Transferir" stays disabled.
+    DeleteClubInMainWindow(editor, clubB);
+    ASSERT_FALSE(std::filesystem::exists(EditorClubPaths[clubB]));
+    ClickCell(dialog->grid1, "clube", rowB);
+    EXPECT_FALSE(dialog->GradButton1->Enabled());
+
+    // Chosen in the dialog, then deleted, then "Transferir": nobody moves.
+    ClickCell(dialog->grid1, "clube", rowA);
+    ASSERT_TRUE(dialog->GradButton1->Enabled());
+    DeleteClubInMainWindow(editor, clubA);
+    ASSERT_FALSE(std::filesystem::exists(EditorClubPaths[clubA]));
+    ASSERT_EQ(EditorCurrentClub, from);
+    messages_.clear();
+    Click(dialog->GradButton1->Widget(), Middle(dialog->GradButton1));
+    Pump();
+    EXPECT_TRUE(messages_.empty());  // no failed write of the deleted club
+    EXPECT_EQ(EditorClubSquads[from].names[slot - 1].str(), name);
+    EXPECT_EQ(ReadBack(from).squad.names[slot - 1].str(), name);
+    EXPECT_FALSE(std::filesystem::exists(EditorClubPaths[clubA]));
 }
 
 }  // namespace
