@@ -138,5 +138,20 @@ TEST_F(TransferDialogTest, AClubDeletedWhileTheTransferDialogIsOpenTakesNobody)
     EXPECT_FALSE(std::filesystem::exists(EditorClubPaths[clubA]));
 }
 
+// The dialog belongs to the editor: leaving the editor for the title screen closes it too, so no
+// player can be moved from the title screen with the tables of an editor that is gone.
+TEST_F(TransferDialogTest, LeavingTheEditorClosesTheTransferDialog)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    ClickCell(editor->Grid1, "nome", 1);
+    ASSERT_NE(OpenTransferOnRow(editor, 1), nullptr);
+    Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image9")->Left() + 10, 20));
+    ASSERT_TRUE(PumpUntil([] { return !Form3; }));
+    Pump();
+    for (int i = 0; i < Screen->FormCount(); ++i)
+        EXPECT_NE(Screen->Forms(i)->ClassName(), "TForm79");
+}
+
 }  // namespace
 }  // namespace tarvelon::test
