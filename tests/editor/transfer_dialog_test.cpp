@@ -2,13 +2,16 @@
 // club player moved to another club from the squad's pop-up menu, read back from the files.
 #include <QAction>
 #include <QMenu>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 #include "controls/grad_button.h"
 #include "editor/model/editor_players.h"
 #include "editor/model/editor_teams.h"
+#include "editor/player_dialogs.h"
 #include "editor/transfer_dialog.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/containers.h"
@@ -28,15 +31,22 @@ protected:
     TForm79* OpenTransferOnRow(TForm3* editor, int row)
     {
         auto* menu = editor->FindChild<TPopupMenu>("PopupMenu1");
-        QTimer::singleShot(50, [menu] {
-            if (QMenu* shown = menu->ShownMenu()) {
-                for (QAction* action : shown->actions()) {
-                    if (action->text().contains("Transferir"))
-                        action->trigger();
-                }
-                shown->close();
+        // Waits for the menu to show, then picks its entry.
+        auto poll = std::make_shared<std::function<void()>>();
+        *poll = [menu, poll] {
+            QMenu* shown = menu->ShownMenu();
+            if (!shown || !shown->isVisible()) {
+                QTimer::singleShot(10, *poll);
+                return;
             }
-        });
+            for (QAction* action : shown->actions()) {
+                if (action->text().contains("Transferir"))
+                    action->trigger();
+            }
+            shown->close();
+        };
+        QTimer::singleShot(10, *poll);
+        QTest::qWait(QApplication::doubleClickInterval() + 50);  // a press, not a double click
         const QPoint at = CellPoint(editor->Grid1, "nome", row);
         SendMouse(editor->Grid1->Widget(), QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
         SendMouse(editor->Grid1->Widget(), QEvent::MouseButtonRelease, at, Qt::RightButton, Qt::NoButton);
@@ -138,6 +148,42 @@ TEST_F(TransferDialogTest, AClubDeletedWhileTheTransferDialogIsOpenTakesNobody)
     EXPECT_FALSE(std::filesystem::exists(EditorClubPaths[clubA]));
 }
 
+// The player named by the open dialog may be deleted in the main window and his slot taken by a
+// new player: "Transferir" then moves nobody, never the newcomer.
+TEST_F(TransferDialogTest, TheDialogMovesOnlyThePlayerItNames)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int club = EditorCurrentClub;
+    ClickCell(editor->Grid1, "nome", 1);
+    const int slot = editor->SelectedSlot();
+    TForm79* dialog = OpenTransferOnRow(editor, 1);
+    ASSERT_NE(dialog, nullptr);
+    const int row = RowWithRoom(dialog, 1);
+    const int to = CellInt(dialog->grid1, "idtr", row);
+
+    // Deleted with the Delete key in the squad, then a new player takes his slot.
+    editor->Grid1->SetFocus();
+    PressKey(editor->Grid1->Widget(), Qt::Key_Delete);
+    ASSERT_EQ(EditorClubSquads[club].names[slot - 1].raw(), kFreeSlotName);
+    ASSERT_EQ(FirstFreeClubSlot(club), slot);
+    WhenOpen("TForm5", [](TGameForm* form) {
+        auto* add = static_cast<TForm5*>(form);
+        Type(add->Edit1, "Jogador Novo");
+        PressKey(add->Edit1->Widget(), Qt::Key_Return);
+    });
+    PressKey(editor->Widget(), Qt::Key_F1);
+    ASSERT_EQ(EditorClubSquads[club].names[slot - 1].str(), "Jogador Novo");
+
+    const ClubFile before = ReadBack(to);
+    ClickCell(dialog->grid1, "clube", row);
+    Click(dialog->GradButton1->Widget(), Middle(dialog->GradButton1));
+    Pump();
+    EXPECT_EQ(EditorClubSquads[club].names[slot - 1].str(), "Jogador Novo");
+    EXPECT_EQ(ReadBack(club).squad.names[slot - 1].str(), "Jogador Novo");
+    EXPECT_EQ(SerializeClubFile(ReadBack(to)), SerializeClubFile(before));
+}
+
 // The dialog belongs to the editor: leaving the editor for the title screen closes it too, so no
 // player can be moved from the title screen with the tables of an editor that is gone.
 TEST_F(TransferDialogTest, LeavingTheEditorClosesTheTransferDialog)
@@ -145,7 +191,8 @@ TEST_F(TransferDialogTest, LeavingTheEditorClosesTheTransferDialog)
     TForm3* editor = OpenEditorFromTitle();
     ASSERT_NE(editor, nullptr);
     ClickCell(editor->Grid1, "nome", 1);
-    ASSERT_NE(OpenTransferOnRow(editor, 1), nullptr);
+    editor->FindChild<TMenuItem>("N6")->Click();  // "Transferir jogador"
+    ASSERT_TRUE(PumpUntil([] { return Screen->Forms(Screen->FormCount() - 1)->ClassName() == "TForm79"; }));
     Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image9")->Left() + 10, 20));
     ASSERT_TRUE(PumpUntil([] { return !Form3; }));
     Pump();
