@@ -60,12 +60,13 @@ void TForm3::OpenEditPlayer()
 }
 
 // Only a club's player can move to another club: the national view has no club slot to offer.
+// The dialog is not modal and belongs to this window, which frees it when the editor is left.
 void TForm3::OpenTransfer()
 {
     EditorSelectedSlot = SelectedSlot();
     if (NationalView() || EditorSelectedSlot == 0)
         return;
-    if (TGameForm* form = CreateScreen("TForm79", Application))
+    if (TGameForm* form = CreateScreen("TForm79", this))
         form->Show();
 }
 

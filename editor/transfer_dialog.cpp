@@ -46,9 +46,11 @@ void TForm79::FormCreate(TObject*)
     fromClub_ = EditorCurrentClub;
     slot_ = EditorSelectedSlot;
     SetCaption("Transferir Jogador");
-    if (IsEditorClub(fromClub_) && slot_ >= 1 && slot_ <= kClubSquadSlots)
-        FindChild<TLabel>("Label2")->SetCaption(CaptionLiteral(
-            EditorClubSquads[static_cast<std::size_t>(fromClub_)].names[slot_ - 1].str() + " para o clube:"));
+    if (IsEditorClub(fromClub_) && slot_ >= 1 && slot_ <= kClubSquadSlots) {
+        const auto& name = EditorClubSquads[static_cast<std::size_t>(fromClub_)].names[slot_ - 1];
+        name_ = name.raw();
+        FindChild<TLabel>("Label2")->SetCaption(CaptionLiteral(name.str() + " para o clube:"));
+    }
     auto* flags = FindChild<TCustomImageList>("bandeiras");
     art::FillCountryFlags(*flags);
     static_cast<TDgImageColumn*>(grid1->ColumnByName("paisimg"))->SetImages(flags);
@@ -87,13 +89,19 @@ void TForm79::ChooseRow(int row)
     if (row < 0 || row >= grid1->RowCount())
         return;
     target_ = std::stoi(grid1->GetCellTextByName("idtr", row));
-    GradButton1->SetEnabled(OccupiedClubSlots(target_) < kClubSquadSlots);
+    GradButton1->SetEnabled(IsLiveEditorClub(target_) && OccupiedClubSlots(target_) < kClubSquadSlots);
 }
 
 void TForm79::Transfer()
 {
-    if (target_ < 0 || !IsEditorClub(fromClub_))
+    if (target_ < 0 || !IsEditorClub(fromClub_) || slot_ < 1 || slot_ > kClubSquadSlots)
         return;
+    // The dialog stays open beside the main window, where the player it names may be deleted and
+    // his slot given to someone else meanwhile: only the player the dialog names is moved.
+    if (EditorClubSquads[static_cast<std::size_t>(fromClub_)].names[slot_ - 1].raw() != name_) {
+        Close();
+        return;
+    }
     if (auto* editor = Form3.As<TForm3>()) {
         editor->transferejogador(slot_, fromClub_, target_);
     } else if (MoveClubPlayer(slot_, fromClub_, target_) > 0) {

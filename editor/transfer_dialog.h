@@ -1,6 +1,8 @@
 #pragma once
 // The editor's transfer dialog (TForm79, not modal): moves the player selected when it opened to
 // the club chosen in its list. "Transferir" stays disabled until a club with a free slot is chosen.
+#include <string>
+
 #include "screens/common/game_form.h"
 
 namespace tarvelon {
@@ -26,6 +28,7 @@ private:
     // change who moves.
     int fromClub_ = -1;
     int slot_ = 0;
+    std::string name_;  // as stored: the slot moves only while it still holds this player
     int target_ = -1;
 };
 

@@ -345,7 +345,10 @@ int CountNationalRegulars(int country)
 
 int MoveClubPlayer(int slot, int fromClub, int toClub)
 {
-    if (!ValidClubSlot(fromClub, slot) || IsFreeSlot(ClubSquad(fromClub).names[slot - 1]))
+    // The transfer dialog stays open beside the main window, where either club may be deleted
+    // meanwhile: a deleted club's file is gone and no player goes to it or leaves it.
+    if (!ValidClubSlot(fromClub, slot) || IsFreeSlot(ClubSquad(fromClub).names[slot - 1]) ||
+        !IsLiveEditorClub(fromClub) || !IsLiveEditorClub(toClub))
         return 0;
     const int target = FirstFreeClubSlot(toClub);
     if (target == 0)

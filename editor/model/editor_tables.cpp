@@ -124,6 +124,8 @@ std::vector<std::string> LoadEditorTables(const std::function<void(int loaded)>&
 
 bool IsEditorClub(int club) { return club >= 0 && club < static_cast<int>(EditorClubHeaders.size()); }
 
+bool IsLiveEditorClub(int club) { return IsEditorClub(club) && !EditorClubDeleted[static_cast<std::size_t>(club)]; }
+
 bool IsEditorNation(int country) { return country >= 0 && country < kEditorCountryCount; }
 
 bool IsNationPresent(int country)
@@ -134,7 +136,7 @@ bool IsNationPresent(int country)
 
 bool SaveEditorClub(int club)
 {
-    if (!IsEditorClub(club) || EditorClubDeleted[static_cast<std::size_t>(club)])
+    if (!IsLiveEditorClub(club))
         return false;
     const auto i = static_cast<std::size_t>(club);
     ClubFile file{EditorClubHeaders[i], EditorClubSquads[i]};

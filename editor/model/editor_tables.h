@@ -56,6 +56,8 @@ bool SaveEditorNation(int country);
 void DeleteEditorClub(int club);
 
 bool IsEditorClub(int club);
+// A club of the tables whose file the editor has not deleted.
+bool IsLiveEditorClub(int club);
 bool IsEditorNation(int country);
 // A national team is present when its coach name is not empty and it was saved in this format.
 bool IsNationPresent(int country);

@@ -42,7 +42,7 @@ std::vector<ClubListRow> ClubListRows()
 {
     std::vector<ClubListRow> rows;
     for (int club = 0; club < static_cast<int>(EditorClubHeaders.size()); ++club) {
-        if (IsClubListedInEditor(Header(club)) && !EditorClubDeleted[static_cast<std::size_t>(club)])
+        if (IsClubListedInEditor(Header(club)) && IsLiveEditorClub(club))
             rows.push_back(ClubListRowOf(club));
     }
     return rows;
