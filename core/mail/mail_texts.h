@@ -4,10 +4,9 @@
 #include <array>
 #include <string>
 
-namespace tarvelon {
+#include "core/records/game_records.h"
 
-inline constexpr int kMailTextCount = 74;
-inline constexpr int kMailSubjectCount = 19;
+namespace tarvelon {
 
 // Index 0 is unused; ids 1..74 and 1..19.
 extern std::array<std::string, kMailTextCount + 1> MailTexts;

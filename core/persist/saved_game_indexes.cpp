@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <iterator>
 
-#include "core/mail/mail_texts.h"
 #include "core/season/competition_kind.h"
 
 namespace tarvelon {

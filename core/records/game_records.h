@@ -110,6 +110,10 @@ struct TLoan {
     std::uint8_t reserved20[4]{};
 };
 
+// How many message texts and subjects the inbox has (ids 1..74 and 1..19).
+inline constexpr int kMailTextCount = 74;
+inline constexpr int kMailSubjectCount = 19;
+
 // An inbox message: text ids, not texts.
 struct TMailMessage {
     std::int32_t recipientClub{};        // -1 = withdrawn
