@@ -714,10 +714,7 @@ int TForm13::BarSpotAt(int x, int y) const
         if (bx >= s.left && bx <= s.right && by >= s.top && by <= s.bottom)
             return spot;
     }
-    // Around its spot, the tile drawn for it answers too.
-    for (int spot = 0; spot < art::kHubBarSpotCount; ++spot)
-        if (art::HubBarTile(art::kHubBarSpots[static_cast<std::size_t>(spot)]).contains(bx, by))
-            return spot;
+    // Only the spot itself answers, not the rest of the tile drawn around it.
     return -1;
 }
 

@@ -411,14 +411,28 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     clickOpponentTitle(Game.LeagueClubCount - 1);
     EXPECT_EQ(LastOpenedScreen(), "TForm55");
     EXPECT_EQ(RecordClub, Game.LeagueClubCount - 1);
-    // "Artilheiros" clicked on its tile's right edge, beside its narrow spot.
-    const art::HubBarSpot& scorers = art::kHubBarSpots[9];
-    const QRect scorersTile = art::HubBarTile(scorers);
-    ASSERT_GT(scorersTile.right() - 1, scorers.right);
+    // Only the spots answer: a click on the bar just beside a spot opens nothing, not even the
+    // tile drawn around it ("Téc." starts at 550, "Campeões" at 596, "Artilheiros" ends at 664,
+    // "Rank" at 716); the spots' own edges answer.
+    for (const QPoint beside : {QPoint(545, 20), QPoint(549, 20), QPoint(592, 20), QPoint(667, 20), QPoint(720, 20),
+                                QPoint(560, 38), QPoint(650, 1)}) {
+        const std::string before = LastOpenedScreen();
+        closeScreenSoon();  // should a screen open all the same
+        QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier, beside);
+        test::Pump(80);
+        EXPECT_EQ(LastOpenedScreen(), before) << beside.x() << "," << beside.y();
+        for (const char* menu : {"PopupMenu2", "PopupMenu3", "PopupMenu4", "PopupMenu6", "PopupMenu7"}) {
+            QMenu* shown = hub->FindChild<TPopupMenu>(menu)->ShownMenu();
+            EXPECT_FALSE(shown != nullptr && shown->isVisible()) << menu << " at " << beside.x() << "," << beside.y();
+            if (shown != nullptr)
+                shown->close();
+        }
+    }
+    EXPECT_EQ(hub->BarSpotAt(550, 4), 7);
+    EXPECT_EQ(hub->BarSpotAt(664, 37), 9);
     closeScreenSoon();
-    QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(scorersTile.right() - 1, scorersTile.center().y()));
-    test::Pump(150);
-    EXPECT_EQ(LastOpenedScreen(), "TForm20");
+    QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(664, 20));
+    EXPECT_TRUE(test::OpenedAndClosedAgain("TForm20"));
 
     // The referee's icon opens the card of the referee it names.
     hub->icon_arbitro->SetTag(3);
