@@ -152,7 +152,7 @@ private:
     // Menus and player actions (hub_menus.cpp).
     void BindMenuHandlers();
     bool PopupBarMenu(int spot);
-    TPoint BarMenuPlace(int spot) const;  // on the screen, under the spot
+    TPoint BarMenuPlace(int spot) const;  // on the screen, at the menu's fixed point of the bar
     void PopupMenu1Popup();
     void PopupMenu7Popup();
     void SellSelectedPlayer();
