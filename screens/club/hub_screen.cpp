@@ -37,6 +37,7 @@
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/menus.h"
 #include "richtext/html_label.h"
+#include "screens/club/hub_card.h"
 #include "screens/club/hub_refresh.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/art/cursor_art.h"
@@ -430,16 +431,16 @@ void TForm13::RefreshHubHeader()
     if (bar1) bar1->SetPosition(std::max(0, club->boardConfidence));
     if (bar2) bar2->SetPosition(std::max(0, club->SupportersMood));
     Font().SetColor(fg);
+    // The date, the cash and the next match's heading keep their own colour.
     for (TRichLabel* label : {lb_infonext, lb_infojog, lb_infojogn, lb_cd, lb_ct, lb_tec, lb_infot, lb_conf1, lb_conf2,
-                              lb_conf3, lb_conf4, lb_conft1, lb_conft2, label32, lb_total, lb_cores, lab_data, labmoney})
+                              lb_conf3, lb_conf4, lb_conft1, lb_conft2, label32, lb_total, lb_cores})
         if (label)
             label->Font().SetColor(fg);
-    for (TLabel* label : {Label12, Label23, Label24})
+    for (TLabel* label : {Label12, Label23})
         if (label)
             label->Font().SetColor(fg);
     SetColor(bg);
-    if (pinfo_panel) pinfo_panel->SetColor(bg);
-    if (p_conf) p_conf->SetColor(bg);
+    FrameHubCard(pinfo_panel, bg);
     if (Gradient1) {
         Gradient1->SetColorBegin(bg);
         Gradient1->SetColorEnd(ShiftedColor(bg));

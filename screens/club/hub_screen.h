@@ -97,7 +97,7 @@ public:
     TRichLabel* lb_infonext = nullptr;
     TImage* Image13 = nullptr;
     TImage* icon_arbitro = nullptr;
-    TWinControl* pinfo_panel = nullptr;
+    TWinControl* pinfo_panel = nullptr;  // the card: a smooth panel's fill
     TRichLabel* lb_infojogn = nullptr;
     TRichLabel* lb_infojog = nullptr;
     TImage* Image1 = nullptr;
