@@ -41,6 +41,12 @@ void RepaintOpenHubRoster()
         hub->gridview1->Invalidate();
 }
 
+void RefillOpenHubRoster()
+{
+    if (TForm13* hub = OpenHubForm())
+        hub->RefreshRosterGrid();
+}
+
 void ShowOpenHubRowPrice(int player)
 {
     if (TForm13* hub = OpenHubForm())

@@ -21,6 +21,8 @@ void ShowOpenHubCashAndNextMatch();
 
 // The open hub's roster paints its rows anew (in the list colours, when they are used).
 void RepaintOpenHubRoster();
+// The open hub's roster is filled anew: standard order, first row selected.
+void RefillOpenHubRoster();
 
 // The open hub's selected roster row shows the player's price anew, after he was listed for sale.
 void ShowOpenHubRowPrice(int player);
