@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/message_box.h"
 #include "screens/club/save_dialogs.h"
+#include "screens/common/game_form.h"
 #include "screens/common/art/hub_art.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/two_coach_hub_suite.h"
@@ -90,6 +92,62 @@ TEST_F(SaveDialogsTest, F2AsksForANameOnceAndConfirmsBeforeOverwritingAnExisting
     std::filesystem::remove("sav/rodada.nsx");
     QTest::keyClick(hub->Widget(), Qt::Key_F2);
     EXPECT_TRUE(std::filesystem::exists("sav/rodada.nsx"));
+}
+
+// Both dialogs lay the game's background picture over themselves, as the other screens do.
+TEST_F(SaveDialogsTest, TheNameAndOverwriteDialogsTileTheBackgroundPicture)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    std::filesystem::create_directories("img");
+    QImage red(32, 32, QImage::Format_RGB32);
+    red.fill(QColor(220, 0, 0));
+    ASSERT_TRUE(red.save("img/f01.jpg", "JPG"));
+    ASSERT_TRUE(LoadBackgroundBitmap());
+    std::filesystem::create_directories("sav");
+    { std::ofstream("sav/fundo.nsx") << "x"; }
+    Game.saveName.set("");
+    QImage nameDialog, confirmDialog;
+    QTimer::singleShot(100, [&] {
+        auto* dialog = Shown<TForm40>();
+        ASSERT_NE(dialog, nullptr);
+        test::Pump();
+        nameDialog = dialog->Widget()->grab().toImage();
+        QTest::keyClicks(dialog->Edit1->Widget(), "fundo");
+        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);  // the file exists: the confirmation
+    });
+    QTimer* answer = new QTimer;
+    answer->setInterval(30);
+    QObject::connect(answer, &QTimer::timeout, [&] {
+        auto* confirm = Shown<TForm41>();
+        if (!confirm || !confirmDialog.isNull())
+            return;
+        test::Pump();
+        confirmDialog = confirm->Widget()->grab().toImage();
+        QTest::mouseClick(confirm->BitBtn2->Widget(), Qt::LeftButton);  // "Não"
+        QTimer::singleShot(50, [] {
+            if (auto* dialog = Shown<TForm40>()) {
+                dialog->Edit1->SetText("outro_fundo");
+                QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+            }
+        });
+    });
+    answer->start();
+    QTest::keyClick(hub->Widget(), Qt::Key_F2);
+    answer->stop();
+    delete answer;
+    std::filesystem::remove("img/f01.jpg");
+    std::filesystem::remove("sav/fundo.nsx");
+    std::filesystem::remove("sav/outro_fundo.nsx");
+    LoadBackgroundBitmap();
+    EXPECT_EQ(Game.saveName.str(), "outro_fundo.nsx");
+    ASSERT_FALSE(nameDialog.isNull());
+    ASSERT_FALSE(confirmDialog.isNull());
+    for (const QImage& picture : {nameDialog, confirmDialog}) {
+        const QColor corner = picture.pixelColor(3, 3);
+        EXPECT_GT(corner.red(), 180);
+        EXPECT_LT(corner.green(), 60);
+    }
 }
 
 // Runs `answer` on the save-name dialog each time it shows, from the dialog's own modal loop.
