@@ -20,6 +20,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/menus.h"
 #include "richtext/html_label.h"
+#include "screens/club/hub_refresh.h"
 #include "screens/club/hub_screen.h"
 #include "screens/common/art/hub_art.h"
 #include "screens/common/navigator.h"
@@ -88,14 +89,14 @@ void TForm13::BindMenuHandlers()
         if (TMenuItem* item = FindChild<TMenuItem>("MenuItem5")) item->SetEnabled(true);
     });
     BindHandler("PopupMenu7Popup", [this](TObject*) { PopupMenu7Popup(); });
-    BindHandler("lb_coresClick", [](TObject*) { OpenScreen("TForm86"); });
+    BindHandler("lb_coresClick", [](TObject*) { OpenFromHub("TForm86"); });
     // The next opponent's name, the head-to-head lines and the player card open the market on him.
     BindHandler("opponentLabelClick", [this](TObject*) {
         const int opponent = lb_infonext ? static_cast<int>(lb_infonext->Tag()) : -1;
         if (opponent < 0)
             return;
         MarketClub = opponent;
-        OpenScreen("TForm14");
+        OpenFromHub("TForm14");
     });
     BindHandler("Button4Click", [this](TObject*) { Button4Click(); });
 }
@@ -237,10 +238,7 @@ void TForm13::OpenFromHub(const std::string& formClass)
 {
     // The tables, histories, fixtures and brackets that take long to fill are built under the hourglass.
     static const std::set<std::string> slowToBuild = {"TForm36", "TForm29", "TForm20", "TForm63", "TForm35", "TForm71"};
-    if (slowToBuild.contains(formClass))
-        OpenScreenUnderHourglass(formClass);
-    else
-        OpenScreen(formClass);
+    OpenScreenThen(formClass, slowToBuild.contains(formClass), [] { ShowOpenHubAsTheGameHolds(); });
 }
 
 void TForm13::SellSelectedPlayer()

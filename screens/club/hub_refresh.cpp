@@ -21,6 +21,12 @@ void RefreshOpenHub()
         hub->ShowClubChanges();
 }
 
+void ShowOpenHubAsTheGameHolds()
+{
+    if (TForm13* hub = OpenHubForm())
+        hub->ShowWhatTheGameHolds();
+}
+
 void ShowOpenHubCash()
 {
     if (TForm13* hub = OpenHubForm())

@@ -12,6 +12,11 @@ TForm13* OpenHubForm();
 // sales, morale) are not run again: they belong to the hub's creation and to each coach's turn.
 void RefreshOpenHub();
 
+// After any screen the hub opened: the open hub's counts and lists show what the game now holds
+// (header, news, cash, next match, the roster's rows), its selected player and order kept while the
+// squad is the same.
+void ShowOpenHubAsTheGameHolds();
+
 // The open hub's money label shows the club's cash anew (after the bank or the stadium moved it),
 // its roster and the selected player left as they are.
 void ShowOpenHubCash();

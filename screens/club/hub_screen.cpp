@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "controls/dc_glow_button.h"
 #include "controls/dc_smooth_label.h"
@@ -167,27 +168,27 @@ void TForm13::BindHandlers()
     BindHandler("icon_arbitroClick", [this](TObject*) {
         ShownReferee = static_cast<int>(icon_arbitro->Tag());
         if (ShownReferee > 0)
-            OpenScreen("TForm80");
+            OpenFromHub("TForm80");
     });
     BindHandler("lb_tecClick", [](TObject*) {
         const TClub* club = ClubAt(Game.CurrentHumanClub);
         SelectedRecord = club != nullptr ? club->coach : -1;
-        OpenScreen("TForm47");
+        OpenFromHub("TForm47");
     });
-    BindHandler("labmoneyClick", [](TObject*) { OpenScreen("TForm22"); });
+    BindHandler("labmoneyClick", [](TObject*) { OpenFromHub("TForm22"); });
     BindHandler("Label23Click", [](TObject*) { OpenGamePage(); });
-    BindHandler("label32Click", [](TObject*) { OpenScreen("TForm62"); });
+    BindHandler("label32Click", [](TObject*) { OpenFromHub("TForm62"); });
     BindHandler("lb_conftClick", [](TObject* sender) {
         if (auto* label = dynamic_cast<TComponent*>(sender)) {
             RecordClub = static_cast<int>(label->Tag());
             // Only the league clubs keep a record (a continental cup's guests have none).
             if (RecordClub >= 0 && RecordClub < Game.LeagueClubCount)
-                OpenScreen("TForm55");
+                OpenFromHub("TForm55");
         }
     });
     BindHandler("lb_conf3Click", [this](TObject*) {
         HeadToHeadClubs = {Game.CurrentHumanClub, opponent_};
-        OpenScreen("TForm15");
+        OpenFromHub("TForm15");
     });
     BindHandler("nova_barraMouseDown", [this](TObject*, TMouseButton, TShiftState, int x, int y) {
         OpenBarSpot(BarSpotAt(x, y));
@@ -386,6 +387,32 @@ void TForm13::ShowClubChanges()
     RefreshHubHeader();
 }
 
+void TForm13::ShowWhatTheGameHolds()
+{
+    if (CurrentClub() == nullptr)
+        return;
+    CountAvailablePlayers(0, Game.CurrentHumanClub);
+    std::vector<int> squad = SquadInListOrder(Game.CurrentHumanClub);
+    std::vector<int> listed;
+    for (int row = 0; gridview1 && row < gridview1->RowCount(); ++row)
+        listed.push_back(std::atoi(gridview1->GetCellTextByName("id", row).c_str()));
+    std::vector<int> shown = listed;
+    std::sort(squad.begin(), squad.end());
+    std::sort(shown.begin(), shown.end());
+    if (squad != shown) {
+        RefreshRosterGrid();
+    } else if (gridview1) {
+        gridview1->BeginUpdate();
+        for (std::size_t row = 0; row < listed.size(); ++row)
+            SetRosterRow(static_cast<int>(row), listed[row]);
+        gridview1->EndUpdate();
+        if (const int player = SelectedPlayer(); player > 0 && pinfo_panel && pinfo_panel->Visible())
+            ShowPlayerCard(player);
+    }
+    RefreshHubHeader();
+    ShowNextMatch();
+}
+
 void TForm13::RefreshHubHeader()
 {
     TClub* club = CurrentClub();
@@ -548,10 +575,14 @@ void TForm13::RefreshRosterGrid()
 
 void TForm13::FillRosterRow(int player)
 {
+    gridview1->AddRow();
+    SetRosterRow(gridview1->RowCount() - 1, player);
+}
+
+void TForm13::SetRosterRow(int row, int player)
+{
     const RosterRowView view = RosterRowOf(player);
     const TPlayer* p = PlayerAt(player);
-    gridview1->AddRow();
-    const int row = gridview1->RowCount() - 1;
     auto set = [this, row](const char* column, const std::string& text) { gridview1->SetCellTextByName(column, row, text); };
     set("id", Num(player));
     set("colstatus", view.colstatus);
@@ -763,7 +794,7 @@ void TForm13::OpenWithPlayer(const std::string& formClass)
     if (player <= 0)
         return;
     SelectedRecord = player;
-    OpenScreen(formClass);
+    OpenFromHub(formClass);
 }
 
 void TForm13::Autosave(bool atCreation)

@@ -41,6 +41,9 @@ public:
     void RefreshHubHeader();
     // After another screen changed the club (its squad, its cash): the roster and the header anew.
     void ShowClubChanges();
+    // After any screen the hub opened: the header, the next match and the roster's rows as the game
+    // now holds them; the rows keep their order and selection while the squad is the same.
+    void ShowWhatTheGameHolds();
     void RefreshRosterGrid();
     void ShowPlayerCard(int player);
     // After the selected player's contract was renewed.
@@ -143,6 +146,7 @@ private:
     void RunPostRoundEvents();
     void ShowReferee();
     void FillRosterRow(int player);
+    void SetRosterRow(int row, int player);
     void SetRosterMoneyCells(int row, const RosterRowView& view);
     void UpdatePlayerActions();
     void OpenWithPlayer(const std::string& formClass);
