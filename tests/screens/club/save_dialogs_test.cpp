@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,11 +100,8 @@ TEST_F(SaveDialogsTest, TheNameAndOverwriteDialogsTileTheBackgroundPicture)
 {
     TForm13* hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
-    std::filesystem::create_directories("img");
-    QImage red(32, 32, QImage::Format_RGB32);
-    red.fill(QColor(220, 0, 0));
-    ASSERT_TRUE(red.save("img/f01.jpg", "JPG"));
-    ASSERT_TRUE(LoadBackgroundBitmap());
+    std::optional<test::RedBackgroundPicture> background(std::in_place);
+    ASSERT_TRUE(background->Loaded());
     std::filesystem::create_directories("sav");
     { std::ofstream("sav/fundo.nsx") << "x"; }
     Game.saveName.set("");
@@ -136,10 +134,9 @@ TEST_F(SaveDialogsTest, TheNameAndOverwriteDialogsTileTheBackgroundPicture)
     QTest::keyClick(hub->Widget(), Qt::Key_F2);
     answer->stop();
     delete answer;
-    std::filesystem::remove("img/f01.jpg");
+    background.reset();
     std::filesystem::remove("sav/fundo.nsx");
     std::filesystem::remove("sav/outro_fundo.nsx");
-    LoadBackgroundBitmap();
     EXPECT_EQ(Game.saveName.str(), "outro_fundo.nsx");
     ASSERT_FALSE(nameDialog.isNull());
     ASSERT_FALSE(confirmDialog.isNull());
