@@ -1,12 +1,14 @@
 #include "core/mail/inbox.h"
 
-#include <algorithm>
+#include <array>
 #include <map>
 
 #include "core/basics/datetime.h"
 #include "core/format/money_format.h"
 #include "core/mail/mail_texts.h"
-#include "core/records/table_reset.h"
+#include "core/records/game_state.h"
+#include "core/season/calendar.h"
+#include "core/season/competition_kind.h"
 #include "core/tables.h"
 
 namespace tarvelon {
@@ -103,31 +105,47 @@ int CountUnreadMail(int club)
 
 namespace {
 
-// When the hub last showed each club, and the day it first counted each message that came after
-// that: a message can be dated on a day no hub opens (the season's last day, a national-team
-// tournament), and it is news from the day the coach could first see it.
-struct NewsClock {
-    std::map<int, TDateTime> lastHub;
-    std::map<std::size_t, TDateTime> firstCounted;
-};
+using SeasonCalendar = std::array<TCalendarEntry, kCalendarDays + 1>;
 
-NewsClock& Clock()
+// A hub opens on a friendly day only when a friendly is booked on it (the table holds the
+// season's friendlies, played or not, until the next season starts).
+bool FriendlyBookedOn(TDateTime date)
 {
-    static NewsClock clock;
-    return clock;
+    for (const TFriendly& f : Friendlies)
+        if (f.home >= 0 && f.date == date)
+            return true;
+    return false;
 }
-const GameTableReset newsClockReset([] { Clock() = {}; });
 
-// The day a message's two weeks run from.
-TDateTime NewsSince(int club, std::size_t message, TDateTime today)
+bool HubOpensOn(const TCalendarEntry& entry)
 {
-    NewsClock& clock = Clock();
-    const TDateTime date = MailMessages[message].date;
-    const auto last = clock.lastHub.find(club);
-    if (last != clock.lastHub.end() && date > last->second)
-        clock.firstCounted.try_emplace(message, today);
-    const auto counted = clock.firstCounted.find(message);
-    return counted == clock.firstCounted.end() ? date : std::max(date, counted->second);
+    if (entry.dayKind == kKindFriendlies)
+        return FriendlyBookedOn(entry.date);
+    return entry.dayKind > kKindFriendlies && entry.dayKind <= kKindSecondContinentalCup;
+}
+
+// The first day a hub could show a message: the first match day of the clubs (a national-team
+// tournament's days and the season's last days have no hub) on or after its date, in its season's
+// calendar or else in the next season's. Only the saved game decides it, so a game reads the same
+// news as read whether or not it was saved and loaded in between.
+TDateTime FirstHubDay(TDateTime date, std::map<int, SeasonCalendar>& calendars)
+{
+    if (date <= 0)
+        return date;
+    const int season = DecodeDate(date).year - 2009;
+    for (int s : {season, season + 1}) {
+        if (s < 1 || s > kLastSeason)
+            continue;
+        auto found = calendars.find(s);
+        if (found == calendars.end())
+            found = calendars.emplace(s, s == Game.Season ? Calendar : CalendarOfSeason(s)).first;
+        for (int day = 1; day <= kCalendarDays; ++day) {
+            const TCalendarEntry& entry = found->second[static_cast<std::size_t>(day)];
+            if (entry.date >= date && HubOpensOn(entry))
+                return entry.date;
+        }
+    }
+    return date;
 }
 
 }  // namespace
@@ -137,13 +155,10 @@ void MarkOldNewsRead(int club, TDateTime today)
     constexpr double kOldNewsDays = 14;
     if (today == 0)
         return;  // the calendar has run past its last day
-    for (std::size_t i = 0; i < MailMessages.size(); ++i) {
-        TMailMessage& mail = MailMessages[i];
-        if (mail.recipientClub == club && mail.read == 0 && today - NewsSince(club, i, today) > kOldNewsDays)
+    std::map<int, SeasonCalendar> calendars;
+    for (TMailMessage& mail : MailMessages)
+        if (mail.recipientClub == club && mail.read == 0 && today - FirstHubDay(mail.date, calendars) > kOldNewsDays)
             mail.read = 1;
-    }
-    TDateTime& last = Clock().lastHub[club];
-    last = std::max(last, today);
 }
 
 std::string UnreadNewsText(int unread)

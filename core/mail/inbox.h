@@ -36,9 +36,10 @@ void AnswerMail(int message);
 
 // Messages of the club not read yet.
 int CountUnreadMail(int club);
-// News the coach could read for more than two weeks and did not counts as read: two weeks from its
-// date, or, when it came after the club's last hub, from the day the hub first counts it (the hub's
-// header sees to it each time it shows the club).
+// News the coach could read for more than two weeks and did not counts as read: two weeks from the
+// first match day of the clubs on or after its date (a notice of the season's last day or of a
+// national-team tournament waits for the next day a hub opens); the hub's header sees to it each
+// time it shows the club.
 void MarkOldNewsRead(int club, TDateTime today);
 // The hub's news line for that many unread messages, shadowed.
 std::string UnreadNewsText(int unread);

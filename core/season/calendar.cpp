@@ -53,34 +53,46 @@ DayList ClubDays(const DayList (&table)[7], int kind)
 constexpr int kTournamentDays[] = {78, 79, 81, 82, 84, 85};
 constexpr int kWorldCupLastDay = 87;
 
-bool MarkTournamentDays(int kind)
+using CalendarDays = std::array<TCalendarEntry, kCalendarDays + 1>;
+
+bool MarkTournamentDays(CalendarDays& calendar, int kind)
 {
     if (kind < kKindWorldCup || kind > kKindEurocopa) return false;
-    for (int day : kTournamentDays) Calendar[day].dayKind = kind;
-    Calendar[kWorldCupLastDay].dayKind = kind == kKindWorldCup ? kKindWorldCup : kKindFriendlies;
+    for (int day : kTournamentDays) calendar[day].dayKind = kind;
+    calendar[kWorldCupLastDay].dayKind = kind == kKindWorldCup ? kKindWorldCup : kKindFriendlies;
     return true;
 }
 
-void MarkDays(DayList days, int kind)
+void MarkDays(CalendarDays& calendar, DayList days, int kind)
 {
-    for (int day : days) Calendar[day].dayKind = kind;
+    for (int day : days) calendar[day].dayKind = kind;
 }
 
-int SeasonYear()
+void MarkDays20(CalendarDays& calendar, int kind)
 {
-    return 2009 + Game.Season;
+    if (!MarkTournamentDays(calendar, kind)) MarkDays(calendar, ClubDays(kDaysOf20, kind), kind);
+}
+
+void MarkDays10(CalendarDays& calendar, int kind)
+{
+    if (!MarkTournamentDays(calendar, kind)) MarkDays(calendar, ClubDays(kDaysOf10, kind), kind);
+}
+
+int SeasonYear(int season)
+{
+    return 2009 + season;
 }
 
 // Non-negative remainder, so a season number below 1 still gives a year class.
-int YearClass()
+int YearClass(int season)
 {
-    return ((SeasonYear() % 4) + 4) % 4;
+    return ((SeasonYear(season) % 4) + 4) % 4;
 }
 
-void MarkKind(int kind)
+void MarkKind(CalendarDays& calendar, int kind)
 {
-    if (Game.LeagueFormat == kDivisionsOf20) MarkCalendarDays20(kind);
-    else if (Game.LeagueFormat == kDivisionsOf10) MarkCalendarDays10(kind);
+    if (Game.LeagueFormat == kDivisionsOf20) MarkDays20(calendar, kind);
+    else if (Game.LeagueFormat == kDivisionsOf10) MarkDays10(calendar, kind);
 }
 
 bool IsClubIndex(int club)
@@ -108,55 +120,62 @@ bool AnyPendingFriendlyOn(int day, Visit visit)
 
 void MarkCalendarDays20(int kind)
 {
-    if (!MarkTournamentDays(kind)) MarkDays(ClubDays(kDaysOf20, kind), kind);
+    MarkDays20(Calendar, kind);
 }
 
 void MarkCalendarDays10(int kind)
 {
-    if (!MarkTournamentDays(kind)) MarkDays(ClubDays(kDaysOf10, kind), kind);
+    MarkDays10(Calendar, kind);
 }
 
 bool IsWorldCupYear()
 {
-    return YearClass() == 2;
+    return YearClass(Game.Season) == 2;
 }
 
 bool IsCopaAmericaYear()
 {
-    return YearClass() == 3;
+    return YearClass(Game.Season) == 3;
 }
 
 bool IsEurocopaYear()
 {
-    return YearClass() == 0;
+    return YearClass(Game.Season) == 0;
 }
 
 void BuildCalendar()
 {
+    Calendar = CalendarOfSeason(Game.Season);
+}
+
+std::array<TCalendarEntry, kCalendarDays + 1> CalendarOfSeason(int season)
+{
+    CalendarDays calendar{};
     // Day 1 is the first Wednesday of the year; then Wednesday, Thursday, Sunday, Wednesday ...
     // Counted rather than stepped to: past the last calendar year every date reads as 31/12/9999,
     // whose weekday never changes.
-    TDateTime date = EncodeDate(SeasonYear(), 1, 1);
+    TDateTime date = EncodeDate(SeasonYear(season), 1, 1);
     constexpr int kWednesday = 4;
     date += (kWednesday - DayOfWeek(date) + 7) % 7;
     for (int i = 1; i <= kCalendarDays; ++i) {
         if (i > 1) date += (i % 3 == 2) ? 1 : 3;
-        Calendar[i] = TCalendarEntry{i, date, kNoMatchDay};
+        calendar[i] = TCalendarEntry{i, date, kNoMatchDay};
     }
 
-    MarkKind(kKindFriendlies);
-    MarkKind(kKindNationalLeague);
-    if (Game.nationalCupOn) MarkKind(kKindNationalCup);
-    if (Game.StateChampionshipsOn) MarkKind(kKindStateChampionship);
-    if (Game.firstContinentalPairOn && Game.Season >= 2) {
-        MarkKind(kKindFirstContinentalCup);
-        MarkKind(kKindClubWorldCup);
+    MarkKind(calendar, kKindFriendlies);
+    MarkKind(calendar, kKindNationalLeague);
+    if (Game.nationalCupOn) MarkKind(calendar, kKindNationalCup);
+    if (Game.StateChampionshipsOn) MarkKind(calendar, kKindStateChampionship);
+    if (Game.firstContinentalPairOn && season >= 2) {
+        MarkKind(calendar, kKindFirstContinentalCup);
+        MarkKind(calendar, kKindClubWorldCup);
     }
-    if (Game.secondContinentalPairOn && Game.Season >= 2) MarkKind(kKindSecondContinentalCup);
-    if (Game.worldCupOn && IsWorldCupYear()) MarkKind(kKindWorldCup);
+    if (Game.secondContinentalPairOn && season >= 2) MarkKind(calendar, kKindSecondContinentalCup);
+    if (Game.worldCupOn && YearClass(season) == 2) MarkKind(calendar, kKindWorldCup);
     // The 12- and 16-team tournaments keep their days whatever the league format.
-    if (Game.copaAmericaOn && IsCopaAmericaYear()) MarkCalendarDays10(kKindCopaAmerica);
-    if (Game.eurocopaOn && IsEurocopaYear()) MarkCalendarDays10(kKindEurocopa);
+    if (Game.copaAmericaOn && YearClass(season) == 3) MarkDays10(calendar, kKindCopaAmerica);
+    if (Game.eurocopaOn && YearClass(season) == 0) MarkDays10(calendar, kKindEurocopa);
+    return calendar;
 }
 
 void AdvanceToNextMatchDate()

@@ -33,6 +33,8 @@ extern std::array<TCalendarEntry, kCalendarDays + 1> Calendar;
 
 // Rebuilds all 148 days from the season number, league format and competition switches of `Game`.
 void BuildCalendar();
+// The calendar of any season as BuildCalendar makes it for the game's format and switches.
+std::array<TCalendarEntry, kCalendarDays + 1> CalendarOfSeason(int season);
 
 // Writes one kind into its fixed days of the table for divisions of 20 or of 10 clubs.
 void MarkCalendarDays20(int kind);

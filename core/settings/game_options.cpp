@@ -83,7 +83,7 @@ GameOptions ReadGameOptions()
     o.boldHomeEvents = ReadSwitch("opnegrito", 0, OnOnlyForOne);
     o.keepLineup = ReadSwitch("opescalacao", 0, OffOnlyForZero);
     o.autosave = ReadOption("opsalvar", 0, ItemOf4);
-    o.contractNotices = ReadOption("opemails", 0, ItemOf4);
+    o.contractNotices = ReadOption("opemails", 0, [](std::int32_t n) { return n; });  // the number as it is
     const char* displayKeys[] = {"opver41", "opver42", "opver61", "opver62"};
     for (int k = 0; k < 4; ++k)
         o.continentalMatchDisplay[k] = ReadOption(displayKeys[k], 0, ItemOf2);

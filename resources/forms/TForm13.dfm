@@ -84,6 +84,7 @@ object Form13: TForm13
     Width = 120
     Height = 18
     Font.Name = 'Arial'
+    Font.Color = clWhite
     Font.Height = -12
   end
   object labmoney: TRichLabel
@@ -92,6 +93,7 @@ object Form13: TForm13
     Width = 216
     Height = 20
     Font.Name = 'Arial'
+    Font.Color = clWhite
     Font.Height = -15
     Font.Style = [fsBold]
     Hint = 'Finanças do clube'
@@ -410,6 +412,7 @@ object Form13: TForm13
     Top = 152
     Caption = 'Próximo jogo'
     Font.Name = 'Arial'
+    Font.Color = clWhite
     Font.Height = -13
     Font.Style = [fsBold]
     Transparent = True
@@ -450,13 +453,19 @@ object Form13: TForm13
     ShowHint = True
     OnClick = icon_arbitroClick
   end
-  object pinfo_panel: TPanel
+  object pinfo_panel: TDcSmoothPanel
     Left = 536
     Top = 264
     Width = 256
     Height = 322
-    BevelOuter = bvNone
-    Color = clBlack
+    Fill.Color = clWhite
+    Fill.ColorTo = clWhite
+    Fill.Opacity = 40
+    Fill.OpacityTo = 12
+    Fill.GradientType = gtVertical
+    Fill.BorderColor = clSilver
+    Fill.BorderWidth = 2
+    Fill.Rounding = 6
     object lb_infojogn: TRichLabel
       Left = 8
       Top = 6

@@ -20,6 +20,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/menus.h"
 #include "richtext/html_label.h"
+#include "screens/club/hub_refresh.h"
 #include "screens/club/hub_screen.h"
 #include "screens/common/art/hub_art.h"
 #include "screens/common/navigator.h"
@@ -58,10 +59,14 @@ const std::map<std::string, std::string>& ScreenOfEntry()
     return screens;
 }
 
-// The top-bar spots that open a menu (under the spot's left edge).
-struct BarMenu { const char* menu; int spot; };
-constexpr BarMenu kBarMenus[] = {
-    {"PopupMenu2", 0}, {"PopupMenu7", 1}, {"PopupMenu6", 2}, {"PopupMenu3", 7}, {"PopupMenu4", 10}};
+// The top-bar spots that open a menu, and the fixed point of the bar where each menu opens (the
+// screen's point on the design screen, where the hub and its bar start at the screen's corner).
+struct BarMenu { const char* menu; int spot; int x, y; };
+constexpr BarMenu kBarMenus[] = {{"PopupMenu2", 0, 4, 5},
+                                 {"PopupMenu7", 1, 52, 5},
+                                 {"PopupMenu6", 2, 96, 5},
+                                 {"PopupMenu3", 7, 355, 5},
+                                 {"PopupMenu4", 10, 458, 5}};
 
 void ShowItem(TMenuItem* item, bool visible, bool enabled)
 {
@@ -84,7 +89,7 @@ void TForm13::BindMenuHandlers()
         if (TMenuItem* item = FindChild<TMenuItem>("MenuItem5")) item->SetEnabled(true);
     });
     BindHandler("PopupMenu7Popup", [this](TObject*) { PopupMenu7Popup(); });
-    BindHandler("lb_coresClick", [](TObject*) { OpenScreen("TForm86"); });
+    BindHandler("lb_coresClick", [](TObject*) { OpenFromHub("TForm86"); });
     // The next opponent's name, the head-to-head lines and the player card open the market on him.
     BindHandler("opponentLabelClick", [this](TObject*) {
         const int opponent = lb_infonext ? static_cast<int>(lb_infonext->Tag()) : -1;
@@ -94,7 +99,7 @@ void TForm13::BindMenuHandlers()
         if (opponent < 0)
             return;
         MarketClub = opponent;
-        OpenScreen("TForm14");
+        OpenFromHub("TForm14");
     });
     BindHandler("Button4Click", [this](TObject*) { Button4Click(); });
 }
@@ -109,11 +114,16 @@ TPopupMenu* TForm13::BarMenuOfSpot(int spot)
 
 TPoint TForm13::BarMenuPlace(int spot) const
 {
-    if (!nova_barra)
-        return ClientToScreen(TPoint{0, 0});
-    // The bar's picture is stretched over the bar: the spot is found at the bar's scale.
-    const int left = art::kHubBarSpots[static_cast<std::size_t>(spot)].left * nova_barra->Width() / art::kHubBarWidth;
-    return nova_barra->ClientToScreen(TPoint{left, nova_barra->Height()});
+    for (const BarMenu& m : kBarMenus) {
+        if (m.spot != spot)
+            continue;
+        if (!nova_barra)
+            return ClientToScreen(TPoint{m.x, m.y});
+        // The bar's picture is stretched over the bar: the point is taken at the bar's scale.
+        return nova_barra->ClientToScreen(TPoint{m.x * nova_barra->Width() / art::kHubBarWidth,
+                                                 m.y * nova_barra->Height() / art::kHubBarHeight});
+    }
+    return ClientToScreen(TPoint{0, 0});
 }
 
 bool TForm13::PopupBarMenu(int spot)
@@ -126,7 +136,8 @@ bool TForm13::PopupBarMenu(int spot)
             return false;
         if (spot == 1)
             FixtureListClub = Game.CurrentHumanClub;
-        menu->Popup(BarMenuPlace(spot).X, BarMenuPlace(spot).Y);
+        const TPoint at = BarMenuPlace(spot);
+        menu->Popup(at.X, at.Y);
         return true;
     }
     return false;
@@ -231,10 +242,7 @@ void TForm13::OpenFromHub(const std::string& formClass)
 {
     // The tables, histories, fixtures and brackets that take long to fill are built under the hourglass.
     static const std::set<std::string> slowToBuild = {"TForm36", "TForm29", "TForm20", "TForm63", "TForm35", "TForm71"};
-    if (slowToBuild.contains(formClass))
-        OpenScreenUnderHourglass(formClass);
-    else
-        OpenScreen(formClass);
+    OpenScreenThen(formClass, slowToBuild.contains(formClass), [] { ShowOpenHubAsTheGameHolds(); });
 }
 
 void TForm13::SellSelectedPlayer()

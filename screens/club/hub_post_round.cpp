@@ -3,6 +3,7 @@
 // before the next one is drawn.
 #include "core/progression/post_round.h"
 #include "core/records/game_state.h"
+#include "screens/club/hub_refresh.h"
 #include "screens/club/hub_screen.h"
 #include "screens/common/game_form.h"
 #include "screens/common/screen_registry.h"
@@ -14,7 +15,9 @@ namespace tarvelon {
 TModalResult TForm13::ShowScreenModally(const std::string& formClass)
 {
     TGameForm* form = CreateScreen(formClass, this);
-    return form != nullptr ? form->ShowModal() : mrNone;
+    const TModalResult result = form != nullptr ? form->ShowModal() : mrNone;
+    ShowOpenHubAsTheGameHolds();
+    return result;
 }
 
 void TForm13::DispatchPostRoundEvents()

@@ -21,6 +21,12 @@ void RefreshOpenHub()
         hub->ShowClubChanges();
 }
 
+void ShowOpenHubAsTheGameHolds()
+{
+    if (TForm13* hub = OpenHubForm())
+        hub->ShowWhatTheGameHolds();
+}
+
 void ShowOpenHubCash()
 {
     if (TForm13* hub = OpenHubForm())
@@ -39,6 +45,12 @@ void RepaintOpenHubRoster()
 {
     if (TForm13* hub = OpenHubForm(); hub && hub->gridview1)
         hub->gridview1->Invalidate();
+}
+
+void RefillOpenHubRoster()
+{
+    if (TForm13* hub = OpenHubForm())
+        hub->RefreshRosterGrid();
 }
 
 void ShowOpenHubRowPrice(int player)

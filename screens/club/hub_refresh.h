@@ -12,6 +12,11 @@ TForm13* OpenHubForm();
 // sales, morale) are not run again: they belong to the hub's creation and to each coach's turn.
 void RefreshOpenHub();
 
+// After any screen the hub opened: the open hub's counts and lists show what the game now holds
+// (header, news, cash, next match, the roster's rows), its selected player and order kept while the
+// squad is the same.
+void ShowOpenHubAsTheGameHolds();
+
 // The open hub's money label shows the club's cash anew (after the bank or the stadium moved it),
 // its roster and the selected player left as they are.
 void ShowOpenHubCash();
@@ -21,6 +26,8 @@ void ShowOpenHubCashAndNextMatch();
 
 // The open hub's roster paints its rows anew (in the list colours, when they are used).
 void RepaintOpenHubRoster();
+// The open hub's roster is filled anew: standard order, first row selected.
+void RefillOpenHubRoster();
 
 // The open hub's selected roster row shows the player's price anew, after he was listed for sale.
 void ShowOpenHubRowPrice(int player);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <vector>
 
 #include "controls/dc_glow_button.h"
 #include "controls/dc_smooth_label.h"
@@ -37,6 +38,7 @@
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/menus.h"
 #include "richtext/html_label.h"
+#include "screens/club/hub_card.h"
 #include "screens/club/hub_refresh.h"
 #include "screens/common/art/art_kit.h"
 #include "screens/common/art/cursor_art.h"
@@ -169,28 +171,28 @@ void TForm13::BindHandlers()
     BindHandler("icon_arbitroClick", [this](TObject*) {
         ShownReferee = static_cast<int>(icon_arbitro->Tag());
         if (ShownReferee > 0)
-            OpenScreen("TForm80");
+            OpenFromHub("TForm80");
     });
     BindHandler("lb_tecClick", [](TObject*) {
         const TClub* club = ClubAt(Game.CurrentHumanClub);
         CareerViewMode = 2;
         SelectedRecord = club != nullptr ? club->coach : -1;
-        OpenScreen("TForm47");
+        OpenFromHub("TForm47");
     });
-    BindHandler("labmoneyClick", [](TObject*) { OpenScreen("TForm22"); });
+    BindHandler("labmoneyClick", [](TObject*) { OpenFromHub("TForm22"); });
     BindHandler("Label23Click", [](TObject*) { OpenGamePage(); });
-    BindHandler("label32Click", [](TObject*) { OpenScreen("TForm62"); });
+    BindHandler("label32Click", [](TObject*) { OpenFromHub("TForm62"); });
     BindHandler("lb_conftClick", [](TObject* sender) {
         if (auto* label = dynamic_cast<TComponent*>(sender)) {
             RecordClub = static_cast<int>(label->Tag());
             // Only the league clubs keep a record (a continental cup's guests have none).
             if (RecordClub >= 0 && RecordClub < Game.LeagueClubCount)
-                OpenScreen("TForm55");
+                OpenFromHub("TForm55");
         }
     });
     BindHandler("lb_conf3Click", [this](TObject*) {
         HeadToHeadClubs = {Game.CurrentHumanClub, opponent_};
-        OpenScreen("TForm15");
+        OpenFromHub("TForm15");
     });
     BindHandler("nova_barraMouseDown", [this](TObject*, TMouseButton, TShiftState, int x, int y) {
         OpenBarSpot(BarSpotAt(x, y));
@@ -390,6 +392,32 @@ void TForm13::ShowClubChanges()
     RefreshHubHeader();
 }
 
+void TForm13::ShowWhatTheGameHolds()
+{
+    if (CurrentClub() == nullptr)
+        return;
+    CountAvailablePlayers(0, Game.CurrentHumanClub);
+    std::vector<int> squad = SquadInListOrder(Game.CurrentHumanClub);
+    std::vector<int> listed;
+    for (int row = 0; gridview1 && row < gridview1->RowCount(); ++row)
+        listed.push_back(std::atoi(gridview1->GetCellTextByName("id", row).c_str()));
+    std::vector<int> shown = listed;
+    std::sort(squad.begin(), squad.end());
+    std::sort(shown.begin(), shown.end());
+    if (squad != shown) {
+        RefreshRosterGrid();
+    } else if (gridview1) {
+        gridview1->BeginUpdate();
+        for (std::size_t row = 0; row < listed.size(); ++row)
+            SetRosterRow(static_cast<int>(row), listed[row]);
+        gridview1->EndUpdate();
+        if (const int player = SelectedPlayer(); player > 0 && pinfo_panel && pinfo_panel->Visible())
+            ShowPlayerCard(player);
+    }
+    RefreshHubHeader();
+    ShowNextMatch();
+}
+
 void TForm13::RefreshHubHeader()
 {
     TClub* club = CurrentClub();
@@ -435,16 +463,16 @@ void TForm13::RefreshHubHeader()
     if (bar1) bar1->SetPosition(std::max(0, club->boardConfidence));
     if (bar2) bar2->SetPosition(std::max(0, club->SupportersMood));
     Font().SetColor(fg);
+    // The date, the cash and the next match's heading keep their own colour.
     for (TRichLabel* label : {lb_infonext, lb_infojog, lb_infojogn, lb_cd, lb_ct, lb_tec, lb_infot, lb_conf1, lb_conf2,
-                              lb_conf3, lb_conf4, lb_conft1, lb_conft2, label32, lb_total, lb_cores, lab_data, labmoney})
+                              lb_conf3, lb_conf4, lb_conft1, lb_conft2, label32, lb_total, lb_cores})
         if (label)
             label->Font().SetColor(fg);
-    for (TLabel* label : {Label12, Label23, Label24})
+    for (TLabel* label : {Label12, Label23})
         if (label)
             label->Font().SetColor(fg);
     SetColor(bg);
-    if (pinfo_panel) pinfo_panel->SetColor(bg);
-    if (p_conf) p_conf->SetColor(bg);
+    FrameHubCard(pinfo_panel, bg);
     if (Gradient1) {
         Gradient1->SetColorBegin(bg);
         Gradient1->SetColorEnd(ShiftedColor(bg));
@@ -561,10 +589,14 @@ void TForm13::RefreshRosterGrid()
 
 void TForm13::FillRosterRow(int player)
 {
+    gridview1->AddRow();
+    SetRosterRow(gridview1->RowCount() - 1, player);
+}
+
+void TForm13::SetRosterRow(int row, int player)
+{
     const RosterRowView view = RosterRowOf(player);
     const TPlayer* p = PlayerAt(player);
-    gridview1->AddRow();
-    const int row = gridview1->RowCount() - 1;
     auto set = [this, row](const char* column, const std::string& text) { gridview1->SetCellTextByName(column, row, text); };
     set("id", Num(player));
     set("colstatus", view.colstatus);
@@ -728,10 +760,7 @@ int TForm13::BarSpotAt(int x, int y) const
         if (bx >= s.left && bx <= s.right && by >= s.top && by <= s.bottom)
             return spot;
     }
-    // Around its spot, the tile drawn for it answers too.
-    for (int spot = 0; spot < art::kHubBarSpotCount; ++spot)
-        if (art::HubBarTile(art::kHubBarSpots[static_cast<std::size_t>(spot)]).contains(bx, by))
-            return spot;
+    // Only the spot itself answers, not the rest of the tile drawn around it.
     return -1;
 }
 
@@ -779,7 +808,7 @@ void TForm13::OpenWithPlayer(const std::string& formClass)
     if (player <= 0)
         return;
     SelectedRecord = player;
-    OpenScreen(formClass);
+    OpenFromHub(formClass);
 }
 
 void TForm13::Autosave(bool atCreation)

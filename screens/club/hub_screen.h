@@ -41,6 +41,9 @@ public:
     void RefreshHubHeader();
     // After another screen changed the club (its squad, its cash): the roster and the header anew.
     void ShowClubChanges();
+    // After any screen the hub opened: the header, the next match and the roster's rows as the game
+    // now holds them; the rows keep their order and selection while the squad is the same.
+    void ShowWhatTheGameHolds();
     void RefreshRosterGrid();
     void ShowPlayerCard(int player);
     // After the selected player's contract was renewed.
@@ -97,7 +100,7 @@ public:
     TRichLabel* lb_infonext = nullptr;
     TImage* Image13 = nullptr;
     TImage* icon_arbitro = nullptr;
-    TWinControl* pinfo_panel = nullptr;
+    TWinControl* pinfo_panel = nullptr;  // the card: a smooth panel's fill
     TRichLabel* lb_infojogn = nullptr;
     TRichLabel* lb_infojog = nullptr;
     TImage* Image1 = nullptr;
@@ -143,6 +146,7 @@ private:
     void RunPostRoundEvents();
     void ShowReferee();
     void FillRosterRow(int player);
+    void SetRosterRow(int row, int player);
     void SetRosterMoneyCells(int row, const RosterRowView& view);
     void UpdatePlayerActions();
     void OpenWithPlayer(const std::string& formClass);
@@ -152,7 +156,7 @@ private:
     // Menus and player actions (hub_menus.cpp).
     void BindMenuHandlers();
     bool PopupBarMenu(int spot);
-    TPoint BarMenuPlace(int spot) const;  // on the screen, under the spot
+    TPoint BarMenuPlace(int spot) const;  // on the screen, at the menu's fixed point of the bar
     void PopupMenu1Popup();
     void PopupMenu7Popup();
     void SellSelectedPlayer();

@@ -58,12 +58,12 @@ void TForm64::ShapeMouseDown(TObject* sender, TMouseButton, TShiftState, int, in
     ChooseListColor(position, ColorDialog1->Color());
 }
 
-// The hub's roster shows the new colours when it is there and colours its rows.
+// The hub's roster is filled anew in the new colours when it is there and colours its rows.
 void TForm64::GradButton1Click(TObject*)
 {
     Close();
     if (Game.colouredPlayerLists)
-        RepaintOpenHubRoster();
+        RefillOpenHubRoster();
 }
 
 void TForm64::GradButton2Click(TObject*)

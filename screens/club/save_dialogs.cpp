@@ -38,7 +38,7 @@ const TScreenRecord TForm40::kScreen{
     .shows = "Nome do jogo salvo",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.background = TBackground::None, .swallowAltF4 = true},
+    .style = {.swallowAltF4 = true},
     .create = NewScreen<TForm40>,
     .file = "screens/club/save_dialogs.cpp",
 };
@@ -95,7 +95,7 @@ const TScreenRecord TForm41::kScreen{
     .shows = "Substituir o jogo salvo",
     .area = TScreenArea::Club,
     .modal = true,
-    .style = {.background = TBackground::None, .swallowAltF4 = true},
+    .style = {.swallowAltF4 = true},
     .create = NewScreen<TForm41>,
     .file = "screens/club/save_dialogs.cpp",
 };

@@ -19,7 +19,8 @@ std::string& LastOpened()
     return name;
 }
 
-void OpenNow(const std::string& formClass, bool withSubject, bool busy = false)
+void OpenNow(const std::string& formClass, bool withSubject, bool busy = false,
+             const std::function<void()>& afterwards = {})
 {
     const TScreenRecord* entry = FindScreen(formClass);
     if (!entry)
@@ -38,6 +39,8 @@ void OpenNow(const std::string& formClass, bool withSubject, bool busy = false)
         form->ShowModal();
     else
         form->Show();
+    if (afterwards)
+        afterwards();
 }
 
 }  // namespace
@@ -93,6 +96,13 @@ void OpenScreenUnderHourglass(const std::string& formClass)
     if (formClass.empty())
         return;
     RunQueued([formClass] { OpenNow(formClass, false, true); });
+}
+
+void OpenScreenThen(const std::string& formClass, bool busy, std::function<void()> afterwards)
+{
+    if (formClass.empty())
+        return;
+    RunQueued([formClass, busy, afterwards = std::move(afterwards)] { OpenNow(formClass, false, busy, afterwards); });
 }
 
 void OpenMatchReport(int report, int side)

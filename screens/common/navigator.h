@@ -2,6 +2,7 @@
 // The navigator: the one place where core's outcomes and the menus become screens. Every change of
 // screen is a queued call (queued_call.h) that runs at the top of the event loop, never inside the
 // handler of the form that is closing. Screens are created through the registry.
+#include <functional>
 #include <string>
 
 #include "core/newgame/start_game.h"
@@ -23,6 +24,9 @@ void OpenScreen(const std::string& formClass, bool withSubject = false);
 // The same, with the hourglass over every window while the screen is built (the screens that take
 // long to fill); it is gone once the screen shows.
 void OpenScreenUnderHourglass(const std::string& formClass);
+// Opens a registered screen from a queued call (under the hourglass when `busy`); `afterwards` runs
+// once a modal screen has closed, or once another has shown.
+void OpenScreenThen(const std::string& formClass, bool busy, std::function<void()> afterwards);
 
 // The match report of an archived match (`MatchReportIndex`), on the side `side` (1 home, 2 away).
 void OpenMatchReport(int report, int side = 1);

@@ -3,6 +3,8 @@
 // line, unread news, money beyond 32 bits and the dismissal notice's reasons.
 #include <gtest/gtest.h>
 
+#include "core/season/calendar.h"
+
 #include "core/career/career_state.h"
 #include "core/club_rosters.h"
 #include "core/records/cup_tie.h"
@@ -146,11 +148,19 @@ TEST_F(HubViewsTest, HeaderLinesNewsAndMoneyBeyond32Bits)
     Clubs[0].Place[1] = 0;
     EXPECT_EQ(DivisionText(0), "2ª divisão");
     MailMessages.clear();
+    Game.DayIndex = 60;  // well into the season
     TMailMessage fresh{};
     fresh.recipientClub = 0;
     fresh.date = TodayDate() - 3;
     TMailMessage old = fresh;
     old.date = TodayDate() - 15;
+    // Dated on a match day of the clubs: a hub could show it that day.
+    for (int day = Game.DayIndex - 1; day >= 1; --day)
+        if (Calendar[day].dayKind >= 1 && Calendar[day].dayKind <= 6 && Calendar[day].date <= TodayDate() - 15) {
+            old.date = Calendar[day].date;
+            break;
+        }
+    ASSERT_LE(old.date, TodayDate() - 15);
     MailMessages = {fresh, old, fresh};
     EXPECT_EQ(CountUnreadNews(0), 2);
     EXPECT_EQ(MailMessages[1].read, 1);  // older than two weeks: read by showing the hub

@@ -9,6 +9,9 @@
 #include "core/mail/inbox.h"
 #include "core/mail/mail.h"
 #include "core/mail/mail_texts.h"
+#include "core/records/table_reset.h"
+#include "core/season/calendar.h"
+#include "core/season/competition_kind.h"
 #include "tests/core/economy_test_world.h"
 
 namespace tarvelon {
@@ -88,31 +91,73 @@ TEST_F(MailInboxTest, ReadingAndAnsweringStayAndTheUnreadNewsFollow)
 // "Sim" to the board's question on a sent-off player fines him 30 % of his weekly wage: the club
 // keeps it from his wages, so its cash and its season's wages paid move by the same amount; "Não",
 // a second answer, or a player who has left since are not fined.
-// Unread news turns read two weeks after the coach could first see it: from its date when the hub
-// counts it that day, from the hub's first count when it came on a day no hub opened (a notice of
-// the season's last day, read only at the next season's first hub).
-TEST_F(MailInboxTest, UnreadNewsTurnsReadTwoWeeksAfterTheHubCouldFirstShowIt)
+// Unread news turns read two weeks after the first day a hub could show it: from its date when a
+// hub opens that day, else from the next match day of the clubs: a notice of the season's last day
+// waits for the next season's first match day (a friendly day only when a friendly is booked on it).
+// The rule reads only the saved game: emptied and rebuilt tables in between (a save and a load)
+// change nothing.
+TEST_F(MailInboxTest, UnreadNewsTurnsReadTwoWeeksAfterTheFirstDayAHubCouldShowIt)
 {
-    const TDateTime seasonEnd = EncodeDate(2010, 12, 12);
-    const TDateTime firstHub = EncodeDate(2011, 1, 23);
-    MarkOldNewsRead(club_, seasonEnd - 7);  // the club's last hub of the season
-    SendMail(club_, mkContract, 1, 0, 0, player_);  // no hub opens on its day
+    Game.Season = 1;
+    Game.LeagueFormat = kDivisionsOf20;
+    Game.nationalCupOn = 0;
+    Game.StateChampionshipsOn = 0;
+    Game.firstContinentalPairOn = 0;
+    Game.secondContinentalPairOn = 0;
+    BuildCalendar();
+    const auto second = CalendarOfSeason(2);
+    ASSERT_EQ(Calendar[148].dayKind, kNoMatchDay);
+    ASSERT_EQ(Calendar[36].dayKind, kKindNationalLeague);
+    ASSERT_EQ(second[3].dayKind, kKindFriendlies);
+    ASSERT_EQ(second[36].dayKind, kKindNationalLeague);
+    const TDateTime seasonEnd = Calendar[148].date;
+    SendMail(club_, mkContract, 1, 0, 0, player_);  // dated on the season's last day: no hub opens
     MailMessages.back().date = seasonEnd;
-    SendMail(club_, mkContract, 0, 0, 0, mate_);  // counted by the hub on its day
-    MailMessages.back().date = firstHub;
+    SendMail(club_, mkContract, 0, 0, 0, mate_);  // dated on a league day
+    MailMessages.back().date = Calendar[36].date;
+    const std::vector<TMailMessage> sent = MailMessages;
 
-    MarkOldNewsRead(club_, firstHub);
-    EXPECT_EQ(CountUnreadMail(club_), 2) << "a notice dated on a day without a hub is still news";
-    MarkOldNewsRead(club_, firstHub + 14);
-    EXPECT_EQ(CountUnreadMail(club_), 2);
-    MarkOldNewsRead(club_, firstHub + 15);
-    EXPECT_EQ(CountUnreadMail(club_), 0) << "two weeks unread after the hub first showed them";
+    auto readAt = [this](std::initializer_list<TDateTime> hubs, bool reloadBetween) {
+        std::vector<std::uint8_t> read;
+        for (TDateTime today : hubs) {
+            if (reloadBetween) {
+                const std::vector<TMailMessage> kept = MailMessages;
+                const std::vector<TFriendly> friendlies = Friendlies;
+                RunRegisteredTableResets();
+                MailMessages = kept;
+                Friendlies = friendlies;
+            }
+            MarkOldNewsRead(club_, today);
+        }
+        for (const TMailMessage& mail : MailMessages)
+            read.push_back(mail.read);
+        return read;
+    };
+    const TDateTime firstLeagueDay = Calendar[36].date;
+    EXPECT_EQ(readAt({firstLeagueDay + 14}, false), (std::vector<std::uint8_t>{0, 0}));
+    EXPECT_EQ(readAt({firstLeagueDay + 15}, false), (std::vector<std::uint8_t>{0, 1}));
 
-    SendMail(club_, mkContract, 0, 0, 0, player_);
-    MailMessages.back().date = firstHub + 20;
-    MarkOldNewsRead(club_, firstHub + 20);
-    MarkOldNewsRead(club_, firstHub + 35);
-    EXPECT_EQ(CountUnreadMail(club_), 0) << "news counted on its own day turns read two weeks after its date";
+    // The next season: no friendly booked, so its first hub is its first league day; the notice of
+    // the last day is news until two weeks after it.
+    MailMessages = sent;
+    Game.Season = 2;
+    BuildCalendar();
+    const std::vector<std::uint8_t> plain = readAt({second[36].date, second[36].date + 14}, false);
+    EXPECT_EQ(plain, (std::vector<std::uint8_t>{0, 1}));
+    MailMessages = sent;
+    EXPECT_EQ(readAt({second[36].date, second[36].date + 14}, true), plain) << "the same after a reload";
+    MailMessages = sent;
+    EXPECT_EQ(readAt({second[36].date + 15}, true), (std::vector<std::uint8_t>{1, 1}));
+    // A friendly booked on the season's first friendly day opens a hub there: two weeks run from it.
+    MailMessages = sent;
+    TFriendly friendly;
+    friendly.home = club_;
+    friendly.away = other_;
+    friendly.date = second[3].date;
+    Friendlies.push_back(friendly);
+    EXPECT_EQ(readAt({second[3].date + 14}, true), (std::vector<std::uint8_t>{0, 1}));
+    EXPECT_EQ(readAt({second[3].date + 15}, false), (std::vector<std::uint8_t>{1, 1}));
+    Friendlies.clear();
 }
 
 TEST_F(MailInboxTest, FiningASentOffPlayerKeepsThirtyPercentOfHisWeeklyWage)

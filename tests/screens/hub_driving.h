@@ -7,7 +7,10 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <utility>
@@ -29,6 +32,30 @@
 #include "tests/screens/board_drags.h"
 
 namespace tarvelon::test {
+
+// The game folder's background picture "img/f01.jpg" is plain red while the object lives (so a
+// screen that tiles it shows red), and gone again afterwards.
+class RedBackgroundPicture {
+public:
+    RedBackgroundPicture()
+    {
+        std::filesystem::create_directories("img");
+        QImage red(32, 32, QImage::Format_RGB32);
+        red.fill(QColor(220, 0, 0));
+        loaded_ = red.save("img/f01.jpg", "JPG") && LoadBackgroundBitmap();
+    }
+    ~RedBackgroundPicture()
+    {
+        std::filesystem::remove("img/f01.jpg");
+        LoadBackgroundBitmap();
+    }
+    RedBackgroundPicture(const RedBackgroundPicture&) = delete;
+    RedBackgroundPicture& operator=(const RedBackgroundPicture&) = delete;
+    bool Loaded() const { return loaded_; }
+
+private:
+    bool loaded_ = false;
+};
 
 // The visible form of a class (the newest one), null when none is shown.
 template <typename T>

@@ -21,7 +21,7 @@ struct HubBarSpot {
 inline constexpr int kHubBarSpotCount = 11;
 extern const std::array<HubBarSpot, kHubBarSpotCount> kHubBarSpots;
 
-// The tile drawn for a spot, in the bar's pixels (a click on it acts as on its spot).
+// The tile drawn for a spot, in the bar's pixels (only the spot inside it takes clicks).
 QRect HubBarTile(const HubBarSpot& spot);
 
 QImage DrawHubTopBar();

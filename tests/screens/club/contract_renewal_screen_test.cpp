@@ -24,6 +24,8 @@
 #include "core/economy/player_sale.h"
 #include "core/economy/stadium.h"
 #include "core/format/money_format.h"
+#include "core/mail/inbox.h"
+#include "core/mail/mail.h"
 #include "core/records/session_globals.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
@@ -43,6 +45,7 @@
 #include "tests/screens/club/between_rounds_suite.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/hub_game.h"
+#include "tests/controls/shown_text.h"
 
 namespace tarvelon {
 namespace {
@@ -100,6 +103,43 @@ TEST_F(ContractRenewalScreenTest, AContractIsRenewedAgainstTheWageDemand)
     EXPECT_FALSE(hub->btvender->Enabled());
     EXPECT_FALSE(hub->btalterasal->Enabled());
     EXPECT_FALSE(hub->Button4->Visible());
+}
+
+// A raise of more than 30 % brings the player's thanks to the inbox: once the renewal closes, the
+// hub's news line counts it, without a reload.
+TEST_F(ContractRenewalScreenTest, TheHubCountsThePlayersThanksOnceTheRenewalCloses)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int player = std::atoi(hub->gridview1->GetCellTextByName("id", 2).c_str());
+    Players[player].wage = CurrencyFromUnits(1);  // any contract is a raise of far more than 30 %
+    for (int k = 0; k < 7; ++k)
+        SendMail(Game.CurrentHumanClub, mkPlayerMessage, 2, 0, 0, player);
+    hub->RefreshHubHeader();
+    const int unread = CountUnreadMail(Game.CurrentHumanClub);
+    ASSERT_GE(unread, 7);
+    ASSERT_EQ(test::ShownText(*hub->label32), std::to_string(unread) + " notícias não lidas");
+    SelectPlayer(*hub, player);
+    const std::int64_t demand = RenewalDemand(player, 1);
+    ModalAnswerer answerer([demand](TGameForm& form) {
+        if (auto* renewal = dynamic_cast<TForm24*>(&form)) {
+            renewal->combom->SetItemIndex(1);
+            renewal->Edit1->SetFocus();
+            renewal->Edit1->SelectAll();
+            QTest::keyClicks(renewal->Edit1->Widget(), QString::number(demand));
+            Click(renewal->CHButton1);
+        } else {
+            form.Close();
+        }
+    });
+    QTest::mouseClick(hub->btalterasal->Widget(), Qt::LeftButton);
+    ASSERT_TRUE(test::PumpUntil([&answerer] {
+        return !answerer.Seen().empty() && test::ShownScreen("TForm24") == nullptr;
+    }, 5000));
+    test::Pump(100);
+    ASSERT_EQ(CurrencyUnits(Players[player].wage), demand);
+    ASSERT_EQ(CountUnreadMail(Game.CurrentHumanClub), unread + 1);
+    EXPECT_EQ(test::ShownText(*hub->label32), std::to_string(unread + 1) + " notícias não lidas");
 }
 
 TEST_F(ContractRenewalScreenTest, AnOfferAboveTheLimitIsToldAndOneEqualToTheDemandSignsAtOnce)

@@ -207,6 +207,31 @@ TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
     EXPECT_EQ(hub->gridview1->HighlightedTextColor(), clWhite);
     EXPECT_EQ(hub->btjogar->Appearance().BorderColorHot(), 0x00203040);
     EXPECT_EQ(hub->btjogar->Appearance().BorderColorDown(), 0x00203040);
+    // The player card is a fill framed in the background colour; the head-to-head panel keeps its
+    // own colour. The date, the cash and the next match's heading keep theirs; the listed labels
+    // take the text colour.
+    const QImage card = hub->pinfo_panel->Widget()->grab().toImage();
+    const QColor frame = card.pixelColor(card.width() / 2, 0);
+    EXPECT_NEAR(frame.red(), 0x40, 6);
+    EXPECT_NEAR(frame.green(), 0x30, 6);
+    EXPECT_NEAR(frame.blue(), 0x20, 6);
+    EXPECT_NE(hub->pinfo_panel->ClassName(), "TPanel");
+    EXPECT_EQ(hub->p_conf->Color(), clBlack);
+    for (TRichLabel* own : {hub->lab_data, hub->labmoney})
+        EXPECT_EQ(own->Font().Color(), clWhite);
+    EXPECT_EQ(hub->Label24->Font().Color(), clWhite);
+    Clubs[club].TextColor = clYellow;
+    hub->RefreshHubHeader();
+    for (TRichLabel* own : {hub->lab_data, hub->labmoney})
+        EXPECT_EQ(own->Font().Color(), clWhite);
+    EXPECT_EQ(hub->Label24->Font().Color(), clWhite);
+    for (TRichLabel* themed : {hub->lb_infonext, hub->lb_infojog, hub->lb_infojogn, hub->lb_cd, hub->lb_ct, hub->lb_tec,
+                               hub->lb_infot, hub->lb_conf1, hub->lb_conf4, hub->lb_conft2, hub->label32, hub->lb_total,
+                               hub->lb_cores})
+        EXPECT_EQ(themed->Font().Color(), clYellow) << themed->Name();
+    EXPECT_EQ(hub->Label12->Font().Color(), clYellow);
+    EXPECT_EQ(hub->Label23->Font().Color(), clYellow);
+    EXPECT_EQ(hub->Font().Color(), clYellow);
 
     // The text links show the game's arrow with a ball: white arrow at the top left, ball below right.
     for (TRichLabel* link : {hub->labmoney, hub->label32, hub->lb_tec, hub->lb_cores})
@@ -426,14 +451,28 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     clickOpponentTitle(Game.LeagueClubCount - 1);
     EXPECT_EQ(LastOpenedScreen(), "TForm55");
     EXPECT_EQ(RecordClub, Game.LeagueClubCount - 1);
-    // "Artilheiros" clicked on its tile's right edge, beside its narrow spot.
-    const art::HubBarSpot& scorers = art::kHubBarSpots[9];
-    const QRect scorersTile = art::HubBarTile(scorers);
-    ASSERT_GT(scorersTile.right() - 1, scorers.right);
+    // Only the spots answer: a click on the bar just beside a spot opens nothing, not even the
+    // tile drawn around it ("Téc." starts at 550, "Campeões" at 596, "Artilheiros" ends at 664,
+    // "Rank" at 716); the spots' own edges answer.
+    for (const QPoint beside : {QPoint(545, 20), QPoint(549, 20), QPoint(592, 20), QPoint(667, 20), QPoint(720, 20),
+                                QPoint(560, 38), QPoint(650, 1)}) {
+        const std::string before = LastOpenedScreen();
+        closeScreenSoon();  // should a screen open all the same
+        QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier, beside);
+        test::Pump(80);
+        EXPECT_EQ(LastOpenedScreen(), before) << beside.x() << "," << beside.y();
+        for (const char* menu : {"PopupMenu2", "PopupMenu3", "PopupMenu4", "PopupMenu6", "PopupMenu7"}) {
+            QMenu* shown = hub->FindChild<TPopupMenu>(menu)->ShownMenu();
+            EXPECT_FALSE(shown != nullptr && shown->isVisible()) << menu << " at " << beside.x() << "," << beside.y();
+            if (shown != nullptr)
+                shown->close();
+        }
+    }
+    EXPECT_EQ(hub->BarSpotAt(550, 4), 7);
+    EXPECT_EQ(hub->BarSpotAt(664, 37), 9);
     closeScreenSoon();
-    QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(scorersTile.right() - 1, scorersTile.center().y()));
-    test::Pump(150);
-    EXPECT_EQ(LastOpenedScreen(), "TForm20");
+    QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(664, 20));
+    EXPECT_TRUE(test::OpenedAndClosedAgain("TForm20"));
 
     // The referee's icon opens the card of the referee it names.
     hub->icon_arbitro->SetTag(3);
@@ -704,7 +743,7 @@ TEST_F(HubScreenTest, OnSmallScreensTheRankingsAndHistoriesFillTheWindow)
     }
 }
 
-TEST_F(HubScreenTest, TheTopBarsMenusOpenUnderTheirSpotsAtEveryScreenSize)
+TEST_F(HubScreenTest, TheTopBarsMenusOpenAtTheirFixedPointsAtEveryScreenSize)
 {
     struct Case { int width, height; };
     bool first = true;
@@ -715,10 +754,13 @@ TEST_F(HubScreenTest, TheTopBarsMenusOpenUnderTheirSpotsAtEveryScreenSize)
         TForm13* hub = OpenTheHub();
         ASSERT_NE(hub, nullptr);
         const double scale = double(hub->nova_barra->Width()) / art::kHubBarWidth;
-        // "Opções", "Jogos", "$", "Téc." and "Rank", clicked where the stretched bar draws them.
-        for (const auto& [spot, menuName] : {std::pair{0, "PopupMenu2"}, std::pair{1, "PopupMenu7"},
-                                             std::pair{2, "PopupMenu6"}, std::pair{7, "PopupMenu3"},
-                                             std::pair{10, "PopupMenu4"}}) {
+        // "Opções", "Jogos", "$", "Téc." and "Rank", clicked where the stretched bar draws them,
+        // open their menus at their fixed points of the bar: (4, 5), (52, 5), (96, 5), (355, 5),
+        // (458, 5) on the design screen, at the bar's scale on a larger one.
+        struct MenuCase { int spot; const char* menuName; int x, y; };
+        for (const auto& [spot, menuName, x, y] : {MenuCase{0, "PopupMenu2", 4, 5}, MenuCase{1, "PopupMenu7", 52, 5},
+                                                   MenuCase{2, "PopupMenu6", 96, 5}, MenuCase{7, "PopupMenu3", 355, 5},
+                                                   MenuCase{10, "PopupMenu4", 458, 5}}) {
             const art::HubBarSpot& s = art::kHubBarSpots[static_cast<std::size_t>(spot)];
             const QPoint middle(int((s.left + s.right) / 2 * scale),
                                 (s.top + s.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight);
@@ -729,13 +771,16 @@ TEST_F(HubScreenTest, TheTopBarsMenusOpenUnderTheirSpotsAtEveryScreenSize)
             QMenu* shown = menu->ShownMenu();
             ASSERT_TRUE(shown != nullptr && shown->isVisible()) << menuName << " at " << size.width;
             const QPoint opened = shown->pos();
-            const QPoint button = hub->Widget()->mapToGlobal(QPoint(int(s.left * scale), hub->nova_barra->Height()));
-            // At its spot's left edge, unless an edge of the (test's smaller) screen pushes it in.
+            const QPoint button = hub->Widget()->mapToGlobal(
+                QPoint(x * hub->nova_barra->Width() / art::kHubBarWidth, y * hub->nova_barra->Height() / art::kHubBarHeight));
+            // At its point, unless an edge of the (test's smaller) screen pushes it in.
             const QRect screenArea = shown->screen()->geometry();
             if (button.x() >= screenArea.left() && button.x() + shown->width() <= screenArea.right()) {
                 EXPECT_NEAR(opened.x(), button.x(), 2) << menuName << " at " << size.width;
             }
-            EXPECT_NEAR(opened.y(), button.y(), 2) << menuName << " at " << size.width;
+            if (button.y() >= screenArea.top()) {
+                EXPECT_NEAR(opened.y(), button.y(), 2) << menuName << " at " << size.width;
+            }
             shown->close();
             test::Pump(10);
         }

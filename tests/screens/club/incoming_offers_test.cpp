@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include <functional>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -97,11 +98,8 @@ TEST_F(IncomingOffersTest, TheLoanRequestPaintsNoBackgroundPictureOfItsOwn)
 {
     TForm13* hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
-    std::filesystem::create_directories("img");
-    QImage red(32, 32, QImage::Format_RGB32);
-    red.fill(QColor(220, 0, 0));
-    ASSERT_TRUE(red.save("img/f01.jpg", "JPG"));
-    ASSERT_TRUE(LoadBackgroundBitmap());
+    std::optional<test::RedBackgroundPicture> background(std::in_place);
+    ASSERT_TRUE(background->Loaded());
     LoanRequestPlayer = PlayersOfClub(Game.CurrentHumanClub)[3];
     LoanRequestClub = SubjectOtherClub();
     QImage shown;
@@ -112,8 +110,7 @@ TEST_F(IncomingOffersTest, TheLoanRequestPaintsNoBackgroundPictureOfItsOwn)
     });
     CreateScreen("TForm59", hub)->ShowModal();
     test::Pump();
-    std::filesystem::remove("img/f01.jpg");
-    LoadBackgroundBitmap();
+    background.reset();
     ASSERT_FALSE(shown.isNull());
     EXPECT_EQ(shown.pixelColor(3, 3), QColor(Qt::white));
 }

@@ -29,11 +29,13 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "richtext/html_label.h"
+#include "screens/club/hub_screen.h"
 #include "screens/club/list_colours_screen.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
 #include "screens/common/tick_list.h"
 #include "screens/start/options_screen.h"
+#include "tests/controls/shown_text.h"
 #include "tests/screens/club/club_dialogs_fixture.h"
 #include "tests/screens/start/options_suite.h"
 
@@ -114,6 +116,8 @@ TEST_F(ListColoursOnTheHubTest, TheListColoursChosenPaintTheHubsRowsOnClosing)
     const TColor chosen = 0x0000C000;
     ASSERT_NE(Game.listColours[position], chosen);
     SetColorDialogAnswerer([&](TColor) -> std::optional<TColor> { return chosen; });
+    ClickRow(grid, 3);  // another row selected: closing fills the roster anew, on its first row
+    ASSERT_EQ(grid.SelectedRow(), 3);
     ASSERT_TRUE(Drive<TForm64>("TForm64", [&](TForm64& colours) {
         ClickGraphic(colours, *colours.shapes[static_cast<std::size_t>(position)]);
         Click(colours.GradButton1);  // "Fechar"
@@ -122,6 +126,9 @@ TEST_F(ListColoursOnTheHubTest, TheListColoursChosenPaintTheHubsRowsOnClosing)
     EXPECT_EQ(Game.listColours[position], chosen);
     EXPECT_EQ(HubRowColour(grid, row), 0x00C000u);
     EXPECT_EQ(grid.SelectedRow(), 0);
+    EXPECT_EQ(grid.GetCellTextByName("id", row), std::to_string(player));
+    EXPECT_NE(test::ShownText(*hub_->lb_infojogn).find(Players[std::atoi(grid.GetCellTextByName("id", 0).c_str())].Name.str()),
+              std::string::npos);
 }
 
 }  // namespace

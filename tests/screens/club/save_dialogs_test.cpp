@@ -10,8 +10,10 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/message_box.h"
 #include "screens/club/save_dialogs.h"
+#include "screens/common/game_form.h"
 #include "screens/common/art/hub_art.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/hub_driving.h"
@@ -145,6 +148,56 @@ TEST_F(SaveDialogsTest, ANameDifferingOnlyInCaseOverwritesThatSaveAndNoOther)
     auto image = std::make_unique<SavedGameImage>();
     ASSERT_EQ(ReadSavedGameFile("sav/BASEUP.NSX", *image), SavedGameFileCheck::kValid);
     EXPECT_EQ(image->players[1].Age, Players[1].Age);  // the file holds the game saved now
+}
+
+// Both dialogs lay the game's background picture over themselves, as the other screens do.
+TEST_F(SaveDialogsTest, TheNameAndOverwriteDialogsTileTheBackgroundPicture)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    std::optional<test::RedBackgroundPicture> background(std::in_place);
+    ASSERT_TRUE(background->Loaded());
+    std::filesystem::create_directories("sav");
+    { std::ofstream("sav/fundo.nsx") << "x"; }
+    Game.saveName.set("");
+    QImage nameDialog, confirmDialog;
+    test::ActWhenShown<TForm40>([&](TForm40& dialog) {
+        test::Pump();
+        nameDialog = dialog.Widget()->grab().toImage();
+        QTest::keyClicks(dialog.Edit1->Widget(), "fundo");
+        QTest::mouseClick(dialog.bt1->Widget(), Qt::LeftButton);  // the file exists: the confirmation
+    });
+    QTimer* answer = new QTimer;
+    answer->setInterval(30);
+    QObject::connect(answer, &QTimer::timeout, [&] {
+        auto* confirm = Shown<TForm41>();
+        if (!confirm || !confirmDialog.isNull())
+            return;
+        test::Pump();
+        confirmDialog = confirm->Widget()->grab().toImage();
+        QTest::mouseClick(confirm->BitBtn2->Widget(), Qt::LeftButton);  // "Não"
+        QTimer::singleShot(50, [] {
+            if (auto* dialog = Shown<TForm40>()) {
+                dialog->Edit1->SetText("outro_fundo");
+                QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+            }
+        });
+    });
+    answer->start();
+    QTest::keyClick(hub->Widget(), Qt::Key_F2);
+    answer->stop();
+    delete answer;
+    background.reset();
+    std::filesystem::remove("sav/fundo.nsx");
+    std::filesystem::remove("sav/outro_fundo.nsx");
+    EXPECT_EQ(Game.saveName.str(), "outro_fundo.nsx");
+    ASSERT_FALSE(nameDialog.isNull());
+    ASSERT_FALSE(confirmDialog.isNull());
+    for (const QImage& picture : {nameDialog, confirmDialog}) {
+        const QColor corner = picture.pixelColor(3, 3);
+        EXPECT_GT(corner.red(), 180);
+        EXPECT_LT(corner.green(), 60);
+    }
 }
 
 // Runs `answer` on the save-name dialog each time it shows, from the dialog's own modal loop.
