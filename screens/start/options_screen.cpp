@@ -115,7 +115,8 @@ void TForm32::FormKeyDown(TObject*, unsigned short& key, TShiftState)
 }
 
 // The lists and boxes show the running game's options; a stored value outside a list shows its
-// first item.
+// first item, but the contract warnings show none then: a new game keeps the number "opemails"
+// holds, and one above the list's last item warns of nothing, so "Sim" would be the opposite.
 void TForm32::ShowOptions()
 {
     if (Game.TickIntervalHuman == 0)
@@ -126,7 +127,7 @@ void TForm32::ShowOptions()
     for (int cup = 0; cup < 4; ++cup)
         SelectItem(cups[cup], ItemOf(Game.continentalMatchDisplay[cup], 1));
     SelectItem(ComboBox2, ItemOf(Game.autosave, 3));
-    SelectItem(ComboBox7, ItemOf(Game.contractNotices, 3));
+    SelectItem(ComboBox7, Game.contractNotices);
     SelectItem(ComboBox6, Game.HalfTimeScreen ? 1 : 0);
     SelectItem(ComboBox3, Game.ShowPenalties ? 1 : 0);
     SelectItem(ComboBox5, Game.showCoachChanges ? 1 : 0);

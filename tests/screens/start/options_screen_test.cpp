@@ -79,6 +79,19 @@ TEST_F(OptionsScreenTest, ChangesActAtOnceWriteTheirKeysAndTheNextNewGameReadsTh
     EXPECT_EQ(Game.contractNotices, 2);
 }
 
+// A new game keeps the contract warnings' number as "opemails" holds it; 7 warns of nothing, and the
+// list must not claim "Sim". Choosing an item then writes it as usual.
+TEST_F(OptionsScreenTest, ContractWarningsOutsideTheListShowNoItem)
+{
+    Game.contractNotices = 7;
+    TForm32* options = OpenOptions();
+    EXPECT_EQ(options->ComboBox7->ItemIndex(), -1);
+    EXPECT_EQ(options->ComboBox7->Text(), "");
+    NextEntry(options->ComboBox7, 4);  // "Não"
+    EXPECT_EQ(Game.contractNotices, 3);
+    EXPECT_EQ(ReadSetting("opcoes", "opemails"), "3");
+}
+
 TEST_F(OptionsScreenTest, ClosingWithAutomaticSavingAsksForANameFirst)
 {
     int asked = 0;
