@@ -12,6 +12,7 @@
 #include <set>
 #include <tuple>
 #include <string>
+#include <vector>
 
 #include "controls/grad_button.h"
 #include "core/hooks.h"
@@ -428,6 +429,64 @@ TEST_F(MatchdayScreenTest, TheSpeedKeysSetTheHumanSpeedAndTheClock)
     test::PressKey(screen->Widget(), Qt::Key_A);
     EXPECT_EQ(screen->ralt1->Interval(), 100);
     EXPECT_EQ(Game.TickIntervalHuman, 100);
+}
+
+// Half time opens the in-match screen on the home side of each human match in turn, only with the
+// option on; the clock stays off while they are open and runs again after the last one. Space opens
+// the first human match as Enter does.
+TEST_F(MatchdayScreenTest, HalfTimeOpensTheHumanMatchesInTurnAndSpaceOpensTheFirst)
+{
+    TForm46* screen = OpenStoppedMatchday();
+    ASSERT_NE(screen, nullptr);
+    ASSERT_GT(HumanMatchCount, 0);
+    answerer_.LeaveToTheTest("TForm88");
+    struct Opened {
+        int match, side;
+        bool halfTime, clock;
+    };
+    std::vector<Opened> opened;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        TForm88* form = test::Shown<TForm88>();
+        if (!form || form->Tag() == 88)
+            return;
+        form->SetTag(88);
+        opened.push_back(
+            {static_cast<int>(ActiveMatch), ReportMode, screen->HalfTimeBreak(), screen->ralt1->Enabled()});
+        test::PressKey(form->Widget(), Qt::Key_Escape);
+    });
+    closer.start(10);
+
+    screen->ralt1->SetEnabled(true);
+    test::PressKey(screen->Widget(), Qt::Key_Space);
+    EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].match, HumanMatches[1]);
+    EXPECT_FALSE(opened[0].clock);
+    EXPECT_TRUE(screen->ralt1->Enabled());
+    screen->ralt1->SetEnabled(false);
+    opened.clear();
+
+    Game.HalfTimeScreen = 1;
+    while (screen->MatchTick() < 91) {
+        screen->MatchdayTick();
+        screen->ralt1->SetEnabled(false);
+    }
+    opened.clear();
+    screen->MatchdayTick();
+    ASSERT_EQ(screen->MatchTick(), 92);
+    EXPECT_TRUE(screen->ralt1->Enabled()) << "the clock runs again after half time";
+    EXPECT_FALSE(screen->HalfTimeBreak());
+    std::erase_if(opened, [](const Opened& o) { return !o.halfTime; });  // a red card of tick 92
+    ASSERT_EQ(static_cast<int>(opened.size()), HumanMatchCount);
+    for (int i = 1; i <= HumanMatchCount; ++i) {
+        const Opened& o = opened[static_cast<std::size_t>(i - 1)];
+        EXPECT_EQ(o.match, HumanMatches[i]) << i;
+        EXPECT_EQ(o.side, 1) << "half time opens on the home side";
+        EXPECT_FALSE(o.clock);
+    }
+    screen->ralt1->SetEnabled(false);
+    closer.stop();
 }
 
 // A league day in divisions of 20 with two leagues shown: the links to the lower divisions stand
