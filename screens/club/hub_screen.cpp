@@ -534,6 +534,7 @@ void TForm13::ShowNextMatch()
         lb_infonext->SetHTMLText(next.html);
         lb_infonext->SetCursor(next.opponentIsGuest || next.opponent < 0 ? crDefault : crHandPoint);
     }
+    FillHeadToHead(next.opponent);
     ShowPictureFile(esc1, next.opponent >= 0 ? CrestPath(next.opponent) : "");
     ShowPictureFile(pimg, CrestPath(Game.CurrentHumanClub));
     ShowPictureFile(pimg2, next.opponent >= 0 ? CrestPath(next.opponent) : "");
@@ -557,10 +558,19 @@ void TForm13::ShowHeadToHead(int opponent)
 {
     if (opponent < 0 || !p_conf)
         return;
-    const HeadToHeadView view = HeadToHeadOf(Game.CurrentHumanClub, opponent);
+    FillHeadToHead(opponent);
     if (pinfo_panel) pinfo_panel->Hide();
     p_conf->Show();
     p_conf->BringToFront();
+}
+
+// The record against the opponent of the coach being served; written at every refresh, so a panel
+// left open by the coach before shows the new coach's clubs.
+void TForm13::FillHeadToHead(int opponent)
+{
+    if (opponent < 0 || !p_conf)
+        return;
+    const HeadToHeadView view = HeadToHeadOf(Game.CurrentHumanClub, opponent);
     lb_conft1->SetHTMLText(view.ownTitle);
     lb_conft1->SetTag(Game.CurrentHumanClub);
     lb_conft2->SetHTMLText(view.opponentTitle);
@@ -780,6 +790,8 @@ void TForm13::OpenBarSpot(int spot)
 
 void TForm13::FormKeyDown(unsigned short& key, TShiftState shift)
 {
+    // Escape does not close the hub: the game's main screen closing would end the session with its
+    // unsaved days lost.
     const bool ctrl = (shift & ssCtrl) != 0;
     std::string screen;
     switch (key) {
@@ -789,6 +801,8 @@ void TForm13::FormKeyDown(unsigned short& key, TShiftState shift)
     case VK_F5: screen = "TForm36"; break;
     case VK_F6: screen = "TForm8"; break;
     case VK_F7: screen = "TForm62"; break;
+    // "F8 market TForm14 with MarketClub := 1" would open the market on the second club of the
+    // list, whoever the coach is (the market is opened from the hub on the coach's own club).
     case VK_F8: MarketClub = Game.CurrentHumanClub; screen = "TForm14"; break;
     case VK_F9: screen = "TForm81"; break;
     case 'J': if (ctrl) { FixtureListClub = Game.CurrentHumanClub; screen = "TForm18"; } break;

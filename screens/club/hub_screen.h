@@ -55,6 +55,7 @@ public:
     // The selected roster row shows the player's price anew (listed for sale, or taken off the list).
     void ShowSelectedRowPrice(int player);
     void ShowHeadToHead(int opponent);
+    void FillHeadToHead(int opponent);
     // After a coach confirmed his line-up: the next human coach who plays today, or the matchday.
     void NextHumanCoachOrKickOff();
 

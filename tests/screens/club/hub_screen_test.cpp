@@ -382,6 +382,28 @@ TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer
     EXPECT_NE(Html(hub->lb_conf1).find("Histórico de Confrontos"), std::string::npos);
 }
 
+// The head-to-head left open by one coach is the next coach's own once the turn passes: his club
+// against his opponent, never the clubs of the coach before.
+TEST_F(HubScreenTest, TheHeadToHeadFollowsTheCoachWhoseTurnItIs)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int clubs[2] = {Game.HumanClubs[0], Game.HumanClubs[1]};
+    ASSERT_TRUE(ClubPlaysToday(Game.DayKind, clubs[1]));
+    QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(hub->Image13->Left() + 10, hub->Image13->Top() + 10));
+    ASSERT_TRUE(hub->p_conf->Visible());
+    EXPECT_NE(Html(hub->lb_conft1).find(Clubs[clubs[0]].name.str()), std::string::npos);
+    hub->NextHumanCoachOrKickOff();  // as the first coach's line-up is confirmed
+    ASSERT_EQ(test::OpenHub(), hub);
+    ASSERT_EQ(Game.CurrentHumanClub, clubs[1]);
+    const int opponent = static_cast<int>(hub->lb_infonext->Tag());
+    EXPECT_EQ(hub->lb_conft1->Tag(), clubs[1]);
+    EXPECT_EQ(hub->lb_conft2->Tag(), opponent);
+    EXPECT_EQ(hub->lb_conf3->Tag(), opponent);
+    EXPECT_NE(Html(hub->lb_conft1).find(Clubs[clubs[1]].name.str()), std::string::npos) << Html(hub->lb_conft1);
+}
+
 // Names are shown as they were typed, on the card and in the header, even when they look like the
 // markup of the rich labels.
 TEST_F(HubScreenTest, TheCardAndTheCoachShowNamesAsTyped)
