@@ -45,6 +45,13 @@ bool HoldsInRecords(std::string_view text)
     return !control && Cp1252ToUtf8(Utf8ToCp1252(text)) == text;
 }
 
+bool IsNumberBeingTyped(std::string_view text)
+{
+    if (!text.empty() && (text[0] == '-' || text[0] == '+'))
+        text.remove_prefix(1);
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 std::string TypedCoachName(std::string_view text) { return Utf8Left(text, kMaxCoachNameLength); }
 
 }  // namespace tarvelon

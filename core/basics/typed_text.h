@@ -22,6 +22,13 @@ bool HoldsInRecords(std::string_view text);
 inline constexpr char kCharacterNotHeldMessage[] =
     "Este caractere não pode ser usado: use letras, números e sinais do alfabeto latino.";
 
+// A number box's text while it is typed: empty, or an optional sign followed by decimal digits
+// only. Anything else (a blank, a letter, a point) is refused where it is typed, with this message:
+// a blank, which the box cannot show, would fill its few places and the number typed after it
+// would be no number.
+bool IsNumberBeingTyped(std::string_view text);
+inline constexpr char kOnlyDigitsMessage[] = "Digite apenas números neste campo.";
+
 // A coach's name as the game keeps it: as typed, cut to the name's 25 characters.
 inline constexpr std::size_t kMaxCoachNameLength = 25;
 std::string TypedCoachName(std::string_view text);

@@ -27,6 +27,7 @@
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
+#include "screens/common/typed_fields.h"
 #include "screens/common/view_helpers.h"
 
 namespace tarvelon {
@@ -115,6 +116,10 @@ TForm23::TForm23(TComponent* owner) : TGameForm(owner, kScreen)
     escudo2 = FindChild<TImage>("escudo2");
     Notebook1 = FindChild<TNotebook>("Notebook1");
     Edit1 = FindChild<TEdit>("Edit1");
+    // Digits only, as in every number box. A box that took any character would let blanks, which it
+    // cannot show, fill its five places: the digits typed after them would not appear and "Ofertar"
+    // would stop at a text that is no number, without a word.
+    TakeOnlyDigits({Edit1});
     CHButton1 = FindChild<TGradButton>("CHButton1");
     Timer1 = FindChild<TTimer>("Timer1");
     Timer2 = FindChild<TTimer>("Timer2");

@@ -21,6 +21,7 @@
 #include "screens/club/incoming_offers.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
+#include "screens/common/typed_fields.h"
 
 namespace tarvelon {
 
@@ -66,6 +67,7 @@ TForm24::TForm24(TComponent* owner) : TGameForm(owner, kScreen)
     Label3 = FindChild<TLabel>("Label3");
     Label7 = FindChild<TLabel>("Label7");
     Edit1 = FindChild<TEdit>("Edit1");
+    TakeOnlyDigits({Edit1});
     UpDown1 = FindChild<TUpDown>("UpDown1");
     combom = FindChild<TComboBox>("combom");
     CHButton1 = FindChild<TGradButton>("CHButton1");

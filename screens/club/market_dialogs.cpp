@@ -23,6 +23,7 @@
 #include "screens/common/form_references.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
+#include "screens/common/typed_fields.h"
 
 namespace tarvelon {
 
@@ -88,6 +89,7 @@ TForm60::TForm60(TComponent* owner) : TGameForm(owner, kScreen)
     Label5 = FindChild<TLabel>("Label5");
     Label6 = FindChild<TLabel>("Label6");
     Edit1 = FindChild<TEdit>("Edit1");
+    TakeOnlyDigits({Edit1});
     bt1 = FindChild<TGradButton>("bt1");
     bt2 = FindChild<TGradButton>("bt2");
 }

@@ -19,6 +19,7 @@
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
+#include "screens/common/typed_fields.h"
 
 namespace tarvelon {
 
@@ -64,6 +65,7 @@ TForm44::TForm44(TComponent* owner) : TGameForm(owner, kScreen)
     ck2 = FindChild<TRadioButton>("ck2");
     Edit1 = FindChild<TEdit>("Edit1");
     Edit2 = FindChild<TEdit>("Edit2");
+    TakeOnlyDigits({Edit1, Edit2});
     Label6 = FindChild<TLabel>("Label6");
     Label10 = FindChild<TLabel>("Label10");
     Label11 = FindChild<TLabel>("Label11");

@@ -10,6 +10,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/club/hub_refresh.h"
 #include "screens/common/screen_registry.h"
+#include "screens/common/typed_fields.h"
 
 namespace tarvelon {
 
@@ -161,6 +162,7 @@ TForm10::TForm10(TComponent* owner) : TGameForm(owner, kScreen)
     Edita = FindChild<TEdit>("Edita");
     Editc = FindChild<TEdit>("Editc");
     Editcm = FindChild<TEdit>("Editcm");
+    TakeOnlyDigits({Editg, Edita, Editc, Editcm});
     GradButton1 = FindChild<TGradButton>("GradButton1");
     btconstruir = FindChild<TGradButton>("btconstruir");
     Label1 = FindChild<TLabel>("Label1");

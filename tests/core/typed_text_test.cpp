@@ -19,6 +19,15 @@ TEST(TypedText, AWholeNumberIsASignAndDecimalDigitsOnly)
         EXPECT_EQ(ReadWholeNumber(bad), std::nullopt) << bad;
 }
 
+// A number box keeps a number while it is typed: digits after an optional sign, or nothing yet.
+TEST(TypedText, ANumberBoxTakesDigitsAfterAnOptionalSign)
+{
+    for (const char* kept : {"", "-", "+", "0", "120", "-100", "+7", "99999"})
+        EXPECT_TRUE(IsNumberBeingTyped(kept)) << kept;
+    for (const char* refused : {" ", "  12", "12 ", "1 2", "1a", "1.5", "1,5", "--1", "1-", "$5", "\t", "１"})
+        EXPECT_FALSE(IsNumberBeingTyped(refused)) << refused;
+}
+
 TEST(TypedText, ANameLosesTheBlanksAroundItAndBlanksAloneAreNoName)
 {
     EXPECT_EQ(TypedName("   "), "");

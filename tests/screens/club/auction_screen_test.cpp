@@ -6,6 +6,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <string>
+#include <vector>
+
 #include "controls/grad_button.h"
 #include "core/club_rosters.h"
 #include "core/format/money_format.h"
@@ -17,6 +20,7 @@
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/message_box.h"
 #include "screens/club/auction_screen.h"
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
@@ -54,6 +58,15 @@ protected:
         form.Edit1->SetText("");
         QTest::keyClicks(WidgetOf(form.Edit1), thousands);
         test::Pump();
+    }
+    // One auction of a series, the rich human coach's turn to bid (nullptr when it is not his).
+    TForm23* OpenSingleAuctionOnTheHumanTurn()
+    {
+        Clubs[human_].cash = CurrencyFromUnits(200'000'000);
+        AuctionRound = 1;
+        AuctionPlayer = -1;
+        auto* form = Open<TForm23>("TForm23");
+        return form && form->Auction().turnClub == human_ ? form : nullptr;
     }
     std::vector<TPlayer> savedPlayers_;
     std::vector<TClub> savedClubs_;
@@ -160,18 +173,42 @@ TEST_F(AuctionScreenTest, EachAuctionOfASeriesTakesTheTypedBidWithoutAClickOnThe
 
 TEST_F(AuctionScreenTest, ANegativeBidIsABidThatPassesTheTurn)
 {
-    Clubs[human_].cash = CurrencyFromUnits(200'000'000);
-    AuctionRound = 1;
-    AuctionPlayer = -1;
-    auto* form = Open<TForm23>("TForm23");
+    TForm23* form = OpenSingleAuctionOnTheHumanTurn();
     ASSERT_NE(form, nullptr);
-    ASSERT_EQ(form->Auction().turnClub, human_);
     QTest::keyClicks(WidgetOf(form->Edit1), "-5");
     Click(form->CHButton1);
     // The only coach has bid: the computer round has run, with no human bid in it.
     EXPECT_EQ(form->Notebook1->ActivePage(), "resultado");
     EXPECT_EQ(form->Auction().humanBid, 0);
     EXPECT_FALSE(form->Label7->Visible());
+}
+
+// The bid box takes only digits where they are typed: blanks, a letter or a point are refused with a
+// word, before, between or after digits, and never fill the box's five places unseen; the digits
+// typed next appear and the bid goes through "Ofertar".
+TEST_F(AuctionScreenTest, TheBidBoxTakesOnlyDigitsWhereTheyAreTyped)
+{
+    std::vector<std::string> messages;
+    SetMessageBoxAnswerer([&messages](const TMessageBoxRequest& request) {
+        messages.push_back(request.text);
+        return mrOk;
+    });
+    TForm23* form = OpenSingleAuctionOnTheHumanTurn();
+    ASSERT_NE(form, nullptr);
+    QWidget* box = WidgetOf(form->Edit1);
+    form->Edit1->SetFocus();
+    QTest::keyClicks(box, "     ");
+    EXPECT_EQ(form->Edit1->Text(), "");
+    QTest::keyClicks(box, "1 2x0.");
+    QTest::keyClick(box, Qt::Key_Left);
+    QTest::keyClicks(box, " 5");
+    SetMessageBoxAnswerer({});
+    EXPECT_EQ(form->Edit1->Text(), "1250");
+    EXPECT_EQ(messages, std::vector<std::string>(9, "Digite apenas números neste campo."));
+    EXPECT_EQ(form->Label18->Caption(), FormatMoneyWords64(1'250'000));
+    Click(form->CHButton1);
+    EXPECT_EQ(form->Notebook1->ActivePage(), "resultado");
+    EXPECT_EQ(form->Auction().humanBid, 1'250'000);
 }
 
 TEST_F(AuctionScreenTest, ASeriesWithoutASellerOpensTheHubAtOnce)

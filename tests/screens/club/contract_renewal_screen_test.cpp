@@ -15,6 +15,7 @@
 #include "controls/grad_button.h"
 #include "core/basics/datetime.h"
 #include "core/basics/random.h"
+#include "core/basics/typed_text.h"
 #include "core/club_rosters.h"
 #include "core/economy/between_rounds.h"
 #include "core/economy/contract_renewal.h"
@@ -164,7 +165,12 @@ TEST_F(ContractRenewalScreenTest, AnOfferAboveTheLimitIsToldAndOneEqualToTheDema
         renewal->Edit1->SelectAll();
         QTest::keyClicks(renewal->Edit1->Widget(), QString::fromStdString(text));
     };
-    type("abc");
+    const std::string wageTyped = renewal->Edit1->Text();
+    type("abc");  // no digits: refused where typed, the wage stays
+    EXPECT_EQ(renewal->Edit1->Text(), wageTyped);
+    EXPECT_EQ(messages, std::vector<std::string>(3, kOnlyDigitsMessage));
+    messages.clear();
+    type("-");  // a sign alone is no number yet
     EXPECT_FALSE(renewal->CHButton1->Enabled());
     type("0");  // a number below 1 does not enable the offer, nor does it take it back
     EXPECT_FALSE(renewal->CHButton1->Enabled());

@@ -5,8 +5,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "controls/dc_glow_button.h"
 #include "controls/grad_button.h"
+#include "core/basics/typed_text.h"
 #include "core/economy/player_sale.h"
 #include "core/format/money_format.h"
 #include "core/progression/auction.h"
@@ -17,6 +22,7 @@
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/message_box.h"
 #include "screens/club/hub_screen.h"
 #include "screens/club/player_sale_screen.h"
 #include "screens/common/subjects.h"
@@ -111,26 +117,37 @@ TEST_F(PlayerSaleTest, BadPriceBecomesAThousandAndListingSetsTheAskingPrice)
     Players[player].ListedForSale = 0;
 }
 
-// A price is a whole number of decimal digits. A bad key puts back 1000, selected, so the keys typed
-// after it replace it instead of joining it ("-5" never becomes 10005).
+// A price is a whole number of decimal digits: the box takes only digits (after a sign) where they
+// are typed, and says so for anything else. A bad number (a lone sign, 0) puts back 1000, selected,
+// so the keys typed after it replace it instead of joining it ("-5" never becomes 10005).
 TEST_F(PlayerSaleTest, KeysTypedAfterABadPriceReplaceTheThousand)
 {
+    std::vector<std::string> messages;
+    SetMessageBoxAnswerer([&messages](const TMessageBoxRequest& request) {
+        messages.push_back(request.text);
+        return mrOk;
+    });
     const int player = SubjectPlayer();
     Players[player].ListedForSale = 0;
     auto* sale = OpenSale(player);
     Type(*sale->Edit1, "-");
     EXPECT_EQ(sale->Edit1->Text(), "1000");
     EXPECT_FALSE(sale->bt1->Enabled());
-    const std::pair<const char*, const char*> typed[] = {{"-5", "5"}, {"1.5", "5"}, {"1,5", "5"}, {"0x10", "10"},
-                                                         {"12a", "1000"}};
+    const std::pair<const char*, const char*> typed[] = {{"-5", "5"},   {"1.5", "15"}, {"1,5", "15"},
+                                                         {"0x10", "10"}, {"12a", "12"}, {" 3 ", "3"}};
     for (const auto& [keys, shown] : typed) {
         Type(*sale->Edit1, keys);
         EXPECT_EQ(sale->Edit1->Text(), shown) << keys;
-        EXPECT_EQ(sale->bt1->Enabled(), std::string(shown) != "1000") << keys;
+        EXPECT_TRUE(sale->bt1->Enabled()) << keys;
     }
+    EXPECT_EQ(messages, std::vector<std::string>(6, kOnlyDigitsMessage));
     Click(sale->ck2);
     Type(*sale->Edit2, "-5");
     EXPECT_EQ(sale->Edit2->Text(), "5");
+    Type(*sale->Edit2, "4 0");
+    EXPECT_EQ(sale->Edit2->Text(), "40");
+    EXPECT_EQ(messages.size(), 7u);
+    SetMessageBoxAnswerer({});
     Click(sale->GradButton1);
 }
 

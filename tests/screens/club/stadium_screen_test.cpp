@@ -6,7 +6,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <string>
+#include <vector>
+
 #include "controls/grad_button.h"
+#include "core/basics/typed_text.h"
 #include "core/economy/bank.h"
 #include "core/economy/stadium.h"
 #include "core/format/money_format.h"
@@ -15,6 +19,7 @@
 #include "core/tables.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
+#include "platform/stdctrls/message_box.h"
 #include "richtext/html_label.h"
 #include "screens/club/club_accounts_screen.h"
 #include "screens/club/hub_screen.h"
@@ -119,7 +124,15 @@ TEST_F(StadiumScreenTest, TheExpansionBuiltIsTheOneQuotedPaidAndCompletedOnItsDa
         EXPECT_FALSE(works->btconstruir->Visible());
 
         Type(works->Editg, "500");
-        Type(works->Editc, "0x10");  // not a decimal number: no seats there
+        std::vector<std::string> messages;
+        SetMessageBoxAnswerer([&messages](const TMessageBoxRequest& request) {
+            messages.push_back(request.text);
+            return mrOk;
+        });
+        Type(works->Editc, "x .");  // no digits: refused where typed, no seats there
+        SetMessageBoxAnswerer({});
+        EXPECT_EQ(works->Editc->Text(), "");
+        EXPECT_EQ(messages, std::vector<std::string>(3, kOnlyDigitsMessage));
         Click(works->GradButton1);
         EXPECT_TRUE(works->btconstruir->Visible());
         EXPECT_EQ(works->Label1->Caption(), "Custo total da obra, incluindo o custo do projeto inicial: $" +
