@@ -462,6 +462,11 @@ void TForm14::ShowMessage(const std::string& text)
     Label27->Show();
 }
 
+// The message line speaks of the deal now begun only. A purchase leaves "Jogador comprado com
+// sucesso." on it and the selection falls on a neighbour row without a cell selection, which alone
+// hides the line: a bid or a loan refused next would still read as a purchase made.
+void TForm14::StartDeal() { Label27->Hide(); }
+
 void TForm14::ShowCash()
 {
     const TClub* own = IsClubIndex(HumanClub()) ? &Clubs[HumanClub()] : nullptr;
@@ -481,6 +486,7 @@ void TForm14::OpenCareerOfSelected()
 
 void TForm14::bt1Click()
 {
+    StartDeal();
     const int player = SelectedPlayer();
     // Checked again: the price paid is the asking price, against today's cash and the squad limit.
     // The rule reads "The buy button does not check the cash again: its enabling rule (asking price
@@ -504,6 +510,7 @@ void TForm14::bt1Click()
 
 void TForm14::bt2Click()
 {
+    StartDeal();
     const int player = SelectedPlayer();
     if (!CanBidFor(player, HumanClub())) {
         bt2->SetEnabled(false);
@@ -517,6 +524,7 @@ void TForm14::bt2Click()
 
 void TForm14::bt4Click()
 {
+    StartDeal();
     const int player = SelectedPlayer();
     switch (BorrowPlayer(player, HumanClub())) {
     case LoanOutcome::LimitReached:

@@ -78,6 +78,7 @@ private:
     // The selected row's "Vda" cell holds the listed mark.
     bool SelectedRowShowsListedMark();
     void ShowMessage(const std::string& text);
+    void StartDeal();
     void ShowCash();
     void OpenOver(const std::string& formClass);
     void OpenCareerOfSelected();

@@ -4,8 +4,10 @@
 #include <QTest>
 
 #include <string>
+#include <vector>
 
 #include "controls/grad_button.h"
+#include "core/club_rosters.h"
 #include "core/economy/market_deals.h"
 #include "core/economy/player_sale.h"
 #include "grid/dg_grid.h"
@@ -69,6 +71,41 @@ TEST_F(MarketDialogsTest, BidIsRefusedThenAcceptedThroughTheDialogsOpenedAboveTh
     EXPECT_EQ(cash - Clubs[human_].cash, CurrencyFromUnits(250'000));
     EXPECT_EQ(RowOf(*market->joglist, player), -1);
     EXPECT_FALSE(market->Label27->Visible()) << "an accepted bid says nothing in the market";
+}
+
+// A purchase's "Jogador comprado com sucesso." speaks of that purchase only: a bid refused right
+// after it, on the row the selection fell on, leaves no word of success on the market.
+TEST_F(MarketDialogsTest, ARefusedBidAfterAPurchaseDoesNotReadAsBought)
+{
+    const test::GameKeptAside kept;  // the purchase stays out of the tests after it
+    const int seller = SellerAtOrBelowHuman(2);
+    const std::vector<int> squad = PlayersOfClub(seller);
+    ASSERT_GE(squad.size(), 4u);
+    const int bought = squad[1];
+    ListPlayerForSale(bought, 1'000);
+    auto* market = OpenMarket(seller);
+    SelectRow(*market, bought);
+    Click(market->bt1);
+    ASSERT_EQ(Players[bought].Club, human_);
+    ASSERT_EQ(market->Label27->GetDisplayText(), "Jogador comprado com sucesso.");
+
+    const int next = market->SelectedPlayer();  // the selection fell on a neighbour row, unclicked
+    ASSERT_GT(next, 0);
+    Players[next].ListedForSale = 0;  // the unchanged field bids his value: refused by the seller's table
+    ASSERT_TRUE(market->bt2->Enabled());
+    bool refusalShown = false;
+    WhenOpens<TForm60>([&](TForm60& bid) {
+        WhenOpens<TForm61>([&](TForm61& answer) {
+            refusalShown = true;
+            Click(answer.bt2);
+        });
+        Click(bid.bt1);
+    });
+    Click(market->bt2);
+    test::PumpUntil([] { return OpenForm<TForm60>() == nullptr && OpenForm<TForm61>() == nullptr; });
+    EXPECT_TRUE(refusalShown);
+    EXPECT_EQ(Players[next].Club, seller);
+    EXPECT_FALSE(market->Label27->Visible()) << market->Label27->GetDisplayText();
 }
 
 TEST_F(MarketDialogsTest, BidAboveTheCashCannotBeProposed)
