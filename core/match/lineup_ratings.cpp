@@ -239,7 +239,12 @@ std::string FormatFormation(int lineup)
     int lines[3] = {0, 0, 0};
     for (int k = 1; L != nullptr && k <= 10; ++k) {
         int slot = L->pitchSlots[k - 1];
-        if (StarterPlayer(*L, k) == nullptr || !IsPitchSlot(slot))
+        const TPlayer* player = StarterPlayer(*L, k);
+        // Only the outfield players on the pitch make the formation. Read as "starters 1 to 10 at
+        // pitch slots 1 to 9, 10 to 17, 18 to 25", a player sent off (he keeps his place and slot)
+        // and a player put in goal (slot 1) once the goalkeeper is sent off would both count: a
+        // "5-4-1" side of ten with one in goal, a plainly wrong formation.
+        if (player == nullptr || !IsPitchSlot(slot) || slot == 1 || !PlayerOnPitch(*player))
             continue;
         lines[slot <= 9 ? 0 : (slot <= 17 ? 1 : 2)] += 1;
     }

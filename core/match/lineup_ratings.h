@@ -24,7 +24,8 @@ void RefreshLineupRatings(int lineup);
 void LineupRatingInputsChanged(int lineup);
 void AllLineupRatingInputsChanged();
 
-// The formation as "defence-midfield-attack" counts of starters 1..10 (for example "4-4-2").
+// The formation as "defence-midfield-attack" counts of starters 1..10 still on the pitch (for
+// example "4-4-2").
 std::string FormatFormation(int lineup);
 
 // True for a pitch slot of the tactics board (1..25).

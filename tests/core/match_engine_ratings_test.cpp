@@ -185,6 +185,16 @@ TEST_F(LineupRatings, FormationTextCountsDefenceMidfieldAndAttack)
             PlaceStarter(L, place == 1 ? 11 : place - 1, AddTestPlayer(3, 50), FormationSlots[formation][place]);
         EXPECT_EQ(FormatFormation(L), FormationNames[formation]) << formation;
     }
+    // Formation 4 ("4-4-2"): the goalkeeper sent off, a defender put in goal, a forward sent off.
+    Lineups[L] = TLineup{};
+    for (int place = 1; place <= 11; ++place)
+        PlaceStarter(L, place == 1 ? 11 : place - 1, AddTestPlayer(3, 50), FormationSlots[4][place]);
+    ASSERT_EQ(Lineups[L].pitchSlots[6], 2);
+    ASSERT_EQ(Lineups[L].pitchSlots[0], 22);
+    Players[Lineups[L].starters[10]].OnPitch = 0;
+    Lineups[L].pitchSlots[6] = 1;
+    Players[Lineups[L].starters[0]].OnPitch = 0;
+    EXPECT_EQ(FormatFormation(L), "3-4-1");
 }
 
 }  // namespace

@@ -8,10 +8,13 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <regex>
 #include <string>
+#include <vector>
 
 #include "controls/dc_smooth_message_dialog.h"
 #include "controls/dc_combo.h"
@@ -20,8 +23,10 @@
 #include "core/hooks.h"
 #include "core/lineup/lineup_board.h"
 #include "core/match/computer_lineups.h"
+#include "core/match/fouls_cards.h"
 #include "core/match/injury_choice.h"
 #include "core/match/lineup_access.h"
+#include "core/match/lineup_ratings.h"
 #include "core/match/match_events_codes.h"
 #include "core/match/match_flags.h"
 #include "core/match/penalty_kick.h"
@@ -199,6 +204,64 @@ TEST_F(InMatchScreenTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard
     EXPECT_EQ(Matches[match_].subsLeft[1], 3);
     test::PressKey(form->Widget(), Qt::Key_Escape);
     EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+}
+
+// The formation under the club's name counts the outfield players on the pitch: with the goalkeeper
+// sent off, a defender dragged into the goal keeps goal and is no defender, and a player sent off
+// counts in no line.
+TEST_F(InMatchScreenTest, TheFormationCountsOnlyTheOutfieldPlayersOnThePitch)
+{
+    const int lineupIndex = Clubs[human_].LineupIndex;
+    TLineup* lineup = LineupAt(lineupIndex);
+    ASSERT_NE(lineup, nullptr);
+    const TLineup kept = *lineup;
+    std::vector<std::uint8_t> onPitch;
+    for (int player : kept.starters)
+        onPitch.push_back(PlayerAt(player) ? PlayerAt(player)->OnPitch : 0);
+    const auto lines = [](const TForm88& form) {
+        std::smatch m;
+        const std::string text = test::ShownText(*form.info1);
+        static const std::regex formation(R"((\d+)-(\d+)-(\d+))");
+        return std::regex_search(text, m, formation) ? std::vector<int>{std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3])}
+                                                     : std::vector<int>{};
+    };
+    const auto placeIn = [&](int low, int high) {
+        for (int k = 1; k <= 10; ++k)
+            if (lineup->pitchSlots[k - 1] >= low && lineup->pitchSlots[k - 1] <= high && PlayerOnPitch(lineup->starters[k - 1]))
+                return k;
+        return 0;
+    };
+    const int defender = placeIn(2, 9);
+    const int midfielder = placeIn(10, 17);
+    ASSERT_GT(defender, 0);
+    ASSERT_GT(midfielder, 0);
+
+    SendOff(lineupIndex, lineup->starters[10]);  // the goalkeeper
+    TForm88* form = OpenOnHomeSide();
+    ASSERT_NE(form, nullptr);
+    const std::vector<int> before = lines(*form);
+    ASSERT_EQ(before.size(), 3u);
+    EXPECT_EQ(before[0] + before[1] + before[2], 10);
+    TPitchBoard& board = form->PitchBoard();
+    const QPoint goal(board.Scaled(PitchSlotX[1] + 21), board.Scaled(PitchSlotY[1] + 21));
+    test::DragMouse(form->Panel1->Widget(), test::ShirtCentreOf(board, TForm88::ShirtOfPlace(defender)),
+                    form->Panel1->Widget(), goal);
+    ASSERT_EQ(lineup->pitchSlots[defender - 1], 1) << "the defender keeps goal";
+    EXPECT_EQ(lines(*form), (std::vector<int>{before[0] - 1, before[1], before[2]}));
+
+    SendOff(lineupIndex, lineup->starters[midfielder - 1]);
+    form->Close();
+    ASSERT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+    form = OpenOnHomeSide();
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(lines(*form), (std::vector<int>{before[0] - 1, before[1] - 1, before[2]}));
+    form->Close();
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+    *lineup = kept;
+    for (std::size_t k = 0; k < onPitch.size(); ++k)
+        if (TPlayer* p = PlayerAt(kept.starters[k]))
+            p->OnPitch = onPitch[k];
+    LineupRatingInputsChanged(lineupIndex);
 }
 
 // On the opponent's side a shirt is still picked up (an outfield starter's shows the places of the
