@@ -117,6 +117,10 @@ std::vector<int> PlayersOfSquad(int club)
     return squad;
 }
 
+// "The sum over all players of club c" would leave off the players away with a national team (their
+// club is the national team's entry until the tournament ends): a bill summed while they are away
+// (a contract renewed) would not pay them after their return either, since coming back moves no
+// wage. They stay on their club's bill, as they stay in its squad.
 void RecalcClubWageBill(int club)
 {
     if (!IsClubIndex(club) || club >= static_cast<int>(ClubFinances.size()))
