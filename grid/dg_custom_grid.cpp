@@ -361,9 +361,6 @@ int TDgCustomGrid::DropPosition(int screenX, TDgCustomColumn*& target) const
     }
     if (target == nullptr)
         return -1;
-    // Over its own place the column stays where it is.
-    if (target == dragged)
-        return dragged->Position();
     int left = ColumnScreenLeft(target);
     int position = 0;
     if (x > left + target->Width() / 2)

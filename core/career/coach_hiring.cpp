@@ -6,7 +6,6 @@
 #include "core/draws/draw_services.h"
 #include "core/records/state_championship.h"
 #include "core/economy/player_value.h"
-#include "core/economy/squad_rules.h"
 #include "core/economy/table_access.h"
 #include "core/mail/mail.h"
 #include "core/season/calendar.h"
@@ -108,7 +107,6 @@ void ResetSquadForNewCoach(int club)
             p.loanStatus = 0;
         SetContractWeeks(10 + Random(30), index);
     });
-    RecalcClubWageBill(club);  // every player is under contract again
 }
 
 void HireCoach(int club, int coach)

@@ -181,7 +181,7 @@ bool HasStateClubsForFourthDivision()
             continue;
         for (int t = 0; t < state.groupCount && t < kStateTierCount; ++t)
             for (int club : state.groups[t])
-                if (IsDrawnClub(club) && Clubs[club].Division == 0)
+                if (club > 0 && IsDrawnClub(club) && Clubs[club].Division == 0)
                     ++clubsWithoutDivision;
     }
     return clubsWithoutDivision >= kFourthDivisionClubs;

@@ -246,7 +246,7 @@ void ContractWarnings(int club, const std::vector<int>& squadInRowOrder)
         return;
     const TDateTime today = TodayDate();
     // "for each roster row's player p" would leave out the players away with a national team: a
-    // contract run out while he is away would stay run out (off the wage bill) and be reported late.
+    // contract run out while he is away would be reported late.
     for (int player : SquadInRowOrder(club, squadInRowOrder)) {
         TPlayer& p = Players[player];
         if (Game.autoContractExtension && p.ContractEnd < today)
@@ -262,7 +262,6 @@ void ContractWarnings(int club, const std::vector<int>& squadInRowOrder)
             p.contractWarning = 1;
         }
     }
-    RecalcClubWageBill(club);  // a contract that ran out today takes its wage off the bill
 }
 
 // "Each time the hub is refreshed for a human club ... it applies a few rules of the game to that

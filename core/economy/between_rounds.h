@@ -28,7 +28,7 @@ int UpdateTeamMorale(int club);
 
 // Run-out contracts extended when the option says so; warnings and notices of contracts ending,
 // sent player after player in the order the club's roster lists them (those away with a national
-// team last); the wage bill without the players whose contracts have run out.
+// team last).
 void ContractWarnings(int club, const std::vector<int>& squadInRowOrder);
 
 // The sales, morale, mood and the World Cup rumour of the round, once per round for each club:

@@ -2,6 +2,7 @@
 
 #include "core/basics/rounding.h"
 #include "core/club_rosters.h"
+#include "core/economy/squad_rules.h"
 #include "core/economy/table_access.h"
 #include "core/economy/transfers.h"
 #include "core/mail/mail.h"
@@ -74,7 +75,10 @@ void BuyLoanedPlayer(int player)
     TPlayer& p = Players[player];
     const int holder = p.Club;
     const int owner = Loans[loan].ownerClub;
-    // He is sold from his owner's books; the sale sums both clubs' wage bills again.
+    // "holder := p's club; p's club := owner; TransferPlayer(p, holder, ...)" moves his wage from
+    // the owner's bill to the holder's, where the loan has put it already: the holder would pay it
+    // twice and the owner be relieved of it twice. It goes back to the owner's bill first.
+    MoveWageBetweenBills(p, holder, owner);
     p.Club = owner;
     PlayerClubChanged(player, holder);
     TransferPlayer(player, holder, static_cast<std::int32_t>(Round(static_cast<double>(p.Value) / kCurrencyScale)));

@@ -95,13 +95,18 @@ void ForEachPlayerOfSquad(int club, F&& f)
         f(Players[p]);
 }
 
-// Contracts bind only under a human coach: a computer-run club pays its whole squad.
-bool DrawsWageAt(const TPlayer& p, int club)
-{
-    return !Clubs[club].IsHuman || p.ContractEnd >= TodayDate();
-}
-
 }  // namespace
+
+std::int64_t BilledWage(const TPlayer& p) { return Round(static_cast<double>(p.wage) / kCurrencyScale); }
+
+void MoveWageBetweenBills(const TPlayer& p, int from, int to)
+{
+    const std::int64_t wage = BilledWage(p);
+    if (to >= 0 && to < static_cast<int>(ClubFinances.size()))
+        AddToAccount(ClubFinances[to].weeklyWageBill, wage);
+    if (from >= 0 && from < static_cast<int>(ClubFinances.size()))
+        AddToAccount(ClubFinances[from].weeklyWageBill, -wage);
+}
 
 std::vector<int> PlayersOfSquad(int club)
 {
@@ -112,15 +117,16 @@ std::vector<int> PlayersOfSquad(int club)
     return squad;
 }
 
+// "The sum over all players of club c" would leave off the players away with a national team (their
+// club is the national team's entry until the tournament ends): a bill summed while they are away
+// (a contract renewed) would not pay them after their return either, since coming back moves no
+// wage. They stay on their club's bill, as they stay in its squad.
 void RecalcClubWageBill(int club)
 {
     if (!IsClubIndex(club) || club >= static_cast<int>(ClubFinances.size()))
         return;
     std::int64_t bill = 0;
-    ForEachPlayerOfSquad(club, [&](const TPlayer& p) {
-        if (DrawsWageAt(p, club))
-            bill += Round(static_cast<double>(p.wage) / kCurrencyScale);
-    });
+    ForEachPlayerOfSquad(club, [&](const TPlayer& p) { bill += BilledWage(p); });
     ClubFinances[club].weeklyWageBill = static_cast<std::int32_t>(bill);
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 // A club's squad figures and wage bill, the reserves a computer club puts on the market, and
 // whether a country can field a national squad.
+#include <cstdint>
 #include <vector>
 
 namespace tarvelon {
+
+struct TPlayer;
 
 // The club's players and, during a national-team tournament, those away with their national
 // teams, who still belong to the squad they come back to.
@@ -13,10 +16,17 @@ std::vector<int> PlayersOfSquad(int club);
 // unstable sort, as the hub's roster shows it).
 std::vector<int> SquadInListOrder(int club);
 
-// Rewrites the club's weekly wage bill (season accounts) as the sum of its players' wages in
-// whole units, each rounded. A human-run club pays a player only while his contract runs: one
-// whose contract has ended draws nothing until it is renewed.
+// A player's weekly wage as a wage bill counts it: whole units, rounded.
+std::int64_t BilledWage(const TPlayer& p);
+
+// Rewrites the club's weekly wage bill (season accounts) as the sum of its squad's wages
+// (BilledWage), those away with a national team included. A player whose contract has ended is
+// paid until he is renewed or sold.
 void RecalcClubWageBill(int club);
+
+// A player who moves takes his one wage (BilledWage) from one club's bill to the other's; a club
+// without accounts (none, -1) is passed over.
+void MoveWageBetweenBills(const TPlayer& p, int from, int to);
 
 // Rewrites squad size and players per position of the club (counting its players away on a
 // national team's call-up), then its players available today.

@@ -114,14 +114,6 @@ void DressingRoomReaction(int player, int buyer)
     }
 }
 
-// A player who moved between two clubs: both bills are summed again, since he may have drawn no
-// wage where his contract had ended.
-void MoveWageBetweenBills(int from, int to)
-{
-    RecalcClubWageBill(to);
-    RecalcClubWageBill(from);
-}
-
 }  // namespace
 
 int SaleSharePercent(std::int64_t daysLeft)
@@ -148,7 +140,7 @@ void TransferPlayer(int player, int buyer, std::int32_t fee)
 
     const std::int64_t share = SellerShare(p, seller, fee);
     SetContractWeeks(Game.LeagueFormat == 2 ? 24 : 10, player);
-    MoveWageBetweenBills(seller, buyer);
+    MoveWageBetweenBills(p, seller, buyer);
     PayFee(seller, buyer, fee, share);
     FinishMove(player, seller, buyer, fee);
     DressingRoomReaction(player, buyer);
@@ -166,7 +158,7 @@ void LoanPlayer(int player, int club, TDateTime endDate)
     p.ShirtNumber = 0;
     p.ContractEnd = endDate;
     p.loanStatus = 2;
-    MoveWageBetweenBills(from, club);
+    MoveWageBetweenBills(p, from, club);
     FinishMove(player, from, club, 0);
 }
 

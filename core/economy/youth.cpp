@@ -138,19 +138,18 @@ void CreateYouthReplacement(int player, const std::string& name, int position)
     if (!name.empty())
         p.Name.set(name);
 
-    // His own record starts empty before he is valued: the old player's goals are not his.
+    p.InjuredUntil = TodayDate();
+    p.Energy = 100;
+    p.Value = CurrencyFromUnits(ComputePlayerValue(youth));  // valued on the career goals copied over
+    p.wage = CurrencyFromUnits(ComputePlayerWage(youth));
+    p.Morale = 3;
+    p.ShirtNumber = 0;
+    SetContractWeeks(4, youth);
     p.DevelopmentAccumulator = 0;
     p.careerGoals = 0;
     p.careerCards = 0;
     p.careerGames = 0;
     p.youthFlag = 0;
-    p.InjuredUntil = TodayDate();
-    p.Energy = 100;
-    p.Value = CurrencyFromUnits(ComputePlayerValue(youth));
-    p.wage = CurrencyFromUnits(ComputePlayerWage(youth));
-    p.Morale = 3;
-    p.ShirtNumber = 0;
-    SetContractWeeks(4, youth);
 
     if (position >= 0) {
         p.Position = position;

@@ -59,7 +59,8 @@ bool ClubValuesUsable(const ClubFile& file)
 
 bool NationalValuesUsable(const TNationalSquad& squad)
 {
-    if (!InRange(squad.country, kLastCountryId) || !InRange(squad.playerCount, kNationalSquadSlots)) {
+    // The player count the editor keeps is no index: readers count the occupied slots themselves.
+    if (!InRange(squad.country, kLastCountryId)) {
         return false;
     }
     for (int slot = 0; slot < kNationalSquadSlots; ++slot) {
@@ -235,16 +236,7 @@ bool IsClubFileTakenIntoGame(const TClubHeader& header)
     return header.formatValue == kDatabaseFormatValue && header.playable != 0;
 }
 
-// "For every record whose format tag is 10" a national team is built; a team the editor saved
-// before it had players would be drawn into the World Cup and lose 8x0 with no line-up, so it also
-// needs a goalkeeper and ten others.
-bool IsNationalSquadTakenIntoGame(const TNationalSquad& squad)
-{
-    int goalkeepers = 0;
-    int outfield = 0;
-    CountSquad<TNationalSquad, kNationalSquadSlots>(squad, goalkeepers, outfield);
-    return squad.formatValue == kDatabaseFormatValue && goalkeepers >= 1 && goalkeepers + outfield >= 11;
-}
+bool IsNationalSquadTakenIntoGame(const TNationalSquad& squad) { return squad.formatValue == kDatabaseFormatValue; }
 
 bool IsClubListedInEditor(const TClubHeader& header) { return header.formatValue == kDatabaseFormatValue; }
 

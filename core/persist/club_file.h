@@ -86,10 +86,8 @@ void StampNationalSquadForSave(TNationalSquad& squad);
 // A club file is taken into a game only when saved by the editor in this format and playable.
 bool IsClubFileTakenIntoGame(const TClubHeader& header);
 
-// A national squad is taken into a game when saved by the editor in this format and it can field a
-// team: a goalkeeper and ten others at least. The playable byte, which asks for a fuller squad, is
-// not looked at; a team made in the editor and not yet given its players stays out of the
-// tournaments.
+// A national squad is taken into a game when saved by the editor in this format, whatever its
+// players: neither the playable byte nor the player count is looked at.
 bool IsNationalSquadTakenIntoGame(const TNationalSquad& squad);
 
 // The editor lists a club saved in this format, and a national team saved in this format whose coach

@@ -37,9 +37,9 @@ std::int32_t ReadOption(const char* key, std::int32_t fallback, Mapping mapping)
     return n ? mapping(*n) : fallback;
 }
 
-// The lists' item numbers: a number outside the list reads as the first item.
-std::int32_t ItemOf4(std::int32_t n) { return n >= 0 && n <= 3 ? n : 0; }
-std::int32_t ItemOf2(std::int32_t n) { return n == 1 ? 1 : 0; }
+std::int32_t AsItIs(std::int32_t n) { return n; }
+// Automatic saving: a number above the list's last item (3) reads as "Não salvar"; one below it stays.
+std::int32_t AutosaveItem(std::int32_t n) { return n > 3 ? 0 : n; }
 
 // A list colour is a plain RGB value or one of the system colours.
 bool IsListColor(TColor color)
@@ -82,11 +82,11 @@ GameOptions ReadGameOptions()
     o.colouredPlayerLists = ReadSwitch("opcornalista", 0, OnOnlyForOne);
     o.boldHomeEvents = ReadSwitch("opnegrito", 0, OnOnlyForOne);
     o.keepLineup = ReadSwitch("opescalacao", 0, OffOnlyForZero);
-    o.autosave = ReadOption("opsalvar", 0, ItemOf4);
-    o.contractNotices = ReadOption("opemails", 0, [](std::int32_t n) { return n; });  // the number as it is
+    o.autosave = ReadOption("opsalvar", 0, AutosaveItem);
+    o.contractNotices = ReadOption("opemails", 0, AsItIs);
     const char* displayKeys[] = {"opver41", "opver42", "opver61", "opver62"};
     for (int k = 0; k < 4; ++k)
-        o.continentalMatchDisplay[k] = ReadOption(displayKeys[k], 0, ItemOf2);
+        o.continentalMatchDisplay[k] = ReadOption(displayKeys[k], 0, AsItIs);
     if (const auto colors = ReadListColors())
         o.listColors = *colors;
     return o;

@@ -32,9 +32,9 @@ struct GameOptions {
     std::uint8_t colouredPlayerLists = 0;      // "opcornalista"
     std::uint8_t boldHomeEvents = 0;           // "opnegrito"
     std::uint8_t keepLineup = 0;               // "opescalacao"
-    std::int32_t autosave = 0;                 // "opsalvar": 0..3, above 3 read as 0
-    std::int32_t contractNotices = 0;          // "opemails"
-    std::array<std::int32_t, 4> continentalMatchDisplay{};  // "opver41", "opver42", "opver61", "opver62"
+    std::int32_t autosave = 0;                 // "opsalvar": above 3 read as 0, any other number kept
+    std::int32_t contractNotices = 0;          // "opemails": the number as it is
+    std::array<std::int32_t, 4> continentalMatchDisplay{};  // "opver41", "opver42", "opver61", "opver62": as they are
     std::array<TColor, 5> listColors = DefaultListColors;  // "cor0" .. "cor4"
 };
 

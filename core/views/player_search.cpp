@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/basics/cp1252.h"
+#include "core/basics/typed_text.h"
 #include "core/economy/table_access.h"
 #include "core/format/money_format.h"
 #include "core/tables.h"
@@ -52,6 +53,14 @@ bool StartsWithAnyCase(const std::string& name, const std::string& prefix)
     return true;
 }
 
+// The name starts with the text as typed, blanks included ("Jo " does not find "Joao"). Blanks
+// alone mean any name, as the screens' "(deixe em branco para qualquer)" says: compared as typed
+// they would find nobody.
+bool NameStartMatches(const std::string& name, const std::string& typed)
+{
+    return TypedName(typed).empty() || StartsWithAnyCase(name, typed);
+}
+
 bool ValueInBand(Currency value, int band)
 {
     const ValueBand& b = kSearchValueBands[static_cast<std::size_t>(band)];
@@ -99,7 +108,7 @@ bool PlayerMatchesFilters(int player, const PlayerSearchFilters& filters)
     const TPlayer& p = Players[player];
     const std::string name(p.Name.raw());
     return !name.empty() && AttributesMatch(p, filters) && FlagsMatch(p, filters) &&
-           StartsWithAnyCase(name, Utf8ToCp1252(filters.namePrefix));
+           NameStartMatches(name, Utf8ToCp1252(filters.namePrefix));
 }
 
 bool MatchesSearch(int player, const PlayerSearchFilters& filters)

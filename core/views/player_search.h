@@ -30,7 +30,7 @@ struct PlayerSearchFilters {
     int strengthBand = kAnyStrength;
     int ageBand = kAnyAge;
     int valueBand = kAnyValue;
-    std::string namePrefix;      // the start of the name, in any letter case
+    std::string namePrefix;      // the start of the name as typed, in any letter case; blanks alone: any
     int trait1 = kAnyTrait;      // the first trait, compared with the first
     int trait2 = kAnyTrait;      // the second trait, compared with the second
     int nationality = kAnyNationality;

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "core/records/history_records.h"
-#include "core/history/season_lines.h"
 #include "core/history/top_scorer.h"
 #include "core/records/game_state.h"
 #include "core/season/competitions.h"
@@ -30,23 +29,17 @@ int LeagueCountry(int league)
     return league >= 0 && league < static_cast<int>(Leagues.size()) ? Leagues[league].country : -1;
 }
 
-// More goals first, then the lower tie-break; equal rows in the order the game's sort leaves them.
+// More goals first, then fewer games; equal rows in the order the game's sort leaves them.
 int CompareScorerRows(const ScorerRow& a, const ScorerRow& b)
 {
     if (a.goals != b.goals)
         return a.goals > b.goals ? -1 : 1;
-    if (a.tieBreak != b.tieBreak)
-        return a.tieBreak < b.tieBreak ? -1 : 1;
+    if (a.games != b.games)
+        return a.games < b.games ? -1 : 1;
     return 0;
 }
 
 void RankScorers(std::vector<ScorerRow>& rows) { SortRowsAsRecords(rows, CompareScorerRows); }
-
-int SeasonGames(int player, int club)
-{
-    const int line = FindSeasonLine(player, Game.Season, club);
-    return line >= 0 ? PlayerSeasonStats[line].games : 0;
-}
 
 }  // namespace
 
@@ -74,11 +67,8 @@ std::vector<ScorerRow> SeasonScorerRows(int competition)
         row.player = tally.player;
         row.goals = tally.goals;
         row.club = tally.club;
-        // The ranking follows the award: "games := the goals field of the first AllTimeGoalTallies
-        // record of the same player ... this value fills the "Jogos" column". Only the ranking takes
-        // it: shown under "Jogos" it would be a count of goals, so the column shows his games.
-        row.tieBreak = FirstAllTimeGoals(tally.player);
-        row.games = SeasonGames(tally.player, tally.club);
+        // His first all-time tally gains one on each matchday he scores: the matches he scored in.
+        row.games = FirstAllTimeGoals(tally.player);
         row.playerName = PlayerName(tally.player);
         row.clubName = ValidClub(tally.club) ? Clubs[tally.club].name.str() : std::string();
         rows.push_back(std::move(row));
@@ -99,7 +89,6 @@ std::vector<ScorerRow> AllTimeScorerRows()
         row.player = p;
         row.goals = player.careerGoals;
         row.games = player.careerGames;
-        row.tieBreak = player.careerGames;
         row.club = player.Club;
         row.playerName = player.Name.str();
         row.clubName = player.Club < 0 ? "Aposentado" : (ValidClub(player.Club) ? Clubs[player.Club].name.str() : "");

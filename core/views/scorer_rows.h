@@ -8,9 +8,10 @@ namespace tarvelon {
 struct ScorerRow {
     int player = 0;
     int goals = 0;
-    int games = 0;     // games played: this season's (season lists) or the career's (all time)
+    // Season lists: the goals field of his first all-time tally, which counts the matchdays he
+    // scored on; all time: the career's games.
+    int games = 0;
     int club = -1;
-    int tieBreak = 0;  // season lists: the goals of his first all-time tally, as the award ranks them
     std::string playerName;
     std::string clubName;  // "Aposentado" for a retired player in the all-time list
 };
@@ -20,8 +21,8 @@ struct ScorerRow {
 // the state), 4 and 6 continental cups (`division` the edition: 1 South America, 2 Europe).
 int ScorerCompetition(int kind, int key, int division);
 
-// One row per GoalTallies entry of the competition, more goals first, then the lower tie-break
-// (the order that decided the award); equals in the order the game's sort leaves them.
+// One row per GoalTallies entry of the competition, more goals first, then fewer games (the order
+// that decided the award); equals in the order the game's sort leaves them.
 std::vector<ScorerRow> SeasonScorerRows(int competition);
 
 // Every player with career goals who is not of a national squad (players without a club stay in),

@@ -115,15 +115,17 @@ void TForm24::Edit1Change()
         CHButton1->SetEnabled(true);
 }
 
+// The arrows step from the typed value, a negative one too ("-100" and up give 400); only a
+// negative result shows "0".
 void TForm24::UpDown1Click(bool up)
 {
-    std::int64_t value = std::max<std::int64_t>(TypedWage().value_or(0), 0);
+    std::int64_t value = TypedWage().value_or(0);
     if (up && value < kHighestWage - kWageStep + 1)
         value += kWageStep;
     else if (!up && value > kWageStep)
         value -= kWageStep;
     if (Edit1)
-        Edit1->SetText(std::to_string(value));
+        Edit1->SetText(std::to_string(std::max<std::int64_t>(value, 0)));
 }
 
 void TForm24::CHButton1Click()

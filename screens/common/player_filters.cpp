@@ -1,6 +1,5 @@
 #include "screens/common/player_filters.h"
 
-#include "core/basics/typed_text.h"
 #include "core/views/player_search.h"
 #include "core/vocab/players.h"
 #include "grid/dg_column_classes.h"
@@ -53,7 +52,7 @@ void PlayerFilterChoosers::ReadFilters(PlayerSearchFilters& filters) const
     filters.strengthBand = ChosenOr(c1, kAnyStrength);
     filters.ageBand = ChosenOr(c3, kAnyAge);
     filters.valueBand = ChosenOr(c4, kAnyValue);
-    filters.namePrefix = Edit1 ? TypedName(Edit1->Text()) : "";
+    filters.namePrefix = Edit1 ? Edit1->Text() : "";
     filters.trait1 = ChosenOr(c5, kAnyTrait);
     filters.trait2 = ChosenOr(c6, kAnyTrait);
     filters.starOnly = ckestrela && ckestrela->Checked();

@@ -44,8 +44,6 @@ bool IsChecked(TObject* sender)
     return box && box->Checked();
 }
 
-int ItemOf(int value, int last) { return value >= 0 && value <= last ? value : 0; }
-
 }  // namespace
 
 const TScreenRecord TForm32::kScreen{
@@ -114,9 +112,8 @@ void TForm32::FormKeyDown(TObject*, unsigned short& key, TShiftState)
     GradButton2Click(GradButton2);
 }
 
-// The lists and boxes show the running game's options; a stored value outside a list shows its
-// first item, but the contract warnings show none then: a new game keeps the number "opemails"
-// holds, and one above the list's last item warns of nothing, so "Sim" would be the opposite.
+// The lists and boxes show the running game's options. A new game keeps the numbers "opemails",
+// "opsalvar" (below 0) and "opver41".."opver62" hold: a number outside its list selects no item.
 void TForm32::ShowOptions()
 {
     if (Game.TickIntervalHuman == 0)
@@ -125,8 +122,8 @@ void TForm32::ShowOptions()
     SelectItem(ComboBox4, SpeedIndexOfTick(Game.TickIntervalCpu, true));
     TComboBox* cups[] = {combo41, combo42, combo61, combo62};
     for (int cup = 0; cup < 4; ++cup)
-        SelectItem(cups[cup], ItemOf(Game.continentalMatchDisplay[cup], 1));
-    SelectItem(ComboBox2, ItemOf(Game.autosave, 3));
+        SelectItem(cups[cup], Game.continentalMatchDisplay[cup]);
+    SelectItem(ComboBox2, Game.autosave);
     SelectItem(ComboBox7, Game.contractNotices);
     SelectItem(ComboBox6, Game.HalfTimeScreen ? 1 : 0);
     SelectItem(ComboBox3, Game.ShowPenalties ? 1 : 0);

@@ -211,7 +211,7 @@ TEST_P(CareerSeasonTest, MarketLoansAndSackingsKeepTheGameWhole)
         Game.LeagueTurn = round <= 18 ? 1 : 2;
         const TDateTime today = TodayDate();
         ReturnExpiredLoans(today);
-        CheckHumanClubsContracts();  // as the calendar's advance does: run-out contracts leave the bill
+        CheckHumanClubsContracts();  // as the calendar's advance does
         FakeRound();
 
         for (int i = 0; i < 4; ++i) {

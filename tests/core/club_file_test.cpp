@@ -256,7 +256,7 @@ TEST(ClubFile, EveryPositionButZeroCountsAsOutfield)
 TEST(ClubFile, NationalSquadTakenByFormatAndListedWithACoach)
 {
     TNationalSquad squad = MakeNationalSquad(1, 10);  // not playable: the new game takes it all the same
-    EXPECT_FALSE(IsNationalSquadTakenIntoGame(squad));
+    EXPECT_FALSE(IsNationalSquadTakenIntoGame(squad));  // not saved in this format yet
     StampNationalSquadForSave(squad);
     EXPECT_EQ(squad.playable, 0);
     EXPECT_TRUE(IsNationalSquadTakenIntoGame(squad));
@@ -266,11 +266,12 @@ TEST(ClubFile, NationalSquadTakenByFormatAndListedWithACoach)
     EXPECT_TRUE(IsNationalSquadTakenIntoGame(squad));
     squad.formatValue = 11;
     EXPECT_FALSE(IsNationalSquadTakenIntoGame(squad));
-    // Fewer than eleven, or no goalkeeper, cannot make a team.
+    // Whatever its players: fewer than eleven, no goalkeeper, none at all, a count that is not theirs.
     for (const auto& [keepers, others] : {std::pair{1, 9}, std::pair{0, 20}, std::pair{0, 0}}) {
         TNationalSquad small = MakeNationalSquad(keepers, others);
         StampNationalSquadForSave(small);
-        EXPECT_FALSE(IsNationalSquadTakenIntoGame(small)) << keepers << "+" << others;
+        small.playerCount = 40;
+        EXPECT_TRUE(IsNationalSquadTakenIntoGame(small)) << keepers << "+" << others;
     }
 
     ClubFile club = MakeClub(0, 3);  // the editor lists an unplayable club saved in this format
@@ -389,8 +390,10 @@ TEST(ClubFile, ValuesOutsideTheGameAreRefused)
     };
     TNationalSquad squad = MakeNationalSquad(2, 16);
     EXPECT_EQ(parseNational(squad), DatabaseFileError::None);
-    squad.playerCount = 29;
-    EXPECT_EQ(parseNational(squad), DatabaseFileError::BadValue);
+    squad.playerCount = 29;  // the count is the editor's: readers count the slots themselves
+    EXPECT_EQ(parseNational(squad), DatabaseFileError::None);
+    squad.playerCount = -7;
+    EXPECT_EQ(parseNational(squad), DatabaseFileError::None);
     squad = MakeNationalSquad(2, 16);
     squad.country = -1;
     EXPECT_EQ(parseNational(squad), DatabaseFileError::BadValue);
@@ -493,8 +496,8 @@ TEST(ClubFile, DamagedFilesNeverCrashTheReaders)
             }
             ++accepted;
             IsNationalSquadPlayable(squad);
-            ASSERT_GE(squad.playerCount, 0);
-            ASSERT_LE(squad.playerCount, kNationalSquadSlots);
+            ASSERT_GE(squad.country, 0);
+            ASSERT_LE(squad.country, kLastCountryId);
         }
     }
     // The damage is light enough that many files still read: the checks above did run.

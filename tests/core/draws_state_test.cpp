@@ -153,42 +153,48 @@ TEST(DrawsState, FourthDivisionNeedsThirtyTwoRegionalClubsInPlayedTiers)
     for (const TStateChampionship& state : StateChampionships)
         for (int t = 0; t < state.groupCount; ++t)
             for (int club : state.groups[t])
-                regionalInPlay += club >= 0 && Clubs[club].Division == 0;
+                regionalInPlay += club > 0 && Clubs[club].Division == 0;
     EXPECT_EQ(HasStateClubsForFourthDivision(), regionalInPlay >= 32);
 
-    // Push clubs out of their divisions until 32 regional clubs play: club 0 counts like any other.
+    // Push clubs out of their divisions until 32 regional clubs play.
     int needed = 32 - regionalInPlay;
     for (int s = 0; s < kStateCount && needed > 0; ++s)
         for (int t = 0; t < StateChampionships[s].groupCount && needed > 0; ++t)
             for (int club : StateChampionships[s].groups[t])
-                if (club >= 0 && Clubs[club].Division != 0 && needed > 0) {
+                if (club > 0 && Clubs[club].Division != 0 && needed > 0) {
                     Clubs[club].Division = 0;
                     --needed;
                 }
     EXPECT_TRUE(HasStateClubsForFourthDivision());
 }
 
-TEST(DrawsState, ClubIndexZeroCountsAsAStateClub)
+// The count takes the places holding a club index above 0: club 0, drawn into a played tier and
+// without a division, is not one of the 32.
+TEST(DrawsState, OnlyClubIndexesAboveZeroCountForTheFourthDivision)
 {
     DrawBrazilianStates(8);
     Clubs[0].Level = 30;  // club 0 now heads São Paulo's first tier
     DrawStateChampionships();
     for (TClub& club : Clubs)
         club.Division = 1;
-    // Exactly 32 regional clubs in the played tiers, club 0 among them.
-    int regional = 0;
     Clubs[0].Division = 0;
     ASSERT_GT(Clubs[0].StateEntry, 0);
     ASSERT_LE(Clubs[0].stateGroup, StateChampionships[Clubs[0].State].groupCount);
-    regional = 1;
-    for (int s = 0; s < kStateCount; ++s)
-        for (int t = 0; t < StateChampionships[s].groupCount; ++t)
-            for (int club : StateChampionships[s].groups[t])
-                if (club > 0 && regional < 32) {
-                    Clubs[club].Division = 0;
-                    ++regional;
-                }
-    ASSERT_EQ(regional, 32);
+    // Club 0 and 31 others without a division: 31 count.
+    auto takeOutOfDivisions = [](int wanted) {
+        int taken = 0;
+        for (int s = 0; s < kStateCount; ++s)
+            for (int t = 0; t < StateChampionships[s].groupCount; ++t)
+                for (int club : StateChampionships[s].groups[t])
+                    if (club > 0 && Clubs[club].Division != 0 && taken < wanted) {
+                        Clubs[club].Division = 0;
+                        ++taken;
+                    }
+        return taken;
+    };
+    ASSERT_EQ(takeOutOfDivisions(31), 31);
+    EXPECT_FALSE(HasStateClubsForFourthDivision());
+    ASSERT_EQ(takeOutOfDivisions(1), 1);
     EXPECT_TRUE(HasStateClubsForFourthDivision());
 }
 

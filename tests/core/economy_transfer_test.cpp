@@ -111,6 +111,43 @@ TEST_F(EconomyTransferTest, PlayersAwayWithTheirNationalTeamStillCountInTheirSqu
     EXPECT_EQ(Clubs[buyer].squadSize, 26);
 }
 
+// A human club pays every player of its squad, one whose contract has ended too, and those away
+// with a national team; a sale or a loan moves the player's one wage from bill to bill.
+TEST_F(EconomyTransferTest, AnEndedContractStaysOnTheBillAndMovesItsOneWage)
+{
+    const int human = 2, buyer = 13, holder = 14;
+    MakeHuman(human);
+    const int ended = FirstPlayerOf(human, 3);
+    const int away = FirstPlayerOf(human, 0);
+    Players[ended].ContractEnd = TodayDate() - 10;
+    Players[ended].wage = CurrencyFromUnits(41'000);
+    const int nation = static_cast<int>(Clubs.size()) - 1;
+    CommitNationalCallUp(nation, {away});
+    ASSERT_EQ(Players[away].Club, nation);
+    std::int64_t squadWages = 0;
+    for (int p : PlayersOfClub(human))
+        squadWages += WageUnits(p);
+    RecalcClubWageBill(human);
+    EXPECT_EQ(ClubFinances[human].weeklyWageBill, squadWages + WageUnits(away));
+
+    // Sold: his one wage leaves the seller's bill for the buyer's (the new contract keeps the wage).
+    const std::int32_t humanBill = ClubFinances[human].weeklyWageBill;
+    const std::int32_t buyerBill = ClubFinances[buyer].weeklyWageBill;
+    TransferPlayer(ended, buyer, 300'000);
+    EXPECT_EQ(ClubFinances[human].weeklyWageBill, humanBill - 41'000);
+    EXPECT_EQ(ClubFinances[buyer].weeklyWageBill, buyerBill + 41'000);
+
+    // Lent on, and back to his owner: the wage follows him each time.
+    const std::int32_t holderBill = ClubFinances[holder].weeklyWageBill;
+    AddLoan(ended, buyer, TodayDate() + 30);
+    LoanPlayer(ended, holder, TodayDate() + 30);
+    EXPECT_EQ(ClubFinances[buyer].weeklyWageBill, buyerBill);
+    EXPECT_EQ(ClubFinances[holder].weeklyWageBill, holderBill + 41'000);
+    CancelLoan(ended);
+    EXPECT_EQ(ClubFinances[buyer].weeklyWageBill, buyerBill + 41'000);
+    EXPECT_EQ(ClubFinances[holder].weeklyWageBill, holderBill);
+}
+
 TEST_F(EconomyTransferTest, HumanSellerPaysAShareByContractTimeLeft)
 {
     const int seller = 2, buyer = 13;

@@ -277,7 +277,7 @@ TEST_F(EconomyValueTest, YouthReplacementDrawsInOrder)
     CreateYouthReplacement(old, "Novato de Nome Muito Comprido", -1);
     EXPECT_EQ(RandSeed, after);
     ASSERT_EQ(Players.size(), count + 1);
-    const TPlayer& youth = Players.back();
+    TPlayer& youth = Players.back();
     EXPECT_EQ(Players[old].Club, -1);
     EXPECT_EQ(youth.Club, club);
     EXPECT_EQ(youth.Age, age);
@@ -285,7 +285,13 @@ TEST_F(EconomyValueTest, YouthReplacementDrawsInOrder)
     EXPECT_EQ(youth.Star, star ? 1 : 0);
     EXPECT_EQ(youth.Name.str(), "Novato de Nome Muito");
     EXPECT_EQ(youth.careerGoals, 0);
-    EXPECT_EQ(youth.Value, CurrencyFromUnits(ComputePlayerValue(static_cast<int>(Players.size()) - 1)));
+    // He is valued before his career is cleared, on the 300 goals copied from the old player.
+    const int index = static_cast<int>(Players.size()) - 1;
+    const std::int64_t valueWithoutGoals = ComputePlayerValue(index);
+    youth.careerGoals = 300;
+    EXPECT_EQ(youth.Value, CurrencyFromUnits(ComputePlayerValue(index)));
+    EXPECT_GT(youth.Value, CurrencyFromUnits(valueWithoutGoals));
+    youth.careerGoals = 0;
     EXPECT_DOUBLE_EQ(youth.ContractEnd, TodayDate() + 28);
     EXPECT_EQ(youth.Morale, 3);
     EXPECT_EQ(youth.Energy, 100);

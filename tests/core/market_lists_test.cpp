@@ -146,6 +146,12 @@ TEST_F(PlayerSearchTest, EachFilterRestrictsOnlyWhenSet)
     f = {};
     f.namePrefix = "zio";
     EXPECT_FALSE(Finds(f));
+    f.namePrefix = " ézio";  // compared as typed, blanks included
+    EXPECT_FALSE(Finds(f));
+    f.namePrefix = "ézio  ";
+    EXPECT_FALSE(Finds(f));
+    f.namePrefix = " \t ";  // blanks alone: any name
+    EXPECT_TRUE(Finds(f));
     f = {};
     for (bool PlayerSearchFilters::*flag :
          {&PlayerSearchFilters::forSaleOnly, &PlayerSearchFilters::loanOnly, &PlayerSearchFilters::starOnly}) {

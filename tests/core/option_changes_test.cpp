@@ -110,14 +110,14 @@ TEST_F(OptionChangesTest, SpeedRowsOfATickAndChoicesOutsideTheLists)
     ChooseLeagueShown(5, true);  // no such league: nothing happens
 }
 
-TEST_F(OptionChangesTest, StoredNumbersOutsideTheirListsReadAsTheFirstItemButTheContractWarningsNumber)
+TEST_F(OptionChangesTest, StoredNumbersAreReadAsTheyAreButAnAutosaveAboveThree)
 {
     WriteIni("[opcoes]\nopsalvar=-2\nopemails=7\nopver41=5\nopver42=-1\nopver61=1\n"
              "cor0=clRed\ncor1=$00112233\ncor2=$7FFFFFFF\ncor3=clNavy\ncor4=0\n");
     const GameOptions o = ReadGameOptions();
-    EXPECT_EQ(o.autosave, 0);
-    EXPECT_EQ(o.contractNotices, 7) << "the contract warnings' number is read as it stands";
-    EXPECT_EQ(o.continentalMatchDisplay, (std::array<std::int32_t, 4>{0, 0, 1, 0}));
+    EXPECT_EQ(o.autosave, -2) << "only a number above 3 reads as 0";
+    EXPECT_EQ(o.contractNotices, 7);
+    EXPECT_EQ(o.continentalMatchDisplay, (std::array<std::int32_t, 4>{5, -1, 1, 0}));
     // One colour that is no colour gives all five their default shades.
     EXPECT_EQ(o.listColors, DefaultListColors);
 

@@ -3,6 +3,7 @@
 // calendar advance from one day to the next, until the season (or the competition) ends.
 #include <gtest/gtest.h>
 
+#include "core/club_rosters.h"
 #include "core/records/cup_tie.h"
 #include "core/draws/national_cup.h"
 #include "core/draws/state_championship.h"
@@ -247,9 +248,10 @@ TEST(HeadlessSeason, StateChampionshipsToTheirFinalsDecidedOnce)
 }
 
 // 32 national teams in eight groups: three group days, then the last sixteen to the final.
-TEST(HeadlessSeason, WorldCupFromTheGroupsToItsChampion)
+// 32 national teams drawn into the World Cup's eight groups, the calendar built for it.
+void StartWorldCup(std::uint32_t seed)
 {
-    StartHeadlessWorld(32, 7070);
+    StartHeadlessWorld(32, seed);
     Game.LeagueClubCount = 0;  // the 32 entries are national teams
     Game.worldCupOn = 1;
     Game.TournamentStage = 1;
@@ -264,6 +266,11 @@ TEST(HeadlessSeason, WorldCupFromTheGroupsToItsChampion)
         Clubs[c].NationalTeamGroup = 1 + c / 4;
         Game.NationalGroups[c / 4][c % 4] = c;
     }
+}
+
+TEST(HeadlessSeason, WorldCupFromTheGroupsToItsChampion)
+{
+    StartWorldCup(7070);
 
     const SeasonRun run = PlaySeason(kKindWorldCup, true);
     EXPECT_EQ(run.daysOfKind, 7);
@@ -288,6 +295,25 @@ TEST(HeadlessSeason, WorldCupFromTheGroupsToItsChampion)
     EXPECT_GT(goals, 64);
     AdvanceCalendar();
     EXPECT_FALSE(TournamentJustEnded);
+}
+
+// A national squad file is taken whatever its players: a team without players, one of six and one
+// without a goalkeeper play their World Cup matches like the others, to the champion.
+TEST(HeadlessSeason, AWorldCupPlaysWithNationalTeamsShortOfPlayers)
+{
+    StartWorldCup(7071);
+    int keptOfTeam1 = 0;
+    for (TPlayer& p : Players) {
+        if (p.Club == 0 || (p.Club == 1 && ++keptOfTeam1 > 6) || (p.Club == 2 && p.Position == 0))
+            p.Club = -1;
+    }
+    PlayerClubsChanged();
+    const SeasonRun run = PlaySeason(kKindWorldCup, true);
+    EXPECT_EQ(run.daysOfKind, 7);
+    EXPECT_EQ(Game.tournamentOver, 1);
+    EXPECT_EQ(MatchReports.size(), 64u);
+    for (int team = 0; team < 3; ++team)
+        EXPECT_EQ(Clubs[team].Played[kKindWorldCup], 3) << "team " << team;
 }
 
 // The South American edition of the first continental cup with 32 clubs: six group days, the groups

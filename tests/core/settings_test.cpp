@@ -319,11 +319,11 @@ TEST_F(ProgramFolderTest, SwitchesReadZeroOrOneAsEachKeySays)
 
 TEST_F(ProgramFolderTest, NumbersAutosaveClampAndOneBadKeyAlone)
 {
-    WriteIni("[opcoes]\nopsalvar=5\nopemails=2\nopver41=1\nopver42=x\nopver61=0\nopver62=1\nopsom=?\n");
+    WriteIni("[opcoes]\nopsalvar=5\nopemails=2\nopver41=1\nopver42=x\nopver61=0\nopver62=2\nopsom=?\n");
     GameOptions o = ReadGameOptions();
     EXPECT_EQ(o.autosave, 0);
     EXPECT_EQ(o.contractNotices, 2);
-    EXPECT_EQ(o.continentalMatchDisplay, (std::array<std::int32_t, 4>{1, 0, 0, 1}));
+    EXPECT_EQ(o.continentalMatchDisplay, (std::array<std::int32_t, 4>{1, 0, 0, 2}));
     EXPECT_EQ(o.sound, 1);
     WriteSetting("opcoes", "opsalvar", "3");
     EXPECT_EQ(ReadGameOptions().autosave, 3);

@@ -111,23 +111,25 @@ TEST_F(ViewsLists, AClubsFixturesComeInDateOrderWithWeekdayHomeOrAwayAndCompetit
     EXPECT_EQ(ClubFixtureFilterKind("Todos os jogos"), -1);
 }
 
-TEST_F(ViewsLists, SeasonScorersRankByGoalsThenTheAwardsTieBreakAndShowGamesPlayed)
+// "Jogos" is the goals field of the player's first all-time tally (the matchdays he scored on);
+// equal goals rank the fewer games first.
+TEST_F(ViewsLists, SeasonScorersRankByGoalsThenFewerGamesFromTheFirstAllTimeTally)
 {
     const int ana = AddPlayer("Ana", 0, 4);
     const int bia = AddPlayer("Bia", 1, 4);
     const int caio = AddPlayer("Caio", 2, 3);
     GoalTallies = {{ana, 5, 1, 0}, {bia, 7, 1, 1}, {caio, 5, 1, 2}, {ana, 9, 3, 0}};
-    AllTimeGoalTallies = {{caio, 2, 1, 2}, {ana, 4, 1, 0}, {bia, 7, 1, 1}};
-    PlayerSeasonStats = {{ana, 5, 0, 0, 11, 0, 2, 0}, {caio, 5, 0, 0, 8, 0, 2, 2}, {caio, 1, 0, 0, 30, 0, 1, 2}};
+    AllTimeGoalTallies = {{caio, 2, 1, 2}, {ana, 4, 1, 0}, {caio, 6, 3, 2}};
+    PlayerSeasonStats = {{ana, 5, 0, 0, 11, 0, 2, 0}, {caio, 5, 0, 0, 8, 0, 2, 2}};
     HistoryTablesChanged();
     const auto rows = SeasonScorerRows(1);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0].playerName, "Bia");
-    EXPECT_EQ(rows[1].playerName, "Caio");  // 5 goals, tie-break 2 before Ana's 4
-    EXPECT_EQ(rows[1].games, 8);            // this season's games, not the tie-break
+    EXPECT_EQ(rows[0].games, 0);            // no all-time tally
+    EXPECT_EQ(rows[1].playerName, "Caio");  // 5 goals in 2 games before Ana's 4
+    EXPECT_EQ(rows[1].games, 2);            // his first tally's, not the season line's 8 games
     EXPECT_EQ(rows[1].clubName, "Cedro");
-    EXPECT_EQ(rows[2].games, 11);
-    EXPECT_EQ(rows[0].games, 0);  // no season line yet
+    EXPECT_EQ(rows[2].games, 4);
     EXPECT_TRUE(SeasonScorerRows(2).empty());
     EXPECT_EQ(ScorerCompetition(1, 0, 2), 2);
     EXPECT_EQ(ScorerCompetition(3, kSaoPaulo, 1), 4);

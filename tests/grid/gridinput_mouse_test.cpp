@@ -186,16 +186,48 @@ TEST_F(GridMouseTest, DroppingTheDragBoxPastAColumnsMiddleMovesTheColumnThere)
     QPoint target = grid->Widget()->mapToGlobal(QPoint(grid->ColumnScreenLeft(name) + 10, 9));
     grid->DragBoxMove(&box, target.x(), target.y());
     EXPECT_TRUE(grid->DragArrowTop().Visible());
-    // Over its own place no arrows show.
+    // Over its own right half it would move one place right: the arrows stand at its right edge.
     QPoint own = grid->Widget()->mapToGlobal(QPoint(ColumnMiddle(points) + 5, 9));
     grid->DragBoxMove(&box, own.x(), own.y());
-    EXPECT_FALSE(grid->DragArrowTop().Visible());
+    EXPECT_TRUE(grid->DragArrowTop().Visible());
+    const QPoint rightEdge = grid->Widget()->mapToGlobal(QPoint(grid->ColumnScreenLeft(points) + points->Width(), 0));
+    EXPECT_EQ(grid->DragArrowTop().Left() + 4, rightEdge.x());
     grid->DragBoxDrop(&box, target.x(), target.y());
     EXPECT_EQ(points->Position(), 0);
     EXPECT_EQ(name->Position(), 1);
     ASSERT_FALSE(moves.empty());
     EXPECT_EQ(moves.back(), 0);
     EXPECT_FALSE(grid->InputState() & isColumnMoving);
+}
+
+// A column dropped on its own header follows the drop rule: past its middle it takes its own
+// position plus 1, before its middle the previous column's.
+TEST_F(GridMouseTest, AColumnDroppedOnItsOwnHeaderMovesOnePlace)
+{
+    std::vector<int> moves;
+    grid->OnColumnMove = [&](TObject*, int, int, int to) { moves.push_back(to); };
+    TColumnDragBox& box = grid->ColumnDragBox();
+    auto dragOntoItself = [&](int offsetFromMiddle) {
+        const QPoint start(ColumnMiddle(points), 9);
+        SendMouse(W(), QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+        MoveMouse(W(), start + QPoint(4, 0), Qt::LeftButton);
+        ASSERT_TRUE(box.Visible());
+        const QPoint drop = W()->mapToGlobal(QPoint(ColumnMiddle(points) + offsetFromMiddle, 9));
+        MoveMouse(box.Widget(), box.Widget()->mapFromGlobal(drop), Qt::LeftButton);
+        SendMouse(box.Widget(), QEvent::MouseButtonRelease, box.Widget()->mapFromGlobal(drop), Qt::LeftButton,
+                  Qt::NoButton);
+        Pump();
+        EXPECT_FALSE(box.Visible());
+    };
+    ASSERT_EQ(points->Position(), 2);
+    dragOntoItself(points->Width() / 4);
+    EXPECT_EQ(points->Position(), 3);
+    EXPECT_EQ(progress->Position(), 2);
+    EXPECT_EQ(moves, std::vector<int>{3});
+    dragOntoItself(-points->Width() / 4);
+    EXPECT_EQ(points->Position(), 2);
+    EXPECT_EQ(progress->Position(), 3);
+    EXPECT_EQ(moves, (std::vector<int>{3, 2}));
 }
 
 TEST(DragArrowTest, ArrowsAreNinePixelShapesPointingUpOrDown)

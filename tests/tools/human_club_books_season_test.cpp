@@ -1,10 +1,11 @@
 // A human club's contracts and books over two headless seasons and the turn between them: every
 // contract warning and notice is dated the first day the calendar reaches once it is due, even
-// after the club's last match of the season; the weekly wage bill is the wages of the players still
-// under contract; and the accounts' balance is the season's change of cash, a bank loan of the
-// season before included.
+// after the club's last match of the season; the weekly wage bill is the wages of the whole squad,
+// the players whose contracts have ended included (they are paid until renewed or sold); and the
+// accounts' balance is the season's change of cash, a bank loan of the season before included.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -65,14 +66,21 @@ protected:
         return squad;
     }
 
-    // The wages of the club's players whose contracts still run today, in whole units.
-    std::int64_t WagesUnderContract() const
+    // The wages of the club's players, in whole units.
+    std::int64_t SquadWages() const
     {
         std::int64_t sum = 0;
         for (int p : Squad())
-            if (Players[static_cast<std::size_t>(p)].ContractEnd >= TodayDate())
-                sum += CurrencyUnits(Players[static_cast<std::size_t>(p)].wage);
+            sum += CurrencyUnits(Players[static_cast<std::size_t>(p)].wage);
         return sum;
+    }
+
+    int EndedContracts() const
+    {
+        int ended = 0;
+        for (int p : Squad())
+            ended += Players[static_cast<std::size_t>(p)].ContractEnd < TodayDate() ? 1 : 0;
+        return ended;
     }
 
     // Each contract of the club that has run out was reported, and each that runs out within three
@@ -92,7 +100,7 @@ protected:
 
     void ExpectBooks(std::int64_t seasonStartCash, const char* when) const
     {
-        EXPECT_EQ(Accounts().weeklyWageBill, WagesUnderContract()) << when << " on " << DateToStr(TodayDate());
+        EXPECT_EQ(Accounts().weeklyWageBill, SquadWages()) << when << " on " << DateToStr(TodayDate());
         EXPECT_EQ(FinanceBalance(Accounts()), Cash() - seasonStartCash) << when << " on " << DateToStr(TodayDate());
     }
 
@@ -127,8 +135,10 @@ TEST_F(HumanClubBooks, ContractsWagesAndBalanceHoldThroughTwoSeasons)
                 EXPECT_EQ(mail.read, 0) << "news of " << DateToStr(mail.date) << " at the hub of " << DateToStr(TodayDate());
             }
     };
+    int maxEndedContracts = 0;
     watch.afterDay = [&] {
         keepTheCoach();
+        maxEndedContracts = std::max(maxEndedContracts, EndedContracts());
         ExpectNoticesByToday("after the day");
         ExpectBooks(seasonStartCash, "after the day");
     };
@@ -152,11 +162,8 @@ TEST_F(HumanClubBooks, ContractsWagesAndBalanceHoldThroughTwoSeasons)
         ASSERT_FALSE(HasFailure()) << "rollover into season " << season + 1;
     }
     EXPECT_GT(lateNotices, 0) << "news came in the weeks after the club's last hub of a season";
-    // Contracts ran out over the seasons: some wages were left off the bill.
-    std::int64_t allWages = 0;
-    for (int p : Squad())
-        allWages += CurrencyUnits(Players[static_cast<std::size_t>(p)].wage);
-    EXPECT_LT(Accounts().weeklyWageBill, allWages);
+    // Contracts ran out over the seasons, and their players stayed on the bill.
+    EXPECT_GT(maxEndedContracts, 0);
 }
 
 }  // namespace

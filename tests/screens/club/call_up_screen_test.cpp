@@ -122,6 +122,51 @@ TEST_F(CallUpScreenTest, TheLongestPlayerAndClubNamesAreShownWhole)
     Clubs = clubs;
 }
 
+// The name is compared as typed, blanks included: "Jo " finds "Jo Neto", not "Joao Neto"; blanks
+// alone mean any name.
+TEST_F(CallUpScreenTest, TheNameIsComparedAsTypedBlanksIncluded)
+{
+    const int entry = BrazilEntry();
+    ASSERT_GE(entry, 0);
+    const std::vector<TPlayer> players = Players;
+    std::vector<int> brazilians;
+    for (int p = 1; p < static_cast<int>(Players.size()) && brazilians.size() < 2; ++p)
+        if (Players[p].nationality == CountryBrazil && Players[p].Club >= 0 && Players[p].Club < entry)
+            brazilians.push_back(p);
+    ASSERT_EQ(brazilians.size(), 2u);
+    Players[brazilians[0]].Name = "Joao Neto";
+    Players[brazilians[1]].Name = "Jo Neto";
+    CallUpNationEntry = entry;
+    auto* form = Show<TForm77>("TForm77");
+    ASSERT_NE(form, nullptr);
+    const auto search = [form](const char* typed) {
+        form->Edit1->SetFocus();
+        QTest::keyClick(form->Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(form->Edit1->Widget(), Qt::Key_Backspace);
+        QTest::keyClicks(form->Edit1->Widget(), typed);
+        Click(form->GradButton3);
+        std::vector<std::string> names;
+        for (int row = 0; row < form->gfind->RowCount(); ++row)
+            names.push_back(form->gfind->GetCellTextByName("colnome", row));
+        return names;
+    };
+    auto holds = [](const std::vector<std::string>& names, const char* name) {
+        return std::find(names.begin(), names.end(), name) != names.end();
+    };
+    std::vector<std::string> found = search("Jo ");
+    EXPECT_TRUE(holds(found, "Jo Neto"));
+    EXPECT_FALSE(holds(found, "Joao Neto"));
+    found = search("jo");
+    EXPECT_TRUE(holds(found, "Jo Neto"));
+    EXPECT_TRUE(holds(found, "Joao Neto"));
+    found = search("  ");
+    EXPECT_TRUE(holds(found, "Jo Neto"));
+    EXPECT_GT(found.size(), 2u);
+    form->Close();
+    test::Pump();
+    Players = players;
+}
+
 TEST_F(CallUpScreenTest, ANationalSquadIsCalledUpAndGoesBackToItsClubsAfterTheTournament)
 {
     const int entry = BrazilEntry();

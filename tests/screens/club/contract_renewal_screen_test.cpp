@@ -195,7 +195,8 @@ TEST_F(ContractRenewalScreenTest, AnOfferAboveTheLimitIsToldAndOneEqualToTheDema
 }
 
 // "Oferecer" waits for a number of at least 1: a player who earns nothing opens the renewal with the
-// offer of his wage, 0, and the button off until a wage is typed.
+// offer of his wage, 0, and the button off until a wage is typed. The arrows step by 500 from the
+// typed number, a negative one too.
 TEST_F(ContractRenewalScreenTest, OferecerIsOffUntilAWageOfAtLeastOneIsTypedAndTheArrowsStepBy500)
 {
     TForm13* hub = OpenTheHub();
@@ -229,6 +230,18 @@ TEST_F(ContractRenewalScreenTest, OferecerIsOffUntilAWageOfAtLeastOneIsTypedAndT
     EXPECT_EQ(renewal->Edit1->Text(), "9999500");
     QTest::mouseClick(arrows, Qt::LeftButton, {}, down);
     EXPECT_EQ(renewal->Edit1->Text(), "9999000");
+    // A typed negative wage steps from itself; only a negative result shows "0".
+    auto typeThenClick = [&](const char* typed, QPoint arrow) {
+        renewal->Edit1->SetFocus();
+        QTest::keyClick(renewal->Edit1->Widget(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(renewal->Edit1->Widget(), typed);
+        EXPECT_EQ(renewal->Edit1->Text(), typed);
+        QTest::mouseClick(arrows, Qt::LeftButton, {}, arrow);
+        return renewal->Edit1->Text();
+    };
+    EXPECT_EQ(typeThenClick("-100", up), "400");
+    EXPECT_EQ(typeThenClick("-600", up), "0");
+    EXPECT_EQ(typeThenClick("-100", down), "0");
     renewal->Close();
     test::Pump(20);
     Players[player].wage = wage;

@@ -1,7 +1,7 @@
 // The player search (TForm27) on the gallery's seeded game: the filters set with the keyboard and
-// the mouse, a value equal to a band's bound found only by "Qualquer", blanks in the name field read
-// as no name, the count line, the "Passe" header sorting by the value both ways, alternating rows,
-// and a double click opening the market on the player's club.
+// the mouse, a value equal to a band's bound found only by "Qualquer", the name compared as typed
+// with its blanks (blanks alone: any name), the count line, the "Passe" header sorting by the value
+// both ways, alternating rows, and a double click opening the market on the player's club.
 #include <QTest>
 
 #include <QTimer>
@@ -107,12 +107,18 @@ TEST_F(PlayerSearchScreenTest, APlayerWorthExactlyABandsBoundIsFoundOnlyByQualqu
     EXPECT_EQ(form->gfind->GetCellTextByName("colpasse", 0), FormatMoney(500000));
     EXPECT_EQ(form->gfind->GetCellTextByName("colclube", 0), Clubs[p.Club].name.str());
 
-    // Blanks around the name are no part of it, and a name of blanks alone is left blank: any name.
+    // The name is compared as typed, blanks included; blanks alone mean any name.
     QTest::keyClick(WidgetOf(form->Edit1), Qt::Key_Home);
     QTest::keyClicks(WidgetOf(form->Edit1), "  ");
+    EXPECT_EQ(form->Edit1->Text(), "  zequinha b");
+    Click(form->button2);
+    EXPECT_TRUE(FoundPlayers(*form).empty());
+    QTest::keyClick(WidgetOf(form->Edit1), Qt::Key_Home);
+    QTest::keyClick(WidgetOf(form->Edit1), Qt::Key_Delete);
+    QTest::keyClick(WidgetOf(form->Edit1), Qt::Key_Delete);
     QTest::keyClick(WidgetOf(form->Edit1), Qt::Key_End);
-    QTest::keyClicks(WidgetOf(form->Edit1), " ");
-    EXPECT_EQ(form->Edit1->Text(), "  zequinha b ");
+    QTest::keyClick(WidgetOf(form->Edit1), Qt::Key_Backspace);
+    EXPECT_EQ(form->Edit1->Text(), "zequinha ");
     Click(form->button2);
     EXPECT_EQ(FoundPlayers(*form), std::vector<int>{player_});
     form->Edit1->SetFocus();
@@ -142,6 +148,37 @@ TEST_F(PlayerSearchScreenTest, APlayerWorthExactlyABandsBoundIsFoundOnlyByQualqu
     EXPECT_TRUE(form->ckavenda->Checked());
     Click(form->button2);
     EXPECT_TRUE(FoundPlayers(*form).empty());
+}
+
+// "Jo " finds the players whose names start with "Jo" and a blank, not "Joao".
+TEST_F(PlayerSearchScreenTest, TheNameIsComparedAsTypedBlanksIncluded)
+{
+    const int other = PlayersOfClub(Players[player_].Club).at(1);
+    ASSERT_NE(other, player_);
+    const TPlayer savedOther = Players[other];
+    Players[player_].Name.set("Joao Zequinha");
+    Players[other].Name.set("Jo Zequinha");
+    auto* form = Open<TForm27>("TForm27");
+    ASSERT_NE(form, nullptr);
+    Click(form->ckpais);  // every league
+    form->c1->SetFocus();
+    PressKey(form->c1, Qt::Key_End);  // any strength
+    auto search = [&](const char* typed) {
+        form->Edit1->SetFocus();
+        QTest::keyClick(WidgetOf(form->Edit1), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(WidgetOf(form->Edit1), Qt::Key_Backspace);
+        QTest::keyClicks(WidgetOf(form->Edit1), typed);
+        EXPECT_EQ(form->Edit1->Text(), typed);
+        Click(form->button2);
+        const std::vector<int> found = FoundPlayers(*form);
+        return std::pair{std::count(found.begin(), found.end(), player_) == 1,
+                         std::count(found.begin(), found.end(), other) == 1};
+    };
+    EXPECT_EQ(search("Jo "), std::pair(false, true));
+    EXPECT_EQ(search("jo"), std::pair(true, true));
+    EXPECT_EQ(search("JOAO"), std::pair(true, false));
+    EXPECT_EQ(search("   "), std::pair(true, true));
+    Players[other] = savedOther;
 }
 
 TEST_F(PlayerSearchScreenTest, ThePasseHeaderSortsByValueAndADoubleClickOpensTheMarket)

@@ -1,7 +1,9 @@
 // The top scorers (TForm20) on a seeded game with some matchdays played: the season list of the
-// first division holds the season's goal tallies in the award's order with the games played, the
+// first division holds the season's goal tallies in the award's order with the matches scored in, the
 // chooser's keys switch to the best of all time (100 rows, then all of them from the link), and a
 // double click on a player opens his career.
+#include <algorithm>
+
 #include "core/records/history_records.h"
 #include "core/tables.h"
 #include "core/views/scorer_rows.h"
@@ -29,7 +31,7 @@ void ExpectRows(TForm20* form, const std::vector<ScorerRow>& rows, std::size_t c
     }
 }
 
-TEST_F(TopScorersScreenTest, TheFirstDivisionListsTheSeasonsTalliesInTheAwardsOrderWithGamesPlayed)
+TEST_F(TopScorersScreenTest, TheFirstDivisionListsTheSeasonsTalliesInTheAwardsOrderWithTheMatchesScoredIn)
 {
     auto* form = Open<TForm20>("TForm20");
     ASSERT_NE(form, nullptr);
@@ -45,10 +47,22 @@ TEST_F(TopScorersScreenTest, TheFirstDivisionListsTheSeasonsTalliesInTheAwardsOr
     for (int i = 0; i + 1 < form->t1->RowCount(); ++i)
         EXPECT_GE(std::stoi(form->t1->GetCellTextByName("colgols", std::to_string(i))),
                   std::stoi(form->t1->GetCellTextByName("colgols", std::to_string(i + 1))));
-    // Games played this season: never fewer than a scorer's goals can need, never the tie-break.
-    const int games = std::stoi(form->t1->GetCellTextByName("coljogos", "0"));
-    EXPECT_GE(games, 1);
-    EXPECT_LE(games, 8);
+    // "Jogos": the goals field of the scorer's first all-time tally, which counts the matchdays he
+    // scored on; equal goals rank the fewer such games first.
+    for (int i = 0; i < form->t1->RowCount(); ++i) {
+        const std::string row = std::to_string(i);
+        const int player = std::stoi(form->t1->GetCellTextByName("colid", row));
+        const auto first = std::find_if(AllTimeGoalTallies.begin(), AllTimeGoalTallies.end(),
+                                        [player](const TGoalTally& t) { return t.player == player; });
+        ASSERT_NE(first, AllTimeGoalTallies.end());
+        EXPECT_EQ(form->t1->GetCellTextByName("coljogos", row), std::to_string(first->goals));
+        EXPECT_GE(first->goals, 1);
+        if (first->competition == competition)  // one a matchday he scored on, however many goals
+            EXPECT_LE(first->goals, std::stoi(form->t1->GetCellTextByName("colgols", row)));
+        if (i > 0 && form->t1->GetCellTextByName("colgols", row) ==
+                         form->t1->GetCellTextByName("colgols", std::to_string(i - 1)))
+            EXPECT_GE(first->goals, std::stoi(form->t1->GetCellTextByName("coljogos", std::to_string(i - 1))));
+    }
     const int forms = Screen->FormCount();
     PressKey(form->combo1, Qt::Key_Escape);  // as Enter does, Escape closes it
     test::Pump();

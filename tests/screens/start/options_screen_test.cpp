@@ -33,13 +33,13 @@ class OptionsScreenTest : public test::OptionsSuite {};
 TEST_F(OptionsScreenTest, ChangesActAtOnceWriteTheirKeysAndTheNextNewGameReadsThem)
 {
     Game.TickIntervalHuman = 0;  // shown as 600 ms
-    Game.autosave = 9;           // outside the list: shown as its first item
+    Game.autosave = 9;           // outside the list: no item shown
     TForm32* options = OpenOptions();
     EXPECT_EQ(options->ComboBox1->Items().Count(), 6);
     EXPECT_EQ(options->ComboBox4->Items()[6], "Hiper rápido");
     EXPECT_EQ(options->ComboBox1->ItemIndex(), 4);
     EXPECT_EQ(Game.TickIntervalHuman, 600);
-    EXPECT_EQ(options->ComboBox2->ItemIndex(), 0);
+    EXPECT_EQ(options->ComboBox2->ItemIndex(), -1);
     EXPECT_EQ(ReadSetting("opcoes", "opvelocidade"), "nofound");  // showing wrote nothing
 
     NextEntry(options->ComboBox1);  // "Ultra rápido"
@@ -79,17 +79,44 @@ TEST_F(OptionsScreenTest, ChangesActAtOnceWriteTheirKeysAndTheNextNewGameReadsTh
     EXPECT_EQ(Game.contractNotices, 2);
 }
 
-// A new game keeps the contract warnings' number as "opemails" holds it; 7 warns of nothing, and the
-// list must not claim "Sim". Choosing an item then writes it as usual.
-TEST_F(OptionsScreenTest, ContractWarningsOutsideTheListShowNoItem)
+// A new game keeps the numbers "opemails", "opver41".."opver62" and a negative "opsalvar" hold; a
+// number outside its list selects no item (7 contract warnings warn of nothing: "Sim" would claim the
+// opposite), a negative automatic saving saves nothing on closing, and choosing an item writes it.
+TEST_F(OptionsScreenTest, NumbersOutsideTheListsShowNoItem)
 {
-    Game.contractNotices = 7;
+    {
+        std::ofstream ini(folder_->path() / "tarvelon.ini");
+        ini << "[opcoes]\nopemails=7\nopsalvar=-2\nopver41=5\nopver42=-1\nopver61=1\nopver62=0\n";
+    }
+    NewGameChoices choices;
+    choices.countries = {29};
+    choices.humanCoaches = {{"Bia", "c29_1.tcf"}};
+    ASSERT_NE(StartNewGame(choices), FirstScreen::None);
+    Game.saveName.clear();
+    ASSERT_EQ(Game.contractNotices, 7);
+    ASSERT_EQ(Game.autosave, -2);
+    int asked = 0;
+    Hooks().askSaveName = [&asked] {
+        ++asked;
+        return std::string();
+    };
+
     TForm32* options = OpenOptions();
     EXPECT_EQ(options->ComboBox7->ItemIndex(), -1);
     EXPECT_EQ(options->ComboBox7->Text(), "");
+    EXPECT_EQ(options->ComboBox2->ItemIndex(), -1);
+    EXPECT_EQ(options->combo41->ItemIndex(), -1);
+    EXPECT_EQ(options->combo42->ItemIndex(), -1);
+    EXPECT_EQ(options->combo61->ItemIndex(), 1);
+    EXPECT_EQ(options->combo62->ItemIndex(), 0);
     NextEntry(options->ComboBox7, 4);  // "Não"
     EXPECT_EQ(Game.contractNotices, 3);
     EXPECT_EQ(ReadSetting("opcoes", "opemails"), "3");
+    test::PressKey(options->Widget(), Qt::Key_Escape);
+    test::Pump();
+    EXPECT_FALSE(IsOpen("TForm32"));
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(ReadSetting("opcoes", "opsalvar"), "-2");  // showing and closing wrote nothing
 }
 
 TEST_F(OptionsScreenTest, ClosingWithAutomaticSavingAsksForANameFirst)
