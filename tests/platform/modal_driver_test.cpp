@@ -9,6 +9,9 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 
+#include <functional>
+#include <string>
+
 #include "platform/forms/form.h"
 #include "platform/stdctrls/message_box.h"
 #include "tests/platform/forms_test_support.h"
@@ -20,6 +23,7 @@ namespace {
 class TAskForm : public TForm {
 public:
     using TForm::TForm;
+    std::string ClassName() const override { return "TAskForm"; }
 };
 class TInnerForm : public TForm {
 public:
@@ -63,57 +67,86 @@ TEST(ModalDriverTest, AnswersAMessageBoxWithItsButton)
     EXPECT_EQ(MessageDlg("Sair?", mtConfirmation, {mbYes, mbNo}), mrNo);
 }
 
+// A stretch of play opens one window after another: each is answered in turn.
+TEST(ModalDriverTest, AnswersEachFormOfAClassAsItShows)
+{
+    TAskForm first(nullptr);
+    TAskForm second(nullptr);
+    const test::AnswerEach<TAskForm> answer([](TAskForm& shown) { shown.SetModalResult(mrOk); });
+    EXPECT_EQ(first.ShowModal(), mrOk);
+    EXPECT_EQ(second.ShowModal(), mrOk);
+    EXPECT_EQ(first.ShowModal(), mrOk);
+    EXPECT_EQ(answer.Seen().size(), 3u);
+}
+
+// Runs `open`, which shows a modal window under a broken answer: the driver fails the test with
+// `failure` within the answer's deadline (twice it, for a wait to show and then one to close) and
+// ends every modal loop.
+void ExpectFailureInTime(const std::function<void()>& open, const std::string& failure, int deadlines = 1)
+{
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_NONFATAL_FAILURE(open(), failure);
+    EXPECT_LT(clock.elapsed(), deadlines * kShortDeadlineMs + kLateness);
+    EXPECT_FALSE(test::AnyModalWindow());
+}
+
 // The test waits for a window that the code under test never opens, while another one waits modally.
 TEST(ModalDriverTest, AWindowThatNeverShowsFailsWithinTheDeadlineAndEndsTheModalLoop)
 {
     TInnerForm other(nullptr);
     TModalResult result = mrNone;
-    QElapsedTimer clock;
-    clock.start();
-    const auto openTheOtherOne = [&] {
-        test::Answer<TAskForm>([](TAskForm& shown) { shown.SetModalResult(mrOk); }, kShortDeadlineMs);
-        result = other.ShowModal();
-    };
-    EXPECT_NONFATAL_FAILURE(openTheOtherOne(), "TAskForm did not show within 300 ms");
+    ExpectFailureInTime(
+        [&] {
+            test::Answer<TAskForm>([](TAskForm& shown) { shown.SetModalResult(mrOk); }, kShortDeadlineMs);
+            result = other.ShowModal();
+        },
+        "TAskForm did not show within 300 ms");
     EXPECT_EQ(result, mrCancel);
-    EXPECT_LT(clock.elapsed(), kShortDeadlineMs + kLateness);
-    EXPECT_FALSE(test::AnyModalWindow());
-    // The next answer works again.
-    test::Answer<TInnerForm>([](TInnerForm& shown) { shown.SetModalResult(mrOk); });
-    EXPECT_EQ(other.ShowModal(), mrOk);
 }
 
-// The steps click nothing: the window stays open, and the loop is ended for the test.
+// The steps click nothing: the window stays open, and the loop is ended for the test, even for a
+// form that would refuse a plain Close.
 TEST(ModalDriverTest, StepsThatLeaveTheWindowOpenFailWithinTheDeadlineAndEndTheModalLoop)
 {
     TAskForm form(nullptr);
-    form.OnCloseQuery = [](TObject*, bool& canClose) { canClose = false; };  // would refuse a plain Close
+    form.OnCloseQuery = [](TObject*, bool& canClose) { canClose = false; };
     TModalResult result = mrNone;
     bool stepsRan = false;
-    QElapsedTimer clock;
-    clock.start();
-    const auto answerWithNothing = [&] {
-        test::Answer<TAskForm>([&](TAskForm&) { stepsRan = true; }, kShortDeadlineMs);
-        result = form.ShowModal();
-    };
-    EXPECT_NONFATAL_FAILURE(answerWithNothing(), "TAskForm was still open 300 ms after its steps");
+    ExpectFailureInTime(
+        [&] {
+            test::Answer<TAskForm>([&](TAskForm&) { stepsRan = true; }, kShortDeadlineMs);
+            result = form.ShowModal();
+        },
+        "TAskForm was still open 300 ms after its steps", 2);
     EXPECT_TRUE(stepsRan);
     EXPECT_EQ(result, mrCancel);
-    EXPECT_LT(clock.elapsed(), 2 * kShortDeadlineMs + kLateness);
-    EXPECT_FALSE(test::AnyModalWindow());
+}
+
+TEST(ModalDriverTest, AFormThatEachAnswerLeavesOpenFailsWithinTheDeadlineAndEndsTheModalLoop)
+{
+    TAskForm form(nullptr);
+    TModalResult result = mrNone;
+    ExpectFailureInTime(
+        [&] {
+            const test::AnswerEach<TAskForm> answer([](TAskForm&) {}, {}, kShortDeadlineMs);
+            result = form.ShowModal();
+        },
+        "TAskForm was still open 300 ms after its steps");
+    EXPECT_EQ(result, mrCancel);
 }
 
 // A message box left unanswered is closed the same way.
 TEST(ModalDriverTest, AMessageBoxLeftOpenIsClosed)
 {
     TModalResult result = mrOk;
-    const auto answerWithNothing = [&] {
-        test::AnswerDialog<QMessageBox>([](QMessageBox&) {}, kShortDeadlineMs);
-        result = MessageDlg("Sair?", mtConfirmation, {mbYes, mbNo});
-    };
-    EXPECT_NONFATAL_FAILURE(answerWithNothing(), "QMessageBox was still open");
+    ExpectFailureInTime(
+        [&] {
+            test::AnswerDialog<QMessageBox>([](QMessageBox&) {}, kShortDeadlineMs);
+            result = MessageDlg("Sair?", mtConfirmation, {mbYes, mbNo});
+        },
+        "QMessageBox was still open", 2);
     EXPECT_NE(result, mrYes);
-    EXPECT_FALSE(test::AnyModalWindow());
 }
 
 }  // namespace

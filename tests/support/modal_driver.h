@@ -8,14 +8,17 @@
 // A timer polls (from inside whatever modal loop shows the window) until the window shows, then
 // runs the steps on it. If the window does not show within the deadline, or the steps leave it
 // open and modal (a step that clicked nothing, an ASSERT that returned early), the test records a
-// failure and every modal window is closed, so that each modal loop returns and the test ends red
-// instead of waiting for ever. An answer still waiting when the test ends fails the test as well.
+// failure and every modal window is closed (and so is every one that shows after it, until the
+// test ends), so that each modal loop returns and the test ends red instead of waiting for ever.
+// An answer still waiting when the test ends fails the test as well. AnswerEach answers every form
+// of a class that shows while it lives, with the same deadline.
 //
 // The deadline is generous (a loaded machine can take seconds to show a window):
 // TARVELON_MODAL_DEADLINE_MS overrides the default of 20 s.
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -94,6 +97,66 @@ inline bool AnyModalWindow()
 
 namespace modal_driver {
 
+// A window that was answered and must close now: it fails the test when it is still the topmost
+// modal window `ms` after its steps (a window under another modal one cannot close yet). Its hiding
+// is caught as it happens, so that a window shown again soon after counts as a new showing.
+class ClosingWatch : public QObject {
+public:
+    ClosingWatch(QWidget* window, std::string what) : window_(window), what_(std::move(what))
+    {
+        clock_.start();
+        window->installEventFilter(this);
+    }
+    QWidget* Window() const { return window_.data(); }
+    const std::string& What() const { return what_; }
+    bool Closed() const { return hidden_ || !ShownModally(window_); }
+    // Gone or hidden since its steps: a showing that has ended.
+    bool Ended() const { return hidden_ || window_.isNull() || !window_->isVisible(); }
+    bool Overdue(int ms)
+    {
+        if (QApplication::activeModalWidget() != window_.data())
+            clock_.restart();
+        return clock_.elapsed() >= ms;
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == window_.data() && event->type() == QEvent::Hide)
+            hidden_ = true;
+        return false;
+    }
+
+private:
+    QPointer<QWidget> window_;
+    std::string what_;
+    QElapsedTimer clock_;
+    bool hidden_ = false;
+};
+
+// Once an answer has failed, every modal window that shows until the test ends is closed: the code
+// under test may open more of them, and none would be answered.
+inline QTimer& Closer()
+{
+    static QTimer* closer = [] {
+        auto* timer = new QTimer();
+        QObject::connect(timer, &QTimer::timeout, [] {
+            if (AnyModalWindow())
+                CloseEveryModalWindow();
+        });
+        return timer;
+    }();
+    return *closer;
+}
+
+inline void FailAndCloseEveryModalWindow(const std::string& what, const std::string& why)
+{
+    ADD_FAILURE() << "The modal window " << what << ' ' << why
+                  << "; every modal window is closed so that the test ends";
+    CloseEveryModalWindow();
+    Closer().start(20);
+}
+
 // One answer on its way: waiting for its window, then for the window to close after the steps.
 class PendingAnswer {
 public:
@@ -116,8 +179,10 @@ private:
     {
         if (!answered_)
             AnswerOnceShown();
-        else
-            CheckClosed();
+        else if (watch_->Closed())
+            Finish();
+        else if (watch_->Overdue(ms_))
+            GiveUp("was still open " + std::to_string(ms_) + " ms after its steps");
     }
 
     void AnswerOnceShown()
@@ -129,31 +194,20 @@ private:
             return;
         }
         answered_ = true;
-        window_ = window;
         timer_.stop();  // the steps may run nested modal loops of their own
         const bool failedBefore = ::testing::Test::HasFatalFailure();
         steps_();
-        if (!failedBefore && ::testing::Test::HasFatalFailure() && ShownModally(window_)) {
+        watch_ = std::make_unique<ClosingWatch>(window, what_);
+        if (!failedBefore && ::testing::Test::HasFatalFailure() && !watch_->Closed()) {
             GiveUp("was left open by steps that failed");
             return;
         }
-        clock_.restart();
         timer_.start(5);
-    }
-
-    void CheckClosed()
-    {
-        if (!ShownModally(window_))
-            Finish();
-        else if (clock_.elapsed() >= ms_)
-            GiveUp("was still open " + std::to_string(ms_) + " ms after its steps");
     }
 
     void GiveUp(const std::string& why)
     {
-        ADD_FAILURE() << "The modal window " << what_ << ' ' << why
-                      << "; every modal window is closed so that the test ends";
-        CloseEveryModalWindow();
+        FailAndCloseEveryModalWindow(what_, why);
         Finish();
     }
 
@@ -169,7 +223,7 @@ private:
     int ms_;
     QTimer timer_;
     QElapsedTimer clock_;
-    QPointer<QWidget> window_;
+    std::unique_ptr<ClosingWatch> watch_;
     bool answered_ = false;
     bool finished_ = false;
 };
@@ -181,7 +235,8 @@ inline std::vector<std::unique_ptr<PendingAnswer>>& Pending()
 }
 
 // At each test's end: an answer whose window never showed fails the test; all are dropped, so
-// that none acts in the next test (on its windows, with the ended test's variables).
+// that none acts in the next test (on its windows, with the ended test's variables), and the
+// closing of modal windows after a failure stops.
 class DropAnswersAtTestEnd : public ::testing::EmptyTestEventListener {
     void OnTestEnd(const ::testing::TestInfo&) override
     {
@@ -189,16 +244,22 @@ class DropAnswersAtTestEnd : public ::testing::EmptyTestEventListener {
             if (answer->StillWaitingToShow())
                 ADD_FAILURE() << "The modal window " << answer->What() << " did not show before the test ended";
         Pending().clear();
+        Closer().stop();
     }
 };
 
-inline void Queue(std::unique_ptr<PendingAnswer> answer)
+inline void ListenForTestEnd()
 {
     static const bool listening = [] {
         ::testing::UnitTest::GetInstance()->listeners().Append(new DropAnswersAtTestEnd);
         return true;
     }();
     (void)listening;
+}
+
+inline void Queue(std::unique_ptr<PendingAnswer> answer)
+{
+    ListenForTestEnd();
     auto& pending = Pending();
     pending.erase(std::remove_if(pending.begin(), pending.end(), [](const auto& a) { return a->Finished(); }),
                   pending.end());
@@ -243,16 +304,37 @@ T* Shown()
     return nullptr;
 }
 
-// Answers the form of class T (the newest visible one) once it shows and `ready` holds for it.
+// Answers the form of class T once one shows for which `ready` holds (the newest such).
 template <typename T>
 void Answer(std::function<void(T&)> steps, int ms = ModalDeadlineMs(), std::function<bool(T&)> ready = {})
 {
     AnswerFound<T>(
         [ready = std::move(ready)]() -> T* {
-            T* form = Shown<T>();
-            return form && (!ready || ready(*form)) ? form : nullptr;
+            for (int i = Screen->FormCount() - 1; i >= 0; --i)
+                if (auto* form = dynamic_cast<T*>(Screen->Forms(i)); form && form->Visible() && (!ready || ready(*form)))
+                    return form;
+            return nullptr;
         },
         std::move(steps), modal_driver::NameOf<T>(), ms);
+}
+
+// Answers the form last opened once it is one of class `formClass` and shows.
+inline void AnswerTopForm(const std::string& formClass, std::function<void(TForm&)> steps, int ms = ModalDeadlineMs())
+{
+    AnswerFound<TForm>(
+        [formClass]() -> TForm* {
+            TForm* top = Screen->FormCount() > 0 ? Screen->Forms(Screen->FormCount() - 1) : nullptr;
+            return top && top->ClassName() == formClass && top->Visible() ? top : nullptr;
+        },
+        std::move(steps), formClass, ms);
+}
+
+// Answers `form` itself once it shows.
+template <typename T>
+void AnswerForm(T& form, std::function<void(T&)> steps, int ms = ModalDeadlineMs())
+{
+    AnswerFound<T>([&form]() -> T* { return form.Visible() ? &form : nullptr; }, std::move(steps),
+                   modal_driver::NameOf<T>(), ms);
 }
 
 // Answers the active modal widget of Qt's own of class T (a QMessageBox, a QColorDialog).
@@ -266,5 +348,103 @@ void AnswerDialog(std::function<void(T&)> steps, int ms = ModalDeadlineMs())
         },
         std::move(steps), modal_driver::NameOf<T>(), ms);
 }
+
+}  // namespace tarvelon::test
+
+namespace tarvelon::test {
+
+// Answers each form of class T that shows (and for which `matches` holds), once per showing, for as
+// long as the object lives: for a stretch of play in which the game opens screen after screen.
+// Each answered form that is still the topmost modal window a deadline after its steps fails the
+// test, and every modal window is closed.
+template <typename T>
+class AnswerEach {
+public:
+    explicit AnswerEach(std::function<void(T&)> steps, std::function<bool(T&)> matches = {},
+                        int ms = ModalDeadlineMs())
+        : state_(std::make_shared<State>())
+    {
+        modal_driver::ListenForTestEnd();
+        state_->steps = std::move(steps);
+        state_->matches = std::move(matches);
+        state_->ms = ms;
+        Poll(state_);
+    }
+    AnswerEach(const AnswerEach&) = delete;
+    AnswerEach& operator=(const AnswerEach&) = delete;
+
+    // The forms answered so far (their class names, in order).
+    const std::vector<std::string>& Seen() const { return state_->seen; }
+
+private:
+    struct State {
+        std::function<void(T&)> steps;
+        std::function<bool(T&)> matches;
+        int ms = 0;
+        std::vector<std::string> seen;
+        std::vector<std::unique_ptr<modal_driver::ClosingWatch>> closing;  // answered, still shown
+        std::vector<QPointer<QWidget>> answering;                          // steps running
+    };
+
+    static void Poll(const std::weak_ptr<State>& weak)
+    {
+        // The next look is queued first: the steps may open the next modal window before they return.
+        QTimer::singleShot(10, [weak] {
+            if (std::shared_ptr<State> state = weak.lock()) {
+                Poll(weak);
+                WatchClosing(*state);
+                if (T* form = NextToAnswer(*state))
+                    Run(*state, *form);
+            }
+        });
+    }
+
+    static bool Answered(const State& state, const QWidget* window)
+    {
+        for (const auto& watch : state.closing)
+            if (watch->Window() == window && !watch->Ended())
+                return true;
+        return std::find(state.answering.begin(), state.answering.end(), window) != state.answering.end();
+    }
+
+    static T* NextToAnswer(const State& state)
+    {
+        for (int i = Screen->FormCount() - 1; i >= 0; --i) {
+            auto* form = dynamic_cast<T*>(Screen->Forms(i));
+            if (form && form->Visible() && (!state.matches || state.matches(*form)) &&
+                !Answered(state, form->Widget()))
+                return form;
+        }
+        return nullptr;
+    }
+
+    static void Run(State& state, T& form)
+    {
+        QPointer<QWidget> window = form.Widget();
+        const std::string what = form.ClassName();
+        state.seen.push_back(what);
+        state.answering.push_back(window);
+        state.steps(form);
+        state.answering.erase(std::find(state.answering.begin(), state.answering.end(), window));
+        if (window && window->isVisible())  // (a window hidden and shown again by the steps is not caught)
+            state.closing.push_back(std::make_unique<modal_driver::ClosingWatch>(window, what));
+    }
+
+    static void WatchClosing(State& state)
+    {
+        auto& closing = state.closing;
+        closing.erase(std::remove_if(closing.begin(), closing.end(), [](const auto& watch) { return watch->Ended(); }),
+                      closing.end());
+        for (const auto& watch : closing) {
+            if (!watch->Closed() && watch->Overdue(state.ms)) {
+                modal_driver::FailAndCloseEveryModalWindow(
+                    watch->What(), "was still open " + std::to_string(state.ms) + " ms after its steps");
+                break;
+            }
+        }
+    }
+
+    std::shared_ptr<State> state_;
+};
 
 }  // namespace tarvelon::test

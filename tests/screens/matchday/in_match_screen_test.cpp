@@ -5,7 +5,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstring>
@@ -52,6 +51,7 @@
 #include "tests/screens/matchday/match_dialogs_suite.h"
 #include "tests/screens/quick_clock.h"
 #include "tests/controls/shown_text.h"
+#include "tests/controls/smooth_dialog_answer.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -125,11 +125,9 @@ TEST_F(InMatchScreenTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard
     const int secondBench = lineup->bench[1];
     const int starter2 = lineup->starters[1];
     std::string told;
-    QTimer::singleShot(150, [form, &told] {
-        if (auto* dialog = form->dlg_info1->DialogForm()) {
-            told = form->dlg_info1->HTMLText().Text();
-            QTest::keyClick(dialog->Widget(), Qt::Key_Return);
-        }
+    test::AnswerSmoothDialog(*form->dlg_info1, [form, &told](TDcSmoothMessageDialogForm& dialog) {
+        told = form->dlg_info1->HTMLText().Text();
+        QTest::keyClick(dialog.Widget(), Qt::Key_Return);
     });
     drag(13, 2);
     EXPECT_NE(told.find("Já foram realizadas o número limite de substituições."), std::string::npos) << "the limit is told";
@@ -174,11 +172,9 @@ TEST_F(InMatchScreenTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard
 
     // "Estatísticas" opens the match's statistics in a message dialog answered with its button.
     std::string stats;
-    QTimer::singleShot(150, [form, &stats] {
-        if (auto* dialog = form->dlg_st->DialogForm()) {
-            stats = form->dlg_st->HTMLText().Text();
-            QTest::keyClick(dialog->Widget(), Qt::Key_Return);
-        }
+    test::AnswerSmoothDialog(*form->dlg_st, [form, &stats](TDcSmoothMessageDialogForm& dialog) {
+        stats = form->dlg_st->HTMLText().Text();
+        QTest::keyClick(dialog.Widget(), Qt::Key_Return);
     });
     QTest::mouseClick(form->RichLabel1->Parent()->Widget(), Qt::LeftButton, {},
                       QPoint(form->RichLabel1->Left() + 10, form->RichLabel1->Top() + 6));

@@ -57,6 +57,7 @@
 #include "tests/screens/player_clicks.h"
 #include "tests/screens/seeded_matchday_suite.h"
 #include "tests/screens/tables_fingerprint.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -99,11 +100,9 @@ protected:
     void ManageTheHumanMatch(TForm46* screen, const std::function<void(TForm88*)>& manage)
     {
         answerer_.LeaveToTheTest("TForm88");
-        QTimer::singleShot(50, [&] {
-            TForm88* form = test::Shown<TForm88>();
-            ASSERT_NE(form, nullptr);
-            manage(form);
-            test::PressKey(form->Widget(), Qt::Key_Escape);
+        test::Answer<TForm88>([&](TForm88& form) {
+            manage(&form);
+            test::PressKey(form.Widget(), Qt::Key_Escape);
         });
         test::PressKey(screen->Widget(), Qt::Key_Return);
         EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
@@ -305,17 +304,13 @@ TEST_F(MatchdayScreenTest, AClickOnARowOpensTheInMatchScreenOnThatMatch)
     // opened on, or {0, 0} when none opened.
     const auto clickOn = [](TControl* control) {
         std::pair<int, int> opened{0, 0};
-        bool looked = false;
-        QTimer::singleShot(50, [&opened, &looked] {
-            if (TForm88* form = test::Shown<TForm88>()) {
-                opened = {static_cast<int>(ActiveMatch), ReportMode};
-                test::PressKey(form->Widget(), Qt::Key_Escape);
-            }
-            looked = true;
+        const test::AnswerEach<TForm88> answer([&opened](TForm88& form) {  // the screen opens inside the click
+            opened = {static_cast<int>(ActiveMatch), ReportMode};
+            test::PressKey(form.Widget(), Qt::Key_Escape);
         });
         test::ClickAt(control->Parent()->Widget(),
                       QPoint(control->Left() + control->Width() / 2, control->Top() + control->Height() / 2));
-        EXPECT_TRUE(test::PumpUntil([&looked] { return looked && test::Shown<TForm88>() == nullptr; }));
+        EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
         return opened;
     };
     EXPECT_EQ(clickOn(screen->rows[computers].labt2), std::make_pair(computers, 1));
@@ -387,10 +382,7 @@ TEST_F(MatchdayScreenTest, TheClockRunsAgainAfterTheInMatchScreenUnlessPlaysAreT
         DebugTrace = traced;
         screen->ralt1->SetEnabled(true);
         answerer_.LeaveToTheTest("TForm88");
-        QTimer::singleShot(50, [] {
-            if (TForm88* form = test::Shown<TForm88>())
-                test::PressKey(form->Widget(), Qt::Key_Escape);
-        });
+        test::Answer<TForm88>([](TForm88& form) { test::PressKey(form.Widget(), Qt::Key_Escape); });
         test::PressKey(screen->Widget(), Qt::Key_Return);
         EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
         EXPECT_EQ(screen->ralt1->Enabled(), !traced) << (traced ? "traced" : "not traced");
@@ -687,12 +679,9 @@ TEST_F(MatchdayScreenTest, TheResultsListTheDayAndAClickShowsAReport)
     EXPECT_EQ(results->Label30->Caption(), Clubs[MatchReports[expected].club[0]].name.str());
     // The results screen shows the report beside the list: a double click opens no other screen.
     bool reportOpened = false;
-    QTimer::singleShot(200, [&] {
-        for (int i = 0; i < Screen->FormCount(); ++i)
-            if (auto* report = dynamic_cast<TForm52*>(Screen->Forms(i))) {
-                reportOpened = true;
-                report->Close();
-            }
+    const test::AnswerEach<TForm52> closeAnyReport([&reportOpened](TForm52& report) {  // should one open all the same
+        reportOpened = true;
+        report.Close();
     });
     QTest::mouseDClick(grid->Widget(), Qt::LeftButton, {}, QPoint(cell.Left + 5, cell.Top + 5));
     test::PumpUntil([&] { return reportOpened; }, 600);
