@@ -243,8 +243,8 @@ void TForm4::Confirm()
     if (changes_.Any()) {
         ApplyClubChanges(EditorCurrentClub, changes_);
         if (auto* editor = Form3.As<TForm3>()) {
+            editor->ShowClubChanges(changes_);
             editor->timesalvar(EditorCurrentClub);
-            editor->RefreshCurrentTeam();
         } else {
             SaveEditorClub(EditorCurrentClub);
         }
