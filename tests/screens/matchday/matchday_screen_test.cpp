@@ -279,6 +279,11 @@ TEST_F(MatchdayScreenTest, ThePanelsAndRowsStandWhereTheDesignPutsThem)
     EXPECT_EQ(heading->Width(), canvas.TextWidth(heading->Caption()));
     ASSERT_GT(MatchCount, 0);
     const TMatchRow& row = screen->rows[1];
+    EXPECT_EQ(row.est->Left(), at(8));
+    EXPECT_EQ(row.est->Width(), at(118));
+    EXPECT_EQ(row.labeven->Left(), at(462));
+    EXPECT_EQ(row.labeven->Width(), at(215));
+    EXPECT_FALSE(row.labeven->Visible());
     EXPECT_EQ(row.labpub->Left(), at(680));
     EXPECT_TRUE(row.labpub->AutoSize());
     canvas.Font.Assign(row.labpub->Font());
@@ -320,6 +325,40 @@ TEST_F(MatchdayScreenTest, AClickOnARowOpensTheInMatchScreenOnThatMatch)
     Clubs[Matches[computers].club[1]].IsHuman = 1;
     EXPECT_EQ(clickOn(screen->rows[computers].labp1), std::make_pair(computers, 2));
     Clubs[Matches[computers].club[1]].IsHuman = 0;
+}
+
+// A click on a row below the day's last match is a row's click as any other: the clock stops and
+// the in-match screen opens on that row's match, which holds no club; the clock runs again after.
+TEST_F(MatchdayScreenTest, AClickOnARowWithoutAMatchOpensTheInMatchScreenOnIt)
+{
+    TForm46* screen = OpenStoppedMatchday();
+    ASSERT_NE(screen, nullptr);
+    // The day cut short before the first row of the lower division shown: that row stands as the
+    // rows past the day's matches do (a small state group's third row, say), its record all zeros.
+    const int shown = screen->ShownDivision();
+    const int empty = 10 * (shown - 1) + 1;
+    ASSERT_GE(MatchCount, empty);
+    ASSERT_EQ(screen->rows[empty].labx->Parent(), screen->panels[static_cast<std::size_t>(shown - 1)]);
+    ASSERT_TRUE(screen->panels[static_cast<std::size_t>(shown - 1)]->Visible());
+    for (int m = empty; m <= MatchCount; ++m)
+        Matches[m] = jogos{};
+    MatchCount = empty - 1;
+    screen->ralt1->SetEnabled(true);
+    answerer_.LeaveToTheTest("TForm88");
+    std::pair<int, std::string> opened{0, "?"};
+    bool clockRan = true;
+    test::Answer<TForm88>([&opened, &clockRan, screen](TForm88& form) {
+        opened = {static_cast<int>(ActiveMatch), form.nometime1->Caption()};
+        clockRan = screen->ralt1->Enabled();
+        test::PressKey(form.Widget(), Qt::Key_Escape);
+    });
+    TControl* x = screen->rows[empty].labx;
+    test::ClickAt(x->Parent()->Widget(), QPoint(x->Left() + x->Width() / 2, x->Top() + x->Height() / 2));
+    EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
+    EXPECT_EQ(opened, std::make_pair(empty, std::string()));
+    EXPECT_FALSE(clockRan) << "the clock stops while the screen is open";
+    EXPECT_TRUE(screen->ralt1->Enabled()) << "and runs again after";
+    screen->ralt1->SetEnabled(false);
 }
 
 // A substitution made in the second half is kept in the match with 45 plus the minute the clock
