@@ -112,11 +112,8 @@ TColor TForm7::ColourDialogStart(TShape& shape) { return &shape == Shape1 ? clWh
 void TForm7::ShowChosenCrest()
 {
     const std::string path = ResolvePicture(kCrestFolder, ChosenImageName);
-    if (path.empty() || !Image1->Picture().LoadFromFile(path))
-        return;
-    for (const char* name : {"Bevel1", "Label12"})
-        if (auto* control = FindChild<TControl>(name))
-            control->Hide();
+    if (!path.empty())
+        Image1->Picture().LoadFromFile(path);
 }
 
 NewClubFields TForm7::Fields() const
