@@ -112,11 +112,8 @@ TColor TForm7::ColourDialogStart(TShape& shape) { return &shape == Shape1 ? clWh
 void TForm7::ShowChosenCrest()
 {
     const std::string path = ResolvePicture(kCrestFolder, ChosenImageName);
-    if (path.empty() || !Image1->Picture().LoadFromFile(path))
-        return;
-    for (const char* name : {"Bevel1", "Label12"})
-        if (auto* control = FindChild<TControl>(name))
-            control->Hide();
+    if (!path.empty())
+        Image1->Picture().LoadFromFile(path);
 }
 
 NewClubFields TForm7::Fields() const
@@ -243,8 +240,8 @@ void TForm4::Confirm()
     if (changes_.Any()) {
         ApplyClubChanges(EditorCurrentClub, changes_);
         if (auto* editor = Form3.As<TForm3>()) {
+            editor->ShowClubChanges(changes_);
             editor->timesalvar(EditorCurrentClub);
-            editor->RefreshCurrentTeam();
         } else {
             SaveEditorClub(EditorCurrentClub);
         }

@@ -175,11 +175,11 @@ void TForm3::FormCreate(TObject*)
     }
     for (TDataGrid* grid : {gridtimes, gridselecoes, Grid1})
         ColourAlternateRows(*grid);
-    // The short name says whether the club can be played: black when it can, red when it cannot.
-    gridtimes->OnCellFormating = [this](TObject*, int column, int row, TColor& textColor, TFontStyles&,
-                                        TCellState state) {
+    // The short name says whether the club can be played: black when it can, red when it cannot,
+    // on the selected row too.
+    gridtimes->OnCellFormating = [this](TObject*, int column, int row, TColor& textColor, TFontStyles&, TCellState) {
         const int club = CellInt(gridtimes, "id", row);
-        if (column == ColumnIndex(gridtimes, "clube") && !state.Contains(csSelected) && IsEditorClub(club))
+        if (column == ColumnIndex(gridtimes, "clube") && IsEditorClub(club))
             textColor = EditorClubHeaders[static_cast<std::size_t>(club)].playable ? clBlack : clRed;
     };
     gridtimes->OnSelectCell = [this](TObject*, int, int row) {
@@ -288,17 +288,35 @@ void TForm3::SetView(bool national)
         SelectFirstRow(national ? gridselecoes : gridtimes);
 }
 
-// Besides "the panel's font and its ten labels take the text colour", the squad count and the
-// regulars below the grid take it too: left black they could not be read on a dark team colour.
-void TForm3::ShowTeamColours(int backColor, int textColor)
+// A club's text colour is the panel's font and its ten labels': the names, the coach, stadium and
+// level with their captions, the country and the state. The squad's totals below the grid are
+// written in the panel's font, so they follow it.
+void TForm3::ShowTextColour(int textColor)
 {
-    Panel1->SetColor(backColor);
     Panel1->Font().SetColor(textColor);
-    for (const char* name : {"Label1", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11",
-                             "Label12", "Label13", "Label14", "Label15"}) {
+    ColourLabels({"Label1", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11", "Label12"},
+                 textColor);
+}
+
+void TForm3::ColourLabels(std::initializer_list<const char*> names, int textColor)
+{
+    for (const char* name : names)
         if (auto* label = FindChild<TLabel>(name))
             label->Font().SetColor(textColor);
-    }
+}
+
+void TForm3::ShowCountry(int country)
+{
+    Label9->SetCaption(CountryName(country));
+    Image2->Picture().SetGraphic(std::make_unique<TImageGraphic>(bandeiras->Image(country), TImageFormat::Png));
+}
+
+void TForm3::ShowState(int state)
+{
+    if (state < 0 || state >= StateCount)
+        return;
+    Image3->Picture().SetGraphic(std::make_unique<TImageGraphic>(estados->Image(state), TImageFormat::Png));
+    Label12->SetCaption(StateCodes[static_cast<std::size_t>(state)]);
 }
 
 void TForm3::ShowPicture(TImage* image, const std::string& path)
@@ -317,24 +335,21 @@ void TForm3::listtime(int club)
     Label8->SetCaption(std::to_string(header.level));
     Label6->SetCaption(CaptionLiteral(header.coachName.str()));
     Label11->SetCaption(CaptionLiteral(header.stadium.str()));
-    ShowTeamColours(header.backColor, header.textColor);
-    Label9->SetCaption(CountryName(header.country));
-    Image2->Picture().SetGraphic(
-        std::make_unique<TImageGraphic>(bandeiras->Image(header.country), TImageFormat::Png));
+    Panel1->SetColor(header.backColor);
+    ShowTextColour(header.textColor);
+    ShowCountry(header.country);
     const bool brazilian = header.country == kBrazil && header.state < StateCount;
     Image3->SetVisible(brazilian);
     Label12->SetVisible(brazilian);
-    if (brazilian) {
-        Image3->Picture().SetGraphic(std::make_unique<TImageGraphic>(estados->Image(header.state), TImageFormat::Png));
-        Label12->SetCaption(StateCodes[header.state]);
-    }
+    if (brazilian)
+        ShowState(header.state);
     FitPanelNames();
     ShowPicture(Image1, ClubCrestPath(club));
     FillSquadGrid(false, club);
 }
 
 // A name wider than the room left in the panel is drawn smaller, down to half its size, so that
-// it shows whole.
+// it shows whole: cut at the panel's edge, the rest of it could not be read.
 void TForm3::FitPanelNames()
 {
     const int margin = ScaledLength(8);
@@ -355,7 +370,13 @@ void TForm3::listjogselecao(int country)
     Label4->SetCaption(CountryName(country));
     Label6->SetCaption(CaptionLiteral(squad.coach.str()));
     Label8->SetCaption(std::to_string(squad.level));
-    ShowTeamColours(squad.backColor, squad.textColor);
+    // A national team's text colour is the short name's, the coach's and the level's with their
+    // captions (the other named labels are hidden in this view), and the panel's font's as well:
+    // the squad's totals below the grid write in the panel's font, and left in the last club's
+    // colour they could not be read on a national background of that colour.
+    Panel1->SetColor(squad.backColor);
+    Panel1->Font().SetColor(squad.textColor);
+    ColourLabels({"Label4", "Label5", "Label6", "Label7", "Label8"}, squad.textColor);
     FitPanelNames();
     ShowPicture(Image1, NationSymbolPath(country));
     FillSquadGrid(true, country);
@@ -455,6 +476,49 @@ void TForm3::InsertNationRow(int country)
     SetNationRow(row, country);
     gridselecoes->SetSelectedRow(row);
     listjogselecao(country);
+}
+
+// An edit of the shown club, field by field in the dialog's order, on the panel and on the
+// selected row of the club grid; the fields it did not change stay as they are shown (the squad is
+// not listed again, the state's label and flag keep their place when only the country changed).
+void TForm3::ShowClubChanges(const ClubChanges& changes)
+{
+    if (!IsEditorClub(EditorCurrentClub))
+        return;
+    const TClubHeader& header = EditorClubHeaders[static_cast<std::size_t>(EditorCurrentClub)];
+    const ClubListRow listed = ClubListRowOf(EditorCurrentClub);
+    const int row = gridtimes->SelectedRow();
+    const auto setCell = [this, row](const char* column, const std::string& text) {
+        if (row >= 0)
+            gridtimes->SetCellTextByName(column, row, text);
+    };
+    const auto typed = [](const std::optional<std::string>& text) { return text && !text->empty(); };
+    if (typed(changes.fullName))
+        Label1->SetCaption(CaptionLiteral(header.fullName.str()));
+    if (typed(changes.shortName)) {
+        Label4->SetCaption(CaptionLiteral(header.shortName.str()));
+        setCell("clube", listed.name);
+    }
+    if (typed(changes.coach))
+        Label6->SetCaption(CaptionLiteral(header.coachName.str()));
+    if (changes.level) {
+        Label8->SetCaption(std::to_string(header.level));
+        setCell("nivel", std::to_string(listed.level));
+    }
+    if (typed(changes.stadium))
+        Label11->SetCaption(CaptionLiteral(header.stadium.str()));
+    if (changes.country) {
+        ShowCountry(header.country);
+        setCell("paisimg", std::to_string(listed.country));
+        setCell("paisnome", CountryName(listed.country));
+    }
+    if (changes.backColor)
+        Panel1->SetColor(header.backColor);
+    if (changes.textColor)
+        ShowTextColour(header.textColor);
+    if (changes.state)
+        ShowState(header.state);
+    FitPanelNames();
 }
 
 void TForm3::RefreshCurrentTeam()

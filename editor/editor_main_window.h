@@ -2,6 +2,7 @@
 // The team editor's main window (TForm3): the clubs or the national teams of the editor's tables,
 // the shown team's data and squad, and the door to every editor dialog. Every change made in the
 // editor ends in timesalvar (a club's file) or selecaosalvar (a national team's file).
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,6 +18,7 @@ class TGradButton;
 class TImage;
 class TLabel;
 class TPanel;
+struct ClubChanges;
 struct ClubListRow;
 struct SquadRow;
 
@@ -68,6 +70,8 @@ public:
     void InsertNationRow(int country);
     // The current club's or national team's panel and row again, after a dialog changed it.
     void RefreshCurrentTeam();
+    // What an edit of the shown club changed, shown on the panel and the club grid's selected row.
+    void ShowClubChanges(const ClubChanges& changes);
     // The selected squad row shows its club player's slot again, where it stands: the squad is not
     // regrouped until it is listed again.
     void RefreshSelectedPlayerRow();
@@ -94,7 +98,10 @@ private:
     void SetClubRow(int row, const ClubListRow& club);
     void SetNationRow(int row, int country);
     void SelectFirstRow(TDataGrid* grid);
-    void ShowTeamColours(int backColor, int textColor);
+    void ShowTextColour(int textColor);
+    void ColourLabels(std::initializer_list<const char*> names, int textColor);
+    void ShowCountry(int country);
+    void ShowState(int state);
     void FillSquadGrid(bool national, int id);
     void SetSquadRow(int row, const SquadRow& player);
     void UpdateSquadCounts();

@@ -1,6 +1,5 @@
 #include "core/views/in_match_view.h"
 
-#include "core/basics/cp1252.h"
 #include "core/match/lineup_access.h"
 #include "core/season/competition_kind.h"
 #include "core/season/fixtures.h"
@@ -36,11 +35,10 @@ bool IsFirstLegOf(const TFixture& first, const TFixture& second)
            && first.home == second.away && first.away == second.home;
 }
 
-// Cut to 16 characters, so that the whole line fits the in-match screen's header.
 std::string ClubNameOf(int club)
 {
     const TClub* c = ClubAt(club);
-    return c ? Utf8Left(c->name.str(), 16) : std::string();
+    return c ? c->name.str() : std::string();
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ std::string InMatchShirtHint(int player, bool substitute);
 
 // "Primeiro Jogo: Ajax 2 x 1 Porto" when fixture `fixture` is the second leg of a tie (a national cup
 // tie, the state final or a continental knockout tie): the first leg as it was played, its home club
-// first, each club's name cut to 16 characters. "" for any other fixture.
+// first, each club's name whole. "" for any other fixture.
 std::string FirstLegText(int fixture);
 
 }  // namespace tarvelon

@@ -355,27 +355,18 @@ object Form3: TForm3
       Left = 8
       Top = 500
       Caption = 'Total:0 jogadores'
-      Font.Name = 'Arial'
-      Font.Height = -12
-      Font.Style = [fsBold]
       Transparent = True
     end
     object Label15: TLabel
       Left = 160
       Top = 500
       Caption = 'Titulares:'
-      Font.Name = 'Arial'
-      Font.Height = -12
-      Font.Style = [fsBold]
       Transparent = True
     end
     object Label14: TLabel
       Left = 222
       Top = 500
       Caption = '0'
-      Font.Name = 'Arial'
-      Font.Height = -12
-      Font.Style = [fsBold]
       Transparent = True
     end
     object Image10: TImage

@@ -17,19 +17,6 @@ object Form37: TForm37
     Stretch = True
     Center = True
   end
-  object lbclube: TLabel
-    Left = 72
-    Top = 24
-    Width = 420
-    Height = 21
-    AutoSize = False
-    Transparent = True
-    Caption = ''
-    Font.Name = 'Arial'
-    Font.Height = -15
-    Font.Style = [fsBold]
-    Font.Color = clNavy
-  end
   object Label1: TLabel
     Left = 12
     Top = 68

@@ -13,16 +13,6 @@ object Form7: TForm7
   OnShow = FormShow
   OnClose = FormClose
   FormStyle = fsStayOnTop
-  object Label11: TLabel
-    Left = 12
-    Top = 10
-    Caption = 'Adicionar Equipe'
-    Font.Name = 'Arial'
-    Font.Height = -16
-    Font.Style = [fsBold]
-    Font.Color = 26112
-    Transparent = True
-  end
   object Label1: TLabel
     Left = 12
     Top = 43
@@ -181,12 +171,6 @@ object Form7: TForm7
     Width = 180
     Height = 22
     MaxLength = 21
-  end
-  object Bevel1: TBevel
-    Left = 322
-    Top = 40
-    Width = 88
-    Height = 88
   end
   object Image1: TImage
     Left = 326

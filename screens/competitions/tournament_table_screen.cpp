@@ -171,23 +171,6 @@ void TForm78::PlaceContinentalCaptions(int kind)
     }
     for (int position = 9; position <= 16; ++position)
         tieVenues[position - 1]->SetCaption(TournamentPositionVenue(kind, position));
-    RaiseLaterRounds();
-}
-
-// Without a last sixteen the later rounds move up into its place.
-void TForm78::RaiseLaterRounds()
-{
-    auto* first = FindChild<TLabel>("hr1");
-    auto* second = FindChild<TLabel>("hr2");
-    const int rise = second->Top() - first->Top();
-    std::vector<TControl*> moved;
-    for (const char* heading : {"hr2", "hr3", "hr4", "hr5"})
-        moved.push_back(FindChild<TLabel>(heading));
-    for (int t = 8; t < 16; ++t)
-        moved.insert(moved.end(), {tieTeams[t][0], tieTeams[t][1], tieFlags[t][0], tieFlags[t][1], tieScores[t],
-                                   tieVenues[t], tieNumbers[t]});
-    for (TControl* control : moved)
-        control->SetTop(control->Top() - rise);
 }
 
 void TForm78::BuildStandingsTable()
@@ -285,6 +268,8 @@ void TForm78::ShowScore(TLabel* label, const std::string& score, int report)
     label->Font().SetStyle(played ? TFontStyles{fsBold, fsUnderline} : TFontStyles{fsBold});
 }
 
+// Besides "x", a score label that shows nothing (a tie not played yet, blank in the form) opens
+// nothing: its Tag of 0 would open the report of a match that has nothing to do with it.
 void TForm78::ScoreClick(TObject* sender)
 {
     auto* label = dynamic_cast<TLabel*>(sender);

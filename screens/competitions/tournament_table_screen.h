@@ -48,7 +48,6 @@ private:
     void FormCreate();
     void BuildStandingsTable();
     void PlaceContinentalCaptions(int kind);
-    void RaiseLaterRounds();
     void FillKnockoutRounds(int kind);
     void ShowScore(TLabel* label, const std::string& score, int report);
     void ScoreClick(TObject* sender);

@@ -30,6 +30,7 @@
 #include "screens/common/form_references.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
+#include "screens/common/view_helpers.h"
 #include "screens/matchday/matchday_pictures.h"
 #include "screens/matchday/matchday_screen.h"
 #include "screens/matchday/pitch_board.h"
@@ -138,10 +139,21 @@ bool TForm88::SideIsManaged() const
     return club && club->IsHuman;
 }
 
-int TForm88::Club() const
+int TForm88::Club() const { return SideClub(side_); }
+
+// A row of the matchday below the day's last match holds no match: its record is all zeros, and
+// club 0 and line-up 0 in it would name the first club against itself and let its coach change a
+// line-up that plays elsewhere. Such a match shows no club and no player.
+bool TForm88::MatchHoldsClubs() const { return ActiveMatch >= 1 && ActiveMatch <= MatchCount; }
+
+int TForm88::SideClub(int side) const
 {
-    const int m = ActiveMatch;
-    return m >= 1 && m < static_cast<int>(Matches.size()) && side_ >= 1 ? Matches[m].club[side_ - 1] : -1;
+    return MatchHoldsClubs() && (side == 1 || side == 2) ? Matches[ActiveMatch].club[side - 1] : -1;
+}
+
+int TForm88::SideLineup(int side) const
+{
+    return MatchHoldsClubs() && (side == 1 || side == 2) ? Matches[ActiveMatch].lineup[side - 1] : -1;
 }
 
 void TForm88::FormCreate(TObject*)
@@ -166,12 +178,12 @@ void TForm88::ShowHeader()
 {
     const jogos& match = Matches[ActiveMatch];
     const auto name = [](int club) { const TClub* c = ClubAt(club); return c ? CaptionLiteral(c->name.str()) : std::string(); };
-    nometime1->SetCaption(name(match.club[0]));
-    nometime2->SetCaption(name(match.club[1]));
-    lbtec1->SetCaption(CoachLine(match.club[0]));
-    lbtec2->SetCaption(CoachLine(match.club[1]));
-    ShowClubCrest(esc1, match.club[0], false);
-    ShowClubCrest(esc2, match.club[1], false);
+    nometime1->SetCaption(name(SideClub(1)));
+    nometime2->SetCaption(name(SideClub(2)));
+    lbtec1->SetCaption(CoachLine(SideClub(1)));
+    lbtec2->SetCaption(CoachLine(SideClub(2)));
+    ShowClubCrest(esc1, SideClub(1), false);
+    ShowClubCrest(esc2, SideClub(2), false);
     lbplacar->SetCaption(std::to_string(match.goals[0]) + " x " + std::to_string(match.goals[1]));
     lbtempo->SetCaption(TimeText());
     if (ActiveMatch < static_cast<int>(MatchVenues.size()))
@@ -184,8 +196,13 @@ void TForm88::ShowHeader()
         lb_pub->SetHint(crowd.sectors);
         lb_renda->SetCaption(crowd.gate);
     }
-    if (lb_jogo1)
+    if (lb_jogo1) {
+        // Both clubs are named whole; a line wider than the label is written smaller, since cut at
+        // the label's edge the second club could not be read.
+        const int height = -lb_jogo1->Font().Height();
         lb_jogo1->SetCaption(CaptionLiteral(FirstLegText(FixtureOfMatch(ActiveMatch))));
+        FitCaption(*lb_jogo1, lb_jogo1->Width(), height, height * 3 / 4);
+    }
 }
 
 void TForm88::CreateBoard()
@@ -198,6 +215,7 @@ void TForm88::CreateBoard()
     pitch_->MarkOnlyTheLetterOutOfPosition();
     ScatterShirts();
     TBoardDragging dragging;
+    dragging.energyStartsDrags = false;  // a shirt or its number is picked up, not its energy
     // The opponent's shirts can be picked up, but nothing takes them.
     dragging.accepting = [this] { return SideIsManaged(); };
     dragging.started = [this](int shirt) {
@@ -236,7 +254,7 @@ void TForm88::ShowSide(int side)
     sh2->SetVisible(side == 2);
     PointAtTheOtherSide(side, {nometime1, bck1, esc1}, {nometime2, bck2, esc2});
     const int club = Club();
-    const TLineup* L = LineupAt(Matches[ActiveMatch].lineup[side - 1]);
+    const TLineup* L = LineupAt(SideLineup(side));
     for (int place = 1; place <= kStarterShirts + kBenchPlaces && pitch_; ++place) {
         const bool starter = place <= kStarterShirts;
         const int player = !L ? 0 : starter ? L->starters[place - 1] : L->bench[place - kStarterShirts - 1];
@@ -261,7 +279,7 @@ void TForm88::ShowSide(int side)
             lb_tat2->SetHTMLText(White(TacticNames[static_cast<std::size_t>(3 + std::clamp(c->AttackFocus, 0, 1))]));
             lb_tat3->SetHTMLText(White(TacticNames[static_cast<std::size_t>(6 + std::clamp(c->Pressing, 0, 2))]));
         }
-        info1->SetHTMLText(White("<b>" + MarkupLiteral(c->name.str()) + " " + FormatFormation(Matches[ActiveMatch].lineup[side - 1]) + "</b>"));
+        info1->SetHTMLText(White("<b>" + MarkupLiteral(c->name.str()) + " " + FormatFormation(SideLineup(side)) + "</b>"));
     }
 }
 
@@ -283,6 +301,8 @@ std::string TForm88::TimeText() const
 void TForm88::ShowPlace(int place, int player, int pitchSlot)
 {
     const int shirt = ShirtOfPlace(place);
+    pitch_->NumberLabel(shirt)->SetVisible(player > 0);
+    pitch_->EnergyLabel(shirt)->SetVisible(player > 0);
     if (player <= 0) {
         pitch_->ClearShirt(shirt);
         pitch_->SetShirtVisible(shirt, false);

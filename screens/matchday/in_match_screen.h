@@ -93,6 +93,9 @@ private:
     void ShowMatchEvents();
     void ShowStats();
     bool SideIsManaged() const;
+    bool MatchHoldsClubs() const;
+    int SideClub(int side) const;
+    int SideLineup(int side) const;
     int Club() const;
 
     int side_ = 0;

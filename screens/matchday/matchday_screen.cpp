@@ -270,8 +270,7 @@ void TForm46::BuildMatchdayPanels()
 void TForm46::CreateRow(TPanel* panel, int m, int top)
 {
     TMatchRow& row = rows[m];
-    // The venue stops short of the home crest at 120: a long name is cut, not covered.
-    row.est = RowLabel(panel, "est", m, 8, top, 110, 16);
+    row.est = RowLabel(panel, "est", m, 8, top, 118, 16);
     row.est->Font().SetColor(kVenueColor);
     row.labt1 = RowLabel(panel, "labt1", m, 138, top, 105, 16);
     row.labp1 = RowLabel(panel, "labp1", m, 252, top, 14, 18);
@@ -287,6 +286,8 @@ void TForm46::CreateRow(TPanel* panel, int m, int top)
     row.esc1 = RowImage(panel, "esc1", m, 138 - 18, top, 16, 16);
     row.esc2 = RowImage(panel, "esc2", m, 314 + 108, top, 16, 16);
     row.imgeven = RowImage(panel, "imgeven", m, 445, top, 14, 15);
+    row.labeven = RowLabel(panel, "labeven", m, 462, top, 215, 16);
+    row.labeven->SetVisible(false);
     row.labeven_n = NewEventLabel(panel, panel, m, 462, top);
     row.labpub = RowLabel(panel, "labpub", m, 680, top, 4, 16);
     row.labpub->SetAutoSize(true);
@@ -308,8 +309,13 @@ void TForm46::FillRows()
         ShowClubName(row.labt2, match.club[1]);
         if (m < static_cast<int>(MatchVenues.size()))
             row.est->SetCaption(CaptionLiteral(MatchVenues[m]));
-        for (TLabel* label : {row.labt1, row.labt2, row.est})
-            FitCaption(*label, label->Width(), ScaledLength(kRowFontHeight), ScaledLength(kSmallestRowFontHeight));
+        // A club or venue wider than its room is written smaller: cut at the label's edge, the rest
+        // of the name could not be read. The venue's room ends at the home crest, which covers the
+        // last pixels of its label.
+        for (TLabel* label : {row.labt1, row.labt2, row.est}) {
+            const int room = label == row.est ? row.esc1->Left() - row.est->Left() : label->Width();
+            FitCaption(*label, room, ScaledLength(kRowFontHeight), ScaledLength(kSmallestRowFontHeight));
+        }
         if (IsClubDay()) {
             ShowClubCrest(row.esc1, match.club[0], true);
             ShowClubCrest(row.esc2, match.club[1], true);
@@ -417,6 +423,8 @@ void TForm46::labeleClick(TObject* sender)
 void TForm46::ClearEventTexts()
 {
     for (TMatchRow& row : rows) {
+        if (row.labeven)
+            row.labeven->SetCaption("");
         if (row.labeven_n)
             SetEventText(row.labeven_n, std::string());
         if (row.imgeven)
@@ -518,7 +526,7 @@ void TForm46::ShowMatchEvent(int e)
 void TForm46::OpenInMatchScreen(int match, int side)
 {
     const TScreenRecord* entry = FindScreen("TForm88");
-    if (!entry || match < 1 || match > MatchCount)
+    if (!entry || match < 1 || match > kMaxMatchdayRows || match >= static_cast<int>(Matches.size()))
         return;
     const bool running = ralt1->Enabled();
     ralt1->SetEnabled(false);
@@ -530,11 +538,12 @@ void TForm46::OpenInMatchScreen(int match, int side)
         ralt1->SetEnabled(true);
 }
 
+// Any row, also one below the day's last match: the in-match screen shows that row's match.
 void TForm46::MatchRowClick(TObject* sender)
 {
     const auto* component = dynamic_cast<TComponent*>(sender);
     const int m = component ? static_cast<int>(component->Tag()) : 0;
-    if (m >= 1 && m <= MatchCount)
+    if (m >= 1 && m <= kMaxMatchdayRows && m < static_cast<int>(Matches.size()))
         OpenInMatchScreen(m, SideOfHumanMatch(m));
 }
 

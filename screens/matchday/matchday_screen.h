@@ -29,6 +29,7 @@ struct TMatchRow {
     TImage* esc1 = nullptr;
     TImage* esc2 = nullptr;
     TImage* imgeven = nullptr;
+    TLabel* labeven = nullptr;  // hidden; the event's text is labeven_n's
     TRichLabel* labeven_n = nullptr;
     TLabel* labpub = nullptr;
 };

@@ -263,10 +263,11 @@ void TPitchBoard::EnableDragging(TBoardDragging dragging)
             c->SetDragCursor(shirt == 1                ? kGoalkeeperDragCursor
                              : shirt <= kStarterShirts ? kStarterDragCursor
                                                        : kSubstituteDragCursor);
-            c->OnMouseDown = [c](TObject*, TMouseButton button, TShiftState, int, int) {
-                if (button == mbLeft)
-                    c->BeginDrag(true);
-            };
+            if (c != energies_[i] || dragging_.energyStartsDrags)
+                c->OnMouseDown = [c](TObject*, TMouseButton button, TShiftState, int, int) {
+                    if (button == mbLeft)
+                        c->BeginDrag(true);
+                };
             c->OnStartDrag = [this, shirt](TObject*, TObject*&) {
                 if (dragging_.started)
                     dragging_.started(shirt);

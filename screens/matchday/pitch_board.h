@@ -29,12 +29,14 @@ class TWinControl;
 // What an editable board does with drags of its shirts: `started` and `ended` around each drag of
 // a shirt, `dropped` when something (a shirt, or another source such as a squad list) lands on the
 // shirt `target`. `accepting` says whether the shirts take drops now (always when empty): a shirt
-// may always be picked up.
+// may always be picked up. `energyStartsDrags` off: an energy label still takes drops but a press on
+// it picks nothing up (the in-match board).
 struct TBoardDragging {
     std::function<bool()> accepting;
     std::function<void(int shirt)> started;
     std::function<void()> ended;
     std::function<void(int target, TObject* source)> dropped;
+    bool energyStartsDrags = true;
 };
 
 class TPitchBoard {
@@ -52,8 +54,8 @@ public:
     void SetShirtVisible(int shirt, bool visible);
     // Shows "camisa0" .. "camisa3" on a shirt.
     void SetPicture(int shirt, const std::string& name);
-    // Every shirt, number and energy label starts a drag on a left press, carrying the arrow of its
-    // kind of shirt, and takes drops.
+    // Every shirt, number and energy label (unless the dragging says otherwise) starts a drag on a
+    // left press, carrying the arrow of its kind of shirt; all of them take drops.
     void EnableDragging(TBoardDragging dragging);
     // The in-match board marks only the position letter of a player out of position, not his name.
     void MarkOnlyTheLetterOutOfPosition() { onlyLetterMarked_ = true; }

@@ -62,7 +62,6 @@ TForm37::TForm37(TComponent* owner) : TGameForm(owner, kScreen)
     BindHandler("btpClick", [this](TObject* sender) { btpClick(sender); });
     ReadDescription();
     escudo1 = FindChild<TImage>("escudo1");
-    lbclube = FindChild<TLabel>("lbclube");
     l1 = FindChild<TListView>("l1");
     l2 = FindChild<TListView>("l2");
     for (TListView* list : {l1, l2})
@@ -82,8 +81,6 @@ void TForm37::LoadClub(int club)
 {
     club_ = club;
     ShowClubCrest(escudo1, club, false);
-    if (lbclube)
-        lbclube->SetCaption(CaptionLiteral(ClubNameOf(club)));
     if (!l1 || !l2)
         return;
     l1->Clear();

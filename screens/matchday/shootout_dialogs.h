@@ -21,7 +21,6 @@ public:
     explicit TForm37(TComponent* owner);
 
     TImage* escudo1 = nullptr;
-    TLabel* lbclube = nullptr;
     TListView* l1 = nullptr;
     TListView* l2 = nullptr;
     TGradButton* GradButton2 = nullptr;

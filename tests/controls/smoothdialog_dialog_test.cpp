@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
-#include <QTimer>
 
 #include "controls/dc_smooth_message_dialog.h"
 #include "controls/smooth_registration.h"
 #include "platform/forms/class_registry.h"
 #include "platform/forms/translucency.h"
 #include "tests/controls/controls_test_support.h"
+#include "tests/support/modal_driver.h"
 #include "tests/support/sample_picture.h"
 
 namespace tarvelon {
@@ -178,12 +178,12 @@ TEST_F(SmoothDialogTest, ModalExecuteIsTrueForYesAndFalseForNo)
 {
     dialog->Modal = true;
     dialog->Buttons(0).ButtonResult = mrYes;
-    QTimer::singleShot(50, [this] { test::PressKey(W(), Qt::Key_Return); });
+    test::Answer<TDcSmoothMessageDialogForm>([this](auto&) { test::PressKey(W(), Qt::Key_Return); });
     EXPECT_TRUE(dialog->Execute());
     dialog->Buttons(0).ButtonResult = mrNo;
-    QTimer::singleShot(50, [this] { test::PressKey(W(), Qt::Key_Return); });
+    test::Answer<TDcSmoothMessageDialogForm>([this](auto&) { test::PressKey(W(), Qt::Key_Return); });
     EXPECT_FALSE(dialog->Execute());
-    QTimer::singleShot(50, [this] { test::PressKey(W(), Qt::Key_Escape); });
+    test::Answer<TDcSmoothMessageDialogForm>([this](auto&) { test::PressKey(W(), Qt::Key_Escape); });
     EXPECT_FALSE(dialog->Execute());
     EXPECT_EQ(dialog->DialogForm(), nullptr);
 }
@@ -196,9 +196,8 @@ TEST_F(SmoothDialogTest, AModalMessageIsPaintedAtOnceAndCentredOnItsForm)
     dialog->Modal = true;
     dialog->Position = poOwnerFormCenter;
     bool seen = false;
-    QTimer::singleShot(50, [this, &seen] {
-        TDcSmoothMessageDialogForm* form = dialog->DialogForm();
-        ASSERT_NE(form, nullptr);
+    test::Answer<TDcSmoothMessageDialogForm>([this, &seen](TDcSmoothMessageDialogForm& shownForm) {
+        TDcSmoothMessageDialogForm* form = &shownForm;
         seen = true;
         const QImage shown = W()->grab().toImage();
         const QImage& picture = form->Picture();

@@ -487,8 +487,8 @@ TEST_F(MatchdayViews, ASecondLegNamesItsFirstLegAndOtherMatchesDoNot)
     Fixtures.push_back(fixture(kKindNationalCup, 4, 2, 1, 0));
     EXPECT_EQ(FirstLegText(static_cast<int>(Fixtures.size()) - 1), "");
     Fixtures[Fixtures.size() - 2].played = 1;
-    Clubs[1].name = "Sociedade Esportiva Palmeiras";  // long names are cut so that the line fits
-    EXPECT_EQ(FirstLegText(static_cast<int>(Fixtures.size()) - 1), "Primeiro Jogo: Ajax 0 x 0 Sociedade Esport");
+    Clubs[1].name = "Sociedade Esportiva Palm";  // a long name is written whole
+    EXPECT_EQ(FirstLegText(static_cast<int>(Fixtures.size()) - 1), "Primeiro Jogo: Ajax 0 x 0 Sociedade Esportiva Palm");
     EXPECT_EQ(FirstLegText(-1), "");
     EXPECT_EQ(FirstLegText(static_cast<int>(Fixtures.size())), "");
     Fixtures.clear();

@@ -2,6 +2,7 @@
 // a copy of the sample database: a club edited (an emptied name is kept), a club added, made
 // playable and offered by the next new game, and a country picked by its letter shown, recorded and
 // saved. Each change is read back from its file with core's reader.
+#include <QImage>
 #include <QTimer>
 
 #include <functional>
@@ -9,6 +10,7 @@
 #include "core/draws/club_catalogue.h"
 #include "core/newgame/builder_tables.h"
 #include "core/newgame/new_game_setup.h"
+#include "core/vocab/countries.h"
 #include "editor/club_dialogs.h"
 #include "editor/model/editor_players.h"
 #include "editor/model/editor_teams.h"
@@ -19,6 +21,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "tests/editor/editor_dialogs_suite.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon::test {
 namespace {
@@ -227,6 +230,52 @@ TEST_F(ClubDialogsTest, AnEditWritesOnlyTheChangedFieldAndTheColourDialogsOpenWh
     Click(editor->Widget(), QPoint(editor->FindChild<TImage>("Image5")->Left() + 10, 20));
     SetColorDialogAnswerer({});
     EXPECT_EQ(starts, (std::vector<TColor>{clWhite, clWhite, clBlack, clBlack}));
+}
+
+// "Ok" shows on the main window what the dialog changed, and only that: a new state its code and
+// flag; a new country its name, flag and cells, while the state's label and flag stay as shown.
+TEST_F(ClubDialogsTest, OkShowsTheStateAgainOnlyWhenTheStateChanged)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int row = 1;
+    const int club = CellInt(editor->gridtimes, "id", row);
+    const int state = 5;
+    EditorClubHeaders[static_cast<std::size_t>(club)].country = CountryBrazil;
+    EditorClubHeaders[static_cast<std::size_t>(club)].state = state;
+    ClickCell(editor->gridtimes, "clube", row);
+    ASSERT_EQ(EditorCurrentClub, club);
+    ASSERT_TRUE(editor->Label12->Visible());
+    ASSERT_EQ(editor->Label12->Caption(), StateCodes[static_cast<std::size_t>(state)]);
+    const auto editWith = [&](std::function<void(TForm4&)> change) {
+        Answer<TForm4>([change](TForm4& dialog) {
+            change(dialog);
+            PressKey(dialog.Edit1->Widget(), Qt::Key_Return);
+        });
+        DoubleClick(editor->gridtimes->Widget(), CellPoint(editor->gridtimes, "clube", row));
+        Pump();
+    };
+    const QImage stateFlag = editor->Image3->Picture().Graphic()->RenderImage();
+
+    editWith([](TForm4& dialog) { PressKey(dialog.estadocombo->Widget(), Qt::Key_Down); });
+    ASSERT_EQ(EditorClubHeaders[club].state, state + 1);
+    EXPECT_EQ(editor->Label12->Caption(), StateCodes[static_cast<std::size_t>(state + 1)]);
+    EXPECT_NE(editor->Image3->Picture().Graphic()->RenderImage(), stateFlag);
+
+    const QImage newStateFlag = editor->Image3->Picture().Graphic()->RenderImage();
+    const QImage countryFlag = editor->Image2->Picture().Graphic()->RenderImage();
+    editWith([](TForm4& dialog) { PressKey(dialog.combo1->Widget(), Qt::Key_A, Qt::NoModifier, "a"); });
+    const int country = CountryForKey('A');
+    ASSERT_EQ(EditorClubHeaders[club].country, country);
+    EXPECT_EQ(editor->Label9->Caption(), CountryNames[static_cast<std::size_t>(country)]);
+    EXPECT_EQ(editor->gridtimes->GetCellTextByName("paisnome", row), CountryNames[static_cast<std::size_t>(country)]);
+    EXPECT_EQ(editor->gridtimes->GetCellTextByName("paisimg", row), std::to_string(country));
+    EXPECT_NE(editor->Image2->Picture().Graphic()->RenderImage(), countryFlag);
+    EXPECT_TRUE(editor->Label12->Visible());
+    EXPECT_TRUE(editor->Image3->Visible());
+    EXPECT_EQ(editor->Label12->Caption(), StateCodes[static_cast<std::size_t>(state + 1)]);
+    EXPECT_EQ(editor->Image3->Picture().Graphic()->RenderImage(), newStateFlag);
+    EXPECT_EQ(ReadBack(club).header.country, country);
 }
 
 }  // namespace

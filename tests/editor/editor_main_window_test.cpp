@@ -6,6 +6,8 @@
 
 #include <QImage>
 
+#include <cstdlib>
+
 #include "controls/grad_button.h"
 #include "grid/dg_grid.h"
 #include "editor/model/editor_players.h"
@@ -105,6 +107,59 @@ TEST_F(EditorMainWindowTest, AnUnplayableClubHasItsShortNameInRedAndTheRestOfIts
     EXPECT_TRUE(HasRedText(editor->gridtimes, "clube", 1));
     EXPECT_FALSE(HasRedText(editor->gridtimes, "paisnome", 1));
     EXPECT_FALSE(HasRedText(editor->gridtimes, "nivel", 1));
+    // Selected, its short name is red as well.
+    ClickCell(editor->gridtimes, "paisnome", 1);
+    ASSERT_EQ(editor->gridtimes->SelectedRow(), 1);
+    EXPECT_TRUE(HasRedText(editor->gridtimes, "clube", 1));
+    EXPECT_FALSE(HasRedText(editor->gridtimes, "paisnome", 1));
+}
+
+// Whether a label of the panel is drawn with pixels of a colour (within a small margin, for the
+// letters' smoothed edges).
+bool DrawsColour(TForm3* editor, const TLabel* label, TColor colour)
+{
+    const QImage panel = editor->Panel1->Widget()->grab().toImage();
+    for (int x = label->Left(); x < label->Left() + label->Width(); ++x)
+        for (int y = label->Top(); y < label->Top() + label->Height(); ++y) {
+            const QColor c = panel.pixelColor(x, y);
+            if (std::abs(c.red() - GetRValue(colour)) + std::abs(c.green() - GetGValue(colour)) +
+                    std::abs(c.blue() - GetBValue(colour)) < 30)
+                return true;
+        }
+    return false;
+}
+
+// A club's text colour is its ten labels' and the panel's font's, in which the squad's totals
+// below the grid are written; a national team's the same on the labels its view shows.
+TEST_F(EditorMainWindowTest, TheTeamsTextColourIsItsTenLabelsAndThePanelsFont)
+{
+    TForm3* editor = OpenEditorFromTitle();
+    ASSERT_NE(editor, nullptr);
+    const int club = CellInt(editor->gridtimes, "id", 1);
+    TClubHeader& header = EditorClubHeaders[static_cast<std::size_t>(club)];
+    header.backColor = clBlack;
+    header.textColor = clYellow;
+    ClickCell(editor->gridtimes, "clube", 1);
+    ASSERT_EQ(EditorCurrentClub, club);
+    Pump();
+    for (const char* name : {"Label1", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9", "Label10", "Label11",
+                             "Label12", "Label13", "Label14", "Label15"})
+        EXPECT_EQ(editor->FindChild<TLabel>(name)->Font().Color(), clYellow) << name;
+    for (const char* name : {"Label13", "Label14", "Label15"})
+        EXPECT_TRUE(editor->FindChild<TLabel>(name)->ParentFont()) << name << " is written in the panel's font";
+    EXPECT_TRUE(DrawsColour(editor, editor->Label13, clYellow));
+    EXPECT_TRUE(DrawsColour(editor, editor->Label14, clYellow));
+
+    const int nation = CellInt(editor->gridselecoes, "idsel", 0);
+    TNationalSquad& squad = EditorNationalSquads[static_cast<std::size_t>(nation)];
+    squad.backColor = clYellow;
+    squad.textColor = clBlack;
+    Click(editor->xbt2->Widget(), Middle(editor->xbt2));
+    ASSERT_EQ(EditorCurrentNation, nation);
+    Pump();
+    for (const char* name : {"Label4", "Label5", "Label6", "Label7", "Label8", "Label13", "Label14", "Label15"})
+        EXPECT_EQ(editor->FindChild<TLabel>(name)->Font().Color(), clBlack) << name;
+    EXPECT_TRUE(DrawsColour(editor, editor->Label13, clBlack));
 }
 
 // A full name of 25 wide letters is drawn smaller so that it ends inside the panel; a name that

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <filesystem>
 #include <functional>
@@ -25,6 +24,7 @@
 #include "screens/screens_registration.h"
 #include "editor/model/editor_tables.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/support/modal_driver.h"
 #include "tools/sampledata/sample_database.h"
 
 namespace tarvelon::test {
@@ -120,17 +120,10 @@ protected:
     // Runs `act` on the form of `formClass` once it is open (from inside its modal loop).
     void WhenOpen(const std::string& formClass, std::function<void(TGameForm*)> act)
     {
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [this, formClass, act, poll] {
-            TForm* top = Screen->FormCount() > 0 ? Screen->Forms(Screen->FormCount() - 1) : nullptr;
-            if (top && top->ClassName() == formClass && top->Visible()) {
-                seen_.push_back(formClass);
-                act(static_cast<TGameForm*>(top));
-                return;
-            }
-            QTimer::singleShot(10, *poll);
-        };
-        QTimer::singleShot(10, *poll);
+        AnswerTopForm(formClass, [this, formClass, act](TForm& top) {
+            seen_.push_back(formClass);
+            act(static_cast<TGameForm*>(&top));
+        });
     }
 
     static void Type(TWinControl* control, const QString& text)

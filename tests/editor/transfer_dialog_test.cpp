@@ -3,10 +3,6 @@
 #include <QAction>
 #include <QMenu>
 #include <QTest>
-#include <QTimer>
-
-#include <functional>
-#include <memory>
 
 #include "controls/grad_button.h"
 #include "editor/model/editor_players.h"
@@ -20,6 +16,7 @@
 #include "platform/stdctrls/lists.h"
 #include "platform/stdctrls/menus.h"
 #include "tests/editor/editor_teams_suite.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon::test {
 namespace {
@@ -32,20 +29,19 @@ protected:
     {
         auto* menu = editor->FindChild<TPopupMenu>("PopupMenu1");
         // Waits for the menu to show, then picks its entry.
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [menu, poll] {
-            QMenu* shown = menu->ShownMenu();
-            if (!shown || !shown->isVisible()) {
-                QTimer::singleShot(10, *poll);
-                return;
-            }
-            for (QAction* action : shown->actions()) {
-                if (action->text().contains("Transferir"))
-                    action->trigger();
-            }
-            shown->close();
-        };
-        QTimer::singleShot(10, *poll);
+        AnswerFound<QMenu>(
+            [menu]() -> QMenu* {
+                QMenu* shown = menu->ShownMenu();
+                return shown && shown->isVisible() ? shown : nullptr;
+            },
+            [](QMenu& shown) {
+                for (QAction* action : shown.actions()) {
+                    if (action->text().contains("Transferir"))
+                        action->trigger();
+                }
+                shown.close();
+            },
+            "squad pop-up menu");
         QTest::qWait(QApplication::doubleClickInterval() + 50);  // a press, not a double click
         const QPoint at = CellPoint(editor->Grid1, "nome", row);
         SendMouse(editor->Grid1->Widget(), QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);

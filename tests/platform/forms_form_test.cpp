@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QCloseEvent>
-#include <QTimer>
 
 #include <stdexcept>
 
@@ -15,6 +14,7 @@
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -169,7 +169,9 @@ TEST(CloseTest, FormClosedFromADialogThatItsHandlerOpenedLivesUntilThatHandlerRe
     };
     bool aliveAfterDialog = false;
     play->OnClick = [&](TObject*) {
-        QTimer::singleShot(0, [&] { QTest::mouseClick(ok->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5)); });
+        test::AnswerForm<TForm>(*dialog, [&](TForm&) {
+            QTest::mouseClick(ok->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        });
         EXPECT_EQ(dialog->ShowModal(), mrOk);
         Pump(20);  // events handled after the dialog, still inside this handler
         aliveAfterDialog = !hubFreed && play->Width() == 50;

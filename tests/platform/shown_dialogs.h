@@ -8,7 +8,6 @@
 #include <QDialogButtonBox>
 #include <QMessageBox>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 
 #include <functional>
@@ -16,6 +15,7 @@
 #include <string>
 
 #include "platform/forms/text_utils.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon::test {
 
@@ -29,30 +29,30 @@ struct TShownDialog {
 
 // Once a dialog of Qt's own is the active modal window, notes it into `shown` and clicks the
 // button captioned `caption` with the left mouse button (at the button's middle).
-inline void ClickDialogButtonWhenShown(const QString& caption, std::shared_ptr<TShownDialog> shown, int triesLeft = 300)
+inline void ClickDialogButtonWhenShown(const QString& caption, std::shared_ptr<TShownDialog> shown)
 {
-    QTimer::singleShot(10, [caption, shown, triesLeft] {
-        QWidget* modal = QApplication::activeModalWidget();
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        auto* chooser = qobject_cast<QColorDialog*>(modal);
-        if ((!box && !chooser) || !modal->isVisible()) {
-            if (triesLeft > 0)
-                ClickDialogButtonWhenShown(caption, shown, triesLeft - 1);
-            return;
-        }
-        shown->text = box ? FromQString(box->text()) : std::string();
-        shown->onTop = modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-        shown->opener = modal->windowHandle() ? modal->windowHandle()->transientParent() : nullptr;
-        for (QAbstractButton* button : modal->findChildren<QAbstractButton*>()) {
-            if (button->isVisible() && button->text().remove(QLatin1Char('&')) == caption) {
-                shown->clicked = true;
-                QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
-                return;
+    AnswerFound<QWidget>(
+        []() -> QWidget* {
+            QWidget* modal = QApplication::activeModalWidget();
+            const bool ours = qobject_cast<QMessageBox*>(modal) || qobject_cast<QColorDialog*>(modal);
+            return ours && modal->isVisible() ? modal : nullptr;
+        },
+        [caption, shown](QWidget& modal) {
+            auto* box = qobject_cast<QMessageBox*>(&modal);
+            shown->text = box ? FromQString(box->text()) : std::string();
+            shown->onTop = modal.windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            shown->opener = modal.windowHandle() ? modal.windowHandle()->transientParent() : nullptr;
+            for (QAbstractButton* button : modal.findChildren<QAbstractButton*>()) {
+                if (button->isVisible() && button->text().remove(QLatin1Char('&')) == caption) {
+                    shown->clicked = true;
+                    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+                    return;
+                }
             }
-        }
-        // No such button: the dialog is closed as the desktop would, so that the test goes on.
-        modal->close();
-    });
+            // No such button: the dialog is closed as the desktop would, so that the test goes on.
+            modal.close();
+        },
+        "message box or colour dialog");
 }
 
 }  // namespace tarvelon::test

@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -16,7 +15,6 @@
 
 #include "platform/forms/form.h"
 #include "platform/forms/standard_texts.h"
-#include "platform/forms/timer.h"
 #include "platform/stdctrls/browser.h"
 #include "platform/stdctrls/buttons.h"
 #include "platform/stdctrls/graphic_controls.h"
@@ -24,6 +22,7 @@
 #include "platform/stdctrls/message_box.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/platform/shown_dialogs.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -68,13 +67,8 @@ TEST(MessageBoxTest, ButtonsArePortuguese)
 // Presses the button of that caption on the box being shown, once it is there.
 void PressWhenShown(const QString& caption, QStringList* seen)
 {
-    QTimer::singleShot(20, [caption, seen] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) {
-            PressWhenShown(caption, seen);
-            return;
-        }
-        for (QAbstractButton* button : box->buttons()) {
+    test::AnswerDialog<QMessageBox>([caption, seen](QMessageBox& box) {
+        for (QAbstractButton* button : box.buttons()) {
             seen->append(button->text());
             if (button->text() == caption)
                 button->click();
@@ -117,12 +111,9 @@ TEST(ColorDialogTest, TheChosenColourIsKeptOnlyWhenConfirmed)
 // release of the press that opened it goes to the chooser, the window under the mouse by then.
 void CloseColorDialogWhenShown(bool confirm)
 {
-    QTimer::singleShot(20, [confirm] {
-        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        test::SendMouse(dialog, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
-        confirm ? dialog->accept() : dialog->reject();
+    test::AnswerDialog<QColorDialog>([confirm](QColorDialog& dialog) {
+        test::SendMouse(&dialog, QEvent::MouseButtonRelease, QPoint(5, 5), Qt::LeftButton, Qt::NoButton);
+        confirm ? dialog.accept() : dialog.reject();
     });
 }
 
@@ -131,13 +122,10 @@ TEST(ColorDialogTest, TheChooserShowsItsButtonsInPortuguese)
 {
     ASSERT_TRUE(UseQtTextsInPortuguese()) << "Qt's Brazilian Portuguese translation is not installed";
     QStringList captions;
-    QTimer::singleShot(20, [&captions] {
-        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
+    test::AnswerDialog<QColorDialog>([&captions](QColorDialog& dialog) {
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
             captions << button->text();
-        dialog->reject();
+        dialog.reject();
     });
     TColorDialog chooser(nullptr);
     EXPECT_FALSE(chooser.Execute());
@@ -225,13 +213,10 @@ TEST(DialogOverStayOnTopTest, EveryMessageAndTheColourDialogStandAboveTheStayOnT
         cancel->SetBounds(160, 100, 100, 26);
         cancel->SetCaption("Cancelar");
         cancel->OnClick = [&](TObject*) { dialog.SetModalResult(mrCancel); };
-        QTimer::singleShot(20, [&] {
+        test::AnswerForm<TForm>(dialog, [&](TForm&) {
             QTest::mouseClick(add->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 13));
             QTest::mouseClick(cancel->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(50, 13));
         });
-        auto* stuck = new TTimer(&dialog);  // a dialog left unanswered ends the case
-        stuck->SetInterval(3000);
-        stuck->OnTimer = [&](TObject*) { dialog.SetModalResult(mrAbort); };
         EXPECT_EQ(dialog.ShowModal(), mrCancel) << answer.toStdString();
         EXPECT_TRUE(shown->clicked) << answer.toStdString();
         EXPECT_TRUE(shown->onTop) << answer.toStdString() << " " << shown->text;

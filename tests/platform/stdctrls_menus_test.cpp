@@ -6,7 +6,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 #include <cstdlib>
 
@@ -16,6 +15,7 @@
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/menus.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -134,7 +134,7 @@ struct MenuWithADialog {
             ++asked;
             askedInsideMenuEvent += insideMenuEvent;
             TForm dialog(nullptr);
-            QTimer::singleShot(20, dialog.Widget(), [&dialog] { dialog.Close(); });
+            test::AnswerForm<TForm>(dialog, [](TForm& shown) { shown.Close(); });
             dialog.ShowModal();
         };
         close->OnClick = [this](TObject*) { form->Close(); };

@@ -30,6 +30,7 @@
 #include "screens/matchday/lineup_screen.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/board_drags.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon::test {
 
@@ -56,16 +57,6 @@ public:
 private:
     bool loaded_ = false;
 };
-
-// The visible form of a class (the newest one), null when none is shown.
-template <typename T>
-T* Shown()
-{
-    for (int i = Screen->FormCount() - 1; i >= 0; --i)
-        if (auto* form = dynamic_cast<T*>(Screen->Forms(i)); form && form->Visible())
-            return form;
-    return nullptr;
-}
 
 // Runs `act` once on what `find` returns as soon as it returns a form, from inside whatever modal
 // loop shows it. A timer looks for it, so that nothing waits nested under the loop it must act in

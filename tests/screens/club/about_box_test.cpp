@@ -4,9 +4,9 @@
 
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,11 +19,11 @@
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/play_through.h"
 #include "tests/screens/two_coach_hub_suite.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
 
-using test::ActWhenShown;
 using test::ChooseShown;
 using test::OpenHub;
 using test::Shown;
@@ -48,21 +48,15 @@ protected:
     // close it.
     void ChooseAboutTheGame(TForm13& hub, std::function<void(TForm45&)> act)
     {
-        bool shown = false;
-        ActWhenShown<TForm45>([&shown, act](TForm45& box) {
-            shown = true;
+        auto shown = std::make_shared<bool>(false);
+        test::Answer<TForm45>([shown, act](TForm45& box) {  // a box left up fails the test and is closed
+            *shown = true;
             act(box);
-            QTimer::singleShot(5000, [] {  // a box left up would hold the menu's click for ever
-                if (TForm45* left = Shown<TForm45>()) {
-                    ADD_FAILURE() << "the about box stayed up";
-                    left->Close();
-                }
-            });
         });
         hub.OpenBarSpot(0);
         ASSERT_TRUE(ChooseShown(hub.BarMenuOfSpot(0), "Sobre o jogo"));
         // The box opens from the event loop, once the menu has closed; its modal loop runs in here.
-        EXPECT_TRUE(test::PumpUntil([&shown] { return shown; })) << "the about box never showed";
+        EXPECT_TRUE(test::PumpUntil([shown] { return *shown; }, test::ModalDeadlineMs())) << "the about box never showed";
         EXPECT_TRUE(test::PumpUntil([] { return Shown<TForm45>() == nullptr; }));
     }
 

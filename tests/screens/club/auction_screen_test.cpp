@@ -4,7 +4,6 @@
 // finding no buyer above the price margin and closing by its timer with the player kept.
 #include <QApplication>
 #include <QTest>
-#include <QTimer>
 
 #include <string>
 #include <vector>
@@ -25,6 +24,7 @@
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
 #include "tests/screens/views_test_support.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -236,15 +236,14 @@ TEST_F(AuctionScreenTest, AnOwnPlayersAuctionIsModalFindsNoBuyerAboveTheMarginAn
     AuctionPriceMargin = -10;
     const auto startPrice = static_cast<int>(CurrencyUnits(Players[player].Value) * 95 / 100 + 1000);
     bool checked = false;
-    QTimer::singleShot(100, [&] {
-        auto* form = dynamic_cast<TForm23*>(Screen->Forms(Screen->FormCount() - 1));
-        ASSERT_NE(form, nullptr);
-        EXPECT_TRUE(form->Modal());
-        EXPECT_EQ(form->Notebook1->ActivePage(), "resultado");
-        EXPECT_EQ(form->Label16->Caption(), "Não houve compradores");
-        EXPECT_TRUE(form->Timer1->Enabled());
-        checked = true;
-    });
+    test::Answer<TForm23>(
+        [&](TForm23& form) {
+            EXPECT_TRUE(form.Modal());
+            EXPECT_EQ(form.Notebook1->ActivePage(), "resultado");
+            EXPECT_EQ(form.Label16->Caption(), "Não houve compradores");
+            checked = true;
+        },
+        test::ModalDeadlineMs(), [](TForm23& form) { return form.Timer1->Enabled(); });  // the series has ended
     OpenOwnPlayerAuction(player, startPrice);  // returns when its timer closed it
     EXPECT_TRUE(checked);
     EXPECT_EQ(Players[player].Club, human_);

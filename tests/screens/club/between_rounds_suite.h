@@ -2,15 +2,11 @@
 // The suite of the tests between rounds: the hub's seeded two-coach game started afresh for each
 // test, the round's updates forgotten, the hub opened once the first round's dispatch has run, and
 // the modal screens that open answered as they come.
-#include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
-#include <memory>
 #include <string>
 #include <utility>
-#include <vector>
 
 #include "controls/grad_button.h"
 #include "core/economy/between_rounds.h"
@@ -21,6 +17,7 @@
 #include "screens/common/navigator.h"
 #include "tests/screens/hub_game.h"
 #include "tests/screens/hub_game_suite.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon::test {
 
@@ -28,42 +25,14 @@ class BetweenRoundsSuite : public HubGameSuite {
 protected:
     // Answers the modal screens as they open: `answer` gets each new visible screen other than the hub
     // and the title screen, and must close it.
-    class ModalAnswerer {
+    class ModalAnswerer : public AnswerEach<TGameForm> {
     public:
-        explicit ModalAnswerer(std::function<void(TGameForm&)> answer) : state_(std::make_shared<State>())
+        explicit ModalAnswerer(std::function<void(TGameForm&)> answer)
+            : AnswerEach<TGameForm>(std::move(answer), [](TGameForm& form) {
+                  return form.FormClass() != "TForm13" && form.FormClass() != "TForm1";
+              })
         {
-            state_->answer = std::move(answer);
-            Poll(state_);
         }
-        ~ModalAnswerer() { state_->alive = false; }
-        const std::vector<std::string>& Seen() const { return state_->seen; }
-
-    private:
-        struct State {
-            std::function<void(TGameForm&)> answer;
-            std::vector<std::string> seen;
-            QPointer<QWidget> last;  // the window of the screen answered last (empty once it is gone)
-            bool alive = true;
-        };
-        static void Poll(std::shared_ptr<State> state)
-        {
-            QTimer::singleShot(30, [state] {
-                if (!state->alive)
-                    return;
-                Poll(state);  // an answer may open the next modal screen before it returns
-                for (int i = Screen->FormCount() - 1; i >= 0; --i) {
-                    auto* form = dynamic_cast<TGameForm*>(Screen->Forms(i));
-                    if (form && form->Visible() && form->FormClass() != "TForm13" && form->FormClass() != "TForm1" &&
-                        form->Widget() != state->last.data()) {
-                        state->last = form->Widget();
-                        state->seen.push_back(form->FormClass());
-                        state->answer(*form);
-                        return;
-                    }
-                }
-            });
-        }
-        std::shared_ptr<State> state_;
     };
 
     static void Click(TWinControl* button)

@@ -3,9 +3,9 @@
 // the job offers and a computer club's coach change cleared after each test, and the dismissal
 // notice closed with Enter whenever it comes up, its message kept.
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +13,7 @@
 #include "core/hooks.h"
 #include "screens/club/dismissal_notice.h"
 #include "tests/screens/club/club_dialogs_fixture.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon::test {
 
@@ -40,22 +41,17 @@ protected:
     void AnswerDismissalNotices()
     {
         Hooks().showCoachDismissal = ShowCoachDismissalOnScreen;
-        std::function<void()>* poll = new std::function<void()>;
-        *poll = [this, poll] {
-            if (auto* notice = Open<TForm31>("TForm31")) {
-                dismissal_ = notice->Label4->Caption();
-                QTest::keyClick(notice->Widget(), Qt::Key_Return);
-            }
-            if (!stopAnswering_)
-                QTimer::singleShot(10, *poll);
-            else
-                delete poll;
-        };
-        QTimer::singleShot(10, *poll);
+        dismissalNotices_ = std::make_unique<AnswerEach<TForm31>>(
+            [this](TForm31& notice) {
+                dismissal_ = notice.Label4->Caption();
+                QTest::keyClick(notice.Widget(), Qt::Key_Return);
+            },
+            [this](TForm31&) { return !stopAnswering_; });
     }
 
     std::string dismissal_;
     bool stopAnswering_ = false;
+    std::unique_ptr<AnswerEach<TForm31>> dismissalNotices_;
 };
 
 }  // namespace tarvelon::test

@@ -3,7 +3,6 @@
 // the screens shown as the hub shows them, real clicks on their controls, entries chosen with the
 // arrow keys, modal screens driven from inside their loop, and the messages shown kept.
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -21,6 +20,7 @@
 #include "screens/common/screen_registry.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/gallery_game_suite.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon::test {
 
@@ -78,16 +78,7 @@ protected:
     // Runs `act` on the top form once it is `formClass` (from inside its modal loop).
     static void WhenOpen(const std::string& formClass, std::function<void(TForm*)> act)
     {
-        auto poll = std::make_shared<std::function<void()>>();
-        *poll = [formClass, act, poll] {
-            TForm* top = Screen->FormCount() > 0 ? Screen->Forms(Screen->FormCount() - 1) : nullptr;
-            if (top && top->ClassName() == formClass && top->Visible()) {
-                act(top);
-                return;
-            }
-            QTimer::singleShot(10, *poll);
-        };
-        QTimer::singleShot(10, *poll);
+        AnswerTopForm(formClass, [act](TForm& top) { act(&top); });
     }
 
     static int HumanClub() { return Game.HumanClubs[0]; }

@@ -3,9 +3,8 @@
 // with two human coaches of the Brazilian league and the hub open for the first; a dialog is opened
 // by its class name through the navigator, as the hub's menus open it, and driven inside its modal
 // loop.
-#include <QTimer>
-
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/club_rosters.h"
@@ -17,6 +16,7 @@
 #include "screens/common/navigator.h"
 #include "tests/screens/game_folder_fixture.h"
 #include "tests/screens/hub_driving.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon::test {
 
@@ -52,18 +52,15 @@ protected:
     bool DriveOpenedBy(const std::string& formClass, const std::function<void(T&)>& act,
                        const std::function<void()>& open)
     {
-        bool acted = false;
-        std::function<void()> poll = [&] {
-            if (T* form = Open<T>(formClass)) {
-                acted = true;
-                act(*form);
-                return;
-            }
-            QTimer::singleShot(10, poll);
-        };
-        QTimer::singleShot(10, poll);
+        auto acted = std::make_shared<bool>(false);
+        AnswerFound<T>([formClass] { return Open<T>(formClass); },
+                       [acted, act](T& form) {
+                           *acted = true;
+                           act(form);
+                       },
+                       formClass);
         open();
-        return PumpUntil([&] { return acted && !IsOpen(formClass); }, 5000);
+        return PumpUntil([&] { return *acted && !IsOpen(formClass); }, 2 * ModalDeadlineMs());
     }
 
     static void ClickGraphic(TForm& form, TControl& control)

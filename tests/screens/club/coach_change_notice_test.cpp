@@ -16,6 +16,7 @@
 #include "screens/club/coach_change_notice.h"
 #include "screens/common/subjects.h"
 #include "tests/screens/club/career_suite.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -45,10 +46,7 @@ TEST_F(CoachChangeNoticeTest, TheCoachChangeNoticeTellsTheChainAndClosesItselfIn
     }, ShowCoachChangeOnScreen));
 
     Game.InstantPlay = 1;
-    QTimer::singleShot(4000, [this] {  // a notice that stayed would be closed here, too late
-        if (auto* notice = Open<TForm57>("TForm57"))
-            notice->Close();
-    });
+    test::Answer<TForm57>([](TForm57&) {});  // a notice that stayed would fail the test and be closed
     QElapsedTimer shown;
     shown.start();
     ShowCoachChangeOnScreen();

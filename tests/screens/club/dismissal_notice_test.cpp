@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <QTimer>
 
 #include <string>
 
@@ -16,11 +15,11 @@
 #include "screens/club/dismissal_notice.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/two_coach_hub_suite.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
 
-using test::Shown;
 
 class DismissalNoticeTest : public test::TwoCoachHubSuite {};
 
@@ -31,12 +30,10 @@ TEST_F(DismissalNoticeTest, TheDismissalNoticeNamesTheReplacementWhoTakesTheClub
     Clubs[club].SupportersMood = 10;
     std::string message;
     std::string replacement;
-    QTimer::singleShot(100, [&] {
-        auto* notice = Shown<TForm31>();
-        ASSERT_NE(notice, nullptr);
-        message = notice->Label4->Caption();
-        replacement = notice->Label5->Caption();
-        QTest::keyClick(notice->Widget(), Qt::Key_Return);
+    test::Answer<TForm31>([&](TForm31& notice) {
+        message = notice.Label4->Caption();
+        replacement = notice.Label5->Caption();
+        QTest::keyClick(notice.Widget(), Qt::Key_Return);
     });
     CoachChangeClub = club;
     DismissHumanCoach();

@@ -6,7 +6,6 @@
 
 #include <QMenu>
 #include <QScreen>
-#include <QTimer>
 
 #include <algorithm>
 #include <filesystem>
@@ -62,6 +61,7 @@
 #include "tests/screens/hub_game.h"
 #include "tests/screens/in_match_answerer.h"
 #include "tests/controls/shown_text.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -428,17 +428,9 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     TForm13* hub = OpenTheHub();
     ASSERT_NE(hub, nullptr);
     // Closes the screen the key or spot opened once its modal loop runs.
-    auto closeScreenSoon = [hub] {
-        QTimer::singleShot(50, [hub] {
-            for (int i = Screen->FormCount() - 1; i >= 0; --i) {
-                TForm* form = Screen->Forms(i);
-                if (form != hub && form->Visible() && form->ClassName() != "TForm1") {
-                    form->Close();
-                    return;
-                }
-            }
-        });
-    };
+    const auto opened = [hub](TForm& form) { return &form != hub && form.ClassName() != "TForm1"; };
+    const auto close = [](TForm& form) { form.Close(); };
+    auto closeScreenSoon = [&] { test::Answer<TForm>(close, test::ModalDeadlineMs(), opened); };
     MarketClub = 1;
     closeScreenSoon();
     QTest::keyClick(hub->Widget(), Qt::Key_F8);
@@ -479,7 +471,7 @@ TEST_F(HubScreenTest, KeysAndTheTopBarOpenTheirScreensForTheCurrentClub)
     for (const QPoint beside : {QPoint(545, 20), QPoint(549, 20), QPoint(592, 20), QPoint(667, 20), QPoint(720, 20),
                                 QPoint(560, 38), QPoint(650, 1)}) {
         const std::string before = LastOpenedScreen();
-        closeScreenSoon();  // should a screen open all the same
+        const test::AnswerEach<TForm> closeAnyScreen(close, opened);  // should a screen open all the same
         QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier, beside);
         test::Pump(80);
         EXPECT_EQ(LastOpenedScreen(), before) << beside.x() << "," << beside.y();
@@ -689,11 +681,8 @@ TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterCo
         EXPECT_NEAR(seen.blue(), drawn.blue(), 24);
         // A spot is clicked where the stretched bar shows it.
         const art::HubBarSpot& stadium = art::kHubBarSpots[4];
-        QTimer::singleShot(50, [hub] {
-            for (int i = Screen->FormCount() - 1; i >= 0; --i)
-                if (TForm* form = Screen->Forms(i); form != hub && form->Visible() && form->ClassName() != "TForm1")
-                    return form->Close();
-        });
+        test::Answer<TForm>([](TForm& form) { form.Close(); }, test::ModalDeadlineMs(),
+                            [hub](TForm& form) { return &form != hub && form.ClassName() != "TForm1"; });
         QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
                           QPoint((stadium.left + stadium.right) / 2 * 1024 / 800,
                                  (stadium.top + stadium.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight));

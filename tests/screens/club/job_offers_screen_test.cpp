@@ -16,6 +16,7 @@
 #include "screens/club/job_offers_screen.h"
 #include "screens/common/subjects.h"
 #include "tests/screens/club/career_suite.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -69,12 +70,12 @@ TEST_F(JobOffersScreenTest, RejectingTheOffersClearsThemAndNobodyMoves)
         test::PressKey(offers.Widget(), Qt::Key_F4, Qt::AltModifier);  // answered only by its buttons
         EXPECT_TRUE(offers.Visible());
         bool standingsShown = false;
-        QTimer::singleShot(50, [&] {
-            if (TForm* standings = Open("TForm36")) {
-                standingsShown = standings->Modal();
-                standings->Close();
-            }
-        });
+        test::AnswerFound<TForm>([] { return Open("TForm36"); },
+                                 [&](TForm& standings) {
+                                     standingsShown = standings.Modal();
+                                     standings.Close();
+                                 },
+                                 "TForm36");
         Click(offers.bt2);  // "Classificação": the standings, modal, and back to the offers
         EXPECT_TRUE(standingsShown);
         EXPECT_TRUE(offers.Visible());

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <QTest>
-#include <QTimer>
 
 #include <fstream>
 #include <string>
@@ -38,6 +37,7 @@
 #include "tests/controls/shown_text.h"
 #include "tests/screens/club/club_dialogs_fixture.h"
 #include "tests/screens/start/options_suite.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -53,9 +53,8 @@ TEST_F(ListColoursScreenTest, TheColoursAreChosenResetAndShown)
         return offered.size() == 1 ? std::optional<TColor>(0x0000C000) : std::nullopt;
     });
     bool driven = false;
-    QTimer::singleShot(50, [this, &driven] {
-        auto* colours = Open<TForm64>("TForm64");
-        ASSERT_NE(colours, nullptr);
+    test::Answer<TForm64>([this, &driven](TForm64& shown) {
+        auto* colours = &shown;
         EXPECT_TRUE(colours->Modal());
         ClickGraphic(*colours, *colours->shapes[2]);  // the centre backs: a green is chosen
         EXPECT_EQ(Game.listColours[2], 0x0000C000);

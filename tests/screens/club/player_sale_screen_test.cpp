@@ -3,7 +3,6 @@
 // until the next edit, the listing at a fixed price, and the auction request.
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 #include <string>
 #include <utility>
@@ -28,6 +27,7 @@
 #include "screens/common/subjects.h"
 #include "tests/screens/player_clicks.h"
 #include "tests/screens/views_test_support.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -185,7 +185,7 @@ TEST_F(PlayerSaleTest, AuctionRequestClosesTheSaleAndOpensTheOwnPlayersAuctionMo
     Players[player].ListedForSale = 0;
     ASSERT_TRUE(hub->btvender->Enabled());
     // What the auction holds while it is up, and whether the sale still shows behind it; the sale is
-    // driven and the auction closed from a polling timer inside their modal loops.
+    // driven and the auction closed inside their modal loops.
     struct Opened {
         std::string form;
         bool modal = false;
@@ -195,30 +195,21 @@ TEST_F(PlayerSaleTest, AuctionRequestClosesTheSaleAndOpensTheOwnPlayersAuctionMo
         bool saleShown = true;
     } opened;
     bool requested = false;
-    QTimer watcher;
-    watcher.setInterval(20);
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        TForm* top = Screen->Forms(Screen->FormCount() - 1);
-        if (top->ClassName() == "TForm44" && !requested) {
-            requested = true;
-            auto* sale = dynamic_cast<TForm44*>(top);
-            Type(*sale->Edit1, "321");
-            // The click runs the auction's modal loop: not from inside this timer's own call.
-            QTimer::singleShot(0, [sale] { Click(sale->bt1); });
-            return;
-        }
-        if (top->ClassName() != "TForm23")
-            return;
-        bool saleShown = false;
-        for (int i = 0; i < Screen->FormCount(); ++i)
-            if (Screen->Forms(i)->ClassName() == "TForm44" && Screen->Forms(i)->Widget()->isVisible())
-                saleShown = true;
-        opened = {top->ClassName(), top->Widget()->isModal(), AuctionPlayer, AuctionStartPrice, OwnPlayerAuction,
-                  saleShown};
-        watcher.stop();
-        top->Close();
+    test::AnswerTopForm("TForm44", [&](TForm& top) {
+        requested = true;
+        auto* sale = dynamic_cast<TForm44*>(&top);
+        Type(*sale->Edit1, "321");
+        test::AnswerTopForm("TForm23", [&](TForm& auction) {
+            bool saleShown = false;
+            for (int i = 0; i < Screen->FormCount(); ++i)
+                if (Screen->Forms(i)->ClassName() == "TForm44" && Screen->Forms(i)->Widget()->isVisible())
+                    saleShown = true;
+            opened = {auction.ClassName(), auction.Widget()->isModal(), AuctionPlayer, AuctionStartPrice,
+                      OwnPlayerAuction, saleShown};
+            auction.Close();
+        });
+        Click(sale->bt1);  // runs the auction's modal loop
     });
-    watcher.start();
     Click(hub->btvender);
     test::Pump(30);
     EXPECT_TRUE(requested);

@@ -4,10 +4,8 @@
 // both ways, alternating rows, and a double click opening the market on the player's club.
 #include <QTest>
 
-#include <QTimer>
 
 #include <algorithm>
-#include <functional>
 
 #include "core/club_rosters.h"
 #include "core/economy/player_sale.h"
@@ -28,6 +26,7 @@
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
 #include "tests/screens/views_test_support.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -257,12 +256,8 @@ TEST_F(PlayerSearchScreenTest, APlayerBoughtFromTheSearchShowsAtHisNewClubWhenTh
 
     // In the market: his row chosen and bought with "Comprar", then "Fechar".
     bool bought = false;
-    std::function<void()> buy = [&] {
-        auto* market = test::Shown<TForm14>();
-        if (market == nullptr) {
-            QTimer::singleShot(20, buy);
-            return;
-        }
+    test::Answer<TForm14>([&](TForm14& shown) {
+        auto* market = &shown;
         for (int row = 0; row < market->joglist->RowCount(); ++row)
             if (market->joglist->GetCellTextByName("id", row) == std::to_string(player_)) {
                 market->joglist->ScrollToRow(row);
@@ -272,10 +267,9 @@ TEST_F(PlayerSearchScreenTest, APlayerBoughtFromTheSearchShowsAtHisNewClubWhenTh
         Click(market->bt1);
         bought = Players[player_].Club == human;
         Click(market->bt3);
-    };
-    QTimer::singleShot(20, buy);
+    });
     DoubleClickRow(form->gfind, 0, form->gfind->ColumnByName("colclube")->Left() + 20);
-    test::PumpUntil([] { return test::Shown<TForm14>() == nullptr; }, 3000);
+    test::PumpUntil([] { return test::Shown<TForm14>() == nullptr; }, test::ModalDeadlineMs());
     ASSERT_TRUE(bought);
     EXPECT_EQ(form->gfind->GetCellTextByName("colclube", 0), Clubs[human].name.str());
     TransferPlayer(player_, seller, 0);

@@ -7,11 +7,9 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -33,6 +31,7 @@
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/two_coach_hub_suite.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -56,7 +55,7 @@ TEST_F(SaveDialogsTest, F2AsksForANameOnceAndConfirmsBeforeOverwritingAnExisting
         EXPECT_TRUE(dialog->bt1->Enabled());
         QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
     };
-    QTimer::singleShot(100, [&] { typeAndSave("rodada"); });
+    test::Answer<TForm40>([&](TForm40&) { typeAndSave("rodada"); });
     QTest::keyClick(hub->Widget(), Qt::Key_F2);
     EXPECT_EQ(Game.saveName.str(), "rodada.nsx");
     EXPECT_TRUE(std::filesystem::exists("sav/rodada.nsx"));
@@ -65,33 +64,24 @@ TEST_F(SaveDialogsTest, F2AsksForANameOnceAndConfirmsBeforeOverwritingAnExisting
     // "Sim" overwrites.
     Game.saveName.set("");
     std::vector<std::string> seen;
-    QTimer::singleShot(100, [&] {
+    test::Answer<TForm40>([&](TForm40&) {
         typeAndSave("rodada");
         // (the confirmation opened inside the click above has been answered below)
     });
     int confirmations = 0;
-    QTimer* answer = new QTimer;
-    answer->setInterval(30);
-    QObject::connect(answer, &QTimer::timeout, [&] {
-        auto* confirm = Shown<TForm41>();
-        if (!confirm)
-            return;
-        seen.push_back(confirm->Label1->Caption());
+    std::optional<test::AnswerEach<TForm41>> answer(std::in_place, [&](TForm41& confirm) {
+        seen.push_back(confirm.Label1->Caption());
         ++confirmations;
         if (confirmations == 1) {
-            QTest::mouseClick(confirm->BitBtn2->Widget(), Qt::LeftButton);  // "Não"
-            QTimer::singleShot(50, [] {
-                if (auto* dialog = Shown<TForm40>())
-                    QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
-            });
+            QTest::mouseClick(confirm.BitBtn2->Widget(), Qt::LeftButton);  // "Não"
+            test::Answer<TForm40>([](TForm40& dialog) { QTest::mouseClick(dialog.bt1->Widget(), Qt::LeftButton); },
+                                  test::ModalDeadlineMs(), [](TForm40&) { return Shown<TForm41>() == nullptr; });
         } else {
-            QTest::mouseClick(confirm->BitBtn1->Widget(), Qt::LeftButton);  // "Sim"
+            QTest::mouseClick(confirm.BitBtn1->Widget(), Qt::LeftButton);  // "Sim"
         }
     });
-    answer->start();
     QTest::keyClick(hub->Widget(), Qt::Key_F2);
-    answer->stop();
-    delete answer;
+    answer.reset();
     EXPECT_EQ(confirmations, 2);
     ASSERT_FALSE(seen.empty());
     EXPECT_EQ(seen[0], "O arquivo já existe, sobrescreve-lo?");
@@ -116,29 +106,17 @@ TEST_F(SaveDialogsTest, ANameDifferingOnlyInCaseOverwritesThatSaveAndNoOther)
     Game.saveName.set("");
     Players[1].Age += 1;  // the game saved now differs from the file
     std::vector<std::string> questions;
-    // One timer types the name, another answers the confirmation that the click opens.
-    QTimer type;
-    type.setInterval(30);
-    QObject::connect(&type, &QTimer::timeout, [&] {
-        auto* dialog = Shown<TForm40>();
-        if (dialog == nullptr || !dialog->Edit1->Text().empty())
-            return;
-        QTest::keyClicks(dialog->Edit1->Widget(), "baseup");
-        QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
+    // One answer types the name, another answers the confirmation that the click opens.
+    test::Answer<TForm40>([](TForm40& dialog) {
+        QTest::keyClicks(dialog.Edit1->Widget(), "baseup");
+        QTest::mouseClick(dialog.bt1->Widget(), Qt::LeftButton);
     });
-    QTimer answer;
-    answer.setInterval(30);
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* confirm = Shown<TForm41>()) {
-            questions.push_back(confirm->Label1->Caption());
-            QTest::mouseClick(confirm->BitBtn1->Widget(), Qt::LeftButton);  // "Sim"
-        }
+    std::optional<test::AnswerEach<TForm41>> answer(std::in_place, [&](TForm41& confirm) {
+        questions.push_back(confirm.Label1->Caption());
+        QTest::mouseClick(confirm.BitBtn1->Widget(), Qt::LeftButton);  // "Sim"
     });
-    type.start();
-    answer.start();
     QTest::keyClick(hub->Widget(), Qt::Key_F2);
-    type.stop();
-    answer.stop();
+    answer.reset();
     EXPECT_EQ(questions, std::vector<std::string>{"O arquivo já existe, sobrescreve-lo?"});
     EXPECT_EQ(Game.saveName.str(), "BASEUP.NSX");
     std::vector<std::string> files;
@@ -161,32 +139,24 @@ TEST_F(SaveDialogsTest, TheNameAndOverwriteDialogsTileTheBackgroundPicture)
     { std::ofstream("sav/fundo.nsx") << "x"; }
     Game.saveName.set("");
     QImage nameDialog, confirmDialog;
-    test::ActWhenShown<TForm40>([&](TForm40& dialog) {
+    test::Answer<TForm40>([&](TForm40& dialog) {
         test::Pump();
         nameDialog = dialog.Widget()->grab().toImage();
         QTest::keyClicks(dialog.Edit1->Widget(), "fundo");
         QTest::mouseClick(dialog.bt1->Widget(), Qt::LeftButton);  // the file exists: the confirmation
     });
-    QTimer* answer = new QTimer;
-    answer->setInterval(30);
-    QObject::connect(answer, &QTimer::timeout, [&] {
-        auto* confirm = Shown<TForm41>();
-        if (!confirm || !confirmDialog.isNull())
-            return;
+    test::Answer<TForm41>([&](TForm41& confirm) {
         test::Pump();
-        confirmDialog = confirm->Widget()->grab().toImage();
-        QTest::mouseClick(confirm->BitBtn2->Widget(), Qt::LeftButton);  // "Não"
-        QTimer::singleShot(50, [] {
-            if (auto* dialog = Shown<TForm40>()) {
-                dialog->Edit1->SetText("outro_fundo");
-                QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
-            }
-        });
+        confirmDialog = confirm.Widget()->grab().toImage();
+        QTest::mouseClick(confirm.BitBtn2->Widget(), Qt::LeftButton);  // "Não"
+        test::Answer<TForm40>(
+            [](TForm40& dialog) {
+                dialog.Edit1->SetText("outro_fundo");
+                QTest::mouseClick(dialog.bt1->Widget(), Qt::LeftButton);
+            },
+            test::ModalDeadlineMs(), [](TForm40&) { return Shown<TForm41>() == nullptr; });
     });
-    answer->start();
     QTest::keyClick(hub->Widget(), Qt::Key_F2);
-    answer->stop();
-    delete answer;
     background.reset();
     std::filesystem::remove("sav/fundo.nsx");
     std::filesystem::remove("sav/outro_fundo.nsx");
@@ -201,26 +171,7 @@ TEST_F(SaveDialogsTest, TheNameAndOverwriteDialogsTileTheBackgroundPicture)
 }
 
 // Runs `answer` on the save-name dialog each time it shows, from the dialog's own modal loop.
-class TSaveNameAnswerer {
-public:
-    explicit TSaveNameAnswerer(std::function<void(TForm40&)> answer) : answer_(std::move(answer))
-    {
-        timer_.setInterval(20);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            auto* dialog = Shown<TForm40>();
-            if (dialog == nullptr || dialog == answered_)
-                return;
-            answered_ = dialog;
-            answer_(*dialog);
-        });
-        timer_.start();
-    }
-
-private:
-    std::function<void(TForm40&)> answer_;
-    TForm40* answered_ = nullptr;
-    QTimer timer_;
-};
+using TSaveNameAnswerer = test::AnswerEach<TForm40>;
 
 // "Opções" on the top bar, then "Salvar jogo" clicked in the real menu, three times in a game
 // without a save name: each time the name is asked, the file written, and the hub goes on. The
@@ -284,9 +235,8 @@ TEST_F(SaveDialogsTest, ANameThatWouldLeaveTheSaveFolderIsRefused)
         messages.push_back(request.text);
         return mrOk;
     });
-    QTimer::singleShot(100, [] {
-        auto* dialog = Shown<TForm40>();
-        ASSERT_NE(dialog, nullptr);
+    test::Answer<TForm40>([](TForm40& shown) {
+        auto* dialog = &shown;
         QTest::keyClicks(dialog->Edit1->Widget(), "../fora");
         QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);
         ASSERT_EQ(Shown<TForm40>(), dialog);  // refused: the dialog waits for another name
@@ -312,9 +262,8 @@ TEST_F(SaveDialogsTest, CharactersTheSaveNameCannotHoldAreRefusedWhereTyped)
         return mrOk;
     });
     std::vector<std::string> seen;
-    QTimer::singleShot(100, [&] {
-        auto* dialog = Shown<TForm40>();
-        ASSERT_NE(dialog, nullptr);
+    test::Answer<TForm40>([&](TForm40& shown) {
+        auto* dialog = &shown;
         test::TypeCharacters(dialog->Edit1->Widget(), QString::fromUtf8("שלום😀"));
         seen.push_back(dialog->Edit1->Text());
         EXPECT_FALSE(dialog->bt1->Enabled());
@@ -342,9 +291,8 @@ TEST_F(SaveDialogsTest, CharactersTheSaveNameCannotHoldAreRefusedWhereTyped)
 // Blanks alone are no name: "OK" stays off as for an empty name; the blanks around a name go.
 TEST_F(SaveDialogsTest, BlanksAloneAreNoName)
 {
-    QTimer::singleShot(100, [] {
-        auto* dialog = Shown<TForm40>();
-        ASSERT_NE(dialog, nullptr);
+    test::Answer<TForm40>([](TForm40& shown) {
+        auto* dialog = &shown;
         QTest::keyClicks(dialog->Edit1->Widget(), "   ");
         EXPECT_FALSE(dialog->bt1->Enabled());
         QTest::mouseClick(dialog->bt1->Widget(), Qt::LeftButton);

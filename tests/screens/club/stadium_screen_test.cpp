@@ -4,7 +4,6 @@
 // started are the quoted ones, paid and booked, completed on their day.
 #include <QImage>
 #include <QTest>
-#include <QTimer>
 
 #include <string>
 #include <vector>
@@ -27,6 +26,7 @@
 #include "screens/common/subjects.h"
 #include "tests/controls/shown_text.h"
 #include "tests/screens/club/bank_accounts_stadium_suite.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -149,12 +149,7 @@ TEST_F(StadiumScreenTest, TheExpansionBuiltIsTheOneQuotedPaidAndCompletedOnItsDa
         startCash_ = Club().cash;
         Click(works->btconstruir);
     };
-    QTimer::singleShot(0, [&] {
-        ASSERT_TRUE(test::PumpUntil([] { return ShownExpansion() != nullptr; }));
-        quoteAndBuild(ShownExpansion());
-        if (TForm10* left = ShownExpansion())  // a failed step leaves it open
-            left->Close();
-    });
+    test::AnswerFound<TForm10>(ShownExpansion, [&](TForm10& works) { quoteAndBuild(&works); }, "TForm10");
     Click(stadium->bt1);
     test::Pump();
     EXPECT_TRUE(quoteKept);

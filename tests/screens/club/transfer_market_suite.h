@@ -3,10 +3,10 @@
 // human club rich and with room in its squad, the market opened on a club, sellers that never refuse
 // to come down, and rows of the market's squad chosen by real clicks.
 #include <QTest>
-#include <QTimer>
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "core/basics/currency.h"
 #include "core/club_rosters.h"
@@ -20,6 +20,7 @@
 #include "screens/common/subjects.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/views_test_support.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon::test {
 
@@ -36,10 +37,7 @@ protected:
     template <typename T>
     static void WhenOpens(std::function<void(T&)> act)
     {
-        QTimer::singleShot(0, [act] {
-            if (PumpUntil([] { return OpenForm<T>() != nullptr; }, 3000))
-                act(*OpenForm<T>());
-        });
+        Answer<T>(std::move(act));
     }
 
     void SetUp() override

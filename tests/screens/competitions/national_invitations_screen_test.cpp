@@ -29,6 +29,7 @@
 #include "tests/screens/competitions/national_team_suite.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/player_clicks.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -91,13 +92,9 @@ TEST_F(NationalInvitationsScreenTest, TheDispatchOpensAnInvitationOnlyWithAnOffe
     EXPECT_EQ(OfferNationalTeamInvitation(7), -1);  // nothing offered: no dialog
     Game.tournamentRows[tier - 1][3] = kFirstNation + 7;
     // The dialog opens modally; the coach takes the one offer with the mouse.
-    QTimer::singleShot(0, [] {
-        test::PumpUntil([] { return Screen->FormCount() > 0 && Screen->Forms(Screen->FormCount() - 1)->Visible(); });
-        auto* dialog = dynamic_cast<TForm76*>(Screen->Forms(Screen->FormCount() - 1));
-        if (dialog == nullptr)
-            return;
-        Click(dialog->radios[3], QPoint(8, 10));
-        Click(dialog->btfechar);
+    test::Answer<TForm76>([](TForm76& dialog) {
+        Click(dialog.radios[3], QPoint(8, 10));
+        Click(dialog.btfechar);
     });
     EXPECT_EQ(OfferNationalTeamInvitation(7), kFirstNation + 7);
     EXPECT_EQ(InvitationCompetition, 7);

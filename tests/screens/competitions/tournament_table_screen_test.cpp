@@ -69,7 +69,16 @@ TEST_F(TournamentTableScreenTest, ACopaAmericaTableHasThreeGroupsAndPlacesForThe
     EXPECT_EQ(form->tieTeams[15][1]->Caption(), "Perdedor jogo 6 ");
     EXPECT_EQ(form->tieTeams[11][0]->Caption(), "1º melhor 3º col. ");
     EXPECT_EQ(form->tieNumbers[8]->Caption(), "1");
-    EXPECT_EQ(form->tieTeams[8][0]->Top(), form->tieTeams[0][0]->Top());  // moved up into the empty place
+    // The quarter-finals and every later round stay where the form puts them, under their headings.
+    EXPECT_EQ(form->tieTeams[8][0]->Top(), form->ScaledLength(226));
+    EXPECT_EQ(Child(form, "hr2")->Top(), form->ScaledLength(209));
+    EXPECT_TRUE(Child(form, "hr2")->Visible());
+    EXPECT_FALSE(Child(form, "hr1")->Visible());
+    for (int t = 1; t <= 8; ++t) {  // the last sixteen, hidden
+        const std::string n = std::to_string(t);
+        for (const std::string& name : {"lo" + n + "1", "lo" + n + "2", "eo" + n + "1", "eo" + n + "2", "po" + n, "esto" + n, "num" + n})
+            EXPECT_FALSE(Child(form, name)->Visible()) << name;
+    }
     EXPECT_EQ(form->tieTeams[15][0]->Caption(), "Perdedor jogo 5 ");
     EXPECT_EQ(form->tieVenues[8]->Caption(), TournamentHostCity(8, 1));
     Click(form->groups[3]);  // hidden: nothing changes

@@ -5,7 +5,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdint>
@@ -30,16 +29,21 @@
 #include "core/match/match_events_codes.h"
 #include "core/match/match_flags.h"
 #include "core/match/penalty_kick.h"
+#include "core/matchday/matchday_driver.h"
 #include "core/matchday_rules/matchday_state.h"
 #include "core/matchday_rules/shootout.h"
 #include "core/records/game_state.h"
 #include "core/records/match_records.h"
+#include "core/records/matchday_globals.h"
+#include "core/season/competition_kind.h"
+#include "core/season/fixtures.h"
 #include "core/vocab/tactics_board.h"
 #include "platform/forms/application.h"
 #include "platform/forms/drag_drop.h"
 #include "platform/forms/hint_window.h"
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/graphics/geometry.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/list_view.h"
@@ -57,6 +61,7 @@
 #include "tests/screens/matchday/match_dialogs_suite.h"
 #include "tests/screens/quick_clock.h"
 #include "tests/controls/shown_text.h"
+#include "tests/controls/smooth_dialog_answer.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -65,10 +70,13 @@ namespace {
 class InMatchScreenTest : public test::MatchDialogsSuite {
 protected:
     // The screen of the suite's match, shown with the home side.
-    static TForm88* OpenOnHomeSide()
+    static TForm88* OpenOnHomeSide() { return OpenOn(match_, 1); }
+
+    // The screen of a match of the day, shown with one side.
+    static TForm88* OpenOn(int match, int side)
     {
-        ActiveMatch = match_;
-        ReportMode = 1;
+        ActiveMatch = match;
+        ReportMode = side;
         auto* form = dynamic_cast<TForm88*>(CreateScreen("TForm88", nullptr));
         if (form == nullptr)
             return nullptr;
@@ -130,11 +138,9 @@ TEST_F(InMatchScreenTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard
     const int secondBench = lineup->bench[1];
     const int starter2 = lineup->starters[1];
     std::string told;
-    QTimer::singleShot(150, [form, &told] {
-        if (auto* dialog = form->dlg_info1->DialogForm()) {
-            told = form->dlg_info1->HTMLText().Text();
-            QTest::keyClick(dialog->Widget(), Qt::Key_Return);
-        }
+    test::AnswerSmoothDialog(*form->dlg_info1, [form, &told](TDcSmoothMessageDialogForm& dialog) {
+        told = form->dlg_info1->HTMLText().Text();
+        QTest::keyClick(dialog.Widget(), Qt::Key_Return);
     });
     drag(13, 2);
     EXPECT_NE(told.find("Já foram realizadas o número limite de substituições."), std::string::npos) << "the limit is told";
@@ -179,11 +185,9 @@ TEST_F(InMatchScreenTest, TheInMatchScreenManagesHisSideWithDragsOnThePitchBoard
 
     // "Estatísticas" opens the match's statistics in a message dialog answered with its button.
     std::string stats;
-    QTimer::singleShot(150, [form, &stats] {
-        if (auto* dialog = form->dlg_st->DialogForm()) {
-            stats = form->dlg_st->HTMLText().Text();
-            QTest::keyClick(dialog->Widget(), Qt::Key_Return);
-        }
+    test::AnswerSmoothDialog(*form->dlg_st, [form, &stats](TDcSmoothMessageDialogForm& dialog) {
+        stats = form->dlg_st->HTMLText().Text();
+        QTest::keyClick(dialog.Widget(), Qt::Key_Return);
     });
     QTest::mouseClick(form->RichLabel1->Parent()->Widget(), Qt::LeftButton, {},
                       QPoint(form->RichLabel1->Left() + 10, form->RichLabel1->Top() + 6));
@@ -452,6 +456,115 @@ TEST_F(InMatchScreenTest, NamesOfClubsAndCoachesAreShownAsTyped)
     Clubs[human_].name.set(clubName);
     Clubs[other_].name.set(otherName);
     Coaches[static_cast<std::size_t>(coach)].name.set(coachName);
+}
+
+// A press on a shirt's number picks the shirt up, a press on its energy picks nothing up; a starter
+// sent off leaves the pitch with his shirt and every label of it.
+TEST_F(InMatchScreenTest, TheNumberPicksAShirtUpItsEnergyDoesNot)
+{
+    TLineup* lineup = LineupAt(Clubs[human_].LineupIndex);
+    ASSERT_NE(lineup, nullptr);
+    const TLineup before = *lineup;
+    const int sentOff = lineup->starters[3];
+    Players[sentOff].OnPitch = 0;
+    TForm88* form = OpenOnHomeSide();
+    ASSERT_NE(form, nullptr);
+    TPitchBoard& board = form->PitchBoard();
+    QWidget* pitch = form->Panel1->Widget();
+    const auto middle = [](const TControl* c) { return QPoint(c->Left() + c->Width() / 2, c->Top() + c->Height() / 2); };
+    const int gone = TForm88::ShirtOfPlace(4);
+    for (const TControl* control : std::initializer_list<const TControl*>{
+             board.Shirt(gone), board.NameLabel(gone), board.NumberLabel(gone), board.EnergyLabel(gone)})
+        EXPECT_FALSE(control->Visible()) << control->Name();
+
+    const int shirt = TForm88::ShirtOfPlace(2);
+    const QPoint onto = test::ShirtCentreOf(board, TForm88::ShirtOfPlace(3));
+    ASSERT_TRUE(board.EnergyLabel(shirt)->Visible());
+    QTest::mousePress(pitch, Qt::LeftButton, Qt::NoModifier, middle(board.EnergyLabel(shirt)));
+    test::MoveMouse(pitch, onto + QPoint(2, 2), Qt::LeftButton);
+    test::MoveMouse(pitch, onto, Qt::LeftButton);
+    EXPECT_FALSE(DragManager().Active()) << "the energy picks nothing up";
+    EXPECT_FALSE(form->Image3->Visible());
+    test::SendMouse(pitch, QEvent::MouseButtonRelease, onto, Qt::LeftButton, Qt::NoButton);
+    test::Pump(10);
+    EXPECT_EQ(std::memcmp(&before, lineup, sizeof(TLineup)), 0);
+
+    test::DragMouse(pitch, middle(board.NumberLabel(shirt)), pitch, onto);
+    EXPECT_EQ(lineup->starters[1], before.starters[2]) << "the number picks the shirt up";
+    EXPECT_EQ(lineup->starters[2], before.starters[1]);
+    form->Close();
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+    *lineup = before;
+    Players[sentOff].OnPitch = 1;
+}
+
+// A matchday row below the day's last match holds no match: the screen opened on it names no club
+// and shows no player to manage, whoever club 0 is.
+TEST_F(InMatchScreenTest, ARowWithoutAMatchShowsNoClubAndNoPlayer)
+{
+    ASSERT_EQ(MatchCount, 1);
+    ASSERT_EQ(Matches[2].club[0], 0);
+    const auto wasHuman = Clubs[0].IsHuman;
+    Clubs[0].IsHuman = 1;
+    TForm88* form = OpenOn(2, 1);
+    ASSERT_NE(form, nullptr);
+    for (const TLabel* label : {form->nometime1, form->nometime2, form->lbtec1, form->lbtec2})
+        EXPECT_EQ(label->Caption(), "") << label->Name();
+    TPitchBoard& board = form->PitchBoard();
+    for (int shirt = 1; shirt <= TPitchBoard::kShirts; ++shirt) {
+        EXPECT_FALSE(board.Shirt(shirt)->Visible()) << shirt;
+        EXPECT_FALSE(board.NumberLabel(shirt)->Visible()) << shirt;
+    }
+    EXPECT_FALSE(form->comboej->Visible());
+    test::PressKey(form->Widget(), Qt::Key_Escape);
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+    Clubs[0].IsHuman = wasHuman;
+}
+
+// A second leg names its first leg with both clubs whole; a line too wide for its label is written
+// smaller, so that it ends inside the label.
+TEST_F(InMatchScreenTest, TheFirstLegNamesBothClubsWholeInsideItsLabel)
+{
+    const std::vector<jogos> matches = Matches;
+    const std::vector<std::string> venues = MatchVenues;
+    const int count = MatchCount;
+    const std::size_t fixtures = Fixtures.size();
+    const std::string names[2] = {Clubs[human_].name.str(), Clubs[other_].name.str()};
+    Clubs[human_].name = "Sociedade Esportiva Palme";
+    Clubs[other_].name = "Associacao Atletica Ponte";
+    TFixture first;
+    first.kind = kKindNationalCup;
+    first.round = 2;
+    first.leg = 1;
+    first.home = human_;
+    first.away = other_;
+    first.homeGoals = 2;
+    first.awayGoals = 1;
+    first.played = 1;
+    TFixture second = first;
+    second.leg = 2;
+    second.home = other_;
+    second.away = human_;
+    second.played = 0;
+    Fixtures.push_back(first);
+    Fixtures.push_back(second);
+    BeginMatchday({{0, other_, human_, static_cast<int>(Fixtures.size()) - 1}});
+    TForm88* form = OpenOn(1, 2);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->lb_jogo1->Caption(),
+              "Primeiro Jogo: Sociedade Esportiva Palme 2 x 1 Associacao Atletica Ponte");
+    TBitmap measure;
+    measure.Canvas().Font.Assign(form->lb_jogo1->Font());
+    EXPECT_LE(measure.Canvas().TextWidth(form->lb_jogo1->Caption()), form->lb_jogo1->Width());
+    form->Close();
+    EXPECT_TRUE(test::PumpUntil([] { return OpenForm<TForm88>() == nullptr; }));
+    BeginMatchday({});
+    Matches = matches;
+    MatchVenues = venues;
+    MatchCount = count;
+    Fixtures.resize(fixtures);
+    Clubs[human_].name = names[0];
+    Clubs[other_].name = names[1];
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstring>
@@ -47,6 +46,7 @@
 #include "tests/screens/board_drags.h"
 #include "tests/screens/matchday/match_dialogs_suite.h"
 #include "tests/screens/quick_clock.h"
+#include "tests/support/modal_driver.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -67,9 +67,8 @@ TEST_F(InjuryDialogTest, AnInjuryAsksForTheSubstituteAmongTheOfferedOnes)
     const auto stars = std::pair{star.Star, plain.Star};
     star.Star = 1;
     plain.Star = 0;
-    QTimer::singleShot(50, [&] {
-        TForm53* dialog = OpenForm<TForm53>();
-        ASSERT_NE(dialog, nullptr);
+    test::Answer<TForm53>([&](TForm53& shown) {
+        TForm53* dialog = &shown;
         EXPECT_EQ(dialog->ListView1->Items().Count(), static_cast<int>(choice.candidates.size()));
         EXPECT_EQ(dialog->ListView1->Items()[0]->Caption(), star.Name.str());
         EXPECT_TRUE(DrawsStar(dialog->ListView1, 0, 0));
@@ -91,11 +90,9 @@ TEST_F(InjuryDialogTest, WhilePlaysAreTracedNoDialogAsks)
     const TLineup* lineup = LineupAt(Clubs[human_].LineupIndex);
     ASSERT_NE(lineup, nullptr);
     bool asked = false;
-    QTimer::singleShot(50, [&asked] {
-        if (TForm53* dialog = OpenForm<TForm53>()) {
-            asked = true;
-            dialog->Close();
-        }
+    const test::AnswerEach<TForm53> closeAnyDialog([&asked](TForm53& dialog) {  // should one open all the same
+        asked = true;
+        dialog.Close();
     });
     DebugTrace = true;
     const int chosen = Hooks().injurySubstitutionDialog(human_, lineup->starters[5], match_);

@@ -30,6 +30,7 @@
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/two_coach_hub_suite.h"
 #include "tests/screens/board_drags.h"
+#include "tests/controls/smooth_dialog_answer.h"
 
 namespace tarvelon {
 namespace {
@@ -156,11 +157,9 @@ TEST_F(LineupScreenTest, ASquadWithEveryContractRunOutDoesNotKickOff)
     EXPECT_FALSE(lineup->Board().HasPlayer(1));
     const std::size_t lineups = Lineups.size();
     bool told = false;
-    QTimer::singleShot(150, [lineup, &told] {
-        if (auto* form = lineup->info1->DialogForm()) {
-            told = true;
-            QTest::keyClick(form->Widget(), Qt::Key_Return);
-        }
+    test::AnswerSmoothDialog(*lineup->info1, [&told](TDcSmoothMessageDialogForm& form) {
+        told = true;
+        QTest::keyClick(form.Widget(), Qt::Key_Return);
     });
     QTest::mouseClick(lineup->bt_irprojogo->Widget(), Qt::LeftButton);
     EXPECT_TRUE(told);
@@ -178,11 +177,9 @@ TEST_F(LineupScreenTest, TacticsCaptainAndAStoredLineupComeBackWhenTheScreenOpen
     // "Jogar >>" with empty shirts: the message, centred on the screen, the screen stays, nothing is built.
     const std::size_t lineups = Lineups.size();
     QRect message;
-    QTimer::singleShot(150, [lineup, &message] {
-        if (auto* form = lineup->info1->DialogForm()) {
-            message = form->Widget()->frameGeometry();
-            QTest::keyClick(form->Widget(), Qt::Key_Return);
-        }
+    test::AnswerSmoothDialog(*lineup->info1, [&message](TDcSmoothMessageDialogForm& form) {
+        message = form.Widget()->frameGeometry();
+        QTest::keyClick(form.Widget(), Qt::Key_Return);
     });
     QTest::mouseClick(lineup->bt_irprojogo->Widget(), Qt::LeftButton);
     EXPECT_EQ(Lineups.size(), lineups);

@@ -4,7 +4,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <filesystem>
 #include <memory>
@@ -37,6 +36,7 @@
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/gallery_game_suite.h"
 #include "tests/controls/shown_text.h"
+#include "tests/controls/smooth_dialog_answer.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -110,11 +110,9 @@ TEST_F(MatchReportTest, EachSideShowsItsElevenAndTheStatisticsOpenOnRequest)
 
     // "Estatísticas" opens the statistics in a message dialog answered with its button.
     std::string shown;
-    QTimer::singleShot(150, [form, &shown] {
-        if (auto* dialog = form->dlg_st->DialogForm()) {
-            shown = form->dlg_st->HTMLText().Text();
-            QTest::keyClick(dialog->Widget(), Qt::Key_Return);
-        }
+    test::AnswerSmoothDialog(*form->dlg_st, [form, &shown](TDcSmoothMessageDialogForm& dialog) {
+        shown = form->dlg_st->HTMLText().Text();
+        QTest::keyClick(dialog.Widget(), Qt::Key_Return);
     });
     QTest::mouseClick(form->Widget(), Qt::LeftButton, {}, QPoint(form->RichLabel1->Left() + 10, form->RichLabel1->Top() + 6));
     EXPECT_NE(shown.find(ReportStatsHtml(report)), std::string::npos) << shown;

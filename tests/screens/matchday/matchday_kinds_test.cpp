@@ -30,6 +30,7 @@
 #include "core/vocab/countries.h"
 #include "richtext/html_label.h"
 #include "platform/forms/screen.h"
+#include "platform/graphics/bitmap.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/common/form_references.h"
 #include "screens/common/navigator.h"
@@ -50,7 +51,7 @@ struct LiveDay {
     std::set<std::string> headings;  // one per shown league, state or stage
     int daysShown = 0;
     int maxRows = 0;                 // the most match rows filled at once
-    int venuesUnderCrests = 0;       // rows whose venue label reaches under the home crest
+    int venuesUnderCrests = 0;       // rows whose venue's text reaches under the home crest
     std::set<std::string> homeClubs; // the home clubs' names the rows showed
     TForm67* results = nullptr;
 };
@@ -77,6 +78,7 @@ protected:
     {
         Game.InstantPlay = 1;
         LiveDay live;
+        TBitmap measure;
         OpenTodaysMatchday();
         test::PumpUntil(
             [&] {
@@ -88,8 +90,11 @@ protected:
                         rows += row.labt1 != nullptr ? 1 : 0;
                         if (row.labt1 && !row.labt1->Caption().empty())
                             live.homeClubs.insert(row.labt1->Caption());
-                        if (row.est && row.esc1 && row.est->Left() + row.est->Width() > row.esc1->Left())
-                            ++live.venuesUnderCrests;
+                        if (row.est && row.esc1 && !row.est->Caption().empty()) {
+                            measure.Canvas().Font.Assign(row.est->Font());
+                            if (row.est->Left() + measure.Canvas().TextWidth(row.est->Caption()) > row.esc1->Left())
+                                ++live.venuesUnderCrests;
+                        }
                     }
                     live.maxRows = std::max(live.maxRows, rows);
                 }

@@ -57,6 +57,7 @@
 #include "tests/screens/player_clicks.h"
 #include "tests/screens/seeded_matchday_suite.h"
 #include "tests/screens/tables_fingerprint.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -99,11 +100,9 @@ protected:
     void ManageTheHumanMatch(TForm46* screen, const std::function<void(TForm88*)>& manage)
     {
         answerer_.LeaveToTheTest("TForm88");
-        QTimer::singleShot(50, [&] {
-            TForm88* form = test::Shown<TForm88>();
-            ASSERT_NE(form, nullptr);
-            manage(form);
-            test::PressKey(form->Widget(), Qt::Key_Escape);
+        test::Answer<TForm88>([&](TForm88& form) {
+            manage(&form);
+            test::PressKey(form.Widget(), Qt::Key_Escape);
         });
         test::PressKey(screen->Widget(), Qt::Key_Return);
         EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
@@ -280,6 +279,11 @@ TEST_F(MatchdayScreenTest, ThePanelsAndRowsStandWhereTheDesignPutsThem)
     EXPECT_EQ(heading->Width(), canvas.TextWidth(heading->Caption()));
     ASSERT_GT(MatchCount, 0);
     const TMatchRow& row = screen->rows[1];
+    EXPECT_EQ(row.est->Left(), at(8));
+    EXPECT_EQ(row.est->Width(), at(118));
+    EXPECT_EQ(row.labeven->Left(), at(462));
+    EXPECT_EQ(row.labeven->Width(), at(215));
+    EXPECT_FALSE(row.labeven->Visible());
     EXPECT_EQ(row.labpub->Left(), at(680));
     EXPECT_TRUE(row.labpub->AutoSize());
     canvas.Font.Assign(row.labpub->Font());
@@ -305,17 +309,13 @@ TEST_F(MatchdayScreenTest, AClickOnARowOpensTheInMatchScreenOnThatMatch)
     // opened on, or {0, 0} when none opened.
     const auto clickOn = [](TControl* control) {
         std::pair<int, int> opened{0, 0};
-        bool looked = false;
-        QTimer::singleShot(50, [&opened, &looked] {
-            if (TForm88* form = test::Shown<TForm88>()) {
-                opened = {static_cast<int>(ActiveMatch), ReportMode};
-                test::PressKey(form->Widget(), Qt::Key_Escape);
-            }
-            looked = true;
+        const test::AnswerEach<TForm88> answer([&opened](TForm88& form) {  // the screen opens inside the click
+            opened = {static_cast<int>(ActiveMatch), ReportMode};
+            test::PressKey(form.Widget(), Qt::Key_Escape);
         });
         test::ClickAt(control->Parent()->Widget(),
                       QPoint(control->Left() + control->Width() / 2, control->Top() + control->Height() / 2));
-        EXPECT_TRUE(test::PumpUntil([&looked] { return looked && test::Shown<TForm88>() == nullptr; }));
+        EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
         return opened;
     };
     EXPECT_EQ(clickOn(screen->rows[computers].labt2), std::make_pair(computers, 1));
@@ -325,6 +325,40 @@ TEST_F(MatchdayScreenTest, AClickOnARowOpensTheInMatchScreenOnThatMatch)
     Clubs[Matches[computers].club[1]].IsHuman = 1;
     EXPECT_EQ(clickOn(screen->rows[computers].labp1), std::make_pair(computers, 2));
     Clubs[Matches[computers].club[1]].IsHuman = 0;
+}
+
+// A click on a row below the day's last match is a row's click as any other: the clock stops and
+// the in-match screen opens on that row's match, which holds no club; the clock runs again after.
+TEST_F(MatchdayScreenTest, AClickOnARowWithoutAMatchOpensTheInMatchScreenOnIt)
+{
+    TForm46* screen = OpenStoppedMatchday();
+    ASSERT_NE(screen, nullptr);
+    // The day cut short before the first row of the lower division shown: that row stands as the
+    // rows past the day's matches do (a small state group's third row, say), its record all zeros.
+    const int shown = screen->ShownDivision();
+    const int empty = 10 * (shown - 1) + 1;
+    ASSERT_GE(MatchCount, empty);
+    ASSERT_EQ(screen->rows[empty].labx->Parent(), screen->panels[static_cast<std::size_t>(shown - 1)]);
+    ASSERT_TRUE(screen->panels[static_cast<std::size_t>(shown - 1)]->Visible());
+    for (int m = empty; m <= MatchCount; ++m)
+        Matches[m] = jogos{};
+    MatchCount = empty - 1;
+    screen->ralt1->SetEnabled(true);
+    answerer_.LeaveToTheTest("TForm88");
+    std::pair<int, std::string> opened{0, "?"};
+    bool clockRan = true;
+    test::Answer<TForm88>([&opened, &clockRan, screen](TForm88& form) {
+        opened = {static_cast<int>(ActiveMatch), form.nometime1->Caption()};
+        clockRan = screen->ralt1->Enabled();
+        test::PressKey(form.Widget(), Qt::Key_Escape);
+    });
+    TControl* x = screen->rows[empty].labx;
+    test::ClickAt(x->Parent()->Widget(), QPoint(x->Left() + x->Width() / 2, x->Top() + x->Height() / 2));
+    EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
+    EXPECT_EQ(opened, std::make_pair(empty, std::string()));
+    EXPECT_FALSE(clockRan) << "the clock stops while the screen is open";
+    EXPECT_TRUE(screen->ralt1->Enabled()) << "and runs again after";
+    screen->ralt1->SetEnabled(false);
 }
 
 // A substitution made in the second half is kept in the match with 45 plus the minute the clock
@@ -387,10 +421,7 @@ TEST_F(MatchdayScreenTest, TheClockRunsAgainAfterTheInMatchScreenUnlessPlaysAreT
         DebugTrace = traced;
         screen->ralt1->SetEnabled(true);
         answerer_.LeaveToTheTest("TForm88");
-        QTimer::singleShot(50, [] {
-            if (TForm88* form = test::Shown<TForm88>())
-                test::PressKey(form->Widget(), Qt::Key_Escape);
-        });
+        test::Answer<TForm88>([](TForm88& form) { test::PressKey(form.Widget(), Qt::Key_Escape); });
         test::PressKey(screen->Widget(), Qt::Key_Return);
         EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm88>() == nullptr; }));
         EXPECT_EQ(screen->ralt1->Enabled(), !traced) << (traced ? "traced" : "not traced");
@@ -687,12 +718,9 @@ TEST_F(MatchdayScreenTest, TheResultsListTheDayAndAClickShowsAReport)
     EXPECT_EQ(results->Label30->Caption(), Clubs[MatchReports[expected].club[0]].name.str());
     // The results screen shows the report beside the list: a double click opens no other screen.
     bool reportOpened = false;
-    QTimer::singleShot(200, [&] {
-        for (int i = 0; i < Screen->FormCount(); ++i)
-            if (auto* report = dynamic_cast<TForm52*>(Screen->Forms(i))) {
-                reportOpened = true;
-                report->Close();
-            }
+    const test::AnswerEach<TForm52> closeAnyReport([&reportOpened](TForm52& report) {  // should one open all the same
+        reportOpened = true;
+        report.Close();
     });
     QTest::mouseDClick(grid->Widget(), Qt::LeftButton, {}, QPoint(cell.Left + 5, cell.Top + 5));
     test::PumpUntil([&] { return reportOpened; }, 600);

@@ -5,7 +5,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstring>
@@ -46,6 +45,7 @@
 #include "tests/screens/board_drags.h"
 #include "tests/screens/matchday/match_dialogs_suite.h"
 #include "tests/screens/quick_clock.h"
+#include "tests/support/modal_driver.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -65,9 +65,8 @@ TEST_F(PenaltyDialogsTest, AHumanPenaltyIsKickedByTheTakerHeChose)
             html += line;
         return html;
     };
-    QTimer::singleShot(50, [&] {
-        TForm34* dialog = OpenForm<TForm34>();
-        ASSERT_NE(dialog, nullptr);
+    test::Answer<TForm34>([&](TForm34& shown) {
+        TForm34* dialog = &shown;
         if (dialog->ListView1->Items().Count() < 2) {
             ADD_FAILURE() << "no takers listed";
             dialog->Close();
@@ -133,9 +132,8 @@ TEST_F(PenaltyDialogsTest, EachDialogDrawsItsWordsAndTheKickInTheGamesOrder)
     for (const std::uint32_t seed : {11u, 4242u, 90001u}) {
         int chosen = -1;
         std::string narration;
-        QTimer::singleShot(50, [&] {
-            TForm34* dialog = OpenForm<TForm34>();
-            ASSERT_NE(dialog, nullptr);
+        test::Answer<TForm34>([&](TForm34& shown) {
+            TForm34* dialog = &shown;
             ASSERT_GT(dialog->ListView1->Items().Count(), 2);
             ClickRow(dialog->ListView1, 2);
             chosen = std::stoi(dialog->ListView1->Items()[2]->SubItems()[3]);

@@ -5,7 +5,6 @@
 
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstring>
@@ -49,6 +48,7 @@
 #include "tests/screens/board_drags.h"
 #include "tests/screens/matchday/match_dialogs_suite.h"
 #include "tests/screens/quick_clock.h"
+#include "tests/support/modal_driver.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {
@@ -74,9 +74,8 @@ TEST_F(ShootoutDialogsTest, AShootOutAsksForTheTakersThenShowsTheKicks)
     const auto stars = std::pair{star.Star, plain.Star};
     star.Star = 1;
     plain.Star = 0;
-    QTimer::singleShot(50, [&] {
-        TForm37* takers = OpenForm<TForm37>();
-        ASSERT_NE(takers, nullptr);
+    test::Answer<TForm37>([&](TForm37& shown) {
+        TForm37* takers = &shown;
         EXPECT_EQ(takers->OrderingClub(), human_);
         listed = takers->l1->Items().Count();
         ASSERT_GT(listed, 2);

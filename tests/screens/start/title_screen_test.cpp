@@ -6,7 +6,6 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -30,6 +29,7 @@
 #include "screens/start/title_screen.h"
 #include "screens/screens_registration.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/support/modal_driver.h"
 
 namespace tarvelon {
 namespace {
@@ -203,11 +203,16 @@ TEST_F(TitleScreenTest, LoadAndEditorOpenTheirScreensModally)
     OpenTitle();
     std::vector<std::string> seen;
     const auto closeWhenOpen = [&seen] {
-        QTimer::singleShot(50, [&seen] {
-            TForm* top = Screen->Forms(Screen->FormCount() - 1);
-            seen.push_back(top->ClassName() + (top->Modal() ? " modal" : ""));
-            top->Close();
-        });
+        test::AnswerFound<TForm>(
+            []() -> TForm* {
+                TForm* top = Screen->Forms(Screen->FormCount() - 1);
+                return top->ClassName() != "TForm1" && top->Visible() ? top : nullptr;
+            },
+            [&seen](TForm& top) {
+                seen.push_back(top.ClassName() + (top.Modal() ? " modal" : ""));
+                top.Close();
+            },
+            "the screen the title opens");
     };
     closeWhenOpen();
     Click(60, 200);  // the load entry's hot spot, left of its label
