@@ -463,12 +463,14 @@ void TForm13::RefreshHubHeader()
     if (bar1) bar1->SetPosition(std::max(0, club->boardConfidence));
     if (bar2) bar2->SetPosition(std::max(0, club->SupportersMood));
     Font().SetColor(fg);
-    // The date, the cash and the next match's heading keep their own colour.
+    // The date, the cash and "Próximo jogo" are given no colour of their own; they take the club's
+    // text colour with the header's other lines, the one colour that reads on every club's background
+    // (a fixed white vanished on a white one).
     for (TRichLabel* label : {lb_infonext, lb_infojog, lb_infojogn, lb_cd, lb_ct, lb_tec, lb_infot, lb_conf1, lb_conf2,
-                              lb_conf3, lb_conf4, lb_conft1, lb_conft2, label32, lb_total, lb_cores})
+                              lb_conf3, lb_conf4, lb_conft1, lb_conft2, label32, lb_total, lb_cores, lab_data, labmoney})
         if (label)
             label->Font().SetColor(fg);
-    for (TLabel* label : {Label12, Label23})
+    for (TLabel* label : {Label12, Label23, Label24})
         if (label)
             label->Font().SetColor(fg);
     SetColor(bg);

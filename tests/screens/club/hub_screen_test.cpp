@@ -207,27 +207,24 @@ TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
     EXPECT_EQ(hub->gridview1->HighlightedTextColor(), clWhite);
     EXPECT_EQ(hub->btjogar->Appearance().BorderColorHot(), 0x00203040);
     EXPECT_EQ(hub->btjogar->Appearance().BorderColorDown(), 0x00203040);
-    // The player card is a fill framed in the background colour; the head-to-head panel keeps its
-    // own colour. The date, the cash and the next match's heading keep theirs; the listed labels
-    // take the text colour.
+    // The player card is a fill framed in the background colour; the head-to-head panel shows the
+    // form's colour. The listed labels, the date, the cash and the next match's heading take the
+    // text colour.
     const QImage card = hub->pinfo_panel->Widget()->grab().toImage();
     const QColor frame = card.pixelColor(card.width() / 2, 0);
     EXPECT_NEAR(frame.red(), 0x40, 6);
     EXPECT_NEAR(frame.green(), 0x30, 6);
     EXPECT_NEAR(frame.blue(), 0x20, 6);
     EXPECT_NE(hub->pinfo_panel->ClassName(), "TPanel");
-    EXPECT_EQ(hub->p_conf->Color(), clBlack);
-    for (TRichLabel* own : {hub->lab_data, hub->labmoney})
-        EXPECT_EQ(own->Font().Color(), clWhite);
-    EXPECT_EQ(hub->Label24->Font().Color(), clWhite);
+    EXPECT_EQ(hub->p_conf->Color(), 0x00203040);
+    Clubs[club].BackColor = clNavy;
     Clubs[club].TextColor = clYellow;
     hub->RefreshHubHeader();
-    for (TRichLabel* own : {hub->lab_data, hub->labmoney})
-        EXPECT_EQ(own->Font().Color(), clWhite);
-    EXPECT_EQ(hub->Label24->Font().Color(), clWhite);
-    for (TRichLabel* themed : {hub->lb_infonext, hub->lb_infojog, hub->lb_infojogn, hub->lb_cd, hub->lb_ct, hub->lb_tec,
-                               hub->lb_infot, hub->lb_conf1, hub->lb_conf4, hub->lb_conft2, hub->label32, hub->lb_total,
-                               hub->lb_cores})
+    EXPECT_EQ(hub->p_conf->Color(), clNavy);
+    EXPECT_EQ(hub->Label24->Font().Color(), clYellow);
+    for (TRichLabel* themed : {hub->lab_data, hub->labmoney, hub->lb_infonext, hub->lb_infojog, hub->lb_infojogn,
+                               hub->lb_cd, hub->lb_ct, hub->lb_tec, hub->lb_infot, hub->lb_conf1, hub->lb_conf4,
+                               hub->lb_conft2, hub->label32, hub->lb_total, hub->lb_cores})
         EXPECT_EQ(themed->Font().Color(), clYellow) << themed->Name();
     EXPECT_EQ(hub->Label12->Font().Color(), clYellow);
     EXPECT_EQ(hub->Label23->Font().Color(), clYellow);
