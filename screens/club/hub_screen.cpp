@@ -33,7 +33,6 @@
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "platform/graphics/picture.h"
-#include "platform/graphics/system_metrics.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/menus.h"
@@ -80,8 +79,8 @@ void ShowPicture(TImage* image, const QImage& picture)
         image->Picture().SetGraphic(std::make_unique<TImageGraphic>(picture, TImageFormat::Png));
 }
 
-// On a larger screen the grid grows its columns with the form; the name, goals, energy and traits
-// columns are given at least these widths there.
+// On a larger screen the form grows with its grid; the name, goals, energy and traits columns then
+// take these widths.
 struct RosterColumnWidths {
     int nome, gols, energia, habilidades;
 };
@@ -266,7 +265,7 @@ void TForm13::FormCreate()
 {
     PrepareHubStart();
     FitToScreen();
-    WidenRosterColumns();
+    SetRosterColumnWidths();
     FillImageLists();
     StyleLabels();
     ShowPicture(nova_barra, art::Picture("nova_barra"));
@@ -290,37 +289,21 @@ void TForm13::FormCreate()
         Timer1->SetEnabled(true);
 }
 
-void TForm13::WidenRosterColumns()
+void TForm13::SetRosterColumnWidths()
 {
     if (!gridview1)
         return;
     const std::optional<RosterColumnWidths> widths = RosterColumnsForScreen();
     if (!widths)
         return;
-    auto widen = [this](const char* column, int width) {
+    auto set = [this](const char* column, int width) {
         if (TDgCustomColumn* c = gridview1->ColumnByName(column))
-            c->SetWidth(std::max(c->Width(), width));
+            c->SetWidth(width);
     };
-    widen("nome", widths->nome);
-    widen("gols", widths->gols);
-    widen("energia", widths->energia);
-    widen("habilidades", widths->habilidades);
-    GiveBackRosterOverflow(widths->nome);
-}
-
-// What the widened columns take beyond the grid comes off the name column (never below its least
-// width): the roster always scrolls, so the vertical bar's room is kept free.
-void TForm13::GiveBackRosterOverflow(int leastNameWidth)
-{
-    TDgCustomColumn* name = gridview1->ColumnByName("nome");
-    if (!name)
-        return;
-    const int bar = GetSystemMetrics(SM_CXVSCROLL);
-    const bool barReserved = gridview1->Width() - gridview1->ClientWidth() >= bar;
-    const int room = gridview1->ColumnAreaWidth() - (barReserved ? 0 : bar);
-    const int overflow = gridview1->Columns().TotalWidth() - room;
-    if (overflow > 0)
-        name->SetWidth(std::max(leastNameWidth, name->Width() - overflow));
+    set("nome", widths->nome);
+    set("gols", widths->gols);
+    set("energia", widths->energia);
+    set("habilidades", widths->habilidades);
 }
 
 void TForm13::FillImageLists()
@@ -534,14 +517,11 @@ void TForm13::ShowNextMatch()
     if (lb_infonext) {
         lb_infonext->SetTag(next.opponent);
         lb_infonext->SetHTMLText(next.html);
-        lb_infonext->SetCursor(next.opponentIsGuest || next.opponent < 0 ? crDefault : crHandPoint);
     }
     FillHeadToHead(next.opponent);
     ShowPictureFile(esc1, next.opponent >= 0 ? CrestPath(next.opponent) : "");
     ShowPictureFile(pimg, CrestPath(Game.CurrentHumanClub));
     ShowPictureFile(pimg2, next.opponent >= 0 ? CrestPath(next.opponent) : "");
-    if (Image13)
-        Image13->SetVisible(next.opponent >= 0);
 }
 
 void TForm13::ShowReferee()
@@ -558,7 +538,7 @@ void TForm13::ShowReferee()
 
 void TForm13::ShowHeadToHead(int opponent)
 {
-    if (opponent < 0 || !p_conf)
+    if (!p_conf)
         return;
     FillHeadToHead(opponent);
     if (pinfo_panel) pinfo_panel->Hide();
@@ -567,10 +547,11 @@ void TForm13::ShowHeadToHead(int opponent)
 }
 
 // The record against the opponent of the coach being served; written at every refresh, so a panel
-// left open by the coach before shows the new coach's clubs.
+// left open by the coach before shows the new coach's clubs. On a day without a match (opponent -1)
+// the panel shows the club alone.
 void TForm13::FillHeadToHead(int opponent)
 {
-    if (opponent < 0 || !p_conf)
+    if (!p_conf)
         return;
     const HeadToHeadView view = HeadToHeadOf(Game.CurrentHumanClub, opponent);
     lb_conft1->SetHTMLText(view.ownTitle);
