@@ -277,8 +277,6 @@ void TForm13::FormCreate()
     ShowPicture(imgj, art::Picture("carta0"));
     if (lb_cores)
         lb_cores->SetHTMLText("<shad><u>Cores do time</u></shad>");
-    if (label32)
-        label32->SetHTMLText(UnreadNewsText(0));
     // When no human club plays today the hub shows the club it showed last; its play button
     // kicks off.
     ChooseFirstHumanTurn();
@@ -362,6 +360,12 @@ void TForm13::RefreshHub()
     // The club's updates come before the squad is listed, so the rows and the first player's card
     // show the new contracts.
     PrepareClubForHub(Game.CurrentHumanClub);
+    // Each coach's turn begins with the news line's own words, as the hub's creation gives them to
+    // the first coach. Kept from turn to turn, the line would show the next coach what the coach
+    // before left there (his count, or "Sem novas notícias" after his inbox): two clubs with nothing
+    // unread would read differently.
+    if (label32)
+        label32->SetHTMLText(UnreadNewsText(0));
     RefreshRosterGrid();
     RefreshHubHeader();
     ShowNextMatch();

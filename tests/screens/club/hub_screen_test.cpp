@@ -51,6 +51,7 @@
 #include "screens/club/club_screens.h"
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/hub_refresh.h"
+#include "screens/club/inbox_screen.h"
 #include "screens/common/art/cursor_art.h"
 #include "screens/common/art/hub_art.h"
 #include "screens/common/game_page.h"
@@ -328,6 +329,28 @@ TEST_F(HubScreenTest, TheNewsLineFollowsTheUnreadMailWheneverTheHeaderIsDrawn)
     ReadMail(static_cast<int>(MailMessages.size()) - 2);
     hub->RefreshHubHeader();
     EXPECT_EQ(Html(hub->label32), "<SHAD>Sem mensagens</SHAD>");  // as the hub opens with none
+}
+
+// With nothing unread, every coach's turn begins with the same words, whatever the coach before
+// left on the line: the first coach's inbox closed says "Sem novas notícias", and the second coach,
+// with nothing unread either, reads "Sem mensagens" as the first did when his turn began.
+TEST_F(HubScreenTest, EachCoachsTurnBeginsWithTheSameNewsWordsWhenNothingIsUnread)
+{
+    for (TMailMessage& mail : MailMessages)
+        mail.read = 1;
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    ASSERT_TRUE(test::PumpUntil([] { return !PostRoundPending; }));
+    EXPECT_EQ(Html(hub->label32), "<SHAD>Sem mensagens</SHAD>");
+    test::ActWhenShown<TForm62>([](TForm62& inbox) { QTest::mouseClick(inbox.bt1->Widget(), Qt::LeftButton); });
+    QTest::keyClick(hub->Widget(), Qt::Key_F7);
+    ASSERT_TRUE(test::OpenedAndClosedAgain("TForm62"));
+    test::Pump(20);
+    EXPECT_EQ(Html(hub->label32), "<shad>Sem novas notícias</shad>");
+    test::PlayTurnFromHub(*hub);
+    ASSERT_EQ(Game.CurrentHumanClub, Game.HumanClubs[1]);
+    EXPECT_EQ(CountUnreadMail(Game.CurrentHumanClub), 0);
+    EXPECT_EQ(Html(hub->label32), "<SHAD>Sem mensagens</SHAD>");
 }
 
 TEST_F(HubScreenTest, Label23OpensTheGamesPageAsTheTitleDoes)
