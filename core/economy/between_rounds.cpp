@@ -1,7 +1,6 @@
 #include "core/economy/between_rounds.h"
 
 #include <algorithm>
-#include <map>
 #include <vector>
 
 #include "core/basics/random.h"
@@ -23,14 +22,7 @@ std::array<int, 3> MoraleCounts{};
 
 namespace {
 
-// The day of the game whose updates ran, per club (not saved: a loaded game counts as done).
-std::map<int, std::int64_t>& DoneRounds()
-{
-    static std::map<int, std::int64_t> done;
-    return done;
-}
-
-std::int64_t TodayKey() { return static_cast<std::int64_t>(Game.Season) * 1000 + Game.DayIndex; }
+std::int32_t TodayKey() { return Game.Season * 1000 + Game.DayIndex; }
 
 int ClubsPerDivision() { return Game.LeagueFormat == 2 ? 20 : 10; }
 
@@ -267,15 +259,15 @@ void ContractWarnings(int club, const std::vector<int>& squadInRowOrder)
 // "Each time the hub is refreshed for a human club ... it applies a few rules of the game to that
 // club": a hub made again in the same round (a coach's turn served again, the hub reopened) would
 // draw the listed players' sales and step the morale and mood countdowns a second time for one
-// round, so these run once per round and club.
+// round, so these run once per round and club. The day they ran is the club's own, saved with it: a
+// memory that a load empties would run them again after a reload, and the game would go on
+// otherwise than it does without one.
 bool RunRoundUpdates(int club)
 {
-    if (ClubAt(club) == nullptr)
+    TClub* c = ClubAt(club);
+    if (c == nullptr || c->roundUpdatesDay == TodayKey())
         return false;
-    auto [it, fresh] = DoneRounds().try_emplace(club, TodayKey());
-    if (!fresh && it->second == TodayKey())
-        return false;
-    it->second = TodayKey();
+    c->roundUpdatesDay = TodayKey();
     SellListedPlayers(club);
     UpdatePlayerMorale(club);
     UpdateTeamMorale(club);
@@ -283,14 +275,14 @@ bool RunRoundUpdates(int club)
     return true;
 }
 
-void ForgetRoundUpdates() { DoneRounds().clear(); }
+void ForgetRoundUpdates()
+{
+    for (TClub& c : Clubs)
+        c.roundUpdatesDay = 0;
+}
 
 namespace {
-// The rounds done are the game's: the next game's clubs, numbered alike, have done none of theirs.
-const GameTableReset roundUpdatesReset([] {
-    ForgetRoundUpdates();
-    MoraleCounts = {};
-});
+const GameTableReset moraleCountsReset([] { MoraleCounts = {}; });
 }  // namespace
 
 }  // namespace tarvelon

@@ -31,11 +31,12 @@ int UpdateTeamMorale(int club);
 // team last).
 void ContractWarnings(int club, const std::vector<int>& squadInRowOrder);
 
-// The sales, morale, mood and the World Cup rumour of the round, once per round for each club:
-// true when they ran now, false when they had already run this round.
+// The sales, morale, mood and the World Cup rumour of the round, once per round for each club (the
+// club's record keeps the day, so a loaded game knows it too): true when they ran now, false when
+// they had already run this round.
 bool RunRoundUpdates(int club);
 
-// Forgets which rounds were done (a new session; tests).
+// Every club's round counted as not yet done (tests).
 void ForgetRoundUpdates();
 
 }  // namespace tarvelon

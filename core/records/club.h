@@ -78,7 +78,9 @@ struct TClub {
     std::int32_t AttackFocus{};         // 0 through the middle, 1 down the flanks
     std::int32_t squadMood{};           // 1..3, kept for the current human club
     std::int32_t moodCountdown{};       // rounds until a lowered squad mood rises again
-    std::uint8_t reserved552[4]{};
+    // The day (season x 1000 + calendar day) whose between-rounds updates the club has had; 0 none.
+    // Kept in what older saves hold as reserved zero bytes, so they load as "none yet".
+    std::int32_t roundUpdatesDay{};
     std::int32_t heavyDefeat{};         // pending event 1..4 after a heavy defeat of a human club; 0 none
     std::int32_t stateTitles{};
     std::int32_t allTimeRecord[kClubCompetitionKinds][3]{}; // kind k at [k-1], figure by AllTimeFigure
@@ -138,7 +140,7 @@ TARVELON_FIELD_AT(TClub, Pressing, 536);
 TARVELON_FIELD_AT(TClub, AttackFocus, 540);
 TARVELON_FIELD_AT(TClub, squadMood, 544);
 TARVELON_FIELD_AT(TClub, moodCountdown, 548);
-TARVELON_FIELD_AT(TClub, reserved552, 552);
+TARVELON_FIELD_AT(TClub, roundUpdatesDay, 552);
 TARVELON_FIELD_AT(TClub, heavyDefeat, 556);
 TARVELON_FIELD_AT(TClub, stateTitles, 560);
 TARVELON_FIELD_AT(TClub, allTimeRecord, 564);

@@ -46,10 +46,13 @@ std::string PositionLetter(const TPlayer& p)
 
 std::string LegText(int leg) { return leg == 2 ? " - 2º jogo" : " - 1º jogo"; }
 
+// Stages 9 and above have no words of their own.
 std::string ContinentalStage(int stage, int turn, int leg)
 {
     if (stage < 4)
         return std::to_string(stage) + "ª rodada/" + std::to_string(turn) + "º turno";
+    if (stage > 8)
+        return "";
     const char* name = stage == 4 ? "oitavas de final" : stage == 5 ? "quartas de final" : stage == 6 ? "semi-final" : "final";
     return name + LegText(leg);
 }
@@ -238,7 +241,6 @@ NextMatchView NextMatchOf(int club)
         return view;
     }
     const NextMatchParts parts = PartsOfKind(kind, *own, *opponent);
-    view.opponentIsGuest = kind == 6 && view.opponent >= Game.LeagueClubCount;
     view.html = Shadowed(MarkupLiteral(opponent->name.str()) + " " + parts.place) + "<br>" + Shadowed(parts.title) + "<br>" +
                 Shadowed(venue + parts.stage);
     return view;
@@ -248,6 +250,8 @@ HeadToHeadView HeadToHeadOf(int own, int opponent)
 {
     HeadToHeadView view;
     view.ownTitle = Shadowed("<u>" + ClubNameMarkup(own) + "</u>");
+    if (ClubAt(opponent) == nullptr)
+        return view;  // no match today: the club alone, no meetings to sum
     view.opponentTitle = Shadowed("<u>" + ClubNameMarkup(opponent) + "</u>");
     const HeadToHead h = SummarizeHeadToHead(own, opponent);
     view.summary = Shadowed("Histórico de Confrontos  " + std::to_string(h.games) + (h.games == 1 ? " jogo" : " jogos") +

@@ -10,7 +10,6 @@ namespace tarvelon {
 // The next match of the club today: the opponent (-1 none) and the panel's mini-HTML.
 struct NextMatchView {
     int opponent = -1;
-    bool opponentIsGuest = false;  // an extra club of the continental cups (no club record screen)
     std::string html;
 };
 NextMatchView NextMatchOf(int club);
@@ -23,6 +22,7 @@ struct HeadToHeadView {
     std::string lastGame;       // lb_conf3
     std::string seasons;        // lb_conf4
 };
+// With no opponent (-1) only the club's own title is filled.
 HeadToHeadView HeadToHeadOf(int own, int opponent);
 
 // A trait code outside 0..13 is stored back as the position's default (outfield 13 / 11,

@@ -84,7 +84,6 @@ object Form13: TForm13
     Width = 120
     Height = 18
     Font.Name = 'Arial'
-    Font.Color = clWhite
     Font.Height = -12
   end
   object labmoney: TRichLabel
@@ -93,7 +92,6 @@ object Form13: TForm13
     Width = 216
     Height = 20
     Font.Name = 'Arial'
-    Font.Color = clWhite
     Font.Height = -15
     Font.Style = [fsBold]
     Hint = 'Finanças do clube'
@@ -412,7 +410,6 @@ object Form13: TForm13
     Top = 152
     Caption = 'Próximo jogo'
     Font.Name = 'Arial'
-    Font.Color = clWhite
     Font.Height = -13
     Font.Style = [fsBold]
     Transparent = True
@@ -506,7 +503,7 @@ object Form13: TForm13
     Width = 256
     Height = 322
     BevelOuter = bvNone
-    Color = clBlack
+    ParentColor = True
     Visible = False
     object pimg: TImage
       Left = 8

@@ -252,9 +252,17 @@ void TForm13::SellSelectedPlayer()
         return;
     SelectedRecord = player;
     ShowScreenModally("TForm44");
-    if (btvender)
-        btvender->SetEnabled(false);
     CountAvailablePlayers(0, Game.CurrentHumanClub);
+    // "afterwards btvender is disabled" is meant for the player offered. An auction started here has
+    // ended before the sale screen's own loop: the roster was filled anew, its first row selected,
+    // and that row's buttons set; disabled now, "vender" would belong to the player offered while
+    // another is highlighted.
+    if (SelectedPlayer() == player) {
+        if (btvender)
+            btvender->SetEnabled(false);
+    } else {
+        UpdatePlayerActions();
+    }
     RefreshHubHeader();
 }
 

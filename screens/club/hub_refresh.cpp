@@ -65,7 +65,7 @@ void ShowUnreadNews(TForm13& hub)
         return;
     const int unread = CountUnreadNews(Game.CurrentHumanClub);
     // Nothing unread: the line keeps its words ("Sem mensagens", or the inbox's "Sem novas notícias"),
-    // unless they still count the news of another coach's club.
+    // unless they still count news that is read by now.
     if (unread == 0 && !NewsTextCountsUnread(hub.label32->GetDisplayText()))
         return;
     hub.label32->SetHTMLText(UnreadNewsText(unread));

@@ -33,7 +33,6 @@
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "platform/graphics/picture.h"
-#include "platform/graphics/system_metrics.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/image_list_component.h"
 #include "platform/stdctrls/menus.h"
@@ -80,8 +79,8 @@ void ShowPicture(TImage* image, const QImage& picture)
         image->Picture().SetGraphic(std::make_unique<TImageGraphic>(picture, TImageFormat::Png));
 }
 
-// On a larger screen the grid grows its columns with the form; the name, goals, energy and traits
-// columns are given at least these widths there.
+// On a larger screen the form grows with its grid; the name, goals, energy and traits columns then
+// take these widths.
 struct RosterColumnWidths {
     int nome, gols, energia, habilidades;
 };
@@ -266,7 +265,7 @@ void TForm13::FormCreate()
 {
     PrepareHubStart();
     FitToScreen();
-    WidenRosterColumns();
+    SetRosterColumnWidths();
     FillImageLists();
     StyleLabels();
     ShowPicture(nova_barra, art::Picture("nova_barra"));
@@ -278,8 +277,6 @@ void TForm13::FormCreate()
     ShowPicture(imgj, art::Picture("carta0"));
     if (lb_cores)
         lb_cores->SetHTMLText("<shad><u>Cores do time</u></shad>");
-    if (label32)
-        label32->SetHTMLText(UnreadNewsText(0));
     // When no human club plays today the hub shows the club it showed last; its play button
     // kicks off.
     ChooseFirstHumanTurn();
@@ -290,37 +287,21 @@ void TForm13::FormCreate()
         Timer1->SetEnabled(true);
 }
 
-void TForm13::WidenRosterColumns()
+void TForm13::SetRosterColumnWidths()
 {
     if (!gridview1)
         return;
     const std::optional<RosterColumnWidths> widths = RosterColumnsForScreen();
     if (!widths)
         return;
-    auto widen = [this](const char* column, int width) {
+    auto set = [this](const char* column, int width) {
         if (TDgCustomColumn* c = gridview1->ColumnByName(column))
-            c->SetWidth(std::max(c->Width(), width));
+            c->SetWidth(width);
     };
-    widen("nome", widths->nome);
-    widen("gols", widths->gols);
-    widen("energia", widths->energia);
-    widen("habilidades", widths->habilidades);
-    GiveBackRosterOverflow(widths->nome);
-}
-
-// What the widened columns take beyond the grid comes off the name column (never below its least
-// width): the roster always scrolls, so the vertical bar's room is kept free.
-void TForm13::GiveBackRosterOverflow(int leastNameWidth)
-{
-    TDgCustomColumn* name = gridview1->ColumnByName("nome");
-    if (!name)
-        return;
-    const int bar = GetSystemMetrics(SM_CXVSCROLL);
-    const bool barReserved = gridview1->Width() - gridview1->ClientWidth() >= bar;
-    const int room = gridview1->ColumnAreaWidth() - (barReserved ? 0 : bar);
-    const int overflow = gridview1->Columns().TotalWidth() - room;
-    if (overflow > 0)
-        name->SetWidth(std::max(leastNameWidth, name->Width() - overflow));
+    set("nome", widths->nome);
+    set("gols", widths->gols);
+    set("energia", widths->energia);
+    set("habilidades", widths->habilidades);
 }
 
 void TForm13::FillImageLists()
@@ -379,6 +360,12 @@ void TForm13::RefreshHub()
     // The club's updates come before the squad is listed, so the rows and the first player's card
     // show the new contracts.
     PrepareClubForHub(Game.CurrentHumanClub);
+    // Each coach's turn begins with the news line's own words, as the hub's creation gives them to
+    // the first coach. Kept from turn to turn, the line would show the next coach what the coach
+    // before left there (his count, or "Sem novas notícias" after his inbox): two clubs with nothing
+    // unread would read differently.
+    if (label32)
+        label32->SetHTMLText(UnreadNewsText(0));
     RefreshRosterGrid();
     RefreshHubHeader();
     ShowNextMatch();
@@ -463,12 +450,14 @@ void TForm13::RefreshHubHeader()
     if (bar1) bar1->SetPosition(std::max(0, club->boardConfidence));
     if (bar2) bar2->SetPosition(std::max(0, club->SupportersMood));
     Font().SetColor(fg);
-    // The date, the cash and the next match's heading keep their own colour.
+    // The date, the cash and "Próximo jogo" are given no colour of their own; they take the club's
+    // text colour with the header's other lines, the one colour that reads on every club's background
+    // (a fixed white vanished on a white one).
     for (TRichLabel* label : {lb_infonext, lb_infojog, lb_infojogn, lb_cd, lb_ct, lb_tec, lb_infot, lb_conf1, lb_conf2,
-                              lb_conf3, lb_conf4, lb_conft1, lb_conft2, label32, lb_total, lb_cores})
+                              lb_conf3, lb_conf4, lb_conft1, lb_conft2, label32, lb_total, lb_cores, lab_data, labmoney})
         if (label)
             label->Font().SetColor(fg);
-    for (TLabel* label : {Label12, Label23})
+    for (TLabel* label : {Label12, Label23, Label24})
         if (label)
             label->Font().SetColor(fg);
     SetColor(bg);
@@ -532,14 +521,11 @@ void TForm13::ShowNextMatch()
     if (lb_infonext) {
         lb_infonext->SetTag(next.opponent);
         lb_infonext->SetHTMLText(next.html);
-        lb_infonext->SetCursor(next.opponentIsGuest || next.opponent < 0 ? crDefault : crHandPoint);
     }
     FillHeadToHead(next.opponent);
     ShowPictureFile(esc1, next.opponent >= 0 ? CrestPath(next.opponent) : "");
     ShowPictureFile(pimg, CrestPath(Game.CurrentHumanClub));
     ShowPictureFile(pimg2, next.opponent >= 0 ? CrestPath(next.opponent) : "");
-    if (Image13)
-        Image13->SetVisible(next.opponent >= 0);
 }
 
 void TForm13::ShowReferee()
@@ -556,7 +542,7 @@ void TForm13::ShowReferee()
 
 void TForm13::ShowHeadToHead(int opponent)
 {
-    if (opponent < 0 || !p_conf)
+    if (!p_conf)
         return;
     FillHeadToHead(opponent);
     if (pinfo_panel) pinfo_panel->Hide();
@@ -565,10 +551,11 @@ void TForm13::ShowHeadToHead(int opponent)
 }
 
 // The record against the opponent of the coach being served; written at every refresh, so a panel
-// left open by the coach before shows the new coach's clubs.
+// left open by the coach before shows the new coach's clubs. On a day without a match (opponent -1)
+// the panel shows the club alone.
 void TForm13::FillHeadToHead(int opponent)
 {
-    if (opponent < 0 || !p_conf)
+    if (!p_conf)
         return;
     const HeadToHeadView view = HeadToHeadOf(Game.CurrentHumanClub, opponent);
     lb_conft1->SetHTMLText(view.ownTitle);

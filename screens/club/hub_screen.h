@@ -141,8 +141,7 @@ private:
 
     void StyleLabels();
     void FillImageLists();
-    void WidenRosterColumns();
-    void GiveBackRosterOverflow(int leastNameWidth);
+    void SetRosterColumnWidths();
     void Autosave(bool atCreation);
     void RunPostRoundEvents();
     void ShowReferee();

@@ -2,6 +2,7 @@
 // warnings, stadium works, and that they run once per round.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "core/basics/random.h"
@@ -9,6 +10,8 @@
 #include "core/club_rosters.h"
 #include "core/economy/squad_rules.h"
 #include "core/economy/stadium.h"
+#include "core/persist/saved_game.h"
+#include "core/persist/saved_game_image.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
 #include "tests/core/economy_test_world.h"
@@ -184,6 +187,19 @@ TEST(BetweenRoundsOnce, UpdatesRunOncePerRound)
     const int club = HumanWorld();
     EXPECT_TRUE(RunRoundUpdates(club));
     EXPECT_FALSE(RunRoundUpdates(club));  // the hub made again in the same round
+    Game.DayIndex += 1;
+    EXPECT_TRUE(RunRoundUpdates(club));
+}
+
+// The day the updates ran is saved with the club: a game loaded on that day does not run them again.
+TEST(BetweenRoundsOnce, ALoadedGameKnowsTheRoundItsSaveHadDone)
+{
+    const int club = HumanWorld();
+    EXPECT_TRUE(RunRoundUpdates(club));
+    auto image = std::make_unique<SavedGameImage>();
+    ASSERT_EQ(ReadSavedGameImage(WriteSavedGameImage(), *image), SavedGameCheck::kValid);
+    StartLoadedGame(*image);
+    EXPECT_FALSE(RunRoundUpdates(club));
     Game.DayIndex += 1;
     EXPECT_TRUE(RunRoundUpdates(club));
 }

@@ -58,6 +58,13 @@ TEST_F(HubViewsTest, TheNextMatchTextFollowsTheCompetitionOfTheDay)
     Game.FirstContinentalStage = 6;
     Game.FirstContinentalLeg = 2;
     EXPECT_NE(NextMatchOf(0).html.find("Taça Libertadores</shad><br><shad>Fora - semi-final - 2º jogo"), std::string::npos);
+    // Stages 7 and 8 are both the final; a stage beyond has no words, only the venue.
+    Game.FirstContinentalStage = 8;
+    EXPECT_NE(NextMatchOf(0).html.find("<shad>Fora - final - 2º jogo</shad>"), std::string::npos);
+    for (int stage : {9, 12}) {
+        Game.FirstContinentalStage = stage;
+        EXPECT_EQ(NextMatchOf(0).html, "<shad>Clube 3 </shad><br><shad>Taça Libertadores</shad><br><shad>Fora - </shad>");
+    }
     // The club world cup's opponent comes from its ties, with no venue; its stage line is "Japão".
     Game.DayKind = 5;
     Game.ClubWorldCupStage = 1;

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <cstdlib>
 #include <functional>
 #include <map>
 #include <memory>
@@ -31,14 +32,17 @@
 #include "core/tables.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/screen.h"
+#include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/edits.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "platform/stdctrls/menus.h"
 #include "platform/stdctrls/message_box.h"
 #include "richtext/html_label.h"
+#include "screens/club/auction_screen.h"
 #include "screens/club/club_screens.h"
 #include "screens/club/incoming_offers.h"
+#include "screens/club/player_sale_screen.h"
 #include "screens/common/navigator.h"
 #include "screens/common/screen_registry.h"
 #include "screens/common/subjects.h"
@@ -304,6 +308,52 @@ TEST_F(HubBetweenRoundsTest, TheCardsCareerIconAndTheCoachsNameTellTheCareerScre
     EXPECT_TRUE(test::OpenedAndClosedAgain("TForm47"));
     EXPECT_EQ(subject["TForm47"], Clubs[club].coach);
     EXPECT_EQ(CareerViewMode, 2);
+}
+
+// The player actions' buttons as they stand.
+struct PlayerButtons {
+    bool sell, contract, retire, offList;
+    bool operator==(const PlayerButtons&) const = default;
+};
+
+PlayerButtons ButtonsOf(const TForm13& hub)
+{
+    return {hub.btvender->Enabled(), hub.btalterasal->Enabled(), hub.btaposenta->Enabled(), hub.Button4->Visible()};
+}
+
+// An auction asked for on the sale screen ends before the screen's own loop does, with the roster
+// filled anew on its first row: the buttons are that row's, as a click on it sets them, and not the
+// offered player's.
+TEST_F(HubBetweenRoundsTest, AfterTheSaleScreensAuctionTheButtonsAreThoseOfTheHighlightedRow)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    ASSERT_GT(hub->gridview1->RowCount(), 4);
+    const int offered = std::atoi(hub->gridview1->GetCellTextByName("id", 4).c_str());
+    SelectPlayer(*hub, offered);
+    ASSERT_TRUE(hub->btvender->Enabled());
+    ModalAnswerer answerer([](TGameForm& form) {
+        if (auto* sale = dynamic_cast<TForm44*>(&form)) {
+            sale->Edit1->SetText("1");
+            // The click runs the auction's modal loop: not from inside the answerer's call.
+            QTimer::singleShot(0, [sale] { Click(sale->bt1); });
+        } else if (auto* auction = dynamic_cast<TForm23*>(&form)) {
+            if (auction->Notebook1->PageIndex() == 0 && auction->Auction().turnClub >= 0)
+                QTimer::singleShot(0, [auction] { Click(auction->CHButton1); });  // the other coach bids nothing
+        }
+    });
+    Click(hub->btvender);  // returns once the sale screen's loop has, after the auction's
+    ASSERT_TRUE(test::PumpUntil([] { return test::Shown<TForm23>() == nullptr && !test::ShownScreen("TForm44"); }, 15000));
+    test::Pump(20);
+    ASSERT_EQ(answerer.Seen(), (std::vector<std::string>{"TForm44", "TForm23"}));
+    EXPECT_EQ(hub->gridview1->SelectedRow(), 0);
+    ASSERT_NE(hub->SelectedPlayer(), offered);
+    const PlayerButtons after = ButtonsOf(*hub);
+    EXPECT_TRUE(after.sell);
+    const QPoint rowZero(60, hub->gridview1->RowTop(0) + 10);
+    QTest::mouseClick(hub->gridview1->Widget(), Qt::LeftButton, Qt::NoModifier, QPoint(60, hub->gridview1->RowTop(1) + 10));
+    QTest::mouseClick(hub->gridview1->Widget(), Qt::LeftButton, Qt::NoModifier, rowZero);
+    EXPECT_TRUE(ButtonsOf(*hub) == after);
 }
 
 TEST_F(HubBetweenRoundsTest, TheRoundsUpdatesRunOnceEvenWhenTheHubIsMadeAgain)

@@ -33,6 +33,8 @@
 #include "core/mail/mail.h"
 #include "core/records/match_records.h"
 #include "core/records/session_globals.h"
+#include "core/season/calendar.h"
+#include "core/season/fixtures.h"
 #include "core/vocab/tactics_board.h"
 #include "grid/dg_grid.h"
 #include "platform/forms/application.h"
@@ -48,6 +50,7 @@
 #include "screens/club/club_screens.h"
 #include "screens/club/dismissal_notice.h"
 #include "screens/club/hub_refresh.h"
+#include "screens/club/inbox_screen.h"
 #include "screens/common/art/cursor_art.h"
 #include "screens/common/art/hub_art.h"
 #include "screens/common/game_page.h"
@@ -173,6 +176,30 @@ TEST_F(HubScreenTest, WithNoHumanClubPlayingTodayTheHubStaysAndItsPlayButtonKick
     EXPECT_EQ(test::OpenHub(), nullptr);
 }
 
+// A club without a match today: the head-to-head icon stays and puts the panel in the card's place,
+// showing the club alone; the next match's text shows the arrow, as it always does.
+TEST_F(HubScreenTest, WithoutAMatchTodayTheHeadToHeadIconShowsTheClubAlone)
+{
+    const int club = Game.HumanClubs[0];
+    for (TFixture& fixture : Fixtures)
+        if (fixture.date == TodayDate() && (fixture.home == club || fixture.away == club))
+            fixture.date += 1;
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    ASSERT_EQ(Game.CurrentHumanClub, club);
+    EXPECT_EQ(hub->lb_infonext->Tag(), -1);
+    EXPECT_EQ(hub->lb_infonext->Cursor(), crDefault);
+    ASSERT_TRUE(hub->Image13->Visible());
+    QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(hub->Image13->Left() + 10, hub->Image13->Top() + 10));
+    EXPECT_TRUE(hub->p_conf->Visible());
+    EXPECT_FALSE(hub->pinfo_panel->Visible());
+    EXPECT_NE(Html(hub->lb_conft1).find(Clubs[club].name.str()), std::string::npos);
+    EXPECT_EQ(hub->lb_conft2->Tag(), -1);
+    for (TRichLabel* empty : {hub->lb_conft2, hub->lb_conf1, hub->lb_conf2, hub->lb_conf3, hub->lb_conf4})
+        EXPECT_EQ(Html(empty), "") << empty->Name();
+}
+
 // With no referee for the turn the referee's icon stays on the panel, keeping its hint and tag.
 TEST_F(HubScreenTest, TheRefereesIconStaysWithoutARefereeForTheTurn)
 {
@@ -207,27 +234,24 @@ TEST_F(HubScreenTest, TheHeaderWearsTheClubsColours)
     EXPECT_EQ(hub->gridview1->HighlightedTextColor(), clWhite);
     EXPECT_EQ(hub->btjogar->Appearance().BorderColorHot(), 0x00203040);
     EXPECT_EQ(hub->btjogar->Appearance().BorderColorDown(), 0x00203040);
-    // The player card is a fill framed in the background colour; the head-to-head panel keeps its
-    // own colour. The date, the cash and the next match's heading keep theirs; the listed labels
-    // take the text colour.
+    // The player card is a fill framed in the background colour; the head-to-head panel shows the
+    // form's colour. The listed labels, the date, the cash and the next match's heading take the
+    // text colour.
     const QImage card = hub->pinfo_panel->Widget()->grab().toImage();
     const QColor frame = card.pixelColor(card.width() / 2, 0);
     EXPECT_NEAR(frame.red(), 0x40, 6);
     EXPECT_NEAR(frame.green(), 0x30, 6);
     EXPECT_NEAR(frame.blue(), 0x20, 6);
     EXPECT_NE(hub->pinfo_panel->ClassName(), "TPanel");
-    EXPECT_EQ(hub->p_conf->Color(), clBlack);
-    for (TRichLabel* own : {hub->lab_data, hub->labmoney})
-        EXPECT_EQ(own->Font().Color(), clWhite);
-    EXPECT_EQ(hub->Label24->Font().Color(), clWhite);
+    EXPECT_EQ(hub->p_conf->Color(), 0x00203040);
+    Clubs[club].BackColor = clNavy;
     Clubs[club].TextColor = clYellow;
     hub->RefreshHubHeader();
-    for (TRichLabel* own : {hub->lab_data, hub->labmoney})
-        EXPECT_EQ(own->Font().Color(), clWhite);
-    EXPECT_EQ(hub->Label24->Font().Color(), clWhite);
-    for (TRichLabel* themed : {hub->lb_infonext, hub->lb_infojog, hub->lb_infojogn, hub->lb_cd, hub->lb_ct, hub->lb_tec,
-                               hub->lb_infot, hub->lb_conf1, hub->lb_conf4, hub->lb_conft2, hub->label32, hub->lb_total,
-                               hub->lb_cores})
+    EXPECT_EQ(hub->p_conf->Color(), clNavy);
+    EXPECT_EQ(hub->Label24->Font().Color(), clYellow);
+    for (TRichLabel* themed : {hub->lab_data, hub->labmoney, hub->lb_infonext, hub->lb_infojog, hub->lb_infojogn,
+                               hub->lb_cd, hub->lb_ct, hub->lb_tec, hub->lb_infot, hub->lb_conf1, hub->lb_conf4,
+                               hub->lb_conft2, hub->label32, hub->lb_total, hub->lb_cores})
         EXPECT_EQ(themed->Font().Color(), clYellow) << themed->Name();
     EXPECT_EQ(hub->Label12->Font().Color(), clYellow);
     EXPECT_EQ(hub->Label23->Font().Color(), clYellow);
@@ -305,6 +329,28 @@ TEST_F(HubScreenTest, TheNewsLineFollowsTheUnreadMailWheneverTheHeaderIsDrawn)
     ReadMail(static_cast<int>(MailMessages.size()) - 2);
     hub->RefreshHubHeader();
     EXPECT_EQ(Html(hub->label32), "<SHAD>Sem mensagens</SHAD>");  // as the hub opens with none
+}
+
+// With nothing unread, every coach's turn begins with the same words, whatever the coach before
+// left on the line: the first coach's inbox closed says "Sem novas notícias", and the second coach,
+// with nothing unread either, reads "Sem mensagens" as the first did when his turn began.
+TEST_F(HubScreenTest, EachCoachsTurnBeginsWithTheSameNewsWordsWhenNothingIsUnread)
+{
+    for (TMailMessage& mail : MailMessages)
+        mail.read = 1;
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    ASSERT_TRUE(test::PumpUntil([] { return !PostRoundPending; }));
+    EXPECT_EQ(Html(hub->label32), "<SHAD>Sem mensagens</SHAD>");
+    test::ActWhenShown<TForm62>([](TForm62& inbox) { QTest::mouseClick(inbox.bt1->Widget(), Qt::LeftButton); });
+    QTest::keyClick(hub->Widget(), Qt::Key_F7);
+    ASSERT_TRUE(test::OpenedAndClosedAgain("TForm62"));
+    test::Pump(20);
+    EXPECT_EQ(Html(hub->label32), "<shad>Sem novas notícias</shad>");
+    test::PlayTurnFromHub(*hub);
+    ASSERT_EQ(Game.CurrentHumanClub, Game.HumanClubs[1]);
+    EXPECT_EQ(CountUnreadMail(Game.CurrentHumanClub), 0);
+    EXPECT_EQ(Html(hub->label32), "<SHAD>Sem mensagens</SHAD>");
 }
 
 TEST_F(HubScreenTest, Label23OpensTheGamesPageAsTheTitleDoes)
@@ -398,6 +444,8 @@ TEST_F(HubScreenTest, TheHeadToHeadFollowsTheCoachWhoseTurnItIs)
     ASSERT_EQ(test::OpenHub(), hub);
     ASSERT_EQ(Game.CurrentHumanClub, clubs[1]);
     const int opponent = static_cast<int>(hub->lb_infonext->Tag());
+    EXPECT_GE(opponent, 0);
+    EXPECT_EQ(hub->lb_infonext->Cursor(), crDefault);  // not among the hub's text links
     EXPECT_EQ(hub->lb_conft1->Tag(), clubs[1]);
     EXPECT_EQ(hub->lb_conft2->Tag(), opponent);
     EXPECT_EQ(hub->lb_conf3->Tag(), opponent);
@@ -651,21 +699,9 @@ private:
     decltype(Hooks().screenHeight) height_;
 };
 
-TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterColumnsWiden)
+TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterColumnsTakeTheirWidths)
 {
     auto width = [](TForm13* hub, const char* column) { return hub->gridview1->ColumnByName(column)->Width(); };
-    // The roster grows with the form: every name fits its column in the grown font, every column the grid.
-    auto expectTheRosterFits = [&width](TForm13* hub) {
-        TDataGrid& grid = *hub->gridview1;
-        TCanvas& canvas = grid.Canvas();
-        canvas.Font.Assign(grid.ColumnByName("nome")->Font());
-        ASSERT_GT(grid.RowCount(), 10);
-        for (int row = 0; row < grid.RowCount(); ++row) {
-            const std::string name = grid.GetCellTextByName("nome", row);
-            EXPECT_LE(canvas.TextWidth(name) + 4, width(hub, "nome")) << name;
-        }
-        EXPECT_LE(grid.Columns().TotalWidth(), grid.Width() - 2 - GetSystemMetrics(SM_CXVSCROLL));
-    };
     {
         const ScreenSizeForTest screen(1024, 768);
         TForm13* hub = OpenTheHub();
@@ -687,10 +723,12 @@ TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterCo
                           QPoint((stadium.left + stadium.right) / 2 * 1024 / 800,
                                  (stadium.top + stadium.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight));
         EXPECT_TRUE(test::OpenedAndClosedAgain("TForm8"));
+        // The form grew by 1024 / 800 and its columns with it; these four take their own widths.
+        EXPECT_EQ(width(hub, "nome"), 100);
         EXPECT_EQ(width(hub, "gols"), 30);
         EXPECT_EQ(width(hub, "energia"), 80);
-        EXPECT_EQ(width(hub, "habilidades"), 61);  // grown with the form beyond its least width
-        expectTheRosterFits(hub);
+        EXPECT_EQ(width(hub, "habilidades"), 55);
+        EXPECT_EQ(width(hub, "salario"), 58 * 1024 / 800);
         CloseEveryForm();
     }
     {
@@ -698,10 +736,10 @@ TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterCo
         const ScreenSizeForTest screen(1280, 1024);
         TForm13* hub = OpenTheHub();
         ASSERT_NE(hub, nullptr);
-        EXPECT_EQ(width(hub, "gols"), 35);
+        EXPECT_EQ(width(hub, "nome"), 120);
+        EXPECT_EQ(width(hub, "gols"), 30);
         EXPECT_EQ(width(hub, "energia"), 110);
-        EXPECT_EQ(width(hub, "habilidades"), 77);
-        expectTheRosterFits(hub);
+        EXPECT_EQ(width(hub, "habilidades"), 60);
     }
 }
 
