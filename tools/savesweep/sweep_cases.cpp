@@ -115,9 +115,13 @@ std::vector<SweepCase> CasesOfBase(const std::string& bytes, int base)
                 c.record = place.record;
                 c.field = field.elements > 1 ? field.name + "[" + std::to_string(place.element) + "]" : field.name;
                 c.fileOffset = inFile[t].start + place.record * table.recordSize + field.offset + 4 * place.element;
+                // A value the field holds already would play the base itself.
+                const std::int32_t held = WordAt(bytes, c.fileOffset);
                 for (const std::int32_t value : values) {
                     c.value = value;
-                    cases.push_back(c);
+                    if (value != held && (cases.empty() || cases.back().fileOffset != c.fileOffset ||
+                                          cases.back().value != value))
+                        cases.push_back(c);
                 }
             }
         }

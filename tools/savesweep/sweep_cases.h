@@ -4,7 +4,8 @@
 //
 // Which record and which elements: a field is written in the first record of its table that holds
 // data there (not zero), else in the first record. An array field is written at its first element,
-// its last, and the first element that holds data in any record; each once.
+// its last, and the first element that holds data in any record; each once. A value the field
+// already holds is left out (the case would be the base itself), as is a value written twice.
 #include <cstddef>
 #include <cstdint>
 #include <string>
