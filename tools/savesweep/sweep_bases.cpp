@@ -189,14 +189,21 @@ std::string AddBaseHoldings()
     return missing;
 }
 
+std::string NewGameBase(std::string& error)
+{
+    if (!StartTwoCoachGame()) {
+        error = "the new game cannot start";
+        return {};
+    }
+    return BaseBytes(error, BaseName(0));
+}
+
 std::array<std::string, kBaseCount> BuildBases(std::string& error)
 {
     std::array<std::string, kBaseCount> bases{};
-    if (!StartTwoCoachGame()) {
-        error = "the new game cannot start";
+    bases[0] = NewGameBase(error);
+    if (bases[0].empty())
         return bases;
-    }
-    bases[0] = BaseBytes(error, BaseName(0));
     if (!PlayUntil([] { return Game.DayIndex >= kMidSeasonDay; })) {
         error = "the season ended before its middle";
         return bases;

@@ -16,6 +16,10 @@ const char* BaseName(int base);  // "nova", "meio", "torneio", "virada"
 // working folder, and the rules started as the simulator starts them, messages swallowed.
 void EnterSweepFolder(const std::string& folder, std::uint64_t seed);
 
+// The first base alone: the new game with two human coaches and the holdings, as saved-game bytes
+// (empty with `error` set when it cannot start). The game stays in memory, ready to play on.
+std::string NewGameBase(std::string& error);
+
 // The four bases as saved-game bytes, played from one new game of the working folder's database
 // (Brazil's leagues of ten clubs, its state championships, every cup and tournament on). Empty
 // strings with `error` set when the game cannot reach one of them.

@@ -6,6 +6,7 @@
 #include "core/club_rosters.h"
 #include "core/persist/saved_game.h"
 #include "core/records/game_state.h"
+#include "core/records/match_records.h"
 #include "core/rollover/season_rollover.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
