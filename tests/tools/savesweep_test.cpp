@@ -99,8 +99,8 @@ TEST_F(SaveSweepCases, EachCaseWritesItsValueIntoTheFieldItNamesAndNothingElse)
     EXPECT_EQ(loans, 6u);
 }
 
-// The fields and one case in 150 of the rest, with three values each: about forty cases,
-// under a minute in the checked build with two children at once.
+// The fields that once broke play and one case in 150 of the rest: about thirty cases, each played
+// through a season turn when the loader takes it; under a minute in the checked build, two at once.
 TEST_F(SaveSweepCases, ASampleIsRefusedOrPlaysThroughASeasonTurnToASaveThatLoads)
 {
     const std::set<std::string> named = {"TStateChampionship::groupCount", "TLoan::ownerClub", "TLeague::country",
@@ -112,7 +112,7 @@ TEST_F(SaveSweepCases, ASampleIsRefusedOrPlaysThroughASeasonTurnToASaveThatLoads
         if (namedField || n++ % 150 == 0)
             sample.push_back(c);
     }
-    ASSERT_GT(sample.size(), 30u);
+    ASSERT_GT(sample.size(), 20u);
     std::array<std::string, kBaseCount> bases{base_};
     SampledIndexCheckMask() = 63u;
     const SweepTally tally = RunCases(bases, sample, RunnerOptions{2, 300, (folder_->Path() / "cases").string()});

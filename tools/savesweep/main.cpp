@@ -5,6 +5,7 @@
 //
 //   tarvelon-savesweep [--folder DIR] [--bases nova,meio,torneio,virada] [-j N] [--timeout S]
 //                      [--field REGEX] [--value N] [--every N] [--list] [--reuse-bases] [--report FILE]
+//                      [--rerun REPORT]
 //   tarvelon-savesweep --why FILE
 #include <unistd.h>
 
@@ -15,10 +16,12 @@
 #include <iostream>
 #include <optional>
 #include <regex>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "core/basics/index_check.h"
+#include "core/persist/file_io.h"
 #include "tools/savesweep/refusal_reason.h"
 #include "tools/savesweep/sweep_runner.h"
 
@@ -38,12 +41,13 @@ struct Options {
     bool reuseBases = false;
     std::string report;     // every case's outcome, one line each
     std::string why;        // only say which check refuses this file
+    std::string rerun;      // only the cases a former report calls faults
 };
 
 const char kUsage[] =
     "usage: tarvelon-savesweep [--folder DIR] [--bases nova,meio,torneio,virada] [-j N (at most 3)]\n"
     "                          [--timeout SECONDS] [--field REGEX] [--value N] [--every N] [--list] [--reuse-bases]\n"
-    "                          [--report FILE]\n"
+    "                          [--report FILE] [--rerun REPORT (only the cases it calls faults)]\n"
     "       tarvelon-savesweep --why FILE   (which check of the loader refuses the file)\n";
 
 int BaseNamed(const std::string& name)
@@ -83,15 +87,17 @@ bool ParseOptions(int argc, char** argv, Options& o)
         else if (arg == "--every" && hasValue) o.every = std::max(std::atoi(argv[++i]), 1);
         else if (arg == "--report" && hasValue) o.report = argv[++i];
         else if (arg == "--why" && hasValue) o.why = argv[++i];
+        else if (arg == "--rerun" && hasValue) o.rerun = argv[++i];
         else return false;
     }
     return true;
 }
 
-std::string ReadBytes(const std::filesystem::path& path)
+std::string ReadBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    tarvelon::ReadFileBytes(path, bytes);
+    return bytes;
 }
 
 // The bases built (or read back from the folder), each kept there as base-<name>.sav.
@@ -114,14 +120,28 @@ bool PrepareBases(const Options& o, std::array<std::string, kBaseCount>& bases)
     return true;
 }
 
+// The labels of the faults of a former report (lines "FAULT<tab>label").
+std::set<std::string> FaultsOfReport(const std::string& path)
+{
+    std::set<std::string> labels;
+    std::ifstream in(path);
+    const std::string mark = "FAULT\t";
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(mark, 0) == 0)
+            labels.insert(line.substr(mark.size()));
+    return labels;
+}
+
 std::vector<SweepCase> ChosenCases(const Options& o, const std::array<std::string, kBaseCount>& bases)
 {
     std::vector<SweepCase> chosen;
+    const std::set<std::string> rerun = FaultsOfReport(o.rerun);
     const std::regex field(o.field.empty() ? std::string(".*") : o.field);
     std::size_t n = 0;
     for (const int b : o.bases)
         for (const SweepCase& c : CasesOfBase(bases[static_cast<std::size_t>(b)], b))
             if (std::regex_search(c.table + " " + c.field, field) && (!o.value || c.value == *o.value) &&
+                (o.rerun.empty() || rerun.count(CaseLabel(c)) == 1) &&
                 n++ % static_cast<std::size_t>(o.every) == 0)
                 chosen.push_back(c);
     return chosen;
@@ -162,8 +182,9 @@ int main(int argc, char** argv)
         std::cout << (reason.empty() ? "loads" : "refused: " + reason) << "\n";
         return reason.empty() ? 0 : 1;
     }
-    if (!o.report.empty())
-        o.report = std::filesystem::absolute(o.report).string();
+    for (std::string* path : {&o.report, &o.rerun, &o.why})
+        if (!path->empty())
+            *path = std::filesystem::absolute(*path).string();
     EnterSweepFolder(o.folder, 1);
     std::array<std::string, kBaseCount> bases{};
     if (!PrepareBases(o, bases))

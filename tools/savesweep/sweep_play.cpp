@@ -1,9 +1,9 @@
 #include "tools/savesweep/sweep_play.h"
 
 #include <fstream>
-#include <iterator>
 
 #include "core/club_rosters.h"
+#include "core/persist/file_io.h"
 #include "core/persist/saved_game.h"
 #include "core/records/game_state.h"
 #include "core/records/match_records.h"
@@ -36,8 +36,9 @@ bool WriteFile(const std::string& path, const std::string& bytes)
 
 std::string ReadFile(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string bytes;
+    ReadFileBytes(path, bytes);
+    return bytes;
 }
 
 void OpenReports()
