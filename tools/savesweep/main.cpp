@@ -5,7 +5,7 @@
 //
 //   tarvelon-savesweep [--folder DIR] [--bases nova,meio,torneio,virada] [-j N] [--timeout S]
 //                      [--field REGEX] [--value N] [--every N] [--list] [--reuse-bases] [--report FILE]
-//                      [--rerun REPORT]
+//                      [--rerun REPORT] [--resume REPORT]
 //   tarvelon-savesweep --why FILE
 #include <unistd.h>
 
@@ -42,12 +42,14 @@ struct Options {
     std::string report;     // every case's outcome, one line each
     std::string why;        // only say which check refuses this file
     std::string rerun;      // only the cases a former report calls faults
+    std::string resume;     // the cases this report lacks, the report carried on
 };
 
 const char kUsage[] =
     "usage: tarvelon-savesweep [--folder DIR] [--bases nova,meio,torneio,virada] [-j N (at most 3)]\n"
     "                          [--timeout SECONDS] [--field REGEX] [--value N] [--every N] [--list] [--reuse-bases]\n"
     "                          [--report FILE] [--rerun REPORT (only the cases it calls faults)]\n"
+    "                          [--resume REPORT (the cases it lacks, added to it)]\n"
     "       tarvelon-savesweep --why FILE   (which check of the loader refuses the file)\n";
 
 int BaseNamed(const std::string& name)
@@ -88,6 +90,7 @@ bool ParseOptions(int argc, char** argv, Options& o)
         else if (arg == "--report" && hasValue) o.report = argv[++i];
         else if (arg == "--why" && hasValue) o.why = argv[++i];
         else if (arg == "--rerun" && hasValue) o.rerun = argv[++i];
+        else if (arg == "--resume" && hasValue) o.resume = o.report = argv[++i];
         else return false;
     }
     return true;
@@ -120,30 +123,48 @@ bool PrepareBases(const Options& o, std::array<std::string, kBaseCount>& bases)
     return true;
 }
 
-// The labels of the faults of a former report (lines "FAULT<tab>label").
-std::set<std::string> FaultsOfReport(const std::string& path)
+// The labels of a former report's lines ("outcome<tab>label"): all of them, or only its faults.
+std::set<std::string> LabelsOfReport(const std::string& path, bool faultsOnly)
 {
     std::set<std::string> labels;
     std::ifstream in(path);
-    const std::string mark = "FAULT\t";
-    for (std::string line; std::getline(in, line);)
-        if (line.rfind(mark, 0) == 0)
-            labels.insert(line.substr(mark.size()));
+    for (std::string line; std::getline(in, line);) {
+        const std::size_t tab = line.find('\t');
+        if (tab != std::string::npos && (!faultsOnly || line.compare(0, tab, "FAULT") == 0))
+            labels.insert(line.substr(tab + 1));
+    }
     return labels;
 }
 
+// The bases' cases taken in turn (the first of each base, then the second, ...), so that a sweep
+// stopped early has gone as far into every base.
 std::vector<SweepCase> ChosenCases(const Options& o, const std::array<std::string, kBaseCount>& bases)
 {
-    std::vector<SweepCase> chosen;
-    const std::set<std::string> rerun = FaultsOfReport(o.rerun);
+    const std::set<std::string> rerun = LabelsOfReport(o.rerun, true);
+    const std::set<std::string> done = LabelsOfReport(o.resume, false);
     const std::regex field(o.field.empty() ? std::string(".*") : o.field);
+    auto wanted = [&](const SweepCase& c) {
+        return std::regex_search(c.table + " " + c.field, field) && (!o.value || c.value == *o.value) &&
+               (o.rerun.empty() || rerun.count(CaseLabel(c)) == 1);
+    };
+    std::vector<std::vector<SweepCase>> perBase;
     std::size_t n = 0;
-    for (const int b : o.bases)
+    for (const int b : o.bases) {
+        perBase.emplace_back();
         for (const SweepCase& c : CasesOfBase(bases[static_cast<std::size_t>(b)], b))
-            if (std::regex_search(c.table + " " + c.field, field) && (!o.value || c.value == *o.value) &&
-                (o.rerun.empty() || rerun.count(CaseLabel(c)) == 1) &&
-                n++ % static_cast<std::size_t>(o.every) == 0)
-                chosen.push_back(c);
+            if (wanted(c) && n++ % static_cast<std::size_t>(o.every) == 0 && done.count(CaseLabel(c)) == 0)
+                perBase.back().push_back(c);
+    }
+    std::vector<SweepCase> chosen;
+    for (std::size_t i = 0; chosen.size() < n; ++i) {
+        bool any = false;
+        for (const auto& cases : perBase)
+            if (i < cases.size()) {
+                chosen.push_back(cases[i]);
+                any = true;
+            }
+        if (!any) break;
+    }
     return chosen;
 }
 
@@ -182,7 +203,7 @@ int main(int argc, char** argv)
         std::cout << (reason.empty() ? "loads" : "refused: " + reason) << "\n";
         return reason.empty() ? 0 : 1;
     }
-    for (std::string* path : {&o.report, &o.rerun, &o.why})
+    for (std::string* path : {&o.report, &o.rerun, &o.resume, &o.why})
         if (!path->empty())
             *path = std::filesystem::absolute(*path).string();
     EnterSweepFolder(o.folder, 1);
@@ -196,7 +217,7 @@ int main(int argc, char** argv)
         return 0;
     }
     std::ofstream report;
-    if (!o.report.empty()) report.open(o.report);
+    if (!o.report.empty()) report.open(o.report, o.resume.empty() ? std::ios::trunc : std::ios::app);
     RunnerOptions runner{o.jobs, o.timeout, std::filesystem::absolute("cases").string()};
     const SweepTally tally = RunCases(bases, cases, runner, [&](const CaseRecord& record) {
         if (report.is_open())
