@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <iostream>
 #include <cstring>
 #include <memory>
 #include <set>
@@ -44,7 +45,7 @@ TEST(SaveSweepFields, TheIndexesCountsAndCountersOfTheFormatAreAmongTheFields)
     for (const char* field : {"TStateChampionship::groupCount", "TLoan::ownerClub", "TCallUp::club", "TLeague::country",
                               "TLeague::divisionCount", "TLeague::clubCount", "TGameState::LeagueRound",
                               "TGameState::worldCupEditions", "TGameState::ExtraClubCount", "TTacticsPreset::players",
-                              "TStadiumWork::club", "TFriendly::home", "TMatchEventEntry::player", "TCupTie::home"})
+                              "TStadiumWork::club", "TFriendly::home", "TMatchEventEntry::player", "TCupTie::firstTeam"})
         EXPECT_EQ(names.count(field), 1u) << field;
     // A field that is not made of int32s is not written (a date, a name, a byte flag).
     EXPECT_EQ(names.count("TLoan::endDate"), 0u);
@@ -99,7 +100,7 @@ TEST_F(SaveSweepCases, EachCaseWritesItsValueIntoTheFieldItNamesAndNothingElse)
     EXPECT_EQ(loans, 6u);
 }
 
-// The fields that once broke play and one case in 150 of the rest: about thirty cases, each played
+// The fields that once broke play and one case in 40 of the rest: about fifty cases, each played
 // through a season turn when the loader takes it; under a minute in the checked build, two at once.
 TEST_F(SaveSweepCases, ASampleIsRefusedOrPlaysThroughASeasonTurnToASaveThatLoads)
 {
@@ -109,10 +110,10 @@ TEST_F(SaveSweepCases, ASampleIsRefusedOrPlaysThroughASeasonTurnToASaveThatLoads
     std::size_t n = 0;
     for (const SweepCase& c : CasesOfBase(base_, 0)) {
         const bool namedField = named.count(c.field) == 1 && (c.value == -1 || c.value == INT_MAX || c.value == 100000);
-        if (namedField || n++ % 150 == 0)
+        if (namedField || n++ % 40 == 0)
             sample.push_back(c);
     }
-    ASSERT_GT(sample.size(), 20u);
+    ASSERT_GT(sample.size(), 40u);
     std::array<std::string, kBaseCount> bases{base_};
     SampledIndexCheckMask() = 63u;
     const SweepTally tally = RunCases(bases, sample, RunnerOptions{2, 300, (folder_->Path() / "cases").string()});
@@ -122,6 +123,7 @@ TEST_F(SaveSweepCases, ASampleIsRefusedOrPlaysThroughASeasonTurnToASaveThatLoads
     EXPECT_GT(tally.played, 0);
     for (const CaseRecord& fault : tally.faults)
         ADD_FAILURE() << CaseLabel(fault.sweepCase) << "\n" << fault.detail;
+    std::cout << "cases " << tally.cases << ", refused " << tally.refused << ", played " << tally.played << "\n";
 }
 
 }  // namespace
