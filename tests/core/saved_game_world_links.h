@@ -39,10 +39,12 @@ inline void KeepSmall(std::int32_t& value) { value %= kMaxSavedAttribute; }
 inline void KeepCountersInRange()
 {
     for (TPlayer& player : Players)
-        for (std::int32_t* small : {&player.Strength, &player.Energy, &player.Age, &player.Morale, &player.moraleCountdown})
+        for (std::int32_t* small :
+             {&player.Strength, &player.Energy, &player.Age, &player.Morale, &player.moraleCountdown})
             KeepSmall(*small);
     for (TClub& club : Clubs)
-        for (std::int32_t* small : {&club.boardConfidence, &club.SupportersMood, &club.squadMood, &club.moodCountdown})
+        for (std::int32_t* small :
+             {&club.Level, &club.boardConfidence, &club.SupportersMood, &club.squadMood, &club.moodCountdown})
             KeepSmall(*small);
 }
 
