@@ -73,6 +73,12 @@ bool ClubInTables(const TClub& club, std::size_t coaches)
     return IndexOrNone(club.coach, coaches) && Within(club.Division, 0, kDivisions);
 }
 
+// A coach's division (0 for none) is the division list he looks for a job in.
+bool CoachInTables(const TCoach& coach, std::size_t clubs)
+{
+    return IndexOrNone(coach.club, clubs) && Within(coach.division, 0, kDivisions);
+}
+
 const char* PeopleIndexOutside(const SavedGameImage& image, const TableSizes& sizes)
 {
     const std::size_t clubs = sizes.clubs;
@@ -80,7 +86,7 @@ const char* PeopleIndexOutside(const SavedGameImage& image, const TableSizes& si
     if (image.clubFinances.size() != clubs) return "club accounts";
     if (!Every(image.players, [clubs](const TPlayer& p) { return PlayerInTables(p, clubs); })) return "player";
     if (!Every(image.clubs, [coaches](const TClub& c) { return ClubInTables(c, coaches); })) return "club";
-    if (!Every(image.coaches, [clubs](const TCoach& k) { return IndexOrNone(k.club, clubs); })) return "coach's club";
+    if (!Every(image.coaches, [clubs](const TCoach& k) { return CoachInTables(k, clubs); })) return "coach";
     if (!Every(image.nationalTeams, [clubs](const TNationalTeam& t) { return IndexOrNone(t.clubEntry, clubs); }))
         return "national team's club";
     const std::size_t players = sizes.players;

@@ -56,6 +56,7 @@ inline void KeepPeopleInTables()
         KeepBelow(player.Trait2, TraitCount);
     }
     for (TClub& club : Clubs) KeepBelow(club.Division, kDivisions + 1);
+    for (TCoach& coach : Coaches) KeepBelow(coach.division, kDivisions + 1);
 }
 
 inline void KeepBusinessInTables()
