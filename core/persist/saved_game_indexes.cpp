@@ -2,6 +2,7 @@
 
 #include "core/persist/saved_game_index_checks.h"
 #include "core/records/match_records.h"
+#include "core/vocab/players.h"
 
 namespace tarvelon {
 
@@ -58,14 +59,34 @@ bool MailInTables(const TMailMessage& mail, std::size_t clubs, std::size_t playe
     return true;
 }
 
+// A player's position and traits name his position's and traits' texts and tallies; the club files
+// give 0..4 and 0..13, and no rule changes them beyond.
+bool PlayerInTables(const TPlayer& player, std::size_t clubs)
+{
+    return ClubOrNegative(player.Club, clubs) && InTable(player.Position, PositionCount) &&
+           InTable(player.Trait1, TraitCount) && InTable(player.Trait2, TraitCount);
+}
+
+// A club's division (0 outside the divisions) picks its row of the ticket prices.
+bool ClubInTables(const TClub& club, std::size_t coaches)
+{
+    return IndexOrNone(club.coach, coaches) && Within(club.Division, 0, kDivisions);
+}
+
+// A coach's division (0 for none) is the division list he looks for a job in.
+bool CoachInTables(const TCoach& coach, std::size_t clubs)
+{
+    return IndexOrNone(coach.club, clubs) && Within(coach.division, 0, kDivisions);
+}
+
 const char* PeopleIndexOutside(const SavedGameImage& image, const TableSizes& sizes)
 {
     const std::size_t clubs = sizes.clubs;
     const std::size_t coaches = sizes.coaches;
     if (image.clubFinances.size() != clubs) return "club accounts";
-    if (!Every(image.players, [clubs](const TPlayer& p) { return ClubOrNegative(p.Club, clubs); })) return "player's club";
-    if (!Every(image.clubs, [coaches](const TClub& c) { return IndexOrNone(c.coach, coaches); })) return "club's coach";
-    if (!Every(image.coaches, [clubs](const TCoach& k) { return IndexOrNone(k.club, clubs); })) return "coach's club";
+    if (!Every(image.players, [clubs](const TPlayer& p) { return PlayerInTables(p, clubs); })) return "player";
+    if (!Every(image.clubs, [coaches](const TClub& c) { return ClubInTables(c, coaches); })) return "club";
+    if (!Every(image.coaches, [clubs](const TCoach& k) { return CoachInTables(k, clubs); })) return "coach";
     if (!Every(image.nationalTeams, [clubs](const TNationalTeam& t) { return IndexOrNone(t.clubEntry, clubs); }))
         return "national team's club";
     const std::size_t players = sizes.players;

@@ -24,8 +24,9 @@ bool ClubTalliesInRange(const TClub& club)
     for (const auto& figures : club.allTimeRecord)
         if (!AllInRange(figures))
             return false;
-    return AttributeInRange(club.boardConfidence) && AttributeInRange(club.SupportersMood) &&
-           AttributeInRange(club.squadMood) && AttributeInRange(club.moodCountdown) && AllInRange(club.SectorSeats) &&
+    const std::int32_t small[] = {club.Level, club.boardConfidence, club.SupportersMood, club.squadMood,
+                                  club.moodCountdown};
+    return std::all_of(std::begin(small), std::end(small), AttributeInRange) && AllInRange(club.SectorSeats) &&
            AllInRange(club.Points) && AllInRange(club.Played) && AllInRange(club.Won) && AllInRange(club.Lost) &&
            AllInRange(club.GoalsFor) && AllInRange(club.GoalsAgainst) && AllInRange(club.honourPoints) &&
            InRange(club.stateTitles);

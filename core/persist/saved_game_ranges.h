@@ -15,8 +15,8 @@ inline constexpr std::int32_t kMaxSavedTally = 100'000'000;
 // A player's strength and energy are 1..100 in play (the matchday clamps them, rounds move them a
 // little beyond); the rules multiply them together, so a file holding one far beyond any game is
 // refused as damaged too. The same bound holds the other small numbers the rules add one to and
-// clamp afterwards: a player's age, morale and its countdown, a club's board confidence, supporters'
-// mood, squad mood and its countdown.
+// clamp afterwards, or subtract one from another: a player's age, morale and its countdown, a club's
+// level (1..25), board confidence, supporters' mood, squad mood and its countdown.
 inline constexpr std::int32_t kMaxSavedAttribute = 10'000;
 
 bool SavedTalliesInRange(const SavedGameImage& image);

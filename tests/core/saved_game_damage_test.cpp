@@ -252,6 +252,31 @@ TEST_F(DamagedSaves, ALeagueOrClubCountOutsideItsTablesIsRefused)
     }
 }
 
+// A player's position and traits name texts and tallies of their own, a club's division its row of the
+// ticket prices, a coach's division the division list he looks for a job in: the hub, the job offers
+// and the market read them unchecked.
+TEST_F(DamagedSaves, APlayersPositionOrTraitOrADivisionOutsideTheirTablesIsRefused)
+{
+    const int club = DivisionClub(kBrazil, 0);
+    const auto playerField = [club](std::size_t field) {
+        return FieldOffset(*good_, &SavedGameImage::players, static_cast<std::size_t>(FirstPlayerOf(club)), field);
+    };
+    for (const std::int32_t value : {-1, 14, INT_MAX}) {
+        ExpectRefusedWithTheMessage(WithInt32(*good_, playerField(offsetof(TPlayer, Trait1)), value), "trait");
+        ExpectRefusedWithTheMessage(WithInt32(*good_, playerField(offsetof(TPlayer, Trait2)), value), "second trait");
+    }
+    for (const std::int32_t value : {-1, 5, INT_MAX})
+        ExpectRefusedWithTheMessage(WithInt32(*good_, playerField(offsetof(TPlayer, Position)), value), "position");
+    const std::size_t division =
+        FieldOffset(*good_, &SavedGameImage::clubs, static_cast<std::size_t>(club), offsetof(TClub, Division));
+    const std::size_t coachDivision = FieldOffset(*good_, &SavedGameImage::coaches,
+                                                  static_cast<std::size_t>(Clubs[club].coach), offsetof(TCoach, division));
+    for (const std::int32_t value : {-1, 5, INT_MAX}) {
+        ExpectRefusedWithTheMessage(WithInt32(*good_, division, value), "division " + std::to_string(value));
+        ExpectRefusedWithTheMessage(WithInt32(*good_, coachDivision, value), "coach's division " + std::to_string(value));
+    }
+}
+
 // Each of these gets one added on some day of play: at INT_MAX the addition overflowed.
 TEST_F(DamagedSaves, CountersADayAddsToAtTheirLimitAreRefused)
 {

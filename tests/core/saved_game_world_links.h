@@ -7,6 +7,7 @@
 #include "core/persist/saved_game_ranges.h"
 #include "core/tables.h"
 #include "core/vocab/countries.h"
+#include "core/vocab/players.h"
 #include "core/vocab/tactics_board.h"
 
 namespace tarvelon::savetest {
@@ -38,11 +39,24 @@ inline void KeepSmall(std::int32_t& value) { value %= kMaxSavedAttribute; }
 inline void KeepCountersInRange()
 {
     for (TPlayer& player : Players)
-        for (std::int32_t* small : {&player.Strength, &player.Energy, &player.Age, &player.Morale, &player.moraleCountdown})
+        for (std::int32_t* small :
+             {&player.Strength, &player.Energy, &player.Age, &player.Morale, &player.moraleCountdown})
             KeepSmall(*small);
     for (TClub& club : Clubs)
-        for (std::int32_t* small : {&club.boardConfidence, &club.SupportersMood, &club.squadMood, &club.moodCountdown})
+        for (std::int32_t* small :
+             {&club.Level, &club.boardConfidence, &club.SupportersMood, &club.squadMood, &club.moodCountdown})
             KeepSmall(*small);
+}
+
+inline void KeepPeopleInTables()
+{
+    for (TPlayer& player : Players) {
+        KeepBelow(player.Position, PositionCount);
+        KeepBelow(player.Trait1, TraitCount);
+        KeepBelow(player.Trait2, TraitCount);
+    }
+    for (TClub& club : Clubs) KeepBelow(club.Division, kDivisions + 1);
+    for (TCoach& coach : Coaches) KeepBelow(coach.division, kDivisions + 1);
 }
 
 inline void KeepBusinessInTables()
@@ -178,6 +192,7 @@ inline void KeepMatchArchiveInTables()
 inline void KeepLinksInTables()
 {
     KeepCountersInRange();
+    KeepPeopleInTables();
     KeepBusinessInTables();
     KeepCompetitionsInTables();
     KeepHistoryInTables();
