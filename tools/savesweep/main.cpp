@@ -186,6 +186,26 @@ void RestartWithSanitizerOptions(char** argv)
     ::execv("/proc/self/exe", argv);
 }
 
+// The cases run and reported: each line of the report as it ends, each fault with its report on the
+// output, the counts at the end. The exit status is 3 when a case faulted.
+int Sweep(const Options& o, const std::array<std::string, kBaseCount>& bases, const std::vector<SweepCase>& cases)
+{
+    std::ofstream report;
+    if (!o.report.empty()) report.open(o.report, o.resume.empty() ? std::ios::trunc : std::ios::app);
+    const RunnerOptions runner{o.jobs, o.timeout, std::filesystem::absolute("cases").string()};
+    const SweepTally tally = RunCases(bases, cases, runner, [&](const CaseRecord& record) {
+        if (report.is_open())
+            report << OutcomeName(record.outcome) << "\t" << CaseLabel(record.sweepCase) << "\n" << std::flush;
+        if (record.outcome == CaseOutcome::Fault)
+            std::cout << "FAULT " << CaseLabel(record.sweepCase) << "\n" << record.detail << "\n" << std::flush;
+    });
+    std::cout << "cases: " << tally.cases << "  refused: " << tally.refused << "  played: " << tally.played
+              << "  faults: " << tally.faults.size() << "\n";
+    for (const CaseRecord& fault : tally.faults)
+        std::cout << "  fault: " << CaseLabel(fault.sweepCase) << "\n";
+    return tally.faults.empty() ? 0 : 3;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -203,7 +223,7 @@ int main(int argc, char** argv)
         std::cout << (reason.empty() ? "loads" : "refused: " + reason) << "\n";
         return reason.empty() ? 0 : 1;
     }
-    for (std::string* path : {&o.report, &o.rerun, &o.resume, &o.why})
+    for (std::string* path : {&o.report, &o.rerun, &o.resume})  // before the folder is entered
         if (!path->empty())
             *path = std::filesystem::absolute(*path).string();
     EnterSweepFolder(o.folder, 1);
@@ -216,18 +236,5 @@ int main(int argc, char** argv)
         for (const SweepCase& c : cases) std::cout << CaseLabel(c) << "\n";
         return 0;
     }
-    std::ofstream report;
-    if (!o.report.empty()) report.open(o.report, o.resume.empty() ? std::ios::trunc : std::ios::app);
-    RunnerOptions runner{o.jobs, o.timeout, std::filesystem::absolute("cases").string()};
-    const SweepTally tally = RunCases(bases, cases, runner, [&](const CaseRecord& record) {
-        if (report.is_open())
-            report << OutcomeName(record.outcome) << "\t" << CaseLabel(record.sweepCase) << "\n" << std::flush;
-        if (record.outcome == CaseOutcome::Fault)
-            std::cout << "FAULT " << CaseLabel(record.sweepCase) << "\n" << record.detail << "\n" << std::flush;
-    });
-    std::cout << "cases: " << tally.cases << "  refused: " << tally.refused << "  played: " << tally.played
-              << "  faults: " << tally.faults.size() << "\n";
-    for (const CaseRecord& fault : tally.faults)
-        std::cout << "  fault: " << CaseLabel(fault.sweepCase) << "\n";
-    return tally.faults.empty() ? 0 : 3;
+    return Sweep(o, bases, cases);
 }
