@@ -4,6 +4,7 @@
 // a season turn, with no sanitizer report and no hang, to a save that loads again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <iostream>
 #include <cstring>
@@ -75,6 +76,19 @@ protected:
 test::ScratchFolder* SaveSweepCases::folder_ = nullptr;
 std::string SaveSweepCases::base_;
 std::string SaveSweepCases::error_;
+
+TEST_F(SaveSweepCases, TheNewGameHasTwoCoachesAnOpenLoanAStadiumWorkAStoredLineupAndAFriendly)
+{
+    auto image = std::make_unique<SavedGameImage>();
+    ASSERT_EQ(ReadSavedGameImage(base_, *image), SavedGameCheck::kValid);
+    EXPECT_EQ(image->game.HumanClubCount, 2);
+    EXPECT_TRUE(std::any_of(image->loans.begin(), image->loans.end(), [](const TLoan& l) { return l.player > 0; }));
+    EXPECT_TRUE(std::any_of(image->stadiumWorks.begin(), image->stadiumWorks.end(),
+                            [](const TStadiumWork& w) { return w.inProgress != 0; }));
+    EXPECT_FALSE(image->tacticsPresets.empty());
+    EXPECT_TRUE(std::any_of(image->friendlies.begin(), image->friendlies.end(),
+                            [](const TFriendly& f) { return f.done == 0 && f.home >= 0; }));
+}
 
 TEST_F(SaveSweepCases, EachCaseWritesItsValueIntoTheFieldItNamesAndNothingElse)
 {
