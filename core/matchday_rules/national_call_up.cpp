@@ -84,7 +84,9 @@ void CommitNationalCallUp(int entry, const std::vector<int>& called)
         if (p < 1 || p >= static_cast<int>(Players.size()))
             continue;
         const int from = Players[p].Club;
-        CallUps.push_back(TCallUp{p, from});
+        // A free player goes back to no club: his call-up holds the format's "none", -1, whatever
+        // negative club his record held, as the loader takes no other negative call-up club.
+        CallUps.push_back(TCallUp{p, from < 0 ? -1 : from});
         Players[p].Club = entry;
         PlayerClubChanged(p, from);
     }

@@ -23,9 +23,9 @@ inline constexpr std::size_t kMaxSavedGameBytes = std::size_t{512} << 20;
 enum class SavedGameCheck {
     kValid,
     kWrongVersion,  // a whole header whose version is not 10
-    kCorrupt,       // short, truncated, a count that runs past the end, bytes left over, a season or
-                    // calendar day no game has, a tally beyond any game (saved_game_ranges.h), a
-                    // group place the rules cannot play (saved_game_groups.h), or an index outside
+    kCorrupt,       // short, truncated, a count that runs past the end, bytes left over, a season,
+                    // calendar day, stage or tally no game reaches (saved_game_ranges.h), a group
+                    // place the rules cannot play (saved_game_groups.h), or an index or count outside
                     // the table it points into (saved_game_indexes.h)
 };
 

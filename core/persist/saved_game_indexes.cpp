@@ -1,17 +1,15 @@
 #include "core/persist/saved_game_indexes.h"
 
-#include <algorithm>
-#include <cstddef>
-#include <cstdint>
-#include <iterator>
-
-#include "core/season/competition_kind.h"
+#include "core/persist/saved_game_index_checks.h"
+#include "core/records/match_records.h"
+#include "core/vocab/players.h"
 
 namespace tarvelon {
 
 namespace {
 
-constexpr std::int32_t kNone = -1;
+using namespace savedindex;
+
 constexpr int kHumanSlots = 6;
 constexpr std::int32_t kDayKindSeasonOver = -1;  // the season's last day is played: no kind is next
 constexpr std::int32_t kLastMailSender = 5;      // 1 board .. 5 medical department; 0 a message left unfilled
@@ -20,20 +18,18 @@ constexpr std::int32_t kLastMailSender = 5;      // 1 board .. 5 medical departm
 bool SecondFieldIsClub(std::int32_t subject) { return subject == 8 || subject == 15; }
 constexpr std::int32_t kSubjectTwoPlayers = 13;
 
-bool Within(std::int32_t value, std::int32_t low, std::int32_t high) { return value >= low && value <= high; }
-
-// An index into a table of `size` records, or none.
-bool IndexOrNone(std::int32_t value, std::size_t size)
+// The league clubs come first in the club table, the continental guests after them: loops run over
+// both counts, and a new country's clubs are added to the first.
+bool ClubCountsInTable(const TGameState& game, std::size_t clubs)
 {
-    return value == kNone || (value >= 0 && static_cast<std::size_t>(value) < size);
+    return game.LeagueClubCount >= 0 && game.ExtraClubCount >= 0 &&
+           std::int64_t{game.LeagueClubCount} + game.ExtraClubCount <= static_cast<std::int64_t>(clubs);
 }
 
-bool IsKind(std::int32_t kind) { return Within(kind, kKindFriendlies, kKindEurocopa); }
-
-template <typename Values>
-bool AllIndexesOrNone(const Values& values, std::size_t size)
+// Referee 0 before the first draw of the day's referees, else one of the 42.
+bool RefereesInTable(const TGameState& game)
 {
-    return std::all_of(std::begin(values), std::end(values), [size](std::int32_t v) { return IndexOrNone(v, size); });
+    return Every(game.MatchReferees, [](std::int32_t referee) { return Within(referee, 0, kRefereeCount); });
 }
 
 const char* GameStateIndexOutside(const TGameState& game, std::size_t clubs, std::size_t coaches)
@@ -47,13 +43,9 @@ const char* GameStateIndexOutside(const TGameState& game, std::size_t clubs, std
     if (!IndexOrNone(game.coachedNationalTeam, clubs)) return "coached national team";
     if (!Within(game.HumanNationCount, 0, kHumanSlots)) return "coached national team count";
     if (!AllIndexesOrNone(game.HumanNations, clubs)) return "coached national teams";
+    if (!ClubCountsInTable(game, clubs)) return "league and extra club counts";
+    if (!RefereesInTable(game)) return "day's referees";
     return nullptr;
-}
-
-// A player without a club holds any negative club.
-bool PlayerClubInTable(const TPlayer& player, std::size_t clubs)
-{
-    return player.Club < 0 || static_cast<std::size_t>(player.Club) < clubs;
 }
 
 bool MailInTables(const TMailMessage& mail, std::size_t clubs, std::size_t players)
@@ -67,38 +59,52 @@ bool MailInTables(const TMailMessage& mail, std::size_t clubs, std::size_t playe
     return true;
 }
 
-template <typename Records, typename Test>
-bool Every(const Records& records, Test&& test)
+// A player's position and traits name his position's and traits' texts and tallies; the club files
+// give 0..4 and 0..13, and no rule changes them beyond.
+bool PlayerInTables(const TPlayer& player, std::size_t clubs)
 {
-    return std::all_of(records.begin(), records.end(), test);
+    return ClubOrNegative(player.Club, clubs) && InTable(player.Position, PositionCount) &&
+           InTable(player.Trait1, TraitCount) && InTable(player.Trait2, TraitCount);
+}
+
+// A club's division (0 outside the divisions) picks its row of the ticket prices.
+bool ClubInTables(const TClub& club, std::size_t coaches)
+{
+    return IndexOrNone(club.coach, coaches) && Within(club.Division, 0, kDivisions);
+}
+
+// A coach's division (0 for none) is the division list he looks for a job in.
+bool CoachInTables(const TCoach& coach, std::size_t clubs)
+{
+    return IndexOrNone(coach.club, clubs) && Within(coach.division, 0, kDivisions);
+}
+
+const char* PeopleIndexOutside(const SavedGameImage& image, const TableSizes& sizes)
+{
+    const std::size_t clubs = sizes.clubs;
+    const std::size_t coaches = sizes.coaches;
+    if (image.clubFinances.size() != clubs) return "club accounts";
+    if (!Every(image.players, [clubs](const TPlayer& p) { return PlayerInTables(p, clubs); })) return "player";
+    if (!Every(image.clubs, [coaches](const TClub& c) { return ClubInTables(c, coaches); })) return "club";
+    if (!Every(image.coaches, [clubs](const TCoach& k) { return CoachInTables(k, clubs); })) return "coach";
+    if (!Every(image.nationalTeams, [clubs](const TNationalTeam& t) { return IndexOrNone(t.clubEntry, clubs); }))
+        return "national team's club";
+    const std::size_t players = sizes.players;
+    if (!Every(image.mailMessages, [clubs, players](const TMailMessage& m) { return MailInTables(m, clubs, players); }))
+        return "message";
+    return nullptr;
 }
 
 }  // namespace
 
 const char* SavedIndexOutsideItsTable(const SavedGameImage& image)
 {
-    const std::size_t clubs = image.clubs.size();
-    const std::size_t coaches = image.coaches.size();
-    const std::size_t players = image.players.size();
-    const std::size_t competitions = image.competitions.size();
-    if (const char* outside = GameStateIndexOutside(image.game, clubs, coaches)) return outside;
-    if (image.clubFinances.size() != clubs) return "club accounts";
-    if (!Every(image.players, [clubs](const TPlayer& p) { return PlayerClubInTable(p, clubs); })) return "player's club";
-    if (!Every(image.clubs, [coaches](const TClub& c) { return IndexOrNone(c.coach, coaches); })) return "club's coach";
-    if (!Every(image.coaches, [clubs](const TCoach& k) { return IndexOrNone(k.club, clubs); })) return "coach's club";
-    if (!Every(image.nationalTeams, [clubs](const TNationalTeam& t) { return IndexOrNone(t.clubEntry, clubs); }))
-        return "national team's club";
-    if (!Every(image.fixtures, [clubs](const TFixture& f) {
-            return IndexOrNone(f.home, clubs) && IndexOrNone(f.away, clubs) && IsKind(f.kind);
-        }))
-        return "fixture";
-    if (!Every(image.competitions, [](const TCompetition& c) { return IsKind(c.kind); })) return "competition's kind";
-    if (!Every(image.placings, [competitions](const TPlacing& p) { return IndexOrNone(p.competition, competitions); }))
-        return "placing's competition";
-    if (!Every(image.scorers, [competitions](const TScorer& s) { return IndexOrNone(s.competition, competitions); }))
-        return "scorer's competition";
-    if (!Every(image.mailMessages, [clubs, players](const TMailMessage& m) { return MailInTables(m, clubs, players); }))
-        return "message";
+    const TableSizes sizes(image);
+    for (const char* outside : {GameStateIndexOutside(image.game, sizes.clubs, sizes.coaches),
+                                PeopleIndexOutside(image, sizes), ClubBusinessIndexOutside(image, sizes),
+                                CompetitionIndexOutside(image, sizes), HistoryIndexOutside(image, sizes),
+                                MatchArchiveIndexOutside(image, sizes)})
+        if (outside != nullptr) return outside;
     return nullptr;
 }
 

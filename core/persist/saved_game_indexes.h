@@ -1,16 +1,29 @@
 #pragma once
-// What a saved game's numbers point at: every index it holds into one of its tables lies in that
-// table, or is the value the game writes for "none" (-1, or any negative club of a player without
-// one). A file that points outside a table (a day kind no calendar has, a human club or a player's
-// club beyond the clubs, a fixture, a competition or a message naming what is not there) would open
-// an empty hub, an empty roster or an empty matchday, or read beyond a table; the loader refuses it
-// as damaged.
+// The loader's one rule for a saved game's numbers: every number the rules use as an index into one
+// of the game's tables, or as a count that bounds a loop over one, lies in that table (or is the
+// value the format writes for "none": -1, and any negative club of a player without one); every
+// counter that play adds to lies in the range play can reach (core/persist/saved_game_ranges.h), so
+// that a day's addition cannot overflow. A file that breaks it would read beyond a table, loop for
+// minutes, open an empty hub or roster, or write a save its own loader refuses; the loader, and the
+// load screen's preview through it, refuse it as damaged ("Este arquivo não é válido ou está
+// corrompido") and leave the file as it is.
+//
+// The tables checked, each in the file of its subject:
+// - the game state: day kind, human clubs, coaches and nations, league and extra club counts,
+//   the day's referees (here);
+// - players', clubs', coaches' and national teams' links, the inbox (here);
+// - loans, transfers, call-ups, stored line-ups, stadium works, friendlies
+//   (saved_game_index_business.cpp);
+// - division lists and league records, state championships, cup ties, fixtures, competitions
+//   (saved_game_index_competitions.cpp);
+// - the history tables' people and clubs (saved_game_index_history.cpp);
+// - match reports, their events and appearances (saved_game_index_matches.cpp).
 #include "core/persist/saved_game_blocks.h"
 
 namespace tarvelon {
 
-// The first index of `image` that points outside its table, named for a test's message; nullptr
-// when every index lies in its table.
+// The first number of `image` that lies outside its table, named for a test's message; nullptr
+// when every one lies in its table.
 const char* SavedIndexOutsideItsTable(const SavedGameImage& image);
 
 inline bool SavedIndexesInTables(const SavedGameImage& image) { return SavedIndexOutsideItsTable(image) == nullptr; }

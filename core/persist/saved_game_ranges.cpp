@@ -9,6 +9,10 @@ namespace {
 
 bool InRange(std::int32_t tally) { return tally >= -kMaxSavedTally && tally <= kMaxSavedTally; }
 
+bool AttributeInRange(std::int32_t value) { return value >= -kMaxSavedAttribute && value <= kMaxSavedAttribute; }
+
+bool StageInRange(std::int32_t counter) { return counter >= 0 && counter <= kMaxSavedStage; }
+
 template <typename Range>
 bool AllInRange(const Range& tallies)
 {
@@ -20,16 +24,19 @@ bool ClubTalliesInRange(const TClub& club)
     for (const auto& figures : club.allTimeRecord)
         if (!AllInRange(figures))
             return false;
-    return AllInRange(club.Points) && AllInRange(club.Played) && AllInRange(club.Won) && AllInRange(club.Lost) &&
+    const std::int32_t small[] = {club.Level, club.boardConfidence, club.SupportersMood, club.squadMood,
+                                  club.moodCountdown};
+    return std::all_of(std::begin(small), std::end(small), AttributeInRange) && AllInRange(club.SectorSeats) &&
+           AllInRange(club.Points) && AllInRange(club.Played) && AllInRange(club.Won) && AllInRange(club.Lost) &&
            AllInRange(club.GoalsFor) && AllInRange(club.GoalsAgainst) && AllInRange(club.honourPoints) &&
            InRange(club.stateTitles);
 }
 
-bool AttributeInRange(std::int32_t value) { return value >= -kMaxSavedAttribute && value <= kMaxSavedAttribute; }
-
 bool PlayerTalliesInRange(const TPlayer& player)
 {
-    return AttributeInRange(player.Strength) && AttributeInRange(player.Energy) && AllInRange(player.YellowCards) && AllInRange(player.Bans) && InRange(player.careerGoals) &&
+    return AttributeInRange(player.Strength) && AttributeInRange(player.Energy) && AttributeInRange(player.Age) &&
+           AttributeInRange(player.Morale) && AttributeInRange(player.moraleCountdown) &&
+           AllInRange(player.YellowCards) && AllInRange(player.Bans) && InRange(player.careerGoals) &&
            InRange(player.careerCards) && InRange(player.careerGames) && InRange(player.playingTimeCounter);
 }
 
@@ -41,11 +48,42 @@ bool SeasonLineInRange(const TPlayerSeasonStats& line)
 
 bool TallyInRange(const TGoalTally& tally) { return InRange(tally.goals); }
 
+bool CoachTalliesInRange(const TCoach& coach)
+{
+    return InRange(coach.nationalRankingPoints) && InRange(coach.worldRankingPoints) && AllInRange(coach.titles) &&
+           AllInRange(coach.divisionTitles);
+}
+
+bool CoachSeasonInRange(const TCoachSeason& line)
+{
+    return InRange(line.games) && InRange(line.wins) && InRange(line.losses) && InRange(line.rankingPoints) &&
+           InRange(line.titles);
+}
+
+bool StadiumWorkInRange(const TStadiumWork& work) { return AllInRange(work.seatsAdded); }
+
+bool StagesInRange(const TGameState& game)
+{
+    const std::int32_t stages[] = {game.LeagueRound, game.LeagueTurn, game.NationalCupStage, game.nationalCupRound,
+                                   game.NationalCupLeg, game.StateTurn, game.StateStage, game.FirstContinentalTurn,
+                                   game.FirstContinentalStage, game.FirstContinentalLeg, game.SecondContinentalTurn,
+                                   game.SecondContinentalStage, game.SecondContinentalLeg, game.ClubWorldCupStage,
+                                   game.TournamentStage, game.tournamentLeg};
+    return std::all_of(std::begin(stages), std::end(stages), StageInRange);
+}
+
+bool EditionsInRange(const TGameState& game)
+{
+    const auto held = [](std::int32_t editions) { return editions >= 0 && editions <= kLastSeason; };
+    return held(game.worldCupEditions) && held(game.copaAmericaEditions) && held(game.eurocopaEditions);
+}
+
 }  // namespace
 
 bool SavedGameStateInRange(const TGameState& game)
 {
-    return game.Season >= 1 && game.Season <= kLastSeason && game.DayIndex >= 1 && game.DayIndex <= kCalendarDays;
+    return game.Season >= 1 && game.Season <= kLastSeason && game.DayIndex >= 1 && game.DayIndex <= kCalendarDays &&
+           StagesInRange(game) && EditionsInRange(game);
 }
 
 bool SavedTalliesInRange(const SavedGameImage& image)
@@ -54,7 +92,10 @@ bool SavedTalliesInRange(const SavedGameImage& image)
            std::all_of(image.players.begin(), image.players.end(), PlayerTalliesInRange) &&
            std::all_of(image.playerSeasonStats.begin(), image.playerSeasonStats.end(), SeasonLineInRange) &&
            std::all_of(image.goalTallies.begin(), image.goalTallies.end(), TallyInRange) &&
-           std::all_of(image.allTimeGoalTallies.begin(), image.allTimeGoalTallies.end(), TallyInRange);
+           std::all_of(image.allTimeGoalTallies.begin(), image.allTimeGoalTallies.end(), TallyInRange) &&
+           std::all_of(image.coaches.begin(), image.coaches.end(), CoachTalliesInRange) &&
+           std::all_of(image.coachSeasons.begin(), image.coachSeasons.end(), CoachSeasonInRange) &&
+           std::all_of(image.stadiumWorks.begin(), image.stadiumWorks.end(), StadiumWorkInRange);
 }
 
 }  // namespace tarvelon

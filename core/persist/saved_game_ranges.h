@@ -14,13 +14,21 @@ inline constexpr std::int32_t kMaxSavedTally = 100'000'000;
 
 // A player's strength and energy are 1..100 in play (the matchday clamps them, rounds move them a
 // little beyond); the rules multiply them together, so a file holding one far beyond any game is
-// refused as damaged too.
+// refused as damaged too. The same bound holds the other small numbers the rules add one to and
+// clamp afterwards, or subtract one from another: a player's age, morale and its countdown, a club's
+// level (1..25), board confidence, supporters' mood, squad mood and its countdown.
 inline constexpr std::int32_t kMaxSavedAttribute = 10'000;
 
 bool SavedTalliesInRange(const SavedGameImage& image);
 
+// A round, leg, turn or stage counter of a competition moves by one a day of play and starts again
+// each season or tournament, so it never passes the days of a season; far above them, this bound
+// keeps a damaged counter from reaching the 32-bit limit when a day adds one.
+inline constexpr std::int32_t kMaxSavedStage = 1'000;
+
 // The game state's own numbers that later drive the calendar: the season (1 .. kLastSeason, the
-// seasons the game plays) and today's calendar day.
+// seasons the game plays), today's calendar day, the competitions' round, leg, turn and stage
+// counters (0 .. kMaxSavedStage) and the tournaments held (at most one of each a season).
 bool SavedGameStateInRange(const TGameState& game);
 
 }  // namespace tarvelon

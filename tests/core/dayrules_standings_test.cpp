@@ -8,6 +8,7 @@
 #include "core/draws/state_championship.h"
 #include "core/records/history_records.h"
 #include "core/matchday_rules/matchday_state.h"
+#include "core/matchday_rules/national_call_up.h"
 #include "core/matchday_rules/standings.h"
 #include "core/rollover/season_rollover.h"
 #include "tests/core/dayrules_world.h"
@@ -270,6 +271,25 @@ TEST_F(Standings, AComputerNationalTeamCallsUpItsStrongestByPositionQuotas)
     EXPECT_EQ(CallUps.front().player, entryPlayer);
     EXPECT_EQ(CallUps.front().club, entry);
     EXPECT_EQ(CallUps.size(), 22u + 25u);
+}
+
+// A free player goes back to no club when the tournament ends: his call-up holds -1, the "none" the
+// loader takes, whatever negative club his record held (the loader refuses a call-up below -1).
+TEST_F(Standings, AFreePlayerCalledUpGoesBackToNoClub)
+{
+    const int entry = 39;
+    const int free = 1;
+    const int clubbed = 2;
+    Players[free].Club = -3;
+    const int club = Players[clubbed].Club;
+    ASSERT_GE(club, 0);
+    CallUps.clear();
+    CommitNationalCallUp(entry, {free, clubbed});
+    ASSERT_GE(CallUps.size(), 2u);
+    EXPECT_EQ(CallUps[CallUps.size() - 2].player, free);
+    EXPECT_EQ(CallUps[CallUps.size() - 2].club, -1);
+    EXPECT_EQ(CallUps.back().club, club);
+    EXPECT_EQ(Players[free].Club, entry);
 }
 
 }  // namespace

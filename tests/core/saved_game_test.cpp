@@ -450,8 +450,20 @@ TEST_F(SavedGameTest, HugeFilesFifosAndDevicesAreRefusedUnread)
 TEST_F(SavedGameTest, LoadedGameWithoutPlayersStillHasTheEmptyElementZero)
 {
     Players.clear();
-    for (TMailMessage& mail : MailMessages)  // no message may name a player then
+    for (TMailMessage& mail : MailMessages)  // no message may name a player then, nor any table
         mail.player = mail.clubOrSecondPlayer = -1;
+    Loans.clear();
+    Transfers.clear();
+    CallUps.clear();
+    TacticsPresets.clear();
+    Scorers.clear();
+    GoalTallies.clear();
+    AllTimeGoalTallies.clear();
+    PlayerSeasonStats.clear();
+    MatchReports.clear();
+    ReportEvents.clear();
+    Appearances.clear();
+    SubAppearances.clear();
     ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
     Players.assign(3, TPlayer{});
     ASSERT_EQ(LoadGame("partida.nsx"), LoadOutcome::kOpenHub);

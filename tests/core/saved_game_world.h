@@ -14,6 +14,7 @@
 #include "core/persist/saved_game_ranges.h"
 #include "core/season/calendar.h"
 #include "core/tables.h"
+#include "tests/core/saved_game_world_links.h"
 
 namespace tarvelon::savetest {
 
@@ -50,16 +51,6 @@ void KeepWordsWithinTallies(std::vector<Record>& table)
         word %= kMaxSavedTally;
         std::memcpy(bytes + at, &word, 4);
     }
-}
-
-// A random word brought into a table of `size` records: an index of it, or -1 (none) now and then.
-inline void KeepIndexIn(std::int32_t& index, std::size_t size)
-{
-    if (size == 0 || index % 8 == 0) {
-        index = -1;
-        return;
-    }
-    index = static_cast<std::int32_t>(static_cast<std::uint32_t>(index) % size);
 }
 
 // The random words that point into tables brought into them, so that the loader takes the world: it
@@ -113,15 +104,15 @@ inline void BuildSaveWorld(std::size_t players, std::size_t clubs, unsigned seed
     FillTable(Clubs, clubs, rng);
     FillTable(ClubFinances, clubs, rng);
     KeepWordsWithinTallies(Players);
-    for (TPlayer& player : Players) {  // and the attributes within theirs
-        player.Strength %= kMaxSavedAttribute;
-        player.Energy %= kMaxSavedAttribute;
-    }
     KeepWordsWithinTallies(Clubs);
+    KeepWordsWithinTallies(Coaches);
+    KeepWordsWithinTallies(CoachSeasons);
+    KeepWordsWithinTallies(StadiumWorks);
     KeepWordsWithinTallies(PlayerSeasonStats);
     KeepWordsWithinTallies(GoalTallies);
     KeepWordsWithinTallies(AllTimeGoalTallies);
     KeepIndexesInTables();
+    KeepLinksInTables();
     EnsurePlayerElementZero();
     // The state tiers hold each club of the table once, as the loader asks; their other bytes stay random.
     for (TStateChampionship& state : StateChampionships)

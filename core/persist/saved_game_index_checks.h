@@ -1,0 +1,68 @@
+#pragma once
+// The small tests the loader's index checks are written with (core/persist/saved_game_indexes.h):
+// a number inside a table, inside a range, or the format's "none".
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+
+#include "core/persist/saved_game_blocks.h"
+#include "core/season/competition_kind.h"
+
+namespace tarvelon::savedindex {
+
+inline constexpr std::int32_t kNone = -1;
+
+inline bool Within(std::int32_t value, std::int32_t low, std::int32_t high) { return value >= low && value <= high; }
+
+// A competition kind: 0 friendlies .. 9 Eurocopa.
+inline bool IsKind(std::int32_t kind) { return Within(kind, kKindFriendlies, kKindEurocopa); }
+
+// An index into a table of `size` records.
+inline bool InTable(std::int32_t value, std::size_t size)
+{
+    return value >= 0 && static_cast<std::size_t>(value) < size;
+}
+
+// An index into a table of `size` records, or none.
+inline bool IndexOrNone(std::int32_t value, std::size_t size) { return value == kNone || InTable(value, size); }
+
+// A club as a player holds it: any negative club is no club.
+inline bool ClubOrNegative(std::int32_t value, std::size_t clubs) { return value < 0 || InTable(value, clubs); }
+
+template <typename Values>
+bool AllIndexesOrNone(const Values& values, std::size_t size)
+{
+    return std::all_of(std::begin(values), std::end(values), [size](std::int32_t v) { return IndexOrNone(v, size); });
+}
+
+template <typename Records, typename Test>
+bool Every(const Records& records, Test&& test)
+{
+    return std::all_of(std::begin(records), std::end(records), test);
+}
+
+// The sizes of the tables a saved game's numbers point into.
+struct TableSizes {
+    std::size_t clubs = 0;
+    std::size_t coaches = 0;
+    std::size_t players = 0;
+    std::size_t competitions = 0;
+    std::size_t nationalTeams = 0;
+    std::size_t reports = 0;
+
+    explicit TableSizes(const SavedGameImage& image)
+        : clubs(image.clubs.size()), coaches(image.coaches.size()), players(image.players.size()),
+          competitions(image.competitions.size()), nationalTeams(image.nationalTeams.size()),
+          reports(image.matchReports.size())
+    {
+    }
+};
+
+// Each names the first number of its tables that lies outside, or returns nullptr.
+const char* ClubBusinessIndexOutside(const SavedGameImage& image, const TableSizes& sizes);
+const char* CompetitionIndexOutside(const SavedGameImage& image, const TableSizes& sizes);
+const char* HistoryIndexOutside(const SavedGameImage& image, const TableSizes& sizes);
+const char* MatchArchiveIndexOutside(const SavedGameImage& image, const TableSizes& sizes);
+
+}  // namespace tarvelon::savedindex

@@ -1,0 +1,57 @@
+// The index checks of the competitions: division lists and league records, state championships,
+// cup ties, fixtures and the competition table.
+#include "core/persist/saved_game_index_checks.h"
+#include "core/vocab/countries.h"
+
+namespace tarvelon::savedindex {
+
+namespace {
+
+template <std::size_t Rows, std::size_t Places>
+bool ClubsOrNone(const std::int32_t (&lists)[Rows][Places], std::size_t clubs)
+{
+    return Every(lists, [clubs](const std::int32_t (&list)[Places]) { return AllIndexesOrNone(list, clubs); });
+}
+
+// A league's country names it in the market's tree; its division count bounds the loops over its
+// division lists and the season summary's rows; its club count bounds a country's clubs.
+bool LeagueInTables(const TLeague& league, const TableSizes& sizes)
+{
+    return InTable(league.country, CountryNames.size()) && Within(league.divisionCount, 0, kDivisions) &&
+           league.clubCount >= 0 && static_cast<std::size_t>(league.clubCount) <= sizes.clubs &&
+           ClubsOrNone(league.divisions, sizes.clubs) && ClubsOrNone(league.finalOrder, sizes.clubs);
+}
+
+// Up to four played tiers and the reserve tier below them: the season's turn shuffles tiers
+// 1..groupCount + 1 of the record's five, and the state finals loop over the played ones.
+bool StateInTables(const TStateChampionship& state, const TableSizes& sizes)
+{
+    return Within(state.groupCount, 0, kStateTierCount - 1) && AllIndexesOrNone(state.finalists, sizes.clubs);
+}
+
+bool TieInTables(const TCupTie& tie, const TableSizes& sizes)
+{
+    return IndexOrNone(tie.firstTeam, sizes.clubs) && IndexOrNone(tie.secondTeam, sizes.clubs) &&
+           IndexOrNone(tie.winner, sizes.clubs);
+}
+
+bool FixtureInTables(const TFixture& fixture, const TableSizes& sizes)
+{
+    return IndexOrNone(fixture.home, sizes.clubs) && IndexOrNone(fixture.away, sizes.clubs) && IsKind(fixture.kind);
+}
+
+}  // namespace
+
+const char* CompetitionIndexOutside(const SavedGameImage& image, const TableSizes& sizes)
+{
+    if (!Every(image.leagues, [&sizes](const TLeague& l) { return LeagueInTables(l, sizes); })) return "league";
+    if (!Every(image.stateChampionships, [&sizes](const TStateChampionship& s) { return StateInTables(s, sizes); }))
+        return "state championship";
+    const auto tie = [&sizes](const TCupTie& t) { return TieInTables(t, sizes); };
+    if (!Every(image.nationalCupTies, tie) || !Every(image.clubWorldCupTies, tie)) return "cup tie";
+    if (!Every(image.fixtures, [&sizes](const TFixture& f) { return FixtureInTables(f, sizes); })) return "fixture";
+    if (!Every(image.competitions, [](const TCompetition& c) { return IsKind(c.kind); })) return "competition's kind";
+    return nullptr;
+}
+
+}  // namespace tarvelon::savedindex

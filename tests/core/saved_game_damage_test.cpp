@@ -1,0 +1,339 @@
+// Saves of a real game (the small test database, two human coaches) with one number changed by hand, as a
+// hostile player would: a state championship with more tiers than its record holds, a loan or a
+// call-up sending a player to a club that is not there, a league naming no country or looping over
+// more divisions than it has, and counters that a day's addition would take past the 32-bit limit.
+// The loader and the load screen's preview refuse each with the message and leave the file as it is;
+// the sound save plays through a season's turn, and every save the game writes on the way loads.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "core/economy/loans.h"
+#include "core/economy/transfers.h"
+#include "core/hooks.h"
+#include "core/newgame/new_game_setup.h"
+#include "core/persist/saved_game.h"
+#include "core/persist/saved_game_image.h"
+#include "core/persist/saved_game_indexes.h"
+#include "core/records/game_state.h"
+#include "core/season/calendar.h"
+#include "core/season/competition_kind.h"
+#include "core/season/competitions.h"
+#include "core/seasonloop/season_loop.h"
+#include "core/services/rule_services.h"
+#include "core/settings/settings.h"
+#include "core/tables.h"
+#include "tests/core/newgame_database.h"
+
+using namespace tarvelon;
+
+namespace {
+
+constexpr std::uint64_t kSeed = 5151;
+constexpr int kBrazil = 29;
+constexpr int kArgentina = 11;
+constexpr int kSeasons = 3;
+
+// Where field `field` of record `record` of the saved table `member` lies in the file `bytes`.
+template <typename Table>
+std::size_t FieldOffset(const std::string& bytes, Table SavedGameImage::*member, std::size_t record, std::size_t field)
+{
+    auto image = std::make_unique<SavedGameImage>();
+    EXPECT_EQ(ReadSavedGameImage(bytes, *image), SavedGameCheck::kValid);
+    std::size_t at = kSavedGameHeaderBytes;
+    std::size_t found = 0;
+    VisitSavedBlocks(*image, [&](int, auto& table, auto&) {
+        if (static_cast<const void*>(&table) == static_cast<const void*>(&((*image).*member)))
+            found = at + 4 + record * sizeof(table[0]) + field;
+        at += 4 + table.size() * sizeof(table[0]);
+    });
+    EXPECT_NE(found, 0u);
+    return found;
+}
+
+std::size_t GameStateOffset(std::size_t field) { return 4 + field; }
+
+std::string WithInt32(std::string bytes, std::size_t at, std::int32_t value)
+{
+    std::memcpy(bytes.data() + at, &value, 4);
+    return bytes;
+}
+
+std::string ReadFile(const std::filesystem::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+}
+
+class DamagedSaves : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        folder_ = new testdb::GameFolder();
+        testdb::WriteDatabase(folder_->path(), testdb::SmallWorld());
+        SetProgramFolder(folder_->path());
+        std::filesystem::current_path(folder_->path());
+        std::filesystem::create_directories(folder_->path() / kSaveFolder);
+        StartRules({kSeed});
+        Hooks().showMessage = [](const std::string&) {};
+        StartTwoCoachGame();
+        good_ = new std::string(WriteSavedGameImage());
+    }
+    static void TearDownTestSuite()
+    {
+        delete good_;
+        delete folder_;
+        SetProgramFolder({});
+    }
+    void SetUp() override
+    {
+        std::filesystem::current_path(folder_->path());
+        Hooks().showMessage = [this](const std::string& text) { messages_.push_back(text); };
+    }
+    void TearDown() override { Hooks().showMessage = [](const std::string&) {}; }
+
+    // Brazil (with its state championships) and Argentina, a human coach at a club
+    // of each; a Brazilian player on loan at the Argentine club, and a call-up row as a tournament
+    // leaves it, so that the file holds both tables.
+    static void StartTwoCoachGame()
+    {
+        BeginNewGameSetup();
+        ListNewGameClubFiles();
+        NewGameChoices choices;
+        choices.countries = {kBrazil, kArgentina};
+        choices.stateChampionships = true;
+        ASSERT_TRUE(SetUpNewGameBeforeCoaches(choices));
+        Game.HumanClubCount = 2;
+        ASSERT_TRUE(ChooseHumanClub(1, DivisionClub(kBrazil, 0), "Treinador 1"));
+        ASSERT_TRUE(ChooseHumanClub(2, DivisionClub(kArgentina, 1), "Treinador 2"));
+        const FirstScreen first = RunNewGameBuilder();
+        ASSERT_NE(first, FirstScreen::None);
+        BeginSeasonLoop(first == FirstScreen::Matchday);
+        const int owner = DivisionClub(kBrazil, 3);
+        const int player = FirstPlayerOf(owner);
+        ASSERT_GT(player, 0);
+        AddLoan(player, owner, TodayDate() + 60);
+        LoanPlayer(player, DivisionClub(kArgentina, 1), TodayDate() + 60);
+        CallUps.push_back(TCallUp{FirstPlayerOf(DivisionClub(kBrazil, 4)), DivisionClub(kBrazil, 4)});
+    }
+
+    static int DivisionClub(int country, int slot)
+    {
+        return Leagues[static_cast<std::size_t>(FindLeagueByCountry(country))].divisions[0][slot];
+    }
+
+    static int FirstPlayerOf(int club)
+    {
+        for (int p = 1; p < static_cast<int>(Players.size()); ++p)
+            if (Players[p].Club == club) return p;
+        return -1;
+    }
+
+    static int ClubCount() { return static_cast<int>(Clubs.size()); }
+
+    // The values a hostile player would try in a field that points into a table of `size` entries.
+    static std::vector<std::int32_t> OutsideATable(int size) { return {-2, size, size + 1, 100000, INT_MAX}; }
+
+    static SavedGameCheck Check(const std::string& bytes)
+    {
+        auto image = std::make_unique<SavedGameImage>();
+        return ReadSavedGameImage(bytes, *image);
+    }
+
+    // The damaged bytes are refused by the loader, by the load screen's preview and by a load from the
+    // save folder, which shows the message and leaves the file and the game in memory as they were.
+    void ExpectRefusedWithTheMessage(const std::string& bytes, const std::string& what)
+    {
+        EXPECT_EQ(Check(bytes), SavedGameCheck::kCorrupt) << what;
+        const std::string name = "danificado.nsx";
+        WriteFile(folder_->path() / SavePath(name), bytes);
+        TGameState preview{};
+        EXPECT_EQ(ReadSavePreview(name, preview), PreviewOutcome::kInvalid) << what;
+        const std::string before = WriteSavedGameImage();
+        messages_.clear();
+        EXPECT_EQ(LoadGame(name), LoadOutcome::kFailed) << what;
+        EXPECT_EQ(messages_, std::vector<std::string>{kInvalidSaveMessage}) << what;
+        EXPECT_EQ(ReadFile(folder_->path() / SavePath(name)), bytes) << what;
+        EXPECT_EQ(WriteSavedGameImage(), before) << what;
+    }
+
+    static testdb::GameFolder* folder_;
+    static std::string* good_;
+    std::vector<std::string> messages_;
+};
+
+testdb::GameFolder* DamagedSaves::folder_ = nullptr;
+std::string* DamagedSaves::good_ = nullptr;
+
+TEST_F(DamagedSaves, TheSoundSaveLoads)
+{
+    EXPECT_EQ(Check(*good_), SavedGameCheck::kValid);
+    auto image = std::make_unique<SavedGameImage>();
+    ASSERT_EQ(ReadSavedGameImage(*good_, *image), SavedGameCheck::kValid);
+    EXPECT_EQ(image->loans.size(), 1u);
+    EXPECT_EQ(image->callUps.size(), 1u);
+}
+
+// More tiers than the record's five were read past in the season turn's shuffles, and INT_MAX tiers
+// kept the state finals' loop over the top scorers running for minutes.
+TEST_F(DamagedSaves, AStateChampionshipWithMoreTiersThanItsRecordIsRefused)
+{
+    for (int state = 0; state < kStateCount; ++state) {
+        if (!StateChampionships[static_cast<std::size_t>(state)].active) continue;
+        const std::size_t at = FieldOffset(*good_, &SavedGameImage::stateChampionships, static_cast<std::size_t>(state),
+                                           offsetof(TStateChampionship, groupCount));
+        for (const std::int32_t count : {5, 6, 100000, INT_MAX, -1})
+            ExpectRefusedWithTheMessage(WithInt32(*good_, at, count), "state " + std::to_string(state) +
+                                                                          " tiers " + std::to_string(count));
+        EXPECT_EQ(Check(WithInt32(*good_, at, 4)), SavedGameCheck::kValid);  // four played tiers and the reserve
+        return;
+    }
+    FAIL() << "no state championship in play";
+}
+
+// An owner outside the club table never took his player back: a "cannot return" message every round,
+// and the next save was refused.
+TEST_F(DamagedSaves, ALoanToAnOwnerOutsideTheClubsIsRefused)
+{
+    const std::size_t at = FieldOffset(*good_, &SavedGameImage::loans, 0, offsetof(TLoan, ownerClub));
+    for (const std::int32_t owner : OutsideATable(ClubCount()))
+        ExpectRefusedWithTheMessage(WithInt32(*good_, at, owner), "loan owner " + std::to_string(owner));
+    ExpectRefusedWithTheMessage(WithInt32(*good_, at, -1), "open loan without an owner");
+    // A closed loan (player -1) keeps its row whatever it names.
+    const std::size_t player = FieldOffset(*good_, &SavedGameImage::loans, 0, offsetof(TLoan, player));
+    EXPECT_EQ(Check(WithInt32(WithInt32(*good_, player, -1), at, INT_MAX)), SavedGameCheck::kValid);
+}
+
+// The club of a call-up becomes the player's club when the tournament ends: outside the table, the
+// next save was refused; below -1 the player silently lost his club.
+TEST_F(DamagedSaves, ACallUpToAClubOutsideTheTableIsRefused)
+{
+    const std::size_t at = FieldOffset(*good_, &SavedGameImage::callUps, 0, offsetof(TCallUp, club));
+    for (const std::int32_t club : OutsideATable(ClubCount()))
+        ExpectRefusedWithTheMessage(WithInt32(*good_, at, club), "call-up club " + std::to_string(club));
+    const std::size_t player = FieldOffset(*good_, &SavedGameImage::callUps, 0, offsetof(TCallUp, player));
+    for (const std::int32_t p : OutsideATable(static_cast<int>(Players.size())))
+        ExpectRefusedWithTheMessage(WithInt32(*good_, player, p), "call-up player " + std::to_string(p));
+    // A free player called up goes back to no club: -1 is what the call-up writes for him.
+    EXPECT_EQ(Check(WithInt32(*good_, at, -1)), SavedGameCheck::kValid);
+}
+
+// The market's tree named the league by a country past the names; INT_MAX divisions kept the season
+// summary's rows coming; a negative league-club count read club -1 in the market's "Outros".
+TEST_F(DamagedSaves, ALeagueOrClubCountOutsideItsTablesIsRefused)
+{
+    const auto leagueField = [](std::size_t field) { return FieldOffset(*good_, &SavedGameImage::leagues, 0, field); };
+    for (const std::int32_t country : {-1, 203, 100000, INT_MAX})
+        ExpectRefusedWithTheMessage(WithInt32(*good_, leagueField(offsetof(TLeague, country)), country),
+                                    "league country " + std::to_string(country));
+    for (const std::int32_t divisions : {-1, 5, 100000, INT_MAX})
+        ExpectRefusedWithTheMessage(WithInt32(*good_, leagueField(offsetof(TLeague, divisionCount)), divisions),
+                                    "division count " + std::to_string(divisions));
+    for (const std::int32_t clubs : {-1, ClubCount() + 1, INT_MAX})
+        ExpectRefusedWithTheMessage(WithInt32(*good_, leagueField(offsetof(TLeague, clubCount)), clubs),
+                                    "league's club count " + std::to_string(clubs));
+    for (const std::int32_t clubs : {-1, -2, ClubCount() + 1, INT_MAX}) {
+        ExpectRefusedWithTheMessage(WithInt32(*good_, GameStateOffset(offsetof(TGameState, LeagueClubCount)), clubs),
+                                    "league clubs " + std::to_string(clubs));
+        ExpectRefusedWithTheMessage(WithInt32(*good_, GameStateOffset(offsetof(TGameState, ExtraClubCount)), clubs),
+                                    "extra clubs " + std::to_string(clubs));
+    }
+}
+
+// A player's position and traits name texts and tallies of their own, a club's division its row of the
+// ticket prices, a coach's division the division list he looks for a job in: the hub, the job offers
+// and the market read them unchecked.
+TEST_F(DamagedSaves, APlayersPositionOrTraitOrADivisionOutsideTheirTablesIsRefused)
+{
+    const int club = DivisionClub(kBrazil, 0);
+    const auto playerField = [club](std::size_t field) {
+        return FieldOffset(*good_, &SavedGameImage::players, static_cast<std::size_t>(FirstPlayerOf(club)), field);
+    };
+    for (const std::int32_t value : {-1, 14, INT_MAX}) {
+        ExpectRefusedWithTheMessage(WithInt32(*good_, playerField(offsetof(TPlayer, Trait1)), value), "trait");
+        ExpectRefusedWithTheMessage(WithInt32(*good_, playerField(offsetof(TPlayer, Trait2)), value), "second trait");
+    }
+    for (const std::int32_t value : {-1, 5, INT_MAX})
+        ExpectRefusedWithTheMessage(WithInt32(*good_, playerField(offsetof(TPlayer, Position)), value), "position");
+    const std::size_t division =
+        FieldOffset(*good_, &SavedGameImage::clubs, static_cast<std::size_t>(club), offsetof(TClub, Division));
+    const std::size_t coachDivision = FieldOffset(*good_, &SavedGameImage::coaches,
+                                                  static_cast<std::size_t>(Clubs[club].coach), offsetof(TCoach, division));
+    for (const std::int32_t value : {-1, 5, INT_MAX}) {
+        ExpectRefusedWithTheMessage(WithInt32(*good_, division, value), "division " + std::to_string(value));
+        ExpectRefusedWithTheMessage(WithInt32(*good_, coachDivision, value), "coach's division " + std::to_string(value));
+    }
+}
+
+// Each of these gets one added on some day of play: at INT_MAX the addition overflowed.
+TEST_F(DamagedSaves, CountersADayAddsToAtTheirLimitAreRefused)
+{
+    const std::size_t counters[] = {
+        offsetof(TGameState, LeagueRound),      offsetof(TGameState, nationalCupRound),
+        offsetof(TGameState, NationalCupStage), offsetof(TGameState, TournamentStage),
+        offsetof(TGameState, ClubWorldCupStage), offsetof(TGameState, StateStage),
+        offsetof(TGameState, worldCupEditions), offsetof(TGameState, copaAmericaEditions),
+        offsetof(TGameState, eurocopaEditions),
+    };
+    for (const std::size_t field : counters)
+        ExpectRefusedWithTheMessage(WithInt32(*good_, GameStateOffset(field), INT_MAX),
+                                    "game state counter at byte " + std::to_string(field));
+    const int player = FirstPlayerOf(DivisionClub(kBrazil, 0));
+    for (const std::size_t field : {offsetof(TPlayer, Morale), offsetof(TPlayer, Age)})
+        ExpectRefusedWithTheMessage(
+            WithInt32(*good_, FieldOffset(*good_, &SavedGameImage::players, static_cast<std::size_t>(player), field),
+                      INT_MAX),
+            "player field at byte " + std::to_string(field));
+}
+
+// The save plays on through three seasons and their turns with both coaches, and every save the game
+// writes on the way, one a day, loads again with every number inside its table and its range.
+TEST_F(DamagedSaves, EverySaveOfTwoCoachesThroughSeasonTurnsLoads)
+{
+    StartRules({kSeed});
+    {
+        auto image = std::make_unique<SavedGameImage>();
+        ASSERT_EQ(ReadSavedGameImage(*good_, *image), SavedGameCheck::kValid);
+        StartLoadedGame(*image);
+        BeginSeasonLoop(false);
+    }
+    ASSERT_EQ(Game.HumanClubCount, 2);
+    std::set<int> kindsSaved;
+    int saves = 0;
+    const auto expectSaveLoads = [&] {
+        auto image = std::make_unique<SavedGameImage>();
+        const SavedGameCheck check = ReadSavedGameImage(WriteSavedGameImage(), *image);
+        const char* outside = SavedIndexOutsideItsTable(*image);
+        EXPECT_EQ(check, SavedGameCheck::kValid) << "season " << Game.Season << " day " << Game.DayIndex << ": "
+                                                 << (outside != nullptr ? outside : "a range");
+        kindsSaved.insert(Game.DayKind);
+        ++saves;
+    };
+    SeasonWatch watch;
+    watch.afterDay = expectSaveLoads;
+    const int firstSeason = Game.Season;
+    for (int season = 0; season < kSeasons; ++season) {
+        PlaySeasonDays(watch);
+        ASSERT_FALSE(HasFailure()) << "season " << Game.Season;
+        TurnToNewSeason();
+        expectSaveLoads();
+    }
+    EXPECT_EQ(Game.Season, firstSeason + kSeasons);
+    EXPECT_GT(saves, 100);
+    for (const int kind : {kKindNationalLeague, kKindNationalCup, kKindStateChampionship})
+        EXPECT_TRUE(kindsSaved.count(kind)) << "no save on a day of kind " << kind;
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+#include "tools/savesweep/saved_fields.h"
+
+#include <cstdint>
+#include <type_traits>
+#include <vector>
+
+#include "asserted_field_list.h"
+#include "core/persist/saved_game_blocks.h"
+
+namespace tarvelon::savesweep {
+
+namespace {
+
+template <typename Field>
+constexpr bool IsInt32Made = std::is_same_v<std::remove_all_extents_t<Field>, std::int32_t>;
+
+}  // namespace
+
+const std::vector<AssertedField>& AssertedFields()
+{
+#define TARVELON_ASSERTED_FIELD(Record, field)                                                      \
+    AssertedField{#Record, typeid(Record), #field, offsetof(Record, field), sizeof(Record::field), \
+                  IsInt32Made<decltype(Record::field)>},
+    static const std::vector<AssertedField> fields{TARVELON_ASSERTED_FIELDS(TARVELON_ASSERTED_FIELD)};
+#undef TARVELON_ASSERTED_FIELD
+    return fields;
+}
+
+std::vector<IntField> IntFieldsOf(std::type_index record)
+{
+    std::vector<IntField> fields;
+    for (const AssertedField& field : AssertedFields())
+        if (field.recordType == record && field.int32Elements)
+            fields.push_back(IntField{std::string(field.record) + "::" + field.name, field.offset,
+                                      static_cast<int>(field.size / sizeof(std::int32_t))});
+    return fields;
+}
+
+std::size_t UncoveredBytes(std::type_index record, std::size_t size)
+{
+    std::vector<bool> covered(size, false);
+    for (const AssertedField& field : AssertedFields())
+        if (field.recordType == record)
+            for (std::size_t at = field.offset; at < field.offset + field.size && at < size; ++at)
+                covered[at] = true;
+    std::size_t uncovered = 0;
+    for (const bool byte : covered)
+        uncovered += byte ? 0 : 1;
+    return uncovered;
+}
+
+const std::vector<SavedTable>& SavedTables()
+{
+    static const std::vector<SavedTable> tables = [] {
+        std::vector<SavedTable> list{SavedTable{"Game", typeid(TGameState), sizeof(TGameState)}};
+#define TARVELON_SAVED_TABLE(count, Type, member, live) \
+    list.push_back(SavedTable{#live, typeid(Type::value_type), sizeof(Type::value_type)});
+        TARVELON_SAVED_BLOCKS(TARVELON_SAVED_TABLE)
+#undef TARVELON_SAVED_TABLE
+        return list;
+    }();
+    return tables;
+}
+
+}  // namespace tarvelon::savesweep

@@ -1,0 +1,34 @@
+#pragma once
+// The cases of one base: every int32 field the layout asserts, in one record of its table, written
+// as -2, -1, the size of the table it points into, that size + 1, 100000 and INT_MAX.
+//
+// Which record and which elements: a field is written in the first record of its table that holds
+// data there (not zero), else in the first record. An array field is written at its first element,
+// its last, and the first element that holds data in any record; each once. A value the field
+// already holds is left out (the case would be the base itself), as is a value written twice.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tarvelon::savesweep {
+
+struct SweepCase {
+    int base = 0;
+    std::string table;        // "Clubs"
+    std::size_t record = 0;   // row in the table
+    std::string field;        // "TClub::Points[3]"
+    std::int32_t value = 0;
+    std::size_t fileOffset = 0;  // of the int32 written, in the saved file
+};
+
+// Every case of the base; empty when its bytes are not a valid save.
+std::vector<SweepCase> CasesOfBase(const std::string& bytes, int base);
+
+// The base's bytes with the case's value written.
+std::string CaseBytes(const std::string& bytes, const SweepCase& c);
+
+// "virada Clubs[3] TClub::Points[2] = -1"
+std::string CaseLabel(const SweepCase& c);
+
+}  // namespace tarvelon::savesweep
