@@ -1,15 +1,15 @@
 #pragma once
 // The checked build (sanitizers on) compares the game's lookup indexes with a walk over their
 // tables. A walk on every lookup made whole seasons in that build many times slower, and slower with
-// every season as the tables grow, so one lookup in eight is compared. An index left out of date by a
-// change nobody reported stays wrong for the lookups that follow, so the sampled check still stops
-// the game within a few of them.
+// every season as the tables grow; one in eight still took most of a season's time there, so one
+// lookup in thirty-two is compared. An index left out of date by a change nobody reported stays wrong
+// for the lookups that follow, so the sampled check still stops the game within a few dozen of them.
 namespace tarvelon {
 
 inline bool SampledIndexCheck()
 {
     static unsigned lookups = 0;
-    return (++lookups & 7u) == 0;
+    return (++lookups & 31u) == 0;
 }
 
 }  // namespace tarvelon
