@@ -15,6 +15,7 @@
 #include "platform/forms/form.h"
 #include "platform/stdctrls/message_box.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/platform/modal_answer_each.h"
 #include "tests/platform/modal_driver.h"
 
 namespace tarvelon {

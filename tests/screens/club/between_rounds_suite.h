@@ -17,6 +17,7 @@
 #include "screens/common/navigator.h"
 #include "tests/screens/hub_game.h"
 #include "tests/screens/hub_game_suite.h"
+#include "tests/platform/modal_answer_each.h"
 #include "tests/platform/modal_driver.h"
 
 namespace tarvelon::test {

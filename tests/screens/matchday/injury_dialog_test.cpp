@@ -46,6 +46,7 @@
 #include "tests/screens/board_drags.h"
 #include "tests/screens/matchday/match_dialogs_suite.h"
 #include "tests/screens/quick_clock.h"
+#include "tests/platform/modal_answer_each.h"
 #include "tests/platform/modal_driver.h"
 #include "tools/gallery/gallery_game.h"
 

@@ -57,6 +57,7 @@
 #include "tests/screens/player_clicks.h"
 #include "tests/screens/seeded_matchday_suite.h"
 #include "tests/screens/tables_fingerprint.h"
+#include "tests/platform/modal_answer_each.h"
 #include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
