@@ -4,7 +4,8 @@
 // seasons, by competition) and a coach's season row. See FirstRecordLookup.
 //
 // These tables only grow during a game; code that replaces them (a loaded game) calls
-// HistoryTablesChanged(). Builds with TARVELON_CHECK_INDEXES compare one lookup in eight with a walk.
+// HistoryTablesChanged(). Builds with TARVELON_CHECK_INDEXES compare a sample of the lookups with a walk
+// (SampledIndexCheck).
 #include <vector>
 
 #include "core/records/history_records.h"

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "controls/dc_smooth_message_dialog.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon::test {
 

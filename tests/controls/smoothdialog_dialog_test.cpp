@@ -9,7 +9,7 @@
 #include "platform/forms/class_registry.h"
 #include "platform/forms/translucency.h"
 #include "tests/controls/controls_test_support.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 #include "tests/support/sample_picture.h"
 
 namespace tarvelon {

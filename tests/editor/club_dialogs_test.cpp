@@ -21,7 +21,7 @@
 #include "platform/stdctrls/graphic_controls.h"
 #include "platform/stdctrls/lists.h"
 #include "tests/editor/editor_dialogs_suite.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon::test {
 namespace {

@@ -24,7 +24,7 @@
 #include "screens/screens_registration.h"
 #include "editor/model/editor_tables.h"
 #include "tests/platform/forms_test_support.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 #include "tools/sampledata/sample_database.h"
 
 namespace tarvelon::test {

@@ -16,7 +16,7 @@
 #include "platform/stdctrls/lists.h"
 #include "platform/stdctrls/menus.h"
 #include "tests/editor/editor_teams_suite.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon::test {
 namespace {

@@ -14,7 +14,7 @@
 #include "platform/forms/screen.h"
 #include "platform/forms/timer.h"
 #include "tests/platform/forms_test_support.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

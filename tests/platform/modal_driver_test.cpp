@@ -15,7 +15,8 @@
 #include "platform/forms/form.h"
 #include "platform/stdctrls/message_box.h"
 #include "tests/platform/forms_test_support.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_answer_each.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "platform/forms/text_utils.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon::test {
 

@@ -22,7 +22,7 @@
 #include "platform/stdctrls/message_box.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/platform/shown_dialogs.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

@@ -15,7 +15,7 @@
 #include "platform/stdctrls/containers.h"
 #include "platform/stdctrls/menus.h"
 #include "tests/platform/forms_test_support.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

@@ -30,7 +30,7 @@
 #include "screens/matchday/lineup_screen.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/board_drags.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon::test {
 

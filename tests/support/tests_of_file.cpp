@@ -59,10 +59,13 @@ bool SelectTestsOfFile(int& argc, char** argv)
         std::fprintf(stderr, "no test of this program is defined in %s\n", file.c_str());
         return false;
     }
-    // A filter given on the command line (--gtest_filter) wins over the file's.
+    // A filter given on the command line (--gtest_filter) wins over the file's; one of exclusions
+    // alone ("-A.b:C.d") leaves those out of the file's tests.
     const std::string given = GTEST_FLAG_GET(filter);
     if (given == "*" || given.empty())
         GTEST_FLAG_SET(filter, filter);
+    else if (given[0] == '-')
+        GTEST_FLAG_SET(filter, filter + given);
     return true;
 }
 

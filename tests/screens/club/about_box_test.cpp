@@ -19,7 +19,7 @@
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/play_through.h"
 #include "tests/screens/two_coach_hub_suite.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

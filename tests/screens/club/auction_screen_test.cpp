@@ -24,7 +24,7 @@
 #include "screens/common/navigator.h"
 #include "screens/common/subjects.h"
 #include "tests/screens/views_test_support.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

@@ -17,7 +17,8 @@
 #include "screens/common/navigator.h"
 #include "tests/screens/hub_game.h"
 #include "tests/screens/hub_game_suite.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_answer_each.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon::test {
 

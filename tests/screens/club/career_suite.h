@@ -13,7 +13,8 @@
 #include "core/hooks.h"
 #include "screens/club/dismissal_notice.h"
 #include "tests/screens/club/club_dialogs_fixture.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_answer_each.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon::test {
 

@@ -20,7 +20,7 @@
 #include "screens/common/screen_registry.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/gallery_game_suite.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon::test {
 

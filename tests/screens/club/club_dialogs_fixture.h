@@ -16,7 +16,7 @@
 #include "screens/common/navigator.h"
 #include "tests/screens/game_folder_fixture.h"
 #include "tests/screens/hub_driving.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon::test {
 

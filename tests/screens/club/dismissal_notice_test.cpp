@@ -15,7 +15,7 @@
 #include "screens/club/dismissal_notice.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/two_coach_hub_suite.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

@@ -64,7 +64,8 @@
 #include "tests/screens/hub_game.h"
 #include "tests/screens/in_match_answerer.h"
 #include "tests/controls/shown_text.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_answer_each.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

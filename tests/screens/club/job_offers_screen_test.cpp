@@ -16,7 +16,7 @@
 #include "screens/club/job_offers_screen.h"
 #include "screens/common/subjects.h"
 #include "tests/screens/club/career_suite.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

@@ -37,7 +37,7 @@
 #include "tests/controls/shown_text.h"
 #include "tests/screens/club/club_dialogs_fixture.h"
 #include "tests/screens/start/options_suite.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

@@ -31,7 +31,8 @@
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/two_coach_hub_suite.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_answer_each.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

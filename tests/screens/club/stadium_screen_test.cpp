@@ -26,7 +26,7 @@
 #include "screens/common/subjects.h"
 #include "tests/controls/shown_text.h"
 #include "tests/screens/club/bank_accounts_stadium_suite.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

@@ -29,7 +29,7 @@
 #include "tests/screens/competitions/national_team_suite.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/player_clicks.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

@@ -46,7 +46,8 @@
 #include "tests/screens/board_drags.h"
 #include "tests/screens/matchday/match_dialogs_suite.h"
 #include "tests/screens/quick_clock.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_answer_each.h"
+#include "tests/platform/modal_driver.h"
 #include "tools/gallery/gallery_game.h"
 
 namespace tarvelon {

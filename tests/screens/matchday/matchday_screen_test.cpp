@@ -57,7 +57,8 @@
 #include "tests/screens/player_clicks.h"
 #include "tests/screens/seeded_matchday_suite.h"
 #include "tests/screens/tables_fingerprint.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_answer_each.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

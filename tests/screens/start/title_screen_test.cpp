@@ -29,7 +29,7 @@
 #include "screens/start/title_screen.h"
 #include "screens/screens_registration.h"
 #include "tests/platform/forms_test_support.h"
-#include "tests/support/modal_driver.h"
+#include "tests/platform/modal_driver.h"
 
 namespace tarvelon {
 namespace {

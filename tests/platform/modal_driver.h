@@ -2,16 +2,17 @@
 // Answering a window that the code under test opens modally (a form's ShowModal, a message box),
 // without ever hanging the test:
 //
-//     test::Answer<TForm40>([&](TForm40& dialog) { ...type a name, click "Salvar"... });
-//     hub->SaveGame();  // opens TForm40 modally and returns once it is answered
+//     test::Answer<TForm40>([](TForm40& dialog) { ...type a name, click its button... });
+//     QTest::keyClick(hub->Widget(), Qt::Key_F2);  // F2 shows TForm40 modally: returns once answered
 //
 // A timer polls (from inside whatever modal loop shows the window) until the window shows, then
 // runs the steps on it. If the window does not show within the deadline, or the steps leave it
 // open and modal (a step that clicked nothing, an ASSERT that returned early), the test records a
 // failure and every modal window is closed (and so is every one that shows after it, until the
 // test ends), so that each modal loop returns and the test ends red instead of waiting for ever.
-// An answer still waiting when the test ends fails the test as well. AnswerEach answers every form
-// of a class that shows while it lives, with the same deadline.
+// An answer still waiting when the test ends fails the test as well. (AnswerEach, in
+// modal_answer_each.h, answers every form of a class that shows while it lives, with the same
+// deadline.)
 //
 // The deadline is generous (a loaded machine can take seconds to show a window):
 // TARVELON_MODAL_DEADLINE_MS overrides the default of 20 s.
@@ -348,103 +349,5 @@ void AnswerDialog(std::function<void(T&)> steps, int ms = ModalDeadlineMs())
         },
         std::move(steps), modal_driver::NameOf<T>(), ms);
 }
-
-}  // namespace tarvelon::test
-
-namespace tarvelon::test {
-
-// Answers each form of class T that shows (and for which `matches` holds), once per showing, for as
-// long as the object lives: for a stretch of play in which the game opens screen after screen.
-// Each answered form that is still the topmost modal window a deadline after its steps fails the
-// test, and every modal window is closed.
-template <typename T>
-class AnswerEach {
-public:
-    explicit AnswerEach(std::function<void(T&)> steps, std::function<bool(T&)> matches = {},
-                        int ms = ModalDeadlineMs())
-        : state_(std::make_shared<State>())
-    {
-        modal_driver::ListenForTestEnd();
-        state_->steps = std::move(steps);
-        state_->matches = std::move(matches);
-        state_->ms = ms;
-        Poll(state_);
-    }
-    AnswerEach(const AnswerEach&) = delete;
-    AnswerEach& operator=(const AnswerEach&) = delete;
-
-    // The forms answered so far (their class names, in order).
-    const std::vector<std::string>& Seen() const { return state_->seen; }
-
-private:
-    struct State {
-        std::function<void(T&)> steps;
-        std::function<bool(T&)> matches;
-        int ms = 0;
-        std::vector<std::string> seen;
-        std::vector<std::unique_ptr<modal_driver::ClosingWatch>> closing;  // answered, still shown
-        std::vector<QPointer<QWidget>> answering;                          // steps running
-    };
-
-    static void Poll(const std::weak_ptr<State>& weak)
-    {
-        // The next look is queued first: the steps may open the next modal window before they return.
-        QTimer::singleShot(10, [weak] {
-            if (std::shared_ptr<State> state = weak.lock()) {
-                Poll(weak);
-                WatchClosing(*state);
-                if (T* form = NextToAnswer(*state))
-                    Run(*state, *form);
-            }
-        });
-    }
-
-    static bool Answered(const State& state, const QWidget* window)
-    {
-        for (const auto& watch : state.closing)
-            if (watch->Window() == window && !watch->Ended())
-                return true;
-        return std::find(state.answering.begin(), state.answering.end(), window) != state.answering.end();
-    }
-
-    static T* NextToAnswer(const State& state)
-    {
-        for (int i = Screen->FormCount() - 1; i >= 0; --i) {
-            auto* form = dynamic_cast<T*>(Screen->Forms(i));
-            if (form && form->Visible() && (!state.matches || state.matches(*form)) &&
-                !Answered(state, form->Widget()))
-                return form;
-        }
-        return nullptr;
-    }
-
-    static void Run(State& state, T& form)
-    {
-        QPointer<QWidget> window = form.Widget();
-        const std::string what = form.ClassName();
-        state.seen.push_back(what);
-        state.answering.push_back(window);
-        state.steps(form);
-        state.answering.erase(std::find(state.answering.begin(), state.answering.end(), window));
-        if (window && window->isVisible())  // (a window hidden and shown again by the steps is not caught)
-            state.closing.push_back(std::make_unique<modal_driver::ClosingWatch>(window, what));
-    }
-
-    static void WatchClosing(State& state)
-    {
-        auto& closing = state.closing;
-        closing.erase(std::remove_if(closing.begin(), closing.end(), [](const auto& watch) { return watch->Ended(); }),
-                      closing.end());
-        for (const auto& watch : closing) {
-            if (!watch->Closed() && watch->Overdue(state.ms)) {
-                modal_driver::FailAndCloseEveryModalWindow(
-                    watch->What(), "was still open " + std::to_string(state.ms) + " ms after its steps");
-                break;
-            }
-        }
-    }
-
-    std::shared_ptr<State> state_;
-};
 
 }  // namespace tarvelon::test
