@@ -1,5 +1,8 @@
 #include "core/lineup/lineup_commit.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "core/mail/mail.h"
 #include "core/match/computer_lineups.h"
 #include "core/match/lineup_access.h"
@@ -41,12 +44,40 @@ void WarnIfTired(int club, int player)
     SendMail(club, mkPlayerMessage, 6, 0, 0, player);
 }
 
+// The board's players whose game today is counted already: a line-up of their club confirmed
+// earlier this matchday put them on the pitch, a flag the save keeps and the day's end clears.
+std::vector<int> CountedToday(const LineupBoard& board)
+{
+    std::vector<int> counted;
+    for (int player : board.rowPlayers)
+        if (const TPlayer* p = PlayerAt(player); p != nullptr && p->OnPitch != 0)
+            counted.push_back(player);
+    return counted;
+}
+
+// Counting each starter's game at every confirmation would count it twice when the club's line-up
+// is confirmed again the same day: a game saved at a later coach's turn and loaded serves the
+// coaches before him once more (the save holds no line-ups), and their starters' careers and season
+// lines would gain a game they do not play. A starter counted already keeps that count, and was
+// warned of his tiredness then.
+void PutStarter(int club, int player, int place, const std::vector<int>& countedToday, bool nationalTeamMode)
+{
+    if (std::find(countedToday.begin(), countedToday.end(), player) != countedToday.end()) {
+        PlacePlayerInLineupSlot(club, player, place);
+        return;
+    }
+    PutPlayerInLineupSlot(club, player, place);
+    if (!nationalTeamMode)
+        WarnIfTired(club, player);
+}
+
 }  // namespace
 
 bool CommitLineup(int club, const LineupBoard& board, bool nationalTeamMode)
 {
     if (ClubAt(club) == nullptr || !ReadyToKickOff(board))
         return false;
+    const std::vector<int> countedToday = CountedToday(board);
     ClearMatchFlags(board);
     const int index = AppendLineup(club);
     for (int shirt = 1; shirt <= kStarterShirts; ++shirt) {
@@ -55,9 +86,7 @@ bool CommitLineup(int club, const LineupBoard& board, bool nationalTeamMode)
         Lineups[static_cast<std::size_t>(index)].pitchSlots[place - 1] = s.pitchSlot;
         if (!board.HasPlayer(shirt))
             continue;  // a short side leaves the place empty
-        PutPlayerInLineupSlot(club, s.player, place);
-        if (!nationalTeamMode)
-            WarnIfTired(club, s.player);
+        PutStarter(club, s.player, place, countedToday, nationalTeamMode);
     }
     int benchPlace = 0;
     for (int shirt = kStarterShirts + 1; shirt <= kShirtCount; ++shirt) {

@@ -222,12 +222,17 @@ PlayerCardCounts CountPlayerCards(int player)
 
 void PutPlayerInLineupSlot(int club, int player, int place)
 {
+    if (PlacePlayerInLineupSlot(club, player, place))
+        RecordPlayerStat(player, Players[static_cast<std::size_t>(player)].Club, -1, "j");
+}
+
+bool PlacePlayerInLineupSlot(int club, int player, int place)
+{
     TPlayer* p = PlayerAt(player);
     const TClub* c = ClubAt(club);
     TLineup* L = c ? LineupAt(c->LineupIndex) : nullptr;
     if (place < 1 || place > 11 || p == nullptr || L == nullptr)
-        return;
-    RecordPlayerStat(player, p->Club, -1, "j");
+        return false;
     PutOnPitch(player);
     p->PlayedThisRound = 1;
     L->starters[place - 1] = player;
@@ -235,6 +240,7 @@ void PutPlayerInLineupSlot(int club, int player, int place)
     int bench = BenchPlaceOf(*L, player);
     if (bench > 0)
         L->bench[bench - 1] = 0;
+    return true;
 }
 
 FixtureScore FindFixtureScore(int round, int secondClub, int firstClub)

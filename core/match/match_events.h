@@ -42,6 +42,8 @@ PlayerCardCounts CountPlayerCards(int player);
 
 // Puts a player into starter place 1..11 of the club's current line-up and counts his game.
 void PutPlayerInLineupSlot(int club, int player, int place);
+// The same without counting his game (counted already today); false when nothing was put in.
+bool PlacePlayerInLineupSlot(int club, int player, int place);
 
 struct FixtureScore {
     int homeGoals = -1;

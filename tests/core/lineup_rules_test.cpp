@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "core/club_rosters.h"
@@ -344,6 +345,36 @@ TEST_F(LineupRulesTest, JogarBuildsTheClubsLineupAndWarnsAboutTiredStarters)
     ASSERT_EQ(MailMessages.size(), mails + 1);
     EXPECT_EQ(MailMessages.back().player, tired);  // the mail names the tired player
     EXPECT_EQ(MailMessages.back().recipientClub, club_);
+}
+
+// Confirmed again the same day (a game loaded at a later coach's turn serves the coaches before him
+// once more), a line-up counts the game, and warns of tiredness, only for starters not counted yet:
+// a substitute brought in is counted, the starters kept are not counted twice.
+TEST_F(LineupRulesTest, ALineupConfirmedAgainTheSameDayCountsEachStartersGameOnce)
+{
+    LineupBoard board = NewLineupBoard(club_, false);
+    AutoSelectLineup(board, 4, club_);
+    const int tired = board.shirts[7].player;
+    Players[tired].Energy = 10;
+    ASSERT_TRUE(CommitLineup(club_, board, false));
+    const std::size_t mails = MailMessages.size();
+    const int dropped = board.shirts[3].player;
+    const int brought = board.shirts[12].player;
+    ASSERT_EQ(Players[brought].careerGames, 0);
+    std::map<int, int> games;
+    for (int shirt = 1; shirt <= kShirtCount; ++shirt)
+        games[board.shirts[shirt].player] = Players[board.shirts[shirt].player].careerGames;
+
+    SwapShirts(board, 3, 12);
+    ASSERT_TRUE(CommitLineup(club_, board, false));
+    for (const auto& [player, counted] : games) {
+        if (player == dropped)
+            continue;  // his count from the first confirmation stands: nothing takes a game back
+        EXPECT_EQ(Players[player].careerGames, counted + (player == brought ? 1 : 0)) << "player " << player;
+    }
+    EXPECT_EQ(Players[dropped].OnPitch, 0);
+    EXPECT_EQ(Players[brought].OnPitch, 1);
+    EXPECT_EQ(MailMessages.size(), mails);  // the tired starter was warned at the first confirmation
 }
 
 TEST_F(LineupRulesTest, TheHubServesOnlyUsedSlotsWhoseClubsPlayToday)

@@ -1,19 +1,27 @@
 // A game saved at the hub and loaded again goes on as it would have without the reload: a screen
 // opened from the hub and closed again, then a save, writes the same file either way. The round's
-// updates (sales of the listed players, the morale countdowns) are not run a second time for the day.
+// updates (sales of the listed players, the morale countdowns) are not run a second time for the day,
+// nor a line-up confirmed again after the reload counted again.
 #include <gtest/gtest.h>
 
 #include <QTest>
 
+#include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "core/club_rosters.h"
 #include "core/economy/player_sale.h"
+#include "core/history/season_lines.h"
+#include "core/lineup/lineup_commit.h"
 #include "core/format/money_format.h"
+#include "core/match/lineup_access.h"
 #include "core/persist/file_io.h"
 #include "core/persist/saved_game.h"
 #include "core/persist/saved_game_image.h"
+#include "core/records/history_records.h"
+#include "core/records/match_records.h"
 #include "core/records/session_globals.h"
 #include "core/tables.h"
 #include "platform/graphics/picture.h"
@@ -49,6 +57,33 @@ protected:
         EXPECT_EQ(Players[marked.complaining].moraleCountdown, 2);
         EXPECT_EQ(Players[marked.listed].Club, marked.club);
         EXPECT_TRUE(Players[marked.listed].ListedForSale);
+    }
+
+    // The starters of the club's line-up for today, in their places.
+    static std::vector<int> StartersOf(int club)
+    {
+        const TLineup* lineup = LineupAt(Clubs[static_cast<std::size_t>(club)].LineupIndex);
+        EXPECT_NE(lineup, nullptr);
+        return lineup == nullptr ? std::vector<int>{} : std::vector<int>(std::begin(lineup->starters), std::end(lineup->starters));
+    }
+    // Each player's games: of his career, and of his season line for the club.
+    struct GamesCounted {
+        int career, season;
+        bool operator==(const GamesCounted&) const = default;
+        friend std::ostream& operator<<(std::ostream& out, const GamesCounted& games)
+        {
+            return out << games.career << " in his career, " << games.season << " this season";
+        }
+    };
+    static std::vector<GamesCounted> GamesOf(const std::vector<int>& players, int club)
+    {
+        std::vector<GamesCounted> games;
+        for (int player : players) {
+            const int line = FindSeasonLine(player, Game.Season, club);
+            games.push_back({Players[static_cast<std::size_t>(player)].careerGames,
+                             line >= 0 ? PlayerSeasonStats[static_cast<std::size_t>(line)].games : 0});
+        }
+        return games;
     }
 
     static std::string Saved(const std::string& name)
@@ -131,6 +166,36 @@ TEST_F(HubReloadTest, AReloadAtTheSecondCoachsTurnDoesNotRunHisRoundAgain)
     test::PlayTurnFromHub(*hub);
     ASSERT_EQ(Game.CurrentHumanClub, marked.club);
     ExpectOneRound(marked);
+}
+
+// Saved at the second coach's turn, a loaded game serves the first coach again, as the save holds
+// no line-ups; his line-up confirmed again as before counts his starters' game once, as the first
+// confirmation did, his tired starters are not warned again, and the game saved over again is the
+// one written before the reload.
+TEST_F(HubReloadTest, ALineupConfirmedAgainAfterAReloadCountsTheStartersGameOnce)
+{
+    SeasonStartPending = 0;
+    ModalAnswerer closer([](TGameForm& form) { form.Close(); });
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const int first = Game.HumanClubs[0];
+    ASSERT_EQ(Game.CurrentHumanClub, first);
+    for (int player : PlayersOfClub(first))
+        Players[static_cast<std::size_t>(player)].Energy = kTiredEnergy - 1;  // each starter warned of
+    test::PlayTurnFromHub(*hub);
+    ASSERT_EQ(Game.CurrentHumanClub, Game.HumanClubs[1]);
+    const std::vector<int> starters = StartersOf(first);
+    const std::vector<GamesCounted> counted = GamesOf(starters, first);
+    const std::string atTheSecondTurn = SaveWithF2(*hub, "antes.nsx");
+
+    hub = LoadAtTheHub("antes.nsx");
+    ASSERT_NE(hub, nullptr);
+    ASSERT_EQ(Game.CurrentHumanClub, first);
+    test::PlayTurnFromHub(*hub);
+    ASSERT_EQ(Game.CurrentHumanClub, Game.HumanClubs[1]);
+    ASSERT_EQ(StartersOf(first), starters);
+    EXPECT_EQ(GamesOf(starters, first), counted);
+    EXPECT_TRUE(SaveWithF2(*hub, "antes.nsx") == atTheSecondTurn) << "the save after the reload differs";
 }
 
 }  // namespace
