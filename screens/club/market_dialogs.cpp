@@ -104,10 +104,10 @@ void TForm60::FormCreate()
     Label1->SetCaption(CaptionLiteral(p.Name.str()));
     Label5->SetCaption("Valor do passe: " + FormatMoneyWords64(value));
     Edit1->SetText(std::to_string(std::min<std::int64_t>(value / 1000, 999'999)));
-    // The unchanged field bids the exact value.
-    Deal.BidPrice = static_cast<std::int32_t>(value);
-    Edit1Change();
-    Deal.BidPrice = static_cast<std::int32_t>(value);
+    // The unchanged field bids the exact value, not the thousands it shows: "Propor compra" is
+    // judged by that bid, or a club whose cash lies within the value's last thousand would see it
+    // enabled and the click refused without a word.
+    ShowBid(value);
 }
 
 void TForm60::Edit1Change()
@@ -122,7 +122,13 @@ void TForm60::Edit1Change()
         bt1->SetEnabled(false);
         return;
     }
-    const std::int64_t price = number * 1000;
+    ShowBid(number * 1000);
+}
+
+void TForm60::ShowBid(std::int64_t price)
+{
+    if (Label6 == nullptr || bt1 == nullptr)
+        return;
     Label6->SetCaption(FormatMoneyWords64(price));
     Deal.BidPrice = static_cast<std::int32_t>(price);
     const bool affordable = CanOfferBid(Game.CurrentHumanClub, price);

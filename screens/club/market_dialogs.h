@@ -2,6 +2,7 @@
 // The dialogs of the market's deals: the bid (TForm60), the answer to a refused bid or the
 // player's wage demand (TForm61), and the question to a human seller (TForm49). They work on the
 // deal under way (`Deal`, core/economy/market_deals.h).
+#include <cstdint>
 #include <string>
 
 #include "screens/common/game_form.h"
@@ -40,6 +41,8 @@ public:
 private:
     void FormCreate();
     void Edit1Change();
+    // Shows the bid in words and enables "Propor compra" when the club can make it.
+    void ShowBid(std::int64_t price);
     void bt1Click();
 };
 

@@ -3,6 +3,7 @@
 // accepted with Escape, and a human seller answering the bid himself (TForm49).
 #include <QTest>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -149,6 +150,56 @@ TEST_F(MarketDialogsTest, BidAboveTheCashCannotBeProposed)
     test::PumpUntil([] { return OpenForm<TForm60>() == nullptr; });
     EXPECT_TRUE(checked);
     EXPECT_EQ(Players[player].Club, seller);
+}
+
+// The unchanged field bids the exact value, not the thousands it shows: "Propor compra" is enabled
+// by that bid, so a club whose cash lies within the value's last thousand cannot click a button that
+// then does nothing.
+TEST_F(MarketDialogsTest, TheUnchangedFieldsButtonIsJudgedByTheExactValue)
+{
+    const int seller = SellerAtOrBelowHuman(3);
+    const int player = MidfielderOf(seller);
+    ASSERT_GT(player, 0);
+    Players[player].ListedForSale = 0;
+    Players[player].Value = CurrencyFromUnits(100'500);
+    auto* market = OpenMarket(seller);
+
+    struct Case {
+        std::int64_t cash;
+        bool canBid;
+    };
+    const Case cases[] = {{100'500, true}, {100'499, false}, {99'999, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.cash);
+        Clubs[human_].cash = CurrencyFromUnits(c.cash);
+        SelectRow(*market, player);
+        bool shown = false;
+        bool answered = false;
+        WhenOpens<TForm60>([&](TForm60& bid) {
+            shown = true;
+            EXPECT_EQ(bid.Edit1->Text(), "100");
+            EXPECT_EQ(bid.bt1->Enabled(), c.canBid);
+            EXPECT_EQ(bid.Label6->Font().Color(), c.canBid ? clBlack : 255);
+            if (c.canBid) {
+                // The click makes the bid: the seller answers (a refusal here) or the player joins.
+                WhenOpens<TForm61>([&](TForm61& answer) {
+                    answered = true;
+                    Click(answer.bt2);
+                });
+                Click(bid.bt1);
+                return;
+            }
+            Click(bid.bt1);
+            EXPECT_TRUE(bid.Visible()) << "a greyed button sends nothing";
+            Click(bid.bt2);
+        });
+        Click(market->bt2);
+        test::PumpUntil([] { return OpenForm<TForm60>() == nullptr && OpenForm<TForm61>() == nullptr; });
+        EXPECT_TRUE(shown);
+        EXPECT_EQ(answered || Players[player].Club == human_, c.canBid);
+        if (Players[player].Club == human_)
+            break;
+    }
 }
 
 TEST_F(MarketDialogsTest, TopEuropeanPlayersWageDemandIsAcceptedWithEscapeAndTheHubShowsHim)
