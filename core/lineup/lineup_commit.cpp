@@ -8,6 +8,7 @@
 #include "core/match/lineup_access.h"
 #include "core/match/lineup_ratings.h"
 #include "core/match/match_events.h"
+#include "core/match/player_match_stats.h"
 #include "core/records/matchday_globals.h"
 #include "core/tables.h"
 
@@ -71,6 +72,27 @@ void PutStarter(int club, int player, int place, const std::vector<int>& counted
         WarnIfTired(club, player);
 }
 
+bool IsStarter(const TLineup& lineup, int player)
+{
+    for (int place = 1; place <= kStarterShirts; ++place)
+        if (lineup.starters[place - 1] == player)
+            return true;
+    return false;
+}
+
+// A line-up confirmed again may leave out a starter whose game the first confirmation counted: he
+// does not play it (nor twice, should he come on from the bench), so the count is taken back, and he
+// rests at the day's end as a player who did not play.
+void TakeBackGamesNotFielded(const TLineup& lineup, const std::vector<int>& countedToday)
+{
+    for (int player : countedToday)
+        if (!IsStarter(lineup, player)) {
+            TPlayer& p = Players[static_cast<std::size_t>(player)];
+            TakeBackPlayerGame(player, p.Club);
+            p.PlayedThisRound = 0;
+        }
+}
+
 }  // namespace
 
 bool CommitLineup(int club, const LineupBoard& board, bool nationalTeamMode)
@@ -88,6 +110,7 @@ bool CommitLineup(int club, const LineupBoard& board, bool nationalTeamMode)
             continue;  // a short side leaves the place empty
         PutStarter(club, s.player, place, countedToday, nationalTeamMode);
     }
+    TakeBackGamesNotFielded(Lineups[static_cast<std::size_t>(index)], countedToday);
     int benchPlace = 0;
     for (int shirt = kStarterShirts + 1; shirt <= kShirtCount; ++shirt) {
         if (!board.HasPlayer(shirt))

@@ -172,4 +172,23 @@ void RecordPlayerStat(int player, int club, int competition, const std::string& 
         Injure(player, *p);
 }
 
+void TakeBackPlayerGame(int player, int club)
+{
+    TPlayer* p = PlayerAt(player);
+    if (p == nullptr)
+        return;
+    p->careerGames -= 1;
+    const int found = FindSeasonLine(player, Game.Season, club);
+    if (found < 0)
+        return;
+    TPlayerSeasonStats& line = PlayerSeasonStats[static_cast<std::size_t>(found)];
+    line.games -= 1;
+    // Every line starts with a game counted, so one left with nothing at all was opened by the game
+    // taken back.
+    if (line.games == 0 && line.goals == 0 && line.yellowCards == 0 && line.redCards == 0 && line.injuries == 0) {
+        PlayerSeasonStats.erase(PlayerSeasonStats.begin() + found);
+        HistoryTablesChanged();
+    }
+}
+
 }  // namespace tarvelon

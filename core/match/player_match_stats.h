@@ -9,6 +9,10 @@ namespace tarvelon {
 // "ct" an injury. `competition` is the competition index of the goal tallies (-1 for none).
 void RecordPlayerStat(int player, int club, int competition, const std::string& tag);
 
+// Takes back the game that a line-up confirmed earlier today counted for a player it no longer
+// fields: his career games and his season line lose it, and a line that held only that game goes.
+void TakeBackPlayerGame(int player, int club);
+
 // Matches of the ban drawn for a red card.
 int DrawSuspension();
 

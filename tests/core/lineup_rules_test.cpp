@@ -13,6 +13,7 @@
 #include "core/lineup/lineup_commit.h"
 #include "core/lineup/stored_lineups.h"
 #include "core/economy/between_rounds.h"
+#include "core/history/season_lines.h"
 #include "core/records/matchday_globals.h"
 #include "core/records/session_globals.h"
 #include "core/season/competition_kind.h"
@@ -356,9 +357,14 @@ TEST_F(LineupRulesTest, ALineupConfirmedAgainTheSameDayCountsEachStartersGameOnc
     AutoSelectLineup(board, 4, club_);
     const int tired = board.shirts[7].player;
     Players[tired].Energy = 10;
+    const int dropped = board.shirts[3].player;
+    const auto seasonGames = [this](int player) {
+        const int line = FindSeasonLine(player, Game.Season, club_);
+        return line < 0 ? -1 : PlayerSeasonStats[static_cast<std::size_t>(line)].games;  // -1: no line
+    };
+    const int droppedSeasonGames = seasonGames(dropped);
     ASSERT_TRUE(CommitLineup(club_, board, false));
     const std::size_t mails = MailMessages.size();
-    const int dropped = board.shirts[3].player;
     const int brought = board.shirts[12].player;
     ASSERT_EQ(Players[brought].careerGames, 0);
     std::map<int, int> games;
@@ -367,13 +373,14 @@ TEST_F(LineupRulesTest, ALineupConfirmedAgainTheSameDayCountsEachStartersGameOnc
 
     SwapShirts(board, 3, 12);
     ASSERT_TRUE(CommitLineup(club_, board, false));
-    for (const auto& [player, counted] : games) {
-        if (player == dropped)
-            continue;  // his count from the first confirmation stands: nothing takes a game back
-        EXPECT_EQ(Players[player].careerGames, counted + (player == brought ? 1 : 0)) << "player " << player;
-    }
+    for (const auto& [player, counted] : games)
+        EXPECT_EQ(Players[player].careerGames, counted + (player == brought) - (player == dropped)) << "player " << player;
     EXPECT_EQ(Players[dropped].OnPitch, 0);
+    EXPECT_EQ(Players[dropped].PlayedThisRound, 0) << "he rests as a player who did not play";
     EXPECT_EQ(Players[brought].OnPitch, 1);
+    // His season line is as before the first confirmation: a line it opened for him is gone.
+    EXPECT_EQ(seasonGames(dropped), droppedSeasonGames);
+    EXPECT_EQ(seasonGames(brought), 1);
     EXPECT_EQ(MailMessages.size(), mails);  // the tired starter was warned at the first confirmation
 }
 

@@ -1,11 +1,14 @@
 // A game saved at the hub and loaded again goes on as it would have without the reload: a screen
 // opened from the hub and closed again, then a save, writes the same file either way. The round's
 // updates (sales of the listed players, the morale countdowns) are not run a second time for the day,
-// nor a line-up confirmed again after the reload counted again.
+// nor a line-up confirmed again after the reload counted again, and a starter it leaves out keeps no
+// game.
 #include <gtest/gtest.h>
 
 #include <QTest>
 
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <ostream>
 #include <string>
@@ -23,13 +26,16 @@
 #include "core/records/history_records.h"
 #include "core/records/match_records.h"
 #include "core/records/session_globals.h"
+#include "core/services/rule_services.h"
 #include "core/tables.h"
 #include "platform/graphics/picture.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "screens/club/hub_screen.h"
 #include "screens/common/navigator.h"
+#include "screens/matchday/results_screen.h"
 #include "tests/screens/club/between_rounds_suite.h"
 #include "tests/screens/hub_driving.h"
+#include "tests/screens/in_match_answerer.h"
 
 namespace tarvelon {
 namespace {
@@ -66,24 +72,33 @@ protected:
         EXPECT_NE(lineup, nullptr);
         return lineup == nullptr ? std::vector<int>{} : std::vector<int>(std::begin(lineup->starters), std::end(lineup->starters));
     }
-    // Each player's games: of his career, and of his season line for the club.
-    struct GamesCounted {
-        int career, season;
-        bool operator==(const GamesCounted&) const = default;
-        friend std::ostream& operator<<(std::ostream& out, const GamesCounted& games)
+    // A player's career and his season line for the club, and the energy the day left him.
+    struct PlayerLines {
+        int careerGames, careerGoals, careerCards, energy;
+        TPlayerSeasonStats season;
+        bool operator==(const PlayerLines& o) const
         {
-            return out << games.career << " in his career, " << games.season << " this season";
+            return careerGames == o.careerGames && careerGoals == o.careerGoals && careerCards == o.careerCards &&
+                   energy == o.energy && std::memcmp(&season, &o.season, sizeof season) == 0;
+        }
+        friend std::ostream& operator<<(std::ostream& out, const PlayerLines& l)
+        {
+            return out << l.careerGames << " games, " << l.careerGoals << " goals, " << l.careerCards
+                       << " cards in his career, energy " << l.energy << "; season line " << l.season.games
+                       << " games, " << l.season.goals << " goals, " << l.season.yellowCards << "/"
+                       << l.season.redCards << " cards, " << l.season.injuries << " injuries";
         }
     };
-    static std::vector<GamesCounted> GamesOf(const std::vector<int>& players, int club)
+    static std::vector<PlayerLines> LinesOf(const std::vector<int>& players, int club)
     {
-        std::vector<GamesCounted> games;
+        std::vector<PlayerLines> lines;
         for (int player : players) {
+            const TPlayer& p = Players[static_cast<std::size_t>(player)];
             const int line = FindSeasonLine(player, Game.Season, club);
-            games.push_back({Players[static_cast<std::size_t>(player)].careerGames,
-                             line >= 0 ? PlayerSeasonStats[static_cast<std::size_t>(line)].games : 0});
+            lines.push_back({p.careerGames, p.careerGoals, p.careerCards, p.Energy,
+                             line >= 0 ? PlayerSeasonStats[static_cast<std::size_t>(line)] : TPlayerSeasonStats{}});
         }
-        return games;
+        return lines;
     }
 
     static std::string Saved(const std::string& name)
@@ -185,7 +200,7 @@ TEST_F(HubReloadTest, ALineupConfirmedAgainAfterAReloadCountsTheStartersGameOnce
     test::PlayTurnFromHub(*hub);
     ASSERT_EQ(Game.CurrentHumanClub, Game.HumanClubs[1]);
     const std::vector<int> starters = StartersOf(first);
-    const std::vector<GamesCounted> counted = GamesOf(starters, first);
+    const std::vector<PlayerLines> counted = LinesOf(starters, first);
     const std::string atTheSecondTurn = SaveWithF2(*hub, "antes.nsx");
 
     hub = LoadAtTheHub("antes.nsx");
@@ -194,8 +209,69 @@ TEST_F(HubReloadTest, ALineupConfirmedAgainAfterAReloadCountsTheStartersGameOnce
     test::PlayTurnFromHub(*hub);
     ASSERT_EQ(Game.CurrentHumanClub, Game.HumanClubs[1]);
     ASSERT_EQ(StartersOf(first), starters);
-    EXPECT_EQ(GamesOf(starters, first), counted);
+    EXPECT_EQ(LinesOf(starters, first), counted);
     EXPECT_TRUE(SaveWithF2(*hub, "antes.nsx") == atTheSecondTurn) << "the save after the reload differs";
+}
+
+// Saved at the second coach's turn and loaded, the first coach fields another eleven: the matchday
+// then played leaves every player of his squad with the career and the season line that one
+// confirmation of that eleven gives; a starter of the first eleven left out keeps no game, nor gets
+// two should he come on from the bench, and rests as a player who did not play.
+TEST_F(HubReloadTest, AnotherElevenAfterAReloadPlaysTheMatchdayAsOneConfirmationOfIt)
+{
+    SeasonStartPending = 0;
+    Game.InstantPlay = 1;
+    Game.HalfTimeScreen = 0;
+    const int first = Game.HumanClubs[0];
+    for (int player : PlayersOfClub(first))
+        Players[static_cast<std::size_t>(player)].Energy = 100;  // no tired starter, whose mood would fall
+    test::InMatchAnswerer answerer;
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    SaveWithF2(*hub, "inicio.nsx");
+    constexpr int kFiveFourOne = 1;  // the formation box's first item: another eleven than the 4-4-2
+
+    // The second coach's turn, the matchday played from the same draws, its results left.
+    const auto playTheMatchday = [](TForm13& atTheSecondTurn) {
+        SeedRepeatableRun(20100611);
+        test::PlayTurnFromHub(atTheSecondTurn);
+        EXPECT_TRUE(test::PumpUntil([] { return test::Shown<TForm67>() != nullptr; }, 120000));
+        TForm67* results = test::Shown<TForm67>();
+        ASSERT_NE(results, nullptr);
+        results->Timer1->SetEnabled(false);
+        QTest::mouseClick(results->bt3->Widget(), Qt::LeftButton);
+        EXPECT_TRUE(test::PumpUntil([results] { return test::Shown<TForm67>() != results; }, 120000));
+    };
+
+    // The second coach's round, run as his turn comes, draws from the same numbers on both ways.
+    constexpr std::uint64_t kRoundDraws = 20100612;
+    hub = LoadAtTheHub("inicio.nsx");
+    ASSERT_NE(hub, nullptr);
+    SeedRepeatableRun(kRoundDraws);
+    test::PlayTurnFromHub(*hub, kFiveFourOne);
+    ASSERT_EQ(Game.CurrentHumanClub, Game.HumanClubs[1]);
+    const std::vector<int> eleven = StartersOf(first);
+    playTheMatchday(*hub);
+    const std::vector<int> squad = PlayersOfClub(first);
+    const std::vector<PlayerLines> once = LinesOf(squad, first);
+
+    hub = LoadAtTheHub("inicio.nsx");
+    ASSERT_NE(hub, nullptr);
+    SeedRepeatableRun(kRoundDraws);
+    test::PlayTurnFromHub(*hub);
+    const std::vector<int> firstEleven = StartersOf(first);
+    ASSERT_NE(firstEleven, eleven);
+    SaveWithF2(*hub, "meio.nsx");
+    hub = LoadAtTheHub("meio.nsx");
+    ASSERT_NE(hub, nullptr);
+    ASSERT_EQ(Game.CurrentHumanClub, first);
+    test::PlayTurnFromHub(*hub, kFiveFourOne);
+    ASSERT_EQ(StartersOf(first), eleven);
+    playTheMatchday(*hub);
+    ASSERT_EQ(PlayersOfClub(first), squad);
+    const std::vector<PlayerLines> afterReload = LinesOf(squad, first);
+    for (std::size_t i = 0; i < squad.size(); ++i)
+        EXPECT_EQ(afterReload[i], once[i]) << "player " << squad[i];
 }
 
 }  // namespace
