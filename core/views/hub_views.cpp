@@ -243,6 +243,7 @@ NextMatchView NextMatchOf(int club)
     const NextMatchParts parts = PartsOfKind(kind, *own, *opponent);
     view.html = Shadowed(MarkupLiteral(opponent->name.str()) + " " + parts.place) + "<br>" + Shadowed(parts.title) + "<br>" +
                 Shadowed(venue + parts.stage);
+    view.handCursor = !(kind == 6 && view.opponent >= Game.LeagueClubCount);
     return view;
 }
 

@@ -11,6 +11,9 @@ namespace tarvelon {
 struct NextMatchView {
     int opponent = -1;
     std::string html;
+    // The text shows the hand cursor (a click opens the market on the opponent), except against
+    // one of the extra clubs of the second continental cup.
+    bool handCursor = false;
 };
 NextMatchView NextMatchOf(int club);
 

@@ -429,6 +429,7 @@ object Form13: TForm13
     Top = 170
     Width = 192
     Height = 58
+    Cursor = crHandPoint
     Font.Name = 'Arial'
     Font.Height = -12
     OnClick = opponentLabelClick

@@ -521,6 +521,7 @@ void TForm13::ShowNextMatch()
     if (lb_infonext) {
         lb_infonext->SetTag(next.opponent);
         lb_infonext->SetHTMLText(next.html);
+        lb_infonext->SetCursor(next.handCursor ? crHandPoint : crDefault);
     }
     FillHeadToHead(next.opponent);
     ShowPictureFile(esc1, next.opponent >= 0 ? CrestPath(next.opponent) : "");

@@ -178,7 +178,7 @@ TEST_F(HubScreenTest, WithNoHumanClubPlayingTodayTheHubStaysAndItsPlayButtonKick
 }
 
 // A club without a match today: the head-to-head icon stays and puts the panel in the card's place,
-// showing the club alone; the next match's text shows the arrow, as it always does.
+// showing the club alone; the next match's text shows the arrow, having no opponent to open.
 TEST_F(HubScreenTest, WithoutAMatchTodayTheHeadToHeadIconShowsTheClubAlone)
 {
     const int club = Game.HumanClubs[0];
@@ -429,6 +429,43 @@ TEST_F(HubScreenTest, TheRosterGridSortsColoursAndShowsTheCardOfTheClickedPlayer
     EXPECT_NE(Html(hub->lb_conf1).find("Histórico de Confrontos"), std::string::npos);
 }
 
+// The next match's text shows the hand over an opponent, whom a click opens in the market, but not
+// over one of the extra clubs of the second continental cup.
+TEST_F(HubScreenTest, TheNextMatchShowsTheHandButOverAnExtraClubOfTheSecondContinentalCup)
+{
+    const int club = Game.HumanClubs[0];
+    TFixture* today = nullptr;
+    for (TFixture& fixture : Fixtures)
+        if (fixture.date == TodayDate() && (fixture.home == club || fixture.away == club))
+            today = &fixture;
+    ASSERT_NE(today, nullptr);
+    const bool atHome = today->home == club;
+    ASSERT_GT(static_cast<int>(Clubs.size()), Game.LeagueClubCount) << "the game has extra clubs";
+    const int extra = Game.LeagueClubCount;
+    const int leagueOpponent = atHome ? today->away : today->home;
+    ASSERT_LT(leagueOpponent, Game.LeagueClubCount);
+
+    struct Case {
+        int kind;
+        int opponent;
+        TCursor cursor;
+    };
+    const Case cases[] = {{Game.DayKind, leagueOpponent, crHandPoint},
+                          {6, extra, crDefault},
+                          {6, leagueOpponent, crHandPoint},
+                          {4, extra, crHandPoint}};
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "kind " << c.kind << ", opponent " << c.opponent);
+        Game.DayKind = c.kind;
+        (atHome ? today->away : today->home) = c.opponent;
+        hub->ShowNextMatch();
+        EXPECT_EQ(hub->lb_infonext->Tag(), c.opponent);
+        EXPECT_EQ(hub->lb_infonext->Cursor(), c.cursor);
+    }
+}
+
 // The head-to-head left open by one coach is the next coach's own once the turn passes: his club
 // against his opponent, never the clubs of the coach before.
 TEST_F(HubScreenTest, TheHeadToHeadFollowsTheCoachWhoseTurnItIs)
@@ -446,7 +483,7 @@ TEST_F(HubScreenTest, TheHeadToHeadFollowsTheCoachWhoseTurnItIs)
     ASSERT_EQ(Game.CurrentHumanClub, clubs[1]);
     const int opponent = static_cast<int>(hub->lb_infonext->Tag());
     EXPECT_GE(opponent, 0);
-    EXPECT_EQ(hub->lb_infonext->Cursor(), crDefault);  // not among the hub's text links
+    EXPECT_EQ(hub->lb_infonext->Cursor(), crHandPoint);  // a click opens the market on the opponent
     EXPECT_EQ(hub->lb_conft1->Tag(), clubs[1]);
     EXPECT_EQ(hub->lb_conft2->Tag(), opponent);
     EXPECT_EQ(hub->lb_conf3->Tag(), opponent);
