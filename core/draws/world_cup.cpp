@@ -164,6 +164,8 @@ void DrawFixedWorldCup()
         for (int p = 0; p < 4; ++p)
             table[g][p] = FindNationalTeamClub(kFixedWorldCupGroups[g][p]);
     PlaceNationalGroups(table, kGroups, true);
+    // Ranked for the invitations as a drawn World Cup is: one random key per side, in group order.
+    WriteTournamentRows(kGroups);
     Game.thirtyTwoTeamDraw = 0;
 }
 

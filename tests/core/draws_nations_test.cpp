@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <map>
 #include <set>
+#include <vector>
 
 #include "core/draws/national_tournaments.h"
 #include "core/season/calendar.h"
@@ -33,6 +36,23 @@ std::set<int> CheckNationalGroups(int groups)
         for (int side : Game.NationalGroups[g])
             EXPECT_EQ(side, -1);
     return drawn;
+}
+
+// The tournament rows of `Game` after a draw: the drawn sides, each once, eight a row from the
+// first, higher levels first; the slots beyond them keep what they held. Returns them in row order.
+std::vector<int> CheckTournamentRows(const std::set<int>& drawn)
+{
+    std::vector<int> rows;
+    for (const auto& row : Game.tournamentRows)
+        rows.insert(rows.end(), std::begin(row), std::end(row));
+    const auto filled = rows.begin() + static_cast<std::ptrdiff_t>(drawn.size());
+    EXPECT_EQ(std::set<int>(rows.begin(), filled), drawn);
+    for (auto slot = filled; slot != rows.end(); ++slot)
+        EXPECT_EQ(*slot, 0) << "slot " << slot - rows.begin() << " beyond the drawn sides was written";
+    rows.erase(filled, rows.end());
+    for (std::size_t i = 1; i < rows.size(); ++i)
+        EXPECT_GE(Clubs[rows[i - 1]].Level, Clubs[rows[i]].Level) << "slot " << i;
+    return rows;
 }
 
 void ExpectFreshTournamentState()
@@ -102,6 +122,7 @@ TEST(DrawsNations, WorldCupDrawsThirtyTwoTeamsByConfederation)
         ASSERT_TRUE(Game.worldCupOn) << "seed " << seed;
         const std::set<int> drawn = CheckNationalGroups(8);
         EXPECT_EQ(drawn.size(), 32u);
+        CheckTournamentRows(drawn);
 
         const int host = FindNationalTeamClub(WorldCupHosts[Game.TournamentHost]);
         EXPECT_TRUE(drawn.count(host));
@@ -135,10 +156,11 @@ TEST(DrawsNations, WorldCupIsSwitchedOffWhenGroupsCannotBeFilled)
         EXPECT_FALSE(club.NationalTeamCupEntry);
 }
 
-TEST(DrawsNations, FixedWorldCupUsesItsGroupsOnce)
+TEST(DrawsNations, FixedWorldCupUsesItsGroupsOnceAndRanksThemInTheRows)
 {
     RandSeed = 10;
     BuildWorld(1);
+    const std::uint32_t beforeDraw = RandSeed;
     Game.worldCupOn = 1;
     Game.thirtyTwoTeamDraw = 1;
     SetupWorldCup();
@@ -146,12 +168,29 @@ TEST(DrawsNations, FixedWorldCupUsesItsGroupsOnce)
     EXPECT_EQ(Game.TournamentHost, 1);
     EXPECT_EQ(Game.NationalGroups[0][0], FindNationalTeamClub(CountrySouthAfrica));
     EXPECT_EQ(Game.NationalGroups[6][0], FindNationalTeamClub(CountryBrazil));
-    // Countries without a national team in play (Gana, Nigéria ...) leave their places empty.
-    EXPECT_EQ(Game.NationalGroups[3][3], FindNationalTeamClub(75));
-    CheckNationalGroups(8);
-    for (const auto& row : Game.tournamentRows)
-        for (int side : row)
-            EXPECT_EQ(side, 0) << "the fixed draw writes no tournament rows";
+    EXPECT_EQ(Game.NationalGroups[3][3], FindNationalTeamClub(75));  // Gana
+    const std::set<int> drawn = CheckNationalGroups(8);
+    ASSERT_EQ(drawn.size(), 32u);
+
+    // The rows are those of a drawn World Cup: each side, in group order, draws a key of 0..99 and
+    // the sides of one level stand by the higher key first. Those 32 keys are all that the draw
+    // takes from the generator.
+    const std::uint32_t afterDraw = RandSeed;
+    RandSeed = beforeDraw;
+    std::map<int, int> key;
+    for (const auto& group : Game.NationalGroups)
+        for (int side : group)
+            key[side] = Random(100);
+    EXPECT_EQ(RandSeed, afterDraw);
+    const std::vector<int> rows = CheckTournamentRows(drawn);
+    int ties = 0;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        if (Clubs[rows[i - 1]].Level != Clubs[rows[i]].Level)
+            continue;
+        ++ties;
+        EXPECT_GE(key[rows[i - 1]], key[rows[i]]) << "slot " << i;
+    }
+    EXPECT_GT(ties, 10) << "the seed gives the keys little to order";
 }
 
 TEST(DrawsNations, CopaAmericaDrawsOneOfItsLayouts)
@@ -170,12 +209,7 @@ TEST(DrawsNations, CopaAmericaDrawsOneOfItsLayouts)
     for (int side : drawn)
         EXPECT_TRUE(Confederation(side) == 1 || Confederation(side) == 4);
     // Tournament rows: the eight strongest, then the other four.
-    std::vector<int> rows;
-    for (int i = 0; i < 12; ++i)
-        rows.push_back(Game.tournamentRows[i / 8][i % 8]);
-    EXPECT_EQ(std::set<int>(rows.begin(), rows.end()), drawn);
-    for (int i = 1; i < 12; ++i)
-        EXPECT_GE(Clubs[rows[i - 1]].Level, Clubs[rows[i]].Level);
+    CheckTournamentRows(drawn);
 }
 
 TEST(DrawsNations, EurocopaDrawsFourGroupsFromThreePots)

@@ -11,7 +11,7 @@
 // and the next season's first matchday. After every day the headless season's invariants are
 // checked (season_day_checks.h). A coach whose board loses patience is dismissed as the rules
 // say; the game then goes on without him (a national team he took he still leads). The World Cup
-// is drawn (its real groups unticked in the chooser): the real groups' draw invites no coach.
+// keeps the chooser's real 2010 groups.
 //
 // The state is only read, to choose what to click and to check; nothing is changed behind the
 // screens' back, except the instant-play option, which no screen sets, and the pause the auction
@@ -83,6 +83,7 @@
 #include "screens/screens_registration.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/in_match_answerer.h"
+#include "tests/screens/national_team_driving.h"
 #include "tests/screens/player_clicks.h"
 #include "tests/screens/season_day_checks.h"
 #include "tests/screens/quick_clock.h"
@@ -272,9 +273,7 @@ private:
         ClickBox(chooser->ckestadual);
         ASSERT_TRUE(chooser->ckestadual->Checked());
         ASSERT_TRUE(chooser->ckcopamundo->Checked());
-        // The World Cup drawn rather than its real groups: only a drawn World Cup invites the coaches.
-        ClickBox(chooser->ckcopa2);
-        ASSERT_FALSE(chooser->ckcopa2->Checked());
+        ASSERT_TRUE(chooser->ckcopa2->Checked());  // the first World Cup has the real 2010 groups
         PressKey(chooser->ComboBox2->Widget(), Qt::Key_Down);  // two human coaches
         Pump();
         Click(chooser->GradButton2);
@@ -313,7 +312,7 @@ private:
 
     bool AwaitsThePlayer() const
     {
-        return GameAwaitsTheCoach() || Shown<TForm75>() != nullptr || NoticeShown() != nullptr ||
+        return GameAwaitsTheCoach() || NoticeShown() != nullptr ||
                (Shown<TForm46>() != nullptr && !Game.InstantPlay && !fastKeyPressed_);
     }
 
@@ -492,11 +491,7 @@ private:
         const int club = Game.CurrentHumanClub;
         const bool take = log_.nationTaken == 0;
         if (take)
-            for (TRadioButton* radio : invitations.radios)
-                if (radio->Visible() && radio->Enabled()) {
-                    QTest::mouseClick(radio->Widget(), Qt::LeftButton, {}, QPoint(8, radio->Height() / 2));
-                    break;
-                }
+            ClickFirstFreeOffer(invitations);
         const int nationsBefore = Game.HumanNationCount;
         if (std::getenv("TARVELON_PLAY_TRACE"))
             std::fprintf(stderr, "invitation to club %d (take %d), nations %d\n", Game.CurrentHumanClub, take ? 1 : 0,
@@ -512,45 +507,19 @@ private:
         Pump(10);
     }
 
-    // The call-up: every player of the country searched ("Procurar" with every filter on "any"),
-    // the three strongest goalkeepers and the twenty strongest outfield players among them added
-    // one by one (a click on the row, ">>"), then "Continuar >>".
+    // The call-up of the best of the country, then "Continuar >>".
     void CallUpTheSquad(TForm77& callUp)
     {
-        Click(callUp.GradButton3);
-        TDataGrid& found = *callUp.gfind;
-        std::vector<int> keepers;
-        std::vector<int> outfield;
-        for (int row = 0; row < found.RowCount(); ++row) {
-            const int player = std::stoi(found.GetCellTextByName("colid", row));
-            (Players[player].Position == 0 ? keepers : outfield).push_back(player);
-        }
-        ChooseStrongest(keepers, kCallUpGoalkeepers);
-        ChooseStrongest(outfield, kCallUpOutfield);
-        for (const std::vector<int>* chosen : {&keepers, &outfield})
-            for (int player : *chosen) {
-                const int row = RowWithId(found, "colid", player);
-                ClickRow(found, row, 120);
-                Click(callUp.GradButton1);
-            }
+        const std::vector<int> squad = CallUpTheStrongest(callUp);
         if (std::getenv("TARVELON_PLAY_TRACE"))
             std::fprintf(stderr, "call-up of %s: %d found, %d goalkeepers and %d outfield players chosen\n",
-                         Clubs[log_.nationTaken].name.str().c_str(), found.RowCount(), callUp.Squad().Goalkeepers(),
-                         callUp.Squad().Outfield());
+                         Clubs[log_.nationTaken].name.str().c_str(), callUp.gfind->RowCount(),
+                         callUp.Squad().Goalkeepers(), callUp.Squad().Outfield());
         ASSERT_TRUE(callUp.bt2->Enabled()) << "the call-up is not complete";
-        const std::vector<int> squad = callUp.Squad().Players();
         Click(callUp.bt2);
         log_.calledUp = !squad.empty() && std::all_of(squad.begin(), squad.end(), [this](int player) {
             return Players[player].Club == log_.nationTaken;
         });
-    }
-
-    static void ChooseStrongest(std::vector<int>& players, int count)
-    {
-        std::stable_sort(players.begin(), players.end(),
-                         [](int a, int b) { return Players[a].Strength > Players[b].Strength; });
-        if (static_cast<int>(players.size()) > count)
-            players.resize(static_cast<std::size_t>(count));
     }
 
     // A computer club's offer for a player: the first one taken with "Sim" while no player was
@@ -794,14 +763,6 @@ private:
                     Screen->Forms(i)->Close();
         }
         Pump(50);
-    }
-
-    static int RowWithText(TDataGrid& grid, const char* column, const std::string& text)
-    {
-        for (int row = 0; row < grid.RowCount(); ++row)
-            if (grid.GetCellTextByName(column, row) == text)
-                return row;
-        return -1;
     }
 
     // ---- what the game went through

@@ -4,6 +4,8 @@
 // of a country in the new game's list.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "grid/dg_grid.h"
 #include "platform/forms/win_control.h"
 #include "screens/common/tick_list.h"
@@ -28,6 +30,15 @@ inline void ClickBox(TWinControl* control)
 {
     ASSERT_NE(control, nullptr);
     ClickAt(control->Widget(), QPoint(7, control->Height() / 2));
+}
+
+// The first row whose cell in `column` reads `text`; -1 when none does.
+inline int RowWithText(TDataGrid& grid, const char* column, const std::string& text)
+{
+    for (int row = 0; row < grid.RowCount(); ++row)
+        if (grid.GetCellTextByName(column, row) == text)
+            return row;
+    return -1;
 }
 
 // A row scrolled into view and clicked at `x`.

@@ -1,7 +1,8 @@
 #pragma once
 // Playing the game's days through the screens from the hub as a coach who lets everything go by:
-// each turn through "Jogar >>" (the automatic "4-4-2", or another formation when it leaves shirts
-// empty while fit players are left off them; a squad short of fit players kicks off short), the
+// each turn through "Jogar >>", at the club hub or at the national-team hub (the automatic "4-4-2",
+// or another formation when it leaves shirts empty while fit players are left off them; a squad
+// short of fit players kicks off short), the
 // matchday in instant play, the results' "Continuar", the auctions without a bid; the round's
 // questions and the in-match screens are closed by an InMatchAnswerer the caller keeps running.
 // Shared by the season test and the benchmarks of seasons played on screen.
@@ -18,6 +19,7 @@
 #include "platform/stdctrls/containers.h"
 #include "screens/club/auction_screen.h"
 #include "screens/common/navigator.h"
+#include "screens/competitions/national_hub_screen.h"
 #include "screens/competitions/season_summary_screen.h"
 #include "screens/matchday/results_screen.h"
 #include "tests/screens/hub_driving.h"
@@ -36,8 +38,8 @@ inline TForm13* HubReadyToPlay() { return !PostRoundPending ? OpenHub() : nullpt
 
 inline bool GameAwaitsTheCoach()
 {
-    return Shown<TForm67>() != nullptr || HubReadyToPlay() != nullptr || AuctionAwaitingBid() != nullptr ||
-           ShownScreen("TForm26") != nullptr;
+    return Shown<TForm67>() != nullptr || HubReadyToPlay() != nullptr || Shown<TForm75>() != nullptr ||
+           AuctionAwaitingBid() != nullptr || ShownScreen("TForm26") != nullptr;
 }
 
 // What the caller does on each day's results, and whether the results are left to continue by
@@ -55,6 +57,7 @@ struct SeasonFromHubTally {
     bool reachedSeasonEnd = false;  // the season's summary is on screen
     int days = 0;
     int hubTurns = 0;
+    int nationalTurns = 0;
     int auctions = 0;
     std::string failure;  // why the season stopped early; empty when it did not
 };
@@ -85,6 +88,25 @@ inline SeasonFromHubTally PlayToSeasonEnd(const SeasonFromHubDriving& driving)
             WhenLineupOpens(
                 [&lineupLeftShort](TForm87& lineup) { PlayTheAutomaticEleven(lineup, lineupLeftShort); });
             QTest::mouseClick(hub->btjogar->Widget(), Qt::LeftButton);
+            if (!lineupLeftShort.empty()) {
+                tally.failure = lineupLeftShort;
+                return tally;
+            }
+            Pump(10);
+            continue;
+        }
+        if (TForm75* nationalHub = Shown<TForm75>()) {
+            ++tally.nationalTurns;
+            WhenLineupOpens(
+                [&lineupLeftShort](TForm87& lineup) { PlayTheAutomaticEleven(lineup, lineupLeftShort); });
+            QTest::mouseClick(nationalHub->btjogar->Widget(), Qt::LeftButton);
+            // The line-up stands beside the national hub: the turn ends when the hub has closed it
+            // and serves the next nation or has closed itself.
+            if (!PumpUntil([] { return Form87.Get() == nullptr; }, 60000) ||
+                !PumpUntil([nationalHub] { return Shown<TForm75>() != nationalHub || Game.CurrentHumanCoach >= 0; })) {
+                tally.failure = "the national-team hub's turn did not end on day " + std::to_string(tally.days + 1);
+                return tally;
+            }
             if (!lineupLeftShort.empty()) {
                 tally.failure = lineupLeftShort;
                 return tally;

@@ -288,6 +288,44 @@ TEST_F(SimSeasons, EverySaveOfSeasonsWithFourCoachesLoads)
     EXPECT_GE(nationsLed, 2);
 }
 
+// The first World Cup of a game with the chooser's defaults is the real 2010 one: a save taken a
+// day into it holds its 32 national teams ranked in the tournament rows, each once, and a load
+// gives them back.
+TEST_F(SimSeasons, ASaveADayIntoTheFirstWorldCupHoldsItsNationsInTheRows)
+{
+    StartEveryCompetition();
+    int days = 0;
+    while (Game.DayKind != kKindWorldCup && days < 300) {
+        ASSERT_EQ(PlayDay(), DayOutcome::Played);
+        ++days;
+    }
+    ASSERT_EQ(Game.DayKind, kKindWorldCup);
+    ASSERT_EQ(Game.Season, 1);
+    ASSERT_EQ(PlayDay(), DayOutcome::Played);
+
+    const std::string bytes = WriteSavedGameImage();
+    auto image = std::make_unique<SavedGameImage>();
+    ASSERT_EQ(ReadSavedGameImage(bytes, *image), SavedGameCheck::kValid);
+    std::set<int> nations;
+    for (const TNationalTeam& team : NationalTeams)
+        nations.insert(team.clubEntry);
+    std::set<int> grouped;
+    for (const auto& group : image->game.NationalGroups)
+        grouped.insert(std::begin(group), std::end(group));
+    std::set<int> ranked;
+    for (const auto& row : image->game.tournamentRows)
+        for (int club : row) {
+            EXPECT_TRUE(nations.count(club)) << "row entry " << club << " is no national team";
+            ranked.insert(club);
+        }
+    EXPECT_EQ(ranked.size(), 32u);
+    EXPECT_EQ(ranked, grouped);
+
+    std::string message;
+    ASSERT_TRUE(sim::LoadSimGameBytes(bytes, message)) << message;
+    EXPECT_EQ(std::memcmp(Game.tournamentRows, image->game.tournamentRows, sizeof Game.tournamentRows), 0);
+}
+
 TEST_F(SimSeasons, SameSeedSameGame)
 {
     const std::string first = DigestOfOneSeason();

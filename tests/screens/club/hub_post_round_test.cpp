@@ -42,7 +42,7 @@
 namespace tarvelon {
 namespace {
 
-constexpr std::uint64_t kSeed = 4736;
+constexpr std::uint64_t kSeed = 4741;
 
 // Answers the round's questions on their screens as the headless hub answers them, and counts them.
 class PostRoundAnswerer {
@@ -192,10 +192,12 @@ TEST_F(PostRoundThroughHub, TheSeasonWithTheHubOnScreenIsTheHeadlessSeason)
     const SeasonBooked throughHub = PlaySeason(onScreen);
 
     EXPECT_GE(hubsOnScreen, 30);
-    // The season asked the coach each kind of question on screen: an offer, a loan request, a death.
+    // The season asked the coach each kind of question on screen: an offer, a loan request, a death,
+    // the World Cup's invitation.
     EXPECT_GT(answerer.Asked().count("TForm68"), 0u);
     EXPECT_GT(answerer.Asked().count("TForm59"), 0u);
     EXPECT_GT(answerer.Asked().count("TForm72"), 0u);
+    EXPECT_GT(answerer.Asked().count("TForm76"), 0u);
     EXPECT_LE(hubsKickingOffAtOnce, 2);
     EXPECT_EQ(throughHub.tables, headless.tables);
     EXPECT_EQ(throughHub.randSeed, headless.randSeed);
