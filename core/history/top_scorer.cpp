@@ -5,6 +5,7 @@
 #include "core/records/history_records.h"
 #include "core/history/season_lines.h"
 #include "core/prizes/prize_tables.h"
+#include "core/progression/club_money.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
 #include "core/season/competitions.h"
@@ -19,16 +20,6 @@ int FirstAllTimeGoals(int player)
     const int first = FindFirstAllTimeTally(player);
     return first >= 0 ? AllTimeGoalTallies[static_cast<std::size_t>(first)].goals : 0;
 }
-
-namespace {
-
-void PayPrize(int club, std::int64_t units)
-{
-    Clubs[club].cash += CurrencyFromUnits(units);
-    ClubFinances[club].prizes += static_cast<std::int32_t>(units);
-}
-
-}  // namespace
 
 int CompareTopScorerRows(const void* a, const void* b)
 {
@@ -56,7 +47,7 @@ void AwardTopScorer(int kind, int region, int division, int keyA, int keyB)
     AddTopScorer(competition, best.club, best.player, best.goals);
     // The state championships pay their top scorers' clubs with the finals.
     if (kind == kKindNationalLeague || kind == kKindNationalCup)
-        PayPrize(best.club, TopScorerPrize(kind));
+        PayClubPrize(best.club, TopScorerPrize(kind));
     if (kind == kKindNationalLeague)
         Players[best.player].Star = 1;
 }

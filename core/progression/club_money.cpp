@@ -23,7 +23,7 @@ void PayClubPrize(int club, std::int64_t units)
         return;
     Clubs[club].cash += CurrencyFromUnits(units);
     if (club < static_cast<int>(ClubFinances.size()))
-        ClubFinances[club].prizes += static_cast<std::int32_t>(units);
+        AddToAccount(ClubFinances[club].prizes, units);
 }
 
 void MoveClubMood(int club, int supportersChange, int boardChange)
