@@ -307,6 +307,24 @@ TEST_F(DamagedSaves, APlayersPositionOrTraitOrADivisionOutsideTheirTablesIsRefus
     }
 }
 
+// A national team's entry keeps its team's index in its state: a final place it reached without a coach
+// named the coach 50000 + state, which overflowed at INT_MAX, and outside the teams made the game's own
+// next save one its loader refused.
+TEST_F(DamagedSaves, ANationalTeamsEntryNamingNoTeamIsRefused)
+{
+    ASSERT_FALSE(NationalTeams.empty());
+    const int teams = static_cast<int>(NationalTeams.size());
+    const auto entry = static_cast<std::size_t>(NationalTeams.back().clubEntry);
+    ASSERT_EQ(Clubs[entry].State, teams - 1);
+    const std::size_t at = FieldOffset(*good_, &SavedGameImage::clubs, entry, offsetof(TClub, State));
+    for (const std::int32_t state : {-1, teams, INT_MAX})
+        ExpectRefusedWithTheMessage(WithInt32(*good_, at, state), "national team's state " + std::to_string(state));
+    EXPECT_EQ(Check(WithInt32(*good_, at, 0)), SavedGameCheck::kValid);
+    // A league club's state is its state championship's, whatever the national teams.
+    const std::size_t league = FieldOffset(*good_, &SavedGameImage::clubs, 0, offsetof(TClub, State));
+    EXPECT_EQ(Check(WithInt32(*good_, league, teams + 5)), SavedGameCheck::kValid);
+}
+
 // Each of these gets one added on some day of play: at INT_MAX the addition overflowed.
 TEST_F(DamagedSaves, CountersADayAddsToAtTheirLimitAreRefused)
 {

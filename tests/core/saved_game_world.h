@@ -59,7 +59,10 @@ inline void KeepIndexesInTables()
 {
     const std::size_t clubs = Clubs.size();
     for (TPlayer& player : Players) KeepIndexIn(player.Club, clubs);
-    for (TClub& club : Clubs) KeepIndexIn(club.coach, Coaches.size());
+    for (TClub& club : Clubs) {
+        KeepIndexIn(club.coach, Coaches.size());
+        KeepBelow(club.State, NationalTeams.size());  // every club is a national team's entry: no league clubs
+    }
     for (TCoach& coach : Coaches) KeepIndexIn(coach.club, clubs);
     for (TNationalTeam& team : NationalTeams) KeepIndexIn(team.clubEntry, clubs);
     for (TFixture& fixture : Fixtures) {
