@@ -28,7 +28,7 @@
 #include "core/persist/saved_game_image.h"
 #include "core/persist/saved_game_indexes.h"
 #include "core/persist/saved_game_ranges.h"
-#include "core/progression/club_money.h"
+#include "core/prizes/prize_payment.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
