@@ -36,8 +36,10 @@ void AwardTopScorer(int kind, int region, int division, int keyA, int keyB)
 {
     const int competition = FindCompetition(kind, region, division, keyA, keyB);
     TopScorerList.clear();
+    // A tally of no player (-1, which a loaded file may hold) is no top scorer: the league's would
+    // have been made a star at Players[-1].
     for (const TGoalTally& tally : GoalTallies)
-        if (tally.competition == competition)
+        if (tally.competition == competition && tally.player >= 0 && tally.player < static_cast<int>(Players.size()))
             TopScorerList.push_back({tally.player, tally.goals, FirstAllTimeGoals(tally.player), tally.club});
     if (TopScorerList.empty())
         return;
