@@ -112,7 +112,7 @@ void BookFriendly(int club, int opponent, int day, bool atHome, int fee)
     // cash with no line in the club's accounts would leave them out of balance.
     Clubs[club].cash -= CurrencyFromUnits(fee);
     if (club < static_cast<int>(ClubFinances.size()))
-        ClubFinances[club].miscellaneous += fee;
+        AddToAccount(ClubFinances[club].miscellaneous, fee);
     const int home = atHome ? club : opponent;
     const int away = atHome ? opponent : club;
     const TDateTime date = Calendar[day].date;

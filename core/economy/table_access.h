@@ -43,10 +43,4 @@ void ForEachPlayerOfClub(int club, F&& f)
         f(p, Players[p]);
 }
 
-// A 32-bit season account moved by a whole-unit amount; it wraps as the stored field would.
-inline void AddToAccount(std::int32_t& account, std::int64_t amount)
-{
-    account = static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::int64_t>(account) + amount));
-}
-
 }  // namespace tarvelon

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "core/basics/literal_text.h"
@@ -28,7 +29,10 @@ using Figures = std::array<int, 5>;
 
 std::string Tab(int x) { return "<IND x=\"" + std::to_string(x) + "\">"; }
 
-std::string FiguresText(const std::array<int, 5>& stops, const Figures& figures)
+// A line's figures, or the career's totals: summed in 64 bits, since the loader holds each line's
+// figures to a tally's range but not how many lines a person has.
+template <typename Figure>
+std::string FiguresText(const std::array<int, 5>& stops, const std::array<Figure, 5>& figures)
 {
     std::string text;
     for (std::size_t i = 0; i < stops.size(); ++i)
@@ -57,7 +61,7 @@ CareerPage BuildPage(const std::vector<CareerLine>& lines, int firstRow, int pag
     const int count = static_cast<int>(lines.size());
     const int end = std::min(count, firstRow + pageRows);
     page.text = header;
-    Figures total{};
+    std::array<std::int64_t, 5> total{};
     for (const CareerLine& line : lines)
         for (std::size_t i = 0; i < total.size(); ++i)
             total[i] += line.figures[i];

@@ -1,5 +1,6 @@
 #pragma once
 // Head-to-head record of two clubs from the past results.
+#include <cstdint>
 
 namespace tarvelon {
 
@@ -10,8 +11,10 @@ struct HeadToHead {
     int draws = 0;
     int wins = 0;  // of club a
     int losses = 0;
-    int goalsFor = 0;
-    int goalsAgainst = 0;
+    // Summed in 64 bits: the loader holds each result's goals to a match's range, but not how many
+    // results two clubs have.
+    std::int64_t goalsFor = 0;
+    std::int64_t goalsAgainst = 0;
     bool hasLastMeeting = false;  // the fields below are the last meeting in table order
     int lastSeason = 0;
     int lastKind = 0;

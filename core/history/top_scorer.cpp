@@ -4,6 +4,7 @@
 #include "core/history/history_appenders.h"
 #include "core/records/history_records.h"
 #include "core/history/season_lines.h"
+#include "core/prizes/prize_payment.h"
 #include "core/prizes/prize_tables.h"
 #include "core/season/competition_kind.h"
 #include "core/tables.h"
@@ -20,16 +21,6 @@ int FirstAllTimeGoals(int player)
     return first >= 0 ? AllTimeGoalTallies[static_cast<std::size_t>(first)].goals : 0;
 }
 
-namespace {
-
-void PayPrize(int club, std::int64_t units)
-{
-    Clubs[club].cash += CurrencyFromUnits(units);
-    ClubFinances[club].prizes += static_cast<std::int32_t>(units);
-}
-
-}  // namespace
-
 int CompareTopScorerRows(const void* a, const void* b)
 {
     const auto& first = *static_cast<const TTopScorerRow*>(a);
@@ -45,8 +36,10 @@ void AwardTopScorer(int kind, int region, int division, int keyA, int keyB)
 {
     const int competition = FindCompetition(kind, region, division, keyA, keyB);
     TopScorerList.clear();
+    // A tally of no player (-1, which a loaded file may hold) is no top scorer: the league's would
+    // have been made a star at Players[-1].
     for (const TGoalTally& tally : GoalTallies)
-        if (tally.competition == competition)
+        if (tally.competition == competition && tally.player >= 0 && tally.player < static_cast<int>(Players.size()))
             TopScorerList.push_back({tally.player, tally.goals, FirstAllTimeGoals(tally.player), tally.club});
     if (TopScorerList.empty())
         return;
@@ -56,7 +49,7 @@ void AwardTopScorer(int kind, int region, int division, int keyA, int keyB)
     AddTopScorer(competition, best.club, best.player, best.goals);
     // The state championships pay their top scorers' clubs with the finals.
     if (kind == kKindNationalLeague || kind == kKindNationalCup)
-        PayPrize(best.club, TopScorerPrize(kind));
+        PayClubPrize(best.club, TopScorerPrize(kind));
     if (kind == kKindNationalLeague)
         Players[best.player].Star = 1;
 }

@@ -34,14 +34,6 @@ TClubFinance* FinanceOf(int club)
     return club >= 0 && club < static_cast<int>(ClubFinances.size()) ? &ClubFinances[club] : nullptr;
 }
 
-// Adds whole units to a 32-bit account, stopping at its range instead of wrapping round.
-void AddToAccount(std::int32_t& account, std::int64_t units)
-{
-    account = static_cast<std::int32_t>(std::clamp<std::int64_t>(static_cast<std::int64_t>(account) + units,
-                                                                  std::numeric_limits<std::int32_t>::min(),
-                                                                  std::numeric_limits<std::int32_t>::max()));
-}
-
 void AddAllTime(TClub& club, int kind, int goalsFor, int goalsAgainst)
 {
     auto& record = club.allTimeRecord[kind - 1];

@@ -9,6 +9,7 @@
 #include "core/records/matchday_globals.h"
 #include "core/matchday/result_effects.h"
 #include "core/matchday_rules/matchday_state.h"
+#include "core/prizes/prize_payment.h"
 #include "core/prizes/prize_tables.h"
 #include "core/rollover/season_rollover.h"
 #include "core/season/calendar.h"
@@ -27,14 +28,6 @@ bool IsClub(int club) { return club >= 0 && club < static_cast<int>(Clubs.size()
 int ThreeWay(int a, int b) { return a > b ? -1 : a < b ? 1 : 0; }
 
 int At(const std::vector<int>& ranked, int place) { return place <= static_cast<int>(ranked.size()) ? ranked[place - 1] : -1; }
-
-void AddPrize(int club, std::int64_t units)
-{
-    Clubs[club].cash += CurrencyFromUnits(units);
-    if (club < static_cast<int>(ClubFinances.size()))
-        ClubFinances[club].prizes = static_cast<std::int32_t>(
-            std::clamp<std::int64_t>(ClubFinances[club].prizes + units, INT32_MIN, INT32_MAX));
-}
 
 void CountChampionTitle(int champion, int division)
 {
@@ -65,11 +58,11 @@ void CloseSeasonOfDivision(const TLeague& league, int division, const std::vecto
         AddClubPlacing(ranked[place - 1], place, 1, division);
     const PrizePair prize = DivisionPrize(division, Game.LeagueFormat == kDivisionsOf20);
     if (IsClub(At(ranked, 1))) {
-        AddPrize(At(ranked, 1), prize.champion);
+        PayClubPrize(At(ranked, 1), prize.champion);
         CountChampionTitle(At(ranked, 1), division);
     }
     if (IsClub(At(ranked, 2)))
-        AddPrize(At(ranked, 2), prize.runnerUp);
+        PayClubPrize(At(ranked, 2), prize.runnerUp);
     if (division == 1) {
         static constexpr int kHonour[10] = {12, 10, 8, 7, 6, 5, 4, 3, 2, 1};
         for (int place = 1; place <= 10 && place <= static_cast<int>(ranked.size()); ++place)

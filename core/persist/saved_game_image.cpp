@@ -166,7 +166,8 @@ SavedGameCheck ReadSavedGameImage(std::string_view bytes, SavedGameImage& image)
     VisitSavedBlocks(image, BlockReader{in});
     // Bytes after the last block mean the counts do not describe this file.
     if (!in.ok() || !in.atEnd()) return SavedGameCheck::kCorrupt;
-    return SavedTalliesInRange(image) && SavedGroupsHoldEachClubOnce(image) && SavedIndexesInTables(image)
+    return SavedTalliesInRange(image) && SavedResultsInRange(image) && SavedGroupsHoldEachClubOnce(image) &&
+                   SavedIndexesInTables(image)
                ? SavedGameCheck::kValid
                : SavedGameCheck::kCorrupt;
 }

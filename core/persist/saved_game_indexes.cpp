@@ -79,6 +79,17 @@ bool CoachInTables(const TCoach& coach, std::size_t clubs)
     return IndexOrNone(coach.club, clubs) && Within(coach.division, 0, kDivisions);
 }
 
+// The entries after the league and extra clubs are the national teams': each keeps its team's index
+// in its state, and a final place it reaches without a coach names the team by it.
+bool NationalTeamEntriesInTable(const SavedGameImage& image, std::size_t nationalTeams)
+{
+    const std::int64_t first = std::int64_t{image.game.LeagueClubCount} + image.game.ExtraClubCount;
+    for (std::size_t club = static_cast<std::size_t>(std::clamp<std::int64_t>(first, 0, static_cast<std::int64_t>(image.clubs.size())));
+         club < image.clubs.size(); ++club)
+        if (!InTable(image.clubs[club].State, nationalTeams)) return false;
+    return true;
+}
+
 const char* PeopleIndexOutside(const SavedGameImage& image, const TableSizes& sizes)
 {
     const std::size_t clubs = sizes.clubs;
@@ -89,6 +100,7 @@ const char* PeopleIndexOutside(const SavedGameImage& image, const TableSizes& si
     if (!Every(image.coaches, [clubs](const TCoach& k) { return CoachInTables(k, clubs); })) return "coach";
     if (!Every(image.nationalTeams, [clubs](const TNationalTeam& t) { return IndexOrNone(t.clubEntry, clubs); }))
         return "national team's club";
+    if (!NationalTeamEntriesInTable(image, sizes.nationalTeams)) return "national team's entry";
     const std::size_t players = sizes.players;
     if (!Every(image.mailMessages, [clubs, players](const TMailMessage& m) { return MailInTables(m, clubs, players); }))
         return "message";

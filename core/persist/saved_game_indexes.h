@@ -2,8 +2,10 @@
 // The loader's one rule for a saved game's numbers: every number the rules use as an index into one
 // of the game's tables, or as a count that bounds a loop over one, lies in that table (or is the
 // value the format writes for "none": -1, and any negative club of a player without one); every
-// counter that play adds to lies in the range play can reach (core/persist/saved_game_ranges.h), so
-// that a day's addition cannot overflow. A file that breaks it would read beyond a table, loop for
+// counter that play adds to, and every season and result's goals of the history that a rule or a view
+// adds to, lies in the range play can reach (core/persist/saved_game_ranges.h), so that the addition
+// cannot overflow. The season accounts have no such range (the game stops them at the 32-bit limits):
+// every addition to them goes through AddToAccount, in 64 bits. A file that breaks it would read beyond a table, loop for
 // minutes, open an empty hub or roster, or write a save its own loader refuses; the loader, and the
 // load screen's preview through it, refuse it as damaged ("Este arquivo não é válido ou está
 // corrompido") and leave the file as it is.
@@ -11,7 +13,8 @@
 // The tables checked, each in the file of its subject:
 // - the game state: day kind, human clubs, coaches and nations, league and extra club counts,
 //   the day's referees (here);
-// - players', clubs', coaches' and national teams' links, the inbox (here);
+// - players', clubs', coaches' and national teams' links (a national team's entry keeps its team's
+//   index in its state), the inbox (here);
 // - loans, transfers, call-ups, stored line-ups, stadium works, friendlies
 //   (saved_game_index_business.cpp);
 // - division lists and league records, state championships, cup ties, fixtures, competitions

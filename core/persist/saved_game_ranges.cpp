@@ -78,6 +78,31 @@ bool EditionsInRange(const TGameState& game)
     return held(game.worldCupEditions) && held(game.copaAmericaEditions) && held(game.eurocopaEditions);
 }
 
+bool SeasonInRange(std::int32_t season) { return season >= 1 && season <= kLastSeason; }
+
+bool GoalsInRange(std::int32_t goals) { return goals >= 0 && goals <= kMaxSavedMatchGoals; }
+
+template <typename Records>
+bool SeasonsInRange(const Records& records)
+{
+    return std::all_of(records.begin(), records.end(), [](const auto& r) { return SeasonInRange(r.season); });
+}
+
+bool PastMatchInRange(const TPastMatch& match)
+{
+    return SeasonInRange(match.season) && GoalsInRange(match.homeGoals) && GoalsInRange(match.awayGoals);
+}
+
+bool FixtureGoalsInRange(const TFixture& fixture)
+{
+    return GoalsInRange(fixture.homeGoals) && GoalsInRange(fixture.awayGoals);
+}
+
+bool StateFinalInRange(const TStateChampionship& state)
+{
+    return std::all_of(std::begin(state.finalGoals), std::end(state.finalGoals), GoalsInRange);
+}
+
 }  // namespace
 
 bool SavedGameStateInRange(const TGameState& game)
@@ -96,6 +121,17 @@ bool SavedTalliesInRange(const SavedGameImage& image)
            std::all_of(image.coaches.begin(), image.coaches.end(), CoachTalliesInRange) &&
            std::all_of(image.coachSeasons.begin(), image.coachSeasons.end(), CoachSeasonInRange) &&
            std::all_of(image.stadiumWorks.begin(), image.stadiumWorks.end(), StadiumWorkInRange);
+}
+
+bool SavedResultsInRange(const SavedGameImage& image)
+{
+    return std::all_of(image.pastMatches.begin(), image.pastMatches.end(), PastMatchInRange) &&
+           std::all_of(image.fixtures.begin(), image.fixtures.end(), FixtureGoalsInRange) &&
+           std::all_of(image.stateChampionships.begin(), image.stateChampionships.end(), StateFinalInRange) &&
+           SeasonsInRange(image.coachHirings) && SeasonsInRange(image.placings) &&
+           SeasonsInRange(image.coachHonours) && SeasonsInRange(image.clubPlacings) &&
+           SeasonsInRange(image.scorers) && SeasonsInRange(image.playerSeasonStats) &&
+           SeasonsInRange(image.coachSeasons);
 }
 
 }  // namespace tarvelon

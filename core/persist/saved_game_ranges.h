@@ -21,6 +21,18 @@ inline constexpr std::int32_t kMaxSavedAttribute = 10'000;
 
 bool SavedTalliesInRange(const SavedGameImage& image);
 
+// A match ends with a handful of goals; far above any, this bound keeps the sums the rules and the
+// views make of them (the two legs of a tie and of a state final, a club's games of a season, two
+// clubs' meetings) far from the 32-bit limit.
+inline constexpr std::int32_t kMaxSavedMatchGoals = 1'000;
+
+// The results and the history a saved game keeps: the goals of its past results, of its played
+// fixtures and of its state finals (0 .. kMaxSavedMatchGoals), and the season of every history
+// record (past results, coach hirings, final places, honours, club placings, top scorers, players'
+// and coaches' season lines), which is the season it was written in (1 .. kLastSeason) and which
+// the views show as the year 2009 + season.
+bool SavedResultsInRange(const SavedGameImage& image);
+
 // A round, leg, turn or stage counter of a competition moves by one a day of play and starts again
 // each season or tournament, so it never passes the days of a season; far above them, this bound
 // keeps a damaged counter from reaching the 32-bit limit when a day adds one.

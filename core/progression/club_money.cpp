@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/basics/currency.h"
 #include "core/tables.h"
 
 namespace tarvelon {
@@ -16,15 +15,6 @@ int WithinPercent(int value) { return std::clamp(value, 0, 100); }
 bool IsClubEntry(int club) { return club >= 0 && club < static_cast<int>(Clubs.size()); }
 
 bool IsLeagueClub(int club) { return IsClubEntry(club) && club < Game.LeagueClubCount; }
-
-void PayClubPrize(int club, std::int64_t units)
-{
-    if (!IsClubEntry(club))
-        return;
-    Clubs[club].cash += CurrencyFromUnits(units);
-    if (club < static_cast<int>(ClubFinances.size()))
-        ClubFinances[club].prizes += static_cast<std::int32_t>(units);
-}
 
 void MoveClubMood(int club, int supportersChange, int boardChange)
 {

@@ -1,11 +1,7 @@
 #pragma once
-// Small helpers for the money and mood that prizes and ties move.
-#include <cstdint>
+// Small helpers for the mood that prizes and ties move (the prize money: core/prizes/prize_payment.h).
 
 namespace tarvelon {
-
-// Prize money: into the club's cash and into the prizes of its season accounts (whole units).
-void PayClubPrize(int club, std::int64_t units);
 
 // Board confidence and supporters' mood moved by the given amounts, each kept within 0..100.
 void MoveClubMood(int club, int supportersChange, int boardChange);

@@ -9,6 +9,7 @@
 #include "core/records/history_records.h"
 #include "core/history/top_scorer.h"
 #include "core/prizes/prize_tables.h"
+#include "core/prizes/prize_payment.h"
 #include "core/progression/club_money.h"
 #include "core/season/competition_kind.h"
 #include "core/season/competitions.h"

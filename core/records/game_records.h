@@ -2,8 +2,10 @@
 // The smaller saved tables of a game: leagues, coaches, national teams, season accounts, ticket
 // prices, transfer history, loans, inbox, stadium works, stored line-ups, coach hirings, national
 // call-ups and state championship results. All are stored raw in saved games.
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 
 #include "core/basics/datetime.h"
 #include "core/basics/short_string.h"
@@ -320,5 +322,15 @@ inline std::int64_t SeasonBorrowing(const TClubFinance& finance)
 std::int64_t FinanceIncome(const TClubFinance& finance);
 std::int64_t FinanceExpenses(const TClubFinance& finance);
 inline std::int64_t FinanceBalance(const TClubFinance& finance) { return FinanceIncome(finance) - FinanceExpenses(finance); }
+
+// A 32-bit season account moved by a whole-unit amount, summed in 64 bits and stopping at the
+// field's range instead of wrapping round: a loaded account may hold any 32-bit number, since the
+// game itself stops at those limits, so no range is kept for it and every addition goes through here.
+inline void AddToAccount(std::int32_t& account, std::int64_t amount)
+{
+    account = static_cast<std::int32_t>(std::clamp<std::int64_t>(static_cast<std::int64_t>(account) + amount,
+                                                                  std::numeric_limits<std::int32_t>::min(),
+                                                                  std::numeric_limits<std::int32_t>::max()));
+}
 
 }  // namespace tarvelon

@@ -34,7 +34,7 @@ void PayNewSeasonMoney()
         if (club.IsHuman) {
             club.cash += CurrencyFromUnits(money.human);
             if (static_cast<std::size_t>(i) < ClubFinances.size())
-                ClubFinances[static_cast<std::size_t>(i)].sponsorship += static_cast<std::int32_t>(money.human);
+                AddToAccount(ClubFinances[static_cast<std::size_t>(i)].sponsorship, money.human);
         } else {
             const std::int64_t base = Game.StateChampionshipsOn ? money.cpuBaseWithStates : money.cpuBase;
             club.cash = CurrencyFromUnits(Random(money.cpuSpread) + base);

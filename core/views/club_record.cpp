@@ -114,7 +114,8 @@ std::string ClubWorldCupText(int club, int season)
 }
 
 struct Tally {
-    int games = 0, wins = 0, losses = 0, draws = 0, goalsFor = 0, goalsAgainst = 0;
+    int games = 0, wins = 0, losses = 0, draws = 0;
+    std::int64_t goalsFor = 0, goalsAgainst = 0;
     void Add(int own, int other)
     {
         ++games;

@@ -1,6 +1,7 @@
 #pragma once
 // A club's history season by season (the club record screen): a summary row per season with the
 // club's games, then one row per competition it played, newest season first, and its titles.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,8 @@ struct ClubRecordRow {
     int wins = 0;
     int losses = 0;
     int draws = 0;
-    int goalsFor = 0;
-    int goalsAgainst = 0;
+    std::int64_t goalsFor = 0;  // a season's goals, summed in 64 bits as the head-to-head's
+    std::int64_t goalsAgainst = 0;
     std::string coaches;     // summary rows only: "Nome,Outro"
 };
 

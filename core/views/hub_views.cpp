@@ -1,6 +1,8 @@
 #include "core/views/hub_views.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "core/basics/datetime.h"
 #include "core/basics/literal_text.h"
@@ -105,7 +107,7 @@ NextMatchParts PartsOfKind(int kind, const TClub& own, const TClub& opponent)
     }
 }
 
-std::string HeadToHeadLine(const std::string& name, int x, int y, int p, int q)
+std::string HeadToHeadLine(const std::string& name, int x, int y, std::int64_t p, std::int64_t q)
 {
     return name + Indent("150") + std::to_string(x) + "V" + Indent("180") + std::to_string(y) + "D" + Indent("210") +
            std::to_string(p) + "GP" + Indent("250") + std::to_string(q) + "GC";
@@ -286,11 +288,13 @@ int SeasonGoalsOfPlayer(int player)
     const TPlayer* p = PlayerAt(player);
     if (p == nullptr)
         return 0;
-    int goals = 0;
+    // In 64 bits: each tally is held to a tally's range, but a file may hold many for one player.
+    std::int64_t goals = 0;
     for (const TGoalTally& tally : GoalTallies)
         if (tally.player == player && p->Club == Game.CurrentHumanClub)
             goals += tally.goals;
-    return goals;
+    return static_cast<int>(
+        std::clamp<std::int64_t>(goals, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 RosterRowView RosterRowOf(int player)

@@ -19,7 +19,7 @@ bool ValidClub(int club) { return club >= 0 && club < static_cast<int>(Clubs.siz
 
 std::string ClubName(int club) { return ValidClub(club) ? Clubs[club].name.str() : std::string(); }
 
-std::string SideText(int wins, int defeats, int goalsFor, int goalsAgainst)
+std::string SideText(int wins, int defeats, std::int64_t goalsFor, std::int64_t goalsAgainst)
 {
     return std::to_string(wins) + "v " + std::to_string(defeats) + "d " + std::to_string(goalsFor) + "gp " +
            std::to_string(goalsAgainst) + "gc ";

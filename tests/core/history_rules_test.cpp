@@ -159,6 +159,7 @@ TEST_F(HistoryTest, LeagueTopScorerIsPaidAndBecomesAStar)
     GoalTallies.push_back(TGoalTally{6, 15, 2, 2});  // second division: not this competition
     GoalTallies.push_back(TGoalTally{7, 12, 1, 2});
     GoalTallies.push_back(TGoalTally{8, 3, 1, 3});
+    GoalTallies.push_back(TGoalTally{-1, 40, 1, 3});  // a loaded tally of no player: no top scorer
     AllTimeGoalTallies.push_back(TGoalTally{4, 30, 1, 1});
     AllTimeGoalTallies.push_back(TGoalTally{7, 20, 1, 2});  // fewer all-time goals: wins the tie
     AllTimeGoalTallies.push_back(TGoalTally{7, 99, 2, 2});  // only his first tally counts

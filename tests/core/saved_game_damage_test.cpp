@@ -1,20 +1,25 @@
 // Saves of a real game (the small test database, two human coaches) with one number changed by hand, as a
 // hostile player would: a state championship with more tiers than its record holds, a loan or a
 // call-up sending a player to a club that is not there, a league naming no country or looping over
-// more divisions than it has, and counters that a day's addition would take past the 32-bit limit.
+// more divisions than it has, counters that a day's addition would take past the 32-bit limit, and,
+// after seasons of play, a history record's season or a result's goals that a view or a rule adds to.
 // The loader and the load screen's preview refuse each with the message and leave the file as it is;
-// the sound save plays through a season's turn, and every save the game writes on the way loads.
+// the sound save plays through seasons and their turns, and every save the game writes on the way
+// loads. The season accounts have no range: the game stops them at the 32-bit limits, and holds them there.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <set>
 #include <string>
 
+#include "core/economy/friendly_booking.h"
 #include "core/economy/loans.h"
 #include "core/economy/transfers.h"
 #include "core/hooks.h"
@@ -22,6 +27,8 @@
 #include "core/persist/saved_game.h"
 #include "core/persist/saved_game_image.h"
 #include "core/persist/saved_game_indexes.h"
+#include "core/persist/saved_game_ranges.h"
+#include "core/prizes/prize_payment.h"
 #include "core/records/game_state.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
@@ -94,6 +101,8 @@ protected:
     static void TearDownTestSuite()
     {
         delete good_;
+        delete played_;
+        played_ = nullptr;
         delete folder_;
         SetProgramFolder({});
     }
@@ -143,6 +152,25 @@ protected:
 
     static int ClubCount() { return static_cast<int>(Clubs.size()); }
 
+    // The save at the end of the seasons that EverySaveOfTwoCoachesThroughSeasonTurnsLoads plays (run
+    // alone, of one season played here): a history in every table.
+    static const std::string& PlayedSave()
+    {
+        if (played_ == nullptr) {
+            const auto showMessage = Hooks().showMessage;  // the rules started anew clear it
+            StartRules({kSeed});
+            auto image = std::make_unique<SavedGameImage>();
+            EXPECT_EQ(ReadSavedGameImage(*good_, *image), SavedGameCheck::kValid);
+            StartLoadedGame(*image);
+            BeginSeasonLoop(false);
+            PlaySeasonDays();
+            TurnToNewSeason();
+            played_ = new std::string(WriteSavedGameImage());
+            Hooks().showMessage = showMessage;
+        }
+        return *played_;
+    }
+
     // The values a hostile player would try in a field that points into a table of `size` entries.
     static std::vector<std::int32_t> OutsideATable(int size) { return {-2, size, size + 1, 100000, INT_MAX}; }
 
@@ -171,11 +199,13 @@ protected:
 
     static testdb::GameFolder* folder_;
     static std::string* good_;
+    static std::string* played_;  // the game played on through seasons, once
     std::vector<std::string> messages_;
 };
 
 testdb::GameFolder* DamagedSaves::folder_ = nullptr;
 std::string* DamagedSaves::good_ = nullptr;
+std::string* DamagedSaves::played_ = nullptr;
 
 TEST_F(DamagedSaves, TheSoundSaveLoads)
 {
@@ -277,6 +307,24 @@ TEST_F(DamagedSaves, APlayersPositionOrTraitOrADivisionOutsideTheirTablesIsRefus
     }
 }
 
+// A national team's entry keeps its team's index in its state: a final place it reached without a coach
+// named the coach 50000 + state, which overflowed at INT_MAX, and outside the teams made the game's own
+// next save one its loader refused.
+TEST_F(DamagedSaves, ANationalTeamsEntryNamingNoTeamIsRefused)
+{
+    ASSERT_FALSE(NationalTeams.empty());
+    const int teams = static_cast<int>(NationalTeams.size());
+    const auto entry = static_cast<std::size_t>(NationalTeams.back().clubEntry);
+    ASSERT_EQ(Clubs[entry].State, teams - 1);
+    const std::size_t at = FieldOffset(*good_, &SavedGameImage::clubs, entry, offsetof(TClub, State));
+    for (const std::int32_t state : {-1, teams, INT_MAX})
+        ExpectRefusedWithTheMessage(WithInt32(*good_, at, state), "national team's state " + std::to_string(state));
+    EXPECT_EQ(Check(WithInt32(*good_, at, 0)), SavedGameCheck::kValid);
+    // A league club's state is its state championship's, whatever the national teams.
+    const std::size_t league = FieldOffset(*good_, &SavedGameImage::clubs, 0, offsetof(TClub, State));
+    EXPECT_EQ(Check(WithInt32(*good_, league, teams + 5)), SavedGameCheck::kValid);
+}
+
 // Each of these gets one added on some day of play: at INT_MAX the addition overflowed.
 TEST_F(DamagedSaves, CountersADayAddsToAtTheirLimitAreRefused)
 {
@@ -334,6 +382,108 @@ TEST_F(DamagedSaves, EverySaveOfTwoCoachesThroughSeasonTurnsLoads)
     EXPECT_GT(saves, 100);
     for (const int kind : {kKindNationalLeague, kKindNationalCup, kKindStateChampionship})
         EXPECT_TRUE(kindsSaved.count(kind)) << "no save on a day of kind " << kind;
+    delete played_;
+    played_ = new std::string(WriteSavedGameImage());
+}
+
+template <typename Record>
+std::size_t LastRecordWhere(const std::vector<Record>& table, const std::function<bool(const Record&)>& test)
+{
+    for (std::size_t r = table.size(); r-- > 0;)
+        if (test(table[r])) return r;
+    ADD_FAILURE() << "no such record in the played save";
+    return 0;
+}
+
+// The views show a history record's season as the year 2009 + season, and the rules and views add a
+// match's goals (two legs of a tie, a state final's legs, a club's season, two clubs' meetings): at
+// INT_MAX the sum overflowed. Damaged in the records play reaches (a human club's latest result, the
+// latest hiring, the latest line of each table, the last fixture, a state final), each is refused;
+// the edges of the ranges load.
+TEST_F(DamagedSaves, AHistorySeasonOrAMatchsGoalsOutsideTheirRangesAreRefused)
+{
+    const std::string played = PlayedSave();
+    auto image = std::make_unique<SavedGameImage>();
+    ASSERT_EQ(ReadSavedGameImage(played, *image), SavedGameCheck::kValid);
+    // The clubs the two coaches took at the start (by the end either may have lost his job).
+    auto start = std::make_unique<SavedGameImage>();
+    ASSERT_EQ(ReadSavedGameImage(*good_, *start), SavedGameCheck::kValid);
+    const auto human = [&start](std::int32_t club) {
+        return club >= 0 && (club == start->game.HumanClubs[0] || club == start->game.HumanClubs[1]);
+    };
+    const std::size_t humanMatch = LastRecordWhere<TPastMatch>(
+        image->pastMatches, [&](const TPastMatch& m) { return human(m.homeClub) || human(m.awayClub); });
+    const std::size_t seasons[] = {
+        FieldOffset(played, &SavedGameImage::pastMatches, humanMatch, offsetof(TPastMatch, season)),
+        FieldOffset(played, &SavedGameImage::coachHirings, image->coachHirings.size() - 1, offsetof(TCoachHiring, season)),
+        FieldOffset(played, &SavedGameImage::playerSeasonStats, image->playerSeasonStats.size() - 1,
+                    offsetof(TPlayerSeasonStats, season)),
+        FieldOffset(played, &SavedGameImage::coachSeasons, image->coachSeasons.size() - 1, offsetof(TCoachSeason, season)),
+        FieldOffset(played, &SavedGameImage::placings, image->placings.size() - 1, offsetof(TPlacing, season)),
+        FieldOffset(played, &SavedGameImage::coachHonours, image->coachHonours.size() - 1, offsetof(TCoachHonour, season)),
+        FieldOffset(played, &SavedGameImage::clubPlacings, image->clubPlacings.size() - 1, offsetof(TClubPlacing, season)),
+        FieldOffset(played, &SavedGameImage::scorers, image->scorers.size() - 1, offsetof(TScorer, season)),
+    };
+    for (const std::size_t at : seasons) {
+        for (const std::int32_t season : {INT_MAX, kLastSeason + 1, 0, -1, INT_MIN})
+            ExpectRefusedWithTheMessage(WithInt32(played, at, season),
+                                        "season " + std::to_string(season) + " at byte " + std::to_string(at));
+        for (const std::int32_t season : {1, kLastSeason})
+            EXPECT_EQ(Check(WithInt32(played, at, season)), SavedGameCheck::kValid) << "season " << season;
+    }
+
+    ASSERT_FALSE(image->fixtures.empty());
+    const std::size_t tie = image->fixtures.size() - 1;
+    const auto states = std::find_if(image->stateChampionships.rbegin(), image->stateChampionships.rend(),
+                                     [](const TStateChampionship& s) { return s.active != 0; });
+    ASSERT_NE(states, image->stateChampionships.rend());
+    const auto state = static_cast<std::size_t>(image->stateChampionships.rend() - states - 1);
+    const std::size_t goals[] = {
+        FieldOffset(played, &SavedGameImage::pastMatches, humanMatch, offsetof(TPastMatch, homeGoals)),
+        FieldOffset(played, &SavedGameImage::pastMatches, humanMatch, offsetof(TPastMatch, awayGoals)),
+        FieldOffset(played, &SavedGameImage::fixtures, tie, offsetof(TFixture, homeGoals)),
+        FieldOffset(played, &SavedGameImage::fixtures, tie, offsetof(TFixture, awayGoals)),
+        FieldOffset(played, &SavedGameImage::stateChampionships, state,
+                    offsetof(TStateChampionship, finalGoals) + 3 * sizeof(std::int32_t)),
+    };
+    for (const std::size_t at : goals) {
+        for (const std::int32_t count : {INT_MAX, kMaxSavedMatchGoals + 1, -1, INT_MIN})
+            ExpectRefusedWithTheMessage(WithInt32(played, at, count),
+                                        "goals " + std::to_string(count) + " at byte " + std::to_string(at));
+        for (const std::int32_t count : {0, kMaxSavedMatchGoals})
+            EXPECT_EQ(Check(WithInt32(played, at, count)), SavedGameCheck::kValid) << "goals " << count;
+    }
+}
+
+// A season account holds any 32-bit number the game may have stopped at, so the loader keeps no range
+// for it: a save with every club's prizes and miscellaneous spending at INT_MAX loads, and a prize paid
+// and a friendly booked leave them there while the money reaches the cash.
+TEST_F(DamagedSaves, AnAccountAtTheLimitStaysThereAsPrizesAndFeesAreBooked)
+{
+    std::string bytes = *good_;
+    for (std::size_t club = 0; club < ClubFinances.size(); ++club)
+        for (const std::size_t field : {offsetof(TClubFinance, prizes), offsetof(TClubFinance, miscellaneous)})
+            bytes = WithInt32(bytes, FieldOffset(*good_, &SavedGameImage::clubFinances, club, field), INT_MAX);
+    auto image = std::make_unique<SavedGameImage>();
+    ASSERT_EQ(ReadSavedGameImage(bytes, *image), SavedGameCheck::kValid);
+    StartRules({kSeed});
+    StartLoadedGame(*image);
+    const int club = Game.HumanClubs[0];
+    const Currency cash = Clubs[club].cash;
+    PayClubPrize(club, 1'000'000);
+    EXPECT_EQ(ClubFinances[club].prizes, INT_MAX);
+    EXPECT_EQ(Clubs[club].cash, cash + CurrencyFromUnits(1'000'000));
+    const FriendlyDates dates = FreeFriendlyDates(club, false);
+    const auto opponents = FriendlyOpponents(club);
+    ASSERT_FALSE(dates.days.empty());
+    ASSERT_FALSE(opponents.empty());
+    BookFriendly(club, opponents.front().second, dates.days.front(), true, 50'000);
+    EXPECT_EQ(ClubFinances[club].miscellaneous, INT_MAX);
+    EXPECT_EQ(Clubs[club].cash, cash + CurrencyFromUnits(1'000'000 - 50'000));
+    // From the other end too: an account at INT_MIN paid back stays at INT_MIN.
+    ClubFinances[club].prizes = INT_MIN;
+    PayClubPrize(club, -1);
+    EXPECT_EQ(ClubFinances[club].prizes, INT_MIN);
 }
 
 }  // namespace

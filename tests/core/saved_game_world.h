@@ -59,7 +59,10 @@ inline void KeepIndexesInTables()
 {
     const std::size_t clubs = Clubs.size();
     for (TPlayer& player : Players) KeepIndexIn(player.Club, clubs);
-    for (TClub& club : Clubs) KeepIndexIn(club.coach, Coaches.size());
+    for (TClub& club : Clubs) {
+        KeepIndexIn(club.coach, Coaches.size());
+        KeepBelow(club.State, NationalTeams.size());  // every club is a national team's entry: no league clubs
+    }
     for (TCoach& coach : Coaches) KeepIndexIn(coach.club, clubs);
     for (TNationalTeam& team : NationalTeams) KeepIndexIn(team.clubEntry, clubs);
     for (TFixture& fixture : Fixtures) {
@@ -87,6 +90,42 @@ inline void KeepIndexesInTables()
     Game.CurrentHumanCoach = 0;
 }
 
+// A random word brought within first .. last.
+inline void KeepWithin(std::int32_t& word, std::int32_t first, std::int32_t last)
+{
+    word = first + static_cast<std::int32_t>(static_cast<std::uint32_t>(word) % static_cast<std::uint32_t>(last - first + 1));
+}
+
+template <typename Records>
+void KeepSeasonsInRange(Records& records)
+{
+    for (auto& record : records) KeepWithin(record.season, 1, kLastSeason);
+}
+
+// The results' goals and the history's seasons brought within their ranges, so that the loader takes
+// the world: it refuses a season or a match's goals that no game writes.
+inline void KeepResultsInRanges()
+{
+    for (TPastMatch& match : PastMatches) {
+        KeepWithin(match.homeGoals, 0, kMaxSavedMatchGoals);
+        KeepWithin(match.awayGoals, 0, kMaxSavedMatchGoals);
+    }
+    for (TFixture& fixture : Fixtures) {
+        KeepWithin(fixture.homeGoals, 0, kMaxSavedMatchGoals);
+        KeepWithin(fixture.awayGoals, 0, kMaxSavedMatchGoals);
+    }
+    for (TStateChampionship& state : StateChampionships)
+        for (std::int32_t& goals : state.finalGoals) KeepWithin(goals, 0, kMaxSavedMatchGoals);
+    KeepSeasonsInRange(PastMatches);
+    KeepSeasonsInRange(CoachHirings);
+    KeepSeasonsInRange(Placings);
+    KeepSeasonsInRange(CoachHonours);
+    KeepSeasonsInRange(ClubPlacings);
+    KeepSeasonsInRange(Scorers);
+    KeepSeasonsInRange(PlayerSeasonStats);
+    KeepSeasonsInRange(CoachSeasons);
+}
+
 // Every saved table gets records of random bytes: `players` players, `clubs` clubs, and a few of
 // everything else. The game state is sane: version 10, a named current club with a named coach.
 inline void BuildSaveWorld(std::size_t players, std::size_t clubs, unsigned seed)
@@ -112,6 +151,7 @@ inline void BuildSaveWorld(std::size_t players, std::size_t clubs, unsigned seed
     KeepWordsWithinTallies(GoalTallies);
     KeepWordsWithinTallies(AllTimeGoalTallies);
     KeepIndexesInTables();
+    KeepResultsInRanges();
     KeepLinksInTables();
     EnsurePlayerElementZero();
     // The state tiers hold each club of the table once, as the loader asks; their other bytes stay random.

@@ -110,24 +110,70 @@ TEST_F(SaveSweepCases, EachCaseWritesItsValueIntoTheFieldItNamesAndNothingElse)
         ASSERT_GT(image->loans.size(), c.record);
         EXPECT_EQ(image->loans[c.record].ownerClub, c.value) << CaseLabel(c);
     }
-    // -2, -1, the clubs' count, one more, 100000 and INT_MAX (the field holds none of them).
+    // -2, -1, the clubs' count, one more, 100000 and INT_MAX (the field holds none of them), in the
+    // one loan, which is the first and the last record of its table.
     EXPECT_EQ(loans, 6u);
 }
 
-// The fields that once broke play and one case in 40 of the rest: about fifty cases, each played
-// through a season turn when the loader takes it; under a minute in the checked build, two at once.
+// Beside the first record, the accounts of both human clubs and of the last club of the table are
+// damaged, and the accounts of every club at once: whichever club wins a prize or books a friendly
+// holds the value.
+TEST_F(SaveSweepCases, TheRecordsPlayReachesAndEveryRecordAtOnceAreDamaged)
+{
+    auto image = std::make_unique<SavedGameImage>();
+    ASSERT_EQ(ReadSavedGameImage(base_, *image), SavedGameCheck::kValid);
+    const std::size_t clubs = image->clubFinances.size();
+    std::set<std::size_t> records;
+    bool every = false;
+    for (const SweepCase& c : CasesOfBase(base_, 0)) {
+        if (c.table != "ClubFinances" || c.field != "TClubFinance::prizes" || c.value != INT_MAX)
+            continue;
+        auto damaged = std::make_unique<SavedGameImage>();
+        ReadSavedGameImage(CaseBytes(base_, c), *damaged);
+        ASSERT_EQ(damaged->clubFinances.size(), clubs);
+        std::size_t written = 0;
+        for (std::size_t club = 0; club < clubs; ++club) {
+            written += damaged->clubFinances[club].prizes == INT_MAX ? 1 : 0;
+            EXPECT_EQ(damaged->clubFinances[club].sponsorship, image->clubFinances[club].sponsorship);
+        }
+        if (c.records == clubs) {
+            every = true;
+            EXPECT_EQ(written, clubs) << CaseLabel(c);
+            EXPECT_EQ(CaseLabel(c), "nova ClubFinances[*] TClubFinance::prizes = 2147483647");
+        } else {
+            EXPECT_EQ(written, 1u) << CaseLabel(c);
+            EXPECT_EQ(damaged->clubFinances[c.record].prizes, INT_MAX) << CaseLabel(c);
+            records.insert(c.record);
+        }
+    }
+    EXPECT_TRUE(every);
+    for (int h = 0; h < image->game.HumanClubCount; ++h)
+        EXPECT_EQ(records.count(static_cast<std::size_t>(image->game.HumanClubs[h])), 1u) << "human club " << h;
+    EXPECT_EQ(records.count(clubs - 1), 1u);
+    EXPECT_EQ(records.count(0), 1u);
+}
+
+// The fields that once broke play (the accounts of every club at once among them) and forty cases
+// spread over the rest: about sixty cases, each played through a season turn when the loader takes
+// it; about a minute in the checked build, two at once.
 TEST_F(SaveSweepCases, ASampleIsRefusedOrPlaysThroughASeasonTurnToASaveThatLoads)
 {
     const std::set<std::string> named = {"TStateChampionship::groupCount", "TLoan::ownerClub", "TLeague::country",
                                          "TLeague::divisionCount", "TGameState::LeagueClubCount", "TGameState::LeagueRound"};
+    const std::set<std::string> everyRecord = {"TClubFinance::prizes", "TClubFinance::miscellaneous"};
+    const std::vector<SweepCase> cases = CasesOfBase(base_, 0);
+    const std::size_t spread = std::max<std::size_t>(cases.size() / 40, 1);
     std::vector<SweepCase> sample;
     std::size_t n = 0;
-    for (const SweepCase& c : CasesOfBase(base_, 0)) {
-        const bool namedField = named.count(c.field) == 1 && (c.value == -1 || c.value == INT_MAX || c.value == 100000);
-        if (namedField || n++ % 40 == 0)
+    for (const SweepCase& c : cases) {
+        const bool namedField = named.count(c.field) == 1 && c.records == 1 &&
+                                (c.value == -1 || c.value == INT_MAX || c.value == 100000);
+        const bool everyAccount = everyRecord.count(c.field) == 1 && c.records > 1 && c.value == INT_MAX;
+        if (namedField || everyAccount || n++ % spread == 0)
             sample.push_back(c);
     }
     ASSERT_GT(sample.size(), 40u);
+    ASSERT_LT(sample.size(), 90u);
     std::array<std::string, kBaseCount> bases{base_};
     const unsigned usualMask = SampledIndexCheckMask();
     SampledIndexCheckMask() = 63u;

@@ -1,5 +1,7 @@
 // tarvelon-savesweep: every int32 field of a saved game's records written as -2, -1, the size of its
-// table, size + 1, 100000 and INT_MAX in four saved games; each damaged save must be refused with
+// table, size + 1, 100000 and INT_MAX in four saved games, in the first records of its table, in the
+// records play reaches (human clubs, prize winners, last records) and in all of them at once (see
+// sweep_cases.h); each damaged save must be refused with
 // "Este arquivo não é válido ou está corrompido", or play through a season turn without a sanitizer
 // report or a hang and save a game that loads again.
 //
@@ -46,7 +48,7 @@ struct Options {
 };
 
 const char kUsage[] =
-    "usage: tarvelon-savesweep [--folder DIR] [--bases nova,meio,torneio,virada] [-j N (at most 3)]\n"
+    "usage: tarvelon-savesweep [--folder DIR] [--bases nova,meio,torneio,virada] [-j N (at most 6)]\n"
     "                          [--timeout SECONDS] [--field REGEX] [--value N] [--every N] [--list] [--reuse-bases]\n"
     "                          [--report FILE] [--rerun REPORT (only the cases it calls faults)]\n"
     "                          [--resume REPORT (the cases it lacks, added to it)]\n"
@@ -82,7 +84,7 @@ bool ParseOptions(int argc, char** argv, Options& o)
         else if (arg == "--reuse-bases") o.reuseBases = true;
         else if (arg == "--folder" && hasValue) o.folder = argv[++i];
         else if (arg == "--bases" && hasValue) { if (!ParseBases(argv[++i], o.bases)) return false; }
-        else if (arg == "-j" && hasValue) o.jobs = std::clamp(std::atoi(argv[++i]), 1, 3);
+        else if (arg == "-j" && hasValue) o.jobs = std::clamp(std::atoi(argv[++i]), 1, 6);
         else if (arg == "--timeout" && hasValue) o.timeout = std::max(std::atoi(argv[++i]), 1);
         else if (arg == "--field" && hasValue) o.field = argv[++i];
         else if (arg == "--value" && hasValue) o.value = static_cast<std::int32_t>(std::atoll(argv[++i]));

@@ -19,6 +19,8 @@ std::string RefusalReason(const std::string& bytes)
         return "header";
     if (!SavedTalliesInRange(*image))
         return "tallies";
+    if (!SavedResultsInRange(*image))
+        return "results";
     if (!SavedGroupsHoldEachClubOnce(*image))
         return "groups";
     if (const char* index = SavedIndexOutsideItsTable(*image))

@@ -1,10 +1,15 @@
 #pragma once
-// The cases of one base: every int32 field the layout asserts, in one record of its table, written
-// as -2, -1, the size of the table it points into, that size + 1, 100000 and INT_MAX.
+// The cases of one base: every int32 field the layout asserts, written as -2, -1, the size of the
+// table it points into, that size + 1, 100000 and INT_MAX, in several records of its table and in
+// all of them at once.
 //
-// Which record and which elements: a field is written in the first record of its table that holds
+// Which records and which elements: a field is written in the first record of its table that holds
 // data there (not zero), else in the first record. An array field is written at its first element,
-// its last, and the first element that holds data in any record; each once. A value the field
+// its last, and the first element that holds data in any record; each once. Then, at that element,
+// in the records that play reaches and that a first record seldom is: the last record of the table (the latest hiring, transfer, report, ...), the human clubs and what is theirs
+// (their accounts, coaches, first players and first and last past results), and the clubs that won
+// a title or the top scorer's prize in the base's history. Last, the same element of every record of
+// the table together, so that whichever record play reaches holds the value. A value the field
 // already holds is left out (the case would be the base itself), as is a value written twice.
 #include <cstddef>
 #include <cstdint>
@@ -16,10 +21,12 @@ namespace tarvelon::savesweep {
 struct SweepCase {
     int base = 0;
     std::string table;        // "Clubs"
-    std::size_t record = 0;   // row in the table
+    std::size_t record = 0;   // row in the table (the first when every record is written)
     std::string field;        // "TClub::Points[3]"
     std::int32_t value = 0;
     std::size_t fileOffset = 0;  // of the int32 written, in the saved file
+    std::size_t records = 1;     // how many records are written from there: 1, or the whole table
+    std::size_t stride = 0;      // the table's record size, between two records' int32s
 };
 
 // Every case of the base; empty when its bytes are not a valid save.
@@ -28,7 +35,7 @@ std::vector<SweepCase> CasesOfBase(const std::string& bytes, int base);
 // The base's bytes with the case's value written.
 std::string CaseBytes(const std::string& bytes, const SweepCase& c);
 
-// "virada Clubs[3] TClub::Points[2] = -1"
+// "virada Clubs[3] TClub::Points[2] = -1"; every record of the table: "virada Clubs[*] ..."
 std::string CaseLabel(const SweepCase& c);
 
 }  // namespace tarvelon::savesweep

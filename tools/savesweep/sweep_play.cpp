@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "core/club_rosters.h"
+#include "core/history/career_text.h"
 #include "core/persist/file_io.h"
 #include "core/persist/saved_game.h"
 #include "core/records/game_state.h"
@@ -10,14 +11,20 @@
 #include "core/rollover/season_rollover.h"
 #include "core/season/calendar.h"
 #include "core/season/competition_kind.h"
+#include "core/season/competitions.h"
 #include "core/seasonloop/season_loop.h"
 #include "core/services/rule_services.h"
 #include "core/tables.h"
+#include "core/views/champions.h"
+#include "core/views/club_record.h"
+#include "core/views/coach_honours.h"
 #include "core/views/cup_brackets.h"
 #include "core/views/hub_views.h"
 #include "core/views/market_views.h"
 #include "core/views/match_report_view.h"
+#include "core/views/meetings.h"
 #include "core/views/season_summary.h"
+#include "core/views/transfer_list.h"
 #include "tools/sim/sim_run.h"
 
 namespace tarvelon::savesweep {
@@ -87,6 +94,39 @@ void OpenRosters()
     }
 }
 
+bool IsClub(int club) { return club >= 0 && club < static_cast<int>(Clubs.size()); }
+
+// The history a player opens from the hub: each human club's record, titles and transfers, its
+// head-to-head and meetings with every other club, its coach's career and titles, its players'
+// careers; the latest coach hirings and transfers, and every competition's champions.
+void OpenHistory()
+{
+    for (const std::int32_t club : Game.HumanClubs) {
+        if (!IsClub(club))
+            continue;
+        ClubRecordRows(club);
+        ClubTitlesLine(club);
+        ClubTransferRows(club);
+        for (int other = 0; other < static_cast<int>(Clubs.size()); ++other) {
+            HeadToHeadOf(club, other);
+            MeetingRows(club, other);
+            MeetingSummaryTexts(club, other);
+        }
+        const int coach = Clubs[static_cast<std::size_t>(club)].coach;
+        if (coach >= 0 && coach < static_cast<int>(Coaches.size())) {
+            CoachCareerText(coach, 0);
+            CoachTitleRows(coach);
+        }
+        for (const int player : PlayersOfClub(club))
+            PlayerCareerText(player, 0);
+    }
+    CoachHireRows();
+    RecentTransferRows();
+    for (int competition = 0; competition < static_cast<int>(Competitions.size()); ++competition)
+        for (const ChampionRow& row : ChampionRows(competition))
+            ChampionLine(row, "", "", "");
+}
+
 CaseResult Fault(std::string reason) { return CaseResult{CaseOutcome::Fault, std::move(reason)}; }
 
 }  // namespace
@@ -100,6 +140,7 @@ void OpenViewsAfterLoad()
     OpenReports();
     OpenBrackets();
     OpenRosters();
+    OpenHistory();
 }
 
 bool PlayThroughSeasonTurn()

@@ -22,7 +22,8 @@ struct CaseResult {
 CaseResult PlayCase(const std::string& bytes, const std::string& path);
 
 // What the screens show right after a load: the market's tree, the season summary's rows, every
-// match report, the brackets of the cups and of the tournament, and the human clubs' rosters.
+// match report, the brackets of the cups and of the tournament, the human clubs' rosters, and the
+// history views (club records, head-to-heads and meetings, careers, titles, hirings, champions).
 void OpenViewsAfterLoad();
 
 // Days are played until the season's last one, then the season turns; false when the season does

@@ -13,7 +13,7 @@
 namespace tarvelon::savesweep {
 
 struct RunnerOptions {
-    int jobs = 1;              // children at once (the machine is shared: at most 3)
+    int jobs = 1;              // children at once (the machine is shared: at most 6)
     int timeoutSeconds = 600;  // a case still running then is a hang
     std::string scratch;       // folder of the cases' files and logs
 };
