@@ -18,6 +18,7 @@
 #include "screens/common/screen_registry.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/gallery_game_suite.h"
+#include "tests/screens/in_match_answerer.h"
 
 namespace tarvelon::viewstest {
 
@@ -41,9 +42,22 @@ struct PlayTwoStateChampionships {
     std::uint8_t rio = StateChampionships[kRio].active;
 };
 
+// The views' game stands on a league round of a World Cup year on which the hub, as it opens,
+// invites a free coach to lead a national team. The tests that open the hub are about other things
+// and leave the invitation unanswered: it is closed as it shows, and every other screen left alone.
+class InvitationCloser : public test::InMatchAnswerer {
+public:
+    InvitationCloser()
+    {
+        for (const char* formClass : {"TForm88", "TForm68", "TForm59", "TForm72"})
+            LeaveToTheTest(formClass);
+    }
+};
+
 class ViewsScreenTest : public test::GalleryGameSuite {
 protected:
     static void SetUpTestSuite() { PrepareGame(5, 8); }
+    InvitationCloser invitationCloser_;
     void TearDown() override
     {
         while (Screen->FormCount() > 0) {
