@@ -125,7 +125,7 @@ struct TGameState {
     std::uint8_t tournamentOver{};
     std::uint8_t reserved5065[3]{};
     std::int32_t TournamentHost{};     // 1-based row of the host tables
-    std::int32_t tournamentRows[4][8]{}; // national teams of the last draw by level; nothing reads them
+    std::int32_t tournamentRows[4][8]{}; // national teams of the last draw by level: the invitations offer them
     std::uint8_t InstantPlay{};
     ShortString<25> previewCoach;      // shown by the load screen
     ShortString<25> previewClub;

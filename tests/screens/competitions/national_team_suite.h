@@ -17,6 +17,7 @@ protected:
     void SetUp() override
     {
         ViewsScreenTest::SetUp();
+        invitationCloser_.LeaveToTheTest("TForm76");  // the invitation is these tests' own subject
         Game.DayKind = 7;
         Game.TournamentStage = 1;
         Game.TournamentHost = 1;
