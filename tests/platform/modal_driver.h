@@ -38,6 +38,7 @@
 
 #include "platform/forms/form.h"
 #include "platform/forms/screen.h"
+#include "tests/platform/forms_test_support.h"
 
 namespace tarvelon::test {
 
@@ -95,6 +96,33 @@ inline bool AnyModalWindow()
             return true;
     return QApplication::activePopupWidget() != nullptr;
 }
+
+// Closes every form but `kept` (none when null), also those that queued changes of screen still
+// open: each round waits a little for what the last one queued, or less once no other form is left.
+// A screen's own timer can open a question modally during those waits (the hub's post-round work
+// opens the offers and invitations), after the test has let its answerers go: a closer runs through
+// every wait and closes each modal window as it shows, so no question is left waiting for an answer.
+inline void CloseEveryFormBut(const TForm* kept)
+{
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (AnyModalWindow())
+            CloseEveryModalWindow();
+    });
+    closer.start(5);
+    const auto noneLeft = [kept] {
+        return Screen->FormCount() == 0 || (Screen->FormCount() == 1 && Screen->Forms(0) == kept);
+    };
+    for (int round = 0; round < 3; ++round) {
+        PumpUntil(noneLeft, 50);
+        for (int i = Screen->FormCount() - 1; i >= 0; --i)
+            if (Screen->Forms(i) != kept)
+                Screen->Forms(i)->Close();
+    }
+    PumpUntil(noneLeft, 50);
+}
+
+inline void CloseEveryForm() { CloseEveryFormBut(nullptr); }
 
 namespace modal_driver {
 

@@ -113,19 +113,6 @@ inline ::testing::AssertionResult OpenedAndClosedAgain(const std::string& formCl
                                          << " closed again";
 }
 
-// Closes every form, also those that queued changes of screen still open: each round waits a
-// little for what the last one queued, or less once no form is left.
-inline void CloseEveryForm()
-{
-    const auto noneLeft = [] { return Screen->FormCount() == 0; };
-    for (int round = 0; round < 3; ++round) {
-        PumpUntil(noneLeft, 50);
-        for (int i = Screen->FormCount() - 1; i >= 0; --i)
-            Screen->Forms(i)->Close();
-    }
-    PumpUntil(noneLeft, 50);
-}
-
 // The built hub on screen (null while none is).
 inline TForm13* OpenHub()
 {

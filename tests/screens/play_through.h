@@ -720,7 +720,7 @@ private:
 
         // Back to the title (the program's main form, hidden while a game runs) and "Carregar Jogo".
         answerer_.reset();
-        CloseEveryFormButTheTitle();
+        CloseEveryFormBut(title_);  // the title left alive
         title_->Show();
         Pump();
         // The screen lists the saves when it is first activated, which may come after it shows.
@@ -751,18 +751,6 @@ private:
         for (const std::string& message : messages_)
             all += "\"" + message + "\" ";
         return all;
-    }
-
-    // The game's forms closed (also those that queued another screen), the title left alive.
-    void CloseEveryFormButTheTitle()
-    {
-        for (int round = 0; round < 3; ++round) {
-            Pump(50);
-            for (int i = Screen->FormCount() - 1; i >= 0; --i)
-                if (Screen->Forms(i) != title_)
-                    Screen->Forms(i)->Close();
-        }
-        Pump(50);
     }
 
     // ---- what the game went through

@@ -17,6 +17,7 @@
 #include "platform/forms/win_control.h"
 #include "screens/common/screen_registry.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/platform/modal_driver.h"
 #include "tests/screens/gallery_game_suite.h"
 #include "tests/screens/in_match_answerer.h"
 
@@ -60,10 +61,7 @@ protected:
     InvitationCloser invitationCloser_;
     void TearDown() override
     {
-        while (Screen->FormCount() > 0) {
-            Screen->Forms(Screen->FormCount() - 1)->Close();
-            test::Pump();
-        }
+        test::CloseEveryForm();
     }
 
     template <typename T>

@@ -38,10 +38,7 @@ protected:
     void TearDown() override
     {
         SetMessageBoxAnswerer({});
-        while (Screen->FormCount() > 0) {
-            Screen->Forms(Screen->FormCount() - 1)->Close();
-            test::Pump();
-        }
+        test::CloseEveryForm();
     }
 
     template <typename T>
