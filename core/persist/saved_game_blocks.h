@@ -81,4 +81,13 @@ void VisitSavedBlocks(SavedGameImage& image, Visit&& visit)
 #undef TARVELON_VISIT_BLOCK
 }
 
+// The same over an image that is only read.
+template <typename Visit>
+void VisitSavedBlocks(const SavedGameImage& image, Visit&& visit)
+{
+#define TARVELON_VISIT_BLOCK(count, Type, member, live) visit(count, image.member, live);
+    TARVELON_SAVED_BLOCKS(TARVELON_VISIT_BLOCK)
+#undef TARVELON_VISIT_BLOCK
+}
+
 }  // namespace tarvelon

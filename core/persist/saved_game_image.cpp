@@ -147,6 +147,7 @@ SavedGameCheck ReadHeader(ByteReader& in, TGameState& game)
 
 std::string WriteSavedGameImage()
 {
+    HoldLiveTablesInSavedRanges();
     SavedGameImage unused;  // the writer and the sizer read the live tables only
     std::size_t bytes = kSavedGameHeaderBytes;
     VisitSavedBlocks(unused, BlockSizer{bytes});
@@ -166,7 +167,7 @@ SavedGameCheck ReadSavedGameImage(std::string_view bytes, SavedGameImage& image)
     VisitSavedBlocks(image, BlockReader{in});
     // Bytes after the last block mean the counts do not describe this file.
     if (!in.ok() || !in.atEnd()) return SavedGameCheck::kCorrupt;
-    return SavedTalliesInRange(image) && SavedResultsInRange(image) && SavedGroupsHoldEachClubOnce(image) &&
+    return SavedRangeBroken(image) == nullptr && SavedGroupsHoldEachClubOnce(image) &&
                    SavedIndexesInTables(image)
                ? SavedGameCheck::kValid
                : SavedGameCheck::kCorrupt;

@@ -24,12 +24,13 @@ enum class SavedGameCheck {
     kValid,
     kWrongVersion,  // a whole header whose version is not 10
     kCorrupt,       // short, truncated, a count that runs past the end, bytes left over, a season,
-                    // calendar day, stage or tally no game reaches (saved_game_ranges.h), a group
+                    // calendar day, stage, tally or amount of money no game reaches (saved_game_ranges.h), a group
                     // place the rules cannot play (saved_game_groups.h), or an index or count outside
                     // the table it points into (saved_game_indexes.h)
 };
 
-// The live game as a saved-game file holds it.
+// The live game as a saved-game file holds it. Every number the loader holds to a range is first
+// held there in the live tables (saved_game_ranges.h), so the file written is one the loader takes.
 std::string WriteSavedGameImage();
 
 // Reads and checks a whole file into `image`; `image` is only meaningful when the result is kValid.

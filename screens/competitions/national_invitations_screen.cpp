@@ -27,7 +27,8 @@ const TScreenRecord TForm76::kScreen{
     .subject = [] {
         InvitationCompetition = 7;
         InvitationOfferTier = 1;
-        // The fixed draw leaves the rows of offers as they were: the groups' heads are offered then.
+        // The World Cup's draw, the fixed one as the drawn one, writes the rows of offers; a game that
+        // holds none offers the groups' heads.
         if (Game.tournamentRows[0][0] <= 0)
             for (int slot = 0; slot < 8; ++slot)
                 Game.tournamentRows[0][slot] = Game.NationalGroups[slot][0];

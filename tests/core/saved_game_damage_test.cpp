@@ -38,6 +38,7 @@
 #include "core/settings/settings.h"
 #include "core/tables.h"
 #include "tests/core/newgame_database.h"
+#include "tests/core/saved_game_bytes.h"
 
 using namespace tarvelon;
 
@@ -48,30 +49,10 @@ constexpr int kBrazil = 29;
 constexpr int kArgentina = 11;
 constexpr int kSeasons = 3;
 
-// Where field `field` of record `record` of the saved table `member` lies in the file `bytes`.
-template <typename Table>
-std::size_t FieldOffset(const std::string& bytes, Table SavedGameImage::*member, std::size_t record, std::size_t field)
-{
-    auto image = std::make_unique<SavedGameImage>();
-    EXPECT_EQ(ReadSavedGameImage(bytes, *image), SavedGameCheck::kValid);
-    std::size_t at = kSavedGameHeaderBytes;
-    std::size_t found = 0;
-    VisitSavedBlocks(*image, [&](int, auto& table, auto&) {
-        if (static_cast<const void*>(&table) == static_cast<const void*>(&((*image).*member)))
-            found = at + 4 + record * sizeof(table[0]) + field;
-        at += 4 + table.size() * sizeof(table[0]);
-    });
-    EXPECT_NE(found, 0u);
-    return found;
-}
-
-std::size_t GameStateOffset(std::size_t field) { return 4 + field; }
-
-std::string WithInt32(std::string bytes, std::size_t at, std::int32_t value)
-{
-    std::memcpy(bytes.data() + at, &value, 4);
-    return bytes;
-}
+using test::FieldOffset;
+using test::GameStateOffset;
+using test::WithInt32;
+using test::WithInt64;
 
 std::string ReadFile(const std::filesystem::path& path)
 {
@@ -361,6 +342,9 @@ TEST_F(DamagedSaves, EverySaveOfTwoCoachesThroughSeasonTurnsLoads)
     std::set<int> kindsSaved;
     int saves = 0;
     const auto expectSaveLoads = [&] {
+        // The save holds nothing to its range: play reaches none of the ranges' ends.
+        const char* broken = LiveRangeBroken();
+        EXPECT_EQ(broken, nullptr) << "season " << Game.Season << " day " << Game.DayIndex << ": " << (broken ? broken : "");
         auto image = std::make_unique<SavedGameImage>();
         const SavedGameCheck check = ReadSavedGameImage(WriteSavedGameImage(), *image);
         const char* outside = SavedIndexOutsideItsTable(*image);
@@ -484,6 +468,89 @@ TEST_F(DamagedSaves, AnAccountAtTheLimitStaysThereAsPrizesAndFeesAreBooked)
     ClubFinances[club].prizes = INT_MIN;
     PayClubPrize(club, -1);
     EXPECT_EQ(ClubFinances[club].prizes, INT_MIN);
+}
+
+// The game loaded from `bytes`, played through its season's end and the season turn: its own save
+// then loads, with the view of its checks given for a refusal.
+void ExpectPlayedSeasonSavesAFileThatLoads(const std::string& bytes, const std::string& what)
+{
+    StartRules({kSeed});
+    auto image = std::make_unique<SavedGameImage>();
+    ASSERT_EQ(ReadSavedGameImage(bytes, *image), SavedGameCheck::kValid) << what;
+    StartLoadedGame(*image);
+    BeginSeasonLoop(false);
+    const int season = Game.Season;
+    PlaySeasonDays();
+    TurnToNewSeason();
+    ASSERT_EQ(Game.Season, season + 1) << what;
+    auto again = std::make_unique<SavedGameImage>();
+    EXPECT_EQ(ReadSavedGameImage(WriteSavedGameImage(), *again), SavedGameCheck::kValid)
+        << what << ": refused for its " << (SavedRangeBroken(*again) ? SavedRangeBroken(*again) : "tables");
+}
+
+// The live game as bytes after `change`, from the sound save.
+std::string SoundSaveWith(const std::string& good, const std::function<void()>& change)
+{
+    auto image = std::make_unique<SavedGameImage>();
+    EXPECT_EQ(ReadSavedGameImage(good, *image), SavedGameCheck::kValid);
+    StartLoadedGame(*image);
+    change();
+    return WriteSavedGameImage();
+}
+
+// A tally the loader takes at its bound grows in play (a league won adds honour points, a season's
+// games the all-time record, a title ranking points): the game holds it there as it saves, so the
+// file it writes loads again, however long a game is played.
+TEST_F(DamagedSaves, TalliesAtTheirBoundPlayASeasonAndSaveAFileThatLoads)
+{
+    const std::string bytes = SoundSaveWith(*good_, [] {
+        for (TClub& club : Clubs) {
+            std::fill(std::begin(club.honourPoints), std::end(club.honourPoints), kMaxSavedTally);
+            std::fill(std::begin(club.allTimeRecord[0]), std::end(club.allTimeRecord[0]), kMaxSavedTally);
+        }
+        for (TCoach& coach : Coaches)
+            coach.nationalRankingPoints = coach.worldRankingPoints = kMaxSavedTally;
+    });
+    ASSERT_EQ(Check(bytes), SavedGameCheck::kValid);
+    ExpectPlayedSeasonSavesAFileThatLoads(bytes, "tallies at the bound");
+    EXPECT_EQ(LiveRangeBroken(), nullptr) << "the game saved is held at the bound";
+}
+
+// A club's cash and a player's wage, value and asking price have a bound far above play and far
+// below the 64-bit limit: a file beyond it is refused and left as it is, and a rich club loads.
+TEST_F(DamagedSaves, MoneyBeyondItsBoundIsRefusedAndARichClubLoads)
+{
+    const auto clubField = [this](std::size_t field) { return FieldOffset(*good_, &SavedGameImage::clubs, 1, field); };
+    const auto playerField = [this](std::size_t field) {
+        return FieldOffset(*good_, &SavedGameImage::players, 1, field);
+    };
+    constexpr std::int64_t kNearTheTop = INT64_MAX - 999;
+    constexpr std::int64_t kNearTheBottom = INT64_MIN + 1000;
+    for (const std::int64_t cash : {kNearTheTop, kNearTheBottom, kMaxSavedMoney + 1, -kMaxSavedMoney - 1})
+        ExpectRefusedWithTheMessage(WithInt64(*good_, clubField(offsetof(TClub, cash)), cash),
+                                    "cash " + std::to_string(cash));
+    for (const std::size_t field : {offsetof(TPlayer, wage), offsetof(TPlayer, Value), offsetof(TPlayer, AskingPrice)})
+        ExpectRefusedWithTheMessage(WithInt64(*good_, playerField(field), kNearTheTop),
+                                    "player money at byte " + std::to_string(field));
+    EXPECT_EQ(Check(WithInt64(*good_, clubField(offsetof(TClub, cash)), 100'000'010'000)), SavedGameCheck::kValid);
+}
+
+// Money at the bound, every club's cash and every player's wage, value and asking price at once:
+// a season of prizes, gates, wages, interest and transfers on top stays inside 64 bits, and the
+// game's save loads again. Then every club's cash at the bound's other end.
+TEST_F(DamagedSaves, MoneyAtItsBoundPlaysASeasonAndSavesAFileThatLoads)
+{
+    const std::string rich = SoundSaveWith(*good_, [] {
+        for (TClub& club : Clubs) club.cash = kMaxSavedMoney;
+        for (TPlayer& player : Players) player.wage = player.Value = player.AskingPrice = kMaxSavedMoney;
+    });
+    ASSERT_EQ(Check(rich), SavedGameCheck::kValid);
+    ExpectPlayedSeasonSavesAFileThatLoads(rich, "money at the bound");
+    const std::string poor = SoundSaveWith(*good_, [] {
+        for (TClub& club : Clubs) club.cash = -kMaxSavedMoney;
+    });
+    ASSERT_EQ(Check(poor), SavedGameCheck::kValid);
+    ExpectPlayedSeasonSavesAFileThatLoads(poor, "cash at the bound's other end");
 }
 
 }  // namespace

@@ -26,12 +26,16 @@
 #include "core/records/match_records.h"
 #include "core/rollover/season_rollover.h"
 #include "core/season/calendar.h"
+#include "tests/core/saved_game_bytes.h"
 #include "tests/core/saved_game_world.h"
 #include "tests/support/full_disk.h"
 #include "tests/core/recorded_file_calls.h"
 
 using namespace tarvelon;
 using namespace tarvelon::savetest;
+using tarvelon::test::FieldOffset;
+using tarvelon::test::GameStateOffset;
+using tarvelon::test::WithInt32;
 
 namespace {
 
@@ -238,22 +242,21 @@ TEST_F(SavedGameTest, RefusedFilesShowTheirMessageAndChangeNothing)
 
 TEST_F(SavedGameTest, TalliesNoGameCanReachAreRefusedWithTheMessage)
 {
-    // Goals for and against near the 32-bit limits would overflow the standings' rules when played.
-    Clubs[3].GoalsFor[3] = 0x7FFFFFF0;
-    Clubs[3].GoalsAgainst[3] = -0x7FFFFFF0;
     ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    const std::string sound = ReadAll("sav/partida.nsx");
+    const auto club = [&sound](std::size_t field) { return FieldOffset(sound, &SavedGameImage::clubs, 3, field); };
+    const auto player = [&sound](std::size_t record, std::size_t field) {
+        return FieldOffset(sound, &SavedGameImage::players, record, field);
+    };
+    const std::size_t goalsFor = club(offsetof(TClub, GoalsFor) + 3 * sizeof(std::int32_t));
+    const std::size_t goalsAgainst = club(offsetof(TClub, GoalsAgainst) + 3 * sizeof(std::int32_t));
+    // Goals for and against near the 32-bit limits would overflow the standings' rules when played.
+    WriteAll("sav/gols.nsx", WithInt32(WithInt32(sound, goalsFor, 0x7FFFFFF0), goalsAgainst, -0x7FFFFFF0));
+    WriteAll("sav/carreira.nsx", WithInt32(sound, player(5, offsetof(TPlayer, careerGoals)), kMaxSavedTally + 1));
+    // A strength near the 32-bit limit would overflow the computer line-up's ranking of the players.
+    WriteAll("sav/forca.nsx", WithInt32(sound, player(6, offsetof(TPlayer, Strength)), -557065172));
     Clubs[3].GoalsFor[3] = kMaxSavedTally;
     Clubs[3].GoalsAgainst[3] = -kMaxSavedTally;
-    Players[5].careerGoals = kMaxSavedTally + 1;
-    answer = "gols.nsx";
-    Game.saveName.clear();
-    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
-    Players[5].careerGoals = 10;
-    // A strength near the 32-bit limit would overflow the computer line-up's ranking of the players.
-    Players[6].Strength = -557065172;
-    answer = "forca.nsx";
-    Game.saveName.clear();
-    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
     Players[6].Strength = kMaxSavedAttribute;
     Players[6].Energy = -kMaxSavedAttribute;
     answer = "limite.nsx";
@@ -261,10 +264,38 @@ TEST_F(SavedGameTest, TalliesNoGameCanReachAreRefusedWithTheMessage)
     ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
 
     const std::string before = GameSnapshot();
-    for (const char* name : {"partida.nsx", "gols.nsx", "forca.nsx"})
+    for (const char* name : {"gols.nsx", "carreira.nsx", "forca.nsx"})
         ExpectRefusedAsDamaged(name, before);
     EXPECT_NE(LoadGame("limite.nsx"), LoadOutcome::kFailed);  // the limits themselves are taken
     EXPECT_EQ(Clubs[3].GoalsFor[3], kMaxSavedTally);
+}
+
+// A game whose numbers went past the loader's ranges (a tally, a strength, money) saves them held at
+// the ranges' ends, so its file loads again; the numbers inside the ranges are saved as they are.
+TEST_F(SavedGameTest, NumbersPastTheirRangesAreSavedHeldAtTheRangesEnds)
+{
+    Clubs[3].GoalsFor[3] = 0x7FFFFFF0;
+    Clubs[3].GoalsAgainst[3] = -0x7FFFFFF0;
+    Clubs[3].cash = INT64_MAX;
+    Clubs[4].cash = -kMaxSavedMoney - 1;
+    Players[5].careerGoals = kMaxSavedTally + 1;
+    Players[6].Strength = -557065172;
+    Players[7].wage = INT64_MIN;
+    Game.LeagueRound = kMaxSavedStage + 1;
+    const std::int32_t goalsAgainstBefore = Clubs[2].GoalsAgainst[3];
+    ASSERT_NE(LiveRangeBroken(), nullptr);
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    EXPECT_EQ(LiveRangeBroken(), nullptr);
+    ASSERT_EQ(LoadGame("partida.nsx"), LoadOutcome::kOpenHub);
+    EXPECT_EQ(Clubs[3].GoalsFor[3], kMaxSavedTally);
+    EXPECT_EQ(Clubs[3].GoalsAgainst[3], -kMaxSavedTally);
+    EXPECT_EQ(Clubs[3].cash, kMaxSavedMoney);
+    EXPECT_EQ(Clubs[4].cash, -kMaxSavedMoney);
+    EXPECT_EQ(Players[5].careerGoals, kMaxSavedTally);
+    EXPECT_EQ(Players[6].Strength, -kMaxSavedAttribute);
+    EXPECT_EQ(Players[7].wage, -kMaxSavedMoney);
+    EXPECT_EQ(Game.LeagueRound, kMaxSavedStage);
+    EXPECT_EQ(Clubs[2].GoalsAgainst[3], goalsAgainstBefore);
 }
 
 // Group places the rules cannot play: a club in two state championships, in two groups of one
@@ -396,15 +427,15 @@ TEST_F(SavedGameTest, AnIndexOutsideItsTableIsRefusedWithTheMessage)
 // year past 9999 has no calendar. The file is refused as damaged, its preview too.
 TEST_F(SavedGameTest, ASeasonOrDayNoCalendarHasIsRefusedWithTheMessage)
 {
+    ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
+    const std::string sound = ReadAll("sav/partida.nsx");
     const std::pair<int, int> broken[] = {{8000, 40}, {-2147483647 - 1, 40}, {kLastSeason + 1, 40}, {0, 40},
                                           {3, 0}, {3, kCalendarDays + 1}};
-    for (const auto& [season, day] : broken) {
-        Game.Season = season;
-        Game.DayIndex = day;
-        answer = "s" + std::to_string(season) + "d" + std::to_string(day) + ".nsx";
-        Game.saveName.clear();
-        ASSERT_EQ(SaveGame(), SaveOutcome::kSaved);
-    }
+    const auto name = [](int season, int day) { return "s" + std::to_string(season) + "d" + std::to_string(day) + ".nsx"; };
+    for (const auto& [season, day] : broken)
+        WriteAll("sav/" + name(season, day),
+                 WithInt32(WithInt32(sound, GameStateOffset(offsetof(TGameState, Season)), season),
+                           GameStateOffset(offsetof(TGameState, DayIndex)), day));
     Game.Season = kLastSeason;
     Game.DayIndex = kCalendarDays;
     answer = "ultimo.nsx";
@@ -416,7 +447,7 @@ TEST_F(SavedGameTest, ASeasonOrDayNoCalendarHasIsRefusedWithTheMessage)
     BuildCalendar();
     const std::string before = GameSnapshot();
     for (const auto& [season, day] : broken)
-        ExpectRefusedAsDamaged("s" + std::to_string(season) + "d" + std::to_string(day) + ".nsx", before);
+        ExpectRefusedAsDamaged(name(season, day), before);
     EXPECT_EQ(LoadGame("ultimo.nsx"), LoadOutcome::kOpenHub);  // the last year of the calendar is taken
     EXPECT_EQ(DecodeDate(Calendar[1].date).year, 9999);
 }

@@ -14,6 +14,7 @@
 
 #include "core/basics/index_check.h"
 #include "core/persist/saved_game_image.h"
+#include "core/persist/saved_game_ranges.h"
 #include "core/tables.h"
 #include "tests/support/scratch_folder.h"
 #include "tools/savesweep/saved_fields.h"
@@ -153,6 +154,50 @@ TEST_F(SaveSweepCases, TheRecordsPlayReachesAndEveryRecordAtOnceAreDamaged)
     EXPECT_EQ(records.count(0), 1u);
 }
 
+// Every number the loader holds to a range is written at each end of it, in every element and every
+// record of its table at once, and the loader takes the file; money is written at the limits of
+// int64 and on both sides of its bound, and the loader takes it only within the bound.
+TEST_F(SaveSweepCases, EveryRangedNumberIsWrittenAtBothEndsOfItsRangeAndMoneyAtItsLimits)
+{
+    const std::vector<SweepCase> cases = CasesOfBase(base_, 0);
+    std::set<std::string> labels;
+    for (const SweepCase& c : cases)
+        labels.insert(CaseLabel(c));
+    const std::string tally = std::to_string(kMaxSavedTally);
+    const std::string money = std::to_string(kMaxSavedMoney);
+    const std::string end = " (range end)";
+    const std::vector<std::string> ends = {
+        "nova Clubs[*] TClub::honourPoints[*] = " + tally + end,
+        "nova Clubs[*] TClub::allTimeRecord[*] = " + tally + end,
+        "nova Clubs[*] TClub::allTimeRecord[*] = -" + tally + end,
+        "nova Coaches[*] TCoach::worldRankingPoints = " + tally + end,
+        "nova Clubs[*] TClub::cash = " + money + end,
+        "nova Clubs[*] TClub::cash = -" + money + end,
+        "nova Players[*] TPlayer::AskingPrice = " + money + end,
+        "nova Game[0] TGameState::LeagueRound = 1000" + end,
+        "nova Players[*] TPlayer::Strength = -10000" + end,
+        "nova Fixtures[*] TFixture::homeGoals = 1000" + end};
+    for (const std::string& label : ends)
+        EXPECT_EQ(labels.count(label), 1u) << label;
+    std::size_t moneyCases = 0;
+    for (const SweepCase& c : cases) {
+        const bool named = std::find(ends.begin(), ends.end(), CaseLabel(c)) != ends.end();
+        const bool moneyField = c.field == "TClub::cash" || c.field == "TPlayer::wage";
+        if (!named && !moneyField)
+            continue;
+        auto image = std::make_unique<SavedGameImage>();
+        const bool inRange = !moneyField || (c.value >= -kMaxSavedMoney && c.value <= kMaxSavedMoney);
+        EXPECT_EQ(ReadSavedGameImage(CaseBytes(base_, c), *image) == SavedGameCheck::kValid, inRange) << CaseLabel(c);
+        if (moneyField) {
+            ++moneyCases;
+            EXPECT_EQ(c.width, 8) << CaseLabel(c);
+        }
+    }
+    EXPECT_TRUE(labels.count("nova Clubs[*] TClub::cash = " + std::to_string(INT64_MAX)));
+    EXPECT_TRUE(labels.count("nova Clubs[*] TClub::cash = " + std::to_string(INT64_MIN)));
+    EXPECT_GT(moneyCases, 12u);
+}
+
 // The fields that once broke play (the accounts of every club at once among them) and forty cases
 // spread over the rest: about sixty cases, each played through a season turn when the loader takes
 // it; about a minute in the checked build, two at once.
@@ -169,7 +214,10 @@ TEST_F(SaveSweepCases, ASampleIsRefusedOrPlaysThroughASeasonTurnToASaveThatLoads
         const bool namedField = named.count(c.field) == 1 && c.records == 1 &&
                                 (c.value == -1 || c.value == INT_MAX || c.value == 100000);
         const bool everyAccount = everyRecord.count(c.field) == 1 && c.records > 1 && c.value == INT_MAX;
-        if (namedField || everyAccount || n++ % spread == 0)
+        // Numbers at the ends of their ranges that play then adds to: the files it saves must load.
+        const bool atTheBound = c.records > 1 && ((c.field == "TClub::honourPoints[*]" && c.value == kMaxSavedTally) ||
+                                                  (c.field == "TClub::cash" && c.value == kMaxSavedMoney));
+        if (namedField || everyAccount || atTheBound || n++ % spread == 0)
             sample.push_back(c);
     }
     ASSERT_GT(sample.size(), 40u);

@@ -1,9 +1,10 @@
 // tarvelon-savesweep: every int32 field of a saved game's records written as -2, -1, the size of its
-// table, size + 1, 100000 and INT_MAX in four saved games, in the first records of its table, in the
-// records play reaches (human clubs, prize winners, last records) and in all of them at once (see
-// sweep_cases.h); each damaged save must be refused with
-// "Este arquivo não é válido ou está corrompido", or play through a season turn without a sanitizer
-// report or a hang and save a game that loads again.
+// table, size + 1, 100000 and INT_MAX in four saved games, every int64 field (money) at the limits of
+// int64 and on both sides of the loader's bound, in the first records of its table, in the records
+// play reaches (human clubs, prize winners, last records) and in all of them at once; and every number
+// the loader holds to a range at each end of it, in every record of its table (see sweep_cases.h).
+// Each damaged save must be refused with "Este arquivo não é válido ou está corrompido", or play
+// through a season turn without a sanitizer report or a hang and save a game that loads again.
 //
 //   tarvelon-savesweep [--folder DIR] [--bases nova,meio,torneio,virada] [-j N] [--timeout S]
 //                      [--field REGEX] [--value N] [--every N] [--list] [--reuse-bases] [--report FILE]
@@ -37,7 +38,7 @@ struct Options {
     int jobs = 1;
     int timeout = 600;
     std::string field;      // only the fields whose label matches
-    std::optional<std::int32_t> value;  // only this value
+    std::optional<std::int64_t> value;  // only this value
     int every = 1;          // every N-th case only
     bool list = false;
     bool reuseBases = false;
@@ -87,7 +88,7 @@ bool ParseOptions(int argc, char** argv, Options& o)
         else if (arg == "-j" && hasValue) o.jobs = std::clamp(std::atoi(argv[++i]), 1, 6);
         else if (arg == "--timeout" && hasValue) o.timeout = std::max(std::atoi(argv[++i]), 1);
         else if (arg == "--field" && hasValue) o.field = argv[++i];
-        else if (arg == "--value" && hasValue) o.value = static_cast<std::int32_t>(std::atoll(argv[++i]));
+        else if (arg == "--value" && hasValue) o.value = std::atoll(argv[++i]);
         else if (arg == "--every" && hasValue) o.every = std::max(std::atoi(argv[++i]), 1);
         else if (arg == "--report" && hasValue) o.report = argv[++i];
         else if (arg == "--why" && hasValue) o.why = argv[++i];

@@ -17,10 +17,8 @@ std::string RefusalReason(const std::string& bytes)
     // The image is read whole before the checks run: each check again, on its own.
     if (bytes.size() < kSavedGameHeaderBytes || !SavedGameStateInRange(image->game))
         return "header";
-    if (!SavedTalliesInRange(*image))
-        return "tallies";
-    if (!SavedResultsInRange(*image))
-        return "results";
+    if (const char* range = SavedRangeBroken(*image))
+        return range;
     if (!SavedGroupsHoldEachClubOnce(*image))
         return "groups";
     if (const char* index = SavedIndexOutsideItsTable(*image))

@@ -12,7 +12,9 @@ namespace tarvelon::savesweep {
 namespace {
 
 template <typename Field>
-constexpr bool IsInt32Made = std::is_same_v<std::remove_all_extents_t<Field>, std::int32_t>;
+constexpr int IntWidth = std::is_same_v<std::remove_all_extents_t<Field>, std::int32_t>   ? 4
+                         : std::is_same_v<std::remove_all_extents_t<Field>, std::int64_t> ? 8
+                                                                                           : 0;
 
 }  // namespace
 
@@ -20,7 +22,7 @@ const std::vector<AssertedField>& AssertedFields()
 {
 #define TARVELON_ASSERTED_FIELD(Record, field)                                                      \
     AssertedField{#Record, typeid(Record), #field, offsetof(Record, field), sizeof(Record::field), \
-                  IsInt32Made<decltype(Record::field)>},
+                  IntWidth<decltype(Record::field)>},
     static const std::vector<AssertedField> fields{TARVELON_ASSERTED_FIELDS(TARVELON_ASSERTED_FIELD)};
 #undef TARVELON_ASSERTED_FIELD
     return fields;
@@ -30,10 +32,19 @@ std::vector<IntField> IntFieldsOf(std::type_index record)
 {
     std::vector<IntField> fields;
     for (const AssertedField& field : AssertedFields())
-        if (field.recordType == record && field.int32Elements)
+        if (field.recordType == record && field.intWidth > 0)
             fields.push_back(IntField{std::string(field.record) + "::" + field.name, field.offset,
-                                      static_cast<int>(field.size / sizeof(std::int32_t))});
+                                      static_cast<int>(field.size / static_cast<std::size_t>(field.intWidth)),
+                                      field.intWidth});
     return fields;
+}
+
+std::string FieldNameAt(std::type_index record, std::size_t offset)
+{
+    for (const AssertedField& field : AssertedFields())
+        if (field.recordType == record && offset >= field.offset && offset < field.offset + field.size)
+            return std::string(field.record) + "::" + field.name;
+    return {};
 }
 
 std::size_t UncoveredBytes(std::type_index record, std::size_t size)

@@ -1,5 +1,5 @@
 #pragma once
-// The int32 fields of a saved game's records, read from the layout asserts of core's headers (a list
+// The integer fields (int32, and int64 money) of a saved game's records, read from the layout asserts of core's headers (a list
 // made at configure time from TARVELON_FIELD_AT and static_assert(offsetof(...)) lines), so that the
 // sweep writes every field the layout names and no list of fields is kept by hand.
 #include <cstddef>
@@ -9,23 +9,27 @@
 
 namespace tarvelon::savesweep {
 
-// A field whose offset a header asserts: its extent in the record and whether it is made of int32s
-// (an int32, or an array of them of any rank).
+// A field whose offset a header asserts: its extent in the record and the width of the integers it is
+// made of (an integer, or an array of them of any rank): 4 for int32s, 8 for int64s (money), else 0.
 struct AssertedField {
     const char* record;
     std::type_index recordType;
     const char* name;
     std::size_t offset;
     std::size_t size;
-    bool int32Elements;
+    int intWidth;
 };
 const std::vector<AssertedField>& AssertedFields();
 
-// An int32 field of a record as the sweep writes it: an array is one entry of `elements` int32s.
+// "TClub::Points": the asserted field of the record that holds the byte at `offset`; empty when none.
+std::string FieldNameAt(std::type_index record, std::size_t offset);
+
+// An integer field of a record as the sweep writes it: an array is one entry of `elements` integers.
 struct IntField {
     std::string name;        // "TClub::Points"
     std::size_t offset = 0;  // in the record
     int elements = 1;
+    int width = 4;           // bytes of each: 4, or 8 for money
 };
 std::vector<IntField> IntFieldsOf(std::type_index record);
 

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "core/persist/saved_game_image.h"
+#include "core/persist/saved_game_ranges.h"
 #include "tools/savesweep/saved_fields.h"
 #include "tools/savesweep/sweep_bases.h"
 
@@ -32,11 +33,27 @@ std::vector<TableInFile> TablesInFile(SavedGameImage& image)
     return tables;
 }
 
-std::int32_t WordAt(const std::string& bytes, std::size_t at)
+// The integer of `width` bytes (4 or 8) at `at`.
+std::int64_t NumberAt(const std::string& bytes, std::size_t at, int width)
 {
+    if (width == 8) {
+        std::int64_t number = 0;
+        std::memcpy(&number, bytes.data() + at, sizeof number);
+        return number;
+    }
     std::int32_t word = 0;
     std::memcpy(&word, bytes.data() + at, sizeof word);
     return word;
+}
+
+void WriteNumber(std::string& bytes, std::size_t at, int width, std::int64_t value)
+{
+    if (width == 8) {
+        std::memcpy(bytes.data() + at, &value, sizeof value);
+        return;
+    }
+    const auto word = static_cast<std::int32_t>(value);
+    std::memcpy(bytes.data() + at, &word, sizeof word);
 }
 
 bool NameHas(const std::string& lower, std::initializer_list<const char*> words)
@@ -76,7 +93,8 @@ int ElementHoldingData(const std::string& bytes, const TableInFile& table, std::
 {
     for (int e = 0; e < field.elements; ++e)
         for (std::size_t r = 0; r < table.count; ++r)
-            if (WordAt(bytes, table.start + r * recordSize + field.offset + 4 * e) != 0) return e;
+            if (NumberAt(bytes, table.start + r * recordSize + field.offset + field.width * e, field.width) != 0)
+                return e;
     return 0;
 }
 
@@ -84,10 +102,10 @@ int ElementHoldingData(const std::string& bytes, const TableInFile& table, std::
 std::vector<Place> PlacesOf(const std::string& bytes, const TableInFile& table, std::size_t recordSize,
                             const IntField& field)
 {
-    auto at = [&](std::size_t r, int e) { return table.start + r * recordSize + field.offset + 4 * e; };
+    auto at = [&](std::size_t r, int e) { return table.start + r * recordSize + field.offset + field.width * e; };
     auto firstHolding = [&](int e) {
         for (std::size_t r = 0; r < table.count; ++r)
-            if (WordAt(bytes, at(r, e)) != 0) return static_cast<long>(r);
+            if (NumberAt(bytes, at(r, e), field.width) != 0) return static_cast<long>(r);
         return -1L;
     };
     std::set<int> elements{0, field.elements - 1, ElementHoldingData(bytes, table, recordSize, field)};
@@ -174,12 +192,90 @@ std::vector<Place> AllPlacesOf(const std::string& bytes, const TableInFile& tabl
     return places;
 }
 
+// Where the case writes its value: each element of each record.
+template <typename Write>
+void ForEachNumberOf(const SweepCase& c, Write&& write)
+{
+    for (std::size_t r = 0; r < c.records; ++r)
+        for (int e = 0; e < c.elements; ++e)
+            write(c.fileOffset + r * c.stride + static_cast<std::size_t>(e * c.width));
+}
+
 // The field holds the value already wherever the case would write it.
 bool HeldAlready(const std::string& bytes, const SweepCase& c)
 {
-    for (std::size_t r = 0; r < c.records; ++r)
-        if (WordAt(bytes, c.fileOffset + r * c.stride) != c.value) return false;
-    return true;
+    bool held = true;
+    ForEachNumberOf(c, [&](std::size_t at) { held = held && NumberAt(bytes, at, c.width) == c.value; });
+    return held;
+}
+
+// The hostile values of a field: for an int32, -1 and -2 (below "none"), the size of the table it
+// points into and one more, a large number and INT_MAX; for money, the limits of int64 and both sides
+// of the loader's bound.
+std::set<std::int64_t> HostileValues(const IntField& field, std::int32_t pointedSize)
+{
+    if (field.width == 8)
+        return {INT64_MIN, -kMaxSavedMoney - 1, -kMaxSavedMoney, kMaxSavedMoney, kMaxSavedMoney + 1, INT64_MAX};
+    return {-2, -1, pointedSize, std::int64_t{pointedSize} + 1, 100000, INT_MAX};
+}
+
+// A number the loader holds to a range, as it lies in a record: an array field whole.
+struct RangedField {
+    std::size_t table = 0;
+    std::string name;
+    std::size_t offset = 0;
+    int width = 4;
+    int elements = 1;
+    SavedRange range{};
+};
+
+// The ranged fields of every table, found by walking the ranges over a record of each table that has
+// one, in the file's order of the tables.
+std::vector<RangedField> RangedFields(const SavedGameImage& image)
+{
+    std::vector<RangedField> fields;
+    std::size_t table = 0;
+    const auto probe = [&](const auto& record) {
+        const auto* start = reinterpret_cast<const char*>(&record);
+        VisitSavedRanges(record, [&](const auto& number, const SavedRange& range) {
+            const auto offset = static_cast<std::size_t>(reinterpret_cast<const char*>(&number) - start);
+            const std::string name = FieldNameAt(typeid(record), offset);
+            RangedField* last = fields.empty() ? nullptr : &fields.back();
+            if (last && last->table == table && last->name == name)
+                ++last->elements;
+            else
+                fields.push_back(RangedField{table, name, offset, static_cast<int>(sizeof number), 1, range});
+        });
+    };
+    probe(image.game);
+    VisitSavedBlocks(image, [&](int, const auto& records, const auto&) {
+        ++table;
+        if (!records.empty()) probe(records[0]);
+    });
+    return fields;
+}
+
+// Every ranged field at each end of its range, in all its elements and all the records of its table.
+void AddRangeEndCases(const std::string& bytes, const SavedGameImage& image, const std::vector<TableInFile>& inFile,
+                      int base, std::vector<SweepCase>& cases)
+{
+    for (const RangedField& field : RangedFields(image)) {
+        SweepCase c;
+        c.base = base;
+        c.table = SavedTables()[field.table].name;
+        c.field = field.elements > 1 ? field.name + "[*]" : field.name;
+        c.fileOffset = inFile[field.table].start + field.offset;
+        c.records = inFile[field.table].count;
+        c.stride = SavedTables()[field.table].recordSize;
+        c.width = field.width;
+        c.elements = field.elements;
+        c.rangeEnd = true;
+        for (const std::int64_t end : {field.range.lo, field.range.hi}) {
+            c.value = end;
+            if (!HeldAlready(bytes, c))
+                cases.push_back(c);
+        }
+    }
 }
 
 }  // namespace
@@ -197,18 +293,20 @@ std::vector<SweepCase> CasesOfBase(const std::string& bytes, int base)
             continue;
         const std::set<std::size_t> reached = ReachedRecords(table.name, *image, inFile[t].count);
         for (const IntField& field : IntFieldsOf(table.record)) {
-            const std::int32_t size = PointedTableSize(field.name, *image, inFile[t].count);
-            const std::set<std::int32_t> values = {-2, -1, size, size + 1, 100000, INT_MAX};
+            const std::set<std::int64_t> values =
+                HostileValues(field, PointedTableSize(field.name, *image, inFile[t].count));
             for (const Place& place : AllPlacesOf(bytes, inFile[t], table.recordSize, field, reached)) {
                 SweepCase c;
                 c.base = base;
                 c.table = table.name;
                 c.record = place.record;
                 c.field = field.elements > 1 ? field.name + "[" + std::to_string(place.element) + "]" : field.name;
-                c.fileOffset = inFile[t].start + place.record * table.recordSize + field.offset + 4 * place.element;
+                c.fileOffset =
+                    inFile[t].start + place.record * table.recordSize + field.offset + field.width * place.element;
                 c.records = place.everyRecord ? inFile[t].count : 1;
                 c.stride = table.recordSize;
-                for (const std::int32_t value : values) {
+                c.width = field.width;
+                for (const std::int64_t value : values) {
                     c.value = value;
                     // A value the field holds already would play the base itself.
                     if (!HeldAlready(bytes, c))
@@ -217,21 +315,22 @@ std::vector<SweepCase> CasesOfBase(const std::string& bytes, int base)
             }
         }
     }
+    AddRangeEndCases(bytes, *image, inFile, base, cases);
     return cases;
 }
 
 std::string CaseBytes(const std::string& bytes, const SweepCase& c)
 {
     std::string mutated = bytes;
-    for (std::size_t r = 0; r < c.records; ++r)
-        std::memcpy(mutated.data() + c.fileOffset + r * c.stride, &c.value, sizeof c.value);
+    ForEachNumberOf(c, [&](std::size_t at) { WriteNumber(mutated, at, c.width, c.value); });
     return mutated;
 }
 
 std::string CaseLabel(const SweepCase& c)
 {
     const std::string record = c.records > 1 ? "*" : std::to_string(c.record);
-    return std::string(BaseName(c.base)) + " " + c.table + "[" + record + "] " + c.field + " = " + std::to_string(c.value);
+    return std::string(BaseName(c.base)) + " " + c.table + "[" + record + "] " + c.field + " = " + std::to_string(c.value) +
+           (c.rangeEnd ? " (range end)" : "");
 }
 
 }  // namespace tarvelon::savesweep

@@ -1,7 +1,10 @@
 #pragma once
 // The cases of one base: every int32 field the layout asserts, written as -2, -1, the size of the
 // table it points into, that size + 1, 100000 and INT_MAX, in several records of its table and in
-// all of them at once.
+// all of them at once; every int64 field (money) likewise, at the limits of int64 and on both sides
+// of the loader's bound. Then every number the loader holds to a range (saved_game_ranges.h) at each
+// end of its range, in every element and every record of its table at once: a file the loader takes,
+// whose play must save a file it takes again.
 //
 // Which records and which elements: a field is written in the first record of its table that holds
 // data there (not zero), else in the first record. An array field is written at its first element,
@@ -22,11 +25,14 @@ struct SweepCase {
     int base = 0;
     std::string table;        // "Clubs"
     std::size_t record = 0;   // row in the table (the first when every record is written)
-    std::string field;        // "TClub::Points[3]"
-    std::int32_t value = 0;
-    std::size_t fileOffset = 0;  // of the int32 written, in the saved file
+    std::string field;        // "TClub::Points[3]"; "TClub::Points[*]" when every element is written
+    std::int64_t value = 0;
+    std::size_t fileOffset = 0;  // of the first integer written, in the saved file
     std::size_t records = 1;     // how many records are written from there: 1, or the whole table
-    std::size_t stride = 0;      // the table's record size, between two records' int32s
+    std::size_t stride = 0;      // the table's record size, between two records' integers
+    int width = 4;               // bytes of each integer written: 4, or 8 for money
+    int elements = 1;            // integers written one after another in each record (an array whole)
+    bool rangeEnd = false;       // the value is an end of the range the loader holds the number to
 };
 
 // Every case of the base; empty when its bytes are not a valid save.
@@ -35,7 +41,8 @@ std::vector<SweepCase> CasesOfBase(const std::string& bytes, int base);
 // The base's bytes with the case's value written.
 std::string CaseBytes(const std::string& bytes, const SweepCase& c);
 
-// "virada Clubs[3] TClub::Points[2] = -1"; every record of the table: "virada Clubs[*] ..."
+// "virada Clubs[3] TClub::Points[2] = -1"; every record of the table: "virada Clubs[*] ..."; an end of
+// a number's range: "virada Clubs[*] TClub::Points[*] = 100000000 (range end)".
 std::string CaseLabel(const SweepCase& c);
 
 }  // namespace tarvelon::savesweep
