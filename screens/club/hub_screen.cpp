@@ -2,7 +2,7 @@
 #include "screens/club/hub_screen.h"
 
 #include <algorithm>
-#include <optional>
+#include <span>
 #include <vector>
 
 #include "controls/dc_glow_button.h"
@@ -79,20 +79,19 @@ void ShowPicture(TImage* image, const QImage& picture)
         image->Picture().SetGraphic(std::make_unique<TImageGraphic>(picture, TImageFormat::Png));
 }
 
-// On a larger screen the form grows with its grid; the name, goals, energy and traits columns then
-// take these widths.
-struct RosterColumnWidths {
-    int nome, gols, energia, habilidades;
-};
-
-std::optional<RosterColumnWidths> RosterColumnsForScreen()
+// On a larger screen the form grows with its grid; the traits, name, goals and energy columns then
+// ask for these widths (pixels of the design, at the form's scale), the traits and names first:
+// theirs is the text that a tight column cuts short, and the traits' column is the tighter.
+std::span<const TColumnWidth> RosterColumnsForScreen()
 {
+    static constexpr TColumnWidth kAbove1024[] = {{"habilidades", 60}, {"nome", 120}, {"gols", 30}, {"energia", 110}};
+    static constexpr TColumnWidth kLarger[] = {{"habilidades", 55}, {"nome", 100}, {"gols", 30}, {"energia", 80}};
     const int width = ScreenWidthOrDesign();
     if (IsNarrowScreen() && width > 1024)
-        return RosterColumnWidths{120, 30, 110, 60};
+        return kAbove1024;
     if ((IsNarrowScreen() && width > DesignScreenWidth) || IsWideScreen())
-        return RosterColumnWidths{100, 30, 80, 55};
-    return std::nullopt;
+        return kLarger;
+    return {};
 }
 
 std::string Num(int value) { return std::to_string(value); }
@@ -289,19 +288,8 @@ void TForm13::FormCreate()
 
 void TForm13::SetRosterColumnWidths()
 {
-    if (!gridview1)
-        return;
-    const std::optional<RosterColumnWidths> widths = RosterColumnsForScreen();
-    if (!widths)
-        return;
-    auto set = [this](const char* column, int width) {
-        if (TDgCustomColumn* c = gridview1->ColumnByName(column))
-            c->SetWidth(width);
-    };
-    set("nome", widths->nome);
-    set("gols", widths->gols);
-    set("energia", widths->energia);
-    set("habilidades", widths->habilidades);
+    if (gridview1)
+        WidenColumnsAtScale(*this, *gridview1, RosterColumnsForScreen());
 }
 
 void TForm13::FillImageLists()

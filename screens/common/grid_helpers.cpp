@@ -1,11 +1,15 @@
 #include "screens/common/grid_helpers.h"
 
+#include <algorithm>
 #include <map>
 
 #include "core/format/images.h"
 #include "core/vocab/players.h"
+#include "grid/dg_grid.h"
 #include "platform/graphics/bitmap.h"
+#include "platform/graphics/system_metrics.h"
 #include "platform/stdctrls/image_list_component.h"
+#include "screens/common/game_form.h"
 
 namespace tarvelon {
 
@@ -77,6 +81,23 @@ int MiniCrestIndex(TCustomImageList& list, int club, TOddSizedCrest odd)
     const int index = AppendMiniCrest(list, club, odd);
     cache.indexOfClub[club] = index;
     return index;
+}
+
+void WidenColumnsAtScale(const TGameForm& form, TDataGrid& grid, std::span<const TColumnWidth> widths)
+{
+    int room = grid.ColumnAreaWidth() - grid.Columns().TotalWidth();
+    if (!grid.ScrollBarVisible(sbVertical))
+        room -= GetSystemMetrics(SM_CXVSCROLL);
+    for (const auto& [name, width] : widths) {
+        TDgCustomColumn* column = grid.ColumnByName(name);
+        if (column == nullptr || !column->Visible())
+            continue;
+        const int widen = std::min(form.ScaledLength(width) - column->Width(), room);
+        if (widen <= 0)
+            continue;
+        column->SetWidth(column->Width() + widen);
+        room -= widen;
+    }
 }
 
 }  // namespace tarvelon

@@ -148,16 +148,13 @@ void TForm75::FormCreate()
         });
 }
 
-// Screens larger than 800 x 600 get these widths, at the scale the form was given: set as plain
-// pixels on a form scaled up they would cut every name short in a grid half empty.
+// Screens larger than 800 x 600 ask for these widths (pixels of the design, at the form's scale).
 void TForm75::WidenColumnsOnLargerScreens()
 {
     if (GetScreenSizeClass() <= 1)
         return;
-    const std::pair<const char*, int> widths[] = {{"nome", 100}, {"gols", 30}, {"funcaojog", 70}, {"energia", 80}, {"habilidades", 55}};
-    for (const auto& [column, width] : widths)
-        if (TDgCustomColumn* c = gridview1->ColumnByName(column))
-            c->SetWidth(ScaledLength(width));
+    static constexpr TColumnWidth kWidths[] = {{"nome", 100}, {"gols", 30}, {"funcaojog", 70}, {"energia", 80}, {"habilidades", 55}};
+    WidenColumnsAtScale(*this, *gridview1, kWidths);
 }
 
 void TForm75::FillImageLists()

@@ -59,7 +59,9 @@
 #include "screens/common/subjects.h"
 #include "screens/matchday/pitch_board.h"
 #include "tests/screens/hub_driving.h"
+#include "tests/screens/grid_columns_fit.h"
 #include "tests/screens/player_clicks.h"
+#include "tests/screens/screen_size_for_test.h"
 #include "tests/screens/two_coach_hub_suite.h"
 #include "tests/screens/hub_game.h"
 #include "tests/screens/in_match_answerer.h"
@@ -718,66 +720,70 @@ TEST_F(HubScreenTest, TheTablesHistoriesFixturesAndBracketsAreBuiltUnderTheHourg
     EXPECT_EQ(cursorsWhileShown.size(), 10u);
 }
 
-// The player's screen at another size while it lives.
-class ScreenSizeForTest {
-public:
-    ScreenSizeForTest(int width, int height) : width_(Hooks().screenWidth), height_(Hooks().screenHeight)
-    {
-        Hooks().screenWidth = [width] { return width; };
-        Hooks().screenHeight = [height] { return height; };
-    }
-    ~ScreenSizeForTest()
-    {
-        Hooks().screenWidth = width_;
-        Hooks().screenHeight = height_;
-    }
+using test::ScreenSizeForTest;
 
-private:
-    decltype(Hooks().screenWidth) width_;
-    decltype(Hooks().screenHeight) height_;
-};
-
-TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheFormAndTheRosterColumnsTakeTheirWidths)
+TEST_F(HubScreenTest, OnALargerScreenTheTopBarStretchesWithTheForm)
 {
-    auto width = [](TForm13* hub, const char* column) { return hub->gridview1->ColumnByName(column)->Width(); };
-    {
-        const ScreenSizeForTest screen(1024, 768);
+    const ScreenSizeForTest screen(1024, 768);
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    EXPECT_EQ(hub->nova_barra->Width(), 1024);
+    // The bar's picture fills the scaled bar: its last column of pixels at the bar's right end.
+    const QImage bar = art::DrawHubTopBar();
+    const QImage shown = hub->Widget()->grab().toImage();
+    const QColor drawn = bar.pixelColor(art::kHubBarWidth - 3, art::kHubBarHeight / 2);
+    const QColor seen = shown.pixelColor(1024 - 4, hub->nova_barra->Height() / 2);
+    EXPECT_NEAR(seen.red(), drawn.red(), 24);
+    EXPECT_NEAR(seen.green(), drawn.green(), 24);
+    EXPECT_NEAR(seen.blue(), drawn.blue(), 24);
+    // A spot is clicked where the stretched bar shows it.
+    const art::HubBarSpot& stadium = art::kHubBarSpots[4];
+    test::Answer<TForm>([](TForm& form) { form.Close(); }, test::ModalDeadlineMs(),
+                        [hub](TForm& form) { return &form != hub && form.ClassName() != "TForm1"; });
+    QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint((stadium.left + stadium.right) / 2 * 1024 / 800,
+                             (stadium.top + stadium.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight));
+    EXPECT_TRUE(test::OpenedAndClosedAgain("TForm8"));
+    CloseEveryForm();
+}
+
+// Everything on the hub grows with a larger screen, the roster's text with it: whatever a column of
+// the roster shows whole at 800 x 600 it shows whole at 1024 x 768, 1280 x 1024 and on the wide
+// 1280 x 720, measured by the grid in its fonts at the form's scale; and the columns still reach
+// across the grid without passing its right edge, the room its frame and scroll bar leave (they
+// keep their size) going to the columns that ask to be wider there.
+TEST_F(HubScreenTest, OnALargerScreenTheRosterShowsWholeWhatItShowsAt800x600)
+{
+    // The roster on a screen of that size; `design` (the roster at 800 x 600) is given its font
+    // height and spare room at the form's scale.
+    bool first = true;
+    auto measure = [this, &first](int width, int height, test::GridFit design) {
+        if (!std::exchange(first, false))
+            SetUp();
+        const ScreenSizeForTest screen(width, height);
         TForm13* hub = OpenTheHub();
-        ASSERT_NE(hub, nullptr);
-        EXPECT_EQ(hub->nova_barra->Width(), 1024);
-        // The bar's picture fills the scaled bar: its last column of pixels at the bar's right end.
-        const QImage bar = art::DrawHubTopBar();
-        const QImage shown = hub->Widget()->grab().toImage();
-        const QColor drawn = bar.pixelColor(art::kHubBarWidth - 3, art::kHubBarHeight / 2);
-        const QColor seen = shown.pixelColor(1024 - 4, hub->nova_barra->Height() / 2);
-        EXPECT_NEAR(seen.red(), drawn.red(), 24);
-        EXPECT_NEAR(seen.green(), drawn.green(), 24);
-        EXPECT_NEAR(seen.blue(), drawn.blue(), 24);
-        // A spot is clicked where the stretched bar shows it.
-        const art::HubBarSpot& stadium = art::kHubBarSpots[4];
-        test::Answer<TForm>([](TForm& form) { form.Close(); }, test::ModalDeadlineMs(),
-                            [hub](TForm& form) { return &form != hub && form.ClassName() != "TForm1"; });
-        QTest::mouseClick(hub->Widget(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint((stadium.left + stadium.right) / 2 * 1024 / 800,
-                                 (stadium.top + stadium.bottom) / 2 * hub->nova_barra->Height() / art::kHubBarHeight));
-        EXPECT_TRUE(test::OpenedAndClosedAgain("TForm8"));
-        // The form grew by 1024 / 800 and its columns with it; these four take their own widths.
-        EXPECT_EQ(width(hub, "nome"), 100);
-        EXPECT_EQ(width(hub, "gols"), 30);
-        EXPECT_EQ(width(hub, "energia"), 80);
-        EXPECT_EQ(width(hub, "habilidades"), 55);
-        EXPECT_EQ(width(hub, "salario"), 58 * 1024 / 800);
+        EXPECT_NE(hub, nullptr);
+        test::GridFit fit;
+        if (hub != nullptr) {
+            fit = test::MeasureShownSquad(*hub, *hub->gridview1);
+            design.fontHeight = hub->ScaledLength(design.fontHeight);
+            design.spare = hub->ScaledLength(design.spare);
+        }
         CloseEveryForm();
-    }
-    {
-        SetUp();
-        const ScreenSizeForTest screen(1280, 1024);
-        TForm13* hub = OpenTheHub();
-        ASSERT_NE(hub, nullptr);
-        EXPECT_EQ(width(hub, "nome"), 120);
-        EXPECT_EQ(width(hub, "gols"), 30);
-        EXPECT_EQ(width(hub, "energia"), 110);
-        EXPECT_EQ(width(hub, "habilidades"), 60);
+        return std::pair{fit, design};
+    };
+    const test::GridFit design = measure(800, 600, {}).first;
+    ASSERT_FALSE(design.columns.empty());
+    // The squad's names and traits are laid out to show whole on the design screen.
+    EXPECT_TRUE(design.columns.at("nome").Whole()) << design.Describe();
+    EXPECT_TRUE(design.columns.at("habilidades").Whole()) << design.Describe();
+    for (const auto& [width, height] : {std::pair{1024, 768}, std::pair{1280, 1024}, std::pair{1280, 720}}) {
+        const auto [larger, grown] = measure(width, height, design);
+        const std::string at = std::to_string(width) + " x " + std::to_string(height);
+        EXPECT_EQ(larger.fontHeight, grown.fontHeight) << at;
+        test::ExpectWholeWhereTheDesignIsWhole(design, larger, at);
+        // No blank strip at the roster's right: no more room there than the design's, grown.
+        EXPECT_LE(larger.spare, grown.spare + 1) << at << ": " << larger.Describe();
     }
 }
 

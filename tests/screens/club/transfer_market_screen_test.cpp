@@ -30,6 +30,7 @@
 #include "screens/club/market_dialogs.h"
 #include "screens/club/transfer_market_screen.h"
 #include "tests/screens/club/transfer_market_suite.h"
+#include "tests/screens/grid_columns_fit.h"
 #include "tests/screens/player_clicks.h"
 
 namespace tarvelon {
@@ -129,6 +130,34 @@ TEST_F(TransferMarketTest, OnALargerScreenTheCardsColumnsGrowWithItsText)
             EXPECT_NE(market->infojt->PictureContainer()->FindPicture(icon), nullptr) << icon;
         market->Close();
         test::Pump(20);
+    }
+}
+
+// Grown with a larger screen, the tree of clubs and the list of players show whole whatever they
+// show whole at 800 x 600: their columns grow at the form's scale with the text in them.
+TEST_F(TransferMarketTest, OnALargerScreenTheListsShowWholeWhatTheyShowAt800x600)
+{
+    auto measure = [this](int w, int h) {
+        std::pair<test::GridFit, test::GridFit> fits;
+        auto* market = OpenMarketOnScreen(w, h);
+        EXPECT_NE(market, nullptr);
+        if (market != nullptr) {
+            market->Widget()->grab();
+            EXPECT_GT(market->DataGrid1->RowCount(), 0);
+            EXPECT_GT(market->joglist->RowCount(), 0);
+            fits = {test::MeasureGrid(*market->DataGrid1), test::MeasureGrid(*market->joglist)};
+            market->Close();
+            test::Pump(20);
+        }
+        return fits;
+    };
+    const auto [tree, players] = measure(800, 600);
+    EXPECT_TRUE(players.columns.at("nomejog").Whole()) << players.Describe();
+    for (const auto& [w, h] : {std::pair{1024, 768}, std::pair{1280, 1024}}) {
+        const auto [largerTree, largerPlayers] = measure(w, h);
+        const std::string at = std::to_string(w) + " x " + std::to_string(h);
+        test::ExpectWholeWhereTheDesignIsWhole(tree, largerTree, "the tree at " + at);
+        test::ExpectWholeWhereTheDesignIsWhole(players, largerPlayers, "the players at " + at);
     }
 }
 

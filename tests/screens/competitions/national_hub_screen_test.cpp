@@ -36,8 +36,10 @@
 #include "screens/matchday/pitch_board.h"
 #include "tests/screens/board_drags.h"
 #include "tests/screens/competitions/national_team_suite.h"
+#include "tests/screens/grid_columns_fit.h"
 #include "tests/screens/hub_driving.h"
 #include "tests/screens/player_clicks.h"
+#include "tests/screens/screen_size_for_test.h"
 
 namespace tarvelon {
 namespace {
@@ -215,19 +217,26 @@ TEST_F(NationalHubScreenTest, TheAutosaveCountsTheNationalHubWithTheClubHub)
     std::filesystem::remove("sav/auto.nsx");
 }
 
-// On a screen larger than 800 x 600 the name, goals, role, energy and traits columns take their
-// own widths at the form's scale (1024 / 800 here).
-TEST_F(NationalHubScreenTest, ALargerScreenGivesTheColumnsTheirOwnWidths)
+// Everything on the hub grows with a larger screen, the squad's text with it: whatever a column of
+// the squad shows whole at 800 x 600 it shows whole at 1024 x 768 and 1280 x 1024, measured by the
+// grid in its fonts at the form's scale, within the grid. The widths the larger screens ask for are
+// narrower than the design's: they never narrow a column.
+TEST_F(NationalHubScreenTest, OnALargerScreenTheSquadShowsWholeWhatItShowsAt800x600)
 {
-    Hooks().screenWidth = [] { return 1024; };
-    Hooks().screenHeight = [] { return 768; };
-    auto* hub = OpenTheHubOfTheFirstNation();
-    Hooks().screenWidth = [] { return 800; };
-    Hooks().screenHeight = [] { return 600; };
-    ASSERT_NE(hub, nullptr);
-    const std::pair<const char*, int> widths[] = {{"nome", 128}, {"gols", 38}, {"funcaojog", 90}, {"energia", 102}, {"habilidades", 70}};
-    for (const auto& [column, width] : widths)
-        EXPECT_NEAR(hub->gridview1->ColumnByName(column)->Width(), width, 1) << column;
+    auto measure = [this](int width, int height) {
+        const test::ScreenSizeForTest screen(width, height);
+        TForm75* hub = OpenTheHubOfTheFirstNation();
+        EXPECT_NE(hub, nullptr);
+        const test::GridFit fit = hub != nullptr ? test::MeasureShownSquad(*hub, *hub->gridview1) : test::GridFit{};
+        test::CloseEveryForm();
+        return fit;
+    };
+    const test::GridFit design = measure(800, 600);
+    ASSERT_FALSE(design.columns.empty());
+    EXPECT_TRUE(design.columns.at("nome").Whole()) << design.Describe();
+    EXPECT_TRUE(design.columns.at("habilidades").Whole()) << design.Describe();
+    for (const auto& [width, height] : {std::pair{1024, 768}, std::pair{1280, 1024}})
+        test::ExpectWholeWhereTheDesignIsWhole(design, measure(width, height), std::to_string(width) + " x " + std::to_string(height));
 }
 
 // A click on a player's role opens a drop-down of his position's roles; the role picked shows in
