@@ -20,8 +20,9 @@ std::vector<int> SquadInListOrder(int club);
 std::int64_t BilledWage(const TPlayer& p);
 
 // The sum of the club's squad's wages (BilledWage), those away with a national team included, in
-// 64 bits: even a squad of every player of a game, each on the largest wage a saved game holds, stays
-// far inside them. A player whose contract has ended is paid until he is renewed or sold.
+// 64 bits. A saved game holds at most 512 MiB: some two million players, or some 67 million call-ups
+// naming them, each on the largest wage a save holds (10^11 units), sum to less than 2^63. A player
+// whose contract has ended is paid until he is renewed or sold.
 std::int64_t SquadWageBill(int club);
 
 // Rewrites the club's weekly wage bill (season accounts) as its SquadWageBill, held in the 32-bit field.
