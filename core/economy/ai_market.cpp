@@ -119,11 +119,6 @@ int DrawBuyer(int first, int last, int seller, const TPlayer& player)
     return -1;
 }
 
-std::int32_t ValueInUnits(const TPlayer& p)
-{
-    return static_cast<std::int32_t>(Round(static_cast<double>(p.Value) / kCurrencyScale));
-}
-
 // A club that can spare a player of the position: a computer club with more than 2 goalkeepers,
 // or more than 1 player of another position.
 bool CanSparePosition(int club, int position)
@@ -181,10 +176,10 @@ void MakeAiTransfer(int country)
         return;
     const int buyer = DrawBuyer(start, last, seller, Players[player]);
     if (buyer >= 0)
-        TransferPlayer(player, buyer, ValueInUnits(Players[player]));
+        TransferPlayer(player, buyer, RoundedUnits(Players[player].Value));
 }
 
-void BuySimilarPlayer(int buyer, int position, int strength, int budget)
+void BuySimilarPlayer(int buyer, int position, int strength, std::int64_t budget)
 {
     if (!IsClubIndex(buyer) || position < 0 || position >= PositionCount)
         return;
@@ -199,7 +194,7 @@ void BuySimilarPlayer(int buyer, int position, int strength, int budget)
     if (found.empty())
         return;
     const int chosen = found[Random(static_cast<int>(found.size()))];
-    TransferPlayer(chosen, buyer, ValueInUnits(Players[chosen]));
+    TransferPlayer(chosen, buyer, RoundedUnits(Players[chosen].Value));
 }
 
 }  // namespace tarvelon

@@ -34,7 +34,7 @@ std::int32_t WeeklyLoanInterest(std::int32_t loan)
 
 std::int64_t CashInUnits(int club)
 {
-    return IsClubIndex(club) ? Round(CurrencyToDouble(Clubs[club].cash)) : 0;
+    return IsClubIndex(club) ? RoundedUnits(Clubs[club].cash) : 0;
 }
 
 std::int32_t BankLoanOf(int club)
@@ -58,7 +58,7 @@ bool BorrowFromBank(int club)
     if (!CanBorrowFromBank(club))
         return false;
     AccountsOf(club)->bankLoan += kBankLoanStep;
-    Clubs[club].cash += CurrencyFromUnits(kBankLoanStep);
+    AddUnitsToCash(Clubs[club].cash, kBankLoanStep);
     return true;
 }
 
@@ -69,7 +69,7 @@ bool RepayBank(int club)
     TClubFinance& accounts = *AccountsOf(club);
     const std::int32_t paid = std::min(kBankLoanStep, accounts.bankLoan);
     accounts.bankLoan -= paid;
-    Clubs[club].cash -= CurrencyFromUnits(paid);
+    AddUnitsToCash(Clubs[club].cash, -paid);
     return true;
 }
 

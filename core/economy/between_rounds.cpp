@@ -92,12 +92,13 @@ void WorldCupRumour(int club)
 
 }  // namespace
 
-void SellPlayerToClub(int player, int buyer, bool applyDeduction, bool sendMail, std::int32_t price)
+void SellPlayerToClub(int player, int buyer, bool applyDeduction, bool sendMail, std::int64_t price)
 {
     TPlayer* p = PlayerAt(player);
     if (p == nullptr || ClubAt(buyer) == nullptr)
         return;
     const int seller = p->Club;
+    price = std::max<std::int64_t>(price, 0);  // a computer buyer is never paid to take a player
     p->Value = CurrencyFromUnits(price);
     FullFeeSale = applyDeduction ? 0 : 1;
     // The buyer pays the price it books as a purchase (TransferPlayer moves and books the money).
@@ -132,7 +133,7 @@ void SellListedPlayers(int club)
             continue;
         const int buyer = ListedPlayerBuyer(l, division);
         if (buyer >= 0)
-            SellPlayerToClub(player, buyer, true, true, static_cast<std::int32_t>(std::clamp<std::int64_t>(asking, 0, INT32_MAX)));
+            SellPlayerToClub(player, buyer, true, true, asking);
     }
 }
 

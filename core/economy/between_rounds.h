@@ -11,10 +11,10 @@ namespace tarvelon {
 // Players of the club with morale 1, 2 and 3, as last counted by UpdatePlayerMorale.
 extern std::array<int, 3> MoraleCounts;
 
-// Completes the sale of a player to a computer club for `price` whole units: his value becomes the
-// price, the seller keeps the whole fee unless `applyDeduction`, and the buyer pays the price it
-// books as a purchase. With `sendMail` the seller's inbox hears of it.
-void SellPlayerToClub(int player, int buyer, bool applyDeduction, bool sendMail, std::int32_t price);
+// Completes the sale of a player to a computer club for `price` whole units (none below 0): his value
+// becomes the price, the seller keeps the whole fee unless `applyDeduction`, and the buyer pays the
+// price it books as a purchase. With `sendMail` the seller's inbox hears of it.
+void SellPlayerToClub(int player, int buyer, bool applyDeduction, bool sendMail, std::int64_t price);
 
 // Each listed player of the club may be bought by a club of its division (or its league's last one
 // for a regional club), by how far his asking price is above his value.

@@ -42,7 +42,7 @@ std::int64_t RenewalDemand(int player, int lengthIndex)
     case 2: d = upTable ? d + Share(0.3, d) : d + Share(0.1, d); break;
     default: d = upTable ? d + Share(0.1, d) : d - Share(0.1, d); break;
     }
-    const std::int64_t wage = Round(static_cast<double>(p->wage) / kCurrencyScale);
+    const std::int64_t wage = RoundedUnits(p->wage);
     if (wage >= d && p->ContractEnd - TodayDate() > 30)
         d = wage + Share(0.1, d);
     return d;
@@ -52,7 +52,7 @@ bool OfferAboveLimit(std::int64_t offer, std::int64_t demand) { return offer > 1
 
 std::string OfferLimitMessage(std::int64_t demand)
 {
-    return "Salário maior que o limite para este jogador que é $" + FormatMoney(static_cast<std::int32_t>(std::min<std::int64_t>(5 * demand, INT32_MAX)));
+    return "Salário maior que o limite para este jogador que é $" + FormatMoney(5 * demand);
 }
 
 void ApplyContractRenewal(int player, std::int64_t weeklyWage, int lengthIndex)

@@ -110,7 +110,7 @@ void BookFriendly(int club, int opponent, int day, bool atHome, int fee)
         return;
     // Besides "cash := cash - fee x 10,000" the fee is entered under "Diversos": money that left the
     // cash with no line in the club's accounts would leave them out of balance.
-    Clubs[club].cash -= CurrencyFromUnits(fee);
+    AddUnitsToCash(Clubs[club].cash, -std::int64_t{fee});
     if (club < static_cast<int>(ClubFinances.size()))
         AddToAccount(ClubFinances[club].miscellaneous, fee);
     const int home = atHome ? club : opponent;

@@ -102,7 +102,7 @@ std::int64_t PurchaseOfferAmount(int player)
 
 void AcceptPurchaseOffer(int player, int buyer, std::int64_t amount)
 {
-    SellPlayerToClub(player, buyer, false, false, static_cast<std::int32_t>(std::clamp<std::int64_t>(amount, 0, INT32_MAX)));
+    SellPlayerToClub(player, buyer, false, false, amount);
 }
 
 ClubPlayerDeal DrawLoanRequest(int club)

@@ -78,10 +78,10 @@ void BuyLoanedPlayer(int player)
     // "holder := p's club; p's club := owner; TransferPlayer(p, holder, ...)" moves his wage from
     // the owner's bill to the holder's, where the loan has put it already: the holder would pay it
     // twice and the owner be relieved of it twice. It goes back to the owner's bill first.
-    MoveWageBetweenBills(p, holder, owner);
     p.Club = owner;
     PlayerClubChanged(player, holder);
-    TransferPlayer(player, holder, static_cast<std::int32_t>(Round(static_cast<double>(p.Value) / kCurrencyScale)));
+    MoveWageBetweenBills(p, holder, owner);
+    TransferPlayer(player, holder, RoundedUnits(p.Value));
     p.loanStatus = 0;
     CloseLoan(loan);
 }

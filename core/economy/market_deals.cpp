@@ -38,8 +38,6 @@ bool OwnedElsewhere(const TPlayer& p, int buyer)
     return IsClubIndex(p.Club) && p.Club != buyer && p.loanStatus != 2;
 }
 
-std::int64_t AskingUnits(const TPlayer& p) { return Round(static_cast<double>(p.AskingPrice) / kCurrencyScale); }
-
 bool CashCovers(int club, std::int64_t units) { return Clubs[club].cash >= CurrencyFromUnits(units); }
 
 void ResetDeal(TDealState& deal)
@@ -120,7 +118,7 @@ bool CanBuyListedPlayer(int player, int buyer)
 {
     const TPlayer* p = PlayerOrNull(player);
     return p != nullptr && HasRoomForPlayer(buyer) && OwnedElsewhere(*p, buyer) && p->ListedForSale &&
-           CashCovers(buyer, AskingUnits(*p));
+           CashCovers(buyer, RoundedUnits(p->AskingPrice));
 }
 
 bool CanBidFor(int player, int buyer)
@@ -188,13 +186,13 @@ PurchaseOutcome BuyListedPlayer(int player, int buyer)
         return PurchaseOutcome::NotAllowed;
     Deal.DealPlayer = player;
     Deal.seller = Players[player].Club;
-    const std::int64_t price = AskingUnits(Players[player]);
+    const std::int64_t price = RoundedUnits(Players[player].AskingPrice);
     const bool accepted = !IsTopEuropeanCountry(Clubs[Deal.seller].Country) || CheckPurchaseDemand(Deal, buyer);
     if (!accepted) {
-        Deal.BidPrice = static_cast<std::int32_t>(price);
+        Deal.BidPrice = price;
         return PurchaseOutcome::WageDemand;
     }
-    TransferPlayer(player, buyer, static_cast<std::int32_t>(price));
+    TransferPlayer(player, buyer, price);
     return PurchaseOutcome::Bought;
 }
 
@@ -204,9 +202,11 @@ void StartBid(TDealState& deal, int player, int seller)
     deal.DirectPurchase = false;
     deal.DealPlayer = player;
     deal.seller = seller;
-    deal.BidPrice = static_cast<std::int32_t>(CurrencyUnits(Players[player].Value));
+    deal.BidPrice = OpeningBid(CurrencyUnits(Players[player].Value));
     deal.DealMessage = "Sua proposta não foi aceita";
 }
+
+std::int64_t OpeningBid(std::int64_t value) { return value < kLeastBid ? kLeastBid : value; }
 
 bool CanOfferBid(int buyer, std::int64_t price)
 {
@@ -223,7 +223,7 @@ bool CompleteDeal(TDealState& deal, int buyer)
     if (deal.WageDemandPending) {
         // Raised once he has joined, so the seller's wage bill loses the wage he earned there.
         TPlayer& joined = Players[deal.DealPlayer];
-        joined.wage = CurrencyFromUnits(Round(static_cast<double>(joined.wage) / kCurrencyScale) * deal.WageDemandFactor);
+        joined.wage = CurrencyFromUnits(RoundedUnits(joined.wage) * deal.WageDemandFactor);
         RecalcClubWageBill(buyer);
     }
     if (deal.ReplacementPending)

@@ -16,7 +16,7 @@ inline constexpr int kLoanedInLimit = 2;
 struct TDealState {
     int DealPlayer = 0;
     int seller = -1;                 // the club shown in the market
-    std::int32_t BidPrice = 0;       // whole units
+    std::int64_t BidPrice = 0;       // whole units
     bool BidAccepted = false;
     bool WageDemandPending = false;
     int WageDemandFactor = 1;        // 1..8 times his wage
@@ -54,7 +54,14 @@ enum class PurchaseOutcome { NotAllowed, Bought, WageDemand };
 // the sale at the asking price.
 PurchaseOutcome BuyListedPlayer(int player, int buyer);
 
-// The deal's price, starting a bid of the player's value.
+// The bid is typed in thousands: 1,000 is the least it can make.
+inline constexpr std::int64_t kLeastBid = 1000;
+
+// The bid a deal starts with for a player of this value (whole units): the value itself, or, for a
+// player worth less than the least bid, the least bid.
+std::int64_t OpeningBid(std::int64_t value);
+
+// The deal's price, starting at the opening bid for the player's value.
 void StartBid(TDealState& deal, int player, int seller);
 // The bid at this price: the buyer can pay it and still has room.
 bool CanOfferBid(int buyer, std::int64_t price);

@@ -45,7 +45,7 @@ std::int64_t AnswerFineQuestion(int message, bool fine)
     const std::int64_t units = FineOfPlayer(player);
     if (units <= 0)
         return 0;
-    Clubs[static_cast<std::size_t>(club)].cash += CurrencyFromUnits(units);
+    AddUnitsToCash(Clubs[static_cast<std::size_t>(club)].cash, units);
     if (club < static_cast<int>(ClubFinances.size()))
         AddToAccount(ClubFinances[static_cast<std::size_t>(club)].wagesPaid, -units);
     return units;

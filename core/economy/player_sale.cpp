@@ -19,7 +19,7 @@ std::string RescissionFineBand(int player)
 
 std::int64_t ThousandsOf(std::int64_t currency)
 {
-    return Round(static_cast<double>(currency) / kCurrencyScale) / 1000;
+    return RoundedUnits(currency) / 1000;
 }
 
 void ListPlayerForSale(int player, std::int64_t price)

@@ -97,15 +97,20 @@ void ForEachPlayerOfSquad(int club, F&& f)
 
 }  // namespace
 
-std::int64_t BilledWage(const TPlayer& p) { return Round(static_cast<double>(p.wage) / kCurrencyScale); }
+std::int64_t BilledWage(const TPlayer& p) { return RoundedUnits(p.wage); }
 
 void MoveWageBetweenBills(const TPlayer& p, int from, int to)
 {
     const std::int64_t wage = BilledWage(p);
-    if (to >= 0 && to < static_cast<int>(ClubFinances.size()))
-        AddToAccount(ClubFinances[to].weeklyWageBill, wage);
-    if (from >= 0 && from < static_cast<int>(ClubFinances.size()))
-        AddToAccount(ClubFinances[from].weeklyWageBill, -wage);
+    for (const auto& [club, change] : {std::pair{to, wage}, std::pair{from, -wage}}) {
+        if (club < 0 || club >= static_cast<int>(ClubFinances.size()))
+            continue;
+        // A bill held at its limit no longer tells what the squad earns: it is summed anew.
+        if (HeldAtItsLimit(ClubFinances[club].weeklyWageBill))
+            RecalcClubWageBill(club);
+        else
+            AddToAccount(ClubFinances[club].weeklyWageBill, change);
+    }
 }
 
 std::vector<int> PlayersOfSquad(int club)
@@ -121,13 +126,27 @@ std::vector<int> PlayersOfSquad(int club)
 // club is the national team's entry until the tournament ends): a bill summed while they are away
 // (a contract renewed) would not pay them after their return either, since coming back moves no
 // wage. They stay on their club's bill, as they stay in its squad.
+std::int64_t SquadWageBill(int club)
+{
+    std::int64_t bill = 0;
+    if (IsClubIndex(club))
+        ForEachPlayerOfSquad(club, [&](const TPlayer& p) { bill += BilledWage(p); });
+    return bill;
+}
+
 void RecalcClubWageBill(int club)
 {
     if (!IsClubIndex(club) || club >= static_cast<int>(ClubFinances.size()))
         return;
-    std::int64_t bill = 0;
-    ForEachPlayerOfSquad(club, [&](const TPlayer& p) { bill += BilledWage(p); });
-    ClubFinances[club].weeklyWageBill = static_cast<std::int32_t>(bill);
+    ClubFinances[club].weeklyWageBill = HeldIn32Bits(SquadWageBill(club));
+}
+
+std::int64_t WeeklyWagesDue(int club)
+{
+    if (club < 0 || club >= static_cast<int>(ClubFinances.size()))
+        return 0;
+    const std::int32_t bill = ClubFinances[club].weeklyWageBill;
+    return HeldAtItsLimit(bill) ? SquadWageBill(club) : bill;
 }
 
 void RecountSquad(int club)

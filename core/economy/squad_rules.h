@@ -19,13 +19,21 @@ std::vector<int> SquadInListOrder(int club);
 // A player's weekly wage as a wage bill counts it: whole units, rounded.
 std::int64_t BilledWage(const TPlayer& p);
 
-// Rewrites the club's weekly wage bill (season accounts) as the sum of its squad's wages
-// (BilledWage), those away with a national team included. A player whose contract has ended is
-// paid until he is renewed or sold.
+// The sum of the club's squad's wages (BilledWage), those away with a national team included, in
+// 64 bits. A saved game holds at most 512 MiB: some two million players, or some 67 million call-ups
+// naming them, each on the largest wage a save holds (10^11 units), sum to less than 2^63. A player
+// whose contract has ended is paid until he is renewed or sold.
+std::int64_t SquadWageBill(int club);
+
+// Rewrites the club's weekly wage bill (season accounts) as its SquadWageBill, held in the 32-bit field.
 void RecalcClubWageBill(int club);
 
-// A player who moves takes his one wage (BilledWage) from one club's bill to the other's; a club
-// without accounts (none, -1) is passed over.
+// What the club pays on a wage day: its weekly wage bill, or, when the bill is held at a limit of its
+// 32-bit field, the whole SquadWageBill it stands for.
+std::int64_t WeeklyWagesDue(int club);
+
+// A player who has moved takes his one wage (BilledWage) from one club's bill to the other's; a club
+// without accounts (none, -1) is passed over, and a bill held at its limit is summed anew instead.
 void MoveWageBetweenBills(const TPlayer& p, int from, int to);
 
 // Rewrites squad size and players per position of the club (counting its players away on a

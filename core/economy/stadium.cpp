@@ -140,7 +140,7 @@ bool StartExpansion(int club, const ExpansionQuote& quote)
         work.seatsAdded[s] = quote.seats[s];
     work.inProgress = 1;
     StadiumWorks.push_back(work);
-    c->cash -= CurrencyFromUnits(quote.cost);
+    AddUnitsToCash(c->cash, -quote.cost);
     if (club < static_cast<int>(ClubFinances.size()))
         AddToAccount(ClubFinances[static_cast<std::size_t>(club)].stadium, quote.cost);
     return true;

@@ -22,13 +22,13 @@ namespace {
 const GameTableReset saleShareReset([] { WaiveSaleShare = 0; });
 
 // The share withheld from a human seller; 0 when there is none.
-std::int64_t SellerShare(const TPlayer& p, int seller, std::int32_t fee)
+std::int64_t SellerShare(const TPlayer& p, int seller, std::int64_t fee)
 {
     const TDateTime today = TodayDate();
     if (WaiveSaleShare || !IsClubIndex(seller) || !Clubs[seller].IsHuman || p.ContractEnd < today)
         return 0;
     const std::int64_t daysLeft = Round(p.ContractEnd - today);
-    return Round(fee * (SaleSharePercent(daysLeft) / 100.0));
+    return Round(static_cast<double>(fee) * (SaleSharePercent(daysLeft) / 100.0));
 }
 
 TClubFinance* FinanceOf(int club)
@@ -36,7 +36,7 @@ TClubFinance* FinanceOf(int club)
     return club >= 0 && club < static_cast<int>(ClubFinances.size()) ? &ClubFinances[club] : nullptr;
 }
 
-void PayFee(int seller, int buyer, std::int32_t fee, std::int64_t share)
+void PayFee(int seller, int buyer, std::int64_t fee, std::int64_t share)
 {
     const std::int64_t net = fee - share;
     if (IsClubIndex(seller)) {
@@ -45,11 +45,11 @@ void PayFee(int seller, int buyer, std::int32_t fee, std::int64_t share)
             if (share > 0 && net > 0)
                 AddToAccount(accounts->terminationShares, share);
         }
-        Clubs[seller].cash += CurrencyFromUnits(share > 0 && net > 0 ? net : fee);
+        AddUnitsToCash(Clubs[seller].cash, share > 0 && net > 0 ? net : fee);
     }
     if (TClubFinance* accounts = FinanceOf(buyer))
         AddToAccount(accounts->playerPurchases, fee);
-    Clubs[buyer].cash -= CurrencyFromUnits(fee);
+    AddUnitsToCash(Clubs[buyer].cash, -fee);
 }
 
 bool BothHumanRun(int a, int b)
@@ -60,7 +60,7 @@ bool BothHumanRun(int a, int b)
 // What every move does after the player has changed club: the round flag between two human clubs,
 // the history entry, the press news of a big signing, the player's fresh start, a new set-piece
 // taker for the club he left, and both squads recounted.
-void FinishMove(int player, int from, int to, std::int32_t fee)
+void FinishMove(int player, int from, int to, std::int64_t fee)
 {
     TPlayer& p = Players[player];
     if (BothHumanRun(from, to)) {
@@ -73,7 +73,7 @@ void FinishMove(int player, int from, int to, std::int32_t fee)
     entry.date = TodayDate();
     entry.clubLeft = from;
     entry.clubJoined = to;
-    entry.fee = fee;
+    entry.fee = HeldIn32Bits(fee);
     Transfers.push_back(entry);
 
     if (p.Star && to != Game.CurrentHumanClub && Clubs[to].Level > 22)
@@ -126,7 +126,7 @@ int SaleSharePercent(std::int64_t daysLeft)
     return 30;
 }
 
-void TransferPlayer(int player, int buyer, std::int32_t fee)
+void TransferPlayer(int player, int buyer, std::int64_t fee)
 {
     if (!IsPlayerIndex(player) || !IsClubIndex(buyer))
         return;

@@ -84,7 +84,7 @@ std::string FormatMoneyWords64(std::int64_t amount)
     return text;
 }
 
-std::string FormatMoneyShort(std::int32_t amount)
+std::string FormatMoneyShort(std::int64_t amount)
 {
     const std::string s = std::to_string(amount);
     if (amount < 10000 || amount >= 1000000000) return s;
@@ -101,12 +101,7 @@ std::string FormatThousands(std::int32_t value)
     return grouped ? GroupDigits(value) : std::to_string(value);
 }
 
-std::string FormatMoney(std::int32_t amount)
-{
-    return GroupDigits(amount);
-}
-
-std::string FormatMoney64(std::int64_t amount)
+std::string FormatMoney(std::int64_t amount)
 {
     return GroupDigits(amount);
 }

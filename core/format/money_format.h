@@ -13,17 +13,16 @@ std::string FormatMoneyWords(std::int32_t amount);
 std::string FormatMoneyWords64(std::int64_t amount);
 
 // "1 234 k" for 1,234,567; below 10,000, negatives and from 1,000,000,000 the plain number.
-std::string FormatMoneyShort(std::int32_t amount);
+std::string FormatMoneyShort(std::int64_t amount);
 
 // "1 000" for 1,000: digits grouped by three with a blank between groups, within
 // -9,999,999 .. 99,999,999; any other value is written as the plain number.
 std::string FormatThousands(std::int32_t value);
 
 // The amount as by the mask "# ### ### ##0": every value grouped by three with blanks, no
-// leading blanks, at least one digit.
-std::string FormatMoney(std::int32_t amount);
-// The same for amounts that may pass 32 bits (cash, account sums).
-std::string FormatMoney64(std::int64_t amount);
+// leading blanks, at least one digit; amounts past 32 bits (cash, account sums) keep every digit.
+std::string FormatMoney(std::int64_t amount);
+inline std::string FormatMoney64(std::int64_t amount) { return FormatMoney(amount); }
 
 // The auction screen shows a plain 0 through this.
 int GetZero();

@@ -57,7 +57,7 @@ bool FillPlayerMessage(TMailMessage& mail, int variant)
     }
 }
 
-void FillByKind(TMailMessage& mail, int kind, int variant, int amount, int clubOrSecondPlayer, int player)
+void FillByKind(TMailMessage& mail, int kind, int variant, std::int64_t amount, int clubOrSecondPlayer, int player)
 {
     switch (kind) {
     case mkWelcome:
@@ -127,13 +127,13 @@ void FillByKind(TMailMessage& mail, int kind, int variant, int amount, int clubO
         mail.answerPending = 0;
         mail.player = player;
         mail.clubOrSecondPlayer = clubOrSecondPlayer;
-        mail.amount = amount;
+        mail.amount = HeldIn32Bits(amount);
     }
 }
 
 }  // namespace
 
-void SendMail(int club, int kind, int variant, int amount, int clubOrSecondPlayer, int player)
+void SendMail(int club, int kind, int variant, std::int64_t amount, int clubOrSecondPlayer, int player)
 {
     if (kind == mkPlayerSold && player < 1)
         return;

@@ -1,5 +1,6 @@
 #pragma once
 // The inbox of the human clubs: game rules post messages; the inbox screen shows them.
+#include <cstdint>
 
 namespace tarvelon {
 
@@ -17,8 +18,9 @@ enum MailKind {
     mkLoanCannotReturn = 14,
 };
 
-// Appends one message to MailMessages, dated today, addressed to `club`.
-void SendMail(int club, int kind, int variant, int amount, int clubOrSecondPlayer, int player);
+// Appends one message to MailMessages, dated today, addressed to `club`; an amount (whole units) is
+// held in the message's 32-bit field.
+void SendMail(int club, int kind, int variant, std::int64_t amount, int clubOrSecondPlayer, int player);
 
 // Withdraws every message addressed to the club (they stay in the table, addressed to nobody).
 void HideClubMail(int club);

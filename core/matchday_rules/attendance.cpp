@@ -318,11 +318,12 @@ std::int32_t MatchGate(int home, const SectorCrowd& crowd)
 {
     if (home < 0 || home >= static_cast<int>(Clubs.size()))
         return 0;
-    std::int64_t gate = 0;
+    // A sector's takings fit 64 bits (a 32-bit crowd at a 32-bit price), the four together may not: the
+    // gate is kept as the match's 32-bit record keeps it, each sector's takings booked into it.
+    std::int32_t gate = 0;
     for (int s = 0; s < 4; ++s)
-        gate += static_cast<std::int64_t>(crowd[s]) * Clubs[home].SectorPrices[s];
-    return static_cast<std::int32_t>(
-        std::clamp<std::int64_t>(gate, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+        AddToAccount(gate, static_cast<std::int64_t>(crowd[s]) * Clubs[home].SectorPrices[s]);
+    return gate;
 }
 
 }  // namespace tarvelon

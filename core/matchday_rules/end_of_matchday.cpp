@@ -8,6 +8,7 @@
 #include "core/basics/rounding.h"
 #include "core/club_rosters.h"
 #include "core/economy/bank.h"
+#include "core/economy/squad_rules.h"
 #include "core/history/history_appenders.h"
 #include "core/records/history_records.h"
 #include "core/mail/mail.h"
@@ -60,13 +61,14 @@ void PayWages(int club)
     TClubFinance* finance = FinanceOf(club);
     if (finance == nullptr)
         return;
-    Clubs[club].cash -= CurrencyFromUnits(finance->weeklyWageBill);
-    AddToAccount(finance->wagesPaid, finance->weeklyWageBill);
+    const std::int64_t wages = WeeklyWagesDue(club);
+    AddUnitsToCash(Clubs[club].cash, -wages);
+    AddToAccount(finance->wagesPaid, wages);
 }
 
 void TakeGate(int club, std::int64_t units)
 {
-    Clubs[club].cash += CurrencyFromUnits(units);
+    AddUnitsToCash(Clubs[club].cash, units);
     if (TClubFinance* finance = FinanceOf(club))
         AddToAccount(finance->ticketIncome, units);
 }
@@ -91,7 +93,7 @@ void ChargeLoanInterest(int club)
     // empréstimo:" and its spending total would hold only the last Sunday's interest of all the
     // interest paid out of the cash.
     const std::int32_t interest = WeeklyLoanInterest(finance->bankLoan);
-    Clubs[club].cash -= CurrencyFromUnits(interest);
+    AddUnitsToCash(Clubs[club].cash, -std::int64_t{interest});
     AddToAccount(finance->loanInterest, interest);
 }
 

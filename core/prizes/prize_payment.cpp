@@ -9,7 +9,7 @@ void PayClubPrize(int club, std::int64_t units)
 {
     if (club < 0 || club >= static_cast<int>(Clubs.size()))
         return;
-    Clubs[club].cash += CurrencyFromUnits(units);
+    AddUnitsToCash(Clubs[club].cash, units);
     if (club < static_cast<int>(ClubFinances.size()))
         AddToAccount(ClubFinances[club].prizes, units);
 }

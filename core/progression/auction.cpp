@@ -15,7 +15,7 @@
 
 namespace tarvelon {
 
-std::int32_t AuctionStartPrice = 0;
+std::int64_t AuctionStartPrice = 0;
 std::uint8_t OwnPlayerAuction = 0;
 std::uint8_t AuctionFromSaleScreen = 0;
 int AuctionPriceMargin = 0;
@@ -80,10 +80,10 @@ int FindSeriesPlayer(int seller, int& tries)
     return 0;
 }
 
-std::int32_t SeriesStartPrice(int player)
+std::int64_t SeriesStartPrice(int player)
 {
-    const auto value = static_cast<std::int32_t>(Round(CurrencyToDouble(Players[player].Value)));
-    return static_cast<std::int32_t>(Round(value / 2.0)) + Random(1000);
+    const std::int64_t value = RoundedUnits(Players[player].Value);
+    return Round(static_cast<double>(value) / 2.0) + Random(1000);
 }
 
 bool CanBidAtPrice(const AuctionState& auction, int club)
@@ -125,7 +125,7 @@ int DrawComputerBidder(const AuctionState& auction)
 }
 
 // The sale, made only while the seller still owns the player and the buyer can take him.
-AuctionOutcome Sell(AuctionState& auction, int buyer, std::int32_t price)
+AuctionOutcome Sell(AuctionState& auction, int buyer, std::int64_t price)
 {
     const bool possible = IsPlayerIndex(auction.player) && Players[auction.player].Club == auction.seller &&
                           IsClubIndex(buyer) && buyer != auction.seller && Clubs[buyer].squadSize < kSquadLimit;
@@ -141,7 +141,7 @@ AuctionOutcome Sell(AuctionState& auction, int buyer, std::int32_t price)
 bool HumanBidWins(const AuctionState& auction)
 {
     bool wins = auction.humanTurn && Random(4) == 1;
-    const std::int32_t m = Random(3) == 1 ? 2 : 3;
+    const std::int64_t m = Random(3) == 1 ? 2 : 3;
     const std::int64_t h = auction.humanBid;
     if (h < auction.price)
         wins = false;
@@ -213,7 +213,7 @@ BidResult PlaceHumanBid(AuctionState& auction, const std::string& thousandsText)
     }
     if (!IsClubIndex(auction.turnClub))
         return result;
-    auto bid = static_cast<std::int32_t>(thousands * 1000);
+    std::int64_t bid = thousands * 1000;
     const Currency cash = Clubs[auction.turnClub].cash;
     // "When the turn club's cash is below b × 10000 and above 0: `Label7` is shown and the turn
     // stays" leaves a club of exactly no cash free to bid any amount, and win a player it cannot pay
@@ -235,7 +235,7 @@ BidResult PlaceHumanBid(AuctionState& auction, const std::string& thousandsText)
     return result;
 }
 
-std::int32_t AuctionRaise(std::int32_t price)
+std::int64_t AuctionRaise(std::int64_t price)
 {
     if (price <= 100'000) return Random(10'000) + 1'000;
     if (price <= 500'000) return Random(50'000) + 10'000;

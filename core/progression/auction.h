@@ -15,7 +15,7 @@
 
 namespace tarvelon {
 
-extern std::int32_t AuctionStartPrice;      // the own player's start price, whole units
+extern std::int64_t AuctionStartPrice;      // the own player's start price, whole units
 extern std::uint8_t OwnPlayerAuction;       // 1: the auction of a human coach's own player
 extern std::uint8_t AuctionFromSaleScreen;  // 1: opened by the sale screen
 // The computer round's price margin in percent: 0 at start-up, drawn as the hub opens (PrepareHubStart,
@@ -26,8 +26,8 @@ struct AuctionState {
     bool ownPlayer = false;  // the auction of a human coach's own player (a single auction)
     int player = -1;         // the player put up
     int seller = -1;         // the club that sells
-    std::int32_t price = 0;  // the current price, whole units
-    std::int32_t humanBid = 0;   // the highest human bid, whole units (0 none)
+    std::int64_t price = 0;  // the current price, whole units
+    std::int64_t humanBid = 0;   // the highest human bid, whole units (0 none)
     int humanBidder = -1;        // the club of that bid
     bool humanTurn = false;      // a human coach had the turn in this auction
     int turnSlot = -1;           // the human slot (0-based) whose turn it is
@@ -65,7 +65,7 @@ BidResult PlaceHumanBid(AuctionState& auction, const std::string& thousandsText)
 struct AuctionOutcome {
     bool sold = false;
     int buyer = -1;
-    std::int32_t price = 0;
+    std::int64_t price = 0;
 };
 
 // The computer round: a human bid wins, else a computer bidder outbids the price, else nobody buys;
@@ -75,7 +75,7 @@ struct AuctionOutcome {
 AuctionOutcome RunAuctionRound(AuctionState& auction, int marginPercent);
 
 // The raise a computer bidder puts on the current price (whole units), drawn by its band.
-std::int32_t AuctionRaise(std::int32_t price);
+std::int64_t AuctionRaise(std::int64_t price);
 
 // After an auction's outcome: true when the series ends (an own player's auction always ends;
 // a series counts `AuctionRound` down). Also prepares the next auction of the series.

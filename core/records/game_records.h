@@ -323,14 +323,30 @@ std::int64_t FinanceIncome(const TClubFinance& finance);
 std::int64_t FinanceExpenses(const TClubFinance& finance);
 inline std::int64_t FinanceBalance(const TClubFinance& finance) { return FinanceIncome(finance) - FinanceExpenses(finance); }
 
-// A 32-bit season account moved by a whole-unit amount, summed in 64 bits and stopping at the
-// field's range instead of wrapping round: a loaded account may hold any 32-bit number, since the
-// game itself stops at those limits, so no range is kept for it and every addition goes through here.
+// A whole-unit amount kept in a 32-bit field of a saved record (a season account, the weekly wage
+// bill, a transfer's fee, a match's gate, a message's amount): the rules reckon in 64 bits, and the
+// field holds the amount at its range's end instead of wrapping round. A field at either end may
+// stand for more than it holds (HeldAtItsLimit).
+inline std::int32_t HeldIn32Bits(std::int64_t amount)
+{
+    return static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(amount, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+inline bool HeldAtItsLimit(std::int32_t field)
+{
+    return field == std::numeric_limits<std::int32_t>::min() || field == std::numeric_limits<std::int32_t>::max();
+}
+
+// A 32-bit season account moved by a whole-unit amount, summed in 64 bits and held in its field: a
+// loaded account may hold any 32-bit number, since the game itself stops at those limits, so no range
+// is kept for it and every addition goes through here.
 inline void AddToAccount(std::int32_t& account, std::int64_t amount)
 {
-    account = static_cast<std::int32_t>(std::clamp<std::int64_t>(static_cast<std::int64_t>(account) + amount,
-                                                                  std::numeric_limits<std::int32_t>::min(),
-                                                                  std::numeric_limits<std::int32_t>::max()));
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(std::int64_t{account}, amount, &sum))
+        sum = amount;  // past 64 bits only with an amount far beyond the field: its side is the answer
+    account = HeldIn32Bits(sum);
 }
 
 }  // namespace tarvelon

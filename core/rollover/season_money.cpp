@@ -32,7 +32,7 @@ void PayNewSeasonMoney()
         if (club.Division < 0 || club.Division > kDivisions) continue;
         const DivisionMoney& money = kSeasonMoney[club.Division];
         if (club.IsHuman) {
-            club.cash += CurrencyFromUnits(money.human);
+            AddUnitsToCash(club.cash, money.human);
             if (static_cast<std::size_t>(i) < ClubFinances.size())
                 AddToAccount(ClubFinances[static_cast<std::size_t>(i)].sponsorship, money.human);
         } else {

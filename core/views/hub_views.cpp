@@ -145,11 +145,6 @@ int ConditionOf(const TPlayer& p, bool& out)
 
 std::int64_t PriceOf(const TPlayer& p) { return CurrencyUnits(p.ListedForSale ? p.AskingPrice : p.Value); }
 
-std::int32_t Clamp32(std::int64_t v)
-{
-    return static_cast<std::int32_t>(v > INT32_MAX ? INT32_MAX : v < INT32_MIN ? INT32_MIN : v);
-}
-
 std::string StatusText(const TPlayer& p)
 {
     const int kind = TodayKind();
@@ -311,13 +306,13 @@ RosterRowView RosterRowOf(int player)
     row.strength = p->Strength;
     row.energy = p->Energy;
     row.wage = CurrencyUnits(p->wage);
-    row.wageText = FormatMoney(Clamp32(row.wage));
+    row.wageText = FormatMoney(row.wage);
     row.contractDays = static_cast<int>(p->ContractEnd - TodayDate());
     if (p->ContractEnd < TodayDate() && row.contractDays == 0)
         row.contractDays = -1;
     row.wageHint = ContractHint(row.contractDays);
     row.price = PriceOf(*p);
-    row.priceText = FormatMoneyShort(Clamp32(row.price));
+    row.priceText = FormatMoneyShort(row.price);
     row.priceHint = FormatMoneyWords64(row.price);
     row.goals = SeasonGoalsOfPlayer(player);
     if (p->Trait1 != p->Trait2) {
@@ -362,8 +357,8 @@ std::string PlayerCardText(int player, bool tall, int leastIndent)
     const std::string e = tall ? "<br>" : "";
     const int kind = TodayKind();
     return "<SHAD><B>Força:</B>" + std::to_string(p->Strength) + Indent(x) + "<B>Idade</B>:" + std::to_string(p->Age) +
-           "<BR>" + e + "<B>Valor Passe:</B>$" + FormatMoney(Clamp32(CurrencyUnits(p->Value))) + Indent(x) +
-           "<B>Salário</B>:" + "$" + FormatMoney(Clamp32(CurrencyUnits(p->wage))) + "<BR>" + e +
+           "<BR>" + e + "<B>Valor Passe:</B>$" + FormatMoney(CurrencyUnits(p->Value)) + Indent(x) +
+           "<B>Salário</B>:" + "$" + FormatMoney(CurrencyUnits(p->wage)) + "<BR>" + e +
            "<B>Jogos:</B>" + std::to_string(p->careerGames) + " " + "<B>Gols:</B>" +
            std::to_string(SeasonGoalsOfPlayer(player)) + " " + "<B>C.A.:</B>" + std::to_string(p->YellowCards[kind]) +
            "<BR>" + e + "<B>Características:</B>" + TraitsText(*p) + "<BR>" + e + "<B>Contrato:</B>" + ContractText(*p) +

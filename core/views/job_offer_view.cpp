@@ -25,11 +25,7 @@ std::string OfferDivisionText(int division)
     return division >= 1 ? std::to_string(division) + "ª divisão" : "Divisão regional";
 }
 
-std::string MoneyText(Currency amount)
-{
-    const std::int64_t units = CurrencyUnits(amount);
-    return units > INT32_MAX || units < INT32_MIN ? std::to_string(units) : FormatMoney(static_cast<std::int32_t>(units));
-}
+std::string MoneyText(Currency amount) { return FormatMoney(CurrencyUnits(amount)); }
 
 JobOfferSquadRow SquadRowOf(int player)
 {

@@ -64,8 +64,7 @@ std::string TraitsLine(const TPlayer& p)
     return p.Trait1 == p.Trait2 ? name(p.Trait1) : std::string(name(p.Trait1)) + "/" + name(p.Trait2);
 }
 
-std::string Money(Currency amount) { return "$" + FormatMoney(static_cast<std::int32_t>(std::clamp<std::int64_t>(
-                                                    CurrencyUnits(amount), INT32_MIN, INT32_MAX))); }
+std::string Money(Currency amount) { return "$" + FormatMoney(CurrencyUnits(amount)); }
 
 std::string Indented(const std::string& left, const std::string& right)
 {
@@ -172,10 +171,10 @@ std::string WageDemandText(int player, int factor)
     if (!IsPlayerIndex(player))
         return "";
     const TPlayer& p = Players[player];
-    const std::int64_t wage = Round(static_cast<double>(p.wage) / kCurrencyScale) * factor;
+    const std::int64_t wage = RoundedUnits(p.wage) * factor;
     return "Para jogar no seu clube " + p.Name.str() + " quer um aumento de salário de " + std::to_string(factor) +
            " vezes, passando seu salário para $" +
-           FormatMoney(static_cast<std::int32_t>(std::clamp<std::int64_t>(wage, INT32_MIN, INT32_MAX))) +
+           FormatMoney(wage) +
            ". Deseja aceitar?";
 }
 

@@ -160,9 +160,9 @@ SearchRowView SearchRowOf(int player)
     row.side = p.Side == 1 ? "E" : "D";
     row.strength = p.Strength;
     row.age = p.Age;
-    row.wage = FormatMoney(static_cast<std::int32_t>(CurrencyUnits(p.wage)));
+    row.wage = FormatMoney(CurrencyUnits(p.wage));
     row.valueUnits = CurrencyUnits(p.Value);
-    row.value = FormatMoney(static_cast<std::int32_t>(row.valueUnits));
+    row.value = FormatMoney(row.valueUnits);
     row.traits = TraitText(TraitAbbreviations, p);
     row.traitsHint = TraitText(TraitNames, p);
     row.forSaleImage = p.ListedForSale == 1 ? 2 : 3;

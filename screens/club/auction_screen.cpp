@@ -157,7 +157,7 @@ void TForm23::FillCard()
     jlforca->SetCaption(std::to_string(p.Strength));
     Label6->SetCaption("Principal característica: " + SearchRowOf(player).traitsHint);
     jlage->SetCaption(std::to_string(p.Age));
-    jlsalario->SetCaption("$" + FormatMoney(static_cast<std::int32_t>(CurrencyUnits(p.wage))));
+    jlsalario->SetCaption("$" + FormatMoney(CurrencyUnits(p.wage)));
     jlj->SetCaption("0");
     jlg->SetCaption("0");
     jlca->SetCaption(std::to_string(p.YellowCards[std::clamp(Game.DayKind, 0, kCompetitionKinds - 1)]));
@@ -272,7 +272,7 @@ void TForm23::FormClose()
     auction_.humanBidder = -1;
 }
 
-void OpenOwnPlayerAuction(int player, int startPrice)
+void OpenOwnPlayerAuction(int player, std::int64_t startPrice)
 {
     if (player < 1 || player >= static_cast<int>(Players.size()) || Players[player].Club < 0)
         return;

@@ -70,6 +70,6 @@ private:
 
 // The auction of a coach's own player at `startPrice` whole units, shown modally so that neither
 // the player nor the hub can change under it; the hub is refreshed at its end.
-void OpenOwnPlayerAuction(int player, int startPrice);
+void OpenOwnPlayerAuction(int player, std::int64_t startPrice);
 
 }  // namespace tarvelon

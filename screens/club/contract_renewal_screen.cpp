@@ -35,7 +35,7 @@ constexpr std::int64_t kHighestWage = 9999999;
 
 std::string Money(std::int64_t units)
 {
-    return "$" + FormatMoney(static_cast<std::int32_t>(std::clamp<std::int64_t>(units, INT32_MIN, INT32_MAX)));
+    return "$" + FormatMoney(units);
 }
 
 // The form that asked for the demand, while TForm25 is open over it.

@@ -103,11 +103,13 @@ void TForm60::FormCreate()
     const std::int64_t value = CurrencyUnits(p.Value);
     Label1->SetCaption(CaptionLiteral(p.Name.str()));
     Label5->SetCaption("Valor do passe: " + FormatMoneyWords64(value));
-    Edit1->SetText(std::to_string(std::min<std::int64_t>(value / 1000, 999'999)));
     // The unchanged field bids the exact value, not the thousands it shows: "Propor compra" is
     // judged by that bid, or a club whose cash lies within the value's last thousand would see it
-    // enabled and the click refused without a word.
-    ShowBid(value);
+    // enabled and the click refused without a word. A player worth less than a thousand opens at the
+    // least bid the field can show, its 1.
+    const std::int64_t bid = OpeningBid(value);
+    Edit1->SetText(std::to_string(std::min<std::int64_t>(bid / 1000, 999'999)));
+    ShowBid(bid);
 }
 
 void TForm60::Edit1Change()
@@ -130,7 +132,7 @@ void TForm60::ShowBid(std::int64_t price)
     if (Label6 == nullptr || bt1 == nullptr)
         return;
     Label6->SetCaption(FormatMoneyWords64(price));
-    Deal.BidPrice = static_cast<std::int32_t>(price);
+    Deal.BidPrice = price;
     const bool affordable = CanOfferBid(Game.CurrentHumanClub, price);
     bt1->SetEnabled(affordable);
     Label6->Font().SetColor(affordable ? clBlack : kUnaffordableColor);

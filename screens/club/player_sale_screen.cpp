@@ -155,7 +155,7 @@ void TForm44::bt1Click()
         // auctioned. This screen's own modal loop ends only once the auction's has, so it leaves the
         // screen first rather than stand behind the auction with its price and fine.
         const int player = player_;
-        const auto startPrice = static_cast<std::int32_t>(TypedThousands(*Edit1) * 1000);
+        const std::int64_t startPrice = TypedThousands(*Edit1) * 1000;
         Close();
         Hide();
         OpenOwnPlayerAuction(player, startPrice);

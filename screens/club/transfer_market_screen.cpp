@@ -316,7 +316,7 @@ void TForm14::AddSquadRow(int player)
     set("forca", Num(view.strength));
     set("energia", Num(view.energy) + "%");
     const std::int64_t price = MarketPriceOf(player);
-    set("passe", FormatMoneyShort(static_cast<std::int32_t>(std::clamp<std::int64_t>(price, INT32_MIN, INT32_MAX))));
+    set("passe", FormatMoneyShort(price));
     SetCellHint(*joglist, "passe", row, FormatMoneyWords64(price));
     set("salario", view.wageText);
     set("idade", Num(view.age));

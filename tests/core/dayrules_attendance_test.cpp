@@ -170,6 +170,15 @@ TEST_F(Attendance, HugeStadiumsAndPricesNeverWrapRound)
     const SectorCrowd full{2000000000, 2000000000, 2000000000, 2000000000};
     EXPECT_EQ(MatchGate(kHome, full), std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(MatchGate(-1, full), 0);
+    // Every sector full at the largest price a saved game holds: the four sectors' takings together
+    // passed 64 bits.
+    const SectorCrowd fullest{INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX};
+    for (int s = 0; s < 4; ++s)
+        home.SectorPrices[s] = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(MatchGate(kHome, fullest), std::numeric_limits<std::int32_t>::max());
+    for (int s = 0; s < 4; ++s)
+        home.SectorPrices[s] = std::numeric_limits<std::int32_t>::min();
+    EXPECT_EQ(MatchGate(kHome, fullest), std::numeric_limits<std::int32_t>::min());
     EXPECT_EQ(AttendanceOfKind(1, 999, kAway), SectorCrowd{});
 }
 

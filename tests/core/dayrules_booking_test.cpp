@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/basics/random.h"
+#include "core/club_rosters.h"
+#include "core/economy/squad_rules.h"
 #include "core/records/history_records.h"
 #include "core/match/match_day.h"
 #include "core/matchday/result_effects.h"
@@ -117,6 +119,31 @@ TEST_F(Booking, WagesOnSundaysOfTablesAndOnTheFirstFriendlyDays)
     BookMatchResult(1, kKindNationalLeague);
     EXPECT_EQ(ClubFinances[0].wagesPaid, 1000);
     EXPECT_EQ(PastMatches.size(), 3u);
+}
+
+// Every player of club 0 on the largest wage a saved game holds (10^15, 10^11 whole units): the
+// weekly bill of the squad, past 2^31 units, is held in its 32-bit field, and a Sunday pays the whole
+// of it, not the held figure (nor, as the bill once wrapped round, a wrong one).
+TEST_F(Booking, AWageBillPast32BitsIsPaidWhole)
+{
+    constexpr Currency kLargestWage = 1'000'000'000'000'000;
+    std::int64_t squad = 0;
+    for (int p : PlayersOfClub(0)) {
+        Players[p].wage = kLargestWage;
+        ++squad;
+    }
+    ASSERT_GT(squad, 1);
+    RecalcClubWageBill(0);
+    EXPECT_EQ(ClubFinances[0].weeklyWageBill, INT32_MAX);
+    ClubFinances[0].wagesPaid = 0;
+    SetToday(5, kKindNationalLeague);
+    Score(1, 0);
+    const Currency before = Clubs[0].cash;
+    BookMatchResult(1, kKindNationalLeague);
+    EXPECT_EQ(before - Clubs[0].cash, squad * kLargestWage);
+    EXPECT_EQ(ClubFinances[0].wagesPaid, INT32_MAX);
+    // The other club's bill, inside its field, is paid as it stands.
+    EXPECT_EQ(ClubFinances[1].wagesPaid, ClubFinances[1].weeklyWageBill);
 }
 
 TEST_F(Booking, GatesAndLoanInterest)

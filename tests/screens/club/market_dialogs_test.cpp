@@ -3,6 +3,7 @@
 // accepted with Escape, and a human seller answering the bid himself (TForm49).
 #include <QTest>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "screens/club/hub_screen.h"
 #include "screens/club/market_dialogs.h"
 #include "screens/club/transfer_market_screen.h"
+#include "tests/platform/modal_answer_each.h"
 #include "tests/screens/club/transfer_market_suite.h"
 
 namespace tarvelon {
@@ -152,53 +154,72 @@ TEST_F(MarketDialogsTest, BidAboveTheCashCannotBeProposed)
     EXPECT_EQ(Players[player].Club, seller);
 }
 
-// The unchanged field bids the exact value, not the thousands it shows: "Propor compra" is enabled
-// by that bid, so a club whose cash lies within the value's last thousand cannot click a button that
-// then does nothing.
-TEST_F(MarketDialogsTest, TheUnchangedFieldsButtonIsJudgedByTheExactValue)
+// The unchanged field makes one bid, which "Propor compra", the figure beside the field and the click
+// all go by. At a value of a thousand or more it is the exact value, not the thousands the field
+// shows, so a club whose cash lies within the value's last thousand cannot click a button that then
+// does nothing. Below a thousand the field (in thousands) showed 0 beside an enabled button: it shows
+// 1, and the bid is the least the field can make, a thousand, judged against the cash like any other.
+TEST_F(MarketDialogsTest, TheUnchangedFieldMakesTheBidTheButtonIsJudgedBy)
 {
     const int seller = SellerAtOrBelowHuman(3);
-    const int player = MidfielderOf(seller);
-    ASSERT_GT(player, 0);
-    Players[player].ListedForSale = 0;
-    Players[player].Value = CurrencyFromUnits(100'500);
+    std::vector<int> midfielders;
+    for (int p : PlayersOfClub(seller))
+        if (Players[p].Position == 3 && Players[p].loanStatus == 0)
+            midfielders.push_back(p);
+    ASSERT_GE(midfielders.size(), 2u);
     auto* market = OpenMarket(seller);
 
     struct Case {
+        std::int64_t value;
         std::int64_t cash;
+        const char* field;
+        const char* figure;
         bool canBid;
     };
-    const Case cases[] = {{100'500, true}, {100'499, false}, {99'999, false}};
+    // Each value's affordable case comes last: the player may join the human club with it.
+    const Case cases[] = {{100'500, 100'499, "100", "100 mil", false},
+                          {100'500, 99'999, "100", "100 mil", false},
+                          {100'500, 100'500, "100", "100 mil", true},
+                          {500, 999, "1", "1 mil", false},
+                          {500, 1'000, "1", "1 mil", true}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.cash);
+        SCOPED_TRACE(std::to_string(c.value) + " with cash " + std::to_string(c.cash));
+        const int player = c.value >= 1000 ? midfielders[0] : midfielders[1];
+        const std::int64_t bid = std::max<std::int64_t>(c.value, 1000);
+        Players[player].ListedForSale = 0;
+        Players[player].Value = CurrencyFromUnits(c.value);
         Clubs[human_].cash = CurrencyFromUnits(c.cash);
         SelectRow(*market, player);
         bool shown = false;
         bool answered = false;
-        WhenOpens<TForm60>([&](TForm60& bid) {
+        // The click makes the bid: the seller's refusal shows, or the player joins.
+        const test::AnswerEach<TForm61> refusal([&](TForm61& answer) {
+            answered = true;
+            Click(answer.bt2);
+        });
+        WhenOpens<TForm60>([&](TForm60& dialog) {
             shown = true;
-            EXPECT_EQ(bid.Edit1->Text(), "100");
-            EXPECT_EQ(bid.bt1->Enabled(), c.canBid);
-            EXPECT_EQ(bid.Label6->Font().Color(), c.canBid ? clBlack : 255);
+            EXPECT_EQ(dialog.Edit1->Text(), c.field);
+            EXPECT_EQ(dialog.Label6->Caption(), c.figure);
+            EXPECT_EQ(dialog.bt1->Enabled(), c.canBid);
+            EXPECT_EQ(dialog.Label6->Font().Color(), c.canBid ? clBlack : 255);
             if (c.canBid) {
-                // The click makes the bid: the seller answers (a refusal here) or the player joins.
-                WhenOpens<TForm61>([&](TForm61& answer) {
-                    answered = true;
-                    Click(answer.bt2);
-                });
-                Click(bid.bt1);
+                Click(dialog.bt1);
                 return;
             }
-            Click(bid.bt1);
-            EXPECT_TRUE(bid.Visible()) << "a greyed button sends nothing";
-            Click(bid.bt2);
+            Click(dialog.bt1);
+            EXPECT_TRUE(dialog.Visible()) << "a greyed button sends nothing";
+            Click(dialog.bt2);
         });
         Click(market->bt2);
         test::PumpUntil([] { return OpenForm<TForm60>() == nullptr && OpenForm<TForm61>() == nullptr; });
         EXPECT_TRUE(shown);
-        EXPECT_EQ(answered || Players[player].Club == human_, c.canBid);
-        if (Players[player].Club == human_)
-            break;
+        const bool joined = Players[player].Club == human_;
+        EXPECT_EQ(answered || joined, c.canBid);
+        if (c.canBid) {
+            EXPECT_EQ(Deal.BidPrice, bid) << "the bid the click sent";
+        }
+        EXPECT_EQ(Clubs[human_].cash, CurrencyFromUnits(joined ? c.cash - bid : c.cash));
     }
 }
 

@@ -190,7 +190,7 @@ TEST_F(PlayerSaleTest, AuctionRequestClosesTheSaleAndOpensTheOwnPlayersAuctionMo
         std::string form;
         bool modal = false;
         int player = -1;
-        std::int32_t price = 0;
+        std::int64_t price = 0;
         int own = 0;
         bool saleShown = true;
     } opened;
