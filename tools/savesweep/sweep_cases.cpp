@@ -210,13 +210,17 @@ bool HeldAlready(const std::string& bytes, const SweepCase& c)
 }
 
 // The hostile values of a field: for an int32, -1 and -2 (below "none"), the size of the table it
-// points into and one more, a large number and INT_MAX; for money, the limits of int64 and both sides
-// of the loader's bound.
-std::set<std::int64_t> HostileValues(const IntField& field, std::int32_t pointedSize)
+// points into and one more, a large number and INT_MAX, and where every record is written the ends of
+// that table too, 0 and its last index, which the loader takes; for money, the limits of int64 and
+// both sides of the loader's bound.
+std::set<std::int64_t> HostileValues(const IntField& field, std::int32_t pointedSize, bool everyRecord)
 {
     if (field.width == 8)
         return {INT64_MIN, -kMaxSavedMoney - 1, -kMaxSavedMoney, kMaxSavedMoney, kMaxSavedMoney + 1, INT64_MAX};
-    return {-2, -1, pointedSize, std::int64_t{pointedSize} + 1, 100000, INT_MAX};
+    std::set<std::int64_t> values{-2, -1, pointedSize, std::int64_t{pointedSize} + 1, 100000, INT_MAX};
+    if (everyRecord)
+        values.insert({0, std::int64_t{pointedSize} - 1});
+    return values;
 }
 
 // A number the loader holds to a range, as it lies in a record: an array field whole.
@@ -293,8 +297,7 @@ std::vector<SweepCase> CasesOfBase(const std::string& bytes, int base)
             continue;
         const std::set<std::size_t> reached = ReachedRecords(table.name, *image, inFile[t].count);
         for (const IntField& field : IntFieldsOf(table.record)) {
-            const std::set<std::int64_t> values =
-                HostileValues(field, PointedTableSize(field.name, *image, inFile[t].count));
+            const std::int32_t pointedSize = PointedTableSize(field.name, *image, inFile[t].count);
             for (const Place& place : AllPlacesOf(bytes, inFile[t], table.recordSize, field, reached)) {
                 SweepCase c;
                 c.base = base;
@@ -306,7 +309,7 @@ std::vector<SweepCase> CasesOfBase(const std::string& bytes, int base)
                 c.records = place.everyRecord ? inFile[t].count : 1;
                 c.stride = table.recordSize;
                 c.width = field.width;
-                for (const std::int64_t value : values) {
+                for (const std::int64_t value : HostileValues(field, pointedSize, place.everyRecord)) {
                     c.value = value;
                     // A value the field holds already would play the base itself.
                     if (!HeldAlready(bytes, c))

@@ -1,7 +1,7 @@
 #pragma once
 // The cases of one base: every int32 field the layout asserts, written as -2, -1, the size of the
-// table it points into, that size + 1, 100000 and INT_MAX, in several records of its table and in
-// all of them at once; every int64 field (money) likewise, at the limits of int64 and on both sides
+// table it points into, that size + 1, 100000 and INT_MAX, in several records of its table, and in
+// all of them at once with 0 and the table's last index besides; every int64 field (money) likewise, at the limits of int64 and on both sides
 // of the loader's bound. Then every number the loader holds to a range (saved_game_ranges.h) at each
 // end of its range, in every element and every record of its table at once: a file the loader takes,
 // whose play must save a file it takes again.
