@@ -25,6 +25,7 @@
 #include "core/views/meetings.h"
 #include "core/views/season_summary.h"
 #include "core/views/transfer_list.h"
+#include "tools/savesweep/refusal_reason.h"
 #include "tools/sim/sim_run.h"
 
 namespace tarvelon::savesweep {
@@ -173,7 +174,7 @@ CaseResult PlayCase(const std::string& bytes, const std::string& path)
     if (!sim::SaveSimGame(again))
         return Fault("the game cannot save");
     if (!sim::LoadSimGame(again, message))
-        return Fault("its own save is refused: " + message);
+        return Fault("its own save is refused: " + message + " (" + RefusalReason(ReadFile(again)) + ")");
     OpenViewsAfterLoad();
     return CaseResult{CaseOutcome::Played, {}};
 }
