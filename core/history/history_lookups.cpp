@@ -16,11 +16,18 @@ int CompetitionOf(int kind, int region, int division)
     return FindCompetition(kind, region, division, -1, -1);
 }
 
+// A lookup finds no competition as 0, the friendlies' index, under which a place of any competition
+// missing from the table was also recorded: no club is placed in it, rather than a club of another
+// league (a damaged table would otherwise send one champion into the continental draw for several).
+bool HoldsPlacings(int competition) { return competition > 0; }
+
 }  // namespace
 
 int FindLatestLeagueChampion(int country)
 {
     const int competition = FindCompetition(kKindNationalLeague, country, 1, -1, -1);
+    if (!HoldsPlacings(competition))
+        return -1;
     for (auto it = Placings.rbegin(); it != Placings.rend(); ++it)
         if (it->competition == competition && it->place == 1)
             return it->club;
@@ -30,6 +37,8 @@ int FindLatestLeagueChampion(int country)
 int FindPlacedClub(int region, int place, int season, int kind, int division)
 {
     const int competition = CompetitionOf(kind, region, division);
+    if (!HoldsPlacings(competition))
+        return -1;
     for (const TPlacing& placing : Placings)
         if (placing.season == season && placing.competition == competition && placing.place == place)
             return placing.club;
@@ -39,6 +48,8 @@ int FindPlacedClub(int region, int place, int season, int kind, int division)
 int FindChampion(int kind, int region, int season)
 {
     const int competition = CompetitionOf(kind, region, 1);
+    if (!HoldsPlacings(competition))
+        return -1;
     for (auto it = Placings.rbegin(); it != Placings.rend(); ++it)
         if (it->season == season && it->competition == competition && it->place == 1)
             return it->club;

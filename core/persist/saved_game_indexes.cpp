@@ -80,13 +80,22 @@ bool CoachInTables(const TCoach& coach, std::size_t clubs)
 }
 
 // The entries after the league and extra clubs are the national teams': each keeps its team's index
-// in its state, and a final place it reaches without a coach names the team by it.
+// in its state, and a final place it reaches without a coach names the team by it. A team's own entry
+// is one of them, the one that names it back: two teams sharing an entry would send one club into
+// two groups of the tournament's draw.
 bool NationalTeamEntriesInTable(const SavedGameImage& image, std::size_t nationalTeams)
 {
     const std::int64_t first = std::int64_t{image.game.LeagueClubCount} + image.game.ExtraClubCount;
     for (std::size_t club = static_cast<std::size_t>(std::clamp<std::int64_t>(first, 0, static_cast<std::int64_t>(image.clubs.size())));
          club < image.clubs.size(); ++club)
         if (!InTable(image.clubs[club].State, nationalTeams)) return false;
+    for (std::size_t team = 0; team < image.nationalTeams.size(); ++team) {
+        const std::int32_t entry = image.nationalTeams[team].clubEntry;
+        if (entry == -1) continue;
+        if (entry < first || !InTable(entry, image.clubs.size()) ||
+            image.clubs[static_cast<std::size_t>(entry)].State != static_cast<std::int32_t>(team))
+            return false;
+    }
     return true;
 }
 

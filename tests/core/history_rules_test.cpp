@@ -124,6 +124,19 @@ TEST_F(HistoryTest, ChampionsAndPlacedClubs)
     EXPECT_EQ(FindPlacedClub(kBrazil, 3, 4, 1, 1), -1);
 }
 
+// A league the competitions table lacks (a damaged save) has its places recorded under no
+// competition, as another missing league's are: a lookup of either names no club, not the other's.
+TEST_F(HistoryTest, ALeagueMissingFromTheCompetitionsPlacesNoClub)
+{
+    constexpr int kArgentina = 11;
+    AddCompetitionPlacing(1, 2, kArgentina, 1, -1, -1, 1);
+    AddCompetitionPlacing(1, 3, kArgentina + 1, 1, -1, -1, 1);
+    EXPECT_EQ(Placings.back().competition, 0);
+    EXPECT_EQ(FindChampion(1, kArgentina + 1, 3), -1);
+    EXPECT_EQ(FindPlacedClub(kArgentina + 1, 1, 3, 1, 1), -1);
+    EXPECT_EQ(FindLatestLeagueChampion(kArgentina + 1), -1);
+}
+
 TEST_F(HistoryTest, ArchiveLookups)
 {
     MatchReports.assign(3, TMatchReport{});

@@ -299,12 +299,29 @@ TEST_F(DamagedSaves, ANationalTeamsEntryNamingNoTeamIsRefused)
     const auto entry = static_cast<std::size_t>(NationalTeams.back().clubEntry);
     ASSERT_EQ(Clubs[entry].State, teams - 1);
     const std::size_t at = FieldOffset(*good_, &SavedGameImage::clubs, entry, offsetof(TClub, State));
-    for (const std::int32_t state : {-1, teams, INT_MAX})
+    // Outside the teams, or another team's (the entry would no longer name its own team back).
+    for (const std::int32_t state : {-1, teams, INT_MAX, 0})
         ExpectRefusedWithTheMessage(WithInt32(*good_, at, state), "national team's state " + std::to_string(state));
-    EXPECT_EQ(Check(WithInt32(*good_, at, 0)), SavedGameCheck::kValid);
     // A league club's state is its state championship's, whatever the national teams.
     const std::size_t league = FieldOffset(*good_, &SavedGameImage::clubs, 0, offsetof(TClub, State));
     EXPECT_EQ(Check(WithInt32(*good_, league, teams + 5)), SavedGameCheck::kValid);
+}
+
+// A team's own entry is the national-team entry that names it back: every team sent to one entry
+// (the first national team's, or a league club) would draw one club into two groups of the World Cup.
+TEST_F(DamagedSaves, NationalTeamsSharingOneEntryAreRefused)
+{
+    ASSERT_GT(NationalTeams.size(), 1u);
+    for (const std::int32_t entry : {NationalTeams.front().clubEntry, 0}) {
+        std::string bytes = *good_;
+        for (std::size_t team = 0; team < NationalTeams.size(); ++team)
+            bytes = WithInt32(bytes, FieldOffset(*good_, &SavedGameImage::nationalTeams, team, offsetof(TNationalTeam, clubEntry)),
+                              entry);
+        ExpectRefusedWithTheMessage(bytes, "every national team at entry " + std::to_string(entry));
+    }
+    // No entry at all names no club.
+    EXPECT_EQ(Check(WithInt32(*good_, FieldOffset(*good_, &SavedGameImage::nationalTeams, 0, offsetof(TNationalTeam, clubEntry)), -1)),
+              SavedGameCheck::kValid);
 }
 
 // Each of these gets one added on some day of play: at INT_MAX the addition overflowed.

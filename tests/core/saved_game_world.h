@@ -64,7 +64,13 @@ inline void KeepIndexesInTables()
         KeepBelow(club.State, NationalTeams.size());  // every club is a national team's entry: no league clubs
     }
     for (TCoach& coach : Coaches) KeepIndexIn(coach.club, clubs);
-    for (TNationalTeam& team : NationalTeams) KeepIndexIn(team.clubEntry, clubs);
+    // A team's entry is the club that names it back, or none.
+    for (std::size_t team = 0; team < NationalTeams.size(); ++team) {
+        const auto entry = std::find_if(Clubs.begin(), Clubs.end(), [team](const TClub& club) {
+            return club.State == static_cast<std::int32_t>(team);
+        });
+        NationalTeams[team].clubEntry = entry == Clubs.end() ? -1 : static_cast<std::int32_t>(entry - Clubs.begin());
+    }
     for (TFixture& fixture : Fixtures) {
         KeepIndexIn(fixture.home, clubs);
         KeepIndexIn(fixture.away, clubs);
