@@ -60,9 +60,16 @@ struct TableSizes {
 };
 
 // Each names the first number of its tables that lies outside, or returns nullptr.
+const char* PeopleIndexOutside(const SavedGameImage& image, const TableSizes& sizes);
 const char* ClubBusinessIndexOutside(const SavedGameImage& image, const TableSizes& sizes);
 const char* CompetitionIndexOutside(const SavedGameImage& image, const TableSizes& sizes);
 const char* HistoryIndexOutside(const SavedGameImage& image, const TableSizes& sizes);
 const char* MatchArchiveIndexOutside(const SavedGameImage& image, const TableSizes& sizes);
+
+// Each names the first link between records that disagrees, or returns nullptr; they read only
+// numbers the index checks above have found in their tables.
+const char* HumanLinksDisagree(const SavedGameImage& image);
+const char* LeagueListsDisagree(const SavedGameImage& image);
+const char* CompetitionLinksDisagree(const SavedGameImage& image);
 
 }  // namespace tarvelon::savedindex

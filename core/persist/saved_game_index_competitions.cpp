@@ -1,5 +1,10 @@
 // The index checks of the competitions: division lists and league records, state championships,
-// cup ties, fixtures and the competition table.
+// cup ties, fixtures and the competition table; and what their draws are made of: the state
+// championships' clubs and results, the clubs of one match. (The division lists agree with
+// each other in saved_game_index_leagues.cpp.)
+#include <algorithm>
+#include <vector>
+
 #include "core/persist/saved_game_index_checks.h"
 #include "core/vocab/countries.h"
 
@@ -40,7 +45,56 @@ bool FixtureInTables(const TFixture& fixture, const TableSizes& sizes)
     return IndexOrNone(fixture.home, sizes.clubs) && IndexOrNone(fixture.away, sizes.clubs) && IsKind(fixture.kind);
 }
 
+// A state championship's tiers hold Brazilian league clubs of that state: the regional fourth
+// division is filled from them, and a club from elsewhere would play in two leagues.
+bool StateHoldsItsOwnClubs(const TStateChampionship& state, std::int32_t stateIndex, const SavedGameImage& image)
+{
+    if (state.groupCount == 0 && Every(state.groups, [](const auto& tier) {
+            return Every(tier, [](std::int32_t club) { return club == 0; });
+        }))
+        return true;  // never drawn: a game starts with the places zeroed
+    return Every(state.groups, [&](const std::int32_t (&tier)[kStateTierSize]) {
+        return Every(tier, [&](std::int32_t club) {
+            if (club == kNone) return true;
+            if (!InTable(club, image.clubs.size()) || club >= image.game.LeagueClubCount) return false;
+            const TClub& record = image.clubs[static_cast<std::size_t>(club)];
+            return record.Country == kStateCountry && record.State == stateIndex;
+        });
+    });
+}
+
+bool StatesHoldTheirOwnClubs(const SavedGameImage& image)
+{
+    for (std::size_t s = 0; s < image.stateChampionships.size(); ++s)
+        if (!StateHoldsItsOwnClubs(image.stateChampionships[s], static_cast<std::int32_t>(s), image)) return false;
+    return true;
+}
+
+// The state results waiting for the finals rank each club once: each qualifies once.
+bool StateResultsNameEachClubOnce(const SavedGameImage& image)
+{
+    std::vector<std::int32_t> clubs;
+    for (const TStateResult& result : image.stateResults)
+        if (result.club >= 0) clubs.push_back(result.club);
+    std::sort(clubs.begin(), clubs.end());
+    return std::adjacent_find(clubs.begin(), clubs.end()) == clubs.end();
+}
+
+// No club plays itself.
+bool FixtureBetweenTwoClubs(const TFixture& fixture)
+{
+    return fixture.home < 0 || fixture.away < 0 || fixture.home != fixture.away;
+}
+
 }  // namespace
+
+const char* CompetitionLinksDisagree(const SavedGameImage& image)
+{
+    if (!StatesHoldTheirOwnClubs(image)) return "state championship's clubs";
+    if (!StateResultsNameEachClubOnce(image)) return "state results";
+    if (!Every(image.fixtures, FixtureBetweenTwoClubs)) return "fixture of a club against itself";
+    return nullptr;
+}
 
 const char* CompetitionIndexOutside(const SavedGameImage& image, const TableSizes& sizes)
 {

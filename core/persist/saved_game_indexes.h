@@ -14,13 +14,25 @@
 // - the game state: day kind, human clubs, coaches and nations, league and extra club counts,
 //   the day's referees (here);
 // - players', clubs', coaches' and national teams' links (a national team's entry keeps its team's
-//   index in its state), the inbox (here);
+//   index in its state), the inbox (saved_game_index_people.cpp);
 // - loans, transfers, call-ups, stored line-ups, stadium works, friendlies
 //   (saved_game_index_business.cpp);
 // - division lists and league records, state championships, cup ties, fixtures, competitions
 //   (saved_game_index_competitions.cpp);
 // - the history tables' people and clubs (saved_game_index_history.cpp);
 // - match reports, their events and appearances (saved_game_index_matches.cpp).
+//
+// Then the records that name each other must agree, as the rules keep them: the draws, the matches
+// and the counts of the next days are built from them, and a file whose records disagree would play
+// on to a save its own loader refuses. Each is checked where the tables of its subject are:
+// - the human clubs fill their list as its count says, each a league club whose human coach of the
+//   slots names it back, every club run by a human coach among them; the national teams human
+//   coaches lead likewise; the invitations offer national teams only (saved_game_index_people.cpp);
+// - the league format is one a game has, each league of its own country; the played divisions list
+//   league clubs of the country in the division their records say, each once in all the leagues,
+//   and their final orders rank those clubs (saved_game_index_leagues.cpp);
+// - the state championships' tiers hold their own state's league clubs, the state results each club
+//   once, and no fixture a club against itself (saved_game_index_competitions.cpp).
 #include "core/persist/saved_game_blocks.h"
 
 namespace tarvelon {

@@ -1,5 +1,7 @@
 #include "core/rollover/divisions.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "core/basics/random.h"
@@ -47,6 +49,20 @@ void BuildDivision(const DivisionLists& finals, int d, int divisionCount, int si
         if (newcomers[static_cast<std::size_t>(i)] < 0) continue;  // the club there keeps its place
         dropped.push_back(row[place]);
         row[place] = newcomers[static_cast<std::size_t>(i)];
+    }
+}
+
+// The final order of each played division as the day's tables left it: its ranked clubs, then 0 in
+// the places of the division's holes (a country with fewer clubs than places). Those places are
+// holes again here, so no hole moves up or down as club 0.
+void CopyFinalOrderWithHoles(const TLeague& league, int divisionCount, int size, DivisionLists& finals)
+{
+    std::copy(&league.finalOrder[0][0], &league.finalOrder[0][0] + kDivisions * kClubsPerDivision, &finals[0][0]);
+    for (int d = 0; d < divisionCount; ++d) {
+        const auto& listed = league.divisions[d];
+        if (std::equal(std::begin(listed), std::end(listed), std::begin(league.finalOrder[d]))) continue;
+        const auto ranked = std::count_if(listed, listed + size, [](int club) { return club != -1; });
+        std::fill(finals[d] + ranked, std::end(finals[d]), -1);
     }
 }
 
@@ -139,11 +155,13 @@ void RollOverDivisions(int leagueIndex)
     const int size = Game.LeagueFormat == kDivisionsOf10 ? kClubsPerDivision / 2 : kClubsPerDivision;
     const int divisionCount = std::clamp(league.divisionCount, 0, kDivisions);
 
+    DivisionLists finals;
+    CopyFinalOrderWithHoles(league, divisionCount, size, finals);
     DivisionLists next;
     std::copy(&league.divisions[0][0], &league.divisions[0][0] + kDivisions * kClubsPerDivision, &next[0][0]);
     std::vector<int> dropped;
     for (int d = 1; d <= divisionCount; ++d)
-        BuildDivision(league.finalOrder, d, divisionCount, size, newcomers, next[d - 1], dropped);
+        BuildDivision(finals, d, divisionCount, size, newcomers, next[d - 1], dropped);
 
     for (int club : dropped) SetDivision(club, 0);
     for (int d = 1; d <= divisionCount; ++d) {

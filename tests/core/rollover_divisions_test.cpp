@@ -159,6 +159,31 @@ TEST_F(RolloverDivisions, TwoDivisionsOfTenSwapTwoClubs)
     ExpectEachClubInOneDivision(10);
 }
 
+// A country with fewer clubs than places leaves holes in its lowest division; the day's tables rank
+// the clubs listed and fill the places after them with 0. Those places move up and down as holes:
+// club 0 is not listed in them.
+TEST_F(RolloverDivisions, ADivisionsHolesStayHolesThroughTheTurn)
+{
+    ResetRolloverGame(4);
+    AddLeague(kCountry, 2, 10, {});
+    TLeague& league = Leagues[0];
+    for (int p = 7; p < 10; ++p) {  // gone to another country: no regional newcomer either
+        Clubs[static_cast<std::size_t>(league.divisions[1][p])].Country = kBrazil;
+        league.divisions[1][p] = -1;
+    }
+    for (auto& order : league.finalOrder) std::fill(order + 10, order + kClubsPerDivision, 0);
+    std::fill(league.finalOrder[1] + 7, league.finalOrder[1] + 10, 0);  // ranked: seven clubs, then 0
+    RollOverDivisions(0);
+    std::vector<int> listed;
+    for (int d = 0; d < 2; ++d)
+        for (int p = 0; p < 10; ++p)
+            if (league.divisions[d][p] != -1) listed.push_back(league.divisions[d][p]);
+    EXPECT_EQ(listed.size(), 17u);
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(std::adjacent_find(listed.begin(), listed.end()), listed.end()) << "a club listed twice";
+    EXPECT_EQ(std::count(std::begin(league.divisions[1]), std::end(league.divisions[1]), -1), 13);
+}
+
 TEST_F(RolloverDivisions, FourDivisionsOfTenChainTheirBorders)
 {
     ResetRolloverGame(4);

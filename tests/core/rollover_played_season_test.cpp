@@ -46,6 +46,9 @@ void BuildLeague()
     matchdaytest::BuildWorld(kLeagueClubs + kRegionalClubs, 2026);
     Game.saveVersion = kSaveVersion;
     Game.LeagueClubCount = kLeagueClubs + kRegionalClubs;
+    Game.LeagueFormat = kDivisionsOf10;
+    std::fill(std::begin(Game.HumanClubs), std::end(Game.HumanClubs), -1);  // a game of computer clubs
+    std::fill(std::begin(Game.HumanCoachSlots), std::end(Game.HumanCoachSlots), -1);
     Game.DayIndex = 1;
     TicketPrices = DefaultTicketPrices;
     InstallRuleServices();
@@ -58,7 +61,7 @@ void BuildLeague()
         const int division = club < kLeagueClubs ? 1 + club / 10 : 0;
         Clubs[club].Division = division;
         Clubs[club].Place[1] = 0;
-        if (division > 0) league.divisions[division - 1][club % 10] = club;
+        if (division > 0) league.divisions[division - 1][club % 10] = league.finalOrder[division - 1][club % 10] = club;
         AddNamedCoach(club);
         for (int age : {36, 40, 49}) {
             matchdaytest::AddPlayer(club, 3);

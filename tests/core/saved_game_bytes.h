@@ -51,4 +51,19 @@ inline std::string WithInt64(std::string bytes, std::size_t at, std::int64_t val
     return WithNumber(std::move(bytes), at, value);
 }
 
+// A saved game's image written back as the bytes of a file, as the game writes its live tables.
+inline std::string ImageBytes(const SavedGameImage& image)
+{
+    std::string out;
+    const auto append = [&out](const void* data, std::size_t bytes) { out.append(static_cast<const char*>(data), bytes); };
+    append(&kSavedGameLead, sizeof kSavedGameLead);
+    append(&image.game, sizeof image.game);
+    VisitSavedBlocks(image, [&append](int countField, const auto& table, const auto&) {
+        const auto count = static_cast<std::int32_t>(countField == kCountedBlock ? table.size() : countField);
+        append(&count, sizeof count);
+        append(table.data(), table.size() * sizeof(table[0]));
+    });
+    return out;
+}
+
 }  // namespace tarvelon::test

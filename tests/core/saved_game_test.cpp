@@ -313,8 +313,10 @@ TEST_F(SavedGameTest, AClubInTwoGroupsOfOneCompetitionIsRefusedWithTheMessage)
             std::fill(std::begin(group), std::end(group), -1);
     for (auto& group : Game.NationalGroups)
         std::fill(std::begin(group), std::end(group), -1);
-    StateChampionships[18].groups[1][2] = StateChampionships[0].groups[0][4];
+    StateChampionships[0].groups[0][4] = 4;
+    StateChampionships[18].groups[1][2] = 4;
     saveAs("dois_estaduais.nsx");
+    StateChampionships[0].groups[0][4] = -1;
     StateChampionships[18].groups[1][2] = static_cast<std::int32_t>(Clubs.size());
     saveAs("fora_da_tabela.nsx");
     StateChampionships[18].groups[1][2] = -1;
@@ -399,8 +401,6 @@ TEST_F(SavedGameTest, AnIndexOutsideItsTableIsRefusedWithTheMessage)
     Game.DayKind = -1;  // the last season's end: no day is next
     Game.CurrentHumanCoach = -1;
     Game.HumanCoachSlots[3] = -1;
-    Game.HumanClubs[5] = clubs - 1;
-    Game.HumanClubCount = 6;
     Game.coachedNationalTeam = -1;
     Players[7].Club = -1000;  // any negative club is no club
     Clubs[2].coach = coaches - 1;

@@ -88,11 +88,6 @@ inline void KeepIndexesInTables()
         mail.bodyTextId = static_cast<std::int32_t>(static_cast<std::uint32_t>(mail.bodyTextId) % (kMailTextCount + 1));
         KeepIndexIn(mail.clubOrSecondPlayer, std::min(clubs, Players.size()));
     }
-    for (std::int32_t& slot : Game.HumanCoachSlots) KeepIndexIn(slot, Coaches.size());
-    for (std::int32_t& club : Game.HumanClubs) KeepIndexIn(club, clubs);
-    for (std::int32_t& club : Game.HumanNations) KeepIndexIn(club, clubs);
-    Game.HumanClubCount = 1;
-    Game.HumanNationCount = 0;
     Game.CurrentHumanCoach = 0;
 }
 
@@ -160,12 +155,6 @@ inline void BuildSaveWorld(std::size_t players, std::size_t clubs, unsigned seed
     KeepResultsInRanges();
     KeepLinksInTables();
     EnsurePlayerElementZero();
-    // The state tiers hold each club of the table once, as the loader asks; their other bytes stay random.
-    for (TStateChampionship& state : StateChampionships)
-        for (auto& tier : state.groups)
-            std::fill(std::begin(tier), std::end(tier), -1);
-    for (std::size_t club = 0; club < clubs && club < kStateCount * kStateTierSize; ++club)
-        StateChampionships[club / kStateTierSize].groups[0][club % kStateTierSize] = static_cast<std::int32_t>(club);
     Game.saveVersion = kSaveVersion;
     Game.Season = 3;
     Game.LeagueFormat = 2;

@@ -189,6 +189,30 @@ inline void KeepMatchArchiveInTables()
     }
 }
 
+// The records that name each other brought to agree, as the loader asks: the world has no league
+// club, so no human club, coach or national team, no club in a division or a state's tiers; the
+// leagues are of different countries; no club twice among the state results, none against itself.
+inline void KeepRecordsAgreeing()
+{
+    for (TClub& club : Clubs) club.IsHuman = 0;
+    for (std::int32_t* list : {Game.HumanClubs, Game.HumanCoachSlots, Game.HumanNations})
+        std::fill(list, list + 6, -1);
+    Game.HumanClubCount = 0;
+    Game.HumanNationCount = 0;
+    for (auto& row : Game.tournamentRows) KeepAllIn(row, Clubs.size());
+    for (std::size_t l = 0; l < Leagues.size(); ++l) {
+        Leagues[l].country = static_cast<std::int32_t>(l % CountryNames.size());
+        for (auto* lists : {&Leagues[l].divisions, &Leagues[l].finalOrder})
+            for (auto& row : *lists) std::fill(std::begin(row), std::end(row), -1);
+    }
+    for (TStateChampionship& state : StateChampionships)
+        for (auto& tier : state.groups) std::fill(std::begin(tier), std::end(tier), -1);
+    for (std::size_t r = 0; r < StateResults.size(); ++r)
+        StateResults[r].club = r < Clubs.size() ? static_cast<std::int32_t>(r) : -1;
+    for (TFixture& fixture : Fixtures)
+        if (fixture.home == fixture.away) fixture.away = -1;
+}
+
 inline void KeepLinksInTables()
 {
     KeepCountersInRange();
@@ -197,6 +221,7 @@ inline void KeepLinksInTables()
     KeepCompetitionsInTables();
     KeepHistoryInTables();
     KeepMatchArchiveInTables();
+    KeepRecordsAgreeing();
 }
 
 }  // namespace tarvelon::savetest
