@@ -41,6 +41,7 @@ struct Options {
     std::optional<std::int64_t> value;  // only this value
     int every = 1;          // every N-th case only
     bool list = false;
+    bool links = false;     // only the link cases
     bool reuseBases = false;
     std::string report;     // every case's outcome, one line each
     std::string why;        // only say which check refuses this file
@@ -82,6 +83,7 @@ bool ParseOptions(int argc, char** argv, Options& o)
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
         if (arg == "--list") o.list = true;
+        else if (arg == "--links") o.links = true;
         else if (arg == "--reuse-bases") o.reuseBases = true;
         else if (arg == "--folder" && hasValue) o.folder = argv[++i];
         else if (arg == "--bases" && hasValue) { if (!ParseBases(argv[++i], o.bases)) return false; }
@@ -148,6 +150,7 @@ std::vector<SweepCase> ChosenCases(const Options& o, const std::array<std::strin
     const std::regex field(o.field.empty() ? std::string(".*") : o.field);
     auto wanted = [&](const SweepCase& c) {
         return std::regex_search(c.table + " " + c.field, field) && (!o.value || c.value == *o.value) &&
+               (!o.links || c.IsLink()) &&
                (o.rerun.empty() || rerun.count(CaseLabel(c)) == 1);
     };
     std::vector<std::vector<SweepCase>> perBase;

@@ -7,6 +7,7 @@
 
 #include "core/persist/saved_game_image.h"
 #include "core/persist/saved_game_ranges.h"
+#include "tools/savesweep/link_cases.h"
 #include "tools/savesweep/reached_records.h"
 #include "tools/savesweep/saved_fields.h"
 #include "tools/savesweep/saved_file_layout.h"
@@ -202,19 +203,26 @@ std::vector<SweepCase> CasesOfBase(const std::string& bytes, int base)
         }
     }
     AddRangeEndCases(bytes, *image, inFile, base, cases);
+    AddLinkCases(bytes, *image, base, cases);
     return cases;
 }
 
 std::string CaseBytes(const std::string& bytes, const SweepCase& c)
 {
     std::string mutated = bytes;
-    ForEachNumberOf(c, [&](std::size_t at) { WriteNumber(mutated, at, c.width, c.value); });
+    if (c.IsLink())
+        for (const CaseWrite& write : c.writes)
+            WriteNumber(mutated, write.fileOffset, write.width, write.value);
+    else
+        ForEachNumberOf(c, [&](std::size_t at) { WriteNumber(mutated, at, c.width, c.value); });
     return mutated;
 }
 
 std::string CaseLabel(const SweepCase& c)
 {
     const std::string record = c.records > 1 ? "*" : std::to_string(c.record);
+    if (c.IsLink())
+        return std::string(BaseName(c.base)) + " " + c.table + "[" + record + "] " + c.field + " = " + c.valueText + " (link)";
     return std::string(BaseName(c.base)) + " " + c.table + "[" + record + "] " + c.field + " = " + std::to_string(c.value) +
            (c.rangeEnd ? " (range end)" : "");
 }

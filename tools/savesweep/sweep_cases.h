@@ -21,6 +21,13 @@
 
 namespace tarvelon::savesweep {
 
+// One number a case writes.
+struct CaseWrite {
+    std::size_t fileOffset = 0;
+    int width = 4;
+    std::int64_t value = 0;
+};
+
 struct SweepCase {
     int base = 0;
     std::string table;        // "Clubs"
@@ -33,16 +40,23 @@ struct SweepCase {
     int width = 4;               // bytes of each integer written: 4, or 8 for money
     int elements = 1;            // integers written one after another in each record (an array whole)
     bool rangeEnd = false;       // the value is an end of the range the loader holds the number to
+    // A link case (link_cases.h) writes these numbers instead, `value` being the first of them, and its
+    // label says what it wrote with `valueText` ("divisions[0][0]", "-1").
+    std::vector<CaseWrite> writes;
+    std::string valueText;
+
+    bool IsLink() const { return !writes.empty(); }
 };
 
-// Every case of the base; empty when its bytes are not a valid save.
+// Every case of the base, its link cases last; empty when its bytes are not a valid save.
 std::vector<SweepCase> CasesOfBase(const std::string& bytes, int base);
 
 // The base's bytes with the case's value written.
 std::string CaseBytes(const std::string& bytes, const SweepCase& c);
 
 // "virada Clubs[3] TClub::Points[2] = -1"; every record of the table: "virada Clubs[*] ..."; an end of
-// a number's range: "virada Clubs[*] TClub::Points[*] = 100000000 (range end)".
+// a number's range: "virada Clubs[*] TClub::Points[*] = 100000000 (range end)"; a link case:
+// "virada Leagues[0] TLeague::divisions[0][1] = divisions[0][0] (link)".
 std::string CaseLabel(const SweepCase& c);
 
 }  // namespace tarvelon::savesweep
