@@ -42,6 +42,7 @@ struct Options {
     int every = 1;          // every N-th case only
     bool list = false;
     bool links = false;     // only the link cases
+    bool everyDay = false;  // every case's save checked after each day, not only the link cases'
     bool reuseBases = false;
     std::string report;     // every case's outcome, one line each
     std::string why;        // only say which check refuses this file
@@ -84,6 +85,7 @@ bool ParseOptions(int argc, char** argv, Options& o)
         const bool hasValue = i + 1 < argc;
         if (arg == "--list") o.list = true;
         else if (arg == "--links") o.links = true;
+        else if (arg == "--every-day") o.everyDay = true;
         else if (arg == "--reuse-bases") o.reuseBases = true;
         else if (arg == "--folder" && hasValue) o.folder = argv[++i];
         else if (arg == "--bases" && hasValue) { if (!ParseBases(argv[++i], o.bases)) return false; }
@@ -198,7 +200,7 @@ int Sweep(const Options& o, const std::array<std::string, kBaseCount>& bases, co
 {
     std::ofstream report;
     if (!o.report.empty()) report.open(o.report, o.resume.empty() ? std::ios::trunc : std::ios::app);
-    const RunnerOptions runner{o.jobs, o.timeout, std::filesystem::absolute("cases").string()};
+    const RunnerOptions runner{o.jobs, o.timeout, std::filesystem::absolute("cases").string(), o.everyDay};
     const SweepTally tally = RunCases(bases, cases, runner, [&](const CaseRecord& record) {
         if (report.is_open())
             report << OutcomeName(record.outcome) << "\t" << CaseLabel(record.sweepCase) << "\n" << std::flush;
