@@ -3,12 +3,17 @@
 // int64 and on both sides of the loader's bound, in the first records of its table, in the records
 // play reaches (human clubs, prize winners, last records) and in all of them at once; and every number
 // the loader holds to a range at each end of it, in every record of its table (see sweep_cases.h).
+// Then the link cases (link_cases.h): records that name each other made to disagree, each number
+// valid alone (a club listed twice, a hole in a list, a count that is not its list's, a club and a
+// coach that do not name each other back).
 // Each damaged save must be refused with "Este arquivo não é válido ou está corrompido", or play
-// through a season turn without a sanitizer report or a hang and save a game that loads again.
+// through a season turn without a sanitizer report or a hang and save a game that loads again. A link
+// case (every case, with --every-day) is played a day at a time on past the new season's first cup
+// and state days, and the save of every day must load too.
 //
 //   tarvelon-savesweep [--folder DIR] [--bases nova,meio,torneio,virada] [-j N] [--timeout S]
-//                      [--field REGEX] [--value N] [--every N] [--list] [--reuse-bases] [--report FILE]
-//                      [--rerun REPORT] [--resume REPORT]
+//                      [--field REGEX] [--value N] [--every N] [--links] [--every-day] [--list]
+//                      [--reuse-bases] [--report FILE] [--rerun REPORT] [--resume REPORT]
 //   tarvelon-savesweep --why FILE
 #include <unistd.h>
 
@@ -53,6 +58,7 @@ struct Options {
 const char kUsage[] =
     "usage: tarvelon-savesweep [--folder DIR] [--bases nova,meio,torneio,virada] [-j N (at most 6)]\n"
     "                          [--timeout SECONDS] [--field REGEX] [--value N] [--every N] [--list] [--reuse-bases]\n"
+    "                          [--links (only the link cases)] [--every-day (each day's save checked in every case)]\n"
     "                          [--report FILE] [--rerun REPORT (only the cases it calls faults)]\n"
     "                          [--resume REPORT (the cases it lacks, added to it)]\n"
     "       tarvelon-savesweep --why FILE   (which check of the loader refuses the file)\n";

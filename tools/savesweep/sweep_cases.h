@@ -14,6 +14,9 @@
 // a title or the top scorer's prize in the base's history. Last, the same element of every record of
 // the table together, so that whichever record play reaches holds the value. A value the field
 // already holds is left out (the case would be the base itself), as is a value written twice.
+//
+// Last, the link cases (link_cases.h), which write several numbers at once, each one a valid value of
+// its field, so that records disagree with each other.
 #include <cstddef>
 #include <cstdint>
 #include <string>
