@@ -6,19 +6,26 @@
 
 #include <algorithm>
 #include <climits>
-#include <iostream>
 #include <cstring>
+#include <iostream>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
 
 #include "core/basics/index_check.h"
+#include "core/persist/saved_game_blocks.h"
 #include "core/persist/saved_game_image.h"
 #include "core/persist/saved_game_ranges.h"
+#include "core/records/game_state.h"
+#include "core/season/calendar.h"
+#include "core/season/competition_kind.h"
+#include "core/services/rule_services.h"
 #include "core/tables.h"
 #include "tests/support/scratch_folder.h"
 #include "tools/savesweep/saved_fields.h"
 #include "tools/savesweep/sweep_runner.h"
+#include "tools/sim/sim_run.h"
 
 using namespace tarvelon;
 using namespace tarvelon::savesweep;
@@ -198,11 +205,114 @@ TEST_F(SaveSweepCases, EveryRangedNumberIsWrittenAtBothEndsOfItsRangeAndMoneyAtI
     EXPECT_GT(moneyCases, 12u);
 }
 
-// The fields that once broke play (the accounts of every club at once among them) and forty cases
-// spread over the rest: about sixty cases, each played through a season turn when the loader takes
-// it; about a minute in the checked build, two at once.
+// The link cases break what records say together, each number valid alone: a club listed twice in a
+// division (within its row, in another division, in another state's groups), a hole, a whole list
+// set to one club or emptied, a count at 0 and one past its list, and a human club and its coach that
+// no longer name each other. Each writes exactly the numbers its label names.
+TEST_F(SaveSweepCases, LinkCasesWriteTheDisagreementsTheirLabelsName)
+{
+    auto base = std::make_unique<SavedGameImage>();
+    ASSERT_EQ(ReadSavedGameImage(base_, *base), SavedGameCheck::kValid);
+    std::map<std::string, SweepCase> links;
+    for (const SweepCase& c : CasesOfBase(base_, 0)) {
+        if (!c.IsLink())
+            continue;
+        links.emplace(CaseLabel(c), c);
+        // Nothing outside the numbers it writes changes: with those put back, the file is the base.
+        std::string bytes = CaseBytes(base_, c);
+        for (const CaseWrite& w : c.writes)
+            bytes.replace(w.fileOffset, static_cast<std::size_t>(w.width), base_, w.fileOffset,
+                          static_cast<std::size_t>(w.width));
+        EXPECT_TRUE(bytes == base_) << CaseLabel(c);
+    }
+    ASSERT_GT(links.size(), 50u);
+    const auto damaged = [&](const std::string& label) {
+        auto image = std::make_unique<SavedGameImage>();
+        const auto found = links.find(label);
+        if (found == links.end()) {
+            ADD_FAILURE() << "no case " << label;
+            *image = *base;
+        } else {
+            ReadSavedGameImage(CaseBytes(base_, found->second), *image);  // read whole whatever its checks say
+        }
+        return image;
+    };
+    const auto& division = base->leagues[0].divisions;
+    const std::int32_t first = division[0][0];
+    EXPECT_EQ(damaged("nova Leagues[0] TLeague::divisions[0][1] = divisions[0][0] (link)")->leagues[0].divisions[0][1], first);
+    EXPECT_EQ(damaged("nova Leagues[0] TLeague::divisions[1][0] = divisions[0][0] (link)")->leagues[0].divisions[1][0], first);
+    EXPECT_EQ(damaged("nova StateChampionships[1] TStateChampionship::groups[0][0] = StateChampionships[0] groups[0][0] (link)")
+                  ->stateChampionships[1].groups[0][0],
+              base->stateChampionships[0].groups[0][0]);
+    const auto hole = damaged("nova Leagues[0] TLeague::divisions[0][0] = -1 (link)");
+    EXPECT_EQ(hole->leagues[0].divisions[0][0], -1);
+    EXPECT_EQ(hole->leagues[0].divisions[0][1], division[0][1]);
+    for (const std::int32_t club : {first, -1}) {
+        const auto whole = damaged("nova Leagues[0] TLeague::divisions[*] = " + std::to_string(club) + " (link)");
+        for (const auto& row : whole->leagues[0].divisions)
+            EXPECT_TRUE(std::all_of(std::begin(row), std::end(row), [club](std::int32_t c) { return c == club; }));
+    }
+    ASSERT_EQ(base->game.HumanClubCount, 2);
+    EXPECT_EQ(damaged("nova Game[0] TGameState::HumanClubCount = 0 (link)")->game.HumanClubCount, 0);
+    EXPECT_EQ(damaged("nova Game[0] TGameState::HumanClubCount = 3 (link)")->game.HumanClubCount, 3);
+    EXPECT_EQ(damaged("nova Leagues[0] TLeague::divisionCount = 0 (link)")->leagues[0].divisionCount, 0);
+    EXPECT_EQ(links.count("nova StateChampionships[0] TStateChampionship::groupCount = 0 (link)"), 1u);
+    // The human club and its coach: each side in turn names another record or none, the other side
+    // still names it.
+    const std::int32_t club = base->game.HumanClubs[0];
+    const std::int32_t coach = base->clubs[static_cast<std::size_t>(club)].coach;
+    ASSERT_EQ(base->coaches[static_cast<std::size_t>(coach)].club, club);
+    const std::string clubCoach = "nova Clubs[" + std::to_string(club) + "] TClub::coach = ";
+    const std::string coachClub = "nova Coaches[" + std::to_string(coach) + "] TCoach::club = ";
+    const auto noCoach = damaged(clubCoach + "-1 (link)");
+    EXPECT_EQ(noCoach->clubs[static_cast<std::size_t>(club)].coach, -1);
+    EXPECT_EQ(noCoach->coaches[static_cast<std::size_t>(coach)].club, club);
+    const auto noClub = damaged(coachClub + "-1 (link)");
+    EXPECT_EQ(noClub->coaches[static_cast<std::size_t>(coach)].club, -1);
+    EXPECT_EQ(noClub->clubs[static_cast<std::size_t>(club)].coach, coach);
+    const auto other = std::find_if(links.begin(), links.end(), [&](const auto& link) {
+        return link.first.rfind(clubCoach, 0) == 0 && link.second.value >= 0;
+    });
+    ASSERT_NE(other, links.end());
+    EXPECT_NE(other->second.value, coach);
+    EXPECT_EQ(damaged(other->first)->clubs[static_cast<std::size_t>(club)].coach, other->second.value);
+}
+
+// A game played a day at a time, its save read back after each, goes through the season's turn and
+// on until the new season's state championship and national cup have each played a day.
+TEST_F(SaveSweepCases, TheDayByDayPlayEndsInTheNewSeasonPastItsFirstCupAndStateDays)
+{
+    std::string message;
+    ASSERT_TRUE(sim::LoadSimGameBytes(base_, message)) << message;
+    SeedRepeatableRun(1);
+    const unsigned usualMask = SampledIndexCheckMask();
+    SampledIndexCheckMask() = 63u;
+    const CaseResult result = PlayCheckingEachDay();
+    SampledIndexCheckMask() = usualMask;
+    EXPECT_EQ(result.outcome, CaseOutcome::Played) << result.reason;
+    EXPECT_EQ(Game.Season, 2);
+    for (const int kind : {kKindStateChampionship, kKindNationalCup}) {
+        const auto day = std::find_if(Calendar.begin() + 1, Calendar.end(),
+                                      [kind](const TCalendarEntry& entry) { return entry.dayKind == kind; });
+        ASSERT_NE(day, Calendar.end()) << kind;
+        EXPECT_GT(Game.DayIndex, day - Calendar.begin()) << kind;
+    }
+}
+
+// The fields that once broke play (the accounts of every club at once among them), a few link cases
+// of each kind (played a day at a time) and forty cases spread over the rest: about seventy cases,
+// each played through a season turn when the loader takes it; about a minute in the checked build,
+// two at once.
 TEST_F(SaveSweepCases, ASampleIsRefusedOrPlaysThroughASeasonTurnToASaveThatLoads)
 {
+    auto image = std::make_unique<SavedGameImage>();
+    ASSERT_EQ(ReadSavedGameImage(base_, *image), SavedGameCheck::kValid);
+    const std::set<std::string> links = {
+        "nova Leagues[0] TLeague::divisions[0][1] = divisions[0][0] (link)",
+        "nova StateChampionships[0] TStateChampionship::groups[0][1] = groups[0][0] (link)",
+        "nova Game[0] TGameState::HumanClubCount = 3 (link)",
+        "nova Leagues[0] TLeague::divisionCount = 5 (link)",
+        "nova Clubs[" + std::to_string(image->game.HumanClubs[0]) + "] TClub::coach = -1 (link)"};
     const std::set<std::string> named = {"TStateChampionship::groupCount", "TLoan::ownerClub", "TLeague::country",
                                          "TLeague::divisionCount", "TGameState::LeagueClubCount", "TGameState::LeagueRound"};
     const std::set<std::string> everyRecord = {"TClubFinance::prizes", "TClubFinance::miscellaneous"};
@@ -217,9 +327,11 @@ TEST_F(SaveSweepCases, ASampleIsRefusedOrPlaysThroughASeasonTurnToASaveThatLoads
         // Numbers at the ends of their ranges that play then adds to: the files it saves must load.
         const bool atTheBound = c.records > 1 && ((c.field == "TClub::honourPoints[*]" && c.value == kMaxSavedTally) ||
                                                   (c.field == "TClub::cash" && c.value == kMaxSavedMoney));
-        if (namedField || everyAccount || atTheBound || n++ % spread == 0)
+        if (namedField || everyAccount || atTheBound || links.count(CaseLabel(c)) == 1 || n++ % spread == 0)
             sample.push_back(c);
     }
+    EXPECT_EQ(std::count_if(sample.begin(), sample.end(), [&](const SweepCase& c) { return links.count(CaseLabel(c)) == 1; }),
+              static_cast<long>(links.size()));
     ASSERT_GT(sample.size(), 40u);
     ASSERT_LT(sample.size(), 90u);
     std::array<std::string, kBaseCount> bases{base_};

@@ -3,12 +3,17 @@
 // int64 and on both sides of the loader's bound, in the first records of its table, in the records
 // play reaches (human clubs, prize winners, last records) and in all of them at once; and every number
 // the loader holds to a range at each end of it, in every record of its table (see sweep_cases.h).
+// Then the link cases (link_cases.h): records that name each other made to disagree, each number
+// valid alone (a club listed twice, a hole in a list, a count that is not its list's, a club and a
+// coach that do not name each other back).
 // Each damaged save must be refused with "Este arquivo não é válido ou está corrompido", or play
-// through a season turn without a sanitizer report or a hang and save a game that loads again.
+// through a season turn without a sanitizer report or a hang and save a game that loads again. A link
+// case (every case, with --every-day) is played a day at a time on past the new season's first cup
+// and state days, and the save of every day must load too.
 //
 //   tarvelon-savesweep [--folder DIR] [--bases nova,meio,torneio,virada] [-j N] [--timeout S]
-//                      [--field REGEX] [--value N] [--every N] [--list] [--reuse-bases] [--report FILE]
-//                      [--rerun REPORT] [--resume REPORT]
+//                      [--field REGEX] [--value N] [--every N] [--links] [--every-day] [--list]
+//                      [--reuse-bases] [--report FILE] [--rerun REPORT] [--resume REPORT]
 //   tarvelon-savesweep --why FILE
 #include <unistd.h>
 
@@ -41,6 +46,8 @@ struct Options {
     std::optional<std::int64_t> value;  // only this value
     int every = 1;          // every N-th case only
     bool list = false;
+    bool links = false;     // only the link cases
+    bool everyDay = false;  // every case's save checked after each day, not only the link cases'
     bool reuseBases = false;
     std::string report;     // every case's outcome, one line each
     std::string why;        // only say which check refuses this file
@@ -51,6 +58,7 @@ struct Options {
 const char kUsage[] =
     "usage: tarvelon-savesweep [--folder DIR] [--bases nova,meio,torneio,virada] [-j N (at most 6)]\n"
     "                          [--timeout SECONDS] [--field REGEX] [--value N] [--every N] [--list] [--reuse-bases]\n"
+    "                          [--links (only the link cases)] [--every-day (each day's save checked in every case)]\n"
     "                          [--report FILE] [--rerun REPORT (only the cases it calls faults)]\n"
     "                          [--resume REPORT (the cases it lacks, added to it)]\n"
     "       tarvelon-savesweep --why FILE   (which check of the loader refuses the file)\n";
@@ -82,6 +90,8 @@ bool ParseOptions(int argc, char** argv, Options& o)
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
         if (arg == "--list") o.list = true;
+        else if (arg == "--links") o.links = true;
+        else if (arg == "--every-day") o.everyDay = true;
         else if (arg == "--reuse-bases") o.reuseBases = true;
         else if (arg == "--folder" && hasValue) o.folder = argv[++i];
         else if (arg == "--bases" && hasValue) { if (!ParseBases(argv[++i], o.bases)) return false; }
@@ -148,6 +158,7 @@ std::vector<SweepCase> ChosenCases(const Options& o, const std::array<std::strin
     const std::regex field(o.field.empty() ? std::string(".*") : o.field);
     auto wanted = [&](const SweepCase& c) {
         return std::regex_search(c.table + " " + c.field, field) && (!o.value || c.value == *o.value) &&
+               (!o.links || c.IsLink()) &&
                (o.rerun.empty() || rerun.count(CaseLabel(c)) == 1);
     };
     std::vector<std::vector<SweepCase>> perBase;
@@ -195,7 +206,7 @@ int Sweep(const Options& o, const std::array<std::string, kBaseCount>& bases, co
 {
     std::ofstream report;
     if (!o.report.empty()) report.open(o.report, o.resume.empty() ? std::ios::trunc : std::ios::app);
-    const RunnerOptions runner{o.jobs, o.timeout, std::filesystem::absolute("cases").string()};
+    const RunnerOptions runner{o.jobs, o.timeout, std::filesystem::absolute("cases").string(), o.everyDay};
     const SweepTally tally = RunCases(bases, cases, runner, [&](const CaseRecord& record) {
         if (report.is_open())
             report << OutcomeName(record.outcome) << "\t" << CaseLabel(record.sweepCase) << "\n" << std::flush;

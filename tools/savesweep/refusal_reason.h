@@ -5,8 +5,8 @@
 
 namespace tarvelon::savesweep {
 
-// "" when the file loads; else "header", "blocks", "tallies", "groups" or "index: <what the index
-// check names>".
+// "" when the file loads; else "header", "blocks", "tallies", "groups: <the competition whose groups
+// hold a club twice>" or "index: <what the index check names>".
 std::string RefusalReason(const std::string& bytes);
 
 }  // namespace tarvelon::savesweep

@@ -16,13 +16,25 @@ constexpr int IntWidth = std::is_same_v<std::remove_all_extents_t<Field>, std::i
                          : std::is_same_v<std::remove_all_extents_t<Field>, std::int64_t> ? 8
                                                                                            : 0;
 
+template <typename Field>
+std::vector<int> ExtentsOf()
+{
+    if constexpr (std::rank_v<Field> == 0) {
+        return {};
+    } else {
+        std::vector<int> extents = ExtentsOf<std::remove_extent_t<Field>>();
+        extents.insert(extents.begin(), static_cast<int>(std::extent_v<Field>));
+        return extents;
+    }
+}
+
 }  // namespace
 
 const std::vector<AssertedField>& AssertedFields()
 {
 #define TARVELON_ASSERTED_FIELD(Record, field)                                                      \
     AssertedField{#Record, typeid(Record), #field, offsetof(Record, field), sizeof(Record::field), \
-                  IntWidth<decltype(Record::field)>},
+                  IntWidth<decltype(Record::field)>, ExtentsOf<decltype(Record::field)>()},
     static const std::vector<AssertedField> fields{TARVELON_ASSERTED_FIELDS(TARVELON_ASSERTED_FIELD)};
 #undef TARVELON_ASSERTED_FIELD
     return fields;
@@ -35,8 +47,18 @@ std::vector<IntField> IntFieldsOf(std::type_index record)
         if (field.recordType == record && field.intWidth > 0)
             fields.push_back(IntField{std::string(field.record) + "::" + field.name, field.offset,
                                       static_cast<int>(field.size / static_cast<std::size_t>(field.intWidth)),
-                                      field.intWidth});
+                                      field.intWidth, field.extents});
     return fields;
+}
+
+std::string ElementText(const std::vector<int>& extents, int element)
+{
+    std::string text;
+    for (auto extent = extents.rbegin(); extent != extents.rend(); ++extent) {
+        text.insert(0, "[" + std::to_string(element % *extent) + "]");
+        element /= *extent;
+    }
+    return text;
 }
 
 std::string FieldNameAt(std::type_index record, std::size_t offset)

@@ -18,6 +18,7 @@ struct AssertedField {
     std::size_t offset;
     std::size_t size;
     int intWidth;
+    std::vector<int> extents;  // of an array, outermost first: {4, 20} for [4][20]; empty for one number
 };
 const std::vector<AssertedField>& AssertedFields();
 
@@ -30,7 +31,11 @@ struct IntField {
     std::size_t offset = 0;  // in the record
     int elements = 1;
     int width = 4;           // bytes of each: 4, or 8 for money
+    std::vector<int> extents;  // of an array, outermost first; empty for one number
 };
+
+// "[1][3]": the indexes of the flat element `element` of an array of `extents`; "" for one number.
+std::string ElementText(const std::vector<int>& extents, int element);
 std::vector<IntField> IntFieldsOf(std::type_index record);
 
 // Bytes of a record of `size` bytes that no asserted field covers: a field without an assert would be

@@ -1,85 +1,27 @@
 #include "tools/savesweep/sweep_cases.h"
 
 #include <algorithm>
-#include <cctype>
 #include <climits>
-#include <cstring>
 #include <memory>
 #include <set>
 
 #include "core/persist/saved_game_image.h"
 #include "core/persist/saved_game_ranges.h"
+#include "tools/savesweep/link_cases.h"
+#include "tools/savesweep/reached_records.h"
 #include "tools/savesweep/saved_fields.h"
+#include "tools/savesweep/saved_file_layout.h"
 #include "tools/savesweep/sweep_bases.h"
 
 namespace tarvelon::savesweep {
 
 namespace {
 
-// Where a table's records stand in the file.
-struct TableInFile {
-    std::size_t start = 0;
-    std::size_t count = 0;
-};
-
-std::vector<TableInFile> TablesInFile(SavedGameImage& image)
-{
-    std::vector<TableInFile> tables{TableInFile{4, 1}};
-    std::size_t at = kSavedGameHeaderBytes;
-    VisitSavedBlocks(image, [&](int, auto& table, auto&) {
-        tables.push_back(TableInFile{at + 4, table.size()});
-        at += 4 + table.size() * sizeof(table[0]);
-    });
-    return tables;
-}
-
-// The integer of `width` bytes (4 or 8) at `at`.
-std::int64_t NumberAt(const std::string& bytes, std::size_t at, int width)
-{
-    if (width == 8) {
-        std::int64_t number = 0;
-        std::memcpy(&number, bytes.data() + at, sizeof number);
-        return number;
-    }
-    std::int32_t word = 0;
-    std::memcpy(&word, bytes.data() + at, sizeof word);
-    return word;
-}
-
-void WriteNumber(std::string& bytes, std::size_t at, int width, std::int64_t value)
-{
-    if (width == 8) {
-        std::memcpy(bytes.data() + at, &value, sizeof value);
-        return;
-    }
-    const auto word = static_cast<std::int32_t>(value);
-    std::memcpy(bytes.data() + at, &word, sizeof word);
-}
-
-bool NameHas(const std::string& lower, std::initializer_list<const char*> words)
-{
-    return std::any_of(words.begin(), words.end(), [&](const char* w) { return lower.find(w) != std::string::npos; });
-}
-
 // The size of the table a field points into, guessed from its name; else its own table's size.
-std::int32_t PointedTableSize(const std::string& field, const SavedGameImage& image, std::size_t ownCount)
+std::int32_t PointedTableSize(const std::string& field, const std::vector<TableInFile>& inFile, std::size_t ownCount)
 {
-    std::string lower = field.substr(field.find("::") + 2);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    std::size_t size = ownCount;
-    if (NameHas(lower, {"player", "captain", "settaker", "starter", "bench", "scorer", "assist"}))
-        size = image.players.size();
-    else if (NameHas(lower, {"coach"}))
-        size = image.coaches.size();
-    else if (NameHas(lower, {"club", "home", "away", "entry", "nation", "team", "winner"}))
-        size = image.clubs.size();
-    else if (NameHas(lower, {"report"}))
-        size = image.matchReports.size();
-    else if (NameHas(lower, {"competition"}))
-        size = image.competitions.size();
-    else if (NameHas(lower, {"league"}))
-        size = image.leagues.size();
-    return static_cast<std::int32_t>(size);
+    const int pointed = PointedTable(field);
+    return static_cast<std::int32_t>(pointed < 0 ? ownCount : inFile[static_cast<std::size_t>(pointed)].count);
 }
 
 struct Place {
@@ -113,64 +55,6 @@ std::vector<Place> PlacesOf(const std::string& bytes, const TableInFile& table, 
     for (const int e : elements)
         places.push_back(Place{static_cast<std::size_t>(std::max(firstHolding(e), 0L)), e});
     return places;
-}
-
-bool IsHumanClub(const SavedGameImage& image, std::int32_t club)
-{
-    const int humans = std::clamp(image.game.HumanClubCount, 0, 6);
-    return club >= 0 && std::find(image.game.HumanClubs, image.game.HumanClubs + humans, club) !=
-                            image.game.HumanClubs + humans;
-}
-
-// The clubs whose records play reaches: the human clubs, the last champion of the history and the
-// club of the last top scorer (prize winners both).
-std::set<std::size_t> ReachedClubs(const SavedGameImage& image)
-{
-    std::set<std::size_t> clubs;
-    for (int h = 0; h < std::clamp(image.game.HumanClubCount, 0, 6); ++h)
-        clubs.insert(static_cast<std::size_t>(image.game.HumanClubs[h]));
-    for (auto p = image.placings.rbegin(); p != image.placings.rend(); ++p)
-        if (p->place == 1) {
-            clubs.insert(static_cast<std::size_t>(p->club));
-            break;
-        }
-    if (!image.scorers.empty())
-        clubs.insert(static_cast<std::size_t>(image.scorers.back().club));
-    return clubs;
-}
-
-// The records of table `name` that play reaches and a first record seldom is; each below `count`.
-std::set<std::size_t> ReachedRecords(const std::string& name, const SavedGameImage& image, std::size_t count)
-{
-    std::set<std::size_t> records{count - 1};
-    if (name == "Clubs" || name == "ClubFinances") {
-        const std::set<std::size_t> clubs = ReachedClubs(image);
-        records.insert(clubs.begin(), clubs.end());
-    } else if (name == "Coaches") {
-        for (const std::int32_t coach : image.game.HumanCoachSlots)
-            records.insert(static_cast<std::size_t>(coach));
-    } else if (name == "Players") {
-        for (const std::size_t club : ReachedClubs(image)) {
-            const auto first = std::find_if(image.players.begin() + 1, image.players.end(), [club](const TPlayer& p) {
-                return p.Club >= 0 && static_cast<std::size_t>(p.Club) == club;
-            });
-            if (first != image.players.end())
-                records.insert(static_cast<std::size_t>(first - image.players.begin()));
-        }
-    } else if (name == "PastMatches") {
-        const auto human = [&image](const TPastMatch& m) {
-            return IsHumanClub(image, m.homeClub) || IsHumanClub(image, m.awayClub);
-        };
-        const auto first = std::find_if(image.pastMatches.begin(), image.pastMatches.end(), human);
-        const auto last = std::find_if(image.pastMatches.rbegin(), image.pastMatches.rend(), human);
-        if (first != image.pastMatches.end()) {
-            records.insert(static_cast<std::size_t>(first - image.pastMatches.begin()));
-            records.insert(static_cast<std::size_t>(image.pastMatches.rend() - last - 1));
-        }
-    }
-    for (auto r = records.begin(); r != records.end();)
-        r = *r < count ? std::next(r) : records.erase(r);
-    return records;
 }
 
 // Where the field is written: its places in the first records, then its element of the data in
@@ -297,7 +181,7 @@ std::vector<SweepCase> CasesOfBase(const std::string& bytes, int base)
             continue;
         const std::set<std::size_t> reached = ReachedRecords(table.name, *image, inFile[t].count);
         for (const IntField& field : IntFieldsOf(table.record)) {
-            const std::int32_t pointedSize = PointedTableSize(field.name, *image, inFile[t].count);
+            const std::int32_t pointedSize = PointedTableSize(field.name, inFile, inFile[t].count);
             for (const Place& place : AllPlacesOf(bytes, inFile[t], table.recordSize, field, reached)) {
                 SweepCase c;
                 c.base = base;
@@ -319,19 +203,26 @@ std::vector<SweepCase> CasesOfBase(const std::string& bytes, int base)
         }
     }
     AddRangeEndCases(bytes, *image, inFile, base, cases);
+    AddLinkCases(bytes, *image, base, cases);
     return cases;
 }
 
 std::string CaseBytes(const std::string& bytes, const SweepCase& c)
 {
     std::string mutated = bytes;
-    ForEachNumberOf(c, [&](std::size_t at) { WriteNumber(mutated, at, c.width, c.value); });
+    if (c.IsLink())
+        for (const CaseWrite& write : c.writes)
+            WriteNumber(mutated, write.fileOffset, write.width, write.value);
+    else
+        ForEachNumberOf(c, [&](std::size_t at) { WriteNumber(mutated, at, c.width, c.value); });
     return mutated;
 }
 
 std::string CaseLabel(const SweepCase& c)
 {
     const std::string record = c.records > 1 ? "*" : std::to_string(c.record);
+    if (c.IsLink())
+        return std::string(BaseName(c.base)) + " " + c.table + "[" + record + "] " + c.field + " = " + c.valueText + " (link)";
     return std::string(BaseName(c.base)) + " " + c.table + "[" + record + "] " + c.field + " = " + std::to_string(c.value) +
            (c.rangeEnd ? " (range end)" : "");
 }

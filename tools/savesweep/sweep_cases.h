@@ -14,12 +14,22 @@
 // a title or the top scorer's prize in the base's history. Last, the same element of every record of
 // the table together, so that whichever record play reaches holds the value. A value the field
 // already holds is left out (the case would be the base itself), as is a value written twice.
+//
+// Last, the link cases (link_cases.h), which write several numbers at once, each one a valid value of
+// its field, so that records disagree with each other.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace tarvelon::savesweep {
+
+// One number a case writes.
+struct CaseWrite {
+    std::size_t fileOffset = 0;
+    int width = 4;
+    std::int64_t value = 0;
+};
 
 struct SweepCase {
     int base = 0;
@@ -33,16 +43,23 @@ struct SweepCase {
     int width = 4;               // bytes of each integer written: 4, or 8 for money
     int elements = 1;            // integers written one after another in each record (an array whole)
     bool rangeEnd = false;       // the value is an end of the range the loader holds the number to
+    // A link case (link_cases.h) writes these numbers instead, `value` being the first of them, and its
+    // label says what it wrote with `valueText` ("divisions[0][0]", "-1").
+    std::vector<CaseWrite> writes;
+    std::string valueText;
+
+    bool IsLink() const { return !writes.empty(); }
 };
 
-// Every case of the base; empty when its bytes are not a valid save.
+// Every case of the base, its link cases last; empty when its bytes are not a valid save.
 std::vector<SweepCase> CasesOfBase(const std::string& bytes, int base);
 
 // The base's bytes with the case's value written.
 std::string CaseBytes(const std::string& bytes, const SweepCase& c);
 
 // "virada Clubs[3] TClub::Points[2] = -1"; every record of the table: "virada Clubs[*] ..."; an end of
-// a number's range: "virada Clubs[*] TClub::Points[*] = 100000000 (range end)".
+// a number's range: "virada Clubs[*] TClub::Points[*] = 100000000 (range end)"; a link case:
+// "virada Leagues[0] TLeague::divisions[0][1] = divisions[0][0] (link)".
 std::string CaseLabel(const SweepCase& c);
 
 }  // namespace tarvelon::savesweep

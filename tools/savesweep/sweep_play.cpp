@@ -1,11 +1,15 @@
 #include "tools/savesweep/sweep_play.h"
 
+#include <algorithm>
 #include <fstream>
+#include <memory>
 
 #include "core/club_rosters.h"
 #include "core/history/career_text.h"
 #include "core/persist/file_io.h"
 #include "core/persist/saved_game.h"
+#include "core/persist/saved_game_blocks.h"
+#include "core/persist/saved_game_image.h"
 #include "core/records/game_state.h"
 #include "core/records/match_records.h"
 #include "core/rollover/season_rollover.h"
@@ -130,6 +134,33 @@ void OpenHistory()
 
 CaseResult Fault(std::string reason) { return CaseResult{CaseOutcome::Fault, std::move(reason)}; }
 
+// The loader's check that refuses the game's save as it would be written now; "" when it loads.
+std::string RefusalOfTodaysSave()
+{
+    const std::string bytes = WriteSavedGameImage();
+    auto image = std::make_unique<SavedGameImage>();
+    if (ReadSavedGameImage(bytes, *image) == SavedGameCheck::kValid)
+        return {};
+    const std::string reason = RefusalReason(bytes);
+    return reason.empty() ? "refused, yet loads when read again" : reason;
+}
+
+// The last of the first days of the state championship, the national cup and the two continental
+// cups in the season's calendar (0 when none is played): the competitions drawn at the season's turn.
+int LastFirstDayOfTheCups()
+{
+    int last = 0;
+    for (const int kind : {kKindStateChampionship, kKindNationalCup, kKindFirstContinentalCup, kKindSecondContinentalCup})
+        for (int day = 1; day <= kCalendarDays; ++day)
+            if (Calendar[static_cast<std::size_t>(day)].dayKind == kind) {
+                last = std::max(last, day);
+                break;
+            }
+    return last;
+}
+
+std::string DayText() { return "season " + std::to_string(Game.Season) + " day " + std::to_string(Game.DayIndex); }
+
 }  // namespace
 
 void OpenViewsAfterLoad()
@@ -154,7 +185,29 @@ bool PlayThroughSeasonTurn()
     return false;
 }
 
-CaseResult PlayCase(const std::string& bytes, const std::string& path)
+CaseResult PlayCheckingEachDay()
+{
+    bool turned = false;
+    int lastDay = 0;
+    for (int day = 0; day < kCalendarDays + kSpareDays + kCalendarDays; ++day) {
+        std::string played = DayText();
+        if (PlayDay() == DayOutcome::SeasonOver) {
+            if (turned)
+                break;
+            TurnToNewSeason();
+            turned = true;
+            lastDay = LastFirstDayOfTheCups();
+            played += " and the season's turn";
+        }
+        if (const std::string refusal = RefusalOfTodaysSave(); !refusal.empty())
+            return Fault("the save after " + played + " is refused: " + refusal);
+        if (turned && Game.DayIndex > lastDay)
+            return CaseResult{CaseOutcome::Played, {}};
+    }
+    return Fault(turned ? "the new season's cups never start" : "the season does not end");
+}
+
+CaseResult PlayCase(const std::string& bytes, const std::string& path, bool everyDay)
 {
     if (!WriteFile(path, bytes))
         return Fault("cannot write " + path);
@@ -168,8 +221,12 @@ CaseResult PlayCase(const std::string& bytes, const std::string& path)
     }
     SeedRepeatableRun(1);
     OpenViewsAfterLoad();
-    if (!PlayThroughSeasonTurn())
+    if (everyDay) {
+        if (const CaseResult days = PlayCheckingEachDay(); days.outcome != CaseOutcome::Played)
+            return days;
+    } else if (!PlayThroughSeasonTurn()) {
         return Fault("the season does not end");
+    }
     const std::string again = path + ".again";
     if (!sim::SaveSimGame(again))
         return Fault("the game cannot save");

@@ -31,7 +31,7 @@ struct Child {
 
 // The child: its messages and the sanitizers' reports into the log, the case played, the outcome as
 // the exit status.
-[[noreturn]] void RunChild(const std::string& bytes, const std::string& scratch, const std::string& log)
+[[noreturn]] void RunChild(const std::string& bytes, bool everyDay, const std::string& scratch, const std::string& log)
 {
     const int fd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     if (fd >= 0) {
@@ -40,7 +40,7 @@ struct Child {
         ::close(fd);
     }
     const std::string path = scratch + "/case-" + std::to_string(::getpid()) + ".sav";
-    const CaseResult result = PlayCase(bytes, path);
+    const CaseResult result = PlayCase(bytes, path, everyDay);
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
     std::filesystem::remove(path + ".again", ignored);
@@ -121,7 +121,7 @@ SweepTally RunCases(const std::array<std::string, kBaseCount>& bases, const std:
             const std::string bytes = CaseBytes(bases[static_cast<std::size_t>(c.base)], c);
             const pid_t pid = ::fork();
             if (pid == 0)
-                RunChild(bytes, options.scratch, log);
+                RunChild(bytes, options.everyDay || c.IsLink(), options.scratch, log);
             running[pid] = Child{next, Clock::now(), log};
             ++next;
         }

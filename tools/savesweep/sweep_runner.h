@@ -16,6 +16,7 @@ struct RunnerOptions {
     int jobs = 1;              // children at once (the machine is shared: at most 6)
     int timeoutSeconds = 600;  // a case still running then is a hang
     std::string scratch;       // folder of the cases' files and logs
+    bool everyDay = false;     // every case's save checked after each day (link cases always are)
 };
 
 struct CaseRecord {
