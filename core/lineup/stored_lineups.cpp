@@ -1,5 +1,7 @@
 #include "core/lineup/stored_lineups.h"
 
+#include <algorithm>
+
 #include "core/match/lineup_access.h"
 #include "core/tables.h"
 #include "core/vocab/tactics_board.h"
@@ -52,9 +54,12 @@ bool LoadLineup(int club, LineupBoard& board)
     TTacticsPreset* preset = FindPreset(club);
     if (preset == nullptr)
         return false;
-    for (int& player : preset->players)
-        if (!Keeps(board, club, player))
+    // A player stands on one shirt: a stored line-up naming him twice keeps his first.
+    for (int shirt = 0; shirt < kShirtCount; ++shirt) {
+        int& player = preset->players[shirt];
+        if (!Keeps(board, club, player) || std::find(preset->players, preset->players + shirt, player) != preset->players + shirt)
             player = 0;
+    }
     for (int shirt = 1; shirt <= kShirtCount; ++shirt) {
         ShirtSlot& s = board.shirts[static_cast<std::size_t>(shirt)];
         const int player = preset->players[shirt - 1];

@@ -292,7 +292,7 @@ TEST_F(LineupRulesTest, PitchSlotsAreFoundByTheirSquaresAndPositionsJudged)
     EXPECT_FALSE(PlaysOutOfPosition(fullBack, 2));
 }
 
-TEST_F(LineupRulesTest, AStoredLineupComesBackWithoutPlayersWhoLeftOrCannotPlay)
+TEST_F(LineupRulesTest, AStoredLineupComesBackWithoutPlayersWhoLeftOrCannotPlayAndEachOnce)
 {
     LineupBoard board = NewLineupBoard(club_, false);
     AutoSelectLineup(board, 9, club_);
@@ -303,6 +303,7 @@ TEST_F(LineupRulesTest, AStoredLineupComesBackWithoutPlayersWhoLeftOrCannotPlay)
     PlayerClubsChanged();
     TacticsPresets[0].players[16] = -1;      // empty places as older saves hold them
     TacticsPresets[0].players[17] = 999999;  // beyond the player table
+    TacticsPresets[0].players[2] = board.shirts[2].player;  // one player on shirts 2 and 3 of an edited file
     LineupBoard reopened = NewLineupBoard(club_, false);
     PlaceFormation(reopened, 4);
     ASSERT_TRUE(LoadLineup(club_, reopened));
@@ -310,6 +311,8 @@ TEST_F(LineupRulesTest, AStoredLineupComesBackWithoutPlayersWhoLeftOrCannotPlay)
     EXPECT_FALSE(reopened.HasPlayer(13));
     EXPECT_FALSE(reopened.HasPlayer(17));
     EXPECT_FALSE(reopened.HasPlayer(18));
+    EXPECT_FALSE(reopened.HasPlayer(3));
+    EXPECT_EQ(reopened.shirts[2].player, board.shirts[2].player);
     EXPECT_EQ(TacticsPresets[0].players[4], 0);
     EXPECT_EQ(reopened.shirts[1].player, board.shirts[1].player);
     for (int shirt = 1; shirt <= kStarterShirts; ++shirt)
