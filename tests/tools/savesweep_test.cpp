@@ -312,6 +312,10 @@ TEST_F(SaveSweepCases, ASampleIsRefusedOrPlaysThroughASeasonTurnToASaveThatLoads
         "nova StateChampionships[0] TStateChampionship::groups[0][1] = groups[0][0] (link)",
         "nova Game[0] TGameState::HumanClubCount = 3 (link)",
         "nova Leagues[0] TLeague::divisionCount = 5 (link)",
+        // Once played to a save their loader refused: a league of no club, a count below its list.
+        "nova Leagues[0] TLeague::divisions[*] = -1 (link)",
+        "nova Game[0] TGameState::HumanClubCount = 0 (link)",
+        "nova Game[0] TGameState::HumanClubCount = 1 (link)",
         "nova Clubs[" + std::to_string(image->game.HumanClubs[0]) + "] TClub::coach = -1 (link)"};
     const std::set<std::string> named = {"TStateChampionship::groupCount", "TLoan::ownerClub", "TLeague::country",
                                          "TLeague::divisionCount", "TGameState::LeagueClubCount", "TGameState::LeagueRound"};

@@ -15,6 +15,7 @@
 //                      [--field REGEX] [--value N] [--every N] [--links] [--every-day] [--list]
 //                      [--reuse-bases] [--report FILE] [--rerun REPORT] [--resume REPORT]
 //   tarvelon-savesweep --why FILE
+//   tarvelon-savesweep [--folder DIR] --play FILE   (one saved game played as a link case is)
 #include <unistd.h>
 
 #include <algorithm>
@@ -51,6 +52,7 @@ struct Options {
     bool reuseBases = false;
     std::string report;     // every case's outcome, one line each
     std::string why;        // only say which check refuses this file
+    std::string play;       // only play this file, a day at a time, as a link case is played
     std::string rerun;      // only the cases a former report calls faults
     std::string resume;     // the cases this report lacks, the report carried on
 };
@@ -61,7 +63,9 @@ const char kUsage[] =
     "                          [--links (only the link cases)] [--every-day (each day's save checked in every case)]\n"
     "                          [--report FILE] [--rerun REPORT (only the cases it calls faults)]\n"
     "                          [--resume REPORT (the cases it lacks, added to it)]\n"
-    "       tarvelon-savesweep --why FILE   (which check of the loader refuses the file)\n";
+    "       tarvelon-savesweep --why FILE   (which check of the loader refuses the file)\n"
+    "       tarvelon-savesweep [--folder DIR] --play FILE   (refused, or played a day at a time past the\n"
+    "                          new season's first cup and state days, every day's save loading)\n";
 
 int BaseNamed(const std::string& name)
 {
@@ -102,6 +106,7 @@ bool ParseOptions(int argc, char** argv, Options& o)
         else if (arg == "--every" && hasValue) o.every = std::max(std::atoi(argv[++i]), 1);
         else if (arg == "--report" && hasValue) o.report = argv[++i];
         else if (arg == "--why" && hasValue) o.why = argv[++i];
+        else if (arg == "--play" && hasValue) o.play = argv[++i];
         else if (arg == "--rerun" && hasValue) o.rerun = argv[++i];
         else if (arg == "--resume" && hasValue) o.resume = o.report = argv[++i];
         else return false;
@@ -220,6 +225,18 @@ int Sweep(const Options& o, const std::array<std::string, kBaseCount>& bases, co
     return tally.faults.empty() ? 0 : 3;
 }
 
+// A player's file played in the sweep's folder as a link case is, from a copy (the file stays as
+// it is): the outcome as a report line gives it. The exit status is 3 for a fault.
+int PlayOneFile(const std::string& file)
+{
+    const std::string copy = std::filesystem::absolute("play-copy.sav").string();
+    const CaseResult result = PlayCase(ReadBytes(file), copy, true);
+    std::cout << OutcomeName(result.outcome);
+    if (!result.reason.empty()) std::cout << ": " << result.reason;
+    std::cout << "\n";
+    return result.outcome == CaseOutcome::Fault ? 3 : 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -237,10 +254,12 @@ int main(int argc, char** argv)
         std::cout << (reason.empty() ? "loads" : "refused: " + reason) << "\n";
         return reason.empty() ? 0 : 1;
     }
-    for (std::string* path : {&o.report, &o.rerun, &o.resume})  // before the folder is entered
+    for (std::string* path : {&o.report, &o.rerun, &o.resume, &o.play})  // before the folder is entered
         if (!path->empty())
             *path = std::filesystem::absolute(*path).string();
     EnterSweepFolder(o.folder, 1);
+    if (!o.play.empty())
+        return PlayOneFile(o.play);
     std::array<std::string, kBaseCount> bases{};
     if (!PrepareBases(o, bases))
         return 1;
