@@ -25,8 +25,9 @@ enum class SavedGameCheck {
     kWrongVersion,  // a whole header whose version is not 10
     kCorrupt,       // short, truncated, a count that runs past the end, bytes left over, a season,
                     // calendar day, stage, tally or amount of money no game reaches (saved_game_ranges.h), a group
-                    // place the rules cannot play (saved_game_groups.h), or an index or count outside
-                    // the table it points into (saved_game_indexes.h)
+                    // place the rules cannot play (saved_game_groups.h), an index or count outside
+                    // the table it points into, or records that name each other and disagree
+                    // (saved_game_indexes.h)
 };
 
 // The live game as a saved-game file holds it. Every number the loader holds to a range is first
