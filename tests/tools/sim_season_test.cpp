@@ -288,6 +288,51 @@ TEST_F(SimSeasons, EverySaveOfSeasonsWithFourCoachesLoads)
     EXPECT_GE(nationsLed, 2);
 }
 
+// Brazil alone in divisions of twenty with its state championships: the fourth division is regional,
+// dissolved at each turn and filled again from the state finals. Every save of three seasons with two
+// coaches, one a day, loads: the division lists agree with the clubs' records through every turn.
+TEST_F(SimSeasons, EverySaveOfTheRegionalFourthDivisionsSeasonsLoads)
+{
+    StartRules({kSeed + 5});
+    CollectMessages();
+    BeginNewGameSetup();
+    ListNewGameClubFiles();
+    NewGameChoices choices;
+    choices.countries = {29};
+    choices.leagueFormat = kLeagueFormatDivisionsOf20;
+    choices.stateChampionships = true;
+    ASSERT_TRUE(SetUpNewGameBeforeCoaches(choices));
+    ASSERT_EQ(Game.RegionalFourthDivision, 1);
+    Game.HumanClubCount = 2;
+    const TLeague& brazil = Leagues[static_cast<std::size_t>(FindLeagueByCountry(29))];
+    ASSERT_TRUE(ChooseHumanClub(1, brazil.divisions[0][0], "Treinador 1"));
+    ASSERT_TRUE(ChooseHumanClub(2, brazil.divisions[2][4], "Treinador 2"));
+    const FirstScreen first = RunNewGameBuilder();
+    ASSERT_NE(first, FirstScreen::None);
+    BeginSeasonLoop(first == FirstScreen::Matchday);
+    int saves = 0;
+    int mostDivisions = 0;
+    const auto expectSaveLoads = [&] {
+        auto image = std::make_unique<SavedGameImage>();
+        const SavedGameCheck check = ReadSavedGameImage(WriteSavedGameImage(), *image);
+        const char* outside = SavedIndexOutsideItsTable(*image);
+        EXPECT_EQ(check, SavedGameCheck::kValid) << "season " << Game.Season << " day " << Game.DayIndex << ": "
+                                                 << (outside != nullptr ? outside : "not an index");
+        mostDivisions = std::max(mostDivisions, brazil.divisionCount);
+        ++saves;
+    };
+    SeasonWatch watch;
+    watch.afterDay = expectSaveLoads;
+    for (int season = 1; season <= kSeasons; ++season) {
+        PlaySeasonDays(watch);
+        ASSERT_FALSE(HasFailure()) << "season " << season;
+        TurnToNewSeason();
+        expectSaveLoads();
+    }
+    EXPECT_GT(saves, 150);
+    EXPECT_EQ(mostDivisions, 4) << "the regional fourth division was never filled";
+}
+
 // The first World Cup of a game with the chooser's defaults is the real 2010 one: a save taken a
 // day into it holds its 32 national teams ranked in the tournament rows, each once, and a load
 // gives them back.
