@@ -1,6 +1,6 @@
 // The index checks of the competitions: division lists and league records, state championships,
 // cup ties, fixtures and the competition table; and what their draws are made of: the state
-// championships' clubs and results, the clubs of one match. (The division lists agree with
+// championships' clubs and results. (The division lists agree with
 // each other in saved_game_index_leagues.cpp.)
 #include <algorithm>
 #include <vector>
@@ -80,19 +80,12 @@ bool StateResultsNameEachClubOnce(const SavedGameImage& image)
     return std::adjacent_find(clubs.begin(), clubs.end()) == clubs.end();
 }
 
-// No club plays itself.
-bool FixtureBetweenTwoClubs(const TFixture& fixture)
-{
-    return fixture.home < 0 || fixture.away < 0 || fixture.home != fixture.away;
-}
-
 }  // namespace
 
 const char* CompetitionLinksDisagree(const SavedGameImage& image)
 {
     if (!StatesHoldTheirOwnClubs(image)) return "state championship's clubs";
     if (!StateResultsNameEachClubOnce(image)) return "state results";
-    if (!Every(image.fixtures, FixtureBetweenTwoClubs)) return "fixture of a club against itself";
     return nullptr;
 }
 

@@ -31,8 +31,8 @@
 // - the league format is one a game has, each league of its own country; the played divisions list
 //   league clubs of the country in the division their records say, each once in all the leagues,
 //   and their final orders rank those clubs (saved_game_index_leagues.cpp);
-// - the state championships' tiers hold their own state's league clubs, the state results each club
-//   once, and no fixture a club against itself (saved_game_index_competitions.cpp).
+// - the state championships' tiers hold their own state's league clubs, and the state results each
+//   club once (saved_game_index_competitions.cpp).
 #include "core/persist/saved_game_blocks.h"
 
 namespace tarvelon {

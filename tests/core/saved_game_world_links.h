@@ -191,7 +191,7 @@ inline void KeepMatchArchiveInTables()
 
 // The records that name each other brought to agree, as the loader asks: the world has no league
 // club, so no human club, coach or national team, no club in a division or a state's tiers; the
-// leagues are of different countries; no club twice among the state results, none against itself.
+// leagues are of different countries; no club twice among the state results.
 inline void KeepRecordsAgreeing()
 {
     for (TClub& club : Clubs) club.IsHuman = 0;
@@ -209,8 +209,6 @@ inline void KeepRecordsAgreeing()
         for (auto& tier : state.groups) std::fill(std::begin(tier), std::end(tier), -1);
     for (std::size_t r = 0; r < StateResults.size(); ++r)
         StateResults[r].club = r < Clubs.size() ? static_cast<std::int32_t>(r) : -1;
-    for (TFixture& fixture : Fixtures)
-        if (fixture.home == fixture.away) fixture.away = -1;
 }
 
 inline void KeepLinksInTables()
