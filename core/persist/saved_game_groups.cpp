@@ -53,12 +53,6 @@ bool GroupTableHoldsEachClubOnce(const std::int32_t (&table)[8][4], std::size_t 
                        [&places](const std::int32_t (&group)[4]) { return places.TakeAll(group); });
 }
 
-// A state without tiers whose places were never cleared to -1 holds zeros: it plays nothing.
-bool StateNeverDrawn(const TStateChampionship& state)
-{
-    return state.groupCount == 0 && AllZero(state.groups);
-}
-
 // Every state's tiers, the reserve tiers included, are one competition: a club plays in its own state.
 bool StatesHoldEachClubOnce(const std::array<TStateChampionship, kStateCount>& states, std::size_t clubCount)
 {
@@ -71,6 +65,11 @@ bool StatesHoldEachClubOnce(const std::array<TStateChampionship, kStateCount>& s
 }
 
 }  // namespace
+
+bool StateNeverDrawn(const TStateChampionship& state)
+{
+    return state.groupCount == 0 && AllZero(state.groups);
+}
 
 bool GroupsHoldEachClubOnce(const TGameState& game, const std::array<TStateChampionship, kStateCount>& states,
                             std::size_t clubCount)

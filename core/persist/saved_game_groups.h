@@ -15,6 +15,10 @@ namespace tarvelon {
 
 struct SavedGameImage;
 
+// A state without tiers whose places were never cleared to -1 holds zeros: it plays nothing (a game
+// starts with the places zeroed).
+bool StateNeverDrawn(const TStateChampionship& state);
+
 bool GroupsHoldEachClubOnce(const TGameState& game, const std::array<TStateChampionship, kStateCount>& states,
                             std::size_t clubCount);
 

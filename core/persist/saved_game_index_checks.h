@@ -36,6 +36,14 @@ bool AllIndexesOrNone(const Values& values, std::size_t size)
     return std::all_of(std::begin(values), std::end(values), [size](std::int32_t v) { return IndexOrNone(v, size); });
 }
 
+// No value twice among `values` (taken by copy: they are sorted).
+template <typename Values>
+bool Distinct(Values values)
+{
+    std::sort(std::begin(values), std::end(values));
+    return std::adjacent_find(std::begin(values), std::end(values)) == std::end(values);
+}
+
 template <typename Records, typename Test>
 bool Every(const Records& records, Test&& test)
 {

@@ -1,10 +1,10 @@
 // The index checks of the competitions: division lists and league records, state championships,
-// cup ties, fixtures and the competition table; and what their draws are made of: the state
-// championships' clubs and results. (The division lists agree with
-// each other in saved_game_index_leagues.cpp.)
-#include <algorithm>
+// cup ties, fixtures and the competition table; and what the state championships' draws are made
+// of: their clubs and results. (The division lists agree with each other in
+// saved_game_index_leagues.cpp.)
 #include <vector>
 
+#include "core/persist/saved_game_groups.h"
 #include "core/persist/saved_game_index_checks.h"
 #include "core/vocab/countries.h"
 
@@ -49,10 +49,7 @@ bool FixtureInTables(const TFixture& fixture, const TableSizes& sizes)
 // division is filled from them, and a club from elsewhere would play in two leagues.
 bool StateHoldsItsOwnClubs(const TStateChampionship& state, std::int32_t stateIndex, const SavedGameImage& image)
 {
-    if (state.groupCount == 0 && Every(state.groups, [](const auto& tier) {
-            return Every(tier, [](std::int32_t club) { return club == 0; });
-        }))
-        return true;  // never drawn: a game starts with the places zeroed
+    if (StateNeverDrawn(state)) return true;
     return Every(state.groups, [&](const std::int32_t (&tier)[kStateTierSize]) {
         return Every(tier, [&](std::int32_t club) {
             if (club == kNone) return true;
@@ -76,8 +73,7 @@ bool StateResultsNameEachClubOnce(const SavedGameImage& image)
     std::vector<std::int32_t> clubs;
     for (const TStateResult& result : image.stateResults)
         if (result.club >= 0) clubs.push_back(result.club);
-    std::sort(clubs.begin(), clubs.end());
-    return std::adjacent_find(clubs.begin(), clubs.end()) == clubs.end();
+    return Distinct(clubs);
 }
 
 }  // namespace

@@ -91,8 +91,7 @@ bool CountriesDistinct(const std::vector<TLeague>& leagues)
 {
     std::vector<std::int32_t> countries;
     for (const TLeague& league : leagues) countries.push_back(league.country);
-    std::sort(countries.begin(), countries.end());
-    return std::adjacent_find(countries.begin(), countries.end()) == countries.end();
+    return Distinct(countries);
 }
 
 }  // namespace

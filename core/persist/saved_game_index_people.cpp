@@ -90,13 +90,6 @@ bool IsClubOfTheGame(std::size_t club, const SavedGameImage& image)
     return static_cast<std::int64_t>(club) < FirstNationalEntry(image.game);
 }
 
-template <typename Values>
-bool Distinct(Values values)
-{
-    std::sort(std::begin(values), std::end(values));
-    return std::adjacent_find(std::begin(values), std::end(values)) == std::end(values);
-}
-
 // A list of six places whose first `count` name different records, each as `listed` wants, and
 // whose other places hold only what `unused` takes.
 template <typename Listed, typename Unused>
