@@ -6,12 +6,11 @@ object Form40: TForm40
   Caption = 'Salvar jogo'
   ClientWidth = 380
   ClientHeight = 170
-  Color = 4210752
+  Color = clBtnFace
   KeyPreview = True
   Position = poScreenCenter
   Font.Name = 'Arial'
   Font.Height = -12
-  Font.Color = clWhite
   OnShow = FormShow
   OnClose = FormClose
   object Label2: TLabel
@@ -21,7 +20,7 @@ object Form40: TForm40
     Font.Name = 'Arial'
     Font.Height = -18
     Font.Style = [fsBold]
-    Font.Color = clWhite
+    Font.Color = clNavy
     Transparent = True
   end
   object Label1: TLabel
@@ -34,7 +33,7 @@ object Form40: TForm40
     Caption = 'Como é a primeira vez que vai salvar você tem que escolher  um nome para o arquivo a ser salvo:'
     Font.Name = 'Arial'
     Font.Height = -12
-    Font.Color = clWhite
+    Font.Color = clBlack
     Transparent = True
   end
   object Edit1: TEdit

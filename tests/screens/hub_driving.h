@@ -11,7 +11,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -34,28 +37,47 @@
 
 namespace tarvelon::test {
 
-// The game folder's background picture "img/f01.jpg" is plain red while the object lives (so a
-// screen that tiles it shows red), and gone again afterwards.
-class RedBackgroundPicture {
+// The game folder's background picture "img/f01.jpg" replaced while the object lives by what `write`
+// writes there (nothing: a game folder without it) and loaded; the picture that was there before is
+// put back and loaded again afterwards.
+class BackgroundPictureForTest {
 public:
-    RedBackgroundPicture()
+    explicit BackgroundPictureForTest(const std::function<bool(const QString& path)>& write)
     {
         std::filesystem::create_directories("img");
-        QImage red(32, 32, QImage::Format_RGB32);
-        red.fill(QColor(220, 0, 0));
-        loaded_ = red.save("img/f01.jpg", "JPG") && LoadBackgroundBitmap();
+        if (std::ifstream before{kPath, std::ios::binary})
+            before_ = std::string(std::istreambuf_iterator<char>(before), {});
+        std::filesystem::remove(kPath);
+        loaded_ = write(QString::fromLatin1(kPath)) && LoadBackgroundBitmap();
     }
-    ~RedBackgroundPicture()
+    ~BackgroundPictureForTest()
     {
-        std::filesystem::remove("img/f01.jpg");
+        std::filesystem::remove(kPath);
+        if (before_)
+            std::ofstream(kPath, std::ios::binary) << *before_;
         LoadBackgroundBitmap();
     }
-    RedBackgroundPicture(const RedBackgroundPicture&) = delete;
-    RedBackgroundPicture& operator=(const RedBackgroundPicture&) = delete;
+    BackgroundPictureForTest(const BackgroundPictureForTest&) = delete;
+    BackgroundPictureForTest& operator=(const BackgroundPictureForTest&) = delete;
     bool Loaded() const { return loaded_; }
 
 private:
+    static constexpr const char* kPath = "img/f01.jpg";
+    std::optional<std::string> before_;
     bool loaded_ = false;
+};
+
+// The background picture plain red (so a screen that tiles it shows red).
+class RedBackgroundPicture : public BackgroundPictureForTest {
+public:
+    RedBackgroundPicture()
+        : BackgroundPictureForTest([](const QString& path) {
+              QImage red(32, 32, QImage::Format_RGB32);
+              red.fill(QColor(220, 0, 0));
+              return red.save(path, "JPG");
+          })
+    {
+    }
 };
 
 // Runs `act` once on what `find` returns as soon as it returns a form, from inside whatever modal

@@ -20,6 +20,11 @@ double Waves(double u, double v)
 
 }  // namespace
 
+std::string ScreenBackgroundJpeg()
+{
+    return EncodeJpeg(DrawScreenBackground(), 88);
+}
+
 Image DrawScreenBackground()
 {
     return Render(256, 256, 1, [](double u, double v) {

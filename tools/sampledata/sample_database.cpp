@@ -102,7 +102,7 @@ SampleDatabaseReport WriteSampleDatabase(const fs::path& folder, std::uint64_t s
     // The crest the editor shows for a club without one: a plain grey shield.
     out.Write("teams/escudos/nullescudo.gif",
               EncodeGif(DrawCrest(CrestDesign{0x00A0A0A0, 0x00FFFFFF, 0, ' '}, kCrestWidth, kCrestHeight)));
-    out.Write("img/f01.jpg", EncodeJpeg(DrawScreenBackground(), 88));
+    out.Write("img/f01.jpg", ScreenBackgroundJpeg());
     out.Write("img/f02.bmp", EncodeBmp(DrawBuilderBackground(), Rgba{0, 0, 0, 255}));
     for (const WaveFile& sound : MakeGameSounds(random.Fork("sounds"))) {
         out.Write(sound.path, sound.bytes);

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,7 +31,9 @@
 #include "screens/common/art/hub_art.h"
 #include "tests/platform/forms_test_support.h"
 #include "tests/screens/hub_driving.h"
+#include "tests/screens/text_contrast.h"
 #include "tests/screens/two_coach_hub_suite.h"
+#include "tools/sampledata/backgrounds.h"
 #include "tests/platform/modal_answer_each.h"
 #include "tests/platform/modal_driver.h"
 
@@ -168,6 +171,40 @@ TEST_F(SaveDialogsTest, TheNameAndOverwriteDialogsTileTheBackgroundPicture)
         const QColor corner = picture.pixelColor(3, 3);
         EXPECT_GT(corner.red(), 180);
         EXPECT_LT(corner.green(), 60);
+    }
+}
+
+// The name dialog's heading and instructions read at 4.5 : 1 or better on what is painted under them,
+// on the game's background picture as on the dialog's own colour in a game folder without it. (They
+// were once white, and hardly showed on the light picture.)
+TEST_F(SaveDialogsTest, TheNameDialogsHeadingAndInstructionsReadOnWhatIsPaintedUnderThem)
+{
+    TForm13* hub = OpenTheHub();
+    ASSERT_NE(hub, nullptr);
+    const auto measure = [&] {
+        std::map<std::string, double> ratios;
+        Game.saveName.set("");
+        std::filesystem::remove("sav/legivel.nsx");
+        test::Answer<TForm40>([&](TForm40& dialog) {
+            test::Pump();
+            for (const test::TextContrast& label : test::MeasureTextContrast(dialog))
+                ratios[label.name] = label.ratio;
+            QTest::keyClicks(dialog.Edit1->Widget(), "legivel");
+            QTest::mouseClick(dialog.bt1->Widget(), Qt::LeftButton);
+        });
+        QTest::keyClick(hub->Widget(), Qt::Key_F2);
+        EXPECT_EQ(Game.saveName.str(), "legivel.nsx");  // and the dialog saved as before
+        return ratios;
+    };
+    for (const bool picture : {true, false}) {
+        const test::BackgroundPictureForTest background([picture](const QString& path) {
+            return !picture || (std::ofstream(path.toStdString(), std::ios::binary) << sampledata::ScreenBackgroundJpeg());
+        });
+        ASSERT_EQ(BackgroundBitmap != nullptr, picture);
+        const std::map<std::string, double> ratios = measure();
+        ASSERT_TRUE(ratios.contains("Label2") && ratios.contains("Label1")) << (picture ? "on the picture" : "without it");
+        EXPECT_GE(ratios.at("Label2"), 4.5) << "\"Salvar jogo\"" << (picture ? " on the picture" : " without it");
+        EXPECT_GE(ratios.at("Label1"), 4.5) << "the instructions" << (picture ? " on the picture" : " without it");
     }
 }
 
