@@ -189,7 +189,7 @@ object Form78: TForm78
     Font.Name = 'Arial'
     Font.Height = -11
     Font.Style = [fsBold]
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -204,7 +204,7 @@ object Form78: TForm78
     Font.Name = 'Arial'
     Font.Height = -11
     Font.Style = [fsBold]
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -219,7 +219,7 @@ object Form78: TForm78
     Font.Name = 'Arial'
     Font.Height = -11
     Font.Style = [fsBold]
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -234,7 +234,7 @@ object Form78: TForm78
     Font.Name = 'Arial'
     Font.Height = -11
     Font.Style = [fsBold]
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -249,7 +249,7 @@ object Form78: TForm78
     Font.Name = 'Arial'
     Font.Height = -11
     Font.Style = [fsBold]
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -264,7 +264,7 @@ object Form78: TForm78
     Font.Name = 'Arial'
     Font.Height = -11
     Font.Style = [fsBold]
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -279,7 +279,7 @@ object Form78: TForm78
     Font.Name = 'Arial'
     Font.Height = -11
     Font.Style = [fsBold]
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -294,7 +294,7 @@ object Form78: TForm78
     Font.Name = 'Arial'
     Font.Height = -11
     Font.Style = [fsBold]
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -307,7 +307,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -377,7 +377,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -447,7 +447,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -517,7 +517,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -587,7 +587,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -657,7 +657,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -743,7 +743,7 @@ object Form78: TForm78
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]
-    Font.Color = clTeal
+    Font.Color = 6710784
     Transparent = True
     Layout = tlCenter
   end
@@ -756,7 +756,7 @@ object Form78: TForm78
     Caption = '1'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -827,7 +827,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -840,7 +840,7 @@ object Form78: TForm78
     Caption = '2'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -911,7 +911,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -924,7 +924,7 @@ object Form78: TForm78
     Caption = '3'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -995,7 +995,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -1008,7 +1008,7 @@ object Form78: TForm78
     Caption = '4'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -1079,7 +1079,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -1092,7 +1092,7 @@ object Form78: TForm78
     Caption = '5'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -1163,7 +1163,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -1176,7 +1176,7 @@ object Form78: TForm78
     Caption = '6'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -1247,7 +1247,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -1260,7 +1260,7 @@ object Form78: TForm78
     Caption = '7'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -1331,7 +1331,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -1344,7 +1344,7 @@ object Form78: TForm78
     Caption = '8'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -1415,7 +1415,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -1429,7 +1429,7 @@ object Form78: TForm78
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]
-    Font.Color = clTeal
+    Font.Color = 6710784
     Transparent = True
     Layout = tlCenter
   end
@@ -1442,7 +1442,7 @@ object Form78: TForm78
     Caption = '9'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -1513,7 +1513,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -1526,7 +1526,7 @@ object Form78: TForm78
     Caption = '10'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -1597,7 +1597,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -1610,7 +1610,7 @@ object Form78: TForm78
     Caption = '11'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -1681,7 +1681,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -1694,7 +1694,7 @@ object Form78: TForm78
     Caption = '12'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -1765,7 +1765,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -1779,7 +1779,7 @@ object Form78: TForm78
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]
-    Font.Color = clTeal
+    Font.Color = 6710784
     Transparent = True
     Layout = tlCenter
   end
@@ -1792,7 +1792,7 @@ object Form78: TForm78
     Caption = '13'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -1863,7 +1863,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -1876,7 +1876,7 @@ object Form78: TForm78
     Caption = '14'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -1947,7 +1947,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -1961,7 +1961,7 @@ object Form78: TForm78
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]
-    Font.Color = clTeal
+    Font.Color = 6710784
     Transparent = True
     Layout = tlCenter
   end
@@ -1974,7 +1974,7 @@ object Form78: TForm78
     Caption = '15'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -2045,7 +2045,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end
@@ -2059,7 +2059,7 @@ object Form78: TForm78
     Font.Name = 'Arial'
     Font.Height = -12
     Font.Style = [fsBold]
-    Font.Color = clTeal
+    Font.Color = 6710784
     Transparent = True
     Layout = tlCenter
   end
@@ -2072,7 +2072,7 @@ object Form78: TForm78
     Caption = '16'
     Font.Name = 'Arial'
     Font.Height = -10
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Alignment = taCenter
     Layout = tlCenter
@@ -2143,7 +2143,7 @@ object Form78: TForm78
     AutoSize = False
     Font.Name = 'Arial'
     Font.Height = -9
-    Font.Color = clGray
+    Font.Color = 6316128
     Transparent = True
     Layout = tlCenter
   end

@@ -1,17 +1,23 @@
 // How well the text of the screens reads against what is painted under it: the measure itself, on a
-// form of known colours.
+// form of known colours, and every registered screen on the gallery's seeded game.
 #include <QTest>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/forms/application.h"
+#include "platform/forms/screen.h"
 #include "platform/stdctrls/graphic_controls.h"
 #include "richtext/html_label.h"
 #include "screens/common/game_form.h"
+#include "screens/common/screen_registry.h"
 #include "screens/screens_registration.h"
 #include "tests/platform/forms_test_support.h"
+#include "tests/platform/modal_driver.h"
+#include "tests/screens/gallery_game_suite.h"
 #include "tests/screens/text_contrast.h"
 
 namespace tarvelon {
@@ -171,6 +177,83 @@ TEST_F(TextContrastMeasure, TheRatioRunsFromOneForEqualColoursToTwentyOneForBlac
     const TextContrast faint = test::MeasureLetters(over, under, {static_cast<TColor>(0xCDCDCD)});
     EXPECT_EQ(faint.pixels, 10);
     EXPECT_LT(faint.ratio, 1.1);
+}
+
+// The game's screens on the gallery's seeded game.
+class ScreensTextContrast : public test::GalleryGameSuite {
+protected:
+    static void SetUpTestSuite() { PrepareGame(5, 4); }
+};
+
+struct MeasuredScreen {
+    std::string formClass;
+    std::vector<TextContrast> labels;
+};
+
+MeasuredScreen MeasureScreen(const TScreenRecord& entry)
+{
+    MeasuredScreen screen{entry.formClass, {}};
+    std::optional<test::GameKeptAside> kept;
+    if (entry.replacesGame)
+        kept.emplace();
+    TGameForm* form = CreateScreen(entry, Application, true);
+    if (form == nullptr)
+        return screen;
+    form->Show();
+    Application->ProcessMessages();
+    form->Repaint();
+    screen.labels = test::MeasureTextContrast(*form);
+    test::CloseEveryForm();
+    return screen;
+}
+
+// The faint colours the screens are meant to show, which stay as they are: the standings' yellow page
+// titles, the live matchday's yellow venues and silver crowds on its green, the coach ranking's yellow
+// name and points (readable by their dark shadow). "#" stands for the number of a row's label.
+const std::set<std::string> kMeantFaint = {
+    "TForm36.labtitulo#", "TForm46.est#", "TForm46.labpub#", "TForm47.label13", "TForm47.label53",
+};
+
+bool MeantFaint(const std::string& formClass, const std::string& name)
+{
+    const std::size_t digits = name.find_last_not_of("0123456789") + 1;
+    return kMeantFaint.contains(formClass + "." + name) ||
+           (digits < name.size() && kMeantFaint.contains(formClass + "." + name.substr(0, digits) + "#"));
+}
+
+// Held to 3 : 1: the text of every label that is read on its own; a disabled control is greyed and a
+// shadow copy lies under its text on purpose.
+bool HeldToTheBar(const std::string& formClass, const TextContrast& label)
+{
+    return label.enabled && !label.shadowCopy && !MeantFaint(formClass, label.name);
+}
+
+std::string Described(const std::string& formClass, const TextContrast& label)
+{
+    char figure[160];
+    std::snprintf(figure, sizeof figure, "%s.%s %s%s%s %.2f : 1, text #%02X%02X%02X", formClass.c_str(), label.name.c_str(),
+                  label.className.c_str(), label.enabled ? "" : " (disabled)", label.shadowCopy ? " (shadow copy)" : "",
+                  label.ratio, label.colour & 0xFF, (label.colour >> 8) & 0xFF, (label.colour >> 16) & 0xFF);
+    return std::string(figure) + " \"" + label.text + "\"";
+}
+
+TEST_F(ScreensTextContrast, EveryLabelOfEveryScreenReadsOnWhatIsPaintedUnderIt)
+{
+    ASSERT_NE(BackgroundBitmap, nullptr);
+    int labels = 0;
+    for (const TScreenRecord* entry : RegisteredScreens()) {
+        const MeasuredScreen screen = MeasureScreen(*entry);
+        for (const TextContrast& label : screen.labels) {
+            ++labels;
+            const std::string described = Described(screen.formClass, label);
+            EXPECT_GT(label.pixels, 0) << described << ": its text colour is not in its letters";
+            if (label.pixels > 0 && label.ratio < 4.5)
+                std::printf("%s\n", described.c_str());  // the figures below 4.5 : 1, for whoever looks
+            if (label.pixels > 0 && HeldToTheBar(screen.formClass, label))
+                EXPECT_GE(label.ratio, 3.0) << described;
+        }
+    }
+    EXPECT_GT(labels, 500);
 }
 
 }  // namespace
