@@ -207,11 +207,14 @@ MeasuredScreen MeasureScreen(const TScreenRecord& entry)
     return screen;
 }
 
-// The faint colours the screens are meant to show, which stay as they are: the standings' yellow page
-// titles, the live matchday's yellow venues and silver crowds on its green, the coach ranking's yellow
-// name and points (readable by their dark shadow). "#" stands for the number of a row's label.
+// The faint colours the screens are meant to show, which stay as they are: the hub's club name, in the
+// club's own colours over its shadow; the bid's amount in red when the club cannot pay it; the
+// standings' yellow page titles; the live matchday's yellow venues and silver crowds on its green; the
+// coach ranking's yellow name and points (readable by their dark shadow). "#" stands for the number of
+// a row's label.
 const std::set<std::string> kMeantFaint = {
-    "TForm36.labtitulo#", "TForm46.est#", "TForm46.labpub#", "TForm47.label13", "TForm47.label53",
+    "TForm13.nometime", "TForm60.Label6",  "TForm36.labtitulo#", "TForm46.est#",
+    "TForm46.labpub#",  "TForm47.label13", "TForm47.label53",
 };
 
 bool MeantFaint(const std::string& formClass, const std::string& name)
