@@ -67,6 +67,21 @@ std::vector<TColor> MarkupColours(const std::string& markup)
     return colours;
 }
 
+// Blanks a label's text and gives it back, its automatic sizing off meanwhile so that it keeps its place.
+template <typename Label, typename TextOwner>
+void BlankInPlace(LabelText& out, Label& label, void (TextOwner::*setText)(const std::string&),
+                  void (Label::*setSizing)(bool), bool sizing)
+{
+    out.blank = [&label, setText, setSizing] {
+        (label.*setSizing)(false);
+        (label.*setText)(std::string());
+    };
+    out.restore = [&label, setText, setSizing, sizing, text = out.text] {
+        (label.*setText)(text);
+        (label.*setSizing)(sizing);
+    };
+}
+
 LabelText TextOfLabel(TLabel& label)
 {
     LabelText out;
@@ -74,15 +89,7 @@ LabelText TextOfLabel(TLabel& label)
     out.colours = {label.Enabled() ? label.Font().Color() : clBtnShadow};
     if (!label.Enabled())
         out.decoration = {clBtnHighlight};
-    const bool autoSize = label.AutoSize();
-    out.blank = [&label] {
-        label.SetAutoSize(false);
-        label.SetCaption("");
-    };
-    out.restore = [&label, autoSize, text = out.text] {
-        label.SetCaption(text);
-        label.SetAutoSize(autoSize);
-    };
+    BlankInPlace(out, label, &TLabel::SetCaption, &TLabel::SetAutoSize, label.AutoSize());
     return out;
 }
 
@@ -97,15 +104,9 @@ LabelText TextOfRichLabel(TRichLabel& label)
         out.colours.push_back(label.URLColor());
     if (FindNoCase(out.text, "<SHAD") != std::string::npos)
         out.decoration = {label.ShadowColor()};
-    const bool autoSizing = label.AutoSizing();
-    out.blank = [&label] {
-        label.SetAutoSizing(false);
-        label.SetHTMLText(std::string());
-    };
-    out.restore = [&label, autoSizing, text = out.text] {
-        label.SetHTMLText(text);
-        label.SetAutoSizing(autoSizing);
-    };
+    using SetText = void (TRichLabel::*)(const std::string&);
+    BlankInPlace(out, label, static_cast<SetText>(&TRichLabel::SetHTMLText), &TRichLabel::SetAutoSizing,
+                 label.AutoSizing());
     return out;
 }
 

@@ -4,7 +4,6 @@
 // to 21). The letters are found by painting the label's area twice, with its text and without it:
 // the pixels that differ are the text, and the second picture there is what lies under it.
 #include <QImage>
-#include <QRect>
 #include <string>
 #include <vector>
 
@@ -17,13 +16,13 @@ class TForm;
 namespace tarvelon::test {
 
 struct TextContrast {
-    std::string name;       // the label's component name
-    std::string className;  // TLabel, TRichLabel, ...
-    std::string text;       // its caption, or its markup
-    TColor colour = 0;      // the text colour that reads worst, as RGB
-    double ratio = 0;       // that colour against the mean luminance under its letters
-    int pixels = 0;         // the letters' pixels the figure stands on
-    bool enabled = true;    // a disabled label's text is greyed on purpose
+    std::string name;         // the label's component name
+    std::string className;    // TLabel, TRichLabel, ...
+    std::string text;         // its caption, or its markup
+    TColor colour = 0;        // the text colour that reads worst, as RGB
+    double ratio = 0;         // that colour against the mean luminance under its letters
+    int pixels = 0;           // the letters' pixels the figure stands on
+    bool enabled = true;      // a disabled label's text is greyed on purpose
     bool shadowCopy = false;  // the label is the shadow of the same text drawn over it
 };
 
