@@ -6,6 +6,7 @@
 #include "core/draws/club_catalogue.h"
 #include "core/draws/draw_candidates.h"
 #include "core/records/game_state.h"
+#include "core/season/calendar.h"
 #include "core/tables.h"
 
 namespace tarvelon {
@@ -13,7 +14,6 @@ namespace tarvelon {
 namespace {
 
 constexpr int kCurrentClubFormat = 10;  // format byte of a club file written by the current editor
-constexpr int kLeagueFormatTens = 4;
 
 // The clubs of the country being added, waiting to be dealt into divisions.
 std::vector<DrawCandidate> PendingCountryClubs;
@@ -57,7 +57,7 @@ int CompareClubsByLevel(const void* a, const void* b)
 
 int DivisionSize()
 {
-    return Game.LeagueFormat == kLeagueFormatTens ? 10 : 20;
+    return DivisionSizeOf(Game.LeagueFormat);
 }
 
 int DivisionCountFor(int clubs, bool divisionsOfTwenty)

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <type_traits>
+#include <vector>
 
 #include "core/persist/saved_game_blocks.h"
 #include "core/season/competition_kind.h"
@@ -12,6 +14,11 @@
 namespace tarvelon::savedindex {
 
 inline constexpr std::int32_t kNone = -1;
+
+// The places of the game's lists of human clubs and of the national teams human coaches lead.
+inline constexpr int kHumanSlots = 6;
+static_assert(std::extent_v<decltype(TGameState::HumanClubs)> == kHumanSlots);
+static_assert(std::extent_v<decltype(TGameState::HumanNations)> == kHumanSlots);
 
 inline bool Within(std::int32_t value, std::int32_t low, std::int32_t high) { return value >= low && value <= high; }
 
@@ -43,6 +50,31 @@ bool Distinct(Values values)
     std::sort(std::begin(values), std::end(values));
     return std::adjacent_find(std::begin(values), std::end(values)) == std::end(values);
 }
+
+// The clubs met so far in the places of one competition (its groups, or every league's divisions):
+// each may stand in one place only.
+class ClubPlaces {
+public:
+    explicit ClubPlaces(std::size_t clubCount) : seen_(clubCount, false) {}
+
+    // True for none; false for a place outside the club table or a club met before.
+    bool Take(std::int32_t club)
+    {
+        if (club == kNone) return true;
+        if (!InTable(club, seen_.size()) || seen_[static_cast<std::size_t>(club)]) return false;
+        seen_[static_cast<std::size_t>(club)] = true;
+        return true;
+    }
+
+    template <typename Places>
+    bool TakeAll(const Places& places)
+    {
+        return std::all_of(std::begin(places), std::end(places), [this](std::int32_t club) { return Take(club); });
+    }
+
+private:
+    std::vector<bool> seen_;
+};
 
 template <typename Records, typename Test>
 bool Every(const Records& records, Test&& test)

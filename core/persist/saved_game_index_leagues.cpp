@@ -18,8 +18,6 @@ using DivisionRow = std::int32_t[kClubsPerDivision];
 // 2 = divisions of 20 clubs, 4 = divisions of 10: the only formats a game is made with.
 bool LeagueFormatKnown(std::int32_t format) { return format == kDivisionsOf20 || format == kDivisionsOf10; }
 
-int DivisionSizeOf(std::int32_t format) { return format == kDivisionsOf10 ? kClubsPerDivision / 2 : kClubsPerDivision; }
-
 bool AllNone(const DivisionRow& row)
 {
     return std::all_of(std::begin(row), std::end(row), [](std::int32_t club) { return club == kNone; });
@@ -48,7 +46,7 @@ bool FinalOrderRanksTheDivision(const DivisionRow& order, const DivisionRow& row
 // plays in, listed in no other place of any league.
 class DivisionPlaces {
 public:
-    explicit DivisionPlaces(const SavedGameImage& image) : image_(image), listed_(image.clubs.size(), false) {}
+    explicit DivisionPlaces(const SavedGameImage& image) : image_(image), listed_(image.clubs.size()) {}
 
     bool TakeRow(const DivisionRow& row, int size, const TLeague& league, int division)
     {
@@ -59,15 +57,13 @@ private:
     bool Take(std::int32_t club, const TLeague& league, int division)
     {
         if (club == kNone) return true;
-        if (!InTable(club, listed_.size()) || club >= image_.game.LeagueClubCount || listed_[static_cast<std::size_t>(club)])
-            return false;
-        listed_[static_cast<std::size_t>(club)] = true;
+        if (club >= image_.game.LeagueClubCount || !listed_.Take(club)) return false;
         const TClub& record = image_.clubs[static_cast<std::size_t>(club)];
         return record.Country == league.country && record.Division == division;
     }
 
     const SavedGameImage& image_;
-    std::vector<bool> listed_;
+    ClubPlaces listed_;
 };
 
 // The played divisions (1 .. divisionCount) fill their first `size` places; every other place of

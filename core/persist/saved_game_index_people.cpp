@@ -50,13 +50,20 @@ bool CoachInTables(const TCoach& coach, std::size_t clubs)
     return IndexOrNone(coach.club, clubs) && Within(coach.division, 0, kDivisions);
 }
 
+// The league clubs and the continental guests come first in the club table; the national teams'
+// entries after them.
+std::int64_t FirstNationalEntry(const TGameState& game)
+{
+    return std::int64_t{game.LeagueClubCount} + game.ExtraClubCount;
+}
+
 // The entries after the league and extra clubs are the national teams': each keeps its team's index
 // in its state, and a final place it reaches without a coach names the team by it. A team's own entry
 // is one of them, the one that names it back: two teams sharing an entry would send one club into
 // two groups of the tournament's draw.
 bool NationalTeamEntriesInTable(const SavedGameImage& image, std::size_t nationalTeams)
 {
-    const std::int64_t first = std::int64_t{image.game.LeagueClubCount} + image.game.ExtraClubCount;
+    const std::int64_t first = FirstNationalEntry(image.game);
     for (std::size_t club = static_cast<std::size_t>(std::clamp<std::int64_t>(first, 0, static_cast<std::int64_t>(image.clubs.size())));
          club < image.clubs.size(); ++club)
         if (!InTable(image.clubs[club].State, nationalTeams)) return false;
@@ -70,15 +77,6 @@ bool NationalTeamEntriesInTable(const SavedGameImage& image, std::size_t nationa
     return true;
 }
 
-
-constexpr int kHumanSlots = 6;
-
-// The league clubs and the continental guests come first in the club table; the national teams'
-// entries after them.
-std::int64_t FirstNationalEntry(const TGameState& game)
-{
-    return std::int64_t{game.LeagueClubCount} + game.ExtraClubCount;
-}
 
 bool IsNationalEntry(std::int32_t club, const SavedGameImage& image)
 {

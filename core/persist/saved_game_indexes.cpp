@@ -8,7 +8,6 @@ namespace {
 
 using namespace savedindex;
 
-constexpr int kHumanSlots = 6;
 constexpr std::int32_t kDayKindSeasonOver = -1;  // the season's last day is played: no kind is next
 
 // The league clubs come first in the club table, the continental guests after them: loops run over

@@ -152,7 +152,7 @@ void RollOverDivisions(int leagueIndex)
 {
     TLeague& league = Leagues[static_cast<std::size_t>(leagueIndex)];
     const std::array<int, 2> newcomers = DrawRegionalNewcomers(league.country);
-    const int size = Game.LeagueFormat == kDivisionsOf10 ? kClubsPerDivision / 2 : kClubsPerDivision;
+    const int size = DivisionSizeOf(Game.LeagueFormat);
     const int divisionCount = std::clamp(league.divisionCount, 0, kDivisions);
 
     DivisionLists finals;

@@ -21,6 +21,8 @@ inline constexpr int kNoMatchDay = -1;  // day kind of a day without matches
 // League formats of `Game.LeagueFormat`.
 inline constexpr int kDivisionsOf20 = 2;
 inline constexpr int kDivisionsOf10 = 4;
+// The clubs of a division in a league format.
+inline constexpr int DivisionSizeOf(int format) { return format == kDivisionsOf10 ? 10 : 20; }
 
 struct TCalendarEntry {
     std::int32_t ordinal = 0;       // the entry's own index 1..148

@@ -1,9 +1,10 @@
 // Saves whose records disagree with each other, as a hostile player would edit a file: every number
 // changed lies inside its own table, so each index check passes, but the lists the rules build the
 // next draws, matches and counts from no longer agree: a club listed twice in the divisions, a league
-// of one club or of none, a human club count that disagrees with its list, a human club whose coach
-// names another club, a national team led outside the list, a state's tiers holding another state's
-// club. Each is refused at load with the message, the file left as it is.
+// of one club, or whose divisions list none while its final order still ranks clubs, a human club
+// count that disagrees with its list, a human club whose coach names another club, a national team
+// led outside the list, a state's tiers holding another state's club. Each is refused at load with the
+// message, the file left as it is.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -90,9 +91,11 @@ TEST_F(DisagreeingSaves, DivisionListsThatDisagreeAreRefused)
         const std::int32_t club = brazil.divisions[0][0];
         for (auto& row : brazil.divisions) std::fill(std::begin(row), std::end(row), club);
     });
-    ExpectRefusedAs(lists, "every place of a league's divisions none", [](SavedGameImage& image) {
-        for (auto& row : LeagueOf(image, kBrazil).divisions) std::fill(std::begin(row), std::end(row), -1);
-    });
+    ExpectRefusedAs(lists, "every place of a league's divisions none, its final order still ranking clubs",
+                    [](SavedGameImage& image) {
+                        for (auto& row : LeagueOf(image, kBrazil).divisions)
+                            std::fill(std::begin(row), std::end(row), -1);
+                    });
     ExpectRefusedAs(lists, "a final order naming a club of another division", [](SavedGameImage& image) {
         TLeague& brazil = LeagueOf(image, kBrazil);
         brazil.finalOrder[0][0] = brazil.divisions[1][0];
